@@ -61,7 +61,7 @@ TEST(Cp932, CompareUsesShiftJisByteOrder) {
 TEST(Cp932, BadInputNeverCrashes) {
     // Stray continuation bytes, truncated sequences and characters CP932 cannot hold.
     EXPECT_EQ(toCp932("a\x80z"), "a?z");
-    EXPECT_EQ(toCp932("a\xE3\x81"), "a?");
+    EXPECT_EQ(toCp932("a\xE3\x81"), "a??");
     EXPECT_EQ(toCp932("😀"), "?");
     EXPECT_EQ(fromCp932("a\x82"), "a\xEF\xBF\xBD");
     EXPECT_EQ(fromCp932("\x82\xA0\xFF"), "あ\xEF\xBF\xBD");
