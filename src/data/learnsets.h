@@ -35,7 +35,7 @@ struct LevelUpEntry {
 
 struct MachineSet {
     int32_t slots[kMachineColumns];                  // move numbers (QXZV, JYJY) or indices (TK)
-    int32_t flags[663][kMachineColumns];             // [species][0] national number, [1 + slot] flag
+    int32_t flags[663][kMachineColumns]; // [species][0] national number, [1 + slot] flag
 };
 
 struct SpecialLearnEntry {

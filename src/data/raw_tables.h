@@ -1,0 +1,27 @@
+#pragma once
+// The generated tables (src/data/generated/*.cpp, written by tools/gen_data.py). Only the data
+// lookups include this header; everything else goes through the accessors.
+
+#include "data/abilities.h"
+#include "data/learnsets.h"
+#include "data/moves.h"
+#include "data/species.h"
+
+namespace rusrina::generated {
+
+extern const SpeciesRecord kSpeciesTable[kSpeciesCount];
+extern const char* const kSpeciesNames[kSpeciesCount];
+extern const BreedingRecord kBreedingTable[kSpeciesCount];
+extern const SpeciesAbilities kSpeciesAbilities[kSpeciesCount];
+extern const char* const kAbilityNames[kAbilityCount];
+extern const EvolutionRecord kEvolutionTable[kEvolutionCount];
+extern const MoveRecord kMoveTable[kMoveCount];
+
+extern const LevelUpEntry kLevelUp[kEditionCount][kSpeciesCount][kLevelUpEntries]; // QX, ZV, JYJY, TK
+extern const MachineSet kMachineSets[3];                                            // QXZV, JYJY, TK
+extern const int32_t kEggMoves[3][kSpeciesCount][kEggEntries];                      // QXZV, JYJY, TK
+extern const int32_t kTutorZV[kSpeciesCount][kTutorZvEntries];
+extern const int32_t kTutorJYJY[kSpeciesCount][kTutorJyjyEntries];
+extern const SpecialLearnEntry kSpecialMoves[kSpeciesCount][kSpecialEntries];
+
+} // namespace rusrina::generated
