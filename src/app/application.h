@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace rusrina {
+
+// The whole run: chooses the data directory and makes it the current directory, fixes the
+// settings path, applies the settings version rule, then runs the top window until it closes.
+int runApplication(int argc, char** argv);
+
+// The same run; `onTopWindowShown` is called once the top window is on screen. Used by the
+// start-up measurement build, which ends the run from there.
+int runApplication(int argc, char** argv, const std::function<void(QWidget& topWindow)>& onTopWindowShown);
+
+} // namespace rusrina

@@ -1,0 +1,56 @@
+#include "app/dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace rusrina {
+namespace {
+
+QString askFileName(QWidget* parent, const QString& title, const QString& filter, const QString& defaultSuffix,
+                    QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+class QtDialogs final : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& title, const QString& text) override {
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
+    bool question(QWidget* parent, const QString& title, const QString& text) override {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& defaultSuffix) override {
+        return askFileName(parent, title, filter, defaultSuffix, QFileDialog::AcceptOpen);
+    }
+
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& defaultSuffix) override {
+        return askFileName(parent, title, filter, defaultSuffix, QFileDialog::AcceptSave);
+    }
+};
+
+QtDialogs g_qtDialogs;
+Dialogs* g_current = &g_qtDialogs;
+
+} // namespace
+
+Dialogs& dialogs() {
+    return *g_current;
+}
+
+void setDialogs(Dialogs* replacement) {
+    g_current = replacement ? replacement : &g_qtDialogs;
+}
+
+} // namespace rusrina

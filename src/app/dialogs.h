@@ -1,0 +1,37 @@
+#pragma once
+// Every message box and file dialog of the program goes through here, so that tests can answer
+// them without a person (see tests/gui/gui_test_support.h).
+
+#include <QString>
+
+class QWidget;
+
+namespace rusrina {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A modal message box with an OK button.
+    virtual void message(QWidget* parent, const QString& title, const QString& text) = 0;
+
+    // A modal Yes/No question with a question icon; true for Yes.
+    virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
+
+    // The open-file dialog. `filter` is in Qt's form ("Name (*.ext);;All Files (*)");
+    // `defaultSuffix` is appended when the user types a name without one. Empty when cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
+
+    // The save-file dialog, with the same conventions.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
+};
+
+// The dialogs in use: the real Qt ones unless a test installed its own.
+Dialogs& dialogs();
+
+// Installs `replacement` (not owned) in place of the real dialogs; nullptr puts the real ones back.
+void setDialogs(Dialogs* replacement);
+
+} // namespace rusrina

@@ -1,0 +1,60 @@
+#pragma once
+// What every tool window (search, IV judge, box and damage, species detail, box entry edit) shares:
+// it is created once and then only shown and hidden, it appears at the place it had at the last
+// exit, and it hides with the top window when that is minimised.
+
+#include <QString>
+#include <QWidget>
+
+namespace rusrina {
+
+class SettingsFile;
+
+// Reads `left`, `top`, `right`, `bottom` of `section` (right and bottom exclusive) and makes that
+// the window's normal rectangle. An empty or inverted rectangle leaves the window where it is; a
+// rectangle that lies on no screen is moved onto the primary screen, keeping its size.
+void restorePlacement(QWidget& window, const SettingsFile& settings, const QString& section);
+
+// Writes the window's normal (not minimised) rectangle as `left`, `top`, `right`, `bottom`.
+void savePlacement(const QWidget& window, SettingsFile& settings, const QString& section);
+
+enum class ShowCommand { Hide, Show, Minimise, Restore };
+
+class ToolWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // `section` names the window's settings section. The window starts hidden and refuses to
+    // become visible until showTool has put it at its stored place.
+    ToolWindow(SettingsFile& settings, const QString& section, QWidget* parent = nullptr);
+    // Saves the placement (if the window was ever placed). Derived windows write their own keys
+    // in their destructors, which run first.
+    ~ToolWindow() override;
+
+    // Places the window on its first call, whatever the command. Minimise hides a visible window
+    // and remembers that; Restore shows it again only if Minimise hid it. Both are passed on to the
+    // window this one owns. Show and Hide are applied directly.
+    void showTool(ShowCommand command);
+
+    bool placedFlag() const { return m_placedFlag; }
+    bool hiddenByMinimise() const { return m_hiddenByMinimise; }
+    const QString& settingsSection() const { return m_section; }
+
+    void setVisible(bool visible) override;
+
+protected:
+    SettingsFile& settings() const { return m_settings; }
+
+    // The window this one owns (species detail for search, box entry edit for box and damage):
+    // it follows this window's minimise and restore.
+    void setOwnedTool(ToolWindow* owned) { m_ownedTool = owned; }
+
+private:
+    SettingsFile& m_settings;
+    QString m_section;
+    ToolWindow* m_ownedTool = nullptr;
+    bool m_placedFlag = false;
+    bool m_hiddenByMinimise = false;
+};
+
+} // namespace rusrina

@@ -1,0 +1,140 @@
+#include "app/top_window.h"
+
+#include "app/about_box.h"
+#include "app/program_icon.h"
+#include "settings/settings_file.h"
+#include "ui/box/box_window.h"
+#include "ui/ivjudge/iv_judge_window.h"
+#include "ui/search/search_window.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QWindowStateChangeEvent>
+
+namespace rusrina {
+namespace {
+
+const QString kSection = QStringLiteral("TopWindow");
+
+QPushButton* addButton(QWidget* window, QGridLayout* grid, const char* name, const QString& caption, int row,
+                       int column) {
+    auto* button = new QPushButton(caption, window);
+    button->setObjectName(QString::fromLatin1(name));
+    // Enter must never press a button of the launcher.
+    button->setAutoDefault(false);
+    grid->addWidget(button, row, column);
+    return button;
+}
+
+void showStored(ToolWindow& window, const SettingsFile& settings, const char* section) {
+    window.showTool(settings.readSetting(section, "show", 0) != 0 ? ShowCommand::Show : ShowCommand::Hide);
+}
+
+} // namespace
+
+TopWindow::TopWindow(SettingsFile& settings, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_settings(settings) {
+    setObjectName(QStringLiteral("topWindow"));
+    setWindowTitle(QStringLiteral("ルセリナ"));
+    setWindowIcon(programIcon());
+
+    auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize); // the launcher cannot be resized or maximised
+    auto* search = addButton(this, grid, "searchButton", QStringLiteral("バントレ検索"), 0, 0);
+    auto* box = addButton(this, grid, "boxButton", QStringLiteral("バントレボックス"), 0, 1);
+    auto* ivJudge = addButton(this, grid, "ivJudgeButton", QStringLiteral("個体値V判定"), 1, 0);
+    auto* close = addButton(this, grid, "closeButton", QStringLiteral("図鑑を閉じる"), 1, 1);
+    connect(search, &QPushButton::clicked, this, [this] { bringForward(m_search.get()); });
+    connect(box, &QPushButton::clicked, this, [this] { bringForward(m_box.get()); });
+    connect(ivJudge, &QPushButton::clicked, this, [this] { bringForward(m_ivJudge.get()); });
+    connect(close, &QPushButton::clicked, this, &TopWindow::reject);
+
+    // On Linux the window manager owns the title-bar menu, so the About item lives in the
+    // launcher's right-click menu.
+    auto* about = new QAction(QStringLiteral("rusrina のﾊﾞｰｼﾞｮﾝ情報(&A)..."), this);
+    about->setObjectName(QStringLiteral("aboutAction"));
+    connect(about, &QAction::triggered, this, &TopWindow::showAbout);
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    restorePlacement(*this, m_settings, kSection);
+    openTools();
+}
+
+TopWindow::~TopWindow() {
+    closeTools();
+    savePlacement(*this, m_settings, kSection);
+}
+
+void TopWindow::openTools() {
+    m_search = std::make_unique<SearchWindow>(m_settings);
+    showStored(*m_search, m_settings, "Search");
+    m_ivJudge = std::make_unique<IvJudgeWindow>(m_settings);
+    showStored(*m_ivJudge, m_settings, "ParaCheck");
+    m_box = std::make_unique<BoxWindow>(m_settings);
+    showStored(*m_box, m_settings, "Damage");
+}
+
+void TopWindow::closeTools() {
+    const auto closeOne = [this](auto& window, const char* section) {
+        if (!window)
+            return;
+        m_settings.writeSetting(section, "show", window->isVisible() ? 1 : 0);
+        window.reset(); // the window writes its own keys as it goes
+    };
+    closeOne(m_search, "Search");
+    closeOne(m_ivJudge, "ParaCheck");
+    closeOne(m_box, "Damage");
+}
+
+void TopWindow::reject() {
+    closeTools();
+    QDialog::reject();
+}
+
+void TopWindow::bringForward(ToolWindow* window) {
+    if (!window)
+        return;
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
+}
+
+void TopWindow::showAbout() {
+    AboutBox box(this);
+    box.exec();
+}
+
+void TopWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const bool wasMinimised = static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized;
+    const bool minimised = windowState() & Qt::WindowMinimized;
+    ToolWindow* const tools[] = {m_ivJudge.get(), m_search.get(), m_box.get()};
+    if (minimised && !wasMinimised) {
+        m_minimisedTools = true;
+        for (auto* tool : tools)
+            if (tool)
+                tool->showTool(ShowCommand::Minimise);
+    } else if (!minimised && wasMinimised && m_minimisedTools) {
+        m_minimisedTools = false;
+        for (auto* tool : tools)
+            if (tool)
+                tool->showTool(ShowCommand::Restore);
+    }
+}
+
+void TopWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace rusrina

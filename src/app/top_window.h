@@ -1,0 +1,54 @@
+#pragma once
+// The launcher: four buttons that bring the three main tools forward or end the program. It owns
+// the search, IV judge and box-and-damage windows from its opening to its close sequence.
+
+#include <QDialog>
+
+#include <memory>
+
+class QAction;
+
+namespace rusrina {
+
+class SettingsFile;
+class SearchWindow;
+class IvJudgeWindow;
+class BoxWindow;
+class ToolWindow;
+
+class TopWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // Places the window and creates the three tool windows, each shown or hidden as it was at the
+    // last exit.
+    explicit TopWindow(SettingsFile& settings, QWidget* parent = nullptr);
+    // Runs the close sequence if nothing did yet, then saves the top window's own placement.
+    ~TopWindow() override;
+
+    SearchWindow* searchWindow() const { return m_search.get(); }
+    IvJudgeWindow* ivJudgeWindow() const { return m_ivJudge.get(); }
+    BoxWindow* boxWindow() const { return m_box.get(); }
+    bool minimisedTools() const { return m_minimisedTools; }
+
+    // "図鑑を閉じる", the close button and Escape all end up here: the close sequence.
+    void reject() override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void openTools();
+    void closeTools();
+    void showAbout();
+    static void bringForward(ToolWindow* window);
+
+    SettingsFile& m_settings;
+    std::unique_ptr<SearchWindow> m_search;
+    std::unique_ptr<IvJudgeWindow> m_ivJudge;
+    std::unique_ptr<BoxWindow> m_box;
+    bool m_minimisedTools = false;
+};
+
+} // namespace rusrina
