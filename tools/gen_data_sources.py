@@ -69,8 +69,11 @@ def type_index(type_id):
 
 
 def egg_group_index(group_id):
+    """PokeAPI egg group id to the program's egg group (13 "性別不明" has no PokeAPI id)."""
     g = int(group_id)
-    return {13: 14, 14: 12}.get(g, g - 1)
+    if not 1 <= g <= 15:
+        raise ValueError("egg group id %d has no index" % g)
+    return {13: 14, 14: 12, 15: 15}.get(g, g - 1)
 
 
 def move_index(move_id):
