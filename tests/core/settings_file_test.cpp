@@ -1,0 +1,207 @@
+#include "settings/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <stdlib.h>
+
+namespace rusrina {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "rusrina-settings-XXXXXX").string();
+        m_path = ::mkdtemp(pattern.data());
+    }
+    ~TempDir() {
+        std::error_code ec;
+        fs::remove_all(m_path, ec);
+    }
+    const fs::path& path() const { return m_path; }
+
+private:
+    fs::path m_path;
+};
+
+void writeFile(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    fs::path iniPath() const { return dir.path() / "rusrina.ini"; }
+    TempDir dir;
+};
+
+// Only a file whose version is exactly 92 survives start-up; anything else starts from defaults.
+TEST_F(SettingsFileTest, VersionRuleKeepsOnlyVersion92) {
+    struct Case {
+        const char* name;
+        const char* content; // nullptr: no file at all
+        bool keepsSearchShow;
+    };
+    const Case cases[] = {
+        {"absent", nullptr, false},
+        {"version 91", "[Main]\r\nVersion=91\r\n[Search]\r\nshow=1\r\n", false},
+        {"version 92", "[Main]\r\nVersion=92\r\n[Search]\r\nshow=1\r\n", true},
+        {"no Version key", "[Main]\r\nOther=92\r\n[Search]\r\nshow=1\r\n", false},
+        {"no Main section", "[Search]\r\nshow=1\r\n", false},
+        {"version not a number", "[Main]\r\nVersion=ninety-two\r\n[Search]\r\nshow=1\r\n", false},
+        {"version 92 with LF ends and odd case", "[main]\nversion = 92\n[SEARCH]\nShow=1\n", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(iniPath());
+        if (c.content)
+            writeFile(iniPath(), c.content);
+        SettingsFile settings(iniPath());
+        settings.applyVersionRule();
+        EXPECT_EQ(settings.readSetting("Main", "Version", 1), 92);
+        EXPECT_EQ(settings.readSetting("Search", "show", 0), c.keepsSearchShow ? 1 : 0);
+        if (!c.keepsSearchShow) {
+            EXPECT_EQ(readFile(iniPath()), "[Main]\r\nVersion=92\r\n");
+        }
+    }
+}
+
+TEST_F(SettingsFileTest, MissingFileSectionOrKeyGivesTheDefault) {
+    SettingsFile settings(iniPath());
+    EXPECT_EQ(settings.readSetting("DataView", "clevel", 49), 49);
+    writeFile(iniPath(), "[Search]\r\nshow=1\r\n");
+    EXPECT_EQ(settings.readSetting("DataView", "clevel", 49), 49);
+    EXPECT_EQ(settings.readSetting("Search", "left", -7), -7);
+    EXPECT_EQ(settings.readSetting("Search", "show", 0), 1);
+}
+
+TEST_F(SettingsFileTest, WriteCreatesFileSectionAndKey) {
+    SettingsFile settings(iniPath());
+    settings.writeSetting("Search", "show", 1);
+    EXPECT_EQ(readFile(iniPath()), "[Search]\r\nshow=1\r\n");
+
+    settings.writeSetting("Search", "left", -120);
+    settings.writeSetting("Damage", "show", 0);
+    settings.writeSetting("search", "SHOW", 0); // same key in another case: replaced, not added
+    EXPECT_EQ(readFile(iniPath()), "[Search]\r\nshow=0\r\nleft=-120\r\n[Damage]\r\nshow=0\r\n");
+    EXPECT_EQ(settings.readSetting("SEARCH", "Left", 0), -120);
+}
+
+// A hand-edited file keeps its comments, blank lines, unknown keys and line ends.
+TEST_F(SettingsFileTest, WriteKeepsTheRestOfTheFile) {
+    writeFile(iniPath(), "; my notes\n[Main]\nVersion=92\n\n[Search]\nshow=1\nextra = text\n\n[ParaCheck]\nrule=3\n");
+    SettingsFile settings(iniPath());
+    settings.writeSetting("Search", "top", 40);
+    settings.writeSetting("ParaCheck", "rule", 5);
+    EXPECT_EQ(readFile(iniPath()),
+              "; my notes\n[Main]\nVersion=92\n\n[Search]\nshow=1\nextra = text\ntop=40\n\n[ParaCheck]\nrule=5\n");
+}
+
+TEST_F(SettingsFileTest, ValuesThatAreNotIntegersGiveTheDefault) {
+    struct Case {
+        const char* value;
+        int expected; // the default is 77
+    };
+    const Case cases[] = {
+        {"12", 12},     {"-5", -5},    {"+7", 7},   {"  42  ", 42},         {"\"9\"", 9},
+        {"", 77},       {"abc", 77},   {"12abc", 77}, {"1.5", 77},          {"0x10", 77},
+        {"-", 77},      {"4294967296", 77}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+        {"\xff\xfe\x01", 77},
+    };
+    SettingsFile settings(iniPath());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        writeFile(iniPath(), std::string("[Search]\r\ncombo_t1=") + c.value + "\r\n");
+        EXPECT_EQ(settings.readSetting("Search", "combo_t1", 77), c.expected);
+    }
+}
+
+TEST_F(SettingsFileTest, OddLinesAreReadWithoutHarm) {
+    static const char odd[] = "garbage line\n[Search\nshow=1\n=5\n[]\n[Damage]\r\nshow=3\r\nshow=4\r\n"
+                              "[Damage]\r\nleft=9\r\n\0\0binary";
+    writeFile(iniPath(), std::string(odd, sizeof odd - 1));
+    SettingsFile settings(iniPath());
+    EXPECT_EQ(settings.readSetting("Search", "show", 0), 1); // "[Search" without "]" still names the section
+    EXPECT_EQ(settings.readSetting("Damage", "show", 0), 3); // the first of two keys
+    EXPECT_EQ(settings.readSetting("Damage", "left", 0), 0); // only the first section of a name counts
+    settings.writeSetting("Damage", "show", 8);
+    EXPECT_EQ(settings.readSetting("Damage", "show", 0), 8);
+}
+
+// Nowhere to write: every read stays at its default and nothing throws.
+TEST_F(SettingsFileTest, UnwritableLocationLeavesEveryReadAtItsDefault) {
+    writeFile(dir.path() / "plain-file", "x");
+    const fs::path unwritable[] = {"/proc/rusrina-no-such-dir/rusrina.ini", dir.path() / "plain-file" / "rusrina.ini"};
+    for (const auto& path : unwritable) {
+        SCOPED_TRACE(path.string());
+        SettingsFile settings(path);
+        settings.applyVersionRule();
+        settings.writeSetting("Search", "show", 1);
+        EXPECT_EQ(settings.readSetting("Main", "Version", 1), 1);
+        EXPECT_EQ(settings.readSetting("Search", "show", 0), 0);
+        EXPECT_EQ(settings.settingsPath(), path.string());
+    }
+    EXPECT_EQ(readFile(dir.path() / "plain-file"), "x");
+}
+
+// A write replaces the file whole, through a temporary file that does not stay behind.
+TEST_F(SettingsFileTest, WriteLeavesNoTemporaryFiles) {
+    SettingsFile settings(iniPath());
+    for (int i = 0; i < 5; ++i)
+        settings.writeSetting("Search", "combo_u" + std::to_string(i + 1), i);
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path()))
+        ++files;
+    EXPECT_EQ(files, 1);
+    EXPECT_EQ(settings.readSetting("Search", "combo_u5", -1), 4);
+}
+
+TEST(DataDirectoryTest, ExecutableDirectoryWhenWritableElsePerUserConfig) {
+    TempDir exe, config, home;
+    writeFile(exe.path() / "plain-file", "x");
+    const fs::path unwritableExe = exe.path() / "plain-file" / "bin";
+    struct Case {
+        const char* name;
+        fs::path executableDir;
+        std::string xdg;
+        std::string home;
+        fs::path expected;
+    };
+    const Case cases[] = {
+        {"writable", exe.path(), config.path().string(), home.path().string(), exe.path()},
+        {"read-only, XDG set", "/proc/rusrina-no-such-dir", config.path().string(), home.path().string(),
+         config.path() / "rusrina"},
+        {"read-only, XDG unset", unwritableExe, "", home.path().string(), home.path() / ".config" / "rusrina"},
+        {"read-only, XDG relative", unwritableExe, "relative/dir", home.path().string(),
+         home.path() / ".config" / "rusrina"},
+        {"nothing writable", unwritableExe, "/proc/nope", "", unwritableExe},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto chosen = chooseDataDirectory(c.executableDir, c.xdg, c.home);
+        EXPECT_EQ(chosen, c.expected);
+        if (chosen != unwritableExe) {
+            EXPECT_TRUE(fs::is_directory(chosen));
+            EXPECT_TRUE(isWritableDirectory(chosen));
+        }
+    }
+    EXPECT_FALSE(isWritableDirectory("/proc/self"));
+    // The writability probe leaves nothing behind.
+    EXPECT_EQ(readFile(exe.path() / "plain-file"), "x");
+    EXPECT_EQ(std::distance(fs::directory_iterator(exe.path()), fs::directory_iterator()), 1);
+}
+
+} // namespace
+} // namespace rusrina

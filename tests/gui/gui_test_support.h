@@ -1,0 +1,126 @@
+#pragma once
+// Shared helpers for the window tests: a settings directory of each test's own, answers for
+// message boxes and file dialogs, and a way to deal with a modal window that a click opens.
+
+#include "app/dialogs.h"
+#include "settings/settings_file.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+namespace rusrina::test {
+
+// A fresh temporary directory holding the settings file, made the current directory (where the
+// default box file resolves) for as long as the object lives.
+class TempSettings {
+public:
+    TempSettings()
+        : m_oldCurrent(QDir::currentPath()), m_settings((m_dir.path() + QStringLiteral("/rusrina.ini")).toStdString()) {
+        QDir::setCurrent(m_dir.path());
+    }
+    ~TempSettings() { QDir::setCurrent(m_oldCurrent); }
+    TempSettings(const TempSettings&) = delete;
+    TempSettings& operator=(const TempSettings&) = delete;
+
+    SettingsFile& settings() { return m_settings; }
+    QString dirPath() const { return m_dir.path(); }
+    QString iniPath() const { return QString::fromStdString(m_settings.settingsPath()); }
+
+    int read(const char* section, const char* key, int defaultValue = -9999) const {
+        return m_settings.readSetting(section, key, defaultValue);
+    }
+    void write(const char* section, const char* key, int value) { m_settings.writeSetting(section, key, value); }
+
+    // Stores a placement the way a window saves it: right and bottom one past the last pixel.
+    void writeRect(const char* section, int left, int top, int right, int bottom) {
+        write(section, "left", left);
+        write(section, "top", top);
+        write(section, "right", right);
+        write(section, "bottom", bottom);
+    }
+    QRect readRect(const char* section) const {
+        const int left = read(section, "left", 0), top = read(section, "top", 0);
+        return QRect(left, top, read(section, "right", 0) - left, read(section, "bottom", 0) - top);
+    }
+
+    QByteArray iniContent() const {
+        QFile file(iniPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_oldCurrent;
+    SettingsFile m_settings;
+};
+
+// Answers every message box and file dialog from queued answers while it lives, and records
+// what was asked. An unexpected question is answered No, an unexpected file dialog cancelled.
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Asked {
+        QString kind; // "message", "question", "open" or "save"
+        QString title;
+        QString text; // the message, or the filter of a file dialog
+    };
+
+    ScriptedDialogs() { setDialogs(this); }
+    ~ScriptedDialogs() override { setDialogs(nullptr); }
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+
+    QList<bool> questionAnswers;
+    QStringList fileNames; // an empty string answers Cancel
+    QList<Asked> asked;
+
+    void message(QWidget*, const QString& title, const QString& text) override {
+        asked.append({QStringLiteral("message"), title, text});
+    }
+    bool question(QWidget*, const QString& title, const QString& text) override {
+        asked.append({QStringLiteral("question"), title, text});
+        return questionAnswers.isEmpty() ? false : questionAnswers.takeFirst();
+    }
+    QString openFileName(QWidget*, const QString& title, const QString& filter, const QString&) override {
+        asked.append({QStringLiteral("open"), title, filter});
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
+    QString saveFileName(QWidget*, const QString& title, const QString& filter, const QString&) override {
+        asked.append({QStringLiteral("save"), title, filter});
+        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+    }
+};
+
+// Runs `handle` on the modal window that the next action opens (call this just before the
+// action). Polls, so that the window is up and its event loop running when `handle` sees it;
+// `handle` must close it. Gives up after about five seconds so a test cannot hang.
+inline void whenModalOpens(std::function<void(QWidget* modal)> handle, int triesLeft = 500) {
+    QTimer::singleShot(10, qApp, [handle = std::move(handle), triesLeft]() mutable {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            handle(modal);
+        else if (triesLeft > 0)
+            whenModalOpens(std::move(handle), triesLeft - 1);
+    });
+}
+
+// The offscreen platform warns about every window operation it does not model (raise, size hints);
+// call this from initTestCase() to keep those out of the test output. Other messages still pass.
+inline void quietOffscreenWarnings() {
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support")))
+            return;
+        if (previous)
+            previous(type, context, text);
+    });
+}
+
+} // namespace rusrina::test

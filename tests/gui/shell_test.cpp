@@ -1,0 +1,395 @@
+// The launcher and the behaviour every tool window shares, driven through the real widgets.
+
+#include "gui_test_support.h"
+
+#include "app/about_box.h"
+#include "app/tool_window.h"
+#include "app/top_window.h"
+#include "ui/box/box_window.h"
+#include "ui/ivjudge/iv_judge_window.h"
+#include "ui/search/search_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <memory>
+
+using namespace rusrina;
+using rusrina::test::TempSettings;
+
+Q_DECLARE_METATYPE(rusrina::ShowCommand)
+
+namespace {
+
+// A tool window that owns another, as the search window owns the species detail window.
+class OwningToolWindow : public ToolWindow {
+public:
+    OwningToolWindow(SettingsFile& settings, const QString& section, ToolWindow& owned)
+        : ToolWindow(settings, section) {
+        setOwnedTool(&owned);
+    }
+};
+
+QPushButton* button(QWidget* window, const char* name) {
+    return window->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+// Which of the three tool windows are visible, as a short text for readable failures.
+QString visibleTools(const TopWindow& top) {
+    QString s;
+    s += top.searchWindow()->isVisible() ? 'S' : '-';
+    s += top.ivJudgeWindow()->isVisible() ? 'I' : '-';
+    s += top.boxWindow()->isVisible() ? 'B' : '-';
+    return s;
+}
+
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
+    void firstCallPlacesWhateverTheCommand_data();
+    void firstCallPlacesWhateverTheCommand();
+    void refusesToShowBeforePlacement();
+    void emptyOrInvertedRectangleKeepsLayoutPosition_data();
+    void emptyOrInvertedRectangleKeepsLayoutPosition();
+    void rectangleOnNoScreenIsBroughtBack();
+    void placementSurvivesDestruction();
+    void neverPlacedWindowKeepsStoredPlacement();
+    void hiddenToolGetsStoredPlaceWhenShownLater();
+    void minimiseRestoreRoundTrip();
+    void restoreWithoutMinimiseChangesNothing();
+    void minimiseAndRestorePassToOwnedWindow();
+    void toolTitlesAndHideButtons_data();
+    void toolTitlesAndHideButtons();
+    void startShowsToolsFromShowKeys();
+    void buttonsBringToolsForward();
+    void closeWritesShowKeysAndPlacements_data();
+    void closeWritesShowKeysAndPlacements();
+    void enterDoesNothing();
+    void aboutItemOpensAboutBox();
+};
+
+void ShellTest::firstCallPlacesWhateverTheCommand_data() {
+    QTest::addColumn<ShowCommand>("command");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("hide") << ShowCommand::Hide << false;
+    QTest::newRow("show") << ShowCommand::Show << true;
+    QTest::newRow("minimise") << ShowCommand::Minimise << false;
+    QTest::newRow("restore") << ShowCommand::Restore << false;
+}
+
+void ShellTest::firstCallPlacesWhateverTheCommand() {
+    QFETCH(ShowCommand, command);
+    QFETCH(bool, visible);
+    TempSettings temp;
+    temp.writeRect("Search", 100, 120, 400, 320);
+    SearchWindow window(temp.settings());
+    QVERIFY(!window.placedFlag());
+    window.showTool(command);
+    QVERIFY(window.placedFlag());
+    QCOMPARE(window.geometry(), QRect(100, 120, 300, 200));
+    QCOMPARE(window.isVisible(), visible);
+    QVERIFY(!window.hiddenByMinimise());
+}
+
+void ShellTest::refusesToShowBeforePlacement() {
+    TempSettings temp;
+    temp.writeRect("ParaCheck", 30, 40, 330, 290);
+    IvJudgeWindow window(temp.settings());
+    window.show();
+    QVERIFY(!window.isVisible());
+    window.setVisible(true);
+    QVERIFY(!window.isVisible());
+    window.showTool(ShowCommand::Show);
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.geometry(), QRect(30, 40, 300, 250));
+}
+
+void ShellTest::emptyOrInvertedRectangleKeepsLayoutPosition_data() {
+    QTest::addColumn<QList<int>>("edges"); // left, top, right, bottom; none stored when empty
+    QTest::newRow("absent") << QList<int>{};
+    QTest::newRow("all zero") << QList<int>{0, 0, 0, 0};
+    QTest::newRow("right left of left") << QList<int>{300, 100, 200, 400};
+    QTest::newRow("bottom above top") << QList<int>{100, 400, 300, 200};
+    QTest::newRow("zero width") << QList<int>{100, 100, 100, 300};
+    QTest::newRow("zero height") << QList<int>{100, 100, 300, 100};
+    QTest::newRow("huge span") << QList<int>{-2147483647 - 1, 0, 2147483647, 100};
+}
+
+void ShellTest::emptyOrInvertedRectangleKeepsLayoutPosition() {
+    QFETCH(QList<int>, edges);
+    TempSettings temp;
+    if (!edges.isEmpty())
+        temp.writeRect("Damage", edges[0], edges[1], edges[2], edges[3]);
+    BoxWindow window(temp.settings());
+    const QRect layoutPlace(77, 66, 420, 260);
+    window.setGeometry(layoutPlace);
+    window.showTool(ShowCommand::Show);
+    QVERIFY(window.placedFlag());
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.geometry(), layoutPlace);
+}
+
+void ShellTest::rectangleOnNoScreenIsBroughtBack() {
+    TempSettings temp;
+    temp.writeRect("Search", 50000, 50000, 50400, 50300);
+    SearchWindow window(temp.settings());
+    window.showTool(ShowCommand::Show);
+    QCOMPARE(window.size(), QSize(400, 300));
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().intersects(window.geometry()));
+}
+
+void ShellTest::placementSurvivesDestruction() {
+    TempSettings temp;
+    {
+        SearchWindow window(temp.settings());
+        window.showTool(ShowCommand::Show);
+        window.setGeometry(50, 60, 200, 150);
+    }
+    QCOMPARE(temp.read("Search", "left"), 50);
+    QCOMPARE(temp.read("Search", "top"), 60);
+    QCOMPARE(temp.read("Search", "right"), 250);
+    QCOMPARE(temp.read("Search", "bottom"), 210);
+    SearchWindow again(temp.settings());
+    again.showTool(ShowCommand::Hide);
+    QCOMPARE(again.geometry(), QRect(50, 60, 200, 150));
+}
+
+void ShellTest::neverPlacedWindowKeepsStoredPlacement() {
+    TempSettings temp;
+    temp.writeRect("Damage", 10, 20, 410, 320);
+    { BoxWindow window(temp.settings()); }
+    QCOMPARE(temp.readRect("Damage"), QRect(10, 20, 400, 300));
+}
+
+void ShellTest::hiddenToolGetsStoredPlaceWhenShownLater() {
+    TempSettings temp;
+    temp.writeRect("ParaCheck", 140, 90, 540, 390);
+    TopWindow top(temp.settings());
+    top.show();
+    QVERIFY(!top.ivJudgeWindow()->isVisible());
+    button(&top, "ivJudgeButton")->click();
+    QVERIFY(top.ivJudgeWindow()->isVisible());
+    QCOMPARE(top.ivJudgeWindow()->geometry(), QRect(140, 90, 400, 300));
+}
+
+void ShellTest::minimiseRestoreRoundTrip() {
+    TempSettings temp;
+    temp.write("Search", "show", 1);
+    temp.write("ParaCheck", "show", 1);
+    temp.write("Damage", "show", 1);
+    TopWindow top(temp.settings());
+    top.show();
+    QCOMPARE(visibleTools(top), QString("SIB"));
+    button(top.ivJudgeWindow(), "hideButton")->click(); // hidden by its own button
+    QCOMPARE(visibleTools(top), QString("S-B"));
+
+    for (int round = 0; round < 2; ++round) {
+        top.showMinimized();
+        QVERIFY(top.minimisedTools());
+        QCOMPARE(visibleTools(top), QString("---"));
+        QVERIFY(top.searchWindow()->hiddenByMinimise());
+        QVERIFY(!top.ivJudgeWindow()->hiddenByMinimise());
+        QVERIFY(top.boxWindow()->hiddenByMinimise());
+
+        top.showNormal();
+        QVERIFY(!top.minimisedTools());
+        QCOMPARE(visibleTools(top), QString("S-B"));
+        QVERIFY(!top.searchWindow()->hiddenByMinimise());
+        QVERIFY(!top.boxWindow()->hiddenByMinimise());
+    }
+}
+
+void ShellTest::restoreWithoutMinimiseChangesNothing() {
+    TempSettings temp;
+    temp.write("Damage", "show", 1);
+    TopWindow top(temp.settings());
+    top.show();
+    top.showNormal();
+    top.setWindowState(Qt::WindowNoState);
+    QCOMPARE(visibleTools(top), QString("--B"));
+    for (ToolWindow* tool : {static_cast<ToolWindow*>(top.searchWindow()), static_cast<ToolWindow*>(top.boxWindow())})
+        tool->showTool(ShowCommand::Restore);
+    QCOMPARE(visibleTools(top), QString("--B"));
+    QVERIFY(!top.minimisedTools());
+}
+
+void ShellTest::minimiseAndRestorePassToOwnedWindow() {
+    TempSettings temp;
+    BoxWindow child(temp.settings());
+    OwningToolWindow owner(temp.settings(), QStringLiteral("Search"), child);
+    owner.showTool(ShowCommand::Show);
+    child.showTool(ShowCommand::Show);
+
+    owner.showTool(ShowCommand::Minimise);
+    QVERIFY(!owner.isVisible());
+    QVERIFY(!child.isVisible());
+    QVERIFY(child.hiddenByMinimise());
+    owner.showTool(ShowCommand::Restore);
+    QVERIFY(owner.isVisible());
+    QVERIFY(child.isVisible());
+
+    // A hidden owner still passes the commands on; a hidden child stays hidden.
+    owner.showTool(ShowCommand::Hide);
+    owner.showTool(ShowCommand::Minimise);
+    QVERIFY(!child.isVisible());
+    owner.showTool(ShowCommand::Restore);
+    QVERIFY(!owner.isVisible());
+    QVERIFY(child.isVisible());
+}
+
+void ShellTest::toolTitlesAndHideButtons_data() {
+    QTest::addColumn<int>("which");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("search") << 0 << QStringLiteral("ルセリナTK Ver 0.9.3 バントレ絞込み検索");
+    QTest::newRow("iv judge") << 1 << QStringLiteral("ルセリナTK Ver 0.9.3 バントレ個体値Ｖ判定");
+    QTest::newRow("box") << 2 << QStringLiteral("ルセリナTK Ver 0.9.3 バントレボックス");
+}
+
+void ShellTest::toolTitlesAndHideButtons() {
+    QFETCH(int, which);
+    QFETCH(QString, title);
+    TempSettings temp;
+    temp.write("Search", "show", 1);
+    temp.write("ParaCheck", "show", 1);
+    temp.write("Damage", "show", 1);
+    TopWindow top(temp.settings());
+    top.show();
+    ToolWindow* tools[] = {top.searchWindow(), top.ivJudgeWindow(), top.boxWindow()};
+    ToolWindow* tool = tools[which];
+    QCOMPARE(tool->windowTitle(), title);
+    QVERIFY(!(tool->windowFlags() & Qt::WindowSystemMenuHint));
+    QVERIFY(!(tool->windowFlags() & Qt::WindowCloseButtonHint));
+    QPushButton* hide = button(tool, "hideButton");
+    QVERIFY(hide);
+    QCOMPARE(hide->text(), QStringLiteral("閉じる"));
+    hide->click();
+    QVERIFY(!tool->isVisible());
+    QCOMPARE(visibleTools(top).count('-'), 1);
+}
+
+void ShellTest::startShowsToolsFromShowKeys() {
+    TempSettings temp;
+    temp.write("Search", "show", 1);
+    TopWindow top(temp.settings());
+    top.show();
+    QCOMPARE(top.windowTitle(), QStringLiteral("ルセリナ"));
+    QCOMPARE(visibleTools(top), QString("S--"));
+    QVERIFY(top.searchWindow()->placedFlag());
+    QVERIFY(top.ivJudgeWindow()->placedFlag());
+    QVERIFY(top.boxWindow()->placedFlag());
+}
+
+void ShellTest::buttonsBringToolsForward() {
+    TempSettings temp;
+    TopWindow top(temp.settings());
+    top.show();
+    QCOMPARE(visibleTools(top), QString("---"));
+    const char* names[] = {"searchButton", "ivJudgeButton", "boxButton"};
+    const QString captions[] = {QStringLiteral("バントレ検索"), QStringLiteral("個体値V判定"),
+                                QStringLiteral("バントレボックス")};
+    const QString expected[] = {"S--", "SI-", "SIB"};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(button(&top, names[i])->text(), captions[i]);
+        button(&top, names[i])->click();
+        QCOMPARE(visibleTools(top), expected[i]);
+    }
+    QCOMPARE(button(&top, "closeButton")->text(), QStringLiteral("図鑑を閉じる"));
+}
+
+void ShellTest::closeWritesShowKeysAndPlacements_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("close button") << "button";
+    QTest::newRow("Escape") << "escape";
+    QTest::newRow("window close") << "close";
+}
+
+void ShellTest::closeWritesShowKeysAndPlacements() {
+    QFETCH(QString, how);
+    TempSettings temp;
+    temp.write("Damage", "show", 1);
+    const QRect topPlace(60, 50, 210, 90), searchPlace(300, 40, 350, 260), boxPlace(20, 200, 380, 240);
+    {
+        auto top = std::make_unique<TopWindow>(temp.settings());
+        top->show();
+        button(top.get(), "searchButton")->click();
+        top->searchWindow()->setGeometry(searchPlace);
+        top->boxWindow()->setGeometry(boxPlace);
+        button(top->boxWindow(), "hideButton")->click();
+        top->setGeometry(topPlace);
+        const QRect topNow = top->geometry(); // the launcher has a fixed size
+        if (how == "button")
+            button(top.get(), "closeButton")->click();
+        else if (how == "escape")
+            QTest::keyClick(top.get(), Qt::Key_Escape);
+        else
+            top->close();
+        QVERIFY(!top->isVisible());
+        QVERIFY(!top->searchWindow());
+        QVERIFY(!top->boxWindow());
+        QCOMPARE(temp.read("Search", "show"), 1);
+        QCOMPARE(temp.read("ParaCheck", "show"), 0);
+        QCOMPARE(temp.read("Damage", "show"), 0);
+        QCOMPARE(temp.readRect("Search"), searchPlace);
+        QCOMPARE(temp.readRect("Damage"), boxPlace);
+        top.reset();
+        QCOMPARE(temp.readRect("TopWindow"), topNow);
+        QCOMPARE(topNow.topLeft(), topPlace.topLeft());
+    }
+
+    TopWindow next(temp.settings());
+    next.show();
+    QCOMPARE(visibleTools(next), QString("S--"));
+    QCOMPARE(next.searchWindow()->geometry(), searchPlace);
+    QCOMPARE(next.boxWindow()->geometry(), boxPlace);
+    QCOMPARE(next.geometry().topLeft(), topPlace.topLeft());
+}
+
+void ShellTest::enterDoesNothing() {
+    TempSettings temp;
+    TopWindow top(temp.settings());
+    top.show();
+    for (const char* name : {"searchButton", "closeButton"}) {
+        button(&top, name)->setFocus();
+        QTest::keyClick(button(&top, name), Qt::Key_Return);
+        QTest::keyClick(&top, Qt::Key_Enter);
+    }
+    QVERIFY(top.isVisible());
+    QVERIFY(top.searchWindow());
+    QCOMPARE(visibleTools(top), QString("---"));
+}
+
+void ShellTest::aboutItemOpensAboutBox() {
+    TempSettings temp;
+    TopWindow top(temp.settings());
+    top.show();
+    QAction* about = top.findChild<QAction*>(QStringLiteral("aboutAction"));
+    QVERIFY(about);
+    QVERIFY(top.actions().contains(about));
+    QCOMPARE(top.contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(about->text(), QStringLiteral("rusrina のﾊﾞｰｼﾞｮﾝ情報(&A)..."));
+
+    QString title, version;
+    bool hasIcon = false;
+    rusrina::test::whenModalOpens([&](QWidget* modal) {
+        title = modal->windowTitle();
+        version = modal->findChild<QLabel*>(QStringLiteral("versionLabel"))->text();
+        hasIcon = !modal->findChild<QLabel*>(QStringLiteral("iconLabel"))->pixmap().isNull();
+        button(modal, "okButton")->click();
+    });
+    about->trigger();
+    QCOMPARE(title, QStringLiteral("rusrinaのﾊﾞｰｼﾞｮﾝ情報"));
+    QCOMPARE(version, QStringLiteral("rusrina Version 1.0"));
+    QVERIFY(hasIcon);
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(top.isVisible());
+}
+
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"
