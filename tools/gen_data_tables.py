@@ -90,6 +90,10 @@ def build_species(src, check, ability_index):
     stats, types, abilities = _stats(src), _types(src), _abilities(src)
     ability_ident = src.column("abilities.csv", "id", "identifier")
     type_ident = src.column("types.csv", "id", "identifier")
+    type_ids = {v: k for k, v in type_ident.items()}
+    # A chosen ability is PokeAPI's identifier or @pkmn/dex's (the same without hyphens).
+    ability_ids = {v.replace("-", ""): k for k, v in ability_ident.items()}
+    ability_ids.update({v: k for k, v in ability_ident.items()})
 
     rows = []
     for pid in map(str, species_row_ids()):
@@ -105,12 +109,9 @@ def build_species(src, check, ability_index):
         }
         chosen = check.species(row, pokeapi)
         row["stats"] = chosen["stats"]
-        type_ids = {v: k for k, v in type_ident.items()}
         t = [type_index(type_ids[x]) for x in chosen["types"]]
         row["type1"], row["type2"] = t[0], t[-1]
-        ident_ids = {v.replace("-", ""): k for k, v in ability_ident.items()}
-        ident_ids.update({v: k for k, v in ability_ident.items()})
-        row["abilities"] = [ability_index[ident_ids[a]] if a else 0 for a in chosen["abilities"]]
+        row["abilities"] = [ability_index[ability_ids[a]] if a else 0 for a in chosen["abilities"]]
         rate = int(sp["gender_rate"])
         row["femaleRate"] = 255 if rate == -1 else rate * 25
         row["hatchSteps"] = int(sp["hatch_counter"]) * (256 if number <= LAST_GEN4_NATIONAL else 255)
@@ -161,6 +162,9 @@ def build_moves(src, check):
     type_ident = src.column("types.csv", "id", "identifier")
     class_ident = src.column("move_damage_classes.csv", "id", "identifier")
     target_ident = src.column("move_targets.csv", "id", "identifier")
+    type_ids = {v: k for k, v in type_ident.items()}
+    class_ids = {v: k for k, v in class_ident.items()}
+    target_ids = {v: k for k, v in target_ident.items()}
     rows = []
     for mid in map(str, move_ids_in_row_order()):
         m = moves[mid]
@@ -174,11 +178,10 @@ def build_moves(src, check):
             "target": target_ident[m["target_id"]],
         }
         chosen = check.move(mid, m["identifier"], pokeapi)
-        ident_ids = {v: k for k, v in target_ident.items()}
         row = {"id": int(mid), "name": names[mid], "power": chosen["power"], "accuracy": chosen["accuracy"],
-               "pp": chosen["pp"], "type": type_index({v: k for k, v in type_ident.items()}[chosen["type"]]),
-               "category": CATEGORY[{v: k for k, v in class_ident.items()}[chosen["category"]]],
-               "target": TARGET[ident_ids[chosen["target"]]], "effect": int(m["effect_id"]) - 1}
+               "pp": chosen["pp"], "type": type_index(type_ids[chosen["type"]]),
+               "category": CATEGORY[class_ids[chosen["category"]]],
+               "target": TARGET[target_ids[chosen["target"]]], "effect": int(m["effect_id"]) - 1}
         if not cp932_fits(row["name"]):
             raise ValueError("move name %r does not fit its 32-byte Shift-JIS slot" % row["name"])
         rows.append(row)
