@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace rusrina {
 
@@ -40,5 +42,33 @@ static_assert(offsetof(BoxEntry, stat) == 104);
 static_assert(offsetof(BoxEntry, move) == 128);
 
 inline constexpr std::size_t kBoxFileBytes = sizeof(BoxEntry) * kBoxCapacity; // 147456
+
+// The ranges the entry edit form accepts. Every record the program writes lies within them, and
+// every reader (the list, the edit form, the damage engine, hidden power from the IVs) can rely on
+// them: no negative or zero stat to divide by, no stat large enough to overflow the damage
+// arithmetic, no IV whose parity bits make a type number out of range.
+inline constexpr int kMaxLevel = 100;
+inline constexpr int kMaxIv = 255;
+inline constexpr int kMaxEv = 255;
+inline constexpr int kMinStat = 1;
+inline constexpr int kMaxStat = 999;
+
+// Whether an in-use record can be shown, edited and calculated with: every index within its
+// table, the move slots valid or NO_MOVE, and a terminator within the name field. Box files are
+// not trusted; records that fail this are left out when a file is read.
+bool isValidEntry(const BoxEntry& entry);
+
+// The raw Shift-JIS bytes of the name, up to its terminator (at most the whole field).
+std::string_view entryName(const BoxEntry& entry);
+
+// The name for display, converted to UTF-8 (bytes that are not Shift-JIS show as U+FFFD).
+std::string entryNameUtf8(const BoxEntry& entry);
+
+// Stores a UTF-8 name as Shift-JIS, cut to fit the field with its terminator without splitting
+// a character; the rest of the field is zeroed.
+void setEntryName(BoxEntry& entry, std::string_view utf8);
+
+// Same name bytes and same species: the test for "already in the box".
+bool sameCreature(const BoxEntry& a, const BoxEntry& b);
 
 } // namespace rusrina

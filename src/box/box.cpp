@@ -1,0 +1,102 @@
+#include "box/box.h"
+
+#include <algorithm>
+
+namespace rusrina {
+namespace {
+
+const BoxEntry kFreeEntry{};
+
+int prefixLength(const BoxSlots& slots) {
+    auto firstFree = std::find_if(slots.begin(), slots.end(), [](const BoxEntry& e) { return !e.inUse(); });
+    return static_cast<int>(firstFree - slots.begin());
+}
+
+} // namespace
+
+Box::Box() : m_slots{} {}
+
+const BoxEntry& Box::entry(int slot) const {
+    if (slot < 0 || slot >= kBoxCapacity)
+        return kFreeEntry;
+    return m_slots[slot];
+}
+
+int Box::adoptImage(const BoxSlots& image, int completeRecords) {
+    const int prefix = prefixLength(image);
+    m_slots = BoxSlots{};
+    m_count = 0;
+    int invalid = 0;
+    for (int i = 0; i < prefix; ++i) {
+        if (i < completeRecords && isValidEntry(image[i]))
+            m_slots[m_count++] = image[i];
+        else
+            ++invalid;
+    }
+    // Whatever a file held behind its first empty name is neither shown nor used, but a save
+    // writes it back.
+    std::copy(image.begin() + prefix, image.end(), m_slots.begin() + prefix);
+    return invalid;
+}
+
+void Box::clear() {
+    m_slots = BoxSlots{};
+    m_count = 0;
+}
+
+StoreResult Box::add(const BoxEntry& entry) {
+    if (full())
+        return {StoreStatus::BoxFull, -1};
+    if (!entry.inUse() || !isValidEntry(entry))
+        return {StoreStatus::InvalidEntry, -1};
+    m_slots[m_count] = entry;
+    return {StoreStatus::Stored, m_count++};
+}
+
+StoreResult Box::replace(int slot, const BoxEntry& entry) {
+    if (!inUse(slot))
+        return {StoreStatus::NoSuchEntry, -1};
+    if (!entry.inUse() || !isValidEntry(entry))
+        return {StoreStatus::InvalidEntry, -1};
+    m_slots[slot] = entry;
+    return {StoreStatus::Stored, slot};
+}
+
+bool Box::deleteEntry(int slot) {
+    if (!inUse(slot))
+        return false;
+    std::copy(m_slots.begin() + slot + 1, m_slots.end(), m_slots.begin() + slot);
+    m_slots.back() = BoxEntry{};
+    --m_count;
+    return true;
+}
+
+bool Box::moveUp(int slot) {
+    if (!inUse(slot) || slot == 0)
+        return false;
+    std::swap(m_slots[slot - 1], m_slots[slot]);
+    return true;
+}
+
+bool Box::moveDown(int slot) {
+    if (!inUse(slot + 1) || slot < 0)
+        return false;
+    std::swap(m_slots[slot], m_slots[slot + 1]);
+    return true;
+}
+
+bool Box::moveToTop(int slot) {
+    if (!inUse(slot) || slot == 0)
+        return false;
+    std::rotate(m_slots.begin(), m_slots.begin() + slot, m_slots.begin() + slot + 1);
+    return true;
+}
+
+bool Box::moveToBottom(int slot) {
+    if (!inUse(slot) || slot == m_count - 1)
+        return false;
+    std::rotate(m_slots.begin() + slot, m_slots.begin() + slot + 1, m_slots.begin() + m_count);
+    return true;
+}
+
+} // namespace rusrina

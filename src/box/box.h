@@ -1,0 +1,71 @@
+#pragma once
+// The box: kBoxCapacity slots whose in-use entries always form a prefix. The slot number is the
+// row of the box list, the position in the box file, and how the edit form and the damage
+// calculation refer to an entry.
+
+#include "box/box_entry.h"
+
+#include <array>
+#include <span>
+
+namespace rusrina {
+
+using BoxSlots = std::array<BoxEntry, kBoxCapacity>;
+
+enum class StoreStatus {
+    Stored,
+    BoxFull,      // all kBoxCapacity slots are in use
+    InvalidEntry, // empty name or a value out of range
+    NoSuchEntry,  // replace: the slot is not in use
+};
+
+struct StoreResult {
+    StoreStatus status;
+    int slot; // the slot written, or -1
+    bool ok() const { return status == StoreStatus::Stored; }
+};
+
+// What the window shows when "新規追加" meets a full box.
+inline constexpr const char* kBoxFullText = "ボックスが一杯です（最大 1024 件）。削除してから登録してください。";
+
+class Box {
+public:
+    Box(); // empty: every slot zero
+
+    int count() const { return m_count; }
+    bool full() const { return m_count == kBoxCapacity; }
+    bool inUse(int slot) const { return slot >= 0 && slot < m_count; }
+
+    // The entry in a slot; a slot outside the box reads as a zero (free) entry.
+    const BoxEntry& entry(int slot) const;
+
+    // Every slot as stored in the file, the data behind the in-use prefix included.
+    const BoxSlots& slots() const { return m_slots; }
+
+    // Takes a box file image: the in-use prefix (up to the first empty name) less its invalid
+    // records, which are counted and returned. The valid entries keep their order; the data
+    // behind the prefix is kept as it was. Records from `completeRecords` on were cut short by
+    // the end of the file: one of them in use is invalid.
+    int adoptImage(const BoxSlots& image, int completeRecords = kBoxCapacity);
+
+    void clear();
+
+    // Writes the entry into the first free slot.
+    StoreResult add(const BoxEntry& entry);
+    // Overwrites an in-use entry in place.
+    StoreResult replace(int slot, const BoxEntry& entry);
+
+    // Each returns false and changes nothing when the request cannot apply (a slot not in use,
+    // the first entry moved up, the last moved down).
+    bool deleteEntry(int slot);
+    bool moveUp(int slot);
+    bool moveDown(int slot);
+    bool moveToTop(int slot);
+    bool moveToBottom(int slot);
+
+private:
+    BoxSlots m_slots;
+    int m_count = 0;
+};
+
+} // namespace rusrina
