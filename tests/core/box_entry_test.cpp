@@ -73,15 +73,6 @@ TEST(BoxEntryValidation, EachFieldAtAndBeyondItsBounds) {
     }
 }
 
-TEST(BoxEntryName, KeepsRawBytesUpToTheTerminator) {
-    BoxEntry e = makeEntry("\x82\xA0\xFF\x80");
-    EXPECT_EQ(entryName(e), "\x82\xA0\xFF\x80");
-    EXPECT_EQ(entryNameUtf8(e), "あ\uFFFD\uFFFD");
-    std::memset(e.name, 'x', kBoxNameBytes); // no terminator: the whole field, never past it
-    EXPECT_EQ(entryName(e).size(), 32u);
-    EXPECT_EQ(entryName(BoxEntry{}), "");
-}
-
 TEST(BoxEntryName, SetCutsToTheFieldWithoutSplittingACharacter) {
     struct Case {
         std::string utf8;

@@ -1,0 +1,115 @@
+#include "box/box_file.h"
+#include "data/moves.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+using namespace rusrina;
+namespace fs = std::filesystem;
+
+namespace {
+
+Box fullBox() {
+    Box box;
+    for (int i = 0; i < kBoxCapacity; ++i) {
+        BoxEntry e{};
+        setEntryName(e, "ボックス" + std::to_string(i));
+        e.species = i % 663;
+        e.level = 1 + i % 100;
+        e.nature = i % 25;
+        e.ability = i % 165;
+        e.item = i % 17;
+        for (int s = 0; s < 6; ++s) {
+            e.iv[s] = 31;
+            e.ev[s] = 85;
+            e.stat[s] = 100 + s;
+        }
+        e.move[0] = i % 559;
+        e.move[1] = e.move[2] = e.move[3] = NO_MOVE;
+        box.add(e);
+    }
+    return box;
+}
+
+struct BenchDir {
+    fs::path path;
+    BenchDir() {
+        std::string pattern = (fs::temp_directory_path() / "rusrina-box-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            std::abort();
+        path = pattern;
+    }
+    ~BenchDir() {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+};
+
+void BM_LoadFullBox(benchmark::State& state) {
+    BenchDir dir;
+    BoxFile file(dir.path / kDefaultBoxFileName);
+    if (!file.save(fullBox()).ok)
+        state.SkipWithError("cannot write the box file");
+    Box box;
+    for (auto _ : state) {
+        LoadResult r = file.load(box);
+        benchmark::DoNotOptimize(r.count);
+    }
+}
+BENCHMARK(BM_LoadFullBox)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_ValidateFullBox(benchmark::State& state) {
+    const Box source = fullBox();
+    Box box;
+    for (auto _ : state) {
+        int invalid = box.adoptImage(source.slots());
+        benchmark::DoNotOptimize(invalid);
+    }
+}
+BENCHMARK(BM_ValidateFullBox)->Unit(benchmark::kMicrosecond);
+
+// Includes flushing the file and its directory to disk.
+void BM_SaveFullBox(benchmark::State& state) {
+    BenchDir dir;
+    BoxFile file(dir.path / kDefaultBoxFileName);
+    const Box box = fullBox();
+    for (auto _ : state) {
+        SaveResult r = file.save(box);
+        benchmark::DoNotOptimize(r.ok);
+    }
+}
+BENCHMARK(BM_SaveFullBox)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// What opening the box window and pressing "保存" cost together.
+void BM_LoadAndSaveFullBox(benchmark::State& state) {
+    BenchDir dir;
+    BoxFile file(dir.path / kDefaultBoxFileName);
+    if (!file.save(fullBox()).ok)
+        state.SkipWithError("cannot write the box file");
+    Box box;
+    for (auto _ : state) {
+        file.load(box);
+        SaveResult r = file.save(box);
+        benchmark::DoNotOptimize(r.ok);
+    }
+}
+BENCHMARK(BM_LoadAndSaveFullBox)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The worst case of the presence test: every record of a full file against a full box.
+void BM_ImportFullIntoFull(benchmark::State& state) {
+    BenchDir dir;
+    const Box source = fullBox();
+    BoxFile(dir.path / "in.vbd").save(source);
+    for (auto _ : state) {
+        Box box = source;
+        ImportResult r = importBoxFile(box, dir.path / "in.vbd");
+        benchmark::DoNotOptimize(r.present);
+    }
+}
+BENCHMARK(BM_ImportFullIntoFull)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+} // namespace
