@@ -26,7 +26,7 @@ struct MoveRecord {
 
 inline constexpr int kMoveHiddenPower = 236; // めざめるパワー
 
-const MoveRecord& moveRecord(int move);
+const MoveRecord& moveRecord(int move);     // a nameless row without effect outside the table
 const char* moveCategoryName(int category); // "物理", "特殊", "変化"
 const char* moveTargetName(int target);     // "" for a code without a name
 bool isValidMove(int move);                 // 0 <= move < kMoveCount

@@ -1,0 +1,23 @@
+#include "data/abilities.h"
+
+#include "data/raw_tables.h"
+#include "data/species.h"
+
+namespace rusrina {
+namespace {
+
+constexpr SpeciesAbilities kNoAbilities{0, 0, 0};
+
+} // namespace
+
+const char* abilityName(int ability) {
+    if (ability < 0 || ability >= kAbilityCount || generated::kAbilityNames[ability] == nullptr)
+        return "";
+    return generated::kAbilityNames[ability];
+}
+
+const SpeciesAbilities& speciesAbilities(int species) {
+    return species >= 0 && species < kSpeciesCount ? generated::kSpeciesAbilities[species] : kNoAbilities;
+}
+
+} // namespace rusrina
