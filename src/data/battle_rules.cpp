@@ -71,7 +71,7 @@ static_assert(kNordenListZV[kNordenListSize - 1] == 504 + 1, "every slot of the 
 
 // Lists hold species index + 1, so that an empty slot (0) matches no species.
 template <std::size_t N> bool listHolds(const std::array<int, N>& list, int species) {
-    return std::find(list.begin(), list.end(), species + 1) != list.end();
+    return species >= 0 && std::find(list.begin(), list.end(), species + 1) != list.end();
 }
 
 bool hasPreEvolution(int species) {
