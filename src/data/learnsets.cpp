@@ -45,16 +45,22 @@ int lastNumberedSlot(TableSet set) {
 }
 
 bool levelUpHolds(Edition edition, int species, int move) {
-    const auto row = levelUpRow(edition, species);
-    return std::any_of(row.begin(), row.end(),
-                       [move](const LevelUpEntry& entry) { return !entry.empty() && entry.move == move; });
+    for (const LevelUpEntry& entry : levelUpRow(edition, species)) {
+        if (entry.move == move && !entry.empty())
+            return true;
+    }
+    return false;
 }
 
 bool machineHolds(TableSet set, int species, int move) {
-    if (move < 0 || !validSpecies(species))
-        return false; // an empty slot reads as -1 and must not match
+    if (move < 0 || !validSet(set) || !validSpecies(species))
+        return false;
+    const MachineSet& machines = machineSet(set);
+    // Compared in the set's own encoding; a move number is never 0, so empty slots never match.
+    const int32_t stored = set == TableSet::TK ? move : move + 1;
+    const int32_t* flags = machines.flags[species] + 1;
     for (int slot = 0; slot < kMachineSlots; ++slot) {
-        if (machineSlotMove(set, slot) == move && machineFlag(set, species, slot))
+        if (machines.slots[slot] == stored && flags[slot] == 1)
             return true;
     }
     return false;

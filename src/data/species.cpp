@@ -3,6 +3,7 @@
 #include "data/raw_tables.h"
 
 #include <algorithm>
+#include <array>
 
 namespace rusrina {
 namespace {
@@ -52,13 +53,19 @@ std::span<const EvolutionRecord> evolutionTable() {
 }
 
 int preEvolution(int species) {
-    if (!validSpecies(species))
-        return kNoSpecies;
-    for (const EvolutionRecord& link : generated::kEvolutionTable) {
-        if (link.toSpecies == species + 1)
-            return link.fromSpecies - 1;
-    }
-    return kNoSpecies;
+    // Every learnability test walks the evolution line, once per move when the box window fills
+    // its move list, so the link ending at each species is found once and kept.
+    static const std::array<int, kSpeciesCount> fromOf = [] {
+        std::array<int, kSpeciesCount> table;
+        table.fill(kNoSpecies);
+        for (const EvolutionRecord& link : generated::kEvolutionTable) {
+            const int to = link.toSpecies - 1;
+            if (validSpecies(to) && table[to] == kNoSpecies)
+                table[to] = link.fromSpecies - 1;
+        }
+        return table;
+    }();
+    return validSpecies(species) ? fromOf[species] : kNoSpecies;
 }
 
 std::vector<int> evolutions(int species) {

@@ -115,7 +115,6 @@ TEST(CanLearnMove, WalksTheEvolutionLine) {
         {Charizard, Defog, true, "QXZV ひでん 5"},
         {kNoSpecies, Pound, false, "no species"},
         {Bulbasaur, NO_MOVE, false, "no move"},
-        {Bulbasaur, -1, false, "an empty machine slot reads as -1"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(canLearnMove(c.species, c.move), c.expected) << c.species << " " << c.move << ": " << c.why;

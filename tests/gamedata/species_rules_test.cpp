@@ -38,7 +38,7 @@ TEST(Species, EvolutionLinks) {
         {132,
          kNoSpecies,
          {"シャワーズ", "サンダース", "ブースター", "エーフィ", "ブラッキー", "リーフィア", "グレイシア"}},
-        {414, kNoSpecies, {"ミノマダム（草）", "ミノマダム（砂）", "ミノマダム（ごみ）"}},
+        {414, kNoSpecies, {"ミノマダム（草）", "ミノマダム（砂）", "ミノマダム（ごみ）", "ガーメイル"}},
         {291, 289, {}}, // ヌケニン comes from ツチニン
         {171, kNoSpecies, {"ピカチュウ"}},
     };
@@ -47,7 +47,7 @@ TEST(Species, EvolutionLinks) {
         EXPECT_EQ(namesOf(evolutions(c.species)), c.into) << c.species;
         EXPECT_EQ(evolvesFurther(c.species), !c.into.empty()) << c.species;
     }
-    EXPECT_EQ(evolutions(414), (std::vector<int>{415, 416, 417}));
+    EXPECT_EQ(evolutions(414), (std::vector<int>{415, 416, 417, 418})); // each form row, then ガーメイル
 }
 
 TEST(Species, BreedingAndAbilities) {
