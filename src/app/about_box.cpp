@@ -35,6 +35,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     layout->addLayout(top);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Wide enough that window managers do not cut the caption short.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 160);
 }
 
 } // namespace rusrina

@@ -59,9 +59,10 @@ ToolWindow::ToolWindow(SettingsFile& settings, const QString& section, QWidget* 
       m_section(section) {}
 
 ToolWindow::~ToolWindow() {
-    // A window that was never placed still has its layout geometry; writing that would throw away
-    // the place the user left it at last time.
-    if (m_placedFlag)
+    // A window that was never on screen has no place of its own (the window manager chooses one
+    // when it first appears); writing its unplaced geometry would pin it to the screen corner, or
+    // throw away the place the user left it at last time.
+    if (m_shownOnce)
         savePlacement(*this, m_settings, m_section);
 }
 
@@ -69,6 +70,7 @@ void ToolWindow::setVisible(bool visible) {
     if (visible && !m_placedFlag)
         return;
     QWidget::setVisible(visible);
+    m_shownOnce = m_shownOnce || visible;
 }
 
 void ToolWindow::showTool(ShowCommand command) {

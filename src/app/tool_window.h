@@ -27,7 +27,7 @@ public:
     // `section` names the window's settings section. The window starts hidden and refuses to
     // become visible until showTool has put it at its stored place.
     ToolWindow(SettingsFile& settings, const QString& section, QWidget* parent = nullptr);
-    // Saves the placement (if the window was ever placed). Derived windows write their own keys
+    // Saves the placement (if the window was ever shown). Derived windows write their own keys
     // in their destructors, which run first.
     ~ToolWindow() override;
 
@@ -55,6 +55,7 @@ private:
     ToolWindow* m_ownedTool = nullptr;
     bool m_placedFlag = false;
     bool m_hiddenByMinimise = false;
+    bool m_shownOnce = false;
 };
 
 } // namespace rusrina

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QWindowStateChangeEvent>
 
+#include <algorithm>
+
 namespace rusrina {
 namespace {
 
@@ -52,6 +54,12 @@ TopWindow::TopWindow(SettingsFile& settings, QWidget* parent)
     connect(box, &QPushButton::clicked, this, [this] { bringForward(m_box.get()); });
     connect(ivJudge, &QPushButton::clicked, this, [this] { bringForward(m_ivJudge.get()); });
     connect(close, &QPushButton::clicked, this, &TopWindow::reject);
+    // Four buttons of one size, as on the original launcher, whatever their captions.
+    int width = 0;
+    for (auto* b : {search, box, ivJudge, close})
+        width = std::max(width, b->sizeHint().width());
+    for (auto* b : {search, box, ivJudge, close})
+        b->setMinimumWidth(width);
 
     // On Linux the window manager owns the title-bar menu, so the About item lives in the
     // launcher's right-click menu.

@@ -60,7 +60,7 @@ private slots:
     void emptyOrInvertedRectangleKeepsLayoutPosition();
     void rectangleOnNoScreenIsBroughtBack();
     void placementSurvivesDestruction();
-    void neverPlacedWindowKeepsStoredPlacement();
+    void neverShownWindowKeepsStoredPlacement();
     void hiddenToolGetsStoredPlaceWhenShownLater();
     void minimiseRestoreRoundTrip();
     void restoreWithoutMinimiseChangesNothing();
@@ -161,11 +161,23 @@ void ShellTest::placementSurvivesDestruction() {
     QCOMPARE(again.geometry(), QRect(50, 60, 200, 150));
 }
 
-void ShellTest::neverPlacedWindowKeepsStoredPlacement() {
+// A window that never appeared has no place to remember: what is stored stays, and nothing pins a
+// window the window manager has not placed yet to the screen corner.
+void ShellTest::neverShownWindowKeepsStoredPlacement() {
     TempSettings temp;
     temp.writeRect("Damage", 10, 20, 410, 320);
-    { BoxWindow window(temp.settings()); }
+    { BoxWindow unplaced(temp.settings()); }
+    {
+        BoxWindow placedButHidden(temp.settings());
+        placedButHidden.showTool(ShowCommand::Hide);
+        placedButHidden.setGeometry(0, 0, 480, 320);
+    }
     QCOMPARE(temp.readRect("Damage"), QRect(10, 20, 400, 300));
+    {
+        SearchWindow hidden(temp.settings());
+        hidden.showTool(ShowCommand::Hide);
+    }
+    QCOMPARE(temp.read("Search", "left"), -9999);
 }
 
 void ShellTest::hiddenToolGetsStoredPlaceWhenShownLater() {
