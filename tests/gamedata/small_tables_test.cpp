@@ -59,16 +59,12 @@ TEST(DamageItems, TellingRows) {
         int attackKind, attackValue, defenceKind, defenceValue;
     } cases[] = {
         {0, "なし／その他", kItemNone, 0, kItemNone, 0},
-        {1, "各種タイプ補正", kItemAllAttack, 12, kItemNone, 0},
         {3, "こだわりハチマキ", kItemPhysical, 15, kItemNone, 0},
-        {4, "こだわりメガネ", kItemSpecial, 15, kItemNone, 0},
-        {6, "でんきだま", kItemAllAttack, 20, kItemNone, 0},
         {9, "たつじんのおび", kItemSuperEffective, 12, kItemNone, 0},
         {10, "こころのしずく", kItemSpecial, 15, kItemSpecial, 15}, // acts on both sides
         {12, "しんかいのウロコ", kItemNone, 0, kItemSpecial, 20},
         {13, "メタルパウダー", kItemNone, 0, kItemPhysical, 20},
         {14, "チイラのみ", kItemAttackBerry, 0, kItemNone, 0},
-        {15, "ヤタピのみ", kItemSpAttackBerry, 0, kItemNone, 0},
         {16, "", kItemNone, 0, kItemNone, 0},
         {17, "なし／その他", kItemNone, 0, kItemNone, 0}, // outside the table: no item
     };
