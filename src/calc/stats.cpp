@@ -9,11 +9,15 @@ namespace rusrina {
 namespace {
 
 // The EV is quartered before it is added; the quotient is truncated on its own.
-int coreValue(int base, int iv, int ev) { return 2 * base + iv + ev / 4; }
+int coreValue(int base, int iv, int ev) {
+    return 2 * base + iv + ev / 4;
+}
 
 } // namespace
 
-int computeHp(int base, int iv, int ev, int level) { return coreValue(base, iv, ev) * level / 100 + level + 10; }
+int computeHp(int base, int iv, int ev, int level) {
+    return coreValue(base, iv, ev) * level / 100 + level + 10;
+}
 
 int computeStat(int base, int iv, int ev, int level, int multiplier) {
     // The nature applies last, after the +5, with its own truncation.
@@ -32,13 +36,27 @@ int computeAnyStat(int stat, int base, int iv, int ev, int level, int multiplier
     return computeStat(base, iv, ev, level, multiplier);
 }
 
+std::array<int, 6> computeEntryStats(int species, const std::array<int, 6> &ivs, const std::array<int, 6> &evs,
+                                     int level, int nature) {
+    std::array<int, 6> stats{};
+    if (species < 0 || species >= kSpeciesCount)
+        return stats;
+    const SpeciesRecord &record = speciesRecord(species);
+    for (int stat = 0; stat < kStatCount; ++stat)
+        stats[stat] =
+            computeAnyStat(stat, record.baseStats[stat], ivs[stat], evs[stat], level, natureMultiplier(nature, stat));
+    if (species == FIXED_HP_SPECIES)
+        stats[kHp] = 1;
+    return stats;
+}
+
 int natureMultiplier(int nature, int stat) {
     if (nature < 0 || nature >= kNatureCount || stat <= kHp || stat >= kStatCount)
         return kNeutralFactor;
     return natureRecord(nature).factor[stat];
 }
 
-HiddenPower hiddenPowerOf(const std::array<int, 6>& ivs) {
+HiddenPower hiddenPowerOf(const std::array<int, 6> &ivs) {
     // The bit weights do not follow the stat order: speed comes before the two special stats.
     static constexpr int kWeight[kStatCount] = {1, 2, 4, 16, 32, 8};
     int typeSum = 0;

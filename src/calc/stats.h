@@ -22,6 +22,10 @@ int computeBaseOnlyStat(int stat, int base, int level);
 // Either of the two above, chosen by stat index (the multiplier is ignored for HP).
 int computeAnyStat(int stat, int base, int iv, int ev, int level, int multiplier);
 
+// The six stats a registered entry stores, in stat order. ヌケニン always stores HP 1.
+std::array<int, 6> computeEntryStats(int species, const std::array<int, 6>& ivs, const std::array<int, 6>& evs,
+                                     int level, int nature);
+
 // The factor in tenths the nature applies to the stat. HP, and anything outside the nature
 // table, is neutral.
 int natureMultiplier(int nature, int stat);

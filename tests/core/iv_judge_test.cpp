@@ -159,6 +159,7 @@ TEST(FirstRisingEv, FirstStepOfFourThatMovesTheValue) {
         {"lowered: 189 holds for one step", kDefence, 100, 5, 100, 9, 8},
         {"lowered: neighbour rises at once", kDefence, 100, 6, 100, 9, 4},
         {"base 1 at level 1 reaches 392", kSpeed, 1, 0, 1, 10, 392},
+        {"the last step, 400, still counts", kAttack, 50, 0, 1, 10, 400},
         {"nothing up to 400 moves it", kAttack, 250, 0, 1, 9, 0},
     };
     for (const auto& c : cases)

@@ -76,6 +76,21 @@ TEST(StatFormulas, AnyStatPicksTheHpFormulaOnlyForHp) {
     EXPECT_EQ(computeAnyStat(kSpeed, 100, 31, 252, 50, 9), 136);
 }
 
+TEST(StatFormulas, EntryStatsOfARegisteredCreature) {
+    const int pikachu = 24; // base 35 55 30 50 40 90; nature 3 raises attack, lowers speed
+    EXPECT_EQ(computeEntryStats(pikachu, {31, 31, 31, 31, 31, 31}, {0, 252, 0, 0, 4, 252}, 50, 3),
+              (std::array<int, 6>{110, 117, 50, 70, 61, 127}));
+    EXPECT_EQ(speciesRecord(FIXED_HP_SPECIES).baseStats[kHp], 1);
+    // ヌケニン stores HP 1 whatever its IVs, EVs and level; its other stats follow the formulas.
+    for (int level : {1, 50, 100}) {
+        auto stats = computeEntryStats(FIXED_HP_SPECIES, {31, 0, 31, 31, 31, 255}, {255, 0, 0, 0, 0, 255}, level, 24);
+        EXPECT_EQ(stats[kHp], 1) << level;
+        EXPECT_EQ(stats[kSpeed], computeStat(speciesRecord(FIXED_HP_SPECIES).baseStats[kSpeed], 255, 255, level, 10));
+    }
+    EXPECT_EQ(computeEntryStats(-1, {}, {}, 50, 0), (std::array<int, 6>{}));
+    EXPECT_EQ(computeEntryStats(kSpeciesCount, {}, {}, 50, 0), (std::array<int, 6>{}));
+}
+
 TEST(NatureMultiplier, FollowsTheRaisedAndLoweredRule) {
     // Row r < 20 raises entry r / 4 of the five stats and lowers entry r % 4 of the other four.
     for (int nature = 0; nature < kNatureCount; ++nature) {
