@@ -58,9 +58,13 @@ std::vector<StatRow> buildStatRows(int stat, int base, int level, int multiplier
     return rows;
 }
 
-int packStatRow(const StatRow& row) { return row.value * 65536 + row.lo * 256 + row.hi; }
+int packStatRow(const StatRow& row) {
+    return row.value * 65536 + row.lo * 256 + row.hi;
+}
 
-StatRow unpackStatRow(int packed) { return {packed / 65536, (packed / 256) % 256, packed % 256}; }
+StatRow unpackStatRow(int packed) {
+    return {packed / 65536, (packed / 256) % 256, packed % 256};
+}
 
 std::string statRowText(const StatRow& row) {
     if (row.lo == row.hi)
@@ -115,9 +119,13 @@ std::string growthAdviceText(const GrowthAdvice& advice) {
     return format("あめ： %d 個 ドーピング： %d 個　Ｖ確定能力値： %d", advice.levels, advice.dopings, advice.value);
 }
 
-std::string upperBoundText(int iv) { return format("%d以下", iv); }
+std::string upperBoundText(int iv) {
+    return format("%d以下", iv);
+}
 
-std::string lowerBoundText(int iv) { return format("%d以上", iv); }
+std::string lowerBoundText(int iv) {
+    return format("%d以上", iv);
+}
 
 void HiddenPowerSpread::add(int type, int power) {
     if (type < 0 || type >= kSpreadTypeCount)

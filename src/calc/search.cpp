@@ -23,7 +23,9 @@ bool statsMatch(const SearchCriteria& c, const SpeciesRecord& record) {
     return true;
 }
 
-bool hasType(const SpeciesRecord& record, int type) { return type == record.type1 || type == record.type2; }
+bool hasType(const SpeciesRecord& record, int type) {
+    return type == record.type1 || type == record.type2;
+}
 
 bool typesMatch(const SearchCriteria& c, const SpeciesRecord& record) {
     if (c.typeA != kAnyType && !hasType(record, c.typeA))

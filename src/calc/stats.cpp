@@ -36,12 +36,12 @@ int computeAnyStat(int stat, int base, int iv, int ev, int level, int multiplier
     return computeStat(base, iv, ev, level, multiplier);
 }
 
-std::array<int, 6> computeEntryStats(int species, const std::array<int, 6> &ivs, const std::array<int, 6> &evs,
+std::array<int, 6> computeEntryStats(int species, const std::array<int, 6>& ivs, const std::array<int, 6>& evs,
                                      int level, int nature) {
     std::array<int, 6> stats{};
     if (species < 0 || species >= kSpeciesCount)
         return stats;
-    const SpeciesRecord &record = speciesRecord(species);
+    const SpeciesRecord& record = speciesRecord(species);
     for (int stat = 0; stat < kStatCount; ++stat)
         stats[stat] =
             computeAnyStat(stat, record.baseStats[stat], ivs[stat], evs[stat], level, natureMultiplier(nature, stat));
@@ -56,7 +56,7 @@ int natureMultiplier(int nature, int stat) {
     return natureRecord(nature).factor[stat];
 }
 
-HiddenPower hiddenPowerOf(const std::array<int, 6> &ivs) {
+HiddenPower hiddenPowerOf(const std::array<int, 6>& ivs) {
     // The bit weights do not follow the stat order: speed comes before the two special stats.
     static constexpr int kWeight[kStatCount] = {1, 2, 4, 16, 32, 8};
     int typeSum = 0;

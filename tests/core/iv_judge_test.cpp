@@ -298,10 +298,9 @@ TEST(HiddenPowerSpreadTest, LinesPadTheTypeNameToEightBytes) {
     spread.add(16, 64);
     spread.add(12, 45);
     spread.add(18, 50); // no such type: ignored
-    EXPECT_EQ(hiddenPowerLines(spread),
-              (std::vector<std::string>{std::string(typeName(12)) + "    :45-45 \r\n",
-                                        std::string(typeName(16)) + ":30-64 \r\n",
-                                        std::string(typeName(17)) + "    :70-70 \r\n"}));
+    EXPECT_EQ(hiddenPowerLines(spread), (std::vector<std::string>{std::string(typeName(12)) + "    :45-45 \r\n",
+                                                                  std::string(typeName(16)) + ":30-64 \r\n",
+                                                                  std::string(typeName(17)) + "    :70-70 \r\n"}));
     EXPECT_EQ(std::string(typeName(12)), "くさ");
     EXPECT_EQ(std::string(typeName(16)), "ドラゴン");
     EXPECT_TRUE(hiddenPowerLines(HiddenPowerSpread{}).empty());

@@ -214,9 +214,21 @@ struct MoveCase {
 TEST(SearchMoves, EvolutionLinesShareTheirProgress) {
     const MoveCase cases[] = {
         // ピチュー alone learns てんしのキッス, ピカチュウ alone こうそくいどう.
-        {"AND across one step", {"てんしのキッス", "こうそくいどう"}, false, {"ピカチュウ", "ライチュウ"}, {"ピチュー"}},
-        {"OR across one step", {"てんしのキッス", "こうそくいどう"}, true, {"ピチュー", "ピカチュウ", "ライチュウ"}, {}},
-        {"AND, same move twice", {"こうそくいどう", "こうそくいどう"}, false, {"ピカチュウ", "ライチュウ"}, {"ピチュー"}},
+        {"AND across one step",
+         {"てんしのキッス", "こうそくいどう"},
+         false,
+         {"ピカチュウ", "ライチュウ"},
+         {"ピチュー"}},
+        {"OR across one step",
+         {"てんしのキッス", "こうそくいどう"},
+         true,
+         {"ピチュー", "ピカチュウ", "ライチュウ"},
+         {}},
+        {"AND, same move twice",
+         {"こうそくいどう", "こうそくいどう"},
+         false,
+         {"ピカチュウ", "ライチュウ"},
+         {"ピチュー"}},
         // ヒトカゲ's egg move, reached from リザードン in two steps.
         {"two steps back", {"りゅうのまい"}, false, {"ヒトカゲ", "リザード", "リザードン"}, {}},
         // ツチニン alone learns かぜおこし; nobody of the line learns なみのり.
@@ -228,7 +240,11 @@ TEST(SearchMoves, EvolutionLinesShareTheirProgress) {
          false,
          {"ヌケニン"},
          {"ツチニン", "テッカニン"}},
-        {"AND: nobody of the line learns なみのり", {"かぜおこし", "なみのり"}, false, {}, {"ツチニン", "テッカニン", "ヌケニン"}},
+        {"AND: nobody of the line learns なみのり",
+         {"かぜおこし", "なみのり"},
+         false,
+         {},
+         {"ツチニン", "テッカニン", "ヌケニン"}},
     };
     for (const auto& c : cases) {
         auto found = runSearch(requesting(everyMethodAndEdition(), c.moves, c.anyOf));
