@@ -138,52 +138,60 @@ void HiddenPowerSpread::add(int type, int power) {
 namespace {
 
 // Hidden power reads only the two lowest bits of each IV, so a range is fully described by
-// which of the four bit pairs its IVs take, each stood for by the first IV that has it.
+// which of the four bit pairs (IV mod 4) its IVs take.
 struct BitPairChoices {
     int count = 0;
-    std::array<int, 4> ivs{};
+    std::array<int, 4> pairs{};
 };
 
 BitPairChoices bitPairChoices(IvRange range) {
     BitPairChoices choices;
-    std::array<bool, 4> taken{};
     int first = std::max(range.min, 0);
     int last = std::min({range.max, kMaxIv, first + 3});
-    for (int iv = first; iv <= last; ++iv) {
-        if (!taken[iv & 3]) {
-            taken[iv & 3] = true;
-            choices.ivs[choices.count++] = iv;
-        }
-    }
+    for (int iv = first; iv <= last; ++iv)
+        choices.pairs[choices.count++] = iv & 3;
     return choices;
 }
+
+// Walks every combination of the stats' bit pairs (at most 4^6), carrying the two weighted bit
+// sums down so that each combination costs one addition per level.
+struct BitPairWalk {
+    std::array<BitPairChoices, 6> choices;
+    std::array<int, 64> typeOfSum{};
+    std::array<int, 64> powerOfSum{};
+    HiddenPowerSpread spread;
+
+    void walk(int stat, int typeSum, int powerSum) {
+        if (stat == kStatCount) {
+            spread.add(typeOfSum[typeSum], powerOfSum[powerSum]);
+            return;
+        }
+        for (int i = 0; i < choices[stat].count; ++i) {
+            int pair = choices[stat].pairs[i];
+            walk(stat + 1, typeSum + (pair & 1) * kHiddenPowerWeight[stat],
+                 powerSum + (pair >> 1) * kHiddenPowerWeight[stat]);
+        }
+    }
+};
 
 } // namespace
 
 std::optional<HiddenPowerSpread> hiddenPowerSpread(const IvRanges& ranges) {
     if (std::count_if(ranges.begin(), ranges.end(), [](IvRange r) { return r.isOpen(); }) > kMaxOpenStatsForSpread)
         return std::nullopt;
-    std::array<BitPairChoices, 6> choices;
+    BitPairWalk walk;
     for (int stat = 0; stat < kStatCount; ++stat) {
-        choices[stat] = bitPairChoices(ranges[stat]);
-        if (choices[stat].count == 0)
+        walk.choices[stat] = bitPairChoices(ranges[stat]);
+        if (walk.choices[stat].count == 0)
             return HiddenPowerSpread{};
     }
-    // Every combination of the stats' bit pairs (at most 4^6), the last stat turning fastest.
-    HiddenPowerSpread spread;
-    std::array<int, 6> position{};
-    std::array<int, 6> ivs{};
-    for (;;) {
-        for (int stat = 0; stat < kStatCount; ++stat)
-            ivs[stat] = choices[stat].ivs[position[stat]];
-        HiddenPower power = hiddenPowerOf(ivs);
-        spread.add(power.type, power.power);
-        int stat = kStatCount - 1;
-        while (stat >= 0 && ++position[stat] == choices[stat].count)
-            position[stat--] = 0;
-        if (stat < 0)
-            return spread;
+    // The type depends on the first sum only and the power on the second only.
+    for (int sum = 0; sum < 64; ++sum) {
+        walk.typeOfSum[sum] = hiddenPowerFromSums(sum, 0).type;
+        walk.powerOfSum[sum] = hiddenPowerFromSums(0, sum).power;
     }
+    walk.walk(0, 0, 0);
+    return walk.spread;
 }
 
 std::vector<int> judgeSpeciesList(int rule) {

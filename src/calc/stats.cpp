@@ -57,14 +57,16 @@ int natureMultiplier(int nature, int stat) {
 }
 
 HiddenPower hiddenPowerOf(const std::array<int, 6>& ivs) {
-    // The bit weights do not follow the stat order: speed comes before the two special stats.
-    static constexpr int kWeight[kStatCount] = {1, 2, 4, 16, 32, 8};
     int typeSum = 0;
     int powerSum = 0;
     for (int stat = 0; stat < kStatCount; ++stat) {
-        typeSum += (ivs[stat] & 1) * kWeight[stat];
-        powerSum += ((ivs[stat] >> 1) & 1) * kWeight[stat];
+        typeSum += (ivs[stat] & 1) * kHiddenPowerWeight[stat];
+        powerSum += ((ivs[stat] >> 1) & 1) * kHiddenPowerWeight[stat];
     }
+    return hiddenPowerFromSums(typeSum, powerSum);
+}
+
+HiddenPower hiddenPowerFromSums(int typeSum, int powerSum) {
     return {hiddenPowerType(typeSum * 15 / 63), powerSum * 40 / 63 + 30};
 }
 

@@ -38,4 +38,10 @@ struct HiddenPower {
 // The six IVs in stat order (HP, attack, defence, sp. attack, sp. defence, speed).
 HiddenPower hiddenPowerOf(const std::array<int, 6>& ivs);
 
+// Hidden power reads bit 0 (type) and bit 1 (power) of each IV, weighted per stat in stat order;
+// speed weighs 8, before the two special stats.
+inline constexpr std::array<int, 6> kHiddenPowerWeight = {1, 2, 4, 16, 32, 8};
+// From the two weighted bit sums, each 0..63.
+HiddenPower hiddenPowerFromSums(int typeSum, int powerSum);
+
 } // namespace rusrina
