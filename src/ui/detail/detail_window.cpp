@@ -1,24 +1,352 @@
 #include "ui/detail/detail_window.h"
 
 #include "app/product_title.h"
+#include "data/species.h"
+#include "settings/settings_file.h"
+#include "ui/detail/move_list_model.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace rusrina {
+namespace {
 
-DetailWindow::DetailWindow(SettingsFile& settings, QWidget* parent)
-    : ToolWindow(settings, QStringLiteral("DataView"), parent) {
+const char* const kSection = "DataView";
+constexpr int kDefaultSpecies = 1;
+constexpr int kDefaultLevelPosition = 49;
+
+struct CheckSpec {
+    const char* key;
+    const char* caption;
+};
+// Methods, the pre-evolution box and the editions, in the order of the settings keys.
+constexpr CheckSpec kChecks[] = {
+    {"level", "LV"},  {"mc", "マシン"},   {"eg", "遺伝"}, {"sd", "含進化前"},     {"sp", "特殊習得"},
+    {"qx", "ネリカ"}, {"zv", "オルテア"}, {"jy", "JYJY"}, {"tk", "ヴァルメリア"},
+};
+enum CheckIndex { kLevel, kMachine, kEgg, kPreEvolutions, kSpecial, kQX, kZV, kJYJY, kTK };
+
+constexpr CheckSpec kDifferences[] = {
+    {"diff_qxzv", "QX-ZV差分"}, {"diff_zvjy", "ZV-JYJY差分"}, {"diff_tk", "TK以前-TK差分"}};
+
+constexpr const char* kStatHeadings[] = {"HP", "こうげき", "ぼうぎょ", "とくこう", "とくぼう", "すばやさ"};
+
+QLabel* valueLabel(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(48);
+    return label;
+}
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void fillChooser(QComboBox* box, const std::vector<std::string>& entries) {
+    for (const std::string& entry : entries)
+        box->addItem(qs(entry));
+}
+
+// A stored position outside the chooser selects its first entry.
+void restorePosition(QComboBox* box, int position) {
+    box->setCurrentIndex(position >= 0 && position < box->count() ? position : 0);
+}
+
+} // namespace
+
+DetailWindow::DetailWindow(SettingsFile& settings, QWidget* parent) : ToolWindow(settings, kSection, parent) {
     setObjectName(QStringLiteral("detailWindow"));
     setWindowTitle(QString::asprintf("%s バントレ詳細データ", ProductTitle));
-    new QVBoxLayout(this);
-    resize(640, 480);
+
+    auto* summary = new QGridLayout;
+    buildSummary(summary);
+    auto* hideButton = new QPushButton(QStringLiteral("閉じる"), this);
+    hideButton->setObjectName(QStringLiteral("hideButton"));
+    connect(hideButton, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(hideButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(summary);
+    layout->addWidget(buildMoveControls());
+    layout->addWidget(buildMoveTable(), 1);
+    layout->addLayout(bottom);
+
+    restoreSettings();
+    resize(760, 720);
+}
+
+DetailWindow::~DetailWindow() {
+    saveSettings();
+}
+
+void DetailWindow::buildSummary(QGridLayout* grid) {
+    auto caption = [&](const char* text, int row, int column) {
+        grid->addWidget(new QLabel(QString::fromUtf8(text), this), row, column);
+    };
+    caption("名前", 0, 0);
+    grid->addWidget(m_name = valueLabel(this, "text_name"), 0, 1);
+    caption("タイプ", 0, 2);
+    grid->addWidget(m_types[0] = valueLabel(this, "text_type1"), 0, 3);
+    grid->addWidget(m_types[1] = valueLabel(this, "text_type2"), 0, 4);
+    caption("孵化歩数", 0, 5);
+    grid->addWidget(m_hatchSteps = valueLabel(this, "text_hatch"), 0, 6);
+
+    caption("とくせい", 1, 0);
+    for (int i = 0; i < 3; ++i)
+        grid->addWidget(m_abilities[i] = valueLabel(this, QStringLiteral("text_ability%1").arg(i + 1)), 1, 1 + i);
+    caption("♀の割合", 1, 5);
+    grid->addWidget(m_femaleRatio = valueLabel(this, "text_female"), 1, 6);
+
+    caption("タマゴグループ", 2, 0);
+    grid->addWidget(m_eggGroups[0] = valueLabel(this, "text_egg1"), 2, 1);
+    grid->addWidget(m_eggGroups[1] = valueLabel(this, "text_egg2"), 2, 2);
+
+    m_preEvo1 = new QPushButton(this);
+    m_preEvo1->setObjectName(QStringLiteral("button_pre1"));
+    m_preEvo2 = new QPushButton(this);
+    m_preEvo2->setObjectName(QStringLiteral("button_pre2"));
+    connect(m_preEvo1, &QPushButton::clicked, this, [this] {
+        if (m_state.preEvo1 != kNoSpeciesSlot)
+            display(m_state.preEvo1);
+    });
+    connect(m_preEvo2, &QPushButton::clicked, this, [this] {
+        if (m_state.preEvo2 != kNoSpeciesSlot)
+            display(m_state.preEvo2);
+    });
+    caption("進化前１", 3, 0);
+    grid->addWidget(m_preEvo1, 3, 1);
+    caption("進化前２", 3, 2);
+    grid->addWidget(m_preEvo2, 3, 3);
+
+    caption("進化先", 4, 0);
+    m_evolutions = new QComboBox(this);
+    m_evolutions->setObjectName(QStringLiteral("combo_evo"));
+    grid->addWidget(m_evolutions, 4, 1, 1, 2);
+    auto* showEvolution = new QPushButton(QStringLiteral("進化先を表示"), this);
+    showEvolution->setObjectName(QStringLiteral("button_evo"));
+    connect(showEvolution, &QPushButton::clicked, this, &DetailWindow::showEvolution);
+    grid->addWidget(showEvolution, 4, 3);
+
+    buildStats(grid, 5);
+}
+
+void DetailWindow::buildStats(QGridLayout* grid, int firstRow) {
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        auto* heading = new QLabel(QString::fromUtf8(kStatHeadings[stat]), this);
+        heading->setAlignment(Qt::AlignCenter);
+        grid->addWidget(heading, firstRow, 1 + stat);
+        grid->addWidget(m_baseStats[stat] = valueLabel(this, QStringLiteral("text_base%1").arg(stat)), firstRow + 1,
+                        1 + stat);
+        grid->addWidget(m_levelStats[stat] = valueLabel(this, QStringLiteral("text_stat%1").arg(stat)), firstRow + 2,
+                        1 + stat);
+        m_baseStats[stat]->setAlignment(Qt::AlignCenter);
+        m_levelStats[stat]->setAlignment(Qt::AlignCenter);
+    }
+    grid->addWidget(new QLabel(QStringLiteral("種族値"), this), firstRow + 1, 0);
+    m_level = new QComboBox(this);
+    m_level->setObjectName(QStringLiteral("clevel"));
+    for (int level = 1; level <= kMaxLevel; ++level)
+        m_level->addItem(qs(levelChoiceText(level)), level);
+    grid->addWidget(m_level, firstRow + 2, 0);
+
+    grid->addWidget(new QLabel(QStringLiteral("耐性"), this), firstRow + 3, 0);
+    grid->addWidget(m_resistance = valueLabel(this, "text_resist"), firstRow + 3, 1, 1, kStatCount);
+    grid->addWidget(new QLabel(QStringLiteral("弱点"), this), firstRow + 4, 0);
+    grid->addWidget(m_weakness = valueLabel(this, "text_weak"), firstRow + 4, 1, 1, kStatCount);
+    for (int column = 1; column <= kStatCount; ++column)
+        grid->setColumnStretch(column, 1);
+}
+
+QWidget* DetailWindow::buildMoveControls() {
+    auto* box = new QWidget(this);
+    auto* methods = new QHBoxLayout;
+    methods->setContentsMargins(0, 0, 0, 0);
+    for (size_t i = 0; i < m_checks.size(); ++i) {
+        m_checks[i] = new QCheckBox(QString::fromUtf8(kChecks[i].caption), box);
+        m_checks[i]->setObjectName(QString::fromUtf8(kChecks[i].key));
+        if (i == kQX)
+            methods->addSpacing(16);
+        methods->addWidget(m_checks[i]);
+        connect(m_checks[i], &QCheckBox::toggled, this, &DetailWindow::refresh);
+    }
+    methods->addStretch();
+
+    auto* filters = new QHBoxLayout;
+    filters->setContentsMargins(0, 0, 0, 0);
+    filters->addWidget(new QLabel(QStringLiteral("分類"), box));
+    m_category = new QComboBox(box);
+    m_category->setObjectName(QStringLiteral("spec"));
+    fillChooser(m_category, categoryFilterEntries());
+    filters->addWidget(m_category);
+    filters->addWidget(new QLabel(QStringLiteral("タイプ"), box));
+    m_type = new QComboBox(box);
+    m_type->setObjectName(QStringLiteral("type"));
+    fillChooser(m_type, typeFilterEntries());
+    filters->addWidget(m_type);
+    filters->addSpacing(16);
+    for (size_t i = 0; i < m_differences.size(); ++i) {
+        m_differences[i] = new QCheckBox(QString::fromUtf8(kDifferences[i].caption), box);
+        m_differences[i]->setObjectName(QString::fromUtf8(kDifferences[i].key));
+        filters->addWidget(m_differences[i]);
+        connect(m_differences[i], &QCheckBox::toggled, this, &DetailWindow::differenceToggled);
+    }
+    filters->addStretch();
+
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(methods);
+    layout->addLayout(filters);
+    return box;
+}
+
+QTableView* DetailWindow::buildMoveTable() {
+    m_model = new MoveListModel(this);
+    m_moveTable = new QTableView(this);
+    m_moveTable->setObjectName(QStringLiteral("moveList"));
+    m_moveTable->setModel(m_model);
+    m_moveTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_moveTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_moveTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_moveTable->setShowGrid(false);
+    m_moveTable->setWordWrap(false);
+    m_moveTable->verticalHeader()->hide();
+    m_moveTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_moveTable->verticalHeader()->setDefaultSectionSize(m_moveTable->fontMetrics().height() + 4);
+    m_moveTable->horizontalHeader()->setSectionsClickable(true);
+    m_moveTable->horizontalHeader()->setHighlightSections(false);
+    for (int column = 0; column < kMoveListColumns; ++column)
+        m_moveTable->setColumnWidth(column, MoveListModel::columnWidth(column));
+    connect(m_moveTable->horizontalHeader(), &QHeaderView::sectionClicked, this, &DetailWindow::sortByColumn);
+    return m_moveTable;
+}
+
+void DetailWindow::restoreSettings() {
+    const SettingsFile& file = settings();
+    // Filled while every control is quiet, then shown once.
+    const QSignalBlocker blockLevel(m_level), blockCategory(m_category), blockType(m_type);
+    for (size_t i = 0; i < m_checks.size(); ++i) {
+        const QSignalBlocker block(m_checks[i]);
+        m_checks[i]->setChecked(file.readSetting(kSection, kChecks[i].key, 1) != 0);
+    }
+    restorePosition(m_type, file.readSetting(kSection, "type", 0));
+    restorePosition(m_category, file.readSetting(kSection, "spec", 0));
+    restorePosition(m_level, file.readSetting(kSection, "clevel", kDefaultLevelPosition));
+    connect(m_level, &QComboBox::currentIndexChanged, this, &DetailWindow::refresh);
+    connect(m_category, &QComboBox::currentIndexChanged, this, &DetailWindow::refresh);
+    connect(m_type, &QComboBox::currentIndexChanged, this, &DetailWindow::refresh);
+
+    const int number = file.readSetting(kSection, "number", kDefaultSpecies);
+    display(number >= 0 && number < kSpeciesCount ? number : kDefaultSpecies);
+}
+
+void DetailWindow::saveSettings() {
+    SettingsFile& file = settings();
+    file.writeSetting(kSection, "number", m_state.current);
+    for (size_t i = 0; i < m_checks.size(); ++i)
+        file.writeSetting(kSection, kChecks[i].key, m_checks[i]->isChecked() ? 1 : 0);
+    file.writeSetting(kSection, "type", m_type->currentIndex());
+    file.writeSetting(kSection, "spec", m_category->currentIndex());
+    file.writeSetting(kSection, "clevel", m_level->currentIndex());
 }
 
 void DetailWindow::showSpecies(int species) {
-    m_species = species;
+    if (species >= 0 && species < kSpeciesCount)
+        display(species);
     showTool(ShowCommand::Show);
     raise();
     activateWindow();
+}
+
+void DetailWindow::display(int species) {
+    m_state = detailViewState(species);
+    const SpeciesSummary summary = speciesSummary(m_state, levelFromPosition(m_level->currentIndex()));
+
+    {
+        const QSignalBlocker block(m_evolutions);
+        m_evolutions->clear();
+        for (const std::string& entry : summary.evolutions)
+            m_evolutions->addItem(qs(entry));
+        m_evolutions->setCurrentIndex(0);
+    }
+    m_name->setText(qs(summary.name));
+    m_types[0]->setText(qs(summary.type1));
+    m_types[1]->setText(qs(summary.type2));
+    m_eggGroups[0]->setText(qs(summary.eggGroup1));
+    m_eggGroups[1]->setText(qs(summary.eggGroup2));
+    m_preEvo1->setText(qs(summary.preEvo1));
+    m_preEvo2->setText(qs(summary.preEvo2));
+    m_abilities[0]->setText(qs(summary.ability1));
+    m_abilities[1]->setText(qs(summary.ability2));
+    m_abilities[2]->setText(qs(summary.hiddenAbility));
+    m_resistance->setText(qs(summary.resistance));
+    m_weakness->setText(qs(summary.weakness));
+    m_hatchSteps->setText(qs(summary.hatchSteps));
+    m_femaleRatio->setText(qs(summary.femaleRatio));
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        m_baseStats[stat]->setText(qs(summary.baseStats[stat]));
+        m_levelStats[stat]->setText(qs(summary.statsAtLevel[stat]));
+    }
+    m_model->setRows(moveList(m_state, moveListOptions()));
+}
+
+void DetailWindow::showEvolution() {
+    const int position = m_evolutions->currentIndex();
+    if (position < 0 || position >= kEvolutionSlots)
+        return;
+    const int species = m_state.evolutions[static_cast<size_t>(position)];
+    if (species != kNoSpeciesSlot)
+        display(species);
+}
+
+void DetailWindow::differenceToggled() {
+    int checked = -1;
+    for (size_t i = 0; i < m_differences.size(); ++i) {
+        if (m_differences[i]->isChecked())
+            checked = static_cast<int>(i);
+    }
+    // While one view of differences is on, the method, edition and other difference boxes do
+    // nothing, so they are greyed out; their check states stay as they were.
+    for (QCheckBox* box : m_checks)
+        box->setEnabled(checked < 0);
+    for (size_t i = 0; i < m_differences.size(); ++i)
+        m_differences[i]->setEnabled(checked < 0 || checked == static_cast<int>(i));
+    refresh();
+}
+
+void DetailWindow::sortByColumn(int column) {
+    m_model->sortRows(column, m_sortState.click(column));
+}
+
+MoveListOptions DetailWindow::moveListOptions() const {
+    MoveListOptions options;
+    options.byLevel = m_checks[kLevel]->isChecked();
+    options.byMachine = m_checks[kMachine]->isChecked();
+    options.byEgg = m_checks[kEgg]->isChecked();
+    options.withPreEvolutions = m_checks[kPreEvolutions]->isChecked();
+    options.bySpecial = m_checks[kSpecial]->isChecked();
+    options.inQX = m_checks[kQX]->isChecked();
+    options.inZV = m_checks[kZV]->isChecked();
+    options.inJYJY = m_checks[kJYJY]->isChecked();
+    options.inTK = m_checks[kTK]->isChecked();
+    constexpr DifferenceMode kModes[] = {DifferenceMode::QxZv, DifferenceMode::ZvJyjy, DifferenceMode::TkOlder};
+    for (size_t i = 0; i < m_differences.size(); ++i) {
+        if (m_differences[i]->isChecked())
+            options.difference = kModes[i];
+    }
+    options.categoryPosition = m_category->currentIndex();
+    options.typePosition = m_type->currentIndex();
+    return options;
 }
 
 } // namespace rusrina

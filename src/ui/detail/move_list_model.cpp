@@ -1,0 +1,81 @@
+#include "ui/detail/move_list_model.h"
+
+#include <array>
+
+namespace rusrina {
+namespace {
+
+struct ColumnLook {
+    const char* heading;
+    int width;
+    Qt::Alignment alignment;
+};
+
+constexpr Qt::Alignment kCentred = Qt::AlignCenter;
+constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+
+const std::array<ColumnLook, kMoveListColumns> kColumns = {{
+    {"番号", 36, kCentred},
+    {"習得方法", 200, kCentred},
+    {"わざの名前", 108, kLeft},
+    {"タイプ", 68, kCentred},
+    {"分類", 44, kCentred},
+    {"威力", 36, kCentred},
+    {"命中", 36, kCentred},
+    {"回数", 36, kCentred},
+    {"対象", 70, kCentred},
+}};
+
+} // namespace
+
+void MoveListModel::setRows(std::vector<MoveRow> rows) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+void MoveListModel::sortRows(int column, bool descending) {
+    emit layoutAboutToBeChanged();
+    sortMoveRows(m_rows, column, descending);
+    emit layoutChanged();
+}
+
+int MoveListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int MoveListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kMoveListColumns;
+}
+
+QVariant MoveListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= kMoveListColumns)
+        return {};
+    const MoveRow& row = m_rows[static_cast<size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromStdString(moveRowText(row, index.column()));
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(kColumns[static_cast<size_t>(index.column())].alignment);
+    case Qt::UserRole:
+        return row.move;
+    default:
+        return {};
+    }
+}
+
+QVariant MoveListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kMoveListColumns)
+        return {};
+    if (role == Qt::DisplayRole)
+        return QString::fromUtf8(kColumns[static_cast<size_t>(section)].heading);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(kColumns[static_cast<size_t>(section)].alignment);
+    return {};
+}
+
+int MoveListModel::columnWidth(int column) {
+    return column >= 0 && column < kMoveListColumns ? kColumns[static_cast<size_t>(column)].width : 0;
+}
+
+} // namespace rusrina

@@ -1,0 +1,35 @@
+#pragma once
+// The rows of the detail window's move list, for a QTableView.
+
+#include "calc/move_list.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+namespace rusrina {
+
+class MoveListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setRows(std::vector<MoveRow> rows);
+    const std::vector<MoveRow>& rows() const { return m_rows; }
+    // Reorders the rows by `column`; the rows stay what they are.
+    void sortRows(int column, bool descending);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // The width in pixels each column starts with.
+    static int columnWidth(int column);
+
+private:
+    std::vector<MoveRow> m_rows;
+};
+
+} // namespace rusrina
