@@ -17,10 +17,10 @@ constexpr int kBulbasaur = 0, kVenusaur = 2, kPikachu = 24, kRaichu = 25, kPichu
 
 MoveListOptions only(std::initializer_list<bool MoveListOptions::*> set) {
     MoveListOptions options;
-    for (bool MoveListOptions::*flag : {&MoveListOptions::byLevel, &MoveListOptions::byMachine, &MoveListOptions::byEgg,
-                                        &MoveListOptions::bySpecial, &MoveListOptions::withPreEvolutions,
-                                        &MoveListOptions::inQX, &MoveListOptions::inZV, &MoveListOptions::inJYJY,
-                                        &MoveListOptions::inTK})
+    for (bool MoveListOptions::*flag :
+         {&MoveListOptions::byLevel, &MoveListOptions::byMachine, &MoveListOptions::byEgg, &MoveListOptions::bySpecial,
+          &MoveListOptions::withPreEvolutions, &MoveListOptions::inQX, &MoveListOptions::inZV, &MoveListOptions::inJYJY,
+          &MoveListOptions::inTK})
         options.*flag = false;
     for (bool MoveListOptions::*flag : set)
         options.*flag = true;
@@ -34,11 +34,11 @@ MoveListOptions difference(DifferenceMode mode, bool withPreEvolutions = false) 
     return options;
 }
 
-std::vector<MoveRow> listFor(int species, const MoveListOptions& options) {
+std::vector<MoveRow> listFor(int species, const MoveListOptions &options) {
     return moveList(detailViewState(species), options);
 }
 
-int findMove(const char* name) {
+int findMove(const char *name) {
     for (int move = 0; move < kMoveCount; ++move) {
         if (std::string(moveRecord(move).name) == name)
             return move;
@@ -46,15 +46,15 @@ int findMove(const char* name) {
     return -1;
 }
 
-bool hasRow(const std::vector<MoveRow>& rows, const char* move, const std::string& method) {
+bool hasRow(const std::vector<MoveRow> &rows, const char *move, const std::string &method) {
     const int index = findMove(move);
     return std::any_of(rows.begin(), rows.end(),
-                       [&](const MoveRow& row) { return row.move == index && row.method == method; });
+                       [&](const MoveRow &row) { return row.move == index && row.method == method; });
 }
 
-size_t countContaining(const std::vector<MoveRow>& rows, const std::string& part) {
+size_t countContaining(const std::vector<MoveRow> &rows, const std::string &part) {
     return static_cast<size_t>(std::count_if(
-        rows.begin(), rows.end(), [&](const MoveRow& row) { return row.method.find(part) != std::string::npos; }));
+        rows.begin(), rows.end(), [&](const MoveRow &row) { return row.method.find(part) != std::string::npos; }));
 }
 
 TEST(MoveListTest, BulbasaurHasFourteenQxLevelUpRowsInTableOrder) {
@@ -87,7 +87,7 @@ TEST(MoveListTest, PichuSpecialRowComesBeforeItsTutorRows) {
 
 TEST(MoveListTest, EditionBoxesChooseTheTables) {
     struct Case {
-        const char* what;
+        const char *what;
         MoveListOptions options;
         std::vector<std::string> allowed; // every row's method contains one of these
         bool empty;
@@ -105,14 +105,14 @@ TEST(MoveListTest, EditionBoxesChooseTheTables) {
         {"no edition", only({&O::byLevel, &O::byMachine, &O::byEgg, &O::bySpecial}), {}, true},
         {"no method", only({&O::inQX, &O::inZV, &O::inJYJY, &O::inTK}), {}, true},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         const auto rows = listFor(kBulbasaur, c.options);
         EXPECT_EQ(rows.empty(), c.empty);
-        for (const MoveRow& row : rows) {
-            EXPECT_TRUE(std::any_of(c.allowed.begin(), c.allowed.end(),
-                                    [&](const std::string& part) { return row.method.find(part) != std::string::npos; }))
-                << row.method;
+        for (const MoveRow &row : rows) {
+            EXPECT_TRUE(std::any_of(c.allowed.begin(), c.allowed.end(), [&](const std::string &part) {
+                return row.method.find(part) != std::string::npos;
+            })) << row.method;
         }
     }
 }
@@ -121,12 +121,13 @@ TEST(MoveListTest, NormalListingGroupsMethodsInOrder) {
     const auto rows = listFor(kBulbasaur, only({&MoveListOptions::byLevel, &MoveListOptions::byMachine,
                                                 &MoveListOptions::byEgg, &MoveListOptions::inJYJY}));
     ASSERT_FALSE(rows.empty());
-    EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(),
-                               [](const MoveRow& a, const MoveRow& b) { return a.sortKey / 10000 < b.sortKey / 10000; }));
+    EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const MoveRow &a, const MoveRow &b) {
+        return a.sortKey / 10000 < b.sortKey / 10000;
+    }));
     EXPECT_GT(countContaining(rows, "JY-LV:"), 0u);
     EXPECT_GT(countContaining(rows, "JY-マシン:"), 0u);
     EXPECT_GT(countContaining(rows, "JY-遺伝"), 0u);
-    for (const MoveRow& row : rows)
+    for (const MoveRow &row : rows)
         EXPECT_EQ(row.sortKey % 10000, row.move);
 }
 
@@ -134,7 +135,7 @@ TEST(MoveListTest, PreEvolutionRowsFollowTheSpecies) {
     auto options = only({&MoveListOptions::byLevel, &MoveListOptions::inQX, &MoveListOptions::withPreEvolutions});
     const auto rows = listFor(kVenusaur, options);
     std::vector<std::string> order; // species names in the order their rows first appear
-    for (const MoveRow& row : rows) {
+    for (const MoveRow &row : rows) {
         const std::string name = row.method.substr(1, row.method.find(' ', 1) - 1);
         if (order.empty() || order.back() != name)
             order.push_back(name);
@@ -148,15 +149,15 @@ TEST(MoveListTest, ChoosersFilterByTypeAndCategory) {
     struct Case {
         int typePosition, categoryPosition, type, category; // -1: any
     };
-    const Case cases[] = {{9, 0, 8, -1}, {10, 0, 10, -1}, {1, 0, 0, -1}, {17, 0, 17, -1}, {0, 1, -1, 0},
-                          {0, 3, -1, 2}, {12, 2, 12, 1}};
-    for (const Case& c : cases) {
+    const Case cases[] = {{9, 0, 8, -1}, {10, 0, 10, -1}, {1, 0, 0, -1}, {17, 0, 17, -1},
+                          {0, 1, -1, 0}, {0, 3, -1, 2},   {12, 2, 12, 1}};
+    for (const Case &c : cases) {
         MoveListOptions options;
         options.typePosition = c.typePosition;
         options.categoryPosition = c.categoryPosition;
         size_t listed = 0;
         for (int species : {kBulbasaur, kEevee, kDialga, kPichu}) {
-            for (const MoveRow& row : listFor(species, options)) {
+            for (const MoveRow &row : listFor(species, options)) {
                 ++listed;
                 if (c.type >= 0) {
                     EXPECT_EQ(moveRecord(row.move).type, c.type) << c.typePosition;
@@ -183,7 +184,7 @@ TEST(MoveListTest, DialgaDifferences) {
     EXPECT_TRUE(hasRow(rows, "パワージェム", " ディアルガ JY-LV:19"));
     EXPECT_TRUE(hasRow(rows, "げんしのちから", " ディアルガ ZV-LV:20"));
     EXPECT_TRUE(hasRow(rows, "げんしのちから", " ディアルガ JY-LV:10"));
-    for (const MoveRow& row : rows) {
+    for (const MoveRow &row : rows) {
         if (row.method.find("-LV:") != std::string::npos) {
             EXPECT_TRUE(row.method.find(" JY-LV:") != std::string::npos ||
                         row.method.find(" ZV-LV:") != std::string::npos)
@@ -199,7 +200,7 @@ TEST(MoveListTest, DifferencesFollowTheMembershipRules) {
         const auto rows = buildMoveRows(species, species, difference(DifferenceMode::QxZv));
         size_t expected = 0;
         for (auto [own, other] : {std::pair{Edition::QX, Edition::ZV}, std::pair{Edition::ZV, Edition::QX}}) {
-            for (const LevelUpEntry& entry : levelUpRow(own, species)) {
+            for (const LevelUpEntry &entry : levelUpRow(own, species)) {
                 if (entry.empty())
                     break;
                 if (!levelUpPresent(other, species, entry))
@@ -249,7 +250,7 @@ TEST(MoveListTest, EggDifferencesOfABabyLineComeFromTheBaby) {
 TEST(MoveListTest, TkDifferenceHasNoTutorOrSpecialRows) {
     const auto rows = listFor(kPichu, difference(DifferenceMode::TkOlder));
     EXPECT_FALSE(rows.empty());
-    for (const MoveRow& row : rows) {
+    for (const MoveRow &row : rows) {
         EXPECT_EQ(row.method.find("教え"), std::string::npos) << row.method;
         EXPECT_EQ(row.method.find("共通"), std::string::npos) << row.method;
     }
@@ -258,11 +259,17 @@ TEST(MoveListTest, TkDifferenceHasNoTutorOrSpecialRows) {
 TEST(MoveListTest, ColumnTexts) {
     const auto rows = listFor(kBulbasaur, only({&MoveListOptions::byLevel, &MoveListOptions::inQX}));
     ASSERT_FALSE(rows.empty());
-    const MoveRow& tackle = rows.front();
+    const MoveRow &tackle = rows.front();
     ASSERT_EQ(tackle.move, findMove("たいあたり"));
-    const std::vector<std::string> expected = {
-        std::to_string(tackle.move + 1), " フシギダネ QX-LV:1", " たいあたり", " ノーマル", " 物理", " 50", " 100", " 35",
-        " 通常"};
+    const std::vector<std::string> expected = {std::to_string(tackle.move + 1),
+                                               " フシギダネ QX-LV:1",
+                                               " たいあたり",
+                                               " ノーマル",
+                                               " 物理",
+                                               " 50",
+                                               " 100",
+                                               " 35",
+                                               " 通常"};
     for (int column = 0; column < kMoveListColumns; ++column)
         EXPECT_EQ(moveRowText(tackle, column), expected[static_cast<size_t>(column)]) << column;
     EXPECT_EQ(moveRowText(tackle, kMoveListColumns), "");
@@ -276,13 +283,13 @@ TEST(MoveListTest, SortingByColumnKeys) {
         sortMoveRows(ascending, column, false);
         auto descending = built;
         sortMoveRows(descending, column, true);
-        auto key = [column](const MoveRow& row) { return moveRowSortKey(row, column); };
-        EXPECT_TRUE(std::is_sorted(ascending.begin(), ascending.end(),
-                                   [&](const MoveRow& a, const MoveRow& b) { return key(a) < key(b); }))
-            << column;
-        EXPECT_TRUE(std::is_sorted(descending.begin(), descending.end(),
-                                   [&](const MoveRow& a, const MoveRow& b) { return key(a) > key(b); }))
-            << column;
+        auto key = [column](const MoveRow &row) { return moveRowSortKey(row, column); };
+        EXPECT_TRUE(std::is_sorted(ascending.begin(), ascending.end(), [&](const MoveRow &a, const MoveRow &b) {
+            return key(a) < key(b);
+        })) << column;
+        EXPECT_TRUE(std::is_sorted(descending.begin(), descending.end(), [&](const MoveRow &a, const MoveRow &b) {
+            return key(a) > key(b);
+        })) << column;
     }
     // Column 1 orders by method group, then move; the target column has no key and changes nothing.
     auto byMethod = built;

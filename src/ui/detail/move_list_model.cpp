@@ -1,18 +1,27 @@
 #include "ui/detail/move_list_model.h"
 
+#include "data/moves.h"
+
+#include <QString>
+
+#include <algorithm>
 #include <array>
 
 namespace rusrina {
 namespace {
 
 struct ColumnLook {
-    const char* heading;
+    const char *heading;
     int width;
     Qt::Alignment alignment;
 };
 
 constexpr Qt::Alignment kCentred = Qt::AlignCenter;
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+
+constexpr int kDesignGlyphWidth = 12;
+constexpr int kCellPadding = 12;
+constexpr int kTargetCodes = 14;
 
 const std::array<ColumnLook, kMoveListColumns> kColumns = {{
     {"番号", 36, kCentred},
@@ -40,18 +49,18 @@ void MoveListModel::sortRows(int column, bool descending) {
     emit layoutChanged();
 }
 
-int MoveListModel::rowCount(const QModelIndex& parent) const {
+int MoveListModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
-int MoveListModel::columnCount(const QModelIndex& parent) const {
+int MoveListModel::columnCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : kMoveListColumns;
 }
 
-QVariant MoveListModel::data(const QModelIndex& index, int role) const {
+QVariant MoveListModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= kMoveListColumns)
         return {};
-    const MoveRow& row = m_rows[static_cast<size_t>(index.row())];
+    const MoveRow &row = m_rows[static_cast<size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
         return QString::fromStdString(moveRowText(row, index.column()));
@@ -76,6 +85,26 @@ QVariant MoveListModel::headerData(int section, Qt::Orientation orientation, int
 
 int MoveListModel::columnWidth(int column) {
     return column >= 0 && column < kMoveListColumns ? kColumns[static_cast<size_t>(column)].width : 0;
+}
+
+} // namespace rusrina
+
+namespace rusrina {
+
+int MoveListModel::fittedColumnWidth(int column, const QFontMetrics &metrics) {
+    const int glyph = std::max(kDesignGlyphWidth, metrics.horizontalAdvance(QStringLiteral("あ")));
+    int width = columnWidth(column) * glyph / kDesignGlyphWidth;
+    auto fit = [&](const char *text) {
+        width = std::max(width, metrics.horizontalAdvance(QLatin1Char(' ') + QString::fromUtf8(text)) + kCellPadding);
+    };
+    if (column == 2) {
+        for (int move = 0; move < kMoveCount; ++move)
+            fit(moveRecord(move).name);
+    } else if (column == 8) {
+        for (int target = 0; target < kTargetCodes; ++target)
+            fit(moveTargetName(target));
+    }
+    return width;
 }
 
 } // namespace rusrina
