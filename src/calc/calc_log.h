@@ -14,6 +14,7 @@ public:
     // program's widths count Shift-JIS bytes, not characters.
     void appendf(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void clear() { m_text.clear(); }
+    void reserve(size_t bytes) { m_text.reserve(bytes); }
 
     bool empty() const { return m_text.empty(); }
     const std::string& text() const { return m_text; }

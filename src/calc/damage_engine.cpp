@@ -64,10 +64,13 @@ namespace {
 
 using namespace damage;
 
+constexpr size_t kTypicalLogBytes = 2048; // even a log with every condition on fits
+
 // Every step, in order, for a row that has a move and a power.
 SlotResult calculateRow(const BoxEntry& attacker, const BoxEntry& defender, const DamageSlot& slot,
                         const BattleConditions& conditions) {
     Row r{attacker, defender, slot, conditions};
+    r.log().reserve(kTypicalLogBytes);
     loadMove(r);
     writeHeader(r);
     writeMoveBlock(r);

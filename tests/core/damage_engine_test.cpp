@@ -301,6 +301,13 @@ TEST(DamageEngine, SpreadMovesOnlyInTheAttackersOwnRows) {
     EXPECT_EQ(afterMoveBlock(rows[kLearnableRow].log.text()), kNeutral + kNoStages + damageLines("39 ～ 46", "4"));
     EXPECT_EQ(rows[kDirectRow].log.text().find("威力： *0.75"), std::string::npos);
 
+    // The spread line comes before the screens and items.
+    engine.conditions.reflect = true;
+    EXPECT_EQ(afterMoveBlock(engine.computeAllRows()[1].log.text()),
+              kNeutral + kNoStages + "「全体」で威力： *0.75\r\n＞＞＞ 「リフレクター」でダメージ： *0.5\r\n" +
+                  damageLines("14 ～ 17", "9 ～ 11"));
+
+    engine.conditions.reflect = false;
     engine.conditions.doubleBattle = false;
     EXPECT_EQ(afterMoveBlock(engine.computeAllRows()[0].log.text()), kNeutral + kNoStages + damageLines("39 ～ 46", "4"));
 }

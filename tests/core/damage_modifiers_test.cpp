@@ -2,6 +2,7 @@
 // the damage. Every case starts from the plain hit of damage_test_support.h.
 
 #include "damage_test_support.h"
+#include "data/species.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +59,11 @@ TEST(DamageModifiers, TypeAndWeatherAdjustments) {
          },
          "＞＞＞ 「てんきや」によりこおりタイプに\r\n" + kDouble + kNoStages + damageLines("62 ～ 74", "3"), "2.00"},
         {"the defender's てんきや without weather keeps its type",
-         [](Scenario& s) { s.defender.ability = 63; },
-         "＞＞＞ 「てんきや」によりノーマルタイプに\r\n" + kNeutral + kNoStages + kPlainHit},
+         [](Scenario& s) {
+             s.defender.species = kMachamp;
+             s.defender.ability = 63;
+         },
+         "＞＞＞ 「てんきや」によりかくとうタイプに\r\n" + kNeutral + kNoStages + kPlainHit},
     };
     EXPECT_CASES(cases);
 }
@@ -210,6 +214,18 @@ TEST(DamageModifiers, Stages) {
              s.conditions.attackStage = 5;
          },
          kNeutral + "「たんじゅん」でランク影響2倍\r\n攻撃ランク補正＝攻撃力： *2.00\r\n" + plainDefence + damageLines("61 ～ 72", "3")},
+        {"たんじゅん holds +3 at +6",
+         [](Scenario& s) {
+             s.attacker.ability = 54;
+             s.conditions.attackStage = 3;
+         },
+         kNeutral + "「たんじゅん」でランク影響2倍\r\n攻撃ランク補正＝攻撃力： *4.00\r\n" + plainDefence + damageLines("120 ～ 142", "2")},
+        {"たんじゅん holds -3 at -6",
+         [](Scenario& s) {
+             s.attacker.ability = 54;
+             s.conditions.attackStage = 9;
+         },
+         kNeutral + "「たんじゅん」でランク影響2倍\r\n攻撃ランク補正＝攻撃力： *0.25\r\n" + plainDefence + damageLines("8 ～ 10", "15 ～ 19")},
         {"the defender's たんじゅん turns -1 into -2",
          [](Scenario& s) {
              s.defender.ability = 54;
@@ -417,6 +433,23 @@ TEST(DamageModifiers, DefenderAbilities) {
                                                                     << " かたやぶり " << moldBreaker;
         }
     }
+}
+
+// A single-typed ひこう defender: one type, so one gravity line.
+TEST(DamageModifiers, GravityOnAPureFlyingType) {
+    int pureFlying = -1;
+    for (int species = 0; species < kSpeciesCount && pureFlying < 0; ++species) {
+        const SpeciesRecord& r = speciesRecord(species);
+        if (r.type1 == kFlyingType && r.type2 == kFlyingType)
+            pureFlying = species;
+    }
+    ASSERT_GE(pureFlying, 0);
+    Scenario s;
+    s.defender.species = pureFlying;
+    s.slot.direct.type = kGroundType;
+    s.conditions.gravity = true;
+    EXPECT_EQ(afterMoveBlock(s.run().log.text()),
+              "「じゅうりょく」により「じめん」等倍\r\n" + kNeutral + kNoStages + kPlainHit);
 }
 
 TEST(DamageModifiers, LevitateUnderGravity) {

@@ -59,10 +59,12 @@ inline BoxEntry creature(int species, std::array<int, 6> stats, int ability = 0,
     return e;
 }
 
+inline constexpr DirectMove kPlainMove{80, kPhysical, kWaterType};
+
 struct Scenario {
     BoxEntry attacker = creature(kSnorlax, {200, 100, 100, 100, 100, 100});
     BoxEntry defender = creature(kChansey, {150, 100, 100, 100, 100, 100});
-    DamageSlot slot = DamageSlot::directRow({80, kPhysical, kWaterType});
+    DamageSlot slot = DamageSlot::directRow(kPlainMove);
     BattleConditions conditions;
 
     SlotResult run() const { return computeRow(attacker, defender, slot, conditions); }
