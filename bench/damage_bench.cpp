@@ -33,14 +33,14 @@ BoxEntry benchEntry(int species, int ability, int item) {
 
 void allRowsEveryConditionOn(benchmark::State& state) {
     DamageEngine engine;
-    BoxEntry attacker = benchEntry(5, 81, 14);  // リザードン, はりきり, チイラのみ
-    attacker.move[0] = 52;                      // かえんほうしゃ
-    attacker.move[1] = 256;                     // ねっぷう
-    attacker.move[2] = 88;                      // じしん
-    attacker.move[3] = 310;                     // ウェザーボール
+    BoxEntry attacker = benchEntry(5, 81, 14); // リザードン, はりきり, チイラのみ
+    attacker.move[0] = 52;                     // かえんほうしゃ
+    attacker.move[1] = 256;                    // ねっぷう
+    attacker.move[2] = 88;                     // じしん
+    attacker.move[3] = 310;                    // ウェザーボール
     engine.attacker = attacker;
-    engine.defender = benchEntry(93, 3, 13);    // ゲンガー, あついしぼう, メタルパウダー
-    engine.learnableMove = 236;                 // めざめるパワー
+    engine.defender = benchEntry(93, 3, 13); // ゲンガー, あついしぼう, メタルパウダー
+    engine.learnableMove = 236;              // めざめるパワー
     engine.direct = {120, kSpecial, 12};
     BattleConditions& c = engine.conditions;
     c.weather = kWeatherSun;

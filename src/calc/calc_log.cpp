@@ -30,6 +30,8 @@ void CalcLog::appendf(const char* format, ...) {
     va_end(again);
 }
 
-std::string CalcLog::toCp932() const { return text::toCp932(m_text); }
+std::string CalcLog::toCp932() const {
+    return text::toCp932(m_text);
+}
 
 } // namespace rusrina

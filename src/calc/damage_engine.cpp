@@ -19,9 +19,13 @@ void writeDamage(Row& r, const std::string& damage, const std::string& hits) {
     r.log().append("ダメージ： " + damage + "\r\n必要攻撃回数： " + hits + "\r\n");
 }
 
-std::string range(int64_t low, int64_t high) { return std::to_string(low) + " ～ " + std::to_string(high); }
+std::string range(int64_t low, int64_t high) {
+    return std::to_string(low) + " ～ " + std::to_string(high);
+}
 
-int64_t hitsFor(int64_t hp, int64_t perHit) { return (hp + perHit - 1) / perHit; }
+int64_t hitsFor(int64_t hp, int64_t perHit) {
+    return (hp + perHit - 1) / perHit;
+}
 
 } // namespace
 

@@ -65,9 +65,9 @@ struct BattleConditions {
 
 // The values of the direct-value row.
 struct DirectMove {
-    int power = 5;             // 5, 10, … 200
-    int category = kPhysical;  // MoveCategory
-    int type = 0;              // type index
+    int power = 5;            // 5, 10, … 200
+    int category = kPhysical; // MoveCategory
+    int type = 0;             // type index
 };
 
 // What one row computes: rows 0..4 a move (or NO_MOVE), row 5 the direct values.

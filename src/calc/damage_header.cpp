@@ -25,14 +25,14 @@ void loadMove(Row& r) {
     }
 }
 
-void writeCreatureLine(CalcLog& log, const char* prefix, const BoxEntry& e) {
+static void writeCreatureLine(CalcLog& log, const char* prefix, const BoxEntry& e) {
     log.append(prefix);
     log.appendf("LV%-3d %s ", e.level, text::padRight(speciesName(e.species), 10).c_str());
     log.append(natureRecord(e.nature).label);
     log.appendf(" %s\r\n", text::padRight(damageItem(e.item).name, 16).c_str());
 }
 
-void writeStatLine(CalcLog& log, const char* label, const BoxEntry& e, int stat) {
+static void writeStatLine(CalcLog& log, const char* label, const BoxEntry& e, int stat) {
     if (e.statsDirect == 0)
         log.appendf("%s： %-3d （ 個体値： %-3d 努力値： %-3d ）\r\n", label, e.stat[stat], e.iv[stat], e.ev[stat]);
     else
@@ -55,7 +55,7 @@ void writeHeader(Row& r) {
         writeStatLine(r.log(), "＞＞＞ 特防", r.def, kSpDefence);
 }
 
-void writeCategoryAndType(Row& r) {
+static void writeCategoryAndType(Row& r) {
     r.log().appendf("分類： %s タイプ： %s\r\n", text::padRight(moveCategoryName(r.category), 4).c_str(),
                     text::padRight(typeName(r.type), 8).c_str());
 }
@@ -81,7 +81,8 @@ void writeMoveBlock(Row& r) {
         return;
     }
     if (r.move == kMoveHiddenPower && r.atk.statsDirect == 0) {
-        const HiddenPower hp = hiddenPowerOf({r.atk.iv[0], r.atk.iv[1], r.atk.iv[2], r.atk.iv[3], r.atk.iv[4], r.atk.iv[5]});
+        const HiddenPower hp =
+            hiddenPowerOf({r.atk.iv[0], r.atk.iv[1], r.atk.iv[2], r.atk.iv[3], r.atk.iv[4], r.atk.iv[5]});
         r.power = hp.power;
         r.type = hp.type;
         r.result.shownType = hp.type;

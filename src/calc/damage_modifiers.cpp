@@ -362,8 +362,8 @@ void applyDefenderAbilities(Row& r) {
 // Spread moves in a double battle. Only the attacker's own four moves are taken as
 // used in battle; the learnable-move and direct-value rows are not.
 void applyDoubleBattle(Row& r) {
-    constexpr int kBothFoes = 2;       // 相手全員
-    constexpr int kAllButSelf = 4;     // 自分以外
+    constexpr int kBothFoes = 2;   // 相手全員
+    constexpr int kAllButSelf = 4; // 自分以外
     if (!r.cond.doubleBattle || r.slot.row >= kMoveRowCount)
         return;
     const int target = moveRecord(r.move).target;

@@ -15,29 +15,29 @@ namespace rusrina::damage {
 
 // Abilities the engine reacts to, beyond those the ability table names for everyone.
 enum EngineAbility {
-    kThickFat = 3,       // あついしぼう
-    kTintedLens = 11,    // いろめがね
-    kAirLock = 13,       // エアロック
-    kDrySkin = 22,       // かんそうはだ
-    kTorrent = 29,       // げきりゅう
-    kOvergrow = 40,      // しんりょく
-    kSlowStart = 48,     // スロースタート
-    kHeatproof = 51,     // たいねつ
-    kHugePower = 55,     // ちからもち
-    kVoltAbsorb = 56,    // ちくでん
-    kWaterAbsorb = 58,   // ちょすい
-    kTechnician = 60,    // テクニシャン
-    kMotorDrive = 62,    // でんきエンジン
-    kCloudNine = 75,     // ノーてんき
-    kSolidRock = 77,     // ハードロック
-    kHustle = 81,        // はりきり
-    kFilter = 84,        // フィルター
-    kWonderGuard = 89,   // ふしぎなまもり
-    kLevitate = 91,      // ふゆう
-    kSwarm = 108,        // むしのしらせ
-    kBlaze = 111,        // もうか
-    kFlashFire = 113,    // もらいび
-    kPurePower = 119,    // ヨガパワー
+    kThickFat = 3,     // あついしぼう
+    kTintedLens = 11,  // いろめがね
+    kAirLock = 13,     // エアロック
+    kDrySkin = 22,     // かんそうはだ
+    kTorrent = 29,     // げきりゅう
+    kOvergrow = 40,    // しんりょく
+    kSlowStart = 48,   // スロースタート
+    kHeatproof = 51,   // たいねつ
+    kHugePower = 55,   // ちからもち
+    kVoltAbsorb = 56,  // ちくでん
+    kWaterAbsorb = 58, // ちょすい
+    kTechnician = 60,  // テクニシャン
+    kMotorDrive = 62,  // でんきエンジン
+    kCloudNine = 75,   // ノーてんき
+    kSolidRock = 77,   // ハードロック
+    kHustle = 81,      // はりきり
+    kFilter = 84,      // フィルター
+    kWonderGuard = 89, // ふしぎなまもり
+    kLevitate = 91,    // ふゆう
+    kSwarm = 108,      // むしのしらせ
+    kBlaze = 111,      // もうか
+    kFlashFire = 113,  // もらいび
+    kPurePower = 119,  // ヨガパワー
 };
 
 enum EngineMove {
@@ -64,13 +64,13 @@ enum EngineType {
     kIce = 15,
 };
 
-inline constexpr int kNeutralEffect = 4;       // effectiveness product of a neutral hit
-inline constexpr int kSuperEffective = 8;      // products from here on are super effective
-inline constexpr int kVariablePower = 1;       // table power of a move whose damage is not computed
-inline constexpr int kMaxReturnPower = 102;    // おんがえし / やつあたり at their strongest
-inline constexpr int kWeatherBallPower = 100;  // ウェザーボール in any weather
-inline constexpr int kTechnicianLimit = 60;    // テクニシャン boosts moves up to this power
-inline constexpr int kMaxUsableValue = 9999;   // above any stat or power the box can hold
+inline constexpr int kNeutralEffect = 4;      // effectiveness product of a neutral hit
+inline constexpr int kSuperEffective = 8;     // products from here on are super effective
+inline constexpr int kVariablePower = 1;      // table power of a move whose damage is not computed
+inline constexpr int kMaxReturnPower = 102;   // おんがえし / やつあたり at their strongest
+inline constexpr int kWeatherBallPower = 100; // ウェザーボール in any weather
+inline constexpr int kTechnicianLimit = 60;   // テクニシャン boosts moves up to this power
+inline constexpr int kMaxUsableValue = 9999;  // above any stat or power the box can hold
 
 // The type a weather gives ウェザーボール and てんきや; 通常 gives ノーマル.
 inline int weatherType(int weather) {

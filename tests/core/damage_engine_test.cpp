@@ -12,17 +12,17 @@ namespace rusrina::test {
 namespace {
 
 // Moves with rules of their own, by move-table index.
-constexpr int kSeismicToss = 68;    // ちきゅうなげ: damage by level, table power 1
-constexpr int kThunderbolt = 84;    // １０まんボルト
-constexpr int kEarthquake = 88;     // じしん: hits everyone else
-constexpr int kSelfDestruct = 119;  // じばく
-constexpr int kExplosion = 152;     // だいばくはつ
-constexpr int kReturn = 215;        // おんがえし
-constexpr int kFrustration = 217;   // やつあたり
-constexpr int kHeatWave = 256;      // ねっぷう: hits both foes
-constexpr int kFacade = 262;        // からげんき
-constexpr int kWeatherBall = 310;   // ウェザーボール
-constexpr int kRoost = 354;         // はねやすめ: no damage
+constexpr int kSeismicToss = 68;   // ちきゅうなげ: damage by level, table power 1
+constexpr int kThunderbolt = 84;   // １０まんボルト
+constexpr int kEarthquake = 88;    // じしん: hits everyone else
+constexpr int kSelfDestruct = 119; // じばく
+constexpr int kExplosion = 152;    // だいばくはつ
+constexpr int kReturn = 215;       // おんがえし
+constexpr int kFrustration = 217;  // やつあたり
+constexpr int kHeatWave = 256;     // ねっぷう: hits both foes
+constexpr int kFacade = 262;       // からげんき
+constexpr int kWeatherBall = 310;  // ウェザーボール
+constexpr int kRoost = 354;        // はねやすめ: no damage
 
 TEST(DamageEngine, WorkedFigures) {
     struct Case {
@@ -177,15 +177,20 @@ TEST(DamageEngine, MovesWithTheirOwnRules) {
     const std::string calmed = "「エアロック」「ノーてんき」により天候を通常に\r\n";
     const Case cases[] = {
         {"だいばくはつ halves the defence", kExplosion, [](Scenario&) {},
-         kNeutral + kSameType + "「じばく」「だいばくはつ」で防御力：*0.5\r\n" + kNoStages + damageLines("283 ～ 333", "1"), "1.50"},
+         kNeutral + kSameType + "「じばく」「だいばくはつ」で防御力：*0.5\r\n" + kNoStages +
+             damageLines("283 ～ 333", "1"),
+         "1.50"},
         {"じばく halves the defence", kSelfDestruct, [](Scenario&) {},
-         kNeutral + kSameType + "「じばく」「だいばくはつ」で防御力：*0.5\r\n" + kNoStages + damageLines("226 ～ 267", "1"), "1.50"},
+         kNeutral + kSameType + "「じばく」「だいばくはつ」で防御力：*0.5\r\n" + kNoStages +
+             damageLines("226 ～ 267", "1"),
+         "1.50"},
         {"おんがえし at full power", kReturn, [](Scenario&) {},
          kNeutral + kSameType + "最大威力に設定：＝102\r\n" + kNoStages + damageLines("58 ～ 69", "3"), "1.50"},
         {"やつあたり at full power", kFrustration, [](Scenario&) {},
          kNeutral + kSameType + "最大威力に設定：＝102\r\n" + kNoStages + damageLines("58 ～ 69", "3"), "1.50"},
         {"ウェザーボール in rain", kWeatherBall, [](Scenario& s) { s.conditions.weather = kWeatherRain; },
-         kNeutral + "天候により威力： *2\r\n雨で水技威力： *1.5\r\n" + kNoStages + damageLines("57 ～ 68", "3"), "1.00"},
+         kNeutral + "天候により威力： *2\r\n雨で水技威力： *1.5\r\n" + kNoStages + damageLines("57 ～ 68", "3"),
+         "1.00"},
         {"ウェザーボール in sun calmed by エアロック keeps its type but not its power", kWeatherBall,
          [](Scenario& s) {
              s.conditions.weather = kWeatherSun;
@@ -216,7 +221,8 @@ TEST(DamageEngine, MovesWithTheirOwnRules) {
              s.conditions.burn = true;
              s.attacker.ability = 30;
          },
-         kNeutral + kSameType + kNoStages + "「こんじょう」でやけどの影響無し\r\n「からげんき」は状態異常で威力： *2\r\n" +
+         kNeutral + kSameType + kNoStages +
+             "「こんじょう」でやけどの影響無し\r\n「からげんき」は状態異常で威力： *2\r\n" +
              damageLines("79 ～ 94", "2"),
          "1.50"},
         {"からげんき without a burn", kFacade, [](Scenario&) {},
@@ -248,17 +254,20 @@ TEST(DamageEngine, MoveBlocksAndShownTypes) {
     };
     const Case cases[] = {
         {"ウェザーボール in rain", kWeatherBall, [](Scenario& s) { s.conditions.weather = kWeatherRain; },
-         "\r\nウェザーボール\r\n威力： 50   命中： 100\r\n分類： 特殊 タイプ： 天候依存\r\n（天候：雨＝みずタイプ）\r\n",
+         "\r\nウェザーボール\r\n威力： 50   命中： 100\r\n分類： 特殊 タイプ： "
+         "天候依存\r\n（天候：雨＝みずタイプ）\r\n",
          kWaterType, -1},
         {"ウェザーボール in sun under エアロック", kWeatherBall,
          [](Scenario& s) {
              s.conditions.weather = kWeatherSun;
              s.defender.ability = 13;
          },
-         "\r\nウェザーボール\r\n威力： 50   命中： 100\r\n分類： 特殊 タイプ： 天候依存\r\n（天候：晴れ＝ほのおタイプ）\r\n",
+         "\r\nウェザーボール\r\n威力： 50   命中： 100\r\n分類： 特殊 タイプ： "
+         "天候依存\r\n（天候：晴れ＝ほのおタイプ）\r\n",
          kFireType, -1},
         {"ウェザーボール without weather", kWeatherBall, [](Scenario&) {},
-         "\r\nウェザーボール\r\n威力： 50   命中： 100\r\n分類： 特殊 タイプ： 天候依存\r\n（天候：通常＝ノーマルタイプ）\r\n",
+         "\r\nウェザーボール\r\n威力： 50   命中： 100\r\n分類： 特殊 タイプ： "
+         "天候依存\r\n（天候：通常＝ノーマルタイプ）\r\n",
          kNormalType, -1},
         {"めざめるパワー, IVs all 31", kMoveHiddenPower,
          [](Scenario& s) {
@@ -309,7 +318,8 @@ TEST(DamageEngine, SpreadMovesOnlyInTheAttackersOwnRows) {
 
     engine.conditions.reflect = false;
     engine.conditions.doubleBattle = false;
-    EXPECT_EQ(afterMoveBlock(engine.computeAllRows()[0].log.text()), kNeutral + kNoStages + damageLines("39 ～ 46", "4"));
+    EXPECT_EQ(afterMoveBlock(engine.computeAllRows()[0].log.text()),
+              kNeutral + kNoStages + damageLines("39 ～ 46", "4"));
 }
 
 TEST(DamageEngine, AllRows) {

@@ -17,7 +17,10 @@ TEST(DamageModifiers, TypeAndWeatherAdjustments) {
     const std::string calmed = "「エアロック」「ノーてんき」により天候を通常に\r\n";
     const ModifierCase cases[] = {
         {"ノーマルスキン turns the move ノーマル, which is then same-type",
-         [](Scenario& s) { s.attacker.ability = 76; }, "「ノーマルスキン」によりノーマルタイプに変更\r\n" + kNeutral + kSameType + kNoStages + damageLines("46 ～ 55", "3 ～ 4"), "1.50"},
+         [](Scenario& s) { s.attacker.ability = 76; },
+         "「ノーマルスキン」によりノーマルタイプに変更\r\n" + kNeutral + kSameType + kNoStages +
+             damageLines("46 ～ 55", "3 ～ 4"),
+         "1.50"},
         {"the defender's エアロック calms the sun",
          [](Scenario& s) {
              s.defender.ability = 13;
@@ -84,7 +87,9 @@ TEST(DamageModifiers, EffectivenessExceptions) {
              s.slot.direct.type = kNormalType;
              s.attacker.ability = 24;
          },
-         "「きもったま」により「ノーマル格闘」有効\r\n" + kNeutral + kSameType + kNoStages + damageLines("46 ～ 55", "3 ～ 4"), "1.50"},
+         "「きもったま」により「ノーマル格闘」有効\r\n" + kNeutral + kSameType + kNoStages +
+             damageLines("46 ～ 55", "3 ～ 4"),
+         "1.50"},
         {"with both, the line names みやぶる",
          [](Scenario& s) {
              s.defender.species = kGengar;
@@ -137,7 +142,8 @@ TEST(DamageModifiers, SameTypeAndWeather) {
              s.attacker.ability = 59;
              s.slot.direct.type = kNormalType;
          },
-         kNeutral + "「てきおうりょく」によりタイプ一致でダメージ： *2\r\n" + kNoStages + damageLines("62 ～ 74", "3"), "2.00"},
+         kNeutral + "「てきおうりょく」によりタイプ一致でダメージ： *2\r\n" + kNoStages + damageLines("62 ～ 74", "3"),
+         "2.00"},
         {"てきおうりょく without same type does nothing", [](Scenario& s) { s.attacker.ability = 59; },
          kNeutral + kNoStages + kPlainHit},
         {"sun powers fire",
@@ -151,7 +157,8 @@ TEST(DamageModifiers, SameTypeAndWeather) {
              s.conditions.weather = kWeatherSun;
              s.conditions.flowerGift = true;
          },
-         kNeutral + "「フラワーギフト」時に晴れで攻撃： *1.5\r\n晴れで水技威力： *0.5\r\n" + kNoStages + damageLines("23 ～ 28", "6 ～ 7")},
+         kNeutral + "「フラワーギフト」時に晴れで攻撃： *1.5\r\n晴れで水技威力： *0.5\r\n" + kNoStages +
+             damageLines("23 ～ 28", "6 ～ 7")},
         {"sun: フラワーギフト helps only physical moves",
          [](Scenario& s) {
              s.conditions.weather = kWeatherSun;
@@ -165,7 +172,8 @@ TEST(DamageModifiers, SameTypeAndWeather) {
              s.attacker.ability = 32;
              s.direct(80, kSpecial, kFireType);
          },
-         kNeutral + "晴れで炎技威力： *1.5\r\n「サンパワー」時に晴れで特殊： *1.5\r\n" + kNoStages + damageLines("68 ～ 81", "2 ～ 3")},
+         kNeutral + "晴れで炎技威力： *1.5\r\n「サンパワー」時に晴れで特殊： *1.5\r\n" + kNoStages +
+             damageLines("68 ～ 81", "2 ～ 3")},
         {"サンパワー does nothing for a physical move",
          [](Scenario& s) {
              s.conditions.weather = kWeatherSun;
@@ -213,25 +221,29 @@ TEST(DamageModifiers, Stages) {
              s.attacker.ability = 54;
              s.conditions.attackStage = 5;
          },
-         kNeutral + "「たんじゅん」でランク影響2倍\r\n攻撃ランク補正＝攻撃力： *2.00\r\n" + plainDefence + damageLines("61 ～ 72", "3")},
+         kNeutral + "「たんじゅん」でランク影響2倍\r\n攻撃ランク補正＝攻撃力： *2.00\r\n" + plainDefence +
+             damageLines("61 ～ 72", "3")},
         {"たんじゅん holds +3 at +6",
          [](Scenario& s) {
              s.attacker.ability = 54;
              s.conditions.attackStage = 3;
          },
-         kNeutral + "「たんじゅん」でランク影響2倍\r\n攻撃ランク補正＝攻撃力： *4.00\r\n" + plainDefence + damageLines("120 ～ 142", "2")},
+         kNeutral + "「たんじゅん」でランク影響2倍\r\n攻撃ランク補正＝攻撃力： *4.00\r\n" + plainDefence +
+             damageLines("120 ～ 142", "2")},
         {"たんじゅん holds -3 at -6",
          [](Scenario& s) {
              s.attacker.ability = 54;
              s.conditions.attackStage = 9;
          },
-         kNeutral + "「たんじゅん」でランク影響2倍\r\n攻撃ランク補正＝攻撃力： *0.25\r\n" + plainDefence + damageLines("8 ～ 10", "15 ～ 19")},
+         kNeutral + "「たんじゅん」でランク影響2倍\r\n攻撃ランク補正＝攻撃力： *0.25\r\n" + plainDefence +
+             damageLines("8 ～ 10", "15 ～ 19")},
         {"the defender's たんじゅん turns -1 into -2",
          [](Scenario& s) {
              s.defender.ability = 54;
              s.conditions.defenceStage = 7;
          },
-         kNeutral + "＞＞＞ 「たんじゅん」でランク影響2倍\r\n" + plainAttack + "＞＞＞ 防御ランク補正＝防御力： *0.50\r\n" + damageLines("61 ～ 72", "3")},
+         kNeutral + "＞＞＞ 「たんじゅん」でランク影響2倍\r\n" + plainAttack +
+             "＞＞＞ 防御ランク補正＝防御力： *0.50\r\n" + damageLines("61 ～ 72", "3")},
         {"the attacker's てんねん ignores the defence stage",
          [](Scenario& s) {
              s.attacker.ability = 64;
@@ -429,8 +441,8 @@ TEST(DamageModifiers, DefenderAbilities) {
             const std::string expected =
                 moldBreaker ? c.effect + kNoStages + (c.effect == kDouble ? damageLines("62 ～ 74", "3") : kPlainHit)
                             : c.effect + kNoStages + c.lines + c.damage;
-            EXPECT_EQ(afterMoveBlock(s.run().log.text()), expected) << c.ability << " type " << c.type
-                                                                    << " かたやぶり " << moldBreaker;
+            EXPECT_EQ(afterMoveBlock(s.run().log.text()), expected)
+                << c.ability << " type " << c.type << " かたやぶり " << moldBreaker;
         }
     }
 }
@@ -490,7 +502,8 @@ TEST(DamageModifiers, ItemsAndScreens) {
              s.attacker.item = 2;
              s.conditions.reflect = true;
          },
-         kNeutral + kNoStages + "「いのちのたま」で攻撃力： *1.3\r\n＞＞＞ 「リフレクター」でダメージ： *0.5\r\n" + damageLines("19 ～ 23", "7 ～ 8")},
+         kNeutral + kNoStages + "「いのちのたま」で攻撃力： *1.3\r\n＞＞＞ 「リフレクター」でダメージ： *0.5\r\n" +
+             damageLines("19 ～ 23", "7 ～ 8")},
         {"でんきだま: ×2.0", [](Scenario& s) { s.attacker.item = 6; },
          kNeutral + kNoStages + "「でんきだま」で攻撃力： *2.0\r\n" + damageLines("61 ～ 72", "3")},
         {"たつじんのおび on a super-effective hit",
@@ -544,7 +557,8 @@ TEST(DamageModifiers, ItemsAndScreens) {
              s.slot.direct.category = kSpecial;
          },
          kNeutral + kNoStages +
-             "＞＞＞ 「ひかりのかべ」でダメージ： *0.5\r\n「こころのしずく」で攻撃力： *1.5\r\n＞＞＞ 「こころのしずく」で防御力： *1.5\r\n" +
+             "＞＞＞ 「ひかりのかべ」でダメージ： *0.5\r\n「こころのしずく」で攻撃力： *1.5\r\n＞＞＞ "
+             "「こころのしずく」で防御力： *1.5\r\n" +
              kDamageHalved},
         {"ぶきよう: the attacker's item does nothing",
          [](Scenario& s) {
