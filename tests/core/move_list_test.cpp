@@ -57,34 +57,6 @@ size_t countContaining(const std::vector<MoveRow> &rows, const std::string &part
         rows.begin(), rows.end(), [&](const MoveRow &row) { return row.method.find(part) != std::string::npos; }));
 }
 
-TEST(MoveListTest, BulbasaurHasFourteenQxLevelUpRowsInTableOrder) {
-    const auto rows = listFor(kBulbasaur, only({&MoveListOptions::byLevel, &MoveListOptions::inQX}));
-    ASSERT_EQ(rows.size(), 14u);
-    EXPECT_EQ(rows.front().method, " フシギダネ QX-LV:1");
-    EXPECT_EQ(rows.back().method, " フシギダネ QX-LV:37");
-    const auto table = levelUpRow(Edition::QX, kBulbasaur);
-    for (size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(rows[i].move, table[i].move);
-        EXPECT_EQ(rows[i].sortKey, kLevelUpKeyBase + table[i].move);
-        EXPECT_EQ(rows[i].method, " フシギダネ QX-LV:" + std::to_string(table[i].level));
-    }
-}
-
-TEST(MoveListTest, PichuSpecialRowComesBeforeItsTutorRows) {
-    const auto rows = listFor(kPichu, only({&MoveListOptions::bySpecial, &MoveListOptions::inZV}));
-    ASSERT_GE(rows.size(), 2u);
-    EXPECT_EQ(rows[0].move, findMove("ボルテッカー"));
-    EXPECT_EQ(rows[0].method, " ピチュー 共通:でんきだま遺伝");
-    EXPECT_EQ(rows[0].sortKey, kTutorKeyBase + rows[0].move);
-    const auto tutors = tutorRow(Edition::ZV, kPichu);
-    const size_t tutorCount = static_cast<size_t>(std::find(tutors.begin(), tutors.end(), 0) - tutors.begin());
-    ASSERT_EQ(rows.size(), 1 + tutorCount);
-    for (size_t i = 1; i < rows.size(); ++i) {
-        EXPECT_EQ(rows[i].method, " ピチュー ZV:教え屋教え技");
-        EXPECT_EQ(rows[i].move, tutors[i - 1]);
-    }
-}
-
 TEST(MoveListTest, EditionBoxesChooseTheTables) {
     struct Case {
         const char *what;
@@ -175,21 +147,6 @@ TEST(MoveListTest, ChoosersFilterByTypeAndCategory) {
         EXPECT_EQ(passesFilter(move, 0, 10), moveRecord(move).type == 10);
         EXPECT_EQ(passesFilter(move, 2, 0), moveRecord(move).category == 1);
         EXPECT_TRUE(passesFilter(move, 0, 0));
-    }
-}
-
-TEST(MoveListTest, DialgaDifferences) {
-    EXPECT_TRUE(listFor(kDialga, difference(DifferenceMode::QxZv)).empty());
-    const auto rows = listFor(kDialga, difference(DifferenceMode::ZvJyjy));
-    EXPECT_TRUE(hasRow(rows, "パワージェム", " ディアルガ JY-LV:19"));
-    EXPECT_TRUE(hasRow(rows, "げんしのちから", " ディアルガ ZV-LV:20"));
-    EXPECT_TRUE(hasRow(rows, "げんしのちから", " ディアルガ JY-LV:10"));
-    for (const MoveRow &row : rows) {
-        if (row.method.find("-LV:") != std::string::npos) {
-            EXPECT_TRUE(row.method.find(" JY-LV:") != std::string::npos ||
-                        row.method.find(" ZV-LV:") != std::string::npos)
-                << row.method;
-        }
     }
 }
 

@@ -117,13 +117,6 @@ TEST(SpeciesSummaryTest, AbilitiesShowADashForNone) {
     EXPECT_EQ(magnemite.hiddenAbility, " アナライズ");
 }
 
-TEST(SpeciesSummaryTest, EvolutionChooserEntries) {
-    EXPECT_EQ(speciesSummary(detailViewState(kVenusaur), 50).evolutions, std::vector<std::string>{" － "});
-    EXPECT_EQ(speciesSummary(detailViewState(kBulbasaur), 50).evolutions,
-              (std::vector<std::string>{" フシギソウ", " フシギバナ"}));
-    EXPECT_EQ(speciesSummary(detailViewState(kEevee), 50).evolutions.size(), 7u);
-}
-
 TEST(SpeciesSummaryTest, MatchupsOfBothTypes) {
     const SpeciesSummary s = speciesSummary(detailViewState(kBulbasaur), 50);
     EXPECT_EQ(s.weakness, "　２倍：飛炎超氷");
