@@ -41,9 +41,6 @@ constexpr int kMaxLevel = 100;
 // The six stat labels of the report, in stat order.
 constexpr const char* kReportStatLabels[6] = {"ＨＰ", "攻撃", "防御", "特攻", "特防", "素早"};
 
-// Rows of the species table the judge never offers, whatever the rule.
-constexpr int kLeftOutOfJudge[] = {493, 494};
-
 } // namespace
 
 std::vector<StatRow> buildStatRows(int stat, int base, int level, int multiplier) {
@@ -196,12 +193,9 @@ std::optional<HiddenPowerSpread> hiddenPowerSpread(const IvRanges& ranges) {
 
 std::vector<int> judgeSpeciesList(int rule) {
     std::vector<int> list;
-    for (int species = 0; species < kSpeciesCount; ++species) {
-        if (std::find(std::begin(kLeftOutOfJudge), std::end(kLeftOutOfJudge), species) != std::end(kLeftOutOfJudge))
-            continue;
+    for (int species = 0; species < kSpeciesCount; ++species)
         if (isEligible(rule, species))
             list.push_back(species);
-    }
     return list;
 }
 

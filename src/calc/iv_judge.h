@@ -95,8 +95,7 @@ std::string growthAdviceText(const GrowthAdvice& advice);
 std::string upperBoundText(int iv);
 std::string lowerBoundText(int iv);
 
-// The species the judge offers under a battle rule, in table order. パルキア and ヒードラン's
-// rows are never offered.
+// The species the judge offers under a battle rule: every species the rule admits, in table order.
 std::vector<int> judgeSpeciesList(int rule);
 
 // What a change of species, level or nature rebuilds.
