@@ -101,7 +101,7 @@ void ShellTest::firstCallPlacesWhateverTheCommand() {
 void ShellTest::refusesToShowBeforePlacement() {
     TempSettings temp;
     temp.writeRect("ParaCheck", 30, 40, 330, 290);
-    IvJudgeWindow window(temp.settings());
+    ToolWindow window(temp.settings(), QStringLiteral("ParaCheck"));
     window.show();
     QVERIFY(!window.isVisible());
     window.setVisible(true);
@@ -182,13 +182,13 @@ void ShellTest::neverShownWindowKeepsStoredPlacement() {
 
 void ShellTest::hiddenToolGetsStoredPlaceWhenShownLater() {
     TempSettings temp;
-    temp.writeRect("ParaCheck", 140, 90, 540, 390);
+    temp.writeRect("ParaCheck", 140, 90, 1240, 790); // larger than the window's least size
     TopWindow top(temp.settings());
     top.show();
     QVERIFY(!top.ivJudgeWindow()->isVisible());
     button(&top, "ivJudgeButton")->click();
     QVERIFY(top.ivJudgeWindow()->isVisible());
-    QCOMPARE(top.ivJudgeWindow()->geometry(), QRect(140, 90, 400, 300));
+    QCOMPARE(top.ivJudgeWindow()->geometry(), QRect(140, 90, 1100, 700));
 }
 
 void ShellTest::minimiseRestoreRoundTrip() {

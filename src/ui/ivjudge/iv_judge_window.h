@@ -1,14 +1,95 @@
 #pragma once
+// The IV judge window: battle rule, species, level and nature, and per stat the list of values the
+// stat can show. Clicking the value a creature shows narrows that stat's IV range; the window shows
+// the growth advice, the EVs at which the bounds' stats rise, the possible hidden-power types, and
+// copies a text report to the clipboard.
 
 #include "app/tool_window.h"
+#include "calc/iv_judge.h"
+
+#include <array>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListView;
+class QModelIndex;
+class QStringListModel;
+class QGridLayout;
+class QLayout;
 
 namespace rusrina {
+
+class StatRowModel;
 
 class IvJudgeWindow : public ToolWindow {
     Q_OBJECT
 
 public:
+    // Restores the rule, species, level and nature chosen at the last exit and computes every list.
     explicit IvJudgeWindow(SettingsFile& settings, QWidget* parent = nullptr);
+    // Writes the four selector positions (the placement is written by ToolWindow).
+    ~IvJudgeWindow() override;
+
+    // The text "個体値出力" copies; rebuilt on every refresh.
+    const std::string& reportText() const { return m_report; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The controls of one stat's column.
+    struct StatColumn {
+        QLabel* advice = nullptr;
+        QListView* list = nullptr;
+        StatRowModel* model = nullptr;
+        QLabel* evThreshold = nullptr;
+        QComboBox* upper = nullptr; // position = the range's max
+        QComboBox* lower = nullptr; // position = the range's min
+        // The mouse press that is being handled already picked its row (see pickByClick).
+        bool pickedOnPress = false;
+    };
+
+    QLayout* buildTopRow();
+    QGridLayout* buildAdviceGrid();
+    QLayout* buildLevelRow();
+    QGridLayout* buildStatColumns();
+    QLayout* buildHiddenPowerColumn();
+    QLayout* buildButtons();
+    void connectStatColumn(int stat);
+
+    void restoreSettings();
+    void saveSettings();
+    void fillSpeciesList();
+
+    bool hasSelection() const;
+    int species() const;
+    int level() const;
+    int nature() const;
+    IvRanges ranges() const;
+
+    void recompute();
+    void refresh();
+    void pick(int stat, int row);
+    void pickByClick(int stat, const QModelIndex& index);
+    void stepLevel(int delta);
+    void reset();
+    void copyReport() const;
+
+    QComboBox* m_rule = nullptr;
+    QComboBox* m_species = nullptr;
+    QComboBox* m_level = nullptr;
+    QComboBox* m_nature = nullptr;
+    std::array<StatColumn, 6> m_columns{};
+    QCheckBox* m_showHiddenPower = nullptr;
+    QListView* m_hiddenPowerList = nullptr;
+    QStringListModel* m_hiddenPowerModel = nullptr;
+
+    JudgeTables m_tables;
+    std::string m_report;
+    // Set while the window itself moves a selector or list, whose change signals then do nothing.
+    bool m_updating = false;
 };
 
 } // namespace rusrina
