@@ -1,0 +1,225 @@
+#include "calc/search_list.h"
+
+#include "data/abilities.h"
+#include "data/battle_rules.h"
+#include "data/moves.h"
+#include "data/search_options.h"
+#include "data/species.h"
+#include "data/types.h"
+#include "text/cp932.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace rusrina {
+namespace {
+
+constexpr const char* kNoChoice = "指定無し";
+constexpr const char* kAnyMove = " 無指定";
+constexpr const char* kEmptyField = " - ";
+constexpr const char* kNone = "－";
+
+std::string formatInt(const char* format, int value) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+std::vector<ChooserEntry> thresholdEntries(const ThresholdOption& (*option)(int)) {
+    std::vector<ChooserEntry> entries;
+    for (int i = 0; i < kThresholdOptionCount; ++i)
+        entries.push_back({option(i).label, option(i).value});
+    return entries;
+}
+
+const char* nameOrNone(const char* (*name)(int), int index) {
+    return index == 0 ? kNone : name(index);
+}
+
+bool validSpecies(int species) {
+    return species >= 0 && species < kSpeciesCount;
+}
+
+} // namespace
+
+std::vector<ChooserEntry> statAtMostEntries() {
+    return thresholdEntries(statAtMostOption);
+}
+
+std::vector<ChooserEntry> statAtLeastEntries() {
+    return thresholdEntries(statAtLeastOption);
+}
+
+std::vector<ChooserEntry> typeChooserEntries() {
+    std::vector<ChooserEntry> entries{{kNoChoice, 0}};
+    for (int type = 0; type < kTypeCount; ++type)
+        if (type != kPlaceholderType)
+            entries.push_back({typeName(type), type + 1});
+    return entries;
+}
+
+std::vector<ChooserEntry> abilityChooserEntries() {
+    std::vector<ChooserEntry> entries;
+    for (int ability = 0; ability < kAbilityCount; ++ability)
+        entries.push_back({abilityName(ability), ability});
+    return entries;
+}
+
+std::vector<ChooserEntry> eggGroupChooserEntries() {
+    std::vector<ChooserEntry> entries{{kNoChoice, 0}};
+    for (int group : eggGroupListOrder())
+        entries.push_back({eggGroupName(group), group + 1});
+    return entries;
+}
+
+std::vector<ChooserEntry> moveChooserEntries(int typeValue) {
+    std::vector<ChooserEntry> entries{{kAnyMove, NO_MOVE}};
+    for (int move = 0; move < kMoveCount; ++move) {
+        const MoveRecord& record = moveRecord(move);
+        if (typeValue == 0 || record.type == typeValue - 1)
+            entries.push_back({record.name, move});
+    }
+    return entries;
+}
+
+std::vector<ChooserEntry> ruleChooserEntries() {
+    std::vector<ChooserEntry> entries;
+    for (int rule = 0; rule < kBattleRuleCount; ++rule)
+        entries.push_back({ruleName(rule), rule});
+    return entries;
+}
+
+int validChooserPosition(int stored, int count) {
+    return stored >= 0 && stored < count ? stored : 0;
+}
+
+std::array<std::string, kMoveFieldCount> moveFieldTexts(int move) {
+    if (!isValidMove(move))
+        return {kEmptyField, kEmptyField, kEmptyField, kEmptyField, kEmptyField, kEmptyField};
+    const MoveRecord& record = moveRecord(move);
+    return {formatInt("%d", record.power),     formatInt("%d", record.accuracy), formatInt("%d", record.pp),
+            moveCategoryName(record.category), moveTargetName(record.target),    formatInt(" %x", record.effect)};
+}
+
+SearchCriteria criteriaFromChoices(const SearchChoices& choices) {
+    SearchCriteria criteria;
+    criteria.maxStat = choices.atMost;
+    criteria.minStat = choices.atLeast;
+    criteria.typeA = choices.type1Value - 1;
+    criteria.typeB = choices.type2Value - 1;
+    criteria.ability = choices.abilityIndex;
+    criteria.eggGroup = choices.eggGroupValue - 1;
+    criteria.rule = choices.rule;
+    criteria.slots = choices.moves;
+    criteria.anyOf = choices.anyOf;
+    criteria.byLevel = choices.byLevel;
+    criteria.byEgg = choices.byEgg;
+    criteria.byMachine = choices.byMachine;
+    criteria.byTutor = choices.byTutor;
+    criteria.inQX = choices.inQX;
+    criteria.inZV = choices.inZV;
+    criteria.inJYJY = choices.inJYJY;
+    criteria.inTK = choices.inTK;
+    return criteria;
+}
+
+std::string resultCellText(int species, int column) {
+    if (!validSpecies(species))
+        return {};
+    const SpeciesRecord& record = speciesRecord(species);
+    const SpeciesAbilities& abilities = speciesAbilities(species);
+    switch (column) {
+    case 0:
+        return formatInt("%d", record.number);
+    case 1:
+        return speciesName(species);
+    case 2:
+        return typeName(record.type1);
+    case 3:
+        return record.type2 == record.type1 ? kNone : typeName(record.type2);
+    case 4:
+        return abilityName(abilities.ability1);
+    case 5:
+        return nameOrNone(abilityName, abilities.ability2);
+    case 6:
+        return nameOrNone(abilityName, abilities.hiddenAbility);
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+        return formatInt("%d", record.baseStats[column - 7]);
+    default:
+        return {};
+    }
+}
+
+int resultSortKey(int species, int column) {
+    if (!validSpecies(species))
+        return 0;
+    const SpeciesRecord& record = speciesRecord(species);
+    const SpeciesAbilities& abilities = speciesAbilities(species);
+    switch (column) {
+    case 2:
+        return record.type1;
+    case 3:
+        return record.type2;
+    case 4:
+        return abilities.ability1;
+    case 5:
+        return abilities.ability2;
+    case 6:
+        return abilities.hiddenAbility;
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+        return record.baseStats[column - 7];
+    default:
+        return species;
+    }
+}
+
+void sortResultRows(std::vector<int>& rows, int column, bool descending) {
+    // Keys are worked out once per row, not once per comparison: the names' Shift-JIS bytes in
+    // particular would otherwise be converted again and again.
+    struct Keyed {
+        int species;
+        int key;
+        std::string name;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(rows.size());
+    for (int species : rows) {
+        if (column == kNameColumn)
+            keyed.push_back({species, 0, validSpecies(species) ? text::toCp932(speciesName(species)) : std::string()});
+        else
+            keyed.push_back({species, resultSortKey(species, column), {}});
+    }
+    auto less = [column](const Keyed& a, const Keyed& b) {
+        if (column == kNameColumn)
+            return static_cast<std::string_view>(a.name).compare(b.name) < 0;
+        return a.key < b.key;
+    };
+    // Descending order swaps the two rows before comparing, so rows with equal keys keep their
+    // present order either way.
+    if (descending)
+        std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) { return less(b, a); });
+    else
+        std::stable_sort(keyed.begin(), keyed.end(), less);
+    std::transform(keyed.begin(), keyed.end(), rows.begin(), [](const Keyed& k) { return k.species; });
+}
+
+bool ResultSortState::click(int column) {
+    if (column == m_lastColumn) {
+        m_lastColumn = -1;
+        return true;
+    }
+    m_lastColumn = column;
+    return false;
+}
+
+} // namespace rusrina

@@ -1,0 +1,110 @@
+#pragma once
+// What the search window shows: its chooser entries, the texts of a move row and of a result row,
+// the criteria its controls stand for, and the order of the result list after a header click.
+
+// A window that includes this after a Qt header has Qt's `slots` keyword macro defined, which would
+// swallow the criteria's field of that name.
+#pragma push_macro("slots")
+#undef slots
+#include "calc/search.h"
+#pragma pop_macro("slots")
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace rusrina {
+
+// One entry of a chooser: its text (UTF-8) and the value it stands for.
+struct ChooserEntry {
+    std::string text;
+    int value;
+    bool operator==(const ChooserEntry&) const = default;
+};
+
+// Stat bounds: the twelve options, each valued at its inclusive bound.
+std::vector<ChooserEntry> statAtMostEntries();
+std::vector<ChooserEntry> statAtLeastEntries();
+// "タイプ１", "タイプ２" and the move-type choosers: "指定無し" (0), then every real type (type + 1).
+std::vector<ChooserEntry> typeChooserEntries();
+// "とくせい": every ability name in index order (the position is the ability index).
+std::vector<ChooserEntry> abilityChooserEntries();
+// "たまごグループ": "指定無し" (0), then the groups in their display order (group + 1).
+std::vector<ChooserEntry> eggGroupChooserEntries();
+// A move chooser for the value of its row's type chooser: " 無指定" (NO_MOVE), then the moves of that
+// type (every move for 0) in index order, each valued at its move index.
+std::vector<ChooserEntry> moveChooserEntries(int typeValue);
+// The battle rules (the position is the rule kind).
+std::vector<ChooserEntry> ruleChooserEntries();
+
+// A stored chooser position, or the first entry when it lies outside a list of `count` entries
+// (a hand-edited settings file, or a list that has become shorter).
+int validChooserPosition(int stored, int count);
+
+// The six read-only fields of a move row: power, accuracy, PP, category, target, effect code.
+inline constexpr int kMoveFieldCount = 6;
+std::array<std::string, kMoveFieldCount> moveFieldTexts(int move);
+
+// The controls of the search window as values: chooser values (not positions) and check states.
+struct SearchChoices {
+    std::array<int, 6> atMost{kAnyStatMax, kAnyStatMax, kAnyStatMax, kAnyStatMax, kAnyStatMax, kAnyStatMax};
+    std::array<int, 6> atLeast{};
+    int type1Value = 0; // type + 1, 0 for "指定無し"
+    int type2Value = 0;
+    int abilityIndex = 0;
+    int eggGroupValue = 0; // group + 1, 0 for "指定無し"
+    int rule = 0;
+    std::array<int, 4> moves{NO_MOVE, NO_MOVE, NO_MOVE, NO_MOVE};
+    bool anyOf = true;
+    bool byLevel = false, byEgg = false, byMachine = false, byTutor = false;
+    bool inQX = false, inZV = false, inJYJY = false, inTK = false;
+};
+SearchCriteria criteriaFromChoices(const SearchChoices& choices);
+
+// The result list's columns.
+struct ResultColumn {
+    const char* heading; // UTF-8
+    int width;           // pixels
+    bool centred;        // else left-aligned
+};
+inline constexpr int kResultColumnCount = 13;
+inline constexpr int kNameColumn = 1;
+inline constexpr std::array<ResultColumn, kResultColumnCount> kResultColumns{{
+    {"番号", 36, true},
+    {"名前", 90, false},
+    {"タイプ１", 60, true},
+    {"タイプ２", 60, true},
+    {"とくせい１", 90, true},
+    {"とくせい２", 90, true},
+    {"ゆめとくせい", 90, true},
+    {"ＨＰ", 36, true},
+    {"こうげき", 54, true},
+    {"ぼうぎょ", 54, true},
+    {"とくこう", 54, true},
+    {"とくぼう", 54, true},
+    {"すばやさ", 58, true},
+}};
+
+// The text of one cell of a species' row; empty for a column outside the list.
+std::string resultCellText(int species, int column);
+
+// The sort key of a column that sorts by number (every column but the name).
+int resultSortKey(int species, int column);
+
+// Sorts the rows by a column, keeping the current order among equal keys. The name column compares
+// the Shift-JIS bytes of the names, so it follows the kana order of the code table.
+void sortResultRows(std::vector<int>& rows, int column, bool descending);
+
+// The header clicks of the result list: a click on the column clicked just before sorts descending
+// and forgets that column, so the third click on one column sorts ascending again.
+class ResultSortState {
+public:
+    // Records a click on `column` and tells whether this sort is descending.
+    bool click(int column);
+    int lastColumn() const { return m_lastColumn; }
+
+private:
+    int m_lastColumn = -1;
+};
+
+} // namespace rusrina
