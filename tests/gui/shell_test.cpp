@@ -89,7 +89,7 @@ void ShellTest::firstCallPlacesWhateverTheCommand() {
     QFETCH(bool, visible);
     TempSettings temp;
     temp.writeRect("Search", 100, 120, 400, 320);
-    SearchWindow window(temp.settings());
+    ToolWindow window(temp.settings(), QStringLiteral("Search"));
     QVERIFY(!window.placedFlag());
     window.showTool(command);
     QVERIFY(window.placedFlag());
@@ -139,7 +139,7 @@ void ShellTest::emptyOrInvertedRectangleKeepsLayoutPosition() {
 void ShellTest::rectangleOnNoScreenIsBroughtBack() {
     TempSettings temp;
     temp.writeRect("Search", 50000, 50000, 50400, 50300);
-    SearchWindow window(temp.settings());
+    ToolWindow window(temp.settings(), QStringLiteral("Search"));
     window.showTool(ShowCommand::Show);
     QCOMPARE(window.size(), QSize(400, 300));
     QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().intersects(window.geometry()));
@@ -148,7 +148,7 @@ void ShellTest::rectangleOnNoScreenIsBroughtBack() {
 void ShellTest::placementSurvivesDestruction() {
     TempSettings temp;
     {
-        SearchWindow window(temp.settings());
+        ToolWindow window(temp.settings(), QStringLiteral("Search"));
         window.showTool(ShowCommand::Show);
         window.setGeometry(50, 60, 200, 150);
     }
@@ -156,7 +156,7 @@ void ShellTest::placementSurvivesDestruction() {
     QCOMPARE(temp.read("Search", "top"), 60);
     QCOMPARE(temp.read("Search", "right"), 250);
     QCOMPARE(temp.read("Search", "bottom"), 210);
-    SearchWindow again(temp.settings());
+    ToolWindow again(temp.settings(), QStringLiteral("Search"));
     again.showTool(ShowCommand::Hide);
     QCOMPARE(again.geometry(), QRect(50, 60, 200, 150));
 }
@@ -259,14 +259,18 @@ void ShellTest::minimiseAndRestorePassToOwnedWindow() {
 void ShellTest::toolTitlesAndHideButtons_data() {
     QTest::addColumn<int>("which");
     QTest::addColumn<QString>("title");
-    QTest::newRow("search") << 0 << QStringLiteral("ルセリナTK Ver 0.9.3 バントレ絞込み検索");
-    QTest::newRow("iv judge") << 1 << QStringLiteral("ルセリナTK Ver 0.9.3 バントレ個体値Ｖ判定");
-    QTest::newRow("box") << 2 << QStringLiteral("ルセリナTK Ver 0.9.3 バントレボックス");
+    QTest::addColumn<QString>("hideCaption");
+    QTest::newRow("search") << 0 << QStringLiteral("ルセリナTK Ver 0.9.3 バントレ絞込み検索")
+                            << QStringLiteral("検索終了");
+    QTest::newRow("iv judge") << 1 << QStringLiteral("ルセリナTK Ver 0.9.3 バントレ個体値Ｖ判定")
+                              << QStringLiteral("閉じる");
+    QTest::newRow("box") << 2 << QStringLiteral("ルセリナTK Ver 0.9.3 バントレボックス") << QStringLiteral("閉じる");
 }
 
 void ShellTest::toolTitlesAndHideButtons() {
     QFETCH(int, which);
     QFETCH(QString, title);
+    QFETCH(QString, hideCaption);
     TempSettings temp;
     temp.write("Search", "show", 1);
     temp.write("ParaCheck", "show", 1);
@@ -280,7 +284,7 @@ void ShellTest::toolTitlesAndHideButtons() {
     QVERIFY(!(tool->windowFlags() & Qt::WindowCloseButtonHint));
     QPushButton* hide = button(tool, "hideButton");
     QVERIFY(hide);
-    QCOMPARE(hide->text(), QStringLiteral("閉じる"));
+    QCOMPARE(hide->text(), hideCaption);
     hide->click();
     QVERIFY(!tool->isVisible());
     QCOMPARE(visibleTools(top).count('-'), 1);
@@ -326,10 +330,13 @@ void ShellTest::closeWritesShowKeysAndPlacements() {
     QFETCH(QString, how);
     TempSettings temp;
     temp.write("Damage", "show", 1);
-    const QRect topPlace(60, 50, 210, 90), searchPlace(300, 40, 350, 260), boxPlace(20, 200, 380, 240);
+    const QRect topPlace(60, 50, 210, 90), boxPlace(20, 200, 380, 240);
+    QRect searchPlace(300, 40, 350, 260);
     {
         auto top = std::make_unique<TopWindow>(temp.settings());
         top->show();
+        // The search window's controls need more room than that.
+        searchPlace.setSize(searchPlace.size().expandedTo(top->searchWindow()->minimumSizeHint()) + QSize(10, 10));
         button(top.get(), "searchButton")->click();
         top->searchWindow()->setGeometry(searchPlace);
         top->boxWindow()->setGeometry(boxPlace);

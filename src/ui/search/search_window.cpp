@@ -1,28 +1,461 @@
 #include "ui/search/search_window.h"
 
 #include "app/product_title.h"
+#include "settings/settings_file.h"
+#include "ui/detail/detail_window.h"
+#include "ui/search/search_result_model.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QVBoxLayout>
 
-namespace rusrina {
+#include <string>
 
-SearchWindow::SearchWindow(SettingsFile& settings, QWidget* parent) : ToolWindow(settings, QStringLiteral("Search"), parent) {
+namespace rusrina {
+namespace {
+
+constexpr char kSection[] = "Search";
+constexpr char kDetailSection[] = "DataView";
+
+const char* const kStatLabels[6] = {"HP", "こうげき", "ぼうぎょ", "すばやさ", "とくこう", "とくぼう"};
+const char* const kMethodCaptions[4] = {"LV技", "遺伝技", "技マシン", "教え技"};
+const char* const kMethodKeys[4] = {"check_level", "check_iden", "check_mw", "check_osie"};
+const char* const kEditionCaptions[4] = {"ネリカ", "オルテア", "JYJY", "ヴァルメリア"};
+const char* const kEditionKeys[4] = {"check_qx", "check_zv", "check_jy", "check_tk"};
+const char* const kMoveRowLabels[4] = {"わざ１", "わざ２", "わざ３", "わざ４"};
+const char* const kMoveFieldHeadings[kMoveFieldCount] = {"威力", "命中", "回数", "分類", "対象", "効果"};
+// The widest text each move field shows, to size it.
+const char* const kMoveFieldWidest[kMoveFieldCount] = {"000", "000", "00", "変化", "相手ランダム", " 000"};
+
+std::string numberedKey(const char* stem, int index) {
+    return stem + std::to_string(index + 1);
+}
+
+QString qs(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QComboBox* newChooser(QWidget* parent, const std::string& name) {
+    auto* chooser = new QComboBox(parent);
+    chooser->setObjectName(QString::fromStdString(name));
+    chooser->setMaxVisibleItems(20);
+    return chooser;
+}
+
+// Fills the chooser at once through a model of its own, so a long list (every move) costs one
+// reset instead of one insertion per entry. Selects the first entry without notifying anyone.
+void fillChooser(QComboBox* chooser, const std::vector<ChooserEntry>& entries) {
+    auto* model = new QStandardItemModel(static_cast<int>(entries.size()), 1, chooser);
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+        auto* item = new QStandardItem(QString::fromStdString(entries[i].text));
+        item->setData(entries[i].value, Qt::UserRole);
+        model->setItem(i, item);
+    }
+    const QSignalBlocker blocker(chooser);
+    chooser->setModel(model); // the chooser deletes the model it had made for itself
+    chooser->setCurrentIndex(0);
+}
+
+int chooserValue(const QComboBox* chooser, int fallback) {
+    const QVariant value = chooser->currentData(Qt::UserRole);
+    return value.isValid() ? value.toInt() : fallback;
+}
+
+QPushButton* newClearButton(QWidget* parent, const char* name) {
+    auto* button = new QPushButton(QStringLiteral("条件クリア"), parent);
+    button->setObjectName(qs(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+SearchWindow::SearchWindow(SettingsFile& settings, QWidget* parent)
+    : ToolWindow(settings, QString::fromLatin1(kSection), parent) {
     setObjectName(QStringLiteral("searchWindow"));
     setWindowTitle(QString::asprintf("%s バントレ絞込み検索", ProductTitle));
 
-    auto* hideButton = new QPushButton(QStringLiteral("閉じる"), this);
-    hideButton->setObjectName(QStringLiteral("hideButton"));
-    connect(hideButton, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
+    m_detail = std::make_unique<DetailWindow>(settings);
+    m_detail->setWindowTitle(QString::asprintf("%s バントレ詳細データ", ProductTitle));
+    m_detail->showTool(settings.readSetting(kDetailSection, "show", 0) != 0 ? ShowCommand::Show : ShowCommand::Hide);
+    setOwnedTool(m_detail.get());
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(hideButton);
+    auto* closeButton = new QPushButton(QStringLiteral("検索終了"), this);
+    closeButton->setObjectName(QStringLiteral("hideButton"));
+    closeButton->setAutoDefault(false);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(buildRuleGroup());
+    side->addStretch();
+    side->addWidget(closeButton, 0, Qt::AlignRight);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(buildStatGroup());
+    top->addWidget(buildTypeGroup());
+    top->addStretch();
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(buildMoveGroup());
+    middle->addLayout(side);
     auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addLayout(buttons);
-    resize(480, 320);
+    layout->addLayout(top);
+    layout->addLayout(middle);
+    layout->addWidget(buildResultView(), 1);
+
+    restoreSettings();
+    connectCriteria();
+    m_searching = true;
+    search();
+}
+
+SearchWindow::~SearchWindow() {
+    saveSettings();
+    // A detail window hidden only because the launcher is minimised was open for the user.
+    const bool detailOpen = m_detail->isVisible() || m_detail->hiddenByMinimise();
+    settings().writeSetting(kDetailSection, "show", detailOpen ? 1 : 0);
+    setOwnedTool(nullptr);
+    m_detail.reset();
+}
+
+QGroupBox* SearchWindow::buildStatGroup() {
+    auto* group = new QGroupBox(QStringLiteral("種族値による絞込み"), this);
+    auto* grid = new QGridLayout(group);
+    const auto atMost = statAtMostEntries();
+    const auto atLeast = statAtLeastEntries();
+    for (int i = 0; i < 6; ++i) {
+        grid->addWidget(new QLabel(qs(kStatLabels[i]), group), 0, i, Qt::AlignCenter);
+        m_atMost[i] = newChooser(group, numberedKey("combo_u", i));
+        m_atLeast[i] = newChooser(group, numberedKey("combo_l", i));
+        fillChooser(m_atMost[i], atMost);
+        fillChooser(m_atLeast[i], atLeast);
+        grid->addWidget(m_atMost[i], 1, i);
+        grid->addWidget(m_atLeast[i], 2, i);
+    }
+    auto* clear = newClearButton(group, "button_clear_stats");
+    connect(clear, &QPushButton::clicked, this, &SearchWindow::clearStats);
+    grid->addWidget(clear, 3, 0, 1, 6, Qt::AlignRight);
+    return group;
+}
+
+QGroupBox* SearchWindow::buildTypeGroup() {
+    auto* group = new QGroupBox(QStringLiteral("タイプ・とくせい・たまごグループによる絞込み"), this);
+    auto* grid = new QGridLayout(group);
+    m_type1 = newChooser(group, "combo_t1");
+    m_type2 = newChooser(group, "combo_t2");
+    m_ability = newChooser(group, "combo_t3");
+    m_eggGroup = newChooser(group, "combo_t4");
+    const auto types = typeChooserEntries();
+    fillChooser(m_type1, types);
+    fillChooser(m_type2, types);
+    fillChooser(m_ability, abilityChooserEntries());
+    fillChooser(m_eggGroup, eggGroupChooserEntries());
+    const std::pair<const char*, QComboBox*> rows[] = {
+        {"タイプ１", m_type1}, {"タイプ２", m_type2}, {"とくせい", m_ability}, {"たまごグループ", m_eggGroup}};
+    for (int i = 0; i < 4; ++i) {
+        grid->addWidget(new QLabel(qs(rows[i].first), group), i / 2, (i % 2) * 2);
+        grid->addWidget(rows[i].second, i / 2, (i % 2) * 2 + 1);
+    }
+    auto* clear = newClearButton(group, "button_clear_types");
+    connect(clear, &QPushButton::clicked, this, &SearchWindow::clearTypes);
+    grid->addWidget(clear, 2, 0, 1, 4, Qt::AlignRight);
+    return group;
+}
+
+QGroupBox* SearchWindow::buildMoveGroup() {
+    auto* group = new QGroupBox(QStringLiteral("わざによる絞込み"), this);
+    m_anyOf = new QRadioButton(QStringLiteral("OR指定"), group);
+    m_anyOf->setObjectName(QStringLiteral("radio_w1"));
+    m_allOf = new QRadioButton(QStringLiteral("AND指定"), group);
+    m_allOf->setObjectName(QStringLiteral("radio_w2"));
+    m_moveMode = new QButtonGroup(group);
+    m_moveMode->addButton(m_anyOf);
+    m_moveMode->addButton(m_allOf);
+
+    auto* options = new QHBoxLayout;
+    options->addWidget(m_anyOf);
+    options->addWidget(m_allOf);
+    options->addSpacing(12);
+    for (int i = 0; i < 4; ++i) {
+        m_methods[i] = new QCheckBox(qs(kMethodCaptions[i]), group);
+        m_methods[i]->setObjectName(qs(kMethodKeys[i]));
+        options->addWidget(m_methods[i]);
+    }
+    options->addSpacing(12);
+    for (int i = 0; i < 4; ++i) {
+        m_editions[i] = new QCheckBox(qs(kEditionCaptions[i]), group);
+        m_editions[i]->setObjectName(qs(kEditionKeys[i]));
+        options->addWidget(m_editions[i]);
+    }
+    options->addStretch();
+
+    auto* clear = newClearButton(group, "button_clear_moves");
+    connect(clear, &QPushButton::clicked, this, &SearchWindow::clearMoves);
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(options);
+    layout->addWidget(buildMoveRows());
+    layout->addWidget(clear, 0, Qt::AlignRight);
+    return group;
+}
+
+QWidget* SearchWindow::buildMoveRows() {
+    auto* rows = new QWidget(this);
+    auto* grid = new QGridLayout(rows);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("タイプ"), rows), 0, 1, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QStringLiteral("わざ名称"), rows), 0, 2, Qt::AlignCenter);
+    for (int f = 0; f < kMoveFieldCount; ++f)
+        grid->addWidget(new QLabel(qs(kMoveFieldHeadings[f]), rows), 0, 3 + f, Qt::AlignCenter);
+    const auto types = typeChooserEntries();
+    for (int k = 0; k < kMoveRows; ++k) {
+        MoveRow& row = m_moveRows[k];
+        grid->addWidget(new QLabel(qs(kMoveRowLabels[k]), rows), k + 1, 0);
+        row.type = newChooser(rows, numberedKey("combo_wt", k));
+        fillChooser(row.type, types);
+        row.move = newChooser(rows, numberedKey("combo_wn", k));
+        row.move->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        row.move->setMinimumContentsLength(16); // about eight full-width characters
+        grid->addWidget(row.type, k + 1, 1);
+        grid->addWidget(row.move, k + 1, 2);
+        for (int f = 0; f < kMoveFieldCount; ++f) {
+            auto* field = new QLineEdit(rows);
+            field->setObjectName(QString::fromStdString(numberedKey("field_w", k) + "_" + std::to_string(f + 1)));
+            field->setReadOnly(true);
+            field->setFocusPolicy(Qt::NoFocus);
+            const int textWidth = field->fontMetrics().horizontalAdvance(qs(kMoveFieldWidest[f]));
+            field->setFixedWidth(textWidth + 16);
+            row.fields[f] = field;
+            grid->addWidget(field, k + 1, 3 + f);
+        }
+    }
+    return rows;
+}
+
+QGroupBox* SearchWindow::buildRuleGroup() {
+    auto* group = new QGroupBox(QStringLiteral("対戦ルール"), this);
+    m_rule = newChooser(group, "combo_r1");
+    fillChooser(m_rule, ruleChooserEntries());
+    auto* layout = new QHBoxLayout(group);
+    layout->addWidget(new QLabel(QStringLiteral("成長段階"), group));
+    layout->addWidget(m_rule, 1);
+    return group;
+}
+
+QTableView* SearchWindow::buildResultView() {
+    m_model = new SearchResultModel(this);
+    m_resultView = new QTableView(this);
+    m_resultView->setObjectName(QStringLiteral("list_result"));
+    m_resultView->setModel(m_model);
+    m_resultView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_resultView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_resultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_resultView->setSortingEnabled(false); // header clicks follow the list's own three-click rule
+    m_resultView->setShowGrid(false);
+    m_resultView->setWordWrap(false);
+    m_resultView->verticalHeader()->hide();
+    m_resultView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_resultView->verticalHeader()->setDefaultSectionSize(m_resultView->fontMetrics().height() + 4);
+    QHeaderView* header = m_resultView->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    int totalWidth = 0;
+    for (int c = 0; c < kResultColumnCount; ++c) {
+        m_resultView->setColumnWidth(c, kResultColumns[c].width);
+        totalWidth += kResultColumns[c].width;
+    }
+    m_resultView->setMinimumSize(
+        totalWidth + 2 * m_resultView->frameWidth() + m_resultView->verticalScrollBar()->sizeHint().width(), 240);
+    connect(header, &QHeaderView::sectionClicked, this, &SearchWindow::sortByColumn);
+    connect(m_resultView, &QTableView::clicked, this, &SearchWindow::openSpecies);
+    return m_resultView;
+}
+
+void SearchWindow::connectCriteria() {
+    const auto rerun = [this] { search(); };
+    for (int i = 0; i < 6; ++i) {
+        connect(m_atMost[i], &QComboBox::currentIndexChanged, this, rerun);
+        connect(m_atLeast[i], &QComboBox::currentIndexChanged, this, rerun);
+    }
+    for (QComboBox* chooser : {m_type1, m_type2, m_ability, m_eggGroup, m_rule})
+        connect(chooser, &QComboBox::currentIndexChanged, this, rerun);
+    // Only the button that becomes checked reruns: a switch touches both.
+    connect(m_moveMode, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool checked) {
+        if (checked)
+            search();
+    });
+    for (int i = 0; i < 4; ++i) {
+        connect(m_methods[i], &QCheckBox::toggled, this, rerun);
+        connect(m_editions[i], &QCheckBox::toggled, this, rerun);
+    }
+    for (int k = 0; k < kMoveRows; ++k) {
+        connect(m_moveRows[k].type, &QComboBox::currentIndexChanged, this, [this, k] { moveTypeChanged(k); });
+        connect(m_moveRows[k].move, &QComboBox::currentIndexChanged, this, [this, k] {
+            updateMoveFields(k);
+            search();
+        });
+    }
+}
+
+void SearchWindow::restoreSettings() {
+    const SettingsFile& s = settings();
+    const auto restore = [&s](QComboBox* chooser, const std::string& key) {
+        const QSignalBlocker blocker(chooser);
+        chooser->setCurrentIndex(validChooserPosition(s.readSetting(kSection, key, 0), chooser->count()));
+    };
+    // A file with neither or both mode buttons set (edited by hand) searches with OR, the default.
+    const bool allOf = s.readSetting(kSection, "radio_w2", 0) != 0 && s.readSetting(kSection, "radio_w1", 1) == 0;
+    (allOf ? m_allOf : m_anyOf)->setChecked(true);
+    for (int i = 0; i < 4; ++i) {
+        m_methods[i]->setChecked(s.readSetting(kSection, kMethodKeys[i], 0) != 0);
+        m_editions[i]->setChecked(s.readSetting(kSection, kEditionKeys[i], 0) != 0);
+    }
+    for (int i = 0; i < 6; ++i) {
+        restore(m_atMost[i], numberedKey("combo_u", i));
+        restore(m_atLeast[i], numberedKey("combo_l", i));
+    }
+    restore(m_type1, "combo_t1");
+    restore(m_type2, "combo_t2");
+    // The stored move position counts within the list its stored type leaves.
+    for (int k = 0; k < kMoveRows; ++k) {
+        restore(m_moveRows[k].type, numberedKey("combo_wt", k));
+        fillMoveChooser(k);
+        restore(m_moveRows[k].move, numberedKey("combo_wn", k));
+        updateMoveFields(k);
+    }
+    restore(m_ability, "combo_t3");
+    restore(m_eggGroup, "combo_t4");
+    restore(m_rule, "combo_r1");
+}
+
+void SearchWindow::saveSettings() const {
+    SettingsFile& s = settings();
+    s.writeSetting(kSection, "radio_w1", m_anyOf->isChecked() ? 1 : 0);
+    s.writeSetting(kSection, "radio_w2", m_allOf->isChecked() ? 1 : 0);
+    for (int i = 0; i < 4; ++i) {
+        s.writeSetting(kSection, kMethodKeys[i], m_methods[i]->isChecked() ? 1 : 0);
+        s.writeSetting(kSection, kEditionKeys[i], m_editions[i]->isChecked() ? 1 : 0);
+    }
+    for (int i = 0; i < 6; ++i) {
+        s.writeSetting(kSection, numberedKey("combo_u", i), m_atMost[i]->currentIndex());
+        s.writeSetting(kSection, numberedKey("combo_l", i), m_atLeast[i]->currentIndex());
+    }
+    s.writeSetting(kSection, "combo_t1", m_type1->currentIndex());
+    s.writeSetting(kSection, "combo_t2", m_type2->currentIndex());
+    for (int k = 0; k < kMoveRows; ++k) {
+        s.writeSetting(kSection, numberedKey("combo_wt", k), m_moveRows[k].type->currentIndex());
+        s.writeSetting(kSection, numberedKey("combo_wn", k), m_moveRows[k].move->currentIndex());
+    }
+    s.writeSetting(kSection, "combo_t3", m_ability->currentIndex());
+    s.writeSetting(kSection, "combo_t4", m_eggGroup->currentIndex());
+    s.writeSetting(kSection, "combo_r1", m_rule->currentIndex());
+}
+
+void SearchWindow::fillMoveChooser(int row) {
+    fillChooser(m_moveRows[row].move, moveChooserEntries(chooserValue(m_moveRows[row].type, 0)));
+}
+
+void SearchWindow::updateMoveFields(int row) {
+    const auto texts = moveFieldTexts(chooserValue(m_moveRows[row].move, NO_MOVE));
+    for (int f = 0; f < kMoveFieldCount; ++f)
+        m_moveRows[row].fields[f]->setText(QString::fromStdString(texts[f]));
+}
+
+void SearchWindow::moveTypeChanged(int row) {
+    fillMoveChooser(row);
+    updateMoveFields(row);
+    search();
+}
+
+void SearchWindow::clearStats() {
+    m_searching = false;
+    for (int i = 0; i < 6; ++i) {
+        m_atMost[i]->setCurrentIndex(0);
+        m_atLeast[i]->setCurrentIndex(0);
+    }
+    m_searching = true;
+    search();
+}
+
+void SearchWindow::clearTypes() {
+    m_searching = false;
+    for (QComboBox* chooser : {m_type1, m_type2, m_ability, m_eggGroup})
+        chooser->setCurrentIndex(0);
+    m_searching = true;
+    search();
+}
+
+void SearchWindow::clearMoves() {
+    m_searching = false;
+    for (int k = 0; k < kMoveRows; ++k) {
+        {
+            const QSignalBlocker blocker(m_moveRows[k].type);
+            m_moveRows[k].type->setCurrentIndex(0);
+        }
+        fillMoveChooser(k);
+        updateMoveFields(k);
+    }
+    m_searching = true;
+    search();
+}
+
+SearchChoices SearchWindow::currentChoices() const {
+    SearchChoices c;
+    for (int i = 0; i < 6; ++i) {
+        c.atMost[i] = chooserValue(m_atMost[i], kAnyStatMax);
+        c.atLeast[i] = chooserValue(m_atLeast[i], 0);
+    }
+    c.type1Value = chooserValue(m_type1, 0);
+    c.type2Value = chooserValue(m_type2, 0);
+    c.abilityIndex = m_ability->currentIndex() < 0 ? 0 : m_ability->currentIndex();
+    c.eggGroupValue = chooserValue(m_eggGroup, 0);
+    c.rule = m_rule->currentIndex() < 0 ? 0 : m_rule->currentIndex();
+    for (int k = 0; k < kMoveRows; ++k)
+        c.moves[k] = chooserValue(m_moveRows[k].move, NO_MOVE);
+    c.anyOf = m_anyOf->isChecked();
+    c.byLevel = m_methods[0]->isChecked();
+    c.byEgg = m_methods[1]->isChecked();
+    c.byMachine = m_methods[2]->isChecked();
+    c.byTutor = m_methods[3]->isChecked();
+    c.inQX = m_editions[0]->isChecked();
+    c.inZV = m_editions[1]->isChecked();
+    c.inJYJY = m_editions[2]->isChecked();
+    c.inTK = m_editions[3]->isChecked();
+    return c;
+}
+
+void SearchWindow::search() {
+    if (!m_searching)
+        return;
+    m_model->setRows(runSearch(criteriaFromChoices(currentChoices())));
+}
+
+void SearchWindow::sortByColumn(int column) {
+    const bool descending = m_sortState.click(column);
+    std::vector<int> rows = m_model->rows();
+    sortResultRows(rows, column, descending);
+    m_model->setRows(std::move(rows));
+}
+
+void SearchWindow::openSpecies(const QModelIndex& index) {
+    const int species = m_model->speciesAt(index.row());
+    if (species < 0)
+        return;
+    m_detail->showSpecies(species);
+    m_detail->showTool(ShowCommand::Show);
+    m_detail->raise();
+    m_detail->activateWindow();
 }
 
 } // namespace rusrina

@@ -1,14 +1,91 @@
 #pragma once
+// The search window: criteria over base stats, types, ability, egg group, battle rule and up to
+// four moves, and the list of matching species. Every change of a criterion searches again at
+// once. It owns the species detail window, which a click on a result row brings forward.
 
 #include "app/tool_window.h"
+#include "calc/search_list.h"
+
+#include <array>
+#include <memory>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QModelIndex;
+class QPushButton;
+class QRadioButton;
+class QTableView;
 
 namespace rusrina {
+
+class DetailWindow;
+class SearchResultModel;
 
 class SearchWindow : public ToolWindow {
     Q_OBJECT
 
 public:
+    // Creates the detail window (shown as it was at the last exit), restores every choice and runs
+    // the first search.
     explicit SearchWindow(SettingsFile& settings, QWidget* parent = nullptr);
+    // Writes the choices and the detail window's visibility, then destroys the detail window.
+    ~SearchWindow() override;
+
+    DetailWindow* detailWindow() const { return m_detail.get(); }
+    const SearchResultModel* resultModel() const { return m_model; }
+
+private:
+    static constexpr int kMoveRows = 4;
+    struct MoveRow {
+        QComboBox* type = nullptr;
+        QComboBox* move = nullptr;
+        std::array<QLineEdit*, kMoveFieldCount> fields{};
+    };
+
+    QGroupBox* buildStatGroup();
+    QGroupBox* buildTypeGroup();
+    QGroupBox* buildMoveGroup();
+    QGroupBox* buildRuleGroup();
+    QWidget* buildMoveRows();
+    QTableView* buildResultView();
+    void connectCriteria();
+
+    void restoreSettings();
+    void saveSettings() const;
+
+    void fillMoveChooser(int row);
+    void updateMoveFields(int row);
+    void moveTypeChanged(int row);
+    void clearStats();
+    void clearTypes();
+    void clearMoves();
+
+    SearchChoices currentChoices() const;
+    void search();
+    void sortByColumn(int column);
+    void openSpecies(const QModelIndex& index);
+
+    std::unique_ptr<DetailWindow> m_detail;
+    std::array<QComboBox*, 6> m_atMost{};
+    std::array<QComboBox*, 6> m_atLeast{};
+    QComboBox* m_type1 = nullptr;
+    QComboBox* m_type2 = nullptr;
+    QComboBox* m_ability = nullptr;
+    QComboBox* m_eggGroup = nullptr;
+    QComboBox* m_rule = nullptr;
+    QRadioButton* m_anyOf = nullptr;
+    QRadioButton* m_allOf = nullptr;
+    QButtonGroup* m_moveMode = nullptr;
+    std::array<QCheckBox*, 4> m_methods{};
+    std::array<QCheckBox*, 4> m_editions{};
+    std::array<MoveRow, kMoveRows> m_moveRows{};
+    SearchResultModel* m_model = nullptr;
+    QTableView* m_resultView = nullptr;
+    ResultSortState m_sortState;
+    bool m_searching = false; // off while the controls are being set up or cleared
 };
 
 } // namespace rusrina

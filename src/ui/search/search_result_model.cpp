@@ -1,0 +1,58 @@
+#include "ui/search/search_result_model.h"
+
+#include "calc/search_list.h"
+
+namespace rusrina {
+namespace {
+
+Qt::Alignment columnAlignment(int column) {
+    return (kResultColumns[column].centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+} // namespace
+
+void SearchResultModel::setRows(std::vector<int> rows) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+int SearchResultModel::speciesAt(int row) const {
+    return row >= 0 && row < static_cast<int>(m_rows.size()) ? m_rows[row] : -1;
+}
+
+int SearchResultModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int SearchResultModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kResultColumnCount;
+}
+
+QVariant SearchResultModel::data(const QModelIndex& index, int role) const {
+    const int species = speciesAt(index.row());
+    if (species < 0 || index.column() < 0 || index.column() >= kResultColumnCount)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromStdString(resultCellText(species, index.column()));
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(columnAlignment(index.column()));
+    case Qt::UserRole:
+        return species;
+    default:
+        return {};
+    }
+}
+
+QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kResultColumnCount)
+        return {};
+    if (role == Qt::DisplayRole)
+        return QString::fromUtf8(kResultColumns[section].heading);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(columnAlignment(section));
+    return {};
+}
+
+} // namespace rusrina
