@@ -35,6 +35,7 @@ QVariant SearchResultModel::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::ToolTipRole: // the narrow name column cuts long form names short
         return QString::fromStdString(resultCellText(species, index.column()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(columnAlignment(index.column()));

@@ -21,7 +21,7 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
-    // DisplayRole: the cell's text; TextAlignmentRole: the column's alignment; UserRole: the species.
+    // DisplayRole and ToolTipRole: the cell's text; TextAlignmentRole: the column's alignment; UserRole: the species.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
