@@ -1,0 +1,234 @@
+#include "calc/entry_edit.h"
+
+#include "calc/stats.h"
+#include "data/abilities.h"
+#include "data/battle_rules.h"
+#include "data/items.h"
+#include "data/learnsets.h"
+#include "data/moves.h"
+#include "data/natures.h"
+#include "data/species.h"
+#include "data/types.h"
+#include "text/cp932.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <numeric>
+
+namespace rusrina {
+namespace {
+
+// A move passes the filter when no type is chosen or it is of the chosen type.
+bool passesTypeFilter(int move, int typeFilter) {
+    return typeFilter == 0 || moveRecord(move).type + 1 == typeFilter;
+}
+
+std::string numberText(int value) {
+    return std::to_string(value);
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+} // namespace
+
+std::vector<Choice> typeFilterChoices() {
+    std::vector<Choice> choices{{kNoChoiceText, 0}};
+    for (int type = 0; type < kTypeCount; ++type) {
+        if (type != kPlaceholderType)
+            choices.push_back({typeName(type), type + 1});
+    }
+    return choices;
+}
+
+int typeFilterForMove(int move) {
+    return isValidMove(move) ? moveRecord(move).type + 1 : 0;
+}
+
+std::vector<Choice> speciesChoices(int rule) {
+    std::vector<Choice> choices;
+    for (int species = 0; species < kSpeciesCount; ++species) {
+        if (isEligible(rule, species))
+            choices.push_back({speciesName(species), species});
+    }
+    return choices;
+}
+
+int levelForRule(int rule, int level) {
+    switch (rule) {
+    case kRuleGilda:
+        return kGildaLevel;
+    case kRuleRaffine:
+        return kRaffineLevel;
+    default:
+        return level;
+    }
+}
+
+std::vector<Choice> abilityChoices(int species) {
+    const SpeciesAbilities& abilities = speciesAbilities(species);
+    std::vector<Choice> choices{{abilityName(abilities.ability1), abilities.ability1}};
+    if (abilities.ability2 != 0)
+        choices.push_back({abilityName(abilities.ability2), abilities.ability2});
+    return choices;
+}
+
+std::string natureChoiceText(int nature) {
+    // The labels pad every name to five full-width characters before the bracketed note.
+    return text::cutToWidth(natureRecord(nature).label, 10);
+}
+
+std::vector<Choice> itemChoices() {
+    std::vector<Choice> choices;
+    for (int item = 0; item < kDamageItemCount; ++item)
+        choices.push_back({damageItem(item).name, item});
+    return choices;
+}
+
+std::vector<Choice> moveChoices(int species, int typeFilter) {
+    std::vector<Choice> choices{{kNoChoiceText, NO_MOVE}};
+    for (int move = 0; move < kMoveCount; ++move) {
+        if (passesTypeFilter(move, typeFilter) && canLearnMove(species, move))
+            choices.push_back({moveRecord(move).name, move});
+    }
+    if (species < kOpTutorSpeciesLimit) {
+        choices.push_back({kTutorSeparatorText, NO_MOVE});
+        for (int move : opTutorMoves()) {
+            if (passesTypeFilter(move, typeFilter))
+                choices.push_back({std::string(kTutorPrefix) + moveRecord(move).name, move});
+        }
+    }
+    return choices;
+}
+
+std::array<std::string, 5> moveInfoTexts(int move) {
+    if (!isValidMove(move))
+        return {" - ", " - ", " - ", " - ", " - "};
+    const MoveRecord& record = moveRecord(move);
+    return {numberText(record.power), numberText(record.accuracy), numberText(record.pp),
+            moveCategoryName(record.category), moveTargetName(record.target)};
+}
+
+int findChoiceText(const std::vector<Choice>& choices, std::string_view text) {
+    auto found = std::find_if(choices.begin(), choices.end(), [&](const Choice& c) { return c.text == text; });
+    return found == choices.end() ? -1 : static_cast<int>(found - choices.begin());
+}
+
+int moveChoiceRow(const std::vector<Choice>& moves, int move) {
+    if (!isValidMove(move))
+        return 0;
+    const std::string name = moveRecord(move).name;
+    int row = findChoiceText(moves, name);
+    if (row < 0)
+        row = findChoiceText(moves, kTutorPrefix + name);
+    return std::max(row, 0);
+}
+
+const std::array<NaturePreset, kNaturePresetCount>& naturePresets() {
+    static const std::array<NaturePreset, kNaturePresetCount> presets{{
+        {" 手動入力", -1, {0, 0, 0, 0, 0, 0}},
+        {" 陽気AS", 18, {6, 252, 0, 0, 0, 252}},
+        {" 意地っ張りAS", 1, {6, 252, 0, 0, 0, 252}},
+        {" 臆病CS", 16, {6, 0, 0, 252, 0, 252}},
+        {" 控えめCS", 8, {6, 0, 0, 252, 0, 252}},
+        {" 図太いHB", 4, {252, 0, 252, 0, 6, 0}},
+        {" 腕白HB", 5, {252, 0, 252, 0, 6, 0}},
+        {" 穏やかHD", 12, {252, 0, 6, 0, 252, 0}},
+        {" 慎重HD", 14, {252, 0, 6, 0, 252, 0}},
+        {" 勇敢HA", 3, {252, 252, 6, 0, 0, 0}},
+        {" のんきHB", 7, {252, 0, 252, 0, 6, 0}},
+        {" 冷静HC", 11, {252, 0, 0, 252, 6, 0}},
+        {" なまいきHD", 15, {252, 0, 6, 0, 252, 0}},
+    }};
+    return presets;
+}
+
+FieldCheck checkIntField(std::string_view text, FieldRange range) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
+        text.remove_prefix(1);
+    long long value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error == std::errc::invalid_argument || end != text.data() + text.size())
+        return {FieldStatus::NotInteger, 0};
+    if (error == std::errc::result_out_of_range || value < range.min || value > range.max)
+        return {FieldStatus::OutOfRange, 0};
+    return {FieldStatus::Ok, static_cast<int>(value)};
+}
+
+std::string fieldCheckMessage(FieldStatus status, FieldRange range) {
+    switch (status) {
+    case FieldStatus::NotInteger:
+        return "整数を入力してください。";
+    case FieldStatus::OutOfRange:
+        return std::to_string(range.min) + " から " + std::to_string(range.max) + " までの整数を入力してください。";
+    default:
+        return {};
+    }
+}
+
+std::string fitEntryNameText(std::string_view utf8) {
+    return text::cutToWidth(utf8, kNameFieldBytes);
+}
+
+Refusal registrationRefusal(const EntryForm& form) {
+    if (form.name.empty())
+        return Refusal::EmptyName;
+    if (!form.statsDirect && std::accumulate(form.ev.begin(), form.ev.end(), 0) > kMaxEvTotal)
+        return Refusal::TooManyEvs;
+    return Refusal::None;
+}
+
+MessageText refusalMessage(Refusal refusal) {
+    switch (refusal) {
+    case Refusal::EmptyName:
+        return {"入力不足", "名前を入力してください"};
+    case Refusal::TooManyEvs:
+        return {"パラメータ異常", "努力値が多すぎます"};
+    default:
+        return {"", ""};
+    }
+}
+
+std::array<int, 6> statsToStore(const EntryForm& form) {
+    if (!form.statsDirect)
+        return computeEntryStats(form.species, form.iv, form.ev, form.level, form.nature);
+    std::array<int, 6> stats = form.stat;
+    if (form.species == FIXED_HP_SPECIES)
+        stats[kHp] = 1;
+    return stats;
+}
+
+std::string confirmationText(const std::array<int, 6>& s) {
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer, "HP %d:攻撃 %d:防御 %d:特攻 %d:特防 %d:素早 %d\nこれでいいですか？", s[0],
+                  s[1], s[2], s[3], s[4], s[5]);
+    return buffer;
+}
+
+BoxEntry entryFromForm(const EntryForm& form) {
+    BoxEntry entry{};
+    setEntryName(entry, form.name);
+    entry.species = form.species;
+    entry.level = form.level;
+    entry.nature = form.nature;
+    entry.ability = form.ability;
+    entry.item = form.item;
+    entry.statsDirect = form.statsDirect ? 1 : 0;
+    const std::array<int, 6> stats = statsToStore(form);
+    for (int i = 0; i < kStatCount; ++i) {
+        entry.iv[i] = form.iv[i];
+        entry.ev[i] = form.ev[i];
+        entry.stat[i] = stats[i];
+    }
+    for (int i = 0; i < 4; ++i)
+        entry.move[i] = form.move[i];
+    return entry;
+}
+
+} // namespace rusrina

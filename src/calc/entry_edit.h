@@ -1,0 +1,151 @@
+#pragma once
+// What the box entry edit form offers and checks, apart from the widgets: the contents of its
+// choosers, the nature-and-EV presets, the field checks, the registration checks and the box entry
+// built from the fields.
+
+#include "box/box_entry.h"
+#include "data/moves.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rusrina {
+
+// One row of a chooser: its text (UTF-8) and the value it stands for.
+struct Choice {
+    std::string text;
+    int value;
+    bool operator==(const Choice&) const = default;
+};
+
+// --- Choosers -------------------------------------------------------------------------------
+
+inline constexpr const char* kNoChoiceText = " 無指定";
+inline constexpr const char* kTutorSeparatorText = "― Op 教え技 ―";
+inline constexpr const char* kTutorPrefix = "―";
+// Species from this index on never had the Op tutor, so their move lists carry no tutor rows.
+inline constexpr int kOpTutorSpeciesLimit = 389;
+
+inline constexpr int kLevelCount = 100;
+inline constexpr int kGildaLevel = 50;
+inline constexpr int kRaffineLevel = 30;
+
+// " 無指定" (0), then every real type with value type + 1 (the placeholder type is left out).
+std::vector<Choice> typeFilterChoices();
+// The type filter value that shows a stored move: 0 for NO_MOVE (or a move outside the table),
+// else the move's type + 1.
+int typeFilterForMove(int move);
+
+// The species the battle rule admits, in table order, named from the species table.
+std::vector<Choice> speciesChoices(int rule);
+// The level a change to `rule` leaves: the arenas with a fixed level set it, other rules keep
+// `level`.
+int levelForRule(int rule, int level);
+
+// The species' first ability and, when it has one, its second.
+std::vector<Choice> abilityChoices(int species);
+
+// The nature chooser's text: the nature's label without its bracketed note.
+std::string natureChoiceText(int nature);
+// The held-item chooser: every row of the damage item table, its empty last row included.
+std::vector<Choice> itemChoices();
+
+// The move chooser of one slot. `typeFilter` is a type filter value (0 = any type). " 無指定"
+// (NO_MOVE) first, then every move of the table the species can learn, of the filter's type, in
+// table order; for species before kOpTutorSpeciesLimit the tutor separator (NO_MOVE) and the Op
+// tutor moves of the filter's type, each as "―" + name, whether learnable or not.
+std::vector<Choice> moveChoices(int species, int typeFilter);
+
+// The five info cells of a move slot: power, accuracy, PP, category and target; " - " each for
+// NO_MOVE.
+std::array<std::string, 5> moveInfoTexts(int move);
+
+// The position in `choices` of the row whose text is exactly `text`, or -1.
+int findChoiceText(const std::vector<Choice>& choices, std::string_view text);
+// The row to select for a stored move: the row named exactly as the move, else its tutor row,
+// else 0 (" 無指定").
+int moveChoiceRow(const std::vector<Choice>& moves, int move);
+
+// --- Presets --------------------------------------------------------------------------------
+
+struct NaturePreset {
+    const char* text;
+    int nature;             // -1 for the first row, which changes nothing
+    std::array<int, 6> evs; // stat order
+};
+inline constexpr int kNaturePresetCount = 13;
+const std::array<NaturePreset, kNaturePresetCount>& naturePresets();
+
+inline constexpr int kSixVIv = 31;
+
+// --- Field checks ---------------------------------------------------------------------------
+
+struct FieldRange {
+    int min;
+    int max;
+};
+inline constexpr FieldRange kIvRange{0, kMaxIv};
+inline constexpr FieldRange kEvRange{0, kMaxEv};
+inline constexpr FieldRange kStatRange{kMinStat, kMaxStat};
+inline constexpr int kMaxEvTotal = 510;
+// The name field holds what fits the entry's name slot beside its terminator.
+inline constexpr int kNameFieldBytes = kBoxNameBytes - 1;
+
+enum class FieldStatus { Ok, NotInteger, OutOfRange };
+struct FieldCheck {
+    FieldStatus status;
+    int value; // the value read when status is Ok
+    bool ok() const { return status == FieldStatus::Ok; }
+};
+
+// Reads a field as a decimal integer (blanks around it and a sign allowed) within `range`.
+FieldCheck checkIntField(std::string_view text, FieldRange range);
+// The message a failed field check shows (UTF-8); empty for Ok.
+std::string fieldCheckMessage(FieldStatus status, FieldRange range);
+
+// The name as the field may hold it: cut so that its Shift-JIS form fits kNameFieldBytes without
+// splitting a character.
+std::string fitEntryNameText(std::string_view utf8);
+
+// --- Registration ---------------------------------------------------------------------------
+
+// The form's values once every field has passed its check.
+struct EntryForm {
+    std::string name; // UTF-8
+    int species = 0;
+    int level = 1;
+    int nature = 0;
+    int ability = 0;
+    int item = 0;
+    bool statsDirect = false;
+    std::array<int, 6> iv{};
+    std::array<int, 6> ev{};
+    std::array<int, 6> stat{5, 5, 5, 5, 5, 5};
+    std::array<int, 4> move{NO_MOVE, NO_MOVE, NO_MOVE, NO_MOVE};
+};
+
+enum class Refusal { None, EmptyName, TooManyEvs };
+// Why the form cannot be registered as it is. The EV total counts only when the stats are
+// computed from IVs and EVs.
+Refusal registrationRefusal(const EntryForm& form);
+
+struct MessageText {
+    const char* title;
+    const char* text;
+};
+MessageText refusalMessage(Refusal refusal);
+
+// The stats registration stores: computed from the IVs and EVs, or as typed; ヌケニン's HP is 1
+// either way.
+std::array<int, 6> statsToStore(const EntryForm& form);
+
+inline constexpr const char* kConfirmTitle = "パラメータ確認";
+// The confirmation asked before computed stats are stored ("\n" between its two lines).
+std::string confirmationText(const std::array<int, 6>& stats);
+
+// The box entry the form registers, with statsToStore's stats.
+BoxEntry entryFromForm(const EntryForm& form);
+
+} // namespace rusrina
