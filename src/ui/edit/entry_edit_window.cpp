@@ -3,18 +3,506 @@
 
 #include "ui/edit/entry_edit_window.h"
 
+#include "app/dialogs.h"
+#include "calc/entry_edit.h"
 #include "app/product_title.h"
+#include "data/abilities.h"
+#include "data/battle_rules.h"
+#include "data/natures.h"
+#include "data/species.h"
+#include "settings/settings_file.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
 
 namespace rusrina {
+namespace {
+
+const char* const kStatCaptions[6] = {"HP", "攻撃", "防御", "特攻", "特防", "素早"};
+const char* const kMoveCaptions[7] = {"タイプ", "わざ名称", "威力", "命中", "回数", "分類", "対象"};
+const char* const kInfoNames[5] = {"power", "accuracy", "pp", "category", "target"};
+const char* const kInfoWidest[5] = {"000", "000", "00", "物理", "味方ランダム"};
+constexpr int kInitialStat = 5;
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString numberedName(const char* stem, int number) {
+    return QString::fromLatin1(stem) + QString::number(number);
+}
+
+QComboBox* makeCombo(QWidget* parent, const char* name, int minimumChars = 0) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setMaxVisibleItems(20);
+    if (minimumChars > 0) {
+        // Lists rebuilt on every change keep one width instead of following their contents.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(minimumChars);
+    }
+    return combo;
+}
+
+void fillCombo(QComboBox* combo, const std::vector<Choice>& choices) {
+    QSignalBlocker blocker(combo);
+    combo->clear();
+    for (const Choice& c : choices)
+        combo->addItem(fromUtf8(c.text), c.value);
+    combo->setCurrentIndex(choices.empty() ? -1 : 0);
+}
+
+// A stored selector position, or the first row when the position is outside the list.
+void selectStoredRow(QComboBox* combo, int row) {
+    QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(row >= 0 && row < combo->count() ? row : 0);
+}
+
+void selectRow(QComboBox* combo, int row) {
+    QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(row);
+}
+
+// A static text cell as wide as the widest text it will show.
+QLabel* makeCell(QWidget* parent, const QString& name, const QString& widest) {
+    auto* cell = new QLabel(QStringLiteral(" - "), parent);
+    cell->setObjectName(name);
+    cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    cell->setMinimumWidth(cell->fontMetrics().horizontalAdvance(widest) + 12);
+    return cell;
+}
+
+} // namespace
 
 EntryEditWindow::EntryEditWindow(Box& box, SettingsFile& settings, QWidget* parent)
     : ToolWindow(settings, QStringLiteral("DataEdit"), parent), m_box(box) {
     setObjectName(QStringLiteral("entryEditWindow"));
     setWindowTitle(QString::asprintf("%s バントレボックス　データ編集", ProductTitle));
+    buildWidgets();
+    fillFixedChoosers();
+    readSettings();
+    applyMode();
+    rebuildSpecies();
+    connectHandlers();
 }
 
-void EntryEditWindow::openNew() { m_slot = -1; }
+EntryEditWindow::~EntryEditWindow() {
+    settings().writeSetting("DataEdit", "rule", m_rule->currentIndex());
+    settings().writeSetting("DataEdit", "level", m_level->currentIndex());
+}
 
-void EntryEditWindow::fillFromEntry(int slot) { m_slot = m_box.inUse(slot) ? slot : -1; }
+void EntryEditWindow::buildWidgets() {
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildTopRows());
+    left->addWidget(buildStatGroup());
+    auto* upper = new QHBoxLayout;
+    upper->addLayout(left, 1);
+    upper->addWidget(buildRightColumn());
+
+    auto* registerButton = new QPushButton(QStringLiteral("登録"), this);
+    registerButton->setObjectName(QStringLiteral("button_register"));
+    registerButton->setDefault(true);
+    connect(registerButton, &QPushButton::clicked, this, &EntryEditWindow::onRegister);
+    auto* cancelButton = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancelButton->setObjectName(QStringLiteral("button_cancel"));
+    connect(cancelButton, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(registerButton);
+    buttons->addWidget(cancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(upper);
+    layout->addWidget(buildMoveGrid());
+    layout->addLayout(buttons);
+}
+
+QWidget* EntryEditWindow::buildTopRows() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    m_name = new QLineEdit(box);
+    m_name->setObjectName(QStringLiteral("edit_name"));
+    m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(QString(12, QChar(0x3042))));
+    m_species = makeCombo(box, "combo_species", 20);
+    m_level = makeCombo(box, "combo_level");
+    m_nature = makeCombo(box, "combo_nature");
+    m_ability = makeCombo(box, "combo_ability", 14);
+    m_item = makeCombo(box, "combo_item");
+
+    const std::pair<const char*, QWidget*> cells[2][3] = {
+        {{"名前", m_name}, {"バントレ", m_species}, {"LV", m_level}},
+        {{"性格", m_nature}, {"特性", m_ability}, {"持ち物", m_item}},
+    };
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            auto* caption = new QLabel(QString::fromUtf8(cells[row][column].first), box);
+            caption->setBuddy(cells[row][column].second);
+            grid->addWidget(caption, row, column * 2, Qt::AlignRight);
+            grid->addWidget(cells[row][column].second, row, column * 2 + 1);
+        }
+    }
+    grid->setColumnStretch(6, 1);
+    return box;
+}
+
+QWidget* EntryEditWindow::buildStatGroup() {
+    auto* group = new QGroupBox(QStringLiteral("能力値"), this);
+    m_ivEvMode = new QRadioButton(QStringLiteral("個体値・努力値から計算"), group);
+    m_ivEvMode->setObjectName(QStringLiteral("radio_ivev"));
+    m_directMode = new QRadioButton(QStringLiteral("直接能力値を入力"), group);
+    m_directMode->setObjectName(QStringLiteral("radio_direct"));
+    m_ivEvMode->setChecked(true);
+    auto* radios = new QHBoxLayout;
+    radios->addWidget(m_ivEvMode);
+    radios->addWidget(m_directMode);
+    radios->addStretch();
+
+    auto* grid = new QGridLayout;
+    for (int stat = 0; stat < kStatCount; ++stat)
+        grid->addWidget(new QLabel(QString::fromUtf8(kStatCaptions[stat]), group), 0, stat + 1, Qt::AlignCenter);
+    const std::pair<const char*, std::array<QLineEdit*, 6>*> rows[3] = {
+        {"個体値", &m_iv}, {"努力値", &m_ev}, {"能力値", &m_stat}};
+    const char* const stems[3] = {"edit_iv", "edit_ev", "edit_stat"};
+    for (int row = 0; row < 3; ++row) {
+        grid->addWidget(new QLabel(QString::fromUtf8(rows[row].first), group), row + 1, 0);
+        for (int stat = 0; stat < kStatCount; ++stat) {
+            auto* field = new QLineEdit(group);
+            field->setObjectName(numberedName(stems[row], stat));
+            field->setAlignment(Qt::AlignRight);
+            field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+            (*rows[row].second)[stat] = field;
+            grid->addWidget(field, row + 1, stat + 1);
+        }
+    }
+    grid->setColumnStretch(kStatCount + 1, 1);
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(radios);
+    layout->addLayout(grid);
+    return group;
+}
+
+QWidget* EntryEditWindow::buildRightColumn() {
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_rule = makeCombo(column, "combo_rule");
+    m_preset = makeCombo(column, "combo_preset");
+    auto* sixV = new QPushButton(QStringLiteral("個体値6V"), column);
+    sixV->setObjectName(QStringLiteral("button_6v"));
+    connect(sixV, &QPushButton::clicked, this, &EntryEditWindow::onSixV);
+    layout->addWidget(new QLabel(QStringLiteral("対戦ルール指定"), column));
+    layout->addWidget(m_rule);
+    layout->addWidget(new QLabel(QStringLiteral("性格努力簡易指定"), column));
+    layout->addWidget(m_preset);
+    layout->addWidget(sixV);
+    layout->addStretch();
+    return column;
+}
+
+QWidget* EntryEditWindow::buildMoveGrid() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int column = 0; column < 7; ++column)
+        grid->addWidget(new QLabel(QString::fromUtf8(kMoveCaptions[column]), box), 0, column,
+                        column < 2 ? Qt::AlignLeft : Qt::AlignCenter);
+    for (int slot = 0; slot < 4; ++slot) {
+        MoveRow& row = m_moves[slot];
+        row.type = makeCombo(box, "", 8);
+        row.type->setObjectName(numberedName("combo_type", slot + 1));
+        row.move = makeCombo(box, "", 16);
+        row.move->setObjectName(numberedName("combo_move", slot + 1));
+        grid->addWidget(row.type, slot + 1, 0);
+        grid->addWidget(row.move, slot + 1, 1);
+        for (int cell = 0; cell < 5; ++cell) {
+            row.info[cell] = makeCell(box, numberedName("label_", slot + 1) + QLatin1Char('_') + kInfoNames[cell],
+                                      QString::fromUtf8(kInfoWidest[cell]));
+            row.info[cell]->setAlignment(cell < 3 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
+            grid->addWidget(row.info[cell], slot + 1, cell + 2);
+        }
+    }
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
+void EntryEditWindow::fillFixedChoosers() {
+    std::vector<Choice> rules, levels, natures, presets;
+    for (int rule = 0; rule < kBattleRuleCount; ++rule)
+        rules.push_back({ruleName(rule), rule});
+    for (int level = 1; level <= kLevelCount; ++level)
+        levels.push_back({std::to_string(level), level});
+    for (int nature = 0; nature < kNatureCount; ++nature)
+        natures.push_back({natureChoiceText(nature), nature});
+    for (int row = 0; row < kNaturePresetCount; ++row)
+        presets.push_back({naturePresets()[row].text, row});
+    fillCombo(m_rule, rules);
+    fillCombo(m_level, levels);
+    fillCombo(m_nature, natures);
+    fillCombo(m_preset, presets);
+    fillCombo(m_item, itemChoices());
+    const std::vector<Choice> filters = typeFilterChoices();
+    for (MoveRow& row : m_moves)
+        fillCombo(row.type, filters);
+
+    EntryForm initial;
+    pushFields(initial);
+}
+
+void EntryEditWindow::readSettings() {
+    selectStoredRow(m_rule, settings().readSetting("DataEdit", "rule", 0));
+    selectStoredRow(m_level, settings().readSetting("DataEdit", "level", 0));
+}
+
+void EntryEditWindow::connectHandlers() {
+    connect(m_rule, &QComboBox::currentIndexChanged, this, &EntryEditWindow::onRuleChanged);
+    connect(m_species, &QComboBox::currentIndexChanged, this, &EntryEditWindow::rebuildAbilitiesAndMoves);
+    // A preset applies only when the user picks it, and again when the same row is picked again.
+    connect(m_preset, &QComboBox::activated, this, &EntryEditWindow::onPresetChosen);
+    connect(m_ivEvMode, &QRadioButton::toggled, this, &EntryEditWindow::applyMode);
+    connect(m_name, &QLineEdit::textEdited, this, &EntryEditWindow::onNameEdited);
+    for (int slot = 0; slot < 4; ++slot) {
+        connect(m_moves[slot].type, &QComboBox::currentIndexChanged, this, [this, slot] { rebuildMoves(slot); });
+        connect(m_moves[slot].move, &QComboBox::currentIndexChanged, this, [this, slot] { refreshMoveInfo(slot); });
+    }
+}
+
+// --- Chooser rebuilds -----------------------------------------------------------------------
+
+void EntryEditWindow::rebuildSpecies() {
+    const int rule = m_rule->currentIndex();
+    fillCombo(m_species, speciesChoices(rule));
+    selectRow(m_level, levelForRule(rule, m_level->currentIndex() + 1) - 1);
+    rebuildAbilitiesAndMoves();
+}
+
+void EntryEditWindow::rebuildAbilitiesAndMoves() {
+    for (MoveRow& row : m_moves)
+        selectRow(row.type, 0);
+    const int species = currentValue(m_species);
+    fillCombo(m_ability, abilityChoices(species));
+    // Every filter is " 無指定" now, so the four lists are the same.
+    const std::vector<Choice> unfiltered = moveChoices(species, 0);
+    for (int slot = 0; slot < 4; ++slot)
+        rebuildMoves(slot, &unfiltered);
+}
+
+void EntryEditWindow::rebuildMoves(int slot, const std::vector<Choice>* unfiltered) {
+    MoveRow& row = m_moves[slot];
+    const int filter = currentValue(row.type);
+    if (unfiltered && filter == 0)
+        fillCombo(row.move, *unfiltered);
+    else
+        fillCombo(row.move, moveChoices(currentValue(m_species), filter));
+    refreshMoveInfo(slot);
+}
+
+void EntryEditWindow::refreshMoveInfo(int slot) {
+    const int move = m_moves[slot].move->currentIndex() < 0 ? NO_MOVE : currentValue(m_moves[slot].move);
+    const std::array<std::string, 5> texts = moveInfoTexts(move);
+    for (int cell = 0; cell < 5; ++cell)
+        m_moves[slot].info[cell]->setText(fromUtf8(texts[cell]));
+}
+
+void EntryEditWindow::onRuleChanged() {
+    rebuildSpecies();
+}
+
+int EntryEditWindow::currentValue(const QComboBox* combo) const {
+    return combo->currentData().toInt();
+}
+
+// --- Fields ---------------------------------------------------------------------------------
+
+bool EntryEditWindow::directMode() const {
+    return m_directMode->isChecked();
+}
+
+void EntryEditWindow::setDirectMode(bool direct) {
+    QSignalBlocker ivEv(m_ivEvMode), directBlocker(m_directMode);
+    (direct ? m_directMode : m_ivEvMode)->setChecked(true);
+    applyMode();
+}
+
+void EntryEditWindow::applyMode() {
+    const bool direct = directMode();
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        m_iv[stat]->setEnabled(!direct);
+        m_ev[stat]->setEnabled(!direct);
+        m_stat[stat]->setEnabled(direct);
+    }
+}
+
+std::optional<EntryForm> EntryEditWindow::pullFields() {
+    EntryForm form;
+    const std::pair<std::array<QLineEdit*, 6>*, std::array<int, 6>*> rows[3] = {
+        {&m_iv, &form.iv}, {&m_ev, &form.ev}, {&m_stat, &form.stat}};
+    const FieldRange ranges[3] = {kIvRange, kEvRange, kStatRange};
+    for (int row = 0; row < 3; ++row) {
+        for (int stat = 0; stat < kStatCount; ++stat) {
+            QLineEdit* field = (*rows[row].first)[stat];
+            const FieldCheck check = checkIntField(field->text().toStdString(), ranges[row]);
+            if (check.ok()) {
+                (*rows[row].second)[stat] = check.value;
+            } else if (field->isEnabled()) {
+                dialogs().message(this, QString(), fromUtf8(fieldCheckMessage(check.status, ranges[row])));
+                field->setFocus();
+                field->selectAll();
+                return std::nullopt;
+            } else {
+                // A field the current mode does not use cannot take the focus; its value is not
+                // meaningful in this mode, so it falls back to the form's initial value.
+                (*rows[row].second)[stat] = row == 2 ? kInitialStat : 0;
+            }
+        }
+    }
+    form.name = m_name->text().toStdString();
+    form.species = currentValue(m_species);
+    form.level = m_level->currentIndex() + 1;
+    form.nature = m_nature->currentIndex();
+    form.ability = currentValue(m_ability);
+    form.item = m_item->currentIndex();
+    form.statsDirect = directMode();
+    for (int slot = 0; slot < 4; ++slot)
+        form.move[slot] = m_moves[slot].move->currentIndex() < 0 ? NO_MOVE : currentValue(m_moves[slot].move);
+    return form;
+}
+
+void EntryEditWindow::pushFields(const EntryForm& form) {
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        m_iv[stat]->setText(QString::number(form.iv[stat]));
+        m_ev[stat]->setText(QString::number(form.ev[stat]));
+    }
+    showStats(form.stat);
+    selectRow(m_nature, form.nature);
+}
+
+void EntryEditWindow::showStats(const std::array<int, 6>& stats) {
+    for (int stat = 0; stat < kStatCount; ++stat)
+        m_stat[stat]->setText(QString::number(stats[stat]));
+}
+
+void EntryEditWindow::onNameEdited(const QString& text) {
+    const std::string utf8 = text.toStdString();
+    const std::string kept = fitEntryNameText(utf8);
+    if (kept.size() == utf8.size())
+        return;
+    const int cursor = m_name->cursorPosition();
+    m_name->setText(fromUtf8(kept));
+    m_name->setCursorPosition(std::min<int>(cursor, static_cast<int>(m_name->text().size())));
+}
+
+// --- Presets and 6V -------------------------------------------------------------------------
+
+void EntryEditWindow::onPresetChosen(int row) {
+    if (row <= 0 || row >= kNaturePresetCount)
+        return;
+    std::optional<EntryForm> form = pullFields();
+    if (!form)
+        return;
+    setDirectMode(false);
+    form->nature = naturePresets()[row].nature;
+    form->ev = naturePresets()[row].evs;
+    pushFields(*form);
+}
+
+void EntryEditWindow::onSixV() {
+    std::optional<EntryForm> form = pullFields();
+    if (!form)
+        return;
+    setDirectMode(false);
+    form->iv.fill(kSixVIv);
+    pushFields(*form);
+}
+
+// --- Registration and filling ---------------------------------------------------------------
+
+void EntryEditWindow::onRegister() {
+    std::optional<EntryForm> form = pullFields();
+    if (!form)
+        return;
+    if (const Refusal refusal = registrationRefusal(*form); refusal != Refusal::None) {
+        const MessageText message = refusalMessage(refusal);
+        dialogs().message(this, QString::fromUtf8(message.title), QString::fromUtf8(message.text));
+        if (refusal == Refusal::EmptyName)
+            m_name->setFocus();
+        return;
+    }
+    const std::array<int, 6> stats = statsToStore(*form);
+    if (!form->statsDirect &&
+        !dialogs().question(this, QString::fromUtf8(kConfirmTitle), fromUtf8(confirmationText(stats))))
+        return;
+    showStats(stats);
+    const int slot = store(entryFromForm(*form));
+    if (slot < 0)
+        return;
+    m_slot = slot;
+    showTool(ShowCommand::Hide);
+    emit entryRegistered(slot);
+}
+
+int EntryEditWindow::store(const BoxEntry& entry) {
+    StoreResult result = m_box.inUse(m_slot) ? m_box.replace(m_slot, entry) : m_box.add(entry);
+    switch (result.status) {
+    case StoreStatus::Stored:
+        return result.slot;
+    case StoreStatus::BoxFull:
+        dialogs().message(this, QString(), QString::fromUtf8(kBoxFullText));
+        return -1;
+    default: // the form's checks keep every value in range, so this is a fault elsewhere
+        dialogs().message(this, QStringLiteral("パラメータ異常"), QStringLiteral("登録できませんでした"));
+        return -1;
+    }
+}
+
+void EntryEditWindow::openNew() {
+    fillFromEntry(m_box.count());
+}
+
+void EntryEditWindow::fillFromEntry(int slot) {
+    m_slot = m_box.inUse(slot) ? slot : -1;
+    selectRow(m_preset, 0);
+    if (m_slot < 0)
+        return;
+    const BoxEntry& entry = m_box.entry(slot);
+    m_name->setText(fromUtf8(entryNameUtf8(entry)));
+
+    const QString speciesText = QString::fromUtf8(speciesName(entry.species));
+    if (m_species->findText(speciesText, Qt::MatchExactly) < 0) {
+        selectRow(m_rule, kRuleUnrestricted);
+        fillCombo(m_species, speciesChoices(kRuleUnrestricted));
+    }
+    selectRow(m_species, m_species->findText(speciesText, Qt::MatchExactly));
+    selectRow(m_level, entry.level - 1);
+    selectRow(m_item, entry.item);
+
+    EntryForm shown;
+    shown.nature = entry.nature;
+    std::copy(std::begin(entry.iv), std::end(entry.iv), shown.iv.begin());
+    std::copy(std::begin(entry.ev), std::end(entry.ev), shown.ev.begin());
+    std::copy(std::begin(entry.stat), std::end(entry.stat), shown.stat.begin());
+    setDirectMode(entry.statsDirect != 0);
+    pushFields(shown);
+
+    fillCombo(m_ability, abilityChoices(entry.species));
+    selectRow(m_ability,
+              std::max(0, m_ability->findText(QString::fromUtf8(abilityName(entry.ability)), Qt::MatchExactly)));
+    for (int slotIndex = 0; slotIndex < 4; ++slotIndex) {
+        MoveRow& row = m_moves[slotIndex];
+        selectRow(row.type, row.type->findData(typeFilterForMove(entry.move[slotIndex])));
+        const std::vector<Choice> moves = moveChoices(entry.species, currentValue(row.type));
+        fillCombo(row.move, moves);
+        selectRow(row.move, moveChoiceRow(moves, entry.move[slotIndex]));
+        refreshMoveInfo(slotIndex);
+    }
+}
 
 } // namespace rusrina

@@ -4,28 +4,99 @@
 
 #include "app/tool_window.h"
 
+#include <array>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
 namespace rusrina {
 
 class Box;
+struct BoxEntry;
+struct Choice;
+struct EntryForm;
 
 class EntryEditWindow : public ToolWindow {
     Q_OBJECT
 
 public:
     EntryEditWindow(Box& box, SettingsFile& settings, QWidget* parent = nullptr);
+    // Writes the rule and level positions (the placement is written by ToolWindow).
+    ~EntryEditWindow() override;
 
-    // Clears the form for a new entry.
+    // Prepares the form for a new entry, written into the first free slot. The fields keep what
+    // they showed last.
     void openNew();
-    // Loads the entry in `slot` into the form; registering then overwrites that slot.
+    // Prepares the form for `slot`. An in-use slot is loaded into the form and registering
+    // overwrites it; a free slot only makes the next registration a new entry.
     void fillFromEntry(int slot);
 
 signals:
-    // A slot of the box was written (added or overwritten).
+    // A slot of the box was written (added or overwritten). Sent after the window has closed.
     void entryRegistered(int slot);
 
 private:
+    struct MoveRow {
+        QComboBox* type = nullptr;
+        QComboBox* move = nullptr;
+        std::array<QLabel*, 5> info{};
+    };
+
+    void buildWidgets();
+    QWidget* buildTopRows();
+    QWidget* buildStatGroup();
+    QWidget* buildRightColumn();
+    QWidget* buildMoveGrid();
+    void fillFixedChoosers();
+    void connectHandlers();
+    void readSettings();
+
+    // The chooser rebuilds, each followed by what depends on it.
+    void rebuildSpecies();
+    void rebuildAbilitiesAndMoves();
+    void rebuildMoves(int slot, const std::vector<Choice>* unfiltered = nullptr);
+    void refreshMoveInfo(int slot);
+
+    void onRuleChanged();
+    void onPresetChosen(int row);
+    void onSixV();
+    void applyMode();
+    void onRegister();
+    void onNameEdited(const QString& text);
+
+    bool directMode() const;
+    void setDirectMode(bool direct);
+    int currentValue(const QComboBox* combo) const;
+    // Reads every field into a form, checking the fields in use; a failed check shows its message,
+    // focuses the field and gives nothing.
+    std::optional<EntryForm> pullFields();
+    // Shows the form's IVs, EVs, stats and nature.
+    void pushFields(const EntryForm& form);
+    void showStats(const std::array<int, 6>& stats);
+    // Writes the entry and says which slot it went to, or shows why not and gives -1.
+    int store(const BoxEntry& entry);
+
     Box& m_box;
-    int m_slot = -1;
+    int m_slot = -1; // the slot being edited; -1 for a new entry
+
+    QLineEdit* m_name = nullptr;
+    QComboBox* m_species = nullptr;
+    QComboBox* m_level = nullptr;
+    QComboBox* m_nature = nullptr;
+    QComboBox* m_ability = nullptr;
+    QComboBox* m_item = nullptr;
+    QRadioButton* m_ivEvMode = nullptr;
+    QRadioButton* m_directMode = nullptr;
+    std::array<QLineEdit*, 6> m_iv{};
+    std::array<QLineEdit*, 6> m_ev{};
+    std::array<QLineEdit*, 6> m_stat{};
+    QComboBox* m_rule = nullptr;
+    QComboBox* m_preset = nullptr;
+    std::array<MoveRow, 4> m_moves{};
 };
 
 } // namespace rusrina
