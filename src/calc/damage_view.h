@@ -1,0 +1,79 @@
+#pragma once
+// What the box and damage window shows around the damage engine: the entries of its choosers,
+// the texts of the attacker and defender panels and of the six calculation rows, and the
+// condition check boxes as fields of BattleConditions.
+
+#include "box/box_entry.h"
+#include "calc/damage_engine.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace rusrina {
+
+// One entry of a chooser: its text and the value it carries.
+struct ListChoice {
+    std::string text;
+    int value;
+    bool operator==(const ListChoice&) const = default;
+};
+
+// The condition check boxes in the order the window shows them.
+struct ConditionCheck {
+    const char* caption;
+    const char* objectName;
+    bool BattleConditions::*flag;
+};
+inline constexpr int kConditionCheckCount = 10;
+inline constexpr std::array<ConditionCheck, kConditionCheckCount> kConditionChecks = {{
+    {"てだすけ", "checkHelpingHand", &BattleConditions::helpingHand},
+    {"やけど", "checkBurn", &BattleConditions::burn},
+    {"フラワーギフト", "checkFlowerGift", &BattleConditions::flowerGift},
+    {"リフレクター", "checkReflect", &BattleConditions::reflect},
+    {"ひかりのかべ", "checkLightScreen", &BattleConditions::lightScreen},
+    {"ダブルバトル", "checkDoubleBattle", &BattleConditions::doubleBattle},
+    {"みやぶる／かぎわける", "checkForesight", &BattleConditions::foresight},
+    {"じゅうりょく", "checkGravity", &BattleConditions::gravity},
+    {"特性発動", "checkAbility", &BattleConditions::abilityActive},
+    {"きのみ発動", "checkBerry", &BattleConditions::berryActive},
+}};
+
+// The state of the condition controls: chooser positions (-1 when nothing is selected) and the
+// check boxes in kConditionChecks order.
+struct ConditionControls {
+    int attackStage = kNeutralStage;
+    int defenceStage = kNeutralStage;
+    int weather = kWeatherNone;
+    std::array<bool, kConditionCheckCount> checks{};
+};
+
+// A position outside its list counts as the list's default ("±0", 通常).
+BattleConditions battleConditions(const ConditionControls& controls);
+
+// Chooser contents.
+std::vector<ListChoice> stageChoices();          // "+6" … "±0" … "-6", value = position
+std::vector<ListChoice> weatherChoices();        // 通常, 晴れ, 雨, 砂嵐, 霰
+std::vector<ListChoice> directPowerChoices();    // "5", "10" … "200"
+std::vector<ListChoice> directCategoryChoices(); // 物理, 特殊, 変化
+std::vector<ListChoice> directTypeChoices();     // the 17 real types in type order
+std::vector<ListChoice> learnFilterChoices();    // "制限無し" (NO_MOVE), then one per category
+inline constexpr int kNoLearnFilter = NO_MOVE;
+
+// The labels of one side's panel; every field is "－" for no entry.
+struct EntryPanelTexts {
+    std::string name, species, level, nature, ability, item;
+    std::array<std::string, 6> iv, ev, stat; // "－" for IVs and EVs of an entry with typed-in stats
+};
+EntryPanelTexts entryPanelTexts(const BoxEntry* entry);
+
+// The labels of one calculation row. Rows 0 to 3 show the attacker's moves as soon as it is set;
+// the learnable-move row shows its move only when both sides are set; the direct-value row has
+// choosers instead of name, power, category and type.
+struct DamageRowTexts {
+    std::string name, power, category, type, multiplier, damage, hits;
+};
+using DamageResults = std::array<SlotResult, kDamageRowCount>;
+std::array<DamageRowTexts, kDamageRowCount> damageRowTexts(const DamageEngine& engine, const DamageResults& results);
+
+} // namespace rusrina

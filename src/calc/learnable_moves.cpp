@@ -1,0 +1,44 @@
+#include "calc/learnable_moves.h"
+
+#include "data/learnsets.h"
+#include "data/moves.h"
+#include "data/species.h"
+#include "text/cp932.h"
+
+#include <algorithm>
+
+namespace rusrina {
+namespace {
+
+bool passes(int move, int categoryFilter) {
+    return categoryFilter == kNoLearnFilter || moveRecord(move).category == categoryFilter;
+}
+
+} // namespace
+
+std::vector<ListChoice> learnableMoveChoices(int species, int categoryFilter) {
+    std::vector<ListChoice> choices;
+    choices.push_back({kNoMoveChoiceText, NO_MOVE});
+    if (species >= 0 && species < kSpeciesCount)
+        for (int move = 0; move < kMoveCount; ++move)
+            if (passes(move, categoryFilter) && canLearnMove(species, move))
+                choices.push_back({moveRecord(move).name, move});
+    choices.push_back({kTutorSeparatorText, NO_MOVE});
+    for (int move : opTutorMoves())
+        if (passes(move, categoryFilter))
+            choices.push_back({std::string(kTutorPrefix) + moveRecord(move).name, move});
+    // Sorting by the Shift-JIS bytes is the chooser's own order; the keys are converted once.
+    std::vector<std::pair<std::string, size_t>> keys;
+    keys.reserve(choices.size());
+    for (size_t i = 0; i < choices.size(); ++i)
+        keys.emplace_back(text::toCp932(choices[i].text), i);
+    // std::string compares its chars as unsigned, which is byte order.
+    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<ListChoice> sorted;
+    sorted.reserve(choices.size());
+    for (const auto& key : keys)
+        sorted.push_back(std::move(choices[key.second]));
+    return sorted;
+}
+
+} // namespace rusrina

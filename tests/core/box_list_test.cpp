@@ -1,0 +1,99 @@
+// The box list's operations: the order they leave, the rows they rewrite and the row selected
+// afterwards; and the import filter in Qt's form.
+
+#include "calc/box_list.h"
+
+#include "box/box_file.h"
+#include "box_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace rusrina {
+namespace {
+
+using testing::makeEntry;
+
+// A box holding one entry per letter, in order.
+Box boxOf(const std::string& letters) {
+    Box box;
+    for (char letter : letters)
+        EXPECT_TRUE(box.add(makeEntry(std::string(1, letter))).ok());
+    return box;
+}
+
+std::string lettersOf(const Box& box) {
+    std::string letters;
+    for (int slot = 0; slot < box.count(); ++slot)
+        letters += entryName(box.entry(slot));
+    return letters;
+}
+
+struct OperationCase {
+    const char* label;
+    ListOperation operation;
+    int selected;
+    const char* order; // the box afterwards
+    bool changed;
+    int firstRow, lastRow, selectRow;
+};
+
+const OperationCase kOperationCases[] = {
+    {"up from the middle", ListOperation::MoveUp, 2, "ACBDE", true, 1, 2, 1},
+    {"up from the first", ListOperation::MoveUp, 0, "ABCDE", false, -1, -1, 0},
+    {"down from the middle", ListOperation::MoveDown, 1, "ACBDE", true, 1, 2, 2},
+    {"down from the last", ListOperation::MoveDown, 4, "ABCDE", false, -1, -1, 4},
+    {"top from the fourth", ListOperation::MoveToTop, 3, "DABCE", true, 0, 3, 0},
+    {"top from the first", ListOperation::MoveToTop, 0, "ABCDE", false, -1, -1, 0},
+    {"bottom from the second", ListOperation::MoveToBottom, 1, "ACDEB", true, 1, 4, 4},
+    {"bottom from the last", ListOperation::MoveToBottom, 4, "ABCDE", false, -1, -1, 4},
+    {"delete from the middle", ListOperation::Delete, 2, "ABDE", true, 2, 2, 2},
+    {"delete the first", ListOperation::Delete, 0, "BCDE", true, 0, 0, 0},
+    {"delete the last", ListOperation::Delete, 4, "ABCD", true, 4, 4, -1},
+    {"up with no selection", ListOperation::MoveUp, -1, "ABCDE", false, -1, -1, -1},
+    {"delete with no selection", ListOperation::Delete, -1, "ABCDE", false, -1, -1, -1},
+    {"bottom from a free slot", ListOperation::MoveToBottom, 7, "ABCDE", false, -1, -1, -1},
+};
+
+TEST(BoxListTest, OperationsLeaveOrderRowsAndSelection) {
+    for (const OperationCase& c : kOperationCases) {
+        SCOPED_TRACE(c.label);
+        Box box = boxOf("ABCDE");
+        const ListOperationResult result = applyListOperation(box, c.operation, c.selected);
+        EXPECT_EQ(lettersOf(box), c.order);
+        EXPECT_EQ(result.changed, c.changed);
+        EXPECT_EQ(result.firstRow, c.firstRow);
+        EXPECT_EQ(result.lastRow, c.lastRow);
+        EXPECT_EQ(result.selectRow, c.selectRow);
+    }
+}
+
+TEST(BoxListTest, DeletingTheOnlyEntryEmptiesTheBoxAndSelectsNothing) {
+    Box box = boxOf("A");
+    const ListOperationResult result = applyListOperation(box, ListOperation::Delete, 0);
+    EXPECT_TRUE(result.changed);
+    EXPECT_EQ(box.count(), 0);
+    EXPECT_EQ(result.selectRow, -1);
+    EXPECT_FALSE(box.entry(0).inUse());
+}
+
+TEST(BoxListTest, FileFilterInQtForm) {
+    const struct {
+        const char* shown;
+        const char* qt;
+    } cases[] = {
+        {kImportFilter, "VantreBoxData (*.vbd);;All Files (*)"},
+        {"Text (*.txt)|*.txt;*.log||", "Text (*.txt *.log)"},
+        {"Plain|*.dat", "Plain (*.dat)"},
+        {"", ""},
+        {"Dangling name only", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        EXPECT_EQ(qtFileFilter(c.shown), c.qt);
+    }
+}
+
+} // namespace
+} // namespace rusrina
