@@ -29,6 +29,21 @@ public:
         return box.exec() == QMessageBox::Yes;
     }
 
+    Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text) override {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                        parent);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+        }
+    }
+
     QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& defaultSuffix) override {
         return askFileName(parent, title, filter, defaultSuffix, QFileDialog::AcceptOpen);
@@ -44,6 +59,10 @@ QtDialogs g_qtDialogs;
 Dialogs* g_current = &g_qtDialogs;
 
 } // namespace
+
+Dialogs::Answer Dialogs::questionWithCancel(QWidget* parent, const QString& title, const QString& text) {
+    return question(parent, title, text) ? Answer::Yes : Answer::No;
+}
 
 Dialogs& dialogs() {
     return *g_current;

@@ -18,6 +18,11 @@ public:
     // A modal Yes/No question with a question icon; true for Yes.
     virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
 
+    // A modal Yes/No/Cancel question with a question icon. Dialogs that do not offer Cancel
+    // answer through question().
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text);
+
     // The open-file dialog. `filter` is in Qt's form ("Name (*.ext);;All Files (*)");
     // `defaultSuffix` is appended when the user types a name without one. Empty when cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter,

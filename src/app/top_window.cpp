@@ -100,6 +100,10 @@ void TopWindow::closeTools() {
 }
 
 void TopWindow::reject() {
+    // Entries registered since the last save exist only in memory: the box window may ask to keep
+    // the program open.
+    if (m_box && !m_box->confirmClose(this))
+        return;
     closeTools();
     QDialog::reject();
 }

@@ -68,9 +68,10 @@ private:
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Asked {
-        QString kind; // "message", "question", "open" or "save"
+        QString kind; // "message", "question", "choice" (with Cancel), "open" or "save"
         QString title;
         QString text; // the message, or the filter of a file dialog
+        QString defaultSuffix = {}; // of a file dialog
     };
 
     ScriptedDialogs() { setDialogs(this); }
@@ -79,6 +80,7 @@ public:
     ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
 
     QList<bool> questionAnswers;
+    QList<Dialogs::Answer> choiceAnswers; // for questions with Cancel
     QStringList fileNames; // an empty string answers Cancel
     QList<Asked> asked;
 
@@ -89,12 +91,16 @@ public:
         asked.append({QStringLiteral("question"), title, text});
         return questionAnswers.isEmpty() ? false : questionAnswers.takeFirst();
     }
-    QString openFileName(QWidget*, const QString& title, const QString& filter, const QString&) override {
-        asked.append({QStringLiteral("open"), title, filter});
+    Answer questionWithCancel(QWidget*, const QString& title, const QString& text) override {
+        asked.append({QStringLiteral("choice"), title, text});
+        return choiceAnswers.isEmpty() ? Answer::No : choiceAnswers.takeFirst();
+    }
+    QString openFileName(QWidget*, const QString& title, const QString& filter, const QString& suffix) override {
+        asked.append({QStringLiteral("open"), title, filter, suffix});
         return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
     }
-    QString saveFileName(QWidget*, const QString& title, const QString& filter, const QString&) override {
-        asked.append({QStringLiteral("save"), title, filter});
+    QString saveFileName(QWidget*, const QString& title, const QString& filter, const QString& suffix) override {
+        asked.append({QStringLiteral("save"), title, filter, suffix});
         return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
     }
 };

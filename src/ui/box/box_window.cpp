@@ -1,28 +1,353 @@
+// The box headers come before any Qt header: Box::slots() would otherwise meet Qt's `slots` macro.
+#include "box/box.h"
+#include "box/box_file.h"
+#include "calc/box_list.h"
+
 #include "ui/box/box_window.h"
 
+#include "app/dialogs.h"
 #include "app/product_title.h"
+#include "calc/learnable_moves.h"
+#include "ui/box/box_list_model.h"
+#include "ui/box/choice_list_model.h"
+#include "ui/box/damage_rows.h"
+#include "ui/box/entry_panel.h"
+#include "ui/edit/entry_edit_window.h"
 
-#include <QHBoxLayout>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace rusrina {
+namespace {
 
-BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent) : ToolWindow(settings, QStringLiteral("Damage"), parent) {
+constexpr int kNameColumnWidth = 128;
+constexpr int kSpeciesColumnWidth = 88;
+constexpr int kListRows = 16; // rows visible without scrolling
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QPushButton* listButton(QWidget* parent, QGridLayout* grid, const char* name, const char* caption, int row, int column,
+                        int columnSpan = 1) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    grid->addWidget(button, row, column, 1, columnSpan);
+    return button;
+}
+
+QComboBox* conditionChooser(QWidget* parent, const char* name, const std::vector<ListChoice>& choices, int selected) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    fillChooser(*combo, choices);
+    combo->setCurrentIndex(selected);
+    return combo;
+}
+
+} // namespace
+
+BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
+    : ToolWindow(settings, QStringLiteral("Damage"), parent), m_box(std::make_unique<Box>()),
+      m_boxFile(std::make_unique<BoxFile>()) {
     setObjectName(QStringLiteral("boxWindow"));
     setWindowTitle(QString::asprintf("%s バントレボックス", ProductTitle));
 
-    auto* hideButton = new QPushButton(QStringLiteral("閉じる"), this);
-    hideButton->setObjectName(QStringLiteral("hideButton"));
-    connect(hideButton, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
+    m_edit = std::make_unique<EntryEditWindow>(*m_box, settings);
+    m_edit->setWindowTitle(QString::asprintf("%s バントレボックス　データ編集", ProductTitle));
+    setOwnedTool(m_edit.get());
+    connect(m_edit.get(), &EntryEditWindow::entryRegistered, this, &BoxWindow::onEntryRegistered);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(hideButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
+    const LoadResult loaded = m_boxFile->load(*m_box);
+    m_model = new BoxListModel(*m_box, this);
+
+    m_attackerPanel = new EntryPanel(QStringLiteral("攻撃側"), QStringLiteral("attacker"), this);
+    m_defenderPanel = new EntryPanel(QStringLiteral("防御側"), QStringLiteral("defender"), this);
+    m_rows = new DamageRows(this);
+    connect(m_rows, &DamageRows::inputsChanged, this, &BoxWindow::recalculate);
+    connect(m_rows, &DamageRows::copyRequested, this, &BoxWindow::copyRowLog);
+
+    auto* panels = new QHBoxLayout;
+    panels->addWidget(m_attackerPanel);
+    panels->addWidget(m_defenderPanel);
+    auto* right = new QVBoxLayout;
+    right->addLayout(panels);
+    right->addWidget(buildConditions());
+    right->addWidget(m_rows);
+    right->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(buildListSide());
+    layout->addLayout(right, 1);
+
+    selectRow(0);
+    const std::string summary = loadSummaryText(loaded, m_boxFile->backupPath());
+    if (!summary.empty())
+        dialogs().message(this, QString(), qs(summary));
+}
+
+BoxWindow::~BoxWindow() = default;
+
+QWidget* BoxWindow::buildListSide() {
+    auto* side = new QWidget(this);
+    m_list = new QTableView(side);
+    m_list->setObjectName(QStringLiteral("boxList"));
+    m_list->setModel(m_model);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setTabKeyNavigation(false);
+    m_list->setShowGrid(false);
+    m_list->setWordWrap(false);
+    m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 4);
+    m_list->horizontalHeader()->setSectionsMovable(false);
+    m_list->horizontalHeader()->setHighlightSections(false);
+    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->setColumnWidth(0, kNameColumnWidth);
+    m_list->setColumnWidth(1, kSpeciesColumnWidth);
+    m_list->setMinimumWidth(kNameColumnWidth + kSpeciesColumnWidth + 2 * m_list->frameWidth() + 20);
+    m_list->setMinimumHeight(kListRows * m_list->verticalHeader()->defaultSectionSize());
+    connect(m_list, &QTableView::doubleClicked, this, [this](const QModelIndex&) { openSelected(); });
+
+    auto* buttons = new QGridLayout;
+    auto* attacker = listButton(side, buttons, "attackerButton", "→攻撃側", 0, 0);
+    auto* defender = listButton(side, buttons, "defenderButton", "→防御側", 0, 1);
+    auto* swap = listButton(side, buttons, "swapButton", "攻撃防御入替", 1, 0, 2);
+    auto* add = listButton(side, buttons, "newButton", "新規追加", 2, 0);
+    auto* edit = listButton(side, buttons, "editButton", "編集", 2, 1);
+    auto* up = listButton(side, buttons, "upButton", "項目上移動", 3, 0);
+    auto* down = listButton(side, buttons, "downButton", "項目下移動", 3, 1);
+    auto* top = listButton(side, buttons, "topButton", "最上位移動", 4, 0);
+    auto* bottom = listButton(side, buttons, "bottomButton", "最下位移動", 4, 1);
+    auto* remove = listButton(side, buttons, "deleteButton", "削除", 5, 0);
+    auto* save = listButton(side, buttons, "saveButton", "保存", 5, 1);
+    auto* import = listButton(side, buttons, "importButton", "インポート", 6, 0);
+    auto* hide = listButton(side, buttons, "hideButton", "閉じる", 6, 1);
+
+    connect(attacker, &QPushButton::clicked, this, [this] { setAttacker(selectedRow()); });
+    connect(defender, &QPushButton::clicked, this, [this] { setDefender(selectedRow()); });
+    connect(swap, &QPushButton::clicked, this, [this] {
+        const int oldAttacker = m_attacker;
+        setAttacker(m_defender);
+        setDefender(oldAttacker);
+    });
+    connect(add, &QPushButton::clicked, this, &BoxWindow::openNew);
+    connect(edit, &QPushButton::clicked, this, &BoxWindow::openSelected);
+    const std::pair<QPushButton*, ListOperation> operations[] = {{up, ListOperation::MoveUp},
+                                                                 {down, ListOperation::MoveDown},
+                                                                 {top, ListOperation::MoveToTop},
+                                                                 {bottom, ListOperation::MoveToBottom},
+                                                                 {remove, ListOperation::Delete}};
+    for (const auto& [button, operation] : operations)
+        connect(button, &QPushButton::clicked, this, [this, operation] { runListOperation(operation); });
+    connect(save, &QPushButton::clicked, this, &BoxWindow::save);
+    connect(import, &QPushButton::clicked, this, &BoxWindow::importFile);
+    connect(hide, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
+
+    auto* layout = new QVBoxLayout(side);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("登録データ"), side));
+    layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
-    resize(480, 320);
+    return side;
+}
+
+QWidget* BoxWindow::buildConditions() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    m_attackStage = conditionChooser(box, "attackStageCombo", stageChoices(), kNeutralStage);
+    m_defenceStage = conditionChooser(box, "defenceStageCombo", stageChoices(), kNeutralStage);
+    m_weather = conditionChooser(box, "weatherCombo", weatherChoices(), kWeatherNone);
+    m_learnFilter = conditionChooser(box, "learnFilterCombo", learnFilterChoices(), 0);
+    const std::pair<const char*, QComboBox*> choosers[] = {
+        {"攻撃補正", m_attackStage}, {"防御補正", m_defenceStage}, {"天気", m_weather}};
+    int column = 0;
+    for (const auto& [caption, combo] : choosers) {
+        grid->addWidget(new QLabel(QString::fromUtf8(caption), box), 0, column++);
+        grid->addWidget(combo, 0, column++);
+    }
+    grid->addWidget(new QLabel(QStringLiteral("習得技リストの制限"), box), 0, column++, Qt::AlignRight);
+    grid->addWidget(m_learnFilter, 0, column++);
+    constexpr int kChecksPerRow = 5;
+    for (int i = 0; i < kConditionCheckCount; ++i) {
+        auto* check = new QCheckBox(QString::fromUtf8(kConditionChecks[i].caption), box);
+        check->setObjectName(QString::fromLatin1(kConditionChecks[i].objectName));
+        m_checks[i] = check;
+        // Two check boxes per pair of chooser columns keeps the rows aligned under the choosers.
+        grid->addWidget(check, 1 + i / kChecksPerRow, (i % kChecksPerRow) * 2, 1, 2);
+        connect(check, &QCheckBox::toggled, this, &BoxWindow::recalculate);
+    }
+    grid->setColumnStretch(column, 1);
+
+    connect(m_attackStage, &QComboBox::currentIndexChanged, this, &BoxWindow::recalculate);
+    connect(m_defenceStage, &QComboBox::currentIndexChanged, this, &BoxWindow::recalculate);
+    // Both rebuild the learnable-move list by setting the attacker again.
+    connect(m_weather, &QComboBox::currentIndexChanged, this, [this] { setAttacker(m_attacker); });
+    connect(m_learnFilter, &QComboBox::currentIndexChanged, this, [this] { setAttacker(m_attacker); });
+    return box;
+}
+
+const BoxEntry* BoxWindow::sideEntry(int slot) const {
+    return m_box->inUse(slot) ? &m_box->entry(slot) : nullptr;
+}
+
+void BoxWindow::setAttacker(int slot) {
+    m_attacker = m_box->inUse(slot) ? slot : -1;
+    const BoxEntry* entry = sideEntry(m_attacker);
+    m_attackerPanel->setTexts(entryPanelTexts(entry));
+    if (entry)
+        m_rows->setLearnableChoices(learnableMoveChoices(entry->species, chosenValue(*m_learnFilter, kNoLearnFilter)));
+    else
+        m_rows->setLearnableChoices({{kNoMoveChoiceText, NO_MOVE}});
+    recalculate();
+}
+
+void BoxWindow::setDefender(int slot) {
+    m_defender = m_box->inUse(slot) ? slot : -1;
+    m_defenderPanel->setTexts(entryPanelTexts(sideEntry(m_defender)));
+    recalculate();
+}
+
+void BoxWindow::recalculate() {
+    const BoxEntry* attacker = sideEntry(m_attacker);
+    const BoxEntry* defender = sideEntry(m_defender);
+    m_engine.attacker = attacker ? std::optional<BoxEntry>(*attacker) : std::nullopt;
+    m_engine.defender = defender ? std::optional<BoxEntry>(*defender) : std::nullopt;
+    m_engine.learnableMove = m_rows->learnableMove();
+    m_engine.direct = m_rows->directMove();
+    ConditionControls controls;
+    controls.attackStage = m_attackStage->currentIndex();
+    controls.defenceStage = m_defenceStage->currentIndex();
+    controls.weather = m_weather->currentIndex();
+    for (int i = 0; i < kConditionCheckCount; ++i)
+        controls.checks[i] = m_checks[i]->isChecked();
+    m_engine.conditions = battleConditions(controls);
+    m_results = m_engine.computeAllRows();
+    m_rows->setTexts(damageRowTexts(m_engine, m_results));
+}
+
+void BoxWindow::copyRowLog(int row) {
+    if (row < 0 || row >= kDamageRowCount || m_results[row].log.empty())
+        return;
+    // CR LF line ends are kept: the log is pasted into Windows-style text as it is.
+    QGuiApplication::clipboard()->setText(qs(m_results[row].log.text()));
+}
+
+int BoxWindow::selectedRow() const {
+    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+void BoxWindow::selectRow(int row) {
+    if (row < 0 || row >= m_model->rowCount()) {
+        m_list->clearSelection();
+        return;
+    }
+    const QModelIndex index = m_model->index(row, 0);
+    m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_list->scrollTo(index);
+}
+
+void BoxWindow::runListOperation(ListOperation operation) {
+    const ListOperationResult result = applyListOperation(*m_box, operation, selectedRow());
+    if (result.changed) {
+        m_unsaved = true;
+        if (operation == ListOperation::Delete)
+            m_model->rowRemoved(result.firstRow);
+        else
+            m_model->rowsRewritten(result.firstRow, result.lastRow);
+        // The open form refers to its entry by slot, and the slots have moved: registering it
+        // now would overwrite another creature.
+        if (m_editingExisting && m_edit->isVisible())
+            m_edit->showTool(ShowCommand::Hide);
+    }
+    selectRow(result.selectRow);
+    m_defender = -1;
+    m_defenderPanel->setTexts(entryPanelTexts(nullptr));
+    setAttacker(-1);
+}
+
+void BoxWindow::openNew() {
+    if (m_box->full()) {
+        dialogs().message(this, QString(), QString::fromUtf8(kBoxFullText));
+        return;
+    }
+    m_editingExisting = false;
+    m_edit->openNew();
+    m_edit->showTool(ShowCommand::Show);
+    m_edit->raise();
+    m_edit->activateWindow();
+}
+
+void BoxWindow::openSelected() {
+    const int row = selectedRow();
+    if (row < 0) {
+        openNew();
+        return;
+    }
+    m_editingExisting = true;
+    m_edit->fillFromEntry(row);
+    m_edit->showTool(ShowCommand::Show);
+    m_edit->raise();
+    m_edit->activateWindow();
+}
+
+void BoxWindow::onEntryRegistered(int slot) {
+    if (!m_box->inUse(slot))
+        return;
+    m_unsaved = true;
+    m_model->entryWritten(slot);
+    selectRow(slot);
+    setAttacker(m_attacker);
+    setDefender(m_defender);
+}
+
+bool BoxWindow::save() {
+    const SaveResult result = m_boxFile->save(*m_box);
+    if (!result.ok) {
+        dialogs().message(this, QString(), qs(result.message));
+        return false;
+    }
+    m_unsaved = false;
+    return true;
+}
+
+void BoxWindow::importFile() {
+    const QString fileName = dialogs().openFileName(this, QStringLiteral("インポート"), qs(qtFileFilter(kImportFilter)),
+                                                    QString::fromLatin1(kImportDefaultSuffix));
+    if (fileName.isEmpty())
+        return;
+    const ImportResult result = importBoxFile(*m_box, QFile::encodeName(fileName).toStdString());
+    if (result.added > 0) {
+        m_unsaved = true;
+        m_model->rowsAppended();
+    }
+    dialogs().message(this, QString(), qs(importSummaryText(result)));
+}
+
+bool BoxWindow::confirmClose(QWidget* dialogParent) {
+    if (!m_unsaved)
+        return true;
+    switch (dialogs().questionWithCancel(dialogParent ? dialogParent : this, QString::fromUtf8(kUnsavedChangesTitle),
+                                         QString::fromUtf8(kUnsavedChangesText))) {
+    case Dialogs::Answer::Yes:
+        return save();
+    case Dialogs::Answer::No:
+        return true;
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 } // namespace rusrina

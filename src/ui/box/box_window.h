@@ -1,14 +1,93 @@
 #pragma once
+// The box and damage window: the box list with its operations on the left; the attacker and
+// defender panels, the battle conditions and the six calculation rows on the right. It owns the
+// box, its default file and the entry edit window.
 
 #include "app/tool_window.h"
+#include "calc/damage_view.h"
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QTableView;
 
 namespace rusrina {
+
+// Box and BoxFile are held by pointer: box.h cannot follow a Qt header (Box::slots() meets Qt's
+// `slots` macro), and this header is read by moc.
+class Box;
+class BoxFile;
+class BoxListModel;
+enum class ListOperation;
+class DamageRows;
+class EntryEditWindow;
+class EntryPanel;
 
 class BoxWindow : public ToolWindow {
     Q_OBJECT
 
 public:
+    // Loads the default box file from the current directory; a file that could not be read in
+    // full is reported.
     explicit BoxWindow(SettingsFile& settings, QWidget* parent = nullptr);
+    ~BoxWindow() override;
+
+    // Asked before the program ends. With unsaved changes the user chooses: Yes saves (and a
+    // failed save keeps the program open), No discards, Cancel keeps the program open. Returns
+    // whether the program may end.
+    bool confirmClose(QWidget* dialogParent = nullptr);
+
+    Box& box() { return *m_box; }
+    const Box& box() const { return *m_box; }
+    EntryEditWindow* editWindow() const { return m_edit.get(); }
+    bool hasUnsavedChanges() const { return m_unsaved; }
+    int attackerSlot() const { return m_attacker; }
+    int defenderSlot() const { return m_defender; }
+    const DamageResults& results() const { return m_results; }
+
+    // Slot -1 clears the side. Setting the attacker rebuilds the learnable-move list.
+    void setAttacker(int slot);
+    void setDefender(int slot);
+    // Computes all six rows from the current sides and controls and shows them.
+    void recalculate();
+    // Copies the row's calculation log to the clipboard; a row without a log leaves it alone.
+    void copyRowLog(int row);
+
+private:
+    QWidget* buildListSide();
+    QWidget* buildConditions();
+    int selectedRow() const;
+    void selectRow(int row);
+    void runListOperation(ListOperation operation);
+    void openNew();
+    void openSelected();
+    bool save(); // false after telling the user why it failed
+    void importFile();
+    void onEntryRegistered(int slot);
+    const BoxEntry* sideEntry(int slot) const;
+
+    std::unique_ptr<Box> m_box; // declared before the edit window, which keeps a reference to it
+    std::unique_ptr<BoxFile> m_boxFile;
+    std::unique_ptr<EntryEditWindow> m_edit;
+    bool m_editingExisting = false;
+    bool m_unsaved = false;
+    int m_attacker = -1;
+    int m_defender = -1;
+    DamageEngine m_engine;
+    DamageResults m_results;
+
+    BoxListModel* m_model = nullptr;
+    QTableView* m_list = nullptr;
+    EntryPanel* m_attackerPanel = nullptr;
+    EntryPanel* m_defenderPanel = nullptr;
+    QComboBox* m_attackStage = nullptr;
+    QComboBox* m_defenceStage = nullptr;
+    QComboBox* m_weather = nullptr;
+    QComboBox* m_learnFilter = nullptr;
+    std::array<QCheckBox*, kConditionCheckCount> m_checks{};
+    DamageRows* m_rows = nullptr;
 };
 
 } // namespace rusrina

@@ -1,0 +1,174 @@
+#include "ui/box/damage_rows.h"
+
+#include "calc/learnable_moves.h"
+#include "ui/box/choice_list_model.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace rusrina {
+namespace {
+
+enum Column {
+    kCaptionColumn,
+    kNameColumn,
+    kPowerColumn,
+    kCategoryColumn,
+    kTypeColumn,
+    kMultiplierColumn,
+    kDamageColumn,
+    kHitsColumn,
+    kButtonColumn,
+};
+
+const char* const kColumnHeads[] = {"", "名称", "威力", "分類", "タイプ", "倍率", "ダメージ範囲", "攻撃回数"};
+const char* const kMoveRowCaptions[kMoveRowCount] = {"わざ１", "わざ２", "わざ３", "わざ４"};
+
+// The grid row of calculation row k (row 0 of the grid holds the column heads).
+int gridRow(int k) {
+    return k + 1;
+}
+
+QGridLayout* gridOf(QWidget* widget) {
+    return static_cast<QGridLayout*>(widget->layout());
+}
+
+void setText(QLabel* label, const std::string& text) {
+    if (label)
+        label->setText(QString::fromStdString(text));
+}
+
+QComboBox* chooser(QWidget* parent, const char* name, int minimumCharacters) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    // Sizing to the contents would measure every entry at each refill of the learnable moves.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(minimumCharacters);
+    return combo;
+}
+
+} // namespace
+
+DamageRows::DamageRows(QWidget* parent) : QWidget(parent), m_learnableModel(new ChoiceListModel(this)) {
+    setObjectName(QStringLiteral("damageRows"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(4);
+    addHeads();
+    addMoveRows();
+    addLearnableRow();
+    addDirectRow();
+    for (int k = 0; k < kDamageRowCount; ++k) {
+        auto* copy = new QPushButton(QStringLiteral("詳細取得"), this);
+        copy->setObjectName(QStringLiteral("copyButton%1").arg(k));
+        copy->setAutoDefault(false);
+        connect(copy, &QPushButton::clicked, this, [this, k] { emit copyRequested(k); });
+        grid->addWidget(copy, gridRow(k), kButtonColumn);
+    }
+    grid->setColumnStretch(kNameColumn, 1);
+}
+
+void DamageRows::addHeads() {
+    for (int column = kNameColumn; column <= kHitsColumn; ++column)
+        gridOf(this)->addWidget(new QLabel(QString::fromUtf8(kColumnHeads[column]), this), 0, column);
+}
+
+void DamageRows::addResultLabels(int k) {
+    RowLabels& row = m_rows[k];
+    const auto add = [this, k](QLabel*& label, const char* key, int column, Qt::Alignment alignment) {
+        label = new QLabel(QString::fromUtf8(kNotAvailable), this);
+        label->setObjectName(QStringLiteral("row%1%2").arg(QString::fromLatin1(key)).arg(k));
+        label->setAlignment(alignment | Qt::AlignVCenter);
+        gridOf(this)->addWidget(label, gridRow(k), column);
+    };
+    if (k < kDirectRow) {
+        add(row.power, "Power", kPowerColumn, Qt::AlignRight);
+        add(row.category, "Category", kCategoryColumn, Qt::AlignLeft);
+        add(row.type, "Type", kTypeColumn, Qt::AlignLeft);
+    }
+    add(row.multiplier, "Multiplier", kMultiplierColumn, Qt::AlignRight);
+    add(row.damage, "Damage", kDamageColumn, Qt::AlignLeft);
+    add(row.hits, "Hits", kHitsColumn, Qt::AlignLeft);
+    // Room for the widest figures from the start, so that new results never reflow the window.
+    const QFontMetrics metrics = fontMetrics();
+    row.multiplier->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("16.00")));
+    row.damage->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("9999 ～ 9999")));
+    row.hits->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("999 ～ 999")));
+}
+
+void DamageRows::addMoveRows() {
+    for (int k = 0; k < kMoveRowCount; ++k) {
+        gridOf(this)->addWidget(new QLabel(QString::fromUtf8(kMoveRowCaptions[k]), this), gridRow(k), kCaptionColumn);
+        auto* name = new QLabel(QString::fromUtf8(kNotAvailable), this);
+        name->setObjectName(QStringLiteral("rowName%1").arg(k));
+        m_rows[k].name = name;
+        gridOf(this)->addWidget(name, gridRow(k), kNameColumn);
+        addResultLabels(k);
+    }
+}
+
+void DamageRows::addLearnableRow() {
+    gridOf(this)->addWidget(new QLabel(QStringLiteral("習得技"), this), gridRow(kLearnableRow), kCaptionColumn);
+    m_learnable = chooser(this, "learnableMoveCombo", 12);
+    m_learnable->setModel(m_learnableModel);
+    setLearnableChoices({{kNoMoveChoiceText, NO_MOVE}});
+    gridOf(this)->addWidget(m_learnable, gridRow(kLearnableRow), kNameColumn);
+    addResultLabels(kLearnableRow);
+    connect(m_learnable, &QComboBox::currentIndexChanged, this, &DamageRows::inputsChanged);
+}
+
+void DamageRows::addDirectRow() {
+    const int row = gridRow(kDirectRow);
+    gridOf(this)->addWidget(new QLabel(QStringLiteral("直接数値選択"), this), row, kNameColumn);
+    m_directPower = chooser(this, "directPowerCombo", 3);
+    m_directCategory = chooser(this, "directCategoryCombo", 2);
+    m_directType = chooser(this, "directTypeCombo", 4);
+    fillChooser(*m_directPower, directPowerChoices());
+    fillChooser(*m_directCategory, directCategoryChoices());
+    fillChooser(*m_directType, directTypeChoices());
+    gridOf(this)->addWidget(m_directPower, row, kPowerColumn);
+    gridOf(this)->addWidget(m_directCategory, row, kCategoryColumn);
+    gridOf(this)->addWidget(m_directType, row, kTypeColumn);
+    addResultLabels(kDirectRow);
+    for (QComboBox* combo : {m_directPower, m_directCategory, m_directType}) {
+        combo->setCurrentIndex(0);
+        connect(combo, &QComboBox::currentIndexChanged, this, &DamageRows::inputsChanged);
+    }
+}
+
+void DamageRows::setLearnableChoices(std::vector<ListChoice> choices) {
+    const QSignalBlocker blocker(m_learnable);
+    m_learnableModel->setChoices(std::move(choices));
+    m_learnable->setCurrentIndex(0);
+}
+
+int DamageRows::learnableMove() const {
+    return chosenValue(*m_learnable, NO_MOVE);
+}
+
+DirectMove DamageRows::directMove() const {
+    DirectMove direct;
+    direct.power = chosenValue(*m_directPower, direct.power);
+    direct.category = chosenValue(*m_directCategory, direct.category);
+    direct.type = chosenValue(*m_directType, direct.type);
+    return direct;
+}
+
+void DamageRows::setTexts(const std::array<DamageRowTexts, kDamageRowCount>& rows) {
+    for (int k = 0; k < kDamageRowCount; ++k) {
+        const RowLabels& labels = m_rows[k];
+        setText(labels.name, rows[k].name);
+        setText(labels.power, rows[k].power);
+        setText(labels.category, rows[k].category);
+        setText(labels.type, rows[k].type);
+        setText(labels.multiplier, rows[k].multiplier);
+        setText(labels.damage, rows[k].damage);
+        setText(labels.hits, rows[k].hits);
+    }
+}
+
+} // namespace rusrina

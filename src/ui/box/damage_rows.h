@@ -1,0 +1,63 @@
+#pragma once
+// The six calculation rows of the box and damage window: the attacker's four moves, the
+// learnable-move row with its chooser, and the direct-value row with its three choosers; each row
+// shows power, category, type, multiplier, damage range and hits, and has a "詳細取得" button.
+
+#include "calc/damage_view.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace rusrina {
+
+class ChoiceListModel;
+
+class DamageRows : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DamageRows(QWidget* parent = nullptr);
+
+    // Replaces the learnable-move entries and selects the first; emits nothing.
+    void setLearnableChoices(std::vector<ListChoice> choices);
+    int learnableMove() const; // NO_MOVE when the selection carries no move
+    DirectMove directMove() const;
+
+    void setTexts(const std::array<DamageRowTexts, kDamageRowCount>& rows);
+
+signals:
+    // The learnable move or a direct value was changed by the user.
+    void inputsChanged();
+    // "詳細取得" of a row was pressed.
+    void copyRequested(int row);
+
+private:
+    void addHeads();
+    void addMoveRows();
+    void addLearnableRow();
+    void addDirectRow();
+    void addResultLabels(int row);
+
+    struct RowLabels {
+        QLabel* name = nullptr;
+        QLabel* power = nullptr;
+        QLabel* category = nullptr;
+        QLabel* type = nullptr;
+        QLabel* multiplier = nullptr;
+        QLabel* damage = nullptr;
+        QLabel* hits = nullptr;
+    };
+    std::array<RowLabels, kDamageRowCount> m_rows;
+    ChoiceListModel* m_learnableModel;
+    QComboBox* m_learnable = nullptr;
+    QComboBox* m_directPower = nullptr;
+    QComboBox* m_directCategory = nullptr;
+    QComboBox* m_directType = nullptr;
+};
+
+} // namespace rusrina

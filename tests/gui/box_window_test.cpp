@@ -1,0 +1,572 @@
+// The box and damage window, driven through its real widgets: the list operations and the
+// selection they leave, the sides and the rows, the learnable-move list, copying a row's log,
+// registration from the edit window, save, import and the question before the program ends.
+
+// The box headers come before any Qt header: Box::slots() would otherwise meet Qt's `slots` macro.
+#include "box/box.h"
+#include "box/box_file.h"
+
+#include "gui_test_support.h"
+
+#include "app/top_window.h"
+#include "calc/box_list.h"
+#include "calc/learnable_moves.h"
+#include "ui/box/box_window.h"
+#include "ui/edit/entry_edit_window.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <filesystem>
+#include <vector>
+
+using namespace rusrina;
+using rusrina::test::ScriptedDialogs;
+using rusrina::test::TempSettings;
+
+namespace {
+
+constexpr int kPikachu = 24;
+constexpr int kSnorlax = 142;
+constexpr int kThunderbolt = 84; // １０まんボルト, special
+constexpr int kGuillotine = 11;  // ハサミギロチン: variable damage
+constexpr int kTackle = 32;      // たいあたり, physical
+
+BoxEntry creature(const char* name, int species, int hp = 200) {
+    BoxEntry e{};
+    setEntryName(e, name);
+    e.species = species;
+    e.level = 50;
+    e.nature = 1;
+    e.ability = 9;
+    e.item = 16;
+    for (int s = 0; s < 6; ++s) {
+        e.iv[s] = 31;
+        e.ev[s] = 0;
+        e.stat[s] = 100;
+    }
+    e.stat[0] = hp;
+    e.move[0] = kThunderbolt;
+    e.move[1] = kGuillotine;
+    e.move[2] = NO_MOVE;
+    e.move[3] = kTackle;
+    return e;
+}
+
+// Writes the default box file of the current (temporary) directory.
+void writeDefaultBox(const std::vector<BoxEntry>& entries) {
+    Box box;
+    for (const BoxEntry& e : entries)
+        QVERIFY(box.add(e).ok());
+    QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
+}
+
+// Five creatures named A to E; A, C and E are ピカチュウ, B and D カビゴン.
+void writeFiveEntries() {
+    writeDefaultBox({creature("A", kPikachu), creature("B", kSnorlax), creature("C", kPikachu), creature("D", kSnorlax),
+                     creature("E", kPikachu)});
+}
+
+template <typename T> T* child(QWidget& window, const QString& name) {
+    T* widget = window.findChild<T*>(name);
+    if (!widget)
+        qFatal("no widget %s", qPrintable(name));
+    return widget;
+}
+
+QString label(QWidget& window, const QString& name) {
+    return child<QLabel>(window, name)->text();
+}
+
+void click(QWidget& window, const char* button) {
+    child<QPushButton>(window, QString::fromLatin1(button))->click();
+}
+
+QTableView* list(QWidget& window) {
+    return child<QTableView>(window, QStringLiteral("boxList"));
+}
+
+void select(QWidget& window, int row) {
+    list(window)->selectRow(row);
+}
+
+int selected(QWidget& window) {
+    const auto rows = list(window)->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+QString listNames(QWidget& window) {
+    QString names;
+    const auto* model = list(window)->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        names += model->index(row, 0).data().toString();
+    return names;
+}
+
+void setSides(BoxWindow& window, int attacker, int defender) {
+    select(window, attacker);
+    click(window, "attackerButton");
+    select(window, defender);
+    click(window, "defenderButton");
+}
+
+// Both panels and every result label show "－".
+bool sidesCleared(BoxWindow& window) {
+    const QString none = QStringLiteral("－");
+    for (const char* side : {"attacker", "defender"})
+        for (const char* field : {"Name", "Species", "Level", "Nature", "Ability", "Stat0", "Stat5"})
+            if (label(window, QStringLiteral("%1%2").arg(QLatin1String(side), QLatin1String(field))) != none)
+                return false;
+    for (int k = 0; k < kDamageRowCount; ++k)
+        if (label(window, QStringLiteral("rowDamage%1").arg(k)) != none ||
+            label(window, QStringLiteral("rowHits%1").arg(k)) != none)
+            return false;
+    return window.attackerSlot() == -1 && window.defenderSlot() == -1;
+}
+
+QComboBox* combo(QWidget& window, const char* name) {
+    return child<QComboBox>(window, QString::fromLatin1(name));
+}
+
+} // namespace
+
+class BoxWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
+    void startsWithTheDefaultBoxAndEmptySides();
+    void listOperationsSelectAndClearBothSides_data();
+    void listOperationsSelectAndClearBothSides();
+    void swapWithOneSideEmpty();
+    void attackerWithoutSelectionClearsTheSide();
+    void conditionsRecalculateTheRows();
+    void weatherOrFilterResetsTheLearnableList();
+    void copyingARowLog();
+    void registeredDefenderUpdatesPanelAndRows();
+    void registeredNewEntryIsAppendedAndSelected();
+    void newOnAFullBoxExplainsAndOpensNothing();
+    void editOpensTheFormAndAMoveClosesIt();
+    void saveWritesTheFileOrSaysWhyNot();
+    void importAddsEntriesAndReports();
+    void unreadableRecordsAreReportedAtStart();
+    void unsavedChangesPromptOnProgramClose_data();
+    void unsavedChangesPromptOnProgramClose();
+};
+
+void BoxWindowTest::startsWithTheDefaultBoxAndEmptySides() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    QCOMPARE(listNames(window), QStringLiteral("ABCDE"));
+    QCOMPARE(list(window)->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("名前"));
+    QCOMPARE(list(window)->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("バントレ"));
+    QCOMPARE(list(window)->model()->index(1, 1).data().toString(), QStringLiteral("カビゴン"));
+    QCOMPARE(selected(window), 0);
+    QVERIFY(sidesCleared(window));
+    QCOMPARE(combo(window, "attackStageCombo")->currentText(), QStringLiteral("±0"));
+    QCOMPARE(combo(window, "defenceStageCombo")->count(), 13);
+    QCOMPARE(combo(window, "weatherCombo")->currentText(), QStringLiteral("通常"));
+    QCOMPARE(combo(window, "learnableMoveCombo")->count(), 1);
+    QCOMPARE(combo(window, "learnableMoveCombo")->currentText(), QStringLiteral(" 無指定"));
+    QCOMPARE(combo(window, "directPowerCombo")->currentText(), QStringLiteral("5"));
+    QCOMPARE(combo(window, "directCategoryCombo")->currentText(), QStringLiteral("物理"));
+    QCOMPARE(combo(window, "directTypeCombo")->currentText(), QStringLiteral("ノーマル"));
+    QCOMPARE(combo(window, "learnFilterCombo")->currentText(), QStringLiteral("制限無し"));
+    QCOMPARE(window.editWindow()->windowTitle(), QStringLiteral("ルセリナTK Ver 0.9.3 バントレボックス　データ編集"));
+    QVERIFY(!window.editWindow()->isVisible());
+    QVERIFY(!window.hasUnsavedChanges());
+}
+
+void BoxWindowTest::listOperationsSelectAndClearBothSides_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<int>("selectedAfter");
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("up") << "upButton" << 2 << "ACBDE" << 1 << true;
+    QTest::newRow("up from the top") << "upButton" << 0 << "ABCDE" << 0 << false;
+    QTest::newRow("down") << "downButton" << 2 << "ABDCE" << 3 << true;
+    QTest::newRow("down from the bottom") << "downButton" << 4 << "ABCDE" << 4 << false;
+    QTest::newRow("top") << "topButton" << 3 << "DABCE" << 0 << true;
+    QTest::newRow("bottom") << "bottomButton" << 1 << "ACDEB" << 4 << true;
+    QTest::newRow("bottom from the bottom") << "bottomButton" << 4 << "ABCDE" << 4 << false;
+    QTest::newRow("delete") << "deleteButton" << 1 << "ACDE" << 1 << true;
+    QTest::newRow("delete the last") << "deleteButton" << 4 << "ABCD" << -1 << true;
+    QTest::newRow("delete with nothing selected") << "deleteButton" << -1 << "ABCDE" << -1 << false;
+}
+
+void BoxWindowTest::listOperationsSelectAndClearBothSides() {
+    QFETCH(QString, button);
+    QFETCH(int, row);
+    QFETCH(QString, order);
+    QFETCH(int, selectedAfter);
+    QFETCH(bool, changed);
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    setSides(window, 0, 1);
+    QVERIFY(!sidesCleared(window));
+    if (row < 0)
+        list(window)->clearSelection();
+    else
+        select(window, row);
+    click(window, button.toLatin1().constData());
+    QCOMPARE(listNames(window), order);
+    QCOMPARE(selected(window), selectedAfter);
+    QVERIFY(sidesCleared(window));
+    QCOMPARE(window.hasUnsavedChanges(), changed);
+    QCOMPARE(window.box().count(), order.size());
+    for (int slot = 0; slot < window.box().count(); ++slot)
+        QCOMPARE(QString::fromStdString(entryNameUtf8(window.box().entry(slot))), order.mid(slot, 1));
+}
+
+void BoxWindowTest::swapWithOneSideEmpty() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    select(window, 2);
+    click(window, "attackerButton");
+    QCOMPARE(label(window, "attackerName"), QStringLiteral("C"));
+    click(window, "swapButton");
+    QCOMPARE(window.attackerSlot(), -1);
+    QCOMPARE(window.defenderSlot(), 2);
+    QCOMPARE(label(window, "attackerName"), QStringLiteral("－"));
+    QCOMPARE(label(window, "defenderName"), QStringLiteral("C"));
+    QCOMPARE(label(window, "rowName0"), QStringLiteral("－"));
+    QCOMPARE(combo(window, "learnableMoveCombo")->count(), 1);
+    click(window, "swapButton");
+    QCOMPARE(window.attackerSlot(), 2);
+    QCOMPARE(window.defenderSlot(), -1);
+    QCOMPARE(label(window, "rowName0"), QStringLiteral("１０まんボルト"));
+    QCOMPARE(label(window, "rowDamage0"), QStringLiteral("－"));
+
+    select(window, 1);
+    click(window, "defenderButton");
+    click(window, "swapButton");
+    QCOMPARE(window.attackerSlot(), 1);
+    QCOMPARE(window.defenderSlot(), 2);
+    QCOMPARE(label(window, "attackerSpecies"), QStringLiteral("カビゴン"));
+    QVERIFY(label(window, "rowDamage0") != QStringLiteral("－"));
+}
+
+void BoxWindowTest::attackerWithoutSelectionClearsTheSide() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    setSides(window, 0, 1);
+    QVERIFY(label(window, "rowDamage0") != QStringLiteral("－"));
+    list(window)->clearSelection();
+    click(window, "attackerButton");
+    QCOMPARE(window.attackerSlot(), -1);
+    QCOMPARE(label(window, "attackerName"), QStringLiteral("－"));
+    for (int k = 0; k < kDamageRowCount; ++k)
+        QCOMPARE(label(window, QStringLiteral("rowDamage%1").arg(k)), QStringLiteral("－"));
+    QCOMPARE(label(window, "defenderName"), QStringLiteral("B"));
+}
+
+void BoxWindowTest::conditionsRecalculateTheRows() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    setSides(window, 0, 1);
+    const QString plainTackle = label(window, "rowDamage3");
+    const QString plainThunderbolt = label(window, "rowDamage0");
+    child<QCheckBox>(window, "checkBurn")->click(); // halves physical attack only
+    QVERIFY(label(window, "rowDamage3") != plainTackle);
+    QCOMPARE(label(window, "rowDamage0"), plainThunderbolt);
+    QVERIFY(window.results()[3].log.text().find("「やけど」で攻撃半減") != std::string::npos);
+    child<QCheckBox>(window, "checkBurn")->click();
+    QCOMPARE(label(window, "rowDamage3"), plainTackle);
+
+    combo(window, "defenceStageCombo")->setCurrentIndex(0); // +6
+    QVERIFY(label(window, "rowDamage0") != plainThunderbolt);
+    combo(window, "defenceStageCombo")->setCurrentIndex(6);
+    QCOMPARE(label(window, "rowDamage0"), plainThunderbolt);
+
+    // The direct-value row follows its three choosers.
+    const QString direct5 = label(window, "rowDamage5");
+    combo(window, "directPowerCombo")->setCurrentIndex(39); // 200
+    QVERIFY(label(window, "rowDamage5") != direct5);
+    QVERIFY(window.results()[5].log.text().find("威力： 200") != std::string::npos);
+}
+
+void BoxWindowTest::weatherOrFilterResetsTheLearnableList() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    setSides(window, 0, 1);
+    QComboBox* learnable = combo(window, "learnableMoveCombo");
+    const auto all = learnableMoveChoices(kPikachu, kNoLearnFilter);
+    QCOMPARE(learnable->count(), int(all.size()));
+    const int thunderbolt = learnable->findText(QStringLiteral("１０まんボルト"));
+    QVERIFY(thunderbolt > 0);
+    learnable->setCurrentIndex(thunderbolt);
+    QCOMPARE(label(window, "rowPower4"), QStringLiteral("95"));
+    QCOMPARE(label(window, "rowDamage4"), label(window, "rowDamage0"));
+
+    combo(window, "weatherCombo")->setCurrentIndex(2); // 雨
+    QCOMPARE(learnable->currentIndex(), 0);
+    QCOMPARE(learnable->currentText(), QStringLiteral(" 無指定"));
+    QCOMPARE(label(window, "rowPower4"), QStringLiteral("－"));
+    QCOMPARE(label(window, "rowDamage4"), QStringLiteral("－"));
+
+    learnable->setCurrentIndex(thunderbolt);
+    combo(window, "learnFilterCombo")->setCurrentIndex(1); // 物理技のみ
+    QCOMPARE(learnable->currentIndex(), 0);
+    const auto physical = learnableMoveChoices(kPikachu, kPhysical);
+    QCOMPARE(learnable->count(), int(physical.size()));
+    for (int i = 0; i < learnable->count(); ++i) {
+        QCOMPARE(learnable->itemText(i), QString::fromStdString(physical[i].text));
+        QCOMPARE(learnable->itemData(i).toInt(), physical[i].value);
+    }
+    QCOMPARE(learnable->findText(QStringLiteral("１０まんボルト")), -1);
+}
+
+void BoxWindowTest::copyingARowLog() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString sentinel = QStringLiteral("left alone");
+
+    // No sides at all, then rows without a move or with no defender.
+    clipboard->setText(sentinel);
+    click(window, "copyButton0");
+    QCOMPARE(clipboard->text(), sentinel);
+    select(window, 0);
+    click(window, "attackerButton");
+    click(window, "copyButton0");
+    QCOMPARE(clipboard->text(), sentinel);
+    select(window, 1);
+    click(window, "defenderButton");
+    click(window, "copyButton2"); // an empty move slot
+    click(window, "copyButton4"); // no learnable move chosen
+    QCOMPARE(clipboard->text(), sentinel);
+
+    // A variable-damage move shows "－" but keeps its log.
+    QCOMPARE(label(window, "rowDamage1"), QStringLiteral("－"));
+    click(window, "copyButton1");
+    const QString log = clipboard->text();
+    QVERIFY(log.startsWith(QStringLiteral("ダメージ算出 by ルセリナ\r\n\r\n")));
+    QVERIFY(log.endsWith(QStringLiteral("ダメージ変化技につき計算不能\r\n")));
+    QCOMPARE(log, QString::fromStdString(window.results()[1].log.text()));
+
+    click(window, "copyButton3");
+    QCOMPARE(clipboard->text(), QString::fromStdString(window.results()[3].log.text()));
+    QVERIFY(clipboard->text().contains(QStringLiteral("\r\nダメージ： ")));
+}
+
+void BoxWindowTest::registeredDefenderUpdatesPanelAndRows() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    setSides(window, 0, 1);
+    QCOMPARE(label(window, "defenderStat0"), QStringLiteral("200"));
+    const QString hitsBefore = label(window, "rowHits0");
+
+    BoxEntry changed = creature("Bee", kSnorlax, 999);
+    QVERIFY(window.box().replace(1, changed).ok());
+    select(window, 3);
+    emit window.editWindow()->entryRegistered(1);
+
+    QCOMPARE(label(window, "defenderName"), QStringLiteral("Bee"));
+    QCOMPARE(label(window, "defenderStat0"), QStringLiteral("999"));
+    QVERIFY(label(window, "rowHits0") != hitsBefore);
+    QCOMPARE(label(window, "rowHits0"), QString::fromStdString(window.results()[0].hitsText));
+    QCOMPARE(listNames(window), QStringLiteral("ABeeCDE"));
+    QCOMPARE(selected(window), 1);
+    QCOMPARE(window.attackerSlot(), 0);
+    QCOMPARE(window.defenderSlot(), 1);
+    QVERIFY(window.hasUnsavedChanges());
+}
+
+void BoxWindowTest::registeredNewEntryIsAppendedAndSelected() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    QVERIFY(window.box().add(creature("F", kPikachu)).ok());
+    emit window.editWindow()->entryRegistered(5);
+    QCOMPARE(listNames(window), QStringLiteral("ABCDEF"));
+    QCOMPARE(selected(window), 5);
+    QVERIFY(window.hasUnsavedChanges());
+    // A slot that holds nothing is ignored.
+    emit window.editWindow()->entryRegistered(40);
+    QCOMPARE(listNames(window), QStringLiteral("ABCDEF"));
+}
+
+void BoxWindowTest::newOnAFullBoxExplainsAndOpensNothing() {
+    TempSettings temp;
+    BoxWindow window(temp.settings());
+    window.showTool(ShowCommand::Show);
+    ScriptedDialogs dialogs;
+    click(window, "newButton");
+    QVERIFY(window.editWindow()->isVisible());
+    QVERIFY(dialogs.asked.isEmpty());
+    window.editWindow()->showTool(ShowCommand::Hide);
+
+    for (int i = 0; i < kBoxCapacity; ++i)
+        QVERIFY(window.box().add(creature(QByteArray::number(i).constData(), kPikachu)).ok());
+    click(window, "newButton");
+    QVERIFY(!window.editWindow()->isVisible());
+    QCOMPARE(dialogs.asked.size(), 1);
+    QCOMPARE(dialogs.asked[0].text, QString::fromUtf8(kBoxFullText));
+}
+
+void BoxWindowTest::editOpensTheFormAndAMoveClosesIt() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    window.showTool(ShowCommand::Show);
+    list(window)->clearSelection();
+    click(window, "editButton"); // nothing selected: as a new entry
+    QVERIFY(window.editWindow()->isVisible());
+    click(window, "downButton"); // no selection: nothing moves, the new form stays
+    QVERIFY(window.editWindow()->isVisible());
+    window.editWindow()->showTool(ShowCommand::Hide);
+
+    select(window, 2);
+    click(window, "editButton");
+    QVERIFY(window.editWindow()->isVisible());
+    select(window, 2);
+    click(window, "upButton");
+    // The form held slot 2, which is now another creature: registering would overwrite it.
+    QVERIFY(!window.editWindow()->isVisible());
+}
+
+void BoxWindowTest::saveWritesTheFileOrSaysWhyNot() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    ScriptedDialogs dialogs;
+    select(window, 0);
+    click(window, "deleteButton");
+    QVERIFY(window.hasUnsavedChanges());
+    click(window, "saveButton");
+    QVERIFY(dialogs.asked.isEmpty());
+    QVERIFY(!window.hasUnsavedChanges());
+    Box reloaded;
+    BoxFile(kDefaultBoxFileName).load(reloaded);
+    QCOMPARE(reloaded.count(), 4);
+    QCOMPARE(QString::fromStdString(entryNameUtf8(reloaded.entry(0))), QStringLiteral("B"));
+
+    // A directory in the file's place cannot be replaced.
+    std::filesystem::remove(kDefaultBoxFileName);
+    std::filesystem::create_directory(kDefaultBoxFileName);
+    select(window, 0);
+    click(window, "deleteButton");
+    click(window, "saveButton");
+    QCOMPARE(dialogs.asked.size(), 1);
+    QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("rusrina.vbd")));
+    QVERIFY(window.hasUnsavedChanges());
+}
+
+void BoxWindowTest::importAddsEntriesAndReports() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    Box other;
+    QVERIFY(other.add(creature("A", kPikachu)).ok()); // already in the box
+    QVERIFY(other.add(creature("G", kSnorlax)).ok());
+    QVERIFY(other.add(creature("H", kPikachu)).ok());
+    const QString otherPath = temp.dirPath() + QStringLiteral("/other.vbd");
+    QVERIFY(BoxFile(otherPath.toStdString()).save(other).ok);
+
+    ScriptedDialogs dialogs;
+    dialogs.fileNames = {QString(), otherPath, temp.dirPath() + QStringLiteral("/missing.vbd")};
+    click(window, "importButton"); // cancelled
+    QCOMPARE(dialogs.asked.size(), 1);
+    QCOMPARE(dialogs.asked[0].kind, QStringLiteral("open"));
+    QCOMPARE(dialogs.asked[0].text, QStringLiteral("VantreBoxData (*.vbd);;All Files (*)"));
+    QCOMPARE(dialogs.asked[0].defaultSuffix, QStringLiteral("vbd"));
+    QVERIFY(!window.hasUnsavedChanges());
+
+    click(window, "importButton");
+    QCOMPARE(listNames(window), QStringLiteral("ABCDEGH"));
+    QCOMPARE(dialogs.asked.size(), 3);
+    QCOMPARE(dialogs.asked[2].kind, QStringLiteral("message"));
+    QCOMPARE(dialogs.asked[2].text, QStringLiteral("2 件追加しました。\n登録済みの 1 件は追加しませんでした。"));
+    QVERIFY(window.hasUnsavedChanges());
+
+    click(window, "importButton");
+    QCOMPARE(dialogs.asked.size(), 5);
+    QCOMPARE(dialogs.asked[4].text, QStringLiteral("ファイルオープン失敗"));
+    QCOMPARE(listNames(window), QStringLiteral("ABCDEGH"));
+}
+
+void BoxWindowTest::unreadableRecordsAreReportedAtStart() {
+    TempSettings temp;
+    BoxEntry records[2] = {creature("A", kPikachu), creature("B", kSnorlax)};
+    records[1].level = 0; // not a level any creature can have
+    QFile file(QString::fromLatin1(kDefaultBoxFileName));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(records), sizeof records);
+    file.close();
+    ScriptedDialogs dialogs;
+    BoxWindow window(temp.settings());
+    QCOMPARE(dialogs.asked.size(), 1);
+    QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("読み込みませんでした")));
+    QCOMPARE(listNames(window), QStringLiteral("A"));
+}
+
+void BoxWindowTest::unsavedChangesPromptOnProgramClose_data() {
+    QTest::addColumn<bool>("change");
+    QTest::addColumn<int>("answer"); // Dialogs::Answer
+    QTest::addColumn<bool>("blockSave");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<int>("countOnDisk");
+    QTest::newRow("nothing changed: no question") << false << int(Dialogs::Answer::Cancel) << false << true << 5;
+    QTest::newRow("yes saves") << true << int(Dialogs::Answer::Yes) << false << true << 4;
+    QTest::newRow("no discards") << true << int(Dialogs::Answer::No) << false << true << 5;
+    QTest::newRow("cancel keeps the program") << true << int(Dialogs::Answer::Cancel) << false << false << 5;
+    QTest::newRow("yes but the save fails") << true << int(Dialogs::Answer::Yes) << true << false << -1;
+}
+
+void BoxWindowTest::unsavedChangesPromptOnProgramClose() {
+    QFETCH(bool, change);
+    QFETCH(int, answer);
+    QFETCH(bool, blockSave);
+    QFETCH(bool, closes);
+    QFETCH(int, countOnDisk);
+    TempSettings temp;
+    writeFiveEntries();
+    ScriptedDialogs dialogs;
+    dialogs.choiceAnswers = {Dialogs::Answer(answer)};
+    TopWindow top(temp.settings());
+    top.show();
+    BoxWindow& window = *top.boxWindow();
+    if (change) {
+        select(window, 0);
+        click(window, "deleteButton");
+    }
+    if (blockSave) {
+        std::filesystem::remove(kDefaultBoxFileName);
+        std::filesystem::create_directory(kDefaultBoxFileName);
+    }
+    top.reject();
+    QCOMPARE(dialogs.asked.isEmpty(), !change);
+    if (change) {
+        QCOMPARE(dialogs.asked[0].kind, QStringLiteral("choice"));
+        QCOMPARE(dialogs.asked[0].text, QString::fromUtf8(kUnsavedChangesText));
+    }
+    QCOMPARE(top.boxWindow() == nullptr, closes);
+    QCOMPARE(top.isVisible(), !closes);
+    if (blockSave) {
+        QCOMPARE(dialogs.asked.size(), 2); // the failure is shown
+        QCOMPARE(dialogs.asked[1].kind, QStringLiteral("message"));
+        return;
+    }
+    Box onDisk;
+    BoxFile(kDefaultBoxFileName).load(onDisk);
+    QCOMPARE(onDisk.count(), countOnDisk);
+}
+
+QTEST_MAIN(BoxWindowTest)
+#include "box_window_test.moc"
