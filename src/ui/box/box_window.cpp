@@ -163,31 +163,36 @@ QWidget* BoxWindow::buildListSide() {
 
 QWidget* BoxWindow::buildConditions() {
     auto* box = new QWidget(this);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
     m_attackStage = conditionChooser(box, "attackStageCombo", stageChoices(), kNeutralStage);
     m_defenceStage = conditionChooser(box, "defenceStageCombo", stageChoices(), kNeutralStage);
     m_weather = conditionChooser(box, "weatherCombo", weatherChoices(), kWeatherNone);
     m_learnFilter = conditionChooser(box, "learnFilterCombo", learnFilterChoices(), 0);
-    const std::pair<const char*, QComboBox*> choosers[] = {
-        {"攻撃補正", m_attackStage}, {"防御補正", m_defenceStage}, {"天気", m_weather}};
-    int column = 0;
-    for (const auto& [caption, combo] : choosers) {
-        grid->addWidget(new QLabel(QString::fromUtf8(caption), box), 0, column++);
-        grid->addWidget(combo, 0, column++);
+    auto* choosers = new QHBoxLayout;
+    const std::pair<const char*, QComboBox*> labelled[] = {{"攻撃補正", m_attackStage},
+                                                           {"防御補正", m_defenceStage},
+                                                           {"天気", m_weather},
+                                                           {"習得技リストの制限", m_learnFilter}};
+    for (const auto& [caption, combo] : labelled) {
+        choosers->addWidget(new QLabel(QString::fromUtf8(caption), box));
+        choosers->addWidget(combo);
+        choosers->addSpacing(12);
     }
-    grid->addWidget(new QLabel(QStringLiteral("習得技リストの制限"), box), 0, column++, Qt::AlignRight);
-    grid->addWidget(m_learnFilter, 0, column++);
+    choosers->addStretch();
+
+    auto* checks = new QGridLayout;
     constexpr int kChecksPerRow = 5;
     for (int i = 0; i < kConditionCheckCount; ++i) {
         auto* check = new QCheckBox(QString::fromUtf8(kConditionChecks[i].caption), box);
         check->setObjectName(QString::fromLatin1(kConditionChecks[i].objectName));
         m_checks[i] = check;
-        // Two check boxes per pair of chooser columns keeps the rows aligned under the choosers.
-        grid->addWidget(check, 1 + i / kChecksPerRow, (i % kChecksPerRow) * 2, 1, 2);
+        checks->addWidget(check, i / kChecksPerRow, i % kChecksPerRow);
         connect(check, &QCheckBox::toggled, this, &BoxWindow::recalculate);
     }
-    grid->setColumnStretch(column, 1);
+
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(choosers);
+    layout->addLayout(checks);
 
     connect(m_attackStage, &QComboBox::currentIndexChanged, this, &BoxWindow::recalculate);
     connect(m_defenceStage, &QComboBox::currentIndexChanged, this, &BoxWindow::recalculate);

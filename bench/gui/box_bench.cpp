@@ -1,0 +1,97 @@
+// The box and damage window over its real widgets: a condition change (all six rows recomputed and
+// the window repainted) and setting an attacker (panel, learnable-move list and rows rebuilt).
+
+// The box headers come before any Qt header: Box::slots() would otherwise meet Qt's `slots` macro.
+#include "box/box.h"
+#include "box/box_file.h"
+
+#include "settings/settings_file.h"
+#include "ui/box/box_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+using namespace rusrina;
+
+namespace {
+
+constexpr int kMew = 150;     // learns nearly every machine: the longest learnable-move list
+constexpr int kSnorlax = 142; // カビゴン
+
+BoxEntry creature(const char* name, int species, std::array<int, 4> moves) {
+    BoxEntry e{};
+    setEntryName(e, name);
+    e.species = species;
+    e.level = 50;
+    e.nature = 1;
+    e.ability = 9;
+    e.item = 3;
+    for (int s = 0; s < 6; ++s) {
+        e.iv[s] = 31;
+        e.ev[s] = s == 1 || s == 5 ? 252 : 0;
+        e.stat[s] = 150;
+    }
+    for (int i = 0; i < 4; ++i)
+        e.move[i] = moves[i];
+    return e;
+}
+
+// A window over a box of two creatures with four damaging moves each, both sides set, shown.
+struct BoxFixture {
+    QTemporaryDir dir;
+    QString oldCurrent = QDir::currentPath();
+    std::unique_ptr<SettingsFile> settings;
+    std::unique_ptr<BoxWindow> window;
+
+    BoxFixture() {
+        QDir::setCurrent(dir.path());
+        Box box;
+        box.add(creature("みゅう", kMew, {84, 236, 56, 310}));
+        box.add(creature("かびごん", kSnorlax, {32, 86, 56, 236}));
+        BoxFile(kDefaultBoxFileName).save(box);
+        settings = std::make_unique<SettingsFile>((dir.path() + QStringLiteral("/rusrina.ini")).toStdString());
+        window = std::make_unique<BoxWindow>(*settings);
+        window->showTool(ShowCommand::Show);
+        window->setAttacker(0);
+        window->setDefender(1);
+        QApplication::processEvents();
+    }
+    ~BoxFixture() {
+        window.reset();
+        QDir::setCurrent(oldCurrent);
+    }
+};
+
+// One click on "リフレクター": six rows computed, their labels set, the window laid out and painted.
+void BM_BoxConditionChange(benchmark::State& state) {
+    BoxFixture fixture;
+    auto* reflect = fixture.window->findChild<QCheckBox*>(QStringLiteral("checkReflect"));
+    for (auto _ : state) {
+        reflect->toggle();
+        QApplication::processEvents();
+        fixture.window->repaint();
+    }
+}
+BENCHMARK(BM_BoxConditionChange)->Unit(benchmark::kMillisecond);
+
+// A new attacker: its panel, the learnable-move list rebuilt for its species, six rows, painted.
+void BM_BoxSetAttacker(benchmark::State& state) {
+    BoxFixture fixture;
+    int slot = 0;
+    for (auto _ : state) {
+        fixture.window->setAttacker(slot);
+        QApplication::processEvents();
+        fixture.window->repaint();
+        slot = 1 - slot;
+    }
+}
+BENCHMARK(BM_BoxSetAttacker)->Unit(benchmark::kMillisecond);
+
+} // namespace
