@@ -128,7 +128,9 @@ void ShellTest::emptyOrInvertedRectangleKeepsLayoutPosition() {
     if (!edges.isEmpty())
         temp.writeRect("Damage", edges[0], edges[1], edges[2], edges[3]);
     BoxWindow window(temp.settings());
-    const QRect layoutPlace(77, 66, 420, 260);
+    // At least the window's smallest size, so that only the placement could change it.
+    QRect layoutPlace(77, 66, 420, 260);
+    layoutPlace.setSize(layoutPlace.size().expandedTo(window.minimumSizeHint()));
     window.setGeometry(layoutPlace);
     window.showTool(ShowCommand::Show);
     QVERIFY(window.placedFlag());
@@ -330,13 +332,14 @@ void ShellTest::closeWritesShowKeysAndPlacements() {
     QFETCH(QString, how);
     TempSettings temp;
     temp.write("Damage", "show", 1);
-    const QRect topPlace(60, 50, 210, 90), boxPlace(20, 200, 380, 240);
-    QRect searchPlace(300, 40, 350, 260);
+    const QRect topPlace(60, 50, 210, 90);
+    QRect searchPlace(300, 40, 350, 260), boxPlace(20, 200, 380, 240);
     {
         auto top = std::make_unique<TopWindow>(temp.settings());
         top->show();
         // The search window's controls need more room than that.
         searchPlace.setSize(searchPlace.size().expandedTo(top->searchWindow()->minimumSizeHint()) + QSize(10, 10));
+        boxPlace.setSize(boxPlace.size().expandedTo(top->boxWindow()->minimumSizeHint()) + QSize(10, 10));
         button(top.get(), "searchButton")->click();
         top->searchWindow()->setGeometry(searchPlace);
         top->boxWindow()->setGeometry(boxPlace);
