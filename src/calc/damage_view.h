@@ -5,19 +5,13 @@
 
 #include "box/box_entry.h"
 #include "calc/damage_engine.h"
+#include "calc/list_choice.h"
 
 #include <array>
 #include <string>
 #include <vector>
 
 namespace rusrina {
-
-// One entry of a chooser: its text and the value it carries.
-struct ListChoice {
-    std::string text;
-    int value;
-    bool operator==(const ListChoice&) const = default;
-};
 
 // The condition check boxes in the order the window shows them.
 struct ConditionCheck {

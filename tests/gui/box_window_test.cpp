@@ -10,6 +10,7 @@
 
 #include "app/top_window.h"
 #include "calc/box_list.h"
+#include "calc/damage_engine.h"
 #include "calc/learnable_moves.h"
 #include "ui/box/box_window.h"
 #include "ui/edit/entry_edit_window.h"
@@ -282,7 +283,7 @@ void BoxWindowTest::conditionsRecalculateTheRows() {
     child<QCheckBox>(window, "checkBurn")->click(); // halves physical attack only
     QVERIFY(label(window, "rowDamage3") != plainTackle);
     QCOMPARE(label(window, "rowDamage0"), plainThunderbolt);
-    QVERIFY(window.results()[3].log.text().find("「やけど」で攻撃半減") != std::string::npos);
+    QVERIFY(window.result(3).log.text().find("「やけど」で攻撃半減") != std::string::npos);
     child<QCheckBox>(window, "checkBurn")->click();
     QCOMPARE(label(window, "rowDamage3"), plainTackle);
 
@@ -295,7 +296,7 @@ void BoxWindowTest::conditionsRecalculateTheRows() {
     const QString direct5 = label(window, "rowDamage5");
     combo(window, "directPowerCombo")->setCurrentIndex(39); // 200
     QVERIFY(label(window, "rowDamage5") != direct5);
-    QVERIFY(window.results()[5].log.text().find("威力： 200") != std::string::npos);
+    QVERIFY(window.result(5).log.text().find("威力： 200") != std::string::npos);
 }
 
 void BoxWindowTest::weatherOrFilterResetsTheLearnableList() {
@@ -357,10 +358,10 @@ void BoxWindowTest::copyingARowLog() {
     const QString log = clipboard->text();
     QVERIFY(log.startsWith(QStringLiteral("ダメージ算出 by ルセリナ\r\n\r\n")));
     QVERIFY(log.endsWith(QStringLiteral("ダメージ変化技につき計算不能\r\n")));
-    QCOMPARE(log, QString::fromStdString(window.results()[1].log.text()));
+    QCOMPARE(log, QString::fromStdString(window.result(1).log.text()));
 
     click(window, "copyButton3");
-    QCOMPARE(clipboard->text(), QString::fromStdString(window.results()[3].log.text()));
+    QCOMPARE(clipboard->text(), QString::fromStdString(window.result(3).log.text()));
     QVERIFY(clipboard->text().contains(QStringLiteral("\r\nダメージ： ")));
 }
 
@@ -380,7 +381,7 @@ void BoxWindowTest::registeredDefenderUpdatesPanelAndRows() {
     QCOMPARE(label(window, "defenderName"), QStringLiteral("Bee"));
     QCOMPARE(label(window, "defenderStat0"), QStringLiteral("999"));
     QVERIFY(label(window, "rowHits0") != hitsBefore);
-    QCOMPARE(label(window, "rowHits0"), QString::fromStdString(window.results()[0].hitsText));
+    QCOMPARE(label(window, "rowHits0"), QString::fromStdString(window.result(0).hitsText));
     QCOMPARE(listNames(window), QStringLiteral("ABeeCDE"));
     QCOMPARE(selected(window), 1);
     QCOMPARE(window.attackerSlot(), 0);

@@ -2,6 +2,7 @@
 #include "box/box.h"
 #include "box/box_file.h"
 #include "calc/box_list.h"
+#include "calc/damage_view.h"
 
 #include "ui/box/box_window.h"
 
@@ -56,9 +57,14 @@ QComboBox* conditionChooser(QWidget* parent, const char* name, const std::vector
 
 } // namespace
 
+struct BoxWindow::Calculation {
+    DamageEngine engine;
+    DamageResults results;
+};
+
 BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     : ToolWindow(settings, QStringLiteral("Damage"), parent), m_box(std::make_unique<Box>()),
-      m_boxFile(std::make_unique<BoxFile>()) {
+      m_boxFile(std::make_unique<BoxFile>()), m_calculation(std::make_unique<Calculation>()) {
     setObjectName(QStringLiteral("boxWindow"));
     setWindowTitle(QString::asprintf("%s バントレボックス", ProductTitle));
 
@@ -184,7 +190,7 @@ QWidget* BoxWindow::buildConditions() {
     for (int i = 0; i < kConditionCheckCount; ++i) {
         auto* check = new QCheckBox(QString::fromUtf8(kConditionChecks[i].caption), box);
         check->setObjectName(QString::fromLatin1(kConditionChecks[i].objectName));
-        m_checks[i] = check;
+        m_checks.push_back(check);
         checks->addWidget(check, i / kChecksPerRow, i % kChecksPerRow);
         connect(check, &QCheckBox::toggled, this, &BoxWindow::recalculate);
     }
@@ -226,26 +232,31 @@ void BoxWindow::setDefender(int slot) {
 void BoxWindow::recalculate() {
     const BoxEntry* attacker = sideEntry(m_attacker);
     const BoxEntry* defender = sideEntry(m_defender);
-    m_engine.attacker = attacker ? std::optional<BoxEntry>(*attacker) : std::nullopt;
-    m_engine.defender = defender ? std::optional<BoxEntry>(*defender) : std::nullopt;
-    m_engine.learnableMove = m_rows->learnableMove();
-    m_engine.direct = m_rows->directMove();
+    m_calculation->engine.attacker = attacker ? std::optional<BoxEntry>(*attacker) : std::nullopt;
+    m_calculation->engine.defender = defender ? std::optional<BoxEntry>(*defender) : std::nullopt;
+    m_calculation->engine.learnableMove = m_rows->learnableMove();
+    m_calculation->engine.direct = m_rows->directMove();
     ConditionControls controls;
     controls.attackStage = m_attackStage->currentIndex();
     controls.defenceStage = m_defenceStage->currentIndex();
     controls.weather = m_weather->currentIndex();
     for (int i = 0; i < kConditionCheckCount; ++i)
         controls.checks[i] = m_checks[i]->isChecked();
-    m_engine.conditions = battleConditions(controls);
-    m_results = m_engine.computeAllRows();
-    m_rows->setTexts(damageRowTexts(m_engine, m_results));
+    m_calculation->engine.conditions = battleConditions(controls);
+    m_calculation->results = m_calculation->engine.computeAllRows();
+    m_rows->setTexts(damageRowTexts(m_calculation->engine, m_calculation->results));
+}
+
+const SlotResult& BoxWindow::result(int row) const {
+    static const SlotResult none;
+    return row >= 0 && row < kDamageRowCount ? m_calculation->results[row] : none;
 }
 
 void BoxWindow::copyRowLog(int row) {
-    if (row < 0 || row >= kDamageRowCount || m_results[row].log.empty())
+    if (row < 0 || row >= kDamageRowCount || m_calculation->results[row].log.empty())
         return;
     // CR LF line ends are kept: the log is pasted into Windows-style text as it is.
-    QGuiApplication::clipboard()->setText(qs(m_results[row].log.text()));
+    QGuiApplication::clipboard()->setText(qs(m_calculation->results[row].log.text()));
 }
 
 int BoxWindow::selectedRow() const {

@@ -4,10 +4,9 @@
 // box, its default file and the entry edit window.
 
 #include "app/tool_window.h"
-#include "calc/damage_view.h"
 
-#include <array>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -15,12 +14,15 @@ class QTableView;
 
 namespace rusrina {
 
-// Box and BoxFile are held by pointer: box.h cannot follow a Qt header (Box::slots() meets Qt's
-// `slots` macro), and this header is read by moc.
+// This header is read by moc and by tests beside other windows' headers, so it includes no core
+// header: box.h cannot follow a Qt header (Box::slots() meets Qt's `slots` macro), and the core's
+// namespace-wide constants do not all agree (kMaxIv is 255 for a box entry, 31 for the IV judge).
 class Box;
 class BoxFile;
 class BoxListModel;
 enum class ListOperation;
+struct BoxEntry;
+struct SlotResult;
 class DamageRows;
 class EntryEditWindow;
 class EntryPanel;
@@ -45,7 +47,8 @@ public:
     bool hasUnsavedChanges() const { return m_unsaved; }
     int attackerSlot() const { return m_attacker; }
     int defenderSlot() const { return m_defender; }
-    const DamageResults& results() const { return m_results; }
+    // The last result of calculation row `row` (0 to 5).
+    const SlotResult& result(int row) const;
 
     // Slot -1 clears the side. Setting the attacker rebuilds the learnable-move list.
     void setAttacker(int slot);
@@ -75,8 +78,8 @@ private:
     bool m_unsaved = false;
     int m_attacker = -1;
     int m_defender = -1;
-    DamageEngine m_engine;
-    DamageResults m_results;
+    struct Calculation; // the damage engine's inputs and the six results
+    std::unique_ptr<Calculation> m_calculation;
 
     BoxListModel* m_model = nullptr;
     QTableView* m_list = nullptr;
@@ -86,7 +89,7 @@ private:
     QComboBox* m_defenceStage = nullptr;
     QComboBox* m_weather = nullptr;
     QComboBox* m_learnFilter = nullptr;
-    std::array<QCheckBox*, kConditionCheckCount> m_checks{};
+    std::vector<QCheckBox*> m_checks; // in the order of the condition check table
     DamageRows* m_rows = nullptr;
 };
 

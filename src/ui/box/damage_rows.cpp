@@ -1,5 +1,6 @@
 #include "ui/box/damage_rows.h"
 
+#include "calc/damage_view.h"
 #include "calc/learnable_moves.h"
 #include "ui/box/choice_list_model.h"
 
@@ -52,7 +53,8 @@ QComboBox* chooser(QWidget* parent, const char* name, int minimumCharacters) {
 
 } // namespace
 
-DamageRows::DamageRows(QWidget* parent) : QWidget(parent), m_learnableModel(new ChoiceListModel(this)) {
+DamageRows::DamageRows(QWidget* parent)
+    : QWidget(parent), m_rows(kDamageRowCount), m_learnableModel(new ChoiceListModel(this)) {
     setObjectName(QStringLiteral("damageRows"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -158,8 +160,9 @@ DirectMove DamageRows::directMove() const {
     return direct;
 }
 
-void DamageRows::setTexts(const std::array<DamageRowTexts, kDamageRowCount>& rows) {
-    for (int k = 0; k < kDamageRowCount; ++k) {
+void DamageRows::setTexts(std::span<const DamageRowTexts> rows) {
+    const int count = std::min<int>(kDamageRowCount, static_cast<int>(rows.size()));
+    for (int k = 0; k < count; ++k) {
         const RowLabels& labels = m_rows[k];
         setText(labels.name, rows[k].name);
         setText(labels.power, rows[k].power);

@@ -3,11 +3,12 @@
 // learnable-move row with its chooser, and the direct-value row with its three choosers; each row
 // shows power, category, type, multiplier, damage range and hits, and has a "詳細取得" button.
 
-#include "calc/damage_view.h"
+#include "calc/list_choice.h"
 
 #include <QWidget>
 
-#include <array>
+#include <span>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -16,6 +17,8 @@ class QPushButton;
 namespace rusrina {
 
 class ChoiceListModel;
+struct DamageRowTexts;
+struct DirectMove;
 
 class DamageRows : public QWidget {
     Q_OBJECT
@@ -28,7 +31,7 @@ public:
     int learnableMove() const; // NO_MOVE when the selection carries no move
     DirectMove directMove() const;
 
-    void setTexts(const std::array<DamageRowTexts, kDamageRowCount>& rows);
+    void setTexts(std::span<const DamageRowTexts> rows); // one per row
 
 signals:
     // The learnable move or a direct value was changed by the user.
@@ -52,7 +55,7 @@ private:
         QLabel* damage = nullptr;
         QLabel* hits = nullptr;
     };
-    std::array<RowLabels, kDamageRowCount> m_rows;
+    std::vector<RowLabels> m_rows;
     ChoiceListModel* m_learnableModel;
     QComboBox* m_learnable = nullptr;
     QComboBox* m_directPower = nullptr;
