@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -153,6 +154,7 @@ private slots:
     void copyingARowLog();
     void registeredDefenderUpdatesPanelAndRows();
     void registeredNewEntryIsAppendedAndSelected();
+    void registeringThroughTheEditWindow();
     void newOnAFullBoxExplainsAndOpensNothing();
     void editOpensTheFormAndAMoveClosesIt();
     void saveWritesTheFileOrSaysWhyNot();
@@ -401,6 +403,37 @@ void BoxWindowTest::registeredNewEntryIsAppendedAndSelected() {
     // A slot that holds nothing is ignored.
     emit window.editWindow()->entryRegistered(40);
     QCOMPARE(listNames(window), QStringLiteral("ABCDEF"));
+}
+
+// The real form: a new entry lands at the end of the list, an edited defender updates at once.
+void BoxWindowTest::registeringThroughTheEditWindow() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    window.showTool(ShowCommand::Show);
+    ScriptedDialogs dialogs;
+    dialogs.questionAnswers = {true, true};
+    EntryEditWindow& edit = *window.editWindow();
+
+    click(window, "newButton");
+    child<QLineEdit>(edit, "edit_name")->setText(QStringLiteral("ふしぎ"));
+    click(edit, "button_register");
+    QCOMPARE(listNames(window), QStringLiteral("ABCDEふしぎ"));
+    QCOMPARE(selected(window), 5);
+    QVERIFY(!edit.isVisible());
+    QVERIFY(window.hasUnsavedChanges());
+
+    setSides(window, 0, 1);
+    select(window, 1);
+    click(window, "editButton");
+    QVERIFY(edit.isVisible());
+    child<QLineEdit>(edit, "edit_name")->setText(QStringLiteral("Bob"));
+    click(edit, "button_register");
+    QCOMPARE(listNames(window), QStringLiteral("ABobCDEふしぎ"));
+    QCOMPARE(label(window, "defenderName"), QStringLiteral("Bob"));
+    QCOMPARE(label(window, "defenderStat0"), QString::number(window.box().entry(1).stat[0]));
+    QCOMPARE(label(window, "rowHits0"), QString::fromStdString(window.result(0).hitsText));
+    QCOMPARE(window.box().count(), 6);
 }
 
 void BoxWindowTest::newOnAFullBoxExplainsAndOpensNothing() {
