@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "data/species.h"
+
 namespace rusrina {
 
 inline constexpr int kBoxCapacity = 1024;
@@ -47,7 +49,6 @@ inline constexpr std::size_t kBoxFileBytes = sizeof(BoxEntry) * kBoxCapacity; //
 // every reader (the list, the edit form, the damage engine, hidden power from the IVs) can rely on
 // them: no negative or zero stat to divide by, no stat large enough to overflow the damage
 // arithmetic, no IV whose parity bits make a type number out of range.
-inline constexpr int kMaxLevel = 100;
 inline constexpr int kMaxIv = 255;
 inline constexpr int kMaxEv = 255;
 inline constexpr int kMinStat = 1;

@@ -36,7 +36,6 @@ constexpr int kMaxSearchedEv = 400;
 constexpr int kMaxLevelsToGain = 49;
 constexpr int kMaxDopings = 10;
 constexpr int kEvPerDoping = 10;
-constexpr int kMaxLevel = 100;
 
 // The six stat labels of the report, in stat order.
 constexpr const char* kReportStatLabels[6] = {"ＨＰ", "攻撃", "防御", "特攻", "特防", "素早"};

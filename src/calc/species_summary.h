@@ -6,12 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "data/species.h"
+
 namespace rusrina {
 
 // The value of an empty pre-evolution or evolution slot.
 inline constexpr int kNoSpeciesSlot = 65535;
 inline constexpr int kEvolutionSlots = 10;
-inline constexpr int kMaxLevel = 100;
 
 struct DetailViewState {
     int current = 0;

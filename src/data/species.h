@@ -12,6 +12,8 @@ inline constexpr int kSpeciesCount = 663;
 inline constexpr int kNoSpecies = -1;   // "none" for preEvolution and similar lookups
 inline constexpr int kFirstGen5Species = 505; // ビクティニ
 inline constexpr int kStatCount = 6;    // HP, attack, defence, sp. attack, sp. defence, speed
+inline constexpr int kMinLevel = 1;
+inline constexpr int kMaxLevel = 100;
 
 enum Stat { kHp = 0, kAttack = 1, kDefence = 2, kSpAttack = 3, kSpDefence = 4, kSpeed = 5 };
 

@@ -26,7 +26,6 @@ namespace rusrina {
 namespace {
 
 constexpr char kSection[] = "ParaCheck";
-constexpr int kMaxLevel = 100;
 constexpr const char* kStatLabels[6] = {"ＨＰ", "こうげき", "ぼうぎょ", "とくこう", "とくぼう", "すばやさ"};
 
 // Sets a flag for as long as it lives, restoring what it was before.
