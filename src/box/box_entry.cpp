@@ -48,8 +48,8 @@ bool isValidEntry(const BoxEntry& e) {
     return std::memchr(e.name, '\0', kBoxNameBytes) != nullptr && inRange(e.species, 0, kSpeciesCount - 1) &&
            inRange(e.level, 1, kMaxLevel) && inRange(e.nature, 0, kNatureCount - 1) &&
            inRange(e.ability, 0, kAbilityCount - 1) && inRange(e.item, 0, kDamageItemCount - 1) &&
-           inRange(e.statsDirect, 0, 1) && allInRange(e.iv, 0, kMaxIv) && allInRange(e.ev, 0, kMaxEv) &&
-           allInRange(e.stat, kMinStat, kMaxStat) && std::all_of(std::begin(e.move), std::end(e.move), validMoveSlot);
+           inRange(e.statsDirect, 0, 1) && allInRange(e.iv, 0, kEntryMaxIv) && allInRange(e.ev, 0, kEntryMaxEv) &&
+           allInRange(e.stat, kEntryMinStat, kEntryMaxStat) && std::all_of(std::begin(e.move), std::end(e.move), validMoveSlot);
 }
 
 std::string_view entryName(const BoxEntry& entry) {

@@ -49,10 +49,10 @@ inline constexpr std::size_t kBoxFileBytes = sizeof(BoxEntry) * kBoxCapacity; //
 // every reader (the list, the edit form, the damage engine, hidden power from the IVs) can rely on
 // them: no negative or zero stat to divide by, no stat large enough to overflow the damage
 // arithmetic, no IV whose parity bits make a type number out of range.
-inline constexpr int kMaxIv = 255;
-inline constexpr int kMaxEv = 255;
-inline constexpr int kMinStat = 1;
-inline constexpr int kMaxStat = 999;
+inline constexpr int kEntryMaxIv = 255;
+inline constexpr int kEntryMaxEv = 255;
+inline constexpr int kEntryMinStat = 1;
+inline constexpr int kEntryMaxStat = 999;
 
 // Whether an in-use record can be shown, edited and calculated with: every index within its
 // table, the move slots valid or NO_MOVE, and a terminator within the name field. Box files are

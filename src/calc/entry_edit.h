@@ -86,9 +86,9 @@ struct FieldRange {
     int min;
     int max;
 };
-inline constexpr FieldRange kIvRange{0, kMaxIv};
-inline constexpr FieldRange kEvRange{0, kMaxEv};
-inline constexpr FieldRange kStatRange{kMinStat, kMaxStat};
+inline constexpr FieldRange kIvRange{0, kEntryMaxIv};
+inline constexpr FieldRange kEvRange{0, kEntryMaxEv};
+inline constexpr FieldRange kStatRange{kEntryMinStat, kEntryMaxStat};
 inline constexpr int kMaxEvTotal = 510;
 // The name field holds what fits the entry's name slot beside its terminator.
 inline constexpr int kNameFieldBytes = kBoxNameBytes - 1;

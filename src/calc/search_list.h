@@ -2,12 +2,7 @@
 // What the search window shows: its chooser entries, the texts of a move row and of a result row,
 // the criteria its controls stand for, and the order of the result list after a header click.
 
-// A window that includes this after a Qt header has Qt's `slots` keyword macro defined, which would
-// swallow the criteria's field of that name.
-#pragma push_macro("slots")
-#undef slots
 #include "calc/search.h"
-#pragma pop_macro("slots")
 
 #include <array>
 #include <string>

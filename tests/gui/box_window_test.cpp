@@ -2,7 +2,6 @@
 // selection they leave, the sides and the rows, the learnable-move list, copying a row's log,
 // registration from the edit window, save, import and the question before the program ends.
 
-// The box headers come before any Qt header: Box::slots() would otherwise meet Qt's `slots` macro.
 #include "box/box.h"
 #include "box/box_file.h"
 
@@ -142,7 +141,7 @@ QComboBox* combo(QWidget& window, const char* name) {
 class BoxWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
     void startsWithTheDefaultBoxAndEmptySides();
     void listOperationsSelectAndClearBothSides_data();
@@ -378,7 +377,7 @@ void BoxWindowTest::registeredDefenderUpdatesPanelAndRows() {
     BoxEntry changed = creature("Bee", kSnorlax, 999);
     QVERIFY(window.box().replace(1, changed).ok());
     select(window, 3);
-    emit window.editWindow()->entryRegistered(1);
+    Q_EMIT window.editWindow()->entryRegistered(1);
 
     QCOMPARE(label(window, "defenderName"), QStringLiteral("Bee"));
     QCOMPARE(label(window, "defenderStat0"), QStringLiteral("999"));
@@ -396,12 +395,12 @@ void BoxWindowTest::registeredNewEntryIsAppendedAndSelected() {
     writeFiveEntries();
     BoxWindow window(temp.settings());
     QVERIFY(window.box().add(creature("F", kPikachu)).ok());
-    emit window.editWindow()->entryRegistered(5);
+    Q_EMIT window.editWindow()->entryRegistered(5);
     QCOMPARE(listNames(window), QStringLiteral("ABCDEF"));
     QCOMPARE(selected(window), 5);
     QVERIFY(window.hasUnsavedChanges());
     // A slot that holds nothing is ignored.
-    emit window.editWindow()->entryRegistered(40);
+    Q_EMIT window.editWindow()->entryRegistered(40);
     QCOMPARE(listNames(window), QStringLiteral("ABCDEF"));
 }
 

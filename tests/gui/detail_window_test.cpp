@@ -80,7 +80,7 @@ QStringList comboEntries(QComboBox *combo) {
 class DetailWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
     void summaryValues_data();
     void summaryValues();

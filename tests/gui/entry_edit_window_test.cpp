@@ -66,7 +66,7 @@ struct Fixture {
     void choose(const QString& name, int row) const {
         QComboBox* c = combo(name);
         c->setCurrentIndex(row);
-        emit c->activated(row);
+        Q_EMIT c->activated(row);
     }
     void chooseText(const QString& name, const QString& text) const {
         const int row = combo(name)->findText(text, Qt::MatchExactly);
@@ -135,7 +135,7 @@ Q_DECLARE_METATYPE(Spoil)
 class EntryEditWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
     void settingsReadAndWritten_data();
     void settingsReadAndWritten();

@@ -109,7 +109,7 @@ struct Judge {
 class IvJudgeWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
     void startUpReportIsOnTheClipboard();
     void speciesListHoldsEveryEligibleSpecies_data();

@@ -133,7 +133,7 @@ struct Window {
 class SearchWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
     void firstStartListsAllSpecies();
     void eachStatChooserBoundsItsStat_data();

@@ -51,7 +51,7 @@ QString visibleTools(const TopWindow& top) {
 class ShellTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
     void firstCallPlacesWhateverTheCommand_data();
     void firstCallPlacesWhateverTheCommand();

@@ -1,4 +1,3 @@
-// box.h comes before any Qt header: its Box::slots() would otherwise meet Qt's `slots` macro.
 #include "box/box.h"
 #include "box/box_row.h"
 
@@ -59,7 +58,7 @@ void BoxListModel::rowsRewritten(int first, int last) {
         return;
     for (int row = first; row <= last; ++row)
         m_rows[row] = textsOf(row);
-    emit dataChanged(index(first, 0), index(last, kColumnCount - 1));
+    Q_EMIT dataChanged(index(first, 0), index(last, kColumnCount - 1));
 }
 
 void BoxListModel::rowRemoved(int row) {

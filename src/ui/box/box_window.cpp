@@ -1,4 +1,3 @@
-// The box headers come before any Qt header: Box::slots() would otherwise meet Qt's `slots` macro.
 #include "box/box.h"
 #include "box/box_file.h"
 #include "calc/box_list.h"

@@ -14,9 +14,7 @@ class QTableView;
 
 namespace rusrina {
 
-// This header is read by moc and by tests beside other windows' headers, so it includes no core
-// header: box.h cannot follow a Qt header (Box::slots() meets Qt's `slots` macro), and the core's
-// namespace-wide constants do not all agree (kMaxIv is 255 for a box entry, 31 for the IV judge).
+// Forward declarations keep the core's headers out of every file that includes this one.
 class Box;
 class BoxFile;
 class BoxListModel;

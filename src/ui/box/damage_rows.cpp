@@ -68,7 +68,7 @@ DamageRows::DamageRows(QWidget* parent)
         auto* copy = new QPushButton(QStringLiteral("詳細取得"), this);
         copy->setObjectName(QStringLiteral("copyButton%1").arg(k));
         copy->setAutoDefault(false);
-        connect(copy, &QPushButton::clicked, this, [this, k] { emit copyRequested(k); });
+        connect(copy, &QPushButton::clicked, this, [this, k] { Q_EMIT copyRequested(k); });
         grid->addWidget(copy, gridRow(k), kButtonColumn);
     }
     grid->setColumnStretch(kNameColumn, 1);

@@ -33,7 +33,7 @@ public:
 
     void setTexts(std::span<const DamageRowTexts> rows); // one per row
 
-signals:
+Q_SIGNALS:
     // The learnable move or a direct value was changed by the user.
     void inputsChanged();
     // "詳細取得" of a row was pressed.

@@ -44,9 +44,9 @@ void MoveListModel::setRows(std::vector<MoveRow> rows) {
 }
 
 void MoveListModel::sortRows(int column, bool descending) {
-    emit layoutAboutToBeChanged();
+    Q_EMIT layoutAboutToBeChanged();
     sortMoveRows(m_rows, column, descending);
-    emit layoutChanged();
+    Q_EMIT layoutChanged();
 }
 
 int MoveListModel::rowCount(const QModelIndex &parent) const {

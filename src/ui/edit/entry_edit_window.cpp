@@ -1,4 +1,3 @@
-// box.h comes before any Qt header: its Box::slots() would otherwise meet Qt's `slots` macro.
 #include "box/box.h"
 
 #include "ui/edit/entry_edit_window.h"
@@ -446,7 +445,7 @@ void EntryEditWindow::onRegister() {
         return;
     m_slot = slot;
     showTool(ShowCommand::Hide);
-    emit entryRegistered(slot);
+    Q_EMIT entryRegistered(slot);
 }
 
 int EntryEditWindow::store(const BoxEntry& entry) {

@@ -35,7 +35,7 @@ public:
     // overwrites it; a free slot only makes the next registration a new entry.
     void fillFromEntry(int slot);
 
-signals:
+Q_SIGNALS:
     // A slot of the box was written (added or overwritten). Sent after the window has closed.
     void entryRegistered(int slot);
 
