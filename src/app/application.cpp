@@ -56,7 +56,8 @@ int runApplication(int argc, char** argv, const std::function<void(QWidget& topW
     app.setQuitOnLastWindowClosed(false);
 
     const std::filesystem::path executableDir = QCoreApplication::applicationDirPath().toStdString();
-    const auto dataDir = chooseDataDirectory(executableDir, environment("XDG_CONFIG_HOME"), environment("HOME"));
+    const auto dataDir = chooseDataDirectory(executableDir, environment("XDG_CONFIG_HOME"), environment("HOME"),
+                                             isInstalledCopy(executableDir));
     std::error_code ec;
     std::filesystem::current_path(dataDir, ec); // the default box file resolves against it
 

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -35,16 +34,29 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
-// The whole file, or nothing when it does not exist or cannot be read.
+// The whole file, or nothing when it does not exist, cannot be read or is not a regular file.
+// O_NONBLOCK: a fifo in the file's place must not hold the program up waiting for a writer.
 std::optional<std::string> readWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
         return std::nullopt;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad())
-        return std::nullopt;
-    return std::move(buffer).str();
+    struct stat st {};
+    std::optional<std::string> content;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        content.emplace();
+    char buffer[8192];
+    while (content) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            content.reset();
+        if (n <= 0)
+            break;
+        content->append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return content;
 }
 
 // Lines without their LF or CR LF ends.
@@ -156,6 +168,8 @@ bool replaceFile(const fs::path& path, const std::string& text) {
 SettingsFile::SettingsFile(std::filesystem::path path) : m_path(std::move(path)) {}
 
 int SettingsFile::readSetting(std::string_view section, std::string_view key, int defaultValue) const {
+    if (m_ignored)
+        return defaultValue;
     const auto content = readWholeFile(m_path);
     if (!content)
         return defaultValue;
@@ -168,6 +182,8 @@ int SettingsFile::readSetting(std::string_view section, std::string_view key, in
 }
 
 void SettingsFile::writeSetting(std::string_view section, std::string_view key, int value) {
+    if (m_ignored)
+        return;
     std::error_code ec;
     const bool exists = fs::exists(m_path, ec);
     const auto content = exists ? readWholeFile(m_path) : std::optional<std::string>(std::string());
@@ -199,6 +215,9 @@ void SettingsFile::applyVersionRule() {
     std::error_code ec;
     fs::remove(m_path, ec); // a missing file is no error
     writeSetting("Main", "Version", kSettingsVersion);
+    // Another version's file that could be neither deleted nor replaced (a read-only directory)
+    // still means nothing to this version: it is ignored for the run, as if it had been deleted.
+    m_ignored = fs::exists(fs::symlink_status(m_path, ec)) && readSetting("Main", "Version", 1) != kSettingsVersion;
 }
 
 bool isWritableDirectory(const std::filesystem::path& dir) {
@@ -211,9 +230,14 @@ bool isWritableDirectory(const std::filesystem::path& dir) {
     return true;
 }
 
+bool isInstalledCopy(const std::filesystem::path& executableDir) {
+    std::error_code ec;
+    return fs::is_regular_file(executableDir / kInstalledMarker, ec);
+}
+
 std::filesystem::path chooseDataDirectory(const std::filesystem::path& executableDir, std::string_view xdgConfigHome,
-                                          std::string_view home) {
-    if (isWritableDirectory(executableDir))
+                                          std::string_view home, bool installedCopy) {
+    if (!installedCopy && isWritableDirectory(executableDir))
         return executableDir;
     fs::path configRoot;
     if (!xdgConfigHome.empty() && fs::path(xdgConfigHome).is_absolute())

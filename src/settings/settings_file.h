@@ -38,18 +38,28 @@ public:
 
 private:
     std::filesystem::path m_path;
+    bool m_ignored = false; // another version's file that the version rule could not remove
 };
 
 // Whether files can really be created in `dir` (checked by creating and removing one, since
 // permission bits say nothing when running as root or on a read-only mount).
 bool isWritableDirectory(const std::filesystem::path& dir);
 
+// The desktop entry that `cmake --install` and the package put beside the executable's `bin`
+// directory; its presence marks an installed copy.
+inline constexpr std::string_view kInstalledMarker = "../share/applications/rusrina.desktop";
+
+// Whether the executable in `executableDir` is an installed copy (see kInstalledMarker).
+bool isInstalledCopy(const std::filesystem::path& executableDir);
+
 // The directory that holds the settings file and the default box file and becomes the current
-// directory: the executable's own directory when it is writable (a copy run from where it was
-// built or unpacked), else the per-user configuration directory `$XDG_CONFIG_HOME/rusrina` (or
-// `$HOME/.config/rusrina`), created when missing. When neither can be written the executable's
-// directory is kept and every setting simply stays at its default.
+// directory: the executable's own directory when it is writable and not an installed copy (a copy
+// run from where it was built or unpacked), else the per-user configuration directory
+// `$XDG_CONFIG_HOME/rusrina` (or `$HOME/.config/rusrina`), created when missing. An installed copy
+// never writes beside itself, even where it could (run by root, or installed under the user's home).
+// When nothing can be written the executable's directory is kept and every setting simply stays at
+// its default.
 std::filesystem::path chooseDataDirectory(const std::filesystem::path& executableDir, std::string_view xdgConfigHome,
-                                          std::string_view home);
+                                          std::string_view home, bool installedCopy);
 
 } // namespace rusrina

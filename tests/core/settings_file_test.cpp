@@ -169,9 +169,14 @@ TEST_F(SettingsFileTest, WriteLeavesNoTemporaryFiles) {
 }
 
 TEST(DataDirectoryTest, ExecutableDirectoryWhenWritableElsePerUserConfig) {
-    TempDir exe, config, home;
+    TempDir exe, config, home, prefix;
     writeFile(exe.path() / "plain-file", "x");
     const fs::path unwritableExe = exe.path() / "plain-file" / "bin";
+    // An installed copy: bin/rusrina beside share/applications/rusrina.desktop, both writable.
+    const fs::path installedBin = prefix.path() / "bin";
+    fs::create_directories(installedBin);
+    fs::create_directories(prefix.path() / "share" / "applications");
+    writeFile(prefix.path() / "share" / "applications" / "rusrina.desktop", "[Desktop Entry]\n");
     struct Case {
         const char* name;
         fs::path executableDir;
@@ -187,20 +192,25 @@ TEST(DataDirectoryTest, ExecutableDirectoryWhenWritableElsePerUserConfig) {
         {"read-only, XDG relative", unwritableExe, "relative/dir", home.path().string(),
          home.path() / ".config" / "rusrina"},
         {"nothing writable", unwritableExe, "/proc/nope", "", unwritableExe},
+        {"installed, writable", installedBin, "", home.path().string(), home.path() / ".config" / "rusrina"},
+        {"installed, nothing else writable", installedBin, "/proc/nope", "", installedBin},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto chosen = chooseDataDirectory(c.executableDir, c.xdg, c.home);
+        const auto chosen = chooseDataDirectory(c.executableDir, c.xdg, c.home, isInstalledCopy(c.executableDir));
         EXPECT_EQ(chosen, c.expected);
         if (chosen != unwritableExe) {
             EXPECT_TRUE(fs::is_directory(chosen));
             EXPECT_TRUE(isWritableDirectory(chosen));
         }
     }
+    EXPECT_TRUE(isInstalledCopy(installedBin));
+    EXPECT_FALSE(isInstalledCopy(prefix.path()));
     EXPECT_FALSE(isWritableDirectory("/proc/self"));
     // The writability probe leaves nothing behind.
     EXPECT_EQ(readFile(exe.path() / "plain-file"), "x");
     EXPECT_EQ(std::distance(fs::directory_iterator(exe.path()), fs::directory_iterator()), 1);
+    EXPECT_TRUE(fs::is_empty(installedBin));
 }
 
 } // namespace
