@@ -1,0 +1,110 @@
+#!/usr/bin/env python3
+"""Writes the seed corpus of the fuzz targets into fuzz/corpus/. The box files are written here
+from the record layout alone (144 bytes, little-endian int32 fields, a Shift-JIS name), so that a
+layout mistake in the program cannot shape its own seeds. Run it again after changing it and
+commit the result; the seeds are deterministic."""
+
+import os
+import shutil
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+CORPUS = os.path.join(HERE, "corpus")
+FIXTURES = os.path.join(HERE, "..", "tests", "data")
+CAPACITY = 1024
+RECORD = 144
+NO_MOVE = 65535
+
+
+def record(name, species, level=50, nature=3, ability=9, item=16, direct=0,
+           iv=(31,) * 6, ev=(0, 252, 0, 0, 6, 252), stat=(167, 120, 90, 100, 95, 156),
+           moves=(84, 85, NO_MOVE, NO_MOVE)):
+    raw = name.encode("cp932") if isinstance(name, str) else name
+    body = struct.pack("<6i", species, level, nature, ability, item, direct)
+    body += struct.pack("<6i", *iv) + struct.pack("<6i", *ev) + struct.pack("<6i", *stat)
+    body += struct.pack("<4i", *moves)
+    data = raw.ljust(32, b"\0") + body
+    assert len(data) == RECORD
+    return data
+
+
+def box(records):
+    data = b"".join(records)
+    return data + b"\0" * (CAPACITY * RECORD - len(data))
+
+
+def full_box():
+    names = ["ピカチュウ", "ﾊﾞﾝｷﾞﾗｽ", "ガブリアス", "Direct", "ミュウツー", "ヒードラン"]
+    records = []
+    for i in range(CAPACITY):
+        name = f"{names[i % len(names)]}{i}"
+        records.append(record(name, species=(i * 7) % 663, level=1 + i % 100, nature=i % 25,
+                              ability=i % 165, item=i % 17, direct=i % 2,
+                              iv=tuple((i + s) % 32 for s in range(6)),
+                              stat=tuple(1 + (i * 13 + s * 101) % 999 for s in range(6)),
+                              moves=(i % 559, NO_MOVE if i % 3 else (i * 5) % 559, NO_MOVE, NO_MOVE)))
+    return box(records)
+
+
+def write(target, name, data):
+    path = os.path.join(CORPUS, target, name)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def box_seeds():
+    full = full_box()
+    write("box_file", "empty.vbd", b"")
+    write("box_file", "saved_empty.vbd", box([]))
+    write("box_file", "full.vbd", full)
+    # A full box whose middle record has a species past the table and whose end runs long.
+    bad = bytearray(full)
+    bad[500 * RECORD + 32:500 * RECORD + 36] = struct.pack("<i", 663)
+    write("box_file", "full_bad_record_long.vbd", bytes(bad) + b"\x01" * 300)
+    write("box_file", "truncated_mid_record.vbd", full[:10 * RECORD + 77])
+    for fixture in ("box_mixed.vbd", "box_truncated.vbd"):
+        shutil.copy(os.path.join(FIXTURES, fixture), os.path.join(CORPUS, "box_file", fixture))
+
+
+# A settings input: key choice, int32 value, then the file.
+def settings(pick, value, text):
+    return bytes([pick]) + struct.pack("<i", value) + text
+
+
+def settings_seeds():
+    sections = {
+        "Main": {"Version": 92},
+        "TopWindow": {"left": 10, "top": 20, "right": 300, "bottom": 200},
+        "Search": {"show": 1, "radio_w1": 1, "radio_w2": 0, "check_level": 1, "combo_u1": 3, "combo_wn4": 551},
+        "ParaCheck": {"show": 0, "rule": 2, "level": 49, "seikaku": 7, "vant": 150},
+        "Damage": {"show": 1, "left": -5, "top": 0, "right": 800, "bottom": 600},
+        "DataView": {"number": 1, "clevel": 49, "qx": 1, "tk": 0},
+        "DataEdit": {"left": 0, "top": 0, "right": 0, "bottom": 0, "rule": 1},
+    }
+    full = "".join(f"[{s}]\r\n" + "".join(f"{k}={v}\r\n" for k, v in keys.items()) for s, keys in sections.items())
+    write("settings_file", "full.ini", settings(2, 0, full.encode()))
+    write("settings_file", "version91.ini", settings(0, 92, full.replace("Version=92", "Version=91").encode()))
+    write("settings_file", "lf_comments.ini",
+          settings(6, 100, b"; notes\n[main]\nversion = 92\n\n[DataView]\nclevel=\"12\"\nextra = text\n"))
+    write("settings_file", "odd_lines.ini",
+          settings(5, -1, b"garbage\n[Search\nshow=1\n=5\n[]\n[Damage]\r\ntop=3\r\ntop=4\r\n\0\0binary"))
+    write("settings_file", "empty.ini", settings(1, 7, b""))
+
+
+def cp932_seeds():
+    texts = {
+        "names_utf8": "フシギダネ ニドラン♀ デオキシス（ノーマル） ﾊﾞｰｼﾞｮﾝ ～－",
+        "names_sjis": "ピカチュウ ①㈱纊 ＼￤".encode("cp932"),
+        "mixed": b"abc\x82\xa0\xff\x80\xe3\x81\x82\xe3\x81\x81\xc0\x80\xed\xa0\x80\xf4\x90\x80\x80",
+        "emoji": "😀 ASCII ｱｲｳ 漢字",
+    }
+    for i, (name, text) in enumerate(texts.items()):
+        raw = text.encode("utf-8") if isinstance(text, str) else text
+        write("cp932", name, bytes([7 + 9 * i]) + raw)
+
+
+if __name__ == "__main__":
+    box_seeds()
+    settings_seeds()
+    cp932_seeds()
