@@ -79,13 +79,13 @@ TEST(ReadOnlyDirectory, SettingsAreReadButNeverChanged) {
     };
     TempDir dir;
     RUN_WITH_PRIVATE_MOUNTS([&] {
-        ASSERT_TRUE(mountSmallFileSystem(dir.path(), 1 << 20));
+        mountedOrSkip(mountSmallFileSystem(dir.path(), 1 << 20));
         for (std::size_t i = 0; i < std::size(cases); ++i) {
             fs::create_directory(dir.path() / std::to_string(i));
             if (cases[i].content)
                 writeAll(dir.path() / std::to_string(i) / "rusrina.ini", *cases[i].content);
         }
-        ASSERT_TRUE(remountReadOnly(dir.path()));
+        mountedOrSkip(remountReadOnly(dir.path()));
         for (std::size_t i = 0; i < std::size(cases); ++i) {
             SCOPED_TRACE(cases[i].what);
             const fs::path sub = dir.path() / std::to_string(i);
@@ -112,11 +112,11 @@ TEST(ReadOnlyDirectory, BoxLoadsAndASaveFailsWithTheReason) {
     const std::string previous = imageOf(namedBox(3));
     const std::string mixed = readAll(kFixtures / "box_mixed.vbd");
     RUN_WITH_PRIVATE_MOUNTS([&] {
-        ASSERT_TRUE(mountSmallFileSystem(dir.path(), 1 << 20));
+        mountedOrSkip(mountSmallFileSystem(dir.path(), 1 << 20));
         fs::create_directory(dir / "bad");
         writeAll(dir / "rusrina.vbd", previous);
         writeAll(dir.path() / "bad" / "rusrina.vbd", mixed);
-        ASSERT_TRUE(remountReadOnly(dir.path()));
+        mountedOrSkip(remountReadOnly(dir.path()));
 
         BoxFile file(dir / "rusrina.vbd");
         Box box;
@@ -152,7 +152,7 @@ TEST(FullDisk, SavesFailCleanlyAndWorkAgainWithRoom) {
     const std::string mixed = readAll(kFixtures / "box_mixed.vbd");
     RUN_WITH_PRIVATE_MOUNTS([&] {
         // Forty pages: the box file takes 36, the settings file and the bad-record file one each.
-        ASSERT_TRUE(mountSmallFileSystem(dir.path(), 40 * 4096));
+        mountedOrSkip(mountSmallFileSystem(dir.path(), 40 * 4096));
         writeAll(dir / "rusrina.vbd", previous);
         writeAll(dir / "rusrina.ini", kSettings92);
         writeAll(dir / "mixed.vbd", mixed);

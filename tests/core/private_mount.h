@@ -55,6 +55,14 @@ inline bool remountReadOnly(const std::filesystem::path& dir) {
     return ::mount(nullptr, dir.c_str(), nullptr, MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
 }
 
+// In the child: a mount the system refuses (a container's security profile) skips the test.
+inline void mountedOrSkip(bool mounted) {
+    if (!mounted) {
+        std::fflush(stdout);
+        ::_exit(kNoPrivateMounts);
+    }
+}
+
 // Runs `body` in a child process inside a private mount namespace. Skips the test where the
 // system allows no such namespace (a container that forbids unshare).
 #define RUN_WITH_PRIVATE_MOUNTS(body)                                                                                  \
