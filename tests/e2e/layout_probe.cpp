@@ -1,0 +1,85 @@
+// Tells the end-to-end driver where to click: opens the launcher, the box and damage window and the
+// entry edit window from the settings file in the current directory, exactly as the program does
+// (same code, same Qt, same fonts, same display), and prints every named widget's rectangle inside
+// its window as JSON. The driver clicks the real program at those places.
+//
+// The box window is measured twice: as it opens, and once rows 0 and 1 of the box in the current
+// directory are set as attacker and defender (its panels then hold texts, which may move the rows).
+// Nothing is written back: the settings file is a copy the driver throws away.
+
+#include "app/top_window.h"
+#include "box/box.h"
+#include "settings/settings_file.h"
+#include "ui/box/box_window.h"
+#include "ui/edit/entry_edit_window.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTableView>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+QJsonArray rectJson(const QRect &rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+QRect rectInWindow(const QWidget &widget, const QRect &local) {
+    return QRect(widget.mapTo(widget.window(), local.topLeft()), local.size());
+}
+
+QJsonObject windowJson(QWidget &window) {
+    QJsonObject widgets;
+    for (QWidget *child : window.findChildren<QWidget *>()) {
+        if (!child->objectName().isEmpty() && child->isVisibleTo(&window))
+            widgets.insert(child->objectName(), rectJson(rectInWindow(*child, child->rect())));
+    }
+    return {{"geometry", rectJson(window.geometry())}, {"widgets", widgets}};
+}
+
+QJsonObject boxWindowJson(rusrina::BoxWindow &window) {
+    QJsonObject json = windowJson(window);
+    auto *list = window.findChild<QTableView *>(QStringLiteral("boxList"));
+    QJsonArray rows;
+    for (int row = 0; list && row < list->model()->rowCount(); ++row)
+        rows.append(rectJson(rectInWindow(*list->viewport(), list->visualRect(list->model()->index(row, 0)))));
+    json.insert("boxRows", rows);
+    return json;
+}
+
+bool exposed(QWidget &window) {
+    return QTest::qWaitForWindowExposed(&window, 5000);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    rusrina::SettingsFile settings(QDir::current().absoluteFilePath(QStringLiteral("rusrina.ini")).toStdString());
+    rusrina::TopWindow top(settings);
+    top.show();
+    rusrina::BoxWindow &box = *top.boxWindow();
+    box.showTool(rusrina::ShowCommand::Show);
+    rusrina::EntryEditWindow &edit = *box.editWindow();
+    edit.showTool(rusrina::ShowCommand::Show);
+    if (!exposed(top) || !exposed(box) || !exposed(edit)) {
+        std::fprintf(stderr, "e2e_layout_probe: the windows did not appear\n");
+        return 1;
+    }
+    QJsonObject json{{"top", windowJson(top)}, {"box", boxWindowJson(box)}, {"edit", windowJson(edit)}};
+    if (box.box().count() >= 2) {
+        box.setAttacker(0);
+        box.setDefender(1);
+        for (int pass = 0; pass < 3; ++pass) // nested layouts settle one level per pass
+            QApplication::processEvents();
+        json.insert("boxWithSides", boxWindowJson(box));
+    }
+    std::fputs(QJsonDocument(json).toJson(QJsonDocument::Compact).constData(), stdout);
+    return 0;
+}
