@@ -34,8 +34,8 @@ bool isBlank(char c) {
 
 } // namespace
 
-std::vector<Choice> typeFilterChoices() {
-    std::vector<Choice> choices{{kNoChoiceText, 0}};
+std::vector<ListChoice> typeFilterChoices() {
+    std::vector<ListChoice> choices{{kNoChoiceText, 0}};
     for (int type = 0; type < kTypeCount; ++type) {
         if (type != kPlaceholderType)
             choices.push_back({typeName(type), type + 1});
@@ -47,8 +47,8 @@ int typeFilterForMove(int move) {
     return isValidMove(move) ? moveRecord(move).type + 1 : 0;
 }
 
-std::vector<Choice> speciesChoices(int rule) {
-    std::vector<Choice> choices;
+std::vector<ListChoice> speciesChoices(int rule) {
+    std::vector<ListChoice> choices;
     for (int species = 0; species < kSpeciesCount; ++species) {
         if (isEligible(rule, species))
             choices.push_back({speciesName(species), species});
@@ -67,9 +67,9 @@ int levelForRule(int rule, int level) {
     }
 }
 
-std::vector<Choice> abilityChoices(int species) {
+std::vector<ListChoice> abilityChoices(int species) {
     const SpeciesAbilities& abilities = speciesAbilities(species);
-    std::vector<Choice> choices{{abilityName(abilities.ability1), abilities.ability1}};
+    std::vector<ListChoice> choices{{abilityName(abilities.ability1), abilities.ability1}};
     if (abilities.ability2 != 0)
         choices.push_back({abilityName(abilities.ability2), abilities.ability2});
     return choices;
@@ -80,15 +80,15 @@ std::string natureChoiceText(int nature) {
     return text::cutToWidth(natureRecord(nature).label, 10);
 }
 
-std::vector<Choice> itemChoices() {
-    std::vector<Choice> choices;
+std::vector<ListChoice> itemChoices() {
+    std::vector<ListChoice> choices;
     for (int item = 0; item < kDamageItemCount; ++item)
         choices.push_back({damageItem(item).name, item});
     return choices;
 }
 
-std::vector<Choice> moveChoices(int species, int typeFilter) {
-    std::vector<Choice> choices{{kNoChoiceText, NO_MOVE}};
+std::vector<ListChoice> moveChoices(int species, int typeFilter) {
+    std::vector<ListChoice> choices{{kNoChoiceText, NO_MOVE}};
     for (int move = 0; move < kMoveCount; ++move) {
         if (passesTypeFilter(move, typeFilter) && canLearnMove(species, move))
             choices.push_back({moveRecord(move).name, move});
@@ -111,12 +111,12 @@ std::array<std::string, 5> moveInfoTexts(int move) {
             moveCategoryName(record.category), moveTargetName(record.target)};
 }
 
-int findChoiceText(const std::vector<Choice>& choices, std::string_view text) {
-    auto found = std::find_if(choices.begin(), choices.end(), [&](const Choice& c) { return c.text == text; });
+int findChoiceText(const std::vector<ListChoice>& choices, std::string_view text) {
+    auto found = std::find_if(choices.begin(), choices.end(), [&](const ListChoice& c) { return c.text == text; });
     return found == choices.end() ? -1 : static_cast<int>(found - choices.begin());
 }
 
-int moveChoiceRow(const std::vector<Choice>& moves, int move) {
+int moveChoiceRow(const std::vector<ListChoice>& moves, int move) {
     if (!isValidMove(move))
         return 0;
     const std::string name = moveRecord(move).name;

@@ -4,6 +4,7 @@
 // built from the fields.
 
 #include "box/box_entry.h"
+#include "calc/list_choice.h"
 #include "data/moves.h"
 
 #include <array>
@@ -12,13 +13,6 @@
 #include <vector>
 
 namespace rusrina {
-
-// One row of a chooser: its text (UTF-8) and the value it stands for.
-struct Choice {
-    std::string text;
-    int value;
-    bool operator==(const Choice&) const = default;
-};
 
 // --- Choosers -------------------------------------------------------------------------------
 
@@ -33,40 +27,40 @@ inline constexpr int kGildaLevel = 50;
 inline constexpr int kRaffineLevel = 30;
 
 // " 無指定" (0), then every real type with value type + 1 (the placeholder type is left out).
-std::vector<Choice> typeFilterChoices();
+std::vector<ListChoice> typeFilterChoices();
 // The type filter value that shows a stored move: 0 for NO_MOVE (or a move outside the table),
 // else the move's type + 1.
 int typeFilterForMove(int move);
 
 // The species the battle rule admits, in table order, named from the species table.
-std::vector<Choice> speciesChoices(int rule);
+std::vector<ListChoice> speciesChoices(int rule);
 // The level a change to `rule` leaves: the arenas with a fixed level set it, other rules keep
 // `level`.
 int levelForRule(int rule, int level);
 
 // The species' first ability and, when it has one, its second.
-std::vector<Choice> abilityChoices(int species);
+std::vector<ListChoice> abilityChoices(int species);
 
 // The nature chooser's text: the nature's label without its bracketed note.
 std::string natureChoiceText(int nature);
 // The held-item chooser: every row of the damage item table, its empty last row included.
-std::vector<Choice> itemChoices();
+std::vector<ListChoice> itemChoices();
 
 // The move chooser of one slot. `typeFilter` is a type filter value (0 = any type). " 無指定"
 // (NO_MOVE) first, then every move of the table the species can learn, of the filter's type, in
 // table order; for species before kOpTutorSpeciesLimit the tutor separator (NO_MOVE) and the Op
 // tutor moves of the filter's type, each as "―" + name, whether learnable or not.
-std::vector<Choice> moveChoices(int species, int typeFilter);
+std::vector<ListChoice> moveChoices(int species, int typeFilter);
 
 // The five info cells of a move slot: power, accuracy, PP, category and target; " - " each for
 // NO_MOVE.
 std::array<std::string, 5> moveInfoTexts(int move);
 
 // The position in `choices` of the row whose text is exactly `text`, or -1.
-int findChoiceText(const std::vector<Choice>& choices, std::string_view text);
+int findChoiceText(const std::vector<ListChoice>& choices, std::string_view text);
 // The row to select for a stored move: the row named exactly as the move, else its tutor row,
 // else 0 (" 無指定").
-int moveChoiceRow(const std::vector<Choice>& moves, int move);
+int moveChoiceRow(const std::vector<ListChoice>& moves, int move);
 
 // --- Presets --------------------------------------------------------------------------------
 

@@ -25,8 +25,8 @@ std::string formatInt(const char* format, int value) {
     return buffer;
 }
 
-std::vector<ChooserEntry> thresholdEntries(const ThresholdOption& (*option)(int)) {
-    std::vector<ChooserEntry> entries;
+std::vector<ListChoice> thresholdEntries(const ThresholdOption& (*option)(int)) {
+    std::vector<ListChoice> entries;
     for (int i = 0; i < kThresholdOptionCount; ++i)
         entries.push_back({option(i).label, option(i).value});
     return entries;
@@ -42,38 +42,38 @@ bool validSpecies(int species) {
 
 } // namespace
 
-std::vector<ChooserEntry> statAtMostEntries() {
+std::vector<ListChoice> statAtMostEntries() {
     return thresholdEntries(statAtMostOption);
 }
 
-std::vector<ChooserEntry> statAtLeastEntries() {
+std::vector<ListChoice> statAtLeastEntries() {
     return thresholdEntries(statAtLeastOption);
 }
 
-std::vector<ChooserEntry> typeChooserEntries() {
-    std::vector<ChooserEntry> entries{{kNoChoice, 0}};
+std::vector<ListChoice> typeChooserEntries() {
+    std::vector<ListChoice> entries{{kNoChoice, 0}};
     for (int type = 0; type < kTypeCount; ++type)
         if (type != kPlaceholderType)
             entries.push_back({typeName(type), type + 1});
     return entries;
 }
 
-std::vector<ChooserEntry> abilityChooserEntries() {
-    std::vector<ChooserEntry> entries;
+std::vector<ListChoice> abilityChooserEntries() {
+    std::vector<ListChoice> entries;
     for (int ability = 0; ability < kAbilityCount; ++ability)
         entries.push_back({abilityName(ability), ability});
     return entries;
 }
 
-std::vector<ChooserEntry> eggGroupChooserEntries() {
-    std::vector<ChooserEntry> entries{{kNoChoice, 0}};
+std::vector<ListChoice> eggGroupChooserEntries() {
+    std::vector<ListChoice> entries{{kNoChoice, 0}};
     for (int group : eggGroupListOrder())
         entries.push_back({eggGroupName(group), group + 1});
     return entries;
 }
 
-std::vector<ChooserEntry> moveChooserEntries(int typeValue) {
-    std::vector<ChooserEntry> entries{{kAnyMove, NO_MOVE}};
+std::vector<ListChoice> moveChooserEntries(int typeValue) {
+    std::vector<ListChoice> entries{{kAnyMove, NO_MOVE}};
     for (int move = 0; move < kMoveCount; ++move) {
         const MoveRecord& record = moveRecord(move);
         if (typeValue == 0 || record.type == typeValue - 1)
@@ -82,8 +82,8 @@ std::vector<ChooserEntry> moveChooserEntries(int typeValue) {
     return entries;
 }
 
-std::vector<ChooserEntry> ruleChooserEntries() {
-    std::vector<ChooserEntry> entries;
+std::vector<ListChoice> ruleChooserEntries() {
+    std::vector<ListChoice> entries;
     for (int rule = 0; rule < kBattleRuleCount; ++rule)
         entries.push_back({ruleName(rule), rule});
     return entries;

@@ -3,6 +3,7 @@
 // the criteria its controls stand for, and the order of the result list after a header click.
 
 #include "calc/search.h"
+#include "calc/list_choice.h"
 
 #include <array>
 #include <string>
@@ -10,27 +11,20 @@
 
 namespace rusrina {
 
-// One entry of a chooser: its text (UTF-8) and the value it stands for.
-struct ChooserEntry {
-    std::string text;
-    int value;
-    bool operator==(const ChooserEntry&) const = default;
-};
-
 // Stat bounds: the twelve options, each valued at its inclusive bound.
-std::vector<ChooserEntry> statAtMostEntries();
-std::vector<ChooserEntry> statAtLeastEntries();
+std::vector<ListChoice> statAtMostEntries();
+std::vector<ListChoice> statAtLeastEntries();
 // "タイプ１", "タイプ２" and the move-type choosers: "指定無し" (0), then every real type (type + 1).
-std::vector<ChooserEntry> typeChooserEntries();
+std::vector<ListChoice> typeChooserEntries();
 // "とくせい": every ability name in index order (the position is the ability index).
-std::vector<ChooserEntry> abilityChooserEntries();
+std::vector<ListChoice> abilityChooserEntries();
 // "たまごグループ": "指定無し" (0), then the groups in their display order (group + 1).
-std::vector<ChooserEntry> eggGroupChooserEntries();
+std::vector<ListChoice> eggGroupChooserEntries();
 // A move chooser for the value of its row's type chooser: " 無指定" (NO_MOVE), then the moves of that
 // type (every move for 0) in index order, each valued at its move index.
-std::vector<ChooserEntry> moveChooserEntries(int typeValue);
+std::vector<ListChoice> moveChooserEntries(int typeValue);
 // The battle rules (the position is the rule kind).
-std::vector<ChooserEntry> ruleChooserEntries();
+std::vector<ListChoice> ruleChooserEntries();
 
 // A stored chooser position, or the first entry when it lies outside a list of `count` entries
 // (a hand-edited settings file, or a list that has become shorter).

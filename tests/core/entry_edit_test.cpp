@@ -29,7 +29,7 @@ constexpr int kThunderPunch = 8;
 constexpr int kThunder = 86;
 constexpr int kSoftBoiled = 134; // an Op tutor move デオキシス cannot learn otherwise
 
-int separatorRow(const std::vector<Choice>& choices) {
+int separatorRow(const std::vector<ListChoice>& choices) {
     return findChoiceText(choices, kTutorSeparatorText);
 }
 
@@ -50,12 +50,12 @@ EntryForm mewForm() {
 } // namespace
 
 TEST(EntryEditChoosers, TypeFiltersLeaveOutThePlaceholderAndCarryTypePlusOne) {
-    const std::vector<Choice> filters = typeFilterChoices();
+    const std::vector<ListChoice> filters = typeFilterChoices();
     ASSERT_EQ(filters.size(), 18u);
-    EXPECT_EQ(filters[0], (Choice{" 無指定", 0}));
-    EXPECT_EQ(filters[1], (Choice{"ノーマル", 1}));
+    EXPECT_EQ(filters[0], (ListChoice{" 無指定", 0}));
+    EXPECT_EQ(filters[1], (ListChoice{"ノーマル", 1}));
     EXPECT_EQ(filters[9].value, 9); // type 8, the last before the placeholder
-    EXPECT_EQ(filters[10], (Choice{"ほのお", kFire + 1}));
+    EXPECT_EQ(filters[10], (ListChoice{"ほのお", kFire + 1}));
     EXPECT_EQ(filters[17].value, 18); // type 17
     EXPECT_EQ(findChoiceText(filters, "－－－"), -1);
 
@@ -68,10 +68,10 @@ TEST(EntryEditChoosers, TypeFiltersLeaveOutThePlaceholderAndCarryTypePlusOne) {
 }
 
 TEST(EntryEditChoosers, SpeciesFollowTheRuleInTableOrder) {
-    const std::vector<Choice> all = speciesChoices(kRuleUnrestricted);
+    const std::vector<ListChoice> all = speciesChoices(kRuleUnrestricted);
     ASSERT_EQ(all.size(), static_cast<size_t>(kSpeciesCount));
-    EXPECT_EQ(all[0], (Choice{"フシギダネ", 0}));
-    EXPECT_EQ(all[kMew], (Choice{"ミュウ", kMew}));
+    EXPECT_EQ(all[0], (ListChoice{"フシギダネ", 0}));
+    EXPECT_EQ(all[kMew], (ListChoice{"ミュウ", kMew}));
 
     EXPECT_EQ(findChoiceText(speciesChoices(kRuleGilda), "ミュウツー"), -1);
     EXPECT_EQ(speciesChoices(kRuleXyrem).front().value, kFirstGen5Species);
@@ -85,8 +85,8 @@ TEST(EntryEditChoosers, OnlyTheTwoArenasFixTheLevel) {
 }
 
 TEST(EntryEditChoosers, AbilitiesNaturesAndItems) {
-    EXPECT_EQ(abilityChoices(kMew), (std::vector<Choice>{{"シンクロ", 39}}));
-    EXPECT_EQ(abilityChoices(15), (std::vector<Choice>{{"するどいめ", 47}, {"ちどりあし", 57}})); // ポッポ
+    EXPECT_EQ(abilityChoices(kMew), (std::vector<ListChoice>{{"シンクロ", 39}}));
+    EXPECT_EQ(abilityChoices(15), (std::vector<ListChoice>{{"するどいめ", 47}, {"ちどりあし", 57}})); // ポッポ
 
     // The label up to its bracketed note, full-width padding kept.
     struct Case {
@@ -96,10 +96,10 @@ TEST(EntryEditChoosers, AbilitiesNaturesAndItems) {
     for (const Case& c : natures)
         EXPECT_EQ(natureChoiceText(c.nature), c.text);
 
-    const std::vector<Choice> items = itemChoices();
+    const std::vector<ListChoice> items = itemChoices();
     ASSERT_EQ(items.size(), 17u);
-    EXPECT_EQ(items.back(), (Choice{"", 16}));
-    EXPECT_EQ(items[10], (Choice{"こころのしずく", 10}));
+    EXPECT_EQ(items.back(), (ListChoice{"", 16}));
+    EXPECT_EQ(items[10], (ListChoice{"こころのしずく", 10}));
 }
 
 TEST(EntryEditMoves, TutorRowsOnlyBeforeTheCutOff) {
@@ -108,13 +108,13 @@ TEST(EntryEditMoves, TutorRowsOnlyBeforeTheCutOff) {
         bool tutorRows;
     } cases[] = {{0, true}, {kMew, true}, {kDeoxysSpeed, true}, {kTurtwig, false}, {kSpeciesCount - 1, false}};
     for (const Case& c : cases) {
-        const std::vector<Choice> moves = moveChoices(c.species, 0);
+        const std::vector<ListChoice> moves = moveChoices(c.species, 0);
         ASSERT_FALSE(moves.empty());
-        EXPECT_EQ(moves.front(), (Choice{" 無指定", NO_MOVE}));
+        EXPECT_EQ(moves.front(), (ListChoice{" 無指定", NO_MOVE}));
         const int separator = separatorRow(moves);
         if (!c.tutorRows) {
             EXPECT_EQ(separator, -1) << c.species;
-            for (const Choice& m : moves)
+            for (const ListChoice& m : moves)
                 EXPECT_FALSE(m.text.starts_with("―")) << c.species << " " << m.text;
             continue;
         }
@@ -122,7 +122,7 @@ TEST(EntryEditMoves, TutorRowsOnlyBeforeTheCutOff) {
         ASSERT_EQ(static_cast<int>(moves.size()) - separator - 1, kOpTutorMoveCount) << c.species;
         EXPECT_EQ(moves[separator].value, NO_MOVE);
         for (int i = 0; i < kOpTutorMoveCount; ++i) {
-            const Choice& row = moves[separator + 1 + i];
+            const ListChoice& row = moves[separator + 1 + i];
             EXPECT_EQ(row.value, opTutorMoves()[i]);
             EXPECT_EQ(row.text, std::string("―") + moveRecord(opTutorMoves()[i]).name);
         }
@@ -134,8 +134,8 @@ TEST(EntryEditMoves, TutorRowsOnlyBeforeTheCutOff) {
 }
 
 TEST(EntryEditMoves, TypeFilterReachesLearntAndTutorRows) {
-    const std::vector<Choice> fire = moveChoices(kMew, kFire + 1);
-    for (const Choice& c : fire)
+    const std::vector<ListChoice> fire = moveChoices(kMew, kFire + 1);
+    for (const ListChoice& c : fire)
         EXPECT_TRUE(c.value == NO_MOVE || moveRecord(c.value).type == kFire) << c.text;
     EXPECT_GT(findChoiceText(fire, "ほのおのパンチ"), 0);
     EXPECT_GT(findChoiceText(fire, "―ほのおのパンチ"), 0);
@@ -153,20 +153,20 @@ TEST(EntryEditMoves, InfoCells) {
 
 TEST(EntryEditMoves, StoredMovesAndSpeciesMatchNamesExactly) {
     // かみなりパンチ comes before かみなり in table order; the match must not stop at a prefix.
-    const std::vector<Choice> electric = moveChoices(kMew, kElectric + 1);
+    const std::vector<ListChoice> electric = moveChoices(kMew, kElectric + 1);
     ASSERT_LT(findChoiceText(electric, "かみなりパンチ"), findChoiceText(electric, "かみなり"));
     EXPECT_EQ(electric[moveChoiceRow(electric, kThunder)].value, kThunder);
     EXPECT_EQ(electric[moveChoiceRow(electric, kThunderPunch)].text, "かみなりパンチ");
 
     // A move only on offer as a tutor row selects that row; a move not on offer selects " 無指定".
-    const std::vector<Choice> deoxys = moveChoices(kDeoxysSpeed, 0);
+    const std::vector<ListChoice> deoxys = moveChoices(kDeoxysSpeed, 0);
     EXPECT_EQ(deoxys[moveChoiceRow(deoxys, kSoftBoiled)].text, "―タマゴうみ");
-    const std::vector<Choice> turtwig = moveChoices(kTurtwig, 0);
+    const std::vector<ListChoice> turtwig = moveChoices(kTurtwig, 0);
     EXPECT_EQ(moveChoiceRow(turtwig, kSoftBoiled), 0);
     EXPECT_EQ(moveChoiceRow(turtwig, NO_MOVE), 0);
     EXPECT_EQ(moveChoiceRow(turtwig, kMoveCount), 0);
 
-    const std::vector<Choice> species = speciesChoices(kRuleUnrestricted);
+    const std::vector<ListChoice> species = speciesChoices(kRuleUnrestricted);
     ASSERT_LT(findChoiceText(species, "ミュウツー"), findChoiceText(species, "ミュウ"));
     EXPECT_EQ(species[findChoiceText(species, "ミュウ")].value, kMew);
     EXPECT_EQ(species[findChoiceText(species, "ミュウツー")].value, kMewtwo);

@@ -38,7 +38,7 @@ std::vector<int> allSpecies() {
     return all;
 }
 
-std::vector<std::string> texts(const std::vector<ChooserEntry>& entries) {
+std::vector<std::string> texts(const std::vector<ListChoice>& entries) {
     std::vector<std::string> out;
     for (const auto& e : entries)
         out.push_back(e.text);
@@ -48,9 +48,9 @@ std::vector<std::string> texts(const std::vector<ChooserEntry>& entries) {
 TEST(SearchChoosers, FixedListsHaveTheirEntriesAndValues) {
     struct Case {
         const char* list;
-        std::vector<ChooserEntry> entries;
+        std::vector<ListChoice> entries;
         size_t count;
-        ChooserEntry first, last;
+        ListChoice first, last;
     };
     const Case cases[] = {
         {"at most", statAtMostEntries(), 12, {" 無指定", 512}, {"50以下", 50}},
@@ -74,8 +74,8 @@ TEST(SearchChoosers, TypeListSkipsThePlaceholderAndValuesAreTypePlusOne) {
         EXPECT_NE(entries[i].value, kPlaceholderType + 1);
         EXPECT_EQ(entries[i].text, typeName(entries[i].value - 1));
     }
-    EXPECT_EQ(entries[9], (ChooserEntry{"はがね", 9}));
-    EXPECT_EQ(entries[10], (ChooserEntry{"ほのお", 11}));
+    EXPECT_EQ(entries[9], (ListChoice{"はがね", 9}));
+    EXPECT_EQ(entries[10], (ListChoice{"ほのお", 11}));
 }
 
 TEST(SearchChoosers, EggGroupsShowTheWaterGroupsTogetherButKeepTheirValues) {
@@ -91,15 +91,15 @@ TEST(SearchChoosers, EggGroupsShowTheWaterGroupsTogetherButKeepTheirValues) {
 TEST(SearchChoosers, MoveListFollowsTheRowType) {
     const auto every = moveChooserEntries(0);
     ASSERT_EQ(every.size(), static_cast<size_t>(kMoveCount) + 1);
-    EXPECT_EQ(every.front(), (ChooserEntry{" 無指定", NO_MOVE}));
+    EXPECT_EQ(every.front(), (ListChoice{" 無指定", NO_MOVE}));
     for (int m = 0; m < kMoveCount; ++m)
-        ASSERT_EQ(every[m + 1], (ChooserEntry{moveRecord(m).name, m}));
+        ASSERT_EQ(every[m + 1], (ListChoice{moveRecord(m).name, m}));
 
     const int electric = 13;
     const auto typed = moveChooserEntries(electric + 1);
-    EXPECT_EQ(typed.front(), (ChooserEntry{" 無指定", NO_MOVE}));
+    EXPECT_EQ(typed.front(), (ListChoice{" 無指定", NO_MOVE}));
     const auto ofType = std::count_if(every.begin() + 1, every.end(),
-                                      [](const ChooserEntry& e) { return moveRecord(e.value).type == electric; });
+                                      [](const ListChoice& e) { return moveRecord(e.value).type == electric; });
     EXPECT_EQ(static_cast<long>(typed.size()) - 1, ofType);
     EXPECT_EQ(typed[1].text, "かみなりパンチ");
     EXPECT_EQ(typed[2].text, "でんきショック");

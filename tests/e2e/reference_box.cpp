@@ -62,7 +62,7 @@ const Creature kCreatures[2] = {
 // The rows the driver copies the log of, with Alpha attacking Beta.
 constexpr int kCopiedRows[] = {0, 1};
 
-int rowOf(const std::vector<Choice> &choices, std::string_view text, const char *what) {
+int rowOf(const std::vector<ListChoice> &choices, std::string_view text, const char *what) {
     const int row = findChoiceText(choices, text);
     if (row < 0)
         throw std::runtime_error(std::string("no ") + what + " row " + std::string(text));
@@ -93,12 +93,12 @@ struct ChooserRows {
 
 ChooserRows chooserRows(const Creature &creature) {
     ChooserRows rows{};
-    const std::vector<Choice> species = speciesChoices(kRuleUnrestricted);
+    const std::vector<ListChoice> species = speciesChoices(kRuleUnrestricted);
     rows.species = rowOf(species, creature.species, "species");
     rows.level = creature.level - 1;
     rows.nature = natureIndex(creature.nature);
     rows.item = itemIndex(creature.item);
-    const std::vector<Choice> moves = moveChoices(species[rows.species].value, 0);
+    const std::vector<ListChoice> moves = moveChoices(species[rows.species].value, 0);
     for (int k = 0; k < 4; ++k)
         rows.moves[k] = rowOf(moves, creature.moves[k], "move");
     return rows;
@@ -124,7 +124,7 @@ BoxEntry entryOf(const Creature &creature) {
                                : computeStat(record.baseStats[stat], creature.iv[stat], creature.ev[stat],
                                              creature.level, natureMultiplier(entry.nature, stat));
     }
-    const std::vector<Choice> moves = moveChoices(entry.species, 0);
+    const std::vector<ListChoice> moves = moveChoices(entry.species, 0);
     for (int k = 0; k < 4; ++k)
         entry.move[k] = moves[rows.moves[k]].value;
     return entry;

@@ -376,7 +376,7 @@ void EntryEditWindowTest::ruleSetsLevelAndSpecies() {
     f.choose("combo_rule", rule);
     QCOMPARE(f.combo("combo_level")->currentText(), QString::number(level));
     QComboBox* species = f.combo("combo_species");
-    const std::vector<Choice> expected = speciesChoices(rule);
+    const std::vector<ListChoice> expected = speciesChoices(rule);
     QCOMPARE(species->count(), static_cast<int>(expected.size()));
     QCOMPARE(species->currentIndex(), 0);
     QCOMPARE(species->itemData(species->count() - 1).toInt(), expected.back().value);

@@ -51,10 +51,10 @@ QComboBox* makeCombo(QWidget* parent, const char* name, int minimumChars = 0) {
     return combo;
 }
 
-void fillCombo(QComboBox* combo, const std::vector<Choice>& choices) {
+void fillCombo(QComboBox* combo, const std::vector<ListChoice>& choices) {
     QSignalBlocker blocker(combo);
     combo->clear();
-    for (const Choice& c : choices)
+    for (const ListChoice& c : choices)
         combo->addItem(fromUtf8(c.text), c.value);
     combo->setCurrentIndex(choices.empty() ? -1 : 0);
 }
@@ -234,7 +234,7 @@ QWidget* EntryEditWindow::buildMoveGrid() {
 }
 
 void EntryEditWindow::fillFixedChoosers() {
-    std::vector<Choice> rules, levels, natures, presets;
+    std::vector<ListChoice> rules, levels, natures, presets;
     for (int rule = 0; rule < kBattleRuleCount; ++rule)
         rules.push_back({ruleName(rule), rule});
     for (int level = 1; level <= kLevelCount; ++level)
@@ -248,7 +248,7 @@ void EntryEditWindow::fillFixedChoosers() {
     fillCombo(m_nature, natures);
     fillCombo(m_preset, presets);
     fillCombo(m_item, itemChoices());
-    const std::vector<Choice> filters = typeFilterChoices();
+    const std::vector<ListChoice> filters = typeFilterChoices();
     for (MoveRow& row : m_moves)
         fillCombo(row.type, filters);
 
@@ -289,12 +289,12 @@ void EntryEditWindow::rebuildAbilitiesAndMoves() {
     const int species = currentValue(m_species);
     fillCombo(m_ability, abilityChoices(species));
     // Every filter is " 無指定" now, so the four lists are the same.
-    const std::vector<Choice> unfiltered = moveChoices(species, 0);
+    const std::vector<ListChoice> unfiltered = moveChoices(species, 0);
     for (int slot = 0; slot < 4; ++slot)
         rebuildMoves(slot, &unfiltered);
 }
 
-void EntryEditWindow::rebuildMoves(int slot, const std::vector<Choice>* unfiltered) {
+void EntryEditWindow::rebuildMoves(int slot, const std::vector<ListChoice>* unfiltered) {
     MoveRow& row = m_moves[slot];
     const int filter = currentValue(row.type);
     if (unfiltered && filter == 0)
@@ -497,7 +497,7 @@ void EntryEditWindow::fillFromEntry(int slot) {
     for (int slotIndex = 0; slotIndex < 4; ++slotIndex) {
         MoveRow& row = m_moves[slotIndex];
         selectRow(row.type, row.type->findData(typeFilterForMove(entry.move[slotIndex])));
-        const std::vector<Choice> moves = moveChoices(entry.species, currentValue(row.type));
+        const std::vector<ListChoice> moves = moveChoices(entry.species, currentValue(row.type));
         fillCombo(row.move, moves);
         selectRow(row.move, moveChoiceRow(moves, entry.move[slotIndex]));
         refreshMoveInfo(slotIndex);

@@ -17,7 +17,7 @@ namespace rusrina {
 
 class Box;
 struct BoxEntry;
-struct Choice;
+struct ListChoice;
 struct EntryForm;
 
 class EntryEditWindow : public ToolWindow {
@@ -58,7 +58,7 @@ private:
     // The chooser rebuilds, each followed by what depends on it.
     void rebuildSpecies();
     void rebuildAbilitiesAndMoves();
-    void rebuildMoves(int slot, const std::vector<Choice>* unfiltered = nullptr);
+    void rebuildMoves(int slot, const std::vector<ListChoice>* unfiltered = nullptr);
     void refreshMoveInfo(int slot);
 
     void onRuleChanged();

@@ -56,7 +56,7 @@ QComboBox* newChooser(QWidget* parent, const std::string& name) {
 
 // Fills the chooser at once through a model of its own, so a long list (every move) costs one
 // reset instead of one insertion per entry. Selects the first entry without notifying anyone.
-void fillChooser(QComboBox* chooser, const std::vector<ChooserEntry>& entries) {
+void fillChooser(QComboBox* chooser, const std::vector<ListChoice>& entries) {
     auto* model = new QStandardItemModel(static_cast<int>(entries.size()), 1, chooser);
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
         auto* item = new QStandardItem(QString::fromStdString(entries[i].text));
