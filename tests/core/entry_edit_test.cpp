@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kFire = 10;
 constexpr int kElectric = 13;
-constexpr int kPikachu = 24;
 constexpr int kMewtwo = 149;
 constexpr int kMew = 150;
 constexpr int kShedinja = 291;
