@@ -21,7 +21,7 @@ struct DetailFixture {
 
 // ミュウ (150) learns nearly every machine: the longest normal list; the pre-evolutions of
 // フシギバナ (2) make the list three species long.
-void BM_DetailShowSpecies(benchmark::State &state) {
+void BM_DetailShowSpecies(benchmark::State& state) {
     DetailFixture fixture;
     const int species = static_cast<int>(state.range(0));
     for (auto _ : state)
@@ -29,10 +29,10 @@ void BM_DetailShowSpecies(benchmark::State &state) {
 }
 BENCHMARK(BM_DetailShowSpecies)->Arg(150)->Arg(2)->Unit(benchmark::kMicrosecond);
 
-void BM_DetailToggleEditionBox(benchmark::State &state) {
+void BM_DetailToggleEditionBox(benchmark::State& state) {
     DetailFixture fixture;
     fixture.window.showSpecies(150);
-    QCheckBox *box = fixture.window.findChild<QCheckBox *>(QStringLiteral("tk"));
+    QCheckBox* box = fixture.window.findChild<QCheckBox*>(QStringLiteral("tk"));
     if (!box) {
         state.SkipWithError("no edition box");
         return;

@@ -10,7 +10,7 @@ namespace {
 
 // The offscreen platform warns about every window operation it does not model; those lines would
 // drown the figures.
-void quietOffscreenWarnings(QtMsgType type, const QMessageLogContext &, const QString &text) {
+void quietOffscreenWarnings(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support")))
         return;
     fprintf(stderr, "%s\n", qPrintable(text));
@@ -18,7 +18,7 @@ void quietOffscreenWarnings(QtMsgType type, const QMessageLogContext &, const QS
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietOffscreenWarnings);

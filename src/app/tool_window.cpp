@@ -31,7 +31,8 @@ void restorePlacement(QWidget& window, const SettingsFile& settings, const QStri
     // Compared in 64 bits: hand-edited edges far apart must not overflow into a valid-looking size.
     if (static_cast<long long>(right) <= left || static_cast<long long>(bottom) <= top)
         return;
-    if (static_cast<long long>(right) - left > QWIDGETSIZE_MAX || static_cast<long long>(bottom) - top > QWIDGETSIZE_MAX)
+    if (static_cast<long long>(right) - left > QWIDGETSIZE_MAX ||
+        static_cast<long long>(bottom) - top > QWIDGETSIZE_MAX)
         return;
     QRect rect(QPoint(left, top), QSize(right - left, bottom - top));
     // A window stored on a monitor that is gone would otherwise open where nobody can reach it.

@@ -49,7 +49,8 @@ bool isValidEntry(const BoxEntry& e) {
            inRange(e.level, 1, kMaxLevel) && inRange(e.nature, 0, kNatureCount - 1) &&
            inRange(e.ability, 0, kAbilityCount - 1) && inRange(e.item, 0, kDamageItemCount - 1) &&
            inRange(e.statsDirect, 0, 1) && allInRange(e.iv, 0, kEntryMaxIv) && allInRange(e.ev, 0, kEntryMaxEv) &&
-           allInRange(e.stat, kEntryMinStat, kEntryMaxStat) && std::all_of(std::begin(e.move), std::end(e.move), validMoveSlot);
+           allInRange(e.stat, kEntryMinStat, kEntryMaxStat) &&
+           std::all_of(std::begin(e.move), std::end(e.move), validMoveSlot);
 }
 
 std::string_view entryName(const BoxEntry& entry) {

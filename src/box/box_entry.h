@@ -21,11 +21,11 @@ struct BoxEntry {
     int32_t nature;
     int32_t ability;
     int32_t item;
-    int32_t statsDirect;      // 0: stats computed from IVs/EVs; 1: stats typed in directly
+    int32_t statsDirect; // 0: stats computed from IVs/EVs; 1: stats typed in directly
     int32_t iv[6];
     int32_t ev[6];
     int32_t stat[6];
-    int32_t move[4];          // move indices, NO_MOVE for an empty slot
+    int32_t move[4]; // move indices, NO_MOVE for an empty slot
 
     bool inUse() const { return name[0] != '\0'; }
 };

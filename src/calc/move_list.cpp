@@ -14,7 +14,7 @@ namespace {
 // Every ZV and JYJY tutor row names the move tutor ("教え屋教え技").
 constexpr int kTutorMethodIndex = 5;
 
-const char *editionCode(Edition edition) {
+const char* editionCode(Edition edition) {
     switch (edition) {
     case Edition::QX:
         return "QX";
@@ -28,7 +28,7 @@ const char *editionCode(Edition edition) {
     return "";
 }
 
-const char *tableSetCode(TableSet set) {
+const char* tableSetCode(TableSet set) {
     switch (set) {
     case TableSet::QXZV:
         return "QXZV";
@@ -65,7 +65,7 @@ std::string tutorMethod(int species, Edition edition) {
 // Collects rows, dropping moves outside the table (a damaged entry) and moves the choosers filter out.
 class RowSink {
 public:
-    RowSink(std::vector<MoveRow> &rows, const MoveListOptions &options) : m_rows(rows), m_options(options) {}
+    RowSink(std::vector<MoveRow>& rows, const MoveListOptions& options) : m_rows(rows), m_options(options) {}
 
     void add(int move, int keyBase, std::string method) {
         if (isValidMove(move) && passesFilter(move, m_options.categoryPosition, m_options.typePosition))
@@ -73,15 +73,15 @@ public:
     }
 
 private:
-    std::vector<MoveRow> &m_rows;
-    const MoveListOptions &m_options;
+    std::vector<MoveRow>& m_rows;
+    const MoveListOptions& m_options;
 };
 
 // Each of the following lists the species' own entries of one table that are missing from every
 // table in `others`; with no others it lists them all (the normal listing).
 
-void levelRowsAbsentFrom(RowSink &sink, int species, Edition own, std::initializer_list<Edition> others) {
-    for (const LevelUpEntry &entry : levelUpRow(own, species)) {
+void levelRowsAbsentFrom(RowSink& sink, int species, Edition own, std::initializer_list<Edition> others) {
+    for (const LevelUpEntry& entry : levelUpRow(own, species)) {
         if (entry.empty())
             break;
         const bool present = std::any_of(others.begin(), others.end(),
@@ -91,7 +91,7 @@ void levelRowsAbsentFrom(RowSink &sink, int species, Edition own, std::initializ
     }
 }
 
-void machineRowsAbsentFrom(RowSink &sink, int species, TableSet own, std::initializer_list<TableSet> others) {
+void machineRowsAbsentFrom(RowSink& sink, int species, TableSet own, std::initializer_list<TableSet> others) {
     for (int slot = 0; slot < kMachineSlots; ++slot) {
         const int move = machineSlotMove(own, slot);
         if (move < 0 || !machineFlag(own, species, slot))
@@ -103,7 +103,7 @@ void machineRowsAbsentFrom(RowSink &sink, int species, TableSet own, std::initia
     }
 }
 
-void eggRowsAbsentFrom(RowSink &sink, int species, TableSet own, std::initializer_list<TableSet> others) {
+void eggRowsAbsentFrom(RowSink& sink, int species, TableSet own, std::initializer_list<TableSet> others) {
     for (int move : eggRow(own, species)) {
         if (move == 0)
             continue;
@@ -114,7 +114,7 @@ void eggRowsAbsentFrom(RowSink &sink, int species, TableSet own, std::initialize
     }
 }
 
-void tutorRowsAbsentFrom(RowSink &sink, int species, Edition own, std::initializer_list<Edition> others) {
+void tutorRowsAbsentFrom(RowSink& sink, int species, Edition own, std::initializer_list<Edition> others) {
     for (int move : tutorRow(own, species)) {
         if (move == 0)
             break;
@@ -125,19 +125,19 @@ void tutorRowsAbsentFrom(RowSink &sink, int species, Edition own, std::initializ
     }
 }
 
-void specialRows(RowSink &sink, int species) {
-    for (const SpecialLearnEntry &entry : specialRow(species)) {
+void specialRows(RowSink& sink, int species) {
+    for (const SpecialLearnEntry& entry : specialRow(species)) {
         if (entry.move == 0)
             break;
         sink.add(entry.move - 1, kTutorKeyBase, methodPrefix(species) + "共通:" + specialMethodName(entry.methodText));
     }
 }
 
-void normalRows(RowSink &sink, int s, const MoveListOptions &o) {
+void normalRows(RowSink& sink, int s, const MoveListOptions& o) {
     if (o.byLevel) {
         const std::pair<bool, Edition> editions[] = {
             {o.inQX, Edition::QX}, {o.inZV, Edition::ZV}, {o.inJYJY, Edition::JYJY}, {o.inTK, Edition::TK}};
-        for (const auto &[chosen, edition] : editions) {
+        for (const auto& [chosen, edition] : editions) {
             if (chosen)
                 levelRowsAbsentFrom(sink, s, edition, {});
         }
@@ -145,7 +145,7 @@ void normalRows(RowSink &sink, int s, const MoveListOptions &o) {
     const std::pair<bool, TableSet> sets[] = {
         {o.inQX || o.inZV, TableSet::QXZV}, {o.inJYJY, TableSet::JYJY}, {o.inTK, TableSet::TK}};
     if (o.byMachine) {
-        for (const auto &[chosen, set] : sets) {
+        for (const auto& [chosen, set] : sets) {
             if (chosen)
                 machineRowsAbsentFrom(sink, s, set, {});
         }
@@ -159,14 +159,14 @@ void normalRows(RowSink &sink, int s, const MoveListOptions &o) {
             tutorRowsAbsentFrom(sink, s, Edition::JYJY, {});
     }
     if (o.byEgg) {
-        for (const auto &[chosen, set] : sets) {
+        for (const auto& [chosen, set] : sets) {
             if (chosen)
                 eggRowsAbsentFrom(sink, s, set, {});
         }
     }
 }
 
-void zvJyjyDifference(RowSink &sink, int s, int base) {
+void zvJyjyDifference(RowSink& sink, int s, int base) {
     levelRowsAbsentFrom(sink, s, Edition::JYJY, {Edition::ZV});
     levelRowsAbsentFrom(sink, s, Edition::ZV, {Edition::JYJY});
     machineRowsAbsentFrom(sink, s, TableSet::QXZV, {TableSet::JYJY});
@@ -177,7 +177,7 @@ void zvJyjyDifference(RowSink &sink, int s, int base) {
     eggRowsAbsentFrom(sink, base, TableSet::JYJY, {TableSet::QXZV});
 }
 
-void tkDifference(RowSink &sink, int s, int base) {
+void tkDifference(RowSink& sink, int s, int base) {
     levelRowsAbsentFrom(sink, s, Edition::TK, {Edition::QX, Edition::ZV, Edition::JYJY});
     for (Edition older : {Edition::QX, Edition::ZV, Edition::JYJY})
         levelRowsAbsentFrom(sink, s, older, {Edition::TK});
@@ -189,8 +189,8 @@ void tkDifference(RowSink &sink, int s, int base) {
     eggRowsAbsentFrom(sink, base, TableSet::JYJY, {TableSet::TK});
 }
 
-int columnKey(const MoveRow &row, int column) {
-    const MoveRecord &move = moveRecord(row.move);
+int columnKey(const MoveRow& row, int column) {
+    const MoveRecord& move = moveRecord(row.move);
     switch (column) {
     case 0:
     case 2:
@@ -215,13 +215,13 @@ int columnKey(const MoveRow &row, int column) {
 } // namespace
 
 bool passesFilter(int move, int categoryPosition, int typePosition) {
-    const MoveRecord &record = moveRecord(move);
+    const MoveRecord& record = moveRecord(move);
     if (categoryPosition != 0 && record.category != categoryPosition - 1)
         return false;
     return typePosition == 0 || record.type == typeAtListPosition(typePosition);
 }
 
-std::vector<MoveRow> buildMoveRows(int species, int base, const MoveListOptions &options) {
+std::vector<MoveRow> buildMoveRows(int species, int base, const MoveListOptions& options) {
     std::vector<MoveRow> rows;
     RowSink sink(rows, options);
     switch (options.difference) {
@@ -242,7 +242,7 @@ std::vector<MoveRow> buildMoveRows(int species, int base, const MoveListOptions 
     return rows;
 }
 
-std::vector<MoveRow> moveList(const DetailViewState &state, const MoveListOptions &options) {
+std::vector<MoveRow> moveList(const DetailViewState& state, const MoveListOptions& options) {
     const int base = breedingBase(state);
     std::vector<MoveRow> rows = buildMoveRows(state.current, base, options);
     if (options.withPreEvolutions) {
@@ -256,8 +256,8 @@ std::vector<MoveRow> moveList(const DetailViewState &state, const MoveListOption
     return rows;
 }
 
-std::string moveRowText(const MoveRow &row, int column) {
-    const MoveRecord &move = moveRecord(row.move);
+std::string moveRowText(const MoveRow& row, int column) {
+    const MoveRecord& move = moveRecord(row.move);
     switch (column) {
     case 0:
         return std::to_string(row.move + 1);
@@ -282,12 +282,12 @@ std::string moveRowText(const MoveRow &row, int column) {
     }
 }
 
-int moveRowSortKey(const MoveRow &row, int column) {
+int moveRowSortKey(const MoveRow& row, int column) {
     return columnKey(row, column);
 }
 
-void sortMoveRows(std::vector<MoveRow> &rows, int column, bool descending) {
-    std::stable_sort(rows.begin(), rows.end(), [column, descending](const MoveRow &a, const MoveRow &b) {
+void sortMoveRows(std::vector<MoveRow>& rows, int column, bool descending) {
+    std::stable_sort(rows.begin(), rows.end(), [column, descending](const MoveRow& a, const MoveRow& b) {
         return descending ? columnKey(b, column) < columnKey(a, column) : columnKey(a, column) < columnKey(b, column);
     });
 }

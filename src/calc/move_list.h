@@ -31,7 +31,7 @@ struct MoveRow {
     int move;           // move index
     int sortKey;        // key base + move index
     std::string method; // the "習得方法" text, naming the species the row belongs to
-    bool operator==(const MoveRow &) const = default;
+    bool operator==(const MoveRow&) const = default;
 };
 
 inline constexpr int kMoveListColumns = 9;
@@ -40,20 +40,20 @@ inline constexpr int kMoveListColumns = 9;
 bool passesFilter(int move, int categoryPosition, int typePosition);
 
 // The rows of one species. `base` is the species whose egg moves the difference views compare.
-std::vector<MoveRow> buildMoveRows(int species, int base, const MoveListOptions &options);
+std::vector<MoveRow> buildMoveRows(int species, int base, const MoveListOptions& options);
 
 // The whole list for the shown species: its rows, then those of preEvo1 and preEvo2 when the
 // pre-evolutions are included.
-std::vector<MoveRow> moveList(const DetailViewState &state, const MoveListOptions &options);
+std::vector<MoveRow> moveList(const DetailViewState& state, const MoveListOptions& options);
 
 // The texts of column 0..8 of a row.
-std::string moveRowText(const MoveRow &row, int column);
+std::string moveRowText(const MoveRow& row, int column);
 
 // The column's sort key of a row; column 8 (target) has none and gives 0 for every row.
-int moveRowSortKey(const MoveRow &row, int column);
+int moveRowSortKey(const MoveRow& row, int column);
 
 // Sorts by `column`, ascending or descending. Rows with equal keys keep their relative order.
-void sortMoveRows(std::vector<MoveRow> &rows, int column, bool descending);
+void sortMoveRows(std::vector<MoveRow>& rows, int column, bool descending);
 
 // The header-click rule: a click on the column clicked just before sorts descending and forgets
 // that column, so a third click sorts ascending again; any other column sorts ascending.

@@ -18,7 +18,7 @@ bool validSpecies(int species) {
     return species >= 0 && species < kSpeciesCount;
 }
 
-std::string blankThen(const char *text) {
+std::string blankThen(const char* text) {
     return std::string(" ") + text;
 }
 
@@ -34,7 +34,7 @@ std::string number(int value) {
     return std::to_string(value);
 }
 
-void fillEvolutions(DetailViewState &state) {
+void fillEvolutions(DetailViewState& state) {
     state.evolutions.fill(kNoSpeciesSlot);
     int count = 0;
     auto append = [&](int species) {
@@ -69,7 +69,7 @@ DetailViewState detailViewState(int species) {
     return state;
 }
 
-int breedingBase(const DetailViewState &state) {
+int breedingBase(const DetailViewState& state) {
     // The first stage of the line: the pre-evolution slot that has no pre-evolution itself. This is
     // preEvo1 for most lines, but for a line that begins with a baby (ピチュー, ピカチュウ, ライチュウ)
     // the baby has the larger index and so sits in preEvo2, and only the baby has egg moves.
@@ -99,11 +99,11 @@ int levelFromPosition(int position) {
     return position >= 0 && position < kMaxLevel ? position + 1 : 1;
 }
 
-SpeciesSummary speciesSummary(const DetailViewState &state, int level) {
+SpeciesSummary speciesSummary(const DetailViewState& state, int level) {
     const int s = state.current;
-    const SpeciesRecord &record = speciesRecord(s);
-    const BreedingRecord &breeding = breedingRecord(s);
-    const SpeciesAbilities &abilities = speciesAbilities(s);
+    const SpeciesRecord& record = speciesRecord(s);
+    const BreedingRecord& breeding = breedingRecord(s);
+    const SpeciesAbilities& abilities = speciesAbilities(s);
 
     SpeciesSummary summary;
     for (int next : state.evolutions) {

@@ -26,7 +26,7 @@ DetailViewState detailViewState(int species);
 
 // The species whose egg moves count for `state.current` in the difference views: the first stage
 // of its evolution line (the species itself when it has no pre-evolution).
-int breedingBase(const DetailViewState &state);
+int breedingBase(const DetailViewState& state);
 
 struct SpeciesSummary {
     std::string name;
@@ -43,7 +43,7 @@ struct SpeciesSummary {
 };
 
 // Every text of the upper half for `state.current`, with the stats at `level` (1..100).
-SpeciesSummary speciesSummary(const DetailViewState &state, int level);
+SpeciesSummary speciesSummary(const DetailViewState& state, int level);
 
 // The female ratio text: "－" for a genderless species, "特殊" for the ニドラン lines, whose
 // halves are separate species, else the percentage with one decimal.

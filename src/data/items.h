@@ -10,12 +10,12 @@ inline constexpr int kWeatherCount = 5;
 
 enum ItemKind {
     kItemNone = 0,
-    kItemAllAttack = 1,     // attack × value / 10 for every damaging move
-    kItemPhysical = 2,      // damage × value / 10 (attacker) or × 10 / value (defender), physical moves
-    kItemSpecial = 3,       // the same for special-side moves
+    kItemAllAttack = 1,      // attack × value / 10 for every damaging move
+    kItemPhysical = 2,       // damage × value / 10 (attacker) or × 10 / value (defender), physical moves
+    kItemSpecial = 3,        // the same for special-side moves
     kItemSuperEffective = 4, // attack × value / 10 when the effectiveness product is 8 or more
-    kItemAttackBerry = 5,   // attack +1 stage for a physical move when the berry is active
-    kItemSpAttackBerry = 6, // special attack +1 stage for a special move when the berry is active
+    kItemAttackBerry = 5,    // attack +1 stage for a physical move when the berry is active
+    kItemSpAttackBerry = 6,  // special attack +1 stage for a special move when the berry is active
 };
 
 struct DamageItem {

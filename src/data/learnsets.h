@@ -29,12 +29,12 @@ inline constexpr int kOpTutorMoveCount = 30;
 
 struct LevelUpEntry {
     int32_t level;
-    int32_t move;   // move index; (0, 0) is empty, (1, 0) is move index 0 at level 1
+    int32_t move; // move index; (0, 0) is empty, (1, 0) is move index 0 at level 1
     bool empty() const { return level == 0 && move == 0; }
 };
 
 struct MachineSet {
-    int32_t slots[kMachineColumns];                  // move numbers (QXZV, JYJY) or indices (TK)
+    int32_t slots[kMachineColumns];      // move numbers (QXZV, JYJY) or indices (TK)
     int32_t flags[663][kMachineColumns]; // [species][0] national number, [1 + slot] flag
 };
 
@@ -70,8 +70,7 @@ struct MoveEditions {
 
 // Do the species' learnsets cover the requested moves (NO_MOVE = nothing requested)? Satisfied
 // slots are overwritten with NO_MOVE so that calls along an evolution line accumulate.
-bool matchMoveSlots(int species, bool anyOf, MoveMethods methods, MoveEditions editions,
-                    std::array<int, 4>& slots);
+bool matchMoveSlots(int species, bool anyOf, MoveMethods methods, MoveEditions editions, std::array<int, 4>& slots);
 
 // Membership tests of the edition-difference views.
 bool levelUpPresent(Edition edition, int species, LevelUpEntry entry);

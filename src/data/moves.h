@@ -14,14 +14,14 @@ inline constexpr int NO_MOVE = 65535;
 enum MoveCategory { kPhysical = 0, kSpecial = 1, kStatus = 2 };
 
 struct MoveRecord {
-    const char* name;   // UTF-8
-    int32_t power;      // 0: no direct damage; 1: variable power or damage
-    int32_t accuracy;   // percent; 0: never misses / no accuracy value
+    const char* name; // UTF-8
+    int32_t power;    // 0: no direct damage; 1: variable power or damage
+    int32_t accuracy; // percent; 0: never misses / no accuracy value
     int32_t pp;
     int32_t type;
-    int32_t category;   // MoveCategory
-    int32_t target;     // index into the target names; 13 has no name
-    int32_t effect;     // 0..337, shown in hexadecimal, never evaluated
+    int32_t category; // MoveCategory
+    int32_t target;   // index into the target names; 13 has no name
+    int32_t effect;   // 0..337, shown in hexadecimal, never evaluated
 };
 
 inline constexpr int kMoveHiddenPower = 236; // めざめるパワー

@@ -8,8 +8,8 @@ namespace rusrina {
 inline constexpr int kNatureCount = 25;
 
 struct NatureRecord {
-    const char* label;        // UTF-8, padded with full-width spaces so the parentheses line up
-    int32_t factor[6];        // tenths per stat; HP is 0 and never applied; else 9, 10 or 11
+    const char* label; // UTF-8, padded with full-width spaces so the parentheses line up
+    int32_t factor[6]; // tenths per stat; HP is 0 and never applied; else 9, 10 or 11
 };
 
 const NatureRecord& natureRecord(int nature);

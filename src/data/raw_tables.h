@@ -18,8 +18,8 @@ extern const EvolutionRecord kEvolutionTable[kEvolutionCount];
 extern const MoveRecord kMoveTable[kMoveCount];
 
 extern const LevelUpEntry kLevelUp[kEditionCount][kSpeciesCount][kLevelUpEntries]; // QX, ZV, JYJY, TK
-extern const MachineSet kMachineSets[3];                                            // QXZV, JYJY, TK
-extern const int32_t kEggMoves[3][kSpeciesCount][kEggEntries];                      // QXZV, JYJY, TK
+extern const MachineSet kMachineSets[3];                                           // QXZV, JYJY, TK
+extern const int32_t kEggMoves[3][kSpeciesCount][kEggEntries];                     // QXZV, JYJY, TK
 extern const int32_t kTutorZV[kSpeciesCount][kTutorZvEntries];
 extern const int32_t kTutorJYJY[kSpeciesCount][kTutorJyjyEntries];
 extern const SpecialLearnEntry kSpecialMoves[kSpeciesCount][kSpecialEntries];

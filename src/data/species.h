@@ -9,33 +9,33 @@
 namespace rusrina {
 
 inline constexpr int kSpeciesCount = 663;
-inline constexpr int kNoSpecies = -1;   // "none" for preEvolution and similar lookups
+inline constexpr int kNoSpecies = -1;         // "none" for preEvolution and similar lookups
 inline constexpr int kFirstGen5Species = 505; // ビクティニ
-inline constexpr int kStatCount = 6;    // HP, attack, defence, sp. attack, sp. defence, speed
+inline constexpr int kStatCount = 6;          // HP, attack, defence, sp. attack, sp. defence, speed
 inline constexpr int kMinLevel = 1;
 inline constexpr int kMaxLevel = 100;
 
 enum Stat { kHp = 0, kAttack = 1, kDefence = 2, kSpAttack = 3, kSpDefence = 4, kSpeed = 5 };
 
 struct SpeciesRecord {
-    int32_t number;               // national number, 1..649, shared by all forms
+    int32_t number; // national number, 1..649, shared by all forms
     int32_t baseStats[kStatCount];
-    int32_t type1;                // type index 0..17, never 9
-    int32_t type2;                // equal to type1 for a single-typed species
-    int32_t femaleRate;           // 0, 25, 50, 100, 150, 200 (half percents), 255 = genderless
+    int32_t type1;      // type index 0..17, never 9
+    int32_t type2;      // equal to type1 for a single-typed species
+    int32_t femaleRate; // 0, 25, 50, 100, 150, 200 (half percents), 255 = genderless
 };
 
 struct BreedingRecord {
     int32_t hatchSteps;
-    int32_t eggGroup1;            // 0..15
-    int32_t eggGroup2;            // 0..15, or kSingleEggGroup
+    int32_t eggGroup1; // 0..15
+    int32_t eggGroup2; // 0..15, or kSingleEggGroup
 };
 inline constexpr int32_t kSingleEggGroup = 255;
 inline constexpr int32_t kGenderless = 255;
 
 struct EggGroupRecord {
-    int32_t listPosition;         // -1: append in table order; else the list position to insert at
-    const char* name;             // UTF-8
+    int32_t listPosition; // -1: append in table order; else the list position to insert at
+    const char* name;     // UTF-8
 };
 inline constexpr int kEggGroupCount = 16;
 inline constexpr int kEggGroupDitto = 14;
@@ -49,7 +49,7 @@ struct EvolutionRecord {
 inline constexpr int kEvolutionCount = 322;
 
 const SpeciesRecord& speciesRecord(int species);
-const char* speciesName(int species);  // UTF-8
+const char* speciesName(int species); // UTF-8
 const BreedingRecord& breedingRecord(int species);
 const EggGroupRecord& eggGroupRecord(int group);
 const char* eggGroupName(int group);

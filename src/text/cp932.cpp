@@ -1,7 +1,7 @@
 #include "text/cp932.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <iconv.h>
 
@@ -23,8 +23,7 @@ public:
 
     // Converts `in`; on a sequence that cannot be converted, writes `replacement` and skips
     // `skipBytes(in)` bytes of input.
-    template <class Skip>
-    std::string convert(std::string_view in, std::string_view replacement, Skip skipBytes) {
+    template <class Skip> std::string convert(std::string_view in, std::string_view replacement, Skip skipBytes) {
         std::string out;
         if (!ok()) {
             out.assign(in);

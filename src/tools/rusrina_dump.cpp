@@ -39,9 +39,13 @@ void writeLine(const std::vector<std::string>& fields) {
     std::fputs(line.c_str(), stdout);
 }
 
-std::string num(long value) { return std::to_string(value); }
+std::string num(long value) {
+    return std::to_string(value);
+}
 
-std::string moveName(int move) { return move >= 0 && move < kMoveCount ? kMoveTable[move].name : "?"; }
+std::string moveName(int move) {
+    return move >= 0 && move < kMoveCount ? kMoveTable[move].name : "?";
+}
 
 // The first columns of every per-species table.
 std::vector<std::string> speciesColumns(int species) {
@@ -50,8 +54,7 @@ std::vector<std::string> speciesColumns(int species) {
 
 void dumpSpecies() {
     writeLine({"species", "number", "name", "hp", "attack", "defence", "spAttack", "spDefence", "speed", "type1",
-               "type2", "femaleRate", "hatchSteps", "eggGroup1", "eggGroup2", "ability1", "ability2",
-               "hiddenAbility"});
+               "type2", "femaleRate", "hatchSteps", "eggGroup1", "eggGroup2", "ability1", "ability2", "hiddenAbility"});
     for (int s = 0; s < kSpeciesCount; ++s) {
         const SpeciesRecord& r = kSpeciesTable[s];
         std::vector<std::string> line = speciesColumns(s);
@@ -87,8 +90,8 @@ void dumpAbilities() {
 void dumpEvolutions() {
     writeLine({"fromSpecies", "toSpecies", "fromName", "toName"});
     for (const EvolutionRecord& e : kEvolutionTable) {
-        bool valid = e.fromSpecies >= 1 && e.fromSpecies <= kSpeciesCount && e.toSpecies >= 1 &&
-                     e.toSpecies <= kSpeciesCount;
+        bool valid =
+            e.fromSpecies >= 1 && e.fromSpecies <= kSpeciesCount && e.toSpecies >= 1 && e.toSpecies <= kSpeciesCount;
         writeLine({num(e.fromSpecies), num(e.toSpecies), valid ? field(kSpeciesNames[e.fromSpecies - 1]) : "?",
                    valid ? field(kSpeciesNames[e.toSpecies - 1]) : "?"});
     }

@@ -5,7 +5,8 @@
 using namespace rusrina::text;
 
 TEST(Cp932, RoundTripsJapaneseAndAscii) {
-    const char* samples[] = {"フシギダネ", "ニドラン♀", "デオキシス（ノーマル）", "１０まんボルト", "abc 123", "ﾊﾞｰｼﾞｮﾝ", "～－"};
+    const char* samples[] = {"フシギダネ", "ニドラン♀", "デオキシス（ノーマル）", "１０まんボルト", "abc 123",
+                             "ﾊﾞｰｼﾞｮﾝ",    "～－"};
     for (const char* s : samples) {
         std::string bytes = toCp932(s);
         EXPECT_TRUE(isValidCp932(bytes)) << s;

@@ -34,11 +34,11 @@ MoveListOptions difference(DifferenceMode mode, bool withPreEvolutions = false) 
     return options;
 }
 
-std::vector<MoveRow> listFor(int species, const MoveListOptions &options) {
+std::vector<MoveRow> listFor(int species, const MoveListOptions& options) {
     return moveList(detailViewState(species), options);
 }
 
-int findMove(const char *name) {
+int findMove(const char* name) {
     for (int move = 0; move < kMoveCount; ++move) {
         if (std::string(moveRecord(move).name) == name)
             return move;
@@ -46,20 +46,20 @@ int findMove(const char *name) {
     return -1;
 }
 
-bool hasRow(const std::vector<MoveRow> &rows, const char *move, const std::string &method) {
+bool hasRow(const std::vector<MoveRow>& rows, const char* move, const std::string& method) {
     const int index = findMove(move);
     return std::any_of(rows.begin(), rows.end(),
-                       [&](const MoveRow &row) { return row.move == index && row.method == method; });
+                       [&](const MoveRow& row) { return row.move == index && row.method == method; });
 }
 
-size_t countContaining(const std::vector<MoveRow> &rows, const std::string &part) {
+size_t countContaining(const std::vector<MoveRow>& rows, const std::string& part) {
     return static_cast<size_t>(std::count_if(
-        rows.begin(), rows.end(), [&](const MoveRow &row) { return row.method.find(part) != std::string::npos; }));
+        rows.begin(), rows.end(), [&](const MoveRow& row) { return row.method.find(part) != std::string::npos; }));
 }
 
 TEST(MoveListTest, EditionBoxesChooseTheTables) {
     struct Case {
-        const char *what;
+        const char* what;
         MoveListOptions options;
         std::vector<std::string> allowed; // every row's method contains one of these
         bool empty;
@@ -77,12 +77,12 @@ TEST(MoveListTest, EditionBoxesChooseTheTables) {
         {"no edition", only({&O::byLevel, &O::byMachine, &O::byEgg, &O::bySpecial}), {}, true},
         {"no method", only({&O::inQX, &O::inZV, &O::inJYJY, &O::inTK}), {}, true},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const auto rows = listFor(kBulbasaur, c.options);
         EXPECT_EQ(rows.empty(), c.empty);
-        for (const MoveRow &row : rows) {
-            EXPECT_TRUE(std::any_of(c.allowed.begin(), c.allowed.end(), [&](const std::string &part) {
+        for (const MoveRow& row : rows) {
+            EXPECT_TRUE(std::any_of(c.allowed.begin(), c.allowed.end(), [&](const std::string& part) {
                 return row.method.find(part) != std::string::npos;
             })) << row.method;
         }
@@ -93,13 +93,13 @@ TEST(MoveListTest, NormalListingGroupsMethodsInOrder) {
     const auto rows = listFor(kBulbasaur, only({&MoveListOptions::byLevel, &MoveListOptions::byMachine,
                                                 &MoveListOptions::byEgg, &MoveListOptions::inJYJY}));
     ASSERT_FALSE(rows.empty());
-    EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const MoveRow &a, const MoveRow &b) {
+    EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const MoveRow& a, const MoveRow& b) {
         return a.sortKey / 10000 < b.sortKey / 10000;
     }));
     EXPECT_GT(countContaining(rows, "JY-LV:"), 0u);
     EXPECT_GT(countContaining(rows, "JY-マシン:"), 0u);
     EXPECT_GT(countContaining(rows, "JY-遺伝"), 0u);
-    for (const MoveRow &row : rows)
+    for (const MoveRow& row : rows)
         EXPECT_EQ(row.sortKey % 10000, row.move);
 }
 
@@ -107,7 +107,7 @@ TEST(MoveListTest, PreEvolutionRowsFollowTheSpecies) {
     auto options = only({&MoveListOptions::byLevel, &MoveListOptions::inQX, &MoveListOptions::withPreEvolutions});
     const auto rows = listFor(kVenusaur, options);
     std::vector<std::string> order; // species names in the order their rows first appear
-    for (const MoveRow &row : rows) {
+    for (const MoveRow& row : rows) {
         const std::string name = row.method.substr(1, row.method.find(' ', 1) - 1);
         if (order.empty() || order.back() != name)
             order.push_back(name);
@@ -123,13 +123,13 @@ TEST(MoveListTest, ChoosersFilterByTypeAndCategory) {
     };
     const Case cases[] = {{9, 0, 8, -1}, {10, 0, 10, -1}, {1, 0, 0, -1}, {17, 0, 17, -1},
                           {0, 1, -1, 0}, {0, 3, -1, 2},   {12, 2, 12, 1}};
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         MoveListOptions options;
         options.typePosition = c.typePosition;
         options.categoryPosition = c.categoryPosition;
         size_t listed = 0;
         for (int species : {kBulbasaur, kEevee, kDialga, kPichu}) {
-            for (const MoveRow &row : listFor(species, options)) {
+            for (const MoveRow& row : listFor(species, options)) {
                 ++listed;
                 if (c.type >= 0) {
                     EXPECT_EQ(moveRecord(row.move).type, c.type) << c.typePosition;
@@ -157,7 +157,7 @@ TEST(MoveListTest, DifferencesFollowTheMembershipRules) {
         const auto rows = buildMoveRows(species, species, difference(DifferenceMode::QxZv));
         size_t expected = 0;
         for (auto [own, other] : {std::pair{Edition::QX, Edition::ZV}, std::pair{Edition::ZV, Edition::QX}}) {
-            for (const LevelUpEntry &entry : levelUpRow(own, species)) {
+            for (const LevelUpEntry& entry : levelUpRow(own, species)) {
                 if (entry.empty())
                     break;
                 if (!levelUpPresent(other, species, entry))
@@ -207,7 +207,7 @@ TEST(MoveListTest, EggDifferencesOfABabyLineComeFromTheBaby) {
 TEST(MoveListTest, TkDifferenceHasNoTutorOrSpecialRows) {
     const auto rows = listFor(kPichu, difference(DifferenceMode::TkOlder));
     EXPECT_FALSE(rows.empty());
-    for (const MoveRow &row : rows) {
+    for (const MoveRow& row : rows) {
         EXPECT_EQ(row.method.find("教え"), std::string::npos) << row.method;
         EXPECT_EQ(row.method.find("共通"), std::string::npos) << row.method;
     }
@@ -216,7 +216,7 @@ TEST(MoveListTest, TkDifferenceHasNoTutorOrSpecialRows) {
 TEST(MoveListTest, ColumnTexts) {
     const auto rows = listFor(kBulbasaur, only({&MoveListOptions::byLevel, &MoveListOptions::inQX}));
     ASSERT_FALSE(rows.empty());
-    const MoveRow &tackle = rows.front();
+    const MoveRow& tackle = rows.front();
     ASSERT_EQ(tackle.move, findMove("たいあたり"));
     const std::vector<std::string> expected = {std::to_string(tackle.move + 1),
                                                " フシギダネ QX-LV:1",
@@ -240,11 +240,11 @@ TEST(MoveListTest, SortingByColumnKeys) {
         sortMoveRows(ascending, column, false);
         auto descending = built;
         sortMoveRows(descending, column, true);
-        auto key = [column](const MoveRow &row) { return moveRowSortKey(row, column); };
-        EXPECT_TRUE(std::is_sorted(ascending.begin(), ascending.end(), [&](const MoveRow &a, const MoveRow &b) {
+        auto key = [column](const MoveRow& row) { return moveRowSortKey(row, column); };
+        EXPECT_TRUE(std::is_sorted(ascending.begin(), ascending.end(), [&](const MoveRow& a, const MoveRow& b) {
             return key(a) < key(b);
         })) << column;
-        EXPECT_TRUE(std::is_sorted(descending.begin(), descending.end(), [&](const MoveRow &a, const MoveRow &b) {
+        EXPECT_TRUE(std::is_sorted(descending.begin(), descending.end(), [&](const MoveRow& a, const MoveRow& b) {
             return key(a) > key(b);
         })) << column;
     }

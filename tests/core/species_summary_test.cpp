@@ -15,7 +15,7 @@ constexpr int kBulbasaur = 0, kIvysaur = 1, kVenusaur = 2, kNidoranF = 28, kNido
 constexpr int kPikachu = 24, kRaichu = 25, kEevee = 132, kPichu = 171, kMagnemite = 80;
 constexpr int kNone = kNoSpeciesSlot;
 
-std::vector<int> usedSlots(const DetailViewState &state) {
+std::vector<int> usedSlots(const DetailViewState& state) {
     std::vector<int> used;
     for (int species : state.evolutions) {
         if (species != kNone)
@@ -24,7 +24,7 @@ std::vector<int> usedSlots(const DetailViewState &state) {
     return used;
 }
 
-std::vector<std::string> names(const std::vector<int> &species) {
+std::vector<std::string> names(const std::vector<int>& species) {
     std::vector<std::string> result;
     for (int s : species)
         result.push_back(speciesName(s));
@@ -39,7 +39,7 @@ TEST(DetailViewStateTest, PreEvolutionSlotsHoldTheSmallerIndexFirst) {
         {kBulbasaur, kNone, kNone}, {kIvysaur, kBulbasaur, kNone}, {kVenusaur, kBulbasaur, kIvysaur},
         {kPikachu, kPichu, kNone},  {kRaichu, kPikachu, kPichu},   {kEevee, kNone, kNone},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         const DetailViewState state = detailViewState(c.species);
         EXPECT_EQ(state.current, c.species);
         EXPECT_EQ(state.preEvo1, c.preEvo1) << c.species;
@@ -91,7 +91,7 @@ TEST(SpeciesSummaryTest, TextsOfTheUpperHalf) {
         {kNidoranF, " ニドラン♀", " どく", " －", " 怪獣", " 陸上", " －", " －", "5120歩", "特殊"},
         {kMagnemite, " コイル", " でんき", " はがね", " 鉱物", " －", " －", " －", "5120歩", "－"},
     };
-    for (const SummaryCase &c : cases) {
+    for (const SummaryCase& c : cases) {
         SCOPED_TRACE(c.name);
         const SpeciesSummary s = speciesSummary(detailViewState(c.species), 50);
         EXPECT_EQ(s.name, c.name);
@@ -134,7 +134,7 @@ TEST(SpeciesSummaryTest, StatsAtTheChosenLevel) {
         {1, {"11", "5", "5", "6", "6", "5"}},
         {100, {"200", "103", "103", "135", "135", "95"}},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         const SpeciesSummary s = speciesSummary(detailViewState(kBulbasaur), c.level);
         EXPECT_EQ(s.statsAtLevel, c.stats) << c.level;
         EXPECT_EQ(s.baseStats, (std::array<std::string, 6>{"45", "49", "49", "65", "65", "45"}));
@@ -153,7 +153,7 @@ TEST(SpeciesSummaryTest, LevelChooser) {
     EXPECT_EQ(levelChoiceText(1), " LV 1");
     EXPECT_EQ(levelChoiceText(100), " LV 100");
     const std::pair<int, int> positions[] = {{0, 1}, {49, 50}, {99, 100}, {100, 1}, {-1, 1}, {65535, 1}};
-    for (const auto &[position, level] : positions)
+    for (const auto& [position, level] : positions)
         EXPECT_EQ(levelFromPosition(position), level) << position;
 }
 

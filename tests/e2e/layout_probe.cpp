@@ -26,26 +26,26 @@
 
 namespace {
 
-QJsonArray rectJson(const QRect &rect) {
+QJsonArray rectJson(const QRect& rect) {
     return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
-QRect rectInWindow(const QWidget &widget, const QRect &local) {
+QRect rectInWindow(const QWidget& widget, const QRect& local) {
     return QRect(widget.mapTo(widget.window(), local.topLeft()), local.size());
 }
 
-QJsonObject windowJson(QWidget &window) {
+QJsonObject windowJson(QWidget& window) {
     QJsonObject widgets;
-    for (QWidget *child : window.findChildren<QWidget *>()) {
+    for (QWidget* child : window.findChildren<QWidget*>()) {
         if (!child->objectName().isEmpty() && child->isVisibleTo(&window))
             widgets.insert(child->objectName(), rectJson(rectInWindow(*child, child->rect())));
     }
     return {{"geometry", rectJson(window.geometry())}, {"widgets", widgets}};
 }
 
-QJsonObject boxWindowJson(rusrina::BoxWindow &window) {
+QJsonObject boxWindowJson(rusrina::BoxWindow& window) {
     QJsonObject json = windowJson(window);
-    auto *list = window.findChild<QTableView *>(QStringLiteral("boxList"));
+    auto* list = window.findChild<QTableView*>(QStringLiteral("boxList"));
     QJsonArray rows;
     for (int row = 0; list && row < list->model()->rowCount(); ++row)
         rows.append(rectJson(rectInWindow(*list->viewport(), list->visualRect(list->model()->index(row, 0)))));
@@ -53,20 +53,20 @@ QJsonObject boxWindowJson(rusrina::BoxWindow &window) {
     return json;
 }
 
-bool exposed(QWidget &window) {
+bool exposed(QWidget& window) {
     return QTest::qWaitForWindowExposed(&window, 5000);
 }
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     rusrina::SettingsFile settings(QDir::current().absoluteFilePath(QStringLiteral("rusrina.ini")).toStdString());
     rusrina::TopWindow top(settings);
     top.show();
-    rusrina::BoxWindow &box = *top.boxWindow();
+    rusrina::BoxWindow& box = *top.boxWindow();
     box.showTool(rusrina::ShowCommand::Show);
-    rusrina::EntryEditWindow &edit = *box.editWindow();
+    rusrina::EntryEditWindow& edit = *box.editWindow();
     edit.showTool(rusrina::ShowCommand::Show);
     if (!exposed(top) || !exposed(box) || !exposed(edit)) {
         std::fprintf(stderr, "e2e_layout_probe: the windows did not appear\n");

@@ -28,14 +28,14 @@ namespace {
 
 // A creature as the player describes it, by names.
 struct Creature {
-    const char *name;
-    const char *species;
+    const char* name;
+    const char* species;
     int level;
-    const char *nature; // the label up to its bracketed note
-    const char *item;
+    const char* nature; // the label up to its bracketed note
+    const char* item;
     std::array<int, 6> iv;
     std::array<int, 6> ev;
-    std::array<const char *, 4> moves; // as the move chooser shows them (tutor rows begin with "―")
+    std::array<const char*, 4> moves; // as the move chooser shows them (tutor rows begin with "―")
 };
 
 // Alpha attacks, Beta defends. Hidden power (Alpha's second move) depends on the IVs, the first
@@ -62,7 +62,7 @@ const Creature kCreatures[2] = {
 // The rows the driver copies the log of, with Alpha attacking Beta.
 constexpr int kCopiedRows[] = {0, 1};
 
-int rowOf(const std::vector<ListChoice> &choices, std::string_view text, const char *what) {
+int rowOf(const std::vector<ListChoice>& choices, std::string_view text, const char* what) {
     const int row = findChoiceText(choices, text);
     if (row < 0)
         throw std::runtime_error(std::string("no ") + what + " row " + std::string(text));
@@ -91,7 +91,7 @@ struct ChooserRows {
     std::array<int, 4> moves;
 };
 
-ChooserRows chooserRows(const Creature &creature) {
+ChooserRows chooserRows(const Creature& creature) {
     ChooserRows rows{};
     const std::vector<ListChoice> species = speciesChoices(kRuleUnrestricted);
     rows.species = rowOf(species, creature.species, "species");
@@ -105,7 +105,7 @@ ChooserRows chooserRows(const Creature &creature) {
 }
 
 // The entry as the stat formulas make it, without going through the edit form's code.
-BoxEntry entryOf(const Creature &creature) {
+BoxEntry entryOf(const Creature& creature) {
     const ChooserRows rows = chooserRows(creature);
     BoxEntry entry{};
     setEntryName(entry, creature.name);
@@ -115,7 +115,7 @@ BoxEntry entryOf(const Creature &creature) {
     entry.ability = speciesAbilities(entry.species).ability1; // the ability chooser's first row
     entry.item = rows.item;
     entry.statsDirect = 0;
-    const SpeciesRecord &record = speciesRecord(entry.species);
+    const SpeciesRecord& record = speciesRecord(entry.species);
     for (int stat = 0; stat < kStatCount; ++stat) {
         entry.iv[stat] = creature.iv[stat];
         entry.ev[stat] = creature.ev[stat];
@@ -147,14 +147,14 @@ std::string jsonString(std::string_view text) {
     return out + "\"";
 }
 
-std::string jsonInts(const int *values, int count) {
+std::string jsonInts(const int* values, int count) {
     std::string out = "[";
     for (int i = 0; i < count; ++i)
         out += (i ? ", " : "") + std::to_string(values[i]);
     return out + "]";
 }
 
-std::string creatureJson(const Creature &creature) {
+std::string creatureJson(const Creature& creature) {
     const ChooserRows rows = chooserRows(creature);
     return "{\"name\": " + jsonString(creature.name) + ", \"speciesRow\": " + std::to_string(rows.species) +
            ", \"levelRow\": " + std::to_string(rows.level) + ", \"natureRow\": " + std::to_string(rows.nature) +
@@ -166,7 +166,7 @@ std::string creatureJson(const Creature &creature) {
 
 // The logs of the copied rows with the window's conditions as they start (every control at its
 // first value, nothing checked, no learnable move chosen).
-std::string logsJson(const BoxEntry &attacker, const BoxEntry &defender) {
+std::string logsJson(const BoxEntry& attacker, const BoxEntry& defender) {
     DamageEngine engine;
     engine.attacker = attacker;
     engine.defender = defender;
@@ -182,7 +182,7 @@ std::string logsJson(const BoxEntry &attacker, const BoxEntry &defender) {
     return out + "}";
 }
 
-int run(const char *boxPath) {
+int run(const char* boxPath) {
     Box box;
     const BoxEntry attacker = entryOf(kCreatures[0]);
     const BoxEntry defender = entryOf(kCreatures[1]);
@@ -199,14 +199,14 @@ int run(const char *boxPath) {
 } // namespace
 } // namespace rusrina
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s BOX_FILE\n", argv[0]);
         return 2;
     }
     try {
         return rusrina::run(argv[1]);
-    } catch (const std::exception &e) {
+    } catch (const std::exception& e) {
         std::fprintf(stderr, "e2e_reference_box: %s\n", e.what());
         return 1;
     }

@@ -15,9 +15,9 @@ namespace {
 
 const char* const kEditionNames[] = {"QX", "ZV", "JYJY", "TK"};
 const char* const kSetNames[] = {"QXZV", "JYJY", "TK"};
-constexpr int kBarkOut = 552;    // バークアウト
-constexpr int kLeechLife = 140;  // きゅうけつ
-constexpr int kNinjask = 290;    // テッカニン
+constexpr int kBarkOut = 552;   // バークアウト
+constexpr int kLeechLife = 140; // きゅうけつ
+constexpr int kNinjask = 290;   // テッカニン
 constexpr int kPichu = 171;
 
 std::vector<LevelUpEntry> usedEntries(int edition, int species) {
@@ -208,8 +208,8 @@ TEST(GeneratedSpecialRows, LightBallDragonAndStarterMoves) {
     EXPECT_EQ(kSpecialMoves[kPichu][0].move, 344);
     EXPECT_EQ(kSpecialMoves[kPichu][0].methodText, 1);
     EXPECT_EQ(kSpecialMoves[kPichu][1].move, 0);
-    EXPECT_EQ(dragons, (std::vector<int>{148, 229, 329, 333, 372, 379, 380, 383, 449, 492, 493, 496, 497, 624,
-                                          633, 647, 655, 656, 658}));
+    EXPECT_EQ(dragons, (std::vector<int>{148, 229, 329, 333, 372, 379, 380, 383, 449, 492, 493, 496, 497, 624, 633, 647,
+                                         655, 656, 658}));
     EXPECT_EQ(starters, (std::vector<int>{2, 5, 8, 153, 156, 159, 253, 256, 259, 391, 394, 397, 508, 511, 514}));
     // Grass, fire and water final stages: the ultimate move, then the pledge of the same type.
     const int expected[3][2] = {{338, 520}, {307, 519}, {308, 518}};

@@ -19,56 +19,56 @@ using rusrina::test::TempSettings;
 
 namespace {
 
-const char *const kMoveBoxes[] = {"level", "mc", "eg", "sd", "sp", "qx", "zv", "jy", "tk"};
-const char *const kDifferenceBoxes[] = {"diff_qxzv", "diff_zvjy", "diff_tk"};
+const char* const kMoveBoxes[] = {"level", "mc", "eg", "sd", "sp", "qx", "zv", "jy", "tk"};
+const char* const kDifferenceBoxes[] = {"diff_qxzv", "diff_zvjy", "diff_tk"};
 
-template <typename T> T *child(QWidget *window, const char *name) {
-    T *widget = window->findChild<T *>(QString::fromLatin1(name));
+template <typename T> T* child(QWidget* window, const char* name) {
+    T* widget = window->findChild<T*>(QString::fromLatin1(name));
     if (!widget)
         qFatal("no widget named %s", name);
     return widget;
 }
 
-QString labelText(QWidget *window, const char *name) {
+QString labelText(QWidget* window, const char* name) {
     return child<QLabel>(window, name)->text();
 }
 
-QCheckBox *box(QWidget *window, const char *name) {
+QCheckBox* box(QWidget* window, const char* name) {
     return child<QCheckBox>(window, name);
 }
 
 // Sets exactly the named method and edition boxes, by clicking the ones that must change.
-void checkOnly(QWidget *window, std::initializer_list<const char *> names) {
-    for (const char *name : kMoveBoxes) {
+void checkOnly(QWidget* window, std::initializer_list<const char*> names) {
+    for (const char* name : kMoveBoxes) {
         const bool wanted = std::find_if(names.begin(), names.end(),
-                                         [&](const char *n) { return qstrcmp(n, name) == 0; }) != names.end();
+                                         [&](const char* n) { return qstrcmp(n, name) == 0; }) != names.end();
         if (box(window, name)->isChecked() != wanted)
             QTest::mouseClick(box(window, name), Qt::LeftButton);
     }
 }
 
-QAbstractItemModel *moves(QWidget *window) {
+QAbstractItemModel* moves(QWidget* window) {
     return child<QTableView>(window, "moveList")->model();
 }
 
-QString cell(QWidget *window, int row, int column) {
+QString cell(QWidget* window, int row, int column) {
     return moves(window)->index(row, column).data().toString();
 }
 
-QStringList column(QWidget *window, int column) {
+QStringList column(QWidget* window, int column) {
     QStringList texts;
     for (int row = 0; row < moves(window)->rowCount(); ++row)
         texts << cell(window, row, column);
     return texts;
 }
 
-void clickHeader(QWidget *window, int section) {
-    QHeaderView *header = child<QTableView>(window, "moveList")->horizontalHeader();
+void clickHeader(QWidget* window, int section) {
+    QHeaderView* header = child<QTableView>(window, "moveList")->horizontalHeader();
     const QPoint at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
 
-QStringList comboEntries(QComboBox *combo) {
+QStringList comboEntries(QComboBox* combo) {
     QStringList entries;
     for (int i = 0; i < combo->count(); ++i)
         entries << combo->itemText(i);
@@ -130,7 +130,7 @@ void DetailWindowTest::summaryValues() {
                             labelText(&window, "text_hatch"),
                             labelText(&window, "text_female")};
     QCOMPARE(shown, texts);
-    auto *chooser = child<QComboBox>(&window, "combo_evo");
+    auto* chooser = child<QComboBox>(&window, "combo_evo");
     QCOMPARE(comboEntries(chooser), evolutions);
     QCOMPARE(chooser->currentIndex(), 0);
     QVERIFY(moves(&window)->rowCount() > 0);
@@ -140,7 +140,7 @@ void DetailWindowTest::statsFollowTheLevelChooser() {
     TempSettings temp;
     DetailWindow window(temp.settings());
     window.showSpecies(0);
-    auto *level = child<QComboBox>(&window, "clevel");
+    auto* level = child<QComboBox>(&window, "clevel");
     QCOMPARE(level->currentText(), QStringLiteral(" LV 50"));
     QCOMPARE(labelText(&window, "text_stat0"), QStringLiteral("105"));
     QCOMPARE(labelText(&window, "text_stat1"), QStringLiteral("54"));
@@ -173,10 +173,10 @@ void DetailWindowTest::navigationButtons() {
     TempSettings temp;
     DetailWindow window(temp.settings());
     window.showSpecies(2);
-    auto *pre1 = child<QPushButton>(&window, "button_pre1");
-    auto *pre2 = child<QPushButton>(&window, "button_pre2");
-    auto *evolve = child<QPushButton>(&window, "button_evo");
-    auto *evolutions = child<QComboBox>(&window, "combo_evo");
+    auto* pre1 = child<QPushButton>(&window, "button_pre1");
+    auto* pre2 = child<QPushButton>(&window, "button_pre2");
+    auto* evolve = child<QPushButton>(&window, "button_evo");
+    auto* evolutions = child<QComboBox>(&window, "combo_evo");
 
     QTest::mouseClick(pre2, Qt::LeftButton); // 進化前２: フシギソウ
     QCOMPARE(window.currentSpecies(), 1);
@@ -225,10 +225,10 @@ void DetailWindowTest::moveListFollowsTheBoxes() {
     window.showSpecies(492);
     child<QComboBox>(&window, "type")->setCurrentIndex(9);
     QVERIFY(moves(&window)->rowCount() > 0);
-    for (const QString &type : column(&window, 3))
+    for (const QString& type : column(&window, 3))
         QCOMPARE(type, QStringLiteral(" はがね"));
     child<QComboBox>(&window, "spec")->setCurrentIndex(3);
-    for (const QString &category : column(&window, 4))
+    for (const QString& category : column(&window, 4))
         QCOMPARE(category, QStringLiteral(" 変化"));
 }
 
@@ -236,10 +236,10 @@ void DetailWindowTest::differenceBoxDisablesTheOthers() {
     TempSettings temp;
     DetailWindow window(temp.settings());
     window.showSpecies(492);
-    auto *qxzv = box(&window, "diff_qxzv");
+    auto* qxzv = box(&window, "diff_qxzv");
     QTest::mouseClick(qxzv, Qt::LeftButton);
     QCOMPARE(moves(&window)->rowCount(), 0); // ディアルガ's QX and ZV level-up rows are the same
-    for (const char *name : kMoveBoxes) {
+    for (const char* name : kMoveBoxes) {
         QVERIFY2(!box(&window, name)->isEnabled(), name);
         QVERIFY2(box(&window, name)->isChecked(), name); // check states stay
     }
@@ -248,9 +248,9 @@ void DetailWindowTest::differenceBoxDisablesTheOthers() {
     QVERIFY(!box(&window, "diff_tk")->isEnabled());
 
     QTest::mouseClick(qxzv, Qt::LeftButton);
-    for (const char *name : kMoveBoxes)
+    for (const char* name : kMoveBoxes)
         QVERIFY2(box(&window, name)->isEnabled(), name);
-    for (const char *name : kDifferenceBoxes)
+    for (const char* name : kDifferenceBoxes)
         QVERIFY2(box(&window, name)->isEnabled(), name);
 
     QTest::mouseClick(box(&window, "diff_zvjy"), Qt::LeftButton);
@@ -270,7 +270,7 @@ void DetailWindowTest::headerClicksSortAscendingDescendingAscending() {
     const QStringList built = column(&window, 1);
     auto powers = [&] {
         QList<int> values;
-        for (const QString &text : column(&window, 5))
+        for (const QString& text : column(&window, 5))
             values << text.trimmed().toInt();
         return values;
     };
@@ -297,9 +297,9 @@ void DetailWindowTest::firstStartDefaults() {
     DetailWindow window(temp.settings());
     QCOMPARE(window.currentSpecies(), 1);
     QCOMPARE(labelText(&window, "text_name"), QStringLiteral(" フシギソウ"));
-    for (const char *name : kMoveBoxes)
+    for (const char* name : kMoveBoxes)
         QVERIFY2(box(&window, name)->isChecked(), name);
-    for (const char *name : kDifferenceBoxes)
+    for (const char* name : kDifferenceBoxes)
         QVERIFY2(!box(&window, name)->isChecked(), name);
     QCOMPARE(child<QComboBox>(&window, "clevel")->currentIndex(), 49);
     QCOMPARE(child<QComboBox>(&window, "type")->currentIndex(), 0);
@@ -335,12 +335,12 @@ void DetailWindowTest::settingsWrittenOnCloseAndRestored() {
     QCOMPARE(window.currentSpecies(), 132);
     for (size_t i = 0; i < std::size(kMoveBoxes); ++i)
         QCOMPARE(box(&window, kMoveBoxes[i])->isChecked(), expectedChecks[i] != 0);
-    for (const char *name : kDifferenceBoxes)
+    for (const char* name : kDifferenceBoxes)
         QVERIFY2(!box(&window, name)->isChecked() && box(&window, name)->isEnabled(), name);
     QCOMPARE(child<QComboBox>(&window, "type")->currentIndex(), 10);
     QCOMPARE(child<QComboBox>(&window, "spec")->currentIndex(), 2);
     QCOMPARE(child<QComboBox>(&window, "clevel")->currentText(), QStringLiteral(" LV 5"));
-    for (const QString &type : column(&window, 3))
+    for (const QString& type : column(&window, 3))
         QCOMPARE(type, QStringLiteral(" ほのお"));
     window.showTool(ShowCommand::Show);
     QCOMPARE(window.geometry(), QRect(40, 50, 700, 600));
@@ -362,12 +362,12 @@ void DetailWindowTest::storedValuesOutsideTheirRangeFallBack() {
     QFETCH(int, expectedSpecies);
     TempSettings temp;
     temp.write("DataView", "number", number);
-    for (const char *key : {"type", "spec", "clevel"})
+    for (const char* key : {"type", "spec", "clevel"})
         temp.write("DataView", key, position);
     DetailWindow window(temp.settings());
     QCOMPARE(window.currentSpecies(), expectedSpecies);
     const bool valid = position >= 0 && position < 4;
-    for (const char *key : {"type", "spec", "clevel"})
+    for (const char* key : {"type", "spec", "clevel"})
         QCOMPARE(child<QComboBox>(&window, key)->currentIndex(), valid ? position : 0);
 }
 

@@ -70,7 +70,7 @@ public:
     struct Asked {
         QString kind; // "message", "question", "choice" (with Cancel), "open" or "save"
         QString title;
-        QString text; // the message, or the filter of a file dialog
+        QString text;               // the message, or the filter of a file dialog
         QString defaultSuffix = {}; // of a file dialog
     };
 
@@ -81,7 +81,7 @@ public:
 
     QList<bool> questionAnswers;
     QList<Dialogs::Answer> choiceAnswers; // for questions with Cancel
-    QStringList fileNames; // an empty string answers Cancel
+    QStringList fileNames;                // an empty string answers Cancel
     QList<Asked> asked;
 
     void message(QWidget*, const QString& title, const QString& text) override {

@@ -18,13 +18,13 @@
 namespace rusrina {
 namespace {
 
-const char *const kSection = "DataView";
+const char* const kSection = "DataView";
 constexpr int kDefaultSpecies = 1;
 constexpr int kDefaultLevelPosition = 49;
 
 struct CheckSpec {
-    const char *key;
-    const char *caption;
+    const char* key;
+    const char* caption;
 };
 // Methods, the pre-evolution box and the editions, in the order of the settings keys.
 constexpr CheckSpec kChecks[] = {
@@ -36,10 +36,10 @@ enum CheckIndex { kLevel, kMachine, kEgg, kPreEvolutions, kSpecial, kQX, kZV, kJ
 constexpr CheckSpec kDifferences[] = {
     {"diff_qxzv", "QX-ZV差分"}, {"diff_zvjy", "ZV-JYJY差分"}, {"diff_tk", "TK以前-TK差分"}};
 
-constexpr const char *kStatHeadings[] = {"HP", "こうげき", "ぼうぎょ", "とくこう", "とくぼう", "すばやさ"};
+constexpr const char* kStatHeadings[] = {"HP", "こうげき", "ぼうぎょ", "とくこう", "とくぼう", "すばやさ"};
 
-QLabel *valueLabel(QWidget *parent, const QString &name) {
-    auto *label = new QLabel(parent);
+QLabel* valueLabel(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
@@ -47,36 +47,36 @@ QLabel *valueLabel(QWidget *parent, const QString &name) {
     return label;
 }
 
-QString qs(const std::string &text) {
+QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void fillChooser(QComboBox *box, const std::vector<std::string> &entries) {
-    for (const std::string &entry : entries)
+void fillChooser(QComboBox* box, const std::vector<std::string>& entries) {
+    for (const std::string& entry : entries)
         box->addItem(qs(entry));
 }
 
 // A stored position outside the chooser selects its first entry.
-void restorePosition(QComboBox *box, int position) {
+void restorePosition(QComboBox* box, int position) {
     box->setCurrentIndex(position >= 0 && position < box->count() ? position : 0);
 }
 
 } // namespace
 
-DetailWindow::DetailWindow(SettingsFile &settings, QWidget *parent) : ToolWindow(settings, kSection, parent) {
+DetailWindow::DetailWindow(SettingsFile& settings, QWidget* parent) : ToolWindow(settings, kSection, parent) {
     setObjectName(QStringLiteral("detailWindow"));
     setWindowTitle(QString::asprintf("%s バントレ詳細データ", ProductTitle));
 
-    auto *summary = new QGridLayout;
+    auto* summary = new QGridLayout;
     buildSummary(summary);
-    auto *hideButton = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* hideButton = new QPushButton(QStringLiteral("閉じる"), this);
     hideButton->setObjectName(QStringLiteral("hideButton"));
     connect(hideButton, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
-    auto *bottom = new QHBoxLayout;
+    auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(hideButton);
 
-    auto *layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->addLayout(summary);
     layout->addWidget(buildMoveControls());
     layout->addWidget(buildMoveTable(), 1);
@@ -90,8 +90,8 @@ DetailWindow::~DetailWindow() {
     saveSettings();
 }
 
-void DetailWindow::buildSummary(QGridLayout *grid) {
-    auto caption = [&](const char *text, int row, int column) {
+void DetailWindow::buildSummary(QGridLayout* grid) {
+    auto caption = [&](const char* text, int row, int column) {
         grid->addWidget(new QLabel(QString::fromUtf8(text), this), row, column);
     };
     caption("名前", 0, 0);
@@ -133,7 +133,7 @@ void DetailWindow::buildSummary(QGridLayout *grid) {
     m_evolutions = new QComboBox(this);
     m_evolutions->setObjectName(QStringLiteral("combo_evo"));
     grid->addWidget(m_evolutions, 4, 1, 1, 2);
-    auto *showEvolution = new QPushButton(QStringLiteral("進化先を表示"), this);
+    auto* showEvolution = new QPushButton(QStringLiteral("進化先を表示"), this);
     showEvolution->setObjectName(QStringLiteral("button_evo"));
     connect(showEvolution, &QPushButton::clicked, this, &DetailWindow::showEvolution);
     grid->addWidget(showEvolution, 4, 3);
@@ -141,9 +141,9 @@ void DetailWindow::buildSummary(QGridLayout *grid) {
     buildStats(grid, 5);
 }
 
-void DetailWindow::buildStats(QGridLayout *grid, int firstRow) {
+void DetailWindow::buildStats(QGridLayout* grid, int firstRow) {
     for (int stat = 0; stat < kStatCount; ++stat) {
-        auto *heading = new QLabel(QString::fromUtf8(kStatHeadings[stat]), this);
+        auto* heading = new QLabel(QString::fromUtf8(kStatHeadings[stat]), this);
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, firstRow, 1 + stat);
         grid->addWidget(m_baseStats[stat] = valueLabel(this, QStringLiteral("text_base%1").arg(stat)), firstRow + 1,
@@ -168,9 +168,9 @@ void DetailWindow::buildStats(QGridLayout *grid, int firstRow) {
         grid->setColumnStretch(column, 1);
 }
 
-QWidget *DetailWindow::buildMoveControls() {
-    auto *box = new QWidget(this);
-    auto *methods = new QHBoxLayout;
+QWidget* DetailWindow::buildMoveControls() {
+    auto* box = new QWidget(this);
+    auto* methods = new QHBoxLayout;
     methods->setContentsMargins(0, 0, 0, 0);
     for (size_t i = 0; i < m_checks.size(); ++i) {
         m_checks[i] = new QCheckBox(QString::fromUtf8(kChecks[i].caption), box);
@@ -182,7 +182,7 @@ QWidget *DetailWindow::buildMoveControls() {
     }
     methods->addStretch();
 
-    auto *filters = new QHBoxLayout;
+    auto* filters = new QHBoxLayout;
     filters->setContentsMargins(0, 0, 0, 0);
     filters->addWidget(new QLabel(QStringLiteral("分類"), box));
     m_category = new QComboBox(box);
@@ -203,14 +203,14 @@ QWidget *DetailWindow::buildMoveControls() {
     }
     filters->addStretch();
 
-    auto *layout = new QVBoxLayout(box);
+    auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(methods);
     layout->addLayout(filters);
     return box;
 }
 
-QTableView *DetailWindow::buildMoveTable() {
+QTableView* DetailWindow::buildMoveTable() {
     m_model = new MoveListModel(this);
     m_moveTable = new QTableView(this);
     m_moveTable->setObjectName(QStringLiteral("moveList"));
@@ -233,7 +233,7 @@ QTableView *DetailWindow::buildMoveTable() {
 }
 
 void DetailWindow::restoreSettings() {
-    const SettingsFile &file = settings();
+    const SettingsFile& file = settings();
     // Filled while every control is quiet, then shown once.
     const QSignalBlocker blockLevel(m_level), blockCategory(m_category), blockType(m_type);
     for (size_t i = 0; i < m_checks.size(); ++i) {
@@ -252,7 +252,7 @@ void DetailWindow::restoreSettings() {
 }
 
 void DetailWindow::saveSettings() {
-    SettingsFile &file = settings();
+    SettingsFile& file = settings();
     file.writeSetting(kSection, "number", m_state.current);
     for (size_t i = 0; i < m_checks.size(); ++i)
         file.writeSetting(kSection, kChecks[i].key, m_checks[i]->isChecked() ? 1 : 0);
@@ -276,7 +276,7 @@ void DetailWindow::display(int species) {
     {
         const QSignalBlocker block(m_evolutions);
         m_evolutions->clear();
-        for (const std::string &entry : summary.evolutions)
+        for (const std::string& entry : summary.evolutions)
             m_evolutions->addItem(qs(entry));
         m_evolutions->setCurrentIndex(0);
     }
@@ -318,7 +318,7 @@ void DetailWindow::differenceToggled() {
     }
     // While one view of differences is on, the method, edition and other difference boxes do
     // nothing, so they are greyed out; their check states stay as they were.
-    for (QCheckBox *box : m_checks)
+    for (QCheckBox* box : m_checks)
         box->setEnabled(checked < 0);
     for (size_t i = 0; i < m_differences.size(); ++i)
         m_differences[i]->setEnabled(checked < 0 || checked == static_cast<int>(i));

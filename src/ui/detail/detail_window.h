@@ -23,7 +23,7 @@ class DetailWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    explicit DetailWindow(SettingsFile &settings, QWidget *parent = nullptr);
+    explicit DetailWindow(SettingsFile& settings, QWidget* parent = nullptr);
     ~DetailWindow() override;
 
     // Shows `species` (a species index) and brings the window forward, even when it was hidden.
@@ -31,13 +31,13 @@ public:
     void showSpecies(int species);
 
     int currentSpecies() const { return m_state.current; }
-    const DetailViewState &viewState() const { return m_state; }
+    const DetailViewState& viewState() const { return m_state; }
 
 private:
-    void buildSummary(QGridLayout *grid);
-    void buildStats(QGridLayout *grid, int firstRow);
-    QWidget *buildMoveControls();
-    QTableView *buildMoveTable();
+    void buildSummary(QGridLayout* grid);
+    void buildStats(QGridLayout* grid, int firstRow);
+    QWidget* buildMoveControls();
+    QTableView* buildMoveTable();
     void restoreSettings();
     void saveSettings();
 
@@ -51,29 +51,29 @@ private:
 
     DetailViewState m_state;
     ColumnSortState m_sortState;
-    MoveListModel *m_model = nullptr;
+    MoveListModel* m_model = nullptr;
 
-    QLabel *m_name = nullptr;
-    std::array<QLabel *, 2> m_types{};
-    std::array<QLabel *, 3> m_abilities{};
-    std::array<QLabel *, 2> m_eggGroups{};
-    QLabel *m_hatchSteps = nullptr;
-    QLabel *m_femaleRatio = nullptr;
-    QLabel *m_resistance = nullptr;
-    QLabel *m_weakness = nullptr;
-    std::array<QLabel *, 6> m_baseStats{};
-    std::array<QLabel *, 6> m_levelStats{};
-    QPushButton *m_preEvo1 = nullptr;
-    QPushButton *m_preEvo2 = nullptr;
-    QComboBox *m_evolutions = nullptr;
-    QComboBox *m_level = nullptr;
+    QLabel* m_name = nullptr;
+    std::array<QLabel*, 2> m_types{};
+    std::array<QLabel*, 3> m_abilities{};
+    std::array<QLabel*, 2> m_eggGroups{};
+    QLabel* m_hatchSteps = nullptr;
+    QLabel* m_femaleRatio = nullptr;
+    QLabel* m_resistance = nullptr;
+    QLabel* m_weakness = nullptr;
+    std::array<QLabel*, 6> m_baseStats{};
+    std::array<QLabel*, 6> m_levelStats{};
+    QPushButton* m_preEvo1 = nullptr;
+    QPushButton* m_preEvo2 = nullptr;
+    QComboBox* m_evolutions = nullptr;
+    QComboBox* m_level = nullptr;
 
     // Move-list controls in the order of their settings keys: level, mc, eg, sd, sp, qx, zv, jy, tk.
-    std::array<QCheckBox *, 9> m_checks{};
-    std::array<QCheckBox *, 3> m_differences{};
-    QComboBox *m_category = nullptr;
-    QComboBox *m_type = nullptr;
-    QTableView *m_moveTable = nullptr;
+    std::array<QCheckBox*, 9> m_checks{};
+    std::array<QCheckBox*, 3> m_differences{};
+    QComboBox* m_category = nullptr;
+    QComboBox* m_type = nullptr;
+    QTableView* m_moveTable = nullptr;
 };
 
 } // namespace rusrina

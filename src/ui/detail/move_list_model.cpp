@@ -11,7 +11,7 @@ namespace rusrina {
 namespace {
 
 struct ColumnLook {
-    const char *heading;
+    const char* heading;
     int width;
     Qt::Alignment alignment;
 };
@@ -49,18 +49,18 @@ void MoveListModel::sortRows(int column, bool descending) {
     Q_EMIT layoutChanged();
 }
 
-int MoveListModel::rowCount(const QModelIndex &parent) const {
+int MoveListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
-int MoveListModel::columnCount(const QModelIndex &parent) const {
+int MoveListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kMoveListColumns;
 }
 
-QVariant MoveListModel::data(const QModelIndex &index, int role) const {
+QVariant MoveListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= kMoveListColumns)
         return {};
-    const MoveRow &row = m_rows[static_cast<size_t>(index.row())];
+    const MoveRow& row = m_rows[static_cast<size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
         return QString::fromStdString(moveRowText(row, index.column()));
@@ -91,10 +91,10 @@ int MoveListModel::columnWidth(int column) {
 
 namespace rusrina {
 
-int MoveListModel::fittedColumnWidth(int column, const QFontMetrics &metrics) {
+int MoveListModel::fittedColumnWidth(int column, const QFontMetrics& metrics) {
     const int glyph = std::max(kDesignGlyphWidth, metrics.horizontalAdvance(QStringLiteral("あ")));
     int width = columnWidth(column) * glyph / kDesignGlyphWidth;
-    auto fit = [&](const char *text) {
+    auto fit = [&](const char* text) {
         width = std::max(width, metrics.horizontalAdvance(QLatin1Char(' ') + QString::fromUtf8(text)) + kCellPadding);
     };
     if (column == 2) {

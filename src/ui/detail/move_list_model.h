@@ -17,13 +17,13 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setRows(std::vector<MoveRow> rows);
-    const std::vector<MoveRow> &rows() const { return m_rows; }
+    const std::vector<MoveRow>& rows() const { return m_rows; }
     // Reorders the rows by `column`; the rows stay what they are.
     void sortRows(int column, bool descending);
 
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     // The width in pixels each column is designed with, for a font whose full-width characters
@@ -31,7 +31,7 @@ public:
     static int columnWidth(int column);
     // That width grown in proportion to `metrics`' full-width characters, and, for the move name
     // and target columns, to the widest text they can hold, so that nothing is cut off.
-    static int fittedColumnWidth(int column, const QFontMetrics &metrics);
+    static int fittedColumnWidth(int column, const QFontMetrics& metrics);
 
 private:
     std::vector<MoveRow> m_rows;

@@ -3,8 +3,8 @@
 #include "ui/edit/entry_edit_window.h"
 
 #include "app/dialogs.h"
-#include "calc/entry_edit.h"
 #include "app/product_title.h"
+#include "calc/entry_edit.h"
 #include "data/abilities.h"
 #include "data/battle_rules.h"
 #include "data/natures.h"
