@@ -3,8 +3,8 @@
 // drops), and importing the file adds only valid entries and accounts for every named record.
 
 #include "box/box_file.h"
-#include "box/box_row.h"
 #include "fuzz_support.h"
+#include "view/box_row.h"
 
 #include <algorithm>
 #include <cstdint>

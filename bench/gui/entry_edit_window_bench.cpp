@@ -3,9 +3,9 @@
 
 #include "box/box.h"
 
-#include "calc/entry_edit.h"
 #include "settings/settings_file.h"
 #include "ui/edit/entry_edit_window.h"
+#include "view/entry_edit.h"
 
 #include <QComboBox>
 #include <QTemporaryDir>

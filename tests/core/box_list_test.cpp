@@ -1,7 +1,7 @@
 // The box list's operations: the order they leave, the rows they rewrite and the row selected
 // afterwards; and the import filter in Qt's form.
 
-#include "calc/box_list.h"
+#include "view/box_list.h"
 
 #include "box/box_file.h"
 #include "box_test_support.h"

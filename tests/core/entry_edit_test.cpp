@@ -1,4 +1,4 @@
-#include "calc/entry_edit.h"
+#include "view/entry_edit.h"
 
 #include "box/box.h"
 #include "data/battle_rules.h"

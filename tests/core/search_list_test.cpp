@@ -1,4 +1,4 @@
-#include "calc/search_list.h"
+#include "view/search_list.h"
 
 #include "data/moves.h"
 #include "data/species.h"

@@ -7,14 +7,14 @@
 
 #include "box/box.h"
 #include "box/box_file.h"
-#include "calc/damage_view.h"
-#include "calc/entry_edit.h"
 #include "calc/stats.h"
 #include "data/abilities.h"
 #include "data/battle_rules.h"
 #include "data/items.h"
 #include "data/natures.h"
 #include "data/species.h"
+#include "view/damage_view.h"
+#include "view/entry_edit.h"
 
 #include <array>
 #include <cstdio>

@@ -11,7 +11,7 @@ import tempfile
 import unittest
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-TOOLS = os.path.join(REPO, "tools")
+TOOLS = os.path.join(REPO, "tools", "datagen")
 sys.path.insert(0, TOOLS)
 
 from gen_data_sources import egg_group_index, move_index, syllabary_key, type_index  # noqa: E402

@@ -8,11 +8,11 @@
 #include "gui_test_support.h"
 
 #include "app/top_window.h"
-#include "calc/box_list.h"
 #include "calc/damage_engine.h"
-#include "calc/learnable_moves.h"
 #include "ui/box/box_window.h"
 #include "ui/edit/entry_edit_window.h"
+#include "view/box_list.h"
+#include "view/learnable_moves.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -4,9 +4,9 @@
 
 #include "gui_test_support.h"
 
-#include "calc/entry_edit.h"
 #include "data/battle_rules.h"
 #include "ui/edit/entry_edit_window.h"
+#include "view/entry_edit.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 // Shared helpers for the window tests: a settings directory of each test's own, answers for
 // message boxes and file dialogs, and a way to deal with a modal window that a click opens.
 
-#include "app/dialogs.h"
 #include "settings/settings_file.h"
+#include "ui/common/dialogs.h"
 
 #include <QApplication>
 #include <QDir>

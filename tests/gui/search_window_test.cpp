@@ -3,13 +3,13 @@
 
 #include "gui_test_support.h"
 
-#include "calc/search_list.h"
 #include "data/moves.h"
 #include "data/search_options.h"
 #include "data/species.h"
 #include "text/cp932.h"
 #include "ui/detail/detail_window.h"
 #include "ui/search/search_window.h"
+#include "view/search_list.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 #include "gui_test_support.h"
 
 #include "app/about_box.h"
-#include "app/tool_window.h"
 #include "app/top_window.h"
 #include "ui/box/box_window.h"
+#include "ui/common/tool_window.h"
 #include "ui/ivjudge/iv_judge_window.h"
 #include "ui/search/search_window.h"
 

@@ -1,18 +1,18 @@
 #include "box/box.h"
 #include "box/box_file.h"
-#include "calc/box_list.h"
-#include "calc/damage_view.h"
+#include "view/box_list.h"
+#include "view/damage_view.h"
 
 #include "ui/box/box_window.h"
 
-#include "app/dialogs.h"
-#include "app/product_title.h"
-#include "calc/learnable_moves.h"
 #include "ui/box/box_list_model.h"
 #include "ui/box/choice_list_model.h"
 #include "ui/box/damage_rows.h"
 #include "ui/box/entry_panel.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/product_title.h"
 #include "ui/edit/entry_edit_window.h"
+#include "view/learnable_moves.h"
 
 #include <QCheckBox>
 #include <QClipboard>

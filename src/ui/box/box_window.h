@@ -3,7 +3,7 @@
 // defender panels, the battle conditions and the six calculation rows on the right. It owns the
 // box, its default file and the entry edit window.
 
-#include "app/tool_window.h"
+#include "ui/common/tool_window.h"
 
 #include <memory>
 #include <vector>

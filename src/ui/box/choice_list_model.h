@@ -2,7 +2,7 @@
 // The entries of a chooser that is refilled often (the learnable-move list): texts with their
 // values in Qt::UserRole, replaced all at once.
 
-#include "calc/list_choice.h"
+#include "view/list_choice.h"
 
 #include <QAbstractListModel>
 

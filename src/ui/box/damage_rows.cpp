@@ -1,8 +1,8 @@
 #include "ui/box/damage_rows.h"
 
-#include "calc/damage_view.h"
-#include "calc/learnable_moves.h"
 #include "ui/box/choice_list_model.h"
+#include "view/damage_view.h"
+#include "view/learnable_moves.h"
 
 #include <QComboBox>
 #include <QGridLayout>

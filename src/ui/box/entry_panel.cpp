@@ -1,6 +1,6 @@
 #include "ui/box/entry_panel.h"
 
-#include "calc/damage_view.h"
+#include "view/damage_view.h"
 
 #include <QGridLayout>
 #include <QLabel>

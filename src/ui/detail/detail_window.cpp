@@ -1,8 +1,8 @@
 #include "ui/detail/detail_window.h"
 
-#include "app/product_title.h"
 #include "data/species.h"
 #include "settings/settings_file.h"
+#include "ui/common/product_title.h"
 #include "ui/detail/move_list_model.h"
 
 #include <QCheckBox>

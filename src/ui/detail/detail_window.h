@@ -2,9 +2,9 @@
 // The species detail window: one species' data, its matchups and its full move list. The search
 // window owns it and sends it the species the user clicked.
 
-#include "app/tool_window.h"
-#include "calc/move_list.h"
-#include "calc/species_summary.h"
+#include "ui/common/tool_window.h"
+#include "view/move_list.h"
+#include "view/species_summary.h"
 
 #include <array>
 

@@ -2,14 +2,14 @@
 
 #include "ui/edit/entry_edit_window.h"
 
-#include "app/dialogs.h"
-#include "app/product_title.h"
-#include "calc/entry_edit.h"
 #include "data/abilities.h"
 #include "data/battle_rules.h"
 #include "data/natures.h"
 #include "data/species.h"
 #include "settings/settings_file.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/product_title.h"
+#include "view/entry_edit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

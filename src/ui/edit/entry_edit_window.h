@@ -2,7 +2,7 @@
 // The box entry edit window: fills in one creature for the box, either as a new entry or over an
 // existing one, and tells its owner which slot it wrote.
 
-#include "app/tool_window.h"
+#include "ui/common/tool_window.h"
 
 #include <array>
 #include <optional>

@@ -1,10 +1,10 @@
 #include "ui/ivjudge/iv_judge_window.h"
 
-#include "app/product_title.h"
 #include "data/battle_rules.h"
 #include "data/natures.h"
 #include "data/species.h"
 #include "settings/settings_file.h"
+#include "ui/common/product_title.h"
 #include "ui/ivjudge/stat_row_model.h"
 
 #include <QCheckBox>

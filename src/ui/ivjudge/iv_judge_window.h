@@ -4,8 +4,8 @@
 // the growth advice, the EVs at which the bounds' stats rise, the possible hidden-power types, and
 // copies a text report to the clipboard.
 
-#include "app/tool_window.h"
 #include "calc/iv_judge.h"
+#include "ui/common/tool_window.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 #include "ui/search/search_result_model.h"
 
-#include "calc/search_list.h"
+#include "view/search_list.h"
 
 namespace rusrina {
 namespace {

@@ -1,7 +1,7 @@
 #include "ui/search/search_window.h"
 
-#include "app/product_title.h"
 #include "settings/settings_file.h"
+#include "ui/common/product_title.h"
 #include "ui/detail/detail_window.h"
 #include "ui/search/search_result_model.h"
 

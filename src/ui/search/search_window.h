@@ -3,8 +3,8 @@
 // four moves, and the list of matching species. Every change of a criterion searches again at
 // once. It owns the species detail window, which a click on a result row brings forward.
 
-#include "app/tool_window.h"
-#include "calc/search_list.h"
+#include "ui/common/tool_window.h"
+#include "view/search_list.h"
 
 #include <array>
 #include <memory>

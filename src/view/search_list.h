@@ -2,8 +2,8 @@
 // What the search window shows: its chooser entries, the texts of a move row and of a result row,
 // the criteria its controls stand for, and the order of the result list after a header click.
 
-#include "calc/list_choice.h"
 #include "calc/search.h"
+#include "view/list_choice.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "calc/species_summary.h"
+#include "view/species_summary.h"
 
 #include "calc/stats.h"
 #include "data/abilities.h"

@@ -1,4 +1,4 @@
-#include "calc/damage_view.h"
+#include "view/damage_view.h"
 
 #include "data/abilities.h"
 #include "data/items.h"

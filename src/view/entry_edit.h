@@ -4,8 +4,8 @@
 // built from the fields.
 
 #include "box/box_entry.h"
-#include "calc/list_choice.h"
 #include "data/moves.h"
+#include "view/list_choice.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/tool_window.h"
+#include "ui/common/tool_window.h"
 
 #include "settings/settings_file.h"
 

@@ -1,12 +1,12 @@
 // Writes the generation-5 values of @pkmn/dex that the table generator compares with the
 // PokeAPI sources: one CSV of moves (national numbers 1..559) and one of species and forms
 // (national numbers 1..649). Run once after `npm install` in this directory:
-//   node extract_pkmn_dex.mjs ../data/source
+//   node extract_pkmn_dex.mjs ../../data/source
 import { writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { Dex } from '@pkmn/dex';
 
-const outDir = process.argv[2] ?? '../data/source';
+const outDir = process.argv[2] ?? '../../data/source';
 const gen5 = Dex.forGen(5);
 
 function csvLine(fields) {

@@ -5,7 +5,7 @@
 
 #include "box/box_entry.h"
 #include "calc/damage_engine.h"
-#include "calc/list_choice.h"
+#include "view/list_choice.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "calc/box_list.h"
+#include "view/box_list.h"
 
 #include <algorithm>
 #include <vector>

@@ -5,7 +5,7 @@ The PokeAPI CSVs give every value; the @pkmn/dex extract cross-checks the genera
 and move values. A disagreement between the two stops the run unless data/source/exceptions.csv
 lists it with the value chosen and the reason. Standard library only; no network.
 
-    tools/gen_data.py [--source DIR] [--out DIR] [--check]
+    tools/datagen/gen_data.py [--source DIR] [--out DIR] [--check]
 
 --check writes into a temporary directory and exits non-zero with a unified diff when the
 files in --out differ from what the sources give.
@@ -22,7 +22,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from gen_data_tables import build_tables  # noqa: E402
 from gen_data_emit import emit_files  # noqa: E402
 
-REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 
 def write_files(files, out_dir):
@@ -77,7 +77,7 @@ def main(argv):
             sys.stdout.writelines(diff[:400])
             if len(diff) > 400:
                 print("... (%d more diff lines)" % (len(diff) - 400))
-            print("gen_data: the generated tables are stale; rerun tools/gen_data.py", file=sys.stderr)
+            print("gen_data: the generated tables are stale; rerun tools/datagen/gen_data.py", file=sys.stderr)
             return 1
         return 0
     write_files(files, args.out)

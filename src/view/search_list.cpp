@@ -1,4 +1,4 @@
-#include "calc/search_list.h"
+#include "view/search_list.h"
 
 #include "data/abilities.h"
 #include "data/battle_rules.h"
