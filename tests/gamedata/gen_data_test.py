@@ -71,6 +71,9 @@ class GeneratorSafeguards(unittest.TestCase):
              "does not fit"),
             # A name Shift-JIS cannot hold.
             ("move_names.csv", "1,1,はたく", "1,1,はたく\u00e9", "does not fit"),
+            # A characteristic text Shift-JIS cannot hold, and one that names no stat of ours.
+            ("characteristic_text.csv", "1,1,たべるのが", "1,1,\u00e9たべるのが", "does not fit"),
+            ("characteristics.csv", "30,6,4", "30,7,4", "out of range"),
         ]
         for name, old, new, message in cases:
             with self.subTest(name=name, new=new):

@@ -1,4 +1,5 @@
 #include "data/battle_rules.h"
+#include "data/characteristics.h"
 #include "data/items.h"
 #include "data/natures.h"
 #include "data/search_options.h"
@@ -50,6 +51,24 @@ TEST(Natures, LabelsAgreeWithFactors) {
     EXPECT_STREQ(natureRecord(20).label, "がんばりや（変化無し）");
     EXPECT_STREQ(natureRecord(24).label, "まじめ　　（変化無し）");
     EXPECT_EQ(natureRecord(99).factor[kAttack], 10); // a damaged index reads as neutral
+}
+
+// The game lists the characteristics stat by stat for each remainder: HP, attack, .. speed with
+// remainder 0, then the six with remainder 1, and so on. A stat id read off by one breaks this.
+TEST(Characteristics, EveryStatAndRemainderOnceInTheGamesOrder) {
+    std::set<std::string> texts;
+    for (int index = 0; index < kCharacteristicCount; ++index) {
+        const CharacteristicRecord& row = characteristicRecord(index);
+        EXPECT_EQ(row.stat, index % kStatCount) << index;
+        EXPECT_EQ(row.ivMod5, index / kStatCount) << index;
+        EXPECT_LT(text::cp932Width(row.text), 32) << index;
+        texts.insert(row.text);
+    }
+    EXPECT_EQ(texts.size(), 30u);
+    EXPECT_STREQ(characteristicRecord(0).text, "たべるのが　だいすき");
+    EXPECT_STREQ(characteristicRecord(26).text, "がまん　づよい"); // defence, remainder 4
+    EXPECT_STREQ(characteristicRecord(29).text, "にげるのが　はやい");
+    EXPECT_STREQ(characteristicRecord(-1).text, characteristicRecord(0).text); // outside reads the first row
 }
 
 TEST(DamageItems, TellingRows) {

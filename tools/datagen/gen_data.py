@@ -21,6 +21,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from gen_data_tables import build_tables  # noqa: E402
 from gen_data_emit import emit_files  # noqa: E402
+from gen_data_characteristics import characteristic_files  # noqa: E402
+from gen_data_sources import Sources  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -66,10 +68,12 @@ def main(argv):
 
     try:
         tables = build_tables(args.source)
+        characteristics = characteristic_files(Sources(args.source))
     except ValueError as e:
         print("gen_data: " + str(e), file=sys.stderr)
         return 1
     files = emit_files(tables)
+    files.update(characteristics)
 
     if args.check:
         diff = check_files(files, args.out)
