@@ -1,5 +1,6 @@
 #include "calc/iv_judge.h"
 
+#include "calc/iv_clues.h"
 #include "calc/stats.h"
 #include "data/battle_rules.h"
 #include "data/natures.h"
@@ -42,10 +43,10 @@ constexpr const char* kReportStatLabels[6] = {"ＨＰ", "攻撃", "防御", "特
 
 } // namespace
 
-std::vector<StatRow> buildStatRows(int stat, int base, int level, int multiplier) {
+std::vector<StatRow> buildStatRows(int stat, int base, int level, int multiplier, int ev) {
     std::vector<StatRow> rows;
     for (int iv = 0; iv <= kMaxIv; ++iv) {
-        int value = valueAt(stat, base, iv, 0, level, multiplier);
+        int value = valueAt(stat, base, iv, ev, level, multiplier);
         if (rows.empty() || rows.back().value != value)
             rows.push_back({value, iv, iv});
         else
@@ -86,21 +87,23 @@ int currentValue(std::span<const StatRow> rows, IvRange range) {
     return 0;
 }
 
-int firstRisingEv(int stat, int base, int iv, int level, int multiplier) {
-    int atZero = valueAt(stat, base, iv, 0, level, multiplier);
-    for (int ev = kEvStep; ev <= kMaxSearchedEv; ev += kEvStep) {
-        if (valueAt(stat, base, iv, ev, level, multiplier) != atZero)
-            return ev;
+int firstRisingEv(int stat, int base, int iv, int level, int multiplier, int ev) {
+    const int now = valueAt(stat, base, iv, ev, level, multiplier);
+    for (int next = (std::max(ev, 0) / kEvStep + 1) * kEvStep; next <= kMaxSearchedEv; next += kEvStep) {
+        if (valueAt(stat, base, iv, next, level, multiplier) != now)
+            return next;
     }
     return 0;
 }
 
-GrowthAdvice growthAdvice(int stat, int base, int level, int multiplier) {
+GrowthAdvice growthAdvice(int stat, int base, int level, int multiplier, int ev) {
     for (int levels = 0; levels <= kMaxLevelsToGain && level + levels <= kMaxLevel; ++levels) {
         for (int dopings = 0; dopings <= kMaxDopings; ++dopings) {
-            int ev = dopings * kEvPerDoping;
-            int best = valueAt(stat, base, kMaxIv, ev, level + levels, multiplier);
-            if (valueAt(stat, base, kMaxIv - 1, ev, level + levels, multiplier) != best)
+            const int total = ev + dopings * kEvPerDoping;
+            if (dopings > 0 && total > kMaxEv)
+                break;
+            int best = valueAt(stat, base, kMaxIv, total, level + levels, multiplier);
+            if (valueAt(stat, base, kMaxIv - 1, total, level + levels, multiplier) != best)
                 return {levels, dopings, best};
         }
     }
@@ -133,61 +136,16 @@ void HiddenPowerSpread::add(int type, int power) {
 
 namespace {
 
-// Hidden power reads only the two lowest bits of each IV, so a range is fully described by
-// which of the four bit pairs (IV mod 4) its IVs take.
-struct BitPairChoices {
-    int count = 0;
-    std::array<int, 4> pairs{};
-};
-
-BitPairChoices bitPairChoices(IvRange range) {
-    BitPairChoices choices;
-    int first = std::max(range.min, 0);
-    int last = std::min({range.max, kMaxIv, first + 3});
-    for (int iv = first; iv <= last; ++iv)
-        choices.pairs[choices.count++] = iv & 3;
-    return choices;
+int countOpen(const IvRanges& ranges) {
+    return static_cast<int>(std::count_if(ranges.begin(), ranges.end(), [](IvRange r) { return r.isOpen(); }));
 }
-
-// Walks every combination of the stats' bit pairs (at most 4^6), carrying the two weighted bit
-// sums down so that each combination costs one addition per level.
-struct BitPairWalk {
-    std::array<BitPairChoices, 6> choices;
-    std::array<int, 64> typeOfSum{};
-    std::array<int, 64> powerOfSum{};
-    HiddenPowerSpread spread;
-
-    void walk(int stat, int typeSum, int powerSum) {
-        if (stat == kStatCount) {
-            spread.add(typeOfSum[typeSum], powerOfSum[powerSum]);
-            return;
-        }
-        for (int i = 0; i < choices[stat].count; ++i) {
-            int pair = choices[stat].pairs[i];
-            walk(stat + 1, typeSum + (pair & 1) * kHiddenPowerWeight[stat],
-                 powerSum + (pair >> 1) * kHiddenPowerWeight[stat]);
-        }
-    }
-};
 
 } // namespace
 
 std::optional<HiddenPowerSpread> hiddenPowerSpread(const IvRanges& ranges) {
-    if (std::count_if(ranges.begin(), ranges.end(), [](IvRange r) { return r.isOpen(); }) > kMaxOpenStatsForSpread)
+    if (countOpen(ranges) > kMaxOpenStatsForSpread)
         return std::nullopt;
-    BitPairWalk walk;
-    for (int stat = 0; stat < kStatCount; ++stat) {
-        walk.choices[stat] = bitPairChoices(ranges[stat]);
-        if (walk.choices[stat].count == 0)
-            return HiddenPowerSpread{};
-    }
-    // The type depends on the first sum only and the power on the second only.
-    for (int sum = 0; sum < 64; ++sum) {
-        walk.typeOfSum[sum] = hiddenPowerFromSums(sum, 0).type;
-        walk.powerOfSum[sum] = hiddenPowerFromSums(0, sum).power;
-    }
-    walk.walk(0, 0, 0);
-    return walk.spread;
+    return fittingCombinations(ranges, JudgeClues{}).spread;
 }
 
 std::vector<int> judgeSpeciesList(int rule) {
@@ -208,14 +166,44 @@ std::vector<std::string> hiddenPowerLines(const HiddenPowerSpread& spread) {
     return lines;
 }
 
+bool JudgeExtras::anyEv() const {
+    return std::any_of(evs.begin(), evs.end(), [](int ev) { return ev != 0; });
+}
+
+std::string nothingFitsText() {
+    return "条件に合う個体値がありません";
+}
+
+namespace {
+
+// The lines of what is known beyond the stats, each only when it is known.
+std::string clueLines(const JudgeClues& clues, bool nothingFits) {
+    std::string lines;
+    if (clues.characteristic >= 0 && clues.characteristic < kCharacteristicCount)
+        lines += format("個性：%s\r\n", characteristicRecord(clues.characteristic).text);
+    if (clues.hiddenPowerType >= 0 && clues.hiddenPowerType < kTypeCount)
+        lines += format("めざパタイプ：%s\r\n", typeName(clues.hiddenPowerType));
+    if (nothingFits)
+        lines += nothingFitsText() + "\r\n";
+    return lines;
+}
+
+} // namespace
+
 std::string judgeReport(int species, int level, int nature, const std::array<int, 6>& values, const IvRanges& ranges,
-                        const HiddenPowerSpread* spread) {
+                        const HiddenPowerSpread* spread, const JudgeExtras& extras, bool nothingFits) {
     const char* name = species >= 0 && species < kSpeciesCount ? speciesName(species) : "";
     const char* natureName = nature >= 0 && nature < kNatureCount ? natureRecord(nature).label : "";
     std::string report = format("種族：%s　ＬＶ：%3d　性格：%s\r\n", name, level, natureName);
-    for (int stat = 0; stat < kStatCount; ++stat)
-        report += format("%s：%3d ( %2d ～ %2d )\r\n", kReportStatLabels[stat], values[stat], ranges[stat].min,
-                         ranges[stat].max);
+    const bool withEvs = extras.anyEv();
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        report +=
+            format("%s：%3d ( %2d ～ %2d )", kReportStatLabels[stat], values[stat], ranges[stat].min, ranges[stat].max);
+        if (withEvs)
+            report += format("　努力値：%3d", extras.evs[stat]);
+        report += "\r\n";
+    }
+    report += clueLines(extras.clues, nothingFits);
     if (spread) {
         report += "\r\n 可能性のある「めざパ」一覧\r\n";
         for (const std::string& line : hiddenPowerLines(*spread))
@@ -238,35 +226,61 @@ std::array<int, 6> baseStatsOf(int species) {
 
 } // namespace
 
-JudgeTables recomputeTables(int species, int level, int nature) {
+JudgeTables recomputeTables(int species, int level, int nature, const StatValues& evs) {
     JudgeTables tables;
     const std::array<int, 6> bases = baseStatsOf(species);
     for (int stat = 0; stat < kStatCount; ++stat) {
         int multiplier = natureMultiplier(nature, stat);
-        tables.rows[stat] = buildStatRows(stat, bases[stat], level, multiplier);
-        tables.advice[stat] = growthAdvice(stat, bases[stat], level, multiplier);
+        tables.rows[stat] = buildStatRows(stat, bases[stat], level, multiplier, evs[stat]);
+        tables.advice[stat] = growthAdvice(stat, bases[stat], level, multiplier, evs[stat]);
         tables.adviceTexts[stat] = growthAdviceText(tables.advice[stat]);
     }
     return tables;
 }
 
+namespace {
+
+// The given ranges narrowed by the clues, and the spread of what the clues leave when it is to be
+// listed.
+void applyClues(const IvRanges& ranges, const JudgeClues& clues, bool showHiddenPower, JudgeOutput& output,
+                std::optional<HiddenPowerSpread>& spread) {
+    output.ranges = ranges;
+    if (!clues.any()) {
+        if (showHiddenPower)
+            spread = hiddenPowerSpread(ranges);
+        return;
+    }
+    FittingCombinations fitting = fittingCombinations(ranges, clues);
+    if (fitting.anyLeft)
+        output.ranges = fitting.ranges;
+    else
+        output.notice = nothingFitsText();
+    if (showHiddenPower && countOpen(output.ranges) <= kMaxOpenStatsForSpread)
+        spread = fitting.spread;
+}
+
+} // namespace
+
 JudgeOutput refreshOutput(const JudgeTables& tables, int species, int level, int nature, const IvRanges& ranges,
-                          bool showHiddenPower) {
+                          bool showHiddenPower, const JudgeExtras& extras) {
     JudgeOutput output;
+    std::optional<HiddenPowerSpread> spread;
+    applyClues(ranges, extras.clues, showHiddenPower, output, spread);
     const std::array<int, 6> bases = baseStatsOf(species);
+    const std::array<IvMask, 6> allows = characteristicAllows(ranges, extras.clues.characteristic);
     for (int stat = 0; stat < kStatCount; ++stat) {
-        const IvRange& range = ranges[stat];
-        int base = bases[stat];
-        int multiplier = natureMultiplier(nature, stat);
+        const IvRange& range = output.ranges[stat];
+        const int base = bases[stat], ev = extras.evs[stat];
+        const int multiplier = natureMultiplier(nature, stat);
         output.values[stat] = currentValue(tables.rows[stat], range);
         output.evThresholdTexts[stat] =
-            evThresholdText(range.min, firstRisingEv(stat, base, range.min, level, multiplier), range.max,
-                            firstRisingEv(stat, base, range.max, level, multiplier));
+            evThresholdText(range.min, firstRisingEv(stat, base, range.min, level, multiplier, ev), range.max,
+                            firstRisingEv(stat, base, range.max, level, multiplier, ev));
+        for (const StatRow& row : tables.rows[stat])
+            output.ruledOutRows[stat].push_back(rowRuledOut(row, allows[stat]));
     }
-    std::optional<HiddenPowerSpread> spread;
-    if (showHiddenPower)
-        spread = hiddenPowerSpread(ranges);
-    output.report = judgeReport(species, level, nature, output.values, ranges, spread ? &*spread : nullptr);
+    output.report = judgeReport(species, level, nature, output.values, output.ranges, spread ? &*spread : nullptr,
+                                extras, !output.notice.empty());
     if (spread)
         output.hiddenPowerItems = hiddenPowerLines(*spread);
     return output;

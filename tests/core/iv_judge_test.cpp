@@ -391,3 +391,139 @@ TEST(JudgeWindowFlow, OutOfTableSpeciesDoesNotReadPastTheTable) {
 }
 
 } // namespace
+
+namespace {
+
+constexpr int kGarchomp = 449; // base 108/130/95/80/85/102
+constexpr int kJolly = 18;     // ようき: speed raised, sp. attack lowered
+const StatValues kGarchompEvs = {0, 252, 0, 0, 0, 252};
+
+const StatRow& rowShowingValue(const std::vector<StatRow>& rows, int value) {
+    for (const StatRow& row : rows)
+        if (row.value == value)
+            return row;
+    ADD_FAILURE() << "no row shows " << value;
+    return rows.front();
+}
+
+// A trained ガブリアス at level 50 shows 183/182/115/90/105/169 with 252 EVs in attack and speed.
+// By hand (core = 2·base + IV + EV/4; HP = core/2 + 60; others (core/2 + 5)·M/10):
+// - HP: IV 30 and 31 give 246/2 and 247/2 = 123, so 183; IV 29 gives 122.
+// - attack: IV 31 gives (260 + 31 + 63)/2 + 5 = 182; IV 30 gives 181.
+// - defence: IV 30 and 31 give 220/2 and 221/2 = 110, so 115.
+// - sp. attack (lowered): IV 30 and 31 give (95 + 5)·9/10 = 90; IV 29 gives 99·9/10 = 89.
+// - sp. defence: IV 30 and 31 give 100 + 5 = 105.
+// - speed (raised): IV 31 gives (298/2 + 5)·11/10 = 169; IV 30 gives 153·11/10 = 168.
+TEST(TrainedCreature, GarchompJudgedFromItsStatsAndEvs) {
+    const JudgeTables tables = recomputeTables(kGarchomp, 50, kJolly, kGarchompEvs);
+    const StatValues shown = {183, 182, 115, 90, 105, 169};
+    IvRanges ranges;
+    for (int stat = 0; stat < kStatCount; ++stat)
+        ranges[stat] = narrowRange(ranges[stat], rowShowingValue(tables.rows[stat], shown[stat]));
+    EXPECT_EQ(ranges, (IvRanges{{{30, 31}, {31, 31}, {30, 31}, {30, 31}, {30, 31}, {31, 31}}}));
+    // The EVs move the lists: at EV 0 attack stops at 150 and speed at 134.
+    EXPECT_EQ(tables.rows[kAttack].front(), (StatRow{166, 0, 0}));
+    EXPECT_EQ(recomputeTables(kGarchomp, 50, kJolly).rows[kAttack].back().value, 150);
+    EXPECT_EQ(recomputeTables(kGarchomp, 50, kJolly).rows[kSpeed].back().value, 134);
+
+    JudgeExtras extras{kGarchompEvs, {}};
+    const JudgeOutput output = refreshOutput(tables, kGarchomp, 50, kJolly, ranges, true, extras);
+    EXPECT_EQ(output.values, shown);
+    // Attack rises again at EV 260 (EV/4 = 65): (356/2 + 5) = 183.
+    EXPECT_EQ(output.evThresholdTexts[kAttack], " 31:260～31:260 ");
+    EXPECT_EQ(output.report, "種族：ガブリアス　ＬＶ： 50　性格：ようき　　（素早＋特攻－）\r\n"
+                             "ＨＰ：183 ( 30 ～ 31 )　努力値：  0\r\n"
+                             "攻撃：182 ( 31 ～ 31 )　努力値：252\r\n"
+                             "防御：115 ( 30 ～ 31 )　努力値：  0\r\n"
+                             "特攻： 90 ( 30 ～ 31 )　努力値：  0\r\n"
+                             "特防：105 ( 30 ～ 31 )　努力値：  0\r\n"
+                             "素早：169 ( 31 ～ 31 )　努力値：252\r\n"
+                             "\r\n 可能性のある「めざパ」一覧\r\n"
+                             "どく    :70-70 \r\n"
+                             "じめん  :70-70 \r\n"
+                             "ゴースト:70-70 \r\n"
+                             "はがね  :70-70 \r\n"
+                             "くさ    :70-70 \r\n"
+                             "でんき  :70-70 \r\n"
+                             "こおり  :70-70 \r\n"
+                             "ドラゴン:70-70 \r\n"
+                             "あく    :70-70 \r\n");
+
+    // Knowing the type pins both special stats; the report names it and lists that type alone.
+    extras.clues.hiddenPowerType = 16; // ドラゴン
+    const JudgeOutput dragon = refreshOutput(tables, kGarchomp, 50, kJolly, ranges, true, extras);
+    EXPECT_EQ(dragon.ranges, (IvRanges{{{30, 31}, {31, 31}, {30, 31}, {31, 31}, {31, 31}, {31, 31}}}));
+    EXPECT_EQ(dragon.report.substr(dragon.report.find("特攻：")), "特攻： 90 ( 31 ～ 31 )　努力値：  0\r\n"
+                                                                  "特防：105 ( 31 ～ 31 )　努力値：  0\r\n"
+                                                                  "素早：169 ( 31 ～ 31 )　努力値：252\r\n"
+                                                                  "めざパタイプ：ドラゴン\r\n"
+                                                                  "\r\n 可能性のある「めざパ」一覧\r\n"
+                                                                  "ドラゴン:70-70 \r\n");
+    EXPECT_TRUE(dragon.notice.empty());
+}
+
+TEST(TrainedCreature, CharacteristicGreysRowsAndNamesItselfInTheReport) {
+    const JudgeTables tables = recomputeTables(kGarchomp, 50, kJolly, kGarchompEvs);
+    IvRanges ranges;                                           // nothing picked yet
+    JudgeExtras extras{kGarchompEvs, {8, kNoHiddenPowerType}}; // うたれ　づよい: defence, remainder 1
+    const JudgeOutput output = refreshOutput(tables, kGarchomp, 50, kJolly, ranges, false, extras);
+    // Defence's rows hold IVs 2r and 2r + 1; its IV is one of 1, 6, .., 31, which rows 0 and 3 of
+    // every five hold.
+    const std::vector<bool> defence = output.ruledOutRows[kDefence];
+    ASSERT_EQ(defence.size(), 16u);
+    for (int row = 0; row < 16; ++row)
+        EXPECT_EQ(defence[row], row % 5 != 0 && row % 5 != 3) << row;
+    EXPECT_EQ(output.ruledOutRows[kHp], std::vector<bool>(16, false));
+    EXPECT_EQ(output.ranges[kDefence], (IvRange{1, 31}));
+    EXPECT_NE(output.report.find("素早：  0 (  0 ～ 31 )　努力値：252\r\n個性：うたれ　づよい\r\n"), std::string::npos);
+
+    // With defence at 20-21 (so 21) no other IV may pass 21: HP's rows above it grey.
+    ranges[kDefence] = {20, 21};
+    const JudgeOutput pinned = refreshOutput(tables, kGarchomp, 50, kJolly, ranges, false, extras);
+    EXPECT_EQ(pinned.ranges[kDefence], (IvRange{21, 21}));
+    EXPECT_EQ(pinned.ranges[kHp], (IvRange{0, 21}));
+    for (int row = 0; row < 16; ++row)
+        EXPECT_EQ(pinned.ruledOutRows[kHp][row], row > 10) << row;
+
+    // たべるのが　だいすき (HP, remainder 0) with HP at 30-31 and attack at 31: HP would be 30.
+    const IvRanges garchomp = {{{30, 31}, {31, 31}, {30, 31}, {30, 31}, {30, 31}, {31, 31}}};
+    extras.clues.characteristic = 0;
+    const JudgeOutput none = refreshOutput(tables, kGarchomp, 50, kJolly, garchomp, true, extras);
+    EXPECT_EQ(none.notice, "条件に合う個体値がありません");
+    EXPECT_EQ(none.ranges, garchomp);
+    EXPECT_EQ(none.ruledOutRows[kHp], std::vector<bool>(16, true));
+    ASSERT_TRUE(none.hiddenPowerItems.has_value());
+    EXPECT_TRUE(none.hiddenPowerItems->empty());
+    EXPECT_NE(none.report.find("個性：たべるのが　だいすき\r\n条件に合う個体値がありません\r\n\r\n"),
+              std::string::npos);
+}
+
+TEST(TrainedCreature, EvArgumentOfTheRisingEvAndTheAdvice) {
+    struct Rising {
+        const char* what;
+        int stat, base, iv, level, multiplier, ev;
+        int expected;
+    } rising[] = {
+        {"attack 182 at EV 252 first moves at 260", kAttack, 130, 31, 50, 10, 252, 260},
+        {"speed 169 at EV 252 first moves at 260", kSpeed, 102, 31, 50, 11, 252, 260},
+        {"an EV between steps starts at the next step", kHp, 108, 30, 50, 10, 5, 8},
+        {"EV 0 as before", kHp, 108, 30, 50, 10, 0, 8},
+    };
+    for (const auto& c : rising)
+        EXPECT_EQ(firstRisingEv(c.stat, c.base, c.iv, c.level, c.multiplier, c.ev), c.expected) << c.what;
+
+    struct Advice {
+        const char* what;
+        int stat, base, level, multiplier, ev;
+        GrowthAdvice expected;
+    } advice[] = {
+        {"attack at EV 252: already apart", kAttack, 130, 50, 10, 252, {0, 0, 182}},
+        {"HP at EV 0: two dopings", kHp, 108, 50, 10, 0, {0, 2, 186}},
+        // 250 + 10 would pass 255: no doping, so levels until 308 and 309 part (level 56).
+        {"HP at EV 250: no room for a doping", kHp, 108, 50, 10, 250, {6, 0, 239}},
+    };
+    for (const auto& c : advice)
+        EXPECT_EQ(growthAdvice(c.stat, c.base, c.level, c.multiplier, c.ev), c.expected) << c.what;
+}
+
+} // namespace
