@@ -1,6 +1,7 @@
 // Speed of the calculations that run on every user action: a search run, the hidden-power
 // spread and a full IV-judge recompute.
 
+#include "calc/iv_clues.h"
 #include "calc/iv_judge.h"
 #include "calc/search.h"
 #include "calc/stats.h"
@@ -107,5 +108,30 @@ void BM_IvJudgeFullRecompute(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_IvJudgeFullRecompute)->Unit(benchmark::kMicrosecond);
+
+// The same for a trained creature whose characteristic and hidden-power type are known: EVs in
+// every list, advice and threshold, the clues' walk, the greyed rows and the longer report.
+void BM_IvJudgeFullRecomputeWithEvs(benchmark::State& state) {
+    const IvRanges ranges = {{{0, 31}, {12, 13}, {0, 31}, {30, 31}, {0, 31}, {0, 1}}};
+    const JudgeExtras extras{{4, 252, 0, 0, 0, 252}, {9, 16}}; // sp. attack, remainder 1; ドラゴン
+    int level = 1;
+    for (auto _ : state) {
+        JudgeTables tables = recomputeTables(449, level, 18, extras.evs);
+        benchmark::DoNotOptimize(refreshOutput(tables, 449, level, 18, ranges, true, extras));
+        level = level % 100 + 1;
+    }
+}
+BENCHMARK(BM_IvJudgeFullRecomputeWithEvs)->Unit(benchmark::kMicrosecond);
+
+// The spread with a known type, worst cases: every stat holding all four bit pairs (4^6
+// combinations, each tested for the type), and with a characteristic too (seven IVs of the named
+// stat, each a walk of 4^5 combinations with the others capped).
+void BM_HiddenPowerSpreadKnownType(benchmark::State& state) {
+    const IvRanges ranges = {{{0, 31}, {0, 30}, {0, 31}, {0, 30}, {0, 31}, {0, 30}}};
+    const JudgeClues clues{static_cast<int>(state.range(0)), 16}; // ドラゴン
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fittingCombinations(ranges, clues));
+}
+BENCHMARK(BM_HiddenPowerSpreadKnownType)->Arg(kNoCharacteristic)->Arg(7)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -63,62 +63,98 @@ const SumTables& sumTables() {
 }
 
 using IvMasks = std::array<IvMask, 6>;
+// Bit p of entry t: some combination has the type sum t and the power sum p.
+using SumSet = std::array<uint64_t, kSumCount>;
 
-// Walks every combination of the stats' bit pairs inside one box of IV sets (at most 4^6),
-// carrying the two weighted bit sums down so that each combination costs one addition per stat.
-// Keeps the combinations of the wanted type (all of them when none is wanted) in the spread and
-// notes which pairs of each stat occur in one kept.
-class PairWalk {
-public:
-    PairWalk(const IvMasks& box, int wantedType, HiddenPowerSpread& spread)
-        : m_wantedType(wantedType), m_spread(spread), m_tables(sumTables()) {
-        for (int stat = 0; stat < kStatCount; ++stat)
-            for (int pair = 0; pair < kPairCount; ++pair)
-                if (box[stat] & kPairIvs[pair])
-                    m_pairs[stat][m_counts[stat]++] = pair;
-        walk(0, 0, 0);
+// The bit pairs (bit n for pair n) that a stat's IVs take.
+unsigned pairsIn(IvMask ivs) {
+    unsigned pairs = 0;
+    for (int pair = 0; pair < kPairCount; ++pair)
+        if (ivs & kPairIvs[pair])
+            pairs |= 1u << pair;
+    return pairs;
+}
+
+// The two weighted bit sums that the combinations of the stats' bit pairs reach, built stat by
+// stat: each pair a stat can take shifts the sums reached so far by its weighted bits. At most
+// 4 pairs x 64 sums per stat, however many combinations there are.
+SumSet reachableSums(const std::array<unsigned, 6>& pairs) {
+    SumSet reach{};
+    reach[0] = 1;
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        SumSet next{};
+        for (int pair = 0; pair < kPairCount; ++pair) {
+            if (!(pairs[stat] & (1u << pair)))
+                continue;
+            const int typeShift = (pair & 1) * kHiddenPowerWeight[stat];
+            const int powerShift = (pair >> 1) * kHiddenPowerWeight[stat];
+            for (int sum = 0; sum + typeShift < kSumCount; ++sum)
+                next[sum + typeShift] |= reach[sum] << powerShift;
+        }
+        reach = next;
     }
+    return reach;
+}
 
-    // The IVs of the box whose pair occurs in a kept combination.
-    IvMask keptIvs(int stat, IvMask box) const {
-        IvMask kept = 0;
-        for (int pair = 0; pair < kPairCount; ++pair)
-            if (m_keptPairs[stat] & (1u << pair))
-                kept |= kPairIvs[pair];
-        return box & kept;
+bool typeWanted(int type, int wantedType) {
+    return wantedType == kNoHiddenPowerType || type == wantedType;
+}
+
+// Adds the sums' types and powers to the spread, the wanted type's alone when one is wanted.
+// Power grows with its sum, so the lowest and highest power sums give the power range.
+void addToSpread(const SumSet& reach, int wantedType, HiddenPowerSpread& spread) {
+    const SumTables& tables = sumTables();
+    for (int sum = 0; sum < kSumCount; ++sum) {
+        if (!reach[sum] || !typeWanted(tables.type[sum], wantedType))
+            continue;
+        spread.add(tables.type[sum], tables.power[std::countr_zero(reach[sum])]);
+        spread.add(tables.type[sum], tables.power[63 - std::countl_zero(reach[sum])]);
     }
+}
 
-private:
-    void walk(int stat, int typeSum, int powerSum) {
+// The type depends on the lowest bits alone, so a stat's pair occurs in a combination of the
+// wanted type exactly when its lowest bit does. Walks the lowest bits the stats can take (at most
+// 2^6 combinations) and keeps, per stat, the pairs whose lowest bit occurs in one of that type.
+std::array<unsigned, 6> pairsOfWantedType(const std::array<unsigned, 6>& pairs, int wantedType) {
+    if (wantedType == kNoHiddenPowerType)
+        return pairs;
+    const SumTables& tables = sumTables();
+    std::array<unsigned, 6> lowBits{}; // bit b: the stat can take lowest bit b
+    for (int stat = 0; stat < kStatCount; ++stat)
+        lowBits[stat] = (pairs[stat] & 0b0101u ? 1u : 0u) | (pairs[stat] & 0b1010u ? 2u : 0u);
+    std::array<unsigned, 6> keptLowBits{};
+    std::array<int, 6> chosen{};
+    auto walk = [&](auto& self, int stat, int typeSum) -> void {
         if (stat == kStatCount) {
-            keep(typeSum, powerSum);
+            if (tables.type[typeSum] == wantedType)
+                for (int s = 0; s < kStatCount; ++s)
+                    keptLowBits[s] |= 1u << chosen[s];
             return;
         }
-        for (int i = 0; i < m_counts[stat]; ++i) {
-            const int pair = m_pairs[stat][i];
-            m_chosen[stat] = pair;
-            walk(stat + 1, typeSum + (pair & 1) * kHiddenPowerWeight[stat],
-                 powerSum + (pair >> 1) * kHiddenPowerWeight[stat]);
+        for (int bit = 0; bit < 2; ++bit) {
+            if (!(lowBits[stat] & (1u << bit)))
+                continue;
+            chosen[stat] = bit;
+            self(self, stat + 1, typeSum + bit * kHiddenPowerWeight[stat]);
         }
-    }
+    };
+    walk(walk, 0, 0);
+    std::array<unsigned, 6> kept{};
+    for (int stat = 0; stat < kStatCount; ++stat)
+        for (int pair = 0; pair < kPairCount; ++pair)
+            if ((pairs[stat] & (1u << pair)) && (keptLowBits[stat] & (1u << (pair & 1))))
+                kept[stat] |= 1u << pair;
+    return kept;
+}
 
-    void keep(int typeSum, int powerSum) {
-        const int type = m_tables.type[typeSum];
-        if (m_wantedType != kNoHiddenPowerType && type != m_wantedType)
-            return;
-        m_spread.add(type, m_tables.power[powerSum]);
-        for (int stat = 0; stat < kStatCount; ++stat)
-            m_keptPairs[stat] |= 1u << m_chosen[stat];
-    }
-
-    int m_wantedType;
-    HiddenPowerSpread& m_spread;
-    const SumTables& m_tables;
-    std::array<std::array<int, kPairCount>, 6> m_pairs{};
-    std::array<int, 6> m_counts{};
-    std::array<int, 6> m_chosen{};
-    std::array<unsigned, 6> m_keptPairs{};
-};
+// The IVs of a stat whose pair is among the pairs.
+IvMask ivsWithPairs(IvMask ivs, unsigned pairs) {
+    IvMask kept = 0;
+    for (int pair = 0; pair < kPairCount; ++pair)
+        if (pairs & (1u << pair))
+            kept |= kPairIvs[pair];
+    return ivs & kept;
+}
 
 IvMasks givenMasks(const IvRanges& ranges) {
     IvMasks masks{};
@@ -151,9 +187,13 @@ FittingCombinations fittingCombinations(const IvRanges& ranges, const JudgeClues
     auto visit = [&](const IvMasks& box) {
         if (std::find(box.begin(), box.end(), 0u) != box.end())
             return;
-        PairWalk walk(box, clues.hiddenPowerType, result.spread);
+        std::array<unsigned, 6> pairs{};
         for (int stat = 0; stat < kStatCount; ++stat)
-            occurring[stat] |= walk.keptIvs(stat, box[stat]);
+            pairs[stat] = pairsIn(box[stat]);
+        addToSpread(reachableSums(pairs), clues.hiddenPowerType, result.spread);
+        const std::array<unsigned, 6> kept = pairsOfWantedType(pairs, clues.hiddenPowerType);
+        for (int stat = 0; stat < kStatCount; ++stat)
+            occurring[stat] |= ivsWithPairs(box[stat], kept[stat]);
     };
     const IvMasks given = givenMasks(ranges);
     if (hasCharacteristic(clues.characteristic))

@@ -1,7 +1,8 @@
 #pragma once
 // The IV combinations that fit what is known of a creature beyond its stats: its characteristic
-// and its hidden-power type. Hidden power reads only the two lowest bits of each IV, so the
-// combinations are walked by bit pairs (at most 4^6 of them), never IV by IV.
+// and its hidden-power type. Hidden power reads only the two lowest bits of each IV (its bit pair,
+// IV mod 4), so the combinations are handled by bit pairs: the pairs' weighted bit sums are built
+// stat by stat, and no combination is visited one by one.
 
 #include "calc/iv_judge.h"
 
