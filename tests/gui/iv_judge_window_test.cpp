@@ -1,5 +1,6 @@
 // The IV judge window driven through its real widgets: the report, picks and bounds, the level
-// buttons, reset, the hidden-power list, the rule selector and the settings.
+// buttons, reset, the hidden-power list, the rule selector and the settings; for a trained
+// creature the EV fields, typed stats, the characteristic and the hidden-power type.
 
 #include "gui_test_support.h"
 
@@ -12,9 +13,11 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 
 #include <memory>
@@ -111,6 +114,9 @@ class IvJudgeWindowTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
+    void typedStatPicksItsRowOrSaysTheRange();
+    void evFieldsMoveTheirListsWithin510();
+    void characteristicAndTypeNarrowATrainedCreature();
     void startUpReportIsOnTheClipboard();
     void speciesListHoldsEveryEligibleSpecies_data();
     void speciesListHoldsEveryEligibleSpecies();
@@ -465,6 +471,110 @@ void IvJudgeWindowTest::storedPositionOutsideListSelectsFirst() {
         QVERIFY(valueList(&window, stat)->model()->rowCount() > 0);
     judge.window.reset();
     QCOMPARE(judge.temp.read("ParaCheck", key.constData()), 0);
+}
+
+QSpinBox* evField(QWidget* w, int stat) {
+    return child<QSpinBox>(w, QStringLiteral("spin_ev_%1").arg(stat));
+}
+QString message(QWidget* w) {
+    return child<QLabel>(w, QStringLiteral("label_message"))->text();
+}
+void typeStat(QWidget* w, int stat, const QString& value) {
+    auto* field = child<QLineEdit>(w, QStringLiteral("edit_stat_%1").arg(stat));
+    field->setText(value);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+int currentRow(QWidget* w, int stat) {
+    QListView* list = valueList(w, stat);
+    return list->selectionModel()->isSelected(list->currentIndex()) ? list->currentIndex().row() : -1;
+}
+
+void IvJudgeWindowTest::typedStatPicksItsRowOrSaysTheRange() {
+    Judge judge;
+    IvJudgeWindow& window = judge.open();
+    typeStat(&window, 1, QStringLiteral("110")); // ビクティニ's attack at level 50: 110 is IV 10-11
+    QCOMPARE(currentRow(&window, 1), 5);
+    QCOMPARE(bounds(&window, 1), qMakePair(10, 11));
+    QCOMPARE(reportLine(window, 1), QStringLiteral("攻撃：110 ( 10 ～ 11 )"));
+
+    typeStat(&window, 1, QStringLiteral("300"));
+    QCOMPARE(message(&window), QStringLiteral("300 は範囲外（105～120）"));
+    QCOMPARE(bounds(&window, 1), qMakePair(10, 11));
+    QCOMPARE(currentRow(&window, 1), 5);
+
+    // The row is still current: Enter picks it again, as a click would, and the message goes.
+    upper(&window, 1)->setCurrentIndex(31);
+    lower(&window, 1)->setCurrentIndex(0);
+    typeStat(&window, 1, QStringLiteral("110"));
+    QCOMPARE(bounds(&window, 1), qMakePair(10, 11));
+    QCOMPARE(message(&window), QString());
+    press(&window, "button_reset");
+    QCOMPARE(child<QLineEdit>(&window, QStringLiteral("edit_stat_1"))->text(), QString());
+}
+
+void IvJudgeWindowTest::evFieldsMoveTheirListsWithin510() {
+    Judge judge;
+    IvJudgeWindow& window = judge.open();
+    clickRow(valueList(&window, 0), 3);
+    evField(&window, 1)->setValue(252);
+    QCOMPARE(texts(valueList(&window, 1)->model()), texts(buildStatRows(1, 100, 50, 10, 252)));
+    QCOMPARE(currentRow(&window, 0), 3); // the lists the EV leaves alone keep their pick
+    QVERIFY(report(window).contains(QStringLiteral("攻撃：  0 (  0 ～ 31 )　努力値：252\r\n")));
+    QCOMPARE(evCell(&window, 1)->text(),
+             QString::fromStdString(evThresholdText(0, firstRisingEv(1, 100, 0, 50, 10, 252), 31,
+                                                    firstRisingEv(1, 100, 31, 50, 10, 252))));
+
+    evField(&window, 5)->setValue(252);
+    QCOMPARE(evField(&window, 0)->maximum(), 6);
+    evField(&window, 0)->setValue(100);
+    QCOMPARE(evField(&window, 0)->value(), 6);
+    QCOMPARE(evField(&window, 1)->maximum(), 252);
+
+    // Back at 0 everywhere the report is today's again, and the EVs outlive a reset.
+    evField(&window, 1)->setValue(0);
+    press(&window, "button_reset");
+    QCOMPARE(evField(&window, 5)->value(), 252);
+    evField(&window, 0)->setValue(0);
+    evField(&window, 5)->setValue(0);
+    QCOMPARE(reportLine(window, 5), QStringLiteral("素早：  0 (  0 ～ 31 )"));
+}
+
+void IvJudgeWindowTest::characteristicAndTypeNarrowATrainedCreature() {
+    Judge judge(false);
+    judge.temp.write("ParaCheck", "vant", 449); // ガブリアス under the open rule
+    judge.temp.write("ParaCheck", "level", 49);
+    judge.temp.write("ParaCheck", "seikaku", 18); // ようき
+    IvJudgeWindow& window = judge.open();
+    child<QCheckBox>(&window, QStringLiteral("check_mezapa"))->setChecked(true);
+    evField(&window, 1)->setValue(252);
+    evField(&window, 5)->setValue(252);
+    const char* shown[] = {"183", "182", "115", "90", "105", "169"};
+    for (int stat = 0; stat < kStatCount; ++stat)
+        typeStat(&window, stat, QString::fromLatin1(shown[stat]));
+    QCOMPARE(reportLine(window, 3), QStringLiteral("特攻： 90 ( 30 ～ 31 )　努力値：  0"));
+
+    // あばれることが　すき: attack is the highest IV and leaves 1; only its row of IV 31 stays black.
+    QComboBox* characteristic = combo(&window, "combo_kosei");
+    characteristic->setCurrentIndex(characteristic->findData(7));
+    const QAbstractItemModel* attack = valueList(&window, 1)->model();
+    for (int row = 0; row < attack->rowCount(); ++row)
+        QCOMPARE(attack->index(row, 0).data(Qt::ForegroundRole).isValid(), row < attack->rowCount() - 1);
+    QVERIFY(report(window).contains(QStringLiteral("\r\n個性：あばれることが　すき\r\n")));
+
+    QComboBox* type = combo(&window, "combo_mezapa_type");
+    type->setCurrentIndex(type->findText(QStringLiteral("ドラゴン")));
+    QCOMPARE(reportLine(window, 3), QStringLiteral("特攻： 90 ( 31 ～ 31 )　努力値：  0"));
+    QCOMPARE(reportLine(window, 4), QStringLiteral("特防：105 ( 31 ～ 31 )　努力値：  0"));
+    QCOMPARE(bounds(&window, 3), qMakePair(30, 31)); // the selectors keep what was picked
+    QCOMPARE(evCell(&window, 3)->text(), QString::fromStdString(evThresholdText(31, 12, 31, 12)));
+    QCOMPARE(texts(child<QListView>(&window, QStringLiteral("list_mezapa"))->model()),
+             QStringList{QStringLiteral("ドラゴン:70-70 ")});
+
+    // たべるのが　だいすき would make HP 30 the highest, below attack's 31.
+    characteristic->setCurrentIndex(characteristic->findData(0));
+    QCOMPARE(message(&window), QStringLiteral("条件に合う個体値がありません"));
+    characteristic->setCurrentIndex(0);
+    QCOMPARE(message(&window), QString());
 }
 
 QTEST_MAIN(IvJudgeWindowTest)

@@ -6,6 +6,7 @@
 #include "settings/settings_file.h"
 #include "ui/common/product_title.h"
 #include "ui/ivjudge/stat_row_model.h"
+#include "view/iv_judge_view.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -15,10 +16,13 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStringListModel>
 #include <QVBoxLayout>
 
@@ -27,6 +31,7 @@ namespace {
 
 constexpr char kSection[] = "ParaCheck";
 constexpr const char* kStatLabels[6] = {"ＨＰ", "こうげき", "ぼうぎょ", "とくこう", "とくぼう", "すばやさ"};
+constexpr int kMaxTypedStat = 999;
 
 // Sets a flag for as long as it lives, restoring what it was before.
 class FlagScope {
@@ -66,6 +71,10 @@ QString suffixed(const char* base, int stat) {
 int storedPosition(const SettingsFile& settings, const char* key, int count) {
     const int position = settings.readSetting(kSection, key, 0);
     return position >= 0 && position < count ? position : 0;
+}
+
+int chosenValue(const QComboBox* chooser, int none) {
+    return chooser->currentIndex() < 0 ? none : chooser->currentData().toInt();
 }
 
 QString utf8(const std::string& text) {
@@ -173,8 +182,25 @@ QLayout* IvJudgeWindow::buildLevelRow() {
     row->addSpacing(16);
     row->addWidget(new QLabel(QStringLiteral("性格"), this));
     row->addWidget(m_nature);
+    row->addSpacing(16);
+    m_characteristic = buildChooser("combo_kosei", characteristicChoices());
+    row->addWidget(new QLabel(QStringLiteral("個性"), this));
+    row->addWidget(m_characteristic);
     row->addStretch();
     return row;
+}
+
+// A chooser of what else is known of the creature: its first row, " 無指定", is the default, and a
+// change only refreshes the output.
+QComboBox* IvJudgeWindow::buildChooser(const char* name, const std::vector<ListChoice>& choices) {
+    QComboBox* chooser = newCombo(this, QString::fromLatin1(name));
+    for (const ListChoice& choice : choices)
+        chooser->addItem(utf8(choice.text), choice.value);
+    connect(chooser, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_updating)
+            refresh();
+    });
+    return chooser;
 }
 
 QGridLayout* IvJudgeWindow::buildStatColumns() {
@@ -183,10 +209,20 @@ QGridLayout* IvJudgeWindow::buildStatColumns() {
     const int textWidth = std::max(metrics.horizontalAdvance(QStringLiteral(" 31:400～31:400 ")),
                                    metrics.horizontalAdvance(QStringLiteral("999：31～31")));
     auto* grid = new QGridLayout;
+    // The trained creature's inputs: a caption column on the left, one field per stat under its label.
+    grid->addWidget(new QLabel(QStringLiteral("努力値"), this), 1, 0);
+    grid->addWidget(new QLabel(QStringLiteral("能力値"), this), 2, 0);
     for (int stat = 0; stat < kStatCount; ++stat) {
         StatColumn& column = m_columns[stat];
+        const int at = stat + 1;
         auto* label = new QLabel(QString::fromUtf8(kStatLabels[stat]), this);
         label->setAlignment(Qt::AlignCenter);
+        column.ev = named(new QSpinBox(this), suffixed("spin_ev_", stat));
+        column.ev->setRange(0, kMaxEv);
+        column.ev->setAlignment(Qt::AlignRight);
+        column.typed = named(new QLineEdit(this), suffixed("edit_stat_", stat));
+        column.typed->setValidator(new QIntValidator(0, kMaxTypedStat, column.typed));
+        column.typed->setAlignment(Qt::AlignRight);
         column.model = new StatRowModel(this);
         column.list = named(new QListView(this), suffixed("list_", stat));
         column.list->setModel(column.model);
@@ -206,13 +242,15 @@ QGridLayout* IvJudgeWindow::buildStatColumns() {
         }
         column.upper->setCurrentIndex(kMaxIv);
         column.lower->setCurrentIndex(0);
-        grid->addWidget(label, 0, stat);
-        grid->addWidget(column.list, 1, stat);
-        grid->addWidget(column.evThreshold, 2, stat);
-        grid->addWidget(column.upper, 3, stat);
-        grid->addWidget(column.lower, 4, stat);
+        grid->addWidget(label, 0, at);
+        grid->addWidget(column.ev, 1, at);
+        grid->addWidget(column.typed, 2, at);
+        grid->addWidget(column.list, 3, at);
+        grid->addWidget(column.evThreshold, 4, at);
+        grid->addWidget(column.upper, 5, at);
+        grid->addWidget(column.lower, 6, at);
     }
-    grid->setRowStretch(1, 1);
+    grid->setRowStretch(3, 1);
     return grid;
 }
 
@@ -233,7 +271,10 @@ QLayout* IvJudgeWindow::buildHiddenPowerColumn() {
     const QFontMetrics metrics(fixed);
     m_hiddenPowerList->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("ドラゴン  :70-70  ")) +
                                      m_hiddenPowerList->verticalScrollBar()->sizeHint().width() + 12);
+    m_hiddenPowerType = buildChooser("combo_mezapa_type", hiddenPowerTypeChoices());
     auto* column = new QVBoxLayout;
+    column->addWidget(new QLabel(QStringLiteral("めざパタイプ"), this));
+    column->addWidget(m_hiddenPowerType);
     column->addWidget(m_showHiddenPower);
     column->addWidget(m_hiddenPowerList, 1);
     return column;
@@ -246,8 +287,9 @@ QLayout* IvJudgeWindow::buildButtons() {
     connect(output, &QPushButton::clicked, this, &IvJudgeWindow::copyReport);
     connect(reset, &QPushButton::clicked, this, &IvJudgeWindow::reset);
     connect(hide, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
+    m_message = named(new QLabel(this), QStringLiteral("label_message"));
     auto* row = new QHBoxLayout;
-    row->addStretch();
+    row->addWidget(m_message, 1);
     row->addWidget(output);
     row->addWidget(reset);
     row->addWidget(hide);
@@ -272,6 +314,11 @@ void IvJudgeWindow::connectStatColumn(int stat) {
             if (!m_updating)
                 refresh();
         });
+    connect(column.ev, &QSpinBox::valueChanged, this, [this] {
+        if (!m_updating)
+            changeEv();
+    });
+    connect(column.typed, &QLineEdit::returnPressed, this, [this, stat] { typeStat(stat); });
 }
 
 bool IvJudgeWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -331,27 +378,81 @@ IvRanges IvJudgeWindow::ranges() const {
     return result;
 }
 
-void IvJudgeWindow::recompute() {
+StatValues IvJudgeWindow::evs() const {
+    StatValues result{};
+    for (int stat = 0; stat < kStatCount; ++stat)
+        result[stat] = m_columns[stat].ev->value();
+    return result;
+}
+
+JudgeExtras IvJudgeWindow::extras() const {
+    JudgeExtras result;
+    result.evs = evs();
+    result.clues.characteristic = chosenValue(m_characteristic, kNoCharacteristic);
+    result.clues.hiddenPowerType = chosenValue(m_hiddenPowerType, kNoHiddenPowerType);
+    return result;
+}
+
+void IvJudgeWindow::recompute(bool keepUnchangedLists) {
     if (!hasSelection())
         return;
-    m_tables = recomputeTables(species(), level(), nature());
+    JudgeTables tables = recomputeTables(species(), level(), nature(), evs());
     {
         FlagScope updating(m_updating);
         for (int stat = 0; stat < kStatCount; ++stat) {
-            m_columns[stat].model->setRows(m_tables.rows[stat]);
-            m_columns[stat].advice->setText(utf8(m_tables.adviceTexts[stat]));
+            StatColumn& column = m_columns[stat];
+            if (!keepUnchangedLists || tables.rows[stat] != m_tables.rows[stat]) {
+                column.model->setRows(tables.rows[stat]);
+                column.typed->clear();
+            }
+            column.advice->setText(utf8(tables.adviceTexts[stat]));
         }
     }
+    m_tables = std::move(tables);
     refresh();
+}
+
+// The six EVs may not pass 510 together: each field's maximum leaves room only for what the others
+// have not taken.
+void IvJudgeWindow::changeEv() {
+    const StatValues current = evs();
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        const QSignalBlocker quiet(m_columns[stat].ev);
+        m_columns[stat].ev->setMaximum(evFieldMaximum(current, stat));
+    }
+    recompute(true);
+}
+
+// Enter in a stat's field picks the row that shows the typed value, as a click on it would.
+void IvJudgeWindow::typeStat(int stat) {
+    StatColumn& column = m_columns[stat];
+    bool isNumber = false;
+    const int value = column.typed->text().toInt(&isNumber);
+    if (!isNumber)
+        return;
+    const int row = rowShowing(column.model->rows(), value);
+    if (row < 0) {
+        m_message->setText(utf8(outOfRangeText(value, column.model->rows())));
+        return;
+    }
+    {
+        FlagScope updating(m_updating);
+        column.list->setCurrentIndex(column.model->index(row));
+    }
+    column.list->scrollTo(column.model->index(row));
+    pick(stat, row);
 }
 
 void IvJudgeWindow::refresh() {
     if (!hasSelection())
         return;
     const JudgeOutput output =
-        refreshOutput(m_tables, species(), level(), nature(), ranges(), m_showHiddenPower->isChecked());
-    for (int stat = 0; stat < kStatCount; ++stat)
+        refreshOutput(m_tables, species(), level(), nature(), ranges(), m_showHiddenPower->isChecked(), extras());
+    for (int stat = 0; stat < kStatCount; ++stat) {
         m_columns[stat].evThreshold->setText(utf8(output.evThresholdTexts[stat]));
+        m_columns[stat].model->setRuledOut(output.ruledOutRows[stat]);
+    }
+    m_message->setText(utf8(output.notice));
     m_report = output.report;
     if (output.hiddenPowerItems)
         m_hiddenPowerModel->setStringList(hiddenPowerRows(*output.hiddenPowerItems));
@@ -402,6 +503,7 @@ void IvJudgeWindow::reset() {
             column.upper->setCurrentIndex(kMaxIv);
             column.lower->setCurrentIndex(0);
             column.list->selectionModel()->clear();
+            column.typed->clear();
         }
     }
     refresh();

@@ -1,18 +1,23 @@
 #pragma once
-// The IV judge window: battle rule, species, level and nature, and per stat the list of values the
-// stat can show. Clicking the value a creature shows narrows that stat's IV range; the window shows
-// the growth advice, the EVs at which the bounds' stats rise, the possible hidden-power types, and
+// The IV judge window: battle rule, species, level and nature, and per stat the EV and the list of
+// values the stat can show. Clicking the value a creature shows, or typing it, narrows that stat's
+// IV range; a characteristic and a known hidden-power type narrow further. The window shows the
+// growth advice, the EVs at which the bounds' stats rise, the possible hidden-power types, and
 // copies a text report to the clipboard.
 
 #include "calc/iv_judge.h"
 #include "ui/common/tool_window.h"
+#include "view/list_choice.h"
 
 #include <array>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QSpinBox;
 class QListView;
 class QModelIndex;
 class QStringListModel;
@@ -42,6 +47,8 @@ private:
     // The controls of one stat's column.
     struct StatColumn {
         QLabel* advice = nullptr;
+        QSpinBox* ev = nullptr;
+        QLineEdit* typed = nullptr; // the stat the creature shows, picked with Enter
         QListView* list = nullptr;
         StatRowModel* model = nullptr;
         QLabel* evThreshold = nullptr;
@@ -57,6 +64,7 @@ private:
     QGridLayout* buildStatColumns();
     QLayout* buildHiddenPowerColumn();
     QLayout* buildButtons();
+    QComboBox* buildChooser(const char* name, const std::vector<ListChoice>& choices);
     void connectStatColumn(int stat);
 
     void restoreSettings();
@@ -68,8 +76,13 @@ private:
     int level() const;
     int nature() const;
     IvRanges ranges() const;
+    StatValues evs() const;
+    JudgeExtras extras() const;
 
-    void recompute();
+    // Rebuilds the lists; an EV change keeps the lists whose rows stay the same (and their pick).
+    void recompute(bool keepUnchangedLists = false);
+    void changeEv();
+    void typeStat(int stat);
     void refresh();
     void pick(int stat, int row);
     void pickByClick(int stat, const QModelIndex& index);
@@ -81,6 +94,10 @@ private:
     QComboBox* m_species = nullptr;
     QComboBox* m_level = nullptr;
     QComboBox* m_nature = nullptr;
+    QComboBox* m_characteristic = nullptr;
+    QComboBox* m_hiddenPowerType = nullptr;
+    // A typed stat that no IV gives, or that the clues leave no IVs.
+    QLabel* m_message = nullptr;
     std::array<StatColumn, 6> m_columns{};
     QCheckBox* m_showHiddenPower = nullptr;
     QListView* m_hiddenPowerList = nullptr;

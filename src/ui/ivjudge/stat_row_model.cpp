@@ -1,11 +1,28 @@
 #include "ui/ivjudge/stat_row_model.h"
 
+#include <QGuiApplication>
+#include <QPalette>
+
 namespace rusrina {
 
 void StatRowModel::setRows(std::vector<StatRow> rows) {
     beginResetModel();
     m_rows = std::move(rows);
+    m_ruledOut.clear();
     endResetModel();
+}
+
+void StatRowModel::setRuledOut(std::vector<bool> ruledOut) {
+    ruledOut.resize(m_rows.size(), false);
+    if (ruledOut == m_ruledOut)
+        return;
+    m_ruledOut = std::move(ruledOut);
+    if (!m_rows.empty())
+        Q_EMIT dataChanged(index(0), index(rowCount() - 1), {Qt::ForegroundRole});
+}
+
+bool StatRowModel::isRuledOut(int row) const {
+    return row >= 0 && row < static_cast<int>(m_ruledOut.size()) && m_ruledOut[static_cast<size_t>(row)];
 }
 
 int StatRowModel::rowCount(const QModelIndex& parent) const {
@@ -20,6 +37,8 @@ QVariant StatRowModel::data(const QModelIndex& index, int role) const {
         return QString::fromStdString(statRowText(row));
     if (role == Qt::UserRole)
         return packStatRow(row);
+    if (role == Qt::ForegroundRole && isRuledOut(index.row()))
+        return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
     return {};
 }
 
