@@ -3,6 +3,7 @@
 // lookups include this header; everything else goes through the accessors.
 
 #include "data/abilities.h"
+#include "data/generations.h"
 #include "data/learnsets.h"
 #include "data/moves.h"
 #include "data/species.h"
@@ -16,6 +17,12 @@ extern const SpeciesAbilities kSpeciesAbilities[kSpeciesCount];
 extern const char* const kAbilityNames[kAbilityCount];
 extern const EvolutionRecord kEvolutionTable[kEvolutionCount];
 extern const MoveRecord kMoveTable[kMoveCount];
+
+extern const int kFirstGen5Move;
+extern const Gen4MoveValues kGen4Moves[];
+extern const int kGen4MoveCount;
+extern const Gen4SpeciesTypes kGen4SpeciesTypes[];
+extern const int kGen4SpeciesTypeCount;
 
 extern const LevelUpEntry kLevelUp[kEditionCount][kSpeciesCount][kLevelUpEntries]; // QX, ZV, JYJY, TK
 extern const MachineSet kMachineSets[3];                                           // QXZV, JYJY, TK

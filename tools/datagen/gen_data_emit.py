@@ -128,8 +128,25 @@ def _tutor_moves(t):
     return _file(body + "};\n")
 
 
+def _gen4(t):
+    out = ["// Generation 4 where it differs from generation 5 (tools/datagen/gen_data_gen4.py).\n\n"
+           "const int kFirstGen5Move = %d; // every row from here on is a move of generation 5\n\n"
+           % t["gen4_first_new_move"],
+           "// move index, power, accuracy, type, category\n"
+           "const Gen4MoveValues kGen4Moves[] = {\n"]
+    names = [m["name"] for m in t["moves"]]
+    out.extend("    {%s}, // %s\n" % (_ints(r), names[r[0]]) for r in t["gen4_moves"])
+    out.append("};\nconst int kGen4MoveCount = %d;\n\n" % len(t["gen4_moves"]))
+    out.append("// species index, type1, type2\nconst Gen4SpeciesTypes kGen4SpeciesTypes[] = {\n")
+    species = [s["name"] for s in t["species"]]
+    out.extend("    {%s}, // %s\n" % (_ints(r), species[r[0]]) for r in t["gen4_species_types"])
+    out.append("};\nconst int kGen4SpeciesTypeCount = %d;\n" % len(t["gen4_species_types"]))
+    return _file("".join(out))
+
+
 def emit_files(tables):
     return {
+        "gen4.cpp": _gen4(tables),
         "species.cpp": _species(tables),
         "abilities.cpp": _abilities(tables),
         "moves.cpp": _moves(tables),

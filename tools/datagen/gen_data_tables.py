@@ -2,6 +2,7 @@
 against the @pkmn/dex extract."""
 
 from gen_data_crosscheck import CrossCheck
+from gen_data_gen4 import build_gen4_moves, build_gen4_species_types, first_gen5_move_row
 from gen_data_learnsets import build_learnsets
 from gen_data_sources import (
     FIRST_LATER_GROUP, JAPANESE, LAST_GEN4_NATIONAL, NO_EVOLUTION_INTO, Sources, cp932_fits, egg_group_index,
@@ -206,4 +207,7 @@ def build_tables(source_dir):
             raise ValueError("%d %s, expected %d" % (found, what, expected))
     tables = {"species": species, "ability_names": ability_names, "evolutions": evolutions, "moves": moves}
     tables.update(build_learnsets(src, species, evolutions))
+    tables.update({"gen4_moves": build_gen4_moves(src, moves),
+                   "gen4_first_new_move": first_gen5_move_row(src, moves),
+                   "gen4_species_types": build_gen4_species_types(src, species)})
     return tables
