@@ -1,0 +1,223 @@
+// The exact damage engine's driver: the move worked out once per attacker, then per defender the
+// steps in the game's order, with a log only when one is asked for.
+
+#include "calc/exact_damage.h"
+
+#include "calc/exact_hit.h"
+#include "data/natures.h"
+#include "data/types.h"
+#include "text/cp932.h"
+
+#include <algorithm>
+
+namespace rusrina {
+
+using namespace damage;
+using namespace exact;
+
+namespace {
+
+bool exactCanUse(const BoxEntry& e) {
+    if (e.species < 0 || e.species >= kSpeciesCount || e.nature < 0 || e.nature >= kNatureCount)
+        return false;
+    if (e.ability < 0 || e.ability >= kAbilityCount || e.item < 0 || e.item >= kDamageItemCount)
+        return false;
+    if (e.level < kMinLevel || e.level > kMaxLevel)
+        return false;
+    return std::all_of(std::begin(e.stat), std::end(e.stat), [](int s) { return s >= 1 && s <= kMaxUsableValue; });
+}
+
+bool hasMoveAndPower(const DamageSlot& slot, Generation gen) {
+    if (slot.row < 0 || slot.row >= kDamageRowCount)
+        return false;
+    if (slot.row == kDirectRow) {
+        const DirectMove& d = slot.direct;
+        return d.power > 0 && d.power <= kMaxUsableValue && d.category >= kPhysical && d.category <= kStatus &&
+               d.type >= 0 && d.type < kTypeCount;
+    }
+    return slot.move != NO_MOVE && isValidMove(slot.move) && moveRecordIn(slot.move, gen).power != 0;
+}
+
+BattleConditions withinRange(BattleConditions c) {
+    if (c.weather < 0 || c.weather >= kWeatherCount)
+        c.weather = kWeatherNone;
+    c.attackStage = std::clamp(c.attackStage, 0, kStageCount - 1);
+    c.defenceStage = std::clamp(c.defenceStage, 0, kStageCount - 1);
+    return c;
+}
+
+// Moves of table power 1 whose damage still follows from what the window knows.
+bool hasFormula(const ExactAttack& a) {
+    switch (a.move) {
+    case kReturn:
+    case kFrustration:
+    case kGyroBall:
+    case kElectroBall:
+    case kSeismicToss:
+    case kNightShade:
+    case kDragonRage:
+    case kSonicBoom:
+    case kSuperFang:
+        return true;
+    case kMoveHiddenPower:
+        return a.attacker->statsDirect == 0;
+    default:
+        return a.power != kVariablePower;
+    }
+}
+
+bool hitsDefence(const ExactAttack& a) {
+    const bool defenceMove = a.move == kPsyshock || a.move == kPsystrike || a.move == kSecretSword;
+    return a.category == kPhysical || (a.options.generation == kGen5 && defenceMove);
+}
+
+// The defender abilities かたやぶり breaks through.
+bool breakable(int ability) {
+    switch (ability) {
+    case kThickFat:
+    case kDrySkin:
+    case kHeatproof:
+    case kVoltAbsorb:
+    case kWaterAbsorb:
+    case kMotorDrive:
+    case kSolidRock:
+    case kFilter:
+    case kWonderGuard:
+    case kLevitate:
+    case kFlashFire:
+    case kAbilitySimple:
+    case kAbilityUnaware:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void setUpDefender(Hit& h) {
+    h.defAbility = h.def.ability;
+    if (h.a.ability == kAbilityMoldBreaker && breakable(h.def.ability)) {
+        h.defAbility = 0;
+        if (h.log)
+            h.log->appendf("「かたやぶり」により相手の「%s」を無視\r\n", abilityName(h.def.ability));
+    }
+    h.defItem = h.def.ability == kAbilityKlutz ? 0 : h.def.item;
+}
+
+void setUpHit(Hit& h) {
+    const bool alwaysCritical = h.gen == kGen5 && (h.a.move == kStormThrow || h.a.move == kFrostBreath);
+    h.critical = h.a.options.critical || alwaysCritical;
+    if (alwaysCritical)
+        h.note("必ず急所に当たる技\r\n");
+    else if (h.critical)
+        h.note("急所に当たった場合\r\n");
+    resolveWeatherAndTypes(h);
+    setUpDefender(h);
+    resolveMove(h);
+    const bool screenUp = h.physical() ? h.a.conditions.reflect : h.a.conditions.lightScreen;
+    h.screen = screenUp && h.a.move != kBrickBreak;
+    if (screenUp && !h.screen)
+        h.note("「かわらわり」で壁を壊してから攻撃\r\n");
+    h.hitsDefence = hitsDefence(h.a);
+    h.out.sameType = h.stab() ? (h.a.ability == kAbilityAdaptability ? 2 : 1) : 0;
+}
+
+ExactRolls runHit(const ExactAttack& a, const BoxEntry& defender, CalcLog* log) {
+    if (!a.usable || !exactCanUse(defender))
+        return {};
+    Hit h(a, defender, log);
+    h.out.hp = defender.stat[kHp];
+    if (a.noFormula) {
+        h.note(moveExistsIn(a.move, a.options.generation) || a.move == NO_MOVE ? "ダメージ変化技につき計算不能\r\n"
+                                                                               : "第4世代には無い技のため計算不能\r\n");
+        h.out.outcome = ExactRolls::Outcome::NoFormula;
+        return h.out;
+    }
+    setUpHit(h);
+    resolveEffectiveness(h);
+    if (h.out.effect == 0) {
+        writeEffect(h);
+        h.out.outcome = ExactRolls::Outcome::Immune;
+        return h.out;
+    }
+    if (blockedByAbility(h)) {
+        h.out.outcome = ExactRolls::Outcome::Immune;
+        return h.out;
+    }
+    h.out.outcome = ExactRolls::Outcome::Damage;
+    if (dealtFixedDamage(h))
+        return h.out;
+    if (h.gen4())
+        computeGen4(h);
+    else
+        computeGen5(h);
+    return h.out;
+}
+
+} // namespace
+
+const char* damageModeName(DamageMode mode) {
+    switch (mode) {
+    case DamageMode::ExactGen5:
+        return "実機（第5世代）";
+    case DamageMode::ExactGen4:
+        return "実機（第4世代）";
+    default:
+        return "簡易計算";
+    }
+}
+
+bool isExact(DamageMode mode) {
+    return mode == DamageMode::ExactGen5 || mode == DamageMode::ExactGen4;
+}
+
+Generation generationOf(DamageMode mode) {
+    return mode == DamageMode::ExactGen4 ? kGen4 : kGen5;
+}
+
+ExactAttack prepareExactAttack(const BoxEntry& attacker, const DamageSlot& slot, const BattleConditions& conditions,
+                               const ExactOptions& options) {
+    ExactAttack a;
+    a.attacker = &attacker;
+    a.slot = slot;
+    a.conditions = withinRange(conditions);
+    a.options = options;
+    if (a.options.generation != kGen4)
+        a.options.generation = kGen5;
+    const Generation gen = a.options.generation;
+    if (!exactCanUse(attacker) || !hasMoveAndPower(slot, gen))
+        return a;
+    a.usable = true;
+    if (slot.row == kDirectRow) {
+        a.power = slot.direct.power;
+        a.category = slot.direct.category;
+        a.type = slot.direct.type;
+    } else {
+        const MoveRecord m = moveRecordIn(slot.move, gen);
+        a.move = slot.move;
+        a.power = m.power;
+        a.accuracy = m.accuracy;
+        a.type = m.type;
+        a.category = m.category;
+        a.target = m.target;
+    }
+    a.ability = attacker.ability;
+    a.item = attacker.ability == kAbilityKlutz ? 0 : attacker.item;
+    a.status = a.conditions.burn || (attacker.ability == kAbilityGuts && a.conditions.abilityActive);
+    constexpr int kBothFoes = 2, kAllButSelf = 4;
+    a.spread =
+        a.conditions.doubleBattle && slot.row < kMoveRowCount && (a.target == kBothFoes || a.target == kAllButSelf);
+    a.noFormula = !hasFormula(a) || (a.move != NO_MOVE && !moveExistsIn(a.move, gen));
+    return a;
+}
+
+ExactRolls exactRolls(const ExactAttack& attack, const BoxEntry& defender) {
+    return runHit(attack, defender, nullptr);
+}
+
+namespace exact {
+ExactRolls runLoggedHit(const ExactAttack& attack, const BoxEntry& defender, CalcLog& log) {
+    return runHit(attack, defender, &log);
+}
+} // namespace exact
+
+} // namespace rusrina

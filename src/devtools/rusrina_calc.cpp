@@ -1,0 +1,176 @@
+// Developer tool: damage cases as JSON lines on standard input, one JSON line of results per case
+// on standard output, so that any case can be held against another calculator. A line that cannot
+// be read gives {"line":N,"error":"..."} and the tool goes on with the next.
+//
+// A case (every field but the two creatures and the move may be left out):
+//   {"id":"c1","mode":"gen5","critical":false,"row":0,"move":52,
+//    "direct":{"power":120,"category":1,"type":12},
+//    "attacker":{"species":5,"level":50,"nature":3,"ability":81,"item":14,
+//                "ivs":[31,31,31,31,31,31],"evs":[0,252,0,0,4,252]},
+//    "defender":{"species":93,"level":50,"stats":[135,85,80,150,95,130]},
+//    "conditions":{"weather":1,"attackStage":2,"defenceStage":-1,"helpingHand":true}}
+// mode: "simple", "gen5" or "gen4"; "stats" gives the six stats directly instead of IVs and EVs;
+// stages run from -6 to +6; "direct" replaces "move" for the direct-value row; "log":true adds
+// the calculation log.
+
+#include "calc/exact_damage.h"
+#include "calc/stats.h"
+#include "devtools/json_value.h"
+
+#include <cstdio>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using namespace rusrina;
+using json::Value;
+
+int integer(const Value& object, const char* key, int fallback) {
+    const Value* v = object.find(key);
+    return v ? v->asInt() : fallback;
+}
+
+std::array<int, 6> six(const Value& object, const char* key, int fallback) {
+    std::array<int, 6> values;
+    values.fill(fallback);
+    if (const Value* v = object.find(key)) {
+        if (v->items().size() != 6)
+            throw std::runtime_error(std::string(key) + " needs six numbers");
+        for (int i = 0; i < 6; ++i)
+            values[i] = v->items()[i].asInt();
+    }
+    return values;
+}
+
+BoxEntry creature(const Value& c) {
+    BoxEntry e{};
+    e.name[0] = 'x';
+    e.species = integer(c, "species", 0);
+    e.level = integer(c, "level", 50);
+    e.nature = integer(c, "nature", 0);
+    e.ability = integer(c, "ability", 0);
+    e.item = integer(c, "item", 0);
+    const auto ivs = six(c, "ivs", 31), evs = six(c, "evs", 0);
+    for (int i = 0; i < 6; ++i) {
+        e.iv[i] = ivs[i];
+        e.ev[i] = evs[i];
+    }
+    if (c.find("stats")) {
+        e.statsDirect = 1;
+        const auto stats = six(c, "stats", 1);
+        std::copy(stats.begin(), stats.end(), e.stat);
+    } else {
+        const auto stats = computeEntryStats(e.species, ivs, evs, e.level, e.nature);
+        std::copy(stats.begin(), stats.end(), e.stat);
+    }
+    for (int& m : e.move)
+        m = NO_MOVE;
+    return e;
+}
+
+BattleConditions conditions(const Value* c) {
+    BattleConditions b;
+    if (!c)
+        return b;
+    const auto flag = [c](const char* key) {
+        const Value* v = c->find(key);
+        return v && v->asBool();
+    };
+    b.weather = integer(*c, "weather", kWeatherNone);
+    b.attackStage = kNeutralStage - integer(*c, "attackStage", 0);
+    b.defenceStage = kNeutralStage - integer(*c, "defenceStage", 0);
+    b.helpingHand = flag("helpingHand");
+    b.burn = flag("burn");
+    b.flowerGift = flag("flowerGift");
+    b.reflect = flag("reflect");
+    b.lightScreen = flag("lightScreen");
+    b.gravity = flag("gravity");
+    b.foresight = flag("foresight");
+    b.abilityActive = flag("abilityActive");
+    b.berryActive = flag("berryActive");
+    b.doubleBattle = flag("doubleBattle");
+    return b;
+}
+
+DamageMode mode(const Value& c) {
+    const Value* m = c.find("mode");
+    const std::string name = m ? m->asString() : "gen5";
+    if (name == "simple")
+        return DamageMode::Simple;
+    if (name == "gen5")
+        return DamageMode::ExactGen5;
+    if (name == "gen4")
+        return DamageMode::ExactGen4;
+    throw std::runtime_error("mode must be simple, gen5 or gen4");
+}
+
+DamageEngine engineFor(const Value& c, int& row) {
+    const Value* attacker = c.find("attacker");
+    const Value* defender = c.find("defender");
+    if (!attacker || !defender)
+        throw std::runtime_error("a case needs an attacker and a defender");
+    DamageEngine engine;
+    engine.attacker = creature(*attacker);
+    engine.defender = creature(*defender);
+    engine.conditions = conditions(c.find("conditions"));
+    if (const Value* d = c.find("direct")) {
+        row = kDirectRow;
+        engine.direct = {integer(*d, "power", 5), integer(*d, "category", kPhysical), integer(*d, "type", 0)};
+        return engine;
+    }
+    row = integer(c, "row", 0);
+    if (row < 0 || row >= kDirectRow)
+        throw std::runtime_error("row must be 0 to 4 for a move");
+    const int move = integer(c, "move", NO_MOVE);
+    if (row == kLearnableRow)
+        engine.learnableMove = move;
+    else
+        engine.attacker->move[row] = move;
+    return engine;
+}
+
+std::string resultLine(const Value& c) {
+    int row = 0;
+    const DamageEngine engine = engineFor(c, row);
+    const Value* crit = c.find("critical");
+    const DamageSettings settings{mode(c), crit && crit->asBool()};
+    const ExactRowResult r = computeRowsInMode(engine, settings)[row];
+    std::string out = "{";
+    if (const Value* id = c.find("id"))
+        out += "\"id\":" + id->toJson() + ",";
+    out += "\"damage\":" + json::quoted(r.texts.damageText) + ",\"hits\":" + json::quoted(r.texts.hitsText) +
+           ",\"multiplier\":" + json::quoted(r.texts.multiplierText);
+    if (isExact(settings.mode)) {
+        out += ",\"hpShare\":" + json::quoted(r.hpShareText) + ",\"rolls\":[";
+        if (r.rolls.hits()) {
+            for (int i = 0; i < kRollCount; ++i)
+                out += (i ? "," : "") + std::to_string(r.rolls.rolls[i]);
+        }
+        out += "]";
+    }
+    const Value* log = c.find("log");
+    if (log && log->asBool())
+        out += ",\"log\":" + json::quoted(r.texts.log.text());
+    return out + "}";
+}
+
+} // namespace
+
+int main() {
+    std::string line;
+    long number = 0;
+    while (std::getline(std::cin, line)) {
+        ++number;
+        if (line.find_first_not_of(" \t\r") == std::string::npos)
+            continue;
+        try {
+            std::cout << resultLine(json::parse(line)) << '\n';
+        } catch (const std::exception& e) {
+            std::cout << "{\"line\":" << number << ",\"error\":" << json::quoted(e.what()) << "}\n";
+        }
+    }
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}
