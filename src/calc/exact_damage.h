@@ -13,6 +13,7 @@
 #include "calc/damage_engine.h"
 #include "data/generations.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -43,7 +44,7 @@ struct ExactRolls {
     };
     Outcome outcome = Outcome::NotComputed;
     bool fixed = false;                      // a move that deals a set amount (ちきゅうなげ …)
-    std::array<int32_t, kRollCount> rolls{}; // ascending: the rolls 85 % … 100 %
+    std::array<int32_t, kRollCount> rolls{}; // the rolls 85 % … 100 %, ascending but where damage wraps
     int32_t hp = 0;                          // the defender's HP
     int32_t effect = 4;                      // effectiveness product, 4 neutral (as the simple engine)
     int32_t sameType = 0;                    // 0 none, 1 ×1.5, 2 ×2 (てきおうりょく)
@@ -51,8 +52,8 @@ struct ExactRolls {
     int32_t shownPower = -1; // めざめるパワー, ジャイロボール, エレキボール: the power worked out
 
     bool hits() const { return outcome == Outcome::Damage; }
-    int32_t low() const { return rolls.front(); }
-    int32_t high() const { return rolls.back(); }
+    int32_t low() const { return *std::min_element(rolls.begin(), rolls.end()); }
+    int32_t high() const { return *std::max_element(rolls.begin(), rolls.end()); }
 };
 
 // The smallest number of hits that can knock the defender out, and the chance that this many

@@ -15,9 +15,18 @@ namespace {
 
 constexpr int32_t kOne = 4096;
 
+// The game keeps its intermediate products in 32 bits and the damage in 16: what does not fit
+// wraps around. Only extreme stats typed in directly get there.
+int64_t wrap32(int64_t value) {
+    return value & 0xFFFFFFFF;
+}
+int64_t wrap16(int64_t value) {
+    return value & 0xFFFF;
+}
+
 // Rounds half down, as the game does: 2.5 → 2, 2.51 → 3.
 int64_t roundHalfDown(int64_t value, int32_t mod) {
-    return (value * mod + 2047) >> 12;
+    return (wrap32(value * mod) + 2047) >> 12;
 }
 
 // The modifiers of one stage, each rounded into the product as the game chains them.
@@ -73,7 +82,7 @@ void computePower(Hit& h) {
         c.add(8192, "「からげんき」は状態異常で威力");
     if (h.a.conditions.helpingHand)
         c.add(6144, "「てだすけ」で威力");
-    h.power = static_cast<int>(c.apply(h.power, 41, 2097152));
+    h.power = static_cast<int>(wrap16(c.apply(h.power, 41, 2097152)));
     writeValue(h, "補正後の威力", h.power);
 }
 
@@ -123,7 +132,7 @@ void computeAttack(Hit& h, int stage) {
     if (h.a.conditions.flowerGift && h.weather == kWeatherSun && h.physical())
         c.add(6144, "「フラワーギフト」時に晴れで攻撃");
     addAttackItem(h, c);
-    h.attack = static_cast<int>(c.apply(attack, 410, 131072));
+    h.attack = static_cast<int>(wrap16(c.apply(attack, 410, 131072)));
     writeValue(h, h.physical() ? "補正後の攻撃" : "補正後の特攻", h.attack);
 }
 
@@ -142,14 +151,14 @@ void computeDefence(Hit& h, int stage) {
         c.add(8192, "＞＞＞ 「メタルパウダー」で防御");
     else if (h.defItem == kDeepSeaScale && species == kClamperl && !h.hitsDefence)
         c.add(8192, "＞＞＞ 「しんかいのウロコ」で特防");
-    h.defence = static_cast<int>(c.apply(defence, 410, 131072));
+    h.defence = static_cast<int>(std::max<int64_t>(1, wrap16(c.apply(defence, 410, 131072))));
     writeValue(h, h.hitsDefence ? "＞＞＞ 補正後の防御" : "＞＞＞ 補正後の特防", h.defence);
 }
 
 // Base damage, then spread, weather and critical hit: everything before the random roll.
 void computeBase(Hit& h) {
     const int64_t level = 2 * h.atk.level / 5 + 2;
-    h.base = level * h.power * h.attack / h.defence / 50 + 2;
+    h.base = wrap32(wrap32(level * h.power) * h.attack) / h.defence / 50 + 2;
     writeValue(h, "基本ダメージ", h.base);
     if (h.a.spread) {
         h.base = roundHalfDown(h.base, 3072);
@@ -164,7 +173,7 @@ void computeBase(Hit& h) {
         writeFactor(h, {boosted ? 6144 : 2048, kOne, "天候でダメージ"});
     }
     if (h.critical) {
-        h.base *= 2;
+        h.base = wrap32(h.base * 2);
         h.note("急所でダメージ： *2\r\n");
     }
     writeValue(h, "乱数前のダメージ", h.base);
@@ -204,14 +213,14 @@ void computeGen5(Hit& h) {
         h.note("「やけど」でダメージ： *0.5\r\n");
     const int32_t last = finalModifier(h);
     for (int i = 0; i < kRollCount; ++i) {
-        int64_t d = h.base * (85 + i) / 100;
+        int64_t d = wrap32(h.base * (85 + i)) / 100;
         if (sameType != kOne)
             d = roundHalfDown(d, sameType);
-        d = d * h.out.effect / kNeutralEffect;
+        d = wrap32(d * h.out.effect / kNeutralEffect);
         if (burnt)
             d /= 2;
-        d = d * last < kOne ? 1 : roundHalfDown(d, last);
-        h.out.rolls[i] = static_cast<int32_t>(std::min<int64_t>(d, INT32_MAX));
+        d = wrap32(d * last) < kOne ? 1 : roundHalfDown(d, last);
+        h.out.rolls[i] = static_cast<int32_t>(wrap16(d));
     }
 }
 

@@ -56,7 +56,9 @@ enum ExactMove {
     kPsyshock = 472,    // サイコショック: hits the defence
     kStormThrow = 479,  // やまあらし: always a critical hit
     kElectroBall = 485, // エレキボール
+    kChipAway = 497,    // なしくずし: ignores the defender's stages
     kFrostBreath = 523, // こおりのいぶき: always a critical hit
+    kSacredSword = 532, // せいなるつるぎ: ignores the defender's stages
     kPsystrike = 539,   // サイコブレイク: hits the defence
     kSecretSword = 547, // しんぴのつるぎ: hits the defence
 };

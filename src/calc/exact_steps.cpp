@@ -37,11 +37,19 @@ int electroBallPower(int attackerSpeed, int defenderSpeed) {
     return ratio >= 4 ? 150 : ratio >= 3 ? 120 : ratio >= 2 ? 80 : ratio >= 1 ? 60 : 40;
 }
 
-void setPowerFromSpeeds(Hit& h, int power, const char* name) {
-    h.power = power;
-    h.out.shownPower = power;
+// The attacker's speed; スロースタート halves it while it lasts.
+int attackerSpeed(const Hit& h) {
+    const bool slowed = h.a.ability == kSlowStart && h.a.conditions.abilityActive;
+    return slowed ? h.atk.stat[kSpeed] / 2 : h.atk.stat[kSpeed];
+}
+
+void setPowerFromSpeeds(Hit& h, bool gyroBall) {
+    const int mine = attackerSpeed(h), theirs = h.def.stat[kSpeed];
+    h.power = gyroBall ? gyroBallPower(mine, theirs) : electroBallPower(mine, theirs);
+    h.out.shownPower = h.power;
     if (h.log)
-        h.log->appendf("「%s」： 素早さ %d 対 %d で威力 %d\r\n", name, h.atk.stat[kSpeed], h.def.stat[kSpeed], power);
+        h.log->appendf("「%s」： 素早さ %d 対 %d で威力 %d\r\n", gyroBall ? "ジャイロボール" : "エレキボール", mine,
+                       theirs, h.power);
 }
 
 // The 4th generation applies the two chart entries one after the other, in the order of its
@@ -111,10 +119,10 @@ void resolveMove(Hit& h) {
         h.note("最大威力に設定：＝102\r\n");
         break;
     case kGyroBall:
-        setPowerFromSpeeds(h, gyroBallPower(h.atk.stat[kSpeed], h.def.stat[kSpeed]), "ジャイロボール");
+        setPowerFromSpeeds(h, true);
         break;
     case kElectroBall:
-        setPowerFromSpeeds(h, electroBallPower(h.atk.stat[kSpeed], h.def.stat[kSpeed]), "エレキボール");
+        setPowerFromSpeeds(h, false);
         break;
     default:
         break;
@@ -173,6 +181,10 @@ int defenceStageOf(Hit& h) {
     if (h.a.ability == kAbilityUnaware && stage != 0) {
         stage = 0;
         h.note("「てんねん」で相手のランク影響無視\r\n");
+    }
+    if ((h.a.move == kChipAway || h.a.move == kSacredSword) && stage != 0) {
+        stage = 0;
+        h.note("「なしくずし」「せいなるつるぎ」で相手のランク影響無視\r\n");
     }
     if (h.critical && stage > 0) {
         stage = 0;

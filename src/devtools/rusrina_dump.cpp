@@ -1,6 +1,8 @@
 // Developer tool: writes one compiled-in game table as UTF-8 CSV to standard output, a header row and
 // then one line per table row, so that the tables can be compared with other sources.
 // It reads the generated arrays directly and so does not depend on the lookup functions.
+#include "data/items.h"
+#include "data/natures.h"
 #include "data/raw_tables.h"
 
 #include <cstdio>
@@ -84,6 +86,24 @@ void dumpAbilities() {
     writeLine({"ability", "name"});
     for (int a = 0; a < kAbilityCount; ++a) {
         writeLine({num(a), field(kAbilityNames[a])});
+    }
+}
+
+void dumpNatures() {
+    writeLine({"nature", "name", "attack", "defence", "spAttack", "spDefence", "speed"});
+    for (int n = 0; n < kNatureCount; ++n) {
+        const NatureRecord& r = natureRecord(n);
+        writeLine({num(n), field(r.label), num(r.factor[1]), num(r.factor[2]), num(r.factor[3]), num(r.factor[4]),
+                   num(r.factor[5])});
+    }
+}
+
+void dumpItems() {
+    writeLine({"item", "name", "attackKind", "attackValue", "defenceKind", "defenceValue"});
+    for (int i = 0; i < kDamageItemCount; ++i) {
+        const DamageItem& r = damageItem(i);
+        writeLine({num(i), field(r.name), num(r.attackKind), num(r.attackValue), num(r.defenceKind),
+                   num(r.defenceValue)});
     }
 }
 
@@ -195,6 +215,8 @@ const std::map<std::string, Command>& commands() {
         {"species", {{}, [](int) { dumpSpecies(); }}},
         {"moves", {{}, [](int) { dumpMoves(); }}},
         {"abilities", {{}, [](int) { dumpAbilities(); }}},
+        {"natures", {{}, [](int) { dumpNatures(); }}},
+        {"items", {{}, [](int) { dumpItems(); }}},
         {"evolutions", {{}, [](int) { dumpEvolutions(); }}},
         {"special", {{}, [](int) { dumpSpecial(); }}},
         {"levelup", {editions, dumpLevelUp}},
@@ -215,7 +237,7 @@ const std::map<std::string, Command>& commands() {
 
 int usage() {
     std::fputs("usage: rusrina-dump TABLE [VARIANT]\n"
-               "  species | moves | abilities | evolutions | special\n"
+               "  species | moves | abilities | natures | items | evolutions | special\n"
                "  levelup QX|ZV|JYJY|TK\n"
                "  machines QXZV|JYJY|TK\n"
                "  eggs QXZV|JYJY|TK\n"
