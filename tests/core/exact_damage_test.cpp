@@ -1,0 +1,172 @@
+// The exact damage engine beyond what the calculator fixture checks: the KO chance against a
+// brute-force count, the texts, the rules the calculator lacks, the 4th generation's own data, a
+// whole log, and the simple mode passed through unchanged.
+
+#include "calc/exact_damage.h"
+
+#include "damage_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace rusrina::test {
+namespace {
+
+constexpr int kSuperFang = 161;  // いかりのまえば
+constexpr int kTackle = 32;      // たいあたり: 35 power in the 4th generation, 50 in the 5th
+constexpr int kGyroBall = 359;   // ジャイロボール
+constexpr int kVoltSwitch = 520; // ボルトチェンジ: the 5th generation's
+constexpr int kFissure = 89;     // じわれ: no damage formula
+constexpr int kHeatRotom = 484;  // ヒートロトム: でんき/ゴースト in the 4th generation
+
+std::array<int32_t, kRollCount> rollsFrom(int first, int step) {
+    std::array<int32_t, kRollCount> rolls;
+    for (int i = 0; i < kRollCount; ++i)
+        rolls[i] = first + i * step;
+    return rolls;
+}
+
+// The share of all 16^hits combinations whose sum reaches hp, counted one by one.
+double bruteForce(const std::array<int32_t, kRollCount>& rolls, int hp, int hits, int sum = 0) {
+    if (hits == 0)
+        return sum >= hp ? 1.0 : 0.0;
+    double total = 0.0;
+    for (int32_t r : rolls)
+        total += bruteForce(rolls, hp, hits - 1, sum + r) / kRollCount;
+    return total;
+}
+
+TEST(ExactDamage, KoChanceCountsEveryCombination) {
+    const std::array<int32_t, kRollCount> uneven = {10, 10, 11, 11, 11, 12, 12, 13, 13, 13, 14, 14, 15, 15, 15, 16};
+    for (const auto& rolls : {rollsFrom(85, 1), rollsFrom(20, 3), uneven}) {
+        for (int hp : {30, 95, 170, 200}) {
+            for (int hits = 1; hits <= 3; ++hits)
+                EXPECT_NEAR(koChanceIn(rolls, hp, hits), bruteForce(rolls, hp, hits), 1e-12) << hp << " " << hits;
+        }
+    }
+}
+
+TEST(ExactDamage, RowTexts) {
+    struct Case {
+        std::array<int32_t, kRollCount> rolls;
+        int hp;
+        const char* damage;
+        const char* share;
+        const char* ko;
+    };
+    const Case cases[] = {
+        {rollsFrom(85, 1), 94, "85 ～ 100", "90.4％ ～ 106.3％", "乱数1発 (43.8％)"},
+        {rollsFrom(85, 1), 170, "85 ～ 100", "50.0％ ～ 58.8％", "確定2発"},
+        {rollsFrom(85, 1), 300, "85 ～ 100", "28.3％ ～ 33.3％", "乱数3発 (0.1％)"}, // one combination in 4096
+        {rollsFrom(40, 0), 200, "40", "20.0％", "確定5発"},
+    };
+    for (const Case& c : cases) {
+        ExactRolls r;
+        r.outcome = ExactRolls::Outcome::Damage;
+        r.rolls = c.rolls;
+        r.hp = c.hp;
+        EXPECT_EQ(exactDamageText(r), c.damage);
+        EXPECT_EQ(hpShareText(r), c.share);
+        EXPECT_EQ(koText(r, koChance(r)), c.ko) << c.hp;
+    }
+}
+
+ExactRowResult exactRow(const Scenario& s, Generation gen, bool critical = false) {
+    return computeExactRow(s.attacker, s.defender, s.slot, s.conditions, {gen, critical});
+}
+
+TEST(ExactDamage, RulesAndDataTheCalculatorCannotCheck) {
+    struct Case {
+        const char* what;
+        Arrange arrange;
+        Generation gen;
+        const char* damage;
+    };
+    const Case cases[] = {
+        {"いかりのまえば takes half the HP", [](Scenario& s) { s.learnable(kSuperFang); }, kGen5, "75"},
+        {"いかりのまえば does not touch a ghost",
+         [](Scenario& s) {
+             s.learnable(kSuperFang);
+             s.defender.species = kGengar;
+         },
+         kGen5, "無効"},
+        {"ジャイロボール: 25 × 100 / 100 + 1 = power 26 in the 4th generation too",
+         [](Scenario& s) { s.learnable(kGyroBall); }, kGen4, "11 ～ 13"},
+        {"たいあたり has 35 power in the 4th generation", [](Scenario& s) { s.learnable(kTackle); }, kGen4, "21 ～ 25"},
+        {"a move of the 5th generation is not computed in the 4th", [](Scenario& s) { s.learnable(kVoltSwitch); },
+         kGen4, "－"},
+        {"a one-hit KO move has no formula", [](Scenario& s) { s.learnable(kFissure); }, kGen5, "－"},
+        {"ヒートロトム is でんき/ゴースト in the 4th generation: ノーマル does nothing",
+         [](Scenario& s) {
+             s.defender.species = kHeatRotom;
+             s.slot.direct.type = kNormalType;
+         },
+         kGen4, "無効"},
+    };
+    for (const Case& c : cases) {
+        Scenario s;
+        c.arrange(s);
+        EXPECT_EQ(exactRow(s, c.gen).texts.damageText, c.damage) << c.what;
+    }
+}
+
+TEST(ExactDamage, CriticalHitIgnoresScreensAndTheStagesAgainstIt) {
+    Scenario s;
+    s.conditions.reflect = true;
+    s.conditions.attackStage = kNeutralStage + 2;  // -2
+    s.conditions.defenceStage = kNeutralStage - 2; // +2
+    Scenario plain;
+    for (Generation gen : {kGen4, kGen5})
+        EXPECT_EQ(exactRow(s, gen, true).rolls.rolls, exactRow(plain, gen, true).rolls.rolls) << gen;
+}
+
+TEST(ExactDamage, WholeLogOfAGen5Row) {
+    Scenario s;
+    s.slot.direct.type = kNormalType; // same type
+    s.conditions.weather = kWeatherRain;
+    const ExactRowResult r = exactRow(s, kGen5);
+    EXPECT_EQ(r.texts.log.text(), "ダメージ算出 by ルセリナ\r\n\r\n"
+                                  "LV50  カビゴン   まじめ　　（変化無し） なし／その他    \r\n"
+                                  "＞＞＞ LV50  ラッキー   まじめ　　（変化無し） なし／その他    \r\n"
+                                  "攻撃： 100 （ 個体値： --- 努力値： --- ）\r\n"
+                                  "＞＞＞ ＨＰ： 150 （ 個体値： --- 努力値： --- ）\r\n"
+                                  "＞＞＞ 防御： 100 （ 個体値： --- 努力値： --- ）\r\n"
+                                  "\r\n技：直接数値選択\r\n"
+                                  "威力： 80   命中： ---\r\n"
+                                  "分類： 物理 タイプ： ノーマル\r\n"
+                                  "計算方式： 実機（第5世代）\r\n"
+                                  "補正後の威力： 80\r\n"
+                                  "攻撃ランク補正＝攻撃力： *1.00\r\n"
+                                  "補正後の攻撃： 100\r\n"
+                                  "＞＞＞ 防御ランク補正＝防御力： *1.00\r\n"
+                                  "＞＞＞ 補正後の防御： 100\r\n"
+                                  "基本ダメージ： 37\r\n"
+                                  "乱数前のダメージ： 37\r\n"
+                                  "乱数： *0.85～1.00\r\n"
+                                  "タイプ一致でダメージ： *1.5\r\n"
+                                  "相性補正： *1.00\r\n"
+                                  "ダメージ： 46 ～ 55\r\n"
+                                  "ＨＰ割合： 30.6％ ～ 36.6％\r\n"
+                                  "必要攻撃回数： 乱数3発 (62.3％)\r\n"
+                                  "乱数16通り： 46 46 48 48 48 49 49 51 51 51 52 52 52 54 54 55\r\n"
+                                  "撃破確率：\r\n"
+                                  "　3発： 62.3％\r\n"
+                                  "　4発： 100.0％\r\n");
+    EXPECT_EQ(r.texts.multiplierText, "1.50");
+}
+
+TEST(ExactDamage, SimpleModeIsTheSimpleEngine) {
+    DamageEngine engine;
+    Scenario s;
+    engine.attacker = s.attacker;
+    engine.defender = s.defender;
+    engine.direct = kPlainMove;
+    const auto simple = engine.computeAllRows();
+    const auto rows = computeRowsInMode(engine, {DamageMode::Simple, true});
+    for (int i = 0; i < kDamageRowCount; ++i) {
+        EXPECT_EQ(rows[i].texts.damageText, simple[i].damageText);
+        EXPECT_EQ(rows[i].texts.log.text(), simple[i].log.text());
+    }
+}
+
+} // namespace
+} // namespace rusrina::test
