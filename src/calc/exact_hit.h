@@ -111,6 +111,11 @@ struct Factor {
     const char* label;
 };
 
+// num/den with `places` decimals, ties to even as printf rounds them ("%1.2f" of 3/8 is "0.38").
+std::string decimalText(int64_t num, int64_t den, int places);
+// num/den with the decimals it needs, at most three ("1.5", "2", "0.125").
+std::string shortDecimalText(int64_t num, int64_t den);
+
 // Common steps (exact_steps.cpp).
 void resolveWeatherAndTypes(Hit& h);
 void resolveMove(Hit& h);

@@ -26,22 +26,25 @@ int ceilDiv(int64_t a, int64_t b) {
 
 // "48.2": tenths of a percent, cut rather than rounded so that a share never shows more than it is.
 std::string percentOfHp(int64_t damage, int64_t hp) {
-    return formatted("%.1f", static_cast<double>(damage * 1000 / hp) / 10.0) + "％";
+    const int64_t tenths = damage * 1000 / hp;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "％";
 }
 
 // A chance below certainty never shows as 100.0, nor one above nothing as 0.0.
 std::string chanceText(double chance) {
-    double percent = std::round(chance * 1000.0) / 10.0;
+    int64_t tenths = std::llround(chance * 1000.0);
     if (chance < 1.0)
-        percent = std::clamp(percent, 0.1, 99.9);
-    return formatted("%.1f", percent) + "％";
+        tenths = std::clamp<int64_t>(tenths, 1, 999);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "％";
 }
 
 std::string multiplierText(const ExactRolls& r) {
     if (r.outcome == ExactRolls::Outcome::NotComputed || r.outcome == ExactRolls::Outcome::NoFormula || r.fixed)
         return kNotAvailable;
-    const double sameType = r.sameType == 2 ? 2.0 : r.sameType == 1 ? 1.5 : 1.0;
-    return formatted("%1.2f", r.effect * 0.25 * sameType);
+    // effectiveness / 4 × same type (1, 3/2 or 2)
+    const int num = r.sameType == 2 ? 2 : r.sameType == 1 ? 3 : 1;
+    const int den = r.sameType == 1 ? 8 : 4;
+    return exact::decimalText(r.effect * num, den, 2);
 }
 
 void writeMoveBlock(CalcLog& log, const ExactAttack& a, bool hitsDefence) {
@@ -61,14 +64,24 @@ void writeMoveBlock(CalcLog& log, const ExactAttack& a, bool hitsDefence) {
                 damageModeName(a.options.generation == kGen4 ? DamageMode::ExactGen4 : DamageMode::ExactGen5));
 }
 
-void writeHeader(CalcLog& log, const ExactAttack& a, const BoxEntry& defender) {
-    Row r{*a.attacker, defender, a.slot, a.conditions};
+// The simple engine's header, which depends on the two entries and the category alone; the six
+// rows of one change share it, one text per side of the stats.
+struct HeaderCache {
+    std::string text[2];
+};
+
+void writeHeader(CalcLog& log, const ExactAttack& a, const BoxEntry& defender, HeaderCache& cache) {
+    std::string& header = cache.text[a.category == kPhysical ? 0 : 1];
+    if (header.empty()) {
+        Row r{*a.attacker, defender, a.slot, a.conditions};
+        r.category = a.category;
+        damage::writeHeader(r);
+        header = r.result.log.text();
+    }
+    log.append(header);
     const bool defenceMove =
         a.options.generation == kGen5 &&
         (a.move == exact::kPsyshock || a.move == exact::kPsystrike || a.move == exact::kSecretSword);
-    r.category = a.category;
-    damage::writeHeader(r);
-    log.append(r.result.log.text());
     if (defenceMove)
         log.appendf("＞＞＞ 防御： %-3d\r\n", defender.stat[kDefence]);
     writeMoveBlock(log, a, defenceMove);
@@ -79,13 +92,14 @@ void writeChances(CalcLog& log, const ExactRolls& r, const KoChance& ko) {
     for (int32_t roll : r.rolls)
         rolls += (rolls.empty() ? "" : " ") + std::to_string(roll);
     log.append("乱数16通り： " + rolls + "\r\n撃破確率：\r\n");
-    const int certain = ceilDiv(r.hp, r.low());
-    for (int n = ko.hits; n <= certain; ++n) {
-        if (n - ko.hits == kMostChancesLogged - 1 && n < certain)
-            n = certain;
-        const double chance = n == ko.hits ? ko.chance : koChanceIn(r.rolls, r.hp, n);
+    const int certain = ceilDiv(r.hp, std::max(1, r.low()));
+    const int shown = std::min(certain, ko.hits + kMostChancesLogged - 2);
+    for (int n = ko.hits; n <= shown; ++n) {
+        const double chance = n == ko.hits ? ko.chance : n == certain ? 1.0 : koChanceIn(r.rolls, r.hp, n);
         log.append("　" + std::to_string(n) + "発： " + chanceText(chance) + "\r\n");
     }
+    if (shown < certain)
+        log.append("　" + std::to_string(certain) + "発： " + chanceText(1.0) + "\r\n");
 }
 
 void writeResult(CalcLog& log, const ExactRowResult& row) {
@@ -101,28 +115,60 @@ void writeResult(CalcLog& log, const ExactRowResult& row) {
 
 } // namespace
 
+namespace {
+
+// The distinct rolls with how many of the 16 give each: small hits often have only two or three
+// values, which keeps the convolutions short.
+struct WeightedRoll {
+    int32_t value;
+    double share;
+};
+
+int distinctRolls(const std::array<int32_t, kRollCount>& rolls, std::array<WeightedRoll, kRollCount>& out) {
+    std::array<int32_t, kRollCount> sorted = rolls;
+    std::sort(sorted.begin(), sorted.end());
+    int count = 0;
+    for (int i = 0; i < kRollCount; ++i) {
+        if (count > 0 && out[count - 1].value == sorted[i])
+            out[count - 1].share += 1.0 / kRollCount;
+        else
+            out[count++] = {sorted[i], 1.0 / kRollCount};
+    }
+    return count;
+}
+
+// One more hit: the distribution of the summed damage, every sum at or past `cap` kept at `cap`.
+void addHit(const std::vector<double>& sums, std::vector<double>& next, const WeightedRoll* rolls, int count,
+            int64_t shift) {
+    const int64_t cap = static_cast<int64_t>(sums.size()) - 1;
+    std::fill(next.begin(), next.end(), 0.0);
+    for (int64_t s = 0; s <= cap; ++s) {
+        if (sums[s] == 0.0)
+            continue;
+        for (int i = 0; i < count; ++i)
+            next[std::min(cap, s + rolls[i].value - shift)] += sums[s] * rolls[i].share;
+    }
+}
+
+} // namespace
+
 double koChanceIn(const std::array<int32_t, kRollCount>& rolls, int32_t hp, int hits) {
-    const auto [lowest, highest] = std::minmax_element(rolls.begin(), rolls.end());
-    if (hits <= 0 || *highest <= 0)
+    std::array<WeightedRoll, kRollCount> distinct;
+    const int count = distinctRolls(rolls, distinct);
+    const int32_t lowest = distinct[0].value, highest = distinct[count - 1].value;
+    if (hits <= 0 || highest <= 0)
         return 0.0;
     // Each hit adds its roll's excess over the lowest roll; the hits knock out when the excesses
-    // reach `need`. Sums at or past it are kept together.
-    const int64_t need = int64_t{hp} - int64_t{hits} * *lowest;
+    // reach `need`.
+    const int64_t need = int64_t{hp} - int64_t{hits} * lowest;
     if (need <= 0)
         return 1.0;
-    if (need > int64_t{hits} * (*highest - *lowest))
+    if (need > int64_t{hits} * (highest - lowest))
         return 0.0;
     std::vector<double> sums(static_cast<size_t>(need) + 1, 0.0), next(sums.size());
     sums[0] = 1.0;
     for (int h = 0; h < hits; ++h) {
-        std::fill(next.begin(), next.end(), 0.0);
-        for (int64_t s = 0; s <= need; ++s) {
-            if (sums[s] == 0.0)
-                continue;
-            const double share = sums[s] / kRollCount;
-            for (int32_t roll : rolls)
-                next[std::min<int64_t>(need, s + roll - *lowest)] += share;
-        }
+        addHit(sums, next, distinct.data(), count, lowest);
         sums.swap(next);
     }
     return sums[need];
@@ -165,15 +211,15 @@ std::string koText(const ExactRolls& r, const KoChance& ko) {
     return "乱数" + std::to_string(ko.hits) + "発 (" + chanceText(ko.chance) + ")";
 }
 
-ExactRowResult computeExactRow(const BoxEntry& attacker, const BoxEntry& defender, const DamageSlot& slot,
-                               const BattleConditions& conditions, const ExactOptions& options) {
+namespace {
+
+ExactRowResult exactRow(const ExactAttack& attack, const BoxEntry& defender, HeaderCache& headers) {
     ExactRowResult row;
-    const ExactAttack attack = prepareExactAttack(attacker, slot, conditions, options);
     if (!attack.usable)
         return row;
     CalcLog& log = row.texts.log;
     log.reserve(3072);
-    writeHeader(log, attack, defender);
+    writeHeader(log, attack, defender, headers);
     row.rolls = exact::runLoggedHit(attack, defender, log);
     if (row.rolls.outcome == ExactRolls::Outcome::NotComputed) {
         row.texts.log.clear();
@@ -190,6 +236,14 @@ ExactRowResult computeExactRow(const BoxEntry& attacker, const BoxEntry& defende
     return row;
 }
 
+} // namespace
+
+ExactRowResult computeExactRow(const BoxEntry& attacker, const BoxEntry& defender, const DamageSlot& slot,
+                               const BattleConditions& conditions, const ExactOptions& options) {
+    HeaderCache headers;
+    return exactRow(prepareExactAttack(attacker, slot, conditions, options), defender, headers);
+}
+
 std::array<ExactRowResult, kDamageRowCount> computeRowsInMode(const DamageEngine& engine,
                                                               const DamageSettings& settings) {
     std::array<ExactRowResult, kDamageRowCount> rows;
@@ -202,8 +256,11 @@ std::array<ExactRowResult, kDamageRowCount> computeRowsInMode(const DamageEngine
     if (!engine.attacker || !engine.defender)
         return rows;
     const ExactOptions options{generationOf(settings.mode), settings.critical};
-    for (int i = 0; i < kDamageRowCount; ++i)
-        rows[i] = computeExactRow(*engine.attacker, *engine.defender, engine.slot(i), engine.conditions, options);
+    HeaderCache headers;
+    for (int i = 0; i < kDamageRowCount; ++i) {
+        const ExactAttack attack = prepareExactAttack(*engine.attacker, engine.slot(i), engine.conditions, options);
+        rows[i] = exactRow(attack, *engine.defender, headers);
+    }
     return rows;
 }
 

@@ -147,7 +147,7 @@ void resolveEffectiveness(Hit& h) {
 
 void writeEffect(const Hit& h) {
     if (h.log)
-        h.log->append("相性補正： *" + formatted("%1.2f", h.out.effect * 0.25) + "\r\n");
+        h.log->append("相性補正： *" + decimalText(h.out.effect, 4, 2) + "\r\n");
 }
 
 int attackStageOf(Hit& h) {
@@ -267,7 +267,7 @@ int stagedStat(Hit& h, int stat, int stage, bool attacking) {
     const StageRatio& r = StageRatios[kNeutralStage - stage];
     if (h.log) {
         h.log->append(attacking ? "攻撃ランク補正＝攻撃力： *" : "＞＞＞ 防御ランク補正＝防御力： *");
-        h.log->append(formatted("%1.2f", double(r.numerator) / r.denominator) + "\r\n");
+        h.log->append(decimalText(r.numerator, r.denominator, 2) + "\r\n");
     }
     return stat * r.numerator / r.denominator;
 }
@@ -277,16 +277,40 @@ int stagedStat(Hit& h, int stat, int stage, bool attacking) {
 void writeFactor(const Hit& h, const Factor& f) {
     if (!h.log)
         return;
-    const double v = double(f.numerator) / f.denominator;
-    std::string value = formatted("%g", v);
-    if ((int64_t{f.numerator} * 1000) % f.denominator != 0)
-        value = formatted("%1.2f", v) + " (" + std::to_string(f.numerator) + "/" + std::to_string(f.denominator) + ")";
+    std::string value;
+    if ((int64_t{f.numerator} * 1000) % f.denominator == 0)
+        value = shortDecimalText(f.numerator, f.denominator);
+    else
+        value = decimalText(f.numerator, f.denominator, 2) + " (" + std::to_string(f.numerator) + "/" +
+                std::to_string(f.denominator) + ")";
     h.log->append(std::string(f.label) + "： *" + value + "\r\n");
 }
 
 void writeValue(const Hit& h, const char* label, int64_t value) {
     if (h.log)
-        h.log->appendf("%s： %" PRId64 "\r\n", label, value);
+        h.log->append(std::string(label) + "： " + std::to_string(value) + "\r\n");
+}
+
+std::string decimalText(int64_t num, int64_t den, int places) {
+    int64_t scale = 1;
+    for (int i = 0; i < places; ++i)
+        scale *= 10;
+    int64_t q = num * scale / den;
+    const int64_t twice = 2 * (num * scale % den);
+    if (twice > den || (twice == den && q % 2 == 1))
+        ++q;
+    std::string fraction = std::to_string(q % scale);
+    fraction.insert(0, static_cast<size_t>(places) - fraction.size(), '0');
+    return std::to_string(q / scale) + (places ? "." + fraction : "");
+}
+
+std::string shortDecimalText(int64_t num, int64_t den) {
+    std::string text = decimalText(num, den, 3);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
 }
 
 } // namespace rusrina::exact

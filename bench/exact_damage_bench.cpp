@@ -1,0 +1,101 @@
+// The exact damage engine: all six rows of one attacker/defender pair in an exact mode, with the
+// 16 rolls, the KO chances, the texts and the logs (what the box and damage window recomputes on a
+// change); the same without texts; and one attacker's four moves against a full box without texts.
+
+#include "calc/exact_damage.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+using namespace rusrina;
+
+BoxEntry benchEntry(int species, int ability, int item) {
+    BoxEntry e{};
+    std::strcpy(e.name, "bench");
+    e.species = species;
+    e.level = 50;
+    e.nature = 3;
+    e.ability = ability;
+    e.item = item;
+    const int stats[6] = {207, 167, 120, 110, 125, 152};
+    for (int i = 0; i < 6; ++i) {
+        e.iv[i] = 31;
+        e.ev[i] = i == 1 || i == 5 ? 252 : 0;
+        e.stat[i] = stats[i];
+    }
+    for (int& m : e.move)
+        m = NO_MOVE;
+    return e;
+}
+
+// The simple engine's benchmark pair and conditions: every condition on.
+DamageEngine everyConditionOn() {
+    DamageEngine engine;
+    BoxEntry attacker = benchEntry(5, 81, 14); // リザードン, はりきり, チイラのみ
+    attacker.move[0] = 52;                     // かえんほうしゃ
+    attacker.move[1] = 256;                    // ねっぷう
+    attacker.move[2] = 88;                     // じしん
+    attacker.move[3] = 310;                    // ウェザーボール
+    engine.attacker = attacker;
+    engine.defender = benchEntry(93, 3, 13); // ゲンガー, あついしぼう, メタルパウダー
+    engine.learnableMove = 236;              // めざめるパワー
+    engine.direct = {120, kSpecial, 12};
+    BattleConditions& c = engine.conditions;
+    c.weather = kWeatherSun;
+    c.attackStage = 4;
+    c.defenceStage = 8;
+    c.helpingHand = c.burn = c.flowerGift = c.reflect = c.lightScreen = c.gravity = c.foresight = true;
+    c.abilityActive = c.berryActive = c.doubleBattle = true;
+    return engine;
+}
+
+void exactAllRows(benchmark::State& state, DamageMode mode) {
+    const DamageEngine engine = everyConditionOn();
+    for (auto _ : state) {
+        auto rows = computeRowsInMode(engine, {mode, false});
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK_CAPTURE(exactAllRows, gen5, DamageMode::ExactGen5)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(exactAllRows, gen4, DamageMode::ExactGen4)->Unit(benchmark::kMicrosecond);
+
+void exactAllRowsWithoutTexts(benchmark::State& state) {
+    const DamageEngine engine = everyConditionOn();
+    for (auto _ : state) {
+        for (int row = 0; row < kDamageRowCount; ++row) {
+            const ExactAttack attack =
+                prepareExactAttack(*engine.attacker, engine.slot(row), engine.conditions, {kGen5, false});
+            const ExactRolls rolls = exactRolls(attack, *engine.defender);
+            benchmark::DoNotOptimize(koChance(rolls));
+        }
+    }
+}
+BENCHMARK(exactAllRowsWithoutTexts)->Unit(benchmark::kMicrosecond);
+
+// Four moves against 1024 defenders of varied species and bulk, rolls and KO chance each.
+void exactFourMovesAgainstFullBox(benchmark::State& state) {
+    const DamageEngine engine = everyConditionOn();
+    std::vector<BoxEntry> box;
+    for (int i = 0; i < kBoxCapacity; ++i) {
+        BoxEntry e = benchEntry(i % 600, i % 160, i % 16);
+        e.stat[kHp] = 100 + i % 300;
+        e.stat[kDefence] = 50 + i % 200;
+        e.stat[kSpDefence] = 60 + i % 180;
+        box.push_back(e);
+    }
+    for (auto _ : state) {
+        for (int row = 0; row < kMoveRowCount; ++row) {
+            const ExactAttack attack =
+                prepareExactAttack(*engine.attacker, engine.slot(row), engine.conditions, {kGen5, false});
+            for (const BoxEntry& defender : box)
+                benchmark::DoNotOptimize(koChance(exactRolls(attack, defender)));
+        }
+    }
+}
+BENCHMARK(exactFourMovesAgainstFullBox)->Unit(benchmark::kMillisecond);
+
+} // namespace
