@@ -102,8 +102,8 @@ void dumpItems() {
     writeLine({"item", "name", "attackKind", "attackValue", "defenceKind", "defenceValue"});
     for (int i = 0; i < kDamageItemCount; ++i) {
         const DamageItem& r = damageItem(i);
-        writeLine({num(i), field(r.name), num(r.attackKind), num(r.attackValue), num(r.defenceKind),
-                   num(r.defenceValue)});
+        writeLine(
+            {num(i), field(r.name), num(r.attackKind), num(r.attackValue), num(r.defenceKind), num(r.defenceValue)});
     }
 }
 
