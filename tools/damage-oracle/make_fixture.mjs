@@ -123,7 +123,6 @@ const abilities = abilityTable();
 const items = itemTable();
 const natures = natureTable();
 const TYPE_ITEMS = { 4: typeItems(4), 5: typeItems(5) };
-if (process.env.DEBUG_ORACLE) { console.log(species.slice(20,30), species.length, items, abilities.slice(0,5), natures, TYPE_ITEMS); process.exit(0); }
 const TYPE_NAMES = ['Normal', 'Fighting', 'Flying', 'Poison', 'Ground', 'Rock', 'Bug', 'Ghost', 'Steel', '???',
                     'Fire', 'Water', 'Grass', 'Electric', 'Psychic', 'Ice', 'Dragon', 'Dark'];
 const typeIndexOf = (name) => TYPE_NAMES.indexOf(name);
@@ -335,7 +334,7 @@ function runCalc(c) {
     });
     const mechanics = c.gen === 4 ? calculateDPP : calculateBWXY;
     const result = mechanics(gen, attacker, defender, probe, field);
-    if (process.env.DEBUG_ORACLE_CASE === String(c.id))
+    if (process.env.DEBUG_ORACLE_CASE === String(c.id)) // what the calculator made of one case
         console.error(JSON.stringify(c), result.rawDesc, attacker.rawStats, attacker.boosts, defender.rawStats, probe.bp, probe.type);
     let damage = result.damage;
     if (Array.isArray(damage) && Array.isArray(damage[0])) damage = damage[0]; // a multi-hit move's first hit
