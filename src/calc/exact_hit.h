@@ -14,16 +14,16 @@ using damage::EngineAbility;
 
 // Held items by their row in the item table.
 enum ExactItem {
-    kTypeItem = 1, // 各種タイプ補正: read as the type item of the move's type (もくたん for a fire move …)
-    kLifeOrb = 2,  // いのちのたま
-    kChoiceBand = 3,    // こだわりハチマキ
-    kChoiceSpecs = 4,   // こだわりメガネ
-    kMuscleBand = 5,    // ちからのハチマキ
-    kLightBall = 6,     // でんきだま: ピカチュウ only
-    kThickClub = 7,     // ふといホネ: カラカラ, ガラガラ only
-    kWiseGlasses = 8,   // ものしりメガネ
-    kExpertBelt = 9,    // たつじんのおび
-    kSoulDew = 10,      // こころのしずく: ラティアス, ラティオス only
+    kTypeItem = 1,    // 各種タイプ補正: the type item of the type the move hits with (もくたん for fire …)
+    kLifeOrb = 2,     // いのちのたま
+    kChoiceBand = 3,  // こだわりハチマキ
+    kChoiceSpecs = 4, // こだわりメガネ
+    kMuscleBand = 5,  // ちからのハチマキ
+    kLightBall = 6,   // でんきだま: ピカチュウ only
+    kThickClub = 7,   // ふといホネ: カラカラ, ガラガラ only
+    kWiseGlasses = 8, // ものしりメガネ
+    kExpertBelt = 9,  // たつじんのおび
+    kSoulDew = 10,    // こころのしずく: ラティアス, ラティオス only
     kDeepSeaTooth = 11, // しんかいのキバ: パールル only
     kDeepSeaScale = 12, // しんかいのウロコ: パールル only
     kMetalPowder = 13,  // メタルパウダー: メタモン only

@@ -175,7 +175,7 @@ double koChanceIn(const std::array<int32_t, kRollCount>& rolls, int32_t hp, int 
 }
 
 KoChance koChance(const ExactRolls& rolls) {
-    if (!rolls.hits() || rolls.hp <= 0)
+    if (!rolls.hits() || rolls.hp <= 0 || rolls.high() <= 0)
         return {};
     const int hits = ceilDiv(rolls.hp, rolls.high());
     return {hits, koChanceIn(rolls.rolls, rolls.hp, hits)};
