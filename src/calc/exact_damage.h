@@ -67,7 +67,8 @@ KoChance koChance(const ExactRolls& rolls);
 // over the sums, not an enumeration of the combinations).
 double koChanceIn(const std::array<int32_t, kRollCount>& rolls, int32_t hp, int hits);
 
-// One attacker's move under the conditions, worked out once for any number of defenders.
+// One attacker's move under the conditions, worked out once for any number of defenders. It
+// points at the attacker it was prepared from, which must outlive it.
 struct ExactAttack {
     const BoxEntry* attacker = nullptr;
     DamageSlot slot;
