@@ -90,6 +90,16 @@ def settings_seeds():
     write("settings_file", "odd_lines.ini",
           settings(5, -1, b"garbage\n[Search\nshow=1\n=5\n[]\n[Damage]\r\ntop=3\r\ntop=4\r\n\0\0binary"))
     write("settings_file", "empty.ini", settings(1, 7, b""))
+    # A long-used, hand-edited file near the fuzzer's length limit: comments, other programs' keys
+    # and sections, the program's own sections, a key repeated, blank runs and LF line ends mixed in.
+    long_text = full
+    i = 0
+    while len(long_text) < 64 * 1024 - 200:
+        long_text += f"; note {i}\r\n[Extra{i % 97}]\r\nname{i}=value {i}\r\ncount={i * 7}\n\r\n"
+        if i % 50 == 0:
+            long_text += f"[Search]\r\nshow={i % 2}\r\n[damage]\r\nTOP = {i}\r\n"
+        i += 1
+    write("settings_file", "long_hand_edited.ini", settings(3, 12345, long_text.encode()))
 
 
 def cp932_seeds():

@@ -32,7 +32,32 @@ std::string systemReason(int error) {
     return std::strerror(error);
 }
 
+// FNV-1a: enough to tell two box images apart, and cheap next to reading them.
+std::uint64_t hashOf(const char* data, std::size_t size) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (std::size_t i = 0; i < size; ++i) {
+        hash ^= static_cast<unsigned char>(data[i]);
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+std::string_view bytesOf(const Box& box) {
+    return {reinterpret_cast<const char*>(box.slots().data()), kBoxFileBytes};
+}
+
+// The directory entry a path names: its directory resolved, its own name kept.
+fs::path entryOf(const fs::path& path) {
+    std::error_code ec;
+    const fs::path dir = fs::weakly_canonical(fs::absolute(path, ec).parent_path(), ec);
+    return dir / path.filename();
+}
+
 } // namespace
+
+FileIdentity fileIdentity(const fs::path& path) {
+    return readBoxImage(path).identity;
+}
 
 BoxImage readBoxImage(const fs::path& path) {
     BoxImage image;
@@ -60,6 +85,9 @@ BoxImage readBoxImage(const fs::path& path) {
         return image;
     }
     image.status = BoxImage::Status::Read;
+    image.identity = {true, static_cast<std::uint64_t>(st.st_size),
+                      static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                      hashOf(reinterpret_cast<const char*>(slots->data()), static_cast<std::size_t>(got))};
     image.slots = std::move(slots);
     image.completeRecords = static_cast<int>(static_cast<std::size_t>(got) / sizeof(BoxEntry));
     image.longerThanBox = static_cast<std::size_t>(st.st_size) > kBoxFileBytes;
@@ -72,19 +100,28 @@ fs::path BoxFile::backupPath() const {
     return backup;
 }
 
+fs::path BoxFile::previousBackupPath() const {
+    fs::path backup = m_path;
+    backup += kPreviousBackupSuffix;
+    return backup;
+}
+
 LoadResult BoxFile::load(Box& box) {
     LoadResult result;
     BoxImage image = readBoxImage(m_path);
+    m_identity = image.identity;
+    m_identityKnown = true;
     if (image.status != BoxImage::Status::Read) {
         box.clear();
-        // A file that exists but cannot be read is kept aside before a save replaces it.
-        m_backupPending = image.status != BoxImage::Status::Missing;
-        if (m_backupPending) {
+        // A file that exists but cannot be read may still be the user's work: it is never replaced.
+        m_needsNewName = m_backupPending = image.status != BoxImage::Status::Missing;
+        if (m_needsNewName) {
             result.status = LoadResult::Status::Unreadable;
             result.message = "ファイル読込失敗: " + m_path.string() + " (" + systemReason(image.error) + ")";
         }
         return result;
     }
+    m_needsNewName = false;
     result.status = LoadResult::Status::Loaded;
     result.invalidRecords = box.adoptImage(*image.slots, image.completeRecords);
     result.count = box.count();
@@ -92,18 +129,60 @@ LoadResult BoxFile::load(Box& box) {
     return result;
 }
 
-SaveResult BoxFile::save(const Box& box) {
+SaveResult BoxFile::save(const Box& box, SaveCheck check) {
+    if (m_needsNewName)
+        return {false, m_path.string() + " は読み込めなかったため置き換えません。", SaveProblem::NeedsNewName};
+    if (check == SaveCheck::DiskUnchanged && m_identityKnown) {
+        const FileIdentity now = fileIdentity(m_path);
+        if (now.regularFile && now != m_identity)
+            return {false,
+                    m_path.string() +
+                        " は読み込んだ後（または前回の保存の後）に、ほかのプログラムによって変更されています。",
+                    SaveProblem::ChangedOnDisk};
+    }
     if (m_backupPending) {
         std::error_code ec;
-        if (fs::exists(fs::symlink_status(m_path, ec))) {
-            SaveResult backup = copyFileAtomically(m_path, backupPath());
+        if (fs::exists(fs::status(m_path, ec))) {
+            // The backup is a file of its own: a link in its place is replaced, not written through.
+            SaveResult backup = copyFileAtomically(m_path, backupPath(),
+                                                   {.followLinks = false, .keepPreviousAs = previousBackupPath()});
             if (!backup.ok)
                 return {false, "バックアップを作成できないため保存しませんでした。\n" + backup.message};
         }
         m_backupPending = false;
     }
-    const BoxSlots& slots = box.slots();
-    return writeFileAtomically(m_path, std::string_view(reinterpret_cast<const char*>(slots.data()), kBoxFileBytes));
+    SaveResult result = writeFileAtomically(m_path, bytesOf(box));
+    if (result.ok) {
+        m_identity = fileIdentity(m_path);
+        m_identityKnown = true;
+    }
+    return result;
+}
+
+SaveResult BoxFile::saveAs(const Box& box, const fs::path& path) {
+    if (entryOf(resolveLinks(path)) == entryOf(resolveLinks(m_path)))
+        return save(box, SaveCheck::Overwrite);
+    SaveResult result = writeFileAtomically(path, bytesOf(box));
+    if (result.ok) {
+        m_path = path;
+        m_backupPending = m_needsNewName = false;
+        m_identity = fileIdentity(m_path);
+        m_identityKnown = true;
+    }
+    return result;
+}
+
+fs::path recoveryPathFor(const fs::path& boxFile) {
+    fs::path recovery = boxFile;
+    recovery += kRecoverySuffix;
+    return recovery;
+}
+
+SaveResult writeRecoveryFile(const Box& box, const fs::path& recoveryPath, const fs::path& boxFile) {
+    if (entryOf(resolveLinks(boxFile)) == entryOf(recoveryPath))
+        return {false, "ボックスファイル " + boxFile.string() + " が " + recoveryPath.string() +
+                           " を指しているため、復元用のファイルを書きませんでした。"};
+    return writeFileAtomically(recoveryPath, bytesOf(box), {.followLinks = false, .keepPreviousAs = {}});
 }
 
 ImportResult importBoxFile(Box& box, const fs::path& path) {
@@ -137,7 +216,7 @@ ImportResult importBoxFile(Box& box, const fs::path& path) {
 
 std::string loadSummaryText(const LoadResult& result, const fs::path& backup) {
     if (result.status == LoadResult::Status::Unreadable)
-        return result.message + "\n保存するときは元のファイルを " + backup.string() + " に残します。";
+        return result.message + "\nこのファイルは置き換えず、ボックスは保存するときに別の名前を付けて保存します。";
     if (result.invalidRecords == 0)
         return {};
     return "ボックスファイルの不正なデータ " + std::to_string(result.invalidRecords) +

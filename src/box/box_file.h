@@ -2,9 +2,10 @@
 // Box files: kBoxCapacity raw BoxEntry records, kBoxFileBytes bytes, no header. A box file is the
 // user's work: it is read as untrusted input and replaced only atomically.
 
-#include "box/atomic_file.h"
 #include "box/box.h"
+#include "files/atomic_file.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -13,9 +14,22 @@ namespace rusrina {
 
 inline constexpr const char* kDefaultBoxFileName = "rusrina.vbd";
 inline constexpr const char* kBackupSuffix = ".bak";
+inline constexpr const char* kPreviousBackupSuffix = ".bak.1";
+inline constexpr const char* kRecoverySuffix = ".recovery";
 inline constexpr const char* kImportFilter = "VantreBoxData (*.vbd)|*.vbd|All Files (*.*)|*.*||";
 inline constexpr const char* kImportDefaultExtension = "VantreBoxData";
 inline constexpr const char* kImportOpenFailedText = "ファイルオープン失敗";
+
+// What a save compares to tell whether a box file is still the one this program loaded or last
+// saved: its size, modification time and a hash of what the program reads of it.
+struct FileIdentity {
+    bool regularFile = false; // false: missing, or nothing a save could lose (a directory, a fifo)
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    std::uint64_t hash = 0; // of the first kBoxFileBytes
+    bool operator==(const FileIdentity&) const = default;
+};
+FileIdentity fileIdentity(const std::filesystem::path& path);
 
 // The first kBoxFileBytes of a file, never more. Regular files only: a directory, a fifo or a
 // device is refused without reading (and without blocking on open).
@@ -26,6 +40,7 @@ struct BoxImage {
     int completeRecords = 0;         // whole records in the file, at most kBoxCapacity
     bool longerThanBox = false;      // the file holds more than kBoxFileBytes
     int error = 0;                   // errno of the failure
+    FileIdentity identity;           // of the file read
 };
 BoxImage readBoxImage(const std::filesystem::path& path);
 
@@ -47,26 +62,48 @@ struct ImportResult {
     int noRoom = 0; // new and valid, but the box was full
 };
 
+// Whether a save first checks that the file on disk is the one loaded or last saved.
+enum class SaveCheck { DiskUnchanged, Overwrite };
+
 // The default box file, or any path given (tests use their own directories). It remembers whether
-// the file it loaded held anything a save would drop (invalid records, bytes past the box, or a
-// file it could not read); the first save then copies the file to path + kBackupSuffix.
+// the file it loaded held anything a save would drop (invalid records, bytes past the box); the
+// first save then copies the file to path + kBackupSuffix, keeping an older backup as
+// path + kPreviousBackupSuffix. A file that exists but could not be read is never replaced: the
+// box is saved under another name (saveAs).
 class BoxFile {
 public:
     explicit BoxFile(std::filesystem::path path = kDefaultBoxFileName) : m_path(std::move(path)) {}
 
     const std::filesystem::path& path() const { return m_path; }
     std::filesystem::path backupPath() const;
+    std::filesystem::path previousBackupPath() const;
     bool backupPending() const { return m_backupPending; }
+    bool needsNewName() const { return m_needsNewName; }
 
     // Fills the box from the file; a missing or unreadable file gives an empty box.
     LoadResult load(Box& box);
-    // Writes every slot of the box.
-    SaveResult save(const Box& box);
+    // Writes every slot of the box. With SaveCheck::DiskUnchanged, a file that someone else has
+    // written since this object loaded or last saved it is left alone (SaveProblem::ChangedOnDisk).
+    SaveResult save(const Box& box, SaveCheck check = SaveCheck::DiskUnchanged);
+    // Writes the box to `path`, which from then on is this file's path.
+    SaveResult saveAs(const Box& box, const std::filesystem::path& path);
 
 private:
     std::filesystem::path m_path;
+    FileIdentity m_identity;      // as loaded or last saved
+    bool m_identityKnown = false; // a file object that only ever saves has nothing to compare
     bool m_backupPending = false;
+    bool m_needsNewName = false;
 };
+
+// The copy of unsaved work written when the session ends without a save: `boxFile` + kRecoverySuffix.
+std::filesystem::path recoveryPathFor(const std::filesystem::path& boxFile);
+
+// Writes every slot of the box to `recoveryPath`. A link there is replaced, never followed, and
+// nothing is written when `boxFile` leads to the same place: the recovery copy never overwrites
+// the box file itself.
+SaveResult writeRecoveryFile(const Box& box, const std::filesystem::path& recoveryPath,
+                             const std::filesystem::path& boxFile);
 
 // Appends the records of another box file that are not in the box yet, in file order, until the
 // box is full. Every record with a name is visited, also past an empty one.

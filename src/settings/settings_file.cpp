@@ -1,13 +1,13 @@
 #include "settings/settings_file.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <system_error>
 #include <utility>
-#include <vector>
 
 #include <fcntl.h>
 #include <stdlib.h>
@@ -28,51 +28,12 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-// The whole file, or nothing when it does not exist, cannot be read or is not a regular file.
-// O_NONBLOCK: a fifo in the file's place must not hold the program up waiting for a writer.
-std::optional<std::string> readWholeFile(const fs::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat st {};
-    std::optional<std::string> content;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
-        content.emplace();
-    char buffer[8192];
-    while (content) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            content.reset();
-        if (n <= 0)
-            break;
-        content->append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return content;
-}
-
-// Lines without their LF or CR LF ends.
-std::vector<std::string> splitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.emplace_back(line);
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
-    }
-    return lines;
+// Section and key names match without regard to case, as in a Windows profile file.
+std::string lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
 }
 
 // The name of a "[name]" header line, or nothing for any other line.
@@ -95,36 +56,6 @@ std::optional<std::string_view> keyOf(std::string_view line) {
     return trim(line.substr(0, eq));
 }
 
-struct KeyLocation {
-    std::optional<std::size_t> section; // index of the header line
-    std::optional<std::size_t> key;     // index of the key line
-    std::size_t insertAt = 0;           // where a new key of that section goes
-};
-
-// Finds the first section of that name and the first line of that key in it.
-KeyLocation locate(const std::vector<std::string>& lines, std::string_view section, std::string_view key) {
-    KeyLocation at;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (const auto name = sectionHeader(lines[i])) {
-            if (at.section)
-                break;
-            if (equalsIgnoringCase(*name, section)) {
-                at.section = i;
-                at.insertAt = i + 1;
-            }
-            continue;
-        }
-        if (!at.section)
-            continue;
-        if (!trim(lines[i]).empty())
-            at.insertAt = i + 1;
-        const auto k = keyOf(lines[i]);
-        if (k && !at.key && equalsIgnoringCase(*k, key))
-            at.key = i;
-    }
-    return at;
-}
-
 // A decimal integer with an optional sign, optionally in double quotes, and nothing else.
 std::optional<int> parseInteger(std::string_view text) {
     text = trim(text);
@@ -139,85 +70,185 @@ std::optional<int> parseInteger(std::string_view text) {
     return value;
 }
 
-// Writes `text` beside `path` and renames it over `path`, so that the file is either the old one
-// or the complete new one. No fsync: a settings file is not worth a disk flush per key, and the
-// file systems in use order a replace-by-rename after its data.
-bool replaceFile(const fs::path& path, const std::string& text) {
-    std::string temp = path.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    struct stat old {};
-    ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
-    std::size_t done = 0;
-    bool ok = true;
-    while (ok && done < text.size()) {
-        const auto n = ::write(fd, text.data() + done, text.size() - done);
-        ok = n > 0;
-        done += ok ? static_cast<std::size_t>(n) : 0;
+struct FileText {
+    SettingsFile::LoadStatus status = SettingsFile::LoadStatus::Missing;
+    int error = 0; // errno, or 0 for a file that is not a regular file
+    std::string text;
+};
+
+// At most kMaxSettingsBytes of a regular file. O_NONBLOCK: a fifo in the file's place must not hold
+// the program up waiting for a writer; it is not read at all.
+FileText readSettingsText(const fs::path& path) {
+    using Status = SettingsFile::LoadStatus;
+    FileText file;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        file.error = errno;
+        // No file, or no directory to hold one: a first start. Anything else is there but unreadable.
+        file.status = errno == ENOENT || errno == ENOTDIR ? Status::Missing : Status::Unreadable;
+        return file;
     }
-    ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(temp.c_str(), path.c_str()) == 0)
-        return true;
-    ::unlink(temp.c_str());
-    return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        file.status = Status::Unreadable;
+        file.error = S_ISDIR(st.st_mode) ? EISDIR : 0;
+    } else if (static_cast<std::uint64_t>(st.st_size) > kMaxSettingsBytes) {
+        file.status = Status::TooLarge;
+    } else {
+        file.status = Status::Read;
+        char buffer[8192];
+        while (file.status == Status::Read) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                file.error = n < 0 ? errno : 0;
+                file.status = n < 0 ? Status::Unreadable : Status::Read;
+                break;
+            }
+            file.text.append(buffer, static_cast<std::size_t>(n));
+            if (file.text.size() > kMaxSettingsBytes) // it grew while being read
+                file.status = Status::TooLarge;
+        }
+    }
+    ::close(fd);
+    if (file.status != Status::Read)
+        file.text.clear();
+    return file;
 }
 
 } // namespace
 
-SettingsFile::SettingsFile(std::filesystem::path path) : m_path(std::move(path)) {}
+SettingsFile::SettingsFile(std::filesystem::path path) : m_path(std::move(path)) {
+    load();
+}
+
+void SettingsFile::load() {
+    FileText file = readSettingsText(m_path);
+    m_status = file.status;
+    m_loadError = file.error;
+    m_ignored = m_status == LoadStatus::TooLarge || m_status == LoadStatus::Unreadable;
+    m_blocks.assign(1, Block{});
+    if (m_ignored)
+        return;
+    parse(file.text);
+    // Probed now, so that a settings file that could never be written reads the same all run long.
+    const fs::path real = resolveLinks(m_path);
+    const fs::path dir = real.has_parent_path() ? real.parent_path() : fs::path(".");
+    m_writable = !real.empty() && isWritableDirectory(dir) && !isReadOnlyFile(real);
+}
+
+void SettingsFile::parse(std::string_view text) {
+    // Keep the line ends the file already has; a new file gets those of a Windows profile file.
+    m_lineEnd = text.empty() || text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (sectionHeader(line))
+            startBlock(std::string(line));
+        else
+            addLine(std::string(line));
+        if (end == std::string_view::npos)
+            break;
+        text.remove_prefix(end + 1);
+    }
+}
+
+void SettingsFile::startBlock(std::string line) {
+    const std::string name = lower(*sectionHeader(line));
+    Block block;
+    block.lines.push_back(std::move(line));
+    block.insertAt = 1;
+    m_blocks.push_back(std::move(block));
+    m_sections.try_emplace(name, m_blocks.size() - 1); // only the first section of a name counts
+}
+
+void SettingsFile::addLine(std::string line) {
+    Block& block = m_blocks.back();
+    const bool inSection = m_blocks.size() > 1; // keys before the first header belong to no section
+    if (const auto key = keyOf(line); key && inSection)
+        block.keys.try_emplace(lower(*key), block.lines.size());
+    if (!trim(line).empty())
+        block.insertAt = block.lines.size() + 1;
+    block.lines.push_back(std::move(line));
+}
 
 int SettingsFile::readSetting(std::string_view section, std::string_view key, int defaultValue) const {
-    if (m_ignored)
+    const auto s = m_sections.find(lower(section));
+    if (s == m_sections.end())
         return defaultValue;
-    const auto content = readWholeFile(m_path);
-    if (!content)
+    const Block& block = m_blocks[s->second];
+    const auto k = block.keys.find(lower(key));
+    if (k == block.keys.end())
         return defaultValue;
-    const auto lines = splitLines(*content);
-    const auto at = locate(lines, section, key);
-    if (!at.key)
-        return defaultValue;
-    const std::string_view line = lines[*at.key];
+    const std::string_view line = block.lines[k->second];
     return parseInteger(line.substr(line.find('=') + 1)).value_or(defaultValue);
 }
 
 void SettingsFile::writeSetting(std::string_view section, std::string_view key, int value) {
-    if (m_ignored)
+    if (m_ignored || !m_writable)
         return;
-    std::error_code ec;
-    const bool exists = fs::exists(m_path, ec);
-    const auto content = exists ? readWholeFile(m_path) : std::optional<std::string>(std::string());
-    if (!content)
-        return; // an existing file we cannot read is not overwritten with a near-empty one
-    // Keep the line ends the file already has; a new file gets those of a Windows profile file.
-    const char* eol = (content->empty() || content->find("\r\n") != std::string::npos) ? "\r\n" : "\n";
-    auto lines = splitLines(*content);
-    const auto at = locate(lines, section, key);
-    if (at.key) {
-        const std::string_view old = lines[*at.key];
-        lines[*at.key] = std::string(trim(old.substr(0, old.find('=')))) + "=" + std::to_string(value);
-    } else if (at.section) {
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at.insertAt),
-                     std::string(key) + "=" + std::to_string(value));
-    } else {
-        lines.push_back("[" + std::string(section) + "]");
-        lines.push_back(std::string(key) + "=" + std::to_string(value));
+    const std::string text = std::to_string(value);
+    const auto s = m_sections.find(lower(section));
+    if (s == m_sections.end()) {
+        startBlock("[" + std::string(section) + "]");
+        addLine(std::string(key) + "=" + text);
+        m_changed = true;
+        return;
     }
-    std::string text;
-    for (const auto& line : lines)
-        text += line + eol;
-    replaceFile(m_path, text);
+    Block& block = m_blocks[s->second];
+    if (const auto k = block.keys.find(lower(key)); k != block.keys.end()) {
+        std::string& line = block.lines[k->second];
+        std::string updated = std::string(trim(std::string_view(line).substr(0, line.find('=')))) + "=" + text;
+        m_changed = m_changed || updated != line;
+        line = std::move(updated);
+        return;
+    }
+    // Only blank lines follow the insertion point, so no key's line number moves.
+    block.lines.insert(block.lines.begin() + static_cast<std::ptrdiff_t>(block.insertAt),
+                       std::string(key) + "=" + text);
+    block.keys.emplace(lower(key), block.insertAt++);
+    m_changed = true;
 }
 
 void SettingsFile::applyVersionRule() {
     if (readSetting("Main", "Version", 1) == kSettingsVersion)
         return;
-    std::error_code ec;
-    fs::remove(m_path, ec); // a missing file is no error
+    m_blocks.assign(1, Block{});
+    m_sections.clear();
+    m_lineEnd = "\r\n";
+    m_changed = true;
     writeSetting("Main", "Version", kSettingsVersion);
-    // Another version's file that could be neither deleted nor replaced (a read-only directory)
-    // still means nothing to this version: it is ignored for the run, as if it had been deleted.
-    m_ignored = fs::exists(fs::symlink_status(m_path, ec)) && readSetting("Main", "Version", 1) != kSettingsVersion;
+}
+
+std::string SettingsFile::text() const {
+    std::string out;
+    for (const Block& block : m_blocks)
+        for (const std::string& line : block.lines)
+            out.append(line).append(m_lineEnd);
+    return out;
+}
+
+SaveResult SettingsFile::flush() {
+    if (m_ignored || !m_writable || !m_changed)
+        return SaveResult::saved();
+    SaveResult result = writeFileAtomically(m_path, text());
+    if (result.ok)
+        m_changed = false;
+    return result;
+}
+
+std::string SettingsFile::loadProblemText() const {
+    const std::string after = "\n既定の設定で起動します。このファイルは変更しません。";
+    if (m_status == LoadStatus::TooLarge)
+        return "設定ファイル " + m_path.string() +
+               " は 1 MiB を超えているため、設定ファイルとして読み込みませんでした。" + after;
+    if (m_status == LoadStatus::Unreadable)
+        return "設定ファイル " + m_path.string() + " を読み込めませんでした (" +
+               (m_loadError != 0 ? std::strerror(m_loadError) : "通常のファイルではありません") + ")。" + after;
+    return {};
 }
 
 bool isWritableDirectory(const std::filesystem::path& dir) {

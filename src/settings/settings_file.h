@@ -3,42 +3,83 @@
 // under one INI section per window. The layout is that of a Windows private-profile file, so a file
 // copied from or to a Windows copy of the program reads the same.
 //
-// The file is opened for each read or write and never held open; nothing is cached between calls.
-// No operation reports an error: a read that cannot find its value returns the caller's default, and
-// a write that cannot be done leaves the file as it was.
+// The file is read once, when the object is made, and written once, by flush() at the end of the
+// run; the windows read and write the copy in memory in between. Every line the program does not
+// know (comments, other keys, other sections) is kept as it was. No read or write reports an
+// error: a value that is not there yields the caller's default. A file that is not a settings file
+// (over kMaxSettingsBytes, or one that cannot be read) is left untouched for the whole run.
 
+#include "files/atomic_file.h"
+
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace rusrina {
 
 // The settings format this program writes; a file holding any other `Main`/`Version` starts over.
 inline constexpr int kSettingsVersion = 92;
 inline constexpr std::string_view kSettingsFileName = "rusrina.ini";
+// A settings file holds a few hundred short lines; anything longer is not one.
+inline constexpr std::size_t kMaxSettingsBytes = 1 << 20;
 
 class SettingsFile {
 public:
-    // `path` is the full path of the settings file, fixed for the whole run.
+    enum class LoadStatus { Read, Missing, TooLarge, Unreadable };
+
+    // `path` is the full path of the settings file, fixed for the whole run. The file is read here.
     explicit SettingsFile(std::filesystem::path path);
 
     // The integer under [section] key=, matched without regard to case. A missing file, section or
     // key, or a value that is not a decimal integer in the range of int, yields `defaultValue`.
     int readSetting(std::string_view section, std::string_view key, int defaultValue) const;
 
-    // Stores `value` as "%d", creating the file, the section and the key as needed. The file is
-    // replaced through a temporary file and a rename, so a failed write leaves the old file intact.
+    // Stores `value` as "%d", creating the section and the key as needed. Where the file cannot be
+    // written (no file can be created in its directory, or it has no write permission) or is not a
+    // settings file, the write is dropped and later reads keep giving what the file holds.
     void writeSetting(std::string_view section, std::string_view key, int value);
 
     std::string settingsPath() const { return m_path.string(); }
 
-    // A file whose `Main`/`Version` is not kSettingsVersion (or that has none) is deleted and a new
-    // one holding only the version is written, so every window starts from its defaults.
+    // A file whose `Main`/`Version` is not kSettingsVersion (or that has none) is dropped and the
+    // settings start over holding only the version, so every window starts from its defaults.
     void applyVersionRule();
 
+    // Writes the settings when a write changed them: atomically, through a symbolic link to the
+    // file it names, keeping the file's permissions. A failure keeps the old file whole.
+    SaveResult flush();
+
+    LoadStatus loadStatus() const { return m_status; }
+    // What to tell the user once at start-up when the file was not read as a settings file; empty
+    // otherwise.
+    std::string loadProblemText() const;
+
 private:
+    // A header line and the lines under it, or (the first block) the lines before any header.
+    struct Block {
+        std::vector<std::string> lines;
+        std::unordered_map<std::string, std::size_t> keys; // lower-case key -> its first line
+        std::size_t insertAt = 0;                          // after the last line that is not blank
+    };
+
+    void load();
+    void parse(std::string_view text);
+    void startBlock(std::string line);
+    void addLine(std::string line);
+    std::string text() const;
+
     std::filesystem::path m_path;
-    bool m_ignored = false; // another version's file that the version rule could not remove
+    LoadStatus m_status = LoadStatus::Missing;
+    int m_loadError = 0;
+    bool m_ignored = false;  // not a settings file: never read further, never written
+    bool m_writable = false; // a flush could replace the file
+    bool m_changed = false;
+    std::string m_lineEnd = "\r\n";
+    std::vector<Block> m_blocks;
+    std::unordered_map<std::string, std::size_t> m_sections; // lower-case name -> its first block
 };
 
 // Whether files can really be created in `dir` (checked by creating and removing one, since

@@ -167,7 +167,9 @@ TEST(FullDisk, SavesFailCleanlyAndWorkAgainWithRoom) {
 
         SettingsFile settings(dir / "rusrina.ini");
         settings.writeSetting("Search", "show", 0);
-        EXPECT_EQ(settings.readSetting("Search", "show", 0), 1);
+        const SaveResult flushed = settings.flush();
+        EXPECT_FALSE(flushed.ok);
+        EXPECT_TRUE(contains(flushed.message, (dir / "rusrina.ini").string())) << flushed.message;
         EXPECT_EQ(readAll(dir / "rusrina.ini"), kSettings92);
 
         BoxFile bad(dir / "mixed.vbd");
@@ -183,8 +185,8 @@ TEST(FullDisk, SavesFailCleanlyAndWorkAgainWithRoom) {
         fs::remove(dir / "filler");
         EXPECT_TRUE(file.save(namedBox(3)).ok);
         EXPECT_EQ(readAll(dir / "rusrina.vbd"), imageOf(namedBox(3)));
-        settings.writeSetting("Search", "show", 0);
-        EXPECT_EQ(settings.readSetting("Search", "show", 1), 0);
+        EXPECT_TRUE(settings.flush().ok); // the write kept in memory reaches the file now
+        EXPECT_EQ(SettingsFile(dir / "rusrina.ini").readSetting("Search", "show", 1), 0);
     });
 }
 
@@ -204,13 +206,15 @@ TEST(FullDisk, SettingsWriteOverAFileSizeLimitKeepsTheFile) {
     small.rlim_cur = 512;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     settings.writeSetting("Search", "show", 0);
+    const bool flushed = settings.flush().ok;
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
+    EXPECT_FALSE(flushed);
     EXPECT_EQ(readAll(dir / "rusrina.ini"), text);
     EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"rusrina.ini"});
-    settings.writeSetting("Search", "show", 0);
-    EXPECT_EQ(settings.readSetting("Search", "show", 1), 0);
+    EXPECT_TRUE(settings.flush().ok);
+    EXPECT_EQ(SettingsFile(dir / "rusrina.ini").readSetting("Search", "show", 1), 0);
 }
 
 namespace {
@@ -271,7 +275,7 @@ TEST(KilledDuringSave, BoxFileIsAlwaysAWholeBox) {
     }
 }
 
-// Killed at any moment of a settings write, the file holds the old or the new value, whole.
+// Killed at any moment of a settings flush, the file holds the old or the new value, whole.
 TEST(KilledDuringSave, SettingsFileIsAlwaysWhole) {
     TempDir dir;
     std::string rest;
@@ -287,6 +291,7 @@ TEST(KilledDuringSave, SettingsFileIsAlwaysWhole) {
                 SettingsFile settings(dir / "rusrina.ini");
                 for (int i = 1;; ++i) {
                     settings.writeSetting("Damage", "show", i % 2);
+                    settings.flush();
                     reportSave(done);
                 }
             },
@@ -300,7 +305,7 @@ TEST(KilledDuringSave, SettingsFileIsAlwaysWhole) {
 }
 
 // A settings file of random bytes, or one that is a directory or a fifo: every read gives its
-// default without waiting, and the version rule starts a fresh file where it can.
+// default without waiting; random bytes start over as a fresh file, the others are left alone.
 TEST(BrokenSettingsFile, RandomBytesDirectoryOrFifo) {
     TempDir dir;
     for (unsigned seed : {1u, 2u, 3u}) {
@@ -314,29 +319,28 @@ TEST(BrokenSettingsFile, RandomBytesDirectoryOrFifo) {
             settings.writeSetting("DataView", "clevel", 12);
             EXPECT_EQ(settings.readSetting("DataView", "clevel", 49), 12);
             settings.applyVersionRule();
+            settings.flush();
             EXPECT_EQ(readAll(dir / "rusrina.ini"), kFreshSettings);
         }
     }
 
-    // Reading must not wait for a writer on a fifo; the version rule replaces a fifo or an empty
-    // directory like any other stale file, and keeps its hands off a directory that holds files.
+    // Reading must not wait for a writer on a fifo. A fifo or a directory cannot be read as a
+    // settings file, so it is not one: it stays as it is and every setting keeps its default.
     fs::remove(dir / "rusrina.ini");
     fs::create_directory(dir / "empty.ini");
     fs::create_directories(dir / "full.ini" / "inside");
     ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
-    struct Case {
-        const char* name;
-        bool replaced;
-    };
     ::alarm(20); // a read that waits would hang here; the alarm ends the test instead
-    for (const Case& c : {Case{"fifo.ini", true}, Case{"empty.ini", true}, Case{"full.ini", false}}) {
-        SCOPED_TRACE(c.name);
-        SettingsFile settings(dir / c.name);
+    for (const char* name : {"fifo.ini", "empty.ini", "full.ini"}) {
+        SCOPED_TRACE(name);
+        SettingsFile settings(dir / name);
         EXPECT_EQ(settings.readSetting("Main", "Version", 1), 1);
         settings.applyVersionRule();
         settings.writeSetting("Search", "show", 1);
-        EXPECT_EQ(settings.readSetting("Search", "show", 0), c.replaced ? 1 : 0);
-        EXPECT_EQ(fs::is_regular_file(dir / c.name), c.replaced);
+        EXPECT_EQ(settings.readSetting("Search", "show", 0), 0);
+        EXPECT_TRUE(settings.flush().ok);
+        EXPECT_FALSE(fs::is_regular_file(dir / name));
+        EXPECT_TRUE(contains(settings.loadProblemText(), (dir / name).string()));
     }
     ::alarm(0);
     EXPECT_TRUE(fs::is_directory(dir / "full.ini" / "inside"));
@@ -344,7 +348,7 @@ TEST(BrokenSettingsFile, RandomBytesDirectoryOrFifo) {
 }
 
 // A default box file that cannot be read as a file: the box starts empty with a message naming
-// the file, and a save refuses to replace what it could not keep aside.
+// the file, and a save refuses to replace what it could not read; the box goes under another name.
 TEST(BrokenBoxFile, NotAFileOrUnreadable) {
     TempDir dir;
     writeAll(dir / "plain", "x");
@@ -373,8 +377,10 @@ TEST(BrokenBoxFile, NotAFileOrUnreadable) {
         EXPECT_EQ(r.status, LoadResult::Status::Unreadable);
         EXPECT_EQ(box.count(), 0);
         EXPECT_TRUE(contains(r.message, c.path.string())) << r.message;
-        EXPECT_TRUE(contains(loadSummaryText(r, file.backupPath()), file.backupPath().string()));
-        EXPECT_FALSE(file.save(namedBox(1)).ok);
+        EXPECT_TRUE(contains(loadSummaryText(r, file.backupPath()), "別の名前を付けて保存します"));
+        const SaveResult saved = file.save(namedBox(1));
+        EXPECT_FALSE(saved.ok);
+        EXPECT_EQ(saved.problem, SaveProblem::NeedsNewName);
     }
     EXPECT_TRUE(fs::is_empty(dir / "folder.vbd"));
     EXPECT_TRUE(fs::is_fifo(dir / "fifo.vbd"));

@@ -8,6 +8,8 @@
 #include <string>
 
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rusrina {
 namespace {
@@ -70,6 +72,7 @@ TEST_F(SettingsFileTest, VersionRuleKeepsOnlyVersion92) {
             writeFile(iniPath(), c.content);
         SettingsFile settings(iniPath());
         settings.applyVersionRule();
+        settings.flush();
         EXPECT_EQ(settings.readSetting("Main", "Version", 1), 92);
         EXPECT_EQ(settings.readSetting("Search", "show", 0), c.keepsSearchShow ? 1 : 0);
         if (!c.keepsSearchShow) {
@@ -79,9 +82,9 @@ TEST_F(SettingsFileTest, VersionRuleKeepsOnlyVersion92) {
 }
 
 TEST_F(SettingsFileTest, MissingFileSectionOrKeyGivesTheDefault) {
-    SettingsFile settings(iniPath());
-    EXPECT_EQ(settings.readSetting("DataView", "clevel", 49), 49);
+    EXPECT_EQ(SettingsFile(iniPath()).readSetting("DataView", "clevel", 49), 49);
     writeFile(iniPath(), "[Search]\r\nshow=1\r\n");
+    SettingsFile settings(iniPath());
     EXPECT_EQ(settings.readSetting("DataView", "clevel", 49), 49);
     EXPECT_EQ(settings.readSetting("Search", "left", -7), -7);
     EXPECT_EQ(settings.readSetting("Search", "show", 0), 1);
@@ -90,11 +93,13 @@ TEST_F(SettingsFileTest, MissingFileSectionOrKeyGivesTheDefault) {
 TEST_F(SettingsFileTest, WriteCreatesFileSectionAndKey) {
     SettingsFile settings(iniPath());
     settings.writeSetting("Search", "show", 1);
+    settings.flush();
     EXPECT_EQ(readFile(iniPath()), "[Search]\r\nshow=1\r\n");
 
     settings.writeSetting("Search", "left", -120);
     settings.writeSetting("Damage", "show", 0);
     settings.writeSetting("search", "SHOW", 0); // same key in another case: replaced, not added
+    settings.flush();
     EXPECT_EQ(readFile(iniPath()), "[Search]\r\nshow=0\r\nleft=-120\r\n[Damage]\r\nshow=0\r\n");
     EXPECT_EQ(settings.readSetting("SEARCH", "Left", 0), -120);
 }
@@ -105,6 +110,7 @@ TEST_F(SettingsFileTest, WriteKeepsTheRestOfTheFile) {
     SettingsFile settings(iniPath());
     settings.writeSetting("Search", "top", 40);
     settings.writeSetting("ParaCheck", "rule", 5);
+    settings.flush();
     EXPECT_EQ(readFile(iniPath()),
               "; my notes\n[Main]\nVersion=92\n\n[Search]\nshow=1\nextra = text\ntop=40\n\n[ParaCheck]\nrule=5\n");
 }
@@ -131,11 +137,10 @@ TEST_F(SettingsFileTest, ValuesThatAreNotIntegersGiveTheDefault) {
         {"-2147483648", -2147483647 - 1},
         {"\xff\xfe\x01", 77},
     };
-    SettingsFile settings(iniPath());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
         writeFile(iniPath(), std::string("[Search]\r\ncombo_t1=") + c.value + "\r\n");
-        EXPECT_EQ(settings.readSetting("Search", "combo_t1", 77), c.expected);
+        EXPECT_EQ(SettingsFile(iniPath()).readSetting("Search", "combo_t1", 77), c.expected);
     }
 }
 
@@ -167,16 +172,104 @@ TEST_F(SettingsFileTest, UnwritableLocationLeavesEveryReadAtItsDefault) {
     EXPECT_EQ(readFile(dir.path() / "plain-file"), "x");
 }
 
-// A write replaces the file whole, through a temporary file that does not stay behind.
+// A flush replaces the file whole, through a temporary file that does not stay behind.
 TEST_F(SettingsFileTest, WriteLeavesNoTemporaryFiles) {
     SettingsFile settings(iniPath());
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         settings.writeSetting("Search", "combo_u" + std::to_string(i + 1), i);
+        settings.flush();
+    }
     int files = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path()))
         ++files;
     EXPECT_EQ(files, 1);
     EXPECT_EQ(settings.readSetting("Search", "combo_u5", -1), 4);
+}
+
+// The file is read when the object is made and written only by flush, and only when a write
+// changed something: a hand edit made while the program runs survives an exit that changed nothing.
+TEST_F(SettingsFileTest, ReadOnceAndWrittenOnlyByAFlushThatHasChanges) {
+    writeFile(iniPath(), "[Main]\r\nVersion=92\r\n[Search]\r\nshow=1\r\n");
+    SettingsFile settings(iniPath());
+    writeFile(iniPath(), "[Search]\r\nshow=0\r\nhand=edited\r\n");
+    EXPECT_EQ(settings.readSetting("Search", "show", 7), 1);
+    settings.writeSetting("Search", "show", 1); // the value it already has
+    EXPECT_TRUE(settings.flush().ok);
+    EXPECT_EQ(readFile(iniPath()), "[Search]\r\nshow=0\r\nhand=edited\r\n");
+    settings.writeSetting("Search", "left", 5);
+    EXPECT_EQ(readFile(iniPath()), "[Search]\r\nshow=0\r\nhand=edited\r\n");
+    EXPECT_TRUE(settings.flush().ok);
+    EXPECT_EQ(readFile(iniPath()), "[Main]\r\nVersion=92\r\n[Search]\r\nshow=1\r\nleft=5\r\n");
+}
+
+// A file that is not a settings file (too long, or not readable as a file) gives every window its
+// defaults, is said once, and is never changed or deleted, whatever the run writes.
+TEST_F(SettingsFileTest, NotASettingsFileIsLeftUntouched) {
+    const std::string head = "[Main]\r\nVersion=92\r\n[Search]\r\nshow=1\r\n";
+    struct Case {
+        const char* what;
+        std::size_t size; // the head padded with comment lines to this size; 0: no padding
+        mode_t mode;
+        SettingsFile::LoadStatus status;
+    };
+    std::vector<Case> cases = {
+        {"exactly 1 MiB", kMaxSettingsBytes, 0644, SettingsFile::LoadStatus::Read},
+        {"one byte over 1 MiB", kMaxSettingsBytes + 1, 0644, SettingsFile::LoadStatus::TooLarge},
+        {"100 MB", 100'000'000, 0644, SettingsFile::LoadStatus::TooLarge},
+    };
+    if (::geteuid() != 0) // permission bits do not stop root
+        cases.push_back({"no read permission", 0, 0200, SettingsFile::LoadStatus::Unreadable});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(iniPath());
+        writeFile(iniPath(), head);
+        if (c.size > head.size())
+            fs::resize_file(iniPath(), c.size); // sparse: the padding costs no disk
+        ::chmod(iniPath().c_str(), c.mode);
+        struct stat before {};
+        ::stat(iniPath().c_str(), &before);
+
+        SettingsFile settings(iniPath());
+        settings.applyVersionRule();
+        settings.writeSetting("Damage", "show", 1);
+        EXPECT_TRUE(settings.flush().ok);
+        EXPECT_EQ(settings.loadStatus(), c.status);
+        const bool read = c.status == SettingsFile::LoadStatus::Read;
+        EXPECT_EQ(settings.readSetting("Search", "show", 0), read ? 1 : 0);
+        EXPECT_EQ(settings.loadProblemText().find(iniPath().string()) != std::string::npos, !read);
+
+        struct stat after {};
+        ASSERT_EQ(::stat(iniPath().c_str(), &after), 0);
+        if (!read) {
+            EXPECT_EQ(after.st_size, before.st_size);
+            EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+            EXPECT_EQ(after.st_ino, before.st_ino);
+        }
+    }
+}
+
+// Written through a symbolic link to the file it names, with that file's permissions; a file
+// without write permission keeps its bytes, and the run reads what it holds.
+TEST_F(SettingsFileTest, LinkedOrReadOnlyFile) {
+    fs::create_directory(dir.path() / "real");
+    const fs::path real = dir.path() / "real" / "settings.ini";
+    writeFile(real, "[Main]\r\nVersion=92\r\n");
+    fs::permissions(real, fs::perms(0600));
+    fs::create_symlink("real/settings.ini", iniPath());
+    SettingsFile linked(iniPath());
+    linked.applyVersionRule();
+    linked.writeSetting("Search", "show", 1);
+    ASSERT_TRUE(linked.flush().ok);
+    EXPECT_TRUE(fs::is_symlink(iniPath()));
+    EXPECT_EQ(readFile(real), "[Main]\r\nVersion=92\r\n[Search]\r\nshow=1\r\n");
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::mask, fs::perms(0600));
+
+    fs::permissions(real, fs::perms(0444));
+    SettingsFile readOnly(iniPath());
+    readOnly.writeSetting("Search", "show", 0);
+    EXPECT_TRUE(readOnly.flush().ok);
+    EXPECT_EQ(readOnly.readSetting("Search", "show", 7), 1);
+    EXPECT_EQ(readFile(real), "[Main]\r\nVersion=92\r\n[Search]\r\nshow=1\r\n");
 }
 
 TEST(DataDirectoryTest, ExecutableDirectoryWhenWritableElsePerUserConfig) {
