@@ -1,11 +1,17 @@
 #include "app/application.h"
 
 #include "app/program_icon.h"
+#include "app/single_instance.h"
+#include "app/termination_signals.h"
 #include "app/top_window.h"
+#include "files/atomic_file.h"
 #include "settings/settings_file.h"
+#include "ui/box/box_window.h"
+#include "ui/common/dialogs.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QSessionManager>
 #include <QTimer>
 
 #include <cstdlib>
@@ -43,6 +49,37 @@ private:
     std::function<void(QWidget&)> m_onShown;
 };
 
+// The launcher from its creation to its close. A second start on the same directory brings it to
+// the front; the end of the session or a signal to end keeps the unsaved box in the recovery file
+// and ends the run without questions (the windows still write their settings as they close).
+int runTopWindow(SettingsFile& settings, SingleInstance& instance, TerminationSignals& terminations,
+                 const std::function<void(QWidget& topWindow)>& onTopWindowShown) {
+    TopWindow top(settings);
+    QObject::connect(&top, &QDialog::finished, qApp, &QCoreApplication::quit);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &top, [&top] {
+        top.showNormal();
+        top.raise();
+        top.activateWindow();
+    });
+    const auto keepUnsavedBox = [&top] {
+        if (BoxWindow* box = top.boxWindow())
+            box->writeRecovery();
+    };
+    // Direct: the session manager expects the data kept before the signal returns.
+    QObject::connect(
+        qApp, &QGuiApplication::commitDataRequest, &top, [keepUnsavedBox](QSessionManager&) { keepUnsavedBox(); },
+        Qt::DirectConnection);
+    QObject::connect(&terminations, &TerminationSignals::received, &top, keepUnsavedBox);
+    if (terminations.requested()) { // during a question the launcher asked as it opened
+        keepUnsavedBox();
+        return 0;
+    }
+    if (onTopWindowShown)
+        new ShownWatcher(top, onTopWindowShown);
+    top.show();
+    return QApplication::exec();
+}
+
 } // namespace
 
 int runApplication(int argc, char** argv) {
@@ -51,6 +88,10 @@ int runApplication(int argc, char** argv) {
 
 int runApplication(int argc, char** argv, const std::function<void(QWidget& topWindow)>& onTopWindowShown) {
     QApplication app(argc, argv);
+    // A signal to end leaves every event loop, an open question's too; what is open then closes as
+    // it is destroyed, writing its settings, and the unsaved box goes to the recovery file.
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::received, &app, [] { QCoreApplication::exit(0); });
     app.setWindowIcon(programIcon());
     // The tool windows are top-level windows of their own: only the launcher's close ends the run.
     app.setQuitOnLastWindowClosed(false);
@@ -61,15 +102,26 @@ int runApplication(int argc, char** argv, const std::function<void(QWidget& topW
     std::error_code ec;
     std::filesystem::current_path(dataDir, ec); // the default box file resolves against it
 
+    const QString dataDirText = QString::fromStdString(dataDir.string());
+    SingleInstance instance(dataDirText);
+    if (instance.claim() == SingleInstance::Claim::Taken) {
+        if (instance.activateRunning() || terminations.requested())
+            return 0;
+        dialogs().message(nullptr, QStringLiteral("ルセリナ"), alreadyRunningText(dataDirText));
+        return 1;
+    }
+    removeStaleTemporaryFiles(dataDir); // left by a run that was killed while it saved
+
     SettingsFile settings(dataDir / std::string(kSettingsFileName));
+    if (const std::string problem = settings.loadProblemText(); !problem.empty())
+        dialogs().message(nullptr, QStringLiteral("設定ファイル"), QString::fromStdString(problem));
+    if (terminations.requested())
+        return 0;
     settings.applyVersionRule();
 
-    TopWindow top(settings);
-    QObject::connect(&top, &QDialog::finished, &app, &QCoreApplication::quit);
-    if (onTopWindowShown)
-        new ShownWatcher(top, onTopWindowShown);
-    top.show();
-    return app.exec();
+    const int status = runTopWindow(settings, instance, terminations, onTopWindowShown);
+    settings.flush(); // once, after every window has written its keys
+    return status;
 }
 
 } // namespace rusrina

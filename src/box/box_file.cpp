@@ -188,8 +188,11 @@ SaveResult writeRecoveryFile(const Box& box, const fs::path& recoveryPath, const
 ImportResult importBoxFile(Box& box, const fs::path& path) {
     ImportResult result;
     BoxImage image = readBoxImage(path);
-    if (image.status != BoxImage::Status::Read)
+    if (image.status != BoxImage::Status::Read) {
+        std::error_code ec;
+        result.failure = fs::absolute(path, ec).string() + " (" + systemReason(image.error) + ")";
         return result;
+    }
     result.status = ImportResult::Status::Imported;
     result.firstAddedSlot = box.count();
     const BoxSlots& records = *image.slots;
@@ -225,7 +228,7 @@ std::string loadSummaryText(const LoadResult& result, const fs::path& backup) {
 
 std::string importSummaryText(const ImportResult& result) {
     if (result.status == ImportResult::Status::OpenFailed)
-        return kImportOpenFailedText;
+        return result.failure.empty() ? kImportOpenFailedText : kImportOpenFailedText + ("\n" + result.failure);
     std::string text = std::to_string(result.added) + " 件追加しました。";
     if (result.present > 0)
         text += "\n登録済みの " + std::to_string(result.present) + " 件は追加しませんでした。";

@@ -59,7 +59,8 @@ struct ImportResult {
     int added = 0;
     int present = 0; // same name and species already in the box
     int invalid = 0;
-    int noRoom = 0; // new and valid, but the box was full
+    int noRoom = 0;           // new and valid, but the box was full
+    std::string failure = {}; // OpenFailed: the file's full path and the reason
 };
 
 // Whether a save first checks that the file on disk is the one loaded or last saved.

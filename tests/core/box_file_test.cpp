@@ -363,7 +363,9 @@ TEST(BoxImport, FilesThatCannotBeReadAreOpenFailures) {
         ImportResult r = importBoxFile(box, p);
         EXPECT_EQ(r.status, ImportResult::Status::OpenFailed) << p;
         EXPECT_EQ(box.count(), 3) << p;
-        EXPECT_EQ(importSummaryText(r), "ファイルオープン失敗");
+        // The program's own text, then the file with its full path and the reason.
+        EXPECT_EQ(importSummaryText(r).rfind("ファイルオープン失敗\n" + fs::absolute(p).string() + " (", 0), 0u)
+            << importSummaryText(r);
     }
 }
 

@@ -68,10 +68,11 @@ private:
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Asked {
-        QString kind; // "message", "question", "choice" (with Cancel), "open" or "save"
+        QString kind; // "message", "question", "choice" (with Cancel), "choose", "open" or "save"
         QString title;
         QString text;               // the message, or the filter of a file dialog
         QString defaultSuffix = {}; // of a file dialog
+        QStringList buttons = {};   // of a "choose" question
     };
 
     ScriptedDialogs() { setDialogs(this); }
@@ -81,6 +82,7 @@ public:
 
     QList<bool> questionAnswers;
     QList<Dialogs::Answer> choiceAnswers; // for questions with Cancel
+    QList<int> chooseAnswers;             // for questions with buttons of their own; none left: the last
     QStringList fileNames;                // an empty string answers Cancel
     QList<Asked> asked;
 
@@ -94,6 +96,10 @@ public:
     Answer questionWithCancel(QWidget*, const QString& title, const QString& text) override {
         asked.append({QStringLiteral("choice"), title, text});
         return choiceAnswers.isEmpty() ? Answer::No : choiceAnswers.takeFirst();
+    }
+    int choose(QWidget*, const QString& title, const QString& text, const QStringList& buttons) override {
+        asked.append({QStringLiteral("choose"), title, text, QString(), buttons});
+        return chooseAnswers.isEmpty() ? int(buttons.size()) - 1 : chooseAnswers.takeFirst();
     }
     QString openFileName(QWidget*, const QString& title, const QString& filter, const QString& suffix) override {
         asked.append({QStringLiteral("open"), title, filter, suffix});

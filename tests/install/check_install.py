@@ -60,16 +60,21 @@ def check_first_start(tmp, stage):
     os.makedirs(home)
     env = dict(os.environ, HOME=home, QT_QPA_PLATFORM="offscreen")
     env.pop("XDG_CONFIG_HOME", None)
-    ini = os.path.join(home, ".config", "rusrina", "rusrina.ini")
+    data_dir = os.path.join(home, ".config", "rusrina")
+    ini = os.path.join(data_dir, "rusrina.ini")
     program = subprocess.Popen([os.path.join(stage, "bin", "rusrina")], env=env, cwd=tmp,
                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    # The program locks its data directory as it starts, and writes its settings as it ends (SIGTERM
+    # ends it as the launcher's close would).
     deadline = time.time() + 60
-    while time.time() < deadline and not os.path.exists(ini) and program.poll() is None:
+    while time.time() < deadline and not os.path.exists(os.path.join(data_dir, "rusrina.lock")) \
+            and program.poll() is None:
         time.sleep(0.1)
     running = program.poll() is None
     program.terminate()
     _, errors = program.communicate(timeout=30)
     check(running, f"the installed copy is still running after its start: {errors.decode(errors='replace')}")
+    check(program.returncode == 0, f"the installed copy ends on SIGTERM with status 0, not {program.returncode}")
     check(os.path.exists(ini), "the settings file is in ~/.config/rusrina")
     if os.path.exists(ini):
         with open(ini, "rb") as f:

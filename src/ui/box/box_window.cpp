@@ -32,6 +32,8 @@ namespace {
 constexpr int kNameColumnWidth = 128;
 constexpr int kSpeciesColumnWidth = 88;
 constexpr int kListRows = 16; // rows visible without scrolling
+const QString kBoxTitle = QStringLiteral("バントレボックス");
+const QString kSaveAsCaption = QStringLiteral("名前を付けて保存");
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -63,7 +65,8 @@ struct BoxWindow::Calculation {
 
 BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     : ToolWindow(settings, QStringLiteral("Damage"), parent), m_box(std::make_unique<Box>()),
-      m_boxFile(std::make_unique<BoxFile>()), m_calculation(std::make_unique<Calculation>()) {
+      m_boxFile(std::make_unique<BoxFile>(std::filesystem::absolute(kDefaultBoxFileName))),
+      m_calculation(std::make_unique<Calculation>()) {
     setObjectName(QStringLiteral("boxWindow"));
     setWindowTitle(QString::asprintf("%s バントレボックス", ProductTitle));
 
@@ -73,6 +76,7 @@ BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     connect(m_edit.get(), &EntryEditWindow::entryRegistered, this, &BoxWindow::onEntryRegistered);
 
     const LoadResult loaded = m_boxFile->load(*m_box);
+    m_recoveryPath = recoveryPathFor(m_boxFile->path());
     m_model = new BoxListModel(*m_box, this);
 
     m_attackerPanel = new EntryPanel(QStringLiteral("攻撃側"), QStringLiteral("attacker"), this);
@@ -97,6 +101,7 @@ BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     const std::string summary = loadSummaryText(loaded, m_boxFile->backupPath());
     if (!summary.empty())
         dialogs().message(this, QString(), qs(summary));
+    offerRecovery();
 }
 
 BoxWindow::~BoxWindow() = default;
@@ -135,8 +140,9 @@ QWidget* BoxWindow::buildListSide() {
     auto* bottom = listButton(side, buttons, "bottomButton", "最下位移動", 4, 1);
     auto* remove = listButton(side, buttons, "deleteButton", "削除", 5, 0);
     auto* save = listButton(side, buttons, "saveButton", "保存", 5, 1);
-    auto* import = listButton(side, buttons, "importButton", "インポート", 6, 0);
-    auto* hide = listButton(side, buttons, "hideButton", "閉じる", 6, 1);
+    auto* saveAs = listButton(side, buttons, "saveAsButton", "名前を付けて保存", 6, 0);
+    auto* import = listButton(side, buttons, "importButton", "インポート", 6, 1);
+    auto* hide = listButton(side, buttons, "hideButton", "閉じる", 7, 0, 2);
 
     connect(attacker, &QPushButton::clicked, this, [this] { setAttacker(selectedRow()); });
     connect(defender, &QPushButton::clicked, this, [this] { setDefender(selectedRow()); });
@@ -154,7 +160,8 @@ QWidget* BoxWindow::buildListSide() {
                                                                  {remove, ListOperation::Delete}};
     for (const auto& [button, operation] : operations)
         connect(button, &QPushButton::clicked, this, [this, operation] { runListOperation(operation); });
-    connect(save, &QPushButton::clicked, this, &BoxWindow::save);
+    connect(save, &QPushButton::clicked, this, [this] { this->save(SaveCheck::DiskUnchanged); });
+    connect(saveAs, &QPushButton::clicked, this, &BoxWindow::saveAs);
     connect(import, &QPushButton::clicked, this, &BoxWindow::importFile);
     connect(hide, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
 
@@ -276,7 +283,7 @@ void BoxWindow::selectRow(int row) {
 void BoxWindow::runListOperation(ListOperation operation) {
     const ListOperationResult result = applyListOperation(*m_box, operation, selectedRow());
     if (result.changed) {
-        m_unsaved = true;
+        markChanged();
         if (operation == ListOperation::Delete)
             m_model->rowRemoved(result.firstRow);
         else
@@ -320,21 +327,113 @@ void BoxWindow::openSelected() {
 void BoxWindow::onEntryRegistered(int slot) {
     if (!m_box->inUse(slot))
         return;
-    m_unsaved = true;
+    markChanged();
     m_model->entryWritten(slot);
     selectRow(slot);
     setAttacker(m_attacker);
     setDefender(m_defender);
 }
 
-bool BoxWindow::save() {
-    const SaveResult result = m_boxFile->save(*m_box);
+void BoxWindow::markChanged() {
+    m_unsaved = true;
+}
+
+void BoxWindow::markSaved() {
+    m_unsaved = false;
+    dropOwnRecovery();
+}
+
+void BoxWindow::dropOwnRecovery() {
+    if (!m_recoveryOwned)
+        return;
+    std::error_code ec;
+    std::filesystem::remove(m_recoveryPath, ec);
+    m_recoveryOwned = false;
+}
+
+bool BoxWindow::save(SaveCheck check) {
+    if (m_boxFile->needsNewName())
+        return saveAs(); // the file there could not be read, so it is not replaced
+    const SaveResult result = m_boxFile->save(*m_box, check);
+    if (result.ok) {
+        markSaved();
+        return true;
+    }
+    const QString why = qs(result.message);
+    switch (result.problem) {
+    case SaveProblem::ChangedOnDisk:
+        switch (dialogs().choose(this, kBoxTitle, why + QStringLiteral("\n上書きすると、その変更は失われます。"),
+                                 {QStringLiteral("上書き保存"), kSaveAsCaption, QStringLiteral("キャンセル")})) {
+        case 0:
+            return save(SaveCheck::Overwrite);
+        case 1:
+            return saveAs();
+        default:
+            return false;
+        }
+    case SaveProblem::ReadOnly:
+        return dialogs().question(this, kBoxTitle, why + QStringLiteral("\n名前を付けて保存しますか？")) && saveAs();
+    default:
+        dialogs().message(this, QString(), why);
+        return false;
+    }
+}
+
+bool BoxWindow::saveAs() {
+    const QString fileName = dialogs().saveFileName(this, kSaveAsCaption, qs(qtFileFilter(kImportFilter)),
+                                                    QString::fromLatin1(kImportDefaultSuffix));
+    if (fileName.isEmpty())
+        return false;
+    const SaveResult result = m_boxFile->saveAs(*m_box, QFile::encodeName(fileName).toStdString());
     if (!result.ok) {
         dialogs().message(this, QString(), qs(result.message));
         return false;
     }
-    m_unsaved = false;
+    markSaved();
     return true;
+}
+
+bool BoxWindow::writeRecovery() {
+    if (!m_unsaved)
+        return true;
+    const SaveResult result = writeRecoveryFile(*m_box, m_recoveryPath, std::filesystem::absolute(kDefaultBoxFileName));
+    if (result.ok)
+        m_recoveryOwned = true;
+    return result.ok;
+}
+
+void BoxWindow::offerRecovery() {
+    std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(m_recoveryPath, ec)))
+        return;
+    const QString text = QStringLiteral("前回、保存しないまま終了したときのボックスの内容が残っています。\n") +
+                         qs(m_recoveryPath.string()) + QStringLiteral("\n復元しますか？");
+    // Escape keeps the file for later: nothing is lost by a stray key.
+    switch (dialogs().choose(this, kBoxTitle, text,
+                             {QStringLiteral("復元する"), QStringLiteral("削除する"), QStringLiteral("残しておく")})) {
+    case 0:
+        restoreRecovery();
+        break;
+    case 1:
+        std::filesystem::remove(m_recoveryPath, ec);
+        break;
+    default:
+        break;
+    }
+}
+
+void BoxWindow::restoreRecovery() {
+    Box restored;
+    const LoadResult loaded = BoxFile(m_recoveryPath).load(restored);
+    if (loaded.status != LoadResult::Status::Loaded) {
+        dialogs().message(this, QString(), qs(loaded.message));
+        return;
+    }
+    *m_box = restored;
+    m_model->reload();
+    selectRow(0);
+    m_recoveryOwned = true;
+    markChanged(); // restored, not saved: the box file still holds the older box
 }
 
 void BoxWindow::importFile() {
@@ -344,7 +443,7 @@ void BoxWindow::importFile() {
         return;
     const ImportResult result = importBoxFile(*m_box, QFile::encodeName(fileName).toStdString());
     if (result.added > 0) {
-        m_unsaved = true;
+        markChanged();
         m_model->rowsAppended();
     }
     dialogs().message(this, QString(), qs(importSummaryText(result)));
@@ -356,8 +455,9 @@ bool BoxWindow::confirmClose(QWidget* dialogParent) {
     switch (dialogs().questionWithCancel(dialogParent ? dialogParent : this, QString::fromUtf8(kUnsavedChangesTitle),
                                          QString::fromUtf8(kUnsavedChangesText))) {
     case Dialogs::Answer::Yes:
-        return save();
+        return save(SaveCheck::DiskUnchanged);
     case Dialogs::Answer::No:
+        dropOwnRecovery(); // the user chose to keep nothing of this session
         return true;
     case Dialogs::Answer::Cancel:
         break;

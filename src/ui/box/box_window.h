@@ -5,6 +5,7 @@
 
 #include "ui/common/tool_window.h"
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,7 @@ class Box;
 class BoxFile;
 class BoxListModel;
 enum class ListOperation;
+enum class SaveCheck;
 struct BoxEntry;
 struct SlotResult;
 class DamageRows;
@@ -30,7 +32,8 @@ class BoxWindow : public ToolWindow {
 
 public:
     // Loads the default box file from the current directory; a file that could not be read in
-    // full is reported.
+    // full is reported. A recovery file left by a session that ended without saving is offered:
+    // restore it, keep it for later, or delete it.
     explicit BoxWindow(SettingsFile& settings, QWidget* parent = nullptr);
     ~BoxWindow() override;
 
@@ -43,6 +46,14 @@ public:
     const Box& box() const { return *m_box; }
     EntryEditWindow* editWindow() const { return m_edit.get(); }
     bool hasUnsavedChanges() const { return m_unsaved; }
+    // The one place that learns that the box no longer matches its file.
+    void markChanged();
+
+    // When the session ends without the unsaved-changes question (a signal to end, the desktop
+    // session closing): writes the unsaved box to the recovery file beside the default box file.
+    // Returns false only when there were changes and they could not be written.
+    bool writeRecovery();
+    const std::filesystem::path& recoveryPath() const { return m_recoveryPath; }
     int attackerSlot() const { return m_attacker; }
     int defenderSlot() const { return m_defender; }
     // The last result of calculation row `row` (0 to 5).
@@ -64,7 +75,13 @@ private:
     void runListOperation(ListOperation operation);
     void openNew();
     void openSelected();
-    bool save(); // false after telling the user why it failed
+    // Each returns false after telling the user why nothing was saved (or when the user cancelled).
+    bool save(SaveCheck check);
+    bool saveAs();
+    void markSaved();
+    void dropOwnRecovery();
+    void offerRecovery();
+    void restoreRecovery();
     void importFile();
     void onEntryRegistered(int slot);
     const BoxEntry* sideEntry(int slot) const;
@@ -74,6 +91,10 @@ private:
     std::unique_ptr<EntryEditWindow> m_edit;
     bool m_editingExisting = false;
     bool m_unsaved = false;
+    std::filesystem::path m_recoveryPath;
+    // The recovery file holds this session's work (restored from it, or written by it), so a save
+    // or a "No" to the unsaved-changes question makes it obsolete. One kept for later is not.
+    bool m_recoveryOwned = false;
     int m_attacker = -1;
     int m_defender = -1;
     struct Calculation; // the damage engine's inputs and the six results

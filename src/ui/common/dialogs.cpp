@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace rusrina {
 namespace {
@@ -44,6 +45,22 @@ public:
         }
     }
 
+    int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons) override {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+        QList<QAbstractButton*> added;
+        for (qsizetype i = 0; i < buttons.size(); ++i) {
+            const auto role = i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+            added.append(box.addButton(buttons[i], role));
+        }
+        if (!added.isEmpty()) {
+            box.setDefaultButton(qobject_cast<QPushButton*>(added.constFirst()));
+            box.setEscapeButton(added.constLast());
+        }
+        box.exec();
+        const qsizetype chosen = added.indexOf(box.clickedButton());
+        return chosen >= 0 ? int(chosen) : int(buttons.size()) - 1;
+    }
+
     QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& defaultSuffix) override {
         return askFileName(parent, title, filter, defaultSuffix, QFileDialog::AcceptOpen);
@@ -62,6 +79,10 @@ Dialogs* g_current = &g_qtDialogs;
 
 Dialogs::Answer Dialogs::questionWithCancel(QWidget* parent, const QString& title, const QString& text) {
     return question(parent, title, text) ? Answer::Yes : Answer::No;
+}
+
+int Dialogs::choose(QWidget*, const QString&, const QString&, const QStringList& buttons) {
+    return int(buttons.size()) - 1;
 }
 
 Dialogs& dialogs() {

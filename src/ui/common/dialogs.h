@@ -3,6 +3,7 @@
 // them without a person (see tests/gui/gui_test_support.h).
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -22,6 +23,10 @@ public:
     // answer through question().
     enum class Answer { Yes, No, Cancel };
     virtual Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text);
+
+    // A modal question answered by one of `buttons`: the first is the default, the last answers
+    // Escape. Returns the index of the button chosen. Dialogs that cannot ask answer with the last.
+    virtual int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons);
 
     // The open-file dialog. `filter` is in Qt's form ("Name (*.ext);;All Files (*)");
     // `defaultSuffix` is appended when the user types a name without one. Empty when cancelled.

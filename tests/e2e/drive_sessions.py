@@ -1,0 +1,148 @@
+#!/usr/bin/env python3
+"""Drives the real rusrina executable through the ends of a session, from outside, under a virtual X display.
+
+One road per run, named by the first argument:
+  instances       a second start on the same directory brings the first one's launcher to the front
+                  and ends; killed, the first leaves its lock, and the next start takes it over;
+  recovery        a change not saved, then SIGTERM: the program ends at once, leaving the unsaved box
+                  in rusrina.vbd.recovery and rusrina.vbd as it was; the next start offers it, restores
+                  it on Enter, and a save puts it in rusrina.vbd and removes the recovery file;
+  large-settings  a 100 MB rusrina.ini with a valid version line: the program says once that it is
+                  not a settings file, starts with the defaults (the bounded waits only catch a hang)
+                  and leaves the file exactly as it was.
+
+Usage: drive_sessions.py ROAD --program ... --reference ... --probe ... [--keep]
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import sys
+
+from harness import WAIT_TIMEOUT, Failure, Session, expect, main, poll, settings_text, step
+
+PLACES = {"TopWindow": (10, 10, 250, 90), "Damage": (280, 10, 1270, 700)}
+RECORD = 144
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def answer_with_enter(title):
+    """A `before_windows` hook: the question of that title is answered with its default button."""
+
+    def answer(program):
+        question = program.wait_window(title)
+        program.x.focus(question)
+        program.x.keys("Return")
+
+    return answer
+
+
+def window_at(x, point):
+    """The top-level window under a point of the screen: the one in front there."""
+    x.tool("mousemove", *point)
+    shell = x.tool("getmouselocation", "--shell")
+    return dict(line.split("=", 1) for line in shell.splitlines() if "=" in line).get("WINDOW")
+
+
+def instances(options, work):
+    # The box window lies over the launcher, so that the window in front there tells which is raised.
+    covering = dict(PLACES, Damage=(5, 5, 1000, 700))
+    session = Session(options, work, settings_text(covering, {"Damage": {"show": 1}}))
+    x = session.x
+    launcher_point = (PLACES["TopWindow"][0] + 40, PLACES["TopWindow"][1] + 40)
+    try:
+        step("start the first program and put its box window in front")
+        first = session.start()
+        x.tool("windowraise", first.box)
+        poll("the box window in front of the launcher", lambda: window_at(x, launcher_point) == first.box)
+
+        step("start a second program on the same directory")
+        second = subprocess.Popen([session.executable], cwd=session.run_dir, env=session.env,
+                                  stdin=subprocess.DEVNULL, stdout=session.log, stderr=session.log)
+        expect("the second program's exit status", second.wait(WAIT_TIMEOUT), 0)
+        poll("the first program's launcher in front", lambda: window_at(x, launcher_point) == first.top)
+        first.alive()
+
+        step("kill the first program")
+        first.kill()
+        expect("a lock left by the killed program", os.path.exists(session.path("rusrina.lock")), True)
+        step("start again over that lock")
+        third = session.start()
+        third.click(third.top, "top", "closeButton")
+        expect("exit status", third.end(), 0)
+        expect("a lock after a normal end", os.path.exists(session.path("rusrina.lock")), False)
+    finally:
+        session.close()
+
+
+def recovery(options, work):
+    session = Session(options, work, settings_text(PLACES, {"Damage": {"show": 1}}))
+    shutil.copy(session.reference_box, session.path("rusrina.vbd"))
+    saved = read(session.reference_box)
+    moved = saved[RECORD:2 * RECORD] + saved[:RECORD] + saved[2 * RECORD:]
+    recovery_file = session.path("rusrina.vbd.recovery")
+    try:
+        step("move the second creature up, unsaved")
+        first = session.start()
+        first.click_box_row(1)
+        first.click(first.box, "box", "upButton")
+        # Opening the edit form proves that the clicks before it were handled.
+        first.click(first.box, "box", "editButton")
+        first.wait_window("バントレボックス　データ編集$")
+
+        step("end it with SIGTERM")
+        first.process.send_signal(signal.SIGTERM)
+        expect("exit status after SIGTERM", first.end(), 0)
+        expect("the recovery file holds the unsaved box", read(recovery_file) == moved, True)
+        expect("the box file is as it was", read(session.path("rusrina.vbd")) == saved, True)
+        expect("the settings were written", "Damage" in read(session.path("rusrina.ini")).decode("latin-1"), True)
+
+        step("start again and restore")
+        second = session.start(before_windows=answer_with_enter("^バントレボックス$"))
+        second.click(second.box, "box", "saveButton")
+        poll("the restored box in rusrina.vbd", lambda: read(session.path("rusrina.vbd")) == moved)
+        poll("the recovery file to go", lambda: not os.path.exists(recovery_file))
+        second.click(second.top, "top", "closeButton")
+        expect("exit status", second.end(), 0)
+    finally:
+        session.close()
+
+
+def large_settings(options, work):
+    session = Session(options, work, settings_text(PLACES, {"Damage": {"show": 1}}))
+    path = session.path("rusrina.ini")
+    line = b"; a line of a settings file that grew without end\r\n"
+    with open(path, "ab") as f:
+        chunk = line * (1 << 20 // len(line) + 1)
+        while f.tell() < 100_000_000:
+            f.write(chunk)
+    before = os.stat(path)
+    head = read(path)[:4096]
+    try:
+        step("start with a %d MB settings file" % (before.st_size // 1_000_000))
+        program = session.start(before_windows=answer_with_enter("^設定ファイル$"), box_shown=False)
+        program.click(program.top, "top", "closeButton")
+        expect("exit status", program.end(), 0)
+        after = os.stat(path)
+        expect("the settings file's size and time", (after.st_size, after.st_mtime_ns),
+               (before.st_size, before.st_mtime_ns))
+        with open(path, "rb") as f:
+            expect("the settings file's first bytes", f.read(4096) == head, True)
+    finally:
+        session.close()
+        os.remove(path)  # 100 MB is not worth keeping with --keep
+
+
+ROADS = {"instances": instances, "recovery": recovery, "large-settings": large_settings}
+
+if __name__ == "__main__":
+    if len(sys.argv) < 2 or sys.argv[1] not in ROADS:
+        print("first argument: one of %s" % ", ".join(ROADS), file=sys.stderr)
+        sys.exit(2)
+    name = sys.argv.pop(1)
+    sys.exit(main(ROADS[name], __doc__.splitlines()[0], "road %s passed" % name))
