@@ -3,7 +3,8 @@
 
 One road per run, named by the first argument:
   instances       a second start on the same directory brings the first one's launcher to the front
-                  and ends; killed, the first leaves its lock, and the next start takes it over;
+                  and ends; killed, the first leaves its lock (and a temporary file), and the next
+                  start takes the lock over (and removes the file);
   recovery        a change not saved, then SIGTERM: the program ends at once, leaving the unsaved box
                   in rusrina.vbd.recovery and rusrina.vbd as it was; the next start offers it, restores
                   it on Enter, and a save puts it in rusrina.vbd and removes the recovery file;
@@ -71,8 +72,13 @@ def instances(options, work):
         step("kill the first program")
         first.kill()
         expect("a lock left by the killed program", os.path.exists(session.path("rusrina.lock")), True)
+        # What a kill in the middle of a save leaves behind.
+        stale = session.path("rusrina.vbd.tmp%d-1" % first.process.pid)
+        with open(stale, "wb") as f:
+            f.write(b"\0" * RECORD)
         step("start again over that lock")
         third = session.start()
+        expect("the killed program's temporary file", os.path.exists(stale), False)
         third.click(third.top, "top", "closeButton")
         expect("exit status", third.end(), 0)
         expect("a lock after a normal end", os.path.exists(session.path("rusrina.lock")), False)
