@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto path = fuzz::scratch() / "rusrina.ini";
     fuzz::writeFile(path, std::string_view(reinterpret_cast<const char*>(data + 5), size - 5));
 
-    const std::string original = readFile(path);
+    const std::string fileBefore = readFile(path);
     SettingsFile settings(path);
     auto expected = readAll(settings);
     settings.writeSetting(kKeys[pick].section, kKeys[pick].key, value);
@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(readAll(settings) == expected, "a written value reads back and no other key changes");
     check(settings.flush().ok, "the settings are written");
     check(readAll(SettingsFile(path)) == expected, "the file written reads back the same");
-    auto kept = linesWithout(original, kKeys[pick].key);
+    auto kept = linesWithout(fileBefore, kKeys[pick].key);
     const auto written = linesWithout(readFile(path), kKeys[pick].key);
     if (written.size() == kept.size() + 1) // the section was new
         kept.push_back("[" + std::string(kKeys[pick].section) + "]");
