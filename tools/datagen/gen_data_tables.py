@@ -4,6 +4,7 @@ against the @pkmn/dex extract."""
 from gen_data_crosscheck import CrossCheck
 from gen_data_gen4 import build_gen4_moves, build_gen4_species_types, first_gen5_move_row
 from gen_data_learnsets import build_learnsets
+from gen_data_names import build_names
 from gen_data_sources import (
     FIRST_LATER_GROUP, JAPANESE, LAST_GEN4_NATIONAL, NO_EVOLUTION_INTO, Sources, cp932_fits, egg_group_index,
     move_ids_in_row_order, species_row_ids, syllabary_key, type_index)
@@ -210,4 +211,5 @@ def build_tables(source_dir):
     tables.update({"gen4_moves": build_gen4_moves(src, moves),
                    "gen4_first_new_move": first_gen5_move_row(src, moves),
                    "gen4_species_types": build_gen4_species_types(src, species)})
+    tables.update(build_names(src, species, ability_index))
     return tables

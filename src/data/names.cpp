@@ -1,0 +1,188 @@
+#include "data/names.h"
+
+#include "data/items.h"
+#include "data/name_tables.h"
+#include "text/name_fold.h"
+
+#include <cstring>
+#include <string>
+#include <unordered_map>
+
+namespace rusrina {
+namespace {
+
+using NameIndex = std::unordered_map<std::string, int>;
+
+const char* row(const char* const* table, int count, int index) {
+    return index >= 0 && index < count && table[index] != nullptr ? table[index] : "";
+}
+
+// The first name to claim a folded form keeps it; the name tests see that no two rows collide.
+void add(NameIndex& index, std::string_view name, int value) {
+    if (!name.empty())
+        index.emplace(text::foldName(name), value);
+}
+
+int find(const NameIndex& index, std::string_view name) {
+    auto found = index.find(text::foldName(name));
+    return found == index.end() ? -1 : found->second;
+}
+
+// "デオキシス（ノーマル）" without its note; the whole name when it has none.
+std::string_view withoutNote(std::string_view name) {
+    const std::size_t open = name.find("（");
+    return open == std::string_view::npos ? name : name.substr(0, open);
+}
+
+const NameIndex& speciesIndex() {
+    static const NameIndex index = [] {
+        NameIndex built;
+        for (int s = 0; s < kSpeciesCount; ++s) {
+            add(built, speciesName(s), s);
+            add(built, generated::kSpeciesEnglishNames[s], s);
+        }
+        for (int s = 0; s < kSpeciesCount; ++s) {
+            if (s == 0 || speciesRecord(s - 1).number != speciesRecord(s).number)
+                add(built, withoutNote(speciesName(s)), s);
+        }
+        return built;
+    }();
+    return index;
+}
+
+const NameIndex& moveIndex() {
+    static const NameIndex index = [] {
+        NameIndex built;
+        for (int m = 0; m < kMoveCount; ++m) {
+            add(built, moveRecord(m).name, m);
+            add(built, generated::kMoveEnglishNames[m], m);
+        }
+        return built;
+    }();
+    return index;
+}
+
+const NameIndex& abilityIndex() {
+    static const NameIndex index = [] {
+        NameIndex built;
+        for (int a = 1; a < kAbilityCount; ++a) {
+            add(built, abilityName(a), a);
+            add(built, generated::kAbilityEnglishNames[a], a);
+        }
+        return built;
+    }();
+    return index;
+}
+
+const NameIndex& typeIndex() {
+    static const NameIndex index = [] {
+        NameIndex built;
+        for (int t = 0; t < kTypeCount; ++t) {
+            if (t == kPlaceholderType)
+                continue;
+            add(built, typeName(t), t);
+            add(built, generated::kTypeEnglishNames[t], t);
+        }
+        return built;
+    }();
+    return index;
+}
+
+const NameIndex& natureIndex() {
+    static const NameIndex index = [] {
+        NameIndex built;
+        for (int n = 0; n < kNatureCount; ++n) {
+            add(built, generated::kNatureNames[n].japanese, n);
+            add(built, generated::kNatureNames[n].english, n);
+        }
+        return built;
+    }();
+    return index;
+}
+
+const NameIndex& itemIndex() {
+    static const NameIndex index = [] {
+        NameIndex built;
+        for (int i = 0; i < generated::kItemNameCount; ++i) {
+            add(built, generated::kItemNames[i].japanese, i);
+            add(built, generated::kItemNames[i].english, i);
+        }
+        return built;
+    }();
+    return index;
+}
+
+} // namespace
+
+const char* speciesEnglishName(int species) {
+    return row(generated::kSpeciesEnglishNames, kSpeciesCount, species);
+}
+
+const char* moveEnglishName(int move) {
+    return row(generated::kMoveEnglishNames, kMoveCount, move);
+}
+
+const char* abilityEnglishName(int ability) {
+    return row(generated::kAbilityEnglishNames, kAbilityCount, ability);
+}
+
+const char* typeEnglishName(int type) {
+    return row(generated::kTypeEnglishNames, kTypeCount, type);
+}
+
+const char* natureName(int nature) {
+    return nature >= 0 && nature < kNatureCount ? generated::kNatureNames[nature].japanese : "";
+}
+
+const char* natureEnglishName(int nature) {
+    return nature >= 0 && nature < kNatureCount ? generated::kNatureNames[nature].english : "";
+}
+
+const char* itemEnglishName(int item) {
+    if (item < 0 || item >= kDamageItemCount || damageItem(item).name[0] == '\0')
+        return "";
+    for (int i = 0; i < generated::kItemNameCount; ++i) {
+        if (std::strcmp(generated::kItemNames[i].japanese, damageItem(item).name) == 0)
+            return generated::kItemNames[i].english;
+    }
+    return "";
+}
+
+int findSpecies(std::string_view name) {
+    return find(speciesIndex(), name);
+}
+
+int findMove(std::string_view name) {
+    return find(moveIndex(), name);
+}
+
+int findAbility(std::string_view name) {
+    return find(abilityIndex(), name);
+}
+
+int findNature(std::string_view name) {
+    return find(natureIndex(), name);
+}
+
+int findType(std::string_view name) {
+    return find(typeIndex(), name);
+}
+
+int findDamageItem(std::string_view name) {
+    const std::string folded = text::foldName(name);
+    if (folded.empty())
+        return -1;
+    for (int item = 0; item < kDamageItemCount; ++item) {
+        if (damageItem(item).name[0] == '\0')
+            continue;
+        if (folded == text::foldName(damageItem(item).name) || folded == text::foldName(itemEnglishName(item)))
+            return item;
+    }
+    return -1;
+}
+
+bool isKnownItem(std::string_view name) {
+    return find(itemIndex(), name) >= 0;
+}
+
+} // namespace rusrina

@@ -1,0 +1,41 @@
+#pragma once
+// English names beside the Japanese ones, and the way back from a name to its index, for the team
+// text that players paste: species (forms spelled "Rotom-Wash"), moves, abilities, natures and
+// the held items of the damage item table. Names are found in either language, compared as
+// text::foldName folds them.
+
+#include <string_view>
+
+namespace rusrina {
+
+struct NamePair {
+    const char* japanese; // UTF-8
+    const char* english;
+};
+
+// "" for an index outside the table (and for ability 0, which is no ability).
+const char* speciesEnglishName(int species);
+const char* moveEnglishName(int move);
+const char* abilityEnglishName(int ability);
+const char* typeEnglishName(int type);
+// The nature's name alone, without the label's padding and note ("ようき"), and in English.
+const char* natureName(int nature);
+const char* natureEnglishName(int nature);
+// The English name of a damage item row, "" for the rows that are not one item of the games
+// ("なし／その他", "各種タイプ補正" and the empty last row).
+const char* itemEnglishName(int item);
+
+// The index the name stands for, or -1. A species is also found by the name of its default form
+// without the form's note ("デオキシス" for "デオキシス（ノーマル）").
+int findSpecies(std::string_view name);
+int findMove(std::string_view name);
+int findAbility(std::string_view name); // never 0
+int findNature(std::string_view name);
+int findType(std::string_view name); // never the placeholder type
+// A damage item row by its Japanese or English name; the English name of any other item of the
+// games is not one. -1 when none.
+int findDamageItem(std::string_view name);
+// Whether the name is that of any item of the games, in either language.
+bool isKnownItem(std::string_view name);
+
+} // namespace rusrina

@@ -1,0 +1,16 @@
+#pragma once
+// The form in which names typed or pasted by players are compared: the same name written with
+// other capitals, spaces, hyphens, apostrophes or full-width letters folds to the same text.
+
+#include <string>
+#include <string_view>
+
+namespace rusrina::text {
+
+// Lower-case ASCII; full-width ASCII forms as their ASCII letters; spaces (also full-width),
+// hyphens, apostrophes (also typographic), periods, colons and underscores dropped; ♀ and ♂ as
+// "f" and "m", the way team text spells the two Nidoran ("Nidoran-F"). Everything else, Japanese
+// included, is kept as it is. Malformed UTF-8 bytes are kept unchanged.
+std::string foldName(std::string_view utf8);
+
+} // namespace rusrina::text
