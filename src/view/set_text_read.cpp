@@ -1,0 +1,516 @@
+#include "view/set_text.h"
+
+#include "calc/stats.h"
+#include "data/abilities.h"
+#include "data/items.h"
+#include "data/learnsets.h"
+#include "data/moves.h"
+#include "data/names.h"
+#include "data/species.h"
+#include "data/types.h"
+#include "text/cp932.h"
+#include "text/name_fold.h"
+#include "view/entry_edit.h"
+#include "view/set_text_stats.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <map>
+#include <numeric>
+
+namespace rusrina {
+namespace {
+
+constexpr int kDefaultLevel = 100;
+constexpr int kDefaultIv = 31;
+constexpr int kDefaultNature = 24; // まじめ, neutral
+constexpr int kMoveSlots = 4;
+
+struct Line {
+    int number;
+    std::string_view text; // without surrounding blanks
+};
+
+// --- Text helpers -----------------------------------------------------------------------------
+
+std::string_view trim(std::string_view s) {
+    constexpr std::string_view kIdeographicSpace = "\u3000";
+    for (;;) {
+        if (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r'))
+            s.remove_prefix(1);
+        else if (s.starts_with(kIdeographicSpace))
+            s.remove_prefix(kIdeographicSpace.size());
+        else
+            break;
+    }
+    for (;;) {
+        if (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+            s.remove_suffix(1);
+        else if (s.ends_with(kIdeographicSpace))
+            s.remove_suffix(kIdeographicSpace.size());
+        else
+            break;
+    }
+    return s;
+}
+
+bool isUtf8(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > s.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+std::string decodeInput(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    if (!isUtf8(text) && text::isValidCp932(text))
+        return text::fromCp932(text);
+    return std::string(text);
+}
+
+std::optional<int> parseNumber(std::string_view s) {
+    s = trim(s);
+    int value = 0;
+    auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (s.empty() || error != std::errc() || end != s.data() + s.size())
+        return std::nullopt;
+    return value;
+}
+
+// "key: value" (the colon also full-width); nullopt for a line without one.
+std::optional<std::pair<std::string_view, std::string_view>> splitKey(std::string_view line) {
+    std::size_t colon = line.find(':');
+    std::size_t width = 1;
+    const std::size_t wide = line.find("：");
+    if (wide != std::string_view::npos && wide < colon) {
+        colon = wide;
+        width = std::string_view("：").size();
+    }
+    if (colon == std::string_view::npos)
+        return std::nullopt;
+    return std::pair{trim(line.substr(0, colon)), trim(line.substr(colon + width))};
+}
+
+std::string quoted(std::string_view s) {
+    return "「" + std::string(s) + "」";
+}
+
+// --- Keys and stat lists ----------------------------------------------------------------------
+
+enum class Key { Ability, Level, Evs, Ivs, Nature, Skipped, Unknown };
+
+Key keyOf(std::string_view key) {
+    static const std::map<std::string, Key> keys = {
+        {"ability", Key::Ability},
+        {"特性", Key::Ability},
+        {"とくせい", Key::Ability},
+        {"level", Key::Level},
+        {"lv", Key::Level},
+        {"レベル", Key::Level},
+        {"evs", Key::Evs},
+        {"努力値", Key::Evs},
+        {"ivs", Key::Ivs},
+        {"個体値", Key::Ivs},
+        {"nature", Key::Nature},
+        {"性格", Key::Nature},
+        {"shiny", Key::Skipped},
+        {"happiness", Key::Skipped},
+        {"friendship", Key::Skipped},
+        {"teratype", Key::Skipped},
+        {"pokeball", Key::Skipped},
+        {"gigantamax", Key::Skipped},
+        {"dynamaxlevel", Key::Skipped},
+        {"hiddenpower", Key::Skipped},
+        {"gender", Key::Skipped},
+        {"色違い", Key::Skipped},
+        {"なつき度", Key::Skipped},
+        {"テラスタイプ", Key::Skipped},
+    };
+    auto found = keys.find(text::foldName(key));
+    return found == keys.end() ? Key::Unknown : found->second;
+}
+
+int statOf(std::string_view word) {
+    static const std::map<std::string, int> stats = {
+        {"hp", 0},       {"h", 0},        {"ｈｐ", 0},  {"atk", 1},   {"a", 1},       {"attack", 1},
+        {"攻撃", 1},     {"こうげき", 1}, {"def", 2},   {"b", 2},     {"defense", 2}, {"defence", 2},
+        {"防御", 2},     {"ぼうぎょ", 2}, {"spa", 3},   {"c", 3},     {"spatk", 3},   {"特攻", 3},
+        {"とくこう", 3}, {"spd", 4},      {"d", 4},     {"spdef", 4}, {"特防", 4},    {"とくぼう", 4},
+        {"spe", 5},      {"s", 5},        {"speed", 5}, {"素早", 5},  {"素早さ", 5},  {"すばやさ", 5},
+    };
+    auto found = stats.find(text::foldName(word));
+    return found == stats.end() ? -1 : found->second;
+}
+
+using StatValues = std::array<std::optional<int>, 6>;
+
+// "252 Atk / 4 SpD / 252 Spe" (the number may also follow the stat); nullopt when a part is not a
+// number and a stat, or names a stat twice.
+std::optional<StatValues> parseStatList(std::string_view list) {
+    StatValues values;
+    while (!list.empty()) {
+        const std::size_t slash = list.find('/');
+        const std::string_view part = trim(list.substr(0, slash));
+        list = slash == std::string_view::npos ? std::string_view() : list.substr(slash + 1);
+        const std::size_t digits = part.find_first_of("0123456789");
+        const std::size_t lastDigit = part.find_last_of("0123456789");
+        if (part.empty() || digits == std::string_view::npos)
+            return std::nullopt;
+        const bool numberFirst = digits == 0;
+        const std::string_view number =
+            numberFirst ? part.substr(0, part.find_first_not_of("0123456789")) : part.substr(digits);
+        const std::string_view word = numberFirst ? part.substr(number.size()) : part.substr(0, digits);
+        const std::optional<int> value = parseNumber(number);
+        const int stat = statOf(trim(word));
+        if (!value || stat < 0 || values[stat] || (!numberFirst && lastDigit + 1 != part.size()))
+            return std::nullopt;
+        values[stat] = *value;
+    }
+    return values;
+}
+
+// --- One set ----------------------------------------------------------------------------------
+
+class SetReader {
+public:
+    explicit SetReader(ParsedSet& set) : m_set(set) {}
+
+    void read(std::span<const Line> lines);
+
+private:
+    bool fail(int line, std::string text) {
+        if (!m_set.failure)
+            m_set.failure = SetTextNote{line, std::move(text)};
+        return false;
+    }
+    void warn(int line, std::string text) { m_set.warnings.push_back({line, std::move(text)}); }
+
+    bool readSpeciesLine(const Line& line);
+    bool readName(const Line& line, std::string_view nickname);
+    void readItem(const Line& line, std::string_view item);
+    bool readLine(const Line& line);
+    bool readKey(const Line& line, Key key, std::string_view value);
+    bool readStatLine(const Line& line, std::string_view value, int low, int high, std::array<int, 6>& into);
+    bool readStatsComment(const Line& line, std::string_view value);
+    void readNature(const Line& line, std::string_view name);
+    void readAbility(const Line& line, std::string_view name);
+    void readMove(const Line& line, std::string_view text);
+    bool finish();
+
+    ParsedSet& m_set;
+    EntryForm m_form;
+    int m_moves = 0;
+    int m_evLine = 0;
+    std::optional<std::pair<int, std::string>> m_hiddenPowerType; // line, type name as written
+};
+
+bool SetReader::readSpeciesLine(const Line& line) {
+    std::string_view left = line.text;
+    std::string_view item;
+    const std::size_t at = std::min(left.find('@'), left.find("＠"));
+    if (at != std::string_view::npos) {
+        item = trim(left.substr(at + (left[at] == '@' ? 1 : std::string_view("＠").size())));
+        left = trim(left.substr(0, at));
+    }
+    for (std::string_view gender : {"(M)", "(F)", "(m)", "(f)", "(♂)", "(♀)"}) {
+        if (left.ends_with(gender) && left.size() > gender.size()) {
+            left = trim(left.substr(0, left.size() - gender.size()));
+            break;
+        }
+    }
+    std::string_view nickname;
+    std::string_view speciesText = left;
+    m_form.species = findSpecies(left);
+    const std::size_t open = left.rfind('(');
+    if (m_form.species < 0 && left.ends_with(')') && open != std::string_view::npos && open > 0) {
+        speciesText = trim(left.substr(open + 1, left.size() - open - 2));
+        nickname = trim(left.substr(0, open));
+        m_form.species = findSpecies(speciesText);
+    }
+    if (m_form.species < 0)
+        return fail(line.number, "バントレ" + quoted(speciesText) + "が見つかりません");
+    const SpeciesAbilities& abilities = speciesAbilities(m_form.species);
+    m_form.ability = abilities.ability1;
+    readItem(line, item);
+    return readName(line, nickname);
+}
+
+bool SetReader::readName(const Line& line, std::string_view nickname) {
+    if (nickname.empty()) {
+        m_form.name = speciesName(m_form.species);
+        return true;
+    }
+    const std::string name(nickname);
+    if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+        return fail(line.number, "名前" + quoted(name) + "に制御文字があります");
+    if (text::fromCp932(text::toCp932(name)) != name)
+        return fail(line.number, "名前" + quoted(name) + "に Shift-JIS で表せない文字があります");
+    m_form.name = fitEntryNameText(name);
+    if (m_form.name != name)
+        warn(line.number, "名前" + quoted(name) + "は 31 バイトに収まらないため" + quoted(m_form.name) + "にします");
+    return true;
+}
+
+void SetReader::readItem(const Line& line, std::string_view item) {
+    m_form.item = 0;
+    if (item.empty())
+        return;
+    const int found = findDamageItem(item);
+    if (found >= 0) {
+        m_form.item = found;
+        return;
+    }
+    const std::string none = quoted(damageItem(0).name);
+    if (isKnownItem(item))
+        warn(line.number, "持ち物" + quoted(item) + "はダメージ計算に関わらないため" + none + "にします");
+    else
+        warn(line.number, "持ち物" + quoted(item) + "が見つからないため" + none + "にします");
+}
+
+bool SetReader::readLine(const Line& line) {
+    const std::string_view text = line.text;
+    if (text.starts_with('#')) {
+        const auto split = splitKey(trim(text.substr(1)));
+        const std::string_view comment = std::string_view(kSetTextStatsComment).substr(1);
+        if (split && text::foldName(split->first) == text::foldName(comment.substr(0, comment.size() - 1)))
+            return readStatsComment(line, split->second);
+        return true;
+    }
+    if (text.starts_with('-') || text.starts_with('~') || text.starts_with("－")) {
+        readMove(line, trim(text.substr(text.starts_with("－") ? std::string_view("－").size() : 1)));
+        return true;
+    }
+    if (const auto split = splitKey(text))
+        return readKey(line, keyOf(split->first), split->second);
+    for (std::string_view suffix : {" Nature", " nature", "な性格", "性格"}) {
+        if (text.ends_with(suffix) && text.size() > suffix.size()) {
+            readNature(line, trim(text.substr(0, text.size() - suffix.size())));
+            return true;
+        }
+    }
+    if (findNature(text) >= 0) {
+        readNature(line, text);
+        return true;
+    }
+    return fail(line.number, "読めない行です: " + std::string(text));
+}
+
+bool SetReader::readKey(const Line& line, Key key, std::string_view value) {
+    switch (key) {
+    case Key::Ability:
+        readAbility(line, value);
+        return true;
+    case Key::Level: {
+        const std::optional<int> level = parseNumber(value);
+        if (!level || *level < kMinLevel || *level > kMaxLevel)
+            return fail(line.number, "レベルは 1 から 100 までの整数で書いてください: " + std::string(value));
+        m_form.level = *level;
+        return true;
+    }
+    case Key::Evs:
+        m_evLine = line.number;
+        return readStatLine(line, value, 0, kEntryMaxEv, m_form.ev);
+    case Key::Ivs:
+        return readStatLine(line, value, 0, kEntryMaxIv, m_form.iv);
+    case Key::Nature:
+        readNature(line, value);
+        return true;
+    case Key::Skipped:
+        return true;
+    case Key::Unknown:
+        break;
+    }
+    warn(line.number, "この行は読み飛ばします: " + std::string(line.text));
+    return true;
+}
+
+bool SetReader::readStatLine(const Line& line, std::string_view value, int low, int high, std::array<int, 6>& into) {
+    const std::optional<StatValues> values = parseStatList(value);
+    if (!values)
+        return fail(line.number, "読めない行です: " + std::string(line.text));
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        if (!(*values)[stat])
+            continue;
+        const int v = *(*values)[stat];
+        if (v < low || v > high)
+            return fail(line.number, std::string(kSetTextStatNames[stat]) + " の値 " + std::to_string(v) + " は " +
+                                         std::to_string(low) + " から " + std::to_string(high) + " の外です");
+        into[stat] = v;
+    }
+    return true;
+}
+
+bool SetReader::readStatsComment(const Line& line, std::string_view value) {
+    const std::optional<StatValues> values = parseStatList(value);
+    const bool complete = values && std::all_of(values->begin(), values->end(), [](auto v) { return v.has_value(); });
+    if (!complete)
+        return fail(line.number, "能力値の行には 6 つの能力値が要ります: " + std::string(line.text));
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        const int v = *(*values)[stat];
+        if (v < kEntryMinStat || v > kEntryMaxStat)
+            return fail(line.number, "能力値 " + std::to_string(v) + " は 1 から 999 の外です");
+        m_form.stat[stat] = v;
+    }
+    m_form.statsDirect = true;
+    return true;
+}
+
+void SetReader::readNature(const Line& line, std::string_view name) {
+    const int nature = findNature(name);
+    if (nature < 0) {
+        warn(line.number,
+             "性格" + quoted(name) + "が見つからないため" + quoted(natureName(kDefaultNature)) + "にします");
+        return;
+    }
+    m_form.nature = nature;
+}
+
+void SetReader::readAbility(const Line& line, std::string_view name) {
+    const int ability = findAbility(name);
+    const SpeciesAbilities& own = speciesAbilities(m_form.species);
+    if (ability < 0) {
+        warn(line.number,
+             "特性" + quoted(name) + "が見つからないため" + quoted(abilityName(own.ability1)) + "にします");
+        return;
+    }
+    if (ability != own.ability1 && ability != own.ability2 && ability != own.hiddenAbility)
+        warn(line.number, quoted(speciesName(m_form.species)) + "は特性" + quoted(abilityName(ability)) +
+                              "を持ちません（そのまま登録します）");
+    m_form.ability = ability;
+}
+
+// "Hidden Power [Fire]" (also "Hidden Power Fire"): the move and the type as written.
+std::pair<int, std::string_view> hiddenPowerWithType(std::string_view text) {
+    const std::size_t open = text.find('[');
+    if (open != std::string_view::npos && text.ends_with(']'))
+        return {findMove(trim(text.substr(0, open))), trim(text.substr(open + 1, text.size() - open - 2))};
+    for (std::string_view name : {moveEnglishName(kMoveHiddenPower), moveRecord(kMoveHiddenPower).name}) {
+        if (text.size() > name.size() && text::foldName(text.substr(0, name.size())) == text::foldName(name))
+            return {kMoveHiddenPower, trim(text.substr(name.size()))};
+    }
+    return {findMove(text), {}};
+}
+
+bool learnable(int species, int move) {
+    const auto& tutor = opTutorMoves();
+    return canLearnMove(species, move) ||
+           (species < kOpTutorSpeciesLimit && std::find(tutor.begin(), tutor.end(), move) != tutor.end());
+}
+
+void SetReader::readMove(const Line& line, std::string_view text) {
+    // "- Earthquake / Stone Edge" offers a choice; the first is taken.
+    const std::size_t slash = text.find('/');
+    if (slash != std::string_view::npos) {
+        warn(line.number, "技の候補が複数あるため最初の" + quoted(trim(text.substr(0, slash))) + "にします");
+        text = trim(text.substr(0, slash));
+    }
+    auto [move, typeText] = hiddenPowerWithType(text);
+    if (move < 0) {
+        warn(line.number, "技" + quoted(text) + "が見つからないため外します");
+        return;
+    }
+    if (m_moves == kMoveSlots) {
+        warn(line.number, "技は 4 つまでのため" + quoted(text) + "は外します");
+        return;
+    }
+    if (std::find(m_form.move.begin(), m_form.move.begin() + m_moves, move) != m_form.move.begin() + m_moves) {
+        warn(line.number, "技" + quoted(text) + "が重なっているため外します");
+        return;
+    }
+    if (!learnable(m_form.species, move))
+        warn(line.number, quoted(speciesName(m_form.species)) + "はどの作品でも" + quoted(moveRecord(move).name) +
+                              "を覚えません（そのまま登録します）");
+    m_form.move[m_moves++] = move;
+    if (move == kMoveHiddenPower && !typeText.empty())
+        m_hiddenPowerType = std::pair{line.number, std::string(typeText)};
+}
+
+bool SetReader::finish() {
+    const int evTotal = std::accumulate(m_form.ev.begin(), m_form.ev.end(), 0);
+    if (evTotal > kMaxEvTotal)
+        return fail(m_evLine, "努力値の合計 " + std::to_string(evTotal) + " が 510 を超えています");
+    if (m_hiddenPowerType && !m_form.statsDirect) {
+        const int written = findType(m_hiddenPowerType->second);
+        const int fromIvs = hiddenPowerOf(m_form.iv).type;
+        if (written != fromIvs)
+            warn(m_hiddenPowerType->first, "めざめるパワーのタイプ" + quoted(m_hiddenPowerType->second) +
+                                               "は個体値から決まるタイプ" + quoted(typeName(fromIvs)) + "と違います");
+    }
+    m_set.entry = entryFromForm(m_form);
+    return true;
+}
+
+void SetReader::read(std::span<const Line> lines) {
+    m_form.level = kDefaultLevel;
+    m_form.nature = kDefaultNature;
+    m_form.iv.fill(kDefaultIv);
+    m_set.firstLine = lines.front().number;
+    if (!readSpeciesLine(lines.front()))
+        return;
+    for (const Line& line : lines.subspan(1)) {
+        if (!readLine(line))
+            return;
+    }
+    finish();
+}
+
+// The lines of each set: runs of lines that are not blank, a team heading ("=== ... ===") or a
+// comment before the species line.
+std::vector<std::vector<Line>> splitSets(std::string_view text) {
+    std::vector<std::vector<Line>> sets(1);
+    int number = 0;
+    while (!text.empty() || number == 0) {
+        const std::size_t end = text.find('\n');
+        const std::string_view raw = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        ++number;
+        const std::string_view line = trim(raw);
+        if (line.empty() || line.starts_with("===")) {
+            if (!sets.back().empty())
+                sets.emplace_back();
+        } else if (!(sets.back().empty() && line.starts_with('#'))) {
+            sets.back().push_back({number, line});
+        }
+        if (end == std::string_view::npos)
+            break;
+    }
+    if (sets.back().empty())
+        sets.pop_back();
+    return sets;
+}
+
+} // namespace
+
+std::vector<ParsedSet> readSetText(std::string_view input) {
+    const std::string text = decodeInput(input);
+    std::vector<ParsedSet> result;
+    for (const std::vector<Line>& lines : splitSets(text)) {
+        ParsedSet& set = result.emplace_back();
+        SetReader(set).read(lines);
+        if (set.failure)
+            set.entry.reset();
+    }
+    return result;
+}
+
+bool looksLikeSetText(std::string_view text) {
+    const std::vector<ParsedSet> sets = readSetText(text);
+    return std::any_of(sets.begin(), sets.end(), [](const ParsedSet& set) { return set.ok(); });
+}
+
+std::string noteLineText(const SetTextNote& note) {
+    return std::to_string(note.line) + " 行目: " + note.text;
+}
+
+} // namespace rusrina

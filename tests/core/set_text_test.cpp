@@ -1,0 +1,424 @@
+#include "view/set_text.h"
+
+#include "data/abilities.h"
+#include "data/items.h"
+#include "data/moves.h"
+#include "data/names.h"
+#include "data/species.h"
+#include "text/cp932.h"
+#include "view/entry_edit.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace rusrina;
+
+namespace {
+
+constexpr int kShedinja = 291;
+
+std::string fixture(const char* name) {
+    std::ifstream in(std::string(RUSRINA_TEST_DATA_DIR) + "/" + name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> moveNames(const BoxEntry& e) {
+    std::vector<std::string> names;
+    for (int move : e.move)
+        names.push_back(isValidMove(move) ? moveRecord(move).name : "");
+    return names;
+}
+
+// A varied entry of the species, registered as the edit form registers it: every fifth in
+// direct-stat mode, every third with a nickname, items over the whole damage item table.
+BoxEntry variedEntry(int species) {
+    EntryForm form;
+    form.species = species;
+    form.name = species % 3 == 0 ? "ニック" + std::to_string(species) : speciesName(species);
+    form.level = 1 + species % 100;
+    form.nature = species % 25;
+    const SpeciesAbilities& abilities = speciesAbilities(species);
+    form.ability = species % 2 && abilities.ability2 ? abilities.ability2 : abilities.ability1;
+    form.item = species % kDamageItemCount;
+    form.statsDirect = species % 5 == 0;
+    for (int i = 0; i < 6; ++i) {
+        form.iv[i] = (species + 7 * i) % 32;
+        form.ev[i] = (37 * species + 53 * i) % 86; // at most 510 together
+        form.stat[i] = 1 + (13 * species + i) % 999;
+    }
+    int slot = 0;
+    for (const ListChoice& choice : moveChoices(species, 0)) {
+        if (choice.value != NO_MOVE && slot < 4)
+            form.move[slot++] = choice.value;
+    }
+    return entryFromForm(form);
+}
+
+// Every field the text holds comes back: the IVs and EVs only when the stats came from them, the
+// item only when it is one item of the games.
+TEST(SetText, EveryRowRoundTripsInBothLanguages) {
+    for (SetTextLanguage language : {SetTextLanguage::English, SetTextLanguage::Japanese}) {
+        for (int species = 0; species < kSpeciesCount; ++species) {
+            const BoxEntry written = variedEntry(species);
+            const std::string text = writeSetText(written, language);
+            const std::vector<ParsedSet> sets = readSetText(text);
+            ASSERT_EQ(sets.size(), 1u) << text;
+            ASSERT_TRUE(sets[0].ok()) << text << noteLineText(*sets[0].failure);
+            const BoxEntry& read = *sets[0].entry;
+            const int item = itemEnglishName(written.item)[0] ? written.item : 0;
+            const bool fromIvs = written.statsDirect == 0;
+            EXPECT_EQ(entryName(read), entryName(written)) << text;
+            EXPECT_EQ(
+                std::tie(read.species, read.level, read.nature, read.ability, read.item, read.statsDirect),
+                std::tie(written.species, written.level, written.nature, written.ability, item, written.statsDirect))
+                << text;
+            EXPECT_EQ(std::memcmp(read.stat, written.stat, sizeof read.stat), 0) << text;
+            EXPECT_EQ(std::memcmp(read.move, written.move, sizeof read.move), 0) << text;
+            if (fromIvs) {
+                EXPECT_EQ(std::memcmp(read.iv, written.iv, sizeof read.iv), 0) << text;
+                EXPECT_EQ(std::memcmp(read.ev, written.ev, sizeof read.ev), 0) << text;
+            }
+        }
+    }
+}
+
+TEST(SetText, WritesTheTeamBuilderLayout) {
+    EntryForm form;
+    form.name = "ガブ";
+    form.species = 449; // ガブリアス
+    form.level = 50;
+    form.nature = 18; // ようき
+    form.ability = findAbility("Sand Veil");
+    form.item = 3; // こだわりハチマキ
+    form.iv = {31, 31, 31, 30, 31, 31};
+    form.ev = {0, 252, 0, 0, 4, 252};
+    form.move = {findMove("Earthquake"), findMove("Hidden Power"), NO_MOVE, NO_MOVE};
+    const BoxEntry entry = entryFromForm(form);
+    EXPECT_EQ(writeSetText(entry, SetTextLanguage::English), "ガブ (Garchomp) @ Choice Band\n"
+                                                             "Ability: Sand Veil\n"
+                                                             "Level: 50\n"
+                                                             "EVs: 252 Atk / 4 SpD / 252 Spe\n"
+                                                             "Jolly Nature\n"
+                                                             "IVs: 30 SpA\n"
+                                                             "- Earthquake\n"
+                                                             "- Hidden Power [Electric]\n");
+    form.name = "ガブリアス";
+    form.statsDirect = true;
+    form.level = 100;
+    form.item = 1; // 各種タイプ補正 is no one item
+    form.stat = {357, 359, 226, 176, 206, 333};
+    EXPECT_EQ(writeSetText(entryFromForm(form), SetTextLanguage::Japanese),
+              "ガブリアス\n"
+              "Ability: すながくれ\n"
+              "ようき Nature\n"
+              "# Stats: 357 HP / 359 Atk / 226 Def / 176 SpA / 206 SpD / 333 Spe\n"
+              "- じしん\n"
+              "- めざめるパワー\n");
+    const BoxEntry both[] = {entry, entry};
+    const std::string one = writeSetText(entry, SetTextLanguage::English);
+    EXPECT_EQ(writeSetTexts(both, SetTextLanguage::English), one + "\n" + one);
+}
+
+struct WorkedSet {
+    int firstLine;
+    const char* name;
+    int species, level, nature;
+    const char* ability;
+    int item;
+    bool statsDirect;
+    std::array<int, 6> stats;
+    std::vector<std::string> moves;
+    std::vector<int> warningLines; // each an item outside the damage items
+};
+
+// Real-looking team text in English and Japanese; the stats are worked out by hand from the base
+// stats (ガブリアス 183/182/115/90/106/169 at level 50, the figure every player knows).
+TEST(SetText, TeamFixtureReadsToWorkedEntries) {
+    const WorkedSet expected[] = {
+        {3,
+         "ガブリアス",
+         449,
+         50,
+         18,
+         "すながくれ",
+         3,
+         false,
+         {183, 182, 115, 90, 106, 169},
+         {"じしん", "げきりん", "ストーンエッジ", "ほのおのキバ"},
+         {}},
+        {13,
+         "ラティオス",
+         380,
+         50,
+         16,
+         "ふゆう",
+         10,
+         false,
+         {156, 85, 100, 182, 130, 178},
+         {"りゅうせいぐん", "サイコキネシス", "なみのり", "じこさいせい"},
+         {}},
+        {24,
+         "ウォッシュロトム",
+         485,
+         100,
+         4,
+         "ふゆう",
+         0,
+         false,
+         {304, 121, 334, 246, 250, 218},
+         {"シャドーボール", "１０まんボルト", "おにび", "いたみわけ"},
+         {24}},
+        {35,
+         "ハッサム",
+         211,
+         50,
+         1,
+         "テクニシャン",
+         3,
+         false,
+         {177, 200, 120, 67, 101, 85},
+         {"バレットパンチ", "とんぼがえり", "ばかぢから", "おいうち"},
+         {}},
+        {46,
+         "ヒードラン",
+         494,
+         100,
+         8,
+         "もらいび",
+         4,
+         false,
+         {324, 193, 248, 393, 248, 253},
+         {"オーバーヒート", "だいちのちから", "めざめるパワー", "りゅうのはどう"},
+         {}},
+        {56,
+         "シェイミ（スカイ）",
+         503,
+         50,
+         16,
+         "てんのめぐみ",
+         2,
+         false,
+         {176, 110, 95, 172, 95, 196},
+         {"シードフレア", "エアスラッシュ", "エナジーボール", "めざめるパワー"},
+         {}},
+        {68,
+         "Speedy",
+         386,
+         50,
+         17,
+         "プレッシャー",
+         9,
+         false,
+         {125, 232, 36, 201, 40, 222},
+         {"ばかぢから", "サイコブースト", "１０まんボルト", "れいとうビーム"},
+         {}},
+        {78,
+         "ガラガラ",
+         104,
+         50,
+         3,
+         "いしあたま",
+         7,
+         false,
+         {167, 145, 131, 70, 100, 45},
+         {"じしん", "ストーンエッジ", "すてみタックル", "つるぎのまい"},
+         {}},
+        {91,
+         "ガッサ",
+         285,
+         50,
+         18,
+         "ポイズンヒール",
+         0,
+         false,
+         {136, 182, 100, 72, 80, 134},
+         {"タネマシンガン", "マッハパンチ", "キノコのほうし", "ストーンエッジ"},
+         {91}},
+        {101,
+         "ヌケニン",
+         kShedinja,
+         50,
+         1,
+         "ふしぎなまもり",
+         0,
+         false,
+         {1, 156, 65, 45, 50, 92},
+         {"シャドークロー", "かげうち", "おにび", "まもる"},
+         {101}},
+        {111,
+         "ラティアス",
+         379,
+         50,
+         16,
+         "ふゆう",
+         10,
+         false,
+         {187, 76, 111, 130, 150, 178},
+         {"りゅうせいぐん", "サイコキネシス", "じこさいせい", "めいそう"},
+         {}},
+        {122,
+         "ウォッシュロトム",
+         485,
+         50,
+         8,
+         "ふゆう",
+         4,
+         false,
+         {157, 76, 127, 172, 128, 106},
+         {"シャドーボール", "１０まんボルト", "ボルトチェンジ", "トリック"},
+         {}},
+        {132,
+         "メタグロス",
+         375,
+         50,
+         1,
+         "クリアボディ",
+         2,
+         true,
+         {155, 205, 150, 103, 110, 90},
+         {"コメットパンチ", "じしん", "バレットパンチ", "れいとうパンチ"},
+         {}},
+        {142,
+         "メロエッタ（ステップ）",
+         661,
+         50,
+         18,
+         "てんのめぐみ",
+         5,
+         false,
+         {175, 180, 111, 87, 97, 198},
+         {"インファイト", "おんがえし", "とんぼがえり", "ハイパーボイス"},
+         {}},
+    };
+    const std::vector<ParsedSet> sets = readSetText(fixture("team_sets.txt"));
+    ASSERT_EQ(sets.size(), std::size(expected));
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        const WorkedSet& want = expected[i];
+        const ParsedSet& set = sets[i];
+        ASSERT_TRUE(set.ok()) << want.firstLine << ": " << noteLineText(*set.failure);
+        const BoxEntry& e = *set.entry;
+        EXPECT_EQ(set.firstLine, want.firstLine);
+        EXPECT_EQ(entryNameUtf8(e), want.name);
+        EXPECT_EQ(std::tie(e.species, e.level, e.nature, e.item),
+                  std::tie(want.species, want.level, want.nature, want.item))
+            << want.name;
+        EXPECT_STREQ(abilityName(e.ability), want.ability);
+        EXPECT_EQ(e.statsDirect, want.statsDirect ? 1 : 0);
+        EXPECT_EQ(std::vector<int>(e.stat, e.stat + 6), std::vector<int>(want.stats.begin(), want.stats.end()))
+            << want.name;
+        EXPECT_EQ(moveNames(e), want.moves);
+        std::vector<int> lines;
+        for (const SetTextNote& note : set.warnings)
+            lines.push_back(note.line);
+        EXPECT_EQ(lines, want.warningLines) << want.name;
+    }
+}
+
+struct NoteCase {
+    const char* text;
+    bool ok;         // whether the (last) set still reads
+    int line;        // the line of the failure, or of the first warning
+    const char* has; // a piece of the note's text
+};
+
+// Every warning and every failure names its line; a failed set never stops the others.
+TEST(SetText, WarningsAndFailuresWithTheirLines) {
+    const NoteCase cases[] = {
+        {"Garchomp @ Leftovers\n- Earthquake", true, 1, "ダメージ計算に関わらない"},
+        {"Garchomp @ Banana Peel", true, 1, "見つからない"},
+        {"Garchomp\nLevel: 50\n- Spore", true, 3, "どの作品でも「キノコのほうし」を覚えません"},
+        {"Garchomp\n- Tackle Slam", true, 2, "技「Tackle Slam」が見つからない"},
+        {"Garchomp\n- Surf\n- Cut\n- Strength\n- Rock Smash\n- Earthquake", true, 6, "4 つまで"},
+        {"Garchomp\n- Earthquake / Dig", true, 2, "最初の「Earthquake」"},
+        {"Garchomp\nAbility: Flower Power", true, 2, "特性「Flower Power」が見つからない"},
+        {"Garchomp\nAbility: Levitate", true, 2, "持ちません"},
+        {"Garchomp\nGrumpy Nature", true, 2, "性格「Grumpy」"},
+        {"Garchomp\nBogus: yes", true, 2, "読み飛ばします"},
+        {"Heatran\n- Hidden Power [Grass]", true, 2, "「あく」と違います"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ012345 (Garchomp)", true, 1, "31 バイト"},
+        {"Missingno\n- Tackle", false, 1, "バントレ「Missingno」"},
+        {"Nick (Nobody) @ Life Orb", false, 1, "バントレ「Nobody」"},
+        {"Garchomp\nLevel: 50\nthis is not a line", false, 3, "読めない行"},
+        {"Garchomp\nLevel: 101", false, 2, "レベル"},
+        {"Garchomp\n\nLevel: 50", false, 3, "バントレ「Level: 50」"},
+        {"Garchomp\nJolly Nature\nEVs: 252 HP / 252 Atk / 252 Spe", false, 3, "510"},
+        {"Garchomp\nEVs: 256 Atk", false, 2, "0 から 255"},
+        {"Garchomp\nEVs: 252 Atk / 4 Luck", false, 2, "読めない行"},
+        {"Garchomp\nIVs: 31 HP / 30 HP", false, 2, "読めない行"},
+        {"Garchomp\n# Stats: 1 HP / 2 Atk", false, 2, "6 つの能力値"},
+        {"Chomp\xF0\x9F\x98\x80 (Garchomp)", false, 1, "Shift-JIS"},
+        {"Chomp\x01 (Garchomp)", false, 1, "制御文字"},
+    };
+    for (const NoteCase& c : cases) {
+        const std::vector<ParsedSet> sets = readSetText(c.text);
+        ASSERT_FALSE(sets.empty()) << c.text;
+        const ParsedSet& set = sets.back();
+        EXPECT_EQ(set.ok(), c.ok) << c.text;
+        const SetTextNote* note =
+            c.ok ? (set.warnings.empty() ? nullptr : &set.warnings.front()) : (set.failure ? &*set.failure : nullptr);
+        ASSERT_NE(note, nullptr) << c.text;
+        EXPECT_EQ(note->line, c.line) << c.text;
+        EXPECT_NE(note->text.find(c.has), std::string::npos) << c.text << " -> " << note->text;
+    }
+    // The sets around a failed one still read.
+    const std::vector<ParsedSet> sets = readSetText("Garchomp\n\nMissingno\n\nLatios\n- Surf");
+    ASSERT_EQ(sets.size(), 3u);
+    EXPECT_TRUE(sets[0].ok());
+    EXPECT_FALSE(sets[1].ok());
+    EXPECT_EQ(sets[1].failure->line, 3);
+    EXPECT_TRUE(sets[2].ok());
+    EXPECT_EQ(sets[2].firstLine, 5);
+}
+
+// The same set written in the ways players paste it reads to the same entry.
+TEST(SetText, ReadsLeniently) {
+    const BoxEntry reference = *readSetText("Garchomp @ Choice Band\n"
+                                            "Ability: Sand Veil\nLevel: 50\n"
+                                            "EVs: 252 Atk / 4 SpD / 252 Spe\nJolly Nature\nIVs: 30 SpA\n"
+                                            "- Earthquake\n- Outrage\n")
+                                    .front()
+                                    .entry;
+    const std::string variants[] = {
+        // keys in any order, lines of no use, CR LF, gender, a heading, a byte-order mark
+        "\xEF\xBB\xBF=== [gen5] team ===\r\n\r\nGarchomp (M) @ Choice Band\r\nShiny: Yes\r\nIVs: 30 SpA\r\n"
+        "Jolly Nature\r\nHappiness: 0\r\nTera Type: Dragon\r\nLevel: 50\r\nAbility: Sand Veil\r\n"
+        "EVs: 252 Atk / 4 SpD / 252 Spe\r\n- Earthquake\r\n- Outrage\r\n",
+        // folded names, Japanese keys and stat names, the number after the stat
+        "garchomp @ choiceband\n特性: sand-veil\nレベル: 50\n努力値: 攻撃 252 / 特防 4 / 素早 252\n"
+        "性格: jolly\n個体値: 30 特攻\n- EARTHQUAKE\n~ outrage\n",
+        // Japanese names, a Japanese nature line
+        "ガブリアス＠こだわりハチマキ\nAbility: すながくれ\nLevel: 50\nEVs: 252 A / 4 D / 252 S\n"
+        "ようきな性格\nIVs: 30 C\n- じしん\n- げきりん\n",
+    };
+    for (const std::string& text : variants) {
+        const std::vector<ParsedSet> sets = readSetText(text);
+        ASSERT_EQ(sets.size(), 1u) << text;
+        ASSERT_TRUE(sets[0].ok()) << text << noteLineText(*sets[0].failure);
+        EXPECT_TRUE(sets[0].warnings.empty()) << text << noteLineText(sets[0].warnings.front());
+        EXPECT_EQ(std::memcmp(&*sets[0].entry, &reference, sizeof reference), 0) << text;
+    }
+    // Shift-JIS text, as a Japanese editor saves it.
+    const std::vector<ParsedSet> sjis = readSetText(text::toCp932("ガブリアス @ こだわりハチマキ\nLevel: 50\n"));
+    ASSERT_EQ(sjis.size(), 1u);
+    EXPECT_EQ(sjis[0].entry->item, 3);
+    // What the text does not say: level 100, IVs 31, no EVs, the first ability, a neutral nature.
+    const BoxEntry bare = *readSetText("Garchomp").front().entry;
+    EXPECT_EQ(bare.level, 100);
+    EXPECT_EQ(bare.iv[3], 31);
+    EXPECT_EQ(bare.ev[1], 0);
+    EXPECT_EQ(bare.ability, speciesAbilities(449).ability1);
+    EXPECT_EQ(bare.stat[0], 357);
+    EXPECT_TRUE(looksLikeSetText("Garchomp\n- Earthquake"));
+    EXPECT_FALSE(looksLikeSetText("just some words\nfrom a chat"));
+    EXPECT_FALSE(looksLikeSetText(""));
+}
+
+} // namespace
