@@ -114,7 +114,24 @@ def cp932_seeds():
         write("cp932", name, bytes([7 + 9 * i]) + raw)
 
 
+def set_text_seeds():
+    os.makedirs(os.path.join(CORPUS, "set_text"), exist_ok=True)
+    shutil.copy(os.path.join(FIXTURES, "team_sets.txt"), os.path.join(CORPUS, "set_text", "team_sets.txt"))
+    texts = {
+        "crlf_bom_direct": "\ufeffGarchomp (M) @ Choice Band\r\nLevel: 5\r\nTimid Nature\r\n"
+                           "# Stats: 1 HP / 2 Atk / 3 Def / 4 SpA / 5 SpD / 6 Spe\r\n- Hidden Power [Ice]\r\n",
+        "japanese_keys": "ニック (デオキシス(アタック))＠こだわりメガネ\n特性: プレッシャー\nレベル: 1\n"
+                         "努力値: H252 / A 4 / 252 素早\n個体値: 0 C\nようきな性格\n－ サイコブースト\n",
+        "failures": "Missingno\n\nGarchomp\nEVs: 252 HP / 252 Atk / 252 Spe\n\nPikachu\nLevel: x\n\n"
+                    "Chomp\u2603 (Garchomp)\n- Spore\n- A / B\n",
+    }
+    for name, text in texts.items():
+        write("set_text", name, text.encode("utf-8"))
+    write("set_text", "shift_jis", "ガブリアス @ こだわりハチマキ\nLevel: 50\n- じしん\n".encode("cp932"))
+
+
 if __name__ == "__main__":
     box_seeds()
     settings_seeds()
     cp932_seeds()
+    set_text_seeds()

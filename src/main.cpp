@@ -1,5 +1,11 @@
 #include "app/application.h"
+#include "view/set_text_command.h"
+
+#include <iostream>
 
 int main(int argc, char** argv) {
+    // The text verbs run before any window exists, so that scripts need no display.
+    if (const std::optional<int> code = rusrina::runTextCommand(argc, argv, std::cin, std::cout, std::cerr))
+        return *code;
     return rusrina::runApplication(argc, argv);
 }

@@ -1,0 +1,22 @@
+#pragma once
+// The command-line verbs for scripts, which need no display:
+//   rusrina --export-text FILE.vbd         the box as team text on standard output
+//   rusrina --import-text TEXT FILE.vbd    the sets of TEXT ("-": standard input) appended to the box
+// The import writes the box file as the window's save does (atomically, after a backup of a file
+// that held anything the save would drop), tells each warning and failure on standard error and
+// exits with 1 when a set failed, did not fit or the file could not be written.
+
+#include <iosfwd>
+#include <optional>
+
+namespace rusrina {
+
+inline constexpr const char* kExportTextOption = "--export-text";
+inline constexpr const char* kImportTextOption = "--import-text";
+
+// The exit code of a text verb, or nullopt when the arguments name none (the program then starts
+// its windows).
+std::optional<int> runTextCommand(int argc, const char* const* argv, std::istream& in, std::ostream& out,
+                                  std::ostream& err);
+
+} // namespace rusrina
