@@ -47,4 +47,14 @@ std::vector<SetPreviewRow> setPreviewRows(std::span<const ParsedSet> sets) {
     return rows;
 }
 
+std::string setPreviewSummaryText(std::span<const ParsedSet> sets) {
+    int ok = 0, failed = 0, warnings = 0;
+    for (const ParsedSet& set : sets) {
+        (set.ok() ? ok : failed) += 1;
+        warnings += static_cast<int>(set.warnings.size());
+    }
+    return "追加 " + std::to_string(ok) + " 件　読めない " + std::to_string(failed) + " 件　警告 " +
+           std::to_string(warnings) + " 件";
+}
+
 } // namespace rusrina

@@ -35,4 +35,7 @@ struct SetPreviewRow {
 // by its warnings.
 std::vector<SetPreviewRow> setPreviewRows(std::span<const ParsedSet> sets);
 
+// "追加 3 件　読めない 1 件　警告 2 件": what "追加" would do with the sets.
+std::string setPreviewSummaryText(std::span<const ParsedSet> sets);
+
 } // namespace rusrina

@@ -36,6 +36,7 @@ TEST(SetTextImport, PreviewShowsEachSetWithItsNotes) {
         {PreviewKind::Entry, "ラティオス Lv100 まじめ"},
     };
     EXPECT_EQ(setPreviewRows(sets), expected);
+    EXPECT_EQ(setPreviewSummaryText(sets), "追加 2 件　読めない 1 件　警告 1 件");
 }
 
 } // namespace

@@ -9,11 +9,14 @@
 #include "ui/box/choice_list_model.h"
 #include "ui/box/damage_rows.h"
 #include "ui/box/entry_panel.h"
+#include "ui/box/set_text_dialog.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/product_title.h"
 #include "ui/edit/entry_edit_window.h"
 #include "view/learnable_moves.h"
+#include "view/set_text_import.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -170,7 +173,30 @@ QWidget* BoxWindow::buildListSide() {
     layout->addWidget(new QLabel(QStringLiteral("登録データ"), side));
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
+    layout->addWidget(buildTextButtons(side));
     return side;
+}
+
+QWidget* BoxWindow::buildTextButtons(QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* grid = new QGridLayout(row);
+    grid->setContentsMargins(0, 0, 0, 0);
+    auto* exportButton = listButton(row, grid, "textExportButton", "テキスト出力", 0, 0);
+    auto* importButton = listButton(row, grid, "textImportButton", "テキスト入力", 0, 1);
+    exportButton->setToolTip(QStringLiteral("選択中の項目をチーム用テキストでコピーします（Shift+クリックで全項目）"));
+    // The same two choices from the button's context menu.
+    exportButton->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const std::pair<const char*, bool> choices[] = {{"選択中の項目をコピー", false}, {"全項目をコピー", true}};
+    for (const auto& [caption, all] : choices) {
+        auto* action = new QAction(QString::fromUtf8(caption), exportButton);
+        action->setObjectName(QString::fromLatin1(all ? "textExportAllAction" : "textExportSelectedAction"));
+        exportButton->addAction(action);
+        connect(action, &QAction::triggered, this, [this, all] { copyAsText(all); });
+    }
+    connect(exportButton, &QPushButton::clicked, this,
+            [this] { copyAsText(QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier)); });
+    connect(importButton, &QPushButton::clicked, this, &BoxWindow::openTextImport);
+    return row;
 }
 
 QWidget* BoxWindow::buildConditions() {
@@ -263,6 +289,43 @@ void BoxWindow::copyRowLog(int row) {
         return;
     // CR LF line ends are kept: the log is pasted into Windows-style text as it is.
     QGuiApplication::clipboard()->setText(qs(m_calculation->results[row].log.text()));
+}
+
+void BoxWindow::copyAsText(bool all) {
+    const int row = selectedRow();
+    const SetTextLanguage language = m_textDialog ? m_textDialog->exportLanguage() : SetTextLanguage::English;
+    std::span<const BoxEntry> entries(m_box->slots().data(), static_cast<std::size_t>(m_box->count()));
+    if (!all && row >= 0)
+        entries = entries.subspan(static_cast<std::size_t>(row), 1);
+    if (entries.empty())
+        return;
+    QGuiApplication::clipboard()->setText(qs(writeSetTexts(entries, language)));
+}
+
+void BoxWindow::openTextImport() {
+    if (!m_textDialog) {
+        m_textDialog = new SetTextDialog(this);
+        connect(m_textDialog, &SetTextDialog::addRequested, this, [this] {
+            const std::vector<ParsedSet> sets = m_textDialog->sets();
+            m_textDialog->hide();
+            m_textDialog->clearText(); // added once, never twice by a second press
+            appendTextSets(sets);
+        });
+    }
+    m_textDialog->prefillFromClipboard();
+    m_textDialog->show();
+    m_textDialog->raise();
+    m_textDialog->activateWindow();
+}
+
+void BoxWindow::appendTextSets(const std::vector<ParsedSet>& sets) {
+    const SetAppendResult result = appendSets(*m_box, sets);
+    if (result.added > 0) {
+        m_unsaved = true;
+        m_model->rowsAppended();
+        selectRow(result.firstSlot);
+    }
+    dialogs().message(this, QString(), qs(setAppendSummaryText(result)));
 }
 
 int BoxWindow::selectedRow() const {

@@ -26,6 +26,8 @@ struct SlotResult;
 class DamageRows;
 class EntryEditWindow;
 class EntryPanel;
+class SetTextDialog;
+struct ParsedSet;
 
 class BoxWindow : public ToolWindow {
     Q_OBJECT
@@ -66,6 +68,12 @@ public:
     void recalculate();
     // Copies the row's calculation log to the clipboard; a row without a log leaves it alone.
     void copyRowLog(int row);
+    // "テキスト出力": the selected entry (every entry when `all` is set or nothing is selected) as
+    // team text on the clipboard, in the language chosen in the "テキスト入力" dialog.
+    void copyAsText(bool all);
+    // "テキスト入力": shows the dialog, its text taken from the clipboard when that holds team text.
+    void openTextImport();
+    SetTextDialog* textDialog() const { return m_textDialog; }
 
 private:
     QWidget* buildListSide();
@@ -83,6 +91,10 @@ private:
     void offerRecovery();
     void restoreRecovery();
     void importFile();
+    QWidget* buildTextButtons(QWidget* parent);
+    // Appends the sets that read after the last entry, as one run of slots (one step to undo),
+    // and reports how many were added and how many did not fit.
+    void appendTextSets(const std::vector<ParsedSet>& sets);
     void onEntryRegistered(int slot);
     const BoxEntry* sideEntry(int slot) const;
 
@@ -110,6 +122,7 @@ private:
     QComboBox* m_learnFilter = nullptr;
     std::vector<QCheckBox*> m_checks; // in the order of the condition check table
     DamageRows* m_rows = nullptr;
+    SetTextDialog* m_textDialog = nullptr; // made on first use
 };
 
 } // namespace rusrina

@@ -1,0 +1,107 @@
+#include "ui/box/set_text_dialog.h"
+
+#include "view/set_text_import.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace rusrina {
+namespace {
+
+QColor previewColor(PreviewKind kind) {
+    switch (kind) {
+    case PreviewKind::Failure:
+        return QColor(0xC0, 0x00, 0x00);
+    case PreviewKind::Warning:
+        return QColor(0x9A, 0x5B, 0x00);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+SetTextDialog::SetTextDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("setTextDialog"));
+    setWindowTitle(QStringLiteral("テキスト入力"));
+
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("setTextEdit"));
+    m_text->setPlaceholderText(QStringLiteral("Garchomp @ Choice Band\nAbility: Sand Veil\nLevel: 50\n"
+                                              "EVs: 252 Atk / 4 SpD / 252 Spe\nJolly Nature\n- Earthquake"));
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_preview = new QListWidget(this);
+    m_preview->setObjectName(QStringLiteral("setTextPreview"));
+    m_preview->setSelectionMode(QAbstractItemView::NoSelection);
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("setTextSummary"));
+
+    m_language = new QComboBox(this);
+    m_language->setObjectName(QStringLiteral("setTextLanguage"));
+    m_language->addItem(QStringLiteral("English"));
+    m_language->addItem(QStringLiteral("日本語"));
+    m_add = new QPushButton(QStringLiteral("追加"), this);
+    m_add->setObjectName(QStringLiteral("setTextAddButton"));
+    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    cancel->setObjectName(QStringLiteral("setTextCancelButton"));
+    m_add->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+
+    auto* texts = new QHBoxLayout;
+    texts->addWidget(m_text, 3);
+    texts->addWidget(m_preview, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(new QLabel(QStringLiteral("テキスト出力の言語"), this));
+    buttons->addWidget(m_language);
+    buttons->addStretch();
+    buttons->addWidget(m_add);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("チーム用テキスト（空行で区切ったセット）"), this));
+    layout->addLayout(texts, 1);
+    layout->addWidget(m_summary);
+    layout->addLayout(buttons);
+    resize(760, 420);
+
+    connect(m_text, &QPlainTextEdit::textChanged, this, &SetTextDialog::updatePreview);
+    connect(m_add, &QPushButton::clicked, this, &SetTextDialog::addRequested);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    updatePreview();
+}
+
+void SetTextDialog::prefillFromClipboard() {
+    const QString clipboard = QGuiApplication::clipboard()->text();
+    if (looksLikeSetText(clipboard.toStdString()))
+        m_text->setPlainText(clipboard);
+}
+
+void SetTextDialog::clearText() {
+    m_text->clear();
+}
+
+SetTextLanguage SetTextDialog::exportLanguage() const {
+    return m_language->currentIndex() == 1 ? SetTextLanguage::Japanese : SetTextLanguage::English;
+}
+
+void SetTextDialog::updatePreview() {
+    m_sets = readSetText(m_text->toPlainText().toStdString());
+    m_preview->clear();
+    for (const SetPreviewRow& row : setPreviewRows(m_sets)) {
+        auto* item = new QListWidgetItem(QString::fromStdString(row.text), m_preview);
+        if (row.kind != PreviewKind::Entry)
+            item->setForeground(previewColor(row.kind));
+    }
+    m_summary->setText(QString::fromStdString(setPreviewSummaryText(m_sets)));
+    m_add->setEnabled(std::any_of(m_sets.begin(), m_sets.end(), [](const ParsedSet& s) { return s.ok(); }));
+}
+
+} // namespace rusrina

@@ -1,0 +1,48 @@
+#pragma once
+// "テキスト入力": team text to add to the box. The text area is filled from the clipboard when it
+// holds team text; the preview lists what "追加" will add, what could not be read and every
+// warning, before anything changes. The language chosen here is the one "テキスト出力" writes.
+
+#include "view/set_text.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace rusrina {
+
+class SetTextDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit SetTextDialog(QWidget* parent = nullptr);
+
+    // Puts the clipboard's text in the text area when it holds team text.
+    void prefillFromClipboard();
+    void clearText();
+    SetTextLanguage exportLanguage() const;
+    // The sets of the text as it stands.
+    const std::vector<ParsedSet>& sets() const { return m_sets; }
+
+Q_SIGNALS:
+    // "追加" was pressed with at least one set that reads.
+    void addRequested();
+
+private:
+    void updatePreview();
+
+    QPlainTextEdit* m_text = nullptr;
+    QComboBox* m_language = nullptr;
+    QListWidget* m_preview = nullptr;
+    QLabel* m_summary = nullptr;
+    QPushButton* m_add = nullptr;
+    std::vector<ParsedSet> m_sets;
+};
+
+} // namespace rusrina

@@ -1,0 +1,159 @@
+// Team text in the box window: "テキスト出力" to the clipboard (the selection, every entry, either
+// language) and "テキスト入力" with its clipboard text, preview and warnings, into a box with room
+// and into one that fills up.
+
+#include "box/box.h"
+#include "box/box_file.h"
+#include "view/set_text.h"
+
+#include "gui_test_support.h"
+
+#include "ui/box/box_window.h"
+#include "ui/box/set_text_dialog.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+using namespace rusrina;
+using rusrina::test::ScriptedDialogs;
+using rusrina::test::TempSettings;
+
+namespace {
+
+BoxEntry creature(const std::string& setText) {
+    return *readSetText(setText).front().entry;
+}
+
+template <typename T> T* child(QWidget& window, const char* name) {
+    T* widget = window.findChild<T*>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+QString listNames(BoxWindow& window) {
+    QString names;
+    const auto* model = child<QTableView>(window, "boxList")->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        names += model->index(row, 0).data().toString() + QLatin1Char(' ');
+    return names.trimmed();
+}
+
+QString clipboard() {
+    return QGuiApplication::clipboard()->text();
+}
+
+QStringList previewRows(SetTextDialog& dialog) {
+    QStringList rows;
+    auto* preview = child<QListWidget>(dialog, "setTextPreview");
+    for (int i = 0; i < preview->count(); ++i)
+        rows << preview->item(i)->text();
+    return rows;
+}
+
+} // namespace
+
+class SetTextWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
+    void exportCopiesTheSelectionOrEveryEntry();
+    void importPreviewsWarningsThenAdds();
+    void importIntoANearlyFullBoxSaysWhatDidNotFit();
+};
+
+void SetTextWindowTest::exportCopiesTheSelectionOrEveryEntry() {
+    TempSettings temp;
+    QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+    {
+        BoxWindow empty(temp.settings());
+        child<QPushButton>(empty, "textExportButton")->click();
+        QCOMPARE(clipboard(), QStringLiteral("untouched")); // an empty box copies nothing
+    }
+    const BoxEntry chomp = creature("ガブ (Garchomp) @ Choice Band\nLevel: 50\nJolly Nature\n- Earthquake");
+    const BoxEntry latios = creature("Latios @ Soul Dew\nTimid Nature\n- Surf");
+    Box box;
+    QVERIFY(box.add(chomp).ok() && box.add(latios).ok());
+    QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
+    BoxWindow window(temp.settings());
+
+    child<QTableView>(window, "boxList")->selectRow(1);
+    child<QPushButton>(window, "textExportButton")->click();
+    QCOMPARE(clipboard(), QStringLiteral("Latios @ Soul Dew\nAbility: Levitate\nTimid Nature\n- Surf\n"));
+    child<QAction>(window, "textExportAllAction")->trigger();
+    const BoxEntry both[] = {chomp, latios};
+    QCOMPARE(clipboard(), QString::fromStdString(writeSetTexts(both, SetTextLanguage::English)));
+
+    // The language chosen in the import dialog is the one the export writes.
+    ScriptedDialogs dialogs;
+    child<QPushButton>(window, "textImportButton")->click();
+    child<QComboBox>(*window.textDialog(), "setTextLanguage")->setCurrentIndex(1);
+    window.textDialog()->hide();
+    child<QAction>(window, "textExportSelectedAction")->trigger();
+    QCOMPARE(clipboard(),
+             QStringLiteral("ラティオス @ こころのしずく\nAbility: ふゆう\nおくびょう Nature\n- なみのり\n"));
+}
+
+void SetTextWindowTest::importPreviewsWarningsThenAdds() {
+    TempSettings temp;
+    BoxWindow window(temp.settings());
+    ScriptedDialogs dialogs;
+    QGuiApplication::clipboard()->setText(QStringLiteral("just a chat message"));
+    child<QPushButton>(window, "textImportButton")->click();
+    SetTextDialog* dialog = window.textDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    auto* text = child<QPlainTextEdit>(*dialog, "setTextEdit");
+    QCOMPARE(text->toPlainText(), QString()); // other text is not offered
+    QVERIFY(!child<QPushButton>(*dialog, "setTextAddButton")->isEnabled());
+    dialog->hide();
+
+    const QString team =
+        QStringLiteral("ガブ (Garchomp) @ Leftovers\nLevel: 50\nJolly Nature\n\nMissingno\n\nLatios\n");
+    QGuiApplication::clipboard()->setText(team);
+    child<QPushButton>(window, "textImportButton")->click();
+    QCOMPARE(text->toPlainText(), team);
+    QCOMPARE(previewRows(*dialog),
+             QStringList({QStringLiteral("ガブ（ガブリアス） Lv50 ようき"),
+                          QStringLiteral(
+                              "　△ 1 行目: 持ち物「Leftovers」はダメージ計算に関わらないため「なし／その他」にします"),
+                          QStringLiteral("× 5 行目: バントレ「Missingno」が見つかりません"),
+                          QStringLiteral("ラティオス Lv100 まじめ")}));
+    QCOMPARE(child<QLabel>(*dialog, "setTextSummary")->text(), QStringLiteral("追加 2 件　読めない 1 件　警告 1 件"));
+    QVERIFY(window.box().count() == 0); // nothing changes before "追加"
+
+    child<QPushButton>(*dialog, "setTextAddButton")->click();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(listNames(window), QStringLiteral("ガブ ラティオス"));
+    QCOMPARE(dialogs.asked.size(), 1);
+    QCOMPARE(dialogs.asked[0].text, QStringLiteral("2 件追加しました。読めなかった 1 件は追加していません。"));
+    QVERIFY(window.hasUnsavedChanges());
+    QCOMPARE(window.box().entry(0).stat[5], 134); // (2·102 + 31)·50/100 + 5, ×1.1
+}
+
+void SetTextWindowTest::importIntoANearlyFullBoxSaysWhatDidNotFit() {
+    TempSettings temp;
+    BoxWindow window(temp.settings());
+    for (int i = 0; i < kBoxCapacity - 1; ++i)
+        QVERIFY(window.box().add(creature("N" + std::to_string(i) + " (Pikachu)")).ok());
+    ScriptedDialogs dialogs;
+    QGuiApplication::clipboard()->setText(QStringLiteral("Garchomp\n\nLatios\n\nLatias\n"));
+    child<QPushButton>(window, "textImportButton")->click();
+    child<QPushButton>(*window.textDialog(), "setTextAddButton")->click();
+    QVERIFY(window.box().full());
+    QCOMPARE(QString::fromStdString(entryNameUtf8(window.box().entry(kBoxCapacity - 1))), QStringLiteral("ガブリアス"));
+    QCOMPARE(dialogs.asked.size(), 1);
+    QCOMPARE(dialogs.asked[0].text,
+             QStringLiteral("1 件追加しました。ボックスが一杯のため 2 件は追加できませんでした。"));
+}
+
+QTEST_MAIN(SetTextWindowTest)
+#include "set_text_window_test.moc"
