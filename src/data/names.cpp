@@ -4,6 +4,7 @@
 #include "data/name_tables.h"
 #include "text/name_fold.h"
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <unordered_map>
@@ -139,13 +140,21 @@ const char* natureEnglishName(int nature) {
 }
 
 const char* itemEnglishName(int item) {
-    if (item < 0 || item >= kDamageItemCount || damageItem(item).name[0] == '\0')
-        return "";
-    for (int i = 0; i < generated::kItemNameCount; ++i) {
-        if (std::strcmp(generated::kItemNames[i].japanese, damageItem(item).name) == 0)
-            return generated::kItemNames[i].english;
-    }
-    return "";
+    // Found once by the Japanese name: the damage item table names the items as the games do.
+    static const std::array<const char*, kDamageItemCount> names = [] {
+        std::array<const char*, kDamageItemCount> found{};
+        for (int row = 0; row < kDamageItemCount; ++row) {
+            found[row] = "";
+            for (int i = 0; i < generated::kItemNameCount && damageItem(row).name[0] != '\0'; ++i) {
+                if (std::strcmp(generated::kItemNames[i].japanese, damageItem(row).name) == 0) {
+                    found[row] = generated::kItemNames[i].english;
+                    break;
+                }
+            }
+        }
+        return found;
+    }();
+    return item >= 0 && item < kDamageItemCount ? names[item] : "";
 }
 
 int findSpecies(std::string_view name) {

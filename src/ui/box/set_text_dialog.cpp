@@ -42,6 +42,8 @@ SetTextDialog::SetTextDialog(QWidget* parent) : QDialog(parent) {
     m_preview = new QListWidget(this);
     m_preview->setObjectName(QStringLiteral("setTextPreview"));
     m_preview->setSelectionMode(QAbstractItemView::NoSelection);
+    m_preview->setWordWrap(true); // a warning is read whole, not cut at the edge
+    m_preview->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("setTextSummary"));
 
@@ -57,8 +59,8 @@ SetTextDialog::SetTextDialog(QWidget* parent) : QDialog(parent) {
     cancel->setAutoDefault(false);
 
     auto* texts = new QHBoxLayout;
-    texts->addWidget(m_text, 3);
-    texts->addWidget(m_preview, 2);
+    texts->addWidget(m_text, 1);
+    texts->addWidget(m_preview, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(new QLabel(QStringLiteral("テキスト出力の言語"), this));
     buttons->addWidget(m_language);
@@ -70,7 +72,7 @@ SetTextDialog::SetTextDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(texts, 1);
     layout->addWidget(m_summary);
     layout->addLayout(buttons);
-    resize(760, 420);
+    resize(880, 460);
 
     connect(m_text, &QPlainTextEdit::textChanged, this, &SetTextDialog::updatePreview);
     connect(m_add, &QPushButton::clicked, this, &SetTextDialog::addRequested);
