@@ -232,10 +232,14 @@ bool SetReader::readSpeciesLine(const Line& line) {
     std::string_view nickname;
     std::string_view speciesText = left;
     m_form.species = findSpecies(left);
-    const std::size_t open = left.rfind('(');
-    if (m_form.species < 0 && left.ends_with(')') && open != std::string_view::npos && open > 0) {
-        speciesText = trim(left.substr(open + 1, left.size() - open - 2));
-        nickname = trim(left.substr(0, open));
+    // "Nickname (Species)", also with full-width parentheses as Japanese text writes them.
+    for (auto [open, close] : {std::pair{"(", ")"}, std::pair{"（", "）"}}) {
+        const std::size_t at = left.rfind(open);
+        if (m_form.species >= 0 || !left.ends_with(close) || at == std::string_view::npos || at == 0)
+            continue;
+        const std::size_t inner = at + std::string_view(open).size();
+        speciesText = trim(left.substr(inner, left.size() - inner - std::string_view(close).size()));
+        nickname = trim(left.substr(0, at));
         m_form.species = findSpecies(speciesText);
     }
     if (m_form.species < 0)
@@ -256,7 +260,7 @@ bool SetReader::readName(const Line& line, std::string_view nickname) {
         return fail(line.number, "名前" + quoted(name) + "に制御文字があります");
     if (text::fromCp932(text::toCp932(name)) != name)
         return fail(line.number, "名前" + quoted(name) + "に Shift-JIS で表せない文字があります");
-    m_form.name = fitEntryNameText(name);
+    m_form.name = std::string(trim(fitEntryNameText(name)));
     if (m_form.name != name)
         warn(line.number, "名前" + quoted(name) + "は 31 バイトに収まらないため" + quoted(m_form.name) + "にします");
     return true;

@@ -37,7 +37,9 @@ std::string speciesLine(const BoxEntry& entry, SetTextLanguage language) {
     const std::string species = speciesText(entry.species, language);
     const std::string name = entryNameUtf8(entry);
     std::string line = species;
-    if (name != speciesName(entry.species) && name != speciesEnglishName(entry.species))
+    // A name other than the species' own is a nickname, even one that spells the species in
+    // English: the reader keeps a written nickname as it stands.
+    if (name != speciesName(entry.species))
         line = name + " (" + species + ")";
     const std::string item = itemText(entry.item, language);
     if (!item.empty())

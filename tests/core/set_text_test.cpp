@@ -409,6 +409,11 @@ TEST(SetText, ReadsLeniently) {
     const std::vector<ParsedSet> sjis = readSetText(text::toCp932("ガブリアス @ こだわりハチマキ\nLevel: 50\n"));
     ASSERT_EQ(sjis.size(), 1u);
     EXPECT_EQ(sjis[0].entry->item, 3);
+    // A nickname in full-width parentheses; a nickname that spells the species stays a nickname.
+    EXPECT_EQ(entryNameUtf8(*readSetText("ガブ（ガブリアス）").front().entry), "ガブ");
+    const BoxEntry spelled = *readSetText("Garchomp (Garchomp)").front().entry;
+    EXPECT_EQ(entryNameUtf8(spelled), "Garchomp");
+    EXPECT_EQ(writeSetText(spelled, SetTextLanguage::English).substr(0, 20), "Garchomp (Garchomp)\n");
     // What the text does not say: level 100, IVs 31, no EVs, the first ability, a neutral nature.
     const BoxEntry bare = *readSetText("Garchomp").front().entry;
     EXPECT_EQ(bare.level, 100);
