@@ -226,8 +226,13 @@ void SettingsFile::applyVersionRule() {
 std::string SettingsFile::text() const {
     std::string out;
     for (const Block& block : m_blocks)
-        for (const std::string& line : block.lines)
-            out.append(line).append(m_lineEnd);
+        for (const std::string& line : block.lines) {
+            out.append(line);
+            // A line that itself ends in a stray CR would lose it when read back as a CR LF end.
+            if (m_lineEnd == "\n" && !line.empty() && line.back() == '\r')
+                out.push_back('\r');
+            out.append(m_lineEnd);
+        }
     return out;
 }
 

@@ -104,15 +104,17 @@ TEST_F(SettingsFileTest, WriteCreatesFileSectionAndKey) {
     EXPECT_EQ(settings.readSetting("SEARCH", "Left", 0), -120);
 }
 
-// A hand-edited file keeps its comments, blank lines, unknown keys and line ends.
+// A hand-edited file keeps its comments, blank lines, unknown keys, line ends and stray bytes.
 TEST_F(SettingsFileTest, WriteKeepsTheRestOfTheFile) {
-    writeFile(iniPath(), "; my notes\n[Main]\nVersion=92\n\n[Search]\nshow=1\nextra = text\n\n[ParaCheck]\nrule=3\n");
+    writeFile(iniPath(),
+              "; my notes\n[Main]\nVersion=92\n\n[Search]\nshow=1\nextra = text\n\n[ParaCheck]\nrule=3\n\r\r");
     SettingsFile settings(iniPath());
     settings.writeSetting("Search", "top", 40);
     settings.writeSetting("ParaCheck", "rule", 5);
     settings.flush();
     EXPECT_EQ(readFile(iniPath()),
-              "; my notes\n[Main]\nVersion=92\n\n[Search]\nshow=1\nextra = text\ntop=40\n\n[ParaCheck]\nrule=5\n");
+              "; my notes\n[Main]\nVersion=92\n\n[Search]\nshow=1\nextra = text\ntop=40\n\n[ParaCheck]\nrule=5\n"
+              "\r\r\n"); // a last line of stray CRs, read as one CR, keeps both
 }
 
 TEST_F(SettingsFileTest, ValuesThatAreNotIntegersGiveTheDefault) {
