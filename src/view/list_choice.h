@@ -3,6 +3,7 @@
 // that window headers can use it alone.
 
 #include <string>
+#include <vector>
 
 namespace rusrina {
 
@@ -11,5 +12,20 @@ struct ListChoice {
     int value;
     bool operator==(const ListChoice&) const = default;
 };
+
+// One entry per index below `count`, named by `name` and valued at its index.
+template <typename NameOf> std::vector<ListChoice> indexedChoices(int count, NameOf name) {
+    std::vector<ListChoice> choices;
+    choices.reserve(static_cast<size_t>(count));
+    for (int index = 0; index < count; ++index)
+        choices.push_back({name(index), index});
+    return choices;
+}
+
+// A stored chooser position, or the first entry when it lies outside a list of `count` entries
+// (a hand-edited settings file, or a list that has become shorter).
+inline int validChooserPosition(int stored, int count) {
+    return stored >= 0 && stored < count ? stored : 0;
+}
 
 } // namespace rusrina

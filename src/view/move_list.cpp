@@ -292,15 +292,6 @@ void sortMoveRows(std::vector<MoveRow>& rows, int column, bool descending) {
     });
 }
 
-bool ColumnSortState::click(int column) {
-    if (column == m_lastColumn) {
-        m_lastColumn = -1;
-        return true;
-    }
-    m_lastColumn = column;
-    return false;
-}
-
 std::vector<std::string> categoryFilterEntries() {
     std::vector<std::string> entries{"指定無し"};
     for (int category = kPhysical; category <= kStatus; ++category)

@@ -55,18 +55,6 @@ int moveRowSortKey(const MoveRow& row, int column);
 // Sorts by `column`, ascending or descending. Rows with equal keys keep their relative order.
 void sortMoveRows(std::vector<MoveRow>& rows, int column, bool descending);
 
-// The header-click rule: a click on the column clicked just before sorts descending and forgets
-// that column, so a third click sorts ascending again; any other column sorts ascending.
-class ColumnSortState {
-public:
-    // Whether this click sorts descending.
-    bool click(int column);
-    void reset() { m_lastColumn = -1; }
-
-private:
-    int m_lastColumn = -1;
-};
-
 // The choosers' entries, position 0 first.
 std::vector<std::string> categoryFilterEntries();
 std::vector<std::string> typeFilterEntries();

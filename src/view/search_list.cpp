@@ -59,10 +59,7 @@ std::vector<ListChoice> typeChooserEntries() {
 }
 
 std::vector<ListChoice> abilityChooserEntries() {
-    std::vector<ListChoice> entries;
-    for (int ability = 0; ability < kAbilityCount; ++ability)
-        entries.push_back({abilityName(ability), ability});
-    return entries;
+    return indexedChoices(kAbilityCount, abilityName);
 }
 
 std::vector<ListChoice> eggGroupChooserEntries() {
@@ -83,14 +80,7 @@ std::vector<ListChoice> moveChooserEntries(int typeValue) {
 }
 
 std::vector<ListChoice> ruleChooserEntries() {
-    std::vector<ListChoice> entries;
-    for (int rule = 0; rule < kBattleRuleCount; ++rule)
-        entries.push_back({ruleName(rule), rule});
-    return entries;
-}
-
-int validChooserPosition(int stored, int count) {
-    return stored >= 0 && stored < count ? stored : 0;
+    return indexedChoices(kBattleRuleCount, ruleName);
 }
 
 std::array<std::string, kMoveFieldCount> moveFieldTexts(int move) {
@@ -211,15 +201,6 @@ void sortResultRows(std::vector<int>& rows, int column, bool descending) {
     else
         std::stable_sort(keyed.begin(), keyed.end(), less);
     std::transform(keyed.begin(), keyed.end(), rows.begin(), [](const Keyed& k) { return k.species; });
-}
-
-bool ResultSortState::click(int column) {
-    if (column == m_lastColumn) {
-        m_lastColumn = -1;
-        return true;
-    }
-    m_lastColumn = column;
-    return false;
 }
 
 } // namespace rusrina

@@ -26,10 +26,6 @@ std::vector<ListChoice> moveChooserEntries(int typeValue);
 // The battle rules (the position is the rule kind).
 std::vector<ListChoice> ruleChooserEntries();
 
-// A stored chooser position, or the first entry when it lies outside a list of `count` entries
-// (a hand-edited settings file, or a list that has become shorter).
-int validChooserPosition(int stored, int count);
-
 // The six read-only fields of a move row: power, accuracy, PP, category, target, effect code.
 inline constexpr int kMoveFieldCount = 6;
 std::array<std::string, kMoveFieldCount> moveFieldTexts(int move);
@@ -83,17 +79,5 @@ int resultSortKey(int species, int column);
 // Sorts the rows by a column, keeping the current order among equal keys. The name column compares
 // the Shift-JIS bytes of the names, so it follows the kana order of the code table.
 void sortResultRows(std::vector<int>& rows, int column, bool descending);
-
-// The header clicks of the result list: a click on the column clicked just before sorts descending
-// and forgets that column, so the third click on one column sorts ascending again.
-class ResultSortState {
-public:
-    // Records a click on `column` and tells whether this sort is descending.
-    bool click(int column);
-    int lastColumn() const { return m_lastColumn; }
-
-private:
-    int m_lastColumn = -1;
-};
 
 } // namespace rusrina

@@ -263,19 +263,6 @@ TEST(MoveListTest, SortingByColumnKeys) {
     EXPECT_EQ(moveRowSortKey(row, 5), moveRecord(row.move).power);
 }
 
-TEST(MoveListTest, HeaderClicksCycleAscendingDescendingAscending) {
-    ColumnSortState state;
-    EXPECT_FALSE(state.click(5));
-    EXPECT_TRUE(state.click(5));
-    EXPECT_FALSE(state.click(5));
-    EXPECT_FALSE(state.click(3)); // another column starts ascending
-    EXPECT_FALSE(state.click(5));
-    EXPECT_TRUE(state.click(5));
-    state.click(2);
-    state.reset();
-    EXPECT_FALSE(state.click(2));
-}
-
 TEST(MoveListTest, ChooserEntries) {
     EXPECT_EQ(categoryFilterEntries(), (std::vector<std::string>{"指定無し", "物理", "特殊", "変化"}));
     const auto types = typeFilterEntries();

@@ -254,23 +254,4 @@ TEST(SearchResultSort, KeysOfEachColumn) {
         EXPECT_EQ(resultSortKey(c.species, c.column), c.key) << c.species << " column " << c.column;
 }
 
-TEST(SearchResultSort, ThirdClickOnOneColumnSortsAscendingAgain) {
-    struct Case {
-        std::vector<int> clicks;
-        std::vector<bool> descending;
-    };
-    const Case cases[] = {
-        {{1, 1, 1}, {false, true, false}},          {{1, 1, 1, 1}, {false, true, false, true}},
-        {{1, 7, 7}, {false, false, true}},          {{1, 7, 1}, {false, false, false}},
-        {{7, 7, 1, 1}, {false, true, false, true}},
-    };
-    for (const Case& c : cases) {
-        ResultSortState state;
-        std::vector<bool> got;
-        for (int column : c.clicks)
-            got.push_back(state.click(column));
-        EXPECT_EQ(got, c.descending);
-    }
-}
-
 } // namespace

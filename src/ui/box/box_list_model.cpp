@@ -3,6 +3,8 @@
 
 #include "ui/box/box_list_model.h"
 
+#include "ui/common/qt_text.h"
+
 #include <algorithm>
 
 namespace rusrina {
@@ -39,7 +41,7 @@ QVariant BoxListModel::headerData(int section, Qt::Orientation orientation, int 
 
 BoxListModel::RowTexts BoxListModel::textsOf(int slot) const {
     const BoxRowTexts texts = boxRowTexts(m_box.entry(slot));
-    return {QString::fromStdString(texts.name), QString::fromStdString(texts.species)};
+    return {toQt(texts.name), toQt(texts.species)};
 }
 
 void BoxListModel::reload() {

@@ -6,12 +6,14 @@
 #include "ui/box/box_window.h"
 
 #include "ui/box/box_list_model.h"
-#include "ui/box/choice_list_model.h"
 #include "ui/box/damage_rows.h"
 #include "ui/box/entry_panel.h"
 #include "ui/box/set_text_dialog.h"
+#include "ui/common/chooser.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/product_title.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/table_view.h"
 #include "ui/edit/entry_edit_window.h"
 #include "view/learnable_moves.h"
 #include "view/set_text_import.h"
@@ -38,13 +40,9 @@ constexpr int kListRows = 16; // rows visible without scrolling
 const QString kBoxTitle = QStringLiteral("バントレボックス");
 const QString kSaveAsCaption = QStringLiteral("名前を付けて保存");
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QPushButton* listButton(QWidget* parent, QGridLayout* grid, const char* name, const char* caption, int row, int column,
                         int columnSpan = 1) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* button = new QPushButton(toQt(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     grid->addWidget(button, row, column, 1, columnSpan);
@@ -52,10 +50,8 @@ QPushButton* listButton(QWidget* parent, QGridLayout* grid, const char* name, co
 }
 
 QComboBox* conditionChooser(QWidget* parent, const char* name, const std::vector<ListChoice>& choices, int selected) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    fillChooser(*combo, choices);
-    combo->setCurrentIndex(selected);
+    auto* combo = newChooser(parent, QString::fromLatin1(name));
+    fillChooser(*combo, choices, selected);
     return combo;
 }
 
@@ -103,7 +99,7 @@ BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     selectRow(0);
     const std::string summary = loadSummaryText(loaded, m_boxFile->backupPath());
     if (!summary.empty())
-        dialogs().message(this, QString(), qs(summary));
+        dialogs().message(this, QString(), toQt(summary));
     offerRecovery();
 }
 
@@ -111,19 +107,9 @@ BoxWindow::~BoxWindow() = default;
 
 QWidget* BoxWindow::buildListSide() {
     auto* side = new QWidget(this);
-    m_list = new QTableView(side);
-    m_list->setObjectName(QStringLiteral("boxList"));
-    m_list->setModel(m_model);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list = newRowTable(side, QStringLiteral("boxList"), m_model);
     m_list->setTabKeyNavigation(false);
-    m_list->setShowGrid(false);
-    m_list->setWordWrap(false);
-    m_list->verticalHeader()->hide();
-    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 4);
     m_list->horizontalHeader()->setSectionsMovable(false);
-    m_list->horizontalHeader()->setHighlightSections(false);
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setColumnWidth(0, kNameColumnWidth);
     m_list->setColumnWidth(1, kSpeciesColumnWidth);
@@ -188,7 +174,7 @@ QWidget* BoxWindow::buildTextButtons(QWidget* parent) {
     exportButton->setContextMenuPolicy(Qt::ActionsContextMenu);
     const std::pair<const char*, bool> choices[] = {{"選択中の項目をコピー", false}, {"全項目をコピー", true}};
     for (const auto& [caption, all] : choices) {
-        auto* action = new QAction(QString::fromUtf8(caption), exportButton);
+        auto* action = new QAction(toQt(caption), exportButton);
         action->setObjectName(QString::fromLatin1(all ? "textExportAllAction" : "textExportSelectedAction"));
         exportButton->addAction(action);
         connect(action, &QAction::triggered, this, [this, all] { copyAsText(all); });
@@ -211,7 +197,7 @@ QWidget* BoxWindow::buildConditions() {
                                                            {"天気", m_weather},
                                                            {"習得技リストの制限", m_learnFilter}};
     for (const auto& [caption, combo] : labelled) {
-        choosers->addWidget(new QLabel(QString::fromUtf8(caption), box));
+        choosers->addWidget(new QLabel(toQt(caption), box));
         choosers->addWidget(combo);
         choosers->addSpacing(12);
     }
@@ -220,7 +206,7 @@ QWidget* BoxWindow::buildConditions() {
     auto* checks = new QGridLayout;
     constexpr int kChecksPerRow = 5;
     for (int i = 0; i < kConditionCheckCount; ++i) {
-        auto* check = new QCheckBox(QString::fromUtf8(kConditionChecks[i].caption), box);
+        auto* check = new QCheckBox(toQt(kConditionChecks[i].caption), box);
         check->setObjectName(QString::fromLatin1(kConditionChecks[i].objectName));
         m_checks.push_back(check);
         checks->addWidget(check, i / kChecksPerRow, i % kChecksPerRow);
@@ -288,7 +274,7 @@ void BoxWindow::copyRowLog(int row) {
     if (row < 0 || row >= kDamageRowCount || m_calculation->results[row].log.empty())
         return;
     // CR LF line ends are kept: the log is pasted into Windows-style text as it is.
-    QGuiApplication::clipboard()->setText(qs(m_calculation->results[row].log.text()));
+    QGuiApplication::clipboard()->setText(toQt(m_calculation->results[row].log.text()));
 }
 
 void BoxWindow::copyAsText(bool all) {
@@ -299,7 +285,7 @@ void BoxWindow::copyAsText(bool all) {
         entries = entries.subspan(static_cast<std::size_t>(row), 1);
     if (entries.empty())
         return;
-    QGuiApplication::clipboard()->setText(qs(writeSetTexts(entries, language)));
+    QGuiApplication::clipboard()->setText(toQt(writeSetTexts(entries, language)));
 }
 
 void BoxWindow::openTextImport() {
@@ -325,7 +311,7 @@ void BoxWindow::appendTextSets(const std::vector<ParsedSet>& sets) {
         m_model->rowsAppended();
         selectRow(result.firstSlot);
     }
-    dialogs().message(this, QString(), qs(setAppendSummaryText(result)));
+    dialogs().message(this, QString(), toQt(setAppendSummaryText(result)));
 }
 
 int BoxWindow::selectedRow() const {
@@ -364,7 +350,7 @@ void BoxWindow::runListOperation(ListOperation operation) {
 
 void BoxWindow::openNew() {
     if (m_box->full()) {
-        dialogs().message(this, QString(), QString::fromUtf8(kBoxFullText));
+        dialogs().message(this, QString(), toQt(kBoxFullText));
         return;
     }
     m_editingExisting = false;
@@ -422,7 +408,7 @@ bool BoxWindow::save(SaveCheck check) {
         markSaved();
         return true;
     }
-    const QString why = qs(result.message);
+    const QString why = toQt(result.message);
     switch (result.problem) {
     case SaveProblem::ChangedOnDisk:
         switch (dialogs().choose(this, kBoxTitle, why + QStringLiteral("\n上書きすると、その変更は失われます。"),
@@ -443,13 +429,13 @@ bool BoxWindow::save(SaveCheck check) {
 }
 
 bool BoxWindow::saveAs() {
-    const QString fileName = dialogs().saveFileName(this, kSaveAsCaption, qs(qtFileFilter(kImportFilter)),
+    const QString fileName = dialogs().saveFileName(this, kSaveAsCaption, toQt(qtFileFilter(kImportFilter)),
                                                     QString::fromLatin1(kImportDefaultSuffix));
     if (fileName.isEmpty())
         return false;
     const SaveResult result = m_boxFile->saveAs(*m_box, QFile::encodeName(fileName).toStdString());
     if (!result.ok) {
-        dialogs().message(this, QString(), qs(result.message));
+        dialogs().message(this, QString(), toQt(result.message));
         return false;
     }
     markSaved();
@@ -470,7 +456,7 @@ void BoxWindow::offerRecovery() {
     if (!std::filesystem::exists(std::filesystem::symlink_status(m_recoveryPath, ec)))
         return;
     const QString text = QStringLiteral("前回、保存しないまま終了したときのボックスの内容が残っています。\n") +
-                         qs(m_recoveryPath.string()) + QStringLiteral("\n復元しますか？");
+                         toQt(m_recoveryPath.string()) + QStringLiteral("\n復元しますか？");
     // Escape keeps the file for later: nothing is lost by a stray key.
     switch (dialogs().choose(this, kBoxTitle, text,
                              {QStringLiteral("復元する"), QStringLiteral("削除する"), QStringLiteral("残しておく")})) {
@@ -489,7 +475,7 @@ void BoxWindow::restoreRecovery() {
     Box restored;
     const LoadResult loaded = BoxFile(m_recoveryPath).load(restored);
     if (loaded.status != LoadResult::Status::Loaded) {
-        dialogs().message(this, QString(), qs(loaded.message));
+        dialogs().message(this, QString(), toQt(loaded.message));
         return;
     }
     *m_box = restored;
@@ -500,8 +486,9 @@ void BoxWindow::restoreRecovery() {
 }
 
 void BoxWindow::importFile() {
-    const QString fileName = dialogs().openFileName(this, QStringLiteral("インポート"), qs(qtFileFilter(kImportFilter)),
-                                                    QString::fromLatin1(kImportDefaultSuffix));
+    const QString fileName =
+        dialogs().openFileName(this, QStringLiteral("インポート"), toQt(qtFileFilter(kImportFilter)),
+                               QString::fromLatin1(kImportDefaultSuffix));
     if (fileName.isEmpty())
         return;
     const ImportResult result = importBoxFile(*m_box, QFile::encodeName(fileName).toStdString());
@@ -509,14 +496,14 @@ void BoxWindow::importFile() {
         markChanged();
         m_model->rowsAppended();
     }
-    dialogs().message(this, QString(), qs(importSummaryText(result)));
+    dialogs().message(this, QString(), toQt(importSummaryText(result)));
 }
 
 bool BoxWindow::confirmClose(QWidget* dialogParent) {
     if (!m_unsaved)
         return true;
-    switch (dialogs().questionWithCancel(dialogParent ? dialogParent : this, QString::fromUtf8(kUnsavedChangesTitle),
-                                         QString::fromUtf8(kUnsavedChangesText))) {
+    switch (dialogs().questionWithCancel(dialogParent ? dialogParent : this, toQt(kUnsavedChangesTitle),
+                                         toQt(kUnsavedChangesText))) {
     case Dialogs::Answer::Yes:
         return save(SaveCheck::DiskUnchanged);
     case Dialogs::Answer::No:

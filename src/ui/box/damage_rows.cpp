@@ -1,6 +1,7 @@
 #include "ui/box/damage_rows.h"
 
-#include "ui/box/choice_list_model.h"
+#include "ui/common/chooser.h"
+#include "ui/common/qt_text.h"
 #include "view/damage_view.h"
 #include "view/learnable_moves.h"
 
@@ -8,7 +9,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 namespace rusrina {
 namespace {
@@ -39,22 +39,16 @@ QGridLayout* gridOf(QWidget* widget) {
 
 void setText(QLabel* label, const std::string& text) {
     if (label)
-        label->setText(QString::fromStdString(text));
+        label->setText(toQt(text));
 }
 
 QComboBox* chooser(QWidget* parent, const char* name, int minimumCharacters) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    // Sizing to the contents would measure every entry at each refill of the learnable moves.
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(minimumCharacters);
-    return combo;
+    return newChooser(parent, QString::fromLatin1(name), {.minimumChars = minimumCharacters});
 }
 
 } // namespace
 
-DamageRows::DamageRows(QWidget* parent)
-    : QWidget(parent), m_rows(kDamageRowCount), m_learnableModel(new ChoiceListModel(this)) {
+DamageRows::DamageRows(QWidget* parent) : QWidget(parent), m_rows(kDamageRowCount) {
     setObjectName(QStringLiteral("damageRows"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -76,13 +70,13 @@ DamageRows::DamageRows(QWidget* parent)
 
 void DamageRows::addHeads() {
     for (int column = kNameColumn; column <= kHitsColumn; ++column)
-        gridOf(this)->addWidget(new QLabel(QString::fromUtf8(kColumnHeads[column]), this), 0, column);
+        gridOf(this)->addWidget(new QLabel(toQt(kColumnHeads[column]), this), 0, column);
 }
 
 void DamageRows::addResultLabels(int k) {
     RowLabels& row = m_rows[k];
     const auto add = [this, k](QLabel*& label, const char* key, int column, Qt::Alignment alignment) {
-        label = new QLabel(QString::fromUtf8(kNotAvailable), this);
+        label = new QLabel(toQt(kNotAvailable), this);
         label->setObjectName(QStringLiteral("row%1%2").arg(QString::fromLatin1(key)).arg(k));
         label->setAlignment(alignment | Qt::AlignVCenter);
         gridOf(this)->addWidget(label, gridRow(k), column);
@@ -104,8 +98,8 @@ void DamageRows::addResultLabels(int k) {
 
 void DamageRows::addMoveRows() {
     for (int k = 0; k < kMoveRowCount; ++k) {
-        gridOf(this)->addWidget(new QLabel(QString::fromUtf8(kMoveRowCaptions[k]), this), gridRow(k), kCaptionColumn);
-        auto* name = new QLabel(QString::fromUtf8(kNotAvailable), this);
+        gridOf(this)->addWidget(new QLabel(toQt(kMoveRowCaptions[k]), this), gridRow(k), kCaptionColumn);
+        auto* name = new QLabel(toQt(kNotAvailable), this);
         name->setObjectName(QStringLiteral("rowName%1").arg(k));
         m_rows[k].name = name;
         gridOf(this)->addWidget(name, gridRow(k), kNameColumn);
@@ -116,7 +110,6 @@ void DamageRows::addMoveRows() {
 void DamageRows::addLearnableRow() {
     gridOf(this)->addWidget(new QLabel(QStringLiteral("習得技"), this), gridRow(kLearnableRow), kCaptionColumn);
     m_learnable = chooser(this, "learnableMoveCombo", 12);
-    m_learnable->setModel(m_learnableModel);
     setLearnableChoices({{kNoMoveChoiceText, NO_MOVE}});
     gridOf(this)->addWidget(m_learnable, gridRow(kLearnableRow), kNameColumn);
     addResultLabels(kLearnableRow);
@@ -143,9 +136,7 @@ void DamageRows::addDirectRow() {
 }
 
 void DamageRows::setLearnableChoices(std::vector<ListChoice> choices) {
-    const QSignalBlocker blocker(m_learnable);
-    m_learnableModel->setChoices(std::move(choices));
-    m_learnable->setCurrentIndex(0);
+    fillChooser(*m_learnable, std::move(choices));
 }
 
 int DamageRows::learnableMove() const {

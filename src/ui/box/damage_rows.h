@@ -16,7 +16,6 @@ class QPushButton;
 
 namespace rusrina {
 
-class ChoiceListModel;
 struct DamageRowTexts;
 struct DirectMove;
 
@@ -56,7 +55,6 @@ private:
         QLabel* hits = nullptr;
     };
     std::vector<RowLabels> m_rows;
-    ChoiceListModel* m_learnableModel;
     QComboBox* m_learnable = nullptr;
     QComboBox* m_directPower = nullptr;
     QComboBox* m_directCategory = nullptr;

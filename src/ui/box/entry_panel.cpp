@@ -1,5 +1,6 @@
 #include "ui/box/entry_panel.h"
 
+#include "ui/common/qt_text.h"
 #include "view/damage_view.h"
 
 #include <QGridLayout>
@@ -11,18 +12,18 @@ namespace {
 const char* const kStatHeads[6] = {"HP", "攻撃", "防御", "特攻", "特防", "素早"};
 
 QLabel* valueLabel(QWidget* parent, const QString& prefix, const QString& field, Qt::Alignment alignment) {
-    auto* label = new QLabel(QString::fromUtf8(kNotAvailable), parent);
+    auto* label = new QLabel(toQt(kNotAvailable), parent);
     label->setObjectName(prefix + field);
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
 }
 
 QLabel* caption(QWidget* parent, const char* text) {
-    return new QLabel(QString::fromUtf8(text), parent);
+    return new QLabel(toQt(text), parent);
 }
 
 void setText(QLabel* label, const std::string& text) {
-    label->setText(QString::fromStdString(text));
+    label->setText(toQt(text));
 }
 
 } // namespace

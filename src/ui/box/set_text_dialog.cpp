@@ -1,5 +1,7 @@
 #include "ui/box/set_text_dialog.h"
 
+#include "ui/common/chooser.h"
+#include "ui/common/qt_text.h"
 #include "view/set_text_import.h"
 
 #include <QClipboard>
@@ -47,10 +49,8 @@ SetTextDialog::SetTextDialog(QWidget* parent) : QDialog(parent) {
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("setTextSummary"));
 
-    m_language = new QComboBox(this);
-    m_language->setObjectName(QStringLiteral("setTextLanguage"));
-    m_language->addItem(QStringLiteral("English"));
-    m_language->addItem(QStringLiteral("日本語"));
+    m_language = newChooser(this, QStringLiteral("setTextLanguage"));
+    fillChooser(*m_language, {{"English", 0}, {"日本語", 1}});
     m_add = new QPushButton(QStringLiteral("追加"), this);
     m_add->setObjectName(QStringLiteral("setTextAddButton"));
     auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
@@ -82,7 +82,7 @@ SetTextDialog::SetTextDialog(QWidget* parent) : QDialog(parent) {
 
 void SetTextDialog::prefillFromClipboard() {
     const QString clipboard = QGuiApplication::clipboard()->text();
-    if (looksLikeSetText(clipboard.toStdString()))
+    if (looksLikeSetText(fromQt(clipboard)))
         m_text->setPlainText(clipboard);
 }
 
@@ -95,14 +95,14 @@ SetTextLanguage SetTextDialog::exportLanguage() const {
 }
 
 void SetTextDialog::updatePreview() {
-    m_sets = readSetText(m_text->toPlainText().toStdString());
+    m_sets = readSetText(fromQt(m_text->toPlainText()));
     m_preview->clear();
     for (const SetPreviewRow& row : setPreviewRows(m_sets)) {
-        auto* item = new QListWidgetItem(QString::fromStdString(row.text), m_preview);
+        auto* item = new QListWidgetItem(toQt(row.text), m_preview);
         if (row.kind != PreviewKind::Entry)
             item->setForeground(previewColor(row.kind));
     }
-    m_summary->setText(QString::fromStdString(setPreviewSummaryText(m_sets)));
+    m_summary->setText(toQt(setPreviewSummaryText(m_sets)));
     m_add->setEnabled(std::any_of(m_sets.begin(), m_sets.end(), [](const ParsedSet& s) { return s.ok(); }));
 }
 

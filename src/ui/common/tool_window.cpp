@@ -1,6 +1,7 @@
 #include "ui/common/tool_window.h"
 
 #include "settings/settings_file.h"
+#include "ui/common/qt_text.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -9,10 +10,6 @@
 
 namespace rusrina {
 namespace {
-
-std::string key(const QString& s) {
-    return s.toStdString();
-}
 
 bool onSomeScreen(const QRect& rect) {
     const auto screens = QGuiApplication::screens();
@@ -23,7 +20,7 @@ bool onSomeScreen(const QRect& rect) {
 } // namespace
 
 void restorePlacement(QWidget& window, const SettingsFile& settings, const QString& section) {
-    const auto s = key(section);
+    const std::string s = fromQt(section);
     const int left = settings.readSetting(s, "left", 0);
     const int top = settings.readSetting(s, "top", 0);
     const int right = settings.readSetting(s, "right", 0);
@@ -47,7 +44,7 @@ void savePlacement(const QWidget& window, SettingsFile& settings, const QString&
     QRect rect = window.normalGeometry();
     if (rect.isEmpty())
         rect = window.geometry();
-    const auto s = key(section);
+    const std::string s = fromQt(section);
     // Windows-style edges: right and bottom are one past the last pixel.
     settings.writeSetting(s, "left", rect.left());
     settings.writeSetting(s, "top", rect.top());

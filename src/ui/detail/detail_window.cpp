@@ -2,7 +2,10 @@
 
 #include "data/species.h"
 #include "settings/settings_file.h"
+#include "ui/common/chooser.h"
 #include "ui/common/product_title.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/table_view.h"
 #include "ui/detail/move_list_model.h"
 
 #include <QCheckBox>
@@ -47,18 +50,9 @@ QLabel* valueLabel(QWidget* parent, const QString& name) {
     return label;
 }
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-void fillChooser(QComboBox* box, const std::vector<std::string>& entries) {
-    for (const std::string& entry : entries)
-        box->addItem(qs(entry));
-}
-
-// A stored position outside the chooser selects its first entry.
-void restorePosition(QComboBox* box, int position) {
-    box->setCurrentIndex(position >= 0 && position < box->count() ? position : 0);
+// The texts as chooser entries valued at their position.
+std::vector<ListChoice> positionChoices(const std::vector<std::string>& texts) {
+    return indexedChoices(static_cast<int>(texts.size()), [&texts](int i) { return texts[static_cast<size_t>(i)]; });
 }
 
 } // namespace
@@ -92,7 +86,7 @@ DetailWindow::~DetailWindow() {
 
 void DetailWindow::buildSummary(QGridLayout* grid) {
     auto caption = [&](const char* text, int row, int column) {
-        grid->addWidget(new QLabel(QString::fromUtf8(text), this), row, column);
+        grid->addWidget(new QLabel(toQt(text), this), row, column);
     };
     caption("名前", 0, 0);
     grid->addWidget(m_name = valueLabel(this, "text_name"), 0, 1);
@@ -130,8 +124,7 @@ void DetailWindow::buildSummary(QGridLayout* grid) {
     grid->addWidget(m_preEvo2, 3, 3);
 
     caption("進化先", 4, 0);
-    m_evolutions = new QComboBox(this);
-    m_evolutions->setObjectName(QStringLiteral("combo_evo"));
+    m_evolutions = newChooser(this, QStringLiteral("combo_evo"));
     grid->addWidget(m_evolutions, 4, 1, 1, 2);
     auto* showEvolution = new QPushButton(QStringLiteral("進化先を表示"), this);
     showEvolution->setObjectName(QStringLiteral("button_evo"));
@@ -143,7 +136,7 @@ void DetailWindow::buildSummary(QGridLayout* grid) {
 
 void DetailWindow::buildStats(QGridLayout* grid, int firstRow) {
     for (int stat = 0; stat < kStatCount; ++stat) {
-        auto* heading = new QLabel(QString::fromUtf8(kStatHeadings[stat]), this);
+        auto* heading = new QLabel(toQt(kStatHeadings[stat]), this);
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, firstRow, 1 + stat);
         grid->addWidget(m_baseStats[stat] = valueLabel(this, QStringLiteral("text_base%1").arg(stat)), firstRow + 1,
@@ -154,10 +147,11 @@ void DetailWindow::buildStats(QGridLayout* grid, int firstRow) {
         m_levelStats[stat]->setAlignment(Qt::AlignCenter);
     }
     grid->addWidget(new QLabel(QStringLiteral("種族値"), this), firstRow + 1, 0);
-    m_level = new QComboBox(this);
-    m_level->setObjectName(QStringLiteral("clevel"));
+    m_level = newChooser(this, QStringLiteral("clevel"));
+    std::vector<ListChoice> levels;
     for (int level = 1; level <= kMaxLevel; ++level)
-        m_level->addItem(qs(levelChoiceText(level)), level);
+        levels.push_back({levelChoiceText(level), level});
+    fillChooser(*m_level, std::move(levels));
     grid->addWidget(m_level, firstRow + 2, 0);
 
     grid->addWidget(new QLabel(QStringLiteral("耐性"), this), firstRow + 3, 0);
@@ -173,8 +167,8 @@ QWidget* DetailWindow::buildMoveControls() {
     auto* methods = new QHBoxLayout;
     methods->setContentsMargins(0, 0, 0, 0);
     for (size_t i = 0; i < m_checks.size(); ++i) {
-        m_checks[i] = new QCheckBox(QString::fromUtf8(kChecks[i].caption), box);
-        m_checks[i]->setObjectName(QString::fromUtf8(kChecks[i].key));
+        m_checks[i] = new QCheckBox(toQt(kChecks[i].caption), box);
+        m_checks[i]->setObjectName(toQt(kChecks[i].key));
         if (i == kQX)
             methods->addSpacing(16);
         methods->addWidget(m_checks[i]);
@@ -185,19 +179,17 @@ QWidget* DetailWindow::buildMoveControls() {
     auto* filters = new QHBoxLayout;
     filters->setContentsMargins(0, 0, 0, 0);
     filters->addWidget(new QLabel(QStringLiteral("分類"), box));
-    m_category = new QComboBox(box);
-    m_category->setObjectName(QStringLiteral("spec"));
-    fillChooser(m_category, categoryFilterEntries());
+    m_category = newChooser(box, QStringLiteral("spec"));
+    fillChooser(*m_category, positionChoices(categoryFilterEntries()));
     filters->addWidget(m_category);
     filters->addWidget(new QLabel(QStringLiteral("タイプ"), box));
-    m_type = new QComboBox(box);
-    m_type->setObjectName(QStringLiteral("type"));
-    fillChooser(m_type, typeFilterEntries());
+    m_type = newChooser(box, QStringLiteral("type"));
+    fillChooser(*m_type, positionChoices(typeFilterEntries()));
     filters->addWidget(m_type);
     filters->addSpacing(16);
     for (size_t i = 0; i < m_differences.size(); ++i) {
-        m_differences[i] = new QCheckBox(QString::fromUtf8(kDifferences[i].caption), box);
-        m_differences[i]->setObjectName(QString::fromUtf8(kDifferences[i].key));
+        m_differences[i] = new QCheckBox(toQt(kDifferences[i].caption), box);
+        m_differences[i]->setObjectName(toQt(kDifferences[i].key));
         filters->addWidget(m_differences[i]);
         connect(m_differences[i], &QCheckBox::toggled, this, &DetailWindow::differenceToggled);
     }
@@ -212,19 +204,8 @@ QWidget* DetailWindow::buildMoveControls() {
 
 QTableView* DetailWindow::buildMoveTable() {
     m_model = new MoveListModel(this);
-    m_moveTable = new QTableView(this);
-    m_moveTable->setObjectName(QStringLiteral("moveList"));
-    m_moveTable->setModel(m_model);
-    m_moveTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_moveTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_moveTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_moveTable->setShowGrid(false);
-    m_moveTable->setWordWrap(false);
-    m_moveTable->verticalHeader()->hide();
-    m_moveTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_moveTable->verticalHeader()->setDefaultSectionSize(m_moveTable->fontMetrics().height() + 4);
+    m_moveTable = newRowTable(this, QStringLiteral("moveList"), m_model);
     m_moveTable->horizontalHeader()->setSectionsClickable(true);
-    m_moveTable->horizontalHeader()->setHighlightSections(false);
     const QFontMetrics metrics = m_moveTable->fontMetrics();
     for (int column = 0; column < kMoveListColumns; ++column)
         m_moveTable->setColumnWidth(column, MoveListModel::fittedColumnWidth(column, metrics));
@@ -235,14 +216,13 @@ QTableView* DetailWindow::buildMoveTable() {
 void DetailWindow::restoreSettings() {
     const SettingsFile& file = settings();
     // Filled while every control is quiet, then shown once.
-    const QSignalBlocker blockLevel(m_level), blockCategory(m_category), blockType(m_type);
     for (size_t i = 0; i < m_checks.size(); ++i) {
         const QSignalBlocker block(m_checks[i]);
         m_checks[i]->setChecked(file.readSetting(kSection, kChecks[i].key, 1) != 0);
     }
-    restorePosition(m_type, file.readSetting(kSection, "type", 0));
-    restorePosition(m_category, file.readSetting(kSection, "spec", 0));
-    restorePosition(m_level, file.readSetting(kSection, "clevel", kDefaultLevelPosition));
+    selectStored(*m_type, file.readSetting(kSection, "type", 0));
+    selectStored(*m_category, file.readSetting(kSection, "spec", 0));
+    selectStored(*m_level, file.readSetting(kSection, "clevel", kDefaultLevelPosition));
     connect(m_level, &QComboBox::currentIndexChanged, this, &DetailWindow::refresh);
     connect(m_category, &QComboBox::currentIndexChanged, this, &DetailWindow::refresh);
     connect(m_type, &QComboBox::currentIndexChanged, this, &DetailWindow::refresh);
@@ -273,30 +253,24 @@ void DetailWindow::display(int species) {
     m_state = detailViewState(species);
     const SpeciesSummary summary = speciesSummary(m_state, levelFromPosition(m_level->currentIndex()));
 
-    {
-        const QSignalBlocker block(m_evolutions);
-        m_evolutions->clear();
-        for (const std::string& entry : summary.evolutions)
-            m_evolutions->addItem(qs(entry));
-        m_evolutions->setCurrentIndex(0);
-    }
-    m_name->setText(qs(summary.name));
-    m_types[0]->setText(qs(summary.type1));
-    m_types[1]->setText(qs(summary.type2));
-    m_eggGroups[0]->setText(qs(summary.eggGroup1));
-    m_eggGroups[1]->setText(qs(summary.eggGroup2));
-    m_preEvo1->setText(qs(summary.preEvo1));
-    m_preEvo2->setText(qs(summary.preEvo2));
-    m_abilities[0]->setText(qs(summary.ability1));
-    m_abilities[1]->setText(qs(summary.ability2));
-    m_abilities[2]->setText(qs(summary.hiddenAbility));
-    m_resistance->setText(qs(summary.resistance));
-    m_weakness->setText(qs(summary.weakness));
-    m_hatchSteps->setText(qs(summary.hatchSteps));
-    m_femaleRatio->setText(qs(summary.femaleRatio));
+    fillChooser(*m_evolutions, positionChoices(summary.evolutions));
+    m_name->setText(toQt(summary.name));
+    m_types[0]->setText(toQt(summary.type1));
+    m_types[1]->setText(toQt(summary.type2));
+    m_eggGroups[0]->setText(toQt(summary.eggGroup1));
+    m_eggGroups[1]->setText(toQt(summary.eggGroup2));
+    m_preEvo1->setText(toQt(summary.preEvo1));
+    m_preEvo2->setText(toQt(summary.preEvo2));
+    m_abilities[0]->setText(toQt(summary.ability1));
+    m_abilities[1]->setText(toQt(summary.ability2));
+    m_abilities[2]->setText(toQt(summary.hiddenAbility));
+    m_resistance->setText(toQt(summary.resistance));
+    m_weakness->setText(toQt(summary.weakness));
+    m_hatchSteps->setText(toQt(summary.hatchSteps));
+    m_femaleRatio->setText(toQt(summary.femaleRatio));
     for (int stat = 0; stat < kStatCount; ++stat) {
-        m_baseStats[stat]->setText(qs(summary.baseStats[stat]));
-        m_levelStats[stat]->setText(qs(summary.statsAtLevel[stat]));
+        m_baseStats[stat]->setText(toQt(summary.baseStats[stat]));
+        m_levelStats[stat]->setText(toQt(summary.statsAtLevel[stat]));
     }
     m_model->setRows(moveList(m_state, moveListOptions()));
 }

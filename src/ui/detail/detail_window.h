@@ -3,6 +3,7 @@
 // window owns it and sends it the species the user clicked.
 
 #include "ui/common/tool_window.h"
+#include "view/column_sort.h"
 #include "view/move_list.h"
 #include "view/species_summary.h"
 
@@ -31,7 +32,6 @@ public:
     void showSpecies(int species);
 
     int currentSpecies() const { return m_state.current; }
-    const DetailViewState& viewState() const { return m_state; }
 
 private:
     void buildSummary(QGridLayout* grid);

@@ -1,6 +1,7 @@
 #include "ui/detail/move_list_model.h"
 
 #include "data/moves.h"
+#include "ui/common/qt_text.h"
 
 #include <QString>
 
@@ -63,7 +64,7 @@ QVariant MoveListModel::data(const QModelIndex& index, int role) const {
     const MoveRow& row = m_rows[static_cast<size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromStdString(moveRowText(row, index.column()));
+        return toQt(moveRowText(row, index.column()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(kColumns[static_cast<size_t>(index.column())].alignment);
     case Qt::UserRole:
@@ -77,7 +78,7 @@ QVariant MoveListModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || section < 0 || section >= kMoveListColumns)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromUtf8(kColumns[static_cast<size_t>(section)].heading);
+        return toQt(kColumns[static_cast<size_t>(section)].heading);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(kColumns[static_cast<size_t>(section)].alignment);
     return {};
@@ -95,7 +96,7 @@ int MoveListModel::fittedColumnWidth(int column, const QFontMetrics& metrics) {
     const int glyph = std::max(kDesignGlyphWidth, metrics.horizontalAdvance(QStringLiteral("あ")));
     int width = columnWidth(column) * glyph / kDesignGlyphWidth;
     auto fit = [&](const char* text) {
-        width = std::max(width, metrics.horizontalAdvance(QLatin1Char(' ') + QString::fromUtf8(text)) + kCellPadding);
+        width = std::max(width, metrics.horizontalAdvance(QLatin1Char(' ') + toQt(text)) + kCellPadding);
     };
     if (column == 2) {
         for (int move = 0; move < kMoveCount; ++move)

@@ -7,8 +7,10 @@
 #include "data/natures.h"
 #include "data/species.h"
 #include "settings/settings_file.h"
+#include "ui/common/chooser.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/product_title.h"
+#include "ui/common/qt_text.h"
 #include "view/entry_edit.h"
 
 #include <QComboBox>
@@ -31,43 +33,12 @@ const char* const kInfoNames[5] = {"power", "accuracy", "pp", "category", "targe
 const char* const kInfoWidest[5] = {"000", "000", "00", "物理", "味方ランダム"};
 constexpr int kInitialStat = 5;
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString numberedName(const char* stem, int number) {
     return QString::fromLatin1(stem) + QString::number(number);
 }
 
-QComboBox* makeCombo(QWidget* parent, const char* name, int minimumChars = 0) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    combo->setMaxVisibleItems(20);
-    if (minimumChars > 0) {
-        // Lists rebuilt on every change keep one width instead of following their contents.
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        combo->setMinimumContentsLength(minimumChars);
-    }
-    return combo;
-}
-
-void fillCombo(QComboBox* combo, const std::vector<ListChoice>& choices) {
-    QSignalBlocker blocker(combo);
-    combo->clear();
-    for (const ListChoice& c : choices)
-        combo->addItem(fromUtf8(c.text), c.value);
-    combo->setCurrentIndex(choices.empty() ? -1 : 0);
-}
-
-// A stored selector position, or the first row when the position is outside the list.
-void selectStoredRow(QComboBox* combo, int row) {
-    QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(row >= 0 && row < combo->count() ? row : 0);
-}
-
-void selectRow(QComboBox* combo, int row) {
-    QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(row);
+QComboBox* makeCombo(QWidget* parent, const QString& name, int minimumChars = 0) {
+    return newChooser(parent, name, {.visibleItems = 20, .minimumChars = minimumChars});
 }
 
 // A static text cell as wide as the widest text it will show.
@@ -131,11 +102,11 @@ QWidget* EntryEditWindow::buildTopRows() {
     m_name = new QLineEdit(box);
     m_name->setObjectName(QStringLiteral("edit_name"));
     m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(QString(12, QChar(0x3042))));
-    m_species = makeCombo(box, "combo_species", 20);
-    m_level = makeCombo(box, "combo_level");
-    m_nature = makeCombo(box, "combo_nature");
-    m_ability = makeCombo(box, "combo_ability", 14);
-    m_item = makeCombo(box, "combo_item");
+    m_species = makeCombo(box, QStringLiteral("combo_species"), 20);
+    m_level = makeCombo(box, QStringLiteral("combo_level"));
+    m_nature = makeCombo(box, QStringLiteral("combo_nature"));
+    m_ability = makeCombo(box, QStringLiteral("combo_ability"), 14);
+    m_item = makeCombo(box, QStringLiteral("combo_item"));
 
     const std::pair<const char*, QWidget*> cells[2][3] = {
         {{"名前", m_name}, {"バントレ", m_species}, {"LV", m_level}},
@@ -143,7 +114,7 @@ QWidget* EntryEditWindow::buildTopRows() {
     };
     for (int row = 0; row < 2; ++row) {
         for (int column = 0; column < 3; ++column) {
-            auto* caption = new QLabel(QString::fromUtf8(cells[row][column].first), box);
+            auto* caption = new QLabel(toQt(cells[row][column].first), box);
             caption->setBuddy(cells[row][column].second);
             grid->addWidget(caption, row, column * 2, Qt::AlignRight);
             grid->addWidget(cells[row][column].second, row, column * 2 + 1);
@@ -167,12 +138,12 @@ QWidget* EntryEditWindow::buildStatGroup() {
 
     auto* grid = new QGridLayout;
     for (int stat = 0; stat < kStatCount; ++stat)
-        grid->addWidget(new QLabel(QString::fromUtf8(kStatCaptions[stat]), group), 0, stat + 1, Qt::AlignCenter);
+        grid->addWidget(new QLabel(toQt(kStatCaptions[stat]), group), 0, stat + 1, Qt::AlignCenter);
     const std::pair<const char*, std::array<QLineEdit*, 6>*> rows[3] = {
         {"個体値", &m_iv}, {"努力値", &m_ev}, {"能力値", &m_stat}};
     const char* const stems[3] = {"edit_iv", "edit_ev", "edit_stat"};
     for (int row = 0; row < 3; ++row) {
-        grid->addWidget(new QLabel(QString::fromUtf8(rows[row].first), group), row + 1, 0);
+        grid->addWidget(new QLabel(toQt(rows[row].first), group), row + 1, 0);
         for (int stat = 0; stat < kStatCount; ++stat) {
             auto* field = new QLineEdit(group);
             field->setObjectName(numberedName(stems[row], stat));
@@ -193,8 +164,8 @@ QWidget* EntryEditWindow::buildRightColumn() {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_rule = makeCombo(column, "combo_rule");
-    m_preset = makeCombo(column, "combo_preset");
+    m_rule = makeCombo(column, QStringLiteral("combo_rule"));
+    m_preset = makeCombo(column, QStringLiteral("combo_preset"));
     auto* sixV = new QPushButton(QStringLiteral("個体値6V"), column);
     sixV->setObjectName(QStringLiteral("button_6v"));
     connect(sixV, &QPushButton::clicked, this, &EntryEditWindow::onSixV);
@@ -212,19 +183,17 @@ QWidget* EntryEditWindow::buildMoveGrid() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     for (int column = 0; column < 7; ++column)
-        grid->addWidget(new QLabel(QString::fromUtf8(kMoveCaptions[column]), box), 0, column,
+        grid->addWidget(new QLabel(toQt(kMoveCaptions[column]), box), 0, column,
                         column < 2 ? Qt::AlignLeft : Qt::AlignCenter);
     for (int slot = 0; slot < 4; ++slot) {
         MoveRow& row = m_moves[slot];
-        row.type = makeCombo(box, "", 8);
-        row.type->setObjectName(numberedName("combo_type", slot + 1));
-        row.move = makeCombo(box, "", 16);
-        row.move->setObjectName(numberedName("combo_move", slot + 1));
+        row.type = makeCombo(box, numberedName("combo_type", slot + 1), 8);
+        row.move = makeCombo(box, numberedName("combo_move", slot + 1), 16);
         grid->addWidget(row.type, slot + 1, 0);
         grid->addWidget(row.move, slot + 1, 1);
         for (int cell = 0; cell < 5; ++cell) {
             row.info[cell] = makeCell(box, numberedName("label_", slot + 1) + QLatin1Char('_') + kInfoNames[cell],
-                                      QString::fromUtf8(kInfoWidest[cell]));
+                                      toQt(kInfoWidest[cell]));
             row.info[cell]->setAlignment(cell < 3 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
             grid->addWidget(row.info[cell], slot + 1, cell + 2);
         }
@@ -243,22 +212,22 @@ void EntryEditWindow::fillFixedChoosers() {
         natures.push_back({natureChoiceText(nature), nature});
     for (int row = 0; row < kNaturePresetCount; ++row)
         presets.push_back({naturePresets()[row].text, row});
-    fillCombo(m_rule, rules);
-    fillCombo(m_level, levels);
-    fillCombo(m_nature, natures);
-    fillCombo(m_preset, presets);
-    fillCombo(m_item, itemChoices());
+    fillChooser(*m_rule, rules);
+    fillChooser(*m_level, levels);
+    fillChooser(*m_nature, natures);
+    fillChooser(*m_preset, presets);
+    fillChooser(*m_item, itemChoices());
     const std::vector<ListChoice> filters = typeFilterChoices();
     for (MoveRow& row : m_moves)
-        fillCombo(row.type, filters);
+        fillChooser(*row.type, filters);
 
     EntryForm initial;
     pushFields(initial);
 }
 
 void EntryEditWindow::readSettings() {
-    selectStoredRow(m_rule, settings().readSetting("DataEdit", "rule", 0));
-    selectStoredRow(m_level, settings().readSetting("DataEdit", "level", 0));
+    selectStored(*m_rule, settings().readSetting("DataEdit", "rule", 0));
+    selectStored(*m_level, settings().readSetting("DataEdit", "level", 0));
 }
 
 void EntryEditWindow::connectHandlers() {
@@ -278,16 +247,16 @@ void EntryEditWindow::connectHandlers() {
 
 void EntryEditWindow::rebuildSpecies() {
     const int rule = m_rule->currentIndex();
-    fillCombo(m_species, speciesChoices(rule));
-    selectRow(m_level, levelForRule(rule, m_level->currentIndex() + 1) - 1);
+    fillChooser(*m_species, speciesChoices(rule));
+    selectQuietly(*m_level, levelForRule(rule, m_level->currentIndex() + 1) - 1);
     rebuildAbilitiesAndMoves();
 }
 
 void EntryEditWindow::rebuildAbilitiesAndMoves() {
     for (MoveRow& row : m_moves)
-        selectRow(row.type, 0);
-    const int species = currentValue(m_species);
-    fillCombo(m_ability, abilityChoices(species));
+        selectQuietly(*row.type, 0);
+    const int species = chosenValue(*m_species, 0);
+    fillChooser(*m_ability, abilityChoices(species));
     // Every filter is " 無指定" now, so the four lists are the same.
     const std::vector<ListChoice> unfiltered = moveChoices(species, 0);
     for (int slot = 0; slot < 4; ++slot)
@@ -296,27 +265,23 @@ void EntryEditWindow::rebuildAbilitiesAndMoves() {
 
 void EntryEditWindow::rebuildMoves(int slot, const std::vector<ListChoice>* unfiltered) {
     MoveRow& row = m_moves[slot];
-    const int filter = currentValue(row.type);
+    const int filter = chosenValue(*row.type, 0);
     if (unfiltered && filter == 0)
-        fillCombo(row.move, *unfiltered);
+        fillChooser(*row.move, *unfiltered);
     else
-        fillCombo(row.move, moveChoices(currentValue(m_species), filter));
+        fillChooser(*row.move, moveChoices(chosenValue(*m_species, 0), filter));
     refreshMoveInfo(slot);
 }
 
 void EntryEditWindow::refreshMoveInfo(int slot) {
-    const int move = m_moves[slot].move->currentIndex() < 0 ? NO_MOVE : currentValue(m_moves[slot].move);
+    const int move = chosenValue(*m_moves[slot].move, NO_MOVE);
     const std::array<std::string, 5> texts = moveInfoTexts(move);
     for (int cell = 0; cell < 5; ++cell)
-        m_moves[slot].info[cell]->setText(fromUtf8(texts[cell]));
+        m_moves[slot].info[cell]->setText(toQt(texts[cell]));
 }
 
 void EntryEditWindow::onRuleChanged() {
     rebuildSpecies();
-}
-
-int EntryEditWindow::currentValue(const QComboBox* combo) const {
-    return combo->currentData().toInt();
 }
 
 // --- Fields ---------------------------------------------------------------------------------
@@ -348,11 +313,11 @@ std::optional<EntryForm> EntryEditWindow::pullFields() {
     for (int row = 0; row < 3; ++row) {
         for (int stat = 0; stat < kStatCount; ++stat) {
             QLineEdit* field = (*rows[row].first)[stat];
-            const FieldCheck check = checkIntField(field->text().toStdString(), ranges[row]);
+            const FieldCheck check = checkIntField(fromQt(field->text()), ranges[row]);
             if (check.ok()) {
                 (*rows[row].second)[stat] = check.value;
             } else if (field->isEnabled()) {
-                dialogs().message(this, QString(), fromUtf8(fieldCheckMessage(check.status, ranges[row])));
+                dialogs().message(this, QString(), toQt(fieldCheckMessage(check.status, ranges[row])));
                 field->setFocus();
                 field->selectAll();
                 return std::nullopt;
@@ -363,15 +328,15 @@ std::optional<EntryForm> EntryEditWindow::pullFields() {
             }
         }
     }
-    form.name = m_name->text().toStdString();
-    form.species = currentValue(m_species);
+    form.name = fromQt(m_name->text());
+    form.species = chosenValue(*m_species, 0);
     form.level = m_level->currentIndex() + 1;
     form.nature = m_nature->currentIndex();
-    form.ability = currentValue(m_ability);
+    form.ability = chosenValue(*m_ability, 0);
     form.item = m_item->currentIndex();
     form.statsDirect = directMode();
     for (int slot = 0; slot < 4; ++slot)
-        form.move[slot] = m_moves[slot].move->currentIndex() < 0 ? NO_MOVE : currentValue(m_moves[slot].move);
+        form.move[slot] = chosenValue(*m_moves[slot].move, NO_MOVE);
     return form;
 }
 
@@ -381,7 +346,7 @@ void EntryEditWindow::pushFields(const EntryForm& form) {
         m_ev[stat]->setText(QString::number(form.ev[stat]));
     }
     showStats(form.stat);
-    selectRow(m_nature, form.nature);
+    selectQuietly(*m_nature, form.nature);
 }
 
 void EntryEditWindow::showStats(const std::array<int, 6>& stats) {
@@ -390,12 +355,12 @@ void EntryEditWindow::showStats(const std::array<int, 6>& stats) {
 }
 
 void EntryEditWindow::onNameEdited(const QString& text) {
-    const std::string utf8 = text.toStdString();
+    const std::string utf8 = fromQt(text);
     const std::string kept = fitEntryNameText(utf8);
     if (kept.size() == utf8.size())
         return;
     const int cursor = m_name->cursorPosition();
-    m_name->setText(fromUtf8(kept));
+    m_name->setText(toQt(kept));
     m_name->setCursorPosition(std::min<int>(cursor, static_cast<int>(m_name->text().size())));
 }
 
@@ -430,14 +395,13 @@ void EntryEditWindow::onRegister() {
         return;
     if (const Refusal refusal = registrationRefusal(*form); refusal != Refusal::None) {
         const MessageText message = refusalMessage(refusal);
-        dialogs().message(this, QString::fromUtf8(message.title), QString::fromUtf8(message.text));
+        dialogs().message(this, toQt(message.title), toQt(message.text));
         if (refusal == Refusal::EmptyName)
             m_name->setFocus();
         return;
     }
     const std::array<int, 6> stats = statsToStore(*form);
-    if (!form->statsDirect &&
-        !dialogs().question(this, QString::fromUtf8(kConfirmTitle), fromUtf8(confirmationText(stats))))
+    if (!form->statsDirect && !dialogs().question(this, toQt(kConfirmTitle), toQt(confirmationText(stats))))
         return;
     showStats(stats);
     const int slot = store(entryFromForm(*form));
@@ -454,7 +418,7 @@ int EntryEditWindow::store(const BoxEntry& entry) {
     case StoreStatus::Stored:
         return result.slot;
     case StoreStatus::BoxFull:
-        dialogs().message(this, QString(), QString::fromUtf8(kBoxFullText));
+        dialogs().message(this, QString(), toQt(kBoxFullText));
         return -1;
     default: // the form's checks keep every value in range, so this is a fault elsewhere
         dialogs().message(this, QStringLiteral("パラメータ異常"), QStringLiteral("登録できませんでした"));
@@ -468,20 +432,20 @@ void EntryEditWindow::openNew() {
 
 void EntryEditWindow::fillFromEntry(int slot) {
     m_slot = m_box.inUse(slot) ? slot : -1;
-    selectRow(m_preset, 0);
+    selectQuietly(*m_preset, 0);
     if (m_slot < 0)
         return;
     const BoxEntry& entry = m_box.entry(slot);
-    m_name->setText(fromUtf8(entryNameUtf8(entry)));
+    m_name->setText(toQt(entryNameUtf8(entry)));
 
-    const QString speciesText = QString::fromUtf8(speciesName(entry.species));
+    const QString speciesText = toQt(speciesName(entry.species));
     if (m_species->findText(speciesText, Qt::MatchExactly) < 0) {
-        selectRow(m_rule, kRuleUnrestricted);
-        fillCombo(m_species, speciesChoices(kRuleUnrestricted));
+        selectQuietly(*m_rule, kRuleUnrestricted);
+        fillChooser(*m_species, speciesChoices(kRuleUnrestricted));
     }
-    selectRow(m_species, m_species->findText(speciesText, Qt::MatchExactly));
-    selectRow(m_level, entry.level - 1);
-    selectRow(m_item, entry.item);
+    selectQuietly(*m_species, m_species->findText(speciesText, Qt::MatchExactly));
+    selectQuietly(*m_level, entry.level - 1);
+    selectQuietly(*m_item, entry.item);
 
     EntryForm shown;
     shown.nature = entry.nature;
@@ -491,15 +455,14 @@ void EntryEditWindow::fillFromEntry(int slot) {
     setDirectMode(entry.statsDirect != 0);
     pushFields(shown);
 
-    fillCombo(m_ability, abilityChoices(entry.species));
-    selectRow(m_ability,
-              std::max(0, m_ability->findText(QString::fromUtf8(abilityName(entry.ability)), Qt::MatchExactly)));
+    fillChooser(*m_ability, abilityChoices(entry.species));
+    selectQuietly(*m_ability, std::max(0, m_ability->findText(toQt(abilityName(entry.ability)), Qt::MatchExactly)));
     for (int slotIndex = 0; slotIndex < 4; ++slotIndex) {
         MoveRow& row = m_moves[slotIndex];
-        selectRow(row.type, row.type->findData(typeFilterForMove(entry.move[slotIndex])));
-        const std::vector<ListChoice> moves = moveChoices(entry.species, currentValue(row.type));
-        fillCombo(row.move, moves);
-        selectRow(row.move, moveChoiceRow(moves, entry.move[slotIndex]));
+        selectQuietly(*row.type, row.type->findData(typeFilterForMove(entry.move[slotIndex])));
+        const std::vector<ListChoice> moves = moveChoices(entry.species, chosenValue(*row.type, 0));
+        fillChooser(*row.move, moves);
+        selectQuietly(*row.move, moveChoiceRow(moves, entry.move[slotIndex]));
         refreshMoveInfo(slotIndex);
     }
 }

@@ -70,7 +70,6 @@ private:
 
     bool directMode() const;
     void setDirectMode(bool direct);
-    int currentValue(const QComboBox* combo) const;
     // Reads every field into a form, checking the fields in use; a failed check shows its message,
     // focuses the field and gives nothing.
     std::optional<EntryForm> pullFields();

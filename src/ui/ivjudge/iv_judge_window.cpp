@@ -4,7 +4,9 @@
 #include "data/natures.h"
 #include "data/species.h"
 #include "settings/settings_file.h"
+#include "ui/common/chooser.h"
 #include "ui/common/product_title.h"
+#include "ui/common/qt_text.h"
 #include "ui/ivjudge/stat_row_model.h"
 #include "view/iv_judge_view.h"
 
@@ -33,28 +35,13 @@ constexpr char kSection[] = "ParaCheck";
 constexpr const char* kStatLabels[6] = {"ＨＰ", "こうげき", "ぼうぎょ", "とくこう", "とくぼう", "すばやさ"};
 constexpr int kMaxTypedStat = 999;
 
-// Sets a flag for as long as it lives, restoring what it was before.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag), m_old(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = m_old; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_old;
-};
-
 template <typename T> T* named(T* widget, const QString& name) {
     widget->setObjectName(name);
     return widget;
 }
 
 QComboBox* newCombo(QWidget* parent, const QString& name) {
-    auto* combo = named(new QComboBox(parent), name);
-    combo->setMaxVisibleItems(20);
-    return combo;
+    return newChooser(parent, name, {.visibleItems = 20});
 }
 
 QPushButton* newButton(QWidget* parent, const char* name, const QString& caption) {
@@ -67,25 +54,11 @@ QString suffixed(const char* base, int stat) {
     return QString::fromLatin1(base) + QString::number(stat);
 }
 
-// A stored position that lies outside the list selects its first row.
-int storedPosition(const SettingsFile& settings, const char* key, int count) {
-    const int position = settings.readSetting(kSection, key, 0);
-    return position >= 0 && position < count ? position : 0;
-}
-
-int chosenValue(const QComboBox* chooser, int none) {
-    return chooser->currentIndex() < 0 ? none : chooser->currentData().toInt();
-}
-
-QString utf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // The list shows each hidden-power line without the line end that the report needs.
 QStringList hiddenPowerRows(const std::vector<std::string>& lines) {
     QStringList rows;
     for (const std::string& line : lines) {
-        QString row = utf8(line);
+        QString row = toQt(line);
         while (row.endsWith(QLatin1Char('\n')) || row.endsWith(QLatin1Char('\r')))
             row.chop(1);
         rows.append(row);
@@ -123,17 +96,10 @@ IvJudgeWindow::~IvJudgeWindow() {
 QLayout* IvJudgeWindow::buildTopRow() {
     m_species = newCombo(this, QStringLiteral("combo_vant"));
     m_rule = newCombo(this, QStringLiteral("combo_rule"));
-    for (int rule = 0; rule < kBattleRuleCount; ++rule)
-        m_rule->addItem(QString::fromUtf8(ruleName(rule)), rule);
-    connect(m_species, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_updating)
-            recompute();
-    });
+    fillChooser(*m_rule, indexedChoices(kBattleRuleCount, ruleName));
+    connect(m_species, &QComboBox::currentIndexChanged, this, [this] { recompute(); });
     // A new rule only offers other species; the lists follow at the next change.
-    connect(m_rule, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_updating)
-            fillSpeciesList();
-    });
+    connect(m_rule, &QComboBox::currentIndexChanged, this, &IvJudgeWindow::fillSpeciesList);
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("バントレ"), this));
     row->addWidget(m_species);
@@ -146,7 +112,7 @@ QLayout* IvJudgeWindow::buildTopRow() {
 QGridLayout* IvJudgeWindow::buildAdviceGrid() {
     auto* grid = new QGridLayout;
     for (int stat = 0; stat < kStatCount; ++stat) {
-        grid->addWidget(new QLabel(QString::fromUtf8(kStatLabels[stat]), this), stat, 0);
+        grid->addWidget(new QLabel(toQt(kStatLabels[stat]), this), stat, 0);
         auto* advice = named(new QLabel(this), suffixed("label_advice_", stat));
         advice->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(advice, stat, 1);
@@ -159,16 +125,14 @@ QGridLayout* IvJudgeWindow::buildAdviceGrid() {
 
 QLayout* IvJudgeWindow::buildLevelRow() {
     m_level = newCombo(this, QStringLiteral("combo_level"));
+    std::vector<ListChoice> levels;
     for (int level = 1; level <= kMaxLevel; ++level)
-        m_level->addItem(QString::number(level), level);
+        levels.push_back({std::to_string(level), level});
+    fillChooser(*m_level, std::move(levels));
     m_nature = newCombo(this, QStringLiteral("combo_seikaku"));
-    for (int nature = 0; nature < kNatureCount; ++nature)
-        m_nature->addItem(QString::fromUtf8(natureRecord(nature).label), nature);
+    fillChooser(*m_nature, indexedChoices(kNatureCount, [](int nature) { return natureRecord(nature).label; }));
     for (QComboBox* combo : {m_level, m_nature})
-        connect(combo, &QComboBox::currentIndexChanged, this, [this] {
-            if (!m_updating)
-                recompute();
-        });
+        connect(combo, &QComboBox::currentIndexChanged, this, [this] { recompute(); });
     auto* up = newButton(this, "button_levelup", QStringLiteral("レベル+1"));
     auto* down = newButton(this, "button_leveldown", QStringLiteral("レベル-1"));
     connect(up, &QPushButton::clicked, this, [this] { stepLevel(+1); });
@@ -194,12 +158,8 @@ QLayout* IvJudgeWindow::buildLevelRow() {
 // change only refreshes the output.
 QComboBox* IvJudgeWindow::buildChooser(const char* name, const std::vector<ListChoice>& choices) {
     QComboBox* chooser = newCombo(this, QString::fromLatin1(name));
-    for (const ListChoice& choice : choices)
-        chooser->addItem(utf8(choice.text), choice.value);
-    connect(chooser, &QComboBox::currentIndexChanged, this, [this] {
-        if (!m_updating)
-            refresh();
-    });
+    fillChooser(*chooser, choices);
+    connect(chooser, &QComboBox::currentIndexChanged, this, &IvJudgeWindow::refresh);
     return chooser;
 }
 
@@ -215,7 +175,7 @@ QGridLayout* IvJudgeWindow::buildStatColumns() {
     for (int stat = 0; stat < kStatCount; ++stat) {
         StatColumn& column = m_columns[stat];
         const int at = stat + 1;
-        auto* label = new QLabel(QString::fromUtf8(kStatLabels[stat]), this);
+        auto* label = new QLabel(toQt(kStatLabels[stat]), this);
         label->setAlignment(Qt::AlignCenter);
         column.ev = named(new QSpinBox(this), suffixed("spin_ev_", stat));
         column.ev->setRange(0, kMaxEv);
@@ -236,12 +196,8 @@ QGridLayout* IvJudgeWindow::buildStatColumns() {
         column.evThreshold->setAlignment(Qt::AlignCenter);
         column.upper = newCombo(this, suffixed("combo_max_", stat));
         column.lower = newCombo(this, suffixed("combo_min_", stat));
-        for (int iv = 0; iv <= kMaxIv; ++iv) {
-            column.upper->addItem(utf8(upperBoundText(iv)), iv);
-            column.lower->addItem(utf8(lowerBoundText(iv)), iv);
-        }
-        column.upper->setCurrentIndex(kMaxIv);
-        column.lower->setCurrentIndex(0);
+        fillChooser(*column.upper, indexedChoices(kMaxIv + 1, upperBoundText), kMaxIv);
+        fillChooser(*column.lower, indexedChoices(kMaxIv + 1, lowerBoundText), 0);
         grid->addWidget(label, 0, at);
         grid->addWidget(column.ev, 1, at);
         grid->addWidget(column.typed, 2, at);
@@ -300,9 +256,10 @@ void IvJudgeWindow::connectStatColumn(int stat) {
     StatColumn& column = m_columns[stat];
     // A keyboard move or a press on another row changes the current row; a click on the row that
     // is already current changes nothing but is a pick all the same.
+    // A list refilled or cleared by the window has no current row, so only the user's moves pick.
     connect(column.list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this, stat](const QModelIndex& current) {
-                if (m_updating || !current.isValid())
+                if (!current.isValid())
                     return;
                 m_columns[stat].pickedOnPress = true;
                 pick(stat, current.row());
@@ -310,14 +267,8 @@ void IvJudgeWindow::connectStatColumn(int stat) {
     connect(column.list, &QListView::clicked, this,
             [this, stat](const QModelIndex& index) { pickByClick(stat, index); });
     for (QComboBox* bound : {column.upper, column.lower})
-        connect(bound, &QComboBox::currentIndexChanged, this, [this] {
-            if (!m_updating)
-                refresh();
-        });
-    connect(column.ev, &QSpinBox::valueChanged, this, [this] {
-        if (!m_updating)
-            changeEv();
-    });
+        connect(bound, &QComboBox::currentIndexChanged, this, &IvJudgeWindow::refresh);
+    connect(column.ev, &QSpinBox::valueChanged, this, &IvJudgeWindow::changeEv);
     connect(column.typed, &QLineEdit::returnPressed, this, [this, stat] { typeStat(stat); });
 }
 
@@ -330,13 +281,12 @@ bool IvJudgeWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void IvJudgeWindow::restoreSettings() {
-    FlagScope updating(m_updating);
     const SettingsFile& stored = settings();
-    m_rule->setCurrentIndex(storedPosition(stored, "rule", m_rule->count()));
-    m_level->setCurrentIndex(storedPosition(stored, "level", m_level->count()));
-    m_nature->setCurrentIndex(storedPosition(stored, "seikaku", m_nature->count()));
+    selectStored(*m_rule, stored.readSetting(kSection, "rule", 0));
+    selectStored(*m_level, stored.readSetting(kSection, "level", 0));
+    selectStored(*m_nature, stored.readSetting(kSection, "seikaku", 0));
     fillSpeciesList();
-    m_species->setCurrentIndex(storedPosition(stored, "vant", m_species->count()));
+    selectStored(*m_species, stored.readSetting(kSection, "vant", 0));
 }
 
 void IvJudgeWindow::saveSettings() {
@@ -348,11 +298,10 @@ void IvJudgeWindow::saveSettings() {
 }
 
 void IvJudgeWindow::fillSpeciesList() {
-    FlagScope updating(m_updating);
-    m_species->clear();
+    std::vector<ListChoice> choices;
     for (int index : judgeSpeciesList(std::max(0, m_rule->currentIndex())))
-        m_species->addItem(QString::fromUtf8(speciesName(index)), index);
-    m_species->setCurrentIndex(m_species->count() > 0 ? 0 : -1);
+        choices.push_back({speciesName(index), index});
+    fillChooser(*m_species, std::move(choices));
 }
 
 bool IvJudgeWindow::hasSelection() const {
@@ -388,8 +337,8 @@ StatValues IvJudgeWindow::evs() const {
 JudgeExtras IvJudgeWindow::extras() const {
     JudgeExtras result;
     result.evs = evs();
-    result.clues.characteristic = chosenValue(m_characteristic, kNoCharacteristic);
-    result.clues.hiddenPowerType = chosenValue(m_hiddenPowerType, kNoHiddenPowerType);
+    result.clues.characteristic = chosenValue(*m_characteristic, kNoCharacteristic);
+    result.clues.hiddenPowerType = chosenValue(*m_hiddenPowerType, kNoHiddenPowerType);
     return result;
 }
 
@@ -397,16 +346,13 @@ void IvJudgeWindow::recompute(bool keepUnchangedLists) {
     if (!hasSelection())
         return;
     JudgeTables tables = recomputeTables(species(), level(), nature(), evs());
-    {
-        FlagScope updating(m_updating);
-        for (int stat = 0; stat < kStatCount; ++stat) {
-            StatColumn& column = m_columns[stat];
-            if (!keepUnchangedLists || tables.rows[stat] != m_tables.rows[stat]) {
-                column.model->setRows(tables.rows[stat]);
-                column.typed->clear();
-            }
-            column.advice->setText(utf8(tables.adviceTexts[stat]));
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        StatColumn& column = m_columns[stat];
+        if (!keepUnchangedLists || tables.rows[stat] != m_tables.rows[stat]) {
+            column.model->setRows(tables.rows[stat]);
+            column.typed->clear();
         }
+        column.advice->setText(toQt(tables.adviceTexts[stat]));
     }
     m_tables = std::move(tables);
     refresh();
@@ -432,15 +378,16 @@ void IvJudgeWindow::typeStat(int stat) {
         return;
     const int row = rowShowing(column.model->rows(), value);
     if (row < 0) {
-        m_message->setText(utf8(outOfRangeText(value, column.model->rows())));
+        m_message->setText(toQt(outOfRangeText(value, column.model->rows())));
         return;
     }
-    {
-        FlagScope updating(m_updating);
-        column.list->setCurrentIndex(column.model->index(row));
-    }
-    column.list->scrollTo(column.model->index(row));
-    pick(stat, row);
+    const QModelIndex index = column.model->index(row);
+    column.list->scrollTo(index);
+    // A new current row is picked by its handler; the row that is current already is picked here.
+    if (column.list->currentIndex() == index)
+        pick(stat, row);
+    else
+        column.list->setCurrentIndex(index);
 }
 
 void IvJudgeWindow::refresh() {
@@ -449,10 +396,10 @@ void IvJudgeWindow::refresh() {
     const JudgeOutput output =
         refreshOutput(m_tables, species(), level(), nature(), ranges(), m_showHiddenPower->isChecked(), extras());
     for (int stat = 0; stat < kStatCount; ++stat) {
-        m_columns[stat].evThreshold->setText(utf8(output.evThresholdTexts[stat]));
+        m_columns[stat].evThreshold->setText(toQt(output.evThresholdTexts[stat]));
         m_columns[stat].model->setRuledOut(output.ruledOutRows[stat]);
     }
-    m_message->setText(utf8(output.notice));
+    m_message->setText(toQt(output.notice));
     m_report = output.report;
     if (output.hiddenPowerItems)
         m_hiddenPowerModel->setStringList(hiddenPowerRows(*output.hiddenPowerItems));
@@ -465,14 +412,16 @@ void IvJudgeWindow::pick(int stat, int row) {
         return;
     const IvRange before = ranges()[stat];
     const IvRange after = narrowRange(before, rows[static_cast<size_t>(row)]);
-    {
-        FlagScope updating(m_updating);
-        if (after.max != before.max)
-            column.upper->setCurrentIndex(after.max);
-        if (after.min != before.min)
-            column.lower->setCurrentIndex(after.min);
+    // A bound that moves tells its listeners, and its handler refreshes the outputs; a pick that
+    // moves neither refreshes them itself.
+    if (after.max == before.max && after.min == before.min) {
+        refresh();
+        return;
     }
-    refresh();
+    if (after.max != before.max)
+        column.upper->setCurrentIndex(after.max);
+    if (after.min != before.min)
+        column.lower->setCurrentIndex(after.min);
 }
 
 void IvJudgeWindow::pickByClick(int stat, const QModelIndex& index) {
@@ -489,29 +438,23 @@ void IvJudgeWindow::stepLevel(int delta) {
     const int next = level() + delta;
     if (m_level->currentIndex() < 0 || next < 1 || next > kMaxLevel)
         return;
-    {
-        FlagScope updating(m_updating);
-        m_level->setCurrentIndex(next - 1);
-    }
+    selectQuietly(*m_level, next - 1);
     recompute();
 }
 
 void IvJudgeWindow::reset() {
-    {
-        FlagScope updating(m_updating);
-        for (StatColumn& column : m_columns) {
-            column.upper->setCurrentIndex(kMaxIv);
-            column.lower->setCurrentIndex(0);
-            column.list->selectionModel()->clear();
-            column.typed->clear();
-        }
+    for (StatColumn& column : m_columns) {
+        selectQuietly(*column.upper, kMaxIv);
+        selectQuietly(*column.lower, 0);
+        column.list->selectionModel()->clear();
+        column.typed->clear();
     }
     refresh();
 }
 
 void IvJudgeWindow::copyReport() const {
     if (!m_report.empty())
-        QGuiApplication::clipboard()->setText(utf8(m_report));
+        QGuiApplication::clipboard()->setText(toQt(m_report));
 }
 
 } // namespace rusrina

@@ -105,8 +105,6 @@ private:
 
     JudgeTables m_tables;
     std::string m_report;
-    // Set while the window itself moves a selector or list, whose change signals then do nothing.
-    bool m_updating = false;
 };
 
 } // namespace rusrina

@@ -1,5 +1,7 @@
 #include "ui/ivjudge/stat_row_model.h"
 
+#include "ui/common/qt_text.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -34,7 +36,7 @@ QVariant StatRowModel::data(const QModelIndex& index, int role) const {
         return {};
     const StatRow& row = m_rows[static_cast<size_t>(index.row())];
     if (role == Qt::DisplayRole)
-        return QString::fromStdString(statRowText(row));
+        return toQt(statRowText(row));
     if (role == Qt::UserRole)
         return packStatRow(row);
     if (role == Qt::ForegroundRole && isRuledOut(index.row()))

@@ -1,5 +1,6 @@
 #include "ui/search/search_result_model.h"
 
+#include "ui/common/qt_text.h"
 #include "view/search_list.h"
 
 namespace rusrina {
@@ -36,7 +37,7 @@ QVariant SearchResultModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole: // the narrow name column cuts long form names short
-        return QString::fromStdString(resultCellText(species, index.column()));
+        return toQt(resultCellText(species, index.column()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(columnAlignment(index.column()));
     case Qt::UserRole:
@@ -50,7 +51,7 @@ QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= kResultColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromUtf8(kResultColumns[section].heading);
+        return toQt(kResultColumns[section].heading);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(columnAlignment(section));
     return {};

@@ -1,7 +1,10 @@
 #include "ui/search/search_window.h"
 
 #include "settings/settings_file.h"
+#include "ui/common/chooser.h"
 #include "ui/common/product_title.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/table_view.h"
 #include "ui/detail/detail_window.h"
 #include "ui/search/search_result_model.h"
 
@@ -17,7 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -43,39 +45,13 @@ std::string numberedKey(const char* stem, int index) {
     return stem + std::to_string(index + 1);
 }
 
-QString qs(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-QComboBox* newChooser(QWidget* parent, const std::string& name) {
-    auto* chooser = new QComboBox(parent);
-    chooser->setObjectName(QString::fromStdString(name));
-    chooser->setMaxVisibleItems(20);
-    return chooser;
-}
-
-// Fills the chooser at once through a model of its own, so a long list (every move) costs one
-// reset instead of one insertion per entry. Selects the first entry without notifying anyone.
-void fillChooser(QComboBox* chooser, const std::vector<ListChoice>& entries) {
-    auto* model = new QStandardItemModel(static_cast<int>(entries.size()), 1, chooser);
-    for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-        auto* item = new QStandardItem(QString::fromStdString(entries[i].text));
-        item->setData(entries[i].value, Qt::UserRole);
-        model->setItem(i, item);
-    }
-    const QSignalBlocker blocker(chooser);
-    chooser->setModel(model); // the chooser deletes the model it had made for itself
-    chooser->setCurrentIndex(0);
-}
-
-int chooserValue(const QComboBox* chooser, int fallback) {
-    const QVariant value = chooser->currentData(Qt::UserRole);
-    return value.isValid() ? value.toInt() : fallback;
+QComboBox* criterionChooser(QWidget* parent, const std::string& name, int minimumChars = 0) {
+    return newChooser(parent, toQt(name), {.visibleItems = 20, .minimumChars = minimumChars});
 }
 
 QPushButton* newClearButton(QWidget* parent, const char* name) {
     auto* button = new QPushButton(QStringLiteral("条件クリア"), parent);
-    button->setObjectName(qs(name));
+    button->setObjectName(toQt(name));
     button->setAutoDefault(false);
     return button;
 }
@@ -116,7 +92,6 @@ SearchWindow::SearchWindow(SettingsFile& settings, QWidget* parent)
 
     restoreSettings();
     connectCriteria();
-    m_searching = true;
     search();
 }
 
@@ -135,11 +110,11 @@ QGroupBox* SearchWindow::buildStatGroup() {
     const auto atMost = statAtMostEntries();
     const auto atLeast = statAtLeastEntries();
     for (int i = 0; i < 6; ++i) {
-        grid->addWidget(new QLabel(qs(kStatLabels[i]), group), 0, i, Qt::AlignCenter);
-        m_atMost[i] = newChooser(group, numberedKey("combo_u", i));
-        m_atLeast[i] = newChooser(group, numberedKey("combo_l", i));
-        fillChooser(m_atMost[i], atMost);
-        fillChooser(m_atLeast[i], atLeast);
+        grid->addWidget(new QLabel(toQt(kStatLabels[i]), group), 0, i, Qt::AlignCenter);
+        m_atMost[i] = criterionChooser(group, numberedKey("combo_u", i));
+        m_atLeast[i] = criterionChooser(group, numberedKey("combo_l", i));
+        fillChooser(*m_atMost[i], atMost);
+        fillChooser(*m_atLeast[i], atLeast);
         grid->addWidget(m_atMost[i], 1, i);
         grid->addWidget(m_atLeast[i], 2, i);
     }
@@ -152,19 +127,19 @@ QGroupBox* SearchWindow::buildStatGroup() {
 QGroupBox* SearchWindow::buildTypeGroup() {
     auto* group = new QGroupBox(QStringLiteral("タイプ・とくせい・たまごグループによる絞込み"), this);
     auto* grid = new QGridLayout(group);
-    m_type1 = newChooser(group, "combo_t1");
-    m_type2 = newChooser(group, "combo_t2");
-    m_ability = newChooser(group, "combo_t3");
-    m_eggGroup = newChooser(group, "combo_t4");
+    m_type1 = criterionChooser(group, "combo_t1");
+    m_type2 = criterionChooser(group, "combo_t2");
+    m_ability = criterionChooser(group, "combo_t3");
+    m_eggGroup = criterionChooser(group, "combo_t4");
     const auto types = typeChooserEntries();
-    fillChooser(m_type1, types);
-    fillChooser(m_type2, types);
-    fillChooser(m_ability, abilityChooserEntries());
-    fillChooser(m_eggGroup, eggGroupChooserEntries());
+    fillChooser(*m_type1, types);
+    fillChooser(*m_type2, types);
+    fillChooser(*m_ability, abilityChooserEntries());
+    fillChooser(*m_eggGroup, eggGroupChooserEntries());
     const std::pair<const char*, QComboBox*> rows[] = {
         {"タイプ１", m_type1}, {"タイプ２", m_type2}, {"とくせい", m_ability}, {"たまごグループ", m_eggGroup}};
     for (int i = 0; i < 4; ++i) {
-        grid->addWidget(new QLabel(qs(rows[i].first), group), i / 2, (i % 2) * 2);
+        grid->addWidget(new QLabel(toQt(rows[i].first), group), i / 2, (i % 2) * 2);
         grid->addWidget(rows[i].second, i / 2, (i % 2) * 2 + 1);
     }
     auto* clear = newClearButton(group, "button_clear_types");
@@ -188,14 +163,14 @@ QGroupBox* SearchWindow::buildMoveGroup() {
     options->addWidget(m_allOf);
     options->addSpacing(12);
     for (int i = 0; i < 4; ++i) {
-        m_methods[i] = new QCheckBox(qs(kMethodCaptions[i]), group);
-        m_methods[i]->setObjectName(qs(kMethodKeys[i]));
+        m_methods[i] = new QCheckBox(toQt(kMethodCaptions[i]), group);
+        m_methods[i]->setObjectName(toQt(kMethodKeys[i]));
         options->addWidget(m_methods[i]);
     }
     options->addSpacing(12);
     for (int i = 0; i < 4; ++i) {
-        m_editions[i] = new QCheckBox(qs(kEditionCaptions[i]), group);
-        m_editions[i]->setObjectName(qs(kEditionKeys[i]));
+        m_editions[i] = new QCheckBox(toQt(kEditionCaptions[i]), group);
+        m_editions[i]->setObjectName(toQt(kEditionKeys[i]));
         options->addWidget(m_editions[i]);
     }
     options->addStretch();
@@ -216,24 +191,22 @@ QWidget* SearchWindow::buildMoveRows() {
     grid->addWidget(new QLabel(QStringLiteral("タイプ"), rows), 0, 1, Qt::AlignCenter);
     grid->addWidget(new QLabel(QStringLiteral("わざ名称"), rows), 0, 2, Qt::AlignCenter);
     for (int f = 0; f < kMoveFieldCount; ++f)
-        grid->addWidget(new QLabel(qs(kMoveFieldHeadings[f]), rows), 0, 3 + f, Qt::AlignCenter);
+        grid->addWidget(new QLabel(toQt(kMoveFieldHeadings[f]), rows), 0, 3 + f, Qt::AlignCenter);
     const auto types = typeChooserEntries();
     for (int k = 0; k < kMoveRows; ++k) {
         MoveRow& row = m_moveRows[k];
-        grid->addWidget(new QLabel(qs(kMoveRowLabels[k]), rows), k + 1, 0);
-        row.type = newChooser(rows, numberedKey("combo_wt", k));
-        fillChooser(row.type, types);
-        row.move = newChooser(rows, numberedKey("combo_wn", k));
-        row.move->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        row.move->setMinimumContentsLength(16); // about eight full-width characters
+        grid->addWidget(new QLabel(toQt(kMoveRowLabels[k]), rows), k + 1, 0);
+        row.type = criterionChooser(rows, numberedKey("combo_wt", k));
+        fillChooser(*row.type, types);
+        row.move = criterionChooser(rows, numberedKey("combo_wn", k), 16); // about eight full-width characters
         grid->addWidget(row.type, k + 1, 1);
         grid->addWidget(row.move, k + 1, 2);
         for (int f = 0; f < kMoveFieldCount; ++f) {
             auto* field = new QLineEdit(rows);
-            field->setObjectName(QString::fromStdString(numberedKey("field_w", k) + "_" + std::to_string(f + 1)));
+            field->setObjectName(toQt(numberedKey("field_w", k) + "_" + std::to_string(f + 1)));
             field->setReadOnly(true);
             field->setFocusPolicy(Qt::NoFocus);
-            const int textWidth = field->fontMetrics().horizontalAdvance(qs(kMoveFieldWidest[f]));
+            const int textWidth = field->fontMetrics().horizontalAdvance(toQt(kMoveFieldWidest[f]));
             field->setFixedWidth(textWidth + 16);
             row.fields[f] = field;
             grid->addWidget(field, k + 1, 3 + f);
@@ -244,8 +217,8 @@ QWidget* SearchWindow::buildMoveRows() {
 
 QGroupBox* SearchWindow::buildRuleGroup() {
     auto* group = new QGroupBox(QStringLiteral("対戦ルール"), this);
-    m_rule = newChooser(group, "combo_r1");
-    fillChooser(m_rule, ruleChooserEntries());
+    m_rule = criterionChooser(group, "combo_r1");
+    fillChooser(*m_rule, ruleChooserEntries());
     auto* layout = new QHBoxLayout(group);
     layout->addWidget(new QLabel(QStringLiteral("成長段階"), group));
     layout->addWidget(m_rule, 1);
@@ -254,21 +227,10 @@ QGroupBox* SearchWindow::buildRuleGroup() {
 
 QTableView* SearchWindow::buildResultView() {
     m_model = new SearchResultModel(this);
-    m_resultView = new QTableView(this);
-    m_resultView->setObjectName(QStringLiteral("list_result"));
-    m_resultView->setModel(m_model);
-    m_resultView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_resultView->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_resultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_resultView = newRowTable(this, QStringLiteral("list_result"), m_model);
     m_resultView->setSortingEnabled(false); // header clicks follow the list's own three-click rule
-    m_resultView->setShowGrid(false);
-    m_resultView->setWordWrap(false);
-    m_resultView->verticalHeader()->hide();
-    m_resultView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_resultView->verticalHeader()->setDefaultSectionSize(m_resultView->fontMetrics().height() + 4);
     QHeaderView* header = m_resultView->horizontalHeader();
     header->setSectionsClickable(true);
-    header->setHighlightSections(false);
     header->setStretchLastSection(false);
     int totalWidth = 0;
     for (int c = 0; c < kResultColumnCount; ++c) {
@@ -311,8 +273,7 @@ void SearchWindow::connectCriteria() {
 void SearchWindow::restoreSettings() {
     const SettingsFile& s = settings();
     const auto restore = [&s](QComboBox* chooser, const std::string& key) {
-        const QSignalBlocker blocker(chooser);
-        chooser->setCurrentIndex(validChooserPosition(s.readSetting(kSection, key, 0), chooser->count()));
+        selectStored(*chooser, s.readSetting(kSection, key, 0));
     };
     // A file with neither or both mode buttons set (edited by hand) searches with OR, the default.
     const bool allOf = s.readSetting(kSection, "radio_w2", 0) != 0 && s.readSetting(kSection, "radio_w1", 1) == 0;
@@ -363,13 +324,13 @@ void SearchWindow::saveSettings() const {
 }
 
 void SearchWindow::fillMoveChooser(int row) {
-    fillChooser(m_moveRows[row].move, moveChooserEntries(chooserValue(m_moveRows[row].type, 0)));
+    fillChooser(*m_moveRows[row].move, moveChooserEntries(chosenValue(*m_moveRows[row].type, 0)));
 }
 
 void SearchWindow::updateMoveFields(int row) {
-    const auto texts = moveFieldTexts(chooserValue(m_moveRows[row].move, NO_MOVE));
+    const auto texts = moveFieldTexts(chosenValue(*m_moveRows[row].move, NO_MOVE));
     for (int f = 0; f < kMoveFieldCount; ++f)
-        m_moveRows[row].fields[f]->setText(QString::fromStdString(texts[f]));
+        m_moveRows[row].fields[f]->setText(toQt(texts[f]));
 }
 
 void SearchWindow::moveTypeChanged(int row) {
@@ -378,51 +339,43 @@ void SearchWindow::moveTypeChanged(int row) {
     search();
 }
 
+// Each clear sets its controls quietly and then searches once.
 void SearchWindow::clearStats() {
-    m_searching = false;
     for (int i = 0; i < 6; ++i) {
-        m_atMost[i]->setCurrentIndex(0);
-        m_atLeast[i]->setCurrentIndex(0);
+        selectQuietly(*m_atMost[i], 0);
+        selectQuietly(*m_atLeast[i], 0);
     }
-    m_searching = true;
     search();
 }
 
 void SearchWindow::clearTypes() {
-    m_searching = false;
     for (QComboBox* chooser : {m_type1, m_type2, m_ability, m_eggGroup})
-        chooser->setCurrentIndex(0);
-    m_searching = true;
+        selectQuietly(*chooser, 0);
     search();
 }
 
 void SearchWindow::clearMoves() {
-    m_searching = false;
     for (int k = 0; k < kMoveRows; ++k) {
-        {
-            const QSignalBlocker blocker(m_moveRows[k].type);
-            m_moveRows[k].type->setCurrentIndex(0);
-        }
+        selectQuietly(*m_moveRows[k].type, 0);
         fillMoveChooser(k);
         updateMoveFields(k);
     }
-    m_searching = true;
     search();
 }
 
 SearchChoices SearchWindow::currentChoices() const {
     SearchChoices c;
     for (int i = 0; i < 6; ++i) {
-        c.atMost[i] = chooserValue(m_atMost[i], kAnyStatMax);
-        c.atLeast[i] = chooserValue(m_atLeast[i], 0);
+        c.atMost[i] = chosenValue(*m_atMost[i], kAnyStatMax);
+        c.atLeast[i] = chosenValue(*m_atLeast[i], 0);
     }
-    c.type1Value = chooserValue(m_type1, 0);
-    c.type2Value = chooserValue(m_type2, 0);
+    c.type1Value = chosenValue(*m_type1, 0);
+    c.type2Value = chosenValue(*m_type2, 0);
     c.abilityIndex = m_ability->currentIndex() < 0 ? 0 : m_ability->currentIndex();
-    c.eggGroupValue = chooserValue(m_eggGroup, 0);
+    c.eggGroupValue = chosenValue(*m_eggGroup, 0);
     c.rule = m_rule->currentIndex() < 0 ? 0 : m_rule->currentIndex();
     for (int k = 0; k < kMoveRows; ++k)
-        c.moves[k] = chooserValue(m_moveRows[k].move, NO_MOVE);
+        c.moves[k] = chosenValue(*m_moveRows[k].move, NO_MOVE);
     c.anyOf = m_anyOf->isChecked();
     c.byLevel = m_methods[0]->isChecked();
     c.byEgg = m_methods[1]->isChecked();
@@ -436,8 +389,6 @@ SearchChoices SearchWindow::currentChoices() const {
 }
 
 void SearchWindow::search() {
-    if (!m_searching)
-        return;
     m_model->setRows(runSearch(criteriaFromChoices(currentChoices())));
 }
 

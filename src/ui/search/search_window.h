@@ -4,6 +4,7 @@
 // once. It owns the species detail window, which a click on a result row brings forward.
 
 #include "ui/common/tool_window.h"
+#include "view/column_sort.h"
 #include "view/search_list.h"
 
 #include <array>
@@ -84,8 +85,7 @@ private:
     std::array<MoveRow, kMoveRows> m_moveRows{};
     SearchResultModel* m_model = nullptr;
     QTableView* m_resultView = nullptr;
-    ResultSortState m_sortState;
-    bool m_searching = false; // off while the controls are being set up or cleared
+    ColumnSortState m_sortState;
 };
 
 } // namespace rusrina
