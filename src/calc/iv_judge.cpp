@@ -55,14 +55,6 @@ std::vector<StatRow> buildStatRows(int stat, int base, int level, int multiplier
     return rows;
 }
 
-int packStatRow(const StatRow& row) {
-    return row.value * 65536 + row.lo * 256 + row.hi;
-}
-
-StatRow unpackStatRow(int packed) {
-    return {packed / 65536, (packed / 256) % 256, packed % 256};
-}
-
 std::string statRowText(const StatRow& row) {
     if (row.lo == row.hi)
         return format("%d：%d", row.value, row.lo);

@@ -44,9 +44,6 @@ struct StatRow {
 // run of IVs that show the same value at the EV. The multiplier is ignored for HP.
 std::vector<StatRow> buildStatRows(int stat, int base, int level, int multiplier, int ev = 0);
 
-// A list row's item value: value * 65536 + lo * 256 + hi.
-int packStatRow(const StatRow& row);
-StatRow unpackStatRow(int packed);
 // "%d：%d～%d", or "%d：%d" for a single IV.
 std::string statRowText(const StatRow& row);
 

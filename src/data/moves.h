@@ -8,7 +8,6 @@
 namespace rusrina {
 
 inline constexpr int kMoveCount = 559;
-inline constexpr int kClassicMoveCount = 553; // rows a stored box file has always known
 inline constexpr int NO_MOVE = 65535;
 
 enum MoveCategory { kPhysical = 0, kSpecial = 1, kStatus = 2 };

@@ -48,10 +48,6 @@ const char* eggGroupName(int group) {
     return eggGroupRecord(group).name;
 }
 
-std::span<const EvolutionRecord> evolutionTable() {
-    return generated::kEvolutionTable;
-}
-
 int preEvolution(int species) {
     // Every learnability test walks the evolution line, once per move when the box window fills
     // its move list, so the link ending at each species is found once and kept.

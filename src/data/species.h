@@ -3,7 +3,6 @@
 // alternate forms following their default form.
 
 #include <cstdint>
-#include <span>
 #include <vector>
 
 namespace rusrina {
@@ -53,7 +52,6 @@ const char* speciesName(int species); // UTF-8
 const BreedingRecord& breedingRecord(int species);
 const EggGroupRecord& eggGroupRecord(int group);
 const char* eggGroupName(int group);
-std::span<const EvolutionRecord> evolutionTable();
 
 // The species index the given species evolves from, or kNoSpecies.
 int preEvolution(int species);

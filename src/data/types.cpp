@@ -61,10 +61,6 @@ const char* typeName(int type) {
     return validType(type) ? kTypes[type].name : "";
 }
 
-const char* typeAbbreviation(int type) {
-    return validType(type) ? kTypes[type].abbreviation : "";
-}
-
 int typeChart(int attacking, int defending) {
     // A type from outside the table behaves like the placeholder: no effect either way.
     return validType(attacking) && validType(defending) ? kTypeChart[attacking][defending] : 0;

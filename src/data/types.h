@@ -8,8 +8,7 @@ namespace rusrina {
 inline constexpr int kTypeCount = 18;
 inline constexpr int kPlaceholderType = 9; // "－－－": no species or move has it
 
-const char* typeName(int type);         // UTF-8
-const char* typeAbbreviation(int type); // one full-width character
+const char* typeName(int type); // UTF-8
 // Chart code for an attacking type against one defending type: 0, 1 (half), 2 (normal), 4 (double).
 int typeChart(int attacking, int defending);
 

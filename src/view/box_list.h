@@ -1,11 +1,8 @@
 #pragma once
 // The box list's operations as the box and damage window offers them: which rows they rewrite and
-// which row is selected afterwards. Also the import dialog's file filter in the form Qt takes.
+// which row is selected afterwards.
 
 #include "box/box.h"
-
-#include <string>
-#include <string_view>
 
 namespace rusrina {
 
@@ -24,16 +21,13 @@ struct ListOperationResult {
 // the last row was deleted, nothing is selected.
 ListOperationResult applyListOperation(Box& box, ListOperation operation, int selectedRow);
 
-// The import dialog's filter as shown ("Name (*.ext)|*.ext|…||") in Qt's form
-// ("Name (*.ext);;…"). The patterns between the bars are the ones used, and "*.*" becomes "*" so
-// that file names without a dot are listed as well.
-std::string qtFileFilter(std::string_view barSeparated);
-
 // The question asked before the program ends while the box holds changes not yet saved.
 inline constexpr const char* kUnsavedChangesTitle = "バントレボックス";
 inline constexpr const char* kUnsavedChangesText = "ボックスに保存していない変更があります。保存しますか？";
 
-// The suffix the import dialog appends to a name typed without one.
+// The file types of the box-file dialogs (import, 名前を付けて保存); "*" lists names without a dot.
+inline constexpr const char* kBoxFileFilter = "VantreBoxData (*.vbd);;All Files (*)";
+// The suffix those dialogs append to a name typed without one.
 inline constexpr const char* kImportDefaultSuffix = "vbd";
 
 } // namespace rusrina

@@ -1,9 +1,8 @@
 // The box list's operations: the order they leave, the rows they rewrite and the row selected
-// afterwards; and the import filter in Qt's form.
+// afterwards.
 
 #include "view/box_list.h"
 
-#include "box/box_file.h"
 #include "box_test_support.h"
 
 #include <gtest/gtest.h>
@@ -76,23 +75,6 @@ TEST(BoxListTest, DeletingTheOnlyEntryEmptiesTheBoxAndSelectsNothing) {
     EXPECT_EQ(box.count(), 0);
     EXPECT_EQ(result.selectRow, -1);
     EXPECT_FALSE(box.entry(0).inUse());
-}
-
-TEST(BoxListTest, FileFilterInQtForm) {
-    const struct {
-        const char* shown;
-        const char* qt;
-    } cases[] = {
-        {kImportFilter, "VantreBoxData (*.vbd);;All Files (*)"},
-        {"Text (*.txt)|*.txt;*.log||", "Text (*.txt *.log)"},
-        {"Plain|*.dat", "Plain (*.dat)"},
-        {"", ""},
-        {"Dangling name only", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.shown);
-        EXPECT_EQ(qtFileFilter(c.shown), c.qt);
-    }
 }
 
 } // namespace

@@ -429,8 +429,8 @@ bool BoxWindow::save(SaveCheck check) {
 }
 
 bool BoxWindow::saveAs() {
-    const QString fileName = dialogs().saveFileName(this, kSaveAsCaption, toQt(qtFileFilter(kImportFilter)),
-                                                    QString::fromLatin1(kImportDefaultSuffix));
+    const QString fileName =
+        dialogs().saveFileName(this, kSaveAsCaption, toQt(kBoxFileFilter), QString::fromLatin1(kImportDefaultSuffix));
     if (fileName.isEmpty())
         return false;
     const SaveResult result = m_boxFile->saveAs(*m_box, QFile::encodeName(fileName).toStdString());
@@ -486,9 +486,8 @@ void BoxWindow::restoreRecovery() {
 }
 
 void BoxWindow::importFile() {
-    const QString fileName =
-        dialogs().openFileName(this, QStringLiteral("インポート"), toQt(qtFileFilter(kImportFilter)),
-                               QString::fromLatin1(kImportDefaultSuffix));
+    const QString fileName = dialogs().openFileName(this, QStringLiteral("インポート"), toQt(kBoxFileFilter),
+                                                    QString::fromLatin1(kImportDefaultSuffix));
     if (fileName.isEmpty())
         return;
     const ImportResult result = importBoxFile(*m_box, QFile::encodeName(fileName).toStdString());

@@ -38,7 +38,6 @@ public:
 
     bool placedFlag() const { return m_placedFlag; }
     bool hiddenByMinimise() const { return m_hiddenByMinimise; }
-    const QString& settingsSection() const { return m_section; }
 
     void setVisible(bool visible) override;
 

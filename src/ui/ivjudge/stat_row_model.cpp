@@ -37,8 +37,6 @@ QVariant StatRowModel::data(const QModelIndex& index, int role) const {
     const StatRow& row = m_rows[static_cast<size_t>(index.row())];
     if (role == Qt::DisplayRole)
         return toQt(statRowText(row));
-    if (role == Qt::UserRole)
-        return packStatRow(row);
     if (role == Qt::ForegroundRole && isRuledOut(index.row()))
         return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
     return {};

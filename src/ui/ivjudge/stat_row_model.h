@@ -24,9 +24,8 @@ public:
     bool isRuledOut(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    // DisplayRole: "value：lo～hi"; UserRole: the packed row (value * 65536 + lo * 256 + hi);
-    // ForegroundRole: the disabled text colour for a row ruled out. A ruled-out row can still be
-    // picked: it is what the creature shows that decides.
+    // DisplayRole: "value：lo～hi"; ForegroundRole: the disabled text colour for a row ruled out.
+    // A ruled-out row can still be picked: it is what the creature shows that decides.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
