@@ -62,6 +62,10 @@ StoreResult Box::replace(int slot, const BoxEntry& entry) {
     return {StoreStatus::Stored, slot};
 }
 
+StoreResult Box::store(int slot, const BoxEntry& entry) {
+    return inUse(slot) ? replace(slot, entry) : add(entry);
+}
+
 bool Box::deleteEntry(int slot) {
     if (!inUse(slot))
         return false;

@@ -54,6 +54,9 @@ public:
     StoreResult add(const BoxEntry& entry);
     // Overwrites an in-use entry in place.
     StoreResult replace(int slot, const BoxEntry& entry);
+    // What registering the edit form does: overwrites the entry in `slot` when that slot is in
+    // use, else adds the entry (-1 for a new one).
+    StoreResult store(int slot, const BoxEntry& entry);
 
     // Each returns false and changes nothing when the request cannot apply (a slot not in use,
     // the first entry moved up, the last moved down).

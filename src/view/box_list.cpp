@@ -36,4 +36,14 @@ ListOperationResult applyListOperation(Box& box, ListOperation operation, int se
     return unchanged(selectedRow);
 }
 
+ListOperationResult applyListOperation(Box& box, ListOperation operation, BoxListState& state) {
+    const ListOperationResult result = applyListOperation(box, operation, state.selected);
+    state = {result.selectRow, -1, -1, state.editingExisting && !result.changed};
+    return result;
+}
+
+BoxListState stateAfterRegistration(const BoxListState& state, int slot) {
+    return {slot, state.attacker, state.defender, state.editingExisting};
+}
+
 } // namespace rusrina

@@ -21,6 +21,27 @@ struct ListOperationResult {
 // the last row was deleted, nothing is selected.
 ListOperationResult applyListOperation(Box& box, ListOperation operation, int selectedRow);
 
+// What the window shows beside the list, by slot: the selected row and the attacker and defender
+// (-1: none), and whether the edit form is open on an existing entry.
+struct BoxListState {
+    int selected = -1;
+    int attacker = -1;
+    int defender = -1;
+    bool editingExisting = false;
+    bool operator==(const BoxListState&) const = default;
+};
+
+// Applies the operation to the selected entry and updates the state: the operation's row is
+// selected; attacker and defender are cleared, since their slots may have moved (a refused request
+// starts the calculation afresh as well); and once the box changed, an edit form open on an
+// existing entry closes: it refers to its entry by slot, and registering it would overwrite
+// another creature.
+ListOperationResult applyListOperation(Box& box, ListOperation operation, BoxListState& state);
+
+// The state after the edit form wrote `slot`: that row is selected, and the sides stay on their
+// slots, to be shown again in case the entry written is one of them.
+BoxListState stateAfterRegistration(const BoxListState& state, int slot);
+
 // The question asked before the program ends while the box holds changes not yet saved.
 inline constexpr const char* kUnsavedChangesTitle = "バントレボックス";
 inline constexpr const char* kUnsavedChangesText = "ボックスに保存していない変更があります。保存しますか？";

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <numeric>
 
 namespace rusrina {
@@ -30,6 +31,26 @@ std::string numberText(int value) {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
+}
+
+bool carries(const std::vector<ListChoice>& choices, int value) {
+    return std::any_of(choices.begin(), choices.end(), [value](const ListChoice& c) { return c.value == value; });
+}
+
+// Appends the stored value, marked, when no row carries it yet.
+void addStoredChoice(std::vector<ListChoice>& choices, int value, const char* name) {
+    if (!carries(choices, value))
+        choices.push_back({std::string(kStoredValueMark) + name, value});
+}
+
+// Whether the inputs the stats follow from are still the stored entry's.
+bool sameStatInputs(const EntryForm& form, const BoxEntry& stored) {
+    const auto same = [](const std::array<int, 6>& shown, const int32_t(&kept)[6]) {
+        return std::equal(shown.begin(), shown.end(), std::begin(kept));
+    };
+    return form.species == stored.species && form.level == stored.level && form.nature == stored.nature &&
+           form.statsDirect == (stored.statsDirect != 0) && same(form.iv, stored.iv) && same(form.ev, stored.ev) &&
+           same(form.stat, stored.stat);
 }
 
 } // namespace
@@ -67,11 +88,17 @@ int levelForRule(int rule, int level) {
     }
 }
 
-std::vector<ListChoice> abilityChoices(int species) {
+int ruleForSpecies(int rule, int species) {
+    return isEligible(rule, species) ? rule : kRuleUnrestricted;
+}
+
+std::vector<ListChoice> abilityChoices(int species, int storedAbility) {
     const SpeciesAbilities& abilities = speciesAbilities(species);
     std::vector<ListChoice> choices{{abilityName(abilities.ability1), abilities.ability1}};
     if (abilities.ability2 != 0)
         choices.push_back({abilityName(abilities.ability2), abilities.ability2});
+    if (storedAbility >= 0 && storedAbility < kAbilityCount)
+        addStoredChoice(choices, storedAbility, abilityName(storedAbility));
     return choices;
 }
 
@@ -103,6 +130,12 @@ std::vector<ListChoice> moveChoices(int species, int typeFilter) {
     return choices;
 }
 
+std::vector<ListChoice> withStoredMove(std::vector<ListChoice> moves, int typeFilter, int storedMove) {
+    if (isValidMove(storedMove) && passesTypeFilter(storedMove, typeFilter))
+        addStoredChoice(moves, storedMove, moveRecord(storedMove).name);
+    return moves;
+}
+
 std::array<std::string, 5> moveInfoTexts(int move) {
     if (!isValidMove(move))
         return {" - ", " - ", " - ", " - ", " - "};
@@ -114,16 +147,6 @@ std::array<std::string, 5> moveInfoTexts(int move) {
 int findChoiceText(const std::vector<ListChoice>& choices, std::string_view text) {
     auto found = std::find_if(choices.begin(), choices.end(), [&](const ListChoice& c) { return c.text == text; });
     return found == choices.end() ? -1 : static_cast<int>(found - choices.begin());
-}
-
-int moveChoiceRow(const std::vector<ListChoice>& moves, int move) {
-    if (!isValidMove(move))
-        return 0;
-    const std::string name = moveRecord(move).name;
-    int row = findChoiceText(moves, name);
-    if (row < 0)
-        row = findChoiceText(moves, kTutorPrefix + name);
-    return std::max(row, 0);
 }
 
 const std::array<NaturePreset, kNaturePresetCount>& naturePresets() {
@@ -196,6 +219,11 @@ MessageText refusalMessage(Refusal refusal) {
 }
 
 std::array<int, 6> statsToStore(const EntryForm& form) {
+    if (form.stored && sameStatInputs(form, *form.stored)) {
+        std::array<int, 6> stats;
+        std::copy(std::begin(form.stored->stat), std::end(form.stored->stat), stats.begin());
+        return stats;
+    }
     if (!form.statsDirect)
         return computeEntryStats(form.species, form.iv, form.ev, form.level, form.nature);
     std::array<int, 6> stats = form.stat;
@@ -213,7 +241,10 @@ std::string confirmationText(const std::array<int, 6>& s) {
 
 BoxEntry entryFromForm(const EntryForm& form) {
     BoxEntry entry{};
-    setEntryName(entry, form.name);
+    if (keepsStoredName(form.name, form.stored))
+        std::memcpy(entry.name, form.stored->name, kBoxNameBytes);
+    else
+        setEntryName(entry, form.name);
     entry.species = form.species;
     entry.level = form.level;
     entry.nature = form.nature;
@@ -229,6 +260,31 @@ BoxEntry entryFromForm(const EntryForm& form) {
     for (int i = 0; i < 4; ++i)
         entry.move[i] = form.move[i];
     return entry;
+}
+
+EntryForm formFromEntry(const BoxEntry& entry) {
+    EntryForm form;
+    form.stored = entry;
+    form.name = entryNameUtf8(entry);
+    form.species = entry.species;
+    form.level = entry.level;
+    form.nature = entry.nature;
+    form.ability = entry.ability;
+    form.item = entry.item;
+    form.statsDirect = entry.statsDirect != 0;
+    std::copy(std::begin(entry.iv), std::end(entry.iv), form.iv.begin());
+    std::copy(std::begin(entry.ev), std::end(entry.ev), form.ev.begin());
+    std::copy(std::begin(entry.stat), std::end(entry.stat), form.stat.begin());
+    std::copy(std::begin(entry.move), std::end(entry.move), form.move.begin());
+    return form;
+}
+
+bool keepsStoredName(std::string_view name, const std::optional<BoxEntry>& stored) {
+    return stored && name == entryNameUtf8(*stored);
+}
+
+bool marksStoredName(std::string_view name, const std::optional<BoxEntry>& stored) {
+    return keepsStoredName(name, stored) && text::toCp932(name) != entryName(*stored);
 }
 
 } // namespace rusrina

@@ -1,13 +1,14 @@
 #pragma once
 // What the box entry edit form offers and checks, apart from the widgets: the contents of its
-// choosers, the nature-and-EV presets, the field checks, the registration checks and the box entry
-// built from the fields.
+// choosers, the nature-and-EV presets, the field checks, the registration checks, and the way
+// between a box entry and the form's fields in both directions.
 
 #include "box/box_entry.h"
 #include "data/moves.h"
 #include "view/list_choice.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,10 @@ inline constexpr const char* kTutorSeparatorText = "― Op 教え技 ―";
 inline constexpr const char* kTutorPrefix = "―";
 // Species from this index on never had the Op tutor, so their move lists carry no tutor rows.
 inline constexpr int kOpTutorSpeciesLimit = 389;
+
+// Marks a chooser row, or the name field, that holds a stored entry's value as it was stored: an
+// ability or move outside the form's lists, or a name the field cannot show exactly.
+inline constexpr const char* kStoredValueMark = "（登録値）";
 
 inline constexpr int kLevelCount = 100;
 inline constexpr int kGildaLevel = 50;
@@ -37,9 +42,13 @@ std::vector<ListChoice> speciesChoices(int rule);
 // The level a change to `rule` leaves: the arenas with a fixed level set it, other rules keep
 // `level`.
 int levelForRule(int rule, int level);
+// The rule the form shows for a stored species: `rule` when it admits the species, else
+// kRuleUnrestricted, which admits every species.
+int ruleForSpecies(int rule, int species);
 
-// The species' first ability and, when it has one, its second.
-std::vector<ListChoice> abilityChoices(int species);
+// The species' first ability and, when it has one, its second. A stored ability (-1 for none)
+// that is neither follows them, marked kStoredValueMark.
+std::vector<ListChoice> abilityChoices(int species, int storedAbility = -1);
 
 // The nature chooser's text: the nature's label without its bracketed note.
 std::string natureChoiceText(int nature);
@@ -51,6 +60,9 @@ std::vector<ListChoice> itemChoices();
 // table order; for species before kOpTutorSpeciesLimit the tutor separator (NO_MOVE) and the Op
 // tutor moves of the filter's type, each as "―" + name, whether learnable or not.
 std::vector<ListChoice> moveChoices(int species, int typeFilter);
+// A slot's move list for `typeFilter`, and the stored move of the slot (NO_MOVE for none) last,
+// marked kStoredValueMark, when it is of the filter's type and no row offers it.
+std::vector<ListChoice> withStoredMove(std::vector<ListChoice> moves, int typeFilter, int storedMove);
 
 // The five info cells of a move slot: power, accuracy, PP, category and target; " - " each for
 // NO_MOVE.
@@ -58,9 +70,6 @@ std::array<std::string, 5> moveInfoTexts(int move);
 
 // The position in `choices` of the row whose text is exactly `text`, or -1.
 int findChoiceText(const std::vector<ListChoice>& choices, std::string_view text);
-// The row to select for a stored move: the row named exactly as the move, else its tutor row,
-// else 0 (" 無指定").
-int moveChoiceRow(const std::vector<ListChoice>& moves, int move);
 
 // --- Presets --------------------------------------------------------------------------------
 
@@ -107,6 +116,10 @@ std::string fitEntryNameText(std::string_view utf8);
 
 // The form's values once every field has passed its check.
 struct EntryForm {
+    // The entry the form was filled from, if any. What the user leaves as that entry showed it is
+    // written back as stored: name bytes the field cannot show exactly, and stats that do not
+    // follow from the IVs and EVs (an ability or move outside the lists is a row of its own).
+    std::optional<BoxEntry> stored;
     std::string name; // UTF-8
     int species = 0;
     int level = 1;
@@ -132,14 +145,28 @@ struct MessageText {
 MessageText refusalMessage(Refusal refusal);
 
 // The stats registration stores: computed from the IVs and EVs, or as typed; ヌケニン's HP is 1
-// either way.
+// either way. While species, level, nature, mode, IVs, EVs and stats are still the stored entry's,
+// its stats as stored.
 std::array<int, 6> statsToStore(const EntryForm& form);
 
 inline constexpr const char* kConfirmTitle = "パラメータ確認";
 // The confirmation asked before computed stats are stored ("\n" between its two lines).
 std::string confirmationText(const std::array<int, 6>& stats);
 
-// The box entry the form registers, with statsToStore's stats.
+// The box entry the form registers, with statsToStore's stats. A name that is still the stored
+// entry's (see keepsStoredName) is written as the stored bytes, the field's padding included, so
+// that entryFromForm(formFromEntry(e)) is e, byte for byte.
 BoxEntry entryFromForm(const EntryForm& form);
+
+// The form showing a stored entry: every field as stored, the name as text.
+EntryForm formFromEntry(const BoxEntry& entry);
+
+// Whether `name` (the name field's text) is the text the stored entry's name shows as; it then
+// stands for the stored bytes. False without a stored entry.
+bool keepsStoredName(std::string_view name, const std::optional<BoxEntry>& stored);
+// Whether the name field shows kStoredValueMark: it stands for stored bytes that its text cannot
+// show exactly (bytes that are not Shift-JIS, or that their text does not give back). Typing a new
+// name replaces them.
+bool marksStoredName(std::string_view name, const std::optional<BoxEntry>& stored);
 
 } // namespace rusrina

@@ -22,6 +22,24 @@ template <typename NameOf> std::vector<ListChoice> indexedChoices(int count, Nam
     return choices;
 }
 
+// The levels 1 to `last`, each as its number.
+inline std::vector<ListChoice> levelChoices(int last) {
+    std::vector<ListChoice> choices;
+    for (int level = 1; level <= last; ++level)
+        choices.push_back({std::to_string(level), level});
+    return choices;
+}
+
+// The row to select for a stored value: the first row that carries it (for a move, its own row
+// before its tutor row), else 0.
+inline int choiceRow(const std::vector<ListChoice>& choices, int value) {
+    for (size_t row = 0; row < choices.size(); ++row) {
+        if (choices[row].value == value)
+            return static_cast<int>(row);
+    }
+    return 0;
+}
+
 // A stored chooser position, or the first entry when it lies outside a list of `count` entries
 // (a hand-edited settings file, or a list that has become shorter).
 inline int validChooserPosition(int stored, int count) {

@@ -68,6 +68,23 @@ TEST(BoxListTest, OperationsLeaveOrderRowsAndSelection) {
     }
 }
 
+// Whatever the operation, both sides are cleared; an edit form on an existing entry stays open
+// only while the box is unchanged.
+TEST(BoxListTest, OperationsResetTheSidesAndCloseAStaleEditForm) {
+    for (const OperationCase& c : kOperationCases) {
+        for (const bool editing : {false, true}) {
+            SCOPED_TRACE(c.label);
+            Box box = boxOf("ABCDE");
+            BoxListState state{c.selected, 3, 1, editing};
+            applyListOperation(box, c.operation, state);
+            EXPECT_EQ(lettersOf(box), c.order);
+            EXPECT_EQ(state, (BoxListState{c.selectRow, -1, -1, editing && !c.changed}));
+        }
+    }
+    EXPECT_EQ(stateAfterRegistration({0, 3, 1, true}, 4), (BoxListState{4, 3, 1, true}));
+    EXPECT_EQ(stateAfterRegistration({-1, -1, 2, false}, 2), (BoxListState{2, -1, 2, false}));
+}
+
 TEST(BoxListTest, DeletingTheOnlyEntryEmptiesTheBoxAndSelectsNothing) {
     Box box = boxOf("A");
     const ListOperationResult result = applyListOperation(box, ListOperation::Delete, 0);

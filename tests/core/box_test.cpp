@@ -75,6 +75,31 @@ TEST(Box, RefusesEntriesItCouldNotUse) {
     EXPECT_EQ(box.entry(1).species, 3);
 }
 
+TEST(Box, StoreReplacesAnEntryInUseAndAddsOtherwise) {
+    struct Case {
+        const char* before;
+        int slot;
+        const char* after;
+        StoreStatus status;
+        int written;
+    } cases[] = {
+        {"ABC", 1, "AXC", StoreStatus::Stored, 1},  {"ABC", -1, "ABCX", StoreStatus::Stored, 3},
+        {"ABC", 3, "ABCX", StoreStatus::Stored, 3}, {"ABC", 700, "ABCX", StoreStatus::Stored, 3},
+        {"", 0, "X", StoreStatus::Stored, 0},
+    };
+    for (const Case& c : cases) {
+        Box box = boxOf(c.before);
+        const StoreResult r = box.store(c.slot, makeEntry("X"));
+        EXPECT_EQ(r.status, c.status) << c.before << " " << c.slot;
+        EXPECT_EQ(r.slot, c.written) << c.before << " " << c.slot;
+        EXPECT_EQ(letters(box), c.after) << c.before << " " << c.slot;
+    }
+    Box full = fullBox();
+    EXPECT_EQ(full.store(-1, makeEntry("X")).status, StoreStatus::BoxFull);
+    EXPECT_EQ(full.store(5, makeEntry("X")).slot, 5);
+    EXPECT_EQ(entryName(full.entry(5)), "X");
+}
+
 TEST(Box, ListOperations) {
     struct Case {
         const char* what;

@@ -1,6 +1,8 @@
 #include "view/entry_edit.h"
 
 #include "box/box.h"
+#include "box_test_support.h"
+#include "data/abilities.h"
 #include "data/battle_rules.h"
 #include "data/learnsets.h"
 #include "data/moves.h"
@@ -10,6 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <functional>
 #include <numeric>
 #include <string>
 
@@ -27,6 +32,9 @@ constexpr int kTurtwig = 389;
 constexpr int kThunderPunch = 8;
 constexpr int kThunder = 86;
 constexpr int kSoftBoiled = 134; // an Op tutor move デオキシス cannot learn otherwise
+constexpr int kHugePower = 55;   // ちからもち
+constexpr int kSynchronize = 39; // ミュウ's only ability
+constexpr int kVoltTackle = 343; // not learnt by ミュウ, and no Op tutor move
 
 int separatorRow(const std::vector<ListChoice>& choices) {
     return findChoiceText(choices, kTutorSeparatorText);
@@ -154,16 +162,16 @@ TEST(EntryEditMoves, StoredMovesAndSpeciesMatchNamesExactly) {
     // かみなりパンチ comes before かみなり in table order; the match must not stop at a prefix.
     const std::vector<ListChoice> electric = moveChoices(kMew, kElectric + 1);
     ASSERT_LT(findChoiceText(electric, "かみなりパンチ"), findChoiceText(electric, "かみなり"));
-    EXPECT_EQ(electric[moveChoiceRow(electric, kThunder)].value, kThunder);
-    EXPECT_EQ(electric[moveChoiceRow(electric, kThunderPunch)].text, "かみなりパンチ");
+    EXPECT_EQ(electric[choiceRow(electric, kThunder)].value, kThunder);
+    EXPECT_EQ(electric[choiceRow(electric, kThunderPunch)].text, "かみなりパンチ");
 
     // A move only on offer as a tutor row selects that row; a move not on offer selects " 無指定".
     const std::vector<ListChoice> deoxys = moveChoices(kDeoxysSpeed, 0);
-    EXPECT_EQ(deoxys[moveChoiceRow(deoxys, kSoftBoiled)].text, "―タマゴうみ");
+    EXPECT_EQ(deoxys[choiceRow(deoxys, kSoftBoiled)].text, "―タマゴうみ");
     const std::vector<ListChoice> turtwig = moveChoices(kTurtwig, 0);
-    EXPECT_EQ(moveChoiceRow(turtwig, kSoftBoiled), 0);
-    EXPECT_EQ(moveChoiceRow(turtwig, NO_MOVE), 0);
-    EXPECT_EQ(moveChoiceRow(turtwig, kMoveCount), 0);
+    EXPECT_EQ(choiceRow(turtwig, kSoftBoiled), 0);
+    EXPECT_EQ(choiceRow(turtwig, NO_MOVE), 0);
+    EXPECT_EQ(choiceRow(turtwig, kMoveCount), 0);
 
     const std::vector<ListChoice> species = speciesChoices(kRuleUnrestricted);
     ASSERT_LT(findChoiceText(species, "ミュウツー"), findChoiceText(species, "ミュウ"));
@@ -351,4 +359,150 @@ TEST(EntryEditRegistration, EntryFromTheForm) {
     EXPECT_EQ(computed.stat[0], 207);
     EXPECT_EQ(entryName(computed), std::string(31, 'x'));
     EXPECT_TRUE(isValidEntry(computed));
+}
+
+namespace {
+
+bool sameBytes(const BoxEntry& a, const BoxEntry& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Every record of the committed box-file fuzz seeds that a box would take in.
+std::vector<BoxEntry> corpusEntries() {
+    std::vector<BoxEntry> entries;
+    for (const auto& file : std::filesystem::directory_iterator(RUSRINA_FUZZ_CORPUS_DIR "/box_file")) {
+        const std::string bytes = rusrina::testing::readAll(file.path());
+        for (size_t at = 0; at + sizeof(BoxEntry) <= bytes.size(); at += sizeof(BoxEntry)) {
+            BoxEntry entry;
+            std::memcpy(&entry, bytes.data() + at, sizeof entry);
+            if (entry.inUse() && isValidEntry(entry))
+                entries.push_back(entry);
+        }
+    }
+    return entries;
+}
+
+// Name fields an imported file may hold, and whether the name field must mark them as shown
+// inexactly.
+const struct {
+    std::string_view bytes;
+    bool marked;
+} kOddNames[] = {
+    {{"\x82\xa0\xff\x80", 4}, true},          // あ, then bytes that are not Shift-JIS
+    {{"\x81", 1}, true},                      // a lead byte without its trail byte
+    {{"\xa0\xfd\xfe\xff", 4}, true},          // single bytes outside every table
+    {{"\x87\x90", 2}, true},                  // ≒ of the NEC row, whose text gives back the JIS row
+    {{"ab\0stray padding", 16}, false},       // bytes behind the terminator
+    {{"\t\r\n\x7f", 4}, false},               // control characters
+    {{"\x83\x7e\x83\x85\x83\x45", 6}, false}, // ミュウ
+};
+
+} // namespace
+
+// An edit that changes nothing gives back every byte of the stored entry, and the form's choosers
+// can show every stored value: the round trip over the entries of the fuzz seeds, under their
+// own names and under names the field cannot show.
+TEST(EntryEditForm, UntouchedFormGivesBackTheStoredEntry) {
+    const std::vector<BoxEntry> entries = corpusEntries();
+    ASSERT_GT(entries.size(), 2000u);
+    for (const BoxEntry& original : entries) {
+        std::vector<BoxEntry> variants{original};
+        for (const auto& odd : kOddNames) {
+            BoxEntry renamed = original;
+            std::memset(renamed.name, 0, kBoxNameBytes);
+            std::memcpy(renamed.name, odd.bytes.data(), odd.bytes.size());
+            variants.push_back(renamed);
+        }
+        for (const BoxEntry& entry : variants) {
+            const EntryForm form = formFromEntry(entry);
+            ASSERT_TRUE(sameBytes(entryFromForm(form), entry)) << entryNameUtf8(entry) << " " << entry.species;
+        }
+        const std::vector<ListChoice> abilities = abilityChoices(original.species, original.ability);
+        ASSERT_EQ(abilities[choiceRow(abilities, original.ability)].value, original.ability);
+        for (int move : original.move) {
+            if (move == NO_MOVE)
+                continue; // " 無指定" heads every list
+            const int filter = typeFilterForMove(move);
+            const std::vector<ListChoice> moves = withStoredMove(moveChoices(original.species, filter), filter, move);
+            ASSERT_EQ(moves[choiceRow(moves, move)].value, move) << original.species << " " << move;
+        }
+    }
+    for (const auto& odd : kOddNames) {
+        BoxEntry entry = entries.front();
+        std::memset(entry.name, 0, kBoxNameBytes);
+        std::memcpy(entry.name, odd.bytes.data(), odd.bytes.size());
+        const EntryForm form = formFromEntry(entry);
+        EXPECT_EQ(marksStoredName(form.name, form.stored), odd.marked) << form.name;
+        EXPECT_FALSE(marksStoredName("みゅう", form.stored));
+        EXPECT_FALSE(marksStoredName(form.name, std::nullopt));
+    }
+}
+
+// A stored ミュウ with every oddity: name bytes that are not Shift-JIS followed by stray padding,
+// an ability and a move it cannot have, and stats that do not follow from its IVs and EVs. Each
+// edit writes what it changed and keeps the rest as stored.
+TEST(EntryEditForm, AnEditWritesWhatChangedAndKeepsTheRest) {
+    BoxEntry stored = entryFromForm(mewForm());
+    std::memcpy(stored.name, "\x82\xa0\xff\x80\0pad", 8);
+    stored.level = 51;
+    stored.ability = kHugePower;
+    stored.move[1] = kVoltTackle;
+    for (int s = 0; s < 6; ++s)
+        stored.stat[s] = s + 1;
+    ASSERT_TRUE(isValidEntry(stored));
+    BoxEntry named = stored;
+    setEntryName(named, "みゅう");
+
+    using Edit = std::function<void(EntryForm&)>;
+    using Change = std::function<void(BoxEntry&)>;
+    const struct {
+        const char* what;
+        Edit edit;
+        Change expected; // applied to the stored entry
+    } cases[] = {
+        {"nothing", [](EntryForm&) {}, [](BoxEntry&) {}},
+        {"the item", [](EntryForm& f) { f.item = 3; }, [](BoxEntry& e) { e.item = 3; }},
+        {"the ability", [](EntryForm& f) { f.ability = kSynchronize; }, [](BoxEntry& e) { e.ability = kSynchronize; }},
+        {"a move", [](EntryForm& f) { f.move[1] = kThunder; }, [](BoxEntry& e) { e.move[1] = kThunder; }},
+        {"the name", [](EntryForm& f) { f.name = "みゅう"; },
+         [&](BoxEntry& e) { std::memcpy(e.name, named.name, kBoxNameBytes); }},
+        {"the level, so the stats follow", [](EntryForm& f) { f.level = 50; },
+         [](BoxEntry& e) {
+             e.level = 50;
+             const int computed[6] = {207, 167, 108, 120, 120, 120};
+             std::copy(std::begin(computed), std::end(computed), e.stat);
+         }},
+        {"typed stats",
+         [](EntryForm& f) {
+             f.statsDirect = true;
+             f.stat = {11, 22, 33, 44, 55, 66};
+         },
+         [](BoxEntry& e) {
+             e.statsDirect = 1;
+             const int typed[6] = {11, 22, 33, 44, 55, 66};
+             std::copy(std::begin(typed), std::end(typed), e.stat);
+         }},
+    };
+    for (const auto& c : cases) {
+        EntryForm form = formFromEntry(stored);
+        c.edit(form);
+        BoxEntry expected = stored;
+        c.expected(expected);
+        EXPECT_TRUE(sameBytes(entryFromForm(form), expected)) << c.what;
+    }
+
+    // The stored ability and move are rows of their own, marked, where the lists lack them.
+    EXPECT_EQ(abilityChoices(kMew, kHugePower),
+              (std::vector<ListChoice>{{"シンクロ", kSynchronize}, {"（登録値）ちからもち", kHugePower}}));
+    EXPECT_EQ(abilityChoices(kMew, kSynchronize), abilityChoices(kMew));
+    const std::vector<ListChoice> electric =
+        withStoredMove(moveChoices(kMew, kElectric + 1), kElectric + 1, kVoltTackle);
+    EXPECT_EQ(electric.back(), (ListChoice{"（登録値）ボルテッカー", kVoltTackle}));
+    EXPECT_EQ(electric.size(), moveChoices(kMew, kElectric + 1).size() + 1);
+    EXPECT_EQ(withStoredMove(moveChoices(kMew, kFire + 1), kFire + 1, kVoltTackle), moveChoices(kMew, kFire + 1));
+    EXPECT_EQ(withStoredMove(moveChoices(kMew, 0), 0, kThunder), moveChoices(kMew, 0));
+
+    // A species the current rule does not admit is shown under the rule that admits every one.
+    EXPECT_EQ(ruleForSpecies(kRuleGilda, kMew), kRuleUnrestricted);
+    EXPECT_EQ(ruleForSpecies(kRuleGilda, kMewtwo - 1), kRuleGilda);
 }

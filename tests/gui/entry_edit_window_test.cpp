@@ -18,6 +18,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <QFile>
+
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -127,6 +129,22 @@ bool sameBytes(const BoxEntry& a, const BoxEntry& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
+// The valid records of a box-file fuzz seed, every `step`-th one.
+std::vector<BoxEntry> seedEntries(const char* file, int step) {
+    QFile seed(QStringLiteral(RUSRINA_FUZZ_CORPUS_DIR "/box_file/") + QString::fromLatin1(file));
+    if (!seed.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", file);
+    const QByteArray bytes = seed.readAll();
+    std::vector<BoxEntry> entries;
+    for (qsizetype at = 0; at + qsizetype(sizeof(BoxEntry)) <= bytes.size(); at += step * sizeof(BoxEntry)) {
+        BoxEntry entry;
+        std::memcpy(&entry, bytes.constData() + at, sizeof entry);
+        if (entry.inUse() && isValidEntry(entry))
+            entries.push_back(entry);
+    }
+    return entries;
+}
+
 } // namespace
 
 using Spoil = std::function<void(const Fixture&)>;
@@ -152,6 +170,8 @@ private Q_SLOTS:
     void tutorSeparatorBeforeCutOff();
     void typeFilterAndInfoCells();
     void fillFromEntryMatchesNamesExactly();
+    void untouchedEditKeepsEveryByte();
+    void storedValuesAreMarked();
     void fillFromFreeSlotKeepsForm();
     void editOverwritesInPlace();
     void presetsAndSixV();
@@ -487,6 +507,59 @@ void EntryEditWindowTest::fillFromEntryMatchesNamesExactly() {
     f.box.add(storedEntry("つー", kMewtwo, {NO_MOVE, NO_MOVE, NO_MOVE, NO_MOVE}));
     f.window->fillFromEntry(1);
     QCOMPARE(f.combo("combo_species")->currentData().toInt(), kMewtwo);
+}
+
+// 登録 without a change writes back all 144 bytes of entries from hostile files: names that are
+// not Shift-JIS, abilities and moves outside the lists, stats that do not follow from the IVs.
+void EntryEditWindowTest::untouchedEditKeepsEveryByte() {
+    Fixture f;
+    std::vector<BoxEntry> entries = seedEntries("box_mixed.vbd", 1);
+    for (const BoxEntry& entry : seedEntries("full.vbd", 61))
+        entries.push_back(entry);
+    std::memcpy(entries[5].name, "\x87\x90\x81\0pad", 8); // ≒ of the NEC row, a lone lead byte, padding
+    std::memcpy(entries[6].name, "a\tb\r\n\x7f", 7);      // control characters, the old name behind
+    for (const BoxEntry& entry : entries)
+        QVERIFY(f.box.add(entry).ok());
+    f.dialogs.questionAnswers = QList<bool>(f.box.count(), true);
+    for (int slot = 0; slot < f.box.count(); ++slot) {
+        const BoxEntry before = f.box.entry(slot);
+        f.window->fillFromEntry(slot);
+        f.window->showTool(ShowCommand::Show);
+        f.clickRegister();
+        QVERIFY2(sameBytes(f.box.entry(slot), before), qPrintable(QString::number(slot)));
+    }
+    QCOMPARE(f.registered->size(), f.box.count());
+    QCOMPARE(f.box.count(), static_cast<int>(entries.size()));
+}
+
+void EntryEditWindowTest::storedValuesAreMarked() {
+    Fixture f;
+    BoxEntry stored = storedEntry("x", kMew, {kThunder, 343, NO_MOVE, NO_MOVE}); // ボルテッカー: not ミュウ's
+    std::memcpy(stored.name, "\x82\xa0\xff", 4);
+    stored.ability = 55; // ちからもち
+    f.box.add(stored);
+    f.window->fillFromEntry(0);
+    QVERIFY(f.find<QLabel>("label_name_stored")->isVisibleTo(f.window.get()));
+    QCOMPARE(f.combo("combo_ability")->currentText(), QStringLiteral("（登録値）ちからもち"));
+    QCOMPARE(f.moveCombo(2)->currentText(), QStringLiteral("（登録値）ボルテッカー"));
+    QCOMPARE(f.moveCombo(2)->currentData().toInt(), 343);
+    QCOMPARE(f.find<QLabel>("label_2_power")->text(), QStringLiteral("120"));
+
+    // A new name replaces the bytes; the stored ability stays on offer after a species change.
+    f.window->showTool(ShowCommand::Show);
+    QLineEdit* name = f.field("edit_name");
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("ab"));
+    QVERIFY(!f.find<QLabel>("label_name_stored")->isVisibleTo(f.window.get()));
+    f.chooseText("combo_species", "ミュウツー");
+    QCOMPARE(f.combo("combo_ability")->itemText(f.combo("combo_ability")->count() - 1),
+             QStringLiteral("（登録値）ちからもち"));
+    f.dialogs.questionAnswers = {true};
+    f.clickRegister();
+    const BoxEntry& written = f.box.entry(0);
+    QCOMPARE(std::string(written.name, sizeof written.name), std::string("ab") + std::string(30, '\0'));
+    QCOMPARE(written.species, kMewtwo);
+    QCOMPARE(written.ability, abilityChoices(kMewtwo).front().value);
 }
 
 void EntryEditWindowTest::fillFromFreeSlotKeepsForm() {

@@ -329,23 +329,31 @@ void BoxWindow::selectRow(int row) {
     m_list->scrollTo(index);
 }
 
+BoxListState BoxWindow::listState() const {
+    return {selectedRow(), m_attacker, m_defender, m_editingExisting && m_edit->isVisible()};
+}
+
+void BoxWindow::showListState(const BoxListState& state) {
+    if (!state.editingExisting && m_editingExisting && m_edit->isVisible())
+        m_edit->showTool(ShowCommand::Hide);
+    selectRow(state.selected);
+    // The defender first, without a calculation: setting the attacker calculates once for both.
+    m_defender = m_box->inUse(state.defender) ? state.defender : -1;
+    m_defenderPanel->setTexts(entryPanelTexts(sideEntry(m_defender)));
+    setAttacker(state.attacker);
+}
+
 void BoxWindow::runListOperation(ListOperation operation) {
-    const ListOperationResult result = applyListOperation(*m_box, operation, selectedRow());
+    BoxListState state = listState();
+    const ListOperationResult result = applyListOperation(*m_box, operation, state);
     if (result.changed) {
         markChanged();
         if (operation == ListOperation::Delete)
             m_model->rowRemoved(result.firstRow);
         else
             m_model->rowsRewritten(result.firstRow, result.lastRow);
-        // The open form refers to its entry by slot, and the slots have moved: registering it
-        // now would overwrite another creature.
-        if (m_editingExisting && m_edit->isVisible())
-            m_edit->showTool(ShowCommand::Hide);
     }
-    selectRow(result.selectRow);
-    m_defender = -1;
-    m_defenderPanel->setTexts(entryPanelTexts(nullptr));
-    setAttacker(-1);
+    showListState(state);
 }
 
 void BoxWindow::openNew() {
@@ -378,9 +386,7 @@ void BoxWindow::onEntryRegistered(int slot) {
         return;
     markChanged();
     m_model->entryWritten(slot);
-    selectRow(slot);
-    setAttacker(m_attacker);
-    setDefender(m_defender);
+    showListState(stateAfterRegistration(listState(), slot));
 }
 
 void BoxWindow::markChanged() {

@@ -21,6 +21,7 @@ class BoxFile;
 class BoxListModel;
 enum class ListOperation;
 enum class SaveCheck;
+struct BoxListState;
 struct BoxEntry;
 struct SlotResult;
 class DamageRows;
@@ -80,6 +81,9 @@ private:
     QWidget* buildConditions();
     int selectedRow() const;
     void selectRow(int row);
+    // What the window shows beside the list, and showing a new state of it.
+    BoxListState listState() const;
+    void showListState(const BoxListState& state);
     void runListOperation(ListOperation operation);
     void openNew();
     void openSelected();

@@ -62,6 +62,11 @@ void selectQuietly(QComboBox& chooser, int row) {
     chooser.setCurrentIndex(row);
 }
 
+void selectValue(QComboBox& chooser, int value) {
+    const auto* model = qobject_cast<const ChoiceListModel*>(chooser.model());
+    selectQuietly(chooser, model ? choiceRow(model->choices(), value) : 0);
+}
+
 void selectStored(QComboBox& chooser, int stored) {
     selectQuietly(chooser, validChooserPosition(stored, chooser.count()));
 }

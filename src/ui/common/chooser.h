@@ -47,6 +47,9 @@ void fillChooser(QComboBox& chooser, std::vector<ListChoice> choices, int select
 // Selects `row` without emitting a signal.
 void selectQuietly(QComboBox& chooser, int row);
 
+// Selects the first entry that carries `value`, else the first entry, without emitting a signal.
+void selectValue(QComboBox& chooser, int value);
+
 // Selects a position read from the settings file, or the first entry when it lies outside the
 // list (a hand-edited file, or a list that has become shorter), without emitting a signal.
 void selectStored(QComboBox& chooser, int stored);

@@ -2,10 +2,8 @@
 
 #include "ui/edit/entry_edit_window.h"
 
-#include "data/abilities.h"
 #include "data/battle_rules.h"
 #include "data/natures.h"
-#include "data/species.h"
 #include "settings/settings_file.h"
 #include "ui/common/chooser.h"
 #include "ui/common/dialogs.h"
@@ -99,9 +97,19 @@ QWidget* EntryEditWindow::buildTopRows() {
     auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    m_name = new QLineEdit(box);
+    auto* nameCell = new QWidget(box);
+    m_name = new QLineEdit(nameCell);
     m_name->setObjectName(QStringLiteral("edit_name"));
     m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(QString(12, QChar(0x3042))));
+    m_nameMark = new QLabel(toQt(kStoredValueMark), nameCell);
+    m_nameMark->setObjectName(QStringLiteral("label_name_stored"));
+    m_nameMark->setToolTip(
+        QStringLiteral("表示できない文字を含む名前です。書き換えるまで登録されたとおりに保存します。"));
+    m_nameMark->hide();
+    auto* nameRow = new QHBoxLayout(nameCell);
+    nameRow->setContentsMargins(0, 0, 0, 0);
+    nameRow->addWidget(m_nameMark);
+    nameRow->addWidget(m_name, 1);
     m_species = makeCombo(box, QStringLiteral("combo_species"), 20);
     m_level = makeCombo(box, QStringLiteral("combo_level"));
     m_nature = makeCombo(box, QStringLiteral("combo_nature"));
@@ -109,13 +117,13 @@ QWidget* EntryEditWindow::buildTopRows() {
     m_item = makeCombo(box, QStringLiteral("combo_item"));
 
     const std::pair<const char*, QWidget*> cells[2][3] = {
-        {{"名前", m_name}, {"バントレ", m_species}, {"LV", m_level}},
+        {{"名前", nameCell}, {"バントレ", m_species}, {"LV", m_level}},
         {{"性格", m_nature}, {"特性", m_ability}, {"持ち物", m_item}},
     };
     for (int row = 0; row < 2; ++row) {
         for (int column = 0; column < 3; ++column) {
             auto* caption = new QLabel(toQt(cells[row][column].first), box);
-            caption->setBuddy(cells[row][column].second);
+            caption->setBuddy(cells[row][column].second == nameCell ? m_name : cells[row][column].second);
             grid->addWidget(caption, row, column * 2, Qt::AlignRight);
             grid->addWidget(cells[row][column].second, row, column * 2 + 1);
         }
@@ -203,19 +211,10 @@ QWidget* EntryEditWindow::buildMoveGrid() {
 }
 
 void EntryEditWindow::fillFixedChoosers() {
-    std::vector<ListChoice> rules, levels, natures, presets;
-    for (int rule = 0; rule < kBattleRuleCount; ++rule)
-        rules.push_back({ruleName(rule), rule});
-    for (int level = 1; level <= kLevelCount; ++level)
-        levels.push_back({std::to_string(level), level});
-    for (int nature = 0; nature < kNatureCount; ++nature)
-        natures.push_back({natureChoiceText(nature), nature});
-    for (int row = 0; row < kNaturePresetCount; ++row)
-        presets.push_back({naturePresets()[row].text, row});
-    fillChooser(*m_rule, rules);
-    fillChooser(*m_level, levels);
-    fillChooser(*m_nature, natures);
-    fillChooser(*m_preset, presets);
+    fillChooser(*m_rule, indexedChoices(kBattleRuleCount, ruleName));
+    fillChooser(*m_level, levelChoices(kLevelCount));
+    fillChooser(*m_nature, indexedChoices(kNatureCount, natureChoiceText));
+    fillChooser(*m_preset, indexedChoices(kNaturePresetCount, [](int row) { return naturePresets()[row].text; }));
     fillChooser(*m_item, itemChoices());
     const std::vector<ListChoice> filters = typeFilterChoices();
     for (MoveRow& row : m_moves)
@@ -237,6 +236,7 @@ void EntryEditWindow::connectHandlers() {
     connect(m_preset, &QComboBox::activated, this, &EntryEditWindow::onPresetChosen);
     connect(m_ivEvMode, &QRadioButton::toggled, this, &EntryEditWindow::applyMode);
     connect(m_name, &QLineEdit::textEdited, this, &EntryEditWindow::onNameEdited);
+    connect(m_name, &QLineEdit::textChanged, this, &EntryEditWindow::showNameMark);
     for (int slot = 0; slot < 4; ++slot) {
         connect(m_moves[slot].type, &QComboBox::currentIndexChanged, this, [this, slot] { rebuildMoves(slot); });
         connect(m_moves[slot].move, &QComboBox::currentIndexChanged, this, [this, slot] { refreshMoveInfo(slot); });
@@ -256,7 +256,7 @@ void EntryEditWindow::rebuildAbilitiesAndMoves() {
     for (MoveRow& row : m_moves)
         selectQuietly(*row.type, 0);
     const int species = chosenValue(*m_species, 0);
-    fillChooser(*m_ability, abilityChoices(species));
+    fillChooser(*m_ability, abilityChoices(species, storedAbility()));
     // Every filter is " 無指定" now, so the four lists are the same.
     const std::vector<ListChoice> unfiltered = moveChoices(species, 0);
     for (int slot = 0; slot < 4; ++slot)
@@ -266,11 +266,18 @@ void EntryEditWindow::rebuildAbilitiesAndMoves() {
 void EntryEditWindow::rebuildMoves(int slot, const std::vector<ListChoice>* unfiltered) {
     MoveRow& row = m_moves[slot];
     const int filter = chosenValue(*row.type, 0);
-    if (unfiltered && filter == 0)
-        fillChooser(*row.move, *unfiltered);
-    else
-        fillChooser(*row.move, moveChoices(chosenValue(*m_species, 0), filter));
+    std::vector<ListChoice> moves =
+        unfiltered && filter == 0 ? *unfiltered : moveChoices(chosenValue(*m_species, 0), filter);
+    fillChooser(*row.move, withStoredMove(std::move(moves), filter, storedMove(slot)));
     refreshMoveInfo(slot);
+}
+
+int EntryEditWindow::storedAbility() const {
+    return m_stored ? m_stored->ability : -1;
+}
+
+int EntryEditWindow::storedMove(int slot) const {
+    return m_stored ? m_stored->move[slot] : NO_MOVE;
 }
 
 void EntryEditWindow::refreshMoveInfo(int slot) {
@@ -328,6 +335,7 @@ std::optional<EntryForm> EntryEditWindow::pullFields() {
             }
         }
     }
+    form.stored = m_stored;
     form.name = fromQt(m_name->text());
     form.species = chosenValue(*m_species, 0);
     form.level = m_level->currentIndex() + 1;
@@ -362,6 +370,10 @@ void EntryEditWindow::onNameEdited(const QString& text) {
     const int cursor = m_name->cursorPosition();
     m_name->setText(toQt(kept));
     m_name->setCursorPosition(std::min<int>(cursor, static_cast<int>(m_name->text().size())));
+}
+
+void EntryEditWindow::showNameMark() {
+    m_nameMark->setVisible(marksStoredName(fromQt(m_name->text()), m_stored));
 }
 
 // --- Presets and 6V -------------------------------------------------------------------------
@@ -413,7 +425,7 @@ void EntryEditWindow::onRegister() {
 }
 
 int EntryEditWindow::store(const BoxEntry& entry) {
-    StoreResult result = m_box.inUse(m_slot) ? m_box.replace(m_slot, entry) : m_box.add(entry);
+    const StoreResult result = m_box.store(m_slot, entry);
     switch (result.status) {
     case StoreStatus::Stored:
         return result.slot;
@@ -435,35 +447,31 @@ void EntryEditWindow::fillFromEntry(int slot) {
     selectQuietly(*m_preset, 0);
     if (m_slot < 0)
         return;
-    const BoxEntry& entry = m_box.entry(slot);
-    m_name->setText(toQt(entryNameUtf8(entry)));
+    m_stored = m_box.entry(slot);
+    showForm(formFromEntry(*m_stored));
+}
 
-    const QString speciesText = toQt(speciesName(entry.species));
-    if (m_species->findText(speciesText, Qt::MatchExactly) < 0) {
-        selectQuietly(*m_rule, kRuleUnrestricted);
-        fillChooser(*m_species, speciesChoices(kRuleUnrestricted));
+void EntryEditWindow::showForm(const EntryForm& form) {
+    m_name->setText(toQt(form.name));
+    const int rule = ruleForSpecies(m_rule->currentIndex(), form.species);
+    if (rule != m_rule->currentIndex()) {
+        selectQuietly(*m_rule, rule);
+        fillChooser(*m_species, speciesChoices(rule));
     }
-    selectQuietly(*m_species, m_species->findText(speciesText, Qt::MatchExactly));
-    selectQuietly(*m_level, entry.level - 1);
-    selectQuietly(*m_item, entry.item);
+    selectValue(*m_species, form.species);
+    selectQuietly(*m_level, form.level - 1);
+    selectQuietly(*m_item, form.item);
+    setDirectMode(form.statsDirect);
+    pushFields(form);
 
-    EntryForm shown;
-    shown.nature = entry.nature;
-    std::copy(std::begin(entry.iv), std::end(entry.iv), shown.iv.begin());
-    std::copy(std::begin(entry.ev), std::end(entry.ev), shown.ev.begin());
-    std::copy(std::begin(entry.stat), std::end(entry.stat), shown.stat.begin());
-    setDirectMode(entry.statsDirect != 0);
-    pushFields(shown);
-
-    fillChooser(*m_ability, abilityChoices(entry.species));
-    selectQuietly(*m_ability, std::max(0, m_ability->findText(toQt(abilityName(entry.ability)), Qt::MatchExactly)));
-    for (int slotIndex = 0; slotIndex < 4; ++slotIndex) {
-        MoveRow& row = m_moves[slotIndex];
-        selectQuietly(*row.type, row.type->findData(typeFilterForMove(entry.move[slotIndex])));
-        const std::vector<ListChoice> moves = moveChoices(entry.species, chosenValue(*row.type, 0));
-        fillChooser(*row.move, moves);
-        selectQuietly(*row.move, moveChoiceRow(moves, entry.move[slotIndex]));
-        refreshMoveInfo(slotIndex);
+    fillChooser(*m_ability, abilityChoices(form.species, storedAbility()));
+    selectValue(*m_ability, form.ability);
+    for (int slot = 0; slot < 4; ++slot) {
+        MoveRow& row = m_moves[slot];
+        selectQuietly(*row.type, row.type->findData(typeFilterForMove(form.move[slot])));
+        rebuildMoves(slot);
+        selectValue(*row.move, form.move[slot]);
+        refreshMoveInfo(slot);
     }
 }
 

@@ -2,6 +2,7 @@
 // The box entry edit window: fills in one creature for the box, either as a new entry or over an
 // existing one, and tells its owner which slot it wrote.
 
+#include "box/box_entry.h"
 #include "ui/common/tool_window.h"
 
 #include <array>
@@ -16,7 +17,6 @@ class QRadioButton;
 namespace rusrina {
 
 class Box;
-struct BoxEntry;
 struct ListChoice;
 struct EntryForm;
 
@@ -32,7 +32,8 @@ public:
     // they showed last.
     void openNew();
     // Prepares the form for `slot`. An in-use slot is loaded into the form and registering
-    // overwrites it; a free slot only makes the next registration a new entry.
+    // overwrites it; a free slot only makes the next registration a new entry. What the user leaves
+    // as the loaded entry showed it is registered exactly as stored (see EntryForm::stored).
     void fillFromEntry(int slot);
 
 Q_SIGNALS:
@@ -60,6 +61,8 @@ private:
     void rebuildAbilitiesAndMoves();
     void rebuildMoves(int slot, const std::vector<ListChoice>* unfiltered = nullptr);
     void refreshMoveInfo(int slot);
+    int storedAbility() const;
+    int storedMove(int slot) const;
 
     void onRuleChanged();
     void onPresetChosen(int row);
@@ -67,6 +70,7 @@ private:
     void applyMode();
     void onRegister();
     void onNameEdited(const QString& text);
+    void showNameMark();
 
     bool directMode() const;
     void setDirectMode(bool direct);
@@ -75,13 +79,17 @@ private:
     std::optional<EntryForm> pullFields();
     // Shows the form's IVs, EVs, stats and nature.
     void pushFields(const EntryForm& form);
+    // Shows every field of the form.
+    void showForm(const EntryForm& form);
     void showStats(const std::array<int, 6>& stats);
     // Writes the entry and says which slot it went to, or shows why not and gives -1.
     int store(const BoxEntry& entry);
 
     Box& m_box;
-    int m_slot = -1; // the slot being edited; -1 for a new entry
+    int m_slot = -1;                  // the slot being edited; -1 for a new entry
+    std::optional<BoxEntry> m_stored; // the entry last loaded into the form
 
+    QLabel* m_nameMark = nullptr; // kStoredValueMark while the name stands for bytes it cannot show
     QLineEdit* m_name = nullptr;
     QComboBox* m_species = nullptr;
     QComboBox* m_level = nullptr;

@@ -125,10 +125,7 @@ QGridLayout* IvJudgeWindow::buildAdviceGrid() {
 
 QLayout* IvJudgeWindow::buildLevelRow() {
     m_level = newCombo(this, QStringLiteral("combo_level"));
-    std::vector<ListChoice> levels;
-    for (int level = 1; level <= kMaxLevel; ++level)
-        levels.push_back({std::to_string(level), level});
-    fillChooser(*m_level, std::move(levels));
+    fillChooser(*m_level, levelChoices(kMaxLevel));
     m_nature = newCombo(this, QStringLiteral("combo_seikaku"));
     fillChooser(*m_nature, indexedChoices(kNatureCount, [](int nature) { return natureRecord(nature).label; }));
     for (QComboBox* combo : {m_level, m_nature})
