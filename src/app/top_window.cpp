@@ -54,7 +54,7 @@ TopWindow::TopWindow(SettingsFile& settings, QWidget* parent)
     connect(box, &QPushButton::clicked, this, [this] { bringForward(m_box.get()); });
     connect(ivJudge, &QPushButton::clicked, this, [this] { bringForward(m_ivJudge.get()); });
     connect(close, &QPushButton::clicked, this, &TopWindow::reject);
-    // Four buttons of one size, as on the original launcher, whatever their captions.
+    // Four buttons of one size, whatever their captions, so that the launcher is an even grid.
     int width = 0;
     for (auto* b : {search, box, ivJudge, close})
         width = std::max(width, b->sizeHint().width());
@@ -91,7 +91,7 @@ void TopWindow::closeTools() {
     const auto closeOne = [this](auto& window, const char* section) {
         if (!window)
             return;
-        m_settings.writeSetting(section, "show", window->isVisible() ? 1 : 0);
+        m_settings.writeSetting(section, "show", window->isOpen() ? 1 : 0);
         window.reset(); // the window writes its own keys as it goes
     };
     closeOne(m_search, "Search");

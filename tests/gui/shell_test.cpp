@@ -6,6 +6,7 @@
 #include "app/top_window.h"
 #include "ui/box/box_window.h"
 #include "ui/common/tool_window.h"
+#include "ui/detail/detail_window.h"
 #include "ui/ivjudge/iv_judge_window.h"
 #include "ui/search/search_window.h"
 
@@ -71,6 +72,7 @@ private Q_SLOTS:
     void buttonsBringToolsForward();
     void closeWritesShowKeysAndPlacements_data();
     void closeWritesShowKeysAndPlacements();
+    void closeWhileMinimisedKeepsOpenToolsOpen();
     void enterDoesNothing();
     void aboutItemOpensAboutBox();
 };
@@ -371,6 +373,30 @@ void ShellTest::closeWritesShowKeysAndPlacements() {
     QCOMPARE(next.searchWindow()->geometry(), searchPlace);
     QCOMPARE(next.boxWindow()->geometry(), boxPlace);
     QCOMPARE(next.geometry().topLeft(), topPlace.topLeft());
+}
+
+// The tools and the detail window that the minimised launcher hid are all open at the next start,
+// not the detail window alone.
+void ShellTest::closeWhileMinimisedKeepsOpenToolsOpen() {
+    TempSettings temp;
+    for (const char* section : {"Search", "DataView", "Damage"})
+        temp.write(section, "show", 1);
+    {
+        TopWindow top(temp.settings());
+        top.show();
+        top.showMinimized();
+        QCOMPARE(visibleTools(top), QString("---"));
+        QVERIFY(!top.searchWindow()->detailWindow()->isVisible());
+        top.close();
+    }
+    QCOMPARE(temp.read("Search", "show"), 1);
+    QCOMPARE(temp.read("DataView", "show"), 1);
+    QCOMPARE(temp.read("ParaCheck", "show"), 0);
+    QCOMPARE(temp.read("Damage", "show"), 1);
+    TopWindow next(temp.settings());
+    next.show();
+    QCOMPARE(visibleTools(next), QString("S-B"));
+    QVERIFY(next.searchWindow()->detailWindow()->isVisible());
 }
 
 void ShellTest::enterDoesNothing() {

@@ -38,6 +38,9 @@ public:
 
     bool placedFlag() const { return m_placedFlag; }
     bool hiddenByMinimise() const { return m_hiddenByMinimise; }
+    // Open for the user: visible, or hidden only because the launcher is minimised. This is what
+    // the settings file keeps as the window's `show` key.
+    bool isOpen() const { return isVisible() || m_hiddenByMinimise; }
 
     void setVisible(bool visible) override;
 

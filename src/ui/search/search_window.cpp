@@ -97,9 +97,7 @@ SearchWindow::SearchWindow(SettingsFile& settings, QWidget* parent)
 
 SearchWindow::~SearchWindow() {
     saveSettings();
-    // A detail window hidden only because the launcher is minimised was open for the user.
-    const bool detailOpen = m_detail->isVisible() || m_detail->hiddenByMinimise();
-    settings().writeSetting(kDetailSection, "show", detailOpen ? 1 : 0);
+    settings().writeSetting(kDetailSection, "show", m_detail->isOpen() ? 1 : 0);
     setOwnedTool(nullptr);
     m_detail.reset();
 }
