@@ -51,17 +51,11 @@ BattleConditions battleConditions(const ConditionControls& controls) {
 }
 
 std::vector<ListChoice> stageChoices() {
-    std::vector<ListChoice> choices;
-    for (int i = 0; i < kStageCount; ++i)
-        choices.push_back({StageRatios[i].label, i});
-    return choices;
+    return indexedChoices(kStageCount, [](int i) { return StageRatios[i].label; });
 }
 
 std::vector<ListChoice> weatherChoices() {
-    std::vector<ListChoice> choices;
-    for (int i = 0; i < kWeatherCount; ++i)
-        choices.push_back({weatherName(i), i});
-    return choices;
+    return indexedChoices(kWeatherCount, weatherName);
 }
 
 std::vector<ListChoice> directPowerChoices() {
@@ -72,18 +66,11 @@ std::vector<ListChoice> directPowerChoices() {
 }
 
 std::vector<ListChoice> directCategoryChoices() {
-    std::vector<ListChoice> choices;
-    for (int i = 0; i < kCategoryCount; ++i)
-        choices.push_back({moveCategoryName(i), i});
-    return choices;
+    return indexedChoices(kCategoryCount, moveCategoryName);
 }
 
 std::vector<ListChoice> directTypeChoices() {
-    std::vector<ListChoice> choices;
-    for (int type = 0; type < kTypeCount; ++type)
-        if (type != kPlaceholderType)
-            choices.push_back({typeName(type), type});
-    return choices;
+    return typeChoices(0);
 }
 
 std::vector<ListChoice> learnFilterChoices() {

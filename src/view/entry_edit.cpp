@@ -15,6 +15,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <numeric>
 
 namespace rusrina {
@@ -57,10 +58,7 @@ bool sameStatInputs(const EntryForm& form, const BoxEntry& stored) {
 
 std::vector<ListChoice> typeFilterChoices() {
     std::vector<ListChoice> choices{{kNoChoiceText, 0}};
-    for (int type = 0; type < kTypeCount; ++type) {
-        if (type != kPlaceholderType)
-            choices.push_back({typeName(type), type + 1});
-    }
+    std::ranges::move(typeChoices(1), std::back_inserter(choices));
     return choices;
 }
 

@@ -22,6 +22,10 @@ template <typename NameOf> std::vector<ListChoice> indexedChoices(int count, Nam
     return choices;
 }
 
+// Every real type in type order (the placeholder type left out), named and valued at type +
+// `offset`, for the choosers whose first entry, value 0, stands for no type.
+std::vector<ListChoice> typeChoices(int offset);
+
 // The levels 1 to `last`, each as its number.
 inline std::vector<ListChoice> levelChoices(int last) {
     std::vector<ListChoice> choices;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 namespace rusrina {
 namespace {
@@ -40,6 +41,13 @@ bool validSpecies(int species) {
     return species >= 0 && species < kSpeciesCount;
 }
 
+// The six base-stat columns follow the name, type and ability columns.
+constexpr int kFirstStatColumn = 7;
+
+bool isStatColumn(int column) {
+    return column >= kFirstStatColumn && column < kFirstStatColumn + kStatCount;
+}
+
 } // namespace
 
 std::vector<ListChoice> statAtMostEntries() {
@@ -52,9 +60,7 @@ std::vector<ListChoice> statAtLeastEntries() {
 
 std::vector<ListChoice> typeChooserEntries() {
     std::vector<ListChoice> entries{{kNoChoice, 0}};
-    for (int type = 0; type < kTypeCount; ++type)
-        if (type != kPlaceholderType)
-            entries.push_back({typeName(type), type + 1});
+    std::ranges::move(typeChoices(1), std::back_inserter(entries));
     return entries;
 }
 
@@ -133,15 +139,8 @@ std::string resultCellText(int species, int column) {
         return nameOrNone(abilityName, abilities.ability2);
     case 6:
         return nameOrNone(abilityName, abilities.hiddenAbility);
-    case 7:
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-        return formatInt("%d", record.baseStats[column - 7]);
     default:
-        return {};
+        return isStatColumn(column) ? formatInt("%d", record.baseStats[column - kFirstStatColumn]) : std::string();
     }
 }
 
@@ -161,15 +160,8 @@ int resultSortKey(int species, int column) {
         return abilities.ability2;
     case 6:
         return abilities.hiddenAbility;
-    case 7:
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-        return record.baseStats[column - 7];
     default:
-        return species;
+        return isStatColumn(column) ? record.baseStats[column - kFirstStatColumn] : species;
     }
 }
 
