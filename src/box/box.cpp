@@ -103,4 +103,32 @@ bool Box::moveToBottom(int slot) {
     return true;
 }
 
+bool Box::moveEntry(int from, int to) {
+    if (!inUse(from) || !inUse(to) || from == to)
+        return false;
+    const auto at = [this](int slot) { return m_slots.begin() + slot; };
+    if (from < to)
+        std::rotate(at(from), at(from + 1), at(to + 1));
+    else
+        std::rotate(at(to), at(from), at(from + 1));
+    return true;
+}
+
+bool Box::insertEntry(int slot, const BoxEntry& entry) {
+    if (full() || slot < 0 || slot > m_count || !entry.inUse() || !isValidEntry(entry))
+        return false;
+    std::copy_backward(m_slots.begin() + slot, m_slots.end() - 1, m_slots.end());
+    m_slots[slot] = entry;
+    ++m_count;
+    return true;
+}
+
+bool Box::removeFrom(int first, std::span<const BoxEntry> formerSlots) {
+    if (first < 0 || first > m_count || formerSlots.size() != static_cast<std::size_t>(m_count - first))
+        return false;
+    std::copy(formerSlots.begin(), formerSlots.end(), m_slots.begin() + first);
+    m_count = first;
+    return true;
+}
+
 } // namespace rusrina

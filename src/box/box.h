@@ -65,6 +65,17 @@ public:
     bool moveDown(int slot);
     bool moveToTop(int slot);
     bool moveToBottom(int slot);
+    // Moves the entry in `from` to `to`, both in use; the entries between shift by one towards
+    // `from`. The four moves above are its special cases.
+    bool moveEntry(int from, int to);
+
+    // The two changes that take back a deletion and an addition (see box_edit.h).
+    // Puts the entry into `slot` (0 to count), shifting the slots from there on down by one; the
+    // last slot, which a deletion left zero, drops off. Refused in a full box.
+    bool insertEntry(int slot, const BoxEntry& entry);
+    // Takes the in-use entries from `first` on out of the box, writing `formerSlots` (one per
+    // entry) into their slots: what they held before the entries were added.
+    bool removeFrom(int first, std::span<const BoxEntry> formerSlots);
 
 private:
     BoxSlots m_slots;

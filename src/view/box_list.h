@@ -3,6 +3,9 @@
 // which row is selected afterwards.
 
 #include "box/box.h"
+#include "box/box_edit.h"
+
+#include <optional>
 
 namespace rusrina {
 
@@ -12,7 +15,8 @@ struct ListOperationResult {
     bool changed = false; // the box changed
     int firstRow = -1;    // rows whose texts changed (moves), or the row removed (Delete); -1 when none
     int lastRow = -1;
-    int selectRow = -1; // the row to select afterwards; -1 for none
+    int selectRow = -1;               // the row to select afterwards; -1 for none
+    std::optional<BoxEdit> edit = {}; // the change, to be taken back; set when the box changed
 };
 
 // Applies the operation to the entry in `selectedRow` (-1: none selected). A request that cannot
@@ -41,6 +45,14 @@ ListOperationResult applyListOperation(Box& box, ListOperation operation, BoxLis
 // The state after the edit form wrote `slot`: that row is selected, and the sides stay on their
 // slots, to be shown again in case the entry written is one of them.
 BoxListState stateAfterRegistration(const BoxListState& state, int slot);
+
+// The state after `edit` was taken back (`undone`) or made again, leaving `box`. The row it touched is selected: a
+// deleted entry back in its slot, a moved one where it now stands, a replaced one, the first of
+// the entries appended again, or the last entry left when they are taken back. Where entries
+// changed slots (a deletion or a move) both sides are cleared, as after the list operations;
+// otherwise they stay on their slots while those are in use. An edit form open on an existing entry closes: it was
+// filled from the box as it was, and refers to its entry by slot.
+BoxListState stateAfterEditStep(const BoxListState& state, const BoxEdit& edit, bool undone, const Box& box);
 
 // The question asked before the program ends while the box holds changes not yet saved.
 inline constexpr const char* kUnsavedChangesTitle = "バントレボックス";

@@ -85,6 +85,43 @@ TEST(BoxListTest, OperationsResetTheSidesAndCloseAStaleEditForm) {
     EXPECT_EQ(stateAfterRegistration({-1, -1, 2, false}, 2), (BoxListState{2, -1, 2, false}));
 }
 
+// Each change the operations make is recorded, and taking it back gives the box it started from.
+TEST(BoxListTest, OperationsRecordWhatTheyChanged) {
+    for (const OperationCase& c : kOperationCases) {
+        SCOPED_TRACE(c.label);
+        Box box = boxOf("ABCDE");
+        const ListOperationResult result = applyListOperation(box, c.operation, c.selected);
+        ASSERT_EQ(result.edit.has_value(), c.changed);
+        if (result.edit) {
+            ASSERT_TRUE(undoEdit(box, *result.edit));
+            EXPECT_EQ(lettersOf(box), "ABCDE");
+        }
+    }
+}
+
+// What the window shows after a step back or forward through the history.
+TEST(BoxListTest, StateAfterAnEditStep) {
+    struct Case {
+        const char* label;
+        BoxEdit edit;
+        bool undone;
+        const char* box; // as the step left it
+        BoxListState after;
+    } cases[] = {
+        {"deletion undone", {BoxEdit::Kind::Delete, 2, -1, {}, {}}, true, "ABCDE", {2, -1, -1, false}},
+        {"deletion redone", {BoxEdit::Kind::Delete, 2, -1, {}, {}}, false, "ABDE", {2, -1, -1, false}},
+        {"deletion of the last redone", {BoxEdit::Kind::Delete, 4, -1, {}, {}}, false, "ABCD", {-1, -1, -1, false}},
+        {"move undone", {BoxEdit::Kind::Move, 3, 0, {}, {}}, true, "ABCDE", {3, -1, -1, false}},
+        {"move redone", {BoxEdit::Kind::Move, 3, 0, {}, {}}, false, "DABCE", {0, -1, -1, false}},
+        {"replacement undone", {BoxEdit::Kind::Replace, 1, -1, {}, {}}, true, "ABCDE", {1, 3, 1, false}},
+        {"append undone", {BoxEdit::Kind::Append, 3, -1, {}, {}}, true, "ABC", {2, -1, 1, false}},
+        {"append redone", {BoxEdit::Kind::Append, 3, -1, {}, {}}, false, "ABCDE", {3, 3, 1, false}},
+        {"append to an empty box undone", {BoxEdit::Kind::Append, 0, -1, {}, {}}, true, "", {-1, -1, -1, false}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(stateAfterEditStep({4, 3, 1, true}, c.edit, c.undone, boxOf(c.box)), c.after) << c.label;
+}
+
 TEST(BoxListTest, DeletingTheOnlyEntryEmptiesTheBoxAndSelectsNothing) {
     Box box = boxOf("A");
     const ListOperationResult result = applyListOperation(box, ListOperation::Delete, 0);
