@@ -103,6 +103,16 @@ int cp932Width(std::string_view utf8) {
     return static_cast<int>(toCp932(utf8).size());
 }
 
+std::vector<std::string_view> utf8Characters(std::string_view utf8) {
+    std::vector<std::string_view> characters;
+    for (size_t pos = 0; pos < utf8.size();) {
+        const size_t n = utf8SequenceLength(utf8.substr(pos));
+        characters.push_back(utf8.substr(pos, n));
+        pos += n;
+    }
+    return characters;
+}
+
 std::string padRight(std::string_view utf8, int width) {
     std::string out(utf8);
     int w = cp932Width(utf8);

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rusrina::text {
 
@@ -19,6 +20,9 @@ bool isValidCp932(std::string_view cp932);
 
 // Number of bytes the UTF-8 text takes in CP932 (1 for ASCII and half-width kana, 2 otherwise).
 int cp932Width(std::string_view utf8);
+
+// The characters of a UTF-8 text, each its own sequence; a malformed byte stands alone.
+std::vector<std::string_view> utf8Characters(std::string_view utf8);
 
 // printf's "%-Ns" over the CP932 bytes: pads with spaces on the right up to `width` bytes;
 // a longer text is returned unchanged.

@@ -73,4 +73,26 @@ std::string foldName(std::string_view utf8) {
     return out;
 }
 
+std::string foldNumberText(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        std::size_t length = 0;
+        const char32_t c = decodeAt(utf8, pos, length);
+        if (c >= U'０' && c <= U'９')
+            out.push_back(static_cast<char>('0' + (c - U'０')));
+        else if (c == U'＋')
+            out.push_back('+');
+        else if (c == U'－' || c == U'\u2212')
+            out.push_back('-');
+        else if (c == U'\u3000')
+            out.push_back(' ');
+        else
+            out.append(utf8.substr(pos, length));
+        pos += length;
+    }
+    return out;
+}
+
 } // namespace rusrina::text

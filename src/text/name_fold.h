@@ -1,6 +1,7 @@
 #pragma once
-// The form in which names typed or pasted by players are compared: the same name written with
-// other capitals, spaces, hyphens, apostrophes or full-width letters folds to the same text.
+// The forms in which text typed or pasted by players is read: the same name written with other
+// capitals, spaces, hyphens, apostrophes or full-width letters folds to the same text, and a number
+// typed with a Japanese input method reads as the number.
 
 #include <string>
 #include <string_view>
@@ -12,5 +13,9 @@ namespace rusrina::text {
 // "f" and "m", the way team text spells the two Nidoran ("Nidoran-F"). Everything else, Japanese
 // included, is kept as it is. Malformed UTF-8 bytes are kept unchanged.
 std::string foldName(std::string_view utf8);
+
+// Full-width digits (「１２」), signs (＋, －, the minus sign −) and blanks (the ideographic space)
+// as their ASCII forms; everything else is kept as it is.
+std::string foldNumberText(std::string_view utf8);
 
 } // namespace rusrina::text

@@ -10,6 +10,7 @@
 #include "data/species.h"
 #include "data/types.h"
 #include "text/cp932.h"
+#include "text/name_fold.h"
 
 #include <algorithm>
 #include <charconv>
@@ -32,6 +33,24 @@ std::string numberText(int value) {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
+}
+
+// "改行", "タブ" or "U+001B" for a control character (C0, DEL or C1); empty for any other.
+std::string controlCharacterName(std::string_view character) {
+    unsigned code = static_cast<unsigned char>(character[0]);
+    if (character.size() == 2 && code == 0xC2)
+        code = static_cast<unsigned char>(character[1]); // U+0080..U+00BF
+    else if (character.size() != 1 || code >= 0x80)
+        return {};
+    if (code == '\n' || code == '\r')
+        return "改行";
+    if (code == '\t')
+        return "タブ";
+    if (code >= 0x20 && code != 0x7F && (code < 0x80 || code > 0x9F))
+        return {};
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "U+%04X", code);
+    return buffer;
 }
 
 bool carries(const std::vector<ListChoice>& choices, int value) {
@@ -166,7 +185,9 @@ const std::array<NaturePreset, kNaturePresetCount>& naturePresets() {
     return presets;
 }
 
-FieldCheck checkIntField(std::string_view text, FieldRange range) {
+FieldCheck checkIntField(std::string_view typed, FieldRange range) {
+    const std::string folded = text::foldNumberText(typed);
+    std::string_view text = folded;
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))
@@ -197,9 +218,55 @@ std::string fitEntryNameText(std::string_view utf8) {
     return text::cutToWidth(utf8, kNameFieldBytes);
 }
 
+std::vector<std::string> unstorableNameCharacters(std::string_view utf8) {
+    std::vector<std::string> found;
+    for (std::string_view character : text::utf8Characters(utf8)) {
+        std::string named = controlCharacterName(character);
+        if (named.empty() && text::toCp932(character) == "?" && character != "?")
+            named = character;
+        if (!named.empty() && std::find(found.begin(), found.end(), named) == found.end())
+            found.push_back(std::move(named));
+    }
+    return found;
+}
+
+std::array<std::string, 6> computedStatTexts(int species, int level, int nature,
+                                             const std::array<std::string, 6>& ivTexts,
+                                             const std::array<std::string, 6>& evTexts) {
+    std::array<int, 6> ivs{}, evs{};
+    std::array<bool, 6> readable{};
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        const FieldCheck iv = checkIntField(ivTexts[stat], kIvRange);
+        const FieldCheck ev = checkIntField(evTexts[stat], kEvRange);
+        readable[stat] = iv.ok() && ev.ok();
+        ivs[stat] = iv.value;
+        evs[stat] = ev.value;
+    }
+    const std::array<int, 6> stats = computeEntryStats(species, ivs, evs, level, nature);
+    std::array<std::string, 6> texts;
+    for (int stat = 0; stat < kStatCount; ++stat)
+        texts[stat] = readable[stat] ? numberText(stats[stat]) : "－";
+    return texts;
+}
+
+int evsLeft(const std::array<std::string, 6>& evTexts) {
+    int left = kMaxEvTotal;
+    for (const std::string& text : evTexts) {
+        if (const FieldCheck ev = checkIntField(text, kEvRange); ev.ok())
+            left -= ev.value;
+    }
+    return left;
+}
+
+std::string evsLeftText(int left) {
+    return "残り " + numberText(left);
+}
+
 Refusal registrationRefusal(const EntryForm& form) {
     if (form.name.empty())
         return Refusal::EmptyName;
+    if (!keepsStoredName(form.name, form.stored) && !unstorableNameCharacters(form.name).empty())
+        return Refusal::UnstorableName;
     if (!form.statsDirect && std::accumulate(form.ev.begin(), form.ev.end(), 0) > kMaxEvTotal)
         return Refusal::TooManyEvs;
     return Refusal::None;
@@ -209,11 +276,23 @@ MessageText refusalMessage(Refusal refusal) {
     switch (refusal) {
     case Refusal::EmptyName:
         return {"入力不足", "名前を入力してください"};
+    case Refusal::UnstorableName:
+        return {"名前の文字", "名前に使えない文字があります"};
     case Refusal::TooManyEvs:
         return {"パラメータ異常", "努力値が多すぎます"};
     default:
         return {"", ""};
     }
+}
+
+std::string refusalText(Refusal refusal, const EntryForm& form) {
+    std::string text = refusalMessage(refusal).text;
+    if (refusal != Refusal::UnstorableName)
+        return text;
+    const std::vector<std::string> characters = unstorableNameCharacters(form.name);
+    for (std::size_t i = 0; i < characters.size(); ++i)
+        text += (i == 0 ? "：" : "、") + characters[i];
+    return text + "\nShift-JIS で表せない文字と、改行やタブなどの制御文字は名前に使えません。";
 }
 
 std::array<int, 6> statsToStore(const EntryForm& form) {

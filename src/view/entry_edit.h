@@ -103,14 +103,37 @@ struct FieldCheck {
     bool ok() const { return status == FieldStatus::Ok; }
 };
 
-// Reads a field as a decimal integer (blanks around it and a sign allowed) within `range`.
+// Reads a field as a decimal integer (blanks around it and a sign allowed) within `range`. Digits,
+// signs and blanks typed full-width read as their ASCII forms.
 FieldCheck checkIntField(std::string_view text, FieldRange range);
 // The message a failed field check shows (UTF-8); empty for Ok.
 std::string fieldCheckMessage(FieldStatus status, FieldRange range);
 
+// What the edit form says when it cut a name to fit.
+inline constexpr const char* kNameCutText = "名前は 31 バイト（全角 15 文字）までです";
+
 // The name as the field may hold it: cut so that its Shift-JIS form fits kNameFieldBytes without
 // splitting a character.
 std::string fitEntryNameText(std::string_view utf8);
+
+// The characters of a name that cannot be stored as they read: those Shift-JIS cannot hold (they
+// would turn into "?") and control characters (a pasted line break or tab), each once, in the
+// order they first appear, as the refusal names them: the character itself, or "改行", "タブ",
+// "U+001B" for the control characters. Empty when the whole name can be stored.
+std::vector<std::string> unstorableNameCharacters(std::string_view utf8);
+
+// --- Figures that follow the fields -----------------------------------------------------------
+
+// The stats row while the stats are computed from IVs and EVs: each stat whose IV and EV fields
+// pass their checks, computed for the species, level and nature; "－" for one whose fields do not.
+std::array<std::string, 6> computedStatTexts(int species, int level, int nature,
+                                             const std::array<std::string, 6>& ivTexts,
+                                             const std::array<std::string, 6>& evTexts);
+
+// What is left of kMaxEvTotal after the EV fields that pass their check; negative over the limit.
+int evsLeft(const std::array<std::string, 6>& evTexts);
+// "残り 12".
+std::string evsLeftText(int left);
 
 // --- Registration ---------------------------------------------------------------------------
 
@@ -133,9 +156,10 @@ struct EntryForm {
     std::array<int, 4> move{NO_MOVE, NO_MOVE, NO_MOVE, NO_MOVE};
 };
 
-enum class Refusal { None, EmptyName, TooManyEvs };
-// Why the form cannot be registered as it is. The EV total counts only when the stats are
-// computed from IVs and EVs.
+enum class Refusal { None, EmptyName, UnstorableName, TooManyEvs };
+// Why the form cannot be registered as it is. A name that is still the stored entry's is written
+// back as its stored bytes, so only a name the user typed is checked for unstorable characters.
+// The EV total counts only when the stats are computed from IVs and EVs.
 Refusal registrationRefusal(const EntryForm& form);
 
 struct MessageText {
@@ -143,6 +167,8 @@ struct MessageText {
     const char* text;
 };
 MessageText refusalMessage(Refusal refusal);
+// The refusal's message text: refusalMessage's, naming the characters for UnstorableName.
+std::string refusalText(Refusal refusal, const EntryForm& form);
 
 // The stats registration stores: computed from the IVs and EVs, or as typed; ヌケニン's HP is 1
 // either way. While species, level, nature, mode, IVs, EVs and stats are still the stored entry's,

@@ -236,7 +236,12 @@ TEST(EntryEditFields, IntegerChecks) {
         {"1.5", kIvRange, FieldStatus::NotInteger, 0},
         {"+", kIvRange, FieldStatus::NotInteger, 0},
         {"+-5", kIvRange, FieldStatus::NotInteger, 0},
-        {"３", kIvRange, FieldStatus::NotInteger, 0}, // full-width digit
+        // Typed with a Japanese input method.
+        {"３", kIvRange, FieldStatus::Ok, 3},
+        {"１２", kIvRange, FieldStatus::Ok, 12},
+        {"　＋２５２　", kEvRange, FieldStatus::Ok, 252},
+        {"－１", kIvRange, FieldStatus::OutOfRange, 0},
+        {"１２ａ", kIvRange, FieldStatus::NotInteger, 0},
     };
     for (const Case& c : cases) {
         const FieldCheck check = checkIntField(c.text, c.range);
@@ -300,6 +305,70 @@ TEST(EntryEditRegistration, Refusals) {
     EXPECT_STREQ(refusalMessage(Refusal::EmptyName).text, "名前を入力してください");
     EXPECT_STREQ(refusalMessage(Refusal::TooManyEvs).title, "パラメータ異常");
     EXPECT_STREQ(refusalMessage(Refusal::TooManyEvs).text, "努力値が多すぎます");
+}
+
+// Nothing is stored as "?": a name Shift-JIS cannot hold, or one with a control character, is
+// refused naming the characters; a name still the stored entry's is its stored bytes and passes.
+TEST(EntryEditRegistration, NamesThatCannotBeStoredAsTheyRead) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> unstorable;
+    } cases[] = {
+        {"ガブ～①≒ﾊﾞ?", {}},
+        {"ガブ😀", {"😀"}},
+        {"™a©™", {"™", "©"}},
+        {"a\r\nb\tc", {"改行", "タブ"}},
+        {"\x1b\x7f\xc2\x85", {"U+001B", "U+007F", "U+0085"}},
+        {"😀\n", {"😀", "改行"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(unstorableNameCharacters(c.name), c.unstorable) << c.name;
+        EntryForm form = mewForm();
+        form.name = c.name;
+        EXPECT_EQ(registrationRefusal(form), c.unstorable.empty() ? Refusal::None : Refusal::UnstorableName);
+    }
+    EntryForm form = mewForm();
+    form.name = "ガブ😀\n";
+    EXPECT_EQ(refusalText(Refusal::UnstorableName, form),
+              "名前に使えない文字があります：😀、改行\n"
+              "Shift-JIS で表せない文字と、改行やタブなどの制御文字は名前に使えません。");
+    EXPECT_EQ(refusalText(Refusal::EmptyName, form), "名前を入力してください");
+
+    BoxEntry stored = entryFromForm(mewForm());
+    std::memcpy(stored.name, "a\tb\xff", 5);
+    form = formFromEntry(stored);
+    EXPECT_EQ(registrationRefusal(form), Refusal::None);
+    form.name += "c";
+    EXPECT_EQ(registrationRefusal(form), Refusal::UnstorableName);
+}
+
+TEST(EntryEditFields, StatsAndEvsLeftFollowTheFields) {
+    using Texts = std::array<std::string, 6>;
+    const Texts ivs31{"31", "31", "31", "31", "31", "31"};
+    struct Case {
+        int species, level;
+        Texts ivs, evs;
+        Texts stats;
+        int left;
+    } cases[] = {
+        // ミュウ, さみしがり: the stats registration computes.
+        {kMew, 50, ivs31, {"252", "252", "6", "0", "0", "0"}, {"207", "167", "108", "120", "120", "120"}, 0},
+        {kMew, 100, ivs31, {"２５２", "252", "6", "0", "0", "0"}, {"404", "328", "213", "236", "236", "236"}, 0},
+        // A field still being typed leaves its stat open and counts nothing.
+        {kMew,
+         50,
+         {"31", "", "31", "x", "31", "31"},
+         {"252", "252", "", "0", "0", "1"},
+         {"207", "－", "－", "－", "120", "120"},
+         5},
+        {kShedinja, 50, ivs31, {"255", "255", "255", "0", "0", "0"}, {"1", "156", "87", "50", "50", "60"}, -255},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(computedStatTexts(c.species, c.level, 0, c.ivs, c.evs), c.stats) << c.species << " " << c.level;
+        EXPECT_EQ(evsLeft(c.evs), c.left);
+    }
+    EXPECT_EQ(evsLeftText(12), "残り 12");
+    EXPECT_EQ(evsLeftText(-2), "残り -2");
 }
 
 TEST(EntryEditRegistration, StoredStatsInBothModes) {

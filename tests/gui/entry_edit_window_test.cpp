@@ -4,6 +4,7 @@
 
 #include "gui_test_support.h"
 
+#include "calc/stats.h"
 #include "data/battle_rules.h"
 #include "ui/edit/entry_edit_window.h"
 #include "view/entry_edit.h"
@@ -123,6 +124,13 @@ BoxEntry storedEntry(const char* name, int species, std::array<int, 4> moves, bo
     form.stat = {101, 102, 103, 104, 105, 106};
     form.move = moves;
     return entryFromForm(form);
+}
+
+QStringList statTextsOf(const std::array<int, 6>& stats) {
+    QStringList texts;
+    for (int stat : stats)
+        texts << QString::number(stat);
+    return texts;
 }
 
 bool sameBytes(const BoxEntry& a, const BoxEntry& b) {
@@ -623,7 +631,13 @@ void EntryEditWindowTest::presetsAndSixV() {
         QCOMPARE(f.ev(i)->text(), evs[i]);
         QCOMPARE(f.iv(i)->text(), QString::number(i + 1));
     }
+    // The stats row follows the preset's nature and EVs; the stats typed come back with direct mode.
+    const std::array<int, 6> computed =
+        computeEntryStats(0, {1, 2, 3, 4, 5, 6}, {252, 0, 252, 0, 6, 0}, 1, naturePresets()[5].nature);
+    QCOMPARE(f.statTexts(), statTextsOf(computed));
+    f.setDirect(true);
     QCOMPARE(f.statTexts(), (QStringList{"11", "22", "33", "44", "55", "66"}));
+    f.setDirect(false);
 
     f.find<QPushButton>("button_6v")->click();
     for (int i = 0; i < 6; ++i)

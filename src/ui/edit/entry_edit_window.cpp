@@ -9,6 +9,7 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/product_title.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/status_line.h"
 #include "view/entry_edit.h"
 
 #include <QComboBox>
@@ -35,6 +36,13 @@ QString numberedName(const char* stem, int number) {
     return QString::fromLatin1(stem) + QString::number(number);
 }
 
+std::array<std::string, 6> fieldTexts(const std::array<QLineEdit*, 6>& fields) {
+    std::array<std::string, 6> texts;
+    for (int i = 0; i < 6; ++i)
+        texts[i] = fromQt(fields[i]->text());
+    return texts;
+}
+
 QComboBox* makeCombo(QWidget* parent, const QString& name, int minimumChars = 0) {
     return newChooser(parent, name, {.visibleItems = 20, .minimumChars = minimumChars});
 }
@@ -59,6 +67,7 @@ EntryEditWindow::EntryEditWindow(Box& box, SettingsFile& settings, QWidget* pare
     readSettings();
     applyMode();
     rebuildSpecies();
+    refreshEvsLeft();
     connectHandlers();
 }
 
@@ -75,6 +84,20 @@ void EntryEditWindow::buildWidgets() {
     upper->addLayout(left, 1);
     upper->addWidget(buildRightColumn());
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(upper);
+    layout->addWidget(buildMoveGrid());
+    layout->addLayout(buildButtons());
+}
+
+QLayout* EntryEditWindow::buildButtons() {
+    auto* clearButton = new QPushButton(QStringLiteral("クリア"), this);
+    clearButton->setObjectName(QStringLiteral("button_clear"));
+    clearButton->setAutoDefault(false);
+    clearButton->setToolTip(QStringLiteral("入力を最初の状態に戻します（対戦ルールとレベルはそのまま）"));
+    connect(clearButton, &QPushButton::clicked, this, &EntryEditWindow::clearForm);
+    m_status = new StatusLine(QStringLiteral("label_status"), this);
+    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* registerButton = new QPushButton(QStringLiteral("登録"), this);
     registerButton->setObjectName(QStringLiteral("button_register"));
     registerButton->setDefault(true);
@@ -83,14 +106,11 @@ void EntryEditWindow::buildWidgets() {
     cancelButton->setObjectName(QStringLiteral("button_cancel"));
     connect(cancelButton, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    buttons->addWidget(clearButton);
+    buttons->addWidget(m_status, 1);
     buttons->addWidget(registerButton);
     buttons->addWidget(cancelButton);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(upper);
-    layout->addWidget(buildMoveGrid());
-    layout->addLayout(buttons);
+    return buttons;
 }
 
 QWidget* EntryEditWindow::buildTopRows() {
@@ -161,6 +181,10 @@ QWidget* EntryEditWindow::buildStatGroup() {
             grid->addWidget(field, row + 1, stat + 1);
         }
     }
+    m_evsLeft = new QLabel(group);
+    m_evsLeft->setObjectName(QStringLiteral("label_ev_left"));
+    m_evsLeft->setToolTip(QStringLiteral("努力値の合計 510 までの残り"));
+    grid->addWidget(m_evsLeft, 2, kStatCount + 1);
     grid->setColumnStretch(kStatCount + 1, 1);
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(radios);
@@ -237,6 +261,13 @@ void EntryEditWindow::connectHandlers() {
     connect(m_ivEvMode, &QRadioButton::toggled, this, &EntryEditWindow::applyMode);
     connect(m_name, &QLineEdit::textEdited, this, &EntryEditWindow::onNameEdited);
     connect(m_name, &QLineEdit::textChanged, this, &EntryEditWindow::showNameMark);
+    connect(m_level, &QComboBox::currentIndexChanged, this, &EntryEditWindow::refreshComputedStats);
+    connect(m_nature, &QComboBox::currentIndexChanged, this, &EntryEditWindow::refreshComputedStats);
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        connect(m_iv[stat], &QLineEdit::textChanged, this, &EntryEditWindow::refreshComputedStats);
+        connect(m_ev[stat], &QLineEdit::textChanged, this, &EntryEditWindow::refreshComputedStats);
+        connect(m_ev[stat], &QLineEdit::textChanged, this, &EntryEditWindow::refreshEvsLeft);
+    }
     for (int slot = 0; slot < 4; ++slot) {
         connect(m_moves[slot].type, &QComboBox::currentIndexChanged, this, [this, slot] { rebuildMoves(slot); });
         connect(m_moves[slot].move, &QComboBox::currentIndexChanged, this, [this, slot] { refreshMoveInfo(slot); });
@@ -261,6 +292,7 @@ void EntryEditWindow::rebuildAbilitiesAndMoves() {
     const std::vector<ListChoice> unfiltered = moveChoices(species, 0);
     for (int slot = 0; slot < 4; ++slot)
         rebuildMoves(slot, &unfiltered);
+    refreshComputedStats();
 }
 
 void EntryEditWindow::rebuildMoves(int slot, const std::vector<ListChoice>* unfiltered) {
@@ -305,11 +337,42 @@ void EntryEditWindow::setDirectMode(bool direct) {
 
 void EntryEditWindow::applyMode() {
     const bool direct = directMode();
+    if (direct != m_appliedDirect) {
+        if (!direct) {
+            m_directStats.emplace();
+            for (int stat = 0; stat < kStatCount; ++stat)
+                (*m_directStats)[stat] = m_stat[stat]->text();
+        } else if (m_directStats) {
+            for (int stat = 0; stat < kStatCount; ++stat)
+                m_stat[stat]->setText((*m_directStats)[stat]);
+        }
+        m_appliedDirect = direct;
+    }
     for (int stat = 0; stat < kStatCount; ++stat) {
         m_iv[stat]->setEnabled(!direct);
         m_ev[stat]->setEnabled(!direct);
         m_stat[stat]->setEnabled(direct);
     }
+    m_evsLeft->setEnabled(!direct);
+    refreshComputedStats();
+}
+
+void EntryEditWindow::refreshComputedStats() {
+    if (directMode())
+        return;
+    const std::array<std::string, 6> texts =
+        computedStatTexts(chosenValue(*m_species, 0), m_level->currentIndex() + 1, m_nature->currentIndex(),
+                          fieldTexts(m_iv), fieldTexts(m_ev));
+    for (int stat = 0; stat < kStatCount; ++stat)
+        m_stat[stat]->setText(toQt(texts[stat]));
+}
+
+void EntryEditWindow::refreshEvsLeft() {
+    const int left = evsLeft(fieldTexts(m_ev));
+    m_evsLeft->setText(toQt(evsLeftText(left)));
+    QPalette palette = m_evsLeft->palette();
+    palette.setColor(QPalette::WindowText, left < 0 ? QColor(Qt::red) : this->palette().color(QPalette::WindowText));
+    m_evsLeft->setPalette(palette);
 }
 
 std::optional<EntryForm> EntryEditWindow::pullFields() {
@@ -367,6 +430,7 @@ void EntryEditWindow::onNameEdited(const QString& text) {
     const std::string kept = fitEntryNameText(utf8);
     if (kept.size() == utf8.size())
         return;
+    m_status->showMessage(toQt(kNameCutText));
     const int cursor = m_name->cursorPosition();
     m_name->setText(toQt(kept));
     m_name->setCursorPosition(std::min<int>(cursor, static_cast<int>(m_name->text().size())));
@@ -388,6 +452,7 @@ void EntryEditWindow::onPresetChosen(int row) {
     form->nature = naturePresets()[row].nature;
     form->ev = naturePresets()[row].evs;
     pushFields(*form);
+    refreshComputedStats();
 }
 
 void EntryEditWindow::onSixV() {
@@ -397,6 +462,7 @@ void EntryEditWindow::onSixV() {
     setDirectMode(false);
     form->iv.fill(kSixVIv);
     pushFields(*form);
+    refreshComputedStats();
 }
 
 // --- Registration and filling ---------------------------------------------------------------
@@ -406,9 +472,8 @@ void EntryEditWindow::onRegister() {
     if (!form)
         return;
     if (const Refusal refusal = registrationRefusal(*form); refusal != Refusal::None) {
-        const MessageText message = refusalMessage(refusal);
-        dialogs().message(this, toQt(message.title), toQt(message.text));
-        if (refusal == Refusal::EmptyName)
+        dialogs().message(this, toQt(refusalMessage(refusal).title), toQt(refusalText(refusal, *form)));
+        if (refusal == Refusal::EmptyName || refusal == Refusal::UnstorableName)
             m_name->setFocus();
         return;
     }
@@ -425,10 +490,11 @@ void EntryEditWindow::onRegister() {
 }
 
 int EntryEditWindow::store(const BoxEntry& entry) {
-    const StoreResult result = m_box.store(m_slot, entry);
-    switch (result.status) {
+    StoreEdit stored = applyStore(m_box, m_slot, entry);
+    switch (stored.result.status) {
     case StoreStatus::Stored:
-        return result.slot;
+        m_lastEdit = std::move(stored.edit);
+        return stored.result.slot;
     case StoreStatus::BoxFull:
         dialogs().message(this, QString(), toQt(kBoxFullText));
         return -1;
@@ -436,6 +502,25 @@ int EntryEditWindow::store(const BoxEntry& entry) {
         dialogs().message(this, QStringLiteral("パラメータ異常"), QStringLiteral("登録できませんでした"));
         return -1;
     }
+}
+
+std::optional<BoxEdit> EntryEditWindow::takeLastEdit() {
+    std::optional<BoxEdit> edit = std::move(m_lastEdit);
+    m_lastEdit.reset();
+    return edit;
+}
+
+void EntryEditWindow::clearForm() {
+    m_stored.reset();
+    m_name->clear();
+    selectQuietly(*m_species, 0);
+    selectQuietly(*m_item, 0);
+    selectQuietly(*m_preset, 0);
+    setDirectMode(false);
+    m_directStats.reset();
+    pushFields(EntryForm{});
+    rebuildAbilitiesAndMoves();
+    m_name->setFocus();
 }
 
 void EntryEditWindow::openNew() {
@@ -462,6 +547,7 @@ void EntryEditWindow::showForm(const EntryForm& form) {
     selectQuietly(*m_level, form.level - 1);
     selectQuietly(*m_item, form.item);
     setDirectMode(form.statsDirect);
+    m_directStats.reset(); // the typed stats of another creature
     pushFields(form);
 
     fillChooser(*m_ability, abilityChoices(form.species, storedAbility()));

@@ -2,7 +2,7 @@
 // The box entry edit window: fills in one creature for the box, either as a new entry or over an
 // existing one, and tells its owner which slot it wrote.
 
-#include "box/box_entry.h"
+#include "box/box_edit.h"
 #include "ui/common/tool_window.h"
 
 #include <array>
@@ -17,6 +17,7 @@ class QRadioButton;
 namespace rusrina {
 
 class Box;
+class StatusLine;
 struct ListChoice;
 struct EntryForm;
 
@@ -35,6 +36,12 @@ public:
     // overwrites it; a free slot only makes the next registration a new entry. What the user leaves
     // as the loaded entry showed it is registered exactly as stored (see EntryForm::stored).
     void fillFromEntry(int slot);
+    // "クリア": the form as the window opened, but for the battle rule and the level, which stay
+    // as chosen. A stored entry's values are no longer carried.
+    void clearForm();
+
+    // The record of the last registration, for the owner's history; taken once.
+    std::optional<BoxEdit> takeLastEdit();
 
 Q_SIGNALS:
     // A slot of the box was written (added or overwritten). Sent after the window has closed.
@@ -52,6 +59,7 @@ private:
     QWidget* buildStatGroup();
     QWidget* buildRightColumn();
     QWidget* buildMoveGrid();
+    QLayout* buildButtons();
     void fillFixedChoosers();
     void connectHandlers();
     void readSettings();
@@ -68,6 +76,10 @@ private:
     void onPresetChosen(int row);
     void onSixV();
     void applyMode();
+    // The figures that follow the fields as they change: the stats row while the stats are
+    // computed, and the EVs left of the 510.
+    void refreshComputedStats();
+    void refreshEvsLeft();
     void onRegister();
     void onNameEdited(const QString& text);
     void showNameMark();
@@ -88,6 +100,11 @@ private:
     Box& m_box;
     int m_slot = -1;                  // the slot being edited; -1 for a new entry
     std::optional<BoxEntry> m_stored; // the entry last loaded into the form
+    std::optional<BoxEdit> m_lastEdit;
+    bool m_appliedDirect = false; // the mode the fields were last set up for
+    // The stats typed in direct mode, shown again when the user comes back to it from the other
+    // mode (which fills the row with computed stats).
+    std::optional<std::array<QString, 6>> m_directStats;
 
     QLabel* m_nameMark = nullptr; // kStoredValueMark while the name stands for bytes it cannot show
     QLineEdit* m_name = nullptr;
@@ -101,6 +118,8 @@ private:
     std::array<QLineEdit*, 6> m_iv{};
     std::array<QLineEdit*, 6> m_ev{};
     std::array<QLineEdit*, 6> m_stat{};
+    QLabel* m_evsLeft = nullptr;
+    StatusLine* m_status = nullptr;
     QComboBox* m_rule = nullptr;
     QComboBox* m_preset = nullptr;
     std::array<MoveRow, 4> m_moves{};
