@@ -150,6 +150,9 @@ void IvJudgeWindowTest::startUpReportIsOnTheClipboard() {
                             "特攻：  6 (  0 ～ 31 )\r\n"
                             "特防：  6 (  0 ～ 31 )\r\n"
                             "素早：  0 (  0 ～ 31 )\r\n"));
+    // The line at the foot says what was copied, with no box to close.
+    QCOMPARE(child<QLabel>(&window, QStringLiteral("label_message"))->text(),
+             QStringLiteral("判定結果をコピーしました（7 行）"));
     QCOMPARE(texts(valueList(&window, 3)->model()), QStringList{QStringLiteral("6：0～31")});
     QCOMPARE(texts(valueList(&window, 0)->model()),
              (QStringList{QStringLiteral("11：0～9"), QStringLiteral("12：10～31")}));

@@ -2,9 +2,11 @@
 #include "box/box_file.h"
 #include "view/box_list.h"
 #include "view/damage_view.h"
+#include "view/status_texts.h"
 
 #include "ui/box/box_window.h"
 
+#include "ui/box/box_history.h"
 #include "ui/box/box_list_model.h"
 #include "ui/box/damage_rows.h"
 #include "ui/box/entry_panel.h"
@@ -13,6 +15,7 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/product_title.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/status_line.h"
 #include "ui/common/table_view.h"
 #include "ui/edit/entry_edit_window.h"
 #include "view/learnable_moves.h"
@@ -77,6 +80,9 @@ BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     const LoadResult loaded = m_boxFile->load(*m_box);
     m_recoveryPath = recoveryPathFor(m_boxFile->path());
     m_model = new BoxListModel(*m_box, this);
+    m_history = new BoxHistory(
+        *m_box, [this](const BoxEdit& edit, bool undone, const QString& text) { showHistoryStep(edit, undone, text); },
+        this);
 
     m_attackerPanel = new EntryPanel(QStringLiteral("攻撃側"), QStringLiteral("attacker"), this);
     m_defenderPanel = new EntryPanel(QStringLiteral("防御側"), QStringLiteral("defender"), this);
@@ -92,9 +98,15 @@ BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     right->addWidget(buildConditions());
     right->addWidget(m_rows);
     right->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(buildListSide());
-    layout->addLayout(right, 1);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(buildListSide());
+    columns->addLayout(right, 1);
+    m_status = new StatusLine(QStringLiteral("statusLine"), this);
+    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // a long path never widens the window
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(m_status);
+    addShortcuts();
 
     selectRow(0);
     const std::string summary = loadSummaryText(loaded, m_boxFile->backupPath());
@@ -131,7 +143,7 @@ QWidget* BoxWindow::buildListSide() {
     auto* save = listButton(side, buttons, "saveButton", "保存", 5, 1);
     auto* saveAs = listButton(side, buttons, "saveAsButton", "名前を付けて保存", 6, 0);
     auto* import = listButton(side, buttons, "importButton", "インポート", 6, 1);
-    auto* hide = listButton(side, buttons, "hideButton", "閉じる", 7, 0, 2);
+    auto* hide = listButton(side, buttons, "hideButton", "閉じる", 8, 0, 2);
 
     connect(attacker, &QPushButton::clicked, this, [this] { setAttacker(selectedRow()); });
     connect(defender, &QPushButton::clicked, this, [this] { setDefender(selectedRow()); });
@@ -148,7 +160,8 @@ QWidget* BoxWindow::buildListSide() {
                                                                  {bottom, ListOperation::MoveToBottom},
                                                                  {remove, ListOperation::Delete}};
     for (const auto& [button, operation] : operations)
-        connect(button, &QPushButton::clicked, this, [this, operation] { runListOperation(operation); });
+        connect(button, &QPushButton::clicked, this,
+                [this, operation, step = button->text()] { runListOperation(operation, step); });
     connect(save, &QPushButton::clicked, this, [this] { this->save(SaveCheck::DiskUnchanged); });
     connect(saveAs, &QPushButton::clicked, this, &BoxWindow::saveAs);
     connect(import, &QPushButton::clicked, this, &BoxWindow::importFile);
@@ -159,8 +172,18 @@ QWidget* BoxWindow::buildListSide() {
     layout->addWidget(new QLabel(QStringLiteral("登録データ"), side));
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
+    m_history->connectControls(*this, *m_list, *listButton(side, buttons, "undoButton", "元に戻す", 7, 0),
+                               *listButton(side, buttons, "redoButton", "やり直す", 7, 1));
     layout->addWidget(buildTextButtons(side));
     return side;
+}
+
+void BoxWindow::addShortcuts() {
+    auto* save = new QAction(QStringLiteral("保存"), this);
+    save->setObjectName(QStringLiteral("saveAction"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, [this] { this->save(SaveCheck::DiskUnchanged); });
+    addAction(save);
 }
 
 QWidget* BoxWindow::buildTextButtons(QWidget* parent) {
@@ -274,7 +297,10 @@ void BoxWindow::copyRowLog(int row) {
     if (row < 0 || row >= kDamageRowCount || m_calculation->results[row].log.empty())
         return;
     // CR LF line ends are kept: the log is pasted into Windows-style text as it is.
-    QGuiApplication::clipboard()->setText(toQt(m_calculation->results[row].log.text()));
+    const std::string log = m_calculation->results[row].log.text();
+    QGuiApplication::clipboard()->setText(toQt(log));
+    const std::string move = damageRowTexts(m_calculation->engine, m_calculation->results)[row].name;
+    m_status->showMessage(toQt(copiedText(damageRowName(row, move) + " の計算過程", log)));
 }
 
 void BoxWindow::copyAsText(bool all) {
@@ -285,7 +311,9 @@ void BoxWindow::copyAsText(bool all) {
         entries = entries.subspan(static_cast<std::size_t>(row), 1);
     if (entries.empty())
         return;
-    QGuiApplication::clipboard()->setText(toQt(writeSetTexts(entries, language)));
+    const std::string text = writeSetTexts(entries, language);
+    QGuiApplication::clipboard()->setText(toQt(text));
+    m_status->showMessage(toQt(copiedText("チーム用テキスト " + std::to_string(entries.size()) + " 件", text)));
 }
 
 void BoxWindow::openTextImport() {
@@ -305,9 +333,10 @@ void BoxWindow::openTextImport() {
 }
 
 void BoxWindow::appendTextSets(const std::vector<ParsedSet>& sets) {
+    const auto before = std::make_unique<Box>(*m_box);
     const SetAppendResult result = appendSets(*m_box, sets);
     if (result.added > 0) {
-        m_unsaved = true;
+        m_history->record(recordAppend(*before, *m_box), QStringLiteral("テキスト入力"));
         m_model->rowsAppended();
         selectRow(result.firstSlot);
     }
@@ -343,11 +372,11 @@ void BoxWindow::showListState(const BoxListState& state) {
     setAttacker(state.attacker);
 }
 
-void BoxWindow::runListOperation(ListOperation operation) {
+void BoxWindow::runListOperation(ListOperation operation, const QString& step) {
     BoxListState state = listState();
-    const ListOperationResult result = applyListOperation(*m_box, operation, state);
+    ListOperationResult result = applyListOperation(*m_box, operation, state);
     if (result.changed) {
-        markChanged();
+        m_history->record(std::move(result.edit), step);
         if (operation == ListOperation::Delete)
             m_model->rowRemoved(result.firstRow);
         else
@@ -384,18 +413,33 @@ void BoxWindow::openSelected() {
 void BoxWindow::onEntryRegistered(int slot) {
     if (!m_box->inUse(slot))
         return;
-    markChanged();
+    std::optional<BoxEdit> edit = m_edit->takeLastEdit();
+    if (edit && edit->slot == slot)
+        m_history->record(std::move(edit), QStringLiteral("登録"));
+    else
+        markChanged(); // written without a record of what it replaced
     m_model->entryWritten(slot);
     showListState(stateAfterRegistration(listState(), slot));
 }
 
+void BoxWindow::showHistoryStep(const BoxEdit& edit, bool undone, const QString& text) {
+    m_model->reload();
+    showListState(stateAfterEditStep(listState(), edit, undone, *m_box));
+    m_status->showMessage(toQt(historyStepText(undone, fromQt(text))));
+}
+
+bool BoxWindow::hasUnsavedChanges() const {
+    return !m_history->isClean();
+}
+
 void BoxWindow::markChanged() {
-    m_unsaved = true;
+    m_history->resetClean();
 }
 
 void BoxWindow::markSaved() {
-    m_unsaved = false;
+    m_history->setClean();
     dropOwnRecovery();
+    m_status->showMessage(toQt(savedText(m_boxFile->path().string())));
 }
 
 void BoxWindow::dropOwnRecovery() {
@@ -449,7 +493,7 @@ bool BoxWindow::saveAs() {
 }
 
 bool BoxWindow::writeRecovery() {
-    if (!m_unsaved)
+    if (!hasUnsavedChanges())
         return true;
     const SaveResult result = writeRecoveryFile(*m_box, m_recoveryPath, std::filesystem::absolute(kDefaultBoxFileName));
     if (result.ok)
@@ -485,6 +529,7 @@ void BoxWindow::restoreRecovery() {
         return;
     }
     *m_box = restored;
+    m_history->clear(); // its steps were made on the box just replaced
     m_model->reload();
     selectRow(0);
     m_recoveryOwned = true;
@@ -496,16 +541,17 @@ void BoxWindow::importFile() {
                                                     QString::fromLatin1(kImportDefaultSuffix));
     if (fileName.isEmpty())
         return;
+    const auto before = std::make_unique<Box>(*m_box);
     const ImportResult result = importBoxFile(*m_box, QFile::encodeName(fileName).toStdString());
     if (result.added > 0) {
-        markChanged();
+        m_history->record(recordAppend(*before, *m_box), QStringLiteral("インポート"));
         m_model->rowsAppended();
     }
     dialogs().message(this, QString(), toQt(importSummaryText(result)));
 }
 
 bool BoxWindow::confirmClose(QWidget* dialogParent) {
-    if (!m_unsaved)
+    if (!hasUnsavedChanges())
         return true;
     switch (dialogs().questionWithCancel(dialogParent ? dialogParent : this, toQt(kUnsavedChangesTitle),
                                          toQt(kUnsavedChangesText))) {

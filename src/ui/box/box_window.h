@@ -18,6 +18,8 @@ namespace rusrina {
 // Forward declarations keep the core's headers out of every file that includes this one.
 class Box;
 class BoxFile;
+class BoxHistory;
+struct BoxEdit;
 class BoxListModel;
 enum class ListOperation;
 enum class SaveCheck;
@@ -28,6 +30,7 @@ class DamageRows;
 class EntryEditWindow;
 class EntryPanel;
 class SetTextDialog;
+class StatusLine;
 struct ParsedSet;
 
 class BoxWindow : public ToolWindow {
@@ -48,9 +51,16 @@ public:
     Box& box() { return *m_box; }
     const Box& box() const { return *m_box; }
     EntryEditWindow* editWindow() const { return m_edit.get(); }
-    bool hasUnsavedChanges() const { return m_unsaved; }
-    // The one place that learns that the box no longer matches its file.
+    // Every change of the box the user makes goes into the history as a step that can be taken
+    // back; a window that changes the box records its change here (BoxHistory::record).
+    BoxHistory& history() const { return *m_history; }
+    // The box differs from its file: a step was made or taken back since the last save, or the
+    // box changed outside the history.
+    bool hasUnsavedChanges() const;
+    // Tells the window that the box changed without a step in its history (a restored recovery
+    // file): it stays changed until saved, whatever is taken back.
     void markChanged();
+    StatusLine& statusLine() const { return *m_status; }
 
     // When the session ends without the unsaved-changes question (a signal to end, the desktop
     // session closing): writes the unsaved box to the recovery file beside the default box file.
@@ -84,7 +94,8 @@ private:
     // What the window shows beside the list, and showing a new state of it.
     BoxListState listState() const;
     void showListState(const BoxListState& state);
-    void runListOperation(ListOperation operation);
+    // `step` names the operation in the history (its button's caption).
+    void runListOperation(ListOperation operation, const QString& step);
     void openNew();
     void openSelected();
     // Each returns false after telling the user why nothing was saved (or when the user cancelled).
@@ -100,13 +111,16 @@ private:
     // and reports how many were added and how many did not fit.
     void appendTextSets(const std::vector<ParsedSet>& sets);
     void onEntryRegistered(int slot);
+    // Shows the box after a step of the history was taken back or made again.
+    void showHistoryStep(const BoxEdit& edit, bool undone, const QString& text);
+    void addShortcuts();
     const BoxEntry* sideEntry(int slot) const;
 
     std::unique_ptr<Box> m_box; // declared before the edit window, which keeps a reference to it
     std::unique_ptr<BoxFile> m_boxFile;
     std::unique_ptr<EntryEditWindow> m_edit;
     bool m_editingExisting = false;
-    bool m_unsaved = false;
+    BoxHistory* m_history = nullptr;
     std::filesystem::path m_recoveryPath;
     // The recovery file holds this session's work (restored from it, or written by it), so a save
     // or a "No" to the unsaved-changes question makes it obsolete. One kept for later is not.
@@ -127,6 +141,7 @@ private:
     std::vector<QCheckBox*> m_checks; // in the order of the condition check table
     DamageRows* m_rows = nullptr;
     SetTextDialog* m_textDialog = nullptr; // made on first use
+    StatusLine* m_status = nullptr;
 };
 
 } // namespace rusrina

@@ -5,9 +5,12 @@
 #include "view/damage_view.h"
 #include "view/learnable_moves.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace rusrina {
@@ -64,6 +67,7 @@ DamageRows::DamageRows(QWidget* parent) : QWidget(parent), m_rows(kDamageRowCoun
         copy->setAutoDefault(false);
         connect(copy, &QPushButton::clicked, this, [this, k] { Q_EMIT copyRequested(k); });
         grid->addWidget(copy, gridRow(k), kButtonColumn);
+        m_copyButtons.push_back(copy);
     }
     grid->setColumnStretch(kNameColumn, 1);
 }
@@ -133,6 +137,38 @@ void DamageRows::addDirectRow() {
         combo->setCurrentIndex(0);
         connect(combo, &QComboBox::currentIndexChanged, this, &DamageRows::inputsChanged);
     }
+}
+
+int DamageRows::rowOf(QWidget* widget) const {
+    while (widget && widget->parentWidget() != this)
+        widget = widget->parentWidget();
+    const int index = widget ? gridOf(const_cast<DamageRows*>(this))->indexOf(widget) : -1;
+    if (index < 0)
+        return -1;
+    int gridRowAt = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    gridOf(const_cast<DamageRows*>(this))->getItemPosition(index, &gridRowAt, &column, &rowSpan, &columnSpan);
+    const int k = gridRowAt - gridRow(0);
+    return k >= 0 && k < kDamageRowCount ? k : -1;
+}
+
+void DamageRows::keyPressEvent(QKeyEvent* event) {
+    const int row = event->matches(QKeySequence::Copy) ? rowOf(QApplication::focusWidget()) : -1;
+    if (row < 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    Q_EMIT copyRequested(row);
+}
+
+void DamageRows::mousePressEvent(QMouseEvent* event) {
+    for (int k = 0; k < kDamageRowCount; ++k) {
+        const QRect cell = gridOf(this)->cellRect(gridRow(k), kButtonColumn);
+        if (event->position().y() >= cell.top() && event->position().y() <= cell.bottom()) {
+            m_copyButtons[k]->setFocus(Qt::MouseFocusReason);
+            return;
+        }
+    }
+    QWidget::mousePressEvent(event);
 }
 
 void DamageRows::setLearnableChoices(std::vector<ListChoice> choices) {

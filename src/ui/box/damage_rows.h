@@ -35,10 +35,19 @@ public:
 Q_SIGNALS:
     // The learnable move or a direct value was changed by the user.
     void inputsChanged();
-    // "詳細取得" of a row was pressed.
+    // "詳細取得" of a row was pressed, or Ctrl+C given on the row.
     void copyRequested(int row);
 
+protected:
+    // Ctrl+C copies the log of the row that holds the focus (its "詳細取得" button or a chooser).
+    void keyPressEvent(QKeyEvent* event) override;
+    // A click on a row's texts gives the focus to its "詳細取得" button: the row Ctrl+C copies.
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
+    // The calculation row a widget inside this one sits in, or -1.
+    int rowOf(QWidget* widget) const;
+
     void addHeads();
     void addMoveRows();
     void addLearnableRow();
@@ -55,6 +64,7 @@ private:
         QLabel* hits = nullptr;
     };
     std::vector<RowLabels> m_rows;
+    std::vector<QPushButton*> m_copyButtons;
     QComboBox* m_learnable = nullptr;
     QComboBox* m_directPower = nullptr;
     QComboBox* m_directCategory = nullptr;

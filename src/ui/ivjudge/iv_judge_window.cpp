@@ -7,8 +7,10 @@
 #include "ui/common/chooser.h"
 #include "ui/common/product_title.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/status_line.h"
 #include "ui/ivjudge/stat_row_model.h"
 #include "view/iv_judge_view.h"
+#include "view/status_texts.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -240,7 +242,7 @@ QLayout* IvJudgeWindow::buildButtons() {
     connect(output, &QPushButton::clicked, this, &IvJudgeWindow::copyReport);
     connect(reset, &QPushButton::clicked, this, &IvJudgeWindow::reset);
     connect(hide, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
-    m_message = named(new QLabel(this), QStringLiteral("label_message"));
+    m_message = new StatusLine(QStringLiteral("label_message"), this);
     auto* row = new QHBoxLayout;
     row->addWidget(m_message, 1);
     row->addWidget(output);
@@ -375,7 +377,7 @@ void IvJudgeWindow::typeStat(int stat) {
         return;
     const int row = rowShowing(column.model->rows(), value);
     if (row < 0) {
-        m_message->setText(toQt(outOfRangeText(value, column.model->rows())));
+        m_message->setNotice(toQt(outOfRangeText(value, column.model->rows())));
         return;
     }
     const QModelIndex index = column.model->index(row);
@@ -396,7 +398,7 @@ void IvJudgeWindow::refresh() {
         m_columns[stat].evThreshold->setText(toQt(output.evThresholdTexts[stat]));
         m_columns[stat].model->setRuledOut(output.ruledOutRows[stat]);
     }
-    m_message->setText(toQt(output.notice));
+    m_message->setNotice(toQt(output.notice));
     m_report = output.report;
     if (output.hiddenPowerItems)
         m_hiddenPowerModel->setStringList(hiddenPowerRows(*output.hiddenPowerItems));
@@ -450,8 +452,10 @@ void IvJudgeWindow::reset() {
 }
 
 void IvJudgeWindow::copyReport() const {
-    if (!m_report.empty())
-        QGuiApplication::clipboard()->setText(toQt(m_report));
+    if (m_report.empty())
+        return;
+    QGuiApplication::clipboard()->setText(toQt(m_report));
+    m_message->showMessage(toQt(copiedText("判定結果", m_report)));
 }
 
 } // namespace rusrina

@@ -26,6 +26,8 @@ class QLayout;
 
 namespace rusrina {
 
+class StatusLine;
+
 class StatRowModel;
 
 class IvJudgeWindow : public ToolWindow {
@@ -97,7 +99,7 @@ private:
     QComboBox* m_characteristic = nullptr;
     QComboBox* m_hiddenPowerType = nullptr;
     // A typed stat that no IV gives, or that the clues leave no IVs.
-    QLabel* m_message = nullptr;
+    StatusLine* m_message = nullptr; // the judge's notice; a message after 個体値出力
     std::array<StatColumn, 6> m_columns{};
     QCheckBox* m_showHiddenPower = nullptr;
     QListView* m_hiddenPowerList = nullptr;

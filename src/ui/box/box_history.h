@@ -1,0 +1,44 @@
+#pragma once
+// The box window's history: every change of the box the user makes (削除, the four moves, 登録,
+// インポート, テキスト入力, and whatever else a window records) is one step to take back
+// ("元に戻す", Ctrl+Z) and make again ("やり直す", Ctrl+Shift+Z). The changes themselves and their
+// records are the core's (box/box_edit.h); a step here only replays its record on the box and lets
+// the window show the result. The stack's clean state is the box as last saved.
+
+#include "box/box_edit.h"
+
+#include <QUndoStack>
+
+#include <functional>
+
+class QPushButton;
+
+namespace rusrina {
+
+class BoxHistory : public QUndoStack {
+    Q_OBJECT
+
+public:
+    // Called after a step was taken back (`undone`) or made again, with the box already changed.
+    using ShowStep = std::function<void(const BoxEdit& edit, bool undone, const QString& text)>;
+
+    // Steps kept to take back; the oldest go first.
+    static constexpr int kStepLimit = 200;
+
+    BoxHistory(Box& box, ShowStep show, QObject* parent = nullptr);
+
+    // Adds a change already made to the box as the next step, named `text` ("削除"); nothing when
+    // the change has no record.
+    void record(std::optional<BoxEdit> edit, const QString& text);
+
+    // Puts the history in the hands of the user: the two buttons (enabled while there is a step,
+    // the tooltip naming it), Ctrl+Z and Ctrl+Shift+Z (Ctrl+Y too) anywhere in `window`, and the
+    // same two in the context menu of `list`, each naming its step ("元に戻す 削除").
+    void connectControls(QWidget& window, QWidget& list, QPushButton& undo, QPushButton& redo);
+
+private:
+    Box& m_box;
+    ShowStep m_show;
+};
+
+} // namespace rusrina

@@ -1,0 +1,270 @@
+// The box window's history and feedback, driven with real key events and clicks: every change of
+// the box is a step that 元に戻す / やり直す (Ctrl+Z, Ctrl+Shift+Z) take back and make again, the
+// saved state follows the steps, and 保存, 詳細取得 and Ctrl+C say what they did in the status line.
+
+#include "box/box.h"
+#include "box/box_file.h"
+#include "calc/damage_engine.h"
+#include "data/moves.h"
+#include "view/status_texts.h"
+
+#include "gui_test_support.h"
+
+#include "ui/box/box_window.h"
+#include "ui/box/set_text_dialog.h"
+#include "ui/common/status_line.h"
+#include "ui/edit/entry_edit_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <cstring>
+#include <functional>
+
+using namespace rusrina;
+using rusrina::test::ScriptedDialogs;
+using rusrina::test::TempSettings;
+
+namespace {
+
+BoxEntry creature(const char* name, int species = 24) {
+    BoxEntry e{};
+    setEntryName(e, name);
+    e.species = species;
+    e.level = 50;
+    e.nature = 1;
+    e.ability = 9;
+    e.item = 16;
+    for (int s = 0; s < 6; ++s) {
+        e.iv[s] = 31;
+        e.stat[s] = 100;
+    }
+    e.move[0] = 84; // １０まんボルト
+    e.move[1] = NO_MOVE;
+    e.move[2] = NO_MOVE;
+    e.move[3] = 32; // たいあたり
+    return e;
+}
+
+// The default box file holds A to E.
+void writeFiveEntries() {
+    Box box;
+    for (const char* name : {"A", "B", "C", "D", "E"})
+        QVERIFY(box.add(creature(name, name[0] % 2 ? 24 : 142)).ok());
+    QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
+}
+
+template <typename T> T* child(QWidget& window, const QString& name) {
+    T* widget = window.findChild<T*>(name);
+    if (!widget)
+        qFatal("no widget %s", qPrintable(name));
+    return widget;
+}
+
+void click(QWidget& window, const char* button) {
+    child<QPushButton>(window, QString::fromLatin1(button))->click();
+}
+
+QTableView* list(BoxWindow& window) {
+    return child<QTableView>(window, QStringLiteral("boxList"));
+}
+
+int selected(BoxWindow& window) {
+    const auto rows = list(window)->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+QString listNames(BoxWindow& window) {
+    QString names;
+    for (int row = 0; row < list(window)->model()->rowCount(); ++row)
+        names += list(window)->model()->index(row, 0).data().toString();
+    return names;
+}
+
+bool sameSlots(const Box& a, const Box& b) {
+    return a.count() == b.count() && std::memcmp(a.slots().data(), b.slots().data(), kBoxFileBytes) == 0;
+}
+
+QString status(BoxWindow& window) {
+    return window.statusLine().text();
+}
+
+// The box window on screen and active, so that its shortcuts take keys as a user's would.
+void showActive(BoxWindow& window) {
+    window.showTool(ShowCommand::Show);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+using Change = std::function<void(BoxWindow&, TempSettings&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+class BoxHistoryTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
+    void undoRestoresADeletedEntryInItsSlot();
+    void everyChangeIsOneStep_data();
+    void everyChangeIsOneStep();
+    void copyingARowSaysWhatWasCopied();
+};
+
+void BoxHistoryTest::undoRestoresADeletedEntryInItsSlot() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    showActive(window);
+    ScriptedDialogs dialogs;
+    QVERIFY(!child<QPushButton>(window, "undoButton")->isEnabled());
+
+    list(window)->selectRow(2);
+    click(window, "deleteButton");
+    QCOMPARE(listNames(window), QStringLiteral("ABDE"));
+    QVERIFY(window.hasUnsavedChanges());
+    QTest::keyClick(list(window), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(listNames(window), QStringLiteral("ABCDE"));
+    QCOMPARE(selected(window), 2);
+    QVERIFY(!window.hasUnsavedChanges()); // the box is the file again
+    QCOMPARE(status(window), QStringLiteral("元に戻しました：削除"));
+    QTest::keyClick(list(window), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(listNames(window), QStringLiteral("ABDE"));
+    QCOMPARE(selected(window), 2);
+
+    // Ctrl+S saves and says where; a step taken back after the save is a change again, which the
+    // question before the program ends knows.
+    QTest::keyClick(list(window), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!window.hasUnsavedChanges());
+    QCOMPARE(status(window),
+             QString::fromStdString(savedText(std::filesystem::absolute(kDefaultBoxFileName).string())));
+    QVERIFY(dialogs.asked.isEmpty());
+    QVERIFY(window.confirmClose());
+    QTest::keyClick(list(window), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(listNames(window), QStringLiteral("ABCDE"));
+    QVERIFY(window.hasUnsavedChanges());
+    dialogs.choiceAnswers = {Dialogs::Answer::Cancel};
+    QVERIFY(!window.confirmClose());
+    QCOMPARE(dialogs.asked.size(), 1);
+    QCOMPARE(dialogs.asked[0].kind, QStringLiteral("choice"));
+}
+
+void BoxHistoryTest::everyChangeIsOneStep_data() {
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("after");
+    const auto listButton = [](int row, const char* button) {
+        return Change([=](BoxWindow& w, TempSettings&) {
+            list(w)->selectRow(row);
+            click(w, button);
+        });
+    };
+    QTest::newRow("delete") << listButton(0, "deleteButton") << "削除"
+                            << "BCDE";
+    QTest::newRow("up") << listButton(2, "upButton") << "項目上移動"
+                        << "ACBDE";
+    QTest::newRow("down") << listButton(2, "downButton") << "項目下移動"
+                          << "ABDCE";
+    QTest::newRow("top") << listButton(3, "topButton") << "最上位移動"
+                         << "DABCE";
+    QTest::newRow("bottom") << listButton(1, "bottomButton") << "最下位移動"
+                            << "ACDEB";
+    const auto registration = [](int row, const char* name) {
+        return Change([=](BoxWindow& w, TempSettings&) {
+            ScriptedDialogs dialogs;
+            dialogs.questionAnswers = {true};
+            list(w)->selectRow(row);
+            click(w, row < 0 ? "newButton" : "editButton");
+            child<QLineEdit>(*w.editWindow(), QStringLiteral("edit_name"))->setText(QString::fromUtf8(name));
+            click(*w.editWindow(), "button_register");
+        });
+    };
+    QTest::newRow("register a new entry") << registration(-1, "F") << "登録"
+                                          << "ABCDEF";
+    QTest::newRow("register over an entry") << registration(1, "Bee") << "登録"
+                                            << "ABeeCDE";
+    QTest::newRow("import") << Change([](BoxWindow& w, TempSettings& temp) {
+        Box other;
+        QVERIFY(other.add(creature("A")).ok() && other.add(creature("G")).ok());
+        const QString path = temp.dirPath() + QStringLiteral("/other.vbd");
+        QVERIFY(BoxFile(path.toStdString()).save(other).ok);
+        ScriptedDialogs dialogs;
+        dialogs.fileNames = {path};
+        click(w, "importButton");
+    }) << "インポート"
+                            << "ABCDEG";
+    QTest::newRow("team text") << Change([](BoxWindow& w, TempSettings&) {
+        ScriptedDialogs dialogs;
+        QGuiApplication::clipboard()->setText(QStringLiteral("Latios\n\nLatias\n"));
+        click(w, "textImportButton");
+        click(*w.textDialog(), "setTextAddButton");
+    }) << "テキスト入力"
+                               << "ABCDEラティオスラティアス";
+}
+
+// Each change is taken back to the box it started from, byte for byte, and made again.
+void BoxHistoryTest::everyChangeIsOneStep() {
+    QFETCH(Change, change);
+    QFETCH(QString, step);
+    QFETCH(QString, after);
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    window.showTool(ShowCommand::Show);
+    const Box start = window.box();
+    change(window, temp);
+    QCOMPARE(listNames(window), after);
+    const Box changed = window.box();
+    auto* undo = child<QPushButton>(window, "undoButton");
+    QVERIFY(undo->isEnabled());
+    QCOMPARE(undo->toolTip(), QStringLiteral("元に戻す：") + step);
+    QCOMPARE(child<QAction>(window, "undoAction")->text(), QStringLiteral("元に戻す ") + step);
+
+    undo->click();
+    QCOMPARE(listNames(window), QStringLiteral("ABCDE"));
+    QVERIFY(sameSlots(window.box(), start));
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!window.hasUnsavedChanges());
+    QVERIFY(!window.editWindow()->isVisible());
+    click(window, "redoButton");
+    QCOMPARE(listNames(window), after);
+    QVERIFY(sameSlots(window.box(), changed));
+    QVERIFY(window.hasUnsavedChanges());
+}
+
+void BoxHistoryTest::copyingARowSaysWhatWasCopied() {
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindow window(temp.settings());
+    showActive(window);
+    list(window)->selectRow(1);
+    click(window, "defenderButton");
+    list(window)->selectRow(0);
+    click(window, "attackerButton");
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    click(window, "copyButton3");
+    const std::string log = window.result(3).log.text();
+    QCOMPARE(clipboard->text(), QString::fromStdString(log));
+    QCOMPARE(status(window), QString::fromStdString(copiedText("わざ４（たいあたり） の計算過程", log)));
+    QVERIFY(status(window).endsWith(QStringLiteral(" 行）")));
+
+    // Ctrl+C copies the row that holds the focus; a click on a row's figures puts it there.
+    clipboard->setText(QStringLiteral("before"));
+    QTest::mouseClick(child<QLabel>(window, QStringLiteral("rowDamage0")), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("copyButton0"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QString::fromStdString(window.result(0).log.text()));
+    QVERIFY(status(window).startsWith(QStringLiteral("わざ１（１０まんボルト） の計算過程をコピーしました")));
+}
+
+QTEST_MAIN(BoxHistoryTest)
+#include "box_history_test.moc"
