@@ -11,8 +11,11 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSessionManager>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdlib>
 #include <filesystem>
@@ -86,6 +89,16 @@ int runApplication(int argc, char** argv) {
     return runApplication(argc, argv, nullptr);
 }
 
+bool installQtJapanese(QCoreApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
 int runApplication(int argc, char** argv, const std::function<void(QWidget& topWindow)>& onTopWindowShown) {
     QApplication app(argc, argv);
     // A signal to end leaves every event loop, an open question's too; what is open then closes as
@@ -93,6 +106,11 @@ int runApplication(int argc, char** argv, const std::function<void(QWidget& topW
     TerminationSignals terminations;
     QObject::connect(&terminations, &TerminationSignals::received, &app, [] { QCoreApplication::exit(0); });
     app.setWindowIcon(programIcon());
+    // Every text of the program is Japanese, whatever language the desktop runs in, so Qt's own
+    // texts (the standard buttons of a question, the file dialog) are taken from its Japanese
+    // catalogue rather than from the system locale; a system without the catalogue shows them in
+    // English.
+    installQtJapanese(app);
     // The tool windows are top-level windows of their own: only the launcher's close ends the run.
     app.setQuitOnLastWindowClosed(false);
 

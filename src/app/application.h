@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class QCoreApplication;
 class QWidget;
 
 namespace rusrina {
@@ -13,5 +14,10 @@ int runApplication(int argc, char** argv);
 // The same run; `onTopWindowShown` is called once the top window is on screen. Used by the
 // start-up measurement build, which ends the run from there.
 int runApplication(int argc, char** argv, const std::function<void(QWidget& topWindow)>& onTopWindowShown);
+
+// Installs Qt's own Japanese catalogue (qtbase_ja) in `app`, so that the standard dialog buttons and
+// texts read "はい", "いいえ", "キャンセル" whatever the desktop's language. Returns false, changing
+// nothing, when the system does not have the catalogue.
+bool installQtJapanese(QCoreApplication& app);
 
 } // namespace rusrina

@@ -3,6 +3,7 @@
 #include "gui_test_support.h"
 
 #include "app/about_box.h"
+#include "app/application.h"
 #include "app/top_window.h"
 #include "ui/box/box_window.h"
 #include "ui/common/tool_window.h"
@@ -10,11 +11,14 @@
 #include "ui/ivjudge/iv_judge_window.h"
 #include "ui/search/search_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 
@@ -75,6 +79,7 @@ private Q_SLOTS:
     void closeWhileMinimisedKeepsOpenToolsOpen();
     void enterDoesNothing();
     void aboutItemOpensAboutBox();
+    void standardButtonsReadJapanese();
 };
 
 void ShellTest::firstCallPlacesWhateverTheCommand_data() {
@@ -437,6 +442,21 @@ void ShellTest::aboutItemOpensAboutBox() {
     QVERIFY(hasIcon);
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(top.isVisible());
+}
+
+// The program speaks Japanese whatever the desktop's language (these tests run in the C locale).
+void ShellTest::standardButtonsReadJapanese() {
+    if (!installQtJapanese(*qApp))
+        QSKIP("Qt's Japanese catalogue (qt6-translations-l10n) is not installed");
+    QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("q"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QString texts = box.button(QMessageBox::Yes)->text() + box.button(QMessageBox::No)->text() +
+                    box.button(QMessageBox::Cancel)->text();
+    QCOMPARE(texts.remove(QLatin1Char('&')), QStringLiteral("はい(Y)いいえ(N)キャンセル"));
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
 }
 
 QTEST_MAIN(ShellTest)
