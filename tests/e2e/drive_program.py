@@ -7,7 +7,8 @@ In a temporary copy of the program's directory (where it keeps rusrina.ini and r
      level, nature, item, IVs, EVs, four moves), answering the confirmation;
   3. set one as attacker and the other as defender, and copy two damage rows' logs with "詳細取得";
      the clipboard must hold exactly the logs the core computes for the same two creatures;
-  4. move the windows, save, quit with "図鑑を閉じる";
+  4. delete the first creature and take the deletion back with Ctrl+Z (the saved box must still hold
+     both, in their order), move the windows, save, quit with "図鑑を閉じる";
   5. start again: the windows must be where they were left, the box must hold the same creatures
      (the same logs again, each name in the edit form), and quitting must leave the box file alone;
   6. the saved box file must equal, byte for byte, the one the core library writes directly
@@ -82,6 +83,15 @@ def copy_log(program, row, expected):
         raise Failure("%s; it holds:\n%s\nexpected:\n%s" % (failure, x.clipboard(), expected))
 
 
+def undo_a_deletion(program):
+    """Deletes row 0 and takes it back with the keyboard; the saved box shows whether it came back."""
+    step("delete row 0 and undo")
+    program.click_box_row(0)
+    program.click(program.box, "boxWithSides", "deleteButton")
+    program.x.focus(program.box)
+    program.x.keys("ctrl+z")
+
+
 def first_run(program, plan, work):
     x = program.x
     expect("launcher place", x.geometry(program.top)[:2], START_PLACES["TopWindow"][:2])
@@ -93,6 +103,7 @@ def first_run(program, plan, work):
     set_sides(program, 0, 1)
     for row, log in sorted(plan["logs"].items()):
         copy_log(program, int(row), log)
+    undo_a_deletion(program)
     places = {window: x.geometry(getattr(program, window)) for window in ("top", "box")}
     step("save and quit")
     program.click(program.box, "box", "saveButton")
