@@ -1,22 +1,27 @@
 // The box and damage window over its real widgets: a condition change (all six rows recomputed and
-// the window repainted) and setting an attacker (panel, learnable-move list and rows rebuilt).
+// the window repainted), setting an attacker (panel, learnable-move list and rows rebuilt), and a
+// step back and forward through the history of a full box.
 
 // The box headers come before any Qt header: Box::slots() would otherwise meet Qt's `slots` macro.
 #include "box/box.h"
 #include "box/box_file.h"
 
 #include "settings/settings_file.h"
+#include "ui/box/box_history.h"
 #include "ui/box/box_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <string>
 
 using namespace rusrina;
 
@@ -43,18 +48,21 @@ BoxEntry creature(const char* name, int species, std::array<int, 4> moves) {
     return e;
 }
 
-// A window over a box of two creatures with four damaging moves each, both sides set, shown.
+// A window over a box of two creatures with four damaging moves each (and `more` others behind
+// them), both sides set, shown.
 struct BoxFixture {
     QTemporaryDir dir;
     QString oldCurrent = QDir::currentPath();
     std::unique_ptr<SettingsFile> settings;
     std::unique_ptr<BoxWindow> window;
 
-    BoxFixture() {
+    explicit BoxFixture(int more = 0) {
         QDir::setCurrent(dir.path());
         Box box;
         box.add(creature("みゅう", kMew, {84, 236, 56, 310}));
         box.add(creature("かびごん", kSnorlax, {32, 86, 56, 236}));
+        for (int i = 0; i < more; ++i)
+            box.add(creature(("ぽけ" + std::to_string(i)).c_str(), i % kSnorlax, {32, 86, 56, 236}));
         BoxFile(kDefaultBoxFileName).save(box);
         settings = std::make_unique<SettingsFile>((dir.path() + QStringLiteral("/rusrina.ini")).toStdString());
         window = std::make_unique<BoxWindow>(*settings);
@@ -93,5 +101,22 @@ void BM_BoxSetAttacker(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BoxSetAttacker)->Unit(benchmark::kMillisecond);
+
+// 削除 of the first entry of a full box taken back and made again: every slot moved twice, the
+// list rebuilt twice (1024 rows), the window painted.
+void BM_BoxUndoRedoFullBox(benchmark::State& state) {
+    BoxFixture fixture(kBoxCapacity - 2);
+    BoxWindow& window = *fixture.window;
+    window.setAttacker(-1);
+    window.findChild<QTableView*>(QStringLiteral("boxList"))->selectRow(0);
+    window.findChild<QPushButton*>(QStringLiteral("deleteButton"))->click();
+    for (auto _ : state) {
+        window.history().undo();
+        window.history().redo();
+        QApplication::processEvents();
+        window.repaint();
+    }
+}
+BENCHMARK(BM_BoxUndoRedoFullBox)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -254,7 +254,7 @@ void BoxHistoryTest::copyingARowSaysWhatWasCopied() {
     click(window, "copyButton3");
     const std::string log = window.result(3).log.text();
     QCOMPARE(clipboard->text(), QString::fromStdString(log));
-    QCOMPARE(status(window), QString::fromStdString(copiedText("わざ４（たいあたり） の計算過程", log)));
+    QCOMPARE(status(window), QString::fromStdString(copiedText("わざ４（たいあたり）の計算過程", log)));
     QVERIFY(status(window).endsWith(QStringLiteral(" 行）")));
 
     // Ctrl+C copies the row that holds the focus; a click on a row's figures puts it there.
@@ -263,7 +263,7 @@ void BoxHistoryTest::copyingARowSaysWhatWasCopied() {
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("copyButton0"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard->text(), QString::fromStdString(window.result(0).log.text()));
-    QVERIFY(status(window).startsWith(QStringLiteral("わざ１（１０まんボルト） の計算過程をコピーしました")));
+    QVERIFY(status(window).startsWith(QStringLiteral("わざ１（１０まんボルト）の計算過程をコピーしました")));
 }
 
 QTEST_MAIN(BoxHistoryTest)

@@ -300,7 +300,7 @@ void BoxWindow::copyRowLog(int row) {
     const std::string log = m_calculation->results[row].log.text();
     QGuiApplication::clipboard()->setText(toQt(log));
     const std::string move = damageRowTexts(m_calculation->engine, m_calculation->results)[row].name;
-    m_status->showMessage(toQt(copiedText(damageRowName(row, move) + " の計算過程", log)));
+    m_status->showMessage(toQt(copiedText(damageRowName(row, move) + "の計算過程", log)));
 }
 
 void BoxWindow::copyAsText(bool all) {
