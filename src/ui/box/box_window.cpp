@@ -93,19 +93,18 @@ BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     auto* panels = new QHBoxLayout;
     panels->addWidget(m_attackerPanel);
     panels->addWidget(m_defenderPanel);
+    // The status line sits under the rows, where the right side has room to spare beside the list.
+    m_status = new StatusLine(QStringLiteral("statusLine"), this);
+    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // a long path never widens the window
     auto* right = new QVBoxLayout;
     right->addLayout(panels);
     right->addWidget(buildConditions());
     right->addWidget(m_rows);
     right->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(buildListSide());
-    columns->addLayout(right, 1);
-    m_status = new StatusLine(QStringLiteral("statusLine"), this);
-    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // a long path never widens the window
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addWidget(m_status);
+    right->addWidget(m_status);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(buildListSide());
+    layout->addLayout(right, 1);
     addShortcuts();
 
     selectRow(0);
