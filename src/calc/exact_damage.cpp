@@ -214,6 +214,18 @@ ExactRolls exactRolls(const ExactAttack& attack, const BoxEntry& defender) {
     return runHit(attack, defender, nullptr);
 }
 
+int defendingStatOf(const ExactAttack& attack) {
+    return hitsDefence(attack) ? kDefence : kSpDefence;
+}
+
+int attackingStatOf(const ExactAttack& attack) {
+    return attack.category == kPhysical ? kAttack : kSpAttack;
+}
+
+bool rollsDependOnHp(const ExactAttack& attack) {
+    return attack.move == kSuperFang;
+}
+
 namespace exact {
 ExactRolls runLoggedHit(const ExactAttack& attack, const BoxEntry& defender, CalcLog& log) {
     return runHit(attack, defender, &log);

@@ -17,6 +17,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace rusrina {
 
@@ -92,6 +93,27 @@ ExactAttack prepareExactAttack(const BoxEntry& attacker, const DamageSlot& slot,
 // The fast path: the rolls of the prepared move against one defender; no text is built.
 ExactRolls exactRolls(const ExactAttack& attack, const BoxEntry& defender);
 
+// The defender's stat the prepared move hits: kDefence for physical moves (and, in the 5th
+// generation, サイコショック, サイコブレイク and しんぴのつるぎ), else kSpDefence. The attacker's
+// stat is kAttack for physical moves, else kSpAttack.
+int defendingStatOf(const ExactAttack& attack);
+int attackingStatOf(const ExactAttack& attack);
+// Whether the rolls depend on the defender's HP (いかりのまえば); for every other move they follow
+// from the defence alone, so one set of rolls serves every HP.
+bool rollsDependOnHp(const ExactAttack& attack);
+
+// The distribution of what `hits` hits of the same rolls add up to, worked out once so that the
+// chance to knock out can be read for any HP: chanceAtLeast(hp) equals koChanceIn(rolls, hp, hits).
+class HitSums {
+public:
+    HitSums(const std::array<int32_t, kRollCount>& rolls, int hits);
+    double chanceAtLeast(int64_t total) const;
+
+private:
+    int64_t m_lowest = 0;          // the smallest sum
+    std::vector<double> m_atLeast; // [i]: the chance that the sum reaches m_lowest + i
+};
+
 // What a row of the box and damage window shows in an exact mode.
 struct ExactRowResult {
     SlotResult texts; // damage "a ～ b", hits "確定2発" / "乱数2発 (43.8％)", multiplier, log
@@ -106,6 +128,9 @@ ExactRowResult computeExactRow(const BoxEntry& attacker, const BoxEntry& defende
 std::string exactDamageText(const ExactRolls& rolls);            // "－", "無効", "40" or "120 ～ 142"
 std::string hpShareText(const ExactRolls& rolls);                // "－", "無効" or "48.2％ ～ 56.9％"
 std::string koText(const ExactRolls& rolls, const KoChance& ko); // "確定2発", "乱数2発 (43.8％)"
+// A chance as the verdict shows it, "43.8％": a chance that is neither none nor certain shows as at
+// least 0.1％ and at most 99.9％.
+std::string koChanceText(double chance);
 
 // The six rows of the box and damage window in the chosen mode; the simple mode gives the simple
 // engine's results unchanged (and "－" as the share of HP).

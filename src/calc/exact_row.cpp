@@ -30,13 +30,17 @@ std::string percentOfHp(int64_t damage, int64_t hp) {
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "％";
 }
 
+} // namespace
+
 // A chance below certainty never shows as 100.0, nor one above nothing as 0.0.
-std::string chanceText(double chance) {
-    int64_t tenths = std::llround(chance * 1000.0);
-    if (chance < 1.0)
+std::string koChanceText(double chance) {
+    int64_t tenths = std::llround(std::clamp(chance, 0.0, 1.0) * 1000.0);
+    if (chance > 0.0 && chance < 1.0)
         tenths = std::clamp<int64_t>(tenths, 1, 999);
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "％";
 }
+
+namespace {
 
 std::string multiplierText(const ExactRolls& r) {
     if (r.outcome == ExactRolls::Outcome::NotComputed || r.outcome == ExactRolls::Outcome::NoFormula || r.fixed)
@@ -96,10 +100,10 @@ void writeChances(CalcLog& log, const ExactRolls& r, const KoChance& ko) {
     const int shown = std::min(certain, ko.hits + kMostChancesLogged - 2);
     for (int n = ko.hits; n <= shown; ++n) {
         const double chance = n == ko.hits ? ko.chance : n == certain ? 1.0 : koChanceIn(r.rolls, r.hp, n);
-        log.append("　" + std::to_string(n) + "発： " + chanceText(chance) + "\r\n");
+        log.append("　" + std::to_string(n) + "発： " + koChanceText(chance) + "\r\n");
     }
     if (shown < certain)
-        log.append("　" + std::to_string(certain) + "発： " + chanceText(1.0) + "\r\n");
+        log.append("　" + std::to_string(certain) + "発： " + koChanceText(1.0) + "\r\n");
 }
 
 void writeResult(CalcLog& log, const ExactRowResult& row) {
@@ -174,6 +178,32 @@ double koChanceIn(const std::array<int32_t, kRollCount>& rolls, int32_t hp, int 
     return sums[need];
 }
 
+HitSums::HitSums(const std::array<int32_t, kRollCount>& rolls, int hits) {
+    std::array<WeightedRoll, kRollCount> distinct;
+    const int count = distinctRolls(rolls, distinct);
+    const int32_t lowest = distinct[0].value;
+    hits = std::max(hits, 0);
+    m_lowest = int64_t{hits} * lowest;
+    // Sums are kept as their excess over the lowest sum; the last place is never passed.
+    std::vector<double> sums(static_cast<size_t>(int64_t{hits} * (distinct[count - 1].value - lowest)) + 1, 0.0);
+    std::vector<double> next(sums.size());
+    sums[0] = 1.0;
+    for (int h = 0; h < hits; ++h) {
+        addHit(sums, next, distinct.data(), count, lowest);
+        sums.swap(next);
+    }
+    for (size_t i = sums.size() - 1; i-- > 0;)
+        sums[i] += sums[i + 1];
+    m_atLeast = std::move(sums);
+}
+
+double HitSums::chanceAtLeast(int64_t total) const {
+    const int64_t excess = total - m_lowest;
+    if (excess <= 0)
+        return 1.0;
+    return excess < static_cast<int64_t>(m_atLeast.size()) ? m_atLeast[excess] : 0.0;
+}
+
 KoChance koChance(const ExactRolls& rolls) {
     if (!rolls.hits() || rolls.hp <= 0 || rolls.high() <= 0)
         return {};
@@ -208,7 +238,7 @@ std::string koText(const ExactRolls& r, const KoChance& ko) {
         return kNotAvailable;
     if (ko.chance >= 1.0)
         return "確定" + std::to_string(ko.hits) + "発";
-    return "乱数" + std::to_string(ko.hits) + "発 (" + chanceText(ko.chance) + ")";
+    return "乱数" + std::to_string(ko.hits) + "発 (" + koChanceText(ko.chance) + ")";
 }
 
 namespace {

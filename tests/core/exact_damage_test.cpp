@@ -39,8 +39,10 @@ TEST(ExactDamage, KoChanceCountsEveryCombination) {
     const std::array<int32_t, kRollCount> uneven = {10, 10, 11, 11, 11, 12, 12, 13, 13, 13, 14, 14, 15, 15, 15, 16};
     for (const auto& rolls : {rollsFrom(85, 1), rollsFrom(20, 3), uneven}) {
         for (int hp : {30, 95, 170, 200}) {
-            for (int hits = 1; hits <= 3; ++hits)
+            for (int hits = 1; hits <= 3; ++hits) {
                 EXPECT_NEAR(koChanceIn(rolls, hp, hits), bruteForce(rolls, hp, hits), 1e-12) << hp << " " << hits;
+                EXPECT_EQ(HitSums(rolls, hits).chanceAtLeast(hp), koChanceIn(rolls, hp, hits)) << hp << " " << hits;
+            }
         }
     }
 }

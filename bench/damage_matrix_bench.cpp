@@ -1,0 +1,116 @@
+// One creature against a full box, and the spread finder over every EV step: what the matrix and
+// the finder recompute on each change of a condition.
+
+#include "calc/damage_matrix.h"
+#include "calc/spread_finder.h"
+#include "calc/stats.h"
+#include "view/matrix_view.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+using namespace rusrina;
+
+// Damaging moves of every category and a few types: かえんほうしゃ, じしん, なみのり, 10まんボルト,
+// のしかかり, シャドーボール, げきりん, れいとうビーム.
+constexpr int kMoves[] = {52, 88, 56, 84, 33, 246, 199, 57};
+
+BoxEntry benchEntry(int i) {
+    BoxEntry e{};
+    std::strcpy(e.name, "bench");
+    e.species = (i * 7) % 600;
+    e.level = 50;
+    e.nature = i % 25;
+    e.ability = i % 160;
+    e.item = i % 16;
+    std::array<int, 6> ivs{31, 31, 31, 31, 31, 31}, evs{4, 252, 0, 0, 0, 252};
+    if (i % 2)
+        evs = {252, 0, 4, 252, 0, 0};
+    const auto stats = computeEntryStats(e.species, ivs, evs, e.level, e.nature);
+    for (int s = 0; s < 6; ++s) {
+        e.iv[s] = ivs[s];
+        e.ev[s] = evs[s];
+        e.stat[s] = stats[s];
+    }
+    for (int k = 0; k < 4; ++k)
+        e.move[k] = kMoves[(i + k * 3) % 8];
+    return e;
+}
+
+std::vector<BoxEntry> fullBox() {
+    std::vector<BoxEntry> box;
+    for (int i = 0; i < kBoxCapacity; ++i)
+        box.push_back(benchEntry(i));
+    box[0].species = 5; // リザードン, はりきり: the attacker, or the defender
+    box[0].ability = 81;
+    return box;
+}
+
+BattleConditions someConditions() {
+    BattleConditions c;
+    c.weather = kWeatherSun;
+    c.attackStage = 5;
+    c.reflect = true;
+    c.doubleBattle = true;
+    return c;
+}
+
+void matrixAgainstFullBox(benchmark::State& state, MatrixSide side) {
+    const std::vector<BoxEntry> box = fullBox();
+    for (auto _ : state) {
+        auto rows = computeMatrix(box, 0, side, someConditions(), {kGen5, false});
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK_CAPTURE(matrixAgainstFullBox, attacker, MatrixSide::AttackerAgainstBox)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(matrixAgainstFullBox, defender, MatrixSide::BoxAgainstDefender)->Unit(benchmark::kMillisecond);
+
+// The same, sorted by the best move's verdict, and the whole table as tab-separated text.
+void matrixSortedAndCopied(benchmark::State& state) {
+    const std::vector<BoxEntry> box = fullBox();
+    for (auto _ : state) {
+        auto rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, someConditions(), {kGen5, false});
+        sortMatrixRows(rows, box, kMatrixEntryColumns + kMatrixKo, false);
+        benchmark::DoNotOptimize(matrixText(rows, box));
+    }
+}
+BENCHMARK(matrixSortedAndCopied)->Unit(benchmark::kMillisecond);
+
+// ハピナス against two だいもんじ in the sun, over all 64 × 64 EV steps of HP and sp. defence;
+// いかりのまえば, whose damage follows the HP, needs every cell computed on its own.
+void defenceSpreadEveryStep(benchmark::State& state, int move) {
+    SpreadQuery q;
+    q.attacker = benchEntry(3);
+    q.attacker.stat[kSpAttack] = 360;
+    q.defender = benchEntry(0);
+    q.defender.species = 241;
+    q.defender.statsDirect = 0;
+    std::fill(std::begin(q.defender.ev), std::end(q.defender.ev), 0);
+    q.slot = DamageSlot::moveRow(kLearnableRow, move);
+    q.conditions.weather = kWeatherSun;
+    q.hits = 2;
+    q.percent = 75;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(findDefenceSpreads(q));
+}
+BENCHMARK_CAPTURE(defenceSpreadEveryStep, fireBlast, 125)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(defenceSpreadEveryStep, superFang, 161)->Unit(benchmark::kMillisecond);
+
+void offenceSpreadEveryStep(benchmark::State& state) {
+    SpreadQuery q;
+    q.attacker = benchEntry(2);
+    q.attacker.ev[kAttack] = 0;
+    q.defender = benchEntry(5);
+    q.defender.stat[kHp] = 400;
+    q.slot = DamageSlot::moveRow(kLearnableRow, 88);
+    q.hits = 2;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(findOffenceSpread(q));
+}
+BENCHMARK(offenceSpreadEveryStep)->Unit(benchmark::kMicrosecond);
+
+} // namespace

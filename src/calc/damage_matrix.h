@@ -1,0 +1,42 @@
+#pragma once
+// One creature against the whole box: the chosen attacker's four moves against every other entry,
+// or every other entry's four moves against the chosen defender, each hit computed by the exact
+// engine under the window's conditions, with its rolls and its chance to knock out. Each row holds
+// its four moves best first.
+
+#include "calc/exact_damage.h"
+
+#include <span>
+#include <vector>
+
+namespace rusrina {
+
+enum class MatrixSide {
+    AttackerAgainstBox, // the chosen entry attacks every row's entry
+    BoxAgainstDefender, // every row's entry attacks the chosen entry
+};
+
+// One move of a row's attacker against its defender.
+struct MatrixCell {
+    int moveSlot = -1; // 0..3: the attacker's move slot
+    int move = NO_MOVE;
+    ExactRolls rolls;
+    KoChance ko;
+};
+
+struct MatrixRow {
+    int slot = -1; // the box slot of the entry the row stands for
+    std::array<MatrixCell, kMoveRowCount> cells;
+};
+
+// Whether `a` is the stronger move: one that deals damage before one that does not; then fewer
+// hits to knock out, a higher chance in that many, a higher top roll, a higher bottom roll; then
+// the earlier move slot. Moves that deal nothing: immune before not computable before no move.
+bool strongerMove(const MatrixCell& a, const MatrixCell& b);
+
+// The rows for every entry of `entries` (the in-use box, slot = position) but `chosen`, in box
+// order. An empty result when `chosen` is not an entry.
+std::vector<MatrixRow> computeMatrix(std::span<const BoxEntry> entries, int chosen, MatrixSide side,
+                                     const BattleConditions& conditions, const ExactOptions& options);
+
+} // namespace rusrina

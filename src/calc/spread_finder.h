@@ -1,0 +1,91 @@
+#pragma once
+// The EVs a set needs, found with the exact engine over every EV step:
+// - defence: the splits between HP and the defence a move hits that survive it n times;
+// - offence: the fewest attack (or special attack) EVs that knock the defender out in n hits.
+// The entry's other EVs, its IVs and its level stay as they are; the two EVs searched fit in what
+// is left of the 510 beside the other four.
+
+#include "calc/exact_damage.h"
+
+#include <vector>
+
+namespace rusrina {
+
+inline constexpr int kEvStep = 4;
+inline constexpr int kMaxUsefulEv = 252; // 255 adds nothing: the formula quarters the EV
+inline constexpr int kMaxEvSum = 510;
+inline constexpr int kEvStepCount = kMaxUsefulEv / kEvStep + 1; // 0, 4, … 252
+// Up to this many hits every chance is an exact sum of 1/16^n shares in a double.
+inline constexpr int kMaxSpreadHits = 10;
+inline constexpr int kCertain = 100; // a certainty of 100 % is "確定"
+
+// The nature a spread is worked out with: the entry's own, or the best one for the stat.
+enum class SpreadNature { Keep, Best };
+
+// The nature that raises `stat`: the entry's own when it already does; otherwise the one that
+// lowers what the entry's nature lowers, or, when that is the stat itself or nothing, the
+// attacking stat other than `stat` with the lower base stat of the species.
+int bestNatureFor(const BoxEntry& entry, int stat);
+
+// One side's move under the conditions: which attacker, which row, how many hits, how sure.
+struct SpreadQuery {
+    BoxEntry attacker{};
+    BoxEntry defender{};
+    DamageSlot slot;
+    BattleConditions conditions;
+    ExactOptions options;
+    int hits = 1;           // 1..kMaxSpreadHits
+    int percent = kCertain; // 確定 (100), or the least chance in percent (1..99)
+    SpreadNature nature = SpreadNature::Keep;
+};
+
+enum class SpreadStatus {
+    Found,
+    NotFound,   // no split within the EVs left does it
+    TypedStats, // the entry's stats were typed in: it has no EVs to work with
+    NoDamage,   // the row deals no damage that can be computed (no move, no formula)
+    Immune,     // the move does nothing to the defender: every split survives, none knocks out
+    BadQuery,   // hits or percent outside their ranges
+};
+
+struct DefenceSplit {
+    int hpEv = 0;
+    int defenceEv = 0;
+    int hp = 0; // the stats the split gives
+    int defence = 0;
+    double koChance = 0.0; // the chance that the n hits knock the defender out
+    int total() const { return hpEv + defenceEv; }
+};
+
+struct DefenceSpreads {
+    SpreadStatus status = SpreadStatus::NoDamage;
+    int stat = kDefence; // the defence the move hits
+    int nature = 0;      // the nature the splits are worked out with
+    int budget = 0;      // EVs left for HP and that defence beside the other four
+    // The splits no other split beats in both EVs, fewest total first (then fewer HP EVs).
+    std::vector<DefenceSplit> splits;
+};
+
+// The defender's splits that survive `hits` hits: certainly (確定: a chance of 0 to be knocked out)
+// or with a chance of at least `percent` %.
+DefenceSpreads findDefenceSpreads(const SpreadQuery& query);
+
+struct OffenceSpread {
+    SpreadStatus status = SpreadStatus::NoDamage;
+    int stat = kAttack; // attack or special attack
+    int nature = 0;
+    int budget = 0;      // EVs left for that stat beside the other five
+    int ev = 0;          // the fewest that do it
+    int value = 0;       // the stat they give
+    double chance = 0.0; // the chance that `hits` hits then knock out
+};
+
+// The attacker's fewest EVs in the stat its move uses that knock the defender out in `hits` hits,
+// certainly (確定) or with a chance of at least `percent` %.
+OffenceSpread findOffenceSpread(const SpreadQuery& query);
+
+// Whether a chance to knock out in n hits meets the wish: knocking out (`knockOut`) or surviving,
+// certainly or with at least `percent` %.
+bool meetsCertainty(double koChance, int percent, bool knockOut);
+
+} // namespace rusrina

@@ -1,0 +1,164 @@
+#include "view/matrix_view.h"
+
+#include "data/moves.h"
+#include "data/species.h"
+#include "text/cp932.h"
+
+#include <algorithm>
+
+namespace rusrina {
+namespace {
+
+const char* const kMoveHeadings[kMatrixColumnsPerMove] = {"技", "ダメージ", "HP割合", "確定数"};
+const char* const kFullWidthDigits[kMoveRowCount] = {"１", "２", "３", "４"};
+constexpr int kMoveColumnChars[kMatrixColumnsPerMove] = {14, 11, 17, 17};
+
+int moveOf(int column) {
+    return (column - kMatrixEntryColumns) / kMatrixColumnsPerMove;
+}
+
+MatrixColumnKind kindOf(int column) {
+    return static_cast<MatrixColumnKind>((column - kMatrixEntryColumns) % kMatrixColumnsPerMove);
+}
+
+bool validColumn(int column) {
+    return column >= 0 && column < kMatrixColumnCount;
+}
+
+const BoxEntry* entryOf(const MatrixRow& row, std::span<const BoxEntry> entries) {
+    return row.slot >= 0 && row.slot < static_cast<int>(entries.size()) ? &entries[row.slot] : nullptr;
+}
+
+std::string speciesText(const BoxEntry* e) {
+    return e && e->species >= 0 && e->species < kSpeciesCount ? speciesName(e->species) : kNotAvailable;
+}
+
+// A cell as a spreadsheet takes it: no tab or line break inside.
+std::string tsvCell(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
+// What a column sorts by. Rows without a figure (group 1) stay last either way.
+struct SortKey {
+    int group = 0;
+    double first = 0.0;
+    double second = 0.0;
+    std::string bytes; // names: Shift-JIS
+};
+
+const SortKey kNoFigure{1, 0.0, 0.0, {}};
+
+SortKey moveKey(const MatrixCell& cell, MatrixColumnKind kind) {
+    const ExactRolls& r = cell.rolls;
+    const bool figure = r.hits() || (r.outcome == ExactRolls::Outcome::Immune && kind != kMatrixKo);
+    if (kind == kMatrixMove)
+        return isValidMove(cell.move) ? SortKey{0, 0.0, 0.0, text::toCp932(moveRecord(cell.move).name)} : kNoFigure;
+    if (!figure)
+        return kNoFigure;
+    if (r.outcome == ExactRolls::Outcome::Immune)
+        return {0, 0.0, 0.0, {}};
+    switch (kind) {
+    case kMatrixDamage:
+        return {0, double(r.high()), double(r.low()), {}};
+    case kMatrixShare:
+        return {0, double(r.high()) / r.hp, double(r.low()) / r.hp, {}};
+    default: // the surest verdict first: fewest hits, then the highest chance
+        return {0, double(cell.ko.hits), -cell.ko.chance, {}};
+    }
+}
+
+SortKey sortKey(const MatrixRow& row, std::span<const BoxEntry> entries, int column) {
+    const BoxEntry* e = entryOf(row, entries);
+    if (column == 0)
+        return {0, 0.0, 0.0, e ? std::string(entryName(*e)) : std::string()};
+    if (column == 1)
+        return {0, 0.0, 0.0, text::toCp932(speciesText(e))};
+    return moveKey(row.cells[moveOf(column)], kindOf(column));
+}
+
+bool keyLess(const SortKey& a, const SortKey& b) {
+    if (a.first != b.first)
+        return a.first < b.first;
+    if (a.second != b.second)
+        return a.second < b.second;
+    return std::string_view(a.bytes).compare(b.bytes) < 0;
+}
+
+} // namespace
+
+std::string matrixHeading(int column) {
+    if (!validColumn(column))
+        return {};
+    if (column < kMatrixEntryColumns)
+        return column == 0 ? "名前" : "バントレ";
+    return std::string(kMoveHeadings[kindOf(column)]) + kFullWidthDigits[moveOf(column)];
+}
+
+int matrixColumnChars(int column) {
+    if (!validColumn(column))
+        return 0;
+    if (column < kMatrixEntryColumns)
+        return column == 0 ? 16 : 12;
+    return kMoveColumnChars[kindOf(column)];
+}
+
+std::string matrixCellText(const MatrixRow& row, std::span<const BoxEntry> entries, int column) {
+    if (!validColumn(column))
+        return {};
+    const BoxEntry* e = entryOf(row, entries);
+    if (column == 0)
+        return e ? entryNameUtf8(*e) : kNotAvailable;
+    if (column == 1)
+        return speciesText(e);
+    const MatrixCell& cell = row.cells[moveOf(column)];
+    switch (kindOf(column)) {
+    case kMatrixMove:
+        return isValidMove(cell.move) ? moveRecord(cell.move).name : kNotAvailable;
+    case kMatrixDamage:
+        return exactDamageText(cell.rolls);
+    case kMatrixShare:
+        return hpShareText(cell.rolls);
+    default:
+        return koText(cell.rolls, cell.ko);
+    }
+}
+
+void sortMatrixRows(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, int column, bool descending) {
+    if (!validColumn(column))
+        return;
+    struct Keyed {
+        SortKey key;
+        size_t index;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        keyed.push_back({sortKey(rows[i], entries, column), i});
+    std::stable_sort(keyed.begin(), keyed.end(), [descending](const Keyed& a, const Keyed& b) {
+        if (a.key.group != b.key.group)
+            return a.key.group < b.key.group;
+        return descending ? keyLess(b.key, a.key) : keyLess(a.key, b.key);
+    });
+    std::vector<MatrixRow> sorted;
+    sorted.reserve(rows.size());
+    for (const Keyed& k : keyed)
+        sorted.push_back(std::move(rows[k.index]));
+    rows = std::move(sorted);
+}
+
+std::string matrixText(const std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries) {
+    std::string text;
+    for (int column = 0; column < kMatrixColumnCount; ++column)
+        text += (column ? "\t" : "") + matrixHeading(column);
+    text += "\r\n";
+    for (const MatrixRow& row : rows) {
+        for (int column = 0; column < kMatrixColumnCount; ++column)
+            text += (column ? "\t" : "") + tsvCell(matrixCellText(row, entries, column));
+        text += "\r\n";
+    }
+    return text;
+}
+
+} // namespace rusrina

@@ -1,0 +1,37 @@
+#pragma once
+// What the damage matrix shows: its columns, the text of each cell, the order after a click on a
+// column, and the whole table as tab-separated text for a spreadsheet.
+
+#include "calc/damage_matrix.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace rusrina {
+
+// Two columns for the row's entry, then four for each move, best first.
+enum MatrixColumnKind { kMatrixMove, kMatrixDamage, kMatrixShare, kMatrixKo };
+inline constexpr int kMatrixEntryColumns = 2; // 名前, バントレ
+inline constexpr int kMatrixColumnsPerMove = 4;
+inline constexpr int kMatrixColumnCount = kMatrixEntryColumns + kMoveRowCount * kMatrixColumnsPerMove;
+
+// "名前", "バントレ", then "技１", "ダメージ１", "HP割合１", "確定数１", "技２" …
+std::string matrixHeading(int column);
+// The column's width in half-width characters, for the window's first layout.
+int matrixColumnChars(int column);
+
+// The cell's text: the entry's name and species, then per move its name, the damage range, the
+// share of HP and the KO verdict as the damage rows show them ("－" for no move).
+std::string matrixCellText(const MatrixRow& row, std::span<const BoxEntry> entries, int column);
+
+// Sorts by a column, keeping the present order among equal keys. Names compare by their Shift-JIS
+// bytes (kana order); damage by the top roll, then the bottom one; the share of HP the same way;
+// the KO verdict from the surest (fewest hits, then highest chance). Cells that show no figure
+// ("－", and "無効" in the verdict column) go last whichever the direction.
+void sortMatrixRows(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, int column, bool descending);
+
+// The headings and every row, cells separated by tabs, lines ended by CR LF.
+std::string matrixText(const std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries);
+
+} // namespace rusrina

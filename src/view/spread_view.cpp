@@ -1,0 +1,143 @@
+#include "view/spread_view.h"
+
+#include "data/natures.h"
+#include "view/entry_edit.h"
+
+#include <cstring>
+
+namespace rusrina {
+namespace {
+
+constexpr int kLeastPercentChoice = 10;
+constexpr int kPercentChoiceStep = 10;
+
+const char* statName(int stat) {
+    static const char* const kNames[kStatCount] = {"HP", "攻撃", "防御", "特攻", "特防", "素早"};
+    return stat >= 0 && stat < kStatCount ? kNames[stat] : "";
+}
+
+// The nature's bare name, without the padding of the chooser text.
+std::string natureText(int nature) {
+    if (nature < 0 || nature >= kNatureCount)
+        return kNotAvailable;
+    std::string text = natureChoiceText(nature);
+    static const std::string kPad = "　";
+    while (text.size() >= kPad.size() && text.compare(text.size() - kPad.size(), kPad.size(), kPad) == 0)
+        text.erase(text.size() - kPad.size());
+    return text;
+}
+
+std::string certaintyText(int percent) {
+    return percent >= kCertain ? "確定で" : std::to_string(percent) + "％以上の確率で";
+}
+
+std::string chanceShown(double chance) {
+    return koChanceText(chance);
+}
+
+std::array<int, 6> evsOf(const BoxEntry& entry) {
+    std::array<int, 6> evs;
+    std::copy(std::begin(entry.ev), std::end(entry.ev), evs.begin());
+    return evs;
+}
+
+// The reasons a search finds nothing to list, shared by both finders.
+std::string blockedText(SpreadStatus status) {
+    switch (status) {
+    case SpreadStatus::TypedStats:
+        return "能力値を直接入力した個体には努力値がありません";
+    case SpreadStatus::Immune:
+        return "この技ではダメージを与えられません";
+    case SpreadStatus::NoDamage:
+        return "この技のダメージは計算できません";
+    default:
+        return kNotAvailable;
+    }
+}
+
+} // namespace
+
+std::optional<BoxEntry> entryWithSpread(const BoxEntry& entry, int nature, const std::array<int, 6>& evs) {
+    if (entry.statsDirect)
+        return std::nullopt;
+    EntryForm form = formFromEntry(entry);
+    form.nature = nature;
+    form.ev = evs;
+    if (registrationRefusal(form) != Refusal::None)
+        return std::nullopt;
+    BoxEntry changed = entryFromForm(form);
+    std::memcpy(changed.name, entry.name, sizeof changed.name);
+    return changed;
+}
+
+std::optional<BoxEntry> entryWithSplit(const BoxEntry& defender, const DefenceSpreads& found,
+                                       const DefenceSplit& split) {
+    if (found.status != SpreadStatus::Found)
+        return std::nullopt;
+    std::array<int, 6> evs = evsOf(defender);
+    evs[kHp] = split.hpEv;
+    evs[found.stat] = split.defenceEv;
+    return entryWithSpread(defender, found.nature, evs);
+}
+
+std::optional<BoxEntry> entryWithOffence(const BoxEntry& attacker, const OffenceSpread& found) {
+    if (found.status != SpreadStatus::Found)
+        return std::nullopt;
+    std::array<int, 6> evs = evsOf(attacker);
+    evs[found.stat] = found.ev;
+    return entryWithSpread(attacker, found.nature, evs);
+}
+
+std::vector<ListChoice> spreadHitChoices() {
+    std::vector<ListChoice> choices;
+    for (int hits = 1; hits <= kMaxSpreadHits; ++hits)
+        choices.push_back({std::to_string(hits) + "発", hits});
+    return choices;
+}
+
+std::vector<ListChoice> spreadCertaintyChoices() {
+    std::vector<ListChoice> choices{{"確定", kCertain}};
+    for (int percent = kCertain - kPercentChoiceStep; percent >= kLeastPercentChoice; percent -= kPercentChoiceStep)
+        choices.push_back({std::to_string(percent) + "％以上", percent});
+    return choices;
+}
+
+std::vector<ListChoice> spreadNatureChoices() {
+    return {{"今の性格", static_cast<int>(SpreadNature::Keep)}, {"最適な性格", static_cast<int>(SpreadNature::Best)}};
+}
+
+std::array<std::string, kSplitColumnCount> splitHeadings(int stat) {
+    return {"HP努力値", std::string(statName(stat)) + "努力値", "合計", "HP", statName(stat), "耐える確率"};
+}
+
+std::array<std::string, kSplitColumnCount> splitTexts(const DefenceSplit& split) {
+    return {std::to_string(split.hpEv), std::to_string(split.defenceEv), std::to_string(split.total()),
+            std::to_string(split.hp),   std::to_string(split.defence),   chanceShown(1.0 - split.koChance)};
+}
+
+std::string defenceSummaryText(const DefenceSpreads& found, int hits, int percent) {
+    if (found.status != SpreadStatus::Found && found.status != SpreadStatus::NotFound)
+        return blockedText(found.status);
+    std::string text = "性格 " + natureText(found.nature) + "・HPと" + statName(found.stat) + "の努力値の残り " +
+                       std::to_string(found.budget) + "：" + std::to_string(hits) + "発を" + certaintyText(percent) +
+                       "耐える配分";
+    if (found.status == SpreadStatus::NotFound)
+        return text + "はありません";
+    return text + " " + std::to_string(found.splits.size()) + " 通り（少ない順）";
+}
+
+std::string offenceSummaryText(const OffenceSpread& found, int hits, int percent) {
+    if (found.status != SpreadStatus::Found && found.status != SpreadStatus::NotFound)
+        return blockedText(found.status);
+    const std::string stat = statName(found.stat);
+    const std::string nature = "性格 " + natureText(found.nature) + "・";
+    const std::string chance = std::to_string(hits) + "発で倒す確率 " + chanceShown(found.chance);
+    if (found.status == SpreadStatus::NotFound)
+        return nature + stat + "努力値の残り " + std::to_string(found.budget) + "では" + std::to_string(hits) + "発で" +
+               certaintyText(percent) + "倒せません（" + stat + " " + std::to_string(found.value) + "で" + chance +
+               "）";
+    return nature + stat + "努力値 " + std::to_string(found.ev) + "（" + stat + " " + std::to_string(found.value) +
+           "）：" + chance;
+}
+
+} // namespace rusrina

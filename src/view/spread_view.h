@@ -1,0 +1,41 @@
+#pragma once
+// What the spread finder shows, and how a found spread is written into its entry: through the edit
+// form's rules, as if the user had typed the nature and the EVs and registered.
+
+#include "box/box_entry.h"
+#include "calc/spread_finder.h"
+#include "view/list_choice.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rusrina {
+
+// The entry with the nature and the EVs given, its stats computed as registration computes them.
+// Nothing when the form would refuse it (EVs over 510) or the entry's stats were typed in. The
+// name's bytes are kept as they are.
+std::optional<BoxEntry> entryWithSpread(const BoxEntry& entry, int nature, const std::array<int, 6>& evs);
+// The same for a found defence split (HP and the defence it searched) and a found offence spread.
+std::optional<BoxEntry> entryWithSplit(const BoxEntry& defender, const DefenceSpreads& found,
+                                       const DefenceSplit& split);
+std::optional<BoxEntry> entryWithOffence(const BoxEntry& attacker, const OffenceSpread& found);
+
+// The choosers of the finder.
+std::vector<ListChoice> spreadHitChoices();       // "1発" … "10発", value = hits
+std::vector<ListChoice> spreadCertaintyChoices(); // "確定", "90％以上" … "10％以上", value = percent
+std::vector<ListChoice> spreadNatureChoices();    // "今の性格", "最適な性格", value = SpreadNature
+
+// The split list: "HP努力値", "防御努力値" (or "特防努力値"), "合計", "HP", "防御" (or "特防"),
+// "耐える確率".
+inline constexpr int kSplitColumnCount = 6;
+std::array<std::string, kSplitColumnCount> splitHeadings(int stat);
+std::array<std::string, kSplitColumnCount> splitTexts(const DefenceSplit& split);
+
+// The line above the split list: the nature and what the splits survive, or why there are none.
+std::string defenceSummaryText(const DefenceSpreads& found, int hits, int percent);
+// The offence finder's answer in one line.
+std::string offenceSummaryText(const OffenceSpread& found, int hits, int percent);
+
+} // namespace rusrina

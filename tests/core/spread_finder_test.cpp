@@ -1,0 +1,280 @@
+// The spread finder: a defence split and an offence spread worked out by hand, each with one EV
+// step less shown to fail; the best nature; and every listed split of a few real searches checked
+// against the hits computed directly, over the whole grid of EV steps.
+
+#include "calc/spread_finder.h"
+#include "calc/stats.h"
+#include "view/spread_view.h"
+
+#include "damage_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace rusrina::test {
+namespace {
+
+constexpr int kBlissey = 241;  // ハピナス: base HP 255, defence 10, sp. defence 135
+constexpr int kGarchomp = 449; // ガブリアス: base attack 130
+constexpr int kMetagross = 375;
+constexpr int kFireBlast = 125; // だいもんじ
+constexpr int kEarthquake = 88; // じしん
+constexpr int kSuperFang = 161; // いかりのまえば
+constexpr int kBold = 4, kAdamant = 1, kCareful = 14, kModest = 8, kMild = 9, kJolly = 18;
+
+// An entry whose stats come from its IVs (all 31) and EVs, as the edit form registers it.
+BoxEntry trained(int species, int nature, std::array<int, 6> evs) {
+    BoxEntry e = creature(species, {1, 1, 1, 1, 1, 1});
+    e.statsDirect = 0;
+    e.nature = nature;
+    for (int s = 0; s < kStatCount; ++s) {
+        e.iv[s] = 31;
+        e.ev[s] = evs[s];
+    }
+    const auto stats = computeEntryStats(species, {31, 31, 31, 31, 31, 31}, evs, e.level, nature);
+    std::copy(stats.begin(), stats.end(), e.stat);
+    return e;
+}
+
+// The chance that `hits` hits of the query's move knock `defender` out, computed directly.
+double koDirectly(const SpreadQuery& q, const BoxEntry& attacker, const BoxEntry& defender) {
+    const ExactRolls r = exactRolls(prepareExactAttack(attacker, q.slot, q.conditions, q.options), defender);
+    return koChanceIn(r.rolls, r.hp, q.hits);
+}
+
+// A direct physical hit of power 100 (ほのお: neutral, no same type) from attack 240 into ハピナス
+// (まじめ, no EVs: HP 330, defence 30). With defence D the top roll is the base damage
+// 528000 / D / 50 + 2: 354 at D 30, 342 at 31, 332 at 32, 322 at 33. HP is 330 + (1 + HP EV / 4) / 2,
+// defence 30 + (1 + defence EV / 4) / 2. Surviving for sure needs the top roll below the HP:
+// defence EV 20 alone (322 < 330), 12 with HP EV 20 (332 < 333), 4 with 100 (342 < 343), 0 with 196
+// (354 < 355).
+SpreadQuery handWorkedDefence() {
+    SpreadQuery q;
+    q.attacker = creature(kSnorlax, {200, 240, 100, 100, 100, 100});
+    q.defender = trained(kBlissey, kNeutralNature, {});
+    q.slot = DamageSlot::directRow({100, kPhysical, kFireType});
+    q.options = {kGen5, false};
+    return q;
+}
+
+TEST(SpreadFinder, DefenceSplitsWorkedOutByHand) {
+    const SpreadQuery q = handWorkedDefence();
+    const DefenceSpreads found = findDefenceSpreads(q);
+    ASSERT_EQ(found.status, SpreadStatus::Found);
+    EXPECT_EQ(found.stat, kDefence);
+    EXPECT_EQ(found.budget, kMaxEvSum);
+    const std::vector<std::array<int, 4>> expected = {
+        {0, 20, 330, 33}, {20, 12, 333, 32}, {100, 4, 343, 31}, {196, 0, 355, 30}};
+    ASSERT_EQ(found.splits.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const DefenceSplit& s = found.splits[i];
+        EXPECT_EQ((std::array<int, 4>{s.hpEv, s.defenceEv, s.hp, s.defence}), expected[i]) << i;
+        EXPECT_EQ(s.koChance, 0.0);
+    }
+    // One EV step less in either stat fails: 332 ≥ 330, 332 ≥ 332, 342 ≥ 342, 354 ≥ 342, 354 ≥ 354.
+    const std::array<int, 2> oneLess[] = {{0, 16}, {16, 12}, {96, 4}, {100, 0}, {192, 0}};
+    for (const auto& [hpEv, defEv] : oneLess) {
+        const BoxEntry d = *entryWithSpread(q.defender, kNeutralNature, {hpEv, 0, defEv, 0, 0, 0});
+        EXPECT_GT(koDirectly(q, q.attacker, d), 0.0) << hpEv << "/" << defEv;
+    }
+}
+
+TEST(SpreadFinder, DefenceSearchLimits) {
+    struct Case {
+        const char* what;
+        void (*arrange)(SpreadQuery&);
+        SpreadStatus status;
+        size_t splits;
+    };
+    const Case cases[] = {
+        {"the other EVs leave 16: nothing survives",
+         [](SpreadQuery& q) {
+             q.defender = trained(kBlissey, kNeutralNature, {0, 252, 0, 242, 0, 0});
+         },
+         SpreadStatus::NotFound, 0},
+        {"the best nature for defence is ずぶとい: 0 EVs survive",
+         [](SpreadQuery& q) { q.nature = SpreadNature::Best; }, SpreadStatus::Found, 1},
+        {"typed-in stats have no EVs", [](SpreadQuery& q) { q.defender.statsDirect = 1; }, SpreadStatus::TypedStats, 0},
+        {"a ghost is immune to ノーマル: nothing to survive",
+         [](SpreadQuery& q) {
+             q.defender = trained(kGengar, kNeutralNature, {});
+             q.slot.direct.type = kNormalType;
+         },
+         SpreadStatus::Immune, 1},
+        {"no more than ten hits", [](SpreadQuery& q) { q.hits = 11; }, SpreadStatus::BadQuery, 0},
+    };
+    for (const Case& c : cases) {
+        SpreadQuery q = handWorkedDefence();
+        c.arrange(q);
+        const DefenceSpreads found = findDefenceSpreads(q);
+        EXPECT_EQ(found.status, c.status) << c.what;
+        EXPECT_EQ(found.splits.size(), c.splits) << c.what;
+    }
+}
+
+// ガブリアス (まじめ, IV 31) has attack 150 + (1 + EV / 4) / 2. A direct ノーマル hit of power 80
+// into defence 100 has the base 1760 × A / 100 / 50 + 2 and the bottom roll 85 % of it: 46 at attack
+// 151 to 153, 47 at 154. Two hits surely take 94 HP from a bottom roll of 47: attack 154, EV 28.
+SpreadQuery handWorkedOffence() {
+    SpreadQuery q;
+    q.attacker = trained(kGarchomp, kNeutralNature, {6, 0, 0, 0, 0, 252});
+    q.defender = creature(kChansey, {94, 100, 100, 100, 100, 100});
+    q.slot = DamageSlot::directRow({80, kPhysical, kNormalType});
+    q.options = {kGen5, false};
+    q.hits = 2;
+    return q;
+}
+
+TEST(SpreadFinder, OffenceSpreadAtCertaintyWorkedOutByHand) {
+    const SpreadQuery q = handWorkedOffence();
+    const OffenceSpread found = findOffenceSpread(q);
+    ASSERT_EQ(found.status, SpreadStatus::Found);
+    EXPECT_EQ(found.stat, kAttack);
+    EXPECT_EQ(found.budget, 252);
+    EXPECT_EQ(found.ev, 28);
+    EXPECT_EQ(found.value, 154);
+    EXPECT_EQ(found.chance, 1.0);
+    const BoxEntry applied = *entryWithOffence(q.attacker, found);
+    EXPECT_EQ(applied.stat[kAttack], 154);
+    EXPECT_EQ(koDirectly(q, applied, q.defender), 1.0);
+    const BoxEntry oneLess = *entryWithSpread(q.attacker, kNeutralNature, {6, 24, 0, 0, 0, 252});
+    EXPECT_EQ(oneLess.stat[kAttack], 153);
+    EXPECT_LT(koDirectly(q, oneLess, q.defender), 1.0);
+}
+
+TEST(SpreadFinder, OffenceSearchLimits) {
+    struct Case {
+        const char* what;
+        void (*arrange)(SpreadQuery&);
+        SpreadStatus status;
+        int ev;
+        int nature;
+    };
+    const Case cases[] = {
+        {"いじっぱり gives attack 165 without EVs", [](SpreadQuery& q) { q.nature = SpreadNature::Best; },
+         SpreadStatus::Found, 0, kAdamant},
+        {"a chance of 50 % needs fewer EVs", [](SpreadQuery& q) { q.percent = 50; }, SpreadStatus::Found, 0,
+         kNeutralNature},
+        {"6 EVs left are not enough",
+         [](SpreadQuery& q) {
+             q.attacker = trained(kGarchomp, kNeutralNature, {252, 0, 0, 0, 0, 252});
+         },
+         SpreadStatus::NotFound, 4, kNeutralNature},
+        {"no formula for the move", [](SpreadQuery& q) { q.slot = DamageSlot::moveRow(kLearnableRow, 89); },
+         SpreadStatus::NoDamage, 0, kNeutralNature},
+    };
+    for (const Case& c : cases) {
+        SpreadQuery q = handWorkedOffence();
+        c.arrange(q);
+        const OffenceSpread found = findOffenceSpread(q);
+        EXPECT_EQ(found.status, c.status) << c.what;
+        EXPECT_EQ(found.ev, c.ev) << c.what;
+        EXPECT_EQ(found.nature, c.nature) << c.what;
+    }
+}
+
+TEST(SpreadFinder, BestNature) {
+    struct Case {
+        int species, nature, stat, best;
+    };
+    const Case cases[] = {
+        {kBlissey, kNeutralNature, kDefence, kBold}, // lowers attack, the weaker attacking stat
+        {kBlissey, kAdamant, kSpDefence, kCareful},  // keeps lowering special attack
+        {kBlissey, kBold, kDefence, kBold},          // already raises it
+        {kBlissey, kMild, kDefence, kBold},          // lowered defence itself: back to attack
+        {kGarchomp, kJolly, kAttack, kAdamant},      {kGarchomp, kNeutralNature, kSpAttack, kModest},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(bestNatureFor(trained(c.species, c.nature, {}), c.stat), c.best) << c.species << " " << c.stat;
+}
+
+TEST(SpreadFinder, TextsAndWritingASpread) {
+    SpreadQuery q = handWorkedDefence();
+    EXPECT_EQ(defenceSummaryText(findDefenceSpreads(q), 1, kCertain),
+              "性格 まじめ・HPと防御の努力値の残り 510：1発を確定で耐える配分 4 通り（少ない順）");
+    EXPECT_EQ(splitTexts(findDefenceSpreads(q).splits[1]),
+              (std::array<std::string, kSplitColumnCount>{"20", "12", "32", "333", "32", "100.0％"}));
+    q.defender.ev[kSpAttack] = 252;
+    q.defender.ev[kSpDefence] = 252;
+    q.percent = 90;
+    EXPECT_EQ(defenceSummaryText(findDefenceSpreads(q), 1, 90),
+              "性格 まじめ・HPと防御の努力値の残り 6：1発を90％以上の確率で耐える配分はありません");
+    const SpreadQuery o = handWorkedOffence();
+    EXPECT_EQ(offenceSummaryText(findOffenceSpread(o), 2, kCertain),
+              "性格 まじめ・攻撃努力値 28（攻撃 154）：2発で倒す確率 100.0％");
+    q.defender.statsDirect = 1;
+    EXPECT_EQ(defenceSummaryText(findDefenceSpreads(q), 1, 90), "能力値を直接入力した個体には努力値がありません");
+
+    // Written as the edit form registers: over 510 EVs is refused, typed-in stats too; the name's
+    // bytes stay as they were, even when they are not Shift-JIS.
+    BoxEntry e = trained(kBlissey, kNeutralNature, {});
+    e.name[0] = '\xff';
+    EXPECT_FALSE(entryWithSpread(e, kBold, {252, 0, 252, 0, 0, 8}));
+    const std::optional<BoxEntry> bold = entryWithSpread(e, kBold, {252, 0, 252, 0, 0, 6});
+    ASSERT_TRUE(bold);
+    EXPECT_EQ(bold->name[0], '\xff');
+    EXPECT_EQ(bold->stat[kDefence], 68); // (20 + 31 + 63) / 2 + 5 = 62, × 1.1
+    e.statsDirect = 1;
+    EXPECT_FALSE(entryWithSpread(e, kBold, {}));
+}
+
+// Every listed split survives when its hits are computed directly, one step less in either EV does
+// not, and every surviving cell of the grid within the EVs left is matched or beaten by a listed one.
+void expectSplitsHoldAgainstTheGrid(const SpreadQuery& q) {
+    const DefenceSpreads found = findDefenceSpreads(q);
+    ASSERT_EQ(found.status, SpreadStatus::Found);
+    std::array<int, 6> evs;
+    std::copy(std::begin(q.defender.ev), std::end(q.defender.ev), evs.begin());
+    const auto survives = [&](int hpEv, int defEv) {
+        evs[kHp] = hpEv;
+        evs[found.stat] = defEv;
+        const BoxEntry d = *entryWithSpread(q.defender, found.nature, evs);
+        return meetsCertainty(koDirectly(q, q.attacker, d), q.percent, false);
+    };
+    for (const DefenceSplit& s : found.splits) {
+        EXPECT_TRUE(survives(s.hpEv, s.defenceEv)) << s.hpEv << "/" << s.defenceEv;
+        EXPECT_FALSE(s.hpEv > 0 && survives(s.hpEv - kEvStep, s.defenceEv)) << s.hpEv << "/" << s.defenceEv;
+        EXPECT_FALSE(s.defenceEv > 0 && survives(s.hpEv, s.defenceEv - kEvStep)) << s.hpEv << "/" << s.defenceEv;
+    }
+    for (int h = 0; h <= kMaxUsefulEv; h += kEvStep) {
+        for (int d = 0; d <= kMaxUsefulEv && h + d <= found.budget; d += kEvStep) {
+            if (!survives(h, d))
+                continue;
+            const bool covered = std::any_of(found.splits.begin(), found.splits.end(),
+                                             [&](const DefenceSplit& s) { return s.hpEv <= h && s.defenceEv <= d; });
+            EXPECT_TRUE(covered) << h << "/" << d;
+        }
+    }
+}
+
+TEST(SpreadFinder, EveryListedSplitHoldsAgainstTheHitsComputedDirectly) {
+    SpreadQuery fireBlast; // ハピナス against two だいもんじ of a ひかえめ special attacker, sun
+    fireBlast.attacker = trained(kMetagross, kModest, {0, 0, 0, 252, 0, 0});
+    fireBlast.attacker.stat[kSpAttack] = 360;
+    fireBlast.defender = trained(kBlissey, kBold, {0, 0, 252, 0, 0, 0});
+    fireBlast.slot = DamageSlot::moveRow(kLearnableRow, kFireBlast);
+    fireBlast.conditions.weather = kWeatherSun;
+    fireBlast.options = {kGen5, false};
+    fireBlast.hits = 2;
+    SpreadQuery likely = fireBlast; // the same at a chance of 75 %, in the 4th generation
+    likely.percent = 75;
+    likely.options.generation = kGen4;
+    SpreadQuery quake; // カビゴン against a critical じしん of ガブリアス at -2 (ignored), 50 %, best nature
+    quake.attacker = trained(kGarchomp, kAdamant, {0, 252, 0, 0, 0, 252});
+    quake.conditions.attackStage = kNeutralStage + 2;
+    quake.defender = trained(kSnorlax, kAdamant, {0, 252, 0, 0, 0, 0});
+    quake.slot = DamageSlot::moveRow(kLearnableRow, kEarthquake);
+    quake.options = {kGen5, true};
+    quake.nature = SpreadNature::Best;
+    quake.percent = 50;
+    SpreadQuery fang = quake; // いかりのまえば twice: only an odd HP survives (234 at IV 29, 235 at EV 4)
+    fang.slot = DamageSlot::moveRow(kLearnableRow, kSuperFang);
+    fang.defender.iv[kHp] = 29;
+    fang.hits = 2;
+    for (const SpreadQuery* q : {&fireBlast, &likely, &quake, &fang}) {
+        SCOPED_TRACE(q->slot.move);
+        expectSplitsHoldAgainstTheGrid(*q);
+    }
+}
+
+} // namespace
+} // namespace rusrina::test
