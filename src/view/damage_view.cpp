@@ -125,4 +125,33 @@ std::array<DamageRowTexts, kDamageRowCount> damageRowTexts(const DamageEngine& e
     return rows;
 }
 
+std::array<DamageRowTexts, kDamageRowCount> damageRowTexts(const DamageEngine& engine,
+                                                           const std::array<ExactRowResult, kDamageRowCount>& rows) {
+    DamageResults results;
+    for (int k = 0; k < kDamageRowCount; ++k) {
+        // Only the texts are needed; the logs stay with the window's rows.
+        const SlotResult& r = rows[k].texts;
+        results[k].damageText = r.damageText;
+        results[k].hitsText = r.hitsText;
+        results[k].multiplierText = r.multiplierText;
+        results[k].shownType = r.shownType;
+        results[k].shownPower = r.shownPower;
+    }
+    std::array<DamageRowTexts, kDamageRowCount> texts = damageRowTexts(engine, results);
+    for (int k = 0; k < kDamageRowCount; ++k)
+        texts[k].share = rows[k].hpShareText;
+    return texts;
+}
+
+std::vector<ListChoice> damageModeChoices() {
+    std::vector<ListChoice> choices;
+    for (int mode = 0; mode < kDamageModeCount; ++mode)
+        choices.push_back({damageModeName(static_cast<DamageMode>(mode)), mode});
+    return choices;
+}
+
+DamageMode damageModeFromSetting(int stored) {
+    return stored >= 0 && stored < kDamageModeCount ? static_cast<DamageMode>(stored) : DamageMode::Simple;
+}
+
 } // namespace rusrina

@@ -5,6 +5,7 @@
 
 #include "box/box_entry.h"
 #include "calc/damage_engine.h"
+#include "calc/exact_damage.h"
 #include "view/list_choice.h"
 
 #include <array>
@@ -66,8 +67,19 @@ EntryPanelTexts entryPanelTexts(const BoxEntry* entry);
 // choosers instead of name, power, category and type.
 struct DamageRowTexts {
     std::string name, power, category, type, multiplier, damage, hits;
+    std::string share = kNotAvailable; // the share of the defender's HP, in an exact mode
 };
 using DamageResults = std::array<SlotResult, kDamageRowCount>;
 std::array<DamageRowTexts, kDamageRowCount> damageRowTexts(const DamageEngine& engine, const DamageResults& results);
+// The same from the rows of any mode: an exact mode adds the share of HP ("48.2％ ～ 56.9％") and
+// shows the KO verdict ("確定2発", "乱数2発 (43.8％)") as the hits; the simple mode's texts are
+// exactly those above.
+std::array<DamageRowTexts, kDamageRowCount> damageRowTexts(const DamageEngine& engine,
+                                                           const std::array<ExactRowResult, kDamageRowCount>& rows);
+
+// "計算方式": "簡易計算" (the default), "実機（第5世代）", "実機（第4世代）", value = DamageMode.
+std::vector<ListChoice> damageModeChoices();
+// A stored mode, or the simple mode when it is not one.
+DamageMode damageModeFromSetting(int stored);
 
 } // namespace rusrina

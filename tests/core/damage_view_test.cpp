@@ -206,5 +206,32 @@ TEST(DamageViewTest, WorkedOutTypeAndPowerReplaceTheTableValues) {
     EXPECT_EQ(rows[1].power, "50");
 }
 
+TEST(DamageViewTest, ExactModeRowsShowTheShareAndTheVerdict) {
+    DamageEngine engine;
+    BoxEntry attacker = creature(kPikachu);
+    attacker.move[0] = kThunderbolt;
+    engine.attacker = attacker;
+    engine.defender = creature(kSnorlax);
+    const auto simple = damageRowTexts(engine, engine.computeAllRows());
+    const auto passed = damageRowTexts(engine, computeRowsInMode(engine, {DamageMode::Simple, true}));
+    for (int k = 0; k < kDamageRowCount; ++k) {
+        EXPECT_EQ(passed[k].damage, simple[k].damage);
+        EXPECT_EQ(passed[k].hits, simple[k].hits);
+        EXPECT_EQ(passed[k].share, "－");
+    }
+    const auto exact = computeRowsInMode(engine, {DamageMode::ExactGen5, false});
+    const auto rows = damageRowTexts(engine, exact);
+    EXPECT_EQ(rows[0].name, "１０まんボルト");
+    EXPECT_EQ(rows[0].damage, exact[0].texts.damageText);
+    EXPECT_EQ(rows[0].share, exact[0].hpShareText);
+    EXPECT_EQ(rows[0].hits, exact[0].texts.hitsText);
+    EXPECT_NE(rows[0].share, "－");
+    EXPECT_EQ(rows[1].share, "－");
+
+    EXPECT_EQ(damageModeChoices()[2].text, "実機（第4世代）");
+    EXPECT_EQ(damageModeFromSetting(2), DamageMode::ExactGen4);
+    EXPECT_EQ(damageModeFromSetting(3), DamageMode::Simple);
+}
+
 } // namespace
 } // namespace rusrina
