@@ -88,6 +88,22 @@ bool keyLess(const SortKey& a, const SortKey& b) {
 
 } // namespace
 
+DamageMode exactModeFor(DamageMode mode) {
+    return isExact(mode) ? mode : DamageMode::ExactGen5;
+}
+
+ExactOptions exactOptionsFor(const DamageSettings& settings) {
+    return {generationOf(exactModeFor(settings.mode)), settings.critical};
+}
+
+std::string matrixCaptionText(const BoxEntry* chosen, MatrixSide side, DamageMode mode) {
+    const bool attacker = side == MatrixSide::AttackerAgainstBox;
+    if (!chosen)
+        return attacker ? "「→攻撃側」で攻撃側を選んでください" : "「→防御側」で防御側を選んでください";
+    return std::string(attacker ? "攻撃側：" : "防御側：") + entryNameUtf8(*chosen) + "（" + speciesText(chosen) +
+           "）・計算方式：" + damageModeName(exactModeFor(mode));
+}
+
 std::string matrixHeading(int column) {
     if (!validColumn(column))
         return {};

@@ -10,6 +10,15 @@
 
 namespace rusrina {
 
+// The matrix and the spread finder always use the exact engine: the window's exact mode, or the
+// 5th generation's when the window computes in the simple mode. A critical hit is the window's.
+DamageMode exactModeFor(DamageMode mode);
+ExactOptions exactOptionsFor(const DamageSettings& settings);
+
+// The line above the matrix: who is chosen and the mode, "攻撃側：ぴかちゃん（ピカチュウ）・
+// 計算方式：実機（第5世代）", or what to do when no one is.
+std::string matrixCaptionText(const BoxEntry* chosen, MatrixSide side, DamageMode mode);
+
 // Two columns for the row's entry, then four for each move, best first.
 enum MatrixColumnKind { kMatrixMove, kMatrixDamage, kMatrixShare, kMatrixKo };
 inline constexpr int kMatrixEntryColumns = 2; // 名前, バントレ

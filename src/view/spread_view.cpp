@@ -1,8 +1,11 @@
 #include "view/spread_view.h"
 
 #include "data/natures.h"
+#include "data/types.h"
 #include "view/entry_edit.h"
+#include "view/matrix_view.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace rusrina {
@@ -86,6 +89,34 @@ std::optional<BoxEntry> entryWithOffence(const BoxEntry& attacker, const Offence
     std::array<int, 6> evs = evsOf(attacker);
     evs[found.stat] = found.ev;
     return entryWithSpread(attacker, found.nature, evs);
+}
+
+std::vector<ListChoice> spreadMoveChoices(const DamageEngine& inputs) {
+    static const char* const kCaptions[kDamageRowCount] = {"わざ１", "わざ２", "わざ３", "わざ４", "習得技", "直接数値"};
+    std::vector<ListChoice> choices;
+    for (int row = 0; row < kDamageRowCount; ++row) {
+        const DamageSlot slot = inputs.slot(row);
+        std::string name = kNotAvailable;
+        if (row == kDirectRow)
+            name = "威力 " + std::to_string(slot.direct.power) + " " + moveCategoryName(slot.direct.category) + " " +
+                   typeName(slot.direct.type);
+        else if (isValidMove(slot.move))
+            name = moveRecord(slot.move).name;
+        choices.push_back({std::string(kCaptions[row]) + "：" + name, row});
+    }
+    return choices;
+}
+
+SpreadQuery spreadQueryFor(const DamageEngine& inputs, const DamageSettings& settings, int row) {
+    SpreadQuery q;
+    if (inputs.attacker && inputs.defender) {
+        q.attacker = *inputs.attacker;
+        q.defender = *inputs.defender;
+    }
+    q.slot = inputs.slot(std::clamp(row, 0, kDamageRowCount - 1));
+    q.conditions = inputs.conditions;
+    q.options = exactOptionsFor(settings);
+    return q;
 }
 
 std::vector<ListChoice> spreadHitChoices() {

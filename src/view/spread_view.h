@@ -22,6 +22,16 @@ std::optional<BoxEntry> entryWithSplit(const BoxEntry& defender, const DefenceSp
                                        const DefenceSplit& split);
 std::optional<BoxEntry> entryWithOffence(const BoxEntry& attacker, const OffenceSpread& found);
 
+// The finder's move chooser: the six rows of the box and damage window, "わざ１：１０まんボルト" …
+// "習得技：…", "直接数値：威力 80 物理 ノーマル"; value = row.
+std::vector<ListChoice> spreadMoveChoices(const DamageEngine& inputs);
+
+inline constexpr const char* kChooseSidesText = "攻撃側と防御側を選んでください";
+
+// The query for the window's attacker, defender, row and conditions, in the exact mode the
+// window's mode stands for. Without both sides the query's entries stay empty (not in use).
+SpreadQuery spreadQueryFor(const DamageEngine& inputs, const DamageSettings& settings, int row);
+
 // The choosers of the finder.
 std::vector<ListChoice> spreadHitChoices();       // "1発" … "10発", value = hits
 std::vector<ListChoice> spreadCertaintyChoices(); // "確定", "90％以上" … "10％以上", value = percent

@@ -1,5 +1,6 @@
 #include "box/box.h"
 #include "box/box_file.h"
+#include "settings/settings_file.h"
 #include "view/box_list.h"
 #include "view/damage_view.h"
 #include "view/status_texts.h"
@@ -18,6 +19,7 @@
 #include "ui/common/status_line.h"
 #include "ui/common/table_view.h"
 #include "ui/edit/entry_edit_window.h"
+#include "ui/matrix/matrix_window.h"
 #include "view/learnable_moves.h"
 #include "view/set_text_import.h"
 
@@ -62,8 +64,13 @@ QComboBox* conditionChooser(QWidget* parent, const char* name, const std::vector
 
 struct BoxWindow::Calculation {
     DamageEngine engine;
-    DamageResults results;
+    DamageSettings settings;
+    std::array<ExactRowResult, kDamageRowCount> rows;
 };
+
+namespace {
+constexpr const char* kModeKey = "mode";
+}
 
 BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     : ToolWindow(settings, QStringLiteral("Damage"), parent), m_box(std::make_unique<Box>()),
@@ -76,6 +83,9 @@ BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     m_edit->setWindowTitle(QString::asprintf("%s バントレボックス　データ編集", ProductTitle));
     setOwnedTool(m_edit.get());
     connect(m_edit.get(), &EntryEditWindow::entryRegistered, this, &BoxWindow::onEntryRegistered);
+    m_matrix = std::make_unique<MatrixWindow>(*this, settings);
+    m_matrix->setWindowTitle(QString::asprintf("%s バントレボックス　一覧・努力値探索", ProductTitle));
+    addOwnedTool(m_matrix.get());
 
     const LoadResult loaded = m_boxFile->load(*m_box);
     m_recoveryPath = recoveryPathFor(m_boxFile->path());
@@ -114,7 +124,9 @@ BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     offerRecovery();
 }
 
-BoxWindow::~BoxWindow() = default;
+BoxWindow::~BoxWindow() {
+    settings().writeSetting(settingsSection().toStdString(), kModeKey, m_mode->currentIndex());
+}
 
 QWidget* BoxWindow::buildListSide() {
     auto* side = new QWidget(this);
@@ -239,6 +251,7 @@ QWidget* BoxWindow::buildConditions() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(choosers);
     layout->addLayout(checks);
+    layout->addLayout(buildModeRow(box));
 
     connect(m_attackStage, &QComboBox::currentIndexChanged, this, &BoxWindow::recalculate);
     connect(m_defenceStage, &QComboBox::currentIndexChanged, this, &BoxWindow::recalculate);
@@ -246,6 +259,33 @@ QWidget* BoxWindow::buildConditions() {
     connect(m_weather, &QComboBox::currentIndexChanged, this, [this] { setAttacker(m_attacker); });
     connect(m_learnFilter, &QComboBox::currentIndexChanged, this, [this] { setAttacker(m_attacker); });
     return box;
+}
+
+// "計算方式" and "急所", which every row follows, and the button to the matrix and spread finder.
+QHBoxLayout* BoxWindow::buildModeRow(QWidget* box) {
+    const int stored = settings().readSetting(settingsSection().toStdString(), kModeKey, 0);
+    m_mode = conditionChooser(box, "damageModeCombo", damageModeChoices(),
+                              static_cast<int>(damageModeFromSetting(stored)));
+    m_critical = new QCheckBox(QStringLiteral("急所"), box);
+    m_critical->setObjectName(QStringLiteral("checkCritical"));
+    auto* matrix = new QPushButton(QStringLiteral("一覧・努力値探索"), box);
+    matrix->setObjectName(QStringLiteral("matrixButton"));
+    matrix->setAutoDefault(false);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("計算方式"), box));
+    row->addWidget(m_mode);
+    row->addSpacing(12);
+    row->addWidget(m_critical);
+    row->addStretch();
+    row->addWidget(matrix);
+    connect(m_mode, &QComboBox::currentIndexChanged, this, &BoxWindow::recalculate);
+    connect(m_critical, &QCheckBox::toggled, this, &BoxWindow::recalculate);
+    connect(matrix, &QPushButton::clicked, this, [this] {
+        m_matrix->showTool(ShowCommand::Show);
+        m_matrix->raise();
+        m_matrix->activateWindow();
+    });
+    return row;
 }
 
 const BoxEntry* BoxWindow::sideEntry(int slot) const {
@@ -283,22 +323,33 @@ void BoxWindow::recalculate() {
     for (int i = 0; i < kConditionCheckCount; ++i)
         controls.checks[i] = m_checks[i]->isChecked();
     m_calculation->engine.conditions = battleConditions(controls);
-    m_calculation->results = m_calculation->engine.computeAllRows();
-    m_rows->setTexts(damageRowTexts(m_calculation->engine, m_calculation->results));
+    m_calculation->settings = {damageModeFromSetting(chosenValue(*m_mode, 0)), m_critical->isChecked()};
+    m_calculation->rows = computeRowsInMode(m_calculation->engine, m_calculation->settings);
+    m_rows->setExactMode(isExact(m_calculation->settings.mode));
+    m_rows->setTexts(damageRowTexts(m_calculation->engine, m_calculation->rows));
+    Q_EMIT calculated();
 }
 
 const SlotResult& BoxWindow::result(int row) const {
     static const SlotResult none;
-    return row >= 0 && row < kDamageRowCount ? m_calculation->results[row] : none;
+    return row >= 0 && row < kDamageRowCount ? m_calculation->rows[row].texts : none;
+}
+
+const DamageEngine& BoxWindow::damageInputs() const {
+    return m_calculation->engine;
+}
+
+const DamageSettings& BoxWindow::damageSettings() const {
+    return m_calculation->settings;
 }
 
 void BoxWindow::copyRowLog(int row) {
-    if (row < 0 || row >= kDamageRowCount || m_calculation->results[row].log.empty())
+    if (row < 0 || row >= kDamageRowCount || m_calculation->rows[row].texts.log.empty())
         return;
     // CR LF line ends are kept: the log is pasted into Windows-style text as it is.
-    const std::string log = m_calculation->results[row].log.text();
+    const std::string log = m_calculation->rows[row].texts.log.text();
     QGuiApplication::clipboard()->setText(toQt(log));
-    const std::string move = damageRowTexts(m_calculation->engine, m_calculation->results)[row].name;
+    const std::string move = damageRowTexts(m_calculation->engine, m_calculation->rows)[row].name;
     m_status->showMessage(toQt(copiedText(damageRowName(row, move) + "の計算過程", log)));
 }
 
@@ -340,6 +391,16 @@ void BoxWindow::appendTextSets(const std::vector<ParsedSet>& sets) {
         selectRow(result.firstSlot);
     }
     dialogs().message(this, QString(), toQt(setAppendSummaryText(result)));
+}
+
+bool BoxWindow::replaceEntry(int slot, const BoxEntry& entry) {
+    if (!m_box->replace(slot, entry).ok())
+        return false;
+    markChanged();
+    m_model->entryWritten(slot);
+    setAttacker(m_attacker);
+    setDefender(m_defender);
+    return true;
 }
 
 int BoxWindow::selectedRow() const {

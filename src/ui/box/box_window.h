@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QTableView;
 
 namespace rusrina {
@@ -25,6 +26,8 @@ enum class ListOperation;
 enum class SaveCheck;
 struct BoxListState;
 struct BoxEntry;
+struct DamageEngine;
+struct DamageSettings;
 struct SlotResult;
 class DamageRows;
 class EntryEditWindow;
@@ -32,6 +35,7 @@ class EntryPanel;
 class SetTextDialog;
 class StatusLine;
 struct ParsedSet;
+class MatrixWindow;
 
 class BoxWindow : public ToolWindow {
     Q_OBJECT
@@ -86,9 +90,24 @@ public:
     void openTextImport();
     SetTextDialog* textDialog() const { return m_textDialog; }
 
+    // What the last calculation read from the sides and controls, and the mode it ran in.
+    const DamageEngine& damageInputs() const;
+    const DamageSettings& damageSettings() const;
+    MatrixWindow* matrixWindow() const { return m_matrix.get(); }
+
+    // Writes an in-use entry in place (a spread found for it): the list row, the sides and the
+    // rows follow, and the box counts as changed. False, changing nothing, when the slot is not in
+    // use or the entry is not valid.
+    bool replaceEntry(int slot, const BoxEntry& entry);
+
+Q_SIGNALS:
+    // After every calculation: a side, an entry, the mode or a condition changed.
+    void calculated();
+
 private:
     QWidget* buildListSide();
     QWidget* buildConditions();
+    QHBoxLayout* buildModeRow(QWidget* box);
     int selectedRow() const;
     void selectRow(int row);
     // What the window shows beside the list, and showing a new state of it.
@@ -119,6 +138,7 @@ private:
     std::unique_ptr<Box> m_box; // declared before the edit window, which keeps a reference to it
     std::unique_ptr<BoxFile> m_boxFile;
     std::unique_ptr<EntryEditWindow> m_edit;
+    std::unique_ptr<MatrixWindow> m_matrix;
     bool m_editingExisting = false;
     BoxHistory* m_history = nullptr;
     std::filesystem::path m_recoveryPath;
@@ -138,6 +158,8 @@ private:
     QComboBox* m_defenceStage = nullptr;
     QComboBox* m_weather = nullptr;
     QComboBox* m_learnFilter = nullptr;
+    QComboBox* m_mode = nullptr;
+    QCheckBox* m_critical = nullptr;
     std::vector<QCheckBox*> m_checks; // in the order of the condition check table
     DamageRows* m_rows = nullptr;
     SetTextDialog* m_textDialog = nullptr; // made on first use

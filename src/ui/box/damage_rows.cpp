@@ -24,11 +24,12 @@ enum Column {
     kTypeColumn,
     kMultiplierColumn,
     kDamageColumn,
+    kShareColumn,
     kHitsColumn,
     kButtonColumn,
 };
 
-const char* const kColumnHeads[] = {"", "名称", "威力", "分類", "タイプ", "倍率", "ダメージ範囲", "攻撃回数"};
+const char* const kColumnHeads[] = {"", "名称", "威力", "分類", "タイプ", "倍率", "ダメージ範囲", "HP割合", "攻撃回数"};
 const char* const kMoveRowCaptions[kMoveRowCount] = {"わざ１", "わざ２", "わざ３", "わざ４"};
 
 // The grid row of calculation row k (row 0 of the grid holds the column heads).
@@ -70,11 +71,16 @@ DamageRows::DamageRows(QWidget* parent) : QWidget(parent), m_rows(kDamageRowCoun
         m_copyButtons.push_back(copy);
     }
     grid->setColumnStretch(kNameColumn, 1);
+    setExactMode(false);
 }
 
 void DamageRows::addHeads() {
-    for (int column = kNameColumn; column <= kHitsColumn; ++column)
-        gridOf(this)->addWidget(new QLabel(toQt(kColumnHeads[column]), this), 0, column);
+    for (int column = kNameColumn; column <= kHitsColumn; ++column) {
+        auto* head = new QLabel(toQt(kColumnHeads[column]), this);
+        gridOf(this)->addWidget(head, 0, column);
+        if (column == kShareColumn)
+            m_shareHead = head;
+    }
 }
 
 void DamageRows::addResultLabels(int k) {
@@ -92,12 +98,26 @@ void DamageRows::addResultLabels(int k) {
     }
     add(row.multiplier, "Multiplier", kMultiplierColumn, Qt::AlignRight);
     add(row.damage, "Damage", kDamageColumn, Qt::AlignLeft);
+    add(row.share, "Share", kShareColumn, Qt::AlignLeft);
     add(row.hits, "Hits", kHitsColumn, Qt::AlignLeft);
     // Room for the widest figures from the start, so that new results never reflow the window.
     const QFontMetrics metrics = fontMetrics();
     row.multiplier->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("16.00")));
     row.damage->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("9999 ～ 9999")));
-    row.hits->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("999 ～ 999")));
+    row.share->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("100.0％ ～ 100.0％")));
+}
+
+void DamageRows::setExactMode(bool exact) {
+    if (exact == m_exact)
+        return;
+    m_exact = exact;
+    m_shareHead->setVisible(exact);
+    const QFontMetrics metrics = fontMetrics();
+    const int hitsWidth = metrics.horizontalAdvance(exact ? QStringLiteral("乱数10発 (99.9％)") : QStringLiteral("999 ～ 999"));
+    for (RowLabels& row : m_rows) {
+        row.share->setVisible(exact);
+        row.hits->setMinimumWidth(hitsWidth);
+    }
 }
 
 void DamageRows::addMoveRows() {
@@ -197,6 +217,7 @@ void DamageRows::setTexts(std::span<const DamageRowTexts> rows) {
         setText(labels.type, rows[k].type);
         setText(labels.multiplier, rows[k].multiplier);
         setText(labels.damage, rows[k].damage);
+        setText(labels.share, rows[k].share);
         setText(labels.hits, rows[k].hits);
     }
 }

@@ -31,6 +31,9 @@ public:
     DirectMove directMove() const;
 
     void setTexts(std::span<const DamageRowTexts> rows); // one per row
+    // An exact mode shows the share of HP beside the damage, and the wider KO verdicts; the
+    // simple mode hides the share and keeps the rows as they always were.
+    void setExactMode(bool exact);
 
 Q_SIGNALS:
     // The learnable move or a direct value was changed by the user.
@@ -61,10 +64,13 @@ private:
         QLabel* type = nullptr;
         QLabel* multiplier = nullptr;
         QLabel* damage = nullptr;
+        QLabel* share = nullptr;
         QLabel* hits = nullptr;
     };
     std::vector<RowLabels> m_rows;
     std::vector<QPushButton*> m_copyButtons;
+    QLabel* m_shareHead = nullptr;
+    bool m_exact = true; // set false (the default mode) by the constructor
     QComboBox* m_learnable = nullptr;
     QComboBox* m_directPower = nullptr;
     QComboBox* m_directCategory = nullptr;

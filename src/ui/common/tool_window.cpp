@@ -82,16 +82,16 @@ void ToolWindow::showTool(ShowCommand command) {
             m_hiddenByMinimise = true;
             hide();
         }
-        if (m_ownedTool)
-            m_ownedTool->showTool(ShowCommand::Minimise);
+        for (ToolWindow* owned : m_ownedTools)
+            owned->showTool(ShowCommand::Minimise);
         break;
     case ShowCommand::Restore:
         if (m_hiddenByMinimise) {
             m_hiddenByMinimise = false;
             show();
         }
-        if (m_ownedTool)
-            m_ownedTool->showTool(ShowCommand::Restore);
+        for (ToolWindow* owned : m_ownedTools)
+            owned->showTool(ShowCommand::Restore);
         break;
     case ShowCommand::Show:
         show();

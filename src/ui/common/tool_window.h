@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <vector>
+
 namespace rusrina {
 
 class SettingsFile;
@@ -47,14 +49,22 @@ public:
 protected:
     SettingsFile& settings() const { return m_settings; }
 
-    // The window this one owns (species detail for search, box entry edit for box and damage):
-    // it follows this window's minimise and restore.
-    void setOwnedTool(ToolWindow* owned) { m_ownedTool = owned; }
+    // The windows this one owns (species detail for search; box entry edit, and the matrix and
+    // spread finder, for box and damage): they follow this window's minimise and restore.
+    // setOwnedTool replaces them all with one (or none); addOwnedTool adds one.
+    void setOwnedTool(ToolWindow* owned) {
+        m_ownedTools.clear();
+        addOwnedTool(owned);
+    }
+    void addOwnedTool(ToolWindow* owned) {
+        if (owned)
+            m_ownedTools.push_back(owned);
+    }
 
 private:
     SettingsFile& m_settings;
     QString m_section;
-    ToolWindow* m_ownedTool = nullptr;
+    std::vector<ToolWindow*> m_ownedTools;
     bool m_placedFlag = false;
     bool m_hiddenByMinimise = false;
     bool m_shownOnce = false;

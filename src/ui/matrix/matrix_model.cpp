@@ -1,0 +1,75 @@
+#include "ui/matrix/matrix_model.h"
+
+#include "view/matrix_view.h"
+
+#include <algorithm>
+
+namespace rusrina {
+
+int MatrixModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int MatrixModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kMatrixColumnCount;
+}
+
+QVariant MatrixModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return QString::fromStdString(matrixCellText(m_rows[index.row()], m_entries, index.column()));
+    return {};
+}
+
+QVariant MatrixModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::InitialSortOrderRole) // every column's first click sorts ascending
+        return QVariant::fromValue(int(Qt::AscendingOrder));
+    if (role != Qt::DisplayRole)
+        return {};
+    return QString::fromStdString(matrixHeading(section));
+}
+
+void MatrixModel::sort(int column, Qt::SortOrder order) {
+    m_sortColumn = column;
+    m_order = order;
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    applySort();
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void MatrixModel::applySort() {
+    // From the box order each time, so that rows with equal keys always stand in box order.
+    std::stable_sort(m_rows.begin(), m_rows.end(), [](const MatrixRow& a, const MatrixRow& b) { return a.slot < b.slot; });
+    if (m_sortColumn >= 0)
+        sortMatrixRows(m_rows, m_entries, m_sortColumn, m_order == Qt::DescendingOrder);
+}
+
+void MatrixModel::setRows(std::vector<MatrixRow> rows, std::vector<BoxEntry> entries) {
+    // The same number of rows keeps the view's scroll position and selection: a recomputation
+    // after a condition change should not send the user back to the top.
+    if (rows.size() == m_rows.size() && !rows.empty()) {
+        m_rows = std::move(rows);
+        m_entries = std::move(entries);
+        applySort();
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, kMatrixColumnCount - 1));
+        return;
+    }
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_entries = std::move(entries);
+    applySort();
+    endResetModel();
+}
+
+int MatrixModel::slotAt(int row) const {
+    return row >= 0 && row < rowCount() ? m_rows[row].slot : -1;
+}
+
+std::string MatrixModel::text() const {
+    return matrixText(m_rows, m_entries);
+}
+
+} // namespace rusrina

@@ -1,0 +1,43 @@
+#pragma once
+// The damage matrix as a table: one row per entry, the columns of the core's matrix view, sorted
+// by the core when the header asks. Cell texts are made when a cell is painted, not for the whole
+// box at each recomputation.
+
+#include "calc/damage_matrix.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+namespace rusrina {
+
+class MatrixModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Column -1 is the box order. The order is kept for the next setRows.
+    void sort(int column, Qt::SortOrder order) override;
+
+    // New results over a copy of the entries they were computed from, in the current order.
+    void setRows(std::vector<MatrixRow> rows, std::vector<BoxEntry> entries);
+
+    int slotAt(int row) const; // -1 outside the rows
+    // The whole table as tab-separated text, in the order shown.
+    std::string text() const;
+
+private:
+    void applySort();
+
+    std::vector<MatrixRow> m_rows;
+    std::vector<BoxEntry> m_entries;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_order = Qt::AscendingOrder;
+};
+
+} // namespace rusrina

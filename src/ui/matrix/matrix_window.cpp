@@ -1,0 +1,152 @@
+#include "ui/matrix/matrix_window.h"
+
+#include "box/box.h"
+#include "view/damage_view.h"
+#include "settings/settings_file.h"
+#include "view/matrix_view.h"
+
+#include "ui/box/box_window.h"
+#include "ui/matrix/matrix_model.h"
+#include "ui/matrix/spread_panel.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace rusrina {
+namespace {
+
+constexpr const char* kSection = "Matrix";
+constexpr const char* kSideKey = "side"; // 0: the attacker against the box, 1: the box against the defender
+constexpr const char* kTabKey = "tab";
+constexpr int kDefaultWidth = 1120;
+constexpr int kDefaultHeight = 560;
+
+} // namespace
+
+MatrixWindow::MatrixWindow(BoxWindow& box, SettingsFile& settings, QWidget* parent)
+    : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_box(box) {
+    setObjectName(QStringLiteral("matrixWindow"));
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("matrixTabs"));
+    m_tabs->addTab(buildMatrixTab(), QStringLiteral("ダメージ一覧"));
+    m_spread = new SpreadPanel(box, m_tabs);
+    m_tabs->addTab(m_spread, QStringLiteral("努力値探索"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    resize(kDefaultWidth, kDefaultHeight);
+
+    const bool defenderSide = settings.readSetting(kSection, kSideKey, 0) == 1;
+    (defenderSide ? m_defenderSide : m_attackerSide)->setChecked(true);
+    m_tabs->setCurrentIndex(settings.readSetting(kSection, kTabKey, 0) == 1 ? 1 : 0);
+    connect(m_attackerSide, &QRadioButton::toggled, this, &MatrixWindow::refresh);
+    connect(&box, &BoxWindow::calculated, this, &MatrixWindow::refresh);
+}
+
+MatrixWindow::~MatrixWindow() {
+    settings().writeSetting(kSection, kSideKey, attackerSide() ? 0 : 1);
+    settings().writeSetting(kSection, kTabKey, m_tabs->currentIndex());
+}
+
+QWidget* MatrixWindow::buildMatrixTab() {
+    auto* tab = new QWidget(this);
+    m_attackerSide = new QRadioButton(QStringLiteral("攻撃側 → ボックス全体"), tab);
+    m_attackerSide->setObjectName(QStringLiteral("matrixAttackerSide"));
+    m_defenderSide = new QRadioButton(QStringLiteral("ボックス全体 → 防御側"), tab);
+    m_defenderSide->setObjectName(QStringLiteral("matrixDefenderSide"));
+    auto* copy = new QPushButton(QStringLiteral("コピー"), tab);
+    copy->setObjectName(QStringLiteral("matrixCopyButton"));
+    copy->setAutoDefault(false);
+    connect(copy, &QPushButton::clicked, this, &MatrixWindow::copyMatrix);
+    m_caption = new QLabel(tab);
+    m_caption->setObjectName(QStringLiteral("matrixCaption"));
+
+    m_model = new MatrixModel(this);
+    m_table = new QTableView(tab);
+    m_table->setObjectName(QStringLiteral("matrixTable"));
+    m_table->setModel(m_model);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setWordWrap(false);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
+    m_table->horizontalHeader()->setSectionsMovable(false);
+    // Box order until the first click on a heading.
+    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_table->setSortingEnabled(true);
+    const int digit = m_table->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (int column = 0; column < kMatrixColumnCount; ++column)
+        m_table->setColumnWidth(column, matrixColumnChars(column) * digit + 12);
+    connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { onRowActivated(index.row()); });
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_attackerSide);
+    top->addWidget(m_defenderSide);
+    top->addSpacing(16);
+    top->addWidget(m_caption, 1);
+    top->addWidget(copy);
+    auto* layout = new QVBoxLayout(tab);
+    layout->addLayout(top);
+    layout->addWidget(m_table, 1);
+    return tab;
+}
+
+bool MatrixWindow::attackerSide() const {
+    return !m_defenderSide->isChecked();
+}
+
+void MatrixWindow::showEvent(QShowEvent* event) {
+    ToolWindow::showEvent(event);
+    if (m_stale)
+        refresh();
+}
+
+void MatrixWindow::refresh() {
+    if (!isVisible()) {
+        m_stale = true;
+        return;
+    }
+    m_stale = false;
+    refreshMatrix();
+    m_spread->refresh();
+}
+
+void MatrixWindow::refreshMatrix() {
+    const Box& box = m_box.box();
+    std::vector<BoxEntry> entries(box.slots().begin(), box.slots().begin() + box.count());
+    const MatrixSide side = attackerSide() ? MatrixSide::AttackerAgainstBox : MatrixSide::BoxAgainstDefender;
+    const int chosen = attackerSide() ? m_box.attackerSlot() : m_box.defenderSlot();
+    const DamageSettings& settings = m_box.damageSettings();
+    std::vector<MatrixRow> rows =
+        computeMatrix(entries, chosen, side, m_box.damageInputs().conditions, exactOptionsFor(settings));
+    const BoxEntry* chosenEntry = box.inUse(chosen) ? &box.entry(chosen) : nullptr;
+    m_caption->setText(QString::fromStdString(matrixCaptionText(chosenEntry, side, settings.mode)));
+    m_model->setRows(std::move(rows), std::move(entries));
+}
+
+// The row's entry becomes the other side of the pair in the box window.
+void MatrixWindow::onRowActivated(int row) {
+    const int slot = m_model->slotAt(row);
+    if (slot < 0)
+        return;
+    if (attackerSide())
+        m_box.setDefender(slot);
+    else
+        m_box.setAttacker(slot);
+}
+
+void MatrixWindow::copyMatrix() {
+    if (m_model->rowCount() == 0)
+        return;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(m_model->text()));
+}
+
+} // namespace rusrina

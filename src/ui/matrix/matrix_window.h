@@ -1,0 +1,56 @@
+#pragma once
+// The matrix and the spread finder, in one window owned by the box and damage window, on two tabs:
+// - "ダメージ一覧": the chosen attacker against every entry of the box, or every entry against the
+//   chosen defender, sortable by any column; a double-click makes the row's entry the other side
+//   in the box window; "コピー" copies the table as tab-separated text.
+// - "努力値探索": the spread finder (SpreadPanel).
+// Both follow the box window: its sides, its conditions and its mode, recomputed on each change
+// while this window is shown.
+
+#include "ui/common/tool_window.h"
+
+class QLabel;
+class QRadioButton;
+class QTableView;
+class QTabWidget;
+
+namespace rusrina {
+
+class BoxWindow;
+class MatrixModel;
+class SpreadPanel;
+
+class MatrixWindow : public ToolWindow {
+    Q_OBJECT
+
+public:
+    MatrixWindow(BoxWindow& box, SettingsFile& settings, QWidget* parent = nullptr);
+    ~MatrixWindow() override;
+
+    // Recomputes the matrix and the finder from the box window (only while shown; a hidden window
+    // catches up when it is shown again).
+    void refresh();
+    // Copies the matrix as tab-separated text.
+    void copyMatrix();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* buildMatrixTab();
+    void refreshMatrix();
+    void onRowActivated(int row);
+    bool attackerSide() const;
+
+    BoxWindow& m_box;
+    QTabWidget* m_tabs = nullptr;
+    QRadioButton* m_attackerSide = nullptr;
+    QRadioButton* m_defenderSide = nullptr;
+    QLabel* m_caption = nullptr;
+    QTableView* m_table = nullptr;
+    MatrixModel* m_model = nullptr;
+    SpreadPanel* m_spread = nullptr;
+    bool m_stale = true;
+};
+
+} // namespace rusrina

@@ -1,0 +1,185 @@
+#include "ui/matrix/spread_panel.h"
+
+#include "box/box.h"
+#include "calc/spread_finder.h"
+#include "view/damage_view.h"
+#include "view/entry_edit.h"
+#include "view/spread_view.h"
+
+#include "ui/box/box_window.h"
+#include "ui/box/choice_list_model.h"
+#include "ui/common/dialogs.h"
+#include "ui/matrix/text_table_model.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace rusrina {
+namespace {
+
+QComboBox* chooser(QWidget* parent, const char* name, const std::vector<ListChoice>& choices) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    fillChooser(*combo, choices);
+    combo->setCurrentIndex(0);
+    return combo;
+}
+
+QLabel* summaryLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(QString::fromUtf8(kNotAvailable), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+SpreadPanel::SpreadPanel(BoxWindow& box, QWidget* parent)
+    : QWidget(parent), m_box(box), m_defence(std::make_unique<DefenceSpreads>()),
+      m_offence(std::make_unique<OffenceSpread>()) {
+    setObjectName(QStringLiteral("spreadPanel"));
+    auto* results = new QHBoxLayout;
+    results->addWidget(buildDefence(), 3);
+    results->addWidget(buildOffence(), 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildChoosers());
+    layout->addLayout(results, 1);
+}
+
+SpreadPanel::~SpreadPanel() = default;
+
+QWidget* SpreadPanel::buildChoosers() {
+    auto* row = new QWidget(this);
+    m_move = chooser(row, "spreadMoveCombo", {});
+    m_move->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_move->setMinimumContentsLength(24);
+    m_hits = chooser(row, "spreadHitsCombo", spreadHitChoices());
+    m_certainty = chooser(row, "spreadCertaintyCombo", spreadCertaintyChoices());
+    m_nature = chooser(row, "spreadNatureCombo", spreadNatureChoices());
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const std::pair<const char*, QComboBox*> labelled[] = {
+        {"技", m_move}, {"回数", m_hits}, {"確実さ", m_certainty}, {"性格", m_nature}};
+    for (const auto& [caption, combo] : labelled) {
+        layout->addWidget(new QLabel(QString::fromUtf8(caption), row));
+        layout->addWidget(combo);
+        layout->addSpacing(12);
+        connect(combo, &QComboBox::currentIndexChanged, this, &SpreadPanel::refresh);
+    }
+    layout->addStretch();
+    return row;
+}
+
+QWidget* SpreadPanel::buildDefence() {
+    auto* group = new QGroupBox(QStringLiteral("耐久：防御側の HP と防御・特防"), this);
+    m_defenceSummary = summaryLabel(group, "defenceSummary");
+    m_splitModel = new TextTableModel(this);
+    m_splits = new QTableView(group);
+    m_splits->setObjectName(QStringLiteral("splitTable"));
+    m_splits->setModel(m_splitModel);
+    m_splits->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_splits->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_splits->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_splits->verticalHeader()->hide();
+    m_splits->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_applySplit = button(group, "applySplitButton", "防御側に適用");
+    connect(m_applySplit, &QPushButton::clicked, this, &SpreadPanel::applySplit);
+    connect(m_splits, &QTableView::doubleClicked, this, &SpreadPanel::applySplit);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(m_defenceSummary);
+    layout->addWidget(m_splits, 1);
+    layout->addWidget(m_applySplit, 0, Qt::AlignRight);
+    return group;
+}
+
+QWidget* SpreadPanel::buildOffence() {
+    auto* group = new QGroupBox(QStringLiteral("火力：攻撃側の攻撃・特攻"), this);
+    m_offenceSummary = summaryLabel(group, "offenceSummary");
+    m_applyOffence = button(group, "applyOffenceButton", "攻撃側に適用");
+    connect(m_applyOffence, &QPushButton::clicked, this, &SpreadPanel::applyOffence);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(m_offenceSummary);
+    layout->addStretch();
+    layout->addWidget(m_applyOffence, 0, Qt::AlignRight);
+    return group;
+}
+
+// The six rows' names change with the attacker and the box window's choosers; the chosen row stays.
+void SpreadPanel::fillMoveChooser() {
+    const QSignalBlocker blocker(m_move);
+    const int row = std::max(0, m_move->currentIndex());
+    fillChooser(*m_move, spreadMoveChoices(m_box.damageInputs()));
+    m_move->setCurrentIndex(row);
+}
+
+void SpreadPanel::refresh() {
+    fillMoveChooser();
+    const DamageEngine& inputs = m_box.damageInputs();
+    SpreadQuery q = spreadQueryFor(inputs, m_box.damageSettings(), chosenValue(*m_move, 0));
+    q.hits = chosenValue(*m_hits, 1);
+    q.percent = chosenValue(*m_certainty, kCertain);
+    q.nature = static_cast<SpreadNature>(chosenValue(*m_nature, 0));
+    const bool sides = inputs.attacker && inputs.defender;
+    *m_defence = sides ? findDefenceSpreads(q) : DefenceSpreads{};
+    *m_offence = sides ? findOffenceSpread(q) : OffenceSpread{};
+
+    std::vector<std::array<std::string, kSplitColumnCount>> rows;
+    for (const DefenceSplit& split : m_defence->splits)
+        if (m_defence->status == SpreadStatus::Found)
+            rows.push_back(splitTexts(split));
+    const auto headings = splitHeadings(m_defence->stat);
+    m_splitModel->setRows(std::vector<std::string>(headings.begin(), headings.end()), rows);
+    if (!rows.empty())
+        m_splits->selectRow(0);
+    m_defenceSummary->setText(
+        QString::fromStdString(sides ? defenceSummaryText(*m_defence, q.hits, q.percent) : kChooseSidesText));
+    m_offenceSummary->setText(
+        QString::fromStdString(sides ? offenceSummaryText(*m_offence, q.hits, q.percent) : kChooseSidesText));
+    m_applySplit->setEnabled(!rows.empty());
+    m_applyOffence->setEnabled(m_offence->status == SpreadStatus::Found);
+}
+
+void SpreadPanel::applySplit() {
+    const QModelIndexList selected = m_splits->selectionModel()->selectedRows();
+    const size_t row = selected.isEmpty() ? 0 : static_cast<size_t>(selected.constFirst().row());
+    const int slot = m_box.defenderSlot();
+    if (m_defence->status != SpreadStatus::Found || row >= m_defence->splits.size() || !m_box.box().inUse(slot))
+        return;
+    if (const std::optional<BoxEntry> entry = entryWithSplit(m_box.box().entry(slot), *m_defence,
+                                                             m_defence->splits[row]))
+        confirmAndStore(slot, *entry);
+}
+
+void SpreadPanel::applyOffence() {
+    const int slot = m_box.attackerSlot();
+    if (m_offence->status != SpreadStatus::Found || !m_box.box().inUse(slot))
+        return;
+    if (const std::optional<BoxEntry> entry = entryWithOffence(m_box.box().entry(slot), *m_offence))
+        confirmAndStore(slot, *entry);
+}
+
+// The edit form's confirmation of the stats it is about to store, then one box operation.
+bool SpreadPanel::confirmAndStore(int slot, const BoxEntry& entry) {
+    std::array<int, 6> stats;
+    std::copy(std::begin(entry.stat), std::end(entry.stat), stats.begin());
+    if (!dialogs().question(this, QString::fromUtf8(kConfirmTitle), QString::fromStdString(confirmationText(stats))))
+        return false;
+    return m_box.replaceEntry(slot, entry);
+}
+
+} // namespace rusrina

@@ -1,0 +1,60 @@
+#pragma once
+// The spread finder's panel: for the box window's attacker, defender, a chosen row and the
+// conditions, the defender's HP and defence splits that survive n hits, and the attacker's fewest
+// attack EVs that knock out in n hits. "防御側に適用" and "攻撃側に適用" write the chosen result into
+// the entry through the edit form's rules, after the form's own confirmation of the stats.
+
+#include <QWidget>
+
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace rusrina {
+
+class BoxWindow;
+class TextTableModel;
+struct BoxEntry;
+struct DefenceSpreads;
+struct OffenceSpread;
+
+class SpreadPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SpreadPanel(BoxWindow& box, QWidget* parent = nullptr);
+    ~SpreadPanel() override;
+
+    // Runs both finders again from the box window and the panel's choosers.
+    void refresh();
+    // Writes the selected split (the first when none is selected) into the defender, or the found
+    // spread into the attacker. Nothing happens without a result or when the user says No.
+    void applySplit();
+    void applyOffence();
+
+private:
+    QWidget* buildChoosers();
+    QWidget* buildDefence();
+    QWidget* buildOffence();
+    void fillMoveChooser();
+    bool confirmAndStore(int slot, const BoxEntry& entry);
+
+    BoxWindow& m_box;
+    QComboBox* m_move = nullptr;
+    QComboBox* m_hits = nullptr;
+    QComboBox* m_certainty = nullptr;
+    QComboBox* m_nature = nullptr;
+    QLabel* m_defenceSummary = nullptr;
+    QTableView* m_splits = nullptr;
+    TextTableModel* m_splitModel = nullptr;
+    QPushButton* m_applySplit = nullptr;
+    QLabel* m_offenceSummary = nullptr;
+    QPushButton* m_applyOffence = nullptr;
+    std::unique_ptr<DefenceSpreads> m_defence;
+    std::unique_ptr<OffenceSpread> m_offence;
+};
+
+} // namespace rusrina

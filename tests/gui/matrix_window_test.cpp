@@ -1,0 +1,283 @@
+// The exact mode in the box and damage window, and the matrix and spread finder window, driven
+// through their real widgets: the mode and critical-hit choosers and the stored mode, the matrix's
+// order after heading clicks, the double-click that hands a pair to the box window, copying, and
+// applying a found spread as the edit form would. The rules themselves are proven in the core.
+
+#include "box/box.h"
+#include "box/box_file.h"
+#include "calc/damage_engine.h"
+#include "calc/stats.h"
+
+#include "gui_test_support.h"
+
+#include "ui/box/box_window.h"
+#include "ui/matrix/matrix_window.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+
+using namespace rusrina;
+using rusrina::test::ScriptedDialogs;
+using rusrina::test::TempSettings;
+
+namespace {
+
+constexpr int kSnorlax = 142;
+constexpr int kChansey = 112;
+constexpr int kBlissey = 241;
+constexpr int kTackle = 32;   // たいあたり
+constexpr int kBodySlam = 33; // のしかかり
+
+// Typed-in stats: HP as given, every other stat 100.
+BoxEntry typedIn(const char* name, int species, int hp) {
+    BoxEntry e{};
+    setEntryName(e, name);
+    e.species = species;
+    e.level = 50;
+    e.nature = 24;
+    e.item = 16;
+    e.statsDirect = 1;
+    for (int s = 0; s < 6; ++s)
+        e.stat[s] = 100;
+    e.stat[0] = hp;
+    for (int& m : e.move)
+        m = NO_MOVE;
+    return e;
+}
+
+// Stats from IV 31 and no EVs, as the edit form registers them.
+BoxEntry trained(const char* name, int species) {
+    BoxEntry e = typedIn(name, species, 1);
+    e.statsDirect = 0;
+    for (int s = 0; s < 6; ++s)
+        e.iv[s] = 31;
+    const auto stats = computeEntryStats(species, {31, 31, 31, 31, 31, 31}, {}, 50, e.nature);
+    std::copy(stats.begin(), stats.end(), e.stat);
+    return e;
+}
+
+// A: カビゴン (attack 150) with たいあたり and のしかかり; B, C, D: ラッキー with 300, 40 and 64 HP
+// (のしかかり knocks them out in 乱数4発, 確定1発 and 確定1発); E: ハピナス, trained (確定2発).
+void writeBox() {
+    BoxEntry a = typedIn("A", kSnorlax, 200);
+    a.move[0] = kTackle;
+    a.move[1] = kBodySlam;
+    a.stat[1] = 150;
+    Box box;
+    for (const BoxEntry& e : {a, typedIn("B", kChansey, 300), typedIn("C", kChansey, 40), typedIn("D", kChansey, 64),
+                              trained("E", kBlissey)})
+        QVERIFY(box.add(e).ok());
+    QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
+}
+
+template <typename T> T* child(QWidget& window, const char* name) {
+    T* widget = window.findChild<T*>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+void setSides(BoxWindow& window, int attacker, int defender) {
+    window.setAttacker(attacker);
+    window.setDefender(defender);
+}
+
+MatrixWindow& openMatrix(BoxWindow& window) {
+    child<QPushButton>(window, "matrixButton")->click();
+    MatrixWindow* matrix = window.matrixWindow();
+    if (!matrix->isVisible())
+        qFatal("the matrix window did not open");
+    return *matrix;
+}
+
+QString column(QTableView* table, int col) {
+    QString texts;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        texts += table->model()->index(row, col).data().toString();
+    return texts;
+}
+
+void clickHeading(QTableView* table, int col) {
+    QHeaderView* header = table->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(col) + 4, header->height() / 2));
+}
+
+} // namespace
+
+class MatrixWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
+    void exactModeRowsAndTheStoredMode();
+    void matrixSortsByAnyColumn();
+    void doubleClickHandsThePairToTheBoxWindow();
+    void copiesTheMatrixAsTabSeparatedText();
+    void applyingASpreadWritesTheEntry();
+    void windowsFitASmallScreen();
+};
+
+void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
+    TempSettings temp;
+    writeBox();
+    {
+        BoxWindow window(temp.settings());
+        setSides(window, 0, 3);
+        auto* mode = child<QComboBox>(window, "damageModeCombo");
+        QCOMPARE(mode->currentText(), QStringLiteral("簡易計算"));
+        QVERIFY(child<QLabel>(window, "rowShare1")->isHidden());
+        const QString simpleHits = child<QLabel>(window, "rowHits1")->text();
+
+        mode->setCurrentIndex(1);
+        QCOMPARE(mode->currentText(), QStringLiteral("実機（第5世代）"));
+        QVERIFY(!child<QLabel>(window, "rowShare1")->isHidden());
+        // のしかかり from attack 150 into defence 100: 73 ～ 87 of 64 HP.
+        QCOMPARE(child<QLabel>(window, "rowDamage1")->text(), QStringLiteral("73 ～ 87"));
+        QCOMPARE(child<QLabel>(window, "rowShare1")->text(), QStringLiteral("114.0％ ～ 135.9％"));
+        QCOMPARE(child<QLabel>(window, "rowHits1")->text(), QStringLiteral("確定1発"));
+        QVERIFY(window.result(1).log.text().find("計算方式： 実機（第5世代）") != std::string::npos);
+        window.copyRowLog(1);
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("乱数16通り")));
+
+        child<QCheckBox>(window, "checkCritical")->click();
+        QCOMPARE(child<QLabel>(window, "rowDamage1")->text(), QStringLiteral("147 ～ 174")); // base 58 × 2
+
+        mode->setCurrentIndex(0); // back to the simple engine, which knows no critical hit
+        QCOMPARE(child<QLabel>(window, "rowHits1")->text(), simpleHits);
+        mode->setCurrentIndex(2);
+    }
+    QCOMPARE(temp.read("Damage", "mode"), 2);
+    BoxWindow again(temp.settings());
+    QCOMPARE(child<QComboBox>(again, "damageModeCombo")->currentText(), QStringLiteral("実機（第4世代）"));
+}
+
+void MatrixWindowTest::matrixSortsByAnyColumn() {
+    TempSettings temp;
+    writeBox();
+    BoxWindow window(temp.settings());
+    setSides(window, 0, -1);
+    MatrixWindow& matrix = openMatrix(window);
+    auto* table = child<QTableView>(matrix, "matrixTable");
+    QCOMPARE(column(table, 0), QStringLiteral("BCDE")); // box order, the attacker left out
+    QCOMPARE(child<QLabel>(matrix, "matrixCaption")->text(),
+             QStringLiteral("攻撃側：A（カビゴン）・計算方式：実機（第5世代）"));
+    QCOMPARE(table->model()->index(1, 5).data().toString(), QStringLiteral("確定1発"));
+
+    const int bestKo = 5;
+    clickHeading(table, bestKo);
+    QCOMPARE(column(table, 0), QStringLiteral("CDEB")); // 確定1発 twice (box order), 確定2発, 乱数4発
+    clickHeading(table, bestKo);
+    QCOMPARE(column(table, 0), QStringLiteral("BECD"));
+    clickHeading(table, 1); // species: カビゴン is not a row; ハピナス before ラッキー
+    QCOMPARE(column(table, 0), QStringLiteral("EBCD"));
+
+    // A condition change recomputes the matrix and keeps its order.
+    child<QComboBox>(window, "defenceStageCombo")->setCurrentIndex(0); // +6
+    QCOMPARE(column(table, 0), QStringLiteral("EBCD"));
+    QVERIFY(table->model()->index(1, 5).data().toString() != QStringLiteral("乱数4発"));
+}
+
+void MatrixWindowTest::doubleClickHandsThePairToTheBoxWindow() {
+    TempSettings temp;
+    writeBox();
+    BoxWindow window(temp.settings());
+    setSides(window, 0, -1);
+    MatrixWindow& matrix = openMatrix(window);
+    auto* table = child<QTableView>(matrix, "matrixTable");
+    const auto doubleClickRow = [table](int row) {
+        const QPoint cell = table->visualRect(table->model()->index(row, 0)).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell);
+    };
+    doubleClickRow(2); // D
+    QCOMPARE(window.attackerSlot(), 0);
+    QCOMPARE(window.defenderSlot(), 3);
+
+    child<QRadioButton>(matrix, "matrixDefenderSide")->click(); // everyone against D
+    QCOMPARE(child<QLabel>(matrix, "matrixCaption")->text(),
+             QStringLiteral("防御側：D（ラッキー）・計算方式：実機（第5世代）"));
+    QCOMPARE(column(table, 0), QStringLiteral("ABCE"));
+    doubleClickRow(3); // E attacks D
+    QCOMPARE(window.attackerSlot(), 4);
+    QCOMPARE(window.defenderSlot(), 3);
+}
+
+void MatrixWindowTest::copiesTheMatrixAsTabSeparatedText() {
+    TempSettings temp;
+    writeBox();
+    BoxWindow window(temp.settings());
+    setSides(window, 0, -1);
+    MatrixWindow& matrix = openMatrix(window);
+    QGuiApplication::clipboard()->clear();
+    child<QPushButton>(matrix, "matrixCopyButton")->click();
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 6); // headings, four rows, and the empty text after the last line end
+    QVERIFY(lines[0].startsWith(QStringLiteral("名前\tバントレ\t技１\t")));
+    QVERIFY(lines[2].startsWith(QStringLiteral("C\tラッキー\tのしかかり\t")));
+}
+
+void MatrixWindowTest::applyingASpreadWritesTheEntry() {
+    TempSettings temp;
+    writeBox();
+    ScriptedDialogs dialogs;
+    BoxWindow window(temp.settings());
+    setSides(window, 0, 4); // A at +1 against the trained ハピナス: のしかかり knocks it out without EVs
+    child<QComboBox>(window, "attackStageCombo")->setCurrentIndex(5);
+    MatrixWindow& matrix = openMatrix(window);
+    child<QTabWidget>(matrix, "matrixTabs")->setCurrentIndex(1);
+    child<QComboBox>(matrix, "spreadMoveCombo")->setCurrentIndex(1);
+    QCOMPARE(child<QComboBox>(matrix, "spreadMoveCombo")->currentText(), QStringLiteral("わざ２：のしかかり"));
+    auto* splits = child<QTableView>(matrix, "splitTable");
+    QVERIFY(splits->model()->rowCount() > 0);
+    splits->selectRow(0);
+    const int hpEv = splits->model()->index(0, 0).data().toString().toInt();
+    const int defenceEv = splits->model()->index(0, 1).data().toString().toInt();
+    QVERIFY(hpEv + defenceEv > 0);
+
+    dialogs.questionAnswers = {false};
+    child<QPushButton>(matrix, "applySplitButton")->click();
+    QCOMPARE(dialogs.asked.last().title, QStringLiteral("パラメータ確認"));
+    QCOMPARE(window.box().entry(4).ev[0], 0);
+    QVERIFY(!window.hasUnsavedChanges());
+
+    dialogs.questionAnswers = {true};
+    child<QPushButton>(matrix, "applySplitButton")->click();
+    const BoxEntry& e = window.box().entry(4);
+    QCOMPARE(e.ev[0], hpEv);
+    QCOMPARE(e.ev[2], defenceEv);
+    QCOMPARE(e.stat[0], computeHp(255, 31, hpEv, 50));
+    QVERIFY(window.hasUnsavedChanges());
+    QCOMPARE(child<QLabel>(window, "defenderEv0")->text(), QString::number(hpEv));
+    QCOMPARE(child<QLabel>(window, "defenderStat0")->text(), QString::number(e.stat[0]));
+
+    // The attacker's stats were typed in: there is nothing to apply on that side.
+    QVERIFY(!child<QPushButton>(matrix, "applyOffenceButton")->isEnabled());
+    QCOMPARE(child<QLabel>(matrix, "offenceSummary")->text(),
+             QStringLiteral("能力値を直接入力した個体には努力値がありません"));
+}
+
+void MatrixWindowTest::windowsFitASmallScreen() {
+    TempSettings temp;
+    writeBox();
+    BoxWindow window(temp.settings());
+    window.showTool(ShowCommand::Show);
+    MatrixWindow& matrix = openMatrix(window);
+    for (QWidget* w : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&matrix)}) {
+        QVERIFY2(w->minimumSizeHint().width() <= 1366 && w->minimumSizeHint().height() <= 740,
+                 qPrintable(w->objectName()));
+        QVERIFY2(w->width() <= 1366 && w->height() <= 740, qPrintable(w->objectName()));
+    }
+}
+
+QTEST_MAIN(MatrixWindowTest)
+#include "matrix_window_test.moc"
