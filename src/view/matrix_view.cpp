@@ -11,7 +11,7 @@ namespace {
 
 const char* const kMoveHeadings[kMatrixColumnsPerMove] = {"技", "ダメージ", "HP割合", "確定数"};
 const char* const kFullWidthDigits[kMoveRowCount] = {"１", "２", "３", "４"};
-constexpr int kMoveColumnChars[kMatrixColumnsPerMove] = {14, 11, 17, 17};
+constexpr int kMoveColumnChars[kMatrixColumnsPerMove] = {13, 11, 16, 15};
 
 int moveOf(int column) {
     return (column - kMatrixEntryColumns) / kMatrixColumnsPerMove;
@@ -116,7 +116,7 @@ int matrixColumnChars(int column) {
     if (!validColumn(column))
         return 0;
     if (column < kMatrixEntryColumns)
-        return column == 0 ? 16 : 12;
+        return column == 0 ? 12 : 11;
     return kMoveColumnChars[kindOf(column)];
 }
 

@@ -92,7 +92,8 @@ std::optional<BoxEntry> entryWithOffence(const BoxEntry& attacker, const Offence
 }
 
 std::vector<ListChoice> spreadMoveChoices(const DamageEngine& inputs) {
-    static const char* const kCaptions[kDamageRowCount] = {"わざ１", "わざ２", "わざ３", "わざ４", "習得技", "直接数値"};
+    static const char* const kCaptions[kDamageRowCount] = {"わざ１", "わざ２", "わざ３",
+                                                           "わざ４", "習得技", "直接数値"};
     std::vector<ListChoice> choices;
     for (int row = 0; row < kDamageRowCount; ++row) {
         const DamageSlot slot = inputs.slot(row);
@@ -162,13 +163,13 @@ std::string offenceSummaryText(const OffenceSpread& found, int hits, int percent
         return blockedText(found.status);
     const std::string stat = statName(found.stat);
     const std::string nature = "性格 " + natureText(found.nature) + "・";
-    const std::string chance = std::to_string(hits) + "発で倒す確率 " + chanceShown(found.chance);
+    const std::string chance = std::to_string(hits) + "発で倒す確率は " + chanceShown(found.chance);
     if (found.status == SpreadStatus::NotFound)
-        return nature + stat + "努力値の残り " + std::to_string(found.budget) + "では" + std::to_string(hits) + "発で" +
-               certaintyText(percent) + "倒せません（" + stat + " " + std::to_string(found.value) + "で" + chance +
-               "）";
+        return nature + stat + "努力値を残りの " + std::to_string(std::min(kMaxUsefulEv, found.budget)) +
+               " まで振っても、" + chance + "（" + stat + " " + std::to_string(found.value) + "）で、" +
+               (percent >= kCertain ? std::string("確定") : std::to_string(percent) + "％") + "に届きません";
     return nature + stat + "努力値 " + std::to_string(found.ev) + "（" + stat + " " + std::to_string(found.value) +
-           "）：" + chance;
+           "）で、" + chance;
 }
 
 } // namespace rusrina

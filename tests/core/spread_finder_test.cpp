@@ -200,7 +200,13 @@ TEST(SpreadFinder, TextsAndWritingASpread) {
               "性格 まじめ・HPと防御の努力値の残り 6：1発を90％以上の確率で耐える配分はありません");
     const SpreadQuery o = handWorkedOffence();
     EXPECT_EQ(offenceSummaryText(findOffenceSpread(o), 2, kCertain),
-              "性格 まじめ・攻撃努力値 28（攻撃 154）：2発で倒す確率 100.0％");
+              "性格 まじめ・攻撃努力値 28（攻撃 154）で、2発で倒す確率は 100.0％");
+    // With 6 EVs left, attack 151 gives the rolls 46 47 47 48 48 49 50 50 51 51 52 52 53 53 54 55:
+    // two fall short of 94 HP in 1 + 2 × 2 of 256 pairs, 98.0 %.
+    SpreadQuery tooFew = o;
+    tooFew.attacker.ev[kHp] = 252;
+    EXPECT_EQ(offenceSummaryText(findOffenceSpread(tooFew), 2, kCertain),
+              "性格 まじめ・攻撃努力値を残りの 6 まで振っても、2発で倒す確率は 98.0％（攻撃 151）で、確定に届きません");
     q.defender.statsDirect = 1;
     EXPECT_EQ(defenceSummaryText(findDefenceSpreads(q), 1, 90), "能力値を直接入力した個体には努力値がありません");
 

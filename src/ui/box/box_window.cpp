@@ -264,8 +264,8 @@ QWidget* BoxWindow::buildConditions() {
 // "計算方式" and "急所", which every row follows, and the button to the matrix and spread finder.
 QHBoxLayout* BoxWindow::buildModeRow(QWidget* box) {
     const int stored = settings().readSetting(settingsSection().toStdString(), kModeKey, 0);
-    m_mode = conditionChooser(box, "damageModeCombo", damageModeChoices(),
-                              static_cast<int>(damageModeFromSetting(stored)));
+    m_mode =
+        conditionChooser(box, "damageModeCombo", damageModeChoices(), static_cast<int>(damageModeFromSetting(stored)));
     m_critical = new QCheckBox(QStringLiteral("急所"), box);
     m_critical->setObjectName(QStringLiteral("checkCritical"));
     auto* matrix = new QPushButton(QStringLiteral("一覧・努力値探索"), box);

@@ -113,7 +113,8 @@ void DamageRows::setExactMode(bool exact) {
     m_exact = exact;
     m_shareHead->setVisible(exact);
     const QFontMetrics metrics = fontMetrics();
-    const int hitsWidth = metrics.horizontalAdvance(exact ? QStringLiteral("乱数10発 (99.9％)") : QStringLiteral("999 ～ 999"));
+    const int hitsWidth =
+        metrics.horizontalAdvance(exact ? QStringLiteral("乱数10発 (99.9％)") : QStringLiteral("999 ～ 999"));
     for (RowLabels& row : m_rows) {
         row.share->setVisible(exact);
         row.hits->setMinimumWidth(hitsWidth);

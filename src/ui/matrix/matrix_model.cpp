@@ -42,7 +42,8 @@ void MatrixModel::sort(int column, Qt::SortOrder order) {
 
 void MatrixModel::applySort() {
     // From the box order each time, so that rows with equal keys always stand in box order.
-    std::stable_sort(m_rows.begin(), m_rows.end(), [](const MatrixRow& a, const MatrixRow& b) { return a.slot < b.slot; });
+    std::stable_sort(m_rows.begin(), m_rows.end(),
+                     [](const MatrixRow& a, const MatrixRow& b) { return a.slot < b.slot; });
     if (m_sortColumn >= 0)
         sortMatrixRows(m_rows, m_entries, m_sortColumn, m_order == Qt::DescendingOrder);
 }

@@ -1,8 +1,8 @@
 #include "ui/matrix/matrix_window.h"
 
 #include "box/box.h"
-#include "view/damage_view.h"
 #include "settings/settings_file.h"
+#include "view/damage_view.h"
 #include "view/matrix_view.h"
 
 #include "ui/box/box_window.h"
@@ -85,7 +85,8 @@ QWidget* MatrixWindow::buildMatrixTab() {
     const int digit = m_table->fontMetrics().horizontalAdvance(QLatin1Char('0'));
     for (int column = 0; column < kMatrixColumnCount; ++column)
         m_table->setColumnWidth(column, matrixColumnChars(column) * digit + 12);
-    connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { onRowActivated(index.row()); });
+    connect(m_table, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { onRowActivated(index.row()); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(m_attackerSide);

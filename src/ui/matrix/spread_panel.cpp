@@ -160,8 +160,8 @@ void SpreadPanel::applySplit() {
     const int slot = m_box.defenderSlot();
     if (m_defence->status != SpreadStatus::Found || row >= m_defence->splits.size() || !m_box.box().inUse(slot))
         return;
-    if (const std::optional<BoxEntry> entry = entryWithSplit(m_box.box().entry(slot), *m_defence,
-                                                             m_defence->splits[row]))
+    if (const std::optional<BoxEntry> entry =
+            entryWithSplit(m_box.box().entry(slot), *m_defence, m_defence->splits[row]))
         confirmAndStore(slot, *entry);
 }
 

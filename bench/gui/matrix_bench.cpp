@@ -1,0 +1,91 @@
+// The matrix and spread finder window over a full box: one condition change in the box window with
+// the matrix shown (six rows, the attacker's four moves against 1023 entries, both finders, both
+// windows painted), and the same with the spread finder's tab in front.
+
+// The box headers come before any Qt header: Box::slots() would otherwise meet Qt's `slots` macro.
+#include "box/box.h"
+#include "box/box_file.h"
+
+#include "calc/stats.h"
+#include "settings/settings_file.h"
+#include "ui/box/box_window.h"
+#include "ui/matrix/matrix_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace rusrina;
+
+namespace {
+
+constexpr int kMoves[] = {52, 88, 56, 84, 33, 246, 199, 57}; // damaging moves of both categories
+
+BoxEntry trained(int i) {
+    BoxEntry e{};
+    setEntryName(e, "bench");
+    e.species = (i * 7) % 600;
+    e.level = 50;
+    e.nature = i % 25;
+    e.item = i % 16;
+    const std::array<int, 6> ivs{31, 31, 31, 31, 31, 31};
+    const std::array<int, 6> evs =
+        i % 2 ? std::array<int, 6>{252, 0, 4, 252, 0, 0} : std::array<int, 6>{4, 252, 0, 0, 0, 252};
+    const auto stats = computeEntryStats(e.species, ivs, evs, e.level, e.nature);
+    for (int s = 0; s < 6; ++s) {
+        e.iv[s] = ivs[s];
+        e.ev[s] = evs[s];
+        e.stat[s] = stats[s];
+    }
+    for (int k = 0; k < 4; ++k)
+        e.move[k] = kMoves[(i + k * 3) % 8];
+    return e;
+}
+
+struct MatrixFixture {
+    QTemporaryDir dir;
+    QString oldCurrent = QDir::currentPath();
+    std::unique_ptr<SettingsFile> settings;
+    std::unique_ptr<BoxWindow> window;
+
+    explicit MatrixFixture(int tab) {
+        QDir::setCurrent(dir.path());
+        Box box;
+        for (int i = 0; i < kBoxCapacity; ++i)
+            box.add(trained(i));
+        BoxFile(kDefaultBoxFileName).save(box);
+        settings = std::make_unique<SettingsFile>((dir.path() + QStringLiteral("/rusrina.ini")).toStdString());
+        window = std::make_unique<BoxWindow>(*settings);
+        window->showTool(ShowCommand::Show);
+        window->findChild<QComboBox*>(QStringLiteral("damageModeCombo"))->setCurrentIndex(1);
+        window->setAttacker(0);
+        window->setDefender(1);
+        window->matrixWindow()->showTool(ShowCommand::Show);
+        window->matrixWindow()->findChild<QTabWidget*>(QStringLiteral("matrixTabs"))->setCurrentIndex(tab);
+        QApplication::processEvents();
+    }
+    ~MatrixFixture() {
+        window.reset();
+        QDir::setCurrent(oldCurrent);
+    }
+};
+
+// One click on "リフレクター" with the matrix (tab 0) or the spread finder (tab 1) in front.
+void BM_MatrixConditionChange(benchmark::State& state) {
+    MatrixFixture fixture(static_cast<int>(state.range(0)));
+    auto* reflect = fixture.window->findChild<QCheckBox*>(QStringLiteral("checkReflect"));
+    for (auto _ : state) {
+        reflect->toggle();
+        QApplication::processEvents();
+        fixture.window->repaint();
+        fixture.window->matrixWindow()->repaint();
+    }
+}
+BENCHMARK(BM_MatrixConditionChange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace

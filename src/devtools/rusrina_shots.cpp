@@ -1,0 +1,120 @@
+// Writes the README's pictures of the exact damage mode, the damage matrix and the spread finder:
+// a box of well-known sets, the windows built as the program builds them, each grabbed as it is
+// drawn. Run on the offscreen platform:
+//   QT_QPA_PLATFORM=offscreen build/dev/src/rusrina-shots docs
+
+#include "box/box.h"
+#include "box/box_file.h"
+#include "calc/stats.h"
+#include "data/moves.h"
+#include "settings/settings_file.h"
+
+#include "ui/box/box_window.h"
+#include "ui/matrix/matrix_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using namespace rusrina;
+
+struct Set {
+    const char* name;
+    int species, nature, ability, item;
+    std::array<int, 6> evs;
+    std::array<int, 4> moves;
+};
+
+constexpr int kNone = NO_MOVE;
+constexpr int kNoItem = 16;
+
+// ガブリアス, メタグロス, ハピナス, カイリュー, バンギラス, スイクン, ラティオス, ハッサム, ドータクン,
+// ヒードラン, ボーマンダ, ルカリオ.
+const Set kSets[] = {
+    {"ガブ", 449, 18, 31, 3, {4, 252, 0, 0, 0, 252}, {199, 88, 443, 423}},
+    {"グロス", 375, 1, 28, kNoItem, {252, 252, 0, 0, 4, 0}, {308, 88, 417, 7}},
+    {"ハピ", 241, 4, 34, kNoItem, {252, 0, 252, 0, 4, 0}, {68, 57, 125, kNone}},
+    {"リュー", 148, 1, 49, 2, {4, 252, 0, 0, 0, 252}, {199, 88, 423, kNone}},
+    {"バンギ", 247, 1, 45, kNoItem, {252, 252, 0, 0, 4, 0}, {443, 241, 88, 7}},
+    {"スイクン", 244, 4, 94, kNoItem, {252, 0, 252, 0, 4, 0}, {56, 57, kNone, kNone}},
+    {"ラティ", 380, 16, 91, 10, {4, 0, 0, 252, 0, 252}, {433, 93, 56, 84}},
+    {"ハッサム", 211, 1, 60, kNoItem, {252, 252, 0, 0, 4, 0}, {417, kNone, kNone, kNone}},
+    {"ドータクン", 441, 5, 91, kNoItem, {252, 0, 252, 0, 4, 0}, {88, 93, kNone, kNone}},
+    {"ヒードラン", 494, 8, 113, 1, {4, 0, 0, 252, 0, 252}, {125, 429, 88, kNone}},
+    {"マンダ", 372, 1, 8, kNoItem, {4, 252, 0, 0, 0, 252}, {199, 88, 406, 423}},
+    {"ルカリオ", 452, 18, 49, 2, {4, 252, 0, 0, 0, 252}, {417, 7, 241, kNone}},
+};
+
+BoxEntry entryOf(const Set& set) {
+    BoxEntry e{};
+    setEntryName(e, set.name);
+    e.species = set.species;
+    e.level = 50;
+    e.nature = set.nature;
+    e.ability = set.ability;
+    e.item = set.item;
+    const std::array<int, 6> ivs{31, 31, 31, 31, 31, 31};
+    const auto stats = computeEntryStats(set.species, ivs, set.evs, e.level, set.nature);
+    for (int s = 0; s < 6; ++s) {
+        e.iv[s] = ivs[s];
+        e.ev[s] = set.evs[s];
+        e.stat[s] = stats[s];
+    }
+    std::copy(set.moves.begin(), set.moves.end(), e.move);
+    return e;
+}
+
+bool save(QWidget& window, const QDir& out, const char* file) {
+    QApplication::processEvents();
+    const bool ok = window.grab().save(out.filePath(QString::fromLatin1(file)));
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "could not write", file);
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: rusrina-shots DIRECTORY\n");
+        return 2;
+    }
+    const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1])));
+    QTemporaryDir work;
+    QDir::setCurrent(work.path());
+    Box box;
+    for (const Set& set : kSets)
+        box.add(entryOf(set));
+    if (!BoxFile(kDefaultBoxFileName).save(box).ok)
+        return 1;
+    SettingsFile settings((work.path() + QStringLiteral("/rusrina.ini")).toStdString());
+
+    BoxWindow window(settings);
+    window.showTool(ShowCommand::Show);
+    window.findChild<QComboBox*>(QStringLiteral("damageModeCombo"))->setCurrentIndex(1);
+    window.setAttacker(0); // ガブ against グロス
+    window.setDefender(1);
+    bool ok = save(window, out, "box_window_exact.png");
+
+    MatrixWindow& matrix = *window.matrixWindow();
+    matrix.showTool(ShowCommand::Show);
+    auto* table = matrix.findChild<QTableView*>(QStringLiteral("matrixTable"));
+    table->sortByColumn(5, Qt::AscendingOrder); // the best move's verdict, surest first
+    ok = save(matrix, out, "matrix_window.png") && ok;
+
+    window.findChild<QComboBox*>(QStringLiteral("weatherCombo"))->setCurrentIndex(1); // 晴れ
+    window.setAttacker(9); // ヒードラン's だいもんじ against ハピ, twice, in the sun
+    window.setDefender(2);
+    matrix.findChild<QTabWidget*>(QStringLiteral("matrixTabs"))->setCurrentIndex(1);
+    matrix.findChild<QComboBox*>(QStringLiteral("spreadHitsCombo"))->setCurrentIndex(1);
+    ok = save(matrix, out, "spread_finder.png") && ok;
+    return ok ? 0 : 1;
+}
