@@ -6,7 +6,6 @@
 #include "view/matrix_view.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace rusrina {
 namespace {
@@ -68,9 +67,7 @@ std::optional<BoxEntry> entryWithSpread(const BoxEntry& entry, int nature, const
     form.ev = evs;
     if (registrationRefusal(form) != Refusal::None)
         return std::nullopt;
-    BoxEntry changed = entryFromForm(form);
-    std::memcpy(changed.name, entry.name, sizeof changed.name);
-    return changed;
+    return entryFromForm(form);
 }
 
 std::optional<BoxEntry> entryWithSplit(const BoxEntry& defender, const DefenceSpreads& found,

@@ -15,7 +15,7 @@ namespace rusrina {
 
 // The entry with the nature and the EVs given, its stats computed as registration computes them.
 // Nothing when the form would refuse it (EVs over 510) or the entry's stats were typed in. The
-// name's bytes are kept as they are.
+// name stays as stored, byte for byte, as an untouched name field keeps it.
 std::optional<BoxEntry> entryWithSpread(const BoxEntry& entry, int nature, const std::array<int, 6>& evs);
 // The same for a found defence split (HP and the defence it searched) and a found offence spread.
 std::optional<BoxEntry> entryWithSplit(const BoxEntry& defender, const DefenceSpreads& found,

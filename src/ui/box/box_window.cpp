@@ -60,6 +60,9 @@ QComboBox* conditionChooser(QWidget* parent, const char* name, const std::vector
     return combo;
 }
 
+constexpr const char* kSection = "Damage";
+constexpr const char* kModeKey = "mode"; // the "計算方式" position
+
 } // namespace
 
 struct BoxWindow::Calculation {
@@ -68,12 +71,8 @@ struct BoxWindow::Calculation {
     std::array<ExactRowResult, kDamageRowCount> rows;
 };
 
-namespace {
-constexpr const char* kModeKey = "mode";
-}
-
 BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
-    : ToolWindow(settings, QStringLiteral("Damage"), parent), m_box(std::make_unique<Box>()),
+    : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_box(std::make_unique<Box>()),
       m_boxFile(std::make_unique<BoxFile>(std::filesystem::absolute(kDefaultBoxFileName))),
       m_calculation(std::make_unique<Calculation>()) {
     setObjectName(QStringLiteral("boxWindow"));
@@ -125,7 +124,7 @@ BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
 }
 
 BoxWindow::~BoxWindow() {
-    settings().writeSetting(settingsSection().toStdString(), kModeKey, m_mode->currentIndex());
+    settings().writeSetting(kSection, kModeKey, m_mode->currentIndex());
 }
 
 QWidget* BoxWindow::buildListSide() {
@@ -263,7 +262,7 @@ QWidget* BoxWindow::buildConditions() {
 
 // "計算方式" and "急所", which every row follows, and the button to the matrix and spread finder.
 QHBoxLayout* BoxWindow::buildModeRow(QWidget* box) {
-    const int stored = settings().readSetting(settingsSection().toStdString(), kModeKey, 0);
+    const int stored = settings().readSetting(kSection, kModeKey, 0);
     m_mode =
         conditionChooser(box, "damageModeCombo", damageModeChoices(), static_cast<int>(damageModeFromSetting(stored)));
     m_critical = new QCheckBox(QStringLiteral("急所"), box);

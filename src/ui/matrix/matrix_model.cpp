@@ -1,5 +1,6 @@
 #include "ui/matrix/matrix_model.h"
 
+#include "ui/common/qt_text.h"
 #include "view/matrix_view.h"
 
 #include <algorithm>
@@ -18,18 +19,16 @@ QVariant MatrixModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return QString::fromStdString(matrixCellText(m_rows[index.row()], m_entries, index.column()));
+        return toQt(matrixCellText(m_rows[index.row()], m_entries, index.column()));
     return {};
 }
 
 QVariant MatrixModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal)
         return {};
-    if (role == Qt::InitialSortOrderRole) // every column's first click sorts ascending
-        return QVariant::fromValue(int(Qt::AscendingOrder));
     if (role != Qt::DisplayRole)
         return {};
-    return QString::fromStdString(matrixHeading(section));
+    return toQt(matrixHeading(section));
 }
 
 void MatrixModel::sort(int column, Qt::SortOrder order) {

@@ -1,6 +1,6 @@
 #pragma once
 // The damage matrix as a table: one row per entry, the columns of the core's matrix view, sorted
-// by the core when the header asks. Cell texts are made when a cell is painted, not for the whole
+// by the core when a heading is clicked. Cell texts are made when a cell is painted, not for the whole
 // box at each recomputation.
 
 #include "calc/damage_matrix.h"

@@ -6,6 +6,8 @@
 #include "view/matrix_view.h"
 
 #include "ui/box/box_window.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/table_view.h"
 #include "ui/matrix/matrix_model.h"
 #include "ui/matrix/spread_panel.h"
 
@@ -69,19 +71,15 @@ QWidget* MatrixWindow::buildMatrixTab() {
     m_caption->setObjectName(QStringLiteral("matrixCaption"));
 
     m_model = new MatrixModel(this);
-    m_table = new QTableView(tab);
-    m_table->setObjectName(QStringLiteral("matrixTable"));
-    m_table->setModel(m_model);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setWordWrap(false);
-    m_table->verticalHeader()->hide();
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
-    m_table->horizontalHeader()->setSectionsMovable(false);
+    m_table = newRowTable(tab, QStringLiteral("matrixTable"), m_model);
+    m_table->setShowGrid(true); // eighteen columns of figures read better in cells
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setSectionsMovable(false);
+    header->setSectionsClickable(true);
     // Box order until the first click on a heading.
-    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    m_table->setSortingEnabled(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    header->setSortIndicatorShown(true);
+    connect(header, &QHeaderView::sectionClicked, this, &MatrixWindow::sortByColumn);
     const int digit = m_table->fontMetrics().horizontalAdvance(QLatin1Char('0'));
     for (int column = 0; column < kMatrixColumnCount; ++column)
         m_table->setColumnWidth(column, matrixColumnChars(column) * digit + 12);
@@ -129,8 +127,14 @@ void MatrixWindow::refreshMatrix() {
     std::vector<MatrixRow> rows =
         computeMatrix(entries, chosen, side, m_box.damageInputs().conditions, exactOptionsFor(settings));
     const BoxEntry* chosenEntry = box.inUse(chosen) ? &box.entry(chosen) : nullptr;
-    m_caption->setText(QString::fromStdString(matrixCaptionText(chosenEntry, side, settings.mode)));
+    m_caption->setText(toQt(matrixCaptionText(chosenEntry, side, settings.mode)));
     m_model->setRows(std::move(rows), std::move(entries));
+}
+
+void MatrixWindow::sortByColumn(int column) {
+    const Qt::SortOrder order = m_sortState.click(column) ? Qt::DescendingOrder : Qt::AscendingOrder;
+    m_table->horizontalHeader()->setSortIndicator(column, order);
+    m_model->sort(column, order);
 }
 
 // The row's entry becomes the other side of the pair in the box window.
@@ -147,7 +151,7 @@ void MatrixWindow::onRowActivated(int row) {
 void MatrixWindow::copyMatrix() {
     if (m_model->rowCount() == 0)
         return;
-    QGuiApplication::clipboard()->setText(QString::fromStdString(m_model->text()));
+    QGuiApplication::clipboard()->setText(toQt(m_model->text()));
 }
 
 } // namespace rusrina

@@ -8,6 +8,7 @@
 // while this window is shown.
 
 #include "ui/common/tool_window.h"
+#include "view/column_sort.h"
 
 class QLabel;
 class QRadioButton;
@@ -40,6 +41,8 @@ private:
     QWidget* buildMatrixTab();
     void refreshMatrix();
     void onRowActivated(int row);
+    // A click on a heading, by the rule every sortable list follows.
+    void sortByColumn(int column);
     bool attackerSide() const;
 
     BoxWindow& m_box;
@@ -50,6 +53,7 @@ private:
     QTableView* m_table = nullptr;
     MatrixModel* m_model = nullptr;
     SpreadPanel* m_spread = nullptr;
+    ColumnSortState m_sortState;
     bool m_stale = true;
 };
 

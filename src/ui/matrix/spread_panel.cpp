@@ -7,8 +7,10 @@
 #include "view/spread_view.h"
 
 #include "ui/box/box_window.h"
-#include "ui/box/choice_list_model.h"
+#include "ui/common/chooser.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/table_view.h"
 #include "ui/matrix/text_table_model.h"
 
 #include <QComboBox>
@@ -17,23 +19,20 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace rusrina {
 namespace {
 
-QComboBox* chooser(QWidget* parent, const char* name, const std::vector<ListChoice>& choices) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    fillChooser(*combo, choices);
-    combo->setCurrentIndex(0);
+QComboBox* chooser(QWidget* parent, const char* name, std::vector<ListChoice> choices, ChooserLook look = {}) {
+    QComboBox* combo = newChooser(parent, QString::fromLatin1(name), look);
+    fillChooser(*combo, std::move(choices));
     return combo;
 }
 
 QLabel* summaryLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(QString::fromUtf8(kNotAvailable), parent);
+    auto* label = new QLabel(toQt(kNotAvailable), parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -41,7 +40,7 @@ QLabel* summaryLabel(QWidget* parent, const char* name) {
 }
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* b = new QPushButton(toQt(caption), parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
@@ -65,9 +64,7 @@ SpreadPanel::~SpreadPanel() = default;
 
 QWidget* SpreadPanel::buildChoosers() {
     auto* row = new QWidget(this);
-    m_move = chooser(row, "spreadMoveCombo", {});
-    m_move->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_move->setMinimumContentsLength(24);
+    m_move = chooser(row, "spreadMoveCombo", {}, {.minimumChars = 24});
     m_hits = chooser(row, "spreadHitsCombo", spreadHitChoices());
     m_certainty = chooser(row, "spreadCertaintyCombo", spreadCertaintyChoices());
     m_nature = chooser(row, "spreadNatureCombo", spreadNatureChoices());
@@ -76,7 +73,7 @@ QWidget* SpreadPanel::buildChoosers() {
     const std::pair<const char*, QComboBox*> labelled[] = {
         {"技", m_move}, {"回数", m_hits}, {"確実さ", m_certainty}, {"性格", m_nature}};
     for (const auto& [caption, combo] : labelled) {
-        layout->addWidget(new QLabel(QString::fromUtf8(caption), row));
+        layout->addWidget(new QLabel(toQt(caption), row));
         layout->addWidget(combo);
         layout->addSpacing(12);
         connect(combo, &QComboBox::currentIndexChanged, this, &SpreadPanel::refresh);
@@ -89,13 +86,7 @@ QWidget* SpreadPanel::buildDefence() {
     auto* group = new QGroupBox(QStringLiteral("耐久：防御側の HP と防御・特防"), this);
     m_defenceSummary = summaryLabel(group, "defenceSummary");
     m_splitModel = new TextTableModel(this);
-    m_splits = new QTableView(group);
-    m_splits->setObjectName(QStringLiteral("splitTable"));
-    m_splits->setModel(m_splitModel);
-    m_splits->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_splits->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_splits->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_splits->verticalHeader()->hide();
+    m_splits = newRowTable(group, QStringLiteral("splitTable"), m_splitModel);
     m_splits->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_applySplit = button(group, "applySplitButton", "防御側に適用");
     connect(m_applySplit, &QPushButton::clicked, this, &SpreadPanel::applySplit);
@@ -121,10 +112,7 @@ QWidget* SpreadPanel::buildOffence() {
 
 // The six rows' names change with the attacker and the box window's choosers; the chosen row stays.
 void SpreadPanel::fillMoveChooser() {
-    const QSignalBlocker blocker(m_move);
-    const int row = std::max(0, m_move->currentIndex());
-    fillChooser(*m_move, spreadMoveChoices(m_box.damageInputs()));
-    m_move->setCurrentIndex(row);
+    fillChooser(*m_move, spreadMoveChoices(m_box.damageInputs()), std::max(0, m_move->currentIndex()));
 }
 
 void SpreadPanel::refresh() {
@@ -146,10 +134,8 @@ void SpreadPanel::refresh() {
     m_splitModel->setRows(std::vector<std::string>(headings.begin(), headings.end()), rows);
     if (!rows.empty())
         m_splits->selectRow(0);
-    m_defenceSummary->setText(
-        QString::fromStdString(sides ? defenceSummaryText(*m_defence, q.hits, q.percent) : kChooseSidesText));
-    m_offenceSummary->setText(
-        QString::fromStdString(sides ? offenceSummaryText(*m_offence, q.hits, q.percent) : kChooseSidesText));
+    m_defenceSummary->setText(toQt(sides ? defenceSummaryText(*m_defence, q.hits, q.percent) : kChooseSidesText));
+    m_offenceSummary->setText(toQt(sides ? offenceSummaryText(*m_offence, q.hits, q.percent) : kChooseSidesText));
     m_applySplit->setEnabled(!rows.empty());
     m_applyOffence->setEnabled(m_offence->status == SpreadStatus::Found);
 }
@@ -177,7 +163,7 @@ void SpreadPanel::applyOffence() {
 bool SpreadPanel::confirmAndStore(int slot, const BoxEntry& entry) {
     std::array<int, 6> stats;
     std::copy(std::begin(entry.stat), std::end(entry.stat), stats.begin());
-    if (!dialogs().question(this, QString::fromUtf8(kConfirmTitle), QString::fromStdString(confirmationText(stats))))
+    if (!dialogs().question(this, toQt(kConfirmTitle), toQt(confirmationText(stats))))
         return false;
     return m_box.replaceEntry(slot, entry);
 }

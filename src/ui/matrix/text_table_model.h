@@ -1,6 +1,8 @@
 #pragma once
 // A small read-only table of texts, replaced all at once (the spread finder's list of splits).
 
+#include "ui/common/qt_text.h"
+
 #include <QAbstractTableModel>
 #include <QStringList>
 
@@ -24,12 +26,12 @@ public:
         beginResetModel();
         m_headings.clear();
         for (const std::string& h : headings)
-            m_headings.push_back(QString::fromStdString(h));
+            m_headings.push_back(toQt(h));
         m_cells.clear();
         for (const Row& row : rows) {
             QStringList cells;
             for (const std::string& cell : row)
-                cells.push_back(QString::fromStdString(cell));
+                cells.push_back(toQt(cell));
             m_cells.push_back(cells);
         }
         endResetModel();
