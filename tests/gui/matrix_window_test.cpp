@@ -260,6 +260,12 @@ void MatrixWindowTest::applyingASpreadWritesTheEntry() {
     QCOMPARE(child<QLabel>(window, "defenderEv0")->text(), QString::number(hpEv));
     QCOMPARE(child<QLabel>(window, "defenderStat0")->text(), QString::number(e.stat[0]));
 
+    // One step of the box window's history: "元に戻す" gives the entry back as it was.
+    child<QPushButton>(window, "undoButton")->click();
+    QCOMPARE(window.box().entry(4).ev[0], 0);
+    QCOMPARE(child<QLabel>(window, "defenderEv0")->text(), QStringLiteral("0"));
+    QVERIFY(!window.hasUnsavedChanges());
+
     // The attacker's stats were typed in: there is nothing to apply on that side.
     QVERIFY(!child<QPushButton>(matrix, "applyOffenceButton")->isEnabled());
     QCOMPARE(child<QLabel>(matrix, "offenceSummary")->text(),

@@ -392,13 +392,20 @@ void BoxWindow::appendTextSets(const std::vector<ParsedSet>& sets) {
     dialogs().message(this, QString(), toQt(setAppendSummaryText(result)));
 }
 
-bool BoxWindow::replaceEntry(int slot, const BoxEntry& entry) {
-    if (!m_box->replace(slot, entry).ok())
+bool BoxWindow::replaceEntry(int slot, const BoxEntry& entry, const QString& step) {
+    if (!m_box->inUse(slot))
         return false;
-    markChanged();
+    StoreEdit stored = applyStore(*m_box, slot, entry);
+    if (!stored.result.ok())
+        return false;
+    m_history->record(std::move(stored.edit), step);
     m_model->entryWritten(slot);
-    setAttacker(m_attacker);
-    setDefender(m_defender);
+    // As after a step of the history: an edit form open on an existing entry was filled from the
+    // box as it was, and closes; the sides stay and show the entry as it is now.
+    BoxListState state = listState();
+    state.editingExisting = false;
+    showListState(state);
+    m_status->showMessage(step + QStringLiteral("：") + toQt(entryNameUtf8(entry)));
     return true;
 }
 

@@ -95,10 +95,10 @@ public:
     const DamageSettings& damageSettings() const;
     MatrixWindow* matrixWindow() const { return m_matrix.get(); }
 
-    // Writes an in-use entry in place (a spread found for it): the list row, the sides and the
-    // rows follow, and the box counts as changed. False, changing nothing, when the slot is not in
-    // use or the entry is not valid.
-    bool replaceEntry(int slot, const BoxEntry& entry);
+    // Writes an in-use entry in place (a spread found for it) as one step of the history, named
+    // `step`: the list row, the sides and the rows follow. False, changing nothing, when the slot
+    // is not in use or the entry is not valid.
+    bool replaceEntry(int slot, const BoxEntry& entry, const QString& step);
 
 Q_SIGNALS:
     // After every calculation: a side, an entry, the mode or a condition changed.

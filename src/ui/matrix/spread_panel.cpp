@@ -148,7 +148,7 @@ void SpreadPanel::applySplit() {
         return;
     if (const std::optional<BoxEntry> entry =
             entryWithSplit(m_box.box().entry(slot), *m_defence, m_defence->splits[row]))
-        confirmAndStore(slot, *entry);
+        confirmAndStore(slot, *entry, QStringLiteral("耐久の努力値"));
 }
 
 void SpreadPanel::applyOffence() {
@@ -156,16 +156,17 @@ void SpreadPanel::applyOffence() {
     if (m_offence->status != SpreadStatus::Found || !m_box.box().inUse(slot))
         return;
     if (const std::optional<BoxEntry> entry = entryWithOffence(m_box.box().entry(slot), *m_offence))
-        confirmAndStore(slot, *entry);
+        confirmAndStore(slot, *entry, QStringLiteral("火力の努力値"));
 }
 
-// The edit form's confirmation of the stats it is about to store, then one box operation.
-bool SpreadPanel::confirmAndStore(int slot, const BoxEntry& entry) {
+// The edit form's confirmation of the stats it is about to store, then one step of the box
+// window's history, which "元に戻す" takes back.
+bool SpreadPanel::confirmAndStore(int slot, const BoxEntry& entry, const QString& step) {
     std::array<int, 6> stats;
     std::copy(std::begin(entry.stat), std::end(entry.stat), stats.begin());
     if (!dialogs().question(this, toQt(kConfirmTitle), toQt(confirmationText(stats))))
         return false;
-    return m_box.replaceEntry(slot, entry);
+    return m_box.replaceEntry(slot, entry, step);
 }
 
 } // namespace rusrina

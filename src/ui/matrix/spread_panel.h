@@ -2,7 +2,8 @@
 // The spread finder's panel: for the box window's attacker, defender, a chosen row and the
 // conditions, the defender's HP and defence splits that survive n hits, and the attacker's fewest
 // attack EVs that knock out in n hits. "防御側に適用" and "攻撃側に適用" write the chosen result into
-// the entry through the edit form's rules, after the form's own confirmation of the stats.
+// the entry through the edit form's rules, after the form's own confirmation of the stats, as one
+// step of the box window's history.
 
 #include <QWidget>
 
@@ -40,7 +41,7 @@ private:
     QWidget* buildDefence();
     QWidget* buildOffence();
     void fillMoveChooser();
-    bool confirmAndStore(int slot, const BoxEntry& entry);
+    bool confirmAndStore(int slot, const BoxEntry& entry, const QString& step);
 
     BoxWindow& m_box;
     QComboBox* m_move = nullptr;
