@@ -47,7 +47,95 @@ bool isDropped(char32_t c) {
     }
 }
 
+// Half-width katakana and punctuation U+FF61..U+FF9D as their full-width forms.
+constexpr char32_t kHalfWidthFirst = 0xFF61;
+constexpr char32_t kHalfWidthLast = 0xFF9D;
+constexpr char16_t kFullWidthOf[kHalfWidthLast - kHalfWidthFirst + 1] = {
+    0x3002, 0x300C, 0x300D, 0x3001, 0x30FB, 0x30F2, 0x30A1, 0x30A3, 0x30A5, 0x30A7, 0x30A9, 0x30E3, 0x30E5,
+    0x30E7, 0x30C3, 0x30FC, 0x30A2, 0x30A4, 0x30A6, 0x30A8, 0x30AA, 0x30AB, 0x30AD, 0x30AF, 0x30B1, 0x30B3,
+    0x30B5, 0x30B7, 0x30B9, 0x30BB, 0x30BD, 0x30BF, 0x30C1, 0x30C4, 0x30C6, 0x30C8, 0x30CA, 0x30CB, 0x30CC,
+    0x30CD, 0x30CE, 0x30CF, 0x30D2, 0x30D5, 0x30D8, 0x30DB, 0x30DE, 0x30DF, 0x30E0, 0x30E1, 0x30E2, 0x30E4,
+    0x30E6, 0x30E8, 0x30E9, 0x30EA, 0x30EB, 0x30EC, 0x30ED, 0x30EF, 0x30F3,
+};
+constexpr char32_t kHalfWidthVoiced = 0xFF9E;
+constexpr char32_t kHalfWidthSemiVoiced = 0xFF9F;
+
+bool isHaRow(char32_t kana) {
+    return kana >= U'ハ' && kana <= U'ホ' && (kana - U'ハ') % 3 == 0;
+}
+
+// The katakana `kana` with a voiced (or semi-voiced) mark, or 0 when it takes none.
+char32_t withMark(char32_t kana, bool semiVoiced) {
+    if (isHaRow(kana))
+        return kana + (semiVoiced ? 2 : 1);
+    if (semiVoiced)
+        return 0;
+    if ((kana >= U'カ' && kana <= U'チ' && (kana - U'カ') % 2 == 0) || kana == U'ツ' || kana == U'テ' || kana == U'ト')
+        return kana + 1;
+    if (kana == U'ウ')
+        return U'ヴ';
+    return 0;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// Katakana, full- and half-width, as hiragana; other text unchanged.
+std::string kanaAsHiragana(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    char32_t pending = 0; // a katakana not yet written, which a half-width mark may still join
+    const auto flush = [&] {
+        if (pending != 0)
+            appendUtf8(out, pending >= U'ァ' && pending <= U'ヶ' ? pending - (U'ァ' - U'ぁ') : pending);
+        pending = 0;
+    };
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        std::size_t length = 0;
+        char32_t c = decodeAt(utf8, pos, length);
+        if ((c == kHalfWidthVoiced || c == kHalfWidthSemiVoiced) && pending != 0) {
+            if (const char32_t marked = withMark(pending, c == kHalfWidthSemiVoiced)) {
+                pending = marked;
+                pos += length;
+                continue;
+            }
+        }
+        flush();
+        if (c >= kHalfWidthFirst && c <= kHalfWidthLast)
+            c = kFullWidthOf[c - kHalfWidthFirst];
+        if (c >= U'ァ' && c <= U'ヶ')
+            pending = c;
+        else if (c == 0xFFFFFFFF)
+            out.append(utf8.substr(pos, length));
+        else
+            appendUtf8(out, c);
+        pos += length;
+    }
+    flush();
+    return out;
+}
+
 } // namespace
+
+std::string foldForFind(std::string_view utf8) {
+    return foldName(kanaAsHiragana(utf8));
+}
 
 std::string foldName(std::string_view utf8) {
     std::string out;

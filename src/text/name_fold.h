@@ -18,4 +18,9 @@ std::string foldName(std::string_view utf8);
 // as their ASCII forms; everything else is kept as it is.
 std::string foldNumberText(std::string_view utf8);
 
+// The form in which typed text finds a name in a list: foldName's, with katakana as hiragana and
+// half-width katakana as full-width (a following voiced or semi-voiced mark joined to its kana),
+// so that "ジシン", "じしん" and "ｼﾞｼﾝ" all find じしん, and "ＥＡＲＴＨ" finds "Earthquake".
+std::string foldForFind(std::string_view utf8);
+
 } // namespace rusrina::text

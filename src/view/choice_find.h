@@ -1,0 +1,29 @@
+#pragma once
+// Finding an entry of a long chooser by typing: the text each entry is found by, and the test
+// whether what the user typed finds it. A name is found by any part of it, with hiragana and
+// katakana alike, full- and half-width forms alike, capitals ignored, and species, moves and
+// abilities by their English names too.
+
+#include "view/list_choice.h"
+
+#include <string>
+#include <string_view>
+
+namespace rusrina {
+
+// What the values of a chooser's entries are, for the English name each one is also found by.
+enum class ChoiceNames { None, Species, Moves, Abilities };
+
+// The folded text the entry is found by: its own text, and the English name of its value when
+// the chooser lists species, moves or abilities.
+std::string choiceFindKey(const ListChoice& choice, ChoiceNames names);
+
+// Typed text as it is compared with the keys.
+std::string foldTyped(std::string_view typed);
+
+// Whether folded typed text finds the entry with this key; empty text finds every entry.
+inline bool findKeyMatches(std::string_view key, std::string_view foldedTyped) {
+    return key.find(foldedTyped) != std::string_view::npos;
+}
+
+} // namespace rusrina
