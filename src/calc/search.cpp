@@ -14,10 +14,14 @@ constexpr int kShedinja = 291;
 constexpr int kNinjask = 290;
 constexpr int kMaxPreEvolutionSteps = 2;
 
+bool statMatches(const SearchCriteria& c, const SpeciesRecord& record, int i) {
+    const int base = record.baseStats[kSearchStatOrder[i]];
+    return base >= c.minStat[i] && base <= c.maxStat[i];
+}
+
 bool statsMatch(const SearchCriteria& c, const SpeciesRecord& record) {
     for (int i = 0; i < 6; ++i) {
-        int base = record.baseStats[kSearchStatOrder[i]];
-        if (base < c.minStat[i] || base > c.maxStat[i])
+        if (!statMatches(c, record, i))
             return false;
     }
     return true;
@@ -77,6 +81,22 @@ std::vector<int> runSearch(const SearchCriteria& criteria) {
             found.push_back(species);
     }
     return found;
+}
+
+std::vector<unsigned> searchMisses(const SearchCriteria& criteria) {
+    std::vector<unsigned> misses(kSpeciesCount, 0);
+    for (int species = 0; species < kSpeciesCount; ++species) {
+        const SpeciesRecord& record = speciesRecord(species);
+        unsigned& missed = misses[static_cast<size_t>(species)];
+        for (int i = 0; i < 6; ++i)
+            missed |= statMatches(criteria, record, i) ? 0 : partBit(kStatPart + i);
+        missed |= typesMatch(criteria, record) ? 0 : partBit(kTypePart);
+        missed |= eggGroupMatches(criteria, species) ? 0 : partBit(kEggGroupPart);
+        missed |= abilityMatches(criteria, species) ? 0 : partBit(kAbilityPart);
+        missed |= isEligible(criteria.rule, species) ? 0 : partBit(kRulePart);
+        missed |= movesMatch(criteria, species) ? 0 : partBit(kMovePart);
+    }
+    return misses;
 }
 
 } // namespace rusrina

@@ -38,4 +38,23 @@ struct SearchCriteria {
 // steps count (and ヌケニン's through テッカニン).
 std::vector<int> runSearch(const SearchCriteria& criteria);
 
+// The parts of the criteria that are tested one by one, as bits of a mask: each stat's bounds,
+// the types, the egg group, the ability, the rule and the moves (all slots together).
+enum SearchPart : unsigned {
+    kStatPart = 0, // + the stat's position in kSearchStatOrder
+    kTypePart = 6,
+    kEggGroupPart,
+    kAbilityPart,
+    kRulePart,
+    kMovePart,
+    kSearchPartCount,
+};
+inline constexpr unsigned partBit(int part) {
+    return 1u << part;
+}
+
+// For every species, the parts of the criteria it fails (0 for a species runSearch lists): the
+// reason a search lists nothing is read from these.
+std::vector<unsigned> searchMisses(const SearchCriteria& criteria);
+
 } // namespace rusrina

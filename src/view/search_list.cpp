@@ -3,6 +3,7 @@
 #include "data/abilities.h"
 #include "data/battle_rules.h"
 #include "data/moves.h"
+#include "data/names.h"
 #include "data/search_options.h"
 #include "data/species.h"
 #include "data/types.h"
@@ -142,6 +143,22 @@ std::string resultCellText(int species, int column) {
     default:
         return isStatColumn(column) ? formatInt("%d", record.baseStats[column - kFirstStatColumn]) : std::string();
     }
+}
+
+std::string shortSpeciesName(int species) {
+    if (!validSpecies(species))
+        return {};
+    const std::string_view name = speciesName(species);
+    const std::size_t note = name.find("（");
+    if (note == std::string_view::npos)
+        return std::string(name);
+    // The English names spell forms as "Deoxys-Attack"; the default form has no suffix.
+    const std::string_view english = speciesEnglishName(species);
+    const std::size_t dash = english.rfind('-');
+    std::string shortName(name.substr(0, note));
+    if (dash != std::string_view::npos && dash + 1 < english.size())
+        shortName.push_back(english[dash + 1]);
+    return shortName;
 }
 
 int resultSortKey(int species, int column) {

@@ -73,6 +73,11 @@ inline constexpr std::array<ResultColumn, kResultColumnCount> kResultColumns{{
 // The text of one cell of a species' row; empty for a column outside the list.
 std::string resultCellText(int species, int column);
 
+// The name of a species for a cell too narrow for its whole name: a form row
+// ("デオキシス（アタック）") as the species' name with the first letter of its English form name
+// ("デオキシスA"), the default form ("デオキシス（ノーマル）") as the name alone; other names whole.
+std::string shortSpeciesName(int species);
+
 // The sort key of a column that sorts by number (every column but the name).
 int resultSortKey(int species, int column);
 
