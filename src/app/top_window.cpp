@@ -109,11 +109,8 @@ void TopWindow::reject() {
 }
 
 void TopWindow::bringForward(ToolWindow* window) {
-    if (!window)
-        return;
-    window->showNormal();
-    window->raise();
-    window->activateWindow();
+    if (window)
+        window->bringForward();
 }
 
 void TopWindow::showAbout() {

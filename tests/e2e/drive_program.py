@@ -4,7 +4,8 @@
 In a temporary copy of the program's directory (where it keeps rusrina.ini and rusrina.vbd):
   1. start the program with every window placed by a prepared settings file;
   2. register two creatures through "バントレボックス" -> "新規追加" -> the entry edit form (name, species,
-     level, nature, item, IVs, EVs, four moves), answering the confirmation;
+     level, nature, item, IVs, EVs, four moves), answering the confirmation; the first one's species is
+     found by typing its English name into the species chooser;
   3. set one as attacker and the other as defender, and copy two damage rows' logs with "詳細取得";
      the clipboard must hold exactly the logs the core computes for the same two creatures;
   4. delete the first creature and take the deletion back with Ctrl+Z (the saved box must still hold
@@ -30,8 +31,8 @@ CONFIRM_TITLE = "^パラメータ確認$"
 # Window places prepared for the first start (left, top, right, bottom; right and bottom exclusive)
 # and where the road moves them to before quitting.
 START_PLACES = {
-    "TopWindow": (10, 10, 250, 90),
-    "Damage": (280, 10, 1270, 700),
+    "TopWindow": (10, 30, 250, 110),
+    "Damage": (260, 30, 1270, 720),
     "DataEdit": (20, 330, 900, 830),
 }
 MOVED_TO = {"TopWindow": (40, 900), "Damage": (200, 60), "DataEdit": (60, 420)}
@@ -47,7 +48,11 @@ def register(program, creature, move_to=None):
     if move_to:
         x.move(edit, *move_to)
     program.fill(edit, "edit", "edit_name", creature["name"])
-    program.choose(edit, "edit", "combo_species", creature["speciesRow"])
+    if creature.get("typed"):
+        # Found by typing its English name, as a player with a romaji keyboard would.
+        program.find(edit, "edit", "combo_species", creature["speciesEnglish"])
+    else:
+        program.choose(edit, "edit", "combo_species", creature["speciesRow"])
     program.choose(edit, "edit", "combo_level", creature["levelRow"])
     program.choose(edit, "edit", "combo_nature", creature["natureRow"])
     program.choose(edit, "edit", "combo_item", creature["itemRow"])
@@ -96,7 +101,7 @@ def first_run(program, plan, work):
     x = program.x
     expect("launcher place", x.geometry(program.top)[:2], START_PLACES["TopWindow"][:2])
     expect("box window place", x.geometry(program.box), tuple(program.layout["box"]["geometry"]))
-    register(program, plan["creatures"][0])
+    register(program, dict(plan["creatures"][0], typed=True))
     register(program, plan["creatures"][1], move_to=MOVED_TO["DataEdit"])
     x.move(program.top, *MOVED_TO["TopWindow"])
     x.move(program.box, *MOVED_TO["Damage"])

@@ -177,6 +177,12 @@ class Program:
     def click(self, window, part, widget):
         self.x.click(*self.centre(window, part, widget))
 
+    def arrow(self, window, part, widget):
+        """The drop-down arrow at the right end of a chooser, which opens its list whether the chooser
+        takes typed text or not."""
+        x, y = self.centre(window, part, widget)
+        return x + self.layout[part]["widgets"][widget][2] // 2 - 8, y
+
     def click_box_row(self, row):
         left, top, _, _ = self.x.geometry(self.box)
         rect = self.layout["box"]["boxRows"][row]
@@ -185,13 +191,21 @@ class Program:
     def choose(self, window, part, combo, row):
         """Picks row `row` of a drop-down list with the keyboard in its opened list."""
         windows = self.window_count()
-        self.click(window, part, combo)
+        self.x.click(*self.arrow(window, part, combo))
         poll("the list of " + combo, lambda: self.window_count() > windows)
         self.x.keys("Home", *["Down"] * row, "Return")
         poll("the list of %s to close" % combo, lambda: self.window_count() == windows)
 
     def fill(self, window, part, field, text):
         self.x.click_and_type(*self.centre(window, part, field), text)
+
+    def find(self, window, part, combo, text):
+        """Types into a chooser that finds its entries by typing, and picks what it found with Enter."""
+        windows = self.window_count()
+        self.fill(window, part, combo, text)
+        poll("the list of what %s finds" % text, lambda: self.window_count() > windows)
+        self.x.keys("Return")
+        poll("the list of %s to close" % combo, lambda: self.window_count() == windows)
 
     def end(self, timeout=WAIT_TIMEOUT):
         try:

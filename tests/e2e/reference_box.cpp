@@ -11,6 +11,7 @@
 #include "data/abilities.h"
 #include "data/battle_rules.h"
 #include "data/items.h"
+#include "data/names.h"
 #include "data/natures.h"
 #include "data/species.h"
 #include "view/damage_view.h"
@@ -157,6 +158,7 @@ std::string jsonInts(const int* values, int count) {
 std::string creatureJson(const Creature& creature) {
     const ChooserRows rows = chooserRows(creature);
     return "{\"name\": " + jsonString(creature.name) + ", \"speciesRow\": " + std::to_string(rows.species) +
+           ", \"speciesEnglish\": " + jsonString(speciesEnglishName(findSpecies(creature.species))) +
            ", \"levelRow\": " + std::to_string(rows.level) + ", \"natureRow\": " + std::to_string(rows.nature) +
            ", \"itemRow\": " + std::to_string(rows.item) + ", \"iv\": " + jsonInts(creature.iv.data(), 6) +
            ", \"ev\": " + jsonInts(creature.ev.data(), 6) + ", \"moveRows\": " + jsonInts(rows.moves.data(), 4) +

@@ -94,6 +94,8 @@ private Q_SLOTS:
     void settingsWrittenOnCloseAndRestored();
     void storedValuesOutsideTheirRangeFallBack_data();
     void storedValuesOutsideTheirRangeFallBack();
+    void longFormNamesShowWhole();
+    void editionAndDifferenceBoxesNameTheirEditions();
 };
 
 void DetailWindowTest::summaryValues_data() {
@@ -373,3 +375,33 @@ void DetailWindowTest::storedValuesOutsideTheirRangeFallBack() {
 
 QTEST_MAIN(DetailWindowTest)
 #include "detail_window_test.moc"
+
+// デオキシス（ディフェンス）, the longest name, fits the name field and the method column, with and
+// without the move rows of the pre-evolutions.
+void DetailWindowTest::longFormNamesShowWhole() {
+    TempSettings temp;
+    DetailWindow window(temp.settings());
+    window.showSpecies(387);
+    QApplication::processEvents();
+    QLabel* name = child<QLabel>(&window, "text_name");
+    QCOMPARE(name->text(), QStringLiteral(" デオキシス（ディフェンス）"));
+    QVERIFY(name->contentsRect().width() >= name->fontMetrics().horizontalAdvance(name->text()));
+    auto* table = child<QTableView>(&window, "moveList");
+    int widest = 0;
+    for (const QString& method : column(&window, 1))
+        widest = std::max(widest, table->fontMetrics().horizontalAdvance(method));
+    QVERIFY(moves(&window)->rowCount() > 0);
+    QVERIFY2(table->columnWidth(1) > widest, qPrintable(QString::number(widest)));
+}
+
+void DetailWindowTest::editionAndDifferenceBoxesNameTheirEditions() {
+    TempSettings temp;
+    DetailWindow window(temp.settings());
+    const char* const editions[] = {"qx", "zv", "jy", "tk"};
+    const char* const codes[] = {"QX：", "ZV：", "JYJY", "TK："};
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(box(&window, editions[i])->toolTip().startsWith(QString::fromUtf8(codes[i])));
+    const char* const compared[] = {"ZV（プラチナ）", "JYJY（ハートゴールド", "TK（ブラック"};
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(box(&window, kDifferenceBoxes[i])->toolTip().contains(QString::fromUtf8(compared[i])));
+}

@@ -6,11 +6,15 @@
 #include "ui/common/dialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -134,5 +138,64 @@ inline void quietOffscreenWarnings() {
             previous(type, context, text);
     });
 }
+
+// Typing into the choosers that find their entries by typed text, with real key events.
+namespace typing {
+
+// Clicks into a chooser's text, as a user does before typing; the name shown is then selected, so
+// that typing replaces it.
+inline void clickIntoChooser(QComboBox* c) {
+    c->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(c->window()));
+    QTest::mouseClick(c->lineEdit(), Qt::LeftButton);
+    QVERIFY(c->hasFocus());
+    QCoreApplication::processEvents();
+}
+
+// Where a key goes: to the list that is open (which hands on what it does not use), else to `w`.
+inline QWidget* keyTarget(QWidget* w) {
+    QWidget* popup = QApplication::activePopupWidget();
+    return popup ? popup : w;
+}
+
+inline void pressKey(QWidget* w, Qt::Key key) {
+    QTest::keyClick(keyTarget(w), key);
+}
+
+// Types text as key presses, one character each, the way a kana keyboard layout sends it.
+inline void typeKeys(QWidget* w, const QString& text) {
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80) {
+            QTest::keyClick(keyTarget(w), ch.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Press, keyTarget(w), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, keyTarget(w), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        }
+    }
+}
+
+// Types text the way an input method hands it over once the user confirms it (romaji typed,
+// converted and committed).
+inline void commitText(QWidget* w, const QString& text) {
+    QInputMethodEvent preedit(text, {});
+    QCoreApplication::sendEvent(w, &preedit);
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QCoreApplication::sendEvent(w, &commit);
+}
+
+// The chosen entry's text (currentText() is what the text field shows, typing included).
+inline QString chosen(const QComboBox* c) {
+    return c->itemText(c->currentIndex());
+}
+
+// Clicks into the chooser, types `text` and presses Enter.
+inline void findByTyping(QComboBox* c, const QString& text) {
+    clickIntoChooser(c);
+    typeKeys(c, text);
+    pressKey(c, Qt::Key_Return);
+}
+
+} // namespace typing
 
 } // namespace rusrina::test

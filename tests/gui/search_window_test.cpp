@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,6 +27,7 @@
 
 using namespace rusrina;
 using rusrina::test::TempSettings;
+using namespace rusrina::test::typing;
 
 namespace {
 
@@ -119,6 +121,10 @@ bool sortedBy(const std::vector<int>& rows, int column, bool descending) {
     return true;
 }
 
+QString reasonLine(QWidget* w) {
+    return w->findChild<QLabel*>(QStringLiteral("label_reason"))->text();
+}
+
 struct Window {
     explicit Window(TempSettings& temp) : window(std::make_unique<SearchWindow>(temp.settings())) {
         window->showTool(ShowCommand::Show);
@@ -151,6 +157,13 @@ private Q_SLOTS:
     void settingsWrittenOnCloseAndRestored();
     void storedPositionOutsideItsListSelectsFirstEntry_data();
     void storedPositionOutsideItsListSelectsFirstEntry();
+    void typedNameFindsTheMove_data();
+    void typedNameFindsTheMove();
+    void typingAloneNeverChangesTheChoice();
+    void countLineAndEmptyResultReason_data();
+    void countLineAndEmptyResultReason();
+    void editionBoxesNameTheirEditions();
+    void formRowsShowTheirForm();
 };
 
 void SearchWindowTest::firstStartListsAllSpecies() {
@@ -487,3 +500,116 @@ void SearchWindowTest::storedPositionOutsideItsListSelectsFirstEntry() {
 
 QTEST_MAIN(SearchWindowTest)
 #include "search_window_test.moc"
+
+void SearchWindowTest::typedNameFindsTheMove_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("byInputMethod");
+    QTest::newRow("hiragana") << QStringLiteral("じしん") << false;
+    QTest::newRow("katakana") << QStringLiteral("ジシン") << false;
+    QTest::newRow("English") << QStringLiteral("Earthquake") << false;
+    QTest::newRow("part of the English name") << QStringLiteral("earthq") << false;
+    QTest::newRow("katakana from an input method") << QStringLiteral("ジシン") << true;
+    // The list closes on the typo and opens again; what was typed stays.
+    QTest::newRow("typo taken back") << QStringLiteral("じしx\bん") << false;
+}
+
+void SearchWindowTest::typedNameFindsTheMove() {
+    QFETCH(QString, typed);
+    QFETCH(bool, byInputMethod);
+    TempSettings temp;
+    Window w(temp);
+    checkAll(w, true);
+    QComboBox* move = combo(w, "combo_wn2");
+    clickIntoChooser(move);
+    if (byInputMethod)
+        commitText(move, typed);
+    else
+        typeKeys(move, typed);
+    pressKey(move, Qt::Key_Return);
+    QCOMPARE(chosen(move), QStringLiteral("じしん"));
+    QCOMPARE(move->lineEdit()->text(), QStringLiteral("じしん"));
+    QCOMPARE(fieldTexts(w, 2), expectedFields(move->currentData().toInt()));
+    QVERIFY(!listed(w).empty() && listed(w).size() < size_t(kSpeciesCount));
+}
+
+// Escape, Enter on text that finds nothing, and leaving the chooser all keep the move chosen
+// before; a click in the list of what was found picks.
+void SearchWindowTest::typingAloneNeverChangesTheChoice() {
+    TempSettings temp;
+    Window w(temp);
+    QComboBox* move = combo(w, "combo_wn1");
+    chooseValue(move, move->itemData(move->findText(QStringLiteral("じしん"))).toInt());
+    const std::vector<int> before = listed(w);
+    const auto typeThen = [&](const QString& typed, Qt::Key key) {
+        clickIntoChooser(move);
+        typeKeys(move, typed);
+        pressKey(move, key);
+        QCOMPARE(chosen(move), QStringLiteral("じしん"));
+        QCOMPARE(move->lineEdit()->text(), QStringLiteral("じしん"));
+        QVERIFY(listed(w) == before);
+    };
+    typeThen(QStringLiteral("ふぶき"), Qt::Key_Escape);
+    typeThen(QStringLiteral("ｘｙｚｚｙ"), Qt::Key_Return);
+    typeThen(QStringLiteral("zzzz"), Qt::Key_Tab);
+
+    clickIntoChooser(move);
+    typeKeys(move, QStringLiteral("Blizz"));
+    const auto* popup = qobject_cast<QAbstractItemView*>(QApplication::activePopupWidget());
+    QVERIFY(popup);
+    QCOMPARE(popup->model()->rowCount(), 1); // "Blizzard" is ふぶき's English name
+    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(popup->model()->index(0, 0)).center());
+    QCOMPARE(chosen(move), QStringLiteral("ふぶき"));
+}
+
+void SearchWindowTest::countLineAndEmptyResultReason_data() {
+    QTest::addColumn<QList<int>>("checked"); // indexes into kCheckNames
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no method or edition") << QList<int>{} << QStringLiteral("習得方法と作品を1つ以上選んでください");
+    QTest::newRow("no edition") << QList<int>{0, 1} << QStringLiteral("習得方法と作品を1つ以上選んでください");
+    QTest::newRow("HP bounds alone") << QList<int>{0, 4} << QStringLiteral("「HP」の条件だけで該当がなくなります");
+}
+
+// The count shows whatever is listed; the reason only when nothing is.
+void SearchWindowTest::countLineAndEmptyResultReason() {
+    QFETCH(QList<int>, checked);
+    QFETCH(QString, reason);
+    TempSettings temp;
+    Window w(temp);
+    auto* count = w->findChild<QLabel*>(QStringLiteral("label_count"));
+    QCOMPARE(count->text(), QStringLiteral("663 件"));
+    QCOMPARE(reasonLine(w), QString());
+    for (int i : checked)
+        child<QCheckBox>(w, kCheckNames[i])->setChecked(true);
+    QComboBox* move = combo(w, "combo_wn1");
+    move->setCurrentIndex(move->findText(QStringLiteral("でんきショック")));
+    if (!checked.isEmpty()) {
+        chooseValue(combo(w, "combo_u1"), 50);  // HP 50 or less
+        chooseValue(combo(w, "combo_l1"), 150); // and 150 or more
+    }
+    QVERIFY(listed(w).empty());
+    QCOMPARE(count->text(), QStringLiteral("0 件"));
+    QCOMPARE(reasonLine(w), reason);
+    child<QPushButton>(w, "button_clear_moves")->click();
+    child<QPushButton>(w, "button_clear_stats")->click();
+    QCOMPARE(count->text(), QStringLiteral("663 件"));
+    QCOMPARE(reasonLine(w), QString());
+}
+
+void SearchWindowTest::editionBoxesNameTheirEditions() {
+    TempSettings temp;
+    Window w(temp);
+    const char* const codes[] = {"QX：", "ZV：", "JYJY", "TK："};
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(child<QCheckBox>(w, kCheckNames[4 + i])->toolTip().startsWith(QString::fromUtf8(codes[i])));
+}
+
+// The name column keeps its width: a form's whole name is its tooltip, its short form the cell.
+void SearchWindowTest::formRowsShowTheirForm() {
+    TempSettings temp;
+    Window w(temp);
+    const QAbstractItemModel* model = resultView(w)->model();
+    const QModelIndex attack = model->index(386, kNameColumn);
+    QCOMPARE(attack.data().toString(), QStringLiteral("デオキシスA"));
+    QCOMPARE(attack.data(Qt::ToolTipRole).toString(), QStringLiteral("デオキシス（アタック）"));
+    QCOMPARE(model->index(kPikachu, kNameColumn).data(Qt::ToolTipRole).toString(), QStringLiteral("ピカチュウ"));
+}

@@ -8,6 +8,7 @@
 #include "ui/box/box_window.h"
 #include "ui/common/tool_window.h"
 #include "ui/detail/detail_window.h"
+#include "ui/edit/entry_edit_window.h"
 #include "ui/ivjudge/iv_judge_window.h"
 #include "ui/search/search_window.h"
 
@@ -80,6 +81,8 @@ private Q_SLOTS:
     void enterDoesNothing();
     void aboutItemOpensAboutBox();
     void standardButtonsReadJapanese();
+    void everyWindowFitsTheScreen_data();
+    void everyWindowFitsTheScreen();
 };
 
 void ShellTest::firstCallPlacesWhateverTheCommand_data() {
@@ -191,13 +194,14 @@ void ShellTest::neverShownWindowKeepsStoredPlacement() {
 
 void ShellTest::hiddenToolGetsStoredPlaceWhenShownLater() {
     TempSettings temp;
-    temp.writeRect("ParaCheck", 140, 90, 1240, 790); // larger than the window's least size
+    // Larger than the window's least size, and on the 1366 x 768 screen.
+    temp.writeRect("ParaCheck", 140, 40, 1240, 740);
     TopWindow top(temp.settings());
     top.show();
     QVERIFY(!top.ivJudgeWindow()->isVisible());
     button(&top, "ivJudgeButton")->click();
     QVERIFY(top.ivJudgeWindow()->isVisible());
-    QCOMPARE(top.ivJudgeWindow()->geometry(), QRect(140, 90, 1100, 700));
+    QCOMPARE(top.ivJudgeWindow()->geometry(), QRect(140, 40, 1100, 700));
 }
 
 void ShellTest::minimiseRestoreRoundTrip() {
@@ -320,11 +324,18 @@ void ShellTest::buttonsBringToolsForward() {
     const QString captions[] = {QStringLiteral("バントレ検索"), QStringLiteral("個体値V判定"),
                                 QStringLiteral("バントレボックス")};
     const QString expected[] = {"S--", "SI-", "SIB"};
+    QWidget* tools[] = {top.searchWindow(), top.ivJudgeWindow(), top.boxWindow()};
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(button(&top, names[i])->text(), captions[i]);
         button(&top, names[i])->click();
         QCOMPARE(visibleTools(top), expected[i]);
+        QVERIFY(QTest::qWaitForWindowActive(tools[i]));
     }
+    // A minimised tool comes back in front too.
+    top.searchWindow()->showMinimized();
+    button(&top, "searchButton")->click();
+    QVERIFY(!top.searchWindow()->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(top.searchWindow()));
     QCOMPARE(button(&top, "closeButton")->text(), QStringLiteral("図鑑を閉じる"));
 }
 
@@ -340,7 +351,7 @@ void ShellTest::closeWritesShowKeysAndPlacements() {
     TempSettings temp;
     temp.write("Damage", "show", 1);
     const QRect topPlace(60, 50, 210, 90);
-    QRect searchPlace(300, 40, 350, 260), boxPlace(20, 200, 380, 240);
+    QRect searchPlace(300, 40, 350, 260), boxPlace(20, 100, 380, 240); // on the 1366 x 768 screen
     {
         auto top = std::make_unique<TopWindow>(temp.settings());
         top->show();
@@ -456,6 +467,46 @@ void ShellTest::standardButtonsReadJapanese() {
     for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
+    }
+}
+
+void ShellTest::everyWindowFitsTheScreen_data() {
+    QTest::addColumn<QRect>("stored"); // every window's stored place; none when empty
+    QTest::newRow("first start") << QRect();
+    QTest::newRow("stored partly below and right of the screen") << QRect(900, 500, 1200, 900);
+    QTest::newRow("stored above and left of the screen") << QRect(-700, -300, 1000, 700);
+    QTest::newRow("stored larger than the screen") << QRect(0, 0, 3000, 2000);
+}
+
+// Each window, at its stored place or at its first, lies inside the 1366 x 768 screen the tests
+// run on, even where its stored place does not.
+void ShellTest::everyWindowFitsTheScreen() {
+    QFETCH(QRect, stored);
+    TempSettings temp;
+    for (const char* section : {"TopWindow", "Search", "ParaCheck", "Damage", "DataView", "DataEdit"}) {
+        temp.write(section, "show", 1);
+        if (!stored.isNull())
+            temp.writeRect(section, stored.left(), stored.top(), stored.right() + 1, stored.bottom() + 1);
+    }
+    TopWindow top(temp.settings());
+    top.show();
+    button(top.boxWindow(), "newButton")->click();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(screen, QRect(0, 0, 1366, 768));
+    const QWidget* windows[] = {&top,
+                                top.searchWindow(),
+                                top.searchWindow()->detailWindow(),
+                                top.ivJudgeWindow(),
+                                top.boxWindow(),
+                                top.boxWindow()->editWindow()};
+    for (const QWidget* window : windows) {
+        QVERIFY2(window->isVisible(), qPrintable(window->objectName()));
+        QVERIFY2(screen.contains(window->geometry()),
+                 qPrintable(window->objectName() + QStringLiteral(" at %1,%2 %3x%4")
+                                                       .arg(window->x())
+                                                       .arg(window->y())
+                                                       .arg(window->width())
+                                                       .arg(window->height())));
     }
 }
 

@@ -134,7 +134,8 @@ void DamageRows::addMoveRows() {
 
 void DamageRows::addLearnableRow() {
     gridOf(this)->addWidget(new QLabel(QStringLiteral("習得技"), this), gridRow(kLearnableRow), kCaptionColumn);
-    m_learnable = chooser(this, "learnableMoveCombo", 12);
+    m_learnable = newChooser(this, QStringLiteral("learnableMoveCombo"),
+                             {.minimumChars = 12, .typeToFind = true, .names = ChoiceNames::Moves});
     setLearnableChoices({{kNoMoveChoiceText, NO_MOVE}});
     gridOf(this)->addWidget(m_learnable, gridRow(kLearnableRow), kNameColumn);
     addResultLabels(kLearnableRow);

@@ -3,7 +3,13 @@
 // list of ListChoice (text and value) held in a ChoiceListModel: the texts show, the values sit in
 // Qt::UserRole. A refill replaces the whole list at once, without a signal, so that a long list
 // (every move) costs one model reset and no handler runs for the window's own changes.
+//
+// The long lists (species, moves, abilities) are found in by typing: the chooser takes text, and a
+// list of the entries it finds (choice_find.h) opens under it as the user types. Enter or a click
+// picks an entry; Escape, or leaving the chooser, puts back the text of the entry chosen before.
+// Typing alone never changes the choice, so text that finds nothing changes nothing.
 
+#include "view/choice_find.h"
 #include "view/list_choice.h"
 
 #include <QAbstractListModel>
@@ -27,14 +33,24 @@ public:
     void setChoices(std::vector<ListChoice> choices);
     const std::vector<ListChoice>& choices() const { return m_choices; }
 
+    // What the entries' values are, for the English names they are also found by.
+    void setFindNames(ChoiceNames names) { m_names = names; }
+    // The folded text row `row` is found by; worked out for the whole list at the first search
+    // after a refill, so that lists nobody searches cost nothing.
+    const std::string& findKey(int row) const;
+
 private:
     std::vector<ListChoice> m_choices;
     std::vector<QString> m_texts; // converted once per refill, not per paint
+    ChoiceNames m_names = ChoiceNames::None;
+    mutable std::vector<std::string> m_findKeys;
 };
 
 struct ChooserLook {
-    int visibleItems = 0; // rows the open list shows before it scrolls; 0 keeps Qt's default
-    int minimumChars = 0; // > 0: one width for that many characters, whatever the entries
+    int visibleItems = 0;                  // rows the open list shows before it scrolls; 0 keeps Qt's default
+    int minimumChars = 0;                  // > 0: one width for that many characters, whatever the entries
+    bool typeToFind = false;               // the chooser takes typed text and finds entries by it
+    ChoiceNames names = ChoiceNames::None; // with typeToFind: also find entries by these English names
 };
 
 // A chooser named `name` (its objectName), empty until filled.

@@ -3,23 +3,70 @@
 #include "settings/settings_file.h"
 #include "ui/common/qt_text.h"
 
+#include "view/window_fit.h"
+
 #include <QGuiApplication>
 #include <QScreen>
-
-#include <algorithm>
+#include <QWindow>
 
 namespace rusrina {
 namespace {
 
-bool onSomeScreen(const QRect& rect) {
-    const auto screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(),
-                       [&](const QScreen* s) { return s->availableGeometry().intersects(rect); });
+// Until the window manager has framed a window its frame is unknown: room for a title bar is kept
+// above it, the least any desktop draws, so that a window placed at the top keeps its title bar on
+// the screen and one placed by the window manager is not moved again at the next start.
+constexpr FrameMargins kAssumedFrame{0, 24, 0, 0};
+
+WindowRect toWindowRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.width(), rect.height()};
+}
+
+QRect toQRect(const WindowRect& rect) {
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+FrameMargins frameOf(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    const QMargins margins = handle ? handle->frameMargins() : QMargins();
+    if (margins.isNull())
+        return kAssumedFrame;
+    return {margins.left(), margins.top(), margins.right(), margins.bottom()};
+}
+
+// The free area of the screen that holds the middle of `rect`, else of the one it overlaps most,
+// else of the primary screen (a monitor that is gone).
+QRect availableAreaFor(const QRect& rect) {
+    QRect best;
+    qint64 bestOverlap = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        if (area.contains(rect.center()))
+            return area;
+        const QRect overlap = area.intersected(rect);
+        const qint64 size = qint64(overlap.width()) * overlap.height();
+        if (!overlap.isEmpty() && size > bestOverlap) {
+            bestOverlap = size;
+            best = area;
+        }
+    }
+    if (best.isEmpty()) {
+        if (const QScreen* primary = QGuiApplication::primaryScreen())
+            best = primary->availableGeometry();
+    }
+    return best;
 }
 
 } // namespace
 
-void restorePlacement(QWidget& window, const SettingsFile& settings, const QString& section) {
+QRect fittedOnScreen(const QWidget& window, const QRect& rect) {
+    const QRect area = availableAreaFor(rect);
+    if (area.isEmpty())
+        return rect;
+    const QSize least = window.minimumSize().expandedTo(window.minimumSizeHint());
+    return toQRect(fitIntoArea(toWindowRect(rect), frameOf(window), toWindowRect(area), least.width(), least.height()));
+}
+
+bool restorePlacement(QWidget& window, const SettingsFile& settings, const QString& section) {
     const std::string s = fromQt(section);
     const int left = settings.readSetting(s, "left", 0);
     const int top = settings.readSetting(s, "top", 0);
@@ -27,17 +74,20 @@ void restorePlacement(QWidget& window, const SettingsFile& settings, const QStri
     const int bottom = settings.readSetting(s, "bottom", 0);
     // Compared in 64 bits: hand-edited edges far apart must not overflow into a valid-looking size.
     if (static_cast<long long>(right) <= left || static_cast<long long>(bottom) <= top)
-        return;
+        return false;
     if (static_cast<long long>(right) - left > QWIDGETSIZE_MAX ||
         static_cast<long long>(bottom) - top > QWIDGETSIZE_MAX)
-        return;
-    QRect rect(QPoint(left, top), QSize(right - left, bottom - top));
-    // A window stored on a monitor that is gone would otherwise open where nobody can reach it.
-    if (!onSomeScreen(rect)) {
-        if (const QScreen* primary = QGuiApplication::primaryScreen())
-            rect.moveTopLeft(primary->availableGeometry().topLeft());
-    }
-    window.setGeometry(rect);
+        return false;
+    // A place partly off the screen (another monitor, a smaller screen, one that is gone) is moved,
+    // and if need be shrunk, to where the user can reach all of the window.
+    window.setGeometry(fittedOnScreen(window, QRect(QPoint(left, top), QSize(right - left, bottom - top))));
+    return true;
+}
+
+void fitSizeOnScreen(QWidget& window) {
+    const QRect fitted = fittedOnScreen(window, window.geometry());
+    if (fitted.size() != window.size())
+        window.resize(fitted.size());
 }
 
 void savePlacement(const QWidget& window, SettingsFile& settings, const QString& section) {
@@ -73,7 +123,10 @@ void ToolWindow::setVisible(bool visible) {
 
 void ToolWindow::showTool(ShowCommand command) {
     if (!m_placedFlag) {
-        restorePlacement(*this, m_settings, m_section);
+        // Without a stored place the window manager chooses where the window goes; it only has to
+        // be no larger than the screen.
+        if (!restorePlacement(*this, m_settings, m_section))
+            fitSizeOnScreen(*this);
         m_placedFlag = true;
     }
     switch (command) {
@@ -100,6 +153,14 @@ void ToolWindow::showTool(ShowCommand command) {
         hide();
         break;
     }
+}
+
+void ToolWindow::bringForward() {
+    showTool(ShowCommand::Show);
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
 }
 
 } // namespace rusrina

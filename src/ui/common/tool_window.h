@@ -3,6 +3,7 @@
 // it is created once and then only shown and hidden, it appears at the place it had at the last
 // exit, and it hides with the top window when that is minimised.
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -13,9 +14,16 @@ namespace rusrina {
 class SettingsFile;
 
 // Reads `left`, `top`, `right`, `bottom` of `section` (right and bottom exclusive) and makes that
-// the window's normal rectangle. An empty or inverted rectangle leaves the window where it is; a
-// rectangle that lies on no screen is moved onto the primary screen, keeping its size.
-void restorePlacement(QWidget& window, const SettingsFile& settings, const QString& section);
+// the window's normal rectangle, fitted on the screen (fittedOnScreen). An empty or inverted
+// rectangle leaves the window where it is, and the answer is false.
+bool restorePlacement(QWidget& window, const SettingsFile& settings, const QString& section);
+
+// `rect` for `window` moved, and shrunk where it is larger, into the free area of the screen it
+// lies on most (the primary screen when it lies on none), with room for the window's frame.
+QRect fittedOnScreen(const QWidget& window, const QRect& rect);
+
+// Shrinks a window larger than the free area of its screen; its place is left to the window manager.
+void fitSizeOnScreen(QWidget& window);
 
 // Writes the window's normal (not minimised) rectangle as `left`, `top`, `right`, `bottom`.
 void savePlacement(const QWidget& window, SettingsFile& settings, const QString& section);
@@ -37,6 +45,10 @@ public:
     // and remembers that; Restore shows it again only if Minimise hid it. Both are passed on to the
     // window this one owns. Show and Hide are applied directly.
     void showTool(ShowCommand command);
+
+    // Shows the window (placing it first, as showTool does), un-minimises it, raises it above the
+    // other windows and gives it the keyboard: what opening a tool from a button does.
+    void bringForward();
 
     bool placedFlag() const { return m_placedFlag; }
     bool hiddenByMinimise() const { return m_hiddenByMinimise; }

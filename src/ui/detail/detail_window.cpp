@@ -7,6 +7,7 @@
 #include "ui/common/qt_text.h"
 #include "ui/common/table_view.h"
 #include "ui/detail/move_list_model.h"
+#include "view/edition_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace rusrina {
 namespace {
@@ -48,6 +51,14 @@ QLabel* valueLabel(QWidget* parent, const QString& name) {
     label->setFrameShadow(QFrame::Sunken);
     label->setMinimumWidth(48);
     return label;
+}
+
+// The width of the longest species name as the name field shows it (after a blank).
+int longestSpeciesNameWidth(const QFontMetrics& metrics) {
+    int widest = 0;
+    for (int species = 0; species < kSpeciesCount; ++species)
+        widest = std::max(widest, metrics.horizontalAdvance(QLatin1Char(' ') + toQt(speciesName(species))));
+    return widest;
 }
 
 // The texts as chooser entries valued at their position.
@@ -89,12 +100,14 @@ void DetailWindow::buildSummary(QGridLayout* grid) {
         grid->addWidget(new QLabel(toQt(text), this), row, column);
     };
     caption("名前", 0, 0);
-    grid->addWidget(m_name = valueLabel(this, "text_name"), 0, 1);
-    caption("タイプ", 0, 2);
-    grid->addWidget(m_types[0] = valueLabel(this, "text_type1"), 0, 3);
-    grid->addWidget(m_types[1] = valueLabel(this, "text_type2"), 0, 4);
-    caption("孵化歩数", 0, 5);
-    grid->addWidget(m_hatchSteps = valueLabel(this, "text_hatch"), 0, 6);
+    m_name = valueLabel(this, "text_name");
+    // The longest form names ("デオキシス（ディフェンス）") show whole: the field spans two columns
+    // and is at least as wide as the longest name.
+    m_name->setMinimumWidth(longestSpeciesNameWidth(m_name->fontMetrics()) + 2 * m_name->frameWidth() + 8);
+    grid->addWidget(m_name, 0, 1, 1, 2);
+    caption("タイプ", 0, 3);
+    grid->addWidget(m_types[0] = valueLabel(this, "text_type1"), 0, 4);
+    grid->addWidget(m_types[1] = valueLabel(this, "text_type2"), 0, 5);
 
     caption("とくせい", 1, 0);
     for (int i = 0; i < 3; ++i)
@@ -105,6 +118,8 @@ void DetailWindow::buildSummary(QGridLayout* grid) {
     caption("タマゴグループ", 2, 0);
     grid->addWidget(m_eggGroups[0] = valueLabel(this, "text_egg1"), 2, 1);
     grid->addWidget(m_eggGroups[1] = valueLabel(this, "text_egg2"), 2, 2);
+    caption("孵化歩数", 2, 5);
+    grid->addWidget(m_hatchSteps = valueLabel(this, "text_hatch"), 2, 6);
 
     m_preEvo1 = new QPushButton(this);
     m_preEvo1->setObjectName(QStringLiteral("button_pre1"));
@@ -124,7 +139,7 @@ void DetailWindow::buildSummary(QGridLayout* grid) {
     grid->addWidget(m_preEvo2, 3, 3);
 
     caption("進化先", 4, 0);
-    m_evolutions = newChooser(this, QStringLiteral("combo_evo"));
+    m_evolutions = newChooser(this, QStringLiteral("combo_evo"), {.typeToFind = true, .names = ChoiceNames::Species});
     grid->addWidget(m_evolutions, 4, 1, 1, 2);
     auto* showEvolution = new QPushButton(QStringLiteral("進化先を表示"), this);
     showEvolution->setObjectName(QStringLiteral("button_evo"));
@@ -169,6 +184,8 @@ QWidget* DetailWindow::buildMoveControls() {
     for (size_t i = 0; i < m_checks.size(); ++i) {
         m_checks[i] = new QCheckBox(toQt(kChecks[i].caption), box);
         m_checks[i]->setObjectName(toQt(kChecks[i].key));
+        if (i >= kQX)
+            m_checks[i]->setToolTip(toQt(editionToolTip(static_cast<int>(i) - kQX)));
         if (i == kQX)
             methods->addSpacing(16);
         methods->addWidget(m_checks[i]);
@@ -190,6 +207,7 @@ QWidget* DetailWindow::buildMoveControls() {
     for (size_t i = 0; i < m_differences.size(); ++i) {
         m_differences[i] = new QCheckBox(toQt(kDifferences[i].caption), box);
         m_differences[i]->setObjectName(toQt(kDifferences[i].key));
+        m_differences[i]->setToolTip(toQt(differenceToolTip(static_cast<int>(i))));
         filters->addWidget(m_differences[i]);
         connect(m_differences[i], &QCheckBox::toggled, this, &DetailWindow::differenceToggled);
     }
@@ -244,9 +262,7 @@ void DetailWindow::saveSettings() {
 void DetailWindow::showSpecies(int species) {
     if (species >= 0 && species < kSpeciesCount)
         display(species);
-    showTool(ShowCommand::Show);
-    raise();
-    activateWindow();
+    bringForward();
 }
 
 void DetailWindow::display(int species) {
@@ -273,6 +289,7 @@ void DetailWindow::display(int species) {
         m_levelStats[stat]->setText(toQt(summary.statsAtLevel[stat]));
     }
     m_model->setRows(moveList(m_state, moveListOptions()));
+    m_moveTable->setColumnWidth(1, m_model->methodColumnWidth(m_moveTable->fontMetrics()));
 }
 
 void DetailWindow::showEvolution() {

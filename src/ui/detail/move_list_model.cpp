@@ -23,6 +23,7 @@ constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr int kDesignGlyphWidth = 12;
 constexpr int kCellPadding = 12;
 constexpr int kTargetCodes = 14;
+constexpr int kMethodColumn = 1;
 
 const std::array<ColumnLook, kMoveListColumns> kColumns = {{
     {"番号", 36, kCentred},
@@ -91,6 +92,27 @@ int MoveListModel::columnWidth(int column) {
 } // namespace rusrina
 
 namespace rusrina {
+
+int MoveListModel::textWidth(const QString& text, const QFontMetrics& metrics) const {
+    auto found = m_textWidths.constFind(text);
+    if (found == m_textWidths.constEnd())
+        found = m_textWidths.insert(text, metrics.horizontalAdvance(text));
+    return *found;
+}
+
+int MoveListModel::methodColumnWidth(const QFontMetrics& metrics) const {
+    int width = fittedColumnWidth(kMethodColumn, metrics);
+    for (const MoveRow& row : m_rows) {
+        // " <species> <code>": the species part and the code are measured apart, each once.
+        const QString method = toQt(row.method);
+        const qsizetype split = method.lastIndexOf(QLatin1Char(' '));
+        const int measured = split <= 0
+                                 ? textWidth(method, metrics)
+                                 : textWidth(method.left(split), metrics) + textWidth(method.mid(split), metrics);
+        width = std::max(width, measured + kCellPadding);
+    }
+    return width;
+}
 
 int MoveListModel::fittedColumnWidth(int column, const QFontMetrics& metrics) {
     const int glyph = std::max(kDesignGlyphWidth, metrics.horizontalAdvance(QStringLiteral("あ")));

@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QFontMetrics>
+#include <QHash>
 
 #include <vector>
 
@@ -32,9 +33,17 @@ public:
     // That width grown in proportion to `metrics`' full-width characters, and, for the move name
     // and target columns, to the widest text they can hold, so that nothing is cut off.
     static int fittedColumnWidth(int column, const QFontMetrics& metrics);
+    // The width the "習得方法" column needs for the rows it holds now: at least its fitted width,
+    // more when a long form name makes a method text wider.
+    // The species names and the method codes are measured once each: measuring every text anew
+    // would cost more than building the list.
+    int methodColumnWidth(const QFontMetrics& metrics) const;
 
 private:
+    int textWidth(const QString& text, const QFontMetrics& metrics) const;
+
     std::vector<MoveRow> m_rows;
+    mutable QHash<QString, int> m_textWidths;
 };
 
 } // namespace rusrina

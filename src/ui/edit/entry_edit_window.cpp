@@ -43,8 +43,13 @@ std::array<std::string, 6> fieldTexts(const std::array<QLineEdit*, 6>& fields) {
     return texts;
 }
 
-QComboBox* makeCombo(QWidget* parent, const QString& name, int minimumChars = 0) {
-    return newChooser(parent, name, {.visibleItems = 20, .minimumChars = minimumChars});
+QComboBox* makeCombo(QWidget* parent, const QString& name, int minimumChars = 0,
+                     ChoiceNames findNames = ChoiceNames::None) {
+    return newChooser(parent, name,
+                      {.visibleItems = 20,
+                       .minimumChars = minimumChars,
+                       .typeToFind = findNames != ChoiceNames::None,
+                       .names = findNames});
 }
 
 // A static text cell as wide as the widest text it will show.
@@ -130,7 +135,7 @@ QWidget* EntryEditWindow::buildTopRows() {
     nameRow->setContentsMargins(0, 0, 0, 0);
     nameRow->addWidget(m_nameMark);
     nameRow->addWidget(m_name, 1);
-    m_species = makeCombo(box, QStringLiteral("combo_species"), 20);
+    m_species = makeCombo(box, QStringLiteral("combo_species"), 20, ChoiceNames::Species);
     m_level = makeCombo(box, QStringLiteral("combo_level"));
     m_nature = makeCombo(box, QStringLiteral("combo_nature"));
     m_ability = makeCombo(box, QStringLiteral("combo_ability"), 14);
@@ -220,7 +225,7 @@ QWidget* EntryEditWindow::buildMoveGrid() {
     for (int slot = 0; slot < 4; ++slot) {
         MoveRow& row = m_moves[slot];
         row.type = makeCombo(box, numberedName("combo_type", slot + 1), 8);
-        row.move = makeCombo(box, numberedName("combo_move", slot + 1), 16);
+        row.move = makeCombo(box, numberedName("combo_move", slot + 1), 16, ChoiceNames::Moves);
         grid->addWidget(row.type, slot + 1, 0);
         grid->addWidget(row.move, slot + 1, 1);
         for (int cell = 0; cell < 5; ++cell) {

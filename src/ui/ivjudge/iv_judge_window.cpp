@@ -96,7 +96,8 @@ IvJudgeWindow::~IvJudgeWindow() {
 }
 
 QLayout* IvJudgeWindow::buildTopRow() {
-    m_species = newCombo(this, QStringLiteral("combo_vant"));
+    m_species = newChooser(this, QStringLiteral("combo_vant"),
+                           {.visibleItems = 20, .typeToFind = true, .names = ChoiceNames::Species});
     m_rule = newCombo(this, QStringLiteral("combo_rule"));
     fillChooser(*m_rule, indexedChoices(kBattleRuleCount, ruleName));
     connect(m_species, &QComboBox::currentIndexChanged, this, [this] { recompute(); });

@@ -22,6 +22,18 @@ int SearchResultModel::speciesAt(int row) const {
     return row >= 0 && row < static_cast<int>(m_rows.size()) ? m_rows[row] : -1;
 }
 
+void SearchResultModel::setNameRoom(int pixels, const QFontMetrics& metrics) {
+    m_nameRoom = pixels;
+    m_nameMetrics = metrics;
+}
+
+QString SearchResultModel::nameCellText(int species) const {
+    const QString whole = toQt(resultCellText(species, kNameColumn));
+    if (!m_nameMetrics || m_nameMetrics->horizontalAdvance(whole) <= m_nameRoom)
+        return whole;
+    return toQt(shortSpeciesName(species));
+}
+
 int SearchResultModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
@@ -36,7 +48,10 @@ QVariant SearchResultModel::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole: // the narrow name column cuts long form names short
+        if (index.column() == kNameColumn)
+            return nameCellText(species);
+        return toQt(resultCellText(species, index.column()));
+    case Qt::ToolTipRole: // the narrow name column shows long form names short
         return toQt(resultCellText(species, index.column()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(columnAlignment(index.column()));

@@ -7,6 +7,8 @@
 #include "ui/common/table_view.h"
 #include "ui/detail/detail_window.h"
 #include "ui/search/search_result_model.h"
+#include "view/edition_text.h"
+#include "view/search_summary.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -45,8 +47,13 @@ std::string numberedKey(const char* stem, int index) {
     return stem + std::to_string(index + 1);
 }
 
-QComboBox* criterionChooser(QWidget* parent, const std::string& name, int minimumChars = 0) {
-    return newChooser(parent, toQt(name), {.visibleItems = 20, .minimumChars = minimumChars});
+QComboBox* criterionChooser(QWidget* parent, const std::string& name, int minimumChars = 0,
+                            ChoiceNames findNames = ChoiceNames::None) {
+    return newChooser(parent, toQt(name),
+                      {.visibleItems = 20,
+                       .minimumChars = minimumChars,
+                       .typeToFind = findNames != ChoiceNames::None,
+                       .names = findNames});
 }
 
 QPushButton* newClearButton(QWidget* parent, const char* name) {
@@ -88,6 +95,7 @@ SearchWindow::SearchWindow(SettingsFile& settings, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(middle);
+    layout->addLayout(buildResultLine());
     layout->addWidget(buildResultView(), 1);
 
     restoreSettings();
@@ -127,7 +135,7 @@ QGroupBox* SearchWindow::buildTypeGroup() {
     auto* grid = new QGridLayout(group);
     m_type1 = criterionChooser(group, "combo_t1");
     m_type2 = criterionChooser(group, "combo_t2");
-    m_ability = criterionChooser(group, "combo_t3");
+    m_ability = criterionChooser(group, "combo_t3", 0, ChoiceNames::Abilities);
     m_eggGroup = criterionChooser(group, "combo_t4");
     const auto types = typeChooserEntries();
     fillChooser(*m_type1, types);
@@ -169,6 +177,7 @@ QGroupBox* SearchWindow::buildMoveGroup() {
     for (int i = 0; i < 4; ++i) {
         m_editions[i] = new QCheckBox(toQt(kEditionCaptions[i]), group);
         m_editions[i]->setObjectName(toQt(kEditionKeys[i]));
+        m_editions[i]->setToolTip(toQt(editionToolTip(i)));
         options->addWidget(m_editions[i]);
     }
     options->addStretch();
@@ -196,7 +205,8 @@ QWidget* SearchWindow::buildMoveRows() {
         grid->addWidget(new QLabel(toQt(kMoveRowLabels[k]), rows), k + 1, 0);
         row.type = criterionChooser(rows, numberedKey("combo_wt", k));
         fillChooser(*row.type, types);
-        row.move = criterionChooser(rows, numberedKey("combo_wn", k), 16); // about eight full-width characters
+        row.move = criterionChooser(rows, numberedKey("combo_wn", k), 16,
+                                    ChoiceNames::Moves); // about eight full-width characters
         grid->addWidget(row.type, k + 1, 1);
         grid->addWidget(row.move, k + 1, 2);
         for (int f = 0; f < kMoveFieldCount; ++f) {
@@ -237,9 +247,28 @@ QTableView* SearchWindow::buildResultView() {
     }
     m_resultView->setMinimumSize(
         totalWidth + 2 * m_resultView->frameWidth() + m_resultView->verticalScrollBar()->sizeHint().width(), 240);
+    // Cell padding on both sides of the text.
+    constexpr int kCellPadding = 8;
+    m_model->setNameRoom(kResultColumns[kNameColumn].width - kCellPadding, m_resultView->fontMetrics());
     connect(header, &QHeaderView::sectionClicked, this, &SearchWindow::sortByColumn);
     connect(m_resultView, &QTableView::clicked, this, &SearchWindow::openSpecies);
     return m_resultView;
+}
+
+// "663 件", and beside it, when nothing is listed, why.
+QLayout* SearchWindow::buildResultLine() {
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("label_count"));
+    m_reason = new QLabel(this);
+    m_reason->setObjectName(QStringLiteral("label_reason"));
+    QPalette palette = m_reason->palette();
+    palette.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
+    m_reason->setPalette(palette);
+    auto* line = new QHBoxLayout;
+    line->addWidget(m_count);
+    line->addSpacing(16);
+    line->addWidget(m_reason, 1);
+    return line;
 }
 
 void SearchWindow::connectCriteria() {
@@ -387,7 +416,11 @@ SearchChoices SearchWindow::currentChoices() const {
 }
 
 void SearchWindow::search() {
-    m_model->setRows(runSearch(criteriaFromChoices(currentChoices())));
+    const SearchCriteria criteria = criteriaFromChoices(currentChoices());
+    m_model->setRows(runSearch(criteria));
+    const size_t count = m_model->rows().size();
+    m_count->setText(toQt(resultCountText(count)));
+    m_reason->setText(count == 0 ? toQt(emptyResultReason(criteria)) : QString());
 }
 
 void SearchWindow::sortByColumn(int column) {
@@ -402,9 +435,6 @@ void SearchWindow::openSpecies(const QModelIndex& index) {
     if (species < 0)
         return;
     m_detail->showSpecies(species);
-    m_detail->showTool(ShowCommand::Show);
-    m_detail->raise();
-    m_detail->activateWindow();
 }
 
 } // namespace rusrina

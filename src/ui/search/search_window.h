@@ -14,6 +14,8 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
+class QLayout;
 class QLineEdit;
 class QModelIndex;
 class QPushButton;
@@ -52,6 +54,7 @@ private:
     QGroupBox* buildRuleGroup();
     QWidget* buildMoveRows();
     QTableView* buildResultView();
+    QLayout* buildResultLine();
     void connectCriteria();
 
     void restoreSettings();
@@ -85,6 +88,8 @@ private:
     std::array<MoveRow, kMoveRows> m_moveRows{};
     SearchResultModel* m_model = nullptr;
     QTableView* m_resultView = nullptr;
+    QLabel* m_count = nullptr;
+    QLabel* m_reason = nullptr;
     ColumnSortState m_sortState;
 };
 

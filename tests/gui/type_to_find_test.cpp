@@ -1,0 +1,116 @@
+// The species and move choosers of every window find their entries by typed text. How a chooser
+// reacts to each key is proven through the search window's move choosers (search_window_test);
+// here each other window's long choosers answer a typed name.
+
+#include "gui_test_support.h"
+
+#include "app/top_window.h"
+#include "box/box.h"
+#include "data/moves.h"
+#include "ui/box/box_window.h"
+#include "ui/detail/detail_window.h"
+#include "ui/edit/entry_edit_window.h"
+#include "ui/ivjudge/iv_judge_window.h"
+#include "ui/search/search_window.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+
+using namespace rusrina;
+using namespace rusrina::test::typing;
+using rusrina::test::TempSettings;
+
+namespace {
+
+constexpr int kPikachu = 24;
+constexpr int kEevee = 132;
+
+BoxEntry pikachu() {
+    BoxEntry e{};
+    setEntryName(e, "Pika");
+    e.species = kPikachu;
+    e.level = 50;
+    for (int s = 0; s < 6; ++s)
+        e.iv[s] = 31, e.stat[s] = 100;
+    e.move[0] = e.move[1] = e.move[2] = e.move[3] = NO_MOVE;
+    return e;
+}
+
+QComboBox* chooser(QWidget* window, const char* name) {
+    auto* c = window->findChild<QComboBox*>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no chooser %s", name);
+    return c;
+}
+
+} // namespace
+
+class TypeToFindTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
+    void everyLongChooserFindsByTyping_data();
+    void everyLongChooserFindsByTyping();
+};
+
+using OpenWindow = std::function<QWidget*(TopWindow&)>;
+Q_DECLARE_METATYPE(OpenWindow)
+
+void TypeToFindTest::everyLongChooserFindsByTyping_data() {
+    QTest::addColumn<OpenWindow>("open");
+    QTest::addColumn<QString>("chooser");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("found");
+    const OpenWindow ivJudge = [](TopWindow& top) { return top.ivJudgeWindow(); };
+    const OpenWindow edit = [](TopWindow& top) {
+        QTest::mouseClick(top.boxWindow()->findChild<QPushButton*>(QStringLiteral("newButton")), Qt::LeftButton);
+        return top.boxWindow()->editWindow();
+    };
+    const OpenWindow detail = [](TopWindow& top) {
+        top.searchWindow()->detailWindow()->showSpecies(kEevee);
+        return top.searchWindow()->detailWindow();
+    };
+    const OpenWindow box = [](TopWindow& top) {
+        BoxWindow* window = top.boxWindow();
+        if (!window->box().add(pikachu()).ok())
+            qFatal("the box is full");
+        window->setAttacker(0);
+        return window;
+    };
+    QTest::newRow("IV judge species") << ivJudge << "combo_vant"
+                                      << "garchomp"
+                                      << "ガブリアス";
+    QTest::newRow("entry species") << edit << "combo_species"
+                                   << "ガブリ"
+                                   << "ガブリアス";
+    QTest::newRow("entry move") << edit << "combo_move3"
+                                << "ソーラー"
+                                << "ソーラービーム";
+    QTest::newRow("evolutions") << detail << "combo_evo"
+                                << "vapor"
+                                << " シャワーズ";
+    QTest::newRow("learnable moves") << box << "learnableMoveCombo"
+                                     << "thunderb"
+                                     << "１０まんボルト";
+}
+
+void TypeToFindTest::everyLongChooserFindsByTyping() {
+    QFETCH(OpenWindow, open);
+    QFETCH(QString, chooser);
+    QFETCH(QString, typed);
+    QFETCH(QString, found);
+    TempSettings temp;
+    TopWindow top(temp.settings());
+    top.show();
+    QWidget* window = open(top);
+    static_cast<ToolWindow*>(window)->bringForward();
+    QComboBox* c = ::chooser(window, qPrintable(chooser));
+    findByTyping(c, typed);
+    QCOMPARE(chosen(c), found);
+}
+
+QTEST_MAIN(TypeToFindTest)
+#include "type_to_find_test.moc"
