@@ -1,9 +1,12 @@
 // Any bytes through the Shift-JIS helpers, taken both as UTF-8 and as Shift-JIS: conversions give
 // well-formed results that convert back stably, widths add up at a cut, padding reaches its width
-// and comparison is antisymmetric. The first input byte is the width; the rest is split in two.
+// and comparison is antisymmetric; and, as well-formed UTF-8, through the folding that typed text
+// is found by, which keeps it well formed and changes nothing when done again. The first input byte is the width;
+// the rest is split in two.
 
 #include "fuzz_support.h"
 #include "text/cp932.h"
+#include "text/name_fold.h"
 
 #include <cstdint>
 
@@ -46,6 +49,16 @@ void conversions(std::string_view bytes) {
         check(fromCp932(toCp932(utf8)) == utf8, "valid Shift-JIS text survives a round trip");
 }
 
+// Names and typed text reach the folding as well-formed UTF-8 (malformed bytes are only kept, and
+// a dropped blank may join two of them).
+void folding(std::string_view bytes) {
+    if (!isWellFormedUtf8(bytes))
+        return;
+    const std::string folded = foldForFind(bytes);
+    check(isWellFormedUtf8(folded), "folding well-formed UTF-8 gives well-formed UTF-8");
+    check(foldForFind(folded) == folded, "folding folded text changes nothing");
+}
+
 void widths(std::string_view text, int width) {
     const int whole = cp932Width(text);
     check(whole == static_cast<int>(toCp932(text).size()), "the width is the Shift-JIS byte count");
@@ -76,6 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view b = bytes.substr(bytes.size() / 2);
 
     conversions(bytes);
+    folding(bytes);
     widths(bytes, width);
     check(compareCp932(a, a) == 0, "a text equals itself");
     check(sign(compareCp932(a, b)) == -sign(compareCp932(b, a)), "comparison is antisymmetric");

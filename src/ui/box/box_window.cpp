@@ -458,9 +458,7 @@ void BoxWindow::openNew() {
     }
     m_editingExisting = false;
     m_edit->openNew();
-    m_edit->showTool(ShowCommand::Show);
-    m_edit->raise();
-    m_edit->activateWindow();
+    m_edit->bringForward();
 }
 
 void BoxWindow::openSelected() {
@@ -471,9 +469,7 @@ void BoxWindow::openSelected() {
     }
     m_editingExisting = true;
     m_edit->fillFromEntry(row);
-    m_edit->showTool(ShowCommand::Show);
-    m_edit->raise();
-    m_edit->activateWindow();
+    m_edit->bringForward();
 }
 
 void BoxWindow::onEntryRegistered(int slot) {
