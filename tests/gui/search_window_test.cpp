@@ -159,7 +159,6 @@ private Q_SLOTS:
     void storedPositionOutsideItsListSelectsFirstEntry();
     void typedNameFindsTheMove_data();
     void typedNameFindsTheMove();
-    void typingAloneNeverChangesTheChoice();
     void countLineAndEmptyResultReason_data();
     void countLineAndEmptyResultReason();
     void editionBoxesNameTheirEditions();
@@ -530,35 +529,6 @@ void SearchWindowTest::typedNameFindsTheMove() {
     QCOMPARE(move->lineEdit()->text(), QStringLiteral("じしん"));
     QCOMPARE(fieldTexts(w, 2), expectedFields(move->currentData().toInt()));
     QVERIFY(!listed(w).empty() && listed(w).size() < size_t(kSpeciesCount));
-}
-
-// Escape, Enter on text that finds nothing, and leaving the chooser all keep the move chosen
-// before; a click in the list of what was found picks.
-void SearchWindowTest::typingAloneNeverChangesTheChoice() {
-    TempSettings temp;
-    Window w(temp);
-    QComboBox* move = combo(w, "combo_wn1");
-    chooseValue(move, move->itemData(move->findText(QStringLiteral("じしん"))).toInt());
-    const std::vector<int> before = listed(w);
-    const auto typeThen = [&](const QString& typed, Qt::Key key) {
-        clickIntoChooser(move);
-        typeKeys(move, typed);
-        pressKey(move, key);
-        QCOMPARE(chosen(move), QStringLiteral("じしん"));
-        QCOMPARE(move->lineEdit()->text(), QStringLiteral("じしん"));
-        QVERIFY(listed(w) == before);
-    };
-    typeThen(QStringLiteral("ふぶき"), Qt::Key_Escape);
-    typeThen(QStringLiteral("ｘｙｚｚｙ"), Qt::Key_Return);
-    typeThen(QStringLiteral("zzzz"), Qt::Key_Tab);
-
-    clickIntoChooser(move);
-    typeKeys(move, QStringLiteral("Blizz"));
-    const auto* popup = qobject_cast<QAbstractItemView*>(QApplication::activePopupWidget());
-    QVERIFY(popup);
-    QCOMPARE(popup->model()->rowCount(), 1); // "Blizzard" is ふぶき's English name
-    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(popup->model()->index(0, 0)).center());
-    QCOMPARE(chosen(move), QStringLiteral("ふぶき"));
 }
 
 void SearchWindowTest::countLineAndEmptyResultReason_data() {

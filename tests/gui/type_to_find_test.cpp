@@ -1,6 +1,7 @@
-// The species and move choosers of every window find their entries by typed text. How a chooser
-// reacts to each key is proven through the search window's move choosers (search_window_test);
-// here each other window's long choosers answer a typed name.
+// The species and move choosers of every window find their entries by typed text: what a chooser
+// does with each key, through one of the search window's move choosers, and that the long choosers
+// of the other windows answer a typed name. The search's reaction to a typed move is in
+// search_window_test.
 
 #include "gui_test_support.h"
 
@@ -13,7 +14,9 @@
 #include "ui/ivjudge/iv_judge_window.h"
 #include "ui/search/search_window.h"
 
+#include <QAbstractItemView>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
@@ -52,9 +55,41 @@ class TypeToFindTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
+    void typingAloneNeverChangesTheChoice();
     void everyLongChooserFindsByTyping_data();
     void everyLongChooserFindsByTyping();
 };
+
+// Escape, Enter on text that finds nothing, and leaving the chooser all keep the move chosen
+// before, and the window hears of no change; a click in the list of what was found picks.
+void TypeToFindTest::typingAloneNeverChangesTheChoice() {
+    TempSettings temp;
+    SearchWindow window(temp.settings());
+    window.showTool(ShowCommand::Show);
+    QComboBox* move = chooser(&window, "combo_wn1");
+    move->setCurrentIndex(move->findText(QStringLiteral("じしん")));
+    const QSignalSpy changes(move, &QComboBox::currentIndexChanged);
+    const auto typeThen = [&](const QString& typed, Qt::Key key) {
+        clickIntoChooser(move);
+        typeKeys(move, typed);
+        pressKey(move, key);
+        QCOMPARE(chosen(move), QStringLiteral("じしん"));
+        QCOMPARE(move->lineEdit()->text(), QStringLiteral("じしん"));
+        QCOMPARE(changes.count(), 0);
+    };
+    typeThen(QStringLiteral("ふぶき"), Qt::Key_Escape);
+    typeThen(QStringLiteral("ｘｙｚｚｙ"), Qt::Key_Return);
+    typeThen(QStringLiteral("zzzz"), Qt::Key_Tab);
+
+    clickIntoChooser(move);
+    typeKeys(move, QStringLiteral("Blizz"));
+    const auto* popup = qobject_cast<QAbstractItemView*>(QApplication::activePopupWidget());
+    QVERIFY(popup);
+    QCOMPARE(popup->model()->rowCount(), 1); // "Blizzard" is ふぶき's English name
+    QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(popup->model()->index(0, 0)).center());
+    QCOMPARE(chosen(move), QStringLiteral("ふぶき"));
+    QCOMPARE(changes.count(), 1);
+}
 
 using OpenWindow = std::function<QWidget*(TopWindow&)>;
 Q_DECLARE_METATYPE(OpenWindow)
