@@ -1,7 +1,10 @@
 // Writes the README's pictures of the exact damage mode, the damage matrix and the spread finder:
 // a box of well-known sets, the windows built as the program builds them, each grabbed as it is
-// drawn. Run on the offscreen platform:
-//   QT_QPA_PLATFORM=offscreen build/dev/src/rusrina-shots docs
+// drawn; then those of the other windows (window_shots.cpp). Run on the offscreen platform:
+//   QT_QPA_PLATFORM=offscreen:configfile=tests/gui/screen_1366x768.json build/dev/src/rusrina-shots docs
+// (the platform's own screen, 800 x 800, is smaller than some windows: they would be shrunk to it).
+
+#include "devtools/window_shots.h"
 
 #include "box/box.h"
 #include "box/box_file.h"
@@ -116,5 +119,6 @@ int main(int argc, char** argv) {
     matrix.findChild<QTabWidget*>(QStringLiteral("matrixTabs"))->setCurrentIndex(1);
     matrix.findChild<QComboBox*>(QStringLiteral("spreadHitsCombo"))->setCurrentIndex(1);
     ok = save(matrix, out, "spread_finder.png") && ok;
+    ok = writeWindowPictures(out) && ok;
     return ok ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 #include "ui/detail/detail_window.h"
 #include "ui/edit/entry_edit_window.h"
 #include "ui/ivjudge/iv_judge_window.h"
+#include "ui/matrix/matrix_window.h"
 #include "ui/search/search_window.h"
 
 #include <QAbstractButton>
@@ -483,7 +484,7 @@ void ShellTest::everyWindowFitsTheScreen_data() {
 void ShellTest::everyWindowFitsTheScreen() {
     QFETCH(QRect, stored);
     TempSettings temp;
-    for (const char* section : {"TopWindow", "Search", "ParaCheck", "Damage", "DataView", "DataEdit"}) {
+    for (const char* section : {"TopWindow", "Search", "ParaCheck", "Damage", "DataView", "DataEdit", "Matrix"}) {
         temp.write(section, "show", 1);
         if (!stored.isNull())
             temp.writeRect(section, stored.left(), stored.top(), stored.right() + 1, stored.bottom() + 1);
@@ -491,6 +492,7 @@ void ShellTest::everyWindowFitsTheScreen() {
     TopWindow top(temp.settings());
     top.show();
     button(top.boxWindow(), "newButton")->click();
+    button(top.boxWindow(), "matrixButton")->click();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QCOMPARE(screen, QRect(0, 0, 1366, 768));
     const QWidget* windows[] = {&top,
@@ -498,7 +500,8 @@ void ShellTest::everyWindowFitsTheScreen() {
                                 top.searchWindow()->detailWindow(),
                                 top.ivJudgeWindow(),
                                 top.boxWindow(),
-                                top.boxWindow()->editWindow()};
+                                top.boxWindow()->editWindow(),
+                                top.boxWindow()->matrixWindow()};
     for (const QWidget* window : windows) {
         QVERIFY2(window->isVisible(), qPrintable(window->objectName()));
         QVERIFY2(screen.contains(window->geometry()),
