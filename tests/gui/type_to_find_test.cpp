@@ -15,6 +15,7 @@
 #include "ui/search/search_window.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -56,6 +57,7 @@ class TypeToFindTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
     void typingAloneNeverChangesTheChoice();
+    void windowShortcutsReachTheWindowUnlessTyping();
     void everyLongChooserFindsByTyping_data();
     void everyLongChooserFindsByTyping();
 };
@@ -93,6 +95,26 @@ void TypeToFindTest::typingAloneNeverChangesTheChoice() {
 
 using OpenWindow = std::function<QWidget*(TopWindow&)>;
 Q_DECLARE_METATYPE(OpenWindow)
+
+// Ctrl+Z in a chooser that shows its choice is the window's (the box window takes a step back);
+// while the user types, it takes the typing back.
+void TypeToFindTest::windowShortcutsReachTheWindowUnlessTyping() {
+    TempSettings temp;
+    SearchWindow window(temp.settings());
+    window.showTool(ShowCommand::Show);
+    auto* undo = new QAction(&window);
+    undo->setShortcuts(QKeySequence::Undo);
+    window.addAction(undo);
+    const QSignalSpy triggered(undo, &QAction::triggered);
+    QComboBox* move = chooser(&window, "combo_wn1");
+    clickIntoChooser(move);
+    QTest::keyClick(move, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(triggered.count(), 1);
+    typeKeys(move, QStringLiteral("ab"));
+    QTest::keyClick(keyTarget(move), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(triggered.count(), 1);
+    QVERIFY(move->lineEdit()->text() != QStringLiteral("ab"));
+}
 
 void TypeToFindTest::everyLongChooserFindsByTyping_data() {
     QTest::addColumn<OpenWindow>("open");

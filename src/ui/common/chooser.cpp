@@ -68,6 +68,13 @@ protected:
             return keyPressed(watched == m_completer->popup(), static_cast<QKeyEvent*>(event));
         if (watched != m_chooser)
             return false;
+        // A chooser showing its choice leaves the window's shortcuts (Ctrl+Z that takes a box step
+        // back) to the window, as a chooser without a text field does; while the user types, the
+        // text field keeps its own (Ctrl+Z takes typing back).
+        if (event->type() == QEvent::ShortcutOverride && !typing()) {
+            event->ignore();
+            return true;
+        }
         // The list of what was found comes and goes without the chooser losing the keyboard.
         const auto focusFromElsewhere = [event] {
             return static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
