@@ -9,10 +9,10 @@
 
 #include "ui/box/box_history.h"
 #include "ui/box/box_list_model.h"
+#include "ui/box/conditions_panel.h"
 #include "ui/box/damage_rows.h"
 #include "ui/box/entry_panel.h"
 #include "ui/box/set_text_dialog.h"
-#include "ui/common/chooser.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/product_title.h"
 #include "ui/common/qt_text.h"
@@ -24,9 +24,7 @@
 #include "view/set_text_import.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QFile>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -52,12 +50,6 @@ QPushButton* listButton(QWidget* parent, QGridLayout* grid, const char* name, co
     button->setAutoDefault(false);
     grid->addWidget(button, row, column, 1, columnSpan);
     return button;
-}
-
-QComboBox* conditionChooser(QWidget* parent, const char* name, const std::vector<ListChoice>& choices, int selected) {
-    auto* combo = newChooser(parent, QString::fromLatin1(name));
-    fillChooser(*combo, choices, selected);
-    return combo;
 }
 
 constexpr const char* kSection = "Damage";
@@ -107,7 +99,15 @@ BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // a long path never widens the window
     auto* right = new QVBoxLayout;
     right->addLayout(panels);
-    right->addWidget(buildConditions());
+    m_conditions = new ConditionsPanel(settings.readSetting(kSection, kModeKey, 0), this);
+    connect(m_conditions, &ConditionsPanel::conditionsChanged, this, &BoxWindow::recalculate);
+    connect(m_conditions, &ConditionsPanel::learnableMovesChanged, this, [this] { setAttacker(m_attacker); });
+    connect(m_conditions, &ConditionsPanel::matrixRequested, this, [this] {
+        m_matrix->showTool(ShowCommand::Show);
+        m_matrix->raise();
+        m_matrix->activateWindow();
+    });
+    right->addWidget(m_conditions);
     right->addWidget(m_rows);
     right->addStretch();
     right->addWidget(m_status);
@@ -124,7 +124,7 @@ BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
 }
 
 BoxWindow::~BoxWindow() {
-    settings().writeSetting(kSection, kModeKey, m_mode->currentIndex());
+    settings().writeSetting(kSection, kModeKey, m_conditions->storedMode());
 }
 
 QWidget* BoxWindow::buildListSide() {
@@ -218,75 +218,6 @@ QWidget* BoxWindow::buildTextButtons(QWidget* parent) {
     return row;
 }
 
-QWidget* BoxWindow::buildConditions() {
-    auto* box = new QWidget(this);
-    m_attackStage = conditionChooser(box, "attackStageCombo", stageChoices(), kNeutralStage);
-    m_defenceStage = conditionChooser(box, "defenceStageCombo", stageChoices(), kNeutralStage);
-    m_weather = conditionChooser(box, "weatherCombo", weatherChoices(), kWeatherNone);
-    m_learnFilter = conditionChooser(box, "learnFilterCombo", learnFilterChoices(), 0);
-    auto* choosers = new QHBoxLayout;
-    const std::pair<const char*, QComboBox*> labelled[] = {{"攻撃補正", m_attackStage},
-                                                           {"防御補正", m_defenceStage},
-                                                           {"天気", m_weather},
-                                                           {"習得技リストの制限", m_learnFilter}};
-    for (const auto& [caption, combo] : labelled) {
-        choosers->addWidget(new QLabel(toQt(caption), box));
-        choosers->addWidget(combo);
-        choosers->addSpacing(12);
-    }
-    choosers->addStretch();
-
-    auto* checks = new QGridLayout;
-    constexpr int kChecksPerRow = 5;
-    for (int i = 0; i < kConditionCheckCount; ++i) {
-        auto* check = new QCheckBox(toQt(kConditionChecks[i].caption), box);
-        check->setObjectName(QString::fromLatin1(kConditionChecks[i].objectName));
-        m_checks.push_back(check);
-        checks->addWidget(check, i / kChecksPerRow, i % kChecksPerRow);
-        connect(check, &QCheckBox::toggled, this, &BoxWindow::recalculate);
-    }
-
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(choosers);
-    layout->addLayout(checks);
-    layout->addLayout(buildModeRow(box));
-
-    connect(m_attackStage, &QComboBox::currentIndexChanged, this, &BoxWindow::recalculate);
-    connect(m_defenceStage, &QComboBox::currentIndexChanged, this, &BoxWindow::recalculate);
-    // Both rebuild the learnable-move list by setting the attacker again.
-    connect(m_weather, &QComboBox::currentIndexChanged, this, [this] { setAttacker(m_attacker); });
-    connect(m_learnFilter, &QComboBox::currentIndexChanged, this, [this] { setAttacker(m_attacker); });
-    return box;
-}
-
-// "計算方式" and "急所", which every row follows, and the button to the matrix and spread finder.
-QHBoxLayout* BoxWindow::buildModeRow(QWidget* box) {
-    const int stored = settings().readSetting(kSection, kModeKey, 0);
-    m_mode =
-        conditionChooser(box, "damageModeCombo", damageModeChoices(), static_cast<int>(damageModeFromSetting(stored)));
-    m_critical = new QCheckBox(QStringLiteral("急所"), box);
-    m_critical->setObjectName(QStringLiteral("checkCritical"));
-    auto* matrix = new QPushButton(QStringLiteral("一覧・努力値探索"), box);
-    matrix->setObjectName(QStringLiteral("matrixButton"));
-    matrix->setAutoDefault(false);
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("計算方式"), box));
-    row->addWidget(m_mode);
-    row->addSpacing(12);
-    row->addWidget(m_critical);
-    row->addStretch();
-    row->addWidget(matrix);
-    connect(m_mode, &QComboBox::currentIndexChanged, this, &BoxWindow::recalculate);
-    connect(m_critical, &QCheckBox::toggled, this, &BoxWindow::recalculate);
-    connect(matrix, &QPushButton::clicked, this, [this] {
-        m_matrix->showTool(ShowCommand::Show);
-        m_matrix->raise();
-        m_matrix->activateWindow();
-    });
-    return row;
-}
-
 const BoxEntry* BoxWindow::sideEntry(int slot) const {
     return m_box->inUse(slot) ? &m_box->entry(slot) : nullptr;
 }
@@ -296,7 +227,7 @@ void BoxWindow::setAttacker(int slot) {
     const BoxEntry* entry = sideEntry(m_attacker);
     m_attackerPanel->setTexts(entryPanelTexts(entry));
     if (entry)
-        m_rows->setLearnableChoices(learnableMoveChoices(entry->species, chosenValue(*m_learnFilter, kNoLearnFilter)));
+        m_rows->setLearnableChoices(learnableMoveChoices(entry->species, m_conditions->learnFilter()));
     else
         m_rows->setLearnableChoices({{kNoMoveChoiceText, NO_MOVE}});
     recalculate();
@@ -315,14 +246,8 @@ void BoxWindow::recalculate() {
     m_calculation->engine.defender = defender ? std::optional<BoxEntry>(*defender) : std::nullopt;
     m_calculation->engine.learnableMove = m_rows->learnableMove();
     m_calculation->engine.direct = m_rows->directMove();
-    ConditionControls controls;
-    controls.attackStage = m_attackStage->currentIndex();
-    controls.defenceStage = m_defenceStage->currentIndex();
-    controls.weather = m_weather->currentIndex();
-    for (int i = 0; i < kConditionCheckCount; ++i)
-        controls.checks[i] = m_checks[i]->isChecked();
-    m_calculation->engine.conditions = battleConditions(controls);
-    m_calculation->settings = {damageModeFromSetting(chosenValue(*m_mode, 0)), m_critical->isChecked()};
+    m_calculation->engine.conditions = m_conditions->conditions();
+    m_calculation->settings = m_conditions->damageSettings();
     m_calculation->rows = computeRowsInMode(m_calculation->engine, m_calculation->settings);
     m_rows->setExactMode(isExact(m_calculation->settings.mode));
     m_rows->setTexts(damageRowTexts(m_calculation->engine, m_calculation->rows));

@@ -9,9 +9,6 @@
 #include <memory>
 #include <vector>
 
-class QCheckBox;
-class QComboBox;
-class QHBoxLayout;
 class QTableView;
 
 namespace rusrina {
@@ -22,6 +19,7 @@ class BoxFile;
 class BoxHistory;
 struct BoxEdit;
 class BoxListModel;
+class ConditionsPanel;
 enum class ListOperation;
 enum class SaveCheck;
 struct BoxListState;
@@ -106,8 +104,6 @@ Q_SIGNALS:
 
 private:
     QWidget* buildListSide();
-    QWidget* buildConditions();
-    QHBoxLayout* buildModeRow(QWidget* box);
     int selectedRow() const;
     void selectRow(int row);
     // What the window shows beside the list, and showing a new state of it.
@@ -154,13 +150,7 @@ private:
     QTableView* m_list = nullptr;
     EntryPanel* m_attackerPanel = nullptr;
     EntryPanel* m_defenderPanel = nullptr;
-    QComboBox* m_attackStage = nullptr;
-    QComboBox* m_defenceStage = nullptr;
-    QComboBox* m_weather = nullptr;
-    QComboBox* m_learnFilter = nullptr;
-    QComboBox* m_mode = nullptr;
-    QCheckBox* m_critical = nullptr;
-    std::vector<QCheckBox*> m_checks; // in the order of the condition check table
+    ConditionsPanel* m_conditions = nullptr;
     DamageRows* m_rows = nullptr;
     SetTextDialog* m_textDialog = nullptr; // made on first use
     StatusLine* m_status = nullptr;
