@@ -110,15 +110,19 @@ bool engineCanUse(const BoxEntry& e) {
 bool rowHasMoveAndPower(const DamageSlot& slot) {
     if (slot.row < 0 || slot.row >= kDamageRowCount)
         return false;
-    if (slot.row == kDirectRow) {
-        const DirectMove& d = slot.direct;
-        return d.power > 0 && d.power <= kMaxUsableValue && d.category >= kPhysical && d.category <= kStatus &&
-               d.type >= 0 && d.type < kTypeCount;
-    }
+    if (slot.row == kDirectRow)
+        return directMoveUsable(slot.direct);
     return slot.move != NO_MOVE && isValidMove(slot.move) && moveRecord(slot.move).power != 0;
 }
 
-BattleConditions withinRange(BattleConditions c) {
+} // namespace
+
+bool directMoveUsable(const DirectMove& d) {
+    return d.power > 0 && d.power <= kMaxUsableValue && d.category >= kPhysical && d.category <= kStatus &&
+           d.type >= 0 && d.type < kTypeCount;
+}
+
+BattleConditions conditionsWithinRange(BattleConditions c) {
     if (c.weather < 0 || c.weather >= kWeatherCount)
         c.weather = kWeatherNone;
     c.attackStage = std::clamp(c.attackStage, 0, kStageCount - 1);
@@ -126,13 +130,11 @@ BattleConditions withinRange(BattleConditions c) {
     return c;
 }
 
-} // namespace
-
 SlotResult computeRow(const BoxEntry& attacker, const BoxEntry& defender, const DamageSlot& slot,
                       const BattleConditions& conditions) {
     if (!engineCanUse(attacker) || !engineCanUse(defender) || !rowHasMoveAndPower(slot))
         return SlotResult{};
-    const BattleConditions checked = withinRange(conditions);
+    const BattleConditions checked = conditionsWithinRange(conditions);
     return calculateRow(attacker, defender, slot, checked);
 }
 

@@ -80,6 +80,13 @@ struct DamageSlot {
     static DamageSlot directRow(const DirectMove& direct) { return DamageSlot{kDirectRow, NO_MOVE, direct}; }
 };
 
+// Direct values both engines can compute with: a power the box could hold, a category and a type
+// from their tables.
+bool directMoveUsable(const DirectMove& direct);
+
+// The conditions with a weather or stage position outside its chooser taken back into range.
+BattleConditions conditionsWithinRange(BattleConditions conditions);
+
 inline constexpr char kNotAvailable[] = "－";
 
 struct SlotResult {

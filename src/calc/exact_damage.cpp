@@ -30,20 +30,9 @@ bool exactCanUse(const BoxEntry& e) {
 bool hasMoveAndPower(const DamageSlot& slot, Generation gen) {
     if (slot.row < 0 || slot.row >= kDamageRowCount)
         return false;
-    if (slot.row == kDirectRow) {
-        const DirectMove& d = slot.direct;
-        return d.power > 0 && d.power <= kMaxUsableValue && d.category >= kPhysical && d.category <= kStatus &&
-               d.type >= 0 && d.type < kTypeCount;
-    }
+    if (slot.row == kDirectRow)
+        return directMoveUsable(slot.direct);
     return slot.move != NO_MOVE && isValidMove(slot.move) && moveRecordIn(slot.move, gen).power != 0;
-}
-
-BattleConditions withinRange(BattleConditions c) {
-    if (c.weather < 0 || c.weather >= kWeatherCount)
-        c.weather = kWeatherNone;
-    c.attackStage = std::clamp(c.attackStage, 0, kStageCount - 1);
-    c.defenceStage = std::clamp(c.defenceStage, 0, kStageCount - 1);
-    return c;
 }
 
 // Moves of table power 1 whose damage still follows from what the window knows.
@@ -179,7 +168,7 @@ ExactAttack prepareExactAttack(const BoxEntry& attacker, const DamageSlot& slot,
     ExactAttack a;
     a.attacker = &attacker;
     a.slot = slot;
-    a.conditions = withinRange(conditions);
+    a.conditions = conditionsWithinRange(conditions);
     a.options = options;
     if (a.options.generation != kGen4)
         a.options.generation = kGen5;
