@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -116,6 +117,7 @@ private Q_SLOTS:
     void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
     void typedStatPicksItsRowOrSaysTheRange();
     void evFieldsMoveTheirListsWithin510();
+    void fullWidthDigitsReadAsNumbers();
     void characteristicAndTypeNarrowATrainedCreature();
     void startUpReportIsOnTheClipboard();
     void speciesListHoldsEveryEligibleSpecies_data();
@@ -540,6 +542,27 @@ void IvJudgeWindowTest::evFieldsMoveTheirListsWithin510() {
     evField(&window, 0)->setValue(0);
     evField(&window, 5)->setValue(0);
     QCOMPARE(reportLine(window, 5), QStringLiteral("素早：  0 (  0 ～ 31 )"));
+}
+
+// What a Japanese input method commits: full-width digits, in the stat and the EV fields.
+void IvJudgeWindowTest::fullWidthDigitsReadAsNumbers() {
+    Judge judge;
+    IvJudgeWindow& window = judge.open();
+    const auto commit = [](QLineEdit* field, const QString& text) {
+        field->selectAll();
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(field, &event);
+    };
+    auto* typed = child<QLineEdit>(&window, QStringLiteral("edit_stat_1"));
+    commit(typed, QStringLiteral("１１０"));
+    QCOMPARE(typed->text(), QStringLiteral("110"));
+    QTest::keyClick(typed, Qt::Key_Return);
+    QCOMPARE(bounds(&window, 1), qMakePair(10, 11));
+
+    QSpinBox* ev = evField(&window, 2);
+    commit(ev->findChild<QLineEdit*>(), QStringLiteral("２５２"));
+    QCOMPARE(ev->value(), 252);
 }
 
 void IvJudgeWindowTest::characteristicAndTypeNarrowATrainedCreature() {

@@ -5,6 +5,7 @@
 #include "data/species.h"
 #include "settings/settings_file.h"
 #include "ui/common/chooser.h"
+#include "ui/common/number_input.h"
 #include "ui/common/product_title.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/status_line.h"
@@ -20,7 +21,6 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -177,11 +177,11 @@ QGridLayout* IvJudgeWindow::buildStatColumns() {
         const int at = stat + 1;
         auto* label = new QLabel(toQt(kStatLabels[stat]), this);
         label->setAlignment(Qt::AlignCenter);
-        column.ev = named(new QSpinBox(this), suffixed("spin_ev_", stat));
+        column.ev = named(new NumberSpinBox(this), suffixed("spin_ev_", stat));
         column.ev->setRange(0, kMaxEv);
         column.ev->setAlignment(Qt::AlignRight);
         column.typed = named(new QLineEdit(this), suffixed("edit_stat_", stat));
-        column.typed->setValidator(new QIntValidator(0, kMaxTypedStat, column.typed));
+        column.typed->setValidator(new NumberValidator(0, kMaxTypedStat, column.typed));
         column.typed->setAlignment(Qt::AlignRight);
         column.model = new StatRowModel(this);
         column.list = named(new QListView(this), suffixed("list_", stat));
