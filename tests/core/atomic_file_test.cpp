@@ -18,13 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::set<std::string> namesIn(const fs::path& dir) {
-    std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir))
-        names.insert(e.path().filename().string());
-    return names;
-}
-
 // A process id that no process has any more: a child that has ended and been reaped.
 pid_t goneProcess() {
     const pid_t child = ::fork();

@@ -16,28 +16,6 @@ using namespace rusrina;
 using namespace rusrina::testing;
 namespace fs = std::filesystem;
 
-namespace {
-
-Box namedBox(int count) {
-    Box box;
-    for (int i = 0; i < count; ++i)
-        box.add(makeEntry("n" + std::to_string(i), i % 663));
-    return box;
-}
-
-std::string imageOf(const Box& box) {
-    return std::string(reinterpret_cast<const char*>(box.slots().data()), kBoxFileBytes);
-}
-
-std::set<std::string> namesIn(const fs::path& dir) {
-    std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir))
-        names.insert(e.path().filename().string());
-    return names;
-}
-
-} // namespace
-
 // What another program does to the file between this one's load and save: a change of any kind
 // stops the save until the user says to overwrite; a file gone is simply written again.
 TEST(BoxFileOnDisk, ASaveNoticesAFileChangedSinceItWasLoaded) {

@@ -34,24 +34,6 @@ std::string slotBytes(const Box& box, int slot) {
     return entryBytes(box.entry(slot));
 }
 
-std::string imageOf(const Box& box) {
-    return std::string(reinterpret_cast<const char*>(box.slots().data()), kBoxFileBytes);
-}
-
-Box namedBox(int count) {
-    Box box;
-    for (int i = 0; i < count; ++i)
-        box.add(makeEntry("n" + std::to_string(i), i % 663));
-    return box;
-}
-
-std::set<std::string> namesIn(const fs::path& dir) {
-    std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir))
-        names.insert(e.path().filename().string());
-    return names;
-}
-
 } // namespace
 
 TEST(BoxFileLoad, FixtureWithOneBadRecord) {

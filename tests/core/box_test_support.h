@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 namespace rusrina::testing {
@@ -33,6 +34,27 @@ inline BoxEntry makeEntry(std::string_view nameBytes, int species = 24) {
     e.move[2] = NO_MOVE;
     e.move[3] = NO_MOVE;
     return e;
+}
+
+// A box of `count` entries named "n0", "n1", … over the species in order.
+inline Box namedBox(int count) {
+    Box box;
+    for (int i = 0; i < count; ++i)
+        box.add(makeEntry("n" + std::to_string(i), i % 663));
+    return box;
+}
+
+// The box's slots as the bytes a box file holds.
+inline std::string imageOf(const Box& box) {
+    return std::string(reinterpret_cast<const char*>(box.slots().data()), kBoxFileBytes);
+}
+
+// The names of the files in a directory.
+inline std::set<std::string> namesIn(const std::filesystem::path& dir) {
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        names.insert(e.path().filename().string());
+    return names;
 }
 
 inline std::string entryBytes(const BoxEntry& e) {

@@ -31,24 +31,6 @@ const std::string kSettings92 = "[Main]\r\nVersion=92\r\n[Search]\r\nshow=1\r\nl
 const std::string kSettings91 = "[Main]\r\nVersion=91\r\n[Search]\r\nshow=1\r\nleft=40\r\n";
 const std::string kFreshSettings = "[Main]\r\nVersion=92\r\n";
 
-Box namedBox(int count) {
-    Box box;
-    for (int i = 0; i < count; ++i)
-        box.add(makeEntry("n" + std::to_string(i), i % 663));
-    return box;
-}
-
-std::string imageOf(const Box& box) {
-    return std::string(reinterpret_cast<const char*>(box.slots().data()), kBoxFileBytes);
-}
-
-std::set<std::string> namesIn(const fs::path& dir) {
-    std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir))
-        names.insert(e.path().filename().string());
-    return names;
-}
-
 std::string randomBytes(std::size_t size, unsigned seed) {
     std::mt19937 rng(seed);
     std::string bytes(size, '\0');
