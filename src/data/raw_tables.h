@@ -1,9 +1,10 @@
 #pragma once
-// The generated tables (src/data/generated/*.cpp, written by tools/gen_data.py). Only the data
+// The generated tables (src/data/generated/*.cpp, written by tools/datagen/gen_data.py). Only the data
 // lookups include this header; everything else goes through the accessors.
 
 #include "data/abilities.h"
 #include "data/generations.h"
+#include "data/held_items.h"
 #include "data/learnsets.h"
 #include "data/moves.h"
 #include "data/species.h"
@@ -30,5 +31,11 @@ extern const int32_t kEggMoves[3][kSpeciesCount][kEggEntries];                  
 extern const int32_t kTutorZV[kSpeciesCount][kTutorZvEntries];
 extern const int32_t kTutorJYJY[kSpeciesCount][kTutorJyjyEntries];
 extern const SpecialLearnEntry kSpecialMoves[kSpeciesCount][kSpecialEntries];
+
+extern const HeldItem kHeldItems[];
+extern const int kHeldItemCount;
+extern const int16_t kDamageRowItems[16]; // damage-item rows 0..15
+extern const OtherGenerationItem kOtherGenerationItems[];
+extern const int kOtherGenerationItemCount;
 
 } // namespace rusrina::generated

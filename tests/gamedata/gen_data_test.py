@@ -74,6 +74,14 @@ class GeneratorSafeguards(unittest.TestCase):
             # A characteristic text Shift-JIS cannot hold, and one that names no stat of ours.
             ("characteristic_text.csv", "1,1,たべるのが", "1,1,\u00e9たべるのが", "does not fit"),
             ("characteristics.csv", "30,6,4", "30,7,4", "out of range"),
+            # Held item indices are stored in box files: an item the order lacks, renumbered items.
+            ("held_item_order.csv", "245,bignugget", None, "lacks bignugget"),
+            ("held_item_order.csv", "1,masterball", "2,masterball", "must number"),
+            # A type boost worded in a way the generator does not read.
+            ("pkmn_dex_items.csv", "Holder's Bug-type attacks have 1.2x power.,",
+             "Holder's Bug-type moves have 1.2x power.,", "does not read"),
+            # A damage-item row whose item is not the one the row names.
+            ("damage_item_rows.csv", "2,lifeorb,", "2,leftovers,", "row 2 names いのちのたま"),
         ]
         for name, old, new, message in cases:
             with self.subTest(name=name, new=new):
