@@ -23,10 +23,13 @@
 //
 // How each answer is read (one fresh battle per roll, so nothing a roll consumes leaks into the next):
 //   - A [Gen N] Custom Game battle (Doubles Custom Game for doubles, with an inert Magikarp beside each
-//     side unless an ally's ability is asked for) is started with the two sets; then the state of the
-//     case is put into it: ability (undoing トレース), stages (undoing いかく/ダウンロード), weather
-//     (set through the field, so てんきや changes form as in a battle), HP, status, volatiles, side and
-//     field conditions.
+//     side unless an ally's ability is asked for) is started with the two sets (いかく, ダウンロード,
+//     トレース, かわりもの and the weather abilities held back until the creatures are in); then the
+//     state of the case is put into it: abilities, stages, the switch-in effects the
+//     calculator counts too (ダウンロード; いかく with abilityOn; スロースタート's turns with abilityOn),
+//     weather (set through the field, so てんきや changes form as in a battle), HP, status, volatiles,
+//     side and field conditions. トレース, かわりもの and the weather abilities do not act: the case's
+//     abilities and field say what holds.
 //   - The turn order is read first: both moves are resolved through the battle queue, which applies
 //     the simulator's priority (and its modifiers) and action speed (getActionSpeed: stat, stage, items,
 //     まひ, おいかぜ, abilities, トリックルーム); equal priority and speed is a tie. The defender's move
@@ -46,18 +49,31 @@
 //   - Hit count: a fixed count as the move has it; a 2-5 move takes options.hits, else 5 with
 //     スキルリンク, else 3 (the calculator's default); トリプルキック options.hits or 3.
 //
-// Known simulator behaviours that differ from the games (a case showing them must say so):
-//   - Generation 4 modifiers are applied through battle.modify, i.e. as 4096-based fixed-point factors
-//     rounded half down, where the 4th-generation games multiply and floor (e.g. ×1.2 items, ×1.5
-//     abilities on odd values can round differently).
-//   - The simulator's gen-5 2-5 hit weights are 35/35/15/15 % (read from its own hit loop; the hit count
-//     here is always fixed, so this only matters to a distribution built from it).
+// Known simulator behaviours that differ from the 4th-generation games (a case showing them must say so;
+// both were seen on random pairs of the team sets, where the calculator follows the game):
+//   - Modifiers go through battle.modify / chainModify, 4096-based fixed-point factors rounded half
+//     down, where the games multiply and floor: まひ's ×0.25 speed gives 73 from 291 (the game: 72).
+//   - Type effectiveness is one combined factor; the game applies each of the defender's two types
+//     separately in its type table's order, flooring after each, so ×0.5 then ×2 (むしタイプの技 into
+//     ドラピオン: どく then あく) gives an even number where the simulator keeps the odd one.
+// Where the simulator and the calculator differ by design, not by error:
+//   - ふいうち fails when the defender has already moved or chose no attacking move (the calculator
+//     always deals damage); おんがえし/やつあたり follow happiness; いかりのまえば deals half the HP
+//     (the calculator: 0); しっぺがえし/アナライズ follow the simulator's turn order, not the
+//     calculator's speed comparison (which takes a tie as moving last and ignores トリックルーム).
+//   - isSwitching "in" only changes the calculator's KO chance (hazards counted); the battle ignores it.
+// The simulator's 2-5 hit weights, if a distribution is built from its hit loop, are 3/8 3/8 1/8 1/8
+// in generation 4 and 35/35/15/15 % in generation 5; the hit count here is always fixed.
 import { Battle, Dex, toID } from '@pkmn/sim';
 
 const WEATHER = { Sun: 'sunnyday', Rain: 'raindance', Sand: 'sandstorm', Hail: 'hail' };
 const STATUS = new Set(['slp', 'psn', 'brn', 'frz', 'par', 'tox']);
 const STATS = ['hp', 'atk', 'def', 'spa', 'spd', 'spe'];
 const FILLER = 'Magikarp';
+// Abilities that would change the stages, the weather or the creature itself as it enters; they are
+// given after the switch-in, so that the case alone says what holds.
+const QUIET_AT_SWITCH_IN = new Set(['intimidate', 'download', 'trace', 'imposter', 'drizzle', 'drought', 'sandstream',
+                                    'snowwarning']);
 
 export class Unsupported extends Error {}
 
@@ -68,9 +84,10 @@ function teamSet(dex, side) {
     const o = side.options ?? {};
     const species = dex.species.get(side.name);
     if (!species.exists) throw new Unsupported(`unknown species ${side.name}`);
+    const ability = o.ability ?? species.abilities[0];
     return {
         name: species.name, species: species.name, level: o.level ?? 100, nature: o.nature ?? 'Serious',
-        ability: o.ability ?? species.abilities[0], item: o.item ?? '',
+        ability: QUIET_AT_SWITCH_IN.has(toID(ability)) ? 'No Ability' : ability, item: o.item ?? '',
         gender: o.gender ?? (species.gender || 'M'), happiness: o.happiness ?? 255,
         evs: statTable(o.evs, 0), ivs: statTable(o.ivs, 31), moves: o.moves?.length ? o.moves : ['Tackle'],
     };
@@ -131,8 +148,20 @@ function startBattle(c) {
 function setAbility(battle, pokemon, name) {
     const id = toID(name);
     if (pokemon.ability === id) return;
-    pokemon.ability = id;
+    pokemon.ability = pokemon.baseAbility = id;
     pokemon.abilityState = battle.initEffectState({ id, target: pokemon });
+}
+
+// The switch-in effects the calculator also counts: ダウンロード always, いかく when it is on, the
+// forms of てんきや/フラワーギフト, スロースタート's turns. Others (トレース, かわりもの, the weather
+// abilities, …) are left out, as the case's own field and abilities say what holds.
+function switchInEffects(battle, c, pokemon, side) {
+    const o = side.options ?? {};
+    const ability = pokemon.ability;
+    const starts = ability === 'download' || ability === 'forecast' || ability === 'flowergift' ||
+                   (ability === 'intimidate' && o.abilityOn);
+    if (starts) battle.singleEvent('Start', pokemon.getAbility(), pokemon.abilityState, pokemon);
+    if (ability === 'slowstart') pokemon.abilityState.counter = o.abilityOn ? 5 : 0; // its turns left
 }
 
 function setStatus(battle, pokemon, o) {
@@ -155,7 +184,6 @@ function preparePokemon(battle, pokemon, side) {
     setStatus(battle, pokemon, o);
     if (o.overrides?.weightkg !== undefined) pokemon.weighthg = Math.round(o.overrides.weightkg * 10);
     const ability = toID(o.ability);
-    if (ability === 'slowstart' && !o.abilityOn) pokemon.removeVolatile('slowstart');
     if (ability === 'flashfire' && o.abilityOn) pokemon.addVolatile('flashfire');
     if (ability === 'unburden' && o.abilityOn) pokemon.addVolatile('unburden');
     pokemon.newlyActive = false;
@@ -242,8 +270,9 @@ function turnOrder(battle, c, attacker, defender) {
     };
 }
 
-// Forces the roll, the chances and the survival of both sides; records the defender's damage.
-function instrument(battle, roll, attacker, defender) {
+// Forces the roll, the chances and the survival of both sides; records the damage the move itself
+// deals the defender (not what a secondary effect's own hit would compute).
+function instrument(battle, roll, attacker, defender, move) {
     const randomizer = battle.randomizer;
     battle.randomizer = function (baseDamage) {
         const random = this.random;
@@ -258,6 +287,16 @@ function instrument(battle, roll, attacker, defender) {
         }
     };
     battle.randomChance = () => false;
+    const secondaries = battle.actions.secondaries;
+    battle.actions.secondaries = function (...args) { // a secondary effect happens only when it is certain
+        const random = battle.random;
+        battle.random = (n) => n - 1;
+        try {
+            return secondaries.apply(this, args);
+        } finally {
+            battle.random = random;
+        }
+    };
     for (const pokemon of [attacker, defender]) {
         const damage = pokemon.damage;
         pokemon.damage = function (amount, ...rest) {
@@ -266,9 +305,9 @@ function instrument(battle, roll, attacker, defender) {
     }
     const hits = [];
     const getDamage = battle.actions.getDamage;
-    battle.actions.getDamage = function (source, target, move, ...rest) {
-        const result = getDamage.call(this, source, target, move, ...rest);
-        if (target === defender) hits.push(typeof result === 'number' ? result : null);
+    battle.actions.getDamage = function (source, target, used, ...rest) {
+        const result = getDamage.call(this, source, target, used, ...rest);
+        if (target === defender && used === move.current) hits.push(typeof result === 'number' ? result : null);
         return result;
     };
     return hits;
@@ -280,6 +319,8 @@ function setUp(c) {
     const attacker = battle.sides[0].active[0], defender = battle.sides[1].active[0];
     preparePokemon(battle, attacker, c.attacker);
     preparePokemon(battle, defender, c.defender);
+    switchInEffects(battle, c, attacker, c.attacker);
+    switchInEffects(battle, c, defender, c.defender);
     prepareField(battle, c, attacker);
     prepareSide(battle, battle.sides[0], c.field?.attackerSide, attacker);
     prepareSide(battle, battle.sides[1], c.field?.defenderSide, defender);
@@ -295,10 +336,13 @@ function hitsAtRoll(c, roll) {
     const order = turnOrder(battle, c, attacker, defender);
     battle.queue.clear();
     if (order.first !== 'defender') battle.queue.list.push(order.defenderAction);
-    const hits = instrument(battle, roll, attacker, defender);
-    battle.actions.useMove(activeMove(battle, c, attacker), attacker, { target: defender });
-    if (!hits.length && (attacker.volatiles['twoturnmove'] || attacker.volatiles[toID(c.move.name)]))
-        battle.actions.useMove(activeMove(battle, c, attacker), attacker, { target: defender }); // the charged turn
+    const move = { current: activeMove(battle, c, attacker) };
+    const hits = instrument(battle, roll, attacker, defender, move);
+    battle.actions.useMove(move.current, attacker, { target: defender });
+    if (!hits.length && (attacker.volatiles['twoturnmove'] || attacker.volatiles[toID(c.move.name)])) {
+        move.current = activeMove(battle, c, attacker); // the turn after charging
+        battle.actions.useMove(move.current, attacker, { target: defender });
+    }
     delete order.defenderAction;
     return { hits, order, log: battle.log };
 }

@@ -93,13 +93,17 @@ function parsed(block, index, dex) {
     return reading;
 }
 
-// The set as the calculator's Pokemon options, with the parser's reading filling the defaults in.
-function calcOptions(set) {
+// The set as the calculator's Pokemon options, with the parser's reading filling the defaults in. A
+// form that only looks different (アンノーン's letters, シキジカ's seasons) is its base species there.
+function calcOptions(set, dex) {
+    const species = dex.species.get(set.species);
+    const base = dex.species.get(species.baseSpecies);
+    const name = base.cosmeticFormes?.includes(species.name) ? base.name : species.name;
     const options = { level: set.level ?? 100, ability: set.ability, item: set.item || undefined,
                       nature: set.nature ?? 'Serious', evs: set.evs, ivs: set.ivs, moves: set.moves };
     if (set.gender) options.gender = set.gender;
     if (set.happiness !== undefined) options.happiness = set.happiness;
-    return { name: set.species, options };
+    return { name, options };
 }
 
 function writeGeneration(gen) {
@@ -109,7 +113,7 @@ function writeGeneration(gen) {
     const base = join(OUT, `team_sets_gen${gen}`);
     writeFileSync(`${base}.txt`, blocks.join(''));
     writeFileSync(`${base}.jsonl`, readings.map((r) => JSON.stringify(r)).join('\n') + '\n');
-    writeFileSync(`${base}_calc.json`, '[\n' + readings.map((r) => JSON.stringify(calcOptions(r))).join(',\n') + '\n]\n');
+    writeFileSync(`${base}_calc.json`, '[\n' + readings.map((r) => JSON.stringify(calcOptions(r, dex))).join(',\n') + '\n]\n');
     const filled = readings.filter((r) => r.ivsFromHiddenPower).length;
     const withHidden = readings.filter(hasHiddenPower).length;
     console.log(`gen ${gen}: ${blocks.length} sets, ${withHidden} with Hidden Power (${filled} without an IVs line)`);
