@@ -9,6 +9,8 @@
 #include "data/species.h"
 #include "data/types.h"
 
+#include <cstdint>
+
 namespace rusrina::generated {
 
 extern const char* const kSpeciesEnglishNames[kSpeciesCount];
@@ -18,5 +20,15 @@ extern const char* const kTypeEnglishNames[kTypeCount];       // "" for the plac
 extern const NamePair kNatureNames[kNatureCount];
 extern const NamePair kItemNames[]; // every item of the games with both names, in item id order
 extern const int kItemNameCount;
+
+struct TeamTextForm {
+    const char* name;     // as written, e.g. "Rotom-W"
+    int32_t reading;      // FormReading - 1: 0 Row, 1 BaseSpecies, 2 LaterEdition, 3 LaterGeneration
+    int32_t species;      // the row it reads as (refused forms: the base form's row)
+    int32_t generation;   // LaterGeneration: the form's generation; LaterEdition: 5
+    const char* formName; // the form it stands for, e.g. "Rotom-Wash"
+};
+extern const TeamTextForm kTeamTextForms[];
+extern const int kTeamTextFormCount;
 
 } // namespace rusrina::generated

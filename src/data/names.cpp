@@ -101,6 +101,16 @@ const NameIndex& natureIndex() {
     return index;
 }
 
+const NameIndex& formIndex() {
+    static const NameIndex index = [] {
+        NameIndex built;
+        for (int i = 0; i < generated::kTeamTextFormCount; ++i)
+            add(built, generated::kTeamTextForms[i].name, i);
+        return built;
+    }();
+    return index;
+}
+
 const NameIndex& itemIndex() {
     static const NameIndex index = [] {
         NameIndex built;
@@ -192,6 +202,16 @@ int findDamageItem(std::string_view name) {
 
 bool isKnownItem(std::string_view name) {
     return find(itemIndex(), name) >= 0;
+}
+
+FormMatch findSpeciesForm(std::string_view name) {
+    if (const int species = findSpecies(name); species >= 0)
+        return {species, FormReading::Row, 0, speciesEnglishName(species)};
+    const int form = find(formIndex(), name);
+    if (form < 0)
+        return {};
+    const generated::TeamTextForm& found = generated::kTeamTextForms[form];
+    return {found.species, static_cast<FormReading>(found.reading + 1), found.generation, found.formName};
 }
 
 } // namespace rusrina

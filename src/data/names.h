@@ -38,4 +38,26 @@ int findDamageItem(std::string_view name);
 // Whether the name is that of any item of the games, in either language.
 bool isKnownItem(std::string_view name);
 
+// How team text's name of a species or form reads.
+enum class FormReading {
+    Unknown,         // no species or form of the 4th or 5th generation
+    Row,             // the row itself: its name, or another spelling of its form ("Rotom-W", "Giratina-Altered")
+    BaseSpecies,     // a form with the base form's stats, read as the base form's row with a note
+                     // ("Arceus-Fire", "Gastrodon-East", "Unown-B", "Castform-Sunny", "Genesect-Douse")
+    LaterEdition,    // a form that only the later editions of the 5th generation have ("Landorus-Therian",
+                     // "Kyurem-Black"): refused
+    LaterGeneration, // a form of a later generation ("Arceus-Fairy", "Charizard-Mega-X"): refused
+};
+
+struct FormMatch {
+    int species = -1; // the row it reads as; for a refused form, its base form's row; -1 when Unknown
+    FormReading reading = FormReading::Unknown;
+    int generation = 0;        // the generation a LaterGeneration form first appears in (5 for LaterEdition)
+    const char* formName = ""; // the form as team text spells it in full ("Arceus-Fire", "Rotom-Wash")
+};
+
+// What a species name of team text reads as: any name findSpecies finds (Row), else a form
+// spelling of the table of forms.
+FormMatch findSpeciesForm(std::string_view name);
+
 } // namespace rusrina

@@ -82,6 +82,8 @@ class GeneratorSafeguards(unittest.TestCase):
              "Holder's Bug-type moves have 1.2x power.,", "does not read"),
             # A damage-item row whose item is not the one the row names.
             ("damage_item_rows.csv", "2,lifeorb,", "2,leftovers,", "row 2 names いのちのたま"),
+            # A form spelling that another form already has.
+            ("form_spellings.csv", "Wormadam-S,", "Wormadam-G,", "folds like"),
         ]
         for name, old, new, message in cases:
             with self.subTest(name=name, new=new):

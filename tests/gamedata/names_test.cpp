@@ -86,6 +86,65 @@ TEST(Names, FormRowsAndTeamTextSpellings) {
     EXPECT_EQ(findNature("ようき"), 18);
 }
 
+// Every form players write reads as a row of ours or is refused with its reason.
+TEST(Names, TeamTextForms) {
+    struct Case {
+        const char* written;
+        const char* species; // the row's Japanese name; "" for none
+        FormReading reading;
+        int generation;
+        const char* formName;
+    };
+    const Case cases[] = {
+        {"Rotom-Wash", "ウォッシュロトム", FormReading::Row, 0, "Rotom-Wash"},
+        {"ウォッシュロトム", "ウォッシュロトム", FormReading::Row, 0, "Rotom-Wash"},
+        {"Rotom-W", "ウォッシュロトム", FormReading::Row, 0, "Rotom-Wash"},
+        {"rotom-h", "ヒートロトム", FormReading::Row, 0, "Rotom-Heat"},
+        {"Rotom-F", "フロストロトム", FormReading::Row, 0, "Rotom-Frost"},
+        {"Rotom-S", "スピンロトム", FormReading::Row, 0, "Rotom-Fan"},
+        {"Rotom-C", "カットロトム", FormReading::Row, 0, "Rotom-Mow"},
+        {"Deoxys-A", "デオキシス（アタック）", FormReading::Row, 0, "Deoxys-Attack"},
+        {"Deoxys-D", "デオキシス（ディフェンス）", FormReading::Row, 0, "Deoxys-Defense"},
+        {"Deoxys-S", "デオキシス（スピード）", FormReading::Row, 0, "Deoxys-Speed"},
+        {"Giratina-O", "ギラティナ（オリジン）", FormReading::Row, 0, "Giratina-Origin"},
+        {"Giratina-Altered", "ギラティナ（アナザー）", FormReading::Row, 0, "Giratina"},
+        {"Shaymin-S", "シェイミ（スカイ）", FormReading::Row, 0, "Shaymin-Sky"},
+        {"Wormadam-G", "ミノマダム（砂）", FormReading::Row, 0, "Wormadam-Sandy"},
+        {"Wormadam-S", "ミノマダム（ごみ）", FormReading::Row, 0, "Wormadam-Trash"},
+        {"Arceus-Fire", "アルセウス", FormReading::BaseSpecies, 0, "Arceus-Fire"},
+        {"Gastrodon-East", "トリトドン", FormReading::BaseSpecies, 0, "Gastrodon-East"},
+        {"Shellos-East", "カラナクシ", FormReading::BaseSpecies, 0, "Shellos-East"},
+        {"Unown-Question", "アンノーン", FormReading::BaseSpecies, 0, "Unown-Question"},
+        {"Deerling-Summer", "シキジカ", FormReading::BaseSpecies, 0, "Deerling-Summer"},
+        {"Sawsbuck-Winter", "メブキジカ", FormReading::BaseSpecies, 0, "Sawsbuck-Winter"},
+        {"Basculin-Blue-Striped", "バスラオ", FormReading::BaseSpecies, 0, "Basculin-Blue-Striped"},
+        {"Keldeo-Resolute", "ケルディオ", FormReading::BaseSpecies, 0, "Keldeo-Resolute"},
+        {"Genesect-Douse", "ゲノセクト", FormReading::BaseSpecies, 0, "Genesect-Douse"},
+        {"Castform-Sunny", "ポワルン", FormReading::BaseSpecies, 0, "Castform-Sunny"},
+        {"Cherrim-Sunshine", "チェリム", FormReading::BaseSpecies, 0, "Cherrim-Sunshine"},
+        {"Burmy-Trash", "ミノムッチ", FormReading::BaseSpecies, 0, "Burmy-Trash"},
+        {"Pichu-Spiky-eared", "ピチュー", FormReading::BaseSpecies, 0, "Pichu-Spiky-eared"},
+        {"Landorus-Therian", "ランドロス", FormReading::LaterEdition, 5, "Landorus-Therian"},
+        {"Thundurus-T", "ボルトロス", FormReading::LaterEdition, 5, "Thundurus-Therian"},
+        {"Tornadus-T", "トルネロス", FormReading::LaterEdition, 5, "Tornadus-Therian"},
+        {"Kyurem-Black", "キュレム", FormReading::LaterEdition, 5, "Kyurem-Black"},
+        {"Kyurem-W", "キュレム", FormReading::LaterEdition, 5, "Kyurem-White"},
+        {"Arceus-Fairy", "アルセウス", FormReading::LaterGeneration, 6, "Arceus-Fairy"},
+        {"Charizard-Mega-X", "リザードン", FormReading::LaterGeneration, 6, "Charizard-Mega-X"},
+        {"Ninetales-Alola", "キュウコン", FormReading::LaterGeneration, 7, "Ninetales-Alola"},
+        {"Darmanitan-Galar", "ヒヒダルマ", FormReading::LaterGeneration, 8, "Darmanitan-Galar"},
+        {"Rotom-X", "", FormReading::Unknown, 0, ""},
+        {"", "", FormReading::Unknown, 0, ""},
+    };
+    for (const Case& c : cases) {
+        const FormMatch found = findSpeciesForm(c.written);
+        EXPECT_EQ(found.species, *c.species ? findSpecies(c.species) : -1) << c.written;
+        EXPECT_EQ(found.reading, c.reading) << c.written;
+        EXPECT_EQ(found.generation, c.generation) << c.written;
+        EXPECT_STREQ(found.formName, c.formName) << c.written;
+    }
+}
+
 // Every damage item that is one item of the games has its English name, found in both languages;
 // the rows that stand for no single item have none.
 TEST(Names, DamageItems) {

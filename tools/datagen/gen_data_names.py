@@ -5,6 +5,7 @@ Species rows take the English species name; an alternate form adds @pkmn/dex's f
 ("Rotom" + "-" + "Wash"), the spelling team text uses. The form row of the extract is found by the
 PokeAPI identifier without its hyphens ("rotom-wash" -> "rotomwash")."""
 
+from gen_data_forms import build_forms, emit_forms
 from gen_data_sources import JAPANESE, cp932_fits, move_ids_in_row_order, syllabary_key, type_index
 
 ENGLISH = "9"
@@ -104,8 +105,10 @@ def item_names(src):
 
 
 def build_names(src, species_rows, ability_index):
+    species_en = english_species_names(src, species_rows)
     return {
-        "species_en": english_species_names(src, species_rows),
+        "species_en": species_en,
+        "team_text_forms": build_forms(src, species_rows, species_en),
         "moves_en": english_move_names(src),
         "abilities_en": english_ability_names(src, ability_index),
         "types_en": english_type_names(src),
@@ -134,5 +137,6 @@ def emit_names(t, header, footer):
                "const NamePair kItemNames[] = {\n")
     out.extend("    {%s, %s},\n" % (_c_string(ja), _c_string(en)) for ja, en in t["items"])
     out.append("};\n")
-    out.append("const int kItemNameCount = sizeof kItemNames / sizeof kItemNames[0];\n")
+    out.append("const int kItemNameCount = sizeof kItemNames / sizeof kItemNames[0];\n\n")
+    out.append(emit_forms(t["team_text_forms"]))
     return "".join(out) + footer
