@@ -1,9 +1,9 @@
 // Speed of the calculations that run on every user action: a search run, the hidden-power
 // spread and a full IV-judge recompute.
 
-#include "calc/iv_clues.h"
-#include "calc/iv_judge.h"
-#include "calc/search.h"
+#include "calc/iv/iv_clues.h"
+#include "calc/iv/iv_judge.h"
+#include "calc/search/search.h"
 #include "calc/stats.h"
 #include "data/moves.h"
 

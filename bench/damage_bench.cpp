@@ -1,7 +1,7 @@
 // The damage engine's work for one change in the box and damage window: all six rows of one
 // attacker and defender, with every condition on so that every step writes its lines.
 
-#include "calc/damage_engine.h"
+#include "calc/damage/damage_engine.h"
 
 #include <benchmark/benchmark.h>
 

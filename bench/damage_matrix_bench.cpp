@@ -1,8 +1,8 @@
 // One creature against a full box, and the spread finder over every EV step: what the matrix and
 // the finder recompute on each change of a condition.
 
-#include "calc/damage_matrix.h"
-#include "calc/spread_finder.h"
+#include "calc/box_tools/damage_matrix.h"
+#include "calc/box_tools/spread_finder.h"
 #include "calc/stats.h"
 #include "view/matrix_view.h"
 

@@ -13,7 +13,7 @@
 // stages run from -6 to +6; "direct" replaces "move" for the direct-value row; "log":true adds
 // the calculation log.
 
-#include "calc/exact_damage.h"
+#include "calc/exact/exact_damage.h"
 #include "calc/stats.h"
 #include "devtools/json_value.h"
 

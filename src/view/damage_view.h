@@ -4,8 +4,8 @@
 // condition check boxes as fields of BattleConditions.
 
 #include "box/box_entry.h"
-#include "calc/damage_engine.h"
-#include "calc/exact_damage.h"
+#include "calc/damage/damage_engine.h"
+#include "calc/exact/exact_damage.h"
 #include "view/list_choice.h"
 
 #include <array>

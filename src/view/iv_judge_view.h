@@ -2,7 +2,7 @@
 // What the IV judge window shows for a trained creature: the entries of its characteristic and
 // hidden-power type choosers, the stat typed into a value list's field, and the EV fields' limit.
 
-#include "calc/iv_judge.h"
+#include "calc/iv/iv_judge.h"
 #include "view/list_choice.h"
 
 #include <span>

@@ -2,7 +2,7 @@
 // What the damage matrix shows: its columns, the text of each cell, the order after a click on a
 // column, and the whole table as tab-separated text for a spreadsheet.
 
-#include "calc/damage_matrix.h"
+#include "calc/box_tools/damage_matrix.h"
 
 #include <span>
 #include <string>

@@ -2,7 +2,7 @@
 // What the search window shows: its chooser entries, the texts of a move row and of a result row,
 // the criteria its controls stand for, and the order of the result list after a header click.
 
-#include "calc/search.h"
+#include "calc/search/search.h"
 #include "view/list_choice.h"
 
 #include <array>

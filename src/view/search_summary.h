@@ -2,7 +2,7 @@
 // The line over the search window's result list: how many species it lists and, when it lists
 // none, why.
 
-#include "calc/search.h"
+#include "calc/search/search.h"
 
 #include <cstddef>
 #include <string>

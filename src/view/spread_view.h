@@ -3,7 +3,7 @@
 // form's rules, as if the user had typed the nature and the EVs and registered.
 
 #include "box/box_entry.h"
-#include "calc/spread_finder.h"
+#include "calc/box_tools/spread_finder.h"
 #include "view/list_choice.h"
 
 #include <array>

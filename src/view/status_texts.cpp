@@ -1,6 +1,6 @@
 #include "view/status_texts.h"
 
-#include "calc/damage_engine.h"
+#include "calc/damage/damage_engine.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The damage engine as a whole: worked figures, whole logs, the moves with rules of their own,
 // the six rows together, and entries or inputs it cannot use.
 
-#include "calc/damage_engine.h"
+#include "calc/damage/damage_engine.h"
 
 #include "damage_test_support.h"
 #include "data/species.h"

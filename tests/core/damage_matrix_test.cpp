@@ -1,7 +1,7 @@
 // The damage matrix: a row whose verdict is worked out by hand, the moves best first, both sides,
 // the order after a column click, and the tab-separated text.
 
-#include "calc/damage_matrix.h"
+#include "calc/box_tools/damage_matrix.h"
 #include "view/matrix_view.h"
 
 #include "damage_test_support.h"

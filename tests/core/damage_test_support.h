@@ -4,7 +4,7 @@
 // neutral, no same type: base 37, 31 ～ 37, 5 hits).
 
 #include "box/box_entry.h"
-#include "calc/damage_engine.h"
+#include "calc/damage/damage_engine.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // must still differ. Every 40th case also goes through the logged path, whose rolls, texts and log
 // must agree with the fast path.
 
-#include "calc/exact_damage.h"
+#include "calc/exact/exact_damage.h"
 #include "calc/stats.h"
 #include "view/damage_view.h"
 

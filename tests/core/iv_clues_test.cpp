@@ -1,4 +1,4 @@
-#include "calc/iv_clues.h"
+#include "calc/iv/iv_clues.h"
 
 #include "calc/stats.h"
 #include "data/characteristics.h"

@@ -1,4 +1,4 @@
-#include "calc/iv_judge.h"
+#include "calc/iv/iv_judge.h"
 
 #include "calc/stats.h"
 #include "data/battle_rules.h"

@@ -1,6 +1,6 @@
 #include "view/iv_judge_view.h"
 
-#include "calc/iv_judge.h"
+#include "calc/iv/iv_judge.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // step less shown to fail; the best nature; and every listed split of a few real searches checked
 // against the hits computed directly, over the whole grid of EV steps.
 
-#include "calc/spread_finder.h"
+#include "calc/box_tools/spread_finder.h"
 #include "calc/stats.h"
 #include "view/spread_view.h"
 

@@ -4,7 +4,7 @@
 
 #include "box/box.h"
 #include "box/box_file.h"
-#include "calc/damage_engine.h"
+#include "calc/damage/damage_engine.h"
 #include "data/moves.h"
 
 #include "gui_test_support.h"

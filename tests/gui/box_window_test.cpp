@@ -8,7 +8,7 @@
 #include "gui_test_support.h"
 
 #include "app/top_window.h"
-#include "calc/damage_engine.h"
+#include "calc/damage/damage_engine.h"
 #include "ui/box/box_window.h"
 #include "ui/edit/entry_edit_window.h"
 #include "view/box_list.h"

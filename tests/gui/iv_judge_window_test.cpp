@@ -4,7 +4,7 @@
 
 #include "gui_test_support.h"
 
-#include "calc/iv_judge.h"
+#include "calc/iv/iv_judge.h"
 #include "data/battle_rules.h"
 #include "data/species.h"
 #include "ui/ivjudge/iv_judge_window.h"

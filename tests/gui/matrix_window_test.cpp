@@ -5,7 +5,7 @@
 
 #include "box/box.h"
 #include "box/box_file.h"
-#include "calc/damage_engine.h"
+#include "calc/damage/damage_engine.h"
 #include "calc/stats.h"
 
 #include "gui_test_support.h"

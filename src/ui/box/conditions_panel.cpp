@@ -1,6 +1,6 @@
 #include "ui/box/conditions_panel.h"
 
-#include "calc/exact_damage.h"
+#include "calc/exact/exact_damage.h"
 #include "view/damage_view.h"
 
 #include "ui/common/chooser.h"

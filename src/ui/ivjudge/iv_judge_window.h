@@ -5,7 +5,7 @@
 // growth advice, the EVs at which the bounds' stats rise, the possible hidden-power types, and
 // copies a text report to the clipboard.
 
-#include "calc/iv_judge.h"
+#include "calc/iv/iv_judge.h"
 #include "ui/common/tool_window.h"
 #include "view/list_choice.h"
 

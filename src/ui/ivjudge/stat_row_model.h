@@ -2,7 +2,7 @@
 // One stat's value list in the IV judge: the rows the stat can show at the current species,
 // level, nature and EV, the rows that what else is known of the creature rules out in grey.
 
-#include "calc/iv_judge.h"
+#include "calc/iv/iv_judge.h"
 
 #include <QAbstractListModel>
 

@@ -3,7 +3,7 @@
 // by the core when a heading is clicked. Cell texts are made when a cell is painted, not for the whole
 // box at each recomputation.
 
-#include "calc/damage_matrix.h"
+#include "calc/box_tools/damage_matrix.h"
 
 #include <QAbstractTableModel>
 

@@ -1,7 +1,7 @@
 #include "ui/matrix/spread_panel.h"
 
 #include "box/box.h"
-#include "calc/spread_finder.h"
+#include "calc/box_tools/spread_finder.h"
 #include "view/damage_view.h"
 #include "view/entry_edit.h"
 #include "view/spread_view.h"

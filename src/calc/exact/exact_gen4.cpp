@@ -4,7 +4,7 @@
 // random roll (same type, the two type factors one at a time, then フィルター, たつじんのおび and
 // いろめがね).
 
-#include "calc/exact_hit.h"
+#include "calc/exact/exact_hit.h"
 
 #include <algorithm>
 

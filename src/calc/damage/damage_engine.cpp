@@ -1,6 +1,6 @@
-#include "calc/damage_engine.h"
+#include "calc/damage/damage_engine.h"
 
-#include "calc/damage_row.h"
+#include "calc/damage/damage_row.h"
 #include "data/natures.h"
 #include "data/species.h"
 #include "data/types.h"

@@ -1,4 +1,4 @@
-#include "calc/spread_finder.h"
+#include "calc/box_tools/spread_finder.h"
 
 #include "calc/stats.h"
 #include "data/natures.h"

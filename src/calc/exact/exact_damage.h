@@ -10,7 +10,7 @@
 // attacker's move, which builds no text at all.
 
 #include "box/box_entry.h"
-#include "calc/damage_engine.h"
+#include "calc/damage/damage_engine.h"
 #include "data/generations.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "calc/damage_matrix.h"
+#include "calc/box_tools/damage_matrix.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // point is the minimum damage (85 % of the maximum) and the texts.
 
 #include "box/box_entry.h"
-#include "calc/calc_log.h"
+#include "calc/damage/calc_log.h"
 #include "data/items.h"
 #include "data/moves.h"
 

@@ -1,9 +1,9 @@
 // The exact damage engine's driver: the move worked out once per attacker, then per defender the
 // steps in the game's order, with a log only when one is asked for.
 
-#include "calc/exact_damage.h"
+#include "calc/exact/exact_damage.h"
 
-#include "calc/exact_hit.h"
+#include "calc/exact/exact_hit.h"
 #include "data/natures.h"
 #include "data/types.h"
 #include "text/cp932.h"

@@ -1,10 +1,10 @@
 // A row of the box and damage window in an exact mode: its texts, its log, and the chance to
 // knock the defender out.
 
-#include "calc/exact_damage.h"
+#include "calc/exact/exact_damage.h"
 
-#include "calc/damage_row.h"
-#include "calc/exact_hit.h"
+#include "calc/damage/damage_row.h"
+#include "calc/exact/exact_hit.h"
 #include "data/types.h"
 #include "text/cp932.h"
 

@@ -4,7 +4,7 @@
 // IV mod 4), so the combinations are handled by bit pairs: the pairs' weighted bit sums are built
 // stat by stat, and no combination is visited one by one.
 
-#include "calc/iv_judge.h"
+#include "calc/iv/iv_judge.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // power, attack, defence, base damage, spread, weather, critical hit, the random roll, same type,
 // effectiveness, burn, and the final modifiers.
 
-#include "calc/exact_hit.h"
+#include "calc/exact/exact_hit.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "calc/iv_judge.h"
+#include "calc/iv/iv_judge.h"
 
-#include "calc/iv_clues.h"
+#include "calc/iv/iv_clues.h"
 #include "calc/stats.h"
 #include "data/battle_rules.h"
 #include "data/natures.h"

@@ -2,8 +2,8 @@
 // What one damage row carries from step to step, and the steps themselves. Internal to the
 // damage engine (damage_engine.cpp, damage_header.cpp, damage_modifiers.cpp).
 
-#include "calc/damage_engine.h"
-#include "calc/ratio.h"
+#include "calc/damage/damage_engine.h"
+#include "calc/damage/ratio.h"
 #include "data/abilities.h"
 #include "data/items.h"
 #include "data/moves.h"

@@ -1,6 +1,6 @@
 // The head of a row's calculation log: who attacks whom, the stats used and the move.
 
-#include "calc/damage_row.h"
+#include "calc/damage/damage_row.h"
 
 #include "calc/stats.h"
 #include "data/natures.h"

@@ -2,9 +2,9 @@
 // What one exact hit carries from step to step, and the steps. Internal to the exact damage engine
 // (exact_*.cpp). Every step does its arithmetic and, only when a log is asked for, writes its line.
 
-#include "calc/calc_log.h"
-#include "calc/damage_row.h"
-#include "calc/exact_damage.h"
+#include "calc/damage/calc_log.h"
+#include "calc/damage/damage_row.h"
+#include "calc/exact/exact_damage.h"
 
 #include <cstdint>
 

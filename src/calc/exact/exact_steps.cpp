@@ -1,7 +1,7 @@
 // The steps both generations share: the weather that counts, the move's type and power, the
 // effectiveness, the immunities and the moves that deal a set amount.
 
-#include "calc/exact_hit.h"
+#include "calc/exact/exact_hit.h"
 
 #include "calc/stats.h"
 #include "data/types.h"

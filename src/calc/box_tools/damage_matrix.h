@@ -4,7 +4,7 @@
 // engine under the window's conditions, with its rolls and its chance to knock out. Each row holds
 // its four moves best first.
 
-#include "calc/exact_damage.h"
+#include "calc/exact/exact_damage.h"
 
 #include <span>
 #include <vector>

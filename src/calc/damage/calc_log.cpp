@@ -1,4 +1,4 @@
-#include "calc/calc_log.h"
+#include "calc/damage/calc_log.h"
 
 #include "text/cp932.h"
 

@@ -1,6 +1,6 @@
 // The modifiers of a damage row, each step writing the log lines of what it applied.
 
-#include "calc/damage_row.h"
+#include "calc/damage/damage_row.h"
 
 #include "data/species.h"
 #include "data/types.h"

@@ -1,4 +1,4 @@
-#include "calc/search.h"
+#include "calc/search/search.h"
 
 #include "data/abilities.h"
 #include "data/battle_rules.h"

@@ -5,7 +5,7 @@
 // The entry's other EVs, its IVs and its level stay as they are; the two EVs searched fit in what
 // is left of the 510 beside the other four.
 
-#include "calc/exact_damage.h"
+#include "calc/exact/exact_damage.h"
 
 #include <vector>
 
