@@ -4,7 +4,7 @@
 #include "calc/box_tools/damage_matrix.h"
 #include "calc/box_tools/spread_finder.h"
 #include "calc/stats.h"
-#include "view/matrix_view.h"
+#include "view/matrix/matrix_view.h"
 
 #include <benchmark/benchmark.h>
 

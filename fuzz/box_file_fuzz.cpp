@@ -4,7 +4,7 @@
 
 #include "box/box_file.h"
 #include "fuzz_support.h"
-#include "view/box_row.h"
+#include "view/box/box_row.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -5,7 +5,7 @@
 
 #include "settings/settings_file.h"
 #include "ui/edit/entry_edit_window.h"
-#include "view/entry_edit.h"
+#include "view/edit/entry_edit.h"
 
 #include <QComboBox>
 #include <QTemporaryDir>

@@ -10,7 +10,7 @@
 #include "data/types.h"
 #include "text/cp932.h"
 #include "text/name_fold.h"
-#include "view/entry_edit.h"
+#include "view/edit/entry_edit.h"
 #include "view/set_text_stats.h"
 
 #include <algorithm>

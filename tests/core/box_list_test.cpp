@@ -1,7 +1,7 @@
 // The box list's operations: the order they leave, the rows they rewrite and the row selected
 // afterwards.
 
-#include "view/box_list.h"
+#include "view/box/box_list.h"
 
 #include "box_test_support.h"
 

@@ -1,6 +1,6 @@
 // The header-click rule shared by the search results and the species move list.
 
-#include "view/column_sort.h"
+#include "view/common/column_sort.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // the order after a column click, and the tab-separated text.
 
 #include "calc/box_tools/damage_matrix.h"
-#include "view/matrix_view.h"
+#include "view/matrix/matrix_view.h"
 
 #include "damage_test_support.h"
 

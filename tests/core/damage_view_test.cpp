@@ -1,7 +1,7 @@
 // What the box and damage window shows around the engine: chooser entries, the panels, the row
 // texts and the condition check boxes.
 
-#include "view/damage_view.h"
+#include "view/box/damage_view.h"
 
 #include "box/box_entry.h"
 #include "data/items.h"

@@ -1,4 +1,4 @@
-#include "view/entry_edit.h"
+#include "view/edit/entry_edit.h"
 
 #include "box/box.h"
 #include "box_test_support.h"

@@ -5,7 +5,7 @@
 
 #include "calc/exact/exact_damage.h"
 #include "calc/stats.h"
-#include "view/damage_view.h"
+#include "view/box/damage_view.h"
 
 #include <gtest/gtest.h>
 

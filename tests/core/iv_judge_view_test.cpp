@@ -1,4 +1,4 @@
-#include "view/iv_judge_view.h"
+#include "view/iv/iv_judge_view.h"
 
 #include "calc/iv/iv_judge.h"
 

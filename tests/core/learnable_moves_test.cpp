@@ -1,6 +1,6 @@
 // The learnable-move chooser: what it lists for a species and a category filter, and its order.
 
-#include "view/learnable_moves.h"
+#include "view/box/learnable_moves.h"
 
 #include "data/learnsets.h"
 #include "data/moves.h"

@@ -1,4 +1,4 @@
-#include "view/move_list.h"
+#include "view/detail/move_list.h"
 
 #include "data/learnsets.h"
 #include "data/moves.h"

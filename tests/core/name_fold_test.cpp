@@ -2,7 +2,7 @@
 // whatever their kana, width and case.
 
 #include "text/name_fold.h"
-#include "view/choice_find.h"
+#include "view/common/choice_find.h"
 
 #include "data/moves.h"
 #include "data/names.h"

@@ -1,4 +1,4 @@
-#include "view/search_list.h"
+#include "view/search/search_list.h"
 
 #include "data/moves.h"
 #include "data/species.h"

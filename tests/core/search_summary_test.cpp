@@ -1,9 +1,9 @@
-#include "view/search_summary.h"
+#include "view/search/search_summary.h"
 
 #include "data/names.h"
 #include "data/species.h"
 #include "data/types.h"
-#include "view/search_list.h"
+#include "view/search/search_list.h"
 
 #include <gtest/gtest.h>
 

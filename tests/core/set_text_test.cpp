@@ -6,7 +6,7 @@
 #include "data/names.h"
 #include "data/species.h"
 #include "text/cp932.h"
-#include "view/entry_edit.h"
+#include "view/edit/entry_edit.h"
 
 #include <gtest/gtest.h>
 

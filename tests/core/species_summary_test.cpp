@@ -1,4 +1,4 @@
-#include "view/species_summary.h"
+#include "view/detail/species_summary.h"
 
 #include "data/species.h"
 

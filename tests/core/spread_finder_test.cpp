@@ -4,7 +4,7 @@
 
 #include "calc/box_tools/spread_finder.h"
 #include "calc/stats.h"
-#include "view/spread_view.h"
+#include "view/matrix/spread_view.h"
 
 #include "damage_test_support.h"
 

@@ -14,8 +14,8 @@
 #include "data/names.h"
 #include "data/natures.h"
 #include "data/species.h"
-#include "view/damage_view.h"
-#include "view/entry_edit.h"
+#include "view/box/damage_view.h"
+#include "view/edit/entry_edit.h"
 
 #include <array>
 #include <cstdio>

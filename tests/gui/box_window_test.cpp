@@ -11,8 +11,8 @@
 #include "calc/damage/damage_engine.h"
 #include "ui/box/box_window.h"
 #include "ui/edit/entry_edit_window.h"
-#include "view/box_list.h"
-#include "view/learnable_moves.h"
+#include "view/box/box_list.h"
+#include "view/box/learnable_moves.h"
 
 #include <QCheckBox>
 #include <QClipboard>

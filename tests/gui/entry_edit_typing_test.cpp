@@ -4,7 +4,7 @@
 
 #include "box/box.h"
 #include "calc/stats.h"
-#include "view/entry_edit.h"
+#include "view/edit/entry_edit.h"
 
 #include "gui_test_support.h"
 

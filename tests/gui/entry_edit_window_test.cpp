@@ -7,7 +7,7 @@
 #include "calc/stats.h"
 #include "data/battle_rules.h"
 #include "ui/edit/entry_edit_window.h"
-#include "view/entry_edit.h"
+#include "view/edit/entry_edit.h"
 
 #include <QClipboard>
 #include <QComboBox>

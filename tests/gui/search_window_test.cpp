@@ -9,7 +9,7 @@
 #include "text/cp932.h"
 #include "ui/detail/detail_window.h"
 #include "ui/search/search_window.h"
-#include "view/search_list.h"
+#include "view/search/search_list.h"
 
 #include <QCheckBox>
 #include <QComboBox>

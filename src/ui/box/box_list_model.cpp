@@ -1,5 +1,5 @@
 #include "box/box.h"
-#include "view/box_row.h"
+#include "view/box/box_row.h"
 
 #include "ui/box/box_list_model.h"
 

@@ -1,9 +1,9 @@
 #include "box/box.h"
 #include "box/box_file.h"
 #include "settings/settings_file.h"
-#include "view/box_list.h"
-#include "view/damage_view.h"
-#include "view/status_texts.h"
+#include "view/box/box_list.h"
+#include "view/box/damage_view.h"
+#include "view/common/status_texts.h"
 
 #include "ui/box/box_window.h"
 
@@ -20,7 +20,7 @@
 #include "ui/common/table_view.h"
 #include "ui/edit/entry_edit_window.h"
 #include "ui/matrix/matrix_window.h"
-#include "view/learnable_moves.h"
+#include "view/box/learnable_moves.h"
 #include "view/set_text_import.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 
 #include "ui/common/chooser.h"
 #include "ui/common/qt_text.h"
-#include "view/damage_view.h"
-#include "view/learnable_moves.h"
+#include "view/box/damage_view.h"
+#include "view/box/learnable_moves.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // learnable-move row with its chooser, and the direct-value row with its three choosers; each row
 // shows power, category, type, multiplier, damage range and hits, and has a "詳細取得" button.
 
-#include "view/list_choice.h"
+#include "view/common/list_choice.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "ui/box/entry_panel.h"
 
 #include "ui/common/qt_text.h"
-#include "view/damage_view.h"
+#include "view/box/damage_view.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -9,8 +9,8 @@
 // picks an entry; Escape, or leaving the chooser, puts back the text of the entry chosen before.
 // Typing alone never changes the choice, so text that finds nothing changes nothing.
 
-#include "view/choice_find.h"
-#include "view/list_choice.h"
+#include "view/common/choice_find.h"
+#include "view/common/list_choice.h"
 
 #include <QAbstractListModel>
 

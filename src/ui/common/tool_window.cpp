@@ -3,7 +3,7 @@
 #include "settings/settings_file.h"
 #include "ui/common/qt_text.h"
 
-#include "view/window_fit.h"
+#include "view/common/window_fit.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -7,7 +7,7 @@
 #include "ui/common/qt_text.h"
 #include "ui/common/table_view.h"
 #include "ui/detail/move_list_model.h"
-#include "view/edition_text.h"
+#include "view/common/edition_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

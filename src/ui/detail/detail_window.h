@@ -3,9 +3,9 @@
 // window owns it and sends it the species the user clicked.
 
 #include "ui/common/tool_window.h"
-#include "view/column_sort.h"
-#include "view/move_list.h"
-#include "view/species_summary.h"
+#include "view/common/column_sort.h"
+#include "view/detail/move_list.h"
+#include "view/detail/species_summary.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The rows of the detail window's move list, for a QTableView.
 
-#include "view/move_list.h"
+#include "view/detail/move_list.h"
 
 #include <QAbstractTableModel>
 #include <QFontMetrics>

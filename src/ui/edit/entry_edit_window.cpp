@@ -10,7 +10,7 @@
 #include "ui/common/product_title.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/status_line.h"
-#include "view/entry_edit.h"
+#include "view/edit/entry_edit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

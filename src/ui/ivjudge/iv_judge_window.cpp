@@ -10,8 +10,8 @@
 #include "ui/common/qt_text.h"
 #include "ui/common/status_line.h"
 #include "ui/ivjudge/stat_row_model.h"
-#include "view/iv_judge_view.h"
-#include "view/status_texts.h"
+#include "view/common/status_texts.h"
+#include "view/iv/iv_judge_view.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -7,7 +7,7 @@
 
 #include "calc/iv/iv_judge.h"
 #include "ui/common/tool_window.h"
-#include "view/list_choice.h"
+#include "view/common/list_choice.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #include "ui/matrix/matrix_model.h"
 
 #include "ui/common/qt_text.h"
-#include "view/matrix_view.h"
+#include "view/matrix/matrix_view.h"
 
 #include <algorithm>
 

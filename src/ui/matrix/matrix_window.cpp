@@ -2,8 +2,8 @@
 
 #include "box/box.h"
 #include "settings/settings_file.h"
-#include "view/damage_view.h"
-#include "view/matrix_view.h"
+#include "view/box/damage_view.h"
+#include "view/matrix/matrix_view.h"
 
 #include "ui/box/box_window.h"
 #include "ui/common/qt_text.h"

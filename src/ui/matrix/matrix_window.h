@@ -8,7 +8,7 @@
 // while this window is shown.
 
 #include "ui/common/tool_window.h"
-#include "view/column_sort.h"
+#include "view/common/column_sort.h"
 
 class QLabel;
 class QRadioButton;

@@ -2,9 +2,9 @@
 
 #include "box/box.h"
 #include "calc/box_tools/spread_finder.h"
-#include "view/damage_view.h"
-#include "view/entry_edit.h"
-#include "view/spread_view.h"
+#include "view/box/damage_view.h"
+#include "view/edit/entry_edit.h"
+#include "view/matrix/spread_view.h"
 
 #include "ui/box/box_window.h"
 #include "ui/common/chooser.h"

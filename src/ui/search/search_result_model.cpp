@@ -1,7 +1,7 @@
 #include "ui/search/search_result_model.h"
 
 #include "ui/common/qt_text.h"
-#include "view/search_list.h"
+#include "view/search/search_list.h"
 
 namespace rusrina {
 namespace {

@@ -7,8 +7,8 @@
 #include "ui/common/table_view.h"
 #include "ui/detail/detail_window.h"
 #include "ui/search/search_result_model.h"
-#include "view/edition_text.h"
-#include "view/search_summary.h"
+#include "view/common/edition_text.h"
+#include "view/search/search_summary.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

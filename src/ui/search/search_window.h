@@ -4,8 +4,8 @@
 // once. It owns the species detail window, which a click on a result row brings forward.
 
 #include "ui/common/tool_window.h"
-#include "view/column_sort.h"
-#include "view/search_list.h"
+#include "view/common/column_sort.h"
+#include "view/search/search_list.h"
 
 #include <array>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "view/choice_find.h"
+#include "view/common/choice_find.h"
 
 #include "data/names.h"
 #include "text/name_fold.h"

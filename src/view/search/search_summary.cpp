@@ -1,4 +1,4 @@
-#include "view/search_summary.h"
+#include "view/search/search_summary.h"
 
 #include "data/moves.h"
 

@@ -4,7 +4,7 @@
 
 #include "box/box_entry.h"
 #include "calc/box_tools/spread_finder.h"
-#include "view/list_choice.h"
+#include "view/common/list_choice.h"
 
 #include <array>
 #include <optional>

@@ -3,7 +3,7 @@
 // and by which method, filtered by method, edition, move type and category, or the differences
 // between editions instead; with the texts and sort keys of its columns.
 
-#include "view/species_summary.h"
+#include "view/detail/species_summary.h"
 
 #include <string>
 #include <vector>

@@ -3,7 +3,7 @@
 // hidden-power type choosers, the stat typed into a value list's field, and the EV fields' limit.
 
 #include "calc/iv/iv_judge.h"
-#include "view/list_choice.h"
+#include "view/common/list_choice.h"
 
 #include <span>
 #include <string>

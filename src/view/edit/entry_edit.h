@@ -5,7 +5,7 @@
 
 #include "box/box_entry.h"
 #include "data/moves.h"
-#include "view/list_choice.h"
+#include "view/common/list_choice.h"
 
 #include <array>
 #include <optional>

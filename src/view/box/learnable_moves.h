@@ -2,7 +2,7 @@
 // The learnable-move chooser of the box and damage window: every move the attacker's species can
 // learn, then the Op tutor moves under their separator, in the chooser's sorted order.
 
-#include "view/damage_view.h"
+#include "view/box/damage_view.h"
 
 #include <vector>
 

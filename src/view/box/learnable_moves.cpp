@@ -1,4 +1,4 @@
-#include "view/learnable_moves.h"
+#include "view/box/learnable_moves.h"
 
 #include "data/learnsets.h"
 #include "data/moves.h"

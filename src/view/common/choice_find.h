@@ -4,7 +4,7 @@
 // katakana alike, full- and half-width forms alike, capitals ignored, and species, moves and
 // abilities by their English names too.
 
-#include "view/list_choice.h"
+#include "view/common/list_choice.h"
 
 #include <string>
 #include <string_view>

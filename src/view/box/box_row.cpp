@@ -1,4 +1,4 @@
-#include "view/box_row.h"
+#include "view/box/box_row.h"
 
 #include "data/species.h"
 

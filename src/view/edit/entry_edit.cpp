@@ -1,4 +1,4 @@
-#include "view/entry_edit.h"
+#include "view/edit/entry_edit.h"
 
 #include "calc/stats.h"
 #include "data/abilities.h"

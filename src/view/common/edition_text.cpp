@@ -1,4 +1,4 @@
-#include "view/edition_text.h"
+#include "view/common/edition_text.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "view/box_list.h"
+#include "view/box/box_list.h"
 
 #include <algorithm>
 

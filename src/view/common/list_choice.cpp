@@ -1,4 +1,4 @@
-#include "view/list_choice.h"
+#include "view/common/list_choice.h"
 
 #include "data/types.h"
 

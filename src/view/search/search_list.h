@@ -3,7 +3,7 @@
 // the criteria its controls stand for, and the order of the result list after a header click.
 
 #include "calc/search/search.h"
-#include "view/list_choice.h"
+#include "view/common/list_choice.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "view/column_sort.h"
+#include "view/common/column_sort.h"
 
 namespace rusrina {
 

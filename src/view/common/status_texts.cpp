@@ -1,4 +1,4 @@
-#include "view/status_texts.h"
+#include "view/common/status_texts.h"
 
 #include "calc/damage/damage_engine.h"
 

@@ -1,4 +1,4 @@
-#include "view/matrix_view.h"
+#include "view/matrix/matrix_view.h"
 
 #include "data/moves.h"
 #include "data/species.h"

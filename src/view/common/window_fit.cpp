@@ -1,4 +1,4 @@
-#include "view/window_fit.h"
+#include "view/common/window_fit.h"
 
 #include <algorithm>
 

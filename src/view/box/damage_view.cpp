@@ -1,4 +1,4 @@
-#include "view/damage_view.h"
+#include "view/box/damage_view.h"
 
 #include "data/abilities.h"
 #include "data/items.h"

@@ -1,9 +1,9 @@
-#include "view/spread_view.h"
+#include "view/matrix/spread_view.h"
 
 #include "data/natures.h"
 #include "data/types.h"
-#include "view/entry_edit.h"
-#include "view/matrix_view.h"
+#include "view/edit/entry_edit.h"
+#include "view/matrix/matrix_view.h"
 
 #include <algorithm>
 

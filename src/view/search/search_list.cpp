@@ -1,4 +1,4 @@
-#include "view/search_list.h"
+#include "view/search/search_list.h"
 
 #include "data/abilities.h"
 #include "data/battle_rules.h"

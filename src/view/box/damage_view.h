@@ -6,7 +6,7 @@
 #include "box/box_entry.h"
 #include "calc/damage/damage_engine.h"
 #include "calc/exact/exact_damage.h"
-#include "view/list_choice.h"
+#include "view/common/list_choice.h"
 
 #include <array>
 #include <string>
