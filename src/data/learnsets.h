@@ -56,6 +56,8 @@ std::span<const int32_t> tutorRow(Edition edition, int species); // ZV: 40, JYJY
 std::span<const SpecialLearnEntry, kSpecialEntries> specialRow(int species);
 const char* specialMethodName(int index); // 1..6
 const std::array<int, kOpTutorMoveCount>& opTutorMoves();
+// Species from this index on never had the Op tutor, so their move lists carry no tutor rows.
+inline constexpr int kOpTutorSpeciesLimit = 389;
 
 // Can the species (or one of its pre-evolutions; ヌケニン through テッカニン) learn the move in
 // any edition by any method.

@@ -1,5 +1,6 @@
 #include "view/set_text.h"
 
+#include "box/entry_form.h"
 #include "calc/stats.h"
 #include "data/abilities.h"
 #include "data/items.h"
@@ -10,7 +11,6 @@
 #include "data/types.h"
 #include "text/cp932.h"
 #include "text/name_fold.h"
-#include "view/edit/entry_edit.h"
 #include "view/set_text_stats.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "view/matrix/spread_view.h"
 
+#include "box/entry_form.h"
 #include "data/natures.h"
 #include "data/types.h"
 #include "view/edit/entry_edit.h"
