@@ -1,5 +1,5 @@
-#include "box/box_file.h"
 #include "data/moves.h"
+#include "format/box_file.h"
 
 #include <benchmark/benchmark.h>
 

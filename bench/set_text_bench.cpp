@@ -1,8 +1,8 @@
 // Team text of a full box (1024 sets): written, and read back. The import dialog reads its whole
 // text again on every change, so a large paste must stay well under a frame.
 #include "data/species.h"
+#include "format/set_text.h"
 #include "view/edit/entry_edit.h"
-#include "view/set_text.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // loaded loads again unchanged (and first keeps the original when it held anything the save
 // drops), and importing the file adds only valid entries and accounts for every named record.
 
-#include "box/box_file.h"
+#include "format/box_file.h"
 #include "fuzz_support.h"
 #include "view/box/box_row.h"
 

@@ -4,8 +4,8 @@
 
 #include "box/box_entry.h"
 #include "data/names.h"
+#include "format/set_text.h"
 #include "fuzz_support.h"
-#include "view/set_text.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,5 +1,5 @@
 #include "app/application.h"
-#include "view/set_text_command.h"
+#include "cli/text_verbs.h"
 
 #include <iostream>
 

@@ -4,7 +4,7 @@
 
 // The box headers come before any Qt header: Box::slots() would otherwise meet Qt's `slots` macro.
 #include "box/box.h"
-#include "box/box_file.h"
+#include "format/box_file.h"
 
 #include "calc/stats.h"
 #include "settings/settings_file.h"

@@ -7,9 +7,9 @@
 #include "devtools/window_shots.h"
 
 #include "box/box.h"
-#include "box/box_file.h"
 #include "calc/stats.h"
 #include "data/moves.h"
+#include "format/box_file.h"
 #include "settings/settings_file.h"
 
 #include "ui/box/box_window.h"

@@ -2,7 +2,7 @@
 // the file, its backup or its recovery copy should be, a file without write permission, and one
 // that cannot be read. In each the user's data stays somewhere whole.
 
-#include "box/box_file.h"
+#include "format/box_file.h"
 
 #include "box_test_support.h"
 

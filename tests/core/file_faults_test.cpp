@@ -2,7 +2,7 @@
 // program killed while it saves, a settings file of random bytes, and a box file that is not a
 // regular file. In each the program goes on, says what it can, and leaves no file worse.
 
-#include "box/box_file.h"
+#include "format/box_file.h"
 #include "settings/settings_file.h"
 
 #include "box_test_support.h"

@@ -1,4 +1,4 @@
-#include "view/set_text_import.h"
+#include "format/set_text_import.h"
 
 #include "box_test_support.h"
 

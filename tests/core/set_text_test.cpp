@@ -1,4 +1,4 @@
-#include "view/set_text.h"
+#include "format/set_text.h"
 
 #include "data/abilities.h"
 #include "data/items.h"

@@ -6,7 +6,6 @@
 // Usage: e2e_reference_box BOX_FILE > plan.json
 
 #include "box/box.h"
-#include "box/box_file.h"
 #include "calc/stats.h"
 #include "data/abilities.h"
 #include "data/battle_rules.h"
@@ -14,6 +13,7 @@
 #include "data/names.h"
 #include "data/natures.h"
 #include "data/species.h"
+#include "format/box_file.h"
 #include "view/box/damage_view.h"
 #include "view/edit/entry_edit.h"
 

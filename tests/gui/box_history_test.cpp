@@ -3,9 +3,9 @@
 // saved state follows the steps, and 保存, 詳細取得 and Ctrl+C say what they did in the status line.
 
 #include "box/box.h"
-#include "box/box_file.h"
 #include "calc/damage/damage_engine.h"
 #include "data/moves.h"
+#include "format/box_file.h"
 
 #include "gui_test_support.h"
 

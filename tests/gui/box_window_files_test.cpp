@@ -3,8 +3,8 @@
 // session that ended without saving leaves for the next start.
 
 #include "box/box.h"
-#include "box/box_file.h"
 #include "data/moves.h"
+#include "format/box_file.h"
 
 #include "gui_test_support.h"
 

@@ -3,7 +3,7 @@
 // registration from the edit window, save, import and the question before the program ends.
 
 #include "box/box.h"
-#include "box/box_file.h"
+#include "format/box_file.h"
 
 #include "gui_test_support.h"
 

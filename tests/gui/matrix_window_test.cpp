@@ -4,9 +4,9 @@
 // applying a found spread as the edit form would. The rules themselves are proven in the core.
 
 #include "box/box.h"
-#include "box/box_file.h"
 #include "calc/damage/damage_engine.h"
 #include "calc/stats.h"
+#include "format/box_file.h"
 
 #include "gui_test_support.h"
 

@@ -3,8 +3,8 @@
 // and into one that fills up.
 
 #include "box/box.h"
-#include "box/box_file.h"
-#include "view/set_text.h"
+#include "format/box_file.h"
+#include "format/set_text.h"
 
 #include "gui_test_support.h"
 

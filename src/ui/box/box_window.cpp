@@ -1,5 +1,5 @@
 #include "box/box.h"
-#include "box/box_file.h"
+#include "format/box_file.h"
 #include "settings/settings_file.h"
 #include "view/box/box_list.h"
 #include "view/box/damage_view.h"
@@ -7,6 +7,7 @@
 
 #include "ui/box/box_window.h"
 
+#include "format/set_text_import.h"
 #include "ui/box/box_history.h"
 #include "ui/box/box_list_model.h"
 #include "ui/box/conditions_panel.h"
@@ -21,7 +22,6 @@
 #include "ui/edit/entry_edit_window.h"
 #include "ui/matrix/matrix_window.h"
 #include "view/box/learnable_moves.h"
-#include "view/set_text_import.h"
 
 #include <QAction>
 #include <QClipboard>

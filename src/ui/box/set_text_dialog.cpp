@@ -1,8 +1,8 @@
 #include "ui/box/set_text_dialog.h"
 
+#include "format/set_text_import.h"
 #include "ui/common/chooser.h"
 #include "ui/common/qt_text.h"
-#include "view/set_text_import.h"
 
 #include <QClipboard>
 #include <QComboBox>

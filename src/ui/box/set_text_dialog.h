@@ -3,7 +3,7 @@
 // holds team text; the preview lists what "追加" will add, what could not be read and every
 // warning, before anything changes. The language chosen here is the one "テキスト出力" writes.
 
-#include "view/set_text.h"
+#include "format/set_text.h"
 
 #include <QDialog>
 

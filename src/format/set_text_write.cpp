@@ -1,4 +1,4 @@
-#include "view/set_text.h"
+#include "format/set_text.h"
 
 #include "calc/stats.h"
 #include "data/abilities.h"
@@ -7,7 +7,7 @@
 #include "data/names.h"
 #include "data/species.h"
 #include "data/types.h"
-#include "view/set_text_stats.h"
+#include "format/set_text_stats.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "box/box_file.h"
+#include "format/box_file.h"
 
 #include <cerrno>
 #include <cstring>

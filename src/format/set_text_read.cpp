@@ -1,4 +1,4 @@
-#include "view/set_text.h"
+#include "format/set_text.h"
 
 #include "box/entry_form.h"
 #include "calc/stats.h"
@@ -9,9 +9,9 @@
 #include "data/names.h"
 #include "data/species.h"
 #include "data/types.h"
+#include "format/set_text_stats.h"
 #include "text/cp932.h"
 #include "text/name_fold.h"
-#include "view/set_text_stats.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
-#include "view/set_text_command.h"
+#include "cli/text_verbs.h"
 
-#include "box/box_file.h"
-#include "view/set_text.h"
-#include "view/set_text_import.h"
+#include "format/box_file.h"
+#include "format/set_text.h"
+#include "format/set_text_import.h"
 
 #include <filesystem>
 #include <fstream>

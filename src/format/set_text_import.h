@@ -2,7 +2,7 @@
 // Adding the sets of a team text to the box, and what the import shows before and after it.
 
 #include "box/box.h"
-#include "view/set_text.h"
+#include "format/set_text.h"
 
 #include <span>
 #include <string>
