@@ -1,8 +1,7 @@
 // Any bytes through the Shift-JIS helpers, taken both as UTF-8 and as Shift-JIS: conversions give
-// well-formed results that convert back stably, widths add up at a cut, padding reaches its width
-// and comparison is antisymmetric; and, as well-formed UTF-8, through the folding that typed text
-// is found by, which keeps it well formed and changes nothing when done again. The first input byte is the width;
-// the rest is split in two.
+// well-formed results that convert back stably, widths add up at a cut and padding reaches its
+// width; and, as well-formed UTF-8, through the folding that typed text is found by, which keeps it
+// well formed and changes nothing when done again. The first input byte is the width.
 
 #include "fuzz_support.h"
 #include "text/cp932.h"
@@ -32,10 +31,6 @@ bool isWellFormedUtf8(std::string_view s) {
         i += n;
     }
     return true;
-}
-
-int sign(int v) {
-    return (v > 0) - (v < 0);
 }
 
 void conversions(std::string_view bytes) {
@@ -71,11 +66,8 @@ void widths(std::string_view text, int width) {
     check(cutWidth + cp932Width(text.substr(cut.size())) == whole, "a cut never splits a character");
 
     const std::string right = padRight(text, width);
-    const std::string left = padLeft(text, width);
     const int padded = std::max(width, whole);
     check(right.substr(0, text.size()) == text && cp932Width(right) == padded, "padRight keeps the text and pads");
-    check(left.substr(left.size() - text.size()) == text && cp932Width(left) == padded,
-          "padLeft keeps the text and pads");
 }
 
 } // namespace
@@ -85,13 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     const int width = data[0] % 64;
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
-    const std::string_view a = bytes.substr(0, bytes.size() / 2);
-    const std::string_view b = bytes.substr(bytes.size() / 2);
 
     conversions(bytes);
     folding(bytes);
     widths(bytes, width);
-    check(compareCp932(a, a) == 0, "a text equals itself");
-    check(sign(compareCp932(a, b)) == -sign(compareCp932(b, a)), "comparison is antisymmetric");
     return 0;
 }

@@ -75,34 +75,6 @@ bool Box::deleteEntry(int slot) {
     return true;
 }
 
-bool Box::moveUp(int slot) {
-    if (!inUse(slot) || slot == 0)
-        return false;
-    std::swap(m_slots[slot - 1], m_slots[slot]);
-    return true;
-}
-
-bool Box::moveDown(int slot) {
-    if (!inUse(slot + 1) || slot < 0)
-        return false;
-    std::swap(m_slots[slot], m_slots[slot + 1]);
-    return true;
-}
-
-bool Box::moveToTop(int slot) {
-    if (!inUse(slot) || slot == 0)
-        return false;
-    std::rotate(m_slots.begin(), m_slots.begin() + slot, m_slots.begin() + slot + 1);
-    return true;
-}
-
-bool Box::moveToBottom(int slot) {
-    if (!inUse(slot) || slot == m_count - 1)
-        return false;
-    std::rotate(m_slots.begin() + slot, m_slots.begin() + slot + 1, m_slots.begin() + m_count);
-    return true;
-}
-
 bool Box::moveEntry(int from, int to) {
     if (!inUse(from) || !inUse(to) || from == to)
         return false;

@@ -61,12 +61,8 @@ public:
     // Each returns false and changes nothing when the request cannot apply (a slot not in use,
     // the first entry moved up, the last moved down).
     bool deleteEntry(int slot);
-    bool moveUp(int slot);
-    bool moveDown(int slot);
-    bool moveToTop(int slot);
-    bool moveToBottom(int slot);
     // Moves the entry in `from` to `to`, both in use; the entries between shift by one towards
-    // `from`. The four moves above are its special cases.
+    // `from`. The list's four moves (up, down, to the top, to the bottom) are its special cases.
     bool moveEntry(int from, int to);
 
     // The two changes that take back a deletion and an addition (see box_edit.h).

@@ -93,10 +93,4 @@ int typeAtListPosition(int position) {
     return position <= kPlaceholderType ? position - 1 : position;
 }
 
-int listPositionOfType(int type) {
-    if (!validType(type) || type == kPlaceholderType)
-        return 0;
-    return type < kPlaceholderType ? type + 1 : type;
-}
-
 } // namespace rusrina

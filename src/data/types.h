@@ -28,6 +28,5 @@ int hiddenPowerType(int number);
 // A type chooser lists a leading "no choice" entry, then the 17 real types in index order.
 // Position 0 is no choice (-1); positions 1..9 are types 0..8, 10..17 are types 10..17.
 int typeAtListPosition(int position); // -1 for position 0 and for positions outside the list
-int listPositionOfType(int type);     // 0 (no choice) for the placeholder and for non-types
 
 } // namespace rusrina

@@ -121,15 +121,6 @@ std::string padRight(std::string_view utf8, int width) {
     return out;
 }
 
-std::string padLeft(std::string_view utf8, int width) {
-    int w = cp932Width(utf8);
-    std::string out;
-    if (w < width)
-        out.assign(static_cast<size_t>(width - w), ' ');
-    out.append(utf8);
-    return out;
-}
-
 std::string cutToWidth(std::string_view utf8, int width) {
     size_t pos = 0;
     int used = 0;
@@ -142,15 +133,6 @@ std::string cutToWidth(std::string_view utf8, int width) {
         pos += n;
     }
     return std::string(utf8.substr(0, pos));
-}
-
-int compareCp932(std::string_view a, std::string_view b) {
-    std::string x = toCp932(a);
-    std::string y = toCp932(b);
-    int c = std::memcmp(x.data(), y.data(), std::min(x.size(), y.size()));
-    if (c != 0)
-        return c;
-    return x.size() < y.size() ? -1 : x.size() > y.size() ? 1 : 0;
 }
 
 } // namespace rusrina::text

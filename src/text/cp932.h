@@ -28,14 +28,7 @@ std::vector<std::string_view> utf8Characters(std::string_view utf8);
 // a longer text is returned unchanged.
 std::string padRight(std::string_view utf8, int width);
 
-// "%Ns": pads with spaces on the left up to `width` bytes.
-std::string padLeft(std::string_view utf8, int width);
-
 // The longest prefix whose CP932 form takes at most `width` bytes, never splitting a character.
 std::string cutToWidth(std::string_view utf8, int width);
-
-// Compares the CP932 byte strings of two UTF-8 texts as unsigned bytes (strcmp order):
-// negative, zero or positive.
-int compareCp932(std::string_view a, std::string_view b);
 
 } // namespace rusrina::text

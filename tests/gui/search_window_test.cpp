@@ -113,8 +113,9 @@ void clickSpeciesRow(QWidget* w, int species) {
 
 bool sortedBy(const std::vector<int>& rows, int column, bool descending) {
     for (size_t i = 1; i < rows.size(); ++i) {
-        const int order = column == kNameColumn ? text::compareCp932(speciesName(rows[i - 1]), speciesName(rows[i]))
-                                                : resultSortKey(rows[i - 1], column) - resultSortKey(rows[i], column);
+        const int order = column == kNameColumn
+                              ? text::toCp932(speciesName(rows[i - 1])).compare(text::toCp932(speciesName(rows[i])))
+                              : resultSortKey(rows[i - 1], column) - resultSortKey(rows[i], column);
         if (descending ? order < 0 : order > 0)
             return false;
     }

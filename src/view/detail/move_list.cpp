@@ -189,29 +189,6 @@ void tkDifference(RowSink& sink, int s, int base) {
     eggRowsAbsentFrom(sink, base, TableSet::JYJY, {TableSet::TK});
 }
 
-int columnKey(const MoveRow& row, int column) {
-    const MoveRecord& move = moveRecord(row.move);
-    switch (column) {
-    case 0:
-    case 2:
-        return row.move;
-    case 1:
-        return row.sortKey;
-    case 3:
-        return move.type;
-    case 4:
-        return move.category;
-    case 5:
-        return move.power;
-    case 6:
-        return move.accuracy;
-    case 7:
-        return move.pp;
-    default:
-        return 0;
-    }
-}
-
 } // namespace
 
 bool passesFilter(int move, int categoryPosition, int typePosition) {
@@ -283,12 +260,32 @@ std::string moveRowText(const MoveRow& row, int column) {
 }
 
 int moveRowSortKey(const MoveRow& row, int column) {
-    return columnKey(row, column);
+    const MoveRecord& move = moveRecord(row.move);
+    switch (column) {
+    case 0:
+    case 2:
+        return row.move;
+    case 1:
+        return row.sortKey;
+    case 3:
+        return move.type;
+    case 4:
+        return move.category;
+    case 5:
+        return move.power;
+    case 6:
+        return move.accuracy;
+    case 7:
+        return move.pp;
+    default:
+        return 0;
+    }
 }
 
 void sortMoveRows(std::vector<MoveRow>& rows, int column, bool descending) {
     std::stable_sort(rows.begin(), rows.end(), [column, descending](const MoveRow& a, const MoveRow& b) {
-        return descending ? columnKey(b, column) < columnKey(a, column) : columnKey(a, column) < columnKey(b, column);
+        return descending ? moveRowSortKey(b, column) < moveRowSortKey(a, column)
+                          : moveRowSortKey(a, column) < moveRowSortKey(b, column);
     });
 }
 
