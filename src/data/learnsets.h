@@ -5,6 +5,8 @@
 //   special rows hold move numbers.
 // Readers must honour these encodings; the helpers below do it for them.
 
+#include "data/species.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -12,7 +14,13 @@
 
 namespace rusrina {
 
-enum class Edition { QX = 0, ZV = 1, JYJY = 2, TK = 3 };
+// The editions by the codes the move rows show; the check boxes that pick them carry other captions.
+enum class Edition {
+    QX = 0,   // "ネリカ": ダイヤモンド・パール
+    ZV = 1,   // "オルテア": プラチナ
+    JYJY = 2, // "JYJY" (JY in the move rows): ハートゴールド・ソウルシルバー
+    TK = 3,   // "ヴァルメリア": ブラック・ホワイト
+};
 inline constexpr int kEditionCount = 4;
 
 // Machine and egg tables: QX and ZV share one.
@@ -34,8 +42,8 @@ struct LevelUpEntry {
 };
 
 struct MachineSet {
-    int32_t slots[kMachineColumns];      // move numbers (QXZV, JYJY) or indices (TK)
-    int32_t flags[663][kMachineColumns]; // [species][0] national number, [1 + slot] flag
+    int32_t slots[kMachineColumns];                // move numbers (QXZV, JYJY) or indices (TK)
+    int32_t flags[kSpeciesCount][kMachineColumns]; // [species][0] national number, [1 + slot] flag
 };
 
 struct SpecialLearnEntry {
