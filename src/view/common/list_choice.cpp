@@ -1,6 +1,8 @@
 #include "view/common/list_choice.h"
 
+#include "data/natures.h"
 #include "data/types.h"
+#include "text/cp932.h"
 
 namespace rusrina {
 
@@ -11,6 +13,11 @@ std::vector<ListChoice> typeChoices(int offset) {
             choices.push_back({typeName(type), type + offset});
     }
     return choices;
+}
+
+std::string natureChoiceText(int nature) {
+    // The labels pad every name to five full-width characters before the bracketed note.
+    return text::cutToWidth(natureRecord(nature).label, 10);
 }
 
 } // namespace rusrina

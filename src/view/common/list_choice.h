@@ -26,6 +26,10 @@ template <typename NameOf> std::vector<ListChoice> indexedChoices(int count, Nam
 // `offset`, for the choosers whose first entry, value 0, stands for no type.
 std::vector<ListChoice> typeChoices(int offset);
 
+// A nature as its chooser shows it (the edit form's, the spread finder's): the nature's label
+// without its bracketed note.
+std::string natureChoiceText(int nature);
+
 // The levels 1 to `last`, each as its number.
 inline std::vector<ListChoice> levelChoices(int last) {
     std::vector<ListChoice> choices;

@@ -6,10 +6,8 @@
 #include "data/items.h"
 #include "data/learnsets.h"
 #include "data/moves.h"
-#include "data/natures.h"
 #include "data/species.h"
 #include "data/types.h"
-#include "text/cp932.h"
 #include "text/name_fold.h"
 
 #include <algorithm>
@@ -87,11 +85,6 @@ std::vector<ListChoice> abilityChoices(int species, int storedAbility) {
     if (storedAbility >= 0 && storedAbility < kAbilityCount)
         addStoredChoice(choices, storedAbility, abilityName(storedAbility));
     return choices;
-}
-
-std::string natureChoiceText(int nature) {
-    // The labels pad every name to five full-width characters before the bracketed note.
-    return text::cutToWidth(natureRecord(nature).label, 10);
 }
 
 std::vector<ListChoice> itemChoices() {

@@ -49,8 +49,6 @@ int ruleForSpecies(int rule, int species);
 // that is neither follows them, marked kStoredValueMark.
 std::vector<ListChoice> abilityChoices(int species, int storedAbility = -1);
 
-// The nature chooser's text: the nature's label without its bracketed note.
-std::string natureChoiceText(int nature);
 // The held-item chooser: every row of the damage item table, its empty last row included.
 std::vector<ListChoice> itemChoices();
 

@@ -3,7 +3,7 @@
 #include "box/entry_form.h"
 #include "data/natures.h"
 #include "data/types.h"
-#include "view/edit/entry_edit.h"
+#include "view/common/list_choice.h"
 #include "view/matrix/matrix_view.h"
 
 #include <algorithm>
