@@ -1,6 +1,5 @@
 #include "format/set_text.h"
 
-#include "box/entry_form.h"
 #include "calc/stats.h"
 #include "data/abilities.h"
 #include "data/items.h"
@@ -9,6 +8,7 @@
 #include "data/names.h"
 #include "data/species.h"
 #include "data/types.h"
+#include "format/entry_form.h"
 #include "format/set_text_stats.h"
 #include "text/cp932.h"
 #include "text/name_fold.h"

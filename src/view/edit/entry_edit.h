@@ -1,11 +1,11 @@
 #pragma once
 // What the box entry edit form offers and says, apart from the widgets: the contents of its
 // choosers, the nature-and-EV presets, the field checks and the texts of its refusals and its
-// question. The form's record and the way between it and a box entry are box/entry_form.h.
+// question. The form's record and the way between it and a box entry are format/entry_form.h.
 
 #include "box/box_entry.h"
-#include "box/entry_form.h"
 #include "data/moves.h"
+#include "format/entry_form.h"
 #include "view/common/list_choice.h"
 
 #include <array>

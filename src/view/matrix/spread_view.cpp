@@ -1,8 +1,8 @@
 #include "view/matrix/spread_view.h"
 
-#include "box/entry_form.h"
 #include "data/natures.h"
 #include "data/types.h"
+#include "format/entry_form.h"
 #include "view/common/list_choice.h"
 #include "view/matrix/matrix_view.h"
 

@@ -1,4 +1,4 @@
-#include "box/entry_form.h"
+#include "format/entry_form.h"
 
 #include "calc/stats.h"
 #include "text/cp932.h"
