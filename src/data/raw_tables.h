@@ -6,6 +6,7 @@
 #include "data/generations.h"
 #include "data/held_items.h"
 #include "data/learnsets.h"
+#include "data/move_legality.h"
 #include "data/moves.h"
 #include "data/species.h"
 
@@ -37,5 +38,15 @@ extern const int kHeldItemCount;
 extern const int16_t kDamageRowItems[16]; // damage-item rows 0..15
 extern const OtherGenerationItem kOtherGenerationItems[];
 extern const int kOtherGenerationItemCount;
+
+struct MoveSourcePair {
+    MoveSources gen4;
+    MoveSources gen5;
+};
+extern const MoveSourcePair kMoveSourcePalette[];
+extern const int kMoveSourcePaletteCount;
+extern const int32_t kLegalMoveStart[kSpeciesCount + 1]; // per species row, into kLegalMoves
+extern const uint32_t kLegalMoves[];                     // move index << 16 | palette index, sorted by move
+extern const int kLegalMoveCount;
 
 } // namespace rusrina::generated

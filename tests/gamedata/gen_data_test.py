@@ -84,6 +84,8 @@ class GeneratorSafeguards(unittest.TestCase):
             ("damage_item_rows.csv", "2,lifeorb,", "2,leftovers,", "row 2 names いのちのたま"),
             # A form spelling that another form already has.
             ("form_spellings.csv", "Wormadam-S,", "Wormadam-G,", "folds like"),
+            # A reviewed legality source that @pkmn/dex has come to give itself.
+            ("legality_additions.csv", "nosepass,headsmash,4E,", "nosepass,block,4E,", "gives nosepass block 4E already"),
         ]
         for name, old, new, message in cases:
             with self.subTest(name=name, new=new):

@@ -3,6 +3,7 @@ against the @pkmn/dex extract."""
 
 from gen_data_crosscheck import CrossCheck
 from gen_data_items import build_held_items
+from gen_data_legality import build_legality
 from gen_data_gen4 import build_gen4_moves, build_gen4_species_types, first_gen5_move_row
 from gen_data_learnsets import build_learnsets
 from gen_data_names import build_names
@@ -214,4 +215,5 @@ def build_tables(source_dir):
                    "gen4_species_types": build_gen4_species_types(src, species)})
     tables.update(build_names(src, species, ability_index))
     tables.update(build_held_items(src))
+    tables.update(build_legality(src, species, [s["number"] <= LAST_GEN4_NATIONAL for s in species]))
     return tables
