@@ -3,6 +3,7 @@
 // lookups include this header; everything else goes through the accessors.
 
 #include "data/abilities.h"
+#include "data/battle_data.h"
 #include "data/generations.h"
 #include "data/held_items.h"
 #include "data/learnsets.h"
@@ -48,5 +49,8 @@ extern const int kMoveSourcePaletteCount;
 extern const int32_t kLegalMoveStart[kSpeciesCount + 1]; // per species row, into kLegalMoves
 extern const uint32_t kLegalMoves[];                     // move index << 16 | palette index, sorted by move
 extern const int kLegalMoveCount;
+
+extern const int16_t kSpeciesWeights[kSpeciesCount];
+extern const MoveBattleData kMoveBattleData[2][kMoveCount]; // generation 4, generation 5
 
 } // namespace rusrina::generated

@@ -3,6 +3,7 @@
 One table row per line; trailing empty entries of fixed-size rows are left to zero-initialisation
 so that the files stay small and compile quickly."""
 
+from gen_data_battle import emit_battle_data
 from gen_data_items import emit_held_items
 from gen_data_legality import emit_legality
 from gen_data_names import emit_names
@@ -161,4 +162,5 @@ def emit_files(tables):
         "names.cpp": emit_names(tables, HEADER, FOOTER),
         "held_items.cpp": emit_held_items(tables, HEADER, FOOTER),
         "move_legality.cpp": emit_legality(tables, HEADER, FOOTER),
+        "battle_data.cpp": emit_battle_data(tables, HEADER, FOOTER),
     }

@@ -1,6 +1,7 @@
 """Builds the species, ability, evolution and move tables from the PokeAPI sources, cross-checked
 against the @pkmn/dex extract."""
 
+from gen_data_battle import build_battle_data
 from gen_data_crosscheck import CrossCheck
 from gen_data_items import build_held_items
 from gen_data_legality import build_legality
@@ -215,5 +216,6 @@ def build_tables(source_dir):
                    "gen4_species_types": build_gen4_species_types(src, species)})
     tables.update(build_names(src, species, ability_index))
     tables.update(build_held_items(src))
+    tables.update(build_battle_data(src, species, len(moves)))
     tables.update(build_legality(src, species, [s["number"] <= LAST_GEN4_NATIONAL for s in species]))
     return tables
