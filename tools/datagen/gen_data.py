@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Writes the game tables (src/data/generated/*.cpp) from the vendored sources in data/source/.
 
-The PokeAPI CSVs give every value; the @pkmn/dex extract cross-checks the generation-5 species
-and move values. A disagreement between the two stops the run unless data/source/exceptions.csv
-lists it with the value chosen and the reason. Standard library only; no network.
+The PokeAPI CSVs give the species, move, learnset and name values; the @pkmn/dex extract
+cross-checks the generation-5 species and move values, and gives the held items, the legality of
+moves from every source, the forms of team text and the move flags of the damage rules. A
+disagreement between the two sources stops the run unless data/source/exceptions.csv lists it with
+the value chosen and the reason. Standard library only; no network.
 
     tools/datagen/gen_data.py [--source DIR] [--out DIR] [--check]
 
