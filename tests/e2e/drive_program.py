@@ -31,8 +31,8 @@ CONFIRM_TITLE = "^パラメータ確認$"
 # Window places prepared for the first start (left, top, right, bottom; right and bottom exclusive)
 # and where the road moves them to before quitting.
 START_PLACES = {
-    "TopWindow": (10, 30, 250, 110),
-    "Damage": (260, 30, 1270, 720),
+    "TopWindow": (10, 10, 250, 90),
+    "Damage": (260, 10, 1270, 700),
     "DataEdit": (20, 330, 900, 830),
 }
 MOVED_TO = {"TopWindow": (40, 900), "Damage": (200, 60), "DataEdit": (60, 420)}

@@ -66,6 +66,9 @@ private Q_SLOTS:
     void emptyOrInvertedRectangleKeepsLayoutPosition_data();
     void emptyOrInvertedRectangleKeepsLayoutPosition();
     void rectangleOnNoScreenIsBroughtBack();
+    void placeOnTheScreenIsKeptAsStored_data();
+    void placeOnTheScreenIsKeptAsStored();
+    void launcherStoredNearTheCornerStaysThere();
     void placementSurvivesDestruction();
     void neverShownWindowKeepsStoredPlacement();
     void hiddenToolGetsStoredPlaceWhenShownLater();
@@ -156,6 +159,48 @@ void ShellTest::rectangleOnNoScreenIsBroughtBack() {
     window.showTool(ShowCommand::Show);
     QCOMPARE(window.size(), QSize(400, 300));
     QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().intersects(window.geometry()));
+}
+
+void ShellTest::placeOnTheScreenIsKeptAsStored_data() {
+    QTest::addColumn<QPoint>("stored");
+    QTest::addColumn<QPoint>("placed"); // where it opens, and what is written back at the end
+    // The offscreen platform frames each window it shows with 2 pixels on every side.
+    QTest::newRow("near the top-left corner") << QPoint(10, 10) << QPoint(10, 10);
+    QTest::newRow("frame touching the top-left corner") << QPoint(2, 2) << QPoint(2, 2);
+    QTest::newRow("frame touching the bottom-right corner") << QPoint(1064, 566) << QPoint(1064, 566);
+    QTest::newRow("frame off the top-left corner") << QPoint(0, 0) << QPoint(2, 2);
+    QTest::newRow("partly above the screen") << QPoint(10, -30) << QPoint(10, 2);
+    QTest::newRow("wholly off to the bottom-right") << QPoint(2000, 1500) << QPoint(1064, 566);
+    QTest::newRow("wholly off to the left") << QPoint(-900, 300) << QPoint(2, 300);
+}
+
+// On the 1366 x 768 screen a place where the window lies on the screen, frame included, opens as
+// stored and is written back unchanged; one off the screen moves by the least.
+void ShellTest::placeOnTheScreenIsKeptAsStored() {
+    QFETCH(QPoint, stored);
+    QFETCH(QPoint, placed);
+    const QSize size(300, 200);
+    TempSettings temp;
+    temp.writeRect("Search", stored.x(), stored.y(), stored.x() + size.width(), stored.y() + size.height());
+    {
+        ToolWindow window(temp.settings(), QStringLiteral("Search"));
+        window.showTool(ShowCommand::Show);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.geometry(), QRect(placed, size));
+    }
+    QCOMPARE(temp.readRect("Search"), QRect(placed, size));
+}
+
+void ShellTest::launcherStoredNearTheCornerStaysThere() {
+    TempSettings temp;
+    temp.writeRect("TopWindow", 10, 10, 250, 90);
+    {
+        TopWindow top(temp.settings());
+        top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&top));
+        QCOMPARE(top.geometry().topLeft(), QPoint(10, 10));
+    }
+    QCOMPARE(temp.readRect("TopWindow").topLeft(), QPoint(10, 10));
 }
 
 void ShellTest::placementSurvivesDestruction() {

@@ -5,17 +5,13 @@
 
 #include "view/common/window_fit.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
 
 namespace rusrina {
 namespace {
-
-// Until the window manager has framed a window its frame is unknown: room for a title bar is kept
-// above it, the least any desktop draws, so that a window placed at the top keeps its title bar on
-// the screen and one placed by the window manager is not moved again at the next start.
-constexpr FrameMargins kAssumedFrame{0, 24, 0, 0};
 
 WindowRect toWindowRect(const QRect& rect) {
     return {rect.left(), rect.top(), rect.width(), rect.height()};
@@ -25,12 +21,48 @@ QRect toQRect(const WindowRect& rect) {
     return {rect.left, rect.top, rect.width, rect.height};
 }
 
+// The frame the window manager has drawn around the window; none before it has framed it (or
+// when no window manager runs). A stored place is the user's own: it is kept as stored as long as
+// the window lies on the screen, and only once the frame is known does it count too.
 FrameMargins frameOf(const QWidget& window) {
     const QWindow* handle = window.windowHandle();
     const QMargins margins = handle ? handle->frameMargins() : QMargins();
-    if (margins.isNull())
-        return kAssumedFrame;
     return {margins.left(), margins.top(), margins.right(), margins.bottom()};
+}
+
+bool isFramed(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle && !handle->frameMargins().isNull();
+}
+
+// Waits for the window manager to frame a window placed before it was framed, and then moves the
+// window, once, as little as it takes for its title bar and borders to lie on the screen too.
+class FramedFit : public QObject {
+public:
+    explicit FramedFit(QWidget& window) : QObject(&window), m_window(window) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (watched != &m_window || (type != QEvent::Move && type != QEvent::Show && type != QEvent::Resize))
+            return false;
+        if (!m_window.isVisible() || !isFramed(m_window))
+            return false;
+        m_window.removeEventFilter(this);
+        deleteLater();
+        const QRect fitted = fittedOnScreen(m_window, m_window.geometry());
+        if (fitted != m_window.geometry())
+            m_window.setGeometry(fitted);
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+};
+
+void fitOnceFramed(QWidget& window) {
+    if (!isFramed(window))
+        new FramedFit(window);
 }
 
 // The free area of the screen that holds the middle of `rect`, else of the one it overlaps most,
@@ -81,6 +113,7 @@ bool restorePlacement(QWidget& window, const SettingsFile& settings, const QStri
     // A place partly off the screen (another monitor, a smaller screen, one that is gone) is moved,
     // and if need be shrunk, to where the user can reach all of the window.
     window.setGeometry(fittedOnScreen(window, QRect(QPoint(left, top), QSize(right - left, bottom - top))));
+    fitOnceFramed(window);
     return true;
 }
 
@@ -88,6 +121,7 @@ void fitSizeOnScreen(QWidget& window) {
     const QRect fitted = fittedOnScreen(window, window.geometry());
     if (fitted.size() != window.size())
         window.resize(fitted.size());
+    fitOnceFramed(window);
 }
 
 void savePlacement(const QWidget& window, SettingsFile& settings, const QString& section) {

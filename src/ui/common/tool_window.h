@@ -14,15 +14,19 @@ namespace rusrina {
 class SettingsFile;
 
 // Reads `left`, `top`, `right`, `bottom` of `section` (right and bottom exclusive) and makes that
-// the window's normal rectangle, fitted on the screen (fittedOnScreen). An empty or inverted
-// rectangle leaves the window where it is, and the answer is false.
+// the window's normal rectangle: exactly as stored while it lies on the screen, else fitted on it
+// (fittedOnScreen). Once the window manager has framed the window, it is moved once more if its
+// frame lies off the screen. An empty or inverted rectangle leaves the window where it is, and the
+// answer is false.
 bool restorePlacement(QWidget& window, const SettingsFile& settings, const QString& section);
 
 // `rect` for `window` moved, and shrunk where it is larger, into the free area of the screen it
-// lies on most (the primary screen when it lies on none), with room for the window's frame.
+// lies on most (the primary screen when it lies on none), with room for the window's frame once the
+// window manager has drawn one; a rectangle already inside is returned as it is.
 QRect fittedOnScreen(const QWidget& window, const QRect& rect);
 
-// Shrinks a window larger than the free area of its screen; its place is left to the window manager.
+// Shrinks a window larger than the free area of its screen; its place is left to the window manager
+// (and corrected, as for a stored place, if its frame then lies off the screen).
 void fitSizeOnScreen(QWidget& window);
 
 // Writes the window's normal (not minimised) rectangle as `left`, `top`, `right`, `bottom`.
