@@ -1,14 +1,23 @@
 #pragma once
 // One program per data directory. Two copies on one directory would each save their own stale box
-// over the other's, so the first takes a lock file there and the second, finding it taken, asks the
-// first (through a local socket named after the directory, the desktop's usual way) to bring its
-// launcher to the front, and ends.
+// over the other's, so the first locks a file there (a lock the system lets go of when the program
+// ends, however it ends) and listens on a local socket named after the directory; the second,
+// finding the lock held, asks through the socket for the first one's launcher to come to the
+// front, and ends.
+//
+// The socket lives in a directory only this user may enter ($XDG_RUNTIME_DIR, else a private
+// directory of the user's under the temporary directory), so no other user can take its name
+// beforehand; it answers only this user's processes, closes a connection that says nothing within
+// a second, and keeps only a few connections open at once.
 
-#include <QLockFile>
+#include "files/directory_lock.h"
+
+#include <QList>
 #include <QObject>
 #include <QString>
 
 class QLocalServer;
+class QLocalSocket;
 
 namespace rusrina {
 
@@ -27,15 +36,23 @@ public:
         Unguarded, // no lock can be made there (a directory that takes no files): nothing can be
                    // saved there either, so the program runs without one
     };
-    // Takes the lock; a lock whose program no longer runs (killed, crashed) is taken over.
+    // Takes the lock. A lock file no running program holds (left by a kill or a crash, empty,
+    // half-written, naming a process that is gone) is taken over. Where the file system keeps no
+    // locks, a program runs there only if its socket answers.
     Claim claim();
 
     // For a start that found the lock taken: asks the running program to come to the front and
-    // waits up to `timeoutMs` for its answer. True when it answered.
+    // waits up to `timeoutMs` for its answer, trying again while the running one is busy. True when
+    // it answered.
     bool activateRunning(int timeoutMs = 5000);
 
-    // The local socket's name: the same for every start on one directory, whatever path led there.
+    // The local socket's full path: the same for every start on one directory, whatever path led
+    // there. Empty when the user has no private directory to hold it.
     static QString serverName(const QString& dataDir);
+
+    // How long a connection may stay silent, and how many may be open at once.
+    static constexpr int kSilenceMs = 1000;
+    static constexpr int kMaxConnections = 8;
 
 Q_SIGNALS:
     // A later start on the same directory asked this program to come to the front.
@@ -44,10 +61,15 @@ Q_SIGNALS:
 private:
     void listen();
     void answer();
+    void admit(QLocalSocket* socket);
+    void hear(QLocalSocket* socket);
+    // One request and its answer; true when the running program answered.
+    bool ask(const QByteArray& request, int timeoutMs);
 
     QString m_dir;
-    QLockFile m_lock;
+    DirectoryLock m_lock;
     QLocalServer* m_server = nullptr;
+    QList<QLocalSocket*> m_connections; // oldest first
 };
 
 // What a second start says when the running program did not answer.

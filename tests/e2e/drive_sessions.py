@@ -10,16 +10,26 @@ One road per run, named by the first argument:
                   it on Enter, and a save puts it in rusrina.vbd and removes the recovery file;
   large-settings  a 100 MB rusrina.ini with a valid version line: the program says once that it is
                   not a settings file, starts with the defaults (the bounded waits only catch a hang)
-                  and leaves the file exactly as it was.
+                  and leaves the file exactly as it was;
+  stale-locks     with no program running, a rusrina.lock that is empty, garbage, or names a running
+                  process that is not rusrina: each start takes it over, and removes it at the end;
+  socket-flood    a thousand clients connect to the running program's socket and say nothing: it
+                  closes them, keeps its descriptors few, stays alive and still brings its launcher
+                  forward for a real second start.
 
 Usage: drive_sessions.py ROAD --program ... --reference ... --probe ... [--keep]
 """
 
+import glob
 import os
+import resource
 import shutil
 import signal
+import socket
+import stat
 import subprocess
 import sys
+import time
 
 from harness import WAIT_TIMEOUT, Failure, Session, expect, main, poll, settings_text, step
 
@@ -144,7 +154,99 @@ def large_settings(options, work):
         os.remove(path)  # 100 MB is not worth keeping with --keep
 
 
-ROADS = {"instances": instances, "recovery": recovery, "large-settings": large_settings}
+def stale_locks(options, work):
+    session = Session(options, work, settings_text(PLACES, {"Damage": {"show": 1}}))
+    lock = session.path("rusrina.lock")
+    locks = [("an empty lock", b""),
+             ("a garbage lock", b"\x7fELF\x02\x01\x01\x00\xff\xfe not a lock at all"),
+             ("a lock naming a running process that is not rusrina", b"%d\nrusrina\nhost\n" % os.getpid())]
+    try:
+        for what, content in locks:
+            with open(lock, "wb") as f:
+                f.write(content)
+            step("start over " + what)
+            program = session.start()
+            program.click(program.top, "top", "closeButton")
+            expect("exit status after a start over " + what, program.end(), 0)
+            expect("the lock after the end", os.path.exists(lock), False)
+    finally:
+        session.close()
+
+
+def descriptors(pid):
+    return len(os.listdir("/proc/%d/fd" % pid))
+
+
+def silent_clients(path, count):
+    """`count` clients connected to the socket at `path` that say nothing. A full backlog (the program
+    busy shedding the others) is waited out."""
+    clients = []
+
+    def connect_one():
+        client = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        client.setblocking(False)
+        try:
+            client.connect(path)
+        except BlockingIOError:
+            client.close()
+            return False
+        clients.append(client)
+        return len(clients) == count
+
+    poll("%d clients connected" % count, connect_one, interval=0.001)
+    return clients
+
+
+def closed_by_peer(client):
+    try:
+        return client.recv(1, socket.MSG_DONTWAIT) == b""
+    except BlockingIOError:
+        return False
+    except OSError:
+        return True
+
+
+def socket_flood(options, work):
+    floods, burst = 10, 100
+    _, hard = resource.getrlimit(resource.RLIMIT_NOFILE)
+    resource.setrlimit(resource.RLIMIT_NOFILE, (min(hard, 4096), hard))
+    session = Session(options, work, settings_text(PLACES, {"Damage": {"show": 1}}))
+    clients = []
+    try:
+        first = session.start()
+        # The session's XDG_RUNTIME_DIR is the working directory: the socket is there.
+        sockets = [p for p in glob.glob(os.path.join(work, "rusrina-*")) if stat.S_ISSOCK(os.lstat(p).st_mode)]
+        expect("sockets in the runtime directory", len(sockets), 1)
+        expect("the socket's mode", stat.S_IMODE(os.lstat(sockets[0]).st_mode) & 0o077, 0)
+        before = peak = descriptors(first.process.pid)
+        step("%d silent clients, %d at a time (the program has %d descriptors open)" % (floods * burst, burst, before))
+        for _ in range(floods):
+            clients += silent_clients(sockets[0], burst)
+            peak = max(peak, descriptors(first.process.pid))
+            first.alive()
+        step("%d connected; the program's descriptors peaked at %d" % (len(clients), peak))
+        poll("every silent client closed by the program", lambda: all(closed_by_peer(c) for c in clients))
+        if peak - before > 50:
+            raise Failure("the program held %d descriptors more during the flood" % (peak - before))
+
+        step("a real second start during another flood")
+        clients += silent_clients(sockets[0], burst)
+        started = time.monotonic()
+        second = subprocess.Popen([session.executable], cwd=session.run_dir, env=session.env,
+                                  stdin=subprocess.DEVNULL, stdout=session.log, stderr=session.log)
+        expect("the second program's exit status", second.wait(WAIT_TIMEOUT), 0)
+        step("the second start was answered in %.2f s" % (time.monotonic() - started))
+        first.alive()
+        first.click(first.top, "top", "closeButton")
+        expect("exit status", first.end(), 0)
+    finally:
+        for client in clients:
+            client.close()
+        session.close()
+
+
+ROADS = {"instances": instances, "recovery": recovery, "large-settings": large_settings, "stale-locks": stale_locks,
+         "socket-flood": socket_flood}
 
 if __name__ == "__main__":
     if len(sys.argv) < 2 or sys.argv[1] not in ROADS:
