@@ -2,7 +2,7 @@
 // 16 rolls, the KO chances, the texts and the logs (what the box and damage window recomputes on a
 // change); the same without texts; and one attacker's four moves against a full box without texts.
 
-#include "calc/exact/exact_damage.h"
+#include "view/box/exact_row.h"
 
 #include <benchmark/benchmark.h>
 

@@ -13,9 +13,9 @@
 // stages run from -6 to +6; "direct" replaces "move" for the direct-value row; "log":true adds
 // the calculation log.
 
-#include "calc/exact/exact_damage.h"
 #include "calc/stats.h"
 #include "devtools/json_value.h"
+#include "view/box/exact_row.h"
 
 #include <cstdio>
 #include <iostream>

@@ -2,7 +2,7 @@
 // brute-force count, the texts, the rules the calculator lacks, the 4th generation's own data, a
 // whole log, and the simple mode passed through unchanged.
 
-#include "calc/exact/exact_damage.h"
+#include "view/box/exact_row.h"
 
 #include "damage_test_support.h"
 

@@ -104,6 +104,10 @@ struct SlotResult {
 SlotResult computeRow(const BoxEntry& attacker, const BoxEntry& defender, const DamageSlot& slot,
                       const BattleConditions& conditions);
 
+// The head of a row's log: who attacks whom, with the stats a move of the category uses. The exact
+// modes' logs begin with it too.
+std::string damageLogHead(const BoxEntry& attacker, const BoxEntry& defender, int category);
+
 // Everything the box and damage window feeds the engine. computeAllRows recomputes all six
 // rows from it, each independently; with no attacker or no defender no row is computed.
 struct DamageEngine {

@@ -93,3 +93,16 @@ void writeMoveBlock(Row& r) {
 }
 
 } // namespace rusrina::damage
+
+namespace rusrina {
+
+std::string damageLogHead(const BoxEntry& attacker, const BoxEntry& defender, int category) {
+    const DamageSlot slot;
+    const BattleConditions conditions;
+    damage::Row r{attacker, defender, slot, conditions};
+    r.category = category;
+    damage::writeHeader(r);
+    return r.result.log.text();
+}
+
+} // namespace rusrina

@@ -1,12 +1,12 @@
 // The exact damage engine's driver: the move worked out once per attacker, then per defender the
-// steps in the game's order, with a log only when one is asked for.
+// steps in the game's order, recorded only when a record is given.
 
 #include "calc/exact/exact_damage.h"
 
 #include "calc/exact/exact_hit.h"
+#include "data/held_items.h"
 #include "data/natures.h"
 #include "data/types.h"
-#include "text/cp932.h"
 
 #include <algorithm>
 
@@ -49,7 +49,7 @@ bool hasFormula(const ExactAttack& a) {
     case kSuperFang:
         return true;
     case kMoveHiddenPower:
-        return a.attacker->statsDirect == 0;
+        return a.attacker.entry->statsDirect == 0;
     default:
         return a.power != kVariablePower;
     }
@@ -60,7 +60,7 @@ bool hitsDefence(const ExactAttack& a) {
     return a.category == kPhysical || (a.options.generation == kGen5 && defenceMove);
 }
 
-// The defender abilities かたやぶり breaks through.
+// The defender abilities Mold Breaker breaks through.
 bool breakable(int ability) {
     switch (ability) {
     case kThickFat:
@@ -86,8 +86,7 @@ void setUpDefender(Hit& h) {
     h.defAbility = h.def.ability;
     if (h.a.ability == kAbilityMoldBreaker && breakable(h.def.ability)) {
         h.defAbility = 0;
-        if (h.log)
-            h.log->appendf("「かたやぶり」により相手の「%s」を無視\r\n", abilityName(h.def.ability));
+        h.add(ExactRule::MoldBreaker, h.def.ability);
     }
     h.defItem = h.def.ability == kAbilityKlutz ? 0 : h.def.item;
 }
@@ -96,35 +95,41 @@ void setUpHit(Hit& h) {
     const bool alwaysCritical = h.gen == kGen5 && (h.a.move == kStormThrow || h.a.move == kFrostBreath);
     h.critical = h.a.options.critical || alwaysCritical;
     if (alwaysCritical)
-        h.note("必ず急所に当たる技\r\n");
+        h.add(ExactRule::AlwaysCritical);
     else if (h.critical)
-        h.note("急所に当たった場合\r\n");
+        h.add(ExactRule::CriticalHit);
     resolveWeatherAndTypes(h);
     setUpDefender(h);
     resolveMove(h);
     const bool screenUp = h.physical() ? h.a.conditions.reflect : h.a.conditions.lightScreen;
     h.screen = screenUp && h.a.move != kBrickBreak;
     if (screenUp && !h.screen)
-        h.note("「かわらわり」で壁を壊してから攻撃\r\n");
+        h.add(ExactRule::BrickBreak);
     h.hitsDefence = hitsDefence(h.a);
     h.out.sameType = h.stab() ? (h.a.ability == kAbilityAdaptability ? 2 : 1) : 0;
 }
 
-ExactRolls runHit(const ExactAttack& a, const BoxEntry& defender, CalcLog* log) {
-    if (!a.usable || !exactCanUse(defender))
+} // namespace
+
+ExactSide::ExactSide(const BoxEntry& e) : entry(&e), heldItem(heldItemOfDamageRow(e.item)) {}
+
+ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactRecord* record) {
+    if (record)
+        record->generation = a.options.generation;
+    if (!a.usable || !defender.entry || !exactCanUse(*defender.entry))
         return {};
-    Hit h(a, defender, log);
-    h.out.hp = defender.stat[kHp];
+    Hit h(a, defender, record);
+    h.out.hp = h.def.stat[kHp];
     if (a.noFormula) {
-        h.note(moveExistsIn(a.move, a.options.generation) || a.move == NO_MOVE ? "ダメージ変化技につき計算不能\r\n"
-                                                                               : "第4世代には無い技のため計算不能\r\n");
+        const bool known = moveExistsIn(a.move, a.options.generation) || a.move == NO_MOVE;
+        h.add(known ? ExactRule::NoFormula : ExactRule::NotInGeneration, a.move);
         h.out.outcome = ExactRolls::Outcome::NoFormula;
         return h.out;
     }
     setUpHit(h);
     resolveEffectiveness(h);
     if (h.out.effect == 0) {
-        writeEffect(h);
+        recordEffectiveness(h);
         h.out.outcome = ExactRolls::Outcome::Immune;
         return h.out;
     }
@@ -142,39 +147,19 @@ ExactRolls runHit(const ExactAttack& a, const BoxEntry& defender, CalcLog* log) 
     return h.out;
 }
 
-} // namespace
-
-const char* damageModeName(DamageMode mode) {
-    switch (mode) {
-    case DamageMode::ExactGen5:
-        return "実機（第5世代）";
-    case DamageMode::ExactGen4:
-        return "実機（第4世代）";
-    default:
-        return "簡易計算";
-    }
-}
-
-bool isExact(DamageMode mode) {
-    return mode == DamageMode::ExactGen5 || mode == DamageMode::ExactGen4;
-}
-
-Generation generationOf(DamageMode mode) {
-    return mode == DamageMode::ExactGen4 ? kGen4 : kGen5;
-}
-
-ExactAttack prepareExactAttack(const BoxEntry& attacker, const DamageSlot& slot, const BattleConditions& conditions,
+ExactAttack prepareExactAttack(const ExactSide& side, const DamageSlot& slot, const BattleConditions& conditions,
                                const ExactOptions& options) {
     ExactAttack a;
-    a.attacker = &attacker;
+    a.attacker = side;
     a.slot = slot;
     a.conditions = conditionsWithinRange(conditions);
     a.options = options;
     if (a.options.generation != kGen4)
         a.options.generation = kGen5;
     const Generation gen = a.options.generation;
-    if (!exactCanUse(attacker) || !hasMoveAndPower(slot, gen))
+    if (!side.entry || !exactCanUse(*side.entry) || !hasMoveAndPower(slot, gen))
         return a;
+    const BoxEntry& attacker = *side.entry;
     a.usable = true;
     if (slot.row == kDirectRow) {
         a.power = slot.direct.power;
@@ -199,10 +184,6 @@ ExactAttack prepareExactAttack(const BoxEntry& attacker, const DamageSlot& slot,
     return a;
 }
 
-ExactRolls exactRolls(const ExactAttack& attack, const BoxEntry& defender) {
-    return runHit(attack, defender, nullptr);
-}
-
 int defendingStatOf(const ExactAttack& attack) {
     return hitsDefence(attack) ? kDefence : kSpDefence;
 }
@@ -214,11 +195,5 @@ int attackingStatOf(const ExactAttack& attack) {
 bool rollsDependOnHp(const ExactAttack& attack) {
     return attack.move == kSuperFang;
 }
-
-namespace exact {
-ExactRolls runLoggedHit(const ExactAttack& attack, const BoxEntry& defender, CalcLog& log) {
-    return runHit(attack, defender, &log);
-}
-} // namespace exact
 
 } // namespace rusrina

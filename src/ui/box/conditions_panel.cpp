@@ -1,7 +1,7 @@
 #include "ui/box/conditions_panel.h"
 
-#include "calc/exact/exact_damage.h"
 #include "view/box/damage_view.h"
+#include "view/common/damage_mode.h"
 
 #include "ui/common/chooser.h"
 #include "ui/common/qt_text.h"

@@ -5,7 +5,7 @@
 
 #include "box/box_entry.h"
 #include "calc/damage/damage_engine.h"
-#include "calc/exact/exact_damage.h"
+#include "view/box/exact_row.h"
 #include "view/common/list_choice.h"
 
 #include <array>

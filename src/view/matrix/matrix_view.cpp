@@ -3,6 +3,7 @@
 #include "data/moves.h"
 #include "data/species.h"
 #include "text/cp932.h"
+#include "view/common/exact_texts.h"
 
 #include <algorithm>
 
@@ -90,10 +91,6 @@ bool keyLess(const SortKey& a, const SortKey& b) {
 
 DamageMode exactModeFor(DamageMode mode) {
     return isExact(mode) ? mode : DamageMode::ExactGen5;
-}
-
-ExactOptions exactOptionsFor(const DamageSettings& settings) {
-    return {generationOf(exactModeFor(settings.mode)), settings.critical};
 }
 
 std::string matrixCaptionText(const BoxEntry* chosen, MatrixSide side, DamageMode mode) {

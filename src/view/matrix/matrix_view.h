@@ -3,6 +3,7 @@
 // column, and the whole table as tab-separated text for a spreadsheet.
 
 #include "calc/box_tools/damage_matrix.h"
+#include "view/common/damage_mode.h"
 
 #include <span>
 #include <string>
@@ -11,9 +12,9 @@
 namespace rusrina {
 
 // The matrix and the spread finder always use the exact engine: the window's exact mode, or the
-// 5th generation's when the window computes in the simple mode. A critical hit is the window's.
+// 5th generation's when the window computes in the simple mode (exactOptionsFor gives the engine
+// the same). A critical hit is the window's.
 DamageMode exactModeFor(DamageMode mode);
-ExactOptions exactOptionsFor(const DamageSettings& settings);
 
 // The line above the matrix: who is chosen and the mode, "攻撃側：ぴかちゃん（ピカチュウ）・
 // 計算方式：実機（第5世代）", or what to do when no one is.

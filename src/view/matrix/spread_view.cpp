@@ -3,6 +3,7 @@
 #include "data/natures.h"
 #include "data/types.h"
 #include "format/entry_form.h"
+#include "view/common/exact_texts.h"
 #include "view/common/list_choice.h"
 #include "view/matrix/matrix_view.h"
 

@@ -4,6 +4,7 @@
 
 #include "box/box_entry.h"
 #include "calc/box_tools/spread_finder.h"
+#include "view/common/damage_mode.h"
 #include "view/common/list_choice.h"
 
 #include <array>

@@ -1,0 +1,137 @@
+#pragma once
+// What the exact damage engine records of one hit: every rule it applied, in the order the game
+// applies them, as data. The engine words nothing; view/box/exact_log.cpp turns a record into the
+// lines of the calculation log.
+//
+// To add a rule: give it an id below (where it belongs among its neighbours), apply it in the
+// mechanics and record it there with the factor, the values before and after and the arguments its
+// wording needs, then give it its wording in view/box/exact_log.cpp (the table there does not
+// compile while an id lacks one).
+
+#include "data/generations.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace rusrina {
+
+// A rule the engine applied. Named for the rule, not for how it is worded; the comment says what
+// the step carries beyond its rule (arg and arg2 are 0 unless said otherwise).
+enum class ExactRule : uint16_t {
+    // Before anything is computed.
+    NoFormula,       // a move whose damage does not follow from what is known; arg: the move
+    NotInGeneration, // a move the generation does not have; arg: the move
+    AlwaysCritical,  // a move that always lands a critical hit
+    CriticalHit,     // a critical hit was asked for
+    // Weather, types and the move.
+    CloudNine,        // Cloud Nine or Air Lock cancels the weather; arg: the ability
+    Forecast,         // Castform takes the weather's type; side: whose; arg: the type
+    MoldBreaker,      // the defender's ability is ignored; arg: that ability
+    WeatherBallPower, // factor; before and after: the power
+    WeatherBallType,  // arg: the weather; arg2: the type it gives
+    HappinessPower,   // Return or Frustration at their strongest; arg: the move; after: the power
+    GyroBallPower,    // arg: the attacker's speed; arg2: the defender's; after: the power
+    ElectroBallPower, // the same
+    Normalize,        // the move becomes Normal
+    BrickBreak,       // the screens are broken before the hit
+    // Effectiveness and immunities.
+    ForesightOnGhost,       // Normal and Fighting moves hit a Ghost type
+    ScrappyOnGhost,         // the same, by the attacker's ability
+    GravityOnFlying,        // Ground moves hit a Flying type
+    TypeEffectiveness,      // factor: the chart's product over 4; arg, arg2: the two entries, in halves
+    WonderGuard,            // immune
+    FlashFireImmunity,      // immune to Fire
+    DrySkinImmunity,        // immune to Water
+    WaterAbsorb,            // immune to Water
+    VoltAbsorb,             // immune to Electric; arg: Volt Absorb or Motor Drive
+    Levitate,               // immune to Ground
+    GravityCancelsLevitate, // Levitate does not count
+    FixedDamage,            // arg: the move; after: the damage
+    // Stages; before and after: the stage (-6..+6).
+    LiechiBerry,                // +1 attack
+    PetayaBerry,                // +1 special attack
+    Simple,                     // the holder's stages count double; side: the holder
+    Unaware,                    // the holder ignores the foe's stages; side: the holder
+    CriticalIgnoresAttackDrop,  // the attacker's lowered stages do not count
+    ChipAway,                   // the defender's stages are ignored; arg: the move
+    CriticalIgnoresDefenceRise, // the defender's raised stages do not count
+    StatStage, // the stage table's factor; side: whose stat; arg: the stage; before and after: the stat
+    // Modifiers of the power, the attack or special attack, the defence or special defence. Their
+    // factor; before and after: the value they scale, or for a modifier chained in 4096ths (the 5th
+    // generation's), the product of the stage's modifiers so far.
+    Technician,
+    Heatproof,
+    DrySkinFire,
+    TypeItem,
+    MuscleBand,
+    WiseGlasses,
+    Facade,
+    HelpingHand,
+    Overgrow,
+    Blaze,
+    Torrent,
+    Swarm,
+    ThickFat,
+    Guts,
+    FlashFire, // Flash Fire activated
+    SolarPower,
+    SlowStart,
+    HugePower, // or Pure Power
+    Hustle,
+    FlowerGift,
+    ThickClub,
+    LightBall,
+    DeepSeaTooth,
+    SoulDew, // side: whose stat it raises
+    ChoiceBand,
+    ChoiceSpecs,
+    SandstormSpDefence,
+    MetalPowder,
+    DeepSeaScale,
+    Explosion,       // or Self-Destruct: the defence halved
+    ModifierProduct, // the modifiers of one stage together; factor: the product over 4096
+    // What a stage ends with; after: the value.
+    ModifiedPower,
+    ModifiedStat, // arg: the stat
+    BaseDamage,
+    // Modifiers of the damage, as above. Those the game applies to each roll (same type,
+    // effectiveness, the 5th generation's burn, the 4th's last three) carry no before and after.
+    Spread,
+    WeatherDamage,
+    Burn,
+    Reflect,
+    LightScreen,
+    CriticalDamage,
+    LifeOrb,
+    DamageBeforeRoll, // after: the damage the rolls start from
+    RandomRoll,       // factor: 85/100, the lowest roll
+    SameType,
+    Adaptability, // the same-type bonus of Adaptability
+    TintedLens,
+    Filter, // or Solid Rock
+    ExpertBelt,
+    Count
+};
+inline constexpr int kExactRuleCount = static_cast<int>(ExactRule::Count);
+
+enum class ExactStepSide : uint8_t { Attacker, Defender };
+
+// One applied rule.
+struct ExactStep {
+    ExactRule rule = ExactRule::Count;
+    ExactStepSide side = ExactStepSide::Attacker; // whose ability, item, stat or stage it concerns
+    int32_t numerator = 1;                        // the factor applied: numerator / denominator
+    int32_t denominator = 1;
+    int64_t before = 0; // the value it changed, before and after
+    int64_t after = 0;
+    int32_t arg = 0; // what wording the step needs, as the rule above says
+    int32_t arg2 = 0;
+};
+
+// Where a hit's steps go. The engine fills it when one is given, and does no work for it otherwise.
+struct ExactRecord {
+    Generation generation = kGen5;
+    std::vector<ExactStep> steps;
+};
+
+} // namespace rusrina

@@ -1,0 +1,209 @@
+#include "view/box/exact_log.h"
+
+#include "calc/stats.h"
+#include "data/abilities.h"
+#include "data/items.h"
+#include "data/types.h"
+#include "view/common/exact_texts.h"
+
+#include <array>
+
+namespace rusrina {
+namespace {
+
+using R = ExactRule;
+
+// How a step's line is built from its text.
+enum class Form : uint8_t {
+    Line,    // the text alone
+    Factor,  // "text： *1.5", or with a fraction when its decimals do not end: "text： *1.20 (4915/4096)"
+    Ratio,   // "text： *1.00", always two decimals
+    Value,   // "text： 100", the value after the step
+    Special, // put together from the step's arguments (specialText)
+};
+
+struct Wording {
+    ExactRule rule;
+    Form form;
+    const char* text;
+    const char* defenderText = nullptr; // when the defender's side says it otherwise
+    const char* gen4Text = nullptr;     // when the 4th generation says it otherwise
+};
+
+// Every rule's wording, in the order of ExactRule.
+constexpr Wording kWordings[] = {
+    {R::NoFormula, Form::Line, "ダメージ変化技につき計算不能"},
+    {R::NotInGeneration, Form::Line, "第4世代には無い技のため計算不能"},
+    {R::AlwaysCritical, Form::Line, "必ず急所に当たる技"},
+    {R::CriticalHit, Form::Line, "急所に当たった場合"},
+    {R::CloudNine, Form::Line, "「エアロック」「ノーてんき」により天候の影響なし"},
+    {R::Forecast, Form::Special, "「てんきや」により"},
+    {R::MoldBreaker, Form::Special, "「かたやぶり」により相手の「"},
+    {R::WeatherBallPower, Form::Factor, "天候により威力"},
+    {R::WeatherBallType, Form::Special, "（天候："},
+    {R::HappinessPower, Form::Special, "最大威力に設定：＝"},
+    {R::GyroBallPower, Form::Special, "「ジャイロボール」"},
+    {R::ElectroBallPower, Form::Special, "「エレキボール」"},
+    {R::Normalize, Form::Line, "「ノーマルスキン」によりノーマルタイプに変更"},
+    {R::BrickBreak, Form::Line, "「かわらわり」で壁を壊してから攻撃"},
+    {R::ForesightOnGhost, Form::Line, "「みやぶる」により「ノーマル格闘」有効"},
+    {R::ScrappyOnGhost, Form::Line, "「きもったま」により「ノーマル格闘」有効"},
+    {R::GravityOnFlying, Form::Line, "「じゅうりょく」により「じめん」等倍"},
+    {R::TypeEffectiveness, Form::Ratio, "相性補正"},
+    {R::WonderGuard, Form::Line, "「ふしぎなまもり」で無効"},
+    {R::FlashFireImmunity, Form::Line, "「もらいび」で炎技無効"},
+    {R::DrySkinImmunity, Form::Line, "「かんそうはだ」で水技無効"},
+    {R::WaterAbsorb, Form::Line, "「ちょすい」で水技無効"},
+    {R::VoltAbsorb, Form::Line, "「ちくでん」「でんきエンジン」で電気技無効"},
+    {R::Levitate, Form::Line, "「ふゆう」で地面技無効"},
+    {R::GravityCancelsLevitate, Form::Line, "「じゅうりょく」で「ふゆう」が無効＝地面技等倍"},
+    {R::FixedDamage, Form::Value, "固定ダメージ"},
+    {R::LiechiBerry, Form::Line, "「チイラのみ」で攻撃ランク+1"},
+    {R::PetayaBerry, Form::Line, "「ヤタピのみ」で特攻ランク+1"},
+    {R::Simple, Form::Line, "「たんじゅん」でランク影響2倍", "＞＞＞ 「たんじゅん」でランク影響2倍"},
+    {R::Unaware, Form::Line, "「てんねん」で相手のランク影響無視", "＞＞＞ 「てんねん」で相手のランク影響無視"},
+    {R::CriticalIgnoresAttackDrop, Form::Line, "急所で攻撃ランクの下降を無視"},
+    {R::ChipAway, Form::Line, "「なしくずし」「せいなるつるぎ」で相手のランク影響無視"},
+    {R::CriticalIgnoresDefenceRise, Form::Line, "急所で防御ランクの上昇を無視"},
+    {R::StatStage, Form::Ratio, "攻撃ランク補正＝攻撃力", "＞＞＞ 防御ランク補正＝防御力"},
+    {R::Technician, Form::Factor, "「テクニシャン」で威力"},
+    {R::Heatproof, Form::Factor, "＞＞＞ 「たいねつ」で威力"},
+    {R::DrySkinFire, Form::Factor, "＞＞＞ 「かんそうはだ」で威力"},
+    {R::TypeItem, Form::Factor, "「各種タイプ補正」（技のタイプの道具）で威力"},
+    {R::MuscleBand, Form::Factor, "「ちからのハチマキ」で威力"},
+    {R::WiseGlasses, Form::Factor, "「ものしりメガネ」で威力"},
+    {R::Facade, Form::Factor, "「からげんき」は状態異常で威力"},
+    {R::HelpingHand, Form::Factor, "「てだすけ」で威力"},
+    {R::Overgrow, Form::Factor, "「しんりょく」発動で攻撃", nullptr, "「しんりょく」発動で草技威力"},
+    {R::Blaze, Form::Factor, "「もうか」発動で攻撃", nullptr, "「もうか」発動で炎技威力"},
+    {R::Torrent, Form::Factor, "「げきりゅう」発動で攻撃", nullptr, "「げきりゅう」発動で水技威力"},
+    {R::Swarm, Form::Factor, "「むしのしらせ」発動で攻撃", nullptr, "「むしのしらせ」発動で虫技威力"},
+    {R::ThickFat, Form::Factor, "＞＞＞ 「あついしぼう」で攻撃", nullptr, "＞＞＞ 「あついしぼう」で威力"},
+    {R::Guts, Form::Factor, "「こんじょう」で攻撃"},
+    {R::FlashFire, Form::Factor, "「もらいび」発動で攻撃", nullptr, "「もらいび」発動でダメージ"},
+    {R::SolarPower, Form::Factor, "「サンパワー」時に晴れで特攻"},
+    {R::SlowStart, Form::Factor, "「スロースタート」発動中は攻撃"},
+    {R::HugePower, Form::Factor, "「ちからもち」「ヨガパワー」で攻撃"},
+    {R::Hustle, Form::Factor, "「はりきり」で攻撃力", nullptr, "「はりきり」で攻撃"},
+    {R::FlowerGift, Form::Factor, "「フラワーギフト」時に晴れで攻撃"},
+    {R::ThickClub, Form::Factor, "「ふといホネ」で攻撃"},
+    {R::LightBall, Form::Factor, "「でんきだま」で攻撃"},
+    {R::DeepSeaTooth, Form::Factor, "「しんかいのキバ」で特攻"},
+    {R::SoulDew, Form::Factor, "「こころのしずく」で特攻", "＞＞＞ 「こころのしずく」で特防"},
+    {R::ChoiceBand, Form::Factor, "「こだわりハチマキ」で攻撃"},
+    {R::ChoiceSpecs, Form::Factor, "「こだわりメガネ」で特攻"},
+    {R::SandstormSpDefence, Form::Factor, "＞＞＞ 砂嵐で岩タイプは特防"},
+    {R::MetalPowder, Form::Factor, "＞＞＞ 「メタルパウダー」で防御"},
+    {R::DeepSeaScale, Form::Factor, "＞＞＞ 「しんかいのウロコ」で特防"},
+    {R::Explosion, Form::Factor, "「じばく」「だいばくはつ」で防御"},
+    {R::ModifierProduct, Form::Special, "（補正値の積： "},
+    {R::ModifiedPower, Form::Value, "補正後の威力"},
+    {R::ModifiedStat, Form::Special, ""},
+    {R::BaseDamage, Form::Value, "基本ダメージ"},
+    {R::Spread, Form::Factor, "複数の相手への攻撃でダメージ"},
+    {R::WeatherDamage, Form::Factor, "天候でダメージ"},
+    {R::Burn, Form::Factor, "「やけど」でダメージ"},
+    {R::Reflect, Form::Factor, "＞＞＞ 「リフレクター」でダメージ"},
+    {R::LightScreen, Form::Factor, "＞＞＞ 「ひかりのかべ」でダメージ"},
+    {R::CriticalDamage, Form::Factor, "急所でダメージ"},
+    {R::LifeOrb, Form::Factor, "「いのちのたま」でダメージ"},
+    {R::DamageBeforeRoll, Form::Value, "乱数前のダメージ"},
+    {R::RandomRoll, Form::Line, "乱数： *0.85～1.00"},
+    {R::SameType, Form::Factor, "タイプ一致でダメージ"},
+    {R::Adaptability, Form::Factor, "「てきおうりょく」によりタイプ一致でダメージ"},
+    {R::TintedLens, Form::Factor, "「いろめがね」でダメージ"},
+    {R::Filter, Form::Factor, "＞＞＞ 「ハードロック」「フィルター」でダメージ"},
+    {R::ExpertBelt, Form::Factor, "「たつじんのおび」でダメージ"},
+};
+
+constexpr bool everyRuleWordedInOrder() {
+    if (std::size(kWordings) != kExactRuleCount)
+        return false;
+    for (int i = 0; i < kExactRuleCount; ++i) {
+        if (kWordings[i].rule != static_cast<ExactRule>(i))
+            return false;
+    }
+    return true;
+}
+static_assert(everyRuleWordedInOrder(), "each ExactRule needs its wording here, in the enum's order");
+
+// "1.5", "2", "0.125"; a factor whose decimals do not end within three places shows two and its
+// fraction: "1.20 (4915/4096)".
+std::string factorText(int64_t numerator, int64_t denominator) {
+    if (numerator * 1000 % denominator == 0)
+        return shortDecimalText(numerator, denominator);
+    return decimalText(numerator, denominator, 2) + " (" + std::to_string(numerator) + "/" +
+           std::to_string(denominator) + ")";
+}
+
+const char* modifiedStatLabel(int stat) {
+    switch (stat) {
+    case kAttack:
+        return "補正後の攻撃";
+    case kSpAttack:
+        return "補正後の特攻";
+    case kDefence:
+        return "＞＞＞ 補正後の防御";
+    default:
+        return "＞＞＞ 補正後の特防";
+    }
+}
+
+std::string specialText(const ExactStep& s, const char* text) {
+    const auto number = [](int64_t value) { return std::to_string(value); };
+    switch (s.rule) {
+    case R::Forecast:
+        return std::string(s.side == ExactStepSide::Defender ? "＞＞＞ " : "") + text + typeName(s.arg) + "タイプに";
+    case R::MoldBreaker:
+        return std::string(text) + abilityName(s.arg) + "」を無視";
+    case R::WeatherBallType:
+        return std::string(text) + weatherName(s.arg) + "＝" + typeName(s.arg2) + "タイプ）";
+    case R::HappinessPower:
+        return text + number(s.after);
+    case R::GyroBallPower:
+    case R::ElectroBallPower:
+        return std::string(text) + "： 素早さ " + number(s.arg) + " 対 " + number(s.arg2) + " で威力 " +
+               number(s.after);
+    case R::ModifierProduct:
+        return text + number(s.numerator) + "/" + number(s.denominator) + "）";
+    case R::ModifiedStat:
+        return std::string(modifiedStatLabel(s.arg)) + "： " + number(s.after);
+    default:
+        return text;
+    }
+}
+
+} // namespace
+
+std::string exactStepText(const ExactStep& step, Generation generation) {
+    const auto index = static_cast<size_t>(step.rule);
+    if (index >= std::size(kWordings))
+        return {};
+    const Wording& w = kWordings[index];
+    const char* text = w.text;
+    if (step.side == ExactStepSide::Defender && w.defenderText)
+        text = w.defenderText;
+    else if (generation == kGen4 && w.gen4Text)
+        text = w.gen4Text;
+    switch (w.form) {
+    case Form::Line:
+        return text;
+    case Form::Factor:
+        return std::string(text) + "： *" + factorText(step.numerator, step.denominator);
+    case Form::Ratio:
+        return std::string(text) + "： *" + decimalText(step.numerator, step.denominator, 2);
+    case Form::Value:
+        return std::string(text) + "： " + std::to_string(step.after);
+    default:
+        return specialText(step, text);
+    }
+}
+
+void writeExactSteps(CalcLog& log, const ExactRecord& record) {
+    for (const ExactStep& step : record.steps) {
+        log.append(exactStepText(step, record.generation));
+        log.append("\r\n");
+    }
+}
+
+} // namespace rusrina

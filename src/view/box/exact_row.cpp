@@ -1,0 +1,151 @@
+// A row of the box and damage window in an exact mode: its texts, its log around the steps the
+// engine recorded, and the chance to knock the defender out.
+
+#include "view/box/exact_row.h"
+
+#include "calc/stats.h"
+#include "data/moves.h"
+#include "data/types.h"
+#include "text/cp932.h"
+#include "view/box/exact_log.h"
+
+#include <algorithm>
+
+namespace rusrina {
+
+namespace {
+
+constexpr int kMostChancesLogged = 6;
+constexpr size_t kUsualSteps = 32; // enough for a hit under most conditions, so the record grows once
+
+constexpr int kWeatherBall = 310; // its type shows as the weather's
+
+int ceilDiv(int64_t a, int64_t b) {
+    return static_cast<int>((a + b - 1) / b);
+}
+
+std::string multiplierText(const ExactRolls& r) {
+    if (r.outcome == ExactRolls::Outcome::NotComputed || r.outcome == ExactRolls::Outcome::NoFormula || r.fixed)
+        return kNotAvailable;
+    // effectiveness / 4 × same type (1, 3/2 or 2)
+    const int num = r.sameType == 2 ? 2 : r.sameType == 1 ? 3 : 1;
+    const int den = r.sameType == 1 ? 8 : 4;
+    return decimalText(r.effect * num, den, 2);
+}
+
+void writeMoveBlock(CalcLog& log, const ExactAttack& a, bool hitsDefence) {
+    if (a.move == NO_MOVE) {
+        log.append("\r\n技：直接数値選択\r\n");
+        log.appendf("威力： %-3d  命中： ---\r\n", a.power);
+    } else {
+        log.appendf("\r\n%s\r\n", moveRecord(a.move).name);
+        log.appendf("威力： %-3d  命中： %-3d\r\n", a.power, a.accuracy);
+    }
+    const char* type = a.move == kWeatherBall ? "天候依存" : typeName(a.type);
+    log.appendf("分類： %s タイプ： %s\r\n", text::padRight(moveCategoryName(a.category), 4).c_str(),
+                text::padRight(type, 8).c_str());
+    if (hitsDefence && a.category != kPhysical)
+        log.append("（相手の防御で計算）\r\n");
+    log.appendf("計算方式： %s\r\n",
+                damageModeName(a.options.generation == kGen4 ? DamageMode::ExactGen4 : DamageMode::ExactGen5));
+}
+
+// The simple engine's header, which depends on the two entries and the category alone; the six
+// rows of one change share it, one text per side of the stats.
+struct HeaderCache {
+    std::string text[2];
+};
+
+void writeHeader(CalcLog& log, const ExactAttack& a, const BoxEntry& defender, HeaderCache& cache) {
+    std::string& header = cache.text[a.category == kPhysical ? 0 : 1];
+    if (header.empty())
+        header = damageLogHead(*a.attacker.entry, defender, a.category);
+    log.append(header);
+    // A special move that hits the defence shows the defence as well.
+    const bool defenceMove = a.category != kPhysical && defendingStatOf(a) == kDefence;
+    if (defenceMove)
+        log.appendf("＞＞＞ 防御： %-3d\r\n", defender.stat[kDefence]);
+    writeMoveBlock(log, a, defenceMove);
+}
+
+void writeChances(CalcLog& log, const ExactRolls& r, const KoChance& ko) {
+    std::string rolls;
+    for (int32_t roll : r.rolls)
+        rolls += (rolls.empty() ? "" : " ") + std::to_string(roll);
+    log.append("乱数16通り： " + rolls + "\r\n撃破確率：\r\n");
+    const int certain = ceilDiv(r.hp, std::max(1, r.low()));
+    const int shown = std::min(certain, ko.hits + kMostChancesLogged - 2);
+    for (int n = ko.hits; n <= shown; ++n) {
+        const double chance = n == ko.hits ? ko.chance : n == certain ? 1.0 : koChanceIn(r.rolls, r.hp, n);
+        log.append("　" + std::to_string(n) + "発： " + koChanceText(chance) + "\r\n");
+    }
+    if (shown < certain)
+        log.append("　" + std::to_string(certain) + "発： " + koChanceText(1.0) + "\r\n");
+}
+
+void writeResult(CalcLog& log, const ExactRowResult& row) {
+    if (row.rolls.outcome == ExactRolls::Outcome::NoFormula || row.rolls.outcome == ExactRolls::Outcome::NotComputed)
+        return;
+    log.append("ダメージ： " + row.texts.damageText + "\r\n");
+    if (row.rolls.hits())
+        log.append("ＨＰ割合： " + row.hpShareText + "\r\n");
+    log.append("必要攻撃回数： " + row.texts.hitsText + "\r\n");
+    if (row.rolls.hits())
+        writeChances(log, row.rolls, row.ko);
+}
+
+ExactRowResult exactRow(const ExactAttack& attack, const BoxEntry& defender, HeaderCache& headers) {
+    ExactRowResult row;
+    if (!attack.usable)
+        return row;
+    CalcLog& log = row.texts.log;
+    log.reserve(3072);
+    writeHeader(log, attack, defender, headers);
+    ExactRecord record;
+    record.steps.reserve(kUsualSteps);
+    row.rolls = exactRolls(attack, defender, &record);
+    if (row.rolls.outcome == ExactRolls::Outcome::NotComputed) {
+        row.texts.log.clear();
+        return row;
+    }
+    writeExactSteps(log, record);
+    row.ko = koChance(row.rolls);
+    row.texts.damageText = exactDamageText(row.rolls);
+    row.texts.hitsText = koText(row.rolls, row.ko);
+    row.texts.multiplierText = multiplierText(row.rolls);
+    row.texts.shownType = row.rolls.shownType;
+    row.texts.shownPower = row.rolls.shownPower;
+    row.hpShareText = hpShareText(row.rolls);
+    writeResult(log, row);
+    return row;
+}
+
+} // namespace
+
+ExactRowResult computeExactRow(const BoxEntry& attacker, const BoxEntry& defender, const DamageSlot& slot,
+                               const BattleConditions& conditions, const ExactOptions& options) {
+    HeaderCache headers;
+    return exactRow(prepareExactAttack(attacker, slot, conditions, options), defender, headers);
+}
+
+std::array<ExactRowResult, kDamageRowCount> computeRowsInMode(const DamageEngine& engine,
+                                                              const DamageSettings& settings) {
+    std::array<ExactRowResult, kDamageRowCount> rows;
+    if (!isExact(settings.mode)) {
+        auto simple = engine.computeAllRows();
+        for (int i = 0; i < kDamageRowCount; ++i)
+            rows[i].texts = std::move(simple[i]);
+        return rows;
+    }
+    if (!engine.attacker || !engine.defender)
+        return rows;
+    const ExactOptions options = exactOptionsFor(settings);
+    HeaderCache headers;
+    for (int i = 0; i < kDamageRowCount; ++i) {
+        const ExactAttack attack = prepareExactAttack(*engine.attacker, engine.slot(i), engine.conditions, options);
+        rows[i] = exactRow(attack, *engine.defender, headers);
+    }
+    return rows;
+}
+
+} // namespace rusrina

@@ -1,0 +1,29 @@
+#pragma once
+// A row of the box and damage window in an exact mode: the exact engine's rolls with the row's
+// texts and its calculation log, and the six rows in whichever mode the window computes.
+
+#include "calc/damage/damage_engine.h"
+#include "calc/exact/exact_damage.h"
+#include "view/common/damage_mode.h"
+#include "view/common/exact_texts.h"
+
+#include <array>
+#include <string>
+
+namespace rusrina {
+
+struct ExactRowResult {
+    SlotResult texts; // damage "a ～ b", hits "確定2発" / "乱数2発 (43.8％)", multiplier, log
+    std::string hpShareText = kNotAvailable; // "48.2％ ～ 56.9％"
+    ExactRolls rolls;
+    KoChance ko;
+};
+ExactRowResult computeExactRow(const BoxEntry& attacker, const BoxEntry& defender, const DamageSlot& slot,
+                               const BattleConditions& conditions, const ExactOptions& options);
+
+// The six rows of the box and damage window in the chosen mode; the simple mode gives the simple
+// engine's results unchanged (and "－" as the share of HP).
+std::array<ExactRowResult, kDamageRowCount> computeRowsInMode(const DamageEngine& engine,
+                                                              const DamageSettings& settings);
+
+} // namespace rusrina
