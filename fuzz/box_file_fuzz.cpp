@@ -1,6 +1,7 @@
-// Any bytes as a box file: loading keeps only valid entries as an in-use prefix, a save of what was
-// loaded loads again unchanged (and first keeps the original when it held anything the save
-// drops), and importing the file adds only valid entries and accounts for every named record.
+// Any bytes as a box file: loading keeps only valid entries as an in-use prefix, each with an extra
+// that fits its record, a save of what was loaded loads again unchanged, extension block included
+// (and first keeps the original when it held anything the save drops), and importing the file adds
+// only valid entries and accounts for every named record.
 
 #include "format/box_file.h"
 #include "fuzz_support.h"
@@ -23,12 +24,14 @@ std::string readFile(const std::filesystem::path& path) {
 }
 
 bool sameSlots(const Box& a, const Box& b) {
-    return std::memcmp(a.slots().data(), b.slots().data(), kBoxFileBytes) == 0;
+    return std::memcmp(a.slots().data(), b.slots().data(), kBoxFileBytes) == 0 && a.extras() == b.extras();
 }
 
 void checkEntries(const Box& box) {
-    for (int slot = 0; slot < box.count(); ++slot)
+    for (int slot = 0; slot < box.count(); ++slot) {
         check(isValidEntry(box.entry(slot)), "every entry in use is valid");
+        check(fittedExtra(box.entry(slot), box.extra(slot)) == box.extra(slot), "every extra fits its record");
+    }
     // The list texts of a few entries (all of them would slow every run for little gain).
     for (int slot = 0; slot < std::min(box.count(), 8); ++slot) {
         const BoxRowTexts row = boxRowTexts(box.entry(slot));
@@ -73,7 +76,8 @@ void loadSaveLoad(std::string_view bytes, Box& box) {
     auto reloaded = std::make_unique<Box>();
     const LoadResult second = again.load(*reloaded);
     check(second.count == loaded.count && second.invalidRecords == 0, "a saved box loads whole");
-    check(sameSlots(box, *reloaded), "a saved box loads byte for byte");
+    check(sameSlots(box, *reloaded), "a saved box loads byte for byte, with what each slot keeps");
+    check(second.extensionProblem.empty(), "a saved extension block reads");
     check(!again.backupPending(), "a saved box needs no backup");
 }
 

@@ -7,6 +7,7 @@ commit the result; the seeds are deterministic."""
 import os
 import shutil
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CORPUS = os.path.join(HERE, "corpus")
@@ -46,6 +47,15 @@ def full_box():
     return box(records)
 
 
+def extension_block(records):
+    """The block after the records: tag, version 1, record size 16, count 1024, the records
+    (flags, gender, happiness, 0, held item index, ten zero bytes), CRC-32 of all before it."""
+    body = b"RUSRXTND" + struct.pack("<HHI", 1, 16, CAPACITY)
+    for flags, gender, happiness, item in records + [(0, 0, 0, 0)] * (CAPACITY - len(records)):
+        body += struct.pack("<BBBBH", flags, gender, happiness, 0, item) + b"\0" * 10
+    return body + struct.pack("<I", zlib.crc32(body))
+
+
 def write(target, name, data):
     path = os.path.join(CORPUS, target, name)
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -63,6 +73,13 @@ def box_seeds():
     bad[500 * RECORD + 32:500 * RECORD + 36] = struct.pack("<i", 663)
     write("box_file", "full_bad_record_long.vbd", bytes(bad) + b"\x01" * 300)
     write("box_file", "truncated_mid_record.vbd", full[:10 * RECORD + 77])
+    # The same box with what each slot keeps beside its record: gender, happiness, shiny, and held
+    # items that may or may not match the record's row; then the block with a wrong checksum.
+    kept = [(1 | (2 if i % 16 == 0 else 0), i % 3, (i * 37) % 256, 0xFFFF if i % 4 else i % 250)
+            for i in range(CAPACITY)]
+    with_block = full + extension_block(kept)
+    write("box_file", "full_with_block.vbd", with_block)
+    write("box_file", "full_block_bad_checksum.vbd", with_block[:-1] + bytes([with_block[-1] ^ 1]))
     for fixture in ("box_mixed.vbd", "box_truncated.vbd"):
         shutil.copy(os.path.join(FIXTURES, fixture), os.path.join(CORPUS, "box_file", fixture))
 

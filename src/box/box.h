@@ -4,6 +4,7 @@
 // calculation refer to an entry.
 
 #include "box/box_entry.h"
+#include "box/entry_extra.h"
 
 #include <array>
 #include <span>
@@ -11,6 +12,7 @@
 namespace rusrina {
 
 using BoxSlots = std::array<BoxEntry, kBoxCapacity>;
+using BoxExtras = std::array<EntryExtra, kBoxCapacity>;
 
 enum class StoreStatus {
     Stored,
@@ -41,22 +43,30 @@ public:
 
     // Every slot as stored in the file, the data behind the in-use prefix included.
     const BoxSlots& slots() const { return m_slots; }
+    // What each slot keeps beside its record; it moves with its entry through every change.
+    const EntryExtra& extra(int slot) const;
+    const BoxExtras& extras() const { return m_extras; }
+    // Whether any slot keeps more than its record says: a box file then needs its extension block.
+    bool hasExtras() const;
 
     // Takes a box file image: the in-use prefix (up to the first empty name) less its invalid
     // records, which are counted and returned. The valid entries keep their order; the data
     // behind the prefix is kept as it was. Records from `completeRecords` on were cut short by
-    // the end of the file: one of them in use is invalid.
-    int adoptImage(const BoxSlots& image, int completeRecords = kBoxCapacity);
+    // the end of the file: one of them in use is invalid. Each entry keeps its extra from `extras`
+    // (fitted to its record), or none without them.
+    int adoptImage(const BoxSlots& image, int completeRecords = kBoxCapacity, const BoxExtras* extras = nullptr);
 
     void clear();
 
-    // Writes the entry into the first free slot.
-    StoreResult add(const BoxEntry& entry);
-    // Overwrites an in-use entry in place.
+    // Writes the entry into the first free slot. Every write keeps the extra as fittedExtra fits it.
+    StoreResult add(const BoxEntry& entry, const EntryExtra& extra = {});
+    // Overwrites an in-use entry in place; without an extra the slot keeps its own.
     StoreResult replace(int slot, const BoxEntry& entry);
+    StoreResult replace(int slot, const BoxEntry& entry, const EntryExtra& extra);
     // What registering the edit form does: overwrites the entry in `slot` when that slot is in
     // use, else adds the entry (-1 for a new one).
     StoreResult store(int slot, const BoxEntry& entry);
+    StoreResult store(int slot, const BoxEntry& entry, const EntryExtra& extra);
 
     // Each returns false and changes nothing when the request cannot apply (a slot not in use,
     // the first entry moved up, the last moved down).
@@ -68,13 +78,15 @@ public:
     // The two changes that take back a deletion and an addition (see box_edit.h).
     // Puts the entry into `slot` (0 to count), shifting the slots from there on down by one; the
     // last slot, which a deletion left zero, drops off. Refused in a full box.
-    bool insertEntry(int slot, const BoxEntry& entry);
+    bool insertEntry(int slot, const BoxEntry& entry, const EntryExtra& extra = {});
     // Takes the in-use entries from `first` on out of the box, writing `formerSlots` (one per
-    // entry) into their slots: what they held before the entries were added.
-    bool removeFrom(int first, std::span<const BoxEntry> formerSlots);
+    // entry) into their slots: what they held before the entries were added, with their extras
+    // (none when `formerExtras` is empty).
+    bool removeFrom(int first, std::span<const BoxEntry> formerSlots, std::span<const EntryExtra> formerExtras = {});
 
 private:
     BoxSlots m_slots;
+    BoxExtras m_extras;
     int m_count = 0;
 };
 

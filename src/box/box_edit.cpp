@@ -10,30 +10,38 @@ bool sameBytes(const BoxEntry& a, const BoxEntry& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-// Whether `entry` is in `slot` now, byte for byte.
-bool holds(const Box& box, int slot, const BoxEntry& entry) {
-    return box.inUse(slot) && sameBytes(box.entry(slot), entry);
+EntryExtra extraAt(const std::vector<EntryExtra>& extras, std::size_t i) {
+    return i < extras.size() ? extras[i] : EntryExtra{};
 }
 
-BoxEdit replaceEdit(int slot, const BoxEntry& before, const BoxEntry& after) {
-    return {BoxEdit::Kind::Replace, slot, -1, {before}, {after}};
+// Whether `entry` is in `slot` now, byte for byte, with the extra the record gives it.
+bool holds(const Box& box, int slot, const BoxEntry& entry, const EntryExtra& extra) {
+    return box.inUse(slot) && sameBytes(box.entry(slot), entry) && box.extra(slot) == fittedExtra(entry, extra);
+}
+
+bool holdsBefore(const Box& box, const BoxEdit& edit) {
+    return holds(box, edit.slot, edit.before[0], extraAt(edit.beforeExtra, 0));
+}
+
+bool holdsAfter(const Box& box, const BoxEdit& edit) {
+    return holds(box, edit.slot, edit.after[0], extraAt(edit.afterExtra, 0));
 }
 
 bool undoAppend(Box& box, const BoxEdit& edit) {
     if (box.count() != edit.slot + static_cast<int>(edit.after.size()))
         return false;
     for (std::size_t i = 0; i < edit.after.size(); ++i) {
-        if (!holds(box, edit.slot + static_cast<int>(i), edit.after[i]))
+        if (!holds(box, edit.slot + static_cast<int>(i), edit.after[i], extraAt(edit.afterExtra, i)))
             return false;
     }
-    return box.removeFrom(edit.slot, edit.before);
+    return box.removeFrom(edit.slot, edit.before, edit.beforeExtra);
 }
 
 bool redoAppend(Box& box, const BoxEdit& edit) {
     if (box.count() != edit.slot || kBoxCapacity - box.count() < static_cast<int>(edit.after.size()))
         return false;
-    for (const BoxEntry& entry : edit.after)
-        box.add(entry);
+    for (std::size_t i = 0; i < edit.after.size(); ++i)
+        box.add(edit.after[i], extraAt(edit.afterExtra, i));
     return true;
 }
 
@@ -42,7 +50,7 @@ bool redoAppend(Box& box, const BoxEdit& edit) {
 std::optional<BoxEdit> applyDelete(Box& box, int slot) {
     if (!box.inUse(slot))
         return std::nullopt;
-    BoxEdit edit{BoxEdit::Kind::Delete, slot, -1, {box.entry(slot)}, {}};
+    BoxEdit edit{BoxEdit::Kind::Delete, slot, -1, {box.entry(slot)}, {}, {box.extra(slot)}, {}};
     box.deleteEntry(slot);
     return edit;
 }
@@ -54,42 +62,49 @@ std::optional<BoxEdit> applyMove(Box& box, int from, int to) {
 }
 
 StoreEdit applyStore(Box& box, int slot, const BoxEntry& entry) {
+    return applyStore(box, slot, entry, box.inUse(slot) ? box.extra(slot) : EntryExtra{});
+}
+
+StoreEdit applyStore(Box& box, int slot, const BoxEntry& entry, const EntryExtra& extra) {
     if (box.inUse(slot)) {
         const BoxEntry before = box.entry(slot);
-        const StoreResult result = box.replace(slot, entry);
+        const EntryExtra beforeExtra = box.extra(slot);
+        const StoreResult result = box.replace(slot, entry, extra);
         if (!result.ok())
             return {result, std::nullopt};
-        return {result, replaceEdit(slot, before, entry)};
+        return {result, BoxEdit{BoxEdit::Kind::Replace, slot, -1, {before}, {entry}, {beforeExtra}, {box.extra(slot)}}};
     }
     const BoxEntry former = box.entry(box.count());
-    const StoreResult result = box.add(entry);
+    const EntryExtra formerExtra = box.extra(box.count());
+    const StoreResult result = box.add(entry, extra);
     if (!result.ok())
         return {result, std::nullopt};
-    return {result, BoxEdit{BoxEdit::Kind::Append, result.slot, -1, {former}, {entry}}};
+    return {
+        result,
+        BoxEdit{BoxEdit::Kind::Append, result.slot, -1, {former}, {entry}, {formerExtra}, {box.extra(result.slot)}}};
 }
 
 std::optional<BoxEdit> recordAppend(const Box& before, const Box& after) {
     const int first = before.count();
     if (after.count() <= first)
         return std::nullopt;
-    const auto& was = before.slots();
-    const auto& now = after.slots();
-    return BoxEdit{BoxEdit::Kind::Append,
-                   first,
-                   -1,
-                   {was.begin() + first, was.begin() + after.count()},
-                   {now.begin() + first, now.begin() + after.count()}};
+    const auto run = [first, last = after.count()](const auto& slots) {
+        using Item = typename std::decay_t<decltype(slots)>::value_type;
+        return std::vector<Item>(slots.begin() + first, slots.begin() + last);
+    };
+    return BoxEdit{BoxEdit::Kind::Append, first, -1, run(before.slots()), run(after.slots()), run(before.extras()),
+                   run(after.extras())};
 }
 
 bool undoEdit(Box& box, const BoxEdit& edit) {
     switch (edit.kind) {
     case BoxEdit::Kind::Delete:
-        return edit.before.size() == 1 && box.insertEntry(edit.slot, edit.before[0]);
+        return edit.before.size() == 1 && box.insertEntry(edit.slot, edit.before[0], extraAt(edit.beforeExtra, 0));
     case BoxEdit::Kind::Move:
         return box.moveEntry(edit.to, edit.slot);
     case BoxEdit::Kind::Replace:
-        return edit.before.size() == 1 && edit.after.size() == 1 && holds(box, edit.slot, edit.after[0]) &&
-               box.replace(edit.slot, edit.before[0]).ok();
+        return edit.before.size() == 1 && edit.after.size() == 1 && holdsAfter(box, edit) &&
+               box.replace(edit.slot, edit.before[0], extraAt(edit.beforeExtra, 0)).ok();
     case BoxEdit::Kind::Append:
         return edit.before.size() == edit.after.size() && undoAppend(box, edit);
     }
@@ -99,12 +114,12 @@ bool undoEdit(Box& box, const BoxEdit& edit) {
 bool redoEdit(Box& box, const BoxEdit& edit) {
     switch (edit.kind) {
     case BoxEdit::Kind::Delete:
-        return edit.before.size() == 1 && holds(box, edit.slot, edit.before[0]) && box.deleteEntry(edit.slot);
+        return edit.before.size() == 1 && holdsBefore(box, edit) && box.deleteEntry(edit.slot);
+    case BoxEdit::Kind::Replace:
+        return edit.before.size() == 1 && edit.after.size() == 1 && holdsBefore(box, edit) &&
+               box.replace(edit.slot, edit.after[0], extraAt(edit.afterExtra, 0)).ok();
     case BoxEdit::Kind::Move:
         return box.moveEntry(edit.slot, edit.to);
-    case BoxEdit::Kind::Replace:
-        return edit.before.size() == 1 && edit.after.size() == 1 && holds(box, edit.slot, edit.before[0]) &&
-               box.replace(edit.slot, edit.after[0]).ok();
     case BoxEdit::Kind::Append:
         return edit.before.size() == edit.after.size() && redoAppend(box, edit);
     }

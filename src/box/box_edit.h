@@ -23,6 +23,10 @@ struct BoxEdit {
     std::vector<BoxEntry> before;
     // Replace: the new entry; Append: the entries added.
     std::vector<BoxEntry> after;
+    // What the slots of `before` and `after` keep beside their records, one per entry; a record
+    // made without them (empty) stands for entries that keep nothing more.
+    std::vector<EntryExtra> beforeExtra = {};
+    std::vector<EntryExtra> afterExtra = {};
 };
 
 // Each makes the change and gives its record; nothing, and no change, when it cannot apply.
@@ -34,7 +38,9 @@ struct StoreEdit {
     StoreResult result;
     std::optional<BoxEdit> edit; // set when the entry was stored
 };
+// Without an extra, a replaced entry keeps the slot's own and an added one keeps nothing more.
 StoreEdit applyStore(Box& box, int slot, const BoxEntry& entry);
+StoreEdit applyStore(Box& box, int slot, const BoxEntry& entry, const EntryExtra& extra);
 
 // The record of entries that were appended after the last entry (importBoxFile, appendSets add
 // only there): `before` is the box as it was, `after` as it is now. Nothing when none was added.

@@ -42,7 +42,7 @@ std::uint64_t hashOf(const char* data, std::size_t size) {
     return hash;
 }
 
-std::string_view bytesOf(const Box& box) {
+std::string_view recordsOf(const Box& box) {
     return {reinterpret_cast<const char*>(box.slots().data()), kBoxFileBytes};
 }
 
@@ -54,6 +54,13 @@ fs::path entryOf(const fs::path& path) {
 }
 
 } // namespace
+
+std::string boxFileBytes(const Box& box, bool withBlock) {
+    std::string bytes(recordsOf(box));
+    if (withBlock || box.hasExtras())
+        bytes += extensionBlock(box.extras());
+    return bytes;
+}
 
 FileIdentity fileIdentity(const fs::path& path) {
     return readBoxImage(path).identity;
@@ -78,19 +85,26 @@ BoxImage readBoxImage(const fs::path& path) {
     }
     auto slots = std::make_unique<BoxSlots>();
     ssize_t got = readUpTo(fd, reinterpret_cast<char*>(slots->data()), kBoxFileBytes);
-    image.error = got < 0 ? errno : 0;
+    // One byte past a block tells a block from a block with more behind it.
+    std::string after(static_cast<std::size_t>(got) == kBoxFileBytes ? kExtensionBlockBytes + 1 : 0, '\0');
+    const ssize_t gotAfter = got < 0 ? 0 : readUpTo(fd, after.data(), after.size());
+    image.error = got < 0 || gotAfter < 0 ? errno : 0;
     ::close(fd);
-    if (got < 0) {
+    if (got < 0 || gotAfter < 0) {
         image.status = BoxImage::Status::ReadError;
         return image;
     }
+    after.resize(static_cast<std::size_t>(gotAfter));
     image.status = BoxImage::Status::Read;
+    std::uint64_t hash = hashOf(reinterpret_cast<const char*>(slots->data()), static_cast<std::size_t>(got));
+    hash ^= hashOf(after.data(), after.size()) * 31;
     image.identity = {true, static_cast<std::uint64_t>(st.st_size),
-                      static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                      hashOf(reinterpret_cast<const char*>(slots->data()), static_cast<std::size_t>(got))};
+                      static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, hash};
     image.slots = std::move(slots);
     image.completeRecords = static_cast<int>(static_cast<std::size_t>(got) / sizeof(BoxEntry));
     image.longerThanBox = static_cast<std::size_t>(st.st_size) > kBoxFileBytes;
+    image.extension = readExtensionBlock(after);
+    image.afterRecords = std::move(after);
     return image;
 }
 
@@ -123,9 +137,18 @@ LoadResult BoxFile::load(Box& box) {
     }
     m_needsNewName = false;
     result.status = LoadResult::Status::Loaded;
-    result.invalidRecords = box.adoptImage(*image.slots, image.completeRecords);
+    const ExtensionRead& extension = image.extension;
+    const bool validBlock = extension.status == ExtensionRead::Status::Valid;
+    result.invalidRecords =
+        box.adoptImage(*image.slots, image.completeRecords, validBlock ? &*extension.extras : nullptr);
     result.count = box.count();
-    m_backupPending = result.invalidRecords > 0 || image.longerThanBox;
+    if (extension.status == ExtensionRead::Status::Damaged)
+        result.extensionProblem = extension.reason;
+    m_writesBlock = validBlock;
+    // A valid block that a save would not write back as it stands (an item its record no longer
+    // stands for, a field out of range) counts as dropped data too.
+    const bool blockKept = validBlock && extensionBlock(box.extras()) == image.afterRecords;
+    m_backupPending = result.invalidRecords > 0 || (image.longerThanBox && !blockKept);
     return result;
 }
 
@@ -151,10 +174,11 @@ SaveResult BoxFile::save(const Box& box, SaveCheck check) {
         }
         m_backupPending = false;
     }
-    SaveResult result = writeFileAtomically(m_path, bytesOf(box));
+    SaveResult result = writeFileAtomically(m_path, boxFileBytes(box, m_writesBlock));
     if (result.ok) {
         m_identity = fileIdentity(m_path);
         m_identityKnown = true;
+        m_writesBlock = m_writesBlock || box.hasExtras();
     }
     return result;
 }
@@ -162,9 +186,10 @@ SaveResult BoxFile::save(const Box& box, SaveCheck check) {
 SaveResult BoxFile::saveAs(const Box& box, const fs::path& path) {
     if (entryOf(resolveLinks(path)) == entryOf(resolveLinks(m_path)))
         return save(box, SaveCheck::Overwrite);
-    SaveResult result = writeFileAtomically(path, bytesOf(box));
+    SaveResult result = writeFileAtomically(path, boxFileBytes(box, m_writesBlock));
     if (result.ok) {
         m_path = path;
+        m_writesBlock = m_writesBlock || box.hasExtras();
         m_backupPending = m_needsNewName = false;
         m_identity = fileIdentity(m_path);
         m_identityKnown = true;
@@ -182,7 +207,7 @@ SaveResult writeRecoveryFile(const Box& box, const fs::path& recoveryPath, const
     if (entryOf(resolveLinks(boxFile)) == entryOf(recoveryPath))
         return {false, "ボックスファイル " + boxFile.string() + " が " + recoveryPath.string() +
                            " を指しているため、復元用のファイルを書きませんでした。"};
-    return writeFileAtomically(recoveryPath, bytesOf(box), {.followLinks = false, .keepPreviousAs = {}});
+    return writeFileAtomically(recoveryPath, boxFileBytes(box), {.followLinks = false, .keepPreviousAs = {}});
 }
 
 ImportResult importBoxFile(Box& box, const fs::path& path) {
@@ -196,6 +221,7 @@ ImportResult importBoxFile(Box& box, const fs::path& path) {
     result.status = ImportResult::Status::Imported;
     result.firstAddedSlot = box.count();
     const BoxSlots& records = *image.slots;
+    const std::optional<BoxExtras>& extras = image.extension.extras;
     for (int i = 0; i < kBoxCapacity; ++i) {
         const BoxEntry& record = records[i];
         if (!record.inUse())
@@ -209,7 +235,7 @@ ImportResult importBoxFile(Box& box, const fs::path& path) {
             present = sameCreature(box.entry(slot), record);
         if (present)
             ++result.present;
-        else if (box.add(record).ok())
+        else if (box.add(record, extras ? (*extras)[i] : EntryExtra{}).ok())
             ++result.added;
         else
             ++result.noRoom;
@@ -220,10 +246,16 @@ ImportResult importBoxFile(Box& box, const fs::path& path) {
 std::string loadSummaryText(const LoadResult& result, const fs::path& backup) {
     if (result.status == LoadResult::Status::Unreadable)
         return result.message + "\nこのファイルは置き換えず、ボックスは保存するときに別の名前を付けて保存します。";
-    if (result.invalidRecords == 0)
+    if (result.invalidRecords == 0 && result.extensionProblem.empty())
         return {};
-    return "ボックスファイルの不正なデータ " + std::to_string(result.invalidRecords) +
-           " 件を読み込みませんでした。\n保存するときは元のファイルを " + backup.string() + " に残します。";
+    std::string text;
+    if (result.invalidRecords > 0)
+        text =
+            "ボックスファイルの不正なデータ " + std::to_string(result.invalidRecords) + " 件を読み込みませんでした。\n";
+    if (!result.extensionProblem.empty())
+        text += "ボックスファイルの拡張データ（持ち物・性別・なつき度・色違い）は、" + result.extensionProblem +
+                "ため読み込みませんでした。登録の " + std::to_string(result.count) + " 件はそのまま読み込みました。\n";
+    return text + "保存するときは元のファイルを " + backup.string() + " に残します。";
 }
 
 std::string importSummaryText(const ImportResult& result) {

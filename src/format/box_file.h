@@ -1,9 +1,12 @@
 #pragma once
-// Box files: kBoxCapacity raw BoxEntry records, kBoxFileBytes bytes, no header. A box file is the
-// user's work: it is read as untrusted input and replaced only atomically.
+// Box files: kBoxCapacity raw BoxEntry records, kBoxFileBytes bytes, no header, optionally
+// followed by the extension block with what each slot keeps beside its record
+// (format/box_extension.h). A box file is the user's work: it is read as untrusted input and
+// replaced only atomically.
 
 #include "box/box.h"
 #include "files/atomic_file.h"
+#include "format/box_extension.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -24,19 +27,22 @@ struct FileIdentity {
     bool regularFile = false; // false: missing, or nothing a save could lose (a directory, a fifo)
     std::uint64_t size = 0;
     std::int64_t modifiedNs = 0;
-    std::uint64_t hash = 0; // of the first kBoxFileBytes
+    std::uint64_t hash = 0; // of what the program reads of it: the records and the extension block
     bool operator==(const FileIdentity&) const = default;
 };
 FileIdentity fileIdentity(const std::filesystem::path& path);
 
-// The first kBoxFileBytes of a file, never more. Regular files only: a directory, a fifo or a
-// device is refused without reading (and without blocking on open).
+// The records of a file and what follows them, up to an extension block's length (never more).
+// Regular files only: a directory, a fifo or a device is refused without reading (and without
+// blocking on open).
 struct BoxImage {
     enum class Status { Read, Missing, CannotOpen, NotAFile, ReadError };
     Status status = Status::Missing;
     std::unique_ptr<BoxSlots> slots; // zero past the end of a short file; null unless Read
     int completeRecords = 0;         // whole records in the file, at most kBoxCapacity
     bool longerThanBox = false;      // the file holds more than kBoxFileBytes
+    ExtensionRead extension;         // what follows the records
+    std::string afterRecords;        // the bytes read after the records
     int error = 0;                   // errno of the failure
     FileIdentity identity;           // of the file read
 };
@@ -45,9 +51,10 @@ BoxImage readBoxImage(const std::filesystem::path& path);
 struct LoadResult {
     enum class Status { Loaded, Missing, Unreadable };
     Status status = Status::Missing;
-    int count = 0;          // entries in use after loading
-    int invalidRecords = 0; // in-use records left out
-    std::string message;    // why an existing file could not be read; empty otherwise
+    int count = 0;                     // entries in use after loading
+    int invalidRecords = 0;            // in-use records left out
+    std::string message;               // why an existing file could not be read; empty otherwise
+    std::string extensionProblem = {}; // why the extension block was left out; empty when read or absent
 };
 
 struct ImportResult {
@@ -65,7 +72,8 @@ struct ImportResult {
 enum class SaveCheck { DiskUnchanged, Overwrite };
 
 // The default box file, or any path given (tests use their own directories). It remembers whether
-// the file it loaded held anything a save would drop (invalid records, bytes past the box); the
+// the file it loaded held anything a save would drop (invalid records, bytes past the box that are
+// no extension block, a damaged block, a held item its record's row does not stand for); the
 // first save then copies the file to path + kBackupSuffix, keeping an older backup as
 // path + kPreviousBackupSuffix. A file that exists but could not be read is never replaced: the
 // box is saved under another name (saveAs).
@@ -93,19 +101,25 @@ private:
     bool m_identityKnown = false; // a file object that only ever saves has nothing to compare
     bool m_backupPending = false;
     bool m_needsNewName = false;
+    bool m_writesBlock = false; // the file had an extension block, so a save keeps one even when empty
 };
+
+// The bytes of a box file: every slot's record, then the extension block when the box keeps
+// extras or `withBlock` asks for one anyway.
+std::string boxFileBytes(const Box& box, bool withBlock = false);
 
 // The copy of unsaved work written when the session ends without a save: `boxFile` + kRecoverySuffix.
 std::filesystem::path recoveryPathFor(const std::filesystem::path& boxFile);
 
-// Writes every slot of the box to `recoveryPath`. A link there is replaced, never followed, and
-// nothing is written when `boxFile` leads to the same place: the recovery copy never overwrites
-// the box file itself.
+// Writes every slot of the box, with its extension block when it keeps extras, to `recoveryPath`. A link there is
+// replaced, never followed, and nothing is written when `boxFile` leads to the same place: the recovery copy never
+// overwrites the box file itself.
 SaveResult writeRecoveryFile(const Box& box, const std::filesystem::path& recoveryPath,
                              const std::filesystem::path& boxFile);
 
 // Appends the records of another box file that are not in the box yet, in file order, until the
-// box is full. Every record with a name is visited, also past an empty one.
+// box is full, each with what that file's extension block keeps for it. Every record with a name
+// is visited, also past an empty one.
 ImportResult importBoxFile(Box& box, const std::filesystem::path& path);
 
 // The texts the box window shows for these results.

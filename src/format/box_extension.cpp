@@ -1,0 +1,117 @@
+#include "format/box_extension.h"
+
+#include "data/held_items.h"
+
+#include <array>
+
+namespace rusrina {
+namespace {
+
+constexpr uint8_t kFlagKept = 1;
+constexpr uint8_t kFlagShiny = 2;
+constexpr uint16_t kNoIndex = 0xFFFF;
+
+void put16(std::string& out, std::size_t at, uint16_t value) {
+    out[at] = static_cast<char>(value & 0xFF);
+    out[at + 1] = static_cast<char>(value >> 8);
+}
+
+void put32(std::string& out, std::size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        out[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+uint32_t get(std::string_view in, std::size_t at, int bytes) {
+    uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(in[at + i]);
+    return value;
+}
+
+void writeRecord(std::string& out, std::size_t at, const EntryExtra& extra) {
+    if (extra == EntryExtra{})
+        return; // zero bytes
+    out[at] = static_cast<char>(kFlagKept | (extra.shiny ? kFlagShiny : 0));
+    out[at + 1] = static_cast<char>(extra.gender);
+    out[at + 2] = static_cast<char>(extra.happiness);
+    put16(out, at + 4, extra.heldItem < 0 ? kNoIndex : static_cast<uint16_t>(extra.heldItem));
+}
+
+EntryExtra readRecord(std::string_view in, std::size_t at) {
+    const auto flags = static_cast<uint8_t>(in[at]);
+    if ((flags & kFlagKept) == 0)
+        return {};
+    EntryExtra extra;
+    extra.shiny = (flags & kFlagShiny) != 0;
+    const auto gender = static_cast<uint8_t>(in[at + 1]);
+    extra.gender = gender < kGenderCount ? static_cast<Gender>(gender) : Gender::Unknown;
+    extra.happiness = static_cast<uint8_t>(in[at + 2]);
+    const uint32_t item = get(in, at + 4, 2);
+    extra.heldItem =
+        item == kNoIndex || item >= static_cast<uint32_t>(heldItemCount()) ? kItemOfRecord : static_cast<int>(item);
+    return extra;
+}
+
+} // namespace
+
+uint32_t crc32Of(std::string_view bytes) {
+    static const std::array<uint32_t, 256> table = [] {
+        std::array<uint32_t, 256> built{};
+        for (uint32_t n = 0; n < 256; ++n) {
+            uint32_t c = n;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            built[n] = c;
+        }
+        return built;
+    }();
+    uint32_t crc = 0xFFFFFFFFu;
+    for (char byte : bytes)
+        crc = table[(crc ^ static_cast<unsigned char>(byte)) & 0xFF] ^ (crc >> 8);
+    return crc ^ 0xFFFFFFFFu;
+}
+
+std::string extensionBlock(const BoxExtras& extras) {
+    std::string block(kExtensionBlockBytes, '\0');
+    block.replace(0, kExtensionTag.size(), kExtensionTag);
+    put16(block, 8, kExtensionVersion);
+    put16(block, 10, kExtensionRecordBytes);
+    put32(block, 12, kBoxCapacity);
+    for (int slot = 0; slot < kBoxCapacity; ++slot)
+        writeRecord(block, kExtensionHeaderBytes + slot * kExtensionRecordBytes, extras[slot]);
+    const std::size_t body = kExtensionBlockBytes - 4;
+    put32(block, body, crc32Of(std::string_view(block).substr(0, body)));
+    return block;
+}
+
+ExtensionRead readExtensionBlock(std::string_view in) {
+    ExtensionRead read;
+    if (in.empty())
+        return read;
+    if (!in.starts_with(kExtensionTag)) {
+        read.trailingBytes = true;
+        return read;
+    }
+    read.status = ExtensionRead::Status::Damaged;
+    const std::size_t body = kExtensionBlockBytes - 4;
+    if (in.size() < kExtensionHeaderBytes) {
+        read.reason = "途中で切れている";
+    } else if (const uint32_t version = get(in, 8, 2); version != kExtensionVersion) {
+        read.reason = "このプログラムが読めない版 " + std::to_string(version) + " である";
+    } else if (get(in, 10, 2) != kExtensionRecordBytes || get(in, 12, 4) != kBoxCapacity) {
+        read.reason = "記録の大きさか数が合わない";
+    } else if (in.size() < kExtensionBlockBytes) {
+        read.reason = "途中で切れている";
+    } else if (crc32Of(in.substr(0, body)) != get(in, body, 4)) {
+        read.reason = "チェックサムが合わない";
+    } else {
+        read.status = ExtensionRead::Status::Valid;
+        read.trailingBytes = in.size() > kExtensionBlockBytes;
+        BoxExtras& extras = read.extras.emplace();
+        for (int slot = 0; slot < kBoxCapacity; ++slot)
+            extras[slot] = readRecord(in, kExtensionHeaderBytes + slot * kExtensionRecordBytes);
+    }
+    return read;
+}
+
+} // namespace rusrina
