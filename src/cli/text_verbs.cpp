@@ -22,7 +22,7 @@ constexpr int kExitUsage = 2;
 // A team text is a few kilobytes; anything far larger is not one and is not read whole.
 constexpr std::streamsize kMaxTextBytes = 16 << 20;
 
-constexpr const char* kUsage = "使い方: rusrina --export-text FILE.vbd\n"
+constexpr const char* kUsage = "使い方: rusrina --export-text FILE.vbd [--lang en|ja]\n"
                                "        rusrina --import-text TEXT FILE.vbd   (TEXT が - なら標準入力)\n";
 
 std::optional<std::string> readText(const std::string& name, std::istream& in) {
@@ -54,23 +54,39 @@ bool loadBox(BoxFile& file, Box& box, bool missingIsEmpty, std::ostream& err) {
         err << loaded.message << "\n";
         return false;
     }
-    if (loaded.invalidRecords > 0)
+    if (loaded.invalidRecords > 0 || !loaded.extensionProblem.empty())
         err << file.path().string() << ": " << loadSummaryText(loaded, file.backupPath()) << "\n";
     return true;
 }
 
-int exportText(const fs::path& boxPath, std::ostream& out, std::ostream& err) {
+int exportText(const fs::path& boxPath, SetTextLanguage language, std::ostream& out, std::ostream& err) {
     BoxFile file(boxPath);
     auto box = std::make_unique<Box>();
     if (!loadBox(file, *box, false, err))
         return kExitFailed;
-    out << writeSetTexts(std::span(box->slots().data(), static_cast<std::size_t>(box->count())),
-                         SetTextLanguage::English);
+    const auto count = static_cast<std::size_t>(box->count());
+    out << writeSetTexts(std::span(box->slots().data(), count), std::span(box->extras().data(), count), language);
     return kExitOk;
+}
+
+// "--lang en" or "--lang ja" after the file; nothing when the arguments are anything else.
+std::optional<SetTextLanguage> exportLanguage(int argc, const char* const* argv) {
+    if (argc == 3)
+        return SetTextLanguage::English;
+    if (argc != 5 || std::string_view(argv[3]) != kLanguageOption)
+        return std::nullopt;
+    const std::string_view language = argv[4];
+    if (language == "en")
+        return SetTextLanguage::English;
+    if (language == "ja")
+        return SetTextLanguage::Japanese;
+    return std::nullopt;
 }
 
 void reportNotes(const std::string& textName, const std::vector<ParsedSet>& sets, std::ostream& err) {
     for (const ParsedSet& set : sets) {
+        for (const SetTextNote& note : set.notes)
+            err << textName << ":" << note.line << ": 注記: " << note.text << "\n";
         for (const SetTextNote& note : set.warnings)
             err << textName << ":" << note.line << ": 警告: " << note.text << "\n";
         if (set.failure)
@@ -110,8 +126,8 @@ std::optional<int> runTextCommand(int argc, const char* const* argv, std::istrea
     if (argc < 2)
         return std::nullopt;
     const std::string_view verb = argv[1];
-    if (verb == kExportTextOption && argc == 3)
-        return exportText(argv[2], out, err);
+    if (verb == kExportTextOption && exportLanguage(argc, argv))
+        return exportText(argv[2], *exportLanguage(argc, argv), out, err);
     if (verb == kImportTextOption && argc == 4)
         return importText(argv[2], argv[3], in, out, err);
     if (verb == kExportTextOption || verb == kImportTextOption) {

@@ -1,6 +1,8 @@
 #pragma once
 // The command-line verbs for scripts, which need no display:
-//   rusrina --export-text FILE.vbd         the box as team text on standard output
+//   rusrina --export-text FILE.vbd [--lang ja]
+//                                          the box as team text on standard output, in English or
+//                                          with Japanese names
 //   rusrina --import-text TEXT FILE.vbd    the sets of TEXT ("-": standard input) appended to the box
 // The import writes the box file as the window's save does (atomically, after a backup of a file
 // that held anything the save would drop), tells each warning and failure on standard error and
@@ -13,6 +15,7 @@ namespace rusrina {
 
 inline constexpr const char* kExportTextOption = "--export-text";
 inline constexpr const char* kImportTextOption = "--import-text";
+inline constexpr const char* kLanguageOption = "--lang";
 
 // The exit code of a text verb, or nullopt when the arguments name none (the program then starts
 // its windows).

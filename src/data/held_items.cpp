@@ -1,5 +1,6 @@
 #include "data/held_items.h"
 
+#include "data/names.h"
 #include "data/raw_tables.h"
 #include "text/name_fold.h"
 
@@ -64,7 +65,11 @@ int heldItemOfDamageRow(int row) {
 }
 
 int findHeldItem(std::string_view name) {
-    return find(heldItemIndex(), name);
+    const int found = find(heldItemIndex(), name);
+    if (found >= 0)
+        return found;
+    const char* spelling = heldItemSpelling(name);
+    return spelling ? find(heldItemIndex(), spelling) : -1;
 }
 
 int otherItemGeneration(std::string_view name) {

@@ -58,7 +58,8 @@ int damageRowOfHeldItem(int index);
 // row 1 ("各種タイプ補正" stands for many items) and for rows outside 0..15.
 int heldItemOfDamageRow(int row);
 // The index of an item by its Japanese or English name (case, width, spaces and hyphens as
-// text::foldName folds them); -1 when it is none of them. Never kNoHeldItem.
+// text::foldName folds them), or by another game's spelling of it ("Leek"); -1 when it is none of
+// them. Never kNoHeldItem.
 int findHeldItem(std::string_view name);
 // The generation of an item that is not a held item of the 4th or 5th generation; 0 when the name
 // is no item known.

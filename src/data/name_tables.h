@@ -31,4 +31,14 @@ struct TeamTextForm {
 extern const TeamTextForm kTeamTextForms[];
 extern const int kTeamTextFormCount;
 
+struct NameSpelling {
+    int32_t kind;         // 0 a move, 1 a held item
+    const char* spelling; // as other games spell it, e.g. "Faint Attack"
+    const char* name;     // the English name of our tables it reads as, e.g. "Feint Attack"
+};
+extern const NameSpelling kNameSpellings[];
+extern const int kNameSpellingCount;
+
+extern const int8_t kHiddenPowerIvs[kTypeCount][6];
+
 } // namespace rusrina::generated

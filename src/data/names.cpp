@@ -4,6 +4,7 @@
 #include "data/name_tables.h"
 #include "text/name_fold.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
@@ -13,6 +14,9 @@ namespace rusrina {
 namespace {
 
 using NameIndex = std::unordered_map<std::string, int>;
+
+constexpr int kSpellingOfMove = 0;
+constexpr int kSpellingOfHeldItem = 1;
 
 const char* row(const char* const* table, int count, int index) {
     return index >= 0 && index < count && table[index] != nullptr ? table[index] : "";
@@ -57,6 +61,11 @@ const NameIndex& moveIndex() {
         for (int m = 0; m < kMoveCount; ++m) {
             add(built, moveRecord(m).name, m);
             add(built, generated::kMoveEnglishNames[m], m);
+        }
+        for (int i = 0; i < generated::kNameSpellingCount; ++i) {
+            const generated::NameSpelling& spelling = generated::kNameSpellings[i];
+            if (spelling.kind == kSpellingOfMove)
+                add(built, spelling.spelling, find(built, spelling.name));
         }
         return built;
     }();
@@ -202,6 +211,24 @@ int findDamageItem(std::string_view name) {
 
 bool isKnownItem(std::string_view name) {
     return find(itemIndex(), name) >= 0;
+}
+
+std::optional<std::array<int, 6>> hiddenPowerTextIvs(int type) {
+    if (type < 0 || type >= kTypeCount || generated::kHiddenPowerIvs[type][0] == 0)
+        return std::nullopt;
+    std::array<int, 6> ivs;
+    std::copy(std::begin(generated::kHiddenPowerIvs[type]), std::end(generated::kHiddenPowerIvs[type]), ivs.begin());
+    return ivs;
+}
+
+const char* heldItemSpelling(std::string_view name) {
+    const std::string folded = text::foldName(name);
+    for (int i = 0; i < generated::kNameSpellingCount; ++i) {
+        const generated::NameSpelling& spelling = generated::kNameSpellings[i];
+        if (spelling.kind == kSpellingOfHeldItem && text::foldName(spelling.spelling) == folded)
+            return spelling.name;
+    }
+    return nullptr;
 }
 
 FormMatch findSpeciesForm(std::string_view name) {

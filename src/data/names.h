@@ -4,6 +4,8 @@
 // the held items of the damage item table. Names are found in either language, compared as
 // text::foldName folds them.
 
+#include <array>
+#include <optional>
 #include <string_view>
 
 namespace rusrina {
@@ -28,6 +30,7 @@ const char* itemEnglishName(int item);
 // The index the name stands for, or -1. A species is also found by the name of its default form
 // without the form's note ("デオキシス" for "デオキシス（ノーマル）").
 int findSpecies(std::string_view name);
+// Also by the spellings of other games' English editions ("Faint Attack", "ViceGrip").
 int findMove(std::string_view name);
 int findAbility(std::string_view name); // never 0
 int findNature(std::string_view name);
@@ -59,5 +62,13 @@ struct FormMatch {
 // What a species name of team text reads as: any name findSpecies finds (Row), else a form
 // spelling of the table of forms.
 FormMatch findSpeciesForm(std::string_view name);
+
+// The IVs that team builders fill in for a set whose めざめるパワー has this type and that names
+// no IVs (31 but where a 30 makes the type); nothing for a type hidden power cannot have.
+std::optional<std::array<int, 6>> hiddenPowerTextIvs(int type);
+
+// The English name of our tables that another game's spelling of a held item stands for
+// ("Leek": "Stick"); nullptr when it is none.
+const char* heldItemSpelling(std::string_view name);
 
 } // namespace rusrina

@@ -105,8 +105,25 @@ BoxEntry entryFromForm(const EntryForm& form) {
     return entry;
 }
 
-EntryForm formFromEntry(const BoxEntry& entry) {
+EntryExtra extraFromForm(const EntryForm& form) {
+    BoxEntry record{};
+    record.item = form.item;
+    return fittedExtra(record, {form.heldItem, form.gender, form.happiness, form.shiny});
+}
+
+void setFormHeldItem(EntryForm& form, int heldItem) {
+    const HeldItemFields fields = heldItemFields(heldItem);
+    form.item = fields.row;
+    form.heldItem = fields.heldItem;
+}
+
+EntryForm formFromEntry(const BoxEntry& entry, const EntryExtra& extra) {
     EntryForm form;
+    const EntryExtra fitted = fittedExtra(entry, extra);
+    form.heldItem = fitted.heldItem;
+    form.gender = fitted.gender;
+    form.happiness = fitted.happiness;
+    form.shiny = fitted.shiny;
     form.stored = entry;
     form.name = entryNameUtf8(entry);
     form.species = entry.species;

@@ -4,6 +4,7 @@
 // text reader both build entries through it, so a set read from text obeys the form's rules.
 
 #include "box/box_entry.h"
+#include "box/entry_extra.h"
 #include "data/moves.h"
 
 #include <array>
@@ -40,7 +41,13 @@ struct EntryForm {
     int level = 1;
     int nature = 0;
     int ability = 0;
-    int item = 0;
+    int item = 0; // the damage-item row
+    // The held item when it is more than the row says (たべのこし in row 0, シルクのスカーフ in row 1);
+    // kItemOfRecord when the row alone names it. setFormHeldItem keeps the two together.
+    int heldItem = kItemOfRecord;
+    Gender gender = Gender::Unknown;
+    int happiness = kDefaultHappiness;
+    bool shiny = false;
     bool statsDirect = false;
     std::array<int, 6> iv{};
     std::array<int, 6> ev{};
@@ -64,8 +71,15 @@ std::array<int, 6> statsToStore(const EntryForm& form);
 // that entryFromForm(formFromEntry(e)) is e, byte for byte.
 BoxEntry entryFromForm(const EntryForm& form);
 
-// The form showing a stored entry: every field as stored, the name as text.
-EntryForm formFromEntry(const BoxEntry& entry);
+// What the box keeps beside the record entryFromForm(form) gives.
+EntryExtra extraFromForm(const EntryForm& form);
+
+// The form showing a stored entry: every field as stored, the name as text, and what the box keeps
+// beside the record.
+EntryForm formFromEntry(const BoxEntry& entry, const EntryExtra& extra = {});
+
+// Sets the form's item to a held item of the full table: its damage-item row and the item itself.
+void setFormHeldItem(EntryForm& form, int heldItem);
 
 // Whether `name` (the name field's text) is the text the stored entry's name shows as; it then
 // stands for the stored bytes. False without a stored entry.

@@ -15,6 +15,7 @@
 // line number; a set that cannot be read at all fails alone, with the line that stopped it.
 
 #include "box/box_entry.h"
+#include "box/entry_extra.h"
 
 #include <optional>
 #include <span>
@@ -28,10 +29,15 @@ enum class SetTextLanguage { English, Japanese };
 
 // One block, lines ended by "\n". An entry whose stats were typed in directly gets no IV or EV
 // line but a comment line with its stats ("# Stats: 183 HP / 147 Atk / ..."), which the reader
-// takes back.
+// takes back. The extra gives the full held item, gender, happiness and shiny; without it the
+// item is the one the record's row stands for. "各種タイプ補正" without its item is a comment line
+// ("# Item: 各種タイプ補正") that the reader takes back.
 std::string writeSetText(const BoxEntry& entry, SetTextLanguage language);
-// The blocks one after another, a blank line between two.
+std::string writeSetText(const BoxEntry& entry, const EntryExtra& extra, SetTextLanguage language);
+// The blocks one after another, a blank line between two; `extras` is empty or one per entry.
 std::string writeSetTexts(std::span<const BoxEntry> entries, SetTextLanguage language);
+std::string writeSetTexts(std::span<const BoxEntry> entries, std::span<const EntryExtra> extras,
+                          SetTextLanguage language);
 
 struct SetTextNote {
     int line = 0; // 1-based line of the text the note is about
@@ -42,14 +48,20 @@ struct SetTextNote {
 struct ParsedSet {
     int firstLine = 0;             // the species line
     std::optional<BoxEntry> entry; // absent when the set failed
+    EntryExtra extra;              // what the box keeps beside the entry's record
     std::vector<SetTextNote> warnings;
     std::optional<SetTextNote> failure;
+    // What the reader filled in or read otherwise than written, with nothing lost: a form with its
+    // base form's stats read as that form, the IVs of a hidden-power type, a move had only outside
+    // the four editions.
+    std::vector<SetTextNote> notes = {};
     bool ok() const { return entry.has_value(); }
 };
 
-// Every set of the text in order. The text is UTF-8 (a leading byte-order mark is skipped); text
-// that is not UTF-8 but Shift-JIS is read as Shift-JIS. Stats are computed as the edit form
-// computes them when it registers.
+// Every set of the text in order. The text is UTF-8 (a leading byte-order mark is skipped),
+// UTF-16 with its byte-order mark, or Shift-JIS (text that is not UTF-8 but is Shift-JIS); lines
+// end in LF, CR LF or CR alone. Stats are computed as the edit form computes them when it
+// registers.
 std::vector<ParsedSet> readSetText(std::string_view text);
 
 // Whether the text holds at least one set that reads, so that a clipboard worth offering is told

@@ -11,7 +11,7 @@ SetAppendResult appendSets(Box& box, std::span<const ParsedSet> sets) {
     for (const ParsedSet& set : sets) {
         if (!set.ok())
             ++result.failed;
-        else if (box.add(*set.entry).ok())
+        else if (box.add(*set.entry, set.extra).ok())
             ++result.added;
         else
             ++result.noRoom;
@@ -43,6 +43,8 @@ std::vector<SetPreviewRow> setPreviewRows(std::span<const ParsedSet> sets) {
         }
         for (const SetTextNote& note : set.warnings)
             rows.push_back({PreviewKind::Warning, "　△ " + noteLineText(note)});
+        for (const SetTextNote& note : set.notes)
+            rows.push_back({PreviewKind::Note, "　・ " + noteLineText(note)});
     }
     return rows;
 }

@@ -2,6 +2,7 @@
 
 #include "calc/stats.h"
 #include "data/abilities.h"
+#include "data/held_items.h"
 #include "data/items.h"
 #include "data/learnsets.h"
 #include "data/moves.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <map>
 #include <numeric>
@@ -71,12 +73,78 @@ bool isUtf8(std::string_view s) {
     return true;
 }
 
+void appendUtf8(std::string& out, uint32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// UTF-16 after its byte-order mark; a lone surrogate or an odd last byte reads as U+FFFD.
+std::string fromUtf16(std::string_view bytes, bool bigEndian) {
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<uint32_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+    };
+    std::string out;
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        uint32_t code = unit(i);
+        if (code >= 0xD800 && code < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) < 0xE000) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (code >= 0xD800 && code < 0xE000) {
+            code = 0xFFFD;
+        }
+        appendUtf8(out, code);
+    }
+    if (i < bytes.size())
+        appendUtf8(out, 0xFFFD);
+    return out;
+}
+
+// Line ends as "\n" alone, whether the text used CR LF, LF or CR.
+std::string withLineFeeds(std::string text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r')
+            out += text[i];
+        else if (i + 1 >= text.size() || text[i + 1] != '\n')
+            out += '\n';
+    }
+    return out;
+}
+
 std::string decodeInput(std::string_view text) {
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
+        return withLineFeeds(fromUtf16(text.substr(2), text[0] == '\xFE'));
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
     if (!isUtf8(text) && text::isValidCp932(text))
-        return text::fromCp932(text);
-    return std::string(text);
+        return withLineFeeds(text::fromCp932(text));
+    return withLineFeeds(std::string(text));
+}
+
+// Whether `text` ends with `suffix`, ASCII letters compared without case.
+bool endsWithNoCase(std::string_view text, std::string_view suffix) {
+    if (text.size() < suffix.size())
+        return false;
+    const std::string_view end = text.substr(text.size() - suffix.size());
+    return std::equal(end.begin(), end.end(), suffix.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    });
 }
 
 std::optional<int> parseNumber(std::string_view s) {
@@ -108,7 +176,7 @@ std::string quoted(std::string_view s) {
 
 // --- Keys and stat lists ----------------------------------------------------------------------
 
-enum class Key { Ability, Level, Evs, Ivs, Nature, Skipped, Unknown };
+enum class Key { Ability, Level, Evs, Ivs, Nature, Shiny, Happiness, Gender, Skipped, Unknown };
 
 Key keyOf(std::string_view key) {
     static const std::map<std::string, Key> keys = {
@@ -124,17 +192,18 @@ Key keyOf(std::string_view key) {
         {"個体値", Key::Ivs},
         {"nature", Key::Nature},
         {"性格", Key::Nature},
-        {"shiny", Key::Skipped},
-        {"happiness", Key::Skipped},
-        {"friendship", Key::Skipped},
+        {"shiny", Key::Shiny},
+        {"happiness", Key::Happiness},
+        {"friendship", Key::Happiness},
         {"teratype", Key::Skipped},
         {"pokeball", Key::Skipped},
         {"gigantamax", Key::Skipped},
         {"dynamaxlevel", Key::Skipped},
         {"hiddenpower", Key::Skipped},
-        {"gender", Key::Skipped},
-        {"色違い", Key::Skipped},
-        {"なつき度", Key::Skipped},
+        {"gender", Key::Gender},
+        {"性別", Key::Gender},
+        {"色違い", Key::Shiny},
+        {"なつき度", Key::Happiness},
         {"テラスタイプ", Key::Skipped},
     };
     auto found = keys.find(text::foldName(key));
@@ -196,8 +265,15 @@ private:
     }
     void warn(int line, std::string text) { m_set.warnings.push_back({line, std::move(text)}); }
 
+    void note(int line, std::string text) { m_set.notes.push_back({line, std::move(text)}); }
+
     bool readSpeciesLine(const Line& line);
+    bool readSpecies(const Line& line, std::string_view left, std::string_view& nickname);
     bool readName(const Line& line, std::string_view nickname);
+    void readGender(const Line& line, std::string_view value);
+    void readShiny(const Line& line, std::string_view value);
+    void readHappiness(const Line& line, std::string_view value);
+    void fillHiddenPowerIvs();
     void readItem(const Line& line, std::string_view item);
     bool readLine(const Line& line);
     bool readKey(const Line& line, Key key, std::string_view value);
@@ -212,6 +288,8 @@ private:
     EntryForm m_form;
     int m_moves = 0;
     int m_evLine = 0;
+    int m_ivLine = 0;
+    bool m_itemRead = false;
     std::optional<std::pair<int, std::string>> m_hiddenPowerType; // line, type name as written
 };
 
@@ -223,31 +301,58 @@ bool SetReader::readSpeciesLine(const Line& line) {
         item = trim(left.substr(at + (left[at] == '@' ? 1 : std::string_view("＠").size())));
         left = trim(left.substr(0, at));
     }
-    for (std::string_view gender : {"(M)", "(F)", "(m)", "(f)", "(♂)", "(♀)"}) {
-        if (left.ends_with(gender) && left.size() > gender.size()) {
-            left = trim(left.substr(0, left.size() - gender.size()));
+    for (auto [written, gender] :
+         {std::pair{"(M)", Gender::Male}, std::pair{"(F)", Gender::Female}, std::pair{"(m)", Gender::Male},
+          std::pair{"(f)", Gender::Female}, std::pair{"(♂)", Gender::Male}, std::pair{"(♀)", Gender::Female}}) {
+        const std::string_view suffix = written;
+        if (left.ends_with(suffix) && left.size() > suffix.size()) {
+            left = trim(left.substr(0, left.size() - suffix.size()));
+            m_form.gender = gender;
             break;
         }
     }
     std::string_view nickname;
+    if (!readSpecies(line, left, nickname))
+        return false;
+    const SpeciesAbilities& abilities = speciesAbilities(m_form.species);
+    m_form.ability = abilities.ability1;
+    if (!item.empty())
+        readItem(line, item);
+    return readName(line, nickname);
+}
+
+// The species or form, alone or as "Nickname (Species)" (also with full-width parentheses, as
+// Japanese text writes them).
+bool SetReader::readSpecies(const Line& line, std::string_view left, std::string_view& nickname) {
     std::string_view speciesText = left;
-    m_form.species = findSpecies(left);
-    // "Nickname (Species)", also with full-width parentheses as Japanese text writes them.
+    FormMatch match = findSpeciesForm(left);
     for (auto [open, close] : {std::pair{"(", ")"}, std::pair{"（", "）"}}) {
         const std::size_t at = left.rfind(open);
-        if (m_form.species >= 0 || !left.ends_with(close) || at == std::string_view::npos || at == 0)
+        if (match.reading != FormReading::Unknown || !left.ends_with(close) || at == std::string_view::npos || at == 0)
             continue;
         const std::size_t inner = at + std::string_view(open).size();
         speciesText = trim(left.substr(inner, left.size() - inner - std::string_view(close).size()));
         nickname = trim(left.substr(0, at));
-        m_form.species = findSpecies(speciesText);
+        match = findSpeciesForm(speciesText);
     }
-    if (m_form.species < 0)
+    switch (match.reading) {
+    case FormReading::Unknown:
         return fail(line.number, "バントレ" + quoted(speciesText) + "が見つかりません");
-    const SpeciesAbilities& abilities = speciesAbilities(m_form.species);
-    m_form.ability = abilities.ability1;
-    readItem(line, item);
-    return readName(line, nickname);
+    case FormReading::LaterEdition:
+        return fail(line.number, quoted(match.formName) +
+                                     "は TK より後の作品（ブラック2・ホワイト2）のフォルムのため登録できません");
+    case FormReading::LaterGeneration:
+        return fail(line.number, quoted(match.formName) + "は第" + std::to_string(match.generation) +
+                                     "世代のフォルムのため登録できません");
+    case FormReading::BaseSpecies:
+        note(line.number,
+             quoted(match.formName) + "は能力値が同じ" + quoted(speciesName(match.species)) + "として登録します");
+        break;
+    case FormReading::Row:
+        break;
+    }
+    m_form.species = match.species;
+    return true;
 }
 
 bool SetReader::readName(const Line& line, std::string_view nickname) {
@@ -267,19 +372,56 @@ bool SetReader::readName(const Line& line, std::string_view nickname) {
 }
 
 void SetReader::readItem(const Line& line, std::string_view item) {
-    m_form.item = 0;
-    if (item.empty())
+    m_itemRead = true;
+    if (const int held = findHeldItem(item); held > kNoHeldItem) {
+        setFormHeldItem(m_form, held);
         return;
-    const int found = findDamageItem(item);
-    if (found >= 0) {
-        m_form.item = found;
+    }
+    // A row of the damage-item table by its own name ("各種タイプ補正").
+    if (const int row = findDamageItem(item); row >= 0) {
+        m_form.item = row;
         return;
     }
     const std::string none = quoted(damageItem(0).name);
-    if (isKnownItem(item))
-        warn(line.number, "持ち物" + quoted(item) + "はダメージ計算に関わらないため" + none + "にします");
+    const int generation = otherItemGeneration(item);
+    if (generation > 5)
+        warn(line.number,
+             "持ち物" + quoted(item) + "は第" + std::to_string(generation) + "世代の道具のため" + none + "にします");
+    else if (generation > 0 || isKnownItem(item))
+        warn(line.number, "持ち物" + quoted(item) + "は対戦で持たせる道具ではないため" + none + "にします");
     else
         warn(line.number, "持ち物" + quoted(item) + "が見つからないため" + none + "にします");
+}
+
+void SetReader::readGender(const Line& line, std::string_view value) {
+    static const std::map<std::string, Gender> genders = {
+        {"m", Gender::Male},        {"male", Gender::Male},   {"オス", Gender::Male}, {"f", Gender::Female},
+        {"female", Gender::Female}, {"メス", Gender::Female}, {"n", Gender::Unknown}, {"なし", Gender::Unknown},
+    };
+    const auto found = genders.find(text::foldName(value));
+    if (found == genders.end())
+        warn(line.number, "性別" + quoted(value) + "が読めないため外します");
+    else
+        m_form.gender = found->second;
+}
+
+void SetReader::readShiny(const Line& line, std::string_view value) {
+    const std::string folded = text::foldName(value);
+    if (folded == "yes" || folded == "true" || folded == "はい")
+        m_form.shiny = true;
+    else if (folded == "no" || folded == "false" || folded == "いいえ")
+        m_form.shiny = false;
+    else
+        warn(line.number, "色違いの値" + quoted(value) + "が読めないため外します");
+}
+
+void SetReader::readHappiness(const Line& line, std::string_view value) {
+    const std::optional<int> happiness = parseNumber(text::foldNumberText(value));
+    if (!happiness || *happiness < 0 || *happiness > 255) {
+        warn(line.number, "なつき度は 0 から 255 までの整数のため" + quoted(value) + "は外します");
+        return;
+    }
+    m_form.happiness = *happiness;
 }
 
 bool SetReader::readLine(const Line& line) {
@@ -289,6 +431,8 @@ bool SetReader::readLine(const Line& line) {
         const std::string_view comment = std::string_view(kSetTextStatsComment).substr(1);
         if (split && text::foldName(split->first) == text::foldName(comment.substr(0, comment.size() - 1)))
             return readStatsComment(line, split->second);
+        if (split && text::foldName(split->first) == "item" && !m_itemRead && !split->second.empty())
+            readItem(line, split->second);
         return true;
     }
     if (text.starts_with('-') || text.starts_with('~') || text.starts_with("－")) {
@@ -297,8 +441,8 @@ bool SetReader::readLine(const Line& line) {
     }
     if (const auto split = splitKey(text))
         return readKey(line, keyOf(split->first), split->second);
-    for (std::string_view suffix : {" Nature", " nature", "な性格", "性格"}) {
-        if (text.ends_with(suffix) && text.size() > suffix.size()) {
+    for (std::string_view suffix : {" nature", "な性格", "性格"}) {
+        if (endsWithNoCase(text, suffix) && text.size() > suffix.size()) {
             readNature(line, trim(text.substr(0, text.size() - suffix.size())));
             return true;
         }
@@ -326,9 +470,19 @@ bool SetReader::readKey(const Line& line, Key key, std::string_view value) {
         m_evLine = line.number;
         return readStatLine(line, value, 0, kEntryMaxEv, m_form.ev);
     case Key::Ivs:
+        m_ivLine = line.number;
         return readStatLine(line, value, 0, kEntryMaxIv, m_form.iv);
     case Key::Nature:
         readNature(line, value);
+        return true;
+    case Key::Shiny:
+        readShiny(line, value);
+        return true;
+    case Key::Happiness:
+        readHappiness(line, value);
+        return true;
+    case Key::Gender:
+        readGender(line, value);
         return true;
     case Key::Skipped:
         return true;
@@ -440,11 +594,28 @@ void SetReader::readMove(const Line& line, std::string_view text) {
         m_hiddenPowerType = std::pair{line.number, std::string(typeText)};
 }
 
+// A set that names めざめるパワー's type and no IVs has the IVs team builders fill in for it.
+void SetReader::fillHiddenPowerIvs() {
+    const std::optional<std::array<int, 6>> ivs = hiddenPowerTextIvs(findType(m_hiddenPowerType->second));
+    if (!ivs || *ivs == m_form.iv)
+        return;
+    m_form.iv = *ivs;
+    std::string list;
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        if (m_form.iv[stat] != kDefaultIv)
+            list += (list.empty() ? "" : " / ") + std::to_string(m_form.iv[stat]) + " " + kSetTextStatNames[stat];
+    }
+    note(m_hiddenPowerType->first,
+         "個体値の行がないため、めざめるパワー" + quoted(m_hiddenPowerType->second) + "の個体値 " + list + " にします");
+}
+
 bool SetReader::finish() {
     const int evTotal = std::accumulate(m_form.ev.begin(), m_form.ev.end(), 0);
     if (evTotal > kMaxEvTotal)
         return fail(m_evLine, "努力値の合計 " + std::to_string(evTotal) + " が 510 を超えています");
     if (m_hiddenPowerType && !m_form.statsDirect) {
+        if (m_ivLine == 0)
+            fillHiddenPowerIvs();
         const int written = findType(m_hiddenPowerType->second);
         const int fromIvs = hiddenPowerOf(m_form.iv).type;
         if (written != fromIvs)
@@ -452,6 +623,7 @@ bool SetReader::finish() {
                                                "は個体値から決まるタイプ" + quoted(typeName(fromIvs)) + "と違います");
     }
     m_set.entry = entryFromForm(m_form);
+    m_set.extra = extraFromForm(m_form);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "calc/stats.h"
 #include "data/abilities.h"
+#include "data/held_items.h"
 #include "data/items.h"
 #include "data/moves.h"
 #include "data/names.h"
@@ -25,15 +26,18 @@ std::string speciesText(int species, SetTextLanguage language) {
     return english(language) ? speciesEnglishName(species) : speciesName(species);
 }
 
-// Only rows that are one item of the games are written; "各種タイプ補正" names none.
-std::string itemText(int item, SetTextLanguage language) {
-    const std::string englishName = itemEnglishName(item);
-    if (englishName.empty())
+// The held item as one item of the games; empty for no item and for a row that names none.
+std::string itemText(int index, SetTextLanguage language) {
+    if (index <= kNoHeldItem)
         return {};
-    return english(language) ? englishName : damageItem(item).name;
+    return english(language) ? heldItem(index).english : heldItem(index).japanese;
 }
 
-std::string speciesLine(const BoxEntry& entry, SetTextLanguage language) {
+const char* genderText(Gender gender) {
+    return gender == Gender::Male ? " (M)" : gender == Gender::Female ? " (F)" : "";
+}
+
+std::string speciesLine(const BoxEntry& entry, const EntryExtra& extra, SetTextLanguage language) {
     const std::string species = speciesText(entry.species, language);
     const std::string name = entryNameUtf8(entry);
     std::string line = species;
@@ -41,10 +45,15 @@ std::string speciesLine(const BoxEntry& entry, SetTextLanguage language) {
     // English: the reader keeps a written nickname as it stands.
     if (name != speciesName(entry.species))
         line = name + " (" + species + ")";
-    const std::string item = itemText(entry.item, language);
+    line += genderText(extra.gender);
+    const std::string item = itemText(heldItemOf(entry, extra), language);
     if (!item.empty())
         line += " @ " + item;
-    return line + "\n";
+    line += "\n";
+    // A row that stands for many items (or none) is said in a comment the reader takes back.
+    if (item.empty() && entry.item != 0 && damageItem(entry.item).name[0] != '\0')
+        line += std::string(kSetTextItemComment) + " " + damageItem(entry.item).name + "\n";
+    return line;
 }
 
 // "252 Atk / 4 SpD / 252 Spe": the stats for which `shown` holds, in stat order.
@@ -75,12 +84,20 @@ std::string moveLine(const BoxEntry& entry, int move, SetTextLanguage language) 
 } // namespace
 
 std::string writeSetText(const BoxEntry& entry, SetTextLanguage language) {
-    std::string text = speciesLine(entry, language);
+    return writeSetText(entry, EntryExtra{}, language);
+}
+
+std::string writeSetText(const BoxEntry& entry, const EntryExtra& extra, SetTextLanguage language) {
+    std::string text = speciesLine(entry, extra, language);
     if (entry.ability > 0 && entry.ability < kAbilityCount)
         text += std::string("Ability: ") +
                 (english(language) ? abilityEnglishName(entry.ability) : abilityName(entry.ability)) + "\n";
     if (entry.level != kDefaultLevel)
         text += "Level: " + std::to_string(entry.level) + "\n";
+    if (extra.shiny)
+        text += "Shiny: Yes\n";
+    if (extra.happiness != kDefaultHappiness)
+        text += "Happiness: " + std::to_string(extra.happiness) + "\n";
     const bool fromIvs = entry.statsDirect == 0;
     const std::string evs = statList(entry.ev, [](int ev) { return ev != 0; });
     if (fromIvs && !evs.empty())
@@ -99,11 +116,16 @@ std::string writeSetText(const BoxEntry& entry, SetTextLanguage language) {
 }
 
 std::string writeSetTexts(std::span<const BoxEntry> entries, SetTextLanguage language) {
+    return writeSetTexts(entries, {}, language);
+}
+
+std::string writeSetTexts(std::span<const BoxEntry> entries, std::span<const EntryExtra> extras,
+                          SetTextLanguage language) {
     std::string text;
-    for (const BoxEntry& entry : entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
         if (!text.empty())
             text += "\n";
-        text += writeSetText(entry, language);
+        text += writeSetText(entries[i], i < extras.size() ? extras[i] : EntryExtra{}, language);
     }
     return text;
 }

@@ -27,11 +27,11 @@ TEST(SetTextImport, AppendsUntilTheBoxIsFull) {
 }
 
 TEST(SetTextImport, PreviewShowsEachSetWithItsNotes) {
-    const std::vector<ParsedSet> sets = readSetText("ガブ (Garchomp) @ Leftovers\nLevel: 50\nJolly Nature\n\n"
+    const std::vector<ParsedSet> sets = readSetText("ガブ (Garchomp) @ Assault Vest\nLevel: 50\nJolly Nature\n\n"
                                                     "Missingno\n\nLatios\n");
     const std::vector<SetPreviewRow> expected = {
         {PreviewKind::Entry, "ガブ（ガブリアス） Lv50 ようき"},
-        {PreviewKind::Warning, "　△ 1 行目: 持ち物「Leftovers」はダメージ計算に関わらないため「なし／その他」にします"},
+        {PreviewKind::Warning, "　△ 1 行目: 持ち物「Assault Vest」は第6世代の道具のため「なし／その他」にします"},
         {PreviewKind::Failure, "× 5 行目: バントレ「Missingno」が見つかりません"},
         {PreviewKind::Entry, "ラティオス Lv100 まじめ"},
     };

@@ -1,6 +1,7 @@
 #include "format/set_text.h"
 
 #include "data/abilities.h"
+#include "data/held_items.h"
 #include "data/items.h"
 #include "data/moves.h"
 #include "data/names.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <fstream>
@@ -62,8 +64,8 @@ BoxEntry variedEntry(int species) {
     return entryFromForm(form);
 }
 
-// Every field the text holds comes back: the IVs and EVs only when the stats came from them, the
-// item only when it is one item of the games.
+// Every field the text holds comes back: the IVs and EVs only when the stats came from them, every
+// item row but the empty last one ("各種タイプ補正" as a comment line).
 TEST(SetText, EveryRowRoundTripsInBothLanguages) {
     for (SetTextLanguage language : {SetTextLanguage::English, SetTextLanguage::Japanese}) {
         for (int species = 0; species < kSpeciesCount; ++species) {
@@ -73,7 +75,7 @@ TEST(SetText, EveryRowRoundTripsInBothLanguages) {
             ASSERT_EQ(sets.size(), 1u) << text;
             ASSERT_TRUE(sets[0].ok()) << text << noteLineText(*sets[0].failure);
             const BoxEntry& read = *sets[0].entry;
-            const int item = itemEnglishName(written.item)[0] ? written.item : 0;
+            const int item = written.item == kDamageItemCount - 1 ? 0 : written.item;
             const bool fromIvs = written.statsDirect == 0;
             EXPECT_EQ(entryName(read), entryName(written)) << text;
             EXPECT_EQ(
@@ -113,10 +115,11 @@ TEST(SetText, WritesTheTeamBuilderLayout) {
     form.name = "ガブリアス";
     form.statsDirect = true;
     form.level = 100;
-    form.item = 1; // 各種タイプ補正 is no one item
+    form.item = 1; // 各種タイプ補正 is no one item: a comment line keeps it
     form.stat = {357, 359, 226, 176, 206, 333};
     EXPECT_EQ(writeSetText(entryFromForm(form), SetTextLanguage::Japanese),
               "ガブリアス\n"
+              "# Item: 各種タイプ補正\n"
               "Ability: すながくれ\n"
               "ようき Nature\n"
               "# Stats: 357 HP / 359 Atk / 226 Def / 176 SpA / 206 SpD / 333 Spe\n"
@@ -136,7 +139,7 @@ struct WorkedSet {
     bool statsDirect;
     std::array<int, 6> stats;
     std::vector<std::string> moves;
-    std::vector<int> warningLines; // each an item outside the damage items
+    std::vector<int> warningLines;
 };
 
 // Real-looking team text in English and Japanese; the stats are worked out by hand from the base
@@ -175,7 +178,7 @@ TEST(SetText, TeamFixtureReadsToWorkedEntries) {
          false,
          {304, 121, 334, 246, 250, 218},
          {"シャドーボール", "１０まんボルト", "おにび", "いたみわけ"},
-         {24}},
+         {}},
         {35,
          "ハッサム",
          211,
@@ -241,7 +244,7 @@ TEST(SetText, TeamFixtureReadsToWorkedEntries) {
          false,
          {136, 182, 100, 72, 80, 134},
          {"タネマシンガン", "マッハパンチ", "キノコのほうし", "ストーンエッジ"},
-         {91}},
+         {}},
         {101,
          "ヌケニン",
          kShedinja,
@@ -252,7 +255,7 @@ TEST(SetText, TeamFixtureReadsToWorkedEntries) {
          false,
          {1, 156, 65, 45, 50, 92},
          {"シャドークロー", "かげうち", "おにび", "まもる"},
-         {101}},
+         {}},
         {111,
          "ラティアス",
          379,
@@ -332,7 +335,7 @@ struct NoteCase {
 // Every warning and every failure names its line; a failed set never stops the others.
 TEST(SetText, WarningsAndFailuresWithTheirLines) {
     const NoteCase cases[] = {
-        {"Garchomp @ Leftovers\n- Earthquake", true, 1, "ダメージ計算に関わらない"},
+        {"Garchomp @ Assault Vest\n- Earthquake", true, 1, "第6世代の道具"},
         {"Garchomp @ Banana Peel", true, 1, "見つからない"},
         {"Garchomp\nLevel: 50\n- Spore", true, 3, "どの作品でも「キノコのほうし」を覚えません"},
         {"Garchomp\n- Tackle Slam", true, 2, "技「Tackle Slam」が見つからない"},
@@ -342,7 +345,7 @@ TEST(SetText, WarningsAndFailuresWithTheirLines) {
         {"Garchomp\nAbility: Levitate", true, 2, "持ちません"},
         {"Garchomp\nGrumpy Nature", true, 2, "性格「Grumpy」"},
         {"Garchomp\nBogus: yes", true, 2, "読み飛ばします"},
-        {"Heatran\n- Hidden Power [Grass]", true, 2, "「あく」と違います"},
+        {"Heatran\nIVs: 31 Atk\n- Hidden Power [Grass]", true, 3, "「あく」と違います"},
         {"ABCDEFGHIJKLMNOPQRSTUVWXYZ012345 (Garchomp)", true, 1, "31 バイト"},
         {"Missingno\n- Tackle", false, 1, "バントレ「Missingno」"},
         {"Nick (Nobody) @ Life Orb", false, 1, "バントレ「Nobody」"},
@@ -424,6 +427,139 @@ TEST(SetText, ReadsLeniently) {
     EXPECT_TRUE(looksLikeSetText("Garchomp\n- Earthquake"));
     EXPECT_FALSE(looksLikeSetText("just some words\nfrom a chat"));
     EXPECT_FALSE(looksLikeSetText(""));
+}
+
+struct ExtraCase {
+    const char* text;
+    const char* item; // the held item's English name, "" for none
+    int itemRow;      // the record's item field
+    Gender gender;
+    int happiness;
+    bool shiny;
+    const char* warning; // a piece of the only warning, or "" for none
+};
+
+// The full held item, gender, happiness and shiny read, whatever the case, and written back.
+TEST(SetText, ItemsGenderHappinessAndShiny) {
+    const ExtraCase cases[] = {
+        {"Garchomp (F) @ Silk Scarf\nShiny: Yes\nHappiness: 0", "Silk Scarf", 1, Gender::Female, 0, true, ""},
+        {"garchomp (m) @ LEFTOVERS\nSHINY: YES\nFRIENDSHIP: 70", "Leftovers", 0, Gender::Male, 70, true, ""},
+        {"ガブリアス @ たべのこし\n性別: メス\nなつき度: １６０\n色違い: はい", "Leftovers", 0, Gender::Female, 160,
+         true, ""},
+        {"Farfetch'd @ Leek", "Stick", 0, Gender::Unknown, 255, false, ""},
+        {"Garchomp @ Choice Band\nHappiness: 300", "Choice Band", 3, Gender::Unknown, 255, false, "0 から 255"},
+        {"Garchomp\n# Item: 各種タイプ補正", "", 1, Gender::Unknown, 255, false, ""},
+        {"Garchomp @ Assault Vest", "", 0, Gender::Unknown, 255, false, "第6世代の道具"},
+        {"Garchomp @ Safari Ball", "", 0, Gender::Unknown, 255, false, "対戦で持たせる道具ではない"},
+        {"Garchomp\nGender: X", "", 0, Gender::Unknown, 255, false, "性別「X」"},
+    };
+    for (const ExtraCase& c : cases) {
+        const ParsedSet set = readSetText(c.text).front();
+        ASSERT_TRUE(set.ok()) << c.text;
+        EXPECT_EQ(set.entry->item, c.itemRow) << c.text;
+        EXPECT_EQ(heldItemOf(*set.entry, set.extra), c.item[0]        ? findHeldItem(c.item)
+                                                     : c.itemRow == 0 ? 0
+                                                                      : -1)
+            << c.text;
+        EXPECT_EQ(std::tie(set.extra.gender, set.extra.happiness, set.extra.shiny),
+                  std::tie(c.gender, c.happiness, c.shiny))
+            << c.text;
+        ASSERT_EQ(set.warnings.size(), c.warning[0] ? 1u : 0u) << c.text;
+        if (c.warning[0]) {
+            EXPECT_NE(set.warnings[0].text.find(c.warning), std::string::npos) << set.warnings[0].text;
+        }
+        for (SetTextLanguage language : {SetTextLanguage::English, SetTextLanguage::Japanese}) {
+            const std::string written = writeSetText(*set.entry, set.extra, language);
+            const ParsedSet again = readSetText(written).front();
+            EXPECT_EQ(std::memcmp(&*again.entry, &*set.entry, sizeof(BoxEntry)), 0) << written;
+            EXPECT_EQ(again.extra, set.extra) << written;
+        }
+    }
+    const ParsedSet silk = readSetText(cases[0].text).front();
+    EXPECT_EQ(writeSetText(*silk.entry, silk.extra, SetTextLanguage::English),
+              "Garchomp (F) @ Silk Scarf\nAbility: Sand Veil\nShiny: Yes\nHappiness: 0\nSerious Nature\n");
+    const std::string japanese = writeSetText(*silk.entry, silk.extra, SetTextLanguage::Japanese);
+    EXPECT_EQ(japanese.substr(0, japanese.find('\n')), "ガブリアス (F) @ シルクのスカーフ");
+}
+
+// Forms: another spelling of a row, a form with its base form's stats (read as that form, with a
+// note), and forms the box has no row for, refused with the reason.
+TEST(SetText, FormsReadOrRefusedWithTheirReason) {
+    const struct {
+        const char* text;
+        const char* species; // the row read, "" when refused
+        const char* note;    // a piece of the note or of the failure
+    } cases[] = {
+        {"Rotom-W @ Leftovers", "ウォッシュロトム", ""},
+        {"Deoxys-S", "デオキシス（スピード）", ""},
+        {"Arceus-Fire @ Flame Plate", "アルセウス", "「Arceus-Fire」は能力値が同じ「アルセウス」として登録します"},
+        {"Nick (Gastrodon-East)", "トリトドン", "「Gastrodon-East」"},
+        {"Landorus-Therian", "", "「Landorus-Therian」は TK より後の作品"},
+        {"Arceus-Fairy", "", "第6世代のフォルム"},
+    };
+    for (const auto& c : cases) {
+        const ParsedSet set = readSetText(c.text).front();
+        EXPECT_EQ(set.ok(), c.species[0] != '\0') << c.text;
+        if (set.ok()) {
+            EXPECT_STREQ(speciesName(set.entry->species), c.species);
+            EXPECT_EQ(set.notes.empty(), c.note[0] == '\0') << c.text;
+        }
+        const std::string said = set.ok() ? (set.notes.empty() ? "" : set.notes[0].text) : set.failure->text;
+        EXPECT_NE(said.find(c.note), std::string::npos) << said;
+    }
+}
+
+// A hidden power with its type and no IVs line gets the IVs team builders fill in, with a note; an
+// IVs line is taken as written.
+TEST(SetText, HiddenPowerTypeWithoutIvsFillsTheUsualIvs) {
+    const ParsedSet filled = readSetText("Heatran\n- Hidden Power [Fire]").front();
+    EXPECT_EQ(std::vector<int>(filled.entry->iv, filled.entry->iv + 6), (std::vector<int>{31, 30, 31, 30, 31, 30}));
+    ASSERT_EQ(filled.notes.size(), 1u);
+    EXPECT_EQ(noteLineText(filled.notes[0]),
+              "2 行目: 個体値の行がないため、めざめるパワー「Fire」の個体値 30 Atk / 30 SpA / 30 Spe にします");
+    EXPECT_TRUE(filled.warnings.empty());
+    const ParsedSet written = readSetText("Heatran\nIVs: 30 HP\n- Hidden Power Fire").front();
+    EXPECT_EQ(written.entry->iv[0], 30);
+    EXPECT_EQ(written.entry->iv[1], 31);
+    EXPECT_TRUE(written.notes.empty());
+    EXPECT_EQ(written.warnings.size(), 1u);
+}
+
+// Whatever encoding and line ends the text comes in, and the older spellings of names.
+TEST(SetText, EncodingsLineEndsAndOlderSpellings) {
+    const std::string lf = "Sableye (F) @ BlackGlasses\nAbility: Keen Eye\nJOLLY NATURE\n- Faint Attack\n"
+                           "- Shadow Sneak\n";
+    const ParsedSet reference = readSetText(lf).front();
+    ASSERT_TRUE(reference.ok());
+    ASSERT_TRUE(reference.warnings.empty()) << noteLineText(reference.warnings[0]);
+    EXPECT_EQ(reference.entry->nature, findNature("Jolly"));
+    EXPECT_EQ(moveNames(*reference.entry)[0], moveRecord(findMove("Feint Attack")).name);
+    // UTF-16 with its byte-order mark (the text has no character beyond U+FFFF).
+    const auto utf16 = [](const std::string& utf8, bool bigEndian) {
+        std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (std::string_view ch : text::utf8Characters(utf8)) {
+            unsigned code = static_cast<unsigned char>(ch[0]) & (ch.size() == 1 ? 0x7F : 0xFF >> (ch.size() + 1));
+            for (std::size_t i = 1; i < ch.size(); ++i)
+                code = (code << 6) | (static_cast<unsigned char>(ch[i]) & 0x3F);
+            const char hi = static_cast<char>(code >> 8), lo = static_cast<char>(code & 0xFF);
+            out += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+        }
+        return out;
+    };
+    std::string cr = lf, crlf;
+    std::replace(cr.begin(), cr.end(), '\n', '\r');
+    for (char c : lf)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string& text :
+         {cr, crlf, "\xEF\xBB\xBF" + lf, utf16(lf, false), utf16(crlf, true), text::toCp932(lf)}) {
+        const std::vector<ParsedSet> sets = readSetText(text);
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_TRUE(sets[0].ok());
+        EXPECT_EQ(std::memcmp(&*sets[0].entry, &*reference.entry, sizeof(BoxEntry)), 0);
+        EXPECT_EQ(sets[0].extra, reference.extra);
+        EXPECT_EQ(sets[0].warnings.size(), 0u);
+    }
+    EXPECT_EQ(readSetText("Garchomp\r- Surf\r\rLatios\r").size(), 2u);
 }
 
 } // namespace

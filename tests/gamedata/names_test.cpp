@@ -1,6 +1,8 @@
 // The English names and the name lookups of team text: every row named, names unique once folded,
 // the form rows spelled as team text spells them, and every name found again in both languages.
+#include "calc/stats.h"
 #include "data/abilities.h"
+#include "data/held_items.h"
 #include "data/items.h"
 #include "data/moves.h"
 #include "data/names.h"
@@ -11,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -167,6 +170,46 @@ TEST(Names, DamageItems) {
 }
 
 // The nature names are the labels' names: the generated order is the program's stored order.
+// The spellings of the 4th- and 5th-generation games and of later ones read as the same row.
+TEST(Names, OtherGamesSpellings) {
+    const std::pair<const char*, const char*> moves[] = {
+        {"Faint Attack", "Feint Attack"}, {"Hi Jump Kick", "High Jump Kick"}, {"SmellingSalt", "Smelling Salts"},
+        {"ViceGrip", "Vise Grip"},        {"Vice Grip", "Vise Grip"},         {"AncientPower", "Ancient Power"},
+        {"Sand-Attack", "Sand Attack"},   {"Softboiled", "Soft-Boiled"},
+    };
+    for (const auto& [spelling, name] : moves) {
+        EXPECT_GE(findMove(name), 0) << name;
+        EXPECT_EQ(findMove(spelling), findMove(name)) << spelling;
+    }
+    const std::pair<const char*, const char*> items[] = {
+        {"Leek", "Stick"},
+        {"BlackGlasses", "Black Glasses"},
+        {"NeverMeltIce", "Never-Melt Ice"},
+        {"TwistedSpoon", "Twisted Spoon"},
+        {"BrightPowder", "Bright Powder"},
+    };
+    for (const auto& [spelling, name] : items) {
+        EXPECT_GT(findHeldItem(name), 0) << name;
+        EXPECT_EQ(findHeldItem(spelling), findHeldItem(name)) << spelling;
+    }
+}
+
+// The IVs filled in for a hidden-power type give that type, and every type but ノーマル has them.
+TEST(Names, HiddenPowerTextIvsGiveTheirType) {
+    int types = 0;
+    for (int type = 0; type < kTypeCount; ++type) {
+        const auto ivs = hiddenPowerTextIvs(type);
+        if (!ivs)
+            continue;
+        ++types;
+        EXPECT_EQ(hiddenPowerOf(*ivs).type, type) << typeName(type);
+        EXPECT_EQ(std::count(ivs->begin(), ivs->end(), 30) + std::count(ivs->begin(), ivs->end(), 31), 6);
+    }
+    EXPECT_EQ(types, 16);
+    EXPECT_FALSE(hiddenPowerTextIvs(findType("Normal")));
+    EXPECT_EQ(*hiddenPowerTextIvs(findType("Fire")), (std::array<int, 6>{31, 30, 31, 30, 31, 30}));
+}
+
 TEST(Names, NatureNamesAreTheLabelNames) {
     for (int n = 0; n < kNatureCount; ++n)
         EXPECT_EQ(std::string(natureRecord(n).label).rfind(natureName(n), 0), 0u) << n;

@@ -117,16 +117,16 @@ void SetTextWindowTest::importPreviewsWarningsThenAdds() {
     dialog->hide();
 
     const QString team =
-        QStringLiteral("ガブ (Garchomp) @ Leftovers\nLevel: 50\nJolly Nature\n\nMissingno\n\nLatios\n");
+        QStringLiteral("ガブ (Garchomp) @ Assault Vest\nLevel: 50\nJolly Nature\n\nMissingno\n\nLatios\n");
     QGuiApplication::clipboard()->setText(team);
     child<QPushButton>(window, "textImportButton")->click();
     QCOMPARE(text->toPlainText(), team);
-    QCOMPARE(previewRows(*dialog),
-             QStringList({QStringLiteral("ガブ（ガブリアス） Lv50 ようき"),
-                          QStringLiteral(
-                              "　△ 1 行目: 持ち物「Leftovers」はダメージ計算に関わらないため「なし／その他」にします"),
-                          QStringLiteral("× 5 行目: バントレ「Missingno」が見つかりません"),
-                          QStringLiteral("ラティオス Lv100 まじめ")}));
+    QCOMPARE(
+        previewRows(*dialog),
+        QStringList({QStringLiteral("ガブ（ガブリアス） Lv50 ようき"),
+                     QStringLiteral("　△ 1 行目: 持ち物「Assault Vest」は第6世代の道具のため「なし／その他」にします"),
+                     QStringLiteral("× 5 行目: バントレ「Missingno」が見つかりません"),
+                     QStringLiteral("ラティオス Lv100 まじめ")}));
     QCOMPARE(child<QLabel>(*dialog, "setTextSummary")->text(), QStringLiteral("追加 2 件　読めない 1 件　警告 1 件"));
     QVERIFY(window.box().count() == 0); // nothing changes before "追加"
 

@@ -6,7 +6,9 @@
 //   pkmn_dex_species_forms.csv, pkmn_dex_form_aliases.csv every species and form of national
 //                                                        numbers 1..649 and their short spellings;
 //   pkmn_dex_learnsets.csv                               the learnset sources of generations 3..5;
-//   pkmn_dex_move_flags.csv                              the move flags of generations 4 and 5.
+//   pkmn_dex_move_flags.csv                              the move flags of generations 4 and 5;
+//   pkmn_dex_hidden_power_ivs.csv                        the IVs team builders fill in for each
+//                                                        hidden-power type.
 // Run after `npm ci` in this directory:
 //   node extract_pkmn_dex.mjs ../../data/source
 import { writeFileSync } from 'node:fs';
@@ -207,6 +209,18 @@ function writeMoveFlags() {
         rows);
 }
 
+// ---- hidden power ------------------------------------------------------------------------------
+
+// A set that names めざめるパワー's type and no IVs gets these (31 where the type names none).
+function writeHiddenPowerIvs() {
+    const stats = ['hp', 'atk', 'def', 'spa', 'spd', 'spe'];
+    // Every type but ノーマル can be めざめるパワー's; あく's IVs are all 31.
+    const types = [...gen5.types.all()].filter((t) => t.exists && !t.isNonstandard && t.name !== 'Normal')
+        .sort((a, b) => a.id.localeCompare(b.id));
+    return writeCsv('pkmn_dex_hidden_power_ivs.csv', ['type', ...stats],
+        types.map((t) => [t.id, ...stats.map((s) => t.HPivs[s] ?? 31)]));
+}
+
 const counts = {
     moves: writeMoves(),
     species: writeSpecies(),
@@ -214,5 +228,6 @@ const counts = {
     forms: writeForms(),
     learnsets: await writeLearnsets(),
     moveFlags: writeMoveFlags(),
+    hiddenPowerIvs: writeHiddenPowerIvs(),
 };
 console.log(`@pkmn/dex: ${JSON.stringify(counts)} rows written to ${outDir}`);

@@ -104,12 +104,49 @@ def item_names(src):
     return rows
 
 
+SPELLING_KINDS = ("move", "item")
+
+
+def name_spellings(src, moves_en):
+    """The reviewed spellings of name_spellings.csv: (kind, spelling, name). Each names a move or
+    held item by its English name in our tables, and folds to other letters than that name."""
+    rows = []
+    held_english = {r["name"] for r in src.rows("pkmn_dex_items.csv")}
+    for r in src.rows("name_spellings.csv"):
+        kind, spelling, name = r["kind"], r["spelling"], r["name"]
+        if kind not in SPELLING_KINDS or not r["reason"]:
+            raise ValueError("name_spellings.csv: %s needs a kind of %s and a reason" % (spelling, SPELLING_KINDS))
+        if name not in (moves_en if kind == "move" else held_english):
+            raise ValueError("name_spellings.csv: %s names no %s %s" % (spelling, kind, name))
+        if _fold(spelling) == _fold(name):
+            raise ValueError("name_spellings.csv: %s already reads as %s" % (spelling, name))
+        rows.append((kind, spelling, name))
+    return rows
+
+
+def _fold(text):
+    return "".join(c for c in text.lower() if c not in " -'.:_")
+
+
+def hidden_power_ivs(src):
+    """Per type index, the IVs a team builder fills in for a hidden power of that type; None for
+    the types hidden power cannot have."""
+    ivs = [None] * 18
+    names = {r["identifier"]: r["id"] for r in src.rows("types.csv")}
+    for r in src.rows("pkmn_dex_hidden_power_ivs.csv"):
+        ivs[type_index(names[r["type"]])] = [int(r[s]) for s in ("hp", "atk", "def", "spa", "spd", "spe")]
+    return ivs
+
+
 def build_names(src, species_rows, ability_index):
     species_en = english_species_names(src, species_rows)
+    moves_en = english_move_names(src)
     return {
+        "spellings": name_spellings(src, moves_en),
+        "hidden_power_ivs": hidden_power_ivs(src),
         "species_en": species_en,
         "team_text_forms": build_forms(src, species_rows, species_en),
-        "moves_en": english_move_names(src),
+        "moves_en": moves_en,
         "abilities_en": english_ability_names(src, ability_index),
         "types_en": english_type_names(src),
         "natures": nature_names(src),
@@ -139,4 +176,14 @@ def emit_names(t, header, footer):
     out.append("};\n")
     out.append("const int kItemNameCount = sizeof kItemNames / sizeof kItemNames[0];\n\n")
     out.append(emit_forms(t["team_text_forms"]))
+    out.append("\n// Other spellings of names (name_spellings.csv): kind (0 move, 1 held item), spelling, the name\n"
+               "// in our tables.\nconst NameSpelling kNameSpellings[] = {\n")
+    out.extend("    {%d, %s, %s},\n" % (SPELLING_KINDS.index(k), _c_string(s), _c_string(n)) for k, s, n in t["spellings"])
+    out.append("};\nconst int kNameSpellingCount = sizeof kNameSpellings / sizeof kNameSpellings[0];\n\n")
+    out.append("// The IVs team builders fill in for a hidden power of each type (pkmn_dex_hidden_power_ivs.csv),\n"
+               "// by type index; all 0 for the types it cannot have.\n"
+               "const int8_t kHiddenPowerIvs[kTypeCount][6] = {\n")
+    out.extend("    {%s}, // %d\n" % (", ".join(str(v) for v in (ivs or [0] * 6)), i)
+               for i, ivs in enumerate(t["hidden_power_ivs"]))
+    out.append("};\n")
     return "".join(out) + footer

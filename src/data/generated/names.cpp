@@ -3874,4 +3874,38 @@ const TeamTextForm kTeamTextForms[] = {
 };
 const int kTeamTextFormCount = sizeof kTeamTextForms / sizeof kTeamTextForms[0];
 
+// Other spellings of names (name_spellings.csv): kind (0 move, 1 held item), spelling, the name
+// in our tables.
+const NameSpelling kNameSpellings[] = {
+    {0, "Faint Attack", "Feint Attack"},
+    {0, "Hi Jump Kick", "High Jump Kick"},
+    {0, "SmellingSalt", "Smelling Salts"},
+    {0, "ViceGrip", "Vise Grip"},
+    {1, "Leek", "Stick"},
+};
+const int kNameSpellingCount = sizeof kNameSpellings / sizeof kNameSpellings[0];
+
+// The IVs team builders fill in for a hidden power of each type (pkmn_dex_hidden_power_ivs.csv),
+// by type index; all 0 for the types it cannot have.
+const int8_t kHiddenPowerIvs[kTypeCount][6] = {
+    {0, 0, 0, 0, 0, 0}, // 0
+    {31, 31, 30, 30, 30, 30}, // 1
+    {30, 30, 30, 30, 30, 31}, // 2
+    {31, 31, 30, 30, 30, 31}, // 3
+    {31, 31, 31, 30, 30, 31}, // 4
+    {31, 31, 30, 31, 30, 30}, // 5
+    {31, 30, 30, 31, 30, 31}, // 6
+    {31, 31, 30, 31, 30, 31}, // 7
+    {31, 31, 31, 31, 30, 31}, // 8
+    {0, 0, 0, 0, 0, 0}, // 9
+    {31, 30, 31, 30, 31, 30}, // 10
+    {31, 30, 30, 30, 31, 31}, // 11
+    {31, 30, 31, 30, 31, 31}, // 12
+    {31, 31, 31, 30, 31, 31}, // 13
+    {31, 30, 31, 31, 31, 30}, // 14
+    {31, 30, 30, 31, 31, 31}, // 15
+    {31, 30, 31, 31, 31, 31}, // 16
+    {31, 31, 31, 31, 31, 31}, // 17
+};
+
 } // namespace rusrina::generated
