@@ -5,6 +5,7 @@
 #include "data/held_items.h"
 #include "data/items.h"
 #include "data/learnsets.h"
+#include "data/move_legality.h"
 #include "data/moves.h"
 #include "data/names.h"
 #include "data/species.h"
@@ -274,6 +275,7 @@ private:
     void readShiny(const Line& line, std::string_view value);
     void readHappiness(const Line& line, std::string_view value);
     void fillHiddenPowerIvs();
+    void checkLegality(const Line& line, int move);
     void readItem(const Line& line, std::string_view item);
     bool readLine(const Line& line);
     bool readKey(const Line& line, Key key, std::string_view value);
@@ -566,6 +568,75 @@ bool learnable(int species, int move) {
            (species < kOpTutorSpeciesLimit && std::find(tutor.begin(), tutor.end(), move) != tutor.end());
 }
 
+// "第4世代のフォルムチェンジ、第5世代の教え技・配布": the sources by generation.
+std::string sourcesText(MoveSources sources) {
+    static constexpr const char* kKinds[kMoveSourceKindCount] = {
+        "レベル技",         "技マシン", "タマゴ技", "教え技", "配布", "フォルムチェンジ・特別な入手",
+        "ドリームワールド", "スケッチ",
+    };
+    std::string text;
+    for (int generation = kFirstSourceGeneration; generation <= kGen5; ++generation) {
+        const unsigned kinds = sourceKindsIn(sources, generation);
+        if (kinds == 0)
+            continue;
+        text += (text.empty() ? "第" : "、第") + std::to_string(generation) + "世代の";
+        bool first = true;
+        for (int kind = 0; kind < kMoveSourceKindCount; ++kind) {
+            if (kinds & (1u << kind)) {
+                text += (first ? "" : "・") + std::string(kKinds[kind]);
+                first = false;
+            }
+        }
+    }
+    if (sources & kSourceByPreEvolutionOnly)
+        text += "、進化前から";
+    return text;
+}
+
+// The editions of the program's learnsets in which the species exists.
+std::vector<Edition> editionsOf(int species) {
+    if (species >= kFirstGen5Species)
+        return {Edition::TK};
+    return {Edition::QX, Edition::ZV, Edition::JYJY, Edition::TK};
+}
+
+const char* editionCode(Edition edition) {
+    switch (edition) {
+    case Edition::QX:
+        return "QX";
+    case Edition::ZV:
+        return "ZV";
+    case Edition::JYJY:
+        return "JYJY";
+    case Edition::TK:
+        return "TK";
+    }
+    return "";
+}
+
+// A move the species cannot have in any game of the 4th or 5th generation is a warning; one that the
+// four editions' learnsets do not teach but another source does is a note naming that source.
+void SetReader::checkLegality(const Line& line, int move) {
+    const int species = m_form.species;
+    const MoveSources sources = moveSources(species, move, kGen4) | moveSources(species, move, kGen5);
+    if (sources == 0) {
+        if (!learnable(species, move))
+            warn(line.number, quoted(speciesName(species)) + "はどの作品でも" + quoted(moveRecord(move).name) +
+                                  "を覚えません（そのまま登録します）");
+        return;
+    }
+    std::string editions;
+    for (Edition edition : editionsOf(species)) {
+        if (editionMoveSources(species, move, edition) != 0)
+            return;
+        editions += (editions.empty() ? "" : "・") + std::string(editionCode(edition));
+    }
+    if (learnable(species, move))
+        return;
+    note(line.number, quoted(speciesName(species)) + "の" + quoted(moveRecord(move).name) + "は " + editions +
+                          " では覚えない（" + sourcesText(sources) + "）");
+}
+
 void SetReader::readMove(const Line& line, std::string_view text) {
     // "- Earthquake / Stone Edge" offers a choice; the first is taken.
     const std::size_t slash = text.find('/');
@@ -586,9 +657,7 @@ void SetReader::readMove(const Line& line, std::string_view text) {
         warn(line.number, "技" + quoted(text) + "が重なっているため外します");
         return;
     }
-    if (!learnable(m_form.species, move))
-        warn(line.number, quoted(speciesName(m_form.species)) + "はどの作品でも" + quoted(moveRecord(move).name) +
-                              "を覚えません（そのまま登録します）");
+    checkLegality(line, move);
     m_form.move[m_moves++] = move;
     if (move == kMoveHiddenPower && !typeText.empty())
         m_hiddenPowerType = std::pair{line.number, std::string(typeText)};
