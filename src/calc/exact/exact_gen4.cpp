@@ -3,6 +3,10 @@
 // (burn, screens, spread, weather, Flash Fire), after it (critical hit, Life Orb), and after the
 // random roll (same type, the two type factors one at a time, then Filter, Expert Belt and
 // Tinted Lens).
+//
+// A critical hit doubles the damage after the +2 (computeBase) and keeps the screens out of the
+// stage before it (beforeTwo); in both generations it also drops the stages that work against the
+// attacker (exact_steps.cpp).
 
 #include "calc/exact/exact_hit.h"
 

@@ -2,6 +2,11 @@
 // rounding at each link, and applied with rounding half down. The stages in the game's order:
 // power, attack, defence, base damage, spread, weather, critical hit, the random roll, same type,
 // effectiveness, burn, and the final modifiers.
+//
+// A critical hit doubles the damage after the weather (computeBase) and keeps the screens out of
+// the final modifiers (finalModifier); in both generations it also drops the stages that work
+// against the attacker (exact_steps.cpp), and here Storm Throw and Frost Breath always land one
+// (exact_damage.cpp).
 
 #include "calc/exact/exact_hit.h"
 
