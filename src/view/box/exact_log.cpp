@@ -7,6 +7,7 @@
 #include "view/common/exact_texts.h"
 
 #include <array>
+#include <string_view>
 
 namespace rusrina {
 namespace {
@@ -149,36 +150,46 @@ const char* modifiedStatLabel(int stat) {
     }
 }
 
-std::string specialText(const ExactStep& s, const char* text) {
+// Appends the parts one after another, without building the line on its own first.
+template <typename... Parts> void append(std::string& out, const Parts&... parts) {
+    (out.append(std::string_view(parts)), ...);
+}
+
+void appendSpecial(std::string& out, const ExactStep& s, const char* text) {
     const auto number = [](int64_t value) { return std::to_string(value); };
     switch (s.rule) {
     case R::Forecast:
-        return std::string(s.side == ExactStepSide::Defender ? "＞＞＞ " : "") + text + typeName(s.arg) + "タイプに";
+        append(out, s.side == ExactStepSide::Defender ? "＞＞＞ " : "", text, typeName(s.arg), "タイプに");
+        break;
     case R::MoldBreaker:
-        return std::string(text) + abilityName(s.arg) + "」を無視";
+        append(out, text, abilityName(s.arg), "」を無視");
+        break;
     case R::WeatherBallType:
-        return std::string(text) + weatherName(s.arg) + "＝" + typeName(s.arg2) + "タイプ）";
+        append(out, text, weatherName(s.arg), "＝", typeName(s.arg2), "タイプ）");
+        break;
     case R::HappinessPower:
-        return text + number(s.after);
+        append(out, text, number(s.after));
+        break;
     case R::GyroBallPower:
     case R::ElectroBallPower:
-        return std::string(text) + "： 素早さ " + number(s.arg) + " 対 " + number(s.arg2) + " で威力 " +
-               number(s.after);
+        append(out, text, "： 素早さ ", number(s.arg), " 対 ", number(s.arg2), " で威力 ", number(s.after));
+        break;
     case R::ModifierProduct:
-        return text + number(s.numerator) + "/" + number(s.denominator) + "）";
+        append(out, text, number(s.numerator), "/", number(s.denominator), "）");
+        break;
     case R::ModifiedStat:
-        return std::string(modifiedStatLabel(s.arg)) + "： " + number(s.after);
+        append(out, modifiedStatLabel(s.arg), "： ", number(s.after));
+        break;
     default:
-        return text;
+        append(out, text);
+        break;
     }
 }
 
-} // namespace
-
-std::string exactStepText(const ExactStep& step, Generation generation) {
+void appendStep(std::string& out, const ExactStep& step, Generation generation) {
     const auto index = static_cast<size_t>(step.rule);
     if (index >= std::size(kWordings))
-        return {};
+        return;
     const Wording& w = kWordings[index];
     const char* text = w.text;
     if (step.side == ExactStepSide::Defender && w.defenderText)
@@ -187,23 +198,40 @@ std::string exactStepText(const ExactStep& step, Generation generation) {
         text = w.gen4Text;
     switch (w.form) {
     case Form::Line:
-        return text;
+        append(out, text);
+        break;
     case Form::Factor:
-        return std::string(text) + "： *" + factorText(step.numerator, step.denominator);
+        append(out, text, "： *", factorText(step.numerator, step.denominator));
+        break;
     case Form::Ratio:
-        return std::string(text) + "： *" + decimalText(step.numerator, step.denominator, 2);
+        append(out, text, "： *", decimalText(step.numerator, step.denominator, 2));
+        break;
     case Form::Value:
-        return std::string(text) + "： " + std::to_string(step.after);
+        append(out, text, "： ", std::to_string(step.after));
+        break;
     default:
-        return specialText(step, text);
+        appendSpecial(out, step, text);
+        break;
     }
 }
 
+} // namespace
+
+std::string exactStepText(const ExactStep& step, Generation generation) {
+    std::string line;
+    appendStep(line, step, generation);
+    return line;
+}
+
 void writeExactSteps(CalcLog& log, const ExactRecord& record) {
+    constexpr size_t kLineBytes = 64; // a usual line, so that the text grows once
+    std::string lines;
+    lines.reserve(record.steps.size() * kLineBytes);
     for (const ExactStep& step : record.steps) {
-        log.append(exactStepText(step, record.generation));
-        log.append("\r\n");
+        appendStep(lines, step, record.generation);
+        lines.append("\r\n");
     }
+    log.append(lines);
 }
 
 } // namespace rusrina
