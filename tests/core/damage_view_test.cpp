@@ -3,6 +3,8 @@
 
 #include "view/box/damage_view.h"
 
+#include "data/held_items.h"
+
 #include "box/box_entry.h"
 #include "data/items.h"
 #include "data/moves.h"
@@ -127,6 +129,9 @@ TEST(DamageViewTest, PanelTexts) {
     EXPECT_EQ(computed.nature, "いじっぱり");
     EXPECT_EQ(computed.ability, "いかりのつぼ");
     EXPECT_EQ(computed.item, damageItem(0).name);
+    // The full held item when the box keeps one beside the record; the row's name otherwise.
+    EXPECT_EQ(entryPanelTexts(&e, {.heldItem = findHeldItem("Leftovers")}).item, "たべのこし");
+    EXPECT_EQ(entryPanelTexts(&e, {.heldItem = findHeldItem("Silk Scarf")}).item, damageItem(0).name);
     EXPECT_EQ(computed.iv[0], "31");
     EXPECT_EQ(computed.ev[1], "252");
     EXPECT_EQ(computed.stat[5], "105");

@@ -4,6 +4,7 @@
 #include "box_test_support.h"
 #include "data/abilities.h"
 #include "data/battle_rules.h"
+#include "data/held_items.h"
 #include "data/learnsets.h"
 #include "data/moves.h"
 #include "data/species.h"
@@ -107,6 +108,33 @@ TEST(EntryEditChoosers, AbilitiesNaturesAndItems) {
     ASSERT_EQ(items.size(), 17u);
     EXPECT_EQ(items.back(), (ListChoice{"", 16}));
     EXPECT_EQ(items[10], (ListChoice{"こころのしずく", 10}));
+}
+
+// The rows keep their positions, then every other held item once; each choice shows again as chosen.
+TEST(EntryEditChoosers, EveryHeldItem) {
+    const std::vector<ListChoice> rows = itemChoices();
+    const std::vector<ListChoice> all = heldItemChoices();
+    ASSERT_GT(all.size(), rows.size() + 200);
+    EXPECT_TRUE(std::equal(rows.begin(), rows.end(), all.begin()));
+    EXPECT_EQ(all[rows.size()], (ListChoice{kItemSeparatorText, kItemSeparatorValue}));
+    std::vector<int> seen(static_cast<std::size_t>(heldItemCount()), 0);
+    for (const ListChoice& choice : all) {
+        if (choice.value == kItemSeparatorValue)
+            continue;
+        EntryForm form;
+        applyHeldItemChoice(form, choice.value);
+        EXPECT_EQ(heldItemChoiceValue(form), choice.value) << choice.text;
+        const int held = heldItemOf(entryFromForm(form), extraFromForm(form));
+        if (held > kNoHeldItem) {
+            ++seen[static_cast<std::size_t>(held)];
+            EXPECT_EQ(choice.text, heldItem(held).japanese);
+        }
+    }
+    EXPECT_EQ(std::count(seen.begin() + 1, seen.end(), 1), heldItemCount() - 1);
+    EntryForm form;
+    applyHeldItemChoice(form, kItemSeparatorValue);
+    EXPECT_EQ(heldItemChoiceValue(form), 0);
+    EXPECT_EQ(genderChoices()[2], (ListChoice{"♀", static_cast<int>(Gender::Female)}));
 }
 
 TEST(EntryEditMoves, TutorRowsOnlyBeforeTheCutOff) {

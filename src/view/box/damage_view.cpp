@@ -1,6 +1,7 @@
 #include "view/box/damage_view.h"
 
 #include "data/abilities.h"
+#include "data/held_items.h"
 #include "data/items.h"
 #include "data/natures.h"
 #include "data/species.h"
@@ -100,6 +101,13 @@ EntryPanelTexts entryPanelTexts(const BoxEntry* entry) {
         t.ev[s] = e.statsDirect ? none : number(e.ev[s]);
         t.stat[s] = number(e.stat[s]);
     }
+    return t;
+}
+
+EntryPanelTexts entryPanelTexts(const BoxEntry* entry, const EntryExtra& extra) {
+    EntryPanelTexts t = entryPanelTexts(entry);
+    if (entry && heldItemOf(*entry, extra) > kNoHeldItem)
+        t.item = heldItem(heldItemOf(*entry, extra)).japanese;
     return t;
 }
 

@@ -4,6 +4,7 @@
 // condition check boxes as fields of BattleConditions.
 
 #include "box/box_entry.h"
+#include "box/entry_extra.h"
 #include "calc/damage/damage_engine.h"
 #include "view/box/exact_row.h"
 #include "view/common/list_choice.h"
@@ -61,6 +62,9 @@ struct EntryPanelTexts {
     std::array<std::string, 6> iv, ev, stat; // "－" for IVs and EVs of an entry with typed-in stats
 };
 EntryPanelTexts entryPanelTexts(const BoxEntry* entry);
+// The same with what the box keeps beside the record: the item is the full held item
+// ("たべのこし"), or the row's name when the row alone is known.
+EntryPanelTexts entryPanelTexts(const BoxEntry* entry, const EntryExtra& extra);
 
 // The labels of one calculation row. Rows 0 to 3 show the attacker's moves as soon as it is set;
 // the learnable-move row shows its move only when both sides are set; the direct-value row has

@@ -9,8 +9,6 @@
 namespace rusrina {
 
 inline constexpr char kNoMoveChoiceText[] = " 無指定";
-inline constexpr char kTutorSeparatorText[] = "― Op 教え技 ―";
-inline constexpr char kTutorPrefix[] = "―";
 
 // The entries for `species` whose category is `categoryFilter` (kNoLearnFilter for every
 // category): " 無指定" and the separator carry NO_MOVE, every other entry its move index. The

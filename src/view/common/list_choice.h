@@ -7,6 +7,11 @@
 
 namespace rusrina {
 
+// The row that opens the Op tutor moves in a move chooser (value NO_MOVE), and the mark before each
+// of them; the edit form's move choosers and the box window's learnable-move chooser share them.
+inline constexpr const char* kTutorSeparatorText = "― Op 教え技 ―";
+inline constexpr const char* kTutorPrefix = "―";
+
 struct ListChoice {
     std::string text;
     int value;

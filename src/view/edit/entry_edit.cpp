@@ -3,6 +3,7 @@
 #include "calc/stats.h"
 #include "data/abilities.h"
 #include "data/battle_rules.h"
+#include "data/held_items.h"
 #include "data/items.h"
 #include "data/learnsets.h"
 #include "data/moves.h"
@@ -92,6 +93,38 @@ std::vector<ListChoice> itemChoices() {
     for (int item = 0; item < kDamageItemCount; ++item)
         choices.push_back({damageItem(item).name, item});
     return choices;
+}
+
+std::vector<ListChoice> heldItemChoices() {
+    std::vector<ListChoice> choices = itemChoices();
+    choices.push_back({kItemSeparatorText, kItemSeparatorValue});
+    for (int item = 1; item < heldItemCount(); ++item) {
+        if (heldItemFields(item).heldItem != kItemOfRecord)
+            choices.push_back({heldItem(item).japanese, kHeldItemChoiceBase + item});
+    }
+    return choices;
+}
+
+int heldItemChoiceValue(const EntryForm& form) {
+    BoxEntry record{};
+    record.item = form.item;
+    const EntryExtra fitted = fittedExtra(record, {.heldItem = form.heldItem});
+    return fitted.heldItem == kItemOfRecord ? form.item : kHeldItemChoiceBase + fitted.heldItem;
+}
+
+void applyHeldItemChoice(EntryForm& form, int value) {
+    if (value >= 0 && value < kDamageItemCount) {
+        form.item = value;
+        form.heldItem = kItemOfRecord;
+    } else if (value > kHeldItemChoiceBase && value < kHeldItemChoiceBase + heldItemCount()) {
+        setFormHeldItem(form, value - kHeldItemChoiceBase);
+    }
+}
+
+std::vector<ListChoice> genderChoices() {
+    return {{"－", static_cast<int>(Gender::Unknown)},
+            {"♂", static_cast<int>(Gender::Male)},
+            {"♀", static_cast<int>(Gender::Female)}};
 }
 
 std::vector<ListChoice> moveChoices(int species, int typeFilter) {

@@ -19,8 +19,6 @@ namespace rusrina {
 // --- Choosers -------------------------------------------------------------------------------
 
 inline constexpr const char* kNoChoiceText = " 無指定";
-inline constexpr const char* kTutorSeparatorText = "― Op 教え技 ―";
-inline constexpr const char* kTutorPrefix = "―";
 
 // Marks a chooser row, or the name field, that holds a stored entry's value as it was stored: an
 // ability or move outside the form's lists, or a name the field cannot show exactly.
@@ -51,6 +49,23 @@ std::vector<ListChoice> abilityChoices(int species, int storedAbility = -1);
 
 // The held-item chooser: every row of the damage item table, its empty last row included.
 std::vector<ListChoice> itemChoices();
+
+// The held-item chooser with every held item: the rows of itemChoices() first, in their positions
+// (value = row), then kItemSeparatorText (kItemSeparatorValue), then every held item of the 4th and
+// 5th generations that no row names alone, in the held-item table's order (value =
+// kHeldItemChoiceBase + the item's index), so typing finds たべのこし as it finds a row.
+inline constexpr const char* kItemSeparatorText = "― そのほかの持ち物 ―";
+inline constexpr int kItemSeparatorValue = -1;
+inline constexpr int kHeldItemChoiceBase = 1000;
+std::vector<ListChoice> heldItemChoices();
+// The chooser value that shows the form's item.
+int heldItemChoiceValue(const EntryForm& form);
+// The form's item for a chosen value: a row, or a held item with the row standing for it; the
+// separator and values outside the list change nothing.
+void applyHeldItemChoice(EntryForm& form, int value);
+
+// The gender chooser: "－" (unknown, the default), "♂", "♀"; value = Gender.
+std::vector<ListChoice> genderChoices();
 
 // The move chooser of one slot. `typeFilter` is a type filter value (0 = any type). " 無指定"
 // (NO_MOVE) first, then every move of the table the species can learn, of the filter's type, in
@@ -89,6 +104,7 @@ struct FieldRange {
 inline constexpr FieldRange kIvRange{0, kEntryMaxIv};
 inline constexpr FieldRange kEvRange{0, kEntryMaxEv};
 inline constexpr FieldRange kStatRange{kEntryMinStat, kEntryMaxStat};
+inline constexpr FieldRange kHappinessRange{0, 255}; // the "なつき度" field
 
 enum class FieldStatus { Ok, NotInteger, OutOfRange };
 struct FieldCheck {
