@@ -3,6 +3,8 @@
 #include "format/box_file.h"
 #include "format/set_text.h"
 #include "format/set_text_import.h"
+#include "format/team_text_limit.h"
+#include "text/terminal_text.h"
 
 #include <filesystem>
 #include <fstream>
@@ -19,27 +21,42 @@ namespace fs = std::filesystem;
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
-// A team text is a few kilobytes; anything far larger is not one and is not read whole.
-constexpr std::streamsize kMaxTextBytes = 16 << 20;
 
 constexpr const char* kUsage = "使い方: rusrina --export-text FILE.vbd [--lang en|ja]\n"
                                "        rusrina --import-text TEXT FILE.vbd   (TEXT が - なら標準入力)\n";
 
-std::optional<std::string> readText(const std::string& name, std::istream& in) {
+// The team text to import: the whole of it, or why it was not read.
+struct TextInput {
+    std::string text;
+    std::string problem; // empty when read
+};
+
+// Reads the whole text, up to kMaxTeamTextBytes; larger text is refused whole, never cut. A file's
+// size is known before it is read; standard input is read one byte past the limit, no further.
+TextInput readText(const std::string& name, std::istream& in) {
     std::ifstream file;
     if (name != "-") {
         std::error_code ec;
         if (!fs::is_regular_file(name, ec))
-            return std::nullopt;
+            return {{}, "ファイルを読めません"};
+        const auto size = fs::file_size(name, ec);
+        if (ec)
+            return {{}, "ファイルを読めません"};
+        if (size > kMaxTeamTextBytes)
+            return {{}, teamTextTooLargeText(size)};
         file.open(name, std::ios::binary);
         if (!file)
-            return std::nullopt;
+            return {{}, "ファイルを読めません"};
     }
     std::istream& source = name == "-" ? in : file;
-    std::string text(static_cast<std::size_t>(kMaxTextBytes), '\0');
-    source.read(text.data(), kMaxTextBytes);
+    std::string text(kMaxTeamTextBytes + 1, '\0');
+    source.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(source.gcount()));
-    return text;
+    if (source.bad())
+        return {{}, "ファイルを読めません"};
+    if (text.size() > kMaxTeamTextBytes) // standard input, or a file that grew as it was read
+        return {{}, teamTextTooLargeText(name == "-" ? 0 : text.size())};
+    return {std::move(text), {}};
 }
 
 // Loads the box; false (after saying why) when an existing file cannot be read, or when it is
@@ -83,29 +100,32 @@ std::optional<SetTextLanguage> exportLanguage(int argc, const char* const* argv)
     return std::nullopt;
 }
 
+// The notes quote the text, which may hold anything: what reaches the terminal is escaped.
 void reportNotes(const std::string& textName, const std::vector<ParsedSet>& sets, std::ostream& err) {
+    const std::string name = text::escapeForTerminal(textName);
     for (const ParsedSet& set : sets) {
         for (const SetTextNote& note : set.notes)
-            err << textName << ":" << note.line << ": 注記: " << note.text << "\n";
+            err << name << ":" << note.line << ": 注記: " << text::escapeForTerminal(note.text) << "\n";
         for (const SetTextNote& note : set.warnings)
-            err << textName << ":" << note.line << ": 警告: " << note.text << "\n";
+            err << name << ":" << note.line << ": 警告: " << text::escapeForTerminal(note.text) << "\n";
         if (set.failure)
-            err << textName << ":" << set.failure->line << ": エラー: " << set.failure->text << "\n";
+            err << name << ":" << set.failure->line << ": エラー: " << text::escapeForTerminal(set.failure->text)
+                << "\n";
     }
 }
 
 int importText(const std::string& textName, const fs::path& boxPath, std::istream& in, std::ostream& out,
                std::ostream& err) {
-    const std::optional<std::string> text = readText(textName, in);
-    if (!text) {
-        err << textName << ": ファイルを読めません\n";
+    const TextInput input = readText(textName, in);
+    if (!input.problem.empty()) {
+        err << text::escapeForTerminal(textName) << ": " << input.problem << "\n";
         return kExitFailed;
     }
     BoxFile file(boxPath);
     auto box = std::make_unique<Box>();
     if (!loadBox(file, *box, true, err))
         return kExitFailed;
-    const std::vector<ParsedSet> sets = readSetText(*text);
+    const std::vector<ParsedSet> sets = readSetText(input.text);
     reportNotes(textName, sets, err);
     const SetAppendResult result = appendSets(*box, sets);
     if (result.added > 0) {

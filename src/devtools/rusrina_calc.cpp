@@ -14,9 +14,13 @@
 // the calculation log.
 
 #include "calc/stats.h"
+#include "data/abilities.h"
+#include "data/natures.h"
 #include "devtools/json_value.h"
+#include "view/box/damage_view.h"
 #include "view/box/exact_row.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <stdexcept>
@@ -32,34 +36,56 @@ int integer(const Value& object, const char* key, int fallback) {
     return v ? v->asInt() : fallback;
 }
 
-std::array<int, 6> six(const Value& object, const char* key, int fallback) {
+// A value the box and damage window or the edit form could hold, or an error line naming it: a
+// case the program itself could never compute is no case to compare.
+int inRange(int value, int min, int max, const std::string& what) {
+    if (value < min || value > max)
+        throw std::runtime_error(what + " must be " + std::to_string(min) + " to " + std::to_string(max) + " (given " +
+                                 std::to_string(value) + ")");
+    return value;
+}
+
+int ranged(const Value& object, const char* key, int fallback, int min, int max, const std::string& side) {
+    return inRange(integer(object, key, fallback), min, max, side + key);
+}
+
+std::array<int, 6> six(const Value& object, const char* key, int fallback, int min, int max, const std::string& side) {
     std::array<int, 6> values;
     values.fill(fallback);
     if (const Value* v = object.find(key)) {
         if (v->items().size() != 6)
-            throw std::runtime_error(std::string(key) + " needs six numbers");
+            throw std::runtime_error(side + key + " needs six numbers");
         for (int i = 0; i < 6; ++i)
-            values[i] = v->items()[i].asInt();
+            values[i] = inRange(v->items()[i].asInt(), min, max, side + key + "[" + std::to_string(i) + "]");
     }
     return values;
 }
 
-BoxEntry creature(const Value& c) {
+// One of the values a chooser of the box and damage window offers.
+int offered(const Value& object, const char* key, int fallback, const std::vector<ListChoice>& choices) {
+    const int value = integer(object, key, fallback);
+    if (std::none_of(choices.begin(), choices.end(), [value](const ListChoice& c) { return c.value == value; }))
+        throw std::runtime_error(std::string("direct.") + key + " is not one the window offers (given " +
+                                 std::to_string(value) + ")");
+    return value;
+}
+
+BoxEntry creature(const Value& c, const std::string& side) {
     BoxEntry e{};
     e.name[0] = 'x';
-    e.species = integer(c, "species", 0);
-    e.level = integer(c, "level", 50);
-    e.nature = integer(c, "nature", 0);
-    e.ability = integer(c, "ability", 0);
-    e.item = integer(c, "item", 0);
-    const auto ivs = six(c, "ivs", 31), evs = six(c, "evs", 0);
+    e.species = ranged(c, "species", 0, 0, kSpeciesCount - 1, side);
+    e.level = ranged(c, "level", 50, 1, kMaxLevel, side);
+    e.nature = ranged(c, "nature", 0, 0, kNatureCount - 1, side);
+    e.ability = ranged(c, "ability", 0, 0, kAbilityCount - 1, side);
+    e.item = ranged(c, "item", 0, 0, kDamageItemCount - 1, side);
+    const auto ivs = six(c, "ivs", 31, 0, kEntryMaxIv, side), evs = six(c, "evs", 0, 0, kEntryMaxEv, side);
     for (int i = 0; i < 6; ++i) {
         e.iv[i] = ivs[i];
         e.ev[i] = evs[i];
     }
     if (c.find("stats")) {
         e.statsDirect = 1;
-        const auto stats = six(c, "stats", 1);
+        const auto stats = six(c, "stats", 1, kEntryMinStat, kEntryMaxStat, side);
         std::copy(stats.begin(), stats.end(), e.stat);
     } else {
         const auto stats = computeEntryStats(e.species, ivs, evs, e.level, e.nature);
@@ -78,9 +104,11 @@ BattleConditions conditions(const Value* c) {
         const Value* v = c->find(key);
         return v && v->asBool();
     };
-    b.weather = integer(*c, "weather", kWeatherNone);
-    b.attackStage = kNeutralStage - integer(*c, "attackStage", 0);
-    b.defenceStage = kNeutralStage - integer(*c, "defenceStage", 0);
+    const std::string side = "conditions.";
+    const int maxStage = kStageCount - 1 - kNeutralStage;
+    b.weather = ranged(*c, "weather", kWeatherNone, 0, kWeatherCount - 1, side);
+    b.attackStage = kNeutralStage - ranged(*c, "attackStage", 0, -maxStage, maxStage, side);
+    b.defenceStage = kNeutralStage - ranged(*c, "defenceStage", 0, -maxStage, maxStage, side);
     b.helpingHand = flag("helpingHand");
     b.burn = flag("burn");
     b.flowerGift = flag("flowerGift");
@@ -112,18 +140,20 @@ DamageEngine engineFor(const Value& c, int& row) {
     if (!attacker || !defender)
         throw std::runtime_error("a case needs an attacker and a defender");
     DamageEngine engine;
-    engine.attacker = creature(*attacker);
-    engine.defender = creature(*defender);
+    engine.attacker = creature(*attacker, "attacker.");
+    engine.defender = creature(*defender, "defender.");
     engine.conditions = conditions(c.find("conditions"));
     if (const Value* d = c.find("direct")) {
         row = kDirectRow;
-        engine.direct = {integer(*d, "power", 5), integer(*d, "category", kPhysical), integer(*d, "type", 0)};
+        engine.direct = {offered(*d, "power", 5, directPowerChoices()),
+                         offered(*d, "category", kPhysical, directCategoryChoices()),
+                         offered(*d, "type", 0, directTypeChoices())};
         return engine;
     }
-    row = integer(c, "row", 0);
-    if (row < 0 || row >= kDirectRow)
-        throw std::runtime_error("row must be 0 to 4 for a move");
+    row = ranged(c, "row", 0, 0, kDirectRow - 1, "");
     const int move = integer(c, "move", NO_MOVE);
+    if (move != NO_MOVE && !isValidMove(move))
+        inRange(move, 0, kMoveCount - 1, "move");
     if (row == kLearnableRow)
         engine.learnableMove = move;
     else

@@ -239,7 +239,11 @@ std::string SettingsFile::text() const {
 SaveResult SettingsFile::flush() {
     if (m_ignored || !m_writable || !m_changed)
         return SaveResult::saved();
-    SaveResult result = writeFileAtomically(m_path, text());
+    const std::string bytes = text();
+    // Written larger, the file would be refused at every later start and the settings lost for good.
+    if (bytes.size() > kMaxSettingsBytes)
+        return SaveResult::saved();
+    SaveResult result = writeFileAtomically(m_path, bytes);
     if (result.ok)
         m_changed = false;
     return result;

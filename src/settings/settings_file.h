@@ -49,7 +49,9 @@ public:
     void applyVersionRule();
 
     // Writes the settings when a write changed them: atomically, through a symbolic link to the
-    // file it names, keeping the file's permissions. A failure keeps the old file whole.
+    // file it names, keeping the file's permissions. A failure keeps the old file whole. Settings
+    // that would take more than kMaxSettingsBytes are not written: the file keeps what it holds, so
+    // that the next start still reads it.
     SaveResult flush();
 
     LoadStatus loadStatus() const { return m_status; }

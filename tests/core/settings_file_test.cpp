@@ -250,6 +250,38 @@ TEST_F(SettingsFileTest, NotASettingsFileIsLeftUntouched) {
     }
 }
 
+// A file near the limit takes a write that still fits; one that would grow past it keeps its bytes
+// and is read again at the next start, rather than being written too large to be read ever again.
+TEST_F(SettingsFileTest, NeverWrittenPastTheSizeItIsReadAt) {
+    const std::string head = "[Main]\r\nVersion=92\r\n[Search]\r\nshow=1\r\n";
+    const std::string added = "[Damage]\r\nshow=1\r\n";
+    const struct {
+        const char* what;
+        std::size_t size;
+        bool written;
+    } cases[] = {
+        {"room for the new key", kMaxSettingsBytes - added.size(), true},
+        {"one byte short of room", kMaxSettingsBytes - added.size() + 1, false},
+        {"exactly 1 MiB", kMaxSettingsBytes, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string comment = "; " + std::string(c.size - head.size() - 4, 'x') + "\r\n";
+        writeFile(iniPath(), head + comment);
+        ASSERT_EQ(fs::file_size(iniPath()), c.size);
+        {
+            SettingsFile settings(iniPath());
+            settings.applyVersionRule();
+            settings.writeSetting("Damage", "show", 1);
+            EXPECT_TRUE(settings.flush().ok);
+        }
+        EXPECT_EQ(readFile(iniPath()), c.written ? head + comment + added : head + comment);
+        SettingsFile next(iniPath());
+        EXPECT_EQ(next.loadStatus(), SettingsFile::LoadStatus::Read);
+        EXPECT_EQ(next.readSetting("Damage", "show", 0), c.written ? 1 : 0);
+    }
+}
+
 // Written through a symbolic link to the file it names, with that file's permissions; a file
 // without write permission keeps its bytes, and the run reads what it holds.
 TEST_F(SettingsFileTest, LinkedOrReadOnlyFile) {

@@ -15,7 +15,10 @@ One road per run, named by the first argument:
                   process that is not rusrina: each start takes it over, and removes it at the end;
   socket-flood    a thousand clients connect to the running program's socket and say nothing: it
                   closes them, keeps its descriptors few, stays alive and still brings its launcher
-                  forward for a real second start.
+                  forward for a real second start;
+  large-clipboard 52 MB of team text on the clipboard and "テキスト入力" pressed with an unsaved
+                  change in the box: the program says at once that the text is too large, opens the
+                  dialog empty, and saves the unsaved box afterwards.
 
 Usage: drive_sessions.py ROAD --program ... --reference ... --probe ... [--keep]
 """
@@ -245,8 +248,65 @@ def socket_flood(options, work):
         session.close()
 
 
+def peak_memory_mb(pid):
+    with open("/proc/%d/status" % pid) as f:
+        fields = dict(line.split(":", 1) for line in f if ":" in line)
+    return int(fields["VmHWM"].split()[0]) // 1024
+
+
+def large_clipboard(options, work):
+    session = Session(options, work, settings_text(PLACES, {"Damage": {"show": 1}}))
+    shutil.copy(session.reference_box, session.path("rusrina.vbd"))
+    saved = read(session.reference_box)
+    moved = saved[RECORD:2 * RECORD] + saved[:RECORD] + saved[2 * RECORD:]
+    team = b"Garchomp @ Choice Band\nAbility: Sand Veil\nLevel: 50\nJolly Nature\n- Earthquake\n\n"
+    text = os.path.join(work, "team.txt")
+    with open(text, "wb") as f:
+        f.write(team * -(-52_000_000 // len(team)))
+    owner = None
+    try:
+        step("move the second creature up, unsaved")
+        program = session.start()
+        program.click_box_row(1)
+        program.click(program.box, "box", "upButton")
+
+        step("put %d MB of team text on the clipboard" % (os.path.getsize(text) // 1_000_000))
+        # xclip keeps the clipboard while it runs; -quiet keeps it in the foreground, to be ended here.
+        owner = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-i", text], env=session.env,
+                                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        poll("the clipboard offered", lambda: subprocess.run(
+            ["xclip", "-o", "-selection", "clipboard", "-t", "TARGETS"], env=session.env, capture_output=True,
+            timeout=5).returncode == 0)
+        started = time.monotonic()
+        program.click(program.box, "box", "textImportButton")
+        # The dialog shows once its text is settled, so the first window of that title is the refusal;
+        # had the text been taken, no second window would follow.
+        refusal = program.wait_window("^テキスト入力$")
+        step("the refusal appeared after %.2f s (the program's memory peaked at %d MB)"
+             % (time.monotonic() - started, peak_memory_mb(program.process.pid)))
+        program.x.focus(refusal)
+        program.x.keys("Return")
+        dialog = poll("the dialog after the refusal", lambda: [w for w in program.x.visible_windows(
+            "^テキスト入力$", program.process.pid) if w != refusal])[0]
+        program.x.focus(dialog)
+        program.x.keys("Escape")
+        program.wait_gone("^テキスト入力$")
+
+        step("save: the unsaved change is all there")
+        program.click(program.box, "box", "saveButton")
+        poll("the box with its unsaved change in rusrina.vbd", lambda: read(session.path("rusrina.vbd")) == moved)
+        program.click(program.top, "top", "closeButton")
+        expect("exit status", program.end(), 0)
+    finally:
+        if owner:
+            owner.kill()
+            owner.wait()
+        session.close()
+        os.remove(text)
+
+
 ROADS = {"instances": instances, "recovery": recovery, "large-settings": large_settings, "stale-locks": stale_locks,
-         "socket-flood": socket_flood}
+         "socket-flood": socket_flood, "large-clipboard": large_clipboard}
 
 if __name__ == "__main__":
     if len(sys.argv) < 2 or sys.argv[1] not in ROADS:

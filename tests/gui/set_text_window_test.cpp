@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTextCursor>
 
 using namespace rusrina;
 using rusrina::test::ScriptedDialogs;
@@ -69,6 +70,7 @@ private Q_SLOTS:
     void exportCopiesTheSelectionOrEveryEntry();
     void importPreviewsWarningsThenAdds();
     void importIntoANearlyFullBoxSaysWhatDidNotFit();
+    void textOverTheLimitIsRefusedWhole();
 };
 
 void SetTextWindowTest::exportCopiesTheSelectionOrEveryEntry() {
@@ -153,6 +155,54 @@ void SetTextWindowTest::importIntoANearlyFullBoxSaysWhatDidNotFit() {
     QCOMPARE(dialogs.asked.size(), 1);
     QCOMPARE(dialogs.asked[0].text,
              QStringLiteral("1 件追加しました。ボックスが一杯のため 2 件は追加できませんでした。"));
+}
+
+// The clipboard and a paste each take team text up to 1 MiB; one byte more is refused with a
+// message, and the text area keeps what it held.
+void SetTextWindowTest::textOverTheLimitIsRefusedWhole() {
+    TempSettings temp;
+    BoxWindow window(temp.settings());
+    ScriptedDialogs dialogs;
+    const QString team = QStringLiteral("ガブリアス @ こだわりハチマキ\n"); // 1 + 3 · 14 bytes with its line end
+    // Padded with blank lines of a hundred bytes, as a text area lays out long texts of many lines.
+    const auto ofSize = [&team](qint64 bytes) {
+        const qint64 padding = bytes - team.toUtf8().size();
+        const QString line = QString(99, QLatin1Char(' ')) + QLatin1Char('\n');
+        return team + line.repeated(padding / 100) + QString(padding % 100, QLatin1Char('\n'));
+    };
+    const qint64 limit = qint64(1) << 20;
+    const QString refusal = QStringLiteral("テキストが 1 MiB（1,048,576 バイト）を超えるため読み込みませんでした");
+    const struct {
+        const char* what;
+        qint64 clipboard;
+        bool prefilled;
+    } opens[] = {{"exactly 1 MiB", limit, true}, {"one byte over", limit + 1, false}};
+    for (const auto& c : opens) {
+        QGuiApplication::clipboard()->setText(ofSize(c.clipboard));
+        child<QPushButton>(window, "textImportButton")->click();
+        auto* text = child<QPlainTextEdit>(*window.textDialog(), "setTextEdit");
+        QCOMPARE(text->toPlainText().size(), c.prefilled ? ofSize(c.clipboard).size() : 0);
+        QCOMPARE(dialogs.asked.size(), c.prefilled ? 0 : 1);
+        if (!c.prefilled)
+            QCOMPARE(dialogs.asked.takeLast().text,
+                     QStringLiteral("クリップボードの") + refusal + QStringLiteral("（1,048,577 バイト）"));
+        window.textDialog()->hide();
+        text->clear();
+    }
+
+    auto* text = child<QPlainTextEdit>(*window.textDialog(), "setTextEdit");
+    text->setPlainText(QStringLiteral("Latios"));
+    QGuiApplication::clipboard()->setText(ofSize(limit));
+    text->moveCursor(QTextCursor::End);
+    text->paste(); // the text already there leaves no room
+    QCOMPARE(text->toPlainText(), QStringLiteral("Latios"));
+    QCOMPARE(dialogs.asked.size(), 1);
+    QCOMPARE(dialogs.asked[0].text, QStringLiteral("貼り付けた") + refusal + QStringLiteral("（1,048,582 バイト）"));
+    text->selectAll();
+    text->paste(); // in place of all of it, it fits
+    QCOMPARE(text->toPlainText(), ofSize(limit));
+    QCOMPARE(dialogs.asked.size(), 1);
+    QCOMPARE(window.box().count(), 0);
 }
 
 QTEST_MAIN(SetTextWindowTest)

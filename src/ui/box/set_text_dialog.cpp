@@ -1,7 +1,10 @@
 #include "ui/box/set_text_dialog.h"
 
 #include "format/set_text_import.h"
+#include "format/team_text_limit.h"
+#include "ui/common/bounded_text_edit.h"
 #include "ui/common/chooser.h"
+#include "ui/common/dialogs.h"
 #include "ui/common/qt_text.h"
 
 #include <QClipboard>
@@ -36,7 +39,7 @@ SetTextDialog::SetTextDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("setTextDialog"));
     setWindowTitle(QStringLiteral("テキスト入力"));
 
-    m_text = new QPlainTextEdit(this);
+    m_text = new BoundedTextEdit(kMaxTeamTextBytes, this);
     m_text->setObjectName(QStringLiteral("setTextEdit"));
     m_text->setPlaceholderText(QStringLiteral("Garchomp @ Choice Band\nAbility: Sand Veil\nLevel: 50\n"
                                               "EVs: 252 Atk / 4 SpD / 252 Spe\nJolly Nature\n- Earthquake"));
@@ -75,6 +78,10 @@ SetTextDialog::SetTextDialog(QWidget* parent) : QDialog(parent) {
     resize(880, 460);
 
     connect(m_text, &QPlainTextEdit::textChanged, this, &SetTextDialog::updatePreview);
+    connect(m_text, &BoundedTextEdit::refused, this, [this](qint64 bytes) {
+        dialogs().message(this, windowTitle(),
+                          toQt("貼り付けた" + teamTextTooLargeText(static_cast<std::uint64_t>(bytes))));
+    });
     connect(m_add, &QPushButton::clicked, this, &SetTextDialog::addRequested);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     updatePreview();
@@ -82,6 +89,11 @@ SetTextDialog::SetTextDialog(QWidget* parent) : QDialog(parent) {
 
 void SetTextDialog::prefillFromClipboard() {
     const QString clipboard = QGuiApplication::clipboard()->text();
+    if (const qint64 bytes = utf8Length(clipboard); bytes > static_cast<qint64>(kMaxTeamTextBytes)) {
+        dialogs().message(this, windowTitle(),
+                          toQt("クリップボードの" + teamTextTooLargeText(static_cast<std::uint64_t>(bytes))));
+        return;
+    }
     if (looksLikeSetText(fromQt(clipboard)))
         m_text->setPlainText(clipboard);
 }

@@ -12,10 +12,11 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace rusrina {
+
+class BoundedTextEdit;
 
 class SetTextDialog : public QDialog {
     Q_OBJECT
@@ -23,7 +24,8 @@ class SetTextDialog : public QDialog {
 public:
     explicit SetTextDialog(QWidget* parent = nullptr);
 
-    // Puts the clipboard's text in the text area when it holds team text.
+    // Puts the clipboard's text in the text area when it holds team text; a clipboard over
+    // kMaxTeamTextBytes is refused with a message, and the text area is left as it was.
     void prefillFromClipboard();
     void clearText();
     SetTextLanguage exportLanguage() const;
@@ -37,7 +39,7 @@ Q_SIGNALS:
 private:
     void updatePreview();
 
-    QPlainTextEdit* m_text = nullptr;
+    BoundedTextEdit* m_text = nullptr;
     QComboBox* m_language = nullptr;
     QListWidget* m_preview = nullptr;
     QLabel* m_summary = nullptr;
