@@ -145,6 +145,12 @@ def set_text_seeds():
     for name, text in texts.items():
         write("set_text", name, text.encode("utf-8"))
     write("set_text", "shift_jis", "ガブリアス @ こだわりハチマキ\nLevel: 50\n- じしん\n".encode("cp932"))
+    # Gender, shiny, happiness, a held item beyond the damage rows, a form with its base form's
+    # stats and a hidden power without IVs; once with CR line ends, once as UTF-16 with its mark.
+    whole = ("Arceus-Fire (F) @ Flame Plate\rShiny: Yes\rHappiness: 0\rJOLLY NATURE\r"
+             "- Judgment\r- Hidden Power [Ice]\r\rGarchomp @ Silk Scarf\r# Item: 各種タイプ補正\r")
+    write("set_text", "whole_sets_cr", whole.encode("utf-8"))
+    write("set_text", "whole_sets_utf16", whole.replace("\r", "\r\n").encode("utf-16"))
 
 
 if __name__ == "__main__":
