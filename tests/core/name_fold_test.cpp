@@ -4,6 +4,7 @@
 #include "text/name_fold.h"
 #include "view/common/choice_find.h"
 
+#include "data/held_items.h"
 #include "data/moves.h"
 #include "data/names.h"
 
@@ -80,6 +81,8 @@ TEST(ChoiceFind, TypedTextFindsNamesInEitherLanguage) {
         {{"ガブリアス", garchomp}, ChoiceNames::None, "garchomp", false},
         {{"ふゆう", levitate}, ChoiceNames::Abilities, "levi", true},
         {{" 無指定", NO_MOVE}, ChoiceNames::Moves, "無指定", true},
+        {{"たべのこし", kHeldItemChoiceBase + findHeldItem("Leftovers")}, ChoiceNames::HeldItems, "leftov", true},
+        {{"こだわりハチマキ", 3}, ChoiceNames::HeldItems, "choice band", true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(findKeyMatches(choiceFindKey(c.entry, c.names), foldTyped(c.typed)), c.found)

@@ -1,5 +1,6 @@
 #include "view/common/choice_find.h"
 
+#include "data/held_items.h"
 #include "data/names.h"
 #include "text/name_fold.h"
 
@@ -14,6 +15,8 @@ const char* englishName(ChoiceNames names, int value) {
         return moveEnglishName(value);
     case ChoiceNames::Abilities:
         return abilityEnglishName(value);
+    case ChoiceNames::HeldItems:
+        return value >= kHeldItemChoiceBase ? heldItem(value - kHeldItemChoiceBase).english : itemEnglishName(value);
     case ChoiceNames::None:
         break;
     }

@@ -12,6 +12,10 @@ namespace rusrina {
 inline constexpr const char* kTutorSeparatorText = "― Op 教え技 ―";
 inline constexpr const char* kTutorPrefix = "―";
 
+// The values of the edit form's held-item chooser: a damage-item row as itself, any other held item
+// as kHeldItemChoiceBase + its index in the held-item table.
+inline constexpr int kHeldItemChoiceBase = 1000;
+
 struct ListChoice {
     std::string text;
     int value;

@@ -56,7 +56,6 @@ std::vector<ListChoice> itemChoices();
 // kHeldItemChoiceBase + the item's index), so typing finds たべのこし as it finds a row.
 inline constexpr const char* kItemSeparatorText = "― そのほかの持ち物 ―";
 inline constexpr int kItemSeparatorValue = -1;
-inline constexpr int kHeldItemChoiceBase = 1000;
 std::vector<ListChoice> heldItemChoices();
 // The chooser value that shows the form's item.
 int heldItemChoiceValue(const EntryForm& form);
