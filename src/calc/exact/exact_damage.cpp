@@ -82,13 +82,45 @@ bool breakable(int ability) {
     }
 }
 
+constexpr int kTypeItemRow = 1; // "各種タイプ補正"
+
+// The held item a side carries: its own, or the one its damage-item row stands for.
+int heldItemOfSide(const ExactSide& side) {
+    if (side.heldItem > 0 && side.heldItem < heldItemCount())
+        return side.heldItem;
+    if (side.heldItem == kNoHeldItem)
+        return kNoHeldItem;
+    return side.entry->item == kTypeItemRow ? kAnyTypeItem
+                                            : std::max(kNoHeldItem, heldItemOfDamageRow(side.entry->item));
+}
+
+bool itemInGeneration(int item, Generation gen) {
+    return item == kAnyTypeItem || heldItem(item).generation <= static_cast<int>(gen);
+}
+
+// The item whose effects count: none under Klutz, nor one the generation does not have.
+int itemThatActs(const ExactSide& side, Generation gen) {
+    const int item = heldItemOfSide(side);
+    return side.entry->ability == kAbilityKlutz || !itemInGeneration(item, gen) ? kNoHeldItem : item;
+}
+
+void recordItemOutsideGeneration(const Hit& h, const ExactSide& side, ExactStepSide whose) {
+    const int item = heldItemOfSide(side);
+    if (!itemInGeneration(item, h.gen))
+        h.add(ExactStep{.rule = ExactRule::ItemNotInGeneration, .side = whose, .arg = item});
+}
+
 void setUpDefender(Hit& h) {
     h.defAbility = h.def.ability;
     if (h.a.ability == kAbilityMoldBreaker && breakable(h.def.ability)) {
         h.defAbility = 0;
         h.add(ExactRule::MoldBreaker, h.def.ability);
     }
-    h.defItem = h.def.ability == kAbilityKlutz ? 0 : h.def.item;
+    h.defItem = itemThatActs(h.defSide, h.gen);
+    if (h.record) {
+        recordItemOutsideGeneration(h, h.a.attacker, ExactStepSide::Attacker);
+        recordItemOutsideGeneration(h, h.defSide, ExactStepSide::Defender);
+    }
 }
 
 void setUpHit(Hit& h) {
@@ -175,7 +207,7 @@ ExactAttack prepareExactAttack(const ExactSide& side, const DamageSlot& slot, co
         a.target = m.target;
     }
     a.ability = attacker.ability;
-    a.item = attacker.ability == kAbilityKlutz ? 0 : attacker.item;
+    a.item = itemThatActs(side, gen);
     a.status = a.conditions.burn || (attacker.ability == kAbilityGuts && a.conditions.abilityActive);
     constexpr int kBothFoes = 2, kAllButSelf = 4;
     a.spread =

@@ -32,8 +32,9 @@ struct ExactOptions {
 
 // One side of a hit as the engine reads it: the box entry and what the engine needs beyond its
 // 144 bytes. Made from an entry alone, it holds what the entry says today: the held item its
-// damage-item row stands for, no gender and full happiness. The engine takes the item's effect
-// from the entry's damage-item row, which the box keeps in step with the held item.
+// damage-item row stands for, no gender and full happiness. The engine takes every item effect
+// from the held item; -1 (or an index outside the table) leaves the entry's row to say it, which
+// for "各種タイプ補正" means the type item of whatever type the move hits with.
 inline constexpr int kUnknownGender = 0; // or genderless; 1 male, 2 female
 inline constexpr int kFullHappiness = 255;
 struct ExactSide {
@@ -96,7 +97,7 @@ struct ExactAttack {
     int category = 0;
     int target = 0;
     int ability = 0;     // the attacker's ability as the engine reads it (0 for one it ignores)
-    int item = 0;        // the attacker's item; 0 when Klutz keeps it from acting
+    int item = 0;        // the attacker's held item as the engine reads it (exact_hit.h); 0 when none acts
     bool status = false; // burned, or the ability's condition set for Guts (which needs a status)
     bool spread = false; // a move that hits both foes, in a double battle, from the attacker's own moves
 };

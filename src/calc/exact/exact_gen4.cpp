@@ -21,7 +21,7 @@ namespace {
 // value × numerator / denominator, truncated, as each modifier of the 4th generation is.
 int64_t scaled(const Hit& h, int64_t value, const Factor& f) {
     const int64_t after = value * f.numerator / f.denominator;
-    h.addFactor(f.rule, f.numerator, f.denominator, value, after, f.side);
+    h.addFactor(f.rule, f.numerator, f.denominator, value, after, f.side, f.arg);
     return after;
 }
 
@@ -51,8 +51,8 @@ void computePower(Hit& h) {
         p = scaled(h, p, {ExactRule::MuscleBand, 11, 10});
     else if (h.a.item == kWiseGlasses && h.special())
         p = scaled(h, p, {ExactRule::WiseGlasses, 11, 10});
-    else if (h.a.item == kTypeItem)
-        p = scaled(h, p, {ExactRule::TypeItem, 12, 10});
+    else if (typeItemBoosts(h))
+        p = scaled(h, p, {ExactRule::TypeItem, 12, 10, ExactStepSide::Attacker, h.a.item});
     for (const PinchAbility& pinch : kPinchAbilities) {
         if (h.a.ability == pinch.ability && h.a.conditions.abilityActive && h.type == pinch.type)
             p = scaled(h, p, {pinch.rule, 3, 2});

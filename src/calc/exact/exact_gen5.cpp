@@ -38,10 +38,10 @@ int64_t roundHalfDown(int64_t value, int32_t mod) {
 class Chain {
 public:
     explicit Chain(const Hit& hit) : m_hit(hit) {}
-    void add(ExactRule rule, int32_t mod, ExactStepSide side = ExactStepSide::Attacker) {
+    void add(ExactRule rule, int32_t mod, ExactStepSide side = ExactStepSide::Attacker, int32_t arg = 0) {
         const int64_t before = m_product;
         m_product = (m_product * mod + 2048) >> 12;
-        m_hit.addFactor(rule, mod, kOne, before, m_product, side);
+        m_hit.addFactor(rule, mod, kOne, before, m_product, side, arg);
         ++m_count;
     }
     int32_t product(int32_t lowest, int32_t highest) const {
@@ -85,8 +85,8 @@ void computePower(Hit& h) {
         c.add(ExactRule::Heatproof, 2048, kDefender);
     else if (h.defAbility == kDrySkin && h.type == kFire)
         c.add(ExactRule::DrySkinFire, 5120, kDefender);
-    if (h.a.item == kTypeItem)
-        c.add(ExactRule::TypeItem, 4915);
+    if (typeItemBoosts(h))
+        c.add(ExactRule::TypeItem, 4915, ExactStepSide::Attacker, h.a.item);
     else if (h.a.item == kMuscleBand && h.physical())
         c.add(ExactRule::MuscleBand, 4505);
     else if (h.a.item == kWiseGlasses && h.special())

@@ -13,23 +13,24 @@ namespace rusrina::exact {
 
 using damage::EngineAbility;
 
-// Held items by their row in the item table.
-enum ExactItem {
-    kTypeItem = 1, // the row for every item that boosts the type the move hits with (Charcoal for Fire …)
-    kLifeOrb = 2,
-    kChoiceBand = 3,
-    kChoiceSpecs = 4,
-    kMuscleBand = 5,
-    kLightBall = 6, // Pikachu only
-    kThickClub = 7, // Cubone and Marowak only
-    kWiseGlasses = 8,
-    kExpertBelt = 9,
-    kSoulDew = 10,      // Latias and Latios only
-    kDeepSeaTooth = 11, // Clamperl only
-    kDeepSeaScale = 12, // Clamperl only
-    kMetalPowder = 13,  // Ditto only
-    kLiechiBerry = 14,
-    kPetayaBerry = 15,
+// Held items the rules name, by their index in data/held_items.h (an item keeps its index for
+// good; tests/core/exact_rules_test.cpp checks each against its name).
+enum HeldItemId {
+    kAnyTypeItem = -1, // the damage-item row "各種タイプ補正" without its item: the move's own type item
+    kLiechiBerry = 93,
+    kPetayaBerry = 96,
+    kChoiceBand = 110,
+    kSoulDew = 113,      // Latias and Latios only
+    kDeepSeaTooth = 114, // Clamperl only
+    kDeepSeaScale = 115, // Clamperl only
+    kLightBall = 121,    // Pikachu only
+    kMetalPowder = 142,  // Ditto only
+    kThickClub = 143,    // Cubone and Marowak only
+    kMuscleBand = 146,
+    kWiseGlasses = 147,
+    kExpertBelt = 148,
+    kLifeOrb = 150,
+    kChoiceSpecs = 177,
 };
 
 // Species the items above belong to, by species index.
@@ -85,7 +86,7 @@ struct Hit {
     SpeciesTypes atkTypes{};
     SpeciesTypes defTypes{};
     int defAbility = 0; // 0 when Mold Breaker breaks through it
-    int defItem = 0;    // 0 under Klutz
+    int defItem = 0;    // the defender's held item (HeldItemId, data/held_items.h); 0 under Klutz
     bool critical = false;
     bool screen = false;      // Reflect or Light Screen applies
     bool hitsDefence = false; // physical, or a move that hits the defence
@@ -110,13 +111,14 @@ struct Hit {
     void add(ExactRule rule, int32_t arg = 0) const { add(ExactStep{.rule = rule, .arg = arg}); }
     // A factor applied to a value.
     void addFactor(ExactRule rule, int32_t numerator, int32_t denominator, int64_t before, int64_t after,
-                   ExactStepSide side = ExactStepSide::Attacker) const {
+                   ExactStepSide side = ExactStepSide::Attacker, int32_t arg = 0) const {
         add(ExactStep{.rule = rule,
                       .side = side,
                       .numerator = numerator,
                       .denominator = denominator,
                       .before = before,
-                      .after = after});
+                      .after = after,
+                      .arg = arg});
     }
     // A value a stage ends with.
     void addValue(ExactRule rule, int64_t value, int32_t arg = 0) const {
@@ -130,6 +132,7 @@ struct Factor {
     int32_t numerator;
     int32_t denominator;
     ExactStepSide side = ExactStepSide::Attacker;
+    int32_t arg = 0; // what the step's wording needs (an item, an ability)
 };
 
 // Common steps (exact_steps.cpp).
@@ -142,6 +145,9 @@ void recordEffectiveness(const Hit& h);
 int attackStageOf(Hit& h);  // -6..+6 after berries, Simple, Unaware and a critical hit
 int defenceStageOf(Hit& h); // the same for the defender
 int stagedStat(Hit& h, int stat, int stage, bool attacking);
+// Whether the attacker's item raises the power of the move's type (type items, plates, incenses,
+// and an orb in its own species' hands).
+bool typeItemBoosts(const Hit& h);
 
 // The 5th generation (exact_gen5.cpp) and the 4th (exact_gen4.cpp): power, stats, base damage
 // and the 16 rolls.

@@ -19,10 +19,11 @@ namespace rusrina {
 // the step carries beyond its rule (arg and arg2 are 0 unless said otherwise).
 enum class ExactRule : uint16_t {
     // Before anything is computed.
-    NoFormula,       // a move whose damage does not follow from what is known; arg: the move
-    NotInGeneration, // a move the generation does not have; arg: the move
-    AlwaysCritical,  // a move that always lands a critical hit
-    CriticalHit,     // a critical hit was asked for
+    NoFormula,           // a move whose damage does not follow from what is known; arg: the move
+    NotInGeneration,     // a move the generation does not have; arg: the move
+    AlwaysCritical,      // a move that always lands a critical hit
+    CriticalHit,         // a critical hit was asked for
+    ItemNotInGeneration, // the held item has no effect: the 4th generation lacks it; side: whose; arg: the item
     // Weather, types and the move.
     CloudNine,        // Cloud Nine or Air Lock cancels the weather; arg: the ability
     Forecast,         // Castform takes the weather's type; side: whose; arg: the type

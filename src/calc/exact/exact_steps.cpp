@@ -4,6 +4,8 @@
 #include "calc/exact/exact_hit.h"
 
 #include "calc/stats.h"
+#include "data/held_items.h"
+#include "data/species.h"
 #include "data/types.h"
 
 #include <algorithm>
@@ -273,6 +275,23 @@ int stagedStat(Hit& h, int stat, int stage, bool attacking) {
                     .after = value,
                     .arg = stage});
     return value;
+}
+
+bool typeItemBoosts(const Hit& h) {
+    if (h.a.item == kAnyTypeItem)
+        return true;
+    const HeldItem& item = heldItem(h.a.item);
+    switch (item.boostKind) {
+    case kBoostType:
+        return item.boostType == h.type;
+    case kBoostSpeciesTypes: {
+        const int number = speciesRecord(h.atk.species).number;
+        const bool owner = number == item.species1 || number == item.species2;
+        return owner && (item.boostType == h.type || item.boostType2 == h.type);
+    }
+    default:
+        return false;
+    }
 }
 
 } // namespace rusrina::exact

@@ -2,6 +2,7 @@
 
 #include "calc/stats.h"
 #include "data/abilities.h"
+#include "data/held_items.h"
 #include "data/items.h"
 #include "data/types.h"
 #include "view/common/exact_texts.h"
@@ -16,11 +17,12 @@ using R = ExactRule;
 
 // How a step's line is built from its text.
 enum class Form : uint8_t {
-    Line,    // the text alone
-    Factor,  // "text： *1.5", or with a fraction when its decimals do not end: "text： *1.20 (4915/4096)"
-    Ratio,   // "text： *1.00", always two decimals
-    Value,   // "text： 100", the value after the step
-    Special, // put together from the step's arguments (specialText)
+    Line,       // the text alone
+    Factor,     // "text： *1.5", or with a fraction when its decimals do not end: "text： *1.20 (4915/4096)"
+    Ratio,      // "text： *1.00", always two decimals
+    Value,      // "text： 100", the value after the step
+    ItemFactor, // "「item」text： *1.2", the item being the step's argument
+    Special,    // put together from the step's arguments (specialText)
 };
 
 struct Wording {
@@ -37,6 +39,7 @@ constexpr Wording kWordings[] = {
     {R::NotInGeneration, Form::Line, "第4世代には無い技のため計算不能"},
     {R::AlwaysCritical, Form::Line, "必ず急所に当たる技"},
     {R::CriticalHit, Form::Line, "急所に当たった場合"},
+    {R::ItemNotInGeneration, Form::Special, "は第4世代には無い道具のため効果なし"},
     {R::CloudNine, Form::Line, "「エアロック」「ノーてんき」により天候の影響なし"},
     {R::Forecast, Form::Special, "「てんきや」により"},
     {R::MoldBreaker, Form::Special, "「かたやぶり」により相手の「"},
@@ -70,7 +73,7 @@ constexpr Wording kWordings[] = {
     {R::Technician, Form::Factor, "「テクニシャン」で威力"},
     {R::Heatproof, Form::Factor, "＞＞＞ 「たいねつ」で威力"},
     {R::DrySkinFire, Form::Factor, "＞＞＞ 「かんそうはだ」で威力"},
-    {R::TypeItem, Form::Factor, "「各種タイプ補正」（技のタイプの道具）で威力"},
+    {R::TypeItem, Form::ItemFactor, "で威力"},
     {R::MuscleBand, Form::Factor, "「ちからのハチマキ」で威力"},
     {R::WiseGlasses, Form::Factor, "「ものしりメガネ」で威力"},
     {R::Facade, Form::Factor, "「からげんき」は状態異常で威力"},
@@ -155,11 +158,25 @@ template <typename... Parts> void append(std::string& out, const Parts&... parts
     (out.append(std::string_view(parts)), ...);
 }
 
+// A held item as a step names it; without one (0 or -1) the step concerns the damage-item row
+// that stands for the type items, which says what it means.
+void appendItem(std::string& out, int item) {
+    if (item <= 0)
+        append(out, "「各種タイプ補正」（技のタイプの道具）");
+    else
+        append(out, "「", heldItem(item).japanese, "」");
+}
+
 void appendSpecial(std::string& out, const ExactStep& s, const char* text) {
     const auto number = [](int64_t value) { return std::to_string(value); };
     switch (s.rule) {
     case R::Forecast:
         append(out, s.side == ExactStepSide::Defender ? "＞＞＞ " : "", text, typeName(s.arg), "タイプに");
+        break;
+    case R::ItemNotInGeneration:
+        append(out, s.side == ExactStepSide::Defender ? "＞＞＞ " : "");
+        appendItem(out, s.arg);
+        append(out, text);
         break;
     case R::MoldBreaker:
         append(out, text, abilityName(s.arg), "」を無視");
@@ -205,6 +222,10 @@ void appendStep(std::string& out, const ExactStep& step, Generation generation) 
         break;
     case Form::Ratio:
         append(out, text, "： *", decimalText(step.numerator, step.denominator, 2));
+        break;
+    case Form::ItemFactor:
+        appendItem(out, step.arg);
+        append(out, text, "： *", factorText(step.numerator, step.denominator));
         break;
     case Form::Value:
         append(out, text, "： ", std::to_string(step.after));
