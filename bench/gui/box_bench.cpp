@@ -6,9 +6,11 @@
 #include "box/box.h"
 #include "format/box_file.h"
 
+#include "app/box_windows.h"
 #include "settings/settings_file.h"
-#include "ui/box/box_history.h"
 #include "ui/box/box_window.h"
+#include "ui/session/box_history.h"
+#include "ui/session/box_session.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -54,7 +56,9 @@ struct BoxFixture {
     QTemporaryDir dir;
     QString oldCurrent = QDir::currentPath();
     std::unique_ptr<SettingsFile> settings;
-    std::unique_ptr<BoxWindow> window;
+    std::unique_ptr<BoxWindows> windows;
+    BoxWindow* window = nullptr;
+    BoxSession* session = nullptr;
 
     explicit BoxFixture(int more = 0) {
         QDir::setCurrent(dir.path());
@@ -65,14 +69,16 @@ struct BoxFixture {
             box.add(creature(("ぽけ" + std::to_string(i)).c_str(), i % kSnorlax, {32, 86, 56, 236}));
         BoxFile(kDefaultBoxFileName).save(box);
         settings = std::make_unique<SettingsFile>((dir.path() + QStringLiteral("/rusrina.ini")).toStdString());
-        window = std::make_unique<BoxWindow>(*settings);
+        windows = std::make_unique<BoxWindows>(*settings);
+        window = &windows->boxWindow();
+        session = &windows->session();
         window->showTool(ShowCommand::Show);
-        window->setAttacker(0);
-        window->setDefender(1);
+        session->setAttacker(0);
+        session->setDefender(1);
         QApplication::processEvents();
     }
     ~BoxFixture() {
-        window.reset();
+        windows.reset();
         QDir::setCurrent(oldCurrent);
     }
 };
@@ -94,7 +100,7 @@ void BM_BoxSetAttacker(benchmark::State& state) {
     BoxFixture fixture;
     int slot = 0;
     for (auto _ : state) {
-        fixture.window->setAttacker(slot);
+        fixture.session->setAttacker(slot);
         QApplication::processEvents();
         fixture.window->repaint();
         slot = 1 - slot;
@@ -107,12 +113,12 @@ BENCHMARK(BM_BoxSetAttacker)->Unit(benchmark::kMillisecond);
 void BM_BoxUndoRedoFullBox(benchmark::State& state) {
     BoxFixture fixture(kBoxCapacity - 2);
     BoxWindow& window = *fixture.window;
-    window.setAttacker(-1);
+    fixture.session->setAttacker(-1);
     window.findChild<QTableView*>(QStringLiteral("boxList"))->selectRow(0);
     window.findChild<QPushButton*>(QStringLiteral("deleteButton"))->click();
     for (auto _ : state) {
-        window.history().undo();
-        window.history().redo();
+        fixture.session->history().undo();
+        fixture.session->history().redo();
         QApplication::processEvents();
         window.repaint();
     }

@@ -6,10 +6,12 @@
 #include "box/box.h"
 #include "format/box_file.h"
 
+#include "app/box_windows.h"
 #include "calc/stats.h"
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
 #include "ui/matrix/matrix_window.h"
+#include "ui/session/box_session.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -51,7 +53,9 @@ struct MatrixFixture {
     QTemporaryDir dir;
     QString oldCurrent = QDir::currentPath();
     std::unique_ptr<SettingsFile> settings;
-    std::unique_ptr<BoxWindow> window;
+    std::unique_ptr<BoxWindows> windows;
+    BoxWindow* window = nullptr;
+    MatrixWindow* matrix = nullptr;
 
     explicit MatrixFixture(int tab) {
         QDir::setCurrent(dir.path());
@@ -60,17 +64,19 @@ struct MatrixFixture {
             box.add(trained(i));
         BoxFile(kDefaultBoxFileName).save(box);
         settings = std::make_unique<SettingsFile>((dir.path() + QStringLiteral("/rusrina.ini")).toStdString());
-        window = std::make_unique<BoxWindow>(*settings);
+        windows = std::make_unique<BoxWindows>(*settings);
+        window = &windows->boxWindow();
+        matrix = &windows->matrixWindow();
         window->showTool(ShowCommand::Show);
         window->findChild<QComboBox*>(QStringLiteral("damageModeCombo"))->setCurrentIndex(1);
-        window->setAttacker(0);
-        window->setDefender(1);
-        window->matrixWindow()->showTool(ShowCommand::Show);
-        window->matrixWindow()->findChild<QTabWidget*>(QStringLiteral("matrixTabs"))->setCurrentIndex(tab);
+        windows->session().setAttacker(0);
+        windows->session().setDefender(1);
+        matrix->showTool(ShowCommand::Show);
+        matrix->findChild<QTabWidget*>(QStringLiteral("matrixTabs"))->setCurrentIndex(tab);
         QApplication::processEvents();
     }
     ~MatrixFixture() {
-        window.reset();
+        windows.reset();
         QDir::setCurrent(oldCurrent);
     }
 };
@@ -83,7 +89,7 @@ void BM_MatrixConditionChange(benchmark::State& state) {
         reflect->toggle();
         QApplication::processEvents();
         fixture.window->repaint();
-        fixture.window->matrixWindow()->repaint();
+        fixture.matrix->repaint();
     }
 }
 BENCHMARK(BM_MatrixConditionChange)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

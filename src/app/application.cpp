@@ -6,8 +6,8 @@
 #include "app/top_window.h"
 #include "files/atomic_file.h"
 #include "settings/settings_file.h"
-#include "ui/box/box_window.h"
 #include "ui/common/dialogs.h"
+#include "ui/session/box_session.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -65,8 +65,8 @@ int runTopWindow(SettingsFile& settings, SingleInstance& instance, TerminationSi
         top.activateWindow();
     });
     const auto keepUnsavedBox = [&top] {
-        if (BoxWindow* box = top.boxWindow())
-            box->writeRecovery();
+        if (BoxSession* session = top.boxSession())
+            session->writeRecovery();
     };
     // Direct: the session manager expects the data kept before the signal returns.
     QObject::connect(

@@ -1,6 +1,7 @@
 #include "app/top_window.h"
 
 #include "app/about_box.h"
+#include "app/box_windows.h"
 #include "app/program_icon.h"
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
@@ -51,7 +52,7 @@ TopWindow::TopWindow(SettingsFile& settings, QWidget* parent)
     auto* ivJudge = addButton(this, grid, "ivJudgeButton", QStringLiteral("個体値V判定"), 1, 0);
     auto* close = addButton(this, grid, "closeButton", QStringLiteral("図鑑を閉じる"), 1, 1);
     connect(search, &QPushButton::clicked, this, [this] { bringForward(m_search.get()); });
-    connect(box, &QPushButton::clicked, this, [this] { bringForward(m_box.get()); });
+    connect(box, &QPushButton::clicked, this, [this] { bringForward(boxWindow()); });
     connect(ivJudge, &QPushButton::clicked, this, [this] { bringForward(m_ivJudge.get()); });
     connect(close, &QPushButton::clicked, this, &TopWindow::reject);
     // Four buttons of one size, whatever their captions, so that the launcher is an even grid.
@@ -83,26 +84,42 @@ void TopWindow::openTools() {
     showStored(*m_search, m_settings, "Search");
     m_ivJudge = std::make_unique<IvJudgeWindow>(m_settings);
     showStored(*m_ivJudge, m_settings, "ParaCheck");
-    m_box = std::make_unique<BoxWindow>(m_settings);
-    showStored(*m_box, m_settings, "Damage");
+    m_box = std::make_unique<BoxWindows>(m_settings);
+    showStored(m_box->boxWindow(), m_settings, "Damage");
+}
+
+BoxWindow* TopWindow::boxWindow() const {
+    return m_box ? &m_box->boxWindow() : nullptr;
+}
+
+BoxSession* TopWindow::boxSession() const {
+    return m_box ? &m_box->session() : nullptr;
+}
+
+EntryEditWindow* TopWindow::editWindow() const {
+    return m_box ? &m_box->editWindow() : nullptr;
+}
+
+MatrixWindow* TopWindow::matrixWindow() const {
+    return m_box ? &m_box->matrixWindow() : nullptr;
 }
 
 void TopWindow::closeTools() {
-    const auto closeOne = [this](auto& window, const char* section) {
+    const auto closeOne = [this](auto& window, const ToolWindow* tool, const char* section) {
         if (!window)
             return;
-        m_settings.writeSetting(section, "show", window->isOpen() ? 1 : 0);
+        m_settings.writeSetting(section, "show", tool->isOpen() ? 1 : 0);
         window.reset(); // the window writes its own keys as it goes
     };
-    closeOne(m_search, "Search");
-    closeOne(m_ivJudge, "ParaCheck");
-    closeOne(m_box, "Damage");
+    closeOne(m_search, m_search.get(), "Search");
+    closeOne(m_ivJudge, m_ivJudge.get(), "ParaCheck");
+    closeOne(m_box, boxWindow(), "Damage");
 }
 
 void TopWindow::reject() {
     // Entries registered since the last save exist only in memory: the box window may ask to keep
     // the program open.
-    if (m_box && !m_box->confirmClose(this))
+    if (m_box && !m_box->boxWindow().confirmClose(this))
         return;
     closeTools();
     QDialog::reject();
@@ -124,7 +141,7 @@ void TopWindow::changeEvent(QEvent* event) {
         return;
     const bool wasMinimised = static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized;
     const bool minimised = windowState() & Qt::WindowMinimized;
-    ToolWindow* const tools[] = {m_ivJudge.get(), m_search.get(), m_box.get()};
+    ToolWindow* const tools[] = {m_ivJudge.get(), m_search.get(), boxWindow()};
     if (minimised && !wasMinimised) {
         m_minimisedTools = true;
         for (auto* tool : tools)

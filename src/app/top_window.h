@@ -1,6 +1,7 @@
 #pragma once
 // The launcher: four buttons that bring the three main tools forward or end the program. It owns
-// the search, IV judge and box-and-damage windows from its opening to its close sequence.
+// the search, IV judge and box-and-damage windows (and the windows each brings up) from its
+// opening to its close sequence.
 
 #include <QDialog>
 
@@ -13,7 +14,11 @@ namespace rusrina {
 class SettingsFile;
 class SearchWindow;
 class IvJudgeWindow;
+class BoxSession;
 class BoxWindow;
+class BoxWindows;
+class EntryEditWindow;
+class MatrixWindow;
 class ToolWindow;
 
 class TopWindow : public QDialog {
@@ -28,7 +33,11 @@ public:
 
     SearchWindow* searchWindow() const { return m_search.get(); }
     IvJudgeWindow* ivJudgeWindow() const { return m_ivJudge.get(); }
-    BoxWindow* boxWindow() const { return m_box.get(); }
+    // Null once the close sequence has run.
+    BoxWindow* boxWindow() const;
+    BoxSession* boxSession() const;
+    EntryEditWindow* editWindow() const;
+    MatrixWindow* matrixWindow() const;
     bool minimisedTools() const { return m_minimisedTools; }
 
     // "図鑑を閉じる", the close button and Escape all end up here: the close sequence.
@@ -47,7 +56,7 @@ private:
     SettingsFile& m_settings;
     std::unique_ptr<SearchWindow> m_search;
     std::unique_ptr<IvJudgeWindow> m_ivJudge;
-    std::unique_ptr<BoxWindow> m_box;
+    std::unique_ptr<BoxWindows> m_box;
     bool m_minimisedTools = false;
 };
 

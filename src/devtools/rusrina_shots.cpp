@@ -12,8 +12,10 @@
 #include "format/box_file.h"
 #include "settings/settings_file.h"
 
+#include "app/box_windows.h"
 #include "ui/box/box_window.h"
 #include "ui/matrix/matrix_window.h"
+#include "ui/session/box_session.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -100,22 +102,24 @@ int main(int argc, char** argv) {
         return 1;
     SettingsFile settings((work.path() + QStringLiteral("/rusrina.ini")).toStdString());
 
-    BoxWindow window(settings);
+    BoxWindows windows(settings);
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     window.showTool(ShowCommand::Show);
     window.findChild<QComboBox*>(QStringLiteral("damageModeCombo"))->setCurrentIndex(1);
-    window.setAttacker(0); // ガブ against グロス
-    window.setDefender(1);
+    session.setAttacker(0); // ガブ against グロス
+    session.setDefender(1);
     bool ok = save(window, out, "box_window_exact.png");
 
-    MatrixWindow& matrix = *window.matrixWindow();
+    MatrixWindow& matrix = windows.matrixWindow();
     matrix.showTool(ShowCommand::Show);
     auto* table = matrix.findChild<QTableView*>(QStringLiteral("matrixTable"));
     table->sortByColumn(5, Qt::AscendingOrder); // the best move's verdict, surest first
     ok = save(matrix, out, "matrix_window.png") && ok;
 
     window.findChild<QComboBox*>(QStringLiteral("weatherCombo"))->setCurrentIndex(1); // 晴れ
-    window.setAttacker(9); // ヒードラン's だいもんじ against ハピ, twice, in the sun
-    window.setDefender(2);
+    session.setAttacker(9); // ヒードラン's だいもんじ against ハピ, twice, in the sun
+    session.setDefender(2);
     matrix.findChild<QTabWidget*>(QStringLiteral("matrixTabs"))->setCurrentIndex(1);
     matrix.findChild<QComboBox*>(QStringLiteral("spreadHitsCombo"))->setCurrentIndex(1);
     ok = save(matrix, out, "spread_finder.png") && ok;

@@ -1,5 +1,6 @@
 #include "devtools/window_shots.h"
 
+#include "app/box_windows.h"
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
 #include "ui/common/dialogs.h"
@@ -174,10 +175,11 @@ bool ivJudgePicture(SettingsFile& settings, const QDir& out) {
 
 // "chu" typed into the species chooser of a new entry; then a ピカチュウ registered and opened again.
 bool editPictures(SettingsFile& settings, const QDir& out) {
-    BoxWindow box(settings);
+    BoxWindows windows(settings);
+    BoxWindow& box = windows.boxWindow();
     box.showTool(ShowCommand::Show);
     QTest::mouseClick(child<QPushButton>(&box, "newButton"), Qt::LeftButton);
-    EntryEditWindow& edit = *box.editWindow();
+    EntryEditWindow& edit = windows.editWindow();
     settle();
     child<QLineEdit>(&edit, "edit_name")->setText(QStringLiteral("ぴかちゃん改"));
     QComboBox* species = child<QComboBox>(&edit, "combo_species");

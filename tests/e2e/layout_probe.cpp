@@ -12,6 +12,7 @@
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
 #include "ui/edit/entry_edit_window.h"
+#include "ui/session/box_session.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -66,16 +67,17 @@ int main(int argc, char** argv) {
     top.show();
     rusrina::BoxWindow& box = *top.boxWindow();
     box.showTool(rusrina::ShowCommand::Show);
-    rusrina::EntryEditWindow& edit = *box.editWindow();
+    rusrina::EntryEditWindow& edit = *top.editWindow();
     edit.showTool(rusrina::ShowCommand::Show);
     if (!exposed(top) || !exposed(box) || !exposed(edit)) {
         std::fprintf(stderr, "e2e_layout_probe: the windows did not appear\n");
         return 1;
     }
     QJsonObject json{{"top", windowJson(top)}, {"box", boxWindowJson(box)}, {"edit", windowJson(edit)}};
-    if (box.box().count() >= 2) {
-        box.setAttacker(0);
-        box.setDefender(1);
+    rusrina::BoxSession& session = *top.boxSession();
+    if (session.box().count() >= 2) {
+        session.setAttacker(0);
+        session.setDefender(1);
         for (int pass = 0; pass < 3; ++pass) // nested layouts settle one level per pass
             QApplication::processEvents();
         json.insert("boxWithSides", boxWindowJson(box));

@@ -9,10 +9,12 @@
 
 #include "gui_test_support.h"
 
+#include "app/box_windows.h"
 #include "ui/box/box_window.h"
 #include "ui/box/set_text_dialog.h"
 #include "ui/common/status_line.h"
 #include "ui/edit/entry_edit_window.h"
+#include "ui/session/box_session.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -102,7 +104,7 @@ void showActive(BoxWindow& window) {
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
-using Change = std::function<void(BoxWindow&, TempSettings&)>;
+using Change = std::function<void(BoxWindows&, TempSettings&)>;
 
 } // namespace
 
@@ -122,7 +124,9 @@ private Q_SLOTS:
 void BoxHistoryTest::undoRestoresADeletedEntryInItsSlot() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     showActive(window);
     ScriptedDialogs dialogs;
     QVERIFY(!child<QPushButton>(window, "undoButton")->isEnabled());
@@ -130,11 +134,11 @@ void BoxHistoryTest::undoRestoresADeletedEntryInItsSlot() {
     list(window)->selectRow(2);
     click(window, "deleteButton");
     QCOMPARE(listNames(window), QStringLiteral("ABDE"));
-    QVERIFY(window.hasUnsavedChanges());
+    QVERIFY(session.hasUnsavedChanges());
     QTest::keyClick(list(window), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(listNames(window), QStringLiteral("ABCDE"));
     QCOMPARE(selected(window), 2);
-    QVERIFY(!window.hasUnsavedChanges()); // the box is the file again
+    QVERIFY(!session.hasUnsavedChanges()); // the box is the file again
     QCOMPARE(status(window), QStringLiteral("元に戻しました：削除"));
     QTest::keyClick(list(window), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(listNames(window), QStringLiteral("ABDE"));
@@ -143,13 +147,13 @@ void BoxHistoryTest::undoRestoresADeletedEntryInItsSlot() {
     // Ctrl+S saves and says where; a step taken back after the save is a change again, which the
     // question before the program ends knows.
     QTest::keyClick(list(window), Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(!window.hasUnsavedChanges());
+    QVERIFY(!session.hasUnsavedChanges());
     QCOMPARE(status(window), QStringLiteral("保存しました：") + temp.dirPath() + QStringLiteral("/rusrina.vbd"));
     QVERIFY(dialogs.asked.isEmpty());
     QVERIFY(window.confirmClose());
     QTest::keyClick(list(window), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(listNames(window), QStringLiteral("ABCDE"));
-    QVERIFY(window.hasUnsavedChanges());
+    QVERIFY(session.hasUnsavedChanges());
     dialogs.choiceAnswers = {Dialogs::Answer::Cancel};
     QVERIFY(!window.confirmClose());
     QCOMPARE(dialogs.asked.size(), 1);
@@ -161,9 +165,9 @@ void BoxHistoryTest::everyChangeIsOneStep_data() {
     QTest::addColumn<QString>("step");
     QTest::addColumn<QString>("after");
     const auto listButton = [](int row, const char* button) {
-        return Change([=](BoxWindow& w, TempSettings&) {
-            list(w)->selectRow(row);
-            click(w, button);
+        return Change([=](BoxWindows& w, TempSettings&) {
+            list(w.boxWindow())->selectRow(row);
+            click(w.boxWindow(), button);
         });
     };
     QTest::newRow("delete") << listButton(0, "deleteButton") << "削除"
@@ -177,34 +181,34 @@ void BoxHistoryTest::everyChangeIsOneStep_data() {
     QTest::newRow("bottom") << listButton(1, "bottomButton") << "最下位移動"
                             << "ACDEB";
     const auto registration = [](int row, const char* name) {
-        return Change([=](BoxWindow& w, TempSettings&) {
+        return Change([=](BoxWindows& w, TempSettings&) {
             ScriptedDialogs dialogs;
             dialogs.questionAnswers = {true};
-            list(w)->selectRow(row);
-            click(w, row < 0 ? "newButton" : "editButton");
-            child<QLineEdit>(*w.editWindow(), QStringLiteral("edit_name"))->setText(QString::fromUtf8(name));
-            click(*w.editWindow(), "button_register");
+            list(w.boxWindow())->selectRow(row);
+            click(w.boxWindow(), row < 0 ? "newButton" : "editButton");
+            child<QLineEdit>(w.editWindow(), QStringLiteral("edit_name"))->setText(QString::fromUtf8(name));
+            click(w.editWindow(), "button_register");
         });
     };
     QTest::newRow("register a new entry") << registration(-1, "F") << "登録"
                                           << "ABCDEF";
     QTest::newRow("register over an entry") << registration(1, "Bee") << "登録"
                                             << "ABeeCDE";
-    QTest::newRow("import") << Change([](BoxWindow& w, TempSettings& temp) {
+    QTest::newRow("import") << Change([](BoxWindows& w, TempSettings& temp) {
         Box other;
         QVERIFY(other.add(creature("A")).ok() && other.add(creature("G")).ok());
         const QString path = temp.dirPath() + QStringLiteral("/other.vbd");
         QVERIFY(BoxFile(path.toStdString()).save(other).ok);
         ScriptedDialogs dialogs;
         dialogs.fileNames = {path};
-        click(w, "importButton");
+        click(w.boxWindow(), "importButton");
     }) << "インポート"
                             << "ABCDEG";
-    QTest::newRow("team text") << Change([](BoxWindow& w, TempSettings&) {
+    QTest::newRow("team text") << Change([](BoxWindows& w, TempSettings&) {
         ScriptedDialogs dialogs;
         QGuiApplication::clipboard()->setText(QStringLiteral("Latios\n\nLatias\n"));
-        click(w, "textImportButton");
-        click(*w.textDialog(), "setTextAddButton");
+        click(w.boxWindow(), "textImportButton");
+        click(*w.boxWindow().textDialog(), "setTextAddButton");
     }) << "テキスト入力"
                                << "ABCDEラティオスラティアス";
 }
@@ -216,12 +220,14 @@ void BoxHistoryTest::everyChangeIsOneStep() {
     QFETCH(QString, after);
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     window.showTool(ShowCommand::Show);
-    const Box start = window.box();
-    change(window, temp);
+    const Box start = session.box();
+    change(windows, temp);
     QCOMPARE(listNames(window), after);
-    const Box changed = window.box();
+    const Box changed = session.box();
     auto* undo = child<QPushButton>(window, "undoButton");
     QVERIFY(undo->isEnabled());
     QCOMPARE(undo->toolTip(), QStringLiteral("元に戻す：") + step);
@@ -229,20 +235,22 @@ void BoxHistoryTest::everyChangeIsOneStep() {
 
     undo->click();
     QCOMPARE(listNames(window), QStringLiteral("ABCDE"));
-    QVERIFY(sameSlots(window.box(), start));
+    QVERIFY(sameSlots(session.box(), start));
     QVERIFY(!undo->isEnabled());
-    QVERIFY(!window.hasUnsavedChanges());
-    QVERIFY(!window.editWindow()->isVisible());
+    QVERIFY(!session.hasUnsavedChanges());
+    QVERIFY(!windows.editWindow().isVisible());
     click(window, "redoButton");
     QCOMPARE(listNames(window), after);
-    QVERIFY(sameSlots(window.box(), changed));
-    QVERIFY(window.hasUnsavedChanges());
+    QVERIFY(sameSlots(session.box(), changed));
+    QVERIFY(session.hasUnsavedChanges());
 }
 
 void BoxHistoryTest::copyingARowSaysWhatWasCopied() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     showActive(window);
     list(window)->selectRow(1);
     click(window, "defenderButton");
@@ -251,7 +259,7 @@ void BoxHistoryTest::copyingARowSaysWhatWasCopied() {
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     click(window, "copyButton3");
-    const std::string log = window.result(3).log.text();
+    const std::string log = session.result(3).log.text();
     QCOMPARE(clipboard->text(), QString::fromStdString(log));
     QCOMPARE(status(window), QStringLiteral("わざ４（たいあたり）の計算過程をコピーしました（%1 行）")
                                  .arg(std::count(log.begin(), log.end(), '\n')));
@@ -261,7 +269,7 @@ void BoxHistoryTest::copyingARowSaysWhatWasCopied() {
     QTest::mouseClick(child<QLabel>(window, QStringLiteral("rowDamage0")), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("copyButton0"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(clipboard->text(), QString::fromStdString(window.result(0).log.text()));
+    QCOMPARE(clipboard->text(), QString::fromStdString(session.result(0).log.text()));
     QVERIFY(status(window).startsWith(QStringLiteral("わざ１（１０まんボルト）の計算過程をコピーしました")));
 }
 

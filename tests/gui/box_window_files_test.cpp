@@ -8,7 +8,9 @@
 
 #include "gui_test_support.h"
 
+#include "app/box_windows.h"
 #include "ui/box/box_window.h"
+#include "ui/session/box_session.h"
 
 #include <QPushButton>
 #include <QTableView>
@@ -119,7 +121,9 @@ void BoxWindowFilesTest::fileChangedOnDiskAsksFirst() {
     const fs::path boxPath = inDir(temp, "rusrina.vbd");
     const fs::path otherPath = inDir(temp, "other.vbd");
     writeBox(boxPath, "AB");
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     deleteFirst(window);
     writeBox(boxPath, "XYZ"); // another copy of the program saved meanwhile
 
@@ -133,7 +137,7 @@ void BoxWindowFilesTest::fileChangedOnDiskAsksFirst() {
                                                     QStringLiteral("キャンセル")}));
     QCOMPARE(namesOnDisk(boxPath), boxFileAfter);
     QCOMPARE(namesOnDisk(otherPath), otherFileAfter);
-    QCOMPARE(window.hasUnsavedChanges(), unsaved);
+    QCOMPARE(session.hasUnsavedChanges(), unsaved);
     QCOMPARE(dialogs.asked.size(), answer == 1 ? 2 : 1);
 
     // Saved either way, the next save asks nothing: the file is the one this window wrote.
@@ -151,23 +155,23 @@ void BoxWindowFilesTest::unreadableFileIsSavedUnderAnotherName() {
     const fs::path newPath = inDir(temp, "mine.vbd");
     fs::create_directory(boxPath);
     ScriptedDialogs dialogs;
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     QCOMPARE(dialogs.asked.size(), 1);
     QVERIFY(dialogs.asked[0].text.contains(QString::fromStdString(boxPath.string())));
     QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("別の名前を付けて保存します")));
 
-    window.box().add(boxOf("A").entry(0));
-    window.markChanged();
+    session.registerEntry(-1, boxOf("A").entry(0));
     dialogs.fileNames = {QString(), QString::fromStdString(newPath.string())};
     click(window, "saveButton"); // the file dialog, cancelled
     QCOMPARE(dialogs.asked[1].kind, QStringLiteral("save"));
     QCOMPARE(dialogs.asked[1].title, QStringLiteral("名前を付けて保存"));
-    QVERIFY(window.hasUnsavedChanges());
+    QVERIFY(session.hasUnsavedChanges());
     click(window, "saveButton");
     QCOMPARE(namesOnDisk(newPath), QStringLiteral("A"));
-    QVERIFY(!window.hasUnsavedChanges());
-    window.box().add(boxOf("B").entry(0));
-    window.markChanged();
+    QVERIFY(!session.hasUnsavedChanges());
+    session.registerEntry(-1, boxOf("B").entry(0));
     click(window, "saveButton"); // from now on the box's file is the new one
     QCOMPARE(dialogs.asked.size(), 3);
     QCOMPARE(namesOnDisk(newPath), QStringLiteral("AB"));
@@ -179,7 +183,9 @@ void BoxWindowFilesTest::readOnlyFileOffersAnotherName() {
     const fs::path boxPath = inDir(temp, "rusrina.vbd");
     writeBox(boxPath, "AB");
     fs::permissions(boxPath, fs::perms(0444));
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     deleteFirst(window);
     ScriptedDialogs dialogs;
     dialogs.questionAnswers = {false, true};
@@ -189,18 +195,19 @@ void BoxWindowFilesTest::readOnlyFileOffersAnotherName() {
     QCOMPARE(dialogs.asked[0].kind, QStringLiteral("question"));
     QVERIFY(dialogs.asked[0].text.contains(QString::fromStdString(boxPath.string())));
     QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("名前を付けて保存しますか")));
-    QVERIFY(window.hasUnsavedChanges());
+    QVERIFY(session.hasUnsavedChanges());
     click(window, "saveButton");
     QCOMPARE(dialogs.asked[2].kind, QStringLiteral("save"));
     QCOMPARE(namesOnDisk(inDir(temp, "copy.vbd")), QStringLiteral("B"));
     QCOMPARE(namesOnDisk(boxPath), QStringLiteral("AB"));
-    QVERIFY(!window.hasUnsavedChanges());
+    QVERIFY(!session.hasUnsavedChanges());
 }
 
 void BoxWindowFilesTest::saveAsButton() {
     TempSettings temp;
     writeBox(inDir(temp, "rusrina.vbd"), "AB");
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
     ScriptedDialogs dialogs;
     dialogs.fileNames = {QString::fromStdString(inDir(temp, "copy.vbd").string())};
     click(window, "saveAsButton");
@@ -232,26 +239,28 @@ void BoxWindowFilesTest::recoveryFileIsOffered() {
     const fs::path recoveryPath = inDir(temp, "rusrina.vbd.recovery");
     writeBox(boxPath, "ABC");
     {
-        BoxWindow ended(temp.settings());
-        QVERIFY(ended.writeRecovery()); // nothing unsaved: nothing written
+        BoxWindows ended(temp.settings());
+        QVERIFY(ended.session().writeRecovery()); // nothing unsaved: nothing written
         QVERIFY(!fs::exists(recoveryPath));
-        deleteFirst(ended);
-        deleteFirst(ended);
-        QVERIFY(ended.writeRecovery());
+        deleteFirst(ended.boxWindow());
+        deleteFirst(ended.boxWindow());
+        QVERIFY(ended.session().writeRecovery());
         QCOMPARE(namesOnDisk(recoveryPath), QStringLiteral("C"));
     }
     QCOMPARE(namesOnDisk(boxPath), QStringLiteral("ABC"));
 
     ScriptedDialogs dialogs;
     dialogs.chooseAnswers = {answer};
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     QCOMPARE(dialogs.asked.size(), 1);
     QCOMPARE(dialogs.asked[0].kind, QStringLiteral("choose"));
     QVERIFY(dialogs.asked[0].text.contains(QString::fromStdString(recoveryPath.string())));
     QCOMPARE(dialogs.asked[0].buttons,
              QStringList({QStringLiteral("復元する"), QStringLiteral("削除する"), QStringLiteral("残しておく")}));
     QCOMPARE(listNames(window), listed);
-    QCOMPARE(window.hasUnsavedChanges(), answer == 0);
+    QCOMPARE(session.hasUnsavedChanges(), answer == 0);
     QCOMPARE(fs::exists(recoveryPath), answer != 1);
 
     if (closeWithNo) {

@@ -7,10 +7,12 @@
 
 #include "gui_test_support.h"
 
+#include "app/box_windows.h"
 #include "app/top_window.h"
 #include "calc/damage/damage_engine.h"
 #include "ui/box/box_window.h"
 #include "ui/edit/entry_edit_window.h"
+#include "ui/session/box_session.h"
 #include "view/box/box_list.h"
 #include "view/box/learnable_moves.h"
 
@@ -119,7 +121,8 @@ void setSides(BoxWindow& window, int attacker, int defender) {
 }
 
 // Both panels and every result label show "－".
-bool sidesCleared(BoxWindow& window) {
+bool sidesCleared(BoxWindows& windows) {
+    BoxWindow& window = windows.boxWindow();
     const QString none = QStringLiteral("－");
     for (const char* side : {"attacker", "defender"})
         for (const char* field : {"Name", "Species", "Level", "Nature", "Ability", "Stat0", "Stat5"})
@@ -129,7 +132,7 @@ bool sidesCleared(BoxWindow& window) {
         if (label(window, QStringLiteral("rowDamage%1").arg(k)) != none ||
             label(window, QStringLiteral("rowHits%1").arg(k)) != none)
             return false;
-    return window.attackerSlot() == -1 && window.defenderSlot() == -1;
+    return windows.session().attackerSlot() == -1 && windows.session().defenderSlot() == -1;
 }
 
 QComboBox* combo(QWidget& window, const char* name) {
@@ -166,13 +169,15 @@ private Q_SLOTS:
 void BoxWindowTest::startsWithTheDefaultBoxAndEmptySides() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     QCOMPARE(listNames(window), QStringLiteral("ABCDE"));
     QCOMPARE(list(window)->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("名前"));
     QCOMPARE(list(window)->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("バントレ"));
     QCOMPARE(list(window)->model()->index(1, 1).data().toString(), QStringLiteral("カビゴン"));
     QCOMPARE(selected(window), 0);
-    QVERIFY(sidesCleared(window));
+    QVERIFY(sidesCleared(windows));
     QCOMPARE(combo(window, "attackStageCombo")->currentText(), QStringLiteral("±0"));
     QCOMPARE(combo(window, "defenceStageCombo")->count(), 13);
     QCOMPARE(combo(window, "weatherCombo")->currentText(), QStringLiteral("通常"));
@@ -182,9 +187,9 @@ void BoxWindowTest::startsWithTheDefaultBoxAndEmptySides() {
     QCOMPARE(combo(window, "directCategoryCombo")->currentText(), QStringLiteral("物理"));
     QCOMPARE(combo(window, "directTypeCombo")->currentText(), QStringLiteral("ノーマル"));
     QCOMPARE(combo(window, "learnFilterCombo")->currentText(), QStringLiteral("制限無し"));
-    QCOMPARE(window.editWindow()->windowTitle(), QStringLiteral("ルセリナTK Ver 0.9.3 バントレボックス　データ編集"));
-    QVERIFY(!window.editWindow()->isVisible());
-    QVERIFY(!window.hasUnsavedChanges());
+    QCOMPARE(windows.editWindow().windowTitle(), QStringLiteral("ルセリナTK Ver 0.9.3 バントレボックス　データ編集"));
+    QVERIFY(!windows.editWindow().isVisible());
+    QVERIFY(!session.hasUnsavedChanges());
 }
 
 void BoxWindowTest::listOperationsSelectAndClearBothSides_data() {
@@ -213,9 +218,11 @@ void BoxWindowTest::listOperationsSelectAndClearBothSides() {
     QFETCH(bool, changed);
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     setSides(window, 0, 1);
-    QVERIFY(!sidesCleared(window));
+    QVERIFY(!sidesCleared(windows));
     if (row < 0)
         list(window)->clearSelection();
     else
@@ -223,38 +230,40 @@ void BoxWindowTest::listOperationsSelectAndClearBothSides() {
     click(window, button.toLatin1().constData());
     QCOMPARE(listNames(window), order);
     QCOMPARE(selected(window), selectedAfter);
-    QVERIFY(sidesCleared(window));
-    QCOMPARE(window.hasUnsavedChanges(), changed);
-    QCOMPARE(window.box().count(), order.size());
-    for (int slot = 0; slot < window.box().count(); ++slot)
-        QCOMPARE(QString::fromStdString(entryNameUtf8(window.box().entry(slot))), order.mid(slot, 1));
+    QVERIFY(sidesCleared(windows));
+    QCOMPARE(session.hasUnsavedChanges(), changed);
+    QCOMPARE(session.box().count(), order.size());
+    for (int slot = 0; slot < session.box().count(); ++slot)
+        QCOMPARE(QString::fromStdString(entryNameUtf8(session.box().entry(slot))), order.mid(slot, 1));
 }
 
 void BoxWindowTest::swapWithOneSideEmpty() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     select(window, 2);
     click(window, "attackerButton");
     QCOMPARE(label(window, "attackerName"), QStringLiteral("C"));
     click(window, "swapButton");
-    QCOMPARE(window.attackerSlot(), -1);
-    QCOMPARE(window.defenderSlot(), 2);
+    QCOMPARE(session.attackerSlot(), -1);
+    QCOMPARE(session.defenderSlot(), 2);
     QCOMPARE(label(window, "attackerName"), QStringLiteral("－"));
     QCOMPARE(label(window, "defenderName"), QStringLiteral("C"));
     QCOMPARE(label(window, "rowName0"), QStringLiteral("－"));
     QCOMPARE(combo(window, "learnableMoveCombo")->count(), 1);
     click(window, "swapButton");
-    QCOMPARE(window.attackerSlot(), 2);
-    QCOMPARE(window.defenderSlot(), -1);
+    QCOMPARE(session.attackerSlot(), 2);
+    QCOMPARE(session.defenderSlot(), -1);
     QCOMPARE(label(window, "rowName0"), QStringLiteral("１０まんボルト"));
     QCOMPARE(label(window, "rowDamage0"), QStringLiteral("－"));
 
     select(window, 1);
     click(window, "defenderButton");
     click(window, "swapButton");
-    QCOMPARE(window.attackerSlot(), 1);
-    QCOMPARE(window.defenderSlot(), 2);
+    QCOMPARE(session.attackerSlot(), 1);
+    QCOMPARE(session.defenderSlot(), 2);
     QCOMPARE(label(window, "attackerSpecies"), QStringLiteral("カビゴン"));
     QVERIFY(label(window, "rowDamage0") != QStringLiteral("－"));
 }
@@ -262,12 +271,14 @@ void BoxWindowTest::swapWithOneSideEmpty() {
 void BoxWindowTest::attackerWithoutSelectionClearsTheSide() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     setSides(window, 0, 1);
     QVERIFY(label(window, "rowDamage0") != QStringLiteral("－"));
     list(window)->clearSelection();
     click(window, "attackerButton");
-    QCOMPARE(window.attackerSlot(), -1);
+    QCOMPARE(session.attackerSlot(), -1);
     QCOMPARE(label(window, "attackerName"), QStringLiteral("－"));
     for (int k = 0; k < kDamageRowCount; ++k)
         QCOMPARE(label(window, QStringLiteral("rowDamage%1").arg(k)), QStringLiteral("－"));
@@ -277,14 +288,16 @@ void BoxWindowTest::attackerWithoutSelectionClearsTheSide() {
 void BoxWindowTest::conditionsRecalculateTheRows() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     setSides(window, 0, 1);
     const QString plainTackle = label(window, "rowDamage3");
     const QString plainThunderbolt = label(window, "rowDamage0");
     child<QCheckBox>(window, "checkBurn")->click(); // halves physical attack only
     QVERIFY(label(window, "rowDamage3") != plainTackle);
     QCOMPARE(label(window, "rowDamage0"), plainThunderbolt);
-    QVERIFY(window.result(3).log.text().find("「やけど」で攻撃半減") != std::string::npos);
+    QVERIFY(session.result(3).log.text().find("「やけど」で攻撃半減") != std::string::npos);
     child<QCheckBox>(window, "checkBurn")->click();
     QCOMPARE(label(window, "rowDamage3"), plainTackle);
 
@@ -297,13 +310,14 @@ void BoxWindowTest::conditionsRecalculateTheRows() {
     const QString direct5 = label(window, "rowDamage5");
     combo(window, "directPowerCombo")->setCurrentIndex(39); // 200
     QVERIFY(label(window, "rowDamage5") != direct5);
-    QVERIFY(window.result(5).log.text().find("威力： 200") != std::string::npos);
+    QVERIFY(session.result(5).log.text().find("威力： 200") != std::string::npos);
 }
 
 void BoxWindowTest::weatherOrFilterResetsTheLearnableList() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
     setSides(window, 0, 1);
     QComboBox* learnable = combo(window, "learnableMoveCombo");
     const auto all = learnableMoveChoices(kPikachu, kNoLearnFilter);
@@ -335,7 +349,9 @@ void BoxWindowTest::weatherOrFilterResetsTheLearnableList() {
 void BoxWindowTest::copyingARowLog() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     QClipboard* clipboard = QGuiApplication::clipboard();
     const QString sentinel = QStringLiteral("left alone");
 
@@ -359,48 +375,49 @@ void BoxWindowTest::copyingARowLog() {
     const QString log = clipboard->text();
     QVERIFY(log.startsWith(QStringLiteral("ダメージ算出 by ルセリナ\r\n\r\n")));
     QVERIFY(log.endsWith(QStringLiteral("ダメージ変化技につき計算不能\r\n")));
-    QCOMPARE(log, QString::fromStdString(window.result(1).log.text()));
+    QCOMPARE(log, QString::fromStdString(session.result(1).log.text()));
 
     click(window, "copyButton3");
-    QCOMPARE(clipboard->text(), QString::fromStdString(window.result(3).log.text()));
+    QCOMPARE(clipboard->text(), QString::fromStdString(session.result(3).log.text()));
     QVERIFY(clipboard->text().contains(QStringLiteral("\r\nダメージ： ")));
 }
 
 void BoxWindowTest::registeredDefenderUpdatesPanelAndRows() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     setSides(window, 0, 1);
     QCOMPARE(label(window, "defenderStat0"), QStringLiteral("200"));
     const QString hitsBefore = label(window, "rowHits0");
 
-    BoxEntry changed = creature("Bee", kSnorlax, 999);
-    QVERIFY(window.box().replace(1, changed).ok());
     select(window, 3);
-    Q_EMIT window.editWindow()->entryRegistered(1);
+    QVERIFY(session.registerEntry(1, creature("Bee", kSnorlax, 999)).ok());
 
     QCOMPARE(label(window, "defenderName"), QStringLiteral("Bee"));
     QCOMPARE(label(window, "defenderStat0"), QStringLiteral("999"));
     QVERIFY(label(window, "rowHits0") != hitsBefore);
-    QCOMPARE(label(window, "rowHits0"), QString::fromStdString(window.result(0).hitsText));
+    QCOMPARE(label(window, "rowHits0"), QString::fromStdString(session.result(0).hitsText));
     QCOMPARE(listNames(window), QStringLiteral("ABeeCDE"));
     QCOMPARE(selected(window), 1);
-    QCOMPARE(window.attackerSlot(), 0);
-    QCOMPARE(window.defenderSlot(), 1);
-    QVERIFY(window.hasUnsavedChanges());
+    QCOMPARE(session.attackerSlot(), 0);
+    QCOMPARE(session.defenderSlot(), 1);
+    QVERIFY(session.hasUnsavedChanges());
 }
 
 void BoxWindowTest::registeredNewEntryIsAppendedAndSelected() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
-    QVERIFY(window.box().add(creature("F", kPikachu)).ok());
-    Q_EMIT window.editWindow()->entryRegistered(5);
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
+    QVERIFY(session.registerEntry(-1, creature("F", kPikachu)).ok());
     QCOMPARE(listNames(window), QStringLiteral("ABCDEF"));
     QCOMPARE(selected(window), 5);
-    QVERIFY(window.hasUnsavedChanges());
-    // A slot that holds nothing is ignored.
-    Q_EMIT window.editWindow()->entryRegistered(40);
+    QVERIFY(session.hasUnsavedChanges());
+    // An entry the box cannot hold changes nothing.
+    QVERIFY(!session.registerEntry(40, BoxEntry{}).ok());
     QCOMPARE(listNames(window), QStringLiteral("ABCDEF"));
 }
 
@@ -408,11 +425,13 @@ void BoxWindowTest::registeredNewEntryIsAppendedAndSelected() {
 void BoxWindowTest::registeringThroughTheEditWindow() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     window.showTool(ShowCommand::Show);
     ScriptedDialogs dialogs;
     dialogs.questionAnswers = {true, true};
-    EntryEditWindow& edit = *window.editWindow();
+    EntryEditWindow& edit = windows.editWindow();
 
     click(window, "newButton");
     child<QLineEdit>(edit, "edit_name")->setText(QStringLiteral("ふしぎ"));
@@ -420,7 +439,7 @@ void BoxWindowTest::registeringThroughTheEditWindow() {
     QCOMPARE(listNames(window), QStringLiteral("ABCDEふしぎ"));
     QCOMPARE(selected(window), 5);
     QVERIFY(!edit.isVisible());
-    QVERIFY(window.hasUnsavedChanges());
+    QVERIFY(session.hasUnsavedChanges());
 
     setSides(window, 0, 1);
     select(window, 1);
@@ -430,25 +449,27 @@ void BoxWindowTest::registeringThroughTheEditWindow() {
     click(edit, "button_register");
     QCOMPARE(listNames(window), QStringLiteral("ABobCDEふしぎ"));
     QCOMPARE(label(window, "defenderName"), QStringLiteral("Bob"));
-    QCOMPARE(label(window, "defenderStat0"), QString::number(window.box().entry(1).stat[0]));
-    QCOMPARE(label(window, "rowHits0"), QString::fromStdString(window.result(0).hitsText));
-    QCOMPARE(window.box().count(), 6);
+    QCOMPARE(label(window, "defenderStat0"), QString::number(session.box().entry(1).stat[0]));
+    QCOMPARE(label(window, "rowHits0"), QString::fromStdString(session.result(0).hitsText));
+    QCOMPARE(session.box().count(), 6);
 }
 
 void BoxWindowTest::newOnAFullBoxExplainsAndOpensNothing() {
     TempSettings temp;
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     window.showTool(ShowCommand::Show);
     ScriptedDialogs dialogs;
     click(window, "newButton");
-    QVERIFY(window.editWindow()->isVisible());
+    QVERIFY(windows.editWindow().isVisible());
     QVERIFY(dialogs.asked.isEmpty());
-    window.editWindow()->showTool(ShowCommand::Hide);
+    windows.editWindow().showTool(ShowCommand::Hide);
 
     for (int i = 0; i < kBoxCapacity; ++i)
-        QVERIFY(window.box().add(creature(QByteArray::number(i).constData(), kPikachu)).ok());
+        QVERIFY(session.registerEntry(-1, creature(QByteArray::number(i).constData(), kPikachu)).ok());
     click(window, "newButton");
-    QVERIFY(!window.editWindow()->isVisible());
+    QVERIFY(!windows.editWindow().isVisible());
     QCOMPARE(dialogs.asked.size(), 1);
     QCOMPARE(dialogs.asked[0].text, QString::fromUtf8(kBoxFullText));
 }
@@ -456,35 +477,38 @@ void BoxWindowTest::newOnAFullBoxExplainsAndOpensNothing() {
 void BoxWindowTest::editOpensTheFormAndAMoveClosesIt() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
     window.showTool(ShowCommand::Show);
     list(window)->clearSelection();
     click(window, "editButton"); // nothing selected: as a new entry
-    QVERIFY(window.editWindow()->isVisible());
+    QVERIFY(windows.editWindow().isVisible());
     click(window, "downButton"); // no selection: nothing moves, the new form stays
-    QVERIFY(window.editWindow()->isVisible());
-    window.editWindow()->showTool(ShowCommand::Hide);
+    QVERIFY(windows.editWindow().isVisible());
+    windows.editWindow().showTool(ShowCommand::Hide);
 
     select(window, 2);
     click(window, "editButton");
-    QVERIFY(window.editWindow()->isVisible());
+    QVERIFY(windows.editWindow().isVisible());
     select(window, 2);
     click(window, "upButton");
     // The form held slot 2, which is now another creature: registering would overwrite it.
-    QVERIFY(!window.editWindow()->isVisible());
+    QVERIFY(!windows.editWindow().isVisible());
 }
 
 void BoxWindowTest::saveWritesTheFileOrSaysWhyNot() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     ScriptedDialogs dialogs;
     select(window, 0);
     click(window, "deleteButton");
-    QVERIFY(window.hasUnsavedChanges());
+    QVERIFY(session.hasUnsavedChanges());
     click(window, "saveButton");
     QVERIFY(dialogs.asked.isEmpty());
-    QVERIFY(!window.hasUnsavedChanges());
+    QVERIFY(!session.hasUnsavedChanges());
     Box reloaded;
     BoxFile(kDefaultBoxFileName).load(reloaded);
     QCOMPARE(reloaded.count(), 4);
@@ -498,13 +522,15 @@ void BoxWindowTest::saveWritesTheFileOrSaysWhyNot() {
     click(window, "saveButton");
     QCOMPARE(dialogs.asked.size(), 1);
     QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("rusrina.vbd")));
-    QVERIFY(window.hasUnsavedChanges());
+    QVERIFY(session.hasUnsavedChanges());
 }
 
 void BoxWindowTest::importAddsEntriesAndReports() {
     TempSettings temp;
     writeFiveEntries();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     Box other;
     QVERIFY(other.add(creature("A", kPikachu)).ok()); // already in the box
     QVERIFY(other.add(creature("G", kSnorlax)).ok());
@@ -519,14 +545,14 @@ void BoxWindowTest::importAddsEntriesAndReports() {
     QCOMPARE(dialogs.asked[0].kind, QStringLiteral("open"));
     QCOMPARE(dialogs.asked[0].text, QStringLiteral("VantreBoxData (*.vbd);;All Files (*)"));
     QCOMPARE(dialogs.asked[0].defaultSuffix, QStringLiteral("vbd"));
-    QVERIFY(!window.hasUnsavedChanges());
+    QVERIFY(!session.hasUnsavedChanges());
 
     click(window, "importButton");
     QCOMPARE(listNames(window), QStringLiteral("ABCDEGH"));
     QCOMPARE(dialogs.asked.size(), 3);
     QCOMPARE(dialogs.asked[2].kind, QStringLiteral("message"));
     QCOMPARE(dialogs.asked[2].text, QStringLiteral("2 件追加しました。\n登録済みの 1 件は追加しませんでした。"));
-    QVERIFY(window.hasUnsavedChanges());
+    QVERIFY(session.hasUnsavedChanges());
 
     click(window, "importButton");
     QCOMPARE(dialogs.asked.size(), 5);
@@ -544,7 +570,8 @@ void BoxWindowTest::unreadableRecordsAreReportedAtStart() {
     file.write(reinterpret_cast<const char*>(records), sizeof records);
     file.close();
     ScriptedDialogs dialogs;
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
     QCOMPARE(dialogs.asked.size(), 1);
     QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("読み込みませんでした")));
     QCOMPARE(listNames(window), QStringLiteral("A"));

@@ -9,6 +9,7 @@
 #include "gui_test_support.h"
 
 #include "ui/edit/entry_edit_window.h"
+#include "ui/session/box_session.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -33,8 +34,9 @@ constexpr int kSassy = 22; // なまいき: special defence up, speed down
 struct Form {
     TempSettings temp;
     ScriptedDialogs dialogs;
-    Box box;
-    EntryEditWindow window{box, temp.settings()};
+    BoxSession session{kDefaultBoxFileName};
+    const Box& box = session.box();
+    EntryEditWindow window{session, temp.settings()};
 
     Form() {
         window.openNew();

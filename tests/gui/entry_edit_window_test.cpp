@@ -7,6 +7,7 @@
 #include "calc/stats.h"
 #include "data/battle_rules.h"
 #include "ui/edit/entry_edit_window.h"
+#include "ui/session/box_session.h"
 #include "view/edit/entry_edit.h"
 
 #include <QClipboard>
@@ -37,19 +38,22 @@ constexpr int kShedinja = 291;
 constexpr int kThunderPunch = 8;
 constexpr int kThunder = 86;
 
-// One window over its own box and settings, with the dialogs answered by the test.
+// One window over its own box session and settings, with the dialogs answered by the test.
 struct Fixture {
     TempSettings temp;
     ScriptedDialogs dialogs;
-    Box box;
+    BoxSession session{kDefaultBoxFileName};
+    const Box& box = session.box();
     std::unique_ptr<EntryEditWindow> window;
     std::unique_ptr<QSignalSpy> registered;
 
     Fixture() { open(); }
     void open() {
-        window = std::make_unique<EntryEditWindow>(box, temp.settings());
+        window = std::make_unique<EntryEditWindow>(session, temp.settings());
         registered = std::make_unique<QSignalSpy>(window.get(), &EntryEditWindow::entryRegistered);
     }
+    // An entry in the box before the test's own registrations.
+    StoreResult add(const BoxEntry& entry) { return session.registerEntry(-1, entry); }
 
     template <typename T> T* find(const QString& name) const {
         T* widget = window->findChild<T*>(name);
@@ -235,7 +239,7 @@ void EntryEditWindowTest::registersNewEntryInBothModes() {
     QFETCH(bool, direct);
     QFETCH(QList<int>, stats);
     Fixture f;
-    f.box.add(storedEntry("先客", 0, {NO_MOVE, NO_MOVE, NO_MOVE, NO_MOVE}));
+    f.add(storedEntry("先客", 0, {NO_MOVE, NO_MOVE, NO_MOVE, NO_MOVE}));
     f.window->openNew();
     f.window->showTool(ShowCommand::Show);
     f.fillMew();
@@ -340,7 +344,7 @@ void EntryEditWindowTest::refusalsKeepEntryAndFocus() {
     QFETCH(QString, focus);
     Fixture f;
     const BoxEntry before = storedEntry("いる", kMewtwo, {0, 1, 2, 3});
-    f.box.add(before);
+    f.add(before);
     f.window->fillFromEntry(0);
     f.window->showTool(ShowCommand::Show);
     f.fillMew();
@@ -469,7 +473,7 @@ void EntryEditWindowTest::typeFilterAndInfoCells() {
 
 void EntryEditWindowTest::fillFromEntryMatchesNamesExactly() {
     Fixture f;
-    f.box.add(storedEntry("みゅう", kMew, {kThunder, kThunderPunch, NO_MOVE, 134}, true));
+    f.add(storedEntry("みゅう", kMew, {kThunder, kThunderPunch, NO_MOVE, 134}, true));
     f.choose("combo_rule", kRuleGilda); // ミュウ is not on this rule's list
     f.choose("combo_preset", 3);
     f.setDirect(false);
@@ -512,7 +516,7 @@ void EntryEditWindowTest::fillFromEntryMatchesNamesExactly() {
     QVERIFY(sameBytes(f.box.entry(0), before));
 
     // ミュウツー is matched as itself too.
-    f.box.add(storedEntry("つー", kMewtwo, {NO_MOVE, NO_MOVE, NO_MOVE, NO_MOVE}));
+    f.add(storedEntry("つー", kMewtwo, {NO_MOVE, NO_MOVE, NO_MOVE, NO_MOVE}));
     f.window->fillFromEntry(1);
     QCOMPARE(f.combo("combo_species")->currentData().toInt(), kMewtwo);
 }
@@ -527,7 +531,7 @@ void EntryEditWindowTest::untouchedEditKeepsEveryByte() {
     std::memcpy(entries[5].name, "\x87\x90\x81\0pad", 8); // ≒ of the NEC row, a lone lead byte, padding
     std::memcpy(entries[6].name, "a\tb\r\n\x7f", 7);      // control characters, the old name behind
     for (const BoxEntry& entry : entries)
-        QVERIFY(f.box.add(entry).ok());
+        QVERIFY(f.add(entry).ok());
     f.dialogs.questionAnswers = QList<bool>(f.box.count(), true);
     for (int slot = 0; slot < f.box.count(); ++slot) {
         const BoxEntry before = f.box.entry(slot);
@@ -545,7 +549,7 @@ void EntryEditWindowTest::storedValuesAreMarked() {
     BoxEntry stored = storedEntry("x", kMew, {kThunder, 343, NO_MOVE, NO_MOVE}); // ボルテッカー: not ミュウ's
     std::memcpy(stored.name, "\x82\xa0\xff", 4);
     stored.ability = 55; // ちからもち
-    f.box.add(stored);
+    f.add(stored);
     f.window->fillFromEntry(0);
     QVERIFY(f.find<QLabel>("label_name_stored")->isVisibleTo(f.window.get()));
     QCOMPARE(f.combo("combo_ability")->currentText(), QStringLiteral("（登録値）ちからもち"));
@@ -572,7 +576,7 @@ void EntryEditWindowTest::storedValuesAreMarked() {
 
 void EntryEditWindowTest::fillFromFreeSlotKeepsForm() {
     Fixture f;
-    f.box.add(storedEntry("いる", kMewtwo, {0, 1, 2, 3}));
+    f.add(storedEntry("いる", kMewtwo, {0, 1, 2, 3}));
     f.fillMew("途中");
     f.choose("combo_preset", 2);
     f.window->fillFromEntry(1);
@@ -592,7 +596,7 @@ void EntryEditWindowTest::fillFromFreeSlotKeepsForm() {
 void EntryEditWindowTest::editOverwritesInPlace() {
     Fixture f;
     for (const char* name : {"一", "二", "三"})
-        f.box.add(storedEntry(name, kMewtwo, {0, 1, 2, 3}));
+        f.add(storedEntry(name, kMewtwo, {0, 1, 2, 3}));
     f.window->fillFromEntry(1);
     f.window->showTool(ShowCommand::Show);
     f.field("edit_name")->setText("にの");
@@ -681,7 +685,7 @@ void EntryEditWindowTest::nameFieldFitsThirtyOneBytes() {
 void EntryEditWindowTest::fullBoxRefusesNewEntry() {
     Fixture f;
     for (int i = 0; i < kBoxCapacity; ++i)
-        f.box.add(storedEntry(std::to_string(i).c_str(), kMewtwo, {0, 1, 2, 3}));
+        f.add(storedEntry(std::to_string(i).c_str(), kMewtwo, {0, 1, 2, 3}));
     f.window->openNew();
     f.window->showTool(ShowCommand::Show);
     f.fillMew();

@@ -10,8 +10,10 @@
 
 #include "gui_test_support.h"
 
+#include "app/box_windows.h"
 #include "ui/box/box_window.h"
 #include "ui/matrix/matrix_window.h"
+#include "ui/session/box_session.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -86,17 +88,17 @@ template <typename T> T* child(QWidget& window, const char* name) {
     return widget;
 }
 
-void setSides(BoxWindow& window, int attacker, int defender) {
-    window.setAttacker(attacker);
-    window.setDefender(defender);
+void setSides(BoxSession& session, int attacker, int defender) {
+    session.setAttacker(attacker);
+    session.setDefender(defender);
 }
 
-MatrixWindow& openMatrix(BoxWindow& window) {
-    child<QPushButton>(window, "matrixButton")->click();
-    MatrixWindow* matrix = window.matrixWindow();
-    if (!matrix->isVisible())
+MatrixWindow& openMatrix(BoxWindows& windows) {
+    child<QPushButton>(windows.boxWindow(), "matrixButton")->click();
+    MatrixWindow& matrix = windows.matrixWindow();
+    if (!matrix.isVisible())
         qFatal("the matrix window did not open");
-    return *matrix;
+    return matrix;
 }
 
 QString column(QTableView* table, int col) {
@@ -131,8 +133,10 @@ void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
     TempSettings temp;
     writeBox();
     {
-        BoxWindow window(temp.settings());
-        setSides(window, 0, 3);
+        BoxWindows windows(temp.settings());
+        BoxWindow& window = windows.boxWindow();
+        BoxSession& session = windows.session();
+        setSides(session, 0, 3);
         auto* mode = child<QComboBox>(window, "damageModeCombo");
         QCOMPARE(mode->currentText(), QStringLiteral("簡易計算"));
         QVERIFY(child<QLabel>(window, "rowShare1")->isHidden());
@@ -145,7 +149,7 @@ void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
         QCOMPARE(child<QLabel>(window, "rowDamage1")->text(), QStringLiteral("73 ～ 87"));
         QCOMPARE(child<QLabel>(window, "rowShare1")->text(), QStringLiteral("114.0％ ～ 135.9％"));
         QCOMPARE(child<QLabel>(window, "rowHits1")->text(), QStringLiteral("確定1発"));
-        QVERIFY(window.result(1).log.text().find("計算方式： 実機（第5世代）") != std::string::npos);
+        QVERIFY(session.result(1).log.text().find("計算方式： 実機（第5世代）") != std::string::npos);
         window.copyRowLog(1);
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("乱数16通り")));
 
@@ -157,16 +161,18 @@ void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
         mode->setCurrentIndex(2);
     }
     QCOMPARE(temp.read("Damage", "mode"), 2);
-    BoxWindow again(temp.settings());
-    QCOMPARE(child<QComboBox>(again, "damageModeCombo")->currentText(), QStringLiteral("実機（第4世代）"));
+    BoxWindows again(temp.settings());
+    QCOMPARE(child<QComboBox>(again.boxWindow(), "damageModeCombo")->currentText(), QStringLiteral("実機（第4世代）"));
 }
 
 void MatrixWindowTest::matrixSortsByAnyColumn() {
     TempSettings temp;
     writeBox();
-    BoxWindow window(temp.settings());
-    setSides(window, 0, -1);
-    MatrixWindow& matrix = openMatrix(window);
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
+    setSides(session, 0, -1);
+    MatrixWindow& matrix = openMatrix(windows);
     auto* table = child<QTableView>(matrix, "matrixTable");
     QCOMPARE(column(table, 0), QStringLiteral("BCDE")); // box order, the attacker left out
     QCOMPARE(child<QLabel>(matrix, "matrixCaption")->text(),
@@ -190,9 +196,10 @@ void MatrixWindowTest::matrixSortsByAnyColumn() {
 void MatrixWindowTest::doubleClickHandsThePairToTheBoxWindow() {
     TempSettings temp;
     writeBox();
-    BoxWindow window(temp.settings());
-    setSides(window, 0, -1);
-    MatrixWindow& matrix = openMatrix(window);
+    BoxWindows windows(temp.settings());
+    BoxSession& session = windows.session();
+    setSides(session, 0, -1);
+    MatrixWindow& matrix = openMatrix(windows);
     auto* table = child<QTableView>(matrix, "matrixTable");
     const auto doubleClickRow = [table](int row) {
         const QPoint cell = table->visualRect(table->model()->index(row, 0)).center();
@@ -200,24 +207,25 @@ void MatrixWindowTest::doubleClickHandsThePairToTheBoxWindow() {
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell);
     };
     doubleClickRow(2); // D
-    QCOMPARE(window.attackerSlot(), 0);
-    QCOMPARE(window.defenderSlot(), 3);
+    QCOMPARE(session.attackerSlot(), 0);
+    QCOMPARE(session.defenderSlot(), 3);
 
     child<QRadioButton>(matrix, "matrixDefenderSide")->click(); // everyone against D
     QCOMPARE(child<QLabel>(matrix, "matrixCaption")->text(),
              QStringLiteral("防御側：D（ラッキー）・計算方式：実機（第5世代）"));
     QCOMPARE(column(table, 0), QStringLiteral("ABCE"));
     doubleClickRow(3); // E attacks D
-    QCOMPARE(window.attackerSlot(), 4);
-    QCOMPARE(window.defenderSlot(), 3);
+    QCOMPARE(session.attackerSlot(), 4);
+    QCOMPARE(session.defenderSlot(), 3);
 }
 
 void MatrixWindowTest::copiesTheMatrixAsTabSeparatedText() {
     TempSettings temp;
     writeBox();
-    BoxWindow window(temp.settings());
-    setSides(window, 0, -1);
-    MatrixWindow& matrix = openMatrix(window);
+    BoxWindows windows(temp.settings());
+    BoxSession& session = windows.session();
+    setSides(session, 0, -1);
+    MatrixWindow& matrix = openMatrix(windows);
     QGuiApplication::clipboard()->clear();
     child<QPushButton>(matrix, "matrixCopyButton")->click();
     const QStringList lines = QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
@@ -230,10 +238,12 @@ void MatrixWindowTest::applyingASpreadWritesTheEntry() {
     TempSettings temp;
     writeBox();
     ScriptedDialogs dialogs;
-    BoxWindow window(temp.settings());
-    setSides(window, 0, 4); // A at +1 against the trained ハピナス: のしかかり knocks it out without EVs
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
+    setSides(session, 0, 4); // A at +1 against the trained ハピナス: のしかかり knocks it out without EVs
     child<QComboBox>(window, "attackStageCombo")->setCurrentIndex(5);
-    MatrixWindow& matrix = openMatrix(window);
+    MatrixWindow& matrix = openMatrix(windows);
     child<QTabWidget>(matrix, "matrixTabs")->setCurrentIndex(1);
     child<QComboBox>(matrix, "spreadMoveCombo")->setCurrentIndex(1);
     QCOMPARE(child<QComboBox>(matrix, "spreadMoveCombo")->currentText(), QStringLiteral("わざ２：のしかかり"));
@@ -247,24 +257,24 @@ void MatrixWindowTest::applyingASpreadWritesTheEntry() {
     dialogs.questionAnswers = {false};
     child<QPushButton>(matrix, "applySplitButton")->click();
     QCOMPARE(dialogs.asked.last().title, QStringLiteral("パラメータ確認"));
-    QCOMPARE(window.box().entry(4).ev[0], 0);
-    QVERIFY(!window.hasUnsavedChanges());
+    QCOMPARE(session.box().entry(4).ev[0], 0);
+    QVERIFY(!session.hasUnsavedChanges());
 
     dialogs.questionAnswers = {true};
     child<QPushButton>(matrix, "applySplitButton")->click();
-    const BoxEntry& e = window.box().entry(4);
+    const BoxEntry& e = session.box().entry(4);
     QCOMPARE(e.ev[0], hpEv);
     QCOMPARE(e.ev[2], defenceEv);
     QCOMPARE(e.stat[0], computeHp(255, 31, hpEv, 50));
-    QVERIFY(window.hasUnsavedChanges());
+    QVERIFY(session.hasUnsavedChanges());
     QCOMPARE(child<QLabel>(window, "defenderEv0")->text(), QString::number(hpEv));
     QCOMPARE(child<QLabel>(window, "defenderStat0")->text(), QString::number(e.stat[0]));
 
     // One step of the box window's history: "元に戻す" gives the entry back as it was.
     child<QPushButton>(window, "undoButton")->click();
-    QCOMPARE(window.box().entry(4).ev[0], 0);
+    QCOMPARE(session.box().entry(4).ev[0], 0);
     QCOMPARE(child<QLabel>(window, "defenderEv0")->text(), QStringLiteral("0"));
-    QVERIFY(!window.hasUnsavedChanges());
+    QVERIFY(!session.hasUnsavedChanges());
 
     // The attacker's stats were typed in: there is nothing to apply on that side.
     QVERIFY(!child<QPushButton>(matrix, "applyOffenceButton")->isEnabled());
@@ -275,9 +285,10 @@ void MatrixWindowTest::applyingASpreadWritesTheEntry() {
 void MatrixWindowTest::windowsFitASmallScreen() {
     TempSettings temp;
     writeBox();
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
     window.showTool(ShowCommand::Show);
-    MatrixWindow& matrix = openMatrix(window);
+    MatrixWindow& matrix = openMatrix(windows);
     for (QWidget* w : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&matrix)}) {
         QVERIFY2(w->minimumSizeHint().width() <= 1366 && w->minimumSizeHint().height() <= 740,
                  qPrintable(w->objectName()));

@@ -8,8 +8,10 @@
 
 #include "gui_test_support.h"
 
+#include "app/box_windows.h"
 #include "ui/box/box_window.h"
 #include "ui/box/set_text_dialog.h"
+#include "ui/session/box_session.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -77,8 +79,8 @@ void SetTextWindowTest::exportCopiesTheSelectionOrEveryEntry() {
     TempSettings temp;
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
     {
-        BoxWindow empty(temp.settings());
-        child<QPushButton>(empty, "textExportButton")->click();
+        BoxWindows empty(temp.settings());
+        child<QPushButton>(empty.boxWindow(), "textExportButton")->click();
         QCOMPARE(clipboard(), QStringLiteral("untouched")); // an empty box copies nothing
     }
     const BoxEntry chomp = creature("ガブ (Garchomp) @ Choice Band\nLevel: 50\nJolly Nature\n- Earthquake");
@@ -86,7 +88,8 @@ void SetTextWindowTest::exportCopiesTheSelectionOrEveryEntry() {
     Box box;
     QVERIFY(box.add(chomp).ok() && box.add(latios).ok());
     QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
 
     child<QTableView>(window, "boxList")->selectRow(1);
     child<QPushButton>(window, "textExportButton")->click();
@@ -107,7 +110,9 @@ void SetTextWindowTest::exportCopiesTheSelectionOrEveryEntry() {
 
 void SetTextWindowTest::importPreviewsWarningsThenAdds() {
     TempSettings temp;
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     ScriptedDialogs dialogs;
     QGuiApplication::clipboard()->setText(QStringLiteral("just a chat message"));
     child<QPushButton>(window, "textImportButton")->click();
@@ -130,28 +135,33 @@ void SetTextWindowTest::importPreviewsWarningsThenAdds() {
                      QStringLiteral("× 5 行目: バントレ「Missingno」が見つかりません"),
                      QStringLiteral("ラティオス Lv100 まじめ")}));
     QCOMPARE(child<QLabel>(*dialog, "setTextSummary")->text(), QStringLiteral("追加 2 件　読めない 1 件　警告 1 件"));
-    QVERIFY(window.box().count() == 0); // nothing changes before "追加"
+    QVERIFY(session.box().count() == 0); // nothing changes before "追加"
 
     child<QPushButton>(*dialog, "setTextAddButton")->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(listNames(window), QStringLiteral("ガブ ラティオス"));
     QCOMPARE(dialogs.asked.size(), 1);
     QCOMPARE(dialogs.asked[0].text, QStringLiteral("2 件追加しました。読めなかった 1 件は追加していません。"));
-    QVERIFY(window.hasUnsavedChanges());
-    QCOMPARE(window.box().entry(0).stat[5], 134); // (2·102 + 31)·50/100 + 5, ×1.1
+    QVERIFY(session.hasUnsavedChanges());
+    QCOMPARE(session.box().entry(0).stat[5], 134); // (2·102 + 31)·50/100 + 5, ×1.1
 }
 
 void SetTextWindowTest::importIntoANearlyFullBoxSaysWhatDidNotFit() {
     TempSettings temp;
-    BoxWindow window(temp.settings());
+    Box box;
     for (int i = 0; i < kBoxCapacity - 1; ++i)
-        QVERIFY(window.box().add(creature("N" + std::to_string(i) + " (Pikachu)")).ok());
+        QVERIFY(box.add(creature("N" + std::to_string(i) + " (Pikachu)")).ok());
+    QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
     ScriptedDialogs dialogs;
     QGuiApplication::clipboard()->setText(QStringLiteral("Garchomp\n\nLatios\n\nLatias\n"));
     child<QPushButton>(window, "textImportButton")->click();
     child<QPushButton>(*window.textDialog(), "setTextAddButton")->click();
-    QVERIFY(window.box().full());
-    QCOMPARE(QString::fromStdString(entryNameUtf8(window.box().entry(kBoxCapacity - 1))), QStringLiteral("ガブリアス"));
+    QVERIFY(session.box().full());
+    QCOMPARE(QString::fromStdString(entryNameUtf8(session.box().entry(kBoxCapacity - 1))),
+             QStringLiteral("ガブリアス"));
     QCOMPARE(dialogs.asked.size(), 1);
     QCOMPARE(dialogs.asked[0].text,
              QStringLiteral("1 件追加しました。ボックスが一杯のため 2 件は追加できませんでした。"));
@@ -161,7 +171,8 @@ void SetTextWindowTest::importIntoANearlyFullBoxSaysWhatDidNotFit() {
 // message, and the text area keeps what it held.
 void SetTextWindowTest::textOverTheLimitIsRefusedWhole() {
     TempSettings temp;
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
     ScriptedDialogs dialogs;
     const QString team = QStringLiteral("ガブリアス @ こだわりハチマキ\n"); // 1 + 3 · 14 bytes with its line end
     // Padded with blank lines of a hundred bytes, as a text area lays out long texts of many lines.
@@ -202,7 +213,7 @@ void SetTextWindowTest::textOverTheLimitIsRefusedWhole() {
     text->paste(); // in place of all of it, it fits
     QCOMPARE(text->toPlainText(), ofSize(limit));
     QCOMPARE(dialogs.asked.size(), 1);
-    QCOMPARE(window.box().count(), 0);
+    QCOMPARE(windows.session().box().count(), 0);
 }
 
 QTEST_MAIN(SetTextWindowTest)

@@ -4,6 +4,7 @@
 
 #include "app/about_box.h"
 #include "app/application.h"
+#include "app/box_windows.h"
 #include "app/top_window.h"
 #include "ui/box/box_window.h"
 #include "ui/common/tool_window.h"
@@ -141,7 +142,8 @@ void ShellTest::emptyOrInvertedRectangleKeepsLayoutPosition() {
     TempSettings temp;
     if (!edges.isEmpty())
         temp.writeRect("Damage", edges[0], edges[1], edges[2], edges[3]);
-    BoxWindow window(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
     // At least the window's smallest size, so that only the placement could change it.
     QRect layoutPlace(77, 66, 420, 260);
     layoutPlace.setSize(layoutPlace.size().expandedTo(window.minimumSizeHint()));
@@ -224,9 +226,10 @@ void ShellTest::placementSurvivesDestruction() {
 void ShellTest::neverShownWindowKeepsStoredPlacement() {
     TempSettings temp;
     temp.writeRect("Damage", 10, 20, 410, 320);
-    { BoxWindow unplaced(temp.settings()); }
+    { BoxWindows unplaced(temp.settings()); }
     {
-        BoxWindow placedButHidden(temp.settings());
+        BoxWindows windows(temp.settings());
+        BoxWindow& placedButHidden = windows.boxWindow();
         placedButHidden.showTool(ShowCommand::Hide);
         placedButHidden.setGeometry(0, 0, 480, 320);
     }
@@ -293,7 +296,8 @@ void ShellTest::restoreWithoutMinimiseChangesNothing() {
 
 void ShellTest::minimiseAndRestorePassToOwnedWindow() {
     TempSettings temp;
-    BoxWindow child(temp.settings());
+    BoxWindows windows(temp.settings());
+    BoxWindow& child = windows.boxWindow();
     OwningToolWindow owner(temp.settings(), QStringLiteral("Search"), child);
     owner.showTool(ShowCommand::Show);
     child.showTool(ShowCommand::Show);
@@ -545,8 +549,8 @@ void ShellTest::everyWindowFitsTheScreen() {
                                 top.searchWindow()->detailWindow(),
                                 top.ivJudgeWindow(),
                                 top.boxWindow(),
-                                top.boxWindow()->editWindow(),
-                                top.boxWindow()->matrixWindow()};
+                                top.editWindow(),
+                                top.matrixWindow()};
     for (const QWidget* window : windows) {
         QVERIFY2(window->isVisible(), qPrintable(window->objectName()));
         QVERIFY2(screen.contains(window->geometry()),

@@ -13,6 +13,7 @@
 #include "ui/edit/entry_edit_window.h"
 #include "ui/ivjudge/iv_judge_window.h"
 #include "ui/search/search_window.h"
+#include "ui/session/box_session.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -124,18 +125,18 @@ void TypeToFindTest::everyLongChooserFindsByTyping_data() {
     const OpenWindow ivJudge = [](TopWindow& top) { return top.ivJudgeWindow(); };
     const OpenWindow edit = [](TopWindow& top) {
         QTest::mouseClick(top.boxWindow()->findChild<QPushButton*>(QStringLiteral("newButton")), Qt::LeftButton);
-        return top.boxWindow()->editWindow();
+        return top.editWindow();
     };
     const OpenWindow detail = [](TopWindow& top) {
         top.searchWindow()->detailWindow()->showSpecies(kEevee);
         return top.searchWindow()->detailWindow();
     };
     const OpenWindow box = [](TopWindow& top) {
-        BoxWindow* window = top.boxWindow();
-        if (!window->box().add(pikachu()).ok())
+        BoxSession* session = top.boxSession();
+        if (!session->registerEntry(-1, pikachu()).ok())
             qFatal("the box is full");
-        window->setAttacker(0);
-        return window;
+        session->setAttacker(0);
+        return top.boxWindow();
     };
     QTest::newRow("IV judge species") << ivJudge << "combo_vant"
                                       << "garchomp"

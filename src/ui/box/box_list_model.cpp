@@ -82,11 +82,4 @@ void BoxListModel::rowsAppended() {
     endInsertRows();
 }
 
-void BoxListModel::entryWritten(int slot) {
-    if (slot < rowCount())
-        rowsRewritten(slot, slot);
-    else
-        rowsAppended();
-}
-
 } // namespace rusrina

@@ -1,7 +1,7 @@
 #pragma once
 // The box list: one row per in-use entry, in box order, with the name and the species name. The
 // row texts are kept here so that painting never converts names; the window tells the model
-// which rows an operation touched.
+// which rows a change of the box touched.
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -31,8 +31,6 @@ public:
     void rowRemoved(int row);
     // Shows the rows of entries added at the end of the box.
     void rowsAppended();
-    // An entry was written into `slot`: rewrites its row, or adds it when the box grew.
-    void entryWritten(int slot);
 
 private:
     struct RowTexts {

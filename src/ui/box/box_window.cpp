@@ -7,8 +7,6 @@
 
 #include "ui/box/box_window.h"
 
-#include "format/set_text_import.h"
-#include "ui/box/box_history.h"
 #include "ui/box/box_list_model.h"
 #include "ui/box/conditions_panel.h"
 #include "ui/box/damage_rows.h"
@@ -19,9 +17,8 @@
 #include "ui/common/qt_text.h"
 #include "ui/common/status_line.h"
 #include "ui/common/table_view.h"
-#include "ui/edit/entry_edit_window.h"
-#include "ui/matrix/matrix_window.h"
-#include "view/box/learnable_moves.h"
+#include "ui/session/box_history.h"
+#include "ui/session/box_session.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -52,43 +49,50 @@ QPushButton* listButton(QWidget* parent, QGridLayout* grid, const char* name, co
     return button;
 }
 
+// Puts the session's history in the hands of the user: the two buttons (enabled while there is a
+// step, the tooltip naming it), Ctrl+Z and Ctrl+Shift+Z (Ctrl+Y too) anywhere in `window`, and the
+// same two in the context menu of `list`, each naming its step ("元に戻す 削除").
+void connectHistory(BoxHistory& history, QWidget& window, QWidget& list, QPushButton& undo, QPushButton& redo) {
+    const std::pair<QPushButton*, bool> buttons[] = {{&undo, true}, {&redo, false}};
+    for (const auto& [button, back] : buttons) {
+        const QString caption = button->text();
+        button->setEnabled(false);
+        QObject::connect(button, &QPushButton::clicked, &history, back ? &QUndoStack::undo : &QUndoStack::redo);
+        QObject::connect(&history, back ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, button,
+                         &QPushButton::setEnabled);
+        QObject::connect(&history, back ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged, button,
+                         [button, caption](const QString& step) {
+                             button->setToolTip(step.isEmpty() ? QString() : caption + QStringLiteral("：") + step);
+                         });
+    }
+    QAction* undoAction = history.createUndoAction(&window, undo.text());
+    undoAction->setObjectName(QStringLiteral("undoAction"));
+    undoAction->setShortcuts(QKeySequence::Undo);
+    QAction* redoAction = history.createRedoAction(&window, redo.text());
+    redoAction->setObjectName(QStringLiteral("redoAction"));
+    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    window.addActions({undoAction, redoAction});
+    list.setContextMenuPolicy(Qt::ActionsContextMenu);
+    list.addActions({undoAction, redoAction});
+}
+
 constexpr const char* kSection = "Damage";
 constexpr const char* kModeKey = "mode"; // the "計算方式" position
 
 } // namespace
 
-struct BoxWindow::Calculation {
-    DamageEngine engine;
-    DamageSettings settings;
-    std::array<ExactRowResult, kDamageRowCount> rows;
-};
-
-BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
-    : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_box(std::make_unique<Box>()),
-      m_boxFile(std::make_unique<BoxFile>(std::filesystem::absolute(kDefaultBoxFileName))),
-      m_calculation(std::make_unique<Calculation>()) {
+BoxWindow::BoxWindow(BoxSession& session, SettingsFile& settings, QWidget* parent)
+    : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_session(session) {
     setObjectName(QStringLiteral("boxWindow"));
     setWindowTitle(QString::asprintf("%s バントレボックス", ProductTitle));
 
-    m_edit = std::make_unique<EntryEditWindow>(*m_box, settings);
-    m_edit->setWindowTitle(QString::asprintf("%s バントレボックス　データ編集", ProductTitle));
-    setOwnedTool(m_edit.get());
-    connect(m_edit.get(), &EntryEditWindow::entryRegistered, this, &BoxWindow::onEntryRegistered);
-    m_matrix = std::make_unique<MatrixWindow>(*this, settings);
-    m_matrix->setWindowTitle(QString::asprintf("%s バントレボックス　一覧・努力値探索", ProductTitle));
-    addOwnedTool(m_matrix.get());
-
-    const LoadResult loaded = m_boxFile->load(*m_box);
-    m_recoveryPath = recoveryPathFor(m_boxFile->path());
-    m_model = new BoxListModel(*m_box, this);
-    m_history = new BoxHistory(
-        *m_box, [this](const BoxEdit& edit, bool undone, const QString& text) { showHistoryStep(edit, undone, text); },
-        this);
-
+    m_model = new BoxListModel(m_session.box(), this);
     m_attackerPanel = new EntryPanel(QStringLiteral("攻撃側"), QStringLiteral("attacker"), this);
     m_defenderPanel = new EntryPanel(QStringLiteral("防御側"), QStringLiteral("defender"), this);
     m_rows = new DamageRows(this);
-    connect(m_rows, &DamageRows::inputsChanged, this, &BoxWindow::recalculate);
+    connect(m_rows, &DamageRows::learnableMoveChanged, this,
+            [this] { m_session.setLearnableMove(m_rows->learnableMove()); });
+    connect(m_rows, &DamageRows::directMoveChanged, this, [this] { m_session.setDirectMove(m_rows->directMove()); });
     connect(m_rows, &DamageRows::copyRequested, this, &BoxWindow::copyRowLog);
 
     auto* panels = new QHBoxLayout;
@@ -100,13 +104,13 @@ BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addLayout(panels);
     m_conditions = new ConditionsPanel(settings.readSetting(kSection, kModeKey, 0), this);
-    connect(m_conditions, &ConditionsPanel::conditionsChanged, this, &BoxWindow::recalculate);
-    connect(m_conditions, &ConditionsPanel::learnableMovesChanged, this, [this] { setAttacker(m_attacker); });
-    connect(m_conditions, &ConditionsPanel::matrixRequested, this, [this] {
-        m_matrix->showTool(ShowCommand::Show);
-        m_matrix->raise();
-        m_matrix->activateWindow();
+    connect(m_conditions, &ConditionsPanel::conditionsChanged, this, &BoxWindow::pushConditions);
+    // The weather gives ウェザーボール its type; the list starts again with it, as with the filter.
+    connect(m_conditions, &ConditionsPanel::learnableMovesChanged, this, [this] {
+        pushConditions();
+        m_session.setLearnFilter(m_conditions->learnFilter());
     });
+    connect(m_conditions, &ConditionsPanel::matrixRequested, this, &BoxWindow::matrixRequested);
     right->addWidget(m_conditions);
     right->addWidget(m_rows);
     right->addStretch();
@@ -115,16 +119,24 @@ BoxWindow::BoxWindow(SettingsFile& settings, QWidget* parent)
     layout->addWidget(buildListSide());
     layout->addLayout(right, 1);
     addShortcuts();
+    connectSession();
 
+    // The session starts from the controls as they open (the stored mode among them).
+    m_session.setLearnFilter(m_conditions->learnFilter());
+    pushConditions();
     selectRow(0);
-    const std::string summary = loadSummaryText(loaded, m_boxFile->backupPath());
-    if (!summary.empty())
-        dialogs().message(this, QString(), toQt(summary));
-    offerRecovery();
 }
 
 BoxWindow::~BoxWindow() {
     settings().writeSetting(kSection, kModeKey, m_conditions->storedMode());
+}
+
+void BoxWindow::connectSession() {
+    connect(&m_session, &BoxSession::boxChanged, this, &BoxWindow::showBoxChange);
+    connect(&m_session, &BoxSession::pairChanged, this, &BoxWindow::showPair);
+    connect(&m_session, &BoxSession::learnableChoicesChanged, this, &BoxWindow::showLearnableChoices);
+    connect(&m_session, &BoxSession::calculated, this, &BoxWindow::showRows);
+    connect(&m_session, &BoxSession::statusMessage, m_status, &StatusLine::showMessage);
 }
 
 QWidget* BoxWindow::buildListSide() {
@@ -155,13 +167,9 @@ QWidget* BoxWindow::buildListSide() {
     auto* import = listButton(side, buttons, "importButton", "インポート", 6, 1);
     auto* hide = listButton(side, buttons, "hideButton", "閉じる", 8, 0, 2);
 
-    connect(attacker, &QPushButton::clicked, this, [this] { setAttacker(selectedRow()); });
-    connect(defender, &QPushButton::clicked, this, [this] { setDefender(selectedRow()); });
-    connect(swap, &QPushButton::clicked, this, [this] {
-        const int oldAttacker = m_attacker;
-        setAttacker(m_defender);
-        setDefender(oldAttacker);
-    });
+    connect(attacker, &QPushButton::clicked, this, [this] { m_session.setAttacker(selectedRow()); });
+    connect(defender, &QPushButton::clicked, this, [this] { m_session.setDefender(selectedRow()); });
+    connect(swap, &QPushButton::clicked, &m_session, &BoxSession::swapSides);
     connect(add, &QPushButton::clicked, this, &BoxWindow::openNew);
     connect(edit, &QPushButton::clicked, this, &BoxWindow::openSelected);
     const std::pair<QPushButton*, ListOperation> operations[] = {{up, ListOperation::MoveUp},
@@ -170,8 +178,9 @@ QWidget* BoxWindow::buildListSide() {
                                                                  {bottom, ListOperation::MoveToBottom},
                                                                  {remove, ListOperation::Delete}};
     for (const auto& [button, operation] : operations)
-        connect(button, &QPushButton::clicked, this,
-                [this, operation, step = button->text()] { runListOperation(operation, step); });
+        connect(button, &QPushButton::clicked, this, [this, operation, step = button->text()] {
+            m_session.runListOperation(operation, selectedRow(), step);
+        });
     connect(save, &QPushButton::clicked, this, [this] { this->save(SaveCheck::DiskUnchanged); });
     connect(saveAs, &QPushButton::clicked, this, &BoxWindow::saveAs);
     connect(import, &QPushButton::clicked, this, &BoxWindow::importFile);
@@ -182,8 +191,8 @@ QWidget* BoxWindow::buildListSide() {
     layout->addWidget(new QLabel(QStringLiteral("登録データ"), side));
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
-    m_history->connectControls(*this, *m_list, *listButton(side, buttons, "undoButton", "元に戻す", 7, 0),
-                               *listButton(side, buttons, "redoButton", "やり直す", 7, 1));
+    connectHistory(m_session.history(), *this, *m_list, *listButton(side, buttons, "undoButton", "元に戻す", 7, 0),
+                   *listButton(side, buttons, "redoButton", "やり直す", 7, 1));
     layout->addWidget(buildTextButtons(side));
     return side;
 }
@@ -218,69 +227,60 @@ QWidget* BoxWindow::buildTextButtons(QWidget* parent) {
     return row;
 }
 
-const BoxEntry* BoxWindow::sideEntry(int slot) const {
-    return m_box->inUse(slot) ? &m_box->entry(slot) : nullptr;
+// --- What the session shows ----------------------------------------------------------------------
+
+void BoxWindow::showBoxChange(const BoxChange& change) {
+    switch (change.rows) {
+    case BoxChange::Rows::Rewritten:
+        m_model->rowsRewritten(change.first, change.last);
+        break;
+    case BoxChange::Rows::Removed:
+        m_model->rowRemoved(change.first);
+        break;
+    case BoxChange::Rows::Appended:
+        m_model->rowsAppended();
+        break;
+    case BoxChange::Rows::Reset:
+        m_model->reload();
+        break;
+    }
+    if (change.select)
+        selectRow(*change.select);
 }
 
-void BoxWindow::setAttacker(int slot) {
-    m_attacker = m_box->inUse(slot) ? slot : -1;
-    const BoxEntry* entry = sideEntry(m_attacker);
-    m_attackerPanel->setTexts(entryPanelTexts(entry));
-    if (entry)
-        m_rows->setLearnableChoices(learnableMoveChoices(entry->species, m_conditions->learnFilter()));
-    else
-        m_rows->setLearnableChoices({{kNoMoveChoiceText, NO_MOVE}});
-    recalculate();
+void BoxWindow::showPair() {
+    m_attackerPanel->setTexts(entryPanelTexts(m_session.attacker()));
+    m_defenderPanel->setTexts(entryPanelTexts(m_session.defender()));
 }
 
-void BoxWindow::setDefender(int slot) {
-    m_defender = m_box->inUse(slot) ? slot : -1;
-    m_defenderPanel->setTexts(entryPanelTexts(sideEntry(m_defender)));
-    recalculate();
+void BoxWindow::showLearnableChoices() {
+    m_rows->setLearnableChoices(m_session.learnableChoices());
 }
 
-void BoxWindow::recalculate() {
-    const BoxEntry* attacker = sideEntry(m_attacker);
-    const BoxEntry* defender = sideEntry(m_defender);
-    m_calculation->engine.attacker = attacker ? std::optional<BoxEntry>(*attacker) : std::nullopt;
-    m_calculation->engine.defender = defender ? std::optional<BoxEntry>(*defender) : std::nullopt;
-    m_calculation->engine.learnableMove = m_rows->learnableMove();
-    m_calculation->engine.direct = m_rows->directMove();
-    m_calculation->engine.conditions = m_conditions->conditions();
-    m_calculation->settings = m_conditions->damageSettings();
-    m_calculation->rows = computeRowsInMode(m_calculation->engine, m_calculation->settings);
-    m_rows->setExactMode(isExact(m_calculation->settings.mode));
-    m_rows->setTexts(damageRowTexts(m_calculation->engine, m_calculation->rows));
-    Q_EMIT calculated();
+void BoxWindow::showRows() {
+    m_rows->setExactMode(isExact(m_session.damageSettings().mode));
+    m_rows->setTexts(damageRowTexts(m_session.damageInputs(), m_session.rows()));
 }
 
-const SlotResult& BoxWindow::result(int row) const {
-    static const SlotResult none;
-    return row >= 0 && row < kDamageRowCount ? m_calculation->rows[row].texts : none;
-}
-
-const DamageEngine& BoxWindow::damageInputs() const {
-    return m_calculation->engine;
-}
-
-const DamageSettings& BoxWindow::damageSettings() const {
-    return m_calculation->settings;
+void BoxWindow::pushConditions() {
+    m_session.setConditions(m_conditions->conditions(), m_conditions->damageSettings());
 }
 
 void BoxWindow::copyRowLog(int row) {
-    if (row < 0 || row >= kDamageRowCount || m_calculation->rows[row].texts.log.empty())
+    if (m_session.result(row).log.empty())
         return;
     // CR LF line ends are kept: the log is pasted into Windows-style text as it is.
-    const std::string log = m_calculation->rows[row].texts.log.text();
+    const std::string log = m_session.result(row).log.text();
     QGuiApplication::clipboard()->setText(toQt(log));
-    const std::string move = damageRowTexts(m_calculation->engine, m_calculation->rows)[row].name;
+    const std::string move = damageRowTexts(m_session.damageInputs(), m_session.rows())[row].name;
     m_status->showMessage(toQt(copiedText(damageRowName(row, move) + "の計算過程", log)));
 }
 
 void BoxWindow::copyAsText(bool all) {
     const int row = selectedRow();
     const SetTextLanguage language = m_textDialog ? m_textDialog->exportLanguage() : SetTextLanguage::English;
-    std::span<const BoxEntry> entries(m_box->slots().data(), static_cast<std::size_t>(m_box->count()));
+    const Box& box = m_session.box();
+    std::span<const BoxEntry> entries(box.slots().data(), static_cast<std::size_t>(box.count()));
     if (!all && row >= 0)
         entries = entries.subspan(static_cast<std::size_t>(row), 1);
     if (entries.empty())
@@ -291,47 +291,12 @@ void BoxWindow::copyAsText(bool all) {
 }
 
 void BoxWindow::openTextImport() {
-    if (!m_textDialog) {
-        m_textDialog = new SetTextDialog(this);
-        connect(m_textDialog, &SetTextDialog::addRequested, this, [this] {
-            const std::vector<ParsedSet> sets = m_textDialog->sets();
-            m_textDialog->hide();
-            m_textDialog->clearText(); // added once, never twice by a second press
-            appendTextSets(sets);
-        });
-    }
+    if (!m_textDialog)
+        m_textDialog = new SetTextDialog(m_session, this);
     m_textDialog->prefillFromClipboard();
     m_textDialog->show();
     m_textDialog->raise();
     m_textDialog->activateWindow();
-}
-
-void BoxWindow::appendTextSets(const std::vector<ParsedSet>& sets) {
-    const auto before = std::make_unique<Box>(*m_box);
-    const SetAppendResult result = appendSets(*m_box, sets);
-    if (result.added > 0) {
-        m_history->record(recordAppend(*before, *m_box), QStringLiteral("テキスト入力"));
-        m_model->rowsAppended();
-        selectRow(result.firstSlot);
-    }
-    dialogs().message(this, QString(), toQt(setAppendSummaryText(result)));
-}
-
-bool BoxWindow::replaceEntry(int slot, const BoxEntry& entry, const QString& step) {
-    if (!m_box->inUse(slot))
-        return false;
-    StoreEdit stored = applyStore(*m_box, slot, entry);
-    if (!stored.result.ok())
-        return false;
-    m_history->record(std::move(stored.edit), step);
-    m_model->entryWritten(slot);
-    // As after a step of the history: an edit form open on an existing entry was filled from the
-    // box as it was, and closes; the sides stay and show the entry as it is now.
-    BoxListState state = listState();
-    state.editingExisting = false;
-    showListState(state);
-    m_status->showMessage(step + QStringLiteral("：") + toQt(entryNameUtf8(entry)));
-    return true;
 }
 
 int BoxWindow::selectedRow() const {
@@ -349,104 +314,32 @@ void BoxWindow::selectRow(int row) {
     m_list->scrollTo(index);
 }
 
-BoxListState BoxWindow::listState() const {
-    return {selectedRow(), m_attacker, m_defender, m_editingExisting && m_edit->isVisible()};
-}
-
-void BoxWindow::showListState(const BoxListState& state) {
-    if (!state.editingExisting && m_editingExisting && m_edit->isVisible())
-        m_edit->showTool(ShowCommand::Hide);
-    selectRow(state.selected);
-    // The defender first, without a calculation: setting the attacker calculates once for both.
-    m_defender = m_box->inUse(state.defender) ? state.defender : -1;
-    m_defenderPanel->setTexts(entryPanelTexts(sideEntry(m_defender)));
-    setAttacker(state.attacker);
-}
-
-void BoxWindow::runListOperation(ListOperation operation, const QString& step) {
-    BoxListState state = listState();
-    ListOperationResult result = applyListOperation(*m_box, operation, state);
-    if (result.changed) {
-        m_history->record(std::move(result.edit), step);
-        if (operation == ListOperation::Delete)
-            m_model->rowRemoved(result.firstRow);
-        else
-            m_model->rowsRewritten(result.firstRow, result.lastRow);
-    }
-    showListState(state);
-}
-
 void BoxWindow::openNew() {
-    if (m_box->full()) {
+    if (m_session.box().full()) {
         dialogs().message(this, QString(), toQt(kBoxFullText));
         return;
     }
-    m_editingExisting = false;
-    m_edit->openNew();
-    m_edit->bringForward();
+    Q_EMIT editRequested(-1);
 }
 
 void BoxWindow::openSelected() {
     const int row = selectedRow();
-    if (row < 0) {
+    if (row < 0)
         openNew();
-        return;
-    }
-    m_editingExisting = true;
-    m_edit->fillFromEntry(row);
-    m_edit->bringForward();
-}
-
-void BoxWindow::onEntryRegistered(int slot) {
-    if (!m_box->inUse(slot))
-        return;
-    std::optional<BoxEdit> edit = m_edit->takeLastEdit();
-    if (edit && edit->slot == slot)
-        m_history->record(std::move(edit), QStringLiteral("登録"));
     else
-        markChanged(); // written without a record of what it replaced
-    m_model->entryWritten(slot);
-    showListState(stateAfterRegistration(listState(), slot));
+        Q_EMIT editRequested(row);
 }
 
-void BoxWindow::showHistoryStep(const BoxEdit& edit, bool undone, const QString& text) {
-    m_model->reload();
-    showListState(stateAfterEditStep(listState(), edit, undone, *m_box));
-    m_status->showMessage(toQt(historyStepText(undone, fromQt(text))));
-}
-
-bool BoxWindow::hasUnsavedChanges() const {
-    return !m_history->isClean();
-}
-
-void BoxWindow::markChanged() {
-    m_history->resetClean();
-}
-
-void BoxWindow::markSaved() {
-    m_history->setClean();
-    dropOwnRecovery();
-    m_status->showMessage(toQt(savedText(m_boxFile->path().string())));
-}
-
-void BoxWindow::dropOwnRecovery() {
-    if (!m_recoveryOwned)
-        return;
-    std::error_code ec;
-    std::filesystem::remove(m_recoveryPath, ec);
-    m_recoveryOwned = false;
-}
+// --- Files ---------------------------------------------------------------------------------------
 
 bool BoxWindow::save(SaveCheck check) {
-    if (m_boxFile->needsNewName())
-        return saveAs(); // the file there could not be read, so it is not replaced
-    const SaveResult result = m_boxFile->save(*m_box, check);
-    if (result.ok) {
-        markSaved();
+    const SaveResult result = m_session.save(check);
+    if (result.ok)
         return true;
-    }
     const QString why = toQt(result.message);
     switch (result.problem) {
+    case SaveProblem::NeedsNewName:
+        return saveAs(); // the file there could not be read, so it is not replaced
     case SaveProblem::ChangedOnDisk:
         switch (dialogs().choose(this, kBoxTitle, why + QStringLiteral("\n上書きすると、その変更は失われます。"),
                                  {QStringLiteral("上書き保存"), kSaveAsCaption, QStringLiteral("キャンセル")})) {
@@ -470,57 +363,37 @@ bool BoxWindow::saveAs() {
         dialogs().saveFileName(this, kSaveAsCaption, toQt(kBoxFileFilter), QString::fromLatin1(kImportDefaultSuffix));
     if (fileName.isEmpty())
         return false;
-    const SaveResult result = m_boxFile->saveAs(*m_box, QFile::encodeName(fileName).toStdString());
-    if (!result.ok) {
+    const SaveResult result = m_session.saveAs(QFile::encodeName(fileName).toStdString());
+    if (!result.ok)
         dialogs().message(this, QString(), toQt(result.message));
-        return false;
-    }
-    markSaved();
-    return true;
-}
-
-bool BoxWindow::writeRecovery() {
-    if (!hasUnsavedChanges())
-        return true;
-    const SaveResult result = writeRecoveryFile(*m_box, m_recoveryPath, std::filesystem::absolute(kDefaultBoxFileName));
-    if (result.ok)
-        m_recoveryOwned = true;
     return result.ok;
 }
 
+void BoxWindow::reportOpening(const LoadResult& loaded) {
+    const std::string summary = loadSummaryText(loaded, m_session.file().backupPath());
+    if (!summary.empty())
+        dialogs().message(this, QString(), toQt(summary));
+    offerRecovery();
+}
+
 void BoxWindow::offerRecovery() {
-    std::error_code ec;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(m_recoveryPath, ec)))
+    if (!m_session.hasRecoveryFile())
         return;
     const QString text = QStringLiteral("前回、保存しないまま終了したときのボックスの内容が残っています。\n") +
-                         toQt(m_recoveryPath.string()) + QStringLiteral("\n復元しますか？");
+                         toQt(m_session.recoveryPath().string()) + QStringLiteral("\n復元しますか？");
     // Escape keeps the file for later: nothing is lost by a stray key.
     switch (dialogs().choose(this, kBoxTitle, text,
                              {QStringLiteral("復元する"), QStringLiteral("削除する"), QStringLiteral("残しておく")})) {
     case 0:
-        restoreRecovery();
+        if (const LoadResult restored = m_session.restoreRecovery(); restored.status != LoadResult::Status::Loaded)
+            dialogs().message(this, QString(), toQt(restored.message));
         break;
     case 1:
-        std::filesystem::remove(m_recoveryPath, ec);
+        m_session.deleteRecoveryFile();
         break;
     default:
         break;
     }
-}
-
-void BoxWindow::restoreRecovery() {
-    Box restored;
-    const LoadResult loaded = BoxFile(m_recoveryPath).load(restored);
-    if (loaded.status != LoadResult::Status::Loaded) {
-        dialogs().message(this, QString(), toQt(loaded.message));
-        return;
-    }
-    *m_box = restored;
-    m_history->clear(); // its steps were made on the box just replaced
-    m_model->reload();
-    selectRow(0);
-    m_recoveryOwned = true;
-    markChanged(); // restored, not saved: the box file still holds the older box
 }
 
 void BoxWindow::importFile() {
@@ -528,24 +401,19 @@ void BoxWindow::importFile() {
                                                     QString::fromLatin1(kImportDefaultSuffix));
     if (fileName.isEmpty())
         return;
-    const auto before = std::make_unique<Box>(*m_box);
-    const ImportResult result = importBoxFile(*m_box, QFile::encodeName(fileName).toStdString());
-    if (result.added > 0) {
-        m_history->record(recordAppend(*before, *m_box), QStringLiteral("インポート"));
-        m_model->rowsAppended();
-    }
+    const ImportResult result = m_session.importFile(QFile::encodeName(fileName).toStdString());
     dialogs().message(this, QString(), toQt(importSummaryText(result)));
 }
 
 bool BoxWindow::confirmClose(QWidget* dialogParent) {
-    if (!hasUnsavedChanges())
+    if (!m_session.hasUnsavedChanges())
         return true;
     switch (dialogs().questionWithCancel(dialogParent ? dialogParent : this, toQt(kUnsavedChangesTitle),
                                          toQt(kUnsavedChangesText))) {
     case Dialogs::Answer::Yes:
         return save(SaveCheck::DiskUnchanged);
     case Dialogs::Answer::No:
-        dropOwnRecovery(); // the user chose to keep nothing of this session
+        m_session.dropOwnRecovery(); // the user chose to keep nothing of this session
         return true;
     case Dialogs::Answer::Cancel:
         break;

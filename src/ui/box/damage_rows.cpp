@@ -139,7 +139,7 @@ void DamageRows::addLearnableRow() {
     setLearnableChoices({{kNoMoveChoiceText, NO_MOVE}});
     gridOf(this)->addWidget(m_learnable, gridRow(kLearnableRow), kNameColumn);
     addResultLabels(kLearnableRow);
-    connect(m_learnable, &QComboBox::currentIndexChanged, this, &DamageRows::inputsChanged);
+    connect(m_learnable, &QComboBox::currentIndexChanged, this, &DamageRows::learnableMoveChanged);
 }
 
 void DamageRows::addDirectRow() {
@@ -157,7 +157,7 @@ void DamageRows::addDirectRow() {
     addResultLabels(kDirectRow);
     for (QComboBox* combo : {m_directPower, m_directCategory, m_directType}) {
         combo->setCurrentIndex(0);
-        connect(combo, &QComboBox::currentIndexChanged, this, &DamageRows::inputsChanged);
+        connect(combo, &QComboBox::currentIndexChanged, this, &DamageRows::directMoveChanged);
     }
 }
 

@@ -36,8 +36,10 @@ public:
     void setExactMode(bool exact);
 
 Q_SIGNALS:
-    // The learnable move or a direct value was changed by the user.
-    void inputsChanged();
+    // The learnable move was changed by the user.
+    void learnableMoveChanged();
+    // A direct value was changed by the user.
+    void directMoveChanged();
     // "詳細取得" of a row was pressed, or Ctrl+C given on the row.
     void copyRequested(int row);
 

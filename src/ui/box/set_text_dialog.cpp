@@ -6,6 +6,7 @@
 #include "ui/common/chooser.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/qt_text.h"
+#include "ui/session/box_session.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -35,7 +36,7 @@ QColor previewColor(PreviewKind kind) {
 
 } // namespace
 
-SetTextDialog::SetTextDialog(QWidget* parent) : QDialog(parent) {
+SetTextDialog::SetTextDialog(BoxSession& session, QWidget* parent) : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("setTextDialog"));
     setWindowTitle(QStringLiteral("テキスト入力"));
 
@@ -82,7 +83,7 @@ SetTextDialog::SetTextDialog(QWidget* parent) : QDialog(parent) {
         dialogs().message(this, windowTitle(),
                           toQt("貼り付けた" + teamTextTooLargeText(static_cast<std::uint64_t>(bytes))));
     });
-    connect(m_add, &QPushButton::clicked, this, &SetTextDialog::addRequested);
+    connect(m_add, &QPushButton::clicked, this, &SetTextDialog::addSets);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     updatePreview();
 }
@@ -104,6 +105,14 @@ void SetTextDialog::clearText() {
 
 SetTextLanguage SetTextDialog::exportLanguage() const {
     return m_language->currentIndex() == 1 ? SetTextLanguage::Japanese : SetTextLanguage::English;
+}
+
+void SetTextDialog::addSets() {
+    const std::vector<ParsedSet> sets = m_sets;
+    hide();
+    clearText(); // added once, never twice by a second press
+    const SetAppendResult result = m_session.appendTextSets(sets);
+    dialogs().message(parentWidget(), QString(), toQt(setAppendSummaryText(result)));
 }
 
 void SetTextDialog::updatePreview() {

@@ -1,7 +1,8 @@
 #pragma once
-// "テキスト入力": team text to add to the box. The text area is filled from the clipboard when it
-// holds team text; the preview lists what "追加" will add, what could not be read and every
-// warning, before anything changes. The language chosen here is the one "テキスト出力" writes.
+// "テキスト入力": team text to add to the box session's box. The text area is filled from the
+// clipboard when it holds team text; the preview lists what "追加" will add, what could not be read
+// and every warning, before anything changes. The language chosen here is the one "テキスト出力"
+// writes.
 
 #include "format/set_text.h"
 
@@ -17,34 +18,32 @@ class QPushButton;
 namespace rusrina {
 
 class BoundedTextEdit;
+class BoxSession;
 
 class SetTextDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SetTextDialog(QWidget* parent = nullptr);
+    explicit SetTextDialog(BoxSession& session, QWidget* parent = nullptr);
 
     // Puts the clipboard's text in the text area when it holds team text; a clipboard over
     // kMaxTeamTextBytes is refused with a message, and the text area is left as it was.
     void prefillFromClipboard();
     void clearText();
     SetTextLanguage exportLanguage() const;
-    // The sets of the text as it stands.
-    const std::vector<ParsedSet>& sets() const { return m_sets; }
-
-Q_SIGNALS:
-    // "追加" was pressed with at least one set that reads.
-    void addRequested();
 
 private:
     void updatePreview();
+    // "追加": the sets that read go to the box, once; the dialog closes and says how many fitted.
+    void addSets();
 
+    BoxSession& m_session;
     BoundedTextEdit* m_text = nullptr;
     QComboBox* m_language = nullptr;
     QListWidget* m_preview = nullptr;
     QLabel* m_summary = nullptr;
     QPushButton* m_add = nullptr;
-    std::vector<ParsedSet> m_sets;
+    std::vector<ParsedSet> m_sets; // of the text as it stands
 };
 
 } // namespace rusrina

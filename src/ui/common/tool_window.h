@@ -62,11 +62,8 @@ public:
 
     void setVisible(bool visible) override;
 
-protected:
-    SettingsFile& settings() const { return m_settings; }
-
-    // The windows this one owns (species detail for search; box entry edit, and the matrix and
-    // spread finder, for box and damage): they follow this window's minimise and restore.
+    // The windows that follow this one's minimise and restore (species detail for search; box entry
+    // edit, and the matrix and spread finder, for box and damage), set by whoever made them all.
     // setOwnedTool replaces them all with one (or none); addOwnedTool adds one.
     void setOwnedTool(ToolWindow* owned) {
         m_ownedTools.clear();
@@ -76,6 +73,9 @@ protected:
         if (owned)
             m_ownedTools.push_back(owned);
     }
+
+protected:
+    SettingsFile& settings() const { return m_settings; }
 
 private:
     SettingsFile& m_settings;

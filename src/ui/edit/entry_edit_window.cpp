@@ -10,6 +10,7 @@
 #include "ui/common/product_title.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/status_line.h"
+#include "ui/session/box_session.h"
 #include "view/edit/entry_edit.h"
 
 #include <QComboBox>
@@ -63,8 +64,8 @@ QLabel* makeCell(QWidget* parent, const QString& name, const QString& widest) {
 
 } // namespace
 
-EntryEditWindow::EntryEditWindow(Box& box, SettingsFile& settings, QWidget* parent)
-    : ToolWindow(settings, QStringLiteral("DataEdit"), parent), m_box(box) {
+EntryEditWindow::EntryEditWindow(BoxSession& session, SettingsFile& settings, QWidget* parent)
+    : ToolWindow(settings, QStringLiteral("DataEdit"), parent), m_session(session) {
     setObjectName(QStringLiteral("entryEditWindow"));
     setWindowTitle(QString::asprintf("%s バントレボックス　データ編集", ProductTitle));
     buildWidgets();
@@ -74,6 +75,7 @@ EntryEditWindow::EntryEditWindow(Box& box, SettingsFile& settings, QWidget* pare
     rebuildSpecies();
     refreshEvsLeft();
     connectHandlers();
+    connect(&m_session, &BoxSession::boxChanged, this, &EntryEditWindow::onBoxChanged);
 }
 
 EntryEditWindow::~EntryEditWindow() {
@@ -495,11 +497,10 @@ void EntryEditWindow::onRegister() {
 }
 
 int EntryEditWindow::store(const BoxEntry& entry) {
-    StoreEdit stored = applyStore(m_box, m_slot, entry);
-    switch (stored.result.status) {
+    const StoreResult stored = m_session.registerEntry(m_slot, entry);
+    switch (stored.status) {
     case StoreStatus::Stored:
-        m_lastEdit = std::move(stored.edit);
-        return stored.result.slot;
+        return stored.slot;
     case StoreStatus::BoxFull:
         dialogs().message(this, QString(), toQt(kBoxFullText));
         return -1;
@@ -509,10 +510,9 @@ int EntryEditWindow::store(const BoxEntry& entry) {
     }
 }
 
-std::optional<BoxEdit> EntryEditWindow::takeLastEdit() {
-    std::optional<BoxEdit> edit = std::move(m_lastEdit);
-    m_lastEdit.reset();
-    return edit;
+void EntryEditWindow::onBoxChanged(const BoxChange& change) {
+    if (change.closesEditForm && m_slot >= 0 && isVisible())
+        showTool(ShowCommand::Hide);
 }
 
 void EntryEditWindow::clearForm() {
@@ -528,16 +528,24 @@ void EntryEditWindow::clearForm() {
     m_name->setFocus();
 }
 
+void EntryEditWindow::openOn(int slot) {
+    if (slot < 0)
+        openNew();
+    else
+        fillFromEntry(slot);
+    bringForward();
+}
+
 void EntryEditWindow::openNew() {
-    fillFromEntry(m_box.count());
+    fillFromEntry(m_session.box().count());
 }
 
 void EntryEditWindow::fillFromEntry(int slot) {
-    m_slot = m_box.inUse(slot) ? slot : -1;
+    m_slot = m_session.box().inUse(slot) ? slot : -1;
     selectQuietly(*m_preset, 0);
     if (m_slot < 0)
         return;
-    m_stored = m_box.entry(slot);
+    m_stored = m_session.box().entry(slot);
     showForm(formFromEntry(*m_stored));
 }
 

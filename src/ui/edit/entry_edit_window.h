@@ -1,8 +1,8 @@
 #pragma once
-// The box entry edit window: fills in one creature for the box, either as a new entry or over an
-// existing one, and tells its owner which slot it wrote.
+// The box entry edit window: fills in one creature for the box session's box, either as a new
+// entry or over an existing one, and registers it through the session.
 
-#include "box/box_edit.h"
+#include "box/box_entry.h"
 #include "ui/common/tool_window.h"
 
 #include <array>
@@ -16,8 +16,9 @@ class QRadioButton;
 
 namespace rusrina {
 
-class Box;
+class BoxSession;
 class StatusLine;
+struct BoxChange;
 struct ListChoice;
 struct EntryForm;
 
@@ -25,10 +26,12 @@ class EntryEditWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    EntryEditWindow(Box& box, SettingsFile& settings, QWidget* parent = nullptr);
+    EntryEditWindow(BoxSession& session, SettingsFile& settings, QWidget* parent = nullptr);
     // Writes the rule and level positions (the placement is written by ToolWindow).
     ~EntryEditWindow() override;
 
+    // Opens the form on `slot` (-1: a new entry) and brings the window forward.
+    void openOn(int slot);
     // Prepares the form for a new entry, written into the first free slot. The fields keep what
     // they showed last.
     void openNew();
@@ -39,9 +42,6 @@ public:
     // "クリア": the form as the window opened, but for the battle rule and the level, which stay
     // as chosen. A stored entry's values are no longer carried.
     void clearForm();
-
-    // The record of the last registration, for the owner's history; taken once.
-    std::optional<BoxEdit> takeLastEdit();
 
 Q_SIGNALS:
     // A slot of the box was written (added or overwritten). Sent after the window has closed.
@@ -96,12 +96,13 @@ private:
     void showStats(const std::array<int, 6>& stats);
     // Writes the entry and says which slot it went to, or shows why not and gives -1.
     int store(const BoxEntry& entry);
+    // A form open on an existing entry closes when the box changes under it.
+    void onBoxChanged(const BoxChange& change);
 
-    Box& m_box;
+    BoxSession& m_session;
     int m_slot = -1;                  // the slot being edited; -1 for a new entry
     std::optional<BoxEntry> m_stored; // the entry last loaded into the form
-    std::optional<BoxEdit> m_lastEdit;
-    bool m_appliedDirect = false; // the mode the fields were last set up for
+    bool m_appliedDirect = false;     // the mode the fields were last set up for
     // The stats typed in direct mode, shown again when the user comes back to it from the other
     // mode (which fills the row with computed stats).
     std::optional<std::array<QString, 6>> m_directStats;

@@ -5,11 +5,12 @@
 #include "view/box/damage_view.h"
 #include "view/matrix/matrix_view.h"
 
-#include "ui/box/box_window.h"
+#include "ui/common/product_title.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/table_view.h"
 #include "ui/matrix/matrix_model.h"
 #include "ui/matrix/spread_panel.h"
+#include "ui/session/box_session.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -33,13 +34,14 @@ constexpr int kDefaultHeight = 560;
 
 } // namespace
 
-MatrixWindow::MatrixWindow(BoxWindow& box, SettingsFile& settings, QWidget* parent)
-    : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_box(box) {
+MatrixWindow::MatrixWindow(BoxSession& session, SettingsFile& settings, QWidget* parent)
+    : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_session(session) {
     setObjectName(QStringLiteral("matrixWindow"));
+    setWindowTitle(QString::asprintf("%s バントレボックス　一覧・努力値探索", ProductTitle));
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("matrixTabs"));
     m_tabs->addTab(buildMatrixTab(), QStringLiteral("ダメージ一覧"));
-    m_spread = new SpreadPanel(box, m_tabs);
+    m_spread = new SpreadPanel(session, m_tabs);
     m_tabs->addTab(m_spread, QStringLiteral("努力値探索"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
@@ -49,7 +51,7 @@ MatrixWindow::MatrixWindow(BoxWindow& box, SettingsFile& settings, QWidget* pare
     (defenderSide ? m_defenderSide : m_attackerSide)->setChecked(true);
     m_tabs->setCurrentIndex(settings.readSetting(kSection, kTabKey, 0) == 1 ? 1 : 0);
     connect(m_attackerSide, &QRadioButton::toggled, this, &MatrixWindow::refresh);
-    connect(&box, &BoxWindow::calculated, this, &MatrixWindow::refresh);
+    connect(&session, &BoxSession::calculated, this, &MatrixWindow::refresh);
 }
 
 MatrixWindow::~MatrixWindow() {
@@ -119,13 +121,13 @@ void MatrixWindow::refresh() {
 }
 
 void MatrixWindow::refreshMatrix() {
-    const Box& box = m_box.box();
+    const Box& box = m_session.box();
     std::vector<BoxEntry> entries(box.slots().begin(), box.slots().begin() + box.count());
     const MatrixSide side = attackerSide() ? MatrixSide::AttackerAgainstBox : MatrixSide::BoxAgainstDefender;
-    const int chosen = attackerSide() ? m_box.attackerSlot() : m_box.defenderSlot();
-    const DamageSettings& settings = m_box.damageSettings();
+    const int chosen = attackerSide() ? m_session.attackerSlot() : m_session.defenderSlot();
+    const DamageSettings& settings = m_session.damageSettings();
     std::vector<MatrixRow> rows =
-        computeMatrix(entries, chosen, side, m_box.damageInputs().conditions, exactOptionsFor(settings));
+        computeMatrix(entries, chosen, side, m_session.damageInputs().conditions, exactOptionsFor(settings));
     const BoxEntry* chosenEntry = box.inUse(chosen) ? &box.entry(chosen) : nullptr;
     m_caption->setText(toQt(matrixCaptionText(chosenEntry, side, settings.mode)));
     m_model->setRows(std::move(rows), std::move(entries));
@@ -137,15 +139,15 @@ void MatrixWindow::sortByColumn(int column) {
     m_model->sort(column, order);
 }
 
-// The row's entry becomes the other side of the pair in the box window.
+// The row's entry becomes the other side of the session's pair.
 void MatrixWindow::onRowActivated(int row) {
     const int slot = m_model->slotAt(row);
     if (slot < 0)
         return;
     if (attackerSide())
-        m_box.setDefender(slot);
+        m_session.setDefender(slot);
     else
-        m_box.setAttacker(slot);
+        m_session.setAttacker(slot);
 }
 
 void MatrixWindow::copyMatrix() {

@@ -1,11 +1,11 @@
 #pragma once
-// The matrix and the spread finder, in one window owned by the box and damage window, on two tabs:
+// The matrix and the spread finder of a box session, in one window on two tabs:
 // - "ダメージ一覧": the chosen attacker against every entry of the box, or every entry against the
 //   chosen defender, sortable by any column; a double-click makes the row's entry the other side
-//   in the box window; "コピー" copies the table as tab-separated text.
+//   of the session's pair; "コピー" copies the table as tab-separated text.
 // - "努力値探索": the spread finder (SpreadPanel).
-// Both follow the box window: its sides, its conditions and its mode, recomputed on each change
-// while this window is shown.
+// Both follow the session: its sides, its conditions and its mode, recomputed after each
+// calculation while this window is shown.
 
 #include "ui/common/tool_window.h"
 #include "view/common/column_sort.h"
@@ -17,7 +17,7 @@ class QTabWidget;
 
 namespace rusrina {
 
-class BoxWindow;
+class BoxSession;
 class MatrixModel;
 class SpreadPanel;
 
@@ -25,10 +25,10 @@ class MatrixWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    MatrixWindow(BoxWindow& box, SettingsFile& settings, QWidget* parent = nullptr);
+    MatrixWindow(BoxSession& session, SettingsFile& settings, QWidget* parent = nullptr);
     ~MatrixWindow() override;
 
-    // Recomputes the matrix and the finder from the box window (only while shown; a hidden window
+    // Recomputes the matrix and the finder from the session (only while shown; a hidden window
     // catches up when it is shown again).
     void refresh();
     // Copies the matrix as tab-separated text.
@@ -45,7 +45,7 @@ private:
     void sortByColumn(int column);
     bool attackerSide() const;
 
-    BoxWindow& m_box;
+    BoxSession& m_session;
     QTabWidget* m_tabs = nullptr;
     QRadioButton* m_attackerSide = nullptr;
     QRadioButton* m_defenderSide = nullptr;

@@ -6,12 +6,12 @@
 #include "view/edit/entry_edit.h"
 #include "view/matrix/spread_view.h"
 
-#include "ui/box/box_window.h"
 #include "ui/common/chooser.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/table_view.h"
 #include "ui/matrix/text_table_model.h"
+#include "ui/session/box_session.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -48,8 +48,8 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption) {
 
 } // namespace
 
-SpreadPanel::SpreadPanel(BoxWindow& box, QWidget* parent)
-    : QWidget(parent), m_box(box), m_defence(std::make_unique<DefenceSpreads>()),
+SpreadPanel::SpreadPanel(BoxSession& session, QWidget* parent)
+    : QWidget(parent), m_session(session), m_defence(std::make_unique<DefenceSpreads>()),
       m_offence(std::make_unique<OffenceSpread>()) {
     setObjectName(QStringLiteral("spreadPanel"));
     auto* results = new QHBoxLayout;
@@ -110,15 +110,15 @@ QWidget* SpreadPanel::buildOffence() {
     return group;
 }
 
-// The six rows' names change with the attacker and the box window's choosers; the chosen row stays.
+// The six rows' names change with the attacker and the session's inputs; the chosen row stays.
 void SpreadPanel::fillMoveChooser() {
-    fillChooser(*m_move, spreadMoveChoices(m_box.damageInputs()), std::max(0, m_move->currentIndex()));
+    fillChooser(*m_move, spreadMoveChoices(m_session.damageInputs()), std::max(0, m_move->currentIndex()));
 }
 
 void SpreadPanel::refresh() {
     fillMoveChooser();
-    const DamageEngine& inputs = m_box.damageInputs();
-    SpreadQuery q = spreadQueryFor(inputs, m_box.damageSettings(), chosenValue(*m_move, 0));
+    const DamageEngine& inputs = m_session.damageInputs();
+    SpreadQuery q = spreadQueryFor(inputs, m_session.damageSettings(), chosenValue(*m_move, 0));
     q.hits = chosenValue(*m_hits, 1);
     q.percent = chosenValue(*m_certainty, kCertain);
     q.nature = static_cast<SpreadNature>(chosenValue(*m_nature, 0));
@@ -143,30 +143,30 @@ void SpreadPanel::refresh() {
 void SpreadPanel::applySplit() {
     const QModelIndexList selected = m_splits->selectionModel()->selectedRows();
     const size_t row = selected.isEmpty() ? 0 : static_cast<size_t>(selected.constFirst().row());
-    const int slot = m_box.defenderSlot();
-    if (m_defence->status != SpreadStatus::Found || row >= m_defence->splits.size() || !m_box.box().inUse(slot))
+    const int slot = m_session.defenderSlot();
+    if (m_defence->status != SpreadStatus::Found || row >= m_defence->splits.size() || !m_session.box().inUse(slot))
         return;
     if (const std::optional<BoxEntry> entry =
-            entryWithSplit(m_box.box().entry(slot), *m_defence, m_defence->splits[row]))
+            entryWithSplit(m_session.box().entry(slot), *m_defence, m_defence->splits[row]))
         confirmAndStore(slot, *entry, QStringLiteral("耐久の努力値"));
 }
 
 void SpreadPanel::applyOffence() {
-    const int slot = m_box.attackerSlot();
-    if (m_offence->status != SpreadStatus::Found || !m_box.box().inUse(slot))
+    const int slot = m_session.attackerSlot();
+    if (m_offence->status != SpreadStatus::Found || !m_session.box().inUse(slot))
         return;
-    if (const std::optional<BoxEntry> entry = entryWithOffence(m_box.box().entry(slot), *m_offence))
+    if (const std::optional<BoxEntry> entry = entryWithOffence(m_session.box().entry(slot), *m_offence))
         confirmAndStore(slot, *entry, QStringLiteral("火力の努力値"));
 }
 
-// The edit form's confirmation of the stats it is about to store, then one step of the box
-// window's history, which "元に戻す" takes back.
+// The edit form's confirmation of the stats it is about to store, then one step of the session's
+// history, which "元に戻す" takes back.
 bool SpreadPanel::confirmAndStore(int slot, const BoxEntry& entry, const QString& step) {
     std::array<int, 6> stats;
     std::copy(std::begin(entry.stat), std::end(entry.stat), stats.begin());
     if (!dialogs().question(this, toQt(kConfirmTitle), toQt(confirmationText(stats))))
         return false;
-    return m_box.replaceEntry(slot, entry, step);
+    return m_session.replaceEntry(slot, entry, step);
 }
 
 } // namespace rusrina

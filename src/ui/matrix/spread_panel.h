@@ -1,9 +1,9 @@
 #pragma once
-// The spread finder's panel: for the box window's attacker, defender, a chosen row and the
+// The spread finder's panel: for the box session's attacker, defender, a chosen row and the
 // conditions, the defender's HP and defence splits that survive n hits, and the attacker's fewest
 // attack EVs that knock out in n hits. "防御側に適用" and "攻撃側に適用" write the chosen result into
 // the entry through the edit form's rules, after the form's own confirmation of the stats, as one
-// step of the box window's history.
+// step of the session's history.
 
 #include <QWidget>
 
@@ -16,7 +16,7 @@ class QTableView;
 
 namespace rusrina {
 
-class BoxWindow;
+class BoxSession;
 class TextTableModel;
 struct BoxEntry;
 struct DefenceSpreads;
@@ -26,10 +26,10 @@ class SpreadPanel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit SpreadPanel(BoxWindow& box, QWidget* parent = nullptr);
+    explicit SpreadPanel(BoxSession& session, QWidget* parent = nullptr);
     ~SpreadPanel() override;
 
-    // Runs both finders again from the box window and the panel's choosers.
+    // Runs both finders again from the session and the panel's choosers.
     void refresh();
     // Writes the selected split (the first when none is selected) into the defender, or the found
     // spread into the attacker. Nothing happens without a result or when the user says No.
@@ -43,7 +43,7 @@ private:
     void fillMoveChooser();
     bool confirmAndStore(int slot, const BoxEntry& entry, const QString& step);
 
-    BoxWindow& m_box;
+    BoxSession& m_session;
     QComboBox* m_move = nullptr;
     QComboBox* m_hits = nullptr;
     QComboBox* m_certainty = nullptr;

@@ -1,0 +1,284 @@
+#include "box/box.h"
+#include "view/box/learnable_moves.h"
+#include "view/common/status_texts.h"
+
+#include "ui/session/box_session.h"
+
+#include "ui/common/qt_text.h"
+#include "ui/session/box_history.h"
+
+namespace rusrina {
+namespace {
+
+// The rows a registration touched: its own, or a new one after the last.
+BoxChange writtenRow(int slot, int countBefore) {
+    if (slot < countBefore)
+        return {.rows = BoxChange::Rows::Rewritten, .first = slot, .last = slot};
+    return {.rows = BoxChange::Rows::Appended};
+}
+
+} // namespace
+
+struct BoxSession::Calculation {
+    DamageEngine engine;
+    DamageSettings settings;
+    std::array<ExactRowResult, kDamageRowCount> rows;
+};
+
+BoxSession::BoxSession(const std::filesystem::path& boxFile, QObject* parent)
+    : QObject(parent), m_box(std::make_unique<Box>()),
+      m_file(std::make_unique<BoxFile>(std::filesystem::absolute(boxFile))), m_openedPath(m_file->path()),
+      m_recoveryPath(recoveryPathFor(m_openedPath)), m_calculation(std::make_unique<Calculation>()) {
+    m_history = new BoxHistory(
+        *m_box, [this](const BoxEdit& edit, bool undone, const QString& text) { showHistoryStep(edit, undone, text); },
+        this);
+    rebuildLearnableChoices();
+}
+
+BoxSession::~BoxSession() = default;
+
+LoadResult BoxSession::open() {
+    return m_file->load(*m_box);
+}
+
+bool BoxSession::hasUnsavedChanges() const {
+    return !m_history->isClean();
+}
+
+// --- The pair and the calculation ----------------------------------------------------------------
+
+const BoxEntry* BoxSession::attacker() const {
+    return m_box->inUse(m_attacker) ? &m_box->entry(m_attacker) : nullptr;
+}
+
+const BoxEntry* BoxSession::defender() const {
+    return m_box->inUse(m_defender) ? &m_box->entry(m_defender) : nullptr;
+}
+
+void BoxSession::setAttacker(int slot) {
+    showPair(slot, m_defender);
+}
+
+void BoxSession::setDefender(int slot) {
+    m_defender = m_box->inUse(slot) ? slot : -1;
+    Q_EMIT pairChanged();
+    recalculate();
+}
+
+void BoxSession::swapSides() {
+    showPair(m_defender, m_attacker);
+}
+
+void BoxSession::showPair(int attacker, int defender) {
+    m_defender = m_box->inUse(defender) ? defender : -1;
+    m_attacker = m_box->inUse(attacker) ? attacker : -1;
+    Q_EMIT pairChanged();
+    rebuildLearnableChoices();
+    recalculate();
+}
+
+void BoxSession::rebuildLearnableChoices() {
+    const BoxEntry* entry = attacker();
+    m_learnableChoices = entry ? learnableMoveChoices(entry->species, m_learnFilter)
+                               : std::vector<ListChoice>{{kNoMoveChoiceText, NO_MOVE}};
+    m_calculation->engine.learnableMove = m_learnableChoices.front().value;
+    Q_EMIT learnableChoicesChanged();
+}
+
+void BoxSession::setConditions(const BattleConditions& conditions, const DamageSettings& settings) {
+    m_calculation->engine.conditions = conditions;
+    m_calculation->settings = settings;
+    recalculate();
+}
+
+void BoxSession::setLearnFilter(int filter) {
+    m_learnFilter = filter;
+    rebuildLearnableChoices();
+    recalculate();
+}
+
+void BoxSession::setLearnableMove(int move) {
+    m_calculation->engine.learnableMove = move;
+    recalculate();
+}
+
+void BoxSession::setDirectMove(const DirectMove& move) {
+    m_calculation->engine.direct = move;
+    recalculate();
+}
+
+void BoxSession::recalculate() {
+    DamageEngine& engine = m_calculation->engine;
+    const BoxEntry* attackerEntry = attacker();
+    const BoxEntry* defenderEntry = defender();
+    engine.attacker = attackerEntry ? std::optional<BoxEntry>(*attackerEntry) : std::nullopt;
+    engine.defender = defenderEntry ? std::optional<BoxEntry>(*defenderEntry) : std::nullopt;
+    m_calculation->rows = computeRowsInMode(engine, m_calculation->settings);
+    Q_EMIT calculated();
+}
+
+const DamageEngine& BoxSession::damageInputs() const {
+    return m_calculation->engine;
+}
+
+const DamageSettings& BoxSession::damageSettings() const {
+    return m_calculation->settings;
+}
+
+const std::array<ExactRowResult, kDamageRowCount>& BoxSession::rows() const {
+    return m_calculation->rows;
+}
+
+const SlotResult& BoxSession::result(int row) const {
+    static const SlotResult none;
+    return row >= 0 && row < kDamageRowCount ? m_calculation->rows[row].texts : none;
+}
+
+// --- Changes of the box --------------------------------------------------------------------------
+
+// The sides as the core's list rules take them, with an edit form taken as open on an existing
+// entry: what a rule leaves of that says whether the form closes.
+BoxListState BoxSession::pairState() const {
+    return {-1, m_attacker, m_defender, true};
+}
+
+ListOperationResult BoxSession::runListOperation(ListOperation operation, int selectedRow, const QString& step) {
+    BoxListState state = pairState();
+    state.selected = selectedRow;
+    ListOperationResult result = applyListOperation(*m_box, operation, state);
+    if (result.changed) {
+        m_history->record(std::move(result.edit), step);
+        Q_EMIT boxChanged(
+            {.rows = operation == ListOperation::Delete ? BoxChange::Rows::Removed : BoxChange::Rows::Rewritten,
+             .first = result.firstRow,
+             .last = result.lastRow,
+             .select = state.selected,
+             .closesEditForm = !state.editingExisting});
+    }
+    showPair(state.attacker, state.defender);
+    return result;
+}
+
+StoreResult BoxSession::registerEntry(int slot, const BoxEntry& entry) {
+    const int countBefore = m_box->count();
+    StoreEdit stored = applyStore(*m_box, slot, entry);
+    if (!stored.result.ok())
+        return stored.result;
+    m_history->record(std::move(stored.edit), QStringLiteral("登録"));
+    const BoxListState state = stateAfterRegistration(pairState(), stored.result.slot);
+    BoxChange change = writtenRow(stored.result.slot, countBefore);
+    change.select = state.selected;
+    change.closesEditForm = !state.editingExisting;
+    Q_EMIT boxChanged(change);
+    // The sides stay, shown again in case the entry written is one of them.
+    showPair(state.attacker, state.defender);
+    return stored.result;
+}
+
+bool BoxSession::replaceEntry(int slot, const BoxEntry& entry, const QString& step) {
+    if (!m_box->inUse(slot))
+        return false;
+    StoreEdit stored = applyStore(*m_box, slot, entry);
+    if (!stored.result.ok())
+        return false;
+    m_history->record(std::move(stored.edit), step);
+    // As after a step of the history: an edit form open on an existing entry was filled from the
+    // box as it was, and closes; the sides stay and show the entry as it is now.
+    Q_EMIT boxChanged({.rows = BoxChange::Rows::Rewritten, .first = slot, .last = slot, .closesEditForm = true});
+    showPair(m_attacker, m_defender);
+    Q_EMIT statusMessage(step + QStringLiteral("：") + toQt(entryNameUtf8(entry)));
+    return true;
+}
+
+void BoxSession::recordAppended(const Box& before, const QString& step, std::optional<int> select) {
+    m_history->record(recordAppend(before, *m_box), step);
+    Q_EMIT boxChanged({.rows = BoxChange::Rows::Appended, .select = select});
+}
+
+SetAppendResult BoxSession::appendTextSets(const std::vector<ParsedSet>& sets) {
+    const auto before = std::make_unique<Box>(*m_box);
+    const SetAppendResult result = appendSets(*m_box, sets);
+    if (result.added > 0)
+        recordAppended(*before, QStringLiteral("テキスト入力"), result.firstSlot);
+    return result;
+}
+
+ImportResult BoxSession::importFile(const std::filesystem::path& path) {
+    const auto before = std::make_unique<Box>(*m_box);
+    const ImportResult result = importBoxFile(*m_box, path);
+    if (result.added > 0)
+        recordAppended(*before, QStringLiteral("インポート"), std::nullopt);
+    return result;
+}
+
+void BoxSession::showHistoryStep(const BoxEdit& edit, bool undone, const QString& text) {
+    const BoxListState state = stateAfterEditStep(pairState(), edit, undone, *m_box);
+    Q_EMIT boxChanged(
+        {.rows = BoxChange::Rows::Reset, .select = state.selected, .closesEditForm = !state.editingExisting});
+    showPair(state.attacker, state.defender);
+    Q_EMIT statusMessage(toQt(historyStepText(undone, fromQt(text))));
+}
+
+// --- Saving and recovery -------------------------------------------------------------------------
+
+SaveResult BoxSession::save(SaveCheck check) {
+    const SaveResult result = m_file->save(*m_box, check);
+    if (result.ok)
+        markSaved();
+    return result;
+}
+
+SaveResult BoxSession::saveAs(const std::filesystem::path& path) {
+    const SaveResult result = m_file->saveAs(*m_box, path);
+    if (result.ok)
+        markSaved();
+    return result;
+}
+
+void BoxSession::markSaved() {
+    m_history->setClean();
+    dropOwnRecovery();
+    Q_EMIT statusMessage(toQt(savedText(m_file->path().string())));
+}
+
+void BoxSession::dropOwnRecovery() {
+    if (!m_recoveryOwned)
+        return;
+    deleteRecoveryFile();
+    m_recoveryOwned = false;
+}
+
+bool BoxSession::hasRecoveryFile() const {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(m_recoveryPath, ec));
+}
+
+void BoxSession::deleteRecoveryFile() {
+    std::error_code ec;
+    std::filesystem::remove(m_recoveryPath, ec);
+}
+
+bool BoxSession::writeRecovery() {
+    if (!hasUnsavedChanges())
+        return true;
+    const SaveResult result = writeRecoveryFile(*m_box, m_recoveryPath, m_openedPath);
+    if (result.ok)
+        m_recoveryOwned = true;
+    return result.ok;
+}
+
+LoadResult BoxSession::restoreRecovery() {
+    Box restored;
+    const LoadResult loaded = BoxFile(m_recoveryPath).load(restored);
+    if (loaded.status != LoadResult::Status::Loaded)
+        return loaded;
+    *m_box = restored;
+    m_history->clear(); // its steps were made on the box just replaced
+    m_recoveryOwned = true;
+    m_history->resetClean(); // restored, not saved: the box file still holds the older box
+    Q_EMIT boxChanged({.rows = BoxChange::Rows::Reset, .select = 0, .closesEditForm = true});
+    showPair(-1, -1);
+    return loaded;
+}
+
+} // namespace rusrina

@@ -1,0 +1,182 @@
+#pragma once
+// The box session: what every box window works on. It holds the box and its file, the history of
+// the changes made to it, the attacker and defender, what the damage calculation reads besides
+// them (the conditions, the mode, the learnable move, the direct values) and its last result, and
+// the recovery file; and it tells the windows what changed. The windows show it and hand it what
+// the user did; they never talk to each other. Nothing here shows a widget or asks a question:
+// where the user must decide (a file changed on disk, one without write permission, a recovery
+// file, unsaved changes), a call says what happened and the window asks and calls again.
+
+#include "format/box_file.h"
+#include "format/set_text_import.h"
+#include "view/box/box_list.h"
+#include "view/box/damage_view.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace rusrina {
+
+class BoxHistory;
+
+// What a change did to the rows of the box list, so that a list follows without reading every row.
+struct BoxChange {
+    enum class Rows {
+        Rewritten, // rows first..last hold other entries (a move, a replaced entry)
+        Removed,   // row `first` was deleted; the rows after it moved up
+        Appended,  // entries were added after the last row
+        Reset,     // any row may have changed: every row is read again
+    };
+    Rows rows = Rows::Reset;
+    int first = -1;
+    int last = -1;
+    // The row the change leaves selected (-1: none); empty: the selection stays as it is.
+    std::optional<int> select = std::nullopt;
+    // An edit form open on an existing entry closes: it refers to its entry by slot, and that slot
+    // may now hold another creature, or the creature as it was before the form was filled.
+    bool closesEditForm = false;
+    bool operator==(const BoxChange&) const = default;
+};
+
+class BoxSession : public QObject {
+    Q_OBJECT
+
+public:
+    // The session of the box file at `boxFile` (made absolute against the current directory), with
+    // an empty box until open() reads it. The recovery file lies beside it.
+    explicit BoxSession(const std::filesystem::path& boxFile, QObject* parent = nullptr);
+    ~BoxSession() override;
+
+    // Reads the box file; a file that could not be read in full is described in the result
+    // (loadSummaryText words it).
+    LoadResult open();
+
+    const Box& box() const { return *m_box; }
+    const BoxFile& file() const { return *m_file; }
+    // Every change of the box made through the session is a step here.
+    BoxHistory& history() const { return *m_history; }
+    // The box differs from its file: a step was made or taken back since the last save, or a
+    // recovery file was restored.
+    bool hasUnsavedChanges() const;
+
+    // --- The pair and the calculation ------------------------------------------------------------
+
+    int attackerSlot() const { return m_attacker; }
+    int defenderSlot() const { return m_defender; }
+    // The entries of the sides; null for a side not set.
+    const BoxEntry* attacker() const;
+    const BoxEntry* defender() const;
+    // Slot -1 (or any slot not in use) clears the side. Setting the attacker builds the
+    // learnable-move list again and sets the learnable move back to none.
+    void setAttacker(int slot);
+    void setDefender(int slot);
+    void swapSides();
+
+    // The conditions every row follows, and the mode and critical hit.
+    void setConditions(const BattleConditions& conditions, const DamageSettings& settings);
+    // Builds the learnable-move list again for the attacker and `filter` (kNoLearnFilter, or the
+    // one category it keeps); the learnable move goes back to none.
+    void setLearnFilter(int filter);
+    // The entries of the learnable-move chooser: " 無指定" alone while no attacker is set.
+    const std::vector<ListChoice>& learnableChoices() const { return m_learnableChoices; }
+    void setLearnableMove(int move);
+    void setDirectMove(const DirectMove& move);
+
+    // What the last calculation read (the pair, the learnable move, the direct values, the
+    // conditions), the mode it ran in, and its six rows.
+    const DamageEngine& damageInputs() const;
+    const DamageSettings& damageSettings() const;
+    const std::array<ExactRowResult, kDamageRowCount>& rows() const;
+    // The last result of row `row` (0 to 5); an empty result outside them.
+    const SlotResult& result(int row) const;
+
+    // --- Changes of the box, each one step of the history ----------------------------------------
+
+    // Applies a list operation to the entry in row `selectedRow` (-1: none), named `step` in the
+    // history (its button's caption). Both sides are cleared, changed or not: their slots may
+    // have moved.
+    ListOperationResult runListOperation(ListOperation operation, int selectedRow, const QString& step);
+    // The edit form's "登録": overwrites the entry in `slot` when that slot is in use, else adds
+    // the entry after the last. The row written is selected; the sides stay on their slots.
+    StoreResult registerEntry(int slot, const BoxEntry& entry);
+    // Writes an in-use entry in place (a spread found for it) as a step named `step`. False,
+    // changing nothing, when the slot is not in use or the entry is not valid.
+    bool replaceEntry(int slot, const BoxEntry& entry, const QString& step);
+    // "テキスト入力": appends the sets that read after the last entry, as one run of slots (one
+    // step), and selects the first added.
+    SetAppendResult appendTextSets(const std::vector<ParsedSet>& sets);
+    // "インポート": merges another box file (importBoxFile) as one step.
+    ImportResult importFile(const std::filesystem::path& path);
+
+    // --- Saving and recovery ---------------------------------------------------------------------
+
+    // Writes the box to its file. A file changed by another program since (with
+    // SaveCheck::DiskUnchanged), one without write permission and one that could not be read are
+    // left alone, and the result's problem says which; the window asks and calls again.
+    SaveResult save(SaveCheck check);
+    // Writes the box to `path`, which from then on is the box's file.
+    SaveResult saveAs(const std::filesystem::path& path);
+
+    const std::filesystem::path& recoveryPath() const { return m_recoveryPath; }
+    // A recovery file is there, left by a session that ended with unsaved changes.
+    bool hasRecoveryFile() const;
+    // Makes the recovery file's box this session's box: unsaved, with an empty history, owning the
+    // file. A file that cannot be read changes nothing; the result says why.
+    LoadResult restoreRecovery();
+    void deleteRecoveryFile();
+    // When the session ends without the unsaved-changes question (a signal to end, the desktop
+    // session closing): writes the unsaved box to the recovery file. Returns false only when there
+    // were changes and they could not be written.
+    bool writeRecovery();
+    // The user chose to keep nothing of this session ("No" to the unsaved-changes question): a
+    // recovery file it wrote or restored goes. One kept for later stays.
+    void dropOwnRecovery();
+
+Q_SIGNALS:
+    // The box changed: its rows, the row to select, and whether an open edit form closes.
+    void boxChanged(const BoxChange& change);
+    // A side was set or cleared, or its entry rewritten.
+    void pairChanged();
+    // The learnable-move list was built again (a new attacker, filter or weather).
+    void learnableChoicesChanged();
+    // After every calculation: a side, an entry, a condition or an input changed.
+    void calculated();
+    // A line for the status line: a step taken back or made again, a save, an entry rewritten.
+    void statusMessage(const QString& text);
+
+private:
+    BoxListState pairState() const;
+    // Sets both sides (defender first), builds the learnable-move list again and calculates once.
+    void showPair(int attacker, int defender);
+    void rebuildLearnableChoices();
+    void recalculate();
+    void showHistoryStep(const BoxEdit& edit, bool undone, const QString& text);
+    void recordAppended(const Box& before, const QString& step, std::optional<int> select);
+    void markSaved();
+
+    std::unique_ptr<Box> m_box;
+    std::unique_ptr<BoxFile> m_file;
+    BoxHistory* m_history = nullptr;
+    // Written beside the file the session opened, whatever name later saves use.
+    std::filesystem::path m_openedPath;
+    std::filesystem::path m_recoveryPath;
+    // The recovery file holds this session's work (restored from it, or written by it), so a save
+    // or a "No" to the unsaved-changes question makes it obsolete. One kept for later is not.
+    bool m_recoveryOwned = false;
+    int m_attacker = -1;
+    int m_defender = -1;
+    int m_learnFilter = kNoLearnFilter;
+    std::vector<ListChoice> m_learnableChoices;
+    struct Calculation; // the engine's inputs, the mode and the six results
+    std::unique_ptr<Calculation> m_calculation;
+};
+
+} // namespace rusrina
+
+Q_DECLARE_METATYPE(rusrina::BoxChange)

@@ -1,0 +1,434 @@
+// The box session without any window: the list operations and the sides they clear, every change
+// as one step taken back and made again, registration and a rewritten entry, saves and their
+// problems, import, the recovery file, and a calculation that follows every input.
+
+#include "box/box.h"
+#include "format/box_file.h"
+#include "format/set_text.h"
+#include "view/box/learnable_moves.h"
+
+#include "box_test_support.h"
+
+#include "ui/session/box_history.h"
+#include "ui/session/box_session.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace rusrina {
+
+void PrintTo(const BoxChange& c, std::ostream* os) {
+    *os << "{rows " << static_cast<int>(c.rows) << ", " << c.first << ".." << c.last << ", select "
+        << (c.select ? std::to_string(*c.select) : std::string("-")) << (c.closesEditForm ? ", closes form}" : "}");
+}
+
+namespace {
+
+using namespace testing;
+namespace fs = std::filesystem;
+
+// What the session told its windows, in order, while this lives.
+struct Heard {
+    QObject listener; // its end takes the connections with it
+    std::vector<BoxChange> changes;
+    std::vector<std::string> status;
+    int pairs = 0;
+    int learnableLists = 0;
+    int calculations = 0;
+
+    explicit Heard(BoxSession& session) {
+        QObject::connect(&session, &BoxSession::boxChanged, &listener,
+                         [this](const BoxChange& c) { changes.push_back(c); });
+        QObject::connect(&session, &BoxSession::statusMessage, &listener,
+                         [this](const QString& text) { status.push_back(text.toStdString()); });
+        QObject::connect(&session, &BoxSession::pairChanged, &listener, [this] { ++pairs; });
+        QObject::connect(&session, &BoxSession::learnableChoicesChanged, &listener, [this] { ++learnableLists; });
+        QObject::connect(&session, &BoxSession::calculated, &listener, [this] { ++calculations; });
+    }
+};
+
+// A session over a box file of entries n0 … n(count-1) in a directory of its own.
+struct Opened {
+    TempDir dir;
+    fs::path path = dir / "rusrina.vbd";
+    std::unique_ptr<BoxSession> session;
+
+    explicit Opened(int count = 5) {
+        writeAll(path, imageOf(namedBox(count)));
+        reopen();
+    }
+    void reopen() {
+        session = std::make_unique<BoxSession>(path);
+        session->open();
+    }
+};
+
+std::string names(const Box& box) {
+    std::string text;
+    for (int slot = 0; slot < box.count(); ++slot)
+        text += (slot ? " " : "") + entryNameUtf8(box.entry(slot));
+    return text;
+}
+
+TEST(BoxSession, ListOperationsApplyToTheSelectedRowAndClearBothSides) {
+    struct Case {
+        ListOperation operation;
+        int selected;
+        const char* order;
+        std::optional<BoxChange> change; // none: the box did not change
+    };
+    using Rows = BoxChange::Rows;
+    const Case cases[] = {
+        {ListOperation::MoveUp, 2, "n0 n2 n1 n3 n4", BoxChange{Rows::Rewritten, 1, 2, 1, true}},
+        {ListOperation::MoveToBottom, 1, "n0 n2 n3 n4 n1", BoxChange{Rows::Rewritten, 1, 4, 4, true}},
+        {ListOperation::Delete, 1, "n0 n2 n3 n4", BoxChange{Rows::Removed, 1, 1, 1, true}},
+        {ListOperation::Delete, 4, "n0 n1 n2 n3", BoxChange{Rows::Removed, 4, 4, -1, true}},
+        {ListOperation::MoveUp, 0, "n0 n1 n2 n3 n4", std::nullopt},
+        {ListOperation::Delete, -1, "n0 n1 n2 n3 n4", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(static_cast<int>(c.operation)) + " on row " + std::to_string(c.selected));
+        Opened opened;
+        BoxSession& session = *opened.session;
+        session.setAttacker(0);
+        session.setDefender(1);
+        Heard heard(session);
+        session.runListOperation(c.operation, c.selected, QStringLiteral("step"));
+        EXPECT_EQ(names(session.box()), c.order);
+        EXPECT_EQ(heard.changes, c.change ? std::vector<BoxChange>{*c.change} : std::vector<BoxChange>{});
+        EXPECT_EQ(session.hasUnsavedChanges(), c.change.has_value());
+        EXPECT_EQ(session.attackerSlot(), -1);
+        EXPECT_EQ(session.defenderSlot(), -1);
+        EXPECT_EQ(heard.calculations, 1);
+    }
+}
+
+// Each change is one step: taken back to the box it started from, byte for byte, and made again;
+// the status line names the step, and the saved state follows.
+TEST(BoxSession, EveryChangeIsOneStepTakenBackAndMadeAgain) {
+    TempDir other;
+    writeAll(other / "other.vbd", imageOf(namedBox(7))); // n5 and n6 are new
+    struct Case {
+        const char* step;
+        std::function<void(BoxSession&)> change;
+    };
+    const Case cases[] = {
+        {"削除", [](BoxSession& s) { s.runListOperation(ListOperation::Delete, 0, QStringLiteral("削除")); }},
+        {"最上位移動",
+         [](BoxSession& s) { s.runListOperation(ListOperation::MoveToTop, 3, QStringLiteral("最上位移動")); }},
+        {"登録", [](BoxSession& s) { s.registerEntry(-1, makeEntry("new")); }},
+        {"登録", [](BoxSession& s) { s.registerEntry(2, makeEntry("over", 150)); }},
+        {"耐久の努力値", [](BoxSession& s) { s.replaceEntry(1, makeEntry("ev", 1), QStringLiteral("耐久の努力値")); }},
+        {"テキスト入力", [](BoxSession& s) { s.appendTextSets(readSetText("Latios\n\nLatias\n")); }},
+        {"インポート", [&](BoxSession& s) { s.importFile(other / "other.vbd"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.step);
+        Opened opened;
+        BoxSession& session = *opened.session;
+        const std::string start = imageOf(session.box());
+        c.change(session);
+        const std::string changed = imageOf(session.box());
+        ASSERT_NE(changed, start);
+        EXPECT_TRUE(session.hasUnsavedChanges());
+        Heard heard(session);
+
+        session.history().undo();
+        EXPECT_EQ(imageOf(session.box()), start);
+        EXPECT_FALSE(session.hasUnsavedChanges());
+        session.history().redo();
+        EXPECT_EQ(imageOf(session.box()), changed);
+        EXPECT_TRUE(session.hasUnsavedChanges());
+        EXPECT_EQ(heard.status, (std::vector<std::string>{std::string("元に戻しました：") + c.step,
+                                                          std::string("やり直しました：") + c.step}));
+        ASSERT_EQ(heard.changes.size(), 2u);
+        EXPECT_TRUE(heard.changes[0].closesEditForm); // a form filled before the step is out of date
+        EXPECT_EQ(heard.changes[0].rows, BoxChange::Rows::Reset);
+    }
+}
+
+// 登録 writes the slot or appends, selects the row written and keeps the sides, showing the entry
+// as it now is; a box without room or an entry it cannot hold changes nothing.
+TEST(BoxSession, RegistrationSelectsItsRowAndKeepsTheSides) {
+    using Rows = BoxChange::Rows;
+    struct Case {
+        const char* what;
+        int boxSize;
+        int slot;
+        BoxEntry entry;
+        StoreStatus status;
+        std::vector<BoxChange> changes;
+    };
+    const Case cases[] = {
+        {"over the defender", 5, 1, makeEntry("over", 150), StoreStatus::Stored, {{Rows::Rewritten, 1, 1, 1}}},
+        {"a new entry", 5, -1, makeEntry("new"), StoreStatus::Stored, {{Rows::Appended, -1, -1, 5}}},
+        {"a free slot appends", 5, 40, makeEntry("new"), StoreStatus::Stored, {{Rows::Appended, -1, -1, 5}}},
+        {"a full box", kBoxCapacity, -1, makeEntry("new"), StoreStatus::BoxFull, {}},
+        {"an entry without a name", 5, 1, BoxEntry{}, StoreStatus::InvalidEntry, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Opened opened(c.boxSize);
+        BoxSession& session = *opened.session;
+        session.setAttacker(0);
+        session.setDefender(1);
+        const std::string before = imageOf(session.box());
+        Heard heard(session);
+        EXPECT_EQ(session.registerEntry(c.slot, c.entry).status, c.status);
+        EXPECT_EQ(heard.changes, c.changes);
+        EXPECT_EQ(session.hasUnsavedChanges(), !c.changes.empty());
+        EXPECT_EQ(imageOf(session.box()) == before, c.changes.empty());
+        EXPECT_EQ(session.attackerSlot(), 0);
+        EXPECT_EQ(session.defenderSlot(), 1);
+        EXPECT_EQ(entryNameUtf8(*session.damageInputs().defender), entryNameUtf8(session.box().entry(1)));
+    }
+}
+
+TEST(BoxSession, ReplaceEntryWritesOnlyAnEntryInUse) {
+    struct Case {
+        const char* what;
+        int slot;
+        BoxEntry entry;
+        bool written;
+    };
+    const Case cases[] = {
+        {"the defender", 1, makeEntry("ev", 150), true},
+        {"a free slot", 5, makeEntry("ev", 150), false},
+        {"an invalid entry", 1, BoxEntry{}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Opened opened;
+        BoxSession& session = *opened.session;
+        session.setDefender(1);
+        Heard heard(session);
+        EXPECT_EQ(session.replaceEntry(c.slot, c.entry, QStringLiteral("耐久の努力値")), c.written);
+        EXPECT_EQ(session.hasUnsavedChanges(), c.written);
+        if (!c.written) {
+            EXPECT_TRUE(heard.changes.empty());
+            EXPECT_EQ(heard.calculations, 0);
+            continue;
+        }
+        EXPECT_EQ(heard.changes, (std::vector<BoxChange>{{BoxChange::Rows::Rewritten, 1, 1, std::nullopt, true}}));
+        EXPECT_EQ(heard.status, std::vector<std::string>{"耐久の努力値：ev"});
+        EXPECT_EQ(session.defenderSlot(), 1);
+        EXPECT_EQ(session.damageInputs().defender->species, 150);
+    }
+}
+
+// A save the file allows marks the box saved and names the file; one it does not leaves the box
+// unsaved and says why, for the window to ask. Overwriting and another name then save.
+TEST(BoxSession, SavesReportTheirProblemForTheWindowToAsk) {
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path& file)> meanwhile;
+        SaveProblem problem;
+    };
+    const Case cases[] = {
+        {"nothing", [](const fs::path&) {}, SaveProblem::None},
+        {"another program saved", [](const fs::path& f) { writeAll(f, imageOf(namedBox(2))); },
+         SaveProblem::ChangedOnDisk},
+        {"no write permission", [](const fs::path& f) { fs::permissions(f, fs::perms(0444)); }, SaveProblem::ReadOnly},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Opened opened;
+        BoxSession& session = *opened.session;
+        session.runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
+        c.meanwhile(opened.path);
+        Heard heard(session);
+        const SaveResult first = session.save(SaveCheck::DiskUnchanged);
+        EXPECT_EQ(first.problem, c.problem);
+        EXPECT_EQ(session.hasUnsavedChanges(), !first.ok);
+        if (first.ok) {
+            EXPECT_EQ(heard.status, std::vector<std::string>{"保存しました：" + opened.path.string()});
+            EXPECT_EQ(readAll(opened.path), imageOf(session.box()));
+            continue;
+        }
+        EXPECT_TRUE(heard.status.empty());
+        const SaveResult again = c.problem == SaveProblem::ChangedOnDisk ? session.save(SaveCheck::Overwrite)
+                                                                         : session.saveAs(opened.dir / "copy.vbd");
+        EXPECT_TRUE(again.ok);
+        EXPECT_FALSE(session.hasUnsavedChanges());
+        EXPECT_EQ(session.file().path(), c.problem == SaveProblem::ReadOnly ? opened.dir / "copy.vbd" : opened.path);
+        EXPECT_EQ(readAll(session.file().path()), imageOf(session.box()));
+    }
+}
+
+TEST(BoxSession, AnUnreadableFileIsNeverReplaced) {
+    Opened opened;
+    fs::remove(opened.path);
+    fs::create_directory(opened.path);
+    opened.reopen();
+    BoxSession& session = *opened.session;
+    session.registerEntry(-1, makeEntry("A"));
+    EXPECT_EQ(session.save(SaveCheck::Overwrite).problem, SaveProblem::NeedsNewName);
+    EXPECT_TRUE(session.saveAs(opened.dir / "mine.vbd").ok);
+    session.registerEntry(-1, makeEntry("B"));
+    EXPECT_TRUE(session.save(SaveCheck::DiskUnchanged).ok); // from now on the box's file is the new one
+    EXPECT_EQ(readAll(opened.dir / "mine.vbd"), imageOf(session.box()));
+    EXPECT_TRUE(fs::is_directory(opened.path));
+}
+
+TEST(BoxSession, ImportIsOneStepThatSelectsNothing) {
+    Opened opened;
+    BoxSession& session = *opened.session;
+    writeAll(opened.dir / "other.vbd", imageOf(namedBox(7)));
+    Heard heard(session);
+    EXPECT_EQ(session.importFile(opened.dir / "missing.vbd").status, ImportResult::Status::OpenFailed);
+    EXPECT_TRUE(heard.changes.empty());
+    EXPECT_FALSE(session.hasUnsavedChanges());
+
+    const ImportResult result = session.importFile(opened.dir / "other.vbd");
+    EXPECT_EQ(result.added, 2);
+    EXPECT_EQ(result.present, 5);
+    EXPECT_EQ(heard.changes, (std::vector<BoxChange>{{BoxChange::Rows::Appended}}));
+    EXPECT_EQ(names(session.box()), "n0 n1 n2 n3 n4 n5 n6");
+    EXPECT_EQ(session.history().count(), 1);
+}
+
+TEST(BoxSession, TextSetsAreAppendedAndTheFirstSelected) {
+    Opened opened(kBoxCapacity - 1);
+    BoxSession& session = *opened.session;
+    Heard heard(session);
+    const SetAppendResult result = session.appendTextSets(readSetText("Latios\n\nLatias\n\nMissingno\n"));
+    EXPECT_EQ(result.added, 1);
+    EXPECT_EQ(result.noRoom, 1);
+    EXPECT_EQ(result.failed, 1);
+    EXPECT_EQ(heard.changes, (std::vector<BoxChange>{{BoxChange::Rows::Appended, -1, -1, kBoxCapacity - 1}}));
+    EXPECT_EQ(entryNameUtf8(session.box().entry(kBoxCapacity - 1)), "ラティオス");
+}
+
+// The recovery file: written only with unsaved changes, offered to the next session of the same
+// file, restored as an unsaved box without history, and removed by a save or a "No" once this
+// session owns it; one kept for later outlives a save.
+TEST(BoxSession, RecoveryFileIsWrittenRestoredAndDropped) {
+    struct Case {
+        const char* what;
+        bool restore;
+        std::function<void(BoxSession&)> end;
+        bool recoveryAfter;
+    };
+    const Case cases[] = {
+        {"restored, then saved", true, [](BoxSession& s) { s.save(SaveCheck::DiskUnchanged); }, false},
+        {"restored, then No at the close", true, [](BoxSession& s) { s.dropOwnRecovery(); }, false},
+        {"kept for later, then saved", false, [](BoxSession& s) { s.save(SaveCheck::DiskUnchanged); }, true},
+        {"kept for later, then No", false, [](BoxSession& s) { s.dropOwnRecovery(); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Opened opened;
+        BoxSession& ended = *opened.session;
+        EXPECT_TRUE(ended.writeRecovery()); // nothing unsaved: nothing written
+        EXPECT_FALSE(ended.hasRecoveryFile());
+        ended.runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
+        EXPECT_TRUE(ended.writeRecovery());
+        const std::string unsaved = imageOf(ended.box());
+        EXPECT_EQ(readAll(ended.recoveryPath()), unsaved);
+        EXPECT_EQ(readAll(opened.path), imageOf(namedBox(5)));
+
+        opened.reopen();
+        BoxSession& next = *opened.session;
+        EXPECT_TRUE(next.hasRecoveryFile());
+        EXPECT_EQ(next.recoveryPath(), fs::path(opened.path.string() + ".recovery"));
+        if (c.restore) {
+            Heard heard(next);
+            EXPECT_EQ(next.restoreRecovery().status, LoadResult::Status::Loaded);
+            EXPECT_EQ(imageOf(next.box()), unsaved);
+            EXPECT_TRUE(next.hasUnsavedChanges());
+            EXPECT_EQ(next.history().count(), 0);
+            EXPECT_EQ(heard.changes, (std::vector<BoxChange>{{BoxChange::Rows::Reset, -1, -1, 0, true}}));
+        } else {
+            next.runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
+        }
+        c.end(next);
+        EXPECT_EQ(next.hasRecoveryFile(), c.recoveryAfter);
+    }
+}
+
+TEST(BoxSession, AnUnreadableRecoveryFileChangesNothing) {
+    Opened opened;
+    BoxSession& session = *opened.session;
+    fs::create_directory(session.recoveryPath());
+    const LoadResult restored = session.restoreRecovery();
+    EXPECT_NE(restored.status, LoadResult::Status::Loaded);
+    EXPECT_FALSE(restored.message.empty());
+    EXPECT_EQ(names(session.box()), "n0 n1 n2 n3 n4");
+    EXPECT_FALSE(session.hasUnsavedChanges());
+    session.deleteRecoveryFile();
+    EXPECT_FALSE(session.hasRecoveryFile());
+}
+
+// Every input calculates the six rows once, from the entries as the box holds them now: the rows
+// are those of the engine fed the same values directly.
+TEST(BoxSession, TheCalculationFollowsEveryInput) {
+    Opened opened;
+    BoxSession& session = *opened.session;
+    Heard heard(session);
+    BattleConditions burnt;
+    burnt.burn = true;
+    const DamageSettings gen5Critical{DamageMode::ExactGen5, true};
+    const DirectMove direct{200, kSpecial, 3};
+    const std::function<void()> inputs[] = {
+        [&] { session.setAttacker(0); },
+        [&] { session.setDefender(1); },
+        [&] { session.setConditions(burnt, gen5Critical); },
+        [&] { session.setLearnableMove(84); },
+        [&] { session.setDirectMove(direct); },
+        [&] { session.registerEntry(1, makeEntry("bulky", 142)); },
+    };
+    for (const auto& input : inputs) {
+        const int before = heard.calculations;
+        input();
+        EXPECT_EQ(heard.calculations, before + 1);
+    }
+    DamageEngine engine;
+    engine.attacker = session.box().entry(0);
+    engine.defender = session.box().entry(1);
+    engine.conditions = burnt;
+    engine.learnableMove = NO_MOVE; // the registration showed the sides again: the list starts afresh
+    engine.direct = direct;
+    const auto expected = computeRowsInMode(engine, gen5Critical);
+    for (int row = 0; row < kDamageRowCount; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(session.result(row).damageText, expected[row].texts.damageText);
+        EXPECT_EQ(session.result(row).log.text(), expected[row].texts.log.text());
+    }
+    EXPECT_EQ(session.damageInputs().defender->species, 142);
+}
+
+// The learnable-move list is the attacker's, filtered; a new attacker, filter or clearing the side
+// builds it again and sets the learnable move back to none.
+TEST(BoxSession, LearnableMovesFollowTheAttackerAndTheFilter) {
+    Opened opened;
+    BoxSession& session = *opened.session;
+    const auto none = std::vector<ListChoice>{{kNoMoveChoiceText, NO_MOVE}};
+    EXPECT_EQ(session.learnableChoices(), none);
+    const int species = session.box().entry(3).species;
+    const std::function<void()> steps[] = {
+        [&] { session.setAttacker(3); },
+        [&] { session.setLearnFilter(kPhysical); },
+        [&] { session.swapSides(); },
+    };
+    const std::vector<ListChoice> lists[] = {
+        learnableMoveChoices(species, kNoLearnFilter),
+        learnableMoveChoices(species, kPhysical),
+        none,
+    };
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        session.setLearnableMove(84);
+        Heard heard(session);
+        steps[i]();
+        EXPECT_EQ(session.learnableChoices(), lists[i]);
+        EXPECT_EQ(session.damageInputs().learnableMove, NO_MOVE);
+        EXPECT_EQ(heard.learnableLists, 1);
+    }
+    EXPECT_EQ(session.defenderSlot(), 3);
+}
+
+} // namespace
+} // namespace rusrina
