@@ -3,6 +3,7 @@
 #include "app/about_box.h"
 #include "app/box_windows.h"
 #include "app/program_icon.h"
+#include "app/search_windows.h"
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
 #include "ui/ivjudge/iv_judge_window.h"
@@ -51,7 +52,7 @@ TopWindow::TopWindow(SettingsFile& settings, QWidget* parent)
     auto* box = addButton(this, grid, "boxButton", QStringLiteral("バントレボックス"), 0, 1);
     auto* ivJudge = addButton(this, grid, "ivJudgeButton", QStringLiteral("個体値V判定"), 1, 0);
     auto* close = addButton(this, grid, "closeButton", QStringLiteral("図鑑を閉じる"), 1, 1);
-    connect(search, &QPushButton::clicked, this, [this] { bringForward(m_search.get()); });
+    connect(search, &QPushButton::clicked, this, [this] { bringForward(searchWindow()); });
     connect(box, &QPushButton::clicked, this, [this] { bringForward(boxWindow()); });
     connect(ivJudge, &QPushButton::clicked, this, [this] { bringForward(m_ivJudge.get()); });
     connect(close, &QPushButton::clicked, this, &TopWindow::reject);
@@ -80,12 +81,20 @@ TopWindow::~TopWindow() {
 }
 
 void TopWindow::openTools() {
-    m_search = std::make_unique<SearchWindow>(m_settings);
-    showStored(*m_search, m_settings, "Search");
+    m_search = std::make_unique<SearchWindows>(m_settings);
+    showStored(m_search->searchWindow(), m_settings, "Search");
     m_ivJudge = std::make_unique<IvJudgeWindow>(m_settings);
     showStored(*m_ivJudge, m_settings, "ParaCheck");
     m_box = std::make_unique<BoxWindows>(m_settings);
     showStored(m_box->boxWindow(), m_settings, "Damage");
+}
+
+SearchWindow* TopWindow::searchWindow() const {
+    return m_search ? &m_search->searchWindow() : nullptr;
+}
+
+DetailWindow* TopWindow::detailWindow() const {
+    return m_search ? &m_search->detailWindow() : nullptr;
 }
 
 BoxWindow* TopWindow::boxWindow() const {
@@ -111,7 +120,7 @@ void TopWindow::closeTools() {
         m_settings.writeSetting(section, "show", tool->isOpen() ? 1 : 0);
         window.reset(); // the window writes its own keys as it goes
     };
-    closeOne(m_search, m_search.get(), "Search");
+    closeOne(m_search, searchWindow(), "Search");
     closeOne(m_ivJudge, m_ivJudge.get(), "ParaCheck");
     closeOne(m_box, boxWindow(), "Damage");
 }
@@ -141,7 +150,7 @@ void TopWindow::changeEvent(QEvent* event) {
         return;
     const bool wasMinimised = static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized;
     const bool minimised = windowState() & Qt::WindowMinimized;
-    ToolWindow* const tools[] = {m_ivJudge.get(), m_search.get(), boxWindow()};
+    ToolWindow* const tools[] = {m_ivJudge.get(), searchWindow(), boxWindow()};
     if (minimised && !wasMinimised) {
         m_minimisedTools = true;
         for (auto* tool : tools)

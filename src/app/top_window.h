@@ -12,7 +12,9 @@ class QAction;
 namespace rusrina {
 
 class SettingsFile;
+class DetailWindow;
 class SearchWindow;
+class SearchWindows;
 class IvJudgeWindow;
 class BoxSession;
 class BoxWindow;
@@ -31,9 +33,10 @@ public:
     // Runs the close sequence if nothing did yet, then saves the top window's own placement.
     ~TopWindow() override;
 
-    SearchWindow* searchWindow() const { return m_search.get(); }
+    // Each is null once the close sequence has run.
+    SearchWindow* searchWindow() const;
+    DetailWindow* detailWindow() const;
     IvJudgeWindow* ivJudgeWindow() const { return m_ivJudge.get(); }
-    // Null once the close sequence has run.
     BoxWindow* boxWindow() const;
     BoxSession* boxSession() const;
     EntryEditWindow* editWindow() const;
@@ -54,7 +57,7 @@ private:
     static void bringForward(ToolWindow* window);
 
     SettingsFile& m_settings;
-    std::unique_ptr<SearchWindow> m_search;
+    std::unique_ptr<SearchWindows> m_search;
     std::unique_ptr<IvJudgeWindow> m_ivJudge;
     std::unique_ptr<BoxWindows> m_box;
     bool m_minimisedTools = false;

@@ -1,8 +1,9 @@
 // The search window driven through its real widgets: criteria, clear buttons, header sorting, the
-// detail window it owns, and its settings.
+// detail window it brings up, and its settings.
 
 #include "gui_test_support.h"
 
+#include "app/search_windows.h"
 #include "data/moves.h"
 #include "data/search_options.h"
 #include "data/species.h"
@@ -126,13 +127,15 @@ QString reasonLine(QWidget* w) {
     return w->findChild<QLabel*>(QStringLiteral("label_reason"))->text();
 }
 
+// The search window shown, with the detail window it brings up.
 struct Window {
-    explicit Window(TempSettings& temp) : window(std::make_unique<SearchWindow>(temp.settings())) {
-        window->showTool(ShowCommand::Show);
+    explicit Window(TempSettings& temp) : windows(std::make_unique<SearchWindows>(temp.settings())) {
+        windows->searchWindow().showTool(ShowCommand::Show);
     }
-    SearchWindow* operator->() const { return window.get(); }
-    operator QWidget*() const { return window.get(); }
-    std::unique_ptr<SearchWindow> window;
+    SearchWindow* operator->() const { return &windows->searchWindow(); }
+    operator QWidget*() const { return &windows->searchWindow(); }
+    DetailWindow* detailWindow() const { return &windows->detailWindow(); }
+    std::unique_ptr<SearchWindows> windows;
 };
 
 } // namespace
@@ -180,8 +183,8 @@ void SearchWindowTest::firstStartListsAllSpecies() {
     QCOMPARE(combo(w, "combo_wn1")->currentText(), QStringLiteral(" 無指定"));
     QCOMPARE(combo(w, "combo_wn1")->count(), kMoveCount + 1);
     QCOMPARE(fieldTexts(w, 4), QStringList(6, QStringLiteral(" - ")));
-    QVERIFY(!w->detailWindow()->isVisible());
-    QCOMPARE(w->detailWindow()->windowTitle(), QStringLiteral("ルセリナTK Ver 0.9.3 バントレ詳細データ"));
+    QVERIFY(!w.detailWindow()->isVisible());
+    QCOMPARE(w.detailWindow()->windowTitle(), QStringLiteral("ルセリナTK Ver 0.9.3 バントレ詳細データ"));
 
     const QAbstractItemModel* model = resultView(w)->model();
     QCOMPARE(model->columnCount(), kResultColumnCount);
@@ -394,7 +397,7 @@ void SearchWindowTest::newSearchListsInIndexOrder() {
 void SearchWindowTest::rowClickOpensSpeciesInDetailWindow() {
     TempSettings temp;
     Window w(temp);
-    DetailWindow* detail = w->detailWindow();
+    DetailWindow* detail = w.detailWindow();
     QVERIFY(!detail->isVisible());
     clickSpeciesRow(w, kPikachu);
     QVERIFY(detail->isVisible());
@@ -411,11 +414,11 @@ void SearchWindowTest::minimiseAndRestoreReachTheDetailWindow() {
     TempSettings temp;
     temp.write("DataView", "show", 1);
     Window w(temp);
-    QVERIFY(w->detailWindow()->isVisible());
+    QVERIFY(w.detailWindow()->isVisible());
     w->showTool(ShowCommand::Minimise);
-    QVERIFY(!w->detailWindow()->isVisible());
+    QVERIFY(!w.detailWindow()->isVisible());
     w->showTool(ShowCommand::Restore);
-    QVERIFY(w->detailWindow()->isVisible());
+    QVERIFY(w.detailWindow()->isVisible());
 }
 
 void SearchWindowTest::settingsWrittenOnCloseAndRestored() {
@@ -464,8 +467,8 @@ void SearchWindowTest::settingsWrittenOnCloseAndRestored() {
         QCOMPARE(move1->currentData().toInt(), moveChooserEntries(kElectricValue)[3].value);
         QCOMPARE(fieldTexts(w, 1), expectedFields(move1->currentData().toInt()));
         QVERIFY(listed(w) == rowsBefore);
-        QVERIFY(w->detailWindow()->isVisible());
-        w->detailWindow()->showTool(ShowCommand::Hide);
+        QVERIFY(w.detailWindow()->isVisible());
+        w.detailWindow()->showTool(ShowCommand::Hide);
     }
     QCOMPARE(temp.read("DataView", "show"), 0);
 }

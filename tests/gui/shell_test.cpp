@@ -452,7 +452,7 @@ void ShellTest::closeWhileMinimisedKeepsOpenToolsOpen() {
         top.show();
         top.showMinimized();
         QCOMPARE(visibleTools(top), QString("---"));
-        QVERIFY(!top.searchWindow()->detailWindow()->isVisible());
+        QVERIFY(!top.detailWindow()->isVisible());
         top.close();
     }
     QCOMPARE(temp.read("Search", "show"), 1);
@@ -462,7 +462,7 @@ void ShellTest::closeWhileMinimisedKeepsOpenToolsOpen() {
     TopWindow next(temp.settings());
     next.show();
     QCOMPARE(visibleTools(next), QString("S-B"));
-    QVERIFY(next.searchWindow()->detailWindow()->isVisible());
+    QVERIFY(next.detailWindow()->isVisible());
 }
 
 void ShellTest::enterDoesNothing() {
@@ -546,7 +546,7 @@ void ShellTest::everyWindowFitsTheScreen() {
     QCOMPARE(screen, QRect(0, 0, 1366, 768));
     const QWidget* windows[] = {&top,
                                 top.searchWindow(),
-                                top.searchWindow()->detailWindow(),
+                                top.detailWindow(),
                                 top.ivJudgeWindow(),
                                 top.boxWindow(),
                                 top.editWindow(),

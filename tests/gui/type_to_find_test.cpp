@@ -128,8 +128,8 @@ void TypeToFindTest::everyLongChooserFindsByTyping_data() {
         return top.editWindow();
     };
     const OpenWindow detail = [](TopWindow& top) {
-        top.searchWindow()->detailWindow()->showSpecies(kEevee);
-        return top.searchWindow()->detailWindow();
+        top.detailWindow()->showSpecies(kEevee);
+        return top.detailWindow();
     };
     const OpenWindow box = [](TopWindow& top) {
         BoxSession* session = top.boxSession();

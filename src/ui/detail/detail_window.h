@@ -1,6 +1,6 @@
 #pragma once
-// The species detail window: one species' data, its matchups and its full move list. The search
-// window owns it and sends it the species the user clicked.
+// The species detail window: one species' data, its matchups and its full move list, for the
+// species the user clicked in the search window.
 
 #include "ui/common/tool_window.h"
 #include "view/common/column_sort.h"

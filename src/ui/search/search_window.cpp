@@ -5,7 +5,6 @@
 #include "ui/common/product_title.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/table_view.h"
-#include "ui/detail/detail_window.h"
 #include "ui/search/search_result_model.h"
 #include "view/common/edition_text.h"
 #include "view/search/search_summary.h"
@@ -31,7 +30,6 @@ namespace rusrina {
 namespace {
 
 constexpr char kSection[] = "Search";
-constexpr char kDetailSection[] = "DataView";
 
 const char* const kStatLabels[6] = {"HP", "こうげき", "ぼうぎょ", "すばやさ", "とくこう", "とくぼう"};
 const char* const kMethodCaptions[4] = {"LV技", "遺伝技", "技マシン", "教え技"};
@@ -70,11 +68,6 @@ SearchWindow::SearchWindow(SettingsFile& settings, QWidget* parent)
     setObjectName(QStringLiteral("searchWindow"));
     setWindowTitle(QString::asprintf("%s バントレ絞込み検索", ProductTitle));
 
-    m_detail = std::make_unique<DetailWindow>(settings);
-    m_detail->setWindowTitle(QString::asprintf("%s バントレ詳細データ", ProductTitle));
-    m_detail->showTool(settings.readSetting(kDetailSection, "show", 0) != 0 ? ShowCommand::Show : ShowCommand::Hide);
-    setOwnedTool(m_detail.get());
-
     auto* closeButton = new QPushButton(QStringLiteral("検索終了"), this);
     closeButton->setObjectName(QStringLiteral("hideButton"));
     closeButton->setAutoDefault(false);
@@ -105,9 +98,6 @@ SearchWindow::SearchWindow(SettingsFile& settings, QWidget* parent)
 
 SearchWindow::~SearchWindow() {
     saveSettings();
-    settings().writeSetting(kDetailSection, "show", m_detail->isOpen() ? 1 : 0);
-    setOwnedTool(nullptr);
-    m_detail.reset();
 }
 
 QGroupBox* SearchWindow::buildStatGroup() {
@@ -434,7 +424,7 @@ void SearchWindow::openSpecies(const QModelIndex& index) {
     const int species = m_model->speciesAt(index.row());
     if (species < 0)
         return;
-    m_detail->showSpecies(species);
+    Q_EMIT speciesRequested(species);
 }
 
 } // namespace rusrina

@@ -1,14 +1,14 @@
 #pragma once
 // The search window: criteria over base stats, types, ability, egg group, battle rule and up to
 // four moves, and the list of matching species. Every change of a criterion searches again at
-// once. It owns the species detail window, which a click on a result row brings forward.
+// once. A click on a result row asks for the species' detail (speciesRequested), which whoever made
+// the windows brings forward.
 
 #include "ui/common/tool_window.h"
 #include "view/common/column_sort.h"
 #include "view/search/search_list.h"
 
 #include <array>
-#include <memory>
 
 class QButtonGroup;
 class QCheckBox;
@@ -24,21 +24,22 @@ class QTableView;
 
 namespace rusrina {
 
-class DetailWindow;
 class SearchResultModel;
 
 class SearchWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    // Creates the detail window (shown as it was at the last exit), restores every choice and runs
-    // the first search.
+    // Restores every choice and runs the first search.
     explicit SearchWindow(SettingsFile& settings, QWidget* parent = nullptr);
-    // Writes the choices and the detail window's visibility, then destroys the detail window.
+    // Writes the choices (the placement is written by ToolWindow).
     ~SearchWindow() override;
 
-    DetailWindow* detailWindow() const { return m_detail.get(); }
     const SearchResultModel* resultModel() const { return m_model; }
+
+Q_SIGNALS:
+    // A result row was clicked: the species detail is to show `species` (a species index).
+    void speciesRequested(int species);
 
 private:
     static constexpr int kMoveRows = 4;
@@ -72,7 +73,6 @@ private:
     void sortByColumn(int column);
     void openSpecies(const QModelIndex& index);
 
-    std::unique_ptr<DetailWindow> m_detail;
     std::array<QComboBox*, 6> m_atMost{};
     std::array<QComboBox*, 6> m_atLeast{};
     QComboBox* m_type1 = nullptr;

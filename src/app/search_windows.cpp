@@ -1,0 +1,28 @@
+#include "app/search_windows.h"
+
+#include "settings/settings_file.h"
+#include "ui/detail/detail_window.h"
+#include "ui/search/search_window.h"
+
+namespace rusrina {
+namespace {
+
+constexpr const char* kDetailSection = "DataView";
+
+} // namespace
+
+SearchWindows::SearchWindows(SettingsFile& settings) : m_settings(settings) {
+    m_detail = std::make_unique<DetailWindow>(settings);
+    m_detail->showTool(settings.readSetting(kDetailSection, "show", 0) != 0 ? ShowCommand::Show : ShowCommand::Hide);
+    m_search = std::make_unique<SearchWindow>(settings);
+    m_search->setOwnedTool(m_detail.get());
+    QObject::connect(m_search.get(), &SearchWindow::speciesRequested, m_detail.get(), &DetailWindow::showSpecies);
+}
+
+SearchWindows::~SearchWindows() {
+    m_search.reset();
+    m_settings.writeSetting(kDetailSection, "show", m_detail->isOpen() ? 1 : 0);
+    m_detail.reset();
+}
+
+} // namespace rusrina
