@@ -1,6 +1,8 @@
 #include "data/moves.h"
 #include "format/box_file.h"
 
+#include "box_test_support.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -15,23 +17,14 @@ namespace {
 
 Box fullBox() {
     Box box;
-    for (int i = 0; i < kBoxCapacity; ++i) {
-        BoxEntry e{};
-        setEntryName(e, "ボックス" + std::to_string(i));
-        e.species = i % 663;
-        e.level = 1 + i % 100;
-        e.nature = i % 25;
-        e.ability = i % 165;
-        e.item = i % 17;
-        for (int s = 0; s < 6; ++s) {
-            e.iv[s] = 31;
-            e.ev[s] = 85;
-            e.stat[s] = 100 + s;
-        }
-        e.move[0] = i % 559;
-        e.move[1] = e.move[2] = e.move[3] = NO_MOVE;
-        box.add(e);
-    }
+    for (int i = 0; i < kBoxCapacity; ++i)
+        box.add(testing::EntryBuilder("ボックス" + std::to_string(i), i % 663)
+                    .level(1 + i % 100)
+                    .nature(i % 25)
+                    .ability(i % 165)
+                    .item(i % 17)
+                    .evs({85, 85, 85, 85, 85, 85})
+                    .moves({i % 559, NO_MOVE, NO_MOVE, NO_MOVE}));
     return box;
 }
 

@@ -6,6 +6,8 @@
 #include "calc/stats.h"
 #include "view/matrix/matrix_view.h"
 
+#include "box_test_support.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -20,25 +22,15 @@ using namespace rusrina;
 constexpr int kMoves[] = {52, 88, 56, 84, 33, 246, 199, 57};
 
 BoxEntry benchEntry(int i) {
-    BoxEntry e{};
-    std::strcpy(e.name, "bench");
-    e.species = (i * 7) % 600;
-    e.level = 50;
-    e.nature = i % 25;
-    e.ability = i % 160;
-    e.item = i % 16;
-    std::array<int, 6> ivs{31, 31, 31, 31, 31, 31}, evs{4, 252, 0, 0, 0, 252};
-    if (i % 2)
-        evs = {252, 0, 4, 252, 0, 0};
-    const auto stats = computeEntryStats(e.species, ivs, evs, e.level, e.nature);
-    for (int s = 0; s < 6; ++s) {
-        e.iv[s] = ivs[s];
-        e.ev[s] = evs[s];
-        e.stat[s] = stats[s];
-    }
-    for (int k = 0; k < 4; ++k)
-        e.move[k] = kMoves[(i + k * 3) % 8];
-    return e;
+    const std::array<int, 6> evs =
+        i % 2 ? std::array<int, 6>{252, 0, 4, 252, 0, 0} : std::array<int, 6>{4, 252, 0, 0, 0, 252};
+    return testing::EntryBuilder("bench", (i * 7) % 600)
+        .nature(i % 25)
+        .ability(i % 160)
+        .item(i % 16)
+        .evs(evs)
+        .moves({kMoves[i % 8], kMoves[(i + 3) % 8], kMoves[(i + 6) % 8], kMoves[(i + 9) % 8]})
+        .computedStats();
 }
 
 std::vector<BoxEntry> fullBox() {

@@ -4,6 +4,8 @@
 
 #include "view/box/exact_row.h"
 
+#include "box_test_support.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -14,22 +16,11 @@ namespace {
 using namespace rusrina;
 
 BoxEntry benchEntry(int species, int ability, int item) {
-    BoxEntry e{};
-    std::strcpy(e.name, "bench");
-    e.species = species;
-    e.level = 50;
-    e.nature = 3;
-    e.ability = ability;
-    e.item = item;
-    const int stats[6] = {207, 167, 120, 110, 125, 152};
-    for (int i = 0; i < 6; ++i) {
-        e.iv[i] = 31;
-        e.ev[i] = i == 1 || i == 5 ? 252 : 0;
-        e.stat[i] = stats[i];
-    }
-    for (int& m : e.move)
-        m = NO_MOVE;
-    return e;
+    return testing::EntryBuilder("bench", species)
+        .ability(ability)
+        .item(item)
+        .stats({207, 167, 120, 110, 125, 152})
+        .noMoves();
 }
 
 // The simple engine's benchmark pair and conditions: every condition on.

@@ -7,6 +7,7 @@
 #include "format/box_file.h"
 
 #include "app/box_windows.h"
+#include "box_test_support.h"
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
 #include "ui/session/box_history.h"
@@ -32,22 +33,8 @@ namespace {
 constexpr int kMew = 150;     // learns nearly every machine: the longest learnable-move list
 constexpr int kSnorlax = 142; // カビゴン
 
-BoxEntry creature(const char* name, int species, std::array<int, 4> moves) {
-    BoxEntry e{};
-    setEntryName(e, name);
-    e.species = species;
-    e.level = 50;
-    e.nature = 1;
-    e.ability = 9;
-    e.item = 3;
-    for (int s = 0; s < 6; ++s) {
-        e.iv[s] = 31;
-        e.ev[s] = s == 1 || s == 5 ? 252 : 0;
-        e.stat[s] = 150;
-    }
-    for (int i = 0; i < 4; ++i)
-        e.move[i] = moves[i];
-    return e;
+BoxEntry creature(const std::string& name, int species, std::array<int, 4> moves) {
+    return testing::EntryBuilder(name, species).nature(1).item(3).stats(150).moves(moves);
 }
 
 // A window over a box of two creatures with four damaging moves each (and `more` others behind
@@ -66,7 +53,7 @@ struct BoxFixture {
         box.add(creature("みゅう", kMew, {84, 236, 56, 310}));
         box.add(creature("かびごん", kSnorlax, {32, 86, 56, 236}));
         for (int i = 0; i < more; ++i)
-            box.add(creature(("ぽけ" + std::to_string(i)).c_str(), i % kSnorlax, {32, 86, 56, 236}));
+            box.add(creature("ぽけ" + std::to_string(i), i % kSnorlax, {32, 86, 56, 236}));
         BoxFile(kDefaultBoxFileName).save(box);
         settings = std::make_unique<SettingsFile>((dir.path() + QStringLiteral("/rusrina.ini")).toStdString());
         windows = std::make_unique<BoxWindows>(*settings);

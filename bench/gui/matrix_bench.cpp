@@ -7,6 +7,7 @@
 #include "format/box_file.h"
 
 #include "app/box_windows.h"
+#include "box_test_support.h"
 #include "calc/stats.h"
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
@@ -29,24 +30,15 @@ namespace {
 constexpr int kMoves[] = {52, 88, 56, 84, 33, 246, 199, 57}; // damaging moves of both categories
 
 BoxEntry trained(int i) {
-    BoxEntry e{};
-    setEntryName(e, "bench");
-    e.species = (i * 7) % 600;
-    e.level = 50;
-    e.nature = i % 25;
-    e.item = i % 16;
-    const std::array<int, 6> ivs{31, 31, 31, 31, 31, 31};
     const std::array<int, 6> evs =
         i % 2 ? std::array<int, 6>{252, 0, 4, 252, 0, 0} : std::array<int, 6>{4, 252, 0, 0, 0, 252};
-    const auto stats = computeEntryStats(e.species, ivs, evs, e.level, e.nature);
-    for (int s = 0; s < 6; ++s) {
-        e.iv[s] = ivs[s];
-        e.ev[s] = evs[s];
-        e.stat[s] = stats[s];
-    }
-    for (int k = 0; k < 4; ++k)
-        e.move[k] = kMoves[(i + k * 3) % 8];
-    return e;
+    return testing::EntryBuilder("bench", (i * 7) % 600)
+        .nature(i % 25)
+        .ability(0)
+        .item(i % 16)
+        .evs(evs)
+        .moves({kMoves[i % 8], kMoves[(i + 3) % 8], kMoves[(i + 6) % 8], kMoves[(i + 9) % 8]})
+        .computedStats();
 }
 
 struct MatrixFixture {

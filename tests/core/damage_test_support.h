@@ -6,6 +6,8 @@
 #include "box/box_entry.h"
 #include "calc/damage/damage_engine.h"
 
+#include "box_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -44,19 +46,15 @@ enum TestType {
 inline constexpr int kNeutralNature = 24; // まじめ
 
 inline BoxEntry creature(int species, std::array<int, 6> stats, int ability = 0, int item = 0) {
-    BoxEntry e{};
-    std::strcpy(e.name, "test");
-    e.species = species;
-    e.level = 50;
-    e.nature = kNeutralNature;
-    e.ability = ability;
-    e.item = item;
-    e.statsDirect = 1;
-    for (int i = 0; i < 6; ++i)
-        e.stat[i] = stats[i];
-    for (int& m : e.move)
-        m = NO_MOVE;
-    return e;
+    return testing::EntryBuilder("test", species)
+        .nature(kNeutralNature)
+        .ability(ability)
+        .item(item)
+        .ivs({})
+        .evs({})
+        .stats(stats)
+        .noMoves()
+        .typedIn();
 }
 
 inline constexpr DirectMove kPlainMove{80, kPhysical, kWaterType};

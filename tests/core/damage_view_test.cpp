@@ -9,6 +9,8 @@
 #include "data/items.h"
 #include "data/moves.h"
 
+#include "box_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -25,21 +27,7 @@ constexpr int kWeatherBall = 310; // ウェザーボール
 constexpr int kHiddenPower = 236; // めざめるパワー
 
 BoxEntry creature(int species, int nature = 1) {
-    BoxEntry e{};
-    setEntryName(e, "ぴか");
-    e.species = species;
-    e.level = 50;
-    e.nature = nature;
-    e.ability = 9;
-    e.item = 16;
-    for (int s = 0; s < 6; ++s) {
-        e.iv[s] = 31;
-        e.ev[s] = s == 1 || s == 5 ? 252 : 0;
-        e.stat[s] = 100 + s;
-    }
-    for (int& m : e.move)
-        m = NO_MOVE;
-    return e;
+    return testing::EntryBuilder("ぴか", species).nature(nature).noMoves();
 }
 
 std::vector<std::string> textsOf(const std::vector<ListChoice>& choices) {

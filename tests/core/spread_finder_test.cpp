@@ -23,16 +23,7 @@ constexpr int kBold = 4, kAdamant = 1, kCareful = 14, kModest = 8, kMild = 9, kJ
 
 // An entry whose stats come from its IVs (all 31) and EVs, as the edit form registers it.
 BoxEntry trained(int species, int nature, std::array<int, 6> evs) {
-    BoxEntry e = creature(species, {1, 1, 1, 1, 1, 1});
-    e.statsDirect = 0;
-    e.nature = nature;
-    for (int s = 0; s < kStatCount; ++s) {
-        e.iv[s] = 31;
-        e.ev[s] = evs[s];
-    }
-    const auto stats = computeEntryStats(species, {31, 31, 31, 31, 31, 31}, evs, e.level, nature);
-    std::copy(stats.begin(), stats.end(), e.stat);
-    return e;
+    return testing::EntryBuilder("test", species).nature(nature).ability(0).item(0).evs(evs).noMoves().computedStats();
 }
 
 // The chance that `hits` hits of the query's move knock `defender` out, computed directly.

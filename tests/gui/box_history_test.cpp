@@ -7,6 +7,7 @@
 #include "data/moves.h"
 #include "format/box_file.h"
 
+#include "box_test_support.h"
 #include "gui_test_support.h"
 
 #include "app/box_windows.h"
@@ -36,22 +37,11 @@ using rusrina::test::TempSettings;
 namespace {
 
 BoxEntry creature(const char* name, int species = 24) {
-    BoxEntry e{};
-    setEntryName(e, name);
-    e.species = species;
-    e.level = 50;
-    e.nature = 1;
-    e.ability = 9;
-    e.item = 16;
-    for (int s = 0; s < 6; ++s) {
-        e.iv[s] = 31;
-        e.stat[s] = 100;
-    }
-    e.move[0] = 84; // １０まんボルト
-    e.move[1] = NO_MOVE;
-    e.move[2] = NO_MOVE;
-    e.move[3] = 32; // たいあたり
-    return e;
+    return testing::EntryBuilder(name, species)
+        .nature(1)
+        .evs({})
+        .stats(100)
+        .moves({84, NO_MOVE, NO_MOVE, 32}); // １０まんボルト, たいあたり
 }
 
 // The default box file holds A to E.
@@ -224,6 +214,7 @@ void BoxHistoryTest::everyChangeIsOneStep() {
     BoxWindow& window = windows.boxWindow();
     BoxSession& session = windows.session();
     window.showTool(ShowCommand::Show);
+    const auto checked = rusrina::test::checkModel(list(window)->model());
     const Box start = session.box();
     change(windows, temp);
     QCOMPARE(listNames(window), after);

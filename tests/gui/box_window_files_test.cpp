@@ -6,6 +6,7 @@
 #include "data/moves.h"
 #include "format/box_file.h"
 
+#include "box_test_support.h"
 #include "gui_test_support.h"
 
 #include "app/box_windows.h"
@@ -29,21 +30,8 @@ const QString kBoxFilter = QStringLiteral("VantreBoxData (*.vbd);;All Files (*)"
 
 Box boxOf(const char* names) {
     Box box;
-    for (const char* n = names; *n; ++n) {
-        BoxEntry e{};
-        const char name[2] = {*n, 0};
-        setEntryName(e, name);
-        e.species = 24;
-        e.level = 50;
-        e.nature = 1;
-        e.ability = 9;
-        e.item = 16;
-        for (int s = 0; s < 6; ++s)
-            e.stat[s] = 100;
-        for (auto& m : e.move)
-            m = NO_MOVE;
-        box.add(e);
-    }
+    for (const char* n = names; *n; ++n)
+        box.add(testing::EntryBuilder(std::string(1, *n)).nature(1).ivs({}).evs({}).stats(100).noMoves());
     return box;
 }
 

@@ -5,6 +5,7 @@
 #include "box/box.h"
 #include "format/box_file.h"
 
+#include "box_test_support.h"
 #include "gui_test_support.h"
 
 #include "app/box_windows.h"
@@ -43,24 +44,12 @@ constexpr int kGuillotine = 11;  // ハサミギロチン: variable damage
 constexpr int kTackle = 32;      // たいあたり, physical
 
 BoxEntry creature(const char* name, int species, int hp = 200) {
-    BoxEntry e{};
-    setEntryName(e, name);
-    e.species = species;
-    e.level = 50;
-    e.nature = 1;
-    e.ability = 9;
-    e.item = 16;
-    for (int s = 0; s < 6; ++s) {
-        e.iv[s] = 31;
-        e.ev[s] = 0;
-        e.stat[s] = 100;
-    }
-    e.stat[0] = hp;
-    e.move[0] = kThunderbolt;
-    e.move[1] = kGuillotine;
-    e.move[2] = NO_MOVE;
-    e.move[3] = kTackle;
-    return e;
+    return testing::EntryBuilder(name, species)
+        .nature(1)
+        .evs({})
+        .stats(100)
+        .hp(hp)
+        .moves({kThunderbolt, kGuillotine, NO_MOVE, kTackle});
 }
 
 // Writes the default box file of the current (temporary) directory.
@@ -221,6 +210,7 @@ void BoxWindowTest::listOperationsSelectAndClearBothSides() {
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
     BoxSession& session = windows.session();
+    const auto checked = rusrina::test::checkModel(list(window)->model());
     setSides(window, 0, 1);
     QVERIFY(!sidesCleared(windows));
     if (row < 0)
@@ -320,6 +310,7 @@ void BoxWindowTest::weatherOrFilterResetsTheLearnableList() {
     BoxWindow& window = windows.boxWindow();
     setSides(window, 0, 1);
     QComboBox* learnable = combo(window, "learnableMoveCombo");
+    const auto checked = rusrina::test::checkModel(learnable->model());
     const auto all = learnableMoveChoices(kPikachu, kNoLearnFilter);
     QCOMPARE(learnable->count(), int(all.size()));
     const int thunderbolt = learnable->findText(QStringLiteral("１０まんボルト"));

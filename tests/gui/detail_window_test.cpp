@@ -268,6 +268,7 @@ void DetailWindowTest::differenceBoxDisablesTheOthers() {
 void DetailWindowTest::headerClicksSortAscendingDescendingAscending() {
     TempSettings temp;
     DetailWindow window(temp.settings());
+    const auto checked = rusrina::test::checkModel(window.findChild<QTableView*>(QStringLiteral("moveList"))->model());
     window.showSpecies(0);
     const QStringList built = column(&window, 1);
     auto powers = [&] {

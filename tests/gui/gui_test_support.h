@@ -5,6 +5,7 @@
 #include "settings/settings_file.h"
 #include "ui/common/dialogs.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace rusrina::test {
@@ -114,6 +116,13 @@ public:
         return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
     }
 };
+
+// Holds `model` to Qt's rules for item models while the result lives: the model as it is now, and
+// every change it announces as it happens. A rule broken fails the running test.
+using ModelCheck = std::unique_ptr<QAbstractItemModelTester>;
+inline ModelCheck checkModel(QAbstractItemModel* model) {
+    return std::make_unique<QAbstractItemModelTester>(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+}
 
 // Runs `handle` on the modal window that the next action opens (call this just before the
 // action). Polls, so that the window is up and its event loop running when `handle` sees it;

@@ -191,6 +191,9 @@ void IvJudgeWindowTest::speciesListHoldsEveryEligibleSpecies() {
 void IvJudgeWindowTest::changesRebuildListsAndKeepRanges() {
     Judge judge;
     IvJudgeWindow& window = judge.open();
+    std::vector<rusrina::test::ModelCheck> checked;
+    for (int stat = 0; stat < 6; ++stat)
+        checked.push_back(rusrina::test::checkModel(valueList(&window, stat)->model()));
     QCOMPARE(texts(valueList(&window, 0)->model()), texts(buildStatRows(0, 100, 50, 10)));
     clickRow(valueList(&window, 1), 5); // 110：10～11
     QCOMPARE(bounds(&window, 1), qMakePair(10, 11));

@@ -8,6 +8,7 @@
 #include "calc/stats.h"
 #include "format/box_file.h"
 
+#include "box_test_support.h"
 #include "gui_test_support.h"
 
 #include "app/box_windows.h"
@@ -39,32 +40,19 @@ constexpr int kBlissey = 241;
 constexpr int kTackle = 32;   // たいあたり
 constexpr int kBodySlam = 33; // のしかかり
 
+// まじめ, no ability, no moves yet.
+testing::EntryBuilder plain(const char* name, int species) {
+    return testing::EntryBuilder(name, species).nature(24).ability(0).evs({}).noMoves();
+}
+
 // Typed-in stats: HP as given, every other stat 100.
 BoxEntry typedIn(const char* name, int species, int hp) {
-    BoxEntry e{};
-    setEntryName(e, name);
-    e.species = species;
-    e.level = 50;
-    e.nature = 24;
-    e.item = 16;
-    e.statsDirect = 1;
-    for (int s = 0; s < 6; ++s)
-        e.stat[s] = 100;
-    e.stat[0] = hp;
-    for (int& m : e.move)
-        m = NO_MOVE;
-    return e;
+    return plain(name, species).ivs({}).stats(100).hp(hp).typedIn();
 }
 
 // Stats from IV 31 and no EVs, as the edit form registers them.
 BoxEntry trained(const char* name, int species) {
-    BoxEntry e = typedIn(name, species, 1);
-    e.statsDirect = 0;
-    for (int s = 0; s < 6; ++s)
-        e.iv[s] = 31;
-    const auto stats = computeEntryStats(species, {31, 31, 31, 31, 31, 31}, {}, 50, e.nature);
-    std::copy(stats.begin(), stats.end(), e.stat);
-    return e;
+    return plain(name, species).computedStats();
 }
 
 // A: カビゴン (attack 150) with たいあたり and のしかかり; B, C, D: ラッキー with 300, 40 and 64 HP
@@ -174,6 +162,7 @@ void MatrixWindowTest::matrixSortsByAnyColumn() {
     setSides(session, 0, -1);
     MatrixWindow& matrix = openMatrix(windows);
     auto* table = child<QTableView>(matrix, "matrixTable");
+    const auto checked = rusrina::test::checkModel(table->model());
     QCOMPARE(column(table, 0), QStringLiteral("BCDE")); // box order, the attacker left out
     QCOMPARE(child<QLabel>(matrix, "matrixCaption")->text(),
              QStringLiteral("攻撃側：A（カビゴン）・計算方式：実機（第5世代）"));
@@ -248,6 +237,7 @@ void MatrixWindowTest::applyingASpreadWritesTheEntry() {
     child<QComboBox>(matrix, "spreadMoveCombo")->setCurrentIndex(1);
     QCOMPARE(child<QComboBox>(matrix, "spreadMoveCombo")->currentText(), QStringLiteral("わざ２：のしかかり"));
     auto* splits = child<QTableView>(matrix, "splitTable");
+    const auto checked = rusrina::test::checkModel(splits->model());
     QVERIFY(splits->model()->rowCount() > 0);
     splits->selectRow(0);
     const int hpEv = splits->model()->index(0, 0).data().toString().toInt();

@@ -366,6 +366,7 @@ void SearchWindowTest::headerClicksCycle() {
     QFETCH(QList<bool>, descending);
     TempSettings temp;
     Window w(temp);
+    const auto checked = rusrina::test::checkModel(resultView(w)->model());
     for (int i = 0; i < clicks.size(); ++i) {
         const std::vector<int> before = listed(w);
         clickHeader(w, clicks[i]);

@@ -3,6 +3,7 @@
 // of the other windows answer a typed name. The search's reaction to a typed move is in
 // search_window_test.
 
+#include "box_test_support.h"
 #include "gui_test_support.h"
 
 #include "app/top_window.h"
@@ -33,14 +34,7 @@ constexpr int kPikachu = 24;
 constexpr int kEevee = 132;
 
 BoxEntry pikachu() {
-    BoxEntry e{};
-    setEntryName(e, "Pika");
-    e.species = kPikachu;
-    e.level = 50;
-    for (int s = 0; s < 6; ++s)
-        e.iv[s] = 31, e.stat[s] = 100;
-    e.move[0] = e.move[1] = e.move[2] = e.move[3] = NO_MOVE;
-    return e;
+    return testing::EntryBuilder("Pika", kPikachu).nature(0).ability(0).item(0).evs({}).stats(100).noMoves();
 }
 
 QComboBox* chooser(QWidget* window, const char* name) {
