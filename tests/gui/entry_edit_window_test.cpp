@@ -6,10 +6,12 @@
 
 #include "calc/stats.h"
 #include "data/battle_rules.h"
+#include "data/held_items.h"
 #include "ui/edit/entry_edit_window.h"
 #include "ui/session/box_session.h"
 #include "view/edit/entry_edit.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -183,6 +185,7 @@ private Q_SLOTS:
     void typeFilterAndInfoCells();
     void fillFromEntryMatchesNamesExactly();
     void untouchedEditKeepsEveryByte();
+    void wholeSetFieldsRegisteredAndShownAgain();
     void storedValuesAreMarked();
     void fillFromFreeSlotKeepsForm();
     void editOverwritesInPlace();
@@ -542,6 +545,46 @@ void EntryEditWindowTest::untouchedEditKeepsEveryByte() {
     }
     QCOMPARE(f.registered->size(), f.box.count());
     QCOMPARE(f.box.count(), static_cast<int>(entries.size()));
+}
+
+// Every held item, gender, happiness and shiny go into the box beside the record, show again when
+// the entry is opened, and an untouched edit keeps them; a happiness outside 0..255 is refused.
+void EntryEditWindowTest::wholeSetFieldsRegisteredAndShownAgain() {
+    Fixture f;
+    f.window->openNew();
+    f.window->showTool(ShowCommand::Show);
+    f.fillMew();
+    const int leftovers = findHeldItem("Leftovers");
+    f.choose("combo_item", f.combo("combo_item")->findData(kHeldItemChoiceBase + leftovers));
+    f.choose("combo_gender", 2);
+    f.field("edit_happiness")->setText(QStringLiteral("256"));
+    f.find<QCheckBox>("check_shiny")->setChecked(true);
+    f.clickRegister();
+    QCOMPARE(f.box.count(), 0);
+    QCOMPARE(f.dialogs.asked.size(), 1);
+    QCOMPARE(f.window->focusWidget()->objectName(), QStringLiteral("edit_happiness"));
+
+    f.field("edit_happiness")->setText(QStringLiteral("０"));
+    f.dialogs.questionAnswers = {true, true};
+    f.clickRegister();
+    QCOMPARE(f.box.count(), 1);
+    QCOMPARE(heldItemOf(f.box.entry(0), f.box.extra(0)), leftovers);
+    QCOMPARE(f.box.entry(0).item, 0); // the row that stands for it
+    QVERIFY(f.box.extra(0).gender == Gender::Female && f.box.extra(0).happiness == 0 && f.box.extra(0).shiny);
+
+    f.find<QPushButton>(QStringLiteral("button_clear"))->click();
+    QCOMPARE(f.field("edit_happiness")->text(), QStringLiteral("255"));
+    f.window->fillFromEntry(0);
+    QCOMPARE(f.combo("combo_item")->currentText(), QStringLiteral("たべのこし"));
+    QCOMPARE(f.combo("combo_gender")->currentText(), QStringLiteral("♀"));
+    QCOMPARE(f.field("edit_happiness")->text(), QStringLiteral("0"));
+    QVERIFY(f.find<QCheckBox>("check_shiny")->isChecked());
+    const BoxEntry before = f.box.entry(0);
+    const EntryExtra extraBefore = f.box.extra(0);
+    f.window->showTool(ShowCommand::Show);
+    f.clickRegister();
+    QVERIFY(sameBytes(f.box.entry(0), before));
+    QVERIFY(f.box.extra(0) == extraBefore);
 }
 
 void EntryEditWindowTest::storedValuesAreMarked() {

@@ -85,8 +85,9 @@ void SetTextWindowTest::exportCopiesTheSelectionOrEveryEntry() {
     }
     const BoxEntry chomp = creature("ガブ (Garchomp) @ Choice Band\nLevel: 50\nJolly Nature\n- Earthquake");
     const BoxEntry latios = creature("Latios @ Soul Dew\nTimid Nature\n- Surf");
+    const ParsedSet rotom = readSetText("Rotom-Wash @ Leftovers\nShiny: Yes\nBold Nature").front();
     Box box;
-    QVERIFY(box.add(chomp).ok() && box.add(latios).ok());
+    QVERIFY(box.add(chomp).ok() && box.add(latios).ok() && box.add(*rotom.entry, rotom.extra).ok());
     QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
@@ -94,9 +95,15 @@ void SetTextWindowTest::exportCopiesTheSelectionOrEveryEntry() {
     child<QTableView>(window, "boxList")->selectRow(1);
     child<QPushButton>(window, "textExportButton")->click();
     QCOMPARE(clipboard(), QStringLiteral("Latios @ Soul Dew\nAbility: Levitate\nTimid Nature\n- Surf\n"));
+    // What the box keeps beside the record is written too.
+    child<QTableView>(window, "boxList")->selectRow(2);
+    child<QPushButton>(window, "textExportButton")->click();
+    QCOMPARE(clipboard(), QStringLiteral("Rotom-Wash @ Leftovers\nAbility: Levitate\nShiny: Yes\nBold Nature\n"));
+    child<QTableView>(window, "boxList")->selectRow(1);
     child<QAction>(window, "textExportAllAction")->trigger();
-    const BoxEntry both[] = {chomp, latios};
-    QCOMPARE(clipboard(), QString::fromStdString(writeSetTexts(both, SetTextLanguage::English)));
+    const BoxEntry all[] = {chomp, latios, *rotom.entry};
+    const EntryExtra extras[] = {{}, {}, rotom.extra};
+    QCOMPARE(clipboard(), QString::fromStdString(writeSetTexts(all, extras, SetTextLanguage::English)));
 
     // The language chosen in the import dialog is the one the export writes.
     ScriptedDialogs dialogs;

@@ -249,8 +249,9 @@ void BoxWindow::showBoxChange(const BoxChange& change) {
 }
 
 void BoxWindow::showPair() {
-    m_attackerPanel->setTexts(entryPanelTexts(m_session.attacker()));
-    m_defenderPanel->setTexts(entryPanelTexts(m_session.defender()));
+    const Box& box = m_session.box();
+    m_attackerPanel->setTexts(entryPanelTexts(m_session.attacker(), box.extra(m_session.attackerSlot())));
+    m_defenderPanel->setTexts(entryPanelTexts(m_session.defender(), box.extra(m_session.defenderSlot())));
 }
 
 void BoxWindow::showLearnableChoices() {
@@ -281,11 +282,14 @@ void BoxWindow::copyAsText(bool all) {
     const SetTextLanguage language = m_textDialog ? m_textDialog->exportLanguage() : SetTextLanguage::English;
     const Box& box = m_session.box();
     std::span<const BoxEntry> entries(box.slots().data(), static_cast<std::size_t>(box.count()));
-    if (!all && row >= 0)
+    std::span<const EntryExtra> extras(box.extras().data(), entries.size());
+    if (!all && row >= 0) {
         entries = entries.subspan(static_cast<std::size_t>(row), 1);
+        extras = extras.subspan(static_cast<std::size_t>(row), 1);
+    }
     if (entries.empty())
         return;
-    const std::string text = writeSetTexts(entries, language);
+    const std::string text = writeSetTexts(entries, extras, language);
     QGuiApplication::clipboard()->setText(toQt(text));
     m_status->showMessage(toQt(copiedText("チーム用テキスト " + std::to_string(entries.size()) + " 件", text)));
 }

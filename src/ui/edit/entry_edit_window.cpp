@@ -13,6 +13,7 @@
 #include "ui/session/box_session.h"
 #include "view/edit/entry_edit.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -141,13 +142,23 @@ QWidget* EntryEditWindow::buildTopRows() {
     m_level = makeCombo(box, QStringLiteral("combo_level"));
     m_nature = makeCombo(box, QStringLiteral("combo_nature"));
     m_ability = makeCombo(box, QStringLiteral("combo_ability"), 14);
-    m_item = makeCombo(box, QStringLiteral("combo_item"));
+    m_item = makeCombo(box, QStringLiteral("combo_item"), 14, ChoiceNames::HeldItems);
+    m_gender = makeCombo(box, QStringLiteral("combo_gender"));
+    m_happiness = new QLineEdit(box);
+    m_happiness->setObjectName(QStringLiteral("edit_happiness"));
+    m_happiness->setAlignment(Qt::AlignRight);
+    m_happiness->setMaximumWidth(m_happiness->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    m_happiness->setToolTip(QStringLiteral("0～255（既定 255）"));
+    m_happiness->setText(QString::number(kDefaultHappiness));
+    m_shiny = new QCheckBox(QStringLiteral("色違い"), box);
+    m_shiny->setObjectName(QStringLiteral("check_shiny"));
 
-    const std::pair<const char*, QWidget*> cells[2][3] = {
+    const std::pair<const char*, QWidget*> cells[3][3] = {
         {{"名前", nameCell}, {"バントレ", m_species}, {"LV", m_level}},
         {{"性格", m_nature}, {"特性", m_ability}, {"持ち物", m_item}},
+        {{"性別", m_gender}, {"なつき度", m_happiness}, {"", m_shiny}},
     };
-    for (int row = 0; row < 2; ++row) {
+    for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
             auto* caption = new QLabel(toQt(cells[row][column].first), box);
             caption->setBuddy(cells[row][column].second == nameCell ? m_name : cells[row][column].second);
@@ -246,7 +257,8 @@ void EntryEditWindow::fillFixedChoosers() {
     fillChooser(*m_level, levelChoices(kLevelCount));
     fillChooser(*m_nature, indexedChoices(kNatureCount, natureChoiceText));
     fillChooser(*m_preset, indexedChoices(kNaturePresetCount, [](int row) { return naturePresets()[row].text; }));
-    fillChooser(*m_item, itemChoices());
+    fillChooser(*m_item, heldItemChoices());
+    fillChooser(*m_gender, genderChoices());
     const std::vector<ListChoice> filters = typeFilterChoices();
     for (MoveRow& row : m_moves)
         fillChooser(*row.type, filters);
@@ -411,7 +423,17 @@ std::optional<EntryForm> EntryEditWindow::pullFields() {
     form.level = m_level->currentIndex() + 1;
     form.nature = m_nature->currentIndex();
     form.ability = chosenValue(*m_ability, 0);
-    form.item = m_item->currentIndex();
+    const FieldCheck happiness = checkIntField(fromQt(m_happiness->text()), kHappinessRange);
+    if (!happiness.ok()) {
+        dialogs().message(this, QString(), toQt(fieldCheckMessage(happiness.status, kHappinessRange)));
+        m_happiness->setFocus();
+        m_happiness->selectAll();
+        return std::nullopt;
+    }
+    applyHeldItemChoice(form, chosenValue(*m_item, 0));
+    form.gender = static_cast<Gender>(chosenValue(*m_gender, 0));
+    form.happiness = happiness.value;
+    form.shiny = m_shiny->isChecked();
     form.statsDirect = directMode();
     for (int slot = 0; slot < 4; ++slot)
         form.move[slot] = chosenValue(*m_moves[slot].move, NO_MOVE);
@@ -488,7 +510,7 @@ void EntryEditWindow::onRegister() {
     if (!form->statsDirect && !dialogs().question(this, toQt(kConfirmTitle), toQt(confirmationText(stats))))
         return;
     showStats(stats);
-    const int slot = store(entryFromForm(*form));
+    const int slot = store(entryFromForm(*form), extraFromForm(*form));
     if (slot < 0)
         return;
     m_slot = slot;
@@ -496,8 +518,8 @@ void EntryEditWindow::onRegister() {
     Q_EMIT entryRegistered(slot);
 }
 
-int EntryEditWindow::store(const BoxEntry& entry) {
-    const StoreResult stored = m_session.registerEntry(m_slot, entry);
+int EntryEditWindow::store(const BoxEntry& entry, const EntryExtra& extra) {
+    const StoreResult stored = m_session.registerEntry(m_slot, entry, extra);
     switch (stored.status) {
     case StoreStatus::Stored:
         return stored.slot;
@@ -520,6 +542,9 @@ void EntryEditWindow::clearForm() {
     m_name->clear();
     selectQuietly(*m_species, 0);
     selectQuietly(*m_item, 0);
+    selectQuietly(*m_gender, 0);
+    m_happiness->setText(QString::number(kDefaultHappiness));
+    m_shiny->setChecked(false);
     selectQuietly(*m_preset, 0);
     setDirectMode(false);
     m_directStats.reset();
@@ -546,7 +571,7 @@ void EntryEditWindow::fillFromEntry(int slot) {
     if (m_slot < 0)
         return;
     m_stored = m_session.box().entry(slot);
-    showForm(formFromEntry(*m_stored));
+    showForm(formFromEntry(*m_stored, m_session.box().extra(slot)));
 }
 
 void EntryEditWindow::showForm(const EntryForm& form) {
@@ -558,7 +583,10 @@ void EntryEditWindow::showForm(const EntryForm& form) {
     }
     selectValue(*m_species, form.species);
     selectQuietly(*m_level, form.level - 1);
-    selectQuietly(*m_item, form.item);
+    selectValue(*m_item, heldItemChoiceValue(form));
+    selectValue(*m_gender, static_cast<int>(form.gender));
+    m_happiness->setText(QString::number(form.happiness));
+    m_shiny->setChecked(form.shiny);
     setDirectMode(form.statsDirect);
     m_directStats.reset(); // the typed stats of another creature
     pushFields(form);

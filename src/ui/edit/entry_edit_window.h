@@ -3,12 +3,14 @@
 // entry or over an existing one, and registers it through the session.
 
 #include "box/box_entry.h"
+#include "box/entry_extra.h"
 #include "ui/common/tool_window.h"
 
 #include <array>
 #include <optional>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -95,7 +97,7 @@ private:
     void showForm(const EntryForm& form);
     void showStats(const std::array<int, 6>& stats);
     // Writes the entry and says which slot it went to, or shows why not and gives -1.
-    int store(const BoxEntry& entry);
+    int store(const BoxEntry& entry, const EntryExtra& extra);
     // A form open on an existing entry closes when the box changes under it.
     void onBoxChanged(const BoxChange& change);
 
@@ -113,7 +115,10 @@ private:
     QComboBox* m_level = nullptr;
     QComboBox* m_nature = nullptr;
     QComboBox* m_ability = nullptr;
-    QComboBox* m_item = nullptr;
+    QComboBox* m_item = nullptr; // the 17 damage-item rows, then every other held item
+    QComboBox* m_gender = nullptr;
+    QLineEdit* m_happiness = nullptr;
+    QCheckBox* m_shiny = nullptr;
     QRadioButton* m_ivEvMode = nullptr;
     QRadioButton* m_directMode = nullptr;
     std::array<QLineEdit*, 6> m_iv{};

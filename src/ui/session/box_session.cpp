@@ -160,8 +160,12 @@ ListOperationResult BoxSession::runListOperation(ListOperation operation, int se
 }
 
 StoreResult BoxSession::registerEntry(int slot, const BoxEntry& entry) {
+    return registerEntry(slot, entry, m_box->inUse(slot) ? m_box->extra(slot) : EntryExtra{});
+}
+
+StoreResult BoxSession::registerEntry(int slot, const BoxEntry& entry, const EntryExtra& extra) {
     const int countBefore = m_box->count();
-    StoreEdit stored = applyStore(*m_box, slot, entry);
+    StoreEdit stored = applyStore(*m_box, slot, entry, extra);
     if (!stored.result.ok())
         return stored.result;
     m_history->record(std::move(stored.edit), QStringLiteral("登録"));

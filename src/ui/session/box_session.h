@@ -103,8 +103,11 @@ public:
     // have moved.
     ListOperationResult runListOperation(ListOperation operation, int selectedRow, const QString& step);
     // The edit form's "登録": overwrites the entry in `slot` when that slot is in use, else adds
-    // the entry after the last. The row written is selected; the sides stay on their slots.
+    // the entry after the last, with what the box keeps beside its record (without `extra`, an
+    // entry overwritten keeps its own, a new one nothing). The row written is selected; the sides
+    // stay on their slots.
     StoreResult registerEntry(int slot, const BoxEntry& entry);
+    StoreResult registerEntry(int slot, const BoxEntry& entry, const EntryExtra& extra);
     // Writes an in-use entry in place (a spread found for it) as a step named `step`. False,
     // changing nothing, when the slot is not in use or the entry is not valid.
     bool replaceEntry(int slot, const BoxEntry& entry, const QString& step);
