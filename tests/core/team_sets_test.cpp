@@ -229,8 +229,8 @@ TEST(TeamSets, EverySetComesBackFieldForFieldOrIsAListedException) {
 }
 
 // Boxes of the fixture sets with their extension blocks: a reader of the records alone gets the
-// same records, and the simple engine computes the same figures from them, each set as attacker
-// against the box's first entry and as its defender.
+// same records, both files save again byte for byte, and the simple engine computes the same
+// figures from them, each set as attacker against the box's first entry and as its defender.
 TEST(TeamSets, BoxesWithBlocksReadAsRecordsAloneWithTheSameFigures) {
     TempDir dir;
     int compared = 0;
@@ -250,6 +250,12 @@ TEST(TeamSets, BoxesWithBlocksReadAsRecordsAloneWithTheSameFigures) {
             BoxFile(dir / "records.vbd").load(recordsOnly);
             ASSERT_EQ(imageOf(recordsOnly), imageOf(box));
             ASSERT_EQ(withBlock.extras(), box.extras());
+            // Each file, loaded and saved again, is the same bytes: the block where it was, none
+            // where there was none.
+            ASSERT_TRUE(BoxFile(dir / "again.vbd").save(withBlock, SaveCheck::Overwrite).ok);
+            ASSERT_EQ(readAll(dir / "again.vbd"), bytes);
+            ASSERT_TRUE(BoxFile(dir / "again_records.vbd").save(recordsOnly, SaveCheck::Overwrite).ok);
+            ASSERT_EQ(readAll(dir / "again_records.vbd"), bytes.substr(0, kBoxFileBytes));
             for (int slot = 0; slot < box.count(); ++slot) {
                 for (int row = 0; row < kMoveRowCount; ++row) {
                     const auto figures = [&](const Box& b, bool attacking) {
