@@ -12,12 +12,19 @@
 // mode: "simple", "gen5" or "gen4"; "stats" gives the six stats directly instead of IVs and EVs;
 // stages run from -6 to +6; "direct" replaces "move" for the direct-value row; "log":true adds
 // the calculation log.
+//
+// With --oracle, each line is instead a case in the damage oracles' format (src/devtools/oracle_case.h)
+// and the answer is the engine's rolls per hit: {"id":…,"hits":[[16 rolls],…]} (no hit when nothing
+// is dealt), or {"id":…,"error":"…"} when the case cannot be read as the engine's inputs;
+// --oracle-log adds the steps the engine recorded, a line each ("steps").
 
 #include "calc/stats.h"
 #include "data/abilities.h"
 #include "data/natures.h"
 #include "devtools/json_value.h"
+#include "devtools/oracle_case.h"
 #include "view/box/damage_view.h"
+#include "view/box/exact_log.h"
 #include "view/box/exact_row.h"
 
 #include <algorithm>
@@ -186,9 +193,49 @@ std::string resultLine(const Value& c) {
     return out + "}";
 }
 
+std::string oracleSteps(const OracleCase& c) {
+    ExactSide attacker(c.attacker), defender(c.defender);
+    attacker.heldItem = c.attackerExtra.heldItem;
+    defender.heldItem = c.defenderExtra.heldItem;
+    attacker.gender = c.attackerExtra.gender;
+    defender.gender = c.defenderExtra.gender;
+    attacker.happiness = c.attackerExtra.happiness;
+    defender.happiness = c.defenderExtra.happiness;
+    ExactRecord record;
+    exactRolls(prepareExactAttack(attacker, c.slot, c.conditions, c.options), defender, &record);
+    std::string steps;
+    for (const ExactStep& step : record.steps)
+        steps += exactStepText(step, record.generation) + "\n";
+    return steps;
+}
+
+std::string oracleLine(const Value& c, bool withSteps) {
+    const Value* id = c.find("id");
+    std::string head = "{\"id\":" + (id ? id->toJson() : std::string("null"));
+    OracleAnswer answer;
+    try {
+        const OracleCase oracleCase = oracleCaseFrom(c);
+        answer = engineAnswer(oracleCase);
+        if (withSteps)
+            head += ",\"steps\":" + json::quoted(oracleSteps(oracleCase));
+    } catch (const std::exception& e) {
+        return head + ",\"error\":" + json::quoted(e.what()) + "}";
+    }
+    std::string out = head + ",\"hits\":[";
+    for (size_t h = 0; h < answer.hits.size(); ++h) {
+        out += h ? ",[" : "[";
+        for (int i = 0; i < kRollCount; ++i)
+            out += (i ? "," : "") + std::to_string(answer.hits[h][i]);
+        out += "]";
+    }
+    return out + "]}";
+}
+
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const bool oracle = mode == "--oracle" || mode == "--oracle-log";
     std::string line;
     long number = 0;
     while (std::getline(std::cin, line)) {
@@ -196,7 +243,8 @@ int main() {
         if (line.find_first_not_of(" \t\r") == std::string::npos)
             continue;
         try {
-            std::cout << resultLine(json::parse(line)) << '\n';
+            const Value c = json::parse(line);
+            std::cout << (oracle ? oracleLine(c, mode == "--oracle-log") : resultLine(c)) << '\n';
         } catch (const std::exception& e) {
             std::cout << "{\"line\":" << number << ",\"error\":" << json::quoted(e.what()) << "}\n";
         }
