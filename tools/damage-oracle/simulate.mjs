@@ -37,8 +37,8 @@
 //     and abilities that look at who has moved (しっぺがえし, アナライズ, ふいうち) see that. The
 //     defender's move is never played.
 //   - The attacker then uses its move through battle.actions.useMove, the whole move pipeline of the
-//     generation's mod (type changes, ジュエル, two-turn charging then the hit, every damage event),
-//     with: accuracy forced to hit; the critical hit forced by move.willCrit (a move that always
+//     generation's mod (type changes, ジュエル, two-turn charging then the hit, a future attack's
+//     later hit, every damage event), with: accuracy forced to hit (also where a move sets its own); the critical hit forced by move.willCrit (a move that always
 //     critically hits keeps it); each random roll forced by running the simulator's own randomizer
 //     with random(16) answering 15 - roll (roll 0..15 is the 85..100 factor); every other chance
 //     (secondary effects, ほのおのからだ, せいでんき, …) forced to fail; the hit count fixed (below).
@@ -67,6 +67,7 @@
 // The simulator's 2-5 hit weights, if a distribution is built from its hit loop, are 3/8 3/8 1/8 1/8
 // in generation 4 and 35/35/15/15 % in generation 5; the hit count here is always fixed.
 import { Battle, Dex, toID } from '@pkmn/sim';
+import { useGameRounding } from './game_rounding.mjs';
 
 const WEATHER = { Sun: 'sunnyday', Rain: 'raindance', Sand: 'sandstorm', Hail: 'hail' };
 const STATUS = new Set(['slp', 'psn', 'brn', 'frz', 'par', 'tox']);
@@ -234,7 +235,15 @@ function activeMove(battle, c, attacker) {
         throw new Unsupported(`the IVs give Hidden Power ${attacker.hpType}, not ${hiddenPowerType}`);
     for (const key of ['basePower', 'type', 'category', 'target'])
         if (o.overrides?.[key] !== undefined) move[key] = o.overrides[key];
-    if (o.overrides?.basePower !== undefined) delete move.basePowerCallback;
+    if (o.overrides?.basePower !== undefined) {
+        delete move.basePowerCallback;
+        // マグニチュード draws its power as the move starts: the power asked for stands for one magnitude.
+        const draw = move.onModifyMove;
+        if (draw) move.onModifyMove = function (...args) {
+            draw.apply(this, args);
+            move.basePower = o.overrides.basePower;
+        };
+    }
     if (!move.willCrit) move.willCrit = !!o.isCrit;
     move.accuracy = true;
     const hits = hitCount(move, o, attacker);
@@ -305,19 +314,27 @@ function instrument(battle, roll, attacker, defender, move) {
             return damage.call(this, Math.min(amount, this.hp - 1), ...rest);
         };
     }
+    // A move that sets its own accuracy (かみなり in the sun) hits as well.
+    const accuracy = battle.actions.hitStepAccuracy;
+    battle.actions.hitStepAccuracy = function (targets, pokemon, used) {
+        const ours = used === move.current || (used?.flags?.futuremove && pokemon === attacker);
+        return ours ? targets.map(() => true) : accuracy.call(this, targets, pokemon, used);
+    };
     const hits = [];
     const getDamage = battle.actions.getDamage;
     battle.actions.getDamage = function (source, target, used, ...rest) {
         const result = getDamage.call(this, source, target, used, ...rest);
-        if (target === defender && used === move.current) hits.push(typeof result === 'number' ? result : null);
+        const futureHit = used?.flags?.futuremove && source === attacker; // みらいよち's later hit
+        if (target === defender && (used === move.current || futureHit)) hits.push(typeof result === 'number' ? result : null);
         return result;
     };
     return hits;
 }
 
-function setUp(c) {
+function setUp(c, options) {
     refuseUnsupported(c);
     const battle = startBattle(c);
+    if (options.gameRounding) useGameRounding(battle);
     const attacker = battle.sides[0].active[0], defender = battle.sides[1].active[0];
     preparePokemon(battle, attacker, c.attacker);
     preparePokemon(battle, defender, c.defender);
@@ -333,8 +350,8 @@ function setUp(c) {
 }
 
 // One roll in a fresh battle: the damage of each hit against the defender.
-function hitsAtRoll(c, roll) {
-    const { battle, attacker, defender } = setUp(c);
+function hitsAtRoll(c, roll, options = {}) {
+    const { battle, attacker, defender } = setUp(c, options);
     const order = turnOrder(battle, c, attacker, defender);
     battle.queue.clear();
     if (order.first !== 'defender') battle.queue.list.push(order.defenderAction);
@@ -345,18 +362,22 @@ function hitsAtRoll(c, roll) {
         move.current = activeMove(battle, c, attacker); // the turn after charging
         battle.actions.useMove(move.current, attacker, { target: defender });
     }
+    // みらいよち and はめつのねがい hit two turns later (the 4th generation computes the damage at once).
+    if (!hits.length && defender.side.slotConditions[defender.position]?.futuremove)
+        defender.side.removeSlotCondition(defender, 'futuremove');
     delete order.defenderAction;
     return { hits, order, log: battle.log };
 }
 
 // The simulator's answer for one case: per hit the 16 rolls (null where it dealt no damage), the
-// speeds and who moves first.
-export function simulateCase(c) {
+// speeds and who moves first. With gameRounding, a 4th-generation battle computes with the games'
+// arithmetic (game_rounding.mjs).
+export function simulateCase(c, options = {}) {
     try {
         const perRoll = [];
         let order;
         for (let roll = 0; roll < 16; ++roll) {
-            const answer = hitsAtRoll(c, roll);
+            const answer = hitsAtRoll(c, roll, options);
             perRoll.push(answer.hits);
             order ??= answer.order;
         }
