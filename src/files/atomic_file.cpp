@@ -70,6 +70,12 @@ void keepPermissions(int fd, const fs::path& target) {
         (void)::fchmod(fd, st.st_mode & 07777);
 }
 
+void takePermissionsOf(int fd, const fs::path& original) {
+    struct stat st {};
+    if (::stat(original.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        (void)::fchmod(fd, (st.st_mode & 0777) | S_IWUSR);
+}
+
 // Makes the rename itself durable. Some file systems refuse fsync on a directory; the file's own
 // data is already on disk then, so this is best effort.
 void syncDirectory(const fs::path& dir) {
@@ -99,8 +105,8 @@ SaveResult failure(const fs::path& path, int error) {
 }
 
 // `source` is only named in messages, for a copy.
-SaveResult replaceFile(const fs::path& target, const WriteOptions& options, const Fill& fill,
-                       const fs::path& source = {}) {
+SaveResult replaceFile(const fs::path& target, const WriteOptions& options, const fs::path& permissionsOf,
+                       const Fill& fill, const fs::path& source = {}) {
     const fs::path real = options.followLinks ? resolveLinks(target) : target;
     if (real.empty())
         return failure(target, ELOOP);
@@ -113,6 +119,8 @@ SaveResult replaceFile(const fs::path& target, const WriteOptions& options, cons
     if (temp.fd < 0)
         return failure(real, temp.error);
     keepPermissions(temp.fd, real);
+    if (!permissionsOf.empty())
+        takePermissionsOf(temp.fd, permissionsOf);
     const FillError filled = fill(temp.fd);
     int err = filled.error;
     fs::path failed = filled.inSource ? source : real;
@@ -188,14 +196,16 @@ bool processIsGone(pid_t pid) {
 
 } // namespace
 
-SaveResult writeFileAtomically(const fs::path& target, std::string_view bytes, const WriteOptions& options) {
-    return replaceFile(target, options,
+SaveResult writeFileAtomically(const fs::path& target, std::string_view bytes, const WriteOptions& options,
+                               const fs::path& permissionsOf) {
+    return replaceFile(target, options, permissionsOf,
                        [bytes](int fd) { return FillError{writeAll(fd, bytes.data(), bytes.size())}; });
 }
 
-SaveResult copyFileAtomically(const fs::path& source, const fs::path& target, const WriteOptions& options) {
+SaveResult copyFileAtomically(const fs::path& source, const fs::path& target, const WriteOptions& options,
+                              const fs::path& permissionsOf) {
     return replaceFile(
-        target, options, [&source](int fd) { return copyInto(fd, source); }, source);
+        target, options, permissionsOf, [&source](int fd) { return copyInto(fd, source); }, source);
 }
 
 fs::path resolveLinks(const fs::path& path) {

@@ -37,13 +37,15 @@ struct WriteOptions {
 };
 
 // Replaces `target` with exactly `bytes`. An existing file's permissions are kept; one without any
-// write permission is not replaced (SaveProblem::ReadOnly).
+// write permission is not replaced (SaveProblem::ReadOnly). When `permissionsOf` names an existing
+// file, the new file takes that file's permissions instead, with write permission for its owner (so
+// that the program can replace it again): a copy of a private file is as private as the file.
 SaveResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
-                               const WriteOptions& options = {});
+                               const WriteOptions& options = {}, const std::filesystem::path& permissionsOf = {});
 
-// Replaces `target` with a byte-for-byte copy of `source` (any length).
+// Replaces `target` with a byte-for-byte copy of `source` (any length); `permissionsOf` as above.
 SaveResult copyFileAtomically(const std::filesystem::path& source, const std::filesystem::path& target,
-                              const WriteOptions& options = {});
+                              const WriteOptions& options = {}, const std::filesystem::path& permissionsOf = {});
 
 // The file a chain of symbolic links ends at, whether or not it exists; `path` itself when it is
 // not a link. Relative links resolve against the directory of the link. Empty for a loop.

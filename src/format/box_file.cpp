@@ -167,8 +167,8 @@ SaveResult BoxFile::save(const Box& box, SaveCheck check) {
         std::error_code ec;
         if (fs::exists(fs::status(m_path, ec))) {
             // The backup is a file of its own: a link in its place is replaced, not written through.
-            SaveResult backup = copyFileAtomically(m_path, backupPath(),
-                                                   {.followLinks = false, .keepPreviousAs = previousBackupPath()});
+            SaveResult backup = copyFileAtomically(
+                m_path, backupPath(), {.followLinks = false, .keepPreviousAs = previousBackupPath()}, m_path);
             if (!backup.ok)
                 return {false, "バックアップを作成できないため保存しませんでした。\n" + backup.message};
         }
@@ -207,7 +207,8 @@ SaveResult writeRecoveryFile(const Box& box, const fs::path& recoveryPath, const
     if (entryOf(resolveLinks(boxFile)) == entryOf(recoveryPath))
         return {false, "ボックスファイル " + boxFile.string() + " が " + recoveryPath.string() +
                            " を指しているため、復元用のファイルを書きませんでした。"};
-    return writeFileAtomically(recoveryPath, boxFileBytes(box), {.followLinks = false, .keepPreviousAs = {}});
+    // As private as the box it holds.
+    return writeFileAtomically(recoveryPath, boxFileBytes(box), {.followLinks = false, .keepPreviousAs = {}}, boxFile);
 }
 
 ImportResult importBoxFile(Box& box, const fs::path& path) {

@@ -1,5 +1,7 @@
 #include "settings/settings_file.h"
 
+#include "files/private_directory.h"
+
 #include <cctype>
 #include <cerrno>
 #include <charconv>
@@ -287,8 +289,7 @@ std::filesystem::path chooseDataDirectory(const std::filesystem::path& executabl
     else
         return executableDir;
     const auto perUser = configRoot / "rusrina";
-    std::error_code ec;
-    fs::create_directories(perUser, ec);
+    createPrivateDirectories(perUser); // the box and the settings are the user's own business
     return isWritableDirectory(perUser) ? perUser : executableDir;
 }
 

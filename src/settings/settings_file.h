@@ -98,7 +98,7 @@ bool isInstalledCopy(const std::filesystem::path& executableDir);
 // The directory that holds the settings file and the default box file and becomes the current
 // directory: the executable's own directory when it is writable and not an installed copy (a copy
 // run from where it was built or unpacked), else the per-user configuration directory
-// `$XDG_CONFIG_HOME/rusrina` (or `$HOME/.config/rusrina`), created when missing. An installed copy
+// `$XDG_CONFIG_HOME/rusrina` (or `$HOME/.config/rusrina`), created 0700 when missing. An installed copy
 // never writes beside itself, even where it could (run by root, or installed under the user's home).
 // When nothing can be written the executable's directory is kept and every setting simply stays at
 // its default.

@@ -158,3 +158,34 @@ TEST(BoxFileOnDisk, RecoveryFileNeverOverwritesTheBoxFile) {
     EXPECT_EQ(readAll(recovery), imageOf(namedBox(5)));
     EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"rusrina.vbd", "rusrina.vbd.recovery"}));
 }
+
+// The backup and the recovery copy are as private as the box file they copy, whatever the copies
+// there before allowed; a read-only box still leaves copies the program can replace.
+TEST(BoxFileOnDisk, CopiesTakeTheBoxFilesPermissions) {
+    const std::string fixture = readAll(fs::path(RUSRINA_TEST_DATA_DIR) / "box_mixed.vbd");
+    const struct {
+        fs::perms box, copies;
+    } cases[] = {
+        {fs::perms(0600), fs::perms(0600)}, {fs::perms(0640), fs::perms(0640)}, {fs::perms(0444), fs::perms(0644)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.box));
+        TempDir dir;
+        const fs::path path = dir / "rusrina.vbd";
+        writeAll(path, fixture);
+        writeAll(dir / "rusrina.vbd.bak", "an older backup, open to all");
+        writeAll(dir / "rusrina.vbd.recovery", "an older recovery, open to all");
+        fs::permissions(dir / "rusrina.vbd.bak", fs::perms(0666));
+        fs::permissions(dir / "rusrina.vbd.recovery", fs::perms(0666));
+        fs::permissions(path, c.box);
+        BoxFile file(path);
+        Box box;
+        ASSERT_EQ(file.load(box).invalidRecords, 1);
+        ASSERT_TRUE(writeRecoveryFile(box, recoveryPathFor(path), path).ok);
+        EXPECT_EQ(fs::status(dir / "rusrina.vbd.recovery").permissions() & fs::perms::mask, c.copies);
+        if (c.box == fs::perms(0444))
+            continue; // a read-only box is not replaced, so no backup is made
+        ASSERT_TRUE(file.save(box).ok);
+        EXPECT_EQ(fs::status(dir / "rusrina.vbd.bak").permissions() & fs::perms::mask, c.copies);
+        EXPECT_EQ(fs::status(path).permissions() & fs::perms::mask, c.box);
+    }
+}

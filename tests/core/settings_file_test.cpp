@@ -351,5 +351,22 @@ TEST(DataDirectoryTest, ExecutableDirectoryWhenWritableElsePerUserConfig) {
     EXPECT_TRUE(fs::is_empty(installedBin));
 }
 
+// The per-user data directory the program makes is the user's alone, parents and all, whatever
+// the umask allows.
+TEST(DataDirectoryTest, PerUserDirectoryIsMadePrivate) {
+    TempDir config, home;
+    const mode_t oldMask = ::umask(0);
+    const auto chosen = chooseDataDirectory("/proc/nope", (config.path() / "xdg").string(), "", false);
+    ::umask(oldMask);
+    ASSERT_EQ(chosen, config.path() / "xdg" / "rusrina");
+    for (const fs::path& dir : {config.path() / "xdg", chosen})
+        EXPECT_EQ(fs::status(dir).permissions() & fs::perms::mask, fs::perms(0700)) << dir;
+    // One that is there already is left as it is.
+    fs::create_directories(home.path() / ".config" / "rusrina");
+    fs::permissions(home.path() / ".config" / "rusrina", fs::perms(0755));
+    EXPECT_EQ(chooseDataDirectory("/proc/nope", "", home.path().string(), false), home.path() / ".config" / "rusrina");
+    EXPECT_EQ(fs::status(home.path() / ".config" / "rusrina").permissions() & fs::perms::mask, fs::perms(0755));
+}
+
 } // namespace
 } // namespace rusrina
