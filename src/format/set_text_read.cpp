@@ -365,8 +365,18 @@ bool SetReader::readName(const Line& line, std::string_view nickname) {
     const std::string name(nickname);
     if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
         return fail(line.number, "名前" + quoted(name) + "に制御文字があります");
-    if (text::fromCp932(text::toCp932(name)) != name)
-        return fail(line.number, "名前" + quoted(name) + "に Shift-JIS で表せない文字があります");
+    // The box cannot hold the name, but it can hold everything else the set says: only the name is
+    // lost, and the set is named as one without a nickname is.
+    if (text::fromCp932(text::toCp932(name)) != name) {
+        std::string characters;
+        for (const std::string& character : unstorableNameCharacters(name))
+            characters += (characters.empty() ? "（" : "、") + character;
+        m_form.name = speciesName(m_form.species);
+        warn(line.number, "名前" + quoted(name) + "は Shift-JIS で表せない文字" +
+                              (characters.empty() ? "" : characters + "）") + "があるため" + quoted(m_form.name) +
+                              "にします");
+        return true;
+    }
     m_form.name = std::string(trim(fitEntryNameText(name)));
     if (m_form.name != name)
         warn(line.number, "名前" + quoted(name) + "は 31 バイトに収まらないため" + quoted(m_form.name) + "にします");

@@ -357,7 +357,7 @@ TEST(SetText, WarningsAndFailuresWithTheirLines) {
         {"Garchomp\nEVs: 252 Atk / 4 Luck", false, 2, "読めない行"},
         {"Garchomp\nIVs: 31 HP / 30 HP", false, 2, "読めない行"},
         {"Garchomp\n# Stats: 1 HP / 2 Atk", false, 2, "6 つの能力値"},
-        {"Chomp\xF0\x9F\x98\x80 (Garchomp)", false, 1, "Shift-JIS"},
+        {"Chomp\xF0\x9F\x98\x80 (Garchomp)", true, 1, "文字（\xF0\x9F\x98\x80）があるため「ガブリアス」にします"},
         {"Chomp\x01 (Garchomp)", false, 1, "制御文字"},
     };
     for (const NoteCase& c : cases) {
