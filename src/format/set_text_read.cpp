@@ -603,6 +603,16 @@ std::string sourcesText(MoveSources sources) {
     return text;
 }
 
+// Whether a source is one the four editions themselves give: every game of the 4th generation is
+// among them, and スケッチ works in each. Such a move is missing only from the program's
+// per-edition learnsets (which have neither the forms' own moves nor スケッチ), not from the games.
+bool givenInTheEditions(MoveSources sources) {
+    constexpr unsigned kSketch = 1u << kSourceSketch;
+    constexpr unsigned kInGame =
+        (1u << kSourceLevel) | (1u << kSourceMachine) | (1u << kSourceEgg) | (1u << kSourceTutor) | kSketch;
+    return (sourceKindsIn(sources, kGen4) & kInGame) != 0 || (sourceKindsIn(sources, kGen5) & kSketch) != 0;
+}
+
 // The editions of the program's learnsets in which the species exists.
 std::vector<Edition> editionsOf(int species) {
     if (species >= kFirstGen5Species)
@@ -643,8 +653,12 @@ void SetReader::checkLegality(const Line& line, int move) {
     }
     if (learnable(species, move))
         return;
-    note(line.number, quoted(speciesName(species)) + "の" + quoted(moveRecord(move).name) + "は " + editions +
-                          " では覚えない（" + sourcesText(sources) + "）");
+    const std::string what = quoted(speciesName(species)) + "の" + quoted(moveRecord(move).name);
+    if (givenInTheEditions(sources))
+        note(line.number, what + "はこのプログラムの " + editions + " の習得技の表にないが覚えられる（" +
+                              sourcesText(sources) + "）");
+    else
+        note(line.number, what + "は " + editions + " では覚えない（" + sourcesText(sources) + "）");
 }
 
 void SetReader::readMove(const Line& line, std::string_view text) {

@@ -526,7 +526,8 @@ TEST(SetText, HiddenPowerTypeWithoutIvsFillsTheUsualIvs) {
 }
 
 // A move is refused only when no source of the 4th or 5th generation gives it; one the four
-// editions do not teach is noted with the source that does.
+// editions do not teach is noted with the source that does, and one they give that the per-edition
+// learnsets miss is noted as such, never as not taught.
 TEST(SetText, LegalityAgainstEverySource) {
     const struct {
         const char* text;
@@ -537,6 +538,13 @@ TEST(SetText, LegalityAgainstEverySource) {
          "「ウォッシュロトム」の「ハイドロポンプ」は QX・ZV・JYJY・TK では覚えない（第4世代のフォルムチェンジ"},
         {"Entei\n- Extreme Speed", "", "「エンテイ」の「しんそく」は QX・ZV・JYJY・TK では覚えない（第4世代の配布）"},
         {"Liepard\n- Dark Pulse", "", "「レパルダス」の「あくのはどう」は TK では覚えない（第5世代の教え技）"},
+        // Sources the four editions themselves give, missing only from the per-edition learnsets.
+        {"Smeargle\n- Shell Smash", "",
+         "「ドーブル」の「からをやぶる」はこのプログラムの QX・ZV・JYJY・TK の習得技の表にないが覚えられる（第5世代の"
+         "スケッチ）"},
+        {"Deoxys-Speed\n- Spikes", "",
+         "「デオキシス（スピード）」の「まきびし」はこのプログラムの QX・ZV・JYJY・TK の習得技の表にないが覚えられる（"
+         "第3世代のレベル技・配布、第4世代のレベル技"},
         {"Garchomp\n- Earthquake", "", ""},
         {"Garchomp\n- Spore", "「ガブリアス」はどの作品でも「キノコのほうし」を覚えません", ""},
     };
