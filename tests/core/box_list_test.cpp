@@ -122,6 +122,57 @@ TEST(BoxListTest, StateAfterAnEditStep) {
         EXPECT_EQ(stateAfterEditStep({4, 3, 1, true}, c.edit, c.undone, boxOf(c.box)), c.after) << c.label;
 }
 
+// With the pair kept, each side follows its entry through the moves and the deletion of another
+// entry; a deleted side, and every side under the default rule, is cleared.
+TEST(BoxListTest, SidesFollowTheirEntriesWhenKept) {
+    struct Case {
+        const char* label;
+        ListOperation operation;
+        int selected;
+        int attacker, defender; // before
+        const char* order;
+        int attackerAfter, defenderAfter;
+    } cases[] = {
+        {"the attacker moved up", ListOperation::MoveUp, 2, 2, 1, "ACBDE", 1, 2},
+        {"an entry moved down past the defender", ListOperation::MoveDown, 0, 4, 1, "BACDE", 4, 0},
+        {"the defender to the top", ListOperation::MoveToTop, 3, 0, 3, "DABCE", 1, 0},
+        {"to the bottom past both", ListOperation::MoveToBottom, 0, 2, 4, "BCDEA", 1, 3},
+        {"an entry deleted before both", ListOperation::Delete, 0, 3, 1, "BCDE", 2, 0},
+        {"an entry deleted after both", ListOperation::Delete, 4, 3, 1, "ABCD", 3, 1},
+        {"the attacker deleted", ListOperation::Delete, 2, 2, 4, "ABDE", -1, 3},
+        {"a refused move", ListOperation::MoveUp, 0, 2, 4, "ABCDE", 2, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        for (const PairOnMove pair : {PairOnMove::Follow, PairOnMove::Clear}) {
+            Box box = boxOf("ABCDE");
+            BoxListState state{c.selected, c.attacker, c.defender, false};
+            applyListOperation(box, c.operation, state, pair);
+            EXPECT_EQ(lettersOf(box), c.order);
+            const bool kept = pair == PairOnMove::Follow;
+            EXPECT_EQ(state.attacker, kept ? c.attackerAfter : -1);
+            EXPECT_EQ(state.defender, kept ? c.defenderAfter : -1);
+            if (kept && c.attackerAfter >= 0) {
+                EXPECT_EQ(entryName(box.entry(c.attackerAfter)), std::string(1, "ABCDE"[c.attacker]));
+            }
+        }
+    }
+}
+
+// A side remembered between runs comes back only while its slot holds the same name and species.
+TEST(BoxListTest, ARememberedSideIsRecalledOnlyWhileItsEntryIsThere) {
+    const Box box = boxOf("ABC");
+    const RememberedSide b = rememberSide(box, 1);
+    EXPECT_EQ(recallSide(box, b), 1);
+    EXPECT_EQ(rememberSide(box, 5), RememberedSide{});
+    EXPECT_EQ(recallSide(box, RememberedSide{}), -1);
+    EXPECT_EQ(recallSide(boxOf("ACB"), b), -1); // another name there
+    EXPECT_EQ(recallSide(boxOf("A"), b), -1);   // the slot is free
+    RememberedSide otherSpecies = b;
+    otherSpecies.species += 1;
+    EXPECT_EQ(recallSide(box, otherSpecies), -1);
+}
+
 TEST(BoxListTest, DeletingTheOnlyEntryEmptiesTheBoxAndSelectsNothing) {
     Box box = boxOf("A");
     const ListOperationResult result = applyListOperation(box, ListOperation::Delete, 0);

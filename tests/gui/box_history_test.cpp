@@ -18,6 +18,7 @@
 #include "ui/session/box_session.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -109,6 +110,9 @@ private Q_SLOTS:
     void everyChangeIsOneStep_data();
     void everyChangeIsOneStep();
     void copyingARowSaysWhatWasCopied();
+    void thePairFollowsTheCheckBoxAndComesBack_data();
+    void thePairFollowsTheCheckBoxAndComesBack();
+    void thePairIsRememberedAcrossARestart();
 };
 
 void BoxHistoryTest::undoRestoresADeletedEntryInItsSlot() {
@@ -262,6 +266,84 @@ void BoxHistoryTest::copyingARowSaysWhatWasCopied() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard->text(), QString::fromStdString(session.result(0).log.text()));
     QVERIFY(status(window).startsWith(QStringLiteral("わざ１（１０まんボルト）の計算過程をコピーしました")));
+}
+
+namespace {
+
+void setPair(BoxWindow& window, int attacker, int defender) {
+    list(window)->selectRow(attacker);
+    click(window, "attackerButton");
+    list(window)->selectRow(defender);
+    click(window, "defenderButton");
+}
+
+QString pairNames(BoxWindow& window) {
+    return child<QLabel>(window, "attackerName")->text() + child<QLabel>(window, "defenderName")->text();
+}
+
+} // namespace
+
+void BoxHistoryTest::thePairFollowsTheCheckBoxAndComesBack_data() {
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("pairAfter"); // attacker's then defender's name
+    QTest::newRow("off: delete another") << false << "deleteButton" << 0 << "－－";
+    QTest::newRow("off: move") << false << "topButton" << 3 << "－－";
+    QTest::newRow("on: delete another") << true << "deleteButton" << 0 << "CE";
+    QTest::newRow("on: move the attacker") << true << "topButton" << 2 << "CE";
+    QTest::newRow("on: move past the defender") << true << "bottomButton" << 1 << "CE";
+    QTest::newRow("on: delete the defender") << true << "deleteButton" << 4 << "C－";
+}
+
+// The check box off, a move or deletion clears the pair; on, the pair stays on its entries. Either
+// way 元に戻す brings back the pair the step found, and やり直す the one it left.
+void BoxHistoryTest::thePairFollowsTheCheckBoxAndComesBack() {
+    QFETCH(bool, keep);
+    QFETCH(QString, button);
+    QFETCH(int, row);
+    QFETCH(QString, pairAfter);
+    TempSettings temp;
+    writeFiveEntries();
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    auto* check = child<QCheckBox>(window, "keepPairCheck");
+    QVERIFY(!check->isChecked());
+    check->setChecked(keep);
+    setPair(window, 2, 4);
+    list(window)->selectRow(row);
+    click(window, button.toLatin1().constData());
+    QCOMPARE(pairNames(window), pairAfter);
+    click(window, "undoButton");
+    QCOMPARE(pairNames(window), QStringLiteral("CE"));
+    QVERIFY(child<QLabel>(window, "rowDamage0")->text() != QStringLiteral("－"));
+    click(window, "redoButton");
+    QCOMPARE(pairNames(window), pairAfter);
+}
+
+// The pair and the check box come back at the next start while the entries are where they were;
+// a side whose slot now holds another entry is dropped.
+void BoxHistoryTest::thePairIsRememberedAcrossARestart() {
+    TempSettings temp;
+    writeFiveEntries();
+    {
+        BoxWindows windows(temp.settings());
+        setPair(windows.boxWindow(), 3, 1);
+        child<QCheckBox>(windows.boxWindow(), "keepPairCheck")->setChecked(true);
+    }
+    {
+        BoxWindows windows(temp.settings());
+        QCOMPARE(pairNames(windows.boxWindow()), QStringLiteral("DB"));
+        QCOMPARE(windows.session().attackerSlot(), 3);
+        QVERIFY(child<QCheckBox>(windows.boxWindow(), "keepPairCheck")->isChecked());
+        QVERIFY(child<QLabel>(windows.boxWindow(), "rowDamage0")->text() != QStringLiteral("－"));
+    }
+    Box box; // B's slot now holds another creature
+    for (const char* name : {"A", "X", "C", "D"})
+        QVERIFY(box.add(creature(name, name[0] % 2 ? 24 : 142)).ok());
+    QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
+    BoxWindows windows(temp.settings());
+    QCOMPARE(pairNames(windows.boxWindow()), QStringLiteral("D－"));
 }
 
 QTEST_MAIN(BoxHistoryTest)

@@ -150,6 +150,52 @@ TEST(BoxSession, EveryChangeIsOneStepTakenBackAndMadeAgain) {
     }
 }
 
+// Taking a step back or making it again brings back the pair it found or left: cleared by a
+// deletion under the default rule, followed with PairOnMove::Follow.
+TEST(BoxSession, StepsBringBackThePairTheyFoundOrLeft) {
+    struct Case {
+        PairOnMove rule;
+        int attackerAfter, defenderAfter;
+    } cases[] = {{PairOnMove::Clear, -1, -1}, {PairOnMove::Follow, 1, 3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.rule));
+        Opened opened;
+        BoxSession& session = *opened.session;
+        session.setPairOnMove(c.rule);
+        session.setAttacker(2);
+        session.setDefender(4);
+        session.runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
+        const auto pair = [&] { return std::pair(session.attackerSlot(), session.defenderSlot()); };
+        EXPECT_EQ(pair(), std::pair(c.attackerAfter, c.defenderAfter));
+        session.setAttacker(0); // what the user did since does not stay over the step
+        session.history().undo();
+        EXPECT_EQ(pair(), std::pair(2, 4));
+        EXPECT_EQ(entryNameUtf8(*session.damageInputs().attacker), "n2");
+        session.history().redo();
+        EXPECT_EQ(pair(), std::pair(c.attackerAfter, c.defenderAfter));
+    }
+}
+
+// Entries added by インポート or テキスト入力 are calculated with at once (the matrix reads them).
+TEST(BoxSession, AddedEntriesAreCalculatedWith) {
+    const std::function<void(Opened&)> additions[] = {
+        [](Opened& o) {
+            writeAll(o.dir / "other.vbd", imageOf(namedBox(7)));
+            o.session->importFile(o.dir / "other.vbd");
+        },
+        [](Opened& o) { o.session->appendTextSets(readSetText("Latios\n")); },
+    };
+    for (const auto& add : additions) {
+        Opened opened;
+        opened.session->setAttacker(0);
+        Heard heard(*opened.session);
+        add(opened);
+        EXPECT_GT(opened.session->box().count(), 5);
+        EXPECT_EQ(heard.calculations, 1);
+        EXPECT_EQ(opened.session->attackerSlot(), 0);
+    }
+}
+
 // 登録 writes the slot or appends, selects the row written and keeps the sides, showing the entry
 // as it now is; a box without room or an entry it cannot hold changes nothing.
 TEST(BoxSession, RegistrationSelectsItsRowAndKeepsTheSides) {

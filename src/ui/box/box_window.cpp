@@ -21,6 +21,7 @@
 #include "ui/session/box_session.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QGridLayout>
@@ -77,7 +78,28 @@ void connectHistory(BoxHistory& history, QWidget& window, QWidget& list, QPushBu
 }
 
 constexpr const char* kSection = "Damage";
-constexpr const char* kModeKey = "mode"; // the "計算方式" position
+constexpr const char* kModeKey = "mode";         // the "計算方式" position
+constexpr const char* kKeepPairKey = "keepPair"; // "並べ替えても攻撃側・防御側を保つ"
+
+// The keys that remember a side between runs: its slot, its name's check and its species.
+struct SideKeys {
+    const char* slot;
+    const char* name;
+    const char* species;
+};
+constexpr SideKeys kAttackerKeys{"attackerSlot", "attackerName", "attackerSpecies"};
+constexpr SideKeys kDefenderKeys{"defenderSlot", "defenderName", "defenderSpecies"};
+
+RememberedSide readSide(const SettingsFile& settings, const SideKeys& keys) {
+    return {settings.readSetting(kSection, keys.slot, -1), settings.readSetting(kSection, keys.name, 0),
+            settings.readSetting(kSection, keys.species, 0)};
+}
+
+void writeSide(SettingsFile& settings, const SideKeys& keys, const RememberedSide& side) {
+    settings.writeSetting(kSection, keys.slot, side.slot);
+    settings.writeSetting(kSection, keys.name, side.nameCheck);
+    settings.writeSetting(kSection, keys.species, side.species);
+}
 
 } // namespace
 
@@ -114,21 +136,51 @@ BoxWindow::BoxWindow(BoxSession& session, SettingsFile& settings, QWidget* paren
     right->addWidget(m_conditions);
     right->addWidget(m_rows);
     right->addStretch();
-    right->addWidget(m_status);
+    // The check box sits at the foot, level with the list's last buttons, where the window has room.
+    m_keepPair = new QCheckBox(QStringLiteral("並べ替えても攻撃側・防御側を保つ"), this);
+    m_keepPair->setObjectName(QStringLiteral("keepPairCheck"));
+    m_keepPair->setToolTip(
+        QStringLiteral("項目の移動や、ほかの項目の削除のあとも、攻撃側と防御側に同じ項目を残します"));
+    connect(m_keepPair, &QCheckBox::toggled, this,
+            [this](bool on) { m_session.setPairOnMove(on ? PairOnMove::Follow : PairOnMove::Clear); });
+    m_keepPair->setChecked(settings.readSetting(kSection, kKeepPairKey, 0) != 0);
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(m_keepPair);
+    foot->addWidget(m_status, 1);
+    right->addLayout(foot);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(buildListSide());
     layout->addLayout(right, 1);
     addShortcuts();
     connectSession();
 
-    // The session starts from the controls as they open (the stored mode among them).
+    // The session starts from the controls as they open (the stored mode among them), and with
+    // the pair of the last run while its entries are still where they were.
     m_session.setLearnFilter(m_conditions->learnFilter());
     pushConditions();
+    restorePair();
     selectRow(0);
 }
 
 BoxWindow::~BoxWindow() {
     settings().writeSetting(kSection, kModeKey, m_conditions->storedMode());
+    settings().writeSetting(kSection, kKeepPairKey, m_keepPair->isChecked() ? 1 : 0);
+    // Written only once a side was set or the keys are there, so a run that never set one adds nothing.
+    const bool stored = settings().readSetting(kSection, kAttackerKeys.slot, -2) != -2 ||
+                        settings().readSetting(kSection, kDefenderKeys.slot, -2) != -2;
+    if (stored || m_session.attackerSlot() >= 0 || m_session.defenderSlot() >= 0) {
+        writeSide(settings(), kAttackerKeys, rememberSide(m_session.box(), m_session.attackerSlot()));
+        writeSide(settings(), kDefenderKeys, rememberSide(m_session.box(), m_session.defenderSlot()));
+    }
+}
+
+void BoxWindow::restorePair() {
+    const int attacker = recallSide(m_session.box(), readSide(settings(), kAttackerKeys));
+    const int defender = recallSide(m_session.box(), readSide(settings(), kDefenderKeys));
+    if (defender >= 0)
+        m_session.setDefender(defender);
+    if (attacker >= 0)
+        m_session.setAttacker(attacker);
 }
 
 void BoxWindow::connectSession() {

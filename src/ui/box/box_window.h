@@ -6,6 +6,7 @@
 
 #include "ui/common/tool_window.h"
 
+class QCheckBox;
 class QTableView;
 
 namespace rusrina {
@@ -67,6 +68,8 @@ private:
     void selectRow(int row);
     void showBoxChange(const BoxChange& change);
     void showPair();
+    // Sets the pair the settings remember, each side only while its entry is still in its slot.
+    void restorePair();
     void showLearnableChoices();
     void showRows();
     // Hands the conditions panel's values to the session.
@@ -88,6 +91,7 @@ private:
     DamageRows* m_rows = nullptr;
     SetTextDialog* m_textDialog = nullptr; // made on first use
     StatusLine* m_status = nullptr;
+    QCheckBox* m_keepPair = nullptr;
 };
 
 } // namespace rusrina

@@ -7,8 +7,9 @@ namespace {
 
 class BoxEditCommand : public QUndoCommand {
 public:
-    BoxEditCommand(Box& box, BoxEdit edit, const QString& text, const BoxHistory::ShowStep& show)
-        : QUndoCommand(text), m_box(box), m_edit(std::move(edit)), m_show(show) {}
+    BoxEditCommand(Box& box, BoxEdit edit, const QString& text, StepPair before, StepPair after,
+                   const BoxHistory::ShowStep& show)
+        : QUndoCommand(text), m_box(box), m_edit(std::move(edit)), m_before(before), m_after(after), m_show(show) {}
 
     void undo() override { step(true); }
     void redo() override {
@@ -27,11 +28,13 @@ private:
             setObsolete(true);
             return;
         }
-        m_show(m_edit, undone, text());
+        m_show(m_edit, undone, text(), undone ? m_before : m_after);
     }
 
     Box& m_box;
     BoxEdit m_edit;
+    StepPair m_before;
+    StepPair m_after;
     const BoxHistory::ShowStep& m_show;
     bool m_alreadyMade = true;
 };
@@ -43,9 +46,9 @@ BoxHistory::BoxHistory(Box& box, ShowStep show, QObject* parent)
     setUndoLimit(kStepLimit);
 }
 
-void BoxHistory::record(std::optional<BoxEdit> edit, const QString& text) {
+void BoxHistory::record(std::optional<BoxEdit> edit, const QString& text, StepPair before, StepPair after) {
     if (edit)
-        push(new BoxEditCommand(m_box, std::move(*edit), text, m_show));
+        push(new BoxEditCommand(m_box, std::move(*edit), text, before, after, m_show));
 }
 
 } // namespace rusrina

@@ -13,21 +13,28 @@
 
 namespace rusrina {
 
+// The attacker's and the defender's slots (-1: none) as a step found or left them.
+struct StepPair {
+    int attacker = -1;
+    int defender = -1;
+};
+
 class BoxHistory : public QUndoStack {
     Q_OBJECT
 
 public:
-    // Called after a step was taken back (`undone`) or made again, with the box already changed.
-    using ShowStep = std::function<void(const BoxEdit& edit, bool undone, const QString& text)>;
+    // Called after a step was taken back (`undone`) or made again, with the box already changed and
+    // the pair the step found (taken back) or left (made again).
+    using ShowStep = std::function<void(const BoxEdit& edit, bool undone, const QString& text, StepPair pair)>;
 
     // Steps kept to take back; the oldest go first.
     static constexpr int kStepLimit = 200;
 
     BoxHistory(Box& box, ShowStep show, QObject* parent = nullptr);
 
-    // Adds a change already made to the box as the next step, named `text` ("削除"); nothing when
-    // the change has no record.
-    void record(std::optional<BoxEdit> edit, const QString& text);
+    // Adds a change already made to the box as the next step, named `text` ("削除"), with the pair
+    // before and after it; nothing when the change has no record.
+    void record(std::optional<BoxEdit> edit, const QString& text, StepPair before, StepPair after);
 
 private:
     Box& m_box;

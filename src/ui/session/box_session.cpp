@@ -30,7 +30,10 @@ BoxSession::BoxSession(const std::filesystem::path& boxFile, QObject* parent)
       m_file(std::make_unique<BoxFile>(std::filesystem::absolute(boxFile))), m_openedPath(m_file->path()),
       m_recoveryPath(recoveryPathFor(m_openedPath)), m_calculation(std::make_unique<Calculation>()) {
     m_history = new BoxHistory(
-        *m_box, [this](const BoxEdit& edit, bool undone, const QString& text) { showHistoryStep(edit, undone, text); },
+        *m_box,
+        [this](const BoxEdit& edit, bool undone, const QString& text, StepPair pair) {
+            showHistoryStep(edit, undone, text, pair);
+        },
         this);
     rebuildLearnableChoices();
 }
@@ -138,6 +141,10 @@ const SlotResult& BoxSession::result(int row) const {
 
 // The sides as the core's list rules take them, with an edit form taken as open on an existing
 // entry: what a rule leaves of that says whether the form closes.
+StepPair BoxSession::currentPair() const {
+    return {m_attacker, m_defender};
+}
+
 BoxListState BoxSession::pairState() const {
     return {-1, m_attacker, m_defender, true};
 }
@@ -145,9 +152,9 @@ BoxListState BoxSession::pairState() const {
 ListOperationResult BoxSession::runListOperation(ListOperation operation, int selectedRow, const QString& step) {
     BoxListState state = pairState();
     state.selected = selectedRow;
-    ListOperationResult result = applyListOperation(*m_box, operation, state);
+    ListOperationResult result = applyListOperation(*m_box, operation, state, m_pairOnMove);
     if (result.changed) {
-        m_history->record(std::move(result.edit), step);
+        m_history->record(std::move(result.edit), step, currentPair(), {state.attacker, state.defender});
         Q_EMIT boxChanged(
             {.rows = operation == ListOperation::Delete ? BoxChange::Rows::Removed : BoxChange::Rows::Rewritten,
              .first = result.firstRow,
@@ -168,7 +175,7 @@ StoreResult BoxSession::registerEntry(int slot, const BoxEntry& entry, const Ent
     StoreEdit stored = applyStore(*m_box, slot, entry, extra);
     if (!stored.result.ok())
         return stored.result;
-    m_history->record(std::move(stored.edit), QStringLiteral("登録"));
+    m_history->record(std::move(stored.edit), QStringLiteral("登録"), currentPair(), currentPair());
     const BoxListState state = stateAfterRegistration(pairState(), stored.result.slot);
     BoxChange change = writtenRow(stored.result.slot, countBefore);
     change.select = state.selected;
@@ -185,7 +192,7 @@ bool BoxSession::replaceEntry(int slot, const BoxEntry& entry, const QString& st
     StoreEdit stored = applyStore(*m_box, slot, entry);
     if (!stored.result.ok())
         return false;
-    m_history->record(std::move(stored.edit), step);
+    m_history->record(std::move(stored.edit), step, currentPair(), currentPair());
     // As after a step of the history: an edit form open on an existing entry was filled from the
     // box as it was, and closes; the sides stay and show the entry as it is now.
     Q_EMIT boxChanged({.rows = BoxChange::Rows::Rewritten, .first = slot, .last = slot, .closesEditForm = true});
@@ -195,8 +202,10 @@ bool BoxSession::replaceEntry(int slot, const BoxEntry& entry, const QString& st
 }
 
 void BoxSession::recordAppended(const Box& before, const QString& step, std::optional<int> select) {
-    m_history->record(recordAppend(before, *m_box), step);
+    m_history->record(recordAppend(before, *m_box), step, currentPair(), currentPair());
     Q_EMIT boxChanged({.rows = BoxChange::Rows::Appended, .select = select});
+    // The pair is as it was, but whatever reads the whole box (the matrix) has new entries to show.
+    recalculate();
 }
 
 SetAppendResult BoxSession::appendTextSets(const std::vector<ParsedSet>& sets) {
@@ -215,11 +224,12 @@ ImportResult BoxSession::importFile(const std::filesystem::path& path) {
     return result;
 }
 
-void BoxSession::showHistoryStep(const BoxEdit& edit, bool undone, const QString& text) {
+void BoxSession::showHistoryStep(const BoxEdit& edit, bool undone, const QString& text, StepPair pair) {
     const BoxListState state = stateAfterEditStep(pairState(), edit, undone, *m_box);
     Q_EMIT boxChanged(
         {.rows = BoxChange::Rows::Reset, .select = state.selected, .closesEditForm = !state.editingExisting});
-    showPair(state.attacker, state.defender);
+    // The pair comes back as it was with the step: the box is again as the step found or left it.
+    showPair(pair.attacker, pair.defender);
     Q_EMIT statusMessage(toQt(historyStepText(undone, fromQt(text))));
 }
 

@@ -24,6 +24,7 @@
 namespace rusrina {
 
 class BoxHistory;
+struct StepPair;
 
 // What a change did to the rows of the box list, so that a list follows without reading every row.
 struct BoxChange {
@@ -77,6 +78,10 @@ public:
     void setAttacker(int slot);
     void setDefender(int slot);
     void swapSides();
+    // PairOnMove::Clear (the default): the list operations clear both sides. Follow: each side
+    // follows its entry through the moves and the deletion of another entry.
+    void setPairOnMove(PairOnMove rule) { m_pairOnMove = rule; }
+    PairOnMove pairOnMove() const { return m_pairOnMove; }
 
     // The conditions every row follows, and the mode and critical hit.
     void setConditions(const BattleConditions& conditions, const DamageSettings& settings);
@@ -99,8 +104,9 @@ public:
     // --- Changes of the box, each one step of the history ----------------------------------------
 
     // Applies a list operation to the entry in row `selectedRow` (-1: none), named `step` in the
-    // history (its button's caption). Both sides are cleared, changed or not: their slots may
-    // have moved.
+    // history (its button's caption). Both sides are cleared, changed or not, since their slots
+    // may have moved; or they follow their entries (setPairOnMove). Taking the step back or making
+    // it again brings back the pair it found or left, as every step of the history does.
     ListOperationResult runListOperation(ListOperation operation, int selectedRow, const QString& step);
     // The edit form's "登録": overwrites the entry in `slot` when that slot is in use, else adds
     // the entry after the last, with what the box keeps beside its record (without `extra`, an
@@ -114,7 +120,8 @@ public:
     // "テキスト入力": appends the sets that read after the last entry, as one run of slots (one
     // step), and selects the first added.
     SetAppendResult appendTextSets(const std::vector<ParsedSet>& sets);
-    // "インポート": merges another box file (importBoxFile) as one step.
+    // "インポート": merges another box file (importBoxFile) as one step. Both this and
+    // appendTextSets calculate again when entries were added.
     ImportResult importFile(const std::filesystem::path& path);
 
     // --- Saving and recovery ---------------------------------------------------------------------
@@ -155,11 +162,12 @@ Q_SIGNALS:
 
 private:
     BoxListState pairState() const;
+    StepPair currentPair() const;
     // Sets both sides (defender first), builds the learnable-move list again and calculates once.
     void showPair(int attacker, int defender);
     void rebuildLearnableChoices();
     void recalculate();
-    void showHistoryStep(const BoxEdit& edit, bool undone, const QString& text);
+    void showHistoryStep(const BoxEdit& edit, bool undone, const QString& text, StepPair pair);
     void recordAppended(const Box& before, const QString& step, std::optional<int> select);
     void markSaved();
 
@@ -175,6 +183,7 @@ private:
     int m_attacker = -1;
     int m_defender = -1;
     int m_learnFilter = kNoLearnFilter;
+    PairOnMove m_pairOnMove = PairOnMove::Clear;
     std::vector<ListChoice> m_learnableChoices;
     struct Calculation; // the engine's inputs, the mode and the six results
     std::unique_ptr<Calculation> m_calculation;

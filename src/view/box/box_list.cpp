@@ -1,6 +1,7 @@
 #include "view/box/box_list.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace rusrina {
 namespace {
@@ -64,10 +65,62 @@ ListOperationResult applyListOperation(Box& box, ListOperation operation, int se
     return result;
 }
 
-ListOperationResult applyListOperation(Box& box, ListOperation operation, BoxListState& state) {
+ListOperationResult applyListOperation(Box& box, ListOperation operation, BoxListState& state, PairOnMove pair) {
     const ListOperationResult result = applyListOperation(box, operation, state.selected);
-    state = {result.selectRow, -1, -1, state.editingExisting && !result.changed};
+    const auto side = [&](int slot) {
+        if (pair == PairOnMove::Clear)
+            return -1;
+        return result.edit ? slotAfterEdit(slot, *result.edit) : slot;
+    };
+    state = {result.selectRow, side(state.attacker), side(state.defender), state.editingExisting && !result.changed};
     return result;
+}
+
+int slotAfterEdit(int slot, const BoxEdit& edit) {
+    if (slot < 0)
+        return -1;
+    switch (edit.kind) {
+    case BoxEdit::Kind::Delete:
+        return slot == edit.slot ? -1 : slot > edit.slot ? slot - 1 : slot;
+    case BoxEdit::Kind::Move:
+        if (slot == edit.slot)
+            return edit.to;
+        if (edit.slot < edit.to && slot > edit.slot && slot <= edit.to)
+            return slot - 1; // the entries between moved up behind it
+        if (edit.to < edit.slot && slot >= edit.to && slot < edit.slot)
+            return slot + 1;
+        return slot;
+    case BoxEdit::Kind::Replace:
+    case BoxEdit::Kind::Append:
+        return slot;
+    }
+    return slot;
+}
+
+namespace {
+
+// FNV-1a over the name's stored bytes, kept to 31 bits so that it fits a setting.
+int nameCheckOf(const BoxEntry& entry) {
+    std::uint32_t hash = 2166136261u;
+    for (const char byte : entryName(entry)) {
+        hash ^= static_cast<unsigned char>(byte);
+        hash *= 16777619u;
+    }
+    return static_cast<int>(hash & 0x7fffffffu);
+}
+
+} // namespace
+
+RememberedSide rememberSide(const Box& box, int slot) {
+    if (!box.inUse(slot))
+        return {};
+    return {slot, nameCheckOf(box.entry(slot)), box.entry(slot).species};
+}
+
+int recallSide(const Box& box, const RememberedSide& side) {
+    if (!box.inUse(side.slot))
+        return -1;
+    return rememberSide(box, side.slot) == side ? side.slot : -1;
 }
 
 BoxListState stateAfterEditStep(const BoxListState& state, const BoxEdit& edit, bool undone, const Box& box) {

@@ -35,12 +35,34 @@ struct BoxListState {
     bool operator==(const BoxListState&) const = default;
 };
 
+// What becomes of the attacker and defender when the list operations move entries.
+enum class PairOnMove {
+    Clear,  // both sides are cleared, since their slots may have moved
+    Follow, // each side follows its entry to its new slot; a deleted side is cleared
+};
+
 // Applies the operation to the selected entry and updates the state: the operation's row is
-// selected; attacker and defender are cleared, since their slots may have moved (a refused request
-// starts the calculation afresh as well); and once the box changed, an edit form open on an
+// selected; the sides are cleared (a refused request starts the calculation afresh as well) or,
+// with PairOnMove::Follow, follow their entries; and once the box changed, an edit form open on an
 // existing entry closes: it refers to its entry by slot, and registering it would overwrite
 // another creature.
-ListOperationResult applyListOperation(Box& box, ListOperation operation, BoxListState& state);
+ListOperationResult applyListOperation(Box& box, ListOperation operation, BoxListState& state,
+                                       PairOnMove pair = PairOnMove::Clear);
+
+// The slot the entry that stood in `slot` holds after `edit` was made; -1 when the edit deleted
+// it (or `slot` was -1). Replacements and appends move no entry.
+int slotAfterEdit(int slot, const BoxEdit& edit);
+
+// A side as the settings keep it between runs: its slot, a check of its name's stored bytes and
+// its species. Recalled, it is that slot only while the entry there has the same name and species.
+struct RememberedSide {
+    int slot = -1;
+    int nameCheck = 0;
+    int species = 0;
+    bool operator==(const RememberedSide&) const = default;
+};
+RememberedSide rememberSide(const Box& box, int slot);
+int recallSide(const Box& box, const RememberedSide& side);
 
 // The state after the edit form wrote `slot`: that row is selected, and the sides stay on their
 // slots, to be shown again in case the entry written is one of them.
