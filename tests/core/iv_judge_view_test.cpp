@@ -41,6 +41,36 @@ TEST(IvJudgeView, TypedStatFindsItsRowOrSaysTheRange) {
     EXPECT_EQ(outOfRangeText(5, {}), "5 は範囲外（0～0）");
 }
 
+// A typed value picks its row or is refused naming its stat; ヌケニン's HP of 1 is taken as it is,
+// telling nothing of the IV, while its list follows the formula.
+TEST(IvJudgeView, ATypedValueIsReadForItsStat) {
+    const int garchomp = 449, shedinja = 291;
+    const std::vector<StatRow> attack = buildStatRows(1, 130, 50, 10);
+    const std::vector<StatRow> shedinjaHp = buildStatRows(0, 1, 50, 10);
+    struct Case {
+        int species, stat, value;
+        std::span<const StatRow> rows;
+        TypedStat expected;
+    } cases[] = {
+        {garchomp, 1, 142, attack, {TypedStat::Kind::Row, 7, ""}},
+        {garchomp, 1, 250, attack, {TypedStat::Kind::OutOfRange, -1, "攻撃 250 は範囲外（135～150）"}},
+        {garchomp, 5, 5, {}, {TypedStat::Kind::OutOfRange, -1, "素早さ 5 は範囲外（0～0）"}},
+        {garchomp, 0, 1, {}, {TypedStat::Kind::OutOfRange, -1, "ＨＰ 1 は範囲外（0～0）"}},
+        {shedinja,
+         0,
+         1,
+         shedinjaHp,
+         {TypedStat::Kind::HpFixed, -1, "ヌケニンのＨＰはいつも 1 なので、ＨＰの個体値はわかりません（0～31）"}},
+        {shedinja, 0, 2, shedinjaHp, {TypedStat::Kind::OutOfRange, -1, "ＨＰ 2 は範囲外（61～76）"}},
+    };
+    for (const Case& c : cases) {
+        const TypedStat got = readTypedStat(c.species, c.stat, c.value, c.rows);
+        EXPECT_EQ(got.kind, c.expected.kind) << c.value;
+        EXPECT_EQ(got.row, c.expected.row) << c.value;
+        EXPECT_EQ(got.message, c.expected.message);
+    }
+}
+
 TEST(IvJudgeView, EvFieldsStayWithin255AndTogetherWithin510) {
     struct Case {
         StatValues evs;

@@ -136,6 +136,7 @@ private Q_SLOTS:
     void settingsWrittenOnCloseAndRestored();
     void storedPositionOutsideListSelectsFirst_data();
     void storedPositionOutsideListSelectsFirst();
+    void enterWalksTheSixFields();
 };
 
 void IvJudgeWindowTest::startUpReportIsOnTheClipboard() {
@@ -506,7 +507,7 @@ void IvJudgeWindowTest::typedStatPicksItsRowOrSaysTheRange() {
     QCOMPARE(reportLine(window, 1), QStringLiteral("攻撃：110 ( 10 ～ 11 )"));
 
     typeStat(&window, 1, QStringLiteral("300"));
-    QCOMPARE(message(&window), QStringLiteral("300 は範囲外（105～120）"));
+    QCOMPARE(message(&window), QStringLiteral("攻撃 300 は範囲外（105～120）"));
     QCOMPARE(bounds(&window, 1), qMakePair(10, 11));
     QCOMPARE(currentRow(&window, 1), 5);
 
@@ -604,6 +605,40 @@ void IvJudgeWindowTest::characteristicAndTypeNarrowATrainedCreature() {
     QCOMPARE(message(&window), QStringLiteral("条件に合う個体値がありません"));
     characteristic->setCurrentIndex(0);
     QCOMPARE(message(&window), QString());
+}
+
+// From the keyboard alone: Tab goes from stat field to stat field, never into a value list; Enter
+// picks and moves on to the next stat's field. ヌケニン's HP of 1 leaves its IV open and says why.
+void IvJudgeWindowTest::enterWalksTheSixFields() {
+    Judge judge(false);
+    judge.temp.write("ParaCheck", "vant", 449); // ガブリアス under the open rule
+    judge.temp.write("ParaCheck", "level", 49);
+    judge.temp.write("ParaCheck", "seikaku", 18); // ようき
+    IvJudgeWindow& window = judge.open();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    evField(&window, 1)->setValue(252);
+    evField(&window, 5)->setValue(252);
+    const auto field = [&](int stat) { return child<QLineEdit>(&window, QStringLiteral("edit_stat_%1").arg(stat)); };
+    field(0)->setFocus();
+    QTest::keyClick(field(0), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), field(1));
+    field(0)->setFocus();
+    const char* shown[] = {"183", "182", "115", "90", "105", "169"};
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        QCOMPARE(QApplication::focusWidget(), field(stat));
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(shown[stat]));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    QCOMPARE(QApplication::focusWidget(), field(kStatCount - 1));
+    QCOMPARE(reportLine(window, 3), QStringLiteral("特攻： 90 ( 30 ～ 31 )　努力値：  0"));
+
+    combo(&window, "combo_vant")->setCurrentIndex(291); // ヌケニン
+    typeStat(&window, 0, QStringLiteral("1"));
+    QCOMPARE(message(&window), QStringLiteral("ヌケニンのＨＰはいつも 1 なので、ＨＰの個体値はわかりません（0～31）"));
+    QCOMPARE(bounds(&window, 0), qMakePair(0, 31));
+    QVERIFY(texts(valueList(&window, 0)->model()).first().startsWith(QStringLiteral("61")));
+    QCOMPARE(QApplication::focusWidget(), field(1));
 }
 
 QTEST_MAIN(IvJudgeWindowTest)

@@ -206,6 +206,16 @@ QGridLayout* IvJudgeWindow::buildStatColumns() {
         grid->addWidget(column.upper, 5, at);
         grid->addWidget(column.lower, 6, at);
     }
+    // Tab goes along the EV fields, then along the stat fields; the value lists take the keyboard
+    // only when clicked, so that a number typed after Tab never lands in a list and picks a row.
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        m_columns[stat].list->setFocusPolicy(Qt::ClickFocus);
+        if (stat > 0) {
+            setTabOrder(m_columns[stat - 1].ev, m_columns[stat].ev);
+            setTabOrder(m_columns[stat - 1].typed, m_columns[stat].typed);
+        }
+    }
+    setTabOrder(m_columns[kStatCount - 1].ev, m_columns[0].typed);
     grid->setRowStretch(3, 1);
     return grid;
 }
@@ -369,25 +379,41 @@ void IvJudgeWindow::changeEv() {
     recompute(true);
 }
 
-// Enter in a stat's field picks the row that shows the typed value, as a click on it would.
+// Enter in a stat's field picks the row that shows the typed value, as a click on it would, and
+// moves on to the next stat's field, so that six values are typed in a row.
 void IvJudgeWindow::typeStat(int stat) {
     StatColumn& column = m_columns[stat];
     bool isNumber = false;
     const int value = column.typed->text().toInt(&isNumber);
     if (!isNumber)
         return;
-    const int row = rowShowing(column.model->rows(), value);
-    if (row < 0) {
-        m_message->setNotice(toQt(outOfRangeText(value, column.model->rows())));
+    const TypedStat typed = readTypedStat(species(), stat, value, column.model->rows());
+    switch (typed.kind) {
+    case TypedStat::Kind::OutOfRange:
+        m_message->setNotice(toQt(typed.message));
         return;
+    case TypedStat::Kind::HpFixed:
+        // Whatever the IV, the HP is 1: the range is left whole, and the line says why.
+        column.list->clearSelection();
+        column.upper->setCurrentIndex(kMaxIv);
+        column.lower->setCurrentIndex(0);
+        m_message->setNotice(toQt(typed.message));
+        break;
+    case TypedStat::Kind::Row: {
+        const QModelIndex index = column.model->index(typed.row);
+        column.list->scrollTo(index);
+        // A new current row is picked by its handler; the row that is current already is picked here.
+        if (column.list->currentIndex() == index)
+            pick(stat, typed.row);
+        else
+            column.list->setCurrentIndex(index);
+        break;
     }
-    const QModelIndex index = column.model->index(row);
-    column.list->scrollTo(index);
-    // A new current row is picked by its handler; the row that is current already is picked here.
-    if (column.list->currentIndex() == index)
-        pick(stat, row);
-    else
-        column.list->setCurrentIndex(index);
+    }
+    if (stat + 1 < kStatCount) {
+        m_columns[stat + 1].typed->setFocus(Qt::TabFocusReason);
+        m_columns[stat + 1].typed->selectAll();
+    }
 }
 
 void IvJudgeWindow::refresh() {

@@ -43,6 +43,16 @@ std::string outOfRangeText(int value, std::span<const StatRow> rows) {
     return text;
 }
 
+TypedStat readTypedStat(int species, int stat, int value, std::span<const StatRow> rows) {
+    static constexpr const char* kStatNames[kStatCount] = {"ＨＰ", "攻撃", "防御", "特攻", "特防", "素早さ"};
+    if (stat == 0 && value == 1 && speciesRecord(species).baseStats[0] == 1)
+        return {TypedStat::Kind::HpFixed, -1,
+                std::string(speciesName(species)) + "のＨＰはいつも 1 なので、ＨＰの個体値はわかりません（0～31）"};
+    if (const int row = rowShowing(rows, value); row >= 0)
+        return {TypedStat::Kind::Row, row, {}};
+    return {TypedStat::Kind::OutOfRange, -1, std::string(kStatNames[stat]) + " " + outOfRangeText(value, rows)};
+}
+
 int evFieldMaximum(const StatValues& evs, int stat) {
     const int others = std::accumulate(evs.begin(), evs.end(), 0) - evs[static_cast<size_t>(stat)];
     return std::clamp(kMaxEvTotal - others, 0, kMaxEv);
