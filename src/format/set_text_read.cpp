@@ -14,6 +14,7 @@
 #include "format/set_text_stats.h"
 #include "text/cp932.h"
 #include "text/name_fold.h"
+#include "text/name_nearest.h"
 
 #include <algorithm>
 #include <array>
@@ -169,6 +170,22 @@ std::optional<std::pair<std::string_view, std::string_view>> splitKey(std::strin
     if (colon == std::string_view::npos)
         return std::nullopt;
     return std::pair{trim(line.substr(0, colon)), trim(line.substr(colon + width))};
+}
+
+// "。もしかして：ピカチュウ" for a species name typed with a slip, else nothing.
+std::string nearestSpeciesText(std::string_view typed) {
+    static const std::vector<std::string> keys = [] {
+        std::vector<std::string> all;
+        for (int species = 0; species < kSpeciesCount; ++species)
+            all.push_back(text::foldForFind(speciesName(species)) + '\n' +
+                          text::foldForFind(speciesEnglishName(species)));
+        return all;
+    }();
+    std::vector<std::string> names;
+    for (const int species : text::nearestKeys(keys, text::foldForFind(typed)))
+        if (std::find(names.begin(), names.end(), speciesName(species)) == names.end())
+            names.emplace_back(speciesName(species));
+    return names.empty() ? std::string() : "。" + text::didYouMeanText(names);
 }
 
 std::string quoted(std::string_view s) {
@@ -339,7 +356,8 @@ bool SetReader::readSpecies(const Line& line, std::string_view left, std::string
     }
     switch (match.reading) {
     case FormReading::Unknown:
-        return fail(line.number, "バントレ" + quoted(speciesText) + "が見つかりません");
+        return fail(line.number,
+                    "バントレ" + quoted(speciesText) + "が見つかりません" + nearestSpeciesText(speciesText));
     case FormReading::LaterEdition:
         return fail(line.number, quoted(match.formName) +
                                      "は TK より後の作品（ブラック2・ホワイト2）のフォルムのため登録できません");
@@ -372,7 +390,7 @@ bool SetReader::readName(const Line& line, std::string_view nickname) {
         for (const std::string& character : unstorableNameCharacters(name))
             characters += (characters.empty() ? "（" : "、") + character;
         m_form.name = speciesName(m_form.species);
-        warn(line.number, "名前" + quoted(name) + "は Shift-JIS で表せない文字" +
+        warn(line.number, "名前" + quoted(name) + "には名前に使えない文字" +
                               (characters.empty() ? "" : characters + "）") + "があるため" + quoted(m_form.name) +
                               "にします");
         return true;

@@ -359,7 +359,7 @@ TEST(EntryEditRegistration, NamesThatCannotBeStoredAsTheyRead) {
     form.name = "ガブ😀\n";
     EXPECT_EQ(refusalText(Refusal::UnstorableName, form),
               "名前に使えない文字があります：😀、改行\n"
-              "Shift-JIS で表せない文字と、改行やタブなどの制御文字は名前に使えません。");
+              "絵文字や一部の記号、改行やタブは名前に使えません。ほかの文字にしてください。");
     EXPECT_EQ(refusalText(Refusal::EmptyName, form), "名前を入力してください");
 
     BoxEntry stored = entryFromForm(mewForm());

@@ -358,6 +358,7 @@ TEST(SetText, WarningsAndFailuresWithTheirLines) {
         {"Garchomp\nIVs: 31 HP / 30 HP", false, 2, "読めない行"},
         {"Garchomp\n# Stats: 1 HP / 2 Atk", false, 2, "6 つの能力値"},
         {"Chomp\xF0\x9F\x98\x80 (Garchomp)", true, 1, "文字（\xF0\x9F\x98\x80）があるため「ガブリアス」にします"},
+        {"Pikachuu\n- Thunderbolt", false, 1, "バントレ「Pikachuu」が見つかりません。もしかして：ピカチュウ"},
         {"Chomp\x01 (Garchomp)", false, 1, "制御文字"},
     };
     for (const NoteCase& c : cases) {

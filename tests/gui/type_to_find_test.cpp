@@ -55,6 +55,7 @@ private Q_SLOTS:
     void windowShortcutsReachTheWindowUnlessTyping();
     void everyLongChooserFindsByTyping_data();
     void everyLongChooserFindsByTyping();
+    void aSlipOffersTheNearestNames();
 };
 
 // Escape, Enter on text that finds nothing, and leaving the chooser all keep the move chosen
@@ -162,6 +163,24 @@ void TypeToFindTest::everyLongChooserFindsByTyping() {
     QComboBox* c = ::chooser(window, qPrintable(chooser));
     findByTyping(c, typed);
     QCOMPARE(chosen(c), found);
+}
+
+// Text that finds nothing but lies a slip away from names offers them, in the list and in words;
+// Enter picks the first.
+void TypeToFindTest::aSlipOffersTheNearestNames() {
+    TempSettings temp;
+    IvJudgeWindow window(temp.settings());
+    window.showTool(ShowCommand::Show);
+    QComboBox* species = chooser(&window, "combo_vant");
+    clickIntoChooser(species);
+    typeKeys(species, QStringLiteral("garchmp"));
+    const auto* popup = qobject_cast<QAbstractItemView*>(QApplication::activePopupWidget());
+    QVERIFY(popup);
+    QCOMPARE(popup->model()->rowCount(), 1);
+    QCOMPARE(species->lineEdit()->toolTip(), QStringLiteral("もしかして：ガブリアス"));
+    pressKey(species, Qt::Key_Return);
+    QCOMPARE(chosen(species), QStringLiteral("ガブリアス"));
+    QCOMPARE(species->lineEdit()->toolTip(), QString());
 }
 
 QTEST_MAIN(TypeToFindTest)

@@ -1,5 +1,7 @@
 #include "ui/common/chooser.h"
 
+#include "text/name_nearest.h"
+
 #include "ui/common/qt_text.h"
 
 #include <QAbstractItemView>
@@ -13,18 +15,36 @@
 #include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QTimer>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace rusrina {
 namespace {
 
-// The entries the typed text finds, in list order.
+// The entries the typed text finds, in list order; when it finds none, the entries it probably
+// meant (a slip of the fingers: "garchmp"), so that the list offers them instead of nothing.
 class ChoiceFilterModel : public QSortFilterProxyModel {
 public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
 
     void setTyped(const QString& typed) {
         m_typed = foldTyped(fromQt(typed));
+        m_nearest.clear();
         invalidateFilter();
+        if (m_typed.empty() || rowCount() > 0 || !sourceModel())
+            return;
+        m_nearest = text::nearestKeys(choices().findKeys(), m_typed);
+        if (!m_nearest.empty())
+            invalidateFilter();
+    }
+
+    // "もしかして：ガブリアス" while the list offers the nearest entries; empty otherwise.
+    QString nearestText() const {
+        std::vector<std::string> names;
+        for (const int row : m_nearest)
+            names.push_back(choices().choices()[static_cast<size_t>(row)].text);
+        return toQt(text::didYouMeanText(names));
     }
 
 protected:
@@ -32,12 +52,16 @@ protected:
         // Nothing typed (the list refilled while nobody searches it) costs no key.
         if (m_typed.empty())
             return true;
-        const auto* choices = static_cast<const ChoiceListModel*>(sourceModel());
-        return findKeyMatches(choices->findKey(row), m_typed);
+        if (!m_nearest.empty())
+            return std::find(m_nearest.begin(), m_nearest.end(), row) != m_nearest.end();
+        return findKeyMatches(choices().findKey(row), m_typed);
     }
 
 private:
+    const ChoiceListModel& choices() const { return *static_cast<const ChoiceListModel*>(sourceModel()); }
+
     std::string m_typed;
+    std::vector<int> m_nearest;
 };
 
 // Type-to-find on one editable chooser: Qt's completer shows the entries the filter keeps, and
@@ -120,6 +144,7 @@ private:
             m_filter->setSourceModel(m_choices);
     }
     void detach() {
+        m_chooser->lineEdit()->setToolTip({});
         m_filter->setTyped({});
         m_filter->setSourceModel(nullptr);
     }
@@ -127,6 +152,7 @@ private:
     void narrow(const QString& text) {
         attach();
         m_filter->setTyped(text);
+        showNearestText();
         if (text.isEmpty() || m_filter->rowCount() == 0) {
             m_completer->popup()->hide();
             return;
@@ -161,6 +187,16 @@ private:
         else
             m_chooser->setCurrentIndex(row); // shows the entry's text and tells the window
         m_chooser->lineEdit()->selectAll();
+    }
+
+    // The names offered in place of a text that finds nothing are said in words beside the list.
+    void showNearestText() {
+        const QString nearest = m_filter->nearestText();
+        m_chooser->lineEdit()->setToolTip(nearest);
+        if (nearest.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(m_chooser->mapToGlobal(QPoint(0, -m_chooser->height())), nearest, m_chooser);
     }
 
     void putBack() {
@@ -202,13 +238,18 @@ void ChoiceListModel::setChoices(std::vector<ListChoice> choices) {
     endResetModel();
 }
 
-const std::string& ChoiceListModel::findKey(int row) const {
+const std::vector<std::string>& ChoiceListModel::findKeys() const {
     if (m_findKeys.size() != m_choices.size()) {
         m_findKeys.clear();
         m_findKeys.reserve(m_choices.size());
         for (const ListChoice& choice : m_choices)
             m_findKeys.push_back(choiceFindKey(choice, m_names));
     }
+    return m_findKeys;
+}
+
+const std::string& ChoiceListModel::findKey(int row) const {
+    findKeys();
     static const std::string kNone;
     return row >= 0 && row < static_cast<int>(m_findKeys.size()) ? m_findKeys[static_cast<size_t>(row)] : kNone;
 }

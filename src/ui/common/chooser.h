@@ -7,7 +7,8 @@
 // The long lists (species, moves, abilities) are found in by typing: the chooser takes text, and a
 // list of the entries it finds (choice_find.h) opens under it as the user types. Enter or a click
 // picks an entry; Escape, or leaving the chooser, puts back the text of the entry chosen before.
-// Typing alone never changes the choice, so text that finds nothing changes nothing.
+// Typing alone never changes the choice, so text that finds nothing changes nothing; the list then
+// offers the entries nearest to it, if any lie within a slip of the fingers ("もしかして：…").
 
 #include "view/common/choice_find.h"
 #include "view/common/list_choice.h"
@@ -38,6 +39,7 @@ public:
     // The folded text row `row` is found by; worked out for the whole list at the first search
     // after a refill, so that lists nobody searches cost nothing.
     const std::string& findKey(int row) const;
+    const std::vector<std::string>& findKeys() const;
 
 private:
     std::vector<ListChoice> m_choices;

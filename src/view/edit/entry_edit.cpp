@@ -262,7 +262,7 @@ std::string refusalText(Refusal refusal, const EntryForm& form) {
     const std::vector<std::string> characters = unstorableNameCharacters(form.name);
     for (std::size_t i = 0; i < characters.size(); ++i)
         text += (i == 0 ? "：" : "、") + characters[i];
-    return text + "\nShift-JIS で表せない文字と、改行やタブなどの制御文字は名前に使えません。";
+    return text + "\n絵文字や一部の記号、改行やタブは名前に使えません。ほかの文字にしてください。";
 }
 
 std::string confirmationText(const std::array<int, 6>& s) {
