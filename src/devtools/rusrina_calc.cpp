@@ -6,12 +6,14 @@
 //   {"id":"c1","mode":"gen5","critical":false,"row":0,"move":52,
 //    "direct":{"power":120,"category":1,"type":12},
 //    "attacker":{"species":5,"level":50,"nature":3,"ability":81,"item":14,
-//                "ivs":[31,31,31,31,31,31],"evs":[0,252,0,0,4,252]},
+//                "ivs":[31,31,31,31,31,31],"evs":[0,252,0,0,4,252],
+//                "heldItem":150,"gender":1,"happiness":70},
 //    "defender":{"species":93,"level":50,"stats":[135,85,80,150,95,130]},
 //    "conditions":{"weather":1,"attackStage":2,"defenceStage":-1,"helpingHand":true}}
 // mode: "simple", "gen5" or "gen4"; "stats" gives the six stats directly instead of IVs and EVs;
 // stages run from -6 to +6; "direct" replaces "move" for the direct-value row; "log":true adds
-// the calculation log.
+// the calculation log. "heldItem" is the full held item (data/held_items.h; "item", the damage-item
+// row, then defaults to the row it stands for), "gender" 0 unknown, 1 male, 2 female.
 //
 // With --oracle, each line is instead a case in the damage oracles' format (src/devtools/oracle_case.h)
 // and the answer is the engine's rolls per hit: {"id":…,"hits":[[16 rolls],…]} (no hit when nothing
@@ -20,6 +22,7 @@
 
 #include "calc/stats.h"
 #include "data/abilities.h"
+#include "data/held_items.h"
 #include "data/natures.h"
 #include "devtools/json_value.h"
 #include "devtools/oracle_case.h"
@@ -77,14 +80,24 @@ int offered(const Value& object, const char* key, int fallback, const std::vecto
     return value;
 }
 
-BoxEntry creature(const Value& c, const std::string& side) {
+// The held item, gender and happiness, as the box keeps them beside the entry.
+EntryExtra extraOf(const Value& c, const std::string& side) {
+    EntryExtra x;
+    x.heldItem = ranged(c, "heldItem", kItemOfRecord, kItemOfRecord, heldItemCount() - 1, side);
+    x.gender = static_cast<Gender>(ranged(c, "gender", 0, 0, kGenderCount - 1, side));
+    x.happiness = ranged(c, "happiness", kDefaultHappiness, 0, 255, side);
+    return x;
+}
+
+BoxEntry creature(const Value& c, const std::string& side, const EntryExtra& extra) {
     BoxEntry e{};
     e.name[0] = 'x';
     e.species = ranged(c, "species", 0, 0, kSpeciesCount - 1, side);
     e.level = ranged(c, "level", 50, 1, kMaxLevel, side);
     e.nature = ranged(c, "nature", 0, 0, kNatureCount - 1, side);
     e.ability = ranged(c, "ability", 0, 0, kAbilityCount - 1, side);
-    e.item = ranged(c, "item", 0, 0, kDamageItemCount - 1, side);
+    const int heldRow = extra.heldItem == kItemOfRecord ? 0 : heldItemFields(extra.heldItem).row;
+    e.item = ranged(c, "item", heldRow, 0, kDamageItemCount - 1, side);
     const auto ivs = six(c, "ivs", 31, 0, kEntryMaxIv, side), evs = six(c, "evs", 0, 0, kEntryMaxEv, side);
     for (int i = 0; i < 6; ++i) {
         e.iv[i] = ivs[i];
@@ -147,8 +160,10 @@ DamageEngine engineFor(const Value& c, int& row) {
     if (!attacker || !defender)
         throw std::runtime_error("a case needs an attacker and a defender");
     DamageEngine engine;
-    engine.attacker = creature(*attacker, "attacker.");
-    engine.defender = creature(*defender, "defender.");
+    engine.attackerExtra = extraOf(*attacker, "attacker.");
+    engine.defenderExtra = extraOf(*defender, "defender.");
+    engine.attacker = creature(*attacker, "attacker.", engine.attackerExtra);
+    engine.defender = creature(*defender, "defender.", engine.defenderExtra);
     engine.conditions = conditions(c.find("conditions"));
     if (const Value* d = c.find("direct")) {
         row = kDirectRow;

@@ -42,6 +42,9 @@ RANGES = [
     ("direct", {"power": 7, "category": 0, "type": 1}, "direct.power"),
     ("direct", {"power": 200, "category": 1, "type": 9}, "direct.type"),
     ("direct", {"power": 200, "category": 1, "type": 17}, None),
+    ("attacker.heldItem", 245, None), ("attacker.heldItem", 246, "attacker.heldItem"),
+    ("attacker.heldItem", -2, "attacker.heldItem"), ("defender.gender", 3, "defender.gender"),
+    ("defender.happiness", 256, "defender.happiness"), ("defender.happiness", 0, None),
 ]
 
 
@@ -61,6 +64,7 @@ def check_ranges(calc):
 
 def main(calc):
     cases = [dict(CASE, id=m, mode=m) for m in ("simple", "gen5", "gen4")] + [dict(CASE, id="log", log=True)]
+    cases.append(changed("attacker.heldItem", 150))  # いのちのたま, given as the full held item alone
     lines = [json.dumps(c) for c in cases] + BAD + [""]
     run = subprocess.run([calc], input="\n".join(lines) + "\n", capture_output=True, text=True)
     out = [json.loads(line) for line in run.stdout.splitlines()]
@@ -68,14 +72,16 @@ def main(calc):
     if run.returncode != 0 or len(out) != len(cases) + len(BAD):
         failures.append("exit %d with %d result lines" % (run.returncode, len(out)))
     else:
-        simple, gen5, gen4, logged = out[:4]
+        simple, gen5, gen4, logged, held = out[:5]
+        if held["rolls"][-1] != gen5["rolls"][-1] * 5324 // 4096 + (gen5["rolls"][-1] * 5324 % 4096 > 2048):
+            failures.append("held item: %r against %r" % (held, gen5))
         if "rolls" in simple or len(gen5["rolls"]) != 16 or len(gen4["rolls"]) != 16:
             failures.append("mode results: %r %r %r" % (simple, gen5, gen4))
         if "log" in gen5 or "必要攻撃回数： " + logged["hits"] not in logged.get("log", ""):
             failures.append("log: %r" % logged)
-        errors = [o for o in out[4:] if "error" in o]
-        if [e["line"] for e in errors] != list(range(5, 5 + len(BAD))):
-            failures.append("error lines: %r" % out[4:])
+        errors = [o for o in out[5:] if "error" in o]
+        if [e["line"] for e in errors] != list(range(6, 6 + len(BAD))):
+            failures.append("error lines: %r" % out[5:])
     failures += check_ranges(calc)
     for f in failures:
         print(f)

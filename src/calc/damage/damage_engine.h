@@ -5,6 +5,7 @@
 // point is the minimum damage (85 % of the maximum) and the texts.
 
 #include "box/box_entry.h"
+#include "box/entry_extra.h"
 #include "calc/damage/calc_log.h"
 #include "data/items.h"
 #include "data/moves.h"
@@ -113,6 +114,10 @@ std::string damageLogHead(const BoxEntry& attacker, const BoxEntry& defender, in
 struct DamageEngine {
     std::optional<BoxEntry> attacker;
     std::optional<BoxEntry> defender;
+    // What the box keeps beside each entry: the exact modes read its held item, gender and
+    // happiness; the simple engine reads the 144-byte record alone.
+    EntryExtra attackerExtra;
+    EntryExtra defenderExtra;
     int learnableMove = NO_MOVE;
     DirectMove direct;
     BattleConditions conditions;

@@ -145,6 +145,14 @@ void setUpHit(Hit& h) {
 
 ExactSide::ExactSide(const BoxEntry& e) : entry(&e), heldItem(heldItemOfDamageRow(e.item)) {}
 
+ExactSide exactSide(const BoxEntry& entry, const EntryExtra& extra) {
+    ExactSide side(entry);
+    side.heldItem = heldItemOf(entry, extra);
+    side.gender = static_cast<int>(extra.gender);
+    side.happiness = extra.happiness;
+    return side;
+}
+
 ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactRecord* record) {
     if (record)
         record->generation = a.options.generation;

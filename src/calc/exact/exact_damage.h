@@ -14,6 +14,7 @@
 // 4096ths, chained per stage) and exact_gen4.cpp (each modifier truncating, in three stages).
 
 #include "box/box_entry.h"
+#include "box/entry_extra.h"
 #include "calc/damage/damage_engine.h"
 #include "calc/exact/exact_step.h"
 #include "data/generations.h"
@@ -46,6 +47,8 @@ struct ExactSide {
     int gender = kUnknownGender;
     int happiness = kFullHappiness;
 };
+// A box entry with what the box keeps beside it (box/entry_extra.h); the entry must outlive the side.
+ExactSide exactSide(const BoxEntry& entry, const EntryExtra& extra);
 
 inline constexpr int kRollCount = 16;
 // What one hit does, without texts.

@@ -116,6 +116,8 @@ void BoxSession::recalculate() {
     const BoxEntry* defenderEntry = defender();
     engine.attacker = attackerEntry ? std::optional<BoxEntry>(*attackerEntry) : std::nullopt;
     engine.defender = defenderEntry ? std::optional<BoxEntry>(*defenderEntry) : std::nullopt;
+    engine.attackerExtra = attackerEntry ? m_box->extra(m_attacker) : EntryExtra{};
+    engine.defenderExtra = defenderEntry ? m_box->extra(m_defender) : EntryExtra{};
     m_calculation->rows = computeRowsInMode(engine, m_calculation->settings);
     Q_EMIT calculated();
 }

@@ -94,13 +94,13 @@ void writeResult(CalcLog& log, const ExactRowResult& row) {
         writeChances(log, row.rolls, row.ko);
 }
 
-ExactRowResult exactRow(const ExactAttack& attack, const BoxEntry& defender, HeaderCache& headers) {
+ExactRowResult exactRow(const ExactAttack& attack, const ExactSide& defender, HeaderCache& headers) {
     ExactRowResult row;
     if (!attack.usable)
         return row;
     CalcLog& log = row.texts.log;
     log.reserve(3072);
-    writeHeader(log, attack, defender, headers);
+    writeHeader(log, attack, *defender.entry, headers);
     ExactRecord record;
     record.steps.reserve(kUsualSteps);
     row.rolls = exactRolls(attack, defender, &record);
@@ -122,7 +122,7 @@ ExactRowResult exactRow(const ExactAttack& attack, const BoxEntry& defender, Hea
 
 } // namespace
 
-ExactRowResult computeExactRow(const BoxEntry& attacker, const BoxEntry& defender, const DamageSlot& slot,
+ExactRowResult computeExactRow(const ExactSide& attacker, const ExactSide& defender, const DamageSlot& slot,
                                const BattleConditions& conditions, const ExactOptions& options) {
     HeaderCache headers;
     return exactRow(prepareExactAttack(attacker, slot, conditions, options), defender, headers);
@@ -140,10 +140,12 @@ std::array<ExactRowResult, kDamageRowCount> computeRowsInMode(const DamageEngine
     if (!engine.attacker || !engine.defender)
         return rows;
     const ExactOptions options = exactOptionsFor(settings);
+    const ExactSide attacker = exactSide(*engine.attacker, engine.attackerExtra);
+    const ExactSide defender = exactSide(*engine.defender, engine.defenderExtra);
     HeaderCache headers;
     for (int i = 0; i < kDamageRowCount; ++i) {
-        const ExactAttack attack = prepareExactAttack(*engine.attacker, engine.slot(i), engine.conditions, options);
-        rows[i] = exactRow(attack, *engine.defender, headers);
+        const ExactAttack attack = prepareExactAttack(attacker, engine.slot(i), engine.conditions, options);
+        rows[i] = exactRow(attack, defender, headers);
     }
     return rows;
 }

@@ -18,7 +18,7 @@ struct ExactRowResult {
     ExactRolls rolls;
     KoChance ko;
 };
-ExactRowResult computeExactRow(const BoxEntry& attacker, const BoxEntry& defender, const DamageSlot& slot,
+ExactRowResult computeExactRow(const ExactSide& attacker, const ExactSide& defender, const DamageSlot& slot,
                                const BattleConditions& conditions, const ExactOptions& options);
 
 // The six rows of the box and damage window in the chosen mode; the simple mode gives the simple
