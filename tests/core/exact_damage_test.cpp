@@ -47,6 +47,20 @@ TEST(ExactDamage, KoChanceCountsEveryCombination) {
     }
 }
 
+TEST(ExactDamage, AChanceTooSmallForADoubleIsStillAChance) {
+    std::array<int32_t, kRollCount> rolls;
+    rolls.fill(1);
+    rolls.back() = 2; // 300 hits knock out 600 HP only when each rolls its highest: 16^-300
+    EXPECT_GT(koChanceIn(rolls, 600, 300), 0.0);
+    EXPECT_GT(HitSums(rolls, 300).chanceAtLeast(600), 0.0);
+    EXPECT_EQ(koChanceIn(rolls, 601, 300), 0.0);
+    ExactRolls r;
+    r.outcome = ExactRolls::Outcome::Damage;
+    r.rolls = rolls;
+    r.hp = 600;
+    EXPECT_EQ(koText(r, koChance(r)), "乱数300発 (0.1％)");
+}
+
 TEST(ExactDamage, RowTexts) {
     struct Case {
         std::array<int32_t, kRollCount> rolls;

@@ -3,6 +3,7 @@
 #include "calc/exact/exact_damage.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace rusrina {
@@ -11,6 +12,12 @@ namespace {
 
 int ceilDiv(int64_t a, int64_t b) {
     return static_cast<int>((a + b - 1) / b);
+}
+
+// A chance of something that can happen: one of a few hundred hits all rolling high is below
+// what a double holds (16^-300), and would come out as none.
+double possible(double chance) {
+    return chance > 0.0 ? chance : std::numeric_limits<double>::denorm_min();
 }
 
 // The distinct rolls with how many of the 16 give each: small hits often have only two or three
@@ -67,7 +74,7 @@ double koChanceIn(const std::array<int32_t, kRollCount>& rolls, int32_t hp, int 
         addHit(sums, next, distinct.data(), count, lowest);
         sums.swap(next);
     }
-    return sums[need];
+    return possible(sums[need]);
 }
 
 HitSums::HitSums(const std::array<int32_t, kRollCount>& rolls, int hits) {
@@ -93,7 +100,7 @@ double HitSums::chanceAtLeast(int64_t total) const {
     const int64_t excess = total - m_lowest;
     if (excess <= 0)
         return 1.0;
-    return excess < static_cast<int64_t>(m_atLeast.size()) ? m_atLeast[excess] : 0.0;
+    return excess < static_cast<int64_t>(m_atLeast.size()) ? possible(m_atLeast[excess]) : 0.0;
 }
 
 KoChance koChance(const ExactRolls& rolls) {
