@@ -4,6 +4,7 @@
 #include "calc/exact/exact_damage.h"
 
 #include "calc/exact/exact_hit.h"
+#include "data/battle_data.h"
 #include "data/held_items.h"
 #include "data/natures.h"
 #include "data/types.h"
@@ -60,9 +61,19 @@ bool hitsDefence(const ExactAttack& a) {
     return a.category == kPhysical || (a.options.generation == kGen5 && defenceMove);
 }
 
-// The defender abilities Mold Breaker breaks through.
+// The defender abilities Mold Breaker breaks through (of those that change damage).
 bool breakable(int ability) {
     switch (ability) {
+    case kBattleArmor:
+    case kShellArmor:
+    case kLightningRod:
+    case kMarvelScale:
+    case kFlowerGift:
+    case kSoundproof:
+    case kStormDrain:
+    case kSapSipper:
+    case kFriendGuard:
+    case kMultiscale:
     case kThickFat:
     case kDrySkin:
     case kHeatproof:
@@ -110,11 +121,15 @@ void recordItemOutsideGeneration(const Hit& h, const ExactSide& side, ExactStepS
         h.add(ExactStep{.rule = ExactRule::ItemNotInGeneration, .side = whose, .arg = item});
 }
 
+bool breaksAbilities(int ability) {
+    return ability == kAbilityMoldBreaker || ability == kTurboblaze || ability == kTeravolt;
+}
+
 void setUpDefender(Hit& h) {
-    h.defAbility = h.def.ability;
-    if (h.a.ability == kAbilityMoldBreaker && breakable(h.def.ability)) {
+    h.defAbility = abilityIn(h.def.ability, h.gen);
+    if (breaksAbilities(h.a.ability) && breakable(h.defAbility)) {
+        h.add(ExactStep{.rule = ExactRule::MoldBreaker, .arg = h.defAbility, .arg2 = h.a.ability});
         h.defAbility = 0;
-        h.add(ExactRule::MoldBreaker, h.def.ability);
     }
     h.defItem = itemThatActs(h.defSide, h.gen);
     if (h.record) {
@@ -125,7 +140,8 @@ void setUpDefender(Hit& h) {
 
 void setUpHit(Hit& h) {
     const bool alwaysCritical = h.gen == kGen5 && (h.a.move == kStormThrow || h.a.move == kFrostBreath);
-    h.critical = h.a.options.critical || alwaysCritical;
+    const bool neverCritical = h.gen4() && (h.a.move == kFutureSight || h.a.move == kDoomDesire);
+    h.critical = (h.a.options.critical || alwaysCritical) && !neverCritical;
     if (alwaysCritical)
         h.add(ExactRule::AlwaysCritical);
     else if (h.critical)
@@ -133,6 +149,11 @@ void setUpHit(Hit& h) {
     resolveWeatherAndTypes(h);
     setUpDefender(h);
     resolveMove(h);
+    // The 4th generation works these out when they are used, as moves of no type.
+    if (h.gen4() && (h.a.move == kFutureSight || h.a.move == kDoomDesire)) {
+        h.typeless = true;
+        h.add(ExactRule::TypelessFutureMove, h.a.move);
+    }
     const bool screenUp = h.physical() ? h.a.conditions.reflect : h.a.conditions.lightScreen;
     h.screen = screenUp && h.a.move != kBrickBreak;
     if (screenUp && !h.screen)
@@ -164,6 +185,11 @@ ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactReco
         const bool known = moveExistsIn(a.move, a.options.generation) || a.move == NO_MOVE;
         h.add(known ? ExactRule::NoFormula : ExactRule::NotInGeneration, a.move);
         h.out.outcome = ExactRolls::Outcome::NoFormula;
+        return h.out;
+    }
+    if (a.grounded) {
+        h.add(ExactRule::GravityBlocksMove, a.move);
+        h.out.outcome = ExactRolls::Outcome::CannotUse;
         return h.out;
     }
     setUpHit(h);
@@ -214,13 +240,14 @@ ExactAttack prepareExactAttack(const ExactSide& side, const DamageSlot& slot, co
         a.category = m.category;
         a.target = m.target;
     }
-    a.ability = attacker.ability;
+    a.ability = abilityIn(attacker.ability, gen);
     a.item = itemThatActs(side, gen);
     a.status = a.conditions.burn || (attacker.ability == kAbilityGuts && a.conditions.abilityActive);
     constexpr int kBothFoes = 2, kAllButSelf = 4;
     a.spread =
         a.conditions.doubleBattle && slot.row < kMoveRowCount && (a.target == kBothFoes || a.target == kAllButSelf);
     a.noFormula = !hasFormula(a) || (a.move != NO_MOVE && !moveExistsIn(a.move, gen));
+    a.grounded = a.conditions.gravity && a.move != NO_MOVE && (moveBattleData(a.move, gen).flags & kMoveGravityBlocked);
     return a;
 }
 

@@ -57,6 +57,7 @@ struct ExactRolls {
         NotComputed, // no move, power 0, an entry or input the engine cannot use
         NoFormula,   // a move whose damage does not follow from what the window knows
         Immune,      // 0 damage: the type chart or an ability
+        CannotUse,   // the move cannot be used under the conditions (Gravity)
         Damage,
     };
     Outcome outcome = Outcome::NotComputed;
@@ -93,6 +94,7 @@ struct ExactAttack {
     ExactOptions options;
     bool usable = false;    // false: every defender gets NotComputed
     bool noFormula = false; // a variable-damage move, or one the generation lacks
+    bool grounded = false;  // a move Gravity keeps from being used
     int move = NO_MOVE;     // NO_MOVE in the direct-value row
     int power = 0;          // the move's power in the generation (before its own rules)
     int accuracy = 0;

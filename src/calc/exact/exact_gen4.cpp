@@ -149,6 +149,8 @@ int64_t beforeTwo(Hit& h) {
         d = scaled(h, d, {ExactRule::WeatherDamage, 3, 2});
     else if ((w == kWeatherSun && h.type == kWater) || (w == kWeatherRain && h.type == kFire))
         d = scaled(h, d, {ExactRule::WeatherDamage, 1, 2});
+    else if (h.a.move == kSolarBeam && (w == kWeatherRain || w == kWeatherSand || w == kWeatherHail))
+        d = scaled(h, d, {ExactRule::SolarBeamWeather, 1, 2});
     if (h.a.ability == kFlashFire && h.a.conditions.abilityActive && h.type == kFire)
         d = scaled(h, d, {ExactRule::FlashFire, 3, 2});
     return d;
@@ -158,7 +160,7 @@ void computeBase(Hit& h) {
     int64_t d = beforeTwo(h) + 2;
     if (h.critical)
         d = scaled(h, d, {ExactRule::CriticalDamage, 2, 1});
-    if (h.a.item == kLifeOrb)
+    if (h.a.item == kLifeOrb && !h.typeless) // the move of no type hits later, without the orb
         d = scaled(h, d, {ExactRule::LifeOrb, 13, 10});
     h.base = d;
     h.addValue(ExactRule::DamageBeforeRoll, h.base);

@@ -93,6 +93,9 @@ void computePower(Hit& h) {
         c.add(ExactRule::WiseGlasses, 4505);
     if (h.a.move == kFacade && h.a.status)
         c.add(ExactRule::Facade, 8192);
+    else if (h.a.move == kSolarBeam &&
+             (h.weather == kWeatherRain || h.weather == kWeatherSand || h.weather == kWeatherHail))
+        c.add(ExactRule::SolarBeamWeather, 2048);
     if (h.a.conditions.helpingHand)
         c.add(ExactRule::HelpingHand, 6144);
     h.power = static_cast<int>(wrap16(c.apply(h.power, 41, 2097152)));
@@ -134,9 +137,16 @@ void addAttackItem(Hit& h, Chain& c) {
         c.add(ExactRule::ChoiceSpecs, 6144);
 }
 
-void computeAttack(Hit& h, int stage) {
+void computeAttack(Hit& h) {
     const int stat = h.physical() ? kAttack : kSpAttack;
-    int attack = stagedStat(h, h.atk.stat[stat], stage, true);
+    int attack = 0;
+    if (h.a.move == kFoulPlay) {
+        // The defender's attack at the defender's stage, which the window does not know yet.
+        h.add(ExactStep{.rule = ExactRule::FoulPlay, .arg = h.def.stat[kAttack]});
+        attack = stagedStat(h, h.def.stat[kAttack], 0, true);
+    } else {
+        attack = stagedStat(h, h.atk.stat[stat], attackStageOf(h), true);
+    }
     if (h.a.ability == kHustle && h.physical()) {
         const int before = attack;
         attack = attack * 3 / 2;
@@ -222,7 +232,7 @@ int32_t finalModifier(Hit& h) {
 
 void computeGen5(Hit& h) {
     computePower(h);
-    computeAttack(h, attackStageOf(h));
+    computeAttack(h);
     computeDefence(h, defenceStageOf(h));
     computeBase(h);
     h.addFactor(ExactRule::RandomRoll, 85, 100, 0, 0);

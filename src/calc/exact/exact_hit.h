@@ -33,6 +33,40 @@ enum HeldItemId {
     kChoiceSpecs = 177,
 };
 
+// Abilities the exact engine reads beyond those data/abilities.h and damage_row.h name, by index.
+// The abilities of the 5th generation come last in the table.
+enum ExactAbility {
+    kBattleArmor = 19,
+    kShellArmor = 33,
+    kReckless = 43,
+    kSniper = 44,
+    kDownload = 52,
+    kIronFist = 61,
+    kRivalry = 66,
+    kLightningRod = 83,
+    kMarvelScale = 88,
+    kPlus = 92,
+    kFlowerGift = 93,
+    kSoundproof = 98,
+    kMinus = 101,
+    kMultitype = 105,
+    kStormDrain = 121,
+    kFirstGen5Ability = 124,
+    kAnalytic = 124,
+    kUnnerve = 130,
+    kSandForce = 137,
+    kInfiltrator = 138,
+    kSapSipper = 140,
+    kTurboblaze = 141,
+    kSheerForce = 143,
+    kTeravolt = 145,
+    kToxicBoost = 148,
+    kFlareBoost = 149,
+    kFriendGuard = 153,
+    kMultiscale = 158,
+    kDefeatist = 162,
+};
+
 // Species the items above belong to, by species index.
 enum ItemSpecies {
     kPikachu = 24,
@@ -47,17 +81,21 @@ enum ItemSpecies {
 
 // Moves with rules of their own, beyond those the simple engine knows.
 enum ExactMove {
-    kSonicBoom = 48,   // 20
-    kSeismicToss = 68, // the level
-    kDragonRage = 81,  // 40
-    kNightShade = 100, // the level
-    kSuperFang = 161,  // half the defender's HP
-    kBrickBreak = 279, // breaks the screens first
+    kSonicBoom = 48,    // 20
+    kSolarBeam = 75,    // halved in rain, sand and hail
+    kSeismicToss = 68,  // the level
+    kDragonRage = 81,   // 40
+    kNightShade = 100,  // the level
+    kSuperFang = 161,   // half the defender's HP
+    kBrickBreak = 279,  // breaks the screens first
+    kFutureSight = 247, // no type in the 4th generation
+    kDoomDesire = 352,  // the same
     kGyroBall = 359,
     kFireFang = 423,   // gets through Wonder Guard in the 4th generation
     kPsyshock = 472,   // hits the defence
     kStormThrow = 479, // always a critical hit
     kElectroBall = 485,
+    kFoulPlay = 491,    // the defender's attack
     kChipAway = 497,    // ignores the defender's stages
     kFrostBreath = 523, // always a critical hit
     kSacredSword = 532, // ignores the defender's stages
@@ -85,9 +123,10 @@ struct Hit {
     int power = 0;
     SpeciesTypes atkTypes{};
     SpeciesTypes defTypes{};
-    int defAbility = 0; // 0 when Mold Breaker breaks through it
+    int defAbility = 0; // 0 when Mold Breaker breaks through it, or the generation lacks it
     int defItem = 0;    // the defender's held item (HeldItemId, data/held_items.h); 0 under Klutz
     bool critical = false;
+    bool typeless = false;    // no same type, no effectiveness, no type item
     bool screen = false;      // Reflect or Light Screen applies
     bool hitsDefence = false; // physical, or a move that hits the defence
     int factor1 = 2;          // chart codes (0, 1, 2, 4) in the order the 4th generation applies them
@@ -99,7 +138,7 @@ struct Hit {
 
     bool physical() const { return a.category == kPhysical; }
     bool special() const { return a.category != kPhysical; }
-    bool stab() const { return type == atkTypes.type1 || type == atkTypes.type2; }
+    bool stab() const { return !typeless && (type == atkTypes.type1 || type == atkTypes.type2); }
     bool gen4() const { return gen == kGen4; }
     bool superEffective() const { return out.effect > 4; }
     // Inline, so that on the fast path the step is never built.
@@ -134,6 +173,11 @@ struct Factor {
     ExactStepSide side = ExactStepSide::Attacker;
     int32_t arg = 0; // what the step's wording needs (an item, an ability)
 };
+
+// An ability of the 5th generation does nothing in the 4th.
+inline int abilityIn(int ability, Generation gen) {
+    return gen == kGen4 && ability >= kFirstGen5Ability ? 0 : ability;
+}
 
 // Common steps (exact_steps.cpp).
 void resolveWeatherAndTypes(Hit& h);

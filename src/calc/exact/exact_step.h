@@ -21,20 +21,22 @@ enum class ExactRule : uint16_t {
     // Before anything is computed.
     NoFormula,           // a move whose damage does not follow from what is known; arg: the move
     NotInGeneration,     // a move the generation does not have; arg: the move
+    GravityBlocksMove,   // the move cannot be used under Gravity; arg: the move
     AlwaysCritical,      // a move that always lands a critical hit
     CriticalHit,         // a critical hit was asked for
     ItemNotInGeneration, // the held item has no effect: the 4th generation lacks it; side: whose; arg: the item
     // Weather, types and the move.
-    CloudNine,        // Cloud Nine or Air Lock cancels the weather; arg: the ability
-    Forecast,         // Castform takes the weather's type; side: whose; arg: the type
-    MoldBreaker,      // the defender's ability is ignored; arg: that ability
-    WeatherBallPower, // factor; before and after: the power
-    WeatherBallType,  // arg: the weather; arg2: the type it gives
-    HappinessPower,   // Return or Frustration at their strongest; arg: the move; after: the power
-    GyroBallPower,    // arg: the attacker's speed; arg2: the defender's; after: the power
-    ElectroBallPower, // the same
-    Normalize,        // the move becomes Normal
-    BrickBreak,       // the screens are broken before the hit
+    CloudNine,          // Cloud Nine or Air Lock cancels the weather; arg: the ability
+    Forecast,           // Castform takes the weather's type; side: whose; arg: the type
+    MoldBreaker,        // the defender's ability is ignored; arg: that ability; arg2: the attacker's that ignores it
+    WeatherBallPower,   // factor; before and after: the power
+    WeatherBallType,    // arg: the weather; arg2: the type it gives
+    HappinessPower,     // Return or Frustration at their strongest; arg: the move; after: the power
+    GyroBallPower,      // arg: the attacker's speed; arg2: the defender's; after: the power
+    ElectroBallPower,   // the same
+    Normalize,          // the move becomes Normal
+    TypelessFutureMove, // the 4th generation's Future Sight and Doom Desire have no type; arg: the move
+    BrickBreak,         // the screens are broken before the hit
     // Effectiveness and immunities.
     ForesightOnGhost,       // Normal and Fighting moves hit a Ghost type
     ScrappyOnGhost,         // the same, by the attacker's ability
@@ -57,6 +59,7 @@ enum class ExactRule : uint16_t {
     ChipAway,                   // the defender's stages are ignored; arg: the move
     CriticalIgnoresDefenceRise, // the defender's raised stages do not count
     StatStage, // the stage table's factor; side: whose stat; arg: the stage; before and after: the stat
+    FoulPlay,  // the defender's attack stands for the attacker's, at a neutral stage; arg: that attack
     // Modifiers of the power, the attack or special attack, the defence or special defence. Their
     // factor; before and after: the value they scale, or for a modifier chained in 4096ths (the 5th
     // generation's), the product of the stage's modifiers so far.
@@ -67,6 +70,7 @@ enum class ExactRule : uint16_t {
     MuscleBand,
     WiseGlasses,
     Facade,
+    SolarBeamWeather, // the power halved in rain, sand or hail (in the 4th generation, the damage)
     HelpingHand,
     Overgrow,
     Blaze,

@@ -21,11 +21,12 @@ bool cancelsWeather(int ability) {
     return ability == kAirLock || ability == kCloudNine;
 }
 
-// Forecast changes Castform alone, to the type of the weather (Normal without one).
+// Forecast changes Castform alone, into the form of the weather: sun, rain or hail. A sandstorm
+// has no form of its own and leaves it Normal.
 void applyForecast(Hit& h, const BoxEntry& e, SpeciesTypes& types, ExactStepSide side) {
     if (e.ability != kAbilityForecast || e.species != kCastform)
         return;
-    types.type1 = types.type2 = weatherType(h.weather);
+    types.type1 = types.type2 = h.weather == kWeatherSand ? kNormal : weatherType(h.weather);
     h.add(ExactStep{.rule = ExactRule::Forecast, .side = side, .arg = types.type1});
 }
 
@@ -143,6 +144,11 @@ void resolveMove(Hit& h) {
 }
 
 void resolveEffectiveness(Hit& h) {
+    if (h.typeless) {
+        h.factor1 = h.factor2 = 2;
+        h.out.effect = kNeutralEffect;
+        return;
+    }
     int first = h.defTypes.type1;
     int second = h.defTypes.type2;
     if (h.gen4() && kGen4TypeOrder[second] < kGen4TypeOrder[first])
@@ -195,7 +201,7 @@ namespace {
 std::optional<ExactRule> immunityOf(Hit& h) {
     switch (h.defAbility) {
     case kWonderGuard:
-        if (!h.superEffective() && !(h.gen4() && h.a.move == kFireFang))
+        if (!h.superEffective() && !h.typeless && !(h.gen4() && h.a.move == kFireFang))
             return ExactRule::WonderGuard;
         break;
     case kFlashFire:
@@ -278,6 +284,8 @@ int stagedStat(Hit& h, int stat, int stage, bool attacking) {
 }
 
 bool typeItemBoosts(const Hit& h) {
+    if (h.typeless)
+        return false;
     if (h.a.item == kAnyTypeItem)
         return true;
     const HeldItem& item = heldItem(h.a.item);

@@ -4,6 +4,7 @@
 #include "data/abilities.h"
 #include "data/held_items.h"
 #include "data/items.h"
+#include "data/moves.h"
 #include "data/types.h"
 #include "view/common/exact_texts.h"
 
@@ -37,18 +38,20 @@ struct Wording {
 constexpr Wording kWordings[] = {
     {R::NoFormula, Form::Line, "ダメージ変化技につき計算不能"},
     {R::NotInGeneration, Form::Line, "第4世代には無い技のため計算不能"},
+    {R::GravityBlocksMove, Form::Special, "」は使えない"},
     {R::AlwaysCritical, Form::Line, "必ず急所に当たる技"},
     {R::CriticalHit, Form::Line, "急所に当たった場合"},
     {R::ItemNotInGeneration, Form::Special, "は第4世代には無い道具のため効果なし"},
     {R::CloudNine, Form::Line, "「エアロック」「ノーてんき」により天候の影響なし"},
     {R::Forecast, Form::Special, "「てんきや」により"},
-    {R::MoldBreaker, Form::Special, "「かたやぶり」により相手の「"},
+    {R::MoldBreaker, Form::Special, "」により相手の「"},
     {R::WeatherBallPower, Form::Factor, "天候により威力"},
     {R::WeatherBallType, Form::Special, "（天候："},
     {R::HappinessPower, Form::Special, "最大威力に設定：＝"},
     {R::GyroBallPower, Form::Special, "「ジャイロボール」"},
     {R::ElectroBallPower, Form::Special, "「エレキボール」"},
     {R::Normalize, Form::Line, "「ノーマルスキン」によりノーマルタイプに変更"},
+    {R::TypelessFutureMove, Form::Special, "」は第4世代ではタイプなし（タイプ一致・相性の補正なし）"},
     {R::BrickBreak, Form::Line, "「かわらわり」で壁を壊してから攻撃"},
     {R::ForesightOnGhost, Form::Line, "「みやぶる」により「ノーマル格闘」有効"},
     {R::ScrappyOnGhost, Form::Line, "「きもったま」により「ノーマル格闘」有効"},
@@ -70,6 +73,7 @@ constexpr Wording kWordings[] = {
     {R::ChipAway, Form::Line, "「なしくずし」「せいなるつるぎ」で相手のランク影響無視"},
     {R::CriticalIgnoresDefenceRise, Form::Line, "急所で防御ランクの上昇を無視"},
     {R::StatStage, Form::Ratio, "攻撃ランク補正＝攻撃力", "＞＞＞ 防御ランク補正＝防御力"},
+    {R::FoulPlay, Form::Special, "「イカサマ」は相手の攻撃で計算（相手の攻撃ランクは±0として計算）： "},
     {R::Technician, Form::Factor, "「テクニシャン」で威力"},
     {R::Heatproof, Form::Factor, "＞＞＞ 「たいねつ」で威力"},
     {R::DrySkinFire, Form::Factor, "＞＞＞ 「かんそうはだ」で威力"},
@@ -77,6 +81,8 @@ constexpr Wording kWordings[] = {
     {R::MuscleBand, Form::Factor, "「ちからのハチマキ」で威力"},
     {R::WiseGlasses, Form::Factor, "「ものしりメガネ」で威力"},
     {R::Facade, Form::Factor, "「からげんき」は状態異常で威力"},
+    {R::SolarBeamWeather, Form::Factor, "雨・砂嵐・あられで「ソーラービーム」の威力", nullptr,
+     "雨・砂嵐・あられで「ソーラービーム」のダメージ"},
     {R::HelpingHand, Form::Factor, "「てだすけ」で威力"},
     {R::Overgrow, Form::Factor, "「しんりょく」発動で攻撃", nullptr, "「しんりょく」発動で草技威力"},
     {R::Blaze, Form::Factor, "「もうか」発動で攻撃", nullptr, "「もうか」発動で炎技威力"},
@@ -179,7 +185,16 @@ void appendSpecial(std::string& out, const ExactStep& s, const char* text) {
         append(out, text);
         break;
     case R::MoldBreaker:
-        append(out, text, abilityName(s.arg), "」を無視");
+        append(out, "「", s.arg2 ? abilityName(s.arg2) : "かたやぶり", text, abilityName(s.arg), "」を無視");
+        break;
+    case R::GravityBlocksMove:
+        append(out, "「じゅうりょく」で「", moveRecord(s.arg).name, text);
+        break;
+    case R::TypelessFutureMove:
+        append(out, "「", moveRecord(s.arg).name, text);
+        break;
+    case R::FoulPlay:
+        append(out, text, number(s.arg));
         break;
     case R::WeatherBallType:
         append(out, text, weatherName(s.arg), "＝", typeName(s.arg2), "タイプ）");

@@ -7,6 +7,8 @@ namespace rusrina {
 
 namespace {
 
+constexpr char kCannotUse[] = "使用不可";
+
 // "48.2": tenths of a percent, cut rather than rounded so that a share never shows more than it is.
 std::string percentOfHp(int64_t damage, int64_t hp) {
     const int64_t tenths = damage * 1000 / hp;
@@ -26,6 +28,8 @@ std::string koChanceText(double chance) {
 std::string exactDamageText(const ExactRolls& r) {
     if (r.outcome == ExactRolls::Outcome::Immune)
         return "無効";
+    if (r.outcome == ExactRolls::Outcome::CannotUse)
+        return kCannotUse;
     if (!r.hits())
         return kNotAvailable;
     if (r.low() == r.high())
@@ -46,6 +50,8 @@ std::string hpShareText(const ExactRolls& r) {
 std::string koText(const ExactRolls& r, const KoChance& ko) {
     if (r.outcome == ExactRolls::Outcome::Immune)
         return "無効";
+    if (r.outcome == ExactRolls::Outcome::CannotUse)
+        return kCannotUse;
     if (!r.hits() || ko.hits <= 0)
         return kNotAvailable;
     if (ko.chance >= 1.0)

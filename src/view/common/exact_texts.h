@@ -9,8 +9,8 @@
 
 namespace rusrina {
 
-std::string exactDamageText(const ExactRolls& rolls);            // "－", "無効", "40" or "120 ～ 142"
-std::string hpShareText(const ExactRolls& rolls);                // "－", "無効" or "48.2％ ～ 56.9％"
+std::string exactDamageText(const ExactRolls& rolls); // "－", "無効", "使用不可", "40" or "120 ～ 142"
+std::string hpShareText(const ExactRolls& rolls);     // "－", "無効" or "48.2％ ～ 56.9％"
 std::string koText(const ExactRolls& rolls, const KoChance& ko); // "確定2発", "乱数2発 (43.8％)"
 // A chance as the verdict shows it, "43.8％": a chance that is neither none nor certain shows as at
 // least 0.1％ and at most 99.9％.
