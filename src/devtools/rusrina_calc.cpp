@@ -139,6 +139,7 @@ BattleConditions conditions(const Value* c) {
     b.abilityActive = flag("abilityActive");
     b.berryActive = flag("berryActive");
     b.doubleBattle = flag("doubleBattle");
+    b.friendGuard = flag("friendGuard");
     return b;
 }
 

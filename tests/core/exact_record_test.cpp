@@ -45,8 +45,9 @@ std::vector<Step> stepsOf(const Scenario& s, Generation gen) {
 }
 
 // てだすけ, テクニシャン, こだわりハチマキ and +1 attack on a 60-power move. The 4th generation
-// scales and truncates value by value, and applies てだすけ first, so テクニシャン no longer
-// counts; the 5th chains the power's modifiers in 4096ths and applies the product once.
+// scales and truncates value by value; テクニシャン reads the move's own power, before てだすけ
+// raises it, as the battle simulator has it. The 5th chains the power's modifiers in 4096ths and
+// applies the product once.
 TEST(ExactRecord, ModifiersCarryWhatTheyChangedInEachGenerationsArithmetic) {
     Scenario s;
     s.direct(60, kPhysical, kWaterType);
@@ -56,9 +57,10 @@ TEST(ExactRecord, ModifiersCarryWhatTheyChangedInEachGenerationsArithmetic) {
     s.conditions.attackStage = kStagePlusOne;
     using R = ExactRule;
     const std::vector<Step> gen4 = {
-        {R::HelpingHand, 3, 2, 60, 90},  {R::ModifiedPower, 1, 1, 0, 90}, {R::StatStage, 3, 2, 100, 150},
-        {R::ChoiceBand, 3, 2, 150, 225}, {R::ModifiedStat, 1, 1, 0, 225}, {R::StatStage, 2, 2, 100, 100},
-        {R::ModifiedStat, 1, 1, 0, 100}, {R::BaseDamage, 1, 1, 0, 89},    {R::DamageBeforeRoll, 1, 1, 0, 91},
+        {R::Technician, 3, 2, 60, 90},       {R::HelpingHand, 3, 2, 90, 135}, {R::ModifiedPower, 1, 1, 0, 135},
+        {R::StatStage, 3, 2, 100, 150},      {R::ChoiceBand, 3, 2, 150, 225}, {R::ModifiedStat, 1, 1, 0, 225},
+        {R::StatStage, 2, 2, 100, 100},      {R::ModifiedStat, 1, 1, 0, 100}, {R::BaseDamage, 1, 1, 0, 133},
+        {R::DamageBeforeRoll, 1, 1, 0, 135},
     };
     const std::vector<Step> gen5 = {
         {R::Technician, 6144, 4096, 4096, 6144},

@@ -102,20 +102,59 @@ constexpr std::array<int, 6> kPhysicalEvs{4, 252, 0, 0, 0, 252};
 constexpr std::array<int, 6> kSpecialWall{252, 0, 0, 0, 252, 4};
 constexpr std::array<int, 6> kPhysicalWall{252, 0, 252, 0, 4, 0};
 
-TEST(ExactRules, HeldItemsTheEngineNamesAreThoseItems) {
+TEST(ExactRules, ItemsAndAbilitiesTheEngineNamesAreThose) {
     struct Named {
-        int item;
-        const char* english;
+        int index;
+        const char* name;
     };
     const Named items[] = {
-        {kLiechiBerry, "Liechi Berry"}, {kPetayaBerry, "Petaya Berry"},    {kChoiceBand, "Choice Band"},
-        {kSoulDew, "Soul Dew"},         {kDeepSeaTooth, "Deep Sea Tooth"}, {kDeepSeaScale, "Deep Sea Scale"},
-        {kLightBall, "Light Ball"},     {kMetalPowder, "Metal Powder"},    {kThickClub, "Thick Club"},
-        {kMuscleBand, "Muscle Band"},   {kWiseGlasses, "Wise Glasses"},    {kExpertBelt, "Expert Belt"},
-        {kLifeOrb, "Life Orb"},         {kChoiceSpecs, "Choice Specs"},
+        {kLiechiBerry, "チイラのみ"},      {kPetayaBerry, "ヤタピのみ"},       {kChoiceBand, "こだわりハチマキ"},
+        {kSoulDew, "こころのしずく"},      {kDeepSeaTooth, "しんかいのキバ"},  {kDeepSeaScale, "しんかいのウロコ"},
+        {kLightBall, "でんきだま"},        {kMetalPowder, "メタルパウダー"},   {kThickClub, "ふといホネ"},
+        {kMuscleBand, "ちからのハチマキ"}, {kWiseGlasses, "ものしりメガネ"},   {kExpertBelt, "たつじんのおび"},
+        {kLifeOrb, "いのちのたま"},        {kChoiceSpecs, "こだわりメガネ"},   {kMetronome, "メトロノーム"},
+        {kIronBall, "くろいてっきゅう"},   {kEviolite, "しんかのきせき"},      {kAirBalloon, "ふうせん"},
+        {kRingTarget, "ねらいのまと"},     {kMachoBrace, "きょうせいギプス"},  {kPowerBracer, "パワーリスト"},
+        {kPowerWeight, "パワーウエイト"},  {kChoiceScarf, "こだわりスカーフ"}, {kQuickPowder, "スピードパウダー"},
     };
     for (const Named& n : items)
-        EXPECT_EQ(std::string(heldItem(n.item).english), n.english) << n.item;
+        EXPECT_EQ(std::string(heldItem(n.index).japanese), n.name) << n.index;
+    const Named abilities[] = {
+        {kBattleArmor, "カブトアーマー"},
+        {kShellArmor, "シェルアーマー"},
+        {kReckless, "すてみ"},
+        {kSniper, "スナイパー"},
+        {kDownload, "ダウンロード"},
+        {kIronFist, "てつのこぶし"},
+        {kRivalry, "とうそうしん"},
+        {kLightningRod, "ひらいしん"},
+        {kMarvelScale, "ふしぎなうろこ"},
+        {kPlus, "プラス"},
+        {kFlowerGift, "フラワーギフト"},
+        {kSoundproof, "ぼうおん"},
+        {kMinus, "マイナス"},
+        {kMultitype, "マルチタイプ"},
+        {kStormDrain, "よびみず"},
+        {kAnalytic, "アナライズ"},
+        {kUnnerve, "きんちょうかん"},
+        {kSandForce, "すなのちから"},
+        {kInfiltrator, "すりぬけ"},
+        {kSapSipper, "そうしょく"},
+        {kTurboblaze, "ターボブレイズ"},
+        {kSheerForce, "ちからずく"},
+        {kTeravolt, "テラボルテージ"},
+        {kToxicBoost, "どくぼうそう"},
+        {kFlareBoost, "ねつぼうそう"},
+        {kFriendGuard, "フレンドガード"},
+        {kMultiscale, "マルチスケイル"},
+        {kDefeatist, "よわき"},
+        {kChlorophyll, "ようりょくそ"},
+        {kSwiftSwim, "すいすい"},
+        {kSandRush, "すなかき"},
+        {kFirstGen5Ability - 1, "りんぷん"}, // the last of the 4th generation's
+    };
+    for (const Named& n : abilities)
+        EXPECT_EQ(std::string(abilityName(n.index)), n.name) << n.index;
 }
 
 // The plain hit of damage_test_support.h: 31 ～ 37 in both generations.
@@ -168,6 +207,122 @@ TEST(ExactRules, FiguresOfTheGamesForTheRulesOfTheMoves) {
         {"そらをとぶ cannot be used under じゅうりょく", kGen5, pidgeot, snorlax, "そらをとぶ", kGravity, "使用不可"},
         {"みらいよち has no type in the 4th generation", kGen4, alakazam, tyranitar, "みらいよち", kNone, "52 ～ 62"},
         {"nor a critical hit or いのちのたま", kGen4, orbAlakazam, snorlax, "みらいよち", kNone, "48 ～ 57", true},
+    });
+}
+
+constexpr std::array<int, 6> kAtk{0, 252, 0, 0, 0, 0}, kSpA{0, 0, 0, 252, 0, 0};
+const BattleConditions kSun{.weather = kWeatherSun}, kActive{.abilityActive = true};
+const BattleConditions kHelpedInDoubles{.helpingHand = true, .doubleBattle = true};
+
+// Each case as the simulator computed it (level 50, IVs 31, a neutral nature).
+TEST(ExactRules, FiguresOfTheSimulatorForHeldItems) {
+    const Set snorlax{"カビゴン"}, chomp{"ガブリアス", kSerious, kAtk}, arcanine{"ウインディ", kSerious, kAtk};
+    const Set charcoal{"ウインディ", kSerious, kAtk, nullptr, "もくたん"};
+    const Set orbPalkia{"パルキア", kSerious, kSpA, nullptr, "こんごうだま"};
+    const Set orbDialga{"ディアルガ", kSerious, kSpA, nullptr, "こんごうだま"};
+    const Set gem{"ガブリアス", kSerious, kAtk, nullptr, "じめんのジュエル"};
+    const Set chansey{"ラッキー", kSerious, {}, nullptr, "しんかのきせき"},
+        blissey{"ハピナス", kSerious, {}, nullptr, "しんかのきせき"};
+    const Set balloon{"ヒードラン", kSerious, {}, nullptr, "ふうせん"};
+    const Set ironBall{"エアームド", kSerious, {}, nullptr, "くろいてっきゅう"};
+    const Set ringTarget{"ゲンガー", kSerious, {}, nullptr, "ねらいのまと"};
+    const Set occa{"ハッサム", kSerious, {}, nullptr, "オッカのみ"},
+        occaSnorlax{"カビゴン", kSerious, {}, nullptr, "オッカのみ"};
+    const Set chilan{"ハピナス", kSerious, {}, nullptr, "ホズのみ"};
+    const Set unnerve{"バンギラス", kSerious, kSpA, "きんちょうかん"};
+    expectSimulatorsFigures({
+        {"もくたん boosts Fire", kGen4, charcoal, snorlax, "フレアドライブ", kNone, "154 ～ 183"},
+        {"もくたん boosts Fire", kGen5, charcoal, snorlax, "フレアドライブ", kNone, "154 ～ 183"},
+        {"こんごうだま for ディアルガ alone", kGen5, orbDialga, snorlax, "りゅうせいぐん", kNone, "147 ～ 174"},
+        {"こんごうだま for ディアルガ alone", kGen4, orbPalkia, snorlax, "りゅうせいぐん", kNone, "123 ～ 145"},
+        {"a gem ×1.5", kGen5, gem, snorlax, "じしん", kNone, "181 ～ 214"},
+        {"しんかのきせき on what evolves further", kGen5, chomp, chansey, "じしん", kNone, "277 ～ 327"},
+        {"and not on what does not", kGen5, chomp, blissey, "じしん", kNone, "340 ～ 402"},
+        {"ふうせん keeps Ground off", kGen5, chomp, balloon, "じしん", kNone, "無効"},
+        {"くろいてっきゅう: the Flying type no longer counts", kGen4, chomp, ironBall, "じしん", kNone, "132 ～ 156"},
+        {"in the 5th generation the hit is neutral", kGen5, chomp, ironBall, "じしん", kNone, "66 ～ 78"},
+        {"ねらいのまと lets Normal hit a Ghost",
+         kGen5,
+         {"カビゴン", kSerious, kAtk},
+         ringTarget,
+         "のしかかり",
+         kNone,
+         "97 ～ 115"},
+        {"オッカのみ halves a super-effective Fire move", kGen4, arcanine, occa, "フレアドライブ", kNone, "186 ～ 218"},
+        {"オッカのみ halves a super-effective Fire move", kGen5, arcanine, occa, "フレアドライブ", kNone, "186 ～ 218"},
+        {"but not a neutral one", kGen5, arcanine, occaSnorlax, "フレアドライブ", kNone, "129 ～ 153"},
+        {"ホズのみ halves Normal", kGen4, {"カビゴン", kSerious, kAtk}, chilan, "のしかかり", kNone, "129 ～ 152"},
+        {"きんちょうかん keeps the berry uneaten", kGen5, unnerve, occa, "だいもんじ", kNone, "268 ～ 316"},
+    });
+}
+
+TEST(ExactRules, FiguresOfTheSimulatorForAbilities) {
+    const Set snorlax{"カビゴン"}, chomp{"ガブリアス", kSerious, kAtk};
+    const Set ironFist{"エビワラー", kSerious, kAtk, "てつのこぶし"}, reckless{"サワムラー", kSerious, kAtk, "すてみ"};
+    const Set luxray{"レントラー", kSerious, kAtk, "とうそうしん", nullptr, 1};
+    const Set male{"カビゴン", kSerious, {}, nullptr, nullptr, 1},
+        female{"カビゴン", kSerious, {}, nullptr, nullptr, 2};
+    const Set sniper{"キングドラ", kSerious, kSpA, "スナイパー"}, armaldo{"アーマルド", kSerious, {}, "カブトアーマー"};
+    const Set excadrill{"ドリュウズ", kSerious, kAtk, "かたやぶり"},
+        sandForce{"ドリュウズ", kSerious, kAtk, "すなのちから"};
+    const Set cherrim{"チェリム", kSerious, {}, "フラワーギフト"}, starmie{"スターミー", kSerious, kSpA};
+    const Set porygon{"ポリゴンＺ", kSerious, kSpA, "ダウンロード"};
+    const Set arceus{"アルセウス", kSerious, kSpA, "マルチタイプ", "ひのたまプレート"};
+    const Set nidoking{"ニドキング", kSerious, kSpA, "ちからずく"},
+        magnezone{"ジバコイル", kSerious, kSpA, "アナライズ"};
+    const Set dragonite{"カイリュー", kSerious, {}, "マルチスケイル"}, mamoswine{"マンムー", kSerious, kAtk};
+    const Set crobat{"クロバット", kSerious, kAtk, "すりぬけ"},
+        genesect{"ゲノセクト", kSerious, kSpA, "ダウンロード", "ブレイズカセット"};
+    const Set scizor{"ハッサム", kSerious, kAtk, "テクニシャン"},
+        zangoose{"ザングース", kSerious, kAtk, "どくぼうそう"};
+    const BattleConditions reflect{.reflect = true}, guarded{.doubleBattle = true, .friendGuard = true};
+    expectSimulatorsFigures({
+        {"てつのこぶし", kGen4, ironFist, snorlax, "ドレインパンチ", kNone, "152 ～ 180"},
+        {"てつのこぶし", kGen5, ironFist, snorlax, "ドレインパンチ", kNone, "188 ～ 224"},
+        {"すてみ on a move that hurts the user when it misses", kGen5, reckless, snorlax, "とびひざげり", kNone,
+         "356 ～ 420"},
+        {"とうそうしん against the same gender", kGen4, luxray, male, "かみくだく", kNone, "77 ～ 91"},
+        {"とうそうしん against the other", kGen5, luxray, female, "かみくだく", kNone, "46 ～ 55"},
+        {"スナイパー: a critical hit ×3", kGen4, sniper, snorlax, "なみのり", kNone, "186 ～ 220", true},
+        {"スナイパー: a critical hit ×2 ×1.5", kGen5, sniper, snorlax, "なみのり", kNone, "186 ～ 220", true},
+        {"カブトアーマー keeps the critical hit off", kGen5, chomp, armaldo, "じしん", kNone, "85 ～ 102", true},
+        {"かたやぶり breaks through it", kGen5, excadrill, armaldo, "じしん", kNone, "178 ～ 210", true},
+        {"フラワーギフト raises チェリム's special defence in sun", kGen4, starmie, cherrim, "れいとうビーム", kSun,
+         "76 ～ 90"},
+        {"ダウンロード: +1 to the special attack", kGen5, porygon, snorlax, "トライアタック", kNone, "66 ～ 78"},
+        {"マルチタイプ: アルセウス with a plate is of its type", kGen4, arceus, snorlax, "だいもんじ", kNone,
+         "108 ～ 127"},
+        {"さばきのつぶて takes the plate's type", kGen5, arceus, {"ハッサム"}, "さばきのつぶて", kNone, "468 ～ 552"},
+        {"ちからずく", kGen5, nidoking, snorlax, "かえんほうしゃ", kNone, "50 ～ 59"},
+        {"すなのちから", kGen5, sandForce, snorlax, "じしん", kSand, "160 ～ 190"},
+        {"アナライズ when slower",
+         kGen5,
+         magnezone,
+         {"スターミー", kSerious, {0, 0, 0, 0, 0, 252}},
+         "１０まんボルト",
+         kNone,
+         "242 ～ 288"},
+        {"アナライズ when faster: nothing", kGen5, magnezone, snorlax, "１０まんボルト", kNone, "76 ～ 90"},
+        {"マルチスケイル at full HP", kGen5, mamoswine, dragonite, "こおりのつぶて", kNone, "72 ～ 86"},
+        {"すりぬけ passes the screen", kGen5, crobat, snorlax, "ブレイブバード", reflect, "114 ～ 135"},
+        {"ひらいしん takes Electric in the 5th generation",
+         kGen5,
+         starmie,
+         {"ライボルト", kSerious, {}, "ひらいしん"},
+         "１０まんボルト",
+         kNone,
+         "無効"},
+        {"but not in the 4th",
+         kGen4,
+         {"ピカチュウ", kSerious, kSpA},
+         {"ライボルト", kSerious, {}, "ひらいしん"},
+         "１０まんボルト",
+         kNone,
+         "34 ～ 41"},
+        {"どくぼうそう", kGen5, zangoose, snorlax, "インファイト", kActive, "266 ～ 314"},
+        {"テクノバスター takes the drive's type", kGen5, genesect, {"ハッサム"}, "テクノバスター", kNone, "332 ～ 392"},
+        {"フレンドガード", kGen5, chomp, snorlax, "ドラゴンクロー", guarded, "73 ～ 86"},
+        {"テクニシャン before てだすけ", kGen4, scizor, snorlax, "つばめがえし", kHelpedInDoubles, "109 ～ 129"},
     });
 }
 

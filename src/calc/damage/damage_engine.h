@@ -62,6 +62,7 @@ struct BattleConditions {
     bool abilityActive = false;       // 特性発動
     bool berryActive = false;         // きのみ発動
     bool doubleBattle = false;        // ダブルバトル
+    bool friendGuard = false; // the defender's ally has フレンドガード (the exact modes; no check box yet)
 };
 
 // The values of the direct-value row.

@@ -57,6 +57,7 @@ enum EngineType {
     kRock = 5,
     kBug = 6,
     kGhost = 7,
+    kSteel = 8,
     kFire = 10,
     kWater = 11,
     kGrass = 12,

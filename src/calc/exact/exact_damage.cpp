@@ -131,7 +131,6 @@ void setUpDefender(Hit& h) {
         h.add(ExactStep{.rule = ExactRule::MoldBreaker, .arg = h.defAbility, .arg2 = h.a.ability});
         h.defAbility = 0;
     }
-    h.defItem = itemThatActs(h.defSide, h.gen);
     if (h.record) {
         recordItemOutsideGeneration(h, h.a.attacker, ExactStepSide::Attacker);
         recordItemOutsideGeneration(h, h.defSide, ExactStepSide::Defender);
@@ -146,8 +145,13 @@ void setUpHit(Hit& h) {
         h.add(ExactRule::AlwaysCritical);
     else if (h.critical)
         h.add(ExactRule::CriticalHit);
+    h.defItem = itemThatActs(h.defSide, h.gen); // Multitype reads it with the types
     resolveWeatherAndTypes(h);
     setUpDefender(h);
+    if (h.critical && (h.defAbility == kBattleArmor || h.defAbility == kShellArmor)) {
+        h.critical = false;
+        h.add(ExactRule::BattleArmor, h.defAbility);
+    }
     resolveMove(h);
     // The 4th generation works these out when they are used, as moves of no type.
     if (h.gen4() && (h.a.move == kFutureSight || h.a.move == kDoomDesire)) {
@@ -155,9 +159,12 @@ void setUpHit(Hit& h) {
         h.add(ExactRule::TypelessFutureMove, h.a.move);
     }
     const bool screenUp = h.physical() ? h.a.conditions.reflect : h.a.conditions.lightScreen;
-    h.screen = screenUp && h.a.move != kBrickBreak;
-    if (screenUp && !h.screen)
+    const bool infiltrates = h.a.ability == kInfiltrator;
+    h.screen = screenUp && h.a.move != kBrickBreak && !infiltrates;
+    if (screenUp && h.a.move == kBrickBreak)
         h.add(ExactRule::BrickBreak);
+    else if (screenUp && infiltrates)
+        h.add(ExactRule::Infiltrator);
     h.hitsDefence = hitsDefence(h.a);
     h.out.sameType = h.stab() ? (h.a.ability == kAbilityAdaptability ? 2 : 1) : 0;
 }

@@ -41,18 +41,23 @@ constexpr PinchAbility kPinchAbilities[] = {
 
 void computePower(Hit& h) {
     int64_t p = h.power;
+    // Technician reads the move's own power, before Helping Hand raises it.
+    if (h.a.ability == kTechnician && p <= kTechnicianLimit)
+        p = scaled(h, p, {ExactRule::Technician, 3, 2});
     if (h.a.move == kFacade && h.a.status)
         p = scaled(h, p, {ExactRule::Facade, 2, 1});
     if (h.a.conditions.helpingHand)
         p = scaled(h, p, {ExactRule::HelpingHand, 3, 2});
-    if (h.a.ability == kTechnician && p <= kTechnicianLimit)
-        p = scaled(h, p, {ExactRule::Technician, 3, 2});
     if (h.a.item == kMuscleBand && h.physical())
         p = scaled(h, p, {ExactRule::MuscleBand, 11, 10});
     else if (h.a.item == kWiseGlasses && h.special())
         p = scaled(h, p, {ExactRule::WiseGlasses, 11, 10});
     else if (typeItemBoosts(h))
         p = scaled(h, p, {ExactRule::TypeItem, 12, 10, ExactStepSide::Attacker, h.a.item});
+    if (recklessBoosts(h))
+        p = scaled(h, p, {ExactRule::Reckless, 12, 10});
+    else if (ironFistBoosts(h))
+        p = scaled(h, p, {ExactRule::IronFist, 12, 10});
     for (const PinchAbility& pinch : kPinchAbilities) {
         if (h.a.ability == pinch.ability && h.a.conditions.abilityActive && h.type == pinch.type)
             p = scaled(h, p, {pinch.rule, 3, 2});
@@ -63,20 +68,28 @@ void computePower(Hit& h) {
         p = scaled(h, p, {ExactRule::ThickFat, 1, 2, kDefender});
     else if (h.defAbility == kDrySkin && h.type == kFire)
         p = scaled(h, p, {ExactRule::DrySkinFire, 5, 4, kDefender});
+    if (const int rivalry = rivalryOf(h))
+        p = rivalry > 0 ? scaled(h, p, {ExactRule::Rivalry, 5, 4, ExactStepSide::Attacker, rivalry})
+                        : scaled(h, p, {ExactRule::Rivalry, 3, 4, ExactStepSide::Attacker, rivalry});
     h.power = static_cast<int>(p);
     h.addValue(ExactRule::ModifiedPower, h.power);
 }
 
 int64_t abilityOnAttack(Hit& h, int64_t attack) {
     const int ability = h.a.ability;
+    const bool sun = h.weather == kWeatherSun;
     if ((ability == kHugePower || ability == kPurePower) && h.physical())
         return scaled(h, attack, {ExactRule::HugePower, 2, 1});
-    if (ability == kAbilitySolarPower && h.weather == kWeatherSun && h.special())
+    if (ability == kAbilitySolarPower && sun && h.special())
         return scaled(h, attack, {ExactRule::SolarPower, 3, 2});
+    if (ability == kFlowerGift && sun && h.physical())
+        return scaled(h, attack, {ExactRule::FlowerGift, 3, 2});
     if (ability == kHustle && h.physical())
         return scaled(h, attack, {ExactRule::Hustle, 3, 2});
     if (ability == kAbilityGuts && h.a.status && h.physical())
         return scaled(h, attack, {ExactRule::Guts, 3, 2});
+    if ((ability == kPlus || ability == kMinus) && h.a.conditions.abilityActive && h.special())
+        return scaled(h, attack, {ExactRule::PlusMinus, 3, 2, ExactStepSide::Attacker, ability});
     if (ability == kSlowStart && h.a.conditions.abilityActive && h.physical())
         return scaled(h, attack, {ExactRule::SlowStart, 1, 2});
     return attack;
@@ -104,7 +117,8 @@ void computeAttack(Hit& h) {
     const int stat = h.physical() ? kAttack : kSpAttack;
     int64_t attack = stagedStat(h, h.atk.stat[stat], attackStageOf(h), true);
     attack = abilityOnAttack(h, attack);
-    if (h.a.conditions.flowerGift && h.weather == kWeatherSun && h.physical())
+    // An ally's Flower Gift, when the attacker has none of its own.
+    if (h.a.conditions.flowerGift && h.weather == kWeatherSun && h.physical() && h.a.ability != kFlowerGift)
         attack = scaled(h, attack, {ExactRule::FlowerGift, 3, 2});
     attack = itemOnAttack(h, attack);
     h.attack = static_cast<int>(attack);
@@ -115,6 +129,10 @@ void computeDefence(Hit& h) {
     const int stat = h.hitsDefence ? kDefence : kSpDefence;
     int64_t defence = stagedStat(h, h.def.stat[stat], defenceStageOf(h), false);
     const int species = h.def.species;
+    if (h.defAbility == kMarvelScale && h.hitsDefence)
+        h.add(ExactRule::MarvelScaleAssumesNoStatus); // the window does not know the defender's status yet
+    else if (h.defAbility == kFlowerGift && h.weather == kWeatherSun && !h.hitsDefence)
+        defence = scaled(h, defence, {ExactRule::FlowerGift, 3, 2, kDefender});
     if (h.defItem == kSoulDew && (species == kLatias || species == kLatios) && !h.hitsDefence)
         defence = scaled(h, defence, {ExactRule::SoulDew, 3, 2, kDefender});
     else if (h.defItem == kDeepSeaScale && species == kClamperl && !h.hitsDefence)
@@ -158,7 +176,9 @@ int64_t beforeTwo(Hit& h) {
 
 void computeBase(Hit& h) {
     int64_t d = beforeTwo(h) + 2;
-    if (h.critical)
+    if (h.critical && h.a.ability == kSniper)
+        d = scaled(h, d, {ExactRule::Sniper, 3, 1});
+    else if (h.critical)
         d = scaled(h, d, {ExactRule::CriticalDamage, 2, 1});
     if (h.a.item == kLifeOrb && !h.typeless) // the move of no type hits later, without the orb
         d = scaled(h, d, {ExactRule::LifeOrb, 13, 10});
@@ -181,12 +201,17 @@ void computeGen4(Hit& h) {
     const bool filter = (h.defAbility == kSolidRock || h.defAbility == kFilter) && h.superEffective();
     const bool belt = h.a.item == kExpertBelt && h.superEffective();
     const bool tinted = h.a.ability == kTintedLens && h.out.effect < kNeutralEffect;
+    const bool berry = resistBerryHalves(h);
     if (filter)
         h.addFactor(ExactRule::Filter, 3, 4, 0, 0, kDefender);
     if (belt)
         h.addFactor(ExactRule::ExpertBelt, 12, 10, 0, 0);
+    if (h.a.item == kMetronome)
+        h.add(ExactRule::MetronomeAssumesFirstUse);
     if (tinted)
         h.addFactor(ExactRule::TintedLens, 2, 1, 0, 0);
+    if (berry)
+        h.addFactor(ExactRule::ResistBerry, 1, 2, 0, 0, kDefender, h.defItem);
     for (int i = 0; i < kRollCount; ++i) {
         int64_t d = h.base * (85 + i) / 100;
         if (h.out.sameType)
@@ -199,6 +224,8 @@ void computeGen4(Hit& h) {
             d = d * 12 / 10;
         if (tinted)
             d *= 2;
+        if (berry)
+            d /= 2;
         h.out.rolls[i] = static_cast<int32_t>(std::clamp<int64_t>(d, 1, INT32_MAX));
     }
 }

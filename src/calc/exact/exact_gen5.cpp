@@ -77,20 +77,49 @@ constexpr PinchAbility kPinchAbilities[] = {
     {kSwarm, kBug, ExactRule::Swarm},
 };
 
-void computePower(Hit& h) {
-    Chain c(h);
-    if (h.a.ability == kTechnician && h.power <= kTechnicianLimit)
+// The attacker's ability that raises the power: one at most, whichever the move calls for.
+void addPowerAbility(Hit& h, Chain& c) {
+    const int ability = h.a.ability;
+    if (ability == kTechnician && h.power <= kTechnicianLimit)
         c.add(ExactRule::Technician, 6144);
-    if (h.defAbility == kHeatproof && h.type == kFire)
-        c.add(ExactRule::Heatproof, 2048, kDefender);
-    else if (h.defAbility == kDrySkin && h.type == kFire)
-        c.add(ExactRule::DrySkinFire, 5120, kDefender);
+    else if (ability == kFlareBoost && (h.a.conditions.burn || h.a.conditions.abilityActive) && h.special())
+        c.add(ExactRule::FlareBoost, 6144);
+    else if (ability == kToxicBoost && h.a.conditions.abilityActive && h.physical())
+        c.add(ExactRule::ToxicBoost, 6144);
+    else if (analyticActs(h))
+        c.add(ExactRule::Analytic, 5325);
+    else if (ability == kSandForce && h.weather == kWeatherSand &&
+             (h.type == kRock || h.type == kGround || h.type == kSteel))
+        c.add(ExactRule::SandForce, 5325);
+    else if (recklessBoosts(h))
+        c.add(ExactRule::Reckless, 4915);
+    else if (ironFistBoosts(h))
+        c.add(ExactRule::IronFist, 4915);
+}
+
+void addPowerItem(Hit& h, Chain& c) {
     if (typeItemBoosts(h))
         c.add(ExactRule::TypeItem, 4915, ExactStepSide::Attacker, h.a.item);
     else if (h.a.item == kMuscleBand && h.physical())
         c.add(ExactRule::MuscleBand, 4505);
     else if (h.a.item == kWiseGlasses && h.special())
         c.add(ExactRule::WiseGlasses, 4505);
+    else if (gemBoosts(h))
+        c.add(ExactRule::Gem, 6144, ExactStepSide::Attacker, h.a.item);
+}
+
+void computePower(Hit& h) {
+    Chain c(h);
+    addPowerAbility(h, c);
+    if (h.defAbility == kHeatproof && h.type == kFire)
+        c.add(ExactRule::Heatproof, 2048, kDefender);
+    else if (h.defAbility == kDrySkin && h.type == kFire)
+        c.add(ExactRule::DrySkinFire, 5120, kDefender);
+    if (sheerForceBoosts(h))
+        c.add(ExactRule::SheerForce, 5325);
+    if (const int rivalry = rivalryOf(h))
+        c.add(ExactRule::Rivalry, rivalry > 0 ? 5120 : 3072, ExactStepSide::Attacker, rivalry);
+    addPowerItem(h, c);
     if (h.a.move == kFacade && h.a.status)
         c.add(ExactRule::Facade, 8192);
     else if (h.a.move == kSolarBeam &&
@@ -104,19 +133,27 @@ void computePower(Hit& h) {
 
 void addAttackAbility(Hit& h, Chain& c) {
     const bool active = h.a.conditions.abilityActive;
+    const int ability = h.a.ability;
     for (const PinchAbility& p : kPinchAbilities) {
-        if (h.a.ability == p.ability && active && h.type == p.type)
+        if (ability == p.ability && active && h.type == p.type)
             c.add(p.rule, 6144);
     }
-    if (h.a.ability == kAbilityGuts && h.a.status && h.physical())
+    const bool sun = h.weather == kWeatherSun;
+    if (ability == kAbilityGuts && h.a.status && h.physical())
         c.add(ExactRule::Guts, 6144);
-    else if (h.a.ability == kFlashFire && active && h.type == kFire)
+    else if ((ability == kPlus || ability == kMinus) && active && h.special())
+        c.add(ExactRule::PlusMinus, 6144, ExactStepSide::Attacker, ability);
+    else if (ability == kFlashFire && active && h.type == kFire)
         c.add(ExactRule::FlashFire, 6144);
-    else if (h.a.ability == kAbilitySolarPower && h.weather == kWeatherSun && h.special())
+    else if (ability == kAbilitySolarPower && sun && h.special())
         c.add(ExactRule::SolarPower, 6144);
-    else if (h.a.ability == kSlowStart && active && h.physical())
+    else if (ability == kFlowerGift && h.atk.species == kCherrim && sun && h.physical())
+        c.add(ExactRule::FlowerGift, 6144);
+    else if (ability == kDefeatist && active)
+        c.add(ExactRule::Defeatist, 2048);
+    else if (ability == kSlowStart && active && h.physical())
         c.add(ExactRule::SlowStart, 2048);
-    else if ((h.a.ability == kHugePower || h.a.ability == kPurePower) && h.physical())
+    else if ((ability == kHugePower || ability == kPurePower) && h.physical())
         c.add(ExactRule::HugePower, 8192);
 }
 
@@ -156,7 +193,8 @@ void computeAttack(Hit& h) {
     if (h.defAbility == kThickFat && (h.type == kFire || h.type == kIce))
         c.add(ExactRule::ThickFat, 2048, kDefender);
     addAttackAbility(h, c);
-    if (h.a.conditions.flowerGift && h.weather == kWeatherSun && h.physical())
+    // An ally's Flower Gift, when the attacker has none of its own.
+    if (h.a.conditions.flowerGift && h.weather == kWeatherSun && h.physical() && h.a.ability != kFlowerGift)
         c.add(ExactRule::FlowerGift, 6144);
     addAttackItem(h, c);
     h.attack = static_cast<int>(wrap16(c.apply(attack, 410, 131072)));
@@ -174,8 +212,14 @@ void computeDefence(Hit& h, int stage) {
     }
     Chain c(h);
     const int species = h.def.species;
+    if (h.defAbility == kMarvelScale && h.hitsDefence)
+        h.add(ExactRule::MarvelScaleAssumesNoStatus); // the window does not know the defender's status yet
+    else if (h.defAbility == kFlowerGift && species == kCherrim && h.weather == kWeatherSun && !h.hitsDefence)
+        c.add(ExactRule::FlowerGift, 6144, kDefender);
     if (h.defItem == kSoulDew && (species == kLatias || species == kLatios) && !h.hitsDefence)
         c.add(ExactRule::SoulDew, 6144, kDefender);
+    else if (evioliteActs(h))
+        c.add(ExactRule::Eviolite, 6144, kDefender);
     if (h.defItem == kMetalPowder && species == kDitto && h.hitsDefence)
         c.add(ExactRule::MetalPowder, 8192, kDefender);
     else if (h.defItem == kDeepSeaScale && species == kClamperl && !h.hitsDefence)
@@ -217,14 +261,24 @@ int32_t finalModifier(Hit& h) {
     if (h.screen && !h.critical)
         c.add(h.physical() ? ExactRule::Reflect : ExactRule::LightScreen, h.a.conditions.doubleBattle ? 2703 : 2048,
               kDefender);
+    if (multiscaleActs(h))
+        c.add(ExactRule::Multiscale, 2048, kDefender);
     if (h.a.ability == kTintedLens && h.out.effect < kNeutralEffect)
         c.add(ExactRule::TintedLens, 8192);
+    if (h.a.conditions.friendGuard)
+        c.add(ExactRule::FriendGuard, 3072, kDefender);
+    if (h.a.ability == kSniper && h.critical)
+        c.add(ExactRule::Sniper, 6144);
     if ((h.defAbility == kSolidRock || h.defAbility == kFilter) && h.superEffective())
         c.add(ExactRule::Filter, 3072, kDefender);
+    if (h.a.item == kMetronome)
+        h.add(ExactRule::MetronomeAssumesFirstUse);
     if (h.a.item == kExpertBelt && h.superEffective())
         c.add(ExactRule::ExpertBelt, 4915);
     else if (h.a.item == kLifeOrb)
         c.add(ExactRule::LifeOrb, 5324);
+    if (resistBerryHalves(h))
+        c.add(ExactRule::ResistBerry, 2048, kDefender, h.defItem);
     return c.product(41, 131072);
 }
 

@@ -31,6 +31,16 @@ enum HeldItemId {
     kExpertBelt = 148,
     kLifeOrb = 150,
     kChoiceSpecs = 177,
+    kMetronome = 157,
+    kIronBall = 158,
+    kEviolite = 215,
+    kAirBalloon = 218,
+    kRingTarget = 220,
+    kMachoBrace = 107,
+    kPowerBracer = 169, // the power items run to
+    kPowerWeight = 174,
+    kChoiceScarf = 167,
+    kQuickPowder = 154, // Ditto only
 };
 
 // Abilities the exact engine reads beyond those data/abilities.h and damage_row.h name, by index.
@@ -65,6 +75,9 @@ enum ExactAbility {
     kFriendGuard = 153,
     kMultiscale = 158,
     kDefeatist = 162,
+    kChlorophyll = 118,
+    kSwiftSwim = 41,
+    kSandRush = 136,
 };
 
 // Species the items above belong to, by species index.
@@ -77,6 +90,8 @@ enum ItemSpecies {
     kClamperl = 365,
     kLatias = 379,
     kLatios = 380,
+    kCherrim = 425, // the one species Flower Gift raises in the 5th generation
+    kArceus = 504,  // the one species Multitype changes
 };
 
 // Moves with rules of their own, beyond those the simple engine knows.
@@ -91,6 +106,7 @@ enum ExactMove {
     kFutureSight = 247, // no type in the 4th generation
     kDoomDesire = 352,  // the same
     kGyroBall = 359,
+    kJudgment = 448,   // the type of its plate
     kFireFang = 423,   // gets through Wonder Guard in the 4th generation
     kPsyshock = 472,   // hits the defence
     kStormThrow = 479, // always a critical hit
@@ -100,6 +116,7 @@ enum ExactMove {
     kFrostBreath = 523, // always a critical hit
     kSacredSword = 532, // ignores the defender's stages
     kPsystrike = 539,   // hits the defence
+    kTechnoBlast = 545, // the type of its drive
     kSecretSword = 547, // hits the defence
 };
 
@@ -192,6 +209,23 @@ int stagedStat(Hit& h, int stat, int stage, bool attacking);
 // Whether the attacker's item raises the power of the move's type (type items, plates, incenses,
 // and an orb in its own species' hands).
 bool typeItemBoosts(const Hit& h);
+// The attacker's gem of the move's type, used up by the move's first hit (5th generation).
+bool gemBoosts(const Hit& h);
+// The abilities that raise the power of some moves, by what the move is (both generations).
+bool recklessBoosts(const Hit& h);
+bool ironFistBoosts(const Hit& h);
+bool sheerForceBoosts(const Hit& h); // the 5th generation's ability
+// Rivalry: 1 against the same gender, -1 against the other, 0 when either is unknown or has none
+// (recorded as such).
+int rivalryOf(const Hit& h);
+// Whether Analytic's condition holds: the attacker moves after the defender (recorded).
+bool analyticActs(const Hit& h);
+// Whether the defender's berry halves the hit: its type, super effective (Chilan Berry: Normal).
+bool resistBerryHalves(const Hit& h);
+// The defender's Multiscale at full HP (the window does not know the HP yet: full).
+bool multiscaleActs(const Hit& h);
+// The defender's stat raised by Eviolite: a species that evolves further (5th generation).
+bool evioliteActs(const Hit& h);
 
 // The 5th generation (exact_gen5.cpp) and the 4th (exact_gen4.cpp): power, stats, base damage
 // and the 16 rolls.

@@ -24,11 +24,14 @@ enum class ExactRule : uint16_t {
     GravityBlocksMove,   // the move cannot be used under Gravity; arg: the move
     AlwaysCritical,      // a move that always lands a critical hit
     CriticalHit,         // a critical hit was asked for
+    BattleArmor,         // the defender's ability keeps a critical hit off; arg: the ability
     ItemNotInGeneration, // the held item has no effect: the 4th generation lacks it; side: whose; arg: the item
     // Weather, types and the move.
     CloudNine,          // Cloud Nine or Air Lock cancels the weather; arg: the ability
     Forecast,           // Castform takes the weather's type; side: whose; arg: the type
     MoldBreaker,        // the defender's ability is ignored; arg: that ability; arg2: the attacker's that ignores it
+    Multitype,          // Arceus takes the type of its plate; side: whose; arg: the type
+    ItemGivesMoveType,  // Judgment or Techno Blast takes the type of the plate or drive; arg: the item; arg2: the type
     WeatherBallPower,   // factor; before and after: the power
     WeatherBallType,    // arg: the weather; arg2: the type it gives
     HappinessPower,     // Return or Frustration at their strongest; arg: the move; after: the power
@@ -49,10 +52,18 @@ enum class ExactRule : uint16_t {
     VoltAbsorb,             // immune to Electric; arg: Volt Absorb or Motor Drive
     Levitate,               // immune to Ground
     GravityCancelsLevitate, // Levitate does not count
+    SapSipper,              // immune to Grass (the 5th generation)
+    StormDrain,             // immune to Water (the 5th generation)
+    LightningRod,           // immune to Electric (the 5th generation)
+    Soundproof,             // immune to sound moves
+    AirBalloon,             // immune to Ground: the held balloon
+    IronBallGrounds,        // the held Iron Ball lets Ground moves hit a Flying type, or one with Levitate
+    RingTargetHit,          // the held Ring Target lets a move hit a type immune to it
     FixedDamage,            // arg: the move; after: the damage
     // Stages; before and after: the stage (-6..+6).
     LiechiBerry,                // +1 attack
     PetayaBerry,                // +1 special attack
+    Download,                   // +1 to the stat the defender's lower defence calls for
     Simple,                     // the holder's stages count double; side: the holder
     Unaware,                    // the holder ignores the foe's stages; side: the holder
     CriticalIgnoresAttackDrop,  // the attacker's lowered stages do not count
@@ -72,6 +83,18 @@ enum class ExactRule : uint16_t {
     Facade,
     SolarBeamWeather, // the power halved in rain, sand or hail (in the 4th generation, the damage)
     HelpingHand,
+    Analytic,            // power
+    AnalyticAssumesLast, // the attacker is taken to move after the defender; arg: why (0 slower, 1 the same speed, 2
+                         // the ability's box)
+    SandForce,
+    Reckless,
+    IronFist,
+    SheerForce,
+    Rivalry,        // arg: 1 same gender, -1 opposite
+    RivalryUnknown, // a gender is not known: no change
+    Gem,            // arg: the item
+    FlareBoost,
+    ToxicBoost,
     Overgrow,
     Blaze,
     Torrent,
@@ -81,6 +104,8 @@ enum class ExactRule : uint16_t {
     FlashFire, // Flash Fire activated
     SolarPower,
     SlowStart,
+    Defeatist,
+    PlusMinus, // arg: the ability
     HugePower, // or Pure Power
     Hustle,
     FlowerGift,
@@ -93,6 +118,9 @@ enum class ExactRule : uint16_t {
     SandstormSpDefence,
     MetalPowder,
     DeepSeaScale,
+    MarvelScale,
+    MarvelScaleAssumesNoStatus, // the defender is taken to have no status
+    Eviolite,
     Explosion,       // or Self-Destruct: the defence halved
     ModifierProduct, // the modifiers of one stage together; factor: the product over 4096
     // What a stage ends with; after: the value.
@@ -108,6 +136,7 @@ enum class ExactRule : uint16_t {
     LightScreen,
     CriticalDamage,
     LifeOrb,
+    Sniper,           // the critical hit ×3 in the 4th generation, a final modifier in the 5th
     DamageBeforeRoll, // after: the damage the rolls start from
     RandomRoll,       // factor: 85/100, the lowest roll
     SameType,
@@ -115,6 +144,12 @@ enum class ExactRule : uint16_t {
     TintedLens,
     Filter, // or Solid Rock
     ExpertBelt,
+    Multiscale,
+    FriendGuard,
+    Infiltrator,              // the screens do not count
+    MetronomeAssumesFirstUse, // the item counts the move's uses in a row: the first assumed
+    ResistBerry,              // side: the defender; arg: the berry
+    ResistBerryUnnerved,      // the defender cannot eat its berry; arg: the berry
     Count
 };
 inline constexpr int kExactRuleCount = static_cast<int>(ExactRule::Count);

@@ -4,6 +4,7 @@
 #include "calc/exact/exact_hit.h"
 
 #include "calc/stats.h"
+#include "data/battle_data.h"
 #include "data/held_items.h"
 #include "data/species.h"
 #include "data/types.h"
@@ -69,7 +70,16 @@ int chartFactor(Hit& h, int defending) {
         h.add(ExactRule::GravityOnFlying);
         return 2;
     }
-    return typeChart(h.type, defending);
+    if (h.defItem == kIronBall && h.type == kGround && defending == kFlying) {
+        h.add(ExactStep{.rule = ExactRule::IronBallGrounds, .side = ExactStepSide::Defender});
+        return 2;
+    }
+    const int factor = typeChart(h.type, defending);
+    if (factor == 0 && h.defItem == kRingTarget) {
+        h.add(ExactStep{.rule = ExactRule::RingTargetHit, .side = ExactStepSide::Defender});
+        return 2;
+    }
+    return factor;
 }
 
 // A rule that moves a stage, recorded with the stage before and after.
@@ -79,8 +89,27 @@ void changeStage(Hit& h, ExactRule rule, int& stage, int to, ExactStepSide side 
     stage = to;
 }
 
+uint32_t moveFlags(const Hit& h) {
+    return h.a.move == NO_MOVE ? 0 : moveBattleData(h.a.move, h.gen).flags;
+}
+
 void setAll(ExactRolls& out, int32_t damage) {
     out.rolls.fill(damage);
+}
+
+} // namespace
+
+namespace {
+
+// Multitype gives Arceus the type of the plate it holds.
+void applyMultitype(Hit& h, const BoxEntry& e, int item, SpeciesTypes& types, ExactStepSide side) {
+    if (e.species != kArceus || abilityIn(e.ability, h.gen) != kMultitype || item <= 0)
+        return;
+    const int plate = heldItem(item).plateType;
+    if (plate == kNoItemType)
+        return;
+    types.type1 = types.type2 = plate;
+    h.add(ExactStep{.rule = ExactRule::Multitype, .side = side, .arg = plate});
 }
 
 } // namespace
@@ -96,6 +125,8 @@ void resolveWeatherAndTypes(Hit& h) {
     h.defTypes = speciesTypesIn(h.def.species, h.gen);
     applyForecast(h, h.atk, h.atkTypes, ExactStepSide::Attacker);
     applyForecast(h, h.def, h.defTypes, ExactStepSide::Defender);
+    applyMultitype(h, h.atk, h.a.item, h.atkTypes, ExactStepSide::Attacker);
+    applyMultitype(h, h.def, h.defItem, h.defTypes, ExactStepSide::Defender);
 }
 
 // The move's own rules for its type and power.
@@ -129,15 +160,27 @@ void resolveMove(Hit& h) {
     case kGyroBall:
         setPowerFromSpeeds(h, true);
         break;
+    case kJudgment:
+    case kTechnoBlast: {
+        const HeldItem& item = heldItem(h.a.item);
+        const int type = h.a.move == kJudgment ? item.plateType : item.driveType;
+        if (h.a.item > 0 && type != kNoItemType) {
+            h.type = type;
+            h.out.shownType = type;
+            h.add(ExactStep{.rule = ExactRule::ItemGivesMoveType, .arg = h.a.item, .arg2 = type});
+        }
+        break;
+    }
     case kElectroBall:
         setPowerFromSpeeds(h, false);
         break;
     default:
         break;
     }
-    // Normalize comes after the move's own type in the 4th generation; in the 5th it leaves
-    // Weather Ball the type of the weather.
-    if (h.a.ability == kAbilityNormalize && (h.gen4() || h.a.move != kWeatherBall)) {
+    // Normalize comes after the move's own type in the 4th generation. In the 5th it changes only
+    // moves that are not Normal to begin with, so a move whose type is worked out from a Normal
+    // one keeps it (Weather Ball, Hidden Power, Judgment, Techno Blast, Natural Gift).
+    if (h.a.ability == kAbilityNormalize && (h.gen4() || h.a.type != kNormal)) {
         h.type = kNormal;
         h.add(ExactRule::Normalize);
     }
@@ -145,6 +188,15 @@ void resolveMove(Hit& h) {
 
 void resolveEffectiveness(Hit& h) {
     if (h.typeless) {
+        h.factor1 = h.factor2 = 2;
+        h.out.effect = kNeutralEffect;
+        return;
+    }
+    // In the 5th generation an Iron Ball makes a Ground move neutral on a Flying type, whatever
+    // its other type.
+    const bool flying = h.defTypes.type1 == kFlying || h.defTypes.type2 == kFlying;
+    if (!h.gen4() && h.defItem == kIronBall && h.type == kGround && flying && !h.a.conditions.gravity) {
+        h.add(ExactStep{.rule = ExactRule::IronBallGrounds, .side = ExactStepSide::Defender});
         h.factor1 = h.factor2 = 2;
         h.out.effect = kNeutralEffect;
         return;
@@ -172,6 +224,10 @@ int attackStageOf(Hit& h) {
     if (h.a.conditions.berryActive && berry && stage < kMaxStage) {
         changeStage(h, h.physical() ? ExactRule::LiechiBerry : ExactRule::PetayaBerry, stage, stage + 1);
     }
+    // Download raises, as the attacker comes in, the stat the defender's lower defence calls for.
+    const int downloaded = h.def.stat[kSpDefence] <= h.def.stat[kDefence] ? kSpAttack : kAttack;
+    if (h.a.ability == kDownload && downloaded == (h.physical() ? kAttack : kSpAttack) && stage < kMaxStage)
+        changeStage(h, ExactRule::Download, stage, stage + 1, ExactStepSide::Attacker, downloaded);
     if (h.a.ability == kAbilitySimple)
         changeStage(h, ExactRule::Simple, stage, std::clamp(stage * 2, -kMaxStage, kMaxStage));
     if (h.defAbility == kAbilityUnaware && stage != 0)
@@ -222,14 +278,29 @@ std::optional<ExactRule> immunityOf(Hit& h) {
             return ExactRule::VoltAbsorb;
         break;
     case kLevitate:
-        if (h.type == kGround && !h.a.conditions.gravity)
+        if (h.type == kGround && !h.a.conditions.gravity && h.defItem != kIronBall)
             return ExactRule::Levitate;
-        if (h.type == kGround)
+        if (h.type == kGround && h.a.conditions.gravity)
             h.add(ExactStep{.rule = ExactRule::GravityCancelsLevitate, .side = ExactStepSide::Defender});
+        else if (h.type == kGround)
+            h.add(ExactStep{.rule = ExactRule::IronBallGrounds, .side = ExactStepSide::Defender});
+        break;
+    case kSoundproof:
+        if (moveFlags(h) & kMoveSound)
+            return ExactRule::Soundproof;
         break;
     default:
         break;
     }
+    // In the 5th generation these draw the move in and take no damage from it.
+    if (h.gen4())
+        return std::nullopt;
+    if (h.defAbility == kSapSipper && h.type == kGrass)
+        return ExactRule::SapSipper;
+    if (h.defAbility == kStormDrain && h.type == kWater)
+        return ExactRule::StormDrain;
+    if (h.defAbility == kLightningRod && h.type == kElectric)
+        return ExactRule::LightningRod;
     return std::nullopt;
 }
 
@@ -237,9 +308,16 @@ std::optional<ExactRule> immunityOf(Hit& h) {
 
 bool blockedByAbility(Hit& h) {
     const std::optional<ExactRule> immunity = immunityOf(h);
-    if (immunity)
+    if (immunity) {
         h.add(ExactStep{.rule = *immunity, .side = ExactStepSide::Defender, .arg = h.defAbility});
-    return immunity.has_value();
+        return true;
+    }
+    // A balloon is held up until something hits it (Gravity brings it down).
+    if (h.defItem == kAirBalloon && h.type == kGround && !h.a.conditions.gravity) {
+        h.add(ExactStep{.rule = ExactRule::AirBalloon, .side = ExactStepSide::Defender});
+        return true;
+    }
+    return false;
 }
 
 // Moves that deal a set amount whatever the stats (the type chart still makes a foe immune).
@@ -300,6 +378,96 @@ bool typeItemBoosts(const Hit& h) {
     default:
         return false;
     }
+}
+
+bool gemBoosts(const Hit& h) {
+    const HeldItem& item = heldItem(h.a.item);
+    return h.a.item > 0 && item.boostKind == kBoostGem && item.boostType == h.type && !h.typeless;
+}
+
+bool recklessBoosts(const Hit& h) {
+    return h.a.ability == kReckless && (moveFlags(h) & (kMoveRecoil | kMoveCrash));
+}
+
+bool ironFistBoosts(const Hit& h) {
+    return h.a.ability == kIronFist && (moveFlags(h) & kMovePunch);
+}
+
+bool sheerForceBoosts(const Hit& h) {
+    return h.a.ability == kSheerForce && (moveFlags(h) & kMoveSecondaryEffect);
+}
+
+int rivalryOf(const Hit& h) {
+    if (h.a.ability != kRivalry)
+        return 0;
+    const int mine = h.a.attacker.gender, theirs = h.defSide.gender;
+    if (mine == kUnknownGender || theirs == kUnknownGender) {
+        h.add(ExactRule::RivalryUnknown);
+        return 0;
+    }
+    return mine == theirs ? 1 : -1;
+}
+
+namespace {
+
+// A side's speed as far as the window knows it: the stat under the held item and the abilities
+// that need nothing but the weather (its stage, paralysis and tailwind are not known yet).
+int knownSpeed(const Hit& h, const BoxEntry& e, int ability, int item) {
+    int64_t speed = e.stat[kSpeed];
+    const bool doubled = (ability == kChlorophyll && h.weather == kWeatherSun) ||
+                         (ability == kSwiftSwim && h.weather == kWeatherRain) ||
+                         (ability == kSandRush && h.weather == kWeatherSand);
+    if (doubled)
+        speed *= 2;
+    if (item == kChoiceScarf)
+        speed = speed * 3 / 2;
+    else if (item == kIronBall || item == kMachoBrace || (item >= kPowerBracer && item <= kPowerWeight))
+        speed /= 2;
+    else if (item == kQuickPowder && e.species == kDitto)
+        speed *= 2;
+    return static_cast<int>(speed);
+}
+
+} // namespace
+
+bool analyticActs(const Hit& h) {
+    if (h.a.ability != kAnalytic)
+        return false;
+    // The defender is taken to use a move of no priority.
+    const int priority = h.a.move == NO_MOVE ? 0 : moveBattleData(h.a.move, h.gen).priority;
+    const int mine = knownSpeed(h, h.atk, h.a.ability, h.a.item);
+    const int theirs = knownSpeed(h, h.def, h.defAbility, h.defItem);
+    int why = -1;
+    if (h.a.conditions.abilityActive)
+        why = 2;
+    else if (priority < 0 || (priority == 0 && mine < theirs))
+        why = 0;
+    else if (priority == 0 && mine == theirs)
+        why = 1;
+    if (why >= 0)
+        h.add(ExactRule::AnalyticAssumesLast, why);
+    return why >= 0;
+}
+
+bool resistBerryHalves(const Hit& h) {
+    const HeldItem& berry = heldItem(h.defItem);
+    if (h.defItem <= 0 || berry.resistType == kNoItemType || berry.resistType != h.type || h.typeless)
+        return false;
+    if (!h.superEffective() && h.type != kNormal)
+        return false;
+    if (h.a.ability == kUnnerve) {
+        h.add(ExactStep{.rule = ExactRule::ResistBerryUnnerved, .side = ExactStepSide::Defender, .arg = h.defItem});
+        return false;
+    }
+    return true;
+}
+
+bool multiscaleActs(const Hit& h) {
+    return h.defAbility == kMultiscale;
+}
+
+bool evioliteActs(const Hit& h) {
+    return h.defItem == kEviolite && evolvesFurther(h.def.species);
 }
 
 } // namespace rusrina::exact

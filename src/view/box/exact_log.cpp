@@ -41,10 +41,13 @@ constexpr Wording kWordings[] = {
     {R::GravityBlocksMove, Form::Special, "」は使えない"},
     {R::AlwaysCritical, Form::Line, "必ず急所に当たる技"},
     {R::CriticalHit, Form::Line, "急所に当たった場合"},
+    {R::BattleArmor, Form::Special, "」で急所に当たらない"},
     {R::ItemNotInGeneration, Form::Special, "は第4世代には無い道具のため効果なし"},
     {R::CloudNine, Form::Line, "「エアロック」「ノーてんき」により天候の影響なし"},
     {R::Forecast, Form::Special, "「てんきや」により"},
     {R::MoldBreaker, Form::Special, "」により相手の「"},
+    {R::Multitype, Form::Special, "「マルチタイプ」により"},
+    {R::ItemGivesMoveType, Form::Special, "により技のタイプが"},
     {R::WeatherBallPower, Form::Factor, "天候により威力"},
     {R::WeatherBallType, Form::Special, "（天候："},
     {R::HappinessPower, Form::Special, "最大威力に設定：＝"},
@@ -64,9 +67,17 @@ constexpr Wording kWordings[] = {
     {R::VoltAbsorb, Form::Line, "「ちくでん」「でんきエンジン」で電気技無効"},
     {R::Levitate, Form::Line, "「ふゆう」で地面技無効"},
     {R::GravityCancelsLevitate, Form::Line, "「じゅうりょく」で「ふゆう」が無効＝地面技等倍"},
+    {R::SapSipper, Form::Line, "「そうしょく」で草技無効"},
+    {R::StormDrain, Form::Line, "「よびみず」で水技無効"},
+    {R::LightningRod, Form::Line, "「ひらいしん」で電気技無効"},
+    {R::Soundproof, Form::Line, "「ぼうおん」で音の技無効"},
+    {R::AirBalloon, Form::Line, "「ふうせん」で地面技無効"},
+    {R::IronBallGrounds, Form::Line, "「くろいてっきゅう」で地面技が当たる"},
+    {R::RingTargetHit, Form::Line, "「ねらいのまと」で相性の無効がなくなる"},
     {R::FixedDamage, Form::Value, "固定ダメージ"},
     {R::LiechiBerry, Form::Line, "「チイラのみ」で攻撃ランク+1"},
     {R::PetayaBerry, Form::Line, "「ヤタピのみ」で特攻ランク+1"},
+    {R::Download, Form::Special, "「ダウンロード」で"},
     {R::Simple, Form::Line, "「たんじゅん」でランク影響2倍", "＞＞＞ 「たんじゅん」でランク影響2倍"},
     {R::Unaware, Form::Line, "「てんねん」で相手のランク影響無視", "＞＞＞ 「てんねん」で相手のランク影響無視"},
     {R::CriticalIgnoresAttackDrop, Form::Line, "急所で攻撃ランクの下降を無視"},
@@ -84,6 +95,17 @@ constexpr Wording kWordings[] = {
     {R::SolarBeamWeather, Form::Factor, "雨・砂嵐・あられで「ソーラービーム」の威力", nullptr,
      "雨・砂嵐・あられで「ソーラービーム」のダメージ"},
     {R::HelpingHand, Form::Factor, "「てだすけ」で威力"},
+    {R::Analytic, Form::Factor, "「アナライズ」で威力"},
+    {R::AnalyticAssumesLast, Form::Special, "「アナライズ」："},
+    {R::SandForce, Form::Factor, "「すなのちから」時に砂嵐で威力"},
+    {R::Reckless, Form::Factor, "「すてみ」で威力"},
+    {R::IronFist, Form::Factor, "「てつのこぶし」で威力"},
+    {R::SheerForce, Form::Factor, "「ちからずく」で威力"},
+    {R::Rivalry, Form::Special, "「とうそうしん」で"},
+    {R::RivalryUnknown, Form::Line, "「とうそうしん」：性別不明のため補正なし"},
+    {R::Gem, Form::ItemFactor, "で威力（使用で消費）"},
+    {R::FlareBoost, Form::Factor, "「ねつぼうそう」で威力"},
+    {R::ToxicBoost, Form::Factor, "「どくぼうそう」で威力"},
     {R::Overgrow, Form::Factor, "「しんりょく」発動で攻撃", nullptr, "「しんりょく」発動で草技威力"},
     {R::Blaze, Form::Factor, "「もうか」発動で攻撃", nullptr, "「もうか」発動で炎技威力"},
     {R::Torrent, Form::Factor, "「げきりゅう」発動で攻撃", nullptr, "「げきりゅう」発動で水技威力"},
@@ -93,6 +115,8 @@ constexpr Wording kWordings[] = {
     {R::FlashFire, Form::Factor, "「もらいび」発動で攻撃", nullptr, "「もらいび」発動でダメージ"},
     {R::SolarPower, Form::Factor, "「サンパワー」時に晴れで特攻"},
     {R::SlowStart, Form::Factor, "「スロースタート」発動中は攻撃"},
+    {R::Defeatist, Form::Factor, "「よわき」発動で攻撃"},
+    {R::PlusMinus, Form::Factor, "「プラス」「マイナス」発動で特攻"},
     {R::HugePower, Form::Factor, "「ちからもち」「ヨガパワー」で攻撃"},
     {R::Hustle, Form::Factor, "「はりきり」で攻撃力", nullptr, "「はりきり」で攻撃"},
     {R::FlowerGift, Form::Factor, "「フラワーギフト」時に晴れで攻撃"},
@@ -105,6 +129,9 @@ constexpr Wording kWordings[] = {
     {R::SandstormSpDefence, Form::Factor, "＞＞＞ 砂嵐で岩タイプは特防"},
     {R::MetalPowder, Form::Factor, "＞＞＞ 「メタルパウダー」で防御"},
     {R::DeepSeaScale, Form::Factor, "＞＞＞ 「しんかいのウロコ」で特防"},
+    {R::MarvelScale, Form::Factor, "＞＞＞ 「ふしぎなうろこ」で防御"},
+    {R::MarvelScaleAssumesNoStatus, Form::Line, "＞＞＞ 「ふしぎなうろこ」：状態異常でないとして計算"},
+    {R::Eviolite, Form::Factor, "＞＞＞ 「しんかのきせき」で防御・特防"},
     {R::Explosion, Form::Factor, "「じばく」「だいばくはつ」で防御"},
     {R::ModifierProduct, Form::Special, "（補正値の積： "},
     {R::ModifiedPower, Form::Value, "補正後の威力"},
@@ -117,6 +144,7 @@ constexpr Wording kWordings[] = {
     {R::LightScreen, Form::Factor, "＞＞＞ 「ひかりのかべ」でダメージ"},
     {R::CriticalDamage, Form::Factor, "急所でダメージ"},
     {R::LifeOrb, Form::Factor, "「いのちのたま」でダメージ"},
+    {R::Sniper, Form::Factor, "「スナイパー」で急所のダメージ"},
     {R::DamageBeforeRoll, Form::Value, "乱数前のダメージ"},
     {R::RandomRoll, Form::Line, "乱数： *0.85～1.00"},
     {R::SameType, Form::Factor, "タイプ一致でダメージ"},
@@ -124,6 +152,12 @@ constexpr Wording kWordings[] = {
     {R::TintedLens, Form::Factor, "「いろめがね」でダメージ"},
     {R::Filter, Form::Factor, "＞＞＞ 「ハードロック」「フィルター」でダメージ"},
     {R::ExpertBelt, Form::Factor, "「たつじんのおび」でダメージ"},
+    {R::Multiscale, Form::Factor, "＞＞＞ 「マルチスケイル」（ＨＰ満タンとして計算）でダメージ"},
+    {R::FriendGuard, Form::Factor, "＞＞＞ 味方の「フレンドガード」でダメージ"},
+    {R::Infiltrator, Form::Line, "「すりぬけ」で壁の効果なし"},
+    {R::MetronomeAssumesFirstUse, Form::Line, "「メトロノーム」：1回目の使用として計算（補正なし）"},
+    {R::ResistBerry, Form::ItemFactor, "でダメージ（使用で消費）"},
+    {R::ResistBerryUnnerved, Form::Special, "は「きんちょうかん」で食べられない"},
 };
 
 constexpr bool everyRuleWordedInOrder() {
@@ -187,6 +221,34 @@ void appendSpecial(std::string& out, const ExactStep& s, const char* text) {
     case R::MoldBreaker:
         append(out, "「", s.arg2 ? abilityName(s.arg2) : "かたやぶり", text, abilityName(s.arg), "」を無視");
         break;
+    case R::Multitype:
+        append(out, s.side == ExactStepSide::Defender ? "＞＞＞ " : "", text, typeName(s.arg), "タイプに");
+        break;
+    case R::ItemGivesMoveType:
+        appendItem(out, s.arg);
+        append(out, text, typeName(s.arg2), "に");
+        break;
+    case R::BattleArmor:
+        append(out, "＞＞＞ 「", abilityName(s.arg), text);
+        break;
+    case R::Download:
+        append(out, text, s.arg == kSpAttack ? "特攻" : "攻撃", "ランク+1");
+        break;
+    case R::AnalyticAssumesLast:
+        append(out, text,
+               s.arg == 2   ? "特性発動につき後攻として計算"
+               : s.arg == 1 ? "素早さが同じため後攻として計算"
+                            : "素早さが相手より低いため後攻として計算");
+        break;
+    case R::Rivalry:
+        append(out, text, s.arg > 0 ? "同性の相手に威力" : "異性の相手に威力", "： *",
+               factorText(s.numerator, s.denominator));
+        break;
+    case R::ResistBerryUnnerved:
+        append(out, "＞＞＞ ");
+        appendItem(out, s.arg);
+        append(out, text);
+        break;
     case R::GravityBlocksMove:
         append(out, "「じゅうりょく」で「", moveRecord(s.arg).name, text);
         break;
@@ -239,6 +301,8 @@ void appendStep(std::string& out, const ExactStep& step, Generation generation) 
         append(out, text, "： *", decimalText(step.numerator, step.denominator, 2));
         break;
     case Form::ItemFactor:
+        if (step.side == ExactStepSide::Defender)
+            append(out, "＞＞＞ ");
         appendItem(out, step.arg);
         append(out, text, "： *", factorText(step.numerator, step.denominator));
         break;
