@@ -40,14 +40,21 @@ int electroBallPower(int attackerSpeed, int defenderSpeed) {
     return ratio >= 4 ? 150 : ratio >= 3 ? 120 : ratio >= 2 ? 80 : ratio >= 1 ? 60 : 40;
 }
 
+int knownSpeed(const Hit& h, const BoxEntry& e, int ability, int item);
+
 // The attacker's speed; Slow Start halves it while it lasts.
 int attackerSpeed(const Hit& h) {
+    const int speed = knownSpeed(h, h.atk, h.a.ability, h.a.item);
     const bool slowed = h.a.ability == kSlowStart && h.a.conditions.abilityActive;
-    return slowed ? h.atk.stat[kSpeed] / 2 : h.atk.stat[kSpeed];
+    return slowed ? speed / 2 : speed;
+}
+
+int defenderSpeed(const Hit& h) {
+    return knownSpeed(h, h.def, abilityIn(h.def.ability, h.gen), h.defItem);
 }
 
 void setPowerFromSpeeds(Hit& h, bool gyroBall) {
-    const int mine = attackerSpeed(h), theirs = h.def.stat[kSpeed];
+    const int mine = attackerSpeed(h), theirs = defenderSpeed(h);
     h.power = gyroBall ? gyroBallPower(mine, theirs) : electroBallPower(mine, theirs);
     h.out.shownPower = h.power;
     h.add(ExactStep{.rule = gyroBall ? ExactRule::GyroBallPower : ExactRule::ElectroBallPower,
@@ -224,8 +231,15 @@ int attackStageOf(Hit& h) {
     if (h.a.conditions.berryActive && berry && stage < kMaxStage) {
         changeStage(h, h.physical() ? ExactRule::LiechiBerry : ExactRule::PetayaBerry, stage, stage + 1);
     }
-    // Download raises, as the attacker comes in, the stat the defender's lower defence calls for.
-    const int downloaded = h.def.stat[kSpDefence] <= h.def.stat[kDefence] ? kSpAttack : kAttack;
+    // Download raises, as the attacker comes in, the stat the defender's lower defence calls for:
+    // from the 5th generation the defences as they stand, the defender's stage on the one hit.
+    int defence = h.def.stat[kDefence], spDefence = h.def.stat[kSpDefence];
+    if (!h.gen4()) {
+        const StageRatio& r = StageRatios[std::clamp(h.a.conditions.defenceStage, 0, 2 * kMaxStage)];
+        int& staged = h.hitsDefence ? defence : spDefence;
+        staged = staged * r.numerator / r.denominator;
+    }
+    const int downloaded = spDefence <= defence ? kSpAttack : kAttack;
     if (h.a.ability == kDownload && downloaded == (h.physical() ? kAttack : kSpAttack) && stage < kMaxStage)
         changeStage(h, ExactRule::Download, stage, stage + 1, ExactStepSide::Attacker, downloaded);
     if (h.a.ability == kAbilitySimple)
