@@ -295,7 +295,10 @@ OracleCase oracleCaseFrom(const Value& c) {
     if (!defender.status.empty() || defender.lowHp || defender.abilityOn)
         refuse("the defender's status, HP or ability state has no place in the window");
     b.burn = attacker.status == "brn";
-    b.abilityActive = attacker.abilityOn;
+    // 特性発動 for よわき means its HP is at half or less; the oracles read the HP alone, so a case
+    // at full HP with the ability "on" is a よわき that does not act.
+    const bool defeatistAtFullHp = out.attacker.ability == findAbility("Defeatist") && !attacker.lowHp;
+    b.abilityActive = attacker.abilityOn && !defeatistAtFullHp;
 
     const ExactAttack probe = prepareExactAttack(ExactSide(out.attacker), out.slot, BattleConditions{}, out.options);
     const bool simpleStoresDoubled = generation == kGen5;

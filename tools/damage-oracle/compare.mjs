@@ -108,8 +108,8 @@ function proposeExceptions(results) {
 const results = compare();
 if (process.argv.includes('--write')) writePending(results);
 else if (process.argv.includes('--exceptions')) proposeExceptions(results);
-else if (option('--case')) results.filter((x) => x.id === option('--case')).forEach(show);
+else if (option('--case')) results.filter((x) => x.id === option('--case')).forEach((x) => show(x));
 else if (option('--family')) {
     const all = process.argv.includes('--all');
-    results.filter((x) => familyOf(x.c) === option('--family') && (x.offCalc || x.offSim) && (all || !x.exception)).forEach(show);
+    results.filter((x) => familyOf(x.c) === option('--family') && (x.offCalc || x.offSim) && (all || !x.exception)).forEach((x) => show(x));
 } else summary(results);

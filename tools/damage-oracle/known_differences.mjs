@@ -23,6 +23,13 @@ export function knownReason(c, wrong, x) {
         if (c.gen === 4 && move === 'Gyro Ball') return 'the calculator leaves out the +1 of ジャイロボール\'s power in the 4th generation';
         if (c.gen === 4 && c.move.options?.isCrit && (simple(c.attacker) || simple(c.defender)))
             return 'with たんじゅん the calculator forgets that a critical hit ignores the stages in the 4th generation';
+        if (c.field?.isGravity && ['Fly', 'Bounce', 'Jump Kick', 'High Jump Kick', 'Sky Drop'].includes(move))
+            return 'under じゅうりょく the move cannot be used (the simulator: it fails); the calculator deals damage';
+        if (c.gen === 4 && a.ability === 'Technician' && c.field?.attackerSide?.isHelpingHand)
+            return 'テクニシャン reads the move\'s own power before てだすけ raises it in the 4th generation, as the simulator has it; the calculator applies てだすけ first';
+        if (c.gen === 5 && a.ability === 'Normalize' &&
+            (move.startsWith('Hidden Power') || ['Weather Ball', 'Judgment', 'Techno Blast', 'Natural Gift'].includes(move)))
+            return 'ノーマルスキン leaves a move that is Normal in the table to the type it works out in the 5th generation, as the simulator has it; the calculator makes it Normal';
         if ((move === 'Return' || move === 'Frustration') && (a.happiness ?? 255) !== 255)
             return 'the calculator gives おんがえし/やつあたり the power of full happiness whatever the happiness';
     }
