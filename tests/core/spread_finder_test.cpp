@@ -214,6 +214,45 @@ TEST(SpreadFinder, TextsAndWritingASpread) {
     EXPECT_FALSE(entryWithSpread(e, kBold, {}));
 }
 
+// An empty answer says what stayed fixed beside what was left, and which single change of the
+// finder's choices would find something; "ほかの努力値も振り直す" frees the other EVs but those kept.
+TEST(SpreadFinder, AnEmptyAnswerSaysWhatWasFixedAndWhatWouldHelp) {
+    SpreadQuery d = handWorkedDefence();
+    d.defender = trained(kBlissey, kNeutralNature, {0, 252, 0, 242, 0, 0});
+    SpreadQuery o = handWorkedOffence();
+    o.attacker.ev[kHp] = 252;
+    struct Case {
+        const char* what;
+        std::string advice;
+        std::string expected;
+    } cases[] = {
+        {"defence, 16 left", defenceAdviceText(d, findDefenceSpreads(d)),
+         "残り 16：攻撃 252・特攻 242 は固定\n"
+         "こうすると見つかります：確実さ 90％以上、最適な性格、ほかの努力値も振り直す"},
+        {"offence, 6 left", offenceAdviceText(o, findOffenceSpread(o)),
+         "残り 6：HP 252・素早さ 252 は固定\n"
+         "こうすると見つかります：確実さ 90％以上、最適な性格、ほかの努力値も振り直す"},
+        {"found: nothing to explain", defenceAdviceText(handWorkedDefence(), findDefenceSpreads(handWorkedDefence())),
+         ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.advice, c.expected) << c.what;
+
+    d.freeOtherEvs = true;
+    d.keptEvs[kAttack] = true;
+    const DefenceSpreads freed = findDefenceSpreads(d);
+    ASSERT_EQ(freed.status, SpreadStatus::Found);
+    EXPECT_EQ(freed.budget, 258);
+    const BoxEntry applied = *entryWithSplit(d.defender, freed, freed.splits.front());
+    EXPECT_EQ(applied.ev[kAttack], 252);
+    EXPECT_EQ(applied.ev[kSpAttack], 0);
+    EXPECT_EQ(applied.ev[kDefence], 20);
+    d.keptEvs[kSpAttack] = true; // keeping both leaves the search where it was
+    EXPECT_EQ(findDefenceSpreads(d).status, SpreadStatus::NotFound);
+    EXPECT_EQ(defenceAdviceText(d, findDefenceSpreads(d)),
+              "残り 16：攻撃 252・特攻 242 は固定\nこうすると見つかります：確実さ 90％以上、最適な性格");
+}
+
 // Every listed split survives when its hits are computed directly, one step less in either EV does
 // not, and every surviving cell of the grid within the EVs left is matched or beaten by a listed one.
 void expectSplitsHoldAgainstTheGrid(const SpreadQuery& q) {

@@ -115,6 +115,7 @@ private Q_SLOTS:
     void copiesTheMatrixAsTabSeparatedText();
     void applyingASpreadWritesTheEntry();
     void windowsFitASmallScreen();
+    void anEmptyAnswerSaysWhatWasFixed();
 };
 
 void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
@@ -284,6 +285,30 @@ void MatrixWindowTest::windowsFitASmallScreen() {
                  qPrintable(w->objectName()));
         QVERIFY2(w->width() <= 1366 && w->height() <= 740, qPrintable(w->objectName()));
     }
+}
+
+// No split survives A at +6: the line under the summary names the EVs held fixed beside what was
+// left; freeing the others, but the speed kept, leaves more.
+void MatrixWindowTest::anEmptyAnswerSaysWhatWasFixed() {
+    TempSettings temp;
+    writeBox();
+    BoxWindows windows(temp.settings());
+    BoxSession& session = windows.session();
+    QVERIFY(session.registerEntry(-1, plain("F", kBlissey).evs({0, 252, 0, 0, 0, 252}).computedStats()).ok());
+    setSides(session, 0, 5);
+    child<QComboBox>(windows.boxWindow(), "attackStageCombo")->setCurrentIndex(0);
+    QCOMPARE(child<QComboBox>(windows.boxWindow(), "attackStageCombo")->currentText(), QStringLiteral("+6"));
+    MatrixWindow& matrix = openMatrix(windows);
+    child<QTabWidget>(matrix, "matrixTabs")->setCurrentIndex(1);
+    child<QComboBox>(matrix, "spreadMoveCombo")->setCurrentIndex(1);
+    auto* advice = child<QLabel>(matrix, "defenceAdvice");
+    QVERIFY(child<QLabel>(matrix, "defenceSummary")->text().endsWith(QStringLiteral("配分はありません")));
+    QVERIFY(advice->isVisible());
+    QVERIFY2(advice->text().startsWith(QStringLiteral("残り 6：攻撃 252・素早さ 252 は固定\n")),
+             qPrintable(advice->text()));
+    child<QCheckBox>(matrix, "spreadFreeOthersCheck")->setChecked(true);
+    child<QCheckBox>(matrix, "spreadKeepSpeedCheck")->setChecked(true);
+    QVERIFY2(advice->text().startsWith(QStringLiteral("残り 258：素早さ 252 は固定\n")), qPrintable(advice->text()));
 }
 
 QTEST_MAIN(MatrixWindowTest)

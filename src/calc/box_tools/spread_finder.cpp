@@ -32,11 +32,11 @@ int natureWith(int raised, int lowered) {
     return -1;
 }
 
-// The EVs left for the stats in `searched` beside the entry's other EVs.
-int budgetBeside(const BoxEntry& e, int first, int second) {
+// The EVs left for the stats `first` and `second` beside the entry's other EVs, those freed aside.
+int budgetBeside(const BoxEntry& e, int first, int second, const std::array<bool, kStatCount>& freed) {
     int others = 0;
     for (int stat = 0; stat < kStatCount; ++stat)
-        if (stat != first && stat != second)
+        if (stat != first && stat != second && !freed[stat])
             others += e.ev[stat];
     return std::clamp(kMaxEvSum - others, 0, kMaxEvSum);
 }
@@ -154,6 +154,13 @@ int bestNatureFor(const BoxEntry& entry, int stat) {
     return natureWith(stat, lowered);
 }
 
+std::array<bool, kStatCount> freedStats(const SpreadQuery& q, int first, int second) {
+    std::array<bool, kStatCount> freed{};
+    for (int stat = 0; stat < kStatCount; ++stat)
+        freed[stat] = q.freeOtherEvs && !q.keptEvs[stat] && stat != first && stat != second;
+    return freed;
+}
+
 bool meetsCertainty(double koChance, int percent, bool knockOut) {
     constexpr double kSlack = 1e-9; // a chance exactly at the threshold counts
     const double wished = knockOut ? koChance : 1.0 - koChance;
@@ -179,7 +186,8 @@ DefenceSpreads findDefenceSpreads(const SpreadQuery& q) {
         return out;
     }
     out.nature = defender.nature = q.nature == SpreadNature::Best ? bestNatureFor(defender, out.stat) : defender.nature;
-    out.budget = budgetBeside(defender, kHp, out.stat);
+    out.freed = freedStats(q, kHp, out.stat);
+    out.budget = budgetBeside(defender, kHp, out.stat, out.freed);
     defender.ev[kHp] = defender.ev[out.stat] = 0;
     setStats(defender, statsOf(defender));
     out.status = blockingStatus(exactRolls(attack, defender).outcome);
@@ -215,7 +223,8 @@ OffenceSpread findOffenceSpread(const SpreadQuery& q) {
         return out;
     }
     out.nature = attacker.nature = q.nature == SpreadNature::Best ? bestNatureFor(attacker, out.stat) : attacker.nature;
-    out.budget = budgetBeside(attacker, out.stat, out.stat);
+    out.freed = freedStats(q, out.stat, out.stat);
+    out.budget = budgetBeside(attacker, out.stat, out.stat, out.freed);
     out.status = SpreadStatus::NotFound;
     int lastValue = -1;
     for (int ev = 0; ev <= std::min(kMaxUsefulEv, out.budget); ev += kEvStep) {

@@ -3,7 +3,8 @@
 // - defence: the splits between HP and the defence a move hits that survive it n times;
 // - offence: the fewest attack (or special attack) EVs that knock the defender out in n hits.
 // The entry's other EVs, its IVs and its level stay as they are; the two EVs searched fit in what
-// is left of the 510 beside the other four.
+// is left of the 510 beside the other four. Asked to, the finder counts the other EVs as free
+// (the spread found sets them to 0), but for the stats the user keeps.
 
 #include "calc/exact/exact_damage.h"
 
@@ -37,7 +38,13 @@ struct SpreadQuery {
     int hits = 1;           // 1..kMaxSpreadHits
     int percent = kCertain; // 確定 (100), or the least chance in percent (1..99)
     SpreadNature nature = SpreadNature::Keep;
+    // "ほかの努力値も振り直す": the EVs of the stats not searched are free, but for those kept.
+    bool freeOtherEvs = false;
+    std::array<bool, kStatCount> keptEvs{};
 };
+
+// The stats whose EVs a search with `q` frees (sets to 0) beside the searched `first` and `second`.
+std::array<bool, kStatCount> freedStats(const SpreadQuery& q, int first, int second);
 
 enum class SpreadStatus {
     Found,
@@ -59,9 +66,10 @@ struct DefenceSplit {
 
 struct DefenceSpreads {
     SpreadStatus status = SpreadStatus::NoDamage;
-    int stat = kDefence; // the defence the move hits
-    int nature = 0;      // the nature the splits are worked out with
-    int budget = 0;      // EVs left for HP and that defence beside the other four
+    int stat = kDefence;                  // the defence the move hits
+    int nature = 0;                       // the nature the splits are worked out with
+    int budget = 0;                       // EVs left for HP and that defence beside the other four
+    std::array<bool, kStatCount> freed{}; // the other stats whose EVs the splits set to 0
     // The splits no other split beats in both EVs, fewest total first (then fewer HP EVs).
     std::vector<DefenceSplit> splits;
 };
@@ -74,10 +82,11 @@ struct OffenceSpread {
     SpreadStatus status = SpreadStatus::NoDamage;
     int stat = kAttack; // attack or special attack
     int nature = 0;
-    int budget = 0;      // EVs left for that stat beside the other five
-    int ev = 0;          // the fewest that do it
-    int value = 0;       // the stat they give
-    double chance = 0.0; // the chance that `hits` hits then knock out
+    int budget = 0;                       // EVs left for that stat beside the other five
+    std::array<bool, kStatCount> freed{}; // the other stats whose EVs the spread sets to 0
+    int ev = 0;                           // the fewest that do it
+    int value = 0;                        // the stat they give
+    double chance = 0.0;                  // the chance that `hits` hits then knock out
 };
 
 // The attacker's fewest EVs in the stat its move uses that knock the defender out in `hits` hits,

@@ -13,6 +13,7 @@
 #include "ui/matrix/text_table_model.h"
 #include "ui/session/box_session.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -57,6 +58,7 @@ SpreadPanel::SpreadPanel(BoxSession& session, QWidget* parent)
     results->addWidget(buildOffence(), 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildChoosers());
+    layout->addWidget(buildFreeing());
     layout->addLayout(results, 1);
 }
 
@@ -82,6 +84,34 @@ QWidget* SpreadPanel::buildChoosers() {
     return row;
 }
 
+QWidget* SpreadPanel::buildFreeing() {
+    auto* row = new QWidget(this);
+    const auto check = [this, row](const char* name, const char* caption) {
+        auto* box = new QCheckBox(toQt(caption), row);
+        box->setObjectName(QString::fromLatin1(name));
+        connect(box, &QCheckBox::toggled, this, &SpreadPanel::refresh);
+        return box;
+    };
+    m_freeOthers = check("spreadFreeOthersCheck", "ほかの努力値も振り直す");
+    m_freeOthers->setToolTip(
+        QStringLiteral("探す能力値のほかの努力値も 0 にして使います（チェックした能力値の努力値は残します）"));
+    m_keepAttack = check("spreadKeepAttackCheck", "攻撃");
+    m_keepSpAttack = check("spreadKeepSpAttackCheck", "特攻");
+    m_keepSpeed = check("spreadKeepSpeedCheck", "素早さ");
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_freeOthers);
+    layout->addSpacing(12);
+    layout->addWidget(new QLabel(QStringLiteral("残す努力値："), row));
+    for (QCheckBox* keep : {m_keepAttack, m_keepSpAttack, m_keepSpeed}) {
+        keep->setEnabled(false);
+        connect(m_freeOthers, &QCheckBox::toggled, keep, &QCheckBox::setEnabled);
+        layout->addWidget(keep);
+    }
+    layout->addStretch();
+    return row;
+}
+
 QWidget* SpreadPanel::buildDefence() {
     auto* group = new QGroupBox(QStringLiteral("耐久：防御側の HP と防御・特防"), this);
     m_defenceSummary = summaryLabel(group, "defenceSummary");
@@ -92,7 +122,9 @@ QWidget* SpreadPanel::buildDefence() {
     connect(m_applySplit, &QPushButton::clicked, this, &SpreadPanel::applySplit);
     connect(m_splits, &QTableView::doubleClicked, this, &SpreadPanel::applySplit);
     auto* layout = new QVBoxLayout(group);
+    m_defenceAdvice = summaryLabel(group, "defenceAdvice");
     layout->addWidget(m_defenceSummary);
+    layout->addWidget(m_defenceAdvice);
     layout->addWidget(m_splits, 1);
     layout->addWidget(m_applySplit, 0, Qt::AlignRight);
     return group;
@@ -104,7 +136,9 @@ QWidget* SpreadPanel::buildOffence() {
     m_applyOffence = button(group, "applyOffenceButton", "攻撃側に適用");
     connect(m_applyOffence, &QPushButton::clicked, this, &SpreadPanel::applyOffence);
     auto* layout = new QVBoxLayout(group);
+    m_offenceAdvice = summaryLabel(group, "offenceAdvice");
     layout->addWidget(m_offenceSummary);
+    layout->addWidget(m_offenceAdvice);
     layout->addStretch();
     layout->addWidget(m_applyOffence, 0, Qt::AlignRight);
     return group;
@@ -122,6 +156,10 @@ void SpreadPanel::refresh() {
     q.hits = chosenValue(*m_hits, 1);
     q.percent = chosenValue(*m_certainty, kCertain);
     q.nature = static_cast<SpreadNature>(chosenValue(*m_nature, 0));
+    q.freeOtherEvs = m_freeOthers->isChecked();
+    q.keptEvs[kAttack] = m_keepAttack->isChecked();
+    q.keptEvs[kSpAttack] = m_keepSpAttack->isChecked();
+    q.keptEvs[kSpeed] = m_keepSpeed->isChecked();
     const bool sides = inputs.attacker && inputs.defender;
     *m_defence = sides ? findDefenceSpreads(q) : DefenceSpreads{};
     *m_offence = sides ? findOffenceSpread(q) : OffenceSpread{};
@@ -136,6 +174,13 @@ void SpreadPanel::refresh() {
         m_splits->selectRow(0);
     m_defenceSummary->setText(toQt(sides ? defenceSummaryText(*m_defence, q.hits, q.percent) : kChooseSidesText));
     m_offenceSummary->setText(toQt(sides ? offenceSummaryText(*m_offence, q.hits, q.percent) : kChooseSidesText));
+    // Only an empty answer is explained; the line takes no room otherwise.
+    const std::pair<QLabel*, std::string> advice[] = {{m_defenceAdvice, defenceAdviceText(q, *m_defence)},
+                                                      {m_offenceAdvice, offenceAdviceText(q, *m_offence)}};
+    for (const auto& [label, text] : advice) {
+        label->setText(toQt(text));
+        label->setVisible(!text.empty());
+    }
     m_applySplit->setEnabled(!rows.empty());
     m_applyOffence->setEnabled(m_offence->status == SpreadStatus::Found);
 }

@@ -3,12 +3,15 @@
 // conditions, the defender's HP and defence splits that survive n hits, and the attacker's fewest
 // attack EVs that knock out in n hits. "防御側に適用" and "攻撃側に適用" write the chosen result into
 // the entry through the edit form's rules, after the form's own confirmation of the stats, as one
-// step of the session's history.
+// step of the session's history. "ほかの努力値も振り直す" lets the finders use the entry's other EVs
+// too (but those of the stats ticked to keep); when a finder finds nothing, a line says which EVs
+// it held fixed and which change of the choices would find something.
 
 #include <QWidget>
 
 #include <memory>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -38,6 +41,7 @@ public:
 
 private:
     QWidget* buildChoosers();
+    QWidget* buildFreeing();
     QWidget* buildDefence();
     QWidget* buildOffence();
     void fillMoveChooser();
@@ -48,6 +52,12 @@ private:
     QComboBox* m_hits = nullptr;
     QComboBox* m_certainty = nullptr;
     QComboBox* m_nature = nullptr;
+    QCheckBox* m_freeOthers = nullptr;
+    QCheckBox* m_keepAttack = nullptr; // kept when the others are freed
+    QCheckBox* m_keepSpAttack = nullptr;
+    QCheckBox* m_keepSpeed = nullptr;
+    QLabel* m_defenceAdvice = nullptr; // why nothing was found, and what would help
+    QLabel* m_offenceAdvice = nullptr;
     QLabel* m_defenceSummary = nullptr;
     QTableView* m_splits = nullptr;
     TextTableModel* m_splitModel = nullptr;

@@ -45,6 +45,60 @@ std::array<int, 6> evsOf(const BoxEntry& entry) {
     return evs;
 }
 
+void freeEvs(std::array<int, 6>& evs, const std::array<bool, kStatCount>& freed) {
+    for (int stat = 0; stat < kStatCount; ++stat)
+        if (freed[stat])
+            evs[stat] = 0;
+}
+
+// "残り 4：攻撃 252・素早さ 252 は固定": the EVs a search left where they were.
+std::string fixedEvsText(const BoxEntry& entry, int budget, const std::array<bool, kStatCount>& freed, int first,
+                         int second) {
+    static const char* const kNames[kStatCount] = {"HP", "攻撃", "防御", "特攻", "特防", "素早さ"};
+    std::string fixed;
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        if (stat == first || stat == second || freed[stat] || entry.ev[stat] == 0)
+            continue;
+        fixed += (fixed.empty() ? "" : "・") + std::string(kNames[stat]) + " " + std::to_string(entry.ev[stat]);
+    }
+    const std::string left = "残り " + std::to_string(budget);
+    return fixed.empty() ? left + "：ほかの努力値は 0" : left + "：" + fixed + " は固定";
+}
+
+// The changes of the finder's choices that each find something on their own: the highest lower
+// certainty, the best nature, the other EVs freed.
+template <typename Find> std::string helpText(const SpreadQuery& query, const BoxEntry& entry, int stat, Find find) {
+    std::vector<std::string> helps;
+    for (int percent = kCertain - kPercentChoiceStep; percent >= kLeastPercentChoice; percent -= kPercentChoiceStep) {
+        if (percent >= query.percent)
+            continue;
+        SpreadQuery lower = query;
+        lower.percent = percent;
+        if (find(lower)) {
+            helps.push_back("確実さ " + std::to_string(percent) + "％以上");
+            break;
+        }
+    }
+    if (query.nature == SpreadNature::Keep && bestNatureFor(entry, stat) != entry.nature) {
+        SpreadQuery best = query;
+        best.nature = SpreadNature::Best;
+        if (find(best))
+            helps.push_back("最適な性格");
+    }
+    if (!query.freeOtherEvs) {
+        SpreadQuery freed = query;
+        freed.freeOtherEvs = true;
+        if (find(freed))
+            helps.push_back("ほかの努力値も振り直す");
+    }
+    if (helps.empty())
+        return "確実さ・性格・ほかの努力値を変えても見つかりません";
+    std::string text = "こうすると見つかります：";
+    for (std::size_t i = 0; i < helps.size(); ++i)
+        text += (i == 0 ? "" : "、") + helps[i];
+    return text;
+}
+
 // The reasons a search finds nothing to list, shared by both finders.
 std::string blockedText(SpreadStatus status) {
     switch (status) {
@@ -77,6 +131,7 @@ std::optional<BoxEntry> entryWithSplit(const BoxEntry& defender, const DefenceSp
     if (found.status != SpreadStatus::Found)
         return std::nullopt;
     std::array<int, 6> evs = evsOf(defender);
+    freeEvs(evs, found.freed);
     evs[kHp] = split.hpEv;
     evs[found.stat] = split.defenceEv;
     return entryWithSpread(defender, found.nature, evs);
@@ -86,6 +141,7 @@ std::optional<BoxEntry> entryWithOffence(const BoxEntry& attacker, const Offence
     if (found.status != SpreadStatus::Found)
         return std::nullopt;
     std::array<int, 6> evs = evsOf(attacker);
+    freeEvs(evs, found.freed);
     evs[found.stat] = found.ev;
     return entryWithSpread(attacker, found.nature, evs);
 }
@@ -155,6 +211,22 @@ std::string defenceSummaryText(const DefenceSpreads& found, int hits, int percen
     if (found.status == SpreadStatus::NotFound)
         return text + "はありません";
     return text + " " + std::to_string(found.splits.size()) + " 通り（少ない順）";
+}
+
+std::string defenceAdviceText(const SpreadQuery& query, const DefenceSpreads& found) {
+    if (found.status != SpreadStatus::NotFound)
+        return {};
+    const auto finds = [](const SpreadQuery& q) { return findDefenceSpreads(q).status == SpreadStatus::Found; };
+    return fixedEvsText(query.defender, found.budget, found.freed, kHp, found.stat) + "\n" +
+           helpText(query, query.defender, found.stat, finds);
+}
+
+std::string offenceAdviceText(const SpreadQuery& query, const OffenceSpread& found) {
+    if (found.status != SpreadStatus::NotFound)
+        return {};
+    const auto finds = [](const SpreadQuery& q) { return findOffenceSpread(q).status == SpreadStatus::Found; };
+    return fixedEvsText(query.attacker, found.budget, found.freed, found.stat, found.stat) + "\n" +
+           helpText(query, query.attacker, found.stat, finds);
 }
 
 std::string offenceSummaryText(const OffenceSpread& found, int hits, int percent) {

@@ -49,4 +49,11 @@ std::string defenceSummaryText(const DefenceSpreads& found, int hits, int percen
 // The offence finder's answer in one line.
 std::string offenceSummaryText(const OffenceSpread& found, int hits, int percent);
 
+// When a finder found nothing, why and what would help: the EVs it held fixed beside what was
+// left ("残り 4：攻撃 252・素早さ 252 は固定"), then the changes of the finder's choices that each
+// find something on their own (a lower 確実さ, 最適な性格, "ほかの努力値も振り直す"), worked out by
+// asking the finder again. Empty when it found something or could not search.
+std::string defenceAdviceText(const SpreadQuery& query, const DefenceSpreads& found);
+std::string offenceAdviceText(const SpreadQuery& query, const OffenceSpread& found);
+
 } // namespace rusrina
