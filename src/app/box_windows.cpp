@@ -16,6 +16,7 @@ BoxWindows::BoxWindows(SettingsFile& settings) : m_session(std::make_unique<BoxS
     m_box = std::make_unique<BoxWindow>(*m_session, settings);
     m_box->addOwnedTool(m_edit.get());
     m_box->addOwnedTool(m_matrix.get());
+    m_edit->setOpenedFrom(m_box.get());
 
     EntryEditWindow* edit = m_edit.get();
     MatrixWindow* matrix = m_matrix.get();

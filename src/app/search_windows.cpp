@@ -16,6 +16,7 @@ SearchWindows::SearchWindows(SettingsFile& settings) : m_settings(settings) {
     m_detail->showTool(settings.readSetting(kDetailSection, "show", 0) != 0 ? ShowCommand::Show : ShowCommand::Hide);
     m_search = std::make_unique<SearchWindow>(settings);
     m_search->setOwnedTool(m_detail.get());
+    m_detail->setOpenedFrom(m_search.get());
     QObject::connect(m_search.get(), &SearchWindow::speciesRequested, m_detail.get(), &DetailWindow::showSpecies);
 }
 

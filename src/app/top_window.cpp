@@ -7,6 +7,7 @@
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
 #include "ui/ivjudge/iv_judge_window.h"
+#include "ui/matrix/matrix_window.h"
 #include "ui/search/search_window.h"
 
 #include <QAction>
@@ -87,6 +88,7 @@ void TopWindow::openTools() {
     showStored(*m_ivJudge, m_settings, "ParaCheck");
     m_box = std::make_unique<BoxWindows>(m_settings);
     showStored(m_box->boxWindow(), m_settings, "Damage");
+    showStored(m_box->matrixWindow(), m_settings, "Matrix");
 }
 
 SearchWindow* TopWindow::searchWindow() const {
@@ -122,6 +124,8 @@ void TopWindow::closeTools() {
     };
     closeOne(m_search, searchWindow(), "Search");
     closeOne(m_ivJudge, m_ivJudge.get(), "ParaCheck");
+    if (m_box) // it closes with the box windows, and is remembered like the tools
+        m_settings.writeSetting("Matrix", "show", m_box->matrixWindow().isOpen() ? 1 : 0);
     closeOne(m_box, boxWindow(), "Damage");
 }
 

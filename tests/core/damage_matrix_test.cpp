@@ -140,6 +140,36 @@ TEST(DamageMatrix, SortsByAnyColumnWithBlankCellsLast) {
     }
 }
 
+// Each verdict cell's shade, from the surest knock-out down; cells without a verdict have none.
+TEST(DamageMatrix, VerdictShades) {
+    const std::vector<BoxEntry> box = {attackerWithMoves(),
+                                       named(creature(kChansey, {64, 100, 100, 100, 100, 100}), "い"),
+                                       named(creature(kChansey, {40, 100, 100, 100, 100, 100}), "あ"),
+                                       named(creature(kGengar, {100, 100, 100, 100, 100, 100}), "う"),
+                                       named(creature(kChansey, {300, 100, 100, 100, 100, 100}), "え")};
+    const std::vector<MatrixRow> rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, {}, kGen5Options);
+    const int bestKo = kMatrixEntryColumns + kMatrixKo;
+    const int secondKo = bestKo + kMatrixColumnsPerMove;
+    const int lastKo = bestKo + 3 * kMatrixColumnsPerMove;
+    struct Case {
+        int row, column;
+        KoShade shade;
+    } cases[] = {
+        {1, bestKo, KoShade::CertainOneHit},  {1, secondKo, KoShade::CertainTwoHits}, // あ
+        {0, bestKo, KoShade::CertainTwoHits}, {0, secondKo, KoShade::LikelyTwoHits},  // い
+        {2, secondKo, KoShade::None},                                                 // う: "無効"
+        {3, bestKo, KoShade::ThreeOrMore},    {3, lastKo, KoShade::None},             // え; no move
+        {1, bestKo - 1, KoShade::None},                                               // a share column
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(matrixKoShade(rows[c.row], c.column), c.shade) << c.row << " " << matrixHeading(c.column);
+    MatrixRow likely = rows[1];
+    likely.cells[0].ko = {1, 0.5};
+    EXPECT_EQ(matrixKoShade(likely, bestKo), KoShade::LikelyOneHit);
+    EXPECT_STREQ(koShadeName(KoShade::LikelyOneHit), "乱数1発");
+    EXPECT_STREQ(koShadeName(KoShade::ThreeOrMore), "3発以上");
+}
+
 TEST(DamageMatrix, TabSeparatedText) {
     const std::vector<BoxEntry> box = {attackerWithMoves(), creature(kChansey, {64, 100, 100, 100, 100, 100})};
     const std::vector<MatrixRow> rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, {}, kGen5Options);

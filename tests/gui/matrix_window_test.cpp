@@ -13,6 +13,7 @@
 
 #include "app/box_windows.h"
 #include "ui/box/box_window.h"
+#include "ui/matrix/matrix_model.h"
 #include "ui/matrix/matrix_window.h"
 #include "ui/session/box_session.h"
 
@@ -116,6 +117,9 @@ private Q_SLOTS:
     void applyingASpreadWritesTheEntry();
     void windowsFitASmallScreen();
     void anEmptyAnswerSaysWhatWasFixed();
+    void verdictsAreColouredAndThePairHighlighted();
+    void theModeKeepsTheBoxWindowsPlace_data();
+    void theModeKeepsTheBoxWindowsPlace();
 };
 
 void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
@@ -309,6 +313,78 @@ void MatrixWindowTest::anEmptyAnswerSaysWhatWasFixed() {
     child<QCheckBox>(matrix, "spreadFreeOthersCheck")->setChecked(true);
     child<QCheckBox>(matrix, "spreadKeepSpeedCheck")->setChecked(true);
     QVERIFY2(advice->text().startsWith(QStringLiteral("残り 258：素早さ 252 は固定\n")), qPrintable(advice->text()));
+}
+
+// Each verdict cell takes its shade's colour, the text kept, and the legend names the five; the
+// highlighted row is the pair's other side, wherever it stands and whenever it changes.
+void MatrixWindowTest::verdictsAreColouredAndThePairHighlighted() {
+    TempSettings temp;
+    writeBox();
+    BoxWindows windows(temp.settings());
+    BoxSession& session = windows.session();
+    setSides(session, 0, 3);
+    MatrixWindow& matrix = openMatrix(windows);
+    auto* table = child<QTableView>(matrix, "matrixTable");
+    const auto selectedSlots = [&] {
+        QString names;
+        for (const QModelIndex& index : table->selectionModel()->selectedRows())
+            names += index.data().toString();
+        return names;
+    };
+    const int bestKo = 5;
+    struct Cell {
+        int row;
+        KoShade shade;
+        const char* text;
+    } cells[] = {{0, KoShade::ThreeOrMore, "乱数4発 (99.1％)"},
+                 {1, KoShade::CertainOneHit, "確定1発"},
+                 {3, KoShade::CertainTwoHits, "確定2発"}};
+    for (const Cell& c : cells) {
+        const QModelIndex index = table->model()->index(c.row, bestKo);
+        QCOMPARE(index.data().toString(), QString::fromUtf8(c.text));
+        QCOMPARE(index.data(Qt::BackgroundRole).value<QColor>(), koShadeBackground(c.shade));
+    }
+    QVERIFY(!table->model()->index(0, bestKo - 1).data(Qt::BackgroundRole).isValid());
+    QCOMPARE(child<QLabel>(matrix, "matrixLegend1")->text(), QStringLiteral("確定1発"));
+    QCOMPARE(child<QLabel>(matrix, "matrixLegend5")->text(), QStringLiteral("3発以上"));
+
+    QCOMPARE(selectedSlots(), QStringLiteral("D"));
+    clickHeading(table, bestKo);
+    QCOMPARE(selectedSlots(), QStringLiteral("D"));
+    session.setDefender(1);
+    QCOMPARE(selectedSlots(), QStringLiteral("B"));
+    session.setDefender(-1);
+    QCOMPARE(selectedSlots(), QString());
+}
+
+void MatrixWindowTest::theModeKeepsTheBoxWindowsPlace_data() {
+    QTest::addColumn<int>("left");
+    QTest::newRow("room to the right") << 20;
+    QTest::newRow("at the screen's right edge") << 1366;
+}
+
+// An exact mode adds the HP-share column: the box window keeps its left edge and grows to the right,
+// moved back only as far as the 1366-pixel screen needs; back in the simple mode it keeps its width.
+void MatrixWindowTest::theModeKeepsTheBoxWindowsPlace() {
+    QFETCH(int, left);
+    TempSettings temp;
+    writeBox();
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    window.showTool(ShowCommand::Show);
+    const QSize size = window.minimumSizeHint();
+    window.setGeometry(QRect(QPoint(std::min(left, 1366 - size.width()), 30), size));
+    const QRect simple = window.geometry();
+    auto* mode = child<QComboBox>(window, "damageModeCombo");
+    mode->setCurrentIndex(1);
+    const QRect exact = window.geometry();
+    QCOMPARE(exact.top(), simple.top());
+    QVERIFY(exact.width() >= window.minimumSizeHint().width());
+    QVERIFY(exact.right() < 1366);
+    if (simple.right() + (exact.width() - simple.width()) < 1366)
+        QCOMPARE(exact.left(), simple.left());
+    mode->setCurrentIndex(0);
+    QCOMPARE(window.geometry(), exact);
 }
 
 QTEST_MAIN(MatrixWindowTest)

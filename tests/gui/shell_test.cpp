@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTranslator>
+#include <QWindow>
 
 #include <memory>
 
@@ -72,6 +73,8 @@ private Q_SLOTS:
     void launcherStoredNearTheCornerStaysThere();
     void placementSurvivesDestruction();
     void neverShownWindowKeepsStoredPlacement();
+    void theMatrixIsReopenedWhereItWas();
+    void aWindowOpenedFromAnotherStaysInFrontOfIt();
     void hiddenToolGetsStoredPlaceWhenShownLater();
     void minimiseRestoreRoundTrip();
     void restoreWithoutMinimiseChangesNothing();
@@ -563,4 +566,41 @@ void ShellTest::everyWindowFitsTheScreen() {
 }
 
 QTEST_MAIN(ShellTest)
+// Like the tools, the matrix window is open at the next start when it was open at the end, where
+// it was left.
+void ShellTest::theMatrixIsReopenedWhereItWas() {
+    TempSettings temp;
+    QRect place(40, 60, 900, 500);
+    {
+        TopWindow top(temp.settings());
+        top.show();
+        top.matrixWindow()->showTool(ShowCommand::Show);
+        place.setSize(place.size().expandedTo(top.matrixWindow()->minimumSizeHint()));
+        top.matrixWindow()->setGeometry(place);
+    }
+    QCOMPARE(temp.read("Matrix", "show"), 1);
+    TopWindow next(temp.settings());
+    next.show();
+    QVERIFY(next.matrixWindow()->isVisible());
+    QCOMPARE(next.matrixWindow()->geometry(), place);
+    next.matrixWindow()->showTool(ShowCommand::Hide);
+    next.reject();
+    QCOMPARE(temp.read("Matrix", "show"), 0);
+}
+
+// The species detail belongs to the search window and the edit form to the box window, so that a
+// window manager keeps each in front of the window it was opened from.
+void ShellTest::aWindowOpenedFromAnotherStaysInFrontOfIt() {
+    TempSettings temp;
+    TopWindow top(temp.settings());
+    top.show();
+    top.searchWindow()->bringForward();
+    top.detailWindow()->showSpecies(0);
+    QVERIFY(top.detailWindow()->isVisible());
+    QCOMPARE(top.detailWindow()->windowHandle()->transientParent(), top.searchWindow()->windowHandle());
+    QTest::mouseClick(top.boxWindow()->findChild<QPushButton*>(QStringLiteral("newButton")), Qt::LeftButton);
+    QVERIFY(top.editWindow()->isVisible());
+    QCOMPARE(top.editWindow()->windowHandle()->transientParent(), top.boxWindow()->windowHandle());
+}
+
 #include "shell_test.moc"

@@ -32,6 +32,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace rusrina {
 namespace {
 
@@ -311,8 +313,25 @@ void BoxWindow::showLearnableChoices() {
 }
 
 void BoxWindow::showRows() {
-    m_rows->setExactMode(isExact(m_session.damageSettings().mode));
+    if (const bool exact = isExact(m_session.damageSettings().mode); exact != m_rows->exactMode())
+        showExactMode(exact);
     m_rows->setTexts(damageRowTexts(m_session.damageInputs(), m_session.rows()));
+}
+
+// The HP-share column comes and goes with the mode. The window keeps its place and width: the
+// column takes room the window has, or the window grows to the right, moved back only as far as
+// the screen needs; it never narrows by itself.
+void BoxWindow::showExactMode(bool exact) {
+    const QRect before = geometry();
+    m_rows->setExactMode(exact);
+    if (!isVisible())
+        return;
+    layout()->activate();
+    QRect wanted = before;
+    wanted.setWidth(std::max(before.width(), minimumSizeHint().width()));
+    const QRect placed = fittedOnScreen(*this, wanted);
+    if (placed != geometry())
+        setGeometry(placed);
 }
 
 void BoxWindow::pushConditions() {

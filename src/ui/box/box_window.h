@@ -72,6 +72,7 @@ private:
     void restorePair();
     void showLearnableChoices();
     void showRows();
+    void showExactMode(bool exact);
     // Hands the conditions panel's values to the session.
     void pushConditions();
     void openNew();

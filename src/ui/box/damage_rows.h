@@ -34,6 +34,7 @@ public:
     // An exact mode shows the share of HP beside the damage, and the wider KO verdicts; the
     // simple mode hides the share and keeps the rows as they always were.
     void setExactMode(bool exact);
+    bool exactMode() const { return m_exact; }
 
 Q_SIGNALS:
     // The learnable move was changed by the user.

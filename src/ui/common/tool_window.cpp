@@ -151,6 +151,12 @@ ToolWindow::~ToolWindow() {
 void ToolWindow::setVisible(bool visible) {
     if (visible && !m_placedFlag)
         return;
+    if (visible && m_openedFrom) {
+        // Both need their native windows for the one to be marked as belonging to the other.
+        winId();
+        m_openedFrom->winId();
+        windowHandle()->setTransientParent(m_openedFrom->windowHandle());
+    }
     QWidget::setVisible(visible);
     m_shownOnce = m_shownOnce || visible;
 }

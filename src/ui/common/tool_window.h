@@ -74,6 +74,10 @@ public:
             m_ownedTools.push_back(owned);
     }
 
+    // The window this one is opened from (the species detail from the search, the edit form from
+    // the box): the window manager keeps this one above it, so that it never opens behind it.
+    void setOpenedFrom(ToolWindow* owner) { m_openedFrom = owner; }
+
 protected:
     SettingsFile& settings() const { return m_settings; }
 
@@ -81,6 +85,7 @@ private:
     SettingsFile& m_settings;
     QString m_section;
     std::vector<ToolWindow*> m_ownedTools;
+    ToolWindow* m_openedFrom = nullptr;
     bool m_placedFlag = false;
     bool m_hiddenByMinimise = false;
     bool m_shownOnce = false;

@@ -1,11 +1,23 @@
 #include "ui/matrix/matrix_model.h"
 
 #include "ui/common/qt_text.h"
-#include "view/matrix/matrix_view.h"
 
 #include <algorithm>
 
 namespace rusrina {
+
+QColor koShadeBackground(KoShade shade) {
+    static const QRgb kShades[] = {0x08519c, 0x3182bd, 0x6baed6, 0xbdd7e7, 0xeff3ff};
+    const int index = static_cast<int>(shade) - 1;
+    return index >= 0 && index < kKoShadeCount ? QColor(kShades[index]) : QColor();
+}
+
+QColor koShadeForeground(KoShade shade) {
+    // White on the two darkest shades, black on the others.
+    if (shade == KoShade::None)
+        return {};
+    return shade == KoShade::CertainOneHit || shade == KoShade::LikelyOneHit ? QColor(Qt::white) : QColor(Qt::black);
+}
 
 int MatrixModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
@@ -20,6 +32,12 @@ QVariant MatrixModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return toQt(matrixCellText(m_rows[index.row()], m_entries, index.column()));
+    if (role == Qt::BackgroundRole || role == Qt::ForegroundRole) {
+        const KoShade shade = matrixKoShade(m_rows[index.row()], index.column());
+        if (shade == KoShade::None)
+            return {};
+        return role == Qt::BackgroundRole ? koShadeBackground(shade) : koShadeForeground(shade);
+    }
     return {};
 }
 

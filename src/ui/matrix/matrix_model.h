@@ -4,12 +4,20 @@
 // box at each recomputation.
 
 #include "calc/box_tools/damage_matrix.h"
+#include "view/matrix/matrix_view.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 #include <vector>
 
 namespace rusrina {
+
+// The colours of the verdict cells, from the surest knock-out (darkest) to three hits or more
+// (lightest): one hue in steps of lightness, which a colour-blind player reads as well as anyone.
+// The text stays in every cell.
+QColor koShadeBackground(KoShade shade);
+QColor koShadeForeground(KoShade shade);
 
 class MatrixModel : public QAbstractTableModel {
     Q_OBJECT

@@ -97,7 +97,27 @@ QWidget* MatrixWindow::buildMatrixTab() {
     auto* layout = new QVBoxLayout(tab);
     layout->addLayout(top);
     layout->addWidget(m_table, 1);
+    layout->addWidget(buildLegend(tab));
     return tab;
+}
+
+// What the colours of the verdict cells say, surest first.
+QWidget* MatrixWindow::buildLegend(QWidget* parent) {
+    auto* legend = new QWidget(parent);
+    legend->setObjectName(QStringLiteral("matrixLegend"));
+    auto* row = new QHBoxLayout(legend);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(new QLabel(QStringLiteral("確定数の色："), legend));
+    for (int k = 1; k <= kKoShadeCount; ++k) {
+        const auto shade = static_cast<KoShade>(k);
+        auto* label = new QLabel(toQt(koShadeName(shade)), legend);
+        label->setObjectName(QStringLiteral("matrixLegend%1").arg(k));
+        label->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: %2; padding: 1px 8px; }")
+                                 .arg(koShadeBackground(shade).name(), koShadeForeground(shade).name()));
+        row->addWidget(label);
+    }
+    row->addStretch();
+    return legend;
 }
 
 bool MatrixWindow::attackerSide() const {
@@ -131,12 +151,25 @@ void MatrixWindow::refreshMatrix() {
     const BoxEntry* chosenEntry = box.inUse(chosen) ? &box.entry(chosen) : nullptr;
     m_caption->setText(toQt(matrixCaptionText(chosenEntry, side, settings.mode)));
     m_model->setRows(std::move(rows), std::move(entries));
+    highlightPair();
+}
+
+// The row of the pair's other side is highlighted, wherever the sort put it.
+void MatrixWindow::highlightPair() {
+    const int other = attackerSide() ? m_session.defenderSlot() : m_session.attackerSlot();
+    m_table->clearSelection();
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        if (m_model->slotAt(row) == other) {
+            m_table->selectRow(row);
+            break;
+        }
 }
 
 void MatrixWindow::sortByColumn(int column) {
     const Qt::SortOrder order = m_sortState.click(column) ? Qt::DescendingOrder : Qt::AscendingOrder;
     m_table->horizontalHeader()->setSortIndicator(column, order);
     m_model->sort(column, order);
+    highlightPair();
 }
 
 // The row's entry becomes the other side of the session's pair.

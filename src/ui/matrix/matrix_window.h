@@ -5,7 +5,8 @@
 //   of the session's pair; "コピー" copies the table as tab-separated text.
 // - "努力値探索": the spread finder (SpreadPanel).
 // Both follow the session: its sides, its conditions and its mode, recomputed after each
-// calculation while this window is shown.
+// calculation while this window is shown. The matrix highlights the row of the pair's other side
+// and colours each verdict by how sure the knock-out is, with a legend under it.
 
 #include "ui/common/tool_window.h"
 #include "view/common/column_sort.h"
@@ -39,7 +40,9 @@ protected:
 
 private:
     QWidget* buildMatrixTab();
+    QWidget* buildLegend(QWidget* parent);
     void refreshMatrix();
+    void highlightPair();
     void onRowActivated(int row);
     // A click on a heading, by the rule every sortable list follows.
     void sortByColumn(int column);

@@ -138,6 +138,41 @@ std::string matrixCellText(const MatrixRow& row, std::span<const BoxEntry> entri
     }
 }
 
+KoShade matrixKoShade(const MatrixRow& row, int column) {
+    if (!validColumn(column) || column < kMatrixEntryColumns || kindOf(column) != kMatrixKo)
+        return KoShade::None;
+    const MatrixCell& cell = row.cells[moveOf(column)];
+    if (!cell.rolls.hits() || cell.ko.hits <= 0)
+        return KoShade::None;
+    const bool certain = cell.ko.chance >= 1.0;
+    switch (cell.ko.hits) {
+    case 1:
+        return certain ? KoShade::CertainOneHit : KoShade::LikelyOneHit;
+    case 2:
+        return certain ? KoShade::CertainTwoHits : KoShade::LikelyTwoHits;
+    default:
+        return KoShade::ThreeOrMore;
+    }
+}
+
+const char* koShadeName(KoShade shade) {
+    switch (shade) {
+    case KoShade::CertainOneHit:
+        return "確定1発";
+    case KoShade::LikelyOneHit:
+        return "乱数1発";
+    case KoShade::CertainTwoHits:
+        return "確定2発";
+    case KoShade::LikelyTwoHits:
+        return "乱数2発";
+    case KoShade::ThreeOrMore:
+        return "3発以上";
+    case KoShade::None:
+        break;
+    }
+    return "";
+}
+
 void sortMatrixRows(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, int column, bool descending) {
     if (!validColumn(column))
         return;

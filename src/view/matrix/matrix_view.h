@@ -35,6 +35,14 @@ int matrixColumnChars(int column);
 // share of HP and the KO verdict as the damage rows show them ("－" for no move).
 std::string matrixCellText(const MatrixRow& row, std::span<const BoxEntry> entries, int column);
 
+// How sure the knock-out of a verdict cell is, from the surest down, for the cell's colour; None
+// for a cell without a verdict (no damage, "無効", or a column that is not a verdict).
+enum class KoShade { None, CertainOneHit, LikelyOneHit, CertainTwoHits, LikelyTwoHits, ThreeOrMore };
+inline constexpr int kKoShadeCount = 5; // the shades but None
+KoShade matrixKoShade(const MatrixRow& row, int column);
+// The legend's words for a shade: "確定1発", "乱数1発", "確定2発", "乱数2発", "3発以上".
+const char* koShadeName(KoShade shade);
+
 // Sorts by a column, keeping the present order among equal keys. Names compare by their Shift-JIS
 // bytes (kana order); damage by the top roll, then the bottom one; the share of HP the same way;
 // the KO verdict from the surest (fewest hits, then highest chance). Cells that show no figure
