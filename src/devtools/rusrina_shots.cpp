@@ -1,4 +1,5 @@
-// Writes the README's pictures of the exact damage mode, the damage matrix and the spread finder:
+// Writes the README's pictures of the box window in both modes, the damage matrix, the spread
+// finder and the テキスト入力 dialog:
 // a box of well-known sets, the windows built as the program builds them, each grabbed as it is
 // drawn; then those of the other windows (window_shots.cpp). Run on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen:configfile=tests/gui/screen_1366x768.json build/dev/src/rusrina-shots docs
@@ -14,10 +15,12 @@
 
 #include "app/box_windows.h"
 #include "ui/box/box_window.h"
+#include "ui/box/set_text_dialog.h"
 #include "ui/matrix/matrix_window.h"
 #include "ui/session/box_session.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QTabWidget>
@@ -106,10 +109,11 @@ int main(int argc, char** argv) {
     BoxWindow& window = windows.boxWindow();
     BoxSession& session = windows.session();
     window.showTool(ShowCommand::Show);
-    window.findChild<QComboBox*>(QStringLiteral("damageModeCombo"))->setCurrentIndex(1);
     session.setAttacker(0); // ガブ against グロス
     session.setDefender(1);
-    bool ok = save(window, out, "box_window_exact.png");
+    bool ok = save(window, out, "box_window.png");
+    window.findChild<QComboBox*>(QStringLiteral("damageModeCombo"))->setCurrentIndex(1);
+    ok = save(window, out, "box_window_exact.png") && ok;
 
     MatrixWindow& matrix = windows.matrixWindow();
     matrix.showTool(ShowCommand::Show);
@@ -123,6 +127,14 @@ int main(int argc, char** argv) {
     matrix.findChild<QTabWidget*>(QStringLiteral("matrixTabs"))->setCurrentIndex(1);
     matrix.findChild<QComboBox*>(QStringLiteral("spreadHitsCombo"))->setCurrentIndex(1);
     ok = save(matrix, out, "spread_finder.png") && ok;
+
+    // Two sets on the clipboard, the second with a slip in its species.
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("Garchomp @ Choice Scarf\nAbility: Sand Veil\nEVs: 4 HP / 252 Atk / 252 Spe\nJolly Nature\n"
+                       "- Earthquake\n- Outrage\n- Stone Edge\n- Fire Fang\n\nPikachuu @ Light Ball\n- Thunderbolt\n"));
+    window.openTextImport();
+    ok = save(*window.textDialog(), out, "set_text_dialog.png") && ok;
+    window.textDialog()->hide();
     ok = writeWindowPictures(out) && ok;
     return ok ? 0 : 1;
 }

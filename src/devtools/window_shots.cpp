@@ -1,6 +1,7 @@
 #include "devtools/window_shots.h"
 
 #include "app/box_windows.h"
+#include "app/top_window.h"
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
 #include "ui/common/dialogs.h"
@@ -18,6 +19,7 @@
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -173,6 +175,36 @@ bool ivJudgePicture(SettingsFile& settings, const QDir& out) {
     return save(picture(judge), out, "iv_judge_window.png");
 }
 
+// A trained ガブリアス (level 50, ようき, 252 attack and speed EVs): its six stats typed, each with
+// Enter, its characteristic and its hidden-power type chosen.
+bool ivJudgeTrainedPicture(SettingsFile& settings, const QDir& out) {
+    IvJudgeWindow judge(settings);
+    judge.bringForward();
+    QComboBox* species = child<QComboBox>(&judge, "combo_vant");
+    typeInto(species, QStringLiteral("garchomp"));
+    pressKey(species, Qt::Key_Return);
+    choose(&judge, "combo_level", QStringLiteral("50"), true);
+    choose(&judge, "combo_seikaku", QStringLiteral("ようき"));
+    child<QCheckBox>(&judge, "check_mezapa")->setChecked(true);
+    child<QSpinBox>(&judge, "spin_ev_1")->setValue(252);
+    child<QSpinBox>(&judge, "spin_ev_5")->setValue(252);
+    const char* const shown[6] = {"183", "182", "115", "90", "105", "169"};
+    for (int stat = 0; stat < 6; ++stat) {
+        auto* field = judge.findChild<QLineEdit*>(QStringLiteral("edit_stat_%1").arg(stat));
+        field->setText(QString::fromLatin1(shown[stat]));
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    choose(&judge, "combo_kosei", QStringLiteral("あばれることが"));
+    choose(&judge, "combo_mezapa_type", QStringLiteral("ドラゴン"), true);
+    return save(picture(judge), out, "iv_judge_trained.png");
+}
+
+bool topPicture(SettingsFile& settings, const QDir& out) {
+    TopWindow top(settings);
+    top.show();
+    return save(picture(top), out, "top_window.png");
+}
+
 // "chu" typed into the species chooser of a new entry; then a ピカチュウ registered and opened again.
 bool editPictures(SettingsFile& settings, const QDir& out) {
     BoxWindows windows(settings);
@@ -220,9 +252,11 @@ bool writeWindowPictures(const QDir& out) {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(work.path());
     SettingsFile settings((work.path() + QStringLiteral("/rusrina.ini")).toStdString());
-    bool ok = searchPictures(settings, out);
+    bool ok = topPicture(settings, out);
+    ok = searchPictures(settings, out) && ok;
     ok = detailPicture(settings, out) && ok;
     ok = ivJudgePicture(settings, out) && ok;
+    ok = ivJudgeTrainedPicture(settings, out) && ok;
     ok = editPictures(settings, out) && ok;
     QDir::setCurrent(previous);
     return ok;
