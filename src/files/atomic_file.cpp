@@ -184,9 +184,12 @@ pid_t temporaryFileOwner(std::string_view name) {
     if (pidError != std::errc() || serialError != std::errc() || pidEnd != tail.data() + dash ||
         serialEnd != tail.data() + tail.size() || pid <= 0)
         return 0;
-    for (std::string_view own : {".vbd", ".ini", ".bak", ".recovery"})
+    for (std::string_view own : {".vbd", ".ini", ".bak", ".recovery", ".info"})
         if (endsWith(target, own) && target.size() > own.size())
             return static_cast<pid_t>(pid);
+    // The recoveries kept side by side: "<box>.recovery-<n>".
+    if (const auto numbered = target.rfind(".recovery-"); numbered != std::string_view::npos && numbered > 0)
+        return static_cast<pid_t>(pid);
     return 0;
 }
 

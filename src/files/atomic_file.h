@@ -57,7 +57,8 @@ bool isReadOnlyFile(const std::filesystem::path& path);
 
 // The temporary files the writers above leave when the program is killed mid-write are named
 // "<target>.tmp<pid>-<n>". Removes those in `dir` whose target is one of this program's files
-// (*.vbd, *.ini, *.bak, *.recovery) and whose process no longer runs. Returns how many it removed.
+// (*.vbd, *.ini, *.bak, *.recovery, *.recovery-<n>, their *.info) and whose process no longer runs. Returns how many it
+// removed.
 int removeStaleTemporaryFiles(const std::filesystem::path& dir);
 
 // "ファイル保存失敗: <path> (<reason>)" for an errno value.

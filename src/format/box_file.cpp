@@ -197,6 +197,15 @@ SaveResult BoxFile::saveAs(const Box& box, const fs::path& path) {
     return result;
 }
 
+void BoxFile::adoptRecovered(const FileIdentity& asRead) {
+    const BoxImage image = readBoxImage(m_path);
+    m_identity = asRead;
+    m_identityKnown = true;
+    m_needsNewName = m_backupPending =
+        image.status != BoxImage::Status::Read && image.status != BoxImage::Status::Missing;
+    m_writesBlock = image.status == BoxImage::Status::Read && image.extension.status == ExtensionRead::Status::Valid;
+}
+
 fs::path recoveryPathFor(const fs::path& boxFile) {
     fs::path recovery = boxFile;
     recovery += kRecoverySuffix;

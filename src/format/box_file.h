@@ -86,6 +86,9 @@ public:
     std::filesystem::path previousBackupPath() const;
     bool backupPending() const { return m_backupPending; }
     bool needsNewName() const { return m_needsNewName; }
+    // The file as this object loaded or last saved it; not known for one that has done neither.
+    const FileIdentity& identity() const { return m_identity; }
+    bool identityKnown() const { return m_identityKnown; }
 
     // Fills the box from the file; a missing or unreadable file gives an empty box.
     LoadResult load(Box& box);
@@ -94,6 +97,12 @@ public:
     SaveResult save(const Box& box, SaveCheck check = SaveCheck::DiskUnchanged);
     // Writes the box to `path`, which from then on is this file's path.
     SaveResult saveAs(const Box& box, const std::filesystem::path& path);
+    // For a box restored from a recovery of this file: `asRead` is the file as the session that wrote
+    // the recovery read or last saved it, so that a save still notices a change made since. A file
+    // there that cannot be read is not replaced (needsNewName), as after load().
+    void adoptRecovered(const FileIdentity& asRead);
+    // The next save asks for another name (the user chose not to write over this file).
+    void requireNewName() { m_needsNewName = true; }
 
 private:
     std::filesystem::path m_path;

@@ -85,6 +85,8 @@ private Q_SLOTS:
     void saveAsButton();
     void recoveryFileIsOffered_data();
     void recoveryFileIsOffered();
+    void recoveryAsksBeforeLosingAnything_data();
+    void recoveryAsksBeforeLosingAnything();
 };
 
 void BoxWindowFilesTest::fileChangedOnDiskAsksFirst_data() {
@@ -262,6 +264,68 @@ void BoxWindowFilesTest::recoveryFileIsOffered() {
         QCOMPARE(namesOnDisk(boxPath), answer == 0 ? QStringLiteral("C") : QStringLiteral("BC"));
     }
     QCOMPARE(fs::exists(recoveryPath), recoveryAfterSave);
+}
+
+void BoxWindowFilesTest::recoveryAsksBeforeLosingAnything_data() {
+    QTest::addColumn<QString>("recovered"); // the recovery's box: the file's "ABC" less its first entries
+    QTest::addColumn<bool>("changedSince"); // "XYZ" was written to the box file after the recovery
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<QString>("boxFileAfterSave");
+    QTest::addColumn<QString>("otherFileAfter");
+    QTest::addColumn<bool>("recoveryAfter");
+    QTest::newRow("empty over entries: kept") << "" << false << QList<int>{0, 1} << "ABC"
+                                              << "ABC"
+                                              << "" << true;
+    QTest::newRow("empty over entries: emptied") << "" << false << QList<int>{0, 0} << ""
+                                                 << ""
+                                                 << "" << false;
+    QTest::newRow("changed since: overwrite") << "C" << true << QList<int>{0, 0} << "C"
+                                              << "C"
+                                              << "" << false;
+    QTest::newRow("changed since: another name") << "C" << true << QList<int>{0, 1} << "C"
+                                                 << "XYZ"
+                                                 << "C" << false;
+    QTest::newRow("changed since: kept") << "C" << true << QList<int>{0, 2} << "XYZ"
+                                         << "XYZ"
+                                         << "" << true;
+}
+
+// Restoring asks before an empty recovery empties a box with entries, and before it is written over
+// a box file changed since; each answer loses nothing it did not name.
+void BoxWindowFilesTest::recoveryAsksBeforeLosingAnything() {
+    QFETCH(QString, recovered);
+    QFETCH(bool, changedSince);
+    QFETCH(QList<int>, answers);
+    QFETCH(QString, listed);
+    QFETCH(QString, boxFileAfterSave);
+    QFETCH(QString, otherFileAfter);
+    QFETCH(bool, recoveryAfter);
+    TempSettings temp;
+    const fs::path boxPath = inDir(temp, "rusrina.vbd");
+    const fs::path otherPath = inDir(temp, "other.vbd");
+    writeBox(boxPath, "ABC");
+    {
+        BoxWindows ended(temp.settings());
+        for (int i = 0; i < 3 - recovered.size(); ++i)
+            deleteFirst(ended.boxWindow());
+        QVERIFY(ended.session().writeRecovery());
+    }
+    if (changedSince)
+        writeBox(boxPath, "XYZ");
+
+    ScriptedDialogs dialogs;
+    dialogs.chooseAnswers = answers;
+    dialogs.fileNames = {QString::fromStdString(otherPath.string())};
+    BoxWindows windows(temp.settings());
+    QCOMPARE(dialogs.asked.size(), answers.size() + (answers.back() == 1 && changedSince ? 1 : 0));
+    QVERIFY(dialogs.asked[1].text.contains(changedSince ? QStringLiteral("変更されています")
+                                                        : QStringLiteral("3 件の登録が空のボックスに置き換わります")));
+    QCOMPARE(listNames(windows.boxWindow()), listed);
+    QCOMPARE(namesOnDisk(otherPath), otherFileAfter);
+    click(windows.boxWindow(), "saveButton");
+    QCOMPARE(namesOnDisk(boxPath), boxFileAfterSave);
+    QCOMPARE(windows.session().hasRecoveryFile(), recoveryAfter);
 }
 
 QTEST_MAIN(BoxWindowFilesTest)

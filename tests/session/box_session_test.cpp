@@ -4,6 +4,7 @@
 
 #include "box/box.h"
 #include "format/box_file.h"
+#include "format/recovery_file.h"
 #include "format/set_text.h"
 #include "view/box/learnable_moves.h"
 
@@ -406,6 +407,81 @@ TEST(BoxSession, AnUnreadableRecoveryFileChangesNothing) {
     EXPECT_FALSE(session.hasUnsavedChanges());
     session.deleteRecoveryFile();
     EXPECT_FALSE(session.hasRecoveryFile());
+}
+
+// Recoveries never cost a session: one kept for later outlives the next session's recovery; a
+// restored box belongs to the file it came from (also after 名前を付けて保存), and a save notices
+// that file changed since, or asks for a name when the user chose another one.
+TEST(BoxSession, RecoveriesKeepTheirSessionsAndTheirFiles) {
+    const char *kept = "rusrina.vbd.recovery", *second = "rusrina.vbd.recovery-2";
+    // Sequence 1: an edit, an end; at the next start the recovery is kept, an edit, an end.
+    Opened opened;
+    opened.session->runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
+    ASSERT_TRUE(opened.session->writeRecovery());
+    opened.reopen();
+    opened.session->runListOperation(ListOperation::Delete, 4, QStringLiteral("削除"));
+    ASSERT_TRUE(opened.session->writeRecovery());
+    opened.reopen();
+    std::vector<Recovery> found = opened.session->recoveries();
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].path, opened.dir / second); // newest first
+    EXPECT_EQ(names(found[0].box), "n0 n1 n2 n3");
+    EXPECT_EQ(found[1].path, opened.dir / kept);
+    EXPECT_EQ(names(found[1].box), "n1 n2 n3 n4");
+    for (const Recovery& r : found)
+        EXPECT_EQ(r.origin.boxFile, opened.path);
+    // Both restore; the second save notices the first wrote the file.
+    EXPECT_EQ(opened.session->restoreRecovery(found[0]).status, LoadResult::Status::Loaded);
+    EXPECT_TRUE(opened.session->save(SaveCheck::DiskUnchanged).ok);
+    EXPECT_FALSE(fs::exists(opened.dir / second));
+    opened.reopen();
+    const Recovery first = opened.session->recoveries().at(0);
+    EXPECT_TRUE(recoveryOriginChanged(first.origin));
+    EXPECT_EQ(opened.session->restoreRecovery(first).status, LoadResult::Status::Loaded);
+    EXPECT_EQ(opened.session->save(SaveCheck::DiskUnchanged).problem, SaveProblem::ChangedOnDisk);
+    EXPECT_TRUE(opened.session->save(SaveCheck::Overwrite).ok);
+    EXPECT_EQ(names(opened.session->box()), "n1 n2 n3 n4");
+    EXPECT_FALSE(opened.session->hasRecoveryFile());
+
+    // Sequence 2: 名前を付けて保存 as team2.vbd, an edit, 保存, an edit, an end.
+    const fs::path team2 = opened.dir / "team2.vbd";
+    ASSERT_TRUE(opened.session->saveAs(team2).ok);
+    opened.session->runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
+    ASSERT_TRUE(opened.session->save(SaveCheck::DiskUnchanged).ok);
+    opened.session->runListOperation(ListOperation::MoveDown, 0, QStringLiteral("下へ"));
+    ASSERT_TRUE(opened.session->writeRecovery());
+    const std::string defaultBox = readAll(opened.path);
+    opened.reopen();
+    found = opened.session->recoveries();
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].origin.boxFile, team2);
+    EXPECT_FALSE(recoveryOriginChanged(found[0].origin));
+    EXPECT_EQ(opened.session->restoreRecovery(found[0]).status, LoadResult::Status::Loaded);
+    EXPECT_TRUE(opened.session->save(SaveCheck::DiskUnchanged).ok);
+    EXPECT_EQ(readAll(team2), imageOf(opened.session->box()));
+    EXPECT_EQ(names(opened.session->box()), "n3 n2 n4");
+    EXPECT_EQ(readAll(opened.path), defaultBox);
+
+    // Sequence 3: an edit, an end; the file gains entries meanwhile; restoring over it asks first:
+    // as recorded a save notices the change, with another name chosen a save asks for the name.
+    for (const auto over : {BoxSession::RestoreOver::AsRecorded, BoxSession::RestoreOver::NewName}) {
+        opened.reopen();
+        opened.session->runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
+        ASSERT_TRUE(opened.session->writeRecovery());
+        Box grown;
+        BoxFile(opened.path).load(grown);
+        grown.add(makeEntry("added"));
+        writeAll(opened.path, imageOf(grown));
+        opened.reopen();
+        const Recovery recovery = opened.session->recoveries().at(0);
+        EXPECT_TRUE(recoveryOriginChanged(recovery.origin));
+        EXPECT_EQ(opened.session->restoreRecovery(recovery, over).status, LoadResult::Status::Loaded);
+        EXPECT_EQ(opened.session->save(SaveCheck::DiskUnchanged).problem,
+                  over == BoxSession::RestoreOver::NewName ? SaveProblem::NeedsNewName : SaveProblem::ChangedOnDisk);
+        EXPECT_EQ(readAll(opened.path), imageOf(grown));
+        EXPECT_TRUE(opened.session->hasRecoveryFile());
+        opened.session->deleteRecoveryFile();
+    }
 }
 
 // Every input calculates the six rows once, from the entries as the box holds them now: the rows

@@ -1,5 +1,6 @@
 #include "box/box.h"
 #include "format/box_file.h"
+#include "format/recovery_file.h"
 #include "settings/settings_file.h"
 #include "view/box/box_list.h"
 #include "view/box/damage_view.h"
@@ -451,24 +452,72 @@ void BoxWindow::reportOpening(const LoadResult& loaded) {
     offerRecovery();
 }
 
+// Each recovery, newest first, until one is restored; the others stay for the next start. Escape
+// keeps a recovery for later at every question: nothing is lost by a stray key.
 void BoxWindow::offerRecovery() {
-    if (!m_session.hasRecoveryFile())
-        return;
-    const QString text = QStringLiteral("前回、保存しないまま終了したときのボックスの内容が残っています。\n") +
-                         toQt(m_session.recoveryPath().string()) + QStringLiteral("\n復元しますか？");
-    // Escape keeps the file for later: nothing is lost by a stray key.
-    switch (dialogs().choose(this, kBoxTitle, text,
+    const std::vector<Recovery> found = m_session.recoveries();
+    const int total = static_cast<int>(found.size());
+    for (int i = 0; i < total; ++i) {
+        const Recovery& recovery = found[static_cast<std::size_t>(i)];
+        switch (
+            dialogs().choose(this, kBoxTitle, toQt(recoveryOfferText(recovery, i + 1, total)),
                              {QStringLiteral("復元する"), QStringLiteral("削除する"), QStringLiteral("残しておく")})) {
-    case 0:
-        if (const LoadResult restored = m_session.restoreRecovery(); restored.status != LoadResult::Status::Loaded)
-            dialogs().message(this, QString(), toQt(restored.message));
-        break;
-    case 1:
-        m_session.deleteRecoveryFile();
-        break;
-    default:
-        break;
+        case 0:
+            if (restoreRecovery(recovery))
+                return;
+            break;
+        case 1:
+            m_session.deleteRecovery(recovery.path);
+            break;
+        default:
+            break;
+        }
     }
+}
+
+bool BoxWindow::restoreRecovery(const Recovery& recovery) {
+    if (recovery.load.status != LoadResult::Status::Loaded) {
+        dialogs().message(this, QString(), toQt(recovery.load.message));
+        return false;
+    }
+    // An empty recovery never empties a box with entries unasked: not the one shown, nor its file.
+    if (recovery.load.count == 0) {
+        const int entriesNow = std::max(m_session.box().count(), entriesInFile(recovery.origin.boxFile));
+        if (entriesNow > 0 &&
+            dialogs().choose(this, kBoxTitle, toQt(emptyRecoveryText(recovery, entriesNow)),
+                             {QStringLiteral("空のボックスを復元する"), QStringLiteral("残しておく")}) != 0)
+            return false;
+    }
+    BoxSession::RestoreOver over = BoxSession::RestoreOver::AsRecorded;
+    QString newName;
+    if (recoveryOriginChanged(recovery.origin)) {
+        switch (dialogs().choose(this, kBoxTitle, toQt(recoveryOriginChangedText(recovery)),
+                                 {QStringLiteral("上書きする"), kSaveAsCaption, QStringLiteral("残しておく")})) {
+        case 0:
+            over = BoxSession::RestoreOver::Overwrite;
+            break;
+        case 1:
+            newName = dialogs().saveFileName(this, kSaveAsCaption, toQt(kBoxFileFilter),
+                                             QString::fromLatin1(kImportDefaultSuffix));
+            if (newName.isEmpty())
+                return false; // no name: the recovery stays for later
+            over = BoxSession::RestoreOver::NewName;
+            break;
+        default:
+            return false;
+        }
+    }
+    if (const LoadResult restored = m_session.restoreRecovery(recovery, over);
+        restored.status != LoadResult::Status::Loaded) {
+        dialogs().message(this, QString(), toQt(restored.message));
+        return false;
+    }
+    if (!newName.isEmpty()) {
+        // Saved at once; should that fail, the box stays restored and the next save asks for a name.
+        if (const SaveResult saved = m_session.saveAs(QFile::encodeName(newName).toStdString()); !saved.ok)
+            dialogs().message(this, QString(), toQt(saved.message));
+    }
+    return true;
 }
 
 void BoxWindow::importFile() {

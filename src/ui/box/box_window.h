@@ -22,6 +22,7 @@ class StatusLine;
 enum class SaveCheck;
 struct BoxChange;
 struct LoadResult;
+struct Recovery;
 
 class BoxWindow : public ToolWindow {
     Q_OBJECT
@@ -81,6 +82,8 @@ private:
     bool save(SaveCheck check);
     bool saveAs();
     void offerRecovery();
+    // Restores one recovery after the questions it needs; false when it was not restored.
+    bool restoreRecovery(const Recovery& recovery);
     void importFile();
 
     BoxSession& m_session;

@@ -28,7 +28,7 @@ struct BoxSession::Calculation {
 BoxSession::BoxSession(const std::filesystem::path& boxFile, QObject* parent)
     : QObject(parent), m_box(std::make_unique<Box>()),
       m_file(std::make_unique<BoxFile>(std::filesystem::absolute(boxFile))), m_openedPath(m_file->path()),
-      m_recoveryPath(recoveryPathFor(m_openedPath)), m_calculation(std::make_unique<Calculation>()) {
+      m_calculation(std::make_unique<Calculation>()) {
     m_history = new BoxHistory(
         *m_box,
         [this](const BoxEdit& edit, bool undone, const QString& text, StepPair pair) {
@@ -258,43 +258,70 @@ void BoxSession::markSaved() {
 }
 
 void BoxSession::dropOwnRecovery() {
-    if (!m_recoveryOwned)
+    if (m_ownRecovery.empty())
         return;
-    deleteRecoveryFile();
-    m_recoveryOwned = false;
+    removeRecovery(m_ownRecovery);
+    m_ownRecovery.clear();
+}
+
+std::filesystem::path BoxSession::recoveryPath() const {
+    if (!m_ownRecovery.empty())
+        return m_ownRecovery;
+    if (const std::vector<Recovery> found = recoveries(); !found.empty())
+        return found.front().path;
+    return recoveryPathFor(m_openedPath);
 }
 
 bool BoxSession::hasRecoveryFile() const {
-    std::error_code ec;
-    return std::filesystem::exists(std::filesystem::symlink_status(m_recoveryPath, ec));
+    return !recoveries().empty();
+}
+
+std::vector<Recovery> BoxSession::recoveries() const {
+    return findRecoveries(m_openedPath);
 }
 
 void BoxSession::deleteRecoveryFile() {
-    std::error_code ec;
-    std::filesystem::remove(m_recoveryPath, ec);
+    deleteRecovery(recoveryPath());
+}
+
+void BoxSession::deleteRecovery(const std::filesystem::path& recovery) {
+    removeRecovery(recovery);
+    if (recovery == m_ownRecovery)
+        m_ownRecovery.clear();
 }
 
 bool BoxSession::writeRecovery() {
     if (!hasUnsavedChanges())
         return true;
-    const SaveResult result = writeRecoveryFile(*m_box, m_recoveryPath, m_openedPath);
+    const std::filesystem::path path = m_ownRecovery.empty() ? freeRecoveryPath(m_openedPath) : m_ownRecovery;
+    RecoveryOrigin origin{.boxFile = m_file->path(),
+                          .identity = m_file->identityKnown() ? m_file->identity() : fileIdentity(m_file->path()),
+                          .identityKnown = true};
+    const SaveResult result = rusrina::writeRecovery(*m_box, path, m_openedPath, origin);
     if (result.ok)
-        m_recoveryOwned = true;
+        m_ownRecovery = path;
     return result.ok;
 }
 
 LoadResult BoxSession::restoreRecovery() {
-    Box restored;
-    const LoadResult loaded = BoxFile(m_recoveryPath).load(restored);
-    if (loaded.status != LoadResult::Status::Loaded)
-        return loaded;
-    *m_box = restored;
+    return restoreRecovery(readRecovery(recoveryPath(), m_openedPath));
+}
+
+LoadResult BoxSession::restoreRecovery(const Recovery& recovery, RestoreOver over) {
+    if (recovery.load.status != LoadResult::Status::Loaded)
+        return recovery.load;
+    *m_box = recovery.box;
+    *m_file = BoxFile(recovery.origin.boxFile);
+    const bool asRecorded = over == RestoreOver::AsRecorded && recovery.origin.identityKnown;
+    m_file->adoptRecovered(asRecorded ? recovery.origin.identity : fileIdentity(recovery.origin.boxFile));
+    if (over == RestoreOver::NewName)
+        m_file->requireNewName();
     m_history->clear(); // its steps were made on the box just replaced
-    m_recoveryOwned = true;
+    m_ownRecovery = recovery.path;
     m_history->resetClean(); // restored, not saved: the box file still holds the older box
     Q_EMIT boxChanged({.rows = BoxChange::Rows::Reset, .select = 0, .closesEditForm = true});
     showPair(-1, -1);
-    return loaded;
+    return recovery.load;
 }
 
 } // namespace rusrina

@@ -8,6 +8,7 @@
 // file, unsaved changes), a call says what happened and the window asks and calls again.
 
 #include "format/box_file.h"
+#include "format/recovery_file.h"
 #include "format/set_text_import.h"
 #include "view/box/box_list.h"
 #include "view/box/damage_view.h"
@@ -133,19 +134,37 @@ public:
     // Writes the box to `path`, which from then on is the box's file.
     SaveResult saveAs(const std::filesystem::path& path);
 
-    const std::filesystem::path& recoveryPath() const { return m_recoveryPath; }
-    // A recovery file is there, left by a session that ended with unsaved changes.
+    // --- Recoveries (format/recovery_file.h): beside the file the session opened, whatever name
+    // later saves use, so that the next start finds them; each knows the box file it belongs to.
+
+    // The recovery this session owns (restored from or written by it); else the newest beside the
+    // file opened; else the name the first one would take.
+    std::filesystem::path recoveryPath() const;
+    // A recovery is there, left by a session that ended with unsaved changes.
     bool hasRecoveryFile() const;
-    // Makes the recovery file's box this session's box: unsaved, with an empty history, owning the
-    // file. A file that cannot be read changes nothing; the result says why.
+    // Every recovery there, newest first, read.
+    std::vector<Recovery> recoveries() const;
+    // How a restored box's file is treated when it was changed since the recovery's session read it.
+    enum class RestoreOver {
+        AsRecorded, // a save notices a change made since and asks
+        Overwrite,  // the user chose to write over that change
+        NewName,    // the user chose another name: a save asks for it
+    };
+    // Makes the recovery's box this session's box: unsaved, with an empty history, owning the
+    // recovery, and belonging to the box file the recovery came from (a save writes there). A
+    // recovery that cannot be read changes nothing; the result says why.
+    LoadResult restoreRecovery(const Recovery& recovery, RestoreOver over = RestoreOver::AsRecorded);
+    // restoreRecovery() and deleteRecoveryFile() on recoveryPath().
     LoadResult restoreRecovery();
     void deleteRecoveryFile();
+    void deleteRecovery(const std::filesystem::path& recovery);
     // When the session ends without the unsaved-changes question (a signal to end, the desktop
-    // session closing): writes the unsaved box to the recovery file. Returns false only when there
-    // were changes and they could not be written.
+    // session closing): writes the unsaved box to the recovery this session owns, or to a new one
+    // beside those kept for later. Returns false only when there were changes and they could not
+    // be written.
     bool writeRecovery();
     // The user chose to keep nothing of this session ("No" to the unsaved-changes question): a
-    // recovery file it wrote or restored goes. One kept for later stays.
+    // recovery it wrote or restored goes. Those kept for later stay.
     void dropOwnRecovery();
 
 Q_SIGNALS:
@@ -174,12 +193,12 @@ private:
     std::unique_ptr<Box> m_box;
     std::unique_ptr<BoxFile> m_file;
     BoxHistory* m_history = nullptr;
-    // Written beside the file the session opened, whatever name later saves use.
+    // Recoveries are written beside the file the session opened, whatever name later saves use.
     std::filesystem::path m_openedPath;
-    std::filesystem::path m_recoveryPath;
-    // The recovery file holds this session's work (restored from it, or written by it), so a save
-    // or a "No" to the unsaved-changes question makes it obsolete. One kept for later is not.
-    bool m_recoveryOwned = false;
+    // The recovery that holds this session's work (restored from it, or written by it), so a save
+    // or a "No" to the unsaved-changes question makes it obsolete; empty while there is none. Those
+    // kept for later are never this one.
+    std::filesystem::path m_ownRecovery;
     int m_attacker = -1;
     int m_defender = -1;
     int m_learnFilter = kNoLearnFilter;
