@@ -18,7 +18,16 @@ One road per run, named by the first argument:
                   forward for a real second start;
   large-clipboard 52 MB of team text on the clipboard and "テキスト入力" pressed with an unsaved
                   change in the box: the program says at once that the text is too large, opens the
-                  dialog empty, and saves the unsaved box afterwards.
+                  dialog empty, and saves the unsaved box afterwards;
+  recovery-kept   a recovery kept for later at the next start, another edit, SIGTERM: both recoveries
+                  lie side by side, are offered newest first, and both are restored and saved in turn
+                  (the older one after a question, as rusrina.vbd was saved since);
+  recovery-save-as 名前を付けて保存 as team2.vbd, a deletion saved there, an unsaved move, SIGTERM:
+                  restored and saved, the box goes to team2.vbd and rusrina.vbd keeps every entry;
+  recovery-import an unsaved move, SIGTERM, then --import-text adds two sets: restoring asks about
+                  that change, and keeping the recovery for later leaves both the sets and the recovery;
+  recovery-damaged an empty recovery is offered and asks again before emptying the box (kept: nothing
+                  changes); a cut one restores its two whole entries (nothing else is lost).
 
 Usage: drive_sessions.py ROAD --program ... --reference ... --probe ... [--keep]
 """
@@ -305,8 +314,229 @@ def large_clipboard(options, work):
         os.remove(text)
 
 
+# --- Recoveries: each session kept, restored to the file it came from, nothing dropped unasked ---
+
+TEAM = (b"Garchomp @ Choice Band\nAbility: Sand Veil\nLevel: 50\nJolly Nature\n- Earthquake\n\n"
+        b"Latios @ Soul Dew\nAbility: Levitate\nLevel: 50\nTimid Nature\n- Draco Meteor\n")
+
+
+def click_row(program, row):
+    """Any row of the box list: the probe measures two, the rest follow at the same pitch."""
+    rows = program.layout["box"]["boxRows"]
+    if row < len(rows):
+        program.click_box_row(row)
+        return
+    left, top, _, _ = program.x.geometry(program.box)
+    x, y, w, h = rows[1]
+    pitch = rows[1][1] - rows[0][1]
+    program.x.click(left + x + w // 2, top + y + (row - 1) * pitch + h // 2)
+
+
+def box_part(data):
+    """The records of a box file, without the extension block that may follow them."""
+    return data[:1024 * RECORD]
+
+
+def records(data):
+    return [data[i:i + RECORD] for i in range(0, len(data), RECORD)]
+
+
+def import_text(session, box):
+    """`rusrina --import-text` adds the two sets of TEAM to `box`, as a user would from a terminal."""
+    text = os.path.join(session.work, "sets.txt")
+    with open(text, "wb") as f:
+        f.write(TEAM)
+    env = {k: v for k, v in session.env.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM")}
+    result = subprocess.run([session.executable, "--import-text", text, box], env=env, cwd=session.run_dir,
+                            capture_output=True, timeout=WAIT_TIMEOUT)
+    expect("the import's exit status and words", (result.returncode, result.stdout.decode()), (0, "2 件追加しました。\n"))
+
+
+def question(program):
+    """The box window's next question, waited for. What each says is proven where the box window is
+    tested; here, which questions come and what each answer leaves on disk."""
+    return program.wait_window("^バントレボックス$")
+
+
+def answer(program, window, *keys):
+    program.x.focus(window)
+    program.x.keys(*keys)
+    poll("the question to close", lambda: window not in program.x.visible_windows("^バントレボックス$",
+                                                                                   program.process.pid))
+
+
+def edit_and_terminate(program, row, button):
+    """One unsaved change (a button on a row), then SIGTERM; returns what the change left in the box."""
+    click_row(program, row)
+    program.click(program.box, "box", button)
+    # Opening the edit form proves that the clicks before it were handled.
+    program.click(program.box, "box", "editButton")
+    program.wait_window("バントレボックス　データ編集$")
+    program.process.send_signal(signal.SIGTERM)
+    expect("exit status after SIGTERM", program.end(), 0)
+
+
+def recovery_kept(options, work):
+    session = Session(options, work, settings_text(PLACES, {"Damage": {"show": 1}}))
+    box = session.path("rusrina.vbd")
+    shutil.copy(session.reference_box, box)
+    import_text(session, box)
+    saved = read(box)
+    first_file, second_file = session.path("rusrina.vbd.recovery"), session.path("rusrina.vbd.recovery-2")
+    try:
+        step("an unsaved move, then SIGTERM")
+        edit_and_terminate(session.start(), 1, "upButton")
+        first = read(first_file)
+        expect("the first session's recovery", records(first)[:4], [records(saved)[i] for i in (1, 0, 2, 3)])
+
+        def keep(program):
+            answer(program, question(program), "Escape")
+
+        step("start, keep that recovery for later, another unsaved move, SIGTERM")
+        edit_and_terminate(session.start(before_windows=keep), 3, "upButton")
+        expect("the kept recovery is as it was", read(first_file), first)
+        second = read(second_file)
+        expect("the second session's recovery beside it", records(second)[:4],
+               [records(saved)[i] for i in (0, 1, 3, 2)])
+        expect("the box file is as it was", read(box), saved)
+
+        def restore_newest(program):
+            answer(program, question(program), "Return")
+
+        step("start: the newest is offered first; restore it and save")
+        program = session.start(before_windows=restore_newest)
+        program.click(program.box, "box", "saveButton")
+        poll("the second session in rusrina.vbd", lambda: box_part(read(box)) == box_part(second))
+        expect("its recovery is gone, the kept one stays", (os.path.exists(second_file), read(first_file)),
+               (False, first))
+        program.click(program.top, "top", "closeButton")
+        expect("exit status", program.end(), 0)
+
+        def restore_over_the_save(program):
+            answer(program, question(program), "Return")
+            # rusrina.vbd was saved after this recovery was written: asked first, then overwritten.
+            answer(program, question(program), "Return")
+
+        step("start: the kept one is offered; restoring it asks about the save since, then it is saved")
+        program = session.start(before_windows=restore_over_the_save)
+        program.click(program.box, "box", "saveButton")
+        poll("the first session in rusrina.vbd", lambda: box_part(read(box)) == box_part(first))
+        expect("recoveries left", glob.glob(session.path("rusrina.vbd.recovery*")), [])
+        program.click(program.top, "top", "closeButton")
+        expect("exit status", program.end(), 0)
+    finally:
+        session.close()
+
+
+def recovery_save_as(options, work):
+    session = Session(options, work, settings_text(PLACES, {"Damage": {"show": 1}}))
+    box, team2 = session.path("rusrina.vbd"), session.path("team2.vbd")
+    shutil.copy(session.reference_box, box)
+    import_text(session, box)
+    saved = read(box)
+    try:
+        step("名前を付けて保存 as team2.vbd, delete the first entry, 保存, an unsaved move, SIGTERM")
+        program = session.start()
+        program.click(program.box, "box", "saveAsButton")
+        dialog = program.wait_window("^名前を付けて保存$")
+        program.x.focus(dialog)
+        program.x.tool("type", "--delay", "2", team2)
+        program.x.keys("Return")
+        poll("team2.vbd written", lambda: os.path.exists(team2) and box_part(read(team2)) == box_part(saved))
+        program.click_box_row(0)
+        program.click(program.box, "box", "deleteButton")
+        program.click(program.box, "box", "saveButton")
+        poll("the deletion saved in team2.vbd", lambda: records(read(team2))[:3] == records(saved)[1:4])
+        edit_and_terminate(program, 1, "upButton")
+        recovered = read(session.path("rusrina.vbd.recovery"))
+        expect("the recovery", records(recovered)[:3], [records(saved)[i] for i in (2, 1, 3)])
+        expect("rusrina.vbd is as it was", read(box), saved)
+
+        step("start, restore, 保存: team2.vbd is written, rusrina.vbd is not")
+        program = session.start(before_windows=lambda p: answer(p, question(p), "Return"))
+        program.click(program.box, "box", "saveButton")
+        poll("the restored box in team2.vbd", lambda: box_part(read(team2)) == box_part(recovered))
+        expect("rusrina.vbd with every entry it had", read(box), saved)
+        poll("the recovery file to go", lambda: not os.path.exists(session.path("rusrina.vbd.recovery")))
+        program.click(program.top, "top", "closeButton")
+        expect("exit status", program.end(), 0)
+    finally:
+        session.close()
+
+
+def recovery_import(options, work):
+    session = Session(options, work, settings_text(PLACES, {"Damage": {"show": 1}}))
+    box = session.path("rusrina.vbd")
+    recovery_file = session.path("rusrina.vbd.recovery")
+    shutil.copy(session.reference_box, box)
+    try:
+        step("an unsaved move, SIGTERM, then --import-text adds two sets to rusrina.vbd")
+        edit_and_terminate(session.start(), 1, "upButton")
+        recovered = read(recovery_file)
+        import_text(session, box)
+        imported = read(box)
+
+        def restore_and_keep(program):
+            answer(program, question(program), "Return")
+            answer(program, question(program), "Escape")
+
+        step("start, restore: asked about the change since; kept for later, then 保存")
+        program = session.start(before_windows=restore_and_keep)
+        program.click(program.box, "box", "saveButton")
+        # Input reaches the program in order: the save is done before the close.
+        program.click(program.top, "top", "closeButton")
+        expect("exit status", program.end(), 0)
+        expect("rusrina.vbd with the imported sets", records(read(box))[:4], records(imported)[:4])
+        expect("the recovery kept", read(recovery_file), recovered)
+    finally:
+        session.close()
+
+
+def recovery_damaged(options, work):
+    session = Session(options, work, settings_text(PLACES, {"Damage": {"show": 1}}))
+    box = session.path("rusrina.vbd")
+    recovery_file = session.path("rusrina.vbd.recovery")
+    shutil.copy(session.reference_box, box)
+    saved = read(box)
+    # A box of four entries whose first two are those of rusrina.vbd, to cut a recovery from.
+    four = os.path.join(work, "four.vbd")
+    shutil.copy(session.reference_box, four)
+    import_text(session, four)
+    try:
+        step("an empty recovery: restoring it asks again before emptying the box; kept for later")
+        open(recovery_file, "wb").close()
+
+        def empty(program):
+            answer(program, question(program), "Return")
+            answer(program, question(program), "Escape")
+
+        program = session.start(before_windows=empty)
+        program.click(program.top, "top", "closeButton")
+        expect("exit status", program.end(), 0)
+        expect("rusrina.vbd as it was, the empty recovery kept", (read(box), read(recovery_file)), (saved, b""))
+
+        step("a recovery cut in its third entry: restored, its two whole entries saved")
+        with open(recovery_file, "wb") as f:
+            f.write(read(four)[:2 * RECORD + 40])
+
+        def damaged(program):
+            answer(program, question(program), "Return")
+            # Without its info file the recovery cannot tell whether rusrina.vbd changed since: asked.
+            answer(program, question(program), "Return")
+
+        program = session.start(before_windows=damaged)
+        program.click(program.box, "box", "saveButton")
+        poll("the recovery to go once saved", lambda: not os.path.exists(recovery_file))
+        expect("rusrina.vbd with its two entries", box_part(read(box)), box_part(saved))
+        program.click(program.top, "top", "closeButton")
+        expect("exit status", program.end(), 0)
+    finally:
+        session.close()
+
+
 ROADS = {"instances": instances, "recovery": recovery, "large-settings": large_settings, "stale-locks": stale_locks,
-         "socket-flood": socket_flood, "large-clipboard": large_clipboard}
+         "socket-flood": socket_flood, "large-clipboard": large_clipboard, "recovery-kept": recovery_kept,
+         "recovery-save-as": recovery_save_as, "recovery-import": recovery_import, "recovery-damaged": recovery_damaged}
 
 if __name__ == "__main__":
     if len(sys.argv) < 2 or sys.argv[1] not in ROADS:
