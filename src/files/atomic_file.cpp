@@ -184,12 +184,19 @@ pid_t temporaryFileOwner(std::string_view name) {
     if (pidError != std::errc() || serialError != std::errc() || pidEnd != tail.data() + dash ||
         serialEnd != tail.data() + tail.size() || pid <= 0)
         return 0;
-    for (std::string_view own : {".vbd", ".ini", ".bak", ".recovery", ".info"})
+    for (std::string_view own : {".vbd", ".ini", ".bak", ".recovery"})
         if (endsWith(target, own) && target.size() > own.size())
             return static_cast<pid_t>(pid);
-    // The recoveries kept side by side: "<box>.recovery-<n>".
-    if (const auto numbered = target.rfind(".recovery-"); numbered != std::string_view::npos && numbered > 0)
-        return static_cast<pid_t>(pid);
+    // The recoveries kept side by side ("<box>.recovery-<n>") and the info file beside each.
+    if (const auto mark = target.rfind(".recovery"); mark != std::string_view::npos && mark > 0) {
+        std::string_view rest = target.substr(mark + std::string_view(".recovery").size());
+        if (endsWith(rest, ".info"))
+            rest.remove_suffix(std::string_view(".info").size());
+        const bool numbered =
+            rest.size() > 1 && rest[0] == '-' && rest.find_first_not_of("0123456789", 1) == std::string_view::npos;
+        if (rest.empty() || numbered)
+            return static_cast<pid_t>(pid);
+    }
     return 0;
 }
 

@@ -108,15 +108,25 @@ TEST(StaleTemporaryFiles, OnlyOwnNamesOfEndedProcesses) {
     TempDir dir;
     const std::string gone = std::to_string(goneProcess());
     const std::string alive = std::to_string(::getppid());
-    const std::set<std::string> removed = {"rusrina.vbd.tmp" + gone + "-1", "rusrina.ini.tmp" + gone + "-7",
-                                           "other.vbd.tmp" + gone + "-2", "rusrina.vbd.bak.tmp" + gone + "-3",
-                                           "rusrina.vbd.recovery.tmp" + gone + "-4"};
+    const std::set<std::string> removed = {"rusrina.vbd.tmp" + gone + "-1",
+                                           "rusrina.ini.tmp" + gone + "-7",
+                                           "other.vbd.tmp" + gone + "-2",
+                                           "rusrina.vbd.bak.tmp" + gone + "-3",
+                                           "rusrina.vbd.recovery.tmp" + gone + "-4",
+                                           "rusrina.vbd.recovery-3.tmp" + gone + "-8",
+                                           "rusrina.vbd.recovery.info.tmp" + gone + "-9",
+                                           "rusrina.vbd.recovery-2.info.tmp" + gone + "-10"};
     const std::set<std::string> kept = {
         "rusrina.vbd.tmp" + alive + "-1", // its program still runs (perhaps saving right now)
         "notes.txt.tmp" + gone + "-1",    // not one of this program's files
-        ".vbd.tmp" + gone + "-1",         // no name before the suffix
-        "rusrina.vbd.tmp" + gone,         // not the pattern
-        "rusrina.vbd.tmp" + gone + "-",   "rusrina.vbd.tmpx-1", "rusrina.vbd.tmp-1-1", "rusrina.vbd",
+        "notes.info.tmp" + gone + "-1",
+        "rusrina.vbd.recovery-x.tmp" + gone + "-1",
+        ".vbd.tmp" + gone + "-1", // no name before the suffix
+        "rusrina.vbd.tmp" + gone, // not the pattern
+        "rusrina.vbd.tmp" + gone + "-",
+        "rusrina.vbd.tmpx-1",
+        "rusrina.vbd.tmp-1-1",
+        "rusrina.vbd",
     };
     for (const auto& name : removed)
         writeAll(dir.path() / name, "x");
