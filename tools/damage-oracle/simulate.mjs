@@ -399,3 +399,20 @@ export function simulationLog(c, roll = 15) {
 }
 
 export { Dex };
+
+// The turn order alone (speed_fixture.mjs): each side's speed after its modifiers, action speed and
+// priority, and who moves first, without using the move. With gameRounding, a 4th-generation
+// battle floors after each speed factor as the games do.
+export function simulateOrder(c, options = {}) {
+    try {
+        const { battle, attacker, defender } = setUp(c, options);
+        const order = turnOrder(battle, c, attacker, defender);
+        delete order.defenderAction;
+        order.attacker.storedStat = attacker.storedStats.spe;
+        order.defender.storedStat = defender.storedStats.spe;
+        return order;
+    } catch (error) {
+        if (error instanceof Unsupported) return { unsupported: error.message };
+        return { error: String(error?.stack ?? error) };
+    }
+}
