@@ -1,0 +1,123 @@
+// Speed tuning: the fewest speed EVs to move first, the most under トリックルーム, against a speed
+// or a benchmark. Figures for base speed 100 (リザードン) at level 50 with IV 31: 120 without EVs,
+// 152 with 252, 167 with a nature raising speed; at level 100, 最速 is 328.
+
+#include "calc/box_tools/spread_finder_speed.h"
+#include "data/natures.h"
+
+#include "box_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace rusrina {
+namespace {
+
+constexpr int kCharizard = 5;
+constexpr int kTackle = 32, kQuickAttack = 97;
+
+int natureFor(int raised, int lowered) {
+    for (int n = 0; n < kNatureCount; ++n)
+        if (natureMultiplier(n, raised) == (raised < 0 ? kNeutralFactor : kRaisedFactor) &&
+            natureMultiplier(n, lowered) == kLoweredFactor)
+            return n;
+    return -1;
+}
+
+int neutral() {
+    for (int n = 0; n < kNatureCount; ++n)
+        if (natureMultiplier(n, kSpeed) == kNeutralFactor && natureMultiplier(n, kAttack) == kNeutralFactor &&
+            natureMultiplier(n, kDefence) == kNeutralFactor && natureMultiplier(n, kSpAttack) == kNeutralFactor)
+            return n;
+    return -1;
+}
+
+SpeedTuningQuery query(int otherStat, bool trickRoom, SpreadNature nature) {
+    SpeedTuningQuery q;
+    q.entry =
+        testing::EntryBuilder("x", kCharizard).nature(neutral()).ivs({31, 31, 31, 31, 31, 31}).evs({0, 0, 0, 0, 0, 0});
+    q.other.stat = otherStat;
+    q.field.trickRoom = trickRoom;
+    q.nature = nature;
+    return q;
+}
+
+TEST(SpeedTuning, Benchmarks) {
+    ASSERT_EQ(speciesRecord(kCharizard).baseStats[kSpeed], 100);
+    EXPECT_EQ(benchmarkSpeedStat(kCharizard, 50, SpeedBenchmark::Fastest), 167);
+    EXPECT_EQ(benchmarkSpeedStat(kCharizard, 50, SpeedBenchmark::Neutral), 152);
+    EXPECT_EQ(benchmarkSpeedStat(kCharizard, 50, SpeedBenchmark::Uninvested), 120);
+    EXPECT_EQ(benchmarkSpeedStat(kCharizard, 50, SpeedBenchmark::Slowest), 94);
+    EXPECT_EQ(benchmarkSpeedStat(kCharizard, 100, SpeedBenchmark::Fastest), 328);
+}
+
+struct TuningCase {
+    const char* what;
+    SpeedTuningQuery q;
+    SpeedTuningStatus status;
+    int ev;
+    int tieEv;
+    TurnOrder order;
+};
+
+SpeedTuningQuery scarfed(SpeedTuningQuery q) {
+    q.own.heldItem = kItemChoiceScarf;
+    return q;
+}
+
+SpeedTuningQuery withMoves(SpeedTuningQuery q, int own, int other) {
+    q.own.move = own;
+    q.other.move = other;
+    return q;
+}
+
+SpeedTuningQuery evsElsewhere(SpeedTuningQuery q) {
+    q.entry.ev[kHp] = 252;
+    q.entry.ev[kAttack] = 252;
+    return q;
+}
+
+TEST(SpeedTuning, FewestOrMostEvs) {
+    const SpreadNature keep = SpreadNature::Keep, best = SpreadNature::Best;
+    const TuningCase cases[] = {
+        {"準速 100 only ties without a nature", query(152, false, keep), SpeedTuningStatus::NotFound, 252, 252,
+         TurnOrder::Tie},
+        {"with a nature raising speed", query(152, false, best), SpeedTuningStatus::Found, 156, 148, TurnOrder::First},
+        {"already faster", query(100, false, keep), SpeedTuningStatus::Found, 0, -1, TurnOrder::First},
+        {"a scarf outruns 最速 100 at once", scarfed(query(167, false, keep)), SpeedTuningStatus::Found, 0, -1,
+         TurnOrder::First},
+        {"the EVs left beside the other five", evsElsewhere(query(130, false, keep)), SpeedTuningStatus::NotFound, 4,
+         -1, TurnOrder::Second},
+        {"trick room: 無振り ties at once", query(120, true, keep), SpeedTuningStatus::NotFound, 0, 0, TurnOrder::Tie},
+        {"trick room: the most EVs that stay slower", query(120, true, best), SpeedTuningStatus::Found, 104, 108,
+         TurnOrder::First},
+        {"priority decides", withMoves(query(400, false, keep), kQuickAttack, kTackle),
+         SpeedTuningStatus::OrderWithoutSpeed, 0, -1, TurnOrder::First},
+    };
+    for (const TuningCase& c : cases) {
+        const SpeedTuning t = findSpeedTuning(c.q);
+        EXPECT_EQ(t.status, c.status) << c.what;
+        EXPECT_EQ(t.ev, c.ev) << c.what;
+        EXPECT_EQ(t.tieEv, c.tieEv) << c.what;
+        EXPECT_EQ(t.order, c.order) << c.what;
+    }
+}
+
+TEST(SpeedTuning, BestNatureKeepsTheOtherSide) {
+    BoxEntry e = testing::EntryBuilder("x", kCharizard).nature(natureFor(kSpAttack, kAttack));
+    EXPECT_EQ(bestSpeedNature(e, false), natureFor(kSpeed, kAttack));  // おくびょう from ひかえめ
+    EXPECT_EQ(bestSpeedNature(e, true), natureFor(kSpAttack, kSpeed)); // れいせい
+    e.nature = natureFor(kSpeed, kAttack);
+    EXPECT_EQ(bestSpeedNature(e, false), e.nature);
+}
+
+TEST(SpeedTuning, AgainstABenchmarkAndTypedStats) {
+    SpeedTuningQuery q = query(0, false, SpreadNature::Best);
+    const SpeedTuning t = findSpeedTuningAgainst(q, kCharizard, 50, SpeedBenchmark::Neutral);
+    EXPECT_EQ(t.ev, 156);
+    EXPECT_EQ(t.otherSpeed, 152);
+    q.entry.statsDirect = 1;
+    EXPECT_EQ(findSpeedTuning(q).status, SpeedTuningStatus::TypedStats);
+}
+
+} // namespace
+} // namespace rusrina
