@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+
 namespace rusrina::test {
 namespace {
 
@@ -59,6 +62,116 @@ TEST(ExactDamage, AChanceTooSmallForADoubleIsStillAChance) {
     r.rolls = rolls;
     r.hp = 600;
     EXPECT_EQ(koText(r, koChance(r)), "乱数300発 (0.1％)");
+}
+
+// A roll set of two values, eight rolls each, so that every combination of a few hits can be walked.
+RollSet twoValues(int low, int high) {
+    RollSet rolls;
+    for (int i = 0; i < kRollCount; ++i)
+        rolls[i] = i < kRollCount / 2 ? low : high;
+    return rolls;
+}
+
+// An outcome of `hits` hits: the first from set `first`, the others from `later`.
+UseOutcome hitsOf(uint16_t weight, int hits, uint8_t first, uint8_t later) {
+    UseOutcome o{weight, static_cast<uint8_t>(hits), {}, static_cast<int16_t>(hits)};
+    o.sets.fill(later);
+    o.sets[0] = first;
+    return o;
+}
+
+// Walks every outcome of every use and every roll of every hit.
+double bruteForceUses(const ExactRolls& r, int uses, int64_t sum = 0, int use = 0) {
+    if (use == uses)
+        return sum >= r.hpLeft() ? 1.0 : 0.0;
+    const std::vector<UseOutcome>& outcomes = use == 0 ? r.firstUse : r.laterUses();
+    double weights = 0.0, chance = 0.0;
+    for (const UseOutcome& o : outcomes)
+        weights += o.weight;
+    std::function<double(const UseOutcome&, int, int64_t)> walk = [&](const UseOutcome& o, int hit, int64_t s) {
+        if (hit == o.hits)
+            return bruteForceUses(r, uses, s, use + 1);
+        std::map<int32_t, int> counts; // the same value from several rolls is walked once, by its count
+        for (int32_t roll : r.sets[o.sets[hit]].rolls)
+            ++counts[roll];
+        double total = 0.0;
+        for (const auto& [roll, count] : counts)
+            total += walk(o, hit + 1, s + roll) * count / kRollCount;
+        return total;
+    };
+    for (const UseOutcome& o : outcomes)
+        chance += o.weight / weights * walk(o, 0, sum);
+    return chance;
+}
+
+// 2 to 5 hits weighted as the 4th generation weights them; a gem on the first hit of the first use
+// alone, with the 5th generation's weights; トリプルキック's three powers; a use that deals nothing
+// (プレゼント's heal) or one of two powers. The KO chance, the fewest uses that always knock out and
+// the sums read for any HP all agree with every combination walked.
+TEST(ExactDamage, KoChanceOverSeveralHitsCountsEveryOutcome) {
+    const RollSet plain = twoValues(10, 12), gem = twoValues(15, 18), strong = twoValues(20, 24);
+    ExactRolls twoToFive;
+    twoToFive.sets = {{plain, 25}};
+    for (int k = 2; k <= 5; ++k)
+        twoToFive.firstUse.push_back(hitsOf(k < 4 ? 3 : 1, k, 0, 0));
+    ExactRolls gemFirst;
+    gemFirst.sets = {{gem, 25}, {plain, 25}};
+    for (int k = 2; k <= 5; ++k) {
+        gemFirst.firstUse.push_back(hitsOf(k < 4 ? 7 : 3, k, 0, 1));
+        gemFirst.laterUse.push_back(hitsOf(k < 4 ? 7 : 3, k, 1, 1));
+    }
+    ExactRolls tripleKick;
+    tripleKick.sets = {{plain, 10}, {strong, 20}, {twoValues(29, 36), 30}};
+    tripleKick.firstUse = {{1, 3, {0, 1, 2}, 3}};
+    ExactRolls present;
+    present.sets = {{plain, 40}, {strong, 80}};
+    present.firstUse = {{2, 0, {}, 0}, {4, 1, {0}, 40}, {3, 1, {1}, 80}};
+    for (ExactRolls* r : {&twoToFive, &gemFirst, &tripleKick, &present}) {
+        r->outcome = ExactRolls::Outcome::Damage;
+        r->rolls = r->sets[0].rolls;
+        for (int hp : {21, 30, 47, 61, 75, 100}) {
+            r->hp = hp;
+            for (int uses = 1; uses <= 3; ++uses) {
+                const double walked = bruteForceUses(*r, uses);
+                EXPECT_NEAR(koChanceIn(*r, uses), walked, 1e-12) << hp << " " << uses;
+                EXPECT_NEAR(HitSums(*r, uses).chanceAtLeast(hp), walked, 1e-12) << hp << " " << uses;
+                EXPECT_EQ(uses >= certainKo(*r) && certainKo(*r) > 0, walked == 1.0) << hp << " " << uses;
+            }
+            const KoChance ko = koChance(*r);
+            if (ko.hits > 0) {
+                EXPECT_GT(bruteForceUses(*r, ko.hits), 0.0) << hp;
+                EXPECT_EQ(bruteForceUses(*r, ko.hits - 1), 0.0) << hp;
+            }
+        }
+    }
+}
+
+// いかりのまえば takes half of what is left each time (at least 1): two never knock out 3 HP or more.
+TEST(ExactDamage, SuperFangHalvesWhatIsLeft) {
+    ExactRolls fang;
+    fang.outcome = ExactRolls::Outcome::Damage;
+    fang.fixed = fang.halvesHp = true;
+    const std::pair<int, int> usesByHp[] = {{1, 1}, {2, 2}, {3, 3}, {4, 3}, {5, 4}, {8, 4}, {330, 10}, {714, 11}};
+    for (const auto& [hp, uses] : usesByHp) {
+        fang.hp = hp;
+        fang.rolls.fill(std::max(1, hp / 2));
+        EXPECT_EQ(koChance(fang).hits, uses) << hp;
+        EXPECT_EQ(koChanceIn(fang, uses - 1), 0.0) << hp;
+        EXPECT_EQ(koChanceIn(fang, uses), 1.0) << hp;
+    }
+}
+
+// A chance far below what a double holds is still a chance, and one that misses by as little is
+// not certain: 300 hits that all roll their top (16^-300), or that all roll their bottom.
+TEST(ExactDamage, KoChanceNeverRoundsToNoneOrCertain) {
+    RollSet oneTopRoll, oneBottomRoll;
+    oneTopRoll.fill(1);
+    oneTopRoll.back() = 2;
+    oneBottomRoll.fill(2);
+    oneBottomRoll.front() = 1;
+    EXPECT_EQ(koChanceText(koChanceIn(oneTopRoll, 600, 300)), "0.1％");
+    EXPECT_EQ(koChanceText(koChanceIn(oneBottomRoll, 301, 300)), "99.9％");
+    EXPECT_EQ(koChanceText(HitSums(oneTopRoll, 300).chanceAtLeast(600)), "0.1％");
 }
 
 TEST(ExactDamage, RowTexts) {

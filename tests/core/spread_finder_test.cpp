@@ -29,7 +29,7 @@ BoxEntry trained(int species, int nature, std::array<int, 6> evs) {
 // The chance that `hits` hits of the query's move knock `defender` out, computed directly.
 double koDirectly(const SpreadQuery& q, const BoxEntry& attacker, const BoxEntry& defender) {
     const ExactRolls r = exactRolls(prepareExactAttack(attacker, q.slot, q.conditions, q.options), defender);
-    return koChanceIn(r.rolls, r.hp, q.hits);
+    return koChanceIn(r, q.hits);
 }
 
 // A direct physical hit of power 100 (ほのお: neutral, no same type) from attack 240 into ハピナス
@@ -302,14 +302,18 @@ TEST(SpreadFinder, EveryListedSplitHoldsAgainstTheHitsComputedDirectly) {
     quake.options = {kGen5, true};
     quake.nature = SpreadNature::Best;
     quake.percent = 50;
-    SpreadQuery fang = quake; // いかりのまえば twice: only an odd HP survives (234 at IV 29, 235 at EV 4)
+    SpreadQuery fang = quake; // いかりのまえば twice: each halves what is left, so any HP of 3 or more survives
     fang.slot = DamageSlot::moveRow(kLearnableRow, kSuperFang);
     fang.defender.iv[kHp] = 29;
     fang.hits = 2;
+    fang.percent = kCertain;
     for (const SpreadQuery* q : {&fireBlast, &likely, &quake, &fang}) {
         SCOPED_TRACE(q->slot.move);
         expectSplitsHoldAgainstTheGrid(*q);
     }
+    const DefenceSpreads noEvs = findDefenceSpreads(fang);
+    ASSERT_EQ(noEvs.splits.size(), 1u);
+    EXPECT_EQ(noEvs.splits[0].total(), 0);
 }
 
 } // namespace

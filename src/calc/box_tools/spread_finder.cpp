@@ -89,7 +89,7 @@ void fillByDefence(const ExactAttack& attack, BoxEntry defender, int stat, int h
         if (stats[stat] != lastValue) {
             lastValue = stats[stat];
             setStats(defender, stats);
-            const HitSums sums(exactRolls(attack, defender).rolls, hits);
+            const HitSums sums(exactRolls(attack, defender), hits);
             for (int h = 0; h < kEvStepCount; ++h)
                 column[h] = sums.chanceAtLeast(hp[h]);
         }
@@ -106,7 +106,7 @@ void fillEveryCell(const ExactAttack& attack, BoxEntry defender, int stat, int h
             defender.ev[stat] = d * kEvStep;
             setStats(defender, statsOf(defender));
             const ExactRolls rolls = exactRolls(attack, defender);
-            grid[h][d] = koChanceIn(rolls.rolls, rolls.hp, hits);
+            grid[h][d] = koChanceIn(rolls, hits);
         }
     }
 }
@@ -241,7 +241,7 @@ OffenceSpread findOffenceSpread(const SpreadQuery& q) {
         }
         out.ev = ev;
         out.value = stats[out.stat];
-        out.chance = koChanceIn(rolls.rolls, rolls.hp, q.hits);
+        out.chance = koChanceIn(rolls, q.hits);
         if (meetsCertainty(out.chance, q.percent, true)) {
             out.status = SpreadStatus::Found;
             return out;

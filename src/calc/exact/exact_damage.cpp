@@ -213,10 +213,14 @@ ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactReco
     h.out.outcome = ExactRolls::Outcome::Damage;
     if (dealtFixedDamage(h))
         return h.out;
-    if (h.gen4())
-        computeGen4(h);
-    else
-        computeGen5(h);
+    if (!landsSeveralHits(h)) {
+        computeHit(h);
+        return h.out;
+    }
+    recordHitCount(h);
+    const Hit before = h;
+    computeHit(h);
+    addLaterHits(h, before);
     return h.out;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The exact damage engine: what the game computes for one hit, in the 5th or the 4th generation,
 // roll by roll. It takes the simple engine's inputs (two box entries, a row, the conditions) plus
-// the generation and a critical hit, and gives the 16 random rolls (85 % … 100 %), the chance to
-// knock out in n hits and, when a record is given, every rule it applied in the order the game
-// applies them (calc/exact/exact_step.h). It words nothing: the row texts and the log are the
+// the generation and a critical hit, and gives the 16 random rolls (85 % … 100 %), for a move of
+// several hits or possible powers every hit's rolls and the outcomes of a use with their chances,
+// the chance to knock out in n uses and, when a record is given, every rule it applied in the order
+// the game applies them (calc/exact/exact_step.h). It words nothing: the row texts and the log are the
 // views' (view/box/exact_row.h).
 //
 // The move is worked out once per attacker (prepareExactAttack), then exactRolls gives its rolls
@@ -11,7 +12,8 @@
 //
 // Where the rules live: the driver and the set-up of a hit here in exact_damage.cpp, the steps
 // both generations share in exact_steps.cpp, and what differs in exact_gen5.cpp (modifiers in
-// 4096ths, chained per stage) and exact_gen4.cpp (each modifier truncating, in three stages).
+// 4096ths, chained per stage) and exact_gen4.cpp (each modifier truncating, in three stages); the
+// hits after the first in exact_hits.cpp; the chance to knock out in exact_ko.cpp.
 
 #include "box/box_entry.h"
 #include "box/entry_extra.h"
@@ -51,7 +53,34 @@ struct ExactSide {
 ExactSide exactSide(const BoxEntry& entry, const EntryExtra& extra);
 
 inline constexpr int kRollCount = 16;
-// What one hit does, without texts.
+using RollSet = std::array<int32_t, kRollCount>; // the 16 rolls of one hit, 85 % … 100 %
+inline constexpr int kMostHitsPerUse = 6;        // ふくろだたき with a full party; 2–5 hit moves at most 5
+
+// The 16 rolls of one hit, the power the move hit with, and the least and most of the rolls.
+struct HitRolls {
+    HitRolls(const RollSet& hitRolls, int32_t hitPower)
+        : rolls(hitRolls), power(hitPower), low(*std::min_element(rolls.begin(), rolls.end())),
+          high(*std::max_element(rolls.begin(), rolls.end())) {}
+
+    RollSet rolls;
+    int32_t power;
+    int32_t low;
+    int32_t high;
+};
+
+// One way a use of a move can go: how many hits it lands and which rolls each deals, with its chance
+// relative to the use's other outcomes (2 hits: 3 of 8 in the 4th generation, a magnitude …). An
+// outcome of no hits deals nothing (プレゼント that heals).
+struct UseOutcome {
+    uint16_t weight = 1;
+    uint8_t hits = 1;
+    std::array<uint8_t, kMostHitsPerUse> sets{}; // hit i deals ExactRolls::sets[sets[i]]
+    int16_t label = 0;                           // what names the outcome: its hit count, its magnitude …
+};
+
+// What one use of a move deals, without texts. A move of one hit has its 16 rolls in `rolls`; a move
+// of several hits, or of several possible powers, also has every roll set its hits draw on and the
+// outcomes of a use, each with its chance.
 struct ExactRolls {
     enum class Outcome : uint8_t {
         NotComputed, // no move, power 0, an entry or input the engine cannot use
@@ -61,21 +90,35 @@ struct ExactRolls {
         Damage,
     };
     Outcome outcome = Outcome::NotComputed;
-    bool fixed = false;                      // a move that deals a set amount (Seismic Toss …)
-    std::array<int32_t, kRollCount> rolls{}; // the rolls 85 % … 100 %, ascending but where damage wraps
-    int32_t hp = 0;                          // the defender's HP
-    int32_t effect = 4;                      // effectiveness product, 4 neutral (as the simple engine)
-    int32_t sameType = 0;                    // 0 none, 1 ×1.5, 2 ×2 (Adaptability)
-    int32_t shownType = -1;                  // Weather Ball, Hidden Power: the type worked out
-    int32_t shownPower = -1;                 // Hidden Power, Gyro Ball, Electro Ball: the power worked out
+    bool fixed = false;      // a move that deals a set amount (Seismic Toss …)
+    bool halvesHp = false;   // いかりのまえば: each use takes half of what is left (at least 1)
+    RollSet rolls{};         // the first hit's rolls, ascending but where damage wraps
+    int32_t hp = 0;          // the defender's HP
+    int32_t hpNow = 0;       // the HP it has now, which the chance to knock out counts against; 0: full
+    int32_t effect = 4;      // effectiveness product, 4 neutral (as the simple engine)
+    int32_t sameType = 0;    // 0 none, 1 ×1.5, 2 ×2 (Adaptability)
+    int32_t shownType = -1;  // Weather Ball, Hidden Power: the type worked out
+    int32_t shownPower = -1; // Hidden Power, Gyro Ball, Electro Ball: the power worked out
+    // A move of several hits or powers; empty for one hit of `rolls`. sets[0] holds `rolls`.
+    std::vector<HitRolls> sets;
+    std::vector<UseOutcome> firstUse; // the outcomes of the first use
+    std::vector<UseOutcome> laterUse; // the outcomes of every later use; empty: as the first
 
     bool hits() const { return outcome == Outcome::Damage; }
-    int32_t low() const { return *std::min_element(rolls.begin(), rolls.end()); }
-    int32_t high() const { return *std::max_element(rolls.begin(), rolls.end()); }
+    int32_t hpLeft() const { return hpNow > 0 ? hpNow : hp; }
+    bool oneHit() const { return firstUse.empty(); }
+    // The least and the most one use deals (the first use; for several hits, their sum).
+    int32_t low() const { return oneHit() ? *std::min_element(rolls.begin(), rolls.end()) : useTotal(firstUse, false); }
+    int32_t high() const { return oneHit() ? *std::max_element(rolls.begin(), rolls.end()) : useTotal(firstUse, true); }
+    // The most hits a use lands, and the rolls of hit i of the first use at its most hits.
+    int mostHits() const;
+    const RollSet& hitRolls(int i) const;
+    const std::vector<UseOutcome>& laterUses() const { return laterUse.empty() ? firstUse : laterUse; }
+    int32_t useTotal(const std::vector<UseOutcome>& use, bool most) const;
 };
 
-// The smallest number of hits that can knock the defender out, and the chance that this many
-// do, counted over all 16^n equally likely roll combinations (1 when certain).
+// The smallest number of uses that can knock the defender out, and the chance that this many
+// do, counted over every equally likely roll (and every outcome by its chance; 1 when certain).
 struct KoChance {
     int hits = 0;
     double chance = 0.0;
@@ -83,7 +126,12 @@ struct KoChance {
 KoChance koChance(const ExactRolls& rolls);
 // The chance that n hits take at least hp, from the distribution of the 16 rolls (a convolution
 // over the sums, not an enumeration of the combinations).
-double koChanceIn(const std::array<int32_t, kRollCount>& rolls, int32_t hp, int hits);
+double koChanceIn(const RollSet& rolls, int32_t hp, int hits);
+// The chance that n uses of the move knock the defender out from the HP it has now. A chance that is
+// not certain is never 1, and one that is possible never 0, however small.
+double koChanceIn(const ExactRolls& rolls, int uses);
+// The fewest uses that always knock the defender out (0 when none do: nothing is dealt).
+int certainKo(const ExactRolls& rolls);
 
 // One attacker's move under the conditions, worked out once for any number of defenders. It
 // points at the attacker's entry it was prepared from, which must outlive it.
@@ -121,11 +169,13 @@ int attackingStatOf(const ExactAttack& attack);
 // from the defence alone, so one set of rolls serves every HP.
 bool rollsDependOnHp(const ExactAttack& attack);
 
-// The distribution of what `hits` hits of the same rolls add up to, worked out once so that the
-// chance to knock out can be read for any HP: chanceAtLeast(hp) equals koChanceIn(rolls, hp, hits).
+// The distribution of what n uses of a move add up to, worked out once so that the chance to knock
+// out can be read for any HP: chanceAtLeast(hp) equals koChanceIn(rolls, hp, hits) for a move of one
+// hit. Not for いかりのまえば, whose damage follows the HP.
 class HitSums {
 public:
-    HitSums(const std::array<int32_t, kRollCount>& rolls, int hits);
+    HitSums(const RollSet& rolls, int hits);
+    HitSums(const ExactRolls& rolls, int uses);
     double chanceAtLeast(int64_t total) const;
 
 private:

@@ -150,7 +150,9 @@ struct Hit {
     int factor2 = 2;
     int attack = 0;
     int defence = 0;
-    int64_t base = 0; // the damage before the random roll
+    int64_t base = 0;           // the damage before the random roll
+    int hitNumber = 0;          // the hit within its use, 0 the first (トリプルキック's power follows it)
+    bool afterFirstHit = false; // a later hit: a gem is used up, the HP is no longer full, a berry eaten
     ExactRolls out;
 
     bool physical() const { return a.category == kPhysical; }
@@ -158,6 +160,8 @@ struct Hit {
     bool stab() const { return !typeless && (type == atkTypes.type1 || type == atkTypes.type2); }
     bool gen4() const { return gen == kGen4; }
     bool superEffective() const { return out.effect > 4; }
+    // Whether this is the very first hit, which alone gets what the first hit uses up.
+    bool firstHit() const { return !afterFirstHit; }
     // Inline, so that on the fast path the step is never built.
     void add(const ExactStep& step) const {
         if (record)
@@ -231,5 +235,20 @@ bool evioliteActs(const Hit& h);
 // and the 16 rolls.
 void computeGen5(Hit& h);
 void computeGen4(Hit& h);
+
+// The power, the stats, the base damage and the 16 rolls, in the hit's generation.
+inline void computeHit(Hit& h) {
+    if (h.gen4())
+        computeGen4(h);
+    else
+        computeGen5(h);
+}
+
+// Moves of several hits (exact_hits.cpp): whether the move lands several, the hit count a use
+// lands, and the hits after the first, each computed again from `before`, the hit as it stood
+// before its power was worked out.
+bool landsSeveralHits(const Hit& h);
+void recordHitCount(const Hit& h);
+void addLaterHits(Hit& h, const Hit& before);
 
 } // namespace rusrina::exact

@@ -1,8 +1,13 @@
-// The chance to knock the defender out in n hits, counted over every combination of the 16 rolls.
+// The chance to knock the defender out in n uses of a move, counted over every combination of the
+// 16 rolls of each hit and, for a move of several hits or powers, over every outcome of each use by
+// its chance. Chances are sums of doubles; what the verdict rests on is kept exact: a chance that is
+// possible never comes out as 0 and one that is not certain never as 1, however far it lies below
+// what a double holds.
 
 #include "calc/exact/exact_damage.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -14,10 +19,13 @@ int ceilDiv(int64_t a, int64_t b) {
     return static_cast<int>((a + b - 1) / b);
 }
 
-// A chance of something that can happen: one of a few hundred hits all rolling high is below
-// what a double holds (16^-300), and would come out as none.
-double possible(double chance) {
-    return chance > 0.0 ? chance : std::numeric_limits<double>::denorm_min();
+// A chance as the sums give it, kept off 0 when it is possible and off 1 when it is not certain.
+double boundedChance(double chance, bool possible, bool certain) {
+    if (certain)
+        return 1.0;
+    if (!possible)
+        return 0.0;
+    return std::clamp(chance, std::numeric_limits<double>::denorm_min(), std::nextafter(1.0, 0.0));
 }
 
 // The distinct rolls with how many of the 16 give each: small hits often have only two or three
@@ -27,8 +35,8 @@ struct WeightedRoll {
     double share;
 };
 
-int distinctRolls(const std::array<int32_t, kRollCount>& rolls, std::array<WeightedRoll, kRollCount>& out) {
-    std::array<int32_t, kRollCount> sorted = rolls;
+int distinctRolls(const RollSet& rolls, std::array<WeightedRoll, kRollCount>& out) {
+    RollSet sorted = rolls;
     std::sort(sorted.begin(), sorted.end());
     int count = 0;
     for (int i = 0; i < kRollCount; ++i) {
@@ -53,9 +61,222 @@ void addHit(const std::vector<double>& sums, std::vector<double>& next, const We
     }
 }
 
+// Damage values with their chances: lowest + i has the chance p[i].
+struct Distribution {
+    int64_t lowest = 0;
+    std::vector<double> p{1.0}; // nothing dealt, for certain
+
+    int64_t highest() const { return lowest + static_cast<int64_t>(p.size()) - 1; }
+};
+
+Distribution ofRolls(const RollSet& rolls) {
+    Distribution d;
+    const auto [low, high] = std::minmax_element(rolls.begin(), rolls.end());
+    d.lowest = *low;
+    d.p.assign(static_cast<size_t>(*high - *low) + 1, 0.0);
+    for (int32_t r : rolls)
+        d.p[r - *low] += 1.0 / kRollCount;
+    return d;
+}
+
+Distribution convolve(const Distribution& a, const Distribution& b) {
+    Distribution out;
+    out.lowest = a.lowest + b.lowest;
+    out.p.assign(a.p.size() + b.p.size() - 1, 0.0);
+    for (size_t i = 0; i < a.p.size(); ++i) {
+        if (a.p[i] == 0.0)
+            continue;
+        for (size_t j = 0; j < b.p.size(); ++j)
+            out.p[i + j] += a.p[i] * b.p[j];
+    }
+    return out;
+}
+
+// What one use deals: each outcome's hits added up, the outcomes mixed by their chances.
+Distribution useDistribution(const ExactRolls& r, const std::vector<UseOutcome>& use) {
+    std::vector<Distribution> perSet;
+    perSet.reserve(r.sets.size());
+    for (const HitRolls& set : r.sets)
+        perSet.push_back(ofRolls(set.rolls));
+    std::vector<Distribution> outcomes;
+    double total = 0.0;
+    int64_t lowest = INT64_MAX, highest = INT64_MIN;
+    for (const UseOutcome& o : use) {
+        Distribution d;
+        for (int i = 0; i < o.hits; ++i)
+            d = convolve(d, perSet[o.sets[i]]);
+        lowest = std::min(lowest, d.lowest);
+        highest = std::max(highest, d.highest());
+        total += o.weight;
+        outcomes.push_back(std::move(d));
+    }
+    Distribution mixed;
+    mixed.lowest = lowest;
+    mixed.p.assign(static_cast<size_t>(highest - lowest) + 1, 0.0);
+    for (size_t k = 0; k < outcomes.size(); ++k) {
+        const double share = use[k].weight / total;
+        for (size_t i = 0; i < outcomes[k].p.size(); ++i)
+            mixed.p[outcomes[k].lowest - lowest + i] += outcomes[k].p[i] * share;
+    }
+    return mixed;
+}
+
+// The chance that the first use and uses - 1 later ones reach hp. Sums are kept as their excess over
+// the lowest sum, every excess at or past what is needed kept in the last place.
+double chanceOfUses(const Distribution& first, const Distribution& later, int uses, int64_t hp) {
+    const int64_t need = hp - first.lowest - int64_t{uses - 1} * later.lowest;
+    const int64_t most = first.highest() - first.lowest + int64_t{uses - 1} * (later.highest() - later.lowest);
+    if (need <= 0 || need > most)
+        return need <= 0 ? 1.0 : 0.0;
+    std::vector<double> sums(static_cast<size_t>(need) + 1, 0.0), next(sums.size());
+    for (size_t i = 0; i < first.p.size(); ++i)
+        sums[std::min<int64_t>(need, static_cast<int64_t>(i))] += first.p[i];
+    for (int u = 1; u < uses; ++u) {
+        std::fill(next.begin(), next.end(), 0.0);
+        for (int64_t s = 0; s <= need; ++s) {
+            if (sums[s] == 0.0)
+                continue;
+            for (size_t i = 0; i < later.p.size(); ++i)
+                next[std::min<int64_t>(need, s + static_cast<int64_t>(i))] += sums[s] * later.p[i];
+        }
+        sums.swap(next);
+    }
+    return boundedChance(sums[need], true, false);
+}
+
+// Moves whose hits all deal one roll set but the very first (a gem, マルチスケイル at full HP): n uses
+// are the first hit and K - 1 more, K being the hits the n uses land together. Their chance is the
+// sum over K of the chance of K hits times the chance that K such hits reach hp, which one pass over
+// the hits gives for every K at once.
+struct AlikeHits {
+    uint8_t first = 0; // the roll set of the very first hit
+    uint8_t later = 0; // of every other hit
+};
+
+bool alikeHits(const ExactRolls& r, AlikeHits& alike) {
+    alike = {r.firstUse.front().sets[0], r.firstUse.front().hits > 1 ? r.firstUse.front().sets[1] : uint8_t{0}};
+    if (r.laterUse.empty() && r.firstUse.front().hits == 1)
+        alike.later = alike.first;
+    for (const UseOutcome& o : r.firstUse) {
+        if (o.hits == 0 || o.sets[0] != alike.first)
+            return false;
+        for (int i = 1; i < o.hits; ++i)
+            if (o.sets[i] != alike.later)
+                return false;
+    }
+    if (r.laterUse.empty())
+        return alike.first == alike.later;
+    for (const UseOutcome& o : r.laterUse) {
+        if (o.hits == 0)
+            return false;
+        for (int i = 0; i < o.hits; ++i)
+            if (o.sets[i] != alike.later)
+                return false;
+    }
+    return true;
+}
+
+// The chance of each hit count of a use, by count.
+std::vector<double> countChances(const std::vector<UseOutcome>& use) {
+    double total = 0.0;
+    size_t most = 0;
+    for (const UseOutcome& o : use) {
+        total += o.weight;
+        most = std::max<size_t>(most, o.hits);
+    }
+    std::vector<double> chances(most + 1, 0.0);
+    for (const UseOutcome& o : use)
+        chances[o.hits] += o.weight / total;
+    return chances;
+}
+
+std::vector<double> convolveCounts(const std::vector<double>& a, const std::vector<double>& b) {
+    std::vector<double> out(a.size() + b.size() - 1, 0.0);
+    for (size_t i = 0; i < a.size(); ++i)
+        for (size_t j = 0; j < b.size(); ++j)
+            out[i + j] += a[i] * b[j];
+    return out;
+}
+
+double chanceOfAlikeHits(const ExactRolls& r, const AlikeHits& alike, int uses, int64_t hp) {
+    std::vector<double> count = countChances(r.firstUse);
+    const std::vector<double> laterCount = countChances(r.laterUses());
+    for (int u = 1; u < uses; ++u)
+        count = convolveCounts(count, laterCount);
+    std::array<WeightedRoll, kRollCount> firstRolls, laterRolls;
+    const int firstCount = distinctRolls(r.sets[alike.first].rolls, firstRolls);
+    const int laterCount_ = distinctRolls(r.sets[alike.later].rolls, laterRolls);
+    // The sums of the hits so far over [lowest, top], every sum at or past hp kept at hp.
+    int64_t lowest = std::min<int64_t>(hp, firstRolls[0].value);
+    int64_t highest = firstRolls[firstCount - 1].value;
+    std::vector<double> sums(static_cast<size_t>(std::min(hp, highest) - lowest) + 1, 0.0), next;
+    for (int i = 0; i < firstCount; ++i)
+        sums[std::min<int64_t>(hp, firstRolls[i].value) - lowest] += firstRolls[i].share;
+    double chance = 0.0;
+    for (size_t hits = 1; hits < count.size(); ++hits) {
+        if (lowest >= hp) { // every count from here on knocks out
+            for (size_t k = hits; k < count.size(); ++k)
+                chance += count[k];
+            break;
+        }
+        if (highest >= hp)
+            chance += count[hits] * sums.back();
+        if (hits + 1 == count.size())
+            break;
+        const int64_t nextLowest = std::min<int64_t>(hp, lowest + laterRolls[0].value);
+        highest += laterRolls[laterCount_ - 1].value;
+        next.assign(static_cast<size_t>(std::min(hp, highest) - nextLowest) + 1, 0.0);
+        // A sum already at hp stays there; below it, each roll moves it on, up to hp at most.
+        const size_t below = lowest + static_cast<int64_t>(sums.size()) - 1 >= hp ? sums.size() - 1 : sums.size();
+        if (below < sums.size())
+            next.back() += sums.back();
+        const int64_t top = static_cast<int64_t>(next.size()) - 1;
+        for (size_t s = 0; s < below; ++s) {
+            const double chanceOfSum = sums[s];
+            if (chanceOfSum == 0.0)
+                continue;
+            const int64_t from = lowest + static_cast<int64_t>(s) - nextLowest;
+            for (int i = 0; i < laterCount_; ++i)
+                next[std::min(top, from + laterRolls[i].value)] += chanceOfSum * laterRolls[i].share;
+        }
+        sums.swap(next);
+        lowest = nextLowest;
+    }
+    return boundedChance(chance, true, false);
+}
+
+// The damage of the first use and of each later one, at their least or most.
+struct UseRange {
+    int64_t firstLow, firstHigh, laterLow, laterHigh;
+};
+
+UseRange useRange(const ExactRolls& r) {
+    if (r.oneHit())
+        return {r.low(), r.high(), r.low(), r.high()};
+    return {r.useTotal(r.firstUse, false), r.useTotal(r.firstUse, true), r.useTotal(r.laterUses(), false),
+            r.useTotal(r.laterUses(), true)};
+}
+
+// The fewest uses whose total reaches hp at `first` and `later` per use; 0 when none do.
+int usesToReach(int64_t hp, int64_t first, int64_t later) {
+    if (first >= hp)
+        return 1;
+    if (later <= 0)
+        return 0;
+    return 1 + ceilDiv(hp - first, later);
+}
+
+// いかりのまえば: each use takes half of what is left, at least 1.
+int usesToHalveDown(int64_t hp) {
+    int uses = 0;
+    for (; hp > 0; ++uses)
+        hp -= std::max<int64_t>(1, hp / 2);
+    return uses;
+}
+
 } // namespace
 
-double koChanceIn(const std::array<int32_t, kRollCount>& rolls, int32_t hp, int hits) {
+double koChanceIn(const RollSet& rolls, int32_t hp, int hits) {
     std::array<WeightedRoll, kRollCount> distinct;
     const int count = distinctRolls(rolls, distinct);
     const int32_t lowest = distinct[0].value, highest = distinct[count - 1].value;
@@ -74,10 +295,78 @@ double koChanceIn(const std::array<int32_t, kRollCount>& rolls, int32_t hp, int 
         addHit(sums, next, distinct.data(), count, lowest);
         sums.swap(next);
     }
-    return possible(sums[need]);
+    return boundedChance(sums[need], true, false);
 }
 
-HitSums::HitSums(const std::array<int32_t, kRollCount>& rolls, int hits) {
+double koChanceIn(const ExactRolls& r, int uses) {
+    const int64_t hp = r.hpLeft();
+    if (!r.hits() || uses <= 0 || hp <= 0)
+        return 0.0;
+    if (r.halvesHp)
+        return usesToHalveDown(hp) <= uses ? 1.0 : 0.0;
+    if (r.oneHit())
+        return koChanceIn(r.rolls, static_cast<int32_t>(hp), uses);
+    const UseRange range = useRange(r);
+    if (range.firstLow + (uses - 1) * range.laterLow >= hp)
+        return 1.0;
+    if (range.firstHigh + (uses - 1) * range.laterHigh < hp)
+        return 0.0;
+    AlikeHits alike;
+    if (alikeHits(r, alike))
+        return chanceOfAlikeHits(r, alike, uses, hp);
+    return chanceOfUses(useDistribution(r, r.firstUse), useDistribution(r, r.laterUses()), uses, hp);
+}
+
+int certainKo(const ExactRolls& r) {
+    if (!r.hits() || r.hpLeft() <= 0)
+        return 0;
+    if (r.halvesHp)
+        return usesToHalveDown(r.hpLeft());
+    const UseRange range = useRange(r);
+    return usesToReach(r.hpLeft(), range.firstLow, range.laterLow);
+}
+
+KoChance koChance(const ExactRolls& r) {
+    if (!r.hits() || r.hpLeft() <= 0)
+        return {};
+    if (r.halvesHp)
+        return {usesToHalveDown(r.hpLeft()), 1.0};
+    const UseRange range = useRange(r);
+    const int uses = usesToReach(r.hpLeft(), range.firstHigh, range.laterHigh);
+    if (uses == 0)
+        return {};
+    return {uses, koChanceIn(r, uses)};
+}
+
+int ExactRolls::mostHits() const {
+    int most = 1;
+    for (const UseOutcome& o : firstUse)
+        most = std::max<int>(most, o.hits);
+    return most;
+}
+
+const RollSet& ExactRolls::hitRolls(int i) const {
+    const UseOutcome* longest = nullptr;
+    for (const UseOutcome& o : firstUse)
+        if (!longest || o.hits > longest->hits)
+            longest = &o;
+    if (!longest || i < 0 || i >= longest->hits)
+        return rolls;
+    return sets[longest->sets[i]].rolls;
+}
+
+int32_t ExactRolls::useTotal(const std::vector<UseOutcome>& use, bool most) const {
+    int64_t best = most ? INT64_MIN : INT64_MAX;
+    for (const UseOutcome& o : use) {
+        int64_t sum = 0;
+        for (int i = 0; i < o.hits; ++i)
+            sum += most ? sets[o.sets[i]].high : sets[o.sets[i]].low;
+        best = most ? std::max(best, sum) : std::min(best, sum);
+    }
+    return use.empty() ? 0 : static_cast<int32_t>(best);
+}
+
+HitSums::HitSums(const RollSet& rolls, int hits) {
     std::array<WeightedRoll, kRollCount> distinct;
     const int count = distinctRolls(rolls, distinct);
     const int32_t lowest = distinct[0].value;
@@ -96,18 +385,32 @@ HitSums::HitSums(const std::array<int32_t, kRollCount>& rolls, int hits) {
     m_atLeast = std::move(sums);
 }
 
+HitSums::HitSums(const ExactRolls& r, int uses) {
+    if (r.oneHit()) {
+        *this = HitSums(r.rolls, uses);
+        return;
+    }
+    uses = std::max(uses, 0);
+    Distribution total;
+    if (uses > 0) {
+        total = useDistribution(r, r.firstUse);
+        const Distribution later = useDistribution(r, r.laterUses());
+        for (int u = 1; u < uses; ++u)
+            total = convolve(total, later);
+    }
+    m_lowest = total.lowest;
+    for (size_t i = total.p.size() - 1; i-- > 0;)
+        total.p[i] += total.p[i + 1];
+    m_atLeast = std::move(total.p);
+}
+
 double HitSums::chanceAtLeast(int64_t total) const {
     const int64_t excess = total - m_lowest;
     if (excess <= 0)
         return 1.0;
-    return excess < static_cast<int64_t>(m_atLeast.size()) ? possible(m_atLeast[excess]) : 0.0;
-}
-
-KoChance koChance(const ExactRolls& rolls) {
-    if (!rolls.hits() || rolls.hp <= 0 || rolls.high() <= 0)
-        return {};
-    const int hits = ceilDiv(rolls.hp, rolls.high());
-    return {hits, koChanceIn(rolls.rolls, rolls.hp, hits)};
+    if (excess >= static_cast<int64_t>(m_atLeast.size()))
+        return 0.0;
+    return boundedChance(m_atLeast[excess], true, false);
 }
 
 } // namespace rusrina

@@ -348,8 +348,9 @@ bool dealtFixedDamage(Hit& h) {
     case kSonicBoom:
         damage = 20;
         break;
-    case kSuperFang:
-        damage = std::max(1, h.def.stat[kHp] / 2);
+    case kSuperFang: // each use halves what is left
+        damage = std::max(1, h.out.hpLeft() / 2);
+        h.out.halvesHp = true;
         break;
     default:
         return false;

@@ -43,6 +43,9 @@ constexpr Wording kWordings[] = {
     {R::CriticalHit, Form::Line, "急所に当たった場合"},
     {R::BattleArmor, Form::Special, "」で急所に当たらない"},
     {R::ItemNotInGeneration, Form::Special, "は第4世代には無い道具のため効果なし"},
+    {R::SkillLink, Form::Line, "「スキルリンク」で必ず5回攻撃"},
+    {R::HitCount, Form::Special, "攻撃回数： "},
+    {R::LaterHit, Form::Special, "＜"},
     {R::CloudNine, Form::Line, "「エアロック」「ノーてんき」により天候の影響なし"},
     {R::Forecast, Form::Special, "「てんきや」により"},
     {R::MoldBreaker, Form::Special, "」により相手の「"},
@@ -207,9 +210,39 @@ void appendItem(std::string& out, int item) {
         append(out, "「", heldItem(item).japanese, "」");
 }
 
-void appendSpecial(std::string& out, const ExactStep& s, const char* text) {
+// "2～5回（2回 37.5％・3回 37.5％・4回 12.5％・5回 12.5％）": the hit counts with their chances in the
+// generation, or "3回" for a move that always lands as many.
+void appendHitCount(std::string& out, const ExactStep& s, Generation generation) {
+    if (s.arg == s.arg2) {
+        append(out, std::to_string(s.arg), "回");
+        return;
+    }
+    append(out, std::to_string(s.arg), "～", std::to_string(s.arg2), "回（");
+    const char* const shares = generation == kGen4 ? "2回 37.5％・3回 37.5％・4回 12.5％・5回 12.5％"
+                                                   : "2回 35.0％・3回 35.0％・4回 15.0％・5回 15.0％";
+    append(out, shares, "）");
+}
+
+// "＜2回目（威力 20）＞", "＜2回目以降（威力 25）＞", "＜次に使うときの1回目（威力 10）＞".
+void appendLaterHit(std::string& out, const ExactStep& s, const char* text) {
+    append(out, text);
+    if (s.arg == 1)
+        append(out, "次に使うときの1回目");
+    else
+        append(out, std::to_string(s.arg), s.after == 0 ? "回目以降" : "回目");
+    append(out, "（威力 ", std::to_string(s.arg2), "）＞");
+}
+
+void appendSpecial(std::string& out, const ExactStep& s, const char* text, Generation generation) {
     const auto number = [](int64_t value) { return std::to_string(value); };
     switch (s.rule) {
+    case R::HitCount:
+        append(out, text);
+        appendHitCount(out, s, generation);
+        break;
+    case R::LaterHit:
+        appendLaterHit(out, s, text);
+        break;
     case R::Forecast:
         append(out, s.side == ExactStepSide::Defender ? "＞＞＞ " : "", text, typeName(s.arg), "タイプに");
         break;
@@ -310,7 +343,7 @@ void appendStep(std::string& out, const ExactStep& step, Generation generation) 
         append(out, text, "： ", std::to_string(step.after));
         break;
     default:
-        appendSpecial(out, step, text);
+        appendSpecial(out, step, text, generation);
         break;
     }
 }

@@ -20,10 +20,6 @@ constexpr size_t kUsualSteps = 32; // enough for a hit under most conditions, so
 
 constexpr int kWeatherBall = 310; // its type shows as the weather's
 
-int ceilDiv(int64_t a, int64_t b) {
-    return static_cast<int>((a + b - 1) / b);
-}
-
 std::string multiplierText(const ExactRolls& r) {
     if (r.outcome == ExactRolls::Outcome::NotComputed || r.outcome == ExactRolls::Outcome::NoFormula || r.fixed)
         return kNotAvailable;
@@ -68,18 +64,49 @@ void writeHeader(CalcLog& log, const ExactAttack& a, const BoxEntry& defender, H
     writeMoveBlock(log, a, defenceMove);
 }
 
+std::string rollsText(const RollSet& rolls) {
+    std::string text;
+    for (int32_t roll : rolls)
+        text += (text.empty() ? "" : " ") + std::to_string(roll);
+    return text;
+}
+
+// "1回目", "2～5回目": the hits of the longest use that deal the same roll set.
+std::string hitsLabel(int first, int last) {
+    return first == last ? std::to_string(first) + "回目"
+                         : std::to_string(first) + "～" + std::to_string(last) + "回目";
+}
+
+// The rolls of every hit of a move of several hits, hits dealing the same rolls together.
+void writeHitRolls(CalcLog& log, const ExactRolls& r) {
+    const UseOutcome* longest = &r.firstUse.front();
+    for (const UseOutcome& o : r.firstUse)
+        if (o.hits > longest->hits)
+            longest = &o;
+    for (int i = 0; i < longest->hits;) {
+        int j = i;
+        while (j + 1 < longest->hits && longest->sets[j + 1] == longest->sets[i])
+            ++j;
+        log.append(hitsLabel(i + 1, j + 1) + "の乱数16通り： " + rollsText(r.sets[longest->sets[i]].rolls) + "\r\n");
+        i = j + 1;
+    }
+    if (!r.laterUse.empty())
+        log.append("次に使うときの1回目の乱数16通り： " + rollsText(r.sets[r.laterUse.front().sets[0]].rolls) + "\r\n");
+}
+
 void writeChances(CalcLog& log, const ExactRolls& r, const KoChance& ko) {
-    std::string rolls;
-    for (int32_t roll : r.rolls)
-        rolls += (rolls.empty() ? "" : " ") + std::to_string(roll);
-    log.append("乱数16通り： " + rolls + "\r\n撃破確率：\r\n");
-    const int certain = ceilDiv(r.hp, std::max(1, r.low()));
-    const int shown = std::min(certain, ko.hits + kMostChancesLogged - 2);
+    if (r.oneHit())
+        log.append("乱数16通り： " + rollsText(r.rolls) + "\r\n");
+    else
+        writeHitRolls(log, r);
+    log.append("撃破確率：\r\n");
+    const int certain = certainKo(r); // 0: a roll deals nothing, so no number is certain
+    const int shown = certain ? std::min(certain, ko.hits + kMostChancesLogged - 2) : ko.hits + kMostChancesLogged - 2;
     for (int n = ko.hits; n <= shown; ++n) {
-        const double chance = n == ko.hits ? ko.chance : n == certain ? 1.0 : koChanceIn(r.rolls, r.hp, n);
+        const double chance = n == ko.hits ? ko.chance : n == certain ? 1.0 : koChanceIn(r, n);
         log.append("　" + std::to_string(n) + "発： " + koChanceText(chance) + "\r\n");
     }
-    if (shown < certain)
+    if (certain && shown < certain)
         log.append("　" + std::to_string(certain) + "発： " + koChanceText(1.0) + "\r\n");
 }
 
