@@ -6,8 +6,11 @@
 #include "view/box/exact_row.h"
 
 #include "damage_test_support.h"
+#include "data/held_items.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace rusrina::test {
 namespace {
@@ -102,6 +105,217 @@ TEST(ExactMoves, TheLogShowsTheHitsOfAUse) {
         EXPECT_NE(seed.find(counts), std::string::npos) << gen;
         EXPECT_NE(seed.find("1～5回目の乱数16通り： "), std::string::npos) << gen;
         EXPECT_EQ(seed.find("＜2回目"), std::string::npos) << "a later hit that deals the same has no steps of its own";
+    }
+}
+
+// A pair of sides for the variable-power moves: the scenario's two entries with what the battle
+// state and the extra inputs say of each.
+struct Sides {
+    Scenario s;
+    int heldItem = kNoHeldItem; // the attacker's
+    int happiness = kUnknownHappiness;
+    BattleSideState mine, theirs;
+
+    ExactRolls rolls(Generation gen) const {
+        ExactSide attacker(s.attacker), defender(s.defender);
+        attacker.heldItem = heldItem;
+        attacker.happiness = happiness;
+        attacker.state = mine;
+        defender.state = theirs;
+        return exactRolls(prepareExactAttack(attacker, s.slot, s.conditions, {gen, false}), defender);
+    }
+};
+
+enum TestMove {
+    kLowKick = 66,
+    kFlail = 174,
+    kRollout = 204,
+    kFuryCutter = 209,
+    kReturn = 215,
+    kFrustration = 217,
+    kBeatUp = 250,
+    kSmellingSalts = 264,
+    kEruption = 283,
+    kWakeUpSlap = 357,
+    kBrine = 361,
+    kNaturalGift = 362,
+    kPayback = 370,
+    kAssurance = 371,
+    kFling = 373,
+    kTrumpCard = 375,
+    kWringOut = 377,
+    kPunishment = 385,
+    kAvalanche = 418,
+    kGrassKnot = 446,
+    kVenoshock = 473,
+    kHeavySlam = 483,
+    kRound = 495,
+    kEchoedVoice = 496,
+    kStoredPower = 499,
+    kHex = 505,
+    kAcrobatics = 511,
+    kRetaliate = 513,
+};
+enum TestItem { kSitrusBerry = 50, kLeftovers = 119, kIronBall = 158, kFlyingGem = 233 };
+constexpr int kSpeedyStats = 200; // a speed above the defender's 100
+constexpr int kRaisedTwice = kNeutralStage - 2;
+
+// The power each rule gives under the state it reads, or under the neutral state when none is known.
+// The 4th and 5th generations differ where the game does (じたばた's 64ths and 48ths, しぼりとる,
+// れんぞくぎり's 10 and 20); the figures are the simulator's.
+TEST(ExactMoves, PowerFollowsWhatTheMoveReads) {
+    using Arrange = std::function<void(Sides&)>;
+    struct Case {
+        const char* what;
+        int move;
+        Generation gen;
+        Arrange arrange;
+        int power;
+    };
+    const Arrange none = [](Sides&) {};
+    const Case cases[] = {
+        {"ふんか at full HP", kEruption, kGen5, none, 150},
+        {"ふんか at half HP", kEruption, kGen4, [](Sides& x) { x.mine.hp = 100; }, 75},
+        {"じたばた at full HP", kFlail, kGen5, none, 20},
+        {"じたばた at 20/200, in 64ths", kFlail, kGen4, [](Sides& x) { x.mine.hp = 20; }, 100},
+        {"じたばた at 20/200, in 48ths", kFlail, kGen5, [](Sides& x) { x.mine.hp = 20; }, 150},
+        {"しぼりとる at full HP, 4th", kWringOut, kGen4, none, 121},
+        {"しぼりとる at full HP, 5th", kWringOut, kGen5, none, 120},
+        {"しぼりとる at half HP, 4th", kWringOut, kGen4, [](Sides& x) { x.theirs.hp = 75; }, 61},
+        {"しぼりとる at half HP, 5th", kWringOut, kGen5, [](Sides& x) { x.theirs.hp = 75; }, 60},
+        {"しおみず at half HP, 4th", kBrine, kGen4, [](Sides& x) { x.theirs.hp = 75; }, 130},
+        {"たたりめ against a status", kHex, kGen5, [](Sides& x) { x.theirs.status = ExactStatus::Burn; }, 100},
+        {"たたりめ with no status known", kHex, kGen5, none, 50},
+        {"きつけ against まひ, 4th", kSmellingSalts, kGen4, [](Sides& x) { x.theirs.status = ExactStatus::Paralysis; },
+         120},
+        {"めざましビンタ against ねむり", kWakeUpSlap, kGen5, [](Sides& x) { x.theirs.status = ExactStatus::Sleep; },
+         120},
+        {"しっぺがえし, slower", kPayback, kGen4, [](Sides& x) { x.s.defender.stat[kSpeed] = kSpeedyStats; }, 100},
+        {"しっぺがえし, faster", kPayback, kGen5, [](Sides& x) { x.s.attacker.stat[kSpeed] = kSpeedyStats; }, 50},
+        {"しっぺがえし, after by the state", kPayback, kGen5,
+         [](Sides& x) {
+             x.s.attacker.stat[kSpeed] = kSpeedyStats;
+             x.mine.movesAfterFoe = 1;
+         },
+         100},
+        {"ゆきなだれ after a hit", kAvalanche, kGen4, [](Sides& x) { x.mine.hitByFoeThisTurn = 1; }, 120},
+        {"ゆきなだれ with the turn not known", kAvalanche, kGen5, none, 60},
+        {"ダメおし against a foe already hit", kAssurance, kGen5, [](Sides& x) { x.theirs.hitThisTurn = 1; }, 100},
+        {"かたきうち after an ally fainted", kRetaliate, kGen5, [](Sides& x) { x.mine.allyFaintedLastTurn = 1; }, 140},
+        {"りんしょう after an ally's", kRound, kGen5, [](Sides& x) { x.mine.allyUsedRound = 1; }, 120},
+        {"エコーボイス, third in a row", kEchoedVoice, kGen5, [](Sides& x) { x.mine.usesInARow = 2; }, 120},
+        {"エコーボイス, at most 200", kEchoedVoice, kGen5, [](Sides& x) { x.mine.usesInARow = 9; }, 200},
+        {"れんぞくぎり, fourth in a row, 4th", kFuryCutter, kGen4, [](Sides& x) { x.mine.usesInARow = 3; }, 80},
+        {"れんぞくぎり, fourth in a row, 5th", kFuryCutter, kGen5, [](Sides& x) { x.mine.usesInARow = 3; }, 160},
+        {"ころがる, fifth in a row", kRollout, kGen4, [](Sides& x) { x.mine.usesInARow = 4; }, 480},
+        {"なげつける くろいてっきゅう", kFling, kGen4, [](Sides& x) { x.heldItem = kIronBall; }, 130},
+        {"しぜんのめぐみ オボンのみ", kNaturalGift, kGen5, [](Sides& x) { x.heldItem = kSitrusBerry; }, 60},
+        {"おんがえし with happiness not known", kReturn, kGen5, none, 102},
+        {"おんがえし at happiness 100", kReturn, kGen4, [](Sides& x) { x.happiness = 100; }, 40},
+        {"やつあたり at happiness 0", kFrustration, kGen5, [](Sides& x) { x.happiness = 0; }, 102},
+        {"やつあたり at happiness 255", kFrustration, kGen5, [](Sides& x) { x.happiness = 255; }, 1},
+        {"けたぐり against 34.6 kg", kLowKick, kGen4, none, 60},
+        {"くさむすび against カビゴン", kGrassKnot, kGen5, [](Sides& x) { x.s.defender.species = kSnorlax; }, 120},
+        {"ヘビーボンバー, 460 kg against 34.6 kg", kHeavySlam, kGen5, none, 120},
+        {"ヘビーボンバー, the other way", kHeavySlam, kGen5,
+         [](Sides& x) { std::swap(x.s.attacker.species, x.s.defender.species); }, 40},
+        {"おしおき, the defence +2", kPunishment, kGen4, [](Sides& x) { x.s.conditions.defenceStage = kRaisedTwice; },
+         100},
+        {"アシストパワー, the attack +2", kStoredPower, kGen5,
+         [](Sides& x) { x.s.conditions.attackStage = kRaisedTwice; }, 60},
+        {"アシストパワー, +4 in all", kStoredPower, kGen5, [](Sides& x) { x.mine.raisedStages = 4; }, 100},
+        {"きりふだ with the PP not known", kTrumpCard, kGen5, none, 40},
+        {"きりふだ, the last PP", kTrumpCard, kGen4, [](Sides& x) { x.mine.ppLeft = 0; }, 200},
+        {"アクロバット without an item", kAcrobatics, kGen5, none, 110},
+        {"アクロバット with たべのこし", kAcrobatics, kGen5, [](Sides& x) { x.heldItem = kLeftovers; }, 55},
+        {"アクロバット using up its ひこうのジュエル", kAcrobatics, kGen5, [](Sides& x) { x.heldItem = kFlyingGem; },
+         110},
+        {"ふくろだたき, the user alone: カビゴン's base attack 110", kBeatUp, kGen5, none, 5 + 110 / 10},
+    };
+    for (const Case& c : cases) {
+        Sides x;
+        x.s.learnable(c.move);
+        c.arrange(x);
+        const ExactRolls r = x.rolls(c.gen);
+        EXPECT_EQ(r.shownPower, c.power) << c.what;
+    }
+}
+
+// The moves that deal one of several powers or amounts: each outcome with its chance, each power's
+// rolls those of a hit of that power.
+TEST(ExactMoves, OneOfSeveralPowersWithItsChance) {
+    constexpr int kMagnitude = 221, kPresent = 216, kPsywave = 148;
+    struct Case {
+        const char* what;
+        int move;
+        Generation gen;
+        std::vector<int> weights;
+        std::vector<int> powers; // of each outcome; 0 deals nothing
+        int type, category;
+    };
+    const Case cases[] = {
+        {"マグニチュード 4 to 10",
+         kMagnitude,
+         kGen5,
+         {5, 10, 20, 30, 20, 10, 5},
+         {10, 30, 50, 70, 90, 110, 150},
+         kGroundType,
+         kPhysical},
+        {"プレゼント, or a heal", kPresent, kGen4, {4, 3, 1, 2}, {40, 80, 120, 0}, kNormalType, kPhysical},
+        {"しっぺがえし at equal speed", kPayback, kGen5, {1, 1}, {50, 100}, kDarkType, kPhysical},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Scenario s;
+        s.learnable(c.move);
+        const ExactRolls r = rollsOf(s, c.gen);
+        ASSERT_EQ(r.firstUse.size(), c.weights.size());
+        for (size_t i = 0; i < c.weights.size(); ++i) {
+            const UseOutcome& o = r.firstUse[i];
+            EXPECT_EQ(o.weight, c.weights[i]);
+            if (c.powers[i] == 0) {
+                EXPECT_EQ(o.hits, 0);
+                continue;
+            }
+            EXPECT_EQ(r.sets[o.sets[0]].rolls, directHit(s, c.gen, c.powers[i], c.category, c.type)) << c.powers[i];
+        }
+    }
+    // サイコウェーブ at level 50: 25 to 75, every percent from 50 to 150 alike in the 5th generation,
+    // every tenth in the 4th.
+    Scenario psywave;
+    psywave.learnable(kPsywave);
+    for (Generation gen : {kGen4, kGen5}) {
+        const ExactRolls r = rollsOf(psywave, gen);
+        EXPECT_EQ(r.firstUse.size(), gen == kGen4 ? 11u : 101u);
+        EXPECT_EQ(r.low(), 25);
+        EXPECT_EQ(r.high(), 75);
+    }
+}
+
+// A move that cannot work deals nothing and says why; one that takes the user's or the foe's HP
+// deals it.
+TEST(ExactMoves, FailuresAndAmountsOfTheirOwn) {
+    constexpr int kEndeavor = 282, kFinalGambit = 514, kSpitUp = 254, kSuperFang = 161;
+    struct Case {
+        const char* what;
+        int move;
+        std::function<void(Sides&)> arrange;
+        const char* damage;
+    };
+    const Case cases[] = {
+        {"なげつける with nothing to throw", kFling, [](Sides&) {}, "－"},
+        {"しぜんのめぐみ without a berry", kNaturalGift, [](Sides& x) { x.heldItem = kLeftovers; }, "－"},
+        {"はきだす with nothing stored", kSpitUp, [](Sides& x) { x.mine.stockpile = 0; }, "－"},
+        {"がむしゃら from 10 HP against 150", kEndeavor, [](Sides& x) { x.mine.hp = 10; }, "140"},
+        {"がむしゃら at full HP against less", kEndeavor, [](Sides&) {}, "－"},
+        {"いのちがけ at full HP", kFinalGambit, [](Sides&) {}, "200"},
+        {"いかりのまえば against 75 HP left", kSuperFang, [](Sides& x) { x.theirs.hp = 75; }, "37"},
+    };
+    for (const Case& c : cases) {
+        Sides x;
+        x.s.learnable(c.move);
+        c.arrange(x);
+        EXPECT_EQ(exactDamageText(x.rolls(kGen5)), c.damage) << c.what;
     }
 }
 

@@ -52,7 +52,7 @@ bool hasFormula(const ExactAttack& a) {
     case kMoveHiddenPower:
         return a.attacker.entry->statsDirect == 0;
     default:
-        return a.power != kVariablePower;
+        return a.power != kVariablePower || powerFollowsItsRule(a.move);
     }
 }
 
@@ -91,18 +91,6 @@ bool breakable(int ability) {
     default:
         return false;
     }
-}
-
-constexpr int kTypeItemRow = 1; // "各種タイプ補正"
-
-// The held item a side carries: its own, or the one its damage-item row stands for.
-int heldItemOfSide(const ExactSide& side) {
-    if (side.heldItem > 0 && side.heldItem < heldItemCount())
-        return side.heldItem;
-    if (side.heldItem == kNoHeldItem)
-        return kNoHeldItem;
-    return side.entry->item == kTypeItemRow ? kAnyTypeItem
-                                            : std::max(kNoHeldItem, heldItemOfDamageRow(side.entry->item));
 }
 
 bool itemInGeneration(int item, Generation gen) {
@@ -169,7 +157,48 @@ void setUpHit(Hit& h) {
     h.out.sameType = h.stab() ? (h.a.ability == kAbilityAdaptability ? 2 : 1) : 0;
 }
 
+// A move that cannot work deals nothing, and the log says why.
+bool failed(Hit& h) {
+    if (h.failure == MoveFailure::None)
+        return false;
+    h.add(ExactRule::MoveFails, static_cast<int32_t>(h.failure));
+    h.out.outcome = ExactRolls::Outcome::NoFormula;
+    return true;
+}
+
+// The power, the stats and the rolls of the hit, and for a move of several hits or powers those of
+// every other hit or power.
+void computeRolls(Hit& h) {
+    if (landsSeveralHits(h)) {
+        recordHitCount(h);
+        const Hit before = h;
+        computeHit(h);
+        addLaterHits(h, before);
+    } else if (h.powerOutcomes != PowerOutcomes::None) {
+        const Hit before = h;
+        computeHit(h);
+        addPowerOutcomes(h, before);
+    } else {
+        computeHit(h);
+    }
+}
+
 } // namespace
+
+namespace exact {
+
+constexpr int kTypeItemRow = 1; // "各種タイプ補正"
+
+int heldItemOfSide(const ExactSide& side) {
+    if (side.heldItem > 0 && side.heldItem < heldItemCount())
+        return side.heldItem;
+    if (side.heldItem == kNoHeldItem)
+        return kNoHeldItem;
+    return side.entry->item == kTypeItemRow ? kAnyTypeItem
+                                            : std::max(kNoHeldItem, heldItemOfDamageRow(side.entry->item));
+}
+
+} // namespace exact
 
 ExactSide::ExactSide(const BoxEntry& e) : entry(&e), heldItem(heldItemOfDamageRow(e.item)) {}
 
@@ -188,6 +217,8 @@ ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactReco
         return {};
     Hit h(a, defender, record);
     h.out.hp = h.def.stat[kHp];
+    if (defender.state.hp != kUnknownState)
+        h.out.hpNow = std::clamp(defender.state.hp, 1, h.out.hp);
     if (a.noFormula) {
         const bool known = moveExistsIn(a.move, a.options.generation) || a.move == NO_MOVE;
         h.add(known ? ExactRule::NoFormula : ExactRule::NotInGeneration, a.move);
@@ -200,6 +231,8 @@ ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactReco
         return h.out;
     }
     setUpHit(h);
+    if (failed(h))
+        return h.out;
     resolveEffectiveness(h);
     if (h.out.effect == 0) {
         recordEffectiveness(h);
@@ -211,16 +244,8 @@ ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactReco
         return h.out;
     }
     h.out.outcome = ExactRolls::Outcome::Damage;
-    if (dealtFixedDamage(h))
-        return h.out;
-    if (!landsSeveralHits(h)) {
-        computeHit(h);
-        return h.out;
-    }
-    recordHitCount(h);
-    const Hit before = h;
-    computeHit(h);
-    addLaterHits(h, before);
+    if (!dealtFixedDamage(h))
+        computeRolls(h);
     return h.out;
 }
 
@@ -253,7 +278,10 @@ ExactAttack prepareExactAttack(const ExactSide& side, const DamageSlot& slot, co
     }
     a.ability = abilityIn(attacker.ability, gen);
     a.item = itemThatActs(side, gen);
-    a.status = a.conditions.burn || (attacker.ability == kAbilityGuts && a.conditions.abilityActive);
+    const ExactStatus status = side.state.status;
+    const bool facadeStatus = status == ExactStatus::Burn || status == ExactStatus::Poison ||
+                              status == ExactStatus::BadPoison || status == ExactStatus::Paralysis;
+    a.status = a.conditions.burn || facadeStatus || (attacker.ability == kAbilityGuts && a.conditions.abilityActive);
     constexpr int kBothFoes = 2, kAllButSelf = 4;
     a.spread =
         a.conditions.doubleBattle && slot.row < kMoveRowCount && (a.target == kBothFoes || a.target == kAllButSelf);
@@ -271,7 +299,8 @@ int attackingStatOf(const ExactAttack& attack) {
 }
 
 bool rollsDependOnHp(const ExactAttack& attack) {
-    return attack.move == kSuperFang;
+    constexpr int kEndeavor = 282; // the foe's HP down to the user's
+    return attack.move == kSuperFang || attack.move == kEndeavor;
 }
 
 } // namespace rusrina

@@ -33,12 +33,38 @@ struct ExactOptions {
     bool critical = false;
 };
 
+// What the battle has done to one side so far, as far as the moves that read it need: the HP now,
+// a status, the raised stages, what happened this turn and the turns before. Every field starts
+// unknown (kUnknownState): the engine then computes with the neutral value (full HP, no status, the
+// first use …) and its log says so. The battle state of a whole turn fills it in.
+inline constexpr int kUnknownState = -1;
+enum class ExactStatus : int8_t { Unknown = -1, None, Burn, Poison, BadPoison, Paralysis, Sleep, Freeze };
+struct BattleSideState {
+    int32_t hp = kUnknownState; // the HP now
+    ExactStatus status = ExactStatus::Unknown;
+    int8_t raisedStages = kUnknownState; // its raised stages added up, every stat (アシストパワー, おしおき)
+    // 0 no, 1 yes:
+    int8_t movesAfterFoe = kUnknownState;       // it moves after its foe this turn (しっぺがえし)
+    int8_t hitByFoeThisTurn = kUnknownState;    // its foe hit it earlier this turn (ゆきなだれ, リベンジ)
+    int8_t hitThisTurn = kUnknownState;         // it was hit earlier this turn (ダメおし against it)
+    int8_t allyFaintedLastTurn = kUnknownState; // かたきうち
+    int8_t allyUsedRound = kUnknownState;       // an ally used りんしょう before it this turn
+    int8_t switchingOut = kUnknownState;        // it is switching out (おいうち against it)
+    // counts:
+    int8_t usesInARow =
+        kUnknownState; // uses of the move in a row before this one (エコーボイス, れんぞくぎり, ころがる)
+    int8_t stockpile = kUnknownState; // たくわえる stored (はきだす): 0 to 3
+    int8_t ppLeft = kUnknownState;    // the move's PP left after this use (きりふだ)
+};
+
 // One side of a hit as the engine reads it: the box entry and what the engine needs beyond its
 // 144 bytes. Made from an entry alone, it holds what the entry says today: the held item its
-// damage-item row stands for, no gender and full happiness. The engine takes every item effect
-// from the held item; -1 (or an index outside the table) leaves the entry's row to say it, which
-// for "各種タイプ補正" means the type item of whatever type the move hits with.
+// damage-item row stands for, no gender, a happiness not known (おんがえし and やつあたり at their
+// strongest) and a battle state not known. The engine takes every item effect from the held item;
+// -1 (or an index outside the table) leaves the entry's row to say it, which for "各種タイプ補正"
+// means the type item of whatever type the move hits with.
 inline constexpr int kUnknownGender = 0; // or genderless; 1 male, 2 female
+inline constexpr int kUnknownHappiness = -1;
 inline constexpr int kFullHappiness = 255;
 struct ExactSide {
     ExactSide() = default;
@@ -47,7 +73,8 @@ struct ExactSide {
     const BoxEntry* entry = nullptr;
     int heldItem = 0; // data/held_items.h index; -1 for the row that stands for the type items
     int gender = kUnknownGender;
-    int happiness = kFullHappiness;
+    int happiness = kUnknownHappiness; // 0..255
+    BattleSideState state;
 };
 // A box entry with what the box keeps beside it (box/entry_extra.h); the entry must outlive the side.
 ExactSide exactSide(const BoxEntry& entry, const EntryExtra& extra);
@@ -78,6 +105,11 @@ struct UseOutcome {
     int16_t label = 0;                           // what names the outcome: its hit count, its magnitude …
 };
 
+// What names the outcomes of a use, for the texts: their hit counts, マグニチュード's magnitudes,
+// their powers (プレゼント; 0 a heal), the amounts dealt (サイコウェーブ), or the turn order (0 first, 1
+// after: しっぺがえし at equal speed).
+enum class OutcomeKind : uint8_t { HitCount, Magnitude, Power, Damage, TurnOrder };
+
 // What one use of a move deals, without texts. A move of one hit has its 16 rolls in `rolls`; a move
 // of several hits, or of several possible powers, also has every roll set its hits draw on and the
 // outcomes of a use, each with its chance.
@@ -103,6 +135,7 @@ struct ExactRolls {
     std::vector<HitRolls> sets;
     std::vector<UseOutcome> firstUse; // the outcomes of the first use
     std::vector<UseOutcome> laterUse; // the outcomes of every later use; empty: as the first
+    OutcomeKind kind = OutcomeKind::HitCount;
 
     bool hits() const { return outcome == Outcome::Damage; }
     int32_t hpLeft() const { return hpNow > 0 ? hpNow : hp; }
@@ -165,8 +198,8 @@ ExactRolls exactRolls(const ExactAttack& attack, const ExactSide& defender, Exac
 // stat is kAttack for physical moves, else kSpAttack.
 int defendingStatOf(const ExactAttack& attack);
 int attackingStatOf(const ExactAttack& attack);
-// Whether the rolls depend on the defender's HP (Super Fang); for every other move they follow
-// from the defence alone, so one set of rolls serves every HP.
+// Whether the rolls depend on the defender's HP (いかりのまえば, がむしゃら); for every other move
+// they follow from the defence alone, so one set of rolls serves every HP.
 bool rollsDependOnHp(const ExactAttack& attack);
 
 // The distribution of what n uses of a move add up to, worked out once so that the chance to knock

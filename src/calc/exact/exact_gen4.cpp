@@ -10,6 +10,8 @@
 
 #include "calc/exact/exact_hit.h"
 
+#include "data/species.h"
+
 #include <algorithm>
 
 namespace rusrina::exact {
@@ -113,6 +115,17 @@ int64_t itemOnAttack(Hit& h, int64_t attack) {
     return attack;
 }
 
+// ふくろだたき reads the base attack of the member that strikes and the foe's base defence, and
+// nothing that would change them.
+bool baseStatsOnly(Hit& h) {
+    if (!h.baseStatsOnly)
+        return false;
+    h.attack = speciesRecord(h.atk.species).baseStats[kAttack];
+    h.defence = std::max(1, speciesRecord(h.def.species).baseStats[kDefence]);
+    h.add(ExactStep{.rule = ExactRule::BaseStatsOnly, .before = h.attack, .after = h.defence});
+    return true;
+}
+
 void computeAttack(Hit& h) {
     const int stat = h.physical() ? kAttack : kSpAttack;
     int64_t attack = stagedStat(h, h.atk.stat[stat], attackStageOf(h), true);
@@ -190,8 +203,10 @@ void computeBase(Hit& h) {
 
 void computeGen4(Hit& h) {
     computePower(h);
-    computeAttack(h);
-    computeDefence(h);
+    if (!baseStatsOnly(h)) {
+        computeAttack(h);
+        computeDefence(h);
+    }
     computeBase(h);
     h.addFactor(ExactRule::RandomRoll, 85, 100, 0, 0);
     if (h.out.sameType)

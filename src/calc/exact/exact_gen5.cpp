@@ -125,6 +125,10 @@ void computePower(Hit& h) {
     else if (h.a.move == kSolarBeam &&
              (h.weather == kWeatherRain || h.weather == kWeatherSand || h.weather == kWeatherHail))
         c.add(ExactRule::SolarBeamWeather, 2048);
+    else if (h.halfHpTarget)
+        c.add(ExactRule::Brine, 8192, kDefender);
+    else if (h.poisonedTarget)
+        c.add(ExactRule::Venoshock, 8192, kDefender);
     if (h.a.conditions.helpingHand)
         c.add(ExactRule::HelpingHand, 6144);
     h.power = static_cast<int>(wrap16(c.apply(h.power, 41, 2097152)));

@@ -122,6 +122,9 @@ enum ExactMove {
 
 inline constexpr int kMaxStage = 6;
 
+// Moves that deal one of several powers, each with its chance.
+enum class PowerOutcomes : uint8_t { None, Magnitude, Present, TurnOrder };
+
 // Everything one hit carries from step to step.
 struct Hit {
     Hit(const ExactAttack& attack, const ExactSide& defender, ExactRecord* stepRecord)
@@ -150,7 +153,13 @@ struct Hit {
     int factor2 = 2;
     int attack = 0;
     int defence = 0;
-    int64_t base = 0;           // the damage before the random roll
+    int64_t base = 0; // the damage before the random roll
+    MoveFailure failure = MoveFailure::None;
+    bool typeless = false;       // the 4th generation's ふくろだたき: no type, no same-type bonus
+    bool baseStatsOnly = false;  // the 4th generation's ふくろだたき: base attack against base defence
+    bool halfHpTarget = false;   // しおみず: the foe at half its HP or less
+    bool poisonedTarget = false; // ベノムショック
+    PowerOutcomes powerOutcomes = PowerOutcomes::None;
     int hitNumber = 0;          // the hit within its use, 0 the first (トリプルキック's power follows it)
     bool afterFirstHit = false; // a later hit: a gem is used up, the HP is no longer full, a berry eaten
     ExactRolls out;
@@ -235,6 +244,15 @@ bool evioliteActs(const Hit& h);
 // and the 16 rolls.
 void computeGen5(Hit& h);
 void computeGen4(Hit& h);
+
+// Moves whose power, type or damage follows the battle (exact_moves.cpp).
+bool powerFollowsItsRule(int move); // a move of table power 1 whose power the engine works out
+void resolveVariablePower(Hit& h);  // the power (and a type, a failure, several powers) of such a move
+bool dealtVariableDamage(Hit& h);   // がむしゃら, いのちがけ, サイコウェーブ: an amount of their own
+void addPowerOutcomes(Hit& h, const Hit& before); // マグニチュード, プレゼント …: every power's rolls
+int heldItemOfSide(const ExactSide& side);        // the held item, whether it acts or not
+int attackerSpeed(const Hit& h);                  // the speeds the moves that compare them read
+int defenderSpeed(const Hit& h);
 
 // The power, the stats, the base damage and the 16 rolls, in the hit's generation.
 inline void computeHit(Hit& h) {

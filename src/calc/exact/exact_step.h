@@ -39,6 +39,24 @@ enum class ExactRule : uint16_t {
     WeatherBallPower,   // factor; before and after: the power
     WeatherBallType,    // arg: the weather; arg2: the type it gives
     HappinessPower,     // Return or Frustration at their strongest; arg: the move; after: the power
+    // Moves whose power follows the battle; after: the power.
+    Assumed,            // a neutral value stands for a battle state not known; side: whose; arg: ExactAssumption
+    MoveFails,          // the move cannot work; arg: MoveFailure
+    PowerFromHappiness, // Return or Frustration; arg: the happiness
+    PowerFromHp,        // side: whose HP; arg: the HP now; arg2: the most HP
+    PowerFromWeight,    // arg: the foe's weight, arg2: the user's (0 when only the foe's counts), in 0.1 kg
+    PowerFromStages,    // side: whose; arg: the raised stages added up
+    PowerFromUses,      // arg: which use in a row this is, from 1
+    PowerFromPp,        // arg: the PP left after the use
+    PowerFromStockpile, // arg: the たくわえる stored
+    PowerFromItem,      // なげつける; arg: the held item
+    NaturalGift,        // arg: the berry; arg2: the type it gives
+    BeatUpPower,        // arg: the base attack it reads
+    BaseStatsOnly,      // the 4th generation's ふくろだたき: base attack against base defence, typeless
+    PowerDoubled,       // factor 2; arg: the move; arg2: PowerReason; before and after: the power
+    TurnOrderFromSpeed, // arg: the user's speed; arg2: the foe's; after: 0 first, 1 after, 2 either
+    PowerOutcomes,      // the power is one of several, each with its chance; arg: the move
+    Psywave,            // arg: the user's level; before and after: the least and most it deals; arg2: how many
     GyroBallPower,      // arg: the attacker's speed; arg2: the defender's; after: the power
     ElectroBallPower,   // the same
     Normalize,          // the move becomes Normal
@@ -86,6 +104,8 @@ enum class ExactRule : uint16_t {
     WiseGlasses,
     Facade,
     SolarBeamWeather, // the power halved in rain, sand or hail (in the 4th generation, the damage)
+    Brine,     // the foe at half its HP or less
+    Venoshock, // the foe poisoned
     HelpingHand,
     Analytic,            // power
     AnalyticAssumesLast, // the attacker is taken to move after the defender; arg: why (0 slower, 1 the same speed, 2
@@ -159,6 +179,48 @@ enum class ExactRule : uint16_t {
 inline constexpr int kExactRuleCount = static_cast<int>(ExactRule::Count);
 
 enum class ExactStepSide : uint8_t { Attacker, Defender };
+
+// What the engine takes when the battle state does not say (ExactRule::Assumed).
+enum class ExactAssumption : uint8_t {
+    FullHp,               // the HP is full
+    NoStatus,             // no status
+    OtherStagesNeutral,   // the stages the window does not give are ±0
+    FirstUse,             // the first use in a row
+    PpLeft,               // 4 PP or more left
+    OneStockpile,         // one たくわえる stored
+    NotHitThisTurn,       // the user was not hit by the foe earlier this turn
+    TargetNotHitThisTurn, // the foe was not hit earlier this turn
+    NoAllyFainted,        // no ally fainted last turn
+    NoRoundBefore,        // no ally used りんしょう before it this turn
+    NotSwitchingOut,      // the foe does not switch out
+    UserAloneInParty,     // the user is the only able member of its party
+};
+
+// Why a move doubled its power (ExactRule::PowerDoubled).
+enum class PowerReason : uint8_t {
+    TargetHalfHp,
+    TargetStatus,
+    TargetParalysed,
+    TargetAsleep,
+    MovesAfter,
+    HitByTarget,
+    TargetAlreadyHit,
+    AllyFainted,
+    AllyRound,
+    NoItem,
+    GemUsedUp,
+    SwitchingOut,
+};
+
+// Why a move does nothing (ExactRule::MoveFails).
+enum class MoveFailure : uint8_t {
+    None,
+    NothingToFling,
+    NoBerry,
+    Klutz,
+    NothingStored,
+    HpNotLower, // がむしゃら: the user has as much HP as the foe, or more
+};
 
 // One applied rule.
 struct ExactStep {

@@ -42,6 +42,18 @@ int electroBallPower(int attackerSpeed, int defenderSpeed) {
 
 int knownSpeed(const Hit& h, const BoxEntry& e, int ability, int item);
 
+void setPowerFromSpeeds(Hit& h, bool gyroBall) {
+    const int mine = attackerSpeed(h), theirs = defenderSpeed(h);
+    h.power = gyroBall ? gyroBallPower(mine, theirs) : electroBallPower(mine, theirs);
+    h.out.shownPower = h.power;
+    h.add(ExactStep{.rule = gyroBall ? ExactRule::GyroBallPower : ExactRule::ElectroBallPower,
+                    .after = h.power,
+                    .arg = mine,
+                    .arg2 = theirs});
+}
+
+} // namespace
+
 // The attacker's speed; Slow Start halves it while it lasts.
 int attackerSpeed(const Hit& h) {
     const int speed = knownSpeed(h, h.atk, h.a.ability, h.a.item);
@@ -53,15 +65,7 @@ int defenderSpeed(const Hit& h) {
     return knownSpeed(h, h.def, abilityIn(h.def.ability, h.gen), h.defItem);
 }
 
-void setPowerFromSpeeds(Hit& h, bool gyroBall) {
-    const int mine = attackerSpeed(h), theirs = defenderSpeed(h);
-    h.power = gyroBall ? gyroBallPower(mine, theirs) : electroBallPower(mine, theirs);
-    h.out.shownPower = h.power;
-    h.add(ExactStep{.rule = gyroBall ? ExactRule::GyroBallPower : ExactRule::ElectroBallPower,
-                    .after = h.power,
-                    .arg = mine,
-                    .arg2 = theirs});
-}
+namespace {
 
 // The 4th generation applies the two chart entries one after the other, in the order of its
 // matchup table, which lists the defending types in this order.
@@ -159,11 +163,6 @@ void resolveMove(Hit& h) {
         h.out.shownPower = hp.power;
         break;
     }
-    case kReturn:
-    case kFrustration:
-        h.power = kMaxReturnPower;
-        h.add(ExactStep{.rule = ExactRule::HappinessPower, .after = h.power, .arg = h.a.move});
-        break;
     case kGyroBall:
         setPowerFromSpeeds(h, true);
         break;
@@ -182,6 +181,7 @@ void resolveMove(Hit& h) {
         setPowerFromSpeeds(h, false);
         break;
     default:
+        resolveVariablePower(h);
         break;
     }
     // Normalize comes after the move's own type in the 4th generation. In the 5th it changes only
@@ -353,7 +353,7 @@ bool dealtFixedDamage(Hit& h) {
         h.out.halvesHp = true;
         break;
     default:
-        return false;
+        return dealtVariableDamage(h);
     }
     h.out.fixed = true;
     setAll(h.out, damage);

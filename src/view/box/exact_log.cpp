@@ -6,6 +6,7 @@
 #include "data/items.h"
 #include "data/moves.h"
 #include "data/types.h"
+#include "view/box/exact_move_texts.h"
 #include "view/common/exact_texts.h"
 
 #include <array>
@@ -24,6 +25,7 @@ enum class Form : uint8_t {
     Value,      // "text： 100", the value after the step
     ItemFactor, // "「item」text： *1.2", the item being the step's argument
     Special,    // put together from the step's arguments (specialText)
+    Move,       // a move whose power follows the battle, worded in exact_move_texts.cpp
 };
 
 struct Wording {
@@ -54,6 +56,23 @@ constexpr Wording kWordings[] = {
     {R::WeatherBallPower, Form::Factor, "天候により威力"},
     {R::WeatherBallType, Form::Special, "（天候："},
     {R::HappinessPower, Form::Special, "最大威力に設定：＝"},
+    {R::Assumed, Form::Move, ""},
+    {R::MoveFails, Form::Move, ""},
+    {R::PowerFromHappiness, Form::Move, ""},
+    {R::PowerFromHp, Form::Move, ""},
+    {R::PowerFromWeight, Form::Move, ""},
+    {R::PowerFromStages, Form::Move, ""},
+    {R::PowerFromUses, Form::Move, ""},
+    {R::PowerFromPp, Form::Move, ""},
+    {R::PowerFromStockpile, Form::Move, ""},
+    {R::PowerFromItem, Form::Move, ""},
+    {R::NaturalGift, Form::Move, ""},
+    {R::BeatUpPower, Form::Move, ""},
+    {R::BaseStatsOnly, Form::Move, ""},
+    {R::PowerDoubled, Form::Move, ""},
+    {R::TurnOrderFromSpeed, Form::Move, ""},
+    {R::PowerOutcomes, Form::Move, ""},
+    {R::Psywave, Form::Move, ""},
     {R::GyroBallPower, Form::Special, "「ジャイロボール」"},
     {R::ElectroBallPower, Form::Special, "「エレキボール」"},
     {R::Normalize, Form::Line, "「ノーマルスキン」によりノーマルタイプに変更"},
@@ -97,6 +116,8 @@ constexpr Wording kWordings[] = {
     {R::Facade, Form::Factor, "「からげんき」は状態異常で威力"},
     {R::SolarBeamWeather, Form::Factor, "雨・砂嵐・あられで「ソーラービーム」の威力", nullptr,
      "雨・砂嵐・あられで「ソーラービーム」のダメージ"},
+    {R::Brine, Form::Factor, "＞＞＞ 相手のHPが半分以下で「しおみず」の威力"},
+    {R::Venoshock, Form::Factor, "＞＞＞ 相手がどく状態で「ベノムショック」の威力"},
     {R::HelpingHand, Form::Factor, "「てだすけ」で威力"},
     {R::Analytic, Form::Factor, "「アナライズ」で威力"},
     {R::AnalyticAssumesLast, Form::Special, "「アナライズ」："},
@@ -341,6 +362,9 @@ void appendStep(std::string& out, const ExactStep& step, Generation generation) 
         break;
     case Form::Value:
         append(out, text, "： ", std::to_string(step.after));
+        break;
+    case Form::Move:
+        appendMoveStep(out, step, generation);
         break;
     default:
         appendSpecial(out, step, text, generation);

@@ -94,11 +94,42 @@ void writeHitRolls(CalcLog& log, const ExactRolls& r) {
         log.append("次に使うときの1回目の乱数16通り： " + rollsText(r.sets[r.laterUse.front().sets[0]].rolls) + "\r\n");
 }
 
+// "マグニチュード4（5％）", "威力 80（30％）", "回復（20％）", "後攻（威力 100・50％）": an outcome of a use
+// that deals one of several powers, with its chance.
+std::string outcomeLabel(const ExactRolls& r, const UseOutcome& o, int totalWeight) {
+    const std::string share = shortDecimalText(int64_t{o.weight} * 100, totalWeight) + "％";
+    switch (r.kind) {
+    case OutcomeKind::Magnitude:
+        return "マグニチュード" + std::to_string(o.label) + "（" + share + "）";
+    case OutcomeKind::TurnOrder:
+        return std::string(o.label ? "後攻" : "先攻") + "（威力 " + std::to_string(r.sets[o.sets[0]].power) + "・" +
+               share + "）";
+    default:
+        return o.hits == 0 ? "回復（" + share + "）" : "威力 " + std::to_string(o.label) + "（" + share + "）";
+    }
+}
+
+// The rolls of each outcome of a use that deals one of several powers; サイコウェーブ's amounts are
+// in its step already.
+void writeOutcomeRolls(CalcLog& log, const ExactRolls& r) {
+    if (r.kind == OutcomeKind::Damage)
+        return;
+    int total = 0;
+    for (const UseOutcome& o : r.firstUse)
+        total += o.weight;
+    for (const UseOutcome& o : r.firstUse) {
+        const std::string rolls = o.hits == 0 ? "ダメージなし" : rollsText(r.sets[o.sets[0]].rolls);
+        log.append(outcomeLabel(r, o, total) + "の乱数16通り： " + rolls + "\r\n");
+    }
+}
+
 void writeChances(CalcLog& log, const ExactRolls& r, const KoChance& ko) {
     if (r.oneHit())
         log.append("乱数16通り： " + rollsText(r.rolls) + "\r\n");
-    else
+    else if (r.kind == OutcomeKind::HitCount)
         writeHitRolls(log, r);
+    else
+        writeOutcomeRolls(log, r);
     log.append("撃破確率：\r\n");
     const int certain = certainKo(r); // 0: a roll deals nothing, so no number is certain
     const int shown = certain ? std::min(certain, ko.hits + kMostChancesLogged - 2) : ko.hits + kMostChancesLogged - 2;

@@ -1,0 +1,629 @@
+// Moves whose power, type or damage follows something beyond the move itself: the HP, a status, the
+// turn order, what happened this turn, the held item, happiness, weights, stages, the uses in a row.
+// Each reads the battle state of its side when it is known, else what the window's inputs give,
+// else the neutral value, and records which it read; a move that cannot work (なげつける without an
+// item) fails. マグニチュード, プレゼント and しっぺがえし at equal speed deal one of several powers,
+// each with its chance; サイコウェーブ one of many amounts.
+
+#include "calc/exact/exact_hit.h"
+
+#include "data/battle_data.h"
+#include "data/held_items.h"
+#include "data/species.h"
+
+#include <algorithm>
+
+namespace rusrina::exact {
+
+using namespace damage;
+
+namespace {
+
+enum VariableMove {
+    kLowKick = 66,
+    kPsywave = 148,
+    kFlail = 174,
+    kReversal = 178,
+    kRollout = 204,
+    kFuryCutter = 209,
+    kPresent = 216,
+    kMagnitude = 221,
+    kPursuit = 227,
+    kBeatUp = 250,
+    kSpitUp = 254,
+    kSmellingSalts = 264,
+    kRevenge = 278,
+    kEndeavor = 282,
+    kEruption = 283,
+    kIceBall = 300,
+    kWaterSpout = 322,
+    kWakeUpSlap = 357,
+    kBrine = 361,
+    kNaturalGift = 362,
+    kPayback = 370,
+    kAssurance = 371,
+    kFling = 373,
+    kTrumpCard = 375,
+    kWringOut = 377,
+    kPunishment = 385,
+    kAvalanche = 418,
+    kGrassKnot = 446,
+    kCrushGrip = 461,
+    kVenoshock = 473,
+    kHeavySlam = 483,
+    kRound = 495,
+    kEchoedVoice = 496,
+    kStoredPower = 499,
+    kHex = 505,
+    kAcrobatics = 511,
+    kRetaliate = 513,
+    kFinalGambit = 514,
+    kHeatCrash = 534,
+};
+
+constexpr int kGen4BeatUpPower = 10;
+constexpr int kHeavyMetal = 154;
+constexpr int kLightMetal = 163;
+constexpr int kFloatStone = 216;
+constexpr int kFlyingType = 2;
+
+constexpr ExactStepSide kAttackerSide = ExactStepSide::Attacker;
+constexpr ExactStepSide kDefenderSide = ExactStepSide::Defender;
+
+void assume(const Hit& h, ExactAssumption what, ExactStepSide side = kAttackerSide) {
+    h.add(ExactStep{.rule = ExactRule::Assumed, .side = side, .arg = static_cast<int32_t>(what)});
+}
+
+// A yes-or-no fact of the battle state; when it is not known, no, and the log says so.
+bool fact(const Hit& h, int8_t value, ExactAssumption otherwise, ExactStepSide side = kAttackerSide) {
+    if (value == kUnknownState) {
+        assume(h, otherwise, side);
+        return false;
+    }
+    return value > 0;
+}
+
+// A count of the battle state, or `neutral` when not known (and the log says so).
+int count(const Hit& h, int8_t value, int neutral, ExactAssumption otherwise) {
+    if (value == kUnknownState) {
+        assume(h, otherwise);
+        return neutral;
+    }
+    return value;
+}
+
+int hpNow(const Hit& h, const ExactSide& side, const BoxEntry& e, ExactStepSide whose) {
+    const int most = e.stat[kHp];
+    if (side.state.hp == kUnknownState) {
+        assume(h, ExactAssumption::FullHp, whose);
+        return most;
+    }
+    return std::clamp<int>(side.state.hp, 1, most);
+}
+
+ExactStatus statusOf(const Hit& h, const ExactSide& side, ExactStepSide whose) {
+    if (side.state.status == ExactStatus::Unknown) {
+        assume(h, ExactAssumption::NoStatus, whose);
+        return ExactStatus::None;
+    }
+    return side.state.status;
+}
+
+void setPower(Hit& h, ExactRule rule, int power, int32_t arg = 0, int32_t arg2 = 0,
+              ExactStepSide side = kAttackerSide) {
+    h.power = power;
+    h.out.shownPower = power;
+    h.add(ExactStep{.rule = rule, .side = side, .after = power, .arg = arg, .arg2 = arg2});
+}
+
+// The power doubled for a reason the move names.
+void doublePower(Hit& h, PowerReason reason) {
+    const int before = h.power;
+    h.power *= 2;
+    h.out.shownPower = h.power;
+    h.add(ExactStep{.rule = ExactRule::PowerDoubled,
+                    .numerator = 2,
+                    .before = before,
+                    .after = h.power,
+                    .arg = h.a.move,
+                    .arg2 = static_cast<int32_t>(reason)});
+}
+
+// ふんか, しおふき: 150 × the HP left, at least 1.
+void hpPower(Hit& h) {
+    const int most = h.atk.stat[kHp], now = hpNow(h, h.a.attacker, h.atk, kAttackerSide);
+    setPower(h, ExactRule::PowerFromHp, std::max(1, h.a.power * now / most), now, most);
+}
+
+// じたばた, きしかいせい: the less HP left, the stronger; the 4th generation counts it in 64ths,
+// the 5th in 48ths.
+void flailPower(Hit& h) {
+    const int most = h.atk.stat[kHp], now = hpNow(h, h.a.attacker, h.atk, kAttackerSide);
+    int power = 20;
+    if (h.gen4()) {
+        const int p = std::max(1, 64 * now / most);
+        power = p < 2 ? 200 : p < 6 ? 150 : p < 13 ? 100 : p < 22 ? 80 : p < 43 ? 40 : 20;
+    } else {
+        const int p = 48 * now / most;
+        power = p <= 1 ? 200 : p <= 4 ? 150 : p <= 9 ? 100 : p <= 16 ? 80 : p <= 32 ? 40 : 20;
+    }
+    setPower(h, ExactRule::PowerFromHp, power, now, most);
+}
+
+// しぼりとる, にぎりつぶす: the foe's HP left; the 5th generation goes through 4096ths.
+void wringOutPower(Hit& h) {
+    const int64_t most = h.def.stat[kHp], now = hpNow(h, h.defSide, h.def, kDefenderSide);
+    int64_t power;
+    if (h.gen4()) {
+        power = 120 * now / most + 1;
+    } else {
+        power = 100 * (now * 4096 / most);
+        power = std::max<int64_t>(1, (120 * power + 2047) / 4096 / 100);
+    }
+    setPower(h, ExactRule::PowerFromHp, static_cast<int>(power), static_cast<int32_t>(now), static_cast<int32_t>(most),
+             kDefenderSide);
+}
+
+// The weight a side counts with: ヘヴィメタル doubles it and ライトメタル and かるいし halve it
+// from the 5th generation; 0.1 kg at least.
+int weightOf(const Hit& h, const BoxEntry& e, int ability, int item) {
+    int weight = speciesWeight(e.species);
+    if (!h.gen4()) {
+        if (ability == kHeavyMetal)
+            weight *= 2;
+        else if (ability == kLightMetal)
+            weight /= 2;
+        if (item == kFloatStone)
+            weight /= 2;
+    }
+    return std::max(1, weight);
+}
+
+int defenderWeight(const Hit& h) {
+    return weightOf(h, h.def, h.defAbility, h.defItem);
+}
+
+// けたぐり, くさむすび: the foe's weight, in hectograms.
+void weightPower(Hit& h) {
+    const int w = defenderWeight(h);
+    const int power = w >= 2000 ? 120 : w >= 1000 ? 100 : w >= 500 ? 80 : w >= 250 ? 60 : w >= 100 ? 40 : 20;
+    setPower(h, ExactRule::PowerFromWeight, power, w, 0);
+}
+
+// ヘビーボンバー, ヒートスタンプ: how many times the foe's weight the user's is.
+void weightRatioPower(Hit& h) {
+    const int mine = weightOf(h, h.atk, h.a.ability, h.a.item), theirs = defenderWeight(h);
+    const int power = mine >= theirs * 5   ? 120
+                      : mine >= theirs * 4 ? 100
+                      : mine >= theirs * 3 ? 80
+                      : mine >= theirs * 2 ? 60
+                                           : 40;
+    setPower(h, ExactRule::PowerFromWeight, power, theirs, mine);
+}
+
+// The raised stages of a side added up: the battle state's, else the one stage the window gives
+// for it (the attacking stat's or the defending stat's), the others taken as ±0.
+int raisedStages(const Hit& h, const ExactSide& side, int windowStage, ExactStepSide whose) {
+    if (side.state.raisedStages != kUnknownState)
+        return side.state.raisedStages;
+    h.add(ExactStep{
+        .rule = ExactRule::Assumed, .side = whose, .arg = static_cast<int32_t>(ExactAssumption::OtherStagesNeutral)});
+    return std::max(0, windowStage);
+}
+
+void stagePower(Hit& h) {
+    if (h.a.move == kStoredPower) {
+        const int raised = raisedStages(h, h.a.attacker, kNeutralStage - h.a.conditions.attackStage, kAttackerSide);
+        setPower(h, ExactRule::PowerFromStages, 20 + 20 * raised, raised);
+    } else {
+        const int raised = raisedStages(h, h.defSide, kNeutralStage - h.a.conditions.defenceStage, kDefenderSide);
+        setPower(h, ExactRule::PowerFromStages, std::min(200, 60 + 20 * raised), raised, 0, kDefenderSide);
+    }
+}
+
+// おんがえし, やつあたり: happiness × 10 / 25 (or its lack), at least 1; at the strongest when the
+// happiness is not known.
+void happinessPower(Hit& h) {
+    const int happiness = h.a.attacker.happiness;
+    if (happiness < 0) {
+        h.power = h.out.shownPower = kMaxReturnPower;
+        h.add(ExactStep{.rule = ExactRule::HappinessPower, .after = h.power, .arg = h.a.move});
+        return;
+    }
+    const int towards = h.a.move == kReturn ? std::min(255, happiness) : 255 - std::min(255, happiness);
+    setPower(h, ExactRule::PowerFromHappiness, std::max(1, towards * 10 / 25), happiness);
+}
+
+// エコーボイス, れんぞくぎり, ころがる/アイスボール: stronger with each use in a row.
+void usesInARowPower(Hit& h) {
+    const int before = count(h, h.a.attacker.state.usesInARow, 0, ExactAssumption::FirstUse);
+    int power = h.a.power;
+    if (h.a.move == kEchoedVoice)
+        power = std::min(200, h.a.power * (1 + before));
+    else if (h.a.move == kFuryCutter)
+        power = std::min(160, h.a.power << std::min(before, 4));
+    else
+        power = h.a.power << std::min(before, 4);
+    setPower(h, ExactRule::PowerFromUses, power, before + 1);
+}
+
+// きりふだ: the fewer PP left after the use, the stronger.
+void trumpCardPower(Hit& h) {
+    const int left = count(h, h.a.attacker.state.ppLeft, 4, ExactAssumption::PpLeft);
+    const int power = left <= 0 ? 200 : left == 1 ? 80 : left == 2 ? 60 : left == 3 ? 50 : 40;
+    setPower(h, ExactRule::PowerFromPp, power, left);
+}
+
+// はきだす: 100 for each たくわえる; none stored, it fails.
+void spitUpPower(Hit& h) {
+    const int stored = count(h, h.a.attacker.state.stockpile, 1, ExactAssumption::OneStockpile);
+    if (stored <= 0) {
+        h.failure = MoveFailure::NothingStored;
+        return;
+    }
+    setPower(h, ExactRule::PowerFromStockpile, 100 * std::min(stored, 3), std::min(stored, 3));
+}
+
+// The held item a side carries as the moves that throw or eat it see it: for the row that stands
+// for the type items, the one of the move's own type.
+int carriedItem(const Hit& h) {
+    const int item = heldItemOfSide(h.a.attacker);
+    if (item != kAnyTypeItem)
+        return item;
+    for (int i = 1; i < heldItemCount(); ++i)
+        if (heldItem(i).boostKind == kBoostType && heldItem(i).boostType == h.type && heldItem(i).damageRow == 1 &&
+            heldItem(i).plateType == kNoItemType)
+            return i;
+    return kNoHeldItem;
+}
+
+bool klutz(const Hit& h) {
+    return h.a.ability == kAbilityKlutz;
+}
+
+// なげつける: the held item's power; none to throw (or ぶきよう), it fails.
+void flingPower(Hit& h) {
+    const int item = carriedItem(h);
+    const int power = item > 0 ? heldItem(item).flingPower : 0;
+    if (power == 0 || klutz(h)) {
+        h.failure = klutz(h) && item > 0 ? MoveFailure::Klutz : MoveFailure::NothingToFling;
+        return;
+    }
+    setPower(h, ExactRule::PowerFromItem, power, item);
+}
+
+// しぜんのめぐみ: the berry's type and power; without a berry (or under ぶきよう) it fails.
+void naturalGift(Hit& h) {
+    const int item = carriedItem(h);
+    if (item <= 0 || !heldItem(item).berry || klutz(h)) {
+        h.failure = klutz(h) && item > 0 ? MoveFailure::Klutz : MoveFailure::NoBerry;
+        return;
+    }
+    const HeldItem& berry = heldItem(item);
+    h.type = berry.naturalGiftType;
+    h.out.shownType = h.type;
+    setPower(h, ExactRule::NaturalGift, berry.naturalGiftPower, item, berry.naturalGiftType);
+}
+
+// アクロバット: doubled when the user holds nothing, or only a ひこうのジュエル that the move uses up.
+void acrobatics(Hit& h) {
+    const int item = heldItemOfSide(h.a.attacker);
+    const bool flyingGem =
+        item > 0 && heldItem(item).boostKind == kBoostGem && heldItem(item).boostType == kFlyingType && !klutz(h);
+    if (item == kNoHeldItem || flyingGem)
+        doublePower(h, flyingGem ? PowerReason::GemUsedUp : PowerReason::NoItem);
+}
+
+// ふくろだたき: one hit for each able member of the party; with none known, the user alone. The 5th
+// generation's power comes from the member's base attack; the 4th's hit is typeless, from the
+// member's base attack against the foe's base defence.
+void beatUp(Hit& h) {
+    assume(h, ExactAssumption::UserAloneInParty);
+    const int baseAttack = speciesRecord(h.atk.species).baseStats[kAttack];
+    if (h.gen4()) {
+        h.baseStatsOnly = true;
+        h.typeless = true;
+        setPower(h, ExactRule::BeatUpPower, kGen4BeatUpPower, baseAttack);
+        return;
+    }
+    setPower(h, ExactRule::BeatUpPower, 5 + baseAttack / 10, baseAttack);
+}
+
+// しっぺがえし: doubled when the user moves after the foe. Without the turn order known, the speeds
+// decide (both moves of the same priority); at equal speed either may come first.
+void payback(Hit& h) {
+    const int8_t after = h.a.attacker.state.movesAfterFoe;
+    if (after != kUnknownState) {
+        if (after > 0)
+            doublePower(h, PowerReason::MovesAfter);
+        return;
+    }
+    const int mine = attackerSpeed(h), theirs = defenderSpeed(h);
+    const int order = mine < theirs ? 1 : mine > theirs ? 0 : 2;
+    h.add(ExactStep{.rule = ExactRule::TurnOrderFromSpeed, .after = order, .arg = mine, .arg2 = theirs});
+    if (order == 1)
+        doublePower(h, PowerReason::MovesAfter);
+    else if (order == 2)
+        h.powerOutcomes = PowerOutcomes::TurnOrder;
+}
+
+void doubleIf(Hit& h, bool condition, PowerReason reason) {
+    if (condition)
+        doublePower(h, reason);
+}
+
+bool statusIs(ExactStatus status, std::initializer_list<ExactStatus> any) {
+    return std::find(any.begin(), any.end(), status) != any.end();
+}
+
+// The moves that double their power on a condition of the turn or of the foe.
+bool conditionalPower(Hit& h) {
+    const BattleSideState& mine = h.a.attacker.state;
+    const BattleSideState& theirs = h.defSide.state;
+    switch (h.a.move) {
+    case kHex:
+        doubleIf(h, statusOf(h, h.defSide, kDefenderSide) != ExactStatus::None, PowerReason::TargetStatus);
+        return true;
+    case kSmellingSalts:
+        doubleIf(h, statusOf(h, h.defSide, kDefenderSide) == ExactStatus::Paralysis, PowerReason::TargetParalysed);
+        return true;
+    case kWakeUpSlap:
+        doubleIf(h, statusOf(h, h.defSide, kDefenderSide) == ExactStatus::Sleep, PowerReason::TargetAsleep);
+        return true;
+    case kAvalanche:
+    case kRevenge:
+        doubleIf(h, fact(h, mine.hitByFoeThisTurn, ExactAssumption::NotHitThisTurn), PowerReason::HitByTarget);
+        return true;
+    case kAssurance:
+        doubleIf(h, fact(h, theirs.hitThisTurn, ExactAssumption::TargetNotHitThisTurn, kDefenderSide),
+                 PowerReason::TargetAlreadyHit);
+        return true;
+    case kRetaliate:
+        doubleIf(h, fact(h, mine.allyFaintedLastTurn, ExactAssumption::NoAllyFainted), PowerReason::AllyFainted);
+        return true;
+    case kRound:
+        doubleIf(h, fact(h, mine.allyUsedRound, ExactAssumption::NoRoundBefore), PowerReason::AllyRound);
+        return true;
+    case kPursuit:
+        doubleIf(h, fact(h, theirs.switchingOut, ExactAssumption::NotSwitchingOut, kDefenderSide),
+                 PowerReason::SwitchingOut);
+        return true;
+    case kPayback:
+        payback(h);
+        return true;
+    case kAcrobatics:
+        acrobatics(h);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// マグニチュード 4 to 10: the powers and their chances in percent.
+struct MagnitudeLevel {
+    int magnitude;
+    int power;
+    uint16_t percent;
+};
+constexpr MagnitudeLevel kMagnitudes[] = {{4, 10, 5},  {5, 30, 10},  {6, 50, 20}, {7, 70, 30},
+                                          {8, 90, 20}, {9, 110, 10}, {10, 150, 5}};
+constexpr int kLikeliestMagnitude = 3; // マグニチュード7, whose steps the log gives
+
+// プレゼント: 40, 80 or 120, or a heal that deals nothing; in tenths.
+struct PresentGift {
+    int power; // 0: it heals the foe
+    uint16_t tenths;
+};
+constexpr PresentGift kPresents[] = {{40, 4}, {80, 3}, {120, 1}, {0, 2}};
+
+void setAll(RollSet& rolls, int32_t damage) {
+    rolls.fill(damage);
+}
+
+// The rolls of the hit at another power, computed again from the hit as it stood before its power
+// was worked out; its steps are not recorded.
+RollSet rollsAtPower(const Hit& before, int power) {
+    Hit hit = before;
+    hit.record = nullptr;
+    hit.power = power;
+    computeHit(hit);
+    return hit.out.rolls;
+}
+
+// One outcome of a use: a single hit from set `set`, or none.
+UseOutcome singleHit(uint16_t weight, int set, int label) {
+    UseOutcome o{weight, static_cast<uint8_t>(set < 0 ? 0 : 1), {}, static_cast<int16_t>(label)};
+    o.sets[0] = static_cast<uint8_t>(std::max(set, 0));
+    return o;
+}
+
+// サイコウェーブ: the level × 50 % to 150 %, every percent alike in the 5th generation, every tenth in
+// the 4th; at least 1.
+void psywave(Hit& h) {
+    const int level = h.atk.level, step = h.gen4() ? 10 : 1;
+    for (int percent = 50; percent <= 150; percent += step) {
+        RollSet rolls;
+        setAll(rolls, std::max(1, level * percent / 100));
+        if (h.out.sets.empty() || h.out.sets.back().rolls != rolls)
+            h.out.sets.push_back({rolls, 0});
+        h.out.firstUse.push_back(singleHit(1, static_cast<int>(h.out.sets.size()) - 1, rolls[0]));
+    }
+    h.out.rolls = h.out.sets.front().rolls;
+    h.out.fixed = true;
+    h.out.kind = OutcomeKind::Damage;
+    h.add(ExactStep{.rule = ExactRule::Psywave,
+                    .before = h.out.sets.front().rolls[0],
+                    .after = h.out.sets.back().rolls[0],
+                    .arg = level,
+                    .arg2 = static_cast<int32_t>(h.out.firstUse.size())});
+}
+
+} // namespace
+
+bool powerFollowsItsRule(int move) {
+    switch (move) {
+    case kLowKick:
+    case kGrassKnot:
+    case kHeavySlam:
+    case kHeatCrash:
+    case kFlail:
+    case kReversal:
+    case kWringOut:
+    case kCrushGrip:
+    case kPunishment:
+    case kTrumpCard:
+    case kSpitUp:
+    case kFling:
+    case kNaturalGift:
+    case kBeatUp:
+    case kMagnitude:
+    case kPresent:
+    case kPsywave:
+    case kEndeavor:
+    case kFinalGambit:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void resolveVariablePower(Hit& h) {
+    if (conditionalPower(h)) {
+        h.out.shownPower = h.power;
+        return;
+    }
+    switch (h.a.move) {
+    case kReturn:
+    case kFrustration:
+        happinessPower(h);
+        break;
+    case kEruption:
+    case kWaterSpout:
+        hpPower(h);
+        break;
+    case kFlail:
+    case kReversal:
+        flailPower(h);
+        break;
+    case kWringOut:
+    case kCrushGrip:
+        wringOutPower(h);
+        break;
+    case kBrine: // doubled with the power's modifiers in the 5th generation (exact_gen5.cpp)
+        h.halfHpTarget = hpNow(h, h.defSide, h.def, kDefenderSide) * 2 <= h.def.stat[kHp];
+        if (h.gen4() && h.halfHpTarget)
+            doublePower(h, PowerReason::TargetHalfHp);
+        break;
+    case kVenoshock:
+        h.poisonedTarget =
+            statusIs(statusOf(h, h.defSide, kDefenderSide), {ExactStatus::Poison, ExactStatus::BadPoison});
+        break;
+    case kLowKick:
+    case kGrassKnot:
+        weightPower(h);
+        break;
+    case kHeavySlam:
+    case kHeatCrash:
+        weightRatioPower(h);
+        break;
+    case kPunishment:
+    case kStoredPower:
+        stagePower(h);
+        break;
+    case kEchoedVoice:
+    case kFuryCutter:
+    case kRollout:
+    case kIceBall:
+        usesInARowPower(h);
+        break;
+    case kTrumpCard:
+        trumpCardPower(h);
+        break;
+    case kSpitUp:
+        spitUpPower(h);
+        break;
+    case kFling:
+        flingPower(h);
+        break;
+    case kNaturalGift:
+        naturalGift(h);
+        break;
+    case kBeatUp:
+        beatUp(h);
+        break;
+    case kMagnitude:
+        h.powerOutcomes = PowerOutcomes::Magnitude;
+        setPower(h, ExactRule::PowerOutcomes, kMagnitudes[kLikeliestMagnitude].power, h.a.move);
+        break;
+    case kPresent:
+        h.powerOutcomes = PowerOutcomes::Present;
+        setPower(h, ExactRule::PowerOutcomes, kPresents[0].power, h.a.move);
+        break;
+    default:
+        break;
+    }
+}
+
+bool dealtVariableDamage(Hit& h) {
+    int32_t damage = 0;
+    switch (h.a.move) {
+    case kEndeavor: { // the foe's HP down to the user's
+        const int mine = hpNow(h, h.a.attacker, h.atk, kAttackerSide);
+        const int theirs = hpNow(h, h.defSide, h.def, kDefenderSide);
+        if (theirs <= mine) {
+            h.add(ExactRule::MoveFails, static_cast<int32_t>(MoveFailure::HpNotLower));
+            h.out.outcome = ExactRolls::Outcome::NoFormula;
+            return true;
+        }
+        damage = theirs - mine;
+        break;
+    }
+    case kFinalGambit: // the user's HP
+        damage = hpNow(h, h.a.attacker, h.atk, kAttackerSide);
+        break;
+    case kPsywave:
+        psywave(h);
+        return true;
+    default:
+        return false;
+    }
+    h.out.fixed = true;
+    setAll(h.out.rolls, damage);
+    h.add(ExactStep{.rule = ExactRule::FixedDamage, .after = damage, .arg = h.a.move});
+    return true;
+}
+
+void addPowerOutcomes(Hit& h, const Hit& before) {
+    std::vector<HitRolls>& sets = h.out.sets;
+    std::vector<UseOutcome>& use = h.out.firstUse;
+    sets.push_back({h.out.rolls, h.power});
+    // Each power's rolls, the one already computed first.
+    const auto setOf = [&](int power) {
+        for (size_t i = 0; i < sets.size(); ++i)
+            if (sets[i].power == power)
+                return static_cast<int>(i);
+        sets.push_back({rollsAtPower(before, power), power});
+        return static_cast<int>(sets.size()) - 1;
+    };
+    switch (h.powerOutcomes) {
+    case PowerOutcomes::Magnitude:
+        h.out.kind = OutcomeKind::Magnitude;
+        for (const MagnitudeLevel& m : kMagnitudes)
+            use.push_back(singleHit(m.percent, setOf(m.power), m.magnitude));
+        break;
+    case PowerOutcomes::Present:
+        h.out.kind = OutcomeKind::Power;
+        for (const PresentGift& p : kPresents)
+            use.push_back(singleHit(p.tenths, p.power ? setOf(p.power) : -1, p.power));
+        break;
+    case PowerOutcomes::TurnOrder: // first or after, one chance each
+        h.out.kind = OutcomeKind::TurnOrder;
+        use.push_back(singleHit(1, 0, 0));
+        use.push_back(singleHit(1, setOf(before.power * 2), 1));
+        break;
+    case PowerOutcomes::None:
+        break;
+    }
+}
+
+} // namespace rusrina::exact
