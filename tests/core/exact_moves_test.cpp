@@ -3,6 +3,7 @@
 // The calculator fixture checks the rolls of single cases; here, what it cannot: the outcomes of a
 // use, the hits after the first and the steps that say what was assumed.
 
+#include "view/box/exact_log.h"
 #include "view/box/exact_row.h"
 
 #include "damage_test_support.h"
@@ -317,6 +318,75 @@ TEST(ExactMoves, FailuresAndAmountsOfTheirOwn) {
         c.arrange(x);
         EXPECT_EQ(exactDamageText(x.rolls(kGen5)), c.damage) << c.what;
     }
+}
+
+// How the log words what these moves read, what was assumed and why a move failed, by side.
+TEST(ExactMoves, TheirStepsAreWorded) {
+    using R = ExactRule;
+    constexpr ExactStepSide kDefender = ExactStepSide::Defender;
+    const auto assumed = [](ExactAssumption what, ExactStepSide side = ExactStepSide::Attacker) {
+        return ExactStep{.rule = R::Assumed, .side = side, .arg = static_cast<int32_t>(what)};
+    };
+    struct Case {
+        ExactStep step;
+        Generation gen;
+        const char* line;
+    };
+    const Case cases[] = {
+        {assumed(ExactAssumption::FullHp), kGen5, "HPは満タンとして計算"},
+        {assumed(ExactAssumption::NoStatus, kDefender), kGen5, "＞＞＞ 相手は状態異常なしとして計算"},
+        {assumed(ExactAssumption::FirstUse), kGen4, "続けて使う1回目として計算"},
+        {{.rule = R::MoveFails, .arg = static_cast<int32_t>(MoveFailure::NothingToFling)},
+         kGen5,
+         "投げられる持ち物が無いため失敗"},
+        {{.rule = R::PowerFromHp, .side = kDefender, .after = 61, .arg = 75, .arg2 = 150},
+         kGen4,
+         "＞＞＞ 相手のHP 75/150 で威力： 61"},
+        {{.rule = R::PowerFromWeight, .after = 60, .arg = 346}, kGen5, "相手の重さ 34.6kg で威力： 60"},
+        {{.rule = R::PowerFromWeight, .after = 120, .arg = 346, .arg2 = 4600},
+         kGen5,
+         "重さ 460.0kg 対 34.6kg で威力： 120"},
+        {{.rule = R::PowerFromHappiness, .after = 40, .arg = 100}, kGen4, "なつき度 100 で威力： 40"},
+        {{.rule = R::PowerFromItem, .after = 130, .arg = kIronBall}, kGen4, "「くろいてっきゅう」を投げて威力： 130"},
+        {{.rule = R::NaturalGift, .after = 60, .arg = kSitrusBerry, .arg2 = kPsychicType},
+         kGen5,
+         "「オボンのみ」で エスパータイプ・威力： 60"},
+        {{.rule = R::PowerDoubled,
+          .numerator = 2,
+          .before = 50,
+          .after = 100,
+          .arg = kPayback,
+          .arg2 = static_cast<int32_t>(PowerReason::MovesAfter)},
+         kGen5,
+         "「しっぺがえし」は後攻で威力： *2"},
+        {{.rule = R::TurnOrderFromSpeed, .after = 2, .arg = 100, .arg2 = 100},
+         kGen5,
+         "素早さ 100 対 100 の同速：先攻と後攻を半々として計算"},
+        {{.rule = R::Psywave, .before = 25, .after = 75, .arg = 50, .arg2 = 11},
+         kGen4,
+         "レベル 50 × 0.5～1.5 ＝ 25～75（11通り、どれも同じ確率）"},
+        {{.rule = R::HitCount, .arg = 2, .arg2 = 5},
+         kGen5,
+         "攻撃回数： 2～5回（2回 35.0％・3回 35.0％・4回 15.0％・5回 15.0％）"},
+        {{.rule = R::LaterHit, .after = 0, .arg = 2, .arg2 = 25}, kGen5, "＜2回目以降（威力 25）＞"},
+        {{.rule = R::LaterHit, .after = 1, .arg = 1, .arg2 = 10}, kGen5, "＜次に使うときの1回目（威力 10）＞"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(exactStepText(c.step, c.gen), c.line) << static_cast<int>(c.step.rule);
+}
+
+// The row of a move that deals one of several powers gives each power's rolls with its chance, and
+// its chance to knock out counts them all.
+TEST(ExactMoves, TheLogGivesEachPowersRolls) {
+    Scenario s;
+    s.learnable(kPayback);
+    const ExactRowResult row = computeExactRow(s.attacker, s.defender, s.slot, s.conditions, {kGen5, false});
+    const std::string& log = row.texts.log.text();
+    for (const char* line : {"素早さ 100 対 100 の同速：先攻と後攻を半々として計算\r\n",
+                             "先攻（威力 50・50％）の乱数16通り： ", "後攻（威力 100・50％）の乱数16通り： "})
+        EXPECT_NE(log.find(line), std::string::npos) << line;
+    EXPECT_EQ(row.texts.damageText, exactDamageText(row.rolls));
+    EXPECT_EQ(row.ko.chance, koChanceIn(row.rolls, row.ko.hits));
 }
 
 } // namespace
