@@ -62,17 +62,19 @@ BENCHMARK_CAPTURE(matrixAgainstFullBox, attacker, MatrixSide::AttackerAgainstBox
 BENCHMARK_CAPTURE(matrixAgainstFullBox, defender, MatrixSide::BoxAgainstDefender)->Unit(benchmark::kMillisecond);
 
 // An attacker whose four moves land several hits each (タネマシンガン and ロックブラスト 2 to 5, トリプルキック,
-// にどげり): every cell a distribution over the hit counts, with its KO chance.
-void matrixOfSeveralHits(benchmark::State& state) {
+// にどげり), or deal one of several powers: every cell a distribution over the outcomes of a use, with its
+// KO chance.
+void matrixOfSeveralHits(benchmark::State& state, std::array<int, kMoveRowCount> moves) {
     std::vector<BoxEntry> box = fullBox();
-    const int moves[] = {330, 349, 166, 23};
-    std::copy(std::begin(moves), std::end(moves), box[0].move);
+    std::copy(moves.begin(), moves.end(), box[0].move);
     for (auto _ : state) {
         auto rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, someConditions(), {kGen5, false});
         benchmark::DoNotOptimize(rows);
     }
 }
-BENCHMARK(matrixOfSeveralHits)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(matrixOfSeveralHits, hitCounts, {330, 349, 166, 23})->Unit(benchmark::kMillisecond);
+// マグニチュード, プレゼント and サイコウェーブ: one of several powers or amounts per use; ふんか for one.
+BENCHMARK_CAPTURE(matrixOfSeveralHits, powers, {221, 216, 148, 283})->Unit(benchmark::kMillisecond);
 
 // The same, sorted by the best move's verdict, and the whole table as tab-separated text.
 void matrixSortedAndCopied(benchmark::State& state) {

@@ -246,6 +246,8 @@ ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactReco
     h.out.outcome = ExactRolls::Outcome::Damage;
     if (!dealtFixedDamage(h))
         computeRolls(h);
+    if (!h.out.oneHit())
+        h.out.settleUses();
     return h.out;
 }
 

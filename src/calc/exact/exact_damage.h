@@ -141,13 +141,28 @@ struct ExactRolls {
     int32_t hpLeft() const { return hpNow > 0 ? hpNow : hp; }
     bool oneHit() const { return firstUse.empty(); }
     // The least and the most one use deals (the first use; for several hits, their sum).
-    int32_t low() const { return oneHit() ? *std::min_element(rolls.begin(), rolls.end()) : useTotal(firstUse, false); }
-    int32_t high() const { return oneHit() ? *std::max_element(rolls.begin(), rolls.end()) : useTotal(firstUse, true); }
+    int32_t low() const { return oneHit() ? *std::min_element(rolls.begin(), rolls.end()) : useRange().firstLow; }
+    int32_t high() const { return oneHit() ? *std::max_element(rolls.begin(), rolls.end()) : useRange().firstHigh; }
     // The most hits a use lands, and the rolls of hit i of the first use at its most hits.
     int mostHits() const;
     const RollSet& hitRolls(int i) const;
     const std::vector<UseOutcome>& laterUses() const { return laterUse.empty() ? firstUse : laterUse; }
     int32_t useTotal(const std::vector<UseOutcome>& use, bool most) const;
+    // What the first use and each later use deal at their least and most; worked out once when the
+    // outcomes are complete (settleUses), else each time it is asked.
+    struct UseRange {
+        int32_t firstLow, firstHigh, laterLow, laterHigh;
+    };
+    UseRange useRange() const { return m_settled ? m_range : rangeOfUses(); }
+    void settleUses() {
+        m_range = rangeOfUses();
+        m_settled = true;
+    }
+
+private:
+    UseRange rangeOfUses() const;
+    UseRange m_range{};
+    bool m_settled = false;
 };
 
 // The smallest number of uses that can knock the defender out, and the chance that this many

@@ -92,37 +92,47 @@ Distribution convolve(const Distribution& a, const Distribution& b) {
     return out;
 }
 
-// What one use deals: each outcome's hits added up, the outcomes mixed by their chances.
+// What one use deals: each outcome's hits added up, the outcomes mixed by their chances. An outcome
+// of one hit adds its rolls straight in.
 Distribution useDistribution(const ExactRolls& r, const std::vector<UseOutcome>& use) {
-    std::vector<Distribution> perSet;
-    perSet.reserve(r.sets.size());
-    for (const HitRolls& set : r.sets)
-        perSet.push_back(ofRolls(set.rolls));
-    std::vector<Distribution> outcomes;
     double total = 0.0;
     int64_t lowest = INT64_MAX, highest = INT64_MIN;
     for (const UseOutcome& o : use) {
-        Distribution d;
-        for (int i = 0; i < o.hits; ++i)
-            d = convolve(d, perSet[o.sets[i]]);
-        lowest = std::min(lowest, d.lowest);
-        highest = std::max(highest, d.highest());
+        int64_t low = 0, high = 0;
+        for (int i = 0; i < o.hits; ++i) {
+            low += r.sets[o.sets[i]].low;
+            high += r.sets[o.sets[i]].high;
+        }
+        lowest = std::min(lowest, low);
+        highest = std::max(highest, high);
         total += o.weight;
-        outcomes.push_back(std::move(d));
     }
     Distribution mixed;
     mixed.lowest = lowest;
     mixed.p.assign(static_cast<size_t>(highest - lowest) + 1, 0.0);
-    for (size_t k = 0; k < outcomes.size(); ++k) {
-        const double share = use[k].weight / total;
-        for (size_t i = 0; i < outcomes[k].p.size(); ++i)
-            mixed.p[outcomes[k].lowest - lowest + i] += outcomes[k].p[i] * share;
+    for (const UseOutcome& o : use) {
+        const double share = o.weight / total;
+        if (o.hits <= 1) {
+            const double perRoll = share / kRollCount;
+            if (o.hits == 0)
+                mixed.p[-lowest] += share;
+            else
+                for (int32_t roll : r.sets[o.sets[0]].rolls)
+                    mixed.p[roll - lowest] += perRoll;
+            continue;
+        }
+        Distribution d;
+        for (int i = 0; i < o.hits; ++i)
+            d = convolve(d, ofRolls(r.sets[o.sets[i]].rolls));
+        for (size_t i = 0; i < d.p.size(); ++i)
+            mixed.p[d.lowest - lowest + static_cast<int64_t>(i)] += d.p[i] * share;
     }
     return mixed;
 }
 
 // The chance that the first use and uses - 1 later ones reach hp. Sums are kept as their excess over
-// the lowest sum, every excess at or past what is needed kept in the last place.
+// the lowest sum, every excess at or past what is needed kept in the last place; the last use is
+// read against the chance that one use deals at least what is still missing.
 double chanceOfUses(const Distribution& first, const Distribution& later, int uses, int64_t hp) {
     const int64_t need = hp - first.lowest - int64_t{uses - 1} * later.lowest;
     const int64_t most = first.highest() - first.lowest + int64_t{uses - 1} * (later.highest() - later.lowest);
@@ -131,17 +141,39 @@ double chanceOfUses(const Distribution& first, const Distribution& later, int us
     std::vector<double> sums(static_cast<size_t>(need) + 1, 0.0), next(sums.size());
     for (size_t i = 0; i < first.p.size(); ++i)
         sums[std::min<int64_t>(need, static_cast<int64_t>(i))] += first.p[i];
-    for (int u = 1; u < uses; ++u) {
+    if (uses == 1)
+        return boundedChance(sums[need], true, false);
+    struct Excess {
+        int64_t value;
+        double chance;
+    };
+    std::vector<Excess> excesses;
+    for (size_t i = 0; i < later.p.size(); ++i)
+        if (later.p[i] != 0.0)
+            excesses.push_back({static_cast<int64_t>(i), later.p[i]});
+    for (int u = 1; u < uses - 1; ++u) {
         std::fill(next.begin(), next.end(), 0.0);
         for (int64_t s = 0; s <= need; ++s) {
-            if (sums[s] == 0.0)
+            const double chanceOfSum = sums[s];
+            if (chanceOfSum == 0.0)
                 continue;
-            for (size_t i = 0; i < later.p.size(); ++i)
-                next[std::min<int64_t>(need, s + static_cast<int64_t>(i))] += sums[s] * later.p[i];
+            for (const Excess& e : excesses)
+                next[std::min(need, s + e.value)] += chanceOfSum * e.chance;
         }
         sums.swap(next);
     }
-    return boundedChance(sums[need], true, false);
+    // atLeast[x]: the chance that one later use adds an excess of x or more.
+    std::vector<double> atLeast(later.p.size() + 1, 0.0);
+    for (size_t i = later.p.size(); i-- > 0;)
+        atLeast[i] = atLeast[i + 1] + later.p[i];
+    double chance = 0.0;
+    for (int64_t s = 0; s <= need; ++s) {
+        if (sums[s] == 0.0)
+            continue;
+        const int64_t missing = need - s;
+        chance += sums[s] * (missing < static_cast<int64_t>(atLeast.size()) ? atLeast[missing] : 0.0);
+    }
+    return boundedChance(chance, true, false);
 }
 
 // Moves whose hits all deal one roll set but the very first (a gem, マルチスケイル at full HP): n uses
@@ -245,18 +277,6 @@ double chanceOfAlikeHits(const ExactRolls& r, const AlikeHits& alike, int uses, 
     return boundedChance(chance, true, false);
 }
 
-// The damage of the first use and of each later one, at their least or most.
-struct UseRange {
-    int64_t firstLow, firstHigh, laterLow, laterHigh;
-};
-
-UseRange useRange(const ExactRolls& r) {
-    if (r.oneHit())
-        return {r.low(), r.high(), r.low(), r.high()};
-    return {r.useTotal(r.firstUse, false), r.useTotal(r.firstUse, true), r.useTotal(r.laterUses(), false),
-            r.useTotal(r.laterUses(), true)};
-}
-
 // The fewest uses whose total reaches hp at `first` and `later` per use; 0 when none do.
 int usesToReach(int64_t hp, int64_t first, int64_t later) {
     if (first >= hp)
@@ -306,10 +326,10 @@ double koChanceIn(const ExactRolls& r, int uses) {
         return usesToHalveDown(hp) <= uses ? 1.0 : 0.0;
     if (r.oneHit())
         return koChanceIn(r.rolls, static_cast<int32_t>(hp), uses);
-    const UseRange range = useRange(r);
-    if (range.firstLow + (uses - 1) * range.laterLow >= hp)
+    const ExactRolls::UseRange range = r.useRange();
+    if (range.firstLow + int64_t{uses - 1} * range.laterLow >= hp)
         return 1.0;
-    if (range.firstHigh + (uses - 1) * range.laterHigh < hp)
+    if (range.firstHigh + int64_t{uses - 1} * range.laterHigh < hp)
         return 0.0;
     AlikeHits alike;
     if (alikeHits(r, alike))
@@ -322,7 +342,7 @@ int certainKo(const ExactRolls& r) {
         return 0;
     if (r.halvesHp)
         return usesToHalveDown(r.hpLeft());
-    const UseRange range = useRange(r);
+    const ExactRolls::UseRange range = r.useRange();
     return usesToReach(r.hpLeft(), range.firstLow, range.laterLow);
 }
 
@@ -331,11 +351,18 @@ KoChance koChance(const ExactRolls& r) {
         return {};
     if (r.halvesHp)
         return {usesToHalveDown(r.hpLeft()), 1.0};
-    const UseRange range = useRange(r);
+    const ExactRolls::UseRange range = r.useRange();
     const int uses = usesToReach(r.hpLeft(), range.firstHigh, range.laterHigh);
     if (uses == 0)
         return {};
     return {uses, koChanceIn(r, uses)};
+}
+
+ExactRolls::UseRange ExactRolls::rangeOfUses() const {
+    if (oneHit())
+        return {low(), high(), low(), high()};
+    return {useTotal(firstUse, false), useTotal(firstUse, true), useTotal(laterUses(), false),
+            useTotal(laterUses(), true)};
 }
 
 int ExactRolls::mostHits() const {

@@ -441,12 +441,17 @@ UseOutcome singleHit(uint16_t weight, int set, int label) {
 // the 4th; at least 1.
 void psywave(Hit& h) {
     const int level = h.atk.level, step = h.gen4() ? 10 : 1;
-    for (int percent = 50; percent <= 150; percent += step) {
+    int amounts = 0;
+    for (int percent = 50; percent <= 150; percent += step, ++amounts) {
+        const int32_t damage = std::max(1, level * percent / 100);
+        if (!h.out.firstUse.empty() && h.out.firstUse.back().label == damage) {
+            ++h.out.firstUse.back().weight; // the same amount from another percent
+            continue;
+        }
         RollSet rolls;
-        setAll(rolls, std::max(1, level * percent / 100));
-        if (h.out.sets.empty() || h.out.sets.back().rolls != rolls)
-            h.out.sets.push_back({rolls, 0});
-        h.out.firstUse.push_back(singleHit(1, static_cast<int>(h.out.sets.size()) - 1, rolls[0]));
+        setAll(rolls, damage);
+        h.out.sets.push_back({rolls, 0});
+        h.out.firstUse.push_back(singleHit(1, static_cast<int>(h.out.sets.size()) - 1, damage));
     }
     h.out.rolls = h.out.sets.front().rolls;
     h.out.fixed = true;
@@ -455,7 +460,7 @@ void psywave(Hit& h) {
                     .before = h.out.sets.front().rolls[0],
                     .after = h.out.sets.back().rolls[0],
                     .arg = level,
-                    .arg2 = static_cast<int32_t>(h.out.firstUse.size())});
+                    .arg2 = amounts});
 }
 
 } // namespace
