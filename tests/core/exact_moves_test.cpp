@@ -372,7 +372,9 @@ TEST(ExactMoves, TheirStepsAreWorded) {
          kGen5,
          "攻撃回数： 2～5回（2回 35.0％・3回 35.0％・4回 15.0％・5回 15.0％）"},
         {{.rule = R::LaterHit, .after = 0, .arg = 2, .arg2 = 25}, kGen5, "＜2回目以降（威力 25）＞"},
-        {{.rule = R::LaterHit, .after = 1, .arg = 1, .arg2 = 10}, kGen5, "＜次に使うときの1回目（威力 10）＞"},
+        {{.rule = R::LaterHit, .before = 1, .after = 1, .arg = 1, .arg2 = 10},
+         kGen5,
+         "＜次に使うときの1回目（威力 10）＞"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(exactStepText(c.step, c.gen), c.line) << static_cast<int>(c.step.rule);

@@ -160,8 +160,8 @@ struct Hit {
     bool halfHpTarget = false;   // しおみず: the foe at half its HP or less
     bool poisonedTarget = false; // ベノムショック
     PowerOutcomes powerOutcomes = PowerOutcomes::None;
-    int hitNumber = 0;          // the hit within its use, 0 the first (トリプルキック's power follows it)
-    bool afterFirstHit = false; // a later hit: a gem is used up, the HP is no longer full, a berry eaten
+    int hitNumber = 0;     // the hit within its use, 0 the first (トリプルキック's power follows it)
+    bool laterUse = false; // a use after the first: what the first spent (a gem) is gone
     ExactRolls out;
 
     bool physical() const { return a.category == kPhysical; }
@@ -169,8 +169,8 @@ struct Hit {
     bool stab() const { return !typeless && (type == atkTypes.type1 || type == atkTypes.type2); }
     bool gen4() const { return gen == kGen4; }
     bool superEffective() const { return out.effect > 4; }
-    // Whether this is the very first hit, which alone gets what the first hit uses up.
-    bool firstHit() const { return !afterFirstHit; }
+    // Whether this is the very first hit, which alone meets the foe at full HP and with its berry.
+    bool firstHit() const { return hitNumber == 0 && !laterUse; }
     // Inline, so that on the fast path the step is never built.
     void add(const ExactStep& step) const {
         if (record)

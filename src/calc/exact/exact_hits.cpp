@@ -1,6 +1,7 @@
 // Moves of several hits: how many hits a use lands and with what chance, and the hits after the
-// first, computed again where they deal otherwise: トリプルキック's power grows with each hit, and
-// what only the very first hit gets (a gem, マルチスケイル at full HP, a resist berry) is gone after it.
+// first, computed again where they deal otherwise: トリプルキック's power grows with each hit, what
+// only the very first hit gets (マルチスケイル at full HP, a resist berry) is gone after it, and what
+// the first use spends (a gem, which boosts each of its hits) is gone from the uses after it.
 
 #include "calc/exact/exact_hit.h"
 
@@ -43,11 +44,11 @@ Counts countsOf(const Hit& h, const MoveBattleData& m) {
     return {2, 5, h.gen4() ? kGen4Weights : kGen5Weights};
 }
 
-// A hit after the very first: `number` within its use, computed from the hit as it stood before its
-// power was worked out.
+// A hit other than the very first: `number` within its use, in the first use or a later one.
 struct LaterHit {
     int number;
     int power;
+    bool laterUse;
     bool alone; // a hit whose power no other hit has (トリプルキック)
 };
 
@@ -57,15 +58,15 @@ public:
         m_first.out.sets.push_back({m_first.out.rolls, before.power});
     }
 
-    // The roll set a later hit deals, computed once for each power; a hit that deals what an earlier
-    // set does shares it, and only a new set's steps go into the record.
+    // The roll set a hit deals, computed once for each power in the first use and in later ones; a
+    // hit that deals what an earlier set does shares it, and only a new set's steps go into the record.
     uint8_t setOf(const LaterHit& later) {
         for (const Known& k : m_known)
-            if (k.power == later.power)
+            if (k.power == later.power && k.laterUse == later.laterUse)
                 return k.set;
         Hit hit = m_before;
         hit.hitNumber = later.number;
-        hit.afterFirstHit = true;
+        hit.laterUse = later.laterUse;
         hit.power = later.power;
         ExactRecord steps;
         hit.record = m_first.record ? &steps : nullptr;
@@ -74,23 +75,25 @@ public:
         const auto same = std::find_if(sets.begin(), sets.end(), [&](const HitRolls& s) {
             return s.rolls == hit.out.rolls && s.power == later.power;
         });
-        uint8_t set = static_cast<uint8_t>(same - sets.begin());
+        const auto set = static_cast<uint8_t>(same - sets.begin());
         if (same == sets.end()) {
             sets.push_back({hit.out.rolls, later.power});
             m_first.add(ExactStep{.rule = ExactRule::LaterHit,
+                                  .before = later.laterUse ? 1 : 0,
                                   .after = later.alone ? later.number + 1 : 0,
                                   .arg = later.number + 1,
                                   .arg2 = later.power});
             if (m_first.record)
                 m_first.record->steps.insert(m_first.record->steps.end(), steps.steps.begin(), steps.steps.end());
         }
-        m_known.push_back({later.power, set});
+        m_known.push_back({later.power, later.laterUse, set});
         return set;
     }
 
 private:
     struct Known {
         int power;
+        bool laterUse;
         uint8_t set;
     };
     Hit& m_first;
@@ -127,12 +130,14 @@ void addLaterHits(Hit& h, const Hit& before) {
     std::array<uint8_t, kMostHitsPerUse> firstUse{}, laterUse{};
     const bool tripleKick = m->multiHit == kTripleKick;
     for (int n = 1; n < counts.most; ++n)
-        firstUse[n] = laterUse[n] = sets.setOf({n, powerOfHit(before, *m, n), tripleKick});
-    laterUse[0] = sets.setOf({0, powerOfHit(before, *m, 0), true});
+        firstUse[n] = sets.setOf({n, powerOfHit(before, *m, n), false, tripleKick});
+    for (int n = 0; n < counts.most; ++n)
+        laterUse[n] = sets.setOf({n, powerOfHit(before, *m, n), true, tripleKick || n == 0});
+    const bool usesAlike = firstUse == laterUse;
     for (int k = counts.fewest; k <= counts.most; ++k) {
         const uint16_t weight = counts.weights ? counts.weights[k - counts.fewest] : 1;
         h.out.firstUse.push_back({weight, static_cast<uint8_t>(k), firstUse, static_cast<int16_t>(k)});
-        if (laterUse[0] != 0)
+        if (!usesAlike)
             h.out.laterUse.push_back({weight, static_cast<uint8_t>(k), laterUse, static_cast<int16_t>(k)});
     }
 }

@@ -176,35 +176,17 @@ double chanceOfUses(const Distribution& first, const Distribution& later, int us
     return boundedChance(chance, true, false);
 }
 
-// Moves whose hits all deal one roll set but the very first (a gem, マルチスケイル at full HP): n uses
-// are the first hit and K - 1 more, K being the hits the n uses land together. Their chance is the
-// sum over K of the chance of K hits times the chance that K such hits reach hp, which one pass over
-// the hits gives for every K at once.
-struct AlikeHits {
-    uint8_t first = 0; // the roll set of the very first hit
-    uint8_t later = 0; // of every other hit
-};
-
-bool alikeHits(const ExactRolls& r, AlikeHits& alike) {
-    alike = {r.firstUse.front().sets[0], r.firstUse.front().hits > 1 ? r.firstUse.front().sets[1] : uint8_t{0}};
-    if (r.laterUse.empty() && r.firstUse.front().hits == 1)
-        alike.later = alike.first;
-    for (const UseOutcome& o : r.firstUse) {
-        if (o.hits == 0 || o.sets[0] != alike.first)
-            return false;
-        for (int i = 1; i < o.hits; ++i)
-            if (o.sets[i] != alike.later)
-                return false;
-    }
-    if (r.laterUse.empty())
-        return alike.first == alike.later;
-    for (const UseOutcome& o : r.laterUse) {
-        if (o.hits == 0)
-            return false;
+// Moves whose later uses land hits of one roll set only (every move of several hits but
+// トリプルキック): n uses are the first use and K more hits, K being what the n - 1 later uses land
+// together. Their chance is the sum over K of the chance of K hits times the chance that the first
+// use and K such hits reach hp, which one pass over the hits gives for every K at once.
+bool laterHitsAlike(const ExactRolls& r, uint8_t& set) {
+    const std::vector<UseOutcome>& later = r.laterUses();
+    set = later.front().hits > 0 ? later.front().sets[0] : uint8_t{0};
+    for (const UseOutcome& o : later)
         for (int i = 0; i < o.hits; ++i)
-            if (o.sets[i] != alike.later)
+            if (o.sets[i] != set)
                 return false;
-    }
     return true;
 }
 
@@ -230,22 +212,50 @@ std::vector<double> convolveCounts(const std::vector<double>& a, const std::vect
     return out;
 }
 
-double chanceOfAlikeHits(const ExactRolls& r, const AlikeHits& alike, int uses, int64_t hp) {
-    std::vector<double> count = countChances(r.firstUse);
-    const std::vector<double> laterCount = countChances(r.laterUses());
+// Whether the first use, too, lands hits of `later` but for its first hit; that hit's set if so.
+bool firstUseAlike(const ExactRolls& r, uint8_t later, uint8_t& first) {
+    first = r.firstUse.front().sets[0];
+    for (const UseOutcome& o : r.firstUse) {
+        if (o.hits == 0 || o.sets[0] != first)
+            return false;
+        for (int i = 1; i < o.hits; ++i)
+            if (o.sets[i] != later)
+                return false;
+    }
+    return true;
+}
+
+// What the first use deals before the hits counted, and the chance of each count of those hits:
+// the first use whole, or, when its hits after the first are of the later set, its first hit alone.
+std::vector<double> countsAfterFirst(const ExactRolls& r, uint8_t set, int uses, Distribution& first) {
+    uint8_t firstSet = 0;
+    std::vector<double> count{1.0};
+    if (firstUseAlike(r, set, firstSet)) {
+        first = ofRolls(r.sets[firstSet].rolls);
+        count = countChances(r.firstUse);
+        count.erase(count.begin()); // its first hit is dealt already
+    } else {
+        first = useDistribution(r, r.firstUse);
+    }
+    const std::vector<double> perUse = countChances(r.laterUses());
     for (int u = 1; u < uses; ++u)
-        count = convolveCounts(count, laterCount);
-    std::array<WeightedRoll, kRollCount> firstRolls, laterRolls;
-    const int firstCount = distinctRolls(r.sets[alike.first].rolls, firstRolls);
-    const int laterCount_ = distinctRolls(r.sets[alike.later].rolls, laterRolls);
-    // The sums of the hits so far over [lowest, top], every sum at or past hp kept at hp.
-    int64_t lowest = std::min<int64_t>(hp, firstRolls[0].value);
-    int64_t highest = firstRolls[firstCount - 1].value;
+        count = convolveCounts(count, perUse);
+    return count;
+}
+
+double chanceOfAlikeLaterHits(const ExactRolls& r, uint8_t set, int uses, int64_t hp) {
+    Distribution first;
+    const std::vector<double> count = countsAfterFirst(r, set, uses, first);
+    std::array<WeightedRoll, kRollCount> rolls;
+    const int distinct = distinctRolls(r.sets[set].rolls, rolls);
+    // The sums so far over [lowest, min(hp, highest)], every sum at or past hp kept at hp.
+    int64_t lowest = std::min(hp, first.lowest), highest = first.highest();
     std::vector<double> sums(static_cast<size_t>(std::min(hp, highest) - lowest) + 1, 0.0), next;
-    for (int i = 0; i < firstCount; ++i)
-        sums[std::min<int64_t>(hp, firstRolls[i].value) - lowest] += firstRolls[i].share;
+    for (size_t i = 0; i < first.p.size(); ++i)
+        sums[std::min(hp, first.lowest + static_cast<int64_t>(i)) - lowest] += first.p[i];
     double chance = 0.0;
-    for (size_t hits = 1; hits < count.size(); ++hits) {
+    const int64_t mostPerHit = rolls[distinct - 1].value;
+    for (size_t hits = 0; hits < count.size(); ++hits) {
         if (lowest >= hp) { // every count from here on knocks out
             for (size_t k = hits; k < count.size(); ++k)
                 chance += count[k];
@@ -255,21 +265,24 @@ double chanceOfAlikeHits(const ExactRolls& r, const AlikeHits& alike, int uses, 
             chance += count[hits] * sums.back();
         if (hits + 1 == count.size())
             break;
-        const int64_t nextLowest = std::min<int64_t>(hp, lowest + laterRolls[0].value);
-        highest += laterRolls[laterCount_ - 1].value;
+        // A sum that the hits still to come cannot lift to hp is of no more use.
+        const int64_t stillToCome = static_cast<int64_t>(count.size() - 1 - hits);
+        const int64_t firstAlive = std::max<int64_t>(0, hp - stillToCome * mostPerHit - lowest);
+        const int64_t nextLowest = std::min<int64_t>(hp, lowest + rolls[0].value);
+        highest += rolls[distinct - 1].value;
         next.assign(static_cast<size_t>(std::min(hp, highest) - nextLowest) + 1, 0.0);
         // A sum already at hp stays there; below it, each roll moves it on, up to hp at most.
         const size_t below = lowest + static_cast<int64_t>(sums.size()) - 1 >= hp ? sums.size() - 1 : sums.size();
         if (below < sums.size())
             next.back() += sums.back();
         const int64_t top = static_cast<int64_t>(next.size()) - 1;
-        for (size_t s = 0; s < below; ++s) {
+        for (size_t s = static_cast<size_t>(firstAlive); s < below; ++s) {
             const double chanceOfSum = sums[s];
             if (chanceOfSum == 0.0)
                 continue;
             const int64_t from = lowest + static_cast<int64_t>(s) - nextLowest;
-            for (int i = 0; i < laterCount_; ++i)
-                next[std::min(top, from + laterRolls[i].value)] += chanceOfSum * laterRolls[i].share;
+            for (int i = 0; i < distinct; ++i)
+                next[std::min(top, from + rolls[i].value)] += chanceOfSum * rolls[i].share;
         }
         sums.swap(next);
         lowest = nextLowest;
@@ -331,9 +344,9 @@ double koChanceIn(const ExactRolls& r, int uses) {
         return 1.0;
     if (range.firstHigh + int64_t{uses - 1} * range.laterHigh < hp)
         return 0.0;
-    AlikeHits alike;
-    if (alikeHits(r, alike))
-        return chanceOfAlikeHits(r, alike, uses, hp);
+    uint8_t laterSet = 0;
+    if (laterHitsAlike(r, laterSet))
+        return chanceOfAlikeLaterHits(r, laterSet, uses, hp);
     return chanceOfUses(useDistribution(r, r.firstUse), useDistribution(r, r.laterUses()), uses, hp);
 }
 

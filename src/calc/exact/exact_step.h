@@ -28,8 +28,8 @@ enum class ExactRule : uint16_t {
     ItemNotInGeneration, // the held item has no effect: the 4th generation lacks it; side: whose; arg: the item
     SkillLink,           // a move of 2 to 5 hits always lands 5
     HitCount,            // a use lands several hits; arg: the fewest, arg2: the most (their chances by generation)
-    LaterHit,            // the steps of a later hit follow; arg: its number in the use (1: the first hit of a
-                         // later use), arg2: its power, after: the last hit it stands for (0: every one after)
+    LaterHit,            // the steps of another hit follow; arg: its number in the use, arg2: its power,
+                         // after: the last hit it stands for (0: every one after), before: 1 in a later use
     // Weather, types and the move.
     CloudNine,          // Cloud Nine or Air Lock cancels the weather; arg: the ability
     Forecast,           // Castform takes the weather's type; side: whose; arg: the type

@@ -246,11 +246,7 @@ void appendHitCount(std::string& out, const ExactStep& s, Generation generation)
 
 // "＜2回目（威力 20）＞", "＜2回目以降（威力 25）＞", "＜次に使うときの1回目（威力 10）＞".
 void appendLaterHit(std::string& out, const ExactStep& s, const char* text) {
-    append(out, text);
-    if (s.arg == 1)
-        append(out, "次に使うときの1回目");
-    else
-        append(out, std::to_string(s.arg), s.after == 0 ? "回目以降" : "回目");
+    append(out, text, s.before ? "次に使うときの" : "", std::to_string(s.arg), s.after == 0 ? "回目以降" : "回目");
     append(out, "（威力 ", std::to_string(s.arg2), "）＞");
 }
 

@@ -77,21 +77,27 @@ std::string hitsLabel(int first, int last) {
                          : std::to_string(first) + "～" + std::to_string(last) + "回目";
 }
 
-// The rolls of every hit of a move of several hits, hits dealing the same rolls together.
-void writeHitRolls(CalcLog& log, const ExactRolls& r) {
-    const UseOutcome* longest = &r.firstUse.front();
-    for (const UseOutcome& o : r.firstUse)
+// The rolls of every hit of a use at its most hits, hits dealing the same rolls together.
+void writeUseRolls(CalcLog& log, const ExactRolls& r, const std::vector<UseOutcome>& use, const char* prefix) {
+    const UseOutcome* longest = &use.front();
+    for (const UseOutcome& o : use)
         if (o.hits > longest->hits)
             longest = &o;
     for (int i = 0; i < longest->hits;) {
         int j = i;
         while (j + 1 < longest->hits && longest->sets[j + 1] == longest->sets[i])
             ++j;
-        log.append(hitsLabel(i + 1, j + 1) + "の乱数16通り： " + rollsText(r.sets[longest->sets[i]].rolls) + "\r\n");
+        log.append(prefix + hitsLabel(i + 1, j + 1) + "の乱数16通り： " + rollsText(r.sets[longest->sets[i]].rolls) +
+                   "\r\n");
         i = j + 1;
     }
+}
+
+// The rolls of every hit of a move of several hits; the uses after the first when they deal otherwise.
+void writeHitRolls(CalcLog& log, const ExactRolls& r) {
+    writeUseRolls(log, r, r.firstUse, "");
     if (!r.laterUse.empty())
-        log.append("次に使うときの1回目の乱数16通り： " + rollsText(r.sets[r.laterUse.front().sets[0]].rolls) + "\r\n");
+        writeUseRolls(log, r, r.laterUse, "次に使うときの");
 }
 
 // "マグニチュード4（5％）", "威力 80（30％）", "回復（20％）", "後攻（威力 100・50％）": an outcome of a use
