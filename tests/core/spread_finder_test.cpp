@@ -16,9 +16,10 @@ namespace {
 constexpr int kBlissey = 241;  // ハピナス: base HP 255, defence 10, sp. defence 135
 constexpr int kGarchomp = 449; // ガブリアス: base attack 130
 constexpr int kMetagross = 375;
-constexpr int kFireBlast = 125; // だいもんじ
-constexpr int kEarthquake = 88; // じしん
-constexpr int kSuperFang = 161; // いかりのまえば
+constexpr int kFireBlast = 125;  // だいもんじ
+constexpr int kEarthquake = 88;  // じしん
+constexpr int kSuperFang = 161;  // いかりのまえば
+constexpr int kBulletSeed = 330; // タネマシンガン
 constexpr int kBold = 4, kAdamant = 1, kCareful = 14, kModest = 8, kMild = 9, kJolly = 18;
 
 // An entry whose stats come from its IVs (all 31) and EVs, as the edit form registers it.
@@ -307,7 +308,11 @@ TEST(SpreadFinder, EveryListedSplitHoldsAgainstTheHitsComputedDirectly) {
     fang.defender.iv[kHp] = 29;
     fang.hits = 2;
     fang.percent = kCertain;
-    for (const SpreadQuery* q : {&fireBlast, &likely, &quake, &fang}) {
+    SpreadQuery seeds = quake; // タネマシンガン, 2 to 5 hits a use, twice: every hit count weighed
+    seeds.slot = DamageSlot::moveRow(kLearnableRow, kBulletSeed);
+    seeds.options = {kGen4, false};
+    seeds.hits = 2;
+    for (const SpreadQuery* q : {&fireBlast, &likely, &quake, &fang, &seeds}) {
         SCOPED_TRACE(q->slot.move);
         expectSplitsHoldAgainstTheGrid(*q);
     }
