@@ -264,10 +264,12 @@ void spitUpPower(Hit& h) {
     setPower(h, ExactRule::PowerFromStockpile, 100 * std::min(stored, 3), std::min(stored, 3));
 }
 
-// The held item a side carries as the moves that throw or eat it see it: for the row that stands
+// The held item the user carries as the moves that throw or eat it see it: for the row that stands
 // for the type items, the one of the move's own type.
 int carriedItem(const Hit& h) {
     const int item = heldItemOfSide(h.a.attacker);
+    if (item > 0 && heldItem(item).generation > static_cast<int>(h.gen))
+        return kNoHeldItem; // an item of a later generation is none here
     if (item != kAnyTypeItem)
         return item;
     for (int i = 1; i < heldItemCount(); ++i)
