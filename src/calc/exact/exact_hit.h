@@ -146,7 +146,8 @@ struct Hit {
     int defAbility = 0; // 0 when Mold Breaker breaks through it, or the generation lacks it
     int defItem = 0;    // the defender's held item (HeldItemId, data/held_items.h); 0 under Klutz
     bool critical = false;
-    bool typeless = false;    // no same type, no effectiveness, no type item
+    bool typeless = false;    // no same type, no effectiveness, no type item (the 4th generation's
+                              // みらいよち, はめつのねがい, ふくろだたき)
     bool screen = false;      // Reflect or Light Screen applies
     bool hitsDefence = false; // physical, or a move that hits the defence
     int factor1 = 2;          // chart codes (0, 1, 2, 4) in the order the 4th generation applies them
@@ -155,7 +156,6 @@ struct Hit {
     int defence = 0;
     int64_t base = 0; // the damage before the random roll
     MoveFailure failure = MoveFailure::None;
-    bool typeless = false;       // the 4th generation's ふくろだたき: no type, no same-type bonus
     bool baseStatsOnly = false;  // the 4th generation's ふくろだたき: base attack against base defence
     bool halfHpTarget = false;   // しおみず: the foe at half its HP or less
     bool poisonedTarget = false; // ベノムショック

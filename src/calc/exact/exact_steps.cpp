@@ -397,7 +397,8 @@ bool typeItemBoosts(const Hit& h) {
 
 bool gemBoosts(const Hit& h) {
     const HeldItem& item = heldItem(h.a.item);
-    return h.a.item > 0 && item.boostKind == kBoostGem && item.boostType == h.type && !h.typeless;
+    // The use that spends it is boosted on every hit; a later use finds it gone.
+    return h.a.item > 0 && item.boostKind == kBoostGem && item.boostType == h.type && !h.typeless && !h.laterUse;
 }
 
 bool recklessBoosts(const Hit& h) {
@@ -466,7 +467,9 @@ bool analyticActs(const Hit& h) {
 
 bool resistBerryHalves(const Hit& h) {
     const HeldItem& berry = heldItem(h.defItem);
-    if (h.defItem <= 0 || berry.resistType == kNoItemType || berry.resistType != h.type || h.typeless)
+    // Eaten by the first hit it halves: the hits after it meet no berry.
+    if (h.defItem <= 0 || berry.resistType == kNoItemType || berry.resistType != h.type || h.typeless ||
+        !h.firstHit())
         return false;
     if (!h.superEffective() && h.type != kNormal)
         return false;
@@ -478,7 +481,8 @@ bool resistBerryHalves(const Hit& h) {
 }
 
 bool multiscaleActs(const Hit& h) {
-    return h.defAbility == kMultiscale;
+    // Only the first hit meets the defender at full HP.
+    return h.defAbility == kMultiscale && h.firstHit();
 }
 
 bool evioliteActs(const Hit& h) {
