@@ -322,8 +322,25 @@ OracleAnswer engineAnswer(const OracleCase& c) {
     defender.happiness = c.defenderExtra.happiness;
     const ExactRolls rolls = exactRolls(prepareExactAttack(attacker, c.slot, c.conditions, c.options), defender);
     OracleAnswer answer;
-    if (rolls.hits())
-        answer.hits.push_back(rolls.rolls);
+    if (!rolls.hits())
+        return answer;
+    if (c.magnitudePower > 0) {
+        // The magnitude asked for: the roll set of its power.
+        for (const HitRolls& set : rolls.sets)
+            if (set.power == c.magnitudePower) {
+                answer.hits.push_back(set.rolls);
+                return answer;
+            }
+    }
+    // A move of several hits: as many as the case asks for, else its own count; for 2 to 5 hits
+    // the oracles' default, 3 (5 with スキルリンク).
+    int count = rolls.mostHits();
+    if (c.hits > 0)
+        count = std::min(c.hits, count);
+    else if (rolls.firstUse.size() > 1 && rolls.kind == OutcomeKind::HitCount)
+        count = c.attacker.ability == findAbility("Skill Link") ? count : std::min(3, count);
+    for (int i = 0; i < count; ++i)
+        answer.hits.push_back(rolls.hitRolls(i));
     return answer;
 }
 
