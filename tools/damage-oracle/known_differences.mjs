@@ -30,6 +30,10 @@ export function knownReason(c, wrong, x) {
         if (c.gen === 5 && a.ability === 'Normalize' &&
             (move.startsWith('Hidden Power') || ['Weather Ball', 'Judgment', 'Techno Blast', 'Natural Gift'].includes(move)))
             return 'ノーマルスキン leaves a move that is Normal in the table to the type it works out in the 5th generation, as the simulator has it; the calculator makes it Normal';
+        if (move === 'Frustration')
+            return 'the calculator gives やつあたり its strongest power whatever the happiness; full happiness gives it power 1';
+        if (x.calc !== null && x.calc.length === 0 && x.sim !== null && x.sim.length > 0)
+            return `the calculator deals nothing with ${move} here; the simulator's battle deals these rolls`;
         if ((move === 'Return' || move === 'Frustration') && (a.happiness ?? 255) !== 255)
             return 'the calculator gives おんがえし/やつあたり the power of full happiness whatever the happiness';
     }
