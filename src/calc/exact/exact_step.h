@@ -31,14 +31,14 @@ enum class ExactRule : uint16_t {
     LaterHit,            // the steps of another hit follow; arg: its number in the use, arg2: its power,
                          // after: the last hit it stands for (0: every one after), before: 1 in a later use
     // Weather, types and the move.
-    CloudNine,          // Cloud Nine or Air Lock cancels the weather; arg: the ability
-    Forecast,           // Castform takes the weather's type; side: whose; arg: the type
-    MoldBreaker,        // the defender's ability is ignored; arg: that ability; arg2: the attacker's that ignores it
-    Multitype,          // Arceus takes the type of its plate; side: whose; arg: the type
-    ItemGivesMoveType,  // Judgment or Techno Blast takes the type of the plate or drive; arg: the item; arg2: the type
-    WeatherBallPower,   // factor; before and after: the power
-    WeatherBallType,    // arg: the weather; arg2: the type it gives
-    HappinessPower,     // Return or Frustration at their strongest; arg: the move; after: the power
+    CloudNine,         // Cloud Nine or Air Lock cancels the weather; arg: the ability
+    Forecast,          // Castform takes the weather's type; side: whose; arg: the type
+    MoldBreaker,       // the defender's ability is ignored; arg: that ability; arg2: the attacker's that ignores it
+    Multitype,         // Arceus takes the type of its plate; side: whose; arg: the type
+    ItemGivesMoveType, // Judgment or Techno Blast takes the type of the plate or drive; arg: the item; arg2: the type
+    WeatherBallPower,  // factor; before and after: the power
+    WeatherBallType,   // arg: the weather; arg2: the type it gives
+    HappinessPower,    // Return or Frustration at their strongest; arg: the move; after: the power
     // Moves whose power follows the battle; after: the power.
     Assumed,            // a neutral value stands for a battle state not known; side: whose; arg: ExactAssumption
     MoveFails,          // the move cannot work; arg: MoveFailure
@@ -104,8 +104,8 @@ enum class ExactRule : uint16_t {
     WiseGlasses,
     Facade,
     SolarBeamWeather, // the power halved in rain, sand or hail (in the 4th generation, the damage)
-    Brine,     // the foe at half its HP or less
-    Venoshock, // the foe poisoned
+    Brine,            // the foe at half its HP or less
+    Venoshock,        // the foe poisoned
     HelpingHand,
     Analytic,            // power
     AnalyticAssumesLast, // the attacker is taken to move after the defender; arg: why (0 slower, 1 the same speed, 2

@@ -468,8 +468,7 @@ bool analyticActs(const Hit& h) {
 bool resistBerryHalves(const Hit& h) {
     const HeldItem& berry = heldItem(h.defItem);
     // Eaten by the first hit it halves: the hits after it meet no berry.
-    if (h.defItem <= 0 || berry.resistType == kNoItemType || berry.resistType != h.type || h.typeless ||
-        !h.firstHit())
+    if (h.defItem <= 0 || berry.resistType == kNoItemType || berry.resistType != h.type || h.typeless || !h.firstHit())
         return false;
     if (!h.superEffective() && h.type != kNormal)
         return false;
