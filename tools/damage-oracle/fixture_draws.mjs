@@ -58,7 +58,8 @@ const NOT_DRAWN_IN = { 4: new Set(['Feint']), 5: new Set() };
 export const MAGNITUDE_POWERS = [10, 30, 50, 70, 90, 110, 150];
 // Moves whose power follows the user's HP: a pinch ability's low HP would change them.
 const USER_HP_MOVES = new Set(['Eruption', 'Water Spout', 'Flail', 'Reversal']);
-const PINCH = new Set(['Overgrow', 'Blaze', 'Torrent', 'Swarm']);
+// Abilities whose activation stands for a low HP (よわき halves the attack at half HP or less).
+const PINCH = new Set(['Overgrow', 'Blaze', 'Torrent', 'Swarm', 'Defeatist']);
 const STATUS_ABILITIES = new Set(['Guts', 'Quick Feet', 'Toxic Boost', 'Marvel Scale']);
 const DEFENCE_MOVES = new Set(['Psyshock', 'Psystrike', 'Secret Sword']);
 
@@ -184,6 +185,14 @@ export function settle(r, pools, c) {
     // いかく lowers the foe's attack, which イカサマ uses: the window has no stage for it.
     if (a.ability === 'Intimidate' && move.name === 'Foul Play') delete a.abilityOn;
     if (c.field.attackerSide?.isFlowerGift) c.field.gameType = 'Doubles';
+    // ふくろだたき hits once for each member of the party, and a battle of two holds a partner: the
+    // cases give the user alone.
+    if (move.name === 'Beat Up' && c.field.gameType === 'Doubles') {
+        delete c.field.gameType;
+        delete c.field.attackerSide?.isFlowerGift;
+        if (c.field.attackerSide && !Object.keys(c.field.attackerSide).length) delete c.field.attackerSide;
+        if (['Plus', 'Minus'].includes(a.ability)) delete a.abilityOn;
+    }
     // ふいうち hits a foe that has yet to use an attacking move: the foe's move comes last.
     if (move.name === 'Sucker Punch') c.defenderMove = { name: 'Vital Throw' };
     nameForms(r, pools, c.attacker);
