@@ -21,6 +21,7 @@ namespace {
 
 enum VariableMove {
     kLowKick = 66,
+    kDreamEater = 137,
     kPsywave = 148,
     kFlail = 174,
     kReversal = 178,
@@ -53,6 +54,7 @@ enum VariableMove {
     kHeavySlam = 483,
     kRound = 495,
     kEchoedVoice = 496,
+    kSynchronoise = 484,
     kStoredPower = 499,
     kHex = 505,
     kAcrobatics = 511,
@@ -354,6 +356,11 @@ void doubleIf(Hit& h, bool condition, PowerReason reason) {
         doublePower(h, reason);
 }
 
+bool sharesType(const SpeciesTypes& mine, const SpeciesTypes& theirs) {
+    return mine.type1 == theirs.type1 || mine.type1 == theirs.type2 || mine.type2 == theirs.type1 ||
+           mine.type2 == theirs.type2;
+}
+
 bool statusIs(ExactStatus status, std::initializer_list<ExactStatus> any) {
     return std::find(any.begin(), any.end(), status) != any.end();
 }
@@ -500,6 +507,14 @@ void resolveVariablePower(Hit& h) {
         return;
     }
     switch (h.a.move) {
+    case kDreamEater: // only on a sleeping foe; a status not known is none, and the log says so
+        if (statusOf(h, h.defSide, kDefenderSide) != ExactStatus::Sleep)
+            h.failure = MoveFailure::TargetAwake;
+        break;
+    case kSynchronoise: // only on a foe that shares a type with the user
+        if (!sharesType(h.atkTypes, h.defTypes))
+            h.failure = MoveFailure::NoSharedType;
+        break;
     case kReturn:
     case kFrustration:
         happinessPower(h);

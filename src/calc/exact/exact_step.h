@@ -219,7 +219,9 @@ enum class MoveFailure : uint8_t {
     NoBerry,
     Klutz,
     NothingStored,
-    HpNotLower, // がむしゃら: the user has as much HP as the foe, or more
+    HpNotLower,   // がむしゃら: the user has as much HP as the foe, or more
+    TargetAwake,  // ゆめくい: the foe is not asleep
+    NoSharedType, // シンクロノイズ: the foe shares no type with the user
 };
 
 // One applied rule.

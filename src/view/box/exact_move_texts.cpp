@@ -70,6 +70,10 @@ const char* failure(MoveFailure why) {
         return "「たくわえる」が無いため失敗";
     case MoveFailure::HpNotLower:
         return "相手のHPが自分のHP以下のため失敗";
+    case MoveFailure::TargetAwake:
+        return "相手が眠っていないため失敗";
+    case MoveFailure::NoSharedType:
+        return "相手に自分と同じタイプが無いため失敗";
     case MoveFailure::None:
         break;
     }
