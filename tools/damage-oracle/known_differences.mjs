@@ -19,23 +19,49 @@ export function knownReason(c, wrong, x) {
         return calculator && `${calculator}; ${reason}`;
     }
     if (wrong === 'calculator') {
-        if (move === 'Super Fang') return 'the calculator gives いかりのまえば no damage; it takes half the HP';
-        if (c.gen === 4 && move === 'Gyro Ball') return 'the calculator leaves out the +1 of ジャイロボール\'s power in the 4th generation';
-        if (c.gen === 4 && c.move.options?.isCrit && (simple(c.attacker) || simple(c.defender)))
-            return 'with たんじゅん the calculator forgets that a critical hit ignores the stages in the 4th generation';
-        if (c.field?.isGravity && ['Fly', 'Bounce', 'Jump Kick', 'High Jump Kick', 'Sky Drop'].includes(move))
-            return 'under じゅうりょく the move cannot be used (the simulator: it fails); the calculator deals damage';
-        if (c.gen === 4 && a.ability === 'Technician' && c.field?.attackerSide?.isHelpingHand)
-            return 'テクニシャン reads the move\'s own power before てだすけ raises it in the 4th generation, as the simulator has it; the calculator applies てだすけ first';
-        if (c.gen === 5 && a.ability === 'Normalize' &&
-            (move.startsWith('Hidden Power') || ['Weather Ball', 'Judgment', 'Techno Blast', 'Natural Gift'].includes(move)))
-            return 'ノーマルスキン leaves a move that is Normal in the table to the type it works out in the 5th generation, as the simulator has it; the calculator makes it Normal';
-        if (move === 'Frustration')
-            return 'the calculator gives やつあたり its strongest power whatever the happiness; full happiness gives it power 1';
+        const reasons = calculatorFaults(c, x).filter((r) => r);
+        if (reasons.length) return reasons.join('; ');
         if (x.calc !== null && x.calc.length === 0 && x.sim !== null && x.sim.length > 0)
             return `the calculator deals nothing with ${move} here; the simulator's battle deals these rolls`;
-        if ((move === 'Return' || move === 'Frustration') && (a.happiness ?? 255) !== 255)
-            return 'the calculator gives おんがえし/やつあたり the power of full happiness whatever the happiness';
     }
     return null;
+}
+
+const GRAVITY_BLOCKED = ['Fly', 'Bounce', 'Jump Kick', 'High Jump Kick', 'Sky Drop'];
+const arceusWithout = (side) => side.name.startsWith('Arceus') && side.options.ability !== 'Multitype';
+
+// Each of the calculator's faults a case shows, every one checked on cases where the simulator's
+// real battle gives the engine's rolls.
+function calculatorFaults(c, x) {
+    const move = c.move.name;
+    const a = c.attacker.options;
+    const crit = !!c.move.options?.isCrit;
+    const happiness = a.happiness ?? 255;
+    return [
+        move === 'Super Fang' && 'the calculator gives いかりのまえば no damage; it takes half the HP',
+        c.gen === 4 && move === 'Gyro Ball' && 'the calculator leaves out the +1 of ジャイロボール\'s power in the 4th generation',
+        c.gen === 4 && crit && (simple(c.attacker) || simple(c.defender)) &&
+            'with たんじゅん the calculator forgets that a critical hit ignores the stages in the 4th generation',
+        c.field?.isGravity && GRAVITY_BLOCKED.includes(move) &&
+            'under じゅうりょく the move cannot be used (the simulator: it fails); the calculator deals damage',
+        c.gen === 4 && a.ability === 'Technician' && c.field?.attackerSide?.isHelpingHand &&
+            'テクニシャン reads the move\'s own power before てだすけ raises it in the 4th generation, as the simulator has it; the calculator applies てだすけ first',
+        c.gen === 5 && a.ability === 'Normalize' &&
+            (move.startsWith('Hidden Power') || ['Weather Ball', 'Judgment', 'Techno Blast', 'Natural Gift'].includes(move)) &&
+            'ノーマルスキン leaves a move that is Normal in the table to the type it works out in the 5th generation, as the simulator has it; the calculator makes it Normal',
+        move === 'Frustration' && 'the calculator gives やつあたり its strongest power whatever the happiness; full happiness gives it power 1',
+        move === 'Return' && happiness !== 255 &&
+            'the calculator gives おんがえし/やつあたり the power of full happiness whatever the happiness',
+        move === 'Triple Kick' && 'the calculator gives every kick of トリプルキック the power 10; the game 10, 20 and 30',
+        c.gen === 5 && crit && (x.calc?.length ?? 1) > 1 &&
+            'the calculator makes only the first hit critical in the 5th generation; the case has every hit critical, as the simulator forces it',
+        (arceusWithout(c.attacker) || arceusWithout(c.defender)) &&
+            'アルセウス without マルチタイプ is ノーマル type whatever its plate in these generations, as the simulator has it; the calculator keeps the plate\'s type',
+        a.ability === 'Analytic' && !a.abilityOn && move !== 'Super Fang' &&
+            'the attacker moves after its foe, so アナライズ acts; the calculator applies it only with the ability on',
+        move === 'Dream Eater' && !c.defender.options.status &&
+            'ゆめくい fails on a foe that is not asleep (the simulator: it fails); the calculator deals damage in the 4th generation',
+        move === 'Beat Up' && c.field?.gameType !== 'Doubles' && x.calc?.length > 0 &&
+            'ふくろだたき deals one hit from the base attack of each member of the party, the user alone here; the calculator computes it as an ordinary move',
+    ];
 }
