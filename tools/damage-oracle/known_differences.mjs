@@ -61,7 +61,9 @@ function calculatorFaults(c, x) {
             'the attacker moves after its foe, so アナライズ acts; the calculator applies it only with the ability on',
         move === 'Dream Eater' && !c.defender.options.status &&
             'ゆめくい fails on a foe that is not asleep (the simulator: it fails); the calculator deals damage in the 4th generation',
-        move === 'Beat Up' && c.field?.gameType !== 'Doubles' && x.calc?.length > 0 &&
+        move === 'Beat Up' && c.gen === 4 && a.status &&
+            'in the 4th generation ふくろだたき leaves out every member with a status, here the user and so the whole party: it fails; the calculator deals damage',
+        move === 'Beat Up' && !(c.gen === 4 && a.status) && c.field?.gameType !== 'Doubles' && x.calc?.length > 0 &&
             'ふくろだたき deals one hit from the base attack of each member of the party, the user alone here; the calculator computes it as an ordinary move',
     ];
 }

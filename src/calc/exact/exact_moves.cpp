@@ -325,6 +325,11 @@ void beatUp(Hit& h) {
     assume(h, ExactAssumption::UserAloneInParty);
     const int baseAttack = speciesRecord(h.atk.species).baseStats[kAttack];
     if (h.gen4()) {
+        // The 4th generation leaves out every member with a status, the user too.
+        if (h.a.status) {
+            h.failure = MoveFailure::NoOneToBeatUp;
+            return;
+        }
         h.baseStatsOnly = true;
         h.typeless = true;
         setPower(h, ExactRule::BeatUpPower, kGen4BeatUpPower, baseAttack);

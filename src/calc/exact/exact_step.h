@@ -219,9 +219,10 @@ enum class MoveFailure : uint8_t {
     NoBerry,
     Klutz,
     NothingStored,
-    HpNotLower,   // がむしゃら: the user has as much HP as the foe, or more
-    TargetAwake,  // ゆめくい: the foe is not asleep
-    NoSharedType, // シンクロノイズ: the foe shares no type with the user
+    HpNotLower,    // がむしゃら: the user has as much HP as the foe, or more
+    TargetAwake,   // ゆめくい: the foe is not asleep
+    NoSharedType,  // シンクロノイズ: the foe shares no type with the user
+    NoOneToBeatUp, // ふくろだたき (4th generation): the user has a status, and is the party
 };
 
 // One applied rule.
