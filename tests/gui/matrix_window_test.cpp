@@ -111,6 +111,7 @@ class MatrixWindowTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { rusrina::test::quietOffscreenWarnings(); }
     void exactModeRowsAndTheStoredMode();
+    void orderLineInTheExactModesOnly();
     void matrixSortsByAnyColumn();
     void doubleClickHandsThePairToTheBoxWindow();
     void copiesTheMatrixAsTabSeparatedText();
@@ -156,6 +157,22 @@ void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
     QCOMPARE(temp.read("Damage", "mode"), 2);
     BoxWindows again(temp.settings());
     QCOMPARE(child<QComboBox>(again.boxWindow(), "damageModeCombo")->currentText(), QStringLiteral("実機（第4世代）"));
+}
+
+// A (speed 100) against D (typed in, 100) ties; against E (ハピナス, 75) it moves first.
+void MatrixWindowTest::orderLineInTheExactModesOnly() {
+    TempSettings temp;
+    writeBox();
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    setSides(windows.session(), 0, 3);
+    auto* line = child<QLabel>(window, "orderLine");
+    QVERIFY(line->isHidden());
+    child<QComboBox>(window, "damageModeCombo")->setCurrentIndex(1);
+    QCOMPARE(line->text(), QStringLiteral("素早さ 100 対 100：同速 (50 %)"));
+    QVERIFY(!line->isHidden());
+    windows.session().setDefender(4);
+    QCOMPARE(line->text(), QStringLiteral("素早さ 100 対 75：攻撃側が先手"));
 }
 
 void MatrixWindowTest::matrixSortsByAnyColumn() {

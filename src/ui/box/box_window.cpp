@@ -4,6 +4,7 @@
 #include "settings/settings_file.h"
 #include "view/box/box_list.h"
 #include "view/box/damage_view.h"
+#include "view/box/speed_order_line.h"
 #include "view/common/status_texts.h"
 
 #include "ui/box/box_window.h"
@@ -138,6 +139,12 @@ BoxWindow::BoxWindow(BoxSession& session, SettingsFile& settings, QWidget* paren
     connect(m_conditions, &ConditionsPanel::matrixRequested, this, &BoxWindow::matrixRequested);
     right->addWidget(m_conditions);
     right->addWidget(m_rows);
+    // Only the exact modes know who moves first; the simple mode's window stays as it was.
+    m_orderLine = new QLabel(this);
+    m_orderLine->setObjectName(QStringLiteral("orderLine"));
+    m_orderLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // never widens the window
+    m_orderLine->setVisible(false);
+    right->addWidget(m_orderLine);
     right->addStretch();
     // The check box sits at the foot, level with the list's last buttons, where the window has room.
     m_keepPair = new QCheckBox(QStringLiteral("並べ替えても攻撃側・防御側を保つ"), this);
@@ -317,6 +324,9 @@ void BoxWindow::showRows() {
     if (const bool exact = isExact(m_session.damageSettings().mode); exact != m_rows->exactMode())
         showExactMode(exact);
     m_rows->setTexts(damageRowTexts(m_session.damageInputs(), m_session.rows()));
+    const std::string order = speedOrderLine(speedOrderOf(m_session.damageInputs(), m_session.damageSettings()));
+    m_orderLine->setText(QString::fromStdString(order));
+    m_orderLine->setVisible(!order.empty());
 }
 
 // The HP-share column comes and goes with the mode. The window keeps its place and width: the

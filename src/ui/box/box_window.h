@@ -7,6 +7,7 @@
 #include "ui/common/tool_window.h"
 
 class QCheckBox;
+class QLabel;
 class QTableView;
 
 namespace rusrina {
@@ -95,6 +96,7 @@ private:
     DamageRows* m_rows = nullptr;
     SetTextDialog* m_textDialog = nullptr; // made on first use
     StatusLine* m_status = nullptr;
+    QLabel* m_orderLine = nullptr; // the exact modes' speeds and who moves first
     QCheckBox* m_keepPair = nullptr;
 };
 
