@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 namespace rusrina::test {
 namespace {
@@ -392,6 +393,18 @@ TEST(ExactMoves, TheLogGivesEachPowersRolls) {
         EXPECT_NE(log.find(line), std::string::npos) << line;
     EXPECT_EQ(row.texts.damageText, exactDamageText(row.rolls));
     EXPECT_EQ(row.ko.chance, koChanceIn(row.rolls, row.ko.hits));
+}
+
+// An entry keeps happiness 255 whether a player gave it or nobody did; the side takes it as not
+// known (おんがえし and やつあたり at full power). Any other value is the entry's own.
+TEST(ExactMoves, TheBoxDefaultHappinessIsNotKnown) {
+    const BoxEntry entry{};
+    const std::pair<int, int> cases[] = {{kDefaultHappiness, kUnknownHappiness}, {0, 0}, {254, 254}};
+    for (const auto& [stored, read] : cases) {
+        EntryExtra extra;
+        extra.happiness = stored;
+        EXPECT_EQ(exactSide(entry, extra).happiness, read) << stored;
+    }
 }
 
 } // namespace

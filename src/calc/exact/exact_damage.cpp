@@ -206,7 +206,10 @@ ExactSide exactSide(const BoxEntry& entry, const EntryExtra& extra) {
     ExactSide side(entry);
     side.heldItem = heldItemOf(entry, extra);
     side.gender = static_cast<int>(extra.gender);
-    side.happiness = extra.happiness;
+    // The box's default happiness is also what every entry nobody told it about holds, so it is taken as
+    // not known: おんがえし stays at full power and やつあたり too, as for a player who gave no happiness.
+    // Any other value was given, and is used as it stands.
+    side.happiness = extra.happiness == kDefaultHappiness ? kUnknownHappiness : extra.happiness;
     return side;
 }
 
