@@ -268,9 +268,11 @@ SaveResult writeRecovery(const Box& box, const fs::path& recoveryPath, const fs:
 }
 
 void removeRecovery(const fs::path& recoveryPath) {
+    // The info first: a kill in between leaves a recovery without one (offered, always asking), never
+    // an info that a later recovery of the same name would take for its own.
     std::error_code ec;
-    fs::remove(recoveryPath, ec);
     fs::remove(recoveryInfoPath(recoveryPath), ec);
+    fs::remove(recoveryPath, ec);
 }
 
 bool recoveryOriginChanged(const RecoveryOrigin& origin) {
