@@ -12,8 +12,9 @@
 
 #include "devtools/oracle_case.h"
 
+#include "gzip_lines.h"
+
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <fstream>
 #include <map>
@@ -30,27 +31,6 @@ const std::string kDataDir = RUSRINA_TEST_DATA_DIR;
 constexpr int kMostFailuresShown = 25;
 constexpr int kCasesPerGeneration = 24000;
 constexpr int kSimulatedPerGeneration = 3000;
-
-std::vector<std::string> gzipLines(const std::string& path) {
-    std::vector<std::string> lines;
-    gzFile file = gzopen(path.c_str(), "rb");
-    if (!file)
-        return lines;
-    std::string line;
-    char buffer[8192];
-    while (gzgets(file, buffer, sizeof buffer)) {
-        line += buffer;
-        if (!line.empty() && line.back() == '\n') {
-            line.pop_back();
-            lines.push_back(std::move(line));
-            line.clear();
-        }
-    }
-    if (!line.empty())
-        lines.push_back(line);
-    gzclose(file);
-    return lines;
-}
 
 std::vector<std::string> textLines(const std::string& path) {
     std::vector<std::string> lines;

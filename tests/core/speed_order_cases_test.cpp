@@ -13,8 +13,9 @@
 #include "data/species.h"
 #include "devtools/json_value.h"
 
+#include "gzip_lines.h"
+
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <fstream>
 #include <iostream>
@@ -29,25 +30,6 @@ namespace {
 const std::string kDataDir = RUSRINA_TEST_DATA_DIR;
 constexpr int kPairsPerGeneration = 2000;
 constexpr int kMostFailuresShown = 25;
-
-std::vector<std::string> gzipLines(const std::string& path) {
-    std::vector<std::string> lines;
-    gzFile file = gzopen(path.c_str(), "rb");
-    if (!file)
-        return lines;
-    std::string line;
-    char buffer[8192];
-    while (gzgets(file, buffer, sizeof buffer)) {
-        line += buffer;
-        if (!line.empty() && line.back() == '\n') {
-            line.pop_back();
-            lines.push_back(std::move(line));
-            line.clear();
-        }
-    }
-    gzclose(file);
-    return lines;
-}
 
 // Case id -> reason.
 std::map<std::string, std::string> exceptions() {
