@@ -6,6 +6,7 @@
 
 #include "box/box_entry.h"
 #include "box/entry_extra.h"
+#include "calc/battle/battle_state.h"
 #include "calc/damage/calc_log.h"
 #include "data/items.h"
 #include "data/moves.h"
@@ -122,6 +123,7 @@ struct DamageEngine {
     int learnableMove = NO_MOVE;
     DirectMove direct;
     BattleConditions conditions;
+    BattleState state; // the exact modes read it; the simple engine ignores it
 
     DamageSlot slot(int row) const;
     std::array<SlotResult, kDamageRowCount> computeAllRows() const;

@@ -1,0 +1,35 @@
+#include "calc/battle/battle_state.h"
+
+#include <algorithm>
+
+namespace rusrina {
+
+int hpNowOf(const SideState& side, int maxHp) {
+    if (maxHp <= 0)
+        return 0;
+    const int64_t hp = side.hpIsShare ? int64_t{maxHp} * std::clamp(side.hp, 0, 100) / 100 : side.hp;
+    return static_cast<int>(std::clamp<int64_t>(hp, 1, maxHp));
+}
+
+namespace {
+
+void holdSide(SideState& side) {
+    const int status = static_cast<int>(side.status);
+    if (status < static_cast<int>(StatusCondition::None) || status > static_cast<int>(StatusCondition::Freeze))
+        side.status = StatusCondition::None;
+    side.toxicTurns = std::clamp(side.toxicTurns, 1, kMostToxicTurns);
+    side.hp = side.hpIsShare ? std::clamp(side.hp, 1, 100) : std::max(side.hp, 1);
+    for (int8_t& stage : side.stages)
+        stage = static_cast<int8_t>(std::clamp<int>(stage, kLowestStage, kHighestStage));
+    side.spikes = std::clamp(side.spikes, 0, kMostSpikes);
+}
+
+} // namespace
+
+BattleState stateWithinRange(BattleState state) {
+    holdSide(state.attacker);
+    holdSide(state.defender);
+    return state;
+}
+
+} // namespace rusrina

@@ -1,0 +1,89 @@
+#pragma once
+// The battle as the player states it in the exact modes: what each side has been through (its
+// status, the HP it has now, the stages of every stat, what lies on its side of the field) and the
+// field both share. Every field starts at the value that changes nothing, so a state left at its
+// defaults computes exactly what the window computed before it had one. The conditions of the box
+// and damage window (weather, 攻撃補正/防御補正, screens, じゅうりょく …) stay where they are; the
+// state sits beside them.
+
+#include <array>
+#include <cstdint>
+
+namespace rusrina {
+
+enum class StatusCondition : int8_t { None, Burn, Poison, BadPoison, Paralysis, Sleep, Freeze };
+
+// The stats a stage acts on, in the order the panel shows them.
+enum StageStat : int {
+    kStageAttack,
+    kStageDefence,
+    kStageSpAttack,
+    kStageSpDefence,
+    kStageSpeed,
+    kStageAccuracy,
+    kStageEvasion,
+    kStageStatCount
+};
+inline constexpr int kLowestStage = -6;
+inline constexpr int kHighestStage = 6;
+
+inline constexpr int kMostToxicTurns = 15; // もうどく's count stops rising here
+inline constexpr int kMostSpikes = 3;
+
+// One side: the attacker's or the defender's.
+struct SideState {
+    StatusCondition status = StatusCondition::None;
+    int toxicTurns = 1; // もうどく: which turn of it the next end of turn is (1 deals 1/16, 2 deals 2/16 …)
+
+    // The HP it has now: a share of its maximum in percent, or a value.
+    int hp = 100;
+    bool hpIsShare = true;
+
+    // Stages, kLowestStage … kHighestStage. The attack and defence stages add to the window's
+    // 攻撃補正/防御補正 (the sum held within ±6), which keep their meaning.
+    std::array<int8_t, kStageStatCount> stages{};
+
+    // Its side of the field.
+    bool tailwind = false;    // おいかぜ
+    bool stealthRock = false; // ステルスロック
+    int spikes = 0;           // まきびし, 0 … kMostSpikes layers
+    // On it.
+    bool seeded = false;      // やどりぎのタネ: loses 1/8 at each end of turn
+    bool charged = false;     // じゅうでん: its next でんき move has double power
+    bool flashFire = false;   // もらいび active: its ほのお moves ×1.5
+    bool switchingIn = false; // it comes in this turn: the hazards of its side hit it before the first hit
+
+    bool operator==(const SideState&) const = default;
+};
+
+// What both sides share.
+struct FieldState {
+    bool trickRoom = false;  // トリックルーム: the slower moves first
+    bool magicRoom = false;  // マジックルーム: no held item acts
+    bool wonderRoom = false; // ワンダールーム: every defence and special defence change places
+
+    bool operator==(const FieldState&) const = default;
+};
+
+struct BattleState {
+    SideState attacker;
+    SideState defender;
+    FieldState field;
+
+    bool operator==(const BattleState&) const = default;
+};
+
+// Whether a state changes nothing (every field at its default).
+inline bool isNeutral(const BattleState& state) {
+    return state == BattleState{};
+}
+
+// The HP a side has now, of `maxHp`: the share rounded down, or the value, held within 1 … maxHp.
+int hpNowOf(const SideState& side, int maxHp);
+
+// The state with every number taken back into its range (a hand-edited settings file may hold
+// anything): stages within ±6, もうどく's count 1 … 15, まきびし 0 … 3, the HP share 1 … 100 and a
+// value at least 1.
+BattleState stateWithinRange(BattleState state);
+
+} // namespace rusrina
