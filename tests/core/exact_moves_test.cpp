@@ -139,6 +139,7 @@ enum TestMove {
     kSmellingSalts = 264,
     kEruption = 283,
     kWakeUpSlap = 357,
+    kGyroBall = 359,
     kBrine = 361,
     kNaturalGift = 362,
     kPayback = 370,
@@ -151,6 +152,7 @@ enum TestMove {
     kGrassKnot = 446,
     kVenoshock = 473,
     kHeavySlam = 483,
+    kElectroBall = 485,
     kRound = 495,
     kEchoedVoice = 496,
     kStoredPower = 499,
@@ -159,6 +161,7 @@ enum TestMove {
     kRetaliate = 513,
 };
 enum TestItem { kSitrusBerry = 50, kLeftovers = 119, kIronBall = 158, kFlyingGem = 233 };
+enum TestAbility { kUnburden = 20, kQuickFeet = 79 };
 constexpr int kSpeedyStats = 200; // a speed above the defender's 100
 constexpr int kRaisedTwice = kNeutralStage - 2;
 
@@ -200,6 +203,20 @@ TEST(ExactMoves, PowerFollowsWhatTheMoveReads) {
              x.mine.movesAfterFoe = 1;
          },
          100},
+        {"ジャイロボール, はやあし with a status: 150 against 100", kGyroBall, kGen5,
+         [](Sides& x) {
+             x.s.attacker.ability = kQuickFeet;
+             x.s.conditions.abilityActive = true;
+         },
+         25 * 100 / 150 + 1},
+        {"ジャイロボール, かるわざ with its item used up: 200 against 100", kGyroBall, kGen4,
+         [](Sides& x) {
+             x.s.attacker.ability = kUnburden;
+             x.s.conditions.abilityActive = true;
+         },
+         25 * 100 / 200 + 1},
+        {"エレキボール against a paralysed foe: 100 against 25", kElectroBall, kGen5,
+         [](Sides& x) { x.theirs.status = ExactStatus::Paralysis; }, 150},
         {"ゆきなだれ after a hit", kAvalanche, kGen4, [](Sides& x) { x.mine.hitByFoeThisTurn = 1; }, 120},
         {"ゆきなだれ with the turn not known", kAvalanche, kGen5, none, 60},
         {"ダメおし against a foe already hit", kAssurance, kGen5, [](Sides& x) { x.theirs.hitThisTurn = 1; }, 100},

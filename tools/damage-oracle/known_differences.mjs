@@ -59,6 +59,8 @@ function calculatorFaults(c, x) {
             'アルセウス without マルチタイプ is ノーマル type whatever its plate in these generations, as the simulator has it; the calculator keeps the plate\'s type',
         a.ability === 'Analytic' && !a.abilityOn && move !== 'Super Fang' &&
             'the attacker moves after its foe, so アナライズ acts; the calculator applies it only with the ability on',
+        a.ability === 'Unburden' && a.abilityOn && a.item && ['Gyro Ball', 'Electro Ball'].includes(move) &&
+            'かるわざ doubles the speed only once the held item is gone, as the simulator has it; the calculator doubles it with the ability on while the item is still held',
         move === 'Dream Eater' && !c.defender.options.status &&
             'ゆめくい fails on a foe that is not asleep (the simulator: it fails); the calculator deals damage in the 4th generation',
         move === 'Beat Up' && c.gen === 4 && a.status &&

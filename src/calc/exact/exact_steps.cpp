@@ -3,6 +3,8 @@
 
 #include "calc/exact/exact_hit.h"
 
+#include "calc/battle/speed.h"
+
 #include "calc/stats.h"
 #include "data/battle_data.h"
 #include "data/held_items.h"
@@ -40,7 +42,7 @@ int electroBallPower(int attackerSpeed, int defenderSpeed) {
     return ratio >= 4 ? 150 : ratio >= 3 ? 120 : ratio >= 2 ? 80 : ratio >= 1 ? 60 : 40;
 }
 
-int knownSpeed(const Hit& h, const BoxEntry& e, int ability, int item);
+int knownSpeed(const Hit& h, const ExactSide& side, bool attacking);
 
 void setPowerFromSpeeds(Hit& h, bool gyroBall) {
     const int mine = attackerSpeed(h), theirs = defenderSpeed(h);
@@ -54,15 +56,12 @@ void setPowerFromSpeeds(Hit& h, bool gyroBall) {
 
 } // namespace
 
-// The attacker's speed; Slow Start halves it while it lasts.
 int attackerSpeed(const Hit& h) {
-    const int speed = knownSpeed(h, h.atk, h.a.ability, h.a.item);
-    const bool slowed = h.a.ability == kSlowStart && h.a.conditions.abilityActive;
-    return slowed ? speed / 2 : speed;
+    return knownSpeed(h, h.a.attacker, true);
 }
 
 int defenderSpeed(const Hit& h) {
-    return knownSpeed(h, h.def, abilityIn(h.def.ability, h.gen), h.defItem);
+    return knownSpeed(h, h.defSide, false);
 }
 
 namespace {
@@ -426,22 +425,41 @@ int rivalryOf(const Hit& h) {
 
 namespace {
 
-// A side's speed as far as the window knows it: the stat under the held item and the abilities
-// that need nothing but the weather (its stage, paralysis and tailwind are not known yet).
-int knownSpeed(const Hit& h, const BoxEntry& e, int ability, int item) {
-    int64_t speed = e.stat[kSpeed];
-    const bool doubled = (ability == kChlorophyll && h.weather == kWeatherSun) ||
-                         (ability == kSwiftSwim && h.weather == kWeatherRain) ||
-                         (ability == kSandRush && h.weather == kWeatherSand);
-    if (doubled)
-        speed *= 2;
-    if (item == kChoiceScarf)
-        speed = speed * 3 / 2;
-    else if (item == kIronBall || item == kMachoBrace || (item >= kPowerBracer && item <= kPowerWeight))
-        speed /= 2;
-    else if (item == kQuickPowder && e.species == kDitto)
-        speed *= 2;
-    return static_cast<int>(speed);
+// The speed status the window or the battle state gives a side: a burn, or the ability's condition
+// set for はやあし (which needs a status, whichever it is); a paralysis only the battle state knows.
+SpeedStatus speedStatusOf(const ExactSide& side, bool burned, bool conditionMet) {
+    switch (side.state.status) {
+    case ExactStatus::Unknown:
+        return burned || conditionMet ? SpeedStatus::Other : SpeedStatus::None;
+    case ExactStatus::None:
+        return SpeedStatus::None;
+    case ExactStatus::Paralysis:
+        return SpeedStatus::Paralysis;
+    default:
+        return SpeedStatus::Other;
+    }
+}
+
+// A side's speed as the turn order reads it (calc/battle/speed.h), with what the window knows: its
+// stage and おいかぜ have no input yet and stay neutral. The attacker's ability condition set means
+// its status for はやあし, its item used up for かるわざ, and スロースタート still acting; the defender
+// has no ability state, so those do not act for it.
+int knownSpeed(const Hit& h, const ExactSide& side, bool attacking) {
+    const BoxEntry& e = *side.entry;
+    int item = heldItemOfSide(side);
+    if (item > 0 && heldItem(item).generation > static_cast<int>(h.gen))
+        item = kNoHeldItem; // an item of a later generation is none here
+    const bool conditionMet = attacking && h.a.conditions.abilityActive;
+    SpeedSide s;
+    s.stat = e.stat[kSpeed];
+    s.species = e.species;
+    s.ability = attacking ? h.a.ability : abilityIn(e.ability, h.gen);
+    s.heldItem = item; // ぶきよう is speed.h's to apply: the training items act through it
+    s.status = speedStatusOf(side, attacking && h.a.conditions.burn, conditionMet && s.ability == kAbilityQuickFeet);
+    s.itemUsedUp = conditionMet && item == kNoHeldItem;
+    s.slowStartActive = conditionMet;
+    const SpeedField field{.generation = h.gen, .weather = h.weather};
+    return effectiveSpeed(s, field).speed;
 }
 
 } // namespace
@@ -451,8 +469,7 @@ bool analyticActs(const Hit& h) {
         return false;
     // The defender is taken to use a move of no priority.
     const int priority = h.a.move == NO_MOVE ? 0 : moveBattleData(h.a.move, h.gen).priority;
-    const int mine = knownSpeed(h, h.atk, h.a.ability, h.a.item);
-    const int theirs = knownSpeed(h, h.def, h.defAbility, h.defItem);
+    const int mine = attackerSpeed(h), theirs = defenderSpeed(h);
     int why = -1;
     if (h.a.conditions.abilityActive)
         why = 2;
