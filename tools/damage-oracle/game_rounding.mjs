@@ -1,12 +1,14 @@
-// The simulator with the 4th generation's own arithmetic, to check the two places where the
+// The simulator with the 4th generation's own arithmetic, to check the places where the
 // simulator is known to differ from those games (simulate.mjs says which): the games multiply by
-// each modifier and floor, where the simulator rounds 4096ths half down; and the games apply the
+// each modifier and floor, where the simulator rounds 4096ths half down; the games apply the
 // effectiveness of each of the defender's types on its own, flooring after each, in the order of
-// their type table, where the simulator applies both at once. A case the simulator answers
-// differently from the engine, but answers as the engine does with this arithmetic, differs
-// through those two faults alone.
+// their type table, where the simulator applies both at once; and スナイパー makes a critical hit
+// ×3 where the critical hit applies, where the simulator gives it ×1.5 among the last modifiers.
+// A case the simulator answers differently from the engine, but answers as the engine does with
+// this arithmetic, differs through those faults alone.
 //
-// Only the arithmetic changes: every event, item, ability and move of the simulator runs as it is.
+// Beyond スナイパー's place only the arithmetic changes: every event, item, ability and move of the
+// simulator runs as it is.
 
 // The fraction a modifier stands for, given as a decimal or in 4096ths (1.3 and 5325/4096 are
 // 13/10, 2732/4096 is 2/3): the simplest within half a 4096th, by continued fractions.
@@ -51,7 +53,10 @@ function modifyDamage(baseDamage, pokemon, target, move) {
     if (move.spreadHit) baseDamage = battle.modify(baseDamage, move.spreadModifier || 0.75);
     baseDamage = battle.priorityEvent('WeatherModifyDamage', pokemon, target, move, baseDamage);
     baseDamage += 2;
-    if (target.getMoveHitData(move).crit) baseDamage = battle.modify(baseDamage, move.critModifier || 2);
+    // スナイパー makes the critical hit ×3 here, before the random roll (the simulator applies its
+    // ×1.5 with the last modifiers instead; chainModify below leaves that out).
+    if (target.getMoveHitData(move).crit)
+        baseDamage = battle.modify(baseDamage, move.critModifier || (pokemon.hasAbility('sniper') ? 3 : 2));
     baseDamage = Math.floor(battle.runEvent('ModifyDamagePhase2', pokemon, target, move, baseDamage));
     baseDamage = battle.randomizer(baseDamage);
     if (move.type !== '???') {
@@ -92,6 +97,7 @@ export function useGameRounding(battle) {
     };
     battle.chainModify = function (numerator, denominator = 1) {
         if (Array.isArray(numerator)) [numerator, denominator] = numerator;
+        if (this.event.id === 'ModifyDamage' && this.effect?.id === 'sniper') return; // in the critical hit's ×3
         const factors = (this.event.gameFactors ??= []);
         factors.push({ factor: numerator / denominator, rank: finalRank(this.event.id, this.effect?.id ?? '') });
         factors.sort((a, b) => a.rank - b.rank);

@@ -13,7 +13,10 @@ export function knownReason(c, wrong, x) {
         // The only fault of the simulator's accepted in the 4th generation, and checked: with the
         // games' arithmetic it gives the engine's rolls.
         if (!x.rounded || !same(x.rounded, x.mine)) return null;
-        const reason = 'the simulator rounds the 4th generation\'s modifiers in 4096ths and applies both types\' effectiveness at once; with the games\' arithmetic it gives these rolls';
+        const sniper = a.ability === 'Sniper' && c.move.options?.isCrit;
+        const reason = sniper
+            ? 'the simulator gives スナイパー ×1.5 among the last modifiers and rounds the 4th generation\'s modifiers in 4096ths; the games make the critical hit ×3 before the random roll, and with their arithmetic it gives these rolls'
+            : 'the simulator rounds the 4th generation\'s modifiers in 4096ths and applies both types\' effectiveness at once; with the games\' arithmetic it gives these rolls';
         if (wrong === 'simulator') return reason;
         const calculator = knownReason(c, 'calculator', x);
         return calculator && `${calculator}; ${reason}`;

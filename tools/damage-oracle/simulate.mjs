@@ -50,7 +50,7 @@
 //     スキルリンク, else 3 (the calculator's default); トリプルキック options.hits or 3.
 //
 // Known simulator behaviours that differ from the 4th-generation games (a case showing them must say so;
-// both were seen on random pairs of the team sets, where the calculator follows the game):
+// all were seen on random pairs of the team sets, where the calculator follows the game):
 //   - Modifiers go through battle.modify / chainModify, 4096-based fixed-point factors rounded half
 //     down, where the games multiply and floor: まひ's ×0.25 speed gives 73 from 291 (the game: 72),
 //     and a spread move's ×0.75 in doubles rounds a base damage of 4n+1 up (both seen against the
@@ -58,6 +58,8 @@
 //   - Type effectiveness is one combined factor; the game applies each of the defender's two types
 //     separately in its type table's order, flooring after each, so ×0.5 then ×2 (むしタイプの技 into
 //     ドラピオン: どく then あく) gives an even number where the simulator keeps the odd one.
+//   - スナイパー gives a critical hit ×1.5 among the last modifiers, after the random roll and the
+//     types; the games make the critical hit ×3 where they double it, before the random roll.
 // Where the simulator and the calculator differ by design, not by error:
 //   - ふいうち fails when the defender has already moved or chose no attacking move (the calculator
 //     always deals damage); おんがえし/やつあたり follow happiness; いかりのまえば deals half the HP

@@ -5,9 +5,11 @@
 // --oracle) differs from the calculator now.
 //
 //   npm ci && node simulate_fixture.mjs [--every 8] [--engine ../../build/dev/src/rusrina-calc] [--fresh] [--sample]
+//                                       [--rounding]
 //
 // Answers already in the file are kept (--fresh: every case is simulated again, as after a new
-// fixture); the file is written in case order, one line a case: {"id", "rolls", "perHit" for more
+// fixture; --rounding: every answer with the games' arithmetic is worked out again, as after a
+// change to game_rounding.mjs); the file is written in case order, one line a case: {"id", "rolls", "perHit" for more
 // than one hit, "note" when nothing was dealt, "first": who moved first, and in the 4th generation
 // where it differs from the calculator "gameRounding": the same with that generation's arithmetic}
 // or {"id", "unsupported"}.
@@ -44,10 +46,12 @@ missing.forEach((c, i) => {
 
 // Where the simulator and the calculator differ in the 4th generation, the simulator's answer with
 // that generation's own arithmetic too (game_rounding.mjs): "gameRounding".
-for (const c of wanted) {
+const roundingAgain = process.argv.includes('--rounding');
+for (const c of roundingAgain ? cases.filter((c) => known.has(String(c.id))) : wanted) {
     const answer = known.get(String(c.id));
     const plain = oracleHits(answer);
-    if (c.gen !== 4 || plain === null || sameHits(plain, oracleHits(c.calc)) || answer.gameRounding) continue;
+    if (c.gen !== 4 || plain === null || sameHits(plain, oracleHits(c.calc)) || (answer.gameRounding && !roundingAgain))
+        continue;
     const { rolls, perHit } = simulateCase(c, { gameRounding: true });
     answer.gameRounding = perHit ? { perHit } : { rolls };
 }
