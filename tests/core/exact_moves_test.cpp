@@ -160,8 +160,8 @@ enum TestMove {
     kAcrobatics = 511,
     kRetaliate = 513,
 };
-enum TestItem { kSitrusBerry = 50, kLeftovers = 119, kIronBall = 158, kFlyingGem = 233 };
-enum TestAbility { kUnburden = 20, kQuickFeet = 79 };
+enum TestItem { kGriseousOrb = 34, kSitrusBerry = 50, kLeftovers = 119, kIronBall = 158, kFlyingGem = 233 };
+enum TestAbility { kUnburden = 20, kQuickFeet = 79, kKlutz = 85 };
 constexpr int kSpeedyStats = 200; // a speed above the defender's 100
 constexpr int kRaisedTwice = kNeutralStage - 2;
 
@@ -228,6 +228,12 @@ TEST(ExactMoves, PowerFollowsWhatTheMoveReads) {
         {"れんぞくぎり, fourth in a row, 5th", kFuryCutter, kGen5, [](Sides& x) { x.mine.usesInARow = 3; }, 160},
         {"ころがる, fifth in a row", kRollout, kGen4, [](Sides& x) { x.mine.usesInARow = 4; }, 480},
         {"なげつける くろいてっきゅう", kFling, kGen4, [](Sides& x) { x.heldItem = kIronBall; }, 130},
+        {"なげつける under ぶきよう: thrown all the same in the 4th", kFling, kGen4,
+         [](Sides& x) {
+             x.heldItem = kIronBall;
+             x.s.attacker.ability = kKlutz;
+         },
+         130},
         {"しぜんのめぐみ オボンのみ", kNaturalGift, kGen5, [](Sides& x) { x.heldItem = kSitrusBerry; }, 60},
         {"おんがえし with happiness not known", kReturn, kGen5, none, 102},
         {"おんがえし at happiness 100", kReturn, kGen4, [](Sides& x) { x.happiness = 100; }, 40},
@@ -323,9 +329,18 @@ TEST(ExactMoves, FailuresAndAmountsOfTheirOwn) {
         int move;
         std::function<void(Sides&)> arrange;
         const char* damage;
+        Generation gen = kGen5;
     };
     const Case cases[] = {
         {"なげつける with nothing to throw", kFling, [](Sides&) {}, "－"},
+        {"なげつける under ぶきよう in the 5th", kFling,
+         [](Sides& x) {
+             x.heldItem = kIronBall;
+             x.s.attacker.ability = kKlutz;
+         },
+         "－"},
+        {"なげつける はっきんだま, which cannot leave its holder in the 4th", kFling,
+         [](Sides& x) { x.heldItem = kGriseousOrb; }, "－", kGen4},
         {"しぜんのめぐみ without a berry", kNaturalGift, [](Sides& x) { x.heldItem = kLeftovers; }, "－"},
         {"はきだす with nothing stored", kSpitUp, [](Sides& x) { x.mine.stockpile = 0; }, "－"},
         {"がむしゃら from 10 HP against 150", kEndeavor, [](Sides& x) { x.mine.hp = 10; }, "140"},
@@ -337,7 +352,7 @@ TEST(ExactMoves, FailuresAndAmountsOfTheirOwn) {
         Sides x;
         x.s.learnable(c.move);
         c.arrange(x);
-        EXPECT_EQ(exactDamageText(x.rolls(kGen5)), c.damage) << c.what;
+        EXPECT_EQ(exactDamageText(x.rolls(c.gen)), c.damage) << c.what;
     }
 }
 

@@ -290,6 +290,8 @@ TEST(ExactRules, FiguresOfTheSimulatorForAbilities) {
         {"フラワーギフト raises チェリム's special defence in sun", kGen4, starmie, cherrim, "れいとうビーム", kSun,
          "76 ～ 90"},
         {"ダウンロード: +1 to the special attack", kGen5, porygon, snorlax, "トライアタック", kNone, "66 ～ 78"},
+        {"ダウンロード reads the foe's special defence at -2 in the 4th generation too", kGen4, porygon, snorlax,
+         "トライアタック", BattleConditions{.defenceStage = kNeutralStage + 2}, "195 ～ 229"},
         {"マルチタイプ: アルセウス with a plate is of its type", kGen4, arceus, snorlax, "だいもんじ", kNone,
          "108 ～ 127"},
         {"さばきのつぶて takes the plate's type", kGen5, arceus, {"ハッサム"}, "さばきのつぶて", kNone, "468 ～ 552"},

@@ -64,6 +64,10 @@ function calculatorFaults(c, x) {
             'the attacker moves after its foe, so アナライズ acts; the calculator applies it only with the ability on',
         a.ability === 'Unburden' && a.abilityOn && a.item && ['Gyro Ball', 'Electro Ball'].includes(move) &&
             'かるわざ doubles the speed only once the held item is gone, as the simulator has it; the calculator doubles it with the ability on while the item is still held',
+        c.gen === 4 && a.ability === 'Download' && (c.defender.options.boosts?.def || c.defender.options.boosts?.spd) &&
+            'ダウンロード compares the foe\'s defences with their stages in the 4th generation too, as the simulator has it; the calculator compares them without',
+        c.gen === 4 && a.ability === 'Klutz' && move === 'Fling' &&
+            'ぶきよう does not keep なげつける from throwing the item in the 4th generation, as the simulator has it; the calculator makes the move fail',
         move === 'Dream Eater' && !c.defender.options.status &&
             'ゆめくい fails on a foe that is not asleep (the simulator: it fails); the calculator deals damage in the 4th generation',
         move === 'Beat Up' && c.gen === 4 && a.status &&

@@ -231,13 +231,11 @@ int attackStageOf(Hit& h) {
         changeStage(h, h.physical() ? ExactRule::LiechiBerry : ExactRule::PetayaBerry, stage, stage + 1);
     }
     // Download raises, as the attacker comes in, the stat the defender's lower defence calls for:
-    // from the 5th generation the defences as they stand, the defender's stage on the one hit.
+    // the defences as they stand, the defender's stage on the one hit.
     int defence = h.def.stat[kDefence], spDefence = h.def.stat[kSpDefence];
-    if (!h.gen4()) {
-        const StageRatio& r = StageRatios[std::clamp(h.a.conditions.defenceStage, 0, 2 * kMaxStage)];
-        int& staged = h.hitsDefence ? defence : spDefence;
-        staged = staged * r.numerator / r.denominator;
-    }
+    const StageRatio& r = StageRatios[std::clamp(h.a.conditions.defenceStage, 0, 2 * kMaxStage)];
+    int& staged = h.hitsDefence ? defence : spDefence;
+    staged = staged * r.numerator / r.denominator;
     const int downloaded = spDefence <= defence ? kSpAttack : kAttack;
     if (h.a.ability == kDownload && downloaded == (h.physical() ? kAttack : kSpAttack) && stage < kMaxStage)
         changeStage(h, ExactRule::Download, stage, stage + 1, ExactStepSide::Attacker, downloaded);
