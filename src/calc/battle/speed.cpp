@@ -133,7 +133,8 @@ EffectiveSpeed effectiveSpeed(const SpeedSide& side, const SpeedField& field) {
     // たんじゅん doubles the stage as the 4th generation reads it; the 5th doubles each change as it
     // happens, so the stage held is already doubled.
     const bool simple = side.ability == kAbilitySimple && field.generation == kGen4;
-    s.staged = applyStage(side.stat, simple ? side.stage * 2 : side.stage);
+    s.stage = std::clamp(simple ? side.stage * 2 : side.stage, -6, 6);
+    s.staged = applyStage(side.stat, s.stage);
     const int item = actingItem(side, field);
     std::array<Factor, 8> factors{};
     const int count = speedFactors(side, field, item, factors);

@@ -81,6 +81,7 @@ enum class SpeedFactor : uint8_t {
 
 struct EffectiveSpeed {
     int stat = 0;   // the speed stat
+    int stage = 0;  // the stage as it acted (たんじゅん's doubled in the 4th generation), -6 .. +6
     int staged = 0; // after the stage
     int speed = 0;  // after everything: what the order compares
     int item = 0;   // the held item that acted (0 when none did)

@@ -1,27 +1,25 @@
 #include "view/box/speed_order_line.h"
 
+#include "calc/battle/speed_inputs.h"
 #include "calc/exact/exact_damage.h"
 #include "data/held_items.h"
+#include "data/moves.h"
 
 namespace rusrina {
 
 namespace {
 
-SpeedSide sideOf(const BoxEntry& entry, const EntryExtra& extra) {
-    const ExactSide exact = exactSide(entry, extra);
-    SpeedSide s;
-    s.stat = entry.stat[kSpeed];
-    s.species = entry.species;
-    s.ability = entry.ability;
-    s.heldItem = exact.heldItem < 0 ? kNoHeldItem : exact.heldItem;
-    return s;
+std::string stageText(int stage) {
+    return "ランク" + std::string(stage > 0 ? "+" : "") + std::to_string(stage);
 }
 
 std::string sideText(const EffectiveSpeed& s) {
     std::string text = std::to_string(s.stat);
-    if (s.speed == s.stat && s.factorCount == 0)
+    if (s.speed == s.stat && s.factorCount == 0 && s.stage == 0)
         return text;
     text += " → " + std::to_string(s.speed) + "（";
+    if (s.stage != 0)
+        text += stageText(s.stage) + (s.factorCount > 0 ? "・" : "");
     for (int i = 0; i < s.factorCount; ++i) {
         if (i > 0)
             text += "・";
@@ -66,11 +64,27 @@ const char* speedFactorName(SpeedFactor factor) {
 std::optional<OrderResult> speedOrderOf(const DamageEngine& engine, const DamageSettings& settings) {
     if (!isExact(settings.mode) || !engine.attacker || !engine.defender)
         return std::nullopt;
-    SpeedField field;
-    field.generation = exactOptionsFor(settings).generation;
-    field.weather = engine.conditions.weather;
-    return turnOrder(sideOf(*engine.attacker, engine.attackerExtra), sideOf(*engine.defender, engine.defenderExtra),
-                     field);
+    const SpeedField field =
+        speedFieldOf(exactOptionsFor(settings).generation, engine.conditions.weather, engine.state.field);
+    return turnOrder(speedSideOf(*engine.attacker, engine.attackerExtra, engine.state.attacker),
+                     speedSideOf(*engine.defender, engine.defenderExtra, engine.state.defender), field);
+}
+
+std::array<std::string, kDamageRowCount> movePriorityTexts(const DamageEngine& engine, Generation generation) {
+    std::array<std::string, kDamageRowCount> texts;
+    for (int k = 0; k < kDirectRow; ++k) {
+        const int move = !engine.attacker    ? NO_MOVE
+                         : k < kMoveRowCount ? engine.attacker->move[k]
+                         : engine.defender   ? engine.learnableMove
+                                             : NO_MOVE;
+        if (!isValidMove(move)) {
+            texts[k] = kNotAvailable;
+            continue;
+        }
+        const int priority = movePriority(move, engine.attacker->ability, generation);
+        texts[k] = (priority > 0 ? "+" : "") + std::to_string(priority);
+    }
+    return texts;
 }
 
 std::string speedOrderLine(const std::optional<OrderResult>& order) {
@@ -80,6 +94,8 @@ std::string speedOrderLine(const std::optional<OrderResult>& order) {
                                 : order->order == TurnOrder::Second ? "攻撃側が後手"
                                                                     : "同速 (50 %)";
     std::string line = "素早さ " + sideText(order->speed[0]) + " 対 " + sideText(order->speed[1]) + "：" + verdict;
+    if (order->trickRoom && order->order != TurnOrder::Tie)
+        line += "（トリックルーム）";
     if (order->chanceToLead[0] || order->chanceToLead[1])
         line += "（せんせいのツメ・イバンのみで先に動くことがあります）";
     return line;
