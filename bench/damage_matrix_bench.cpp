@@ -76,6 +76,25 @@ BENCHMARK_CAPTURE(matrixOfSeveralHits, hitCounts, {330, 349, 166, 23})->Unit(ben
 // マグニチュード, プレゼント and サイコウェーブ: one of several powers or amounts per use; ふんか for one.
 BENCHMARK_CAPTURE(matrixOfSeveralHits, powers, {221, 216, 148, 283})->Unit(benchmark::kMillisecond);
 
+// The exact modes' matrix: every row's speed and order too, under a state that touches speed
+// (a stage, まひ, おいかぜ, トリックルーム), then sorted by speed.
+void matrixWithSpeedColumn(benchmark::State& state) {
+    const std::vector<BoxEntry> box = fullBox();
+    BattleState battle;
+    battle.attacker.stages[kStageSpeed] = 1;
+    battle.defender.status = StatusCondition::Paralysis;
+    battle.defender.tailwind = true;
+    battle.field.trickRoom = true;
+    const SpeedField field{kGen5, kWeatherSun, true, false};
+    for (auto _ : state) {
+        auto rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, someConditions(), {kGen5, false});
+        addMatrixSpeeds(rows, box, {}, 0, MatrixSide::AttackerAgainstBox, battle, field);
+        sortMatrixRows(rows, box, kMatrixSpeedColumn, true);
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK(matrixWithSpeedColumn)->Unit(benchmark::kMillisecond);
+
 // The same, sorted by the best move's verdict, and the whole table as tab-separated text.
 void matrixSortedAndCopied(benchmark::State& state) {
     const std::vector<BoxEntry> box = fullBox();

@@ -1,5 +1,5 @@
 // The damage matrix: a row whose verdict is worked out by hand, the moves best first, both sides,
-// the order after a column click, and the tab-separated text.
+// the order after a column click, the tab-separated text, and each entry's speed under the state.
 
 #include "calc/box_tools/damage_matrix.h"
 #include "view/matrix/matrix_view.h"
@@ -179,6 +179,81 @@ TEST(DamageMatrix, TabSeparatedText) {
         "技３\tダメージ３\tHP割合３\t確定数３\t技４\tダメージ４\tHP割合４\t確定数４\r\n"
         "test\tラッキー\tのしかかり\t49 ～ 58\t76.5％ ～ 90.6％\t確定2発\tたいあたり\t30 ～ 36\t46.8％ ～ 56.2％\t"
         "乱数2発 (71.5％)\tシャドーボール\t無効\t無効\t無効\t－\t－\t－\t－\r\n");
+}
+
+// The attacker A (speed 100) against い (80), う (120) and え (100); each state reaches the side it
+// names: the defender's stage ×1.5 and its まひ ×¼ (5th generation) reach the rows, the attacker's
+// おいかぜ ×2 reaches A, and トリックルーム turns the order. Box against A, the rows are the attackers.
+TEST(DamageMatrix, SpeedColumnsFollowTheState) {
+    const std::vector<BoxEntry> box = {named(attackerWithMoves(), "A"),
+                                       named(creature(kChansey, {64, 100, 100, 100, 100, 80}), "い"),
+                                       named(creature(kChansey, {64, 100, 100, 100, 100, 120}), "う"),
+                                       named(creature(kChansey, {64, 100, 100, 100, 100, 100}), "え")};
+    BattleState raised, paralysed, tailwind, trickRoom, rowsRaised;
+    raised.defender.stages[kStageSpeed] = 1;
+    paralysed.defender.status = StatusCondition::Paralysis;
+    tailwind.attacker.tailwind = true;
+    trickRoom.field.trickRoom = true;
+    rowsRaised.attacker.stages[kStageSpeed] = 1;
+    const struct {
+        const char* name;
+        BattleState state;
+        MatrixSide side;
+        std::vector<std::string> cells; // speed and order of い, う, え
+    } cases[] = {
+        {"neutral", {}, MatrixSide::AttackerAgainstBox, {"80", "先手", "120", "後手", "100", "同速"}},
+        {"defender +1", raised, MatrixSide::AttackerAgainstBox, {"120", "後手", "180", "後手", "150", "後手"}},
+        {"defender まひ", paralysed, MatrixSide::AttackerAgainstBox, {"20", "先手", "30", "先手", "25", "先手"}},
+        {"attacker おいかぜ", tailwind, MatrixSide::AttackerAgainstBox, {"80", "先手", "120", "先手", "100", "先手"}},
+        {"トリックルーム", trickRoom, MatrixSide::AttackerAgainstBox, {"80", "後手", "120", "先手", "100", "同速"}},
+        {"rows attack at +1",
+         rowsRaised,
+         MatrixSide::BoxAgainstDefender,
+         {"120", "先手", "180", "先手", "150", "先手"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<MatrixRow> rows = computeMatrix(box, 0, c.side, {}, kGen5Options);
+        addMatrixSpeeds(rows, box, {}, 0, c.side, c.state, SpeedField{kGen5, 0, c.state.field.trickRoom, false});
+        std::vector<std::string> cells;
+        for (const MatrixRow& row : rows)
+            for (int column : {kMatrixSpeedColumn, kMatrixOrderColumn})
+                cells.push_back(matrixCellText(row, box, column));
+        EXPECT_EQ(cells, c.cells) << c.name;
+    }
+}
+
+TEST(DamageMatrix, SortsBySpeedAsNumbersAndCopiesTheSpeedColumns) {
+    const std::vector<BoxEntry> box = {named(attackerWithMoves(), "A"),
+                                       named(creature(kChansey, {64, 100, 100, 100, 100, 80}), "い"),
+                                       named(creature(kChansey, {64, 100, 100, 100, 100, 120}), "う"),
+                                       named(creature(kChansey, {64, 100, 100, 100, 100, 100}), "え"),
+                                       named(creature(kChansey, {64, 100, 100, 100, 100, 9}), "お")};
+    const struct {
+        int column;
+        bool descending;
+        bool withoutSpeedOfO; // お's speed not computed: its row goes last either way
+        std::vector<int> slots;
+    } cases[] = {
+        {kMatrixSpeedColumn, false, false, {4, 1, 3, 2}}, // 9 before 80: numbers, not text
+        {kMatrixSpeedColumn, true, false, {2, 3, 1, 4}},
+        {kMatrixOrderColumn, false, false, {1, 4, 3, 2}}, // 先手 (box order), 同速, 後手
+        {kMatrixSpeedColumn, false, true, {1, 3, 2, 4}},
+        {kMatrixSpeedColumn, true, true, {2, 3, 1, 4}},
+    };
+    for (const auto& c : cases) {
+        std::vector<MatrixRow> rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, {}, kGen5Options);
+        addMatrixSpeeds(rows, box, {}, 0, MatrixSide::AttackerAgainstBox, {}, {});
+        rows[3].speed.known = !c.withoutSpeedOfO;
+        sortMatrixRows(rows, box, c.column, c.descending);
+        EXPECT_EQ(slotsOf(rows), c.slots) << matrixHeading(c.column) << (c.descending ? " descending" : "")
+                                          << (c.withoutSpeedOfO ? " without お's speed" : "");
+    }
+    std::vector<MatrixRow> rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, {}, kGen5Options);
+    addMatrixSpeeds(rows, box, {}, 0, MatrixSide::AttackerAgainstBox, {}, {});
+    const std::string text = matrixText(rows, box, true);
+    EXPECT_NE(text.find("確定数４\t素早さ\t攻撃側\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\t－\t80\t先手\r\n"), std::string::npos);
+    EXPECT_EQ(matrixText(rows, box).find("素早さ"), std::string::npos);
 }
 
 } // namespace

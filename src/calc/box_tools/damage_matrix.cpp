@@ -1,5 +1,7 @@
 #include "calc/box_tools/damage_matrix.h"
 
+#include "calc/battle/speed_inputs.h"
+
 #include <algorithm>
 
 namespace rusrina {
@@ -80,6 +82,28 @@ std::vector<MatrixRow> computeMatrix(std::span<const BoxEntry> entries, int chos
                 rows.push_back(rowOf(slot, prepareMoves(entries[slot], conditions, options), mine));
     }
     return rows;
+}
+
+void addMatrixSpeeds(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries,
+                     std::span<const EntryExtra> extras, int chosen, MatrixSide side, const BattleState& state,
+                     const SpeedField& field) {
+    const int count = static_cast<int>(entries.size());
+    if (chosen < 0 || chosen >= count)
+        return;
+    const auto extraOf = [extras](int slot) {
+        return slot < static_cast<int>(extras.size()) ? extras[slot] : EntryExtra{};
+    };
+    const bool chosenAttacks = side == MatrixSide::AttackerAgainstBox;
+    const SpeedSide mine =
+        speedSideOf(entries[chosen], extraOf(chosen), chosenAttacks ? state.attacker : state.defender);
+    for (MatrixRow& row : rows) {
+        if (row.slot < 0 || row.slot >= count)
+            continue;
+        const SpeedSide theirs =
+            speedSideOf(entries[row.slot], extraOf(row.slot), chosenAttacks ? state.defender : state.attacker);
+        const OrderResult order = chosenAttacks ? turnOrder(mine, theirs, field) : turnOrder(theirs, mine, field);
+        row.speed = {true, order.speed[chosenAttacks ? 1 : 0].speed, order.order};
+    }
 }
 
 } // namespace rusrina

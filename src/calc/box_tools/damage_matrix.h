@@ -4,6 +4,7 @@
 // engine under the window's conditions, with its rolls and its chance to knock out. Each row holds
 // its four moves best first.
 
+#include "calc/battle/speed.h"
 #include "calc/exact/exact_damage.h"
 
 #include <span>
@@ -24,9 +25,19 @@ struct MatrixCell {
     KoChance ko;
 };
 
+// The row's entry's effective speed and who moves first of the two, the attacker's order as the
+// order line of the box window says it (the attacker is the chosen entry or the row's, by the side).
+// Speeds alone decide: the row's four moves may differ in priority.
+struct MatrixSpeed {
+    bool known = false; // computed (the exact modes)
+    int speed = 0;
+    TurnOrder attackerOrder = TurnOrder::Tie;
+};
+
 struct MatrixRow {
     int slot = -1; // the box slot of the entry the row stands for
     std::array<MatrixCell, kMoveRowCount> cells;
+    MatrixSpeed speed;
 };
 
 // Whether `a` is the stronger move: one that deals damage before one that does not; then fewer
@@ -38,5 +49,12 @@ bool strongerMove(const MatrixCell& a, const MatrixCell& b);
 // order. An empty result when `chosen` is not an entry.
 std::vector<MatrixRow> computeMatrix(std::span<const BoxEntry> entries, int chosen, MatrixSide side,
                                      const BattleConditions& conditions, const ExactOptions& options);
+
+// Fills each row's speed: the attacker with the state's attacker side, the defender with its
+// defender side, both under `field`. `extras` beside `entries` (the box's, by slot; shorter or empty
+// counts as no extra).
+void addMatrixSpeeds(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries,
+                     std::span<const EntryExtra> extras, int chosen, MatrixSide side, const BattleState& state,
+                     const SpeedField& field);
 
 } // namespace rusrina

@@ -24,7 +24,7 @@ int MatrixModel::rowCount(const QModelIndex& parent) const {
 }
 
 int MatrixModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kMatrixColumnCount;
+    return parent.isValid() ? 0 : matrixColumnCount(m_withSpeed);
 }
 
 QVariant MatrixModel::data(const QModelIndex& index, int role) const {
@@ -44,6 +44,8 @@ QVariant MatrixModel::data(const QModelIndex& index, int role) const {
 QVariant MatrixModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal)
         return {};
+    if (role == Qt::ToolTipRole && section == kMatrixOrderColumn)
+        return QStringLiteral("攻撃側が先手か後手か（素早さで。技の優先度は数えません）");
     if (role != Qt::DisplayRole)
         return {};
     return toQt(matrixHeading(section));
@@ -65,19 +67,20 @@ void MatrixModel::applySort() {
         sortMatrixRows(m_rows, m_entries, m_sortColumn, m_order == Qt::DescendingOrder);
 }
 
-void MatrixModel::setRows(std::vector<MatrixRow> rows, std::vector<BoxEntry> entries) {
+void MatrixModel::setRows(std::vector<MatrixRow> rows, std::vector<BoxEntry> entries, bool withSpeed) {
     // The same number of rows keeps the view's scroll position and selection: a recomputation
     // after a condition change should not send the user back to the top.
-    if (rows.size() == m_rows.size() && !rows.empty()) {
+    if (rows.size() == m_rows.size() && !rows.empty() && withSpeed == m_withSpeed) {
         m_rows = std::move(rows);
         m_entries = std::move(entries);
         applySort();
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, kMatrixColumnCount - 1));
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
         return;
     }
     beginResetModel();
     m_rows = std::move(rows);
     m_entries = std::move(entries);
+    m_withSpeed = withSpeed;
     applySort();
     endResetModel();
 }
@@ -87,7 +90,7 @@ int MatrixModel::slotAt(int row) const {
 }
 
 std::string MatrixModel::text() const {
-    return matrixText(m_rows, m_entries);
+    return matrixText(m_rows, m_entries, m_withSpeed);
 }
 
 } // namespace rusrina

@@ -32,8 +32,9 @@ public:
     // Column -1 is the box order. The order is kept for the next setRows.
     void sort(int column, Qt::SortOrder order) override;
 
-    // New results over a copy of the entries they were computed from, in the current order.
-    void setRows(std::vector<MatrixRow> rows, std::vector<BoxEntry> entries);
+    // New results over a copy of the entries they were computed from, in the current order; with
+    // `withSpeed` (the exact modes) the speed columns too.
+    void setRows(std::vector<MatrixRow> rows, std::vector<BoxEntry> entries, bool withSpeed = false);
 
     int slotAt(int row) const; // -1 outside the rows
     // The whole table as tab-separated text, in the order shown.
@@ -44,6 +45,7 @@ private:
 
     std::vector<MatrixRow> m_rows;
     std::vector<BoxEntry> m_entries;
+    bool m_withSpeed = false;
     int m_sortColumn = -1;
     Qt::SortOrder m_order = Qt::AscendingOrder;
 };

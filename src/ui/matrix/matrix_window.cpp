@@ -1,6 +1,7 @@
 #include "ui/matrix/matrix_window.h"
 
 #include "box/box.h"
+#include "calc/battle/speed_inputs.h"
 #include "settings/settings_file.h"
 #include "view/box/damage_view.h"
 #include "view/matrix/matrix_view.h"
@@ -82,9 +83,7 @@ QWidget* MatrixWindow::buildMatrixTab() {
     header->setSortIndicator(-1, Qt::AscendingOrder);
     header->setSortIndicatorShown(true);
     connect(header, &QHeaderView::sectionClicked, this, &MatrixWindow::sortByColumn);
-    const int digit = m_table->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    for (int column = 0; column < kMatrixColumnCount; ++column)
-        m_table->setColumnWidth(column, matrixColumnChars(column) * digit + 12);
+    setColumnWidths();
     connect(m_table, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { onRowActivated(index.row()); });
 
@@ -120,6 +119,12 @@ QWidget* MatrixWindow::buildLegend(QWidget* parent) {
     return legend;
 }
 
+void MatrixWindow::setColumnWidths() {
+    const int digit = m_table->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        m_table->setColumnWidth(column, matrixColumnChars(column) * digit + 12);
+}
+
 bool MatrixWindow::attackerSide() const {
     return !m_defenderSide->isChecked();
 }
@@ -146,11 +151,20 @@ void MatrixWindow::refreshMatrix() {
     const MatrixSide side = attackerSide() ? MatrixSide::AttackerAgainstBox : MatrixSide::BoxAgainstDefender;
     const int chosen = attackerSide() ? m_session.attackerSlot() : m_session.defenderSlot();
     const DamageSettings& settings = m_session.damageSettings();
-    std::vector<MatrixRow> rows =
-        computeMatrix(entries, chosen, side, m_session.damageInputs().conditions, exactOptionsFor(settings));
+    const DamageEngine& inputs = m_session.damageInputs();
+    const ExactOptions options = exactOptionsFor(settings);
+    std::vector<MatrixRow> rows = computeMatrix(entries, chosen, side, inputs.conditions, options);
+    // The simple mode's matrix keeps its columns; the exact modes add each entry's speed.
+    const bool withSpeed = isExact(settings.mode);
+    if (withSpeed)
+        addMatrixSpeeds(rows, entries, box.extras(), chosen, side, inputs.state,
+                        speedFieldOf(options.generation, inputs.conditions.weather, inputs.state.field));
     const BoxEntry* chosenEntry = box.inUse(chosen) ? &box.entry(chosen) : nullptr;
     m_caption->setText(toQt(matrixCaptionText(chosenEntry, side, settings.mode)));
-    m_model->setRows(std::move(rows), std::move(entries));
+    const int columns = m_model->columnCount();
+    m_model->setRows(std::move(rows), std::move(entries), withSpeed);
+    if (m_model->columnCount() != columns)
+        setColumnWidths(); // the speed columns came or went: the header laid its sections anew
     highlightPair();
 }
 

@@ -4,6 +4,7 @@
 //   chosen defender, sortable by any column; a double-click makes the row's entry the other side
 //   of the session's pair; "コピー" copies the table as tab-separated text.
 // - "努力値探索": the spread finder (SpreadPanel).
+// In the exact modes the matrix adds each entry's speed and who moves first, by the battle state.
 // Both follow the session: its sides, its conditions and its mode, recomputed after each
 // calculation while this window is shown. The matrix highlights the row of the pair's other side
 // and colours each verdict by how sure the knock-out is, with a legend under it.
@@ -42,6 +43,7 @@ private:
     QWidget* buildMatrixTab();
     QWidget* buildLegend(QWidget* parent);
     void refreshMatrix();
+    void setColumnWidths();
     void highlightPair();
     void onRowActivated(int row);
     // A click on a heading, by the rule every sortable list follows.

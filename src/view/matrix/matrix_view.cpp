@@ -23,7 +23,20 @@ MatrixColumnKind kindOf(int column) {
 }
 
 bool validColumn(int column) {
-    return column >= 0 && column < kMatrixColumnCount;
+    return column >= 0 && column < kMatrixColumnCountWithSpeed;
+}
+
+bool moveColumn(int column) {
+    return column >= kMatrixEntryColumns && column < kMatrixColumnCount;
+}
+
+// 先手 first, 後手 last.
+int orderRank(TurnOrder order) {
+    return order == TurnOrder::First ? 0 : order == TurnOrder::Tie ? 1 : 2;
+}
+
+std::string orderText(TurnOrder order) {
+    return order == TurnOrder::First ? "先手" : order == TurnOrder::Second ? "後手" : "同速";
 }
 
 const BoxEntry* entryOf(const MatrixRow& row, std::span<const BoxEntry> entries) {
@@ -76,6 +89,12 @@ SortKey sortKey(const MatrixRow& row, std::span<const BoxEntry> entries, int col
         return {0, 0.0, 0.0, e ? std::string(entryName(*e)) : std::string()};
     if (column == 1)
         return {0, 0.0, 0.0, text::toCp932(speciesText(e))};
+    if (!moveColumn(column)) {
+        if (!row.speed.known)
+            return kNoFigure;
+        return column == kMatrixSpeedColumn ? SortKey{0, double(row.speed.speed), 0.0, {}}
+                                            : SortKey{0, double(orderRank(row.speed.attackerOrder)), 0.0, {}};
+    }
     return moveKey(row.cells[moveOf(column)], kindOf(column));
 }
 
@@ -106,6 +125,8 @@ std::string matrixHeading(int column) {
         return {};
     if (column < kMatrixEntryColumns)
         return column == 0 ? "名前" : "バントレ";
+    if (!moveColumn(column))
+        return column == kMatrixSpeedColumn ? "素早さ" : "攻撃側";
     return std::string(kMoveHeadings[kindOf(column)]) + kFullWidthDigits[moveOf(column)];
 }
 
@@ -114,6 +135,8 @@ int matrixColumnChars(int column) {
         return 0;
     if (column < kMatrixEntryColumns)
         return column == 0 ? 12 : 11;
+    if (!moveColumn(column))
+        return 7;
     return kMoveColumnChars[kindOf(column)];
 }
 
@@ -125,6 +148,11 @@ std::string matrixCellText(const MatrixRow& row, std::span<const BoxEntry> entri
         return e ? entryNameUtf8(*e) : kNotAvailable;
     if (column == 1)
         return speciesText(e);
+    if (!moveColumn(column)) {
+        if (!row.speed.known)
+            return kNotAvailable;
+        return column == kMatrixSpeedColumn ? std::to_string(row.speed.speed) : orderText(row.speed.attackerOrder);
+    }
     const MatrixCell& cell = row.cells[moveOf(column)];
     switch (kindOf(column)) {
     case kMatrixMove:
@@ -139,7 +167,7 @@ std::string matrixCellText(const MatrixRow& row, std::span<const BoxEntry> entri
 }
 
 KoShade matrixKoShade(const MatrixRow& row, int column) {
-    if (!validColumn(column) || column < kMatrixEntryColumns || kindOf(column) != kMatrixKo)
+    if (!moveColumn(column) || kindOf(column) != kMatrixKo)
         return KoShade::None;
     const MatrixCell& cell = row.cells[moveOf(column)];
     if (!cell.rolls.hits() || cell.ko.hits <= 0)
@@ -196,13 +224,14 @@ void sortMatrixRows(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entr
     rows = std::move(sorted);
 }
 
-std::string matrixText(const std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries) {
+std::string matrixText(const std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, bool withSpeed) {
+    const int columns = matrixColumnCount(withSpeed);
     std::string text;
-    for (int column = 0; column < kMatrixColumnCount; ++column)
+    for (int column = 0; column < columns; ++column)
         text += (column ? "\t" : "") + matrixHeading(column);
     text += "\r\n";
     for (const MatrixRow& row : rows) {
-        for (int column = 0; column < kMatrixColumnCount; ++column)
+        for (int column = 0; column < columns; ++column)
             text += (column ? "\t" : "") + tsvCell(matrixCellText(row, entries, column));
         text += "\r\n";
     }

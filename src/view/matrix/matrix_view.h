@@ -26,13 +26,23 @@ inline constexpr int kMatrixEntryColumns = 2; // 名前, バントレ
 inline constexpr int kMatrixColumnsPerMove = 4;
 inline constexpr int kMatrixColumnCount = kMatrixEntryColumns + kMoveRowCount * kMatrixColumnsPerMove;
 
-// "名前", "バントレ", then "技１", "ダメージ１", "HP割合１", "確定数１", "技２" …
+// In the exact modes two more after them: the row's entry's effective speed ("素早さ") and the
+// attacker's order against the other side ("攻撃側": "先手", "後手", "同速"), from MatrixRow::speed.
+inline constexpr int kMatrixSpeedColumn = kMatrixColumnCount;
+inline constexpr int kMatrixOrderColumn = kMatrixColumnCount + 1;
+inline constexpr int kMatrixColumnCountWithSpeed = kMatrixColumnCount + 2;
+inline constexpr int matrixColumnCount(bool withSpeed) {
+    return withSpeed ? kMatrixColumnCountWithSpeed : kMatrixColumnCount;
+}
+
+// "名前", "バントレ", then "技１", "ダメージ１", "HP割合１", "確定数１", "技２" …, "素早さ", "攻撃側"
 std::string matrixHeading(int column);
 // The column's width in half-width characters, for the window's first layout.
 int matrixColumnChars(int column);
 
 // The cell's text: the entry's name and species, then per move its name, the damage range, the
-// share of HP and the KO verdict as the damage rows show them ("－" for no move).
+// share of HP and the KO verdict as the damage rows show them ("－" for no move); the speed and
+// the order ("－" for a row whose speed was not computed).
 std::string matrixCellText(const MatrixRow& row, std::span<const BoxEntry> entries, int column);
 
 // How sure the knock-out of a verdict cell is, from the surest down, for the cell's colour; None
@@ -46,10 +56,12 @@ const char* koShadeName(KoShade shade);
 // Sorts by a column, keeping the present order among equal keys. Names compare by their Shift-JIS
 // bytes (kana order); damage by the top roll, then the bottom one; the share of HP the same way;
 // the KO verdict from the surest (fewest hits, then highest chance). Cells that show no figure
-// ("－", and "無効" in the verdict column) go last whichever the direction.
+// ("－", and "無効" in the verdict column) go last whichever the direction. Speeds sort as numbers,
+// the order from 先手 through 同速 to 後手.
 void sortMatrixRows(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, int column, bool descending);
 
-// The headings and every row, cells separated by tabs, lines ended by CR LF.
-std::string matrixText(const std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries);
+// The headings and every row, cells separated by tabs, lines ended by CR LF; the speed columns too
+// when `withSpeed`.
+std::string matrixText(const std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, bool withSpeed = false);
 
 } // namespace rusrina
