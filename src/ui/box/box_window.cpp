@@ -324,6 +324,9 @@ void BoxWindow::showRows() {
     if (const bool exact = isExact(m_session.damageSettings().mode); exact != m_rows->exactMode())
         showExactMode(exact);
     m_rows->setTexts(damageRowTexts(m_session.damageInputs(), m_session.rows()));
+    if (m_rows->exactMode())
+        m_rows->setPriorities(
+            movePriorityTexts(m_session.damageInputs(), generationOf(m_session.damageSettings().mode)));
     const std::string order = speedOrderLine(speedOrderOf(m_session.damageInputs(), m_session.damageSettings()));
     m_orderLine->setText(QString::fromStdString(order));
     m_orderLine->setVisible(!order.empty());

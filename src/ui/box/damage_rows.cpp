@@ -19,6 +19,7 @@ namespace {
 enum Column {
     kCaptionColumn,
     kNameColumn,
+    kPriorityColumn,
     kPowerColumn,
     kCategoryColumn,
     kTypeColumn,
@@ -29,7 +30,8 @@ enum Column {
     kButtonColumn,
 };
 
-const char* const kColumnHeads[] = {"", "名称", "威力", "分類", "タイプ", "倍率", "ダメージ範囲", "HP割合", "攻撃回数"};
+const char* const kColumnHeads[] = {"",       "名称", "優先度",       "威力",   "分類",
+                                    "タイプ", "倍率", "ダメージ範囲", "HP割合", "攻撃回数"};
 const char* const kMoveRowCaptions[kMoveRowCount] = {"わざ１", "わざ２", "わざ３", "わざ４"};
 
 // The grid row of calculation row k (row 0 of the grid holds the column heads).
@@ -80,6 +82,8 @@ void DamageRows::addHeads() {
         gridOf(this)->addWidget(head, 0, column);
         if (column == kShareColumn)
             m_shareHead = head;
+        if (column == kPriorityColumn)
+            m_priorityHead = head;
     }
 }
 
@@ -92,6 +96,7 @@ void DamageRows::addResultLabels(int k) {
         gridOf(this)->addWidget(label, gridRow(k), column);
     };
     if (k < kDirectRow) {
+        add(row.priority, "Priority", kPriorityColumn, Qt::AlignRight);
         add(row.power, "Power", kPowerColumn, Qt::AlignRight);
         add(row.category, "Category", kCategoryColumn, Qt::AlignLeft);
         add(row.type, "Type", kTypeColumn, Qt::AlignLeft);
@@ -112,11 +117,14 @@ void DamageRows::setExactMode(bool exact) {
         return;
     m_exact = exact;
     m_shareHead->setVisible(exact);
+    m_priorityHead->setVisible(exact);
     const QFontMetrics metrics = fontMetrics();
     const int hitsWidth =
         metrics.horizontalAdvance(exact ? QStringLiteral("乱数10発 (99.9％)") : QStringLiteral("999 ～ 999"));
     for (RowLabels& row : m_rows) {
         row.share->setVisible(exact);
+        if (row.priority)
+            row.priority->setVisible(exact);
         row.hits->setMinimumWidth(hitsWidth);
     }
 }
@@ -222,6 +230,12 @@ void DamageRows::setTexts(std::span<const DamageRowTexts> rows) {
         setText(labels.share, rows[k].share);
         setText(labels.hits, rows[k].hits);
     }
+}
+
+void DamageRows::setPriorities(std::span<const std::string> priorities) {
+    const int count = std::min<int>(kDamageRowCount, static_cast<int>(priorities.size()));
+    for (int k = 0; k < count; ++k)
+        setText(m_rows[k].priority, priorities[k]);
 }
 
 } // namespace rusrina

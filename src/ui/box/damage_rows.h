@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <span>
+#include <string>
 #include <vector>
 
 class QComboBox;
@@ -31,7 +32,9 @@ public:
     DirectMove directMove() const;
 
     void setTexts(std::span<const DamageRowTexts> rows); // one per row
-    // An exact mode shows the share of HP beside the damage, and the wider KO verdicts; the
+    // Each row's move priority ("+1"), shown in the exact modes only.
+    void setPriorities(std::span<const std::string> priorities);
+    // An exact mode shows each move's priority, the share of HP beside the damage, and the wider KO verdicts; the
     // simple mode hides the share and keeps the rows as they always were.
     void setExactMode(bool exact);
     bool exactMode() const { return m_exact; }
@@ -62,6 +65,7 @@ private:
 
     struct RowLabels {
         QLabel* name = nullptr;
+        QLabel* priority = nullptr; // none in the direct-value row
         QLabel* power = nullptr;
         QLabel* category = nullptr;
         QLabel* type = nullptr;
@@ -73,6 +77,7 @@ private:
     std::vector<RowLabels> m_rows;
     std::vector<QPushButton*> m_copyButtons;
     QLabel* m_shareHead = nullptr;
+    QLabel* m_priorityHead = nullptr;
     bool m_exact = true; // set false (the default mode) by the constructor
     QComboBox* m_learnable = nullptr;
     QComboBox* m_directPower = nullptr;
