@@ -4,6 +4,7 @@
 
 #include "calc/box_tools/spread_finder_speed.h"
 #include "data/natures.h"
+#include "view/matrix/spread_view.h"
 
 #include "box_test_support.h"
 
@@ -117,6 +118,82 @@ TEST(SpeedTuning, AgainstABenchmarkAndTypedStats) {
     EXPECT_EQ(t.otherSpeed, 152);
     q.entry.statsDirect = 1;
     EXPECT_EQ(findSpeedTuning(q).status, SpeedTuningStatus::TypedStats);
+}
+
+// The finder's answer as the window words it, from the box window's sides and state. リザードン
+// (まじめ, no EVs) has speed ⌊(231 + ⌊EV/4⌋)/2⌋ + 5: 120 … 152, and with おくびょう ×1.1. ガブリアス
+// (base 102) at level 50: 最速 169, 準速 154, 無振り 122, and the defender as entered 122.
+TEST(SpeedTuning, AnswersInThePlayersWords) {
+    constexpr int kGarchomp = 449, kSerious = 24; // まじめ
+    const BoxEntry charizard =
+        testing::EntryBuilder("x", kCharizard).nature(kSerious).evs({0, 0, 0, 0, 0, 0}).computedStats();
+    const BoxEntry garchomp =
+        testing::EntryBuilder("y", kGarchomp).nature(kSerious).evs({0, 0, 0, 0, 0, 0}).computedStats();
+    DamageEngine engine;
+    engine.attacker = charizard;
+    engine.defender = garchomp;
+    BattleState raised, trickRoom;
+    raised.defender.stages[kStageSpeed] = 1;
+    trickRoom.field.trickRoom = true;
+    const SpreadNature keep = SpreadNature::Keep, best = SpreadNature::Best;
+    const struct {
+        BattleState state;
+        bool defenderTuned;
+        SpeedTarget target;
+        SpreadNature nature;
+        const char* text;
+        const char* advice;
+    } cases[] = {
+        {{},
+         false,
+         SpeedTarget::Current,
+         keep,
+         "性格 まじめ・素早さ努力値 20（素早さ 123）で 防御側のガブリアス（122）抜き。努力値 12 では同速",
+         ""},
+        {{},
+         false,
+         SpeedTarget::Neutral,
+         keep,
+         "性格 まじめ・素早さ努力値を残りの 252 まで振っても（素早さ 152）、準速ガブリアス（154）を抜けません",
+         "残り 252：ほかの努力値は 0\nこうすると見つかります：最適な性格（おくびょう）"},
+        {{},
+         false,
+         SpeedTarget::Neutral,
+         best,
+         "性格 おくびょう・素早さ努力値 164（素早さ 155）で 準速ガブリアス（154）抜き。努力値 156 では同速",
+         ""},
+        {{},
+         false,
+         SpeedTarget::Fastest,
+         best,
+         "性格 おくびょう・素早さ努力値を残りの 252 まで振っても（素早さ 167）、最速ガブリアス（169）を抜けません",
+         "残り 252：ほかの努力値は 0\n努力値・性格では届きません"},
+        {raised, false, SpeedTarget::Current, keep,
+         "性格 まじめ・素早さ努力値を残りの 252 まで振っても（素早さ 152）、防御側のガブリアス（122 → "
+         "183）を抜けません",
+         "残り 252：ほかの努力値は 0\n努力値・性格では届きません"},
+        {trickRoom, false, SpeedTarget::Uninvested, keep,
+         "性格 まじめ・素早さ努力値 8 まで（素早さ 121）なら 無振りガブリアス（122）より遅く、トリックルームで先手。"
+         "努力値 12 では同速",
+         ""},
+        {{},
+         true,
+         SpeedTarget::Current,
+         keep,
+         "性格 まじめ・素早さ努力値 0（素早さ 122）で 攻撃側のリザードン（120）抜き",
+         ""},
+    };
+    for (const auto& c : cases) {
+        engine.state = c.state;
+        const SpeedTuningSearch search =
+            speedTuningSearchFor(engine, {DamageMode::ExactGen5, false}, c.defenderTuned, c.target, c.nature);
+        const SpeedTuning found = runSpeedTuning(search);
+        EXPECT_EQ(speedTuningText(search, found), c.text);
+        EXPECT_EQ(speedTuningAdviceText(search, found), c.advice) << c.text;
+    }
+    engine.defender.reset();
+    const SpeedTuningSearch none = speedTuningSearchFor(engine, {}, false, SpeedTarget::Current, keep);
+    EXPECT_EQ(speedTuningText(none, runSpeedTuning(none)), kChooseSidesText);
 }
 
 } // namespace

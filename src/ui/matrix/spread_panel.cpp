@@ -51,11 +51,14 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption) {
 
 SpreadPanel::SpreadPanel(BoxSession& session, QWidget* parent)
     : QWidget(parent), m_session(session), m_defence(std::make_unique<DefenceSpreads>()),
-      m_offence(std::make_unique<OffenceSpread>()) {
+      m_offence(std::make_unique<OffenceSpread>()), m_speed(std::make_unique<SpeedTuning>()) {
     setObjectName(QStringLiteral("spreadPanel"));
     auto* results = new QHBoxLayout;
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildOffence(), 1);
+    right->addWidget(buildSpeed(), 1);
     results->addWidget(buildDefence(), 3);
-    results->addWidget(buildOffence(), 2);
+    results->addLayout(right, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildChoosers());
     layout->addWidget(buildFreeing());
@@ -144,6 +147,31 @@ QWidget* SpreadPanel::buildOffence() {
     return group;
 }
 
+QWidget* SpreadPanel::buildSpeed() {
+    auto* group = new QGroupBox(QStringLiteral("素早さ調整"), this);
+    m_speedSide = chooser(group, "speedSideCombo", speedSideChoices());
+    m_speedTarget = chooser(group, "speedTargetCombo", speedTargetChoices());
+    m_speedTarget->setToolTip(QStringLiteral("相手の種族・レベルでの よく使われる素早さ（最遅はトリックルーム向け）"));
+    for (QComboBox* combo : {m_speedSide, m_speedTarget})
+        connect(combo, &QComboBox::currentIndexChanged, this, &SpreadPanel::refreshSpeed);
+    m_speedSummary = summaryLabel(group, "speedSummary");
+    m_speedAdvice = summaryLabel(group, "speedAdvice");
+    m_applySpeed = button(group, "applySpeedButton", "調整した側に適用");
+    connect(m_applySpeed, &QPushButton::clicked, this, &SpreadPanel::applySpeed);
+    auto* choosers = new QHBoxLayout;
+    choosers->addWidget(m_speedSide);
+    choosers->addWidget(new QLabel(QStringLiteral("相手"), group));
+    choosers->addWidget(m_speedTarget);
+    choosers->addStretch();
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(choosers);
+    layout->addWidget(m_speedSummary);
+    layout->addWidget(m_speedAdvice);
+    layout->addStretch();
+    layout->addWidget(m_applySpeed, 0, Qt::AlignRight);
+    return group;
+}
+
 // The six rows' names change with the attacker and the session's inputs; the chosen row stays.
 void SpreadPanel::fillMoveChooser() {
     fillChooser(*m_move, spreadMoveChoices(m_session.damageInputs()), std::max(0, m_move->currentIndex()));
@@ -183,6 +211,21 @@ void SpreadPanel::refresh() {
     }
     m_applySplit->setEnabled(!rows.empty());
     m_applyOffence->setEnabled(m_offence->status == SpreadStatus::Found);
+    refreshSpeed();
+}
+
+// The speed tuning reads the panel's 性格 too, so it follows every refresh.
+void SpreadPanel::refreshSpeed() {
+    m_speedOfDefender = chosenValue(*m_speedSide, 0) == 1;
+    const SpeedTuningSearch search = speedTuningSearchFor(
+        m_session.damageInputs(), m_session.damageSettings(), m_speedOfDefender,
+        static_cast<SpeedTarget>(chosenValue(*m_speedTarget, 0)), static_cast<SpreadNature>(chosenValue(*m_nature, 0)));
+    *m_speed = runSpeedTuning(search);
+    m_speedSummary->setText(toQt(speedTuningText(search, *m_speed)));
+    const std::string advice = speedTuningAdviceText(search, *m_speed);
+    m_speedAdvice->setText(toQt(advice));
+    m_speedAdvice->setVisible(!advice.empty());
+    m_applySpeed->setEnabled(m_speed->status == SpeedTuningStatus::Found);
 }
 
 void SpreadPanel::applySplit() {
@@ -202,6 +245,14 @@ void SpreadPanel::applyOffence() {
         return;
     if (const std::optional<BoxEntry> entry = entryWithOffence(m_session.box().entry(slot), *m_offence))
         confirmAndStore(slot, *entry, QStringLiteral("火力の努力値"));
+}
+
+void SpreadPanel::applySpeed() {
+    const int slot = m_speedOfDefender ? m_session.defenderSlot() : m_session.attackerSlot();
+    if (m_speed->status != SpeedTuningStatus::Found || !m_session.box().inUse(slot))
+        return;
+    if (const std::optional<BoxEntry> entry = entryWithSpeedTuning(m_session.box().entry(slot), *m_speed))
+        confirmAndStore(slot, *entry, QStringLiteral("素早さの努力値"));
 }
 
 // The edit form's confirmation of the stats it is about to store, then one step of the session's

@@ -5,7 +5,10 @@
 // the entry through the edit form's rules, after the form's own confirmation of the stats, as one
 // step of the session's history. "ほかの努力値も振り直す" lets the finders use the entry's other EVs
 // too (but those of the stats ticked to keep); when a finder finds nothing, a line says which EVs
-// it held fixed and which change of the choices would find something.
+// it held fixed and which change of the choices would find something. "素早さ調整" finds the
+// fewest speed EVs of the attacker or the defender to move before the other side (the most that
+// still move first under トリックルーム), against it as it stands or at a usual speed of its
+// species, with the battle state; "調整した側に適用" writes them the same way.
 
 #include <QWidget>
 
@@ -24,6 +27,7 @@ class TextTableModel;
 struct BoxEntry;
 struct DefenceSpreads;
 struct OffenceSpread;
+struct SpeedTuning;
 
 class SpreadPanel : public QWidget {
     Q_OBJECT
@@ -38,12 +42,15 @@ public:
     // spread into the attacker. Nothing happens without a result or when the user says No.
     void applySplit();
     void applyOffence();
+    void applySpeed();
 
 private:
     QWidget* buildChoosers();
     QWidget* buildFreeing();
     QWidget* buildDefence();
     QWidget* buildOffence();
+    QWidget* buildSpeed();
+    void refreshSpeed();
     void fillMoveChooser();
     bool confirmAndStore(int slot, const BoxEntry& entry, const QString& step);
 
@@ -64,8 +71,15 @@ private:
     QPushButton* m_applySplit = nullptr;
     QLabel* m_offenceSummary = nullptr;
     QPushButton* m_applyOffence = nullptr;
+    QComboBox* m_speedSide = nullptr;
+    QComboBox* m_speedTarget = nullptr;
+    QLabel* m_speedSummary = nullptr;
+    QLabel* m_speedAdvice = nullptr;
+    QPushButton* m_applySpeed = nullptr;
     std::unique_ptr<DefenceSpreads> m_defence;
     std::unique_ptr<OffenceSpread> m_offence;
+    std::unique_ptr<SpeedTuning> m_speed;
+    bool m_speedOfDefender = false; // the side m_speed was found for
 };
 
 } // namespace rusrina

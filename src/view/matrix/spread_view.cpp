@@ -1,6 +1,8 @@
 #include "view/matrix/spread_view.h"
 
+#include "calc/battle/speed_inputs.h"
 #include "data/natures.h"
+#include "data/species.h"
 #include "data/types.h"
 #include "format/entry_form.h"
 #include "view/common/exact_texts.h"
@@ -111,6 +113,30 @@ std::string blockedText(SpreadStatus status) {
     default:
         return kNotAvailable;
     }
+}
+
+// "最速ガブリアス", "Lv.100 準速ガブリアス", "防御側のガブリアス".
+std::string speedTargetName(const SpeedTuningSearch& search) {
+    static const char* const kBenchmarks[] = {"", "最速", "準速", "無振り", "最遅"};
+    const BoxEntry& other = search.other;
+    const std::string species =
+        other.species >= 0 && other.species < kSpeciesCount ? speciesName(other.species) : kNotAvailable;
+    if (search.target == SpeedTarget::Current)
+        return std::string(search.otherIsDefender ? "防御側の" : "攻撃側の") + species;
+    const std::string level = other.level == 50 ? "" : "Lv." + std::to_string(other.level) + " ";
+    return level + kBenchmarks[static_cast<int>(search.target)] + species;
+}
+
+// "152" or "152 → 228" when the state or an item changes the stat.
+std::string speedShown(int stat, int speed) {
+    return std::to_string(stat) + (speed == stat ? "" : " → " + std::to_string(speed));
+}
+
+int otherStat(const SpeedTuningSearch& search) {
+    if (search.target == SpeedTarget::Current)
+        return search.query.other.stat;
+    return benchmarkSpeedStat(search.other.species, search.other.level,
+                              static_cast<SpeedBenchmark>(static_cast<int>(search.target) - 1));
 }
 
 } // namespace
@@ -227,6 +253,94 @@ std::string offenceAdviceText(const SpreadQuery& query, const OffenceSpread& fou
     const auto finds = [](const SpreadQuery& q) { return findOffenceSpread(q).status == SpreadStatus::Found; };
     return fixedEvsText(query.attacker, found.budget, found.freed, found.stat, found.stat) + "\n" +
            helpText(query, query.attacker, found.stat, finds);
+}
+
+std::vector<ListChoice> speedTargetChoices() {
+    return {{"相手の今の素早さ", static_cast<int>(SpeedTarget::Current)},
+            {"最速", static_cast<int>(SpeedTarget::Fastest)},
+            {"準速", static_cast<int>(SpeedTarget::Neutral)},
+            {"無振り", static_cast<int>(SpeedTarget::Uninvested)},
+            {"最遅", static_cast<int>(SpeedTarget::Slowest)}};
+}
+
+std::vector<ListChoice> speedSideChoices() {
+    return {{"攻撃側を調整", 0}, {"防御側を調整", 1}};
+}
+
+SpeedTuningSearch speedTuningSearchFor(const DamageEngine& inputs, const DamageSettings& settings, bool defenderTuned,
+                                       SpeedTarget target, SpreadNature nature) {
+    SpeedTuningSearch search;
+    search.target = target;
+    search.otherIsDefender = !defenderTuned;
+    if (!inputs.attacker || !inputs.defender)
+        return search;
+    search.ready = true;
+    const BoxEntry& own = defenderTuned ? *inputs.defender : *inputs.attacker;
+    search.other = defenderTuned ? *inputs.attacker : *inputs.defender;
+    const EntryExtra& ownExtra = defenderTuned ? inputs.defenderExtra : inputs.attackerExtra;
+    const EntryExtra& otherExtra = defenderTuned ? inputs.attackerExtra : inputs.defenderExtra;
+    const BattleState& state = inputs.state;
+    search.query.entry = own;
+    search.query.own = speedSideOf(own, ownExtra, defenderTuned ? state.defender : state.attacker);
+    search.query.other = speedSideOf(search.other, otherExtra, defenderTuned ? state.attacker : state.defender);
+    search.query.field = speedFieldOf(exactOptionsFor(settings).generation, inputs.conditions.weather, state.field);
+    search.query.nature = nature;
+    return search;
+}
+
+SpeedTuning runSpeedTuning(const SpeedTuningSearch& search) {
+    if (!search.ready)
+        return {};
+    if (search.target == SpeedTarget::Current)
+        return findSpeedTuning(search.query);
+    return findSpeedTuningAgainst(search.query, search.other.species, search.other.level,
+                                  static_cast<SpeedBenchmark>(static_cast<int>(search.target) - 1));
+}
+
+std::string speedTuningText(const SpeedTuningSearch& search, const SpeedTuning& found) {
+    if (!search.ready)
+        return kChooseSidesText;
+    if (found.status == SpeedTuningStatus::TypedStats)
+        return blockedText(SpreadStatus::TypedStats);
+    const std::string target = speedTargetName(search) + "（" + speedShown(otherStat(search), found.otherSpeed) + "）";
+    if (found.status == SpeedTuningStatus::OrderWithoutSpeed)
+        return "あとだし・こうこうのしっぽ・まんぷくのおこうで順番が決まるので、素早さでは変わりません（" + target +
+               "に" + (found.order == TurnOrder::First ? "先手" : "後手") + "）";
+    const std::string nature = "性格 " + natureText(found.nature) + "・素早さ努力値";
+    const std::string own = "（素早さ " + speedShown(found.stat, found.speed) + "）";
+    const std::string tie = found.tieEv >= 0 && found.tieEv != found.ev
+                                ? "。努力値 " + std::to_string(found.tieEv) + " では同速"
+                                : std::string();
+    if (found.status == SpeedTuningStatus::Found)
+        return found.trickRoom ? nature + " " + std::to_string(found.ev) + " まで" + own + "なら " + target +
+                                     "より遅く、トリックルームで先手" + tie
+                               : nature + " " + std::to_string(found.ev) + own + "で " + target + "抜き" + tie;
+    return found.trickRoom ? nature + " 0" + own + "でも " + target + "より速く、トリックルームで先に動けません" + tie
+                           : nature + "を残りの " + std::to_string(found.ev) + " まで振っても" + own + "、" + target +
+                                 "を抜けません" + tie;
+}
+
+std::string speedTuningAdviceText(const SpeedTuningSearch& search, const SpeedTuning& found) {
+    if (!search.ready || found.status != SpeedTuningStatus::NotFound)
+        return {};
+    const BoxEntry& entry = search.query.entry;
+    std::string text = fixedEvsText(entry, found.budget, {}, kSpeed, kSpeed) + "\n";
+    const int best = bestSpeedNature(entry, found.trickRoom);
+    if (search.query.nature == SpreadNature::Keep && best != entry.nature) {
+        SpeedTuningSearch withBest = search;
+        withBest.query.nature = SpreadNature::Best;
+        if (runSpeedTuning(withBest).status == SpeedTuningStatus::Found)
+            return text + "こうすると見つかります：最適な性格（" + natureText(best) + "）";
+    }
+    return text + (found.trickRoom ? "努力値・性格では遅くなりきれません" : "努力値・性格では届きません");
+}
+
+std::optional<BoxEntry> entryWithSpeedTuning(const BoxEntry& entry, const SpeedTuning& found) {
+    if (found.status != SpeedTuningStatus::Found)
+        return std::nullopt;
+    std::array<int, 6> evs = evsOf(entry);
+    evs[kSpeed] = found.ev;
+    return entryWithSpread(entry, found.nature, evs);
 }
 
 std::string offenceSummaryText(const OffenceSpread& found, int hits, int percent) {

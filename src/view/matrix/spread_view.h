@@ -4,6 +4,7 @@
 
 #include "box/box_entry.h"
 #include "calc/box_tools/spread_finder.h"
+#include "calc/box_tools/spread_finder_speed.h"
 #include "view/common/damage_mode.h"
 #include "view/common/list_choice.h"
 
@@ -55,5 +56,35 @@ std::string offenceSummaryText(const OffenceSpread& found, int hits, int percent
 // asking the finder again. Empty when it found something or could not search.
 std::string defenceAdviceText(const SpreadQuery& query, const DefenceSpreads& found);
 std::string offenceAdviceText(const SpreadQuery& query, const OffenceSpread& found);
+
+// Speed tuning ("素早さ調整"): the fewest speed EVs of one side to move before the other, or under
+// トリックルーム the most that still move first; against the other side as it stands or against
+// its species at a usual speed at its level. Each side keeps its side of the battle state and its
+// held item.
+enum class SpeedTarget { Current, Fastest, Neutral, Uninvested, Slowest };
+// "相手の今の素早さ", "最速", "準速", "無振り", "最遅"; value = SpeedTarget.
+std::vector<ListChoice> speedTargetChoices();
+// "攻撃側を調整", "防御側を調整"; value 0 for the attacker, 1 for the defender.
+std::vector<ListChoice> speedSideChoices();
+
+struct SpeedTuningSearch {
+    bool ready = false; // both sides chosen
+    SpeedTuningQuery query;
+    BoxEntry other{}; // the side to move before (after, under トリックルーム)
+    bool otherIsDefender = true;
+    SpeedTarget target = SpeedTarget::Current;
+};
+SpeedTuningSearch speedTuningSearchFor(const DamageEngine& inputs, const DamageSettings& settings, bool defenderTuned,
+                                       SpeedTarget target, SpreadNature nature);
+SpeedTuning runSpeedTuning(const SpeedTuningSearch& search);
+
+// The answer in one line: "性格 おくびょう・素早さ努力値 116（素早さ 152）で 最速ガブリアス（169）抜き"
+// and its like, or why there is none.
+std::string speedTuningText(const SpeedTuningSearch& search, const SpeedTuning& found);
+// When nothing does it: the EVs held fixed beside what was left, and whether 最適な性格 would do.
+// Empty otherwise.
+std::string speedTuningAdviceText(const SpeedTuningSearch& search, const SpeedTuning& found);
+// The tuned entry with the found nature and speed EVs, as registration computes it.
+std::optional<BoxEntry> entryWithSpeedTuning(const BoxEntry& entry, const SpeedTuning& found);
 
 } // namespace rusrina
