@@ -1,7 +1,8 @@
 // The exact mode in the box and damage window, and the matrix and spread finder window, driven
 // through their real widgets: the mode and critical-hit choosers and the stored mode, the matrix's
-// order after heading clicks, the double-click that hands a pair to the box window, copying, and
-// applying a found spread as the edit form would. The rules themselves are proven in the core.
+// order after heading clicks, the double-click that hands a pair to the box window, copying,
+// applying a found spread as the edit form would, the speed column, each row's move priority and
+// speed tuning. The rules themselves are proven in the core.
 
 #include "box/box.h"
 #include "calc/damage/damage_engine.h"
@@ -121,6 +122,9 @@ private Q_SLOTS:
     void verdictsAreColouredAndThePairHighlighted();
     void theModeKeepsTheBoxWindowsPlace_data();
     void theModeKeepsTheBoxWindowsPlace();
+    void speedColumnInTheExactModesSortsBySpeed();
+    void movePrioritiesInTheExactModesOnly();
+    void speedTuningAnswersAndApplies();
 };
 
 void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
@@ -402,6 +406,78 @@ void MatrixWindowTest::theModeKeepsTheBoxWindowsPlace() {
         QCOMPARE(exact.left(), simple.left());
     mode->setCurrentIndex(0);
     QCOMPARE(window.geometry(), exact);
+}
+
+// B, C and D (typed in) have speed 100 as A has; E (ハピナス, IV 31, no EVs) 75.
+void MatrixWindowTest::speedColumnInTheExactModesSortsBySpeed() {
+    TempSettings temp;
+    writeBox();
+    BoxWindows windows(temp.settings());
+    setSides(windows.session(), 0, 3);
+    MatrixWindow& matrix = openMatrix(windows);
+    auto* table = child<QTableView>(matrix, "matrixTable");
+    const auto checked = rusrina::test::checkModel(table->model());
+    QCOMPARE(table->model()->columnCount(), kMatrixColumnCount); // the simple mode's matrix as it was
+    child<QComboBox>(windows.boxWindow(), "damageModeCombo")->setCurrentIndex(1);
+    QCOMPARE(table->model()->columnCount(), kMatrixColumnCountWithSpeed);
+    QCOMPARE(table->model()->headerData(kMatrixSpeedColumn, Qt::Horizontal).toString(), QStringLiteral("素早さ"));
+    QCOMPARE(column(table, kMatrixSpeedColumn), QStringLiteral("10010010075"));
+    QCOMPARE(column(table, kMatrixOrderColumn), QStringLiteral("同速同速同速先手"));
+    clickHeading(table, kMatrixSpeedColumn);
+    QCOMPARE(column(table, 0), QStringLiteral("EBCD"));
+    clickHeading(table, kMatrixSpeedColumn);
+    QCOMPARE(column(table, 0), QStringLiteral("BCDE"));
+    QCOMPARE(table->selectionModel()->selectedRows().value(0).data().toString(), QStringLiteral("D"));
+    child<QComboBox>(windows.boxWindow(), "damageModeCombo")->setCurrentIndex(0);
+    QCOMPARE(table->model()->columnCount(), kMatrixColumnCount);
+}
+
+// でんこうせっか +1, たいあたり 0, an empty slot "－"; only the exact modes show the column.
+void MatrixWindowTest::movePrioritiesInTheExactModesOnly() {
+    TempSettings temp;
+    writeBox();
+    BoxWindows windows(temp.settings());
+    BoxWindow& window = windows.boxWindow();
+    BoxSession& session = windows.session();
+    BoxEntry quick = plain("Q", kSnorlax).ivs({}).stats(100).typedIn();
+    quick.move[0] = 97; // でんこうせっか
+    quick.move[1] = kTackle;
+    QVERIFY(session.registerEntry(-1, quick).ok());
+    setSides(session, 5, 3);
+    window.showTool(ShowCommand::Show);
+    auto* priority = child<QLabel>(window, "rowPriority0");
+    QVERIFY(priority->isHidden());
+    child<QComboBox>(window, "damageModeCombo")->setCurrentIndex(1);
+    QVERIFY(!priority->isHidden());
+    const char* const expected[] = {"+1", "0", "－"};
+    for (int k = 0; k < 3; ++k)
+        QCOMPARE(child<QLabel>(window, qPrintable(QStringLiteral("rowPriority%1").arg(k)))->text(),
+                 QString::fromUtf8(expected[k]));
+    QVERIFY(window.width() <= 1366 && window.minimumSizeHint().width() <= 1366);
+}
+
+// E (ハピナス, まじめ, no EVs) against D (speed 100): ⌊(141 + ⌊EV/4⌋)/2⌋ + 5 is 100 from 196 EVs
+// and 101 from 204.
+void MatrixWindowTest::speedTuningAnswersAndApplies() {
+    TempSettings temp;
+    writeBox();
+    ScriptedDialogs dialogs;
+    BoxWindows windows(temp.settings());
+    BoxSession& session = windows.session();
+    setSides(session, 4, 3);
+    MatrixWindow& matrix = openMatrix(windows);
+    child<QTabWidget>(matrix, "matrixTabs")->setCurrentIndex(1);
+    QCOMPARE(child<QLabel>(matrix, "speedSummary")->text(),
+             QStringLiteral("性格 まじめ・素早さ努力値 204（素早さ 101）で 防御側のラッキー（100）抜き。"
+                            "努力値 196 では同速"));
+    dialogs.questionAnswers = {true};
+    child<QPushButton>(matrix, "applySpeedButton")->click();
+    QCOMPARE(session.box().entry(4).ev[kSpeed], 204);
+    QCOMPARE(session.box().entry(4).stat[kSpeed], 101);
+    child<QComboBox>(matrix, "speedSideCombo")->setCurrentIndex(1); // D's stats were typed in
+    QCOMPARE(child<QLabel>(matrix, "speedSummary")->text(),
+             QStringLiteral("能力値を直接入力した個体には努力値がありません"));
+    QVERIFY(!child<QPushButton>(matrix, "applySpeedButton")->isEnabled());
 }
 
 QTEST_MAIN(MatrixWindowTest)
