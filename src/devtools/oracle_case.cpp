@@ -311,7 +311,19 @@ OracleCase oracleCaseFrom(const Value& c) {
     return out;
 }
 
-OracleAnswer engineAnswer(const OracleCase& c) {
+namespace {
+
+// Nothing dealt: a first hit of 0 on every roll (the 5th generation's final modifiers can take 1
+// down to 0), which the oracles give as no hit at all.
+void clearWhenNothingDealt(OracleAnswer& answer) {
+    const auto nothing = [](const OracleRolls& r) {
+        return std::all_of(r.begin(), r.end(), [](int v) { return v == 0; });
+    };
+    if (!answer.hits.empty() && nothing(answer.hits.front()))
+        answer.hits.clear();
+}
+
+OracleAnswer engineHits(const OracleCase& c) {
     ExactSide attacker(c.attacker);
     attacker.heldItem = c.attackerExtra.heldItem;
     attacker.gender = c.attackerExtra.gender;
@@ -344,6 +356,14 @@ OracleAnswer engineAnswer(const OracleCase& c) {
     return answer;
 }
 
+} // namespace
+
+OracleAnswer engineAnswer(const OracleCase& c) {
+    OracleAnswer answer = engineHits(c);
+    clearWhenNothingDealt(answer);
+    return answer;
+}
+
 namespace {
 
 OracleRolls rollsOf(const Value& list) {
@@ -367,11 +387,7 @@ OracleAnswer oracleAnswerFrom(const Value& answer) {
     } else if (const Value* rolls = answer.find("rolls")) {
         out.hits.push_back(rollsOf(*rolls));
     }
-    const auto nothing = [](const OracleRolls& r) {
-        return std::all_of(r.begin(), r.end(), [](int v) { return v == 0; });
-    };
-    if (!out.hits.empty() && nothing(out.hits.front()))
-        out.hits.clear();
+    clearWhenNothingDealt(out);
     return out;
 }
 

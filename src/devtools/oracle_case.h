@@ -58,7 +58,7 @@ struct OracleCase {
 OracleCase oracleCaseFrom(const json::Value& c);
 
 // What a hit deals, in the form both oracles give it: per hit its 16 rolls (85 % … 100 %); no
-// hit at all when nothing is dealt (an immunity, a move that fails, no formula).
+// hit at all when nothing is dealt (an immunity, a move that fails, no formula, 0 on every roll).
 using OracleRolls = std::array<int32_t, kRollCount>;
 struct OracleAnswer {
     std::vector<OracleRolls> hits;

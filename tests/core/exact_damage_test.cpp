@@ -248,6 +248,37 @@ TEST(ExactDamage, CriticalHitIgnoresScreensAndTheStagesAgainstIt) {
         EXPECT_EQ(exactRow(s, gen, true).rolls.rolls, exactRow(plain, gen, true).rolls.rolls) << gen;
 }
 
+// A hit of 1 or 2 before the final modifiers (base damage 2): the 5th generation lifts a 0 to 1
+// before them only, so リフレクター can leave 0; the 4th keeps every hit at 1 or more.
+TEST(ExactDamage, FinalModifiersCanLeaveNothingInTheFifthGeneration) {
+    struct Case {
+        Generation gen;
+        bool reflect;
+        bool burn;
+        const char* damage;
+        const char* ko;
+    };
+    const Case cases[] = {
+        {kGen5, false, false, "1 ～ 2", "乱数75発 (0.1％)"},
+        {kGen5, true, false, "0 ～ 1", "乱数150発 (0.1％)"},
+        {kGen5, true, true, "0", "－"}, // nothing dealt: nothing to count
+        {kGen4, true, false, "1 ～ 2", "乱数75発 (0.1％)"},
+    };
+    for (const Case& c : cases) {
+        Scenario s;
+        s.attacker.stat[kAttack] = 5;
+        s.defender.stat[kDefence] = 500;
+        s.direct(10, kPhysical, kWaterType);
+        s.conditions.reflect = c.reflect;
+        s.conditions.burn = c.burn;
+        const ExactRowResult r = exactRow(s, c.gen);
+        EXPECT_EQ(r.texts.damageText, c.damage) << c.gen << c.reflect << c.burn;
+        EXPECT_EQ(r.texts.hitsText, c.ko) << c.gen << c.reflect << c.burn;
+        const bool zero = r.texts.log.text().find("ダメージ0の乱数あり") != std::string::npos;
+        EXPECT_EQ(zero, c.gen == kGen5 && c.reflect) << c.gen << c.reflect << c.burn;
+    }
+}
+
 TEST(ExactDamage, WholeLogOfAGen5Row) {
     Scenario s;
     s.slot.direct.type = kNormalType; // same type

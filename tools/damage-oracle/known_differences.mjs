@@ -30,6 +30,17 @@ export function knownReason(c, wrong, x) {
     return null;
 }
 
+// Where the engine and the calculator differ only on rolls the calculator gives as 1 and the engine
+// as what the final modifiers make of that 1: 0 (every hit 0: nothing dealt at all), or 2 or more
+// with いろめがね against a resisted move.
+const finalModifiersOnOne = (c, mine, calc) => {
+    const lifted = (v) => v === 0 || (v > 1 && c.attacker.options.ability === 'Tinted Lens');
+    if (!(calc?.length > 0) || mine === null) return false;
+    if (mine.length === 0) return calc.every((h) => h.every((v) => v === 1));
+    return mine.length === calc.length &&
+        mine.every((h, i) => h.every((v, j) => v === calc[i][j] || (calc[i][j] === 1 && lifted(v))));
+};
+
 const GRAVITY_BLOCKED = ['Fly', 'Bounce', 'Jump Kick', 'High Jump Kick', 'Sky Drop'];
 const arceusWithout = (side) => side.name.startsWith('Arceus') && side.options.ability !== 'Multitype';
 
@@ -41,6 +52,8 @@ function calculatorFaults(c, x) {
     const crit = !!c.move.options?.isCrit;
     const happiness = a.happiness ?? 255;
     return [
+        c.gen === 5 && finalModifiersOnOne(c, x.mine, x.calc) &&
+            'the 5th generation lifts a damage of 0 to 1 before the final modifiers and never after them, so a final ×0.5 or less leaves 0 (and いろめがね, ×2, lifts it to 2 or more), as the simulator has it; the calculator lifts it to 1 after them',
         move === 'Super Fang' && 'the calculator gives いかりのまえば no damage; it takes half the HP',
         c.gen === 4 && move === 'Gyro Ball' && 'the calculator leaves out the +1 of ジャイロボール\'s power in the 4th generation',
         c.gen === 4 && crit && (simple(c.attacker) || simple(c.defender)) &&

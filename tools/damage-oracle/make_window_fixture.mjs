@@ -388,13 +388,17 @@ function asJson(c) {
 }
 
 // Differences between the calculator and the game that are known and reviewed.
-function knownReason(c) {
+function knownReason(c, mine, theirs) {
     const move = c.row === 5 ? '' : moves[c.move].name;
     const simple = (x) => abilities[x.ability] === 'Simple';
     if (move === 'Super Fang') return 'the calculator gives いかりのまえば no damage; it takes half the HP';
     if (c.gen === 4 && move === 'Gyro Ball') return 'the calculator leaves out the +1 of ジャイロボール\'s power in the 4th generation';
     if (c.gen === 4 && c.crit && (simple(c.attacker) || simple(c.defender)))
         return 'with たんじゅん the calculator forgets that a critical hit ignores the stages in the 4th generation';
+    // Rolls the calculator gives as 1 and the final modifiers take down to 0, or いろめがね and what follows it above 1.
+    const lifted = (v) => v === 0 || (v > 1 && abilities[c.attacker.ability] === 'Tinted Lens');
+    if (c.gen === 5 && mine.every((v, i) => v === theirs[i] || (theirs[i] === 1 && lifted(v))))
+        return 'the 5th generation lifts a damage of 0 to 1 before the final modifiers and never after them, so a final ×0.5 or less leaves 0 (and いろめがね, ×2, lifts it to 2 or more), as the simulator has it; the calculator lifts it to 1 after them';
     return null;
 }
 
@@ -409,7 +413,7 @@ if (COMPARE) {
         const mine = ours.rolls.length ? ours.rolls : Array(16).fill(0);
         if (mine.join(' ') === theirs.join(' ')) return;
         ++differing;
-        const reason = knownReason(cases[i].c);
+        const reason = knownReason(cases[i].c, mine, theirs);
         if (reason) console.log(`${cases[i].c.id},${reason}`);
         else unexplained.push(`${cases[i].c.id}: ours ${mine.join(' ')} theirs ${theirs.join(' ')}\n  ${asJson(cases[i].c)}`);
     });

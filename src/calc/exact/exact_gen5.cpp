@@ -302,6 +302,7 @@ void computeGen5(Hit& h) {
     if (burnt)
         h.addFactor(ExactRule::Burn, 1, 2, 0, 0);
     const int32_t last = finalModifier(h);
+    bool zero = false;
     for (int i = 0; i < kRollCount; ++i) {
         int64_t d = wrap32(h.base * (85 + i)) / 100;
         if (sameType != kOne)
@@ -309,9 +310,14 @@ void computeGen5(Hit& h) {
         d = wrap32(d * h.out.effect / kNeutralEffect);
         if (burnt)
             d /= 2;
-        d = wrap32(d * last) < kOne ? 1 : roundHalfDown(d, last);
+        // The game lifts a 0 to 1 before the final modifiers and does not look again after them:
+        // a final ×0.5 or less takes a hit of 1 down to 0, and it deals nothing.
+        d = roundHalfDown(std::max<int64_t>(d, 1), last);
+        zero = zero || d == 0;
         h.out.rolls[i] = static_cast<int32_t>(wrap16(d));
     }
+    if (zero)
+        h.add(ExactRule::ZeroAfterFinalModifiers);
 }
 
 } // namespace rusrina::exact

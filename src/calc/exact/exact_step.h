@@ -174,6 +174,7 @@ enum class ExactRule : uint16_t {
     MetronomeAssumesFirstUse, // the item counts the move's uses in a row: the first assumed
     ResistBerry,              // side: the defender; arg: the berry
     ResistBerryUnnerved,      // the defender cannot eat its berry; arg: the berry
+    ZeroAfterFinalModifiers,  // the 5th generation: a roll the final modifiers took from 1 down to 0
     Count
 };
 inline constexpr int kExactRuleCount = static_cast<int>(ExactRule::Count);

@@ -182,6 +182,7 @@ constexpr Wording kWordings[] = {
     {R::MetronomeAssumesFirstUse, Form::Line, "「メトロノーム」：1回目の使用として計算（補正なし）"},
     {R::ResistBerry, Form::ItemFactor, "でダメージ（使用で消費）"},
     {R::ResistBerryUnnerved, Form::Special, "は「きんちょうかん」で食べられない"},
+    {R::ZeroAfterFinalModifiers, Form::Line, "最低ダメージ1は最終補正の前にだけ：ダメージ0の乱数あり"},
 };
 
 constexpr bool everyRuleWordedInOrder() {
