@@ -61,6 +61,9 @@ struct FieldState {
     bool trickRoom = false;  // トリックルーム: the slower moves first
     bool magicRoom = false;  // マジックルーム: no held item acts
     bool wonderRoom = false; // ワンダールーム: every defence and special defence change places
+    // Whether the chance to knock out counts what each end of turn deals and heals (weather, items,
+    // status, やどりぎのタネ …) between the hits; the hazards of a side switching in count either way.
+    bool countTurnEnd = false;
 
     bool operator==(const FieldState&) const = default;
 };

@@ -23,14 +23,23 @@ int outcomeRank(ExactRolls::Outcome outcome) {
 
 using Attacks = std::array<ExactAttack, kMoveRowCount>;
 
-Attacks prepareMoves(const BoxEntry& attacker, const BattleConditions& conditions, const ExactOptions& options) {
+ExactSide sideOf(const BoxEntry& e, const SideState& state) {
+    ExactSide side(e);
+    applySideState(side, state);
+    return side;
+}
+
+Attacks prepareMoves(const BoxEntry& attacker, const BattleConditions& conditions, const ExactOptions& options,
+                     const BattleState& state) {
     Attacks attacks;
+    const ExactSide side = sideOf(attacker, state.attacker);
     for (int k = 0; k < kMoveRowCount; ++k)
-        attacks[k] = prepareExactAttack(attacker, DamageSlot::moveRow(k, attacker.move[k]), conditions, options);
+        attacks[k] =
+            prepareExactAttack(side, DamageSlot::moveRow(k, attacker.move[k]), conditions, options, state.field);
     return attacks;
 }
 
-MatrixRow rowOf(int slot, const Attacks& attacks, const BoxEntry& defender) {
+MatrixRow rowOf(int slot, const Attacks& attacks, const ExactSide& defender) {
     MatrixRow row;
     row.slot = slot;
     for (int k = 0; k < kMoveRowCount; ++k) {
@@ -64,7 +73,8 @@ bool strongerMove(const MatrixCell& a, const MatrixCell& b) {
 }
 
 std::vector<MatrixRow> computeMatrix(std::span<const BoxEntry> entries, int chosen, MatrixSide side,
-                                     const BattleConditions& conditions, const ExactOptions& options) {
+                                     const BattleConditions& conditions, const ExactOptions& options,
+                                     const BattleState& state) {
     std::vector<MatrixRow> rows;
     if (chosen < 0 || chosen >= static_cast<int>(entries.size()))
         return rows;
@@ -72,14 +82,15 @@ std::vector<MatrixRow> computeMatrix(std::span<const BoxEntry> entries, int chos
     const BoxEntry& mine = entries[chosen];
     if (side == MatrixSide::AttackerAgainstBox) {
         // The attacker's moves are worked out once for the whole box.
-        const Attacks attacks = prepareMoves(mine, conditions, options);
+        const Attacks attacks = prepareMoves(mine, conditions, options, state);
         for (int slot = 0; slot < static_cast<int>(entries.size()); ++slot)
             if (slot != chosen)
-                rows.push_back(rowOf(slot, attacks, entries[slot]));
+                rows.push_back(rowOf(slot, attacks, sideOf(entries[slot], state.defender)));
     } else {
+        const ExactSide defender = sideOf(mine, state.defender);
         for (int slot = 0; slot < static_cast<int>(entries.size()); ++slot)
             if (slot != chosen)
-                rows.push_back(rowOf(slot, prepareMoves(entries[slot], conditions, options), mine));
+                rows.push_back(rowOf(slot, prepareMoves(entries[slot], conditions, options, state), defender));
     }
     return rows;
 }

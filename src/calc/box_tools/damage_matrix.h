@@ -46,9 +46,12 @@ struct MatrixRow {
 bool strongerMove(const MatrixCell& a, const MatrixCell& b);
 
 // The rows for every entry of `entries` (the in-use box, slot = position) but `chosen`, in box
-// order. An empty result when `chosen` is not an entry.
+// order. An empty result when `chosen` is not an entry. The battle state's attacker side applies to
+// every attacking entry and its defender side to every defending one (an HP given as a value is
+// held to each entry's maximum, so the window gives a share when the box defends).
 std::vector<MatrixRow> computeMatrix(std::span<const BoxEntry> entries, int chosen, MatrixSide side,
-                                     const BattleConditions& conditions, const ExactOptions& options);
+                                     const BattleConditions& conditions, const ExactOptions& options,
+                                     const BattleState& state = {});
 
 // Fills each row's speed: the attacker with the state's attacker side, the defender with its
 // defender side, both under `field`. `extras` beside `entries` (the box's, by slot; shorter or empty

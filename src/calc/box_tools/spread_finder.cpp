@@ -65,6 +65,23 @@ SpreadStatus blockingStatus(ExactRolls::Outcome outcome) {
     }
 }
 
+// A side of the query with its battle state; the entry must outlive it.
+ExactSide sideOf(const BoxEntry& e, const SideState& state) {
+    ExactSide side(e);
+    applySideState(side, state);
+    return side;
+}
+
+ExactAttack attackOf(const SpreadQuery& q, const BoxEntry& attacker) {
+    return prepareExactAttack(sideOf(attacker, q.state.attacker), q.slot, q.conditions, q.options, q.state.field);
+}
+
+// Whether the defender's HP now is less than full: then what the hits need, and for some moves
+// their rolls, follow each split's HP.
+bool hpBelowFull(const SideState& s) {
+    return !(s.hpIsShare && s.hp >= 100);
+}
+
 // For every HP step and defence step, the chance that the hits knock the defender out.
 using KoGrid = std::array<std::array<double, kEvStepCount>, kEvStepCount>; // [hp step][defence step]
 
@@ -79,7 +96,8 @@ std::array<int, kEvStepCount> hpSteps(BoxEntry defender) {
 }
 
 // One set of rolls per defence value, read against every HP through the distribution of the sums.
-void fillByDefence(const ExactAttack& attack, BoxEntry defender, int stat, int hits, KoGrid& grid) {
+void fillByDefence(const ExactAttack& attack, BoxEntry defender, const SideState& state, int stat, int hits,
+                   KoGrid& grid) {
     const std::array<int, kEvStepCount> hp = hpSteps(defender);
     int lastValue = -1;
     std::array<double, kEvStepCount> column{};
@@ -89,7 +107,7 @@ void fillByDefence(const ExactAttack& attack, BoxEntry defender, int stat, int h
         if (stats[stat] != lastValue) {
             lastValue = stats[stat];
             setStats(defender, stats);
-            const HitSums sums(exactRolls(attack, defender), hits);
+            const HitSums sums(exactRolls(attack, sideOf(defender, state)), hits);
             for (int h = 0; h < kEvStepCount; ++h)
                 column[h] = sums.chanceAtLeast(hp[h]);
         }
@@ -99,13 +117,14 @@ void fillByDefence(const ExactAttack& attack, BoxEntry defender, int stat, int h
 }
 
 // Every cell on its own, for the moves whose rolls follow the HP.
-void fillEveryCell(const ExactAttack& attack, BoxEntry defender, int stat, int hits, KoGrid& grid) {
+void fillEveryCell(const ExactAttack& attack, BoxEntry defender, const SideState& state, int stat, int hits,
+                   KoGrid& grid) {
     for (int h = 0; h < kEvStepCount; ++h) {
         for (int d = 0; d < kEvStepCount; ++d) {
             defender.ev[kHp] = h * kEvStep;
             defender.ev[stat] = d * kEvStep;
             setStats(defender, statsOf(defender));
-            const ExactRolls rolls = exactRolls(attack, defender);
+            const ExactRolls rolls = exactRolls(attack, sideOf(defender, state));
             grid[h][d] = koChanceIn(rolls, hits);
         }
     }
@@ -171,7 +190,7 @@ bool meetsCertainty(double koChance, int percent, bool knockOut) {
 
 DefenceSpreads findDefenceSpreads(const SpreadQuery& q) {
     DefenceSpreads out;
-    const ExactAttack attack = prepareExactAttack(q.attacker, q.slot, q.conditions, q.options);
+    const ExactAttack attack = attackOf(q, q.attacker);
     out.stat = defendingStatOf(attack);
     if (!validQuery(q)) {
         out.status = SpreadStatus::BadQuery;
@@ -190,16 +209,16 @@ DefenceSpreads findDefenceSpreads(const SpreadQuery& q) {
     out.budget = budgetBeside(defender, kHp, out.stat, out.freed);
     defender.ev[kHp] = defender.ev[out.stat] = 0;
     setStats(defender, statsOf(defender));
-    out.status = blockingStatus(exactRolls(attack, defender).outcome);
+    out.status = blockingStatus(exactRolls(attack, sideOf(defender, q.state.defender)).outcome);
     if (out.status == SpreadStatus::Immune)
         out.splits.push_back({0, 0, defender.stat[kHp], defender.stat[out.stat], 0.0});
     if (out.status != SpreadStatus::Found)
         return out;
     KoGrid grid;
-    if (rollsDependOnHp(attack))
-        fillEveryCell(attack, defender, out.stat, q.hits, grid);
+    if (rollsDependOnHp(attack) || hpBelowFull(q.state.defender))
+        fillEveryCell(attack, defender, q.state.defender, out.stat, q.hits, grid);
     else
-        fillByDefence(attack, defender, out.stat, q.hits, grid);
+        fillByDefence(attack, defender, q.state.defender, out.stat, q.hits, grid);
     out.splits = paretoSplits(grid, q, defender, out.stat, out.budget);
     if (out.splits.empty())
         out.status = SpreadStatus::NotFound;
@@ -209,7 +228,7 @@ DefenceSpreads findDefenceSpreads(const SpreadQuery& q) {
 OffenceSpread findOffenceSpread(const SpreadQuery& q) {
     OffenceSpread out;
     BoxEntry attacker = q.attacker;
-    const ExactAttack probe = prepareExactAttack(attacker, q.slot, q.conditions, q.options);
+    const ExactAttack probe = attackOf(q, attacker);
     out.stat = attackingStatOf(probe);
     out.nature = attacker.nature;
     if (!validQuery(q)) {
@@ -234,7 +253,7 @@ OffenceSpread findOffenceSpread(const SpreadQuery& q) {
             continue; // the same stat as one step less, which fell short
         lastValue = stats[out.stat];
         setStats(attacker, stats);
-        const ExactRolls rolls = exactRolls(prepareExactAttack(attacker, q.slot, q.conditions, q.options), q.defender);
+        const ExactRolls rolls = exactRolls(attackOf(q, attacker), sideOf(q.defender, q.state.defender));
         if (rolls.outcome != ExactRolls::Outcome::Damage) {
             out.status = blockingStatus(rolls.outcome);
             return out;

@@ -41,6 +41,9 @@ struct SpreadQuery {
     // "ほかの努力値も振り直す": the EVs of the stats not searched are free, but for those kept.
     bool freeOtherEvs = false;
     std::array<bool, kStatCount> keptEvs{};
+    // The battle state: each side's applies to the entry searched as to the fixed one (an HP share
+    // of each split's own HP), the field to every hit.
+    BattleState state;
 };
 
 // The stats whose EVs a search with `q` frees (sets to 0) beside the searched `first` and `second`.

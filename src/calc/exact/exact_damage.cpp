@@ -109,6 +109,15 @@ void recordItemOutsideGeneration(const Hit& h, const ExactSide& side, ExactStepS
         h.add(ExactStep{.rule = ExactRule::ItemNotInGeneration, .side = whose, .arg = item});
 }
 
+// The state's stage of the stat the move attacks with adds to the window's 攻撃補正, the sum held
+// within ±6 (the window's list runs from +6 at index 0 to -6).
+void addStateStage(ExactAttack& a, const BattleSideState& state) {
+    const int stage = state.stages[a.category == kPhysical ? kStageAttack : kStageSpAttack];
+    if (stage != 0)
+        a.conditions.attackStage =
+            std::clamp(a.conditions.attackStage - stage, kNeutralStage - kMaxStage, kNeutralStage + kMaxStage);
+}
+
 bool breaksAbilities(int ability) {
     return ability == kAbilityMoldBreaker || ability == kTurboblaze || ability == kTeravolt;
 }
@@ -133,7 +142,9 @@ void setUpHit(Hit& h) {
         h.add(ExactRule::AlwaysCritical);
     else if (h.critical)
         h.add(ExactRule::CriticalHit);
-    h.defItem = itemThatActs(h.defSide, h.gen); // Multitype reads it with the types
+    h.defItem = h.a.magicRoom ? kNoHeldItem : itemThatActs(h.defSide, h.gen); // Multitype reads it with the types
+    if (h.a.magicRoom)
+        h.add(ExactRule::MagicRoom);
     resolveWeatherAndTypes(h);
     setUpDefender(h);
     if (h.critical && (h.defAbility == kBattleArmor || h.defAbility == kShellArmor)) {
@@ -213,12 +224,46 @@ ExactSide exactSide(const BoxEntry& entry, const EntryExtra& extra) {
     return side;
 }
 
+ExactSide exactSide(const BoxEntry& entry, const EntryExtra& extra, const SideState& state) {
+    ExactSide side = exactSide(entry, extra);
+    applySideState(side, state);
+    return side;
+}
+
+void applySideState(ExactSide& side, const SideState& given) {
+    BattleState held;
+    held.attacker = given;
+    const SideState state = stateWithinRange(held).attacker;
+    BattleSideState& out = side.state;
+    // Full HP and no status are what the engine takes anyway; left unknown, the log keeps saying so.
+    if (side.entry && !(state.hpIsShare && state.hp >= 100))
+        out.hp = hpNowOf(state, side.entry->stat[kHp]);
+    if (state.status != StatusCondition::None)
+        out.status = static_cast<ExactStatus>(static_cast<int>(state.status));
+    out.stages = state.stages;
+    out.stagesKnown = std::any_of(state.stages.begin(), state.stages.end(), [](int8_t s) { return s != 0; });
+    out.toxicTurns = static_cast<int8_t>(state.toxicTurns);
+    out.tailwind = state.tailwind;
+    out.charged = state.charged;
+    out.flashFire = state.flashFire;
+}
+
 ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactRecord* record) {
     if (record)
         record->generation = a.options.generation;
     if (!a.usable || !defender.entry || !exactCanUse(*defender.entry))
         return {};
-    Hit h(a, defender, record);
+    // ワンダールーム: the defender's defence and special defence change places (their stages do not).
+    BoxEntry swapped;
+    ExactSide roomSide;
+    const bool wonderRoom = a.options.generation == kGen5 && a.field.wonderRoom;
+    if (wonderRoom) {
+        swapped = *defender.entry;
+        std::swap(swapped.stat[kDefence], swapped.stat[kSpDefence]);
+        roomSide = defender;
+        roomSide.entry = &swapped;
+    }
+    Hit h(a, wonderRoom ? roomSide : defender, record);
     h.out.hp = h.def.stat[kHp];
     if (defender.state.hp != kUnknownState)
         h.out.hpNow = std::clamp(defender.state.hp, 1, h.out.hp);
@@ -233,6 +278,8 @@ ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactReco
         h.out.outcome = ExactRolls::Outcome::CannotUse;
         return h.out;
     }
+    if (wonderRoom)
+        h.add(ExactRule::WonderRoom);
     setUpHit(h);
     if (failed(h))
         return h.out;
@@ -256,7 +303,13 @@ ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactReco
 
 ExactAttack prepareExactAttack(const ExactSide& side, const DamageSlot& slot, const BattleConditions& conditions,
                                const ExactOptions& options) {
+    return prepareExactAttack(side, slot, conditions, options, FieldState{});
+}
+
+ExactAttack prepareExactAttack(const ExactSide& side, const DamageSlot& slot, const BattleConditions& conditions,
+                               const ExactOptions& options, const FieldState& field) {
     ExactAttack a;
+    a.field = field;
     a.attacker = side;
     a.slot = slot;
     a.conditions = conditionsWithinRange(conditions);
@@ -282,11 +335,17 @@ ExactAttack prepareExactAttack(const ExactSide& side, const DamageSlot& slot, co
         a.target = m.target;
     }
     a.ability = abilityIn(attacker.ability, gen);
-    a.item = itemThatActs(side, gen);
+    a.magicRoom = gen == kGen5 && field.magicRoom;
+    a.item = a.magicRoom ? kNoHeldItem : itemThatActs(side, gen);
+    a.flashFire = a.ability == kFlashFire && (a.conditions.abilityActive || side.state.flashFire);
+    // A burn of the battle state is the window's やけど: the halving, こんじょう, からげんき, ねつぼうそう.
+    if (side.state.status == ExactStatus::Burn)
+        a.conditions.burn = true;
     const ExactStatus status = side.state.status;
     const bool facadeStatus = status == ExactStatus::Burn || status == ExactStatus::Poison ||
                               status == ExactStatus::BadPoison || status == ExactStatus::Paralysis;
     a.status = a.conditions.burn || facadeStatus || (attacker.ability == kAbilityGuts && a.conditions.abilityActive);
+    addStateStage(a, side.state);
     constexpr int kBothFoes = 2, kAllButSelf = 4;
     a.spread =
         a.conditions.doubleBattle && slot.row < kMoveRowCount && (a.target == kBothFoes || a.target == kAllButSelf);

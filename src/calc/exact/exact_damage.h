@@ -17,6 +17,7 @@
 
 #include "box/box_entry.h"
 #include "box/entry_extra.h"
+#include "calc/battle/battle_state.h"
 #include "calc/damage/damage_engine.h"
 #include "calc/exact/exact_step.h"
 #include "data/generations.h"
@@ -55,6 +56,13 @@ struct BattleSideState {
         kUnknownState; // uses of the move in a row before this one (エコーボイス, れんぞくぎり, ころがる)
     int8_t stockpile = kUnknownState; // たくわえる stored (はきだす): 0 to 3
     int8_t ppLeft = kUnknownState;    // the move's PP left after this use (きりふだ)
+    // What the player's battle state says beyond the above, each neutral by default:
+    std::array<int8_t, kStageStatCount> stages{}; // the stages; attack and defence add to the window's
+    bool stagesKnown = false; // every stage is given (アシストパワー, おしおき add them up)
+    int8_t toxicTurns = 1;    // もうどく: the turn its next end of turn deals n/16
+    bool tailwind = false;    // おいかぜ on its side (speed)
+    bool charged = false;     // じゅうでん: its でんき move at double power
+    bool flashFire = false;   // もらいび active
 };
 
 // One side of a hit as the engine reads it: the box entry and what the engine needs beyond its
@@ -78,6 +86,11 @@ struct ExactSide {
 };
 // A box entry with what the box keeps beside it (box/entry_extra.h); the entry must outlive the side.
 ExactSide exactSide(const BoxEntry& entry, const EntryExtra& extra);
+// The same with the player's battle state of that side: the one place a SideState becomes what the
+// engine reads. A field at its default leaves the engine's value unknown, so a neutral state computes
+// and logs exactly what the side without one does; the HP share is of the entry's maximum.
+ExactSide exactSide(const BoxEntry& entry, const EntryExtra& extra, const SideState& state);
+void applySideState(ExactSide& side, const SideState& state);
 
 inline constexpr int kRollCount = 16;
 using RollSet = std::array<int32_t, kRollCount>; // the 16 rolls of one hit, 85 % … 100 %
@@ -188,6 +201,7 @@ struct ExactAttack {
     DamageSlot slot;
     BattleConditions conditions;
     ExactOptions options;
+    FieldState field;       // the battle state's field: the 5th generation's rooms act on the hit
     bool usable = false;    // false: every defender gets NotComputed
     bool noFormula = false; // a variable-damage move, or one the generation lacks
     bool grounded = false;  // a move Gravity keeps from being used
@@ -197,13 +211,18 @@ struct ExactAttack {
     int type = 0;
     int category = 0;
     int target = 0;
-    int ability = 0;     // the attacker's ability as the engine reads it (0 for one it ignores)
-    int item = 0;        // the attacker's held item as the engine reads it (exact_hit.h); 0 when none acts
-    bool status = false; // burned, or the ability's condition set for Guts (which needs a status)
-    bool spread = false; // a move that hits both foes, in a double battle, from the attacker's own moves
+    int ability = 0;        // the attacker's ability as the engine reads it (0 for one it ignores)
+    int item = 0;           // the attacker's held item as the engine reads it (exact_hit.h); 0 when none acts
+    bool status = false;    // burned, or the ability's condition set for Guts (which needs a status)
+    bool flashFire = false; // もらいび active: its box, or the battle state
+    bool magicRoom = false; // マジックルーム in the 5th generation: no held item acts, on either side
+    bool spread = false;    // a move that hits both foes, in a double battle, from the attacker's own moves
 };
 ExactAttack prepareExactAttack(const ExactSide& attacker, const DamageSlot& slot, const BattleConditions& conditions,
                                const ExactOptions& options);
+// The same on the battle state's field (マジックルーム, ワンダールーム).
+ExactAttack prepareExactAttack(const ExactSide& attacker, const DamageSlot& slot, const BattleConditions& conditions,
+                               const ExactOptions& options, const FieldState& field);
 // The rolls of the prepared move against one defender. Given a record, the steps of the hit are
 // appended to it; without one (the matrix, the spread finder) nothing is recorded or allocated.
 ExactRolls exactRolls(const ExactAttack& attack, const ExactSide& defender, ExactRecord* record = nullptr);

@@ -50,6 +50,8 @@ void computePower(Hit& h) {
         p = scaled(h, p, {ExactRule::Facade, 2, 1});
     if (h.a.conditions.helpingHand)
         p = scaled(h, p, {ExactRule::HelpingHand, 3, 2});
+    if (chargeDoubles(h))
+        p = scaled(h, p, {ExactRule::Charge, 2, 1});
     if (h.a.item == kMuscleBand && h.physical())
         p = scaled(h, p, {ExactRule::MuscleBand, 11, 10});
     else if (h.a.item == kWiseGlasses && h.special())
@@ -142,8 +144,8 @@ void computeDefence(Hit& h) {
     const int stat = h.hitsDefence ? kDefence : kSpDefence;
     int64_t defence = stagedStat(h, h.def.stat[stat], defenceStageOf(h), false);
     const int species = h.def.species;
-    if (h.defAbility == kMarvelScale && h.hitsDefence)
-        h.add(ExactRule::MarvelScaleAssumesNoStatus); // the window does not know the defender's status yet
+    if (h.defAbility == kMarvelScale && h.hitsDefence && defenderHasStatus(h))
+        defence = scaled(h, defence, {ExactRule::MarvelScale, 3, 2, kDefender});
     else if (h.defAbility == kFlowerGift && h.weather == kWeatherSun && !h.hitsDefence)
         defence = scaled(h, defence, {ExactRule::FlowerGift, 3, 2, kDefender});
     if (h.defItem == kSoulDew && (species == kLatias || species == kLatios) && !h.hitsDefence)
@@ -182,7 +184,7 @@ int64_t beforeTwo(Hit& h) {
         d = scaled(h, d, {ExactRule::WeatherDamage, 1, 2});
     else if (h.a.move == kSolarBeam && (w == kWeatherRain || w == kWeatherSand || w == kWeatherHail))
         d = scaled(h, d, {ExactRule::SolarBeamWeather, 1, 2});
-    if (h.a.ability == kFlashFire && h.a.conditions.abilityActive && h.type == kFire)
+    if (h.a.flashFire && h.type == kFire)
         d = scaled(h, d, {ExactRule::FlashFire, 3, 2});
     return d;
 }

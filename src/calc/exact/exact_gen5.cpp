@@ -84,7 +84,7 @@ void addPowerAbility(Hit& h, Chain& c) {
         c.add(ExactRule::Technician, 6144);
     else if (ability == kFlareBoost && (h.a.conditions.burn || h.a.conditions.abilityActive) && h.special())
         c.add(ExactRule::FlareBoost, 6144);
-    else if (ability == kToxicBoost && h.a.conditions.abilityActive && h.physical())
+    else if (ability == kToxicBoost && (h.a.conditions.abilityActive || attackerPoisoned(h)) && h.physical())
         c.add(ExactRule::ToxicBoost, 6144);
     else if (analyticActs(h))
         c.add(ExactRule::Analytic, 5325);
@@ -111,6 +111,8 @@ void addPowerItem(Hit& h, Chain& c) {
 void computePower(Hit& h) {
     Chain c(h);
     addPowerAbility(h, c);
+    if (chargeDoubles(h))
+        c.add(ExactRule::Charge, 8192);
     if (h.defAbility == kHeatproof && h.type == kFire)
         c.add(ExactRule::Heatproof, 2048, kDefender);
     else if (h.defAbility == kDrySkin && h.type == kFire)
@@ -147,7 +149,7 @@ void addAttackAbility(Hit& h, Chain& c) {
         c.add(ExactRule::Guts, 6144);
     else if ((ability == kPlus || ability == kMinus) && active && h.special())
         c.add(ExactRule::PlusMinus, 6144, ExactStepSide::Attacker, ability);
-    else if (ability == kFlashFire && active && h.type == kFire)
+    else if (h.a.flashFire && h.type == kFire)
         c.add(ExactRule::FlashFire, 6144);
     else if (ability == kAbilitySolarPower && sun && h.special())
         c.add(ExactRule::SolarPower, 6144);
@@ -182,9 +184,9 @@ void computeAttack(Hit& h) {
     const int stat = h.physical() ? kAttack : kSpAttack;
     int attack = 0;
     if (h.a.move == kFoulPlay) {
-        // The defender's attack at the defender's stage, which the window does not know yet.
+        // The defender's attack at the defender's own stage, which only the battle state gives.
         h.add(ExactStep{.rule = ExactRule::FoulPlay, .arg = h.def.stat[kAttack]});
-        attack = stagedStat(h, h.def.stat[kAttack], 0, true);
+        attack = stagedStat(h, h.def.stat[kAttack], h.defSide.state.stages[kStageAttack], true);
     } else {
         attack = stagedStat(h, h.atk.stat[stat], attackStageOf(h), true);
     }
@@ -216,8 +218,8 @@ void computeDefence(Hit& h, int stage) {
     }
     Chain c(h);
     const int species = h.def.species;
-    if (h.defAbility == kMarvelScale && h.hitsDefence)
-        h.add(ExactRule::MarvelScaleAssumesNoStatus); // the window does not know the defender's status yet
+    if (h.defAbility == kMarvelScale && h.hitsDefence && defenderHasStatus(h))
+        c.add(ExactRule::MarvelScale, 6144, kDefender);
     else if (h.defAbility == kFlowerGift && species == kCherrim && h.weather == kWeatherSun && !h.hitsDefence)
         c.add(ExactRule::FlowerGift, 6144, kDefender);
     if (h.defItem == kSoulDew && (species == kLatias || species == kLatios) && !h.hitsDefence)

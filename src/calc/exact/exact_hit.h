@@ -239,6 +239,11 @@ bool resistBerryHalves(const Hit& h);
 bool multiscaleActs(const Hit& h);
 // The defender's stat raised by Eviolite: a species that evolves further (5th generation).
 bool evioliteActs(const Hit& h);
+// What the battle state says of the sides: じゅうでん doubling a でんき move, the attacker poisoned
+// (どくぼうそう), the defender with a status (ふしぎなうろこ; not known is none, and the log says so).
+bool chargeDoubles(const Hit& h);
+bool attackerPoisoned(const Hit& h);
+bool defenderHasStatus(const Hit& h);
 
 // The 5th generation (exact_gen5.cpp) and the 4th (exact_gen4.cpp): power, stats, base damage
 // and the 16 rolls.

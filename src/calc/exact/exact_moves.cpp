@@ -209,6 +209,21 @@ void weightRatioPower(Hit& h) {
 int raisedStages(const Hit& h, const ExactSide& side, int windowStage, ExactStepSide whose) {
     if (side.state.raisedStages != kUnknownState)
         return side.state.raisedStages;
+    if (side.state.stagesKnown) {
+        // The stage of the stat the move uses is the window's with the state's (the attacker's is in
+        // the window's 攻撃補正 already); every other one is the state's.
+        const bool attacker = whose == kAttackerSide;
+        const int used = attacker ? (h.physical() ? kStageAttack : kStageSpAttack)
+                                  : (h.physical() ? kStageDefence : kStageSpDefence);
+        int raised = 0;
+        for (int s = 0; s < kStageStatCount; ++s) {
+            int stage = side.state.stages[s];
+            if (s == used)
+                stage = attacker ? windowStage : std::clamp(windowStage + stage, -kMaxStage, kMaxStage);
+            raised += std::max(0, stage);
+        }
+        return raised;
+    }
     h.add(ExactStep{
         .rule = ExactRule::Assumed, .side = whose, .arg = static_cast<int32_t>(ExactAssumption::OtherStagesNeutral)});
     return std::max(0, windowStage);
@@ -294,8 +309,10 @@ void flingPower(Hit& h) {
     const bool heldFast = h.gen4() && item == kGriseousOrb;
     const int power = item > 0 && !heldFast ? heldItem(item).flingPower : 0;
     const bool klutzFails = klutz(h) && !h.gen4();
-    if (power == 0 || klutzFails) {
-        h.failure = klutzFails && item > 0 ? MoveFailure::Klutz : MoveFailure::NothingToFling;
+    if (power == 0 || klutzFails || h.a.magicRoom) {
+        h.failure = klutzFails && item > 0 ? MoveFailure::Klutz
+                    : power == 0           ? MoveFailure::NothingToFling
+                                           : MoveFailure::MagicRoom;
         return;
     }
     setPower(h, ExactRule::PowerFromItem, power, item);
@@ -304,8 +321,9 @@ void flingPower(Hit& h) {
 // しぜんのめぐみ: the berry's type and power; without a berry (or under ぶきよう) it fails.
 void naturalGift(Hit& h) {
     const int item = carriedItem(h);
-    if (item <= 0 || !heldItem(item).berry || klutz(h)) {
-        h.failure = klutz(h) && item > 0 ? MoveFailure::Klutz : MoveFailure::NoBerry;
+    if (item <= 0 || !heldItem(item).berry || klutz(h) || h.a.magicRoom) {
+        const bool berry = item > 0 && heldItem(item).berry;
+        h.failure = klutz(h) && item > 0 ? MoveFailure::Klutz : !berry ? MoveFailure::NoBerry : MoveFailure::MagicRoom;
         return;
     }
     const HeldItem& berry = heldItem(item);
@@ -317,8 +335,8 @@ void naturalGift(Hit& h) {
 // アクロバット: doubled when the user holds nothing, or only a ひこうのジュエル that the move uses up.
 void acrobatics(Hit& h) {
     const int item = heldItemOfSide(h.a.attacker);
-    const bool flyingGem =
-        item > 0 && heldItem(item).boostKind == kBoostGem && heldItem(item).boostType == kFlyingType && !klutz(h);
+    const bool flyingGem = item > 0 && heldItem(item).boostKind == kBoostGem &&
+                           heldItem(item).boostType == kFlyingType && !klutz(h) && !h.a.magicRoom;
     if (item == kNoHeldItem || flyingGem)
         doublePower(h, flyingGem ? PowerReason::GemUsedUp : PowerReason::NoItem);
 }

@@ -26,6 +26,8 @@ enum class ExactRule : uint16_t {
     CriticalHit,         // a critical hit was asked for
     BattleArmor,         // the defender's ability keeps a critical hit off; arg: the ability
     ItemNotInGeneration, // the held item has no effect: the 4th generation lacks it; side: whose; arg: the item
+    MagicRoom,           // マジックルーム: no held item acts, on either side
+    WonderRoom,          // ワンダールーム: the defender's defence and special defence change places
     SkillLink,           // a move of 2 to 5 hits always lands 5
     HitCount,            // a use lands several hits; arg: the fewest, arg2: the most (their chances by generation)
     LaterHit,            // the steps of another hit follow; arg: its number in the use, arg2: its power,
@@ -107,6 +109,7 @@ enum class ExactRule : uint16_t {
     Brine,            // the foe at half its HP or less
     Venoshock,        // the foe poisoned
     HelpingHand,
+    Charge,              // じゅうでん: a でんき move's power doubled
     Analytic,            // power
     AnalyticAssumesLast, // the attacker is taken to move after the defender; arg: why (0 slower, 1 the same speed, 2
                          // the ability's box)
@@ -224,6 +227,7 @@ enum class MoveFailure : uint8_t {
     TargetAwake,   // ゆめくい: the foe is not asleep
     NoSharedType,  // シンクロノイズ: the foe shares no type with the user
     NoOneToBeatUp, // ふくろだたき (4th generation): the user has a status, and is the party
+    MagicRoom,     // なげつける, しぜんのめぐみ: マジックルーム keeps the item from being used
 };
 
 // One applied rule.

@@ -224,7 +224,13 @@ void recordEffectiveness(const Hit& h) {
                     .arg2 = h.factor2});
 }
 
+// A side's stage of a stat: the window's, for the stat the move uses, plus the battle state's.
+int stageOf(const ExactSide& side, int stageStat, int windowStage) {
+    return std::clamp(windowStage + side.state.stages[stageStat], -kMaxStage, kMaxStage);
+}
+
 int attackStageOf(Hit& h) {
+    // The attacker's own stage is in the window's 攻撃補正 already (prepareExactAttack adds it).
     int stage = kNeutralStage - h.a.conditions.attackStage;
     const bool berry = (h.a.item == kLiechiBerry && h.physical()) || (h.a.item == kPetayaBerry && h.special());
     if (h.a.conditions.berryActive && berry && stage < kMaxStage) {
@@ -233,9 +239,14 @@ int attackStageOf(Hit& h) {
     // Download raises, as the attacker comes in, the stat the defender's lower defence calls for:
     // the defences as they stand, the defender's stage on the one hit.
     int defence = h.def.stat[kDefence], spDefence = h.def.stat[kSpDefence];
-    const StageRatio& r = StageRatios[std::clamp(h.a.conditions.defenceStage, 0, 2 * kMaxStage)];
-    int& staged = h.hitsDefence ? defence : spDefence;
-    staged = staged * r.numerator / r.denominator;
+    const int window = kNeutralStage - h.a.conditions.defenceStage;
+    const auto stage = [&](int stageStat, bool hit) {
+        return StageRatios[kNeutralStage - stageOf(h.defSide, stageStat, hit ? window : 0)];
+    };
+    const StageRatio& d = stage(kStageDefence, h.hitsDefence);
+    const StageRatio& s = stage(kStageSpDefence, !h.hitsDefence);
+    defence = defence * d.numerator / d.denominator;
+    spDefence = spDefence * s.numerator / s.denominator;
     const int downloaded = spDefence <= defence ? kSpAttack : kAttack;
     if (h.a.ability == kDownload && downloaded == (h.physical() ? kAttack : kSpAttack) && stage < kMaxStage)
         changeStage(h, ExactRule::Download, stage, stage + 1, ExactStepSide::Attacker, downloaded);
@@ -249,7 +260,8 @@ int attackStageOf(Hit& h) {
 }
 
 int defenceStageOf(Hit& h) {
-    int stage = kNeutralStage - h.a.conditions.defenceStage;
+    int stage = stageOf(h.defSide, h.hitsDefence ? kStageDefence : kStageSpDefence,
+                        kNeutralStage - h.a.conditions.defenceStage);
     if (h.defAbility == kAbilitySimple)
         changeStage(h, ExactRule::Simple, stage, std::clamp(stage * 2, -kMaxStage, kMaxStage), ExactStepSide::Defender);
     if (h.a.ability == kAbilityUnaware && stage != 0)
@@ -438,8 +450,8 @@ SpeedStatus speedStatusOf(const ExactSide& side, bool burned, bool conditionMet)
     }
 }
 
-// A side's speed as the turn order reads it (calc/battle/speed.h), with what the window knows: its
-// stage and おいかぜ have no input yet and stay neutral. The attacker's ability condition set means
+// A side's speed as the turn order reads it (calc/battle/speed.h), with what the window and the
+// battle state know: its stage, status and おいかぜ, and マジックルーム. The attacker's ability condition set means
 // its status for はやあし, its item used up for かるわざ, and スロースタート still acting; the defender
 // has no ability state, so those do not act for it.
 int knownSpeed(const Hit& h, const ExactSide& side, bool attacking) {
@@ -456,7 +468,9 @@ int knownSpeed(const Hit& h, const ExactSide& side, bool attacking) {
     s.status = speedStatusOf(side, attacking && h.a.conditions.burn, conditionMet && s.ability == kAbilityQuickFeet);
     s.itemUsedUp = conditionMet && item == kNoHeldItem;
     s.slowStartActive = conditionMet;
-    const SpeedField field{.generation = h.gen, .weather = h.weather};
+    s.stage = side.state.stages[kStageSpeed];
+    s.tailwind = side.state.tailwind;
+    const SpeedField field{.generation = h.gen, .weather = h.weather, .magicRoom = h.a.magicRoom};
     return effectiveSpeed(s, field).speed;
 }
 
@@ -492,6 +506,24 @@ bool resistBerryHalves(const Hit& h) {
         return false;
     }
     return true;
+}
+
+bool chargeDoubles(const Hit& h) {
+    return h.a.attacker.state.charged && h.type == kElectric && !h.typeless;
+}
+
+bool attackerPoisoned(const Hit& h) {
+    const ExactStatus s = h.a.attacker.state.status;
+    return s == ExactStatus::Poison || s == ExactStatus::BadPoison;
+}
+
+bool defenderHasStatus(const Hit& h) {
+    const ExactStatus s = h.defSide.state.status;
+    if (s == ExactStatus::Unknown) {
+        h.add(ExactRule::MarvelScaleAssumesNoStatus);
+        return false;
+    }
+    return s != ExactStatus::None;
 }
 
 bool multiscaleActs(const Hit& h) {

@@ -76,6 +76,8 @@ const char* failure(MoveFailure why) {
         return "相手に自分と同じタイプが無いため失敗";
     case MoveFailure::NoOneToBeatUp:
         return "状態異常の仲間は加われず、攻撃できる仲間がいないため失敗";
+    case MoveFailure::MagicRoom:
+        return "「マジックルーム」で持ち物を使えないため失敗";
     case MoveFailure::None:
         break;
     }

@@ -204,11 +204,12 @@ std::array<ExactRowResult, kDamageRowCount> computeRowsInMode(const DamageEngine
     if (!engine.attacker || !engine.defender)
         return rows;
     const ExactOptions options = exactOptionsFor(settings);
-    const ExactSide attacker = exactSide(*engine.attacker, engine.attackerExtra);
-    const ExactSide defender = exactSide(*engine.defender, engine.defenderExtra);
+    const ExactSide attacker = exactSide(*engine.attacker, engine.attackerExtra, engine.state.attacker);
+    const ExactSide defender = exactSide(*engine.defender, engine.defenderExtra, engine.state.defender);
     HeaderCache headers;
     for (int i = 0; i < kDamageRowCount; ++i) {
-        const ExactAttack attack = prepareExactAttack(attacker, engine.slot(i), engine.conditions, options);
+        const ExactAttack attack =
+            prepareExactAttack(attacker, engine.slot(i), engine.conditions, options, engine.state.field);
         rows[i] = exactRow(attack, defender, headers);
     }
     return rows;

@@ -1,0 +1,249 @@
+// The battle state as the exact engine reads it: each field of a side or the field reaches the hit
+// as the window's input it stands for, or as the rule the game applies for it; the rows, the order
+// line, the matrix and the spread finder take it. At its defaults nothing changes, which the golden
+// logs of the other tests prove.
+
+#include "calc/box_tools/damage_matrix.h"
+#include "calc/box_tools/spread_finder.h"
+#include "calc/exact/exact_hit.h"
+#include "data/held_items.h"
+#include "view/box/exact_row.h"
+#include "view/box/speed_order_line.h"
+
+#include "damage_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace rusrina::test {
+namespace {
+
+constexpr int kThunderbolt = 84; // 10まんボルト, でんき 95 special
+constexpr int kFlamethrower = 52;
+constexpr int kEruption = 283;
+constexpr int kStoredPower = 499;
+constexpr int kFling = 373;
+constexpr int kFoulPlayMove = 491;
+constexpr int kChoiceBandRow = 3; // こだわりハチマキ's damage-item row
+constexpr int kIronBallItem = 158;
+constexpr int kRaisedOnce = kNeutralStage - 1, kRaisedTwice = kNeutralStage - 2, kRaisedToTop = 0;
+constexpr int kLoweredOnce = kNeutralStage + 1;
+
+struct Input {
+    Scenario s;
+    BattleState state;
+    int heldItem = -2; // the attacker's held item when not -2
+
+    ExactRolls rolls(Generation gen) const {
+        ExactSide attacker(s.attacker), defender(s.defender);
+        if (heldItem != -2)
+            attacker.heldItem = heldItem;
+        applySideState(attacker, state.attacker);
+        applySideState(defender, state.defender);
+        const ExactAttack a = prepareExactAttack(attacker, s.slot, s.conditions, {gen, false}, state.field);
+        return exactRolls(a, defender);
+    }
+};
+using Arrange = std::function<void(Input&)>;
+
+// A field of the state computes what the input it stands for computes, and not what the neutral
+// state does.
+TEST(ExactState, EachFieldActsAsTheInputItStandsFor) {
+    struct Case {
+        const char* what;
+        Generation gen;
+        Arrange withState;
+        Arrange likeThis;
+    };
+    const Case cases[] = {
+        {"attack +2", kGen5, [](Input& x) { x.state.attacker.stages[kStageAttack] = 2; },
+         [](Input& x) { x.s.conditions.attackStage = kRaisedTwice; }},
+        {"sp.attack +1 for a special move", kGen4,
+         [](Input& x) {
+             x.s.direct(80, kSpecial, kWaterType);
+             x.state.attacker.stages[kStageSpAttack] = 1;
+             x.state.attacker.stages[kStageAttack] = -3; // not the stat the move uses
+         },
+         [](Input& x) {
+             x.s.direct(80, kSpecial, kWaterType);
+             x.s.conditions.attackStage = kRaisedOnce;
+         }},
+        {"window +4 and state +4 held at +6", kGen5,
+         [](Input& x) {
+             x.s.conditions.attackStage = kNeutralStage - 4;
+             x.state.attacker.stages[kStageAttack] = 4;
+         },
+         [](Input& x) { x.s.conditions.attackStage = kRaisedToTop; }},
+        {"defence -1", kGen4, [](Input& x) { x.state.defender.stages[kStageDefence] = -1; },
+         [](Input& x) { x.s.conditions.defenceStage = kLoweredOnce; }},
+        {"やけど", kGen5, [](Input& x) { x.state.attacker.status = StatusCondition::Burn; },
+         [](Input& x) { x.s.conditions.burn = true; }},
+        {"もらいび active", kGen4,
+         [](Input& x) {
+             x.s.attacker.ability = damage::kFlashFire;
+             x.s.learnable(kFlamethrower);
+             x.state.attacker.flashFire = true;
+         },
+         [](Input& x) {
+             x.s.attacker.ability = damage::kFlashFire;
+             x.s.learnable(kFlamethrower);
+             x.s.conditions.abilityActive = true;
+         }},
+        {"じゅうでん, 4th", kGen4,
+         [](Input& x) {
+             x.s.learnable(kThunderbolt);
+             x.state.attacker.charged = true;
+         },
+         [](Input& x) { x.s.direct(190, kSpecial, kElectricType); }},
+        {"じゅうでん, 5th", kGen5,
+         [](Input& x) {
+             x.s.learnable(kThunderbolt);
+             x.state.attacker.charged = true;
+         },
+         [](Input& x) { x.s.direct(190, kSpecial, kElectricType); }},
+        {"マジックルーム silences こだわりハチマキ", kGen5,
+         [](Input& x) {
+             x.s.attacker.item = kChoiceBandRow;
+             x.state.field.magicRoom = true;
+         },
+         [](Input& x) { x.heldItem = kNoHeldItem; }},
+        {"ワンダールーム: a physical hit meets the special defence", kGen5,
+         [](Input& x) {
+             x.s.defender.stat[kSpDefence] = 60;
+             x.state.field.wonderRoom = true;
+         },
+         [](Input& x) { x.s.defender.stat[kDefence] = 60; }},
+        {"ふしぎなうろこ with a status", kGen5,
+         [](Input& x) {
+             x.s.defender.ability = exact::kMarvelScale;
+             x.state.defender.status = StatusCondition::Poison;
+         },
+         [](Input& x) { x.s.defender.stat[kDefence] = 150; }},
+        {"イカサマ at the foe's own attack stage", kGen5,
+         [](Input& x) {
+             x.s.learnable(kFoulPlayMove);
+             x.state.defender.stages[kStageAttack] = 2;
+         },
+         [](Input& x) {
+             x.s.learnable(kFoulPlayMove);
+             x.s.defender.stat[kAttack] = 200;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Input neutral, state, like;
+        c.withState(state);
+        c.likeThis(like);
+        neutral.s.slot = state.s.slot;
+        neutral.s.attacker.ability = state.s.attacker.ability;
+        neutral.s.attacker.item = state.s.attacker.item;
+        neutral.s.defender.ability = state.s.defender.ability;
+        const ExactRolls got = state.rolls(c.gen);
+        ASSERT_TRUE(got.hits());
+        EXPECT_EQ(got.rolls, like.rolls(c.gen).rolls);
+        EXPECT_NE(got.rolls, neutral.rolls(c.gen).rolls);
+    }
+}
+
+// The moves that read the state: the HP now, every stage, the speed with its stage, the items.
+TEST(ExactState, MovesReadTheState) {
+    struct Case {
+        const char* what;
+        int move;
+        Generation gen;
+        Arrange arrange;
+        int power; // -1: the move fails
+    };
+    const Case cases[] = {
+        {"ふんか at 50 %", kEruption, kGen5, [](Input& x) { x.state.attacker.hp = 50; }, 75},
+        {"ふんか at 50 HP of 200", kEruption, kGen4,
+         [](Input& x) {
+             x.state.attacker.hp = 50;
+             x.state.attacker.hpIsShare = false;
+         },
+         37},
+        {"アシストパワー, +1 attack with the window's +2, +1 speed, -2 defence", kStoredPower, kGen5,
+         [](Input& x) {
+             x.s.conditions.attackStage = kRaisedTwice;
+             x.state.attacker.stages[kStageAttack] = 1;
+             x.state.attacker.stages[kStageSpeed] = 1;
+             x.state.attacker.stages[kStageDefence] = -2;
+         },
+         20 + 20 * 4}, // a special move: the window's +2 is its sp.attack's; attack +1 and speed +1 count too
+        {"ジャイロボール: the foe's speed +2", exact::kGyroBall, kGen5,
+         [](Input& x) { x.state.defender.stages[kStageSpeed] = 2; }, 25 * 200 / 100 + 1},
+        {"ジャイロボール: its own speed halved by まひ", exact::kGyroBall, kGen4,
+         [](Input& x) { x.state.attacker.status = StatusCondition::Paralysis; }, 25 * 100 / 25 + 1},
+        {"エレキボール: おいかぜ doubles its speed", exact::kElectroBall, kGen5,
+         [](Input& x) { x.state.attacker.tailwind = true; }, 80},
+        {"なげつける under マジックルーム", kFling, kGen5,
+         [](Input& x) {
+             x.heldItem = kIronBallItem;
+             x.state.field.magicRoom = true;
+         },
+         -1},
+        {"マジックルーム does not act in the 4th generation", kFling, kGen4,
+         [](Input& x) {
+             x.heldItem = kIronBallItem;
+             x.state.field.magicRoom = true;
+         },
+         130},
+    };
+    for (const Case& c : cases) {
+        Input x;
+        x.s.learnable(c.move);
+        c.arrange(x);
+        const ExactRolls r = x.rolls(c.gen);
+        if (c.power < 0)
+            EXPECT_EQ(r.outcome, ExactRolls::Outcome::NoFormula) << c.what;
+        else
+            EXPECT_EQ(r.shownPower, c.power) << c.what;
+    }
+}
+
+// The rows, the order line, the matrix and the spread finder take the state from their callers.
+TEST(ExactState, ReachesTheRowsTheOrderTheMatrixAndTheFinder) {
+    Scenario s;
+    DamageEngine engine;
+    engine.attacker = s.attacker;
+    engine.defender = s.defender;
+    engine.direct = kPlainMove;
+    const DamageSettings exact5{DamageMode::ExactGen5, false};
+    engine.state.defender.hp = 40; // 60 HP of 150: two hits of 31 ～ 37
+    EXPECT_EQ(computeRowsInMode(engine, exact5)[kDirectRow].texts.hitsText, "確定2発");
+    EXPECT_EQ(computeRowsInMode(engine, DamageSettings{})[kDirectRow].texts.hitsText, "5") << "the simple mode";
+
+    engine.state.attacker.status = StatusCondition::Paralysis;
+    EXPECT_EQ(speedOrderOf(engine, exact5)->order, TurnOrder::Second);
+    engine.state.field.trickRoom = true;
+    EXPECT_EQ(speedOrderOf(engine, exact5)->order, TurnOrder::First);
+
+    std::vector<BoxEntry> box = {s.attacker, s.defender};
+    box[0].move[0] = kThunderbolt;
+    BattleState state;
+    state.attacker.charged = true;
+    state.defender.hp = 40;
+    const auto matrix = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, {}, {kGen5, false}, state);
+    ASSERT_EQ(matrix.size(), 1u);
+    const MatrixCell& bolt = matrix[0].cells[0];
+    Input direct;
+    direct.s.direct(190, kSpecial, kElectricType);
+    EXPECT_EQ(bolt.rolls.rolls, direct.rolls(kGen5).rolls) << "じゅうでん";
+    EXPECT_EQ(bolt.rolls.hpNow, 60);
+
+    SpreadQuery q;
+    q.attacker = creature(kSnorlax, {200, 100, 100, 100, 100, 100});
+    q.attacker.statsDirect = 0;
+    q.defender = testing::EntryBuilder("d", kChansey).nature(kNeutralNature).ivs({}).evs({}).noMoves().computedStats();
+    q.slot = DamageSlot::directRow(kPlainMove);
+    q.hits = 2;
+    const DefenceSpreads full = findDefenceSpreads(q);
+    q.state.defender.hp = 50;
+    const DefenceSpreads half = findDefenceSpreads(q);
+    ASSERT_EQ(full.status, SpreadStatus::Found);
+    EXPECT_NE(half.status == SpreadStatus::Found ? half.splits.front().total() : -1, full.splits.front().total());
+}
+
+} // namespace
+} // namespace rusrina::test
