@@ -240,11 +240,11 @@ int attackStageOf(Hit& h) {
     // the defences as they stand, the defender's stage on the one hit.
     int defence = h.def.stat[kDefence], spDefence = h.def.stat[kSpDefence];
     const int window = kNeutralStage - h.a.conditions.defenceStage;
-    const auto stage = [&](int stageStat, bool hit) {
+    const auto ratio = [&](int stageStat, bool hit) {
         return StageRatios[kNeutralStage - stageOf(h.defSide, stageStat, hit ? window : 0)];
     };
-    const StageRatio& d = stage(kStageDefence, h.hitsDefence);
-    const StageRatio& s = stage(kStageSpDefence, !h.hitsDefence);
+    const StageRatio& d = ratio(kStageDefence, h.hitsDefence);
+    const StageRatio& s = ratio(kStageSpDefence, !h.hitsDefence);
     defence = defence * d.numerator / d.denominator;
     spDefence = spDefence * s.numerator / s.denominator;
     const int downloaded = spDefence <= defence ? kSpAttack : kAttack;
