@@ -253,6 +253,13 @@ TEST(ExactRules, FiguresOfTheSimulatorForHeldItems) {
         {"but not a neutral one", kGen5, arcanine, occaSnorlax, "フレアドライブ", kNone, "129 ～ 153"},
         {"ホズのみ halves Normal", kGen4, {"カビゴン", kSerious, kAtk}, chilan, "のしかかり", kNone, "129 ～ 152"},
         {"きんちょうかん keeps the berry uneaten", kGen5, unnerve, occa, "だいもんじ", kNone, "268 ～ 316"},
+        {"するどいくちばし raises the power before てだすけ in the 4th generation",
+         kGen4,
+         {"ピジョット", kSerious, kAtk, nullptr, "するどいくちばし"},
+         snorlax,
+         "とびはねる",
+         kHelpedInDoubles,
+         "135 ～ 159"},
     });
 }
 

@@ -11,14 +11,15 @@
 // simulator runs as it is.
 
 // The fraction a modifier stands for, given as a decimal or in 4096ths (1.3 and 5325/4096 are
-// 13/10, 2732/4096 is 2/3): the simplest within half a 4096th, by continued fractions.
+// 13/10, 4505/4096 is 11/10, 2732/4096 is 2/3): the simplest within two 4096ths, by continued
+// fractions (the simulator rounds 1.1 × 4096 down to 4505, more than half a 4096th off).
 function fraction(x) {
     let [n0, d0, n1, d1] = [0, 1, 1, 0];
     let rest = x;
     for (let i = 0; i < 16; ++i) {
         const whole = Math.floor(rest);
         [n0, d0, n1, d1] = [n1, d1, whole * n1 + n0, whole * d1 + d0];
-        if (Math.abs(n1 / d1 - x) < 1 / 8192 || rest === whole) break;
+        if (Math.abs(n1 / d1 - x) < 2 / 4096 || rest === whole) break;
         rest = 1 / (rest - whole);
     }
     return [n1, d1];

@@ -44,6 +44,14 @@ const finalModifiersOnOne = (c, mine, calc) => {
 const GRAVITY_BLOCKED = ['Fly', 'Bounce', 'Jump Kick', 'High Jump Kick', 'Sky Drop'];
 const arceusWithout = (side) => side.name.startsWith('Arceus') && side.options.ability !== 'Multitype';
 
+// How many of the power's steps whose order the calculator has otherwise a 4th-generation case may
+// meet: てだすけ, a held item, ライバル, すてみ, てつのこぶし, the foe's かんそうはだ.
+function powerSteps(c) {
+    const a = c.attacker.options;
+    return [c.field?.attackerSide?.isHelpingHand, a.item, ['Rivalry', 'Reckless', 'Iron Fist'].includes(a.ability),
+            c.defender.options.ability === 'Dry Skin'].filter((x) => x).length;
+}
+
 // Each of the calculator's faults a case shows, every one checked on cases where the simulator's
 // real battle gives the engine's rolls.
 function calculatorFaults(c, x) {
@@ -77,6 +85,8 @@ function calculatorFaults(c, x) {
             'the attacker moves after its foe, so アナライズ acts; the calculator applies it only with the ability on',
         a.ability === 'Unburden' && a.abilityOn && a.item && ['Gyro Ball', 'Electro Ball'].includes(move) &&
             'かるわざ doubles the speed only once the held item is gone, as the simulator has it; the calculator doubles it with the ability on while the item is still held',
+        c.gen === 4 && powerSteps(c) >= 2 &&
+            'the 4th generation raises the power step by step, each truncated, in the simulator\'s order: ライバル, すてみ or てつのこぶし, the held item, then てだすけ; the calculator applies てだすけ first and ライバル last',
         c.gen === 4 && a.ability === 'Download' && (c.defender.options.boosts?.def || c.defender.options.boosts?.spd) &&
             'ダウンロード compares the foe\'s defences with their stages in the 4th generation too, as the simulator has it; the calculator compares them without',
         c.gen === 4 && a.ability === 'Klutz' && move === 'Fling' &&

@@ -399,6 +399,11 @@ function knownReason(c, mine, theirs) {
     const lifted = (v) => v === 0 || (v > 1 && abilities[c.attacker.ability] === 'Tinted Lens');
     if (c.gen === 5 && mine.every((v, i) => v === theirs[i] || (theirs[i] === 1 && lifted(v))))
         return 'the 5th generation lifts a damage of 0 to 1 before the final modifiers and never after them, so a final ×0.5 or less leaves 0 (and いろめがね, ×2, lifts it to 2 or more), as the simulator has it; the calculator lifts it to 1 after them';
+    const powerSteps = [c.flags[FLAG.helpingHand] === 1, c.attacker.item !== 0,
+                        ['Rivalry', 'Reckless', 'Iron Fist'].includes(abilities[c.attacker.ability]),
+                        abilities[c.defender.ability] === 'Dry Skin'].filter((x) => x).length;
+    if (c.gen === 4 && powerSteps >= 2)
+        return 'the 4th generation raises the power step by step, each truncated, in the simulator\'s order: ライバル, すてみ or てつのこぶし, the held item, then てだすけ; the calculator applies てだすけ first and ライバル last';
     return null;
 }
 

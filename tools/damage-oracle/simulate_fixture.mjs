@@ -11,7 +11,8 @@
 // fixture; --rounding: every answer with the games' arithmetic is worked out again, as after a
 // change to game_rounding.mjs); the file is written in case order, one line a case: {"id", "rolls", "perHit" for more
 // than one hit, "note" when nothing was dealt, "first": who moved first, and in the 4th generation
-// where it differs from the calculator "gameRounding": the same with that generation's arithmetic}
+// where it differs from the calculator or the engine "gameRounding": the same with that generation's
+// arithmetic}
 // or {"id", "unsupported"}.
 import { writeFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -44,14 +45,15 @@ missing.forEach((c, i) => {
     if ((i + 1) % 500 === 0) console.error(`${i + 1} of ${missing.length}, ${Math.round((Date.now() - started) / 1000)} s`);
 });
 
-// Where the simulator and the calculator differ in the 4th generation, the simulator's answer with
-// that generation's own arithmetic too (game_rounding.mjs): "gameRounding".
+// Where the simulator differs from the calculator or the engine in the 4th generation, the
+// simulator's answer with that generation's own arithmetic too (game_rounding.mjs): "gameRounding".
 const roundingAgain = process.argv.includes('--rounding');
 for (const c of roundingAgain ? cases.filter((c) => known.has(String(c.id))) : wanted) {
     const answer = known.get(String(c.id));
     const plain = oracleHits(answer);
-    if (c.gen !== 4 || plain === null || sameHits(plain, oracleHits(c.calc)) || (answer.gameRounding && !roundingAgain))
-        continue;
+    const mine = engine.get(String(c.id))?.hits;
+    const agrees = sameHits(plain, oracleHits(c.calc)) && (!mine || sameHits(plain, mine));
+    if (c.gen !== 4 || plain === null || agrees || (answer.gameRounding && !roundingAgain)) continue;
     const { rolls, perHit } = simulateCase(c, { gameRounding: true });
     answer.gameRounding = perHit ? { perHit } : { rolls };
 }

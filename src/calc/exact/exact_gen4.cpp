@@ -41,27 +41,35 @@ constexpr PinchAbility kPinchAbilities[] = {
     {kSwarm, kBug, ExactRule::Swarm},
 };
 
+// The power's modifiers in the order the 4th generation applies them, each truncating: the user's
+// abilities and the foe's かんそうはだ, then the held item, てだすけ, じゅうでん, the pinch abilities and
+// あついしぼう or たいねつ last.
 void computePower(Hit& h) {
     int64_t p = h.power;
+    if (h.a.move == kFacade && h.a.status)
+        p = scaled(h, p, {ExactRule::Facade, 2, 1});
     // Technician reads the move's own power, before Helping Hand raises it.
     if (h.a.ability == kTechnician && p <= kTechnicianLimit)
         p = scaled(h, p, {ExactRule::Technician, 3, 2});
-    if (h.a.move == kFacade && h.a.status)
-        p = scaled(h, p, {ExactRule::Facade, 2, 1});
-    if (h.a.conditions.helpingHand)
-        p = scaled(h, p, {ExactRule::HelpingHand, 3, 2});
-    if (chargeDoubles(h))
-        p = scaled(h, p, {ExactRule::Charge, 2, 1});
+    if (const int rivalry = rivalryOf(h))
+        p = rivalry > 0 ? scaled(h, p, {ExactRule::Rivalry, 5, 4, ExactStepSide::Attacker, rivalry})
+                        : scaled(h, p, {ExactRule::Rivalry, 3, 4, ExactStepSide::Attacker, rivalry});
+    if (recklessBoosts(h))
+        p = scaled(h, p, {ExactRule::Reckless, 12, 10});
+    else if (ironFistBoosts(h))
+        p = scaled(h, p, {ExactRule::IronFist, 12, 10});
+    if (h.defAbility == kDrySkin && h.type == kFire)
+        p = scaled(h, p, {ExactRule::DrySkinFire, 5, 4, kDefender});
     if (h.a.item == kMuscleBand && h.physical())
         p = scaled(h, p, {ExactRule::MuscleBand, 11, 10});
     else if (h.a.item == kWiseGlasses && h.special())
         p = scaled(h, p, {ExactRule::WiseGlasses, 11, 10});
     else if (typeItemBoosts(h))
         p = scaled(h, p, {ExactRule::TypeItem, 12, 10, ExactStepSide::Attacker, h.a.item});
-    if (recklessBoosts(h))
-        p = scaled(h, p, {ExactRule::Reckless, 12, 10});
-    else if (ironFistBoosts(h))
-        p = scaled(h, p, {ExactRule::IronFist, 12, 10});
+    if (h.a.conditions.helpingHand)
+        p = scaled(h, p, {ExactRule::HelpingHand, 3, 2});
+    if (chargeDoubles(h))
+        p = scaled(h, p, {ExactRule::Charge, 2, 1});
     for (const PinchAbility& pinch : kPinchAbilities) {
         if (h.a.ability == pinch.ability && h.a.conditions.abilityActive && h.type == pinch.type)
             p = scaled(h, p, {pinch.rule, 3, 2});
@@ -70,11 +78,6 @@ void computePower(Hit& h) {
         p = scaled(h, p, {ExactRule::Heatproof, 1, 2, kDefender});
     else if (h.defAbility == kThickFat && (h.type == kFire || h.type == kIce))
         p = scaled(h, p, {ExactRule::ThickFat, 1, 2, kDefender});
-    else if (h.defAbility == kDrySkin && h.type == kFire)
-        p = scaled(h, p, {ExactRule::DrySkinFire, 5, 4, kDefender});
-    if (const int rivalry = rivalryOf(h))
-        p = rivalry > 0 ? scaled(h, p, {ExactRule::Rivalry, 5, 4, ExactStepSide::Attacker, rivalry})
-                        : scaled(h, p, {ExactRule::Rivalry, 3, 4, ExactStepSide::Attacker, rivalry});
     h.power = static_cast<int>(p);
     h.addValue(ExactRule::ModifiedPower, h.power);
 }
