@@ -191,6 +191,9 @@ TEST(SpeedTuning, AnswersInThePlayersWords) {
         EXPECT_EQ(speedTuningText(search, found), c.text);
         EXPECT_EQ(speedTuningAdviceText(search, found), c.advice) << c.text;
     }
+    engine.state = raised; // the simple mode has no battle state
+    const SpeedTuningSearch simple = speedTuningSearchFor(engine, {}, false, SpeedTarget::Current, keep);
+    EXPECT_EQ(speedTuningText(simple, runSpeedTuning(simple)), cases[0].text);
     engine.defender.reset();
     const SpeedTuningSearch none = speedTuningSearchFor(engine, {}, false, SpeedTarget::Current, keep);
     EXPECT_EQ(speedTuningText(none, runSpeedTuning(none)), kChooseSidesText);

@@ -279,7 +279,9 @@ SpeedTuningSearch speedTuningSearchFor(const DamageEngine& inputs, const DamageS
     search.other = defenderTuned ? *inputs.attacker : *inputs.defender;
     const EntryExtra& ownExtra = defenderTuned ? inputs.defenderExtra : inputs.attackerExtra;
     const EntryExtra& otherExtra = defenderTuned ? inputs.attackerExtra : inputs.defenderExtra;
-    const BattleState& state = inputs.state;
+    // The simple mode's window has no battle state: the finder, which computes in the 5th
+    // generation's exact mode then, takes the neutral one, as the matrix does.
+    const BattleState state = isExact(settings.mode) ? inputs.state : BattleState{};
     search.query.entry = own;
     search.query.own = speedSideOf(own, ownExtra, defenderTuned ? state.defender : state.attacker);
     search.query.other = speedSideOf(search.other, otherExtra, defenderTuned ? state.attacker : state.defender);

@@ -59,8 +59,8 @@ std::string offenceAdviceText(const SpreadQuery& query, const OffenceSpread& fou
 
 // Speed tuning ("素早さ調整"): the fewest speed EVs of one side to move before the other, or under
 // トリックルーム the most that still move first; against the other side as it stands or against
-// its species at a usual speed at its level. Each side keeps its side of the battle state and its
-// held item.
+// its species at a usual speed at its level. Each side keeps its side of the battle state (in the
+// exact modes; the simple mode has none) and its held item.
 enum class SpeedTarget { Current, Fastest, Neutral, Uninvested, Slowest };
 // "相手の今の素早さ", "最速", "準速", "無振り", "最遅"; value = SpeedTarget.
 std::vector<ListChoice> speedTargetChoices();
