@@ -30,10 +30,11 @@ int MatrixModel::columnCount(const QModelIndex& parent) const {
 QVariant MatrixModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
+    const int column = matrixColumnAt(index.column(), m_withSpeed);
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return toQt(matrixCellText(m_rows[index.row()], m_entries, index.column()));
+        return toQt(matrixCellText(m_rows[index.row()], m_entries, column));
     if (role == Qt::BackgroundRole || role == Qt::ForegroundRole) {
-        const KoShade shade = matrixKoShade(m_rows[index.row()], index.column());
+        const KoShade shade = matrixKoShade(m_rows[index.row()], column);
         if (shade == KoShade::None)
             return {};
         return role == Qt::BackgroundRole ? koShadeBackground(shade) : koShadeForeground(shade);
@@ -44,15 +45,16 @@ QVariant MatrixModel::data(const QModelIndex& index, int role) const {
 QVariant MatrixModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal)
         return {};
-    if (role == Qt::ToolTipRole && section == kMatrixOrderColumn)
+    const int column = matrixColumnAt(section, m_withSpeed);
+    if (role == Qt::ToolTipRole && column == kMatrixOrderColumn)
         return QStringLiteral("攻撃側が先手か後手か（素早さで。技の優先度は数えません）");
     if (role != Qt::DisplayRole)
         return {};
-    return toQt(matrixHeading(section));
+    return toQt(matrixHeading(column));
 }
 
 void MatrixModel::sort(int column, Qt::SortOrder order) {
-    m_sortColumn = column;
+    m_sortColumn = column >= 0 ? matrixColumnAt(column, m_withSpeed) : -1;
     m_order = order;
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     applySort();
@@ -83,6 +85,13 @@ void MatrixModel::setRows(std::vector<MatrixRow> rows, std::vector<BoxEntry> ent
     m_withSpeed = withSpeed;
     applySort();
     endResetModel();
+}
+
+int MatrixModel::sortPosition() const {
+    for (int position = 0; m_sortColumn >= 0 && position < columnCount(); ++position)
+        if (matrixColumnAt(position, m_withSpeed) == m_sortColumn)
+            return position;
+    return -1;
 }
 
 int MatrixModel::slotAt(int row) const {

@@ -29,8 +29,11 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    // Column -1 is the box order. The order is kept for the next setRows.
+    // Column -1 is the box order. The column is the table's position; the order is kept for the
+    // next setRows by the column it shows (matrixColumnAt), wherever the speed columns move it.
     void sort(int column, Qt::SortOrder order) override;
+    // Where the sorted column stands now; -1 for the box order or a column not shown.
+    int sortPosition() const;
 
     // New results over a copy of the entries they were computed from, in the current order; with
     // `withSpeed` (the exact modes) the speed columns too.
@@ -46,7 +49,7 @@ private:
     std::vector<MatrixRow> m_rows;
     std::vector<BoxEntry> m_entries;
     bool m_withSpeed = false;
-    int m_sortColumn = -1;
+    int m_sortColumn = -1; // as matrixHeading numbers it
     Qt::SortOrder m_order = Qt::AscendingOrder;
 };
 

@@ -121,8 +121,9 @@ QWidget* MatrixWindow::buildLegend(QWidget* parent) {
 
 void MatrixWindow::setColumnWidths() {
     const int digit = m_table->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    for (int column = 0; column < m_model->columnCount(); ++column)
-        m_table->setColumnWidth(column, matrixColumnChars(column) * digit + 12);
+    const bool withSpeed = m_model->columnCount() == kMatrixColumnCountWithSpeed;
+    for (int position = 0; position < m_model->columnCount(); ++position)
+        m_table->setColumnWidth(position, matrixColumnChars(matrixColumnAt(position, withSpeed)) * digit + 12);
 }
 
 bool MatrixWindow::attackerSide() const {
@@ -163,8 +164,12 @@ void MatrixWindow::refreshMatrix() {
     m_caption->setText(toQt(matrixCaptionText(chosenEntry, side, settings.mode)));
     const int columns = m_model->columnCount();
     m_model->setRows(std::move(rows), std::move(entries), withSpeed);
-    if (m_model->columnCount() != columns)
-        setColumnWidths(); // the speed columns came or went: the header laid its sections anew
+    if (m_model->columnCount() != columns) {
+        // The speed columns came or went: the header laid its sections anew, and the sorted column
+        // may stand elsewhere.
+        setColumnWidths();
+        m_table->horizontalHeader()->setSortIndicator(m_model->sortPosition(), m_sortOrder);
+    }
     highlightPair();
 }
 
@@ -180,7 +185,10 @@ void MatrixWindow::highlightPair() {
 }
 
 void MatrixWindow::sortByColumn(int column) {
-    const Qt::SortOrder order = m_sortState.click(column) ? Qt::DescendingOrder : Qt::AscendingOrder;
+    const bool withSpeed = m_model->columnCount() == kMatrixColumnCountWithSpeed;
+    const Qt::SortOrder order =
+        m_sortState.click(matrixColumnAt(column, withSpeed)) ? Qt::DescendingOrder : Qt::AscendingOrder;
+    m_sortOrder = order;
     m_table->horizontalHeader()->setSortIndicator(column, order);
     m_model->sort(column, order);
     highlightPair();

@@ -58,7 +58,8 @@ private:
     QTableView* m_table = nullptr;
     MatrixModel* m_model = nullptr;
     SpreadPanel* m_spread = nullptr;
-    ColumnSortState m_sortState;
+    ColumnSortState m_sortState; // by the column shown (matrixColumnAt), not its place
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_stale = true;
 };
 

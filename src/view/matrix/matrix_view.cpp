@@ -120,6 +120,15 @@ std::string matrixCaptionText(const BoxEntry* chosen, MatrixSide side, DamageMod
            "）・計算方式：" + damageModeName(exactModeFor(mode));
 }
 
+int matrixColumnAt(int position, bool withSpeed) {
+    if (!withSpeed || position < kMatrixEntryColumns)
+        return position;
+    const int speedColumns = kMatrixColumnCountWithSpeed - kMatrixColumnCount;
+    if (position < kMatrixEntryColumns + speedColumns)
+        return kMatrixSpeedColumn + position - kMatrixEntryColumns;
+    return position - speedColumns;
+}
+
 std::string matrixHeading(int column) {
     if (!validColumn(column))
         return {};
@@ -227,12 +236,12 @@ void sortMatrixRows(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entr
 std::string matrixText(const std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, bool withSpeed) {
     const int columns = matrixColumnCount(withSpeed);
     std::string text;
-    for (int column = 0; column < columns; ++column)
-        text += (column ? "\t" : "") + matrixHeading(column);
+    for (int position = 0; position < columns; ++position)
+        text += (position ? "\t" : "") + matrixHeading(matrixColumnAt(position, withSpeed));
     text += "\r\n";
     for (const MatrixRow& row : rows) {
-        for (int column = 0; column < columns; ++column)
-            text += (column ? "\t" : "") + tsvCell(matrixCellText(row, entries, column));
+        for (int position = 0; position < columns; ++position)
+            text += (position ? "\t" : "") + tsvCell(matrixCellText(row, entries, matrixColumnAt(position, withSpeed)));
         text += "\r\n";
     }
     return text;

@@ -34,6 +34,9 @@ inline constexpr int kMatrixColumnCountWithSpeed = kMatrixColumnCount + 2;
 inline constexpr int matrixColumnCount(bool withSpeed) {
     return withSpeed ? kMatrixColumnCountWithSpeed : kMatrixColumnCount;
 }
+// The column shown at `position` of the table: with the speed columns they follow the entry's two,
+// where they are seen without scrolling, and the moves come after them.
+int matrixColumnAt(int position, bool withSpeed);
 
 // "名前", "バントレ", then "技１", "ダメージ１", "HP割合１", "確定数１", "技２" …, "素早さ", "攻撃側"
 std::string matrixHeading(int column);
@@ -61,7 +64,7 @@ const char* koShadeName(KoShade shade);
 void sortMatrixRows(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, int column, bool descending);
 
 // The headings and every row, cells separated by tabs, lines ended by CR LF; the speed columns too
-// when `withSpeed`.
+// when `withSpeed`, in the table's order.
 std::string matrixText(const std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, bool withSpeed = false);
 
 } // namespace rusrina
