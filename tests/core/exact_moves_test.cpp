@@ -341,6 +341,14 @@ TEST(ExactMoves, FailuresAndAmountsOfTheirOwn) {
          "－"},
         {"なげつける はっきんだま, which cannot leave its holder in the 4th", kFling,
          [](Sides& x) { x.heldItem = kGriseousOrb; }, "－", kGen4},
+        {"ふくろだたき in the 4th, the user asleep", kBeatUp, [](Sides& x) { x.mine.status = ExactStatus::Sleep; },
+         "－", kGen4},
+        {"ふくろだたき in the 4th, はやあし's status", kBeatUp,
+         [](Sides& x) {
+             x.s.attacker.ability = kQuickFeet;
+             x.s.conditions.abilityActive = true;
+         },
+         "－", kGen4},
         {"しぜんのめぐみ without a berry", kNaturalGift, [](Sides& x) { x.heldItem = kLeftovers; }, "－"},
         {"はきだす with nothing stored", kSpitUp, [](Sides& x) { x.mine.stockpile = 0; }, "－"},
         {"がむしゃら from 10 HP against 150", kEndeavor, [](Sides& x) { x.mine.hp = 10; }, "140"},

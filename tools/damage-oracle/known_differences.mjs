@@ -91,6 +91,10 @@ function calculatorFaults(c, x) {
             'ダウンロード compares the foe\'s defences with their stages in the 4th generation too, as the simulator has it; the calculator compares them without',
         c.gen === 4 && a.ability === 'Klutz' && move === 'Fling' &&
             'ぶきよう does not keep なげつける from throwing the item in the 4th generation, as the simulator has it; the calculator makes the move fail',
+        move === 'Payback' &&
+            'at equal speed either side may move first; the simulator\'s battle had the attacker first, so しっぺがえし keeps its power as in the engine\'s first outcome; the calculator doubles it at a tie',
+        c.gen === 4 && ['Future Sight', 'Doom Desire'].includes(move) && a.item === 'Life Orb' &&
+            'in the 4th generation みらいよち and はめつのねがい take no いのちのたま boost, as the simulator has it; the calculator applies it',
         move === 'Dream Eater' && !c.defender.options.status &&
             'ゆめくい fails on a foe that is not asleep (the simulator: it fails); the calculator deals damage in the 4th generation',
         move === 'Beat Up' && c.gen === 4 && a.status &&

@@ -7,6 +7,8 @@
 
 #include "calc/exact/exact_hit.h"
 
+#include "calc/battle/speed.h"
+
 #include "data/battle_data.h"
 #include "data/held_items.h"
 #include "data/species.h"
@@ -341,6 +343,16 @@ void acrobatics(Hit& h) {
         doublePower(h, flyingGem ? PowerReason::GemUsedUp : PowerReason::NoItem);
 }
 
+// The user has a status: the battle state's, a burn, or the ability's condition set for an ability
+// that needs one (こんじょう, はやあし, ふしぎなうろこ).
+bool userHasStatus(const Hit& h) {
+    const ExactStatus status = h.a.attacker.state.status;
+    if (status != ExactStatus::Unknown && status != ExactStatus::None)
+        return true;
+    const bool needsStatus = h.a.ability == kAbilityQuickFeet || h.a.ability == kMarvelScale;
+    return h.a.status || (h.a.conditions.abilityActive && needsStatus);
+}
+
 // ふくろだたき: one hit for each able member of the party; with none known, the user alone. The 5th
 // generation's power comes from the member's base attack; the 4th's hit is typeless, from the
 // member's base attack against the foe's base defence.
@@ -349,7 +361,7 @@ void beatUp(Hit& h) {
     const int baseAttack = speciesRecord(h.atk.species).baseStats[kAttack];
     if (h.gen4()) {
         // The 4th generation leaves out every member with a status, the user too.
-        if (h.a.status) {
+        if (userHasStatus(h)) {
             h.failure = MoveFailure::NoOneToBeatUp;
             return;
         }
