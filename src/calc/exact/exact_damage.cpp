@@ -246,6 +246,10 @@ void applySideState(ExactSide& side, const SideState& given) {
     out.tailwind = state.tailwind;
     out.charged = state.charged;
     out.flashFire = state.flashFire;
+    out.stealthRock = state.stealthRock;
+    out.spikes = static_cast<int8_t>(state.spikes);
+    out.seeded = state.seeded;
+    out.switchingIn = state.switchingIn;
 }
 
 ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactRecord* record) {

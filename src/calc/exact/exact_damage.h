@@ -63,6 +63,11 @@ struct BattleSideState {
     bool tailwind = false;    // おいかぜ on its side (speed)
     bool charged = false;     // じゅうでん: its でんき move at double power
     bool flashFire = false;   // もらいび active
+    // Its side of the field and what is on it, for the chance to knock out (exact_turn_end.h):
+    bool stealthRock = false;
+    int8_t spikes = 0;
+    bool seeded = false;
+    bool switchingIn = false; // the hazards hit it before the first hit
 };
 
 // One side of a hit as the engine reads it: the box entry and what the engine needs beyond its

@@ -129,6 +129,39 @@ void writeOutcomeRolls(CalcLog& log, const ExactRolls& r) {
     }
 }
 
+// What the hazards and each end of turn take and give, as the chance to knock out counted them.
+void writeTurnEnd(CalcLog& log, const TurnEndPlan& plan, int turns) {
+    log.append("登場時・ターン終了時の増減：\r\n");
+    const auto signedText = [](int32_t amount) { return (amount > 0 ? "+" : "") + std::to_string(amount); };
+    for (const TurnEndStep& s : plan.steps()) {
+        const char* when = s.kind == TurnEndKind::StealthRock || s.kind == TurnEndKind::Spikes ? "（登場時）"
+                           : s.kind == TurnEndKind::SitrusBerry ? "（HP半分以下で1回）"
+                                                                : "（毎ターン終了時）";
+        std::string amounts = signedText(s.amount);
+        if (s.kind == TurnEndKind::Toxic) {
+            for (int t = 2; t <= std::max(turns, 2); ++t)
+                amounts += " → " + signedText(plan.toxicLoss(t));
+            amounts += " …";
+        }
+        log.append("　" + std::string(turnEndName(s.kind)) + when + "： " + amounts + "\r\n");
+    }
+}
+
+// The chances through the hazards and the end of turn, turn by turn.
+void writeTurnEndChances(CalcLog& log, const TurnEndSeries& series, const KoChance& ko) {
+    log.append("撃破確率（登場時・ターン終了時込み）：\r\n");
+    if (ko.hits <= 0) {
+        log.append("　" + std::to_string(series.chance.size()) + "発までに倒せない\r\n");
+        return;
+    }
+    const int last = static_cast<int>(series.chance.size());
+    const int shown = std::min(last, ko.hits + kMostChancesLogged - 2);
+    for (int n = ko.hits; n <= shown; ++n)
+        log.append("　" + std::to_string(n) + "発： " + koChanceText(series.chance[n - 1]) + "\r\n");
+    if (series.certain && shown < series.certain)
+        log.append("　" + std::to_string(series.certain) + "発： " + koChanceText(1.0) + "\r\n");
+}
+
 void writeChances(CalcLog& log, const ExactRolls& r, const KoChance& ko) {
     if (r.oneHit())
         log.append("乱数16通り： " + rollsText(r.rolls) + "\r\n");
@@ -147,15 +180,21 @@ void writeChances(CalcLog& log, const ExactRolls& r, const KoChance& ko) {
         log.append("　" + std::to_string(certain) + "発： " + koChanceText(1.0) + "\r\n");
 }
 
-void writeResult(CalcLog& log, const ExactRowResult& row) {
+void writeResult(CalcLog& log, const ExactRowResult& row, const TurnEndPlan& plan, const TurnEndSeries& series) {
     if (row.rolls.outcome == ExactRolls::Outcome::NoFormula || row.rolls.outcome == ExactRolls::Outcome::NotComputed)
         return;
     log.append("ダメージ： " + row.texts.damageText + "\r\n");
     if (row.rolls.hits())
         log.append("ＨＰ割合： " + row.hpShareText + "\r\n");
     log.append("必要攻撃回数： " + row.texts.hitsText + "\r\n");
-    if (row.rolls.hits())
+    if (!row.rolls.hits())
+        return;
+    if (plan.empty()) {
         writeChances(log, row.rolls, row.ko);
+        return;
+    }
+    writeTurnEnd(log, plan, std::max(row.ko.hits, 1));
+    writeTurnEndChances(log, series, row.ko);
 }
 
 ExactRowResult exactRow(const ExactAttack& attack, const ExactSide& defender, HeaderCache& headers) {
@@ -173,14 +212,23 @@ ExactRowResult exactRow(const ExactAttack& attack, const ExactSide& defender, He
         return row;
     }
     writeExactSteps(log, record);
-    row.ko = koChance(row.rolls);
+    // The hazards and the end of turn, when the state asks for them, count in the verdict.
+    row.turnEnd = turnEndPlan(attack, defender);
+    const TurnEndPlan& plan = row.turnEnd;
+    TurnEndSeries series;
+    if (plan.empty()) {
+        row.ko = koChance(row.rolls);
+    } else {
+        series = koSeries(row.rolls, plan);
+        row.ko = koChanceOf(series);
+    }
     row.texts.damageText = exactDamageText(row.rolls);
-    row.texts.hitsText = koText(row.rolls, row.ko);
+    row.texts.hitsText = koTextWithTurnEnd(row.rolls, row.ko, plan);
     row.texts.multiplierText = multiplierText(row.rolls);
     row.texts.shownType = row.rolls.shownType;
     row.texts.shownPower = row.rolls.shownPower;
     row.hpShareText = hpShareText(row.rolls);
-    writeResult(log, row);
+    writeResult(log, row, plan, series);
     return row;
 }
 

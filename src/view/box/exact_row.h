@@ -16,7 +16,8 @@ struct ExactRowResult {
     SlotResult texts; // damage "a ～ b", hits "確定2発" / "乱数2発 (43.8％)", multiplier, log
     std::string hpShareText = kNotAvailable; // "48.2％ ～ 56.9％"
     ExactRolls rolls;
-    KoChance ko;
+    KoChance ko;         // with the hazards and the end of turn when `turnEnd` holds any
+    TurnEndPlan turnEnd; // what the state made count beside the hits
 };
 ExactRowResult computeExactRow(const ExactSide& attacker, const ExactSide& defender, const DamageSlot& slot,
                                const BattleConditions& conditions, const ExactOptions& options);

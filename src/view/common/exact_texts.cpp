@@ -59,6 +59,58 @@ std::string koText(const ExactRolls& r, const KoChance& ko) {
     return "乱数" + std::to_string(ko.hits) + "発 (" + koChanceText(ko.chance) + ")";
 }
 
+const char* turnEndName(TurnEndKind kind) {
+    switch (kind) {
+    case TurnEndKind::StealthRock:
+        return "ステルスロック";
+    case TurnEndKind::Spikes:
+        return "まきびし";
+    case TurnEndKind::Sandstorm:
+        return "すなあらし";
+    case TurnEndKind::Hail:
+        return "あられ";
+    case TurnEndKind::RainDish:
+        return "あめうけざら";
+    case TurnEndKind::IceBody:
+        return "アイスボディ";
+    case TurnEndKind::DrySkin:
+        return "かんそうはだ";
+    case TurnEndKind::SolarPower:
+        return "サンパワー";
+    case TurnEndKind::Leftovers:
+        return "たべのこし";
+    case TurnEndKind::BlackSludge:
+        return "くろいヘドロ";
+    case TurnEndKind::LeechSeed:
+        return "やどりぎのタネ";
+    case TurnEndKind::Poison:
+        return "どく";
+    case TurnEndKind::Toxic:
+        return "もうどく";
+    case TurnEndKind::Burn:
+        return "やけど";
+    case TurnEndKind::PoisonHeal:
+        return "ポイズンヒール";
+    case TurnEndKind::SitrusBerry:
+        return "オボンのみ";
+    }
+    return "";
+}
+
+std::string turnEndCounted(const TurnEndPlan& plan) {
+    std::string names;
+    for (const TurnEndStep& s : plan.steps())
+        names += (names.empty() ? "" : "・") + std::string(turnEndName(s.kind));
+    return names.empty() ? names : names + "込みで ";
+}
+
+std::string koTextWithTurnEnd(const ExactRolls& r, const KoChance& ko, const TurnEndPlan& plan) {
+    const std::string verdict = koText(r, ko);
+    if (plan.empty() || !r.hits() || ko.hits <= 0)
+        return verdict;
+    return turnEndCounted(plan) + verdict;
+}
+
 std::string decimalText(int64_t num, int64_t den, int places) {
     int64_t scale = 1;
     for (int i = 0; i < places; ++i)

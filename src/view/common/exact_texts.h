@@ -3,6 +3,7 @@
 // finder), and the number formats of the exact log.
 
 #include "calc/exact/exact_damage.h"
+#include "calc/exact/exact_turn_end.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +16,12 @@ std::string koText(const ExactRolls& rolls, const KoChance& ko); // "確定2発"
 // A chance as the verdict shows it, "43.8％": a chance that is neither none nor certain shows as at
 // least 0.1％ and at most 99.9％.
 std::string koChanceText(double chance);
+// The hazards and the end of turn: "ステルスロック", "たべのこし" …; what a plan counted, "ステルスロック・
+// たべのこし込みで " (empty for an empty plan); the verdict with it, "ステルスロック・たべのこし込みで 乱数2発
+// (43.8％)".
+const char* turnEndName(TurnEndKind kind);
+std::string turnEndCounted(const TurnEndPlan& plan);
+std::string koTextWithTurnEnd(const ExactRolls& rolls, const KoChance& ko, const TurnEndPlan& plan);
 
 // num/den with `places` decimals, ties to even as printf rounds them ("%1.2f" of 3/8 is "0.38").
 std::string decimalText(int64_t num, int64_t den, int places);

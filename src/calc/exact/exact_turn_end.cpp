@@ -1,0 +1,312 @@
+// The hazards and the end of turn, and the chance to knock out counted through them.
+
+#include "calc/exact/exact_turn_end.h"
+
+#include "calc/exact/exact_hit.h"
+#include "data/held_items.h"
+#include "data/items.h"
+#include "data/types.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace rusrina {
+
+using namespace damage;
+using namespace exact;
+
+namespace {
+
+enum TurnEndAbility {
+    kIceBody = 1,
+    kRainDish = 5,
+    kSandVeil = 46,
+    kPoisonHeal = 97,
+    kMagicGuard = 104,
+    kSnowCloak = 116,
+    kOvercoat = 155, // the 5th generation
+};
+enum TurnEndItem { kSitrusBerry = 50, kLeftovers = 119, kBlackSludge = 161 };
+constexpr int kPoisonType = 3, kSteelType = 8, kIceType = 15;
+
+// What the defender is as the end of turn reads it.
+struct Holder {
+    Generation gen;
+    int maxHp;
+    int ability;
+    int item; // the held item that acts, 0 when none does
+    SpeciesTypes types;
+    bool hasType(int t) const { return types.type1 == t || types.type2 == t; }
+    bool magicGuard() const { return ability == kMagicGuard; }
+    // maxHp / divisor, at least 1, as a loss (negative) or a heal.
+    int32_t part(int divisor, bool loss) const {
+        const int32_t amount = std::max(1, maxHp / divisor);
+        return loss ? -amount : amount;
+    }
+};
+
+int actingItem(const ExactAttack& a, const ExactSide& side) {
+    const int item = heldItemOfSide(side);
+    if (item <= 0 || heldItem(item).generation > static_cast<int>(a.options.generation))
+        return 0;
+    if (side.entry->ability == kAbilityKlutz || a.magicRoom)
+        return 0;
+    return item;
+}
+
+int weatherOf(const ExactAttack& a, const Holder& d) {
+    const bool cancelled =
+        a.ability == kAirLock || a.ability == kCloudNine || d.ability == kAirLock || d.ability == kCloudNine;
+    return cancelled ? kWeatherNone : a.conditions.weather;
+}
+
+void addHazards(const ExactAttack& a, const Holder& d, const BattleSideState& s, TurnEndPlan& plan) {
+    if (!s.switchingIn || d.magicGuard())
+        return;
+    if (s.stealthRock) {
+        const int effect = effectiveness(kRock, d.types.type1, d.types.type2); // in quarters
+        plan.onEntry.push_back({TurnEndKind::StealthRock, -std::max(1, d.maxHp * effect / 32)});
+    }
+    const bool airborne = d.hasType(kFlying) || d.ability == kLevitate || d.item == kAirBalloon;
+    const bool grounded = !airborne || a.conditions.gravity || d.item == kIronBall;
+    if (s.spikes > 0 && grounded) {
+        constexpr int kDivisor[] = {0, 8, 6, 4};
+        plan.onEntry.push_back({TurnEndKind::Spikes, d.part(kDivisor[std::min<int>(s.spikes, 3)], true)});
+    }
+}
+
+void addWeather(int weather, const Holder& d, std::vector<TurnEndStep>& out) {
+    const bool gen5 = d.gen == kGen5;
+    if (weather == kWeatherSand) {
+        const bool immune = d.hasType(kRock) || d.hasType(kGround) || d.hasType(kSteelType) || d.magicGuard() ||
+                            d.ability == kSandVeil ||
+                            (gen5 && (d.ability == kSandForce || d.ability == kSandRush || d.ability == kOvercoat));
+        if (!immune)
+            out.push_back({TurnEndKind::Sandstorm, d.part(16, true)});
+    } else if (weather == kWeatherHail) {
+        if (d.ability == kIceBody)
+            out.push_back({TurnEndKind::IceBody, d.part(16, false)});
+        else if (!d.hasType(kIceType) && !d.magicGuard() && d.ability != kSnowCloak &&
+                 !(gen5 && d.ability == kOvercoat))
+            out.push_back({TurnEndKind::Hail, d.part(16, true)});
+    } else if (weather == kWeatherRain) {
+        if (d.ability == kDrySkin)
+            out.push_back({TurnEndKind::DrySkin, d.part(8, false)});
+        else if (d.ability == kRainDish)
+            out.push_back({TurnEndKind::RainDish, d.part(16, false)});
+    } else if (weather == kWeatherSun) {
+        if (d.ability == kDrySkin && !d.magicGuard())
+            out.push_back({TurnEndKind::DrySkin, d.part(8, true)});
+        else if (d.ability == kAbilitySolarPower)
+            out.push_back({TurnEndKind::SolarPower, d.part(8, true)});
+    }
+}
+
+void addEachTurn(int weather, const Holder& d, const BattleSideState& s, TurnEndPlan& plan) {
+    std::vector<TurnEndStep>& out = plan.eachTurn;
+    addWeather(weather, d, out);
+    if (d.item == kLeftovers)
+        out.push_back({TurnEndKind::Leftovers, d.part(16, false)});
+    else if (d.item == kBlackSludge && (d.hasType(kPoisonType) || !d.magicGuard()))
+        out.push_back({TurnEndKind::BlackSludge, d.part(d.hasType(kPoisonType) ? 16 : 8, !d.hasType(kPoisonType))});
+    // A くさ type cannot be seeded.
+    if (s.seeded && !d.magicGuard() && !d.hasType(kGrass))
+        out.push_back({TurnEndKind::LeechSeed, d.part(8, true)});
+    const ExactStatus status = s.status;
+    const bool poisoned = status == ExactStatus::Poison || status == ExactStatus::BadPoison;
+    if (poisoned && d.ability == kPoisonHeal) {
+        out.push_back({TurnEndKind::PoisonHeal, d.part(8, false)});
+    } else if (!d.magicGuard()) {
+        if (status == ExactStatus::Poison)
+            out.push_back({TurnEndKind::Poison, d.part(8, true)});
+        else if (status == ExactStatus::BadPoison) {
+            plan.toxicTurn = std::clamp<int>(s.toxicTurns, 1, kMostToxicTurns);
+            out.push_back({TurnEndKind::Toxic, plan.toxicLoss(1)});
+        } else if (status == ExactStatus::Burn)
+            out.push_back({TurnEndKind::Burn, d.part(d.ability == kHeatproof ? 16 : 8, true)});
+    }
+}
+
+} // namespace
+
+int32_t TurnEndPlan::toxicLoss(int turn) const {
+    const int n = std::min(toxicTurn + turn - 1, kMostToxicTurns);
+    return -std::max(1, maxHp * n / 16);
+}
+
+std::vector<TurnEndStep> TurnEndPlan::steps() const {
+    std::vector<TurnEndStep> all = onEntry;
+    all.insert(all.end(), eachTurn.begin(), eachTurn.end());
+    if (sitrus > 0)
+        all.push_back({TurnEndKind::SitrusBerry, sitrus});
+    return all;
+}
+
+TurnEndPlan turnEndPlan(const ExactAttack& a, const ExactSide& defender) {
+    TurnEndPlan plan;
+    if (!a.usable || !defender.entry)
+        return plan;
+    const Generation gen = a.options.generation;
+    const BoxEntry& e = *defender.entry;
+    const Holder d{gen, e.stat[kHp], abilityIn(e.ability, gen), actingItem(a, defender),
+                   speciesTypesIn(e.species, gen)};
+    plan.maxHp = d.maxHp;
+    if (d.maxHp <= 0)
+        return plan;
+    addHazards(a, d, defender.state, plan);
+    if (!a.field.countTurnEnd)
+        return plan;
+    addEachTurn(weatherOf(a, d), d, defender.state, plan);
+    // きんちょうかん keeps the berry uneaten.
+    if (d.item == kSitrusBerry && !(gen == kGen5 && a.ability == kUnnerve))
+        plan.sitrus = d.part(4, false);
+    return plan;
+}
+
+namespace {
+
+// The HP of the defender as chances: p[berry][hp], hp 1 … maxHp; berry 1 while オボンのみ is uneaten.
+struct HpChances {
+    explicit HpChances(int32_t maxHp)
+        : most(maxHp), p{std::vector<double>(maxHp + 1), std::vector<double>(maxHp + 1)} {}
+    int32_t most;
+    std::array<std::vector<double>, 2> p;
+    double knockedOut = 0.0; // the chance it has fallen so far
+    bool fell = false;       // a way to fall was met (its chance may be too small to add)
+
+    bool alive() const {
+        for (const auto& side : p)
+            for (double c : side)
+                if (c != 0.0)
+                    return true;
+        return false;
+    }
+};
+
+// The HP after a loss, the berry eaten when it brings it to half or less; 0 when it falls.
+void lose(HpChances& to, int berry, int32_t hp, int32_t loss, int32_t sitrus, double chance) {
+    const int32_t left = hp - loss;
+    if (left <= 0) {
+        to.knockedOut += chance;
+        to.fell = true;
+        return;
+    }
+    if (berry && 2 * left <= to.most)
+        to.p[0][std::min(to.most, left + sitrus)] += chance;
+    else
+        to.p[berry][left] += chance;
+}
+
+HpChances emptyLike(const HpChances& from) {
+    HpChances out(from.most);
+    out.knockedOut = from.knockedOut;
+    out.fell = from.fell;
+    return out;
+}
+
+// A set amount changes every HP: a loss (which may knock out or call the berry) or a heal.
+void applyStep(HpChances& hp, int32_t amount, int32_t sitrus) {
+    HpChances next = emptyLike(hp);
+    for (int berry = 0; berry < 2; ++berry)
+        for (int32_t h = 1; h <= hp.most; ++h) {
+            const double c = hp.p[berry][h];
+            if (c == 0.0)
+                continue;
+            if (amount >= 0)
+                next.p[berry][std::min(hp.most, h + amount)] += c;
+            else
+                lose(next, berry, h, -amount, sitrus, c);
+        }
+    hp = std::move(next);
+}
+
+// One hit of 16 rolls (いかりのまえば: half of what is left).
+void applyHit(HpChances& hp, const ExactRolls& r, const RollSet& rolls, int32_t sitrus) {
+    HpChances next = emptyLike(hp);
+    for (int berry = 0; berry < 2; ++berry)
+        for (int32_t h = 1; h <= hp.most; ++h) {
+            const double c = hp.p[berry][h];
+            if (c == 0.0)
+                continue;
+            if (r.halvesHp) {
+                lose(next, berry, h, std::max(1, h / 2), sitrus, c);
+                continue;
+            }
+            for (int32_t roll : rolls)
+                lose(next, berry, h, roll, sitrus, c / kRollCount);
+        }
+    hp = std::move(next);
+}
+
+void scaleInto(HpChances& to, const HpChances& from, double share, double knockedOutBefore) {
+    for (int berry = 0; berry < 2; ++berry)
+        for (int32_t h = 1; h <= to.most; ++h)
+            to.p[berry][h] += from.p[berry][h] * share;
+    to.knockedOut += (from.knockedOut - knockedOutBefore) * share;
+    to.fell = to.fell || from.fell;
+}
+
+// One use: its one hit, or each outcome's hits in turn, mixed by the outcomes' chances.
+void applyUse(HpChances& hp, const ExactRolls& r, bool first, int32_t sitrus) {
+    if (r.oneHit()) {
+        applyHit(hp, r, r.rolls, sitrus);
+        return;
+    }
+    const std::vector<UseOutcome>& use = first ? r.firstUse : r.laterUses();
+    double total = 0.0;
+    for (const UseOutcome& o : use)
+        total += o.weight;
+    HpChances mixed = emptyLike(hp);
+    for (const UseOutcome& o : use) {
+        HpChances one = hp;
+        for (int i = 0; i < o.hits; ++i)
+            applyHit(one, r, r.sets[o.sets[i]].rolls, sitrus);
+        scaleInto(mixed, one, o.weight / total, hp.knockedOut);
+    }
+    hp = std::move(mixed);
+}
+
+double bounded(double chance, bool possible, bool certain) {
+    if (certain)
+        return 1.0;
+    if (!possible)
+        return 0.0;
+    return std::clamp(chance, std::numeric_limits<double>::denorm_min(), std::nextafter(1.0, 0.0));
+}
+
+} // namespace
+
+TurnEndSeries koSeries(const ExactRolls& r, const TurnEndPlan& plan, int mostUses) {
+    TurnEndSeries series;
+    const int32_t most = std::max(plan.maxHp, r.hp);
+    if (!r.hits() || most <= 0)
+        return series;
+    HpChances hp(most);
+    hp.p[plan.sitrus > 0 ? 1 : 0][std::clamp(r.hpLeft(), 1, most)] = 1.0;
+    for (const TurnEndStep& s : plan.onEntry)
+        applyStep(hp, s.amount, plan.sitrus);
+    for (int use = 1; use <= mostUses; ++use) {
+        if (hp.alive()) {
+            applyUse(hp, r, use == 1, plan.sitrus);
+            for (const TurnEndStep& s : plan.eachTurn)
+                applyStep(hp, s.kind == TurnEndKind::Toxic ? plan.toxicLoss(use) : s.amount, plan.sitrus);
+        }
+        const bool certain = !hp.alive();
+        series.chance.push_back(bounded(hp.knockedOut, hp.fell, certain));
+        if (certain) {
+            series.certain = use;
+            break;
+        }
+    }
+    return series;
+}
+
+KoChance koChanceOf(const TurnEndSeries& series) {
+    for (size_t n = 0; n < series.chance.size(); ++n)
+        if (series.chance[n] > 0.0)
+            return {static_cast<int>(n) + 1, series.chance[n]};
+    return {};
+}
+
+} // namespace rusrina

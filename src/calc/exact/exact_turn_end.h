@@ -1,0 +1,74 @@
+#pragma once
+// What the defender loses and regains besides the hits: the hazards of its side when it comes in,
+// and what each end of turn does to it in the generation's order (weather, たべのこし/くろいヘドロ,
+// やどりぎのタネ, どく/もうどく/やけど, the abilities that heal or hurt in a weather), with オボンのみ
+// the moment it falls to half its HP. The plan records what applies and how much (no words); the
+// chance to knock out then counts, over every roll of every hit, the HP step by step: a hit or a
+// step that takes the HP to 0 knocks the defender out, a heal never lifts it past its maximum.
+
+#include "calc/exact/exact_damage.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace rusrina {
+
+enum class TurnEndKind : uint8_t {
+    // When it comes in.
+    StealthRock,
+    Spikes,
+    // At each end of turn, in this order.
+    Sandstorm,
+    Hail,
+    RainDish,
+    IceBody,
+    DrySkin, // heals in rain, hurts in sun
+    SolarPower,
+    Leftovers,
+    BlackSludge, // heals a どく type, hurts any other
+    LeechSeed,
+    Poison,
+    Toxic, // n/16, n rising each turn
+    Burn,
+    PoisonHeal,
+    // Once, at half HP or less.
+    SitrusBerry,
+};
+
+// One thing that applies: what it is and the HP it changes (a heal positive, a loss negative; for
+// もうどく the loss of the first turn counted).
+struct TurnEndStep {
+    TurnEndKind kind;
+    int32_t amount;
+};
+
+struct TurnEndPlan {
+    int32_t maxHp = 0;
+    std::vector<TurnEndStep> onEntry;  // before the first hit (the side is switching in)
+    std::vector<TurnEndStep> eachTurn; // after each hit, the last one too
+    int toxicTurn = 0;                 // もうどく: n of the first end of turn (0: none)
+    int32_t sitrus = 0;                // オボンのみ's heal; 0 when it does not apply
+
+    bool empty() const { return onEntry.empty() && eachTurn.empty() && sitrus == 0; }
+    // もうどく's loss at the end of turn `turn` (1 the first): n/16 of the maximum, n at most 15.
+    int32_t toxicLoss(int turn) const;
+    // Every step in the order the view lists them: on entry, each turn, the berry.
+    std::vector<TurnEndStep> steps() const;
+};
+
+// What applies to the defender of `attack` under the battle state: the hazards when its side says it
+// is switching in; the rest when the field says to count the end of turn. Empty otherwise.
+TurnEndPlan turnEndPlan(const ExactAttack& attack, const ExactSide& defender);
+
+inline constexpr int kMostTurnEndUses = 20; // counted this far, no further (a side that heals may never fall)
+
+// The chance to be knocked out by the end of each turn, uses 1 … n, with the plan.
+struct TurnEndSeries {
+    std::vector<double> chance; // [n - 1]: by the end of turn n (never 0 when possible, never 1 when not certain)
+    int certain = 0;            // the first n that always knocks out, 0 when none within the count
+};
+TurnEndSeries koSeries(const ExactRolls& rolls, const TurnEndPlan& plan, int mostUses = kMostTurnEndUses);
+// The fewest uses that can knock out, with its chance; hits 0 when none within the count.
+KoChance koChanceOf(const TurnEndSeries& series);
+
+} // namespace rusrina
