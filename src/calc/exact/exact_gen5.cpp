@@ -186,7 +186,7 @@ void computeAttack(Hit& h) {
     if (h.a.move == kFoulPlay) {
         // The defender's attack at the defender's own stage, which only the battle state gives.
         h.add(ExactStep{.rule = ExactRule::FoulPlay, .arg = h.def.stat[kAttack]});
-        attack = stagedStat(h, h.def.stat[kAttack], h.defSide.state.stages[kStageAttack], true);
+        attack = stagedStat(h, h.def.stat[kAttack], foulPlayStageOf(h), true);
     } else {
         attack = stagedStat(h, h.atk.stat[stat], attackStageOf(h), true);
     }

@@ -216,8 +216,9 @@ void resolveEffectiveness(Hit& h);
 bool blockedByAbility(Hit& h);
 bool dealtFixedDamage(Hit& h);
 void recordEffectiveness(const Hit& h);
-int attackStageOf(Hit& h);  // -6..+6 after berries, Simple, Unaware and a critical hit
-int defenceStageOf(Hit& h); // the same for the defender
+int attackStageOf(Hit& h);   // -6..+6 after berries, Simple, Unaware and a critical hit
+int defenceStageOf(Hit& h);  // the same for the defender
+int foulPlayStageOf(Hit& h); // イカサマ's: the defender's attack stage, with its Download
 int stagedStat(Hit& h, int stat, int stage, bool attacking);
 // Whether the attacker's item raises the power of the move's type (type items, plates, incenses,
 // and an orb in its own species' hands).

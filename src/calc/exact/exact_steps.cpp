@@ -259,6 +259,20 @@ int attackStageOf(Hit& h) {
     return stage;
 }
 
+int foulPlayStageOf(Hit& h) {
+    int stage = h.defSide.state.stages[kStageAttack];
+    // The defender's Download raised its attack as it came in when the attacker's defence, as it
+    // stands, is the lower of the two.
+    const auto staged = [&](int stat, int stageStat) {
+        const StageRatio& r = StageRatios[kNeutralStage - stageOf(h.a.attacker, stageStat, 0)];
+        return h.atk.stat[stat] * r.numerator / r.denominator;
+    };
+    const bool attackRaised = staged(kSpDefence, kStageSpDefence) > staged(kDefence, kStageDefence);
+    if (abilityIn(h.def.ability, h.gen) == kDownload && attackRaised && stage < kMaxStage)
+        changeStage(h, ExactRule::Download, stage, stage + 1, ExactStepSide::Defender, kAttack);
+    return stage;
+}
+
 int defenceStageOf(Hit& h) {
     int stage = stageOf(h.defSide, h.hitsDefence ? kStageDefence : kStageSpDefence,
                         kNeutralStage - h.a.conditions.defenceStage);

@@ -286,7 +286,8 @@ void appendSpecial(std::string& out, const ExactStep& s, const char* text, Gener
         append(out, "＞＞＞ 「", abilityName(s.arg), text);
         break;
     case R::Download:
-        append(out, text, s.arg == kSpAttack ? "特攻" : "攻撃", "ランク+1");
+        append(out, s.side == ExactStepSide::Defender ? "相手の" : "", text, s.arg == kSpAttack ? "特攻" : "攻撃",
+               "ランク+1");
         break;
     case R::AnalyticAssumesLast:
         append(out, text,
