@@ -10,6 +10,14 @@
 //                "heldItem":150,"gender":1,"happiness":70},
 //    "defender":{"species":93,"level":50,"stats":[135,85,80,150,95,130]},
 //    "conditions":{"weather":1,"attackStage":2,"defenceStage":-1,"helpingHand":true}}
+// "state" (the exact modes' battle state; every key may be left out, each at its neutral default):
+//   {"attacker":{"status":"burn","hp":50,"hpIsShare":true,"stages":[1,0,0,0,2,0,0],"tailwind":true,
+//                "charged":true,"flashFire":true},
+//    "defender":{"status":"toxic","toxicTurns":2,"stealthRock":true,"spikes":1,"seeded":true,
+//                "switchingIn":true},
+//    "field":{"trickRoom":true,"magicRoom":true,"wonderRoom":true,"countTurnEnd":true}}
+// status: "none", "burn", "poison", "toxic", "paralysis", "sleep", "freeze"; stages in the order
+// attack, defence, sp.attack, sp.defence, speed, accuracy, evasion.
 // mode: "simple", "gen5" or "gen4"; "stats" gives the six stats directly instead of IVs and EVs;
 // stages run from -6 to +6; "direct" replaces "move" for the direct-value row; "log":true adds
 // the calculation log. "heldItem" is the full held item (data/held_items.h; "item", the damage-item
@@ -143,6 +151,61 @@ BattleConditions conditions(const Value* c) {
     return b;
 }
 
+SideState sideState(const Value* s, const std::string& side) {
+    SideState out;
+    if (!s)
+        return out;
+    const auto flag = [s](const char* key) {
+        const Value* v = s->find(key);
+        return v && v->asBool();
+    };
+    if (const Value* status = s->find("status")) {
+        const std::string names[] = {"none", "burn", "poison", "toxic", "paralysis", "sleep", "freeze"};
+        const auto at = std::find(std::begin(names), std::end(names), status->asString());
+        if (at == std::end(names))
+            throw std::runtime_error(side + "status must be none, burn, poison, toxic, paralysis, sleep or freeze");
+        out.status = static_cast<StatusCondition>(at - std::begin(names));
+    }
+    out.toxicTurns = ranged(*s, "toxicTurns", 1, 1, kMostToxicTurns, side);
+    out.hpIsShare = !s->find("hpIsShare") || flag("hpIsShare");
+    out.hp = ranged(*s, "hp", 100, 1, out.hpIsShare ? 100 : kEntryMaxStat, side);
+    if (const Value* stages = s->find("stages")) {
+        const std::vector<Value>& items = stages->items();
+        if (items.size() != kStageStatCount)
+            throw std::runtime_error(side + "stages must hold 7 stages");
+        for (int i = 0; i < kStageStatCount; ++i)
+            out.stages[i] =
+                static_cast<int8_t>(inRange(items[i].asInt(), kLowestStage, kHighestStage, side + "stages"));
+    }
+    out.tailwind = flag("tailwind");
+    out.stealthRock = flag("stealthRock");
+    out.spikes = ranged(*s, "spikes", 0, 0, kMostSpikes, side);
+    out.seeded = flag("seeded");
+    out.charged = flag("charged");
+    out.flashFire = flag("flashFire");
+    out.switchingIn = flag("switchingIn");
+    return out;
+}
+
+BattleState battleState(const Value* s) {
+    BattleState out;
+    if (!s)
+        return out;
+    out.attacker = sideState(s->find("attacker"), "state.attacker.");
+    out.defender = sideState(s->find("defender"), "state.defender.");
+    if (const Value* f = s->find("field")) {
+        const auto flag = [f](const char* key) {
+            const Value* v = f->find(key);
+            return v && v->asBool();
+        };
+        out.field.trickRoom = flag("trickRoom");
+        out.field.magicRoom = flag("magicRoom");
+        out.field.wonderRoom = flag("wonderRoom");
+        out.field.countTurnEnd = flag("countTurnEnd");
+    }
+    return out;
+}
+
 DamageMode mode(const Value& c) {
     const Value* m = c.find("mode");
     const std::string name = m ? m->asString() : "gen5";
@@ -166,6 +229,7 @@ DamageEngine engineFor(const Value& c, int& row) {
     engine.attacker = creature(*attacker, "attacker.", engine.attackerExtra);
     engine.defender = creature(*defender, "defender.", engine.defenderExtra);
     engine.conditions = conditions(c.find("conditions"));
+    engine.state = battleState(c.find("state"));
     if (const Value* d = c.find("direct")) {
         row = kDirectRow;
         engine.direct = {offered(*d, "power", 5, directPowerChoices()),
