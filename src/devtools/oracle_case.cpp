@@ -8,6 +8,7 @@
 #include "data/types.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <stdexcept>
 
@@ -402,6 +403,107 @@ std::string answerText(const OracleAnswer& answer) {
             text += std::to_string(roll) + " ";
     }
     return text;
+}
+
+} // namespace rusrina
+
+namespace rusrina {
+
+namespace {
+
+// Takes a member out of an object, null when absent.
+std::optional<json::Value> takeOut(json::Value* object, const std::string& key) {
+    if (!object || object->kind != json::Value::Kind::Object)
+        return std::nullopt;
+    const auto at = object->members.find(key);
+    if (at == object->members.end())
+        return std::nullopt;
+    json::Value v = at->second;
+    object->members.erase(at);
+    return v;
+}
+
+json::Value* memberOf(json::Value& object, const std::string& key) {
+    const auto at = object.members.find(key);
+    return at == object.members.end() ? nullptr : &at->second;
+}
+
+void takeBoosts(json::Value* options, SideState& side) {
+    const std::optional<json::Value> boosts = takeOut(options, "boosts");
+    if (!boosts)
+        return;
+    const std::pair<const char*, int> stats[] = {{"atk", kStageAttack},
+                                                 {"def", kStageDefence},
+                                                 {"spa", kStageSpAttack},
+                                                 {"spd", kStageSpDefence},
+                                                 {"spe", kStageSpeed}};
+    for (const auto& [key, stage] : stats)
+        if (const json::Value* b = boosts->find(key))
+            side.stages[stage] = static_cast<int8_t>(std::clamp(b->asInt(), kLowestStage, kHighestStage));
+}
+
+StatusCondition statusNamed(const std::string& name) {
+    const std::pair<const char*, StatusCondition> names[] = {
+        {"psn", StatusCondition::Poison},    {"tox", StatusCondition::BadPoison}, {"brn", StatusCondition::Burn},
+        {"par", StatusCondition::Paralysis}, {"slp", StatusCondition::Sleep},     {"frz", StatusCondition::Freeze}};
+    for (const auto& [key, status] : names)
+        if (name == key)
+            return status;
+    throw std::runtime_error("status " + name);
+}
+
+} // namespace
+
+OracleStateCase oracleStateCaseFrom(const json::Value& given) {
+    json::Value c = given;
+    OracleStateCase out;
+    json::Value* attacker = memberOf(c, "attacker");
+    json::Value* defender = memberOf(c, "defender");
+    json::Value* attackerOptions = attacker ? memberOf(*attacker, "options") : nullptr;
+    json::Value* defenderOptions = defender ? memberOf(*defender, "options") : nullptr;
+    takeBoosts(attackerOptions, out.state.attacker);
+    takeBoosts(defenderOptions, out.state.defender);
+    SideState& d = out.state.defender;
+    if (const auto status = takeOut(defenderOptions, "status"))
+        d.status = statusNamed(status->asString());
+    if (const auto counter = takeOut(defenderOptions, "toxicCounter"))
+        d.toxicTurns = counter->asInt();
+    if (const auto hp = takeOut(defenderOptions, "curHP")) {
+        d.hp = hp->asInt();
+        d.hpIsShare = false;
+    }
+    json::Value* field = memberOf(c, "field");
+    json::Value* side = field ? memberOf(*field, "defenderSide") : nullptr;
+    if (const auto sr = takeOut(side, "isSR"))
+        d.stealthRock = sr->asBool();
+    if (const auto spikes = takeOut(side, "spikes"))
+        d.spikes = spikes->asInt();
+    if (const auto seeded = takeOut(side, "isSeeded"))
+        d.seeded = seeded->asBool();
+    d.switchingIn = d.stealthRock || d.spikes > 0;
+    out.state.field.countTurnEnd = true;
+    out.state = stateWithinRange(out.state);
+    out.base = oracleCaseFrom(c);
+    return out;
+}
+
+KoChance engineStateKo(const OracleStateCase& c, TurnEndPlan* planOut) {
+    const OracleCase& b = c.base;
+    ExactSide attacker(b.attacker), defender(b.defender);
+    attacker.heldItem = b.attackerExtra.heldItem;
+    attacker.gender = b.attackerExtra.gender;
+    attacker.happiness = b.attackerExtra.happiness;
+    defender.heldItem = b.defenderExtra.heldItem;
+    defender.gender = b.defenderExtra.gender;
+    defender.happiness = b.defenderExtra.happiness;
+    applySideState(attacker, c.state.attacker);
+    applySideState(defender, c.state.defender);
+    const ExactAttack attack = prepareExactAttack(attacker, b.slot, b.conditions, b.options, c.state.field);
+    const ExactRolls rolls = exactRolls(attack, defender);
+    const TurnEndPlan plan = turnEndPlan(attack, defender);
+    if (planOut)
+        *planOut = plan;
+    return plan.empty() ? koChance(rolls) : koChanceOf(koSeries(rolls, plan));
 }
 
 } // namespace rusrina

@@ -26,6 +26,7 @@
 #include "box/box_entry.h"
 #include "calc/damage/damage_engine.h"
 #include "calc/exact/exact_damage.h"
+#include "calc/exact/exact_turn_end.h"
 #include "devtools/json_value.h"
 
 #include <array>
@@ -56,6 +57,19 @@ struct OracleCase {
 
 // Throws std::runtime_error with the reason when the case cannot be read as the engine's inputs.
 OracleCase oracleCaseFrom(const json::Value& c);
+
+// A case with a battle state (tools/damage-oracle/make_state_fixture.mjs): each side's boosts, the
+// defender's status, toxicCounter and curHP, and field.defenderSide's isSR, spikes and isSeeded are
+// the battle state (the side switching in when a hazard lies there, the end of turn counted); the
+// rest reads as oracleCaseFrom reads it.
+struct OracleStateCase {
+    OracleCase base;
+    BattleState state;
+};
+OracleStateCase oracleStateCaseFrom(const json::Value& c);
+// The engine's verdict on it: the fewest uses that can knock out by the end of their turn, with its
+// chance, and what the hazards and the end of turn held.
+KoChance engineStateKo(const OracleStateCase& c, TurnEndPlan* plan = nullptr);
 
 // What a hit deals, in the form both oracles give it: per hit its 16 rolls (85 % … 100 %); no
 // hit at all when nothing is dealt (an immunity, a move that fails, no formula, 0 on every roll).

@@ -26,7 +26,9 @@
 // With --oracle, each line is instead a case in the damage oracles' format (src/devtools/oracle_case.h)
 // and the answer is the engine's rolls per hit: {"id":…,"hits":[[16 rolls],…]} (no hit when nothing
 // is dealt), or {"id":…,"error":"…"} when the case cannot be read as the engine's inputs;
-// --oracle-log adds the steps the engine recorded, a line each ("steps").
+// --oracle-log adds the steps the engine recorded, a line each ("steps"). --oracle-state reads a case
+// with a battle state (make_state_fixture.mjs) and answers the verdict with the hazards and the end of
+// turn: {"id":…,"n":2,"chance":0.4375,"counted":[turn-end kinds]}.
 
 #include "calc/stats.h"
 #include "data/abilities.h"
@@ -289,6 +291,23 @@ std::string oracleSteps(const OracleCase& c) {
     return steps;
 }
 
+std::string oracleStateLine(const Value& c) {
+    const Value* id = c.find("id");
+    const std::string head = "{\"id\":" + (id ? id->toJson() : std::string("null"));
+    try {
+        TurnEndPlan plan;
+        const KoChance ko = engineStateKo(oracleStateCaseFrom(c), &plan);
+        std::string counted;
+        for (const TurnEndStep& s : plan.steps())
+            counted += (counted.empty() ? "" : ",") + std::to_string(static_cast<int>(s.kind));
+        char chance[32];
+        std::snprintf(chance, sizeof chance, "%.17g", ko.chance);
+        return head + ",\"n\":" + std::to_string(ko.hits) + ",\"chance\":" + chance + ",\"counted\":[" + counted + "]}";
+    } catch (const std::exception& e) {
+        return head + ",\"error\":" + json::quoted(e.what()) + "}";
+    }
+}
+
 std::string oracleLine(const Value& c, bool withSteps) {
     const Value* id = c.find("id");
     std::string head = "{\"id\":" + (id ? id->toJson() : std::string("null"));
@@ -324,7 +343,10 @@ int main(int argc, char** argv) {
             continue;
         try {
             const Value c = json::parse(line);
-            std::cout << (oracle ? oracleLine(c, mode == "--oracle-log") : resultLine(c)) << '\n';
+            std::cout << (mode == "--oracle-state" ? oracleStateLine(c)
+                          : oracle                 ? oracleLine(c, mode == "--oracle-log")
+                                                   : resultLine(c))
+                      << '\n';
         } catch (const std::exception& e) {
             std::cout << "{\"line\":" << number << ",\"error\":" << json::quoted(e.what()) << "}\n";
         }

@@ -4,6 +4,7 @@
 #include "calc/exact/exact_hit.h"
 
 #include "calc/battle/speed.h"
+#include "calc/exact/exact_turn_end.h"
 
 #include "calc/stats.h"
 #include "data/battle_data.h"
@@ -541,8 +542,14 @@ bool defenderHasStatus(const Hit& h) {
 }
 
 bool multiscaleActs(const Hit& h) {
-    // Only the first hit meets the defender at full HP.
-    return h.defAbility == kMultiscale && h.firstHit();
+    // Only the first hit meets the defender at full HP, and only when the battle state leaves it
+    // there: no HP lost before, no hazard taken as it came in.
+    if (h.defAbility != kMultiscale || !h.firstHit())
+        return false;
+    const BattleSideState& s = h.defSide.state;
+    if (s.hp != kUnknownState && s.hp < h.def.stat[kHp])
+        return false;
+    return !s.switchingIn || turnEndPlan(h.a, h.defSide).onEntry.empty();
 }
 
 bool evioliteActs(const Hit& h) {

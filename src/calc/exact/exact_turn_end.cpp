@@ -26,7 +26,9 @@ enum TurnEndAbility {
     kMagicGuard = 104,
     kSnowCloak = 116,
     kOvercoat = 155, // the 5th generation
+    kStickyHold = 73,
 };
+constexpr int kKnockOff = 281;
 enum TurnEndItem { kSitrusBerry = 50, kLeftovers = 119, kBlackSludge = 161 };
 constexpr int kPoisonType = 3, kSteelType = 8, kIceType = 15;
 
@@ -46,13 +48,27 @@ struct Holder {
     }
 };
 
+// The defender's held item that acts at the end of turn: none under ぶきよう or マジックルーム, and none
+// once はたきおとす has knocked it off (its first hit does, but against ねんちゃく).
 int actingItem(const ExactAttack& a, const ExactSide& side) {
     const int item = heldItemOfSide(side);
     if (item <= 0 || heldItem(item).generation > static_cast<int>(a.options.generation))
         return 0;
     if (side.entry->ability == kAbilityKlutz || a.magicRoom)
         return 0;
+    if (a.move == kKnockOff && abilityIn(side.entry->ability, a.options.generation) != kStickyHold)
+        return 0;
     return item;
+}
+
+// The defender's types, マルチタイプ giving アルセウス its plate's.
+SpeciesTypes typesOf(const ExactSide& side, Generation gen) {
+    SpeciesTypes types = speciesTypesIn(side.entry->species, gen);
+    const int item = heldItemOfSide(side);
+    if (side.entry->species == kArceus && abilityIn(side.entry->ability, gen) == kMultitype && item > 0 &&
+        heldItem(item).plateType != kNoItemType)
+        types.type1 = types.type2 = heldItem(item).plateType;
+    return types;
 }
 
 int weatherOf(const ExactAttack& a, const Holder& d) {
@@ -149,8 +165,7 @@ TurnEndPlan turnEndPlan(const ExactAttack& a, const ExactSide& defender) {
         return plan;
     const Generation gen = a.options.generation;
     const BoxEntry& e = *defender.entry;
-    const Holder d{gen, e.stat[kHp], abilityIn(e.ability, gen), actingItem(a, defender),
-                   speciesTypesIn(e.species, gen)};
+    const Holder d{gen, e.stat[kHp], abilityIn(e.ability, gen), actingItem(a, defender), typesOf(defender, gen)};
     plan.maxHp = d.maxHp;
     if (d.maxHp <= 0)
         return plan;
