@@ -332,8 +332,29 @@ std::string oracleLine(const Value& c, bool withSteps) {
 
 } // namespace
 
+constexpr char kUsage[] =
+    "rusrina-calc [--oracle | --oracle-log | --oracle-state] < cases.jsonl\n"
+    "One JSON case a line on standard input, one JSON answer a line on standard output.\n"
+    "A case: id, mode (simple, gen5, gen4), critical, row, move or direct {power, category, type},\n"
+    "attacker and defender {species, level, nature, ability, item, ivs, evs or stats, heldItem, gender,\n"
+    "happiness}, conditions {weather, attackStage, defenceStage, helpingHand, burn, flowerGift, reflect,\n"
+    "lightScreen, gravity, foresight, abilityActive, berryActive, doubleBattle, friendGuard}, log, and\n"
+    "state (the exact modes' battle state, every key optional):\n"
+    "  attacker / defender {status: none burn poison toxic paralysis sleep freeze, toxicTurns 1-15,\n"
+    "    hp, hpIsShare (hp in percent, the default, else a value), stages [attack, defence, sp.attack,\n"
+    "    sp.defence, speed, accuracy, evasion] each -6..6, tailwind, stealthRock, spikes 0-3, seeded,\n"
+    "    charged, flashFire, switchingIn}\n"
+    "  field {trickRoom, magicRoom, wonderRoom, countTurnEnd}\n"
+    "--oracle: cases in the damage oracles' format, answered with the rolls of each hit;\n"
+    "--oracle-log adds the engine's steps; --oracle-state reads a case with a battle state and answers\n"
+    "the chance to knock out with the hazards and the end of turn.\n";
+
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "--help" || mode == "-h") {
+        std::cout << kUsage;
+        return 0;
+    }
     const bool oracle = mode == "--oracle" || mode == "--oracle-log";
     std::string line;
     long number = 0;

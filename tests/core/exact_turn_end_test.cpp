@@ -17,7 +17,9 @@
 namespace rusrina::test {
 namespace {
 
-constexpr int kCharizard = 5; // リザードン: ほのお / ひこう
+constexpr int kCharizard = 5;    // リザードン: ほのお / ひこう
+constexpr int kDoubleKick = 23;  // にどげり: always 2 hits
+constexpr int kBulletSeed = 330; // タネマシンガン: 2 to 5 hits
 constexpr int kLeftovers = 119, kSitrus = 50, kBlackSludge = 161, kAirBalloonItem = 218;
 constexpr int kMagicGuard = 104, kPoisonHeal = 97, kUnnerveAbility = 130, kRainDish = 5;
 
@@ -168,47 +170,74 @@ TEST(ExactTurnEnd, WhatAppliesToWhichDefender) {
 // Every combination of rolls played out in the game's order: the hazards, then each hit and each
 // end of turn, the berry right after the loss that brings the HP to half or less.
 double playedOut(const ExactRolls& r, const TurnEndPlan& plan, int uses) {
+    struct Outcome {
+        double share;
+        std::vector<const RollSet*> hits;
+    };
+    const auto outcomesOf = [&r](bool first) {
+        std::vector<Outcome> out;
+        if (r.oneHit())
+            return std::vector<Outcome>{{1.0, {&r.rolls}}};
+        const std::vector<UseOutcome>& use = first ? r.firstUse : r.laterUses();
+        double total = 0.0;
+        for (const UseOutcome& o : use)
+            total += o.weight;
+        for (const UseOutcome& o : use) {
+            out.push_back({o.weight / total, {}});
+            for (int i = 0; i < o.hits; ++i)
+                out.back().hits.push_back(&r.sets[o.sets[i]].rolls);
+        }
+        return out;
+    };
+    const auto lose = [&plan](int32_t& h, bool& b, int32_t loss) {
+        h -= loss;
+        if (h > 0 && b && 2 * h <= plan.maxHp) {
+            h = std::min(plan.maxHp, h + plan.sitrus);
+            b = false;
+        }
+        return h <= 0;
+    };
     double knockedOut = 0.0;
-    const std::function<void(int, int32_t, bool, double)> turn = [&](int use, int32_t hp, bool berry, double p) {
+    std::function<void(int, int32_t, bool, double)> turn;
+    // Hit `i` of an outcome of use `use`, then the end of that turn, then the next use.
+    std::function<void(int, const Outcome&, size_t, int32_t, bool, double)> hit =
+        [&](int use, const Outcome& o, size_t i, int32_t hp, bool berry, double p) {
+            if (i == o.hits.size()) {
+                bool out = false;
+                for (size_t k = 0; !out && k < plan.eachTurn.size(); ++k) {
+                    const TurnEndStep& s = plan.eachTurn[k];
+                    const int32_t amount = s.kind == TurnEndKind::Toxic ? plan.toxicLoss(use) : s.amount;
+                    if (amount > 0)
+                        hp = std::min(plan.maxHp, hp + amount);
+                    else
+                        out = lose(hp, berry, -amount);
+                }
+                if (out)
+                    knockedOut += p;
+                else
+                    turn(use + 1, hp, berry, p);
+                return;
+            }
+            for (int32_t roll : *o.hits[i]) {
+                int32_t h = hp;
+                bool b = berry;
+                if (lose(h, b, roll))
+                    knockedOut += p / kRollCount;
+                else
+                    hit(use, o, i + 1, h, b, p / kRollCount);
+            }
+        };
+    turn = [&](int use, int32_t hp, bool berry, double p) {
         if (use > uses)
             return;
-        const auto lose = [&](int32_t& h, bool& b, int32_t loss) {
-            h -= loss;
-            if (h > 0 && b && 2 * h <= plan.maxHp) {
-                h = std::min(plan.maxHp, h + plan.sitrus);
-                b = false;
-            }
-            return h <= 0;
-        };
-        for (int32_t roll : r.rolls) {
-            int32_t h = hp;
-            bool b = berry;
-            bool out = lose(h, b, roll);
-            for (size_t i = 0; !out && i < plan.eachTurn.size(); ++i) {
-                const TurnEndStep& s = plan.eachTurn[i];
-                const int32_t amount = s.kind == TurnEndKind::Toxic ? plan.toxicLoss(use) : s.amount;
-                if (amount > 0)
-                    h = std::min(plan.maxHp, h + amount);
-                else
-                    out = lose(h, b, -amount);
-            }
-            if (out)
-                knockedOut += p / kRollCount;
-            else
-                turn(use + 1, h, b, p / kRollCount);
-        }
+        for (const Outcome& o : outcomesOf(use == 1))
+            hit(use, o, 0, hp, berry, p * o.share);
     };
     int32_t hp = r.hpLeft();
     bool berry = plan.sitrus > 0;
-    for (const TurnEndStep& s : plan.onEntry) {
-        hp += s.amount;
-        if (hp <= 0)
+    for (const TurnEndStep& s : plan.onEntry)
+        if (lose(hp, berry, -s.amount))
             return 1.0;
-        if (berry && 2 * hp <= plan.maxHp) {
-            hp = std::min(plan.maxHp, hp + plan.sitrus);
-            berry = false;
-        }
-    }
     turn(1, hp, berry, 1.0);
     return knockedOut;
 }
