@@ -78,7 +78,8 @@ void computePower(Hit& h) {
         p = scaled(h, p, {ExactRule::Heatproof, 1, 2, kDefender});
     else if (h.defAbility == kThickFat && (h.type == kFire || h.type == kIce))
         p = scaled(h, p, {ExactRule::ThickFat, 1, 2, kDefender});
-    h.power = static_cast<int>(p);
+    // A power the modifiers truncate to nothing (やつあたり's 1 under ライバル's ¾) still hits with 1.
+    h.power = static_cast<int>(std::max<int64_t>(p, 1));
     h.addValue(ExactRule::ModifiedPower, h.power);
 }
 
