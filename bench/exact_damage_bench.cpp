@@ -1,6 +1,7 @@
 // The exact damage engine: all six rows of one attacker/defender pair in an exact mode, with the
 // 16 rolls, the KO chances, the texts and the logs (what the box and damage window recomputes on a
-// change); the same without texts; and one attacker's four moves against a full box without texts.
+// change); the same with a battle state counting the end of turn; the same without texts; and one attacker's four moves
+// against a full box without texts.
 
 #include "view/box/exact_row.h"
 
@@ -66,6 +67,23 @@ void exactAllRowsWithoutTexts(benchmark::State& state) {
     }
 }
 BENCHMARK(exactAllRowsWithoutTexts)->Unit(benchmark::kMicrosecond);
+
+// The six rows with a battle state that counts the hazards and every end of turn: the chance to
+// knock out goes through the defender's HP step by step.
+void exactAllRowsWithTurnEnd(benchmark::State& state) {
+    DamageEngine engine = everyConditionOn();
+    SideState& d = engine.state.defender;
+    d.switchingIn = d.stealthRock = d.seeded = true;
+    d.spikes = 1;
+    d.status = StatusCondition::BadPoison;
+    engine.state.attacker.stages[kStageSpAttack] = 1;
+    engine.state.field.countTurnEnd = true;
+    for (auto _ : state) {
+        auto rows = computeRowsInMode(engine, {DamageMode::ExactGen5, false});
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK(exactAllRowsWithTurnEnd)->Unit(benchmark::kMicrosecond);
 
 // Four moves against 1024 defenders of varied species and bulk, rolls and KO chance each.
 void exactFourMovesAgainstFullBox(benchmark::State& state) {
