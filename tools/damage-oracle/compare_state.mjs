@@ -23,10 +23,10 @@ const HEALS = [K.RainDish, K.IceBody, K.DrySkin, K.Leftovers, K.BlackSludge, K.P
 const LOSSES = [K.Sandstorm, K.Hail, K.DrySkin, K.SolarPower, K.BlackSludge, K.LeechSeed, K.Poison, K.Toxic, K.Burn];
 
 const REASONS = {
-    sitrus: 'calculator: leaves オボンのみ out of its KO chance; the game heals 1/4 of the maximum once the HP falls to half',
+    sitrus: 'calculator: leaves オボンのみ out of its KO chance; the game heals 1/4 of the maximum once the HP falls to half (simulator: turn_end_sim.mjs)',
     tie: 'calculator: doubles しっぺがえし at equal speed; the game moves either side first, 50 % each',
-    seed: 'calculator: counts やどりぎのタネ on a くさ type, which cannot be seeded',
-    steps: 'calculator: sums each end of turn into one amount (a heal never capped at the maximum, no fall to a loss before the heal); the game applies each step in its order',
+    seed: 'calculator: counts やどりぎのタネ on a くさ type, which cannot be seeded (simulator: turn_end_sim.mjs)',
+    steps: 'calculator: sums each end of turn into one amount (a heal never capped at the maximum, no fall to a loss before the heal); the game applies each step in its order (simulator: turn_end_sim.mjs)',
 };
 
 // The game's order played out independently of the engine, with the calculator's rolls and HP:
