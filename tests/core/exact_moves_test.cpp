@@ -7,6 +7,7 @@
 #include "view/box/exact_row.h"
 
 #include "damage_test_support.h"
+#include "data/abilities.h"
 #include "data/held_items.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,46 @@ TEST(ExactMoves, EveryHitOfAUseWithTheCountsChances) {
         EXPECT_EQ(r.low(), low);
         EXPECT_EQ(r.high(), high);
         EXPECT_TRUE(r.laterUse.empty()) << "no hit differs between uses";
+    }
+}
+
+// くだけるよろい lowers the defence a stage after each physical hit, Mold Breaker or not; a white
+// herb undoes the first drop below ±0 and is gone; the 4th generation has no such ability.
+TEST(ExactMoves, WeakArmorLowersTheDefenceHitByHit) {
+    constexpr int kWeakArmor = 131;
+    struct Case {
+        const char* what;
+        int ability;      // the attacker's
+        const char* item; // the defender's
+        int stage;        // the defender's defence stage
+        Generation gen;
+        std::vector<int> stages; // each hit meets
+    };
+    const Case cases[] = {
+        {"くだけるよろい", 0, "", 0, kGen5, {0, -1, -2, -3, -4}},
+        {"かたやぶり does not stop it", kAbilityMoldBreaker, "", 0, kGen5, {0, -1, -2, -3, -4}},
+        {"down to -6 at most", 0, "", -4, kGen5, {-4, -5, -6, -6, -6}},
+        {"from +1, the herb acts below ±0", 0, "White Herb", 1, kGen5, {1, 0, 0, -1, -2}},
+        {"4th generation", 0, "", 0, kGen4, {0, 0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Scenario s;
+        s.attacker.ability = c.ability;
+        s.defender.ability = kWeakArmor;
+        s.conditions.defenceStage = kNeutralStage - c.stage;
+        s.learnable(kBulletSeed);
+        ExactSide defender(s.defender);
+        if (*c.item)
+            defender.heldItem = findHeldItem(c.item);
+        const ExactRolls r = exactRolls(prepareExactAttack(s.attacker, s.slot, s.conditions, {c.gen, false}), defender);
+        const int power = c.gen == kGen4 ? 10 : 25;
+        for (size_t i = 0; i < c.stages.size(); ++i) {
+            Scenario one = s;
+            one.conditions.defenceStage = kNeutralStage - c.stages[i];
+            EXPECT_EQ(r.hitRolls(static_cast<int>(i)), directHit(one, c.gen, power, kPhysical, kGrassType))
+                << "hit " << i + 1;
+        }
     }
 }
 

@@ -41,6 +41,7 @@ enum HeldItemId {
     kPowerWeight = 174,
     kChoiceScarf = 167,
     kQuickPowder = 154, // Ditto only
+    kWhiteHerb = 106,
 };
 
 // Abilities the exact engine reads beyond those data/abilities.h and damage_row.h name, by index.
@@ -65,6 +66,7 @@ enum ExactAbility {
     kAnalytic = 124,
     kUnnerve = 130,
     kSandForce = 137,
+    kWeakArmor = 131,
     kInfiltrator = 138,
     kSapSipper = 140,
     kTurboblaze = 141,
@@ -234,6 +236,8 @@ bool sheerForceBoosts(const Hit& h); // the 5th generation's ability
 int rivalryOf(const Hit& h);
 // Whether Analytic's condition holds: the attacker moves after the defender (recorded).
 bool analyticActs(const Hit& h);
+// Whether the defender's くだけるよろい lowers its defence after each hit of the move.
+bool weakArmorActs(const Hit& h);
 // Whether the defender's berry halves the hit: its type, super effective (Chilan Berry: Normal).
 bool resistBerryHalves(const Hit& h);
 // The defender's Multiscale at full HP (the window does not know the HP yet: full).

@@ -49,7 +49,8 @@ struct LaterHit {
     int number;
     int power;
     bool laterUse;
-    bool alone; // a hit whose power no other hit has (トリプルキック)
+    bool alone; // a hit whose power no other hit has (トリプルキック), or that meets a defence no
+                // other hit meets (くだけるよろい)
 };
 
 class HitSets {
@@ -62,7 +63,7 @@ public:
     // hit that deals what an earlier set does shares it, and only a new set's steps go into the record.
     uint8_t setOf(const LaterHit& later) {
         for (const Known& k : m_known)
-            if (k.power == later.power && k.laterUse == later.laterUse)
+            if (k.power == later.power && k.laterUse == later.laterUse && !later.alone)
                 return k.set;
         Hit hit = m_before;
         hit.hitNumber = later.number;
@@ -128,11 +129,11 @@ void addLaterHits(Hit& h, const Hit& before) {
     const Counts counts = countsOf(h, *m);
     HitSets sets(h, before);
     std::array<uint8_t, kMostHitsPerUse> firstUse{}, laterUse{};
-    const bool tripleKick = m->multiHit == kTripleKick;
+    const bool eachAlone = m->multiHit == kTripleKick || weakArmorActs(h);
     for (int n = 1; n < counts.most; ++n)
-        firstUse[n] = sets.setOf({n, powerOfHit(before, *m, n), false, tripleKick});
+        firstUse[n] = sets.setOf({n, powerOfHit(before, *m, n), false, eachAlone});
     for (int n = 0; n < counts.most; ++n)
-        laterUse[n] = sets.setOf({n, powerOfHit(before, *m, n), true, tripleKick || n == 0});
+        laterUse[n] = sets.setOf({n, powerOfHit(before, *m, n), true, eachAlone || n == 0});
     const bool usesAlike = firstUse == laterUse;
     for (int k = counts.fewest; k <= counts.most; ++k) {
         const uint16_t weight = counts.weights ? counts.weights[k - counts.fewest] : 1;

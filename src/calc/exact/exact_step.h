@@ -93,6 +93,7 @@ enum class ExactRule : uint16_t {
     CriticalIgnoresAttackDrop,  // the attacker's lowered stages do not count
     ChipAway,                   // the defender's stages are ignored; arg: the move
     CriticalIgnoresDefenceRise, // the defender's raised stages do not count
+    WeakArmor,                  // the defender's defence after this use's earlier physical hits; arg: how many
     StatStage, // the stage table's factor; side: whose stat; arg: the stage; before and after: the stat
     FoulPlay,  // the defender's attack stands for the attacker's, at a neutral stage; arg: that attack
     // Modifiers of the power, the attack or special attack, the defence or special defence. Their

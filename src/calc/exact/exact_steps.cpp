@@ -274,9 +274,36 @@ int foulPlayStageOf(Hit& h) {
     return stage;
 }
 
+bool weakArmorActs(const Hit& h) {
+    return h.physical() && abilityIn(h.def.ability, h.gen) == kWeakArmor;
+}
+
+namespace {
+
+// くだけるよろい lowers the holder's defence one stage after each physical hit; Mold Breaker does not
+// stop it, as it acts after the damage. A white herb sets the first drop below ±0 back to ±0 and
+// is gone. Only this use's earlier hits count: what earlier uses did is not known.
+void lowerByWeakArmor(Hit& h, int& stage) {
+    if (h.hitNumber == 0 || !weakArmorActs(h))
+        return;
+    bool herb = h.defItem == kWhiteHerb;
+    int to = stage;
+    for (int i = 0; i < h.hitNumber; ++i) {
+        to = std::max(to - 1, -kMaxStage);
+        if (herb && to < 0) {
+            to = 0;
+            herb = false;
+        }
+    }
+    changeStage(h, ExactRule::WeakArmor, stage, to, ExactStepSide::Defender, h.hitNumber);
+}
+
+} // namespace
+
 int defenceStageOf(Hit& h) {
     int stage = stageOf(h.defSide, h.hitsDefence ? kStageDefence : kStageSpDefence,
                         kNeutralStage - h.a.conditions.defenceStage);
+    lowerByWeakArmor(h, stage);
     if (h.defAbility == kAbilitySimple)
         changeStage(h, ExactRule::Simple, stage, std::clamp(stage * 2, -kMaxStage, kMaxStage), ExactStepSide::Defender);
     if (h.a.ability == kAbilityUnaware && stage != 0)

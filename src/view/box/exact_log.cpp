@@ -107,6 +107,7 @@ constexpr Wording kWordings[] = {
     {R::CriticalIgnoresAttackDrop, Form::Line, "急所で攻撃ランクの下降を無視"},
     {R::ChipAway, Form::Line, "「なしくずし」「せいなるつるぎ」で相手のランク影響無視"},
     {R::CriticalIgnoresDefenceRise, Form::Line, "急所で防御ランクの上昇を無視"},
+    {R::WeakArmor, Form::Special, "＞＞＞ 「くだけるよろい」：この使用で先の"},
     {R::StatStage, Form::Ratio, "攻撃ランク補正＝攻撃力", "＞＞＞ 防御ランク補正＝防御力"},
     {R::FoulPlay, Form::Special, "「イカサマ」は相手の攻撃で計算（相手の攻撃ランクは±0として計算）： "},
     {R::Technician, Form::Factor, "「テクニシャン」で威力"},
@@ -226,6 +227,11 @@ template <typename... Parts> void append(std::string& out, const Parts&... parts
     (out.append(std::string_view(parts)), ...);
 }
 
+// A stage as the log gives it: "+2", "±0", "-1".
+std::string signedStage(int64_t stage) {
+    return stage == 0 ? "±0" : (stage > 0 ? "+" : "") + std::to_string(stage);
+}
+
 // A held item as a step names it; without one (0 or -1) the step concerns the damage-item row
 // that stands for the type items, which says what it means.
 void appendItem(std::string& out, int item) {
@@ -284,6 +290,10 @@ void appendSpecial(std::string& out, const ExactStep& s, const char* text, Gener
         break;
     case R::BattleArmor:
         append(out, "＞＞＞ 「", abilityName(s.arg), text);
+        break;
+    case R::WeakArmor: // "＞＞＞ 「くだけるよろい」：この使用で先の2回の攻撃により防御ランク ±0 → -2"
+        append(out, text, number(s.arg), "回の攻撃により防御ランク ", signedStage(s.before), " → ",
+               signedStage(s.after));
         break;
     case R::Download:
         append(out, s.side == ExactStepSide::Defender ? "相手の" : "", text, s.arg == kSpAttack ? "特攻" : "攻撃",
