@@ -200,26 +200,29 @@ TEST(DamageMatrix, SpeedColumnsFollowTheState) {
         BattleState state;
         MatrixSide side;
         std::vector<std::string> cells; // speed and order of い, う, え
+        int chosenSpeed = 100;          // A's
     } cases[] = {
         {"neutral", {}, MatrixSide::AttackerAgainstBox, {"80", "先手", "120", "後手", "100", "同速"}},
         {"defender +1", raised, MatrixSide::AttackerAgainstBox, {"120", "後手", "180", "後手", "150", "後手"}},
         {"defender まひ", paralysed, MatrixSide::AttackerAgainstBox, {"20", "先手", "30", "先手", "25", "先手"}},
-        {"attacker おいかぜ", tailwind, MatrixSide::AttackerAgainstBox, {"80", "先手", "120", "先手", "100", "先手"}},
+        {"A おいかぜ", tailwind, MatrixSide::AttackerAgainstBox, {"80", "先手", "120", "先手", "100", "先手"}, 200},
         {"トリックルーム", trickRoom, MatrixSide::AttackerAgainstBox, {"80", "後手", "120", "先手", "100", "同速"}},
-        {"rows attack at +1",
-         rowsRaised,
-         MatrixSide::BoxAgainstDefender,
-         {"120", "先手", "180", "先手", "150", "先手"}},
+        {"rows at +1", rowsRaised, MatrixSide::BoxAgainstDefender, {"120", "先手", "180", "先手", "150", "先手"}},
     };
     for (const auto& c : cases) {
         std::vector<MatrixRow> rows = computeMatrix(box, 0, c.side, {}, kGen5Options);
-        addMatrixSpeeds(rows, box, {}, 0, c.side, c.state, SpeedField{kGen5, 0, c.state.field.trickRoom, false});
+        EXPECT_EQ(
+            addMatrixSpeeds(rows, box, {}, 0, c.side, c.state, SpeedField{kGen5, 0, c.state.field.trickRoom, false}),
+            c.chosenSpeed)
+            << c.name;
         std::vector<std::string> cells;
         for (const MatrixRow& row : rows)
             for (int column : {kMatrixSpeedColumn, kMatrixOrderColumn})
                 cells.push_back(matrixCellText(row, box, column));
         EXPECT_EQ(cells, c.cells) << c.name;
     }
+    EXPECT_EQ(matrixCaptionText(&box[0], MatrixSide::AttackerAgainstBox, DamageMode::ExactGen5, 100),
+              "攻撃側：A（カビゴン）・素早さ 100・計算方式：実機（第5世代）");
 }
 
 TEST(DamageMatrix, SortsBySpeedAsNumbersAndCopiesTheSpeedColumns) {

@@ -95,12 +95,11 @@ std::vector<MatrixRow> computeMatrix(std::span<const BoxEntry> entries, int chos
     return rows;
 }
 
-void addMatrixSpeeds(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries,
-                     std::span<const EntryExtra> extras, int chosen, MatrixSide side, const BattleState& state,
-                     const SpeedField& field) {
+int addMatrixSpeeds(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, std::span<const EntryExtra> extras,
+                    int chosen, MatrixSide side, const BattleState& state, const SpeedField& field) {
     const int count = static_cast<int>(entries.size());
     if (chosen < 0 || chosen >= count)
-        return;
+        return -1;
     const auto extraOf = [extras](int slot) {
         return slot < static_cast<int>(extras.size()) ? extras[slot] : EntryExtra{};
     };
@@ -115,6 +114,7 @@ void addMatrixSpeeds(std::vector<MatrixRow>& rows, std::span<const BoxEntry> ent
         const OrderResult order = chosenAttacks ? turnOrder(mine, theirs, field) : turnOrder(theirs, mine, field);
         row.speed = {true, order.speed[chosenAttacks ? 1 : 0].speed, order.order};
     }
+    return effectiveSpeed(mine, field).speed;
 }
 
 } // namespace rusrina

@@ -55,9 +55,8 @@ std::vector<MatrixRow> computeMatrix(std::span<const BoxEntry> entries, int chos
 
 // Fills each row's speed: the attacker with the state's attacker side, the defender with its
 // defender side, both under `field`. `extras` beside `entries` (the box's, by slot; shorter or empty
-// counts as no extra).
-void addMatrixSpeeds(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries,
-                     std::span<const EntryExtra> extras, int chosen, MatrixSide side, const BattleState& state,
-                     const SpeedField& field);
+// counts as no extra). Returns the chosen entry's own effective speed, -1 when it is not an entry.
+int addMatrixSpeeds(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, std::span<const EntryExtra> extras,
+                    int chosen, MatrixSide side, const BattleState& state, const SpeedField& field);
 
 } // namespace rusrina

@@ -157,11 +157,12 @@ void MatrixWindow::refreshMatrix() {
     std::vector<MatrixRow> rows = computeMatrix(entries, chosen, side, inputs.conditions, options);
     // The simple mode's matrix keeps its columns; the exact modes add each entry's speed.
     const bool withSpeed = isExact(settings.mode);
+    int chosenSpeed = -1;
     if (withSpeed)
-        addMatrixSpeeds(rows, entries, box.extras(), chosen, side, inputs.state,
-                        speedFieldOf(options.generation, inputs.conditions.weather, inputs.state.field));
+        chosenSpeed = addMatrixSpeeds(rows, entries, box.extras(), chosen, side, inputs.state,
+                                      speedFieldOf(options.generation, inputs.conditions.weather, inputs.state.field));
     const BoxEntry* chosenEntry = box.inUse(chosen) ? &box.entry(chosen) : nullptr;
-    m_caption->setText(toQt(matrixCaptionText(chosenEntry, side, settings.mode)));
+    m_caption->setText(toQt(matrixCaptionText(chosenEntry, side, settings.mode, chosenSpeed)));
     const int columns = m_model->columnCount();
     m_model->setRows(std::move(rows), std::move(entries), withSpeed);
     if (m_model->columnCount() != columns) {

@@ -112,12 +112,13 @@ DamageMode exactModeFor(DamageMode mode) {
     return isExact(mode) ? mode : DamageMode::ExactGen5;
 }
 
-std::string matrixCaptionText(const BoxEntry* chosen, MatrixSide side, DamageMode mode) {
+std::string matrixCaptionText(const BoxEntry* chosen, MatrixSide side, DamageMode mode, int chosenSpeed) {
     const bool attacker = side == MatrixSide::AttackerAgainstBox;
     if (!chosen)
         return attacker ? "「→攻撃側」で攻撃側を選んでください" : "「→防御側」で防御側を選んでください";
+    const std::string speed = chosenSpeed >= 0 ? "・素早さ " + std::to_string(chosenSpeed) : std::string();
     return std::string(attacker ? "攻撃側：" : "防御側：") + entryNameUtf8(*chosen) + "（" + speciesText(chosen) +
-           "）・計算方式：" + damageModeName(exactModeFor(mode));
+           "）" + speed + "・計算方式：" + damageModeName(exactModeFor(mode));
 }
 
 int matrixColumnAt(int position, bool withSpeed) {

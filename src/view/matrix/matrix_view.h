@@ -17,8 +17,9 @@ namespace rusrina {
 DamageMode exactModeFor(DamageMode mode);
 
 // The line above the matrix: who is chosen and the mode, "攻撃側：ぴかちゃん（ピカチュウ）・
-// 計算方式：実機（第5世代）", or what to do when no one is.
-std::string matrixCaptionText(const BoxEntry* chosen, MatrixSide side, DamageMode mode);
+// 計算方式：実機（第5世代）", or what to do when no one is. With the chosen entry's speed (the exact
+// modes' speed column compares against it) "・素早さ 156" follows its name.
+std::string matrixCaptionText(const BoxEntry* chosen, MatrixSide side, DamageMode mode, int chosenSpeed = -1);
 
 // Two columns for the row's entry, then four for each move, best first.
 enum MatrixColumnKind { kMatrixMove, kMatrixDamage, kMatrixShare, kMatrixKo };
