@@ -1,6 +1,7 @@
 #include "box/box.h"
 #include "format/box_file.h"
 #include "format/recovery_file.h"
+#include "settings/battle_state_settings.h"
 #include "settings/settings_file.h"
 #include "view/box/box_list.h"
 #include "view/box/damage_view.h"
@@ -9,6 +10,7 @@
 
 #include "ui/box/box_window.h"
 
+#include "ui/box/battle_state_panel.h"
 #include "ui/box/box_list_model.h"
 #include "ui/box/conditions_panel.h"
 #include "ui/box/damage_rows.h"
@@ -25,6 +27,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -82,8 +85,10 @@ void connectHistory(BoxHistory& history, QWidget& window, QWidget& list, QPushBu
 }
 
 constexpr const char* kSection = "Damage";
-constexpr const char* kModeKey = "mode";         // the "計算方式" position
-constexpr const char* kKeepPairKey = "keepPair"; // "並べ替えても攻撃側・防御側を保つ"
+constexpr const char* kModeKey = "mode";                      // the "計算方式" position
+constexpr const char* kKeepPairKey = "keepPair";              // "並べ替えても攻撃側・防御側を保つ"
+constexpr const char* kStateOpenKey = "stateOpen";            // the battle-state panel unfolded
+constexpr const char* kCountTurnEndKey = "stateCountTurnEnd"; // "ターン終了時も数える"
 
 // The keys that remember a side between runs: its slot, its name's check and its species.
 struct SideKeys {
@@ -138,6 +143,18 @@ BoxWindow::BoxWindow(BoxSession& session, SettingsFile& settings, QWidget* paren
     });
     connect(m_conditions, &ConditionsPanel::matrixRequested, this, &BoxWindow::matrixRequested);
     right->addWidget(m_conditions);
+    // Only the exact modes read the battle state; the simple mode's window stays as it was.
+    m_state = new BattleStatePanel(this);
+    m_state->setVisible(false);
+    m_state->setState(readBattleState(settings, kSection), settings.readSetting(kSection, kCountTurnEndKey, 0) != 0);
+    m_state->setOpen(settings.readSetting(kSection, kStateOpenKey, 0) != 0);
+    connect(m_state, &BattleStatePanel::stateChanged, this, [this] { m_session.setState(m_state->state()); });
+    connect(m_state, &BattleStatePanel::openChanging, this, [this](bool open) {
+        if (open)
+            m_heightBeforeState = height();
+    });
+    connect(m_state, &BattleStatePanel::openChanged, this, &BoxWindow::fitStatePanel);
+    right->addWidget(m_state);
     right->addWidget(m_rows);
     // Only the exact modes know who moves first; the simple mode's window stays as it was.
     m_orderLine = new QLabel(this);
@@ -167,6 +184,7 @@ BoxWindow::BoxWindow(BoxSession& session, SettingsFile& settings, QWidget* paren
     // The session starts from the controls as they open (the stored mode among them), and with
     // the pair of the last run while its entries are still where they were.
     m_session.setLearnFilter(m_conditions->learnFilter());
+    m_session.setState(m_state->state());
     pushConditions();
     restorePair();
     selectRow(0);
@@ -175,6 +193,7 @@ BoxWindow::BoxWindow(BoxSession& session, SettingsFile& settings, QWidget* paren
 BoxWindow::~BoxWindow() {
     settings().writeSetting(kSection, kModeKey, m_conditions->storedMode());
     settings().writeSetting(kSection, kKeepPairKey, m_keepPair->isChecked() ? 1 : 0);
+    writeStateSettings();
     // Written only once a side was set or the keys are there, so a run that never set one adds nothing.
     const bool stored = settings().readSetting(kSection, kAttackerKeys.slot, -2) != -2 ||
                         settings().readSetting(kSection, kDefenderKeys.slot, -2) != -2;
@@ -182,6 +201,16 @@ BoxWindow::~BoxWindow() {
         writeSide(settings(), kAttackerKeys, rememberSide(m_session.box(), m_session.attackerSlot()));
         writeSide(settings(), kDefenderKeys, rememberSide(m_session.box(), m_session.defenderSlot()));
     }
+}
+
+// Like the state's own keys, the panel's two keys appear only once they left their defaults.
+void BoxWindow::writeStateSettings() {
+    writeBattleState(settings(), kSection, m_session.state());
+    const std::pair<const char*, bool> flags[] = {{kStateOpenKey, m_state->isOpen()},
+                                                  {kCountTurnEndKey, m_state->countTurnEnd()}};
+    for (const auto& [key, on] : flags)
+        if (on || settings().readSetting(kSection, key, -1) != -1)
+            settings().writeSetting(kSection, key, on ? 1 : 0);
 }
 
 void BoxWindow::restorePair() {
@@ -338,11 +367,25 @@ void BoxWindow::showRows() {
 void BoxWindow::showExactMode(bool exact) {
     const QRect before = geometry();
     m_rows->setExactMode(exact);
+    m_state->setVisible(exact);
     if (!isVisible())
         return;
     layout()->activate();
     QRect wanted = before;
     wanted.setWidth(std::max(before.width(), minimumSizeHint().width()));
+    const QRect placed = fittedOnScreen(*this, wanted);
+    if (placed != geometry())
+        setGeometry(placed);
+}
+
+void BoxWindow::fitStatePanel(bool open) {
+    if (!isVisible())
+        return;
+    // The panel's new size reaches this window's layout through posted layout requests.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    layout()->activate();
+    QRect wanted = geometry();
+    wanted.setHeight(std::max(open ? wanted.height() : m_heightBeforeState, minimumSizeHint().height()));
     const QRect placed = fittedOnScreen(*this, wanted);
     if (placed != geometry())
         setGeometry(placed);

@@ -13,6 +13,7 @@ class QTableView;
 namespace rusrina {
 
 // Forward declarations keep the core's headers out of every file that includes this one.
+class BattleStatePanel;
 class BoxListModel;
 class BoxSession;
 class ConditionsPanel;
@@ -77,6 +78,10 @@ private:
     void showExactMode(bool exact);
     // Hands the conditions panel's values to the session.
     void pushConditions();
+    // The battle-state panel was unfolded or folded: the window grows to show it, or gives the
+    // room back, and stays on the screen.
+    void fitStatePanel(bool open);
+    void writeStateSettings();
     void openNew();
     void openSelected();
     // Each returns false after telling the user why nothing was saved (or when the user cancelled).
@@ -93,6 +98,8 @@ private:
     EntryPanel* m_attackerPanel = nullptr;
     EntryPanel* m_defenderPanel = nullptr;
     ConditionsPanel* m_conditions = nullptr;
+    BattleStatePanel* m_state = nullptr; // the exact modes only
+    int m_heightBeforeState = 0;         // the window's height before the state panel was unfolded
     DamageRows* m_rows = nullptr;
     SetTextDialog* m_textDialog = nullptr; // made on first use
     StatusLine* m_status = nullptr;

@@ -94,6 +94,18 @@ void BoxSession::setConditions(const BattleConditions& conditions, const DamageS
     recalculate();
 }
 
+void BoxSession::setState(const BattleState& state) {
+    if (state == m_calculation->engine.state)
+        return;
+    m_calculation->engine.state = state;
+    Q_EMIT stateChanged();
+    recalculate();
+}
+
+const BattleState& BoxSession::state() const {
+    return m_calculation->engine.state;
+}
+
 void BoxSession::setLearnFilter(int filter) {
     m_learnFilter = filter;
     rebuildLearnableChoices();

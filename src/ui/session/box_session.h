@@ -86,6 +86,10 @@ public:
 
     // The conditions every row follows, and the mode and critical hit.
     void setConditions(const BattleConditions& conditions, const DamageSettings& settings);
+    // The battle state the exact modes read (the simple engine ignores it). A state that differs
+    // from the one held is calculated at once; it is no step of the box's history.
+    void setState(const BattleState& state);
+    const BattleState& state() const;
     // Builds the learnable-move list again for the attacker and `filter` (kNoLearnFilter, or the
     // one category it keeps); the learnable move goes back to none.
     void setLearnFilter(int filter);
@@ -176,6 +180,8 @@ Q_SIGNALS:
     void learnableChoicesChanged();
     // After every calculation: a side, an entry, a condition or an input changed.
     void calculated();
+    // The battle state changed; calculated() follows.
+    void stateChanged();
     // A line for the status line: a step taken back or made again, a save, an entry rewritten.
     void statusMessage(const QString& text);
 
