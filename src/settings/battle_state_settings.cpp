@@ -37,6 +37,7 @@ template <class State, class Visit> void visitState(State& state, Visit visit) {
     visit("stateTrickRoom", state.field.trickRoom);
     visit("stateMagicRoom", state.field.magicRoom);
     visit("stateWonderRoom", state.field.wonderRoom);
+    visit("stateCountTurnEnd", state.field.countTurnEnd);
 }
 
 template <class Field> Field fieldFrom(int value) {

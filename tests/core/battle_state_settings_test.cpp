@@ -56,6 +56,7 @@ TEST_F(BattleStateSettingsTest, AStateComesBackWholeAndADefaultAddsNothing) {
     set.attacker.charged = true;
     set.field.trickRoom = true;
     set.field.wonderRoom = true;
+    set.field.countTurnEnd = true;
     {
         SettingsFile settings(ini());
         writeBattleState(settings, "Damage", BattleState{});

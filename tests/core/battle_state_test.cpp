@@ -49,5 +49,29 @@ TEST(BattleState, AHandEditedStateComesBackInRange) {
     EXPECT_TRUE(isNeutral(stateWithinRange(BattleState{})));
 }
 
+// A value becomes the nearest share of that side's maximum; a share, or a side given no maximum,
+// stays as it is.
+TEST(BattleState, AnHpValueBecomesAShare) {
+    struct Case {
+        int hp;
+        bool share;
+        int maxHp;
+        int expected;
+    };
+    const Case cases[] = {
+        {120, false, 241, 50},  {1, false, 341, 1},  {341, false, 341, 100},
+        {999, false, 341, 100}, {40, true, 341, 40}, {120, false, 0, 120},
+    };
+    for (const Case& c : cases) {
+        BattleState state;
+        state.defender.hp = c.hp;
+        state.defender.hpIsShare = c.share;
+        const BattleState shared = stateWithHpShares(state, 0, c.maxHp);
+        EXPECT_EQ(shared.defender.hp, c.expected) << c.hp << " of " << c.maxHp;
+        EXPECT_EQ(shared.defender.hpIsShare, c.share || c.maxHp > 0);
+        EXPECT_EQ(shared.attacker, state.attacker);
+    }
+}
+
 } // namespace
 } // namespace rusrina

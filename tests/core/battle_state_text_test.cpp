@@ -25,19 +25,20 @@ TEST(BattleStateText, TheSummarySaysWhatIsSet) {
     hpValue.defender.hp = 120;
     hpValue.defender.hpIsShare = false;
     hpValue.defender.status = StatusCondition::Paralysis;
+    BattleState turnEnd;
+    turnEnd.field.countTurnEnd = true;
     const struct {
         BattleState state;
-        bool turnEnd;
         const char* expected;
     } cases[] = {
-        {BattleState{}, false, "なし"},
-        {BattleState{}, true, "場：ターン終了時も数える"},
-        {attackerOnly, false, "攻撃側：もうどく2回目・攻撃+2・素早さ-1・じゅうでん"},
-        {both, false, "攻撃側：おいかぜ　防御側：HP 50％・ステルスロック・まきびし2・交代で登場　場：トリックルーム"},
-        {hpValue, false, "防御側：まひ・HP 120"},
+        {BattleState{}, "なし"},
+        {turnEnd, "場：ターン終了時も数える"},
+        {attackerOnly, "攻撃側：もうどく2回目・攻撃+2・素早さ-1・じゅうでん"},
+        {both, "攻撃側：おいかぜ　防御側：HP 50％・ステルスロック・まきびし2・交代で登場　場：トリックルーム"},
+        {hpValue, "防御側：まひ・HP 120"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(battleStateSummary(c.state, c.turnEnd), c.expected);
+        EXPECT_EQ(battleStateSummary(c.state), c.expected);
 }
 
 } // namespace

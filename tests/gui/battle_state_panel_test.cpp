@@ -11,6 +11,7 @@
 
 #include "app/box_windows.h"
 #include "ui/box/box_window.h"
+#include "ui/matrix/matrix_window.h"
 #include "ui/session/box_session.h"
 
 #include <QCheckBox>
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -70,6 +73,7 @@ class BattleStatePanelTest : public QObject {
 private Q_SLOTS:
     void onlyTheExactModesShowIt();
     void aChangeReachesTheSession();
+    void aChangeReachesEveryWindow();
     void resetPutsEveryInputBack();
     void theStateIsKeptInTheSettings();
     void theOpenPanelFitsASmallScreen();
@@ -140,6 +144,41 @@ void BattleStatePanelTest::aChangeReachesTheSession() {
                                          "場：ワンダールーム"));
 }
 
+// The defender at half its HP reaches the row's verdict, the matrix's row of that defender and the
+// spread finder's answer; トリックルーム turns the order line.
+void BattleStatePanelTest::aChangeReachesEveryWindow() {
+    TempSettings temp;
+    writeBox();
+    Windows w(temp);
+    w.exactMode();
+    child<QPushButton>(w.box(), "matrixButton")->click();
+    MatrixWindow& matrix = w.windows.matrixWindow();
+    auto* table = child<QTableView>(matrix, "matrixTable");
+    // The cells of B's row, wherever the speed columns stand.
+    const auto matrixRow = [&] {
+        QStringList cells;
+        for (int column = 0; column < table->model()->columnCount(); ++column)
+            cells << table->model()->index(0, column).data().toString();
+        return cells;
+    };
+    auto* hits = child<QLabel>(w.box(), "rowHits0");
+    auto* order = child<QLabel>(w.box(), "orderLine");
+    auto* finder = child<QLabel>(matrix, "defenceSummary");
+    QCOMPARE(hits->text(), QStringLiteral("確定2発"));
+    QCOMPARE(order->text(), QStringLiteral("素早さ 50 対 70：攻撃側が後手"));
+    QVERIFY(matrixRow().contains(QStringLiteral("確定2発")));
+    QVERIFY(matrixRow().contains(QStringLiteral("後手")));
+    QVERIFY2(finder->text().contains(QStringLiteral("配分 1 通り")), qPrintable(finder->text()));
+
+    child<QSpinBox>(w.box(), "defenderHpSpin")->setValue(50);
+    QCOMPARE(hits->text(), QStringLiteral("確定1発"));
+    QVERIFY(matrixRow().contains(QStringLiteral("確定1発")));
+    QVERIFY2(finder->text().contains(QStringLiteral("配分 5 通り")), qPrintable(finder->text()));
+    child<QCheckBox>(w.box(), "stateTrickRoom")->setChecked(true);
+    QCOMPARE(order->text(), QStringLiteral("素早さ 50 対 70：攻撃側が先手（トリックルーム）"));
+    QVERIFY(matrixRow().contains(QStringLiteral("先手")));
+}
+
 void BattleStatePanelTest::resetPutsEveryInputBack() {
     TempSettings temp;
     writeBox();
@@ -179,10 +218,10 @@ void BattleStatePanelTest::theStateIsKeptInTheSettings() {
         BattleState expected;
         expected.defender.hp = 50;
         expected.field.trickRoom = true;
+        expected.field.countTurnEnd = true;
         expected.attacker.stages[kStageAttack] = kHighestStage;
         QCOMPARE(w.session().state(), expected);
         QCOMPARE(child<QComboBox>(w.box(), "attackerStage0Combo")->currentText(), QStringLiteral("+6"));
-        QVERIFY(child<QCheckBox>(w.box(), "stateCountTurnEnd")->isChecked());
         QVERIFY(child<QToolButton>(w.box(), "stateToggle")->isChecked());
     }
 }

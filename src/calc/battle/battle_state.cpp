@@ -1,6 +1,7 @@
 #include "calc/battle/battle_state.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace rusrina {
 
@@ -25,6 +26,16 @@ void holdSide(SideState& side) {
 }
 
 } // namespace
+
+BattleState stateWithHpShares(BattleState state, int attackerMaxHp, int defenderMaxHp) {
+    const std::pair<SideState*, int> sides[] = {{&state.attacker, attackerMaxHp}, {&state.defender, defenderMaxHp}};
+    for (const auto& [side, maxHp] : sides)
+        if (!side->hpIsShare && maxHp > 0) {
+            side->hp = std::clamp((hpNowOf(*side, maxHp) * 200 + maxHp) / (2 * maxHp), 1, 100);
+            side->hpIsShare = true;
+        }
+    return state;
+}
 
 BattleState stateWithinRange(BattleState state) {
     holdSide(state.attacker);

@@ -89,4 +89,9 @@ int hpNowOf(const SideState& side, int maxHp);
 // value at least 1.
 BattleState stateWithinRange(BattleState state);
 
+// The state with each side's HP given as a share: a value becomes the nearest share of that side's
+// `maxHp` (0 leaves the side as it is). Where one side's state stands for many entries (the box
+// against one creature, every split of a spread), a share fits each of them.
+BattleState stateWithHpShares(BattleState state, int attackerMaxHp, int defenderMaxHp);
+
 } // namespace rusrina

@@ -55,7 +55,7 @@ BattleStatePanel::BattleStatePanel(QWidget* parent) : QWidget(parent) {
     m_body = buildBody();
     m_body->setVisible(false);
     layout->addWidget(m_body);
-    setState({}, false);
+    setState({});
 }
 
 // The fold button, the summary of what is set, and the reset button: all the folded panel shows.
@@ -227,14 +227,11 @@ BattleState BattleStatePanel::state() const {
     state.field.trickRoom = m_trickRoom->isChecked();
     state.field.magicRoom = m_magicRoom->isChecked();
     state.field.wonderRoom = m_wonderRoom->isChecked();
+    state.field.countTurnEnd = m_countTurnEnd->isChecked();
     return state;
 }
 
-bool BattleStatePanel::countTurnEnd() const {
-    return m_countTurnEnd->isChecked();
-}
-
-void BattleStatePanel::setState(const BattleState& state, bool countTurnEnd) {
+void BattleStatePanel::setState(const BattleState& state) {
     const BattleState held = stateWithinRange(state);
     m_quiet = true;
     showSide(m_attacker, held.attacker);
@@ -242,7 +239,7 @@ void BattleStatePanel::setState(const BattleState& state, bool countTurnEnd) {
     m_trickRoom->setChecked(held.field.trickRoom);
     m_magicRoom->setChecked(held.field.magicRoom);
     m_wonderRoom->setChecked(held.field.wonderRoom);
-    m_countTurnEnd->setChecked(countTurnEnd);
+    m_countTurnEnd->setChecked(held.field.countTurnEnd);
     m_quiet = false;
     showSummary();
 }
@@ -263,15 +260,15 @@ void BattleStatePanel::inputChanged() {
 }
 
 void BattleStatePanel::showSummary() {
-    const QString text = toQt(battleStateSummary(state(), countTurnEnd()));
+    const QString text = toQt(battleStateSummary(state()));
     m_summary->setText(text);
     m_summary->setToolTip(text);
 }
 
 void BattleStatePanel::reset() {
-    if (state() == BattleState{} && !countTurnEnd())
+    if (isNeutral(state()))
         return;
-    setState({}, false);
+    setState({});
     Q_EMIT stateChanged();
 }
 

@@ -26,9 +26,8 @@ public:
     explicit BattleStatePanel(QWidget* parent = nullptr);
 
     BattleState state() const;
-    bool countTurnEnd() const; // "ターン終了時も数える"
     // Sets every input quietly (no stateChanged).
-    void setState(const BattleState& state, bool countTurnEnd);
+    void setState(const BattleState& state);
 
     bool isOpen() const;
     void setOpen(bool open);

@@ -85,10 +85,9 @@ void connectHistory(BoxHistory& history, QWidget& window, QWidget& list, QPushBu
 }
 
 constexpr const char* kSection = "Damage";
-constexpr const char* kModeKey = "mode";                      // the "計算方式" position
-constexpr const char* kKeepPairKey = "keepPair";              // "並べ替えても攻撃側・防御側を保つ"
-constexpr const char* kStateOpenKey = "stateOpen";            // the battle-state panel unfolded
-constexpr const char* kCountTurnEndKey = "stateCountTurnEnd"; // "ターン終了時も数える"
+constexpr const char* kModeKey = "mode";           // the "計算方式" position
+constexpr const char* kKeepPairKey = "keepPair";   // "並べ替えても攻撃側・防御側を保つ"
+constexpr const char* kStateOpenKey = "stateOpen"; // the battle-state panel unfolded
 
 // The keys that remember a side between runs: its slot, its name's check and its species.
 struct SideKeys {
@@ -146,7 +145,7 @@ BoxWindow::BoxWindow(BoxSession& session, SettingsFile& settings, QWidget* paren
     // Only the exact modes read the battle state; the simple mode's window stays as it was.
     m_state = new BattleStatePanel(this);
     m_state->setVisible(false);
-    m_state->setState(readBattleState(settings, kSection), settings.readSetting(kSection, kCountTurnEndKey, 0) != 0);
+    m_state->setState(readBattleState(settings, kSection));
     m_state->setOpen(settings.readSetting(kSection, kStateOpenKey, 0) != 0);
     connect(m_state, &BattleStatePanel::stateChanged, this, [this] { m_session.setState(m_state->state()); });
     connect(m_state, &BattleStatePanel::openChanging, this, [this](bool open) {
@@ -203,14 +202,11 @@ BoxWindow::~BoxWindow() {
     }
 }
 
-// Like the state's own keys, the panel's two keys appear only once they left their defaults.
+// Like the state's own keys, whether the panel is unfolded is written only once it was.
 void BoxWindow::writeStateSettings() {
     writeBattleState(settings(), kSection, m_session.state());
-    const std::pair<const char*, bool> flags[] = {{kStateOpenKey, m_state->isOpen()},
-                                                  {kCountTurnEndKey, m_state->countTurnEnd()}};
-    for (const auto& [key, on] : flags)
-        if (on || settings().readSetting(kSection, key, -1) != -1)
-            settings().writeSetting(kSection, key, on ? 1 : 0);
+    if (m_state->isOpen() || settings().readSetting(kSection, kStateOpenKey, -1) != -1)
+        settings().writeSetting(kSection, kStateOpenKey, m_state->isOpen() ? 1 : 0);
 }
 
 void BoxWindow::restorePair() {

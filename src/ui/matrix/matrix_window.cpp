@@ -154,7 +154,8 @@ void MatrixWindow::refreshMatrix() {
     const DamageSettings& settings = m_session.damageSettings();
     const DamageEngine& inputs = m_session.damageInputs();
     const ExactOptions options = exactOptionsFor(settings);
-    std::vector<MatrixRow> rows = computeMatrix(entries, chosen, side, inputs.conditions, options);
+    std::vector<MatrixRow> rows = computeMatrix(entries, chosen, side, inputs.conditions, options,
+                                                matrixBattleState(inputs, settings.mode, side));
     // The simple mode's matrix keeps its columns; the exact modes add each entry's speed.
     const bool withSpeed = isExact(settings.mode);
     int chosenSpeed = -1;

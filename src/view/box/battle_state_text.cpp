@@ -93,12 +93,12 @@ std::string joined(const std::vector<std::string>& parts) {
 
 } // namespace
 
-std::string battleStateSummary(const BattleState& state, bool countTurnEnd) {
+std::string battleStateSummary(const BattleState& state) {
     std::vector<std::string> field;
     const std::pair<bool, const char*> flags[] = {{state.field.trickRoom, "トリックルーム"},
                                                   {state.field.magicRoom, "マジックルーム"},
                                                   {state.field.wonderRoom, "ワンダールーム"},
-                                                  {countTurnEnd, "ターン終了時も数える"}};
+                                                  {state.field.countTurnEnd, "ターン終了時も数える"}};
     for (const auto& [on, name] : flags)
         if (on)
             field.emplace_back(name);

@@ -18,7 +18,7 @@ std::vector<ListChoice> stateStageChoices(); // "+6" … "±0" … "-6", value =
 std::vector<ListChoice> hpUnitChoices();     // "％" (value 1: a share), "実数値" (value 0)
 
 // What is set, side by side: "防御側：HP 50％・ステルスロック・交代で登場　場：トリックルーム";
-// "なし" for a state at its defaults. `countTurnEnd` is "ターン終了時も数える".
-std::string battleStateSummary(const BattleState& state, bool countTurnEnd);
+// "なし" for a state at its defaults.
+std::string battleStateSummary(const BattleState& state);
 
 } // namespace rusrina

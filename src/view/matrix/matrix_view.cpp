@@ -108,6 +108,14 @@ bool keyLess(const SortKey& a, const SortKey& b) {
 
 } // namespace
 
+BattleState matrixBattleState(const DamageEngine& inputs, DamageMode mode, MatrixSide side) {
+    if (!isExact(mode))
+        return {};
+    const auto maxHp = [](const std::optional<BoxEntry>& entry) { return entry ? entry->stat[kHp] : 0; };
+    return side == MatrixSide::AttackerAgainstBox ? stateWithHpShares(inputs.state, 0, maxHp(inputs.defender))
+                                                  : stateWithHpShares(inputs.state, maxHp(inputs.attacker), 0);
+}
+
 DamageMode exactModeFor(DamageMode mode) {
     return isExact(mode) ? mode : DamageMode::ExactGen5;
 }

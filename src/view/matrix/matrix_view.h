@@ -3,6 +3,7 @@
 // column, and the whole table as tab-separated text for a spreadsheet.
 
 #include "calc/box_tools/damage_matrix.h"
+#include "calc/damage/damage_engine.h"
 #include "view/common/damage_mode.h"
 
 #include <span>
@@ -15,6 +16,11 @@ namespace rusrina {
 // 5th generation's when the window computes in the simple mode (exactOptionsFor gives the engine
 // the same). A critical hit is the window's.
 DamageMode exactModeFor(DamageMode mode);
+
+// The battle state the matrix computes under: none in the simple mode, which knows no state; else
+// the window's, with the HP of the side the box plays as a share (of the window's entry on that
+// side when it was given as a value), so that it fits every entry of the box.
+BattleState matrixBattleState(const DamageEngine& inputs, DamageMode mode, MatrixSide side);
 
 // The line above the matrix: who is chosen and the mode, "攻撃側：ぴかちゃん（ピカチュウ）・
 // 計算方式：実機（第5世代）", or what to do when no one is. With the chosen entry's speed (the exact

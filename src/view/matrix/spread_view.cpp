@@ -198,6 +198,9 @@ SpreadQuery spreadQueryFor(const DamageEngine& inputs, const DamageSettings& set
     q.slot = inputs.slot(std::clamp(row, 0, kDamageRowCount - 1));
     q.conditions = inputs.conditions;
     q.options = exactOptionsFor(settings);
+    // The simple mode knows no state. The defender's HP stands for every split's as a share.
+    if (isExact(settings.mode))
+        q.state = stateWithHpShares(inputs.state, 0, inputs.defender ? inputs.defender->stat[kHp] : 0);
     return q;
 }
 
