@@ -430,6 +430,8 @@ void MatrixWindowTest::speedColumnInTheExactModesSortsBySpeed() {
     clickHeading(table, speed);
     QCOMPARE(column(table, 0), QStringLiteral("BCDE"));
     QCOMPARE(table->selectionModel()->selectedRows().value(0).data().toString(), QStringLiteral("D"));
+    child<QCheckBox>(windows.boxWindow(), "stateTrickRoom")->setChecked(true); // the slower E now moves first
+    QCOMPARE(column(table, order), QStringLiteral("同速同速同速後手"));
     child<QComboBox>(windows.boxWindow(), "damageModeCombo")->setCurrentIndex(0);
     QCOMPARE(table->model()->columnCount(), kMatrixColumnCount);
 }
@@ -458,8 +460,8 @@ void MatrixWindowTest::movePrioritiesInTheExactModesOnly() {
     QVERIFY(window.width() <= 1366 && window.minimumSizeHint().width() <= 1366);
 }
 
-// E (ハピナス, まじめ, no EVs) against D (speed 100): ⌊(141 + ⌊EV/4⌋)/2⌋ + 5 is 100 from 196 EVs
-// and 101 from 204.
+// E (ハピナス, まじめ, no EVs) against D (speed 100): ⌊(141 + ⌊EV/4⌋)/2⌋ + 5 is 99 up to 192 EVs,
+// 100 from 196 and 101 from 204; under トリックルーム E wants to stay below 100.
 void MatrixWindowTest::speedTuningAnswersAndApplies() {
     TempSettings temp;
     writeBox();
@@ -477,6 +479,11 @@ void MatrixWindowTest::speedTuningAnswersAndApplies() {
     child<QPushButton>(matrix, "applySpeedButton")->click();
     QCOMPARE(session.box().entry(4).ev[kSpeed], 204);
     QCOMPARE(session.box().entry(4).stat[kSpeed], 101);
+    child<QPushButton>(windows.boxWindow(), "undoButton")->click();
+    child<QCheckBox>(windows.boxWindow(), "stateTrickRoom")->setChecked(true); // E now wants to stay slower
+    QCOMPARE(child<QLabel>(matrix, "speedSummary")->text(),
+             QStringLiteral("性格 まじめ・素早さ努力値 192 まで（素早さ 99）なら 防御側のラッキー（100）より遅く、"
+                            "トリックルームで先手。努力値 196 では同速"));
     child<QComboBox>(matrix, "speedSideCombo")->setCurrentIndex(1); // D's stats were typed in
     QCOMPARE(child<QLabel>(matrix, "speedSummary")->text(),
              QStringLiteral("能力値を直接入力した個体には努力値がありません"));
