@@ -61,6 +61,29 @@ void matrixAgainstFullBox(benchmark::State& state, MatrixSide side) {
 BENCHMARK_CAPTURE(matrixAgainstFullBox, attacker, MatrixSide::AttackerAgainstBox)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(matrixAgainstFullBox, defender, MatrixSide::BoxAgainstDefender)->Unit(benchmark::kMillisecond);
 
+// The same after a change of the battle state: every defending entry at 50 % with どく and
+// たべのこし's side (ステルスロック, まきびし 2, switching in), the attacker at +1, every end
+// of turn counted; what the window recomputes when one input of its state panel changes.
+void matrixWithBattleState(benchmark::State& state, MatrixSide side) {
+    const std::vector<BoxEntry> box = fullBox();
+    BattleState battle;
+    battle.attacker.stages[kStageAttack] = 1;
+    battle.attacker.stages[kStageSpAttack] = 1;
+    SideState& d = battle.defender;
+    d.hp = 50;
+    d.status = StatusCondition::Poison;
+    d.stealthRock = true;
+    d.spikes = 2;
+    d.switchingIn = true;
+    battle.field.countTurnEnd = true;
+    for (auto _ : state) {
+        auto rows = computeMatrix(box, 0, side, someConditions(), {kGen5, false}, battle);
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK_CAPTURE(matrixWithBattleState, attacker, MatrixSide::AttackerAgainstBox)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(matrixWithBattleState, defender, MatrixSide::BoxAgainstDefender)->Unit(benchmark::kMillisecond);
+
 // An attacker whose four moves land several hits each (タネマシンガン and ロックブラスト 2 to 5, トリプルキック,
 // にどげり), or deal one of several powers: every cell a distribution over the outcomes of a use, with its
 // KO chance.

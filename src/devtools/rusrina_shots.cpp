@@ -20,12 +20,14 @@
 #include "ui/session/box_session.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <cstdio>
 #include <vector>
@@ -135,6 +137,24 @@ int main(int argc, char** argv) {
     window.openTextImport();
     ok = save(*window.textDialog(), out, "set_text_dialog.png") && ok;
     window.textDialog()->hide();
+
+    // The battle state: ガブリアス without an item against ウォッシュロトム with たべのこし, which comes
+    // in on ステルスロック, every end of turn counted.
+    constexpr int kLeftovers = 119;
+    const int plainGarchomp = session.box().count();
+    session.registerEntry(-1, entryOf({"ガブ素", 449, 18, 31, kNoItem, {4, 252, 0, 0, 0, 252}, {199, 88, 443, 423}}));
+    const HeldItemFields leftovers = heldItemFields(kLeftovers);
+    EntryExtra extra;
+    extra.heldItem = leftovers.heldItem;
+    session.registerEntry(
+        -1, entryOf({"ロトム", 485, 4, 91, leftovers.row, {252, 0, 252, 0, 0, 4}, {56, 84, kNone, kNone}}), extra);
+    session.setAttacker(plainGarchomp);
+    session.setDefender(plainGarchomp + 1);
+    window.findChild<QComboBox*>(QStringLiteral("weatherCombo"))->setCurrentIndex(0);
+    window.findChild<QToolButton*>(QStringLiteral("stateToggle"))->click();
+    for (const char* name : {"defenderStealthRock", "defenderSwitchingIn", "stateCountTurnEnd"})
+        window.findChild<QCheckBox*>(QString::fromLatin1(name))->setChecked(true);
+    ok = save(window, out, "box_window_state.png") && ok;
     ok = writeWindowPictures(out) && ok;
     return ok ? 0 : 1;
 }

@@ -229,6 +229,8 @@ void DamageRows::setTexts(std::span<const DamageRowTexts> rows) {
         setText(labels.damage, rows[k].damage);
         setText(labels.share, rows[k].share);
         setText(labels.hits, rows[k].hits);
+        // A verdict that counts hazards and the end of turn is longer than its column: all of it on hover.
+        labels.hits->setToolTip(labels.hits->text());
     }
 }
 
