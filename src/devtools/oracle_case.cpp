@@ -119,6 +119,7 @@ struct SideReading {
     bool abilityOn = false;
     std::string status;
     bool lowHp = false;
+    int hp = 0; // the HP now when lowHp
 };
 
 SideReading readSide(const Value& side, Generation gen, const std::string& where) {
@@ -179,6 +180,7 @@ SideReading readSide(const Value& side, Generation gen, const std::string& where
     r.abilityOn = flagOf(&o, "abilityOn");
     r.status = textOr(o, "status", "");
     r.lowHp = o.find("curHP") != nullptr;
+    r.hp = integerOr(o, "curHP", 0);
     return r;
 }
 
@@ -296,10 +298,16 @@ OracleCase oracleCaseFrom(const Value& c) {
     if (!defender.status.empty() || defender.lowHp || defender.abilityOn)
         refuse("the defender's status, HP or ability state has no place in the window");
     b.burn = attacker.status == "brn";
-    // 特性発動 for よわき means its HP is at half or less; the oracles read the HP alone, so a case
-    // at full HP with the ability "on" is a よわき that does not act.
-    const bool defeatistAtFullHp = out.attacker.ability == findAbility("Defeatist") && !attacker.lowHp;
-    b.abilityActive = attacker.abilityOn && !defeatistAtFullHp;
+    // 特性発動 for よわき means its HP is at half or less, for しんりょく and its kind a third or less;
+    // the oracles read the HP alone, so a case whose HP is above that (full, or a ヌケニン's 1 of
+    // 1) with the ability "on" is one that does not act.
+    const int ability = out.attacker.ability;
+    const int maxHp = out.attacker.stat[0];
+    const bool pinch = ability == findAbility("Overgrow") || ability == findAbility("Blaze") ||
+                       ability == findAbility("Torrent") || ability == findAbility("Swarm");
+    const bool hpTooHigh = (ability == findAbility("Defeatist") && (!attacker.lowHp || 2 * attacker.hp > maxHp)) ||
+                           (pinch && attacker.lowHp && 3 * attacker.hp > maxHp);
+    b.abilityActive = attacker.abilityOn && !hpTooHigh;
 
     const ExactAttack probe = prepareExactAttack(ExactSide(out.attacker), out.slot, BattleConditions{}, out.options);
     const bool simpleStoresDoubled = generation == kGen5;
