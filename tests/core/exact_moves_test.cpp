@@ -129,6 +129,22 @@ TEST(ExactMoves, WeakArmorLowersTheDefenceHitByHit) {
     }
 }
 
+// へんしょく gives the defender the move's type after each hit in the 4th generation: にどげり's second
+// kick meets a かくとう type; from the 5th it changes after the whole use.
+TEST(ExactMoves, ColorChangeActsBetweenHitsInTheFourthGeneration) {
+    constexpr int kColorChange = 96;
+    for (Generation gen : {kGen4, kGen5}) {
+        Scenario s;
+        s.defender.ability = kColorChange;
+        s.learnable(kDoubleKick);
+        const ExactRolls r = rollsOf(s, gen);
+        Scenario fighting = s;
+        fighting.defender.species = kMachamp;
+        EXPECT_EQ(r.hitRolls(0), directHit(s, gen, 30, kPhysical, kFightingType)) << gen;
+        EXPECT_EQ(r.hitRolls(1), directHit(gen == kGen4 ? fighting : s, gen, 30, kPhysical, kFightingType)) << gen;
+    }
+}
+
 // The log says how many hits a use lands and with what chance, and gives each later hit that deals
 // otherwise with its own steps and each hit's rolls.
 TEST(ExactMoves, TheLogShowsTheHitsOfAUse) {

@@ -116,6 +116,7 @@ TEST(ExactRules, ItemsAndAbilitiesTheEngineNamesAreThose) {
         {kIronBall, "くろいてっきゅう"},   {kEviolite, "しんかのきせき"},      {kAirBalloon, "ふうせん"},
         {kRingTarget, "ねらいのまと"},     {kMachoBrace, "きょうせいギプス"},  {kPowerBracer, "パワーリスト"},
         {kPowerWeight, "パワーウエイト"},  {kChoiceScarf, "こだわりスカーフ"}, {kQuickPowder, "スピードパウダー"},
+        {kWhiteHerb, "しろいハーブ"},
     };
     for (const Named& n : items)
         EXPECT_EQ(std::string(heldItem(n.index).japanese), n.name) << n.index;
@@ -132,6 +133,8 @@ TEST(ExactRules, ItemsAndAbilitiesTheEngineNamesAreThose) {
         {kPlus, "プラス"},
         {kFlowerGift, "フラワーギフト"},
         {kSoundproof, "ぼうおん"},
+        {kColorChange, "へんしょく"},
+        {kWeakArmor, "くだけるよろい"},
         {kMinus, "マイナス"},
         {kMultitype, "マルチタイプ"},
         {kStormDrain, "よびみず"},

@@ -58,6 +58,7 @@ enum ExactAbility {
     kMarvelScale = 88,
     kPlus = 92,
     kFlowerGift = 93,
+    kColorChange = 96,
     kSoundproof = 98,
     kMinus = 101,
     kMultitype = 105,
@@ -236,6 +237,9 @@ bool sheerForceBoosts(const Hit& h); // the 5th generation's ability
 int rivalryOf(const Hit& h);
 // Whether Analytic's condition holds: the attacker moves after the defender (recorded).
 bool analyticActs(const Hit& h);
+// The 4th generation's へんしょく on a hit after the very first: the defender took the move's type
+// (recorded), and its effectiveness is to be worked out again.
+bool changedColour(Hit& h);
 // Whether the defender's くだけるよろい lowers its defence after each hit of the move.
 bool weakArmorActs(const Hit& h);
 // Whether the defender's berry halves the hit: its type, super effective (Chilan Berry: Normal).

@@ -71,6 +71,8 @@ public:
         hit.power = later.power;
         ExactRecord steps;
         hit.record = m_first.record ? &steps : nullptr;
+        if (changedColour(hit))
+            resolveEffectiveness(hit);
         computeHit(hit);
         std::vector<HitRolls>& sets = m_first.out.sets;
         const auto same = std::find_if(sets.begin(), sets.end(), [&](const HitRolls& s) {

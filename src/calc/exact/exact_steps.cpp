@@ -274,6 +274,19 @@ int foulPlayStageOf(Hit& h) {
     return stage;
 }
 
+// へんしょく turns its holder into the type of a move that hits it. The 4th generation does so after
+// each hit, so every hit after the very first meets that type alone; from the 5th it does so
+// after the whole use.
+bool changedColour(Hit& h) {
+    if (!h.gen4() || h.firstHit() || h.typeless || abilityIn(h.def.ability, h.gen) != kColorChange)
+        return false;
+    if (h.defTypes.type1 == h.type || h.defTypes.type2 == h.type)
+        return false;
+    h.defTypes.type1 = h.defTypes.type2 = h.type;
+    h.add(ExactStep{.rule = ExactRule::ColorChange, .side = ExactStepSide::Defender, .arg = h.type});
+    return true;
+}
+
 bool weakArmorActs(const Hit& h) {
     return h.physical() && abilityIn(h.def.ability, h.gen) == kWeakArmor;
 }

@@ -54,6 +54,7 @@ constexpr Wording kWordings[] = {
     {R::Forecast, Form::Special, "「てんきや」により"},
     {R::MoldBreaker, Form::Special, "」により相手の「"},
     {R::Multitype, Form::Special, "「マルチタイプ」により"},
+    {R::ColorChange, Form::Special, "＞＞＞ 「へんしょく」：先の攻撃で"},
     {R::ItemGivesMoveType, Form::Special, "により技のタイプが"},
     {R::WeatherBallPower, Form::Factor, "天候により威力"},
     {R::WeatherBallType, Form::Special, "（天候："},
@@ -280,6 +281,9 @@ void appendSpecial(std::string& out, const ExactStep& s, const char* text, Gener
         break;
     case R::MoldBreaker:
         append(out, "「", s.arg2 ? abilityName(s.arg2) : "かたやぶり", text, abilityName(s.arg), "」を無視");
+        break;
+    case R::ColorChange: // "＞＞＞ 「へんしょく」：先の攻撃でかくとうタイプに"
+        append(out, text, typeName(s.arg), "タイプに");
         break;
     case R::Multitype:
         append(out, s.side == ExactStepSide::Defender ? "＞＞＞ " : "", text, typeName(s.arg), "タイプに");
