@@ -119,8 +119,11 @@ void DamageRows::setExactMode(bool exact) {
     m_shareHead->setVisible(exact);
     m_priorityHead->setVisible(exact);
     const QFontMetrics metrics = fontMetrics();
+    // In the exact modes the column also holds the end of a verdict that counts hazards or the end of
+    // turn ("…込みで 乱数2発 (96.5％)"); the whole of it is on hover.
     const int hitsWidth =
-        metrics.horizontalAdvance(exact ? QStringLiteral("乱数10発 (99.9％)") : QStringLiteral("999 ～ 999"));
+        metrics.horizontalAdvance(exact ? QStringLiteral("…込みで 乱数10発 (99.9％)") : QStringLiteral("999 ～ 999"));
+    m_hitsWidth = hitsWidth;
     for (RowLabels& row : m_rows) {
         row.share->setVisible(exact);
         if (row.priority)
@@ -228,9 +231,11 @@ void DamageRows::setTexts(std::span<const DamageRowTexts> rows) {
         setText(labels.multiplier, rows[k].multiplier);
         setText(labels.damage, rows[k].damage);
         setText(labels.share, rows[k].share);
-        setText(labels.hits, rows[k].hits);
-        // A verdict that counts hazards and the end of turn is longer than its column: all of it on hover.
-        labels.hits->setToolTip(labels.hits->text());
+        // A verdict that counts hazards and the end of turn can be longer than its column: its end (the
+        // verdict itself) stays in sight and all of it is on hover.
+        const QString hits = toQt(rows[k].hits);
+        labels.hits->setText(m_exact ? labels.hits->fontMetrics().elidedText(hits, Qt::ElideLeft, m_hitsWidth) : hits);
+        labels.hits->setToolTip(hits);
     }
 }
 

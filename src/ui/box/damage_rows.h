@@ -79,6 +79,7 @@ private:
     QLabel* m_shareHead = nullptr;
     QLabel* m_priorityHead = nullptr;
     bool m_exact = true; // set false (the default mode) by the constructor
+    int m_hitsWidth = 0; // what the verdict column holds before a longer verdict is cut
     QComboBox* m_learnable = nullptr;
     QComboBox* m_directPower = nullptr;
     QComboBox* m_directCategory = nullptr;
