@@ -145,6 +145,22 @@ TEST(ExactMoves, ColorChangeActsBetweenHitsInTheFourthGeneration) {
     }
 }
 
+// A burned holder of チーゴのみ eats it once the first hit is dealt: the second kick is unburned.
+TEST(ExactMoves, RawstBerryCuresTheBurnAfterTheFirstHit) {
+    for (Generation gen : {kGen4, kGen5}) {
+        Scenario s;
+        s.conditions.burn = true;
+        s.learnable(kDoubleKick);
+        ExactSide attacker(s.attacker);
+        attacker.heldItem = findHeldItem("Rawst Berry");
+        const ExactRolls r = exactRolls(prepareExactAttack(attacker, s.slot, s.conditions, {gen, false}), s.defender);
+        Scenario unburned = s;
+        unburned.conditions.burn = false;
+        EXPECT_EQ(r.hitRolls(0), directHit(s, gen, 30, kPhysical, kFightingType)) << gen;
+        EXPECT_EQ(r.hitRolls(1), directHit(unburned, gen, 30, kPhysical, kFightingType)) << gen;
+    }
+}
+
 // The log says how many hits a use lands and with what chance, and gives each later hit that deals
 // otherwise with its own steps and each hit's rolls.
 TEST(ExactMoves, TheLogShowsTheHitsOfAUse) {

@@ -64,6 +64,8 @@ function calculatorFaults(c, x) {
             'the 5th generation lifts a damage of 0 to 1 before the final modifiers and never after them, so a final ×0.5 or less leaves 0 (and いろめがね, ×2, lifts it to 2 or more), as the simulator has it; the calculator lifts it to 1 after them',
         c.gen === 4 && c.defender.options.ability === 'Color Change' && (x.calc?.length ?? 0) > 1 &&
             'in the 4th generation へんしょく gives the defender the move\'s type after each hit, so the hits after the first meet that type, as the simulator has it; the calculator keeps its types for every hit',
+        c.attacker.options.status === 'brn' && c.attacker.options.item === 'Rawst Berry' && (x.calc?.length ?? 0) > 1 &&
+            'a burned holder of チーゴのみ eats it once the first hit is dealt, so the later hits are unburned, as the simulator has it; the calculator keeps the burn',
         move === 'Super Fang' && 'the calculator gives いかりのまえば no damage; it takes half the HP',
         c.gen === 4 && move === 'Gyro Ball' && 'the calculator leaves out the +1 of ジャイロボール\'s power in the 4th generation',
         c.gen === 4 && crit && (simple(c.attacker) || simple(c.defender)) &&

@@ -172,7 +172,7 @@ int64_t beforeTwo(Hit& h) {
     const int64_t level = 2 * h.atk.level / 5 + 2;
     int64_t d = level * h.power * h.attack / 50 / h.defence;
     h.addValue(ExactRule::BaseDamage, d);
-    if (h.a.conditions.burn && h.physical() && h.a.ability != kAbilityGuts)
+    if (burnHalves(h))
         d = scaled(h, d, {ExactRule::Burn, 1, 2});
     if (h.screen && !h.critical) {
         const ExactRule screen = h.physical() ? ExactRule::Reflect : ExactRule::LightScreen;

@@ -300,7 +300,7 @@ void computeGen5(Hit& h) {
     if (h.out.sameType)
         h.addFactor(h.out.sameType == 2 ? ExactRule::Adaptability : ExactRule::SameType, sameType, kOne, 0, 0);
     recordEffectiveness(h);
-    const bool burnt = h.a.conditions.burn && h.physical() && h.a.ability != kAbilityGuts;
+    const bool burnt = burnHalves(h);
     if (burnt)
         h.addFactor(ExactRule::Burn, 1, 2, 0, 0);
     const int32_t last = finalModifier(h);

@@ -42,6 +42,7 @@ enum HeldItemId {
     kChoiceScarf = 167,
     kQuickPowder = 154, // Ditto only
     kWhiteHerb = 106,
+    kRawstBerry = 44,
 };
 
 // Abilities the exact engine reads beyond those data/abilities.h and damage_row.h name, by index.
@@ -240,6 +241,9 @@ bool analyticActs(const Hit& h);
 // The 4th generation's へんしょく on a hit after the very first: the defender took the move's type
 // (recorded), and its effectiveness is to be worked out again.
 bool changedColour(Hit& h);
+// Whether a burn halves the hit: a physical move of a burned attacker without こんじょう, and not
+// after the hit that lets its チーゴのみ cure it (recorded).
+bool burnHalves(const Hit& h);
 // Whether the defender's くだけるよろい lowers its defence after each hit of the move.
 bool weakArmorActs(const Hit& h);
 // Whether the defender's berry halves the hit: its type, super effective (Chilan Berry: Normal).

@@ -161,6 +161,7 @@ enum class ExactRule : uint16_t {
     Spread,
     WeatherDamage,
     Burn,
+    BurnCuredByBerry, // the attacker's Rawst Berry cured its burn after the first hit
     Reflect,
     LightScreen,
     CriticalDamage,

@@ -287,6 +287,18 @@ bool changedColour(Hit& h) {
     return true;
 }
 
+bool burnHalves(const Hit& h) {
+    if (!h.a.conditions.burn || !h.physical() || h.a.ability == kAbilityGuts)
+        return false;
+    // A burned holder of チーゴのみ eats it once the first hit is dealt: the hits after it, and the
+    // uses after, are made unburned.
+    if (h.a.item == kRawstBerry && !h.firstHit()) {
+        h.add(ExactRule::BurnCuredByBerry);
+        return false;
+    }
+    return true;
+}
+
 bool weakArmorActs(const Hit& h) {
     return h.physical() && abilityIn(h.def.ability, h.gen) == kWeakArmor;
 }

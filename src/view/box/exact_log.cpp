@@ -169,6 +169,7 @@ constexpr Wording kWordings[] = {
     {R::Spread, Form::Factor, "複数の相手への攻撃でダメージ"},
     {R::WeatherDamage, Form::Factor, "天候でダメージ"},
     {R::Burn, Form::Factor, "「やけど」でダメージ"},
+    {R::BurnCuredByBerry, Form::Line, "「チーゴのみ」で1回目の攻撃の後にやけどが治る"},
     {R::Reflect, Form::Factor, "＞＞＞ 「リフレクター」でダメージ"},
     {R::LightScreen, Form::Factor, "＞＞＞ 「ひかりのかべ」でダメージ"},
     {R::CriticalDamage, Form::Factor, "急所でダメージ"},
