@@ -21,6 +21,10 @@ export function knownReason(c, wrong, x) {
         const calculator = knownReason(c, 'calculator', x);
         return calculator && `${calculator}; ${reason}`;
     }
+    // The simulator's doubles battle holds an inert partner beside the defender, and ダウンロード
+    // adds up the defences of both foes.
+    if (wrong === 'simulator' && c.gen === 5 && c.field?.gameType === 'Doubles' && a.ability === 'Download')
+        return 'in doubles the simulator\'s ダウンロード adds up both foes\' defences, its battle\'s inert partner beside the defender among them; the case names the defender alone, as the calculator reads it';
     if (wrong === 'calculator') {
         const reasons = calculatorFaults(c, x).filter((r) => r);
         if (reasons.length) return reasons.join('; ');
