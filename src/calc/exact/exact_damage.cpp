@@ -118,10 +118,6 @@ void addStateStage(ExactAttack& a, const BattleSideState& state) {
             std::clamp(a.conditions.attackStage - stage, kNeutralStage - kMaxStage, kNeutralStage + kMaxStage);
 }
 
-bool breaksAbilities(int ability) {
-    return ability == kAbilityMoldBreaker || ability == kTurboblaze || ability == kTeravolt;
-}
-
 void setUpDefender(Hit& h) {
     h.defAbility = abilityIn(h.def.ability, h.gen);
     if (breaksAbilities(h.a.ability) && breakable(h.defAbility)) {

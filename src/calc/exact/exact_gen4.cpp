@@ -136,8 +136,7 @@ void computeAttack(Hit& h) {
     const int stat = h.physical() ? kAttack : kSpAttack;
     int64_t attack = stagedStat(h, h.atk.stat[stat], attackStageOf(h), true);
     attack = abilityOnAttack(h, attack);
-    // An ally's Flower Gift, when the attacker has none of its own.
-    if (h.a.conditions.flowerGift && h.weather == kWeatherSun && h.physical() && h.a.ability != kFlowerGift)
+    if (allyFlowerGiftActs(h))
         attack = scaled(h, attack, {ExactRule::FlowerGift, 3, 2});
     attack = itemOnAttack(h, attack);
     h.attack = static_cast<int>(attack);

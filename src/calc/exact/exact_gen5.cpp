@@ -199,8 +199,7 @@ void computeAttack(Hit& h) {
     if (h.defAbility == kThickFat && (h.type == kFire || h.type == kIce))
         c.add(ExactRule::ThickFat, 2048, kDefender);
     addAttackAbility(h, c);
-    // An ally's Flower Gift, when the attacker has none of its own.
-    if (h.a.conditions.flowerGift && h.weather == kWeatherSun && h.physical() && h.a.ability != kFlowerGift)
+    if (allyFlowerGiftActs(h))
         c.add(ExactRule::FlowerGift, 6144);
     addAttackItem(h, c);
     h.attack = static_cast<int>(wrap16(c.apply(attack, 410, 131072)));

@@ -250,6 +250,12 @@ bool weakArmorActs(const Hit& h);
 bool resistBerryHalves(const Hit& h);
 // The defender's Multiscale at full HP (the window does not know the HP yet: full).
 bool multiscaleActs(const Hit& h);
+// かたやぶり, テラボルテージ and ターボブレイズ: every other creature's breakable ability is ignored.
+bool breaksAbilities(int ability);
+// Whether an ally's フラワーギフト raises the attacker's attack: in the sun, for a physical move, when the
+// attacker has none of its own, and not when the attacker's かたやぶり ignores the ally's ability too
+// (which it records).
+bool allyFlowerGiftActs(Hit& h);
 // The defender's stat raised by Eviolite: a species that evolves further (5th generation).
 bool evioliteActs(const Hit& h);
 // What the battle state says of the sides: じゅうでん doubling a でんき move, the attacker poisoned

@@ -36,6 +36,7 @@ enum class ExactRule : uint16_t {
     CloudNine,         // Cloud Nine or Air Lock cancels the weather; arg: the ability
     Forecast,          // Castform takes the weather's type; side: whose; arg: the type
     MoldBreaker,       // the defender's ability is ignored; arg: that ability; arg2: the attacker's that ignores it
+    AllyAbilityBroken, // the attacker's ally's ability (フラワーギフト) is ignored; arg, arg2: as MoldBreaker
     Multitype,         // Arceus takes the type of its plate; side: whose; arg: the type
     ColorChange,       // the 4th generation: the defender took the type of an earlier hit; arg: the type
     ItemGivesMoveType, // Judgment or Techno Blast takes the type of the plate or drive; arg: the item; arg2: the type

@@ -608,4 +608,18 @@ bool evioliteActs(const Hit& h) {
     return h.defItem == kEviolite && evolvesFurther(h.def.species);
 }
 
+bool breaksAbilities(int ability) {
+    return ability == kAbilityMoldBreaker || ability == kTurboblaze || ability == kTeravolt;
+}
+
+bool allyFlowerGiftActs(Hit& h) {
+    if (!h.a.conditions.flowerGift || h.weather != kWeatherSun || !h.physical() || h.a.ability == kFlowerGift)
+        return false;
+    if (breaksAbilities(h.a.ability)) {
+        h.add(ExactStep{.rule = ExactRule::AllyAbilityBroken, .arg = kFlowerGift, .arg2 = h.a.ability});
+        return false;
+    }
+    return true;
+}
+
 } // namespace rusrina::exact

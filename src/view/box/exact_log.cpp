@@ -53,6 +53,7 @@ constexpr Wording kWordings[] = {
     {R::CloudNine, Form::Line, "「エアロック」「ノーてんき」により天候の影響なし"},
     {R::Forecast, Form::Special, "「てんきや」により"},
     {R::MoldBreaker, Form::Special, "」により相手の「"},
+    {R::AllyAbilityBroken, Form::Special, "」により味方の「"},
     {R::Multitype, Form::Special, "「マルチタイプ」により"},
     {R::ColorChange, Form::Special, "＞＞＞ 「へんしょく」：先の攻撃で"},
     {R::ItemGivesMoveType, Form::Special, "により技のタイプが"},
@@ -281,6 +282,7 @@ void appendSpecial(std::string& out, const ExactStep& s, const char* text, Gener
         append(out, text);
         break;
     case R::MoldBreaker:
+    case R::AllyAbilityBroken:
         append(out, "「", s.arg2 ? abilityName(s.arg2) : "かたやぶり", text, abilityName(s.arg), "」を無視");
         break;
     case R::ColorChange: // "＞＞＞ 「へんしょく」：先の攻撃でかくとうタイプに"
