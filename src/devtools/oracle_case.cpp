@@ -279,6 +279,8 @@ OracleCase oracleCaseFrom(const Value& c) {
     out.attacker = attacker.entry;
     out.defender = defender.entry;
     out.attackerExtra = attacker.extra;
+    if (attacker.lowHp)
+        out.attackerExtra.hpNow = attacker.hp;
     out.defenderExtra = defender.extra;
 
     const Value& move = member(c, "move", "case");
@@ -337,6 +339,7 @@ OracleAnswer engineHits(const OracleCase& c) {
     attacker.heldItem = c.attackerExtra.heldItem;
     attacker.gender = c.attackerExtra.gender;
     attacker.happiness = c.attackerExtra.happiness;
+    attacker.state.hp = c.attackerExtra.hpNow;
     ExactSide defender(c.defender);
     defender.heldItem = c.defenderExtra.heldItem;
     defender.gender = c.defenderExtra.gender;

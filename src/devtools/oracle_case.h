@@ -40,6 +40,7 @@ struct OracleSideExtra {
     int heldItem = 0;
     int gender = kUnknownGender;
     int happiness = kFullHappiness;
+    int hpNow = kUnknownState; // curHP, when the case gives it
 };
 
 struct OracleCase {

@@ -230,11 +230,26 @@ int stageOf(const ExactSide& side, int stageStat, int windowStage) {
     return std::clamp(windowStage + side.state.stages[stageStat], -kMaxStage, kMaxStage);
 }
 
+namespace {
+
+constexpr int kGluttony = 27; // くいしんぼう: a pinch berry at half HP
+
+// A pinch berry the attacker holds at a quarter of its HP or less (half with くいしんぼう), not
+// marked as eaten: the holder eats it once its first hit is dealt, so every later hit has its stage.
+bool pinchBerryEatenByNow(const Hit& h) {
+    const int hp = h.a.attacker.state.hp;
+    if (h.firstHit() || hp == kUnknownState)
+        return false;
+    return hp * (h.a.ability == kGluttony ? 2 : 4) <= h.atk.stat[kHp];
+}
+
+} // namespace
+
 int attackStageOf(Hit& h) {
     // The attacker's own stage is in the window's 攻撃補正 already (prepareExactAttack adds it).
     int stage = kNeutralStage - h.a.conditions.attackStage;
     const bool berry = (h.a.item == kLiechiBerry && h.physical()) || (h.a.item == kPetayaBerry && h.special());
-    if (h.a.conditions.berryActive && berry && stage < kMaxStage) {
+    if ((h.a.conditions.berryActive || pinchBerryEatenByNow(h)) && berry && stage < kMaxStage) {
         changeStage(h, h.physical() ? ExactRule::LiechiBerry : ExactRule::PetayaBerry, stage, stage + 1);
     }
     // Download raises, as the attacker comes in, the stat the defender's lower defence calls for:
