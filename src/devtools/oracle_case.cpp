@@ -265,6 +265,15 @@ void readField(const Value* field, BattleConditions& b) {
 
 } // namespace
 
+ExactSide oracleSide(const BoxEntry& entry, const OracleSideExtra& extra) {
+    ExactSide side(entry);
+    side.heldItem = extra.heldItem;
+    side.gender = extra.gender;
+    side.happiness = extra.happiness;
+    side.state.hp = extra.hpNow;
+    return side;
+}
+
 OracleCase oracleCaseFrom(const Value& c) {
     onlyKeys(c, {"id", "gen", "attacker", "defender", "move", "field", "covers", "defenderMove", "calc", "expect"},
              "case");
@@ -335,15 +344,8 @@ void clearWhenNothingDealt(OracleAnswer& answer) {
 }
 
 OracleAnswer engineHits(const OracleCase& c) {
-    ExactSide attacker(c.attacker);
-    attacker.heldItem = c.attackerExtra.heldItem;
-    attacker.gender = c.attackerExtra.gender;
-    attacker.happiness = c.attackerExtra.happiness;
-    attacker.state.hp = c.attackerExtra.hpNow;
-    ExactSide defender(c.defender);
-    defender.heldItem = c.defenderExtra.heldItem;
-    defender.gender = c.defenderExtra.gender;
-    defender.happiness = c.defenderExtra.happiness;
+    const ExactSide attacker = oracleSide(c.attacker, c.attackerExtra);
+    const ExactSide defender = oracleSide(c.defender, c.defenderExtra);
     const ExactRolls rolls = exactRolls(prepareExactAttack(attacker, c.slot, c.conditions, c.options), defender);
     OracleAnswer answer;
     if (!rolls.hits())
@@ -500,13 +502,8 @@ OracleStateCase oracleStateCaseFrom(const json::Value& given) {
 
 KoChance engineStateKo(const OracleStateCase& c, TurnEndPlan* planOut) {
     const OracleCase& b = c.base;
-    ExactSide attacker(b.attacker), defender(b.defender);
-    attacker.heldItem = b.attackerExtra.heldItem;
-    attacker.gender = b.attackerExtra.gender;
-    attacker.happiness = b.attackerExtra.happiness;
-    defender.heldItem = b.defenderExtra.heldItem;
-    defender.gender = b.defenderExtra.gender;
-    defender.happiness = b.defenderExtra.happiness;
+    ExactSide attacker = oracleSide(b.attacker, b.attackerExtra);
+    ExactSide defender = oracleSide(b.defender, b.defenderExtra);
     applySideState(attacker, c.state.attacker);
     applySideState(defender, c.state.defender);
     const ExactAttack attack = prepareExactAttack(attacker, b.slot, b.conditions, b.options, c.state.field);

@@ -56,6 +56,10 @@ struct OracleCase {
     int magnitudePower = 0; // マグニチュード: the power of the magnitude the case asks for
 };
 
+// A case's side as the engine reads it: the entry with what the case gives beside it. The entry must
+// outlive the side.
+ExactSide oracleSide(const BoxEntry& entry, const OracleSideExtra& extra);
+
 // Throws std::runtime_error with the reason when the case cannot be read as the engine's inputs.
 OracleCase oracleCaseFrom(const json::Value& c);
 

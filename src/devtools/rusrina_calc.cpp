@@ -276,13 +276,8 @@ std::string resultLine(const Value& c) {
 }
 
 std::string oracleSteps(const OracleCase& c) {
-    ExactSide attacker(c.attacker), defender(c.defender);
-    attacker.heldItem = c.attackerExtra.heldItem;
-    defender.heldItem = c.defenderExtra.heldItem;
-    attacker.gender = c.attackerExtra.gender;
-    defender.gender = c.defenderExtra.gender;
-    attacker.happiness = c.attackerExtra.happiness;
-    defender.happiness = c.defenderExtra.happiness;
+    const ExactSide attacker = oracleSide(c.attacker, c.attackerExtra);
+    const ExactSide defender = oracleSide(c.defender, c.defenderExtra);
     ExactRecord record;
     exactRolls(prepareExactAttack(attacker, c.slot, c.conditions, c.options), defender, &record);
     std::string steps;
