@@ -1,4 +1,4 @@
-// Writes the README's pictures of the box window in both modes, the damage matrix, the spread
+// Writes the guide's pictures of the box window in both modes, the damage matrix, the spread
 // finder and the テキスト入力 dialog:
 // a box of well-known sets, the windows built as the program builds them, each grabbed as it is
 // drawn; then those of the other windows (window_shots.cpp). Run on the offscreen platform:

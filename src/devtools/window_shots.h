@@ -1,5 +1,5 @@
 #pragma once
-// The README's pictures of the launcher, the search, detail, IV judge and edit windows, and of finding a name by
+// The guide's pictures of the launcher, the search, detail, IV judge and edit windows, and of finding a name by
 // typing and of the reason an empty search gives: each window built on a settings file of its own,
 // driven with real key and mouse events, and grabbed with the list a chooser has open painted over
 // it.

@@ -77,7 +77,7 @@ function koChance(c) {
     return { n: ko.n, chance: ko.chance, text: ko.text };
 }
 
-// The README's worked example comes first: ステルスロック and たべのこし alone, a clear 2HKO chance.
+// The guide's worked example comes first: ステルスロック and たべのこし alone, a clear 2HKO chance.
 const WORKED_EXAMPLE = {
     id: 550000, gen: 5,
     attacker: { name: 'Garchomp', options: { level: 50, nature: 'Jolly', ability: 'Rough Skin', gender: 'M',
