@@ -10,8 +10,8 @@
 #include "box_test_support.h"
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
+#include "ui/session/box_document.h"
 #include "ui/session/box_history.h"
-#include "ui/session/box_session.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -45,7 +45,7 @@ struct BoxFixture {
     std::unique_ptr<SettingsFile> settings;
     std::unique_ptr<BoxWindows> windows;
     BoxWindow* window = nullptr;
-    BoxSession* session = nullptr;
+    BoxDocument* document = nullptr;
 
     explicit BoxFixture(int more = 0) {
         QDir::setCurrent(dir.path());
@@ -58,10 +58,10 @@ struct BoxFixture {
         settings = std::make_unique<SettingsFile>((dir.path() + QStringLiteral("/rusrina.ini")).toStdString());
         windows = std::make_unique<BoxWindows>(*settings);
         window = &windows->boxWindow();
-        session = &windows->session();
+        document = &windows->document();
         window->showTool(ShowCommand::Show);
-        session->setAttacker(0);
-        session->setDefender(1);
+        document->setAttacker(0);
+        document->setDefender(1);
         QApplication::processEvents();
     }
     ~BoxFixture() {
@@ -87,7 +87,7 @@ void BM_BoxSetAttacker(benchmark::State& state) {
     BoxFixture fixture;
     int slot = 0;
     for (auto _ : state) {
-        fixture.session->setAttacker(slot);
+        fixture.document->setAttacker(slot);
         QApplication::processEvents();
         fixture.window->repaint();
         slot = 1 - slot;
@@ -100,12 +100,12 @@ BENCHMARK(BM_BoxSetAttacker)->Unit(benchmark::kMillisecond);
 void BM_BoxUndoRedoFullBox(benchmark::State& state) {
     BoxFixture fixture(kBoxCapacity - 2);
     BoxWindow& window = *fixture.window;
-    fixture.session->setAttacker(-1);
+    fixture.document->setAttacker(-1);
     window.findChild<QTableView*>(QStringLiteral("boxList"))->selectRow(0);
     window.findChild<QPushButton*>(QStringLiteral("deleteButton"))->click();
     for (auto _ : state) {
-        fixture.session->history().undo();
-        fixture.session->history().redo();
+        fixture.document->history().undo();
+        fixture.document->history().redo();
         QApplication::processEvents();
         window.repaint();
     }

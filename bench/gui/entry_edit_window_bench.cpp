@@ -5,7 +5,7 @@
 
 #include "settings/settings_file.h"
 #include "ui/edit/entry_edit_window.h"
-#include "ui/session/box_session.h"
+#include "ui/session/box_document.h"
 #include "view/edit/entry_edit.h"
 
 #include <QComboBox>
@@ -22,8 +22,8 @@ constexpr int kMew = 150; // learns nearly every machine: the longest move lists
 struct EditFixture {
     QTemporaryDir dir;
     SettingsFile settings{(dir.path() + QStringLiteral("/rusrina.ini")).toStdString()};
-    BoxSession session{(dir.path() + QStringLiteral("/rusrina.vbd")).toStdString()};
-    EntryEditWindow window{session, settings};
+    BoxDocument document{(dir.path() + QStringLiteral("/rusrina.vbd")).toStdString()};
+    EntryEditWindow window{document, settings};
 
     QComboBox* combo(const char* name) { return window.findChild<QComboBox*>(QString::fromLatin1(name)); }
 };
@@ -47,7 +47,7 @@ void BM_EditFillFromEntry(benchmark::State& state) {
     form.species = kMew;
     form.ability = abilityChoices(kMew).front().value;
     form.move = {86, 8, 84, 134};
-    f.session.registerEntry(-1, entryFromForm(form));
+    f.document.registerEntry(-1, entryFromForm(form));
     for (auto _ : state)
         f.window.fillFromEntry(0);
 }

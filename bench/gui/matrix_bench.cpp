@@ -12,7 +12,7 @@
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
 #include "ui/matrix/matrix_window.h"
-#include "ui/session/box_session.h"
+#include "ui/session/box_document.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -61,8 +61,8 @@ struct MatrixFixture {
         matrix = &windows->matrixWindow();
         window->showTool(ShowCommand::Show);
         window->findChild<QComboBox*>(QStringLiteral("damageModeCombo"))->setCurrentIndex(1);
-        windows->session().setAttacker(0);
-        windows->session().setDefender(1);
+        windows->document().setAttacker(0);
+        windows->document().setDefender(1);
         matrix->showTool(ShowCommand::Show);
         matrix->findChild<QTabWidget*>(QStringLiteral("matrixTabs"))->setCurrentIndex(tab);
         QApplication::processEvents();

@@ -7,7 +7,7 @@
 #include "files/atomic_file.h"
 #include "settings/settings_file.h"
 #include "ui/common/dialogs.h"
-#include "ui/session/box_session.h"
+#include "ui/session/box_document.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -65,8 +65,8 @@ int runTopWindow(SettingsFile& settings, SingleInstance& instance, TerminationSi
         top.activateWindow();
     });
     const auto keepUnsavedBox = [&top] {
-        if (BoxSession* session = top.boxSession())
-            session->writeRecovery();
+        if (BoxDocument* document = top.boxDocument())
+            document->writeRecovery();
     };
     // Direct: the session manager expects the data kept before the signal returns.
     QObject::connect(

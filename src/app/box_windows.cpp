@@ -5,15 +5,18 @@
 #include "ui/box/box_window.h"
 #include "ui/edit/entry_edit_window.h"
 #include "ui/matrix/matrix_window.h"
-#include "ui/session/box_session.h"
+#include "ui/session/battle_session.h"
+#include "ui/session/box_document.h"
 
 namespace rusrina {
 
-BoxWindows::BoxWindows(SettingsFile& settings) : m_session(std::make_unique<BoxSession>(kDefaultBoxFileName)) {
-    m_edit = std::make_unique<EntryEditWindow>(*m_session, settings);
-    m_matrix = std::make_unique<MatrixWindow>(*m_session, settings);
-    const LoadResult loaded = m_session->open();
-    m_box = std::make_unique<BoxWindow>(*m_session, settings);
+BoxWindows::BoxWindows(SettingsFile& settings)
+    : m_document(std::make_unique<BoxDocument>(kDefaultBoxFileName)),
+      m_battle(std::make_unique<BattleSession>(*m_document)) {
+    m_edit = std::make_unique<EntryEditWindow>(*m_document, settings);
+    m_matrix = std::make_unique<MatrixWindow>(*m_document, *m_battle, settings);
+    const LoadResult loaded = m_document->open();
+    m_box = std::make_unique<BoxWindow>(*m_document, *m_battle, settings);
     m_box->addOwnedTool(m_edit.get());
     m_box->addOwnedTool(m_matrix.get());
     m_edit->setOpenedFrom(m_box.get());
@@ -33,6 +36,7 @@ BoxWindows::~BoxWindows() {
     m_box.reset();
     m_matrix.reset();
     m_edit.reset();
+    m_battle.reset();
 }
 
 } // namespace rusrina

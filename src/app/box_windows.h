@@ -1,14 +1,16 @@
 #pragma once
-// The box session of the default box file and the windows that work on it: the box and damage
-// window, the entry edit window and the matrix and spread finder window. The windows know the
-// session, not each other; here their requests are wired (the edit form on a slot, the matrix
-// brought up) and the two others follow the box window's minimise and restore.
+// The box document of the default box file, the battle session over its pair, and the windows that
+// work on them: the box and damage window, the entry edit window and the matrix and spread finder
+// window. The windows know the document and the battle session, not each other; here their
+// requests are wired (the edit form on a slot, the matrix brought up) and the two others follow
+// the box window's minimise and restore.
 
 #include <memory>
 
 namespace rusrina {
 
-class BoxSession;
+class BattleSession;
+class BoxDocument;
 class BoxWindow;
 class EntryEditWindow;
 class MatrixWindow;
@@ -20,18 +22,20 @@ public:
     // the box window say what the file left out and offer a recovery file.
     explicit BoxWindows(SettingsFile& settings);
     // The box window first, then the matrix and the edit window, each writing its own keys; the
-    // session last.
+    // the battle session and the document last.
     ~BoxWindows();
     BoxWindows(const BoxWindows&) = delete;
     BoxWindows& operator=(const BoxWindows&) = delete;
 
-    BoxSession& session() const { return *m_session; }
+    BoxDocument& document() const { return *m_document; }
+    BattleSession& battle() const { return *m_battle; }
     BoxWindow& boxWindow() const { return *m_box; }
     EntryEditWindow& editWindow() const { return *m_edit; }
     MatrixWindow& matrixWindow() const { return *m_matrix; }
 
 private:
-    std::unique_ptr<BoxSession> m_session;
+    std::unique_ptr<BoxDocument> m_document;
+    std::unique_ptr<BattleSession> m_battle;
     std::unique_ptr<EntryEditWindow> m_edit;
     std::unique_ptr<MatrixWindow> m_matrix;
     std::unique_ptr<BoxWindow> m_box;

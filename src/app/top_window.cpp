@@ -103,8 +103,8 @@ BoxWindow* TopWindow::boxWindow() const {
     return m_box ? &m_box->boxWindow() : nullptr;
 }
 
-BoxSession* TopWindow::boxSession() const {
-    return m_box ? &m_box->session() : nullptr;
+BoxDocument* TopWindow::boxDocument() const {
+    return m_box ? &m_box->document() : nullptr;
 }
 
 EntryEditWindow* TopWindow::editWindow() const {

@@ -16,7 +16,7 @@ class DetailWindow;
 class SearchWindow;
 class SearchWindows;
 class IvJudgeWindow;
-class BoxSession;
+class BoxDocument;
 class BoxWindow;
 class BoxWindows;
 class EntryEditWindow;
@@ -38,7 +38,7 @@ public:
     DetailWindow* detailWindow() const;
     IvJudgeWindow* ivJudgeWindow() const { return m_ivJudge.get(); }
     BoxWindow* boxWindow() const;
-    BoxSession* boxSession() const;
+    BoxDocument* boxDocument() const;
     EntryEditWindow* editWindow() const;
     MatrixWindow* matrixWindow() const;
     bool minimisedTools() const { return m_minimisedTools; }

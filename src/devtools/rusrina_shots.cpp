@@ -17,7 +17,7 @@
 #include "ui/box/box_window.h"
 #include "ui/box/set_text_dialog.h"
 #include "ui/matrix/matrix_window.h"
-#include "ui/session/box_session.h"
+#include "ui/session/box_document.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -109,10 +109,10 @@ int main(int argc, char** argv) {
 
     BoxWindows windows(settings);
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     window.showTool(ShowCommand::Show);
-    session.setAttacker(0); // ガブ against グロス
-    session.setDefender(1);
+    document.setAttacker(0); // ガブ against グロス
+    document.setDefender(1);
     bool ok = save(window, out, "box_window.png");
     window.findChild<QComboBox*>(QStringLiteral("damageModeCombo"))->setCurrentIndex(1);
     ok = save(window, out, "box_window_exact.png") && ok;
@@ -124,8 +124,8 @@ int main(int argc, char** argv) {
     ok = save(matrix, out, "matrix_window.png") && ok;
 
     window.findChild<QComboBox*>(QStringLiteral("weatherCombo"))->setCurrentIndex(1); // 晴れ
-    session.setAttacker(9); // ヒードラン's だいもんじ against ハピ, twice, in the sun
-    session.setDefender(2);
+    document.setAttacker(9); // ヒードラン's だいもんじ against ハピ, twice, in the sun
+    document.setDefender(2);
     matrix.findChild<QTabWidget*>(QStringLiteral("matrixTabs"))->setCurrentIndex(1);
     matrix.findChild<QComboBox*>(QStringLiteral("spreadHitsCombo"))->setCurrentIndex(1);
     ok = save(matrix, out, "spread_finder.png") && ok;
@@ -141,15 +141,15 @@ int main(int argc, char** argv) {
     // The battle state: ガブリアス without an item against ウォッシュロトム with たべのこし, which comes
     // in on ステルスロック, every end of turn counted.
     constexpr int kLeftovers = 119;
-    const int plainGarchomp = session.box().count();
-    session.registerEntry(-1, entryOf({"ガブ素", 449, 18, 31, kNoItem, {4, 252, 0, 0, 0, 252}, {199, 88, 443, 423}}));
+    const int plainGarchomp = document.box().count();
+    document.registerEntry(-1, entryOf({"ガブ素", 449, 18, 31, kNoItem, {4, 252, 0, 0, 0, 252}, {199, 88, 443, 423}}));
     const HeldItemFields leftovers = heldItemFields(kLeftovers);
     EntryExtra extra;
     extra.heldItem = leftovers.heldItem;
-    session.registerEntry(
+    document.registerEntry(
         -1, entryOf({"ロトム", 485, 4, 91, leftovers.row, {252, 0, 252, 0, 0, 4}, {56, 84, kNone, kNone}}), extra);
-    session.setAttacker(plainGarchomp);
-    session.setDefender(plainGarchomp + 1);
+    document.setAttacker(plainGarchomp);
+    document.setDefender(plainGarchomp + 1);
     window.findChild<QComboBox*>(QStringLiteral("weatherCombo"))->setCurrentIndex(0);
     window.findChild<QToolButton*>(QStringLiteral("stateToggle"))->click();
     for (const char* name : {"defenderStealthRock", "defenderSwitchingIn", "stateCountTurnEnd"})

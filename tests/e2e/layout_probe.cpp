@@ -12,7 +12,7 @@
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
 #include "ui/edit/entry_edit_window.h"
-#include "ui/session/box_session.h"
+#include "ui/session/box_document.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -74,10 +74,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     QJsonObject json{{"top", windowJson(top)}, {"box", boxWindowJson(box)}, {"edit", windowJson(edit)}};
-    rusrina::BoxSession& session = *top.boxSession();
-    if (session.box().count() >= 2) {
-        session.setAttacker(0);
-        session.setDefender(1);
+    rusrina::BoxDocument& document = *top.boxDocument();
+    if (document.box().count() >= 2) {
+        document.setAttacker(0);
+        document.setDefender(1);
         for (int pass = 0; pass < 3; ++pass) // nested layouts settle one level per pass
             QApplication::processEvents();
         json.insert("boxWithSides", boxWindowJson(box));

@@ -1,5 +1,5 @@
 // The battle-state panel of the box and damage window, driven through its real widgets: shown in
-// the exact modes only (the simple window stays as it was), a change reaching the session and the
+// the exact modes only (the simple window stays as it was), a change reaching the battle session and the
 // windows that read it, the reset button, and the state kept in the settings file. What the state
 // does to the figures is proven in the core.
 
@@ -12,7 +12,8 @@
 #include "app/box_windows.h"
 #include "ui/box/box_window.h"
 #include "ui/matrix/matrix_window.h"
-#include "ui/session/box_session.h"
+#include "ui/session/battle_session.h"
+#include "ui/session/box_document.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,11 +56,11 @@ template <typename T> T* child(QWidget& window, const char* name) {
 // The windows on the box above with A attacking B.
 struct Windows {
     explicit Windows(TempSettings& temp) : windows(temp.settings()) {
-        windows.session().setAttacker(0);
-        windows.session().setDefender(1);
+        windows.document().setAttacker(0);
+        windows.document().setDefender(1);
     }
     BoxWindow& box() { return windows.boxWindow(); }
-    BoxSession& session() { return windows.session(); }
+    BattleSession& battle() { return windows.battle(); }
     void exactMode() { child<QComboBox>(box(), "damageModeCombo")->setCurrentIndex(1); }
     QString summary() { return child<QLabel>(box(), "stateSummary")->text(); }
     BoxWindows windows;
@@ -107,15 +108,15 @@ void BattleStatePanelTest::onlyTheExactModesShowIt() {
     QCOMPARE(child<QLabel>(w.box(), "rowDamage0")->text(), simpleRow);
 }
 
-// Each kind of input reaches the session's state, which the rows, the order line, the matrix and
+// Each kind of input reaches the battle session's state, which the rows, the order line, the matrix and
 // the spread finder all read; the summary says what is set.
 void BattleStatePanelTest::aChangeReachesTheSession() {
     TempSettings temp;
     writeBox();
     Windows w(temp);
     w.exactMode();
-    QSignalSpy changed(&w.session(), &BoxSession::stateChanged);
-    QSignalSpy calculated(&w.session(), &BoxSession::calculated);
+    QSignalSpy changed(&w.battle(), &BattleSession::stateChanged);
+    QSignalSpy calculated(&w.battle(), &BattleSession::calculated);
     QCOMPARE(w.summary(), QStringLiteral("なし"));
 
     child<QComboBox>(w.box(), "defenderStatusCombo")->setCurrentIndex(3); // もうどく
@@ -136,8 +137,8 @@ void BattleStatePanelTest::aChangeReachesTheSession() {
     expected.defender.spikes = 2;
     expected.defender.switchingIn = true;
     expected.field.wonderRoom = true;
-    QCOMPARE(w.session().state(), expected);
-    QCOMPARE(w.session().damageInputs().state, expected);
+    QCOMPARE(w.battle().state(), expected);
+    QCOMPARE(w.battle().damageInputs().state, expected);
     QCOMPARE(changed.count(), 8);
     QCOMPARE(calculated.count(), 8);
     QCOMPARE(w.summary(), QStringLiteral("攻撃側：HP 150・素早さ+1　防御側：もうどく2回目・まきびし2・交代で登場　"
@@ -188,10 +189,10 @@ void BattleStatePanelTest::resetPutsEveryInputBack() {
     child<QComboBox>(w.box(), "defenderStage1Combo")->setCurrentIndex(0);
     child<QCheckBox>(w.box(), "attackerTailwind")->setChecked(true);
     child<QCheckBox>(w.box(), "stateCountTurnEnd")->setChecked(true);
-    QVERIFY(!isNeutral(w.session().state()));
+    QVERIFY(!isNeutral(w.battle().state()));
 
     child<QPushButton>(w.box(), "stateResetButton")->click();
-    QVERIFY(isNeutral(w.session().state()));
+    QVERIFY(isNeutral(w.battle().state()));
     QCOMPARE(w.summary(), QStringLiteral("なし"));
     QCOMPARE(child<QComboBox>(w.box(), "defenderStage1Combo")->currentText(), QStringLiteral("±0"));
     QVERIFY(!child<QCheckBox>(w.box(), "stateCountTurnEnd")->isChecked());
@@ -220,7 +221,7 @@ void BattleStatePanelTest::theStateIsKeptInTheSettings() {
         expected.field.trickRoom = true;
         expected.field.countTurnEnd = true;
         expected.attacker.stages[kStageAttack] = kHighestStage;
-        QCOMPARE(w.session().state(), expected);
+        QCOMPARE(w.battle().state(), expected);
         QCOMPARE(child<QComboBox>(w.box(), "attackerStage0Combo")->currentText(), QStringLiteral("+6"));
         QVERIFY(child<QToolButton>(w.box(), "stateToggle")->isChecked());
     }

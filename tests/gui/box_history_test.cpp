@@ -15,7 +15,8 @@
 #include "ui/box/set_text_dialog.h"
 #include "ui/common/status_line.h"
 #include "ui/edit/entry_edit_window.h"
-#include "ui/session/box_session.h"
+#include "ui/session/battle_session.h"
+#include "ui/session/box_document.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -120,7 +121,7 @@ void BoxHistoryTest::undoRestoresADeletedEntryInItsSlot() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     showActive(window);
     ScriptedDialogs dialogs;
     QVERIFY(!child<QPushButton>(window, "undoButton")->isEnabled());
@@ -128,11 +129,11 @@ void BoxHistoryTest::undoRestoresADeletedEntryInItsSlot() {
     list(window)->selectRow(2);
     click(window, "deleteButton");
     QCOMPARE(listNames(window), QStringLiteral("ABDE"));
-    QVERIFY(session.hasUnsavedChanges());
+    QVERIFY(document.hasUnsavedChanges());
     QTest::keyClick(list(window), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(listNames(window), QStringLiteral("ABCDE"));
     QCOMPARE(selected(window), 2);
-    QVERIFY(!session.hasUnsavedChanges()); // the box is the file again
+    QVERIFY(!document.hasUnsavedChanges()); // the box is the file again
     QCOMPARE(status(window), QStringLiteral("元に戻しました：削除"));
     QTest::keyClick(list(window), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(listNames(window), QStringLiteral("ABDE"));
@@ -141,13 +142,13 @@ void BoxHistoryTest::undoRestoresADeletedEntryInItsSlot() {
     // Ctrl+S saves and says where; a step taken back after the save is a change again, which the
     // question before the program ends knows.
     QTest::keyClick(list(window), Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(!session.hasUnsavedChanges());
+    QVERIFY(!document.hasUnsavedChanges());
     QCOMPARE(status(window), QStringLiteral("保存しました：") + temp.dirPath() + QStringLiteral("/rusrina.vbd"));
     QVERIFY(dialogs.asked.isEmpty());
     QVERIFY(window.confirmClose());
     QTest::keyClick(list(window), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(listNames(window), QStringLiteral("ABCDE"));
-    QVERIFY(session.hasUnsavedChanges());
+    QVERIFY(document.hasUnsavedChanges());
     dialogs.choiceAnswers = {Dialogs::Answer::Cancel};
     QVERIFY(!window.confirmClose());
     QCOMPARE(dialogs.asked.size(), 1);
@@ -216,13 +217,13 @@ void BoxHistoryTest::everyChangeIsOneStep() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     window.showTool(ShowCommand::Show);
     const auto checked = rusrina::test::checkModel(list(window)->model());
-    const Box start = session.box();
+    const Box start = document.box();
     change(windows, temp);
     QCOMPARE(listNames(window), after);
-    const Box changed = session.box();
+    const Box changed = document.box();
     auto* undo = child<QPushButton>(window, "undoButton");
     QVERIFY(undo->isEnabled());
     QCOMPARE(undo->toolTip(), QStringLiteral("元に戻す：") + step);
@@ -230,14 +231,14 @@ void BoxHistoryTest::everyChangeIsOneStep() {
 
     undo->click();
     QCOMPARE(listNames(window), QStringLiteral("ABCDE"));
-    QVERIFY(sameSlots(session.box(), start));
+    QVERIFY(sameSlots(document.box(), start));
     QVERIFY(!undo->isEnabled());
-    QVERIFY(!session.hasUnsavedChanges());
+    QVERIFY(!document.hasUnsavedChanges());
     QVERIFY(!windows.editWindow().isVisible());
     click(window, "redoButton");
     QCOMPARE(listNames(window), after);
-    QVERIFY(sameSlots(session.box(), changed));
-    QVERIFY(session.hasUnsavedChanges());
+    QVERIFY(sameSlots(document.box(), changed));
+    QVERIFY(document.hasUnsavedChanges());
 }
 
 void BoxHistoryTest::copyingARowSaysWhatWasCopied() {
@@ -245,7 +246,7 @@ void BoxHistoryTest::copyingARowSaysWhatWasCopied() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BattleSession& battle = windows.battle();
     showActive(window);
     list(window)->selectRow(1);
     click(window, "defenderButton");
@@ -254,7 +255,7 @@ void BoxHistoryTest::copyingARowSaysWhatWasCopied() {
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     click(window, "copyButton3");
-    const std::string log = session.result(3).log.text();
+    const std::string log = battle.result(3).log.text();
     QCOMPARE(clipboard->text(), QString::fromStdString(log));
     QCOMPARE(status(window), QStringLiteral("わざ４（たいあたり）の計算過程をコピーしました（%1 行）")
                                  .arg(std::count(log.begin(), log.end(), '\n')));
@@ -264,7 +265,7 @@ void BoxHistoryTest::copyingARowSaysWhatWasCopied() {
     QTest::mouseClick(child<QLabel>(window, QStringLiteral("rowDamage0")), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("copyButton0"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(clipboard->text(), QString::fromStdString(session.result(0).log.text()));
+    QCOMPARE(clipboard->text(), QString::fromStdString(battle.result(0).log.text()));
     QVERIFY(status(window).startsWith(QStringLiteral("わざ１（１０まんボルト）の計算過程をコピーしました")));
 }
 
@@ -334,7 +335,7 @@ void BoxHistoryTest::thePairIsRememberedAcrossARestart() {
     {
         BoxWindows windows(temp.settings());
         QCOMPARE(pairNames(windows.boxWindow()), QStringLiteral("DB"));
-        QCOMPARE(windows.session().attackerSlot(), 3);
+        QCOMPARE(windows.document().attackerSlot(), 3);
         QVERIFY(child<QCheckBox>(windows.boxWindow(), "keepPairCheck")->isChecked());
         QVERIFY(child<QLabel>(windows.boxWindow(), "rowDamage0")->text() != QStringLiteral("－"));
     }

@@ -11,7 +11,7 @@
 
 #include "app/box_windows.h"
 #include "ui/box/box_window.h"
-#include "ui/session/box_session.h"
+#include "ui/session/box_document.h"
 
 #include <QPushButton>
 #include <QTableView>
@@ -113,7 +113,7 @@ void BoxWindowFilesTest::fileChangedOnDiskAsksFirst() {
     writeBox(boxPath, "AB");
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     deleteFirst(window);
     writeBox(boxPath, "XYZ"); // another copy of the program saved meanwhile
 
@@ -127,7 +127,7 @@ void BoxWindowFilesTest::fileChangedOnDiskAsksFirst() {
                                                     QStringLiteral("キャンセル")}));
     QCOMPARE(namesOnDisk(boxPath), boxFileAfter);
     QCOMPARE(namesOnDisk(otherPath), otherFileAfter);
-    QCOMPARE(session.hasUnsavedChanges(), unsaved);
+    QCOMPARE(document.hasUnsavedChanges(), unsaved);
     QCOMPARE(dialogs.asked.size(), answer == 1 ? 2 : 1);
 
     // Saved either way, the next save asks nothing: the file is the one this window wrote.
@@ -147,21 +147,21 @@ void BoxWindowFilesTest::unreadableFileIsSavedUnderAnotherName() {
     ScriptedDialogs dialogs;
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     QCOMPARE(dialogs.asked.size(), 1);
     QVERIFY(dialogs.asked[0].text.contains(QString::fromStdString(boxPath.string())));
     QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("別の名前を付けて保存します")));
 
-    session.registerEntry(-1, boxOf("A").entry(0));
+    document.registerEntry(-1, boxOf("A").entry(0));
     dialogs.fileNames = {QString(), QString::fromStdString(newPath.string())};
     click(window, "saveButton"); // the file dialog, cancelled
     QCOMPARE(dialogs.asked[1].kind, QStringLiteral("save"));
     QCOMPARE(dialogs.asked[1].title, QStringLiteral("名前を付けて保存"));
-    QVERIFY(session.hasUnsavedChanges());
+    QVERIFY(document.hasUnsavedChanges());
     click(window, "saveButton");
     QCOMPARE(namesOnDisk(newPath), QStringLiteral("A"));
-    QVERIFY(!session.hasUnsavedChanges());
-    session.registerEntry(-1, boxOf("B").entry(0));
+    QVERIFY(!document.hasUnsavedChanges());
+    document.registerEntry(-1, boxOf("B").entry(0));
     click(window, "saveButton"); // from now on the box's file is the new one
     QCOMPARE(dialogs.asked.size(), 3);
     QCOMPARE(namesOnDisk(newPath), QStringLiteral("AB"));
@@ -175,7 +175,7 @@ void BoxWindowFilesTest::readOnlyFileOffersAnotherName() {
     fs::permissions(boxPath, fs::perms(0444));
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     deleteFirst(window);
     ScriptedDialogs dialogs;
     dialogs.questionAnswers = {false, true};
@@ -185,12 +185,12 @@ void BoxWindowFilesTest::readOnlyFileOffersAnotherName() {
     QCOMPARE(dialogs.asked[0].kind, QStringLiteral("question"));
     QVERIFY(dialogs.asked[0].text.contains(QString::fromStdString(boxPath.string())));
     QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("名前を付けて保存しますか")));
-    QVERIFY(session.hasUnsavedChanges());
+    QVERIFY(document.hasUnsavedChanges());
     click(window, "saveButton");
     QCOMPARE(dialogs.asked[2].kind, QStringLiteral("save"));
     QCOMPARE(namesOnDisk(inDir(temp, "copy.vbd")), QStringLiteral("B"));
     QCOMPARE(namesOnDisk(boxPath), QStringLiteral("AB"));
-    QVERIFY(!session.hasUnsavedChanges());
+    QVERIFY(!document.hasUnsavedChanges());
 }
 
 void BoxWindowFilesTest::saveAsButton() {
@@ -230,11 +230,11 @@ void BoxWindowFilesTest::recoveryFileIsOffered() {
     writeBox(boxPath, "ABC");
     {
         BoxWindows ended(temp.settings());
-        QVERIFY(ended.session().writeRecovery()); // nothing unsaved: nothing written
+        QVERIFY(ended.document().writeRecovery()); // nothing unsaved: nothing written
         QVERIFY(!fs::exists(recoveryPath));
         deleteFirst(ended.boxWindow());
         deleteFirst(ended.boxWindow());
-        QVERIFY(ended.session().writeRecovery());
+        QVERIFY(ended.document().writeRecovery());
         QCOMPARE(namesOnDisk(recoveryPath), QStringLiteral("C"));
     }
     QCOMPARE(namesOnDisk(boxPath), QStringLiteral("ABC"));
@@ -243,14 +243,14 @@ void BoxWindowFilesTest::recoveryFileIsOffered() {
     dialogs.chooseAnswers = {answer};
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     QCOMPARE(dialogs.asked.size(), 1);
     QCOMPARE(dialogs.asked[0].kind, QStringLiteral("choose"));
     QVERIFY(dialogs.asked[0].text.contains(QString::fromStdString(recoveryPath.string())));
     QCOMPARE(dialogs.asked[0].buttons,
              QStringList({QStringLiteral("復元する"), QStringLiteral("削除する"), QStringLiteral("残しておく")}));
     QCOMPARE(listNames(window), listed);
-    QCOMPARE(session.hasUnsavedChanges(), answer == 0);
+    QCOMPARE(document.hasUnsavedChanges(), answer == 0);
     QCOMPARE(fs::exists(recoveryPath), answer != 1);
 
     if (closeWithNo) {
@@ -309,7 +309,7 @@ void BoxWindowFilesTest::recoveryAsksBeforeLosingAnything() {
         BoxWindows ended(temp.settings());
         for (int i = 0; i < 3 - recovered.size(); ++i)
             deleteFirst(ended.boxWindow());
-        QVERIFY(ended.session().writeRecovery());
+        QVERIFY(ended.document().writeRecovery());
     }
     if (changedSince)
         writeBox(boxPath, "XYZ");
@@ -325,7 +325,7 @@ void BoxWindowFilesTest::recoveryAsksBeforeLosingAnything() {
     QCOMPARE(namesOnDisk(otherPath), otherFileAfter);
     click(windows.boxWindow(), "saveButton");
     QCOMPARE(namesOnDisk(boxPath), boxFileAfterSave);
-    QCOMPARE(windows.session().hasRecoveryFile(), recoveryAfter);
+    QCOMPARE(windows.document().hasRecoveryFile(), recoveryAfter);
 }
 
 QTEST_MAIN(BoxWindowFilesTest)

@@ -13,7 +13,8 @@
 #include "calc/damage/damage_engine.h"
 #include "ui/box/box_window.h"
 #include "ui/edit/entry_edit_window.h"
-#include "ui/session/box_session.h"
+#include "ui/session/battle_session.h"
+#include "ui/session/box_document.h"
 #include "view/box/box_list.h"
 #include "view/box/learnable_moves.h"
 
@@ -121,7 +122,7 @@ bool sidesCleared(BoxWindows& windows) {
         if (label(window, QStringLiteral("rowDamage%1").arg(k)) != none ||
             label(window, QStringLiteral("rowHits%1").arg(k)) != none)
             return false;
-    return windows.session().attackerSlot() == -1 && windows.session().defenderSlot() == -1;
+    return windows.document().attackerSlot() == -1 && windows.document().defenderSlot() == -1;
 }
 
 QComboBox* combo(QWidget& window, const char* name) {
@@ -160,7 +161,7 @@ void BoxWindowTest::startsWithTheDefaultBoxAndEmptySides() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     QCOMPARE(listNames(window), QStringLiteral("ABCDE"));
     QCOMPARE(list(window)->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("名前"));
     QCOMPARE(list(window)->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("バントレ"));
@@ -178,7 +179,7 @@ void BoxWindowTest::startsWithTheDefaultBoxAndEmptySides() {
     QCOMPARE(combo(window, "learnFilterCombo")->currentText(), QStringLiteral("制限無し"));
     QCOMPARE(windows.editWindow().windowTitle(), QStringLiteral("ルセリナTK Ver 0.9.3 バントレボックス　データ編集"));
     QVERIFY(!windows.editWindow().isVisible());
-    QVERIFY(!session.hasUnsavedChanges());
+    QVERIFY(!document.hasUnsavedChanges());
 }
 
 void BoxWindowTest::listOperationsSelectAndClearBothSides_data() {
@@ -209,7 +210,7 @@ void BoxWindowTest::listOperationsSelectAndClearBothSides() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     const auto checked = rusrina::test::checkModel(list(window)->model());
     setSides(window, 0, 1);
     QVERIFY(!sidesCleared(windows));
@@ -221,10 +222,10 @@ void BoxWindowTest::listOperationsSelectAndClearBothSides() {
     QCOMPARE(listNames(window), order);
     QCOMPARE(selected(window), selectedAfter);
     QVERIFY(sidesCleared(windows));
-    QCOMPARE(session.hasUnsavedChanges(), changed);
-    QCOMPARE(session.box().count(), order.size());
-    for (int slot = 0; slot < session.box().count(); ++slot)
-        QCOMPARE(QString::fromStdString(entryNameUtf8(session.box().entry(slot))), order.mid(slot, 1));
+    QCOMPARE(document.hasUnsavedChanges(), changed);
+    QCOMPARE(document.box().count(), order.size());
+    for (int slot = 0; slot < document.box().count(); ++slot)
+        QCOMPARE(QString::fromStdString(entryNameUtf8(document.box().entry(slot))), order.mid(slot, 1));
 }
 
 void BoxWindowTest::swapWithOneSideEmpty() {
@@ -232,28 +233,28 @@ void BoxWindowTest::swapWithOneSideEmpty() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     select(window, 2);
     click(window, "attackerButton");
     QCOMPARE(label(window, "attackerName"), QStringLiteral("C"));
     click(window, "swapButton");
-    QCOMPARE(session.attackerSlot(), -1);
-    QCOMPARE(session.defenderSlot(), 2);
+    QCOMPARE(document.attackerSlot(), -1);
+    QCOMPARE(document.defenderSlot(), 2);
     QCOMPARE(label(window, "attackerName"), QStringLiteral("－"));
     QCOMPARE(label(window, "defenderName"), QStringLiteral("C"));
     QCOMPARE(label(window, "rowName0"), QStringLiteral("－"));
     QCOMPARE(combo(window, "learnableMoveCombo")->count(), 1);
     click(window, "swapButton");
-    QCOMPARE(session.attackerSlot(), 2);
-    QCOMPARE(session.defenderSlot(), -1);
+    QCOMPARE(document.attackerSlot(), 2);
+    QCOMPARE(document.defenderSlot(), -1);
     QCOMPARE(label(window, "rowName0"), QStringLiteral("１０まんボルト"));
     QCOMPARE(label(window, "rowDamage0"), QStringLiteral("－"));
 
     select(window, 1);
     click(window, "defenderButton");
     click(window, "swapButton");
-    QCOMPARE(session.attackerSlot(), 1);
-    QCOMPARE(session.defenderSlot(), 2);
+    QCOMPARE(document.attackerSlot(), 1);
+    QCOMPARE(document.defenderSlot(), 2);
     QCOMPARE(label(window, "attackerSpecies"), QStringLiteral("カビゴン"));
     QVERIFY(label(window, "rowDamage0") != QStringLiteral("－"));
 }
@@ -263,12 +264,12 @@ void BoxWindowTest::attackerWithoutSelectionClearsTheSide() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     setSides(window, 0, 1);
     QVERIFY(label(window, "rowDamage0") != QStringLiteral("－"));
     list(window)->clearSelection();
     click(window, "attackerButton");
-    QCOMPARE(session.attackerSlot(), -1);
+    QCOMPARE(document.attackerSlot(), -1);
     QCOMPARE(label(window, "attackerName"), QStringLiteral("－"));
     for (int k = 0; k < kDamageRowCount; ++k)
         QCOMPARE(label(window, QStringLiteral("rowDamage%1").arg(k)), QStringLiteral("－"));
@@ -280,14 +281,14 @@ void BoxWindowTest::conditionsRecalculateTheRows() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BattleSession& battle = windows.battle();
     setSides(window, 0, 1);
     const QString plainTackle = label(window, "rowDamage3");
     const QString plainThunderbolt = label(window, "rowDamage0");
     child<QCheckBox>(window, "checkBurn")->click(); // halves physical attack only
     QVERIFY(label(window, "rowDamage3") != plainTackle);
     QCOMPARE(label(window, "rowDamage0"), plainThunderbolt);
-    QVERIFY(session.result(3).log.text().find("「やけど」で攻撃半減") != std::string::npos);
+    QVERIFY(battle.result(3).log.text().find("「やけど」で攻撃半減") != std::string::npos);
     child<QCheckBox>(window, "checkBurn")->click();
     QCOMPARE(label(window, "rowDamage3"), plainTackle);
 
@@ -300,7 +301,7 @@ void BoxWindowTest::conditionsRecalculateTheRows() {
     const QString direct5 = label(window, "rowDamage5");
     combo(window, "directPowerCombo")->setCurrentIndex(39); // 200
     QVERIFY(label(window, "rowDamage5") != direct5);
-    QVERIFY(session.result(5).log.text().find("威力： 200") != std::string::npos);
+    QVERIFY(battle.result(5).log.text().find("威力： 200") != std::string::npos);
 }
 
 void BoxWindowTest::weatherOrFilterResetsTheLearnableList() {
@@ -342,7 +343,7 @@ void BoxWindowTest::copyingARowLog() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BattleSession& battle = windows.battle();
     QClipboard* clipboard = QGuiApplication::clipboard();
     const QString sentinel = QStringLiteral("left alone");
 
@@ -366,10 +367,10 @@ void BoxWindowTest::copyingARowLog() {
     const QString log = clipboard->text();
     QVERIFY(log.startsWith(QStringLiteral("ダメージ算出 by ルセリナ\r\n\r\n")));
     QVERIFY(log.endsWith(QStringLiteral("ダメージ変化技につき計算不能\r\n")));
-    QCOMPARE(log, QString::fromStdString(session.result(1).log.text()));
+    QCOMPARE(log, QString::fromStdString(battle.result(1).log.text()));
 
     click(window, "copyButton3");
-    QCOMPARE(clipboard->text(), QString::fromStdString(session.result(3).log.text()));
+    QCOMPARE(clipboard->text(), QString::fromStdString(battle.result(3).log.text()));
     QVERIFY(clipboard->text().contains(QStringLiteral("\r\nダメージ： ")));
 }
 
@@ -378,23 +379,24 @@ void BoxWindowTest::registeredDefenderUpdatesPanelAndRows() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
+    BattleSession& battle = windows.battle();
     setSides(window, 0, 1);
     QCOMPARE(label(window, "defenderStat0"), QStringLiteral("200"));
     const QString hitsBefore = label(window, "rowHits0");
 
     select(window, 3);
-    QVERIFY(session.registerEntry(1, creature("Bee", kSnorlax, 999)).ok());
+    QVERIFY(document.registerEntry(1, creature("Bee", kSnorlax, 999)).ok());
 
     QCOMPARE(label(window, "defenderName"), QStringLiteral("Bee"));
     QCOMPARE(label(window, "defenderStat0"), QStringLiteral("999"));
     QVERIFY(label(window, "rowHits0") != hitsBefore);
-    QCOMPARE(label(window, "rowHits0"), QString::fromStdString(session.result(0).hitsText));
+    QCOMPARE(label(window, "rowHits0"), QString::fromStdString(battle.result(0).hitsText));
     QCOMPARE(listNames(window), QStringLiteral("ABeeCDE"));
     QCOMPARE(selected(window), 1);
-    QCOMPARE(session.attackerSlot(), 0);
-    QCOMPARE(session.defenderSlot(), 1);
-    QVERIFY(session.hasUnsavedChanges());
+    QCOMPARE(document.attackerSlot(), 0);
+    QCOMPARE(document.defenderSlot(), 1);
+    QVERIFY(document.hasUnsavedChanges());
 }
 
 void BoxWindowTest::registeredNewEntryIsAppendedAndSelected() {
@@ -402,13 +404,13 @@ void BoxWindowTest::registeredNewEntryIsAppendedAndSelected() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
-    QVERIFY(session.registerEntry(-1, creature("F", kPikachu)).ok());
+    BoxDocument& document = windows.document();
+    QVERIFY(document.registerEntry(-1, creature("F", kPikachu)).ok());
     QCOMPARE(listNames(window), QStringLiteral("ABCDEF"));
     QCOMPARE(selected(window), 5);
-    QVERIFY(session.hasUnsavedChanges());
+    QVERIFY(document.hasUnsavedChanges());
     // An entry the box cannot hold changes nothing.
-    QVERIFY(!session.registerEntry(40, BoxEntry{}).ok());
+    QVERIFY(!document.registerEntry(40, BoxEntry{}).ok());
     QCOMPARE(listNames(window), QStringLiteral("ABCDEF"));
 }
 
@@ -418,7 +420,8 @@ void BoxWindowTest::registeringThroughTheEditWindow() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
+    BattleSession& battle = windows.battle();
     window.showTool(ShowCommand::Show);
     ScriptedDialogs dialogs;
     dialogs.questionAnswers = {true, true};
@@ -430,7 +433,7 @@ void BoxWindowTest::registeringThroughTheEditWindow() {
     QCOMPARE(listNames(window), QStringLiteral("ABCDEふしぎ"));
     QCOMPARE(selected(window), 5);
     QVERIFY(!edit.isVisible());
-    QVERIFY(session.hasUnsavedChanges());
+    QVERIFY(document.hasUnsavedChanges());
 
     setSides(window, 0, 1);
     select(window, 1);
@@ -440,16 +443,16 @@ void BoxWindowTest::registeringThroughTheEditWindow() {
     click(edit, "button_register");
     QCOMPARE(listNames(window), QStringLiteral("ABobCDEふしぎ"));
     QCOMPARE(label(window, "defenderName"), QStringLiteral("Bob"));
-    QCOMPARE(label(window, "defenderStat0"), QString::number(session.box().entry(1).stat[0]));
-    QCOMPARE(label(window, "rowHits0"), QString::fromStdString(session.result(0).hitsText));
-    QCOMPARE(session.box().count(), 6);
+    QCOMPARE(label(window, "defenderStat0"), QString::number(document.box().entry(1).stat[0]));
+    QCOMPARE(label(window, "rowHits0"), QString::fromStdString(battle.result(0).hitsText));
+    QCOMPARE(document.box().count(), 6);
 }
 
 void BoxWindowTest::newOnAFullBoxExplainsAndOpensNothing() {
     TempSettings temp;
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     window.showTool(ShowCommand::Show);
     ScriptedDialogs dialogs;
     click(window, "newButton");
@@ -458,7 +461,7 @@ void BoxWindowTest::newOnAFullBoxExplainsAndOpensNothing() {
     windows.editWindow().showTool(ShowCommand::Hide);
 
     for (int i = 0; i < kBoxCapacity; ++i)
-        QVERIFY(session.registerEntry(-1, creature(QByteArray::number(i).constData(), kPikachu)).ok());
+        QVERIFY(document.registerEntry(-1, creature(QByteArray::number(i).constData(), kPikachu)).ok());
     click(window, "newButton");
     QVERIFY(!windows.editWindow().isVisible());
     QCOMPARE(dialogs.asked.size(), 1);
@@ -492,14 +495,14 @@ void BoxWindowTest::saveWritesTheFileOrSaysWhyNot() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     ScriptedDialogs dialogs;
     select(window, 0);
     click(window, "deleteButton");
-    QVERIFY(session.hasUnsavedChanges());
+    QVERIFY(document.hasUnsavedChanges());
     click(window, "saveButton");
     QVERIFY(dialogs.asked.isEmpty());
-    QVERIFY(!session.hasUnsavedChanges());
+    QVERIFY(!document.hasUnsavedChanges());
     Box reloaded;
     BoxFile(kDefaultBoxFileName).load(reloaded);
     QCOMPARE(reloaded.count(), 4);
@@ -513,7 +516,7 @@ void BoxWindowTest::saveWritesTheFileOrSaysWhyNot() {
     click(window, "saveButton");
     QCOMPARE(dialogs.asked.size(), 1);
     QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("rusrina.vbd")));
-    QVERIFY(session.hasUnsavedChanges());
+    QVERIFY(document.hasUnsavedChanges());
 }
 
 void BoxWindowTest::importAddsEntriesAndReports() {
@@ -521,7 +524,7 @@ void BoxWindowTest::importAddsEntriesAndReports() {
     writeFiveEntries();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     Box other;
     QVERIFY(other.add(creature("A", kPikachu)).ok()); // already in the box
     QVERIFY(other.add(creature("G", kSnorlax)).ok());
@@ -536,14 +539,14 @@ void BoxWindowTest::importAddsEntriesAndReports() {
     QCOMPARE(dialogs.asked[0].kind, QStringLiteral("open"));
     QCOMPARE(dialogs.asked[0].text, QStringLiteral("VantreBoxData (*.vbd);;All Files (*)"));
     QCOMPARE(dialogs.asked[0].defaultSuffix, QStringLiteral("vbd"));
-    QVERIFY(!session.hasUnsavedChanges());
+    QVERIFY(!document.hasUnsavedChanges());
 
     click(window, "importButton");
     QCOMPARE(listNames(window), QStringLiteral("ABCDEGH"));
     QCOMPARE(dialogs.asked.size(), 3);
     QCOMPARE(dialogs.asked[2].kind, QStringLiteral("message"));
     QCOMPARE(dialogs.asked[2].text, QStringLiteral("2 件追加しました。\n登録済みの 1 件は追加しませんでした。"));
-    QVERIFY(session.hasUnsavedChanges());
+    QVERIFY(document.hasUnsavedChanges());
 
     click(window, "importButton");
     QCOMPARE(dialogs.asked.size(), 5);

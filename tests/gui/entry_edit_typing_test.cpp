@@ -9,7 +9,7 @@
 #include "gui_test_support.h"
 
 #include "ui/edit/entry_edit_window.h"
-#include "ui/session/box_session.h"
+#include "ui/session/box_document.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -34,9 +34,9 @@ constexpr int kSassy = 22; // なまいき: special defence up, speed down
 struct Form {
     TempSettings temp;
     ScriptedDialogs dialogs;
-    BoxSession session{kDefaultBoxFileName};
-    const Box& box = session.box();
-    EntryEditWindow window{session, temp.settings()};
+    BoxDocument document{kDefaultBoxFileName};
+    const Box& box = document.box();
+    EntryEditWindow window{document, temp.settings()};
 
     Form() {
         window.openNew();

@@ -8,7 +8,7 @@
 #include "data/battle_rules.h"
 #include "data/held_items.h"
 #include "ui/edit/entry_edit_window.h"
-#include "ui/session/box_session.h"
+#include "ui/session/box_document.h"
 #include "view/edit/entry_edit.h"
 
 #include <QCheckBox>
@@ -40,22 +40,22 @@ constexpr int kShedinja = 291;
 constexpr int kThunderPunch = 8;
 constexpr int kThunder = 86;
 
-// One window over its own box session and settings, with the dialogs answered by the test.
+// One window over its own box document and settings, with the dialogs answered by the test.
 struct Fixture {
     TempSettings temp;
     ScriptedDialogs dialogs;
-    BoxSession session{kDefaultBoxFileName};
-    const Box& box = session.box();
+    BoxDocument document{kDefaultBoxFileName};
+    const Box& box = document.box();
     std::unique_ptr<EntryEditWindow> window;
     std::unique_ptr<QSignalSpy> registered;
 
     Fixture() { open(); }
     void open() {
-        window = std::make_unique<EntryEditWindow>(session, temp.settings());
+        window = std::make_unique<EntryEditWindow>(document, temp.settings());
         registered = std::make_unique<QSignalSpy>(window.get(), &EntryEditWindow::entryRegistered);
     }
     // An entry in the box before the test's own registrations.
-    StoreResult add(const BoxEntry& entry) { return session.registerEntry(-1, entry); }
+    StoreResult add(const BoxEntry& entry) { return document.registerEntry(-1, entry); }
 
     template <typename T> T* find(const QString& name) const {
         T* widget = window->findChild<T*>(name);

@@ -16,7 +16,8 @@
 #include "ui/box/box_window.h"
 #include "ui/matrix/matrix_model.h"
 #include "ui/matrix/matrix_window.h"
-#include "ui/session/box_session.h"
+#include "ui/session/battle_session.h"
+#include "ui/session/box_document.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -78,9 +79,9 @@ template <typename T> T* child(QWidget& window, const char* name) {
     return widget;
 }
 
-void setSides(BoxSession& session, int attacker, int defender) {
-    session.setAttacker(attacker);
-    session.setDefender(defender);
+void setSides(BoxDocument& document, int attacker, int defender) {
+    document.setAttacker(attacker);
+    document.setDefender(defender);
 }
 
 MatrixWindow& openMatrix(BoxWindows& windows) {
@@ -133,8 +134,9 @@ void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
     {
         BoxWindows windows(temp.settings());
         BoxWindow& window = windows.boxWindow();
-        BoxSession& session = windows.session();
-        setSides(session, 0, 3);
+        BoxDocument& document = windows.document();
+        BattleSession& battle = windows.battle();
+        setSides(document, 0, 3);
         auto* mode = child<QComboBox>(window, "damageModeCombo");
         QCOMPARE(mode->currentText(), QStringLiteral("簡易計算"));
         QVERIFY(child<QLabel>(window, "rowShare1")->isHidden());
@@ -147,7 +149,7 @@ void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
         QCOMPARE(child<QLabel>(window, "rowDamage1")->text(), QStringLiteral("73 ～ 87"));
         QCOMPARE(child<QLabel>(window, "rowShare1")->text(), QStringLiteral("114.0％ ～ 135.9％"));
         QCOMPARE(child<QLabel>(window, "rowHits1")->text(), QStringLiteral("確定1発"));
-        QVERIFY(session.result(1).log.text().find("計算方式： 実機（第5世代）") != std::string::npos);
+        QVERIFY(battle.result(1).log.text().find("計算方式： 実機（第5世代）") != std::string::npos);
         window.copyRowLog(1);
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("乱数16通り")));
 
@@ -169,13 +171,13 @@ void MatrixWindowTest::orderLineInTheExactModesOnly() {
     writeBox();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    setSides(windows.session(), 0, 3);
+    setSides(windows.document(), 0, 3);
     auto* line = child<QLabel>(window, "orderLine");
     QVERIFY(line->isHidden());
     child<QComboBox>(window, "damageModeCombo")->setCurrentIndex(1);
     QCOMPARE(line->text(), QStringLiteral("素早さ 100 対 100：同速 (50 %)"));
     QVERIFY(!line->isHidden());
-    windows.session().setDefender(4);
+    windows.document().setDefender(4);
     QCOMPARE(line->text(), QStringLiteral("素早さ 100 対 75：攻撃側が先手"));
 }
 
@@ -184,8 +186,8 @@ void MatrixWindowTest::matrixSortsByAnyColumn() {
     writeBox();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
-    setSides(session, 0, -1);
+    BoxDocument& document = windows.document();
+    setSides(document, 0, -1);
     MatrixWindow& matrix = openMatrix(windows);
     auto* table = child<QTableView>(matrix, "matrixTable");
     const auto checked = rusrina::test::checkModel(table->model());
@@ -212,8 +214,8 @@ void MatrixWindowTest::doubleClickHandsThePairToTheBoxWindow() {
     TempSettings temp;
     writeBox();
     BoxWindows windows(temp.settings());
-    BoxSession& session = windows.session();
-    setSides(session, 0, -1);
+    BoxDocument& document = windows.document();
+    setSides(document, 0, -1);
     MatrixWindow& matrix = openMatrix(windows);
     auto* table = child<QTableView>(matrix, "matrixTable");
     const auto doubleClickRow = [table](int row) {
@@ -222,24 +224,24 @@ void MatrixWindowTest::doubleClickHandsThePairToTheBoxWindow() {
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell);
     };
     doubleClickRow(2); // D
-    QCOMPARE(session.attackerSlot(), 0);
-    QCOMPARE(session.defenderSlot(), 3);
+    QCOMPARE(document.attackerSlot(), 0);
+    QCOMPARE(document.defenderSlot(), 3);
 
     child<QRadioButton>(matrix, "matrixDefenderSide")->click(); // everyone against D
     QCOMPARE(child<QLabel>(matrix, "matrixCaption")->text(),
              QStringLiteral("防御側：D（ラッキー）・計算方式：実機（第5世代）"));
     QCOMPARE(column(table, 0), QStringLiteral("ABCE"));
     doubleClickRow(3); // E attacks D
-    QCOMPARE(session.attackerSlot(), 4);
-    QCOMPARE(session.defenderSlot(), 3);
+    QCOMPARE(document.attackerSlot(), 4);
+    QCOMPARE(document.defenderSlot(), 3);
 }
 
 void MatrixWindowTest::copiesTheMatrixAsTabSeparatedText() {
     TempSettings temp;
     writeBox();
     BoxWindows windows(temp.settings());
-    BoxSession& session = windows.session();
-    setSides(session, 0, -1);
+    BoxDocument& document = windows.document();
+    setSides(document, 0, -1);
     MatrixWindow& matrix = openMatrix(windows);
     QGuiApplication::clipboard()->clear();
     child<QPushButton>(matrix, "matrixCopyButton")->click();
@@ -255,8 +257,8 @@ void MatrixWindowTest::applyingASpreadWritesTheEntry() {
     ScriptedDialogs dialogs;
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
-    setSides(session, 0, 4); // A at +1 against the trained ハピナス: のしかかり knocks it out without EVs
+    BoxDocument& document = windows.document();
+    setSides(document, 0, 4); // A at +1 against the trained ハピナス: のしかかり knocks it out without EVs
     child<QComboBox>(window, "attackStageCombo")->setCurrentIndex(5);
     MatrixWindow& matrix = openMatrix(windows);
     child<QTabWidget>(matrix, "matrixTabs")->setCurrentIndex(1);
@@ -273,24 +275,24 @@ void MatrixWindowTest::applyingASpreadWritesTheEntry() {
     dialogs.questionAnswers = {false};
     child<QPushButton>(matrix, "applySplitButton")->click();
     QCOMPARE(dialogs.asked.last().title, QStringLiteral("パラメータ確認"));
-    QCOMPARE(session.box().entry(4).ev[0], 0);
-    QVERIFY(!session.hasUnsavedChanges());
+    QCOMPARE(document.box().entry(4).ev[0], 0);
+    QVERIFY(!document.hasUnsavedChanges());
 
     dialogs.questionAnswers = {true};
     child<QPushButton>(matrix, "applySplitButton")->click();
-    const BoxEntry& e = session.box().entry(4);
+    const BoxEntry& e = document.box().entry(4);
     QCOMPARE(e.ev[0], hpEv);
     QCOMPARE(e.ev[2], defenceEv);
     QCOMPARE(e.stat[0], computeHp(255, 31, hpEv, 50));
-    QVERIFY(session.hasUnsavedChanges());
+    QVERIFY(document.hasUnsavedChanges());
     QCOMPARE(child<QLabel>(window, "defenderEv0")->text(), QString::number(hpEv));
     QCOMPARE(child<QLabel>(window, "defenderStat0")->text(), QString::number(e.stat[0]));
 
     // One step of the box window's history: "元に戻す" gives the entry back as it was.
     child<QPushButton>(window, "undoButton")->click();
-    QCOMPARE(session.box().entry(4).ev[0], 0);
+    QCOMPARE(document.box().entry(4).ev[0], 0);
     QCOMPARE(child<QLabel>(window, "defenderEv0")->text(), QStringLiteral("0"));
-    QVERIFY(!session.hasUnsavedChanges());
+    QVERIFY(!document.hasUnsavedChanges());
 
     // The attacker's stats were typed in: there is nothing to apply on that side.
     QVERIFY(!child<QPushButton>(matrix, "applyOffenceButton")->isEnabled());
@@ -318,9 +320,9 @@ void MatrixWindowTest::anEmptyAnswerSaysWhatWasFixed() {
     TempSettings temp;
     writeBox();
     BoxWindows windows(temp.settings());
-    BoxSession& session = windows.session();
-    QVERIFY(session.registerEntry(-1, plain("F", kBlissey).evs({0, 252, 0, 0, 0, 252}).computedStats()).ok());
-    setSides(session, 0, 5);
+    BoxDocument& document = windows.document();
+    QVERIFY(document.registerEntry(-1, plain("F", kBlissey).evs({0, 252, 0, 0, 0, 252}).computedStats()).ok());
+    setSides(document, 0, 5);
     child<QComboBox>(windows.boxWindow(), "attackStageCombo")->setCurrentIndex(0);
     QCOMPARE(child<QComboBox>(windows.boxWindow(), "attackStageCombo")->currentText(), QStringLiteral("+6"));
     MatrixWindow& matrix = openMatrix(windows);
@@ -342,8 +344,8 @@ void MatrixWindowTest::verdictsAreColouredAndThePairHighlighted() {
     TempSettings temp;
     writeBox();
     BoxWindows windows(temp.settings());
-    BoxSession& session = windows.session();
-    setSides(session, 0, 3);
+    BoxDocument& document = windows.document();
+    setSides(document, 0, 3);
     MatrixWindow& matrix = openMatrix(windows);
     auto* table = child<QTableView>(matrix, "matrixTable");
     const auto selectedSlots = [&] {
@@ -372,9 +374,9 @@ void MatrixWindowTest::verdictsAreColouredAndThePairHighlighted() {
     QCOMPARE(selectedSlots(), QStringLiteral("D"));
     clickHeading(table, bestKo);
     QCOMPARE(selectedSlots(), QStringLiteral("D"));
-    session.setDefender(1);
+    document.setDefender(1);
     QCOMPARE(selectedSlots(), QStringLiteral("B"));
-    session.setDefender(-1);
+    document.setDefender(-1);
     QCOMPARE(selectedSlots(), QString());
 }
 
@@ -413,7 +415,7 @@ void MatrixWindowTest::speedColumnInTheExactModesSortsBySpeed() {
     TempSettings temp;
     writeBox();
     BoxWindows windows(temp.settings());
-    setSides(windows.session(), 0, 3);
+    setSides(windows.document(), 0, 3);
     MatrixWindow& matrix = openMatrix(windows);
     auto* table = child<QTableView>(matrix, "matrixTable");
     const auto checked = rusrina::test::checkModel(table->model());
@@ -442,12 +444,12 @@ void MatrixWindowTest::movePrioritiesInTheExactModesOnly() {
     writeBox();
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     BoxEntry quick = plain("Q", kSnorlax).ivs({}).stats(100).typedIn();
     quick.move[0] = 97; // でんこうせっか
     quick.move[1] = kTackle;
-    QVERIFY(session.registerEntry(-1, quick).ok());
-    setSides(session, 5, 3);
+    QVERIFY(document.registerEntry(-1, quick).ok());
+    setSides(document, 5, 3);
     window.showTool(ShowCommand::Show);
     auto* priority = child<QLabel>(window, "rowPriority0");
     QVERIFY(priority->isHidden());
@@ -467,8 +469,8 @@ void MatrixWindowTest::speedTuningAnswersAndApplies() {
     writeBox();
     ScriptedDialogs dialogs;
     BoxWindows windows(temp.settings());
-    BoxSession& session = windows.session();
-    setSides(session, 4, 3);
+    BoxDocument& document = windows.document();
+    setSides(document, 4, 3);
     child<QComboBox>(windows.boxWindow(), "damageModeCombo")->setCurrentIndex(1);
     MatrixWindow& matrix = openMatrix(windows);
     child<QTabWidget>(matrix, "matrixTabs")->setCurrentIndex(1);
@@ -477,8 +479,8 @@ void MatrixWindowTest::speedTuningAnswersAndApplies() {
                             "努力値 196 では同速"));
     dialogs.questionAnswers = {true};
     child<QPushButton>(matrix, "applySpeedButton")->click();
-    QCOMPARE(session.box().entry(4).ev[kSpeed], 204);
-    QCOMPARE(session.box().entry(4).stat[kSpeed], 101);
+    QCOMPARE(document.box().entry(4).ev[kSpeed], 204);
+    QCOMPARE(document.box().entry(4).stat[kSpeed], 101);
     child<QPushButton>(windows.boxWindow(), "undoButton")->click();
     child<QCheckBox>(windows.boxWindow(), "stateTrickRoom")->setChecked(true); // E now wants to stay slower
     QCOMPARE(child<QLabel>(matrix, "speedSummary")->text(),

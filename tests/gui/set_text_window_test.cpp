@@ -11,7 +11,7 @@
 #include "app/box_windows.h"
 #include "ui/box/box_window.h"
 #include "ui/box/set_text_dialog.h"
-#include "ui/session/box_session.h"
+#include "ui/session/box_document.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -119,7 +119,7 @@ void SetTextWindowTest::importPreviewsWarningsThenAdds() {
     TempSettings temp;
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     ScriptedDialogs dialogs;
     QGuiApplication::clipboard()->setText(QStringLiteral("just a chat message"));
     child<QPushButton>(window, "textImportButton")->click();
@@ -142,15 +142,15 @@ void SetTextWindowTest::importPreviewsWarningsThenAdds() {
                      QStringLiteral("× 5 行目: バントレ「Missingno」が見つかりません"),
                      QStringLiteral("ラティオス Lv100 まじめ")}));
     QCOMPARE(child<QLabel>(*dialog, "setTextSummary")->text(), QStringLiteral("追加 2 件　読めない 1 件　警告 1 件"));
-    QVERIFY(session.box().count() == 0); // nothing changes before "追加"
+    QVERIFY(document.box().count() == 0); // nothing changes before "追加"
 
     child<QPushButton>(*dialog, "setTextAddButton")->click();
     QVERIFY(!dialog->isVisible());
     QCOMPARE(listNames(window), QStringLiteral("ガブ ラティオス"));
     QCOMPARE(dialogs.asked.size(), 1);
     QCOMPARE(dialogs.asked[0].text, QStringLiteral("2 件追加しました。読めなかった 1 件は追加していません。"));
-    QVERIFY(session.hasUnsavedChanges());
-    QCOMPARE(session.box().entry(0).stat[5], 134); // (2·102 + 31)·50/100 + 5, ×1.1
+    QVERIFY(document.hasUnsavedChanges());
+    QCOMPARE(document.box().entry(0).stat[5], 134); // (2·102 + 31)·50/100 + 5, ×1.1
 }
 
 void SetTextWindowTest::importIntoANearlyFullBoxSaysWhatDidNotFit() {
@@ -161,13 +161,13 @@ void SetTextWindowTest::importIntoANearlyFullBoxSaysWhatDidNotFit() {
     QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
     BoxWindows windows(temp.settings());
     BoxWindow& window = windows.boxWindow();
-    BoxSession& session = windows.session();
+    BoxDocument& document = windows.document();
     ScriptedDialogs dialogs;
     QGuiApplication::clipboard()->setText(QStringLiteral("Garchomp\n\nLatios\n\nLatias\n"));
     child<QPushButton>(window, "textImportButton")->click();
     child<QPushButton>(*window.textDialog(), "setTextAddButton")->click();
-    QVERIFY(session.box().full());
-    QCOMPARE(QString::fromStdString(entryNameUtf8(session.box().entry(kBoxCapacity - 1))),
+    QVERIFY(document.box().full());
+    QCOMPARE(QString::fromStdString(entryNameUtf8(document.box().entry(kBoxCapacity - 1))),
              QStringLiteral("ガブリアス"));
     QCOMPARE(dialogs.asked.size(), 1);
     QCOMPARE(dialogs.asked[0].text,
@@ -220,7 +220,7 @@ void SetTextWindowTest::textOverTheLimitIsRefusedWhole() {
     text->paste(); // in place of all of it, it fits
     QCOMPARE(text->toPlainText(), ofSize(limit));
     QCOMPARE(dialogs.asked.size(), 1);
-    QCOMPARE(windows.session().box().count(), 0);
+    QCOMPARE(windows.document().box().count(), 0);
 }
 
 QTEST_MAIN(SetTextWindowTest)

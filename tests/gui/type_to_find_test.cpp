@@ -14,7 +14,7 @@
 #include "ui/edit/entry_edit_window.h"
 #include "ui/ivjudge/iv_judge_window.h"
 #include "ui/search/search_window.h"
-#include "ui/session/box_session.h"
+#include "ui/session/box_document.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -127,10 +127,10 @@ void TypeToFindTest::everyLongChooserFindsByTyping_data() {
         return top.detailWindow();
     };
     const OpenWindow box = [](TopWindow& top) {
-        BoxSession* session = top.boxSession();
-        if (!session->registerEntry(-1, pikachu()).ok())
+        BoxDocument* document = top.boxDocument();
+        if (!document->registerEntry(-1, pikachu()).ok())
             qFatal("the box is full");
-        session->setAttacker(0);
+        document->setAttacker(0);
         return top.boxWindow();
     };
     QTest::newRow("IV judge species") << ivJudge << "combo_vant"

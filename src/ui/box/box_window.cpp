@@ -21,8 +21,9 @@
 #include "ui/common/qt_text.h"
 #include "ui/common/status_line.h"
 #include "ui/common/table_view.h"
+#include "ui/session/battle_session.h"
+#include "ui/session/box_document.h"
 #include "ui/session/box_history.h"
-#include "ui/session/box_session.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -57,7 +58,7 @@ QPushButton* listButton(QWidget* parent, QGridLayout* grid, const char* name, co
     return button;
 }
 
-// Puts the session's history in the hands of the user: the two buttons (enabled while there is a
+// Puts the document's history in the hands of the user: the two buttons (enabled while there is a
 // step, the tooltip naming it), Ctrl+Z and Ctrl+Shift+Z (Ctrl+Y too) anywhere in `window`, and the
 // same two in the context menu of `list`, each naming its step ("元に戻す 削除").
 void connectHistory(BoxHistory& history, QWidget& window, QWidget& list, QPushButton& undo, QPushButton& redo) {
@@ -111,18 +112,18 @@ void writeSide(SettingsFile& settings, const SideKeys& keys, const RememberedSid
 
 } // namespace
 
-BoxWindow::BoxWindow(BoxSession& session, SettingsFile& settings, QWidget* parent)
-    : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_session(session) {
+BoxWindow::BoxWindow(BoxDocument& document, BattleSession& battle, SettingsFile& settings, QWidget* parent)
+    : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_document(document), m_battle(battle) {
     setObjectName(QStringLiteral("boxWindow"));
     setWindowTitle(QString::asprintf("%s バントレボックス", ProductTitle));
 
-    m_model = new BoxListModel(m_session.box(), this);
+    m_model = new BoxListModel(m_document.box(), this);
     m_attackerPanel = new EntryPanel(QStringLiteral("攻撃側"), QStringLiteral("attacker"), this);
     m_defenderPanel = new EntryPanel(QStringLiteral("防御側"), QStringLiteral("defender"), this);
     m_rows = new DamageRows(this);
     connect(m_rows, &DamageRows::learnableMoveChanged, this,
-            [this] { m_session.setLearnableMove(m_rows->learnableMove()); });
-    connect(m_rows, &DamageRows::directMoveChanged, this, [this] { m_session.setDirectMove(m_rows->directMove()); });
+            [this] { m_battle.setLearnableMove(m_rows->learnableMove()); });
+    connect(m_rows, &DamageRows::directMoveChanged, this, [this] { m_battle.setDirectMove(m_rows->directMove()); });
     connect(m_rows, &DamageRows::copyRequested, this, &BoxWindow::copyRowLog);
 
     auto* panels = new QHBoxLayout;
@@ -138,7 +139,7 @@ BoxWindow::BoxWindow(BoxSession& session, SettingsFile& settings, QWidget* paren
     // The weather gives ウェザーボール its type; the list starts again with it, as with the filter.
     connect(m_conditions, &ConditionsPanel::learnableMovesChanged, this, [this] {
         pushConditions();
-        m_session.setLearnFilter(m_conditions->learnFilter());
+        m_battle.setLearnFilter(m_conditions->learnFilter());
     });
     connect(m_conditions, &ConditionsPanel::matrixRequested, this, &BoxWindow::matrixRequested);
     right->addWidget(m_conditions);
@@ -147,7 +148,7 @@ BoxWindow::BoxWindow(BoxSession& session, SettingsFile& settings, QWidget* paren
     m_state->setVisible(false);
     m_state->setState(readBattleState(settings, kSection));
     m_state->setOpen(settings.readSetting(kSection, kStateOpenKey, 0) != 0);
-    connect(m_state, &BattleStatePanel::stateChanged, this, [this] { m_session.setState(m_state->state()); });
+    connect(m_state, &BattleStatePanel::stateChanged, this, [this] { m_battle.setState(m_state->state()); });
     connect(m_state, &BattleStatePanel::openChanging, this, [this](bool open) {
         if (open)
             m_heightBeforeState = height();
@@ -168,7 +169,7 @@ BoxWindow::BoxWindow(BoxSession& session, SettingsFile& settings, QWidget* paren
     m_keepPair->setToolTip(
         QStringLiteral("項目の移動や、ほかの項目の削除のあとも、攻撃側と防御側に同じ項目を残します"));
     connect(m_keepPair, &QCheckBox::toggled, this,
-            [this](bool on) { m_session.setPairOnMove(on ? PairOnMove::Follow : PairOnMove::Clear); });
+            [this](bool on) { m_document.setPairOnMove(on ? PairOnMove::Follow : PairOnMove::Clear); });
     m_keepPair->setChecked(settings.readSetting(kSection, kKeepPairKey, 0) != 0);
     auto* foot = new QHBoxLayout;
     foot->addWidget(m_keepPair);
@@ -180,10 +181,10 @@ BoxWindow::BoxWindow(BoxSession& session, SettingsFile& settings, QWidget* paren
     addShortcuts();
     connectSession();
 
-    // The session starts from the controls as they open (the stored mode among them), and with
+    // The battle starts from the controls as they open (the stored mode among them), and with
     // the pair of the last run while its entries are still where they were.
-    m_session.setLearnFilter(m_conditions->learnFilter());
-    m_session.setState(m_state->state());
+    m_battle.setLearnFilter(m_conditions->learnFilter());
+    m_battle.setState(m_state->state());
     pushConditions();
     restorePair();
     selectRow(0);
@@ -196,34 +197,34 @@ BoxWindow::~BoxWindow() {
     // Written only once a side was set or the keys are there, so a run that never set one adds nothing.
     const bool stored = settings().readSetting(kSection, kAttackerKeys.slot, -2) != -2 ||
                         settings().readSetting(kSection, kDefenderKeys.slot, -2) != -2;
-    if (stored || m_session.attackerSlot() >= 0 || m_session.defenderSlot() >= 0) {
-        writeSide(settings(), kAttackerKeys, rememberSide(m_session.box(), m_session.attackerSlot()));
-        writeSide(settings(), kDefenderKeys, rememberSide(m_session.box(), m_session.defenderSlot()));
+    if (stored || m_document.attackerSlot() >= 0 || m_document.defenderSlot() >= 0) {
+        writeSide(settings(), kAttackerKeys, rememberSide(m_document.box(), m_document.attackerSlot()));
+        writeSide(settings(), kDefenderKeys, rememberSide(m_document.box(), m_document.defenderSlot()));
     }
 }
 
 // Like the state's own keys, whether the panel is unfolded is written only once it was.
 void BoxWindow::writeStateSettings() {
-    writeBattleState(settings(), kSection, m_session.state());
+    writeBattleState(settings(), kSection, m_battle.state());
     if (m_state->isOpen() || settings().readSetting(kSection, kStateOpenKey, -1) != -1)
         settings().writeSetting(kSection, kStateOpenKey, m_state->isOpen() ? 1 : 0);
 }
 
 void BoxWindow::restorePair() {
-    const int attacker = recallSide(m_session.box(), readSide(settings(), kAttackerKeys));
-    const int defender = recallSide(m_session.box(), readSide(settings(), kDefenderKeys));
+    const int attacker = recallSide(m_document.box(), readSide(settings(), kAttackerKeys));
+    const int defender = recallSide(m_document.box(), readSide(settings(), kDefenderKeys));
     if (defender >= 0)
-        m_session.setDefender(defender);
+        m_document.setDefender(defender);
     if (attacker >= 0)
-        m_session.setAttacker(attacker);
+        m_document.setAttacker(attacker);
 }
 
 void BoxWindow::connectSession() {
-    connect(&m_session, &BoxSession::boxChanged, this, &BoxWindow::showBoxChange);
-    connect(&m_session, &BoxSession::pairChanged, this, &BoxWindow::showPair);
-    connect(&m_session, &BoxSession::learnableChoicesChanged, this, &BoxWindow::showLearnableChoices);
-    connect(&m_session, &BoxSession::calculated, this, &BoxWindow::showRows);
-    connect(&m_session, &BoxSession::statusMessage, m_status, &StatusLine::showMessage);
+    connect(&m_document, &BoxDocument::boxChanged, this, &BoxWindow::showBoxChange);
+    connect(&m_document, &BoxDocument::pairChanged, this, &BoxWindow::showPair);
+    connect(&m_battle, &BattleSession::learnableChoicesChanged, this, &BoxWindow::showLearnableChoices);
+    connect(&m_battle, &BattleSession::calculated, this, &BoxWindow::showRows);
+    connect(&m_document, &BoxDocument::statusMessage, m_status, &StatusLine::showMessage);
 }
 
 QWidget* BoxWindow::buildListSide() {
@@ -254,9 +255,9 @@ QWidget* BoxWindow::buildListSide() {
     auto* import = listButton(side, buttons, "importButton", "インポート", 6, 1);
     auto* hide = listButton(side, buttons, "hideButton", "閉じる", 8, 0, 2);
 
-    connect(attacker, &QPushButton::clicked, this, [this] { m_session.setAttacker(selectedRow()); });
-    connect(defender, &QPushButton::clicked, this, [this] { m_session.setDefender(selectedRow()); });
-    connect(swap, &QPushButton::clicked, &m_session, &BoxSession::swapSides);
+    connect(attacker, &QPushButton::clicked, this, [this] { m_document.setAttacker(selectedRow()); });
+    connect(defender, &QPushButton::clicked, this, [this] { m_document.setDefender(selectedRow()); });
+    connect(swap, &QPushButton::clicked, &m_document, &BoxDocument::swapSides);
     connect(add, &QPushButton::clicked, this, &BoxWindow::openNew);
     connect(edit, &QPushButton::clicked, this, &BoxWindow::openSelected);
     const std::pair<QPushButton*, ListOperation> operations[] = {{up, ListOperation::MoveUp},
@@ -266,7 +267,7 @@ QWidget* BoxWindow::buildListSide() {
                                                                  {remove, ListOperation::Delete}};
     for (const auto& [button, operation] : operations)
         connect(button, &QPushButton::clicked, this, [this, operation, step = button->text()] {
-            m_session.runListOperation(operation, selectedRow(), step);
+            m_document.runListOperation(operation, selectedRow(), step);
         });
     connect(save, &QPushButton::clicked, this, [this] { this->save(SaveCheck::DiskUnchanged); });
     connect(saveAs, &QPushButton::clicked, this, &BoxWindow::saveAs);
@@ -278,7 +279,7 @@ QWidget* BoxWindow::buildListSide() {
     layout->addWidget(new QLabel(QStringLiteral("登録データ"), side));
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
-    connectHistory(m_session.history(), *this, *m_list, *listButton(side, buttons, "undoButton", "元に戻す", 7, 0),
+    connectHistory(m_document.history(), *this, *m_list, *listButton(side, buttons, "undoButton", "元に戻す", 7, 0),
                    *listButton(side, buttons, "redoButton", "やり直す", 7, 1));
     layout->addWidget(buildTextButtons(side));
     return side;
@@ -314,7 +315,7 @@ QWidget* BoxWindow::buildTextButtons(QWidget* parent) {
     return row;
 }
 
-// --- What the session shows ----------------------------------------------------------------------
+// --- What the sessions show ----------------------------------------------------------------------
 
 void BoxWindow::showBoxChange(const BoxChange& change) {
     switch (change.rows) {
@@ -336,23 +337,22 @@ void BoxWindow::showBoxChange(const BoxChange& change) {
 }
 
 void BoxWindow::showPair() {
-    const Box& box = m_session.box();
-    m_attackerPanel->setTexts(entryPanelTexts(m_session.attacker(), box.extra(m_session.attackerSlot())));
-    m_defenderPanel->setTexts(entryPanelTexts(m_session.defender(), box.extra(m_session.defenderSlot())));
+    const Box& box = m_document.box();
+    m_attackerPanel->setTexts(entryPanelTexts(m_document.attacker(), box.extra(m_document.attackerSlot())));
+    m_defenderPanel->setTexts(entryPanelTexts(m_document.defender(), box.extra(m_document.defenderSlot())));
 }
 
 void BoxWindow::showLearnableChoices() {
-    m_rows->setLearnableChoices(m_session.learnableChoices());
+    m_rows->setLearnableChoices(m_battle.learnableChoices());
 }
 
 void BoxWindow::showRows() {
-    if (const bool exact = isExact(m_session.damageSettings().mode); exact != m_rows->exactMode())
+    if (const bool exact = isExact(m_battle.damageSettings().mode); exact != m_rows->exactMode())
         showExactMode(exact);
-    m_rows->setTexts(damageRowTexts(m_session.damageInputs(), m_session.rows()));
+    m_rows->setTexts(damageRowTexts(m_battle.damageInputs(), m_battle.rows()));
     if (m_rows->exactMode())
-        m_rows->setPriorities(
-            movePriorityTexts(m_session.damageInputs(), generationOf(m_session.damageSettings().mode)));
-    const std::string order = speedOrderLine(speedOrderOf(m_session.damageInputs(), m_session.damageSettings()));
+        m_rows->setPriorities(movePriorityTexts(m_battle.damageInputs(), generationOf(m_battle.damageSettings().mode)));
+    const std::string order = speedOrderLine(speedOrderOf(m_battle.damageInputs(), m_battle.damageSettings()));
     m_orderLine->setText(QString::fromStdString(order));
     m_orderLine->setVisible(!order.empty());
 }
@@ -388,23 +388,23 @@ void BoxWindow::fitStatePanel(bool open) {
 }
 
 void BoxWindow::pushConditions() {
-    m_session.setConditions(m_conditions->conditions(), m_conditions->damageSettings());
+    m_battle.setConditions(m_conditions->conditions(), m_conditions->damageSettings());
 }
 
 void BoxWindow::copyRowLog(int row) {
-    if (m_session.result(row).log.empty())
+    if (m_battle.result(row).log.empty())
         return;
     // CR LF line ends are kept: the log is pasted into Windows-style text as it is.
-    const std::string log = m_session.result(row).log.text();
+    const std::string log = m_battle.result(row).log.text();
     QGuiApplication::clipboard()->setText(toQt(log));
-    const std::string move = damageRowTexts(m_session.damageInputs(), m_session.rows())[row].name;
+    const std::string move = damageRowTexts(m_battle.damageInputs(), m_battle.rows())[row].name;
     m_status->showMessage(toQt(copiedText(damageRowName(row, move) + "の計算過程", log)));
 }
 
 void BoxWindow::copyAsText(bool all) {
     const int row = selectedRow();
     const SetTextLanguage language = m_textDialog ? m_textDialog->exportLanguage() : SetTextLanguage::English;
-    const Box& box = m_session.box();
+    const Box& box = m_document.box();
     std::span<const BoxEntry> entries(box.slots().data(), static_cast<std::size_t>(box.count()));
     std::span<const EntryExtra> extras(box.extras().data(), entries.size());
     if (!all && row >= 0) {
@@ -420,7 +420,7 @@ void BoxWindow::copyAsText(bool all) {
 
 void BoxWindow::openTextImport() {
     if (!m_textDialog)
-        m_textDialog = new SetTextDialog(m_session, this);
+        m_textDialog = new SetTextDialog(m_document, this);
     m_textDialog->prefillFromClipboard();
     m_textDialog->show();
     m_textDialog->raise();
@@ -443,7 +443,7 @@ void BoxWindow::selectRow(int row) {
 }
 
 void BoxWindow::openNew() {
-    if (m_session.box().full()) {
+    if (m_document.box().full()) {
         dialogs().message(this, QString(), toQt(kBoxFullText));
         return;
     }
@@ -461,7 +461,7 @@ void BoxWindow::openSelected() {
 // --- Files ---------------------------------------------------------------------------------------
 
 bool BoxWindow::save(SaveCheck check) {
-    const SaveResult result = m_session.save(check);
+    const SaveResult result = m_document.save(check);
     if (result.ok)
         return true;
     const QString why = toQt(result.message);
@@ -491,14 +491,14 @@ bool BoxWindow::saveAs() {
         dialogs().saveFileName(this, kSaveAsCaption, toQt(kBoxFileFilter), QString::fromLatin1(kImportDefaultSuffix));
     if (fileName.isEmpty())
         return false;
-    const SaveResult result = m_session.saveAs(QFile::encodeName(fileName).toStdString());
+    const SaveResult result = m_document.saveAs(QFile::encodeName(fileName).toStdString());
     if (!result.ok)
         dialogs().message(this, QString(), toQt(result.message));
     return result.ok;
 }
 
 void BoxWindow::reportOpening(const LoadResult& loaded) {
-    const std::string summary = loadSummaryText(loaded, m_session.file().backupPath());
+    const std::string summary = loadSummaryText(loaded, m_document.file().backupPath());
     if (!summary.empty())
         dialogs().message(this, QString(), toQt(summary));
     offerRecovery();
@@ -507,7 +507,7 @@ void BoxWindow::reportOpening(const LoadResult& loaded) {
 // Each recovery, newest first, until one is restored; the others stay for the next start. Escape
 // keeps a recovery for later at every question: nothing is lost by a stray key.
 void BoxWindow::offerRecovery() {
-    const std::vector<Recovery> found = m_session.recoveries();
+    const std::vector<Recovery> found = m_document.recoveries();
     const int total = static_cast<int>(found.size());
     for (int i = 0; i < total; ++i) {
         const Recovery& recovery = found[static_cast<std::size_t>(i)];
@@ -519,7 +519,7 @@ void BoxWindow::offerRecovery() {
                 return;
             break;
         case 1:
-            m_session.deleteRecovery(recovery.path);
+            m_document.deleteRecovery(recovery.path);
             break;
         default:
             break;
@@ -534,39 +534,39 @@ bool BoxWindow::restoreRecovery(const Recovery& recovery) {
     }
     // An empty recovery never empties a box with entries unasked: not the one shown, nor its file.
     if (recovery.load.count == 0) {
-        const int entriesNow = std::max(m_session.box().count(), entriesInFile(recovery.origin.boxFile));
+        const int entriesNow = std::max(m_document.box().count(), entriesInFile(recovery.origin.boxFile));
         if (entriesNow > 0 &&
             dialogs().choose(this, kBoxTitle, toQt(emptyRecoveryText(recovery, entriesNow)),
                              {QStringLiteral("空のボックスを復元する"), QStringLiteral("残しておく")}) != 0)
             return false;
     }
-    BoxSession::RestoreOver over = BoxSession::RestoreOver::AsRecorded;
+    BoxDocument::RestoreOver over = BoxDocument::RestoreOver::AsRecorded;
     QString newName;
     if (recoveryOriginChanged(recovery.origin)) {
         switch (dialogs().choose(this, kBoxTitle, toQt(recoveryOriginChangedText(recovery)),
                                  {QStringLiteral("上書きする"), kSaveAsCaption, QStringLiteral("残しておく")})) {
         case 0:
-            over = BoxSession::RestoreOver::Overwrite;
+            over = BoxDocument::RestoreOver::Overwrite;
             break;
         case 1:
             newName = dialogs().saveFileName(this, kSaveAsCaption, toQt(kBoxFileFilter),
                                              QString::fromLatin1(kImportDefaultSuffix));
             if (newName.isEmpty())
                 return false; // no name: the recovery stays for later
-            over = BoxSession::RestoreOver::NewName;
+            over = BoxDocument::RestoreOver::NewName;
             break;
         default:
             return false;
         }
     }
-    if (const LoadResult restored = m_session.restoreRecovery(recovery, over);
+    if (const LoadResult restored = m_document.restoreRecovery(recovery, over);
         restored.status != LoadResult::Status::Loaded) {
         dialogs().message(this, QString(), toQt(restored.message));
         return false;
     }
     if (!newName.isEmpty()) {
         // Saved at once; should that fail, the box stays restored and the next save asks for a name.
-        if (const SaveResult saved = m_session.saveAs(QFile::encodeName(newName).toStdString()); !saved.ok)
+        if (const SaveResult saved = m_document.saveAs(QFile::encodeName(newName).toStdString()); !saved.ok)
             dialogs().message(this, QString(), toQt(saved.message));
     }
     return true;
@@ -577,19 +577,19 @@ void BoxWindow::importFile() {
                                                     QString::fromLatin1(kImportDefaultSuffix));
     if (fileName.isEmpty())
         return;
-    const ImportResult result = m_session.importFile(QFile::encodeName(fileName).toStdString());
+    const ImportResult result = m_document.importFile(QFile::encodeName(fileName).toStdString());
     dialogs().message(this, QString(), toQt(importSummaryText(result)));
 }
 
 bool BoxWindow::confirmClose(QWidget* dialogParent) {
-    if (!m_session.hasUnsavedChanges())
+    if (!m_document.hasUnsavedChanges())
         return true;
     switch (dialogs().questionWithCancel(dialogParent ? dialogParent : this, toQt(kUnsavedChangesTitle),
                                          toQt(kUnsavedChangesText))) {
     case Dialogs::Answer::Yes:
         return save(SaveCheck::DiskUnchanged);
     case Dialogs::Answer::No:
-        m_session.dropOwnRecovery(); // the user chose to keep nothing of this session
+        m_document.dropOwnRecovery(); // the user chose to keep nothing of this session
         return true;
     case Dialogs::Answer::Cancel:
         break;

@@ -1,8 +1,8 @@
 #pragma once
 // The box and damage window: the box list with its operations on the left; the attacker and
-// defender panels, the battle conditions and the six calculation rows on the right. It shows a box
-// session and hands it what the user does; the edit form and the matrix it asks for through its
-// signals, which whoever made the windows connects.
+// defender panels, the battle conditions and the six calculation rows on the right. It shows the
+// box document and the battle session over its pair, and hands them what the user does; the edit
+// form and the matrix it asks for through its signals, which whoever made the windows connects.
 
 #include "ui/common/tool_window.h"
 
@@ -15,7 +15,8 @@ namespace rusrina {
 // Forward declarations keep the core's headers out of every file that includes this one.
 class BattleStatePanel;
 class BoxListModel;
-class BoxSession;
+class BattleSession;
+class BoxDocument;
 class ConditionsPanel;
 class DamageRows;
 class EntryPanel;
@@ -30,7 +31,7 @@ class BoxWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    BoxWindow(BoxSession& session, SettingsFile& settings, QWidget* parent = nullptr);
+    BoxWindow(BoxDocument& document, BattleSession& battle, SettingsFile& settings, QWidget* parent = nullptr);
     // Writes the "計算方式" (the placement is written by ToolWindow).
     ~BoxWindow() override;
 
@@ -92,7 +93,8 @@ private:
     bool restoreRecovery(const Recovery& recovery);
     void importFile();
 
-    BoxSession& m_session;
+    BoxDocument& m_document;
+    BattleSession& m_battle;
     BoxListModel* m_model = nullptr;
     QTableView* m_list = nullptr;
     EntryPanel* m_attackerPanel = nullptr;

@@ -6,7 +6,7 @@
 #include "ui/common/chooser.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/qt_text.h"
-#include "ui/session/box_session.h"
+#include "ui/session/box_document.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -36,7 +36,7 @@ QColor previewColor(PreviewKind kind) {
 
 } // namespace
 
-SetTextDialog::SetTextDialog(BoxSession& session, QWidget* parent) : QDialog(parent), m_session(session) {
+SetTextDialog::SetTextDialog(BoxDocument& document, QWidget* parent) : QDialog(parent), m_document(document) {
     setObjectName(QStringLiteral("setTextDialog"));
     setWindowTitle(QStringLiteral("テキスト入力"));
 
@@ -111,7 +111,7 @@ void SetTextDialog::addSets() {
     const std::vector<ParsedSet> sets = m_sets;
     hide();
     clearText(); // added once, never twice by a second press
-    const SetAppendResult result = m_session.appendTextSets(sets);
+    const SetAppendResult result = m_document.appendTextSets(sets);
     dialogs().message(parentWidget(), QString(), toQt(setAppendSummaryText(result)));
 }
 

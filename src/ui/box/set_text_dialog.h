@@ -1,5 +1,5 @@
 #pragma once
-// "テキスト入力": team text to add to the box session's box. The text area is filled from the
+// "テキスト入力": team text to add to the box document's box. The text area is filled from the
 // clipboard when it holds team text; the preview lists what "追加" will add, what could not be read
 // and every warning, before anything changes. The language chosen here is the one "テキスト出力"
 // writes.
@@ -18,13 +18,13 @@ class QPushButton;
 namespace rusrina {
 
 class BoundedTextEdit;
-class BoxSession;
+class BoxDocument;
 
 class SetTextDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SetTextDialog(BoxSession& session, QWidget* parent = nullptr);
+    explicit SetTextDialog(BoxDocument& document, QWidget* parent = nullptr);
 
     // Puts the clipboard's text in the text area when it holds team text; a clipboard over
     // kMaxTeamTextBytes is refused with a message, and the text area is left as it was.
@@ -37,7 +37,7 @@ private:
     // "追加": the sets that read go to the box, once; the dialog closes and says how many fitted.
     void addSets();
 
-    BoxSession& m_session;
+    BoxDocument& m_document;
     BoundedTextEdit* m_text = nullptr;
     QComboBox* m_language = nullptr;
     QListWidget* m_preview = nullptr;

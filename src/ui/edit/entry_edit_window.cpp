@@ -10,7 +10,7 @@
 #include "ui/common/product_title.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/status_line.h"
-#include "ui/session/box_session.h"
+#include "ui/session/box_document.h"
 #include "view/edit/entry_edit.h"
 
 #include <QCheckBox>
@@ -65,8 +65,8 @@ QLabel* makeCell(QWidget* parent, const QString& name, const QString& widest) {
 
 } // namespace
 
-EntryEditWindow::EntryEditWindow(BoxSession& session, SettingsFile& settings, QWidget* parent)
-    : ToolWindow(settings, QStringLiteral("DataEdit"), parent), m_session(session) {
+EntryEditWindow::EntryEditWindow(BoxDocument& document, SettingsFile& settings, QWidget* parent)
+    : ToolWindow(settings, QStringLiteral("DataEdit"), parent), m_document(document) {
     setObjectName(QStringLiteral("entryEditWindow"));
     setWindowTitle(QString::asprintf("%s バントレボックス　データ編集", ProductTitle));
     buildWidgets();
@@ -76,7 +76,7 @@ EntryEditWindow::EntryEditWindow(BoxSession& session, SettingsFile& settings, QW
     rebuildSpecies();
     refreshEvsLeft();
     connectHandlers();
-    connect(&m_session, &BoxSession::boxChanged, this, &EntryEditWindow::onBoxChanged);
+    connect(&m_document, &BoxDocument::boxChanged, this, &EntryEditWindow::onBoxChanged);
 }
 
 EntryEditWindow::~EntryEditWindow() {
@@ -519,7 +519,7 @@ void EntryEditWindow::onRegister() {
 }
 
 int EntryEditWindow::store(const BoxEntry& entry, const EntryExtra& extra) {
-    const StoreResult stored = m_session.registerEntry(m_slot, entry, extra);
+    const StoreResult stored = m_document.registerEntry(m_slot, entry, extra);
     switch (stored.status) {
     case StoreStatus::Stored:
         return stored.slot;
@@ -562,16 +562,16 @@ void EntryEditWindow::openOn(int slot) {
 }
 
 void EntryEditWindow::openNew() {
-    fillFromEntry(m_session.box().count());
+    fillFromEntry(m_document.box().count());
 }
 
 void EntryEditWindow::fillFromEntry(int slot) {
-    m_slot = m_session.box().inUse(slot) ? slot : -1;
+    m_slot = m_document.box().inUse(slot) ? slot : -1;
     selectQuietly(*m_preset, 0);
     if (m_slot < 0)
         return;
-    m_stored = m_session.box().entry(slot);
-    showForm(formFromEntry(*m_stored, m_session.box().extra(slot)));
+    m_stored = m_document.box().entry(slot);
+    showForm(formFromEntry(*m_stored, m_document.box().extra(slot)));
 }
 
 void EntryEditWindow::showForm(const EntryForm& form) {

@@ -1,6 +1,6 @@
 #pragma once
-// The box entry edit window: fills in one creature for the box session's box, either as a new
-// entry or over an existing one, and registers it through the session.
+// The box entry edit window: fills in one creature for the box document's box, either as a new
+// entry or over an existing one, and registers it through the document.
 
 #include "box/box_entry.h"
 #include "box/entry_extra.h"
@@ -18,7 +18,7 @@ class QRadioButton;
 
 namespace rusrina {
 
-class BoxSession;
+class BoxDocument;
 class StatusLine;
 struct BoxChange;
 struct ListChoice;
@@ -28,7 +28,7 @@ class EntryEditWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    EntryEditWindow(BoxSession& session, SettingsFile& settings, QWidget* parent = nullptr);
+    EntryEditWindow(BoxDocument& document, SettingsFile& settings, QWidget* parent = nullptr);
     // Writes the rule and level positions (the placement is written by ToolWindow).
     ~EntryEditWindow() override;
 
@@ -101,7 +101,7 @@ private:
     // A form open on an existing entry closes when the box changes under it.
     void onBoxChanged(const BoxChange& change);
 
-    BoxSession& m_session;
+    BoxDocument& m_document;
     int m_slot = -1;                  // the slot being edited; -1 for a new entry
     std::optional<BoxEntry> m_stored; // the entry last loaded into the form
     bool m_appliedDirect = false;     // the mode the fields were last set up for

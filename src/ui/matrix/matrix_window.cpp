@@ -11,7 +11,8 @@
 #include "ui/common/table_view.h"
 #include "ui/matrix/matrix_model.h"
 #include "ui/matrix/spread_panel.h"
-#include "ui/session/box_session.h"
+#include "ui/session/battle_session.h"
+#include "ui/session/box_document.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -35,14 +36,14 @@ constexpr int kDefaultHeight = 560;
 
 } // namespace
 
-MatrixWindow::MatrixWindow(BoxSession& session, SettingsFile& settings, QWidget* parent)
-    : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_session(session) {
+MatrixWindow::MatrixWindow(BoxDocument& document, const BattleSession& battle, SettingsFile& settings, QWidget* parent)
+    : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_document(document), m_battle(battle) {
     setObjectName(QStringLiteral("matrixWindow"));
     setWindowTitle(QString::asprintf("%s バントレボックス　一覧・努力値探索", ProductTitle));
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("matrixTabs"));
     m_tabs->addTab(buildMatrixTab(), QStringLiteral("ダメージ一覧"));
-    m_spread = new SpreadPanel(session, m_tabs);
+    m_spread = new SpreadPanel(document, battle, m_tabs);
     m_tabs->addTab(m_spread, QStringLiteral("努力値探索"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
@@ -52,7 +53,7 @@ MatrixWindow::MatrixWindow(BoxSession& session, SettingsFile& settings, QWidget*
     (defenderSide ? m_defenderSide : m_attackerSide)->setChecked(true);
     m_tabs->setCurrentIndex(settings.readSetting(kSection, kTabKey, 0) == 1 ? 1 : 0);
     connect(m_attackerSide, &QRadioButton::toggled, this, &MatrixWindow::refresh);
-    connect(&session, &BoxSession::calculated, this, &MatrixWindow::refresh);
+    connect(&battle, &BattleSession::calculated, this, &MatrixWindow::refresh);
 }
 
 MatrixWindow::~MatrixWindow() {
@@ -147,12 +148,12 @@ void MatrixWindow::refresh() {
 }
 
 void MatrixWindow::refreshMatrix() {
-    const Box& box = m_session.box();
+    const Box& box = m_document.box();
     std::vector<BoxEntry> entries(box.slots().begin(), box.slots().begin() + box.count());
     const MatrixSide side = attackerSide() ? MatrixSide::AttackerAgainstBox : MatrixSide::BoxAgainstDefender;
-    const int chosen = attackerSide() ? m_session.attackerSlot() : m_session.defenderSlot();
-    const DamageSettings& settings = m_session.damageSettings();
-    const DamageEngine& inputs = m_session.damageInputs();
+    const int chosen = attackerSide() ? m_document.attackerSlot() : m_document.defenderSlot();
+    const DamageSettings& settings = m_battle.damageSettings();
+    const DamageEngine& inputs = m_battle.damageInputs();
     const ExactOptions options = exactOptionsFor(settings);
     std::vector<MatrixRow> rows = computeMatrix(entries, chosen, side, inputs.conditions, options,
                                                 matrixBattleState(inputs, settings.mode, side));
@@ -177,7 +178,7 @@ void MatrixWindow::refreshMatrix() {
 
 // The row of the pair's other side is highlighted, wherever the sort put it.
 void MatrixWindow::highlightPair() {
-    const int other = attackerSide() ? m_session.defenderSlot() : m_session.attackerSlot();
+    const int other = attackerSide() ? m_document.defenderSlot() : m_document.attackerSlot();
     m_table->clearSelection();
     for (int row = 0; row < m_model->rowCount(); ++row)
         if (m_model->slotAt(row) == other) {
@@ -196,15 +197,15 @@ void MatrixWindow::sortByColumn(int column) {
     highlightPair();
 }
 
-// The row's entry becomes the other side of the session's pair.
+// The row's entry becomes the other side of the document's pair.
 void MatrixWindow::onRowActivated(int row) {
     const int slot = m_model->slotAt(row);
     if (slot < 0)
         return;
     if (attackerSide())
-        m_session.setDefender(slot);
+        m_document.setDefender(slot);
     else
-        m_session.setAttacker(slot);
+        m_document.setAttacker(slot);
 }
 
 void MatrixWindow::copyMatrix() {

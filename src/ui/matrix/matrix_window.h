@@ -1,11 +1,11 @@
 #pragma once
-// The matrix and the spread finder of a box session, in one window on two tabs:
+// The matrix and the spread finder of the box document's pair, in one window on two tabs:
 // - "ダメージ一覧": the chosen attacker against every entry of the box, or every entry against the
 //   chosen defender, sortable by any column; a double-click makes the row's entry the other side
-//   of the session's pair; "コピー" copies the table as tab-separated text.
+//   of the document's pair; "コピー" copies the table as tab-separated text.
 // - "努力値探索": the spread finder (SpreadPanel).
 // In the exact modes the matrix adds each entry's speed and who moves first, by the battle state.
-// Both follow the session: its sides, its conditions and its mode, recomputed after each
+// Both follow the battle session: its sides, its conditions and its mode, recomputed after each
 // calculation while this window is shown. The matrix highlights the row of the pair's other side
 // and colours each verdict by how sure the knock-out is, with a legend under it.
 
@@ -19,7 +19,8 @@ class QTabWidget;
 
 namespace rusrina {
 
-class BoxSession;
+class BattleSession;
+class BoxDocument;
 class MatrixModel;
 class SpreadPanel;
 
@@ -27,10 +28,10 @@ class MatrixWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    MatrixWindow(BoxSession& session, SettingsFile& settings, QWidget* parent = nullptr);
+    MatrixWindow(BoxDocument& document, const BattleSession& battle, SettingsFile& settings, QWidget* parent = nullptr);
     ~MatrixWindow() override;
 
-    // Recomputes the matrix and the finder from the session (only while shown; a hidden window
+    // Recomputes the matrix and the finder from the battle session (only while shown; a hidden window
     // catches up when it is shown again).
     void refresh();
     // Copies the matrix as tab-separated text.
@@ -50,7 +51,8 @@ private:
     void sortByColumn(int column);
     bool attackerSide() const;
 
-    BoxSession& m_session;
+    BoxDocument& m_document;
+    const BattleSession& m_battle;
     QTabWidget* m_tabs = nullptr;
     QRadioButton* m_attackerSide = nullptr;
     QRadioButton* m_defenderSide = nullptr;

@@ -11,7 +11,8 @@
 #include "ui/common/qt_text.h"
 #include "ui/common/table_view.h"
 #include "ui/matrix/text_table_model.h"
-#include "ui/session/box_session.h"
+#include "ui/session/battle_session.h"
+#include "ui/session/box_document.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,8 +50,8 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption) {
 
 } // namespace
 
-SpreadPanel::SpreadPanel(BoxSession& session, QWidget* parent)
-    : QWidget(parent), m_session(session), m_defence(std::make_unique<DefenceSpreads>()),
+SpreadPanel::SpreadPanel(BoxDocument& document, const BattleSession& battle, QWidget* parent)
+    : QWidget(parent), m_document(document), m_battle(battle), m_defence(std::make_unique<DefenceSpreads>()),
       m_offence(std::make_unique<OffenceSpread>()), m_speed(std::make_unique<SpeedTuning>()) {
     setObjectName(QStringLiteral("spreadPanel"));
     auto* results = new QHBoxLayout;
@@ -172,15 +173,15 @@ QWidget* SpreadPanel::buildSpeed() {
     return group;
 }
 
-// The six rows' names change with the attacker and the session's inputs; the chosen row stays.
+// The six rows' names change with the attacker and the battle session's inputs; the chosen row stays.
 void SpreadPanel::fillMoveChooser() {
-    fillChooser(*m_move, spreadMoveChoices(m_session.damageInputs()), std::max(0, m_move->currentIndex()));
+    fillChooser(*m_move, spreadMoveChoices(m_battle.damageInputs()), std::max(0, m_move->currentIndex()));
 }
 
 void SpreadPanel::refresh() {
     fillMoveChooser();
-    const DamageEngine& inputs = m_session.damageInputs();
-    SpreadQuery q = spreadQueryFor(inputs, m_session.damageSettings(), chosenValue(*m_move, 0));
+    const DamageEngine& inputs = m_battle.damageInputs();
+    SpreadQuery q = spreadQueryFor(inputs, m_battle.damageSettings(), chosenValue(*m_move, 0));
     q.hits = chosenValue(*m_hits, 1);
     q.percent = chosenValue(*m_certainty, kCertain);
     q.nature = static_cast<SpreadNature>(chosenValue(*m_nature, 0));
@@ -218,7 +219,7 @@ void SpreadPanel::refresh() {
 void SpreadPanel::refreshSpeed() {
     m_speedOfDefender = chosenValue(*m_speedSide, 0) == 1;
     const SpeedTuningSearch search = speedTuningSearchFor(
-        m_session.damageInputs(), m_session.damageSettings(), m_speedOfDefender,
+        m_battle.damageInputs(), m_battle.damageSettings(), m_speedOfDefender,
         static_cast<SpeedTarget>(chosenValue(*m_speedTarget, 0)), static_cast<SpreadNature>(chosenValue(*m_nature, 0)));
     *m_speed = runSpeedTuning(search);
     m_speedSummary->setText(toQt(speedTuningText(search, *m_speed)));
@@ -231,38 +232,38 @@ void SpreadPanel::refreshSpeed() {
 void SpreadPanel::applySplit() {
     const QModelIndexList selected = m_splits->selectionModel()->selectedRows();
     const size_t row = selected.isEmpty() ? 0 : static_cast<size_t>(selected.constFirst().row());
-    const int slot = m_session.defenderSlot();
-    if (m_defence->status != SpreadStatus::Found || row >= m_defence->splits.size() || !m_session.box().inUse(slot))
+    const int slot = m_document.defenderSlot();
+    if (m_defence->status != SpreadStatus::Found || row >= m_defence->splits.size() || !m_document.box().inUse(slot))
         return;
     if (const std::optional<BoxEntry> entry =
-            entryWithSplit(m_session.box().entry(slot), *m_defence, m_defence->splits[row]))
+            entryWithSplit(m_document.box().entry(slot), *m_defence, m_defence->splits[row]))
         confirmAndStore(slot, *entry, QStringLiteral("耐久の努力値"));
 }
 
 void SpreadPanel::applyOffence() {
-    const int slot = m_session.attackerSlot();
-    if (m_offence->status != SpreadStatus::Found || !m_session.box().inUse(slot))
+    const int slot = m_document.attackerSlot();
+    if (m_offence->status != SpreadStatus::Found || !m_document.box().inUse(slot))
         return;
-    if (const std::optional<BoxEntry> entry = entryWithOffence(m_session.box().entry(slot), *m_offence))
+    if (const std::optional<BoxEntry> entry = entryWithOffence(m_document.box().entry(slot), *m_offence))
         confirmAndStore(slot, *entry, QStringLiteral("火力の努力値"));
 }
 
 void SpreadPanel::applySpeed() {
-    const int slot = m_speedOfDefender ? m_session.defenderSlot() : m_session.attackerSlot();
-    if (m_speed->status != SpeedTuningStatus::Found || !m_session.box().inUse(slot))
+    const int slot = m_speedOfDefender ? m_document.defenderSlot() : m_document.attackerSlot();
+    if (m_speed->status != SpeedTuningStatus::Found || !m_document.box().inUse(slot))
         return;
-    if (const std::optional<BoxEntry> entry = entryWithSpeedTuning(m_session.box().entry(slot), *m_speed))
+    if (const std::optional<BoxEntry> entry = entryWithSpeedTuning(m_document.box().entry(slot), *m_speed))
         confirmAndStore(slot, *entry, QStringLiteral("素早さの努力値"));
 }
 
-// The edit form's confirmation of the stats it is about to store, then one step of the session's
+// The edit form's confirmation of the stats it is about to store, then one step of the document's
 // history, which "元に戻す" takes back.
 bool SpreadPanel::confirmAndStore(int slot, const BoxEntry& entry, const QString& step) {
     std::array<int, 6> stats;
     std::copy(std::begin(entry.stat), std::end(entry.stat), stats.begin());
     if (!dialogs().question(this, toQt(kConfirmTitle), toQt(confirmationText(stats))))
         return false;
-    return m_session.replaceEntry(slot, entry, step);
+    return m_document.replaceEntry(slot, entry, step);
 }
 
 } // namespace rusrina

@@ -1,9 +1,9 @@
 #pragma once
-// The spread finder's panel: for the box session's attacker, defender, a chosen row and the
+// The spread finder's panel: for the box document's attacker, defender, a chosen row and the
 // conditions, the defender's HP and defence splits that survive n hits, and the attacker's fewest
 // attack EVs that knock out in n hits. "防御側に適用" and "攻撃側に適用" write the chosen result into
 // the entry through the edit form's rules, after the form's own confirmation of the stats, as one
-// step of the session's history. "ほかの努力値も振り直す" lets the finders use the entry's other EVs
+// step of the document's history. "ほかの努力値も振り直す" lets the finders use the entry's other EVs
 // too (but those of the stats ticked to keep); when a finder finds nothing, a line says which EVs
 // it held fixed and which change of the choices would find something. "素早さ調整" finds the
 // fewest speed EVs of the attacker or the defender to move before the other side (the most that
@@ -22,7 +22,8 @@ class QTableView;
 
 namespace rusrina {
 
-class BoxSession;
+class BattleSession;
+class BoxDocument;
 class TextTableModel;
 struct BoxEntry;
 struct DefenceSpreads;
@@ -33,10 +34,10 @@ class SpreadPanel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit SpreadPanel(BoxSession& session, QWidget* parent = nullptr);
+    SpreadPanel(BoxDocument& document, const BattleSession& battle, QWidget* parent = nullptr);
     ~SpreadPanel() override;
 
-    // Runs both finders again from the session and the panel's choosers.
+    // Runs both finders again from the battle session and the panel's choosers.
     void refresh();
     // Writes the selected split (the first when none is selected) into the defender, or the found
     // spread into the attacker. Nothing happens without a result or when the user says No.
@@ -54,7 +55,8 @@ private:
     void fillMoveChooser();
     bool confirmAndStore(int slot, const BoxEntry& entry, const QString& step);
 
-    BoxSession& m_session;
+    BoxDocument& m_document;
+    const BattleSession& m_battle;
     QComboBox* m_move = nullptr;
     QComboBox* m_hits = nullptr;
     QComboBox* m_certainty = nullptr;

@@ -1,6 +1,7 @@
-// The box session without any window: the list operations and the sides they clear, every change
-// as one step taken back and made again, registration and a rewritten entry, saves and their
-// problems, import, the recovery file, and a calculation that follows every input.
+// The box document and the battle session without any window: the list operations and the sides
+// they clear, every change as one step taken back and made again, registration and a rewritten
+// entry, saves and their problems, import, the recovery file, and a calculation that follows every
+// input.
 
 #include "box/box.h"
 #include "format/box_file.h"
@@ -10,8 +11,9 @@
 
 #include "box_test_support.h"
 
+#include "ui/session/battle_session.h"
+#include "ui/session/box_document.h"
 #include "ui/session/box_history.h"
-#include "ui/session/box_session.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +33,27 @@ namespace {
 using namespace testing;
 namespace fs = std::filesystem;
 
-// What the session told its windows, in order, while this lives.
+// A document over a box file of entries n0 … n(count-1) in a directory of its own, and the battle
+// session over its pair.
+struct Opened {
+    TempDir dir;
+    fs::path path = dir / "rusrina.vbd";
+    std::unique_ptr<BoxDocument> document;
+    std::unique_ptr<BattleSession> battle;
+
+    explicit Opened(int count = 5) {
+        writeAll(path, imageOf(namedBox(count)));
+        reopen();
+    }
+    void reopen() {
+        battle.reset();
+        document = std::make_unique<BoxDocument>(path);
+        battle = std::make_unique<BattleSession>(*document);
+        document->open();
+    }
+};
+
+// What the document and the battle session told their windows, in order, while this lives.
 struct Heard {
     QObject listener; // its end takes the connections with it
     std::vector<BoxChange> changes;
@@ -40,30 +62,16 @@ struct Heard {
     int learnableLists = 0;
     int calculations = 0;
 
-    explicit Heard(BoxSession& session) {
-        QObject::connect(&session, &BoxSession::boxChanged, &listener,
+    explicit Heard(Opened& opened) {
+        BoxDocument* document = opened.document.get();
+        QObject::connect(document, &BoxDocument::boxChanged, &listener,
                          [this](const BoxChange& c) { changes.push_back(c); });
-        QObject::connect(&session, &BoxSession::statusMessage, &listener,
+        QObject::connect(document, &BoxDocument::statusMessage, &listener,
                          [this](const QString& text) { status.push_back(text.toStdString()); });
-        QObject::connect(&session, &BoxSession::pairChanged, &listener, [this] { ++pairs; });
-        QObject::connect(&session, &BoxSession::learnableChoicesChanged, &listener, [this] { ++learnableLists; });
-        QObject::connect(&session, &BoxSession::calculated, &listener, [this] { ++calculations; });
-    }
-};
-
-// A session over a box file of entries n0 … n(count-1) in a directory of its own.
-struct Opened {
-    TempDir dir;
-    fs::path path = dir / "rusrina.vbd";
-    std::unique_ptr<BoxSession> session;
-
-    explicit Opened(int count = 5) {
-        writeAll(path, imageOf(namedBox(count)));
-        reopen();
-    }
-    void reopen() {
-        session = std::make_unique<BoxSession>(path);
-        session->open();
+        QObject::connect(document, &BoxDocument::pairChanged, &listener, [this] { ++pairs; });
+        BattleSession* battle = opened.battle.get();
+        QObject::connect(battle, &BattleSession::learnableChoicesChanged, &listener, [this] { ++learnableLists; });
+        QObject::connect(battle, &BattleSession::calculated, &listener, [this] { ++calculations; });
     }
 };
 
@@ -74,7 +82,7 @@ std::string names(const Box& box) {
     return text;
 }
 
-TEST(BoxSession, ListOperationsApplyToTheSelectedRowAndClearBothSides) {
+TEST(BoxDocument, ListOperationsApplyToTheSelectedRowAndClearBothSides) {
     struct Case {
         ListOperation operation;
         int selected;
@@ -93,56 +101,56 @@ TEST(BoxSession, ListOperationsApplyToTheSelectedRowAndClearBothSides) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(static_cast<int>(c.operation)) + " on row " + std::to_string(c.selected));
         Opened opened;
-        BoxSession& session = *opened.session;
-        session.setAttacker(0);
-        session.setDefender(1);
-        Heard heard(session);
-        session.runListOperation(c.operation, c.selected, QStringLiteral("step"));
-        EXPECT_EQ(names(session.box()), c.order);
+        BoxDocument& document = *opened.document;
+        document.setAttacker(0);
+        document.setDefender(1);
+        Heard heard(opened);
+        document.runListOperation(c.operation, c.selected, QStringLiteral("step"));
+        EXPECT_EQ(names(document.box()), c.order);
         EXPECT_EQ(heard.changes, c.change ? std::vector<BoxChange>{*c.change} : std::vector<BoxChange>{});
-        EXPECT_EQ(session.hasUnsavedChanges(), c.change.has_value());
-        EXPECT_EQ(session.attackerSlot(), -1);
-        EXPECT_EQ(session.defenderSlot(), -1);
+        EXPECT_EQ(document.hasUnsavedChanges(), c.change.has_value());
+        EXPECT_EQ(document.attackerSlot(), -1);
+        EXPECT_EQ(document.defenderSlot(), -1);
         EXPECT_EQ(heard.calculations, 1);
     }
 }
 
 // Each change is one step: taken back to the box it started from, byte for byte, and made again;
 // the status line names the step, and the saved state follows.
-TEST(BoxSession, EveryChangeIsOneStepTakenBackAndMadeAgain) {
+TEST(BoxDocument, EveryChangeIsOneStepTakenBackAndMadeAgain) {
     TempDir other;
     writeAll(other / "other.vbd", imageOf(namedBox(7))); // n5 and n6 are new
     struct Case {
         const char* step;
-        std::function<void(BoxSession&)> change;
+        std::function<void(BoxDocument&)> change;
     };
     const Case cases[] = {
-        {"削除", [](BoxSession& s) { s.runListOperation(ListOperation::Delete, 0, QStringLiteral("削除")); }},
+        {"削除", [](BoxDocument& s) { s.runListOperation(ListOperation::Delete, 0, QStringLiteral("削除")); }},
         {"最上位移動",
-         [](BoxSession& s) { s.runListOperation(ListOperation::MoveToTop, 3, QStringLiteral("最上位移動")); }},
-        {"登録", [](BoxSession& s) { s.registerEntry(-1, makeEntry("new")); }},
-        {"登録", [](BoxSession& s) { s.registerEntry(2, makeEntry("over", 150)); }},
-        {"耐久の努力値", [](BoxSession& s) { s.replaceEntry(1, makeEntry("ev", 1), QStringLiteral("耐久の努力値")); }},
-        {"テキスト入力", [](BoxSession& s) { s.appendTextSets(readSetText("Latios\n\nLatias\n")); }},
-        {"インポート", [&](BoxSession& s) { s.importFile(other / "other.vbd"); }},
+         [](BoxDocument& s) { s.runListOperation(ListOperation::MoveToTop, 3, QStringLiteral("最上位移動")); }},
+        {"登録", [](BoxDocument& s) { s.registerEntry(-1, makeEntry("new")); }},
+        {"登録", [](BoxDocument& s) { s.registerEntry(2, makeEntry("over", 150)); }},
+        {"耐久の努力値", [](BoxDocument& s) { s.replaceEntry(1, makeEntry("ev", 1), QStringLiteral("耐久の努力値")); }},
+        {"テキスト入力", [](BoxDocument& s) { s.appendTextSets(readSetText("Latios\n\nLatias\n")); }},
+        {"インポート", [&](BoxDocument& s) { s.importFile(other / "other.vbd"); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.step);
         Opened opened;
-        BoxSession& session = *opened.session;
-        const std::string start = imageOf(session.box());
-        c.change(session);
-        const std::string changed = imageOf(session.box());
+        BoxDocument& document = *opened.document;
+        const std::string start = imageOf(document.box());
+        c.change(document);
+        const std::string changed = imageOf(document.box());
         ASSERT_NE(changed, start);
-        EXPECT_TRUE(session.hasUnsavedChanges());
-        Heard heard(session);
+        EXPECT_TRUE(document.hasUnsavedChanges());
+        Heard heard(opened);
 
-        session.history().undo();
-        EXPECT_EQ(imageOf(session.box()), start);
-        EXPECT_FALSE(session.hasUnsavedChanges());
-        session.history().redo();
-        EXPECT_EQ(imageOf(session.box()), changed);
-        EXPECT_TRUE(session.hasUnsavedChanges());
+        document.history().undo();
+        EXPECT_EQ(imageOf(document.box()), start);
+        EXPECT_FALSE(document.hasUnsavedChanges());
+        document.history().redo();
+        EXPECT_EQ(imageOf(document.box()), changed);
+        EXPECT_TRUE(document.hasUnsavedChanges());
         EXPECT_EQ(heard.status, (std::vector<std::string>{std::string("元に戻しました：") + c.step,
                                                           std::string("やり直しました：") + c.step}));
         ASSERT_EQ(heard.changes.size(), 2u);
@@ -153,7 +161,7 @@ TEST(BoxSession, EveryChangeIsOneStepTakenBackAndMadeAgain) {
 
 // Taking a step back or making it again brings back the pair it found or left: cleared by a
 // deletion under the default rule, followed with PairOnMove::Follow.
-TEST(BoxSession, StepsBringBackThePairTheyFoundOrLeft) {
+TEST(BoxDocument, StepsBringBackThePairTheyFoundOrLeft) {
     struct Case {
         PairOnMove rule;
         int attackerAfter, defenderAfter;
@@ -161,45 +169,46 @@ TEST(BoxSession, StepsBringBackThePairTheyFoundOrLeft) {
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.rule));
         Opened opened;
-        BoxSession& session = *opened.session;
-        session.setPairOnMove(c.rule);
-        session.setAttacker(2);
-        session.setDefender(4);
-        session.runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
-        const auto pair = [&] { return std::pair(session.attackerSlot(), session.defenderSlot()); };
+        BoxDocument& document = *opened.document;
+        BattleSession& battle = *opened.battle;
+        document.setPairOnMove(c.rule);
+        document.setAttacker(2);
+        document.setDefender(4);
+        document.runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
+        const auto pair = [&] { return std::pair(document.attackerSlot(), document.defenderSlot()); };
         EXPECT_EQ(pair(), std::pair(c.attackerAfter, c.defenderAfter));
-        session.setAttacker(0); // what the user did since does not stay over the step
-        session.history().undo();
+        document.setAttacker(0); // what the user did since does not stay over the step
+        document.history().undo();
         EXPECT_EQ(pair(), std::pair(2, 4));
-        EXPECT_EQ(entryNameUtf8(*session.damageInputs().attacker), "n2");
-        session.history().redo();
+        EXPECT_EQ(entryNameUtf8(*battle.damageInputs().attacker), "n2");
+        document.history().redo();
         EXPECT_EQ(pair(), std::pair(c.attackerAfter, c.defenderAfter));
     }
 }
 
 // Entries added by インポート or テキスト入力 are calculated with at once (the matrix reads them).
-TEST(BoxSession, AddedEntriesAreCalculatedWith) {
+TEST(BoxDocument, AddedEntriesAreCalculatedWith) {
     const std::function<void(Opened&)> additions[] = {
         [](Opened& o) {
             writeAll(o.dir / "other.vbd", imageOf(namedBox(7)));
-            o.session->importFile(o.dir / "other.vbd");
+            o.document->importFile(o.dir / "other.vbd");
         },
-        [](Opened& o) { o.session->appendTextSets(readSetText("Latios\n")); },
+        [](Opened& o) { o.document->appendTextSets(readSetText("Latios\n")); },
     };
     for (const auto& add : additions) {
         Opened opened;
-        opened.session->setAttacker(0);
-        Heard heard(*opened.session);
+        opened.document->setAttacker(0);
+        Heard heard(opened);
         add(opened);
-        EXPECT_GT(opened.session->box().count(), 5);
+        EXPECT_GT(opened.document->box().count(), 5);
         EXPECT_EQ(heard.calculations, 1);
-        EXPECT_EQ(opened.session->attackerSlot(), 0);
+        EXPECT_EQ(opened.document->attackerSlot(), 0);
     }
 }
 
 // 登録 writes the slot or appends, selects the row written and keeps the sides, showing the entry
 // as it now is; a box without room or an entry it cannot hold changes nothing.
-TEST(BoxSession, RegistrationSelectsItsRowAndKeepsTheSides) {
+TEST(BoxDocument, RegistrationSelectsItsRowAndKeepsTheSides) {
     using Rows = BoxChange::Rows;
     struct Case {
         const char* what;
@@ -219,22 +228,23 @@ TEST(BoxSession, RegistrationSelectsItsRowAndKeepsTheSides) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Opened opened(c.boxSize);
-        BoxSession& session = *opened.session;
-        session.setAttacker(0);
-        session.setDefender(1);
-        const std::string before = imageOf(session.box());
-        Heard heard(session);
-        EXPECT_EQ(session.registerEntry(c.slot, c.entry).status, c.status);
+        BoxDocument& document = *opened.document;
+        BattleSession& battle = *opened.battle;
+        document.setAttacker(0);
+        document.setDefender(1);
+        const std::string before = imageOf(document.box());
+        Heard heard(opened);
+        EXPECT_EQ(document.registerEntry(c.slot, c.entry).status, c.status);
         EXPECT_EQ(heard.changes, c.changes);
-        EXPECT_EQ(session.hasUnsavedChanges(), !c.changes.empty());
-        EXPECT_EQ(imageOf(session.box()) == before, c.changes.empty());
-        EXPECT_EQ(session.attackerSlot(), 0);
-        EXPECT_EQ(session.defenderSlot(), 1);
-        EXPECT_EQ(entryNameUtf8(*session.damageInputs().defender), entryNameUtf8(session.box().entry(1)));
+        EXPECT_EQ(document.hasUnsavedChanges(), !c.changes.empty());
+        EXPECT_EQ(imageOf(document.box()) == before, c.changes.empty());
+        EXPECT_EQ(document.attackerSlot(), 0);
+        EXPECT_EQ(document.defenderSlot(), 1);
+        EXPECT_EQ(entryNameUtf8(*battle.damageInputs().defender), entryNameUtf8(document.box().entry(1)));
     }
 }
 
-TEST(BoxSession, ReplaceEntryWritesOnlyAnEntryInUse) {
+TEST(BoxDocument, ReplaceEntryWritesOnlyAnEntryInUse) {
     struct Case {
         const char* what;
         int slot;
@@ -249,11 +259,12 @@ TEST(BoxSession, ReplaceEntryWritesOnlyAnEntryInUse) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Opened opened;
-        BoxSession& session = *opened.session;
-        session.setDefender(1);
-        Heard heard(session);
-        EXPECT_EQ(session.replaceEntry(c.slot, c.entry, QStringLiteral("耐久の努力値")), c.written);
-        EXPECT_EQ(session.hasUnsavedChanges(), c.written);
+        BoxDocument& document = *opened.document;
+        BattleSession& battle = *opened.battle;
+        document.setDefender(1);
+        Heard heard(opened);
+        EXPECT_EQ(document.replaceEntry(c.slot, c.entry, QStringLiteral("耐久の努力値")), c.written);
+        EXPECT_EQ(document.hasUnsavedChanges(), c.written);
         if (!c.written) {
             EXPECT_TRUE(heard.changes.empty());
             EXPECT_EQ(heard.calculations, 0);
@@ -261,14 +272,14 @@ TEST(BoxSession, ReplaceEntryWritesOnlyAnEntryInUse) {
         }
         EXPECT_EQ(heard.changes, (std::vector<BoxChange>{{BoxChange::Rows::Rewritten, 1, 1, std::nullopt, true}}));
         EXPECT_EQ(heard.status, std::vector<std::string>{"耐久の努力値：ev"});
-        EXPECT_EQ(session.defenderSlot(), 1);
-        EXPECT_EQ(session.damageInputs().defender->species, 150);
+        EXPECT_EQ(document.defenderSlot(), 1);
+        EXPECT_EQ(battle.damageInputs().defender->species, 150);
     }
 }
 
 // A save the file allows marks the box saved and names the file; one it does not leaves the box
 // unsaved and says why, for the window to ask. Overwriting and another name then save.
-TEST(BoxSession, SavesReportTheirProblemForTheWindowToAsk) {
+TEST(BoxDocument, SavesReportTheirProblemForTheWindowToAsk) {
     struct Case {
         const char* what;
         std::function<void(const fs::path& file)> meanwhile;
@@ -283,92 +294,92 @@ TEST(BoxSession, SavesReportTheirProblemForTheWindowToAsk) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Opened opened;
-        BoxSession& session = *opened.session;
-        session.runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
+        BoxDocument& document = *opened.document;
+        document.runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
         c.meanwhile(opened.path);
-        Heard heard(session);
-        const SaveResult first = session.save(SaveCheck::DiskUnchanged);
+        Heard heard(opened);
+        const SaveResult first = document.save(SaveCheck::DiskUnchanged);
         EXPECT_EQ(first.problem, c.problem);
-        EXPECT_EQ(session.hasUnsavedChanges(), !first.ok);
+        EXPECT_EQ(document.hasUnsavedChanges(), !first.ok);
         if (first.ok) {
             EXPECT_EQ(heard.status, std::vector<std::string>{"保存しました：" + opened.path.string()});
-            EXPECT_EQ(readAll(opened.path), imageOf(session.box()));
+            EXPECT_EQ(readAll(opened.path), imageOf(document.box()));
             continue;
         }
         EXPECT_TRUE(heard.status.empty());
-        const SaveResult again = c.problem == SaveProblem::ChangedOnDisk ? session.save(SaveCheck::Overwrite)
-                                                                         : session.saveAs(opened.dir / "copy.vbd");
+        const SaveResult again = c.problem == SaveProblem::ChangedOnDisk ? document.save(SaveCheck::Overwrite)
+                                                                         : document.saveAs(opened.dir / "copy.vbd");
         EXPECT_TRUE(again.ok);
-        EXPECT_FALSE(session.hasUnsavedChanges());
-        EXPECT_EQ(session.file().path(), c.problem == SaveProblem::ReadOnly ? opened.dir / "copy.vbd" : opened.path);
-        EXPECT_EQ(readAll(session.file().path()), imageOf(session.box()));
+        EXPECT_FALSE(document.hasUnsavedChanges());
+        EXPECT_EQ(document.file().path(), c.problem == SaveProblem::ReadOnly ? opened.dir / "copy.vbd" : opened.path);
+        EXPECT_EQ(readAll(document.file().path()), imageOf(document.box()));
     }
 }
 
-TEST(BoxSession, AnUnreadableFileIsNeverReplaced) {
+TEST(BoxDocument, AnUnreadableFileIsNeverReplaced) {
     Opened opened;
     fs::remove(opened.path);
     fs::create_directory(opened.path);
     opened.reopen();
-    BoxSession& session = *opened.session;
-    session.registerEntry(-1, makeEntry("A"));
-    EXPECT_EQ(session.save(SaveCheck::Overwrite).problem, SaveProblem::NeedsNewName);
-    EXPECT_TRUE(session.saveAs(opened.dir / "mine.vbd").ok);
-    session.registerEntry(-1, makeEntry("B"));
-    EXPECT_TRUE(session.save(SaveCheck::DiskUnchanged).ok); // from now on the box's file is the new one
-    EXPECT_EQ(readAll(opened.dir / "mine.vbd"), imageOf(session.box()));
+    BoxDocument& document = *opened.document;
+    document.registerEntry(-1, makeEntry("A"));
+    EXPECT_EQ(document.save(SaveCheck::Overwrite).problem, SaveProblem::NeedsNewName);
+    EXPECT_TRUE(document.saveAs(opened.dir / "mine.vbd").ok);
+    document.registerEntry(-1, makeEntry("B"));
+    EXPECT_TRUE(document.save(SaveCheck::DiskUnchanged).ok); // from now on the box's file is the new one
+    EXPECT_EQ(readAll(opened.dir / "mine.vbd"), imageOf(document.box()));
     EXPECT_TRUE(fs::is_directory(opened.path));
 }
 
-TEST(BoxSession, ImportIsOneStepThatSelectsNothing) {
+TEST(BoxDocument, ImportIsOneStepThatSelectsNothing) {
     Opened opened;
-    BoxSession& session = *opened.session;
+    BoxDocument& document = *opened.document;
     writeAll(opened.dir / "other.vbd", imageOf(namedBox(7)));
-    Heard heard(session);
-    EXPECT_EQ(session.importFile(opened.dir / "missing.vbd").status, ImportResult::Status::OpenFailed);
+    Heard heard(opened);
+    EXPECT_EQ(document.importFile(opened.dir / "missing.vbd").status, ImportResult::Status::OpenFailed);
     EXPECT_TRUE(heard.changes.empty());
-    EXPECT_FALSE(session.hasUnsavedChanges());
+    EXPECT_FALSE(document.hasUnsavedChanges());
 
-    const ImportResult result = session.importFile(opened.dir / "other.vbd");
+    const ImportResult result = document.importFile(opened.dir / "other.vbd");
     EXPECT_EQ(result.added, 2);
     EXPECT_EQ(result.present, 5);
     EXPECT_EQ(heard.changes, (std::vector<BoxChange>{{BoxChange::Rows::Appended}}));
-    EXPECT_EQ(names(session.box()), "n0 n1 n2 n3 n4 n5 n6");
-    EXPECT_EQ(session.history().count(), 1);
+    EXPECT_EQ(names(document.box()), "n0 n1 n2 n3 n4 n5 n6");
+    EXPECT_EQ(document.history().count(), 1);
 }
 
-TEST(BoxSession, TextSetsAreAppendedAndTheFirstSelected) {
+TEST(BoxDocument, TextSetsAreAppendedAndTheFirstSelected) {
     Opened opened(kBoxCapacity - 1);
-    BoxSession& session = *opened.session;
-    Heard heard(session);
-    const SetAppendResult result = session.appendTextSets(readSetText("Latios\n\nLatias\n\nMissingno\n"));
+    BoxDocument& document = *opened.document;
+    Heard heard(opened);
+    const SetAppendResult result = document.appendTextSets(readSetText("Latios\n\nLatias\n\nMissingno\n"));
     EXPECT_EQ(result.added, 1);
     EXPECT_EQ(result.noRoom, 1);
     EXPECT_EQ(result.failed, 1);
     EXPECT_EQ(heard.changes, (std::vector<BoxChange>{{BoxChange::Rows::Appended, -1, -1, kBoxCapacity - 1}}));
-    EXPECT_EQ(entryNameUtf8(session.box().entry(kBoxCapacity - 1)), "ラティオス");
+    EXPECT_EQ(entryNameUtf8(document.box().entry(kBoxCapacity - 1)), "ラティオス");
 }
 
 // The recovery file: written only with unsaved changes, offered to the next session of the same
 // file, restored as an unsaved box without history, and removed by a save or a "No" once this
 // session owns it; one kept for later outlives a save.
-TEST(BoxSession, RecoveryFileIsWrittenRestoredAndDropped) {
+TEST(BoxDocument, RecoveryFileIsWrittenRestoredAndDropped) {
     struct Case {
         const char* what;
         bool restore;
-        std::function<void(BoxSession&)> end;
+        std::function<void(BoxDocument&)> end;
         bool recoveryAfter;
     };
     const Case cases[] = {
-        {"restored, then saved", true, [](BoxSession& s) { s.save(SaveCheck::DiskUnchanged); }, false},
-        {"restored, then No at the close", true, [](BoxSession& s) { s.dropOwnRecovery(); }, false},
-        {"kept for later, then saved", false, [](BoxSession& s) { s.save(SaveCheck::DiskUnchanged); }, true},
-        {"kept for later, then No", false, [](BoxSession& s) { s.dropOwnRecovery(); }, true},
+        {"restored, then saved", true, [](BoxDocument& s) { s.save(SaveCheck::DiskUnchanged); }, false},
+        {"restored, then No at the close", true, [](BoxDocument& s) { s.dropOwnRecovery(); }, false},
+        {"kept for later, then saved", false, [](BoxDocument& s) { s.save(SaveCheck::DiskUnchanged); }, true},
+        {"kept for later, then No", false, [](BoxDocument& s) { s.dropOwnRecovery(); }, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Opened opened;
-        BoxSession& ended = *opened.session;
+        BoxDocument& ended = *opened.document;
         EXPECT_TRUE(ended.writeRecovery()); // nothing unsaved: nothing written
         EXPECT_FALSE(ended.hasRecoveryFile());
         ended.runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
@@ -378,11 +389,11 @@ TEST(BoxSession, RecoveryFileIsWrittenRestoredAndDropped) {
         EXPECT_EQ(readAll(opened.path), imageOf(namedBox(5)));
 
         opened.reopen();
-        BoxSession& next = *opened.session;
+        BoxDocument& next = *opened.document;
         EXPECT_TRUE(next.hasRecoveryFile());
         EXPECT_EQ(next.recoveryPath(), fs::path(opened.path.string() + ".recovery"));
         if (c.restore) {
-            Heard heard(next);
+            Heard heard(opened);
             EXPECT_EQ(next.restoreRecovery().status, LoadResult::Status::Loaded);
             EXPECT_EQ(imageOf(next.box()), unsaved);
             EXPECT_TRUE(next.hasUnsavedChanges());
@@ -396,33 +407,33 @@ TEST(BoxSession, RecoveryFileIsWrittenRestoredAndDropped) {
     }
 }
 
-TEST(BoxSession, AnUnreadableRecoveryFileChangesNothing) {
+TEST(BoxDocument, AnUnreadableRecoveryFileChangesNothing) {
     Opened opened;
-    BoxSession& session = *opened.session;
-    fs::create_directory(session.recoveryPath());
-    const LoadResult restored = session.restoreRecovery();
+    BoxDocument& document = *opened.document;
+    fs::create_directory(document.recoveryPath());
+    const LoadResult restored = document.restoreRecovery();
     EXPECT_NE(restored.status, LoadResult::Status::Loaded);
     EXPECT_FALSE(restored.message.empty());
-    EXPECT_EQ(names(session.box()), "n0 n1 n2 n3 n4");
-    EXPECT_FALSE(session.hasUnsavedChanges());
-    session.deleteRecoveryFile();
-    EXPECT_FALSE(session.hasRecoveryFile());
+    EXPECT_EQ(names(document.box()), "n0 n1 n2 n3 n4");
+    EXPECT_FALSE(document.hasUnsavedChanges());
+    document.deleteRecoveryFile();
+    EXPECT_FALSE(document.hasRecoveryFile());
 }
 
 // Recoveries never cost a session: one kept for later outlives the next session's recovery; a
 // restored box belongs to the file it came from (also after 名前を付けて保存), and a save notices
 // that file changed since, or asks for a name when the user chose another one.
-TEST(BoxSession, RecoveriesKeepTheirSessionsAndTheirFiles) {
+TEST(BoxDocument, RecoveriesKeepTheirSessionsAndTheirFiles) {
     const char *kept = "rusrina.vbd.recovery", *second = "rusrina.vbd.recovery-2";
     // Sequence 1: an edit, an end; at the next start the recovery is kept, an edit, an end.
     Opened opened;
-    opened.session->runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
-    ASSERT_TRUE(opened.session->writeRecovery());
+    opened.document->runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
+    ASSERT_TRUE(opened.document->writeRecovery());
     opened.reopen();
-    opened.session->runListOperation(ListOperation::Delete, 4, QStringLiteral("削除"));
-    ASSERT_TRUE(opened.session->writeRecovery());
+    opened.document->runListOperation(ListOperation::Delete, 4, QStringLiteral("削除"));
+    ASSERT_TRUE(opened.document->writeRecovery());
     opened.reopen();
-    std::vector<Recovery> found = opened.session->recoveries();
+    std::vector<Recovery> found = opened.document->recoveries();
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(found[0].path, opened.dir / second); // newest first
     EXPECT_EQ(names(found[0].box), "n0 n1 n2 n3");
@@ -431,76 +442,77 @@ TEST(BoxSession, RecoveriesKeepTheirSessionsAndTheirFiles) {
     for (const Recovery& r : found)
         EXPECT_EQ(r.origin.boxFile, opened.path);
     // Both restore; the second save notices the first wrote the file.
-    EXPECT_EQ(opened.session->restoreRecovery(found[0]).status, LoadResult::Status::Loaded);
-    EXPECT_TRUE(opened.session->save(SaveCheck::DiskUnchanged).ok);
+    EXPECT_EQ(opened.document->restoreRecovery(found[0]).status, LoadResult::Status::Loaded);
+    EXPECT_TRUE(opened.document->save(SaveCheck::DiskUnchanged).ok);
     EXPECT_FALSE(fs::exists(opened.dir / second));
     opened.reopen();
-    const Recovery first = opened.session->recoveries().at(0);
+    const Recovery first = opened.document->recoveries().at(0);
     EXPECT_TRUE(recoveryOriginChanged(first.origin));
-    EXPECT_EQ(opened.session->restoreRecovery(first).status, LoadResult::Status::Loaded);
-    EXPECT_EQ(opened.session->save(SaveCheck::DiskUnchanged).problem, SaveProblem::ChangedOnDisk);
-    EXPECT_TRUE(opened.session->save(SaveCheck::Overwrite).ok);
-    EXPECT_EQ(names(opened.session->box()), "n1 n2 n3 n4");
-    EXPECT_FALSE(opened.session->hasRecoveryFile());
+    EXPECT_EQ(opened.document->restoreRecovery(first).status, LoadResult::Status::Loaded);
+    EXPECT_EQ(opened.document->save(SaveCheck::DiskUnchanged).problem, SaveProblem::ChangedOnDisk);
+    EXPECT_TRUE(opened.document->save(SaveCheck::Overwrite).ok);
+    EXPECT_EQ(names(opened.document->box()), "n1 n2 n3 n4");
+    EXPECT_FALSE(opened.document->hasRecoveryFile());
 
     // Sequence 2: 名前を付けて保存 as team2.vbd, an edit, 保存, an edit, an end.
     const fs::path team2 = opened.dir / "team2.vbd";
-    ASSERT_TRUE(opened.session->saveAs(team2).ok);
-    opened.session->runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
-    ASSERT_TRUE(opened.session->save(SaveCheck::DiskUnchanged).ok);
-    opened.session->runListOperation(ListOperation::MoveDown, 0, QStringLiteral("下へ"));
-    ASSERT_TRUE(opened.session->writeRecovery());
+    ASSERT_TRUE(opened.document->saveAs(team2).ok);
+    opened.document->runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
+    ASSERT_TRUE(opened.document->save(SaveCheck::DiskUnchanged).ok);
+    opened.document->runListOperation(ListOperation::MoveDown, 0, QStringLiteral("下へ"));
+    ASSERT_TRUE(opened.document->writeRecovery());
     const std::string defaultBox = readAll(opened.path);
     opened.reopen();
-    found = opened.session->recoveries();
+    found = opened.document->recoveries();
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].origin.boxFile, team2);
     EXPECT_FALSE(recoveryOriginChanged(found[0].origin));
-    EXPECT_EQ(opened.session->restoreRecovery(found[0]).status, LoadResult::Status::Loaded);
-    EXPECT_TRUE(opened.session->save(SaveCheck::DiskUnchanged).ok);
-    EXPECT_EQ(readAll(team2), imageOf(opened.session->box()));
-    EXPECT_EQ(names(opened.session->box()), "n3 n2 n4");
+    EXPECT_EQ(opened.document->restoreRecovery(found[0]).status, LoadResult::Status::Loaded);
+    EXPECT_TRUE(opened.document->save(SaveCheck::DiskUnchanged).ok);
+    EXPECT_EQ(readAll(team2), imageOf(opened.document->box()));
+    EXPECT_EQ(names(opened.document->box()), "n3 n2 n4");
     EXPECT_EQ(readAll(opened.path), defaultBox);
 
     // Sequence 3: an edit, an end; the file gains entries meanwhile; restoring over it asks first:
     // as recorded a save notices the change, with another name chosen a save asks for the name.
-    for (const auto over : {BoxSession::RestoreOver::AsRecorded, BoxSession::RestoreOver::NewName}) {
+    for (const auto over : {BoxDocument::RestoreOver::AsRecorded, BoxDocument::RestoreOver::NewName}) {
         opened.reopen();
-        opened.session->runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
-        ASSERT_TRUE(opened.session->writeRecovery());
+        opened.document->runListOperation(ListOperation::Delete, 0, QStringLiteral("削除"));
+        ASSERT_TRUE(opened.document->writeRecovery());
         Box grown;
         BoxFile(opened.path).load(grown);
         grown.add(makeEntry("added"));
         writeAll(opened.path, imageOf(grown));
         opened.reopen();
-        const Recovery recovery = opened.session->recoveries().at(0);
+        const Recovery recovery = opened.document->recoveries().at(0);
         EXPECT_TRUE(recoveryOriginChanged(recovery.origin));
-        EXPECT_EQ(opened.session->restoreRecovery(recovery, over).status, LoadResult::Status::Loaded);
-        EXPECT_EQ(opened.session->save(SaveCheck::DiskUnchanged).problem,
-                  over == BoxSession::RestoreOver::NewName ? SaveProblem::NeedsNewName : SaveProblem::ChangedOnDisk);
+        EXPECT_EQ(opened.document->restoreRecovery(recovery, over).status, LoadResult::Status::Loaded);
+        EXPECT_EQ(opened.document->save(SaveCheck::DiskUnchanged).problem,
+                  over == BoxDocument::RestoreOver::NewName ? SaveProblem::NeedsNewName : SaveProblem::ChangedOnDisk);
         EXPECT_EQ(readAll(opened.path), imageOf(grown));
-        EXPECT_TRUE(opened.session->hasRecoveryFile());
-        opened.session->deleteRecoveryFile();
+        EXPECT_TRUE(opened.document->hasRecoveryFile());
+        opened.document->deleteRecoveryFile();
     }
 }
 
 // Every input calculates the six rows once, from the entries as the box holds them now: the rows
 // are those of the engine fed the same values directly.
-TEST(BoxSession, TheCalculationFollowsEveryInput) {
+TEST(BattleSession, TheCalculationFollowsEveryInput) {
     Opened opened;
-    BoxSession& session = *opened.session;
-    Heard heard(session);
+    BoxDocument& document = *opened.document;
+    BattleSession& battle = *opened.battle;
+    Heard heard(opened);
     BattleConditions burnt;
     burnt.burn = true;
     const DamageSettings gen5Critical{DamageMode::ExactGen5, true};
     const DirectMove direct{200, kSpecial, 3};
     const std::function<void()> inputs[] = {
-        [&] { session.setAttacker(0); },
-        [&] { session.setDefender(1); },
-        [&] { session.setConditions(burnt, gen5Critical); },
-        [&] { session.setLearnableMove(84); },
-        [&] { session.setDirectMove(direct); },
-        [&] { session.registerEntry(1, makeEntry("bulky", 142)); },
+        [&] { document.setAttacker(0); },
+        [&] { document.setDefender(1); },
+        [&] { battle.setConditions(burnt, gen5Critical); },
+        [&] { battle.setLearnableMove(84); },
+        [&] { battle.setDirectMove(direct); },
+        [&] { document.registerEntry(1, makeEntry("bulky", 142)); },
     };
     for (const auto& input : inputs) {
         const int before = heard.calculations;
@@ -508,32 +520,33 @@ TEST(BoxSession, TheCalculationFollowsEveryInput) {
         EXPECT_EQ(heard.calculations, before + 1);
     }
     DamageEngine engine;
-    engine.attacker = session.box().entry(0);
-    engine.defender = session.box().entry(1);
+    engine.attacker = document.box().entry(0);
+    engine.defender = document.box().entry(1);
     engine.conditions = burnt;
     engine.learnableMove = NO_MOVE; // the registration showed the sides again: the list starts afresh
     engine.direct = direct;
     const auto expected = computeRowsInMode(engine, gen5Critical);
     for (int row = 0; row < kDamageRowCount; ++row) {
         SCOPED_TRACE(row);
-        EXPECT_EQ(session.result(row).damageText, expected[row].texts.damageText);
-        EXPECT_EQ(session.result(row).log.text(), expected[row].texts.log.text());
+        EXPECT_EQ(battle.result(row).damageText, expected[row].texts.damageText);
+        EXPECT_EQ(battle.result(row).log.text(), expected[row].texts.log.text());
     }
-    EXPECT_EQ(session.damageInputs().defender->species, 142);
+    EXPECT_EQ(battle.damageInputs().defender->species, 142);
 }
 
 // The learnable-move list is the attacker's, filtered; a new attacker, filter or clearing the side
 // builds it again and sets the learnable move back to none.
-TEST(BoxSession, LearnableMovesFollowTheAttackerAndTheFilter) {
+TEST(BattleSession, LearnableMovesFollowTheAttackerAndTheFilter) {
     Opened opened;
-    BoxSession& session = *opened.session;
+    BoxDocument& document = *opened.document;
+    BattleSession& battle = *opened.battle;
     const auto none = std::vector<ListChoice>{{kNoMoveChoiceText, NO_MOVE}};
-    EXPECT_EQ(session.learnableChoices(), none);
-    const int species = session.box().entry(3).species;
+    EXPECT_EQ(battle.learnableChoices(), none);
+    const int species = document.box().entry(3).species;
     const std::function<void()> steps[] = {
-        [&] { session.setAttacker(3); },
-        [&] { session.setLearnFilter(kPhysical); },
-        [&] { session.swapSides(); },
+        [&] { document.setAttacker(3); },
+        [&] { battle.setLearnFilter(kPhysical); },
+        [&] { document.swapSides(); },
     };
     const std::vector<ListChoice> lists[] = {
         learnableMoveChoices(species, kNoLearnFilter),
@@ -542,14 +555,14 @@ TEST(BoxSession, LearnableMovesFollowTheAttackerAndTheFilter) {
     };
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
-        session.setLearnableMove(84);
-        Heard heard(session);
+        battle.setLearnableMove(84);
+        Heard heard(opened);
         steps[i]();
-        EXPECT_EQ(session.learnableChoices(), lists[i]);
-        EXPECT_EQ(session.damageInputs().learnableMove, NO_MOVE);
+        EXPECT_EQ(battle.learnableChoices(), lists[i]);
+        EXPECT_EQ(battle.damageInputs().learnableMove, NO_MOVE);
         EXPECT_EQ(heard.learnableLists, 1);
     }
-    EXPECT_EQ(session.defenderSlot(), 3);
+    EXPECT_EQ(document.defenderSlot(), 3);
 }
 
 } // namespace

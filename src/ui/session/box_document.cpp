@@ -1,8 +1,7 @@
 #include "box/box.h"
-#include "view/box/learnable_moves.h"
 #include "view/common/status_texts.h"
 
-#include "ui/session/box_session.h"
+#include "ui/session/box_document.h"
 
 #include "ui/common/qt_text.h"
 #include "ui/session/box_history.h"
@@ -19,151 +18,69 @@ BoxChange writtenRow(int slot, int countBefore) {
 
 } // namespace
 
-struct BoxSession::Calculation {
-    DamageEngine engine;
-    DamageSettings settings;
-    std::array<ExactRowResult, kDamageRowCount> rows;
-};
-
-BoxSession::BoxSession(const std::filesystem::path& boxFile, QObject* parent)
+BoxDocument::BoxDocument(const std::filesystem::path& boxFile, QObject* parent)
     : QObject(parent), m_box(std::make_unique<Box>()),
-      m_file(std::make_unique<BoxFile>(std::filesystem::absolute(boxFile))), m_openedPath(m_file->path()),
-      m_calculation(std::make_unique<Calculation>()) {
+      m_file(std::make_unique<BoxFile>(std::filesystem::absolute(boxFile))), m_openedPath(m_file->path()) {
     m_history = new BoxHistory(
         *m_box,
         [this](const BoxEdit& edit, bool undone, const QString& text, StepPair pair) {
             showHistoryStep(edit, undone, text, pair);
         },
         this);
-    rebuildLearnableChoices();
 }
 
-BoxSession::~BoxSession() = default;
+BoxDocument::~BoxDocument() = default;
 
-LoadResult BoxSession::open() {
+LoadResult BoxDocument::open() {
     return m_file->load(*m_box);
 }
 
-bool BoxSession::hasUnsavedChanges() const {
+bool BoxDocument::hasUnsavedChanges() const {
     return !m_history->isClean();
 }
 
-// --- The pair and the calculation ----------------------------------------------------------------
+// --- The pair's slots ---------------------------------------------------------------------------
 
-const BoxEntry* BoxSession::attacker() const {
+const BoxEntry* BoxDocument::attacker() const {
     return m_box->inUse(m_attacker) ? &m_box->entry(m_attacker) : nullptr;
 }
 
-const BoxEntry* BoxSession::defender() const {
+const BoxEntry* BoxDocument::defender() const {
     return m_box->inUse(m_defender) ? &m_box->entry(m_defender) : nullptr;
 }
 
-void BoxSession::setAttacker(int slot) {
+void BoxDocument::setAttacker(int slot) {
     showPair(slot, m_defender);
 }
 
-void BoxSession::setDefender(int slot) {
+void BoxDocument::setDefender(int slot) {
     m_defender = m_box->inUse(slot) ? slot : -1;
-    Q_EMIT pairChanged();
-    recalculate();
+    Q_EMIT pairChanged(PairChange::Defender);
 }
 
-void BoxSession::swapSides() {
+void BoxDocument::swapSides() {
     showPair(m_defender, m_attacker);
 }
 
-void BoxSession::showPair(int attacker, int defender) {
+void BoxDocument::showPair(int attacker, int defender) {
     m_defender = m_box->inUse(defender) ? defender : -1;
     m_attacker = m_box->inUse(attacker) ? attacker : -1;
-    Q_EMIT pairChanged();
-    rebuildLearnableChoices();
-    recalculate();
-}
-
-void BoxSession::rebuildLearnableChoices() {
-    const BoxEntry* entry = attacker();
-    m_learnableChoices = entry ? learnableMoveChoices(entry->species, m_learnFilter)
-                               : std::vector<ListChoice>{{kNoMoveChoiceText, NO_MOVE}};
-    m_calculation->engine.learnableMove = m_learnableChoices.front().value;
-    Q_EMIT learnableChoicesChanged();
-}
-
-void BoxSession::setConditions(const BattleConditions& conditions, const DamageSettings& settings) {
-    m_calculation->engine.conditions = conditions;
-    m_calculation->settings = settings;
-    recalculate();
-}
-
-void BoxSession::setState(const BattleState& state) {
-    if (state == m_calculation->engine.state)
-        return;
-    m_calculation->engine.state = state;
-    Q_EMIT stateChanged();
-    recalculate();
-}
-
-const BattleState& BoxSession::state() const {
-    return m_calculation->engine.state;
-}
-
-void BoxSession::setLearnFilter(int filter) {
-    m_learnFilter = filter;
-    rebuildLearnableChoices();
-    recalculate();
-}
-
-void BoxSession::setLearnableMove(int move) {
-    m_calculation->engine.learnableMove = move;
-    recalculate();
-}
-
-void BoxSession::setDirectMove(const DirectMove& move) {
-    m_calculation->engine.direct = move;
-    recalculate();
-}
-
-void BoxSession::recalculate() {
-    DamageEngine& engine = m_calculation->engine;
-    const BoxEntry* attackerEntry = attacker();
-    const BoxEntry* defenderEntry = defender();
-    engine.attacker = attackerEntry ? std::optional<BoxEntry>(*attackerEntry) : std::nullopt;
-    engine.defender = defenderEntry ? std::optional<BoxEntry>(*defenderEntry) : std::nullopt;
-    engine.attackerExtra = attackerEntry ? m_box->extra(m_attacker) : EntryExtra{};
-    engine.defenderExtra = defenderEntry ? m_box->extra(m_defender) : EntryExtra{};
-    m_calculation->rows = computeRowsInMode(engine, m_calculation->settings);
-    Q_EMIT calculated();
-}
-
-const DamageEngine& BoxSession::damageInputs() const {
-    return m_calculation->engine;
-}
-
-const DamageSettings& BoxSession::damageSettings() const {
-    return m_calculation->settings;
-}
-
-const std::array<ExactRowResult, kDamageRowCount>& BoxSession::rows() const {
-    return m_calculation->rows;
-}
-
-const SlotResult& BoxSession::result(int row) const {
-    static const SlotResult none;
-    return row >= 0 && row < kDamageRowCount ? m_calculation->rows[row].texts : none;
+    Q_EMIT pairChanged(PairChange::Both);
 }
 
 // --- Changes of the box --------------------------------------------------------------------------
 
 // The sides as the core's list rules take them, with an edit form taken as open on an existing
 // entry: what a rule leaves of that says whether the form closes.
-StepPair BoxSession::currentPair() const {
+StepPair BoxDocument::currentPair() const {
     return {m_attacker, m_defender};
 }
 
-BoxListState BoxSession::pairState() const {
+BoxListState BoxDocument::pairState() const {
     return {-1, m_attacker, m_defender, true};
 }
 
-ListOperationResult BoxSession::runListOperation(ListOperation operation, int selectedRow, const QString& step) {
+ListOperationResult BoxDocument::runListOperation(ListOperation operation, int selectedRow, const QString& step) {
     BoxListState state = pairState();
     state.selected = selectedRow;
     ListOperationResult result = applyListOperation(*m_box, operation, state, m_pairOnMove);
@@ -180,11 +97,11 @@ ListOperationResult BoxSession::runListOperation(ListOperation operation, int se
     return result;
 }
 
-StoreResult BoxSession::registerEntry(int slot, const BoxEntry& entry) {
+StoreResult BoxDocument::registerEntry(int slot, const BoxEntry& entry) {
     return registerEntry(slot, entry, m_box->inUse(slot) ? m_box->extra(slot) : EntryExtra{});
 }
 
-StoreResult BoxSession::registerEntry(int slot, const BoxEntry& entry, const EntryExtra& extra) {
+StoreResult BoxDocument::registerEntry(int slot, const BoxEntry& entry, const EntryExtra& extra) {
     const int countBefore = m_box->count();
     StoreEdit stored = applyStore(*m_box, slot, entry, extra);
     if (!stored.result.ok())
@@ -200,7 +117,7 @@ StoreResult BoxSession::registerEntry(int slot, const BoxEntry& entry, const Ent
     return stored.result;
 }
 
-bool BoxSession::replaceEntry(int slot, const BoxEntry& entry, const QString& step) {
+bool BoxDocument::replaceEntry(int slot, const BoxEntry& entry, const QString& step) {
     if (!m_box->inUse(slot))
         return false;
     StoreEdit stored = applyStore(*m_box, slot, entry);
@@ -215,14 +132,14 @@ bool BoxSession::replaceEntry(int slot, const BoxEntry& entry, const QString& st
     return true;
 }
 
-void BoxSession::recordAppended(const Box& before, const QString& step, std::optional<int> select) {
+void BoxDocument::recordAppended(const Box& before, const QString& step, std::optional<int> select) {
     m_history->record(recordAppend(before, *m_box), step, currentPair(), currentPair());
     Q_EMIT boxChanged({.rows = BoxChange::Rows::Appended, .select = select});
     // The pair is as it was, but whatever reads the whole box (the matrix) has new entries to show.
-    recalculate();
+    Q_EMIT pairChanged(PairChange::Neither);
 }
 
-SetAppendResult BoxSession::appendTextSets(const std::vector<ParsedSet>& sets) {
+SetAppendResult BoxDocument::appendTextSets(const std::vector<ParsedSet>& sets) {
     const auto before = std::make_unique<Box>(*m_box);
     const SetAppendResult result = appendSets(*m_box, sets);
     if (result.added > 0)
@@ -230,7 +147,7 @@ SetAppendResult BoxSession::appendTextSets(const std::vector<ParsedSet>& sets) {
     return result;
 }
 
-ImportResult BoxSession::importFile(const std::filesystem::path& path) {
+ImportResult BoxDocument::importFile(const std::filesystem::path& path) {
     const auto before = std::make_unique<Box>(*m_box);
     const ImportResult result = importBoxFile(*m_box, path);
     if (result.added > 0)
@@ -238,7 +155,7 @@ ImportResult BoxSession::importFile(const std::filesystem::path& path) {
     return result;
 }
 
-void BoxSession::showHistoryStep(const BoxEdit& edit, bool undone, const QString& text, StepPair pair) {
+void BoxDocument::showHistoryStep(const BoxEdit& edit, bool undone, const QString& text, StepPair pair) {
     const BoxListState state = stateAfterEditStep(pairState(), edit, undone, *m_box);
     Q_EMIT boxChanged(
         {.rows = BoxChange::Rows::Reset, .select = state.selected, .closesEditForm = !state.editingExisting});
@@ -249,34 +166,34 @@ void BoxSession::showHistoryStep(const BoxEdit& edit, bool undone, const QString
 
 // --- Saving and recovery -------------------------------------------------------------------------
 
-SaveResult BoxSession::save(SaveCheck check) {
+SaveResult BoxDocument::save(SaveCheck check) {
     const SaveResult result = m_file->save(*m_box, check);
     if (result.ok)
         markSaved();
     return result;
 }
 
-SaveResult BoxSession::saveAs(const std::filesystem::path& path) {
+SaveResult BoxDocument::saveAs(const std::filesystem::path& path) {
     const SaveResult result = m_file->saveAs(*m_box, path);
     if (result.ok)
         markSaved();
     return result;
 }
 
-void BoxSession::markSaved() {
+void BoxDocument::markSaved() {
     m_history->setClean();
     dropOwnRecovery();
     Q_EMIT statusMessage(toQt(savedText(m_file->path().string())));
 }
 
-void BoxSession::dropOwnRecovery() {
+void BoxDocument::dropOwnRecovery() {
     if (m_ownRecovery.empty())
         return;
     removeRecovery(m_ownRecovery);
     m_ownRecovery.clear();
 }
 
-std::filesystem::path BoxSession::recoveryPath() const {
+std::filesystem::path BoxDocument::recoveryPath() const {
     if (!m_ownRecovery.empty())
         return m_ownRecovery;
     if (const std::vector<Recovery> found = recoveries(); !found.empty())
@@ -284,25 +201,25 @@ std::filesystem::path BoxSession::recoveryPath() const {
     return recoveryPathFor(m_openedPath);
 }
 
-bool BoxSession::hasRecoveryFile() const {
+bool BoxDocument::hasRecoveryFile() const {
     return !recoveries().empty();
 }
 
-std::vector<Recovery> BoxSession::recoveries() const {
+std::vector<Recovery> BoxDocument::recoveries() const {
     return findRecoveries(m_openedPath);
 }
 
-void BoxSession::deleteRecoveryFile() {
+void BoxDocument::deleteRecoveryFile() {
     deleteRecovery(recoveryPath());
 }
 
-void BoxSession::deleteRecovery(const std::filesystem::path& recovery) {
+void BoxDocument::deleteRecovery(const std::filesystem::path& recovery) {
     removeRecovery(recovery);
     if (recovery == m_ownRecovery)
         m_ownRecovery.clear();
 }
 
-bool BoxSession::writeRecovery() {
+bool BoxDocument::writeRecovery() {
     if (!hasUnsavedChanges())
         return true;
     const std::filesystem::path path = m_ownRecovery.empty() ? freeRecoveryPath(m_openedPath) : m_ownRecovery;
@@ -315,11 +232,11 @@ bool BoxSession::writeRecovery() {
     return result.ok;
 }
 
-LoadResult BoxSession::restoreRecovery() {
+LoadResult BoxDocument::restoreRecovery() {
     return restoreRecovery(readRecovery(recoveryPath(), m_openedPath));
 }
 
-LoadResult BoxSession::restoreRecovery(const Recovery& recovery, RestoreOver over) {
+LoadResult BoxDocument::restoreRecovery(const Recovery& recovery, RestoreOver over) {
     if (recovery.load.status != LoadResult::Status::Loaded)
         return recovery.load;
     *m_box = recovery.box;

@@ -1,22 +1,21 @@
 #pragma once
-// The box session: what every box window works on. It holds the box and its file, the history of
-// the changes made to it, the attacker and defender, what the damage calculation reads besides
-// them (the conditions, the mode, the learnable move, the direct values) and its last result, and
-// the recovery file; and it tells the windows what changed. The windows show it and hand it what
-// the user did; they never talk to each other. Nothing here shows a widget or asks a question:
-// where the user must decide (a file changed on disk, one without write permission, a recovery
-// file, unsaved changes), a call says what happened and the window asks and calls again.
+// The box document: what every window that lists or changes the box works on. It holds the box and
+// its file, the history of the changes made to it, the recovery files, and the slots of the
+// attacker and defender, which the list operations and the history move with their entries; and it
+// tells the windows what changed. What the pair computes lives beside it (ui/session/battle_session.h).
+// The windows show it and hand it what the user did; they never talk to each other. Nothing here
+// shows a widget or asks a question: where the user must decide (a file changed on disk, one
+// without write permission, a recovery file, unsaved changes), a call says what happened and the
+// window asks and calls again.
 
 #include "format/box_file.h"
 #include "format/recovery_file.h"
 #include "format/set_text_import.h"
 #include "view/box/box_list.h"
-#include "view/box/damage_view.h"
 
 #include <QObject>
 #include <QString>
 
-#include <array>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -46,14 +45,21 @@ struct BoxChange {
     bool operator==(const BoxChange&) const = default;
 };
 
-class BoxSession : public QObject {
+// What a change did to the pair, so that whatever computes over it knows what to build again.
+enum class PairChange {
+    Both,     // both sides were set, or set again: the attacker's learnable moves start afresh
+    Defender, // the defender alone was set, or set again
+    Neither,  // the sides are as they were, but entries were added around them
+};
+
+class BoxDocument : public QObject {
     Q_OBJECT
 
 public:
-    // The session of the box file at `boxFile` (made absolute against the current directory), with
+    // The document of the box file at `boxFile` (made absolute against the current directory), with
     // an empty box until open() reads it. The recovery file lies beside it.
-    explicit BoxSession(const std::filesystem::path& boxFile, QObject* parent = nullptr);
-    ~BoxSession() override;
+    explicit BoxDocument(const std::filesystem::path& boxFile, QObject* parent = nullptr);
+    ~BoxDocument() override;
 
     // Reads the box file; a file that could not be read in full is described in the result
     // (loadSummaryText words it).
@@ -61,21 +67,21 @@ public:
 
     const Box& box() const { return *m_box; }
     const BoxFile& file() const { return *m_file; }
-    // Every change of the box made through the session is a step here.
+    // Every change of the box made through the document is a step here.
     BoxHistory& history() const { return *m_history; }
     // The box differs from its file: a step was made or taken back since the last save, or a
     // recovery file was restored.
     bool hasUnsavedChanges() const;
 
-    // --- The pair and the calculation ------------------------------------------------------------
+    // --- The pair's slots -------------------------------------------------------------------------
 
     int attackerSlot() const { return m_attacker; }
     int defenderSlot() const { return m_defender; }
     // The entries of the sides; null for a side not set.
     const BoxEntry* attacker() const;
     const BoxEntry* defender() const;
-    // Slot -1 (or any slot not in use) clears the side. Setting the attacker builds the
-    // learnable-move list again and sets the learnable move back to none.
+    // Slot -1 (or any slot not in use) clears the side. Setting the attacker sets both sides again
+    // (PairChange::Both); the defender alone is PairChange::Defender.
     void setAttacker(int slot);
     void setDefender(int slot);
     void swapSides();
@@ -83,28 +89,6 @@ public:
     // follows its entry through the moves and the deletion of another entry.
     void setPairOnMove(PairOnMove rule) { m_pairOnMove = rule; }
     PairOnMove pairOnMove() const { return m_pairOnMove; }
-
-    // The conditions every row follows, and the mode and critical hit.
-    void setConditions(const BattleConditions& conditions, const DamageSettings& settings);
-    // The battle state the exact modes read (the simple engine ignores it). A state that differs
-    // from the one held is calculated at once; it is no step of the box's history.
-    void setState(const BattleState& state);
-    const BattleState& state() const;
-    // Builds the learnable-move list again for the attacker and `filter` (kNoLearnFilter, or the
-    // one category it keeps); the learnable move goes back to none.
-    void setLearnFilter(int filter);
-    // The entries of the learnable-move chooser: " 無指定" alone while no attacker is set.
-    const std::vector<ListChoice>& learnableChoices() const { return m_learnableChoices; }
-    void setLearnableMove(int move);
-    void setDirectMove(const DirectMove& move);
-
-    // What the last calculation read (the pair, the learnable move, the direct values, the
-    // conditions), the mode it ran in, and its six rows.
-    const DamageEngine& damageInputs() const;
-    const DamageSettings& damageSettings() const;
-    const std::array<ExactRowResult, kDamageRowCount>& rows() const;
-    // The last result of row `row` (0 to 5); an empty result outside them.
-    const SlotResult& result(int row) const;
 
     // --- Changes of the box, each one step of the history ----------------------------------------
 
@@ -126,7 +110,7 @@ public:
     // step), and selects the first added.
     SetAppendResult appendTextSets(const std::vector<ParsedSet>& sets);
     // "インポート": merges another box file (importBoxFile) as one step. Both this and
-    // appendTextSets calculate again when entries were added.
+    // appendTextSets tell of the pair (PairChange::Neither) when entries were added.
     ImportResult importFile(const std::filesystem::path& path);
 
     // --- Saving and recovery ---------------------------------------------------------------------
@@ -138,10 +122,10 @@ public:
     // Writes the box to `path`, which from then on is the box's file.
     SaveResult saveAs(const std::filesystem::path& path);
 
-    // --- Recoveries (format/recovery_file.h): beside the file the session opened, whatever name
+    // --- Recoveries (format/recovery_file.h): beside the file the document opened, whatever name
     // later saves use, so that the next start finds them; each knows the box file it belongs to.
 
-    // The recovery this session owns (restored from or written by it); else the newest beside the
+    // The recovery this document owns (restored from or written by it); else the newest beside the
     // file opened; else the name the first one would take.
     std::filesystem::path recoveryPath() const;
     // A recovery is there, left by a session that ended with unsaved changes.
@@ -154,7 +138,7 @@ public:
         Overwrite,  // the user chose to write over that change
         NewName,    // the user chose another name: a save asks for it
     };
-    // Makes the recovery's box this session's box: unsaved, with an empty history, owning the
+    // Makes the recovery's box this document's box: unsaved, with an empty history, owning the
     // recovery, and belonging to the box file the recovery came from (a save writes there). A
     // recovery that cannot be read changes nothing; the result says why.
     LoadResult restoreRecovery(const Recovery& recovery, RestoreOver over = RestoreOver::AsRecorded);
@@ -163,7 +147,7 @@ public:
     void deleteRecoveryFile();
     void deleteRecovery(const std::filesystem::path& recovery);
     // When the session ends without the unsaved-changes question (a signal to end, the desktop
-    // session closing): writes the unsaved box to the recovery this session owns, or to a new one
+    // session closing): writes the unsaved box to the recovery this document owns, or to a new one
     // beside those kept for later. Returns false only when there were changes and they could not
     // be written.
     bool writeRecovery();
@@ -174,24 +158,17 @@ public:
 Q_SIGNALS:
     // The box changed: its rows, the row to select, and whether an open edit form closes.
     void boxChanged(const BoxChange& change);
-    // A side was set or cleared, or its entry rewritten.
-    void pairChanged();
-    // The learnable-move list was built again (a new attacker, filter or weather).
-    void learnableChoicesChanged();
-    // After every calculation: a side, an entry, a condition or an input changed.
-    void calculated();
-    // The battle state changed; calculated() follows.
-    void stateChanged();
+    // A side was set or cleared, or its entry rewritten, or entries were added around the pair;
+    // after every change of the box that leaves the pair to be shown again.
+    void pairChanged(PairChange change);
     // A line for the status line: a step taken back or made again, a save, an entry rewritten.
     void statusMessage(const QString& text);
 
 private:
     BoxListState pairState() const;
     StepPair currentPair() const;
-    // Sets both sides (defender first), builds the learnable-move list again and calculates once.
+    // Sets both sides (defender first) and tells of them once.
     void showPair(int attacker, int defender);
-    void rebuildLearnableChoices();
-    void recalculate();
     void showHistoryStep(const BoxEdit& edit, bool undone, const QString& text, StepPair pair);
     void recordAppended(const Box& before, const QString& step, std::optional<int> select);
     void markSaved();
@@ -199,21 +176,18 @@ private:
     std::unique_ptr<Box> m_box;
     std::unique_ptr<BoxFile> m_file;
     BoxHistory* m_history = nullptr;
-    // Recoveries are written beside the file the session opened, whatever name later saves use.
+    // Recoveries are written beside the file the document opened, whatever name later saves use.
     std::filesystem::path m_openedPath;
-    // The recovery that holds this session's work (restored from it, or written by it), so a save
+    // The recovery that holds this document's work (restored from it, or written by it), so a save
     // or a "No" to the unsaved-changes question makes it obsolete; empty while there is none. Those
     // kept for later are never this one.
     std::filesystem::path m_ownRecovery;
     int m_attacker = -1;
     int m_defender = -1;
-    int m_learnFilter = kNoLearnFilter;
     PairOnMove m_pairOnMove = PairOnMove::Clear;
-    std::vector<ListChoice> m_learnableChoices;
-    struct Calculation; // the engine's inputs, the mode and the six results
-    std::unique_ptr<Calculation> m_calculation;
 };
 
 } // namespace rusrina
 
 Q_DECLARE_METATYPE(rusrina::BoxChange)
+Q_DECLARE_METATYPE(rusrina::PairChange)
