@@ -106,6 +106,9 @@ int runApplication(int argc, char** argv, const std::function<void(QWidget& topW
     TerminationSignals terminations;
     QObject::connect(&terminations, &TerminationSignals::received, &app, [] { QCoreApplication::exit(0); });
     app.setWindowIcon(programIcon());
+    // The application id the desktop entry and the software-centre listing are named by, so that a
+    // desktop matches the windows to the entry's name and icon.
+    app.setDesktopFileName(QStringLiteral("io.github.rusrina.Rusrina"));
     // Every text of the program is Japanese, whatever language the desktop runs in, so Qt's own
     // texts (the standard buttons of a question, the file dialog) are taken from its Japanese
     // catalogue rather than from the system locale; a system without the catalogue shows them in

@@ -2,6 +2,7 @@
 
 #include "files/private_directory.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <charconv>
@@ -273,8 +274,10 @@ bool isWritableDirectory(const std::filesystem::path& dir) {
 }
 
 bool isInstalledCopy(const std::filesystem::path& executableDir) {
-    std::error_code ec;
-    return fs::is_regular_file(executableDir / kInstalledMarker, ec);
+    return std::ranges::any_of(kInstalledMarkers, [&](std::string_view marker) {
+        std::error_code ec;
+        return fs::is_regular_file(executableDir / marker, ec);
+    });
 }
 
 std::filesystem::path chooseDataDirectory(const std::filesystem::path& executableDir, std::string_view xdgConfigHome,

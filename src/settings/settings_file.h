@@ -89,10 +89,13 @@ private:
 bool isWritableDirectory(const std::filesystem::path& dir);
 
 // The desktop entry that `cmake --install` and the package put beside the executable's `bin`
-// directory; its presence marks an installed copy.
-inline constexpr std::string_view kInstalledMarker = "../share/applications/rusrina.desktop";
+// directory, named by the application id; its presence marks an installed copy. The entry's
+// earlier name still counts, so that an executable copied over an older installation keeps
+// finding the settings and box in the per-user directory instead of starting afresh beside itself.
+inline constexpr std::string_view kInstalledMarkers[] = {"../share/applications/io.github.rusrina.Rusrina.desktop",
+                                                         "../share/applications/rusrina.desktop"};
 
-// Whether the executable in `executableDir` is an installed copy (see kInstalledMarker).
+// Whether the executable in `executableDir` is an installed copy (see kInstalledMarkers).
 bool isInstalledCopy(const std::filesystem::path& executableDir);
 
 // The directory that holds the settings file and the default box file and becomes the current

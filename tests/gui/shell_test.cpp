@@ -16,12 +16,16 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QTranslator>
+#include <QUrl>
 #include <QWindow>
 
 #include <memory>
@@ -88,6 +92,7 @@ private Q_SLOTS:
     void closeWhileMinimisedKeepsOpenToolsOpen();
     void enterDoesNothing();
     void aboutItemOpensAboutBox();
+    void aboutBoxLinksToTheInstalledGuide();
     void standardButtonsReadJapanese();
     void everyWindowFitsTheScreen_data();
     void everyWindowFitsTheScreen();
@@ -506,6 +511,25 @@ void ShellTest::aboutItemOpensAboutBox() {
     QVERIFY(hasIcon);
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(top.isVisible());
+}
+
+// Both links lead to a file of the guide installed beside the program; without one there is no link.
+void ShellTest::aboutBoxLinksToTheInstalledGuide() {
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    const QString doc = prefix.filePath(QStringLiteral("share/doc/rusrina"));
+    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(doc));
+    QVERIFY(!guideLinksText(bin).contains(QStringLiteral("href")));
+    for (const char* language : {"ja", "en"}) {
+        QFile guide(doc + QStringLiteral("/guide.%1.md").arg(QLatin1String(language)));
+        QVERIFY(guide.open(QIODevice::WriteOnly));
+    }
+    QStringList linked;
+    for (const QRegularExpressionMatch& link :
+         QRegularExpression(QStringLiteral("href=\"([^\"]+)\"")).globalMatch(guideLinksText(bin)))
+        linked << QFileInfo(QUrl(link.captured(1)).toLocalFile()).canonicalFilePath();
+    QCOMPARE(linked, QStringList({QFileInfo(doc + QStringLiteral("/guide.ja.md")).canonicalFilePath(),
+                                  QFileInfo(doc + QStringLiteral("/guide.en.md")).canonicalFilePath()}));
 }
 
 // The program speaks Japanese whatever the desktop's language (these tests run in the C locale).

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Installs the build into a staging prefix and checks what lands where: the executable, the
-desktop entry with its Japanese name, and the icon. Then starts the installed copy once, on the
-offscreen platform with a fresh home directory, and checks that it keeps its settings in the
-per-user configuration directory and writes nothing beside itself.
+desktop entry with its Japanese name, the AppStream metainfo, the icon (all three named by the
+application id, which `appstreamcli validate-tree` checks they agree on) and the player's guide with
+its pictures. Then starts the installed copy once, on the offscreen platform with a fresh home
+directory, and checks that it keeps its settings in the per-user configuration directory and writes
+nothing beside itself.
 
-Usage: check_install.py CMAKE BUILD_DIR SOURCE_DIR"""
+Usage: check_install.py CMAKE BUILD_DIR SOURCE_DIR APP_ID"""
 
 import configparser
 import filecmp
@@ -15,7 +17,7 @@ import sys
 import tempfile
 import time
 
-cmake, build, source = sys.argv[1:4]
+cmake, build, source, app_id = sys.argv[1:5]
 failures = []
 
 
@@ -31,28 +33,48 @@ def installed_files(stage):
     return sorted(found)
 
 
-def check_layout(stage):
-    check(installed_files(stage) == ["bin/rusrina", "share/applications/rusrina.desktop",
-                                     "share/icons/hicolor/64x64/apps/rusrina.png"],
-          f"installed files: {installed_files(stage)}")
-    check(os.access(os.path.join(stage, "bin", "rusrina"), os.X_OK), "bin/rusrina is executable")
+def guide_files():
+    docs = os.path.join(source, "docs")
+    found = []
+    for root, _, files in os.walk(docs):
+        found += [os.path.relpath(os.path.join(root, f), docs) for f in files
+                  if f.endswith(".png") or (f.startswith("guide.") and f.endswith(".md"))]
+    return found
 
-    desktop = os.path.join(stage, "share", "applications", "rusrina.desktop")
+
+def check_same(stage, installed, original):
+    path = os.path.join(stage, installed)
+    check(os.path.exists(path) and filecmp.cmp(path, os.path.join(source, original), shallow=False),
+          f"{installed} is {original}")
+
+
+def check_layout(stage):
+    program = ["bin/rusrina", f"share/applications/{app_id}.desktop", f"share/metainfo/{app_id}.metainfo.xml",
+               f"share/icons/hicolor/64x64/apps/{app_id}.png"]
+    guide = ["share/doc/rusrina/" + f for f in guide_files()]
+    check(installed_files(stage) == sorted(program + guide), f"installed files: {installed_files(stage)}")
+    check("share/doc/rusrina/guide.ja.md" in guide and "share/doc/rusrina/guide.en.md" in guide,
+          "the guide is installed in both languages")
+    check(os.access(os.path.join(stage, "bin", "rusrina"), os.X_OK), "bin/rusrina is executable")
+    for installed, original in zip(program[1:], [f"packaging/{app_id}.desktop", f"packaging/{app_id}.metainfo.xml",
+                                                 "src/app/rusrina.png"]):
+        check_same(stage, installed, original)
+    for f in guide_files():
+        check_same(stage, "share/doc/rusrina/" + f, "docs/" + f)
+
+    desktop = os.path.join(stage, "share", "applications", app_id + ".desktop")
     parser = configparser.ConfigParser(interpolation=None)
     parser.optionxform = str  # keys are case-sensitive: Name[ja]
     parser.read(desktop, encoding="utf-8")
     entry = parser["Desktop Entry"] if parser.has_section("Desktop Entry") else {}
     for key, value in {"Type": "Application", "Name": "rusrina", "Name[ja]": "ルセリナ",
-                       "Exec": "rusrina", "Icon": "rusrina", "Terminal": "false"}.items():
+                       "Exec": "rusrina", "Icon": app_id, "Terminal": "false"}.items():
         check(entry.get(key) == value, f"desktop entry {key}={entry.get(key)!r}, expected {value!r}")
-    validator = shutil.which("desktop-file-validate")
+    validator = shutil.which("appstreamcli")
+    check(validator, "appstreamcli is not installed (scripts/deps installs it)")
     if validator:
-        result = subprocess.run([validator, desktop], capture_output=True, text=True)
-        check(result.returncode == 0 and not result.stdout.strip(), f"desktop-file-validate: {result.stdout}")
-
-    icon = os.path.join(stage, "share", "icons", "hicolor", "64x64", "apps", "rusrina.png")
-    check(os.path.exists(icon) and filecmp.cmp(icon, os.path.join(source, "src", "app", "rusrina.png"), shallow=False),
-          "the icon is the program's own")
+        result = subprocess.run([validator, "validate-tree", "--no-net", stage], capture_output=True, text=True)
+        check(result.returncode == 0, f"appstreamcli validate-tree: {result.stdout}{result.stderr}")
 
 
 def check_first_start(tmp, stage):
