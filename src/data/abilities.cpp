@@ -16,6 +16,10 @@ const char* abilityName(int ability) {
     return generated::kAbilityNames[ability];
 }
 
+const char* abilityName(AbilityId ability) {
+    return abilityName(static_cast<int>(ability));
+}
+
 const SpeciesAbilities& speciesAbilities(int species) {
     return species >= 0 && species < kSpeciesCount ? generated::kSpeciesAbilities[species] : kNoAbilities;
 }

@@ -1,26 +1,13 @@
 #pragma once
 // Ability names and each species' abilities.
 
+#include "data/generated/ids.h"
+
 #include <cstdint>
 
 namespace rusrina {
 
 inline constexpr int kAbilityCount = 165; // index 0 is "無指定" (none / no choice)
-
-// Abilities the damage engine refers to by index.
-enum Ability {
-    kAbilityNone = 0,
-    kAbilityMoldBreaker = 18,  // かたやぶり
-    kAbilityScrappy = 24,      // きもったま
-    kAbilityGuts = 30,         // こんじょう
-    kAbilitySolarPower = 32,   // サンパワー
-    kAbilitySimple = 54,       // たんじゅん
-    kAbilityAdaptability = 59, // てきおうりょく
-    kAbilityForecast = 63,     // てんきや
-    kAbilityUnaware = 64,      // てんねん
-    kAbilityNormalize = 76,    // ノーマルスキン
-    kAbilityKlutz = 85,        // ぶきよう
-};
 
 struct SpeciesAbilities {
     int32_t ability1;      // never 0
@@ -29,6 +16,7 @@ struct SpeciesAbilities {
 };
 
 const char* abilityName(int ability); // UTF-8
+const char* abilityName(AbilityId ability);
 const SpeciesAbilities& speciesAbilities(int species);
 
 } // namespace rusrina

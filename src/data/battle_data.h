@@ -55,5 +55,8 @@ int speciesWeight(int species);
 // The move as that generation has it; all zero for a move the generation does not have and for an
 // index outside the table.
 const MoveBattleData& moveBattleData(int move, Generation generation);
+inline const MoveBattleData& moveBattleData(MoveId move, Generation generation) {
+    return moveBattleData(static_cast<int>(move), generation);
+}
 
 } // namespace rusrina

@@ -34,6 +34,12 @@ struct SpeciesTypes {
 MoveRecord moveRecordIn(int move, Generation generation);
 // Whether the move existed in that generation (the 4th lacks the moves the 5th added).
 bool moveExistsIn(int move, Generation generation);
+inline MoveRecord moveRecordIn(MoveId move, Generation generation) {
+    return moveRecordIn(static_cast<int>(move), generation);
+}
+inline bool moveExistsIn(MoveId move, Generation generation) {
+    return moveExistsIn(static_cast<int>(move), generation);
+}
 SpeciesTypes speciesTypesIn(int species, Generation generation);
 
 } // namespace rusrina

@@ -56,6 +56,10 @@ const HeldItem& heldItem(int index) {
     return index >= 0 && index < generated::kHeldItemCount ? generated::kHeldItems[index] : generated::kHeldItems[0];
 }
 
+const HeldItem& heldItem(ItemId item) {
+    return heldItem(static_cast<int>(item));
+}
+
 int damageRowOfHeldItem(int index) {
     return heldItem(index).damageRow;
 }

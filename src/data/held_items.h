@@ -5,6 +5,8 @@
 // stands for it in the 144-byte box record and in the simple engine, and carries what the
 // damage rules read about it.
 
+#include "data/generated/ids.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -52,6 +54,7 @@ struct OtherGenerationItem {
 int heldItemCount(); // including index 0
 // Index 0 (no item) for an index outside the table.
 const HeldItem& heldItem(int index);
+const HeldItem& heldItem(ItemId item);
 // The damage-item row an item's index stands for in the box record; 0 outside the table.
 int damageRowOfHeldItem(int index);
 // The held item of a damage-item row: kNoHeldItem for row 0, the one item of rows 2..15, -1 for

@@ -27,6 +27,10 @@ const MoveRecord& moveRecord(int move) {
     return isValidMove(move) ? generated::kMoveTable[move] : kNoMoveRecord;
 }
 
+const MoveRecord& moveRecord(MoveId move) {
+    return moveRecord(static_cast<int>(move));
+}
+
 const char* moveCategoryName(int category) {
     return category >= 0 && category < 3 ? kCategoryNames[category] : "";
 }

@@ -3,6 +3,8 @@
 // rows 553..558 the remaining moves of the 5th generation (national 553, 554, 556..559) in
 // national order.
 
+#include "data/generated/ids.h"
+
 #include <cstdint>
 
 namespace rusrina {
@@ -23,9 +25,8 @@ struct MoveRecord {
     int32_t effect;   // 0..337, shown in hexadecimal, never evaluated
 };
 
-inline constexpr int kMoveHiddenPower = 236; // めざめるパワー
-
-const MoveRecord& moveRecord(int move);     // a nameless row without effect outside the table
+const MoveRecord& moveRecord(int move); // a nameless row without effect outside the table
+const MoveRecord& moveRecord(MoveId move);
 const char* moveCategoryName(int category); // "物理", "特殊", "変化"
 const char* moveTargetName(int target);     // "" for a code without a name
 bool isValidMove(int move);                 // 0 <= move < kMoveCount

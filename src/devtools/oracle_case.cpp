@@ -267,7 +267,7 @@ void readField(const Value* field, BattleConditions& b) {
 
 ExactSide oracleSide(const BoxEntry& entry, const OracleSideExtra& extra) {
     ExactSide side(entry);
-    side.heldItem = extra.heldItem;
+    side.heldItem = itemIdOf(extra.heldItem);
     side.gender = extra.gender;
     side.happiness = extra.happiness;
     side.state.hp = extra.hpNow;

@@ -9,6 +9,7 @@
 
 #include "box/box.h"
 #include "calc/stats.h"
+#include "data/ids.h"
 #include "data/moves.h"
 #include "format/box_file.h"
 #include "settings/settings_file.h"
@@ -140,10 +141,9 @@ int main(int argc, char** argv) {
 
     // The battle state: ガブリアス without an item against ウォッシュロトム with たべのこし, which comes
     // in on ステルスロック, every end of turn counted.
-    constexpr int kLeftovers = 119;
     const int plainGarchomp = document.box().count();
     document.registerEntry(-1, entryOf({"ガブ素", 449, 18, 31, kNoItem, {4, 252, 0, 0, 0, 252}, {199, 88, 443, 423}}));
-    const HeldItemFields leftovers = heldItemFields(kLeftovers);
+    const HeldItemFields leftovers = heldItemFields(indexOf(ItemId::Leftovers));
     EntryExtra extra;
     extra.heldItem = leftovers.heldItem;
     document.registerEntry(

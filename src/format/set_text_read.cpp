@@ -3,6 +3,7 @@
 #include "calc/stats.h"
 #include "data/abilities.h"
 #include "data/held_items.h"
+#include "data/ids.h"
 #include "data/items.h"
 #include "data/learnsets.h"
 #include "data/move_legality.h"
@@ -583,9 +584,10 @@ std::pair<int, std::string_view> hiddenPowerWithType(std::string_view text) {
     const std::size_t open = text.find('[');
     if (open != std::string_view::npos && text.ends_with(']'))
         return {findMove(trim(text.substr(0, open))), trim(text.substr(open + 1, text.size() - open - 2))};
-    for (std::string_view name : {moveEnglishName(kMoveHiddenPower), moveRecord(kMoveHiddenPower).name}) {
+    for (std::string_view name :
+         {moveEnglishName(indexOf(MoveId::HiddenPower)), moveRecord(MoveId::HiddenPower).name}) {
         if (text.size() > name.size() && text::foldName(text.substr(0, name.size())) == text::foldName(name))
-            return {kMoveHiddenPower, trim(text.substr(name.size()))};
+            return {indexOf(MoveId::HiddenPower), trim(text.substr(name.size()))};
     }
     return {findMove(text), {}};
 }
@@ -701,7 +703,7 @@ void SetReader::readMove(const Line& line, std::string_view text) {
     }
     checkLegality(line, move);
     m_form.move[m_moves++] = move;
-    if (move == kMoveHiddenPower && !typeText.empty())
+    if (move == indexOf(MoveId::HiddenPower) && !typeText.empty())
         m_hiddenPowerType = std::pair{line.number, std::string(typeText)};
 }
 

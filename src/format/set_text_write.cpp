@@ -3,6 +3,7 @@
 #include "calc/stats.h"
 #include "data/abilities.h"
 #include "data/held_items.h"
+#include "data/ids.h"
 #include "data/items.h"
 #include "data/moves.h"
 #include "data/names.h"
@@ -73,7 +74,7 @@ std::string moveLine(const BoxEntry& entry, int move, SetTextLanguage language) 
     std::string line = "- " + std::string(english(language) ? moveEnglishName(move) : moveRecord(move).name);
     // Hidden power's type follows from the IVs, which only mean something when the stats came
     // from them.
-    if (move == kMoveHiddenPower && entry.statsDirect == 0) {
+    if (move == indexOf(MoveId::HiddenPower) && entry.statsDirect == 0) {
         const int type =
             hiddenPowerOf({entry.iv[0], entry.iv[1], entry.iv[2], entry.iv[3], entry.iv[4], entry.iv[5]}).type;
         line += " [" + std::string(english(language) ? typeEnglishName(type) : typeName(type)) + "]";

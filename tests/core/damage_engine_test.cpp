@@ -4,6 +4,7 @@
 #include "calc/damage/damage_engine.h"
 
 #include "damage_test_support.h"
+#include "data/ids.h"
 #include "data/species.h"
 
 #include <gtest/gtest.h>
@@ -12,17 +13,18 @@ namespace rusrina::test {
 namespace {
 
 // Moves with rules of their own, by move-table index.
-constexpr int kSeismicToss = 68;   // ちきゅうなげ: damage by level, table power 1
-constexpr int kThunderbolt = 84;   // １０まんボルト
-constexpr int kEarthquake = 88;    // じしん: hits everyone else
-constexpr int kSelfDestruct = 119; // じばく
-constexpr int kExplosion = 152;    // だいばくはつ
-constexpr int kReturn = 215;       // おんがえし
-constexpr int kFrustration = 217;  // やつあたり
-constexpr int kHeatWave = 256;     // ねっぷう: hits both foes
-constexpr int kFacade = 262;       // からげんき
-constexpr int kWeatherBall = 310;  // ウェザーボール
-constexpr int kRoost = 354;        // はねやすめ: no damage
+constexpr int kSeismicToss = indexOf(MoveId::SeismicToss);   // ちきゅうなげ: damage by level, table power 1
+constexpr int kThunderbolt = indexOf(MoveId::Thunderbolt);   // １０まんボルト
+constexpr int kEarthquake = indexOf(MoveId::Earthquake);     // じしん: hits everyone else
+constexpr int kSelfDestruct = indexOf(MoveId::SelfDestruct); // じばく
+constexpr int kExplosion = indexOf(MoveId::Explosion);       // だいばくはつ
+constexpr int kReturn = indexOf(MoveId::Return);             // おんがえし
+constexpr int kFrustration = indexOf(MoveId::Frustration);   // やつあたり
+constexpr int kHeatWave = indexOf(MoveId::HeatWave);         // ねっぷう: hits both foes
+constexpr int kFacade = indexOf(MoveId::Facade);             // からげんき
+constexpr int kWeatherBall = indexOf(MoveId::WeatherBall);   // ウェザーボール
+constexpr int kRoost = indexOf(MoveId::Roost);               // はねやすめ: no damage
+constexpr int kHiddenPower = indexOf(MoveId::HiddenPower);   // めざめるパワー
 
 TEST(DamageEngine, WorkedFigures) {
     struct Case {
@@ -201,16 +203,16 @@ TEST(DamageEngine, MovesWithTheirOwnRules) {
          kNeutral + kSameType + kNoStages + damageLines("30 ～ 36", "5"), "1.50"},
         {"a move whose damage does not follow from its power", kSeismicToss, [](Scenario&) {},
          kDouble + "ダメージ変化技につき計算不能\r\n", "－"},
-        {"めざめるパワー from IVs all 31", kMoveHiddenPower,
+        {"めざめるパワー from IVs all 31", kHiddenPower,
          [](Scenario& s) {
              s.attacker.statsDirect = 0;
              for (int& iv : s.attacker.iv)
                  iv = 31;
          },
          kNeutral + kNoStages + damageLines("27 ～ 32", "5 ～ 6"), "1.00"},
-        {"めざめるパワー from IVs all 0", kMoveHiddenPower, [](Scenario& s) { s.attacker.statsDirect = 0; },
+        {"めざめるパワー from IVs all 0", kHiddenPower, [](Scenario& s) { s.attacker.statsDirect = 0; },
          kDouble + kNoStages + damageLines("25 ～ 30", "5 ～ 6"), "2.00"},
-        {"めざめるパワー with stats typed in cannot be worked out", kMoveHiddenPower, [](Scenario&) {},
+        {"めざめるパワー with stats typed in cannot be worked out", kHiddenPower, [](Scenario&) {},
          kNeutral + kSameType + "ダメージ変化技につき計算不能\r\n", "－"},
         {"からげんき when burnt", kFacade, [](Scenario& s) { s.conditions.burn = true; },
          kNeutral + kSameType + kNoStages + "「やけど」で攻撃半減： *0.5\r\n「からげんき」は状態異常で威力： *2\r\n" +
@@ -269,16 +271,16 @@ TEST(DamageEngine, MoveBlocksAndShownTypes) {
          "\r\nウェザーボール\r\n威力： 50   命中： 100\r\n分類： 特殊 タイプ： "
          "天候依存\r\n（天候：通常＝ノーマルタイプ）\r\n",
          kNormalType, -1},
-        {"めざめるパワー, IVs all 31", kMoveHiddenPower,
+        {"めざめるパワー, IVs all 31", kHiddenPower,
          [](Scenario& s) {
              s.attacker.statsDirect = 0;
              for (int& iv : s.attacker.iv)
                  iv = 31;
          },
          "\r\nめざめるパワー\r\n威力： 70   命中： 100\r\n分類： 特殊 タイプ： あく    \r\n", kDarkType, 70},
-        {"めざめるパワー, IVs all 0", kMoveHiddenPower, [](Scenario& s) { s.attacker.statsDirect = 0; },
+        {"めざめるパワー, IVs all 0", kHiddenPower, [](Scenario& s) { s.attacker.statsDirect = 0; },
          "\r\nめざめるパワー\r\n威力： 30   命中： 100\r\n分類： 特殊 タイプ： かくとう\r\n", kFightingType, 30},
-        {"めざめるパワー, stats typed in", kMoveHiddenPower, [](Scenario&) {},
+        {"めざめるパワー, stats typed in", kHiddenPower, [](Scenario&) {},
          "\r\nめざめるパワー\r\n威力： 1    命中： 100\r\n分類： 特殊 タイプ： ノーマル\r\n", -1, -1},
         {"an ordinary move reports nothing", kEarthquake, [](Scenario&) {},
          "\r\nじしん\r\n威力： 100  命中： 100\r\n分類： 物理 タイプ： じめん  \r\n", -1, -1},

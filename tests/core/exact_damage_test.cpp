@@ -14,12 +14,12 @@
 namespace rusrina::test {
 namespace {
 
-constexpr int kSuperFang = 161;  // いかりのまえば
-constexpr int kTackle = 32;      // たいあたり: 35 power in the 4th generation, 50 in the 5th
-constexpr int kGyroBall = 359;   // ジャイロボール
-constexpr int kVoltSwitch = 520; // ボルトチェンジ: the 5th generation's
-constexpr int kFissure = 89;     // じわれ: no damage formula
-constexpr int kHeatRotom = 484;  // ヒートロトム: でんき/ゴースト in the 4th generation
+constexpr int kSuperFang = indexOf(MoveId::SuperFang); // いかりのまえば
+constexpr int kTackle = indexOf(MoveId::Tackle);       // たいあたり: 35 power in the 4th generation, 50 in the 5th
+constexpr int kGyroBall = indexOf(MoveId::GyroBall);   // ジャイロボール
+constexpr int kVoltSwitch = indexOf(MoveId::VoltSwitch); // ボルトチェンジ: the 5th generation's
+constexpr int kFissure = indexOf(MoveId::Fissure);       // じわれ: no damage formula
+constexpr int kHeatRotom = indexOf(SpeciesId::RotomHeat); // ヒートロトム: でんき/ゴースト in the 4th generation
 
 std::array<int32_t, kRollCount> rollsFrom(int first, int step) {
     std::array<int32_t, kRollCount> rolls;

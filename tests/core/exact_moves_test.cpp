@@ -18,10 +18,11 @@
 namespace rusrina::test {
 namespace {
 
-constexpr int kDoubleKick = 23;  // にどげり: always 2 hits
-constexpr int kTripleKick = 166; // トリプルキック: 10, 20, 30
-constexpr int kBulletSeed = 330; // タネマシンガン: 2 to 5 hits, 10 power in the 4th generation, 25 in the 5th
-constexpr int kSkillLink = 42;   // スキルリンク
+constexpr int kDoubleKick = indexOf(MoveId::DoubleKick); // にどげり: always 2 hits
+constexpr int kTripleKick = indexOf(MoveId::TripleKick); // トリプルキック: 10, 20, 30
+constexpr int kBulletSeed =
+    indexOf(MoveId::BulletSeed); // タネマシンガン: 2 to 5 hits, 10 power in the 4th generation, 25 in the 5th
+constexpr int kSkillLink = indexOf(AbilityId::SkillLink); // スキルリンク
 
 ExactRolls rollsOf(const Scenario& s, Generation gen, ExactRecord* record = nullptr) {
     return exactRolls(prepareExactAttack(s.attacker, s.slot, s.conditions, {gen, false}), s.defender, record);
@@ -92,7 +93,7 @@ TEST(ExactMoves, EveryHitOfAUseWithTheCountsChances) {
 // くだけるよろい lowers the defence a stage after each physical hit, Mold Breaker or not; a white
 // herb undoes the first drop below ±0 and is gone; the 4th generation has no such ability.
 TEST(ExactMoves, WeakArmorLowersTheDefenceHitByHit) {
-    constexpr int kWeakArmor = 131;
+    constexpr int kWeakArmor = indexOf(AbilityId::WeakArmor);
     struct Case {
         const char* what;
         int ability;      // the attacker's
@@ -103,7 +104,7 @@ TEST(ExactMoves, WeakArmorLowersTheDefenceHitByHit) {
     };
     const Case cases[] = {
         {"くだけるよろい", 0, "", 0, kGen5, {0, -1, -2, -3, -4}},
-        {"かたやぶり does not stop it", kAbilityMoldBreaker, "", 0, kGen5, {0, -1, -2, -3, -4}},
+        {"かたやぶり does not stop it", indexOf(AbilityId::MoldBreaker), "", 0, kGen5, {0, -1, -2, -3, -4}},
         {"down to -6 at most", 0, "", -4, kGen5, {-4, -5, -6, -6, -6}},
         {"from +1, the herb acts below ±0", 0, "White Herb", 1, kGen5, {1, 0, 0, -1, -2}},
         {"4th generation", 0, "", 0, kGen4, {0, 0, 0, 0, 0}},
@@ -117,7 +118,7 @@ TEST(ExactMoves, WeakArmorLowersTheDefenceHitByHit) {
         s.learnable(kBulletSeed);
         ExactSide defender(s.defender);
         if (*c.item)
-            defender.heldItem = findHeldItem(c.item);
+            defender.heldItem = itemIdOf(findHeldItem(c.item));
         const ExactRolls r = exactRolls(prepareExactAttack(s.attacker, s.slot, s.conditions, {c.gen, false}), defender);
         const int power = c.gen == kGen4 ? 10 : 25;
         for (size_t i = 0; i < c.stages.size(); ++i) {
@@ -132,7 +133,7 @@ TEST(ExactMoves, WeakArmorLowersTheDefenceHitByHit) {
 // へんしょく gives the defender the move's type after each hit in the 4th generation: にどげり's second
 // kick meets a かくとう type; from the 5th it changes after the whole use.
 TEST(ExactMoves, ColorChangeActsBetweenHitsInTheFourthGeneration) {
-    constexpr int kColorChange = 96;
+    constexpr int kColorChange = indexOf(AbilityId::ColorChange);
     for (Generation gen : {kGen4, kGen5}) {
         Scenario s;
         s.defender.ability = kColorChange;
@@ -152,7 +153,7 @@ TEST(ExactMoves, RawstBerryCuresTheBurnAfterTheFirstHit) {
         s.conditions.burn = true;
         s.learnable(kDoubleKick);
         ExactSide attacker(s.attacker);
-        attacker.heldItem = findHeldItem("Rawst Berry");
+        attacker.heldItem = ItemId::RawstBerry;
         const ExactRolls r = exactRolls(prepareExactAttack(attacker, s.slot, s.conditions, {gen, false}), s.defender);
         Scenario unburned = s;
         unburned.conditions.burn = false;
@@ -193,7 +194,7 @@ struct Sides {
 
     ExactRolls rolls(Generation gen) const {
         ExactSide attacker(s.attacker), defender(s.defender);
-        attacker.heldItem = heldItem;
+        attacker.heldItem = itemIdOf(heldItem);
         attacker.happiness = happiness;
         attacker.state = mine;
         defender.state = theirs;
@@ -201,40 +202,44 @@ struct Sides {
     }
 };
 
-enum TestMove {
-    kLowKick = 66,
-    kFlail = 174,
-    kRollout = 204,
-    kFuryCutter = 209,
-    kReturn = 215,
-    kFrustration = 217,
-    kBeatUp = 250,
-    kSmellingSalts = 264,
-    kEruption = 283,
-    kWakeUpSlap = 357,
-    kGyroBall = 359,
-    kBrine = 361,
-    kNaturalGift = 362,
-    kPayback = 370,
-    kAssurance = 371,
-    kFling = 373,
-    kTrumpCard = 375,
-    kWringOut = 377,
-    kPunishment = 385,
-    kAvalanche = 418,
-    kGrassKnot = 446,
-    kVenoshock = 473,
-    kHeavySlam = 483,
-    kElectroBall = 485,
-    kRound = 495,
-    kEchoedVoice = 496,
-    kStoredPower = 499,
-    kHex = 505,
-    kAcrobatics = 511,
-    kRetaliate = 513,
-};
-enum TestItem { kGriseousOrb = 34, kSitrusBerry = 50, kLeftovers = 119, kIronBall = 158, kFlyingGem = 233 };
-enum TestAbility { kUnburden = 20, kQuickFeet = 79, kKlutz = 85 };
+constexpr int kLowKick = indexOf(MoveId::LowKick);
+constexpr int kFlail = indexOf(MoveId::Flail);
+constexpr int kRollout = indexOf(MoveId::Rollout);
+constexpr int kFuryCutter = indexOf(MoveId::FuryCutter);
+constexpr int kReturn = indexOf(MoveId::Return);
+constexpr int kFrustration = indexOf(MoveId::Frustration);
+constexpr int kBeatUp = indexOf(MoveId::BeatUp);
+constexpr int kSmellingSalts = indexOf(MoveId::SmellingSalts);
+constexpr int kEruption = indexOf(MoveId::Eruption);
+constexpr int kWakeUpSlap = indexOf(MoveId::WakeUpSlap);
+constexpr int kGyroBall = indexOf(MoveId::GyroBall);
+constexpr int kBrine = indexOf(MoveId::Brine);
+constexpr int kNaturalGift = indexOf(MoveId::NaturalGift);
+constexpr int kPayback = indexOf(MoveId::Payback);
+constexpr int kAssurance = indexOf(MoveId::Assurance);
+constexpr int kFling = indexOf(MoveId::Fling);
+constexpr int kTrumpCard = indexOf(MoveId::TrumpCard);
+constexpr int kWringOut = indexOf(MoveId::WringOut);
+constexpr int kPunishment = indexOf(MoveId::Punishment);
+constexpr int kAvalanche = indexOf(MoveId::Avalanche);
+constexpr int kGrassKnot = indexOf(MoveId::GrassKnot);
+constexpr int kVenoshock = indexOf(MoveId::Venoshock);
+constexpr int kHeavySlam = indexOf(MoveId::HeavySlam);
+constexpr int kElectroBall = indexOf(MoveId::ElectroBall);
+constexpr int kRound = indexOf(MoveId::Round);
+constexpr int kEchoedVoice = indexOf(MoveId::EchoedVoice);
+constexpr int kStoredPower = indexOf(MoveId::StoredPower);
+constexpr int kHex = indexOf(MoveId::Hex);
+constexpr int kAcrobatics = indexOf(MoveId::Acrobatics);
+constexpr int kRetaliate = indexOf(MoveId::Retaliate);
+constexpr int kGriseousOrb = indexOf(ItemId::GriseousOrb);
+constexpr int kSitrusBerry = indexOf(ItemId::SitrusBerry);
+constexpr int kLeftovers = indexOf(ItemId::Leftovers);
+constexpr int kIronBall = indexOf(ItemId::IronBall);
+constexpr int kFlyingGem = indexOf(ItemId::FlyingGem);
+constexpr int kUnburden = indexOf(AbilityId::Unburden);
+constexpr int kQuickFeet = indexOf(AbilityId::QuickFeet);
+constexpr int kKlutz = indexOf(AbilityId::Klutz);
 constexpr int kSpeedyStats = 200; // a speed above the defender's 100
 constexpr int kRaisedTwice = kNeutralStage - 2;
 
@@ -342,7 +347,8 @@ TEST(ExactMoves, PowerFollowsWhatTheMoveReads) {
 // The moves that deal one of several powers or amounts: each outcome with its chance, each power's
 // rolls those of a hit of that power.
 TEST(ExactMoves, OneOfSeveralPowersWithItsChance) {
-    constexpr int kMagnitude = 221, kPresent = 216, kPsywave = 148;
+    constexpr int kMagnitude = indexOf(MoveId::Magnitude), kPresent = indexOf(MoveId::Present),
+                  kPsywave = indexOf(MoveId::Psywave);
     struct Case {
         const char* what;
         int move;
@@ -396,7 +402,8 @@ TEST(ExactMoves, OneOfSeveralPowersWithItsChance) {
 // A move that cannot work deals nothing and says why; one that takes the user's or the foe's HP
 // deals it.
 TEST(ExactMoves, FailuresAndAmountsOfTheirOwn) {
-    constexpr int kEndeavor = 282, kFinalGambit = 514, kSpitUp = 254, kSuperFang = 161;
+    constexpr int kEndeavor = indexOf(MoveId::Endeavor), kFinalGambit = indexOf(MoveId::FinalGambit),
+                  kSpitUp = indexOf(MoveId::SpitUp), kSuperFang = indexOf(MoveId::SuperFang);
     struct Case {
         const char* what;
         int move;

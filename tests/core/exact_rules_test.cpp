@@ -1,6 +1,5 @@
 // The rules of the exact damage engine that hang on held items, abilities and the field, each
-// against the figure the battle simulator gives for the same sets (tools/damage-oracle), and the
-// held items the engine names by index against their names.
+// against the figure the battle simulator gives for the same sets (tools/damage-oracle).
 
 #include "calc/exact/exact_hit.h"
 #include "calc/stats.h"
@@ -35,7 +34,7 @@ int move(std::string_view name) {
     return indexNamed(name, kMoveCount, [](int m) { return moveRecord(m).name; });
 }
 int ability(std::string_view name) {
-    return indexNamed(name, kAbilityCount, abilityName);
+    return indexNamed(name, kAbilityCount, [](int a) { return abilityName(a); });
 }
 int item(std::string_view name) {
     return findHeldItem(name);
@@ -69,7 +68,7 @@ struct Side {
             entry.stat[i] = stats[i];
         }
         side = ExactSide(entry);
-        side.heldItem = s.item ? item(s.item) : kNoHeldItem;
+        side.heldItem = itemIdOf(s.item ? item(s.item) : kNoHeldItem);
         side.gender = s.gender;
     }
 };
@@ -102,64 +101,6 @@ constexpr std::array<int, 6> kPhysicalEvs{4, 252, 0, 0, 0, 252};
 constexpr std::array<int, 6> kSpecialWall{252, 0, 0, 0, 252, 4};
 constexpr std::array<int, 6> kPhysicalWall{252, 0, 252, 0, 4, 0};
 
-TEST(ExactRules, ItemsAndAbilitiesTheEngineNamesAreThose) {
-    struct Named {
-        int index;
-        const char* name;
-    };
-    const Named items[] = {
-        {kLiechiBerry, "チイラのみ"},      {kPetayaBerry, "ヤタピのみ"},       {kChoiceBand, "こだわりハチマキ"},
-        {kSoulDew, "こころのしずく"},      {kDeepSeaTooth, "しんかいのキバ"},  {kDeepSeaScale, "しんかいのウロコ"},
-        {kLightBall, "でんきだま"},        {kMetalPowder, "メタルパウダー"},   {kThickClub, "ふといホネ"},
-        {kMuscleBand, "ちからのハチマキ"}, {kWiseGlasses, "ものしりメガネ"},   {kExpertBelt, "たつじんのおび"},
-        {kLifeOrb, "いのちのたま"},        {kChoiceSpecs, "こだわりメガネ"},   {kMetronome, "メトロノーム"},
-        {kIronBall, "くろいてっきゅう"},   {kEviolite, "しんかのきせき"},      {kAirBalloon, "ふうせん"},
-        {kRingTarget, "ねらいのまと"},     {kMachoBrace, "きょうせいギプス"},  {kPowerBracer, "パワーリスト"},
-        {kPowerWeight, "パワーウエイト"},  {kChoiceScarf, "こだわりスカーフ"}, {kQuickPowder, "スピードパウダー"},
-        {kWhiteHerb, "しろいハーブ"},
-    };
-    for (const Named& n : items)
-        EXPECT_EQ(std::string(heldItem(n.index).japanese), n.name) << n.index;
-    const Named abilities[] = {
-        {kBattleArmor, "カブトアーマー"},
-        {kShellArmor, "シェルアーマー"},
-        {kReckless, "すてみ"},
-        {kSniper, "スナイパー"},
-        {kDownload, "ダウンロード"},
-        {kIronFist, "てつのこぶし"},
-        {kRivalry, "とうそうしん"},
-        {kLightningRod, "ひらいしん"},
-        {kMarvelScale, "ふしぎなうろこ"},
-        {kPlus, "プラス"},
-        {kFlowerGift, "フラワーギフト"},
-        {kSoundproof, "ぼうおん"},
-        {kColorChange, "へんしょく"},
-        {kWeakArmor, "くだけるよろい"},
-        {kMinus, "マイナス"},
-        {kMultitype, "マルチタイプ"},
-        {kStormDrain, "よびみず"},
-        {kAnalytic, "アナライズ"},
-        {kUnnerve, "きんちょうかん"},
-        {kSandForce, "すなのちから"},
-        {kInfiltrator, "すりぬけ"},
-        {kSapSipper, "そうしょく"},
-        {kTurboblaze, "ターボブレイズ"},
-        {kSheerForce, "ちからずく"},
-        {kTeravolt, "テラボルテージ"},
-        {kToxicBoost, "どくぼうそう"},
-        {kFlareBoost, "ねつぼうそう"},
-        {kFriendGuard, "フレンドガード"},
-        {kMultiscale, "マルチスケイル"},
-        {kDefeatist, "よわき"},
-        {kChlorophyll, "ようりょくそ"},
-        {kSwiftSwim, "すいすい"},
-        {kSandRush, "すなかき"},
-        {kFirstGen5Ability - 1, "りんぷん"}, // the last of the 4th generation's
-    };
-    for (const Named& n : abilities)
-        EXPECT_EQ(std::string(abilityName(n.index)), n.name) << n.index;
-}
-
 // The plain hit of damage_test_support.h: 31 ～ 37 in both generations.
 ExactRolls plainHit(const ExactSide& attacker, int type, Generation gen) {
     Scenario s;
@@ -183,7 +124,7 @@ TEST(ExactRules, TheFullHeldItemActsNotTheRowStandingForIt) {
     };
     for (const Case& c : cases) {
         ExactSide side(s.attacker);
-        side.heldItem = c.held;
+        side.heldItem = itemIdOf(c.held);
         EXPECT_EQ(plainHit(side, c.type, c.gen).high(), c.high) << c.held << " " << c.type;
     }
 }

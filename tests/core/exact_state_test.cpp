@@ -19,14 +19,14 @@
 namespace rusrina::test {
 namespace {
 
-constexpr int kThunderbolt = 84; // 10まんボルト, でんき 95 special
-constexpr int kFlamethrower = 52;
-constexpr int kEruption = 283;
-constexpr int kStoredPower = 499;
-constexpr int kFling = 373;
-constexpr int kFoulPlayMove = 491;
+constexpr int kThunderbolt = indexOf(MoveId::Thunderbolt); // 10まんボルト, でんき 95 special
+constexpr int kFlamethrower = indexOf(MoveId::Flamethrower);
+constexpr int kEruption = indexOf(MoveId::Eruption);
+constexpr int kStoredPower = indexOf(MoveId::StoredPower);
+constexpr int kFling = indexOf(MoveId::Fling);
+constexpr int kFoulPlayMove = indexOf(MoveId::FoulPlay);
 constexpr int kChoiceBandRow = 3; // こだわりハチマキ's damage-item row
-constexpr int kIronBallItem = 158;
+constexpr int kIronBallItem = indexOf(ItemId::IronBall);
 constexpr int kRaisedOnce = kNeutralStage - 1, kRaisedTwice = kNeutralStage - 2, kRaisedToTop = 0;
 constexpr int kLoweredOnce = kNeutralStage + 1;
 
@@ -38,7 +38,7 @@ struct Input {
     ExactRolls rolls(Generation gen) const {
         ExactSide attacker(s.attacker), defender(s.defender);
         if (heldItem != -2)
-            attacker.heldItem = heldItem;
+            attacker.heldItem = itemIdOf(heldItem);
         applySideState(attacker, state.attacker);
         applySideState(defender, state.defender);
         const ExactAttack a = prepareExactAttack(attacker, s.slot, s.conditions, {gen, false}, state.field);
@@ -81,12 +81,12 @@ TEST(ExactState, EachFieldActsAsTheInputItStandsFor) {
          [](Input& x) { x.s.conditions.burn = true; }},
         {"もらいび active", kGen4,
          [](Input& x) {
-             x.s.attacker.ability = damage::kFlashFire;
+             x.s.attacker.ability = indexOf(AbilityId::FlashFire);
              x.s.learnable(kFlamethrower);
              x.state.attacker.flashFire = true;
          },
          [](Input& x) {
-             x.s.attacker.ability = damage::kFlashFire;
+             x.s.attacker.ability = indexOf(AbilityId::FlashFire);
              x.s.learnable(kFlamethrower);
              x.s.conditions.abilityActive = true;
          }},
@@ -116,7 +116,7 @@ TEST(ExactState, EachFieldActsAsTheInputItStandsFor) {
          [](Input& x) { x.s.defender.stat[kDefence] = 60; }},
         {"ふしぎなうろこ with a status", kGen5,
          [](Input& x) {
-             x.s.defender.ability = exact::kMarvelScale;
+             x.s.defender.ability = indexOf(AbilityId::MarvelScale);
              x.state.defender.status = StatusCondition::Poison;
          },
          [](Input& x) { x.s.defender.stat[kDefence] = 150; }},
@@ -171,11 +171,11 @@ TEST(ExactState, MovesReadTheState) {
              x.state.attacker.stages[kStageDefence] = -2;
          },
          20 + 20 * 4}, // a special move: the window's +2 is its sp.attack's; attack +1 and speed +1 count too
-        {"ジャイロボール: the foe's speed +2", exact::kGyroBall, kGen5,
+        {"ジャイロボール: the foe's speed +2", indexOf(MoveId::GyroBall), kGen5,
          [](Input& x) { x.state.defender.stages[kStageSpeed] = 2; }, 25 * 200 / 100 + 1},
-        {"ジャイロボール: its own speed halved by まひ", exact::kGyroBall, kGen4,
+        {"ジャイロボール: its own speed halved by まひ", indexOf(MoveId::GyroBall), kGen4,
          [](Input& x) { x.state.attacker.status = StatusCondition::Paralysis; }, 25 * 100 / 25 + 1},
-        {"エレキボール: おいかぜ doubles its speed", exact::kElectroBall, kGen5,
+        {"エレキボール: おいかぜ doubles its speed", indexOf(MoveId::ElectroBall), kGen5,
          [](Input& x) { x.state.attacker.tailwind = true; }, 80},
         {"なげつける under マジックルーム", kFling, kGen5,
          [](Input& x) {

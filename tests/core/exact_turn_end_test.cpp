@@ -20,8 +20,10 @@ namespace {
 constexpr int kCharizard = 5;    // リザードン: ほのお / ひこう
 constexpr int kDoubleKick = 23;  // にどげり: always 2 hits
 constexpr int kBulletSeed = 330; // タネマシンガン: 2 to 5 hits
-constexpr int kLeftovers = 119, kSitrus = 50, kBlackSludge = 161, kAirBalloonItem = 218;
-constexpr int kMagicGuard = 104, kPoisonHeal = 97, kUnnerveAbility = 130, kRainDish = 5;
+constexpr int kLeftovers = indexOf(ItemId::Leftovers), kSitrus = indexOf(ItemId::SitrusBerry),
+              kBlackSludge = indexOf(ItemId::BlackSludge), kAirBalloonItem = indexOf(ItemId::AirBalloon);
+constexpr int kMagicGuard = indexOf(AbilityId::MagicGuard), kPoisonHeal = indexOf(AbilityId::PoisonHeal),
+              kUnnerveAbility = indexOf(AbilityId::Unnerve), kRainDish = indexOf(AbilityId::RainDish);
 
 struct Turn {
     Scenario s;
@@ -37,7 +39,7 @@ struct Turn {
     }
     ExactSide defenderSide() const {
         ExactSide d(s.defender);
-        d.heldItem = defenderItem;
+        d.heldItem = itemIdOf(defenderItem);
         applySideState(d, defender);
         return d;
     }
@@ -121,7 +123,7 @@ TEST(ExactTurnEnd, WhatAppliesToWhichDefender) {
          [&](Turn& x) {
              counted(x);
              x.defenderItem = kBlackSludge;
-             x.s.defender.ability = damage::kHeatproof;
+             x.s.defender.ability = indexOf(AbilityId::Heatproof);
              x.defender.status = StatusCondition::Burn;
          },
          {{K::BlackSludge, -18}, {K::Burn, -9}}},
@@ -307,11 +309,11 @@ TEST(ExactTurnEnd, VerdictAndWords) {
         const char* hits;
     };
     const auto toss = [](Turn& x) {
-        x.s.learnable(exact::kSeismicToss);
+        x.s.learnable(indexOf(MoveId::SeismicToss));
         x.field.countTurnEnd = true;
     };
     const Case cases[] = {
-        {"no state", [](Turn& x) { x.s.learnable(exact::kSeismicToss); }, "確定3発"},
+        {"no state", [](Turn& x) { x.s.learnable(indexOf(MoveId::SeismicToss)); }, "確定3発"},
         {"たべのこし: 100 → 109, 59 → 68, 18 → 27",
          [&](Turn& x) {
              toss(x);
@@ -354,7 +356,7 @@ TEST(ExactTurnEnd, VerdictAndWords) {
     DamageEngine engine;
     engine.attacker = s.attacker;
     engine.defender = s.defender;
-    engine.learnableMove = exact::kSeismicToss;
+    engine.learnableMove = indexOf(MoveId::SeismicToss);
     engine.state.field.countTurnEnd = true;
     engine.state.defender.switchingIn = true;
     engine.state.defender.stealthRock = true;

@@ -46,17 +46,17 @@ std::map<std::string, std::string> exceptions() {
 }
 
 // The abilities the pairs draw that act on speed or order; any other reads as none.
-int abilityIndex(const std::string& english) {
-    static const std::map<std::string, int> known = {
-        {"Swift Swim", kAbilitySwiftSwim}, {"Chlorophyll", kAbilityChlorophyll},
-        {"Sand Rush", kAbilitySandRush},   {"Unburden", kAbilityUnburden},
-        {"Quick Feet", kAbilityQuickFeet}, {"Slow Start", kAbilitySlowStart},
-        {"Klutz", kAbilityKlutz},          {"Stall", kAbilityStall},
-        {"Cloud Nine", kAbilityCloudNine}, {"Air Lock", kAbilityAirLock},
-        {"Prankster", kAbilityPrankster},  {"Simple", kAbilitySimple},
+AbilityId abilityOf(const std::string& english) {
+    static const std::map<std::string, AbilityId> known = {
+        {"Swift Swim", AbilityId::SwiftSwim}, {"Chlorophyll", AbilityId::Chlorophyll},
+        {"Sand Rush", AbilityId::SandRush},   {"Unburden", AbilityId::Unburden},
+        {"Quick Feet", AbilityId::QuickFeet}, {"Slow Start", AbilityId::SlowStart},
+        {"Klutz", AbilityId::Klutz},          {"Stall", AbilityId::Stall},
+        {"Cloud Nine", AbilityId::CloudNine}, {"Air Lock", AbilityId::AirLock},
+        {"Prankster", AbilityId::Prankster},  {"Simple", AbilityId::Simple},
     };
     const auto it = known.find(english);
-    return it == known.end() ? 0 : it->second;
+    return it == known.end() ? AbilityId::None : it->second;
 }
 
 int weatherIndex(const json::Value* weather) {
@@ -86,15 +86,15 @@ SpeedSide sideOf(const json::Value& core, bool tailwind) {
                          core.find("level")->asInt(), core.find("natureSpe")->asInt());
     s.stage = core.find("stage")->asInt();
     s.species = species;
-    s.ability = abilityIndex(core.find("ability")->asString());
+    s.ability = abilityOf(core.find("ability")->asString());
     const std::string item = core.find("item")->asString();
-    s.heldItem = item.empty() ? kNoHeldItem : findHeldItem(item);
+    s.heldItem = itemIdOf(item.empty() ? kNoHeldItem : findHeldItem(item));
     const std::string status = core.find("status")->asString();
     s.status = status.empty() ? SpeedStatus::None : status == "par" ? SpeedStatus::Paralysis : SpeedStatus::Other;
     s.tailwind = tailwind;
     s.itemUsedUp = core.find("itemUsedUp")->asBool();
     s.slowStartActive = core.find("slowStart")->asBool();
-    s.move = core.find("move")->asInt() - 1;
+    s.move = moveIdOf(core.find("move")->asInt() - 1);
     return s;
 }
 

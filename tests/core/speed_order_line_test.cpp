@@ -9,7 +9,7 @@
 namespace rusrina {
 namespace {
 
-SpeedSide side(int stat, int item = 0, SpeedStatus status = SpeedStatus::None) {
+SpeedSide side(int stat, ItemId item = ItemId::None, SpeedStatus status = SpeedStatus::None) {
     SpeedSide s;
     s.stat = stat;
     s.heldItem = item;
@@ -24,10 +24,10 @@ TEST(SpeedOrderLine, Texts) {
         const char* line;
     } cases[] = {
         {side(100), side(100), "素早さ 100 対 100：同速 (50 %)"},
-        {side(100, kItemChoiceScarf), side(120), "素早さ 100 → 150（こだわりスカーフ） 対 120：攻撃側が先手"},
-        {side(100, kItemIronBall, SpeedStatus::Paralysis), side(30),
+        {side(100, ItemId::ChoiceScarf), side(120), "素早さ 100 → 150（こだわりスカーフ） 対 120：攻撃側が先手"},
+        {side(100, ItemId::IronBall, SpeedStatus::Paralysis), side(30),
          "素早さ 100 → 12（くろいてっきゅう・まひ） 対 30：攻撃側が後手"},
-        {side(100, kItemQuickClaw), side(120),
+        {side(100, ItemId::QuickClaw), side(120),
          "素早さ 100 対 120：攻撃側が後手（せんせいのツメ・イバンのみで先に動くことがあります）"},
     };
     for (const auto& c : cases)

@@ -19,7 +19,8 @@ struct SpeedCase {
     int expected;
 };
 
-SpeedSide side(int stat, int stage = 0, int ability = 0, int item = 0, SpeedStatus status = SpeedStatus::None) {
+SpeedSide side(int stat, int stage = 0, AbilityId ability = AbilityId::None, ItemId item = ItemId::None,
+               SpeedStatus status = SpeedStatus::None) {
     SpeedSide s;
     s.stat = stat;
     s.stage = stage;
@@ -45,36 +46,44 @@ TEST(Speed, EachFactorInEachGeneration) {
         {"stage +1 floors", kGen5, side(291, 1), 0, 436},
         {"stage -1", kGen5, side(291, -1), 0, 194},
         {"stage -6", kGen4, side(291, -6), 0, 72},
-        {"scarf", kGen5, side(291, 0, 0, kItemChoiceScarf), 0, 436},
-        {"iron ball halves", kGen4, side(291, 0, 0, kItemIronBall), 0, 145},
-        {"power item halves", kGen5, side(291, 0, 0, kItemPowerWeight), 0, 145},
-        {"klutz silences the scarf", kGen5, side(291, 0, kAbilityKlutz, kItemChoiceScarf), 0, 291},
-        {"klutz silences iron ball", kGen5, side(291, 0, kAbilityKlutz, kItemIronBall), 0, 291},
-        {"klutz keeps macho brace", kGen4, side(291, 0, kAbilityKlutz, kItemMachoBrace), 0, 145},
-        {"paralysis floors in gen 4 (72, not 73)", kGen4, side(291, 0, 0, 0, par), 0, 72},
-        {"paralysis after the chain in gen 5", kGen5, side(291, 0, 0, kItemChoiceScarf, par), 0, 109},
-        {"gen 4 floors scarf then paralysis", kGen4, side(291, 0, 0, kItemChoiceScarf, par), 0, 109},
-        {"gen 4 floors ×1.5", kGen4, side(5, 0, 0, kItemChoiceScarf), 0, 7},
-        {"gen 5 chain: ×0.75 rounds 3.75 once", kGen5, side(5, 0, kAbilitySlowStart, kItemChoiceScarf), 0, 4},
-        {"gen 4: slow start then scarf floors twice", kGen4, side(5, 0, kAbilitySlowStart, kItemChoiceScarf), 0, 3},
-        {"gen 4: tailwind floors before paralysis", kGen4, withTailwind(side(7, 0, 0, 0, par)), 0, 3},
-        {"gen 4: quick feet before the item", kGen4, side(91, 0, kAbilityQuickFeet, kItemPowerWeight, par), 0, 68},
-        {"gen 4: tailwind before the item", kGen4, withTailwind(side(81, 0, 0, kItemPowerWeight)), 0, 81},
-        {"gen 5: paralysis after the chain", kGen5, withTailwind(side(7, 0, 0, 0, par)), 0, 3},
-        {"gen 5: one rounding for tailwind and the item", kGen5, withTailwind(side(81, 0, 0, kItemPowerWeight)), 0, 81},
-        {"swift swim in rain", kGen4, side(200, 0, kAbilitySwiftSwim), kWeatherRain, 400},
-        {"swift swim without rain", kGen4, side(200, 0, kAbilitySwiftSwim), kWeatherSun, 200},
-        {"chlorophyll in sun", kGen5, side(200, 0, kAbilityChlorophyll), kWeatherSun, 400},
-        {"sand rush is gen 5 only", kGen4, side(200, 0, kAbilitySandRush), kWeatherSand, 200},
-        {"sand rush in sand", kGen5, side(200, 0, kAbilitySandRush), kWeatherSand, 400},
-        {"quick feet with a status", kGen5, side(200, 0, kAbilityQuickFeet, 0, SpeedStatus::Other), 0, 300},
-        {"quick feet cancels paralysis", kGen4, side(200, 0, kAbilityQuickFeet, 0, par), 0, 300},
-        {"unburden once the item is gone", kGen5, usedUp(side(200, 0, kAbilityUnburden, kItemChoiceScarf)), 0, 400},
-        {"no item acts once used up", kGen4, usedUp(side(200, 0, 0, kItemChoiceScarf)), 0, 200},
-        {"simple doubles the stage in gen 4", kGen4, side(100, 2, kAbilitySimple), 0, 300},
-        {"simple's stage is already doubled in gen 5", kGen5, side(100, 2, kAbilitySimple), 0, 200},
+        {"scarf", kGen5, side(291, 0, AbilityId::None, ItemId::ChoiceScarf), 0, 436},
+        {"iron ball halves", kGen4, side(291, 0, AbilityId::None, ItemId::IronBall), 0, 145},
+        {"power item halves", kGen5, side(291, 0, AbilityId::None, ItemId::PowerWeight), 0, 145},
+        {"klutz silences the scarf", kGen5, side(291, 0, AbilityId::Klutz, ItemId::ChoiceScarf), 0, 291},
+        {"klutz silences iron ball", kGen5, side(291, 0, AbilityId::Klutz, ItemId::IronBall), 0, 291},
+        {"klutz keeps macho brace", kGen4, side(291, 0, AbilityId::Klutz, ItemId::MachoBrace), 0, 145},
+        {"paralysis floors in gen 4 (72, not 73)", kGen4, side(291, 0, AbilityId::None, ItemId::None, par), 0, 72},
+        {"paralysis after the chain in gen 5", kGen5, side(291, 0, AbilityId::None, ItemId::ChoiceScarf, par), 0, 109},
+        {"gen 4 floors scarf then paralysis", kGen4, side(291, 0, AbilityId::None, ItemId::ChoiceScarf, par), 0, 109},
+        {"gen 4 floors ×1.5", kGen4, side(5, 0, AbilityId::None, ItemId::ChoiceScarf), 0, 7},
+        {"gen 5 chain: ×0.75 rounds 3.75 once", kGen5, side(5, 0, AbilityId::SlowStart, ItemId::ChoiceScarf), 0, 4},
+        {"gen 4: slow start then scarf floors twice", kGen4, side(5, 0, AbilityId::SlowStart, ItemId::ChoiceScarf), 0,
+         3},
+        {"gen 4: tailwind floors before paralysis", kGen4, withTailwind(side(7, 0, AbilityId::None, ItemId::None, par)),
+         0, 3},
+        {"gen 4: quick feet before the item", kGen4, side(91, 0, AbilityId::QuickFeet, ItemId::PowerWeight, par), 0,
+         68},
+        {"gen 4: tailwind before the item", kGen4, withTailwind(side(81, 0, AbilityId::None, ItemId::PowerWeight)), 0,
+         81},
+        {"gen 5: paralysis after the chain", kGen5, withTailwind(side(7, 0, AbilityId::None, ItemId::None, par)), 0, 3},
+        {"gen 5: one rounding for tailwind and the item", kGen5,
+         withTailwind(side(81, 0, AbilityId::None, ItemId::PowerWeight)), 0, 81},
+        {"swift swim in rain", kGen4, side(200, 0, AbilityId::SwiftSwim), kWeatherRain, 400},
+        {"swift swim without rain", kGen4, side(200, 0, AbilityId::SwiftSwim), kWeatherSun, 200},
+        {"chlorophyll in sun", kGen5, side(200, 0, AbilityId::Chlorophyll), kWeatherSun, 400},
+        {"sand rush is gen 5 only", kGen4, side(200, 0, AbilityId::SandRush), kWeatherSand, 200},
+        {"sand rush in sand", kGen5, side(200, 0, AbilityId::SandRush), kWeatherSand, 400},
+        {"quick feet with a status", kGen5, side(200, 0, AbilityId::QuickFeet, ItemId::None, SpeedStatus::Other), 0,
+         300},
+        {"quick feet cancels paralysis", kGen4, side(200, 0, AbilityId::QuickFeet, ItemId::None, par), 0, 300},
+        {"unburden once the item is gone", kGen5, usedUp(side(200, 0, AbilityId::Unburden, ItemId::ChoiceScarf)), 0,
+         400},
+        {"no item acts once used up", kGen4, usedUp(side(200, 0, AbilityId::None, ItemId::ChoiceScarf)), 0, 200},
+        {"simple doubles the stage in gen 4", kGen4, side(100, 2, AbilityId::Simple), 0, 300},
+        {"simple's stage is already doubled in gen 5", kGen5, side(100, 2, AbilityId::Simple), 0, 200},
         {"tailwind", kGen5, withTailwind(side(101)), 0, 202},
-        {"gen 5 holds no speed above 10000", kGen5, withTailwind(side(1500, 6, 0, kItemChoiceScarf)), 0, 10000},
+        {"gen 5 holds no speed above 10000", kGen5, withTailwind(side(1500, 6, AbilityId::None, ItemId::ChoiceScarf)),
+         0, 10000},
     };
     for (const SpeedCase& c : cases) {
         SpeedField field;
@@ -85,13 +94,13 @@ TEST(Speed, EachFactorInEachGeneration) {
 }
 
 TEST(Speed, QuickPowderOnlyForDitto) {
-    SpeedSide s = side(100, 0, 0, kItemQuickPowder);
+    SpeedSide s = side(100, 0, AbilityId::None, ItemId::QuickPowder);
     EXPECT_EQ(effectiveSpeed(s, {}).speed, 100);
-    s.species = kDittoSpecies;
+    s.species = indexOf(SpeciesId::Ditto);
     const EffectiveSpeed e = effectiveSpeed(s, {});
     EXPECT_EQ(e.speed, 200);
     EXPECT_TRUE(e.has(SpeedFactor::QuickPowder));
-    EXPECT_EQ(e.item, kItemQuickPowder);
+    EXPECT_EQ(e.item, ItemId::QuickPowder);
 }
 
 struct OrderCase {
@@ -105,7 +114,7 @@ struct OrderCase {
 };
 
 SpeedSide choosing(SpeedSide s, int move) {
-    s.move = move;
+    s.move = moveIdOf(move);
     return s;
 }
 
@@ -124,20 +133,20 @@ TEST(Speed, TurnOrder) {
          TurnOrder::First, OrderReason::Priority},
         {"trick room's own -7", kGen4, choosing(side(300), kTrickRoomMove), choosing(side(50), kTackle), false,
          TurnOrder::Second, OrderReason::Priority},
-        {"prankster +1 for a status move", kGen5, choosing(side(50, 0, kAbilityPrankster), kThunderWave),
+        {"prankster +1 for a status move", kGen5, choosing(side(50, 0, AbilityId::Prankster), kThunderWave),
          choosing(side(300), kTackle), false, TurnOrder::First, OrderReason::Priority},
-        {"no prankster in gen 4", kGen4, choosing(side(50, 0, kAbilityPrankster), kThunderWave),
+        {"no prankster in gen 4", kGen4, choosing(side(50, 0, AbilityId::Prankster), kThunderWave),
          choosing(side(300), kTackle), false, TurnOrder::Second, OrderReason::Speed},
-        {"lagging tail last in its priority", kGen5, side(300, 0, 0, kItemLaggingTail), side(50), true,
+        {"lagging tail last in its priority", kGen5, side(300, 0, AbilityId::None, ItemId::LaggingTail), side(50), true,
          TurnOrder::Second, OrderReason::LastInBracket},
-        {"gen 4: the item after stall", kGen4, side(50, 0, kAbilityStall), side(300, 0, 0, kItemFullIncense), false,
-         TurnOrder::First, OrderReason::LastInBracket},
-        {"gen 5: stall and the item alike", kGen5, side(50, 0, kAbilityStall), side(300, 0, 0, kItemFullIncense), false,
-         TurnOrder::Second, OrderReason::Speed},
-        {"gen 4: two late sides, the slower first", kGen4, side(50, 0, kAbilityStall), side(300, 0, kAbilityStall),
-         false, TurnOrder::First, OrderReason::Speed},
-        {"cloud nine stops swift swim", kGen5, side(200, 0, kAbilitySwiftSwim), side(300, 0, kAbilityCloudNine), false,
-         TurnOrder::Second, OrderReason::Speed},
+        {"gen 4: the item after stall", kGen4, side(50, 0, AbilityId::Stall),
+         side(300, 0, AbilityId::None, ItemId::FullIncense), false, TurnOrder::First, OrderReason::LastInBracket},
+        {"gen 5: stall and the item alike", kGen5, side(50, 0, AbilityId::Stall),
+         side(300, 0, AbilityId::None, ItemId::FullIncense), false, TurnOrder::Second, OrderReason::Speed},
+        {"gen 4: two late sides, the slower first", kGen4, side(50, 0, AbilityId::Stall),
+         side(300, 0, AbilityId::Stall), false, TurnOrder::First, OrderReason::Speed},
+        {"cloud nine stops swift swim", kGen5, side(200, 0, AbilityId::SwiftSwim), side(300, 0, AbilityId::CloudNine),
+         false, TurnOrder::Second, OrderReason::Speed},
     };
     for (const OrderCase& c : cases) {
         SpeedField field;
@@ -151,7 +160,7 @@ TEST(Speed, TurnOrder) {
 }
 
 TEST(Speed, ChancesToLeadAreNotedNotFolded) {
-    const OrderResult r = turnOrder(side(50, 0, 0, kItemQuickClaw), side(100), {});
+    const OrderResult r = turnOrder(side(50, 0, AbilityId::None, ItemId::QuickClaw), side(100), {});
     EXPECT_TRUE(r.chanceToLead[0]);
     EXPECT_FALSE(r.chanceToLead[1]);
     EXPECT_EQ(r.order, TurnOrder::Second);

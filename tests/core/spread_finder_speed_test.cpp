@@ -61,13 +61,13 @@ struct TuningCase {
 };
 
 SpeedTuningQuery scarfed(SpeedTuningQuery q) {
-    q.own.heldItem = kItemChoiceScarf;
+    q.own.heldItem = ItemId::ChoiceScarf;
     return q;
 }
 
 SpeedTuningQuery withMoves(SpeedTuningQuery q, int own, int other) {
-    q.own.move = own;
-    q.other.move = other;
+    q.own.move = moveIdOf(own);
+    q.other.move = moveIdOf(other);
     return q;
 }
 

@@ -53,7 +53,8 @@ class GeneratorSafeguards(unittest.TestCase):
 
     def test_sources_as_vendored_generate(self):
         self.assertEqual(self.generate().returncode, 0)
-        self.assertEqual(sorted(os.listdir(self.out)), sorted(n for n in os.listdir(GENERATED) if n.endswith(".cpp")))
+        generated = sorted(n for n in os.listdir(GENERATED) if n.endswith((".cpp", ".h")))
+        self.assertEqual(sorted(os.listdir(self.out)), generated)
 
     def test_refusals(self):
         cases = [
@@ -84,6 +85,8 @@ class GeneratorSafeguards(unittest.TestCase):
             ("damage_item_rows.csv", "2,lifeorb,", "2,leftovers,", "row 2 names いのちのたま"),
             # A form spelling that another form already has.
             ("form_spellings.csv", "Wormadam-S,", "Wormadam-G,", "folds like"),
+            # Two abilities whose English names give one id.
+            ("ability_names.csv", "2,9,Drizzle", "2,9,Stench", "both named Stench"),
             # A reviewed legality source that @pkmn/dex has come to give itself.
             ("legality_additions.csv", "nosepass,headsmash,4E,", "nosepass,block,4E,", "gives nosepass block 4E already"),
         ]

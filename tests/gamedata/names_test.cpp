@@ -3,6 +3,7 @@
 #include "calc/stats.h"
 #include "data/abilities.h"
 #include "data/held_items.h"
+#include "data/ids.h"
 #include "data/items.h"
 #include "data/moves.h"
 #include "data/names.h"
@@ -34,7 +35,7 @@ TEST(Names, EveryRowNamedInBothLanguagesAndFoundAgain) {
     const NamedTable tables[] = {
         {"species", 0, kSpeciesCount, speciesName, speciesEnglishName, findSpecies},
         {"move", 0, kMoveCount, [](int m) { return moveRecord(m).name; }, moveEnglishName, findMove},
-        {"ability", 1, kAbilityCount, abilityName, abilityEnglishName, findAbility},
+        {"ability", 1, kAbilityCount, [](int a) { return abilityName(a); }, abilityEnglishName, findAbility},
         {"nature", 0, kNatureCount, natureName, natureEnglishName, findNature},
     };
     for (const NamedTable& t : tables) {
@@ -57,6 +58,27 @@ TEST(Names, EveryRowNamedInBothLanguagesAndFoundAgain) {
     EXPECT_STREQ(typeEnglishName(kPlaceholderType), "");
     EXPECT_STREQ(abilityEnglishName(0), "");
     EXPECT_EQ(findAbility("無指定"), -1);
+}
+
+// The generated ids are named from the English names and valued by the row they name, however the
+// English name is spelled.
+TEST(Names, IdsNameTheirRows) {
+    const std::pair<const char*, const char*> named[] = {
+        {abilityName(AbilityId::Levitate), "ふゆう"},
+        {abilityName(static_cast<AbilityId>(indexOf(kFirstGen5Ability) - 1)), "りんぷん"}, // the 4th generation's last
+        {abilityName(kFirstGen5Ability), "アナライズ"},
+        {heldItem(ItemId::KingsRock).japanese, "おうじゃのしるし"},
+        {heldItem(ItemId::NeverMeltIce).japanese, "とけないこおり"},
+        {moveRecord(MoveId::UTurn).name, "とんぼがえり"},
+        {moveRecord(MoveId::WillOWisp).name, "おにび"},
+        {speciesName(indexOf(SpeciesId::NidoranF)), "ニドラン♀"},
+        {speciesName(indexOf(SpeciesId::Farfetchd)), "カモネギ"},
+        {speciesName(indexOf(SpeciesId::RotomWash)), "ウォッシュロトム"},
+    };
+    for (const auto& [name, expected] : named)
+        EXPECT_STREQ(name, expected);
+    EXPECT_EQ(itemIdOf(heldItemCount()), ItemId::None);
+    EXPECT_EQ(moveIdOf(NO_MOVE), kNoMoveId);
 }
 
 TEST(Names, FormRowsAndTeamTextSpellings) {

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the game tables (src/data/generated/*.cpp) from the vendored sources in data/source/.
+"""Writes the game tables (src/data/generated/*.cpp) and the ids (ids.h) from the vendored sources in data/source/.
 
 The PokeAPI CSVs give the species, move, learnset and name values; the @pkmn/dex extract
 cross-checks the generation-5 species and move values, and gives the held items, the legality of
@@ -49,7 +49,7 @@ def check_files(files, out_dir):
     with tempfile.TemporaryDirectory() as tmp:
         write_files(files, tmp)
         diff = []
-        committed = {n for n in os.listdir(out_dir) if n.endswith(".cpp")} if os.path.isdir(out_dir) else set()
+        committed = {n for n in os.listdir(out_dir) if n.endswith((".cpp", ".h"))} if os.path.isdir(out_dir) else set()
         for name in sorted(set(files) | committed):
             old = read_text(os.path.join(out_dir, name))
             new = read_text(os.path.join(tmp, name))

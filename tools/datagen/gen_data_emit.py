@@ -4,6 +4,7 @@ One table row per line; trailing empty entries of fixed-size rows are left to ze
 so that the files stay small and compile quickly."""
 
 from gen_data_battle import emit_battle_data
+from gen_data_ids import emit_ids
 from gen_data_items import emit_held_items
 from gen_data_legality import emit_legality
 from gen_data_names import emit_names
@@ -163,4 +164,5 @@ def emit_files(tables):
         "held_items.cpp": emit_held_items(tables, HEADER, FOOTER),
         "move_legality.cpp": emit_legality(tables, HEADER, FOOTER),
         "battle_data.cpp": emit_battle_data(tables, HEADER, FOOTER),
+        "ids.h": emit_ids(tables, tables["first_gen5_ability"]),
     }

@@ -209,7 +209,8 @@ def build_tables(source_dir):
     for what, (found, expected) in counts.items():
         if found != expected:
             raise ValueError("%d %s, expected %d" % (found, what, expected))
-    tables = {"species": species, "ability_names": ability_names, "evolutions": evolutions, "moves": moves}
+    tables = {"species": species, "ability_names": ability_names, "evolutions": evolutions, "moves": moves,
+              "first_gen5_ability": GEN4_LAST_ABILITY + 1}
     tables.update(build_learnsets(src, species, evolutions))
     tables.update({"gen4_moves": build_gen4_moves(src, moves),
                    "gen4_first_new_move": first_gen5_move_row(src, moves),

@@ -18,22 +18,27 @@ int applyStage(int stat, int stage) {
     return stage >= 0 ? stat * (2 + stage) / 2 : stat * 2 / (2 - stage);
 }
 
-bool halvesSpeed(int item) {
-    return item == kItemIronBall || item == kItemMachoBrace || (item >= kItemPowerBracer && item <= kItemPowerWeight);
+// The six パワー items lie together in the item table, パワーリスト first and パワーウエイト last.
+bool powerItem(ItemId item) {
+    return item >= ItemId::PowerBracer && item <= ItemId::PowerWeight;
+}
+
+bool halvesSpeed(ItemId item) {
+    return item == ItemId::IronBall || item == ItemId::MachoBrace || powerItem(item);
 }
 
 // きょうせいギプス and the パワー items weigh the holder down whatever its ability.
-bool actsUnderKlutz(int item) {
-    return item == kItemMachoBrace || (item >= kItemPowerBracer && item <= kItemPowerWeight);
+bool actsUnderKlutz(ItemId item) {
+    return item == ItemId::MachoBrace || powerItem(item);
 }
 
 // The held item that acts: none once used up; under ぶきよう only the training items; none at all
 // under マジックルーム.
-int actingItem(const SpeedSide& side, const SpeedField& field) {
+ItemId actingItem(const SpeedSide& side, const SpeedField& field) {
     if (side.itemUsedUp || (field.magicRoom && field.generation == kGen5))
-        return 0;
-    if (side.ability == kAbilityKlutz && !actsUnderKlutz(side.heldItem))
-        return 0;
+        return ItemId::None;
+    if (side.ability == AbilityId::Klutz && !actsUnderKlutz(side.heldItem))
+        return ItemId::None;
     return side.heldItem;
 }
 
@@ -45,26 +50,26 @@ struct Factor {
 
 // Every factor but まひ's: the abilities', then the item's, then おいかぜ's. The 5th generation chains
 // them in 4096ths and rounds once, so their order does not matter there; the 4th floors after each.
-int speedFactors(const SpeedSide& side, const SpeedField& field, int item, std::array<Factor, 8>& out) {
+int speedFactors(const SpeedSide& side, const SpeedField& field, ItemId item, std::array<Factor, 8>& out) {
     int n = 0;
-    const int a = side.ability;
-    if (a == kAbilitySwiftSwim && field.weather == kWeatherRain)
+    const AbilityId a = side.ability;
+    if (a == AbilityId::SwiftSwim && field.weather == kWeatherRain)
         out[n++] = {SpeedFactor::SwiftSwim, 2, 1};
-    if (a == kAbilityChlorophyll && field.weather == kWeatherSun)
+    if (a == AbilityId::Chlorophyll && field.weather == kWeatherSun)
         out[n++] = {SpeedFactor::Chlorophyll, 2, 1};
-    if (a == kAbilitySandRush && field.weather == kWeatherSand && field.generation == kGen5)
+    if (a == AbilityId::SandRush && field.weather == kWeatherSand && field.generation == kGen5)
         out[n++] = {SpeedFactor::SandRush, 2, 1};
-    if (a == kAbilityQuickFeet && side.status != SpeedStatus::None)
+    if (a == AbilityId::QuickFeet && side.status != SpeedStatus::None)
         out[n++] = {SpeedFactor::QuickFeet, 3, 2};
-    if (a == kAbilitySlowStart && side.slowStartActive)
+    if (a == AbilityId::SlowStart && side.slowStartActive)
         out[n++] = {SpeedFactor::SlowStart, 1, 2};
-    if (a == kAbilityUnburden && side.itemUsedUp)
+    if (a == AbilityId::Unburden && side.itemUsedUp)
         out[n++] = {SpeedFactor::Unburden, 2, 1};
-    if (item == kItemChoiceScarf)
+    if (item == ItemId::ChoiceScarf)
         out[n++] = {SpeedFactor::ChoiceScarf, 3, 2};
     if (halvesSpeed(item))
         out[n++] = {SpeedFactor::HalvingItem, 1, 2};
-    if (item == kItemQuickPowder && side.species == kDittoSpecies)
+    if (item == ItemId::QuickPowder && side.species == indexOf(SpeciesId::Ditto))
         out[n++] = {SpeedFactor::QuickPowder, 2, 1};
     if (side.tailwind)
         out[n++] = {SpeedFactor::Tailwind, 2, 1};
@@ -110,15 +115,15 @@ int gen5Speed(int speed, const std::array<Factor, 8>& factors, int count, bool p
 }
 
 int lateness(const SpeedSide& side, const SpeedField& field) {
-    const int item = actingItem(side, field);
-    if (item == kItemLaggingTail || item == kItemFullIncense)
+    const ItemId item = actingItem(side, field);
+    if (item == ItemId::LaggingTail || item == ItemId::FullIncense)
         return field.generation == kGen4 ? 2 : 1;
-    return side.ability == kAbilityStall ? 1 : 0;
+    return side.ability == AbilityId::Stall ? 1 : 0;
 }
 
 bool mayLead(const SpeedSide& side, const SpeedField& field) {
-    const int item = actingItem(side, field);
-    return item == kItemQuickClaw || item == kItemCustapBerry;
+    const ItemId item = actingItem(side, field);
+    return item == ItemId::QuickClaw || item == ItemId::CustapBerry;
 }
 
 } // namespace
@@ -132,10 +137,10 @@ EffectiveSpeed effectiveSpeed(const SpeedSide& side, const SpeedField& field) {
     s.stat = side.stat;
     // たんじゅん doubles the stage as the 4th generation reads it; the 5th doubles each change as it
     // happens, so the stage held is already doubled.
-    const bool simple = side.ability == kAbilitySimple && field.generation == kGen4;
+    const bool simple = side.ability == AbilityId::Simple && field.generation == kGen4;
     s.stage = std::clamp(simple ? side.stage * 2 : side.stage, -6, 6);
     s.staged = applyStage(side.stat, s.stage);
-    const int item = actingItem(side, field);
+    const ItemId item = actingItem(side, field);
     std::array<Factor, 8> factors{};
     const int count = speedFactors(side, field, item, factors);
     for (int i = 0; i < count; ++i)
@@ -143,7 +148,7 @@ EffectiveSpeed effectiveSpeed(const SpeedSide& side, const SpeedField& field) {
             factors[i].id == SpeedFactor::QuickPowder)
             s.item = item;
     const bool paralysis = side.status == SpeedStatus::Paralysis;
-    const bool quickFeet = paralysis && side.ability == kAbilityQuickFeet;
+    const bool quickFeet = paralysis && side.ability == AbilityId::QuickFeet;
     s.speed = field.generation == kGen4 ? gen4Speed(s.staged, factors, count, paralysis && !quickFeet, s)
                                         : gen5Speed(s.staged, factors, count, paralysis && !quickFeet, s);
     if (quickFeet)
@@ -151,11 +156,12 @@ EffectiveSpeed effectiveSpeed(const SpeedSide& side, const SpeedField& field) {
     return s;
 }
 
-int movePriority(int move, int ability, Generation generation) {
-    if (move < 0)
+int movePriority(MoveId move, AbilityId ability, Generation generation) {
+    if (move == kNoMoveId)
         return 0;
-    int priority = moveBattleData(move, generation).priority;
-    if (generation == kGen5 && ability == kAbilityPrankster && moveRecordIn(move, generation).category == kStatus)
+    int priority = moveBattleData(indexOf(move), generation).priority;
+    if (generation == kGen5 && ability == AbilityId::Prankster &&
+        moveRecordIn(indexOf(move), generation).category == kStatus)
         ++priority;
     return priority;
 }
@@ -166,8 +172,8 @@ int actionSpeed(int speed, bool trickRoom) {
 
 OrderResult turnOrder(const SpeedSide& first, const SpeedSide& second, const SpeedField& given) {
     SpeedField field = given;
-    for (int a : {first.ability, second.ability})
-        if (a == kAbilityCloudNine || a == kAbilityAirLock)
+    for (AbilityId a : {first.ability, second.ability})
+        if (a == AbilityId::CloudNine || a == AbilityId::AirLock)
             field.weather = kWeatherNone;
     OrderResult r;
     r.trickRoom = field.trickRoom;

@@ -5,40 +5,12 @@
 // トリックルーム). What applied is recorded, not worded: the views word it.
 
 #include "data/generations.h"
+#include "data/ids.h"
 
 #include <array>
 #include <cstdint>
 
 namespace rusrina {
-
-// Abilities and held items that act on speed or on the order within a priority, by their indices
-// in data/abilities.h and data/held_items.h. ぶきよう (kAbilityKlutz) silences every held item but
-// the training items that halve speed.
-enum SpeedAbility {
-    kAbilityStall = 4,         // あとだし: last among moves of the same priority
-    kAbilityAirLock = 13,      // エアロック: no weather acts
-    kAbilityUnburden = 20,     // かるわざ: ×2 once the held item is used up
-    kAbilitySwiftSwim = 41,    // すいすい: ×2 in rain
-    kAbilitySlowStart = 48,    // スロースタート: ×½ for its first five turns
-    kAbilityCloudNine = 75,    // ノーてんき: no weather acts
-    kAbilityQuickFeet = 79,    // はやあし: ×1.5 with a status, and まひ takes nothing
-    kAbilityChlorophyll = 118, // ようりょくそ: ×2 in sun
-    kAbilityPrankster = 126,   // いたずらごころ: status moves +1 priority (5th generation)
-    kAbilitySandRush = 136,    // すなかき: ×2 in a sandstorm (5th generation)
-};
-enum SpeedItem {
-    kItemCustapBerry = 102, // イバンのみ: at ¼ HP or less, first among its priority (a state, not a stat)
-    kItemMachoBrace = 107,  // きょうせいギプス: ×½
-    kItemQuickClaw = 108,   // せんせいのツメ: a 20 % chance to go first among its priority
-    kItemQuickPowder = 154, // スピードパウダー: ×2 for メタモン
-    kItemIronBall = 158,    // くろいてっきゅう: ×½
-    kItemLaggingTail = 159, // こうこうのしっぽ: last among moves of the same priority
-    kItemChoiceScarf = 167, // こだわりスカーフ: ×1.5
-    kItemPowerBracer = 169, // the six パワー items 169..174: ×½
-    kItemPowerWeight = 174,
-    kItemFullIncense = 196, // まんぷくのおこう: as こうこうのしっぽ
-};
-inline constexpr int kDittoSpecies = 131; // species index (national number 132)
 
 enum class SpeedStatus : uint8_t { None, Paralysis, Other }; // Other: やけど, どく, もうどく, ねむり, こおり
 
@@ -47,13 +19,13 @@ struct SpeedSide {
     int stat = 0;    // the speed stat
     int stage = 0;   // -6 .. +6
     int species = 0; // species index (スピードパウダー reads it)
-    int ability = 0;
-    int heldItem = 0;
+    AbilityId ability = AbilityId::None;
+    ItemId heldItem = ItemId::None;
     SpeedStatus status = SpeedStatus::None;
     bool tailwind = false;       // おいかぜ on this side
     bool itemUsedUp = false;     // the held item was eaten or lost: かるわざ acts, no item does
     bool slowStartActive = true; // スロースタート is in its first five turns
-    int move = -1;               // the move chosen (data/moves.h index); -1: none, priority 0
+    MoveId move = kNoMoveId;     // the move chosen; none: priority 0
 };
 
 struct SpeedField {
@@ -80,11 +52,11 @@ enum class SpeedFactor : uint8_t {
 };
 
 struct EffectiveSpeed {
-    int stat = 0;   // the speed stat
-    int stage = 0;  // the stage as it acted (たんじゅん's doubled in the 4th generation), -6 .. +6
-    int staged = 0; // after the stage
-    int speed = 0;  // after everything: what the order compares
-    int item = 0;   // the held item that acted (0 when none did)
+    int stat = 0;               // the speed stat
+    int stage = 0;              // the stage as it acted (たんじゅん's doubled in the 4th generation), -6 .. +6
+    int staged = 0;             // after the stage
+    int speed = 0;              // after everything: what the order compares
+    ItemId item = ItemId::None; // the held item that acted
     std::array<SpeedFactor, 10> factors{};
     int factorCount = 0;
     bool has(SpeedFactor f) const;
@@ -118,7 +90,7 @@ OrderResult turnOrder(const SpeedSide& first, const SpeedSide& second, const Spe
 
 // A move's priority for a side: the move's own, plus いたずらごころ's +1 for a status move in the
 // 5th generation. 0 for no move.
-int movePriority(int move, int ability, Generation generation);
+int movePriority(MoveId move, AbilityId ability, Generation generation);
 
 // The number the game orders the same priority by, higher first: the speed, or under トリックルーム
 // its reverse.

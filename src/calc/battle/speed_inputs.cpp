@@ -21,9 +21,8 @@ SpeedSide speedSideOf(const BoxEntry& entry, const EntryExtra& extra, const Side
     s.stat = entry.stat[kSpeed];
     s.stage = state.stages[kStageSpeed];
     s.species = entry.species;
-    s.ability = entry.ability;
-    const int item = heldItemOf(entry, extra);
-    s.heldItem = item < 0 ? kNoHeldItem : item;
+    s.ability = abilityIdOf(entry.ability);
+    s.heldItem = itemIdOf(heldItemOf(entry, extra));
     s.status = speedStatusOf(state.status);
     s.tailwind = state.tailwind;
     return s;

@@ -14,7 +14,7 @@ namespace rusrina::damage {
 void loadMove(Row& r) {
     if (r.isMoveRow()) {
         const MoveRecord& m = moveRecord(r.slot.move);
-        r.move = r.slot.move;
+        r.move = moveIdOf(r.slot.move);
         r.power = m.power;
         r.category = m.category;
         r.type = m.type;
@@ -71,7 +71,7 @@ void writeMoveBlock(Row& r) {
     }
     const MoveRecord& m = moveRecord(r.move);
     r.log().appendf("\r\n%s\r\n", m.name);
-    if (r.move == kWeatherBall) {
+    if (r.move == MoveId::WeatherBall) {
         r.type = weatherType(r.cond.weather);
         r.result.shownType = r.type;
         r.log().appendf("威力： %-3d  命中： %-3d\r\n", m.power, m.accuracy);
@@ -80,7 +80,7 @@ void writeMoveBlock(Row& r) {
                         typeName(r.type));
         return;
     }
-    if (r.move == kMoveHiddenPower && r.atk.statsDirect == 0) {
+    if (r.move == MoveId::HiddenPower && r.atk.statsDirect == 0) {
         const HiddenPower hp =
             hiddenPowerOf({r.atk.iv[0], r.atk.iv[1], r.atk.iv[2], r.atk.iv[3], r.atk.iv[4], r.atk.iv[5]});
         r.power = hp.power;

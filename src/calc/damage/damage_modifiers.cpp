@@ -9,7 +9,7 @@ namespace rusrina::damage {
 
 // ノーマルスキン, the defender's types and the weather that counts.
 void applyTypeAndWeather(Row& r) {
-    if (r.atkAbility() == kAbilityNormalize) {
+    if (r.atkAbility() == AbilityId::Normalize) {
         r.type = kNormal;
         r.log().append("「ノーマルスキン」によりノーマルタイプに変更\r\n");
     }
@@ -17,16 +17,18 @@ void applyTypeAndWeather(Row& r) {
     r.defType1 = defSpecies.type1;
     r.defType2 = defSpecies.type2;
     r.weather = r.cond.weather;
-    const auto cancelsWeather = [](int ability) { return ability == kAirLock || ability == kCloudNine; };
+    const auto cancelsWeather = [](AbilityId ability) {
+        return ability == AbilityId::AirLock || ability == AbilityId::CloudNine;
+    };
     if (cancelsWeather(r.atkAbility()) || cancelsWeather(r.defAbility())) {
         r.weather = kWeatherNone;
         r.log().append("「エアロック」「ノーてんき」により天候を通常に\r\n");
     }
-    if (r.atkAbility() == kAbilityForecast) {
+    if (r.atkAbility() == AbilityId::Forecast) {
         const int shown = r.weather == kWeatherNone ? speciesRecord(r.atk.species).type1 : weatherType(r.weather);
         r.log().appendf("「てんきや」により%sタイプに\r\n", typeName(shown));
     }
-    if (r.defAbility() == kAbilityForecast) {
+    if (r.defAbility() == AbilityId::Forecast) {
         if (r.weather != kWeatherNone)
             r.defType1 = r.defType2 = weatherType(r.weather);
         r.log().appendf("＞＞＞ 「てんきや」により%sタイプに\r\n", typeName(r.defType1));
@@ -36,7 +38,7 @@ void applyTypeAndWeather(Row& r) {
 // The chart factor of the row's type against one defending type, with the two exceptions that
 // let a hit through.
 static int typeFactor(Row& r, int defending) {
-    const bool ignoresGhost = r.atkAbility() == kAbilityScrappy || r.cond.foresight;
+    const bool ignoresGhost = r.atkAbility() == AbilityId::Scrappy || r.cond.foresight;
     if (ignoresGhost && (r.type == kNormal || r.type == kFighting) && defending == kGhost) {
         r.log().append(r.cond.foresight ? "「みやぶる」により「ノーマル格闘」有効\r\n"
                                         : "「きもったま」により「ノーマル格闘」有効\r\n");
@@ -62,7 +64,7 @@ void applySameType(Row& r) {
     const SpeciesRecord& atkSpecies = speciesRecord(r.atk.species);
     double shown = r.effect * 0.25;
     if (r.type == atkSpecies.type1 || r.type == atkSpecies.type2) {
-        if (r.atkAbility() == kAbilityAdaptability) {
+        if (r.atkAbility() == AbilityId::Adaptability) {
             r.damageRatio.scale(2, 1);
             r.log().append("「てきおうりょく」によりタイプ一致でダメージ： *2\r\n");
             shown = r.effect * 0.5;
@@ -81,17 +83,17 @@ bool applyMoveSpecials(Row& r) {
     if (!r.isMoveRow())
         return true;
     switch (r.move) {
-    case kSelfDestruct:
-    case kExplosion:
+    case MoveId::SelfDestruct:
+    case MoveId::Explosion:
         r.defenceRatio.scale(1, 2);
         r.log().append("「じばく」「だいばくはつ」で防御力：*0.5\r\n");
         return true;
-    case kReturn:
-    case kFrustration:
+    case MoveId::Return:
+    case MoveId::Frustration:
         r.power = kMaxReturnPower;
         r.log().append("最大威力に設定：＝102\r\n");
         return true;
-    case kWeatherBall:
+    case MoveId::WeatherBall:
         if (r.weather != kWeatherNone) {
             r.power = kWeatherBallPower;
             r.log().append("天候により威力： *2\r\n");
@@ -123,7 +125,7 @@ void applyWeather(Row& r) {
             r.powerRatio.scale(1, 2);
             r.log().append("晴れで水技威力： *0.5\r\n");
         }
-        if (r.atkAbility() == kAbilitySolarPower && r.category == kSpecial) {
+        if (r.atkAbility() == AbilityId::SolarPower && r.category == kSpecial) {
             r.attackRatio.scale(3, 2);
             r.log().append("「サンパワー」時に晴れで特殊： *1.5\r\n");
         }
@@ -156,7 +158,7 @@ static int doubledStage(int stage) {
 }
 
 static void applyBerry(Row& r) {
-    if (!r.cond.berryActive || r.atkAbility() == kAbilityKlutz || r.attackStage == 0)
+    if (!r.cond.berryActive || r.atkAbility() == AbilityId::Klutz || r.attackStage == 0)
         return;
     const int kind = damageItem(r.atk.item).attackKind;
     if (kind == kItemAttackBerry && r.physical()) {
@@ -172,19 +174,19 @@ static void applyBerry(Row& r) {
 void applyStages(Row& r) {
     r.attackStage = r.cond.attackStage;
     r.defenceStage = r.cond.defenceStage;
-    if (r.atkAbility() == kAbilitySimple) {
+    if (r.atkAbility() == AbilityId::Simple) {
         r.attackStage = doubledStage(r.attackStage);
         r.log().append("「たんじゅん」でランク影響2倍\r\n");
     }
-    if (r.defAbility() == kAbilitySimple) {
+    if (r.defAbility() == AbilityId::Simple) {
         r.defenceStage = doubledStage(r.defenceStage);
         r.log().append("＞＞＞ 「たんじゅん」でランク影響2倍\r\n");
     }
-    if (r.atkAbility() == kAbilityUnaware) {
+    if (r.atkAbility() == AbilityId::Unaware) {
         r.defenceStage = kNeutralStage;
         r.log().append("「てんねん」で相手のランク影響無視\r\n");
     }
-    if (r.defAbility() == kAbilityUnaware) {
+    if (r.defAbility() == AbilityId::Unaware) {
         r.attackStage = kNeutralStage;
         r.log().append("＞＞＞ 「てんねん」で相手のランク影響無視\r\n");
     }
@@ -206,13 +208,13 @@ void applyHelpingHandAndBurn(Row& r) {
     }
     if (!r.physical() || !r.cond.burn)
         return;
-    if (r.atkAbility() == kAbilityGuts) {
+    if (r.atkAbility() == AbilityId::Guts) {
         r.log().append("「こんじょう」でやけどの影響無し\r\n");
     } else {
         r.attackRatio.scale(1, 2);
         r.log().append("「やけど」で攻撃半減： *0.5\r\n");
     }
-    if (r.move == kFacade) {
+    if (r.move == MoveId::Facade) {
         r.powerRatio.scale(2, 1);
         r.log().append("「からげんき」は状態異常で威力： *2\r\n");
     }
@@ -221,24 +223,24 @@ void applyHelpingHandAndBurn(Row& r) {
 // Attacker abilities that act whatever the battle state.
 void applyAttackerAbilities(Row& r) {
     switch (r.atkAbility()) {
-    case kHustle:
+    case AbilityId::Hustle:
         r.attackRatio.scale(3, 2);
         r.log().append("「はりきり」で攻撃力： *1.5\r\n");
         break;
-    case kTechnician:
+    case AbilityId::Technician:
         if (r.power <= kTechnicianLimit) {
             r.powerRatio.scale(3, 2);
             r.log().append("「テクニシャン」で威力： *1.5\r\n");
         }
         break;
-    case kTintedLens:
+    case AbilityId::TintedLens:
         if (r.effect < kNeutralEffect) {
             r.damageRatio.scale(2, 1);
             r.log().append("「いろめがね」でダメージ： *2\r\n");
         }
         break;
-    case kHugePower:
-    case kPurePower:
+    case AbilityId::HugePower:
+    case AbilityId::PurePower:
         if (r.physical()) {
             r.attackRatio.scale(2, 1);
             r.log().append("「ちからもち」「ヨガパワー」で攻撃力： *2\r\n");
@@ -260,31 +262,31 @@ void applyActivatedAbilities(Row& r) {
         }
     };
     switch (r.atkAbility()) {
-    case kTorrent:
+    case AbilityId::Torrent:
         boostPower(kWater, "「げきりゅう」発動で水技威力： *1.5\r\n");
         break;
-    case kAbilityGuts:
+    case AbilityId::Guts:
         if (r.physical()) {
             r.attackRatio.scale(3, 2);
             r.log().append("「こんじょう」発動で攻撃力： *1.5\r\n");
         }
         break;
-    case kOvergrow:
+    case AbilityId::Overgrow:
         boostPower(kGrass, "「しんりょく」発動で草技威力： *1.5\r\n");
         break;
-    case kSlowStart:
+    case AbilityId::SlowStart:
         if (r.physical()) {
             r.attackRatio.scale(1, 2);
             r.log().append("「スロースタート」発動中は攻撃力： *0.5\r\n");
         }
         break;
-    case kSwarm:
+    case AbilityId::Swarm:
         boostPower(kBug, "「むしのしらせ」発動で虫技威力： *1.5\r\n");
         break;
-    case kBlaze:
+    case AbilityId::Blaze:
         boostPower(kFire, "「もうか」発動で炎技威力： *1.5\r\n");
         break;
-    case kFlashFire:
+    case AbilityId::FlashFire:
         boostPower(kFire, "「もらいび」発動で炎技威力： *1.5\r\n");
         break;
     default:
@@ -299,16 +301,16 @@ static void makeImmune(Row& r, const char* line) {
 
 // Defender abilities, which かたやぶり breaks through.
 void applyDefenderAbilities(Row& r) {
-    if (r.atkAbility() == kAbilityMoldBreaker)
+    if (r.atkAbility() == AbilityId::MoldBreaker)
         return;
     switch (r.defAbility()) {
-    case kThickFat:
+    case AbilityId::ThickFat:
         if (r.type == kFire || r.type == kIce) {
             r.damageRatio.scale(1, 2);
             r.log().append("「あついしぼう」でダメージ： *0.5\r\n");
         }
         break;
-    case kDrySkin:
+    case AbilityId::DrySkin:
         if (r.type == kFire) {
             r.damageRatio.scale(5, 4);
             r.log().append("「かんそうはだ」でダメージ： *1.25\r\n");
@@ -316,33 +318,33 @@ void applyDefenderAbilities(Row& r) {
             makeImmune(r, "「かんそうはだ」で水技無効\r\n");
         }
         break;
-    case kHeatproof:
+    case AbilityId::Heatproof:
         if (r.type == kFire) {
             r.damageRatio.scale(1, 2);
             r.log().append("「たいねつ」でダメージ： *0.5\r\n");
         }
         break;
-    case kVoltAbsorb:
-    case kMotorDrive:
+    case AbilityId::VoltAbsorb:
+    case AbilityId::MotorDrive:
         if (r.type == kElectric)
             makeImmune(r, "「ちくでん」「でんきエンジン」で電気技無効\r\n");
         break;
-    case kWaterAbsorb:
+    case AbilityId::WaterAbsorb:
         if (r.type == kWater)
             makeImmune(r, "「ちょすい」で水技無効\r\n");
         break;
-    case kSolidRock:
-    case kFilter:
+    case AbilityId::SolidRock:
+    case AbilityId::Filter:
         if (r.effect >= kSuperEffective) {
             r.damageRatio.scale(3, 4);
             r.log().append("「ハードロック」「フィルター」でダメージ： *0.75\r\n");
         }
         break;
-    case kWonderGuard:
+    case AbilityId::WonderGuard:
         if (r.effect < kSuperEffective)
             makeImmune(r, "「ふしぎなまもり」で無効\r\n");
         break;
-    case kLevitate:
+    case AbilityId::Levitate:
         if (r.type == kGround) {
             if (r.cond.gravity)
                 r.log().append("「じゅうりょく」で「ふゆう」が無効＝地面技等倍\r\n");
@@ -350,7 +352,7 @@ void applyDefenderAbilities(Row& r) {
                 makeImmune(r, "「ふゆう」で地面技無効\r\n");
         }
         break;
-    case kFlashFire:
+    case AbilityId::FlashFire:
         if (r.type == kFire)
             makeImmune(r, "「もらいび」で炎技無効\r\n");
         break;

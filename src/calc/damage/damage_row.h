@@ -5,6 +5,7 @@
 #include "calc/damage/damage_engine.h"
 #include "calc/damage/ratio.h"
 #include "data/abilities.h"
+#include "data/ids.h"
 #include "data/items.h"
 #include "data/moves.h"
 
@@ -12,42 +13,6 @@
 #include <string>
 
 namespace rusrina::damage {
-
-// Abilities the engine reacts to, beyond those the ability table names for everyone.
-enum EngineAbility {
-    kThickFat = 3,     // あついしぼう
-    kTintedLens = 11,  // いろめがね
-    kAirLock = 13,     // エアロック
-    kDrySkin = 22,     // かんそうはだ
-    kTorrent = 29,     // げきりゅう
-    kOvergrow = 40,    // しんりょく
-    kSlowStart = 48,   // スロースタート
-    kHeatproof = 51,   // たいねつ
-    kHugePower = 55,   // ちからもち
-    kVoltAbsorb = 56,  // ちくでん
-    kWaterAbsorb = 58, // ちょすい
-    kTechnician = 60,  // テクニシャン
-    kMotorDrive = 62,  // でんきエンジン
-    kCloudNine = 75,   // ノーてんき
-    kSolidRock = 77,   // ハードロック
-    kHustle = 81,      // はりきり
-    kFilter = 84,      // フィルター
-    kWonderGuard = 89, // ふしぎなまもり
-    kLevitate = 91,    // ふゆう
-    kSwarm = 108,      // むしのしらせ
-    kBlaze = 111,      // もうか
-    kFlashFire = 113,  // もらいび
-    kPurePower = 119,  // ヨガパワー
-};
-
-enum EngineMove {
-    kSelfDestruct = 119, // じばく
-    kExplosion = 152,    // だいばくはつ
-    kReturn = 215,       // おんがえし
-    kFrustration = 217,  // やつあたり
-    kFacade = 262,       // からげんき
-    kWeatherBall = 310,  // ウェザーボール
-};
 
 enum EngineType {
     kNormal = 0,
@@ -95,14 +60,14 @@ struct Row {
     const BoxEntry& def;
     const DamageSlot& slot;
     const BattleConditions& cond;
-    int move = NO_MOVE; // NO_MOVE in the direct-value row
-    int power = 0;      // P
-    int category = 0;   // Cat
-    int type = 0;       // T
-    int weather = 0;    // W
-    int defType1 = 0;   // D1
-    int defType2 = 0;   // D2
-    int effect = 0;     // E: 0..16, 4 neutral
+    MoveId move = kNoMoveId; // none in the direct-value row
+    int power = 0;           // P
+    int category = 0;        // Cat
+    int type = 0;            // T
+    int weather = 0;         // W
+    int defType1 = 0;        // D1
+    int defType2 = 0;        // D2
+    int effect = 0;          // E: 0..16, 4 neutral
     int attackStage = kNeutralStage;
     int defenceStage = kNeutralStage;
     Ratio powerRatio;
@@ -113,11 +78,15 @@ struct Row {
 
     bool physical() const { return category == kPhysical; }
     bool isMoveRow() const { return slot.row != kDirectRow; }
-    int atkAbility() const { return atk.ability; }
-    int defAbility() const { return def.ability; }
+    AbilityId atkAbility() const { return abilityIdOf(atk.ability); }
+    AbilityId defAbility() const { return abilityIdOf(def.ability); }
     // A holder with ぶきよう gets nothing from its item.
-    const DamageItem& atkItem() const { return damageItem(atk.ability == kAbilityKlutz ? kNoEffectItem : atk.item); }
-    const DamageItem& defItem() const { return damageItem(def.ability == kAbilityKlutz ? kNoEffectItem : def.item); }
+    const DamageItem& atkItem() const {
+        return damageItem(atkAbility() == AbilityId::Klutz ? kNoEffectItem : atk.item);
+    }
+    const DamageItem& defItem() const {
+        return damageItem(defAbility() == AbilityId::Klutz ? kNoEffectItem : def.item);
+    }
     CalcLog& log() { return result.log; }
 
     static constexpr int kNoEffectItem = 0;

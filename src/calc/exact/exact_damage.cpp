@@ -39,17 +39,17 @@ bool hasMoveAndPower(const DamageSlot& slot, Generation gen) {
 // Moves of table power 1 whose damage still follows from what the window knows.
 bool hasFormula(const ExactAttack& a) {
     switch (a.move) {
-    case kReturn:
-    case kFrustration:
-    case kGyroBall:
-    case kElectroBall:
-    case kSeismicToss:
-    case kNightShade:
-    case kDragonRage:
-    case kSonicBoom:
-    case kSuperFang:
+    case MoveId::Return:
+    case MoveId::Frustration:
+    case MoveId::GyroBall:
+    case MoveId::ElectroBall:
+    case MoveId::SeismicToss:
+    case MoveId::NightShade:
+    case MoveId::DragonRage:
+    case MoveId::SonicBoom:
+    case MoveId::SuperFang:
         return true;
-    case kMoveHiddenPower:
+    case MoveId::HiddenPower:
         return a.attacker.entry->statsDirect == 0;
     default:
         return a.power != kVariablePower || powerFollowsItsRule(a.move);
@@ -57,56 +57,57 @@ bool hasFormula(const ExactAttack& a) {
 }
 
 bool hitsDefence(const ExactAttack& a) {
-    const bool defenceMove = a.move == kPsyshock || a.move == kPsystrike || a.move == kSecretSword;
+    const bool defenceMove = a.move == MoveId::Psyshock || a.move == MoveId::Psystrike || a.move == MoveId::SecretSword;
     return a.category == kPhysical || (a.options.generation == kGen5 && defenceMove);
 }
 
 // The defender abilities Mold Breaker breaks through (of those that change damage).
-bool breakable(int ability) {
+bool breakable(AbilityId ability) {
     switch (ability) {
-    case kBattleArmor:
-    case kShellArmor:
-    case kLightningRod:
-    case kMarvelScale:
-    case kFlowerGift:
-    case kSoundproof:
-    case kStormDrain:
-    case kSapSipper:
-    case kFriendGuard:
-    case kMultiscale:
-    case kThickFat:
-    case kDrySkin:
-    case kHeatproof:
-    case kVoltAbsorb:
-    case kWaterAbsorb:
-    case kMotorDrive:
-    case kSolidRock:
-    case kFilter:
-    case kWonderGuard:
-    case kLevitate:
-    case kFlashFire:
-    case kAbilitySimple:
-    case kAbilityUnaware:
+    case AbilityId::BattleArmor:
+    case AbilityId::ShellArmor:
+    case AbilityId::LightningRod:
+    case AbilityId::MarvelScale:
+    case AbilityId::FlowerGift:
+    case AbilityId::Soundproof:
+    case AbilityId::StormDrain:
+    case AbilityId::SapSipper:
+    case AbilityId::FriendGuard:
+    case AbilityId::Multiscale:
+    case AbilityId::ThickFat:
+    case AbilityId::DrySkin:
+    case AbilityId::Heatproof:
+    case AbilityId::VoltAbsorb:
+    case AbilityId::WaterAbsorb:
+    case AbilityId::MotorDrive:
+    case AbilityId::SolidRock:
+    case AbilityId::Filter:
+    case AbilityId::WonderGuard:
+    case AbilityId::Levitate:
+    case AbilityId::FlashFire:
+    case AbilityId::Simple:
+    case AbilityId::Unaware:
         return true;
     default:
         return false;
     }
 }
 
-bool itemInGeneration(int item, Generation gen) {
+bool itemInGeneration(ItemId item, Generation gen) {
     return item == kAnyTypeItem || heldItem(item).generation <= static_cast<int>(gen);
 }
 
 // The item whose effects count: none under Klutz, nor one the generation does not have.
-int itemThatActs(const ExactSide& side, Generation gen) {
-    const int item = heldItemOfSide(side);
-    return side.entry->ability == kAbilityKlutz || !itemInGeneration(item, gen) ? kNoHeldItem : item;
+ItemId itemThatActs(const ExactSide& side, Generation gen) {
+    const ItemId item = heldItemOfSide(side);
+    const bool klutz = abilityIdOf(side.entry->ability) == AbilityId::Klutz;
+    return klutz || !itemInGeneration(item, gen) ? ItemId::None : item;
 }
 
 void recordItemOutsideGeneration(const Hit& h, const ExactSide& side, ExactStepSide whose) {
-    const int item = heldItemOfSide(side);
+    const ItemId item = heldItemOfSide(side);
     if (!itemInGeneration(item, h.gen))
-        h.add(ExactStep{.rule = ExactRule::ItemNotInGeneration, .side = whose, .arg = item});
+        h.add(ExactStep{.rule = ExactRule::ItemNotInGeneration, .side = whose, .arg = indexOf(item)});
 }
 
 // The state's stage of the stat the move attacks with adds to the window's 攻撃補正, the sum held
@@ -119,10 +120,10 @@ void addStateStage(ExactAttack& a, const BattleSideState& state) {
 }
 
 void setUpDefender(Hit& h) {
-    h.defAbility = abilityIn(h.def.ability, h.gen);
+    h.defAbility = abilityIn(h.def, h.gen);
     if (breaksAbilities(h.a.ability) && breakable(h.defAbility)) {
-        h.add(ExactStep{.rule = ExactRule::MoldBreaker, .arg = h.defAbility, .arg2 = h.a.ability});
-        h.defAbility = 0;
+        h.add(ExactStep{.rule = ExactRule::MoldBreaker, .arg = indexOf(h.defAbility), .arg2 = indexOf(h.a.ability)});
+        h.defAbility = AbilityId::None;
     }
     if (h.record) {
         recordItemOutsideGeneration(h, h.a.attacker, ExactStepSide::Attacker);
@@ -131,37 +132,37 @@ void setUpDefender(Hit& h) {
 }
 
 void setUpHit(Hit& h) {
-    const bool alwaysCritical = h.gen == kGen5 && (h.a.move == kStormThrow || h.a.move == kFrostBreath);
-    const bool neverCritical = h.gen4() && (h.a.move == kFutureSight || h.a.move == kDoomDesire);
+    const bool alwaysCritical = h.gen == kGen5 && (h.a.move == MoveId::StormThrow || h.a.move == MoveId::FrostBreath);
+    const bool neverCritical = h.gen4() && (h.a.move == MoveId::FutureSight || h.a.move == MoveId::DoomDesire);
     h.critical = (h.a.options.critical || alwaysCritical) && !neverCritical;
     if (alwaysCritical)
         h.add(ExactRule::AlwaysCritical);
     else if (h.critical)
         h.add(ExactRule::CriticalHit);
-    h.defItem = h.a.magicRoom ? kNoHeldItem : itemThatActs(h.defSide, h.gen); // Multitype reads it with the types
+    h.defItem = h.a.magicRoom ? ItemId::None : itemThatActs(h.defSide, h.gen); // Multitype reads it with the types
     if (h.a.magicRoom)
         h.add(ExactRule::MagicRoom);
     resolveWeatherAndTypes(h);
     setUpDefender(h);
-    if (h.critical && (h.defAbility == kBattleArmor || h.defAbility == kShellArmor)) {
+    if (h.critical && (h.defAbility == AbilityId::BattleArmor || h.defAbility == AbilityId::ShellArmor)) {
         h.critical = false;
-        h.add(ExactRule::BattleArmor, h.defAbility);
+        h.add(ExactRule::BattleArmor, indexOf(h.defAbility));
     }
     resolveMove(h);
     // The 4th generation works these out when they are used, as moves of no type.
-    if (h.gen4() && (h.a.move == kFutureSight || h.a.move == kDoomDesire)) {
+    if (h.gen4() && (h.a.move == MoveId::FutureSight || h.a.move == MoveId::DoomDesire)) {
         h.typeless = true;
-        h.add(ExactRule::TypelessFutureMove, h.a.move);
+        h.add(ExactRule::TypelessFutureMove, indexOf(h.a.move));
     }
     const bool screenUp = h.physical() ? h.a.conditions.reflect : h.a.conditions.lightScreen;
-    const bool infiltrates = h.a.ability == kInfiltrator;
-    h.screen = screenUp && h.a.move != kBrickBreak && !infiltrates;
-    if (screenUp && h.a.move == kBrickBreak)
+    const bool infiltrates = h.a.ability == AbilityId::Infiltrator;
+    h.screen = screenUp && h.a.move != MoveId::BrickBreak && !infiltrates;
+    if (screenUp && h.a.move == MoveId::BrickBreak)
         h.add(ExactRule::BrickBreak);
     else if (screenUp && infiltrates)
         h.add(ExactRule::Infiltrator);
     h.hitsDefence = hitsDefence(h.a);
-    h.out.sameType = h.stab() ? (h.a.ability == kAbilityAdaptability ? 2 : 1) : 0;
+    h.out.sameType = h.stab() ? (h.a.ability == AbilityId::Adaptability ? 2 : 1) : 0;
 }
 
 // A move that cannot work deals nothing, and the log says why.
@@ -196,22 +197,25 @@ namespace exact {
 
 constexpr int kTypeItemRow = 1; // "各種タイプ補正"
 
-int heldItemOfSide(const ExactSide& side) {
-    if (side.heldItem > 0 && side.heldItem < heldItemCount())
+ItemId heldItemOfSide(const ExactSide& side) {
+    if (side.heldItem != kItemOfRow)
         return side.heldItem;
-    if (side.heldItem == kNoHeldItem)
-        return kNoHeldItem;
-    return side.entry->item == kTypeItemRow ? kAnyTypeItem
-                                            : std::max(kNoHeldItem, heldItemOfDamageRow(side.entry->item));
+    return side.entry->item == kTypeItemRow ? kAnyTypeItem : itemIdOf(heldItemOfDamageRow(side.entry->item));
 }
 
 } // namespace exact
 
-ExactSide::ExactSide(const BoxEntry& e) : entry(&e), heldItem(heldItemOfDamageRow(e.item)) {}
+// A held item's index as a side holds it: an index outside the table names no item, and the entry's
+// damage-item row says which it holds.
+static ItemId sideItem(int index) {
+    return index >= 0 && index < heldItemCount() ? static_cast<ItemId>(index) : kItemOfRow;
+}
+
+ExactSide::ExactSide(const BoxEntry& e) : entry(&e), heldItem(sideItem(heldItemOfDamageRow(e.item))) {}
 
 ExactSide exactSide(const BoxEntry& entry, const EntryExtra& extra) {
     ExactSide side(entry);
-    side.heldItem = heldItemOf(entry, extra);
+    side.heldItem = sideItem(heldItemOf(entry, extra));
     side.gender = static_cast<int>(extra.gender);
     // The box's default happiness is also what every entry nobody told it about holds, so it is taken as
     // not known: おんがえし stays at full power and やつあたり too, as for a player who gave no happiness.
@@ -268,13 +272,13 @@ ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactReco
     if (defender.state.hp != kUnknownState)
         h.out.hpNow = std::clamp(defender.state.hp, 1, h.out.hp);
     if (a.noFormula) {
-        const bool known = moveExistsIn(a.move, a.options.generation) || a.move == NO_MOVE;
-        h.add(known ? ExactRule::NoFormula : ExactRule::NotInGeneration, a.move);
+        const bool known = moveExistsIn(a.move, a.options.generation) || a.move == kNoMoveId;
+        h.add(known ? ExactRule::NoFormula : ExactRule::NotInGeneration, indexOf(a.move));
         h.out.outcome = ExactRolls::Outcome::NoFormula;
         return h.out;
     }
     if (a.grounded) {
-        h.add(ExactRule::GravityBlocksMove, a.move);
+        h.add(ExactRule::GravityBlocksMove, indexOf(a.move));
         h.out.outcome = ExactRolls::Outcome::CannotUse;
         return h.out;
     }
@@ -327,30 +331,31 @@ ExactAttack prepareExactAttack(const ExactSide& side, const DamageSlot& slot, co
         a.type = slot.direct.type;
     } else {
         const MoveRecord m = moveRecordIn(slot.move, gen);
-        a.move = slot.move;
+        a.move = moveIdOf(slot.move);
         a.power = m.power;
         a.accuracy = m.accuracy;
         a.type = m.type;
         a.category = m.category;
         a.target = m.target;
     }
-    a.ability = abilityIn(attacker.ability, gen);
+    a.ability = abilityIn(attacker, gen);
     a.magicRoom = gen == kGen5 && field.magicRoom;
-    a.item = a.magicRoom ? kNoHeldItem : itemThatActs(side, gen);
-    a.flashFire = a.ability == kFlashFire && (a.conditions.abilityActive || side.state.flashFire);
+    a.item = a.magicRoom ? ItemId::None : itemThatActs(side, gen);
+    a.flashFire = a.ability == AbilityId::FlashFire && (a.conditions.abilityActive || side.state.flashFire);
     // A burn of the battle state is the window's やけど: the halving, こんじょう, からげんき, ねつぼうそう.
     if (side.state.status == ExactStatus::Burn)
         a.conditions.burn = true;
     const ExactStatus status = side.state.status;
     const bool facadeStatus = status == ExactStatus::Burn || status == ExactStatus::Poison ||
                               status == ExactStatus::BadPoison || status == ExactStatus::Paralysis;
-    a.status = a.conditions.burn || facadeStatus || (attacker.ability == kAbilityGuts && a.conditions.abilityActive);
+    a.status = a.conditions.burn || facadeStatus || (a.ability == AbilityId::Guts && a.conditions.abilityActive);
     addStateStage(a, side.state);
     constexpr int kBothFoes = 2, kAllButSelf = 4;
     a.spread =
         a.conditions.doubleBattle && slot.row < kMoveRowCount && (a.target == kBothFoes || a.target == kAllButSelf);
-    a.noFormula = !hasFormula(a) || (a.move != NO_MOVE && !moveExistsIn(a.move, gen));
-    a.grounded = a.conditions.gravity && a.move != NO_MOVE && (moveBattleData(a.move, gen).flags & kMoveGravityBlocked);
+    a.noFormula = !hasFormula(a) || (a.move != kNoMoveId && !moveExistsIn(a.move, gen));
+    a.grounded =
+        a.conditions.gravity && a.move != kNoMoveId && (moveBattleData(a.move, gen).flags & kMoveGravityBlocked);
     return a;
 }
 
@@ -363,8 +368,7 @@ int attackingStatOf(const ExactAttack& attack) {
 }
 
 bool rollsDependOnHp(const ExactAttack& attack) {
-    constexpr int kEndeavor = 282; // the foe's HP down to the user's
-    return attack.move == kSuperFang || attack.move == kEndeavor;
+    return attack.move == MoveId::SuperFang || attack.move == MoveId::Endeavor;
 }
 
 } // namespace rusrina

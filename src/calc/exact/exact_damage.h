@@ -21,6 +21,7 @@
 #include "calc/damage/damage_engine.h"
 #include "calc/exact/exact_step.h"
 #include "data/generations.h"
+#include "data/ids.h"
 
 #include <algorithm>
 #include <array>
@@ -74,8 +75,9 @@ struct BattleSideState {
 // 144 bytes. Made from an entry alone, it holds what the entry says today: the held item its
 // damage-item row stands for, no gender, a happiness not known (おんがえし and やつあたり at their
 // strongest) and a battle state not known. The engine takes every item effect from the held item;
-// -1 (or an index outside the table) leaves the entry's row to say it, which for "各種タイプ補正"
-// means the type item of whatever type the move hits with.
+// kItemOfRow leaves the entry's row to say it, which for "各種タイプ補正" means the type item of
+// whatever type the move hits with.
+inline constexpr ItemId kItemOfRow = static_cast<ItemId>(-1);
 inline constexpr int kUnknownGender = 0; // or genderless; 1 male, 2 female
 inline constexpr int kUnknownHappiness = -1;
 inline constexpr int kFullHappiness = 255;
@@ -84,7 +86,7 @@ struct ExactSide {
     ExactSide(const BoxEntry& e); // an entry as it stands is a side, so calls may pass the entry
 
     const BoxEntry* entry = nullptr;
-    int heldItem = 0; // data/held_items.h index; -1 for the row that stands for the type items
+    ItemId heldItem = ItemId::None; // kItemOfRow: what the entry's damage-item row stands for
     int gender = kUnknownGender;
     int happiness = kUnknownHappiness; // 0..255
     BattleSideState state;
@@ -206,22 +208,22 @@ struct ExactAttack {
     DamageSlot slot;
     BattleConditions conditions;
     ExactOptions options;
-    FieldState field;       // the battle state's field: the 5th generation's rooms act on the hit
-    bool usable = false;    // false: every defender gets NotComputed
-    bool noFormula = false; // a variable-damage move, or one the generation lacks
-    bool grounded = false;  // a move Gravity keeps from being used
-    int move = NO_MOVE;     // NO_MOVE in the direct-value row
-    int power = 0;          // the move's power in the generation (before its own rules)
+    FieldState field;        // the battle state's field: the 5th generation's rooms act on the hit
+    bool usable = false;     // false: every defender gets NotComputed
+    bool noFormula = false;  // a variable-damage move, or one the generation lacks
+    bool grounded = false;   // a move Gravity keeps from being used
+    MoveId move = kNoMoveId; // none in the direct-value row
+    int power = 0;           // the move's power in the generation (before its own rules)
     int accuracy = 0;
     int type = 0;
     int category = 0;
     int target = 0;
-    int ability = 0;        // the attacker's ability as the engine reads it (0 for one it ignores)
-    int item = 0;           // the attacker's held item as the engine reads it (exact_hit.h); 0 when none acts
-    bool status = false;    // burned, or the ability's condition set for Guts (which needs a status)
-    bool flashFire = false; // もらいび active: its box, or the battle state
-    bool magicRoom = false; // マジックルーム in the 5th generation: no held item acts, on either side
-    bool spread = false;    // a move that hits both foes, in a double battle, from the attacker's own moves
+    AbilityId ability = AbilityId::None; // the attacker's ability as the engine reads it (None: one it ignores)
+    ItemId item = ItemId::None; // the attacker's held item as the engine reads it (kAnyTypeItem: the move's type item)
+    bool status = false;        // burned, or the ability's condition set for Guts (which needs a status)
+    bool flashFire = false;     // もらいび active: its box, or the battle state
+    bool magicRoom = false;     // マジックルーム in the 5th generation: no held item acts, on either side
+    bool spread = false;        // a move that hits both foes, in a double battle, from the attacker's own moves
 };
 ExactAttack prepareExactAttack(const ExactSide& attacker, const DamageSlot& slot, const BattleConditions& conditions,
                                const ExactOptions& options);

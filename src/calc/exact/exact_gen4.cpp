@@ -30,15 +30,15 @@ int64_t scaled(const Hit& h, int64_t value, const Factor& f) {
 constexpr ExactStepSide kDefender = ExactStepSide::Defender;
 
 struct PinchAbility {
-    int ability;
+    AbilityId ability;
     int type;
     ExactRule rule;
 };
 constexpr PinchAbility kPinchAbilities[] = {
-    {kOvergrow, kGrass, ExactRule::Overgrow},
-    {kBlaze, kFire, ExactRule::Blaze},
-    {kTorrent, kWater, ExactRule::Torrent},
-    {kSwarm, kBug, ExactRule::Swarm},
+    {AbilityId::Overgrow, kGrass, ExactRule::Overgrow},
+    {AbilityId::Blaze, kFire, ExactRule::Blaze},
+    {AbilityId::Torrent, kWater, ExactRule::Torrent},
+    {AbilityId::Swarm, kBug, ExactRule::Swarm},
 };
 
 // The power's modifiers in the order the 4th generation applies them, each truncating: the user's
@@ -46,10 +46,10 @@ constexpr PinchAbility kPinchAbilities[] = {
 // あついしぼう or たいねつ last.
 void computePower(Hit& h) {
     int64_t p = h.power;
-    if (h.a.move == kFacade && h.a.status)
+    if (h.a.move == MoveId::Facade && h.a.status)
         p = scaled(h, p, {ExactRule::Facade, 2, 1});
     // Technician reads the move's own power, before Helping Hand raises it.
-    if (h.a.ability == kTechnician && p <= kTechnicianLimit)
+    if (h.a.ability == AbilityId::Technician && p <= kTechnicianLimit)
         p = scaled(h, p, {ExactRule::Technician, 3, 2});
     if (const int rivalry = rivalryOf(h))
         p = rivalry > 0 ? scaled(h, p, {ExactRule::Rivalry, 5, 4, ExactStepSide::Attacker, rivalry})
@@ -58,14 +58,14 @@ void computePower(Hit& h) {
         p = scaled(h, p, {ExactRule::Reckless, 12, 10});
     else if (ironFistBoosts(h))
         p = scaled(h, p, {ExactRule::IronFist, 12, 10});
-    if (h.defAbility == kDrySkin && h.type == kFire)
+    if (h.defAbility == AbilityId::DrySkin && h.type == kFire)
         p = scaled(h, p, {ExactRule::DrySkinFire, 5, 4, kDefender});
-    if (h.a.item == kMuscleBand && h.physical())
+    if (h.a.item == ItemId::MuscleBand && h.physical())
         p = scaled(h, p, {ExactRule::MuscleBand, 11, 10});
-    else if (h.a.item == kWiseGlasses && h.special())
+    else if (h.a.item == ItemId::WiseGlasses && h.special())
         p = scaled(h, p, {ExactRule::WiseGlasses, 11, 10});
     else if (typeItemBoosts(h))
-        p = scaled(h, p, {ExactRule::TypeItem, 12, 10, ExactStepSide::Attacker, h.a.item});
+        p = scaled(h, p, {ExactRule::TypeItem, 12, 10, ExactStepSide::Attacker, indexOf(h.a.item)});
     if (h.a.conditions.helpingHand)
         p = scaled(h, p, {ExactRule::HelpingHand, 3, 2});
     if (chargeDoubles(h))
@@ -74,9 +74,9 @@ void computePower(Hit& h) {
         if (h.a.ability == pinch.ability && h.a.conditions.abilityActive && h.type == pinch.type)
             p = scaled(h, p, {pinch.rule, 3, 2});
     }
-    if (h.defAbility == kHeatproof && h.type == kFire)
+    if (h.defAbility == AbilityId::Heatproof && h.type == kFire)
         p = scaled(h, p, {ExactRule::Heatproof, 1, 2, kDefender});
-    else if (h.defAbility == kThickFat && (h.type == kFire || h.type == kIce))
+    else if (h.defAbility == AbilityId::ThickFat && (h.type == kFire || h.type == kIce))
         p = scaled(h, p, {ExactRule::ThickFat, 1, 2, kDefender});
     // A power the modifiers truncate to nothing (やつあたり's 1 under ライバル's ¾) still hits with 1.
     h.power = static_cast<int>(std::max<int64_t>(p, 1));
@@ -84,39 +84,39 @@ void computePower(Hit& h) {
 }
 
 int64_t abilityOnAttack(Hit& h, int64_t attack) {
-    const int ability = h.a.ability;
+    const AbilityId ability = h.a.ability;
     const bool sun = h.weather == kWeatherSun;
-    if ((ability == kHugePower || ability == kPurePower) && h.physical())
+    if ((ability == AbilityId::HugePower || ability == AbilityId::PurePower) && h.physical())
         return scaled(h, attack, {ExactRule::HugePower, 2, 1});
-    if (ability == kAbilitySolarPower && sun && h.special())
+    if (ability == AbilityId::SolarPower && sun && h.special())
         return scaled(h, attack, {ExactRule::SolarPower, 3, 2});
-    if (ability == kFlowerGift && sun && h.physical())
+    if (ability == AbilityId::FlowerGift && sun && h.physical())
         return scaled(h, attack, {ExactRule::FlowerGift, 3, 2});
-    if (ability == kHustle && h.physical())
+    if (ability == AbilityId::Hustle && h.physical())
         return scaled(h, attack, {ExactRule::Hustle, 3, 2});
-    if (ability == kAbilityGuts && h.a.status && h.physical())
+    if (ability == AbilityId::Guts && h.a.status && h.physical())
         return scaled(h, attack, {ExactRule::Guts, 3, 2});
-    if ((ability == kPlus || ability == kMinus) && h.a.conditions.abilityActive && h.special())
-        return scaled(h, attack, {ExactRule::PlusMinus, 3, 2, ExactStepSide::Attacker, ability});
-    if (ability == kSlowStart && h.a.conditions.abilityActive && h.physical())
+    if ((ability == AbilityId::Plus || ability == AbilityId::Minus) && h.a.conditions.abilityActive && h.special())
+        return scaled(h, attack, {ExactRule::PlusMinus, 3, 2, ExactStepSide::Attacker, indexOf(ability)});
+    if (ability == AbilityId::SlowStart && h.a.conditions.abilityActive && h.physical())
         return scaled(h, attack, {ExactRule::SlowStart, 1, 2});
     return attack;
 }
 
 int64_t itemOnAttack(Hit& h, int64_t attack) {
-    const int species = h.atk.species;
-    const int item = h.a.item;
-    if (item == kChoiceBand && h.physical())
+    const SpeciesId species = speciesIdOf(h.atk.species);
+    const ItemId item = h.a.item;
+    if (item == ItemId::ChoiceBand && h.physical())
         return scaled(h, attack, {ExactRule::ChoiceBand, 3, 2});
-    if (item == kChoiceSpecs && h.special())
+    if (item == ItemId::ChoiceSpecs && h.special())
         return scaled(h, attack, {ExactRule::ChoiceSpecs, 3, 2});
-    if (item == kSoulDew && (species == kLatias || species == kLatios) && h.special())
+    if (item == ItemId::SoulDew && (species == SpeciesId::Latias || species == SpeciesId::Latios) && h.special())
         return scaled(h, attack, {ExactRule::SoulDew, 3, 2});
-    if (item == kLightBall && species == kPikachu)
+    if (item == ItemId::LightBall && species == SpeciesId::Pikachu)
         return scaled(h, attack, {ExactRule::LightBall, 2, 1});
-    if (item == kThickClub && (species == kCubone || species == kMarowak) && h.physical())
+    if (item == ItemId::ThickClub && (species == SpeciesId::Cubone || species == SpeciesId::Marowak) && h.physical())
         return scaled(h, attack, {ExactRule::ThickClub, 2, 1});
-    if (item == kDeepSeaTooth && species == kClamperl && h.special())
+    if (item == ItemId::DeepSeaTooth && species == SpeciesId::Clamperl && h.special())
         return scaled(h, attack, {ExactRule::DeepSeaTooth, 2, 1});
     return attack;
 }
@@ -146,21 +146,22 @@ void computeAttack(Hit& h) {
 void computeDefence(Hit& h) {
     const int stat = h.hitsDefence ? kDefence : kSpDefence;
     int64_t defence = stagedStat(h, h.def.stat[stat], defenceStageOf(h), false);
-    const int species = h.def.species;
-    if (h.defAbility == kMarvelScale && h.hitsDefence && defenderHasStatus(h))
+    const SpeciesId species = speciesIdOf(h.def.species);
+    if (h.defAbility == AbilityId::MarvelScale && h.hitsDefence && defenderHasStatus(h))
         defence = scaled(h, defence, {ExactRule::MarvelScale, 3, 2, kDefender});
-    else if (h.defAbility == kFlowerGift && h.weather == kWeatherSun && !h.hitsDefence)
+    else if (h.defAbility == AbilityId::FlowerGift && h.weather == kWeatherSun && !h.hitsDefence)
         defence = scaled(h, defence, {ExactRule::FlowerGift, 3, 2, kDefender});
-    if (h.defItem == kSoulDew && (species == kLatias || species == kLatios) && !h.hitsDefence)
+    if (h.defItem == ItemId::SoulDew && (species == SpeciesId::Latias || species == SpeciesId::Latios) &&
+        !h.hitsDefence)
         defence = scaled(h, defence, {ExactRule::SoulDew, 3, 2, kDefender});
-    else if (h.defItem == kDeepSeaScale && species == kClamperl && !h.hitsDefence)
+    else if (h.defItem == ItemId::DeepSeaScale && species == SpeciesId::Clamperl && !h.hitsDefence)
         defence = scaled(h, defence, {ExactRule::DeepSeaScale, 2, 1, kDefender});
-    else if (h.defItem == kMetalPowder && species == kDitto && h.hitsDefence)
+    else if (h.defItem == ItemId::MetalPowder && species == SpeciesId::Ditto && h.hitsDefence)
         defence = scaled(h, defence, {ExactRule::MetalPowder, 2, 1, kDefender});
     const bool rock = h.defTypes.type1 == kRock || h.defTypes.type2 == kRock;
     if (h.weather == kWeatherSand && rock && !h.hitsDefence)
         defence = scaled(h, defence, {ExactRule::SandstormSpDefence, 3, 2, kDefender});
-    if (h.a.move == kSelfDestruct || h.a.move == kExplosion)
+    if (h.a.move == MoveId::SelfDestruct || h.a.move == MoveId::Explosion)
         defence = scaled(h, defence, {ExactRule::Explosion, 1, 2});
     h.defence = static_cast<int>(std::max<int64_t>(1, defence));
     h.addValue(ExactRule::ModifiedStat, h.defence, stat);
@@ -185,7 +186,7 @@ int64_t beforeTwo(Hit& h) {
         d = scaled(h, d, {ExactRule::WeatherDamage, 3, 2});
     else if ((w == kWeatherSun && h.type == kWater) || (w == kWeatherRain && h.type == kFire))
         d = scaled(h, d, {ExactRule::WeatherDamage, 1, 2});
-    else if (h.a.move == kSolarBeam && (w == kWeatherRain || w == kWeatherSand || w == kWeatherHail))
+    else if (h.a.move == MoveId::SolarBeam && (w == kWeatherRain || w == kWeatherSand || w == kWeatherHail))
         d = scaled(h, d, {ExactRule::SolarBeamWeather, 1, 2});
     if (h.a.flashFire && h.type == kFire)
         d = scaled(h, d, {ExactRule::FlashFire, 3, 2});
@@ -194,11 +195,11 @@ int64_t beforeTwo(Hit& h) {
 
 void computeBase(Hit& h) {
     int64_t d = beforeTwo(h) + 2;
-    if (h.critical && h.a.ability == kSniper)
+    if (h.critical && h.a.ability == AbilityId::Sniper)
         d = scaled(h, d, {ExactRule::Sniper, 3, 1});
     else if (h.critical)
         d = scaled(h, d, {ExactRule::CriticalDamage, 2, 1});
-    if (h.a.item == kLifeOrb && !h.typeless) // the move of no type hits later, without the orb
+    if (h.a.item == ItemId::LifeOrb && !h.typeless) // the move of no type hits later, without the orb
         d = scaled(h, d, {ExactRule::LifeOrb, 13, 10});
     h.base = d;
     h.addValue(ExactRule::DamageBeforeRoll, h.base);
@@ -218,20 +219,21 @@ void computeGen4(Hit& h) {
         h.addFactor(h.out.sameType == 2 ? ExactRule::Adaptability : ExactRule::SameType, h.out.sameType == 2 ? 2 : 3,
                     h.out.sameType == 2 ? 1 : 2, 0, 0);
     recordEffectiveness(h);
-    const bool filter = (h.defAbility == kSolidRock || h.defAbility == kFilter) && h.superEffective();
-    const bool belt = h.a.item == kExpertBelt && h.superEffective();
-    const bool tinted = h.a.ability == kTintedLens && h.out.effect < kNeutralEffect;
+    const bool filter =
+        (h.defAbility == AbilityId::SolidRock || h.defAbility == AbilityId::Filter) && h.superEffective();
+    const bool belt = h.a.item == ItemId::ExpertBelt && h.superEffective();
+    const bool tinted = h.a.ability == AbilityId::TintedLens && h.out.effect < kNeutralEffect;
     const bool berry = resistBerryHalves(h);
     if (filter)
         h.addFactor(ExactRule::Filter, 3, 4, 0, 0, kDefender);
     if (belt)
         h.addFactor(ExactRule::ExpertBelt, 12, 10, 0, 0);
-    if (h.a.item == kMetronome)
+    if (h.a.item == ItemId::Metronome)
         h.add(ExactRule::MetronomeAssumesFirstUse);
     if (tinted)
         h.addFactor(ExactRule::TintedLens, 2, 1, 0, 0);
     if (berry)
-        h.addFactor(ExactRule::ResistBerry, 1, 2, 0, 0, kDefender, h.defItem);
+        h.addFactor(ExactRule::ResistBerry, 1, 2, 0, 0, kDefender, indexOf(h.defItem));
     for (int i = 0; i < kRollCount; ++i) {
         int64_t d = h.base * (85 + i) / 100;
         if (h.out.sameType)

@@ -66,29 +66,29 @@ private:
 constexpr ExactStepSide kDefender = ExactStepSide::Defender;
 
 struct PinchAbility {
-    int ability;
+    AbilityId ability;
     int type;
     ExactRule rule;
 };
 constexpr PinchAbility kPinchAbilities[] = {
-    {kOvergrow, kGrass, ExactRule::Overgrow},
-    {kBlaze, kFire, ExactRule::Blaze},
-    {kTorrent, kWater, ExactRule::Torrent},
-    {kSwarm, kBug, ExactRule::Swarm},
+    {AbilityId::Overgrow, kGrass, ExactRule::Overgrow},
+    {AbilityId::Blaze, kFire, ExactRule::Blaze},
+    {AbilityId::Torrent, kWater, ExactRule::Torrent},
+    {AbilityId::Swarm, kBug, ExactRule::Swarm},
 };
 
 // The attacker's ability that raises the power: one at most, whichever the move calls for.
 void addPowerAbility(Hit& h, Chain& c) {
-    const int ability = h.a.ability;
-    if (ability == kTechnician && h.power <= kTechnicianLimit)
+    const AbilityId ability = h.a.ability;
+    if (ability == AbilityId::Technician && h.power <= kTechnicianLimit)
         c.add(ExactRule::Technician, 6144);
-    else if (ability == kFlareBoost && (h.a.conditions.burn || h.a.conditions.abilityActive) && h.special())
+    else if (ability == AbilityId::FlareBoost && (h.a.conditions.burn || h.a.conditions.abilityActive) && h.special())
         c.add(ExactRule::FlareBoost, 6144);
-    else if (ability == kToxicBoost && (h.a.conditions.abilityActive || attackerPoisoned(h)) && h.physical())
+    else if (ability == AbilityId::ToxicBoost && (h.a.conditions.abilityActive || attackerPoisoned(h)) && h.physical())
         c.add(ExactRule::ToxicBoost, 6144);
     else if (analyticActs(h))
         c.add(ExactRule::Analytic, 5325);
-    else if (ability == kSandForce && h.weather == kWeatherSand &&
+    else if (ability == AbilityId::SandForce && h.weather == kWeatherSand &&
              (h.type == kRock || h.type == kGround || h.type == kSteel))
         c.add(ExactRule::SandForce, 5325);
     else if (recklessBoosts(h))
@@ -99,13 +99,13 @@ void addPowerAbility(Hit& h, Chain& c) {
 
 void addPowerItem(Hit& h, Chain& c) {
     if (typeItemBoosts(h))
-        c.add(ExactRule::TypeItem, 4915, ExactStepSide::Attacker, h.a.item);
-    else if (h.a.item == kMuscleBand && h.physical())
+        c.add(ExactRule::TypeItem, 4915, ExactStepSide::Attacker, indexOf(h.a.item));
+    else if (h.a.item == ItemId::MuscleBand && h.physical())
         c.add(ExactRule::MuscleBand, 4505);
-    else if (h.a.item == kWiseGlasses && h.special())
+    else if (h.a.item == ItemId::WiseGlasses && h.special())
         c.add(ExactRule::WiseGlasses, 4505);
     else if (gemBoosts(h))
-        c.add(ExactRule::Gem, 6144, ExactStepSide::Attacker, h.a.item);
+        c.add(ExactRule::Gem, 6144, ExactStepSide::Attacker, indexOf(h.a.item));
 }
 
 void computePower(Hit& h) {
@@ -113,18 +113,18 @@ void computePower(Hit& h) {
     addPowerAbility(h, c);
     if (chargeDoubles(h))
         c.add(ExactRule::Charge, 8192);
-    if (h.defAbility == kHeatproof && h.type == kFire)
+    if (h.defAbility == AbilityId::Heatproof && h.type == kFire)
         c.add(ExactRule::Heatproof, 2048, kDefender);
-    else if (h.defAbility == kDrySkin && h.type == kFire)
+    else if (h.defAbility == AbilityId::DrySkin && h.type == kFire)
         c.add(ExactRule::DrySkinFire, 5120, kDefender);
     if (sheerForceBoosts(h))
         c.add(ExactRule::SheerForce, 5325);
     if (const int rivalry = rivalryOf(h))
         c.add(ExactRule::Rivalry, rivalry > 0 ? 5120 : 3072, ExactStepSide::Attacker, rivalry);
     addPowerItem(h, c);
-    if (h.a.move == kFacade && h.a.status)
+    if (h.a.move == MoveId::Facade && h.a.status)
         c.add(ExactRule::Facade, 8192);
-    else if (h.a.move == kSolarBeam &&
+    else if (h.a.move == MoveId::SolarBeam &&
              (h.weather == kWeatherRain || h.weather == kWeatherSand || h.weather == kWeatherHail))
         c.add(ExactRule::SolarBeamWeather, 2048);
     else if (h.halfHpTarget)
@@ -139,64 +139,65 @@ void computePower(Hit& h) {
 
 void addAttackAbility(Hit& h, Chain& c) {
     const bool active = h.a.conditions.abilityActive;
-    const int ability = h.a.ability;
+    const AbilityId ability = h.a.ability;
     for (const PinchAbility& p : kPinchAbilities) {
         if (ability == p.ability && active && h.type == p.type)
             c.add(p.rule, 6144);
     }
     const bool sun = h.weather == kWeatherSun;
-    if (ability == kAbilityGuts && h.a.status && h.physical())
+    if (ability == AbilityId::Guts && h.a.status && h.physical())
         c.add(ExactRule::Guts, 6144);
-    else if ((ability == kPlus || ability == kMinus) && active && h.special())
-        c.add(ExactRule::PlusMinus, 6144, ExactStepSide::Attacker, ability);
+    else if ((ability == AbilityId::Plus || ability == AbilityId::Minus) && active && h.special())
+        c.add(ExactRule::PlusMinus, 6144, ExactStepSide::Attacker, indexOf(ability));
     else if (h.a.flashFire && h.type == kFire)
         c.add(ExactRule::FlashFire, 6144);
-    else if (ability == kAbilitySolarPower && sun && h.special())
+    else if (ability == AbilityId::SolarPower && sun && h.special())
         c.add(ExactRule::SolarPower, 6144);
-    else if (ability == kFlowerGift && h.atk.species == kCherrim && sun && h.physical())
+    else if (ability == AbilityId::FlowerGift && speciesIdOf(h.atk.species) == SpeciesId::Cherrim && sun &&
+             h.physical())
         c.add(ExactRule::FlowerGift, 6144);
-    else if (ability == kDefeatist && active)
+    else if (ability == AbilityId::Defeatist && active)
         c.add(ExactRule::Defeatist, 2048);
-    else if (ability == kSlowStart && active && h.physical())
+    else if (ability == AbilityId::SlowStart && active && h.physical())
         c.add(ExactRule::SlowStart, 2048);
-    else if ((ability == kHugePower || ability == kPurePower) && h.physical())
+    else if ((ability == AbilityId::HugePower || ability == AbilityId::PurePower) && h.physical())
         c.add(ExactRule::HugePower, 8192);
 }
 
 void addAttackItem(Hit& h, Chain& c) {
-    const int species = h.atk.species;
-    const int item = h.a.item;
-    if (item == kThickClub && (species == kCubone || species == kMarowak) && h.physical())
+    const SpeciesId species = speciesIdOf(h.atk.species);
+    const ItemId item = h.a.item;
+    if (item == ItemId::ThickClub && (species == SpeciesId::Cubone || species == SpeciesId::Marowak) && h.physical())
         c.add(ExactRule::ThickClub, 8192);
-    else if (item == kDeepSeaTooth && species == kClamperl && h.special())
+    else if (item == ItemId::DeepSeaTooth && species == SpeciesId::Clamperl && h.special())
         c.add(ExactRule::DeepSeaTooth, 8192);
-    else if (item == kLightBall && species == kPikachu)
+    else if (item == ItemId::LightBall && species == SpeciesId::Pikachu)
         c.add(ExactRule::LightBall, 8192);
-    else if (item == kSoulDew && (species == kLatias || species == kLatios) && h.special())
+    else if (item == ItemId::SoulDew && (species == SpeciesId::Latias || species == SpeciesId::Latios) && h.special())
         c.add(ExactRule::SoulDew, 6144);
-    else if (item == kChoiceBand && h.physical())
+    else if (item == ItemId::ChoiceBand && h.physical())
         c.add(ExactRule::ChoiceBand, 6144);
-    else if (item == kChoiceSpecs && h.special())
+    else if (item == ItemId::ChoiceSpecs && h.special())
         c.add(ExactRule::ChoiceSpecs, 6144);
 }
 
 void computeAttack(Hit& h) {
     const int stat = h.physical() ? kAttack : kSpAttack;
     int attack = 0;
-    if (h.a.move == kFoulPlay) {
+    if (h.a.move == MoveId::FoulPlay) {
         // The defender's attack at the defender's own stage, which only the battle state gives.
         h.add(ExactStep{.rule = ExactRule::FoulPlay, .arg = h.def.stat[kAttack]});
         attack = stagedStat(h, h.def.stat[kAttack], foulPlayStageOf(h), true);
     } else {
         attack = stagedStat(h, h.atk.stat[stat], attackStageOf(h), true);
     }
-    if (h.a.ability == kHustle && h.physical()) {
+    if (h.a.ability == AbilityId::Hustle && h.physical()) {
         const int before = attack;
         attack = attack * 3 / 2;
         h.addFactor(ExactRule::Hustle, 3, 2, before, attack);
     }
     Chain c(h);
-    if (h.defAbility == kThickFat && (h.type == kFire || h.type == kIce))
+    if (h.defAbility == AbilityId::ThickFat && (h.type == kFire || h.type == kIce))
         c.add(ExactRule::ThickFat, 2048, kDefender);
     addAttackAbility(h, c);
     if (allyFlowerGiftActs(h))
@@ -216,18 +217,20 @@ void computeDefence(Hit& h, int stage) {
         h.addFactor(ExactRule::SandstormSpDefence, 3, 2, before, defence, kDefender);
     }
     Chain c(h);
-    const int species = h.def.species;
-    if (h.defAbility == kMarvelScale && h.hitsDefence && defenderHasStatus(h))
+    const SpeciesId species = speciesIdOf(h.def.species);
+    if (h.defAbility == AbilityId::MarvelScale && h.hitsDefence && defenderHasStatus(h))
         c.add(ExactRule::MarvelScale, 6144, kDefender);
-    else if (h.defAbility == kFlowerGift && species == kCherrim && h.weather == kWeatherSun && !h.hitsDefence)
+    else if (h.defAbility == AbilityId::FlowerGift && species == SpeciesId::Cherrim && h.weather == kWeatherSun &&
+             !h.hitsDefence)
         c.add(ExactRule::FlowerGift, 6144, kDefender);
-    if (h.defItem == kSoulDew && (species == kLatias || species == kLatios) && !h.hitsDefence)
+    if (h.defItem == ItemId::SoulDew && (species == SpeciesId::Latias || species == SpeciesId::Latios) &&
+        !h.hitsDefence)
         c.add(ExactRule::SoulDew, 6144, kDefender);
     else if (evioliteActs(h))
         c.add(ExactRule::Eviolite, 6144, kDefender);
-    if (h.defItem == kMetalPowder && species == kDitto && h.hitsDefence)
+    if (h.defItem == ItemId::MetalPowder && species == SpeciesId::Ditto && h.hitsDefence)
         c.add(ExactRule::MetalPowder, 8192, kDefender);
-    else if (h.defItem == kDeepSeaScale && species == kClamperl && !h.hitsDefence)
+    else if (h.defItem == ItemId::DeepSeaScale && species == SpeciesId::Clamperl && !h.hitsDefence)
         c.add(ExactRule::DeepSeaScale, 8192, kDefender);
     h.defence = static_cast<int>(std::max<int64_t>(1, wrap16(c.apply(defence, 410, 131072))));
     h.addValue(ExactRule::ModifiedStat, h.defence, stat);
@@ -268,22 +271,22 @@ int32_t finalModifier(Hit& h) {
               kDefender);
     if (multiscaleActs(h))
         c.add(ExactRule::Multiscale, 2048, kDefender);
-    if (h.a.ability == kTintedLens && h.out.effect < kNeutralEffect)
+    if (h.a.ability == AbilityId::TintedLens && h.out.effect < kNeutralEffect)
         c.add(ExactRule::TintedLens, 8192);
     if (h.a.conditions.friendGuard)
         c.add(ExactRule::FriendGuard, 3072, kDefender);
-    if (h.a.ability == kSniper && h.critical)
+    if (h.a.ability == AbilityId::Sniper && h.critical)
         c.add(ExactRule::Sniper, 6144);
-    if ((h.defAbility == kSolidRock || h.defAbility == kFilter) && h.superEffective())
+    if ((h.defAbility == AbilityId::SolidRock || h.defAbility == AbilityId::Filter) && h.superEffective())
         c.add(ExactRule::Filter, 3072, kDefender);
-    if (h.a.item == kMetronome)
+    if (h.a.item == ItemId::Metronome)
         h.add(ExactRule::MetronomeAssumesFirstUse);
-    if (h.a.item == kExpertBelt && h.superEffective())
+    if (h.a.item == ItemId::ExpertBelt && h.superEffective())
         c.add(ExactRule::ExpertBelt, 4915);
-    else if (h.a.item == kLifeOrb)
+    else if (h.a.item == ItemId::LifeOrb)
         c.add(ExactRule::LifeOrb, 5324);
     if (resistBerryHalves(h))
-        c.add(ExactRule::ResistBerry, 2048, kDefender, h.defItem);
+        c.add(ExactRule::ResistBerry, 2048, kDefender, indexOf(h.defItem));
     return c.product(41, 131072);
 }
 

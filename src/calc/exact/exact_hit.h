@@ -11,118 +11,8 @@
 
 namespace rusrina::exact {
 
-using damage::EngineAbility;
-
-// Held items the rules name, by their index in data/held_items.h (an item keeps its index for
-// good; tests/core/exact_rules_test.cpp checks each against its name).
-enum HeldItemId {
-    kAnyTypeItem = -1, // the damage-item row "各種タイプ補正" without its item: the move's own type item
-    kLiechiBerry = 93,
-    kPetayaBerry = 96,
-    kChoiceBand = 110,
-    kSoulDew = 113,      // Latias and Latios only
-    kDeepSeaTooth = 114, // Clamperl only
-    kDeepSeaScale = 115, // Clamperl only
-    kLightBall = 121,    // Pikachu only
-    kMetalPowder = 142,  // Ditto only
-    kThickClub = 143,    // Cubone and Marowak only
-    kMuscleBand = 146,
-    kWiseGlasses = 147,
-    kExpertBelt = 148,
-    kLifeOrb = 150,
-    kChoiceSpecs = 177,
-    kMetronome = 157,
-    kIronBall = 158,
-    kEviolite = 215,
-    kAirBalloon = 218,
-    kRingTarget = 220,
-    kMachoBrace = 107,
-    kPowerBracer = 169, // the power items run to
-    kPowerWeight = 174,
-    kChoiceScarf = 167,
-    kQuickPowder = 154, // Ditto only
-    kWhiteHerb = 106,
-    kRawstBerry = 44,
-};
-
-// Abilities the exact engine reads beyond those data/abilities.h and damage_row.h name, by index.
-// The abilities of the 5th generation come last in the table.
-enum ExactAbility {
-    kBattleArmor = 19,
-    kShellArmor = 33,
-    kReckless = 43,
-    kSniper = 44,
-    kDownload = 52,
-    kIronFist = 61,
-    kRivalry = 66,
-    kLightningRod = 83,
-    kMarvelScale = 88,
-    kPlus = 92,
-    kFlowerGift = 93,
-    kColorChange = 96,
-    kSoundproof = 98,
-    kMinus = 101,
-    kMultitype = 105,
-    kStormDrain = 121,
-    kFirstGen5Ability = 124,
-    kAnalytic = 124,
-    kUnnerve = 130,
-    kSandForce = 137,
-    kWeakArmor = 131,
-    kInfiltrator = 138,
-    kSapSipper = 140,
-    kTurboblaze = 141,
-    kSheerForce = 143,
-    kTeravolt = 145,
-    kToxicBoost = 148,
-    kFlareBoost = 149,
-    kFriendGuard = 153,
-    kMultiscale = 158,
-    kDefeatist = 162,
-    kChlorophyll = 118,
-    kSwiftSwim = 41,
-    kSandRush = 136,
-};
-
-// Species the items above belong to, by species index.
-enum ItemSpecies {
-    kPikachu = 24,
-    kCubone = 103,
-    kMarowak = 104,
-    kDitto = 131,
-    kCastform = 350, // the one species Forecast changes
-    kClamperl = 365,
-    kLatias = 379,
-    kLatios = 380,
-    kCherrim = 425, // the one species Flower Gift raises in the 5th generation
-    kArceus = 504,  // the one species Multitype changes
-};
-
-// Moves with rules of their own, beyond those the simple engine knows.
-enum ExactMove {
-    kSonicBoom = 48,    // 20
-    kSolarBeam = 75,    // halved in rain, sand and hail
-    kSeismicToss = 68,  // the level
-    kDragonRage = 81,   // 40
-    kNightShade = 100,  // the level
-    kSuperFang = 161,   // half the defender's HP
-    kBrickBreak = 279,  // breaks the screens first
-    kFutureSight = 247, // no type in the 4th generation
-    kDoomDesire = 352,  // the same
-    kGyroBall = 359,
-    kJudgment = 448,   // the type of its plate
-    kFireFang = 423,   // gets through Wonder Guard in the 4th generation
-    kPsyshock = 472,   // hits the defence
-    kStormThrow = 479, // always a critical hit
-    kElectroBall = 485,
-    kFoulPlay = 491,    // the defender's attack
-    kChipAway = 497,    // ignores the defender's stages
-    kFrostBreath = 523, // always a critical hit
-    kSacredSword = 532, // ignores the defender's stages
-    kPsystrike = 539,   // hits the defence
-    kTechnoBlast = 545, // the type of its drive
-    kSecretSword = 547, // hits the defence
-};
+// The damage-item row "各種タイプ補正" without its item stands for the move's own type item.
+inline constexpr ItemId kAnyTypeItem = static_cast<ItemId>(-1);
 
 inline constexpr int kMaxStage = 6;
 
@@ -147,8 +37,8 @@ struct Hit {
     int power = 0;
     SpeciesTypes atkTypes{};
     SpeciesTypes defTypes{};
-    int defAbility = 0; // 0 when Mold Breaker breaks through it, or the generation lacks it
-    int defItem = 0;    // the defender's held item (HeldItemId, data/held_items.h); 0 under Klutz
+    AbilityId defAbility = AbilityId::None; // None when Mold Breaker breaks through it, or the generation lacks it
+    ItemId defItem = ItemId::None;          // the defender's held item; None under Klutz
     bool critical = false;
     bool typeless = false;    // no same type, no effectiveness, no type item (the 4th generation's
                               // みらいよち, はめつのねがい, ふくろだたき)
@@ -208,9 +98,15 @@ struct Factor {
     int32_t arg = 0; // what the step's wording needs (an item, an ability)
 };
 
-// An ability of the 5th generation does nothing in the 4th.
-inline int abilityIn(int ability, Generation gen) {
-    return gen == kGen4 && ability >= kFirstGen5Ability ? 0 : ability;
+// An item of the table: neither none nor the row's type item.
+inline bool heldInTable(ItemId item) {
+    return indexOf(item) > 0;
+}
+
+// The entry's ability as the generation has it: one of the 5th generation does nothing in the 4th.
+inline AbilityId abilityIn(const BoxEntry& entry, Generation gen) {
+    const AbilityId ability = abilityIdOf(entry.ability);
+    return gen == kGen4 && ability >= kFirstGen5Ability ? AbilityId::None : ability;
 }
 
 // Common steps (exact_steps.cpp).
@@ -251,7 +147,7 @@ bool resistBerryHalves(const Hit& h);
 // The defender's Multiscale at full HP (the window does not know the HP yet: full).
 bool multiscaleActs(const Hit& h);
 // かたやぶり, テラボルテージ and ターボブレイズ: every other creature's breakable ability is ignored.
-bool breaksAbilities(int ability);
+bool breaksAbilities(AbilityId ability);
 // Whether an ally's フラワーギフト raises the attacker's attack: in the sun, for a physical move, when the
 // attacker has none of its own, and not when the attacker's かたやぶり ignores the ally's ability too
 // (which it records).
@@ -270,11 +166,11 @@ void computeGen5(Hit& h);
 void computeGen4(Hit& h);
 
 // Moves whose power, type or damage follows the battle (exact_moves.cpp).
-bool powerFollowsItsRule(int move); // a move of table power 1 whose power the engine works out
-void resolveVariablePower(Hit& h);  // the power (and a type, a failure, several powers) of such a move
-bool dealtVariableDamage(Hit& h);   // がむしゃら, いのちがけ, サイコウェーブ: an amount of their own
+bool powerFollowsItsRule(MoveId move); // a move of table power 1 whose power the engine works out
+void resolveVariablePower(Hit& h);     // the power (and a type, a failure, several powers) of such a move
+bool dealtVariableDamage(Hit& h); // がむしゃら, いのちがけ, サイコウェーブ: an amount of their own
 void addPowerOutcomes(Hit& h, const Hit& before); // マグニチュード, プレゼント …: every power's rolls
-int heldItemOfSide(const ExactSide& side);        // the held item, whether it acts or not
+ItemId heldItemOfSide(const ExactSide& side);     // the held item, whether it acts or not
 int attackerSpeed(const Hit& h);                  // the speeds the moves that compare them read
 int defenderSpeed(const Hit& h);
 

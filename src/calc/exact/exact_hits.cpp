@@ -14,15 +14,13 @@ namespace rusrina::exact {
 
 namespace {
 
-constexpr int kSkillLink = 42;
-
 // The chances of 2, 3, 4 and 5 hits: 3/8, 3/8, 1/8, 1/8 in the 4th generation, 35, 35, 15 and 15 %
 // from the 5th.
 constexpr uint16_t kGen4Weights[] = {3, 3, 1, 1};
 constexpr uint16_t kGen5Weights[] = {7, 7, 3, 3};
 
 const MoveBattleData* multiHitData(const Hit& h) {
-    if (h.a.move == NO_MOVE)
+    if (h.a.move == kNoMoveId)
         return nullptr;
     const MoveBattleData& m = moveBattleData(h.a.move, h.gen);
     const bool several = m.multiHit == kTwoToFiveHits || m.multiHit == kFixedHits || m.multiHit == kTripleKick;
@@ -39,7 +37,7 @@ struct Counts {
 Counts countsOf(const Hit& h, const MoveBattleData& m) {
     if (m.multiHit != kTwoToFiveHits)
         return {m.maxHits, m.maxHits, nullptr};
-    if (h.a.ability == kSkillLink)
+    if (h.a.ability == AbilityId::SkillLink)
         return {m.maxHits, m.maxHits, nullptr};
     return {2, 5, h.gen4() ? kGen4Weights : kGen5Weights};
 }
@@ -119,7 +117,7 @@ void recordHitCount(const Hit& h) {
     if (!m || !h.record)
         return;
     const Counts counts = countsOf(h, *m);
-    if (m->multiHit == kTwoToFiveHits && h.a.ability == kSkillLink)
+    if (m->multiHit == kTwoToFiveHits && h.a.ability == AbilityId::SkillLink)
         h.add(ExactRule::SkillLink);
     h.add(ExactStep{.rule = ExactRule::HitCount, .arg = counts.fewest, .arg2 = counts.most});
 }

@@ -21,56 +21,8 @@ using namespace damage;
 
 namespace {
 
-enum VariableMove {
-    kLowKick = 66,
-    kDreamEater = 137,
-    kPsywave = 148,
-    kFlail = 174,
-    kReversal = 178,
-    kRollout = 204,
-    kFuryCutter = 209,
-    kPresent = 216,
-    kMagnitude = 221,
-    kPursuit = 227,
-    kBeatUp = 250,
-    kSpitUp = 254,
-    kSmellingSalts = 264,
-    kRevenge = 278,
-    kEndeavor = 282,
-    kEruption = 283,
-    kIceBall = 300,
-    kWaterSpout = 322,
-    kWakeUpSlap = 357,
-    kBrine = 361,
-    kNaturalGift = 362,
-    kPayback = 370,
-    kAssurance = 371,
-    kFling = 373,
-    kTrumpCard = 375,
-    kWringOut = 377,
-    kPunishment = 385,
-    kAvalanche = 418,
-    kGrassKnot = 446,
-    kCrushGrip = 461,
-    kVenoshock = 473,
-    kHeavySlam = 483,
-    kRound = 495,
-    kEchoedVoice = 496,
-    kSynchronoise = 484,
-    kStoredPower = 499,
-    kHex = 505,
-    kAcrobatics = 511,
-    kRetaliate = 513,
-    kFinalGambit = 514,
-    kHeatCrash = 534,
-};
-
 constexpr int kGen4BeatUpPower = 10;
-constexpr int kHeavyMetal = 154;
-constexpr int kLightMetal = 163;
-constexpr int kFloatStone = 216;
 constexpr int kFlyingType = 2;
-constexpr int kGriseousOrb = 34; // はっきんだま
 
 constexpr ExactStepSide kAttackerSide = ExactStepSide::Attacker;
 constexpr ExactStepSide kDefenderSide = ExactStepSide::Defender;
@@ -130,7 +82,7 @@ void doublePower(Hit& h, PowerReason reason) {
                     .numerator = 2,
                     .before = before,
                     .after = h.power,
-                    .arg = h.a.move,
+                    .arg = indexOf(h.a.move),
                     .arg2 = static_cast<int32_t>(reason)});
 }
 
@@ -171,14 +123,14 @@ void wringOutPower(Hit& h) {
 
 // The weight a side counts with: ヘヴィメタル doubles it and ライトメタル and かるいし halve it
 // from the 5th generation; 0.1 kg at least.
-int weightOf(const Hit& h, const BoxEntry& e, int ability, int item) {
+int weightOf(const Hit& h, const BoxEntry& e, AbilityId ability, ItemId item) {
     int weight = speciesWeight(e.species);
     if (!h.gen4()) {
-        if (ability == kHeavyMetal)
+        if (ability == AbilityId::HeavyMetal)
             weight *= 2;
-        else if (ability == kLightMetal)
+        else if (ability == AbilityId::LightMetal)
             weight /= 2;
-        if (item == kFloatStone)
+        if (item == ItemId::FloatStone)
             weight /= 2;
     }
     return std::max(1, weight);
@@ -232,7 +184,7 @@ int raisedStages(const Hit& h, const ExactSide& side, int windowStage, ExactStep
 }
 
 void stagePower(Hit& h) {
-    if (h.a.move == kStoredPower) {
+    if (h.a.move == MoveId::StoredPower) {
         const int raised = raisedStages(h, h.a.attacker, kNeutralStage - h.a.conditions.attackStage, kAttackerSide);
         setPower(h, ExactRule::PowerFromStages, 20 + 20 * raised, raised);
     } else {
@@ -247,10 +199,10 @@ void happinessPower(Hit& h) {
     const int happiness = h.a.attacker.happiness;
     if (happiness < 0) {
         h.power = h.out.shownPower = kMaxReturnPower;
-        h.add(ExactStep{.rule = ExactRule::HappinessPower, .after = h.power, .arg = h.a.move});
+        h.add(ExactStep{.rule = ExactRule::HappinessPower, .after = h.power, .arg = indexOf(h.a.move)});
         return;
     }
-    const int towards = h.a.move == kReturn ? std::min(255, happiness) : 255 - std::min(255, happiness);
+    const int towards = h.a.move == MoveId::Return ? std::min(255, happiness) : 255 - std::min(255, happiness);
     setPower(h, ExactRule::PowerFromHappiness, std::max(1, towards * 10 / 25), happiness);
 }
 
@@ -258,9 +210,9 @@ void happinessPower(Hit& h) {
 void usesInARowPower(Hit& h) {
     const int before = count(h, h.a.attacker.state.usesInARow, 0, ExactAssumption::FirstUse);
     int power = h.a.power;
-    if (h.a.move == kEchoedVoice)
+    if (h.a.move == MoveId::EchoedVoice)
         power = std::min(200, h.a.power * (1 + before));
-    else if (h.a.move == kFuryCutter)
+    else if (h.a.move == MoveId::FuryCutter)
         power = std::min(160, h.a.power << std::min(before, 4));
     else
         power = h.a.power << std::min(before, 4);
@@ -286,60 +238,62 @@ void spitUpPower(Hit& h) {
 
 // The held item the user carries as the moves that throw or eat it see it: for the row that stands
 // for the type items, the one of the move's own type.
-int carriedItem(const Hit& h) {
-    const int item = heldItemOfSide(h.a.attacker);
-    if (item > 0 && heldItem(item).generation > static_cast<int>(h.gen))
-        return kNoHeldItem; // an item of a later generation is none here
+ItemId carriedItem(const Hit& h) {
+    const ItemId item = heldItemOfSide(h.a.attacker);
+    if (heldInTable(item) && heldItem(item).generation > static_cast<int>(h.gen))
+        return ItemId::None; // an item of a later generation is none here
     if (item != kAnyTypeItem)
         return item;
     for (int i = 1; i < heldItemCount(); ++i)
         if (heldItem(i).boostKind == kBoostType && heldItem(i).boostType == h.type && heldItem(i).damageRow == 1 &&
             heldItem(i).plateType == kNoItemType)
-            return i;
-    return kNoHeldItem;
+            return itemIdOf(i);
+    return ItemId::None;
 }
 
 bool klutz(const Hit& h) {
-    return h.a.ability == kAbilityKlutz;
+    return h.a.ability == AbilityId::Klutz;
 }
 
 // なげつける: the held item's power; none to throw, it fails, as it does under ぶきよう from the 5th
 // generation (the 4th throws the item all the same). The 4th generation's はっきんだま cannot leave
 // its holder, so it is never thrown.
 void flingPower(Hit& h) {
-    const int item = carriedItem(h);
-    const bool heldFast = h.gen4() && item == kGriseousOrb;
-    const int power = item > 0 && !heldFast ? heldItem(item).flingPower : 0;
+    const ItemId item = carriedItem(h);
+    const bool heldFast = h.gen4() && item == ItemId::GriseousOrb;
+    const int power = heldInTable(item) && !heldFast ? heldItem(item).flingPower : 0;
     const bool klutzFails = klutz(h) && !h.gen4();
     if (power == 0 || klutzFails || h.a.magicRoom) {
-        h.failure = klutzFails && item > 0 ? MoveFailure::Klutz
-                    : power == 0           ? MoveFailure::NothingToFling
-                                           : MoveFailure::MagicRoom;
+        h.failure = klutzFails && heldInTable(item) ? MoveFailure::Klutz
+                    : power == 0                    ? MoveFailure::NothingToFling
+                                                    : MoveFailure::MagicRoom;
         return;
     }
-    setPower(h, ExactRule::PowerFromItem, power, item);
+    setPower(h, ExactRule::PowerFromItem, power, indexOf(item));
 }
 
 // しぜんのめぐみ: the berry's type and power; without a berry (or under ぶきよう) it fails.
 void naturalGift(Hit& h) {
-    const int item = carriedItem(h);
-    if (item <= 0 || !heldItem(item).berry || klutz(h) || h.a.magicRoom) {
-        const bool berry = item > 0 && heldItem(item).berry;
-        h.failure = klutz(h) && item > 0 ? MoveFailure::Klutz : !berry ? MoveFailure::NoBerry : MoveFailure::MagicRoom;
+    const ItemId item = carriedItem(h);
+    if (!heldInTable(item) || !heldItem(item).berry || klutz(h) || h.a.magicRoom) {
+        const bool berry = heldInTable(item) && heldItem(item).berry;
+        h.failure = klutz(h) && heldInTable(item) ? MoveFailure::Klutz
+                    : !berry                      ? MoveFailure::NoBerry
+                                                  : MoveFailure::MagicRoom;
         return;
     }
     const HeldItem& berry = heldItem(item);
     h.type = berry.naturalGiftType;
     h.out.shownType = h.type;
-    setPower(h, ExactRule::NaturalGift, berry.naturalGiftPower, item, berry.naturalGiftType);
+    setPower(h, ExactRule::NaturalGift, berry.naturalGiftPower, indexOf(item), berry.naturalGiftType);
 }
 
 // アクロバット: doubled when the user holds nothing, or only a ひこうのジュエル that the move uses up.
 void acrobatics(Hit& h) {
-    const int item = heldItemOfSide(h.a.attacker);
-    const bool flyingGem = item > 0 && heldItem(item).boostKind == kBoostGem &&
+    const ItemId item = heldItemOfSide(h.a.attacker);
+    const bool flyingGem = heldInTable(item) && heldItem(item).boostKind == kBoostGem &&
                            heldItem(item).boostType == kFlyingType && !klutz(h) && !h.a.magicRoom;
-    if (item == kNoHeldItem || flyingGem)
+    if (item == ItemId::None || flyingGem)
         doublePower(h, flyingGem ? PowerReason::GemUsedUp : PowerReason::NoItem);
 }
 
@@ -349,7 +303,7 @@ bool userHasStatus(const Hit& h) {
     const ExactStatus status = h.a.attacker.state.status;
     if (status != ExactStatus::Unknown && status != ExactStatus::None)
         return true;
-    const bool needsStatus = h.a.ability == kAbilityQuickFeet || h.a.ability == kMarvelScale;
+    const bool needsStatus = h.a.ability == AbilityId::QuickFeet || h.a.ability == AbilityId::MarvelScale;
     return h.a.status || (h.a.conditions.abilityActive && needsStatus);
 }
 
@@ -410,37 +364,37 @@ bool conditionalPower(Hit& h) {
     const BattleSideState& mine = h.a.attacker.state;
     const BattleSideState& theirs = h.defSide.state;
     switch (h.a.move) {
-    case kHex:
+    case MoveId::Hex:
         doubleIf(h, statusOf(h, h.defSide, kDefenderSide) != ExactStatus::None, PowerReason::TargetStatus);
         return true;
-    case kSmellingSalts:
+    case MoveId::SmellingSalts:
         doubleIf(h, statusOf(h, h.defSide, kDefenderSide) == ExactStatus::Paralysis, PowerReason::TargetParalysed);
         return true;
-    case kWakeUpSlap:
+    case MoveId::WakeUpSlap:
         doubleIf(h, statusOf(h, h.defSide, kDefenderSide) == ExactStatus::Sleep, PowerReason::TargetAsleep);
         return true;
-    case kAvalanche:
-    case kRevenge:
+    case MoveId::Avalanche:
+    case MoveId::Revenge:
         doubleIf(h, fact(h, mine.hitByFoeThisTurn, ExactAssumption::NotHitThisTurn), PowerReason::HitByTarget);
         return true;
-    case kAssurance:
+    case MoveId::Assurance:
         doubleIf(h, fact(h, theirs.hitThisTurn, ExactAssumption::TargetNotHitThisTurn, kDefenderSide),
                  PowerReason::TargetAlreadyHit);
         return true;
-    case kRetaliate:
+    case MoveId::Retaliate:
         doubleIf(h, fact(h, mine.allyFaintedLastTurn, ExactAssumption::NoAllyFainted), PowerReason::AllyFainted);
         return true;
-    case kRound:
+    case MoveId::Round:
         doubleIf(h, fact(h, mine.allyUsedRound, ExactAssumption::NoRoundBefore), PowerReason::AllyRound);
         return true;
-    case kPursuit:
+    case MoveId::Pursuit:
         doubleIf(h, fact(h, theirs.switchingOut, ExactAssumption::NotSwitchingOut, kDefenderSide),
                  PowerReason::SwitchingOut);
         return true;
-    case kPayback:
+    case MoveId::Payback:
         payback(h);
         return true;
-    case kAcrobatics:
+    case MoveId::Acrobatics:
         acrobatics(h);
         return true;
     default:
@@ -514,27 +468,27 @@ void psywave(Hit& h) {
 
 } // namespace
 
-bool powerFollowsItsRule(int move) {
+bool powerFollowsItsRule(MoveId move) {
     switch (move) {
-    case kLowKick:
-    case kGrassKnot:
-    case kHeavySlam:
-    case kHeatCrash:
-    case kFlail:
-    case kReversal:
-    case kWringOut:
-    case kCrushGrip:
-    case kPunishment:
-    case kTrumpCard:
-    case kSpitUp:
-    case kFling:
-    case kNaturalGift:
-    case kBeatUp:
-    case kMagnitude:
-    case kPresent:
-    case kPsywave:
-    case kEndeavor:
-    case kFinalGambit:
+    case MoveId::LowKick:
+    case MoveId::GrassKnot:
+    case MoveId::HeavySlam:
+    case MoveId::HeatCrash:
+    case MoveId::Flail:
+    case MoveId::Reversal:
+    case MoveId::WringOut:
+    case MoveId::CrushGrip:
+    case MoveId::Punishment:
+    case MoveId::TrumpCard:
+    case MoveId::SpitUp:
+    case MoveId::Fling:
+    case MoveId::NaturalGift:
+    case MoveId::BeatUp:
+    case MoveId::Magnitude:
+    case MoveId::Present:
+    case MoveId::Psywave:
+    case MoveId::Endeavor:
+    case MoveId::FinalGambit:
         return true;
     default:
         return false;
@@ -547,79 +501,79 @@ void resolveVariablePower(Hit& h) {
         return;
     }
     switch (h.a.move) {
-    case kDreamEater: // only on a sleeping foe; a status not known is none, and the log says so
+    case MoveId::DreamEater: // only on a sleeping foe; a status not known is none, and the log says so
         if (statusOf(h, h.defSide, kDefenderSide) != ExactStatus::Sleep)
             h.failure = MoveFailure::TargetAwake;
         break;
-    case kSynchronoise: // only on a foe that shares a type with the user
+    case MoveId::Synchronoise: // only on a foe that shares a type with the user
         if (!sharesType(h.atkTypes, h.defTypes))
             h.failure = MoveFailure::NoSharedType;
         break;
-    case kReturn:
-    case kFrustration:
+    case MoveId::Return:
+    case MoveId::Frustration:
         happinessPower(h);
         break;
-    case kEruption:
-    case kWaterSpout:
+    case MoveId::Eruption:
+    case MoveId::WaterSpout:
         hpPower(h);
         break;
-    case kFlail:
-    case kReversal:
+    case MoveId::Flail:
+    case MoveId::Reversal:
         flailPower(h);
         break;
-    case kWringOut:
-    case kCrushGrip:
+    case MoveId::WringOut:
+    case MoveId::CrushGrip:
         wringOutPower(h);
         break;
-    case kBrine: // doubled with the power's modifiers in the 5th generation (exact_gen5.cpp)
+    case MoveId::Brine: // doubled with the power's modifiers in the 5th generation (exact_gen5.cpp)
         h.halfHpTarget = hpNow(h, h.defSide, h.def, kDefenderSide) * 2 <= h.def.stat[kHp];
         if (h.gen4() && h.halfHpTarget)
             doublePower(h, PowerReason::TargetHalfHp);
         break;
-    case kVenoshock:
+    case MoveId::Venoshock:
         h.poisonedTarget =
             statusIs(statusOf(h, h.defSide, kDefenderSide), {ExactStatus::Poison, ExactStatus::BadPoison});
         break;
-    case kLowKick:
-    case kGrassKnot:
+    case MoveId::LowKick:
+    case MoveId::GrassKnot:
         weightPower(h);
         break;
-    case kHeavySlam:
-    case kHeatCrash:
+    case MoveId::HeavySlam:
+    case MoveId::HeatCrash:
         weightRatioPower(h);
         break;
-    case kPunishment:
-    case kStoredPower:
+    case MoveId::Punishment:
+    case MoveId::StoredPower:
         stagePower(h);
         break;
-    case kEchoedVoice:
-    case kFuryCutter:
-    case kRollout:
-    case kIceBall:
+    case MoveId::EchoedVoice:
+    case MoveId::FuryCutter:
+    case MoveId::Rollout:
+    case MoveId::IceBall:
         usesInARowPower(h);
         break;
-    case kTrumpCard:
+    case MoveId::TrumpCard:
         trumpCardPower(h);
         break;
-    case kSpitUp:
+    case MoveId::SpitUp:
         spitUpPower(h);
         break;
-    case kFling:
+    case MoveId::Fling:
         flingPower(h);
         break;
-    case kNaturalGift:
+    case MoveId::NaturalGift:
         naturalGift(h);
         break;
-    case kBeatUp:
+    case MoveId::BeatUp:
         beatUp(h);
         break;
-    case kMagnitude:
+    case MoveId::Magnitude:
         h.powerOutcomes = PowerOutcomes::Magnitude;
-        setPower(h, ExactRule::PowerOutcomes, kMagnitudes[kLikeliestMagnitude].power, h.a.move);
+        setPower(h, ExactRule::PowerOutcomes, kMagnitudes[kLikeliestMagnitude].power, indexOf(h.a.move));
         break;
-    case kPresent:
+    case MoveId::Present:
         h.powerOutcomes = PowerOutcomes::Present;
-        setPower(h, ExactRule::PowerOutcomes, kPresents[0].power, h.a.move);
+        setPower(h, ExactRule::PowerOutcomes, kPresents[0].power, indexOf(h.a.move));
         break;
     default:
         break;
@@ -629,7 +583,7 @@ void resolveVariablePower(Hit& h) {
 bool dealtVariableDamage(Hit& h) {
     int32_t damage = 0;
     switch (h.a.move) {
-    case kEndeavor: { // the foe's HP down to the user's
+    case MoveId::Endeavor: { // the foe's HP down to the user's
         const int mine = hpNow(h, h.a.attacker, h.atk, kAttackerSide);
         const int theirs = hpNow(h, h.defSide, h.def, kDefenderSide);
         if (theirs <= mine) {
@@ -640,10 +594,10 @@ bool dealtVariableDamage(Hit& h) {
         damage = theirs - mine;
         break;
     }
-    case kFinalGambit: // the user's HP
+    case MoveId::FinalGambit: // the user's HP
         damage = hpNow(h, h.a.attacker, h.atk, kAttackerSide);
         break;
-    case kPsywave:
+    case MoveId::Psywave:
         psywave(h);
         return true;
     default:
@@ -651,7 +605,7 @@ bool dealtVariableDamage(Hit& h) {
     }
     h.out.fixed = true;
     setAll(h.out.rolls, damage);
-    h.add(ExactStep{.rule = ExactRule::FixedDamage, .after = damage, .arg = h.a.move});
+    h.add(ExactStep{.rule = ExactRule::FixedDamage, .after = damage, .arg = indexOf(h.a.move)});
     return true;
 }
 

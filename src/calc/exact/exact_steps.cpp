@@ -21,14 +21,14 @@ using namespace damage;
 
 namespace {
 
-bool cancelsWeather(int ability) {
-    return ability == kAirLock || ability == kCloudNine;
+bool cancelsWeather(AbilityId ability) {
+    return ability == AbilityId::AirLock || ability == AbilityId::CloudNine;
 }
 
 // Forecast changes Castform alone, into the form of the weather: sun, rain or hail. A sandstorm
 // has no form of its own and leaves it Normal.
 void applyForecast(Hit& h, const BoxEntry& e, SpeciesTypes& types, ExactStepSide side) {
-    if (e.ability != kAbilityForecast || e.species != kCastform)
+    if (abilityIdOf(e.ability) != AbilityId::Forecast || e.species != indexOf(SpeciesId::Castform))
         return;
     types.type1 = types.type2 = h.weather == kWeatherSand ? kNormal : weatherType(h.weather);
     h.add(ExactStep{.rule = ExactRule::Forecast, .side = side, .arg = types.type1});
@@ -72,7 +72,7 @@ namespace {
 constexpr int kGen4TypeOrder[kTypeCount] = {0, 6, 9, 7, 8, 12, 11, 13, 16, -1, 1, 2, 4, 3, 10, 5, 14, 15};
 
 int chartFactor(Hit& h, int defending) {
-    const bool revealed = h.a.ability == kAbilityScrappy || h.a.conditions.foresight;
+    const bool revealed = h.a.ability == AbilityId::Scrappy || h.a.conditions.foresight;
     if (revealed && (h.type == kNormal || h.type == kFighting) && defending == kGhost) {
         h.add(h.a.conditions.foresight ? ExactRule::ForesightOnGhost : ExactRule::ScrappyOnGhost);
         return 2;
@@ -81,12 +81,12 @@ int chartFactor(Hit& h, int defending) {
         h.add(ExactRule::GravityOnFlying);
         return 2;
     }
-    if (h.defItem == kIronBall && h.type == kGround && defending == kFlying) {
+    if (h.defItem == ItemId::IronBall && h.type == kGround && defending == kFlying) {
         h.add(ExactStep{.rule = ExactRule::IronBallGrounds, .side = ExactStepSide::Defender});
         return 2;
     }
     const int factor = typeChart(h.type, defending);
-    if (factor == 0 && h.defItem == kRingTarget) {
+    if (factor == 0 && h.defItem == ItemId::RingTarget) {
         h.add(ExactStep{.rule = ExactRule::RingTargetHit, .side = ExactStepSide::Defender});
         return 2;
     }
@@ -101,7 +101,7 @@ void changeStage(Hit& h, ExactRule rule, int& stage, int to, ExactStepSide side 
 }
 
 uint32_t moveFlags(const Hit& h) {
-    return h.a.move == NO_MOVE ? 0 : moveBattleData(h.a.move, h.gen).flags;
+    return h.a.move == kNoMoveId ? 0 : moveBattleData(h.a.move, h.gen).flags;
 }
 
 void setAll(ExactRolls& out, int32_t damage) {
@@ -113,8 +113,8 @@ void setAll(ExactRolls& out, int32_t damage) {
 namespace {
 
 // Multitype gives Arceus the type of the plate it holds.
-void applyMultitype(Hit& h, const BoxEntry& e, int item, SpeciesTypes& types, ExactStepSide side) {
-    if (e.species != kArceus || abilityIn(e.ability, h.gen) != kMultitype || item <= 0)
+void applyMultitype(Hit& h, const BoxEntry& e, ItemId item, SpeciesTypes& types, ExactStepSide side) {
+    if (e.species != indexOf(SpeciesId::Arceus) || abilityIn(e, h.gen) != AbilityId::Multitype || !heldInTable(item))
         return;
     const int plate = heldItem(item).plateType;
     if (plate == kNoItemType)
@@ -127,10 +127,11 @@ void applyMultitype(Hit& h, const BoxEntry& e, int item, SpeciesTypes& types, Ex
 
 void resolveWeatherAndTypes(Hit& h) {
     h.weather = h.a.conditions.weather;
-    if (cancelsWeather(h.a.ability) || cancelsWeather(h.def.ability)) {
+    const AbilityId defender = abilityIdOf(h.def.ability);
+    if (cancelsWeather(h.a.ability) || cancelsWeather(defender)) {
         h.weather = kWeatherNone;
         if (h.a.conditions.weather != kWeatherNone)
-            h.add(ExactRule::CloudNine, cancelsWeather(h.a.ability) ? h.a.ability : h.def.ability);
+            h.add(ExactRule::CloudNine, indexOf(cancelsWeather(h.a.ability) ? h.a.ability : defender));
     }
     h.atkTypes = speciesTypesIn(h.atk.species, h.gen);
     h.defTypes = speciesTypesIn(h.def.species, h.gen);
@@ -145,7 +146,7 @@ void resolveMove(Hit& h) {
     h.type = h.a.type;
     h.power = h.a.power;
     switch (h.a.move) {
-    case kWeatherBall:
+    case MoveId::WeatherBall:
         h.type = weatherType(h.weather);
         h.out.shownType = h.type;
         if (h.weather != kWeatherNone) {
@@ -154,7 +155,7 @@ void resolveMove(Hit& h) {
         }
         h.add(ExactStep{.rule = ExactRule::WeatherBallType, .arg = h.weather, .arg2 = h.type});
         break;
-    case kMoveHiddenPower: {
+    case MoveId::HiddenPower: {
         const HiddenPower hp =
             hiddenPowerOf({h.atk.iv[0], h.atk.iv[1], h.atk.iv[2], h.atk.iv[3], h.atk.iv[4], h.atk.iv[5]});
         h.type = hp.type;
@@ -163,21 +164,21 @@ void resolveMove(Hit& h) {
         h.out.shownPower = hp.power;
         break;
     }
-    case kGyroBall:
+    case MoveId::GyroBall:
         setPowerFromSpeeds(h, true);
         break;
-    case kJudgment:
-    case kTechnoBlast: {
+    case MoveId::Judgment:
+    case MoveId::TechnoBlast: {
         const HeldItem& item = heldItem(h.a.item);
-        const int type = h.a.move == kJudgment ? item.plateType : item.driveType;
-        if (h.a.item > 0 && type != kNoItemType) {
+        const int type = h.a.move == MoveId::Judgment ? item.plateType : item.driveType;
+        if (heldInTable(h.a.item) && type != kNoItemType) {
             h.type = type;
             h.out.shownType = type;
-            h.add(ExactStep{.rule = ExactRule::ItemGivesMoveType, .arg = h.a.item, .arg2 = type});
+            h.add(ExactStep{.rule = ExactRule::ItemGivesMoveType, .arg = indexOf(h.a.item), .arg2 = type});
         }
         break;
     }
-    case kElectroBall:
+    case MoveId::ElectroBall:
         setPowerFromSpeeds(h, false);
         break;
     default:
@@ -187,7 +188,7 @@ void resolveMove(Hit& h) {
     // Normalize comes after the move's own type in the 4th generation. In the 5th it changes only
     // moves that are not Normal to begin with, so a move whose type is worked out from a Normal
     // one keeps it (Weather Ball, Hidden Power, Judgment, Techno Blast, Natural Gift).
-    if (h.a.ability == kAbilityNormalize && (h.gen4() || h.a.type != kNormal)) {
+    if (h.a.ability == AbilityId::Normalize && (h.gen4() || h.a.type != kNormal)) {
         h.type = kNormal;
         h.add(ExactRule::Normalize);
     }
@@ -202,7 +203,7 @@ void resolveEffectiveness(Hit& h) {
     // In the 5th generation an Iron Ball makes a Ground move neutral on a Flying type, whatever
     // its other type.
     const bool flying = h.defTypes.type1 == kFlying || h.defTypes.type2 == kFlying;
-    if (!h.gen4() && h.defItem == kIronBall && h.type == kGround && flying && !h.a.conditions.gravity) {
+    if (!h.gen4() && h.defItem == ItemId::IronBall && h.type == kGround && flying && !h.a.conditions.gravity) {
         h.add(ExactStep{.rule = ExactRule::IronBallGrounds, .side = ExactStepSide::Defender});
         h.factor1 = h.factor2 = 2;
         h.out.effect = kNeutralEffect;
@@ -232,15 +233,13 @@ int stageOf(const ExactSide& side, int stageStat, int windowStage) {
 
 namespace {
 
-constexpr int kGluttony = 27; // くいしんぼう: a pinch berry at half HP
-
 // A pinch berry the attacker holds at a quarter of its HP or less (half with くいしんぼう), not
 // marked as eaten: the holder eats it once its first hit is dealt, so every later hit has its stage.
 bool pinchBerryEatenByNow(const Hit& h) {
     const int hp = h.a.attacker.state.hp;
     if (h.firstHit() || hp == kUnknownState)
         return false;
-    return hp * (h.a.ability == kGluttony ? 2 : 4) <= h.atk.stat[kHp];
+    return hp * (h.a.ability == AbilityId::Gluttony ? 2 : 4) <= h.atk.stat[kHp];
 }
 
 } // namespace
@@ -248,7 +247,8 @@ bool pinchBerryEatenByNow(const Hit& h) {
 int attackStageOf(Hit& h) {
     // The attacker's own stage is in the window's 攻撃補正 already (prepareExactAttack adds it).
     int stage = kNeutralStage - h.a.conditions.attackStage;
-    const bool berry = (h.a.item == kLiechiBerry && h.physical()) || (h.a.item == kPetayaBerry && h.special());
+    const bool berry =
+        (h.a.item == ItemId::LiechiBerry && h.physical()) || (h.a.item == ItemId::PetayaBerry && h.special());
     if ((h.a.conditions.berryActive || pinchBerryEatenByNow(h)) && berry && stage < kMaxStage) {
         changeStage(h, h.physical() ? ExactRule::LiechiBerry : ExactRule::PetayaBerry, stage, stage + 1);
     }
@@ -264,11 +264,11 @@ int attackStageOf(Hit& h) {
     defence = defence * d.numerator / d.denominator;
     spDefence = spDefence * s.numerator / s.denominator;
     const int downloaded = spDefence <= defence ? kSpAttack : kAttack;
-    if (h.a.ability == kDownload && downloaded == (h.physical() ? kAttack : kSpAttack) && stage < kMaxStage)
+    if (h.a.ability == AbilityId::Download && downloaded == (h.physical() ? kAttack : kSpAttack) && stage < kMaxStage)
         changeStage(h, ExactRule::Download, stage, stage + 1, ExactStepSide::Attacker, downloaded);
-    if (h.a.ability == kAbilitySimple)
+    if (h.a.ability == AbilityId::Simple)
         changeStage(h, ExactRule::Simple, stage, std::clamp(stage * 2, -kMaxStage, kMaxStage));
-    if (h.defAbility == kAbilityUnaware && stage != 0)
+    if (h.defAbility == AbilityId::Unaware && stage != 0)
         changeStage(h, ExactRule::Unaware, stage, 0, ExactStepSide::Defender);
     if (h.critical && stage < 0)
         changeStage(h, ExactRule::CriticalIgnoresAttackDrop, stage, 0);
@@ -284,7 +284,7 @@ int foulPlayStageOf(Hit& h) {
         return h.atk.stat[stat] * r.numerator / r.denominator;
     };
     const bool attackRaised = staged(kSpDefence, kStageSpDefence) > staged(kDefence, kStageDefence);
-    if (abilityIn(h.def.ability, h.gen) == kDownload && attackRaised && stage < kMaxStage)
+    if (abilityIn(h.def, h.gen) == AbilityId::Download && attackRaised && stage < kMaxStage)
         changeStage(h, ExactRule::Download, stage, stage + 1, ExactStepSide::Defender, kAttack);
     return stage;
 }
@@ -293,7 +293,7 @@ int foulPlayStageOf(Hit& h) {
 // each hit, so every hit after the very first meets that type alone; from the 5th it does so
 // after the whole use.
 bool changedColour(Hit& h) {
-    if (!h.gen4() || h.firstHit() || h.typeless || abilityIn(h.def.ability, h.gen) != kColorChange)
+    if (!h.gen4() || h.firstHit() || h.typeless || abilityIn(h.def, h.gen) != AbilityId::ColorChange)
         return false;
     if (h.defTypes.type1 == h.type || h.defTypes.type2 == h.type)
         return false;
@@ -303,11 +303,11 @@ bool changedColour(Hit& h) {
 }
 
 bool burnHalves(const Hit& h) {
-    if (!h.a.conditions.burn || !h.physical() || h.a.ability == kAbilityGuts)
+    if (!h.a.conditions.burn || !h.physical() || h.a.ability == AbilityId::Guts)
         return false;
     // A burned holder of チーゴのみ eats it once the first hit is dealt: the hits after it, and the
     // uses after, are made unburned.
-    if (h.a.item == kRawstBerry && !h.firstHit()) {
+    if (h.a.item == ItemId::RawstBerry && !h.firstHit()) {
         h.add(ExactRule::BurnCuredByBerry);
         return false;
     }
@@ -315,7 +315,7 @@ bool burnHalves(const Hit& h) {
 }
 
 bool weakArmorActs(const Hit& h) {
-    return h.physical() && abilityIn(h.def.ability, h.gen) == kWeakArmor;
+    return h.physical() && abilityIn(h.def, h.gen) == AbilityId::WeakArmor;
 }
 
 namespace {
@@ -326,7 +326,7 @@ namespace {
 void lowerByWeakArmor(Hit& h, int& stage) {
     if (h.hitNumber == 0 || !weakArmorActs(h))
         return;
-    bool herb = h.defItem == kWhiteHerb;
+    bool herb = h.defItem == ItemId::WhiteHerb;
     int to = stage;
     for (int i = 0; i < h.hitNumber; ++i) {
         to = std::max(to - 1, -kMaxStage);
@@ -344,12 +344,12 @@ int defenceStageOf(Hit& h) {
     int stage = stageOf(h.defSide, h.hitsDefence ? kStageDefence : kStageSpDefence,
                         kNeutralStage - h.a.conditions.defenceStage);
     lowerByWeakArmor(h, stage);
-    if (h.defAbility == kAbilitySimple)
+    if (h.defAbility == AbilityId::Simple)
         changeStage(h, ExactRule::Simple, stage, std::clamp(stage * 2, -kMaxStage, kMaxStage), ExactStepSide::Defender);
-    if (h.a.ability == kAbilityUnaware && stage != 0)
+    if (h.a.ability == AbilityId::Unaware && stage != 0)
         changeStage(h, ExactRule::Unaware, stage, 0);
-    if ((h.a.move == kChipAway || h.a.move == kSacredSword) && stage != 0)
-        changeStage(h, ExactRule::ChipAway, stage, 0, ExactStepSide::Attacker, h.a.move);
+    if ((h.a.move == MoveId::ChipAway || h.a.move == MoveId::SacredSword) && stage != 0)
+        changeStage(h, ExactRule::ChipAway, stage, 0, ExactStepSide::Attacker, indexOf(h.a.move));
     if (h.critical && stage > 0)
         changeStage(h, ExactRule::CriticalIgnoresDefenceRise, stage, 0);
     return stage;
@@ -361,36 +361,36 @@ namespace {
 // away those it breaks).
 std::optional<ExactRule> immunityOf(Hit& h) {
     switch (h.defAbility) {
-    case kWonderGuard:
-        if (!h.superEffective() && !h.typeless && !(h.gen4() && h.a.move == kFireFang))
+    case AbilityId::WonderGuard:
+        if (!h.superEffective() && !h.typeless && !(h.gen4() && h.a.move == MoveId::FireFang))
             return ExactRule::WonderGuard;
         break;
-    case kFlashFire:
+    case AbilityId::FlashFire:
         if (h.type == kFire)
             return ExactRule::FlashFireImmunity;
         break;
-    case kDrySkin:
+    case AbilityId::DrySkin:
         if (h.type == kWater)
             return ExactRule::DrySkinImmunity;
         break;
-    case kWaterAbsorb:
+    case AbilityId::WaterAbsorb:
         if (h.type == kWater)
             return ExactRule::WaterAbsorb;
         break;
-    case kVoltAbsorb:
-    case kMotorDrive:
+    case AbilityId::VoltAbsorb:
+    case AbilityId::MotorDrive:
         if (h.type == kElectric)
             return ExactRule::VoltAbsorb;
         break;
-    case kLevitate:
-        if (h.type == kGround && !h.a.conditions.gravity && h.defItem != kIronBall)
+    case AbilityId::Levitate:
+        if (h.type == kGround && !h.a.conditions.gravity && h.defItem != ItemId::IronBall)
             return ExactRule::Levitate;
         if (h.type == kGround && h.a.conditions.gravity)
             h.add(ExactStep{.rule = ExactRule::GravityCancelsLevitate, .side = ExactStepSide::Defender});
         else if (h.type == kGround)
             h.add(ExactStep{.rule = ExactRule::IronBallGrounds, .side = ExactStepSide::Defender});
         break;
-    case kSoundproof:
+    case AbilityId::Soundproof:
         if (moveFlags(h) & kMoveSound)
             return ExactRule::Soundproof;
         break;
@@ -400,11 +400,11 @@ std::optional<ExactRule> immunityOf(Hit& h) {
     // In the 5th generation these draw the move in and take no damage from it.
     if (h.gen4())
         return std::nullopt;
-    if (h.defAbility == kSapSipper && h.type == kGrass)
+    if (h.defAbility == AbilityId::SapSipper && h.type == kGrass)
         return ExactRule::SapSipper;
-    if (h.defAbility == kStormDrain && h.type == kWater)
+    if (h.defAbility == AbilityId::StormDrain && h.type == kWater)
         return ExactRule::StormDrain;
-    if (h.defAbility == kLightningRod && h.type == kElectric)
+    if (h.defAbility == AbilityId::LightningRod && h.type == kElectric)
         return ExactRule::LightningRod;
     return std::nullopt;
 }
@@ -414,11 +414,11 @@ std::optional<ExactRule> immunityOf(Hit& h) {
 bool blockedByAbility(Hit& h) {
     const std::optional<ExactRule> immunity = immunityOf(h);
     if (immunity) {
-        h.add(ExactStep{.rule = *immunity, .side = ExactStepSide::Defender, .arg = h.defAbility});
+        h.add(ExactStep{.rule = *immunity, .side = ExactStepSide::Defender, .arg = indexOf(h.defAbility)});
         return true;
     }
     // A balloon is held up until something hits it (Gravity brings it down).
-    if (h.defItem == kAirBalloon && h.type == kGround && !h.a.conditions.gravity) {
+    if (h.defItem == ItemId::AirBalloon && h.type == kGround && !h.a.conditions.gravity) {
         h.add(ExactStep{.rule = ExactRule::AirBalloon, .side = ExactStepSide::Defender});
         return true;
     }
@@ -429,17 +429,17 @@ bool blockedByAbility(Hit& h) {
 bool dealtFixedDamage(Hit& h) {
     int32_t damage = 0;
     switch (h.a.move) {
-    case kSeismicToss:
-    case kNightShade:
+    case MoveId::SeismicToss:
+    case MoveId::NightShade:
         damage = h.atk.level;
         break;
-    case kDragonRage:
+    case MoveId::DragonRage:
         damage = 40;
         break;
-    case kSonicBoom:
+    case MoveId::SonicBoom:
         damage = 20;
         break;
-    case kSuperFang: // each use halves what is left
+    case MoveId::SuperFang: // each use halves what is left
         damage = std::max(1, h.out.hpLeft() / 2);
         h.out.halvesHp = true;
         break;
@@ -448,7 +448,7 @@ bool dealtFixedDamage(Hit& h) {
     }
     h.out.fixed = true;
     setAll(h.out, damage);
-    h.add(ExactStep{.rule = ExactRule::FixedDamage, .after = damage, .arg = h.a.move});
+    h.add(ExactStep{.rule = ExactRule::FixedDamage, .after = damage, .arg = indexOf(h.a.move)});
     return true;
 }
 
@@ -489,23 +489,24 @@ bool typeItemBoosts(const Hit& h) {
 bool gemBoosts(const Hit& h) {
     const HeldItem& item = heldItem(h.a.item);
     // The use that spends it is boosted on every hit; a later use finds it gone.
-    return h.a.item > 0 && item.boostKind == kBoostGem && item.boostType == h.type && !h.typeless && !h.laterUse;
+    return heldInTable(h.a.item) && item.boostKind == kBoostGem && item.boostType == h.type && !h.typeless &&
+           !h.laterUse;
 }
 
 bool recklessBoosts(const Hit& h) {
-    return h.a.ability == kReckless && (moveFlags(h) & (kMoveRecoil | kMoveCrash));
+    return h.a.ability == AbilityId::Reckless && (moveFlags(h) & (kMoveRecoil | kMoveCrash));
 }
 
 bool ironFistBoosts(const Hit& h) {
-    return h.a.ability == kIronFist && (moveFlags(h) & kMovePunch);
+    return h.a.ability == AbilityId::IronFist && (moveFlags(h) & kMovePunch);
 }
 
 bool sheerForceBoosts(const Hit& h) {
-    return h.a.ability == kSheerForce && (moveFlags(h) & kMoveSecondaryEffect);
+    return h.a.ability == AbilityId::SheerForce && (moveFlags(h) & kMoveSecondaryEffect);
 }
 
 int rivalryOf(const Hit& h) {
-    if (h.a.ability != kRivalry)
+    if (h.a.ability != AbilityId::Rivalry)
         return 0;
     const int mine = h.a.attacker.gender, theirs = h.defSide.gender;
     if (mine == kUnknownGender || theirs == kUnknownGender) {
@@ -538,17 +539,17 @@ SpeedStatus speedStatusOf(const ExactSide& side, bool burned, bool conditionMet)
 // has no ability state, so those do not act for it.
 int knownSpeed(const Hit& h, const ExactSide& side, bool attacking) {
     const BoxEntry& e = *side.entry;
-    int item = heldItemOfSide(side);
-    if (item > 0 && heldItem(item).generation > static_cast<int>(h.gen))
-        item = kNoHeldItem; // an item of a later generation is none here
+    ItemId item = heldItemOfSide(side);
+    if (heldInTable(item) && heldItem(item).generation > static_cast<int>(h.gen))
+        item = ItemId::None; // an item of a later generation is none here
     const bool conditionMet = attacking && h.a.conditions.abilityActive;
     SpeedSide s;
     s.stat = e.stat[kSpeed];
     s.species = e.species;
-    s.ability = attacking ? h.a.ability : abilityIn(e.ability, h.gen);
+    s.ability = attacking ? h.a.ability : abilityIn(e, h.gen);
     s.heldItem = item; // ぶきよう is speed.h's to apply: the training items act through it
-    s.status = speedStatusOf(side, attacking && h.a.conditions.burn, conditionMet && s.ability == kAbilityQuickFeet);
-    s.itemUsedUp = conditionMet && item == kNoHeldItem;
+    s.status = speedStatusOf(side, attacking && h.a.conditions.burn, conditionMet && s.ability == AbilityId::QuickFeet);
+    s.itemUsedUp = conditionMet && item == ItemId::None;
     s.slowStartActive = conditionMet;
     s.stage = side.state.stages[kStageSpeed];
     s.tailwind = side.state.tailwind;
@@ -559,10 +560,10 @@ int knownSpeed(const Hit& h, const ExactSide& side, bool attacking) {
 } // namespace
 
 bool analyticActs(const Hit& h) {
-    if (h.a.ability != kAnalytic)
+    if (h.a.ability != AbilityId::Analytic)
         return false;
     // The defender is taken to use a move of no priority.
-    const int priority = h.a.move == NO_MOVE ? 0 : moveBattleData(h.a.move, h.gen).priority;
+    const int priority = h.a.move == kNoMoveId ? 0 : moveBattleData(h.a.move, h.gen).priority;
     const int mine = attackerSpeed(h), theirs = defenderSpeed(h);
     int why = -1;
     if (h.a.conditions.abilityActive)
@@ -579,12 +580,14 @@ bool analyticActs(const Hit& h) {
 bool resistBerryHalves(const Hit& h) {
     const HeldItem& berry = heldItem(h.defItem);
     // Eaten by the first hit it halves: the hits after it meet no berry.
-    if (h.defItem <= 0 || berry.resistType == kNoItemType || berry.resistType != h.type || h.typeless || !h.firstHit())
+    if (!heldInTable(h.defItem) || berry.resistType == kNoItemType || berry.resistType != h.type || h.typeless ||
+        !h.firstHit())
         return false;
     if (!h.superEffective() && h.type != kNormal)
         return false;
-    if (h.a.ability == kUnnerve) {
-        h.add(ExactStep{.rule = ExactRule::ResistBerryUnnerved, .side = ExactStepSide::Defender, .arg = h.defItem});
+    if (h.a.ability == AbilityId::Unnerve) {
+        h.add(ExactStep{
+            .rule = ExactRule::ResistBerryUnnerved, .side = ExactStepSide::Defender, .arg = indexOf(h.defItem)});
         return false;
     }
     return true;
@@ -611,7 +614,7 @@ bool defenderHasStatus(const Hit& h) {
 bool multiscaleActs(const Hit& h) {
     // Only the first hit meets the defender at full HP, and only when the battle state leaves it
     // there: no HP lost before, no hazard taken as it came in.
-    if (h.defAbility != kMultiscale || !h.firstHit())
+    if (h.defAbility != AbilityId::Multiscale || !h.firstHit())
         return false;
     const BattleSideState& s = h.defSide.state;
     if (s.hp != kUnknownState && s.hp < h.def.stat[kHp])
@@ -620,18 +623,19 @@ bool multiscaleActs(const Hit& h) {
 }
 
 bool evioliteActs(const Hit& h) {
-    return h.defItem == kEviolite && evolvesFurther(h.def.species);
+    return h.defItem == ItemId::Eviolite && evolvesFurther(h.def.species);
 }
 
-bool breaksAbilities(int ability) {
-    return ability == kAbilityMoldBreaker || ability == kTurboblaze || ability == kTeravolt;
+bool breaksAbilities(AbilityId ability) {
+    return ability == AbilityId::MoldBreaker || ability == AbilityId::Turboblaze || ability == AbilityId::Teravolt;
 }
 
 bool allyFlowerGiftActs(Hit& h) {
-    if (!h.a.conditions.flowerGift || h.weather != kWeatherSun || !h.physical() || h.a.ability == kFlowerGift)
+    if (!h.a.conditions.flowerGift || h.weather != kWeatherSun || !h.physical() || h.a.ability == AbilityId::FlowerGift)
         return false;
     if (breaksAbilities(h.a.ability)) {
-        h.add(ExactStep{.rule = ExactRule::AllyAbilityBroken, .arg = kFlowerGift, .arg2 = h.a.ability});
+        h.add(ExactStep{
+            .rule = ExactRule::AllyAbilityBroken, .arg = indexOf(AbilityId::FlowerGift), .arg2 = indexOf(h.a.ability)});
         return false;
     }
     return true;

@@ -18,29 +18,17 @@ using namespace exact;
 
 namespace {
 
-enum TurnEndAbility {
-    kIceBody = 1,
-    kRainDish = 5,
-    kSandVeil = 46,
-    kPoisonHeal = 97,
-    kMagicGuard = 104,
-    kSnowCloak = 116,
-    kOvercoat = 155, // the 5th generation
-    kStickyHold = 73,
-};
-constexpr int kKnockOff = 281;
-enum TurnEndItem { kSitrusBerry = 50, kLeftovers = 119, kBlackSludge = 161 };
 constexpr int kPoisonType = 3, kSteelType = 8, kIceType = 15;
 
 // What the defender is as the end of turn reads it.
 struct Holder {
     Generation gen;
     int maxHp;
-    int ability;
-    int item; // the held item that acts, 0 when none does
+    AbilityId ability;
+    ItemId item; // the held item that acts, None when none does
     SpeciesTypes types;
     bool hasType(int t) const { return types.type1 == t || types.type2 == t; }
-    bool magicGuard() const { return ability == kMagicGuard; }
+    bool magicGuard() const { return ability == AbilityId::MagicGuard; }
     // maxHp / divisor, at least 1, as a loss (negative) or a heal.
     int32_t part(int divisor, bool loss) const {
         const int32_t amount = std::max(1, maxHp / divisor);
@@ -50,30 +38,30 @@ struct Holder {
 
 // The defender's held item that acts at the end of turn: none under ぶきよう or マジックルーム, and none
 // once はたきおとす has knocked it off (its first hit does, but against ねんちゃく).
-int actingItem(const ExactAttack& a, const ExactSide& side) {
-    const int item = heldItemOfSide(side);
-    if (item <= 0 || heldItem(item).generation > static_cast<int>(a.options.generation))
-        return 0;
-    if (side.entry->ability == kAbilityKlutz || a.magicRoom)
-        return 0;
-    if (a.move == kKnockOff && abilityIn(side.entry->ability, a.options.generation) != kStickyHold)
-        return 0;
+ItemId actingItem(const ExactAttack& a, const ExactSide& side) {
+    const ItemId item = heldItemOfSide(side);
+    if (!heldInTable(item) || heldItem(item).generation > static_cast<int>(a.options.generation))
+        return ItemId::None;
+    if (abilityIdOf(side.entry->ability) == AbilityId::Klutz || a.magicRoom)
+        return ItemId::None;
+    if (a.move == MoveId::KnockOff && abilityIn(*side.entry, a.options.generation) != AbilityId::StickyHold)
+        return ItemId::None;
     return item;
 }
 
 // The defender's types, マルチタイプ giving アルセウス its plate's.
 SpeciesTypes typesOf(const ExactSide& side, Generation gen) {
     SpeciesTypes types = speciesTypesIn(side.entry->species, gen);
-    const int item = heldItemOfSide(side);
-    if (side.entry->species == kArceus && abilityIn(side.entry->ability, gen) == kMultitype && item > 0 &&
-        heldItem(item).plateType != kNoItemType)
+    const ItemId item = heldItemOfSide(side);
+    if (side.entry->species == indexOf(SpeciesId::Arceus) && abilityIn(*side.entry, gen) == AbilityId::Multitype &&
+        heldInTable(item) && heldItem(item).plateType != kNoItemType)
         types.type1 = types.type2 = heldItem(item).plateType;
     return types;
 }
 
 int weatherOf(const ExactAttack& a, const Holder& d) {
-    const bool cancelled =
-        a.ability == kAirLock || a.ability == kCloudNine || d.ability == kAirLock || d.ability == kCloudNine;
+    const bool cancelled = a.ability == AbilityId::AirLock || a.ability == AbilityId::CloudNine ||
+                           d.ability == AbilityId::AirLock || d.ability == AbilityId::CloudNine;
     return cancelled ? kWeatherNone : a.conditions.weather;
 }
 
@@ -84,8 +72,8 @@ void addHazards(const ExactAttack& a, const Holder& d, const BattleSideState& s,
         const int effect = effectiveness(kRock, d.types.type1, d.types.type2); // in quarters
         plan.onEntry.push_back({TurnEndKind::StealthRock, -std::max(1, d.maxHp * effect / 32)});
     }
-    const bool airborne = d.hasType(kFlying) || d.ability == kLevitate || d.item == kAirBalloon;
-    const bool grounded = !airborne || a.conditions.gravity || d.item == kIronBall;
+    const bool airborne = d.hasType(kFlying) || d.ability == AbilityId::Levitate || d.item == ItemId::AirBalloon;
+    const bool grounded = !airborne || a.conditions.gravity || d.item == ItemId::IronBall;
     if (s.spikes > 0 && grounded) {
         constexpr int kDivisor[] = {0, 8, 6, 4};
         plan.onEntry.push_back({TurnEndKind::Spikes, d.part(kDivisor[std::min<int>(s.spikes, 3)], true)});
@@ -96,25 +84,26 @@ void addWeather(int weather, const Holder& d, std::vector<TurnEndStep>& out) {
     const bool gen5 = d.gen == kGen5;
     if (weather == kWeatherSand) {
         const bool immune = d.hasType(kRock) || d.hasType(kGround) || d.hasType(kSteelType) || d.magicGuard() ||
-                            d.ability == kSandVeil ||
-                            (gen5 && (d.ability == kSandForce || d.ability == kSandRush || d.ability == kOvercoat));
+                            d.ability == AbilityId::SandVeil ||
+                            (gen5 && (d.ability == AbilityId::SandForce || d.ability == AbilityId::SandRush ||
+                                      d.ability == AbilityId::Overcoat));
         if (!immune)
             out.push_back({TurnEndKind::Sandstorm, d.part(16, true)});
     } else if (weather == kWeatherHail) {
-        if (d.ability == kIceBody)
+        if (d.ability == AbilityId::IceBody)
             out.push_back({TurnEndKind::IceBody, d.part(16, false)});
-        else if (!d.hasType(kIceType) && !d.magicGuard() && d.ability != kSnowCloak &&
-                 !(gen5 && d.ability == kOvercoat))
+        else if (!d.hasType(kIceType) && !d.magicGuard() && d.ability != AbilityId::SnowCloak &&
+                 !(gen5 && d.ability == AbilityId::Overcoat))
             out.push_back({TurnEndKind::Hail, d.part(16, true)});
     } else if (weather == kWeatherRain) {
-        if (d.ability == kDrySkin)
+        if (d.ability == AbilityId::DrySkin)
             out.push_back({TurnEndKind::DrySkin, d.part(8, false)});
-        else if (d.ability == kRainDish)
+        else if (d.ability == AbilityId::RainDish)
             out.push_back({TurnEndKind::RainDish, d.part(16, false)});
     } else if (weather == kWeatherSun) {
-        if (d.ability == kDrySkin && !d.magicGuard())
+        if (d.ability == AbilityId::DrySkin && !d.magicGuard())
             out.push_back({TurnEndKind::DrySkin, d.part(8, true)});
-        else if (d.ability == kAbilitySolarPower)
+        else if (d.ability == AbilityId::SolarPower)
             out.push_back({TurnEndKind::SolarPower, d.part(8, true)});
     }
 }
@@ -122,16 +111,16 @@ void addWeather(int weather, const Holder& d, std::vector<TurnEndStep>& out) {
 void addEachTurn(int weather, const Holder& d, const BattleSideState& s, TurnEndPlan& plan) {
     std::vector<TurnEndStep>& out = plan.eachTurn;
     addWeather(weather, d, out);
-    if (d.item == kLeftovers)
+    if (d.item == ItemId::Leftovers)
         out.push_back({TurnEndKind::Leftovers, d.part(16, false)});
-    else if (d.item == kBlackSludge && (d.hasType(kPoisonType) || !d.magicGuard()))
+    else if (d.item == ItemId::BlackSludge && (d.hasType(kPoisonType) || !d.magicGuard()))
         out.push_back({TurnEndKind::BlackSludge, d.part(d.hasType(kPoisonType) ? 16 : 8, !d.hasType(kPoisonType))});
     // A くさ type cannot be seeded.
     if (s.seeded && !d.magicGuard() && !d.hasType(kGrass))
         out.push_back({TurnEndKind::LeechSeed, d.part(8, true)});
     const ExactStatus status = s.status;
     const bool poisoned = status == ExactStatus::Poison || status == ExactStatus::BadPoison;
-    if (poisoned && d.ability == kPoisonHeal) {
+    if (poisoned && d.ability == AbilityId::PoisonHeal) {
         out.push_back({TurnEndKind::PoisonHeal, d.part(8, false)});
     } else if (!d.magicGuard()) {
         if (status == ExactStatus::Poison)
@@ -140,7 +129,7 @@ void addEachTurn(int weather, const Holder& d, const BattleSideState& s, TurnEnd
             plan.toxicTurn = std::clamp<int>(s.toxicTurns, 1, kMostToxicTurns);
             out.push_back({TurnEndKind::Toxic, plan.toxicLoss(1)});
         } else if (status == ExactStatus::Burn)
-            out.push_back({TurnEndKind::Burn, d.part(d.ability == kHeatproof ? 16 : 8, true)});
+            out.push_back({TurnEndKind::Burn, d.part(d.ability == AbilityId::Heatproof ? 16 : 8, true)});
     }
 }
 
@@ -165,7 +154,7 @@ TurnEndPlan turnEndPlan(const ExactAttack& a, const ExactSide& defender) {
         return plan;
     const Generation gen = a.options.generation;
     const BoxEntry& e = *defender.entry;
-    const Holder d{gen, e.stat[kHp], abilityIn(e.ability, gen), actingItem(a, defender), typesOf(defender, gen)};
+    const Holder d{gen, e.stat[kHp], abilityIn(e, gen), actingItem(a, defender), typesOf(defender, gen)};
     plan.maxHp = d.maxHp;
     if (d.maxHp <= 0)
         return plan;
@@ -174,7 +163,7 @@ TurnEndPlan turnEndPlan(const ExactAttack& a, const ExactSide& defender) {
         return plan;
     addEachTurn(weatherOf(a, d), d, defender.state, plan);
     // きんちょうかん keeps the berry uneaten.
-    if (d.item == kSitrusBerry && !(gen == kGen5 && a.ability == kUnnerve))
+    if (d.item == ItemId::SitrusBerry && !(gen == kGen5 && a.ability == AbilityId::Unnerve))
         plan.sitrus = d.part(4, false);
     return plan;
 }

@@ -18,8 +18,6 @@ namespace {
 constexpr int kMostChancesLogged = 6;
 constexpr size_t kUsualSteps = 32; // enough for a hit under most conditions, so the record grows once
 
-constexpr int kWeatherBall = 310; // its type shows as the weather's
-
 std::string multiplierText(const ExactRolls& r) {
     if (r.outcome == ExactRolls::Outcome::NotComputed || r.outcome == ExactRolls::Outcome::NoFormula || r.fixed)
         return kNotAvailable;
@@ -30,14 +28,14 @@ std::string multiplierText(const ExactRolls& r) {
 }
 
 void writeMoveBlock(CalcLog& log, const ExactAttack& a, bool hitsDefence) {
-    if (a.move == NO_MOVE) {
+    if (a.move == kNoMoveId) {
         log.append("\r\n技：直接数値選択\r\n");
         log.appendf("威力： %-3d  命中： ---\r\n", a.power);
     } else {
         log.appendf("\r\n%s\r\n", moveRecord(a.move).name);
         log.appendf("威力： %-3d  命中： %-3d\r\n", a.power, a.accuracy);
     }
-    const char* type = a.move == kWeatherBall ? "天候依存" : typeName(a.type);
+    const char* type = a.move == MoveId::WeatherBall ? "天候依存" : typeName(a.type);
     log.appendf("分類： %s タイプ： %s\r\n", text::padRight(moveCategoryName(a.category), 4).c_str(),
                 text::padRight(type, 8).c_str());
     if (hitsDefence && a.category != kPhysical)

@@ -81,7 +81,7 @@ std::array<std::string, kDamageRowCount> movePriorityTexts(const DamageEngine& e
             texts[k] = kNotAvailable;
             continue;
         }
-        const int priority = movePriority(move, engine.attacker->ability, generation);
+        const int priority = movePriority(moveIdOf(move), abilityIdOf(engine.attacker->ability), generation);
         texts[k] = (priority > 0 ? "+" : "") + std::to_string(priority);
     }
     return texts;

@@ -66,7 +66,7 @@ std::vector<ListChoice> typeChooserEntries() {
 }
 
 std::vector<ListChoice> abilityChooserEntries() {
-    return indexedChoices(kAbilityCount, abilityName);
+    return indexedChoices(kAbilityCount, [](int ability) { return abilityName(ability); });
 }
 
 std::vector<ListChoice> eggGroupChooserEntries() {
