@@ -334,6 +334,20 @@ TEST(ExactTurnEnd, VerdictAndWords) {
              x.defenderItem = kSitrus;
          },
          "オボンのみ込みで 確定4発"},
+        // As the simulator plays it (tools/damage-oracle/turn_end_sim.mjs): 181 → 140 → 58, the berry
+        // eaten on entry → 140, and はたきおとす, which knocks off only an uneaten berry, leaves 55 ～ 68.
+        {"はたきおとす after オボンのみ eaten on entry",
+         [](Turn& x) {
+             x.s.attacker = creature(indexOf(SpeciesId::Tyranitar), {175, 169, 130, 115, 120, 81});
+             x.s.defender = creature(indexOf(SpeciesId::Blissey), {330, 22, 27, 95, 155, 75});
+             x.s.learnable(indexOf(MoveId::KnockOff));
+             x.field.countTurnEnd = true;
+             x.defenderItem = kSitrus;
+             x.defender.hp = 55;
+             x.defender.switchingIn = x.defender.stealthRock = true;
+             x.defender.spikes = 3;
+         },
+         "ステルスロック・まきびし・オボンのみ込みで 確定2発"},
         {"どく finishes 150 in the third turn's end: 50+18, 50+18, then 14 left",
          [&](Turn& x) {
              toss(x);

@@ -5,18 +5,21 @@
 //   - a heal stops at the maximum HP (the calculator adds it past it);
 //   - やどりぎのタネ does not take on a くさ type (the calculator counts its loss all the same);
 //   - オボンのみ heals 1/4 of the maximum once a hit brings the HP to half or less (the calculator
-//     leaves it out).
-// Each check plays a turn of はねる in a real battle and prints what the simulator did.
+//     leaves it out);
+//   - はたきおとす knocks off a berry its hit brings to half, before it is eaten, but one the hazards
+//     made the defender eat on entry has healed it already.
+// Each check plays a turn in a real battle and prints what the simulator did.
 //
 //   node turn_end_sim.mjs
 import { Battle } from '@pkmn/sim';
 
-function battleOf(gen, defender, attackerMove = 'Splash') {
+const set = (species, item, moves, nature = 'Serious') => ({ species, item, ability: '', moves, evs: {}, ivs: {},
+                                                            level: 50, nature, gender: 'M' });
+
+function battleOf(gen, defender, attackerMove = 'Splash', bench = []) {
     const battle = new Battle({ formatid: `gen${gen}customgame`, seed: [1, 2, 3, 4] });
-    const set = (species, item, moves) => ({ species, item, ability: '', moves, evs: {}, ivs: {}, level: 50,
-                                             nature: 'Serious', gender: 'M' });
     battle.setPlayer('p1', { team: [set('Snorlax', '', [attackerMove])] });
-    battle.setPlayer('p2', { team: [set(defender.species, defender.item ?? '', ['Splash'])] });
+    battle.setPlayer('p2', { team: [set(defender.species, defender.item ?? '', ['Splash']), ...bench] });
     if (battle.requestState === 'teampreview') battle.makeChoices('default', 'default');
     return battle;
 }
@@ -54,6 +57,27 @@ for (const gen of [4, 5]) {
         b.makeChoices('move 1', 'move 1');
         checks.push([gen, 'オボンのみ after a loss to half: 1/4 healed',
                      d.hp === before - 20 + Math.floor(d.maxhp / 4) && !d.item]);
+    }
+    {
+        // The engine's case: バンギラス (さみしがり) against ハピナス at 181/330, on ステルスロック and まきびし 3.
+        const b = new Battle({ formatid: `gen${gen}customgame`, seed: [1, 2, 3, 4] });
+        b.setPlayer('p1', { team: [set('Tyranitar', '', ['Knock Off'], 'Lonely')] });
+        b.setPlayer('p2', { team: [set('Snorlax', '', ['Splash']), set('Blissey', 'Sitrus Berry', ['Splash'], 'Lonely')] });
+        if (b.requestState === 'teampreview') b.makeChoices('default', 'default');
+        for (const condition of ['stealthrock', 'spikes', 'spikes', 'spikes'])
+            b.p2.addSideCondition(condition, b.p1.active[0]);
+        const d = b.p2.pokemon[1];
+        d.sethp(181);
+        b.makeChoices('move 1', 'switch 2');
+        const healed = b.log.some((line) => line.startsWith('|-heal|p2a: Blissey|140/330'));
+        checks.push([gen, 'はたきおとす after オボンのみ eaten on entry: 140 before the hit, 55 to 68 after',
+                     healed && d.hp >= 55 && d.hp <= 68 && !d.item]);
+        const k = battleOf(gen, { species: 'Blissey', item: 'Sitrus Berry' }, 'Knock Off');
+        const kd = k.p2.active[0];
+        kd.sethp(200);
+        k.makeChoices('move 1', 'move 1');
+        checks.push([gen, 'はたきおとす bringing オボンのみ to half: knocked off uneaten',
+                     kd.hp < 165 && !kd.item && k.log.some((line) => line.includes('[from] move: Knock Off'))]);
     }
 }
 for (const [gen, what, ok] of checks) console.log(`gen ${gen}: ${what}: ${ok ? 'yes' : 'NO'}`);

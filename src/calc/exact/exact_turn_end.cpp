@@ -36,17 +36,20 @@ struct Holder {
     }
 };
 
-// The defender's held item that acts at the end of turn: none under ぶきよう or マジックルーム, and none
-// once はたきおとす has knocked it off (its first hit does, but against ねんちゃく).
-ItemId actingItem(const ExactAttack& a, const ExactSide& side) {
+// The defender's held item that can act: none under ぶきよう or マジックルーム.
+ItemId usableItem(const ExactAttack& a, const ExactSide& side) {
     const ItemId item = heldItemOfSide(side);
     if (!heldInTable(item) || heldItem(item).generation > static_cast<int>(a.options.generation))
         return ItemId::None;
     if (abilityIdOf(side.entry->ability) == AbilityId::Klutz || a.magicRoom)
         return ItemId::None;
-    if (a.move == MoveId::KnockOff && abilityIn(*side.entry, a.options.generation) != AbilityId::StickyHold)
-        return ItemId::None;
     return item;
+}
+
+// Whether はたきおとす knocks the item off with its first hit (not against ねんちゃく): nothing acts at
+// any end of turn, and the berry acts only if the hazards made it eat it before the hit.
+bool knocksItemOff(const ExactAttack& a, const ExactSide& side) {
+    return a.move == MoveId::KnockOff && abilityIn(*side.entry, a.options.generation) != AbilityId::StickyHold;
 }
 
 // The defender's types, マルチタイプ giving アルセウス its plate's.
@@ -154,7 +157,9 @@ TurnEndPlan turnEndPlan(const ExactAttack& a, const ExactSide& defender) {
         return plan;
     const Generation gen = a.options.generation;
     const BoxEntry& e = *defender.entry;
-    const Holder d{gen, e.stat[kHp], abilityIn(e, gen), actingItem(a, defender), typesOf(defender, gen)};
+    const ItemId item = usableItem(a, defender);
+    const bool knockedOff = knocksItemOff(a, defender);
+    const Holder d{gen, e.stat[kHp], abilityIn(e, gen), knockedOff ? ItemId::None : item, typesOf(defender, gen)};
     plan.maxHp = d.maxHp;
     if (d.maxHp <= 0)
         return plan;
@@ -163,8 +168,11 @@ TurnEndPlan turnEndPlan(const ExactAttack& a, const ExactSide& defender) {
         return plan;
     addEachTurn(weatherOf(a, d), d, defender.state, plan);
     // きんちょうかん keeps the berry uneaten.
-    if (d.item == ItemId::SitrusBerry && !(gen == kGen5 && a.ability == AbilityId::Unnerve))
+    if (item == ItemId::SitrusBerry && !(gen == kGen5 && a.ability == AbilityId::Unnerve) &&
+        !(knockedOff && plan.onEntry.empty())) {
         plan.sitrus = d.part(4, false);
+        plan.sitrusOnEntryOnly = knockedOff;
+    }
     return plan;
 }
 
@@ -271,6 +279,14 @@ void applyUse(HpChances& hp, const ExactRolls& r, bool first, int32_t sitrus) {
     hp = std::move(mixed);
 }
 
+// The berry not eaten yet is gone: every HP keeps its value without it.
+void dropBerry(HpChances& hp) {
+    for (int32_t h = 1; h <= hp.most; ++h) {
+        hp.p[0][h] += hp.p[1][h];
+        hp.p[1][h] = 0.0;
+    }
+}
+
 double bounded(double chance, bool possible, bool certain) {
     if (certain)
         return 1.0;
@@ -290,6 +306,8 @@ TurnEndSeries koSeries(const ExactRolls& r, const TurnEndPlan& plan, int mostUse
     hp.p[plan.sitrus > 0 ? 1 : 0][std::clamp(r.hpLeft(), 1, most)] = 1.0;
     for (const TurnEndStep& s : plan.onEntry)
         applyStep(hp, s.amount, plan.sitrus);
+    if (plan.sitrusOnEntryOnly)
+        dropBerry(hp);
     for (int use = 1; use <= mostUses; ++use) {
         if (hp.alive()) {
             applyUse(hp, r, use == 1, plan.sitrus);

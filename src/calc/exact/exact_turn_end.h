@@ -48,6 +48,7 @@ struct TurnEndPlan {
     std::vector<TurnEndStep> eachTurn; // after each hit, the last one too
     int toxicTurn = 0;                 // もうどく: n of the first end of turn (0: none)
     int32_t sitrus = 0;                // オボンのみ's heal; 0 when it does not apply
+    bool sitrusOnEntryOnly = false;    // はたきおとす takes the berry with its first hit unless eaten on entry
 
     bool empty() const { return onEntry.empty() && eachTurn.empty() && sitrus == 0; }
     // もうどく's loss at the end of turn `turn` (1 the first): n/16 of the maximum, n at most 15.
