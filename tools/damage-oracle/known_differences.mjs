@@ -94,7 +94,7 @@ function calculatorFaults(c, x) {
         a.ability === 'Unburden' && a.abilityOn && a.item && ['Gyro Ball', 'Electro Ball'].includes(move) &&
             'かるわざ doubles the speed only once the held item is gone, as the simulator has it; the calculator doubles it with the ability on while the item is still held',
         c.gen === 4 && powerSteps(c) >= 2 &&
-            'the 4th generation raises the power step by step, each truncated, in the simulator\'s order: ライバル, すてみ or てつのこぶし, the held item, then てだすけ; the calculator applies てだすけ first and ライバル last',
+            'the 4th generation raises the power step by step, each truncated: すてみ or てつのこぶし, the held item, てだすけ, then ライバル; the calculator applies てだすけ first',
         c.gen === 4 && a.ability === 'Download' && (c.defender.options.boosts?.def || c.defender.options.boosts?.spd) &&
             'ダウンロード compares the foe\'s defences with their stages in the 4th generation too, as the simulator has it; the calculator compares them without',
         c.gen === 4 && a.ability === 'Klutz' && move === 'Fling' &&

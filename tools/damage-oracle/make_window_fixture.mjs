@@ -403,7 +403,7 @@ function knownReason(c, mine, theirs) {
                         ['Rivalry', 'Reckless', 'Iron Fist'].includes(abilities[c.attacker.ability]),
                         abilities[c.defender.ability] === 'Dry Skin'].filter((x) => x).length;
     if (c.gen === 4 && powerSteps >= 2)
-        return 'the 4th generation raises the power step by step, each truncated, in the simulator\'s order: ライバル, すてみ or てつのこぶし, the held item, then てだすけ; the calculator applies てだすけ first and ライバル last';
+        return 'the 4th generation raises the power step by step, each truncated: すてみ or てつのこぶし, the held item, てだすけ, then ライバル; the calculator applies てだすけ first';
     return null;
 }
 

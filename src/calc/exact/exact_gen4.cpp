@@ -42,8 +42,8 @@ constexpr PinchAbility kPinchAbilities[] = {
 };
 
 // The power's modifiers in the order the 4th generation applies them, each truncating: the user's
-// abilities and the foe's かんそうはだ, then the held item, てだすけ, じゅうでん, the pinch abilities and
-// あついしぼう or たいねつ last.
+// abilities and the foe's かんそうはだ, then the held item, てだすけ, じゅうでん, ライバル, the pinch abilities
+// and あついしぼう or たいねつ last.
 void computePower(Hit& h) {
     int64_t p = h.power;
     if (h.a.move == MoveId::Facade && h.a.status)
@@ -51,9 +51,6 @@ void computePower(Hit& h) {
     // Technician reads the move's own power, before Helping Hand raises it.
     if (h.a.ability == AbilityId::Technician && p <= kTechnicianLimit)
         p = scaled(h, p, {ExactRule::Technician, 3, 2});
-    if (const int rivalry = rivalryOf(h))
-        p = rivalry > 0 ? scaled(h, p, {ExactRule::Rivalry, 5, 4, ExactStepSide::Attacker, rivalry})
-                        : scaled(h, p, {ExactRule::Rivalry, 3, 4, ExactStepSide::Attacker, rivalry});
     if (recklessBoosts(h))
         p = scaled(h, p, {ExactRule::Reckless, 12, 10});
     else if (ironFistBoosts(h))
@@ -70,6 +67,10 @@ void computePower(Hit& h) {
         p = scaled(h, p, {ExactRule::HelpingHand, 3, 2});
     if (chargeDoubles(h))
         p = scaled(h, p, {ExactRule::Charge, 2, 1});
+    // ライバル reads the power てだすけ has raised: 10 → 15 → 11 against the other gender.
+    if (const int rivalry = rivalryOf(h))
+        p = rivalry > 0 ? scaled(h, p, {ExactRule::Rivalry, 5, 4, ExactStepSide::Attacker, rivalry})
+                        : scaled(h, p, {ExactRule::Rivalry, 3, 4, ExactStepSide::Attacker, rivalry});
     for (const PinchAbility& pinch : kPinchAbilities) {
         if (h.a.ability == pinch.ability && h.a.conditions.abilityActive && h.type == pinch.type)
             p = scaled(h, p, {pinch.rule, 3, 2});
