@@ -75,6 +75,26 @@ TEST(ExactState, EachFieldActsAsTheInputItStandsFor) {
              x.state.attacker.stages[kStageAttack] = 4;
          },
          [](Input& x) { x.s.conditions.attackStage = kRaisedToTop; }},
+        // たんじゅん: the 5th generation doubles each change as it happens, so the state's stage, the
+        // stage held, reads as it is; the 4th doubles it as read (the simulator's battles).
+        {"たんじゅん holding attack +1, 5th", kGen5,
+         [](Input& x) {
+             x.s.attacker.ability = indexOf(AbilityId::Simple);
+             x.state.attacker.stages[kStageAttack] = 1;
+         },
+         [](Input& x) { x.s.conditions.attackStage = kRaisedOnce; }},
+        {"たんじゅん holding attack +1, 4th", kGen4,
+         [](Input& x) {
+             x.s.attacker.ability = indexOf(AbilityId::Simple);
+             x.state.attacker.stages[kStageAttack] = 1;
+         },
+         [](Input& x) { x.s.conditions.attackStage = kRaisedTwice; }},
+        {"たんじゅん holding defence -1, 5th", kGen5,
+         [](Input& x) {
+             x.s.defender.ability = indexOf(AbilityId::Simple);
+             x.state.defender.stages[kStageDefence] = -1;
+         },
+         [](Input& x) { x.s.conditions.defenceStage = kLoweredOnce; }},
         {"defence -1", kGen4, [](Input& x) { x.state.defender.stages[kStageDefence] = -1; },
          [](Input& x) { x.s.conditions.defenceStage = kLoweredOnce; }},
         {"やけど", kGen5, [](Input& x) { x.state.attacker.status = StatusCondition::Burn; },

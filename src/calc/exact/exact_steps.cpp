@@ -242,11 +242,21 @@ bool pinchBerryEatenByNow(const Hit& h) {
     return hp * (h.a.ability == AbilityId::Gluttony ? 2 : 4) <= h.atk.stat[kHp];
 }
 
+// たんじゅん doubles the stage: the 4th generation every stage as it reads it; the 5th each change as
+// it happens, so the battle state's stage, the stage the creature holds, stays as it is and only the
+// changes counted here double (the window's, a berry's, ダウンロード's, くだけるよろい's), as the
+// simulator has it. `held` is the state's part of `stage`.
+int simpleStage(const Hit& h, int stage, int held) {
+    const int doubled = h.gen4() ? stage * 2 : (stage - held) * 2 + held;
+    return std::clamp(doubled, -kMaxStage, kMaxStage);
+}
+
 } // namespace
 
 int attackStageOf(Hit& h) {
     // The attacker's own stage is in the window's 攻撃補正 already (prepareExactAttack adds it).
     int stage = kNeutralStage - h.a.conditions.attackStage;
+    const int stateStat = h.physical() ? kStageAttack : kStageSpAttack;
     const bool berry =
         (h.a.item == ItemId::LiechiBerry && h.physical()) || (h.a.item == ItemId::PetayaBerry && h.special());
     if ((h.a.conditions.berryActive || pinchBerryEatenByNow(h)) && berry && stage < kMaxStage) {
@@ -267,7 +277,7 @@ int attackStageOf(Hit& h) {
     if (h.a.ability == AbilityId::Download && downloaded == (h.physical() ? kAttack : kSpAttack) && stage < kMaxStage)
         changeStage(h, ExactRule::Download, stage, stage + 1, ExactStepSide::Attacker, downloaded);
     if (h.a.ability == AbilityId::Simple)
-        changeStage(h, ExactRule::Simple, stage, std::clamp(stage * 2, -kMaxStage, kMaxStage));
+        changeStage(h, ExactRule::Simple, stage, simpleStage(h, stage, h.a.attacker.state.stages[stateStat]));
     if (h.defAbility == AbilityId::Unaware && stage != 0)
         changeStage(h, ExactRule::Unaware, stage, 0, ExactStepSide::Defender);
     if (h.critical && stage < 0)
@@ -344,8 +354,10 @@ int defenceStageOf(Hit& h) {
     int stage = stageOf(h.defSide, h.hitsDefence ? kStageDefence : kStageSpDefence,
                         kNeutralStage - h.a.conditions.defenceStage);
     lowerByWeakArmor(h, stage);
-    if (h.defAbility == AbilityId::Simple)
-        changeStage(h, ExactRule::Simple, stage, std::clamp(stage * 2, -kMaxStage, kMaxStage), ExactStepSide::Defender);
+    if (h.defAbility == AbilityId::Simple) {
+        const int held = h.defSide.state.stages[h.hitsDefence ? kStageDefence : kStageSpDefence];
+        changeStage(h, ExactRule::Simple, stage, simpleStage(h, stage, held), ExactStepSide::Defender);
+    }
     if (h.a.ability == AbilityId::Unaware && stage != 0)
         changeStage(h, ExactRule::Unaware, stage, 0);
     if ((h.a.move == MoveId::ChipAway || h.a.move == MoveId::SacredSword) && stage != 0)
