@@ -44,4 +44,15 @@ void BM_SetTextReadFullBox(benchmark::State& state) {
 }
 BENCHMARK(BM_SetTextReadFullBox)->Unit(benchmark::kMillisecond);
 
+// A species line that names nothing: what the suggestion ("もしかして") costs as the line grows, a
+// pasted line of 1 KiB and one of 1 MiB.
+void BM_SetTextUnknownSpeciesLine(benchmark::State& state) {
+    const std::string text =
+        "Garchompx" + std::string(static_cast<std::size_t>(state.range(0)), 'x') + "\n- Earthquake\n";
+    readSetText(text);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readSetText(text));
+}
+BENCHMARK(BM_SetTextUnknownSpeciesLine)->Arg(16)->Arg(1 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -67,7 +67,13 @@ std::vector<int> nearestKeys(std::span<const std::string> keys, std::string_view
         std::string_view rest = keys[row];
         while (!rest.empty()) {
             const std::size_t end = std::min(rest.find('\n'), rest.size());
-            best = std::min(best, distance(typed, codePoints(rest.substr(0, end))));
+            const std::u32string name = codePoints(rest.substr(0, end));
+            // Every step changes the length by one at most: a name that much shorter or longer than
+            // the text is never near, however long the text (a pasted line can be a megabyte).
+            const std::size_t gap =
+                name.size() > typed.size() ? name.size() - typed.size() : typed.size() - name.size();
+            if (gap <= static_cast<std::size_t>(allowed))
+                best = std::min(best, distance(typed, name));
             rest.remove_prefix(std::min(end + 1, rest.size()));
         }
         if (best <= allowed)
