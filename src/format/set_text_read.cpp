@@ -5,17 +5,15 @@
 #include "data/held_items.h"
 #include "data/ids.h"
 #include "data/items.h"
-#include "data/learnsets.h"
-#include "data/move_legality.h"
 #include "data/moves.h"
 #include "data/names.h"
 #include "data/species.h"
 #include "data/types.h"
 #include "format/entry_form.h"
+#include "format/set_text_parts.h"
 #include "format/set_text_stats.h"
 #include "text/cp932.h"
 #include "text/name_fold.h"
-#include "text/name_nearest.h"
 
 #include <algorithm>
 #include <array>
@@ -60,86 +58,6 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-bool isUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || i + length > s.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-                return false;
-        }
-        i += length;
-    }
-    return true;
-}
-
-void appendUtf8(std::string& out, uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-// UTF-16 after its byte-order mark; a lone surrogate or an odd last byte reads as U+FFFD.
-std::string fromUtf16(std::string_view bytes, bool bigEndian) {
-    const auto unit = [&](std::size_t i) {
-        const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
-        return static_cast<uint32_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
-    };
-    std::string out;
-    std::size_t i = 0;
-    for (; i + 1 < bytes.size(); i += 2) {
-        uint32_t code = unit(i);
-        if (code >= 0xD800 && code < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) < 0xE000) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
-            i += 2;
-        } else if (code >= 0xD800 && code < 0xE000) {
-            code = 0xFFFD;
-        }
-        appendUtf8(out, code);
-    }
-    if (i < bytes.size())
-        appendUtf8(out, 0xFFFD);
-    return out;
-}
-
-// Line ends as "\n" alone, whether the text used CR LF, LF or CR.
-std::string withLineFeeds(std::string text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r')
-            out += text[i];
-        else if (i + 1 >= text.size() || text[i + 1] != '\n')
-            out += '\n';
-    }
-    return out;
-}
-
-std::string decodeInput(std::string_view text) {
-    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
-        return withLineFeeds(fromUtf16(text.substr(2), text[0] == '\xFE'));
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
-    if (!isUtf8(text) && text::isValidCp932(text))
-        return withLineFeeds(text::fromCp932(text));
-    return withLineFeeds(std::string(text));
-}
-
 // Whether `text` ends with `suffix`, ASCII letters compared without case.
 bool endsWithNoCase(std::string_view text, std::string_view suffix) {
     if (text.size() < suffix.size())
@@ -173,24 +91,8 @@ std::optional<std::pair<std::string_view, std::string_view>> splitKey(std::strin
     return std::pair{trim(line.substr(0, colon)), trim(line.substr(colon + width))};
 }
 
-// "。もしかして：ピカチュウ" for a species name typed with a slip, else nothing.
-std::string nearestSpeciesText(std::string_view typed) {
-    static const std::vector<std::string> keys = [] {
-        std::vector<std::string> all;
-        for (int species = 0; species < kSpeciesCount; ++species)
-            all.push_back(text::foldForFind(speciesName(species)) + '\n' +
-                          text::foldForFind(speciesEnglishName(species)));
-        return all;
-    }();
-    std::vector<std::string> names;
-    for (const int species : text::nearestKeys(keys, text::foldForFind(typed)))
-        if (std::find(names.begin(), names.end(), speciesName(species)) == names.end())
-            names.emplace_back(speciesName(species));
-    return names.empty() ? std::string() : "。" + text::didYouMeanText(names);
-}
-
 std::string quoted(std::string_view s) {
-    return "「" + std::string(s) + "」";
+    return quotedText(s);
 }
 
 // --- Keys and stat lists ----------------------------------------------------------------------
@@ -293,7 +195,6 @@ private:
     void readShiny(const Line& line, std::string_view value);
     void readHappiness(const Line& line, std::string_view value);
     void fillHiddenPowerIvs();
-    void checkLegality(const Line& line, int move);
     void readItem(const Line& line, std::string_view item);
     bool readLine(const Line& line);
     bool readKey(const Line& line, Key key, std::string_view value);
@@ -357,8 +258,8 @@ bool SetReader::readSpecies(const Line& line, std::string_view left, std::string
     }
     switch (match.reading) {
     case FormReading::Unknown:
-        return fail(line.number,
-                    "バントレ" + quoted(speciesText) + "が見つかりません" + nearestSpeciesText(speciesText));
+        return fail(line.number, "バントレ" + quoted(speciesText) + "が見つかりません" +
+                                     nearestNamesText(NameKind::Species, speciesText));
     case FormReading::LaterEdition:
         return fail(line.number, quoted(match.formName) +
                                      "は TK より後の作品（ブラック2・ホワイト2）のフォルムのため登録できません");
@@ -592,95 +493,6 @@ std::pair<int, std::string_view> hiddenPowerWithType(std::string_view text) {
     return {findMove(text), {}};
 }
 
-bool learnable(int species, int move) {
-    const auto& tutor = opTutorMoves();
-    return canLearnMove(species, move) ||
-           (species < kOpTutorSpeciesLimit && std::find(tutor.begin(), tutor.end(), move) != tutor.end());
-}
-
-// "第4世代のフォルムチェンジ、第5世代の教え技・配布": the sources by generation.
-std::string sourcesText(MoveSources sources) {
-    static constexpr const char* kKinds[kMoveSourceKindCount] = {
-        "レベル技",         "技マシン", "タマゴ技", "教え技", "配布", "フォルムチェンジ・特別な入手",
-        "ドリームワールド", "スケッチ",
-    };
-    std::string text;
-    for (int generation = kFirstSourceGeneration; generation <= kGen5; ++generation) {
-        const unsigned kinds = sourceKindsIn(sources, generation);
-        if (kinds == 0)
-            continue;
-        text += (text.empty() ? "第" : "、第") + std::to_string(generation) + "世代の";
-        bool first = true;
-        for (int kind = 0; kind < kMoveSourceKindCount; ++kind) {
-            if (kinds & (1u << kind)) {
-                text += (first ? "" : "・") + std::string(kKinds[kind]);
-                first = false;
-            }
-        }
-    }
-    if (sources & kSourceByPreEvolutionOnly)
-        text += "、進化前から";
-    return text;
-}
-
-// Whether a source is one the four editions themselves give: every game of the 4th generation is
-// among them, and スケッチ works in each. Such a move is missing only from the program's
-// per-edition learnsets (which have neither the forms' own moves nor スケッチ), not from the games.
-bool givenInTheEditions(MoveSources sources) {
-    constexpr unsigned kSketch = 1u << kSourceSketch;
-    constexpr unsigned kInGame =
-        (1u << kSourceLevel) | (1u << kSourceMachine) | (1u << kSourceEgg) | (1u << kSourceTutor) | kSketch;
-    return (sourceKindsIn(sources, kGen4) & kInGame) != 0 || (sourceKindsIn(sources, kGen5) & kSketch) != 0;
-}
-
-// The editions of the program's learnsets in which the species exists.
-std::vector<Edition> editionsOf(int species) {
-    if (species >= kFirstGen5Species)
-        return {Edition::TK};
-    return {Edition::QX, Edition::ZV, Edition::JYJY, Edition::TK};
-}
-
-const char* editionCode(Edition edition) {
-    switch (edition) {
-    case Edition::QX:
-        return "QX";
-    case Edition::ZV:
-        return "ZV";
-    case Edition::JYJY:
-        return "JYJY";
-    case Edition::TK:
-        return "TK";
-    }
-    return "";
-}
-
-// A move the species cannot have in any game of the 4th or 5th generation is a warning; one that the
-// four editions' learnsets do not teach but another source does is a note naming that source.
-void SetReader::checkLegality(const Line& line, int move) {
-    const int species = m_form.species;
-    const MoveSources sources = moveSources(species, move, kGen4) | moveSources(species, move, kGen5);
-    if (sources == 0) {
-        if (!learnable(species, move))
-            warn(line.number, quoted(speciesName(species)) + "はどの作品でも" + quoted(moveRecord(move).name) +
-                                  "を覚えません（そのまま登録します）");
-        return;
-    }
-    std::string editions;
-    for (Edition edition : editionsOf(species)) {
-        if (editionMoveSources(species, move, edition) != 0)
-            return;
-        editions += (editions.empty() ? "" : "・") + std::string(editionCode(edition));
-    }
-    if (learnable(species, move))
-        return;
-    const std::string what = quoted(speciesName(species)) + "の" + quoted(moveRecord(move).name);
-    if (givenInTheEditions(sources))
-        note(line.number, what + "はこのプログラムの " + editions + " の習得技の表にないが覚えられる（" +
-                              sourcesText(sources) + "）");
-    else
-        note(line.number, what + "は " + editions + " では覚えない（" + sourcesText(sources) + "）");
-}
-
 void SetReader::readMove(const Line& line, std::string_view text) {
     // "- Earthquake / Stone Edge" offers a choice; the first is taken.
     const std::size_t slash = text.find('/');
@@ -701,7 +513,10 @@ void SetReader::readMove(const Line& line, std::string_view text) {
         warn(line.number, "技" + quoted(text) + "が重なっているため外します");
         return;
     }
-    checkLegality(line, move);
+    if (const MoveRemark remark = moveRemark(m_form.species, move); remark.kind == MoveRemark::Kind::Warning)
+        warn(line.number, remark.text);
+    else if (remark.kind == MoveRemark::Kind::Note)
+        note(line.number, remark.text);
     m_form.move[m_moves++] = move;
     if (move == indexOf(MoveId::HiddenPower) && !typeText.empty())
         m_hiddenPowerType = std::pair{line.number, std::string(typeText)};
@@ -782,7 +597,7 @@ std::vector<std::vector<Line>> splitSets(std::string_view text) {
 } // namespace
 
 std::vector<ParsedSet> readSetText(std::string_view input) {
-    const std::string text = decodeInput(input);
+    const std::string text = decodeSetTextInput(input);
     std::vector<ParsedSet> result;
     for (const std::vector<Line>& lines : splitSets(text)) {
         ParsedSet& set = result.emplace_back();
