@@ -31,6 +31,8 @@ struct BreedingRecord {
 };
 inline constexpr int32_t kSingleEggGroup = 255;
 inline constexpr int32_t kGenderless = 255;
+inline constexpr int32_t kAlwaysMale = 0;     // femaleRate of a species with males alone
+inline constexpr int32_t kAlwaysFemale = 200; // and of one with females alone
 
 struct EggGroupRecord {
     int32_t listPosition; // -1: append in table order; else the list position to insert at

@@ -29,6 +29,7 @@ constexpr int kDefaultLevel = 100;
 constexpr int kDefaultIv = 31;
 constexpr int kDefaultNature = 24; // まじめ, neutral
 constexpr int kMoveSlots = 4;
+constexpr int kMaxGameIv = 31;
 
 struct Line {
     int number;
@@ -192,6 +193,8 @@ private:
     bool readSpecies(const Line& line, std::string_view left, std::string_view& nickname);
     bool readName(const Line& line, std::string_view nickname);
     void readGender(const Line& line, std::string_view value);
+    void setGender(const Line& line, Gender gender, std::string_view written);
+    void fitGender();
     void readShiny(const Line& line, std::string_view value);
     void readHappiness(const Line& line, std::string_view value);
     void fillHiddenPowerIvs();
@@ -200,6 +203,7 @@ private:
     bool readKey(const Line& line, Key key, std::string_view value);
     bool readStatLine(const Line& line, std::string_view value, int low, int high, std::array<int, 6>& into);
     bool readStatsComment(const Line& line, std::string_view value);
+    void warnGameIvs(const Line& line);
     void readNature(const Line& line, std::string_view name);
     void readAbility(const Line& line, std::string_view name);
     void readMove(const Line& line, std::string_view text);
@@ -211,6 +215,11 @@ private:
     int m_evLine = 0;
     int m_ivLine = 0;
     bool m_itemRead = false;
+    int m_abilityLine = 0;
+    // Where the gender was read, and as written: a second one that differs is said, and one the
+    // species cannot have is fitted to it at the end.
+    int m_genderLine = 0;
+    std::string m_genderWritten;
     std::optional<std::pair<int, std::string>> m_hiddenPowerType; // line, type name as written
 };
 
@@ -228,7 +237,7 @@ bool SetReader::readSpeciesLine(const Line& line) {
         const std::string_view suffix = written;
         if (left.ends_with(suffix) && left.size() > suffix.size()) {
             left = trim(left.substr(0, left.size() - suffix.size()));
-            m_form.gender = gender;
+            setGender(line, gender, suffix);
             break;
         }
     }
@@ -321,8 +330,13 @@ void SetReader::readItem(const Line& line, std::string_view item) {
              "持ち物" + quoted(item) + "は第" + std::to_string(generation) + "世代の道具のため" + none + "にします");
     else if (generation > 0 || isKnownItem(item))
         warn(line.number, "持ち物" + quoted(item) + "は対戦で持たせる道具ではないため" + none + "にします");
+    else if (text::foldName(item) == "mail" || item == "メール")
+        // The simulator's one mail stands for every kind; none of them does anything in battle.
+        warn(line.number,
+             "持ち物" + quoted(item) + "はどのメールか分からず、メールは対戦で効果がないため" + none + "にします");
     else
-        warn(line.number, "持ち物" + quoted(item) + "が見つからないため" + none + "にします");
+        warn(line.number, "持ち物" + quoted(item) + "が見つからないため" + none + "にします" +
+                              nearestNamesText(NameKind::HeldItem, item));
 }
 
 void SetReader::readGender(const Line& line, std::string_view value) {
@@ -334,7 +348,41 @@ void SetReader::readGender(const Line& line, std::string_view value) {
     if (found == genders.end())
         warn(line.number, "性別" + quoted(value) + "が読めないため外します");
     else
-        m_form.gender = found->second;
+        setGender(line, found->second, value);
+}
+
+// The first gender written stands, as in the simulator (which reads only the species line's): a
+// later one that says otherwise is said and left out.
+void SetReader::setGender(const Line& line, Gender gender, std::string_view written) {
+    if (m_genderLine != 0) {
+        if (gender != m_form.gender)
+            warn(line.number, "性別" + quoted(written) + "は " + std::to_string(m_genderLine) + " 行目の" +
+                                  quoted(m_genderWritten) + "と違うため外します");
+        return;
+    }
+    m_form.gender = gender;
+    m_genderLine = line.number;
+    m_genderWritten = std::string(written);
+}
+
+// A gender the species cannot have becomes the one it can: none for a species without gender,
+// its only one for a species of one gender.
+void SetReader::fitGender() {
+    const int rate = speciesRecord(m_form.species).femaleRate;
+    const Gender only = rate == kGenderless     ? Gender::Unknown
+                        : rate == kAlwaysMale   ? Gender::Male
+                        : rate == kAlwaysFemale ? Gender::Female
+                                                : m_form.gender;
+    if (m_form.gender == Gender::Unknown || m_form.gender == only)
+        return;
+    const std::string species = quoted(speciesName(m_form.species));
+    if (only == Gender::Unknown)
+        warn(m_genderLine, species + "には性別がないため、性別" + quoted(m_genderWritten) + "は外します");
+    else
+        warn(m_genderLine, species + "は" + (only == Gender::Male ? "オス" : "メス") + "だけのため、性別" +
+                               quoted(m_genderWritten) + "ではなく" + (only == Gender::Male ? "「♂」" : "「♀」") +
+                               "にします");
+    m_form.gender = only;
 }
 
 void SetReader::readShiny(const Line& line, std::string_view value) {
@@ -383,7 +431,7 @@ bool SetReader::readLine(const Line& line) {
         readNature(line, text);
         return true;
     }
-    return fail(line.number, "読めない行です: " + std::string(text));
+    return fail(line.number, "読めない行です: " + clippedText(text));
 }
 
 bool SetReader::readKey(const Line& line, Key key, std::string_view value) {
@@ -394,7 +442,7 @@ bool SetReader::readKey(const Line& line, Key key, std::string_view value) {
     case Key::Level: {
         const std::optional<int> level = parseNumber(value);
         if (!level || *level < kMinLevel || *level > kMaxLevel)
-            return fail(line.number, "レベルは 1 から 100 までの整数で書いてください: " + std::string(value));
+            return fail(line.number, "レベルは 1 から 100 までの整数で書いてください: " + clippedText(value));
         m_form.level = *level;
         return true;
     }
@@ -403,7 +451,7 @@ bool SetReader::readKey(const Line& line, Key key, std::string_view value) {
         return readStatLine(line, value, 0, kEntryMaxEv, m_form.ev);
     case Key::Ivs:
         m_ivLine = line.number;
-        return readStatLine(line, value, 0, kEntryMaxIv, m_form.iv);
+        return readStatLine(line, value, 0, kEntryMaxIv, m_form.iv) && (warnGameIvs(line), true);
     case Key::Nature:
         readNature(line, value);
         return true;
@@ -421,14 +469,14 @@ bool SetReader::readKey(const Line& line, Key key, std::string_view value) {
     case Key::Unknown:
         break;
     }
-    warn(line.number, "この行は読み飛ばします: " + std::string(line.text));
+    warn(line.number, "この行は読み飛ばします: " + clippedText(line.text));
     return true;
 }
 
 bool SetReader::readStatLine(const Line& line, std::string_view value, int low, int high, std::array<int, 6>& into) {
     const std::optional<StatValues> values = parseStatList(value);
     if (!values)
-        return fail(line.number, "読めない行です: " + std::string(line.text));
+        return fail(line.number, "読めない行です: " + clippedText(line.text));
     for (int stat = 0; stat < kStatCount; ++stat) {
         if (!(*values)[stat])
             continue;
@@ -441,11 +489,23 @@ bool SetReader::readStatLine(const Line& line, std::string_view value, int low, 
     return true;
 }
 
+// The box keeps IVs up to 255, as the edit form does, but a game's IV is at most 31: team text of
+// any tool never means more, so a larger one is kept as written and said.
+void SetReader::warnGameIvs(const Line& line) {
+    std::string over;
+    for (int stat = 0; stat < kStatCount; ++stat) {
+        if (m_form.iv[stat] > kMaxGameIv)
+            over += (over.empty() ? "" : " / ") + std::to_string(m_form.iv[stat]) + " " + kSetTextStatNames[stat];
+    }
+    if (!over.empty())
+        warn(line.number, "個体値 " + over + " はゲームの個体値（0～31）を超えています（そのまま登録します）");
+}
+
 bool SetReader::readStatsComment(const Line& line, std::string_view value) {
     const std::optional<StatValues> values = parseStatList(value);
     const bool complete = values && std::all_of(values->begin(), values->end(), [](auto v) { return v.has_value(); });
     if (!complete)
-        return fail(line.number, "能力値の行には 6 つの能力値が要ります: " + std::string(line.text));
+        return fail(line.number, "能力値の行には 6 つの能力値が要ります: " + clippedText(line.text));
     for (int stat = 0; stat < kStatCount; ++stat) {
         const int v = *(*values)[stat];
         if (v < kEntryMinStat || v > kEntryMaxStat)
@@ -470,10 +530,16 @@ void SetReader::readAbility(const Line& line, std::string_view name) {
     const int ability = findAbility(name);
     const SpeciesAbilities& own = speciesAbilities(m_form.species);
     if (ability < 0) {
-        warn(line.number,
-             "特性" + quoted(name) + "が見つからないため" + quoted(abilityName(own.ability1)) + "にします");
+        warn(line.number, "特性" + quoted(name) + "が見つからないため" + quoted(abilityName(own.ability1)) +
+                              "にします" + nearestNamesText(NameKind::Ability, name));
         return;
     }
+    // The last line stands, as in the simulator, and the one it replaces is said.
+    if (m_abilityLine != 0 && ability != m_form.ability)
+        warn(line.number, "特性が " + std::to_string(m_abilityLine) + " 行目にもあるため、" +
+                              quoted(abilityName(m_form.ability)) + "ではなく" + quoted(abilityName(ability)) +
+                              "にします");
+    m_abilityLine = line.number;
     if (ability != own.ability1 && ability != own.ability2 && ability != own.hiddenAbility)
         warn(line.number, quoted(speciesName(m_form.species)) + "は特性" + quoted(abilityName(ability)) +
                               "を持ちません（そのまま登録します）");
@@ -501,8 +567,15 @@ void SetReader::readMove(const Line& line, std::string_view text) {
         text = trim(text.substr(0, slash));
     }
     auto [move, typeText] = hiddenPowerWithType(text);
+    if (move < 0 && text.size() > 2 && text.front() == '[' && text.back() == ']') {
+        // "[Hidden Power]": a move in brackets, as some team lists write one left open.
+        std::tie(move, typeText) = hiddenPowerWithType(trim(text.substr(1, text.size() - 2)));
+        if (move >= 0)
+            note(line.number,
+                 "技" + quoted(text) + "は括弧を外して" + quoted(moveRecord(move).name) + "として読みます");
+    }
     if (move < 0) {
-        warn(line.number, "技" + quoted(text) + "が見つからないため外します");
+        warn(line.number, "技" + quoted(text) + "が見つからないため外します" + nearestNamesText(NameKind::Move, text));
         return;
     }
     if (m_moves == kMoveSlots) {
@@ -538,6 +611,7 @@ void SetReader::fillHiddenPowerIvs() {
 }
 
 bool SetReader::finish() {
+    fitGender();
     const int evTotal = std::accumulate(m_form.ev.begin(), m_form.ev.end(), 0);
     if (evTotal > kMaxEvTotal)
         return fail(m_evLine, "努力値の合計 " + std::to_string(evTotal) + " が 510 を超えています");

@@ -23,8 +23,17 @@ bool english(SetTextLanguage language) {
     return language == SetTextLanguage::English;
 }
 
+// ニドラン's English names as the public tools spell them ("Nidoran-F"): their calculator does not
+// know "Nidoran♀". The reader takes both.
 std::string speciesText(int species, SetTextLanguage language) {
-    return english(language) ? speciesEnglishName(species) : speciesName(species);
+    if (!english(language))
+        return speciesName(species);
+    std::string name = speciesEnglishName(species);
+    for (auto [sign, letter] : {std::pair{"♀", "-F"}, std::pair{"♂", "-M"}}) {
+        if (const std::size_t at = name.find(sign); at != std::string::npos)
+            name.replace(at, std::string_view(sign).size(), letter);
+    }
+    return name;
 }
 
 // The held item as one item of the games; empty for no item and for a row that names none.

@@ -125,6 +125,14 @@ TEST(SetText, WritesTheTeamBuilderLayout) {
               "# Stats: 357 HP / 359 Atk / 226 Def / 176 SpA / 206 SpD / 333 Spe\n"
               "- じしん\n"
               "- めざめるパワー\n");
+    // ニドラン as the public calculator spells it; both spellings read.
+    form = EntryForm{};
+    form.name = "ニドラン♀";
+    form.species = 28;
+    form.level = 100;
+    EXPECT_EQ(writeSetText(entryFromForm(form), SetTextLanguage::English).substr(0, 10), "Nidoran-F\n");
+    EXPECT_EQ(readSetText("Nidoran♂").front().entry->species, 31);
+    EXPECT_EQ(readSetText("Nidoran-M").front().entry->species, 31);
     const BoxEntry both[] = {entry, entry};
     const std::string one = writeSetText(entry, SetTextLanguage::English);
     EXPECT_EQ(writeSetTexts(both, SetTextLanguage::English), one + "\n" + one);
@@ -360,6 +368,13 @@ TEST(SetText, WarningsAndFailuresWithTheirLines) {
         {"Chomp\xF0\x9F\x98\x80 (Garchomp)", true, 1, "文字（\xF0\x9F\x98\x80）があるため「ガブリアス」にします"},
         {"Pikachuu\n- Thunderbolt", false, 1, "バントレ「Pikachuu」が見つかりません。もしかして：ピカチュウ"},
         {"Chomp\x01 (Garchomp)", false, 1, "制御文字"},
+        {"Garchomp\nIVs: 32 Atk / 255 Spe", true, 2,
+         "個体値 32 Atk / 255 Spe はゲームの個体値（0～31）を超えています（そのまま登録します）"},
+        {"Garchomp\nAbility: Sand Veil\nAbility: Rough Skin", true, 3,
+         "特性が 2 行目にもあるため、「すながくれ」ではなく「さめはだ」にします"},
+        {"Garchomp\nAbility: Sand Vail", true, 2, "にします。もしかして：すながくれ"},
+        {"Garchomp\n- Earthqake", true, 2, "外します。もしかして：じしん"},
+        {"Garchomp @ Leftovr", true, 1, "にします。もしかして：たべのこし"},
     };
     for (const NoteCase& c : cases) {
         const std::vector<ParsedSet> sets = readSetText(c.text);
@@ -372,6 +387,11 @@ TEST(SetText, WarningsAndFailuresWithTheirLines) {
         EXPECT_EQ(note->line, c.line) << c.text;
         EXPECT_NE(note->text.find(c.has), std::string::npos) << c.text << " -> " << note->text;
     }
+    // A message quotes at most the first 80 characters of what was written; the IVs stay as written.
+    const std::string longLine(200, 'x');
+    EXPECT_EQ(readSetText("Garchomp\n" + longLine).front().failure->text,
+              "読めない行です: " + longLine.substr(0, 80) + "…");
+    EXPECT_EQ(readSetText("Garchomp\nIVs: 32 Atk").front().entry->iv[1], 32);
     // The sets around a failed one still read.
     const std::vector<ParsedSet> sets = readSetText("Garchomp\n\nMissingno\n\nLatios\n- Surf");
     ASSERT_EQ(sets.size(), 3u);
@@ -453,6 +473,12 @@ TEST(SetText, ItemsGenderHappinessAndShiny) {
         {"Garchomp @ Assault Vest", "", 0, Gender::Unknown, 255, false, "第6世代の道具"},
         {"Garchomp @ Safari Ball", "", 0, Gender::Unknown, 255, false, "対戦で持たせる道具ではない"},
         {"Garchomp\nGender: X", "", 0, Gender::Unknown, 255, false, "性別「X」"},
+        // A gender the species cannot have gives way to the one it can; a second one is left out.
+        {"Magnezone (F)", "", 0, Gender::Unknown, 255, false,
+         "「ジバコイル」には性別がないため、性別「(F)」は外します"},
+        {"Blissey (M)", "", 0, Gender::Female, 255, false, "「ハピナス」はメスだけのため、性別「(M)」ではなく「♀」"},
+        {"Pikachu (M)\nGender: F", "", 0, Gender::Male, 255, false, "性別「F」は 1 行目の「(M)」と違うため外します"},
+        {"Pikachu @ Mail", "", 0, Gender::Unknown, 255, false, "どのメールか分からず、メールは対戦で効果がない"},
     };
     for (const ExtraCase& c : cases) {
         const ParsedSet set = readSetText(c.text).front();
@@ -524,6 +550,11 @@ TEST(SetText, HiddenPowerTypeWithoutIvsFillsTheUsualIvs) {
     EXPECT_EQ(written.entry->iv[1], 31);
     EXPECT_TRUE(written.notes.empty());
     EXPECT_EQ(written.warnings.size(), 1u);
+    // A move in brackets, as some lists write a hidden power left open: read, and said.
+    const ParsedSet bracketed = readSetText("Heatran\n- [Hidden Power]").front();
+    EXPECT_EQ(bracketed.entry->move[0], kMoveHiddenPower);
+    ASSERT_EQ(bracketed.notes.size(), 1u);
+    EXPECT_EQ(bracketed.notes[0].text, "技「[Hidden Power]」は括弧を外して「めざめるパワー」として読みます");
 }
 
 // A move is refused only when no source of the 4th or 5th generation gives it; one the four
