@@ -3,10 +3,35 @@
 // and line ends, what a move of a species is worth a remark, the names offered for one that names
 // nothing, and how a message quotes what was written.
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace rusrina {
+
+// --- The words of a line
+
+// Without blanks (ASCII and ideographic spaces, tabs, CR) at either end.
+std::string_view trim(std::string_view s);
+// Whether `text` ends with `suffix`, ASCII letters compared without case.
+bool endsWithNoCase(std::string_view text, std::string_view suffix);
+// A whole decimal number, blanks around it allowed.
+std::optional<int> parseNumber(std::string_view s);
+// "key: value" (the colon also full-width); nullopt for a line without one.
+std::optional<std::pair<std::string_view, std::string_view>> splitKey(std::string_view line);
+
+enum class Key { Ability, Level, Evs, Ivs, Nature, Shiny, Happiness, Gender, Skipped, Unknown };
+// The key of a "key: value" line, in English or Japanese.
+Key keyOf(std::string_view key);
+
+using StatValues = std::array<std::optional<int>, 6>;
+// "252 Atk / 4 SpD / 252 Spe" (the number may also follow the stat); nullopt when a part is not a
+// number and a stat, or names a stat twice.
+std::optional<StatValues> parseStatList(std::string_view list);
+
+// --- Around the sets
 
 // The text as UTF-8 with "\n" line ends, whatever encoding (UTF-8 with or without a byte-order
 // mark, UTF-16 with one, Shift-JIS) and line ends it came in.
