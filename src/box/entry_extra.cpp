@@ -1,6 +1,7 @@
 #include "box/entry_extra.h"
 
 #include "data/held_items.h"
+#include "data/names.h"
 
 namespace rusrina {
 
@@ -20,6 +21,8 @@ EntryExtra fittedExtra(const BoxEntry& entry, EntryExtra extra) {
         extra.gender = Gender::Unknown;
     if (extra.happiness < 0 || extra.happiness > 255)
         extra.happiness = kDefaultHappiness;
+    if (extra.form != 0 && keptForm(entry.species, extra.form) == nullptr)
+        extra.form = 0;
     return extra;
 }
 

@@ -24,6 +24,9 @@ struct EntryExtra {
     Gender gender = Gender::Unknown;
     int happiness = kDefaultHappiness; // 0..255
     bool shiny = false;
+    // A form the box keeps beside the record's species row (data/names.h keptForm): its number;
+    // 0 for the row's own form.
+    int form = 0;
     bool operator==(const EntryExtra&) const = default;
 };
 
@@ -34,8 +37,9 @@ int heldItemOf(const BoxEntry& entry, const EntryExtra& extra);
 
 // The extra as the box keeps it beside `entry`: a held item that the record's row does not stand
 // for is dropped (the record was written by a program that knew only the rows), as is one that the
-// row alone already names; a gender or happiness out of range takes its default. An extra that adds
-// nothing to the record is EntryExtra{}.
+// row alone already names; a gender or happiness out of range takes its default, and a form the
+// record's species does not have is the row's own. An extra that adds nothing to the record is
+// EntryExtra{}.
 EntryExtra fittedExtra(const BoxEntry& entry, EntryExtra extra);
 
 // The record's item field and the extra for a held item: its damage-item row, and the item itself

@@ -31,6 +31,9 @@ struct TeamTextForm {
 extern const TeamTextForm kTeamTextForms[];
 extern const int kTeamTextFormCount;
 
+extern const KeptForm kKeptForms[];
+extern const int kKeptFormCount;
+
 struct NameSpelling {
     int32_t kind;         // 0 a move, 1 a held item
     const char* spelling; // as other games spell it, e.g. "Faint Attack"

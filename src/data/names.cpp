@@ -120,6 +120,21 @@ const NameIndex& formIndex() {
     return index;
 }
 
+// A kept form by its English or Japanese name.
+const KeptForm* keptFormNamed(std::string_view name) {
+    const std::string folded = text::foldName(name);
+    for (int i = 0; i < generated::kKeptFormCount; ++i) {
+        const KeptForm& kept = generated::kKeptForms[i];
+        if (folded == text::foldName(kept.japanese) || folded == text::foldName(kept.english))
+            return &kept;
+    }
+    return nullptr;
+}
+
+FormMatch keptFormMatch(const KeptForm& kept) {
+    return {kept.species, FormReading::KeptForm, 0, kept.english, kept.number};
+}
+
 const NameIndex& itemIndex() {
     static const NameIndex index = [] {
         NameIndex built;
@@ -231,13 +246,27 @@ const char* heldItemSpelling(std::string_view name) {
     return nullptr;
 }
 
+const KeptForm* keptForm(int species, int number) {
+    for (int i = 0; i < generated::kKeptFormCount; ++i) {
+        const KeptForm& form = generated::kKeptForms[i];
+        if (form.species == species && form.number == number)
+            return &form;
+    }
+    return nullptr;
+}
+
 FormMatch findSpeciesForm(std::string_view name) {
+    if (const KeptForm* kept = keptFormNamed(name))
+        return keptFormMatch(*kept);
     if (const int species = findSpecies(name); species >= 0)
         return {species, FormReading::Row, 0, speciesEnglishName(species)};
     const int form = find(formIndex(), name);
     if (form < 0)
         return {};
     const generated::TeamTextForm& found = generated::kTeamTextForms[form];
+    // A short spelling of a kept form ("Basculin-B") reads as that form.
+    if (const KeptForm* kept = keptFormNamed(found.formName))
+        return keptFormMatch(*kept);
     return {found.species, static_cast<FormReading>(found.reading + 1), found.generation, found.formName};
 }
 

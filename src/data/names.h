@@ -5,6 +5,7 @@
 // text::foldName folds them.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -50,6 +51,8 @@ enum class FormReading {
     LaterEdition,    // a form that only the later editions of the 5th generation have ("Landorus-Therian",
                      // "Kyurem-Black"): refused
     LaterGeneration, // a form of a later generation ("Arceus-Fairy", "Charizard-Mega-X"): refused
+    KeptForm,        // a form with its base form's stats that the box keeps beside that row, since its
+                     // abilities or learnset differ ("Basculin-Blue-Striped", "バスラオ（あおすじ）")
 };
 
 struct FormMatch {
@@ -57,11 +60,26 @@ struct FormMatch {
     FormReading reading = FormReading::Unknown;
     int generation = 0;        // the generation a LaterGeneration form first appears in (5 for LaterEdition)
     const char* formName = ""; // the form as team text spells it in full ("Arceus-Fire", "Rotom-Wash")
+    int form = 0;              // KeptForm: the form's number beside its row
 };
 
 // What a species name of team text reads as: any name findSpecies finds (Row), else a form
 // spelling of the table of forms.
 FormMatch findSpeciesForm(std::string_view name);
+
+// A form the box keeps beside its species row (the box file's extension block holds its number): one
+// with its base form's stats whose abilities or learnset of the 4th and 5th generations differ from
+// the base form's, so that read as the base form it would be warned about falsely and written back
+// as the base form.
+struct KeptForm {
+    int32_t species; // the row it is kept beside
+    int32_t number;  // its number among the species' forms in the games (0 is the row's own form)
+    const char* english;
+    const char* japanese; // UTF-8
+    int32_t abilities[3]; // first, second, hidden (0: none)
+};
+// The kept form `number` of the species row; nullptr for number 0, and for one the species lacks.
+const KeptForm* keptForm(int species, int number);
 
 // The IVs that team builders fill in for a set whose めざめるパワー has this type and that names
 // no IVs (31 but where a 30 makes the type); nothing for a type hidden power cannot have.

@@ -34,6 +34,7 @@ void writeRecord(std::string& out, std::size_t at, const EntryExtra& extra) {
     out[at] = static_cast<char>(kFlagKept | (extra.shiny ? kFlagShiny : 0));
     out[at + 1] = static_cast<char>(extra.gender);
     out[at + 2] = static_cast<char>(extra.happiness);
+    out[at + 3] = static_cast<char>(extra.form);
     put16(out, at + 4, extra.heldItem < 0 ? kNoIndex : static_cast<uint16_t>(extra.heldItem));
 }
 
@@ -46,6 +47,7 @@ EntryExtra readRecord(std::string_view in, std::size_t at) {
     const auto gender = static_cast<uint8_t>(in[at + 1]);
     extra.gender = gender < kGenderCount ? static_cast<Gender>(gender) : Gender::Unknown;
     extra.happiness = static_cast<uint8_t>(in[at + 2]);
+    extra.form = static_cast<uint8_t>(in[at + 3]);
     const uint32_t item = get(in, at + 4, 2);
     extra.heldItem =
         item == kNoIndex || item >= static_cast<uint32_t>(heldItemCount()) ? kItemOfRecord : static_cast<int>(item);

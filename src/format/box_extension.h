@@ -12,8 +12,9 @@
 //   16400   4      CRC-32 (the one of zip and PNG) of bytes 0..16399
 //
 // A record: byte 0 flags (bit 0: the slot keeps something, bit 1: shiny), byte 1 gender
-// (0 unknown, 1 male, 2 female), byte 2 happiness, byte 3 zero, bytes 4..5 the held item's index
-// (0xFFFF: the record's item row alone), bytes 6..15 zero. A slot that keeps nothing is 16 zero
+// (0 unknown, 1 male, 2 female), byte 2 happiness, byte 3 the kept form's number (0: the species
+// row's own form), bytes 4..5 the held item's index (0xFFFF: the record's item row alone), bytes
+// 6..15 zero. A slot that keeps nothing is 16 zero
 // bytes.
 
 #include "box/box.h"

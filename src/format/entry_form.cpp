@@ -108,7 +108,8 @@ BoxEntry entryFromForm(const EntryForm& form) {
 EntryExtra extraFromForm(const EntryForm& form) {
     BoxEntry record{};
     record.item = form.item;
-    return fittedExtra(record, {form.heldItem, form.gender, form.happiness, form.shiny});
+    record.species = form.species;
+    return fittedExtra(record, {form.heldItem, form.gender, form.happiness, form.shiny, form.form});
 }
 
 void setFormHeldItem(EntryForm& form, int heldItem) {
@@ -124,6 +125,7 @@ EntryForm formFromEntry(const BoxEntry& entry, const EntryExtra& extra) {
     form.gender = fitted.gender;
     form.happiness = fitted.happiness;
     form.shiny = fitted.shiny;
+    form.form = fitted.form;
     form.stored = entry;
     form.name = entryNameUtf8(entry);
     form.species = entry.species;

@@ -48,6 +48,7 @@ struct EntryForm {
     Gender gender = Gender::Unknown;
     int happiness = kDefaultHappiness;
     bool shiny = false;
+    int form = 0; // a kept form of the species (EntryExtra::form)
     bool statsDirect = false;
     std::array<int, 6> iv{};
     std::array<int, 6> ev{};

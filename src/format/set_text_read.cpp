@@ -58,6 +58,9 @@ private:
 
     void note(int line, std::string text) { m_set.notes.push_back({line, std::move(text)}); }
 
+    // The abilities of the species read, or of its kept form (first, second, hidden; 0 for none).
+    std::array<int, 3> ownAbilities() const;
+    std::string formName() const;
     bool readSpeciesLine(const Line& line);
     bool readSpecies(const Line& line, std::string_view left, std::string_view& nickname);
     bool readName(const Line& line, std::string_view nickname);
@@ -113,11 +116,22 @@ bool SetReader::readSpeciesLine(const Line& line) {
     std::string_view nickname;
     if (!readSpecies(line, left, nickname))
         return false;
-    const SpeciesAbilities& abilities = speciesAbilities(m_form.species);
-    m_form.ability = abilities.ability1;
+    m_form.ability = ownAbilities()[0];
     if (!item.empty())
         readItem(line, item);
     return readName(line, nickname);
+}
+
+std::array<int, 3> SetReader::ownAbilities() const {
+    if (const KeptForm* kept = keptForm(m_form.species, m_form.form))
+        return {kept->abilities[0], kept->abilities[1], kept->abilities[2]};
+    const SpeciesAbilities& own = speciesAbilities(m_form.species);
+    return {own.ability1, own.ability2, own.hiddenAbility};
+}
+
+std::string SetReader::formName() const {
+    const KeptForm* kept = keptForm(m_form.species, m_form.form);
+    return kept ? kept->japanese : speciesName(m_form.species);
 }
 
 // The species or form, alone or as "Nickname (Species)" (also with full-width parentheses, as
@@ -147,6 +161,9 @@ bool SetReader::readSpecies(const Line& line, std::string_view left, std::string
     case FormReading::BaseSpecies:
         note(line.number,
              quoted(match.formName) + "は能力値が同じ" + quoted(speciesName(match.species)) + "として登録します");
+        break;
+    case FormReading::KeptForm:
+        m_form.form = match.form;
         break;
     case FormReading::Row:
         break;
@@ -397,9 +414,9 @@ void SetReader::readNature(const Line& line, std::string_view name) {
 
 void SetReader::readAbility(const Line& line, std::string_view name) {
     const int ability = findAbility(name);
-    const SpeciesAbilities& own = speciesAbilities(m_form.species);
+    const std::array<int, 3> own = ownAbilities();
     if (ability < 0) {
-        warn(line.number, "特性" + quoted(name) + "が見つからないため" + quoted(abilityName(own.ability1)) +
+        warn(line.number, "特性" + quoted(name) + "が見つからないため" + quoted(abilityName(own[0])) +
                               "にします" + nearestNamesText(NameKind::Ability, name));
         return;
     }
@@ -409,8 +426,8 @@ void SetReader::readAbility(const Line& line, std::string_view name) {
                               quoted(abilityName(m_form.ability)) + "ではなく" + quoted(abilityName(ability)) +
                               "にします");
     m_abilityLine = line.number;
-    if (ability != own.ability1 && ability != own.ability2 && ability != own.hiddenAbility)
-        warn(line.number, quoted(speciesName(m_form.species)) + "は特性" + quoted(abilityName(ability)) +
+    if (std::find(own.begin(), own.end(), ability) == own.end())
+        warn(line.number, quoted(formName()) + "は特性" + quoted(abilityName(ability)) +
                               "を持ちません（そのまま登録します）");
     m_form.ability = ability;
 }

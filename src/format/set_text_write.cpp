@@ -25,7 +25,11 @@ bool english(SetTextLanguage language) {
 
 // ニドラン's English names as the public tools spell them ("Nidoran-F"): their calculator does not
 // know "Nidoran♀". The reader takes both.
-std::string speciesText(int species, SetTextLanguage language) {
+// A kept form by its own name ("Basculin-Blue-Striped"): as its base form, the public tools would
+// read another form.
+std::string speciesText(int species, int form, SetTextLanguage language) {
+    if (const KeptForm* kept = keptForm(species, form))
+        return english(language) ? kept->english : kept->japanese;
     if (!english(language))
         return speciesName(species);
     std::string name = speciesEnglishName(species);
@@ -48,7 +52,7 @@ const char* genderText(Gender gender) {
 }
 
 std::string speciesLine(const BoxEntry& entry, const EntryExtra& extra, SetTextLanguage language) {
-    const std::string species = speciesText(entry.species, language);
+    const std::string species = speciesText(entry.species, extra.form, language);
     const std::string name = entryNameUtf8(entry);
     std::string line = species;
     // A name other than the species' own is a nickname, even one that spells the species in

@@ -526,6 +526,7 @@ TEST(SetText, FormsReadOrRefusedWithTheirReason) {
     };
     for (const auto& c : cases) {
         const ParsedSet set = readSetText(c.text).front();
+        EXPECT_EQ(set.extra.form, 0) << c.text;
         EXPECT_EQ(set.ok(), c.species[0] != '\0') << c.text;
         if (set.ok()) {
             EXPECT_STREQ(speciesName(set.entry->species), c.species);
@@ -534,6 +535,22 @@ TEST(SetText, FormsReadOrRefusedWithTheirReason) {
         const std::string said = set.ok() ? (set.notes.empty() ? "" : set.notes[0].text) : set.failure->text;
         EXPECT_NE(said.find(c.note), std::string::npos) << said;
     }
+    // A form with its base form's stats but abilities of its own is kept beside the row: its own
+    // ability warns of nothing, and it is written back by its own name in either language.
+    for (const char* text : {"Basculin-Blue-Striped @ Choice Band\nAbility: Rock Head", "Basculin-B\nAbility: Rock Head",
+                             "バスラオ（あおすじ）\n特性: いしあたま"}) {
+        const ParsedSet kept = readSetText(text).front();
+        ASSERT_TRUE(kept.ok()) << text;
+        EXPECT_STREQ(speciesName(kept.entry->species), "バスラオ");
+        EXPECT_EQ(kept.extra.form, 1);
+        EXPECT_TRUE(kept.warnings.empty() && kept.notes.empty()) << text;
+        const std::string english = writeSetText(*kept.entry, kept.extra, SetTextLanguage::English);
+        EXPECT_EQ(english.substr(0, english.find('\n')).substr(0, 21), "Basculin-Blue-Striped");
+        const std::string japanese = writeSetText(*kept.entry, kept.extra, SetTextLanguage::Japanese);
+        EXPECT_EQ(readSetText(japanese).front().extra, kept.extra) << japanese;
+    }
+    // The red-striped form's own ability is not the blue-striped one's.
+    EXPECT_EQ(readSetText("Basculin-Blue-Striped\nAbility: Reckless").front().warnings.size(), 1u);
 }
 
 // A hidden power with its type and no IVs line gets the IVs team builders fill in, with a note; an

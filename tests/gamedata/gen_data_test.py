@@ -87,6 +87,8 @@ class GeneratorSafeguards(unittest.TestCase):
             ("form_spellings.csv", "Wormadam-S,", "Wormadam-G,", "folds like"),
             # Two abilities whose English names give one id.
             ("ability_names.csv", "2,9,Drizzle", "2,9,Stench", "both named Stench"),
+            # A form whose abilities differ from its base form's, not kept beside its row.
+            ("kept_forms.csv", "Basculin-Blue-Striped,", None, "the forms whose abilities or learnset differ"),
             # A reviewed legality source that @pkmn/dex has come to give itself.
             ("legality_additions.csv", "nosepass,headsmash,4E,", "nosepass,block,4E,", "gives nosepass block 4E already"),
         ]

@@ -11,6 +11,12 @@ Every species and form of national numbers 1..649 in the @pkmn/dex extract
 - any other form of generation 5 (Landorus-Therian, Kyurem-Black ...): one that only the later
   editions of that generation have, refused with that reason.
 
+A form with its base form's stats whose abilities or learnset of the 4th and 5th generations differ
+from its base form's (Basculin-Blue-Striped, Pichu-Spiky-eared) is kept beside the row: the box file
+stores its number, and team text writes it back by its own name. kept_forms.csv names each such form
+with its number in the games and its Japanese name; the generator stops when the forms found and
+the forms listed differ.
+
 The short spellings are @pkmn/dex's aliases that begin with the species' name ("rotomw" for
 Rotom-Wash, written "Rotom-W" here) and the reviewed ones of form_spellings.csv; each reads as the
 form it stands for."""
@@ -117,6 +123,58 @@ def _check_unique(entries, species_english):
                 raise ValueError("form spelling %s is the species row's own name" % name)
             raise ValueError("form spelling %s folds like %s" % (name, seen[key]))
         seen[key] = (form, row)
+
+
+def _learnset_4_5(src, dex_id):
+    """{move: sorted sources of generations 4 and 5} of an entry of the learnsets extract."""
+    found = {}
+    for r in src.rows("pkmn_dex_learnsets.csv"):
+        if r["species"] == dex_id:
+            sources = sorted(x for x in r["sources"].split() if x[0] in "45")
+            if sources:
+                found[r["move"]] = sources
+    return found
+
+
+def build_kept_forms(src, species_rows, ability_index):
+    """[(row, number, English name, Japanese name, [ability1, ability2, hidden])] of the forms read
+    as their base form's row whose abilities or 4th/5th-generation learnset differ from it."""
+    readings = classify_forms(src, species_rows)
+    gen5 = {r["id"]: r for r in src.rows("pkmn_dex_gen5_species.csv")}
+    ability_ident = src.column("abilities.csv", "id", "identifier")
+    ability_of = {v.replace("-", ""): ability_index[k] for k, v in ability_ident.items() if k in ability_index}
+    row_ids = dex_ids_of_rows(src, species_rows)
+    found = {}
+    for dex_id, (reading, row, _, name) in readings.items():
+        if reading != BASE_SPECIES:
+            continue
+        abilities = list(species_rows[row]["abilities"])
+        if dex_id in gen5:
+            abilities = [ability_of[gen5[dex_id][k]] if gen5[dex_id][k] else 0
+                         for k in ("ability1", "ability2", "hidden_ability")]
+        own = _learnset_4_5(src, dex_id)
+        if sorted(abilities) != sorted(species_rows[row]["abilities"]) or (own and own != _learnset_4_5(src, row_ids[row])):
+            found[name] = (row, abilities)
+    listed = {r["form"]: r for r in src.rows("kept_forms.csv")}
+    if set(found) != set(listed):
+        raise ValueError("kept_forms.csv lists %s; the forms whose abilities or learnset differ are %s"
+                         % (sorted(listed), sorted(found)))
+    kept = []
+    for name in sorted(found, key=lambda n: (found[n][0], int(listed[n]["number"]))):
+        r = listed[name]
+        if not r["reason"].strip() or int(r["number"]) < 1:
+            raise ValueError("kept_forms.csv: %s needs a number from 1 and a reason" % name)
+        kept.append((found[name][0], int(r["number"]), name, r["japanese"], found[name][1]))
+    return kept
+
+
+def emit_kept_forms(kept):
+    out = ["// Forms kept beside their row (kept_forms.csv): species row, the form's number, its names and\n"
+           "// abilities.\nconst KeptForm kKeptForms[] = {\n"]
+    out.extend("    {%d, %d, %s, %s, {%s}},\n" % (row, number, c_string(en), c_string(ja), ", ".join(map(str, ab)))
+               for row, number, en, ja, ab in kept)
+    out.append("};\nconst int kKeptFormCount = sizeof kKeptForms / sizeof kKeptForms[0];\n")
+    return "".join(out)
 
 
 def c_string(text):

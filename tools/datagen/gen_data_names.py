@@ -5,7 +5,7 @@ Species rows take the English species name; an alternate form adds @pkmn/dex's f
 ("Rotom" + "-" + "Wash"), the spelling team text uses. The form row of the extract is found by the
 PokeAPI identifier without its hyphens ("rotom-wash" -> "rotomwash")."""
 
-from gen_data_forms import build_forms, emit_forms
+from gen_data_forms import build_forms, build_kept_forms, emit_forms, emit_kept_forms
 from gen_data_sources import JAPANESE, cp932_fits, move_ids_in_row_order, syllabary_key, type_index
 
 ENGLISH = "9"
@@ -146,6 +146,7 @@ def build_names(src, species_rows, ability_index):
         "hidden_power_ivs": hidden_power_ivs(src),
         "species_en": species_en,
         "team_text_forms": build_forms(src, species_rows, species_en),
+        "kept_forms": build_kept_forms(src, species_rows, ability_index),
         "moves_en": moves_en,
         "abilities_en": english_ability_names(src, ability_index),
         "types_en": english_type_names(src),
@@ -176,6 +177,7 @@ def emit_names(t, header, footer):
     out.append("};\n")
     out.append("const int kItemNameCount = sizeof kItemNames / sizeof kItemNames[0];\n\n")
     out.append(emit_forms(t["team_text_forms"]))
+    out.append("\n" + emit_kept_forms(t["kept_forms"]))
     out.append("\n// Other spellings of names (name_spellings.csv): kind (0 move, 1 held item), spelling, the name\n"
                "// in our tables.\nconst NameSpelling kNameSpellings[] = {\n")
     out.extend("    {%d, %s, %s},\n" % (SPELLING_KINDS.index(k), _c_string(s), _c_string(n)) for k, s, n in t["spellings"])

@@ -3874,6 +3874,14 @@ const TeamTextForm kTeamTextForms[] = {
 };
 const int kTeamTextFormCount = sizeof kTeamTextForms / sizeof kTeamTextForms[0];
 
+// Forms kept beside their row (kept_forms.csv): species row, the form's number, its names and
+// abilities.
+const KeptForm kKeptForms[] = {
+    {171, 1, "Pichu-Spiky-eared", "ギザみみピチュー", {50, 0, 83}},
+    {561, 1, "Basculin-Blue-Striped", "バスラオ（あおすじ）", {10, 59, 18}},
+};
+const int kKeptFormCount = sizeof kKeptForms / sizeof kKeptForms[0];
+
 // Other spellings of names (name_spellings.csv): kind (0 move, 1 held item), spelling, the name
 // in our tables.
 const NameSpelling kNameSpellings[] = {

@@ -434,6 +434,7 @@ std::optional<EntryForm> EntryEditWindow::pullFields() {
     form.gender = static_cast<Gender>(chosenValue(*m_gender, 0));
     form.happiness = happiness.value;
     form.shiny = m_shiny->isChecked();
+    form.form = m_stored ? m_storedForm : 0;
     form.statsDirect = directMode();
     for (int slot = 0; slot < 4; ++slot)
         form.move[slot] = chosenValue(*m_moves[slot].move, NO_MOVE);
@@ -571,6 +572,7 @@ void EntryEditWindow::fillFromEntry(int slot) {
     if (m_slot < 0)
         return;
     m_stored = m_document.box().entry(slot);
+    m_storedForm = m_document.box().extra(slot).form;
     showForm(formFromEntry(*m_stored, m_document.box().extra(slot)));
 }
 

@@ -104,6 +104,7 @@ private:
     BoxDocument& m_document;
     int m_slot = -1;                  // the slot being edited; -1 for a new entry
     std::optional<BoxEntry> m_stored; // the entry last loaded into the form
+    int m_storedForm = 0;             // its kept form, which no field shows: kept while its species is
     bool m_appliedDirect = false;     // the mode the fields were last set up for
     // The stats typed in direct mode, shown again when the user comes back to it from the other
     // mode (which fills the row with computed stats).
