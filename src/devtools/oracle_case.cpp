@@ -92,7 +92,9 @@ int genderOf(const std::string& text, int species) {
 // フラワーギフト) are the case's weather, not a name.
 int speciesOf(const std::string& name, int heldItemIndex, Generation gen) {
     const FormMatch match = findSpeciesForm(name);
-    if (match.reading != FormReading::Row && match.reading != FormReading::BaseSpecies)
+    // A kept form computes as its row: its stats are the row's, its ability is the case's.
+    if (match.reading != FormReading::Row && match.reading != FormReading::BaseSpecies &&
+        match.reading != FormReading::KeptForm)
         refuse("species " + name + " is no row of the box");
     if (speciesRecord(match.species).number > (gen == kGen4 ? 493 : 649))
         refuse("species " + name + " is not of the generation");

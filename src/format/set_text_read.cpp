@@ -416,8 +416,8 @@ void SetReader::readAbility(const Line& line, std::string_view name) {
     const int ability = findAbility(name);
     const std::array<int, 3> own = ownAbilities();
     if (ability < 0) {
-        warn(line.number, "特性" + quoted(name) + "が見つからないため" + quoted(abilityName(own[0])) +
-                              "にします" + nearestNamesText(NameKind::Ability, name));
+        warn(line.number, "特性" + quoted(name) + "が見つからないため" + quoted(abilityName(own[0])) + "にします" +
+                              nearestNamesText(NameKind::Ability, name));
         return;
     }
     // The last line stands, as in the simulator, and the one it replaces is said.
@@ -427,8 +427,8 @@ void SetReader::readAbility(const Line& line, std::string_view name) {
                               "にします");
     m_abilityLine = line.number;
     if (std::find(own.begin(), own.end(), ability) == own.end())
-        warn(line.number, quoted(formName()) + "は特性" + quoted(abilityName(ability)) +
-                              "を持ちません（そのまま登録します）");
+        warn(line.number,
+             quoted(formName()) + "は特性" + quoted(abilityName(ability)) + "を持ちません（そのまま登録します）");
     m_form.ability = ability;
 }
 

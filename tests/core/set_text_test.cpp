@@ -2,6 +2,7 @@
 
 #include "data/abilities.h"
 #include "data/held_items.h"
+#include "data/ids.h"
 #include "data/items.h"
 #include "data/moves.h"
 #include "data/names.h"
@@ -537,8 +538,8 @@ TEST(SetText, FormsReadOrRefusedWithTheirReason) {
     }
     // A form with its base form's stats but abilities of its own is kept beside the row: its own
     // ability warns of nothing, and it is written back by its own name in either language.
-    for (const char* text : {"Basculin-Blue-Striped @ Choice Band\nAbility: Rock Head", "Basculin-B\nAbility: Rock Head",
-                             "バスラオ（あおすじ）\n特性: いしあたま"}) {
+    for (const char* text : {"Basculin-Blue-Striped @ Choice Band\nAbility: Rock Head",
+                             "Basculin-B\nAbility: Rock Head", "バスラオ（あおすじ）\n特性: いしあたま"}) {
         const ParsedSet kept = readSetText(text).front();
         ASSERT_TRUE(kept.ok()) << text;
         EXPECT_STREQ(speciesName(kept.entry->species), "バスラオ");
@@ -569,7 +570,7 @@ TEST(SetText, HiddenPowerTypeWithoutIvsFillsTheUsualIvs) {
     EXPECT_EQ(written.warnings.size(), 1u);
     // A move in brackets, as some lists write a hidden power left open: read, and said.
     const ParsedSet bracketed = readSetText("Heatran\n- [Hidden Power]").front();
-    EXPECT_EQ(bracketed.entry->move[0], kMoveHiddenPower);
+    EXPECT_EQ(bracketed.entry->move[0], indexOf(MoveId::HiddenPower));
     ASSERT_EQ(bracketed.notes.size(), 1u);
     EXPECT_EQ(bracketed.notes[0].text, "技「[Hidden Power]」は括弧を外して「めざめるパワー」として読みます");
 }
