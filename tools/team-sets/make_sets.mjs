@@ -14,6 +14,13 @@
 //   team_sets_genN_calc.json   the same sets as @smogon/calc Pokemon options ({name, options}), for the
 //                              damage-case scripts to draw attackers and defenders from
 //
+// and, beside them, the edge sets players paste that the generator never writes (a form kept beside its
+// base form's row, IVs over 31, a gender the species cannot have, a second gender or ability line,
+// a form's own move, a megabyte-sized name's little brother, Nidoran's spellings, Mail, a bracketed
+// move, misspelled names):
+//   team_sets_edges.txt        the edge sets as written, blocks separated by a blank line
+//   team_sets_edges.jsonl      Sets.importSet's reading of each (generation 5), as above
+//
 // The sets come from @pkmn/randoms' genNrandombattle generator, seeded from --seed, whole teams of
 // six until --count sets are written. The generator leaves gender to the battle, never nicknames and
 // (in these generations) gives no nature; players' sets have them, so the tool draws, from its own
@@ -119,5 +126,33 @@ function writeGeneration(gen) {
     console.log(`gen ${gen}: ${blocks.length} sets, ${withHidden} with Hidden Power (${filled} without an IVs line)`);
 }
 
+const EDGE_SETS = [
+    'Basculin-Blue-Striped @ Choice Band\nAbility: Rock Head\nLevel: 50\n- Double-Edge\n- Waterfall\n',
+    'Nick (Basculin-Blue-Striped) (F)\nAbility: Adaptability\n- Aqua Jet\n',
+    'Pichu-Spiky-eared @ Light Ball\nAbility: Static\n- Volt Tackle\n',
+    'Garchomp\nAbility: Rough Skin\nIVs: 32 Atk / 100 SpA / 255 Spe\n- Earthquake\n',
+    'Magnezone (F)\nAbility: Magnet Pull\n- Thunderbolt\n',
+    'Blissey (M)\nAbility: Natural Cure\n- Soft-Boiled\n',
+    'Pikachu (M)\nGender: F\nAbility: Static\n- Thunderbolt\n',
+    'Rotom-Wash @ Leftovers\nAbility: Levitate\n- Hydro Pump\n- Will-O-Wisp\n',
+    'Smeargle @ Focus Sash\nAbility: Own Tempo\n- Spore\n- Shell Smash\n',
+    `Garchomp${'x'.repeat(200)}\n- Earthquake\n`,
+    'Nidoran-F\nAbility: Poison Point\n- Poison Sting\n',
+    'Nidoran♂\nAbility: Rivalry\n- Horn Attack\n',
+    'Pikachu @ Mail\nAbility: Static\n- Thunderbolt\n',
+    'Heatran\nAbility: Flash Fire\n- [Hidden Power]\n- Fire Blast\n',
+    'Garchomp\nAbility: Sand Veil\nAbility: Rough Skin\n- Earthquake\n',
+    'Garchomp @ Leftovr\nAbility: Sand Vail\n- Earthqake\n- Outrage\n',
+];
+
+function writeEdges() {
+    const dex = Dex.forGen(5);
+    const base = join(OUT, 'team_sets_edges');
+    writeFileSync(`${base}.txt`, EDGE_SETS.join('\n'));
+    writeFileSync(`${base}.jsonl`, EDGE_SETS.map((block, i) => JSON.stringify(parsed(block, i, dex))).join('\n') + '\n');
+    console.log(`edges: ${EDGE_SETS.length} sets`);
+}
+
 mkdirSync(OUT, { recursive: true });
 for (const gen of [4, 5]) writeGeneration(gen);
+writeEdges();
