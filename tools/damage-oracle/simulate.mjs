@@ -85,7 +85,7 @@ export class Unsupported extends Error {}
 const statTable = (given, fallback) => Object.fromEntries(STATS.map((s) => [s, given?.[s] ?? fallback]));
 
 // The team set the calculator's Pokemon would be, with the calculator's defaults.
-function teamSet(dex, side) {
+export function teamSet(dex, side) {
     const o = side.options ?? {};
     const species = dex.species.get(side.name);
     if (!species.exists) throw new Unsupported(`unknown species ${side.name}`);
