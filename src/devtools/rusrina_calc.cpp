@@ -36,6 +36,7 @@
 #include "data/natures.h"
 #include "devtools/json_value.h"
 #include "devtools/oracle_case.h"
+#include "devtools/oracle_sequence.h"
 #include "view/box/damage_view.h"
 #include "view/box/exact_log.h"
 #include "view/box/exact_row.h"
@@ -303,6 +304,26 @@ std::string oracleStateLine(const Value& c) {
     }
 }
 
+// A sequence case of the simulator's fixture: the chance that the defender has fallen by the end of
+// each use, misses and critical hits counted.
+std::string oracleSequenceLine(const Value& c) {
+    const Value* id = c.find("id");
+    const std::string head = "{\"id\":" + (id ? id->toJson() : std::string("null"));
+    try {
+        const OracleSequence s = oracleSequenceFrom(c);
+        const SequenceResult r = computeSequence(s.input);
+        std::string ko;
+        for (const SequenceUseResult& u : r.uses) {
+            char chance[32];
+            std::snprintf(chance, sizeof chance, "%.17g", u.knockedOut);
+            ko += (ko.empty() ? "" : ",") + std::string(chance);
+        }
+        return head + ",\"status\":" + std::to_string(static_cast<int>(r.status)) + ",\"ko\":[" + ko + "]}";
+    } catch (const std::exception& e) {
+        return head + ",\"error\":" + json::quoted(e.what()) + "}";
+    }
+}
+
 std::string oracleLine(const Value& c, bool withSteps) {
     const Value* id = c.find("id");
     std::string head = "{\"id\":" + (id ? id->toJson() : std::string("null"));
@@ -328,7 +349,7 @@ std::string oracleLine(const Value& c, bool withSteps) {
 } // namespace
 
 constexpr char kUsage[] =
-    "rusrina-calc [--oracle | --oracle-log | --oracle-state] < cases.jsonl\n"
+    "rusrina-calc [--oracle | --oracle-log | --oracle-state | --oracle-sequence] < cases.jsonl\n"
     "One JSON case a line on standard input, one JSON answer a line on standard output.\n"
     "A case: id, mode (simple, gen5, gen4), critical, row, move or direct {power, category, type},\n"
     "attacker and defender {species, level, nature, ability, item, ivs, evs or stats, heldItem, gender,\n"
@@ -342,7 +363,8 @@ constexpr char kUsage[] =
     "  field {trickRoom, magicRoom, wonderRoom, countTurnEnd}\n"
     "--oracle: cases in the damage oracles' format, answered with the rolls of each hit;\n"
     "--oracle-log adds the engine's steps; --oracle-state reads a case with a battle state and answers\n"
-    "the chance to knock out with the hazards and the end of turn.\n";
+    "the chance to knock out with the hazards and the end of turn; --oracle-sequence reads a sequence case\n"
+    "(tools/damage-oracle/sequence_sim.mjs) and answers the chance the defender has fallen by each use.\n";
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
@@ -359,9 +381,10 @@ int main(int argc, char** argv) {
             continue;
         try {
             const Value c = json::parse(line);
-            std::cout << (mode == "--oracle-state" ? oracleStateLine(c)
-                          : oracle                 ? oracleLine(c, mode == "--oracle-log")
-                                                   : resultLine(c))
+            std::cout << (mode == "--oracle-sequence" ? oracleSequenceLine(c)
+                          : mode == "--oracle-state"  ? oracleStateLine(c)
+                          : oracle                    ? oracleLine(c, mode == "--oracle-log")
+                                                      : resultLine(c))
                       << '\n';
         } catch (const std::exception& e) {
             std::cout << "{\"line\":" << number << ",\"error\":" << json::quoted(e.what()) << "}\n";

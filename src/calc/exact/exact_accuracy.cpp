@@ -250,7 +250,8 @@ void hitOdds(const Reading& r, const ExactSide& d) {
         r.add(OddsRule::AccuracyStage, stage);
     if (evasion != 0)
         r.add(OddsRule::EvasionStage, evasion);
-    const double accuracy = r.gen == kGen5 ? accuracyGen5(r, base, stage, evasion) : accuracyGen4(r, base, stage, evasion);
+    const double accuracy =
+        r.gen == kGen5 ? accuracyGen5(r, base, stage, evasion) : accuracyGen4(r, base, stage, evasion);
     const int percent = hitPercent(accuracy);
     r.add(OddsRule::HitChance, percent);
     r.out.hit = {percent, 100};
@@ -272,8 +273,8 @@ UseOdds useOdds(const ExactAttack& a, const ExactSide& defender) {
     int defAbility = abilityIn(defender.entry->ability, gen);
     if (breaksThrough(a.ability) && breakable(defAbility))
         defAbility = 0;
-    const Reading r{gen, a, defAbility, defenderItem(a, defender), weatherFor(a, abilityIn(defender.entry->ability, gen)),
-                    out};
+    const Reading r{
+        gen, a, defAbility, defenderItem(a, defender), weatherFor(a, abilityIn(defender.entry->ability, gen)), out};
     hitOdds(r, defender);
     criticalOdds(r);
     out.eachHitChecks = a.move != NO_MOVE && moveBattleData(a.move, gen).multiHit == kTripleKick && !out.hit.certain();

@@ -1,0 +1,342 @@
+// What the sequence's chain reads of the exact engine (exact_sequence_model.h).
+
+#include "calc/exact/exact_sequence_model.h"
+
+#include "calc/exact/exact_hit.h"
+#include "data/battle_data.h"
+#include "data/held_items.h"
+#include "data/items.h"
+
+#include <algorithm>
+
+namespace rusrina::sequence {
+
+using namespace damage;
+using namespace exact;
+
+namespace {
+
+// Items, abilities and moves the chain reads, by their index in the tables.
+enum SequenceItem {
+    kOranBerry = 47,
+    kSitrusBerry = 50,
+    kFigyBerry = 51, // … イアのみ 55: the berries that heal 1/8
+    kIapapaBerry = 55,
+    kLiechiBerry = 93,
+    kGanlonBerry = 94,
+    kSalacBerry = 95,
+    kPetayaBerry = 96,
+    kApicotBerry = 97,
+    kFocusSash = 155,
+    kAirBalloonItem = 218,
+};
+enum SequenceAbility {
+    kSturdy = 21,
+    kGluttony = 27,
+    kStickyHold = 73,
+    kKlutz = 85,
+    kUnnerveAbility = 130,
+    kWeakArmorAbility = 131,
+};
+enum SequenceMove {
+    kSuperpower = 275,
+    kKnockOffMove = 281,
+    kBrineMove = 361,
+    kWringOutMove = 377,
+    kCrushGripMove = 461
+};
+constexpr int kHealTen = 10; // オレンのみ
+
+// Key layout: bit 0 the item held, bits 1-4 and 5-8 the defence and special defence stages + 6,
+// bits 9-11 and 12-14 the attacker's own lowered attack and special attack, bits 15-16 the pinch
+// boosts of the use under way, bits 32-63 the gems spent.
+constexpr int kDefenceShift = 1, kSpDefenceShift = 5, kDropShift = 9, kSpDropShift = 12, kBoostShift = 15,
+              kGemShift = 32;
+
+ItemKind kindOf(int item) {
+    switch (item) {
+    case kNoHeldItem:
+        return ItemKind::None;
+    case kSitrusBerry:
+        return ItemKind::HealQuarter;
+    case kOranBerry:
+        return ItemKind::HealTen;
+    case kGanlonBerry:
+        return ItemKind::PinchDefence;
+    case kApicotBerry:
+        return ItemKind::PinchSpDefence;
+    case kLiechiBerry:
+    case kSalacBerry:
+    case kPetayaBerry:
+        return ItemKind::PinchOther;
+    case kFocusSash:
+        return ItemKind::FocusSash;
+    case kAirBalloonItem:
+        return ItemKind::AirBalloon;
+    default:
+        return item >= kFigyBerry && item <= kIapapaBerry ? ItemKind::HealEighth : ItemKind::Other;
+    }
+}
+
+DistinctRolls distinct(const RollSet& rolls) {
+    RollSet sorted = rolls;
+    std::sort(sorted.begin(), sorted.end());
+    DistinctRolls out;
+    for (int32_t r : sorted) {
+        if (!out.empty() && out.back().value == r)
+            ++out.back().count;
+        else
+            out.push_back({r, 1});
+    }
+    return out;
+}
+
+bool recorded(const ExactRecord& record, ExactRule rule) {
+    return std::any_of(record.steps.begin(), record.steps.end(), [&](const ExactStep& s) { return s.rule == rule; });
+}
+
+int absorbHealOf(const ExactRecord& record, int maxHp) {
+    for (const ExactStep& s : record.steps) {
+        const bool heals = s.rule == ExactRule::WaterAbsorb || s.rule == ExactRule::DrySkinImmunity ||
+                           (s.rule == ExactRule::VoltAbsorb && s.arg == kVoltAbsorb);
+        if (heals)
+            return std::max(1, maxHp / 4);
+    }
+    return 0;
+}
+
+} // namespace
+
+Key packKey(const DefenderCarry& c, bool boostedDefence, bool boostedSpDefence) {
+    return Key{c.itemHeld} | Key(c.defence + kMaxStage) << kDefenceShift |
+           Key(c.spDefence + kMaxStage) << kSpDefenceShift | Key(-c.attackDrop) << kDropShift |
+           Key(-c.spAttackDrop) << kSpDropShift | Key{boostedDefence} << kBoostShift |
+           Key{boostedSpDefence} << (kBoostShift + 1) | Key{c.gemsSpent} << kGemShift;
+}
+
+DefenderCarry carryOf(Key k) {
+    DefenderCarry c;
+    c.itemHeld = k & 1;
+    c.defence = static_cast<int8_t>(((k >> kDefenceShift) & 15) - kMaxStage);
+    c.spDefence = static_cast<int8_t>(((k >> kSpDefenceShift) & 15) - kMaxStage);
+    c.attackDrop = static_cast<int8_t>(-static_cast<int>((k >> kDropShift) & 7));
+    c.spAttackDrop = static_cast<int8_t>(-static_cast<int>((k >> kSpDropShift) & 7));
+    c.gemsSpent = static_cast<uint32_t>(k >> kGemShift);
+    return c;
+}
+
+bool boostedDefence(Key k) {
+    return (k >> kBoostShift) & 1;
+}
+
+bool boostedSpDefence(Key k) {
+    return (k >> (kBoostShift + 1)) & 1;
+}
+
+Key withoutBoosts(Key k) {
+    return k & ~(Key{3} << kBoostShift);
+}
+
+SequenceModel::SequenceModel(const SequenceInput& input) : m_input(input) {
+    const ExactSide& d = m_input.defender;
+    if (!d.entry) {
+        m_status = SequenceStatus::NotComputed;
+        return;
+    }
+    const Generation gen = m_input.options.generation;
+    m_maxHp = d.entry->stat[kHp];
+    m_startHp = d.state.hp == kUnknownState ? m_maxHp : std::clamp<int32_t>(d.state.hp, 1, m_maxHp);
+    const int item = heldItemOfSide(d);
+    const bool inert = item <= 0 || abilityIn(d.entry->ability, gen) == kKlutz ||
+                       heldItem(item).generation > static_cast<int>(gen) || (gen == kGen5 && m_input.field.magicRoom);
+    m_item = inert ? ItemKind::None : kindOf(item);
+    m_itemHeal = m_item == ItemKind::HealQuarter  ? std::max(1, m_maxHp / 4)
+                 : m_item == ItemKind::HealEighth ? std::max(1, m_maxHp / 8)
+                                                  : kHealTen;
+    m_gluttony = abilityIn(d.entry->ability, gen) == kGluttony;
+    DefenderCarry carry;
+    carry.itemHeld = item > 0;
+    const int window = kNeutralStage - conditionsWithinRange(m_input.conditions).defenceStage;
+    carry.defence = static_cast<int8_t>(std::clamp(window + d.state.stages[kStageDefence], -kMaxStage, kMaxStage));
+    carry.spDefence = static_cast<int8_t>(std::clamp(window + d.state.stages[kStageSpDefence], -kMaxStage, kMaxStage));
+    m_startKey = packKey(carry);
+    setUpSteps();
+}
+
+void SequenceModel::setUpSteps() {
+    const Generation gen = m_input.options.generation;
+    std::vector<int> gemHolders;
+    int uses = 0;
+    for (const SequenceStep& s : m_input.steps) {
+        StepModel m;
+        m.attackerId = s.attackerId;
+        const ExactAttack a =
+            prepareExactAttack(s.attacker, s.slot, m_input.conditions, m_input.options, m_input.field);
+        const int item = a.usable ? heldItemOfSide(s.attacker) : kNoHeldItem;
+        if (item > 0 && heldItem(item).boostKind == kBoostGem && a.item == item) {
+            auto at = std::find(gemHolders.begin(), gemHolders.end(), s.attackerId);
+            if (at == gemHolders.end() && gemHolders.size() >= kMostSequenceAttackers)
+                m_status = SequenceStatus::TooManyGems;
+            else {
+                if (at == gemHolders.end())
+                    at = gemHolders.insert(gemHolders.end(), s.attackerId);
+                m.gemBit = static_cast<int>(at - gemHolders.begin());
+            }
+        }
+        const MoveBattleData& data = moveBattleData(a.move, gen);
+        if (a.usable && a.move != NO_MOVE) {
+            m.selfDrop = (data.flags & kMoveLowersOwnAttackStat) ? (a.move == kSuperpower ? 1 : 2) : 0;
+            if (data.flags & kMoveOneHitKo)
+                m_status = SequenceStatus::OneHitKo;
+            if (data.flags & kMoveSecondaryEffect)
+                m_notes |= kNoteSecondaryEffects;
+            if (data.recoilNumerator > 0 || a.item == kLifeOrb)
+                m_notes |= kNoteRecoil;
+            if (data.multiHit == kTripleKick && m_input.countHitChances)
+                m_notes |= kNoteTripleKick;
+        }
+        m.attackStage = a.category == kPhysical ? kStageAttack : kStageSpAttack;
+        const int defAbility = abilityIn(m_input.defender.entry->ability, gen);
+        const bool broken = breaksAbilities(a.ability);
+        m.knocksOff = a.move == kKnockOffMove && !(defAbility == kStickyHold && !broken);
+        m.weakArmor = gen == kGen5 && defAbility == kWeakArmorAbility && !broken && defendingStatOf(a) == kDefence;
+        m.sturdy = gen == kGen5 && defAbility == kSturdy && !broken;
+        m.berriesBlocked = gen == kGen5 && a.ability == kUnnerveAbility;
+        const bool eachHp =
+            (rollsDependOnHp(a) && a.move != kSuperFang) || a.move == kWringOutMove || a.move == kCrushGripMove;
+        m.hpBand = eachHp ? 2 : a.move == kBrineMove ? 1 : 0;
+        if (!a.usable && m_status == SequenceStatus::Computed)
+            m_status = SequenceStatus::NotComputed;
+        m_steps.push_back(m);
+        for (int u = 0; u < std::max(0, s.uses) && uses < kMostSequenceUses; ++u, ++uses)
+            m_uses.push_back(static_cast<int>(m_steps.size()) - 1);
+        if (s.uses > 0 && uses >= kMostSequenceUses && sequenceUses(m_input) > kMostSequenceUses)
+            m_status = SequenceStatus::Cut;
+    }
+    if (m_uses.empty())
+        m_status = SequenceStatus::Empty;
+}
+
+int SequenceModel::bandOf(int step, int32_t hp) const {
+    switch (m_steps[step].hpBand) {
+    case 1:
+        return hp >= m_maxHp ? 0 : 2 * hp <= m_maxHp ? 2 : 1;
+    case 2:
+        return hp;
+    default:
+        return hp >= m_maxHp ? 0 : 1;
+    }
+}
+
+ExactSide SequenceModel::attackerFor(int step, Key key) const {
+    ExactSide side = m_input.steps[step].attacker;
+    const StepModel& m = m_steps[step];
+    const DefenderCarry c = carryOf(key);
+    if (m.gemBit >= 0 && (c.gemsSpent >> m.gemBit & 1))
+        side.heldItem = kNoHeldItem;
+    for (const auto& [stat, drop] :
+         {std::pair{kStageAttack, c.attackDrop}, std::pair{kStageSpAttack, c.spAttackDrop}}) {
+        int8_t& stage = side.state.stages[stat];
+        stage = static_cast<int8_t>(std::clamp(stage + drop, -kMaxStage, kMaxStage));
+    }
+    return side;
+}
+
+ExactSide SequenceModel::defenderFor(Key key, int32_t hp) const {
+    ExactSide side = m_input.defender;
+    const DefenderCarry c = carryOf(key);
+    if (!c.itemHeld)
+        side.heldItem = kNoHeldItem;
+    const int window = kNeutralStage - conditionsWithinRange(m_input.conditions).defenceStage;
+    const int def = std::clamp(c.defence + boostedDefence(key), -kMaxStage, kMaxStage);
+    const int spDef = std::clamp(c.spDefence + boostedSpDefence(key), -kMaxStage, kMaxStage);
+    side.state.stages[kStageDefence] = static_cast<int8_t>(def - window);
+    side.state.stages[kStageSpDefence] = static_cast<int8_t>(spDef - window);
+    side.state.hp = hp;
+    return side;
+}
+
+ExactAttack SequenceModel::attackFor(int step, Key key, bool critical) const {
+    ExactOptions options = m_input.options;
+    options.critical = critical;
+    return prepareExactAttack(attackerFor(step, key), m_input.steps[step].slot, m_input.conditions, options,
+                              m_input.field);
+}
+
+UseModel SequenceModel::buildUse(int step, Key key, int32_t hp) const {
+    UseModel m;
+    const ExactSide defender = defenderFor(key, hp);
+    ExactRecord record;
+    const ExactRolls plain = exactRolls(attackFor(step, key, false), defender, &record);
+    m.outcome = plain.outcome;
+    if (plain.outcome == ExactRolls::Outcome::Immune)
+        m.absorbHeal = absorbHealOf(record, m_maxHp);
+    if (!plain.hits())
+        return m;
+    const ExactRolls critical = exactRolls(attackFor(step, key, true), defender);
+    m.halvesHp = plain.halvesHp;
+    m.berryActs = recorded(record, ExactRule::ResistBerry);
+    m.gemActs = recorded(record, ExactRule::Gem);
+    const bool sameShape = critical.hits() && critical.sets.size() == plain.sets.size();
+    if (plain.oneHit()) {
+        m.outcomes = {UseOutcome{}};
+        m.plain = {distinct(plain.rolls)};
+        m.critical = {distinct(critical.hits() ? critical.rolls : plain.rolls)};
+    } else {
+        m.outcomes = plain.firstUse;
+        m.totalWeight = 0;
+        for (const UseOutcome& o : m.outcomes)
+            m.totalWeight += o.weight;
+        for (size_t i = 0; i < plain.sets.size(); ++i) {
+            m.plain.push_back(distinct(plain.sets[i].rolls));
+            m.critical.push_back(distinct(sameShape ? critical.sets[i].rolls : plain.sets[i].rolls));
+        }
+    }
+    return m;
+}
+
+const UseModel& SequenceModel::use(int step, Key start, int32_t hp) {
+    const int band = bandOf(step, hp);
+    // Only what the step's use reads: its own attacker's gem, not the others'.
+    const StepModel& s = m_steps[step];
+    const bool ownGemSpent = s.gemBit >= 0 && ((start >> (kGemShift + s.gemBit)) & 1);
+    const Key cacheKey = (start & ((Key{1} << kGemShift) - 1)) | (Key{ownGemSpent} << kGemShift);
+    auto& slot = m_useModels[{step, cacheKey, band}];
+    if (!slot) {
+        const int32_t hpOfBand = band == 0                    ? m_maxHp
+                                 : s.hpBand == 2              ? hp
+                                 : s.hpBand == 1 && band == 2 ? m_maxHp / 2
+                                                              : m_maxHp - 1;
+        slot = std::make_unique<UseModel>(buildUse(step, start, std::max<int32_t>(1, hpOfBand)));
+    }
+    return *slot;
+}
+
+const UseOdds& SequenceModel::odds(int step, bool itemHeld) {
+    auto [at, added] = m_odds.try_emplace({step, itemHeld});
+    if (added) {
+        DefenderCarry c = carryOf(m_startKey);
+        c.itemHeld = itemHeld;
+        if (m_input.countHitChances) {
+            at->second = useOdds(attackFor(step, m_startKey, false), defenderFor(packKey(c), m_startHp));
+        } else {
+            at->second.hit = {1, 1};
+            at->second.critical = {m_input.options.critical ? 1 : 0, 1};
+        }
+    }
+    return at->second;
+}
+
+const TurnEndPlan& SequenceModel::turnEnd(int step, bool itemHeld) {
+    auto [at, added] = m_turnEnds.try_emplace({step, itemHeld});
+    if (added) {
+        ExactAttack a = attackFor(step, m_startKey, false);
+        a.move = NO_MOVE; // はたきおとす's loss of the item is the carry's, not the plan's
+        DefenderCarry c = carryOf(m_startKey);
+        c.itemHeld = itemHeld;
+        at->second = turnEndPlan(a, defenderFor(packKey(c), m_startHp));
+    }
+    return at->second;
+}
+
+} // namespace rusrina::sequence
