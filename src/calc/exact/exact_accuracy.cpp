@@ -16,92 +16,62 @@ using namespace exact;
 
 namespace {
 
-// Abilities, items, moves and species the chances read, by their index in the tables.
-enum AccuracyAbility {
-    kAirLockAbility = 13,
-    kBattleArmorAbility = 19,
-    kSuperLuck = 26,
-    kShellArmorAbility = 33,
-    kSandVeil = 46,
-    kSimple = 54,
-    kUnaware = 64,
-    kNoGuard = 74,
-    kCloudNineAbility = 75,
-    kHustle = 81,
-    kKlutzAbility = 85,
-    kCompoundEyes = 86,
-    kSnowCloak = 116,
-};
-enum AccuracyItem {
-    kBrightPowder = 105,
-    kScopeLens = 117,
-    kLaxIncense = 140,
-    kLuckyPunch = 141,
-    kStick = 144,
-    kWideLens = 145,
-    kZoomLens = 156,
-    kRazorClaw = 204,
-};
-enum AccuracyMove { kBlizzard = 58, kThunder = 86, kHurricane = 541 };
-enum AccuracySpecies { kFarfetchd = 82, kChansey = 112 };
-
 constexpr int kFull = 4096; // a modifier of 1 in 4096ths
 
 // What the chances read of both sides.
 struct Reading {
     Generation gen;
     const ExactAttack& a;
-    int defAbility; // 0 when the attacker's かたやぶり breaks it (for the abilities it breaks)
-    int defItem;    // the defender's item that acts
-    int weather;    // after エアロック and ノーてんき
+    AbilityId defAbility; // None when the attacker's かたやぶり breaks it (for the abilities it breaks)
+    ItemId defItem;       // the defender's item that acts
+    int weather;          // after エアロック and ノーてんき
     UseOdds& out;
 
     void add(OddsRule rule, int32_t arg = 0, int32_t arg2 = 0) const { out.steps.push_back({rule, arg, arg2}); }
 };
 
-bool breaksThrough(int attackerAbility) {
-    return breaksAbilities(attackerAbility);
-}
-
 // The defender's abilities of these chances that かたやぶり breaks through.
-bool breakable(int ability) {
-    return ability == kSandVeil || ability == kSnowCloak || ability == kSimple || ability == kUnaware ||
-           ability == kBattleArmorAbility || ability == kShellArmorAbility;
+bool breakable(AbilityId ability) {
+    using enum AbilityId;
+    return ability == SandVeil || ability == SnowCloak || ability == Simple || ability == Unaware ||
+           ability == BattleArmor || ability == ShellArmor;
 }
 
-int defenderItem(const ExactAttack& a, const ExactSide& d) {
-    const int item = heldItemOfSide(d);
-    if (item <= 0 || a.magicRoom || d.entry->ability == kKlutzAbility)
-        return kNoHeldItem;
-    return heldItem(item).generation <= static_cast<int>(a.options.generation) ? item : kNoHeldItem;
+ItemId defenderItem(const ExactAttack& a, const ExactSide& d) {
+    const ItemId item = heldItemOfSide(d);
+    if (!heldInTable(item) || a.magicRoom || abilityIdOf(d.entry->ability) == AbilityId::Klutz)
+        return ItemId::None;
+    return heldItem(item).generation <= static_cast<int>(a.options.generation) ? item : ItemId::None;
 }
 
-int weatherFor(const ExactAttack& a, int defenderAbility) {
-    const bool cancelled = a.ability == kAirLockAbility || a.ability == kCloudNineAbility ||
-                           defenderAbility == kAirLockAbility || defenderAbility == kCloudNineAbility;
-    return cancelled ? kWeatherNone : a.conditions.weather;
+bool cancelsWeather(AbilityId ability) {
+    return ability == AbilityId::AirLock || ability == AbilityId::CloudNine;
+}
+
+int weatherFor(const ExactAttack& a, AbilityId defenderAbility) {
+    return cancelsWeather(a.ability) || cancelsWeather(defenderAbility) ? kWeatherNone : a.conditions.weather;
 }
 
 // ---- the critical hit ---------------------------------------------------------------------------
 
 void criticalOdds(const Reading& r) {
     const ExactAttack& a = r.a;
-    if (r.gen == kGen4 && (a.move == kFutureSight || a.move == kDoomDesire)) {
+    if (r.gen == kGen4 && (a.move == MoveId::FutureSight || a.move == MoveId::DoomDesire)) {
         r.out.critical = {0, 1};
         return;
     }
-    if (r.defAbility == kBattleArmorAbility || r.defAbility == kShellArmorAbility) {
-        r.add(OddsRule::NoCritical, r.defAbility);
+    if (r.defAbility == AbilityId::BattleArmor || r.defAbility == AbilityId::ShellArmor) {
+        r.add(OddsRule::NoCritical, indexOf(r.defAbility));
         r.out.critical = {0, 1};
         return;
     }
     const MoveBattleData& data = moveBattleData(a.move, r.gen);
-    if (a.move != NO_MOVE && (data.flags & kMoveAlwaysCrits)) {
+    if (a.move != kNoMoveId && (data.flags & kMoveAlwaysCrits)) {
         r.add(OddsRule::AlwaysCritical);
         r.out.critical = {1, 1};
         return;
     }
-    int stage = a.move == NO_MOVE ? 0 : data.critStage;
+    int stage = a.move == kNoMoveId ? 0 : data.critStage;
     if (stage > 0)
         r.add(OddsRule::CriticalStage, stage, static_cast<int32_t>(OddsSource::Move));
     const auto raise = [&](bool applies, int by, OddsSource source) {
@@ -110,12 +80,12 @@ void criticalOdds(const Reading& r) {
         stage += by;
         r.add(OddsRule::CriticalStage, stage, static_cast<int32_t>(source));
     };
-    const int species = a.attacker.entry->species;
-    raise(a.item == kScopeLens, 1, OddsSource::ScopeLens);
-    raise(a.item == kRazorClaw, 1, OddsSource::RazorClaw);
-    raise(a.ability == kSuperLuck, 1, OddsSource::SuperLuck);
-    raise(a.item == kLuckyPunch && species == kChansey, 2, OddsSource::LuckyPunch);
-    raise(a.item == kStick && species == kFarfetchd, 2, OddsSource::Stick);
+    const SpeciesId species = speciesIdOf(a.attacker.entry->species);
+    raise(a.item == ItemId::ScopeLens, 1, OddsSource::ScopeLens);
+    raise(a.item == ItemId::RazorClaw, 1, OddsSource::RazorClaw);
+    raise(a.ability == AbilityId::SuperLuck, 1, OddsSource::SuperLuck);
+    raise(a.item == ItemId::LuckyPunch && species == SpeciesId::Chansey, 2, OddsSource::LuckyPunch);
+    raise(a.item == ItemId::Stick && species == SpeciesId::Farfetchd, 2, OddsSource::Stick);
     constexpr int kOneIn[] = {16, 8, 4, 3, 2};
     r.out.critical = {1, kOneIn[std::min(stage, 4)]};
 }
@@ -128,17 +98,17 @@ std::pair<int, int> stagesThatCount(const Reading& r, const ExactSide& d) {
     const ExactAttack& a = r.a;
     int accuracy = a.attacker.state.stages[kStageAccuracy];
     int evasion = d.state.stages[kStageEvasion];
-    if (r.gen == kGen4 && a.ability == kSimple)
+    if (r.gen == kGen4 && a.ability == AbilityId::Simple)
         accuracy *= 2;
-    if (r.gen == kGen4 && r.defAbility == kSimple)
+    if (r.gen == kGen4 && r.defAbility == AbilityId::Simple)
         evasion *= 2;
-    if (r.defAbility == kUnaware)
+    if (r.defAbility == AbilityId::Unaware)
         accuracy = 0;
-    if (a.ability == kUnaware)
+    if (a.ability == AbilityId::Unaware)
         evasion = 0;
     if (a.conditions.foresight && evasion > 0)
         evasion = 0;
-    if (a.move != NO_MOVE && (moveBattleData(a.move, r.gen).flags & kMoveIgnoresDefenceStages))
+    if (a.move != kNoMoveId && (moveBattleData(a.move, r.gen).flags & kMoveIgnoresDefenceStages))
         evasion = 0;
     return {std::clamp(accuracy, -kMaxStage, kMaxStage), std::clamp(evasion, -kMaxStage, kMaxStage)};
 }
@@ -170,14 +140,15 @@ double accuracyGen5(const Reading& r, double accuracy, int stage, int evasion) {
     const ExactAttack& a = r.a;
     Modifiers m;
     chainOne(r, m, a.conditions.gravity, OddsSource::Gravity, 6840, 6840);
-    chainOne(r, m, a.ability == kCompoundEyes, OddsSource::CompoundEyes, 5325, 5325);
-    chainOne(r, m, a.ability == kHustle && a.category == kPhysical, OddsSource::Hustle, 3277, 3277);
-    chainOne(r, m, r.defAbility == kSandVeil && r.weather == kWeatherSand, OddsSource::SandVeil, 3277, 3277);
-    chainOne(r, m, r.defAbility == kSnowCloak && r.weather == kWeatherHail, OddsSource::SnowCloak, 3277, 3277);
-    chainOne(r, m, a.item == kWideLens, OddsSource::WideLens, 4505, 4505);
-    chainOne(r, m, a.item == kZoomLens && a.attacker.state.movesAfterFoe == 1, OddsSource::ZoomLens, 4915, 4915);
-    chainOne(r, m, r.defItem == kBrightPowder, OddsSource::BrightPowder, 3686, 3686);
-    chainOne(r, m, r.defItem == kLaxIncense, OddsSource::LaxIncense, 3686, 3686);
+    chainOne(r, m, a.ability == AbilityId::CompoundEyes, OddsSource::CompoundEyes, 5325, 5325);
+    chainOne(r, m, a.ability == AbilityId::Hustle && a.category == kPhysical, OddsSource::Hustle, 3277, 3277);
+    chainOne(r, m, r.defAbility == AbilityId::SandVeil && r.weather == kWeatherSand, OddsSource::SandVeil, 3277, 3277);
+    chainOne(r, m, r.defAbility == AbilityId::SnowCloak && r.weather == kWeatherHail, OddsSource::SnowCloak, 3277,
+             3277);
+    chainOne(r, m, a.item == ItemId::WideLens, OddsSource::WideLens, 4505, 4505);
+    chainOne(r, m, a.item == ItemId::ZoomLens && a.attacker.state.movesAfterFoe == 1, OddsSource::ZoomLens, 4915, 4915);
+    chainOne(r, m, r.defItem == ItemId::BrightPowder, OddsSource::BrightPowder, 3686, 3686);
+    chainOne(r, m, r.defItem == ItemId::LaxIncense, OddsSource::LaxIncense, 3686, 3686);
     if (m.chain != kFull)
         accuracy = modify(accuracy, m.chain);
     const int combined = std::clamp(stage - evasion, -kMaxStage, kMaxStage);
@@ -197,20 +168,21 @@ double accuracyGen4(const Reading& r, double accuracy, int stage, int evasion) {
     else if (evasion < 0)
         accuracy *= kRatio[-evasion];
     Modifiers m;
-    chainOne(r, m, a.ability == kCompoundEyes, OddsSource::CompoundEyes, 5325, 5324);
-    chainOne(r, m, r.defAbility == kSandVeil && r.weather == kWeatherSand, OddsSource::SandVeil, 3277, 3276);
-    chainOne(r, m, r.defAbility == kSnowCloak && r.weather == kWeatherHail, OddsSource::SnowCloak, 3277, 3276);
-    chainOne(r, m, a.ability == kHustle && a.category == kPhysical, OddsSource::Hustle, 3277, 3276);
+    chainOne(r, m, a.ability == AbilityId::CompoundEyes, OddsSource::CompoundEyes, 5325, 5324);
+    chainOne(r, m, r.defAbility == AbilityId::SandVeil && r.weather == kWeatherSand, OddsSource::SandVeil, 3277, 3276);
+    chainOne(r, m, r.defAbility == AbilityId::SnowCloak && r.weather == kWeatherHail, OddsSource::SnowCloak, 3277,
+             3276);
+    chainOne(r, m, a.ability == AbilityId::Hustle && a.category == kPhysical, OddsSource::Hustle, 3277, 3276);
     const auto multiply = [&](bool applies, double factor, OddsSource source) {
         if (!applies)
             return;
         accuracy *= factor;
         r.add(OddsRule::AccuracyModifier, static_cast<int32_t>(source), static_cast<int32_t>(factor * kFull));
     };
-    multiply(r.defItem == kBrightPowder, 0.9, OddsSource::BrightPowder);
-    multiply(r.defItem == kLaxIncense, 0.9, OddsSource::LaxIncense);
-    multiply(a.item == kWideLens, 1.1, OddsSource::WideLens);
-    multiply(a.item == kZoomLens && a.attacker.state.movesAfterFoe == 1, 1.2, OddsSource::ZoomLens);
+    multiply(r.defItem == ItemId::BrightPowder, 0.9, OddsSource::BrightPowder);
+    multiply(r.defItem == ItemId::LaxIncense, 0.9, OddsSource::LaxIncense);
+    multiply(a.item == ItemId::WideLens, 1.1, OddsSource::WideLens);
+    multiply(a.item == ItemId::ZoomLens && a.attacker.state.movesAfterFoe == 1, 1.2, OddsSource::ZoomLens);
     chainOne(r, m, a.conditions.gravity, OddsSource::Gravity, 6840, 6840);
     return m.chain != kFull ? modify(accuracy, m.chain) : accuracy;
 }
@@ -218,13 +190,13 @@ double accuracyGen4(const Reading& r, double accuracy, int stage, int evasion) {
 // The move's own accuracy in the weather; 0 when it cannot miss there.
 int moveAccuracy(const Reading& r) {
     const ExactAttack& a = r.a;
-    if (a.move == NO_MOVE || a.accuracy <= 0) {
+    if (a.move == kNoMoveId || a.accuracy <= 0) {
         r.add(OddsRule::NeverMisses);
         return 0;
     }
-    const bool stormMove = a.move == kThunder || (a.move == kHurricane && r.gen == kGen5);
-    if ((stormMove && r.weather == kWeatherRain) || (a.move == kBlizzard && r.weather == kWeatherHail)) {
-        r.add(OddsRule::WeatherSureHit, a.move);
+    const bool stormMove = a.move == MoveId::Thunder || (a.move == MoveId::Hurricane && r.gen == kGen5);
+    if ((stormMove && r.weather == kWeatherRain) || (a.move == MoveId::Blizzard && r.weather == kWeatherHail)) {
+        r.add(OddsRule::WeatherSureHit, indexOf(a.move));
         return 0;
     }
     if (stormMove && r.weather == kWeatherSun) {
@@ -237,9 +209,9 @@ int moveAccuracy(const Reading& r) {
 
 void hitOdds(const Reading& r, const ExactSide& d) {
     const ExactAttack& a = r.a;
-    const int rawDefAbility = abilityIn(d.entry->ability, r.gen);
-    if (a.ability == kNoGuard || rawDefAbility == kNoGuard) {
-        r.add(OddsRule::NoGuard, a.ability == kNoGuard ? 0 : 1);
+    const AbilityId rawDefAbility = abilityIn(*d.entry, r.gen);
+    if (a.ability == AbilityId::NoGuard || rawDefAbility == AbilityId::NoGuard) {
+        r.add(OddsRule::NoGuard, a.ability == AbilityId::NoGuard ? 0 : 1);
         return;
     }
     const int base = moveAccuracy(r);
@@ -270,14 +242,14 @@ UseOdds useOdds(const ExactAttack& a, const ExactSide& defender) {
     if (!a.usable || !defender.entry)
         return out;
     const Generation gen = a.options.generation;
-    int defAbility = abilityIn(defender.entry->ability, gen);
-    if (breaksThrough(a.ability) && breakable(defAbility))
-        defAbility = 0;
-    const Reading r{
-        gen, a, defAbility, defenderItem(a, defender), weatherFor(a, abilityIn(defender.entry->ability, gen)), out};
+    AbilityId defAbility = abilityIn(*defender.entry, gen);
+    if (breaksAbilities(a.ability) && breakable(defAbility))
+        defAbility = AbilityId::None;
+    const Reading r{gen, a, defAbility, defenderItem(a, defender), weatherFor(a, abilityIn(*defender.entry, gen)), out};
     hitOdds(r, defender);
     criticalOdds(r);
-    out.eachHitChecks = a.move != NO_MOVE && moveBattleData(a.move, gen).multiHit == kTripleKick && !out.hit.certain();
+    out.eachHitChecks =
+        a.move != kNoMoveId && moveBattleData(a.move, gen).multiHit == kTripleKick && !out.hit.certain();
     return out;
 }
 

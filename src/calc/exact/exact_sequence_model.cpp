@@ -16,35 +16,6 @@ using namespace exact;
 
 namespace {
 
-// Items, abilities and moves the chain reads, by their index in the tables.
-enum SequenceItem {
-    kOranBerry = 47,
-    kSitrusBerry = 50,
-    kFigyBerry = 51, // … イアのみ 55: the berries that heal 1/8
-    kIapapaBerry = 55,
-    kLiechiBerry = 93,
-    kGanlonBerry = 94,
-    kSalacBerry = 95,
-    kPetayaBerry = 96,
-    kApicotBerry = 97,
-    kFocusSash = 155,
-    kAirBalloonItem = 218,
-};
-enum SequenceAbility {
-    kSturdy = 21,
-    kGluttony = 27,
-    kStickyHold = 73,
-    kKlutz = 85,
-    kUnnerveAbility = 130,
-    kWeakArmorAbility = 131,
-};
-enum SequenceMove {
-    kSuperpower = 275,
-    kKnockOffMove = 281,
-    kBrineMove = 361,
-    kWringOutMove = 377,
-    kCrushGripMove = 461
-};
 constexpr int kHealTen = 10; // オレンのみ
 
 // Key layout: bit 0 the item held, bits 1-4 and 5-8 the defence and special defence stages + 6,
@@ -53,28 +24,28 @@ constexpr int kHealTen = 10; // オレンのみ
 constexpr int kDefenceShift = 1, kSpDefenceShift = 5, kDropShift = 9, kSpDropShift = 12, kBoostShift = 15,
               kGemShift = 32;
 
-ItemKind kindOf(int item) {
+ItemKind kindOf(ItemId item) {
     switch (item) {
-    case kNoHeldItem:
+    case ItemId::None:
         return ItemKind::None;
-    case kSitrusBerry:
+    case ItemId::SitrusBerry:
         return ItemKind::HealQuarter;
-    case kOranBerry:
+    case ItemId::OranBerry:
         return ItemKind::HealTen;
-    case kGanlonBerry:
+    case ItemId::GanlonBerry:
         return ItemKind::PinchDefence;
-    case kApicotBerry:
+    case ItemId::ApicotBerry:
         return ItemKind::PinchSpDefence;
-    case kLiechiBerry:
-    case kSalacBerry:
-    case kPetayaBerry:
+    case ItemId::LiechiBerry:
+    case ItemId::SalacBerry:
+    case ItemId::PetayaBerry:
         return ItemKind::PinchOther;
-    case kFocusSash:
+    case ItemId::FocusSash:
         return ItemKind::FocusSash;
-    case kAirBalloonItem:
+    case ItemId::AirBalloon:
         return ItemKind::AirBalloon;
-    default:
-        return item >= kFigyBerry && item <= kIapapaBerry ? ItemKind::HealEighth : ItemKind::Other;
+    default: // フィラのみ … イアのみ stand together in the table
+        return item >= ItemId::FigyBerry && item <= ItemId::IapapaBerry ? ItemKind::HealEighth : ItemKind::Other;
     }
 }
 
@@ -98,7 +69,7 @@ bool recorded(const ExactRecord& record, ExactRule rule) {
 int absorbHealOf(const ExactRecord& record, int maxHp) {
     for (const ExactStep& s : record.steps) {
         const bool heals = s.rule == ExactRule::WaterAbsorb || s.rule == ExactRule::DrySkinImmunity ||
-                           (s.rule == ExactRule::VoltAbsorb && s.arg == kVoltAbsorb);
+                           (s.rule == ExactRule::VoltAbsorb && s.arg == indexOf(AbilityId::VoltAbsorb));
         if (heals)
             return std::max(1, maxHp / 4);
     }
@@ -146,16 +117,16 @@ SequenceModel::SequenceModel(const SequenceInput& input) : m_input(input) {
     const Generation gen = m_input.options.generation;
     m_maxHp = d.entry->stat[kHp];
     m_startHp = d.state.hp == kUnknownState ? m_maxHp : std::clamp<int32_t>(d.state.hp, 1, m_maxHp);
-    const int item = heldItemOfSide(d);
-    const bool inert = item <= 0 || abilityIn(d.entry->ability, gen) == kKlutz ||
+    const ItemId item = heldItemOfSide(d);
+    const bool inert = !heldInTable(item) || abilityIn(*d.entry, gen) == AbilityId::Klutz ||
                        heldItem(item).generation > static_cast<int>(gen) || (gen == kGen5 && m_input.field.magicRoom);
     m_item = inert ? ItemKind::None : kindOf(item);
     m_itemHeal = m_item == ItemKind::HealQuarter  ? std::max(1, m_maxHp / 4)
                  : m_item == ItemKind::HealEighth ? std::max(1, m_maxHp / 8)
                                                   : kHealTen;
-    m_gluttony = abilityIn(d.entry->ability, gen) == kGluttony;
+    m_gluttony = abilityIn(*d.entry, gen) == AbilityId::Gluttony;
     DefenderCarry carry;
-    carry.itemHeld = item > 0;
+    carry.itemHeld = heldInTable(item);
     const int window = kNeutralStage - conditionsWithinRange(m_input.conditions).defenceStage;
     carry.defence = static_cast<int8_t>(std::clamp(window + d.state.stages[kStageDefence], -kMaxStage, kMaxStage));
     carry.spDefence = static_cast<int8_t>(std::clamp(window + d.state.stages[kStageSpDefence], -kMaxStage, kMaxStage));
@@ -172,8 +143,8 @@ void SequenceModel::setUpSteps() {
         m.attackerId = s.attackerId;
         const ExactAttack a =
             prepareExactAttack(s.attacker, s.slot, m_input.conditions, m_input.options, m_input.field);
-        const int item = a.usable ? heldItemOfSide(s.attacker) : kNoHeldItem;
-        if (item > 0 && heldItem(item).boostKind == kBoostGem && a.item == item) {
+        const ItemId item = a.usable ? heldItemOfSide(s.attacker) : ItemId::None;
+        if (heldInTable(item) && heldItem(item).boostKind == kBoostGem && a.item == item) {
             auto at = std::find(gemHolders.begin(), gemHolders.end(), s.attackerId);
             if (at == gemHolders.end() && gemHolders.size() >= kMostSequenceAttackers)
                 m_status = SequenceStatus::TooManyGems;
@@ -184,27 +155,27 @@ void SequenceModel::setUpSteps() {
             }
         }
         const MoveBattleData& data = moveBattleData(a.move, gen);
-        if (a.usable && a.move != NO_MOVE) {
-            m.selfDrop = (data.flags & kMoveLowersOwnAttackStat) ? (a.move == kSuperpower ? 1 : 2) : 0;
+        if (a.usable && a.move != kNoMoveId) {
+            m.selfDrop = (data.flags & kMoveLowersOwnAttackStat) ? (a.move == MoveId::Superpower ? 1 : 2) : 0;
             if (data.flags & kMoveOneHitKo)
                 m_status = SequenceStatus::OneHitKo;
             if (data.flags & kMoveSecondaryEffect)
                 m_notes |= kNoteSecondaryEffects;
-            if (data.recoilNumerator > 0 || a.item == kLifeOrb)
+            if (data.recoilNumerator > 0 || a.item == ItemId::LifeOrb)
                 m_notes |= kNoteRecoil;
             if (data.multiHit == kTripleKick && m_input.countHitChances)
                 m_notes |= kNoteTripleKick;
         }
         m.attackStage = a.category == kPhysical ? kStageAttack : kStageSpAttack;
-        const int defAbility = abilityIn(m_input.defender.entry->ability, gen);
+        const AbilityId defAbility = abilityIn(*m_input.defender.entry, gen);
         const bool broken = breaksAbilities(a.ability);
-        m.knocksOff = a.move == kKnockOffMove && !(defAbility == kStickyHold && !broken);
-        m.weakArmor = gen == kGen5 && defAbility == kWeakArmorAbility && !broken && defendingStatOf(a) == kDefence;
-        m.sturdy = gen == kGen5 && defAbility == kSturdy && !broken;
-        m.berriesBlocked = gen == kGen5 && a.ability == kUnnerveAbility;
-        const bool eachHp =
-            (rollsDependOnHp(a) && a.move != kSuperFang) || a.move == kWringOutMove || a.move == kCrushGripMove;
-        m.hpBand = eachHp ? 2 : a.move == kBrineMove ? 1 : 0;
+        m.knocksOff = a.move == MoveId::KnockOff && !(defAbility == AbilityId::StickyHold && !broken);
+        m.weakArmor = gen == kGen5 && defAbility == AbilityId::WeakArmor && !broken && defendingStatOf(a) == kDefence;
+        m.sturdy = gen == kGen5 && defAbility == AbilityId::Sturdy && !broken;
+        m.berriesBlocked = gen == kGen5 && a.ability == AbilityId::Unnerve;
+        const bool eachHp = (rollsDependOnHp(a) && a.move != MoveId::SuperFang) || a.move == MoveId::WringOut ||
+                            a.move == MoveId::CrushGrip;
+        m.hpBand = eachHp ? 2 : a.move == MoveId::Brine ? 1 : 0;
         if (!a.usable && m_status == SequenceStatus::Computed)
             m_status = SequenceStatus::NotComputed;
         m_steps.push_back(m);
@@ -233,7 +204,7 @@ ExactSide SequenceModel::attackerFor(int step, Key key) const {
     const StepModel& m = m_steps[step];
     const DefenderCarry c = carryOf(key);
     if (m.gemBit >= 0 && (c.gemsSpent >> m.gemBit & 1))
-        side.heldItem = kNoHeldItem;
+        side.heldItem = ItemId::None;
     for (const auto& [stat, drop] :
          {std::pair{kStageAttack, c.attackDrop}, std::pair{kStageSpAttack, c.spAttackDrop}}) {
         int8_t& stage = side.state.stages[stat];
@@ -246,7 +217,7 @@ ExactSide SequenceModel::defenderFor(Key key, int32_t hp) const {
     ExactSide side = m_input.defender;
     const DefenderCarry c = carryOf(key);
     if (!c.itemHeld)
-        side.heldItem = kNoHeldItem;
+        side.heldItem = ItemId::None;
     const int window = kNeutralStage - conditionsWithinRange(m_input.conditions).defenceStage;
     const int def = std::clamp(c.defence + boostedDefence(key), -kMaxStage, kMaxStage);
     const int spDef = std::clamp(c.spDefence + boostedSpDefence(key), -kMaxStage, kMaxStage);
@@ -331,7 +302,7 @@ const TurnEndPlan& SequenceModel::turnEnd(int step, bool itemHeld) {
     auto [at, added] = m_turnEnds.try_emplace({step, itemHeld});
     if (added) {
         ExactAttack a = attackFor(step, m_startKey, false);
-        a.move = NO_MOVE; // はたきおとす's loss of the item is the carry's, not the plan's
+        a.move = kNoMoveId; // はたきおとす's loss of the item is the carry's, not the plan's
         DefenderCarry c = carryOf(m_startKey);
         c.itemHeld = itemHeld;
         at->second = turnEndPlan(a, defenderFor(packKey(c), m_startHp));
