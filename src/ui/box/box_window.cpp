@@ -577,8 +577,10 @@ void BoxWindow::importFile() {
                                                     QString::fromLatin1(kImportDefaultSuffix));
     if (fileName.isEmpty())
         return;
+    // What was added the status line says; only a file that could not be read asks for an OK.
     const ImportResult result = m_document.importFile(QFile::encodeName(fileName).toStdString());
-    dialogs().message(this, QString(), toQt(importSummaryText(result)));
+    if (result.status == ImportResult::Status::OpenFailed)
+        dialogs().message(this, QString(), toQt(importSummaryText(result)));
 }
 
 bool BoxWindow::confirmClose(QWidget* dialogParent) {

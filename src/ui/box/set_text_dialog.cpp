@@ -110,9 +110,8 @@ SetTextLanguage SetTextDialog::exportLanguage() const {
 void SetTextDialog::addSets() {
     const std::vector<ParsedSet> sets = m_sets;
     hide();
-    clearText(); // added once, never twice by a second press
-    const SetAppendResult result = m_document.appendTextSets(sets);
-    dialogs().message(parentWidget(), QString(), toQt(setAppendSummaryText(result)));
+    clearText();                     // added once, never twice by a second press
+    m_document.appendTextSets(sets); // the box window's status line says how many were added
 }
 
 void SetTextDialog::updatePreview() {

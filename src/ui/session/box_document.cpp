@@ -1,4 +1,5 @@
 #include "box/box.h"
+#include "format/set_text_import.h"
 #include "view/common/status_texts.h"
 
 #include "ui/session/box_document.h"
@@ -6,8 +7,16 @@
 #include "ui/common/qt_text.h"
 #include "ui/session/box_history.h"
 
+#include <algorithm>
+
 namespace rusrina {
 namespace {
+
+// A summary of several lines as the status line shows it.
+std::string oneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
+}
 
 // The rows a registration touched: its own, or a new one after the last.
 BoxChange writtenRow(int slot, int countBefore) {
@@ -144,6 +153,7 @@ SetAppendResult BoxDocument::appendTextSets(const std::vector<ParsedSet>& sets) 
     const SetAppendResult result = appendSets(*m_box, sets);
     if (result.added > 0)
         recordAppended(*before, QStringLiteral("テキスト入力"), result.firstSlot);
+    Q_EMIT statusMessage(toQt(setAppendSummaryText(result)));
     return result;
 }
 
@@ -152,6 +162,8 @@ ImportResult BoxDocument::importFile(const std::filesystem::path& path) {
     const ImportResult result = importBoxFile(*m_box, path);
     if (result.added > 0)
         recordAppended(*before, QStringLiteral("インポート"), std::nullopt);
+    if (result.status != ImportResult::Status::OpenFailed)
+        Q_EMIT statusMessage(toQt(oneLine(importSummaryText(result))));
     return result;
 }
 

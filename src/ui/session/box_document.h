@@ -107,10 +107,11 @@ public:
     // changing nothing, when the slot is not in use or the entry is not valid.
     bool replaceEntry(int slot, const BoxEntry& entry, const QString& step);
     // "テキスト入力": appends the sets that read after the last entry, as one run of slots (one
-    // step), and selects the first added.
+    // step), selects the first added, and says how many were added for the status line.
     SetAppendResult appendTextSets(const std::vector<ParsedSet>& sets);
-    // "インポート": merges another box file (importBoxFile) as one step. Both this and
-    // appendTextSets tell of the pair (PairChange::Neither) when entries were added.
+    // "インポート": merges another box file (importBoxFile) as one step, and says what it added
+    // and left out for the status line; a file that cannot be opened is the window's to report.
+    // Both this and appendTextSets tell of the pair (PairChange::Neither) when entries were added.
     ImportResult importFile(const std::filesystem::path& path);
 
     // --- Saving and recovery ---------------------------------------------------------------------
@@ -161,7 +162,8 @@ Q_SIGNALS:
     // A side was set or cleared, or its entry rewritten, or entries were added around the pair;
     // after every change of the box that leaves the pair to be shown again.
     void pairChanged(PairChange change);
-    // A line for the status line: a step taken back or made again, a save, an entry rewritten.
+    // A line for the status line: a step taken back or made again, a save, an entry rewritten,
+    // what an import or テキスト入力 added.
     void statusMessage(const QString& text);
 
 private:
