@@ -7,13 +7,14 @@
 namespace rusrina {
 namespace {
 
-constexpr const char* kDetailSection = "DataView";
+// The search window writes whether its species detail was open, just before it lets it go.
+constexpr SettingKey kDetailShown = shownKey("DataView", Stored::Always);
 
 } // namespace
 
 SearchWindows::SearchWindows(SettingsFile& settings) : m_settings(settings) {
     m_detail = std::make_unique<DetailWindow>(settings);
-    m_detail->showTool(settings.readSetting(kDetailSection, "show", 0) != 0 ? ShowCommand::Show : ShowCommand::Hide);
+    m_detail->showTool(settings.read(kDetailShown) != 0 ? ShowCommand::Show : ShowCommand::Hide);
     m_search = std::make_unique<SearchWindow>(settings);
     m_search->setOwnedTool(m_detail.get());
     m_detail->setOpenedFrom(m_search.get());
@@ -22,7 +23,7 @@ SearchWindows::SearchWindows(SettingsFile& settings) : m_settings(settings) {
 
 SearchWindows::~SearchWindows() {
     m_search.reset();
-    m_settings.writeSetting(kDetailSection, "show", m_detail->isOpen() ? 1 : 0);
+    m_settings.write(kDetailShown, m_detail->isOpen() ? 1 : 0);
     m_detail.reset();
 }
 

@@ -22,6 +22,12 @@ namespace rusrina {
 namespace {
 
 const QString kSection = QStringLiteral("TopWindow");
+// Which tool windows were open at the last exit. The launcher writes them as it closes; the
+// matrix's is the program's own addition, there only while the matrix was left open.
+constexpr SettingKey kSearchShown = shownKey("Search", Stored::Always);
+constexpr SettingKey kIvJudgeShown = shownKey("ParaCheck", Stored::Always);
+constexpr SettingKey kBoxShown = shownKey("Damage", Stored::Always);
+constexpr SettingKey kMatrixShown = shownKey("Matrix", Stored::UnlessDefault);
 
 QPushButton* addButton(QWidget* window, QGridLayout* grid, const char* name, const QString& caption, int row,
                        int column) {
@@ -33,8 +39,8 @@ QPushButton* addButton(QWidget* window, QGridLayout* grid, const char* name, con
     return button;
 }
 
-void showStored(ToolWindow& window, const SettingsFile& settings, const char* section) {
-    window.showTool(settings.readSetting(section, "show", 0) != 0 ? ShowCommand::Show : ShowCommand::Hide);
+void showStored(ToolWindow& window, const SettingsFile& settings, const SettingKey& shown) {
+    window.showTool(settings.read(shown) != 0 ? ShowCommand::Show : ShowCommand::Hide);
 }
 
 } // namespace
@@ -83,12 +89,12 @@ TopWindow::~TopWindow() {
 
 void TopWindow::openTools() {
     m_search = std::make_unique<SearchWindows>(m_settings);
-    showStored(m_search->searchWindow(), m_settings, "Search");
+    showStored(m_search->searchWindow(), m_settings, kSearchShown);
     m_ivJudge = std::make_unique<IvJudgeWindow>(m_settings);
-    showStored(*m_ivJudge, m_settings, "ParaCheck");
+    showStored(*m_ivJudge, m_settings, kIvJudgeShown);
     m_box = std::make_unique<BoxWindows>(m_settings);
-    showStored(m_box->boxWindow(), m_settings, "Damage");
-    showStored(m_box->matrixWindow(), m_settings, "Matrix");
+    showStored(m_box->boxWindow(), m_settings, kBoxShown);
+    showStored(m_box->matrixWindow(), m_settings, kMatrixShown);
 }
 
 SearchWindow* TopWindow::searchWindow() const {
@@ -116,17 +122,17 @@ MatrixWindow* TopWindow::matrixWindow() const {
 }
 
 void TopWindow::closeTools() {
-    const auto closeOne = [this](auto& window, const ToolWindow* tool, const char* section) {
+    const auto closeOne = [this](auto& window, const ToolWindow* tool, const SettingKey& shown) {
         if (!window)
             return;
-        m_settings.writeSetting(section, "show", tool->isOpen() ? 1 : 0);
+        m_settings.write(shown, tool->isOpen() ? 1 : 0);
         window.reset(); // the window writes its own keys as it goes
     };
-    closeOne(m_search, searchWindow(), "Search");
-    closeOne(m_ivJudge, m_ivJudge.get(), "ParaCheck");
+    closeOne(m_search, searchWindow(), kSearchShown);
+    closeOne(m_ivJudge, m_ivJudge.get(), kIvJudgeShown);
     if (m_box) // it closes with the box windows, and is remembered like the tools
-        m_settings.writeSetting("Matrix", "show", m_box->matrixWindow().isOpen() ? 1 : 0);
-    closeOne(m_box, boxWindow(), "Damage");
+        m_settings.write(kMatrixShown, m_box->matrixWindow().isOpen() ? 1 : 0);
+    closeOne(m_box, boxWindow(), kBoxShown);
 }
 
 void TopWindow::reject() {

@@ -66,9 +66,7 @@ void writeBattleState(SettingsFile& settings, std::string_view section, const Ba
     visitState(neutral, [&](const std::string&, const auto& field) { defaults.push_back(static_cast<int>(field)); });
     std::size_t i = 0;
     visitState(state, [&](const std::string& key, const auto& field) {
-        const int value = static_cast<int>(field);
-        if (value != defaults[i++] || settings.readSetting(section, key, INT_MIN) != INT_MIN)
-            settings.writeSetting(section, key, value);
+        settings.write(SettingKey{section, key, defaults[i++], INT_MIN, INT_MAX}, static_cast<int>(field));
     });
 }
 

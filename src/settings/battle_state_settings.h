@@ -1,7 +1,7 @@
 #pragma once
 // The battle state of the box and damage window as it is kept in the settings file between runs:
-// one integer key per input, under the window's section. A key only appears once its input has
-// left its default, so a run that never sets a state adds nothing to the file.
+// one integer key per input, under the window's section. A key is there only while its input is off
+// its default, so a run that never sets a state adds nothing to the file.
 
 #include "calc/battle/battle_state.h"
 
@@ -15,8 +15,8 @@ class SettingsFile;
 // hand-edited value comes back within its range (stateWithinRange).
 BattleState readBattleState(const SettingsFile& settings, std::string_view section);
 
-// Writes every input that differs from its default or whose key is already there (so that going
-// back to a default is remembered too).
+// Writes every input that differs from its default, and takes out the key of every input back at its
+// default.
 void writeBattleState(SettingsFile& settings, std::string_view section, const BattleState& state);
 
 } // namespace rusrina

@@ -22,6 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The format version of the file (1 when a file has none); only kSettingsVersion survives start-up.
+constexpr SettingKey kVersionKey{"Main", "Version", 1, INT_MIN, INT_MAX, Stored::Always};
+
 std::string_view trim(std::string_view s) {
     const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!s.empty() && isSpace(s.front()))
@@ -216,14 +219,65 @@ void SettingsFile::writeSetting(std::string_view section, std::string_view key, 
     m_changed = true;
 }
 
+void SettingsFile::removeSetting(std::string_view section, std::string_view key) {
+    if (m_ignored || !m_writable)
+        return;
+    const auto s = m_sections.find(lower(section));
+    if (s == m_sections.end() || !m_blocks[s->second].keys.contains(lower(key)))
+        return;
+    Block& block = m_blocks[s->second];
+    // Every line of the key goes: a second one, left behind, would be read at the next start.
+    std::erase_if(block.lines, [&](const std::string& line) {
+        const auto k = sectionHeader(line) ? std::nullopt : keyOf(line);
+        return k && lower(*k) == lower(key);
+    });
+    m_changed = true;
+    const bool onlyHeader = std::all_of(block.lines.begin() + 1, block.lines.end(),
+                                        [](const std::string& line) { return trim(line).empty(); });
+    if (!onlyHeader) {
+        indexBlock(block);
+        return;
+    }
+    m_blocks.erase(m_blocks.begin() + static_cast<std::ptrdiff_t>(s->second));
+    indexSections();
+}
+
+void SettingsFile::indexBlock(Block& block) {
+    block.keys.clear();
+    block.insertAt = 1;
+    for (std::size_t i = 1; i < block.lines.size(); ++i) {
+        if (const auto key = keyOf(block.lines[i]))
+            block.keys.try_emplace(lower(*key), i);
+        if (!trim(block.lines[i]).empty())
+            block.insertAt = i + 1;
+    }
+}
+
+void SettingsFile::indexSections() {
+    m_sections.clear();
+    for (std::size_t i = 1; i < m_blocks.size(); ++i)
+        m_sections.try_emplace(lower(*sectionHeader(m_blocks[i].lines.front())), i);
+}
+
+int SettingsFile::read(const SettingKey& key) const {
+    return key.withinRange(readSetting(key.section, key.name, key.defaultValue));
+}
+
+void SettingsFile::write(const SettingKey& key, int value) {
+    if (key.stored == Stored::UnlessDefault && value == key.defaultValue)
+        removeSetting(key.section, key.name);
+    else
+        writeSetting(key.section, key.name, value);
+}
+
 void SettingsFile::applyVersionRule() {
-    if (readSetting("Main", "Version", 1) == kSettingsVersion)
+    if (read(kVersionKey) == kSettingsVersion)
         return;
     m_blocks.assign(1, Block{});
     m_sections.clear();
     m_lineEnd = "\r\n";
     m_changed = true;
-    writeSetting("Main", "Version", kSettingsVersion);
+    write(kVersionKey, kSettingsVersion);
 }
 
 std::string SettingsFile::text() const {

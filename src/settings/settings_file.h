@@ -10,6 +10,7 @@
 // (over kMaxSettingsBytes, or one that cannot be read) is left untouched for the whole run.
 
 #include "files/atomic_file.h"
+#include "settings/setting_key.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -42,6 +43,15 @@ public:
     // settings file, the write is dropped and later reads keep giving what the file holds.
     void writeSetting(std::string_view section, std::string_view key, int value);
 
+    // Takes the key's line out of its section, and the section's header with it once nothing else
+    // is left under it. Dropped, as a write is, where the file cannot be written.
+    void removeSetting(std::string_view section, std::string_view key);
+
+    // A typed key: its value, or its default when it is absent or outside the key's range.
+    int read(const SettingKey& key) const;
+    // Writes a typed key by its rule: a key Stored::UnlessDefault at its default is taken out.
+    void write(const SettingKey& key, int value);
+
     std::string settingsPath() const { return m_path.string(); }
 
     // A file whose `Main`/`Version` is not kSettingsVersion (or that has none) is dropped and the
@@ -71,6 +81,9 @@ private:
     void parse(std::string_view text);
     void startBlock(std::string line);
     void addLine(std::string line);
+    // Finds the block's keys and insertion point again after lines were taken out.
+    static void indexBlock(Block& block);
+    void indexSections();
     std::string text() const;
 
     std::filesystem::path m_path;

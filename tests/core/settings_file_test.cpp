@@ -117,6 +117,30 @@ TEST_F(SettingsFileTest, WriteKeepsTheRestOfTheFile) {
               "\r\r\n"); // a last line of stray CRs, read as one CR, keeps both
 }
 
+// A typed key is read within its range, and one the program added is in the file only while it is
+// off its default: back at it, its lines go, and its section's header once nothing else is left.
+TEST_F(SettingsFileTest, TypedKeysHoldOnlyWhatDiffersFromTheirDefault) {
+    writeFile(iniPath(), "[Matrix]\r\nside=7\r\ntab=1\r\nTAB=1\r\n[Damage]\r\n; mine\r\nmode=2\r\n");
+    SettingsFile settings(iniPath());
+    const SettingKey side = checkKey("Matrix", "side");
+    const SettingKey tab = checkKey("Matrix", "tab");
+    const SettingKey mode = positionKey("Damage", "mode");
+    const SettingKey show = shownKey("Search", Stored::Always);
+    EXPECT_EQ(settings.read(side), 0); // 7 is no check box's state
+    EXPECT_EQ(settings.read(tab), 1);
+    settings.write(side, 0);
+    settings.write(tab, 0);
+    settings.write(mode, 0);
+    settings.write(show, 0);
+    settings.write(checkKey("Matrix", "freeOthers"), 0);
+    settings.flush();
+    EXPECT_EQ(readFile(iniPath()), "[Damage]\r\n; mine\r\n[Search]\r\nshow=0\r\n");
+    settings.write(tab, 1);
+    settings.flush();
+    EXPECT_EQ(readFile(iniPath()), "[Damage]\r\n; mine\r\n[Search]\r\nshow=0\r\n[Matrix]\r\ntab=1\r\n");
+    EXPECT_EQ(SettingsFile(iniPath()).read(tab), 1);
+}
+
 TEST_F(SettingsFileTest, ValuesThatAreNotIntegersGiveTheDefault) {
     struct Case {
         const char* value;

@@ -43,7 +43,7 @@ import subprocess
 import sys
 import time
 
-from harness import WAIT_TIMEOUT, Failure, Session, expect, main, poll, settings_text, step
+from harness import WAIT_TIMEOUT, Failure, Session, expect, poll, run_road, settings_text, step
 
 PLACES = {"TopWindow": (10, 10, 250, 90), "Damage": (280, 10, 1270, 700)}
 RECORD = 144
@@ -540,8 +540,4 @@ ROADS = {"instances": instances, "recovery": recovery, "large-settings": large_s
          "recovery-save-as": recovery_save_as, "recovery-import": recovery_import, "recovery-damaged": recovery_damaged}
 
 if __name__ == "__main__":
-    if len(sys.argv) < 2 or sys.argv[1] not in ROADS:
-        print("first argument: one of %s" % ", ".join(ROADS), file=sys.stderr)
-        sys.exit(2)
-    name = sys.argv.pop(1)
-    sys.exit(main(ROADS[name], __doc__.splitlines()[0], "road %s passed" % name))
+    sys.exit(run_road(ROADS, __doc__))

@@ -345,3 +345,12 @@ def main(road, description, passed):
     if not options.keep:
         shutil.rmtree(work, ignore_errors=True)
     return 0
+
+
+def run_road(roads, doc):
+    """The main of a driver of several roads: the first argument names the road, `doc` describes them."""
+    if len(sys.argv) < 2 or sys.argv[1] not in roads:
+        print("first argument: one of %s" % ", ".join(roads), file=sys.stderr)
+        return 2
+    name = sys.argv.pop(1)
+    return main(roads[name], doc.splitlines()[0], "road %s passed" % name)

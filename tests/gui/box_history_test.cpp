@@ -323,7 +323,8 @@ void BoxHistoryTest::thePairFollowsTheCheckBoxAndComesBack() {
 }
 
 // The pair and the check box come back at the next start while the entries are where they were;
-// a side whose slot now holds another entry is dropped.
+// a side whose slot now holds another entry is dropped. Unticked, the next start has no pair, and
+// nothing of it stays in the file.
 void BoxHistoryTest::thePairIsRememberedAcrossARestart() {
     TempSettings temp;
     writeFiveEntries();
@@ -343,8 +344,16 @@ void BoxHistoryTest::thePairIsRememberedAcrossARestart() {
     for (const char* name : {"A", "X", "C", "D"})
         QVERIFY(box.add(creature(name, name[0] % 2 ? 24 : 142)).ok());
     QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
+    {
+        BoxWindows windows(temp.settings());
+        QCOMPARE(pairNames(windows.boxWindow()), QStringLiteral("D－"));
+        setPair(windows.boxWindow(), 3, 1);
+        child<QCheckBox>(windows.boxWindow(), "keepPairCheck")->setChecked(false);
+    }
+    for (const char* key : {"keepPair", "attackerSlot", "attackerName", "defenderSlot", "defenderSpecies"})
+        QCOMPARE(temp.read("Damage", key), -9999);
     BoxWindows windows(temp.settings());
-    QCOMPARE(pairNames(windows.boxWindow()), QStringLiteral("D－"));
+    QCOMPARE(pairNames(windows.boxWindow()), QStringLiteral("－－"));
 }
 
 QTEST_MAIN(BoxHistoryTest)

@@ -126,6 +126,7 @@ private Q_SLOTS:
     void speedColumnInTheExactModesSortsBySpeed();
     void movePrioritiesInTheExactModesOnly();
     void speedTuningAnswersAndApplies();
+    void theChoicesComeBackAndDefaultsAddNothing();
 };
 
 void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
@@ -490,6 +491,40 @@ void MatrixWindowTest::speedTuningAnswersAndApplies() {
     QCOMPARE(child<QLabel>(matrix, "speedSummary")->text(),
              QStringLiteral("能力値を直接入力した個体には努力値がありません"));
     QVERIFY(!child<QPushButton>(matrix, "applySpeedButton")->isEnabled());
+}
+
+// The window's choices come back at the next start; left as they open, none is written.
+void MatrixWindowTest::theChoicesComeBackAndDefaultsAddNothing() {
+    TempSettings temp;
+    writeBox();
+    const std::pair<const char*, const char*> choosers[] = {
+        {"spreadHitsCombo", "spreadHits"}, {"speedSideCombo", "speedSide"}, {"speedTargetCombo", "speedTarget"}};
+    const char* const keys[] = {"side", "tab", "spreadHits", "spreadFreeOthers", "speedSide", "speedTarget"};
+    {
+        BoxWindows windows(temp.settings());
+        openMatrix(windows);
+    }
+    for (const char* key : keys)
+        QCOMPARE(temp.read("Matrix", key), -9999);
+    {
+        BoxWindows windows(temp.settings());
+        MatrixWindow& matrix = openMatrix(windows);
+        child<QRadioButton>(matrix, "matrixDefenderSide")->setChecked(true);
+        child<QTabWidget>(matrix, "matrixTabs")->setCurrentIndex(1);
+        for (const auto& [name, key] : choosers)
+            child<QComboBox>(matrix, name)->setCurrentIndex(1);
+        child<QCheckBox>(matrix, "spreadFreeOthersCheck")->setChecked(true);
+    }
+    for (const char* key : keys)
+        QCOMPARE(temp.read("Matrix", key), 1);
+    BoxWindows windows(temp.settings());
+    MatrixWindow& matrix = windows.matrixWindow();
+    QVERIFY(child<QRadioButton>(matrix, "matrixDefenderSide")->isChecked());
+    QCOMPARE(child<QTabWidget>(matrix, "matrixTabs")->currentIndex(), 1);
+    for (const auto& [name, key] : choosers)
+        QCOMPARE(child<QComboBox>(matrix, name)->currentIndex(), 1);
+    QVERIFY(child<QCheckBox>(matrix, "spreadFreeOthersCheck")->isChecked());
+    QVERIFY(child<QCheckBox>(matrix, "spreadKeepSpeedCheck")->isEnabled());
 }
 
 QTEST_MAIN(MatrixWindowTest)

@@ -86,28 +86,39 @@ void connectHistory(BoxHistory& history, QWidget& window, QWidget& list, QPushBu
 }
 
 constexpr const char* kSection = "Damage";
-constexpr const char* kModeKey = "mode";           // the "計算方式" position
-constexpr const char* kKeepPairKey = "keepPair";   // "並べ替えても攻撃側・防御側を保つ"
-constexpr const char* kStateOpenKey = "stateOpen"; // the battle-state panel unfolded
 
 // The keys that remember a side between runs: its slot, its name's check and its species.
 struct SideKeys {
-    const char* slot;
-    const char* name;
-    const char* species;
+    SettingKey slot;
+    SettingKey name;
+    SettingKey species;
 };
-constexpr SideKeys kAttackerKeys{"attackerSlot", "attackerName", "attackerSpecies"};
-constexpr SideKeys kDefenderKeys{"defenderSlot", "defenderName", "defenderSpecies"};
+
+constexpr SideKeys sideKeys(const char* slot, const char* name, const char* species) {
+    return {{kSection, slot, -1, -1, kBoxCapacity - 1},
+            {kSection, name, 0, INT_MIN, INT_MAX},
+            {kSection, species, 0, 0, kSpeciesCount - 1}};
+}
+
+// The box window's settings beyond its place (ToolWindow) and its battle state
+// (battle_state_settings.h), each key once. None is the window's original layout, so none is
+// written at its default.
+constexpr struct {
+    SettingKey mode = positionKey(kSection, "mode");        // the "計算方式" position
+    SettingKey keepPair = checkKey(kSection, "keepPair");   // "並べ替えても攻撃側・防御側を保つ"
+    SettingKey stateOpen = checkKey(kSection, "stateOpen"); // the battle-state panel unfolded
+    SideKeys attacker = sideKeys("attackerSlot", "attackerName", "attackerSpecies");
+    SideKeys defender = sideKeys("defenderSlot", "defenderName", "defenderSpecies");
+} kKeys;
 
 RememberedSide readSide(const SettingsFile& settings, const SideKeys& keys) {
-    return {settings.readSetting(kSection, keys.slot, -1), settings.readSetting(kSection, keys.name, 0),
-            settings.readSetting(kSection, keys.species, 0)};
+    return {settings.read(keys.slot), settings.read(keys.name), settings.read(keys.species)};
 }
 
 void writeSide(SettingsFile& settings, const SideKeys& keys, const RememberedSide& side) {
-    settings.writeSetting(kSection, keys.slot, side.slot);
-    settings.writeSetting(kSection, keys.name, side.nameCheck);
-    settings.writeSetting(kSection, keys.species, side.species);
+    settings.write(keys.slot, side.slot);
+    settings.write(keys.name, side.nameCheck);
+    settings.write(keys.species, side.species);
 }
 
 } // namespace
@@ -134,7 +145,7 @@ BoxWindow::BoxWindow(BoxDocument& document, BattleSession& battle, SettingsFile&
     m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // a long path never widens the window
     auto* right = new QVBoxLayout;
     right->addLayout(panels);
-    m_conditions = new ConditionsPanel(settings.readSetting(kSection, kModeKey, 0), this);
+    m_conditions = new ConditionsPanel(settings.read(kKeys.mode), this);
     connect(m_conditions, &ConditionsPanel::conditionsChanged, this, &BoxWindow::pushConditions);
     // The weather gives ウェザーボール its type; the list starts again with it, as with the filter.
     connect(m_conditions, &ConditionsPanel::learnableMovesChanged, this, [this] {
@@ -147,7 +158,7 @@ BoxWindow::BoxWindow(BoxDocument& document, BattleSession& battle, SettingsFile&
     m_state = new BattleStatePanel(this);
     m_state->setVisible(false);
     m_state->setState(readBattleState(settings, kSection));
-    m_state->setOpen(settings.readSetting(kSection, kStateOpenKey, 0) != 0);
+    m_state->setOpen(settings.read(kKeys.stateOpen) != 0);
     connect(m_state, &BattleStatePanel::stateChanged, this, [this] { m_battle.setState(m_state->state()); });
     connect(m_state, &BattleStatePanel::openChanging, this, [this](bool open) {
         if (open)
@@ -170,7 +181,7 @@ BoxWindow::BoxWindow(BoxDocument& document, BattleSession& battle, SettingsFile&
         QStringLiteral("項目の移動や、ほかの項目の削除のあとも、攻撃側と防御側に同じ項目を残します"));
     connect(m_keepPair, &QCheckBox::toggled, this,
             [this](bool on) { m_document.setPairOnMove(on ? PairOnMove::Follow : PairOnMove::Clear); });
-    m_keepPair->setChecked(settings.readSetting(kSection, kKeepPairKey, 0) != 0);
+    m_keepPair->setChecked(settings.read(kKeys.keepPair) != 0);
     auto* foot = new QHBoxLayout;
     foot->addWidget(m_keepPair);
     foot->addWidget(m_status, 1);
@@ -191,28 +202,24 @@ BoxWindow::BoxWindow(BoxDocument& document, BattleSession& battle, SettingsFile&
 }
 
 BoxWindow::~BoxWindow() {
-    settings().writeSetting(kSection, kModeKey, m_conditions->storedMode());
-    settings().writeSetting(kSection, kKeepPairKey, m_keepPair->isChecked() ? 1 : 0);
-    writeStateSettings();
-    // Written only once a side was set or the keys are there, so a run that never set one adds nothing.
-    const bool stored = settings().readSetting(kSection, kAttackerKeys.slot, -2) != -2 ||
-                        settings().readSetting(kSection, kDefenderKeys.slot, -2) != -2;
-    if (stored || m_document.attackerSlot() >= 0 || m_document.defenderSlot() >= 0) {
-        writeSide(settings(), kAttackerKeys, rememberSide(m_document.box(), m_document.attackerSlot()));
-        writeSide(settings(), kDefenderKeys, rememberSide(m_document.box(), m_document.defenderSlot()));
-    }
-}
-
-// Like the state's own keys, whether the panel is unfolded is written only once it was.
-void BoxWindow::writeStateSettings() {
+    settings().write(kKeys.mode, m_conditions->storedMode());
+    settings().write(kKeys.keepPair, m_keepPair->isChecked() ? 1 : 0);
     writeBattleState(settings(), kSection, m_battle.state());
-    if (m_state->isOpen() || settings().readSetting(kSection, kStateOpenKey, -1) != -1)
-        settings().writeSetting(kSection, kStateOpenKey, m_state->isOpen() ? 1 : 0);
+    settings().write(kKeys.stateOpen, m_state->isOpen() ? 1 : 0);
+    // The pair is kept for the next start only while the check box keeps it through the list's
+    // changes; otherwise the next start begins without one, and nothing of it stays in the file.
+    const bool keep = m_keepPair->isChecked();
+    writeSide(settings(), kKeys.attacker,
+              keep ? rememberSide(m_document.box(), m_document.attackerSlot()) : RememberedSide{});
+    writeSide(settings(), kKeys.defender,
+              keep ? rememberSide(m_document.box(), m_document.defenderSlot()) : RememberedSide{});
 }
 
 void BoxWindow::restorePair() {
-    const int attacker = recallSide(m_document.box(), readSide(settings(), kAttackerKeys));
-    const int defender = recallSide(m_document.box(), readSide(settings(), kDefenderKeys));
+    if (!m_keepPair->isChecked())
+        return;
+    const int attacker = recallSide(m_document.box(), readSide(settings(), kKeys.attacker));
+    const int defender = recallSide(m_document.box(), readSide(settings(), kKeys.defender));
     if (defender >= 0)
         m_document.setDefender(defender);
     if (attacker >= 0)

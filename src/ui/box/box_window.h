@@ -72,7 +72,8 @@ private:
     void selectRow(int row);
     void showBoxChange(const BoxChange& change);
     void showPair();
-    // Sets the pair the settings remember, each side only while its entry is still in its slot.
+    // Sets the pair the settings remember while "並べ替えても攻撃側・防御側を保つ" is ticked, each
+    // side only while its entry is still in its slot.
     void restorePair();
     void showLearnableChoices();
     void showRows();
@@ -82,7 +83,6 @@ private:
     // The battle-state panel was unfolded or folded: the window grows to show it, or gives the
     // room back, and stays on the screen.
     void fitStatePanel(bool open);
-    void writeStateSettings();
     void openNew();
     void openSelected();
     // Each returns false after telling the user why nothing was saved (or when the user cancelled).

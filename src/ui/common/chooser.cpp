@@ -1,5 +1,6 @@
 #include "ui/common/chooser.h"
 
+#include "settings/settings_file.h"
 #include "text/name_nearest.h"
 
 #include "ui/common/qt_text.h"
@@ -295,8 +296,12 @@ void selectValue(QComboBox& chooser, int value) {
     selectQuietly(chooser, model ? choiceRow(model->choices(), value) : 0);
 }
 
-void selectStored(QComboBox& chooser, int stored) {
-    selectQuietly(chooser, validChooserPosition(stored, chooser.count()));
+void restoreChooser(QComboBox& chooser, const SettingsFile& settings, const SettingKey& key) {
+    selectQuietly(chooser, validChooserPosition(settings.read(key), chooser.count()));
+}
+
+void storeChooser(SettingsFile& settings, const SettingKey& key, const QComboBox& chooser) {
+    settings.write(key, std::max(0, chooser.currentIndex()));
 }
 
 int chosenValue(const QComboBox& chooser, int none) {

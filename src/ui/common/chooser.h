@@ -10,6 +10,7 @@
 // Typing alone never changes the choice, so text that finds nothing changes nothing; the list then
 // offers the entries nearest to it, if any lie within a slip of the fingers ("もしかして：…").
 
+#include "settings/setting_key.h"
 #include "view/common/choice_find.h"
 #include "view/common/list_choice.h"
 
@@ -21,6 +22,8 @@ class QComboBox;
 class QWidget;
 
 namespace rusrina {
+
+class SettingsFile;
 
 class ChoiceListModel : public QAbstractListModel {
     Q_OBJECT
@@ -68,9 +71,13 @@ void selectQuietly(QComboBox& chooser, int row);
 // Selects the first entry that carries `value`, else the first entry, without emitting a signal.
 void selectValue(QComboBox& chooser, int value);
 
-// Selects a position read from the settings file, or the first entry when it lies outside the
-// list (a hand-edited file, or a list that has become shorter), without emitting a signal.
-void selectStored(QComboBox& chooser, int stored);
+// Selects the position the settings file holds under `key` (its default when absent), or the first
+// entry when the list has no such position (a hand-edited file, or a list that has become
+// shorter), without emitting a signal.
+void restoreChooser(QComboBox& chooser, const SettingsFile& settings, const SettingKey& key);
+
+// Writes the chosen position under `key` (0 while nothing is chosen).
+void storeChooser(SettingsFile& settings, const SettingKey& key, const QComboBox& chooser);
 
 // The value of the selected entry, or `none` when nothing is selected.
 int chosenValue(const QComboBox& chooser, int none);

@@ -100,10 +100,11 @@ QRect fittedOnScreen(const QWidget& window, const QRect& rect) {
 
 bool restorePlacement(QWidget& window, const SettingsFile& settings, const QString& section) {
     const std::string s = fromQt(section);
-    const int left = settings.readSetting(s, "left", 0);
-    const int top = settings.readSetting(s, "top", 0);
-    const int right = settings.readSetting(s, "right", 0);
-    const int bottom = settings.readSetting(s, "bottom", 0);
+    const PlacementKeys keys = placementKeys(s);
+    const int left = settings.read(keys.left);
+    const int top = settings.read(keys.top);
+    const int right = settings.read(keys.right);
+    const int bottom = settings.read(keys.bottom);
     // Compared in 64 bits: hand-edited edges far apart must not overflow into a valid-looking size.
     if (static_cast<long long>(right) <= left || static_cast<long long>(bottom) <= top)
         return false;
@@ -129,11 +130,12 @@ void savePlacement(const QWidget& window, SettingsFile& settings, const QString&
     if (rect.isEmpty())
         rect = window.geometry();
     const std::string s = fromQt(section);
+    const PlacementKeys keys = placementKeys(s);
     // Windows-style edges: right and bottom are one past the last pixel.
-    settings.writeSetting(s, "left", rect.left());
-    settings.writeSetting(s, "top", rect.top());
-    settings.writeSetting(s, "right", rect.left() + rect.width());
-    settings.writeSetting(s, "bottom", rect.top() + rect.height());
+    settings.write(keys.left, rect.left());
+    settings.write(keys.top, rect.top());
+    settings.write(keys.right, rect.left() + rect.width());
+    settings.write(keys.bottom, rect.top() + rect.height());
 }
 
 ToolWindow::ToolWindow(SettingsFile& settings, const QString& section, QWidget* parent)

@@ -24,19 +24,33 @@
 namespace rusrina {
 namespace {
 
-const char* const kSection = "DataView";
-constexpr int kDefaultSpecies = 1;
-constexpr int kDefaultLevelPosition = 49;
+constexpr char kSection[] = "DataView";
 
 struct CheckSpec {
     const char* key;
     const char* caption;
 };
-// Methods, the pre-evolution box and the editions, in the order of the settings keys.
-constexpr CheckSpec kChecks[] = {
-    {"level", "LV"},  {"mc", "マシン"},   {"eg", "遺伝"}, {"sd", "含進化前"},     {"sp", "特殊習得"},
-    {"qx", "ネリカ"}, {"zv", "オルテア"}, {"jy", "JYJY"}, {"tk", "ヴァルメリア"},
+
+struct CheckKey {
+    SettingKey key;
+    const char* caption;
 };
+
+constexpr CheckKey ticked(const char* name, const char* caption) {
+    return {checkKey(kSection, name, true, Stored::Always), caption};
+}
+
+// The species detail window's settings, each key once; the controls are named after their keys.
+constexpr struct {
+    SettingKey species{kSection, "number", 1, 0, kSpeciesCount - 1, Stored::Always};
+    // Methods, the pre-evolution box and the editions.
+    CheckKey checks[9] = {ticked("level", "LV"),    ticked("mc", "マシン"),   ticked("eg", "遺伝"),
+                          ticked("sd", "含進化前"), ticked("sp", "特殊習得"), ticked("qx", "ネリカ"),
+                          ticked("zv", "オルテア"), ticked("jy", "JYJY"),     ticked("tk", "ヴァルメリア")};
+    SettingKey type = positionKey(kSection, "type", 0, Stored::Always);
+    SettingKey category = positionKey(kSection, "spec", 0, Stored::Always);
+    SettingKey level = positionKey(kSection, "clevel", 49, Stored::Always); // level 50
+} kKeys;
 enum CheckIndex { kLevel, kMachine, kEgg, kPreEvolutions, kSpecial, kQX, kZV, kJYJY, kTK };
 
 constexpr CheckSpec kDifferences[] = {
@@ -162,7 +176,7 @@ void DetailWindow::buildStats(QGridLayout* grid, int firstRow) {
         m_levelStats[stat]->setAlignment(Qt::AlignCenter);
     }
     grid->addWidget(new QLabel(QStringLiteral("種族値"), this), firstRow + 1, 0);
-    m_level = newChooser(this, QStringLiteral("clevel"));
+    m_level = newChooser(this, toQt(kKeys.level.name));
     std::vector<ListChoice> levels;
     for (int level = 1; level <= kMaxLevel; ++level)
         levels.push_back({levelChoiceText(level), level});
@@ -182,8 +196,8 @@ QWidget* DetailWindow::buildMoveControls() {
     auto* methods = new QHBoxLayout;
     methods->setContentsMargins(0, 0, 0, 0);
     for (size_t i = 0; i < m_checks.size(); ++i) {
-        m_checks[i] = new QCheckBox(toQt(kChecks[i].caption), box);
-        m_checks[i]->setObjectName(toQt(kChecks[i].key));
+        m_checks[i] = new QCheckBox(toQt(kKeys.checks[i].caption), box);
+        m_checks[i]->setObjectName(toQt(kKeys.checks[i].key.name));
         if (i >= kQX)
             m_checks[i]->setToolTip(toQt(editionToolTip(static_cast<int>(i) - kQX)));
         if (i == kQX)
@@ -196,11 +210,11 @@ QWidget* DetailWindow::buildMoveControls() {
     auto* filters = new QHBoxLayout;
     filters->setContentsMargins(0, 0, 0, 0);
     filters->addWidget(new QLabel(QStringLiteral("分類"), box));
-    m_category = newChooser(box, QStringLiteral("spec"));
+    m_category = newChooser(box, toQt(kKeys.category.name));
     fillChooser(*m_category, positionChoices(categoryFilterEntries()));
     filters->addWidget(m_category);
     filters->addWidget(new QLabel(QStringLiteral("タイプ"), box));
-    m_type = newChooser(box, QStringLiteral("type"));
+    m_type = newChooser(box, toQt(kKeys.type.name));
     fillChooser(*m_type, positionChoices(typeFilterEntries()));
     filters->addWidget(m_type);
     filters->addSpacing(16);
@@ -236,27 +250,26 @@ void DetailWindow::restoreSettings() {
     // Filled while every control is quiet, then shown once.
     for (size_t i = 0; i < m_checks.size(); ++i) {
         const QSignalBlocker block(m_checks[i]);
-        m_checks[i]->setChecked(file.readSetting(kSection, kChecks[i].key, 1) != 0);
+        m_checks[i]->setChecked(file.read(kKeys.checks[i].key) != 0);
     }
-    selectStored(*m_type, file.readSetting(kSection, "type", 0));
-    selectStored(*m_category, file.readSetting(kSection, "spec", 0));
-    selectStored(*m_level, file.readSetting(kSection, "clevel", kDefaultLevelPosition));
+    restoreChooser(*m_type, file, kKeys.type);
+    restoreChooser(*m_category, file, kKeys.category);
+    restoreChooser(*m_level, file, kKeys.level);
     connect(m_level, &QComboBox::currentIndexChanged, this, &DetailWindow::refresh);
     connect(m_category, &QComboBox::currentIndexChanged, this, &DetailWindow::refresh);
     connect(m_type, &QComboBox::currentIndexChanged, this, &DetailWindow::refresh);
 
-    const int number = file.readSetting(kSection, "number", kDefaultSpecies);
-    display(number >= 0 && number < kSpeciesCount ? number : kDefaultSpecies);
+    display(file.read(kKeys.species));
 }
 
 void DetailWindow::saveSettings() {
     SettingsFile& file = settings();
-    file.writeSetting(kSection, "number", m_state.current);
+    file.write(kKeys.species, m_state.current);
     for (size_t i = 0; i < m_checks.size(); ++i)
-        file.writeSetting(kSection, kChecks[i].key, m_checks[i]->isChecked() ? 1 : 0);
-    file.writeSetting(kSection, "type", m_type->currentIndex());
-    file.writeSetting(kSection, "spec", m_category->currentIndex());
-    file.writeSetting(kSection, "clevel", m_level->currentIndex());
+        file.write(kKeys.checks[i].key, m_checks[i]->isChecked() ? 1 : 0);
+    storeChooser(file, kKeys.type, *m_type);
+    storeChooser(file, kKeys.category, *m_category);
+    storeChooser(file, kKeys.level, *m_level);
 }
 
 void DetailWindow::showSpecies(int species) {

@@ -28,6 +28,14 @@
 namespace rusrina {
 namespace {
 
+constexpr char kSection[] = "DataEdit";
+
+// The edit form's settings, each key once.
+constexpr struct {
+    SettingKey rule = positionKey(kSection, "rule", 0, Stored::Always);
+    SettingKey level = positionKey(kSection, "level", 0, Stored::Always);
+} kKeys;
+
 const char* const kStatCaptions[6] = {"HP", "攻撃", "防御", "特攻", "特防", "素早"};
 const char* const kMoveCaptions[7] = {"タイプ", "わざ名称", "威力", "命中", "回数", "分類", "対象"};
 const char* const kInfoNames[5] = {"power", "accuracy", "pp", "category", "target"};
@@ -66,7 +74,7 @@ QLabel* makeCell(QWidget* parent, const QString& name, const QString& widest) {
 } // namespace
 
 EntryEditWindow::EntryEditWindow(BoxDocument& document, SettingsFile& settings, QWidget* parent)
-    : ToolWindow(settings, QStringLiteral("DataEdit"), parent), m_document(document) {
+    : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_document(document) {
     setObjectName(QStringLiteral("entryEditWindow"));
     setWindowTitle(QString::asprintf("%s バントレボックス　データ編集", ProductTitle));
     buildWidgets();
@@ -80,8 +88,8 @@ EntryEditWindow::EntryEditWindow(BoxDocument& document, SettingsFile& settings, 
 }
 
 EntryEditWindow::~EntryEditWindow() {
-    settings().writeSetting("DataEdit", "rule", m_rule->currentIndex());
-    settings().writeSetting("DataEdit", "level", m_level->currentIndex());
+    storeChooser(settings(), kKeys.rule, *m_rule);
+    storeChooser(settings(), kKeys.level, *m_level);
 }
 
 void EntryEditWindow::buildWidgets() {
@@ -268,8 +276,8 @@ void EntryEditWindow::fillFixedChoosers() {
 }
 
 void EntryEditWindow::readSettings() {
-    selectStored(*m_rule, settings().readSetting("DataEdit", "rule", 0));
-    selectStored(*m_level, settings().readSetting("DataEdit", "level", 0));
+    restoreChooser(*m_rule, settings(), kKeys.rule);
+    restoreChooser(*m_level, settings(), kKeys.level);
 }
 
 void EntryEditWindow::connectHandlers() {

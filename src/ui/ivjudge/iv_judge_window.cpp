@@ -34,6 +34,14 @@ namespace rusrina {
 namespace {
 
 constexpr char kSection[] = "ParaCheck";
+
+// The IV judge's settings, each key once.
+constexpr struct {
+    SettingKey rule = positionKey(kSection, "rule", 0, Stored::Always);
+    SettingKey level = positionKey(kSection, "level", 0, Stored::Always);
+    SettingKey nature = positionKey(kSection, "seikaku", 0, Stored::Always);
+    SettingKey species = positionKey(kSection, "vant", 0, Stored::Always);
+} kKeys;
 constexpr const char* kStatLabels[6] = {"ＨＰ", "こうげき", "ぼうぎょ", "とくこう", "とくぼう", "すばやさ"};
 constexpr int kMaxTypedStat = 999;
 
@@ -292,19 +300,19 @@ bool IvJudgeWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void IvJudgeWindow::restoreSettings() {
     const SettingsFile& stored = settings();
-    selectStored(*m_rule, stored.readSetting(kSection, "rule", 0));
-    selectStored(*m_level, stored.readSetting(kSection, "level", 0));
-    selectStored(*m_nature, stored.readSetting(kSection, "seikaku", 0));
+    restoreChooser(*m_rule, stored, kKeys.rule);
+    restoreChooser(*m_level, stored, kKeys.level);
+    restoreChooser(*m_nature, stored, kKeys.nature);
     fillSpeciesList();
-    selectStored(*m_species, stored.readSetting(kSection, "vant", 0));
+    restoreChooser(*m_species, stored, kKeys.species);
 }
 
 void IvJudgeWindow::saveSettings() {
     SettingsFile& stored = settings();
-    stored.writeSetting(kSection, "rule", std::max(0, m_rule->currentIndex()));
-    stored.writeSetting(kSection, "level", std::max(0, m_level->currentIndex()));
-    stored.writeSetting(kSection, "seikaku", std::max(0, m_nature->currentIndex()));
-    stored.writeSetting(kSection, "vant", std::max(0, m_species->currentIndex()));
+    storeChooser(stored, kKeys.rule, *m_rule);
+    storeChooser(stored, kKeys.level, *m_level);
+    storeChooser(stored, kKeys.nature, *m_nature);
+    storeChooser(stored, kKeys.species, *m_species);
 }
 
 void IvJudgeWindow::fillSpeciesList() {

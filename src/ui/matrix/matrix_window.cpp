@@ -10,6 +10,7 @@
 #include "ui/common/qt_text.h"
 #include "ui/common/table_view.h"
 #include "ui/matrix/matrix_model.h"
+#include "ui/matrix/matrix_settings.h"
 #include "ui/matrix/spread_panel.h"
 #include "ui/session/battle_session.h"
 #include "ui/session/box_document.h"
@@ -28,16 +29,13 @@
 namespace rusrina {
 namespace {
 
-constexpr const char* kSection = "Matrix";
-constexpr const char* kSideKey = "side"; // 0: the attacker against the box, 1: the box against the defender
-constexpr const char* kTabKey = "tab";
 constexpr int kDefaultWidth = 1120;
 constexpr int kDefaultHeight = 560;
 
 } // namespace
 
 MatrixWindow::MatrixWindow(BoxDocument& document, const BattleSession& battle, SettingsFile& settings, QWidget* parent)
-    : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_document(document), m_battle(battle) {
+    : ToolWindow(settings, QString::fromLatin1(kMatrixSection), parent), m_document(document), m_battle(battle) {
     setObjectName(QStringLiteral("matrixWindow"));
     setWindowTitle(QString::asprintf("%s バントレボックス　一覧・努力値探索", ProductTitle));
     m_tabs = new QTabWidget(this);
@@ -49,16 +47,17 @@ MatrixWindow::MatrixWindow(BoxDocument& document, const BattleSession& battle, S
     layout->addWidget(m_tabs);
     resize(kDefaultWidth, kDefaultHeight);
 
-    const bool defenderSide = settings.readSetting(kSection, kSideKey, 0) == 1;
-    (defenderSide ? m_defenderSide : m_attackerSide)->setChecked(true);
-    m_tabs->setCurrentIndex(settings.readSetting(kSection, kTabKey, 0) == 1 ? 1 : 0);
+    (settings.read(kMatrixKeys.side) == 1 ? m_defenderSide : m_attackerSide)->setChecked(true);
+    m_tabs->setCurrentIndex(settings.read(kMatrixKeys.tab));
+    m_spread->restoreChoices(settings);
     connect(m_attackerSide, &QRadioButton::toggled, this, &MatrixWindow::refresh);
     connect(&battle, &BattleSession::calculated, this, &MatrixWindow::refresh);
 }
 
 MatrixWindow::~MatrixWindow() {
-    settings().writeSetting(kSection, kSideKey, attackerSide() ? 0 : 1);
-    settings().writeSetting(kSection, kTabKey, m_tabs->currentIndex());
+    settings().write(kMatrixKeys.side, attackerSide() ? 0 : 1);
+    settings().write(kMatrixKeys.tab, m_tabs->currentIndex());
+    m_spread->storeChoices(settings());
 }
 
 QWidget* MatrixWindow::buildMatrixTab() {

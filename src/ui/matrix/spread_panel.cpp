@@ -2,6 +2,7 @@
 
 #include "box/box.h"
 #include "calc/box_tools/spread_finder.h"
+#include "settings/settings_file.h"
 #include "view/box/damage_view.h"
 #include "view/edit/entry_edit.h"
 #include "view/matrix/spread_view.h"
@@ -10,6 +11,7 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/table_view.h"
+#include "ui/matrix/matrix_settings.h"
 #include "ui/matrix/text_table_model.h"
 #include "ui/session/battle_session.h"
 #include "ui/session/box_document.h"
@@ -21,6 +23,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -171,6 +174,24 @@ QWidget* SpreadPanel::buildSpeed() {
     layout->addStretch();
     layout->addWidget(m_applySpeed, 0, Qt::AlignRight);
     return group;
+}
+
+void SpreadPanel::restoreChoices(const SettingsFile& settings) {
+    restoreChooser(*m_hits, settings, kMatrixKeys.spreadHits);
+    restoreChooser(*m_speedSide, settings, kMatrixKeys.speedSide);
+    restoreChooser(*m_speedTarget, settings, kMatrixKeys.speedTarget);
+    const QSignalBlocker quiet(m_freeOthers);
+    const bool freeOthers = settings.read(kMatrixKeys.freeOthers) != 0;
+    m_freeOthers->setChecked(freeOthers);
+    for (QCheckBox* keep : {m_keepAttack, m_keepSpAttack, m_keepSpeed})
+        keep->setEnabled(freeOthers);
+}
+
+void SpreadPanel::storeChoices(SettingsFile& settings) const {
+    storeChooser(settings, kMatrixKeys.spreadHits, *m_hits);
+    storeChooser(settings, kMatrixKeys.speedSide, *m_speedSide);
+    storeChooser(settings, kMatrixKeys.speedTarget, *m_speedTarget);
+    settings.write(kMatrixKeys.freeOthers, m_freeOthers->isChecked() ? 1 : 0);
 }
 
 // The six rows' names change with the attacker and the battle session's inputs; the chosen row stays.

@@ -24,6 +24,7 @@ namespace rusrina {
 
 class BattleSession;
 class BoxDocument;
+class SettingsFile;
 class TextTableModel;
 struct BoxEntry;
 struct DefenceSpreads;
@@ -39,6 +40,10 @@ public:
 
     // Runs both finders again from the battle session and the panel's choosers.
     void refresh();
+    // The choices the settings file keeps between runs: "回数", "ほかの努力値も振り直す", and the
+    // side and the target of "素早さ調整". Restoring runs nothing; the next refresh reads them.
+    void restoreChoices(const SettingsFile& settings);
+    void storeChoices(SettingsFile& settings) const;
     // Writes the selected split (the first when none is selected) into the defender, or the found
     // spread into the attacker. Nothing happens without a result or when the user says No.
     void applySplit();

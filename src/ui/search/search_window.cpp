@@ -31,11 +31,39 @@ namespace {
 
 constexpr char kSection[] = "Search";
 
+constexpr SettingKey criterion(const char* name) {
+    return positionKey(kSection, name, 0, Stored::Always);
+}
+
+constexpr SettingKey ticked(const char* name, bool on = false) {
+    return checkKey(kSection, name, on, Stored::Always);
+}
+
+// The search window's settings: every criterion as it was left, each key once. The choosers and
+// check boxes are named after their keys.
+constexpr struct {
+    SettingKey anyOf = ticked("radio_w1", true);
+    SettingKey allOf = ticked("radio_w2");
+    SettingKey methods[4] = {ticked("check_level"), ticked("check_iden"), ticked("check_mw"), ticked("check_osie")};
+    SettingKey editions[4] = {ticked("check_qx"), ticked("check_zv"), ticked("check_jy"), ticked("check_tk")};
+    SettingKey atMost[6] = {criterion("combo_u1"), criterion("combo_u2"), criterion("combo_u3"),
+                            criterion("combo_u4"), criterion("combo_u5"), criterion("combo_u6")};
+    SettingKey atLeast[6] = {criterion("combo_l1"), criterion("combo_l2"), criterion("combo_l3"),
+                             criterion("combo_l4"), criterion("combo_l5"), criterion("combo_l6")};
+    SettingKey type1 = criterion("combo_t1");
+    SettingKey type2 = criterion("combo_t2");
+    SettingKey moveTypes[4] = {criterion("combo_wt1"), criterion("combo_wt2"), criterion("combo_wt3"),
+                               criterion("combo_wt4")};
+    SettingKey moves[4] = {criterion("combo_wn1"), criterion("combo_wn2"), criterion("combo_wn3"),
+                           criterion("combo_wn4")};
+    SettingKey ability = criterion("combo_t3");
+    SettingKey eggGroup = criterion("combo_t4");
+    SettingKey rule = criterion("combo_r1");
+} kKeys;
+
 const char* const kStatLabels[6] = {"HP", "こうげき", "ぼうぎょ", "すばやさ", "とくこう", "とくぼう"};
 const char* const kMethodCaptions[4] = {"LV技", "遺伝技", "技マシン", "教え技"};
-const char* const kMethodKeys[4] = {"check_level", "check_iden", "check_mw", "check_osie"};
 const char* const kEditionCaptions[4] = {"ネリカ", "オルテア", "JYJY", "ヴァルメリア"};
-const char* const kEditionKeys[4] = {"check_qx", "check_zv", "check_jy", "check_tk"};
 const char* const kMoveRowLabels[4] = {"わざ１", "わざ２", "わざ３", "わざ４"};
 const char* const kMoveFieldHeadings[kMoveFieldCount] = {"威力", "命中", "回数", "分類", "対象", "効果"};
 // The widest text each move field shows, to size it.
@@ -45,7 +73,7 @@ std::string numberedKey(const char* stem, int index) {
     return stem + std::to_string(index + 1);
 }
 
-QComboBox* criterionChooser(QWidget* parent, const std::string& name, int minimumChars = 0,
+QComboBox* criterionChooser(QWidget* parent, std::string_view name, int minimumChars = 0,
                             ChoiceNames findNames = ChoiceNames::None) {
     return newChooser(parent, toQt(name),
                       {.visibleItems = 20,
@@ -107,8 +135,8 @@ QGroupBox* SearchWindow::buildStatGroup() {
     const auto atLeast = statAtLeastEntries();
     for (int i = 0; i < 6; ++i) {
         grid->addWidget(new QLabel(toQt(kStatLabels[i]), group), 0, i, Qt::AlignCenter);
-        m_atMost[i] = criterionChooser(group, numberedKey("combo_u", i));
-        m_atLeast[i] = criterionChooser(group, numberedKey("combo_l", i));
+        m_atMost[i] = criterionChooser(group, kKeys.atMost[i].name);
+        m_atLeast[i] = criterionChooser(group, kKeys.atLeast[i].name);
         fillChooser(*m_atMost[i], atMost);
         fillChooser(*m_atLeast[i], atLeast);
         grid->addWidget(m_atMost[i], 1, i);
@@ -123,10 +151,10 @@ QGroupBox* SearchWindow::buildStatGroup() {
 QGroupBox* SearchWindow::buildTypeGroup() {
     auto* group = new QGroupBox(QStringLiteral("タイプ・とくせい・たまごグループによる絞込み"), this);
     auto* grid = new QGridLayout(group);
-    m_type1 = criterionChooser(group, "combo_t1");
-    m_type2 = criterionChooser(group, "combo_t2");
-    m_ability = criterionChooser(group, "combo_t3", 0, ChoiceNames::Abilities);
-    m_eggGroup = criterionChooser(group, "combo_t4");
+    m_type1 = criterionChooser(group, kKeys.type1.name);
+    m_type2 = criterionChooser(group, kKeys.type2.name);
+    m_ability = criterionChooser(group, kKeys.ability.name, 0, ChoiceNames::Abilities);
+    m_eggGroup = criterionChooser(group, kKeys.eggGroup.name);
     const auto types = typeChooserEntries();
     fillChooser(*m_type1, types);
     fillChooser(*m_type2, types);
@@ -160,13 +188,13 @@ QGroupBox* SearchWindow::buildMoveGroup() {
     options->addSpacing(12);
     for (int i = 0; i < 4; ++i) {
         m_methods[i] = new QCheckBox(toQt(kMethodCaptions[i]), group);
-        m_methods[i]->setObjectName(toQt(kMethodKeys[i]));
+        m_methods[i]->setObjectName(toQt(kKeys.methods[i].name));
         options->addWidget(m_methods[i]);
     }
     options->addSpacing(12);
     for (int i = 0; i < 4; ++i) {
         m_editions[i] = new QCheckBox(toQt(kEditionCaptions[i]), group);
-        m_editions[i]->setObjectName(toQt(kEditionKeys[i]));
+        m_editions[i]->setObjectName(toQt(kKeys.editions[i].name));
         m_editions[i]->setToolTip(toQt(editionToolTip(i)));
         options->addWidget(m_editions[i]);
     }
@@ -193,9 +221,9 @@ QWidget* SearchWindow::buildMoveRows() {
     for (int k = 0; k < kMoveRows; ++k) {
         MoveRow& row = m_moveRows[k];
         grid->addWidget(new QLabel(toQt(kMoveRowLabels[k]), rows), k + 1, 0);
-        row.type = criterionChooser(rows, numberedKey("combo_wt", k));
+        row.type = criterionChooser(rows, kKeys.moveTypes[k].name);
         fillChooser(*row.type, types);
-        row.move = criterionChooser(rows, numberedKey("combo_wn", k), 16,
+        row.move = criterionChooser(rows, kKeys.moves[k].name, 16,
                                     ChoiceNames::Moves); // about eight full-width characters
         grid->addWidget(row.type, k + 1, 1);
         grid->addWidget(row.move, k + 1, 2);
@@ -215,7 +243,7 @@ QWidget* SearchWindow::buildMoveRows() {
 
 QGroupBox* SearchWindow::buildRuleGroup() {
     auto* group = new QGroupBox(QStringLiteral("対戦ルール"), this);
-    m_rule = criterionChooser(group, "combo_r1");
+    m_rule = criterionChooser(group, kKeys.rule.name);
     fillChooser(*m_rule, ruleChooserEntries());
     auto* layout = new QHBoxLayout(group);
     layout->addWidget(new QLabel(QStringLiteral("成長段階"), group));
@@ -289,55 +317,52 @@ void SearchWindow::connectCriteria() {
 
 void SearchWindow::restoreSettings() {
     const SettingsFile& s = settings();
-    const auto restore = [&s](QComboBox* chooser, const std::string& key) {
-        selectStored(*chooser, s.readSetting(kSection, key, 0));
-    };
     // A file with neither or both mode buttons set (edited by hand) searches with OR, the default.
-    const bool allOf = s.readSetting(kSection, "radio_w2", 0) != 0 && s.readSetting(kSection, "radio_w1", 1) == 0;
+    const bool allOf = s.read(kKeys.allOf) != 0 && s.read(kKeys.anyOf) == 0;
     (allOf ? m_allOf : m_anyOf)->setChecked(true);
     for (int i = 0; i < 4; ++i) {
-        m_methods[i]->setChecked(s.readSetting(kSection, kMethodKeys[i], 0) != 0);
-        m_editions[i]->setChecked(s.readSetting(kSection, kEditionKeys[i], 0) != 0);
+        m_methods[i]->setChecked(s.read(kKeys.methods[i]) != 0);
+        m_editions[i]->setChecked(s.read(kKeys.editions[i]) != 0);
     }
     for (int i = 0; i < 6; ++i) {
-        restore(m_atMost[i], numberedKey("combo_u", i));
-        restore(m_atLeast[i], numberedKey("combo_l", i));
+        restoreChooser(*m_atMost[i], s, kKeys.atMost[i]);
+        restoreChooser(*m_atLeast[i], s, kKeys.atLeast[i]);
     }
-    restore(m_type1, "combo_t1");
-    restore(m_type2, "combo_t2");
+    restoreChooser(*m_type1, s, kKeys.type1);
+    restoreChooser(*m_type2, s, kKeys.type2);
     // The stored move position counts within the list its stored type leaves.
     for (int k = 0; k < kMoveRows; ++k) {
-        restore(m_moveRows[k].type, numberedKey("combo_wt", k));
+        restoreChooser(*m_moveRows[k].type, s, kKeys.moveTypes[k]);
         fillMoveChooser(k);
-        restore(m_moveRows[k].move, numberedKey("combo_wn", k));
+        restoreChooser(*m_moveRows[k].move, s, kKeys.moves[k]);
         updateMoveFields(k);
     }
-    restore(m_ability, "combo_t3");
-    restore(m_eggGroup, "combo_t4");
-    restore(m_rule, "combo_r1");
+    restoreChooser(*m_ability, s, kKeys.ability);
+    restoreChooser(*m_eggGroup, s, kKeys.eggGroup);
+    restoreChooser(*m_rule, s, kKeys.rule);
 }
 
 void SearchWindow::saveSettings() const {
     SettingsFile& s = settings();
-    s.writeSetting(kSection, "radio_w1", m_anyOf->isChecked() ? 1 : 0);
-    s.writeSetting(kSection, "radio_w2", m_allOf->isChecked() ? 1 : 0);
+    s.write(kKeys.anyOf, m_anyOf->isChecked() ? 1 : 0);
+    s.write(kKeys.allOf, m_allOf->isChecked() ? 1 : 0);
     for (int i = 0; i < 4; ++i) {
-        s.writeSetting(kSection, kMethodKeys[i], m_methods[i]->isChecked() ? 1 : 0);
-        s.writeSetting(kSection, kEditionKeys[i], m_editions[i]->isChecked() ? 1 : 0);
+        s.write(kKeys.methods[i], m_methods[i]->isChecked() ? 1 : 0);
+        s.write(kKeys.editions[i], m_editions[i]->isChecked() ? 1 : 0);
     }
     for (int i = 0; i < 6; ++i) {
-        s.writeSetting(kSection, numberedKey("combo_u", i), m_atMost[i]->currentIndex());
-        s.writeSetting(kSection, numberedKey("combo_l", i), m_atLeast[i]->currentIndex());
+        storeChooser(s, kKeys.atMost[i], *m_atMost[i]);
+        storeChooser(s, kKeys.atLeast[i], *m_atLeast[i]);
     }
-    s.writeSetting(kSection, "combo_t1", m_type1->currentIndex());
-    s.writeSetting(kSection, "combo_t2", m_type2->currentIndex());
+    storeChooser(s, kKeys.type1, *m_type1);
+    storeChooser(s, kKeys.type2, *m_type2);
     for (int k = 0; k < kMoveRows; ++k) {
-        s.writeSetting(kSection, numberedKey("combo_wt", k), m_moveRows[k].type->currentIndex());
-        s.writeSetting(kSection, numberedKey("combo_wn", k), m_moveRows[k].move->currentIndex());
+        storeChooser(s, kKeys.moveTypes[k], *m_moveRows[k].type);
+        storeChooser(s, kKeys.moves[k], *m_moveRows[k].move);
     }
-    s.writeSetting(kSection, "combo_t3", m_ability->currentIndex());
-    s.writeSetting(kSection, "combo_t4", m_eggGroup->currentIndex());
-    s.writeSetting(kSection, "combo_r1", m_rule->currentIndex());
+    storeChooser(s, kKeys.ability, *m_ability);
+    storeChooser(s, kKeys.eggGroup, *m_eggGroup);
+    storeChooser(s, kKeys.rule, *m_rule);
 }
 
 void SearchWindow::fillMoveChooser(int row) {
