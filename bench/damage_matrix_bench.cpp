@@ -42,19 +42,23 @@ std::vector<BoxEntry> fullBox() {
     return box;
 }
 
-BattleConditions someConditions() {
-    BattleConditions c;
-    c.weather = kWeatherSun;
-    c.attackStage = 5;
-    c.reflect = true;
-    c.doubleBattle = true;
-    return c;
+// The window's conditions with the first entry of the box chosen on `side`: sun, attack +1,
+// リフレクター, a double battle.
+Scenario someConditions(const std::vector<BoxEntry>& box, MatrixSide side = MatrixSide::AttackerAgainstBox) {
+    Scenario s;
+    (side == MatrixSide::AttackerAgainstBox ? s.attacker : s.defender).entry = box[0];
+    s.field.weather = kWeatherSun;
+    s.assumed.attackStage = 1;
+    s.defender.side.reflect = true;
+    s.field.doubleBattle = true;
+    return s;
 }
 
 void matrixAgainstFullBox(benchmark::State& state, MatrixSide side) {
     const std::vector<BoxEntry> box = fullBox();
+    const Scenario s = someConditions(box, side);
     for (auto _ : state) {
-        auto rows = computeMatrix(box, 0, side, someConditions(), {kGen5, false});
+        auto rows = computeMatrix(s, box, {}, 0, side);
         benchmark::DoNotOptimize(rows);
     }
 }
@@ -66,18 +70,19 @@ BENCHMARK_CAPTURE(matrixAgainstFullBox, defender, MatrixSide::BoxAgainstDefender
 // of turn counted; what the window recomputes when one input of its state panel changes.
 void matrixWithBattleState(benchmark::State& state, MatrixSide side) {
     const std::vector<BoxEntry> box = fullBox();
-    BattleState battle;
-    battle.attacker.stages[kStageAttack] = 1;
-    battle.attacker.stages[kStageSpAttack] = 1;
-    SideState& d = battle.defender;
-    d.hp = 50;
+    Scenario battle = someConditions(box, side);
+    battle.mode = DamageMode::ExactGen5;
+    battle.attacker.state.stages[kStageAttack] = 1;
+    battle.attacker.state.stages[kStageSpAttack] = 1;
+    CombatantState& d = battle.defender.state;
+    d.hp = HpNow{50, true};
     d.status = StatusCondition::Poison;
     d.stealthRock = true;
     d.spikes = 2;
     d.switchingIn = true;
     battle.field.countTurnEnd = true;
     for (auto _ : state) {
-        auto rows = computeMatrix(box, 0, side, someConditions(), {kGen5, false}, battle);
+        auto rows = computeMatrix(battle, box, {}, 0, side);
         benchmark::DoNotOptimize(rows);
     }
 }
@@ -90,8 +95,9 @@ BENCHMARK_CAPTURE(matrixWithBattleState, defender, MatrixSide::BoxAgainstDefende
 void matrixOfSeveralHits(benchmark::State& state, std::array<int, kMoveRowCount> moves) {
     std::vector<BoxEntry> box = fullBox();
     std::copy(moves.begin(), moves.end(), box[0].move);
+    const Scenario s = someConditions(box);
     for (auto _ : state) {
-        auto rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, someConditions(), {kGen5, false});
+        auto rows = computeMatrix(s, box, {}, 0, MatrixSide::AttackerAgainstBox);
         benchmark::DoNotOptimize(rows);
     }
 }
@@ -103,15 +109,15 @@ BENCHMARK_CAPTURE(matrixOfSeveralHits, powers, {221, 216, 148, 283})->Unit(bench
 // (a stage, まひ, おいかぜ, トリックルーム), then sorted by speed.
 void matrixWithSpeedColumn(benchmark::State& state) {
     const std::vector<BoxEntry> box = fullBox();
-    BattleState battle;
-    battle.attacker.stages[kStageSpeed] = 1;
-    battle.defender.status = StatusCondition::Paralysis;
-    battle.defender.tailwind = true;
+    Scenario battle = someConditions(box);
+    battle.mode = DamageMode::ExactGen5;
+    battle.attacker.state.stages[kStageSpeed] = 1;
+    battle.defender.state.status = StatusCondition::Paralysis;
+    battle.defender.state.tailwind = true;
     battle.field.trickRoom = true;
-    const SpeedField field{kGen5, kWeatherSun, true, false};
     for (auto _ : state) {
-        auto rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, someConditions(), {kGen5, false});
-        addMatrixSpeeds(rows, box, {}, 0, MatrixSide::AttackerAgainstBox, battle, field);
+        auto rows = computeMatrix(battle, box, {}, 0, MatrixSide::AttackerAgainstBox);
+        addMatrixSpeeds(rows, battle, box, {}, MatrixSide::AttackerAgainstBox);
         sortMatrixRows(rows, box, kMatrixSpeedColumn, true);
         benchmark::DoNotOptimize(rows);
     }
@@ -121,8 +127,9 @@ BENCHMARK(matrixWithSpeedColumn)->Unit(benchmark::kMillisecond);
 // The same, sorted by the best move's verdict, and the whole table as tab-separated text.
 void matrixSortedAndCopied(benchmark::State& state) {
     const std::vector<BoxEntry> box = fullBox();
+    const Scenario s = someConditions(box);
     for (auto _ : state) {
-        auto rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, someConditions(), {kGen5, false});
+        auto rows = computeMatrix(s, box, {}, 0, MatrixSide::AttackerAgainstBox);
         sortMatrixRows(rows, box, kMatrixEntryColumns + kMatrixKo, false);
         benchmark::DoNotOptimize(matrixText(rows, box));
     }
@@ -133,14 +140,14 @@ BENCHMARK(matrixSortedAndCopied)->Unit(benchmark::kMillisecond);
 // いかりのまえば, whose damage follows the HP, needs every cell computed on its own.
 void defenceSpreadEveryStep(benchmark::State& state, int move) {
     SpreadQuery q;
-    q.attacker = benchEntry(3);
-    q.attacker.stat[kSpAttack] = 360;
-    q.defender = benchEntry(0);
-    q.defender.species = 241;
-    q.defender.statsDirect = 0;
-    std::fill(std::begin(q.defender.ev), std::end(q.defender.ev), 0);
+    BoxEntry& attacker = q.scenario.attacker.entry.emplace(benchEntry(3));
+    attacker.stat[kSpAttack] = 360;
+    BoxEntry& defender = q.scenario.defender.entry.emplace(benchEntry(0));
+    defender.species = 241;
+    defender.statsDirect = 0;
+    std::fill(std::begin(defender.ev), std::end(defender.ev), 0);
     q.slot = DamageSlot::moveRow(kLearnableRow, move);
-    q.conditions.weather = kWeatherSun;
+    q.scenario.field.weather = kWeatherSun;
     q.hits = 2;
     q.percent = 75;
     for (auto _ : state)
@@ -151,10 +158,10 @@ BENCHMARK_CAPTURE(defenceSpreadEveryStep, superFang, 161)->Unit(benchmark::kMill
 
 void offenceSpreadEveryStep(benchmark::State& state) {
     SpreadQuery q;
-    q.attacker = benchEntry(2);
-    q.attacker.ev[kAttack] = 0;
-    q.defender = benchEntry(5);
-    q.defender.stat[kHp] = 400;
+    q.scenario.attacker.entry = benchEntry(2);
+    q.scenario.attacker.entry->ev[kAttack] = 0;
+    q.scenario.defender.entry = benchEntry(5);
+    q.scenario.defender.entry->stat[kHp] = 400;
     q.slot = DamageSlot::moveRow(kLearnableRow, 88);
     q.hits = 2;
     for (auto _ : state)

@@ -3,6 +3,7 @@
 // change); the same with a battle state counting the end of turn; the same without texts; and one attacker's four moves
 // against a full box without texts.
 
+#include "calc/exact/exact_damage.h"
 #include "view/box/exact_row.h"
 
 #include "box_test_support.h"

@@ -1,5 +1,6 @@
 #include "devtools/oracle_case.h"
 
+#include "calc/exact/exact_damage.h"
 #include "calc/stats.h"
 #include "data/generations.h"
 #include "data/held_items.h"
@@ -116,7 +117,7 @@ int speciesOf(const std::string& name, int heldItemIndex, Generation gen) {
 
 struct SideReading {
     BoxEntry entry{};
-    OracleSideExtra extra;
+    Combatant combatant; // the entry with its held item, gender and happiness
     std::array<int, kStatCount> boosts{};
     bool abilityOn = false;
     std::string status;
@@ -137,17 +138,19 @@ SideReading readSide(const Value& side, Generation gen, const std::string& where
              at);
     SideReading r;
     const std::string item = textOr(o, "item", "");
-    r.extra.heldItem = item.empty() ? kNoHeldItem : findHeldItem(item);
-    if (r.extra.heldItem < 0 || heldItem(r.extra.heldItem).generation > gen)
+    Combatant& c = r.combatant;
+    c.heldItem = item.empty() ? kNoHeldItem : findHeldItem(item);
+    if (c.heldItem < 0 || heldItem(c.heldItem).generation > gen)
         refuse("item " + item + " is no held item of the generation");
-    r.extra.happiness = integerOr(o, "happiness", kFullHappiness);
-    if (r.extra.happiness < 0 || r.extra.happiness > kFullHappiness)
+    // The oracles take a happiness not given as the highest.
+    c.happiness = integerOr(o, "happiness", kFullHappiness);
+    if (*c.happiness < 0 || *c.happiness > kFullHappiness)
         refuse(at + ".happiness out of range");
 
     BoxEntry& e = r.entry;
     e.name[0] = 'x';
-    e.species = speciesOf(name, r.extra.heldItem, gen);
-    r.extra.gender = genderOf(textOr(o, "gender", ""), e.species);
+    e.species = speciesOf(name, c.heldItem, gen);
+    c.gender = static_cast<Gender>(genderOf(textOr(o, "gender", ""), e.species));
     e.level = integerOr(o, "level", kMaxLevel);
     if (e.level < kMinLevel || e.level > kMaxLevel)
         refuse(at + ".level out of range");
@@ -160,7 +163,7 @@ SideReading readSide(const Value& side, Generation gen, const std::string& where
     e.ability = ability == "No Ability" ? 0 : findAbility(ability);
     if (e.ability < 0)
         refuse("ability " + ability);
-    e.item = damageRowOfHeldItem(r.extra.heldItem);
+    e.item = damageRowOfHeldItem(c.heldItem);
     const auto ivs = statTable(o, "ivs", 31, 31, at);
     const auto evs = statTable(o, "evs", 0, 255, at);
     const auto stats = computeEntryStats(e.species, ivs, evs, e.level, e.nature);
@@ -183,6 +186,7 @@ SideReading readSide(const Value& side, Generation gen, const std::string& where
     r.status = textOr(o, "status", "");
     r.lowHp = o.find("curHP") != nullptr;
     r.hp = integerOr(o, "curHP", 0);
+    c.entry = e;
     return r;
 }
 
@@ -237,44 +241,35 @@ int stageOf(const SideReading& side, int stat, bool simpleStoresDoubled, const s
     return side.boosts[stat];
 }
 
-void readField(const Value* field, BattleConditions& b) {
+void readField(const Value* field, Scenario& s) {
     if (!field)
         return;
     onlyKeys(*field, {"gameType", "weather", "isGravity", "attackerSide", "defenderSide"}, "field");
     const std::string gameType = textOr(*field, "gameType", "Singles");
     if (gameType != "Singles" && gameType != "Doubles")
         refuse("gameType " + gameType);
-    b.doubleBattle = gameType == "Doubles";
+    s.field.doubleBattle = gameType == "Doubles";
     const std::string weather = textOr(*field, "weather", "");
     const std::array<std::string, kWeatherCount> weathers = {"", "Sun", "Rain", "Sand", "Hail"};
     const auto w = std::find(weathers.begin(), weathers.end(), weather);
     if (w == weathers.end())
         refuse("weather " + weather);
-    b.weather = static_cast<int>(w - weathers.begin());
-    b.gravity = flagOf(field, "isGravity");
+    s.field.weather = static_cast<int>(w - weathers.begin());
+    s.field.gravity = flagOf(field, "isGravity");
     const Value* attackerSide = field->find("attackerSide");
     const Value* defenderSide = field->find("defenderSide");
     if (attackerSide)
         onlyKeys(*attackerSide, {"isHelpingHand", "isFlowerGift"}, "field.attackerSide");
     if (defenderSide)
         onlyKeys(*defenderSide, {"isReflect", "isLightScreen", "isForesight"}, "field.defenderSide");
-    b.helpingHand = flagOf(attackerSide, "isHelpingHand");
-    b.flowerGift = flagOf(attackerSide, "isFlowerGift");
-    b.reflect = flagOf(defenderSide, "isReflect");
-    b.lightScreen = flagOf(defenderSide, "isLightScreen");
-    b.foresight = flagOf(defenderSide, "isForesight");
+    s.attacker.side.helpingHand = flagOf(attackerSide, "isHelpingHand");
+    s.attacker.side.flowerGift = flagOf(attackerSide, "isFlowerGift");
+    s.defender.side.reflect = flagOf(defenderSide, "isReflect");
+    s.defender.side.lightScreen = flagOf(defenderSide, "isLightScreen");
+    s.defender.side.identified = flagOf(defenderSide, "isForesight");
 }
 
 } // namespace
-
-ExactSide oracleSide(const BoxEntry& entry, const OracleSideExtra& extra) {
-    ExactSide side(entry);
-    side.heldItem = itemIdOf(extra.heldItem);
-    side.gender = extra.gender;
-    side.happiness = extra.happiness;
-    side.state.hp = extra.hpNow;
-    return side;
-}
 
 OracleCase oracleCaseFrom(const Value& c) {
     onlyKeys(c, {"id", "gen", "attacker", "defender", "move", "field", "covers", "defenderMove", "calc", "expect"},
@@ -287,49 +282,49 @@ OracleCase oracleCaseFrom(const Value& c) {
     const Generation generation = static_cast<Generation>(gen);
     const SideReading attacker = readSide(member(c, "attacker", "case"), generation, "attacker");
     const SideReading defender = readSide(member(c, "defender", "case"), generation, "defender");
-    out.attacker = attacker.entry;
-    out.defender = defender.entry;
-    out.attackerExtra = attacker.extra;
+    Scenario& s = out.scenario;
+    s.attacker = attacker.combatant;
+    s.defender = defender.combatant;
     if (attacker.lowHp)
-        out.attackerExtra.hpNow = attacker.hp;
-    out.defenderExtra = defender.extra;
+        s.attacker.state.hp = HpNow{attacker.hp, false};
+    BoxEntry& attackerEntry = *s.attacker.entry;
 
     const Value& move = member(c, "move", "case");
-    const int index = moveOf(move, out.attacker, generation, out.magnitudePower);
-    out.attacker.move[0] = index;
+    const int index = moveOf(move, attackerEntry, generation, out.magnitudePower);
+    attackerEntry.move[0] = index;
     out.slot = DamageSlot::moveRow(0, index);
     const Value* moveOptions = move.find("options");
-    out.options = {generation, flagOf(moveOptions, "isCrit")};
+    s.mode = generation == kGen4 ? DamageMode::ExactGen4 : DamageMode::ExactGen5;
+    s.critical = flagOf(moveOptions, "isCrit");
     out.hits = moveOptions ? integerOr(*moveOptions, "hits", 0) : 0;
 
-    BattleConditions& b = out.conditions;
-    readField(c.find("field"), b);
+    readField(c.find("field"), s);
     if (!attacker.status.empty() && attacker.status != "brn" && !attacker.abilityOn)
         refuse("attacker status " + attacker.status + " has no place in the window without its ability on");
     if (attacker.lowHp && !attacker.abilityOn)
         refuse("attacker curHP has no place in the window without its ability on");
     if (!defender.status.empty() || defender.lowHp || defender.abilityOn)
         refuse("the defender's status, HP or ability state has no place in the window");
-    b.burn = attacker.status == "brn";
+    s.assumed.burn = attacker.status == "brn";
     // 特性発動 for よわき means its HP is at half or less, for しんりょく and its kind a third or less;
     // the oracles read the HP alone, so a case whose HP is above that (full, or a ヌケニン's 1 of
     // 1) with the ability "on" is one that does not act.
-    const int ability = out.attacker.ability;
-    const int maxHp = out.attacker.stat[0];
+    const int ability = attackerEntry.ability;
+    const int maxHp = attackerEntry.stat[0];
     const bool pinch = ability == findAbility("Overgrow") || ability == findAbility("Blaze") ||
                        ability == findAbility("Torrent") || ability == findAbility("Swarm");
     const bool hpTooHigh = (ability == findAbility("Defeatist") && (!attacker.lowHp || 2 * attacker.hp > maxHp)) ||
                            (pinch && attacker.lowHp && 3 * attacker.hp > maxHp);
-    b.abilityActive = attacker.abilityOn && !hpTooHigh;
+    s.assumed.abilityActive = attacker.abilityOn && !hpTooHigh;
 
-    const ExactAttack probe = prepareExactAttack(ExactSide(out.attacker), out.slot, BattleConditions{}, out.options);
+    const ExactAttack probe =
+        prepareExactAttack(ExactSide(attackerEntry), out.slot, BattleConditions{}, exactOptionsOf(s));
     const bool simpleStoresDoubled = generation == kGen5;
-    const int attackStage = stageOf(attacker, attackingStatOf(probe),
-                                    simpleStoresDoubled && findAbility("Simple") == out.attacker.ability, "attacker");
-    const int defenceStage = stageOf(defender, defendingStatOf(probe),
-                                     simpleStoresDoubled && findAbility("Simple") == out.defender.ability, "defender");
-    b.attackStage = kNeutralStage - attackStage;
-    b.defenceStage = kNeutralStage - defenceStage;
+    s.assumed.attackStage = stageOf(attacker, attackingStatOf(probe),
+                                    simpleStoresDoubled && findAbility("Simple") == attackerEntry.ability, "attacker");
+    s.assumed.defenceStage =
+        stageOf(defender, defendingStatOf(probe),
+                simpleStoresDoubled && findAbility("Simple") == defender.entry.ability, "defender");
     return out;
 }
 
@@ -346,9 +341,7 @@ void clearWhenNothingDealt(OracleAnswer& answer) {
 }
 
 OracleAnswer engineHits(const OracleCase& c) {
-    const ExactSide attacker = oracleSide(c.attacker, c.attackerExtra);
-    const ExactSide defender = oracleSide(c.defender, c.defenderExtra);
-    const ExactRolls rolls = exactRolls(prepareExactAttack(attacker, c.slot, c.conditions, c.options), defender);
+    const ExactRolls rolls = calculateHit(c.scenario, c.slot).rolls;
     OracleAnswer answer;
     if (!rolls.hits())
         return answer;
@@ -366,7 +359,7 @@ OracleAnswer engineHits(const OracleCase& c) {
     if (c.hits > 0)
         count = std::min(c.hits, count);
     else if (rolls.firstUse.size() > 1 && rolls.kind == OutcomeKind::HitCount)
-        count = c.attacker.ability == findAbility("Skill Link") ? count : std::min(3, count);
+        count = c.scenario.attacker.entry->ability == findAbility("Skill Link") ? count : std::min(3, count);
     for (int i = 0; i < count; ++i)
         answer.hits.push_back(rolls.hitRolls(i));
     return answer;
@@ -443,7 +436,7 @@ json::Value* memberOf(json::Value& object, const std::string& key) {
     return at == object.members.end() ? nullptr : &at->second;
 }
 
-void takeBoosts(json::Value* options, SideState& side) {
+void takeBoosts(json::Value* options, CombatantState& side) {
     const std::optional<json::Value> boosts = takeOut(options, "boosts");
     if (!boosts)
         return;
@@ -469,24 +462,21 @@ StatusCondition statusNamed(const std::string& name) {
 
 } // namespace
 
-OracleStateCase oracleStateCaseFrom(const json::Value& given) {
+OracleCase oracleStateCaseFrom(const json::Value& given) {
     json::Value c = given;
-    OracleStateCase out;
     json::Value* attacker = memberOf(c, "attacker");
     json::Value* defender = memberOf(c, "defender");
     json::Value* attackerOptions = attacker ? memberOf(*attacker, "options") : nullptr;
     json::Value* defenderOptions = defender ? memberOf(*defender, "options") : nullptr;
-    takeBoosts(attackerOptions, out.state.attacker);
-    takeBoosts(defenderOptions, out.state.defender);
-    SideState& d = out.state.defender;
+    CombatantState attackerState, d;
+    takeBoosts(attackerOptions, attackerState);
+    takeBoosts(defenderOptions, d);
     if (const auto status = takeOut(defenderOptions, "status"))
         d.status = statusNamed(status->asString());
     if (const auto counter = takeOut(defenderOptions, "toxicCounter"))
         d.toxicTurns = counter->asInt();
-    if (const auto hp = takeOut(defenderOptions, "curHP")) {
-        d.hp = hp->asInt();
-        d.hpIsShare = false;
-    }
+    if (const auto hp = takeOut(defenderOptions, "curHP"))
+        d.hp = HpNow{hp->asInt(), false};
     json::Value* field = memberOf(c, "field");
     json::Value* side = field ? memberOf(*field, "defenderSide") : nullptr;
     if (const auto sr = takeOut(side, "isSR"))
@@ -496,24 +486,21 @@ OracleStateCase oracleStateCaseFrom(const json::Value& given) {
     if (const auto seeded = takeOut(side, "isSeeded"))
         d.seeded = seeded->asBool();
     d.switchingIn = d.stealthRock || d.spikes > 0;
-    out.state.field.countTurnEnd = true;
-    out.state = stateWithinRange(out.state);
-    out.base = oracleCaseFrom(c);
+    OracleCase out = oracleCaseFrom(c);
+    Scenario& s = out.scenario;
+    attackerState.hp = s.attacker.state.hp; // curHP of the attacker stays with the case
+    s.attacker.state = attackerState;
+    s.defender.state = d;
+    s.field.countTurnEnd = true;
+    s = scenarioWithinRange(s);
     return out;
 }
 
-KoChance engineStateKo(const OracleStateCase& c, TurnEndPlan* planOut) {
-    const OracleCase& b = c.base;
-    ExactSide attacker = oracleSide(b.attacker, b.attackerExtra);
-    ExactSide defender = oracleSide(b.defender, b.defenderExtra);
-    applySideState(attacker, c.state.attacker);
-    applySideState(defender, c.state.defender);
-    const ExactAttack attack = prepareExactAttack(attacker, b.slot, b.conditions, b.options, c.state.field);
-    const ExactRolls rolls = exactRolls(attack, defender);
-    const TurnEndPlan plan = turnEndPlan(attack, defender);
+KoChance engineStateKo(const OracleCase& c, TurnEndPlan* planOut) {
+    const ExactAnswer answer = calculateHit(c.scenario, c.slot);
     if (planOut)
-        *planOut = plan;
-    return plan.empty() ? koChance(rolls) : koChanceOf(koSeries(rolls, plan));
+        *planOut = answer.turnEnd;
+    return answer.ko;
 }
 
 } // namespace rusrina

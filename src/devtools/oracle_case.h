@@ -23,10 +23,7 @@
 // calculator would take the species' first ability and a male.
 // The berry condition (きのみ発動) stays off: a berry that acts on its own acts without it.
 
-#include "box/box_entry.h"
-#include "calc/damage/damage_engine.h"
-#include "calc/exact/exact_damage.h"
-#include "calc/exact/exact_turn_end.h"
+#include "calc/calculate.h"
 #include "devtools/json_value.h"
 
 #include <array>
@@ -35,30 +32,15 @@
 
 namespace rusrina {
 
-// What the engine reads beside a side's entry.
-struct OracleSideExtra {
-    int heldItem = 0;
-    int gender = kUnknownGender;
-    int happiness = kFullHappiness;
-    int hpNow = kUnknownState; // curHP, when the case gives it
-};
-
+// A case as the scenario it stands for: each side's entry with its held item, gender, happiness and
+// HP now (curHP), the calculator's state as the window's conditions, the generation as the mode.
 struct OracleCase {
     std::string id; // as the case gives it, in JSON
-    ExactOptions options;
-    BoxEntry attacker{};
-    BoxEntry defender{};
-    OracleSideExtra attackerExtra;
-    OracleSideExtra defenderExtra;
+    Scenario scenario;
     DamageSlot slot;
-    BattleConditions conditions;
     int hits = 0;           // the hit count the case asks of a multi-hit move; 0 for the move's own
     int magnitudePower = 0; // マグニチュード: the power of the magnitude the case asks for
 };
-
-// A case's side as the engine reads it: the entry with what the case gives beside it. The entry must
-// outlive the side.
-ExactSide oracleSide(const BoxEntry& entry, const OracleSideExtra& extra);
 
 // Throws std::runtime_error with the reason when the case cannot be read as the engine's inputs.
 OracleCase oracleCaseFrom(const json::Value& c);
@@ -67,14 +49,10 @@ OracleCase oracleCaseFrom(const json::Value& c);
 // defender's status, toxicCounter and curHP, and field.defenderSide's isSR, spikes and isSeeded are
 // the battle state (the side switching in when a hazard lies there, the end of turn counted); the
 // rest reads as oracleCaseFrom reads it.
-struct OracleStateCase {
-    OracleCase base;
-    BattleState state;
-};
-OracleStateCase oracleStateCaseFrom(const json::Value& c);
+OracleCase oracleStateCaseFrom(const json::Value& c);
 // The engine's verdict on it: the fewest uses that can knock out by the end of their turn, with its
 // chance, and what the hazards and the end of turn held.
-KoChance engineStateKo(const OracleStateCase& c, TurnEndPlan* plan = nullptr);
+KoChance engineStateKo(const OracleCase& c, TurnEndPlan* plan = nullptr);
 
 // What a hit deals, in the form both oracles give it: per hit its 16 rolls (85 % … 100 %); no
 // hit at all when nothing is dealt (an immunity, a move that fails, no formula, 0 on every roll).

@@ -22,7 +22,7 @@ json::Value stepCase(const json::Value& c, const json::Value& step) {
 
 // The simulator takes a creature of no named gender as male where its species can be either; the
 // reader asks for it to be named, so it is named so on the side (or sides) that need it.
-OracleStateCase stateCaseOf(const json::Value& given) {
+OracleCase stateCaseOf(const json::Value& given) {
     for (const std::vector<const char*>& sides :
          std::vector<std::vector<const char*>>{{}, {"attacker"}, {"defender"}, {"attacker", "defender"}}) {
         json::Value one = given;
@@ -75,33 +75,30 @@ OracleSequence oracleSequenceFrom(const json::Value& c) {
     std::vector<const json::Value*> attackers; // each creature once: the same attacker, the same id
     const bool switchingIn = c.find("switchingIn") && c.find("switchingIn")->asBool();
     for (const json::Value& step : steps->elements) {
-        out.steps.push_back(std::make_unique<OracleStateCase>(stateCaseOf(stepCase(c, step))));
-        OracleStateCase& s = *out.steps.back();
+        out.steps.push_back(std::make_unique<OracleCase>(stateCaseOf(stepCase(c, step))));
+        const OracleCase& s = *out.steps.back();
         const json::Value* attacker = step.find("attacker");
         auto at =
             std::find_if(attackers.begin(), attackers.end(), [&](const json::Value* a) { return same(*a, *attacker); });
         if (at == attackers.end())
             at = attackers.insert(attackers.end(), attacker);
         SequenceStep seq;
-        seq.attacker = oracleSide(s.base.attacker, s.base.attackerExtra);
-        applySideState(seq.attacker, s.state.attacker);
+        seq.attacker = exactSideOf(s.scenario.attacker);
         seq.attacker.state.stages[kStageAccuracy] = static_cast<int8_t>(integerOr(c, "accuracyStage", 0));
-        seq.slot = s.base.slot;
+        seq.slot = s.slot;
         seq.uses = integerOr(step, "uses", 1);
         seq.attackerId = static_cast<int>(at - attackers.begin());
         out.input.steps.push_back(seq);
     }
     if (out.steps.empty())
         throw std::runtime_error("case has no step");
-    const OracleStateCase& first = *out.steps.front();
-    SideState defenderState = first.state.defender;
-    defenderState.switchingIn = switchingIn;
-    out.input.defender = oracleSide(first.base.defender, first.base.defenderExtra);
-    applySideState(out.input.defender, defenderState);
+    const Scenario& first = out.steps.front()->scenario;
+    out.input.defender = exactSideOf(first.defender);
+    out.input.defender.state.switchingIn = switchingIn;
     out.input.defender.state.stages[kStageEvasion] = static_cast<int8_t>(integerOr(c, "evasionStage", 0));
-    out.input.conditions = first.base.conditions;
-    out.input.options = first.base.options;
-    out.input.field = first.state.field;
+    out.input.conditions = conditionsOf(first);
+    out.input.options = exactOptionsOf(first);
+    out.input.field = first.field;
     out.input.field.countTurnEnd = c.find("countTurnEnd") && c.find("countTurnEnd")->asBool();
     out.input.countHitChances = !c.find("countHitChances") || c.find("countHitChances")->asBool();
     return out;

@@ -18,7 +18,7 @@ namespace rusrina {
 
 struct OracleSequence {
     std::string id;
-    std::vector<std::unique_ptr<OracleStateCase>> steps; // owns the entries the input points at
+    std::vector<std::unique_ptr<OracleCase>> steps; // owns the entries the input points at
     SequenceInput input;
 };
 

@@ -127,35 +127,34 @@ BoxEntry creature(const Value& c, const std::string& side, const EntryExtra& ext
     return e;
 }
 
-BattleConditions conditions(const Value* c) {
-    BattleConditions b;
+// The condition boxes, into the scenario they stand for.
+void readConditions(const Value* c, Scenario& s) {
     if (!c)
-        return b;
+        return;
     const auto flag = [c](const char* key) {
         const Value* v = c->find(key);
         return v && v->asBool();
     };
     const std::string side = "conditions.";
-    const int maxStage = kStageCount - 1 - kNeutralStage;
-    b.weather = ranged(*c, "weather", kWeatherNone, 0, kWeatherCount - 1, side);
-    b.attackStage = kNeutralStage - ranged(*c, "attackStage", 0, -maxStage, maxStage, side);
-    b.defenceStage = kNeutralStage - ranged(*c, "defenceStage", 0, -maxStage, maxStage, side);
-    b.helpingHand = flag("helpingHand");
-    b.burn = flag("burn");
-    b.flowerGift = flag("flowerGift");
-    b.reflect = flag("reflect");
-    b.lightScreen = flag("lightScreen");
-    b.gravity = flag("gravity");
-    b.foresight = flag("foresight");
-    b.abilityActive = flag("abilityActive");
-    b.berryActive = flag("berryActive");
-    b.doubleBattle = flag("doubleBattle");
-    b.friendGuard = flag("friendGuard");
-    return b;
+    s.field.weather = ranged(*c, "weather", kWeatherNone, 0, kWeatherCount - 1, side);
+    s.assumed.attackStage = ranged(*c, "attackStage", 0, kLowestStage, kHighestStage, side);
+    s.assumed.defenceStage = ranged(*c, "defenceStage", 0, kLowestStage, kHighestStage, side);
+    s.attacker.side.helpingHand = flag("helpingHand");
+    s.assumed.burn = flag("burn");
+    s.attacker.side.flowerGift = flag("flowerGift");
+    s.defender.side.reflect = flag("reflect");
+    s.defender.side.lightScreen = flag("lightScreen");
+    s.field.gravity = flag("gravity");
+    s.defender.side.identified = flag("foresight");
+    s.assumed.abilityActive = flag("abilityActive");
+    s.assumed.berryActive = flag("berryActive");
+    s.field.doubleBattle = flag("doubleBattle");
+    s.defender.side.friendGuard = flag("friendGuard");
 }
 
-SideState sideState(const Value* s, const std::string& side) {
-    SideState out;
+// One side's battle state: a key left out is what the player has not said.
+CombatantState combatantState(const Value* s, const std::string& side) {
+    CombatantState out;
     if (!s)
         return out;
     const auto flag = [s](const char* key) {
@@ -167,11 +166,14 @@ SideState sideState(const Value* s, const std::string& side) {
         const auto at = std::find(std::begin(names), std::end(names), status->asString());
         if (at == std::end(names))
             throw std::runtime_error(side + "status must be none, burn, poison, toxic, paralysis, sleep or freeze");
-        out.status = static_cast<StatusCondition>(at - std::begin(names));
+        if (at != std::begin(names))
+            out.status = static_cast<StatusCondition>(at - std::begin(names));
     }
     out.toxicTurns = ranged(*s, "toxicTurns", 1, 1, kMostToxicTurns, side);
-    out.hpIsShare = !s->find("hpIsShare") || flag("hpIsShare");
-    out.hp = ranged(*s, "hp", 100, 1, out.hpIsShare ? 100 : kEntryMaxStat, side);
+    const bool share = !s->find("hpIsShare") || flag("hpIsShare");
+    const int hp = ranged(*s, "hp", 100, 1, share ? 100 : kEntryMaxStat, side);
+    if (!(share && hp == 100))
+        out.hp = HpNow{hp, share};
     if (const Value* stages = s->find("stages")) {
         const std::vector<Value>& items = stages->items();
         if (items.size() != kStageStatCount)
@@ -190,23 +192,21 @@ SideState sideState(const Value* s, const std::string& side) {
     return out;
 }
 
-BattleState battleState(const Value* s) {
-    BattleState out;
-    if (!s)
-        return out;
-    out.attacker = sideState(s->find("attacker"), "state.attacker.");
-    out.defender = sideState(s->find("defender"), "state.defender.");
-    if (const Value* f = s->find("field")) {
+void readState(const Value* state, Scenario& s) {
+    if (!state)
+        return;
+    s.attacker.state = combatantState(state->find("attacker"), "state.attacker.");
+    s.defender.state = combatantState(state->find("defender"), "state.defender.");
+    if (const Value* f = state->find("field")) {
         const auto flag = [f](const char* key) {
             const Value* v = f->find(key);
             return v && v->asBool();
         };
-        out.field.trickRoom = flag("trickRoom");
-        out.field.magicRoom = flag("magicRoom");
-        out.field.wonderRoom = flag("wonderRoom");
-        out.field.countTurnEnd = flag("countTurnEnd");
+        s.field.trickRoom = flag("trickRoom");
+        s.field.magicRoom = flag("magicRoom");
+        s.field.wonderRoom = flag("wonderRoom");
+        s.field.countTurnEnd = flag("countTurnEnd");
     }
-    return out;
 }
 
 DamageMode mode(const Value& c) {
@@ -221,48 +221,56 @@ DamageMode mode(const Value& c) {
     throw std::runtime_error("mode must be simple, gen5 or gen4");
 }
 
-DamageEngine engineFor(const Value& c, int& row) {
+// The case as the scenario it stands for, the moves of rows 4 and 5, and the row asked for.
+struct CalcCase {
+    Scenario scenario;
+    RowMoves moves;
+    int row = 0;
+};
+
+CalcCase caseFor(const Value& c) {
     const Value* attacker = c.find("attacker");
     const Value* defender = c.find("defender");
     if (!attacker || !defender)
         throw std::runtime_error("a case needs an attacker and a defender");
-    DamageEngine engine;
-    engine.attackerExtra = extraOf(*attacker, "attacker.");
-    engine.defenderExtra = extraOf(*defender, "defender.");
-    engine.attacker = creature(*attacker, "attacker.", engine.attackerExtra);
-    engine.defender = creature(*defender, "defender.", engine.defenderExtra);
-    engine.conditions = conditions(c.find("conditions"));
-    engine.state = battleState(c.find("state"));
+    CalcCase out;
+    Scenario& s = out.scenario;
+    const EntryExtra attackerExtra = extraOf(*attacker, "attacker.");
+    const EntryExtra defenderExtra = extraOf(*defender, "defender.");
+    s.attacker = combatantOf(creature(*attacker, "attacker.", attackerExtra), attackerExtra);
+    s.defender = combatantOf(creature(*defender, "defender.", defenderExtra), defenderExtra);
+    readConditions(c.find("conditions"), s);
+    readState(c.find("state"), s);
+    s.mode = mode(c);
+    const Value* crit = c.find("critical");
+    s.critical = crit && crit->asBool();
     if (const Value* d = c.find("direct")) {
-        row = kDirectRow;
-        engine.direct = {offered(*d, "power", 5, directPowerChoices()),
-                         offered(*d, "category", kPhysical, directCategoryChoices()),
-                         offered(*d, "type", 0, directTypeChoices())};
-        return engine;
+        out.row = kDirectRow;
+        out.moves.direct = {offered(*d, "power", 5, directPowerChoices()),
+                            offered(*d, "category", kPhysical, directCategoryChoices()),
+                            offered(*d, "type", 0, directTypeChoices())};
+        return out;
     }
-    row = ranged(c, "row", 0, 0, kDirectRow - 1, "");
+    out.row = ranged(c, "row", 0, 0, kDirectRow - 1, "");
     const int move = integer(c, "move", NO_MOVE);
     if (move != NO_MOVE && !isValidMove(move))
         inRange(move, 0, kMoveCount - 1, "move");
-    if (row == kLearnableRow)
-        engine.learnableMove = move;
+    if (out.row == kLearnableRow)
+        out.moves.learnableMove = move;
     else
-        engine.attacker->move[row] = move;
-    return engine;
+        s.attacker.entry->move[out.row] = move;
+    return out;
 }
 
 std::string resultLine(const Value& c) {
-    int row = 0;
-    const DamageEngine engine = engineFor(c, row);
-    const Value* crit = c.find("critical");
-    const DamageSettings settings{mode(c), crit && crit->asBool()};
-    const ExactRowResult r = computeRowsInMode(engine, settings)[row];
+    const CalcCase calc = caseFor(c);
+    const ExactRowResult r = computeRowsInMode(calc.scenario, calc.moves)[calc.row];
     std::string out = "{";
     if (const Value* id = c.find("id"))
         out += "\"id\":" + id->toJson() + ",";
     out += "\"damage\":" + json::quoted(r.texts.damageText) + ",\"hits\":" + json::quoted(r.texts.hitsText) +
            ",\"multiplier\":" + json::quoted(r.texts.multiplierText);
-    if (isExact(settings.mode)) {
+    if (isExact(calc.scenario.mode)) {
         out += ",\"hpShare\":" + json::quoted(r.hpShareText) + ",\"rolls\":[";
         if (r.rolls.hits()) {
             for (int i = 0; i < kRollCount; ++i)
@@ -277,10 +285,7 @@ std::string resultLine(const Value& c) {
 }
 
 std::string oracleSteps(const OracleCase& c) {
-    const ExactSide attacker = oracleSide(c.attacker, c.attackerExtra);
-    const ExactSide defender = oracleSide(c.defender, c.defenderExtra);
-    ExactRecord record;
-    exactRolls(prepareExactAttack(attacker, c.slot, c.conditions, c.options), defender, &record);
+    const ExactRecord record = calculateHit(c.scenario, c.slot, true).record;
     std::string steps;
     for (const ExactStep& step : record.steps)
         steps += exactStepText(step, record.generation) + "\n";

@@ -64,19 +64,19 @@ TEST(AccuracyCritTable, AgreesWithTheSimulatorExactly) {
     for (std::string line; std::getline(in, line);) {
         const json::Value row = json::parse(line);
         const OracleCase c = oracleCaseFrom(caseOf(row));
-        ExactSide attacker = oracleSide(c.attacker, c.attackerExtra);
-        ExactSide defender = oracleSide(c.defender, c.defenderExtra);
+        ExactSide attacker = exactSideOf(c.scenario.attacker);
+        ExactSide defender = exactSideOf(c.scenario.defender);
         const auto stage = [&](const char* key) { return row.find(key) ? row.find(key)->asInt() : 0; };
         attacker.state.stages[kStageAccuracy] = static_cast<int8_t>(stage("accuracyStage"));
         defender.state.stages[kStageEvasion] = static_cast<int8_t>(stage("evasionStage"));
-        attacker.state.movesAfterFoe = row.find("defenderMoved") ? 1 : 0;
-        const UseOdds odds = useOdds(prepareExactAttack(attacker, c.slot, c.conditions, c.options), defender);
+        attacker.state.turn.movesAfterFoe = row.find("defenderMoved") != nullptr;
+        const UseOdds odds = useOdds(exactAttackOf(c.scenario, attacker, c.slot), defender);
         const json::Value& sim = row.find("games") ? *row.find("games") : *row.find("sim");
         simWrong += row.find("games") != nullptr;
-        const bool statusMove = moveRecordIn(c.slot.move, c.options.generation).power == 0;
+        const bool statusMove = moveRecordIn(c.slot.move, generationOf(c.scenario.mode)).power == 0;
         const bool agrees = same(odds.hit, simOdds(*sim.find("hit"), true)) &&
                             (statusMove || same(odds.critical, simOdds(*sim.find("crit"), false)));
-        ++rows[c.options.generation];
+        ++rows[generationOf(c.scenario.mode)];
         if (!agrees && ++failures <= 20)
             ADD_FAILURE() << line << "\n  engine: hit " << odds.hit.numerator << "/" << odds.hit.denominator
                           << ", critical " << odds.critical.numerator << "/" << odds.critical.denominator;

@@ -35,16 +35,16 @@ TEST(DamageEngine, WorkedFigures) {
         const char* multiplier;
     };
     const Case cases[] = {
-        {"plain hit: base 37", [](Scenario&) {}, "31 ～ 37", "5", "1.00"},
-        {"same type", [](Scenario& s) { s.slot.direct.type = kNormalType; }, "46 ～ 55", "3 ～ 4", "1.50"},
+        {"plain hit: base 37", [](HitSetup&) {}, "31 ～ 37", "5", "1.00"},
+        {"same type", [](HitSetup& s) { s.slot.direct.type = kNormalType; }, "46 ～ 55", "3 ～ 4", "1.50"},
         {"same type, super effective",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.species = kMachamp;
              s.slot.direct.type = kFightingType;
          },
          "93 ～ 110", "2", "3.00"},
         {"quarter effective on base 2 rounds to nothing",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.level = 1;
              s.attacker.stat[kAttack] = 10;
              s.defender.species = kZubat;
@@ -52,7 +52,7 @@ TEST(DamageEngine, WorkedFigures) {
          },
          "無効", "無効", "0.25"},
         {"a maximum of 1 takes as many hits as the defender has HP",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.level = 1;
              s.attacker.stat[kAttack] = 10;
              s.defender.species = kGeodude;
@@ -61,7 +61,7 @@ TEST(DamageEngine, WorkedFigures) {
          "1", "150", "0.50"},
     };
     for (const Case& c : cases) {
-        Scenario s;
+        HitSetup s;
         c.arrange(s);
         const SlotResult r = s.run();
         EXPECT_EQ(r.damageText, c.damage) << c.what;
@@ -78,7 +78,7 @@ TEST(DamageEngine, WholeLogs) {
         std::string log;
     };
     const Case cases[] = {
-        {"the plain hit, stats typed in directly", [](Scenario&) {},
+        {"the plain hit, stats typed in directly", [](HitSetup&) {},
          "ダメージ算出 by ルセリナ\r\n\r\n"
          "LV50  カビゴン   まじめ　　（変化無し） なし／その他    \r\n"
          "＞＞＞ LV50  ラッキー   まじめ　　（変化無し） なし／その他    \r\n"
@@ -94,7 +94,7 @@ TEST(DamageEngine, WholeLogs) {
          "ダメージ： 31 ～ 37\r\n"
          "必要攻撃回数： 5\r\n"},
         {"a special move from the move table, stats from IVs and EVs",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.statsDirect = 0;
              s.attacker.nature = 0;
              s.attacker.item = 3;
@@ -125,7 +125,7 @@ TEST(DamageEngine, WholeLogs) {
          "ダメージ： 36 ～ 43\r\n"
          "必要攻撃回数： 4 ～ 5\r\n"},
         {"every condition on: the modifiers in their order",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 81; // はりきり
              s.attacker.item = 14;    // チイラのみ
              s.defender.ability = 3;  // あついしぼう
@@ -161,7 +161,7 @@ TEST(DamageEngine, WholeLogs) {
          "必要攻撃回数： 3\r\n"},
     };
     for (const Case& c : cases) {
-        Scenario s;
+        HitSetup s;
         c.arrange(s);
         EXPECT_EQ(s.run().log.text(), c.log) << c.what;
     }
@@ -178,48 +178,48 @@ TEST(DamageEngine, MovesWithTheirOwnRules) {
     };
     const std::string calmed = "「エアロック」「ノーてんき」により天候を通常に\r\n";
     const Case cases[] = {
-        {"だいばくはつ halves the defence", kExplosion, [](Scenario&) {},
+        {"だいばくはつ halves the defence", kExplosion, [](HitSetup&) {},
          kNeutral + kSameType + "「じばく」「だいばくはつ」で防御力：*0.5\r\n" + kNoStages +
              damageLines("283 ～ 333", "1"),
          "1.50"},
-        {"じばく halves the defence", kSelfDestruct, [](Scenario&) {},
+        {"じばく halves the defence", kSelfDestruct, [](HitSetup&) {},
          kNeutral + kSameType + "「じばく」「だいばくはつ」で防御力：*0.5\r\n" + kNoStages +
              damageLines("226 ～ 267", "1"),
          "1.50"},
-        {"おんがえし at full power", kReturn, [](Scenario&) {},
+        {"おんがえし at full power", kReturn, [](HitSetup&) {},
          kNeutral + kSameType + "最大威力に設定：＝102\r\n" + kNoStages + damageLines("58 ～ 69", "3"), "1.50"},
-        {"やつあたり at full power", kFrustration, [](Scenario&) {},
+        {"やつあたり at full power", kFrustration, [](HitSetup&) {},
          kNeutral + kSameType + "最大威力に設定：＝102\r\n" + kNoStages + damageLines("58 ～ 69", "3"), "1.50"},
-        {"ウェザーボール in rain", kWeatherBall, [](Scenario& s) { s.conditions.weather = kWeatherRain; },
+        {"ウェザーボール in rain", kWeatherBall, [](HitSetup& s) { s.conditions.weather = kWeatherRain; },
          kNeutral + "天候により威力： *2\r\n雨で水技威力： *1.5\r\n" + kNoStages + damageLines("57 ～ 68", "3"),
          "1.00"},
         {"ウェザーボール in sun calmed by エアロック keeps its type but not its power", kWeatherBall,
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.weather = kWeatherSun;
              s.defender.ability = 13;
          },
          calmed + kNeutral + kNoStages + damageLines("20 ～ 24", "7 ～ 8"), "1.00"},
-        {"ウェザーボール without weather is ノーマル", kWeatherBall, [](Scenario&) {},
+        {"ウェザーボール without weather is ノーマル", kWeatherBall, [](HitSetup&) {},
          kNeutral + kSameType + kNoStages + damageLines("30 ～ 36", "5"), "1.50"},
-        {"a move whose damage does not follow from its power", kSeismicToss, [](Scenario&) {},
+        {"a move whose damage does not follow from its power", kSeismicToss, [](HitSetup&) {},
          kDouble + "ダメージ変化技につき計算不能\r\n", "－"},
         {"めざめるパワー from IVs all 31", kHiddenPower,
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.statsDirect = 0;
              for (int& iv : s.attacker.iv)
                  iv = 31;
          },
          kNeutral + kNoStages + damageLines("27 ～ 32", "5 ～ 6"), "1.00"},
-        {"めざめるパワー from IVs all 0", kHiddenPower, [](Scenario& s) { s.attacker.statsDirect = 0; },
+        {"めざめるパワー from IVs all 0", kHiddenPower, [](HitSetup& s) { s.attacker.statsDirect = 0; },
          kDouble + kNoStages + damageLines("25 ～ 30", "5 ～ 6"), "2.00"},
-        {"めざめるパワー with stats typed in cannot be worked out", kHiddenPower, [](Scenario&) {},
+        {"めざめるパワー with stats typed in cannot be worked out", kHiddenPower, [](HitSetup&) {},
          kNeutral + kSameType + "ダメージ変化技につき計算不能\r\n", "－"},
-        {"からげんき when burnt", kFacade, [](Scenario& s) { s.conditions.burn = true; },
+        {"からげんき when burnt", kFacade, [](HitSetup& s) { s.conditions.burn = true; },
          kNeutral + kSameType + kNoStages + "「やけど」で攻撃半減： *0.5\r\n「からげんき」は状態異常で威力： *2\r\n" +
              damageLines("40 ～ 48", "4"),
          "1.50"},
         {"からげんき when burnt with こんじょう", kFacade,
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.burn = true;
              s.attacker.ability = 30;
          },
@@ -227,11 +227,11 @@ TEST(DamageEngine, MovesWithTheirOwnRules) {
              "「こんじょう」でやけどの影響無し\r\n「からげんき」は状態異常で威力： *2\r\n" +
              damageLines("79 ～ 94", "2"),
          "1.50"},
-        {"からげんき without a burn", kFacade, [](Scenario&) {},
+        {"からげんき without a burn", kFacade, [](HitSetup&) {},
          kNeutral + kSameType + kNoStages + damageLines("40 ～ 48", "4"), "1.50"},
     };
     for (const Case& c : cases) {
-        Scenario s;
+        HitSetup s;
         s.learnable(c.move);
         c.arrange(s);
         const SlotResult r = s.run();
@@ -255,38 +255,38 @@ TEST(DamageEngine, MoveBlocksAndShownTypes) {
         int shownPower;
     };
     const Case cases[] = {
-        {"ウェザーボール in rain", kWeatherBall, [](Scenario& s) { s.conditions.weather = kWeatherRain; },
+        {"ウェザーボール in rain", kWeatherBall, [](HitSetup& s) { s.conditions.weather = kWeatherRain; },
          "\r\nウェザーボール\r\n威力： 50   命中： 100\r\n分類： 特殊 タイプ： "
          "天候依存\r\n（天候：雨＝みずタイプ）\r\n",
          kWaterType, -1},
         {"ウェザーボール in sun under エアロック", kWeatherBall,
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.weather = kWeatherSun;
              s.defender.ability = 13;
          },
          "\r\nウェザーボール\r\n威力： 50   命中： 100\r\n分類： 特殊 タイプ： "
          "天候依存\r\n（天候：晴れ＝ほのおタイプ）\r\n",
          kFireType, -1},
-        {"ウェザーボール without weather", kWeatherBall, [](Scenario&) {},
+        {"ウェザーボール without weather", kWeatherBall, [](HitSetup&) {},
          "\r\nウェザーボール\r\n威力： 50   命中： 100\r\n分類： 特殊 タイプ： "
          "天候依存\r\n（天候：通常＝ノーマルタイプ）\r\n",
          kNormalType, -1},
         {"めざめるパワー, IVs all 31", kHiddenPower,
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.statsDirect = 0;
              for (int& iv : s.attacker.iv)
                  iv = 31;
          },
          "\r\nめざめるパワー\r\n威力： 70   命中： 100\r\n分類： 特殊 タイプ： あく    \r\n", kDarkType, 70},
-        {"めざめるパワー, IVs all 0", kHiddenPower, [](Scenario& s) { s.attacker.statsDirect = 0; },
+        {"めざめるパワー, IVs all 0", kHiddenPower, [](HitSetup& s) { s.attacker.statsDirect = 0; },
          "\r\nめざめるパワー\r\n威力： 30   命中： 100\r\n分類： 特殊 タイプ： かくとう\r\n", kFightingType, 30},
-        {"めざめるパワー, stats typed in", kHiddenPower, [](Scenario&) {},
+        {"めざめるパワー, stats typed in", kHiddenPower, [](HitSetup&) {},
          "\r\nめざめるパワー\r\n威力： 1    命中： 100\r\n分類： 特殊 タイプ： ノーマル\r\n", -1, -1},
-        {"an ordinary move reports nothing", kEarthquake, [](Scenario&) {},
+        {"an ordinary move reports nothing", kEarthquake, [](HitSetup&) {},
          "\r\nじしん\r\n威力： 100  命中： 100\r\n分類： 物理 タイプ： じめん  \r\n", -1, -1},
     };
     for (const Case& c : cases) {
-        Scenario s;
+        HitSetup s;
         s.learnable(c.move);
         c.arrange(s);
         const SlotResult r = s.run();
@@ -298,7 +298,7 @@ TEST(DamageEngine, MoveBlocksAndShownTypes) {
 
 TEST(DamageEngine, SpreadMovesOnlyInTheAttackersOwnRows) {
     DamageEngine engine;
-    Scenario s;
+    HitSetup s;
     s.attacker.move[0] = kHeatWave;
     s.attacker.move[1] = kEarthquake;
     engine.attacker = s.attacker;
@@ -325,7 +325,7 @@ TEST(DamageEngine, SpreadMovesOnlyInTheAttackersOwnRows) {
 }
 
 TEST(DamageEngine, AllRows) {
-    Scenario s;
+    HitSetup s;
     s.attacker.move[0] = kThunderbolt;
     s.attacker.move[2] = kRoost; // no damage: not computed
     DamageEngine engine;
@@ -367,7 +367,7 @@ TEST(DamageEngine, AllRows) {
 
 TEST(DamageEngine, ModifiedDefenceOfZeroIsNotDividedBy) {
     for (int stat : {0, 1}) {
-        Scenario s;
+        HitSetup s;
         s.defender.stat[kDefence] = stat;
         s.conditions.defenceStage = 12; // -6: a defence of 1 becomes 1 × 2 / 8 = 0
         const SlotResult r = s.run();
@@ -379,7 +379,7 @@ TEST(DamageEngine, ModifiedDefenceOfZeroIsNotDividedBy) {
                              "＞＞＞ 補正後の防御力が0のため計算不能\r\n")
             << stat;
     }
-    Scenario stillOne;
+    HitSetup stillOne;
     stillOne.defender.stat[kDefence] = 4; // 4 × 2 / 8 = 1: computed
     stillOne.conditions.defenceStage = 12;
     EXPECT_NE(stillOne.run().damageText, "－");
@@ -387,29 +387,29 @@ TEST(DamageEngine, ModifiedDefenceOfZeroIsNotDividedBy) {
 
 TEST(DamageEngine, InputsItCannotUseLeaveTheRowUncomputed) {
     const Arrange cases[] = {
-        [](Scenario& s) { s.attacker.species = -1; },
-        [](Scenario& s) { s.defender.species = kSpeciesCount; },
-        [](Scenario& s) { s.attacker.nature = 25; },
-        [](Scenario& s) { s.defender.ability = 165; },
-        [](Scenario& s) { s.attacker.item = 17; },
-        [](Scenario& s) { s.defender.item = -1; },
-        [](Scenario& s) { s.attacker.level = 0; },
-        [](Scenario& s) { s.attacker.level = 101; },
-        [](Scenario& s) { s.attacker.stat[kAttack] = 2'000'000'000; },
-        [](Scenario& s) { s.defender.stat[kHp] = -1; },
-        [](Scenario& s) { s.learnable(9999); },
-        [](Scenario& s) { s.learnable(NO_MOVE); },
-        [](Scenario& s) { s.learnable(kRoost); },
-        [](Scenario& s) { s.slot.row = 6; },
-        [](Scenario& s) { s.direct(0, kPhysical, kWaterType); },
-        [](Scenario& s) { s.direct(-5, kPhysical, kWaterType); },
-        [](Scenario& s) { s.direct(80, 3, kWaterType); },
-        [](Scenario& s) { s.direct(80, kPhysical, 18); },
-        [](Scenario& s) { s.direct(80, kPhysical, -1); },
+        [](HitSetup& s) { s.attacker.species = -1; },
+        [](HitSetup& s) { s.defender.species = kSpeciesCount; },
+        [](HitSetup& s) { s.attacker.nature = 25; },
+        [](HitSetup& s) { s.defender.ability = 165; },
+        [](HitSetup& s) { s.attacker.item = 17; },
+        [](HitSetup& s) { s.defender.item = -1; },
+        [](HitSetup& s) { s.attacker.level = 0; },
+        [](HitSetup& s) { s.attacker.level = 101; },
+        [](HitSetup& s) { s.attacker.stat[kAttack] = 2'000'000'000; },
+        [](HitSetup& s) { s.defender.stat[kHp] = -1; },
+        [](HitSetup& s) { s.learnable(9999); },
+        [](HitSetup& s) { s.learnable(NO_MOVE); },
+        [](HitSetup& s) { s.learnable(kRoost); },
+        [](HitSetup& s) { s.slot.row = 6; },
+        [](HitSetup& s) { s.direct(0, kPhysical, kWaterType); },
+        [](HitSetup& s) { s.direct(-5, kPhysical, kWaterType); },
+        [](HitSetup& s) { s.direct(80, 3, kWaterType); },
+        [](HitSetup& s) { s.direct(80, kPhysical, 18); },
+        [](HitSetup& s) { s.direct(80, kPhysical, -1); },
     };
     int index = 0;
     for (Arrange arrange : cases) {
-        Scenario s;
+        HitSetup s;
         arrange(s);
         const SlotResult r = s.run();
         EXPECT_EQ(r.damageText, "－") << index;
@@ -420,11 +420,11 @@ TEST(DamageEngine, InputsItCannotUseLeaveTheRowUncomputed) {
 }
 
 TEST(DamageEngine, ConditionsOutOfRangeAreHeldToTheirLists) {
-    Scenario wild;
+    HitSetup wild;
     wild.conditions.weather = 9;
     wild.conditions.attackStage = -3;
     wild.conditions.defenceStage = 40;
-    Scenario tame;
+    HitSetup tame;
     tame.conditions.attackStage = 0;
     tame.conditions.defenceStage = 12;
     EXPECT_EQ(wild.run().log.text(), tame.run().log.text());

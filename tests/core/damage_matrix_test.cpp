@@ -17,7 +17,13 @@ constexpr int kTackle = 32;      // たいあたり: 50, ノーマル, physical
 constexpr int kBodySlam = 33;    // のしかかり: 85, ノーマル, physical
 constexpr int kShadowBall = 246; // シャドーボール: ゴースト, does nothing to ノーマル
 
-const ExactOptions kGen5Options{kGen5, false};
+// The matrix of `box` with the entry in slot `chosen` on `side` of `s`.
+std::vector<MatrixRow> matrixOf(const std::vector<BoxEntry>& box, int chosen, MatrixSide side, Scenario s = {}) {
+    const std::optional<BoxEntry> entry =
+        chosen < static_cast<int>(box.size()) ? std::optional<BoxEntry>(box[chosen]) : std::nullopt;
+    (side == MatrixSide::AttackerAgainstBox ? s.attacker : s.defender).entry = entry;
+    return computeMatrix(s, box, {}, chosen, side);
+}
 
 // カビゴン (attack 100) with たいあたり, シャドーボール, no move and のしかかり.
 BoxEntry attackerWithMoves() {
@@ -40,8 +46,7 @@ BoxEntry named(BoxEntry e, const char* name) {
 // two hits always.
 TEST(DamageMatrix, RowWorkedOutByHandWithItsMovesBestFirst) {
     const std::vector<BoxEntry> box = {attackerWithMoves(), creature(kChansey, {64, 100, 100, 100, 100, 100})};
-    const std::vector<MatrixRow> rows =
-        computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, BattleConditions{}, kGen5Options);
+    const std::vector<MatrixRow> rows = matrixOf(box, 0, MatrixSide::AttackerAgainstBox);
     ASSERT_EQ(rows.size(), 1u); // the chosen entry is not a row of its own
     const MatrixRow& row = rows[0];
     EXPECT_EQ(row.slot, 1);
@@ -78,24 +83,24 @@ TEST(DamageMatrix, EveryEntryAgainstTheDefenderAttacksWithItsOwnMoves) {
     BoxEntry weak = attackerWithMoves();
     weak.move[3] = NO_MOVE;
     const std::vector<BoxEntry> box = {attackerWithMoves(), creature(kChansey, {64, 100, 100, 100, 100, 100}), weak};
-    const std::vector<MatrixRow> rows =
-        computeMatrix(box, 1, MatrixSide::BoxAgainstDefender, BattleConditions{}, kGen5Options);
+    const std::vector<MatrixRow> rows = matrixOf(box, 1, MatrixSide::BoxAgainstDefender);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].slot, 0);
     EXPECT_EQ(rows[0].cells[0].move, kBodySlam);
     EXPECT_EQ(rows[1].slot, 2);
     EXPECT_EQ(rows[1].cells[0].move, kTackle);
-    EXPECT_TRUE(computeMatrix(box, 3, MatrixSide::BoxAgainstDefender, {}, kGen5Options).empty());
+    EXPECT_TRUE(matrixOf(box, 3, MatrixSide::BoxAgainstDefender).empty());
 }
 
 // のしかかり's top roll, 58, is halved by リフレクター to 29; a critical hit doubles the base 39 to
 // 78 before the roll, 78 × 1.5 = 117, and goes through the screen.
 TEST(DamageMatrix, ConditionsAndCriticalHitApply) {
     const std::vector<BoxEntry> box = {attackerWithMoves(), creature(kChansey, {64, 100, 100, 100, 100, 100})};
-    BattleConditions reflect;
-    reflect.reflect = true;
-    const auto screened = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, reflect, kGen5Options);
-    const auto critical = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, reflect, {kGen5, true});
+    Scenario reflect;
+    reflect.defender.side.reflect = true;
+    const auto screened = matrixOf(box, 0, MatrixSide::AttackerAgainstBox, reflect);
+    reflect.critical = true;
+    const auto critical = matrixOf(box, 0, MatrixSide::AttackerAgainstBox, reflect);
     EXPECT_EQ(screened[0].cells[0].rolls.high(), 29);
     EXPECT_EQ(critical[0].cells[0].rolls.high(), 117);
 }
@@ -134,7 +139,7 @@ TEST(DamageMatrix, SortsByAnyColumnWithBlankCellsLast) {
         {lastMove, false, {1, 2, 3, 4}},  // every fourth move is "－": the order stays
     };
     for (const Case& c : cases) {
-        std::vector<MatrixRow> rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, {}, kGen5Options);
+        std::vector<MatrixRow> rows = matrixOf(box, 0, MatrixSide::AttackerAgainstBox);
         sortMatrixRows(rows, box, c.column, c.descending);
         EXPECT_EQ(slotsOf(rows), c.slots) << matrixHeading(c.column) << (c.descending ? " descending" : "");
     }
@@ -147,7 +152,7 @@ TEST(DamageMatrix, VerdictShades) {
                                        named(creature(kChansey, {40, 100, 100, 100, 100, 100}), "あ"),
                                        named(creature(kGengar, {100, 100, 100, 100, 100, 100}), "う"),
                                        named(creature(kChansey, {300, 100, 100, 100, 100, 100}), "え")};
-    const std::vector<MatrixRow> rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, {}, kGen5Options);
+    const std::vector<MatrixRow> rows = matrixOf(box, 0, MatrixSide::AttackerAgainstBox);
     const int bestKo = kMatrixEntryColumns + kMatrixKo;
     const int secondKo = bestKo + kMatrixColumnsPerMove;
     const int lastKo = bestKo + 3 * kMatrixColumnsPerMove;
@@ -172,7 +177,7 @@ TEST(DamageMatrix, VerdictShades) {
 
 TEST(DamageMatrix, TabSeparatedText) {
     const std::vector<BoxEntry> box = {attackerWithMoves(), creature(kChansey, {64, 100, 100, 100, 100, 100})};
-    const std::vector<MatrixRow> rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, {}, kGen5Options);
+    const std::vector<MatrixRow> rows = matrixOf(box, 0, MatrixSide::AttackerAgainstBox);
     EXPECT_EQ(
         matrixText(rows, box),
         "名前\tバントレ\t技１\tダメージ１\tHP割合１\t確定数１\t技２\tダメージ２\tHP割合２\t確定数２\t"
@@ -189,20 +194,22 @@ TEST(DamageMatrix, SpeedColumnsFollowTheState) {
                                        named(creature(kChansey, {64, 100, 100, 100, 100, 80}), "い"),
                                        named(creature(kChansey, {64, 100, 100, 100, 100, 120}), "う"),
                                        named(creature(kChansey, {64, 100, 100, 100, 100, 100}), "え")};
-    BattleState raised, paralysed, tailwind, trickRoom, rowsRaised;
-    raised.defender.stages[kStageSpeed] = 1;
-    paralysed.defender.status = StatusCondition::Paralysis;
-    tailwind.attacker.tailwind = true;
+    Scenario raised, paralysed, tailwind, trickRoom, rowsRaised;
+    for (Scenario* s : {&raised, &paralysed, &tailwind, &trickRoom, &rowsRaised})
+        s->mode = DamageMode::ExactGen5;
+    raised.defender.state.stages[kStageSpeed] = 1;
+    paralysed.defender.state.status = StatusCondition::Paralysis;
+    tailwind.attacker.state.tailwind = true;
     trickRoom.field.trickRoom = true;
-    rowsRaised.attacker.stages[kStageSpeed] = 1;
+    rowsRaised.attacker.state.stages[kStageSpeed] = 1;
     const struct {
         const char* name;
-        BattleState state;
+        Scenario state;
         MatrixSide side;
         std::vector<std::string> cells; // speed and order of い, う, え
         int chosenSpeed = 100;          // A's
     } cases[] = {
-        {"neutral", {}, MatrixSide::AttackerAgainstBox, {"80", "先手", "120", "後手", "100", "同速"}},
+        {"neutral", scenarioOf({}, {}), MatrixSide::AttackerAgainstBox, {"80", "先手", "120", "後手", "100", "同速"}},
         {"defender +1", raised, MatrixSide::AttackerAgainstBox, {"120", "後手", "180", "後手", "150", "後手"}},
         {"defender まひ", paralysed, MatrixSide::AttackerAgainstBox, {"20", "先手", "30", "先手", "25", "先手"}},
         {"A おいかぜ", tailwind, MatrixSide::AttackerAgainstBox, {"80", "先手", "120", "先手", "100", "先手"}, 200},
@@ -210,11 +217,10 @@ TEST(DamageMatrix, SpeedColumnsFollowTheState) {
         {"rows at +1", rowsRaised, MatrixSide::BoxAgainstDefender, {"120", "先手", "180", "先手", "150", "先手"}},
     };
     for (const auto& c : cases) {
-        std::vector<MatrixRow> rows = computeMatrix(box, 0, c.side, {}, kGen5Options);
-        EXPECT_EQ(
-            addMatrixSpeeds(rows, box, {}, 0, c.side, c.state, SpeedField{kGen5, 0, c.state.field.trickRoom, false}),
-            c.chosenSpeed)
-            << c.name;
+        Scenario s = c.state;
+        (c.side == MatrixSide::AttackerAgainstBox ? s.attacker : s.defender).entry = box[0];
+        std::vector<MatrixRow> rows = computeMatrix(s, box, {}, 0, c.side);
+        EXPECT_EQ(addMatrixSpeeds(rows, s, box, {}, c.side), c.chosenSpeed) << c.name;
         std::vector<std::string> cells;
         for (const MatrixRow& row : rows)
             for (int column : {kMatrixSpeedColumn, kMatrixOrderColumn})
@@ -244,15 +250,15 @@ TEST(DamageMatrix, SortsBySpeedAsNumbersAndCopiesTheSpeedColumns) {
         {kMatrixSpeedColumn, true, true, {2, 3, 1, 4}},
     };
     for (const auto& c : cases) {
-        std::vector<MatrixRow> rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, {}, kGen5Options);
-        addMatrixSpeeds(rows, box, {}, 0, MatrixSide::AttackerAgainstBox, {}, {});
+        std::vector<MatrixRow> rows = matrixOf(box, 0, MatrixSide::AttackerAgainstBox);
+        addMatrixSpeeds(rows, scenarioOf(box[0], {}), box, {}, MatrixSide::AttackerAgainstBox);
         rows[3].speed.known = !c.withoutSpeedOfO;
         sortMatrixRows(rows, box, c.column, c.descending);
         EXPECT_EQ(slotsOf(rows), c.slots) << matrixHeading(c.column) << (c.descending ? " descending" : "")
                                           << (c.withoutSpeedOfO ? " without お's speed" : "");
     }
-    std::vector<MatrixRow> rows = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, {}, kGen5Options);
-    addMatrixSpeeds(rows, box, {}, 0, MatrixSide::AttackerAgainstBox, {}, {});
+    std::vector<MatrixRow> rows = matrixOf(box, 0, MatrixSide::AttackerAgainstBox);
+    addMatrixSpeeds(rows, scenarioOf(box[0], {}), box, {}, MatrixSide::AttackerAgainstBox);
     const std::string text = matrixText(rows, box, true);
     EXPECT_EQ(text.substr(0, text.find("\t技１")), "名前\tバントレ\t素早さ\t攻撃側"); // seen without scrolling
     EXPECT_NE(text.find("\r\nい\tラッキー\t80\t先手\tのしかかり\t"), std::string::npos);

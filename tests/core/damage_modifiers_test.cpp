@@ -17,52 +17,52 @@ TEST(DamageModifiers, TypeAndWeatherAdjustments) {
     const std::string calmed = "「エアロック」「ノーてんき」により天候を通常に\r\n";
     const ModifierCase cases[] = {
         {"ノーマルスキン turns the move ノーマル, which is then same-type",
-         [](Scenario& s) { s.attacker.ability = 76; },
+         [](HitSetup& s) { s.attacker.ability = 76; },
          "「ノーマルスキン」によりノーマルタイプに変更\r\n" + kNeutral + kSameType + kNoStages +
              damageLines("46 ～ 55", "3 ～ 4"),
          "1.50"},
         {"the defender's エアロック calms the sun",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.ability = 13;
              s.conditions.weather = kWeatherSun;
              s.slot.direct.type = kFireType;
          },
          calmed + kNeutral + kNoStages + kPlainHit},
         {"the attacker's ノーてんき calms the rain",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 75;
              s.conditions.weather = kWeatherRain;
          },
          calmed + kNeutral + kNoStages + kPlainHit},
         {"the attacker's てんきや names the weather's type",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 63;
              s.conditions.weather = kWeatherRain;
              s.slot.direct.type = kFireType;
          },
          "「てんきや」によりみずタイプに\r\n" + kNeutral + "雨で炎技威力： *0.5\r\n" + kNoStages + kHalved},
         {"the attacker's てんきや without weather names its own first type",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.species = kMachamp;
              s.attacker.ability = 63;
          },
          "「てんきや」によりかくとうタイプに\r\n" + kNeutral + kNoStages + kPlainHit},
         {"てんきや follows the weather エアロック left",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 63;
              s.defender.ability = 13;
              s.conditions.weather = kWeatherRain;
          },
          calmed + "「てんきや」によりノーマルタイプに\r\n" + kNeutral + kNoStages + kPlainHit},
         {"the defender's てんきや takes the hail's type",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.ability = 63;
              s.conditions.weather = kWeatherHail;
              s.slot.direct.type = kFireType;
          },
          "＞＞＞ 「てんきや」によりこおりタイプに\r\n" + kDouble + kNoStages + damageLines("62 ～ 74", "3"), "2.00"},
         {"the defender's てんきや without weather keeps its type",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.species = kMachamp;
              s.defender.ability = 63;
          },
@@ -75,14 +75,14 @@ TEST(DamageModifiers, EffectivenessExceptions) {
     const std::string foresight = "「みやぶる」により「ノーマル格闘」有効\r\n";
     const ModifierCase cases[] = {
         {"みやぶる lets ノーマル hit ゴースト",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.species = kGengar;
              s.slot.direct.type = kNormalType;
              s.conditions.foresight = true;
          },
          foresight + kNeutral + kSameType + kNoStages + damageLines("46 ～ 55", "3 ～ 4"), "1.50"},
         {"きもったま does the same without the box",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.species = kGengar;
              s.slot.direct.type = kNormalType;
              s.attacker.ability = 24;
@@ -91,7 +91,7 @@ TEST(DamageModifiers, EffectivenessExceptions) {
              damageLines("46 ～ 55", "3 ～ 4"),
          "1.50"},
         {"with both, the line names みやぶる",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.species = kGengar;
              s.slot.direct.type = kNormalType;
              s.attacker.ability = 24;
@@ -99,13 +99,13 @@ TEST(DamageModifiers, EffectivenessExceptions) {
          },
          foresight + kNeutral + kSameType + kNoStages + damageLines("46 ～ 55", "3 ～ 4"), "1.50"},
         {"without either, ゴースト stops ノーマル",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.species = kGengar;
              s.slot.direct.type = kNormalType;
          },
          "相性補正： *0.00\r\n" + kSameType + kNoStages + kNoDamage, "0.00"},
         {"かくとう gets through ゴースト but どく still resists",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.species = kMachamp;
              s.defender.species = kGengar;
              s.slot.direct.type = kFightingType;
@@ -113,14 +113,14 @@ TEST(DamageModifiers, EffectivenessExceptions) {
          },
          foresight + "相性補正： *0.50\r\n" + kSameType + kNoStages + damageLines("22 ～ 27", "6 ～ 7"), "0.75"},
         {"じゅうりょく lets じめん hit the ひこう half of a pair",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.species = kPidgeot;
              s.slot.direct.type = kGroundType;
              s.conditions.gravity = true;
          },
          "「じゅうりょく」により「じめん」等倍\r\n" + kNeutral + kNoStages + kPlainHit},
         {"without じゅうりょく, ひこう is immune to じめん",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.species = kPidgeot;
              s.slot.direct.type = kGroundType;
          },
@@ -132,34 +132,34 @@ TEST(DamageModifiers, EffectivenessExceptions) {
 TEST(DamageModifiers, SameTypeAndWeather) {
     const ModifierCase cases[] = {
         {"てきおうりょく doubles same-type damage",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 59;
              s.slot.direct.type = kNormalType;
          },
          kNeutral + "「てきおうりょく」によりタイプ一致でダメージ： *2\r\n" + kNoStages + damageLines("62 ～ 74", "3"),
          "2.00"},
         {"sun powers fire",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.weather = kWeatherSun;
              s.slot.direct.type = kFireType;
          },
          kNeutral + "晴れで炎技威力： *1.5\r\n" + kNoStages + kOneAndHalf},
         {"sun: フラワーギフト then the weakened water",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.weather = kWeatherSun;
              s.conditions.flowerGift = true;
          },
          kNeutral + "「フラワーギフト」時に晴れで攻撃： *1.5\r\n晴れで水技威力： *0.5\r\n" + kNoStages +
              damageLines("23 ～ 28", "6 ～ 7")},
         {"sun: フラワーギフト helps only physical moves",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.weather = kWeatherSun;
              s.conditions.flowerGift = true;
              s.slot.direct.category = kSpecial;
          },
          kNeutral + "晴れで水技威力： *0.5\r\n" + kNoStages + kHalved},
         {"sun: fire, then サンパワー for a special move",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.weather = kWeatherSun;
              s.attacker.ability = 32;
              s.direct(80, kSpecial, kFireType);
@@ -167,28 +167,28 @@ TEST(DamageModifiers, SameTypeAndWeather) {
          kNeutral + "晴れで炎技威力： *1.5\r\n「サンパワー」時に晴れで特殊： *1.5\r\n" + kNoStages +
              damageLines("68 ～ 81", "2 ～ 3")},
         {"サンパワー does nothing for a physical move",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.weather = kWeatherSun;
              s.attacker.ability = 32;
          },
          kNeutral + "晴れで水技威力： *0.5\r\n" + kNoStages + kHalved},
         {"rain weakens fire",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.weather = kWeatherRain;
              s.slot.direct.type = kFireType;
          },
          kNeutral + "雨で炎技威力： *0.5\r\n" + kNoStages + kHalved},
-        {"rain powers water", [](Scenario& s) { s.conditions.weather = kWeatherRain; },
+        {"rain powers water", [](HitSetup& s) { s.conditions.weather = kWeatherRain; },
          kNeutral + "雨で水技威力： *1.5\r\n" + kNoStages + kOneAndHalf},
         {"sand raises a rock type's special defence",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.weather = kWeatherSand;
              s.defender.species = kGeodude;
              s.direct(80, kSpecial, kPsychicType);
          },
          kNeutral + "＞＞＞ 砂嵐で岩タイプは特防： *1.5\r\n" + kNoStages + damageLines("21 ～ 25", "6 ～ 8")},
         {"sand leaves physical moves alone",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.weather = kWeatherSand;
              s.defender.species = kGeodude;
              s.slot.direct.type = kPsychicType;
@@ -203,86 +203,86 @@ TEST(DamageModifiers, Stages) {
     const std::string plainAttack = "攻撃ランク補正＝攻撃力： *1.00\r\n";
     const ModifierCase cases[] = {
         {"たんじゅん turns +1 into +2",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 54;
              s.conditions.attackStage = 5;
          },
          kNeutral + "「たんじゅん」でランク影響2倍\r\n攻撃ランク補正＝攻撃力： *2.00\r\n" + plainDefence +
              damageLines("61 ～ 72", "3")},
         {"たんじゅん holds +3 at +6",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 54;
              s.conditions.attackStage = 3;
          },
          kNeutral + "「たんじゅん」でランク影響2倍\r\n攻撃ランク補正＝攻撃力： *4.00\r\n" + plainDefence +
              damageLines("120 ～ 142", "2")},
         {"たんじゅん holds -3 at -6",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 54;
              s.conditions.attackStage = 9;
          },
          kNeutral + "「たんじゅん」でランク影響2倍\r\n攻撃ランク補正＝攻撃力： *0.25\r\n" + plainDefence +
              damageLines("8 ～ 10", "15 ～ 19")},
         {"the defender's たんじゅん turns -1 into -2",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.ability = 54;
              s.conditions.defenceStage = 7;
          },
          kNeutral + "＞＞＞ 「たんじゅん」でランク影響2倍\r\n" + plainAttack +
              "＞＞＞ 防御ランク補正＝防御力： *0.50\r\n" + damageLines("61 ～ 72", "3")},
         {"the attacker's てんねん ignores the defence stage",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 64;
              s.conditions.defenceStage = 4;
          },
          kNeutral + "「てんねん」で相手のランク影響無視\r\n" + kNoStages + kPlainHit},
         {"the defender's てんねん ignores the attack stage",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.ability = 64;
              s.conditions.attackStage = 4;
          },
          kNeutral + "＞＞＞ 「てんねん」で相手のランク影響無視\r\n" + kNoStages + kPlainHit},
         {"チイラのみ raises the attack stage",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.item = 14;
              s.conditions.berryActive = true;
          },
          kNeutral + "「チイラのみ」で攻撃： *1.5\r\n攻撃ランク補正＝攻撃力： *1.50\r\n" + plainDefence + kOneAndHalf},
         {"チイラのみ at +6 has no room",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.item = 14;
              s.conditions.berryActive = true;
              s.conditions.attackStage = 0;
          },
          kNeutral + "攻撃ランク補正＝攻撃力： *4.00\r\n" + plainDefence + damageLines("120 ～ 142", "2")},
         {"ヤタピのみ raises the special attack stage",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.item = 15;
              s.conditions.berryActive = true;
              s.slot.direct.category = kSpecial;
          },
          kNeutral + "「ヤタピのみ」で特攻： *1.5\r\n攻撃ランク補正＝攻撃力： *1.50\r\n" + plainDefence + kOneAndHalf},
         {"チイラのみ does nothing for a special move",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.item = 14;
              s.conditions.berryActive = true;
              s.slot.direct.category = kSpecial;
          },
          kNeutral + kNoStages + kPlainHit},
         {"ぶきよう keeps the berry from acting",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.item = 14;
              s.attacker.ability = 85;
              s.conditions.berryActive = true;
          },
          kNeutral + kNoStages + kPlainHit},
-        {"+5", [](Scenario& s) { s.conditions.attackStage = 1; },
+        {"+5", [](HitSetup& s) { s.conditions.attackStage = 1; },
          kNeutral + "攻撃ランク補正＝攻撃力： *3.50\r\n" + plainDefence + damageLines("106 ～ 125", "2")},
-        {"-1", [](Scenario& s) { s.conditions.attackStage = 7; },
+        {"-1", [](HitSetup& s) { s.conditions.attackStage = 7; },
          kNeutral + "攻撃ランク補正＝攻撃力： *0.67\r\n" + plainDefence + damageLines("21 ～ 25", "6 ～ 8")},
-        {"defence -4", [](Scenario& s) { s.conditions.defenceStage = 10; },
+        {"defence -4", [](HitSetup& s) { s.conditions.defenceStage = 10; },
          kNeutral + plainAttack + "＞＞＞ 防御ランク補正＝防御力： *0.33\r\n" + damageLines("91 ～ 108", "2")},
-        {"defence -5", [](Scenario& s) { s.conditions.defenceStage = 11; },
+        {"defence -5", [](HitSetup& s) { s.conditions.defenceStage = 11; },
          kNeutral + plainAttack + "＞＞＞ 防御ランク補正＝防御力： *0.29\r\n" + damageLines("107 ～ 127", "2")},
     };
     EXPECT_CASES(cases);
@@ -291,60 +291,60 @@ TEST(DamageModifiers, Stages) {
 TEST(DamageModifiers, HelpingHandBurnAndAttackerAbilities) {
     const std::string gutsIgnoresBurn = "「こんじょう」でやけどの影響無し\r\n";
     const ModifierCase cases[] = {
-        {"てだすけ", [](Scenario& s) { s.conditions.helpingHand = true; },
+        {"てだすけ", [](HitSetup& s) { s.conditions.helpingHand = true; },
          kNeutral + kNoStages + "「てだすけ」で威力： *1.5\r\n" + kOneAndHalf},
-        {"やけど halves physical attack", [](Scenario& s) { s.conditions.burn = true; },
+        {"やけど halves physical attack", [](HitSetup& s) { s.conditions.burn = true; },
          kNeutral + kNoStages + "「やけど」で攻撃半減： *0.5\r\n" + kHalved},
         {"やけど leaves special moves alone",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.burn = true;
              s.slot.direct.category = kSpecial;
          },
          kNeutral + kNoStages + kPlainHit},
         {"こんじょう shrugs off the burn",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.burn = true;
              s.attacker.ability = 30;
          },
          kNeutral + kNoStages + gutsIgnoresBurn + kPlainHit},
         {"こんじょう with 特性発動 also raises attack",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.burn = true;
              s.conditions.abilityActive = true;
              s.attacker.ability = 30;
          },
          kNeutral + kNoStages + gutsIgnoresBurn + "「こんじょう」発動で攻撃力： *1.5\r\n" + kOneAndHalf},
         {"はりきり acts on special moves too",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 81;
              s.slot.direct.category = kSpecial;
          },
          kNeutral + kNoStages + "「はりきり」で攻撃力： *1.5\r\n" + kOneAndHalf},
         {"テクニシャン at power 60",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 60;
              s.slot.direct.power = 60;
          },
          kNeutral + kNoStages + "「テクニシャン」で威力： *1.5\r\n" + damageLines("34 ～ 41", "4 ～ 5")},
         {"テクニシャン above 60",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 60;
              s.slot.direct.power = 65;
          },
          kNeutral + kNoStages + damageLines("25 ～ 30", "5 ～ 6")},
         {"いろめがね doubles a resisted hit",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 11;
              s.defender.species = kGeodude;
              s.slot.direct.type = kFireType;
          },
          "相性補正： *0.50\r\n" + kNoStages + "「いろめがね」でダメージ： *2\r\n" + kPlainHit, "0.50"},
-        {"いろめがね leaves a neutral hit alone", [](Scenario& s) { s.attacker.ability = 11; },
+        {"いろめがね leaves a neutral hit alone", [](HitSetup& s) { s.attacker.ability = 11; },
          kNeutral + kNoStages + kPlainHit},
-        {"ちからもち doubles physical attack", [](Scenario& s) { s.attacker.ability = 55; },
+        {"ちからもち doubles physical attack", [](HitSetup& s) { s.attacker.ability = 55; },
          kNeutral + kNoStages + "「ちからもち」「ヨガパワー」で攻撃力： *2\r\n" + damageLines("61 ～ 72", "3")},
         {"ヨガパワー leaves special moves alone",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.ability = 119;
              s.slot.direct.category = kSpecial;
          },
@@ -376,7 +376,7 @@ TEST(DamageModifiers, AbilitiesThatNeedActivation) {
     };
     for (const Case& c : cases) {
         for (bool active : {true, false}) {
-            Scenario s;
+            HitSetup s;
             s.attacker.ability = c.ability;
             s.direct(80, c.category, c.type);
             s.conditions.abilityActive = active;
@@ -418,7 +418,7 @@ TEST(DamageModifiers, DefenderAbilities) {
     };
     for (const Case& c : cases) {
         for (bool moldBreaker : {false, true}) {
-            Scenario s;
+            HitSetup s;
             s.defender.ability = c.ability;
             s.attacker.ability = moldBreaker ? 18 : 0;
             s.slot.direct.type = c.type;
@@ -441,7 +441,7 @@ TEST(DamageModifiers, GravityOnAPureFlyingType) {
             pureFlying = species;
     }
     ASSERT_GE(pureFlying, 0);
-    Scenario s;
+    HitSetup s;
     s.defender.species = pureFlying;
     s.slot.direct.type = kGroundType;
     s.conditions.gravity = true;
@@ -450,7 +450,7 @@ TEST(DamageModifiers, GravityOnAPureFlyingType) {
 }
 
 TEST(DamageModifiers, LevitateUnderGravity) {
-    Scenario s;
+    HitSetup s;
     s.defender.ability = 91;
     s.slot.direct.type = kGroundType;
     s.conditions.gravity = true;
@@ -460,78 +460,78 @@ TEST(DamageModifiers, LevitateUnderGravity) {
 
 TEST(DamageModifiers, ItemsAndScreens) {
     const ModifierCase cases[] = {
-        {"こだわりハチマキ: physical damage", [](Scenario& s) { s.attacker.item = 3; },
+        {"こだわりハチマキ: physical damage", [](HitSetup& s) { s.attacker.item = 3; },
          kNeutral + kNoStages + "「こだわりハチマキ」で攻撃力： *1.5\r\n" + damageLines("46 ～ 55", "3 ～ 4")},
         {"こだわりハチマキ: nothing for a special move",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.item = 3;
              s.slot.direct.category = kSpecial;
          },
          kNeutral + kNoStages + kPlainHit},
         {"こだわりメガネ: special damage",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.item = 4;
              s.slot.direct.category = kSpecial;
          },
          kNeutral + kNoStages + "「こだわりメガネ」で攻撃力： *1.5\r\n" + damageLines("46 ～ 55", "3 ～ 4")},
-        {"ちからのハチマキ: ×1.1", [](Scenario& s) { s.attacker.item = 5; },
+        {"ちからのハチマキ: ×1.1", [](HitSetup& s) { s.attacker.item = 5; },
          kNeutral + kNoStages + "「ちからのハチマキ」で攻撃力： *1.1\r\n" + damageLines("34 ～ 40", "4 ～ 5")},
         {"各種タイプ補正: attack for every move",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.item = 1;
              s.slot.direct.category = kSpecial;
          },
          kNeutral + kNoStages + "「各種タイプ補正」で攻撃力： *1.2\r\n" + damageLines("37 ～ 44", "4 ～ 5")},
         {"いのちのたま, then リフレクター",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.item = 2;
              s.conditions.reflect = true;
          },
          kNeutral + kNoStages + "「いのちのたま」で攻撃力： *1.3\r\n＞＞＞ 「リフレクター」でダメージ： *0.5\r\n" +
              damageLines("19 ～ 23", "7 ～ 8")},
-        {"でんきだま: ×2.0", [](Scenario& s) { s.attacker.item = 6; },
+        {"でんきだま: ×2.0", [](HitSetup& s) { s.attacker.item = 6; },
          kNeutral + kNoStages + "「でんきだま」で攻撃力： *2.0\r\n" + damageLines("61 ～ 72", "3")},
         {"たつじんのおび on a super-effective hit",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.item = 9;
              s.slot.direct.type = kFightingType;
          },
          kDouble + kNoStages + "「たつじんのおび」で攻撃力： *1.2\r\n" + damageLines("74 ～ 88", "2 ～ 3"), "2.00"},
-        {"たつじんのおび on a neutral hit", [](Scenario& s) { s.attacker.item = 9; }, kNeutral + kNoStages + kPlainHit},
+        {"たつじんのおび on a neutral hit", [](HitSetup& s) { s.attacker.item = 9; }, kNeutral + kNoStages + kPlainHit},
         {"リフレクター halves in a double battle too",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.reflect = true;
              s.conditions.doubleBattle = true;
          },
          kNeutral + kNoStages + "＞＞＞ 「リフレクター」でダメージ： *0.5\r\n" + kDamageHalved},
         {"リフレクター leaves special moves alone",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.reflect = true;
              s.slot.direct.category = kSpecial;
          },
          kNeutral + kNoStages + kPlainHit},
         {"ひかりのかべ",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.conditions.lightScreen = true;
              s.slot.direct.category = kSpecial;
          },
          kNeutral + kNoStages + "＞＞＞ 「ひかりのかべ」でダメージ： *0.5\r\n" + kDamageHalved},
-        {"メタルパウダー against a physical move", [](Scenario& s) { s.defender.item = 13; },
+        {"メタルパウダー against a physical move", [](HitSetup& s) { s.defender.item = 13; },
          kNeutral + kNoStages + "＞＞＞ 「メタルパウダー」で防御力： *2.0\r\n" + kDamageHalved},
         {"メタルパウダー against a special move",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.item = 13;
              s.slot.direct.category = kSpecial;
          },
          kNeutral + kNoStages + kPlainHit},
         {"しんかいのウロコ against a special move",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.item = 12;
              s.slot.direct.category = kSpecial;
          },
          kNeutral + kNoStages + "＞＞＞ 「しんかいのウロコ」で防御力： *2.0\r\n" + kDamageHalved},
         {"こころのしずく on both sides behind ひかりのかべ",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.item = 10;
              s.defender.item = 10;
              s.conditions.lightScreen = true;
@@ -542,13 +542,13 @@ TEST(DamageModifiers, ItemsAndScreens) {
              "「こころのしずく」で防御力： *1.5\r\n" +
              kDamageHalved},
         {"ぶきよう: the attacker's item does nothing",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.attacker.item = 2;
              s.attacker.ability = 85;
          },
          kNeutral + kNoStages + kPlainHit},
         {"ぶきよう: the defender's item does nothing",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.item = 13;
              s.defender.ability = 85;
          },

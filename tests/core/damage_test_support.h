@@ -5,6 +5,7 @@
 
 #include "box/box_entry.h"
 #include "calc/damage/damage_engine.h"
+#include "calc/scenario.h"
 
 #include "box_test_support.h"
 
@@ -59,7 +60,7 @@ inline BoxEntry creature(int species, std::array<int, 6> stats, int ability = 0,
 
 inline constexpr DirectMove kPlainMove{80, kPhysical, kWaterType};
 
-struct Scenario {
+struct HitSetup {
     BoxEntry attacker = creature(kSnorlax, {200, 100, 100, 100, 100, 100});
     BoxEntry defender = creature(kChansey, {150, 100, 100, 100, 100, 100});
     DamageSlot slot = DamageSlot::directRow(kPlainMove);
@@ -69,6 +70,16 @@ struct Scenario {
     void direct(int power, int category, int type) { slot = DamageSlot::directRow({power, category, type}); }
     void learnable(int move) { slot = DamageSlot::moveRow(kLearnableRow, move); }
 };
+
+// Two entries as a scenario computed in `mode` (the 5th generation's exact mode unless said).
+inline Scenario scenarioOf(std::optional<BoxEntry> attacker, std::optional<BoxEntry> defender,
+                           DamageMode mode = DamageMode::ExactGen5) {
+    Scenario s;
+    s.attacker.entry = std::move(attacker);
+    s.defender.entry = std::move(defender);
+    s.mode = mode;
+    return s;
+}
 
 // The log from the first line after the move block: the lines the modifiers wrote, then the
 // damage and the hits.
@@ -96,7 +107,7 @@ inline const std::string kHalved = damageLines("16 ～ 19", "8 ～ 10");    // P
 inline const std::string kDamageHalved = damageLines("15 ～ 18", "9 ～ 10");
 inline const std::string kNoDamage = damageLines("無効", "無効");
 
-using Arrange = void (*)(Scenario&);
+using Arrange = void (*)(HitSetup&);
 
 // One modifier: how to set it up and what the log says from the effectiveness line on.
 struct ModifierCase {
@@ -109,7 +120,7 @@ struct ModifierCase {
 inline void expectModifierCases(const ModifierCase* cases, size_t count) {
     for (size_t i = 0; i < count; ++i) {
         const ModifierCase& c = cases[i];
-        Scenario s;
+        HitSetup s;
         c.arrange(s);
         const SlotResult r = s.run();
         EXPECT_EQ(afterMoveBlock(r.log.text()), c.expected) << c.what;

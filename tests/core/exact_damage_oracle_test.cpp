@@ -7,6 +7,8 @@
 #include "calc/stats.h"
 #include "view/box/damage_view.h"
 
+#include "exact_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -105,7 +107,7 @@ std::string rollsText(const std::array<int32_t, kRollCount>& rolls) {
 
 // The logged path gives the same rolls, and its log ends with the texts the row shows.
 void expectLoggedPathAgrees(const OracleCase& c, const ExactRolls& fast, const std::string& line) {
-    const ExactRowResult row = computeExactRow(c.attacker, c.defender, c.slot, c.conditions, c.options);
+    const ExactRowResult row = test::computeExactRow(c.attacker, c.defender, c.slot, c.conditions, c.options);
     EXPECT_EQ(row.rolls.rolls, fast.rolls) << line;
     const std::string& log = row.texts.log.text();
     EXPECT_NE(log.find("必要攻撃回数： " + row.texts.hitsText + "\r\n"), std::string::npos) << line;

@@ -4,6 +4,8 @@
 
 #include "view/box/exact_row.h"
 
+#include "exact_test_support.h"
+
 #include "damage_test_support.h"
 
 #include <gtest/gtest.h>
@@ -199,7 +201,7 @@ TEST(ExactDamage, RowTexts) {
     }
 }
 
-ExactRowResult exactRow(const Scenario& s, Generation gen, bool critical = false) {
+ExactRowResult exactRow(const HitSetup& s, Generation gen, bool critical = false) {
     return computeExactRow(s.attacker, s.defender, s.slot, s.conditions, {gen, critical});
 }
 
@@ -211,39 +213,39 @@ TEST(ExactDamage, RulesAndDataTheCalculatorCannotCheck) {
         const char* damage;
     };
     const Case cases[] = {
-        {"いかりのまえば takes half the HP", [](Scenario& s) { s.learnable(kSuperFang); }, kGen5, "75"},
+        {"いかりのまえば takes half the HP", [](HitSetup& s) { s.learnable(kSuperFang); }, kGen5, "75"},
         {"いかりのまえば does not touch a ghost",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.learnable(kSuperFang);
              s.defender.species = kGengar;
          },
          kGen5, "無効"},
         {"ジャイロボール: 25 × 100 / 100 + 1 = power 26 in the 4th generation too",
-         [](Scenario& s) { s.learnable(kGyroBall); }, kGen4, "11 ～ 13"},
-        {"たいあたり has 35 power in the 4th generation", [](Scenario& s) { s.learnable(kTackle); }, kGen4, "21 ～ 25"},
-        {"a move of the 5th generation is not computed in the 4th", [](Scenario& s) { s.learnable(kVoltSwitch); },
+         [](HitSetup& s) { s.learnable(kGyroBall); }, kGen4, "11 ～ 13"},
+        {"たいあたり has 35 power in the 4th generation", [](HitSetup& s) { s.learnable(kTackle); }, kGen4, "21 ～ 25"},
+        {"a move of the 5th generation is not computed in the 4th", [](HitSetup& s) { s.learnable(kVoltSwitch); },
          kGen4, "－"},
-        {"a one-hit KO move has no formula", [](Scenario& s) { s.learnable(kFissure); }, kGen5, "－"},
+        {"a one-hit KO move has no formula", [](HitSetup& s) { s.learnable(kFissure); }, kGen5, "－"},
         {"ヒートロトム is でんき/ゴースト in the 4th generation: ノーマル does nothing",
-         [](Scenario& s) {
+         [](HitSetup& s) {
              s.defender.species = kHeatRotom;
              s.slot.direct.type = kNormalType;
          },
          kGen4, "無効"},
     };
     for (const Case& c : cases) {
-        Scenario s;
+        HitSetup s;
         c.arrange(s);
         EXPECT_EQ(exactRow(s, c.gen).texts.damageText, c.damage) << c.what;
     }
 }
 
 TEST(ExactDamage, CriticalHitIgnoresScreensAndTheStagesAgainstIt) {
-    Scenario s;
+    HitSetup s;
     s.conditions.reflect = true;
     s.conditions.attackStage = kNeutralStage + 2;  // -2
     s.conditions.defenceStage = kNeutralStage - 2; // +2
-    Scenario plain;
+    HitSetup plain;
     for (Generation gen : {kGen4, kGen5})
         EXPECT_EQ(exactRow(s, gen, true).rolls.rolls, exactRow(plain, gen, true).rolls.rolls) << gen;
 }
@@ -265,7 +267,7 @@ TEST(ExactDamage, FinalModifiersCanLeaveNothingInTheFifthGeneration) {
         {kGen4, true, false, "1 ～ 2", "乱数75発 (0.1％)"},
     };
     for (const Case& c : cases) {
-        Scenario s;
+        HitSetup s;
         s.attacker.stat[kAttack] = 5;
         s.defender.stat[kDefence] = 500;
         s.direct(10, kPhysical, kWaterType);
@@ -280,7 +282,7 @@ TEST(ExactDamage, FinalModifiersCanLeaveNothingInTheFifthGeneration) {
 }
 
 TEST(ExactDamage, WholeLogOfAGen5Row) {
-    Scenario s;
+    HitSetup s;
     s.slot.direct.type = kNormalType; // same type
     s.conditions.weather = kWeatherRain;
     const ExactRowResult r = exactRow(s, kGen5);
@@ -316,7 +318,7 @@ TEST(ExactDamage, WholeLogOfAGen5Row) {
 
 TEST(ExactDamage, SimpleModeIsTheSimpleEngine) {
     DamageEngine engine;
-    Scenario s;
+    HitSetup s;
     engine.attacker = s.attacker;
     engine.defender = s.defender;
     engine.direct = kPlainMove;

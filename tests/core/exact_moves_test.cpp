@@ -6,6 +6,8 @@
 #include "view/box/exact_log.h"
 #include "view/box/exact_row.h"
 
+#include "exact_test_support.h"
+
 #include "damage_test_support.h"
 #include "data/abilities.h"
 #include "data/held_items.h"
@@ -24,12 +26,12 @@ constexpr int kBulletSeed =
     indexOf(MoveId::BulletSeed); // タネマシンガン: 2 to 5 hits, 10 power in the 4th generation, 25 in the 5th
 constexpr int kSkillLink = indexOf(AbilityId::SkillLink); // スキルリンク
 
-ExactRolls rollsOf(const Scenario& s, Generation gen, ExactRecord* record = nullptr) {
+ExactRolls rollsOf(const HitSetup& s, Generation gen, ExactRecord* record = nullptr) {
     return exactRolls(prepareExactAttack(s.attacker, s.slot, s.conditions, {gen, false}), s.defender, record);
 }
 
 // The rolls of one hit of the direct row at the given power, type and category.
-RollSet directHit(Scenario s, Generation gen, int power, int category, int type) {
+RollSet directHit(HitSetup s, Generation gen, int power, int category, int type) {
     s.direct(power, category, type);
     return rollsOf(s, gen).rolls;
 }
@@ -70,7 +72,7 @@ TEST(ExactMoves, EveryHitOfAUseWithTheCountsChances) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Scenario s;
+        HitSetup s;
         s.attacker.ability = c.ability;
         s.learnable(c.move);
         const ExactRolls r = rollsOf(s, c.gen);
@@ -111,7 +113,7 @@ TEST(ExactMoves, WeakArmorLowersTheDefenceHitByHit) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Scenario s;
+        HitSetup s;
         s.attacker.ability = c.ability;
         s.defender.ability = kWeakArmor;
         s.conditions.defenceStage = kNeutralStage - c.stage;
@@ -122,7 +124,7 @@ TEST(ExactMoves, WeakArmorLowersTheDefenceHitByHit) {
         const ExactRolls r = exactRolls(prepareExactAttack(s.attacker, s.slot, s.conditions, {c.gen, false}), defender);
         const int power = c.gen == kGen4 ? 10 : 25;
         for (size_t i = 0; i < c.stages.size(); ++i) {
-            Scenario one = s;
+            HitSetup one = s;
             one.conditions.defenceStage = kNeutralStage - c.stages[i];
             EXPECT_EQ(r.hitRolls(static_cast<int>(i)), directHit(one, c.gen, power, kPhysical, kGrassType))
                 << "hit " << i + 1;
@@ -135,11 +137,11 @@ TEST(ExactMoves, WeakArmorLowersTheDefenceHitByHit) {
 TEST(ExactMoves, ColorChangeActsBetweenHitsInTheFourthGeneration) {
     constexpr int kColorChange = indexOf(AbilityId::ColorChange);
     for (Generation gen : {kGen4, kGen5}) {
-        Scenario s;
+        HitSetup s;
         s.defender.ability = kColorChange;
         s.learnable(kDoubleKick);
         const ExactRolls r = rollsOf(s, gen);
-        Scenario fighting = s;
+        HitSetup fighting = s;
         fighting.defender.species = kMachamp;
         EXPECT_EQ(r.hitRolls(0), directHit(s, gen, 30, kPhysical, kFightingType)) << gen;
         EXPECT_EQ(r.hitRolls(1), directHit(gen == kGen4 ? fighting : s, gen, 30, kPhysical, kFightingType)) << gen;
@@ -149,13 +151,13 @@ TEST(ExactMoves, ColorChangeActsBetweenHitsInTheFourthGeneration) {
 // A burned holder of チーゴのみ eats it once the first hit is dealt: the second kick is unburned.
 TEST(ExactMoves, RawstBerryCuresTheBurnAfterTheFirstHit) {
     for (Generation gen : {kGen4, kGen5}) {
-        Scenario s;
+        HitSetup s;
         s.conditions.burn = true;
         s.learnable(kDoubleKick);
         ExactSide attacker(s.attacker);
         attacker.heldItem = ItemId::RawstBerry;
         const ExactRolls r = exactRolls(prepareExactAttack(attacker, s.slot, s.conditions, {gen, false}), s.defender);
-        Scenario unburned = s;
+        HitSetup unburned = s;
         unburned.conditions.burn = false;
         EXPECT_EQ(r.hitRolls(0), directHit(s, gen, 30, kPhysical, kFightingType)) << gen;
         EXPECT_EQ(r.hitRolls(1), directHit(unburned, gen, 30, kPhysical, kFightingType)) << gen;
@@ -165,7 +167,7 @@ TEST(ExactMoves, RawstBerryCuresTheBurnAfterTheFirstHit) {
 // The log says how many hits a use lands and with what chance, and gives each later hit that deals
 // otherwise with its own steps and each hit's rolls.
 TEST(ExactMoves, TheLogShowsTheHitsOfAUse) {
-    Scenario s;
+    HitSetup s;
     s.learnable(kTripleKick);
     const std::string log =
         computeExactRow(s.attacker, s.defender, s.slot, s.conditions, {kGen5, false}).texts.log.text();
@@ -187,10 +189,10 @@ TEST(ExactMoves, TheLogShowsTheHitsOfAUse) {
 // A pair of sides for the variable-power moves: the scenario's two entries with what the battle
 // state and the extra inputs say of each.
 struct Sides {
-    Scenario s;
+    HitSetup s;
     int heldItem = kNoHeldItem; // the attacker's
-    int happiness = kUnknownHappiness;
-    BattleSideState mine, theirs;
+    std::optional<int> happiness;
+    CombatantState mine, theirs;
 
     ExactRolls rolls(Generation gen) const {
         ExactSide attacker(s.attacker), defender(s.defender);
@@ -258,27 +260,51 @@ TEST(ExactMoves, PowerFollowsWhatTheMoveReads) {
     const Arrange none = [](Sides&) {};
     const Case cases[] = {
         {"ふんか at full HP", kEruption, kGen5, none, 150},
-        {"ふんか at half HP", kEruption, kGen4, [](Sides& x) { x.mine.hp = 100; }, 75},
+        {"ふんか at half HP", kEruption, kGen4,
+         [](Sides& x) {
+             x.mine.hp = HpNow{100, false};
+         },
+         75},
         {"じたばた at full HP", kFlail, kGen5, none, 20},
-        {"じたばた at 20/200, in 64ths", kFlail, kGen4, [](Sides& x) { x.mine.hp = 20; }, 100},
-        {"じたばた at 20/200, in 48ths", kFlail, kGen5, [](Sides& x) { x.mine.hp = 20; }, 150},
+        {"じたばた at 20/200, in 64ths", kFlail, kGen4,
+         [](Sides& x) {
+             x.mine.hp = HpNow{20, false};
+         },
+         100},
+        {"じたばた at 20/200, in 48ths", kFlail, kGen5,
+         [](Sides& x) {
+             x.mine.hp = HpNow{20, false};
+         },
+         150},
         {"しぼりとる at full HP, 4th", kWringOut, kGen4, none, 121},
         {"しぼりとる at full HP, 5th", kWringOut, kGen5, none, 120},
-        {"しぼりとる at half HP, 4th", kWringOut, kGen4, [](Sides& x) { x.theirs.hp = 75; }, 61},
-        {"しぼりとる at half HP, 5th", kWringOut, kGen5, [](Sides& x) { x.theirs.hp = 75; }, 60},
-        {"しおみず at half HP, 4th", kBrine, kGen4, [](Sides& x) { x.theirs.hp = 75; }, 130},
-        {"たたりめ against a status", kHex, kGen5, [](Sides& x) { x.theirs.status = ExactStatus::Burn; }, 100},
+        {"しぼりとる at half HP, 4th", kWringOut, kGen4,
+         [](Sides& x) {
+             x.theirs.hp = HpNow{75, false};
+         },
+         61},
+        {"しぼりとる at half HP, 5th", kWringOut, kGen5,
+         [](Sides& x) {
+             x.theirs.hp = HpNow{75, false};
+         },
+         60},
+        {"しおみず at half HP, 4th", kBrine, kGen4,
+         [](Sides& x) {
+             x.theirs.hp = HpNow{75, false};
+         },
+         130},
+        {"たたりめ against a status", kHex, kGen5, [](Sides& x) { x.theirs.status = StatusCondition::Burn; }, 100},
         {"たたりめ with no status known", kHex, kGen5, none, 50},
-        {"きつけ against まひ, 4th", kSmellingSalts, kGen4, [](Sides& x) { x.theirs.status = ExactStatus::Paralysis; },
-         120},
-        {"めざましビンタ against ねむり", kWakeUpSlap, kGen5, [](Sides& x) { x.theirs.status = ExactStatus::Sleep; },
-         120},
+        {"きつけ against まひ, 4th", kSmellingSalts, kGen4,
+         [](Sides& x) { x.theirs.status = StatusCondition::Paralysis; }, 120},
+        {"めざましビンタ against ねむり", kWakeUpSlap, kGen5,
+         [](Sides& x) { x.theirs.status = StatusCondition::Sleep; }, 120},
         {"しっぺがえし, slower", kPayback, kGen4, [](Sides& x) { x.s.defender.stat[kSpeed] = kSpeedyStats; }, 100},
         {"しっぺがえし, faster", kPayback, kGen5, [](Sides& x) { x.s.attacker.stat[kSpeed] = kSpeedyStats; }, 50},
         {"しっぺがえし, after by the state", kPayback, kGen5,
          [](Sides& x) {
              x.s.attacker.stat[kSpeed] = kSpeedyStats;
-             x.mine.movesAfterFoe = 1;
+             x.mine.turn.movesAfterFoe = true;
          },
          100},
         {"ジャイロボール, はやあし with a status: 150 against 100", kGyroBall, kGen5,
@@ -294,17 +320,19 @@ TEST(ExactMoves, PowerFollowsWhatTheMoveReads) {
          },
          25 * 100 / 200 + 1},
         {"エレキボール against a paralysed foe: 100 against 25", kElectroBall, kGen5,
-         [](Sides& x) { x.theirs.status = ExactStatus::Paralysis; }, 150},
-        {"ゆきなだれ after a hit", kAvalanche, kGen4, [](Sides& x) { x.mine.hitByFoeThisTurn = 1; }, 120},
+         [](Sides& x) { x.theirs.status = StatusCondition::Paralysis; }, 150},
+        {"ゆきなだれ after a hit", kAvalanche, kGen4, [](Sides& x) { x.mine.turn.hitByFoeThisTurn = true; }, 120},
         {"ゆきなだれ with the turn not known", kAvalanche, kGen5, none, 60},
-        {"ダメおし against a foe already hit", kAssurance, kGen5, [](Sides& x) { x.theirs.hitThisTurn = 1; }, 100},
-        {"かたきうち after an ally fainted", kRetaliate, kGen5, [](Sides& x) { x.mine.allyFaintedLastTurn = 1; }, 140},
-        {"りんしょう after an ally's", kRound, kGen5, [](Sides& x) { x.mine.allyUsedRound = 1; }, 120},
-        {"エコーボイス, third in a row", kEchoedVoice, kGen5, [](Sides& x) { x.mine.usesInARow = 2; }, 120},
-        {"エコーボイス, at most 200", kEchoedVoice, kGen5, [](Sides& x) { x.mine.usesInARow = 9; }, 200},
-        {"れんぞくぎり, fourth in a row, 4th", kFuryCutter, kGen4, [](Sides& x) { x.mine.usesInARow = 3; }, 80},
-        {"れんぞくぎり, fourth in a row, 5th", kFuryCutter, kGen5, [](Sides& x) { x.mine.usesInARow = 3; }, 160},
-        {"ころがる, fifth in a row", kRollout, kGen4, [](Sides& x) { x.mine.usesInARow = 4; }, 480},
+        {"ダメおし against a foe already hit", kAssurance, kGen5, [](Sides& x) { x.theirs.turn.hitThisTurn = true; },
+         100},
+        {"かたきうち after an ally fainted", kRetaliate, kGen5,
+         [](Sides& x) { x.mine.turn.allyFaintedLastTurn = true; }, 140},
+        {"りんしょう after an ally's", kRound, kGen5, [](Sides& x) { x.mine.turn.allyUsedRound = true; }, 120},
+        {"エコーボイス, third in a row", kEchoedVoice, kGen5, [](Sides& x) { x.mine.turn.usesInARow = 2; }, 120},
+        {"エコーボイス, at most 200", kEchoedVoice, kGen5, [](Sides& x) { x.mine.turn.usesInARow = 9; }, 200},
+        {"れんぞくぎり, fourth in a row, 4th", kFuryCutter, kGen4, [](Sides& x) { x.mine.turn.usesInARow = 3; }, 80},
+        {"れんぞくぎり, fourth in a row, 5th", kFuryCutter, kGen5, [](Sides& x) { x.mine.turn.usesInARow = 3; }, 160},
+        {"ころがる, fifth in a row", kRollout, kGen4, [](Sides& x) { x.mine.turn.usesInARow = 4; }, 480},
         {"なげつける くろいてっきゅう", kFling, kGen4, [](Sides& x) { x.heldItem = kIronBall; }, 130},
         {"なげつける under ぶきよう: thrown all the same in the 4th", kFling, kGen4,
          [](Sides& x) {
@@ -326,9 +354,9 @@ TEST(ExactMoves, PowerFollowsWhatTheMoveReads) {
          100},
         {"アシストパワー, the attack +2", kStoredPower, kGen5,
          [](Sides& x) { x.s.conditions.attackStage = kRaisedTwice; }, 60},
-        {"アシストパワー, +4 in all", kStoredPower, kGen5, [](Sides& x) { x.mine.raisedStages = 4; }, 100},
+        {"アシストパワー, +4 in all", kStoredPower, kGen5, [](Sides& x) { x.mine.turn.raisedStages = 4; }, 100},
         {"きりふだ with the PP not known", kTrumpCard, kGen5, none, 40},
-        {"きりふだ, the last PP", kTrumpCard, kGen4, [](Sides& x) { x.mine.ppLeft = 0; }, 200},
+        {"きりふだ, the last PP", kTrumpCard, kGen4, [](Sides& x) { x.mine.turn.ppLeft = 0; }, 200},
         {"アクロバット without an item", kAcrobatics, kGen5, none, 110},
         {"アクロバット with たべのこし", kAcrobatics, kGen5, [](Sides& x) { x.heldItem = kLeftovers; }, 55},
         {"アクロバット using up its ひこうのジュエル", kAcrobatics, kGen5, [](Sides& x) { x.heldItem = kFlyingGem; },
@@ -370,7 +398,7 @@ TEST(ExactMoves, OneOfSeveralPowersWithItsChance) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Scenario s;
+        HitSetup s;
         s.learnable(c.move);
         const ExactRolls r = rollsOf(s, c.gen);
         ASSERT_EQ(r.firstUse.size(), c.weights.size());
@@ -386,7 +414,7 @@ TEST(ExactMoves, OneOfSeveralPowersWithItsChance) {
     }
     // サイコウェーブ at level 50: 25 to 75, every percent from 50 to 150 alike in the 5th generation,
     // every tenth in the 4th.
-    Scenario psywave;
+    HitSetup psywave;
     psywave.learnable(kPsywave);
     for (Generation gen : {kGen4, kGen5}) {
         const ExactRolls r = rollsOf(psywave, gen);
@@ -421,7 +449,7 @@ TEST(ExactMoves, FailuresAndAmountsOfTheirOwn) {
          "－"},
         {"なげつける はっきんだま, which cannot leave its holder in the 4th", kFling,
          [](Sides& x) { x.heldItem = kGriseousOrb; }, "－", kGen4},
-        {"ふくろだたき in the 4th, the user asleep", kBeatUp, [](Sides& x) { x.mine.status = ExactStatus::Sleep; },
+        {"ふくろだたき in the 4th, the user asleep", kBeatUp, [](Sides& x) { x.mine.status = StatusCondition::Sleep; },
          "－", kGen4},
         {"ふくろだたき in the 4th, はやあし's status", kBeatUp,
          [](Sides& x) {
@@ -430,11 +458,19 @@ TEST(ExactMoves, FailuresAndAmountsOfTheirOwn) {
          },
          "－", kGen4},
         {"しぜんのめぐみ without a berry", kNaturalGift, [](Sides& x) { x.heldItem = kLeftovers; }, "－"},
-        {"はきだす with nothing stored", kSpitUp, [](Sides& x) { x.mine.stockpile = 0; }, "－"},
-        {"がむしゃら from 10 HP against 150", kEndeavor, [](Sides& x) { x.mine.hp = 10; }, "140"},
+        {"はきだす with nothing stored", kSpitUp, [](Sides& x) { x.mine.turn.stockpile = 0; }, "－"},
+        {"がむしゃら from 10 HP against 150", kEndeavor,
+         [](Sides& x) {
+             x.mine.hp = HpNow{10, false};
+         },
+         "140"},
         {"がむしゃら at full HP against less", kEndeavor, [](Sides&) {}, "－"},
         {"いのちがけ at full HP", kFinalGambit, [](Sides&) {}, "200"},
-        {"いかりのまえば against 75 HP left", kSuperFang, [](Sides& x) { x.theirs.hp = 75; }, "37"},
+        {"いかりのまえば against 75 HP left", kSuperFang,
+         [](Sides& x) {
+             x.theirs.hp = HpNow{75, false};
+         },
+         "37"},
     };
     for (const Case& c : cases) {
         Sides x;
@@ -504,7 +540,7 @@ TEST(ExactMoves, TheirStepsAreWorded) {
 // The row of a move that deals one of several powers gives each power's rolls with its chance, and
 // its chance to knock out counts them all.
 TEST(ExactMoves, TheLogGivesEachPowersRolls) {
-    Scenario s;
+    HitSetup s;
     s.learnable(kPayback);
     const ExactRowResult row = computeExactRow(s.attacker, s.defender, s.slot, s.conditions, {kGen5, false});
     const std::string& log = row.texts.log.text();
@@ -518,12 +554,11 @@ TEST(ExactMoves, TheLogGivesEachPowersRolls) {
 // An entry keeps happiness 255 whether a player gave it or nobody did; the side takes it as not
 // known (おんがえし and やつあたり at full power). Any other value is the entry's own.
 TEST(ExactMoves, TheBoxDefaultHappinessIsNotKnown) {
-    const BoxEntry entry{};
-    const std::pair<int, int> cases[] = {{kDefaultHappiness, kUnknownHappiness}, {0, 0}, {254, 254}};
+    const std::pair<int, std::optional<int>> cases[] = {{kDefaultHappiness, std::nullopt}, {0, 0}, {254, 254}};
     for (const auto& [stored, read] : cases) {
         EntryExtra extra;
         extra.happiness = stored;
-        EXPECT_EQ(exactSide(entry, extra).happiness, read) << stored;
+        EXPECT_EQ(exactSideOf(combatantOf(BoxEntry{}, extra)).happiness, read) << stored;
     }
 }
 

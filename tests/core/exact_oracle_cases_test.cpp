@@ -142,15 +142,15 @@ TEST(ExactOracleCases, EveryCaseGivesTheOraclesRollsOrIsAListedException) {
         }
         const std::string& id = oracleCase.id;
         tally.seen.insert(id);
-        ++tally.casesPerGeneration[oracleCase.options.generation];
+        ++tally.casesPerGeneration[generationOf(oracleCase.scenario.mode)];
         const OracleAnswer engine = engineAnswer(oracleCase);
         const OracleAnswer calculator = oracleAnswerFrom(*c.find("calc"));
         const bool differsFromCalculator = engine != calculator;
         std::optional<bool> differsFromSimulator;
-        bool gen4ArithmeticExplains = oracleCase.options.generation == kGen5;
+        bool gen4ArithmeticExplains = generationOf(oracleCase.scenario.mode) == kGen5;
         std::string simulatorText = "not simulated";
         if (const auto s = simulated.find(id); s != simulated.end() && s->second.plain) {
-            ++tally.simulatedPerGeneration[oracleCase.options.generation];
+            ++tally.simulatedPerGeneration[generationOf(oracleCase.scenario.mode)];
             differsFromSimulator = engine != *s->second.plain;
             simulatorText = answerText(*s->second.plain);
             if (s->second.gameRounding) {

@@ -31,7 +31,7 @@ std::ostream& operator<<(std::ostream& out, const Step& s) {
 }
 
 // The steps up to the damage the rolls start from.
-std::vector<Step> stepsOf(const Scenario& s, Generation gen) {
+std::vector<Step> stepsOf(const HitSetup& s, Generation gen) {
     ExactRecord record;
     exactRolls(prepareExactAttack(s.attacker, s.slot, s.conditions, {gen, false}), s.defender, &record);
     EXPECT_EQ(record.generation, gen);
@@ -49,7 +49,7 @@ std::vector<Step> stepsOf(const Scenario& s, Generation gen) {
 // raises it, as the battle simulator has it. The 5th chains the power's modifiers in 4096ths and
 // applies the product once.
 TEST(ExactRecord, ModifiersCarryWhatTheyChangedInEachGenerationsArithmetic) {
-    Scenario s;
+    HitSetup s;
     s.direct(60, kPhysical, kWaterType);
     s.attacker.ability = kTechnicianAbility;
     s.attacker.item = kChoiceBandItem;

@@ -7,6 +7,8 @@
 #include "data/held_items.h"
 #include "view/box/exact_row.h"
 
+#include "exact_test_support.h"
+
 #include "damage_test_support.h"
 
 #include <gtest/gtest.h>
@@ -103,7 +105,7 @@ constexpr std::array<int, 6> kPhysicalWall{252, 0, 252, 0, 4, 0};
 
 // The plain hit of damage_test_support.h: 31 ～ 37 in both generations.
 ExactRolls plainHit(const ExactSide& attacker, int type, Generation gen) {
-    Scenario s;
+    HitSetup s;
     s.slot.direct.type = type;
     const ExactAttack attack = prepareExactAttack(attacker, s.slot, s.conditions, {gen, false});
     return exactRolls(attack, s.defender);
@@ -111,7 +113,7 @@ ExactRolls plainHit(const ExactSide& attacker, int type, Generation gen) {
 
 TEST(ExactRules, TheFullHeldItemActsNotTheRowStandingForIt) {
     const int charcoal = findHeldItem("Charcoal"), fireGem = findHeldItem("Fire Gem");
-    Scenario s; // no item in its row
+    HitSetup s; // no item in its row
     struct Case {
         int held;
         int type;

@@ -30,18 +30,27 @@ constexpr int kIronBallItem = indexOf(ItemId::IronBall);
 constexpr int kRaisedOnce = kNeutralStage - 1, kRaisedTwice = kNeutralStage - 2, kRaisedToTop = 0;
 constexpr int kLoweredOnce = kNeutralStage + 1;
 
+// What the battle state of a scenario holds for both sides and the field.
+struct BothStates {
+    CombatantState attacker;
+    CombatantState defender;
+    Field field;
+};
+
 struct Input {
-    Scenario s;
-    BattleState state;
+    HitSetup s;
+    BothStates state;
     int heldItem = -2; // the attacker's held item when not -2
 
     ExactRolls rolls(Generation gen) const {
         ExactSide attacker(s.attacker), defender(s.defender);
         if (heldItem != -2)
             attacker.heldItem = itemIdOf(heldItem);
-        applySideState(attacker, state.attacker);
-        applySideState(defender, state.defender);
-        const ExactAttack a = prepareExactAttack(attacker, s.slot, s.conditions, {gen, false}, state.field);
+        attacker.state = state.attacker;
+        defender.state = state.defender;
+        Field field = state.field;
+        field.weather = s.conditions.weather;
+        const ExactAttack a = prepareExactAttack(attacker, s.slot, s.conditions, {gen, false}, field);
         return exactRolls(a, defender);
     }
 };
@@ -176,11 +185,14 @@ TEST(ExactState, MovesReadTheState) {
         int power; // -1: the move fails
     };
     const Case cases[] = {
-        {"ふんか at 50 %", kEruption, kGen5, [](Input& x) { x.state.attacker.hp = 50; }, 75},
+        {"ふんか at 50 %", kEruption, kGen5,
+         [](Input& x) {
+             x.state.attacker.hp = HpNow{50, true};
+         },
+         75},
         {"ふんか at 50 HP of 200", kEruption, kGen4,
          [](Input& x) {
-             x.state.attacker.hp = 50;
-             x.state.attacker.hpIsShare = false;
+             x.state.attacker.hp = HpNow{50, false};
          },
          37},
         {"アシストパワー, +1 attack with the window's +2, +1 speed, -2 defence", kStoredPower, kGen5,
@@ -224,7 +236,7 @@ TEST(ExactState, MovesReadTheState) {
 
 // The rows, the order line, the matrix and the spread finder take the state from their callers.
 TEST(ExactState, ReachesTheRowsTheOrderTheMatrixAndTheFinder) {
-    Scenario s;
+    HitSetup s;
     DamageEngine engine;
     engine.attacker = s.attacker;
     engine.defender = s.defender;
@@ -241,10 +253,10 @@ TEST(ExactState, ReachesTheRowsTheOrderTheMatrixAndTheFinder) {
 
     std::vector<BoxEntry> box = {s.attacker, s.defender};
     box[0].move[0] = kThunderbolt;
-    BattleState state;
-    state.attacker.charged = true;
-    state.defender.hp = 40;
-    const auto matrix = computeMatrix(box, 0, MatrixSide::AttackerAgainstBox, {}, {kGen5, false}, state);
+    Scenario state = scenarioOf(box[0], box[1]);
+    state.attacker.state.charged = true;
+    state.defender.state.hp = HpNow{40, true};
+    const auto matrix = computeMatrix(state, box, {}, 0, MatrixSide::AttackerAgainstBox);
     ASSERT_EQ(matrix.size(), 1u);
     const MatrixCell& bolt = matrix[0].cells[0];
     Input direct;
@@ -252,14 +264,16 @@ TEST(ExactState, ReachesTheRowsTheOrderTheMatrixAndTheFinder) {
     EXPECT_EQ(bolt.rolls.rolls, direct.rolls(kGen5).rolls) << "じゅうでん";
     EXPECT_EQ(bolt.rolls.hpNow, 60);
 
+    BoxEntry attacker = creature(kSnorlax, {200, 100, 100, 100, 100, 100});
+    attacker.statsDirect = 0;
     SpreadQuery q;
-    q.attacker = creature(kSnorlax, {200, 100, 100, 100, 100, 100});
-    q.attacker.statsDirect = 0;
-    q.defender = testing::EntryBuilder("d", kChansey).nature(kNeutralNature).ivs({}).evs({}).noMoves().computedStats();
+    q.scenario = scenarioOf(
+        attacker,
+        testing::EntryBuilder("d", kChansey).nature(kNeutralNature).ivs({}).evs({}).noMoves().computedStats());
     q.slot = DamageSlot::directRow(kPlainMove);
     q.hits = 2;
     const DefenceSpreads full = findDefenceSpreads(q);
-    q.state.defender.hp = 50;
+    q.scenario.defender.state.hp = HpNow{50, true};
     const DefenceSpreads half = findDefenceSpreads(q);
     ASSERT_EQ(full.status, SpreadStatus::Found);
     EXPECT_NE(half.status == SpreadStatus::Found ? half.splits.front().total() : -1, full.splits.front().total());

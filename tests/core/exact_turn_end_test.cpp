@@ -26,21 +26,21 @@ constexpr int kMagicGuard = indexOf(AbilityId::MagicGuard), kPoisonHeal = indexO
               kUnnerveAbility = indexOf(AbilityId::Unnerve), kRainDish = indexOf(AbilityId::RainDish);
 
 struct Turn {
-    Scenario s;
+    HitSetup s;
     int defenderItem = kNoHeldItem;
-    SideState defender;
-    FieldState field;
+    CombatantState defender;
+    Field field;
     Generation gen = kGen5;
 
     ExactAttack attack() const {
-        ExactSide attacker(s.attacker);
-        applySideState(attacker, SideState{});
-        return prepareExactAttack(attacker, s.slot, s.conditions, {gen, false}, field);
+        Field withWeather = field;
+        withWeather.weather = s.conditions.weather;
+        return prepareExactAttack(ExactSide(s.attacker), s.slot, s.conditions, {gen, false}, withWeather);
     }
     ExactSide defenderSide() const {
         ExactSide d(s.defender);
         d.heldItem = itemIdOf(defenderItem);
-        applySideState(d, defender);
+        d.state = defender;
         return d;
     }
     TurnEndPlan plan() const { return turnEndPlan(attack(), defenderSide()); }
@@ -279,7 +279,7 @@ TEST(ExactTurnEnd, CountsEveryRollStepByStep) {
         {"HP now 60 %, やどりぎのタネ and くろいヘドロ",
          [&](Turn& x) {
              base(x);
-             x.defender.hp = 60;
+             x.defender.hp = HpNow{60, true};
              x.defender.seeded = true;
              x.defenderItem = kBlackSludge;
          },
@@ -343,7 +343,7 @@ TEST(ExactTurnEnd, VerdictAndWords) {
              x.s.learnable(indexOf(MoveId::KnockOff));
              x.field.countTurnEnd = true;
              x.defenderItem = kSitrus;
-             x.defender.hp = 55;
+             x.defender.hp = HpNow{55, true};
              x.defender.switchingIn = x.defender.stealthRock = true;
              x.defender.spikes = 3;
          },
@@ -366,7 +366,7 @@ TEST(ExactTurnEnd, VerdictAndWords) {
         EXPECT_EQ(koTextWithTurnEnd(r, ko, plan), c.hits) << c.what;
     }
     // The row of the window says it too, and its log lists each amount.
-    Scenario s;
+    HitSetup s;
     DamageEngine engine;
     engine.attacker = s.attacker;
     engine.defender = s.defender;

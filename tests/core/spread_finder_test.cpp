@@ -29,8 +29,10 @@ BoxEntry trained(int species, int nature, std::array<int, 6> evs) {
 
 // The chance that `hits` hits of the query's move knock `defender` out, computed directly.
 double koDirectly(const SpreadQuery& q, const BoxEntry& attacker, const BoxEntry& defender) {
-    const ExactRolls r = exactRolls(prepareExactAttack(attacker, q.slot, q.conditions, q.options), defender);
-    return koChanceIn(r, q.hits);
+    Scenario s = q.scenario;
+    s.attacker.entry = attacker;
+    s.defender.entry = defender;
+    return koChanceInUses(calculateHit(s, q.slot), q.hits);
 }
 
 // A direct physical hit of power 100 (ほのお: neutral, no same type) from attack 240 into ハピナス
@@ -41,10 +43,9 @@ double koDirectly(const SpreadQuery& q, const BoxEntry& attacker, const BoxEntry
 // (354 < 355).
 SpreadQuery handWorkedDefence() {
     SpreadQuery q;
-    q.attacker = creature(kSnorlax, {200, 240, 100, 100, 100, 100});
-    q.defender = trained(kBlissey, kNeutralNature, {});
+    q.scenario.attacker.entry = creature(kSnorlax, {200, 240, 100, 100, 100, 100});
+    q.scenario.defender.entry = trained(kBlissey, kNeutralNature, {});
     q.slot = DamageSlot::directRow({100, kPhysical, kFireType});
-    q.options = {kGen5, false};
     return q;
 }
 
@@ -65,8 +66,8 @@ TEST(SpreadFinder, DefenceSplitsWorkedOutByHand) {
     // One EV step less in either stat fails: 332 ≥ 330, 332 ≥ 332, 342 ≥ 342, 354 ≥ 342, 354 ≥ 354.
     const std::array<int, 2> oneLess[] = {{0, 16}, {16, 12}, {96, 4}, {100, 0}, {192, 0}};
     for (const auto& [hpEv, defEv] : oneLess) {
-        const BoxEntry d = *entryWithSpread(q.defender, kNeutralNature, {hpEv, 0, defEv, 0, 0, 0});
-        EXPECT_GT(koDirectly(q, q.attacker, d), 0.0) << hpEv << "/" << defEv;
+        const BoxEntry d = *entryWithSpread(*q.scenario.defender.entry, kNeutralNature, {hpEv, 0, defEv, 0, 0, 0});
+        EXPECT_GT(koDirectly(q, *q.scenario.attacker.entry, d), 0.0) << hpEv << "/" << defEv;
     }
 }
 
@@ -80,15 +81,16 @@ TEST(SpreadFinder, DefenceSearchLimits) {
     const Case cases[] = {
         {"the other EVs leave 16: nothing survives",
          [](SpreadQuery& q) {
-             q.defender = trained(kBlissey, kNeutralNature, {0, 252, 0, 242, 0, 0});
+             q.scenario.defender.entry = trained(kBlissey, kNeutralNature, {0, 252, 0, 242, 0, 0});
          },
          SpreadStatus::NotFound, 0},
         {"the best nature for defence is ずぶとい: 0 EVs survive",
          [](SpreadQuery& q) { q.nature = SpreadNature::Best; }, SpreadStatus::Found, 1},
-        {"typed-in stats have no EVs", [](SpreadQuery& q) { q.defender.statsDirect = 1; }, SpreadStatus::TypedStats, 0},
+        {"typed-in stats have no EVs", [](SpreadQuery& q) { q.scenario.defender.entry->statsDirect = 1; },
+         SpreadStatus::TypedStats, 0},
         {"a ghost is immune to ノーマル: nothing to survive",
          [](SpreadQuery& q) {
-             q.defender = trained(kGengar, kNeutralNature, {});
+             q.scenario.defender.entry = trained(kGengar, kNeutralNature, {});
              q.slot.direct.type = kNormalType;
          },
          SpreadStatus::Immune, 1},
@@ -108,10 +110,9 @@ TEST(SpreadFinder, DefenceSearchLimits) {
 // 151 to 153, 47 at 154. Two hits surely take 94 HP from a bottom roll of 47: attack 154, EV 28.
 SpreadQuery handWorkedOffence() {
     SpreadQuery q;
-    q.attacker = trained(kGarchomp, kNeutralNature, {6, 0, 0, 0, 0, 252});
-    q.defender = creature(kChansey, {94, 100, 100, 100, 100, 100});
+    q.scenario.attacker.entry = trained(kGarchomp, kNeutralNature, {6, 0, 0, 0, 0, 252});
+    q.scenario.defender.entry = creature(kChansey, {94, 100, 100, 100, 100, 100});
     q.slot = DamageSlot::directRow({80, kPhysical, kNormalType});
-    q.options = {kGen5, false};
     q.hits = 2;
     return q;
 }
@@ -125,12 +126,12 @@ TEST(SpreadFinder, OffenceSpreadAtCertaintyWorkedOutByHand) {
     EXPECT_EQ(found.ev, 28);
     EXPECT_EQ(found.value, 154);
     EXPECT_EQ(found.chance, 1.0);
-    const BoxEntry applied = *entryWithOffence(q.attacker, found);
+    const BoxEntry applied = *entryWithOffence(*q.scenario.attacker.entry, found);
     EXPECT_EQ(applied.stat[kAttack], 154);
-    EXPECT_EQ(koDirectly(q, applied, q.defender), 1.0);
-    const BoxEntry oneLess = *entryWithSpread(q.attacker, kNeutralNature, {6, 24, 0, 0, 0, 252});
+    EXPECT_EQ(koDirectly(q, applied, *q.scenario.defender.entry), 1.0);
+    const BoxEntry oneLess = *entryWithSpread(*q.scenario.attacker.entry, kNeutralNature, {6, 24, 0, 0, 0, 252});
     EXPECT_EQ(oneLess.stat[kAttack], 153);
-    EXPECT_LT(koDirectly(q, oneLess, q.defender), 1.0);
+    EXPECT_LT(koDirectly(q, oneLess, *q.scenario.defender.entry), 1.0);
 }
 
 TEST(SpreadFinder, OffenceSearchLimits) {
@@ -148,7 +149,7 @@ TEST(SpreadFinder, OffenceSearchLimits) {
          kNeutralNature},
         {"6 EVs left are not enough",
          [](SpreadQuery& q) {
-             q.attacker = trained(kGarchomp, kNeutralNature, {252, 0, 0, 0, 0, 252});
+             q.scenario.attacker.entry = trained(kGarchomp, kNeutralNature, {252, 0, 0, 0, 0, 252});
          },
          SpreadStatus::NotFound, 4, kNeutralNature},
         {"no formula for the move", [](SpreadQuery& q) { q.slot = DamageSlot::moveRow(kLearnableRow, 89); },
@@ -185,8 +186,8 @@ TEST(SpreadFinder, TextsAndWritingASpread) {
               "性格 まじめ・HPと防御の努力値の残り 510：1発を確定で耐える配分 4 通り（少ない順）");
     EXPECT_EQ(splitTexts(findDefenceSpreads(q).splits[1]),
               (std::array<std::string, kSplitColumnCount>{"20", "12", "32", "333", "32", "100.0％"}));
-    q.defender.ev[kSpAttack] = 252;
-    q.defender.ev[kSpDefence] = 252;
+    q.scenario.defender.entry->ev[kSpAttack] = 252;
+    q.scenario.defender.entry->ev[kSpDefence] = 252;
     q.percent = 90;
     EXPECT_EQ(defenceSummaryText(findDefenceSpreads(q), 1, 90),
               "性格 まじめ・HPと防御の努力値の残り 6：1発を90％以上の確率で耐える配分はありません");
@@ -196,10 +197,10 @@ TEST(SpreadFinder, TextsAndWritingASpread) {
     // With 6 EVs left, attack 151 gives the rolls 46 47 47 48 48 49 50 50 51 51 52 52 53 53 54 55:
     // two fall short of 94 HP in 1 + 2 × 2 of 256 pairs, 98.0 %.
     SpreadQuery tooFew = o;
-    tooFew.attacker.ev[kHp] = 252;
+    tooFew.scenario.attacker.entry->ev[kHp] = 252;
     EXPECT_EQ(offenceSummaryText(findOffenceSpread(tooFew), 2, kCertain),
               "性格 まじめ・攻撃努力値を残りの 6 まで振っても、2発で倒す確率は 98.0％（攻撃 151）で、確定に届きません");
-    q.defender.statsDirect = 1;
+    q.scenario.defender.entry->statsDirect = 1;
     EXPECT_EQ(defenceSummaryText(findDefenceSpreads(q), 1, 90), "能力値を直接入力した個体には努力値がありません");
 
     // Written as the edit form registers: over 510 EVs is refused, typed-in stats too; the name's
@@ -219,9 +220,9 @@ TEST(SpreadFinder, TextsAndWritingASpread) {
 // finder's choices would find something; "ほかの努力値も振り直す" frees the other EVs but those kept.
 TEST(SpreadFinder, AnEmptyAnswerSaysWhatWasFixedAndWhatWouldHelp) {
     SpreadQuery d = handWorkedDefence();
-    d.defender = trained(kBlissey, kNeutralNature, {0, 252, 0, 242, 0, 0});
+    d.scenario.defender.entry = trained(kBlissey, kNeutralNature, {0, 252, 0, 242, 0, 0});
     SpreadQuery o = handWorkedOffence();
-    o.attacker.ev[kHp] = 252;
+    o.scenario.attacker.entry->ev[kHp] = 252;
     struct Case {
         const char* what;
         std::string advice;
@@ -244,7 +245,7 @@ TEST(SpreadFinder, AnEmptyAnswerSaysWhatWasFixedAndWhatWouldHelp) {
     const DefenceSpreads freed = findDefenceSpreads(d);
     ASSERT_EQ(freed.status, SpreadStatus::Found);
     EXPECT_EQ(freed.budget, 258);
-    const BoxEntry applied = *entryWithSplit(d.defender, freed, freed.splits.front());
+    const BoxEntry applied = *entryWithSplit(*d.scenario.defender.entry, freed, freed.splits.front());
     EXPECT_EQ(applied.ev[kAttack], 252);
     EXPECT_EQ(applied.ev[kSpAttack], 0);
     EXPECT_EQ(applied.ev[kDefence], 20);
@@ -260,12 +261,12 @@ void expectSplitsHoldAgainstTheGrid(const SpreadQuery& q) {
     const DefenceSpreads found = findDefenceSpreads(q);
     ASSERT_EQ(found.status, SpreadStatus::Found);
     std::array<int, 6> evs;
-    std::copy(std::begin(q.defender.ev), std::end(q.defender.ev), evs.begin());
+    std::copy(std::begin(q.scenario.defender.entry->ev), std::end(q.scenario.defender.entry->ev), evs.begin());
     const auto survives = [&](int hpEv, int defEv) {
         evs[kHp] = hpEv;
         evs[found.stat] = defEv;
-        const BoxEntry d = *entryWithSpread(q.defender, found.nature, evs);
-        return meetsCertainty(koDirectly(q, q.attacker, d), q.percent, false);
+        const BoxEntry d = *entryWithSpread(*q.scenario.defender.entry, found.nature, evs);
+        return meetsCertainty(koDirectly(q, *q.scenario.attacker.entry, d), q.percent, false);
     };
     for (const DefenceSplit& s : found.splits) {
         EXPECT_TRUE(survives(s.hpEv, s.defenceEv)) << s.hpEv << "/" << s.defenceEv;
@@ -285,32 +286,34 @@ void expectSplitsHoldAgainstTheGrid(const SpreadQuery& q) {
 
 TEST(SpreadFinder, EveryListedSplitHoldsAgainstTheHitsComputedDirectly) {
     SpreadQuery fireBlast; // ハピナス against two だいもんじ of a ひかえめ special attacker, sun
-    fireBlast.attacker = trained(kMetagross, kModest, {0, 0, 0, 252, 0, 0});
-    fireBlast.attacker.stat[kSpAttack] = 360;
-    fireBlast.defender = trained(kBlissey, kBold, {0, 0, 252, 0, 0, 0});
+    fireBlast.scenario.attacker.entry = trained(kMetagross, kModest, {0, 0, 0, 252, 0, 0});
+    fireBlast.scenario.attacker.entry->stat[kSpAttack] = 360;
+    fireBlast.scenario.defender.entry = trained(kBlissey, kBold, {0, 0, 252, 0, 0, 0});
     fireBlast.slot = DamageSlot::moveRow(kLearnableRow, kFireBlast);
-    fireBlast.conditions.weather = kWeatherSun;
-    fireBlast.options = {kGen5, false};
+    fireBlast.scenario.field.weather = kWeatherSun;
+    fireBlast.scenario.mode = DamageMode::ExactGen5;
     fireBlast.hits = 2;
     SpreadQuery likely = fireBlast; // the same at a chance of 75 %, in the 4th generation
     likely.percent = 75;
-    likely.options.generation = kGen4;
+    likely.scenario.mode = DamageMode::ExactGen4;
     SpreadQuery quake; // カビゴン against a critical じしん of ガブリアス at -2 (ignored), 50 %, best nature
-    quake.attacker = trained(kGarchomp, kAdamant, {0, 252, 0, 0, 0, 252});
-    quake.conditions.attackStage = kNeutralStage + 2;
-    quake.defender = trained(kSnorlax, kAdamant, {0, 252, 0, 0, 0, 0});
+    quake.scenario.attacker.entry = trained(kGarchomp, kAdamant, {0, 252, 0, 0, 0, 252});
+    quake.scenario.assumed.attackStage = -2;
+    quake.scenario.defender.entry = trained(kSnorlax, kAdamant, {0, 252, 0, 0, 0, 0});
     quake.slot = DamageSlot::moveRow(kLearnableRow, kEarthquake);
-    quake.options = {kGen5, true};
+    quake.scenario.mode = DamageMode::ExactGen5;
+    quake.scenario.critical = true;
     quake.nature = SpreadNature::Best;
     quake.percent = 50;
     SpreadQuery fang = quake; // いかりのまえば twice: each halves what is left, so any HP of 3 or more survives
     fang.slot = DamageSlot::moveRow(kLearnableRow, kSuperFang);
-    fang.defender.iv[kHp] = 29;
+    fang.scenario.defender.entry->iv[kHp] = 29;
     fang.hits = 2;
     fang.percent = kCertain;
     SpreadQuery seeds = quake; // タネマシンガン, 2 to 5 hits a use, twice: every hit count weighed
     seeds.slot = DamageSlot::moveRow(kLearnableRow, kBulletSeed);
-    seeds.options = {kGen4, false};
+    seeds.scenario.mode = DamageMode::ExactGen4;
+    seeds.scenario.critical = false;
     seeds.hits = 2;
     for (const SpreadQuery* q : {&fireBlast, &likely, &quake, &fang, &seeds}) {
         SCOPED_TRACE(q->slot.move);

@@ -37,6 +37,34 @@ BattleState stateWithHpShares(BattleState state, int attackerMaxHp, int defender
     return state;
 }
 
+CombatantState combatantStateOf(const SideState& given) {
+    BattleState held;
+    held.attacker = given;
+    const SideState side = stateWithinRange(held).attacker;
+    CombatantState c;
+    if (side.status != StatusCondition::None)
+        c.status = side.status;
+    c.toxicTurns = side.toxicTurns;
+    if (!(side.hpIsShare && side.hp >= 100))
+        c.hp = HpNow{side.hp, side.hpIsShare};
+    c.stages = side.stages;
+    c.tailwind = side.tailwind;
+    c.stealthRock = side.stealthRock;
+    c.spikes = side.spikes;
+    c.seeded = side.seeded;
+    c.charged = side.charged;
+    c.flashFire = side.flashFire;
+    c.switchingIn = side.switchingIn;
+    return c;
+}
+
+void applyFieldState(Field& field, const FieldState& state) {
+    field.trickRoom = state.trickRoom;
+    field.magicRoom = state.magicRoom;
+    field.wonderRoom = state.wonderRoom;
+    field.countTurnEnd = state.countTurnEnd;
+}
+
 BattleState stateWithinRange(BattleState state) {
     holdSide(state.attacker);
     holdSide(state.defender);

@@ -6,29 +6,12 @@
 // and damage window (weather, 攻撃補正/防御補正, screens, じゅうりょく …) stay where they are; the
 // state sits beside them.
 
+#include "calc/scenario.h"
+
 #include <array>
 #include <cstdint>
 
 namespace rusrina {
-
-enum class StatusCondition : int8_t { None, Burn, Poison, BadPoison, Paralysis, Sleep, Freeze };
-
-// The stats a stage acts on, in the order the panel shows them.
-enum StageStat : int {
-    kStageAttack,
-    kStageDefence,
-    kStageSpAttack,
-    kStageSpDefence,
-    kStageSpeed,
-    kStageAccuracy,
-    kStageEvasion,
-    kStageStatCount
-};
-inline constexpr int kLowestStage = -6;
-inline constexpr int kHighestStage = 6;
-
-inline constexpr int kMostToxicTurns = 15; // もうどく's count stops rising here
-inline constexpr int kMostSpikes = 3;
 
 // One side: the attacker's or the defender's.
 struct SideState {
@@ -93,5 +76,11 @@ BattleState stateWithinRange(BattleState state);
 // `maxHp` (0 leaves the side as it is). Where one side's state stands for many entries (the box
 // against one creature, every split of a spread), a share fits each of them.
 BattleState stateWithHpShares(BattleState state, int attackerMaxHp, int defenderMaxHp);
+
+// The panel's side as a scenario holds it: an HP of 100 % and no status are what the player has not
+// said, so a neutral side computes and logs exactly what a side without a state does.
+CombatantState combatantStateOf(const SideState& side);
+// The state's rooms and end of turn on a scenario's field.
+void applyFieldState(Field& field, const FieldState& state);
 
 } // namespace rusrina

@@ -5,35 +5,30 @@
 
 namespace rusrina {
 
-SpeedStatus speedStatusOf(StatusCondition status) {
-    switch (status) {
-    case StatusCondition::None:
+SpeedStatus speedStatusOf(std::optional<StatusCondition> status) {
+    if (!status || *status == StatusCondition::None)
         return SpeedStatus::None;
-    case StatusCondition::Paralysis:
-        return SpeedStatus::Paralysis;
-    default:
-        return SpeedStatus::Other;
-    }
+    return *status == StatusCondition::Paralysis ? SpeedStatus::Paralysis : SpeedStatus::Other;
 }
 
-SpeedSide speedSideOf(const BoxEntry& entry, const EntryExtra& extra, const SideState& state) {
+SpeedSide speedSideOf(const Combatant& c) {
     SpeedSide s;
-    s.stat = entry.stat[kSpeed];
-    s.stage = state.stages[kStageSpeed];
-    s.species = entry.species;
-    s.ability = abilityIdOf(entry.ability);
-    s.heldItem = itemIdOf(heldItemOf(entry, extra));
-    s.status = speedStatusOf(state.status);
-    s.tailwind = state.tailwind;
+    s.stat = c.entry->stat[kSpeed];
+    s.stage = c.state.stages[kStageSpeed];
+    s.species = c.entry->species;
+    s.ability = abilityIdOf(c.entry->ability);
+    s.heldItem = itemIdOf(heldItemOf(c));
+    s.status = speedStatusOf(c.state.status);
+    s.tailwind = c.state.tailwind;
     return s;
 }
 
-SpeedField speedFieldOf(Generation generation, int weather, const FieldState& field) {
+SpeedField speedFieldOf(const Scenario& s) {
     SpeedField f;
-    f.generation = generation;
-    f.weather = weather;
-    f.trickRoom = field.trickRoom;
-    f.magicRoom = field.magicRoom;
+    f.generation = generationOf(s.mode);
+    f.weather = s.field.weather;
+    f.trickRoom = s.field.trickRoom;
+    f.magicRoom = s.field.magicRoom;
     return f;
 }
 

@@ -1,6 +1,7 @@
 #include "calc/box_tools/damage_matrix.h"
 
 #include "calc/battle/speed_inputs.h"
+#include "calc/exact/exact_damage.h"
 
 #include <algorithm>
 
@@ -23,19 +24,11 @@ int outcomeRank(ExactRolls::Outcome outcome) {
 
 using Attacks = std::array<ExactAttack, kMoveRowCount>;
 
-ExactSide sideOf(const BoxEntry& e, const SideState& state) {
-    ExactSide side(e);
-    applySideState(side, state);
-    return side;
-}
-
-Attacks prepareMoves(const BoxEntry& attacker, const BattleConditions& conditions, const ExactOptions& options,
-                     const BattleState& state) {
+// The attacker's four moves, worked out once for every defender it meets.
+Attacks prepareMoves(const Scenario& s, const ExactSide& attacker) {
     Attacks attacks;
-    const ExactSide side = sideOf(attacker, state.attacker);
     for (int k = 0; k < kMoveRowCount; ++k)
-        attacks[k] =
-            prepareExactAttack(side, DamageSlot::moveRow(k, attacker.move[k]), conditions, options, state.field);
+        attacks[k] = exactAttackOf(s, attacker, DamageSlot::moveRow(k, attacker.entry->move[k]));
     return attacks;
 }
 
@@ -47,10 +40,29 @@ MatrixRow rowOf(int slot, const Attacks& attacks, const ExactSide& defender) {
         cell.moveSlot = k;
         cell.move = attacks[k].slot.move;
         cell.rolls = exactRolls(attacks[k], defender);
-        cell.ko = koChance(cell.rolls);
+        cell.turnEnd = turnEndPlan(attacks[k], defender);
+        cell.ko = koChanceWith(cell.rolls, cell.turnEnd);
     }
     std::stable_sort(row.cells.begin(), row.cells.end(), strongerMove);
     return row;
+}
+
+EntryExtra extraAt(std::span<const EntryExtra> extras, int slot) {
+    return slot < static_cast<int>(extras.size()) ? extras[slot] : EntryExtra{};
+}
+
+// The box's side of a pair: the entry with the scenario's conditions and state for that side.
+Combatant boxCombatant(const Scenario& s, MatrixSide side, const BoxEntry& entry, const EntryExtra& extra) {
+    const Combatant& role = side == MatrixSide::AttackerAgainstBox ? s.defender : s.attacker;
+    const int maxHp = role.entry ? role.entry->stat[kHp] : 0;
+    Combatant c = combatantOf(entry, extra);
+    c.side = role.side;
+    c.state = withHpShare(role.state, maxHp);
+    return c;
+}
+
+const Combatant& chosenSide(const Scenario& s, MatrixSide side) {
+    return side == MatrixSide::AttackerAgainstBox ? s.attacker : s.defender;
 }
 
 } // namespace
@@ -72,49 +84,52 @@ bool strongerMove(const MatrixCell& a, const MatrixCell& b) {
     return a.moveSlot < b.moveSlot;
 }
 
-std::vector<MatrixRow> computeMatrix(std::span<const BoxEntry> entries, int chosen, MatrixSide side,
-                                     const BattleConditions& conditions, const ExactOptions& options,
-                                     const BattleState& state) {
+Scenario pairScenario(const Scenario& given, MatrixSide side, const BoxEntry& entry, const EntryExtra& extra) {
+    Scenario s = toolScenario(given);
+    Combatant box = boxCombatant(s, side, entry, extra);
+    (side == MatrixSide::AttackerAgainstBox ? s.defender : s.attacker) = std::move(box);
+    return s;
+}
+
+std::vector<MatrixRow> computeMatrix(const Scenario& given, std::span<const BoxEntry> entries,
+                                     std::span<const EntryExtra> extras, int chosen, MatrixSide side) {
     std::vector<MatrixRow> rows;
-    if (chosen < 0 || chosen >= static_cast<int>(entries.size()))
+    const Scenario s = toolScenario(given);
+    const Combatant& mine = chosenSide(s, side);
+    if (!mine.entry || chosen < 0 || chosen >= static_cast<int>(entries.size()))
         return rows;
     rows.reserve(entries.size() - 1);
-    const BoxEntry& mine = entries[chosen];
-    if (side == MatrixSide::AttackerAgainstBox) {
-        // The attacker's moves are worked out once for the whole box.
-        const Attacks attacks = prepareMoves(mine, conditions, options, state);
-        for (int slot = 0; slot < static_cast<int>(entries.size()); ++slot)
-            if (slot != chosen)
-                rows.push_back(rowOf(slot, attacks, sideOf(entries[slot], state.defender)));
-    } else {
-        const ExactSide defender = sideOf(mine, state.defender);
-        for (int slot = 0; slot < static_cast<int>(entries.size()); ++slot)
-            if (slot != chosen)
-                rows.push_back(rowOf(slot, prepareMoves(entries[slot], conditions, options, state), defender));
+    const ExactSide chosenSideOfHit = exactSideOf(mine);
+    // The chosen attacker's moves are worked out once for the whole box.
+    const bool attacks = side == MatrixSide::AttackerAgainstBox;
+    const Attacks chosenMoves = attacks ? prepareMoves(s, chosenSideOfHit) : Attacks{};
+    for (int slot = 0; slot < static_cast<int>(entries.size()); ++slot) {
+        if (slot == chosen)
+            continue;
+        const Combatant theirs = boxCombatant(s, side, entries[slot], extraAt(extras, slot));
+        const ExactSide other = exactSideOf(theirs);
+        rows.push_back(attacks ? rowOf(slot, chosenMoves, other)
+                               : rowOf(slot, prepareMoves(s, other), chosenSideOfHit));
     }
     return rows;
 }
 
-int addMatrixSpeeds(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, std::span<const EntryExtra> extras,
-                    int chosen, MatrixSide side, const BattleState& state, const SpeedField& field) {
+int addMatrixSpeeds(std::vector<MatrixRow>& rows, const Scenario& s, std::span<const BoxEntry> entries,
+                    std::span<const EntryExtra> extras, MatrixSide side) {
+    const Combatant& mine = chosenSide(s, side);
     const int count = static_cast<int>(entries.size());
-    if (chosen < 0 || chosen >= count)
+    if (!mine.entry)
         return -1;
-    const auto extraOf = [extras](int slot) {
-        return slot < static_cast<int>(extras.size()) ? extras[slot] : EntryExtra{};
-    };
     const bool chosenAttacks = side == MatrixSide::AttackerAgainstBox;
-    const SpeedSide mine =
-        speedSideOf(entries[chosen], extraOf(chosen), chosenAttacks ? state.attacker : state.defender);
     for (MatrixRow& row : rows) {
         if (row.slot < 0 || row.slot >= count)
             continue;
-        const SpeedSide theirs =
-            speedSideOf(entries[row.slot], extraOf(row.slot), chosenAttacks ? state.defender : state.attacker);
-        const OrderResult order = chosenAttacks ? turnOrder(mine, theirs, field) : turnOrder(theirs, mine, field);
-        row.speed = {true, order.speed[chosenAttacks ? 1 : 0].speed, order.order};
+        const std::optional<OrderResult> order =
+            calculateOrder(pairScenario(s, side, entries[row.slot], extraAt(extras, row.slot)));
+        if (order)
+            row.speed = {true, order->speed[chosenAttacks ? 1 : 0].speed, order->order};
     }
-    return effectiveSpeed(mine, field).speed;
+    return effectiveSpeed(speedSideOf(mine), speedFieldOf(toolScenario(s))).speed;
 }
 
 } // namespace rusrina

@@ -1,11 +1,11 @@
 #pragma once
 // One creature against the whole box: the chosen attacker's four moves against every other entry,
 // or every other entry's four moves against the chosen defender, each hit computed by the exact
-// engine under the window's conditions, with its rolls and its chance to knock out. Each row holds
-// its four moves best first.
+// engine in the scenario (calc/calculate.h's toolScenario), with its rolls and its chance to knock
+// out counted as the rows count it. Each row holds its four moves best first.
 
 #include "calc/battle/speed.h"
-#include "calc/exact/exact_damage.h"
+#include "calc/calculate.h"
 
 #include <span>
 #include <vector>
@@ -22,7 +22,8 @@ struct MatrixCell {
     int moveSlot = -1; // 0..3: the attacker's move slot
     int move = NO_MOVE;
     ExactRolls rolls;
-    KoChance ko;
+    KoChance ko;         // with what the plan counts, as the rows' verdict
+    TurnEndPlan turnEnd; // the hazards and each end of turn the verdict counts
 };
 
 // The row's entry's effective speed and who moves first of the two, the attacker's order as the
@@ -45,18 +46,22 @@ struct MatrixRow {
 // the earlier move slot. Moves that deal nothing: immune before not computable before no move.
 bool strongerMove(const MatrixCell& a, const MatrixCell& b);
 
-// The rows for every entry of `entries` (the in-use box, slot = position) but `chosen`, in box
-// order. An empty result when `chosen` is not an entry. The battle state's attacker side applies to
-// every attacking entry and its defender side to every defending one (an HP given as a value is
-// held to each entry's maximum, so the window gives a share when the box defends).
-std::vector<MatrixRow> computeMatrix(std::span<const BoxEntry> entries, int chosen, MatrixSide side,
-                                     const BattleConditions& conditions, const ExactOptions& options,
-                                     const BattleState& state = {});
+// The scenario of one pair of the matrix, for which every cell computes what the rows compute: the
+// box's side is `entry` with `extra`, keeping the scenario's side conditions and state for that side
+// (an HP given as a value becomes its share of the scenario's entry on that side, so that it fits
+// every entry of the box); the other side is the scenario's. In the tools' exact mode.
+Scenario pairScenario(const Scenario& scenario, MatrixSide side, const BoxEntry& entry, const EntryExtra& extra);
 
-// Fills each row's speed: the attacker with the state's attacker side, the defender with its
-// defender side, both under `field`. `extras` beside `entries` (the box's, by slot; shorter or empty
-// counts as no extra). Returns the chosen entry's own effective speed, -1 when it is not an entry.
-int addMatrixSpeeds(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, std::span<const EntryExtra> extras,
-                    int chosen, MatrixSide side, const BattleState& state, const SpeedField& field);
+// The rows for every entry of `entries` (the in-use box, slot = position; `extras` beside them, by
+// slot, shorter or empty counting as no extra) but `chosen`, in box order. The chosen side is the
+// scenario's attacker (AttackerAgainstBox) or defender. Empty when that side is not chosen or
+// `chosen` is not an entry.
+std::vector<MatrixRow> computeMatrix(const Scenario& scenario, std::span<const BoxEntry> entries,
+                                     std::span<const EntryExtra> extras, int chosen, MatrixSide side);
+
+// Fills each row's speed and order from its pair's scenario (the exact modes). Returns the chosen
+// side's own effective speed, -1 when it is not chosen.
+int addMatrixSpeeds(std::vector<MatrixRow>& rows, const Scenario& scenario, std::span<const BoxEntry> entries,
+                    std::span<const EntryExtra> extras, MatrixSide side);
 
 } // namespace rusrina

@@ -1,5 +1,6 @@
 #include "calc/box_tools/spread_finder.h"
 
+#include "calc/exact/exact_damage.h"
 #include "calc/stats.h"
 #include "data/natures.h"
 
@@ -65,51 +66,62 @@ SpreadStatus blockingStatus(ExactRolls::Outcome outcome) {
     }
 }
 
-// A side of the query with its battle state; the entry must outlive it.
-ExactSide sideOf(const BoxEntry& e, const SideState& state) {
-    ExactSide side(e);
-    applySideState(side, state);
-    return side;
+// The side a search changes: the scenario's, its HP given as a value taken as its share of the
+// entry's HP so that it fits every spread tried, the EVs the search frees at 0.
+Combatant searchedSide(const Combatant& c, const std::array<bool, kStatCount>& freed) {
+    Combatant out = c;
+    out.state = withHpShare(c.state, c.entry->stat[kHp]);
+    for (int stat = 0; stat < kStatCount; ++stat)
+        if (freed[stat])
+            out.entry->ev[stat] = 0;
+    return out;
 }
 
-ExactAttack attackOf(const SpreadQuery& q, const BoxEntry& attacker) {
-    return prepareExactAttack(sideOf(attacker, q.state.attacker), q.slot, q.conditions, q.options, q.state.field);
-}
-
-// Whether the defender's HP now is less than full: then what the hits need, and for some moves
-// their rolls, follow each split's HP.
-bool hpBelowFull(const SideState& s) {
-    return !(s.hpIsShare && s.hp >= 100);
+// Whether the side's HP now is less than full: then what the hits need, and for some moves their
+// rolls, follow each split's HP.
+bool hpBelowFull(const CombatantState& s) {
+    return s.hp && !(s.hp->isShare && s.hp->amount >= 100);
 }
 
 // For every HP step and defence step, the chance that the hits knock the defender out.
 using KoGrid = std::array<std::array<double, kEvStepCount>, kEvStepCount>; // [hp step][defence step]
 
-// The HP of every HP step; the nature and the other EVs do not change it.
-std::array<int, kEvStepCount> hpSteps(BoxEntry defender) {
-    std::array<int, kEvStepCount> hp{};
-    for (int h = 0; h < kEvStepCount; ++h) {
-        defender.ev[kHp] = h * kEvStep;
-        hp[h] = statsOf(defender)[kHp];
-    }
-    return hp;
+// Sets the defender's HP and defence EVs to the steps, and its stats to what they give.
+void setSteps(BoxEntry& e, int stat, int h, int d) {
+    e.ev[kHp] = h * kEvStep;
+    e.ev[stat] = d * kEvStep;
+    setStats(e, statsOf(e));
 }
 
-// One set of rolls per defence value, read against every HP through the distribution of the sums.
-void fillByDefence(const ExactAttack& attack, BoxEntry defender, const SideState& state, int stat, int hits,
-                   KoGrid& grid) {
-    const std::array<int, kEvStepCount> hp = hpSteps(defender);
+// One set of rolls per defence value, read against every HP: through the distribution of the sums
+// when nothing counts beside the hits, else with each HP's own hazards and end of turn.
+void fillByDefence(const ExactAttack& attack, Combatant defender, int stat, int hits, KoGrid& grid) {
+    BoxEntry& e = *defender.entry;
+    const ExactSide side = exactSideOf(defender);
+    std::array<int, kEvStepCount> hp{};
+    std::array<TurnEndPlan, kEvStepCount> plans;
+    for (int h = 0; h < kEvStepCount; ++h) {
+        setSteps(e, stat, h, 0);
+        hp[h] = e.stat[kHp];
+        plans[h] = turnEndPlan(attack, side);
+    }
     int lastValue = -1;
     std::array<double, kEvStepCount> column{};
     for (int d = 0; d < kEvStepCount; ++d) {
-        defender.ev[stat] = d * kEvStep;
-        const Stats stats = statsOf(defender);
-        if (stats[stat] != lastValue) {
-            lastValue = stats[stat];
-            setStats(defender, stats);
-            const HitSums sums(exactRolls(attack, sideOf(defender, state)), hits);
-            for (int h = 0; h < kEvStepCount; ++h)
-                column[h] = sums.chanceAtLeast(hp[h]);
+        setSteps(e, stat, 0, d);
+        if (e.stat[stat] != lastValue) {
+            lastValue = e.stat[stat];
+            ExactRolls rolls = exactRolls(attack, side);
+            if (plans[0].empty()) {
+                const HitSums sums(rolls, hits);
+                for (int h = 0; h < kEvStepCount; ++h)
+                    column[h] = sums.chanceAtLeast(hp[h]);
+            } else {
+                for (int h = 0; h < kEvStepCount; ++h) {
+                    rolls.hp = hp[h];
+                    column[h] = koChanceWith(rolls, plans[h], hits);
+                }
+            }
         }
         for (int h = 0; h < kEvStepCount; ++h)
             grid[h][d] = column[h];
@@ -117,15 +129,13 @@ void fillByDefence(const ExactAttack& attack, BoxEntry defender, const SideState
 }
 
 // Every cell on its own, for the moves whose rolls follow the HP.
-void fillEveryCell(const ExactAttack& attack, BoxEntry defender, const SideState& state, int stat, int hits,
-                   KoGrid& grid) {
+void fillEveryCell(const ExactAttack& attack, Combatant defender, int stat, int hits, KoGrid& grid) {
+    BoxEntry& e = *defender.entry;
+    const ExactSide side = exactSideOf(defender);
     for (int h = 0; h < kEvStepCount; ++h) {
         for (int d = 0; d < kEvStepCount; ++d) {
-            defender.ev[kHp] = h * kEvStep;
-            defender.ev[stat] = d * kEvStep;
-            setStats(defender, statsOf(defender));
-            const ExactRolls rolls = exactRolls(attack, sideOf(defender, state));
-            grid[h][d] = koChanceIn(rolls, hits);
+            setSteps(e, stat, h, d);
+            grid[h][d] = koChanceWith(exactRolls(attack, side), turnEndPlan(attack, side), hits);
         }
     }
 }
@@ -190,36 +200,41 @@ bool meetsCertainty(double koChance, int percent, bool knockOut) {
 
 DefenceSpreads findDefenceSpreads(const SpreadQuery& q) {
     DefenceSpreads out;
-    const ExactAttack attack = attackOf(q, q.attacker);
+    const Scenario s = toolScenario(q.scenario);
+    if (!hasPair(s)) {
+        out.status = validQuery(q) ? SpreadStatus::NoDamage : SpreadStatus::BadQuery;
+        return out;
+    }
+    const ExactAttack attack = exactAttackOf(s, exactSideOf(s.attacker), q.slot);
     out.stat = defendingStatOf(attack);
+    out.nature = s.defender.entry->nature;
     if (!validQuery(q)) {
         out.status = SpreadStatus::BadQuery;
         return out;
     }
-    BoxEntry defender = q.defender;
-    out.nature = defender.nature;
-    if (!knownCreature(defender) || !attack.usable || attack.noFormula)
+    if (!knownCreature(*s.defender.entry) || !attack.usable || attack.noFormula)
         return out;
-    if (defender.statsDirect) {
+    if (s.defender.entry->statsDirect) {
         out.status = SpreadStatus::TypedStats;
         return out;
     }
-    out.nature = defender.nature = q.nature == SpreadNature::Best ? bestNatureFor(defender, out.stat) : defender.nature;
     out.freed = freedStats(q, kHp, out.stat);
-    out.budget = budgetBeside(defender, kHp, out.stat, out.freed);
-    defender.ev[kHp] = defender.ev[out.stat] = 0;
-    setStats(defender, statsOf(defender));
-    out.status = blockingStatus(exactRolls(attack, sideOf(defender, q.state.defender)).outcome);
+    out.budget = budgetBeside(*s.defender.entry, kHp, out.stat, out.freed);
+    Combatant defender = searchedSide(s.defender, out.freed);
+    BoxEntry& entry = *defender.entry;
+    out.nature = entry.nature = q.nature == SpreadNature::Best ? bestNatureFor(entry, out.stat) : entry.nature;
+    setSteps(entry, out.stat, 0, 0);
+    out.status = blockingStatus(exactRolls(attack, exactSideOf(defender)).outcome);
     if (out.status == SpreadStatus::Immune)
-        out.splits.push_back({0, 0, defender.stat[kHp], defender.stat[out.stat], 0.0});
+        out.splits.push_back({0, 0, entry.stat[kHp], entry.stat[out.stat], 0.0});
     if (out.status != SpreadStatus::Found)
         return out;
     KoGrid grid;
-    if (rollsDependOnHp(attack) || hpBelowFull(q.state.defender))
-        fillEveryCell(attack, defender, q.state.defender, out.stat, q.hits, grid);
+    if (rollsDependOnHp(attack) || hpBelowFull(defender.state))
+        fillEveryCell(attack, defender, out.stat, q.hits, grid);
     else
-        fillByDefence(attack, defender, q.state.defender, out.stat, q.hits, grid);
-    out.splits = paretoSplits(grid, q, defender, out.stat, out.budget);
+        fillByDefence(attack, defender, out.stat, q.hits, grid);
+    out.splits = paretoSplits(grid, q, entry, out.stat, out.budget);
     if (out.splits.empty())
         out.status = SpreadStatus::NotFound;
     return out;
@@ -227,40 +242,48 @@ DefenceSpreads findDefenceSpreads(const SpreadQuery& q) {
 
 OffenceSpread findOffenceSpread(const SpreadQuery& q) {
     OffenceSpread out;
-    BoxEntry attacker = q.attacker;
-    const ExactAttack probe = attackOf(q, attacker);
+    const Scenario s = toolScenario(q.scenario);
+    if (!hasPair(s)) {
+        out.status = validQuery(q) ? SpreadStatus::NoDamage : SpreadStatus::BadQuery;
+        return out;
+    }
+    const ExactSide defender = exactSideOf(s.defender);
+    const ExactAttack probe = exactAttackOf(s, exactSideOf(s.attacker), q.slot);
     out.stat = attackingStatOf(probe);
-    out.nature = attacker.nature;
+    out.nature = s.attacker.entry->nature;
     if (!validQuery(q)) {
         out.status = SpreadStatus::BadQuery;
         return out;
     }
-    if (!knownCreature(attacker) || !probe.usable || probe.noFormula)
+    if (!knownCreature(*s.attacker.entry) || !probe.usable || probe.noFormula)
         return out;
-    if (attacker.statsDirect) {
+    if (s.attacker.entry->statsDirect) {
         out.status = SpreadStatus::TypedStats;
         return out;
     }
-    out.nature = attacker.nature = q.nature == SpreadNature::Best ? bestNatureFor(attacker, out.stat) : attacker.nature;
     out.freed = freedStats(q, out.stat, out.stat);
-    out.budget = budgetBeside(attacker, out.stat, out.stat, out.freed);
+    out.budget = budgetBeside(*s.attacker.entry, out.stat, out.stat, out.freed);
+    Combatant attacker = searchedSide(s.attacker, out.freed);
+    BoxEntry& entry = *attacker.entry;
+    out.nature = entry.nature = q.nature == SpreadNature::Best ? bestNatureFor(entry, out.stat) : entry.nature;
+    const ExactSide side = exactSideOf(attacker);
     out.status = SpreadStatus::NotFound;
     int lastValue = -1;
     for (int ev = 0; ev <= std::min(kMaxUsefulEv, out.budget); ev += kEvStep) {
-        attacker.ev[out.stat] = ev;
-        const Stats stats = statsOf(attacker);
-        if (stats[out.stat] == lastValue)
+        entry.ev[out.stat] = ev;
+        setStats(entry, statsOf(entry));
+        if (entry.stat[out.stat] == lastValue)
             continue; // the same stat as one step less, which fell short
-        lastValue = stats[out.stat];
-        setStats(attacker, stats);
-        const ExactRolls rolls = exactRolls(attackOf(q, attacker), sideOf(q.defender, q.state.defender));
+        lastValue = entry.stat[out.stat];
+        const ExactAttack attack = exactAttackOf(s, side, q.slot);
+        const ExactRolls rolls = exactRolls(attack, defender);
         if (rolls.outcome != ExactRolls::Outcome::Damage) {
             out.status = blockingStatus(rolls.outcome);
             return out;
         }
         out.ev = ev;
-        out.value = stats[out.stat];
-        out.chance = koChanceIn(rolls, q.hits);
+        out.value = entry.stat[out.stat];
+        out.chance = koChanceWith(rolls, turnEndPlan(attack, defender), q.hits);
         if (meetsCertainty(out.chance, q.percent, true)) {
             out.status = SpreadStatus::Found;
             return out;

@@ -6,7 +6,7 @@
 // is left of the 510 beside the other four. Asked to, the finder counts the other EVs as free
 // (the spread found sets them to 0), but for the stats the user keeps.
 
-#include "calc/exact/exact_damage.h"
+#include "calc/calculate.h"
 
 #include <vector>
 
@@ -28,22 +28,19 @@ enum class SpreadNature { Keep, Best };
 // attacking stat other than `stat` with the lower base stat of the species.
 int bestNatureFor(const BoxEntry& entry, int stat);
 
-// One side's move under the conditions: which attacker, which row, how many hits, how sure.
+// One side's move in a scenario: which row, how many hits, how sure. The finder computes in the
+// tools' exact mode (calc/calculate.h's toolScenario) and counts what the rows count: the entries'
+// extras, the state of each side (the searched side's HP given as a value becomes its share of that
+// entry's HP, so that it fits every spread), the hazards and each end of turn.
 struct SpreadQuery {
-    BoxEntry attacker{};
-    BoxEntry defender{};
+    Scenario scenario; // both sides chosen
     DamageSlot slot;
-    BattleConditions conditions;
-    ExactOptions options;
     int hits = 1;           // 1..kMaxSpreadHits
     int percent = kCertain; // 確定 (100), or the least chance in percent (1..99)
     SpreadNature nature = SpreadNature::Keep;
     // "ほかの努力値も振り直す": the EVs of the stats not searched are free, but for those kept.
     bool freeOtherEvs = false;
     std::array<bool, kStatCount> keptEvs{};
-    // The battle state: each side's applies to the entry searched as to the fixed one (an HP share
-    // of each split's own HP), the field to every hit.
-    BattleState state;
 };
 
 // The stats whose EVs a search with `q` frees (sets to 0) beside the searched `first` and `second`.

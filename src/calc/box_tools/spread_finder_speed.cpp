@@ -1,5 +1,7 @@
 #include "calc/box_tools/spread_finder_speed.h"
 
+#include "calc/battle/speed_inputs.h"
+#include "calc/calculate.h"
 #include "calc/stats.h"
 #include "data/natures.h"
 #include "data/species.h"
@@ -92,6 +94,19 @@ int bestSpeedNature(const BoxEntry& entry, bool trickRoom) {
         other = spareAttackingStat(entry.species, trickRoom);
     const int nature = trickRoom ? natureWith(other, kSpeed) : natureWith(kSpeed, other);
     return nature >= 0 ? nature : neutralNature();
+}
+
+SpeedTuningQuery speedTuningQueryOf(const Scenario& given, bool defenderTuned, SpreadNature nature) {
+    const Scenario s = toolScenario(given);
+    const Combatant& own = defenderTuned ? s.defender : s.attacker;
+    const Combatant& other = defenderTuned ? s.attacker : s.defender;
+    SpeedTuningQuery q;
+    q.entry = *own.entry;
+    q.own = speedSideOf(own);
+    q.other = speedSideOf(other);
+    q.field = speedFieldOf(s);
+    q.nature = nature;
+    return q;
 }
 
 SpeedTuning findSpeedTuning(const SpeedTuningQuery& q) {

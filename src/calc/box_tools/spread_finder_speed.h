@@ -8,6 +8,7 @@
 #include "box/box_entry.h"
 #include "calc/battle/speed.h"
 #include "calc/box_tools/spread_finder.h"
+#include "calc/scenario.h"
 
 namespace rusrina {
 
@@ -44,6 +45,11 @@ struct SpeedTuning {
     int tieEv = -1;                   // the fewest EVs at which the two speeds are equal, -1 when none
     TurnOrder order = TurnOrder::Tie; // the order with `ev`
 };
+
+// The query for one side of a scenario against the other, in the tools' exact mode
+// (calc/calculate.h's toolScenario): each side with its held item and its state, the field's
+// weather and rooms. Both sides must be chosen.
+SpeedTuningQuery speedTuningQueryOf(const Scenario& scenario, bool defenderTuned, SpreadNature nature);
 
 SpeedTuning findSpeedTuning(const SpeedTuningQuery& query);
 // The same against a benchmark of `species` at `level` in place of the other side's stat.

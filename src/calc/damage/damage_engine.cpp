@@ -130,6 +130,25 @@ BattleConditions conditionsWithinRange(BattleConditions c) {
     return c;
 }
 
+BattleConditions conditionsOf(const Scenario& s) {
+    BattleConditions c;
+    c.weather = s.field.weather;
+    c.attackStage = kNeutralStage - s.assumed.attackStage;
+    c.defenceStage = kNeutralStage - s.assumed.defenceStage;
+    c.helpingHand = s.attacker.side.helpingHand;
+    c.burn = s.assumed.burn;
+    c.flowerGift = s.attacker.side.flowerGift;
+    c.reflect = s.defender.side.reflect;
+    c.lightScreen = s.defender.side.lightScreen;
+    c.gravity = s.field.gravity;
+    c.foresight = s.defender.side.identified;
+    c.abilityActive = s.assumed.abilityActive;
+    c.berryActive = s.assumed.berryActive;
+    c.doubleBattle = s.field.doubleBattle;
+    c.friendGuard = s.defender.side.friendGuard;
+    return conditionsWithinRange(c);
+}
+
 SlotResult computeRow(const BoxEntry& attacker, const BoxEntry& defender, const DamageSlot& slot,
                       const BattleConditions& conditions) {
     if (!engineCanUse(attacker) || !engineCanUse(defender) || !rowHasMoveAndPower(slot))
@@ -138,13 +157,40 @@ SlotResult computeRow(const BoxEntry& attacker, const BoxEntry& defender, const 
     return calculateRow(attacker, defender, slot, checked);
 }
 
-DamageSlot DamageEngine::slot(int row) const {
+DamageSlot rowSlot(const BoxEntry* attacker, const RowMoves& moves, int row) {
     if (row == kDirectRow)
-        return DamageSlot::directRow(direct);
+        return DamageSlot::directRow(moves.direct);
     if (row == kLearnableRow)
-        return DamageSlot::moveRow(row, learnableMove);
+        return DamageSlot::moveRow(row, moves.learnableMove);
     const bool hasMove = attacker && row >= 0 && row < kMoveRowCount;
     return DamageSlot::moveRow(row, hasMove ? attacker->move[row] : NO_MOVE);
+}
+
+DamageSlot DamageEngine::slot(int row) const {
+    return rowSlot(attacker ? &*attacker : nullptr, moves(), row);
+}
+
+Scenario DamageEngine::scenario(DamageMode mode, bool critical) const {
+    Scenario s;
+    if (attacker)
+        s.attacker = combatantOf(*attacker, attackerExtra);
+    if (defender)
+        s.defender = combatantOf(*defender, defenderExtra);
+    s.attacker.state = combatantStateOf(state.attacker);
+    s.defender.state = combatantStateOf(state.defender);
+    const BattleConditions c = conditionsWithinRange(conditions);
+    s.field = {.weather = c.weather, .gravity = c.gravity, .doubleBattle = c.doubleBattle};
+    applyFieldState(s.field, state.field);
+    s.attacker.side.helpingHand = c.helpingHand;
+    s.attacker.side.flowerGift = c.flowerGift;
+    s.defender.side.reflect = c.reflect;
+    s.defender.side.lightScreen = c.lightScreen;
+    s.defender.side.identified = c.foresight;
+    s.defender.side.friendGuard = c.friendGuard;
+    s.assumed = {kNeutralStage - c.attackStage, kNeutralStage - c.defenceStage, c.burn, c.abilityActive, c.berryActive};
+    s.mode = mode;
+    s.critical = critical;
+    return s;
 }
 
 std::array<SlotResult, kDamageRowCount> DamageEngine::computeAllRows() const {

@@ -8,6 +8,7 @@
 #include "box/entry_extra.h"
 #include "calc/battle/battle_state.h"
 #include "calc/damage/calc_log.h"
+#include "calc/scenario.h"
 #include "data/items.h"
 #include "data/moves.h"
 
@@ -83,6 +84,21 @@ struct DamageSlot {
     static DamageSlot directRow(const DirectMove& direct) { return DamageSlot{kDirectRow, NO_MOVE, direct}; }
 };
 
+// The conditions of the window as the scenario holds them: the weather, じゅうりょく and ダブルバトル of
+// its field, the boxes of each side (the screens, みやぶる and フレンドガード on the defender's, てだすけ and
+// フラワーギフト on the attacker's), and the window's own assumptions (攻撃補正/防御補正 as stage indices,
+// やけど, 特性発動, きのみ発動). The simple engine reads nothing else of a scenario.
+BattleConditions conditionsOf(const Scenario& scenario);
+
+// The moves the six rows compute beside the attacker's four: a move the attacker's species can learn
+// (row 4) and the direct values (row 5).
+struct RowMoves {
+    int learnableMove = NO_MOVE;
+    DirectMove direct;
+};
+// What row `row` computes for `attacker` (null: no move in rows 0 to 3).
+DamageSlot rowSlot(const BoxEntry* attacker, const RowMoves& moves, int row);
+
 // Direct values both engines can compute with: a power the box could hold, a category and a type
 // from their tables.
 bool directMoveUsable(const DirectMove& direct);
@@ -126,6 +142,9 @@ struct DamageEngine {
     BattleState state; // the exact modes read it; the simple engine ignores it
 
     DamageSlot slot(int row) const;
+    RowMoves moves() const { return {learnableMove, direct}; }
+    // The window's inputs as a scenario computed in `mode`, with or without a critical hit.
+    Scenario scenario(DamageMode mode, bool critical) const;
     std::array<SlotResult, kDamageRowCount> computeAllRows() const;
 };
 

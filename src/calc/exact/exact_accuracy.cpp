@@ -146,7 +146,8 @@ double accuracyGen5(const Reading& r, double accuracy, int stage, int evasion) {
     chainOne(r, m, r.defAbility == AbilityId::SnowCloak && r.weather == kWeatherHail, OddsSource::SnowCloak, 3277,
              3277);
     chainOne(r, m, a.item == ItemId::WideLens, OddsSource::WideLens, 4505, 4505);
-    chainOne(r, m, a.item == ItemId::ZoomLens && a.attacker.state.movesAfterFoe == 1, OddsSource::ZoomLens, 4915, 4915);
+    chainOne(r, m, a.item == ItemId::ZoomLens && a.attacker.state.turn.movesAfterFoe == true, OddsSource::ZoomLens,
+             4915, 4915);
     chainOne(r, m, r.defItem == ItemId::BrightPowder, OddsSource::BrightPowder, 3686, 3686);
     chainOne(r, m, r.defItem == ItemId::LaxIncense, OddsSource::LaxIncense, 3686, 3686);
     if (m.chain != kFull)
@@ -182,7 +183,7 @@ double accuracyGen4(const Reading& r, double accuracy, int stage, int evasion) {
     multiply(r.defItem == ItemId::BrightPowder, 0.9, OddsSource::BrightPowder);
     multiply(r.defItem == ItemId::LaxIncense, 0.9, OddsSource::LaxIncense);
     multiply(a.item == ItemId::WideLens, 1.1, OddsSource::WideLens);
-    multiply(a.item == ItemId::ZoomLens && a.attacker.state.movesAfterFoe == 1, 1.2, OddsSource::ZoomLens);
+    multiply(a.item == ItemId::ZoomLens && a.attacker.state.turn.movesAfterFoe == true, 1.2, OddsSource::ZoomLens);
     chainOne(r, m, a.conditions.gravity, OddsSource::Gravity, 6840, 6840);
     return m.chain != kFull ? modify(accuracy, m.chain) : accuracy;
 }

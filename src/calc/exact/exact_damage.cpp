@@ -112,7 +112,7 @@ void recordItemOutsideGeneration(const Hit& h, const ExactSide& side, ExactStepS
 
 // The state's stage of the stat the move attacks with adds to the window's 攻撃補正, the sum held
 // within ±6 (the window's list runs from +6 at index 0 to -6).
-void addStateStage(ExactAttack& a, const BattleSideState& state) {
+void addStateStage(ExactAttack& a, const CombatantState& state) {
     const int stage = state.stages[a.category == kPhysical ? kStageAttack : kStageSpAttack];
     if (stage != 0)
         a.conditions.attackStage =
@@ -213,43 +213,31 @@ static ItemId sideItem(int index) {
 
 ExactSide::ExactSide(const BoxEntry& e) : entry(&e), heldItem(sideItem(heldItemOfDamageRow(e.item))) {}
 
-ExactSide exactSide(const BoxEntry& entry, const EntryExtra& extra) {
-    ExactSide side(entry);
-    side.heldItem = sideItem(heldItemOf(entry, extra));
-    side.gender = static_cast<int>(extra.gender);
-    // The box's default happiness is also what every entry nobody told it about holds, so it is taken as
-    // not known: おんがえし stays at full power and やつあたり too, as for a player who gave no happiness.
-    // Any other value was given, and is used as it stands.
-    side.happiness = extra.happiness == kDefaultHappiness ? kUnknownHappiness : extra.happiness;
+std::optional<int> hpNowOf(const ExactSide& side) {
+    if (!side.state.hp || !side.entry)
+        return std::nullopt;
+    return hpNowOf(side.state, side.entry->stat[kHp]);
+}
+
+bool stagesKnown(const ExactSide& side) {
+    return std::any_of(side.state.stages.begin(), side.state.stages.end(), [](int8_t s) { return s != 0; });
+}
+
+ExactSide exactSideOf(const Combatant& c) {
+    ExactSide side(*c.entry);
+    side.heldItem = sideItem(heldItemOf(c));
+    side.gender = static_cast<int>(c.gender);
+    side.happiness = c.happiness;
+    side.state = c.state;
     return side;
 }
 
-ExactSide exactSide(const BoxEntry& entry, const EntryExtra& extra, const SideState& state) {
-    ExactSide side = exactSide(entry, extra);
-    applySideState(side, state);
-    return side;
+ExactOptions exactOptionsOf(const Scenario& s) {
+    return {generationOf(s.mode), s.critical};
 }
 
-void applySideState(ExactSide& side, const SideState& given) {
-    BattleState held;
-    held.attacker = given;
-    const SideState state = stateWithinRange(held).attacker;
-    BattleSideState& out = side.state;
-    // Full HP and no status are what the engine takes anyway; left unknown, the log keeps saying so.
-    if (side.entry && !(state.hpIsShare && state.hp >= 100))
-        out.hp = hpNowOf(state, side.entry->stat[kHp]);
-    if (state.status != StatusCondition::None)
-        out.status = static_cast<ExactStatus>(static_cast<int>(state.status));
-    out.stages = state.stages;
-    out.stagesKnown = std::any_of(state.stages.begin(), state.stages.end(), [](int8_t s) { return s != 0; });
-    out.toxicTurns = static_cast<int8_t>(state.toxicTurns);
-    out.tailwind = state.tailwind;
-    out.charged = state.charged;
-    out.flashFire = state.flashFire;
-    out.stealthRock = state.stealthRock;
-    out.spikes = static_cast<int8_t>(state.spikes);
-    out.seeded = state.seeded;
-    out.switchingIn = state.switchingIn;
+ExactAttack exactAttackOf(const Scenario& s, const ExactSide& attacker, const DamageSlot& slot) {
+    return prepareExactAttack(attacker, slot, conditionsOf(s), exactOptionsOf(s), s.field);
 }
 
 ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactRecord* record) {
@@ -269,8 +257,8 @@ ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactReco
     }
     Hit h(a, wonderRoom ? roomSide : defender, record);
     h.out.hp = h.def.stat[kHp];
-    if (defender.state.hp != kUnknownState)
-        h.out.hpNow = std::clamp(defender.state.hp, 1, h.out.hp);
+    if (const std::optional<int> hp = hpNowOf(defender))
+        h.out.hpNow = std::clamp(*hp, 1, h.out.hp);
     if (a.noFormula) {
         const bool known = moveExistsIn(a.move, a.options.generation) || a.move == kNoMoveId;
         h.add(known ? ExactRule::NoFormula : ExactRule::NotInGeneration, indexOf(a.move));
@@ -307,11 +295,11 @@ ExactRolls exactRolls(const ExactAttack& a, const ExactSide& defender, ExactReco
 
 ExactAttack prepareExactAttack(const ExactSide& side, const DamageSlot& slot, const BattleConditions& conditions,
                                const ExactOptions& options) {
-    return prepareExactAttack(side, slot, conditions, options, FieldState{});
+    return prepareExactAttack(side, slot, conditions, options, Field{.weather = conditions.weather});
 }
 
 ExactAttack prepareExactAttack(const ExactSide& side, const DamageSlot& slot, const BattleConditions& conditions,
-                               const ExactOptions& options, const FieldState& field) {
+                               const ExactOptions& options, const Field& field) {
     ExactAttack a;
     a.field = field;
     a.attacker = side;
@@ -343,11 +331,11 @@ ExactAttack prepareExactAttack(const ExactSide& side, const DamageSlot& slot, co
     a.item = a.magicRoom ? ItemId::None : itemThatActs(side, gen);
     a.flashFire = a.ability == AbilityId::FlashFire && (a.conditions.abilityActive || side.state.flashFire);
     // A burn of the battle state is the window's やけど: the halving, こんじょう, からげんき, ねつぼうそう.
-    if (side.state.status == ExactStatus::Burn)
+    const std::optional<StatusCondition> status = side.state.status;
+    if (status == StatusCondition::Burn)
         a.conditions.burn = true;
-    const ExactStatus status = side.state.status;
-    const bool facadeStatus = status == ExactStatus::Burn || status == ExactStatus::Poison ||
-                              status == ExactStatus::BadPoison || status == ExactStatus::Paralysis;
+    const bool facadeStatus = status == StatusCondition::Burn || status == StatusCondition::Poison ||
+                              status == StatusCondition::BadPoison || status == StatusCondition::Paralysis;
     a.status = a.conditions.burn || facadeStatus || (a.ability == AbilityId::Guts && a.conditions.abilityActive);
     addStateStage(a, side.state);
     constexpr int kBothFoes = 2, kAllButSelf = 4;

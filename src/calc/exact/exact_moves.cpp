@@ -32,38 +32,39 @@ void assume(const Hit& h, ExactAssumption what, ExactStepSide side = kAttackerSi
 }
 
 // A yes-or-no fact of the battle state; when it is not known, no, and the log says so.
-bool fact(const Hit& h, int8_t value, ExactAssumption otherwise, ExactStepSide side = kAttackerSide) {
-    if (value == kUnknownState) {
+bool fact(const Hit& h, std::optional<bool> value, ExactAssumption otherwise, ExactStepSide side = kAttackerSide) {
+    if (!value) {
         assume(h, otherwise, side);
         return false;
     }
-    return value > 0;
+    return *value;
 }
 
 // A count of the battle state, or `neutral` when not known (and the log says so).
-int count(const Hit& h, int8_t value, int neutral, ExactAssumption otherwise) {
-    if (value == kUnknownState) {
+int count(const Hit& h, std::optional<int> value, int neutral, ExactAssumption otherwise) {
+    if (!value) {
         assume(h, otherwise);
         return neutral;
     }
-    return value;
+    return *value;
 }
 
 int hpNow(const Hit& h, const ExactSide& side, const BoxEntry& e, ExactStepSide whose) {
     const int most = e.stat[kHp];
-    if (side.state.hp == kUnknownState) {
+    const std::optional<int> hp = hpNowOf(side);
+    if (!hp) {
         assume(h, ExactAssumption::FullHp, whose);
         return most;
     }
-    return std::clamp<int>(side.state.hp, 1, most);
+    return std::clamp<int>(*hp, 1, most);
 }
 
-ExactStatus statusOf(const Hit& h, const ExactSide& side, ExactStepSide whose) {
-    if (side.state.status == ExactStatus::Unknown) {
+StatusCondition statusOf(const Hit& h, const ExactSide& side, ExactStepSide whose) {
+    if (!side.state.status) {
         assume(h, ExactAssumption::NoStatus, whose);
-        return ExactStatus::None;
+        return StatusCondition::None;
     }
-    return side.state.status;
+    return *side.state.status;
 }
 
 void setPower(Hit& h, ExactRule rule, int power, int32_t arg = 0, int32_t arg2 = 0,
@@ -161,9 +162,9 @@ void weightRatioPower(Hit& h) {
 // The raised stages of a side added up: the battle state's, else the one stage the window gives
 // for it (the attacking stat's or the defending stat's), the others taken as ±0.
 int raisedStages(const Hit& h, const ExactSide& side, int windowStage, ExactStepSide whose) {
-    if (side.state.raisedStages != kUnknownState)
-        return side.state.raisedStages;
-    if (side.state.stagesKnown) {
+    if (side.state.turn.raisedStages)
+        return *side.state.turn.raisedStages;
+    if (stagesKnown(side)) {
         // The stage of the stat the move uses is the window's with the state's (the attacker's is in
         // the window's 攻撃補正 already); every other one is the state's.
         const bool attacker = whose == kAttackerSide;
@@ -196,19 +197,19 @@ void stagePower(Hit& h) {
 // おんがえし, やつあたり: happiness × 10 / 25 (or its lack), at least 1; at the strongest when the
 // happiness is not known.
 void happinessPower(Hit& h) {
-    const int happiness = h.a.attacker.happiness;
-    if (happiness < 0) {
+    if (!h.a.attacker.happiness) {
         h.power = h.out.shownPower = kMaxReturnPower;
         h.add(ExactStep{.rule = ExactRule::HappinessPower, .after = h.power, .arg = indexOf(h.a.move)});
         return;
     }
+    const int happiness = *h.a.attacker.happiness;
     const int towards = h.a.move == MoveId::Return ? std::min(255, happiness) : 255 - std::min(255, happiness);
     setPower(h, ExactRule::PowerFromHappiness, std::max(1, towards * 10 / 25), happiness);
 }
 
 // エコーボイス, れんぞくぎり, ころがる/アイスボール: stronger with each use in a row.
 void usesInARowPower(Hit& h) {
-    const int before = count(h, h.a.attacker.state.usesInARow, 0, ExactAssumption::FirstUse);
+    const int before = count(h, h.a.attacker.state.turn.usesInARow, 0, ExactAssumption::FirstUse);
     int power = h.a.power;
     if (h.a.move == MoveId::EchoedVoice)
         power = std::min(200, h.a.power * (1 + before));
@@ -221,14 +222,14 @@ void usesInARowPower(Hit& h) {
 
 // きりふだ: the fewer PP left after the use, the stronger.
 void trumpCardPower(Hit& h) {
-    const int left = count(h, h.a.attacker.state.ppLeft, 4, ExactAssumption::PpLeft);
+    const int left = count(h, h.a.attacker.state.turn.ppLeft, 4, ExactAssumption::PpLeft);
     const int power = left <= 0 ? 200 : left == 1 ? 80 : left == 2 ? 60 : left == 3 ? 50 : 40;
     setPower(h, ExactRule::PowerFromPp, power, left);
 }
 
 // はきだす: 100 for each たくわえる; none stored, it fails.
 void spitUpPower(Hit& h) {
-    const int stored = count(h, h.a.attacker.state.stockpile, 1, ExactAssumption::OneStockpile);
+    const int stored = count(h, h.a.attacker.state.turn.stockpile, 1, ExactAssumption::OneStockpile);
     if (stored <= 0) {
         h.failure = MoveFailure::NothingStored;
         return;
@@ -300,8 +301,8 @@ void acrobatics(Hit& h) {
 // The user has a status: the battle state's, a burn, or the ability's condition set for an ability
 // that needs one (こんじょう, はやあし, ふしぎなうろこ).
 bool userHasStatus(const Hit& h) {
-    const ExactStatus status = h.a.attacker.state.status;
-    if (status != ExactStatus::Unknown && status != ExactStatus::None)
+    const std::optional<StatusCondition> status = h.a.attacker.state.status;
+    if (status && status != StatusCondition::None)
         return true;
     const bool needsStatus = h.a.ability == AbilityId::QuickFeet || h.a.ability == AbilityId::MarvelScale;
     return h.a.status || (h.a.conditions.abilityActive && needsStatus);
@@ -330,9 +331,9 @@ void beatUp(Hit& h) {
 // しっぺがえし: doubled when the user moves after the foe. Without the turn order known, the speeds
 // decide (both moves of the same priority); at equal speed either may come first.
 void payback(Hit& h) {
-    const int8_t after = h.a.attacker.state.movesAfterFoe;
-    if (after != kUnknownState) {
-        if (after > 0)
+    const std::optional<bool> after = h.a.attacker.state.turn.movesAfterFoe;
+    if (after) {
+        if (*after)
             doublePower(h, PowerReason::MovesAfter);
         return;
     }
@@ -355,23 +356,23 @@ bool sharesType(const SpeciesTypes& mine, const SpeciesTypes& theirs) {
            mine.type2 == theirs.type2;
 }
 
-bool statusIs(ExactStatus status, std::initializer_list<ExactStatus> any) {
+bool statusIs(StatusCondition status, std::initializer_list<StatusCondition> any) {
     return std::find(any.begin(), any.end(), status) != any.end();
 }
 
 // The moves that double their power on a condition of the turn or of the foe.
 bool conditionalPower(Hit& h) {
-    const BattleSideState& mine = h.a.attacker.state;
-    const BattleSideState& theirs = h.defSide.state;
+    const TurnFacts& mine = h.a.attacker.state.turn;
+    const TurnFacts& theirs = h.defSide.state.turn;
     switch (h.a.move) {
     case MoveId::Hex:
-        doubleIf(h, statusOf(h, h.defSide, kDefenderSide) != ExactStatus::None, PowerReason::TargetStatus);
+        doubleIf(h, statusOf(h, h.defSide, kDefenderSide) != StatusCondition::None, PowerReason::TargetStatus);
         return true;
     case MoveId::SmellingSalts:
-        doubleIf(h, statusOf(h, h.defSide, kDefenderSide) == ExactStatus::Paralysis, PowerReason::TargetParalysed);
+        doubleIf(h, statusOf(h, h.defSide, kDefenderSide) == StatusCondition::Paralysis, PowerReason::TargetParalysed);
         return true;
     case MoveId::WakeUpSlap:
-        doubleIf(h, statusOf(h, h.defSide, kDefenderSide) == ExactStatus::Sleep, PowerReason::TargetAsleep);
+        doubleIf(h, statusOf(h, h.defSide, kDefenderSide) == StatusCondition::Sleep, PowerReason::TargetAsleep);
         return true;
     case MoveId::Avalanche:
     case MoveId::Revenge:
@@ -502,7 +503,7 @@ void resolveVariablePower(Hit& h) {
     }
     switch (h.a.move) {
     case MoveId::DreamEater: // only on a sleeping foe; a status not known is none, and the log says so
-        if (statusOf(h, h.defSide, kDefenderSide) != ExactStatus::Sleep)
+        if (statusOf(h, h.defSide, kDefenderSide) != StatusCondition::Sleep)
             h.failure = MoveFailure::TargetAwake;
         break;
     case MoveId::Synchronoise: // only on a foe that shares a type with the user
@@ -532,7 +533,7 @@ void resolveVariablePower(Hit& h) {
         break;
     case MoveId::Venoshock:
         h.poisonedTarget =
-            statusIs(statusOf(h, h.defSide, kDefenderSide), {ExactStatus::Poison, ExactStatus::BadPoison});
+            statusIs(statusOf(h, h.defSide, kDefenderSide), {StatusCondition::Poison, StatusCondition::BadPoison});
         break;
     case MoveId::LowKick:
     case MoveId::GrassKnot:

@@ -42,7 +42,7 @@ struct SequenceInput {
     BattleConditions conditions;
     ExactOptions options;         // the generation; its critical hit forces every hit critical unless
                                   // the hit chances are counted
-    FieldState field;             // countTurnEnd: an end of turn after each use
+    Field field;                  // countTurnEnd: an end of turn after each use
     bool countHitChances = false; // 命中・急所も数える: each use may miss and each hit be critical
 };
 

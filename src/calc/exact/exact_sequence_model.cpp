@@ -116,7 +116,8 @@ SequenceModel::SequenceModel(const SequenceInput& input) : m_input(input) {
     }
     const Generation gen = m_input.options.generation;
     m_maxHp = d.entry->stat[kHp];
-    m_startHp = d.state.hp == kUnknownState ? m_maxHp : std::clamp<int32_t>(d.state.hp, 1, m_maxHp);
+    const std::optional<int> hpNow = hpNowOf(d);
+    m_startHp = hpNow ? std::clamp<int32_t>(*hpNow, 1, m_maxHp) : m_maxHp;
     const ItemId item = heldItemOfSide(d);
     const bool inert = !heldInTable(item) || abilityIn(*d.entry, gen) == AbilityId::Klutz ||
                        heldItem(item).generation > static_cast<int>(gen) || (gen == kGen5 && m_input.field.magicRoom);
@@ -223,7 +224,7 @@ ExactSide SequenceModel::defenderFor(Key key, int32_t hp) const {
     const int spDef = std::clamp(c.spDefence + boostedSpDefence(key), -kMaxStage, kMaxStage);
     side.state.stages[kStageDefence] = static_cast<int8_t>(def - window);
     side.state.stages[kStageSpDefence] = static_cast<int8_t>(spDef - window);
-    side.state.hp = hp;
+    side.state.hp = HpNow{hp, false};
     return side;
 }
 

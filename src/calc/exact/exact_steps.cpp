@@ -236,10 +236,10 @@ namespace {
 // A pinch berry the attacker holds at a quarter of its HP or less (half with くいしんぼう), not
 // marked as eaten: the holder eats it once its first hit is dealt, so every later hit has its stage.
 bool pinchBerryEatenByNow(const Hit& h) {
-    const int hp = h.a.attacker.state.hp;
-    if (h.firstHit() || hp == kUnknownState)
+    const std::optional<int> hp = hpNowOf(h.a.attacker);
+    if (h.firstHit() || !hp)
         return false;
-    return hp * (h.a.ability == AbilityId::Gluttony ? 2 : 4) <= h.atk.stat[kHp];
+    return *hp * (h.a.ability == AbilityId::Gluttony ? 2 : 4) <= h.atk.stat[kHp];
 }
 
 // たんじゅん doubles the stage: the 4th generation every stage as it reads it; the 5th each change as
@@ -533,12 +533,12 @@ namespace {
 // The speed status the window or the battle state gives a side: a burn, or the ability's condition
 // set for はやあし (which needs a status, whichever it is); a paralysis only the battle state knows.
 SpeedStatus speedStatusOf(const ExactSide& side, bool burned, bool conditionMet) {
-    switch (side.state.status) {
-    case ExactStatus::Unknown:
+    if (!side.state.status)
         return burned || conditionMet ? SpeedStatus::Other : SpeedStatus::None;
-    case ExactStatus::None:
+    switch (*side.state.status) {
+    case StatusCondition::None:
         return SpeedStatus::None;
-    case ExactStatus::Paralysis:
+    case StatusCondition::Paralysis:
         return SpeedStatus::Paralysis;
     default:
         return SpeedStatus::Other;
@@ -610,17 +610,17 @@ bool chargeDoubles(const Hit& h) {
 }
 
 bool attackerPoisoned(const Hit& h) {
-    const ExactStatus s = h.a.attacker.state.status;
-    return s == ExactStatus::Poison || s == ExactStatus::BadPoison;
+    const std::optional<StatusCondition> s = h.a.attacker.state.status;
+    return s == StatusCondition::Poison || s == StatusCondition::BadPoison;
 }
 
 bool defenderHasStatus(const Hit& h) {
-    const ExactStatus s = h.defSide.state.status;
-    if (s == ExactStatus::Unknown) {
+    const std::optional<StatusCondition> s = h.defSide.state.status;
+    if (!s) {
         h.add(ExactRule::MarvelScaleAssumesNoStatus);
         return false;
     }
-    return s != ExactStatus::None;
+    return *s != StatusCondition::None;
 }
 
 bool multiscaleActs(const Hit& h) {
@@ -628,10 +628,10 @@ bool multiscaleActs(const Hit& h) {
     // there: no HP lost before, no hazard taken as it came in.
     if (h.defAbility != AbilityId::Multiscale || !h.firstHit())
         return false;
-    const BattleSideState& s = h.defSide.state;
-    if (s.hp != kUnknownState && s.hp < h.def.stat[kHp])
+    const std::optional<int> hp = hpNowOf(h.defSide);
+    if (hp && *hp < h.def.stat[kHp])
         return false;
-    return !s.switchingIn || turnEndPlan(h.a, h.defSide).onEntry.empty();
+    return !h.defSide.state.switchingIn || turnEndPlan(h.a, h.defSide).onEntry.empty();
 }
 
 bool evioliteActs(const Hit& h) {

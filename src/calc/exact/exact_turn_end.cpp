@@ -68,7 +68,7 @@ int weatherOf(const ExactAttack& a, const Holder& d) {
     return cancelled ? kWeatherNone : a.conditions.weather;
 }
 
-void addHazards(const ExactAttack& a, const Holder& d, const BattleSideState& s, TurnEndPlan& plan) {
+void addHazards(const ExactAttack& a, const Holder& d, const CombatantState& s, TurnEndPlan& plan) {
     if (!s.switchingIn || d.magicGuard())
         return;
     if (s.stealthRock) {
@@ -111,7 +111,7 @@ void addWeather(int weather, const Holder& d, std::vector<TurnEndStep>& out) {
     }
 }
 
-void addEachTurn(int weather, const Holder& d, const BattleSideState& s, TurnEndPlan& plan) {
+void addEachTurn(int weather, const Holder& d, const CombatantState& s, TurnEndPlan& plan) {
     std::vector<TurnEndStep>& out = plan.eachTurn;
     addWeather(weather, d, out);
     if (d.item == ItemId::Leftovers)
@@ -121,17 +121,17 @@ void addEachTurn(int weather, const Holder& d, const BattleSideState& s, TurnEnd
     // A くさ type cannot be seeded.
     if (s.seeded && !d.magicGuard() && !d.hasType(kGrass))
         out.push_back({TurnEndKind::LeechSeed, d.part(8, true)});
-    const ExactStatus status = s.status;
-    const bool poisoned = status == ExactStatus::Poison || status == ExactStatus::BadPoison;
+    const std::optional<StatusCondition> status = s.status;
+    const bool poisoned = status == StatusCondition::Poison || status == StatusCondition::BadPoison;
     if (poisoned && d.ability == AbilityId::PoisonHeal) {
         out.push_back({TurnEndKind::PoisonHeal, d.part(8, false)});
     } else if (!d.magicGuard()) {
-        if (status == ExactStatus::Poison)
+        if (status == StatusCondition::Poison)
             out.push_back({TurnEndKind::Poison, d.part(8, true)});
-        else if (status == ExactStatus::BadPoison) {
+        else if (status == StatusCondition::BadPoison) {
             plan.toxicTurn = std::clamp<int>(s.toxicTurns, 1, kMostToxicTurns);
             out.push_back({TurnEndKind::Toxic, plan.toxicLoss(1)});
-        } else if (status == ExactStatus::Burn)
+        } else if (status == StatusCondition::Burn)
             out.push_back({TurnEndKind::Burn, d.part(d.ability == AbilityId::Heatproof ? 16 : 8, true)});
     }
 }
@@ -329,6 +329,19 @@ KoChance koChanceOf(const TurnEndSeries& series) {
         if (series.chance[n] > 0.0)
             return {static_cast<int>(n) + 1, series.chance[n]};
     return {};
+}
+
+KoChance koChanceWith(const ExactRolls& rolls, const TurnEndPlan& plan) {
+    return plan.empty() ? koChance(rolls) : koChanceOf(koSeries(rolls, plan));
+}
+
+double koChanceWith(const ExactRolls& rolls, const TurnEndPlan& plan, int uses) {
+    if (plan.empty())
+        return koChanceIn(rolls, uses);
+    const TurnEndSeries series = koSeries(rolls, plan, uses);
+    if (series.chance.empty())
+        return 0.0;
+    return static_cast<int>(series.chance.size()) >= uses ? series.chance[uses - 1] : 1.0;
 }
 
 } // namespace rusrina

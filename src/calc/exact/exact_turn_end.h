@@ -6,7 +6,7 @@
 // chance to knock out then counts, over every roll of every hit, the HP step by step: a hit or a
 // step that takes the HP to 0 knocks the defender out, a heal never lifts it past its maximum.
 
-#include "calc/exact/exact_damage.h"
+#include "calc/exact/exact_rolls.h"
 
 #include <cstdint>
 #include <vector>
@@ -57,10 +57,6 @@ struct TurnEndPlan {
     std::vector<TurnEndStep> steps() const;
 };
 
-// What applies to the defender of `attack` under the battle state: the hazards when its side says it
-// is switching in; the rest when the field says to count the end of turn. Empty otherwise.
-TurnEndPlan turnEndPlan(const ExactAttack& attack, const ExactSide& defender);
-
 inline constexpr int kMostTurnEndUses = 20; // counted this far, no further (a side that heals may never fall)
 
 // The chance to be knocked out by the end of each turn, uses 1 … n, with the plan.
@@ -71,5 +67,12 @@ struct TurnEndSeries {
 TurnEndSeries koSeries(const ExactRolls& rolls, const TurnEndPlan& plan, int mostUses = kMostTurnEndUses);
 // The fewest uses that can knock out, with its chance; hits 0 when none within the count.
 KoChance koChanceOf(const TurnEndSeries& series);
+
+// The verdict every window shows for a move: the fewest uses that can knock out, with their chance,
+// counting what the plan holds beside the hits (koChance when it holds nothing). The rows, the matrix
+// and the spread finder all read it here.
+KoChance koChanceWith(const ExactRolls& rolls, const TurnEndPlan& plan);
+// The chance that `uses` uses knock out, with the plan.
+double koChanceWith(const ExactRolls& rolls, const TurnEndPlan& plan, int uses);
 
 } // namespace rusrina

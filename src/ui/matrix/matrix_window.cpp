@@ -152,16 +152,13 @@ void MatrixWindow::refreshMatrix() {
     const MatrixSide side = attackerSide() ? MatrixSide::AttackerAgainstBox : MatrixSide::BoxAgainstDefender;
     const int chosen = attackerSide() ? m_document.attackerSlot() : m_document.defenderSlot();
     const DamageSettings& settings = m_battle.damageSettings();
-    const DamageEngine& inputs = m_battle.damageInputs();
-    const ExactOptions options = exactOptionsFor(settings);
-    std::vector<MatrixRow> rows = computeMatrix(entries, chosen, side, inputs.conditions, options,
-                                                matrixBattleState(inputs, settings.mode, side));
+    const Scenario scenario = m_battle.damageInputs().scenario(settings.mode, settings.critical);
+    std::vector<MatrixRow> rows = computeMatrix(scenario, entries, box.extras(), chosen, side);
     // The simple mode's matrix keeps its columns; the exact modes add each entry's speed.
     const bool withSpeed = isExact(settings.mode);
     int chosenSpeed = -1;
     if (withSpeed)
-        chosenSpeed = addMatrixSpeeds(rows, entries, box.extras(), chosen, side, inputs.state,
-                                      speedFieldOf(options.generation, inputs.conditions.weather, inputs.state.field));
+        chosenSpeed = addMatrixSpeeds(rows, scenario, entries, box.extras(), side);
     const BoxEntry* chosenEntry = box.inUse(chosen) ? &box.entry(chosen) : nullptr;
     m_caption->setText(toQt(matrixCaptionText(chosenEntry, side, settings.mode, chosenSpeed)));
     const int columns = m_model->columnCount();

@@ -5,6 +5,7 @@
 #include "data/held_items.h"
 #include "data/items.h"
 #include "data/moves.h"
+#include "data/species.h"
 #include "data/types.h"
 #include "view/box/exact_move_texts.h"
 #include "view/common/exact_texts.h"

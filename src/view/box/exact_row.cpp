@@ -16,7 +16,6 @@ namespace rusrina {
 namespace {
 
 constexpr int kMostChancesLogged = 6;
-constexpr size_t kUsualSteps = 32; // enough for a hit under most conditions, so the record grows once
 
 std::string multiplierText(const ExactRolls& r) {
     if (r.outcome == ExactRolls::Outcome::NotComputed || r.outcome == ExactRolls::Outcome::NoFormula || r.fixed)
@@ -27,7 +26,7 @@ std::string multiplierText(const ExactRolls& r) {
     return decimalText(r.effect * num, den, 2);
 }
 
-void writeMoveBlock(CalcLog& log, const ExactAttack& a, bool hitsDefence) {
+void writeMoveBlock(CalcLog& log, const MoveUsed& a, bool hitsDefence) {
     if (a.move == kNoMoveId) {
         log.append("\r\n技：直接数値選択\r\n");
         log.appendf("威力： %-3d  命中： ---\r\n", a.power);
@@ -41,7 +40,7 @@ void writeMoveBlock(CalcLog& log, const ExactAttack& a, bool hitsDefence) {
     if (hitsDefence && a.category != kPhysical)
         log.append("（相手の防御で計算）\r\n");
     log.appendf("計算方式： %s\r\n",
-                damageModeName(a.options.generation == kGen4 ? DamageMode::ExactGen4 : DamageMode::ExactGen5));
+                damageModeName(a.generation == kGen4 ? DamageMode::ExactGen4 : DamageMode::ExactGen5));
 }
 
 // The simple engine's header, which depends on the two entries and the category alone; the six
@@ -50,13 +49,14 @@ struct HeaderCache {
     std::string text[2];
 };
 
-void writeHeader(CalcLog& log, const ExactAttack& a, const BoxEntry& defender, HeaderCache& cache) {
+void writeHeader(CalcLog& log, const MoveUsed& a, const BoxEntry& attacker, const BoxEntry& defender,
+                 HeaderCache& cache) {
     std::string& header = cache.text[a.category == kPhysical ? 0 : 1];
     if (header.empty())
-        header = damageLogHead(*a.attacker.entry, defender, a.category);
+        header = damageLogHead(attacker, defender, a.category);
     log.append(header);
     // A special move that hits the defence shows the defence as well.
-    const bool defenceMove = a.category != kPhysical && defendingStatOf(a) == kDefence;
+    const bool defenceMove = a.category != kPhysical && a.hitsDefence;
     if (defenceMove)
         log.appendf("＞＞＞ 防御： %-3d\r\n", defender.stat[kDefence]);
     writeMoveBlock(log, a, defenceMove);
@@ -195,70 +195,55 @@ void writeResult(CalcLog& log, const ExactRowResult& row, const TurnEndPlan& pla
     writeTurnEndChances(log, series, row.ko);
 }
 
-ExactRowResult exactRow(const ExactAttack& attack, const ExactSide& defender, HeaderCache& headers) {
+ExactRowResult exactRow(const BoxEntry& attacker, const BoxEntry& defender, const ExactAnswer& answer,
+                        HeaderCache& headers) {
     ExactRowResult row;
-    if (!attack.usable)
+    if (!answer.usable || answer.rolls.outcome == ExactRolls::Outcome::NotComputed)
         return row;
     CalcLog& log = row.texts.log;
     log.reserve(3072);
-    writeHeader(log, attack, *defender.entry, headers);
-    ExactRecord record;
-    record.steps.reserve(kUsualSteps);
-    row.rolls = exactRolls(attack, defender, &record);
-    if (row.rolls.outcome == ExactRolls::Outcome::NotComputed) {
-        row.texts.log.clear();
-        return row;
-    }
-    writeExactSteps(log, record);
+    writeHeader(log, answer.move, attacker, defender, headers);
+    row.rolls = answer.rolls;
+    writeExactSteps(log, answer.record);
     // The hazards and the end of turn, when the state asks for them, count in the verdict.
-    row.turnEnd = turnEndPlan(attack, defender);
-    const TurnEndPlan& plan = row.turnEnd;
-    TurnEndSeries series;
-    if (plan.empty()) {
-        row.ko = koChance(row.rolls);
-    } else {
-        series = koSeries(row.rolls, plan);
-        row.ko = koChanceOf(series);
-    }
+    row.turnEnd = answer.turnEnd;
+    row.ko = answer.ko;
     row.texts.damageText = exactDamageText(row.rolls);
-    row.texts.hitsText = koTextWithTurnEnd(row.rolls, row.ko, plan);
+    row.texts.hitsText = koTextWithTurnEnd(row.rolls, row.ko, row.turnEnd);
     row.texts.multiplierText = multiplierText(row.rolls);
     row.texts.shownType = row.rolls.shownType;
     row.texts.shownPower = row.rolls.shownPower;
     row.hpShareText = hpShareText(row.rolls);
-    writeResult(log, row, plan, series);
+    writeResult(log, row, row.turnEnd, answer.series);
     return row;
 }
 
 } // namespace
 
-ExactRowResult computeExactRow(const ExactSide& attacker, const ExactSide& defender, const DamageSlot& slot,
-                               const BattleConditions& conditions, const ExactOptions& options) {
+ExactRowResult exactRowResult(const BoxEntry& attacker, const BoxEntry& defender, const ExactAnswer& answer) {
     HeaderCache headers;
-    return exactRow(prepareExactAttack(attacker, slot, conditions, options), defender, headers);
+    return exactRow(attacker, defender, answer, headers);
+}
+
+std::array<ExactRowResult, kDamageRowCount> computeRowsInMode(const Scenario& scenario, const RowMoves& moves) {
+    std::array<RowAnswer, kDamageRowCount> answers = calculateRows(scenario, moves);
+    std::array<ExactRowResult, kDamageRowCount> rows;
+    if (!isExact(scenario.mode)) {
+        for (int i = 0; i < kDamageRowCount; ++i)
+            rows[i].texts = std::move(answers[i].simple);
+        return rows;
+    }
+    if (!hasPair(scenario))
+        return rows;
+    HeaderCache headers;
+    for (int i = 0; i < kDamageRowCount; ++i)
+        rows[i] = exactRow(*scenario.attacker.entry, *scenario.defender.entry, answers[i].exact, headers);
+    return rows;
 }
 
 std::array<ExactRowResult, kDamageRowCount> computeRowsInMode(const DamageEngine& engine,
                                                               const DamageSettings& settings) {
-    std::array<ExactRowResult, kDamageRowCount> rows;
-    if (!isExact(settings.mode)) {
-        auto simple = engine.computeAllRows();
-        for (int i = 0; i < kDamageRowCount; ++i)
-            rows[i].texts = std::move(simple[i]);
-        return rows;
-    }
-    if (!engine.attacker || !engine.defender)
-        return rows;
-    const ExactOptions options = exactOptionsFor(settings);
-    const ExactSide attacker = exactSide(*engine.attacker, engine.attackerExtra, engine.state.attacker);
-    const ExactSide defender = exactSide(*engine.defender, engine.defenderExtra, engine.state.defender);
-    HeaderCache headers;
-    for (int i = 0; i < kDamageRowCount; ++i) {
-        const ExactAttack attack =
-            prepareExactAttack(attacker, engine.slot(i), engine.conditions, options, engine.state.field);
-        rows[i] = exactRow(attack, defender, headers);
-    }
-    return rows;
+    return computeRowsInMode(engine.scenario(settings.mode, settings.critical), engine.moves());
 }
 
 } // namespace rusrina

@@ -1,9 +1,8 @@
 #pragma once
-// A row of the box and damage window in an exact mode: the exact engine's rolls with the row's
-// texts and its calculation log, and the six rows in whichever mode the window computes.
+// A row of the box and damage window in an exact mode: the exact answer (calc/calculate.h) worded as
+// the row's texts and its calculation log, and the six rows in whichever mode the scenario computes.
 
-#include "calc/damage/damage_engine.h"
-#include "calc/exact/exact_damage.h"
+#include "calc/calculate.h"
 #include "view/common/damage_mode.h"
 #include "view/common/exact_texts.h"
 
@@ -19,11 +18,13 @@ struct ExactRowResult {
     KoChance ko;         // with the hazards and the end of turn when `turnEnd` holds any
     TurnEndPlan turnEnd; // what the state made count beside the hits
 };
-ExactRowResult computeExactRow(const ExactSide& attacker, const ExactSide& defender, const DamageSlot& slot,
-                               const BattleConditions& conditions, const ExactOptions& options);
+// The answer for `attacker`'s move against `defender`, worded.
+ExactRowResult exactRowResult(const BoxEntry& attacker, const BoxEntry& defender, const ExactAnswer& answer);
 
-// The six rows of the box and damage window in the chosen mode; the simple mode gives the simple
+// The six rows of the box and damage window in the scenario's mode; the simple mode gives the simple
 // engine's results unchanged (and "－" as the share of HP).
+std::array<ExactRowResult, kDamageRowCount> computeRowsInMode(const Scenario& scenario, const RowMoves& moves);
+// The same from the window's inputs as it holds them.
 std::array<ExactRowResult, kDamageRowCount> computeRowsInMode(const DamageEngine& engine,
                                                               const DamageSettings& settings);
 

@@ -1,7 +1,6 @@
 #include "view/box/speed_order_line.h"
 
-#include "calc/battle/speed_inputs.h"
-#include "calc/exact/exact_damage.h"
+#include "calc/calculate.h"
 #include "data/held_items.h"
 #include "data/moves.h"
 
@@ -62,12 +61,7 @@ const char* speedFactorName(SpeedFactor factor) {
 }
 
 std::optional<OrderResult> speedOrderOf(const DamageEngine& engine, const DamageSettings& settings) {
-    if (!isExact(settings.mode) || !engine.attacker || !engine.defender)
-        return std::nullopt;
-    const SpeedField field =
-        speedFieldOf(exactOptionsFor(settings).generation, engine.conditions.weather, engine.state.field);
-    return turnOrder(speedSideOf(*engine.attacker, engine.attackerExtra, engine.state.attacker),
-                     speedSideOf(*engine.defender, engine.defenderExtra, engine.state.defender), field);
+    return calculateOrder(engine.scenario(settings.mode, settings.critical));
 }
 
 std::array<std::string, kDamageRowCount> movePriorityTexts(const DamageEngine& engine, Generation generation) {

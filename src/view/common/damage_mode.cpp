@@ -13,16 +13,4 @@ const char* damageModeName(DamageMode mode) {
     }
 }
 
-bool isExact(DamageMode mode) {
-    return mode == DamageMode::ExactGen5 || mode == DamageMode::ExactGen4;
-}
-
-Generation generationOf(DamageMode mode) {
-    return mode == DamageMode::ExactGen4 ? kGen4 : kGen5;
-}
-
-ExactOptions exactOptionsFor(const DamageSettings& settings) {
-    return {generationOf(settings.mode), settings.critical};
-}
-
 } // namespace rusrina

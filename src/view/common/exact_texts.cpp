@@ -1,5 +1,7 @@
 #include "view/common/exact_texts.h"
 
+#include "calc/damage/damage_engine.h"
+
 #include <algorithm>
 #include <cmath>
 

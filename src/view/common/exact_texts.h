@@ -2,7 +2,7 @@
 // The texts of an exact hit wherever a window shows one (the box rows, the matrix, the spread
 // finder), and the number formats of the exact log.
 
-#include "calc/exact/exact_damage.h"
+#include "calc/exact/exact_rolls.h"
 #include "calc/exact/exact_turn_end.h"
 
 #include <cstdint>

@@ -108,16 +108,10 @@ bool keyLess(const SortKey& a, const SortKey& b) {
 
 } // namespace
 
-BattleState matrixBattleState(const DamageEngine& inputs, DamageMode mode, MatrixSide side) {
-    if (!isExact(mode))
-        return {};
-    const auto maxHp = [](const std::optional<BoxEntry>& entry) { return entry ? entry->stat[kHp] : 0; };
-    return side == MatrixSide::AttackerAgainstBox ? stateWithHpShares(inputs.state, 0, maxHp(inputs.defender))
-                                                  : stateWithHpShares(inputs.state, maxHp(inputs.attacker), 0);
-}
-
 DamageMode exactModeFor(DamageMode mode) {
-    return isExact(mode) ? mode : DamageMode::ExactGen5;
+    Scenario s;
+    s.mode = mode;
+    return toolScenario(s).mode;
 }
 
 std::string matrixCaptionText(const BoxEntry* chosen, MatrixSide side, DamageMode mode, int chosenSpeed) {
@@ -180,7 +174,7 @@ std::string matrixCellText(const MatrixRow& row, std::span<const BoxEntry> entri
     case kMatrixShare:
         return hpShareText(cell.rolls);
     default:
-        return koText(cell.rolls, cell.ko);
+        return koTextWithTurnEnd(cell.rolls, cell.ko, cell.turnEnd);
     }
 }
 

@@ -13,14 +13,8 @@
 namespace rusrina {
 
 // The matrix and the spread finder always use the exact engine: the window's exact mode, or the
-// 5th generation's when the window computes in the simple mode (exactOptionsFor gives the engine
-// the same). A critical hit is the window's.
+// 5th generation's when the window computes in the simple mode (calc/calculate.h's toolScenario).
 DamageMode exactModeFor(DamageMode mode);
-
-// The battle state the matrix computes under: none in the simple mode, which knows no state; else
-// the window's, with the HP of the side the box plays as a share (of the window's entry on that
-// side when it was given as a value), so that it fits every entry of the box.
-BattleState matrixBattleState(const DamageEngine& inputs, DamageMode mode, MatrixSide side);
 
 // The line above the matrix: who is chosen and the mode, "攻撃側：ぴかちゃん（ピカチュウ）・
 // 計算方式：実機（第5世代）", or what to do when no one is. With the chosen entry's speed (the exact

@@ -1,6 +1,5 @@
 #include "view/matrix/spread_view.h"
 
-#include "calc/battle/speed_inputs.h"
 #include "data/natures.h"
 #include "data/species.h"
 #include "data/types.h"
@@ -189,19 +188,16 @@ std::vector<ListChoice> spreadMoveChoices(const DamageEngine& inputs) {
     return choices;
 }
 
-SpreadQuery spreadQueryFor(const DamageEngine& inputs, const DamageSettings& settings, int row) {
+SpreadQuery spreadQueryFor(const Scenario& scenario, const RowMoves& moves, int row) {
     SpreadQuery q;
-    if (inputs.attacker && inputs.defender) {
-        q.attacker = *inputs.attacker;
-        q.defender = *inputs.defender;
-    }
-    q.slot = inputs.slot(std::clamp(row, 0, kDamageRowCount - 1));
-    q.conditions = inputs.conditions;
-    q.options = exactOptionsFor(settings);
-    // The simple mode knows no state. The defender's HP stands for every split's as a share.
-    if (isExact(settings.mode))
-        q.state = stateWithHpShares(inputs.state, 0, inputs.defender ? inputs.defender->stat[kHp] : 0);
+    q.scenario = scenario;
+    const BoxEntry* attacker = scenario.attacker.entry ? &*scenario.attacker.entry : nullptr;
+    q.slot = rowSlot(attacker, moves, std::clamp(row, 0, kDamageRowCount - 1));
     return q;
+}
+
+SpreadQuery spreadQueryFor(const DamageEngine& inputs, const DamageSettings& settings, int row) {
+    return spreadQueryFor(inputs.scenario(settings.mode, settings.critical), inputs.moves(), row);
 }
 
 std::vector<ListChoice> spreadHitChoices() {
@@ -246,16 +242,18 @@ std::string defenceAdviceText(const SpreadQuery& query, const DefenceSpreads& fo
     if (found.status != SpreadStatus::NotFound)
         return {};
     const auto finds = [](const SpreadQuery& q) { return findDefenceSpreads(q).status == SpreadStatus::Found; };
-    return fixedEvsText(query.defender, found.budget, found.freed, kHp, found.stat) + "\n" +
-           helpText(query, query.defender, found.stat, finds);
+    const BoxEntry& defender = *query.scenario.defender.entry;
+    return fixedEvsText(defender, found.budget, found.freed, kHp, found.stat) + "\n" +
+           helpText(query, defender, found.stat, finds);
 }
 
 std::string offenceAdviceText(const SpreadQuery& query, const OffenceSpread& found) {
     if (found.status != SpreadStatus::NotFound)
         return {};
     const auto finds = [](const SpreadQuery& q) { return findOffenceSpread(q).status == SpreadStatus::Found; };
-    return fixedEvsText(query.attacker, found.budget, found.freed, found.stat, found.stat) + "\n" +
-           helpText(query, query.attacker, found.stat, finds);
+    const BoxEntry& attacker = *query.scenario.attacker.entry;
+    return fixedEvsText(attacker, found.budget, found.freed, found.stat, found.stat) + "\n" +
+           helpText(query, attacker, found.stat, finds);
 }
 
 std::vector<ListChoice> speedTargetChoices() {
@@ -270,27 +268,22 @@ std::vector<ListChoice> speedSideChoices() {
     return {{"攻撃側を調整", 0}, {"防御側を調整", 1}};
 }
 
-SpeedTuningSearch speedTuningSearchFor(const DamageEngine& inputs, const DamageSettings& settings, bool defenderTuned,
-                                       SpeedTarget target, SpreadNature nature) {
+SpeedTuningSearch speedTuningSearchFor(const Scenario& scenario, bool defenderTuned, SpeedTarget target,
+                                       SpreadNature nature) {
     SpeedTuningSearch search;
     search.target = target;
     search.otherIsDefender = !defenderTuned;
-    if (!inputs.attacker || !inputs.defender)
+    if (!hasPair(scenario))
         return search;
     search.ready = true;
-    const BoxEntry& own = defenderTuned ? *inputs.defender : *inputs.attacker;
-    search.other = defenderTuned ? *inputs.attacker : *inputs.defender;
-    const EntryExtra& ownExtra = defenderTuned ? inputs.defenderExtra : inputs.attackerExtra;
-    const EntryExtra& otherExtra = defenderTuned ? inputs.attackerExtra : inputs.defenderExtra;
-    // The simple mode's window has no battle state: the finder, which computes in the 5th
-    // generation's exact mode then, takes the neutral one, as the matrix does.
-    const BattleState state = isExact(settings.mode) ? inputs.state : BattleState{};
-    search.query.entry = own;
-    search.query.own = speedSideOf(own, ownExtra, defenderTuned ? state.defender : state.attacker);
-    search.query.other = speedSideOf(search.other, otherExtra, defenderTuned ? state.attacker : state.defender);
-    search.query.field = speedFieldOf(exactOptionsFor(settings).generation, inputs.conditions.weather, state.field);
-    search.query.nature = nature;
+    search.other = defenderTuned ? *scenario.attacker.entry : *scenario.defender.entry;
+    search.query = speedTuningQueryOf(scenario, defenderTuned, nature);
     return search;
+}
+
+SpeedTuningSearch speedTuningSearchFor(const DamageEngine& inputs, const DamageSettings& settings, bool defenderTuned,
+                                       SpeedTarget target, SpreadNature nature) {
+    return speedTuningSearchFor(inputs.scenario(settings.mode, settings.critical), defenderTuned, target, nature);
 }
 
 SpeedTuning runSpeedTuning(const SpeedTuningSearch& search) {

@@ -32,6 +32,7 @@ inline constexpr const char* kChooseSidesText = "攻撃側と防御側を選ん�
 
 // The query for the window's attacker, defender, row and conditions, in the exact mode the
 // window's mode stands for. Without both sides the query's entries stay empty (not in use).
+SpreadQuery spreadQueryFor(const Scenario& scenario, const RowMoves& moves, int row);
 SpreadQuery spreadQueryFor(const DamageEngine& inputs, const DamageSettings& settings, int row);
 
 // The choosers of the finder.
@@ -74,6 +75,8 @@ struct SpeedTuningSearch {
     bool otherIsDefender = true;
     SpeedTarget target = SpeedTarget::Current;
 };
+SpeedTuningSearch speedTuningSearchFor(const Scenario& scenario, bool defenderTuned, SpeedTarget target,
+                                       SpreadNature nature);
 SpeedTuningSearch speedTuningSearchFor(const DamageEngine& inputs, const DamageSettings& settings, bool defenderTuned,
                                        SpeedTarget target, SpreadNature nature);
 SpeedTuning runSpeedTuning(const SpeedTuningSearch& search);
