@@ -25,7 +25,7 @@ namespace rusrina {
 // The move as the exact engine worked it out, for the head of a row's log.
 struct MoveUsed {
     MoveId move = kNoMoveId; // none in the direct-value row
-    int power = 0;      // the move's power in the generation, before its own rules
+    int power = 0;           // the move's power in the generation, before its own rules
     int accuracy = 0;
     int type = 0;
     int category = 0;

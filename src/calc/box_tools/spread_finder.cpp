@@ -198,6 +198,15 @@ bool meetsCertainty(double koChance, int percent, bool knockOut) {
     return wished * 100.0 >= percent - kSlack;
 }
 
+Scenario scenarioWithSpread(const SpreadQuery& q, const BoxEntry& entry, bool defenderSearched) {
+    Scenario s = toolScenario(q.scenario);
+    Combatant& side = defenderSearched ? s.defender : s.attacker;
+    if (side.entry)
+        side = searchedSide(side, {});
+    side.entry = entry;
+    return s;
+}
+
 DefenceSpreads findDefenceSpreads(const SpreadQuery& q) {
     DefenceSpreads out;
     const Scenario s = toolScenario(q.scenario);

@@ -93,6 +93,11 @@ struct OffenceSpread {
 // certainly (確定) or with a chance of at least `percent` %.
 OffenceSpread findOffenceSpread(const SpreadQuery& query);
 
+// The scenario a found spread promises its verdict in: the query's, in the tools' exact mode, with
+// `entry` (the searched entry with the spread applied) on the searched side, that side's HP given as
+// a value taken as the share of its entry's HP the search read.
+Scenario scenarioWithSpread(const SpreadQuery& query, const BoxEntry& entry, bool defenderSearched);
+
 // Whether a chance to knock out in n hits meets the wish: knocking out (`knockOut`) or surviving,
 // certainly or with at least `percent` %.
 bool meetsCertainty(double koChance, int percent, bool knockOut);

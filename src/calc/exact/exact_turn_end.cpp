@@ -178,21 +178,49 @@ TurnEndPlan turnEndPlan(const ExactAttack& a, const ExactSide& defender) {
 
 namespace {
 
-// The HP of the defender as chances: p[berry][hp], hp 1 … maxHp; berry 1 while オボンのみ is uneaten.
+// The HP of the defender as chances: layer[berry].p[hp], hp 1 … maxHp; berry 1 while オボンのみ is
+// uneaten. Each layer keeps the range its chances lie in, so a step reads the HPs it can reach and
+// no more: after a few hits they are a narrow band of a large HP.
+struct HpLayer {
+    std::vector<double> p;
+    int32_t lo = std::numeric_limits<int32_t>::max(); // lo > hi: no chance left in the layer
+    int32_t hi = 0;
+};
+
 struct HpChances {
-    explicit HpChances(int32_t maxHp)
-        : most(maxHp), p{std::vector<double>(maxHp + 1), std::vector<double>(maxHp + 1)} {}
+    explicit HpChances(int32_t maxHp) : most(maxHp) {
+        for (HpLayer& l : layer)
+            l.p.assign(maxHp + 1, 0.0);
+    }
     int32_t most;
-    std::array<std::vector<double>, 2> p;
+    std::array<HpLayer, 2> layer;
     double knockedOut = 0.0; // the chance it has fallen so far
     bool fell = false;       // a way to fall was met (its chance may be too small to add)
 
-    bool alive() const {
-        for (const auto& side : p)
-            for (double c : side)
-                if (c != 0.0)
-                    return true;
-        return false;
+    void add(int berry, int32_t hp, double chance) {
+        if (chance == 0.0)
+            return;
+        HpLayer& l = layer[berry];
+        l.p[hp] += chance;
+        l.lo = std::min(l.lo, hp);
+        l.hi = std::max(l.hi, hp);
+    }
+    bool alive() const { return layer[0].lo <= layer[0].hi || layer[1].lo <= layer[1].hi; }
+    // Every chance back to none, the range it held cleared (what a step writes next goes here).
+    void clear() {
+        for (HpLayer& l : layer) {
+            if (l.lo <= l.hi)
+                std::fill(l.p.begin() + l.lo, l.p.begin() + l.hi + 1, 0.0);
+            l.lo = std::numeric_limits<int32_t>::max();
+            l.hi = 0;
+        }
+    }
+    // Visits every HP with a chance: f(berry, hp, chance).
+    template <typename F> void each(F f) const {
+        for (int berry = 0; berry < 2; ++berry)
+            for (int32_t h = layer[berry].lo; h <= layer[berry].hi; ++h)
+                if (const double c = layer[berry].p[h]; c != 0.0)
+                    f(berry, h, c);
     }
 };
 
@@ -205,75 +233,66 @@ void lose(HpChances& to, int berry, int32_t hp, int32_t loss, int32_t sitrus, do
         return;
     }
     if (berry && 2 * left <= to.most)
-        to.p[0][std::min(to.most, left + sitrus)] += chance;
+        to.add(0, std::min(to.most, left + sitrus), chance);
     else
-        to.p[berry][left] += chance;
+        to.add(berry, left, chance);
 }
 
-HpChances emptyLike(const HpChances& from) {
-    HpChances out(from.most);
-    out.knockedOut = from.knockedOut;
-    out.fell = from.fell;
-    return out;
+// One step from `hp` into `next` (cleared): the chances move, what has fallen stays fallen.
+template <typename Move> void step(HpChances& hp, HpChances& next, Move move) {
+    next.knockedOut = hp.knockedOut;
+    next.fell = hp.fell;
+    hp.each(move);
+    hp.clear();
+    std::swap(hp, next);
 }
 
 // A set amount changes every HP: a loss (which may knock out or call the berry) or a heal.
-void applyStep(HpChances& hp, int32_t amount, int32_t sitrus) {
-    HpChances next = emptyLike(hp);
-    for (int berry = 0; berry < 2; ++berry)
-        for (int32_t h = 1; h <= hp.most; ++h) {
-            const double c = hp.p[berry][h];
-            if (c == 0.0)
-                continue;
-            if (amount >= 0)
-                next.p[berry][std::min(hp.most, h + amount)] += c;
-            else
-                lose(next, berry, h, -amount, sitrus, c);
-        }
-    hp = std::move(next);
+void applyStep(HpChances& hp, HpChances& next, int32_t amount, int32_t sitrus) {
+    step(hp, next, [&](int berry, int32_t h, double c) {
+        if (amount >= 0)
+            next.add(berry, std::min(hp.most, h + amount), c);
+        else
+            lose(next, berry, h, -amount, sitrus, c);
+    });
 }
 
 // One hit of 16 rolls (いかりのまえば: half of what is left).
-void applyHit(HpChances& hp, const ExactRolls& r, const RollSet& rolls, int32_t sitrus) {
-    HpChances next = emptyLike(hp);
-    for (int berry = 0; berry < 2; ++berry)
-        for (int32_t h = 1; h <= hp.most; ++h) {
-            const double c = hp.p[berry][h];
-            if (c == 0.0)
-                continue;
-            if (r.halvesHp) {
-                lose(next, berry, h, std::max(1, h / 2), sitrus, c);
-                continue;
-            }
-            for (int32_t roll : rolls)
-                lose(next, berry, h, roll, sitrus, c / kRollCount);
+void applyHit(HpChances& hp, HpChances& next, const ExactRolls& r, const RollSet& rolls, int32_t sitrus) {
+    step(hp, next, [&](int berry, int32_t h, double c) {
+        if (r.halvesHp) {
+            lose(next, berry, h, std::max(1, h / 2), sitrus, c);
+            return;
         }
-    hp = std::move(next);
+        for (int32_t roll : rolls)
+            lose(next, berry, h, roll, sitrus, c / kRollCount);
+    });
 }
 
 void scaleInto(HpChances& to, const HpChances& from, double share, double knockedOutBefore) {
-    for (int berry = 0; berry < 2; ++berry)
-        for (int32_t h = 1; h <= to.most; ++h)
-            to.p[berry][h] += from.p[berry][h] * share;
+    from.each([&](int berry, int32_t h, double c) { to.add(berry, h, c * share); });
     to.knockedOut += (from.knockedOut - knockedOutBefore) * share;
     to.fell = to.fell || from.fell;
 }
 
 // One use: its one hit, or each outcome's hits in turn, mixed by the outcomes' chances.
-void applyUse(HpChances& hp, const ExactRolls& r, bool first, int32_t sitrus) {
+void applyUse(HpChances& hp, HpChances& next, const ExactRolls& r, bool first, int32_t sitrus) {
     if (r.oneHit()) {
-        applyHit(hp, r, r.rolls, sitrus);
+        applyHit(hp, next, r, r.rolls, sitrus);
         return;
     }
     const std::vector<UseOutcome>& use = first ? r.firstUse : r.laterUses();
     double total = 0.0;
     for (const UseOutcome& o : use)
         total += o.weight;
-    HpChances mixed = emptyLike(hp);
+    HpChances mixed(hp.most);
+    mixed.knockedOut = hp.knockedOut;
+    mixed.fell = hp.fell;
+    HpChances scratch(hp.most);
     for (const UseOutcome& o : use) {
         HpChances one = hp;
         for (int i = 0; i < o.hits; ++i)
-            applyHit(one, r, r.sets[o.sets[i]].rolls, sitrus);
+            applyHit(one, scratch, r, r.sets[o.sets[i]].rolls, sitrus);
         scaleInto(mixed, one, o.weight / total, hp.knockedOut);
     }
     hp = std::move(mixed);
@@ -281,10 +300,13 @@ void applyUse(HpChances& hp, const ExactRolls& r, bool first, int32_t sitrus) {
 
 // The berry not eaten yet is gone: every HP keeps its value without it.
 void dropBerry(HpChances& hp) {
-    for (int32_t h = 1; h <= hp.most; ++h) {
-        hp.p[0][h] += hp.p[1][h];
-        hp.p[1][h] = 0.0;
+    HpLayer& berry = hp.layer[1];
+    for (int32_t h = berry.lo; h <= berry.hi; ++h) {
+        hp.add(0, h, berry.p[h]);
+        berry.p[h] = 0.0;
     }
+    berry.lo = std::numeric_limits<int32_t>::max();
+    berry.hi = 0;
 }
 
 double bounded(double chance, bool possible, bool certain) {
@@ -297,22 +319,22 @@ double bounded(double chance, bool possible, bool certain) {
 
 } // namespace
 
-TurnEndSeries koSeries(const ExactRolls& r, const TurnEndPlan& plan, int mostUses) {
+TurnEndSeries koSeries(const ExactRolls& r, const TurnEndPlan& plan, int mostUses, bool untilPossible) {
     TurnEndSeries series;
     const int32_t most = std::max(plan.maxHp, r.hp);
     if (!r.hits() || most <= 0)
         return series;
-    HpChances hp(most);
-    hp.p[plan.sitrus > 0 ? 1 : 0][std::clamp(r.hpLeft(), 1, most)] = 1.0;
+    HpChances hp(most), next(most);
+    hp.add(plan.sitrus > 0 ? 1 : 0, std::clamp(r.hpLeft(), 1, most), 1.0);
     for (const TurnEndStep& s : plan.onEntry)
-        applyStep(hp, s.amount, plan.sitrus);
+        applyStep(hp, next, s.amount, plan.sitrus);
     if (plan.sitrusOnEntryOnly)
         dropBerry(hp);
     for (int use = 1; use <= mostUses; ++use) {
         if (hp.alive()) {
-            applyUse(hp, r, use == 1, plan.sitrus);
+            applyUse(hp, next, r, use == 1, plan.sitrus);
             for (const TurnEndStep& s : plan.eachTurn)
-                applyStep(hp, s.kind == TurnEndKind::Toxic ? plan.toxicLoss(use) : s.amount, plan.sitrus);
+                applyStep(hp, next, s.kind == TurnEndKind::Toxic ? plan.toxicLoss(use) : s.amount, plan.sitrus);
         }
         const bool certain = !hp.alive();
         series.chance.push_back(bounded(hp.knockedOut, hp.fell, certain));
@@ -320,6 +342,8 @@ TurnEndSeries koSeries(const ExactRolls& r, const TurnEndPlan& plan, int mostUse
             series.certain = use;
             break;
         }
+        if (untilPossible && series.chance.back() > 0.0)
+            break;
     }
     return series;
 }
@@ -332,7 +356,7 @@ KoChance koChanceOf(const TurnEndSeries& series) {
 }
 
 KoChance koChanceWith(const ExactRolls& rolls, const TurnEndPlan& plan) {
-    return plan.empty() ? koChance(rolls) : koChanceOf(koSeries(rolls, plan));
+    return plan.empty() ? koChance(rolls) : koChanceOf(koSeries(rolls, plan, kMostTurnEndUses, true));
 }
 
 double koChanceWith(const ExactRolls& rolls, const TurnEndPlan& plan, int uses) {

@@ -64,7 +64,9 @@ struct TurnEndSeries {
     std::vector<double> chance; // [n - 1]: by the end of turn n (never 0 when possible, never 1 when not certain)
     int certain = 0;            // the first n that always knocks out, 0 when none within the count
 };
-TurnEndSeries koSeries(const ExactRolls& rolls, const TurnEndPlan& plan, int mostUses = kMostTurnEndUses);
+// With `untilPossible` the count stops at the first use that can knock out, all a verdict needs.
+TurnEndSeries koSeries(const ExactRolls& rolls, const TurnEndPlan& plan, int mostUses = kMostTurnEndUses,
+                       bool untilPossible = false);
 // The fewest uses that can knock out, with its chance; hits 0 when none within the count.
 KoChance koChanceOf(const TurnEndSeries& series);
 
