@@ -129,23 +129,53 @@ BoxWindow::BoxWindow(BoxDocument& document, BattleSession& battle, SettingsFile&
     setWindowTitle(QString::asprintf("%s バントレボックス", ProductTitle));
 
     m_model = new BoxListModel(m_document.box(), this);
-    m_attackerPanel = new EntryPanel(QStringLiteral("攻撃側"), QStringLiteral("attacker"), this);
-    m_defenderPanel = new EntryPanel(QStringLiteral("防御側"), QStringLiteral("defender"), this);
-    m_rows = new DamageRows(this);
-    connect(m_rows, &DamageRows::learnableMoveChanged, this,
-            [this] { m_battle.setLearnableMove(m_rows->learnableMove()); });
-    connect(m_rows, &DamageRows::directMoveChanged, this, [this] { m_battle.setDirectMove(m_rows->directMove()); });
-    connect(m_rows, &DamageRows::copyRequested, this, &BoxWindow::copyRowLog);
+    // The calculation side is made before the list, as Tab has always visited them.
+    QLayout* calculation = buildCalculationSide();
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(buildListSide());
+    layout->addLayout(calculation, 1);
+    addShortcuts();
+    connectSession();
+    startBattle();
+}
 
-    auto* panels = new QHBoxLayout;
-    panels->addWidget(m_attackerPanel);
-    panels->addWidget(m_defenderPanel);
+QLayout* BoxWindow::buildCalculationSide() {
+    auto* panels = buildPairPanels();
+    m_rows = buildRows();
     // The status line sits under the rows, where the right side has room to spare beside the list.
     m_status = new StatusLine(QStringLiteral("statusLine"), this);
     m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // a long path never widens the window
     auto* right = new QVBoxLayout;
     right->addLayout(panels);
-    m_conditions = new ConditionsPanel(settings.read(kKeys.mode), this);
+    right->addWidget(buildConditionsPanel());
+    right->addWidget(buildStatePanel());
+    right->addWidget(m_rows);
+    right->addWidget(buildOrderLine());
+    right->addStretch();
+    right->addLayout(buildFoot());
+    return right;
+}
+
+QLayout* BoxWindow::buildPairPanels() {
+    m_attackerPanel = new EntryPanel(QStringLiteral("攻撃側"), QStringLiteral("attacker"), this);
+    m_defenderPanel = new EntryPanel(QStringLiteral("防御側"), QStringLiteral("defender"), this);
+    auto* panels = new QHBoxLayout;
+    panels->addWidget(m_attackerPanel);
+    panels->addWidget(m_defenderPanel);
+    return panels;
+}
+
+DamageRows* BoxWindow::buildRows() {
+    auto* rows = new DamageRows(this);
+    connect(rows, &DamageRows::learnableMoveChanged, this,
+            [this] { m_battle.setLearnableMove(m_rows->learnableMove()); });
+    connect(rows, &DamageRows::directMoveChanged, this, [this] { m_battle.setDirectMove(m_rows->directMove()); });
+    connect(rows, &DamageRows::copyRequested, this, &BoxWindow::copyRowLog);
+    return rows;
+}
+
+QWidget* BoxWindow::buildConditionsPanel() {
+    m_conditions = new ConditionsPanel(settings().read(kKeys.mode), this);
     connect(m_conditions, &ConditionsPanel::conditionsChanged, this, &BoxWindow::pushConditions);
     // The weather gives ウェザーボール its type; the list starts again with it, as with the filter.
     connect(m_conditions, &ConditionsPanel::learnableMovesChanged, this, [this] {
@@ -153,27 +183,34 @@ BoxWindow::BoxWindow(BoxDocument& document, BattleSession& battle, SettingsFile&
         m_battle.setLearnFilter(m_conditions->learnFilter());
     });
     connect(m_conditions, &ConditionsPanel::matrixRequested, this, &BoxWindow::matrixRequested);
-    right->addWidget(m_conditions);
+    return m_conditions;
+}
+
+QWidget* BoxWindow::buildStatePanel() {
     // Only the exact modes read the battle state; the simple mode's window stays as it was.
     m_state = new BattleStatePanel(this);
     m_state->setVisible(false);
-    m_state->setState(readBattleState(settings, kSection));
-    m_state->setOpen(settings.read(kKeys.stateOpen) != 0);
+    m_state->setState(readBattleState(settings(), kSection));
+    m_state->setOpen(settings().read(kKeys.stateOpen) != 0);
     connect(m_state, &BattleStatePanel::stateChanged, this, [this] { m_battle.setState(m_state->state()); });
     connect(m_state, &BattleStatePanel::openChanging, this, [this](bool open) {
         if (open)
             m_heightBeforeState = height();
     });
     connect(m_state, &BattleStatePanel::openChanged, this, &BoxWindow::fitStatePanel);
-    right->addWidget(m_state);
-    right->addWidget(m_rows);
+    return m_state;
+}
+
+QWidget* BoxWindow::buildOrderLine() {
     // Only the exact modes know who moves first; the simple mode's window stays as it was.
     m_orderLine = new QLabel(this);
     m_orderLine->setObjectName(QStringLiteral("orderLine"));
     m_orderLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // never widens the window
     m_orderLine->setVisible(false);
-    right->addWidget(m_orderLine);
-    right->addStretch();
+    return m_orderLine;
+}
+
+QLayout* BoxWindow::buildFoot() {
     // The check box sits at the foot, level with the list's last buttons, where the window has room.
     m_keepPair = new QCheckBox(QStringLiteral("並べ替えても攻撃側・防御側を保つ"), this);
     m_keepPair->setObjectName(QStringLiteral("keepPairCheck"));
@@ -181,17 +218,14 @@ BoxWindow::BoxWindow(BoxDocument& document, BattleSession& battle, SettingsFile&
         QStringLiteral("項目の移動や、ほかの項目の削除のあとも、攻撃側と防御側に同じ項目を残します"));
     connect(m_keepPair, &QCheckBox::toggled, this,
             [this](bool on) { m_document.setPairOnMove(on ? PairOnMove::Follow : PairOnMove::Clear); });
-    m_keepPair->setChecked(settings.read(kKeys.keepPair) != 0);
+    m_keepPair->setChecked(settings().read(kKeys.keepPair) != 0);
     auto* foot = new QHBoxLayout;
     foot->addWidget(m_keepPair);
     foot->addWidget(m_status, 1);
-    right->addLayout(foot);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(buildListSide());
-    layout->addLayout(right, 1);
-    addShortcuts();
-    connectSession();
+    return foot;
+}
 
+void BoxWindow::startBattle() {
     // The battle starts from the controls as they open (the stored mode among them), and with
     // the pair of the last run while its entries are still where they were.
     m_battle.setLearnFilter(m_conditions->learnFilter());

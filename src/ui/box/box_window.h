@@ -7,6 +7,7 @@
 #include "ui/common/tool_window.h"
 
 class QCheckBox;
+class QLayout;
 class QLabel;
 class QTableView;
 
@@ -64,10 +65,20 @@ Q_SIGNALS:
     void matrixRequested();
 
 private:
+    // The window is built in steps, each making its widgets and wiring them to the sessions.
+    QLayout* buildCalculationSide();
+    QLayout* buildPairPanels();
+    DamageRows* buildRows();
+    QWidget* buildConditionsPanel();
+    QWidget* buildStatePanel();
+    QWidget* buildOrderLine();
+    QLayout* buildFoot(); // "並べ替えても攻撃側・防御側を保つ" and the status line
     QWidget* buildListSide();
     QWidget* buildTextButtons(QWidget* parent);
     void addShortcuts();
     void connectSession();
+    // Hands the sessions what the controls hold as the window opens and restores the last pair.
+    void startBattle();
     int selectedRow() const;
     void selectRow(int row);
     void showBoxChange(const BoxChange& change);
