@@ -125,20 +125,9 @@ struct SideReading {
     int hp = 0; // the HP now when lowHp
 };
 
-SideReading readSide(const Value& side, Generation gen, const std::string& where) {
-    onlyKeys(side, {"name", "options"}, where);
-    const std::string name = member(side, "name", where).asString();
-    static const Value kNoOptions = json::parse("{}");
-    const Value* found = side.find("options");
-    const Value& o = found ? *found : kNoOptions;
-    const std::string at = where + ".options";
-    onlyKeys(o,
-             {"level", "nature", "ability", "item", "gender", "happiness", "ivs", "evs", "boosts", "status",
-              "abilityOn", "curHP", "moves"},
-             at);
-    SideReading r;
+// The held item and the happiness of a side's options.
+void readExtras(const Value& o, Generation gen, const std::string& at, Combatant& c) {
     const std::string item = textOr(o, "item", "");
-    Combatant& c = r.combatant;
     c.heldItem = item.empty() ? kNoHeldItem : findHeldItem(item);
     if (c.heldItem < 0 || heldItem(c.heldItem).generation > gen)
         refuse("item " + item + " is no held item of the generation");
@@ -146,8 +135,11 @@ SideReading readSide(const Value& side, Generation gen, const std::string& where
     c.happiness = integerOr(o, "happiness", kFullHappiness);
     if (*c.happiness < 0 || *c.happiness > kFullHappiness)
         refuse(at + ".happiness out of range");
+}
 
-    BoxEntry& e = r.entry;
+// The box entry of a side: its species, level, nature, ability, item row and stats, no moves.
+BoxEntry readEntry(const std::string& name, const Value& o, Generation gen, const std::string& at, Combatant& c) {
+    BoxEntry e{};
     e.name[0] = 'x';
     e.species = speciesOf(name, c.heldItem, gen);
     c.gender = static_cast<Gender>(genderOf(textOr(o, "gender", ""), e.species));
@@ -173,7 +165,24 @@ SideReading readSide(const Value& side, Generation gen, const std::string& where
         e.stat[s] = stats[s];
     }
     std::fill(std::begin(e.move), std::end(e.move), NO_MOVE);
+    return e;
+}
 
+SideReading readSide(const Value& side, Generation gen, const std::string& where) {
+    onlyKeys(side, {"name", "options"}, where);
+    const std::string name = member(side, "name", where).asString();
+    static const Value kNoOptions = json::parse("{}");
+    const Value* found = side.find("options");
+    const Value& o = found ? *found : kNoOptions;
+    const std::string at = where + ".options";
+    onlyKeys(o,
+             {"level", "nature", "ability", "item", "gender", "happiness", "ivs", "evs", "boosts", "status",
+              "abilityOn", "curHP", "moves"},
+             at);
+    SideReading r;
+    Combatant& c = r.combatant;
+    readExtras(o, gen, at, c);
+    r.entry = readEntry(name, o, gen, at, c);
     if (const Value* boosts = o.find("boosts")) {
         onlyKeys(*boosts, {"hp", "atk", "def", "spa", "spd", "spe"}, at + ".boosts");
         for (int s = 0; s < kStatCount; ++s) {
@@ -186,7 +195,7 @@ SideReading readSide(const Value& side, Generation gen, const std::string& where
     r.status = textOr(o, "status", "");
     r.lowHp = o.find("curHP") != nullptr;
     r.hp = integerOr(o, "curHP", 0);
-    c.entry = e;
+    c.entry = r.entry;
     return r;
 }
 

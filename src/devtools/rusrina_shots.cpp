@@ -90,25 +90,8 @@ bool save(QWidget& window, const QDir& out, const char* file) {
     return ok;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: rusrina-shots DIRECTORY\n");
-        return 2;
-    }
-    const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1])));
-    QTemporaryDir work;
-    QDir::setCurrent(work.path());
-    Box box;
-    for (const Set& set : kSets)
-        box.add(entryOf(set));
-    if (!BoxFile(kDefaultBoxFileName).save(box).ok)
-        return 1;
-    SettingsFile settings((work.path() + QStringLiteral("/rusrina.ini")).toStdString());
-
-    BoxWindows windows(settings);
+// The box window in both modes with ガブ against グロス, then the matrix and the spread finder.
+bool shootBoxAndMatrix(BoxWindows& windows, const QDir& out) {
     BoxWindow& window = windows.boxWindow();
     BoxDocument& document = windows.document();
     window.showTool(ShowCommand::Show);
@@ -129,18 +112,25 @@ int main(int argc, char** argv) {
     document.setDefender(2);
     matrix.findChild<QTabWidget*>(QStringLiteral("matrixTabs"))->setCurrentIndex(1);
     matrix.findChild<QComboBox*>(QStringLiteral("spreadHitsCombo"))->setCurrentIndex(1);
-    ok = save(matrix, out, "spread_finder.png") && ok;
+    return save(matrix, out, "spread_finder.png") && ok;
+}
 
-    // Two sets on the clipboard, the second with a slip in its species.
+// Two sets on the clipboard, the second with a slip in its species.
+bool shootTextDialog(BoxWindow& window, const QDir& out) {
     QGuiApplication::clipboard()->setText(
         QStringLiteral("Garchomp @ Choice Scarf\nAbility: Sand Veil\nEVs: 4 HP / 252 Atk / 252 Spe\nJolly Nature\n"
                        "- Earthquake\n- Outrage\n- Stone Edge\n- Fire Fang\n\nPikachuu @ Light Ball\n- Thunderbolt\n"));
     window.openTextImport();
-    ok = save(*window.textDialog(), out, "set_text_dialog.png") && ok;
+    const bool ok = save(*window.textDialog(), out, "set_text_dialog.png");
     window.textDialog()->hide();
+    return ok;
+}
 
-    // The battle state: ガブリアス without an item against ウォッシュロトム with たべのこし, which comes
-    // in on ステルスロック, every end of turn counted.
+// The battle state: ガブリアス without an item against ウォッシュロトム with たべのこし, which comes
+// in on ステルスロック, every end of turn counted.
+bool shootBattleState(BoxWindows& windows, const QDir& out) {
+    BoxWindow& window = windows.boxWindow();
+    BoxDocument& document = windows.document();
     const int plainGarchomp = document.box().count();
     document.registerEntry(-1, entryOf({"ガブ素", 449, 18, 31, kNoItem, {4, 252, 0, 0, 0, 252}, {199, 88, 443, 423}}));
     const HeldItemFields leftovers = heldItemFields(indexOf(ItemId::Leftovers));
@@ -154,7 +144,31 @@ int main(int argc, char** argv) {
     window.findChild<QToolButton*>(QStringLiteral("stateToggle"))->click();
     for (const char* name : {"defenderStealthRock", "defenderSwitchingIn", "stateCountTurnEnd"})
         window.findChild<QCheckBox*>(QString::fromLatin1(name))->setChecked(true);
-    ok = save(window, out, "box_window_state.png") && ok;
+    return save(window, out, "box_window_state.png");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: rusrina-shots DIRECTORY\n");
+        return 2;
+    }
+    const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1])));
+    QTemporaryDir work;
+    QDir::setCurrent(work.path());
+    Box box;
+    for (const Set& set : kSets)
+        box.add(entryOf(set));
+    if (!BoxFile(kDefaultBoxFileName).save(box).ok)
+        return 1;
+    SettingsFile settings((work.path() + QStringLiteral("/rusrina.ini")).toStdString());
+
+    BoxWindows windows(settings);
+    bool ok = shootBoxAndMatrix(windows, out);
+    ok = shootTextDialog(windows.boxWindow(), out) && ok;
+    ok = shootBattleState(windows, out) && ok;
     ok = writeWindowPictures(out) && ok;
     return ok ? 0 : 1;
 }

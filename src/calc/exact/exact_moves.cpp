@@ -496,11 +496,10 @@ bool powerFollowsItsRule(MoveId move) {
     }
 }
 
-void resolveVariablePower(Hit& h) {
-    if (conditionalPower(h)) {
-        h.out.shownPower = h.power;
-        return;
-    }
+namespace {
+
+// The moves that work only on a foe in a certain state, or grow stronger against one.
+void readTarget(Hit& h) {
     switch (h.a.move) {
     case MoveId::DreamEater: // only on a sleeping foe; a status not known is none, and the log says so
         if (statusOf(h, h.defSide, kDefenderSide) != StatusCondition::Sleep)
@@ -510,6 +509,23 @@ void resolveVariablePower(Hit& h) {
         if (!sharesType(h.atkTypes, h.defTypes))
             h.failure = MoveFailure::NoSharedType;
         break;
+    case MoveId::Brine: // doubled with the power's modifiers in the 5th generation (exact_gen5.cpp)
+        h.halfHpTarget = hpNow(h, h.defSide, h.def, kDefenderSide) * 2 <= h.def.stat[kHp];
+        if (h.gen4() && h.halfHpTarget)
+            doublePower(h, PowerReason::TargetHalfHp);
+        break;
+    case MoveId::Venoshock:
+        h.poisonedTarget =
+            statusIs(statusOf(h, h.defSide, kDefenderSide), {StatusCondition::Poison, StatusCondition::BadPoison});
+        break;
+    default:
+        break;
+    }
+}
+
+// The power read from the two battlers: happiness, HP, weight, stages.
+void powerFromBattlers(Hit& h) {
+    switch (h.a.move) {
     case MoveId::Return:
     case MoveId::Frustration:
         happinessPower(h);
@@ -526,15 +542,6 @@ void resolveVariablePower(Hit& h) {
     case MoveId::CrushGrip:
         wringOutPower(h);
         break;
-    case MoveId::Brine: // doubled with the power's modifiers in the 5th generation (exact_gen5.cpp)
-        h.halfHpTarget = hpNow(h, h.defSide, h.def, kDefenderSide) * 2 <= h.def.stat[kHp];
-        if (h.gen4() && h.halfHpTarget)
-            doublePower(h, PowerReason::TargetHalfHp);
-        break;
-    case MoveId::Venoshock:
-        h.poisonedTarget =
-            statusIs(statusOf(h, h.defSide, kDefenderSide), {StatusCondition::Poison, StatusCondition::BadPoison});
-        break;
     case MoveId::LowKick:
     case MoveId::GrassKnot:
         weightPower(h);
@@ -547,6 +554,15 @@ void resolveVariablePower(Hit& h) {
     case MoveId::StoredPower:
         stagePower(h);
         break;
+    default:
+        break;
+    }
+}
+
+// The power read from the move's own use: the uses in a row, the PP, the stockpile, the item
+// thrown or eaten, the party, or a chance.
+void powerFromUse(Hit& h) {
+    switch (h.a.move) {
     case MoveId::EchoedVoice:
     case MoveId::FuryCutter:
     case MoveId::Rollout:
@@ -579,6 +595,19 @@ void resolveVariablePower(Hit& h) {
     default:
         break;
     }
+}
+
+} // namespace
+
+void resolveVariablePower(Hit& h) {
+    if (conditionalPower(h)) {
+        h.out.shownPower = h.power;
+        return;
+    }
+    // Each move is in one of the three.
+    readTarget(h);
+    powerFromBattlers(h);
+    powerFromUse(h);
 }
 
 bool dealtVariableDamage(Hit& h) {

@@ -264,7 +264,74 @@ void appendLaterHit(std::string& out, const ExactStep& s, const char* text) {
     append(out, "（威力 ", std::to_string(s.arg2), "）＞");
 }
 
+// The steps that give a move or a battler a type. False for any other step.
+bool appendTypeChange(std::string& out, const ExactStep& s, const char* text) {
+    switch (s.rule) {
+    case R::Forecast:
+    case R::Multitype:
+        append(out, s.side == ExactStepSide::Defender ? "＞＞＞ " : "", text, typeName(s.arg), "タイプに");
+        return true;
+    case R::ColorChange: // "＞＞＞ 「へんしょく」：先の攻撃でかくとうタイプに"
+        append(out, text, typeName(s.arg), "タイプに");
+        return true;
+    case R::ItemGivesMoveType:
+        appendItem(out, s.arg);
+        append(out, text, typeName(s.arg2), "に");
+        return true;
+    case R::WeatherBallType:
+        append(out, text, weatherName(s.arg), "＝", typeName(s.arg2), "タイプ）");
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The steps of an ability or a held item that name it or what it read. False for any other step.
+bool appendAbilityOrItem(std::string& out, const ExactStep& s, const char* text) {
+    switch (s.rule) {
+    case R::ItemNotInGeneration:
+        append(out, s.side == ExactStepSide::Defender ? "＞＞＞ " : "");
+        appendItem(out, s.arg);
+        append(out, text);
+        return true;
+    case R::ResistBerryUnnerved:
+        append(out, "＞＞＞ ");
+        appendItem(out, s.arg);
+        append(out, text);
+        return true;
+    case R::MoldBreaker:
+    case R::AllyAbilityBroken:
+        append(out, "「", s.arg2 ? abilityName(s.arg2) : "かたやぶり", text, abilityName(s.arg), "」を無視");
+        return true;
+    case R::BattleArmor:
+        append(out, "＞＞＞ 「", abilityName(s.arg), text);
+        return true;
+    case R::WeakArmor: // "＞＞＞ 「くだけるよろい」：この使用で先の2回の攻撃により防御ランク ±0 → -2"
+        append(out, text, std::to_string(s.arg), "回の攻撃により防御ランク ", signedStage(s.before), " → ",
+               signedStage(s.after));
+        return true;
+    case R::Download:
+        append(out, s.side == ExactStepSide::Defender ? "相手の" : "", text, s.arg == kSpAttack ? "特攻" : "攻撃",
+               "ランク+1");
+        return true;
+    case R::AnalyticAssumesLast:
+        append(out, text,
+               s.arg == 2   ? "特性発動につき後攻として計算"
+               : s.arg == 1 ? "素早さが同じため後攻として計算"
+                            : "素早さが相手より低いため後攻として計算");
+        return true;
+    case R::Rivalry:
+        append(out, text, s.arg > 0 ? "同性の相手に威力" : "異性の相手に威力", "： *",
+               factorText(s.numerator, s.denominator));
+        return true;
+    default:
+        return false;
+    }
+}
+
 void appendSpecial(std::string& out, const ExactStep& s, const char* text, Generation generation) {
+    if (appendTypeChange(out, s, text) || appendAbilityOrItem(out, s, text))
+        return;
     const auto number = [](int64_t value) { return std::to_string(value); };
     switch (s.rule) {
     case R::HitCount:
@@ -274,54 +341,6 @@ void appendSpecial(std::string& out, const ExactStep& s, const char* text, Gener
     case R::LaterHit:
         appendLaterHit(out, s, text);
         break;
-    case R::Forecast:
-        append(out, s.side == ExactStepSide::Defender ? "＞＞＞ " : "", text, typeName(s.arg), "タイプに");
-        break;
-    case R::ItemNotInGeneration:
-        append(out, s.side == ExactStepSide::Defender ? "＞＞＞ " : "");
-        appendItem(out, s.arg);
-        append(out, text);
-        break;
-    case R::MoldBreaker:
-    case R::AllyAbilityBroken:
-        append(out, "「", s.arg2 ? abilityName(s.arg2) : "かたやぶり", text, abilityName(s.arg), "」を無視");
-        break;
-    case R::ColorChange: // "＞＞＞ 「へんしょく」：先の攻撃でかくとうタイプに"
-        append(out, text, typeName(s.arg), "タイプに");
-        break;
-    case R::Multitype:
-        append(out, s.side == ExactStepSide::Defender ? "＞＞＞ " : "", text, typeName(s.arg), "タイプに");
-        break;
-    case R::ItemGivesMoveType:
-        appendItem(out, s.arg);
-        append(out, text, typeName(s.arg2), "に");
-        break;
-    case R::BattleArmor:
-        append(out, "＞＞＞ 「", abilityName(s.arg), text);
-        break;
-    case R::WeakArmor: // "＞＞＞ 「くだけるよろい」：この使用で先の2回の攻撃により防御ランク ±0 → -2"
-        append(out, text, number(s.arg), "回の攻撃により防御ランク ", signedStage(s.before), " → ",
-               signedStage(s.after));
-        break;
-    case R::Download:
-        append(out, s.side == ExactStepSide::Defender ? "相手の" : "", text, s.arg == kSpAttack ? "特攻" : "攻撃",
-               "ランク+1");
-        break;
-    case R::AnalyticAssumesLast:
-        append(out, text,
-               s.arg == 2   ? "特性発動につき後攻として計算"
-               : s.arg == 1 ? "素早さが同じため後攻として計算"
-                            : "素早さが相手より低いため後攻として計算");
-        break;
-    case R::Rivalry:
-        append(out, text, s.arg > 0 ? "同性の相手に威力" : "異性の相手に威力", "： *",
-               factorText(s.numerator, s.denominator));
-        break;
-    case R::ResistBerryUnnerved:
-        append(out, "＞＞＞ ");
-        appendItem(out, s.arg);
-        append(out, text);
-        break;
     case R::GravityBlocksMove:
         append(out, "「じゅうりょく」で「", moveRecord(s.arg).name, text);
         break;
@@ -330,9 +349,6 @@ void appendSpecial(std::string& out, const ExactStep& s, const char* text, Gener
         break;
     case R::FoulPlay:
         append(out, text, number(s.arg));
-        break;
-    case R::WeatherBallType:
-        append(out, text, weatherName(s.arg), "＝", typeName(s.arg2), "タイプ）");
         break;
     case R::HappinessPower:
         append(out, text, number(s.after));

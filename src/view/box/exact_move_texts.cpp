@@ -130,17 +130,10 @@ void appendOutcomes(std::string& out, const ExactStep& s) {
         append(out, "威力 40（40％）・80（30％）・120（10％）、回復（20％）：以下は威力 40 の計算");
 }
 
-} // namespace
-
-void appendMoveStep(std::string& out, const ExactStep& s, Generation generation) {
+// "なつき度 255 で威力： 102" and the other powers a move reads from the battle.
+void appendPowerFrom(std::string& out, const ExactStep& s, Generation generation) {
     const std::string power = number(s.after);
     switch (s.rule) {
-    case R::Assumed:
-        append(out, assumption(static_cast<ExactAssumption>(s.arg), defender(s)));
-        break;
-    case R::MoveFails:
-        append(out, failure(static_cast<MoveFailure>(s.arg)));
-        break;
     case R::PowerFromHappiness:
         append(out, "なつき度 ", number(s.arg), " で威力： ", power);
         break;
@@ -175,6 +168,21 @@ void appendMoveStep(std::string& out, const ExactStep& s, Generation generation)
     case R::BeatUpPower:
         append(out, "攻撃の種族値 ", number(s.arg), generation == kGen4 ? "：威力 " : " で威力： ", power);
         break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void appendMoveStep(std::string& out, const ExactStep& s, Generation generation) {
+    switch (s.rule) {
+    case R::Assumed:
+        append(out, assumption(static_cast<ExactAssumption>(s.arg), defender(s)));
+        break;
+    case R::MoveFails:
+        append(out, failure(static_cast<MoveFailure>(s.arg)));
+        break;
     case R::BaseStatsOnly:
         append(out, "攻撃の種族値 ", number(s.before), " 対 防御の種族値 ", number(s.after), " で計算（タイプなし）");
         break;
@@ -193,6 +201,7 @@ void appendMoveStep(std::string& out, const ExactStep& s, Generation generation)
                number(s.arg2), "通り、どれも同じ確率）");
         break;
     default:
+        appendPowerFrom(out, s, generation);
         break;
     }
 }
