@@ -27,6 +27,7 @@
 #include <QToolButton>
 
 using namespace rusrina;
+using rusrina::test::child;
 using rusrina::test::TempSettings;
 
 namespace {
@@ -44,13 +45,6 @@ void writeBox() {
     for (const BoxEntry& e : {a, b})
         QVERIFY(box.add(e).ok());
     QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
-}
-
-template <typename T> T* child(QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
 }
 
 // The windows on the box above with A attacking B.

@@ -33,8 +33,17 @@
 #include <functional>
 
 using namespace rusrina;
+using rusrina::test::child;
+using rusrina::test::click;
+using rusrina::test::FreshWindows;
+using rusrina::test::list;
+using rusrina::test::listNames;
+using rusrina::test::OpenedWindows;
 using rusrina::test::ScriptedDialogs;
+using rusrina::test::selected;
+using rusrina::test::showActive;
 using rusrina::test::TempSettings;
+using rusrina::test::writeFiveEntries;
 
 namespace {
 
@@ -46,54 +55,12 @@ BoxEntry creature(const char* name, int species = 24) {
         .moves({84, NO_MOVE, NO_MOVE, 32}); // １０まんボルト, たいあたり
 }
 
-// The default box file holds A to E.
-void writeFiveEntries() {
-    Box box;
-    for (const char* name : {"A", "B", "C", "D", "E"})
-        QVERIFY(box.add(creature(name, name[0] % 2 ? 24 : 142)).ok());
-    QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
-}
-
-template <typename T> T* child(QWidget& window, const QString& name) {
-    T* widget = window.findChild<T*>(name);
-    if (!widget)
-        qFatal("no widget %s", qPrintable(name));
-    return widget;
-}
-
-void click(QWidget& window, const char* button) {
-    child<QPushButton>(window, QString::fromLatin1(button))->click();
-}
-
-QTableView* list(BoxWindow& window) {
-    return child<QTableView>(window, QStringLiteral("boxList"));
-}
-
-int selected(BoxWindow& window) {
-    const auto rows = list(window)->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.constFirst().row();
-}
-
-QString listNames(BoxWindow& window) {
-    QString names;
-    for (int row = 0; row < list(window)->model()->rowCount(); ++row)
-        names += list(window)->model()->index(row, 0).data().toString();
-    return names;
-}
-
 bool sameSlots(const Box& a, const Box& b) {
     return a.count() == b.count() && std::memcmp(a.slots().data(), b.slots().data(), kBoxFileBytes) == 0;
 }
 
 QString status(BoxWindow& window) {
     return window.statusLine().text();
-}
-
-// The box window on screen and active, so that its shortcuts take keys as a user's would.
-void showActive(BoxWindow& window) {
-    window.showTool(ShowCommand::Show);
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 using Change = std::function<void(BoxWindows&, TempSettings&)>;
@@ -117,11 +84,7 @@ private Q_SLOTS:
 };
 
 void BoxHistoryTest::undoRestoresADeletedEntryInItsSlot() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     showActive(window);
     ScriptedDialogs dialogs;
     QVERIFY(!child<QPushButton>(window, "undoButton")->isEnabled());
@@ -213,11 +176,7 @@ void BoxHistoryTest::everyChangeIsOneStep() {
     QFETCH(Change, change);
     QFETCH(QString, step);
     QFETCH(QString, after);
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     window.showTool(ShowCommand::Show);
     const auto checked = rusrina::test::checkModel(list(window)->model());
     const Box start = document.box();
@@ -242,11 +201,7 @@ void BoxHistoryTest::everyChangeIsOneStep() {
 }
 
 void BoxHistoryTest::copyingARowSaysWhatWasCopied() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BattleSession& battle = windows.battle();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     showActive(window);
     list(window)->selectRow(1);
     click(window, "defenderButton");
@@ -304,10 +259,7 @@ void BoxHistoryTest::thePairFollowsTheCheckBoxAndComesBack() {
     QFETCH(QString, button);
     QFETCH(int, row);
     QFETCH(QString, pairAfter);
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     auto* check = child<QCheckBox>(window, "keepPairCheck");
     QVERIFY(!check->isChecked());
     check->setChecked(keep);
@@ -329,12 +281,12 @@ void BoxHistoryTest::thePairIsRememberedAcrossARestart() {
     TempSettings temp;
     writeFiveEntries();
     {
-        BoxWindows windows(temp.settings());
+        auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
         setPair(windows.boxWindow(), 3, 1);
         child<QCheckBox>(windows.boxWindow(), "keepPairCheck")->setChecked(true);
     }
     {
-        BoxWindows windows(temp.settings());
+        auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
         QCOMPARE(pairNames(windows.boxWindow()), QStringLiteral("DB"));
         QCOMPARE(windows.document().attackerSlot(), 3);
         QVERIFY(child<QCheckBox>(windows.boxWindow(), "keepPairCheck")->isChecked());
@@ -345,14 +297,14 @@ void BoxHistoryTest::thePairIsRememberedAcrossARestart() {
         QVERIFY(box.add(creature(name, name[0] % 2 ? 24 : 142)).ok());
     QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
     {
-        BoxWindows windows(temp.settings());
+        auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
         QCOMPARE(pairNames(windows.boxWindow()), QStringLiteral("D－"));
         setPair(windows.boxWindow(), 3, 1);
         child<QCheckBox>(windows.boxWindow(), "keepPairCheck")->setChecked(false);
     }
     for (const char* key : {"keepPair", "attackerSlot", "attackerName", "defenderSlot", "defenderSpecies"})
         QCOMPARE(temp.read("Damage", key), -9999);
-    BoxWindows windows(temp.settings());
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
     QCOMPARE(pairNames(windows.boxWindow()), QStringLiteral("－－"));
 }
 

@@ -20,6 +20,9 @@
 #include <filesystem>
 
 using namespace rusrina;
+using rusrina::test::click;
+using rusrina::test::listNames;
+using rusrina::test::OpenedWindows;
 using rusrina::test::ScriptedDialogs;
 using rusrina::test::TempSettings;
 namespace fs = std::filesystem;
@@ -47,18 +50,6 @@ QString namesOnDisk(const fs::path& path) {
     for (int i = 0; i < box.count(); ++i)
         names += QString::fromStdString(entryNameUtf8(box.entry(i)));
     return names;
-}
-
-QString listNames(BoxWindow& window) {
-    const auto* model = window.findChild<QTableView*>(QStringLiteral("boxList"))->model();
-    QString names;
-    for (int row = 0; row < model->rowCount(); ++row)
-        names += model->index(row, 0).data().toString();
-    return names;
-}
-
-void click(BoxWindow& window, const char* button) {
-    window.findChild<QPushButton*>(QString::fromLatin1(button))->click();
 }
 
 // Deletes the first entry: the smallest change the window can be asked for.
@@ -111,9 +102,7 @@ void BoxWindowFilesTest::fileChangedOnDiskAsksFirst() {
     const fs::path boxPath = inDir(temp, "rusrina.vbd");
     const fs::path otherPath = inDir(temp, "other.vbd");
     writeBox(boxPath, "AB");
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
     deleteFirst(window);
     writeBox(boxPath, "XYZ"); // another copy of the program saved meanwhile
 
@@ -145,9 +134,7 @@ void BoxWindowFilesTest::unreadableFileIsSavedUnderAnotherName() {
     const fs::path newPath = inDir(temp, "mine.vbd");
     fs::create_directory(boxPath);
     ScriptedDialogs dialogs;
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
     QCOMPARE(dialogs.asked.size(), 1);
     QVERIFY(dialogs.asked[0].text.contains(QString::fromStdString(boxPath.string())));
     QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("別の名前を付けて保存します")));
@@ -173,9 +160,7 @@ void BoxWindowFilesTest::readOnlyFileOffersAnotherName() {
     const fs::path boxPath = inDir(temp, "rusrina.vbd");
     writeBox(boxPath, "AB");
     fs::permissions(boxPath, fs::perms(0444));
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
     deleteFirst(window);
     ScriptedDialogs dialogs;
     dialogs.questionAnswers = {false, true};
@@ -196,8 +181,7 @@ void BoxWindowFilesTest::readOnlyFileOffersAnotherName() {
 void BoxWindowFilesTest::saveAsButton() {
     TempSettings temp;
     writeBox(inDir(temp, "rusrina.vbd"), "AB");
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
     ScriptedDialogs dialogs;
     dialogs.fileNames = {QString::fromStdString(inDir(temp, "copy.vbd").string())};
     click(window, "saveAsButton");
@@ -241,9 +225,7 @@ void BoxWindowFilesTest::recoveryFileIsOffered() {
 
     ScriptedDialogs dialogs;
     dialogs.chooseAnswers = {answer};
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
     QCOMPARE(dialogs.asked.size(), 1);
     QCOMPARE(dialogs.asked[0].kind, QStringLiteral("choose"));
     QVERIFY(dialogs.asked[0].text.contains(QString::fromStdString(recoveryPath.string())));
@@ -317,7 +299,7 @@ void BoxWindowFilesTest::recoveryAsksBeforeLosingAnything() {
     ScriptedDialogs dialogs;
     dialogs.chooseAnswers = answers;
     dialogs.fileNames = {QString::fromStdString(otherPath.string())};
-    BoxWindows windows(temp.settings());
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
     QCOMPARE(dialogs.asked.size(), answers.size() + (answers.back() == 1 && changedSince ? 1 : 0));
     QVERIFY(dialogs.asked[1].text.contains(changedSince ? QStringLiteral("変更されています")
                                                         : QStringLiteral("3 件の登録が空のボックスに置き換わります")));

@@ -34,8 +34,18 @@
 #include <vector>
 
 using namespace rusrina;
+using rusrina::test::child;
+using rusrina::test::click;
+using rusrina::test::creature;
+using rusrina::test::FreshWindows;
+using rusrina::test::list;
+using rusrina::test::listNames;
+using rusrina::test::OpenedWindows;
 using rusrina::test::ScriptedDialogs;
+using rusrina::test::selected;
 using rusrina::test::TempSettings;
+using rusrina::test::writeDefaultBox;
+using rusrina::test::writeFiveEntries;
 
 namespace {
 
@@ -45,63 +55,12 @@ constexpr int kThunderbolt = 84; // １０まんボルト, special
 constexpr int kGuillotine = 11;  // ハサミギロチン: variable damage
 constexpr int kTackle = 32;      // たいあたり, physical
 
-BoxEntry creature(const char* name, int species, int hp = 200) {
-    return testing::EntryBuilder(name, species)
-        .nature(1)
-        .evs({})
-        .stats(100)
-        .hp(hp)
-        .moves({kThunderbolt, kGuillotine, NO_MOVE, kTackle});
-}
-
-// Writes the default box file of the current (temporary) directory.
-void writeDefaultBox(const std::vector<BoxEntry>& entries) {
-    Box box;
-    for (const BoxEntry& e : entries)
-        QVERIFY(box.add(e).ok());
-    QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
-}
-
-// Five creatures named A to E; A, C and E are ピカチュウ, B and D カビゴン.
-void writeFiveEntries() {
-    writeDefaultBox({creature("A", kPikachu), creature("B", kSnorlax), creature("C", kPikachu), creature("D", kSnorlax),
-                     creature("E", kPikachu)});
-}
-
-template <typename T> T* child(QWidget& window, const QString& name) {
-    T* widget = window.findChild<T*>(name);
-    if (!widget)
-        qFatal("no widget %s", qPrintable(name));
-    return widget;
-}
-
 QString label(QWidget& window, const QString& name) {
     return child<QLabel>(window, name)->text();
 }
 
-void click(QWidget& window, const char* button) {
-    child<QPushButton>(window, QString::fromLatin1(button))->click();
-}
-
-QTableView* list(QWidget& window) {
-    return child<QTableView>(window, QStringLiteral("boxList"));
-}
-
 void select(QWidget& window, int row) {
     list(window)->selectRow(row);
-}
-
-int selected(QWidget& window) {
-    const auto rows = list(window)->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.constFirst().row();
-}
-
-QString listNames(QWidget& window) {
-    QString names;
-    const auto* model = list(window)->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        names += model->index(row, 0).data().toString();
-    return names;
 }
 
 void setSides(BoxWindow& window, int attacker, int defender) {
@@ -158,11 +117,7 @@ private Q_SLOTS:
 };
 
 void BoxWindowTest::startsWithTheDefaultBoxAndEmptySides() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     QCOMPARE(listNames(window), QStringLiteral("ABCDE"));
     QCOMPARE(list(window)->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("名前"));
     QCOMPARE(list(window)->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("バントレ"));
@@ -207,11 +162,7 @@ void BoxWindowTest::listOperationsSelectAndClearBothSides() {
     QFETCH(QString, order);
     QFETCH(int, selectedAfter);
     QFETCH(bool, changed);
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     const auto checked = rusrina::test::checkModel(list(window)->model());
     setSides(window, 0, 1);
     QVERIFY(!sidesCleared(windows));
@@ -230,11 +181,7 @@ void BoxWindowTest::listOperationsSelectAndClearBothSides() {
 }
 
 void BoxWindowTest::swapWithOneSideEmpty() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     select(window, 2);
     click(window, "attackerButton");
     QCOMPARE(label(window, "attackerName"), QStringLiteral("C"));
@@ -261,11 +208,7 @@ void BoxWindowTest::swapWithOneSideEmpty() {
 }
 
 void BoxWindowTest::attackerWithoutSelectionClearsTheSide() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     setSides(window, 0, 1);
     QVERIFY(label(window, "rowDamage0") != QStringLiteral("－"));
     list(window)->clearSelection();
@@ -278,11 +221,7 @@ void BoxWindowTest::attackerWithoutSelectionClearsTheSide() {
 }
 
 void BoxWindowTest::conditionsRecalculateTheRows() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BattleSession& battle = windows.battle();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     setSides(window, 0, 1);
     const QString plainTackle = label(window, "rowDamage3");
     const QString plainThunderbolt = label(window, "rowDamage0");
@@ -306,10 +245,7 @@ void BoxWindowTest::conditionsRecalculateTheRows() {
 }
 
 void BoxWindowTest::weatherOrFilterResetsTheLearnableList() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     setSides(window, 0, 1);
     QComboBox* learnable = combo(window, "learnableMoveCombo");
     const auto checked = rusrina::test::checkModel(learnable->model());
@@ -340,11 +276,7 @@ void BoxWindowTest::weatherOrFilterResetsTheLearnableList() {
 }
 
 void BoxWindowTest::copyingARowLog() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BattleSession& battle = windows.battle();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     QClipboard* clipboard = QGuiApplication::clipboard();
     const QString sentinel = QStringLiteral("left alone");
 
@@ -376,12 +308,7 @@ void BoxWindowTest::copyingARowLog() {
 }
 
 void BoxWindowTest::registeredDefenderUpdatesPanelAndRows() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
-    BattleSession& battle = windows.battle();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     setSides(window, 0, 1);
     QCOMPARE(label(window, "defenderStat0"), QStringLiteral("200"));
     const QString hitsBefore = label(window, "rowHits0");
@@ -401,11 +328,7 @@ void BoxWindowTest::registeredDefenderUpdatesPanelAndRows() {
 }
 
 void BoxWindowTest::registeredNewEntryIsAppendedAndSelected() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     QVERIFY(document.registerEntry(-1, creature("F", kPikachu)).ok());
     QCOMPARE(listNames(window), QStringLiteral("ABCDEF"));
     QCOMPARE(selected(window), 5);
@@ -417,12 +340,7 @@ void BoxWindowTest::registeredNewEntryIsAppendedAndSelected() {
 
 // The real form: a new entry lands at the end of the list, an edited defender updates at once.
 void BoxWindowTest::registeringThroughTheEditWindow() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
-    BattleSession& battle = windows.battle();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     window.showTool(ShowCommand::Show);
     ScriptedDialogs dialogs;
     dialogs.questionAnswers = {true, true};
@@ -450,10 +368,7 @@ void BoxWindowTest::registeringThroughTheEditWindow() {
 }
 
 void BoxWindowTest::newOnAFullBoxExplainsAndOpensNothing() {
-    TempSettings temp;
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows();
     window.showTool(ShowCommand::Show);
     ScriptedDialogs dialogs;
     click(window, "newButton");
@@ -470,10 +385,7 @@ void BoxWindowTest::newOnAFullBoxExplainsAndOpensNothing() {
 }
 
 void BoxWindowTest::editOpensTheFormAndAMoveClosesIt() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     window.showTool(ShowCommand::Show);
     list(window)->clearSelection();
     click(window, "editButton"); // nothing selected: as a new entry
@@ -492,11 +404,7 @@ void BoxWindowTest::editOpensTheFormAndAMoveClosesIt() {
 }
 
 void BoxWindowTest::saveWritesTheFileOrSaysWhyNot() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     ScriptedDialogs dialogs;
     select(window, 0);
     click(window, "deleteButton");
@@ -521,11 +429,7 @@ void BoxWindowTest::saveWritesTheFileOrSaysWhyNot() {
 }
 
 void BoxWindowTest::importAddsEntriesAndReports() {
-    TempSettings temp;
-    writeFiveEntries();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
     Box other;
     QVERIFY(other.add(creature("A", kPikachu)).ok()); // already in the box
     QVERIFY(other.add(creature("G", kSnorlax)).ok());
@@ -564,8 +468,7 @@ void BoxWindowTest::unreadableRecordsAreReportedAtStart() {
     file.write(reinterpret_cast<const char*>(records), sizeof records);
     file.close();
     ScriptedDialogs dialogs;
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
     QCOMPARE(dialogs.asked.size(), 1);
     QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("読み込みませんでした")));
     QCOMPARE(listNames(window), QStringLiteral("A"));

@@ -15,19 +15,13 @@
 #include <memory>
 
 using namespace rusrina;
+using rusrina::test::child;
 using rusrina::test::TempSettings;
 
 namespace {
 
 const char* const kMoveBoxes[] = {"level", "mc", "eg", "sd", "sp", "qx", "zv", "jy", "tk"};
 const char* const kDifferenceBoxes[] = {"diff_qxzv", "diff_zvjy", "diff_tk"};
-
-template <typename T> T* child(QWidget* window, const char* name) {
-    T* widget = window->findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget named %s", name);
-    return widget;
-}
 
 QString labelText(QWidget* window, const char* name) {
     return child<QLabel>(window, name)->text();

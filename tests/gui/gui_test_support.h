@@ -1,9 +1,17 @@
 #pragma once
 // Shared helpers for the window tests: a settings directory of each test's own, answers for
-// message boxes and file dialogs, and a way to deal with a modal window that a click opens.
+// message boxes and file dialogs, a way to deal with a modal window that a click opens, widgets
+// found by name, and the box windows opened over a box file the test wrote.
 
+#include "box/box.h"
+#include "format/box_file.h"
 #include "settings/settings_file.h"
+
+#include "box_test_support.h"
+
+#include "app/box_windows.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/tool_window.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -13,7 +21,9 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QList>
+#include <QPushButton>
 #include <QStringList>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -22,6 +32,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace rusrina::test {
 
@@ -68,6 +79,17 @@ private:
     QString m_oldCurrent;
     SettingsFile m_settings;
 };
+
+// The widget named `name` in `window`; a test that asks for one the window lacks stops there.
+template <typename T> T* child(QWidget& window, const QString& name) {
+    T* widget = window.findChild<T*>(name);
+    if (!widget)
+        qFatal("no widget %s", qPrintable(name));
+    return widget;
+}
+template <typename T> T* child(QWidget* window, const QString& name) {
+    return child<T>(*window, name);
+}
 
 // Answers every message box and file dialog from queued answers while it lives, and records
 // what was asked. An unexpected question is answered No, an unexpected file dialog cancelled.
@@ -206,5 +228,84 @@ inline void findByTyping(QComboBox* c, const QString& text) {
 }
 
 } // namespace typing
+
+// --- The box windows ---------------------------------------------------------------------------
+
+// The box windows as the program opens them over `settings`, with names for the three a test
+// reaches for; a test takes them apart where it opens them:
+//   auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
+struct OpenedWindows {
+    explicit OpenedWindows(SettingsFile& settings) : windows(settings) {}
+    BoxWindows windows;
+    BoxWindow& window = windows.boxWindow();
+    BoxDocument& document = windows.document();
+    BattleSession& battle = windows.battle();
+};
+
+// The same in a settings directory of the test's own, whose default box file `writeBox` writes
+// before the windows open (without one the box starts empty):
+//   auto&& [temp, windows, window, document, battle] = FreshWindows(writeFiveEntries);
+struct FreshWindows {
+    explicit FreshWindows(void (*writeBox)() = nullptr) : windows(writtenBy(writeBox)) {}
+    TempSettings temp;
+    BoxWindows windows;
+    BoxWindow& window = windows.boxWindow();
+    BoxDocument& document = windows.document();
+    BattleSession& battle = windows.battle();
+
+    SettingsFile& writtenBy(void (*writeBox)()) {
+        if (writeBox)
+            writeBox();
+        return temp.settings();
+    }
+};
+
+// Writes the default box file of the current (temporary) directory.
+inline void writeDefaultBox(const std::vector<BoxEntry>& entries) {
+    Box box;
+    for (const BoxEntry& e : entries)
+        QVERIFY(box.add(e).ok());
+    QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
+}
+
+// A creature with a move for each kind of row: １０まんボルト (special), ハサミギロチン (variable
+// damage), none, たいあたり (physical).
+inline BoxEntry creature(const char* name, int species, int hp = 200) {
+    return testing::EntryBuilder(name, species).nature(1).evs({}).stats(100).hp(hp).moves({84, 11, NO_MOVE, 32});
+}
+
+// Five creatures named A to E; A, C and E are ピカチュウ, B and D カビゴン.
+inline void writeFiveEntries() {
+    constexpr int kPikachu = 24, kSnorlax = 142;
+    writeDefaultBox({creature("A", kPikachu), creature("B", kSnorlax), creature("C", kPikachu), creature("D", kSnorlax),
+                     creature("E", kPikachu)});
+}
+
+inline void click(QWidget& window, const char* button) {
+    child<QPushButton>(window, QString::fromLatin1(button))->click();
+}
+
+// The box list, the row selected in it (-1: none) and the names it shows, one after another.
+inline QTableView* list(QWidget& window) {
+    return child<QTableView>(window, QStringLiteral("boxList"));
+}
+inline int selected(QWidget& window) {
+    const auto rows = list(window)->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+inline QString listNames(QWidget& window) {
+    QString names;
+    const auto* model = list(window)->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        names += model->index(row, 0).data().toString();
+    return names;
+}
+
+// The window on screen and active, so that its shortcuts take keys as a user's would.
+inline void showActive(ToolWindow& window) {
+    window.showTool(ShowCommand::Show);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
 
 } // namespace rusrina::test

@@ -24,6 +24,7 @@
 #include <memory>
 
 using namespace rusrina;
+using rusrina::test::child;
 using rusrina::test::TempSettings;
 
 namespace {
@@ -32,12 +33,6 @@ constexpr int kVictini = 505; // base 100 in every stat; first row under the 5th
 constexpr int kGen5Rule = 7;
 constexpr int kNeutralNature = 24; // まじめ
 
-template <typename T> T* child(QWidget* w, const QString& name) {
-    auto* c = w->findChild<T*>(name);
-    if (!c)
-        qFatal("no widget %s", qPrintable(name));
-    return c;
-}
 QComboBox* combo(QWidget* w, const char* name) {
     return child<QComboBox>(w, QString::fromLatin1(name));
 }

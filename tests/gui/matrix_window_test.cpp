@@ -32,6 +32,9 @@
 #include <QTest>
 
 using namespace rusrina;
+using rusrina::test::child;
+using rusrina::test::FreshWindows;
+using rusrina::test::OpenedWindows;
 using rusrina::test::ScriptedDialogs;
 using rusrina::test::TempSettings;
 
@@ -70,13 +73,6 @@ void writeBox() {
                               trained("E", kBlissey)})
         QVERIFY(box.add(e).ok());
     QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
-}
-
-template <typename T> T* child(QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
 }
 
 void setSides(BoxDocument& document, int attacker, int defender) {
@@ -133,10 +129,7 @@ void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
     TempSettings temp;
     writeBox();
     {
-        BoxWindows windows(temp.settings());
-        BoxWindow& window = windows.boxWindow();
-        BoxDocument& document = windows.document();
-        BattleSession& battle = windows.battle();
+        auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
         setSides(document, 0, 3);
         auto* mode = child<QComboBox>(window, "damageModeCombo");
         QCOMPARE(mode->currentText(), QStringLiteral("簡易計算"));
@@ -168,10 +161,7 @@ void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
 
 // A (speed 100) against D (typed in, 100) ties; against E (ハピナス, 75) it moves first.
 void MatrixWindowTest::orderLineInTheExactModesOnly() {
-    TempSettings temp;
-    writeBox();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeBox);
     setSides(windows.document(), 0, 3);
     auto* line = child<QLabel>(window, "orderLine");
     QVERIFY(line->isHidden());
@@ -183,11 +173,7 @@ void MatrixWindowTest::orderLineInTheExactModesOnly() {
 }
 
 void MatrixWindowTest::matrixSortsByAnyColumn() {
-    TempSettings temp;
-    writeBox();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeBox);
     setSides(document, 0, -1);
     MatrixWindow& matrix = openMatrix(windows);
     auto* table = child<QTableView>(matrix, "matrixTable");
@@ -212,10 +198,7 @@ void MatrixWindowTest::matrixSortsByAnyColumn() {
 }
 
 void MatrixWindowTest::doubleClickHandsThePairToTheBoxWindow() {
-    TempSettings temp;
-    writeBox();
-    BoxWindows windows(temp.settings());
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeBox);
     setSides(document, 0, -1);
     MatrixWindow& matrix = openMatrix(windows);
     auto* table = child<QTableView>(matrix, "matrixTable");
@@ -238,10 +221,7 @@ void MatrixWindowTest::doubleClickHandsThePairToTheBoxWindow() {
 }
 
 void MatrixWindowTest::copiesTheMatrixAsTabSeparatedText() {
-    TempSettings temp;
-    writeBox();
-    BoxWindows windows(temp.settings());
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeBox);
     setSides(document, 0, -1);
     MatrixWindow& matrix = openMatrix(windows);
     QGuiApplication::clipboard()->clear();
@@ -256,9 +236,7 @@ void MatrixWindowTest::applyingASpreadWritesTheEntry() {
     TempSettings temp;
     writeBox();
     ScriptedDialogs dialogs;
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
     setSides(document, 0, 4); // A at +1 against the trained ハピナス: のしかかり knocks it out without EVs
     child<QComboBox>(window, "attackStageCombo")->setCurrentIndex(5);
     MatrixWindow& matrix = openMatrix(windows);
@@ -302,10 +280,7 @@ void MatrixWindowTest::applyingASpreadWritesTheEntry() {
 }
 
 void MatrixWindowTest::windowsFitASmallScreen() {
-    TempSettings temp;
-    writeBox();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeBox);
     window.showTool(ShowCommand::Show);
     MatrixWindow& matrix = openMatrix(windows);
     for (QWidget* w : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&matrix)}) {
@@ -318,10 +293,7 @@ void MatrixWindowTest::windowsFitASmallScreen() {
 // No split survives A at +6: the line under the summary names the EVs held fixed beside what was
 // left; freeing the others, but the speed kept, leaves more.
 void MatrixWindowTest::anEmptyAnswerSaysWhatWasFixed() {
-    TempSettings temp;
-    writeBox();
-    BoxWindows windows(temp.settings());
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeBox);
     QVERIFY(document.registerEntry(-1, plain("F", kBlissey).evs({0, 252, 0, 0, 0, 252}).computedStats()).ok());
     setSides(document, 0, 5);
     child<QComboBox>(windows.boxWindow(), "attackStageCombo")->setCurrentIndex(0);
@@ -342,10 +314,7 @@ void MatrixWindowTest::anEmptyAnswerSaysWhatWasFixed() {
 // Each verdict cell takes its shade's colour, the text kept, and the legend names the five; the
 // highlighted row is the pair's other side, wherever it stands and whenever it changes.
 void MatrixWindowTest::verdictsAreColouredAndThePairHighlighted() {
-    TempSettings temp;
-    writeBox();
-    BoxWindows windows(temp.settings());
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeBox);
     setSides(document, 0, 3);
     MatrixWindow& matrix = openMatrix(windows);
     auto* table = child<QTableView>(matrix, "matrixTable");
@@ -391,10 +360,7 @@ void MatrixWindowTest::theModeKeepsTheBoxWindowsPlace_data() {
 // moved back only as far as the 1366-pixel screen needs; back in the simple mode it keeps its width.
 void MatrixWindowTest::theModeKeepsTheBoxWindowsPlace() {
     QFETCH(int, left);
-    TempSettings temp;
-    writeBox();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeBox);
     window.showTool(ShowCommand::Show);
     const QSize size = window.minimumSizeHint();
     window.setGeometry(QRect(QPoint(std::min(left, 1366 - size.width()), 30), size));
@@ -413,9 +379,7 @@ void MatrixWindowTest::theModeKeepsTheBoxWindowsPlace() {
 
 // B, C and D (typed in) have speed 100 as A has; E (ハピナス, IV 31, no EVs) 75.
 void MatrixWindowTest::speedColumnInTheExactModesSortsBySpeed() {
-    TempSettings temp;
-    writeBox();
-    BoxWindows windows(temp.settings());
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeBox);
     setSides(windows.document(), 0, 3);
     MatrixWindow& matrix = openMatrix(windows);
     auto* table = child<QTableView>(matrix, "matrixTable");
@@ -441,11 +405,7 @@ void MatrixWindowTest::speedColumnInTheExactModesSortsBySpeed() {
 
 // でんこうせっか +1, たいあたり 0, an empty slot "－"; only the exact modes show the column.
 void MatrixWindowTest::movePrioritiesInTheExactModesOnly() {
-    TempSettings temp;
-    writeBox();
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeBox);
     BoxEntry quick = plain("Q", kSnorlax).ivs({}).stats(100).typedIn();
     quick.move[0] = 97; // でんこうせっか
     quick.move[1] = kTackle;
@@ -469,8 +429,7 @@ void MatrixWindowTest::speedTuningAnswersAndApplies() {
     TempSettings temp;
     writeBox();
     ScriptedDialogs dialogs;
-    BoxWindows windows(temp.settings());
-    BoxDocument& document = windows.document();
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
     setSides(document, 4, 3);
     child<QComboBox>(windows.boxWindow(), "damageModeCombo")->setCurrentIndex(1);
     MatrixWindow& matrix = openMatrix(windows);
@@ -501,13 +460,13 @@ void MatrixWindowTest::theChoicesComeBackAndDefaultsAddNothing() {
         {"spreadHitsCombo", "spreadHits"}, {"speedSideCombo", "speedSide"}, {"speedTargetCombo", "speedTarget"}};
     const char* const keys[] = {"side", "tab", "spreadHits", "spreadFreeOthers", "speedSide", "speedTarget"};
     {
-        BoxWindows windows(temp.settings());
+        auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
         openMatrix(windows);
     }
     for (const char* key : keys)
         QCOMPARE(temp.read("Matrix", key), -9999);
     {
-        BoxWindows windows(temp.settings());
+        auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
         MatrixWindow& matrix = openMatrix(windows);
         child<QRadioButton>(matrix, "matrixDefenderSide")->setChecked(true);
         child<QTabWidget>(matrix, "matrixTabs")->setCurrentIndex(1);
@@ -517,7 +476,7 @@ void MatrixWindowTest::theChoicesComeBackAndDefaultsAddNothing() {
     }
     for (const char* key : keys)
         QCOMPARE(temp.read("Matrix", key), 1);
-    BoxWindows windows(temp.settings());
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
     MatrixWindow& matrix = windows.matrixWindow();
     QVERIFY(child<QRadioButton>(matrix, "matrixDefenderSide")->isChecked());
     QCOMPARE(child<QTabWidget>(matrix, "matrixTabs")->currentIndex(), 1);

@@ -27,6 +27,7 @@
 #include <vector>
 
 using namespace rusrina;
+using rusrina::test::child;
 using rusrina::test::TempSettings;
 using namespace rusrina::test::typing;
 
@@ -41,13 +42,6 @@ QComboBox* combo(QWidget* w, const char* name) {
     auto* c = w->findChild<QComboBox*>(QString::fromLatin1(name));
     if (!c)
         qFatal("no chooser %s", name);
-    return c;
-}
-
-template <typename T> T* child(QWidget* w, const char* name) {
-    auto* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no widget %s", name);
     return c;
 }
 

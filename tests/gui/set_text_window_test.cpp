@@ -27,6 +27,9 @@
 #include <QTextCursor>
 
 using namespace rusrina;
+using rusrina::test::child;
+using rusrina::test::FreshWindows;
+using rusrina::test::OpenedWindows;
 using rusrina::test::ScriptedDialogs;
 using rusrina::test::TempSettings;
 
@@ -34,13 +37,6 @@ namespace {
 
 BoxEntry creature(const std::string& setText) {
     return *readSetText(setText).front().entry;
-}
-
-template <typename T> T* child(QWidget& window, const char* name) {
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
 }
 
 QString listNames(BoxWindow& window) {
@@ -90,8 +86,7 @@ void SetTextWindowTest::exportCopiesTheSelectionOrEveryEntry() {
     Box box;
     QVERIFY(box.add(chomp).ok() && box.add(latios).ok() && box.add(*rotom.entry, rotom.extra).ok());
     QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
 
     child<QTableView>(window, "boxList")->selectRow(1);
     child<QPushButton>(window, "textExportButton")->click();
@@ -117,10 +112,7 @@ void SetTextWindowTest::exportCopiesTheSelectionOrEveryEntry() {
 }
 
 void SetTextWindowTest::importPreviewsWarningsThenAdds() {
-    TempSettings temp;
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [temp, windows, window, document, battle] = FreshWindows();
     ScriptedDialogs dialogs;
     QGuiApplication::clipboard()->setText(QStringLiteral("just a chat message"));
     child<QPushButton>(window, "textImportButton")->click();
@@ -160,9 +152,7 @@ void SetTextWindowTest::importIntoANearlyFullBoxSaysWhatDidNotFit() {
     for (int i = 0; i < kBoxCapacity - 1; ++i)
         QVERIFY(box.add(creature("N" + std::to_string(i) + " (Pikachu)")).ok());
     QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
-    BoxDocument& document = windows.document();
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
     ScriptedDialogs dialogs;
     QGuiApplication::clipboard()->setText(QStringLiteral("Garchomp\n\nLatios\n\nLatias\n"));
     child<QPushButton>(window, "textImportButton")->click();
@@ -178,9 +168,7 @@ void SetTextWindowTest::importIntoANearlyFullBoxSaysWhatDidNotFit() {
 // The clipboard and a paste each take team text up to 1 MiB; one byte more is refused with a
 // message, and the text area keeps what it held.
 void SetTextWindowTest::textOverTheLimitIsRefusedWhole() {
-    TempSettings temp;
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
+    auto&& [temp, windows, window, document, battle] = FreshWindows();
     ScriptedDialogs dialogs;
     const QString team = QStringLiteral("ガブリアス @ こだわりハチマキ\n"); // 1 + 3 · 14 bytes with its line end
     // Padded with blank lines of a hundred bytes, as a text area lays out long texts of many lines.

@@ -31,6 +31,8 @@
 #include <memory>
 
 using namespace rusrina;
+using rusrina::test::FreshWindows;
+using rusrina::test::OpenedWindows;
 using rusrina::test::TempSettings;
 
 Q_DECLARE_METATYPE(rusrina::ShowCommand)
@@ -150,8 +152,7 @@ void ShellTest::emptyOrInvertedRectangleKeepsLayoutPosition() {
     TempSettings temp;
     if (!edges.isEmpty())
         temp.writeRect("Damage", edges[0], edges[1], edges[2], edges[3]);
-    BoxWindows windows(temp.settings());
-    BoxWindow& window = windows.boxWindow();
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
     // At least the window's smallest size, so that only the placement could change it.
     QRect layoutPlace(77, 66, 420, 260);
     layoutPlace.setSize(layoutPlace.size().expandedTo(window.minimumSizeHint()));
@@ -236,7 +237,7 @@ void ShellTest::neverShownWindowKeepsStoredPlacement() {
     temp.writeRect("Damage", 10, 20, 410, 320);
     { BoxWindows unplaced(temp.settings()); }
     {
-        BoxWindows windows(temp.settings());
+        auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
         BoxWindow& placedButHidden = windows.boxWindow();
         placedButHidden.showTool(ShowCommand::Hide);
         placedButHidden.setGeometry(0, 0, 480, 320);
@@ -303,8 +304,7 @@ void ShellTest::restoreWithoutMinimiseChangesNothing() {
 }
 
 void ShellTest::minimiseAndRestorePassToOwnedWindow() {
-    TempSettings temp;
-    BoxWindows windows(temp.settings());
+    auto&& [temp, windows, window, document, battle] = FreshWindows();
     BoxWindow& child = windows.boxWindow();
     OwningToolWindow owner(temp.settings(), QStringLiteral("Search"), child);
     owner.showTool(ShowCommand::Show);
