@@ -36,6 +36,7 @@
 #include "data/natures.h"
 #include "devtools/json_value.h"
 #include "devtools/oracle_case.h"
+#include "devtools/oracle_duel.h"
 #include "devtools/oracle_sequence.h"
 #include "view/box/damage_view.h"
 #include "view/box/exact_log.h"
@@ -309,6 +310,17 @@ std::string oracleStateLine(const Value& c) {
     }
 }
 
+// A one-on-one case: the first side's chances.
+std::string duelCaseLine(const Value& c) {
+    const Value* id = c.find("id");
+    try {
+        const OracleDuel d = oracleDuelFrom(c);
+        return duelLine(d.id, computeDuel(d.scenario, d.first, d.second));
+    } catch (const std::exception& e) {
+        return "{\"id\":" + (id ? id->toJson() : std::string("null")) + ",\"error\":" + json::quoted(e.what()) + "}";
+    }
+}
+
 // A sequence case of the simulator's fixture: the chance that the defender has fallen by the end of
 // each use, misses and critical hits counted.
 std::string oracleSequenceLine(const Value& c) {
@@ -354,7 +366,7 @@ std::string oracleLine(const Value& c, bool withSteps) {
 } // namespace
 
 constexpr char kUsage[] =
-    "rusrina-calc [--oracle | --oracle-log | --oracle-state | --oracle-sequence] < cases.jsonl\n"
+    "rusrina-calc [--oracle | --oracle-log | --oracle-state | --oracle-sequence | --duel] < cases.jsonl\n"
     "One JSON case a line on standard input, one JSON answer a line on standard output.\n"
     "A case: id, mode (simple, gen5, gen4), critical, row, move or direct {power, category, type},\n"
     "attacker and defender {species, level, nature, ability, item, ivs, evs or stats, heldItem, gender,\n"
@@ -369,7 +381,9 @@ constexpr char kUsage[] =
     "--oracle: cases in the damage oracles' format, answered with the rolls of each hit;\n"
     "--oracle-log adds the engine's steps; --oracle-state reads a case with a battle state and answers\n"
     "the chance to knock out with the hazards and the end of turn; --oracle-sequence reads a sequence case\n"
-    "(tools/damage-oracle/sequence_sim.mjs) and answers the chance the defender has fallen by each use.\n";
+    "(tools/damage-oracle/sequence_sim.mjs) and answers the chance the defender has fallen by each use;\n"
+    "--duel reads a one-on-one case (tools/damage-oracle/duel_sim.mjs: attacker, defender, attackerMove,\n"
+    "defenderMove, gen, field) and answers the first side's win, draw, lose and unresolved chances.\n";
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
@@ -386,10 +400,11 @@ int main(int argc, char** argv) {
             continue;
         try {
             const Value c = json::parse(line);
-            std::cout << (mode == "--oracle-sequence" ? oracleSequenceLine(c)
-                          : mode == "--oracle-state"  ? oracleStateLine(c)
-                          : oracle                    ? oracleLine(c, mode == "--oracle-log")
-                                                      : resultLine(c))
+            std::cout << (mode == "--duel"              ? duelCaseLine(c)
+                          : mode == "--oracle-sequence" ? oracleSequenceLine(c)
+                          : mode == "--oracle-state"    ? oracleStateLine(c)
+                          : oracle                      ? oracleLine(c, mode == "--oracle-log")
+                                                        : resultLine(c))
                       << '\n';
         } catch (const std::exception& e) {
             std::cout << "{\"line\":" << number << ",\"error\":" << json::quoted(e.what()) << "}\n";

@@ -24,31 +24,6 @@ constexpr int kHealTen = 10; // オレンのみ
 constexpr int kDefenceShift = 1, kSpDefenceShift = 5, kDropShift = 9, kSpDropShift = 12, kBoostShift = 15,
               kGemShift = 32;
 
-ItemKind kindOf(ItemId item) {
-    switch (item) {
-    case ItemId::None:
-        return ItemKind::None;
-    case ItemId::SitrusBerry:
-        return ItemKind::HealQuarter;
-    case ItemId::OranBerry:
-        return ItemKind::HealTen;
-    case ItemId::GanlonBerry:
-        return ItemKind::PinchDefence;
-    case ItemId::ApicotBerry:
-        return ItemKind::PinchSpDefence;
-    case ItemId::LiechiBerry:
-    case ItemId::SalacBerry:
-    case ItemId::PetayaBerry:
-        return ItemKind::PinchOther;
-    case ItemId::FocusSash:
-        return ItemKind::FocusSash;
-    case ItemId::AirBalloon:
-        return ItemKind::AirBalloon;
-    default: // フィラのみ … イアのみ stand together in the table
-        return item >= ItemId::FigyBerry && item <= ItemId::IapapaBerry ? ItemKind::HealEighth : ItemKind::Other;
-    }
-}
-
 DistinctRolls distinct(const RollSet& rolls) {
     RollSet sorted = rolls;
     std::sort(sorted.begin(), sorted.end());
@@ -77,6 +52,31 @@ int absorbHealOf(const ExactRecord& record, int maxHp) {
 }
 
 } // namespace
+
+ItemKind itemKindOf(ItemId item) {
+    switch (item) {
+    case ItemId::None:
+        return ItemKind::None;
+    case ItemId::SitrusBerry:
+        return ItemKind::HealQuarter;
+    case ItemId::OranBerry:
+        return ItemKind::HealTen;
+    case ItemId::GanlonBerry:
+        return ItemKind::PinchDefence;
+    case ItemId::ApicotBerry:
+        return ItemKind::PinchSpDefence;
+    case ItemId::LiechiBerry:
+    case ItemId::SalacBerry:
+    case ItemId::PetayaBerry:
+        return ItemKind::PinchOther;
+    case ItemId::FocusSash:
+        return ItemKind::FocusSash;
+    case ItemId::AirBalloon:
+        return ItemKind::AirBalloon;
+    default: // フィラのみ … イアのみ stand together in the table
+        return item >= ItemId::FigyBerry && item <= ItemId::IapapaBerry ? ItemKind::HealEighth : ItemKind::Other;
+    }
+}
 
 Key packKey(const DefenderCarry& c, bool boostedDefence, bool boostedSpDefence) {
     return Key{c.itemHeld} | Key(c.defence + kMaxStage) << kDefenceShift |
@@ -121,7 +121,7 @@ SequenceModel::SequenceModel(const SequenceInput& input) : m_input(input) {
     const ItemId item = heldItemOfSide(d);
     const bool inert = !heldInTable(item) || abilityIn(*d.entry, gen) == AbilityId::Klutz ||
                        heldItem(item).generation > static_cast<int>(gen) || (gen == kGen5 && m_input.field.magicRoom);
-    m_item = inert ? ItemKind::None : kindOf(item);
+    m_item = inert ? ItemKind::None : itemKindOf(item);
     m_itemHeal = m_item == ItemKind::HealQuarter  ? std::max(1, m_maxHp / 4)
                  : m_item == ItemKind::HealEighth ? std::max(1, m_maxHp / 8)
                                                   : kHealTen;

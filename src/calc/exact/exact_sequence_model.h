@@ -37,6 +37,7 @@ enum class ItemKind : uint8_t {
     AirBalloon,     // gone at the first damaging hit
     Other,          // what it does the hits and the end of turn read (a resist berry, たべのこし …)
 };
+ItemKind itemKindOf(ItemId item);
 
 // The distinct rolls of one hit and how many of the 16 give each.
 struct RollCount {

@@ -1,0 +1,117 @@
+// What one hit and one end of turn do to the two sides of a one-on-one, branch by branch (duel_model.h).
+
+#include "calc/duel/duel_model.h"
+
+#include <algorithm>
+
+namespace rusrina::duel {
+
+namespace {
+
+bool healBerry(ItemKind k) {
+    return k == ItemKind::HealQuarter || k == ItemKind::HealEighth || k == ItemKind::HealTen;
+}
+
+// A heal berry is eaten the moment its holder stands at half its HP or less, unless the foe's
+// きんちょうかん keeps it from eating.
+void eatBerry(DuelModel& model, int s, World& w) {
+    const SideModel& side = model.side(s);
+    if (!w.item[s] || !healBerry(side.item) || model.side(1 - s).blocksBerries || w.hp[s] <= 0)
+        return;
+    if (2 * w.hp[s] <= side.maxHp) {
+        w.hp[s] = std::min(side.maxHp, w.hp[s] + side.itemHeal);
+        w.item[s] = false;
+    }
+}
+
+Outcome winOf(int s) {
+    return s == 0 ? Outcome::FirstWins : Outcome::FoeWins;
+}
+
+} // namespace
+
+void absorb(DuelModel& model, int user, World& w, const UseModel& use) {
+    const int foe = 1 - user;
+    w.hp[foe] = std::min(model.side(foe).maxHp, w.hp[foe] + use.absorbHeal);
+}
+
+Outcome strike(DuelModel& model, int user, World& w, int32_t damage, const UseModel& use) {
+    const int foe = 1 - user;
+    const SideModel& self = model.side(user);
+    const SideModel& other = model.side(foe);
+    const int32_t before = w.hp[foe];
+    int32_t left = before - damage;
+    if (left <= 0 && before == other.maxHp) {
+        if (w.item[foe] && other.item == ItemKind::FocusSash) {
+            left = 1;
+            w.item[foe] = false;
+        } else if (other.sturdy) {
+            left = 1;
+        }
+    }
+    const int32_t dealt = before - std::max(0, left);
+    w.hp[foe] = std::max(0, left);
+    if (use.berryActs || (other.item == ItemKind::AirBalloon && dealt > 0) || (self.knocksOff && left > 0))
+        w.item[foe] = false;
+    if (use.gemActs)
+        w.item[user] = false;
+    if (self.drains)
+        w.hp[user] = std::min(self.maxHp, w.hp[user] + drainOf(dealt, model.generation()));
+    w.hp[user] -= recoilOf(dealt, self, model.generation());
+    if (use.lifeOrb && dealt > 0)
+        w.hp[user] -= std::max(1, self.maxHp / 10);
+    w.hp[user] = std::max(0, w.hp[user]);
+    const bool foeDown = w.hp[foe] == 0, userDown = w.hp[user] == 0;
+    if (foeDown && userDown)
+        return model.generation() == kGen4 ? Outcome::Draw : winOf(user);
+    if (foeDown)
+        return winOf(user);
+    if (userDown)
+        return winOf(foe);
+    eatBerry(model, foe, w);
+    eatBerry(model, user, w);
+    return Outcome::Going;
+}
+
+// One step of a side's end of turn: a loss may knock it out or call its berry; やどりぎのタネ heals
+// the foe by what it took.
+static Outcome applyStep(DuelModel& model, int s, World& w, int32_t amount, TurnEndKind kind) {
+    const int32_t before = w.hp[s];
+    w.hp[s] = std::min(model.side(s).maxHp, before + amount);
+    if (w.hp[s] <= 0) {
+        w.hp[s] = 0;
+        return winOf(1 - s);
+    }
+    if (kind == TurnEndKind::LeechSeed && amount < 0)
+        w.hp[1 - s] = std::min(model.side(1 - s).maxHp, w.hp[1 - s] + std::min(-amount, before));
+    if (amount < 0)
+        eatBerry(model, s, w);
+    return Outcome::Going;
+}
+
+Outcome endOfTurn(DuelModel& model, int turn, World& w, int first) {
+    const std::array<const TurnEndPlan*, 2> plans{&model.turnEnd(0, w.item[0]), &model.turnEnd(1, w.item[1])};
+    // Each kind of step for both sides before the next kind, the side that moves first first.
+    for (int k = static_cast<int>(TurnEndKind::Sandstorm); k <= static_cast<int>(TurnEndKind::PoisonHeal); ++k)
+        for (int s : {first, 1 - first})
+            for (const TurnEndStep& step : plans[s]->eachTurn) {
+                if (static_cast<int>(step.kind) != k)
+                    continue;
+                const int32_t amount = step.kind == TurnEndKind::Toxic ? plans[s]->toxicLoss(turn) : step.amount;
+                if (const Outcome o = applyStep(model, s, w, amount, step.kind); o != Outcome::Going)
+                    return o;
+            }
+    return Outcome::Going;
+}
+
+Outcome enterBoth(DuelModel& model, World& w) {
+    for (int s = 0; s < 2; ++s)
+        for (const TurnEndStep& step : model.turnEnd(s, w.item[s]).onEntry)
+            if (const Outcome o = applyStep(model, s, w, step.amount, step.kind); o != Outcome::Going)
+                return o;
+    for (int s = 0; s < 2; ++s)
+        eatBerry(model, s, w);
+    return Outcome::Going;
+}
+
+} // namespace rusrina::duel
