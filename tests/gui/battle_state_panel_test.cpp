@@ -41,10 +41,7 @@ void writeBox() {
     BoxEntry a = testing::EntryBuilder("A", kSnorlax).nature(24).ability(0).evs({}).noMoves().computedStats();
     a.move[0] = kBodySlam;
     const BoxEntry b = testing::EntryBuilder("B", kChansey).nature(24).ability(0).evs({}).noMoves().computedStats();
-    Box box;
-    for (const BoxEntry& e : {a, b})
-        QVERIFY(box.add(e).ok());
-    QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
+    rusrina::test::writeDefaultBox({a, b});
 }
 
 // The windows on the box above with A attacking B.

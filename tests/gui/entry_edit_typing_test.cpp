@@ -43,12 +43,7 @@ struct Form {
         window.showTool(ShowCommand::Show);
         window.activateWindow();
     }
-    template <typename T> T* find(const QString& name) {
-        T* widget = window.findChild<T*>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
-    }
+    template <typename T> T* find(const QString& name) { return rusrina::test::child<T>(window, name); }
     QLineEdit* field(const char* stem, int stat) {
         return find<QLineEdit>(QString::fromLatin1(stem) + QString::number(stat));
     }

@@ -57,12 +57,7 @@ struct Fixture {
     // An entry in the box before the test's own registrations.
     StoreResult add(const BoxEntry& entry) { return document.registerEntry(-1, entry); }
 
-    template <typename T> T* find(const QString& name) const {
-        T* widget = window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return widget;
-    }
+    template <typename T> T* find(const QString& name) const { return rusrina::test::child<T>(*window, name); }
     QComboBox* combo(const QString& name) const { return find<QComboBox>(name); }
     QLineEdit* field(const QString& name) const { return find<QLineEdit>(name); }
     QLineEdit* iv(int stat) const { return field(QStringLiteral("edit_iv%1").arg(stat)); }

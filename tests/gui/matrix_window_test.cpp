@@ -68,11 +68,8 @@ void writeBox() {
     a.move[0] = kTackle;
     a.move[1] = kBodySlam;
     a.stat[1] = 150;
-    Box box;
-    for (const BoxEntry& e : {a, typedIn("B", kChansey, 300), typedIn("C", kChansey, 40), typedIn("D", kChansey, 64),
-                              trained("E", kBlissey)})
-        QVERIFY(box.add(e).ok());
-    QVERIFY(BoxFile(kDefaultBoxFileName).save(box).ok);
+    rusrina::test::writeDefaultBox({a, typedIn("B", kChansey, 300), typedIn("C", kChansey, 40),
+                                    typedIn("D", kChansey, 64), trained("E", kBlissey)});
 }
 
 void setSides(BoxDocument& document, int attacker, int defender) {
