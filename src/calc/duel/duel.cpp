@@ -2,11 +2,16 @@
 
 #include "calc/duel/duel.h"
 
+#include "calc/calculate.h"
 #include "calc/duel/duel_chain.h"
 
 #include <algorithm>
 
 namespace rusrina {
+
+namespace {
+constexpr double kDuelDropped = 1e-13; // a state less likely than this is counted as still going
+} // namespace
 
 DuelResult computeDuel(const Scenario& scenario, const DamageSlot& first, const DamageSlot& second) {
     DuelResult out;
@@ -31,6 +36,7 @@ DuelResult computeDuel(const Scenario& scenario, const DamageSlot& first, const 
         if (turn > ppTurns && going > 0.0)
             out.notes |= kDuelNotePpRunsOut;
         chain.play(turn);
+        out.unresolved += chain.prune(kDuelDropped);
         const auto& last = chain.last();
         out.turns.push_back(
             {last.win, last.draw, last.lose, last.firstWinsBeforeFoeMoves, last.foeWinsBeforeFirstMoves});
@@ -38,8 +44,46 @@ DuelResult computeDuel(const Scenario& scenario, const DamageSlot& first, const 
     out.win = chain.total().win;
     out.draw = chain.total().draw;
     out.lose = chain.total().lose;
-    out.unresolved = chain.going();
+    out.unresolved += chain.going();
     return out;
+}
+
+namespace {
+
+// The slot of the entry's move that knocks the foe out soonest, -1 when none deals anything.
+int soonestMove(const Scenario& s) {
+    int best = -1;
+    KoChance bestKo;
+    for (int i = 0; i < 4; ++i) {
+        const KoChance ko = calculateHit(s, DamageSlot::moveRow(i, s.attacker.entry->move[i])).ko;
+        if (ko.hits <= 0)
+            continue;
+        if (best < 0 || ko.hits < bestKo.hits || (ko.hits == bestKo.hits && ko.chance > bestKo.chance)) {
+            best = i;
+            bestKo = ko;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+DuelResult computeDuelWithSoonestMoves(const Scenario& scenario, std::array<int, 2>* moves) {
+    if (!hasPair(scenario))
+        return {};
+    Scenario swapped = scenario;
+    std::swap(swapped.attacker, swapped.defender);
+    const std::array<int, 2> chosen{soonestMove(scenario), soonestMove(swapped)};
+    if (moves)
+        *moves = chosen;
+    if (chosen[0] < 0 || chosen[1] < 0) {
+        DuelResult out;
+        out.refusal = {chosen[0] < 0 ? DuelRefusal::NoMove : DuelRefusal::None,
+                       chosen[1] < 0 ? DuelRefusal::NoMove : DuelRefusal::None};
+        return out;
+    }
+    return computeDuel(scenario, DamageSlot::moveRow(chosen[0], scenario.attacker.entry->move[chosen[0]]),
+                       DamageSlot::moveRow(chosen[1], scenario.defender.entry->move[chosen[1]]));
 }
 
 double duelScore(const DuelResult& r) {

@@ -95,6 +95,11 @@ struct DuelTable {
 };
 DuelTable computeDuelTable(const Scenario& scenario);
 
+// The one-on-one with each side using the move that knocks the other out soonest (the fewest uses,
+// then the higher chance, misses and the end of turn aside): one cell of the box's 対面 column, at
+// the cost of one chain. `moves` receives each side's move slot (-1 when none plays).
+DuelResult computeDuelWithSoonestMoves(const Scenario& scenario, std::array<int, 2>* moves = nullptr);
+
 // What a result is worth to the first side: win + draw / 2.
 double duelScore(const DuelResult& r);
 

@@ -86,6 +86,21 @@ public:
         m_total.foeWinsBeforeFirstMoves += m_last.foeWinsBeforeFirstMoves;
     }
 
+    // Drops every state less likely than `floor`, and returns the chance dropped: the program keeps
+    // long battles of slow attrition from growing without bound at a cost far below its figures.
+    P prune(const P& floor) {
+        P dropped(0);
+        for (auto at = m_states.begin(); at != m_states.end();) {
+            if (at->second < floor) {
+                dropped += at->second;
+                at = m_states.erase(at);
+            } else {
+                ++at;
+            }
+        }
+        return dropped;
+    }
+
     bool over() const { return m_states.empty(); }
     const Ending<P>& total() const { return m_total; }
     const Ending<P>& last() const { return m_last; }

@@ -249,11 +249,43 @@ ExactSide DuelModel::sideAt(int s, bool itemHeld, int32_t hp) const {
     return side;
 }
 
+// The conditions the user attacks under: its burn, and its ability active where the battle holds
+// what it asks for (もうか and its like at a third of the HP, よわき at half, こんじょう and its like
+// with a status).
+BattleConditions DuelModel::conditionsFor(int user, int32_t userHp) const {
+    const Scenario& s = m_facing[user];
+    BattleConditions c = conditionsOf(s);
+    const std::optional<StatusCondition> status = s.attacker.state.status;
+    const bool hasStatus = status && *status != StatusCondition::None;
+    const int32_t most = m_sides[user].maxHp;
+    c.burn = status == StatusCondition::Burn;
+    switch (abilityIn(*s.attacker.entry, m_gen)) {
+    case AbilityId::Blaze:
+    case AbilityId::Torrent:
+    case AbilityId::Overgrow:
+    case AbilityId::Swarm:
+        c.abilityActive = 3 * userHp <= most;
+        break;
+    case AbilityId::Defeatist:
+        c.abilityActive = 2 * userHp <= most;
+        break;
+    case AbilityId::Guts:
+    case AbilityId::ToxicBoost:
+    case AbilityId::FlareBoost:
+        c.abilityActive = hasStatus;
+        break;
+    default:
+        c.abilityActive = false;
+    }
+    return c;
+}
+
 ExactAttack DuelModel::attackOf(int user, bool userItem, int32_t userHp, bool critical) const {
     const Scenario& s = m_facing[user];
     ExactOptions options = exactOptionsOf(s);
     options.critical = critical;
-    return prepareExactAttack(sideAt(user, userItem, userHp), m_slots[user], conditionsOf(s), options, s.field);
+    return prepareExactAttack(sideAt(user, userItem, userHp), m_slots[user], conditionsFor(user, userHp), options,
+                              s.field);
 }
 
 // Where the HP stands as far as a use reads it: the user's at full, above half, at half or less

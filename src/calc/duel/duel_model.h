@@ -78,6 +78,7 @@ public:
 
 private:
     ExactSide sideAt(int s, bool itemHeld, int32_t hp) const;
+    BattleConditions conditionsFor(int user, int32_t userHp) const;
     ExactAttack attackOf(int user, bool userItem, int32_t userHp, bool critical) const;
     void check(int s);
     UseModel buildUse(int user, bool userItem, bool foeItem, int32_t userHp, int32_t foeHp) const;
