@@ -47,12 +47,24 @@ def full_box():
     return box(records)
 
 
-def extension_block(records):
+def tie(data):
+    """What ties an extension record to its 144-byte record: CRC-32 of the name bytes up to their
+    terminator, one zero byte and the species number."""
+    name = data[:32].split(b"\0", 1)[0]
+    return zlib.crc32(name + b"\0" + data[32:36])
+
+
+def extension_block(records, tied_to=None):
     """The block after the records: tag, version 1, record size 16, count 1024, the records
-    (flags, gender, happiness, 0, held item index, ten zero bytes), CRC-32 of all before it."""
+    (flags, gender, happiness, 0, held item index, the tie or four zero bytes, six zero bytes),
+    CRC-32 of all before it. With `tied_to` (the box's bytes), each kept record carries its tie."""
     body = b"RUSRXTND" + struct.pack("<HHI", 1, 16, CAPACITY)
-    for flags, gender, happiness, item in records + [(0, 0, 0, 0)] * (CAPACITY - len(records)):
-        body += struct.pack("<BBBBH", flags, gender, happiness, 0, item) + b"\0" * 10
+    for i, (flags, gender, happiness, item) in enumerate(records + [(0, 0, 0, 0)] * (CAPACITY - len(records))):
+        tail = b"\0" * 10
+        if tied_to is not None and flags & 1:
+            flags |= 4
+            tail = struct.pack("<I", tie(tied_to[i * RECORD:(i + 1) * RECORD])) + b"\0" * 6
+        body += struct.pack("<BBBBH", flags, gender, happiness, 0, item) + tail
     return body + struct.pack("<I", zlib.crc32(body))
 
 
@@ -80,6 +92,15 @@ def box_seeds():
     with_block = full + extension_block(kept)
     write("box_file", "full_with_block.vbd", with_block)
     write("box_file", "full_block_bad_checksum.vbd", with_block[:-1] + bytes([with_block[-1] ^ 1]))
+    # Tied to their records; then the first two records swapped by a program that knows only them,
+    # a flipped tag, and values out of range (a gender past 2, a flag no one writes).
+    tied = full + extension_block(kept, full)
+    write("box_file", "full_with_tied_block.vbd", tied)
+    write("box_file", "full_tied_block_swapped.vbd", full[RECORD:2 * RECORD] + full[:RECORD] + tied[2 * RECORD:])
+    write("box_file", "full_block_flipped_tag.vbd", full + b"RUSRXTNE" + tied[len(full) + 8:])
+    odd = [(flags | (0x80 if i % 5 == 0 else 0), 9 if i % 7 == 0 else gender, happiness, item)
+           for i, (flags, gender, happiness, item) in enumerate(kept)]
+    write("box_file", "full_block_out_of_range.vbd", full + extension_block(odd, full))
     for fixture in ("box_mixed.vbd", "box_truncated.vbd"):
         shutil.copy(os.path.join(FIXTURES, fixture), os.path.join(CORPUS, "box_file", fixture))
 

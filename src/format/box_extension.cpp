@@ -9,6 +9,8 @@ namespace {
 
 constexpr uint8_t kFlagKept = 1;
 constexpr uint8_t kFlagShiny = 2;
+constexpr uint8_t kFlagTied = 4;
+constexpr std::size_t kTieOffset = 6;
 constexpr uint16_t kNoIndex = 0xFFFF;
 
 void put16(std::string& out, std::size_t at, uint16_t value) {
@@ -28,7 +30,8 @@ uint32_t get(std::string_view in, std::size_t at, int bytes) {
     return value;
 }
 
-void writeRecord(std::string& out, std::size_t at, const EntryExtra& extra) {
+// Every field of a record but its tie.
+void writeFields(std::string& out, std::size_t at, const EntryExtra& extra) {
     if (extra == EntryExtra{})
         return; // zero bytes
     out[at] = static_cast<char>(kFlagKept | (extra.shiny ? kFlagShiny : 0));
@@ -36,6 +39,27 @@ void writeRecord(std::string& out, std::size_t at, const EntryExtra& extra) {
     out[at + 2] = static_cast<char>(extra.happiness);
     out[at + 3] = static_cast<char>(extra.form);
     put16(out, at + 4, extra.heldItem < 0 ? kNoIndex : static_cast<uint16_t>(extra.heldItem));
+}
+
+void writeRecord(std::string& out, std::size_t at, const EntryExtra& extra, const BoxEntry& record) {
+    if (extra == EntryExtra{})
+        return;
+    writeFields(out, at, extra);
+    out[at] = static_cast<char>(out[at] | kFlagTied);
+    put32(out, at + kTieOffset, extensionTieOf(record));
+}
+
+// Whether a record holds just what this program writes for the extra read from it (its tie
+// aside): a value out of range, or bytes where it writes none, are not kept as they were.
+bool writtenAsRead(std::string_view in, std::size_t at, const EntryExtra& extra) {
+    std::string again(kExtensionRecordBytes, '\0');
+    writeFields(again, 0, extra);
+    std::string was(in.substr(at, kExtensionRecordBytes));
+    if ((was[0] & (kFlagKept | kFlagTied)) == (kFlagKept | kFlagTied)) {
+        was[0] = static_cast<char>(was[0] & ~kFlagTied);
+        put32(was, kTieOffset, 0);
+    }
+    return again == was;
 }
 
 EntryExtra readRecord(std::string_view in, std::size_t at) {
@@ -73,14 +97,33 @@ uint32_t crc32Of(std::string_view bytes) {
     return crc ^ 0xFFFFFFFFu;
 }
 
-std::string extensionBlock(const BoxExtras& extras) {
+uint32_t extensionTieOf(const BoxEntry& record) {
+    std::string bytes(entryName(record));
+    bytes += '\0';
+    for (int i = 0; i < 4; ++i)
+        bytes += static_cast<char>((static_cast<uint32_t>(record.species) >> (8 * i)) & 0xFF);
+    return crc32Of(bytes);
+}
+
+int dropMovedExtras(BoxExtras& extras, const ExtensionRead& read, const BoxSlots& records) {
+    int dropped = 0;
+    for (int slot = 0; slot < kBoxCapacity; ++slot) {
+        if (!read.tied[slot] || extras[slot] == EntryExtra{} || read.ties[slot] == extensionTieOf(records[slot]))
+            continue;
+        extras[slot] = {};
+        ++dropped;
+    }
+    return dropped;
+}
+
+std::string extensionBlock(const BoxExtras& extras, const BoxSlots& records) {
     std::string block(kExtensionBlockBytes, '\0');
     block.replace(0, kExtensionTag.size(), kExtensionTag);
     put16(block, 8, kExtensionVersion);
     put16(block, 10, kExtensionRecordBytes);
     put32(block, 12, kBoxCapacity);
     for (int slot = 0; slot < kBoxCapacity; ++slot)
-        writeRecord(block, kExtensionHeaderBytes + slot * kExtensionRecordBytes, extras[slot]);
+        writeRecord(block, kExtensionHeaderBytes + slot * kExtensionRecordBytes, extras[slot], records[slot]);
     const std::size_t body = kExtensionBlockBytes - 4;
     put32(block, body, crc32Of(std::string_view(block).substr(0, body)));
     return block;
@@ -90,11 +133,14 @@ ExtensionRead readExtensionBlock(std::string_view in) {
     ExtensionRead read;
     if (in.empty())
         return read;
+    read.status = ExtensionRead::Status::Damaged;
     if (!in.starts_with(kExtensionTag)) {
+        // A flipped tag, or other bytes where the block goes: what they held is lost to this
+        // program as surely as a block with a flipped byte, and said the same way.
         read.trailingBytes = true;
+        read.reason = "先頭の印が合わない";
         return read;
     }
-    read.status = ExtensionRead::Status::Damaged;
     const std::size_t body = kExtensionBlockBytes - 4;
     if (in.size() < kExtensionHeaderBytes) {
         read.reason = "途中で切れている";
@@ -110,8 +156,13 @@ ExtensionRead readExtensionBlock(std::string_view in) {
         read.status = ExtensionRead::Status::Valid;
         read.trailingBytes = in.size() > kExtensionBlockBytes;
         BoxExtras& extras = read.extras.emplace();
-        for (int slot = 0; slot < kBoxCapacity; ++slot)
-            extras[slot] = readRecord(in, kExtensionHeaderBytes + slot * kExtensionRecordBytes);
+        for (int slot = 0; slot < kBoxCapacity; ++slot) {
+            const std::size_t at = kExtensionHeaderBytes + slot * kExtensionRecordBytes;
+            extras[slot] = readRecord(in, at);
+            read.normalised += writtenAsRead(in, at, extras[slot]) ? 0 : 1;
+            read.tied[slot] = (static_cast<uint8_t>(in[at]) & (kFlagKept | kFlagTied)) == (kFlagKept | kFlagTied);
+            read.ties[slot] = get(in, at + kTieOffset, 4);
+        }
     }
     return read;
 }

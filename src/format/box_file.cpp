@@ -58,7 +58,7 @@ fs::path entryOf(const fs::path& path) {
 std::string boxFileBytes(const Box& box, bool withBlock) {
     std::string bytes(recordsOf(box));
     if (withBlock || box.hasExtras())
-        bytes += extensionBlock(box.extras());
+        bytes += extensionBlock(box.extras(), box.slots());
     return bytes;
 }
 
@@ -137,17 +137,24 @@ LoadResult BoxFile::load(Box& box) {
     }
     m_needsNewName = false;
     result.status = LoadResult::Status::Loaded;
-    const ExtensionRead& extension = image.extension;
+    ExtensionRead& extension = image.extension;
     const bool validBlock = extension.status == ExtensionRead::Status::Valid;
+    if (validBlock) {
+        result.movedExtras = dropMovedExtras(*extension.extras, extension, *image.slots);
+        result.normalisedExtras = extension.normalised;
+    }
     result.invalidRecords =
         box.adoptImage(*image.slots, image.completeRecords, validBlock ? &*extension.extras : nullptr);
     result.count = box.count();
     if (extension.status == ExtensionRead::Status::Damaged)
         result.extensionProblem = extension.reason;
     m_writesBlock = validBlock;
-    // A valid block that a save would not write back as it stands (an item its record no longer
-    // stands for, a field out of range) counts as dropped data too.
-    const bool blockKept = validBlock && extensionBlock(box.extras()) == image.afterRecords;
+    // A valid block that a save would not write back as it stands (an extra another creature now
+    // has the slot of, an item its record no longer stands for, a field out of range, bytes
+    // behind it) counts as dropped data too. A block written before records were tied is kept:
+    // its ties are only added.
+    const bool blockKept = validBlock && !extension.trailingBytes && result.movedExtras == 0 &&
+                           result.normalisedExtras == 0 && box.extras() == *extension.extras;
     m_backupPending = result.invalidRecords > 0 || (image.longerThanBox && !blockKept);
     return result;
 }
@@ -231,7 +238,9 @@ ImportResult importBoxFile(Box& box, const fs::path& path) {
     result.status = ImportResult::Status::Imported;
     result.firstAddedSlot = box.count();
     const BoxSlots& records = *image.slots;
-    const std::optional<BoxExtras>& extras = image.extension.extras;
+    std::optional<BoxExtras>& extras = image.extension.extras;
+    if (extras)
+        dropMovedExtras(*extras, image.extension, records);
     for (int i = 0; i < kBoxCapacity; ++i) {
         const BoxEntry& record = records[i];
         if (!record.inUse())
@@ -256,12 +265,19 @@ ImportResult importBoxFile(Box& box, const fs::path& path) {
 std::string loadSummaryText(const LoadResult& result, const fs::path& backup) {
     if (result.status == LoadResult::Status::Unreadable)
         return result.message + "\nこのファイルは置き換えず、ボックスは保存するときに別の名前を付けて保存します。";
-    if (result.invalidRecords == 0 && result.extensionProblem.empty())
+    if (result.invalidRecords == 0 && result.extensionProblem.empty() && result.movedExtras == 0 &&
+        result.normalisedExtras == 0)
         return {};
     std::string text;
     if (result.invalidRecords > 0)
         text =
             "ボックスファイルの不正なデータ " + std::to_string(result.invalidRecords) + " 件を読み込みませんでした。\n";
+    if (result.movedExtras > 0)
+        text += "拡張データ（持ち物・性別・なつき度・色違い） " + std::to_string(result.movedExtras) +
+                " 件は、ほかのプログラムが登録を並べ替えたか書き換えたため、読み込みませんでした。\n";
+    if (result.normalisedExtras > 0)
+        text += "拡張データ " + std::to_string(result.normalisedExtras) +
+                " 件に範囲外の値があったため、読み込める値に直しました。\n";
     if (!result.extensionProblem.empty())
         text += "ボックスファイルの拡張データ（持ち物・性別・なつき度・色違い）は、" + result.extensionProblem +
                 "ため読み込みませんでした。登録の " + std::to_string(result.count) + " 件はそのまま読み込みました。\n";

@@ -55,6 +55,8 @@ struct LoadResult {
     int invalidRecords = 0;            // in-use records left out
     std::string message;               // why an existing file could not be read; empty otherwise
     std::string extensionProblem = {}; // why the extension block was left out; empty when read or absent
+    int movedExtras = 0;               // extension records left out: their slot now holds another creature
+    int normalisedExtras = 0;          // extension records with a value out of range, read as the nearest kept
 };
 
 struct ImportResult {

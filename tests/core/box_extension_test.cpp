@@ -122,7 +122,9 @@ TEST(BoxExtensionFile, DamagedBlockLosesNoRecord) {
         {"checksum", damaged(kExtensionHeaderBytes + 17, 1), "チェックサムが合わない"},
         {"cut short", good.substr(0, good.size() - 1), "途中で切れている"},
         {"header cut", good.substr(0, kBoxFileBytes + 9), "途中で切れている"},
-        {"tag", damaged(0, 'X'), ""},
+        {"tag", damaged(0, 'X'), "先頭の印が合わない"},
+        {"garbage in place of the block", good.substr(0, kBoxFileBytes) + std::string(kExtensionBlockBytes, 'Z'),
+         "先頭の印が合わない"},
         {"bytes behind", good + "x", ""},
     };
     for (const auto& c : cases) {
@@ -160,6 +162,72 @@ TEST(BoxExtensionFile, ItemTheRecordNoLongerStandsForIsDroppedWithABackup) {
     EXPECT_EQ(heldItemOf(loaded.entry(0), loaded.extra(0)), kChoiceBand);
     EXPECT_EQ(loaded.extra(0).gender, Gender::Female);
     EXPECT_TRUE(file.backupPending());
+}
+
+// An extension record stays with the creature it was written for: one whose slot another program
+// (knowing only the records) gave to another creature is left out and said, as is a value out of
+// range; a block written before records were tied applies by slot, and loads without a backup.
+TEST(BoxExtensionFile, ExtrasStayWithTheirCreature) {
+    TempDir dir;
+    const Box box = boxWithExtras();
+    const std::string good = savedBytes(dir / "good.vbd", box);
+    const auto recordAt = [](int slot) { return kBoxFileBytes + kExtensionHeaderBytes + slot * kExtensionRecordBytes; };
+    const auto stamped = [](std::string bytes) {
+        const std::size_t body = kBoxFileBytes + kExtensionBlockBytes - 4;
+        const uint32_t crc = crc32Of(std::string_view(bytes).substr(kBoxFileBytes, kExtensionBlockBytes - 4));
+        for (int i = 0; i < 4; ++i)
+            bytes[body + i] = static_cast<char>(crc >> (8 * i));
+        return bytes;
+    };
+    const auto swapped = [](std::string bytes) { // records "a" and "c" trade places
+        std::swap_ranges(bytes.begin(), bytes.begin() + sizeof(BoxEntry), bytes.begin() + 2 * sizeof(BoxEntry));
+        return bytes;
+    };
+    std::string untied = good; // as a block was written before records were tied
+    for (int slot = 0; slot < kBoxCapacity; ++slot) {
+        untied[recordAt(slot)] = static_cast<char>(untied[recordAt(slot)] & ~4);
+        std::fill_n(untied.begin() + static_cast<std::ptrdiff_t>(recordAt(slot)) + 6, 4, '\0');
+    }
+    untied = stamped(untied);
+    std::string renamed = good;
+    renamed[sizeof(BoxEntry)] = 'q'; // "b" renamed in its record alone
+    std::string outOfRange = good;
+    outOfRange[recordAt(0) + 1] = 9; // a gender past the three
+    const struct {
+        const char* what;
+        std::string bytes;
+        int moved;
+        int normalised;
+        Gender firstGender;
+        bool backup;
+    } cases[] = {
+        {"as written", good, 0, 0, Gender::Female, false},
+        {"written before ties", untied, 0, 0, Gender::Female, false},
+        {"records swapped", swapped(good), 2, 0, Gender::Unknown, true},
+        // Only the held item, which the record's row no longer stands for, is left out.
+        {"records swapped, written before ties", swapped(untied), 0, 0, Gender::Female, true},
+        {"a record renamed", renamed, 1, 0, Gender::Female, true},
+        {"a gender out of range", stamped(outOfRange), 0, 1, Gender::Unknown, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeAll(dir / "rusrina.vbd", c.bytes);
+        BoxFile file(dir / "rusrina.vbd");
+        Box loaded;
+        const LoadResult r = file.load(loaded);
+        EXPECT_EQ(r.extensionProblem, "");
+        EXPECT_EQ(r.movedExtras, c.moved);
+        EXPECT_EQ(r.normalisedExtras, c.normalised);
+        EXPECT_EQ(loaded.extra(0).gender, c.firstGender);
+        EXPECT_EQ(file.backupPending(), c.backup);
+        const std::string summary = loadSummaryText(r, file.backupPath());
+        EXPECT_EQ(summary.find(" " + std::to_string(c.moved) + " 件は、ほかのプログラムが") != std::string::npos,
+                  c.moved > 0);
+        EXPECT_EQ(summary.find("範囲外の値") != std::string::npos, c.normalised > 0);
+        Box imported;
+        importBoxFile(imported, dir / "rusrina.vbd");
+        EXPECT_EQ(imported.extras(), loaded.extras());
+    }
 }
 
 TEST(BoxExtensionFile, ExtrasMoveWithTheirEntries) {
@@ -241,4 +309,12 @@ TEST(BoxExtensionFile, BlockWrittenFromTheLayoutAlone) {
         ++checked;
     }
     EXPECT_GT(checked, 500);
+    // The same block with ties written from the layout alone: they agree with this program's, and
+    // tell two swapped records.
+    for (const auto& [seed, moved] :
+         {std::pair{"full_with_tied_block.vbd", 0}, std::pair{"full_tied_block_swapped.vbd", 2}}) {
+        Box seeded;
+        EXPECT_EQ(BoxFile(fs::path(RUSRINA_FUZZ_CORPUS_DIR) / "box_file" / seed).load(seeded).movedExtras, moved);
+        EXPECT_EQ(seeded.extras() == box.extras(), moved == 0) << seed;
+    }
 }
