@@ -125,11 +125,17 @@ int runApplication(int argc, char** argv, const std::function<void(QWidget& topW
 
     const QString dataDirText = QString::fromStdString(dataDir.string());
     SingleInstance instance(dataDirText);
-    if (instance.claim() == SingleInstance::Claim::Taken) {
+    switch (instance.claim()) {
+    case SingleInstance::Claim::Taken:
         if (instance.activateRunning() || terminations.requested())
             return 0;
         dialogs().message(nullptr, QStringLiteral("ルセリナ"), alreadyRunningText(dataDirText));
         return 1;
+    case SingleInstance::Claim::Unguarded:
+        dialogs().message(nullptr, QStringLiteral("ルセリナ"), unguardedText(dataDirText));
+        break;
+    case SingleInstance::Claim::Owner:
+        break;
     }
     removeStaleTemporaryFiles(dataDir); // left by a run that was killed while it saved
 

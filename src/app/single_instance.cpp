@@ -55,11 +55,18 @@ std::string environment(const char* name) {
     return value ? value : "";
 }
 
+// Where neither the lock file nor the directory can be locked: a file beside the socket, named after
+// the directory as the socket is, in a directory only this user may enter.
+std::filesystem::path fallbackLockFile(const QString& dataDir) {
+    const QString socket = SingleInstance::serverName(dataDir);
+    return socket.isEmpty() ? std::filesystem::path() : std::filesystem::path(socket.toStdString() + ".lock");
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& dataDir, QObject* parent)
     : QObject(parent), m_dir(dataDir),
-      m_lock(QDir(dataDir).filePath(QString::fromLatin1(kLockFileName)).toStdString()) {}
+      m_lock(QDir(dataDir).filePath(QString::fromLatin1(kLockFileName)).toStdString(), fallbackLockFile(dataDir)) {}
 
 SingleInstance::~SingleInstance() = default;
 
@@ -186,6 +193,13 @@ bool SingleInstance::activateRunning(int timeoutMs) {
             return false;
         QThread::msleep(kRetryPauseMs);
     }
+}
+
+QString unguardedText(const QString& dataDir) {
+    return QStringLiteral(
+               "このデータディレクトリをロックできませんでした。\n%1\n"
+               "同じディレクトリでルセリナを同時に二つ起動すると、一方の保存がもう一方の保存を上書きします。")
+        .arg(QDir::toNativeSeparators(dataDir));
 }
 
 QString alreadyRunningText(const QString& dataDir) {

@@ -33,8 +33,8 @@ public:
     enum class Claim {
         Owner,     // this program holds the lock and listens for later starts
         Taken,     // another running program holds it
-        Unguarded, // no lock can be made there (a directory that takes no files): nothing can be
-                   // saved there either, so the program runs without one
+        Unguarded, // neither the directory nor any lock file can be locked: the program runs
+                   // without a guard, and says so (unguardedText)
     };
     // Takes the lock. A lock file no running program holds (left by a kill or a crash, empty,
     // half-written, naming a process that is gone) is taken over. Where the file system keeps no
@@ -71,6 +71,9 @@ private:
     QLocalServer* m_server = nullptr;
     QList<QLocalSocket*> m_connections; // oldest first
 };
+
+// What a start says when nothing guards the directory against a second program.
+QString unguardedText(const QString& dataDir);
 
 // What a second start says when the running program did not answer.
 QString alreadyRunningText(const QString& dataDir);

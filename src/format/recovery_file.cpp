@@ -200,8 +200,26 @@ Recovery readRecovery(const fs::path& path, const fs::path& boxFile) {
         recovery.origin.boxFile = boxFile;
         recovery.origin.writtenNs = modifiedNs(path);
     }
+    recovery.ownTarget = restoreTargetAllowed(recovery.origin.boxFile, boxFile);
     recovery.load = BoxFile(path).load(recovery.box);
     return recovery;
+}
+
+bool restoreTargetAllowed(const fs::path& target, const fs::path& openedBoxFile) {
+    if (!target.is_absolute() || !openedBoxFile.is_absolute())
+        return false;
+    for (const fs::path& part : target.relative_path())
+        if (part.empty() || part == "." || part == "..")
+            return false;
+    const bool opened = target == openedBoxFile;
+    const bool besideIt = target.parent_path() == openedBoxFile.parent_path() && target.extension() == ".vbd" &&
+                          target.stem() != "" && target.stem() != ".";
+    if (!opened && !besideIt)
+        return false;
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0)
+        return errno == ENOENT;
+    return S_ISREG(st.st_mode);
 }
 
 std::vector<Recovery> findRecoveries(const fs::path& boxFile) {
@@ -238,6 +256,20 @@ fs::path freeRecoveryPath(const fs::path& boxFile) {
         const fs::path path = numberedRecoveryPath(boxFile, number);
         if (!taken(path))
             return path;
+    }
+    return {};
+}
+
+fs::path claimRecoveryPath(const fs::path& boxFile) {
+    for (int number = 1; number <= kMaxRecoveryNumber; ++number) {
+        const fs::path path = numberedRecoveryPath(boxFile, number);
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            return path;
+        }
+        if (errno != EEXIST)
+            return {};
     }
     return {};
 }
@@ -293,6 +325,9 @@ std::string recoveryOfferText(const Recovery& recovery, int position, int total)
         text += "（" + std::to_string(position) + " / " + std::to_string(total) + "）";
     text += "。\n" + recovery.path.string() + "\n元のファイル: " + recovery.origin.boxFile.string() +
             "\n書き込んだ日時: " + localTimeText(recovery.origin.writtenNs) + "\n";
+    if (!recovery.ownTarget)
+        text +=
+            "元のファイルはこのフォルダーのボックスファイルではないため、復元したボックスは名前を付けて保存します。\n";
     const LoadResult& load = recovery.load;
     if (load.status == LoadResult::Status::Unreadable) {
         text += load.message + "\n";

@@ -20,6 +20,10 @@
 // A recovery without a readable info file (one from an older program, or cut by a kill) belongs
 // to the box file it lies beside, with its state there unknown, and its time is its own
 // modification time.
+//
+// An info file is only a text anyone can write (a recovery may come in a copied folder), so the
+// file it names is saved to only when it is a box file of the recovery's own folder or the box
+// file opened there, reached without a link; any other is offered as 名前を付けて保存 only.
 
 #include "box/box.h"
 #include "format/box_file.h"
@@ -57,9 +61,15 @@ std::filesystem::path recoveryInfoPath(const std::filesystem::path& recovery);
 struct Recovery {
     std::filesystem::path path;
     RecoveryOrigin origin;
-    LoadResult load; // of the recovery file: entries read, entries left out, or why it is unreadable
-    Box box;         // what restoring it gives
+    LoadResult load;        // of the recovery file: entries read, entries left out, or why it is unreadable
+    Box box;                // what restoring it gives
+    bool ownTarget = false; // origin.boxFile may be saved to (restoreTargetAllowed)
 };
+
+// Whether a box restored from a recovery beside `openedBoxFile` may be saved to `target`: the
+// opened file itself, or a "*.vbd" file of its folder, named by an absolute path without "." or
+// "..", that is a regular file or not there at all (never a link, a directory or a device).
+bool restoreTargetAllowed(const std::filesystem::path& target, const std::filesystem::path& openedBoxFile);
 
 // The recoveries beside `boxFile`, newest first, at most kMaxOfferedRecoveries of them. Anything
 // with a recovery's name counts, also one that cannot be read, so that it is offered (and can
@@ -70,6 +80,10 @@ Recovery readRecovery(const std::filesystem::path& path, const std::filesystem::
 
 // The first recovery name beside `boxFile` that no file takes; empty when all are taken.
 std::filesystem::path freeRecoveryPath(const std::filesystem::path& boxFile);
+// Takes the first free recovery name beside `boxFile` by creating an empty file there, only if no
+// file has that name (so two programs ending at once never write one recovery); empty when none
+// could be made.
+std::filesystem::path claimRecoveryPath(const std::filesystem::path& boxFile);
 
 // Writes the box to `recoveryPath` (writeRecoveryFile: never over `openedBoxFile` or the origin's
 // file) and its info file, both as private as the origin's box file.

@@ -110,13 +110,36 @@ TEST(DirectoryLock, HeldByALiveHolderUntilItEndsHoweverItEnds) {
     EXPECT_EQ(waiting.acquire(), DirectoryLock::State::Held);
 }
 
-TEST(DirectoryLock, NoLockWhereNoFileCanBeMade) {
+// A lock file that cannot be opened (a directory, a link, another user's file) leaves the directory
+// guarded by its own lock; where the directory cannot be locked either, the fallback file guards it.
+TEST(DirectoryLock, GuardedWhereTheLockFileCannotBeOpened) {
     TempDir dir;
     fs::create_directory(dir / "a-directory");
     fs::create_symlink(dir / "elsewhere", dir / "a-link");
-    for (const char* name : {"missing/rusrina.lock", "a-directory", "a-link"}) {
-        DirectoryLock lock(dir.path() / name);
-        EXPECT_EQ(lock.acquire(), DirectoryLock::State::Failed) << name;
+    const fs::path fallback = dir / "fallback.lock";
+    const struct {
+        const char* name;
+        bool withFallback;
+        DirectoryLock::State state;
+        const char* lockedFile;
+    } cases[] = {
+        {"a-directory", false, DirectoryLock::State::Held, "a-directory"},
+        {"a-link", false, DirectoryLock::State::Held, "a-link"},
+        {"missing/rusrina.lock", false, DirectoryLock::State::Failed, "missing/rusrina.lock"},
+        {"missing/rusrina.lock", true, DirectoryLock::State::Held, "fallback.lock"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path file = dir.path() / c.name;
+        DirectoryLock lock(file, c.withFallback ? fallback : fs::path());
+        ASSERT_EQ(lock.acquire(), c.state);
+        EXPECT_EQ(lock.path(), dir.path() / c.lockedFile);
+        if (c.state == DirectoryLock::State::Held) {
+            EXPECT_TRUE(lock.guardedAnotherWay());
+            DirectoryLock second(file, c.withFallback ? fallback : fs::path());
+            EXPECT_EQ(second.acquire(), DirectoryLock::State::Taken);
+        }
     }
     EXPECT_FALSE(fs::exists(dir / "elsewhere"));
+    EXPECT_FALSE(fs::exists(fallback));
 }

@@ -95,6 +95,19 @@ TEST(RecoveryFile, KeptSideBySideAndFoundNewestFirst) {
     EXPECT_EQ(readAll(box), imageOf(namedBox(3)));
 }
 
+// Each claim takes a name of its own, past anything that has one (a link too), so two programs
+// ending at once never share a recovery.
+TEST(RecoveryFile, EachClaimTakesANameOfItsOwn) {
+    TempDir dir;
+    const fs::path box = dir / "rusrina.vbd";
+    fs::create_symlink(dir / "gone", dir / "rusrina.vbd.recovery-2");
+    EXPECT_EQ(claimRecoveryPath(box), dir / "rusrina.vbd.recovery");
+    EXPECT_EQ(claimRecoveryPath(box), dir / "rusrina.vbd.recovery-3");
+    EXPECT_EQ(freeRecoveryPath(box), dir / "rusrina.vbd.recovery-4");
+    EXPECT_FALSE(fs::exists(dir / "gone"));
+    EXPECT_EQ(claimRecoveryPath(dir / "missing" / "rusrina.vbd"), fs::path());
+}
+
 // A change of the box file since its identity was taken is a change; a file gone is not; one there
 // with no identity known is.
 TEST(RecoveryFile, OriginChangedSince) {
@@ -146,6 +159,40 @@ TEST(RecoveryFile, OfferSaysWhatCouldNotBeRead) {
         EXPECT_NE(text.find(path.string()), std::string::npos);
         EXPECT_NE(text.find("元のファイル: " + box.string()), std::string::npos);
     }
+}
+
+// A restored box is saved only to a box file of the recovery's own folder, reached without a link;
+// an info naming anything else (another folder, a link, "..", a directory) is not taken.
+TEST(RecoveryFile, RestoreTargetIsABoxFileOfItsOwnFolder) {
+    TempDir dir;
+    TempDir outside;
+    const fs::path opened = dir / "rusrina.vbd";
+    writeAll(dir / "team2.vbd", "");
+    writeAll(outside / "x.vbd", "");
+    fs::create_symlink(outside / "x.vbd", dir / "link.vbd");
+    fs::create_symlink(dir / "gone", dir / "dangling.vbd");
+    fs::create_directory(dir / "folder.vbd");
+    fs::create_directory(dir / "sub");
+    const struct {
+        fs::path target;
+        bool allowed;
+    } cases[] = {
+        {opened, true},
+        {dir / "team2.vbd", true},
+        {dir / "new.vbd", true},
+        {dir / "rusrina.ini", false},
+        {dir / "sub" / "team.vbd", false},
+        {outside / "x.vbd", false},
+        {outside / "autostart" / "x.desktop", false},
+        {dir / "sub" / ".." / "team2.vbd", false},
+        {dir / "." / "team2.vbd", false},
+        {dir / "link.vbd", false},
+        {dir / "dangling.vbd", false},
+        {dir / "folder.vbd", false},
+        {"team2.vbd", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(restoreTargetAllowed(c.target, opened), c.allowed) << c.target;
 }
 
 } // namespace

@@ -21,7 +21,7 @@ One road per run, named by the first argument:
                   dialog empty, and saves the unsaved box afterwards;
   recovery-kept   a recovery kept for later at the next start, another edit, SIGTERM: both recoveries
                   lie side by side, are offered newest first, and both are restored and saved in turn
-                  (the older one after a question, as rusrina.vbd was saved since);
+                  (the older one after a question whose default keeps it, as rusrina.vbd was saved since);
   recovery-save-as 名前を付けて保存 as team2.vbd, a deletion saved there, an unsaved move, SIGTERM:
                   restored and saved, the box goes to team2.vbd and rusrina.vbd keeps every entry;
   recovery-import an unsaved move, SIGTERM, then --import-text adds two sets: restoring asks about
@@ -352,6 +352,11 @@ def import_text(session, box):
     expect("the import's exit status and words", (result.returncode, result.stdout.decode()), (0, "2 件追加しました。\n"))
 
 
+# The first of a question's three buttons (上書きする), which is never its default: focus goes back
+# from the default last button over the middle one, and Space presses it.
+FIRST_OF_THREE = ("shift+Tab", "shift+Tab", "space")
+
+
 def question(program):
     """The box window's next question, waited for. What each says is proven where the box window is
     tested; here, which questions come and what each answer leaves on disk."""
@@ -415,8 +420,9 @@ def recovery_kept(options, work):
 
         def restore_over_the_save(program):
             answer(program, question(program), "Return")
-            # rusrina.vbd was saved after this recovery was written: asked first, then overwritten.
-            answer(program, question(program), "Return")
+            # rusrina.vbd was saved after this recovery was written: asked first (Enter would keep the
+            # recovery for later), then overwritten.
+            answer(program, question(program), *FIRST_OF_THREE)
 
         step("start: the kept one is offered; restoring it asks about the save since, then it is saved")
         program = session.start(before_windows=restore_over_the_save)
@@ -523,7 +529,7 @@ def recovery_damaged(options, work):
         def damaged(program):
             answer(program, question(program), "Return")
             # Without its info file the recovery cannot tell whether rusrina.vbd changed since: asked.
-            answer(program, question(program), "Return")
+            answer(program, question(program), *FIRST_OF_THREE)
 
         program = session.start(before_windows=damaged)
         program.click(program.box, "box", "saveButton")

@@ -114,6 +114,7 @@ void BoxWindowFilesTest::fileChangedOnDiskAsksFirst() {
     QVERIFY(dialogs.asked[0].text.contains(QString::fromStdString(boxPath.string())));
     QCOMPARE(dialogs.asked[0].buttons, QStringList({QStringLiteral("上書き保存"), QStringLiteral("名前を付けて保存"),
                                                     QStringLiteral("キャンセル")}));
+    QCOMPARE(dialogs.asked[0].defaultButton, 2); // Enter replaces nothing
     QCOMPARE(namesOnDisk(boxPath), boxFileAfter);
     QCOMPARE(namesOnDisk(otherPath), otherFileAfter);
     QCOMPARE(document.hasUnsavedChanges(), unsaved);
@@ -303,6 +304,7 @@ void BoxWindowFilesTest::recoveryAsksBeforeLosingAnything() {
     QCOMPARE(dialogs.asked.size(), answers.size() + (answers.back() == 1 && changedSince ? 1 : 0));
     QVERIFY(dialogs.asked[1].text.contains(changedSince ? QStringLiteral("変更されています")
                                                         : QStringLiteral("3 件の登録が空のボックスに置き換わります")));
+    QCOMPARE(dialogs.asked[1].defaultButton, dialogs.asked[1].buttons.size() - 1); // Enter keeps it
     QCOMPARE(listNames(windows.boxWindow()), listed);
     QCOMPARE(namesOnDisk(otherPath), otherFileAfter);
     click(windows.boxWindow(), "saveButton");

@@ -101,6 +101,7 @@ public:
         QString text;               // the message, or the filter of a file dialog
         QString defaultSuffix = {}; // of a file dialog
         QStringList buttons = {};   // of a "choose" question
+        int defaultButton = 0;      // of a "choose" question: the one Enter answers
     };
 
     ScriptedDialogs() { setDialogs(this); }
@@ -125,8 +126,9 @@ public:
         asked.append({QStringLiteral("choice"), title, text});
         return choiceAnswers.isEmpty() ? Answer::No : choiceAnswers.takeFirst();
     }
-    int choose(QWidget*, const QString& title, const QString& text, const QStringList& buttons) override {
-        asked.append({QStringLiteral("choose"), title, text, QString(), buttons});
+    int choose(QWidget*, const QString& title, const QString& text, const QStringList& buttons,
+               int defaultButton) override {
+        asked.append({QStringLiteral("choose"), title, text, QString(), buttons, defaultButton});
         return chooseAnswers.isEmpty() ? int(buttons.size()) - 1 : chooseAnswers.takeFirst();
     }
     QString openFileName(QWidget*, const QString& title, const QString& filter, const QString& suffix) override {

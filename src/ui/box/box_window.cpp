@@ -511,7 +511,7 @@ bool BoxWindow::save(SaveCheck check) {
         return saveAs(); // the file there could not be read, so it is not replaced
     case SaveProblem::ChangedOnDisk:
         switch (dialogs().choose(this, kBoxTitle, why + QStringLiteral("\n上書きすると、その変更は失われます。"),
-                                 {QStringLiteral("上書き保存"), kSaveAsCaption, QStringLiteral("キャンセル")})) {
+                                 {QStringLiteral("上書き保存"), kSaveAsCaption, QStringLiteral("キャンセル")}, 2)) {
         case 0:
             return save(SaveCheck::Overwrite);
         case 1:
@@ -575,17 +575,19 @@ bool BoxWindow::restoreRecovery(const Recovery& recovery) {
     }
     // An empty recovery never empties a box with entries unasked: not the one shown, nor its file.
     if (recovery.load.count == 0) {
-        const int entriesNow = std::max(m_document.box().count(), entriesInFile(recovery.origin.boxFile));
+        const int inFile = recovery.ownTarget ? entriesInFile(recovery.origin.boxFile) : 0;
+        const int entriesNow = std::max(m_document.box().count(), inFile);
         if (entriesNow > 0 &&
             dialogs().choose(this, kBoxTitle, toQt(emptyRecoveryText(recovery, entriesNow)),
-                             {QStringLiteral("空のボックスを復元する"), QStringLiteral("残しておく")}) != 0)
+                             {QStringLiteral("空のボックスを復元する"), QStringLiteral("残しておく")}, 1) != 0)
             return false;
     }
     BoxDocument::RestoreOver over = BoxDocument::RestoreOver::AsRecorded;
     QString newName;
-    if (recoveryOriginChanged(recovery.origin)) {
+    // Only a file the recovery may be saved to is asked about; any other is never written.
+    if (recovery.ownTarget && recoveryOriginChanged(recovery.origin)) {
         switch (dialogs().choose(this, kBoxTitle, toQt(recoveryOriginChangedText(recovery)),
-                                 {QStringLiteral("上書きする"), kSaveAsCaption, QStringLiteral("残しておく")})) {
+                                 {QStringLiteral("上書きする"), kSaveAsCaption, QStringLiteral("残しておく")}, 2)) {
         case 0:
             over = BoxDocument::RestoreOver::Overwrite;
             break;

@@ -45,7 +45,8 @@ public:
         }
     }
 
-    int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons) override {
+    int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons,
+               int defaultButton) override {
         QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
         QList<QAbstractButton*> added;
         for (qsizetype i = 0; i < buttons.size(); ++i) {
@@ -53,7 +54,7 @@ public:
             added.append(box.addButton(buttons[i], role));
         }
         if (!added.isEmpty()) {
-            box.setDefaultButton(qobject_cast<QPushButton*>(added.constFirst()));
+            box.setDefaultButton(qobject_cast<QPushButton*>(added.value(defaultButton, added.constFirst())));
             box.setEscapeButton(added.constLast());
         }
         box.exec();
@@ -81,7 +82,7 @@ Dialogs::Answer Dialogs::questionWithCancel(QWidget* parent, const QString& titl
     return question(parent, title, text) ? Answer::Yes : Answer::No;
 }
 
-int Dialogs::choose(QWidget*, const QString&, const QString&, const QStringList& buttons) {
+int Dialogs::choose(QWidget*, const QString&, const QString&, const QStringList& buttons, int) {
     return int(buttons.size()) - 1;
 }
 

@@ -24,9 +24,11 @@ public:
     enum class Answer { Yes, No, Cancel };
     virtual Answer questionWithCancel(QWidget* parent, const QString& title, const QString& text);
 
-    // A modal question answered by one of `buttons`: the first is the default, the last answers
-    // Escape. Returns the index of the button chosen. Dialogs that cannot ask answer with the last.
-    virtual int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons);
+    // A modal question answered by one of `buttons`: the one at `defaultButton` answers Enter, the
+    // last answers Escape. Returns the index of the button chosen. Dialogs that cannot ask answer
+    // with the last. A question whose answer could replace a file makes a safe one the default.
+    virtual int choose(QWidget* parent, const QString& title, const QString& text, const QStringList& buttons,
+                       int defaultButton = 0);
 
     // The open-file dialog. `filter` is in Qt's form ("Name (*.ext);;All Files (*)");
     // `defaultSuffix` is appended when the user types a name without one. Empty when cancelled.

@@ -234,13 +234,16 @@ void BoxDocument::deleteRecovery(const std::filesystem::path& recovery) {
 bool BoxDocument::writeRecovery() {
     if (!hasUnsavedChanges())
         return true;
-    const std::filesystem::path path = m_ownRecovery.empty() ? freeRecoveryPath(m_openedPath) : m_ownRecovery;
+    const bool claimed = m_ownRecovery.empty();
+    const std::filesystem::path path = claimed ? claimRecoveryPath(m_openedPath) : m_ownRecovery;
     RecoveryOrigin origin{.boxFile = m_file->path(),
                           .identity = m_file->identityKnown() ? m_file->identity() : fileIdentity(m_file->path()),
                           .identityKnown = true};
     const SaveResult result = rusrina::writeRecovery(*m_box, path, m_openedPath, origin);
     if (result.ok)
         m_ownRecovery = path;
+    else if (claimed && !path.empty())
+        removeRecovery(path); // the name taken for it, and its info
     return result.ok;
 }
 
@@ -252,9 +255,17 @@ LoadResult BoxDocument::restoreRecovery(const Recovery& recovery, RestoreOver ov
     if (recovery.load.status != LoadResult::Status::Loaded)
         return recovery.load;
     *m_box = recovery.box;
-    *m_file = BoxFile(recovery.origin.boxFile);
-    const bool asRecorded = over == RestoreOver::AsRecorded && recovery.origin.identityKnown;
-    m_file->adoptRecovered(asRecorded ? recovery.origin.identity : fileIdentity(recovery.origin.boxFile));
+    if (restoreTargetAllowed(recovery.origin.boxFile, m_openedPath)) {
+        *m_file = BoxFile(recovery.origin.boxFile);
+        const bool asRecorded = over == RestoreOver::AsRecorded && recovery.origin.identityKnown;
+        m_file->adoptRecovered(asRecorded ? recovery.origin.identity : fileIdentity(recovery.origin.boxFile));
+    } else {
+        // The file its info names is never touched, nor named again by a later recovery: the box
+        // belongs to the file opened, and a save asks for a name.
+        *m_file = BoxFile(m_openedPath);
+        m_file->adoptRecovered(fileIdentity(m_openedPath));
+        over = RestoreOver::NewName;
+    }
     if (over == RestoreOver::NewName)
         m_file->requireNewName();
     m_history->clear(); // its steps were made on the box just replaced

@@ -140,8 +140,9 @@ public:
         NewName,    // the user chose another name: a save asks for it
     };
     // Makes the recovery's box this document's box: unsaved, with an empty history, owning the
-    // recovery, and belonging to the box file the recovery came from (a save writes there). A
-    // recovery that cannot be read changes nothing; the result says why.
+    // recovery, and belonging to the box file the recovery came from (a save writes there) when
+    // that file may be saved to (restoreTargetAllowed); else a save asks for a name. A recovery
+    // that cannot be read changes nothing; the result says why.
     LoadResult restoreRecovery(const Recovery& recovery, RestoreOver over = RestoreOver::AsRecorded);
     // restoreRecovery() and deleteRecoveryFile() on recoveryPath().
     LoadResult restoreRecovery();
