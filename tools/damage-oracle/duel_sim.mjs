@@ -27,6 +27,7 @@ function setState(battle, pokemon, o, foe) {
     if (o.curHP !== undefined) pokemon.hp = Math.max(1, Math.min(o.curHP, pokemon.maxhp));
     if (o.status) {
         pokemon.setStatus(o.status, foe, null, true);
+        if (pokemon.status !== o.status) throw new Unsupported(`${pokemon.name} cannot have ${o.status}`);
         if (o.status === 'tox') pokemon.statusState.stage = (o.toxicCounter ?? 1) - 1;
     }
 }
@@ -82,6 +83,11 @@ export function playDuel(c, { battles = 20000, seed = 1 } = {}) {
     const counts = { win: 0, draw: 0, lose: 0, unresolved: 0 };
     for (let n = 0; n < battles; ++n) counts[playOnce(snapshot, seedOf(seed, n))]++;
     return { battles, seed, ...counts };
+}
+
+// Throws Unsupported when the battle cannot be set up as the case says (a status the side cannot have).
+export function checkDuel(c) {
+    startDuel(c);
 }
 
 export function duelLog(c, { seed = 1, n = 0 } = {}) {

@@ -26,7 +26,7 @@ import { gzipSync } from 'node:zlib';
 import { Random } from './fixture_draws.mjs';
 import { option, repo } from './fixture_files.mjs';
 import { Dex, setsOf, usableAttacker, usableDefender, usableMove } from './sequence_draws.mjs';
-import { playDuel } from './duel_sim.mjs';
+import { checkDuel, playDuel } from './duel_sim.mjs';
 
 const COUNT = Number(option('--count', 300));
 const BATTLES = Number(option('--battles', 20000));
@@ -40,7 +40,7 @@ const DUEL_MOVES_LEFT_OUT = new Set(['outrage', 'thrash', 'petaldance', 'rapidsp
     'wakeupslap', 'brine', 'eruption', 'waterspout', 'flail', 'reversal', 'wringout', 'crushgrip', 'superfang',
     'hex', 'venoshock', 'facade']);
 const DUEL_ABILITIES_LEFT_OUT = new Set(['Speed Boost', 'Moody', 'Truant', 'Slow Start', 'Anger Point', 'Justified',
-    'Rattled', 'Weak Armor', 'Rough Skin', 'Iron Barbs', 'Liquid Ooze', 'Sap Sipper', 'Lightning Rod', 'Storm Drain',
+    'Rattled', 'Weak Armor', 'Rough Skin', 'Iron Barbs', 'Aftermath', 'Water Veil', 'Immunity', 'Limber', 'Liquid Ooze', 'Sap Sipper', 'Lightning Rod', 'Storm Drain',
     'Motor Drive', 'Flash Fire', 'Harvest', 'Analytic', 'Defiant', 'Competitive', 'Pressure', 'Synchronize',
     'Natural Cure', 'Regenerator', 'Unburden', 'Shield Dust', 'Magic Bounce', 'Contrary', 'Simple', 'Moxie']);
 const DUEL_ITEMS_LEFT_OUT = new Set(['Rocky Helmet', 'Shell Bell', 'Big Root', 'Absorb Bulb', 'Cell Battery',
@@ -151,7 +151,16 @@ if (process.argv.includes('--list')) {
         }
 } else if (process.argv.includes('--write')) {
     const lines = [];
-    for (const gen of [4, 5]) for (const c of played(gen).values()) lines.push(JSON.stringify(c));
+    for (const gen of [4, 5])
+        for (const c of played(gen).values()) {
+            try {
+                checkDuel(c);
+            } catch (e) {
+                console.error(`case ${c.id} left out: ${e.message}`);
+                continue;
+            }
+            lines.push(JSON.stringify(c));
+        }
     writeFileSync(OUT, gzipSync(lines.join('\n') + '\n'));
     console.error(`${lines.length} cases written to ${OUT}`);
 }

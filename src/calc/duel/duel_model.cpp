@@ -64,7 +64,7 @@ bool contactHurts(AbilityId foe, ItemId foeItem) {
     return foeItem == ItemId::RockyHelmet ||
            oneOf(foe, {AbilityId::RoughSkin, AbilityId::IronBarbs, AbilityId::Static, AbilityId::FlameBody,
                        AbilityId::PoisonPoint, AbilityId::EffectSpore, AbilityId::CuteCharm, AbilityId::Mummy,
-                       AbilityId::Pickpocket});
+                       AbilityId::Pickpocket, AbilityId::Aftermath});
 }
 
 bool recorded(const ExactRecord& record, ExactRule rule) {

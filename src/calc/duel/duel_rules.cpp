@@ -73,42 +73,49 @@ Outcome strike(DuelModel& model, int user, World& w, int32_t damage, const UseMo
     return Outcome::Going;
 }
 
-// One step of a side's end of turn: a loss may knock it out or call its berry; やどりぎのタネ heals
-// the foe by what it took.
-static Outcome applyStep(DuelModel& model, int s, World& w, int32_t amount, TurnEndKind kind) {
+// One step of a side's end of turn: a loss may take it to 0 or call its berry; やどりぎのタネ heals
+// the foe by what it took. True when it falls.
+static bool applyStep(DuelModel& model, int s, World& w, int32_t amount, TurnEndKind kind) {
     const int32_t before = w.hp[s];
     w.hp[s] = std::min(model.side(s).maxHp, before + amount);
+    if (kind == TurnEndKind::LeechSeed && amount < 0 && w.hp[1 - s] > 0)
+        w.hp[1 - s] = std::min(model.side(1 - s).maxHp, w.hp[1 - s] + std::min(-amount, before));
     if (w.hp[s] <= 0) {
         w.hp[s] = 0;
-        return winOf(1 - s);
+        return true;
     }
-    if (kind == TurnEndKind::LeechSeed && amount < 0)
-        w.hp[1 - s] = std::min(model.side(1 - s).maxHp, w.hp[1 - s] + std::min(-amount, before));
     if (amount < 0)
         eatBerry(model, s, w);
-    return Outcome::Going;
+    return false;
 }
 
 Outcome endOfTurn(DuelModel& model, int turn, World& w, int first) {
     const std::array<const TurnEndPlan*, 2> plans{&model.turnEnd(0, w.item[0]), &model.turnEnd(1, w.item[1])};
-    // Each kind of step for both sides before the next kind, the side that moves first first.
+    // Each kind of step for both sides before the next kind, the side that moves first first. A side
+    // that falls takes no further step, and the other's steps still run: both may fall.
+    int firstDown = -1;
     for (int k = static_cast<int>(TurnEndKind::Sandstorm); k <= static_cast<int>(TurnEndKind::PoisonHeal); ++k)
         for (int s : {first, 1 - first})
             for (const TurnEndStep& step : plans[s]->eachTurn) {
-                if (static_cast<int>(step.kind) != k)
+                if (static_cast<int>(step.kind) != k || w.hp[s] == 0)
                     continue;
                 const int32_t amount = step.kind == TurnEndKind::Toxic ? plans[s]->toxicLoss(turn) : step.amount;
-                if (const Outcome o = applyStep(model, s, w, amount, step.kind); o != Outcome::Going)
-                    return o;
+                if (applyStep(model, s, w, amount, step.kind) && firstDown < 0)
+                    firstDown = s;
             }
-    return Outcome::Going;
+    if (firstDown < 0)
+        return Outcome::Going;
+    if (w.hp[1 - firstDown] > 0)
+        return winOf(1 - firstDown);
+    // Both fell: a draw in the 4th generation; in the 5th the side that fell last wins.
+    return model.generation() == kGen4 ? Outcome::Draw : winOf(1 - firstDown);
 }
 
 Outcome enterBoth(DuelModel& model, World& w) {
     for (int s = 0; s < 2; ++s)
         for (const TurnEndStep& step : model.turnEnd(s, w.item[s]).onEntry)
-            if (const Outcome o = applyStep(model, s, w, step.amount, step.kind); o != Outcome::Going)
-                return o;
+            if (applyStep(model, s, w, step.amount, step.kind))
+                return winOf(1 - s);
     for (int s = 0; s < 2; ++s)
         eatBerry(model, s, w);
     return Outcome::Going;

@@ -50,7 +50,7 @@ std::vector<std::string> duelNoteTexts(uint32_t notes) {
         {kDuelNoteOwnStages, "技による自分の能力変化は含めていません"},
         {kDuelNoteLockedMove, "あばれる技のあとの混乱は含めていません"},
         {kDuelNotePinchBerry, "ピンチきのみ（チイラのみなど）は食べないものとしています"},
-        {kDuelNoteContact, "接触で受けるもの（さめはだ、ゴツゴツメットなど）は含めていません"},
+        {kDuelNoteContact, "接触で受けるもの（さめはだ、ゴツゴツメット、ゆうばくなど）は含めていません"},
         {kDuelNotePpRunsOut, "決着より先に技のPPが尽きることがあります（実機ではわるあがき）"},
         {kDuelNoteCrash, "外したときの反動（とびひざげりなど）は含めていません"},
         {kDuelNoteLeechOoze, "ヘドロえきは含めていません"},
