@@ -27,6 +27,8 @@ TEST(BattleStateText, TheSummarySaysWhatIsSet) {
     hpValue.defender.status = StatusCondition::Paralysis;
     BattleState turnEnd;
     turnEnd.field.countTurnEnd = true;
+    BattleState hazardsWaiting = both;
+    hazardsWaiting.defender.switchingIn = false;
     const struct {
         BattleState state;
         const char* expected;
@@ -36,6 +38,9 @@ TEST(BattleStateText, TheSummarySaysWhatIsSet) {
         {attackerOnly, "攻撃側：もうどく2回目・攻撃+2・素早さ-1・じゅうでん"},
         {both, "攻撃側：おいかぜ　防御側：HP 50％・ステルスロック・まきびし2・交代で登場　場：トリックルーム"},
         {hpValue, "防御側：まひ・HP 120"},
+        {hazardsWaiting,
+         "攻撃側：おいかぜ　防御側：HP 50％・ステルスロック（交代で登場時のみ）・まきびし2（交代で登場時のみ）　"
+         "場：トリックルーム"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(battleStateSummary(c.state), c.expected);

@@ -5,6 +5,7 @@
 
 #include "calc/box_tools/damage_matrix.h"
 #include "calc/box_tools/spread_finder.h"
+#include "calc/calculate.h"
 #include "calc/exact/exact_hit.h"
 #include "data/held_items.h"
 #include "view/box/exact_row.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace rusrina::test {
@@ -42,7 +44,7 @@ struct Input {
     BothStates state;
     int heldItem = -2; // the attacker's held item when not -2
 
-    ExactRolls rolls(Generation gen) const {
+    ExactRolls rolls(Generation gen, ExactRecord* record = nullptr) const {
         ExactSide attacker(s.attacker), defender(s.defender);
         if (heldItem != -2)
             attacker.heldItem = itemIdOf(heldItem);
@@ -51,7 +53,7 @@ struct Input {
         Field field = state.field;
         field.weather = s.conditions.weather;
         const ExactAttack a = prepareExactAttack(attacker, s.slot, s.conditions, {gen, false}, field);
-        return exactRolls(a, defender);
+        return exactRolls(a, defender, record);
     }
 };
 using Arrange = std::function<void(Input&)>;
@@ -172,6 +174,99 @@ TEST(ExactState, EachFieldActsAsTheInputItStandsFor) {
         ASSERT_TRUE(got.hits());
         EXPECT_EQ(got.rolls, like.rolls(c.gen).rolls);
         EXPECT_NE(got.rolls, neutral.rolls(c.gen).rolls);
+    }
+}
+
+// What the attacker's state shows wakes the ability it describes, as the 特性発動 box would; the box
+// still forces one the state does not show, and the log says so.
+TEST(ExactState, TheStateWakesTheAbilityItShows) {
+    struct Case {
+        const char* what;
+        Generation gen;
+        AbilityId ability;
+        DirectMove move;
+        Arrange state;
+        bool box; // 特性発動
+        bool acts;
+    };
+    const DirectMove fire{80, kPhysical, kFireType}, special{80, kSpecial, kFireType};
+    const auto hp = [](int value) { return [value](Input& x) { x.state.attacker.hp = HpNow{value, false}; }; };
+    const auto status = [](StatusCondition s) { return [s](Input& x) { x.state.attacker.status = s; }; };
+    const Arrange none = [](Input&) {};
+    // The attacker has 200 HP: a third is 66, a half 100.
+    const Case cases[] = {
+        {"もうか at a third", kGen5, AbilityId::Blaze, fire, hp(66), false, true},
+        {"もうか above a third", kGen5, AbilityId::Blaze, fire, hp(67), false, false},
+        {"もうか at 33 %", kGen4, AbilityId::Blaze, fire,
+         [](Input& x) {
+             x.state.attacker.hp = HpNow{33, true};
+         },
+         false, true},
+        {"よわき at half", kGen5, AbilityId::Defeatist, fire, hp(100), false, true},
+        {"よわき above half", kGen5, AbilityId::Defeatist, fire, hp(101), false, false},
+        {"こんじょう asleep", kGen5, AbilityId::Guts, fire, status(StatusCondition::Sleep), false, true},
+        {"こんじょう frozen", kGen4, AbilityId::Guts, fire, status(StatusCondition::Freeze), false, true},
+        {"こんじょう without a status", kGen5, AbilityId::Guts, fire, status(StatusCondition::None), false, false},
+        {"ねつぼうそう burned", kGen5, AbilityId::FlareBoost, special, status(StatusCondition::Burn), false, true},
+        {"どくぼうそう badly poisoned", kGen5, AbilityId::ToxicBoost, fire, status(StatusCondition::BadPoison), false,
+         true},
+        {"the box forces もうか at full HP", kGen5, AbilityId::Blaze, fire, hp(200), true, true},
+        {"the box forces こんじょう with no status said", kGen4, AbilityId::Guts, fire, none, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Input x, on, off;
+        for (Input* i : {&x, &on, &off}) {
+            i->s.attacker.ability = indexOf(c.ability);
+            i->s.slot = DamageSlot::directRow(c.move);
+        }
+        c.state(x);
+        x.s.conditions.abilityActive = c.box;
+        on.s.conditions.abilityActive = true;
+        ExactRecord record;
+        const ExactRolls got = x.rolls(c.gen, &record);
+        ASSERT_NE(on.rolls(c.gen).rolls, off.rolls(c.gen).rolls);
+        EXPECT_EQ(got.rolls, (c.acts ? on : off).rolls(c.gen).rolls);
+        const bool forced = std::any_of(record.steps.begin(), record.steps.end(),
+                                        [](const ExactStep& s) { return s.rule == ExactRule::AbilityForced; });
+        EXPECT_EQ(forced, c.box);
+    }
+}
+
+// The battle simulator's figures for two creatures whose state alone wakes their ability (level 50,
+// IVs 31, no EVs, a neutral nature, against カビゴン): もうか リザードン at 15 of 153 HP, こんじょう
+// カイリキー asleep.
+TEST(ExactState, WokenAbilitiesGiveTheSimulatorsFigures) {
+    struct Case {
+        SpeciesId species;
+        AbilityId ability;
+        MoveId move;
+        std::optional<HpNow> hp;
+        std::optional<StatusCondition> status;
+        int low, high;
+    };
+    const Case cases[] = {
+        {SpeciesId::Charizard, AbilityId::Blaze, MoveId::Flamethrower, HpNow{15, false}, std::nullopt, 81, 96},
+        {SpeciesId::Machamp, AbilityId::Guts, MoveId::BrickBreak, std::nullopt, StatusCondition::Sleep, 276, 326},
+    };
+    const auto plain = [](SpeciesId species, AbilityId ability) -> BoxEntry {
+        return testing::EntryBuilder("x", indexOf(species))
+            .nature(0)
+            .item(0)
+            .ability(indexOf(ability))
+            .evs({})
+            .noMoves()
+            .computedStats();
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(indexOf(c.species));
+        Scenario s = scenarioOf(plain(c.species, c.ability), plain(SpeciesId::Snorlax, AbilityId::None));
+        s.attacker.state.hp = c.hp;
+        s.attacker.state.status = c.status;
+        const ExactAnswer a = calculateHit(s, DamageSlot::moveRow(0, indexOf(c.move)));
+        ASSERT_TRUE(a.rolls.hits());
+        EXPECT_EQ(a.rolls.rolls.front(), c.low);
+        EXPECT_EQ(a.rolls.rolls.back(), c.high);
     }
 }
 

@@ -119,6 +119,34 @@ void addStateStage(ExactAttack& a, const CombatantState& state) {
             std::clamp(a.conditions.attackStage - stage, kNeutralStage - kMaxStage, kNeutralStage + kMaxStage);
 }
 
+// Whether the attacker's battle state wakes its ability: the HP at a third of its most or less for
+// the pinch abilities (half for よわき), any status for こんじょう and はやあし (sleep and freeze too), a
+// burn for ねつぼうそう, poison for どくぼうそう. None: an ability no state wakes, which only the
+// 特性発動 box sets off.
+std::optional<bool> stateWakes(AbilityId ability, const ExactSide& side, bool burned) {
+    const std::optional<StatusCondition> status = side.state.status;
+    const std::optional<int> hp = hpNowOf(side);
+    const int most = side.entry->stat[kHp];
+    switch (ability) {
+    case AbilityId::Overgrow:
+    case AbilityId::Blaze:
+    case AbilityId::Torrent:
+    case AbilityId::Swarm:
+        return hp && *hp * 3 <= most;
+    case AbilityId::Defeatist:
+        return hp && *hp * 2 <= most;
+    case AbilityId::Guts:
+    case AbilityId::QuickFeet:
+        return burned || (status && *status != StatusCondition::None);
+    case AbilityId::FlareBoost:
+        return burned;
+    case AbilityId::ToxicBoost:
+        return status == StatusCondition::Poison || status == StatusCondition::BadPoison;
+    default:
+        return std::nullopt;
+    }
+}
+
 void setUpDefender(Hit& h) {
     h.defAbility = abilityIn(h.def, h.gen);
     if (breaksAbilities(h.a.ability) && breakable(h.defAbility)) {
@@ -135,6 +163,8 @@ void setUpHit(Hit& h) {
     const bool alwaysCritical = h.gen == kGen5 && (h.a.move == MoveId::StormThrow || h.a.move == MoveId::FrostBreath);
     const bool neverCritical = h.gen4() && (h.a.move == MoveId::FutureSight || h.a.move == MoveId::DoomDesire);
     h.critical = (h.a.options.critical || alwaysCritical) && !neverCritical;
+    if (h.a.abilityForced)
+        h.add(ExactRule::AbilityForced, indexOf(h.a.ability));
     if (alwaysCritical)
         h.add(ExactRule::AlwaysCritical);
     else if (h.critical)
@@ -337,6 +367,12 @@ ExactAttack prepareExactAttack(const ExactSide& side, const DamageSlot& slot, co
     const bool facadeStatus = status == StatusCondition::Burn || status == StatusCondition::Poison ||
                               status == StatusCondition::BadPoison || status == StatusCondition::Paralysis;
     a.status = a.conditions.burn || facadeStatus || (a.ability == AbilityId::Guts && a.conditions.abilityActive);
+    // What the state shows wakes the ability; the box forces what it does not (からげんき still
+    // reads the status alone: a sleeping こんじょう does not double it).
+    if (const std::optional<bool> woken = stateWakes(a.ability, side, a.conditions.burn)) {
+        a.abilityForced = !*woken && a.conditions.abilityActive;
+        a.conditions.abilityActive = a.conditions.abilityActive || *woken;
+    }
     addStateStage(a, side.state);
     constexpr int kBothFoes = 2, kAllButSelf = 4;
     a.spread =

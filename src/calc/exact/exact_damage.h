@@ -82,6 +82,7 @@ struct ExactAttack {
     AbilityId ability = AbilityId::None; // the attacker's ability as the engine reads it (None: one it ignores)
     ItemId item = ItemId::None; // the attacker's held item as the engine reads it (kAnyTypeItem: the move's type item)
     bool status = false;        // burned, or the ability's condition set for Guts (which needs a status)
+    bool abilityForced = false; // the 特性発動 box wakes an ability the battle state shows asleep
     bool flashFire = false;     // もらいび active: its box, or the battle state
     bool magicRoom = false;     // マジックルーム in the 5th generation: no held item acts, on either side
     bool spread = false;        // a move that hits both foes, in a double battle, from the attacker's own moves

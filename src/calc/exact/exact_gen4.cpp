@@ -95,7 +95,7 @@ int64_t abilityOnAttack(Hit& h, int64_t attack) {
         return scaled(h, attack, {ExactRule::FlowerGift, 3, 2});
     if (ability == AbilityId::Hustle && h.physical())
         return scaled(h, attack, {ExactRule::Hustle, 3, 2});
-    if (ability == AbilityId::Guts && h.a.status && h.physical())
+    if (ability == AbilityId::Guts && (h.a.status || h.a.conditions.abilityActive) && h.physical())
         return scaled(h, attack, {ExactRule::Guts, 3, 2});
     if ((ability == AbilityId::Plus || ability == AbilityId::Minus) && h.a.conditions.abilityActive && h.special())
         return scaled(h, attack, {ExactRule::PlusMinus, 3, 2, ExactStepSide::Attacker, indexOf(ability)});

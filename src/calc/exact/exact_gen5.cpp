@@ -145,7 +145,7 @@ void addAttackAbility(Hit& h, Chain& c) {
             c.add(p.rule, 6144);
     }
     const bool sun = h.weather == kWeatherSun;
-    if (ability == AbilityId::Guts && h.a.status && h.physical())
+    if (ability == AbilityId::Guts && (h.a.status || h.a.conditions.abilityActive) && h.physical())
         c.add(ExactRule::Guts, 6144);
     else if ((ability == AbilityId::Plus || ability == AbilityId::Minus) && active && h.special())
         c.add(ExactRule::PlusMinus, 6144, ExactStepSide::Attacker, indexOf(ability));

@@ -19,12 +19,13 @@ namespace rusrina {
 // the step carries beyond its rule (arg and arg2 are 0 unless said otherwise).
 enum class ExactRule : uint16_t {
     // Before anything is computed.
-    NoFormula,           // a move whose damage does not follow from what is known; arg: the move
-    NotInGeneration,     // a move the generation does not have; arg: the move
-    GravityBlocksMove,   // the move cannot be used under Gravity; arg: the move
-    AlwaysCritical,      // a move that always lands a critical hit
-    CriticalHit,         // a critical hit was asked for
-    BattleArmor,         // the defender's ability keeps a critical hit off; arg: the ability
+    NoFormula,         // a move whose damage does not follow from what is known; arg: the move
+    NotInGeneration,   // a move the generation does not have; arg: the move
+    GravityBlocksMove, // the move cannot be used under Gravity; arg: the move
+    AlwaysCritical,    // a move that always lands a critical hit
+    CriticalHit,       // a critical hit was asked for
+    BattleArmor,       // the defender's ability keeps a critical hit off; arg: the ability
+    AbilityForced,     // the 特性発動 box wakes the attacker's ability the battle state does not; arg: the ability
     ItemNotInGeneration, // the held item has no effect: the 4th generation lacks it; side: whose; arg: the item
     MagicRoom,           // マジックルーム: no held item acts, on either side
     WonderRoom,          // ワンダールーム: the defender's defence and special defence change places

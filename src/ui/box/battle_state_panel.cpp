@@ -164,6 +164,8 @@ QWidget* BattleStatePanel::sideFlags(SideInputs& side, const QString& prefix, QW
     side.stealthRock = check(row, prefix + QStringLiteral("StealthRock"), "ステルスロック");
     side.spikes = spin(row, prefix + QStringLiteral("SpikesSpin"), 0, kMostSpikes, 0);
     side.spikes->setPrefix(QStringLiteral("まきびし "));
+    for (QWidget* hazard : {static_cast<QWidget*>(side.stealthRock), static_cast<QWidget*>(side.spikes)})
+        hazard->setToolTip(QStringLiteral("「交代で登場」にチェックがあるときだけ、最初の攻撃の前に受けます"));
     side.seeded = check(row, prefix + QStringLiteral("Seeded"), "やどりぎのタネ");
     side.charged = check(row, prefix + QStringLiteral("Charged"), "じゅうでん");
     side.flashFire = check(row, prefix + QStringLiteral("FlashFire"), "もらいび");

@@ -68,12 +68,14 @@ std::vector<std::string> sideParts(const SideState& side) {
     for (int stat = 0; stat < kStageStatCount; ++stat)
         if (const int stage = side.stages[static_cast<std::size_t>(stat)]; stage != 0)
             parts.push_back(stageStatName(stat) + signedStage(stage));
-    const std::pair<bool, const char*> flags[] = {{side.tailwind, "おいかぜ"}, {side.stealthRock, "ステルスロック"}};
-    for (const auto& [on, name] : flags)
-        if (on)
-            parts.emplace_back(name);
+    if (side.tailwind)
+        parts.emplace_back("おいかぜ");
+    // The hazards hit only a side that comes in: without 交代で登場 the line says they wait for it.
+    const char* const onEntry = side.switchingIn ? "" : "（交代で登場時のみ）";
+    if (side.stealthRock)
+        parts.push_back(std::string("ステルスロック") + onEntry);
     if (side.spikes > 0)
-        parts.push_back("まきびし" + std::to_string(side.spikes));
+        parts.push_back("まきびし" + std::to_string(side.spikes) + onEntry);
     const std::pair<bool, const char*> onIt[] = {{side.seeded, "やどりぎのタネ"},
                                                  {side.charged, "じゅうでん"},
                                                  {side.flashFire, "もらいび"},

@@ -45,6 +45,7 @@ constexpr Wording kWordings[] = {
     {R::AlwaysCritical, Form::Line, "必ず急所に当たる技"},
     {R::CriticalHit, Form::Line, "急所に当たった場合"},
     {R::BattleArmor, Form::Special, "」で急所に当たらない"},
+    {R::AbilityForced, Form::Special, "」：バトル状態によらず特性発動として計算"},
     {R::ItemNotInGeneration, Form::Special, "は第4世代には無い道具のため効果なし"},
     {R::MagicRoom, Form::Line, "「マジックルーム」により両者の持ち物は効果なし"},
     {R::WonderRoom, Form::Line, "「ワンダールーム」により相手の防御と特防が入れ替わる"},
@@ -305,6 +306,9 @@ bool appendAbilityOrItem(std::string& out, const ExactStep& s, const char* text)
         return true;
     case R::BattleArmor:
         append(out, "＞＞＞ 「", abilityName(s.arg), text);
+        return true;
+    case R::AbilityForced:
+        append(out, "「", abilityName(s.arg), text);
         return true;
     case R::WeakArmor: // "＞＞＞ 「くだけるよろい」：この使用で先の2回の攻撃により防御ランク ±0 → -2"
         append(out, text, std::to_string(s.arg), "回の攻撃により防御ランク ", signedStage(s.before), " → ",
