@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace rusrina::test {
@@ -28,6 +29,7 @@ constexpr int kMagicGuard = indexOf(AbilityId::MagicGuard), kPoisonHeal = indexO
 struct Turn {
     HitSetup s;
     int defenderItem = kNoHeldItem;
+    std::optional<int> attackerItem;
     CombatantState defender;
     Field field;
     Generation gen = kGen5;
@@ -35,7 +37,10 @@ struct Turn {
     ExactAttack attack() const {
         Field withWeather = field;
         withWeather.weather = s.conditions.weather;
-        return prepareExactAttack(ExactSide(s.attacker), s.slot, s.conditions, {gen, false}, withWeather);
+        ExactSide attacker(s.attacker);
+        if (attackerItem)
+            attacker.heldItem = itemIdOf(*attackerItem);
+        return prepareExactAttack(attacker, s.slot, s.conditions, {gen, false}, withWeather);
     }
     ExactSide defenderSide() const {
         ExactSide d(s.defender);
@@ -154,6 +159,35 @@ TEST(ExactTurnEnd, WhatAppliesToWhichDefender) {
              x.s.attacker.ability = kUnnerveAbility;
          },
          {}},
+        {"しめつける last, after やけど: 1/16",
+         [&](Turn& x) {
+             counted(x);
+             x.s.learnable(indexOf(MoveId::Bind));
+             x.defender.status = StatusCondition::Burn;
+         },
+         {{K::Burn, -18}, {K::Bound, -9}}},
+        {"しめつけバンド: 1/8 in the 5th",
+         [&](Turn& x) {
+             counted(x);
+             x.s.learnable(indexOf(MoveId::Whirlpool));
+             x.attackerItem = indexOf(ItemId::BindingBand);
+         },
+         {{K::Bound, -18}}},
+        {"the 4th has no しめつけバンド",
+         [&](Turn& x) {
+             counted(x);
+             x.gen = kGen4;
+             x.s.learnable(indexOf(MoveId::Whirlpool));
+             x.attackerItem = indexOf(ItemId::BindingBand);
+         },
+         {{K::Bound, -9}}},
+        {"マジックガード is never hurt bound",
+         [&](Turn& x) {
+             counted(x);
+             x.s.learnable(indexOf(MoveId::FireSpin));
+             x.s.defender.ability = kMagicGuard;
+         },
+         {}},
         {"マジックルーム silences たべのこし",
          [&](Turn& x) {
              counted(x);
@@ -208,6 +242,8 @@ double playedOut(const ExactRolls& r, const TurnEndPlan& plan, int uses) {
                 bool out = false;
                 for (size_t k = 0; !out && k < plan.eachTurn.size(); ++k) {
                     const TurnEndStep& s = plan.eachTurn[k];
+                    if (s.kind == TurnEndKind::Bound && use > plan.boundTurns)
+                        continue;
                     const int32_t amount = s.kind == TurnEndKind::Toxic ? plan.toxicLoss(use) : s.amount;
                     if (amount > 0)
                         hp = std::min(plan.maxHp, hp + amount);
@@ -284,6 +320,14 @@ TEST(ExactTurnEnd, CountsEveryRollStepByStep) {
              x.defenderItem = kBlackSludge;
          },
          2},
+        {"マグマストーム binds the 4th's two sure turns, then no more",
+         [&](Turn& x) {
+             base(x);
+             x.gen = kGen4;
+             x.s.learnable(indexOf(MoveId::MagmaStorm));
+             x.s.defender.stat[kHp] = 180;
+         },
+         3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

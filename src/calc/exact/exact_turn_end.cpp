@@ -136,6 +136,31 @@ void addEachTurn(int weather, const Holder& d, const CombatantState& s, TurnEndP
     }
 }
 
+bool binds(MoveId move) {
+    switch (move) {
+    case MoveId::Bind:
+    case MoveId::Wrap:
+    case MoveId::Clamp:
+    case MoveId::FireSpin:
+    case MoveId::Whirlpool:
+    case MoveId::SandTomb:
+    case MoveId::MagmaStorm:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The attacker's binding move hurts the defender after everything else at the end of turn, in both
+// generations.
+void addBind(const ExactAttack& a, const Holder& d, TurnEndPlan& plan) {
+    if (!binds(a.move) || d.magicGuard())
+        return;
+    const bool gen5 = d.gen == kGen5;
+    plan.boundTurns = a.item == ItemId::GripClaw ? (gen5 ? 7 : 5) : (gen5 ? 4 : 2);
+    plan.eachTurn.push_back({TurnEndKind::Bound, d.part(a.item == ItemId::BindingBand ? 8 : 16, true)});
+}
+
 } // namespace
 
 int32_t TurnEndPlan::toxicLoss(int turn) const {
@@ -167,6 +192,7 @@ TurnEndPlan turnEndPlan(const ExactAttack& a, const ExactSide& defender) {
     if (!a.field.countTurnEnd)
         return plan;
     addEachTurn(weatherOf(a, d), d, defender.state, plan);
+    addBind(a, d, plan);
     // きんちょうかん keeps the berry uneaten.
     if (item == ItemId::SitrusBerry && !(gen == kGen5 && a.ability == AbilityId::Unnerve) &&
         !(knockedOff && plan.onEntry.empty())) {
@@ -334,7 +360,8 @@ TurnEndSeries koSeries(const ExactRolls& r, const TurnEndPlan& plan, int mostUse
         if (hp.alive()) {
             applyUse(hp, next, r, use == 1, plan.sitrus);
             for (const TurnEndStep& s : plan.eachTurn)
-                applyStep(hp, next, s.kind == TurnEndKind::Toxic ? plan.toxicLoss(use) : s.amount, plan.sitrus);
+                if (s.kind != TurnEndKind::Bound || use <= plan.boundTurns)
+                    applyStep(hp, next, s.kind == TurnEndKind::Toxic ? plan.toxicLoss(use) : s.amount, plan.sitrus);
         }
         const bool certain = !hp.alive();
         series.chance.push_back(bounded(hp.knockedOut, hp.fell, certain));

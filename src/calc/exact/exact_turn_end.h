@@ -1,10 +1,11 @@
 #pragma once
 // What the defender loses and regains besides the hits: the hazards of its side when it comes in,
 // and what each end of turn does to it in the generation's order (weather, たべのこし/くろいヘドロ,
-// やどりぎのタネ, どく/もうどく/やけど, the abilities that heal or hurt in a weather), with オボンのみ
-// the moment it falls to half its HP. The plan records what applies and how much (no words); the
-// chance to knock out then counts, over every roll of every hit, the HP step by step: a hit or a
-// step that takes the HP to 0 knocks the defender out, a heal never lifts it past its maximum.
+// やどりぎのタネ, どく/もうどく/やけど, the abilities that heal or hurt in a weather, and last the bind
+// of the attacker's binding move), with オボンのみ the moment it falls to half its HP. The plan
+// records what applies and how much (no words); the chance to knock out then counts, over every roll
+// of every hit, the HP step by step: a hit or a step that takes the HP to 0 knocks the defender out,
+// a heal never lifts it past its maximum.
 
 #include "calc/exact/exact_rolls.h"
 
@@ -31,6 +32,9 @@ enum class TurnEndKind : uint8_t {
     Toxic, // n/16, n rising each turn
     Burn,
     PoisonHeal,
+    // The attacker's binding move (まきつく, しめつける, からではさむ, ほのおのうず, うずしお, すなじごく,
+    // マグマストーム): 1/16, with しめつけバンド 1/8.
+    Bound,
     // Once, at half HP or less.
     SitrusBerry,
 };
@@ -47,8 +51,13 @@ struct TurnEndPlan {
     std::vector<TurnEndStep> onEntry;  // before the first hit (the side is switching in)
     std::vector<TurnEndStep> eachTurn; // after each hit, the last one too
     int toxicTurn = 0;                 // もうどく: n of the first end of turn (0: none)
-    int32_t sitrus = 0;                // オボンのみ's heal; 0 when it does not apply
-    bool sitrusOnEntryOnly = false;    // はたきおとす takes the berry with its first hit unless eaten on entry
+    // The ends of turn a binding move surely holds the defender, from its first hit: the bind lasts
+    // 4 or 5 of them in the 5th generation and 2 to 5 in the 4th (7 and 5 with ねばりのかぎづめ), and
+    // when it ends the next use binds again. Only the turns it surely lasts count, so a verdict
+    // never promises what a short bind would not deal.
+    int boundTurns = 0;
+    int32_t sitrus = 0;             // オボンのみ's heal; 0 when it does not apply
+    bool sitrusOnEntryOnly = false; // はたきおとす takes the berry with its first hit unless eaten on entry
 
     bool empty() const { return onEntry.empty() && eachTurn.empty() && sitrus == 0; }
     // もうどく's loss at the end of turn `turn` (1 the first): n/16 of the maximum, n at most 15.

@@ -135,6 +135,9 @@ void writeTurnEnd(CalcLog& log, const TurnEndPlan& plan, int turns) {
         const char* when = s.kind == TurnEndKind::StealthRock || s.kind == TurnEndKind::Spikes ? "（登場時）"
                            : s.kind == TurnEndKind::SitrusBerry ? "（HP半分以下で1回）"
                                                                 : "（毎ターン終了時）";
+        const std::string boundWhen = "（" + std::to_string(plan.boundTurns) + "ターン目まで毎ターン終了時）";
+        if (s.kind == TurnEndKind::Bound)
+            when = boundWhen.c_str();
         std::string amounts = signedText(s.amount);
         if (s.kind == TurnEndKind::Toxic) {
             for (int t = 2; t <= std::max(turns, 2); ++t)

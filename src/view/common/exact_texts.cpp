@@ -93,6 +93,8 @@ const char* turnEndName(TurnEndKind kind) {
         return "やけど";
     case TurnEndKind::PoisonHeal:
         return "ポイズンヒール";
+    case TurnEndKind::Bound:
+        return "しめつけ";
     case TurnEndKind::SitrusBerry:
         return "オボンのみ";
     }
