@@ -366,7 +366,7 @@ KoChance koChance(const ExactRolls& r) {
         return {usesToHalveDown(r.hpLeft()), 1.0};
     const ExactRolls::UseRange range = r.useRange();
     const int uses = usesToReach(r.hpLeft(), range.firstHigh, range.laterHigh);
-    if (uses == 0)
+    if (uses == 0 || uses > kMostUsesCounted)
         return {};
     return {uses, koChanceIn(r, uses)};
 }

@@ -12,6 +12,9 @@
 namespace rusrina {
 
 inline constexpr int kRollCount = 16;
+// The verdict counts the uses this far and no further: a move that needs more knocks out too slowly
+// for its chance to mean anything to a player (a side that heals may never fall at all).
+inline constexpr int kMostUsesCounted = 20;
 using RollSet = std::array<int32_t, kRollCount>; // the 16 rolls of one hit, 85 % … 100 %
 inline constexpr int kMostHitsPerUse = 6;        // ふくろだたき with a full party; 2–5 hit moves at most 5
 
@@ -98,7 +101,8 @@ private:
 };
 
 // The smallest number of uses that can knock the defender out, and the chance that this many
-// do, counted over every equally likely roll (and every outcome by its chance; 1 when certain).
+// do, counted over every equally likely roll (and every outcome by its chance; 1 when certain);
+// hits 0 when none up to kMostUsesCounted can.
 struct KoChance {
     int hits = 0;
     double chance = 0.0;

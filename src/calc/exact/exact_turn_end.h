@@ -66,7 +66,7 @@ struct TurnEndPlan {
     std::vector<TurnEndStep> steps() const;
 };
 
-inline constexpr int kMostTurnEndUses = 20; // counted this far, no further (a side that heals may never fall)
+inline constexpr int kMostTurnEndUses = kMostUsesCounted;
 
 // The chance to be knocked out by the end of each turn, uses 1 … n, with the plan.
 struct TurnEndSeries {

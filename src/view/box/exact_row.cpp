@@ -171,6 +171,10 @@ void writeChances(CalcLog& log, const ExactRolls& r, const KoChance& ko) {
     else
         writeOutcomeRolls(log, r);
     log.append("撃破確率：\r\n");
+    if (ko.hits <= 0) {
+        log.append("　" + std::to_string(kMostUsesCounted) + "発までに倒せない\r\n");
+        return;
+    }
     const int certain = certainKo(r); // 0: a roll deals nothing, so no number is certain
     const int shown = certain ? std::min(certain, ko.hits + kMostChancesLogged - 2) : ko.hits + kMostChancesLogged - 2;
     for (int n = ko.hits; n <= shown; ++n) {

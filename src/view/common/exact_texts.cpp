@@ -19,8 +19,11 @@ std::string percentOfHp(int64_t damage, int64_t hp) {
 
 } // namespace
 
-// A chance below certainty never shows as 100.0, nor one above nothing as 0.0.
+// A chance below certainty never shows as 100.0, nor one above nothing as 0.0: one that would round
+// to 0.0 says it is below the least shown.
 std::string koChanceText(double chance) {
+    if (chance > 0.0 && chance < 0.0005)
+        return "0.1％未満";
     int64_t tenths = std::llround(std::clamp(chance, 0.0, 1.0) * 1000.0);
     if (chance > 0.0 && chance < 1.0)
         tenths = std::clamp<int64_t>(tenths, 1, 999);
