@@ -235,4 +235,18 @@ bool tutorPresent(Edition edition, int species, int move) {
     return packedRowHolds(tutorRow(edition, species), move);
 }
 
+const char* editionCode(Edition edition, bool inMoveRow) {
+    switch (edition) {
+    case Edition::QX:
+        return "QX";
+    case Edition::ZV:
+        return "ZV";
+    case Edition::JYJY:
+        return inMoveRow ? "JY" : "JYJY";
+    case Edition::TK:
+        return "TK";
+    }
+    return "";
+}
+
 } // namespace rusrina

@@ -22,6 +22,8 @@ enum class Edition {
     TK = 3,   // "ヴァルメリア": ブラック・ホワイト
 };
 inline constexpr int kEditionCount = 4;
+// The edition's code: "QX", "ZV", "JYJY", "TK"; the move rows write JYJY as "JY".
+const char* editionCode(Edition edition, bool inMoveRow = false);
 
 // Machine and egg tables: QX and ZV share one.
 enum class TableSet { QXZV = 0, JYJY = 1, TK = 2 };

@@ -65,20 +65,6 @@ std::vector<Edition> editionsOf(int species) {
     return {Edition::QX, Edition::ZV, Edition::JYJY, Edition::TK};
 }
 
-const char* editionCode(Edition edition) {
-    switch (edition) {
-    case Edition::QX:
-        return "QX";
-    case Edition::ZV:
-        return "ZV";
-    case Edition::JYJY:
-        return "JYJY";
-    case Edition::TK:
-        return "TK";
-    }
-    return "";
-}
-
 // The folded names of every row of a kind, a row's Japanese and English name apart by '\n'.
 std::vector<std::string> nameKeys(int count, const char* (*japanese)(int), const char* (*english)(int)) {
     std::vector<std::string> keys;

@@ -3,7 +3,7 @@
 
 #include "calc/exact/exact_damage.h"
 
-#include "calc/exact/exact_hit.h"
+#include "calc/exact/exact_generations.h"
 #include "data/battle_data.h"
 #include "data/held_items.h"
 #include "data/natures.h"
@@ -127,12 +127,10 @@ std::optional<bool> stateWakes(AbilityId ability, const ExactSide& side, bool bu
     const std::optional<StatusCondition> status = side.state.status;
     const std::optional<int> hp = hpNowOf(side);
     const int most = side.entry->stat[kHp];
-    switch (ability) {
-    case AbilityId::Overgrow:
-    case AbilityId::Blaze:
-    case AbilityId::Torrent:
-    case AbilityId::Swarm:
+    const auto pinch = [ability](const PinchAbility& p) { return p.ability == ability; };
+    if (std::any_of(std::begin(kPinchAbilities), std::end(kPinchAbilities), pinch))
         return hp && *hp * 3 <= most;
+    switch (ability) {
     case AbilityId::Defeatist:
         return hp && *hp * 2 <= most;
     case AbilityId::Guts:
@@ -224,6 +222,13 @@ void computeRolls(Hit& h) {
 } // namespace
 
 namespace exact {
+
+void computeHit(Hit& h) {
+    if (h.gen4())
+        computeGen4(h);
+    else
+        computeGen5(h);
+}
 
 constexpr int kTypeItemRow = 1; // "各種タイプ補正"
 

@@ -8,7 +8,7 @@
 // stage before it (beforeTwo); in both generations it also drops the stages that work against the
 // attacker (exact_steps.cpp).
 
-#include "calc/exact/exact_hit.h"
+#include "calc/exact/exact_generations.h"
 
 #include "data/species.h"
 
@@ -28,18 +28,6 @@ int64_t scaled(const Hit& h, int64_t value, const Factor& f) {
 }
 
 constexpr ExactStepSide kDefender = ExactStepSide::Defender;
-
-struct PinchAbility {
-    AbilityId ability;
-    int type;
-    ExactRule rule;
-};
-constexpr PinchAbility kPinchAbilities[] = {
-    {AbilityId::Overgrow, kGrass, ExactRule::Overgrow},
-    {AbilityId::Blaze, kFire, ExactRule::Blaze},
-    {AbilityId::Torrent, kWater, ExactRule::Torrent},
-    {AbilityId::Swarm, kBug, ExactRule::Swarm},
-};
 
 // The power's modifiers in the order the 4th generation applies them, each truncating: the user's
 // abilities and the foe's かんそうはだ, then the held item, てだすけ, じゅうでん, ライバル, the pinch abilities

@@ -8,7 +8,7 @@
 // against the attacker (exact_steps.cpp), and here Storm Throw and Frost Breath always land one
 // (exact_damage.cpp).
 
-#include "calc/exact/exact_hit.h"
+#include "calc/exact/exact_generations.h"
 
 #include <algorithm>
 
@@ -64,18 +64,6 @@ private:
 };
 
 constexpr ExactStepSide kDefender = ExactStepSide::Defender;
-
-struct PinchAbility {
-    AbilityId ability;
-    int type;
-    ExactRule rule;
-};
-constexpr PinchAbility kPinchAbilities[] = {
-    {AbilityId::Overgrow, kGrass, ExactRule::Overgrow},
-    {AbilityId::Blaze, kFire, ExactRule::Blaze},
-    {AbilityId::Torrent, kWater, ExactRule::Torrent},
-    {AbilityId::Swarm, kBug, ExactRule::Swarm},
-};
 
 // The attacker's ability that raises the power: one at most, whichever the move calls for.
 void addPowerAbility(Hit& h, Chain& c) {

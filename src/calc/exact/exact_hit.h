@@ -160,11 +160,6 @@ bool chargeDoubles(const Hit& h);
 bool attackerPoisoned(const Hit& h);
 bool defenderHasStatus(const Hit& h);
 
-// The 5th generation (exact_gen5.cpp) and the 4th (exact_gen4.cpp): power, stats, base damage
-// and the 16 rolls.
-void computeGen5(Hit& h);
-void computeGen4(Hit& h);
-
 // Moves whose power, type or damage follows the battle (exact_moves.cpp).
 bool powerFollowsItsRule(MoveId move); // a move of table power 1 whose power the engine works out
 void resolveVariablePower(Hit& h);     // the power (and a type, a failure, several powers) of such a move
@@ -174,13 +169,19 @@ ItemId heldItemOfSide(const ExactSide& side);     // the held item, whether it a
 int attackerSpeed(const Hit& h);                  // the speeds the moves that compare them read
 int defenderSpeed(const Hit& h);
 
-// The power, the stats, the base damage and the 16 rolls, in the hit's generation.
-inline void computeHit(Hit& h) {
-    if (h.gen4())
-        computeGen4(h);
-    else
-        computeGen5(h);
-}
+// The pinch abilities: the attacker's moves of one type grow stronger at a third of its HP or less
+// (in the 5th generation its attack, in the 4th the power).
+struct PinchAbility {
+    AbilityId ability;
+    int type;
+    ExactRule rule;
+};
+inline constexpr PinchAbility kPinchAbilities[] = {
+    {AbilityId::Overgrow, damage::kGrass, ExactRule::Overgrow},
+    {AbilityId::Blaze, damage::kFire, ExactRule::Blaze},
+    {AbilityId::Torrent, damage::kWater, ExactRule::Torrent},
+    {AbilityId::Swarm, damage::kBug, ExactRule::Swarm},
+};
 
 // Moves of several hits (exact_hits.cpp): whether the move lands several, the hit count a use
 // lands, and the hits after the first, each computed again from `before`, the hit as it stood

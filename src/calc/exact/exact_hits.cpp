@@ -3,7 +3,7 @@
 // only the very first hit gets (マルチスケイル at full HP, a resist berry) is gone after it, and what
 // the first use spends (a gem, which boosts each of its hits) is gone from the uses after it.
 
-#include "calc/exact/exact_hit.h"
+#include "calc/exact/exact_generations.h"
 
 #include "data/battle_data.h"
 

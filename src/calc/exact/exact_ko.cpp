@@ -4,7 +4,7 @@
 // possible never comes out as 0 and one that is not certain never as 1, however far it lies below
 // what a double holds.
 
-#include "calc/exact/exact_damage.h"
+#include "calc/exact/exact_rolls.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 // item) fails. マグニチュード, プレゼント and しっぺがえし at equal speed deal one of several powers,
 // each with its chance; サイコウェーブ one of many amounts.
 
-#include "calc/exact/exact_hit.h"
+#include "calc/exact/exact_generations.h"
 
 #include "calc/battle/speed.h"
 

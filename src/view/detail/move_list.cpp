@@ -14,20 +14,6 @@ namespace {
 // Every ZV and JYJY tutor row names the move tutor ("教え屋教え技").
 constexpr int kTutorMethodIndex = 5;
 
-const char* editionCode(Edition edition) {
-    switch (edition) {
-    case Edition::QX:
-        return "QX";
-    case Edition::ZV:
-        return "ZV";
-    case Edition::JYJY:
-        return "JY";
-    case Edition::TK:
-        return "TK";
-    }
-    return "";
-}
-
 const char* tableSetCode(TableSet set) {
     switch (set) {
     case TableSet::QXZV:
@@ -46,7 +32,7 @@ std::string methodPrefix(int species) {
 }
 
 std::string levelMethod(int species, Edition edition, int level) {
-    return methodPrefix(species) + editionCode(edition) + "-LV:" + std::to_string(level);
+    return methodPrefix(species) + editionCode(edition, true) + "-LV:" + std::to_string(level);
 }
 
 std::string machineMethod(int species, TableSet set, int slot) {
@@ -59,7 +45,7 @@ std::string eggMethod(int species, TableSet set) {
 }
 
 std::string tutorMethod(int species, Edition edition) {
-    return methodPrefix(species) + editionCode(edition) + ":" + specialMethodName(kTutorMethodIndex);
+    return methodPrefix(species) + editionCode(edition, true) + ":" + specialMethodName(kTutorMethodIndex);
 }
 
 // Collects rows, dropping moves outside the table (a damaged entry) and moves the choosers filter out.
