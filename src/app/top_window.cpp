@@ -6,6 +6,8 @@
 #include "app/search_windows.h"
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
+#include "ui/detail/detail_window.h"
+#include "ui/edit/entry_edit_window.h"
 #include "ui/ivjudge/iv_judge_window.h"
 #include "ui/matrix/matrix_window.h"
 #include "ui/search/search_window.h"
@@ -80,6 +82,7 @@ TopWindow::TopWindow(SettingsFile& settings, QWidget* parent)
 
     restorePlacement(*this, m_settings, kSection);
     openTools();
+    linkTools();
 }
 
 TopWindow::~TopWindow() {
@@ -95,6 +98,54 @@ void TopWindow::openTools() {
     m_box = std::make_unique<BoxWindows>(m_settings);
     showStored(m_box->boxWindow(), m_settings, kBoxShown);
     showStored(m_box->matrixWindow(), m_settings, kMatrixShown);
+}
+
+void TopWindow::linkTools() {
+    ToolWindow* const tools[] = {searchWindow(), detailWindow(), m_ivJudge.get(),
+                                 boxWindow(),    editWindow(),   matrixWindow()};
+    for (ToolWindow* tool : tools)
+        connect(tool, &ToolWindow::toolRequested, this, &TopWindow::bringTool);
+    connect(detailWindow(), &DetailWindow::ivJudgeRequested, this, [this](int species) {
+        if (m_ivJudge)
+            m_ivJudge->openOnSpecies(species);
+    });
+    connect(boxWindow(), &BoxWindow::speciesRequested, detailWindow(), &DetailWindow::showSpecies);
+    connect(detailWindow(), &DetailWindow::newEntryRequested, this, [this](int species) {
+        if (!m_box)
+            return;
+        // The form stays in front of the box window it belongs to: the box comes first.
+        m_box->boxWindow().bringForward();
+        m_box->editWindow().openNewOf(species);
+    });
+}
+
+void TopWindow::bringTool(Tool tool) {
+    switch (tool) {
+    case Tool::Launcher:
+        bringLauncher();
+        break;
+    case Tool::Search:
+        bringForward(searchWindow());
+        break;
+    case Tool::IvJudge:
+        bringForward(m_ivJudge.get());
+        break;
+    case Tool::Box:
+        bringForward(boxWindow());
+        break;
+    case Tool::Matrix:
+        bringForward(boxWindow());
+        bringForward(matrixWindow());
+        break;
+    }
+}
+
+void TopWindow::bringLauncher() {
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 SearchWindow* TopWindow::searchWindow() const {

@@ -22,6 +22,7 @@ class BoxWindows;
 class EntryEditWindow;
 class MatrixWindow;
 class ToolWindow;
+enum class Tool;
 
 class TopWindow : public QDialog {
     Q_OBJECT
@@ -52,6 +53,11 @@ protected:
 
 private:
     void openTools();
+    // Every tool window's "ツール" menu, the detail window's links to the IV judge and the edit
+    // form, the box window's to the detail: the windows only ask, the launcher answers.
+    void linkTools();
+    void bringTool(Tool tool);
+    void bringLauncher();
     void closeTools();
     void showAbout();
     static void bringForward(ToolWindow* window);

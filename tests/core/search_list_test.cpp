@@ -255,3 +255,25 @@ TEST(SearchResultSort, KeysOfEachColumn) {
 }
 
 } // namespace
+
+TEST(SearchByName, FindsRowsAsTheChoosersDoAndSelectsTheWholeNameFirst) {
+    const int mewtwo = speciesNamed("ミュウツー");
+    const int mew = speciesNamed("ミュウ");
+    const int garchomp = speciesNamed("ガブリアス");
+    const int pikachu = speciesNamed("ピカチュウ");
+    const std::vector<int> rows = {pikachu, mewtwo, garchomp, mew};
+    const struct {
+        const char* typed;
+        std::vector<int> found; // positions in `rows`
+        int best;
+    } cases[] = {
+        {"ガブリアス", {2}, 2}, {"がぶりあす", {2}, 2},  {"ｶﾞﾌﾞﾘｱｽ", {2}, 2}, {"garchomp", {2}, 2},
+        {"GarChomp", {2}, 2},   {"ミュウ", {1, 3}, 3},   {"mew", {1, 3}, 3},  {"ュウ", {0, 1, 3}, 0},
+        {"chu", {0}, 0},        {"がぶりあすx", {}, -1}, {"", {}, -1},
+    };
+    for (const auto& c : cases) {
+        const std::vector<int> found = rowsFoundByName(rows, c.typed);
+        EXPECT_EQ(found, c.found) << c.typed;
+        EXPECT_EQ(bestFoundRow(rows, found, c.typed), c.best) << c.typed;
+    }
+}

@@ -53,11 +53,11 @@ def run(args, env, check=True, timeout=WAIT_TIMEOUT, **kwargs):
 class VirtualDisplay:
     """An Xvfb server on a display number it chooses itself."""
 
-    def __init__(self, work):
+    def __init__(self, work, size="1280x1024"):
         read_end, write_end = os.pipe()
         self.log = open(os.path.join(work, "xvfb.log"), "w")
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24", "-nolisten", "tcp",
              # Without -noreset the server restarts whenever its last client leaves (the layout probe,
              # the first run) and refuses the next one while it does.
              "-noreset"],
@@ -78,6 +78,22 @@ class VirtualDisplay:
             except subprocess.TimeoutExpired:
                 self.process.kill()
                 self.process.wait()
+        self.log.close()
+
+
+class WindowManager:
+    """openbox on a virtual display, ready once it has announced itself on the root window."""
+
+    def __init__(self, env, work):
+        self.log = open(os.path.join(work, "openbox.log"), "w")
+        self.process = subprocess.Popen(["openbox", "--sm-disable"], env=env, stdout=self.log, stderr=self.log)
+        poll("the window manager", lambda: "window id" in run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env,
+                                                               check=False).stdout)
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            self.process.wait(5)
         self.log.close()
 
 
@@ -105,9 +121,25 @@ class X:
         poll("window %s to close" % title, lambda: not self.visible_windows(title, pid))
 
     def geometry(self, window):
-        shell = self.tool("getwindowgeometry", "--shell", window)
-        values = dict(line.split("=", 1) for line in shell.splitlines() if "=" in line)
-        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+        """The window's own area on the screen (left, top, width, height), without the window manager's frame."""
+        info = run(["xwininfo", "-id", window], self.env).stdout
+        values = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+        return tuple(int(values[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+    def frame_extents(self, window):
+        """The frame around the window (left, right, top, bottom); zeros without a window manager."""
+        text = run(["xprop", "-id", window, "_NET_FRAME_EXTENTS"], self.env, check=False).stdout
+        numbers = text.split("=", 1)[1].split(",") if "=" in text else ["0"] * 4
+        return tuple(int(n) for n in numbers)
+
+    def transient_for(self, window):
+        text = run(["xprop", "-id", window, "WM_TRANSIENT_FOR"], self.env, check=False).stdout
+        return int(text.split("#", 1)[1], 16) if "#" in text else None
+
+    def stacking(self):
+        """The managed windows from the bottom to the top."""
+        text = run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"], self.env).stdout
+        return [int(w, 16) for w in text.split("#", 1)[1].split(",")] if "#" in text else []
 
     # Input goes through the X server in order, so no pause is needed between events sent to one
     # window; whatever opens or closes a window is waited for by polling.
@@ -267,7 +299,7 @@ class Session:
     The program is copied to run/ with the given settings file and the reference box is written; the
     layout probe measures the windows with the same settings and that box."""
 
-    def __init__(self, options, work, settings):
+    def __init__(self, options, work, settings, screen="1280x1024", window_manager=False):
         self.work = work
         self.run_dir = os.path.join(work, "run")
         os.mkdir(self.run_dir)
@@ -277,13 +309,16 @@ class Session:
             f.write(settings)
         self.reference_box = os.path.join(work, "reference.vbd")
         self.plan = json.loads(run([options.reference, self.reference_box], os.environ).stdout)
-        self.display = VirtualDisplay(work)
+        self.display = VirtualDisplay(work, screen)
         self.log = open(os.path.join(work, "program.log"), "w")
+        self.window_manager = None
         self.programs = []
         self.env = dict(os.environ, DISPLAY=self.display.name, QT_QPA_PLATFORM="xcb", HOME=work,
                         XDG_RUNTIME_DIR=work, XDG_CONFIG_HOME=os.path.join(work, "config"))
         self.env.pop("XAUTHORITY", None)
         self.x = X(self.env)
+        if window_manager:
+            self.window_manager = WindowManager(self.env, work)
         step("measure the windows on display " + self.display.name)
         self.layout = probe_layout(options.probe, work, self.env, self.reference_box)
 
@@ -299,6 +334,8 @@ class Session:
     def close(self):
         for program in self.programs:
             program.kill()
+        if self.window_manager:
+            self.window_manager.stop()
         self.display.stop()
         self.log.close()
 
@@ -314,7 +351,7 @@ def main(road, description, passed):
     options = parser.parse_args()
     for name in ("program", "reference", "probe"):
         setattr(options, name, os.path.abspath(getattr(options, name)))
-    for tool in ("Xvfb", "xdotool", "xclip"):
+    for tool in ("Xvfb", "xdotool", "xclip", "xwininfo", "xprop"):
         if not shutil.which(tool):
             print("missing %s (scripts/deps installs it)" % tool, file=sys.stderr)
             return 1

@@ -1,7 +1,7 @@
-// Tells the end-to-end driver where to click: opens the launcher, the box and damage window and the
-// entry edit window from the settings file in the current directory, exactly as the program does
-// (same code, same Qt, same fonts, same display), and prints every named widget's rectangle inside
-// its window as JSON. The driver clicks the real program at those places.
+// Tells the end-to-end driver where to click: opens the launcher, the box and damage window, the
+// entry edit window, the search and species detail windows from the settings file in the current directory,
+// exactly as the program does (same code, same Qt, same fonts, same display), and prints every named widget's rectangle
+// inside its window as JSON. The driver clicks the real program at those places.
 //
 // The box window is measured twice: as it opens, and once rows 0 and 1 of the box in the current
 // directory are set as attacker and defender (its panels then hold texts, which may move the rows).
@@ -11,7 +11,9 @@
 #include "box/box.h"
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
+#include "ui/detail/detail_window.h"
 #include "ui/edit/entry_edit_window.h"
+#include "ui/search/search_window.h"
 #include "ui/session/box_document.h"
 
 #include <QAbstractItemModel>
@@ -74,6 +76,18 @@ int main(int argc, char** argv) {
         return 1;
     }
     QJsonObject json{{"top", windowJson(top)}, {"box", boxWindowJson(box)}, {"edit", windowJson(edit)}};
+    // The search window and the species detail, for the roads that use them.
+    rusrina::ToolWindow* more[] = {top.searchWindow(), top.detailWindow()};
+    const char* names[] = {"search", "detail"};
+    for (int i = 0; i < 2; ++i) {
+        more[i]->showTool(rusrina::ShowCommand::Show);
+        if (!exposed(*more[i])) {
+            std::fprintf(stderr, "e2e_layout_probe: the %s window did not appear\n", names[i]);
+            return 1;
+        }
+        json.insert(names[i], windowJson(*more[i]));
+    }
+
     rusrina::BoxDocument& document = *top.boxDocument();
     if (document.box().count() >= 2) {
         document.setAttacker(0);

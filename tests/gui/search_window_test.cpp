@@ -95,7 +95,7 @@ void clickHeader(QWidget* w, int column) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
 
-void clickSpeciesRow(QWidget* w, int species) {
+void clickSpeciesRow(QWidget* w, int species, bool twice = true) {
     QTableView* view = resultView(w);
     const std::vector<int> rows = listed(w);
     const auto it = std::find(rows.begin(), rows.end(), species);
@@ -103,7 +103,10 @@ void clickSpeciesRow(QWidget* w, int species) {
         qFatal("species %d not listed", species);
     const QModelIndex index = view->model()->index(static_cast<int>(it - rows.begin()), 1);
     view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    const QPoint at = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    if (twice) // the press a double click is made of follows the click's release
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
 }
 
 bool sortedBy(const std::vector<int>& rows, int column, bool descending) {
@@ -150,7 +153,8 @@ private Q_SLOTS:
     void headerClicksCycle_data();
     void headerClicksCycle();
     void newSearchListsInIndexOrder();
-    void rowClickOpensSpeciesInDetailWindow();
+    void rowDoubleClickOpensSpeciesInDetailWindow();
+    void typedNameSelectsAndEnterOpens();
     void minimiseAndRestoreReachTheDetailWindow();
     void settingsWrittenOnCloseAndRestored();
     void storedPositionOutsideItsListSelectsFirstEntry_data();
@@ -389,11 +393,13 @@ void SearchWindowTest::newSearchListsInIndexOrder() {
     QVERIFY(rows.size() < size_t(kSpeciesCount));
 }
 
-void SearchWindowTest::rowClickOpensSpeciesInDetailWindow() {
+void SearchWindowTest::rowDoubleClickOpensSpeciesInDetailWindow() {
     TempSettings temp;
     Window w(temp);
     DetailWindow* detail = w.detailWindow();
+    clickSpeciesRow(w, kPikachu, false); // one click only selects
     QVERIFY(!detail->isVisible());
+    QCOMPARE(resultView(w)->currentIndex().row(), kPikachu);
     clickSpeciesRow(w, kPikachu);
     QVERIFY(detail->isVisible());
     QCOMPARE(detail->currentSpecies(), kPikachu);
@@ -403,6 +409,33 @@ void SearchWindowTest::rowClickOpensSpeciesInDetailWindow() {
     clickSpeciesRow(w, 0);
     QVERIFY(detail->isVisible());
     QCOMPARE(detail->currentSpecies(), 0);
+}
+
+// The name field selects the row the typed name finds; Down goes to the next one it finds; Enter,
+// in the field or on the list, opens the selected row; text that finds nothing opens nothing.
+void SearchWindowTest::typedNameSelectsAndEnterOpens() {
+    TempSettings temp;
+    Window w(temp);
+    DetailWindow* detail = w.detailWindow();
+    auto* field = w->findChild<QLineEdit*>(QStringLiteral("edit_find_name"));
+    QVERIFY(field);
+    const auto openedBy = [&](const QString& typed, QList<Qt::Key> keys, QWidget* enterOn) {
+        detail->showTool(ShowCommand::Hide);
+        field->clear();
+        commitText(field, typed);
+        for (Qt::Key key : keys)
+            pressKey(field, key);
+        pressKey(enterOn ? enterOn : field, Qt::Key_Return);
+        return detail->isVisible() ? detail->currentSpecies() : -1;
+    };
+    QTableView* view = resultView(w);
+    QCOMPARE(openedBy(QStringLiteral("pikachu"), {}, nullptr), kPikachu);
+    QCOMPARE(openedBy(QStringLiteral("ぴかちゅう"), {}, view), kPikachu);
+    const int mew = 150, mewtwo = 149; // "ミュウ" is ミュウ's whole name and the start of ミュウツー's
+    QCOMPARE(openedBy(QStringLiteral("ミュウ"), {}, nullptr), mew);
+    QCOMPARE(openedBy(QStringLiteral("ミュウ"), {Qt::Key_Down}, nullptr), mewtwo);
+    QCOMPARE(openedBy(QStringLiteral("ミュウ"), {Qt::Key_Down, Qt::Key_Up}, nullptr), mew);
+    QCOMPARE(openedBy(QStringLiteral("ぴかちゅうx"), {}, nullptr), -1);
 }
 
 void SearchWindowTest::minimiseAndRestoreReachTheDetailWindow() {

@@ -1,5 +1,6 @@
 // The launcher and the behaviour every tool window shares, driven through the real widgets.
 
+#include "box_test_support.h"
 #include "gui_test_support.h"
 
 #include "app/about_box.h"
@@ -13,9 +14,11 @@
 #include "ui/ivjudge/iv_judge_window.h"
 #include "ui/matrix/matrix_window.h"
 #include "ui/search/search_window.h"
+#include "ui/session/box_document.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -89,6 +92,8 @@ private Q_SLOTS:
     void toolTitlesAndHideButtons();
     void startShowsToolsFromShowKeys();
     void buttonsBringToolsForward();
+    void toolsMenusBringEveryToolForward();
+    void detailLinksOpenTheJudgeAndTheFormOnItsSpecies();
     void closeWritesShowKeysAndPlacements_data();
     void closeWritesShowKeysAndPlacements();
     void closeWhileMinimisedKeepsOpenToolsOpen();
@@ -395,6 +400,52 @@ void ShellTest::buttonsBringToolsForward() {
     QVERIFY(!top.searchWindow()->isMinimized());
     QVERIFY(QTest::qWaitForWindowActive(top.searchWindow()));
     QCOMPARE(button(&top, "closeButton")->text(), QStringLiteral("図鑑を閉じる"));
+}
+
+// Every tool window's menu reaches the launcher and every tool, from wherever it is asked.
+void ShellTest::toolsMenusBringEveryToolForward() {
+    TempSettings temp;
+    TopWindow top(temp.settings());
+    top.show();
+    ToolWindow* const from[] = {top.searchWindow(), top.detailWindow(), top.ivJudgeWindow(),
+                                top.boxWindow(),    top.editWindow(),   top.matrixWindow()};
+    const std::pair<const char*, QWidget*> targets[] = {{"toolSearch", top.searchWindow()},
+                                                        {"toolIvJudge", top.ivJudgeWindow()},
+                                                        {"toolBox", top.boxWindow()},
+                                                        {"toolMatrix", top.matrixWindow()},
+                                                        {"toolLauncher", &top}};
+    for (ToolWindow* window : from) {
+        window->bringForward();
+        for (const auto& [action, target] : targets) {
+            auto* item = window->findChild<QAction*>(QString::fromLatin1(action));
+            QVERIFY2(item, action);
+            item->trigger();
+            QVERIFY2(target->isVisible(), action);
+            QVERIFY2(QTest::qWaitForWindowActive(target), action);
+        }
+    }
+}
+
+void ShellTest::detailLinksOpenTheJudgeAndTheFormOnItsSpecies() {
+    TempSettings temp;
+    TopWindow top(temp.settings());
+    top.show();
+    constexpr int kGarchomp = 449;
+    top.detailWindow()->showSpecies(kGarchomp);
+    button(top.detailWindow(), "button_to_iv_judge")->click();
+    QVERIFY(QTest::qWaitForWindowActive(top.ivJudgeWindow()));
+    QCOMPARE(top.ivJudgeWindow()->findChild<QComboBox*>(QStringLiteral("combo_vant"))->currentData().toInt(),
+             kGarchomp);
+    button(top.detailWindow(), "button_to_box")->click();
+    QVERIFY(top.boxWindow()->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(top.editWindow()));
+    QCOMPARE(top.editWindow()->findChild<QComboBox*>(QStringLiteral("combo_species"))->currentData().toInt(),
+             kGarchomp);
+    // And back from the box: a registered entry's species in the detail window.
+    const int gabite = kGarchomp - 1;
+    top.boxDocument()->registerEntry(-1, testing::EntryBuilder("x", gabite).computedStats());
+    button(top.boxWindow(), "dexButton")->click();
+    QCOMPARE(top.detailWindow()->currentSpecies(), gabite);
 }
 
 void ShellTest::closeWritesShowKeysAndPlacements_data() {

@@ -15,6 +15,7 @@
 #include "ui/box/conditions_panel.h"
 #include "ui/box/damage_rows.h"
 #include "ui/box/entry_panel.h"
+#include "ui/box/log_pane.h"
 #include "ui/box/set_text_dialog.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/product_title.h"
@@ -36,6 +37,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -152,7 +154,11 @@ QLayout* BoxWindow::buildCalculationSide() {
     right->addWidget(m_rows);
     right->addWidget(buildOrderLine());
     right->addStretch();
-    right->addLayout(buildFoot());
+    // The links share the foot's row: the window grows no taller for them.
+    QLayout* foot = buildFoot();
+    static_cast<QBoxLayout*>(foot)->addLayout(buildLinks());
+    right->addLayout(foot);
+    right->addWidget(m_logPane);
     return right;
 }
 
@@ -223,6 +229,23 @@ QLayout* BoxWindow::buildFoot() {
     foot->addWidget(m_keepPair);
     foot->addWidget(m_status, 1);
     return foot;
+}
+
+QLayout* BoxWindow::buildLinks() {
+    m_logPane = new LogPane(this);
+    auto* toDex = new QPushButton(QStringLiteral("図鑑で見る"), this);
+    toDex->setObjectName(QStringLiteral("dexButton"));
+    toDex->setAutoDefault(false);
+    toDex->setToolTip(QStringLiteral("選んだ項目のバントレを詳細ウィンドウで開きます"));
+    connect(toDex, &QPushButton::clicked, this, [this] {
+        if (const int row = selectedRow(); m_document.box().inUse(row))
+            Q_EMIT speciesRequested(m_document.box().entry(row).species);
+    });
+    auto* links = new QHBoxLayout;
+    links->addWidget(m_logPane->toggle());
+    links->addWidget(toDex);
+    links->addWidget(toolsButton());
+    return links;
 }
 
 void BoxWindow::startBattle() {
@@ -396,6 +419,9 @@ void BoxWindow::showRows() {
     const std::string order = speedOrderLine(speedOrderOf(m_battle.damageInputs(), m_battle.damageSettings()));
     m_orderLine->setText(QString::fromStdString(order));
     m_orderLine->setVisible(!order.empty());
+    // The log shown follows its row's new result.
+    if (const int row = m_logPane->row(); row >= 0)
+        m_logPane->showLog(row, toQt(m_battle.result(row).log.text()));
 }
 
 // The HP-share column comes and goes with the mode. The window keeps its place and width: the
@@ -438,6 +464,7 @@ void BoxWindow::copyRowLog(int row) {
     // CR LF line ends are kept: the log is pasted into Windows-style text as it is.
     const std::string log = m_battle.result(row).log.text();
     QGuiApplication::clipboard()->setText(toQt(log));
+    m_logPane->showLog(row, toQt(log));
     const std::string move = damageRowTexts(m_battle.damageInputs(), m_battle.rows())[row].name;
     m_status->showMessage(toQt(copiedText(damageRowName(row, move) + "の計算過程", log)));
 }

@@ -28,6 +28,8 @@ struct BoxChange;
 struct LoadResult;
 struct Recovery;
 
+class LogPane;
+
 class BoxWindow : public ToolWindow {
     Q_OBJECT
 
@@ -63,6 +65,8 @@ Q_SIGNALS:
     void editRequested(int slot);
     // "一覧・努力値探索" was pressed.
     void matrixRequested();
+    // "図鑑で見る": the species detail is to show the selected entry's species.
+    void speciesRequested(int species);
 
 private:
     // The window is built in steps, each making its widgets and wiring them to the sessions.
@@ -72,7 +76,8 @@ private:
     QWidget* buildConditionsPanel();
     QWidget* buildStatePanel();
     QWidget* buildOrderLine();
-    QLayout* buildFoot(); // "並べ替えても攻撃側・防御側を保つ" and the status line
+    QLayout* buildFoot();  // "並べ替えても攻撃側・防御側を保つ" and the status line
+    QLayout* buildLinks(); // "計算過程", "図鑑で見る" and the tools
     QWidget* buildListSide();
     QWidget* buildTextButtons(QWidget* parent);
     void addShortcuts();
@@ -118,6 +123,7 @@ private:
     StatusLine* m_status = nullptr;
     QLabel* m_orderLine = nullptr; // the exact modes' speeds and who moves first
     QCheckBox* m_keepPair = nullptr;
+    LogPane* m_logPane = nullptr;
 };
 
 } // namespace rusrina

@@ -5,10 +5,16 @@
 
 #include "view/common/window_fit.h"
 
+#include <QAction>
+#include <QBasicTimer>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
+#include <QToolButton>
 #include <QWindow>
+
+#include <optional>
 
 namespace rusrina {
 namespace {
@@ -36,33 +42,68 @@ bool isFramed(const QWidget& window) {
 }
 
 // Waits for the window manager to frame a window placed before it was framed, and then moves the
-// window, once, as little as it takes for its title bar and borders to lie on the screen too.
+// window, once, as little as it takes for its title bar and borders to lie on the screen too. The
+// frame may be known at the window's first Show or Move or only a moment later, with no event to
+// say so, and the window manager may have moved the window meanwhile: the window is fitted from the
+// place it was given, not from where it was found, so that it opens at the same place on every run.
 class FramedFit : public QObject {
 public:
-    explicit FramedFit(QWidget& window) : QObject(&window), m_window(window) { window.installEventFilter(this); }
+    FramedFit(QWidget& window, std::optional<QRect> given) : QObject(&window), m_window(window), m_given(given) {
+        window.installEventFilter(this);
+        if (window.isVisible())
+            m_poll.start(kPollMs, this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
         if (watched != &m_window || (type != QEvent::Move && type != QEvent::Show && type != QEvent::Resize))
             return false;
-        if (!m_window.isVisible() || !isFramed(m_window))
-            return false;
-        m_window.removeEventFilter(this);
-        deleteLater();
-        const QRect fitted = fittedOnScreen(m_window, m_window.geometry());
-        if (fitted != m_window.geometry())
-            m_window.setGeometry(fitted);
+        // Polled only while the window is on the screen: a tool may stay hidden all session.
+        if (type == QEvent::Show && !m_poll.isActive())
+            m_poll.start(kPollMs, this);
+        tryFit();
         return false;
     }
 
+    void timerEvent(QTimerEvent*) override {
+        // A window that stays unframed (no window manager) is left as it is.
+        if (++m_polls > kPollLimit)
+            finish();
+        else
+            tryFit();
+    }
+
 private:
+    static constexpr int kPollMs = 20;
+    static constexpr int kPollLimit = 150;
+
+    void tryFit() {
+        if (m_done || !m_window.isVisible() || !isFramed(m_window))
+            return;
+        const QRect fitted = fittedOnScreen(m_window, m_given.value_or(m_window.geometry()));
+        finish();
+        if (fitted != m_window.geometry())
+            m_window.setGeometry(fitted);
+    }
+
+    void finish() {
+        m_done = true;
+        m_poll.stop();
+        m_window.removeEventFilter(this);
+        deleteLater();
+    }
+
     QWidget& m_window;
+    std::optional<QRect> m_given;
+    QBasicTimer m_poll;
+    int m_polls = 0;
+    bool m_done = false;
 };
 
-void fitOnceFramed(QWidget& window) {
+void fitOnceFramed(QWidget& window, std::optional<QRect> given = std::nullopt) {
     if (!isFramed(window))
-        new FramedFit(window);
+        new FramedFit(window, given);
 }
 
 // The free area of the screen that holds the middle of `rect`, else of the one it overlaps most,
@@ -113,8 +154,9 @@ bool restorePlacement(QWidget& window, const SettingsFile& settings, const QStri
         return false;
     // A place partly off the screen (another monitor, a smaller screen, one that is gone) is moved,
     // and if need be shrunk, to where the user can reach all of the window.
-    window.setGeometry(fittedOnScreen(window, QRect(QPoint(left, top), QSize(right - left, bottom - top))));
-    fitOnceFramed(window);
+    const QRect fitted = fittedOnScreen(window, QRect(QPoint(left, top), QSize(right - left, bottom - top)));
+    window.setGeometry(fitted);
+    fitOnceFramed(window, fitted);
     return true;
 }
 
@@ -148,6 +190,16 @@ ToolWindow::~ToolWindow() {
     // throw away the place the user left it at last time.
     if (m_shownOnce)
         savePlacement(*this, m_settings, m_section);
+}
+
+void ToolWindow::setOpenedFrom(ToolWindow* owner) {
+    m_openedFrom = owner;
+    const Qt::WindowFlags hints = windowFlags() & ~Qt::WindowType_Mask;
+    // New flags hide the window; one already shown (open at the last exit) stays shown.
+    const bool shown = isVisible();
+    setWindowFlags(hints | (owner ? Qt::Dialog : Qt::Window));
+    if (shown)
+        show();
 }
 
 void ToolWindow::setVisible(bool visible) {
@@ -203,6 +255,40 @@ void ToolWindow::bringForward() {
         setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
+}
+
+QWidget* ToolWindow::toolsButton() {
+    if (m_toolsButton)
+        return m_toolsButton;
+    static constexpr struct {
+        Tool tool;
+        const char* caption;
+        const char* name;
+    } kTools[] = {
+        {Tool::Launcher, "ルセリナ（ランチャー）", "toolLauncher"}, {Tool::Search, "バントレ絞込み検索", "toolSearch"},
+        {Tool::IvJudge, "バントレ個体値Ｖ判定", "toolIvJudge"},     {Tool::Box, "バントレボックス", "toolBox"},
+        {Tool::Matrix, "一覧・努力値探索", "toolMatrix"},
+    };
+    m_toolsButton = new QToolButton(this);
+    m_toolsButton->setObjectName(QStringLiteral("toolsButton"));
+    m_toolsButton->setText(QStringLiteral("ツール(&T)"));
+    m_toolsButton->setToolTip(QStringLiteral("ほかのツールを前面に出します（Ctrl+1～Ctrl+5）"));
+    m_toolsButton->setPopupMode(QToolButton::InstantPopup);
+    m_toolsButton->setFocusPolicy(Qt::NoFocus);
+    auto* menu = new QMenu(m_toolsButton);
+    menu->setObjectName(QStringLiteral("toolsMenu"));
+    int number = 1;
+    for (const auto& entry : kTools) {
+        QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(QString::fromLatin1(entry.name));
+        // The shortcuts work anywhere in the window, the menu closed.
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + number++)));
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, tool = entry.tool] { Q_EMIT toolRequested(tool); });
+    }
+    m_toolsButton->setMenu(menu);
+    return m_toolsButton;
 }
 
 } // namespace rusrina

@@ -9,6 +9,8 @@
 
 #include <vector>
 
+class QToolButton;
+
 namespace rusrina {
 
 class SettingsFile;
@@ -33,6 +35,9 @@ void fitSizeOnScreen(QWidget& window);
 void savePlacement(const QWidget& window, SettingsFile& settings, const QString& section);
 
 enum class ShowCommand { Hide, Show, Minimise, Restore };
+
+// What the "ツール" menu of every tool window brings forward.
+enum class Tool { Launcher, Search, IvJudge, Box, Matrix };
 
 class ToolWindow : public QWidget {
     Q_OBJECT
@@ -75,17 +80,25 @@ public:
     }
 
     // The window this one is opened from (the species detail from the search, the edit form from
-    // the box): the window manager keeps this one above it, so that it never opens behind it.
-    void setOpenedFrom(ToolWindow* owner) { m_openedFrom = owner; }
+    // the box): the window manager keeps this one above it, so that it never opens behind it. Such a
+    // window is a dialog to the window manager, which marks only dialogs as belonging to another.
+    void setOpenedFrom(ToolWindow* owner);
+
+Q_SIGNALS:
+    // The "ツール" menu (or its Ctrl+1 to Ctrl+5) asked for `tool`; whoever made the windows brings it forward.
+    void toolRequested(Tool tool);
 
 protected:
     SettingsFile& settings() const { return m_settings; }
+    // The "ツール" button, made once; each window puts it where its layout leaves room.
+    QWidget* toolsButton();
 
 private:
     SettingsFile& m_settings;
     QString m_section;
     std::vector<ToolWindow*> m_ownedTools;
     ToolWindow* m_openedFrom = nullptr;
+    QToolButton* m_toolsButton = nullptr;
     bool m_placedFlag = false;
     bool m_hiddenByMinimise = false;
     bool m_shownOnce = false;

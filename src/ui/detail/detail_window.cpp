@@ -91,8 +91,19 @@ DetailWindow::DetailWindow(SettingsFile& settings, QWidget* parent) : ToolWindow
     auto* hideButton = new QPushButton(QStringLiteral("閉じる"), this);
     hideButton->setObjectName(QStringLiteral("hideButton"));
     connect(hideButton, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
+    auto* toJudge = new QPushButton(QStringLiteral("個体値判定へ"), this);
+    toJudge->setObjectName(QStringLiteral("button_to_iv_judge"));
+    toJudge->setToolTip(QStringLiteral("このバントレで個体値Ｖ判定を開きます"));
+    connect(toJudge, &QPushButton::clicked, this, [this] { Q_EMIT ivJudgeRequested(m_state.current); });
+    auto* toBox = new QPushButton(QStringLiteral("ボックスに登録"), this);
+    toBox->setObjectName(QStringLiteral("button_to_box"));
+    toBox->setToolTip(QStringLiteral("このバントレの新しいデータを編集画面で作ります"));
+    connect(toBox, &QPushButton::clicked, this, [this] { Q_EMIT newEntryRequested(m_state.current); });
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(toJudge);
+    bottom->addWidget(toBox);
     bottom->addStretch();
+    bottom->addWidget(toolsButton());
     bottom->addWidget(hideButton);
 
     auto* layout = new QVBoxLayout(this);
@@ -181,6 +192,7 @@ void DetailWindow::buildStats(QGridLayout* grid, int firstRow) {
     for (int level = 1; level <= kMaxLevel; ++level)
         levels.push_back({levelChoiceText(level), level});
     fillChooser(*m_level, std::move(levels));
+    m_level->setToolTip(QStringLiteral("このレベルでの能力値（個体値0・努力値0・性格補正なし）"));
     grid->addWidget(m_level, firstRow + 2, 0);
 
     grid->addWidget(new QLabel(QStringLiteral("耐性"), this), firstRow + 3, 0);

@@ -33,6 +33,12 @@ public:
 
     int currentSpecies() const { return m_state.current; }
 
+Q_SIGNALS:
+    // "個体値判定へ": the IV judge is to open on `species`.
+    void ivJudgeRequested(int species);
+    // "ボックスに登録": the edit form is to open on a new entry of `species`.
+    void newEntryRequested(int species);
+
 private:
     void buildSummary(QGridLayout* grid);
     void buildStats(QGridLayout* grid, int firstRow);

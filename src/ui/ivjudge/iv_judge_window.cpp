@@ -30,6 +30,8 @@
 #include <QStringListModel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace rusrina {
 namespace {
 
@@ -202,6 +204,9 @@ QGridLayout* IvJudgeWindow::buildStatColumns() {
         column.list->viewport()->installEventFilter(this);
         column.evThreshold = named(new QLabel(this), suffixed("label_ev_", stat));
         column.evThreshold->setAlignment(Qt::AlignCenter);
+        column.evThreshold->setToolTip(
+            QStringLiteral("個体値:努力値～個体値:努力値\n範囲のいちばん低い個体値といちばん高い個体値のそれぞれで、\n"
+                           "能力値が初めて1上がる努力値です（「30:8～31:4」なら個体値30は努力値8、31は4で上がる）。"));
         column.upper = newCombo(this, suffixed("combo_max_", stat));
         column.lower = newCombo(this, suffixed("combo_min_", stat));
         fillChooser(*column.upper, indexedChoices(kMaxIv + 1, upperBoundText), kMaxIv);
@@ -264,6 +269,7 @@ QLayout* IvJudgeWindow::buildButtons() {
     m_message = new StatusLine(QStringLiteral("label_message"), this);
     auto* row = new QHBoxLayout;
     row->addWidget(m_message, 1);
+    row->addWidget(toolsButton());
     row->addWidget(output);
     row->addWidget(reset);
     row->addWidget(hide);
@@ -320,6 +326,24 @@ void IvJudgeWindow::fillSpeciesList() {
     for (int index : judgeSpeciesList(std::max(0, m_rule->currentIndex())))
         choices.push_back({speciesName(index), index});
     fillChooser(*m_species, std::move(choices));
+}
+
+void IvJudgeWindow::openOnSpecies(int species) {
+    if (m_species->findData(species) < 0) {
+        for (int rule = 0; rule < kBattleRuleCount; ++rule) {
+            const std::vector<int> listed = judgeSpeciesList(rule);
+            if (std::find(listed.begin(), listed.end(), species) != listed.end()) {
+                selectQuietly(*m_rule, rule);
+                fillSpeciesList();
+                break;
+            }
+        }
+    }
+    if (const int row = m_species->findData(species); row >= 0 && row != m_species->currentIndex()) {
+        selectQuietly(*m_species, row);
+        recompute();
+    }
+    bringForward();
 }
 
 bool IvJudgeWindow::hasSelection() const {

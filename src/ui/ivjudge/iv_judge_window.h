@@ -39,6 +39,10 @@ public:
     // Writes the four selector positions (the placement is written by ToolWindow).
     ~IvJudgeWindow() override;
 
+    // Chooses `species` (and, when the rule chosen does not list it, a rule that does) and brings the
+    // window forward; the level, nature and stats stay as they are.
+    void openOnSpecies(int species);
+
     // The text "個体値出力" copies; rebuilt on every refresh.
     const std::string& reportText() const { return m_report; }
 

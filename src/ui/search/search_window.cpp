@@ -9,6 +9,7 @@
 #include "view/common/edition_text.h"
 #include "view/search/search_summary.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +26,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace rusrina {
@@ -104,7 +108,11 @@ SearchWindow::SearchWindow(SettingsFile& settings, QWidget* parent)
     auto* side = new QVBoxLayout;
     side->addWidget(buildRuleGroup());
     side->addStretch();
-    side->addWidget(closeButton, 0, Qt::AlignRight);
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch();
+    closeRow->addWidget(toolsButton());
+    closeRow->addWidget(closeButton);
+    side->addLayout(closeRow);
 
     auto* top = new QHBoxLayout;
     top->addWidget(buildStatGroup());
@@ -122,6 +130,8 @@ SearchWindow::SearchWindow(SettingsFile& settings, QWidget* parent)
     restoreSettings();
     connectCriteria();
     search();
+    // The window opens ready for a name.
+    m_nameField->setFocus();
 }
 
 SearchWindow::~SearchWindow() {
@@ -269,12 +279,24 @@ QTableView* SearchWindow::buildResultView() {
     constexpr int kCellPadding = 8;
     m_model->setNameRoom(kResultColumns[kNameColumn].width - kCellPadding, m_resultView->fontMetrics());
     connect(header, &QHeaderView::sectionClicked, this, &SearchWindow::sortByColumn);
-    connect(m_resultView, &QTableView::clicked, this, &SearchWindow::openSpecies);
+    connect(m_resultView, &QTableView::doubleClicked, this, &SearchWindow::openSpecies);
+    m_resultView->installEventFilter(this);
     return m_resultView;
 }
 
-// "663 件", and beside it, when nothing is listed, why.
+// The name field, "663 件", and beside it, when nothing is listed, why.
 QLayout* SearchWindow::buildResultLine() {
+    m_nameField = new QLineEdit(this);
+    m_nameField->setObjectName(QStringLiteral("edit_find_name"));
+    m_nameField->setPlaceholderText(QStringLiteral("名前で探す"));
+    m_nameField->setToolTip(QStringLiteral("カタカナ・ひらがな・半角カナ・英語名の一部で一覧の行を選びます。\n"
+                                           "↓↑で次・前の該当行、Enterで図鑑詳細を開きます。"));
+    m_nameField->setClearButtonEnabled(true);
+    m_nameField->setMinimumWidth(
+        m_nameField->fontMetrics().horizontalAdvance(QStringLiteral("デオキシス（アタック）")));
+    m_nameField->installEventFilter(this);
+    connect(m_nameField, &QLineEdit::textChanged, this, &SearchWindow::findByName);
+    connect(m_nameField, &QLineEdit::returnPressed, this, [this] { openSpecies(m_resultView->currentIndex()); });
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("label_count"));
     m_reason = new QLabel(this);
@@ -283,6 +305,8 @@ QLayout* SearchWindow::buildResultLine() {
     palette.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
     m_reason->setPalette(palette);
     auto* line = new QHBoxLayout;
+    line->addWidget(m_nameField);
+    line->addSpacing(16);
     line->addWidget(m_count);
     line->addSpacing(16);
     line->addWidget(m_reason, 1);
@@ -436,6 +460,7 @@ void SearchWindow::search() {
     const size_t count = m_model->rows().size();
     m_count->setText(toQt(resultCountText(count)));
     m_reason->setText(count == 0 ? toQt(emptyResultReason(criteria)) : QString());
+    findByName();
 }
 
 void SearchWindow::sortByColumn(int column) {
@@ -443,13 +468,72 @@ void SearchWindow::sortByColumn(int column) {
     std::vector<int> rows = m_model->rows();
     sortResultRows(rows, column, descending);
     m_model->setRows(std::move(rows));
+    findByName();
 }
 
 void SearchWindow::openSpecies(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
     const int species = m_model->speciesAt(index.row());
     if (species < 0)
         return;
     Q_EMIT speciesRequested(species);
+}
+
+// Text that finds nothing clears the selection and shows red, so that Enter opens nothing stale.
+void SearchWindow::findByName() {
+    if (!m_nameField)
+        return;
+    const std::string typed = fromQt(m_nameField->text());
+    m_found = rowsFoundByName(m_model->rows(), typed);
+    const bool missed = m_found.empty() && !typed.empty();
+    QPalette palette = m_nameField->palette();
+    palette.setColor(QPalette::Text, missed ? QColor(0xb0, 0x20, 0x20) : QApplication::palette().color(QPalette::Text));
+    m_nameField->setPalette(palette);
+    if (!typed.empty())
+        selectResultRow(bestFoundRow(m_model->rows(), m_found, typed));
+}
+
+// Down and Up go to the next and the previous row the name finds, wrapping round.
+void SearchWindow::stepFound(int step) {
+    if (m_found.empty())
+        return;
+    const int current = m_resultView->currentIndex().row();
+    int row = step > 0 ? m_found.front() : m_found.back();
+    if (step > 0) {
+        if (auto next = std::upper_bound(m_found.begin(), m_found.end(), current); next != m_found.end())
+            row = *next;
+    } else if (auto at = std::lower_bound(m_found.begin(), m_found.end(), current); at != m_found.begin()) {
+        row = *std::prev(at);
+    }
+    selectResultRow(row);
+}
+
+void SearchWindow::selectResultRow(int row) {
+    if (row < 0) {
+        m_resultView->clearSelection();
+        m_resultView->setCurrentIndex({});
+        return;
+    }
+    const QModelIndex index = m_model->index(row, kNameColumn);
+    m_resultView->setCurrentIndex(index);
+    m_resultView->selectRow(row);
+    m_resultView->scrollTo(index);
+}
+
+bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return ToolWindow::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (watched == m_nameField && (key == Qt::Key_Down || key == Qt::Key_Up)) {
+        stepFound(key == Qt::Key_Down ? 1 : -1);
+        return true;
+    }
+    if (watched == m_resultView && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        openSpecies(m_resultView->currentIndex());
+        return true;
+    }
+    return ToolWindow::eventFilter(watched, event);
 }
 
 } // namespace rusrina

@@ -1,18 +1,21 @@
 #pragma once
 // The search window: criteria over base stats, types, ability, egg group, battle rule and up to
 // four moves, and the list of matching species. Every change of a criterion searches again at
-// once. A click on a result row asks for the species' detail (speciesRequested), which whoever made
-// the windows brings forward.
+// once. A name typed into the field above the list selects the row of that species; Enter there or on
+// the list, or a double click on a row, asks for the species' detail (speciesRequested), which
+// whoever made the windows brings forward. A single click only selects.
 
 #include "ui/common/tool_window.h"
 #include "view/common/column_sort.h"
 #include "view/search/search_list.h"
 
 #include <array>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QEvent;
 class QGroupBox;
 class QLabel;
 class QLayout;
@@ -38,8 +41,11 @@ public:
     const SearchResultModel* resultModel() const { return m_model; }
 
 Q_SIGNALS:
-    // A result row was clicked: the species detail is to show `species` (a species index).
+    // A result row was opened: the species detail is to show `species` (a species index).
     void speciesRequested(int species);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static constexpr int kMoveRows = 4;
@@ -72,6 +78,9 @@ private:
     void search();
     void sortByColumn(int column);
     void openSpecies(const QModelIndex& index);
+    void findByName();
+    void stepFound(int step);
+    void selectResultRow(int row);
 
     std::array<QComboBox*, 6> m_atMost{};
     std::array<QComboBox*, 6> m_atLeast{};
@@ -90,6 +99,8 @@ private:
     QTableView* m_resultView = nullptr;
     QLabel* m_count = nullptr;
     QLabel* m_reason = nullptr;
+    QLineEdit* m_nameField = nullptr;
+    std::vector<int> m_found; // rows the typed name finds, in list order
     ColumnSortState m_sortState;
 };
 

@@ -8,6 +8,7 @@
 #include "data/species.h"
 #include "data/types.h"
 #include "text/cp932.h"
+#include "view/common/choice_find.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -210,6 +211,63 @@ void sortResultRows(std::vector<int>& rows, int column, bool descending) {
     else
         std::stable_sort(keyed.begin(), keyed.end(), less);
     std::transform(keyed.begin(), keyed.end(), rows.begin(), [](const Keyed& k) { return k.species; });
+}
+
+namespace {
+
+// Every species' find key, folded once for the program's life.
+const std::vector<std::string>& speciesFindKeys() {
+    static const std::vector<std::string> keys = [] {
+        std::vector<std::string> all;
+        all.reserve(kSpeciesCount);
+        for (int s = 0; s < kSpeciesCount; ++s)
+            all.push_back(choiceFindKey({speciesName(s), s}, ChoiceNames::Species));
+        return all;
+    }();
+    return keys;
+}
+
+// 2 for a whole name, 1 for the start of one, 0 for any other part.
+int findRank(std::string_view key, std::string_view folded) {
+    const size_t newline = key.find('\n');
+    const std::string_view names[] = {key.substr(0, newline),
+                                      newline == std::string_view::npos ? std::string_view() : key.substr(newline + 1)};
+    int rank = 0;
+    for (std::string_view name : names) {
+        if (name == folded)
+            return 2;
+        if (name.starts_with(folded))
+            rank = 1;
+    }
+    return rank;
+}
+
+} // namespace
+
+std::vector<int> rowsFoundByName(const std::vector<int>& rows, std::string_view typed) {
+    std::vector<int> found;
+    const std::string folded = foldTyped(typed);
+    if (folded.empty())
+        return found;
+    const auto& keys = speciesFindKeys();
+    for (size_t r = 0; r < rows.size(); ++r)
+        if (rows[r] >= 0 && rows[r] < kSpeciesCount && findKeyMatches(keys[rows[r]], folded))
+            found.push_back(static_cast<int>(r));
+    return found;
+}
+
+int bestFoundRow(const std::vector<int>& rows, const std::vector<int>& found, std::string_view typed) {
+    const std::string folded = foldTyped(typed);
+    const auto& keys = speciesFindKeys();
+    int best = -1;
+    int bestRank = -1;
+    for (int r : found) {
+        if (const int rank = findRank(keys[rows[r]], folded); rank > bestRank) {
+            best = r;
+            bestRank = rank;
+        }
+    }
+    return best;
 }
 
 } // namespace rusrina

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rusrina {
@@ -84,5 +85,15 @@ int resultSortKey(int species, int column);
 // Sorts the rows by a column, keeping the current order among equal keys. The name column compares
 // the Shift-JIS bytes of the names, so it follows the kana order of the code table.
 void sortResultRows(std::vector<int>& rows, int column, bool descending);
+
+// The positions in `rows` (species in the order shown) of the species a typed name finds, found as
+// the choosers find a species (any part of its Japanese or English name, in either kana, either
+// width, any capitals), in list order; none for empty text.
+std::vector<int> rowsFoundByName(const std::vector<int>& rows, std::string_view typed);
+
+// Which of those to select first: the first whose Japanese or English name is the text ("ミュウ"
+// selects ミュウ, not ミュウツー listed before it), else the first whose name begins with it, else
+// the first; -1 when none.
+int bestFoundRow(const std::vector<int>& rows, const std::vector<int>& found, std::string_view typed);
 
 } // namespace rusrina
