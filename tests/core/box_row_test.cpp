@@ -29,3 +29,9 @@ TEST(BoxRow, NameFromShiftJisAndSpeciesFromTheTable) {
         EXPECT_EQ(row.species, c.speciesText) << c.name;
     }
 }
+
+TEST(BoxRow, TheGenderFollowsTheSpecies) {
+    EXPECT_EQ(boxRowTexts(makeEntry("x", 24), Gender::Female).species, "ピカチュウ♀");
+    EXPECT_EQ(boxRowTexts(makeEntry("x", 24), Gender::Male).species, "ピカチュウ♂");
+    EXPECT_EQ(boxRowTexts(makeEntry("x", -1), Gender::Male).species, "－");
+}

@@ -134,7 +134,28 @@ TEST(EntryEditChoosers, EveryHeldItem) {
     EntryForm form;
     applyHeldItemChoice(form, kItemSeparatorValue);
     EXPECT_EQ(heldItemChoiceValue(form), 0);
-    EXPECT_EQ(genderChoices()[2], (ListChoice{"♀", static_cast<int>(Gender::Female)}));
+    EXPECT_EQ(genderChoices(449)[2], (ListChoice{"♀", static_cast<int>(Gender::Female)})); // ガブリアス
+}
+
+// Only the genders the species can be are offered, and a stored one it cannot be is kept.
+TEST(EntryEditChoosers, GendersTheSpeciesCanBe) {
+    const struct {
+        int species;
+        Gender stored;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {449, Gender::Unknown, {"－", "♂", "♀"}}, // ガブリアス
+        {483, Gender::Unknown, {"－"}},           // ロトム, genderless
+        {127, Gender::Unknown, {"－", "♂"}},      // ケンタロス, males alone
+        {112, Gender::Unknown, {"－", "♀"}},      // ラッキー, females alone
+        {483, Gender::Male, {"－", "♂"}},         {112, Gender::Male, {"－", "♂", "♀"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> texts;
+        for (const ListChoice& choice : genderChoices(c.species, c.stored))
+            texts.push_back(choice.text);
+        EXPECT_EQ(texts, c.texts) << c.species;
+    }
 }
 
 TEST(EntryEditMoves, TutorRowsOnlyBeforeTheCutOff) {
@@ -166,6 +187,12 @@ TEST(EntryEditMoves, TutorRowsOnlyBeforeTheCutOff) {
     ASSERT_FALSE(canLearnMove(kDeoxysSpeed, kSoftBoiled));
     EXPECT_GT(findChoiceText(moveChoices(kDeoxysSpeed, 0), "―タマゴうみ"), 0);
     EXPECT_EQ(findChoiceText(moveChoices(kDeoxysSpeed, 0), "タマゴうみ"), -1);
+}
+
+TEST(EntryEditMoves, AFormsOwnMoveIsOffered) {
+    constexpr int kWashRotom = 485, kRotom = 483;
+    EXPECT_GT(findChoiceText(moveChoices(kWashRotom, 0), "ハイドロポンプ"), 0);
+    EXPECT_EQ(findChoiceText(moveChoices(kRotom, 0), "ハイドロポンプ"), -1);
 }
 
 TEST(EntryEditMoves, TypeFilterReachesLearntAndTutorRows) {

@@ -99,9 +99,10 @@ struct Fixture {
     void clickRegister() const { find<QPushButton>(QStringLiteral("button_register"))->click(); }
 
     // A ミュウ at level 50, さみしがり, IVs 31, EVs 252/252/6/0/0/0, かみなり in slot 2.
-    void fillMew(const char* name = "みゅう") const {
+    // ミュウ, or another species that learns かみなり.
+    void fillMew(const char* name = "みゅう", const char* species = "ミュウ") const {
         field(QStringLiteral("edit_name"))->setText(QString::fromUtf8(name));
-        chooseText(QStringLiteral("combo_species"), QStringLiteral("ミュウ"));
+        chooseText(QStringLiteral("combo_species"), QString::fromUtf8(species));
         choose(QStringLiteral("combo_level"), 49);
         choose(QStringLiteral("combo_nature"), 0);
         setIvs({31, 31, 31, 31, 31, 31});
@@ -548,7 +549,7 @@ void EntryEditWindowTest::wholeSetFieldsRegisteredAndShownAgain() {
     Fixture f;
     f.window->openNew();
     f.window->showTool(ShowCommand::Show);
-    f.fillMew();
+    f.fillMew("ぴかちゅう", "ピカチュウ"); // ミュウ has no gender to choose
     const int leftovers = findHeldItem("Leftovers");
     f.choose("combo_item", f.combo("combo_item")->findData(kHeldItemChoiceBase + leftovers));
     f.choose("combo_gender", 2);

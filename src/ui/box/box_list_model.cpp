@@ -40,7 +40,7 @@ QVariant BoxListModel::headerData(int section, Qt::Orientation orientation, int 
 }
 
 BoxListModel::RowTexts BoxListModel::textsOf(int slot) const {
-    const BoxRowTexts texts = boxRowTexts(m_box.entry(slot));
+    const BoxRowTexts texts = boxRowTexts(m_box.entry(slot), m_box.extra(slot).gender);
     return {toQt(texts.name), toQt(texts.species)};
 }
 

@@ -25,6 +25,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace rusrina {
 namespace {
 
@@ -124,6 +126,7 @@ QLayout* EntryEditWindow::buildButtons() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(clearButton);
     buttons->addWidget(m_status, 1);
+    buttons->addWidget(toolsButton());
     buttons->addWidget(registerButton);
     buttons->addWidget(cancelButton);
     return buttons;
@@ -266,7 +269,7 @@ void EntryEditWindow::fillFixedChoosers() {
     fillChooser(*m_nature, indexedChoices(kNatureCount, natureChoiceText));
     fillChooser(*m_preset, indexedChoices(kNaturePresetCount, [](int row) { return naturePresets()[row].text; }));
     fillChooser(*m_item, heldItemChoices());
-    fillChooser(*m_gender, genderChoices());
+    fillChooser(*m_gender, genderChoices(0));
     const std::vector<ListChoice> filters = typeFilterChoices();
     for (MoveRow& row : m_moves)
         fillChooser(*row.type, filters);
@@ -314,6 +317,10 @@ void EntryEditWindow::rebuildAbilitiesAndMoves() {
     for (MoveRow& row : m_moves)
         selectQuietly(*row.type, 0);
     const int species = chosenValue(*m_species, 0);
+    // Only the genders the species can be; one it cannot be becomes "－".
+    const int gender = chosenValue(*m_gender, 0);
+    fillChooser(*m_gender, genderChoices(species));
+    selectValue(*m_gender, gender);
     fillChooser(*m_ability, abilityChoices(species, storedAbility()));
     // Every filter is " 無指定" now, so the four lists are the same.
     const std::vector<ListChoice> unfiltered = moveChoices(species, 0);
@@ -574,6 +581,18 @@ void EntryEditWindow::openNew() {
     fillFromEntry(m_document.box().count());
 }
 
+void EntryEditWindow::openNewOf(int species) {
+    openNew();
+    clearForm();
+    if (const int rule = ruleForSpecies(m_rule->currentIndex(), species); rule != m_rule->currentIndex()) {
+        selectQuietly(*m_rule, rule);
+        rebuildSpecies();
+    }
+    // Chosen as the user would, so that everything that follows the species follows.
+    m_species->setCurrentIndex(std::max(0, m_species->findData(species)));
+    bringForward();
+}
+
 void EntryEditWindow::fillFromEntry(int slot) {
     m_slot = m_document.box().inUse(slot) ? slot : -1;
     selectQuietly(*m_preset, 0);
@@ -594,6 +613,7 @@ void EntryEditWindow::showForm(const EntryForm& form) {
     selectValue(*m_species, form.species);
     selectQuietly(*m_level, form.level - 1);
     selectValue(*m_item, heldItemChoiceValue(form));
+    fillChooser(*m_gender, genderChoices(form.species, form.gender));
     selectValue(*m_gender, static_cast<int>(form.gender));
     m_happiness->setText(QString::number(form.happiness));
     m_shiny->setChecked(form.shiny);

@@ -37,6 +37,8 @@ public:
     // Prepares the form for a new entry, written into the first free slot. The fields keep what
     // they showed last.
     void openNew();
+    // Opens the form, cleared (clearForm), on a new entry of `species` and brings the window forward.
+    void openNewOf(int species);
     // Prepares the form for `slot`. An in-use slot is loaded into the form and registering
     // overwrites it; a free slot only makes the next registration a new entry. What the user leaves
     // as the loaded entry showed it is registered exactly as stored (see EntryForm::stored).

@@ -4,9 +4,12 @@
 
 namespace rusrina {
 
-BoxRowTexts boxRowTexts(const BoxEntry& entry) {
+BoxRowTexts boxRowTexts(const BoxEntry& entry, Gender gender) {
     const bool known = entry.species >= 0 && entry.species < kSpeciesCount;
-    return {entryNameUtf8(entry), known ? speciesName(entry.species) : "－"};
+    std::string species = known ? speciesName(entry.species) : "－";
+    if (known && gender != Gender::Unknown)
+        species += gender == Gender::Male ? "♂" : "♀";
+    return {entryNameUtf8(entry), species};
 }
 
 } // namespace rusrina

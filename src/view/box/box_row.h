@@ -2,6 +2,7 @@
 // The texts of one row of the box list.
 
 #include "box/box_entry.h"
+#include "box/entry_extra.h"
 
 #include <string>
 
@@ -12,6 +13,7 @@ struct BoxRowTexts {
     std::string species; // the species name from the species table
 };
 
-BoxRowTexts boxRowTexts(const BoxEntry& entry);
+// With the gender the entry's extension gives it, the species as "ガブリアス♀" (alone when unknown).
+BoxRowTexts boxRowTexts(const BoxEntry& entry, Gender gender = Gender::Unknown);
 
 } // namespace rusrina

@@ -6,6 +6,7 @@
 #include "data/held_items.h"
 #include "data/items.h"
 #include "data/learnsets.h"
+#include "data/move_legality.h"
 #include "data/moves.h"
 #include "data/species.h"
 #include "data/types.h"
@@ -40,6 +41,14 @@ bool carries(const std::vector<ListChoice>& choices, int value) {
 void addStoredChoice(std::vector<ListChoice>& choices, int value, const char* name) {
     if (!carries(choices, value))
         choices.push_back({std::string(kStoredValueMark) + name, value});
+}
+
+// A move the species has by its form (ロトム's form moves), which the editions' learnsets do not list.
+bool isFormMove(int species, int move) {
+    for (Generation generation : {kGen4, kGen5})
+        if (sourceKindsIn(moveSources(species, move, generation), generation) & (1u << kSourceSpecial))
+            return true;
+    return false;
 }
 
 } // namespace
@@ -121,16 +130,22 @@ void applyHeldItemChoice(EntryForm& form, int value) {
     }
 }
 
-std::vector<ListChoice> genderChoices() {
-    return {{"－", static_cast<int>(Gender::Unknown)},
-            {"♂", static_cast<int>(Gender::Male)},
-            {"♀", static_cast<int>(Gender::Female)}};
+std::vector<ListChoice> genderChoices(int species, Gender stored) {
+    const int rate = species >= 0 && species < kSpeciesCount ? speciesRecord(species).femaleRate : kGenderless;
+    const bool male = rate != kGenderless && rate != kAlwaysFemale;
+    const bool female = rate != kGenderless && rate != kAlwaysMale;
+    std::vector<ListChoice> choices{{"－", static_cast<int>(Gender::Unknown)}};
+    if (male || stored == Gender::Male)
+        choices.push_back({"♂", static_cast<int>(Gender::Male)});
+    if (female || stored == Gender::Female)
+        choices.push_back({"♀", static_cast<int>(Gender::Female)});
+    return choices;
 }
 
 std::vector<ListChoice> moveChoices(int species, int typeFilter) {
     std::vector<ListChoice> choices{{kNoChoiceText, NO_MOVE}};
     for (int move = 0; move < kMoveCount; ++move) {
-        if (passesTypeFilter(move, typeFilter) && canLearnMove(species, move))
+        if (passesTypeFilter(move, typeFilter) && (canLearnMove(species, move) || isFormMove(species, move)))
             choices.push_back({moveRecord(move).name, move});
     }
     if (species < kOpTutorSpeciesLimit) {

@@ -63,8 +63,9 @@ int heldItemChoiceValue(const EntryForm& form);
 // separator and values outside the list change nothing.
 void applyHeldItemChoice(EntryForm& form, int value);
 
-// The gender chooser: "－" (unknown, the default), "♂", "♀"; value = Gender.
-std::vector<ListChoice> genderChoices();
+// The gender chooser: "－" (unknown, the default), then of "♂" and "♀" those the species can be
+// (neither for a genderless one), and the stored gender whatever it is, so that it is kept; value = Gender.
+std::vector<ListChoice> genderChoices(int species, Gender stored = Gender::Unknown);
 
 // The move chooser of one slot. `typeFilter` is a type filter value (0 = any type). " 無指定"
 // (NO_MOVE) first, then every move of the table the species can learn, of the filter's type, in
