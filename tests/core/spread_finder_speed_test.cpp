@@ -77,6 +77,11 @@ SpeedTuningQuery evsElsewhere(SpeedTuningQuery q) {
     return q;
 }
 
+SpeedTuningQuery othersFreed(SpeedTuningQuery q) {
+    q.freed.fill(true);
+    return q;
+}
+
 TEST(SpeedTuning, FewestOrMostEvs) {
     const SpreadNature keep = SpreadNature::Keep, best = SpreadNature::Best;
     const TuningCase cases[] = {
@@ -88,6 +93,8 @@ TEST(SpeedTuning, FewestOrMostEvs) {
          TurnOrder::First},
         {"the EVs left beside the other five", evsElsewhere(query(130, false, keep)), SpeedTuningStatus::NotFound, 4,
          -1, TurnOrder::Second},
+        {"the other EVs spread again leave the speed room", othersFreed(evsElsewhere(query(130, false, keep))),
+         SpeedTuningStatus::Found, 84, 76, TurnOrder::First},
         {"trick room: 無振り ties at once", query(120, true, keep), SpeedTuningStatus::NotFound, 0, 0, TurnOrder::Tie},
         {"trick room: the most EVs that stay slower", query(120, true, best), SpeedTuningStatus::Found, 104, 108,
          TurnOrder::First},
@@ -101,6 +108,9 @@ TEST(SpeedTuning, FewestOrMostEvs) {
         EXPECT_EQ(t.tieEv, c.tieEv) << c.what;
         EXPECT_EQ(t.order, c.order) << c.what;
     }
+    // 最適な性格 changes no nature that already moves first.
+    EXPECT_EQ(findSpeedTuning(query(100, false, best)).nature, neutral());
+    EXPECT_EQ(findSpeedTuning(query(152, false, best)).nature, natureFor(kSpeed, kAttack));
 }
 
 TEST(SpeedTuning, BestNatureKeepsTheOtherSide) {
@@ -155,7 +165,7 @@ TEST(SpeedTuning, AnswersInThePlayersWords) {
          SpeedTarget::Neutral,
          keep,
          "性格 まじめ・素早さ努力値を残りの 252 まで振っても（素早さ 152）、準速ガブリアス（154）を抜けません",
-         "残り 252：ほかの努力値は 0\nこうすると見つかります：最適な性格（おくびょう）"},
+         "残り 252：ほかの努力値は 0\nこうすると見つかります：最適な性格（おくびょう）、こだわりスカーフを持たせる"},
         {{},
          false,
          SpeedTarget::Neutral,
@@ -167,11 +177,11 @@ TEST(SpeedTuning, AnswersInThePlayersWords) {
          SpeedTarget::Fastest,
          best,
          "性格 おくびょう・素早さ努力値を残りの 252 まで振っても（素早さ 167）、最速ガブリアス（169）を抜けません",
-         "残り 252：ほかの努力値は 0\n努力値・性格では届きません"},
+         "残り 252：ほかの努力値は 0\nこうすると見つかります：こだわりスカーフを持たせる"},
         {raised, false, SpeedTarget::Current, keep,
          "性格 まじめ・素早さ努力値を残りの 252 まで振っても（素早さ 152）、防御側のガブリアス（122 → "
          "183）を抜けません",
-         "残り 252：ほかの努力値は 0\n努力値・性格では届きません"},
+         "残り 252：ほかの努力値は 0\nこうすると見つかります：こだわりスカーフを持たせる"},
         {trickRoom, false, SpeedTarget::Uninvested, keep,
          "性格 まじめ・素早さ努力値 8 まで（素早さ 121）なら 無振りガブリアス（122）より遅く、トリックルームで先手。"
          "努力値 12 では同速",

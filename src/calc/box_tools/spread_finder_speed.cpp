@@ -56,10 +56,10 @@ int speedStat(const BoxEntry& e, int ev, int nature) {
                        natureMultiplier(nature, kSpeed));
 }
 
-int speedBudget(const BoxEntry& e) {
+int speedBudget(const BoxEntry& e, const std::array<bool, kStatCount>& freed) {
     int others = 0;
     for (int stat = 0; stat < kStatCount; ++stat)
-        if (stat != kSpeed)
+        if (stat != kSpeed && !freed[stat])
             others += e.ev[stat];
     const int left = std::clamp(kMaxEvSum - others, 0, kMaxUsefulEv);
     return left - left % kEvStep;
@@ -110,10 +110,19 @@ SpeedTuningQuery speedTuningQueryOf(const Scenario& given, bool defenderTuned, S
 }
 
 SpeedTuning findSpeedTuning(const SpeedTuningQuery& q) {
+    if (q.nature == SpreadNature::Best) {
+        // A nature change is proposed only where the entry's own nature cannot do it.
+        SpeedTuningQuery own = q;
+        own.nature = SpreadNature::Keep;
+        if (SpeedTuning kept = findSpeedTuning(own); kept.status != SpeedTuningStatus::NotFound)
+            return kept;
+    }
     SpeedTuning out;
     out.trickRoom = q.field.trickRoom;
+    out.freed = q.freed;
+    out.freed[kSpeed] = false;
     out.nature = q.nature == SpreadNature::Best ? bestSpeedNature(q.entry, out.trickRoom) : q.entry.nature;
-    out.budget = speedBudget(q.entry);
+    out.budget = speedBudget(q.entry, out.freed);
     if (q.entry.statsDirect != 0 || !knownSpecies(q.entry.species)) {
         out.status = SpeedTuningStatus::TypedStats;
         return out;

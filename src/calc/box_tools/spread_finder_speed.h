@@ -10,6 +10,8 @@
 #include "calc/box_tools/spread_finder.h"
 #include "calc/scenario.h"
 
+#include <array>
+
 namespace rusrina {
 
 // The usual speeds players tune against, for a species at a level: 最速 (IV 31, 252 EVs, a nature
@@ -24,6 +26,8 @@ struct SpeedTuningQuery {
     SpeedSide other;  // the other side as it stands, with its speed stat
     SpeedField field;
     SpreadNature nature = SpreadNature::Keep;
+    // EVs taken as 0, to be spread again ("ほかの努力値も振り直す"), which leaves the speed more room.
+    std::array<bool, kStatCount> freed{};
 };
 
 enum class SpeedTuningStatus {
@@ -35,15 +39,16 @@ enum class SpeedTuningStatus {
 
 struct SpeedTuning {
     SpeedTuningStatus status = SpeedTuningStatus::NotFound;
-    bool trickRoom = false;           // the most EVs that still move first, instead of the fewest
-    int nature = 0;                   // the nature the EVs are worked out with
-    int budget = 0;                   // speed EVs left beside the other five (at most 252)
-    int ev = 0;                       // the EVs found
-    int stat = 0;                     // the speed stat they give
-    int speed = 0;                    // the effective speed with the state
-    int otherSpeed = 0;               // the other side's effective speed
-    int tieEv = -1;                   // the fewest EVs at which the two speeds are equal, -1 when none
-    TurnOrder order = TurnOrder::Tie; // the order with `ev`
+    bool trickRoom = false;               // the most EVs that still move first, instead of the fewest
+    int nature = 0;                       // the nature the EVs are worked out with
+    int budget = 0;                       // speed EVs left beside the other five (at most 252)
+    int ev = 0;                           // the EVs found
+    int stat = 0;                         // the speed stat they give
+    int speed = 0;                        // the effective speed with the state
+    int otherSpeed = 0;                   // the other side's effective speed
+    int tieEv = -1;                       // the fewest EVs at which the two speeds are equal, -1 when none
+    TurnOrder order = TurnOrder::Tie;     // the order with `ev`
+    std::array<bool, kStatCount> freed{}; // the query's: the EVs the tuned entry gives up
 };
 
 // The query for one side of a scenario against the other, in the tools' exact mode
@@ -51,6 +56,7 @@ struct SpeedTuning {
 // weather and rooms. Both sides must be chosen.
 SpeedTuningQuery speedTuningQueryOf(const Scenario& scenario, bool defenderTuned, SpreadNature nature);
 
+// With SpreadNature::Best the entry's own nature is kept whenever it does it already.
 SpeedTuning findSpeedTuning(const SpeedTuningQuery& query);
 // The same against a benchmark of `species` at `level` in place of the other side's stat.
 SpeedTuning findSpeedTuningAgainst(SpeedTuningQuery query, int species, int level, SpeedBenchmark benchmark);

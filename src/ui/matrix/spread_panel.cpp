@@ -239,9 +239,17 @@ void SpreadPanel::refresh() {
 // The speed tuning reads the panel's 性格 too, so it follows every refresh.
 void SpreadPanel::refreshSpeed() {
     m_speedOfDefender = chosenValue(*m_speedSide, 0) == 1;
-    const SpeedTuningSearch search = speedTuningSearchFor(
-        m_battle.damageInputs(), m_battle.damageSettings(), m_speedOfDefender,
-        static_cast<SpeedTarget>(chosenValue(*m_speedTarget, 0)), static_cast<SpreadNature>(chosenValue(*m_nature, 0)));
+    // "ほかの努力値も振り直す" frees the EVs it frees for the finders, the kept ones excepted.
+    std::array<bool, kStatCount> freed{};
+    if (m_freeOthers->isChecked()) {
+        freed.fill(true);
+        freed[kAttack] = !m_keepAttack->isChecked();
+        freed[kSpAttack] = !m_keepSpAttack->isChecked();
+    }
+    const SpeedTuningSearch search =
+        speedTuningSearchFor(m_battle.damageInputs(), m_battle.damageSettings(), m_speedOfDefender,
+                             static_cast<SpeedTarget>(chosenValue(*m_speedTarget, 0)),
+                             static_cast<SpreadNature>(chosenValue(*m_nature, 0)), freed);
     *m_speed = runSpeedTuning(search);
     m_speedSummary->setText(toQt(speedTuningText(search, *m_speed)));
     const std::string advice = speedTuningAdviceText(search, *m_speed);

@@ -9,6 +9,8 @@
 #include "view/matrix/matrix_view.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace rusrina {
 namespace {
@@ -269,7 +271,7 @@ std::vector<ListChoice> speedSideChoices() {
 }
 
 SpeedTuningSearch speedTuningSearchFor(const Scenario& scenario, bool defenderTuned, SpeedTarget target,
-                                       SpreadNature nature) {
+                                       SpreadNature nature, const std::array<bool, kStatCount>& freed) {
     SpeedTuningSearch search;
     search.target = target;
     search.otherIsDefender = !defenderTuned;
@@ -278,12 +280,15 @@ SpeedTuningSearch speedTuningSearchFor(const Scenario& scenario, bool defenderTu
     search.ready = true;
     search.other = defenderTuned ? *scenario.attacker.entry : *scenario.defender.entry;
     search.query = speedTuningQueryOf(scenario, defenderTuned, nature);
+    search.query.freed = freed;
     return search;
 }
 
 SpeedTuningSearch speedTuningSearchFor(const DamageEngine& inputs, const DamageSettings& settings, bool defenderTuned,
-                                       SpeedTarget target, SpreadNature nature) {
-    return speedTuningSearchFor(inputs.scenario(settings.mode, settings.critical), defenderTuned, target, nature);
+                                       SpeedTarget target, SpreadNature nature,
+                                       const std::array<bool, kStatCount>& freed) {
+    return speedTuningSearchFor(inputs.scenario(settings.mode, settings.critical), defenderTuned, target, nature,
+                                freed);
 }
 
 SpeedTuning runSpeedTuning(const SpeedTuningSearch& search) {
@@ -322,21 +327,37 @@ std::string speedTuningAdviceText(const SpeedTuningSearch& search, const SpeedTu
     if (!search.ready || found.status != SpeedTuningStatus::NotFound)
         return {};
     const BoxEntry& entry = search.query.entry;
-    std::string text = fixedEvsText(entry, found.budget, {}, kSpeed, kSpeed) + "\n";
+    std::string text = fixedEvsText(entry, found.budget, found.freed, kSpeed, kSpeed) + "\n";
+    const auto finds = [&](auto change) {
+        SpeedTuningSearch changed = search;
+        change(changed.query);
+        return runSpeedTuning(changed).status == SpeedTuningStatus::Found;
+    };
+    std::vector<std::string> helps;
     const int best = bestSpeedNature(entry, found.trickRoom);
-    if (search.query.nature == SpreadNature::Keep && best != entry.nature) {
-        SpeedTuningSearch withBest = search;
-        withBest.query.nature = SpreadNature::Best;
-        if (runSpeedTuning(withBest).status == SpeedTuningStatus::Found)
-            return text + "こうすると見つかります：最適な性格（" + natureText(best) + "）";
-    }
-    return text + (found.trickRoom ? "努力値・性格では遅くなりきれません" : "努力値・性格では届きません");
+    if (search.query.nature == SpreadNature::Keep && best != entry.nature &&
+        finds([](SpeedTuningQuery& q) { q.nature = SpreadNature::Best; }))
+        helps.push_back("最適な性格（" + natureText(best) + "）");
+    const bool othersFixed = std::ranges::any_of(std::array{kHp, kAttack, kDefence, kSpAttack, kSpDefence},
+                                                 [&](int stat) { return !found.freed[stat] && entry.ev[stat] > 0; });
+    if (othersFixed && finds([](SpeedTuningQuery& q) { q.freed.fill(true); }))
+        helps.push_back("ほかの努力値も振り直す");
+    if (!found.trickRoom && search.query.own.heldItem != ItemId::ChoiceScarf &&
+        finds([](SpeedTuningQuery& q) { q.own.heldItem = ItemId::ChoiceScarf; }))
+        helps.push_back("こだわりスカーフを持たせる");
+    if (helps.empty())
+        return text + (found.trickRoom ? "努力値・性格では遅くなりきれません" : "努力値・性格では届きません");
+    text += "こうすると見つかります：";
+    for (std::size_t i = 0; i < helps.size(); ++i)
+        text += (i == 0 ? "" : "、") + helps[i];
+    return text;
 }
 
 std::optional<BoxEntry> entryWithSpeedTuning(const BoxEntry& entry, const SpeedTuning& found) {
     if (found.status != SpeedTuningStatus::Found)
         return std::nullopt;
     std::array<int, 6> evs = evsOf(entry);
+    freeEvs(evs, found.freed);
     evs[kSpeed] = found.ev;
     return entryWithSpread(entry, found.nature, evs);
 }

@@ -75,17 +75,19 @@ struct SpeedTuningSearch {
     bool otherIsDefender = true;
     SpeedTarget target = SpeedTarget::Current;
 };
+// `freed`: the EVs "ほかの努力値も振り直す" gives up (none by default; speed's own is never).
 SpeedTuningSearch speedTuningSearchFor(const Scenario& scenario, bool defenderTuned, SpeedTarget target,
-                                       SpreadNature nature);
+                                       SpreadNature nature, const std::array<bool, kStatCount>& freed = {});
 SpeedTuningSearch speedTuningSearchFor(const DamageEngine& inputs, const DamageSettings& settings, bool defenderTuned,
-                                       SpeedTarget target, SpreadNature nature);
+                                       SpeedTarget target, SpreadNature nature,
+                                       const std::array<bool, kStatCount>& freed = {});
 SpeedTuning runSpeedTuning(const SpeedTuningSearch& search);
 
 // The answer in one line: "性格 おくびょう・素早さ努力値 116（素早さ 152）で 最速ガブリアス（169）抜き"
 // and its like, or why there is none.
 std::string speedTuningText(const SpeedTuningSearch& search, const SpeedTuning& found);
-// When nothing does it: the EVs held fixed beside what was left, and whether 最適な性格 would do.
-// Empty otherwise.
+// When nothing does it: the EVs held fixed beside what was left, and what would do it: 最適な性格,
+// ほかの努力値も振り直す, こだわりスカーフ in place of the held item. Empty otherwise.
 std::string speedTuningAdviceText(const SpeedTuningSearch& search, const SpeedTuning& found);
 // The tuned entry with the found nature and speed EVs, as registration computes it.
 std::optional<BoxEntry> entryWithSpeedTuning(const BoxEntry& entry, const SpeedTuning& found);
