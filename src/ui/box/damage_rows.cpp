@@ -34,6 +34,12 @@ const char* const kColumnHeads[] = {"",       "名称", "優先度",       "威�
                                     "タイプ", "倍率", "ダメージ範囲", "HP割合", "攻撃回数"};
 const char* const kMoveRowCaptions[kMoveRowCount] = {"わざ１", "わざ２", "わざ３", "わざ４"};
 
+// 倍率 is the type matchup and the same-type bonus alone: an ability or item that makes the move
+// miss its mark ("無効" in the damage column) leaves it as the matchup gives it.
+const QString kMultiplierTip = QStringLiteral("倍率：タイプ相性とタイプ一致の倍率です。\n"
+                                              "特性や持ち物で無効になるとき（ダメージ範囲が「無効」）も、"
+                                              "相性どおりの値を示します。");
+
 // The grid row of calculation row k (row 0 of the grid holds the column heads).
 int gridRow(int k) {
     return k + 1;
@@ -80,6 +86,8 @@ void DamageRows::addHeads() {
     for (int column = kNameColumn; column <= kHitsColumn; ++column) {
         auto* head = new QLabel(toQt(kColumnHeads[column]), this);
         gridOf(this)->addWidget(head, 0, column);
+        if (column == kMultiplierColumn)
+            head->setToolTip(kMultiplierTip);
         if (column == kShareColumn)
             m_shareHead = head;
         if (column == kPriorityColumn)
@@ -102,6 +110,7 @@ void DamageRows::addResultLabels(int k) {
         add(row.type, "Type", kTypeColumn, Qt::AlignLeft);
     }
     add(row.multiplier, "Multiplier", kMultiplierColumn, Qt::AlignRight);
+    row.multiplier->setToolTip(kMultiplierTip);
     add(row.damage, "Damage", kDamageColumn, Qt::AlignLeft);
     add(row.share, "Share", kShareColumn, Qt::AlignLeft);
     add(row.hits, "Hits", kHitsColumn, Qt::AlignLeft);

@@ -20,17 +20,42 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace rusrina {
 namespace {
 
 constexpr int kDefaultWidth = 1120;
 constexpr int kDefaultHeight = 560;
+
+// A selected row keeps its verdict colours: the selection is drawn as a frame around each cell
+// instead of a fill that would hide them.
+class KeepShadeDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem plain = option;
+        const bool selected = option.state & QStyle::State_Selected;
+        plain.state &= ~QStyle::State_Selected;
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (!selected)
+            return;
+        painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
+        painter->drawLine(option.rect.topLeft() + QPoint(0, 1), option.rect.topRight() + QPoint(0, 1));
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        painter->restore();
+    }
+};
 
 } // namespace
 
@@ -43,6 +68,7 @@ MatrixWindow::MatrixWindow(BoxDocument& document, const BattleSession& battle, S
     m_tabs->addTab(buildMatrixTab(), QStringLiteral("ダメージ一覧"));
     m_spread = new SpreadPanel(document, battle, m_tabs);
     m_tabs->addTab(m_spread, QStringLiteral("努力値探索"));
+    m_tabs->setCornerWidget(toolsButton(), Qt::TopRightCorner);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     resize(kDefaultWidth, kDefaultHeight);
@@ -76,6 +102,7 @@ QWidget* MatrixWindow::buildMatrixTab() {
     m_model = new MatrixModel(this);
     m_table = newRowTable(tab, QStringLiteral("matrixTable"), m_model);
     m_table->setShowGrid(true); // eighteen columns of figures read better in cells
+    m_table->setItemDelegate(new KeepShadeDelegate(m_table));
     QHeaderView* header = m_table->horizontalHeader();
     header->setSectionsMovable(false);
     header->setSectionsClickable(true);
@@ -136,6 +163,23 @@ void MatrixWindow::showEvent(QShowEvent* event) {
         refresh();
 }
 
+// Names and moves are shown whole: their columns are as wide as their longest text.
+void MatrixWindow::fitNameColumns() {
+    const bool withSpeed = m_model->columnCount() == kMatrixColumnCountWithSpeed;
+    const QFontMetrics metrics = m_table->fontMetrics();
+    for (int position = 0; position < m_model->columnCount(); ++position) {
+        const int column = matrixColumnAt(position, withSpeed);
+        if (column >= kMatrixEntryColumns && (column - kMatrixEntryColumns) % kMatrixColumnsPerMove != 0)
+            continue;
+        int widest = m_table->columnWidth(position);
+        for (int row = 0; row < m_model->rowCount(); ++row)
+            widest = std::max(widest, metrics.horizontalAdvance(
+                                          m_model->data(m_model->index(row, position), Qt::DisplayRole).toString()) +
+                                          12);
+        m_table->setColumnWidth(position, widest);
+    }
+}
+
 void MatrixWindow::refresh() {
     if (!isVisible()) {
         m_stale = true;
@@ -169,6 +213,7 @@ void MatrixWindow::refreshMatrix() {
         setColumnWidths();
         m_table->horizontalHeader()->setSortIndicator(m_model->sortPosition(), m_sortOrder);
     }
+    fitNameColumns();
     highlightPair();
 }
 

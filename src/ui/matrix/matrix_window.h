@@ -41,6 +41,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void fitNameColumns();
     QWidget* buildMatrixTab();
     QWidget* buildLegend(QWidget* parent);
     void refreshMatrix();
