@@ -11,6 +11,7 @@
 
 #include "calc/battle/speed.h"
 #include "calc/damage/damage_engine.h"
+#include "calc/exact/exact_accuracy.h"
 #include "calc/exact/exact_rolls.h"
 #include "calc/exact/exact_step.h"
 #include "calc/exact/exact_turn_end.h"
@@ -42,13 +43,28 @@ struct ExactAnswer {
     TurnEndSeries series; // the chances use by use with the plan; empty when the plan holds nothing
     KoChance ko;          // the verdict, with the plan
     ExactRecord record;   // the steps of the hit, when asked for
+    // The verdict and the series count each use's miss and critical hits (the field asks for it and
+    // the move can be counted so), with these chances.
+    bool hitChances = false;
+    UseOdds odds;
 };
+
+// The verdict of a prepared move against a defender as every window shows it: the fewest uses that
+// can knock out and their chance, with what the plan holds, and with each use's miss and critical
+// hits by their chances when the field counts them (then `hitChances`, when given, is set).
+KoChance verdictOf(const ExactAttack& attack, const ExactSide& defender, const ExactRolls& rolls,
+                   const TurnEndPlan& plan, bool* hitChances = nullptr);
+// The chance that `uses` uses knock out, counted as verdictOf counts.
+double chanceInUses(const ExactAttack& attack, const ExactSide& defender, const ExactRolls& rolls,
+                    const TurnEndPlan& plan, int uses);
 
 // The scenario's move in `slot` against its defender, in the scenario's exact mode (the 5th
 // generation's in the simple mode).
 ExactAnswer calculateHit(const Scenario& scenario, const DamageSlot& slot, bool withRecord = false);
-// The chance that `uses` uses knock the defender out, counting what the answer's plan holds.
+// The chance that `uses` uses knock the defender out, counting what the answer's plan holds (not
+// the misses and critical hits: the scenario's own counts them when its field asks for it).
 double koChanceInUses(const ExactAnswer& answer, int uses);
+double koChanceInUses(const Scenario& scenario, const DamageSlot& slot, int uses);
 
 // One of the six rows: the simple engine's result (its texts and log) in the simple mode, the exact
 // answer with its steps otherwise.

@@ -129,6 +129,9 @@ struct Field {
     // Whether the chance to knock out counts what each end of turn deals and heals between the hits;
     // the hazards of a side switching in count either way.
     bool countTurnEnd = false;
+    // Whether the chance to knock out counts each use's miss and each hit's critical hit by its
+    // chance (命中・急所も数える), the uses following one another as a sequence does.
+    bool countHitChances = false;
     bool operator==(const Field&) const = default;
 };
 

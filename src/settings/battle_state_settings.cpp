@@ -38,6 +38,7 @@ template <class State, class Visit> void visitState(State& state, Visit visit) {
     visit("stateMagicRoom", state.field.magicRoom);
     visit("stateWonderRoom", state.field.wonderRoom);
     visit("stateCountTurnEnd", state.field.countTurnEnd);
+    visit("stateCountHitChances", state.field.countHitChances);
 }
 
 template <class Field> Field fieldFrom(int value) {

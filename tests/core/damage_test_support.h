@@ -58,6 +58,12 @@ inline BoxEntry creature(int species, std::array<int, 6> stats, int ability = 0,
         .typedIn();
 }
 
+// The entry with these four moves.
+inline BoxEntry withMoves(BoxEntry entry, const std::array<int, 4>& moves) {
+    std::copy(moves.begin(), moves.end(), entry.move);
+    return entry;
+}
+
 inline constexpr DirectMove kPlainMove{80, kPhysical, kWaterType};
 
 struct HitSetup {

@@ -77,7 +77,7 @@ void checkMatrix(const Scenario& s, const Box& box, MatrixSide side, Tally& tall
 
 // The chance the spread's scenario gives meets what the finder promised.
 void checkPromise(const SpreadQuery& q, const BoxEntry& applied, bool defender, double promised, Tally& tally) {
-    const double chance = koChanceInUses(calculateHit(scenarioWithSpread(q, applied, defender), q.slot), q.hits);
+    const double chance = koChanceInUses(scenarioWithSpread(q, applied, defender), q.slot, q.hits);
     if (!meetsCertainty(chance, q.percent, !defender) || std::abs(chance - promised) > 1e-9)
         tally.fail("battle " + std::to_string(tally.battles) + (defender ? ": split" : ": offence") + " promised " +
                    std::to_string(promised) + ", gives " + std::to_string(chance));

@@ -63,6 +63,7 @@ void applyFieldState(Field& field, const FieldState& state) {
     field.magicRoom = state.magicRoom;
     field.wonderRoom = state.wonderRoom;
     field.countTurnEnd = state.countTurnEnd;
+    field.countHitChances = state.countHitChances;
 }
 
 BattleState stateWithinRange(BattleState state) {

@@ -47,6 +47,8 @@ struct FieldState {
     // Whether the chance to knock out counts what each end of turn deals and heals (weather, items,
     // status, やどりぎのタネ …) between the hits; the hazards of a side switching in count either way.
     bool countTurnEnd = false;
+    // Whether it counts each use's miss and critical hits by their chances.
+    bool countHitChances = false;
 
     bool operator==(const FieldState&) const = default;
 };

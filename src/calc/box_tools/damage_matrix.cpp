@@ -41,7 +41,7 @@ MatrixRow rowOf(int slot, const Attacks& attacks, const ExactSide& defender) {
         cell.move = attacks[k].slot.move;
         cell.rolls = exactRolls(attacks[k], defender);
         cell.turnEnd = turnEndPlan(attacks[k], defender);
-        cell.ko = koChanceWith(cell.rolls, cell.turnEnd);
+        cell.ko = verdictOf(attacks[k], defender, cell.rolls, cell.turnEnd, &cell.hitChances);
     }
     std::stable_sort(row.cells.begin(), row.cells.end(), strongerMove);
     return row;

@@ -22,8 +22,9 @@ struct MatrixCell {
     int moveSlot = -1; // 0..3: the attacker's move slot
     int move = NO_MOVE;
     ExactRolls rolls;
-    KoChance ko;         // with what the plan counts, as the rows' verdict
-    TurnEndPlan turnEnd; // the hazards and each end of turn the verdict counts
+    KoChance ko;             // with what the plan counts, as the rows' verdict
+    TurnEndPlan turnEnd;     // the hazards and each end of turn the verdict counts
+    bool hitChances = false; // the verdict counts each use's miss and critical hits
 };
 
 // The row's entry's effective speed and who moves first of the two, the attacker's order as the

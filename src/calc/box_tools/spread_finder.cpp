@@ -128,14 +128,15 @@ void fillByDefence(const ExactAttack& attack, Combatant defender, int stat, int 
     }
 }
 
-// Every cell on its own, for the moves whose rolls follow the HP.
+// Every cell on its own, for the moves whose rolls follow the HP and when each use may miss or
+// land a critical hit.
 void fillEveryCell(const ExactAttack& attack, Combatant defender, int stat, int hits, KoGrid& grid) {
     BoxEntry& e = *defender.entry;
     const ExactSide side = exactSideOf(defender);
     for (int h = 0; h < kEvStepCount; ++h) {
         for (int d = 0; d < kEvStepCount; ++d) {
             setSteps(e, stat, h, d);
-            grid[h][d] = koChanceWith(exactRolls(attack, side), turnEndPlan(attack, side), hits);
+            grid[h][d] = chanceInUses(attack, side, exactRolls(attack, side), turnEndPlan(attack, side), hits);
         }
     }
 }
@@ -216,6 +217,7 @@ DefenceSpreads findDefenceSpreads(const SpreadQuery& q) {
     }
     const ExactAttack attack = exactAttackOf(s, exactSideOf(s.attacker), q.slot);
     out.stat = defendingStatOf(attack);
+    out.hitChances = s.field.countHitChances;
     out.nature = s.defender.entry->nature;
     if (!validQuery(q)) {
         out.status = SpreadStatus::BadQuery;
@@ -239,7 +241,7 @@ DefenceSpreads findDefenceSpreads(const SpreadQuery& q) {
     if (out.status != SpreadStatus::Found)
         return out;
     KoGrid grid;
-    if (rollsDependOnHp(attack) || hpBelowFull(defender.state))
+    if (rollsDependOnHp(attack) || hpBelowFull(defender.state) || attack.field.countHitChances)
         fillEveryCell(attack, defender, out.stat, q.hits, grid);
     else
         fillByDefence(attack, defender, out.stat, q.hits, grid);
@@ -259,6 +261,7 @@ OffenceSpread findOffenceSpread(const SpreadQuery& q) {
     const ExactSide defender = exactSideOf(s.defender);
     const ExactAttack probe = exactAttackOf(s, exactSideOf(s.attacker), q.slot);
     out.stat = attackingStatOf(probe);
+    out.hitChances = s.field.countHitChances;
     out.nature = s.attacker.entry->nature;
     if (!validQuery(q)) {
         out.status = SpreadStatus::BadQuery;
@@ -292,7 +295,7 @@ OffenceSpread findOffenceSpread(const SpreadQuery& q) {
         }
         out.ev = ev;
         out.value = entry.stat[out.stat];
-        out.chance = koChanceWith(rolls, turnEndPlan(attack, defender), q.hits);
+        out.chance = chanceInUses(attack, defender, rolls, turnEndPlan(attack, defender), q.hits);
         if (meetsCertainty(out.chance, q.percent, true)) {
             out.status = SpreadStatus::Found;
             return out;

@@ -72,6 +72,7 @@ struct DefenceSpreads {
     std::array<bool, kStatCount> freed{}; // the other stats whose EVs the splits set to 0
     // The splits no other split beats in both EVs, fewest total first (then fewer HP EVs).
     std::vector<DefenceSplit> splits;
+    bool hitChances = false; // the chances count each use's miss and critical hits
 };
 
 // The defender's splits that survive `hits` hits: certainly (確定: a chance of 0 to be knocked out)
@@ -87,6 +88,7 @@ struct OffenceSpread {
     int ev = 0;                           // the fewest that do it
     int value = 0;                        // the stat they give
     double chance = 0.0;                  // the chance that `hits` hits then knock out
+    bool hitChances = false;              // the chances count each use's miss and critical hits
 };
 
 // The attacker's fewest EVs in the stat its move uses that knock the defender out in `hits` hits,

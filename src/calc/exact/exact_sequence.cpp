@@ -112,6 +112,35 @@ SequenceResult computeSequence(const SequenceInput& input) {
     return out;
 }
 
+TurnEndSeries repeatedUseSeries(const ExactAttack& attack, const ExactSide& defender, int mostUses, int afterPossible) {
+    SequenceInput input;
+    input.steps.push_back({attack.attacker, attack.slot, std::clamp(mostUses, 0, kMostSequenceUses), 0});
+    input.defender = defender;
+    input.conditions = attack.conditions;
+    input.options = attack.options;
+    input.field = attack.field;
+    input.countHitChances = true;
+    SequenceModel model(input);
+    TurnEndSeries out;
+    if (model.status() != SequenceStatus::Computed || model.maxHp() <= 0)
+        return out;
+    Chain<double> chain(model);
+    chain.enter();
+    int pastPossible = -1;
+    for (int u = 0; u < model.useCount() && pastPossible < afterPossible; ++u) {
+        chain.play(u);
+        const bool certain = chain.states().empty();
+        out.chance.push_back(bounded(chain.knockedOut(), chain.fell(), certain));
+        if (certain) {
+            out.certain = u + 1;
+            break;
+        }
+        if (chain.fell())
+            ++pastPossible;
+    }
+    return out;
+}
+
 template class sequence::Chain<double>;
 
 } // namespace rusrina

@@ -104,4 +104,12 @@ SequenceResult computeSequence(const SequenceInput& input);
 // The number of uses the sequence asks for, held within kMostSequenceUses.
 int sequenceUses(const SequenceInput& input);
 
+// One prepared move used again and again against the defender, each use missing and each hit
+// landing a critical hit by its chance, what each use leaves carried to the next as in a sequence:
+// the chance to have fallen by each use 1 … `mostUses`, counted until `afterPossible` uses past the
+// first that can knock out (0: that one alone, all a verdict needs) or until it must have fallen.
+// Empty when the chain cannot count the move (no damage, one that knocks out at once).
+TurnEndSeries repeatedUseSeries(const ExactAttack& attack, const ExactSide& defender, int mostUses,
+                                int afterPossible = 0);
+
 } // namespace rusrina

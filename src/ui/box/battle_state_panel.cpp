@@ -118,13 +118,19 @@ QWidget* BattleStatePanel::buildBody() {
     m_countTurnEnd = check(body, QStringLiteral("stateCountTurnEnd"), "ターン終了時も数える");
     m_countTurnEnd->setToolTip(QStringLiteral(
         "確定数に、ターン終了時の天気・たべのこし・どく・やけど・やどりぎのタネ・オボンのみなどを含めます"));
+    // What else the chance counts, beside the end of turn.
+    m_countHitChances = check(body, QStringLiteral("stateCountHitChances"), "命中・急所も数える");
+    m_countHitChances->setToolTip(QStringLiteral(
+        "確定数に、技が外れる確率と急所に当たる確率を含めます（命中・回避の補正、特性・持ち物・じゅうりょくも）"));
     int row = 1;
     for (QCheckBox* box : {m_trickRoom, m_magicRoom, m_wonderRoom, m_countTurnEnd}) {
         grid->addWidget(box, row++, fieldColumn);
         connect(box, &QCheckBox::toggled, this, &BattleStatePanel::inputChanged);
     }
+    grid->addWidget(m_countHitChances, row - 1, fieldColumn + 1);
+    connect(m_countHitChances, &QCheckBox::toggled, this, &BattleStatePanel::inputChanged);
     grid->setColumnMinimumWidth(columns, 12);
-    grid->setColumnStretch(fieldColumn + 1, 1);
+    grid->setColumnStretch(fieldColumn + 2, 1);
     return body;
 }
 
@@ -230,6 +236,7 @@ BattleState BattleStatePanel::state() const {
     state.field.magicRoom = m_magicRoom->isChecked();
     state.field.wonderRoom = m_wonderRoom->isChecked();
     state.field.countTurnEnd = m_countTurnEnd->isChecked();
+    state.field.countHitChances = m_countHitChances->isChecked();
     return state;
 }
 
@@ -242,6 +249,7 @@ void BattleStatePanel::setState(const BattleState& state) {
     m_magicRoom->setChecked(held.field.magicRoom);
     m_wonderRoom->setChecked(held.field.wonderRoom);
     m_countTurnEnd->setChecked(held.field.countTurnEnd);
+    m_countHitChances->setChecked(held.field.countHitChances);
     m_quiet = false;
     showSummary();
 }

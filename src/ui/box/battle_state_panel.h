@@ -77,6 +77,7 @@ private:
     QCheckBox* m_magicRoom = nullptr;
     QCheckBox* m_wonderRoom = nullptr;
     QCheckBox* m_countTurnEnd = nullptr;
+    QCheckBox* m_countHitChances = nullptr;
     bool m_quiet = false; // set while the inputs are filled from a state
 };
 

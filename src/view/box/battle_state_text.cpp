@@ -100,7 +100,8 @@ std::string battleStateSummary(const BattleState& state) {
     const std::pair<bool, const char*> flags[] = {{state.field.trickRoom, "トリックルーム"},
                                                   {state.field.magicRoom, "マジックルーム"},
                                                   {state.field.wonderRoom, "ワンダールーム"},
-                                                  {state.field.countTurnEnd, "ターン終了時も数える"}};
+                                                  {state.field.countTurnEnd, "ターン終了時も数える"},
+                                                  {state.field.countHitChances, "命中・急所も数える"}};
     for (const auto& [on, name] : flags)
         if (on)
             field.emplace_back(name);

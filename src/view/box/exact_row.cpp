@@ -148,9 +148,10 @@ void writeTurnEnd(CalcLog& log, const TurnEndPlan& plan, int turns) {
     }
 }
 
-// The chances through the hazards and the end of turn, turn by turn.
-void writeTurnEndChances(CalcLog& log, const TurnEndSeries& series, const KoChance& ko) {
-    log.append("撃破確率（登場時・ターン終了時込み）：\r\n");
+// The chances through the hazards and the end of turn (and each use's miss and critical hits when
+// they count), turn by turn.
+void writeTurnEndChances(CalcLog& log, const TurnEndSeries& series, const KoChance& ko, bool hitChances) {
+    log.append(hitChances ? "撃破確率（命中・急所込み）：\r\n" : "撃破確率（登場時・ターン終了時込み）：\r\n");
     if (ko.hits <= 0) {
         log.append("　" + std::to_string(series.chance.size()) + "発までに倒せない\r\n");
         return;
@@ -185,7 +186,13 @@ void writeChances(CalcLog& log, const ExactRolls& r, const KoChance& ko) {
         log.append("　" + std::to_string(certain) + "発： " + koChanceText(1.0) + "\r\n");
 }
 
-void writeResult(CalcLog& log, const ExactRowResult& row, const TurnEndPlan& plan, const TurnEndSeries& series) {
+// A percentage of an exact chance with the decimals it needs: "80", "6.25".
+std::string percentText(const Odds& odds) {
+    return shortDecimalText(odds.numerator * 100, odds.denominator) + "％";
+}
+
+void writeResult(CalcLog& log, const ExactRowResult& row, const ExactAnswer& answer) {
+    const TurnEndPlan& plan = answer.turnEnd;
     if (row.rolls.outcome == ExactRolls::Outcome::NoFormula || row.rolls.outcome == ExactRolls::Outcome::NotComputed)
         return;
     log.append("ダメージ： " + row.texts.damageText + "\r\n");
@@ -194,12 +201,16 @@ void writeResult(CalcLog& log, const ExactRowResult& row, const TurnEndPlan& pla
     log.append("必要攻撃回数： " + row.texts.hitsText + "\r\n");
     if (!row.rolls.hits())
         return;
-    if (plan.empty()) {
+    if (answer.hitChances)
+        log.append("命中率： " + percentText(answer.odds.hit) + "（1回ごと）　急所率： " +
+                   percentText(answer.odds.critical) + "（1発ごと）\r\n");
+    if (plan.empty() && !answer.hitChances) {
         writeChances(log, row.rolls, row.ko);
         return;
     }
-    writeTurnEnd(log, plan, std::max(row.ko.hits, 1));
-    writeTurnEndChances(log, series, row.ko);
+    if (!plan.empty())
+        writeTurnEnd(log, plan, std::max(row.ko.hits, 1));
+    writeTurnEndChances(log, answer.series, row.ko, answer.hitChances);
 }
 
 ExactRowResult exactRow(const BoxEntry& attacker, const BoxEntry& defender, const ExactAnswer& answer,
@@ -216,12 +227,12 @@ ExactRowResult exactRow(const BoxEntry& attacker, const BoxEntry& defender, cons
     row.turnEnd = answer.turnEnd;
     row.ko = answer.ko;
     row.texts.damageText = exactDamageText(row.rolls);
-    row.texts.hitsText = koTextWithTurnEnd(row.rolls, row.ko, row.turnEnd);
+    row.texts.hitsText = koTextWithTurnEnd(row.rolls, row.ko, row.turnEnd, answer.hitChances);
     row.texts.multiplierText = multiplierText(row.rolls);
     row.texts.shownType = row.rolls.shownType;
     row.texts.shownPower = row.rolls.shownPower;
     row.hpShareText = hpShareText(row.rolls);
-    writeResult(log, row, row.turnEnd, answer.series);
+    writeResult(log, row, answer);
     return row;
 }
 

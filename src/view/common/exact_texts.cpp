@@ -104,18 +104,20 @@ const char* turnEndName(TurnEndKind kind) {
     return "";
 }
 
-std::string turnEndCounted(const TurnEndPlan& plan) {
+std::string turnEndCounted(const TurnEndPlan& plan, bool hitChances) {
     std::string names;
     for (const TurnEndStep& s : plan.steps())
         names += (names.empty() ? "" : "・") + std::string(turnEndName(s.kind));
+    if (hitChances)
+        names += names.empty() ? "命中・急所" : "・命中・急所";
     return names.empty() ? names : names + "込みで ";
 }
 
-std::string koTextWithTurnEnd(const ExactRolls& r, const KoChance& ko, const TurnEndPlan& plan) {
+std::string koTextWithTurnEnd(const ExactRolls& r, const KoChance& ko, const TurnEndPlan& plan, bool hitChances) {
     const std::string verdict = koText(r, ko);
-    if (plan.empty() || !r.hits() || ko.hits <= 0)
+    if ((plan.empty() && !hitChances) || !r.hits() || ko.hits <= 0)
         return verdict;
-    return turnEndCounted(plan) + verdict;
+    return turnEndCounted(plan, hitChances) + verdict;
 }
 
 std::string decimalText(int64_t num, int64_t den, int places) {

@@ -17,11 +17,12 @@ std::string koText(const ExactRolls& rolls, const KoChance& ko); // "確定2発"
 // least 0.1％ and at most 99.9％.
 std::string koChanceText(double chance);
 // The hazards and the end of turn: "ステルスロック", "たべのこし" …; what a plan counted, "ステルスロック・
-// たべのこし込みで " (empty for an empty plan); the verdict with it, "ステルスロック・たべのこし込みで 乱数2発
-// (43.8％)".
+// たべのこし込みで " (empty for an empty plan), with the misses and critical hits when they were counted
+// ("ステルスロック・命中・急所込みで "); the verdict with it, "ステルスロック・たべのこし込みで 乱数2発 (43.8％)".
 const char* turnEndName(TurnEndKind kind);
-std::string turnEndCounted(const TurnEndPlan& plan);
-std::string koTextWithTurnEnd(const ExactRolls& rolls, const KoChance& ko, const TurnEndPlan& plan);
+std::string turnEndCounted(const TurnEndPlan& plan, bool hitChances = false);
+std::string koTextWithTurnEnd(const ExactRolls& rolls, const KoChance& ko, const TurnEndPlan& plan,
+                              bool hitChances = false);
 
 // num/den with `places` decimals, ties to even as printf rounds them ("%1.2f" of 3/8 is "0.38").
 std::string decimalText(int64_t num, int64_t den, int places);

@@ -174,7 +174,7 @@ std::string matrixCellText(const MatrixRow& row, std::span<const BoxEntry> entri
     case kMatrixShare:
         return hpShareText(cell.rolls);
     default:
-        return koTextWithTurnEnd(cell.rolls, cell.ko, cell.turnEnd);
+        return koTextWithTurnEnd(cell.rolls, cell.ko, cell.turnEnd, cell.hitChances);
     }
 }
 

@@ -38,6 +38,11 @@ std::string certaintyText(int percent) {
     return percent >= kCertain ? "確定で" : std::to_string(percent) + "％以上の確率で";
 }
 
+// What the chances count beside the hits, before the number of hits.
+std::string hitChancesCounted(bool hitChances) {
+    return hitChances ? "命中・急所込みで " : "";
+}
+
 std::string chanceShown(double chance) {
     return koChanceText(chance);
 }
@@ -233,8 +238,8 @@ std::string defenceSummaryText(const DefenceSpreads& found, int hits, int percen
     if (found.status != SpreadStatus::Found && found.status != SpreadStatus::NotFound)
         return blockedText(found.status);
     std::string text = "性格 " + natureText(found.nature) + "・HPと" + statName(found.stat) + "の努力値の残り " +
-                       std::to_string(found.budget) + "：" + std::to_string(hits) + "発を" + certaintyText(percent) +
-                       "耐える配分";
+                       std::to_string(found.budget) + "：" + hitChancesCounted(found.hitChances) +
+                       std::to_string(hits) + "発を" + certaintyText(percent) + "耐える配分";
     if (found.status == SpreadStatus::NotFound)
         return text + "はありません";
     return text + " " + std::to_string(found.splits.size()) + " 通り（少ない順）";
@@ -367,7 +372,8 @@ std::string offenceSummaryText(const OffenceSpread& found, int hits, int percent
         return blockedText(found.status);
     const std::string stat = statName(found.stat);
     const std::string nature = "性格 " + natureText(found.nature) + "・";
-    const std::string chance = std::to_string(hits) + "発で倒す確率は " + chanceShown(found.chance);
+    const std::string chance =
+        hitChancesCounted(found.hitChances) + std::to_string(hits) + "発で倒す確率は " + chanceShown(found.chance);
     if (found.status == SpreadStatus::NotFound)
         return nature + stat + "努力値を残りの " + std::to_string(std::min(kMaxUsefulEv, found.budget)) +
                " まで振っても、" + chance + "（" + stat + " " + std::to_string(found.value) + "）で、" +
