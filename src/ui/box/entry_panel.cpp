@@ -84,6 +84,7 @@ void EntryPanel::setTexts(const EntryPanelTexts& texts) {
         setText(m_ev[s], texts.ev[s]);
         setText(m_stat[s], texts.stat[s]);
     }
+    m_stat[0]->setToolTip(texts.hpMarks.empty() ? QString() : QStringLiteral("HP調整：") + toQt(texts.hpMarks));
 }
 
 } // namespace rusrina

@@ -1,4 +1,5 @@
 #include "box/box.h"
+#include "calc/hp_marks.h"
 
 #include "ui/edit/entry_edit_window.h"
 
@@ -214,6 +215,16 @@ QWidget* EntryEditWindow::buildStatGroup() {
     m_evsLeft->setObjectName(QStringLiteral("label_ev_left"));
     m_evsLeft->setToolTip(QStringLiteral("努力値の合計 510 までの残り"));
     grid->addWidget(m_evsLeft, 2, kStatCount + 1);
+    m_hpMarks = new QLabel(group);
+    m_hpMarks->setObjectName(QStringLiteral("label_hp_marks"));
+    m_hpMarks->setWordWrap(true);
+    m_hpMarks->setToolTip(QStringLiteral("HP調整：この形のHPで減りが最も少なく（回復が最も多く）なるもの"));
+    grid->addWidget(m_hpMarks, 3, kStatCount + 1);
+    connect(m_stat[kHp], &QLineEdit::textChanged, this, [this](const QString& hp) {
+        bool number = false;
+        const int value = hp.toInt(&number);
+        m_hpMarks->setText(number ? toQt(hpMarksText(value)) : QString());
+    });
     grid->setColumnStretch(kStatCount + 1, 1);
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(radios);

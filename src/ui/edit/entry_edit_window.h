@@ -128,6 +128,7 @@ private:
     std::array<QLineEdit*, 6> m_ev{};
     std::array<QLineEdit*, 6> m_stat{};
     QLabel* m_evsLeft = nullptr;
+    QLabel* m_hpMarks = nullptr; // the HP tuning marks the HP meets
     StatusLine* m_status = nullptr;
     QComboBox* m_rule = nullptr;
     QComboBox* m_preset = nullptr;

@@ -1,5 +1,6 @@
 #include "view/box/damage_view.h"
 
+#include "calc/hp_marks.h"
 #include "data/abilities.h"
 #include "data/held_items.h"
 #include "data/items.h"
@@ -101,6 +102,7 @@ EntryPanelTexts entryPanelTexts(const BoxEntry* entry) {
         t.ev[s] = e.statsDirect ? none : number(e.ev[s]);
         t.stat[s] = number(e.stat[s]);
     }
+    t.hpMarks = hpMarksText(e.stat[kHp]);
     return t;
 }
 

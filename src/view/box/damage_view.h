@@ -60,6 +60,7 @@ inline constexpr int kNoLearnFilter = NO_MOVE;
 struct EntryPanelTexts {
     std::string name, species, level, nature, ability, item;
     std::array<std::string, 6> iv, ev, stat; // "－" for IVs and EVs of an entry with typed-in stats
+    std::string hpMarks;                     // the HP tuning marks the HP meets, with their words (calc/hp_marks.h)
 };
 EntryPanelTexts entryPanelTexts(const BoxEntry* entry);
 // The same with what the box keeps beside the record: the item is the full held item
