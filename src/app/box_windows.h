@@ -14,6 +14,7 @@ class BoxDocument;
 class BoxWindow;
 class EntryEditWindow;
 class MatrixWindow;
+class SequenceWindow;
 class SettingsFile;
 
 class BoxWindows {
@@ -32,12 +33,14 @@ public:
     BoxWindow& boxWindow() const { return *m_box; }
     EntryEditWindow& editWindow() const { return *m_edit; }
     MatrixWindow& matrixWindow() const { return *m_matrix; }
+    SequenceWindow& sequenceWindow() const { return *m_sequence; }
 
 private:
     std::unique_ptr<BoxDocument> m_document;
     std::unique_ptr<BattleSession> m_battle;
     std::unique_ptr<EntryEditWindow> m_edit;
     std::unique_ptr<MatrixWindow> m_matrix;
+    std::unique_ptr<SequenceWindow> m_sequence;
     std::unique_ptr<BoxWindow> m_box;
 };
 

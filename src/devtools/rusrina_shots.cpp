@@ -18,6 +18,7 @@
 #include "ui/box/box_window.h"
 #include "ui/box/set_text_dialog.h"
 #include "ui/matrix/matrix_window.h"
+#include "ui/sequence/sequence_window.h"
 #include "ui/session/box_document.h"
 
 #include <QApplication>
@@ -147,6 +148,41 @@ bool shootBattleState(BoxWindows& windows, const QDir& out) {
     return save(window, out, "box_window_state.png");
 }
 
+// A sequence: ナットレイ with たべのこし comes in on ステルスロック and takes ガブリアス's げきりん, then
+// ボーマンダ's だいもんじ, misses and critical hits counted; then the bulk it needs for it. Follows the
+// battle state's picture (its ガブリアス without an item, its state).
+bool shootSequence(BoxWindows& windows, const QDir& out) {
+    BoxWindow& window = windows.boxWindow();
+    BoxDocument& document = windows.document();
+    const int plainGarchomp = document.box().count() - 2;
+    const HeldItemFields leftovers = heldItemFields(indexOf(ItemId::Leftovers));
+    EntryExtra extra;
+    extra.heldItem = leftovers.heldItem;
+    const int ferrothorn = document.box().count();
+    document.registerEntry(-1,
+                           entryOf({"ナット",
+                                    indexOf(SpeciesId::Ferrothorn),
+                                    7,
+                                    indexOf(AbilityId::IronBarbs),
+                                    leftovers.row,
+                                    {252, 0, 88, 0, 168, 0},
+                                    {kNone, kNone, kNone, kNone}}),
+                           extra);
+    document.registerEntry(-1,
+                           entryOf({"マンダ炎", 372, 8, 8, kNoItem, {4, 0, 0, 252, 0, 252}, {125, 199, kNone, kNone}}));
+    document.setDefender(ferrothorn);
+    window.findChild<QCheckBox*>(QStringLiteral("stateCountHitChances"))->setChecked(true);
+    bool ok = save(window, out, "box_window_hit_chances.png");
+    SequenceWindow& sequence = windows.sequenceWindow();
+    sequence.showTool(ShowCommand::Show);
+    sequence.addStep(plainGarchomp, 0, 1);  // げきりん
+    sequence.addStep(ferrothorn + 1, 0, 1); // だいもんじ
+    sequence.startBulkSearch();
+    while (sequence.bulkSearching())
+        QApplication::processEvents();
+    return save(sequence, out, "sequence_window.png") && ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -169,6 +205,7 @@ int main(int argc, char** argv) {
     bool ok = shootBoxAndMatrix(windows, out);
     ok = shootTextDialog(windows.boxWindow(), out) && ok;
     ok = shootBattleState(windows, out) && ok;
+    ok = shootSequence(windows, out) && ok;
     ok = writeWindowPictures(out) && ok;
     return ok ? 0 : 1;
 }

@@ -189,6 +189,7 @@ QWidget* BoxWindow::buildConditionsPanel() {
         m_battle.setLearnFilter(m_conditions->learnFilter());
     });
     connect(m_conditions, &ConditionsPanel::matrixRequested, this, &BoxWindow::matrixRequested);
+    connect(m_conditions, &ConditionsPanel::sequenceRequested, this, &BoxWindow::sequenceRequested);
     return m_conditions;
 }
 

@@ -67,6 +67,8 @@ Q_SIGNALS:
     void matrixRequested();
     // "図鑑で見る": the species detail is to show the selected entry's species.
     void speciesRequested(int species);
+    // "連続攻撃" was pressed.
+    void sequenceRequested();
 
 private:
     // The window is built in steps, each making its widgets and wiring them to the sessions.

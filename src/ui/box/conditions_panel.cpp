@@ -73,6 +73,9 @@ QHBoxLayout* ConditionsPanel::buildModeRow(int storedMode) {
     auto* matrix = new QPushButton(QStringLiteral("一覧・努力値探索"), this);
     matrix->setObjectName(QStringLiteral("matrixButton"));
     matrix->setAutoDefault(false);
+    auto* sequence = new QPushButton(QStringLiteral("連続攻撃"), this);
+    sequence->setObjectName(QStringLiteral("sequenceButton"));
+    sequence->setAutoDefault(false);
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("計算方式"), this));
     row->addWidget(m_mode);
@@ -80,9 +83,11 @@ QHBoxLayout* ConditionsPanel::buildModeRow(int storedMode) {
     row->addWidget(m_critical);
     row->addStretch();
     row->addWidget(matrix);
+    row->addWidget(sequence);
     connect(m_mode, &QComboBox::currentIndexChanged, this, &ConditionsPanel::conditionsChanged);
     connect(m_critical, &QCheckBox::toggled, this, &ConditionsPanel::conditionsChanged);
     connect(matrix, &QPushButton::clicked, this, &ConditionsPanel::matrixRequested);
+    connect(sequence, &QPushButton::clicked, this, &ConditionsPanel::sequenceRequested);
     return row;
 }
 

@@ -36,6 +36,8 @@ Q_SIGNALS:
     void learnableMovesChanged();
     // "一覧・努力値探索" was pressed.
     void matrixRequested();
+    // "連続攻撃" was pressed.
+    void sequenceRequested();
 
 private:
     QHBoxLayout* buildModeRow(int storedMode);
