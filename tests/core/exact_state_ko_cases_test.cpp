@@ -9,12 +9,12 @@
 #include "devtools/oracle_case.h"
 
 #include "gzip_lines.h"
+#include "listed_cases.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <string>
 
@@ -32,21 +32,8 @@ int tenths(double chance) {
     return std::clamp(static_cast<int>(std::lround(chance * 1000.0)), 1, 999);
 }
 
-std::map<std::string, std::string> exceptions() {
-    std::map<std::string, std::string> out;
-    std::ifstream in(kDataDir + "/exact_state_exceptions.csv");
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#' || line.rfind("case,", 0) == 0)
-            continue;
-        const size_t comma = line.find(',');
-        out[line.substr(0, comma)] = comma == std::string::npos ? "" : line.substr(comma + 1);
-    }
-    return out;
-}
-
 TEST(ExactStateKoCases, AgreeWithTheCalculatorsVerdict) {
-    const auto listed = exceptions();
+    const auto listed = listedCases(kDataDir + "/exact_state_exceptions.csv");
     std::map<int, int> perGeneration;
     int failures = 0, differing = 0;
     for (const std::string& line : gzipLines(kDataDir + "/exact_state_cases.jsonl.gz")) {

@@ -182,8 +182,13 @@ void SequenceModel::setUpSteps() {
         m_steps.push_back(m);
         for (int u = 0; u < std::max(0, s.uses) && uses < kMostSequenceUses; ++u, ++uses)
             m_uses.push_back(static_cast<int>(m_steps.size()) - 1);
-        if (s.uses > 0 && uses >= kMostSequenceUses && sequenceUses(m_input) > kMostSequenceUses)
-            m_status = SequenceStatus::Cut;
+        // The steps past the last use counted are not looked at: a list of any length costs no more
+        // than its first kMostSequenceUses uses.
+        if (s.uses > 0 && uses >= kMostSequenceUses) {
+            if (sequenceUses(m_input) > kMostSequenceUses)
+                m_status = SequenceStatus::Cut;
+            break;
+        }
     }
     if (m_uses.empty())
         m_status = SequenceStatus::Empty;
