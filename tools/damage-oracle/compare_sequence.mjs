@@ -18,17 +18,22 @@ const ENGINE = option('--engine', join(repo, 'build/dev/src/rusrina-calc'));
 const FIXTURE = join(repo, 'tests/data/sequence_sim_cases.jsonl.gz');
 const ONLY = option('--case', null);
 
+// What make_sequence_fixture.mjs --play has played so far, each case's rounds added up.
 function playedCases() {
-    const cases = [];
+    const cases = new Map();
     for (const gen of [4, 5]) {
         const file = join(repo, `tools/damage-oracle/.sequence_played_gen${gen}.jsonl`);
         if (!existsSync(file)) continue;
         for (const line of readFileSync(file, 'utf8').trim().split('\n').filter(Boolean)) {
             const p = JSON.parse(line);
-            if (!p.sim.error) cases.push({ ...JSON.parse(p.key), sim: p.sim });
+            if (p.sim.error) continue;
+            const c = cases.get(p.key) ?? { ...JSON.parse(p.key), sim: { battles: 0, ko: p.sim.ko.map(() => 0) } };
+            c.sim.battles += p.sim.battles;
+            p.sim.ko.forEach((k, u) => (c.sim.ko[u] += k));
+            cases.set(p.key, c);
         }
     }
-    return cases;
+    return [...cases.values()];
 }
 
 export function standardErrors(engine, hits, battles) {

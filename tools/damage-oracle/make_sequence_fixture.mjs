@@ -3,12 +3,17 @@
 // and how a battle is played) with "sim": {"battles", "seed", "ko": [by the end of use 1, 2, …]}.
 //
 //   npm ci
-//   node make_sequence_fixture.mjs --list                   # the drawn cases, not played
-//   nice -n 19 node make_sequence_fixture.mjs --play --gen 5  # plays every case not yet played (resumable)
-//   node make_sequence_fixture.mjs --write                  # the fixture from what was played
+//   node make_sequence_fixture.mjs --list                     # the drawn cases, not played
+//   nice -n 19 node make_sequence_fixture.mjs --play          # plays until every case has its battles (resumable)
+//   node make_sequence_fixture.mjs --write [--played-only]    # the fixture from what was played (only the
+//                                                             # cases played so far with --played-only)
 //
-// --count N (200 per generation), --battles N (20,000 per case), --seed S. The same seed draws the
-// same cases; each case's battles are seeded from its id, so a case plays the same every time.
+// --count N (205 per generation: at least 200 the box can hold), --battles N (20,000 per case), --round N (the battles each case
+// plays before the next case has its turn, 1,000), --seed S. The same seed draws the same cases;
+// battle n of a case is seeded from the case's id and n, so a case plays the same every time and
+// its battles may be played in rounds. Every case plays its round before any plays the next, so a
+// run stopped early leaves every case with nearly the same count; --write keeps of each case the
+// rounds every case has played (the same count for all, recorded as "battles").
 // What was played is kept in .sequence_played_genN.jsonl beside this script (not committed) until --write.
 import { appendFileSync, existsSync, readFileSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
@@ -20,8 +25,9 @@ import { damageRange, Dex, lists, setsOf, usableAttacker, usableDefender, usable
 import { playSequence } from './sequence_sim.mjs';
 import { themesFor } from './sequence_themes.mjs';
 
-const COUNT = Number(option('--count', 200));
+const COUNT = Number(option('--count', 205));
 const BATTLES = Number(option('--battles', 20000));
+const ROUND = Number(option('--round', 1000));
 const SEED = Number(option('--seed', 34));
 const OUT = option('--out', join(repo, 'tests/data/sequence_sim_cases.jsonl.gz'));
 const here = dirname(fileURLToPath(import.meta.url));
@@ -137,54 +143,105 @@ function drawCase(r, gen, id, [name, theme]) {
     throw new Error(`no case drawn for ${name} in generation ${gen}`);
 }
 
+// The guide's worked example, played beside the drawn cases: ナットレイ (H252 D252 なまいき, オッカのみ)
+// comes in on ステルスロック, takes a こだわりハチマキ ガブリアス's げきりん, then two だいもんじ of a
+// mixed いのちのたま ボーマンダ, every end of turn counted.
+export const GUIDE_EXAMPLE = {
+    id: 859999, gen: 5, covers: ['example:guide'],
+    defender: { name: 'Ferrothorn', options: { level: 50, ability: 'Iron Barbs', item: 'Occa Berry', nature: 'Sassy',
+                                               evs: { hp: 252, def: 4, spd: 252 } } },
+    steps: [
+        { attacker: { name: 'Garchomp', options: { level: 50, ability: 'Rough Skin', item: 'Choice Band', nature: 'Adamant',
+                                                   evs: { hp: 4, atk: 252, spe: 252 } } },
+          move: { name: 'Outrage' }, uses: 1 },
+        { attacker: { name: 'Salamence', options: { level: 50, ability: 'Intimidate', item: 'Life Orb', nature: 'Naive',
+                                                    evs: { atk: 252, spa: 4, spe: 252 } } },
+          move: { name: 'Fire Blast' }, uses: 2 },
+    ],
+    field: { defenderSide: { isSR: true } }, switchingIn: true, countTurnEnd: true,
+};
+
 export function drawCases(gen) {
     const r = new Random(SEED * 10 + gen);
     const themes = themesFor(gen);
     const cases = [];
     for (let i = 0; i < COUNT; ++i) cases.push(drawCase(r, gen, 800000 + gen * 10000 + i, themes[i % themes.length]));
-    return cases;
+    return gen === 5 ? [...cases, GUIDE_EXAMPLE] : cases;
 }
 
+// What was played, case key -> its rounds ({battles, seed, first, ko}) in the order played.
 function readPlayed(gen) {
     const file = playedFile(gen);
-    if (!existsSync(file)) return new Map();
-    return new Map(readFileSync(file, 'utf8').trim().split('\n').filter(Boolean).map((l) => JSON.parse(l))
-        .map((p) => [p.key, p]));
+    const played = new Map();
+    if (!existsSync(file)) return played;
+    for (const line of readFileSync(file, 'utf8').trim().split('\n').filter(Boolean)) {
+        const p = JSON.parse(line);
+        if (!played.has(p.key)) played.set(p.key, []);
+        played.get(p.key).push({ first: 0, ...p.sim });
+    }
+    return played;
 }
 
 const keyOf = (c) => JSON.stringify(c);
+const playedBattles = (rounds) => (rounds ?? []).reduce((n, r) => (r.error ? n : Math.max(n, r.first + r.battles)), 0);
+
+function playRound(c, gen, rounds) {
+    const first = playedBattles(rounds);
+    const battles = Math.min(ROUND, BATTLES - first);
+    if (battles <= 0 || rounds?.some((r) => r.error)) return false;
+    const started = Date.now();
+    let sim;
+    try {
+        sim = playSequence(c, { battles, seed: c.id, first });
+    } catch (error) {
+        sim = { error: String(error?.stack ?? error) };
+    }
+    appendFileSync(playedFile(gen), JSON.stringify({ key: keyOf(c), sim }) + '\n');
+    console.log(`${c.id} ${c.covers[0]} ${first + battles} ${JSON.stringify(sim.ko ?? sim.error)} ${((Date.now() - started) / 1000).toFixed(0)} s`);
+    return true;
+}
 
 function play(gens) {
-    for (const gen of gens) {
-        const played = readPlayed(gen);
-        for (const c of drawCases(gen)) {
-            if (played.has(keyOf(c))) continue;
-            const started = Date.now();
-            let sim;
-            try {
-                sim = playSequence(c, { battles: BATTLES, seed: c.id });
-            } catch (error) {
-                sim = { error: String(error?.stack ?? error) };
-            }
-            appendFileSync(playedFile(gen), JSON.stringify({ key: keyOf(c), sim }) + '\n');
-            console.log(`${c.id} ${c.covers[0]} ${JSON.stringify(sim.ko ?? sim.error)} ${((Date.now() - started) / 1000).toFixed(0)} s`);
-        }
+    const cases = gens.flatMap((gen) => drawCases(gen).map((c) => ({ c, gen })));
+    for (let more = true; more;) {
+        more = false;
+        const played = new Map(gens.map((gen) => [gen, readPlayed(gen)]));
+        const roundsOf = ({ c, gen }) => played.get(gen).get(keyOf(c));
+        const playing = cases.filter((x) => !roundsOf(x)?.some((r) => r.error));
+        const least = Math.min(...playing.map((x) => playedBattles(roundsOf(x))));
+        for (const x of playing)
+            if (playedBattles(roundsOf(x)) <= least) more = playRound(x.c, x.gen, roundsOf(x)) || more;
     }
 }
 
+// A case's counts over its first `battles` battles, from the rounds that make them up.
+function countsOver(rounds, battles) {
+    const sim = { battles, seed: rounds[0].seed, ko: rounds[0].ko.map(() => 0) };
+    for (const r of [...rounds].sort((a, b) => a.first - b.first))
+        if (r.first + r.battles <= battles) r.ko.forEach((k, u) => (sim.ko[u] += k));
+    return sim;
+}
+
 function write() {
-    const lines = [];
+    const drawn = [];
     for (const gen of [4, 5]) {
         const played = readPlayed(gen);
         for (const c of drawCases(gen)) {
-            const p = played.get(keyOf(c));
-            if (!p) throw new Error(`case ${c.id} is not played yet`);
-            if (p.sim.error) throw new Error(`case ${c.id}: ${p.sim.error}`);
-            lines.push(JSON.stringify({ ...c, sim: p.sim }));
+            const rounds = played.get(keyOf(c));
+            if (!rounds && process.argv.includes('--played-only')) continue;
+            if (!rounds) throw new Error(`case ${c.id} is not played yet`);
+            const failed = rounds.find((r) => r.error);
+            if (failed) throw new Error(`case ${c.id}: ${failed.error}`);
+            drawn.push({ c, rounds });
         }
     }
+    // The battles every case has played, in whole rounds.
+    const ends = (rounds) => new Set(rounds.map((r) => r.first + r.battles));
+    const common = Math.max(0, ...[...ends(drawn[0].rounds)].filter((n) => drawn.every(({ rounds }) => ends(rounds).has(n))));
+    if (!common) throw new Error('no count of battles every case has played');
+    const lines = drawn.map(({ c, rounds }) => JSON.stringify({ ...c, sim: countsOver(rounds, common) }));
     writeFileSync(OUT, gzipSync(lines.join('\n') + '\n', { level: 9 }));
-    console.log(`${lines.length} cases written to ${OUT}`);
+    console.log(`${lines.length} cases of ${common} battles each written to ${OUT}`);
 }
 
 const gens = option('--gen', null) ? [Number(option('--gen', 5))] : [4, 5];

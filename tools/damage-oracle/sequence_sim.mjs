@@ -93,6 +93,9 @@ function setUpField(battle, c, attacker) {
 // The battle up to the first use: the leads in, the defender through its hazards, the state set.
 function startSequence(c) {
     const battle = new Battle({ formatid: `gen${c.gen}customgame`, seed: [1, 2, 3, 4] });
+    // The battle starts as soon as both players are in, and in the 4th generation (no team preview)
+    // the leads come in at once: it is held back until the defender's side has its hazards.
+    battle.start = () => {};
     const dex = battle.dex;
     // Each attacker knows the moves its steps use (and no other).
     const attackers = attackersOf(c).map((key) => {
@@ -112,10 +115,13 @@ function startSequence(c) {
         if (side.spikes) lay('spikes', { layers: side.spikes });
     }
     if (o.curHP !== undefined) defender.hp = Math.max(1, Math.min(o.curHP, defender.maxhp));
+    delete battle.start;
+    battle.start();
     if (battle.requestState === 'teampreview') battle.makeChoices('default', 'default');
     const attacker = battle.p1.active[0];
     if (o.status) {
-        defender.setStatus(o.status, attacker, null, true);
+        // Its own status, from before: no シンクロ passes it on to the attacker.
+        defender.setStatus(o.status, defender, null, true);
         if (o.status === 'tox') defender.statusState.stage = (o.toxicCounter ?? 1) - 1;
     }
     setUpField(battle, c, attacker);
@@ -212,17 +218,17 @@ function seedOf(caseSeed, n) {
     return [caseSeed & 0xffff, (caseSeed >>> 16) & 0xffff, n & 0xffff, (n >>> 16) & 0xffff];
 }
 
-// Plays `battles` battles of the case: ko[i] counts the battles in which the defender has fallen
-// by the end of use i + 1.
-export function playSequence(c, { battles = 20000, seed = 1 } = {}) {
+// Plays `battles` battles of the case, numbered from `first`: ko[i] counts the battles in which the
+// defender has fallen by the end of use i + 1. Battles played in parts add up to the same counts.
+export function playSequence(c, { battles = 20000, seed = 1, first = 0 } = {}) {
     const uses = usesOf(c);
     const snapshot = JSON.stringify(startSequence(c).toJSON()); // parsed afresh for each battle: nothing is shared
     const fellAt = new Array(uses.length + 1).fill(0);
-    for (let n = 0; n < battles; ++n) fellAt[playOnce(c, snapshot, uses, seedOf(seed, n))]++;
+    for (let n = first; n < first + battles; ++n) fellAt[playOnce(c, snapshot, uses, seedOf(seed, n))]++;
     const ko = [];
     let total = 0;
     for (let u = 1; u <= uses.length; ++u) ko.push((total += fellAt[u]));
-    return { battles, seed, ko };
+    return { battles, seed, first, ko };
 }
 
 // The battle log of battle n of a case, for reading what the simulator did.
