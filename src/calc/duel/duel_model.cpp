@@ -270,9 +270,13 @@ BattleConditions DuelModel::conditionsFor(int user, int32_t userHp) const {
         c.abilityActive = 2 * userHp <= most;
         break;
     case AbilityId::Guts:
-    case AbilityId::ToxicBoost:
-    case AbilityId::FlareBoost:
         c.abilityActive = hasStatus;
+        break;
+    case AbilityId::ToxicBoost:
+        c.abilityActive = status == StatusCondition::Poison || status == StatusCondition::BadPoison;
+        break;
+    case AbilityId::FlareBoost:
+        c.abilityActive = status == StatusCondition::Burn;
         break;
     default:
         c.abilityActive = false;
