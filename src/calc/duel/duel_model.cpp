@@ -79,19 +79,6 @@ int32_t absorbHealOf(const ExactRecord& record, int32_t maxHp) {
     return 0;
 }
 
-DistinctRolls distinct(const RollSet& rolls) {
-    RollSet sorted = rolls;
-    std::sort(sorted.begin(), sorted.end());
-    DistinctRolls out;
-    for (int32_t r : sorted) {
-        if (!out.empty() && out.back().value == r)
-            ++out.back().count;
-        else
-            out.push_back({r, 1});
-    }
-    return out;
-}
-
 // The scenario as side `s` attacking: the sides swapped for the foe, the window's own boxes left out.
 Scenario facing(Scenario s, int side) {
     s.assumed = {};

@@ -18,6 +18,7 @@
 
 namespace rusrina::duel {
 
+using sequence::distinct;
 using sequence::DistinctRolls;
 using sequence::ItemKind;
 

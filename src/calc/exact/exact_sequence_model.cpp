@@ -24,19 +24,6 @@ constexpr int kHealTen = 10; // オレンのみ
 constexpr int kDefenceShift = 1, kSpDefenceShift = 5, kDropShift = 9, kSpDropShift = 12, kBoostShift = 15,
               kGemShift = 32;
 
-DistinctRolls distinct(const RollSet& rolls) {
-    RollSet sorted = rolls;
-    std::sort(sorted.begin(), sorted.end());
-    DistinctRolls out;
-    for (int32_t r : sorted) {
-        if (!out.empty() && out.back().value == r)
-            ++out.back().count;
-        else
-            out.push_back({r, 1});
-    }
-    return out;
-}
-
 bool recorded(const ExactRecord& record, ExactRule rule) {
     return std::any_of(record.steps.begin(), record.steps.end(), [&](const ExactStep& s) { return s.rule == rule; });
 }
@@ -52,6 +39,19 @@ int absorbHealOf(const ExactRecord& record, int maxHp) {
 }
 
 } // namespace
+
+DistinctRolls distinct(const RollSet& rolls) {
+    RollSet sorted = rolls;
+    std::sort(sorted.begin(), sorted.end());
+    DistinctRolls out;
+    for (int32_t r : sorted) {
+        if (!out.empty() && out.back().value == r)
+            ++out.back().count;
+        else
+            out.push_back({r, 1});
+    }
+    return out;
+}
 
 ItemKind itemKindOf(ItemId item) {
     switch (item) {

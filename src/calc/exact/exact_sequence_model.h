@@ -4,6 +4,7 @@
 // outcomes with every hit's rolls, plain and critical, the use's chances and what it leaves behind;
 // each step's end of turn. Everything is worked out once, when first asked for.
 
+#include "calc/exact/exact_rolls.h"
 #include "calc/exact/exact_sequence.h"
 
 #include <array>
@@ -45,6 +46,9 @@ struct RollCount {
     int32_t count;
 };
 using DistinctRolls = std::vector<RollCount>;
+
+// The rolls of a set, each value once with how many of the 16 give it.
+DistinctRolls distinct(const RollSet& rolls);
 
 struct UseModel {
     ExactRolls::Outcome outcome = ExactRolls::Outcome::NotComputed;
