@@ -67,7 +67,8 @@ protected:
     }
 
     void timerEvent(QTimerEvent*) override {
-        // A window that stays unframed (no window manager) is left as it is.
+        // A window that stays unframed (no window manager) is left as it is. A busy machine may
+        // take seconds to frame a window, so the wait is long; each poll costs next to nothing.
         if (++m_polls > kPollLimit)
             finish();
         else
@@ -76,7 +77,7 @@ protected:
 
 private:
     static constexpr int kPollMs = 20;
-    static constexpr int kPollLimit = 150;
+    static constexpr int kPollLimit = 1500; // 30 s
 
     void tryFit() {
         if (m_done || !m_window.isVisible() || !isFramed(m_window))
