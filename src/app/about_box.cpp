@@ -1,10 +1,14 @@
 #include "app/about_box.h"
 
 #include "app/program_icon.h"
+#include "app/program_language.h"
+#include "settings/settings_file.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +25,33 @@ QString guideFile(const QString& executableDir, const QString& language) {
     return QFileInfo(path).isFile() ? path : QString();
 }
 
+// The language chooser: each language under its own name, whatever the language of the run. The
+// choice is stored at once and holds from the next start, which the note under it says in both
+// languages, as a player who has just chosen may read only the one they chose.
+QLayout* languageRow(SettingsFile& settings, QWidget* box) {
+    auto* chooser = new QComboBox(box);
+    chooser->setObjectName(QStringLiteral("languageChooser"));
+    chooser->addItem(QStringLiteral("日本語"), static_cast<int>(text::TextLanguage::Japanese));
+    chooser->addItem(QStringLiteral("English"), static_cast<int>(text::TextLanguage::English));
+    chooser->setCurrentIndex(chooser->findData(static_cast<int>(storedLanguage(settings))));
+    auto* note =
+        new QLabel(QStringLiteral("次回の起動から有効になります。\nThe change applies at the next start."), box);
+    note->setObjectName(QStringLiteral("languageNote"));
+    note->setVisible(false);
+    QObject::connect(chooser, &QComboBox::currentIndexChanged, box, [&settings, chooser, note] {
+        const auto chosen = static_cast<text::TextLanguage>(chooser->currentData().toInt());
+        storeLanguage(settings, chosen);
+        note->setVisible(chosen != text::textLanguage());
+    });
+    auto* label = new QLabel(QCoreApplication::translate("AboutBox", "表示言語："), box);
+    auto* row = new QGridLayout;
+    row->addWidget(label, 0, 0);
+    row->addWidget(chooser, 0, 1);
+    row->addWidget(note, 1, 0, 1, 3);
+    row->setColumnStretch(2, 1);
+    return row;
+}
+
 } // namespace
 
 QString guideLinksText(const QString& executableDir) {
@@ -28,18 +59,19 @@ QString guideLinksText(const QString& executableDir) {
     const QString en = guideFile(executableDir, QStringLiteral("en"));
     // Without the guide beside it (a copy carried off on its own), the box says where the guide lives.
     if (ja.isEmpty() || en.isEmpty())
-        return QStringLiteral("使い方ガイド：docs/guide.ja.md ・ Guide: docs/guide.en.md");
+        return QCoreApplication::translate("AboutBox", "使い方ガイド：docs/guide.ja.md ・ Guide: docs/guide.en.md");
     const auto link = [](const QString& file, const QString& text) {
         return QStringLiteral("<a href=\"%1\">%2</a>")
             .arg(QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded).toHtmlEscaped(), text);
     };
-    return link(ja, QStringLiteral("使い方ガイド")) + QStringLiteral(" ・ ") +
-           link(en, QStringLiteral("Guide (English)"));
+    return QCoreApplication::translate("AboutBox", "%1 ・ %2")
+        .arg(link(ja, QCoreApplication::translate("AboutBox", "使い方ガイド")),
+             link(en, QStringLiteral("Guide (English)")));
 }
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(SettingsFile& settings, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutBox"));
-    setWindowTitle(QStringLiteral("rusrinaのﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(QCoreApplication::translate("AboutBox", "rusrinaのﾊﾞｰｼﾞｮﾝ情報"));
     setModal(true);
 
     auto* icon = new QLabel(this);
@@ -69,6 +101,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     bottom->addWidget(ok);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addLayout(languageRow(settings, this));
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     // Wide enough that window managers do not cut the caption short.

@@ -10,12 +10,15 @@ namespace rusrina {
 // the guide is not there.
 QString guideLinksText(const QString& executableDir);
 
-// The small modal box that names the program and its version.
+class SettingsFile;
+
+// The small modal box that names the program and its version, and where the language of the
+// program's texts is chosen for the next start.
 class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AboutBox(QWidget* parent = nullptr);
+    explicit AboutBox(SettingsFile& settings, QWidget* parent = nullptr);
 };
 
 } // namespace rusrina

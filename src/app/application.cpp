@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/program_icon.h"
+#include "app/program_language.h"
 #include "app/single_instance.h"
 #include "app/termination_signals.h"
 #include "app/top_window.h"
@@ -83,6 +84,17 @@ int runTopWindow(SettingsFile& settings, SingleInstance& instance, TerminationSi
     return QApplication::exec();
 }
 
+// The language of the run, before the first message: the command line's, else the one stored in the
+// settings (read here on their own, as the settings proper are read once the directory is ours).
+// Whatever language the desktop runs in, the program's texts are Japanese unless English was chosen,
+// and so are Qt's own texts (the standard buttons of a question, the file dialog), taken from Qt's
+// Japanese catalogue rather than from the system locale; a system without that catalogue shows them
+// in English.
+void chooseLanguage(QApplication& app, const std::filesystem::path& settingsPath) {
+    const std::optional<text::TextLanguage> given = languageFromArguments(QCoreApplication::arguments());
+    applyLanguage(app, given ? *given : storedLanguage(SettingsFile(settingsPath)));
+}
+
 } // namespace
 
 int runApplication(int argc, char** argv) {
@@ -109,11 +121,6 @@ int runApplication(int argc, char** argv, const std::function<void(QWidget& topW
     // The application id the desktop entry and the software-centre listing are named by, so that a
     // desktop matches the windows to the entry's name and icon.
     app.setDesktopFileName(QStringLiteral("io.github.rusrina.Rusrina"));
-    // Every text of the program is Japanese, whatever language the desktop runs in, so Qt's own
-    // texts (the standard buttons of a question, the file dialog) are taken from its Japanese
-    // catalogue rather than from the system locale; a system without the catalogue shows them in
-    // English.
-    installQtJapanese(app);
     // The tool windows are top-level windows of their own: only the launcher's close ends the run.
     app.setQuitOnLastWindowClosed(false);
 
@@ -122,6 +129,7 @@ int runApplication(int argc, char** argv, const std::function<void(QWidget& topW
                                              isInstalledCopy(executableDir));
     std::error_code ec;
     std::filesystem::current_path(dataDir, ec); // the default box file resolves against it
+    chooseLanguage(app, dataDir / std::string(kSettingsFileName));
 
     const QString dataDirText = QString::fromStdString(dataDir.string());
     SingleInstance instance(dataDirText);
@@ -129,10 +137,11 @@ int runApplication(int argc, char** argv, const std::function<void(QWidget& topW
     case SingleInstance::Claim::Taken:
         if (instance.activateRunning() || terminations.requested())
             return 0;
-        dialogs().message(nullptr, QStringLiteral("ルセリナ"), alreadyRunningText(dataDirText));
+        dialogs().message(nullptr, QCoreApplication::translate("Application", "ルセリナ"),
+                          alreadyRunningText(dataDirText));
         return 1;
     case SingleInstance::Claim::Unguarded:
-        dialogs().message(nullptr, QStringLiteral("ルセリナ"), unguardedText(dataDirText));
+        dialogs().message(nullptr, QCoreApplication::translate("Application", "ルセリナ"), unguardedText(dataDirText));
         break;
     case SingleInstance::Claim::Owner:
         break;
@@ -141,7 +150,8 @@ int runApplication(int argc, char** argv, const std::function<void(QWidget& topW
 
     SettingsFile settings(dataDir / std::string(kSettingsFileName));
     if (const std::string problem = settings.loadProblemText(); !problem.empty())
-        dialogs().message(nullptr, QStringLiteral("設定ファイル"), QString::fromStdString(problem));
+        dialogs().message(nullptr, QCoreApplication::translate("Application", "設定ファイル"),
+                          QString::fromStdString(problem));
     if (terminations.requested())
         return 0;
     settings.applyVersionRule();

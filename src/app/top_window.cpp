@@ -13,6 +13,7 @@
 #include "ui/search/search_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -52,15 +53,17 @@ TopWindow::TopWindow(SettingsFile& settings, QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_settings(settings) {
     setObjectName(QStringLiteral("topWindow"));
-    setWindowTitle(QStringLiteral("ルセリナ"));
+    setWindowTitle(QCoreApplication::translate("TopWindow", "ルセリナ"));
     setWindowIcon(programIcon());
 
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize); // the launcher cannot be resized or maximised
-    auto* search = addButton(this, grid, "searchButton", QStringLiteral("バントレ検索"), 0, 0);
-    auto* box = addButton(this, grid, "boxButton", QStringLiteral("バントレボックス"), 0, 1);
-    auto* ivJudge = addButton(this, grid, "ivJudgeButton", QStringLiteral("個体値V判定"), 1, 0);
-    auto* close = addButton(this, grid, "closeButton", QStringLiteral("図鑑を閉じる"), 1, 1);
+    auto* search =
+        addButton(this, grid, "searchButton", QCoreApplication::translate("TopWindow", "バントレ検索"), 0, 0);
+    auto* box = addButton(this, grid, "boxButton", QCoreApplication::translate("TopWindow", "バントレボックス"), 0, 1);
+    auto* ivJudge =
+        addButton(this, grid, "ivJudgeButton", QCoreApplication::translate("TopWindow", "個体値V判定"), 1, 0);
+    auto* close = addButton(this, grid, "closeButton", QCoreApplication::translate("TopWindow", "図鑑を閉じる"), 1, 1);
     connect(search, &QPushButton::clicked, this, [this] { bringForward(searchWindow()); });
     connect(box, &QPushButton::clicked, this, [this] { bringForward(boxWindow()); });
     connect(ivJudge, &QPushButton::clicked, this, [this] { bringForward(m_ivJudge.get()); });
@@ -74,7 +77,7 @@ TopWindow::TopWindow(SettingsFile& settings, QWidget* parent)
 
     // On Linux the window manager owns the title-bar menu, so the About item lives in the
     // launcher's right-click menu.
-    auto* about = new QAction(QStringLiteral("rusrina のﾊﾞｰｼﾞｮﾝ情報(&A)..."), this);
+    auto* about = new QAction(QCoreApplication::translate("TopWindow", "rusrina のﾊﾞｰｼﾞｮﾝ情報(&A)..."), this);
     about->setObjectName(QStringLiteral("aboutAction"));
     connect(about, &QAction::triggered, this, &TopWindow::showAbout);
     addAction(about);
@@ -201,7 +204,7 @@ void TopWindow::bringForward(ToolWindow* window) {
 }
 
 void TopWindow::showAbout() {
-    AboutBox box(this);
+    AboutBox box(m_settings, this);
     box.exec();
 }
 
