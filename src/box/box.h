@@ -5,6 +5,7 @@
 
 #include "box/box_entry.h"
 #include "box/entry_extra.h"
+#include "text/ui_text.h"
 
 #include <array>
 #include <span>
@@ -28,7 +29,9 @@ struct StoreResult {
 };
 
 // What the window shows when "新規追加" meets a full box.
-inline constexpr const char* kBoxFullText = "ボックスが一杯です（最大 1024 件）。削除してから登録してください。";
+// Shown in the display language as text::uiText("Box", kBoxFullText).
+inline constexpr const char* kBoxFullText =
+    UI_TEXT_NOOP("Box", "ボックスが一杯です（最大 1024 件）。削除してから登録してください。");
 
 class Box {
 public:

@@ -62,6 +62,13 @@ std::string entryNameUtf8(const BoxEntry& entry) {
     return text::fromCp932(entryName(entry));
 }
 
+std::string entryShownName(const BoxEntry& entry) {
+    std::string name = entryNameUtf8(entry);
+    if (entry.species >= 0 && entry.species < kSpeciesCount && name == speciesJapaneseName(entry.species))
+        return speciesName(entry.species);
+    return name;
+}
+
 void setEntryName(BoxEntry& entry, std::string_view utf8) {
     std::string bytes = text::toCp932(utf8);
     std::string_view kept = cutCp932(bytes, kBoxNameBytes - 1);

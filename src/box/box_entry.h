@@ -65,6 +65,10 @@ std::string_view entryName(const BoxEntry& entry);
 // The name for display, converted to UTF-8 (bytes that are not Shift-JIS show as U+FFFD).
 std::string entryNameUtf8(const BoxEntry& entry);
 
+// The name a list shows: the stored name, except that an entry named as its species is, the name the
+// box gives a new entry, shows its species' name in the display language ("Garchomp" in English).
+std::string entryShownName(const BoxEntry& entry);
+
 // Stores a UTF-8 name as Shift-JIS, cut to fit the field with its terminator without splitting
 // a character; the rest of the field is zeroed.
 void setEntryName(BoxEntry& entry, std::string_view utf8);

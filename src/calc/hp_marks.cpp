@@ -14,9 +14,9 @@ std::string joinedMarks(int hp, bool withUse) {
     for (const HpMark& mark : kHpMarks) {
         if (!meetsHpMark(hp, mark))
             continue;
-        text += (text.empty() ? "" : "・") + std::string(mark.name);
+        text += (text.empty() ? "" : text::uiText("HpMarks", "・")) + std::string(mark.name);
         if (withUse)
-            text += "（" + std::string(mark.use) + "）";
+            text += text::fillText(text::uiText("HpMarks", "（%1）"), {text::uiText("HpMarks", mark.use)});
     }
     return text;
 }

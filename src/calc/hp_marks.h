@@ -3,6 +3,8 @@
 // heal the least or the most (16n−1: the weather and どく's 1/16 rounds down as far as it can; 16n:
 // たべのこし heals its full 1/16 …). Each mark with the one word the players use for what it is for.
 
+#include "text/ui_text.h"
+
 #include <array>
 #include <string>
 
@@ -12,18 +14,18 @@ struct HpMark {
     int every;        // a
     int offset;       // b, −1 … +1
     const char* name; // "16n−1"
-    const char* use;  // "天候・どく"
+    const char* use;  // "天候・どく"; text::uiText("HpMarks", use) in the display language
 };
 
 inline constexpr std::array<HpMark, 8> kHpMarks{{
-    {16, -1, "16n−1", "天候・どく"},
-    {16, 0, "16n", "たべのこし"},
-    {10, -1, "10n−1", "いのちのたま"},
-    {8, -1, "8n−1", "ステロ・やどりぎ"},
-    {6, -1, "6n−1", "まきびし2"},
-    {4, 0, "4n", "ピンチきのみ"},
-    {4, 1, "4n+1", "みがわり"},
-    {2, 1, "2n+1", "はらだいこ"},
+    {16, -1, "16n−1", UI_TEXT_NOOP("HpMarks", "天候・どく")},
+    {16, 0, "16n", UI_TEXT_NOOP("HpMarks", "たべのこし")},
+    {10, -1, "10n−1", UI_TEXT_NOOP("HpMarks", "いのちのたま")},
+    {8, -1, "8n−1", UI_TEXT_NOOP("HpMarks", "ステロ・やどりぎ")},
+    {6, -1, "6n−1", UI_TEXT_NOOP("HpMarks", "まきびし2")},
+    {4, 0, "4n", UI_TEXT_NOOP("HpMarks", "ピンチきのみ")},
+    {4, 1, "4n+1", UI_TEXT_NOOP("HpMarks", "みがわり")},
+    {2, 1, "2n+1", UI_TEXT_NOOP("HpMarks", "はらだいこ")},
 }};
 
 // Whether `hp` is of the mark's form (n ≥ 1).

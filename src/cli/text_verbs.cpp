@@ -5,6 +5,7 @@
 #include "format/set_text_import.h"
 #include "format/team_text_limit.h"
 #include "text/terminal_text.h"
+#include "text/ui_text.h"
 
 #include <filesystem>
 #include <fstream>
@@ -22,8 +23,14 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
-constexpr const char* kUsage = "使い方: rusrina --export-text FILE.vbd [--lang en|ja]\n"
-                               "        rusrina --import-text TEXT FILE.vbd   (TEXT が - なら標準入力)\n";
+std::string usageText() {
+    return text::uiText("CommandLine", "使い方: rusrina --export-text FILE.vbd [--lang en|ja]\n"
+                                       "        rusrina --import-text TEXT FILE.vbd   (TEXT が - なら標準入力)\n");
+}
+
+std::string unreadableText() {
+    return text::uiText("CommandLine", "ファイルを読めません");
+}
 
 // The team text to import: the whole of it, or why it was not read.
 struct TextInput {
@@ -38,22 +45,22 @@ TextInput readText(const std::string& name, std::istream& in) {
     if (name != "-") {
         std::error_code ec;
         if (!fs::is_regular_file(name, ec))
-            return {{}, "ファイルを読めません"};
+            return {{}, unreadableText()};
         const auto size = fs::file_size(name, ec);
         if (ec)
-            return {{}, "ファイルを読めません"};
+            return {{}, unreadableText()};
         if (size > kMaxTeamTextBytes)
             return {{}, teamTextTooLargeText(size)};
         file.open(name, std::ios::binary);
         if (!file)
-            return {{}, "ファイルを読めません"};
+            return {{}, unreadableText()};
     }
     std::istream& source = name == "-" ? in : file;
     std::string text(kMaxTeamTextBytes + 1, '\0');
     source.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(source.gcount()));
     if (source.bad())
-        return {{}, "ファイルを読めません"};
+        return {{}, unreadableText()};
     if (text.size() > kMaxTeamTextBytes) // standard input, or a file that grew as it was read
         return {{}, teamTextTooLargeText(name == "-" ? 0 : text.size())};
     return {std::move(text), {}};
@@ -64,7 +71,7 @@ TextInput readText(const std::string& name, std::istream& in) {
 bool loadBox(BoxFile& file, Box& box, bool missingIsEmpty, std::ostream& err) {
     const LoadResult loaded = file.load(box);
     if (loaded.status == LoadResult::Status::Missing && !missingIsEmpty) {
-        err << file.path().string() << ": ファイルがありません\n";
+        err << file.path().string() << ": " << text::uiText("CommandLine", "ファイルがありません") << "\n";
         return false;
     }
     if (loaded.status == LoadResult::Status::Unreadable) {
@@ -103,14 +110,17 @@ std::optional<SetTextLanguage> exportLanguage(int argc, const char* const* argv)
 // The notes quote the text, which may hold anything: what reaches the terminal is escaped.
 void reportNotes(const std::string& textName, const std::vector<ParsedSet>& sets, std::ostream& err) {
     const std::string name = text::escapeForTerminal(textName);
+    const std::string noted = text::uiText("CommandLine", "注記");
+    const std::string warned = text::uiText("CommandLine", "警告");
+    const std::string failed = text::uiText("CommandLine", "エラー");
     for (const ParsedSet& set : sets) {
         for (const SetTextNote& note : set.notes)
-            err << name << ":" << note.line << ": 注記: " << text::escapeForTerminal(note.text) << "\n";
+            err << name << ":" << note.line << ": " << noted << ": " << text::escapeForTerminal(note.text) << "\n";
         for (const SetTextNote& note : set.warnings)
-            err << name << ":" << note.line << ": 警告: " << text::escapeForTerminal(note.text) << "\n";
+            err << name << ":" << note.line << ": " << warned << ": " << text::escapeForTerminal(note.text) << "\n";
         if (set.failure)
-            err << name << ":" << set.failure->line << ": エラー: " << text::escapeForTerminal(set.failure->text)
-                << "\n";
+            err << name << ":" << set.failure->line << ": " << failed << ": "
+                << text::escapeForTerminal(set.failure->text) << "\n";
     }
 }
 
@@ -151,7 +161,7 @@ std::optional<int> runTextCommand(int argc, const char* const* argv, std::istrea
     if (verb == kImportTextOption && argc == 4)
         return importText(argv[2], argv[3], in, out, err);
     if (verb == kExportTextOption || verb == kImportTextOption) {
-        err << kUsage;
+        err << usageText();
         return kExitUsage;
     }
     return std::nullopt;

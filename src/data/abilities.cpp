@@ -1,5 +1,6 @@
 #include "data/abilities.h"
 
+#include "data/english_tables.h"
 #include "data/raw_tables.h"
 #include "data/species.h"
 
@@ -11,6 +12,13 @@ constexpr SpeciesAbilities kNoAbilities{0, 0, 0};
 } // namespace
 
 const char* abilityName(int ability) {
+    if (!displaysEnglish() || ability < 0 || ability >= kAbilityCount)
+        return abilityJapaneseName(ability);
+    // Row 0 is the choosers' "no choice".
+    return ability == 0 ? "Any" : generated::kAbilityEnglishNames[ability];
+}
+
+const char* abilityJapaneseName(int ability) {
     if (ability < 0 || ability >= kAbilityCount || generated::kAbilityNames[ability] == nullptr)
         return "";
     return generated::kAbilityNames[ability];

@@ -15,8 +15,11 @@ struct SpeciesAbilities {
     int32_t hiddenAbility; // 0 = none
 };
 
-const char* abilityName(int ability); // UTF-8
+// The name the player reads: Japanese, or English when the program speaks English.
+const char* abilityName(int ability);
 const char* abilityName(AbilityId ability);
+// Always Japanese (UTF-8): the name Japanese team text writes.
+const char* abilityJapaneseName(int ability);
 const SpeciesAbilities& speciesAbilities(int species);
 
 } // namespace rusrina

@@ -1,5 +1,6 @@
 #include "data/battle_rules.h"
 
+#include "data/english_tables.h"
 #include "data/species.h"
 
 #include <algorithm>
@@ -10,6 +11,12 @@ namespace {
 constexpr const char* kRuleNames[kBattleRuleCount] = {
     " 無制限",     " 最終段階のみ",     " 孵化直後のみ",     " ギルダ闘技場",         " ノルデン限定(QX)",
     " ラフィネ園", " ノルデン限定(ZV)", " ザイレム限定(TK)", " ザイレム最終限定(TK)",
+};
+// The regions and places keep their names, written in English letters.
+constexpr const char* kRuleEnglishNames[kBattleRuleCount] = {
+    " No limit",         " Fully evolved only", " Newly hatched only",
+    " Gilda Arena",      " Norden only (QX)",   " Raffine Garden",
+    " Norden only (ZV)", " Zairem only (TK)",   " Zairem fully evolved (TK)",
 };
 
 // Given as species indices; stored as index + 1.
@@ -102,7 +109,9 @@ const std::array<int, kNordenListSize>& nordenListQX() {
 }
 
 const char* ruleName(int rule) {
-    return rule >= 0 && rule < kBattleRuleCount ? kRuleNames[rule] : "";
+    if (rule < 0 || rule >= kBattleRuleCount)
+        return "";
+    return displaysEnglish() ? kRuleEnglishNames[rule] : kRuleNames[rule];
 }
 
 bool isEligible(int rule, int species) {

@@ -10,7 +10,7 @@ inline constexpr int kCharacteristicCount = 30;
 inline constexpr int kNoCharacteristic = -1;
 
 struct CharacteristicRecord {
-    const char* text; // UTF-8 kana, as the game shows it
+    const char* text; // UTF-8 kana as the game shows it; its English text when the program speaks English
     int32_t stat;     // 0 HP .. 5 speed: the stat whose IV is the highest (ties allowed)
     int32_t ivMod5;   // that IV's remainder when divided by 5
 };

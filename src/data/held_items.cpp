@@ -1,5 +1,6 @@
 #include "data/held_items.h"
 
+#include "data/english_tables.h"
 #include "data/names.h"
 #include "data/raw_tables.h"
 #include "text/name_fold.h"
@@ -58,6 +59,15 @@ const HeldItem& heldItem(int index) {
 
 const HeldItem& heldItem(ItemId item) {
     return heldItem(static_cast<int>(item));
+}
+
+const char* heldItemName(int index) {
+    const HeldItem& item = heldItem(index);
+    return displaysEnglish() ? item.english : item.japanese;
+}
+
+const char* heldItemName(ItemId item) {
+    return heldItemName(static_cast<int>(item));
 }
 
 int damageRowOfHeldItem(int index) {

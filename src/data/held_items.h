@@ -55,6 +55,10 @@ int heldItemCount(); // including index 0
 // Index 0 (no item) for an index outside the table.
 const HeldItem& heldItem(int index);
 const HeldItem& heldItem(ItemId item);
+// The item's name as the player reads it: Japanese, or English when the program speaks English; ""
+// for no item.
+const char* heldItemName(int index);
+const char* heldItemName(ItemId item);
 // The damage-item row an item's index stands for in the box record; 0 outside the table.
 int damageRowOfHeldItem(int index);
 // The held item of a damage-item row: kNoHeldItem for row 0, the one item of rows 2..15, -1 for

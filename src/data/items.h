@@ -19,7 +19,7 @@ enum ItemKind {
 };
 
 struct DamageItem {
-    const char* name; // UTF-8; "" for row 16
+    const char* name; // UTF-8, in the display language; "" for row 16
     int32_t attackKind;
     int32_t attackValue;
     int32_t defenceKind;
@@ -29,6 +29,9 @@ struct DamageItem {
 enum Weather { kWeatherNone = 0, kWeatherSun = 1, kWeatherRain = 2, kWeatherSand = 3, kWeatherHail = 4 };
 
 const DamageItem& damageItem(int item);
+// Always Japanese (UTF-8): the row's name that Japanese team text's comment writes.
+const char* damageItemJapaneseName(int item);
+// In the display language.
 const char* weatherName(int weather); // "通常", "晴れ", "雨", "砂嵐", "霰"
 
 } // namespace rusrina

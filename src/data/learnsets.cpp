@@ -1,5 +1,6 @@
 #include "data/learnsets.h"
 
+#include "data/english_tables.h"
 #include "data/moves.h"
 #include "data/raw_tables.h"
 #include "data/species.h"
@@ -20,6 +21,9 @@ constexpr SpecialLearnEntry kNoSpecial[kSpecialEntries]{};
 
 constexpr const char* kSpecialMethodNames[] = {
     "でんきだま遺伝", "ドラゴン教え技", "御三家教え技", "オパリナ教え技", "教え屋教え技", "JYJY教え技",
+};
+constexpr const char* kSpecialMethodEnglishNames[] = {
+    "Light Ball egg", "Dragon tutor", "Starter tutor", "Opalina tutor", "Move tutor", "JYJY tutor",
 };
 
 // The Op move tutor's moves, in the order the box windows list them. Every species is offered
@@ -177,7 +181,9 @@ std::span<const SpecialLearnEntry, kSpecialEntries> specialRow(int species) {
 }
 
 const char* specialMethodName(int index) {
-    return index >= 1 && index <= 6 ? kSpecialMethodNames[index - 1] : "";
+    if (index < 1 || index > 6)
+        return "";
+    return displaysEnglish() ? kSpecialMethodEnglishNames[index - 1] : kSpecialMethodNames[index - 1];
 }
 
 const std::array<int, kOpTutorMoveCount>& opTutorMoves() {

@@ -1,6 +1,9 @@
 #include "data/moves.h"
 
+#include "data/english_tables.h"
 #include "data/raw_tables.h"
+
+#include <array>
 
 namespace rusrina {
 namespace {
@@ -12,10 +15,29 @@ constexpr const char* kTargetNames[] = {
     "不定", "全体の場", "自分の場", "相手の場",     "全員",     "味方ランダム",
 };
 constexpr int kTargetNameCount = sizeof(kTargetNames) / sizeof(kTargetNames[0]);
+constexpr const char* kCategoryEnglishNames[] = {"Physical", "Special", "Status"};
+constexpr const char* kTargetEnglishNames[kTargetNameCount] = {
+    "User",   "Normal",      "All foes",     "Random foe",  "All others", "User's side", "Ally",
+    "Varies", "Whole field", "User's field", "Foes' field", "Everyone",   "Random ally",
+};
 
 // A move index from a damaged box file must not read past the table: it gets a nameless row that
 // does nothing.
 constexpr MoveRecord kNoMoveRecord{"", 0, 0, 0, 0, kStatus, 0, 0};
+
+// The move table with the English names, made once: callers hold the record by reference, and the
+// damage engine reads it for every hit.
+const std::array<MoveRecord, kMoveCount>& englishMoveTable() {
+    static const std::array<MoveRecord, kMoveCount> table = [] {
+        std::array<MoveRecord, kMoveCount> rows;
+        for (int move = 0; move < kMoveCount; ++move) {
+            rows[move] = generated::kMoveTable[move];
+            rows[move].name = generated::kMoveEnglishNames[move];
+        }
+        return rows;
+    }();
+    return table;
+}
 
 } // namespace
 
@@ -24,20 +46,30 @@ bool isValidMove(int move) {
 }
 
 const MoveRecord& moveRecord(int move) {
-    return isValidMove(move) ? generated::kMoveTable[move] : kNoMoveRecord;
+    if (!isValidMove(move))
+        return kNoMoveRecord;
+    return displaysEnglish() ? englishMoveTable()[move] : generated::kMoveTable[move];
 }
 
 const MoveRecord& moveRecord(MoveId move) {
     return moveRecord(static_cast<int>(move));
 }
 
+const char* moveJapaneseName(int move) {
+    return isValidMove(move) ? generated::kMoveTable[move].name : "";
+}
+
 const char* moveCategoryName(int category) {
-    return category >= 0 && category < 3 ? kCategoryNames[category] : "";
+    if (category < 0 || category >= 3)
+        return "";
+    return displaysEnglish() ? kCategoryEnglishNames[category] : kCategoryNames[category];
 }
 
 const char* moveTargetName(int target) {
     // Code 13, carried by つぼをつく alone, has no caption.
-    return target >= 0 && target < kTargetNameCount ? kTargetNames[target] : "";
+    if (target < 0 || target >= kTargetNameCount)
+        return "";
+    return displaysEnglish() ? kTargetEnglishNames[target] : kTargetNames[target];
 }
 
 } // namespace rusrina

@@ -25,8 +25,13 @@ struct MoveRecord {
     int32_t effect;   // 0..337, shown in hexadecimal, never evaluated
 };
 
-const MoveRecord& moveRecord(int move); // a nameless row without effect outside the table
+// A nameless row without effect outside the table. Its name is the one the player reads: Japanese,
+// or English when the program speaks English.
+const MoveRecord& moveRecord(int move);
 const MoveRecord& moveRecord(MoveId move);
+// Always Japanese (UTF-8): the name Japanese team text writes.
+const char* moveJapaneseName(int move);
+// In the display language too.
 const char* moveCategoryName(int category); // "物理", "特殊", "変化"
 const char* moveTargetName(int target);     // "" for a code without a name
 bool isValidMove(int move);                 // 0 <= move < kMoveCount

@@ -3,6 +3,7 @@
 // header; everything else goes through data/names.h.
 
 #include "data/abilities.h"
+#include "data/english_tables.h"
 #include "data/moves.h"
 #include "data/names.h"
 #include "data/natures.h"
@@ -13,11 +14,6 @@
 
 namespace rusrina::generated {
 
-extern const char* const kSpeciesEnglishNames[kSpeciesCount];
-extern const char* const kMoveEnglishNames[kMoveCount];
-extern const char* const kAbilityEnglishNames[kAbilityCount]; // "" for index 0
-extern const char* const kTypeEnglishNames[kTypeCount];       // "" for the placeholder type
-extern const NamePair kNatureNames[kNatureCount];
 extern const NamePair kItemNames[]; // every item of the games with both names, in item id order
 extern const int kItemNameCount;
 

@@ -43,12 +43,12 @@ const NameIndex& speciesIndex() {
     static const NameIndex index = [] {
         NameIndex built;
         for (int s = 0; s < kSpeciesCount; ++s) {
-            add(built, speciesName(s), s);
+            add(built, speciesJapaneseName(s), s);
             add(built, generated::kSpeciesEnglishNames[s], s);
         }
         for (int s = 0; s < kSpeciesCount; ++s) {
             if (s == 0 || speciesRecord(s - 1).number != speciesRecord(s).number)
-                add(built, withoutNote(speciesName(s)), s);
+                add(built, withoutNote(speciesJapaneseName(s)), s);
         }
         return built;
     }();
@@ -59,7 +59,7 @@ const NameIndex& moveIndex() {
     static const NameIndex index = [] {
         NameIndex built;
         for (int m = 0; m < kMoveCount; ++m) {
-            add(built, moveRecord(m).name, m);
+            add(built, moveJapaneseName(m), m);
             add(built, generated::kMoveEnglishNames[m], m);
         }
         for (int i = 0; i < generated::kNameSpellingCount; ++i) {
@@ -76,7 +76,7 @@ const NameIndex& abilityIndex() {
     static const NameIndex index = [] {
         NameIndex built;
         for (int a = 1; a < kAbilityCount; ++a) {
-            add(built, abilityName(a), a);
+            add(built, abilityJapaneseName(a), a);
             add(built, generated::kAbilityEnglishNames[a], a);
         }
         return built;
@@ -90,7 +90,7 @@ const NameIndex& typeIndex() {
         for (int t = 0; t < kTypeCount; ++t) {
             if (t == kPlaceholderType)
                 continue;
-            add(built, typeName(t), t);
+            add(built, typeJapaneseName(t), t);
             add(built, generated::kTypeEnglishNames[t], t);
         }
         return built;
@@ -166,6 +166,10 @@ const char* typeEnglishName(int type) {
 }
 
 const char* natureName(int nature) {
+    return displaysEnglish() ? natureEnglishName(nature) : natureJapaneseName(nature);
+}
+
+const char* natureJapaneseName(int nature) {
     return nature >= 0 && nature < kNatureCount ? generated::kNatureNames[nature].japanese : "";
 }
 
@@ -179,8 +183,9 @@ const char* itemEnglishName(int item) {
         std::array<const char*, kDamageItemCount> found{};
         for (int row = 0; row < kDamageItemCount; ++row) {
             found[row] = "";
-            for (int i = 0; i < generated::kItemNameCount && damageItem(row).name[0] != '\0'; ++i) {
-                if (std::strcmp(generated::kItemNames[i].japanese, damageItem(row).name) == 0) {
+            const char* japanese = damageItemJapaneseName(row);
+            for (int i = 0; i < generated::kItemNameCount && japanese[0] != '\0'; ++i) {
+                if (std::strcmp(generated::kItemNames[i].japanese, japanese) == 0) {
                     found[row] = generated::kItemNames[i].english;
                     break;
                 }
@@ -216,9 +221,10 @@ int findDamageItem(std::string_view name) {
     if (folded.empty())
         return -1;
     for (int item = 0; item < kDamageItemCount; ++item) {
-        if (damageItem(item).name[0] == '\0')
+        const char* japanese = damageItemJapaneseName(item);
+        if (japanese[0] == '\0')
             continue;
-        if (folded == text::foldName(damageItem(item).name) || folded == text::foldName(itemEnglishName(item)))
+        if (folded == text::foldName(japanese) || folded == text::foldName(itemEnglishName(item)))
             return item;
     }
     return -1;

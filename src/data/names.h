@@ -1,5 +1,6 @@
 #pragma once
-// English names beside the Japanese ones, and the way back from a name to its index, for the team
+// English names beside the Japanese ones (the names team text writes, whatever language the
+// program speaks), and the way back from a name to its index, for the team
 // text that players paste: species (forms spelled "Rotom-Wash"), moves, abilities, natures and
 // the held items of the damage item table. Names are found in either language, compared as
 // text::foldName folds them.
@@ -11,21 +12,18 @@
 
 namespace rusrina {
 
-struct NamePair {
-    const char* japanese; // UTF-8
-    const char* english;
-};
-
 // "" for an index outside the table (and for ability 0, which is no ability).
 const char* speciesEnglishName(int species);
 const char* moveEnglishName(int move);
 const char* abilityEnglishName(int ability);
 const char* typeEnglishName(int type);
-// The nature's name alone, without the label's padding and note ("ようき"), and in English.
+// The nature's name alone, without the label's padding and note: in the display language, always in
+// Japanese ("ようき") and always in English.
 const char* natureName(int nature);
+const char* natureJapaneseName(int nature);
 const char* natureEnglishName(int nature);
-// The English name of a damage item row, "" for the rows that are not one item of the games
-// ("なし／その他", "各種タイプ補正" and the empty last row).
+// The English name of a damage item row as the games name the item, "" for the rows that are not one
+// item of the games ("なし／その他", "各種タイプ補正" and the empty last row).
 const char* itemEnglishName(int item);
 
 // The index the name stands for, or -1. A species is also found by the name of its default form

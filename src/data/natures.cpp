@@ -1,5 +1,10 @@
 #include "data/natures.h"
 
+#include "data/english_tables.h"
+
+#include <array>
+#include <string>
+
 namespace rusrina {
 namespace {
 
@@ -22,11 +27,41 @@ constexpr NatureRecord kNatures[kNatureCount] = {
     {"まじめ　　（変化無し）", {0, 10, 10, 10, 10, 10}},
 };
 
+// The labels of the English interface, made once from the English names and the factors.
+const std::array<NatureRecord, kNatureCount>& englishNatures() {
+    static const std::array<std::string, kNatureCount> labels = [] {
+        constexpr const char* kStats[6] = {"HP", "Atk", "Def", "SpA", "SpD", "Spe"};
+        std::array<std::string, kNatureCount> made;
+        for (int n = 0; n < kNatureCount; ++n) {
+            std::string raised, lowered;
+            for (int stat = 1; stat < 6; ++stat) {
+                if (kNatures[n].factor[stat] > 10)
+                    raised = kStats[stat];
+                if (kNatures[n].factor[stat] < 10)
+                    lowered = kStats[stat];
+            }
+            made[n] = std::string(generated::kNatureNames[n].english) +
+                      (raised.empty() ? " (neutral)" : " (+" + raised + ", -" + lowered + ")");
+        }
+        return made;
+    }();
+    static const std::array<NatureRecord, kNatureCount> records = [] {
+        std::array<NatureRecord, kNatureCount> made;
+        for (int n = 0; n < kNatureCount; ++n) {
+            made[n] = kNatures[n];
+            made[n].label = labels[n].c_str();
+        }
+        return made;
+    }();
+    return records;
+}
+
 } // namespace
 
 const NatureRecord& natureRecord(int nature) {
     // A stored index outside the table (a damaged box file) reads as a neutral nature.
-    return nature >= 0 && nature < kNatureCount ? kNatures[nature] : kNatures[24];
+    const int row = nature >= 0 && nature < kNatureCount ? nature : 24;
+    return displaysEnglish() ? englishNatures()[row] : kNatures[row];
 }
 
 } // namespace rusrina

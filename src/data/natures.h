@@ -8,7 +8,9 @@ namespace rusrina {
 inline constexpr int kNatureCount = 25;
 
 struct NatureRecord {
-    const char* label; // UTF-8, padded with full-width spaces so the parentheses line up
+    // UTF-8, padded with full-width spaces so the parentheses line up; in English, when the program
+    // speaks English ("Adamant (+Atk, -SpA)", "Hardy (neutral)").
+    const char* label;
     int32_t factor[6]; // tenths per stat; HP is 0 and never applied; else 9, 10 or 11
 };
 

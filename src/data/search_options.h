@@ -8,7 +8,7 @@ namespace rusrina {
 inline constexpr int kThresholdOptionCount = 12;
 
 struct ThresholdOption {
-    const char* label; // UTF-8, option 0 is " 無指定"
+    const char* label; // UTF-8 in the display language, option 0 is " 無指定"
     int32_t value;     // inclusive bound; option 0 always passes (512 upper, 0 lower)
 };
 

@@ -1,5 +1,6 @@
 #include "data/species.h"
 
+#include "data/english_tables.h"
 #include "data/raw_tables.h"
 
 #include <algorithm>
@@ -12,6 +13,10 @@ constexpr EggGroupRecord kEggGroups[kEggGroupCount] = {
     {-1, "怪獣"},     {-1, "水中－１"}, {-1, "虫"},       {-1, "飛行"},   {-1, "陸上"},   {-1, "妖精"},
     {-1, "植物"},     {-1, "人型"},     {3, "水中－３"},  {-1, "鉱物"},   {-1, "不定形"}, {3, "水中－２"},
     {-1, "ドラゴン"}, {-1, "性別不明"}, {-1, "メタモン"}, {-1, "未発見"},
+};
+constexpr const char* kEggGroupEnglishNames[kEggGroupCount] = {
+    "Monster", "Water 1", "Bug",       "Flying",  "Field",  "Fairy",      "Grass", "Human-Like",
+    "Water 3", "Mineral", "Amorphous", "Water 2", "Dragon", "Genderless", "Ditto", "Undiscovered",
 };
 
 // Lookups with an index from outside the tables (a damaged box file, a stale setting) answer with
@@ -31,6 +36,12 @@ const SpeciesRecord& speciesRecord(int species) {
 }
 
 const char* speciesName(int species) {
+    if (!displaysEnglish() || !validSpecies(species))
+        return speciesJapaneseName(species);
+    return generated::kSpeciesEnglishNames[species] ? generated::kSpeciesEnglishNames[species] : "";
+}
+
+const char* speciesJapaneseName(int species) {
     if (!validSpecies(species) || generated::kSpeciesNames[species] == nullptr)
         return "";
     return generated::kSpeciesNames[species];
@@ -45,6 +56,8 @@ const EggGroupRecord& eggGroupRecord(int group) {
 }
 
 const char* eggGroupName(int group) {
+    if (displaysEnglish() && group >= 0 && group < kEggGroupCount)
+        return kEggGroupEnglishNames[group];
     return eggGroupRecord(group).name;
 }
 

@@ -50,10 +50,13 @@ struct EvolutionRecord {
 inline constexpr int kEvolutionCount = 322;
 
 const SpeciesRecord& speciesRecord(int species);
-const char* speciesName(int species); // UTF-8
+// The name the player reads: Japanese, or English when the program speaks English ("Rotom-Wash").
+const char* speciesName(int species);
+// Always Japanese (UTF-8): the name box entries are given and Japanese team text writes.
+const char* speciesJapaneseName(int species);
 const BreedingRecord& breedingRecord(int species);
 const EggGroupRecord& eggGroupRecord(int group);
-const char* eggGroupName(int group);
+const char* eggGroupName(int group); // in the display language
 
 // The species index the given species evolves from, or kNoSpecies.
 int preEvolution(int species);

@@ -1,17 +1,22 @@
 #include "data/types.h"
 
+#include "data/english_tables.h"
+
 namespace rusrina {
 namespace {
 
 struct TypeText {
     const char* name;
     const char* abbreviation;
+    const char* englishAbbreviation;
 };
 
 constexpr TypeText kTypes[kTypeCount] = {
-    {"ノーマル", "ノ"}, {"かくとう", "闘"}, {"ひこう", "飛"},   {"どく", "毒"},   {"じめん", "地"},   {"いわ", "岩"},
-    {"むし", "虫"},     {"ゴースト", "霊"}, {"はがね", "鋼"},   {"－－－", "－"}, {"ほのお", "炎"},   {"みず", "水"},
-    {"くさ", "草"},     {"でんき", "電"},   {"エスパー", "超"}, {"こおり", "氷"}, {"ドラゴン", "竜"}, {"あく", "悪"},
+    {"ノーマル", "ノ", "Nor"}, {"かくとう", "闘", "Fig"}, {"ひこう", "飛", "Fly"},   {"どく", "毒", "Poi"},
+    {"じめん", "地", "Gro"},   {"いわ", "岩", "Roc"},     {"むし", "虫", "Bug"},     {"ゴースト", "霊", "Gho"},
+    {"はがね", "鋼", "Ste"},   {"－－－", "－", "---"},   {"ほのお", "炎", "Fir"},   {"みず", "水", "Wat"},
+    {"くさ", "草", "Gra"},     {"でんき", "電", "Ele"},   {"エスパー", "超", "Psy"}, {"こおり", "氷", "Ice"},
+    {"ドラゴン", "竜", "Dra"}, {"あく", "悪", "Dar"},
 };
 
 // Row: attacking type; column: defending type. 0 no effect, 1 half, 2 normal, 4 double.
@@ -46,11 +51,16 @@ bool validType(int type) {
 
 // The attacking types whose effectiveness product equals `product`, as abbreviations after a
 // heading; nothing at all when no type qualifies.
+// In English the abbreviations are words of three letters, set apart by spaces.
 std::string matchupGroup(const int (&products)[kTypeCount], int product, const char* heading) {
+    const bool english = displaysEnglish();
     std::string letters;
     for (int attacking = 0; attacking < kTypeCount; ++attacking) {
-        if (attacking != kPlaceholderType && products[attacking] == product)
-            letters += kTypes[attacking].abbreviation;
+        if (attacking == kPlaceholderType || products[attacking] != product)
+            continue;
+        if (english && !letters.empty())
+            letters += ' ';
+        letters += english ? kTypes[attacking].englishAbbreviation : kTypes[attacking].abbreviation;
     }
     return letters.empty() ? letters : heading + letters;
 }
@@ -58,6 +68,12 @@ std::string matchupGroup(const int (&products)[kTypeCount], int product, const c
 } // namespace
 
 const char* typeName(int type) {
+    if (!displaysEnglish() || !validType(type))
+        return typeJapaneseName(type);
+    return type == kPlaceholderType ? "---" : generated::kTypeEnglishNames[type];
+}
+
+const char* typeJapaneseName(int type) {
     return validType(type) ? kTypes[type].name : "";
 }
 
@@ -77,6 +93,17 @@ TypeMatchupSummary typeMatchupSummary(int type1, int type2) {
         products[attacking] = effectiveness(attacking, type1, type2);
 
     TypeMatchupSummary summary;
+    if (displaysEnglish()) {
+        // Groups two spaces apart, the line led by one as the Japanese one is by a full-width space.
+        summary.weakness = matchupGroup(products, 16, "  4x: ") + matchupGroup(products, 8, "  2x: ");
+        summary.resistance = matchupGroup(products, 2, "  1/2: ") + matchupGroup(products, 1, "  1/4: ") +
+                             matchupGroup(products, 0, "  Immune: ");
+        for (std::string* line : {&summary.weakness, &summary.resistance}) {
+            if (!line->empty())
+                line->erase(0, 1);
+        }
+        return summary;
+    }
     summary.weakness = matchupGroup(products, 16, "　４倍：") + matchupGroup(products, 8, "　２倍：");
     summary.resistance = matchupGroup(products, 2, "　1/2：") + matchupGroup(products, 1, "　1/4：") +
                          matchupGroup(products, 0, "　無効：");

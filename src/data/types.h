@@ -8,7 +8,10 @@ namespace rusrina {
 inline constexpr int kTypeCount = 18;
 inline constexpr int kPlaceholderType = 9; // "－－－": no species or move has it
 
-const char* typeName(int type); // UTF-8
+// The name the player reads: Japanese, or English when the program speaks English.
+const char* typeName(int type);
+// Always Japanese (UTF-8): the name Japanese team text writes.
+const char* typeJapaneseName(int type);
 // Chart code for an attacking type against one defending type: 0, 1 (half), 2 (normal), 4 (double).
 int typeChart(int attacking, int defending);
 
@@ -20,6 +23,7 @@ struct TypeMatchupSummary {
     std::string resistance; // e.g. "　1/2：闘水電　1/4：草"
     std::string weakness;   // e.g. "　２倍：飛炎超氷"
 };
+// In the display language: " 1/2: Fig Wat Ele  1/4: Gra" in English.
 TypeMatchupSummary typeMatchupSummary(int type1, int type2);
 
 // Hidden-power type number 0..15 to its type index (every real type but ノーマル); 0 outside 0..15.

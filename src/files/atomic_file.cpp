@@ -1,5 +1,7 @@
 #include "files/atomic_file.h"
 
+#include "text/ui_text.h"
+
 #include <cerrno>
 #include <charconv>
 #include <csignal>
@@ -112,7 +114,10 @@ SaveResult replaceFile(const fs::path& target, const WriteOptions& options, cons
         return failure(target, ELOOP);
     struct stat st {};
     if (exists(real, st) && S_ISREG(st.st_mode) && isReadOnlyFile(real))
-        return {false, "書き込みが許可されていないため置き換えませんでした: " + real.string(), SaveProblem::ReadOnly};
+        return {false,
+                text::fillText(text::uiText("SaveFile", "書き込みが許可されていないため置き換えませんでした: %1"),
+                               {real.string()}),
+                SaveProblem::ReadOnly};
     if (!options.keepPreviousAs.empty() && exists(real, st) && S_ISDIR(st.st_mode))
         return failure(real, EISDIR);
     TempFile temp = createTempBeside(real);
@@ -257,7 +262,7 @@ int removeStaleTemporaryFiles(const fs::path& dir) {
 }
 
 std::string saveFailureText(const fs::path& path, int error) {
-    return "ファイル保存失敗: " + path.string() + " (" + std::strerror(error) + ")";
+    return text::fillText(text::uiText("SaveFile", "ファイル保存失敗: %1 (%2)"), {path.string(), std::strerror(error)});
 }
 
 } // namespace rusrina

@@ -1,6 +1,7 @@
 #include "format/box_extension.h"
 
 #include "data/held_items.h"
+#include "text/ui_text.h"
 
 #include <array>
 
@@ -138,20 +139,21 @@ ExtensionRead readExtensionBlock(std::string_view in) {
         // A flipped tag, or other bytes where the block goes: what they held is lost to this
         // program as surely as a block with a flipped byte, and said the same way.
         read.trailingBytes = true;
-        read.reason = "先頭の印が合わない";
+        read.reason = text::uiText("BoxFile", "先頭の印が合わない");
         return read;
     }
     const std::size_t body = kExtensionBlockBytes - 4;
     if (in.size() < kExtensionHeaderBytes) {
-        read.reason = "途中で切れている";
+        read.reason = text::uiText("BoxFile", "途中で切れている");
     } else if (const uint32_t version = get(in, 8, 2); version != kExtensionVersion) {
-        read.reason = "このプログラムが読めない版 " + std::to_string(version) + " である";
+        read.reason =
+            text::fillText(text::uiText("BoxFile", "このプログラムが読めない版 %1 である"), {std::to_string(version)});
     } else if (get(in, 10, 2) != kExtensionRecordBytes || get(in, 12, 4) != kBoxCapacity) {
-        read.reason = "記録の大きさか数が合わない";
+        read.reason = text::uiText("BoxFile", "記録の大きさか数が合わない");
     } else if (in.size() < kExtensionBlockBytes) {
-        read.reason = "途中で切れている";
+        read.reason = text::uiText("BoxFile", "途中で切れている");
     } else if (crc32Of(in.substr(0, body)) != get(in, body, 4)) {
-        read.reason = "チェックサムが合わない";
+        read.reason = text::uiText("BoxFile", "チェックサムが合わない");
     } else {
         read.status = ExtensionRead::Status::Valid;
         read.trailingBytes = in.size() > kExtensionBlockBytes;

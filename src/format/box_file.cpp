@@ -1,5 +1,7 @@
 #include "format/box_file.h"
 
+#include "text/ui_text.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -131,7 +133,8 @@ LoadResult BoxFile::load(Box& box) {
         m_needsNewName = m_backupPending = image.status != BoxImage::Status::Missing;
         if (m_needsNewName) {
             result.status = LoadResult::Status::Unreadable;
-            result.message = "ファイル読込失敗: " + m_path.string() + " (" + systemReason(image.error) + ")";
+            result.message = text::fillText(text::uiText("BoxFile", "ファイル読込失敗: %1 (%2)"),
+                                            {m_path.string(), systemReason(image.error)});
         }
         return result;
     }
@@ -161,13 +164,18 @@ LoadResult BoxFile::load(Box& box) {
 
 SaveResult BoxFile::save(const Box& box, SaveCheck check) {
     if (m_needsNewName)
-        return {false, m_path.string() + " は読み込めなかったため置き換えません。", SaveProblem::NeedsNewName};
+        return {false,
+                text::fillText(text::uiText("BoxFile", "%1 は読み込めなかったため置き換えません。"), {m_path.string()}),
+                SaveProblem::NeedsNewName};
     if (check == SaveCheck::DiskUnchanged && m_identityKnown) {
         const FileIdentity now = fileIdentity(m_path);
         if (now.regularFile && now != m_identity)
             return {false,
-                    m_path.string() +
-                        " は読み込んだ後（または前回の保存の後）に、ほかのプログラムによって変更されています。",
+                    text::fillText(
+                        text::uiText(
+                            "BoxFile",
+                            "%1 は読み込んだ後（または前回の保存の後）に、ほかのプログラムによって変更されています。"),
+                        {m_path.string()}),
                     SaveProblem::ChangedOnDisk};
     }
     if (m_backupPending) {
@@ -177,7 +185,8 @@ SaveResult BoxFile::save(const Box& box, SaveCheck check) {
             SaveResult backup = copyFileAtomically(
                 m_path, backupPath(), {.followLinks = false, .keepPreviousAs = previousBackupPath()}, m_path);
             if (!backup.ok)
-                return {false, "バックアップを作成できないため保存しませんでした。\n" + backup.message};
+                return {false, text::uiText("BoxFile", "バックアップを作成できないため保存しませんでした。") + "\n" +
+                                   backup.message};
         }
         m_backupPending = false;
     }
@@ -221,8 +230,11 @@ fs::path recoveryPathFor(const fs::path& boxFile) {
 
 SaveResult writeRecoveryFile(const Box& box, const fs::path& recoveryPath, const fs::path& boxFile) {
     if (entryOf(resolveLinks(boxFile)) == entryOf(recoveryPath))
-        return {false, "ボックスファイル " + boxFile.string() + " が " + recoveryPath.string() +
-                           " を指しているため、復元用のファイルを書きませんでした。"};
+        return {false,
+                text::fillText(
+                    text::uiText("BoxFile",
+                                 "ボックスファイル %1 が %2 を指しているため、復元用のファイルを書きませんでした。"),
+                    {boxFile.string(), recoveryPath.string()})};
     // As private as the box it holds.
     return writeFileAtomically(recoveryPath, boxFileBytes(box), {.followLinks = false, .keepPreviousAs = {}}, boxFile);
 }
@@ -264,36 +276,54 @@ ImportResult importBoxFile(Box& box, const fs::path& path) {
 
 std::string loadSummaryText(const LoadResult& result, const fs::path& backup) {
     if (result.status == LoadResult::Status::Unreadable)
-        return result.message + "\nこのファイルは置き換えず、ボックスは保存するときに別の名前を付けて保存します。";
+        return result.message + "\n" +
+               text::uiText("BoxFile",
+                            "このファイルは置き換えず、ボックスは保存するときに別の名前を付けて保存します。");
     if (result.invalidRecords == 0 && result.extensionProblem.empty() && result.movedExtras == 0 &&
         result.normalisedExtras == 0)
         return {};
     std::string text;
     if (result.invalidRecords > 0)
-        text =
-            "ボックスファイルの不正なデータ " + std::to_string(result.invalidRecords) + " 件を読み込みませんでした。\n";
+        text = text::fillText(text::uiText("BoxFile", "ボックスファイルの不正なデータ %1 件を読み込みませんでした。"),
+                              {std::to_string(result.invalidRecords)}) +
+               "\n";
     if (result.movedExtras > 0)
-        text += "拡張データ（持ち物・性別・なつき度・色違い） " + std::to_string(result.movedExtras) +
-                " 件は、ほかのプログラムが登録を並べ替えたか書き換えたため、読み込みませんでした。\n";
+        text += text::fillText(
+                    text::uiText("BoxFile",
+                                 "拡張データ（持ち物・性別・なつき度・色違い） %1 "
+                                 "件は、ほかのプログラムが登録を並べ替えたか書き換えたため、読み込みませんでした。"),
+                    {std::to_string(result.movedExtras)}) +
+                "\n";
     if (result.normalisedExtras > 0)
-        text += "拡張データ " + std::to_string(result.normalisedExtras) +
-                " 件に範囲外の値があったため、読み込める値に直しました。\n";
+        text += text::fillText(
+                    text::uiText("BoxFile", "拡張データ %1 件に範囲外の値があったため、読み込める値に直しました。"),
+                    {std::to_string(result.normalisedExtras)}) +
+                "\n";
     if (!result.extensionProblem.empty())
-        text += "ボックスファイルの拡張データ（持ち物・性別・なつき度・色違い）は、" + result.extensionProblem +
-                "ため読み込みませんでした。登録の " + std::to_string(result.count) + " 件はそのまま読み込みました。\n";
-    return text + "保存するときは元のファイルを " + backup.string() + " に残します。";
+        text +=
+            text::fillText(text::uiText("BoxFile", "ボックスファイルの拡張データ（持ち物・性別・なつき度・色違い）は、%"
+                                                   "1ため読み込みませんでした。登録の %2 件はそのまま読み込みました。"),
+                           {result.extensionProblem, std::to_string(result.count)}) +
+            "\n";
+    return text +
+           text::fillText(text::uiText("BoxFile", "保存するときは元のファイルを %1 に残します。"), {backup.string()});
 }
 
 std::string importSummaryText(const ImportResult& result) {
-    if (result.status == ImportResult::Status::OpenFailed)
-        return result.failure.empty() ? kImportOpenFailedText : kImportOpenFailedText + ("\n" + result.failure);
-    std::string text = std::to_string(result.added) + " 件追加しました。";
+    if (result.status == ImportResult::Status::OpenFailed) {
+        const std::string failed = text::uiText("BoxFile", "ファイルオープン失敗");
+        return result.failure.empty() ? failed : failed + "\n" + result.failure;
+    }
+    std::string text = text::fillText(text::uiText("BoxFile", "%1 件追加しました。"), {std::to_string(result.added)});
     if (result.present > 0)
-        text += "\n登録済みの " + std::to_string(result.present) + " 件は追加しませんでした。";
+        text += "\n" + text::fillText(text::uiText("BoxFile", "登録済みの %1 件は追加しませんでした。"),
+                                      {std::to_string(result.present)});
     if (result.invalid > 0)
-        text += "\n不正なデータ " + std::to_string(result.invalid) + " 件は読み込みませんでした。";
+        text += "\n" + text::fillText(text::uiText("BoxFile", "不正なデータ %1 件は読み込みませんでした。"),
+                                      {std::to_string(result.invalid)});
     if (result.noRoom > 0)
-        text += "\nボックスが一杯のため " + std::to_string(result.noRoom) + " 件を追加できませんでした。";
+        text += "\n" + text::fillText(text::uiText("BoxFile", "ボックスが一杯のため %1 件を追加できませんでした。"),
+                                      {std::to_string(result.noRoom)});
     return text;
 }
 

@@ -19,7 +19,6 @@ inline constexpr const char* kDefaultBoxFileName = "rusrina.vbd";
 inline constexpr const char* kBackupSuffix = ".bak";
 inline constexpr const char* kPreviousBackupSuffix = ".bak.1";
 inline constexpr const char* kRecoverySuffix = ".recovery";
-inline constexpr const char* kImportOpenFailedText = "ファイルオープン失敗";
 
 // What a save compares to tell whether a box file is still the one this program loaded or last
 // saved: its size, modification time and a hash of what the program reads of it.

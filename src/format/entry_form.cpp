@@ -2,6 +2,7 @@
 
 #include "calc/stats.h"
 #include "text/cp932.h"
+#include "text/ui_text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -20,9 +21,9 @@ std::string controlCharacterName(std::string_view character) {
     else if (character.size() != 1 || code >= 0x80)
         return {};
     if (code == '\n' || code == '\r')
-        return "改行";
+        return text::uiText("EntryName", "改行");
     if (code == '\t')
-        return "タブ";
+        return text::uiText("EntryName", "タブ");
     if (code >= 0x20 && code != 0x7F && (code < 0x80 || code > 0x9F))
         return {};
     char buffer[8];

@@ -1,5 +1,7 @@
 #include "format/recovery_file.h"
 
+#include "text/ui_text.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -277,12 +279,15 @@ fs::path claimRecoveryPath(const fs::path& boxFile) {
 SaveResult writeRecovery(const Box& box, const fs::path& recoveryPath, const fs::path& openedBoxFile,
                          const RecoveryOrigin& origin) {
     if (recoveryPath.empty())
-        return {false, "復元用のファイルの名前がすべて使われているため、書きませんでした。"};
+        return {false, text::uiText("Recovery", "復元用のファイルの名前がすべて使われているため、書きませんでした。")};
     // Neither the file opened (writeRecoveryFile checks that) nor the one the box now belongs to is
     // ever written over.
     if (entryOf(resolveLinks(origin.boxFile)) == entryOf(recoveryPath))
-        return {false, "ボックスファイル " + origin.boxFile.string() + " が " + recoveryPath.string() +
-                           " を指しているため、復元用のファイルを書きませんでした。"};
+        return {false,
+                text::fillText(
+                    text::uiText("BoxFile",
+                                 "ボックスファイル %1 が %2 を指しているため、復元用のファイルを書きませんでした。"),
+                    {origin.boxFile.string(), recoveryPath.string()})};
     RecoveryOrigin stamped = origin;
     if (stamped.writtenNs == 0)
         stamped.writtenNs = nowNs();
@@ -320,36 +325,52 @@ int entriesInFile(const fs::path& path) {
 }
 
 std::string recoveryOfferText(const Recovery& recovery, int position, int total) {
-    std::string text = "前回、保存しないまま終了したときのボックスの内容が残っています";
-    if (total > 1)
-        text += "（" + std::to_string(position) + " / " + std::to_string(total) + "）";
-    text += "。\n" + recovery.path.string() + "\n元のファイル: " + recovery.origin.boxFile.string() +
-            "\n書き込んだ日時: " + localTimeText(recovery.origin.writtenNs) + "\n";
+    std::string text =
+        total > 1 ? text::fillText(
+                        text::uiText("Recovery",
+                                     "前回、保存しないまま終了したときのボックスの内容が残っています（%1 / %2）。"),
+                        {std::to_string(position), std::to_string(total)})
+                  : text::uiText("Recovery", "前回、保存しないまま終了したときのボックスの内容が残っています。");
+    text += "\n" + recovery.path.string() + "\n" +
+            text::fillText(text::uiText("Recovery", "元のファイル: %1"), {recovery.origin.boxFile.string()}) + "\n" +
+            text::fillText(text::uiText("Recovery", "書き込んだ日時: %1"), {localTimeText(recovery.origin.writtenNs)}) +
+            "\n";
     if (!recovery.ownTarget)
-        text +=
-            "元のファイルはこのフォルダーのボックスファイルではないため、復元したボックスは名前を付けて保存します。\n";
+        text += text::uiText("Recovery", "元のファイルはこのフォルダーのボックスファイルではないため、復元したボックス"
+                                         "は名前を付けて保存します。") +
+                "\n";
     const LoadResult& load = recovery.load;
     if (load.status == LoadResult::Status::Unreadable) {
         text += load.message + "\n";
     } else {
-        text += "登録: " + std::to_string(load.count) + " 件\n";
+        text += text::fillText(text::uiText("Recovery", "登録: %1 件"), {std::to_string(load.count)}) + "\n";
         if (load.invalidRecords > 0)
-            text += "読み込めないデータ " + std::to_string(load.invalidRecords) + " 件は復元されません。\n";
+            text += text::fillText(text::uiText("Recovery", "読み込めないデータ %1 件は復元されません。"),
+                                   {std::to_string(load.invalidRecords)}) +
+                    "\n";
         if (!load.extensionProblem.empty())
             text +=
-                "拡張データ（持ち物・性別・なつき度・色違い）は、" + load.extensionProblem + "ため復元されません。\n";
+                text::fillText(
+                    text::uiText("Recovery", "拡張データ（持ち物・性別・なつき度・色違い）は、%1ため復元されません。"),
+                    {load.extensionProblem}) +
+                "\n";
     }
-    return text + "復元しますか？";
+    return text + text::uiText("Recovery", "復元しますか？");
 }
 
 std::string recoveryOriginChangedText(const Recovery& recovery) {
-    return "元のファイル " + recovery.origin.boxFile.string() +
-           " は、この復元用のファイルを書いた後に変更されています。\n復元して上書きすると、その変更は失われます。";
+    return text::fillText(
+        text::uiText(
+            "Recovery",
+            "元のファイル %1 "
+            "は、この復元用のファイルを書いた後に変更されています。\n復元して上書きすると、その変更は失われます。"),
+        {recovery.origin.boxFile.string()});
 }
 
 std::string emptyRecoveryText(const Recovery& recovery, int entriesNow) {
-    return "復元用のファイル " + recovery.path.string() + " には登録がありません。\n復元すると、いまの " +
-           std::to_string(entriesNow) + " 件の登録が空のボックスに置き換わります。";
+    return text::fillText(text::uiText("Recovery", "復元用のファイル %1 には登録がありません。\n復元すると、いまの %2 "
+                                                   "件の登録が空のボックスに置き換わります。"),
+                          {recovery.path.string(), std::to_string(entriesNow)});
 }
 
 } // namespace rusrina

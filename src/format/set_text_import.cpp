@@ -2,6 +2,7 @@
 
 #include "data/names.h"
 #include "data/species.h"
+#include "text/ui_text.h"
 
 namespace rusrina {
 
@@ -20,11 +21,14 @@ SetAppendResult appendSets(Box& box, std::span<const ParsedSet> sets) {
 }
 
 std::string setAppendSummaryText(const SetAppendResult& result) {
-    std::string text = std::to_string(result.added) + " 件追加しました。";
+    std::string text =
+        text::fillText(text::uiText("TeamTextImport", "%1 件追加しました。"), {std::to_string(result.added)});
     if (result.noRoom > 0)
-        text += "ボックスが一杯のため " + std::to_string(result.noRoom) + " 件は追加できませんでした。";
+        text += text::fillText(text::uiText("TeamTextImport", "ボックスが一杯のため %1 件は追加できませんでした。"),
+                               {std::to_string(result.noRoom)});
     if (result.failed > 0)
-        text += "読めなかった " + std::to_string(result.failed) + " 件は追加していません。";
+        text += text::fillText(text::uiText("TeamTextImport", "読めなかった %1 件は追加していません。"),
+                               {std::to_string(result.failed)});
     return text;
 }
 
@@ -33,18 +37,18 @@ std::vector<SetPreviewRow> setPreviewRows(std::span<const ParsedSet> sets) {
     for (const ParsedSet& set : sets) {
         if (set.ok()) {
             const BoxEntry& e = *set.entry;
-            std::string text = entryNameUtf8(e);
-            if (text != speciesName(e.species))
-                text += "（" + std::string(speciesName(e.species)) + "）";
+            std::string text = entryShownName(e);
+            if (entryNameUtf8(e) != speciesJapaneseName(e.species))
+                text = text::fillText(text::uiText("TeamTextImport", "%1（%2）"), {text, speciesName(e.species)});
             text += " Lv" + std::to_string(e.level) + " " + natureName(e.nature);
             rows.push_back({PreviewKind::Entry, std::move(text)});
         } else {
             rows.push_back({PreviewKind::Failure, "× " + noteLineText(*set.failure)});
         }
         for (const SetTextNote& note : set.warnings)
-            rows.push_back({PreviewKind::Warning, "　△ " + noteLineText(note)});
+            rows.push_back({PreviewKind::Warning, text::uiText("TeamTextImport", "　△ ") + noteLineText(note)});
         for (const SetTextNote& note : set.notes)
-            rows.push_back({PreviewKind::Note, "　・ " + noteLineText(note)});
+            rows.push_back({PreviewKind::Note, text::uiText("TeamTextImport", "　・ ") + noteLineText(note)});
     }
     return rows;
 }
@@ -55,8 +59,8 @@ std::string setPreviewSummaryText(std::span<const ParsedSet> sets) {
         (set.ok() ? ok : failed) += 1;
         warnings += static_cast<int>(set.warnings.size());
     }
-    return "追加 " + std::to_string(ok) + " 件　読めない " + std::to_string(failed) + " 件　警告 " +
-           std::to_string(warnings) + " 件";
+    return text::fillText(text::uiText("TeamTextImport", "追加 %1 件　読めない %2 件　警告 %3 件"),
+                          {std::to_string(ok), std::to_string(failed), std::to_string(warnings)});
 }
 
 } // namespace rusrina

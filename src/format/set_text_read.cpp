@@ -14,6 +14,7 @@
 #include "format/set_text_stats.h"
 #include "text/cp932.h"
 #include "text/name_fold.h"
+#include "text/ui_text.h"
 
 #include <algorithm>
 #include <array>
@@ -131,7 +132,9 @@ std::array<int, 3> SetReader::ownAbilities() const {
 
 std::string SetReader::formName() const {
     const KeptForm* kept = keptForm(m_form.species, m_form.form);
-    return kept ? kept->japanese : speciesName(m_form.species);
+    if (!kept)
+        return speciesName(m_form.species);
+    return text::textLanguage() == text::TextLanguage::English ? kept->english : kept->japanese;
 }
 
 // The species or form, alone or as "Nickname (Species)" (also with full-width parentheses, as
@@ -150,17 +153,21 @@ bool SetReader::readSpecies(const Line& line, std::string_view left, std::string
     }
     switch (match.reading) {
     case FormReading::Unknown:
-        return fail(line.number, "バントレ" + quoted(speciesText) + "が見つかりません" +
-                                     nearestNamesText(NameKind::Species, speciesText));
+        return fail(line.number,
+                    text::fillText(text::uiText("TeamText", "バントレ%1が見つかりません%2"),
+                                   {quoted(speciesText), nearestNamesText(NameKind::Species, speciesText)}));
     case FormReading::LaterEdition:
-        return fail(line.number, quoted(match.formName) +
-                                     "は TK より後の作品（ブラック2・ホワイト2）のフォルムのため登録できません");
+        return fail(
+            line.number,
+            text::fillText(
+                text::uiText("TeamText", "%1は TK より後の作品（ブラック2・ホワイト2）のフォルムのため登録できません"),
+                {quoted(match.formName)}));
     case FormReading::LaterGeneration:
-        return fail(line.number, quoted(match.formName) + "は第" + std::to_string(match.generation) +
-                                     "世代のフォルムのため登録できません");
+        return fail(line.number, text::fillText(text::uiText("TeamText", "%1は第%2世代のフォルムのため登録できません"),
+                                                {quoted(match.formName), std::to_string(match.generation)}));
     case FormReading::BaseSpecies:
-        note(line.number,
-             quoted(match.formName) + "は能力値が同じ" + quoted(speciesName(match.species)) + "として登録します");
+        note(line.number, text::fillText(text::uiText("TeamText", "%1は能力値が同じ%2として登録します"),
+                                         {quoted(match.formName), quoted(speciesName(match.species))}));
         break;
     case FormReading::KeptForm:
         m_form.form = match.form;
@@ -174,27 +181,30 @@ bool SetReader::readSpecies(const Line& line, std::string_view left, std::string
 
 bool SetReader::readName(const Line& line, std::string_view nickname) {
     if (nickname.empty()) {
-        m_form.name = speciesName(m_form.species);
+        m_form.name = speciesJapaneseName(m_form.species);
         return true;
     }
     const std::string name(nickname);
     if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
-        return fail(line.number, "名前" + quoted(name) + "に制御文字があります");
+        return fail(line.number,
+                    text::fillText(text::uiText("TeamText", "名前%1に制御文字があります"), {quoted(name)}));
     // The box cannot hold the name, but it can hold everything else the set says: only the name is
     // lost, and the set is named as one without a nickname is.
     if (text::fromCp932(text::toCp932(name)) != name) {
         std::string characters;
         for (const std::string& character : unstorableNameCharacters(name))
-            characters += (characters.empty() ? "（" : "、") + character;
-        m_form.name = speciesName(m_form.species);
-        warn(line.number, "名前" + quoted(name) + "には名前に使えない文字" +
-                              (characters.empty() ? "" : characters + "）") + "があるため" + quoted(m_form.name) +
-                              "にします");
+            characters += (characters.empty() ? "" : text::uiText("TeamText", "、")) + character;
+        if (!characters.empty())
+            characters = text::fillText(text::uiText("TeamText", "（%1）"), {characters});
+        m_form.name = speciesJapaneseName(m_form.species);
+        warn(line.number, text::fillText(text::uiText("TeamText", "名前%1には名前に使えない文字%2があるため%3にします"),
+                                         {quoted(name), characters, quoted(speciesName(m_form.species))}));
         return true;
     }
     m_form.name = std::string(trim(fitEntryNameText(name)));
     if (m_form.name != name)
-        warn(line.number, "名前" + quoted(name) + "は 31 バイトに収まらないため" + quoted(m_form.name) + "にします");
+        warn(line.number, text::fillText(text::uiText("TeamText", "名前%1は 31 バイトに収まらないため%2にします"),
+                                         {quoted(name), quoted(m_form.name)}));
     return true;
 }
 
@@ -212,17 +222,20 @@ void SetReader::readItem(const Line& line, std::string_view item) {
     const std::string none = quoted(damageItem(0).name);
     const int generation = otherItemGeneration(item);
     if (generation > 5)
-        warn(line.number,
-             "持ち物" + quoted(item) + "は第" + std::to_string(generation) + "世代の道具のため" + none + "にします");
+        warn(line.number, text::fillText(text::uiText("TeamText", "持ち物%1は第%2世代の道具のため%3にします"),
+                                         {quoted(item), std::to_string(generation), none}));
     else if (generation > 0 || isKnownItem(item))
-        warn(line.number, "持ち物" + quoted(item) + "は対戦で持たせる道具ではないため" + none + "にします");
+        warn(line.number, text::fillText(text::uiText("TeamText", "持ち物%1は対戦で持たせる道具ではないため%2にします"),
+                                         {quoted(item), none}));
     else if (text::foldName(item) == "mail" || item == "メール")
         // The simulator's one mail stands for every kind; none of them does anything in battle.
         warn(line.number,
-             "持ち物" + quoted(item) + "はどのメールか分からず、メールは対戦で効果がないため" + none + "にします");
+             text::fillText(
+                 text::uiText("TeamText", "持ち物%1はどのメールか分からず、メールは対戦で効果がないため%2にします"),
+                 {quoted(item), none}));
     else
-        warn(line.number, "持ち物" + quoted(item) + "が見つからないため" + none + "にします" +
-                              nearestNamesText(NameKind::HeldItem, item));
+        warn(line.number, text::fillText(text::uiText("TeamText", "持ち物%1が見つからないため%2にします%3"),
+                                         {quoted(item), none, nearestNamesText(NameKind::HeldItem, item)}));
 }
 
 void SetReader::readGender(const Line& line, std::string_view value) {
@@ -232,7 +245,7 @@ void SetReader::readGender(const Line& line, std::string_view value) {
     };
     const auto found = genders.find(text::foldName(value));
     if (found == genders.end())
-        warn(line.number, "性別" + quoted(value) + "が読めないため外します");
+        warn(line.number, text::fillText(text::uiText("TeamText", "性別%1が読めないため外します"), {quoted(value)}));
     else
         setGender(line, found->second, value);
 }
@@ -242,8 +255,8 @@ void SetReader::readGender(const Line& line, std::string_view value) {
 void SetReader::setGender(const Line& line, Gender gender, std::string_view written) {
     if (m_genderLine != 0) {
         if (gender != m_form.gender)
-            warn(line.number, "性別" + quoted(written) + "は " + std::to_string(m_genderLine) + " 行目の" +
-                                  quoted(m_genderWritten) + "と違うため外します");
+            warn(line.number, text::fillText(text::uiText("TeamText", "性別%1は %2 行目の%3と違うため外します"),
+                                             {quoted(written), std::to_string(m_genderLine), quoted(m_genderWritten)}));
         return;
     }
     m_form.gender = gender;
@@ -263,11 +276,14 @@ void SetReader::fitGender() {
         return;
     const std::string species = quoted(speciesName(m_form.species));
     if (only == Gender::Unknown)
-        warn(m_genderLine, species + "には性別がないため、性別" + quoted(m_genderWritten) + "は外します");
+        warn(m_genderLine, text::fillText(text::uiText("TeamText", "%1には性別がないため、性別%2は外します"),
+                                          {species, quoted(m_genderWritten)}));
+    else if (only == Gender::Male)
+        warn(m_genderLine, text::fillText(text::uiText("TeamText", "%1はオスだけのため、性別%2ではなく%3にします"),
+                                          {species, quoted(m_genderWritten), quoted("♂")}));
     else
-        warn(m_genderLine, species + "は" + (only == Gender::Male ? "オス" : "メス") + "だけのため、性別" +
-                               quoted(m_genderWritten) + "ではなく" + (only == Gender::Male ? "「♂」" : "「♀」") +
-                               "にします");
+        warn(m_genderLine, text::fillText(text::uiText("TeamText", "%1はメスだけのため、性別%2ではなく%3にします"),
+                                          {species, quoted(m_genderWritten), quoted("♀")}));
     m_form.gender = only;
 }
 
@@ -278,13 +294,15 @@ void SetReader::readShiny(const Line& line, std::string_view value) {
     else if (folded == "no" || folded == "false" || folded == "いいえ")
         m_form.shiny = false;
     else
-        warn(line.number, "色違いの値" + quoted(value) + "が読めないため外します");
+        warn(line.number,
+             text::fillText(text::uiText("TeamText", "色違いの値%1が読めないため外します"), {quoted(value)}));
 }
 
 void SetReader::readHappiness(const Line& line, std::string_view value) {
     const std::optional<int> happiness = parseNumber(text::foldNumberText(value));
     if (!happiness || *happiness < 0 || *happiness > 255) {
-        warn(line.number, "なつき度は 0 から 255 までの整数のため" + quoted(value) + "は外します");
+        warn(line.number, text::fillText(text::uiText("TeamText", "なつき度は 0 から 255 までの整数のため%1は外します"),
+                                         {quoted(value)}));
         return;
     }
     m_form.happiness = *happiness;
@@ -317,7 +335,7 @@ bool SetReader::readLine(const Line& line) {
         readNature(line, text);
         return true;
     }
-    return fail(line.number, "読めない行です: " + clippedText(text));
+    return fail(line.number, text::fillText(text::uiText("TeamText", "読めない行です: %1"), {clippedText(text)}));
 }
 
 bool SetReader::readKey(const Line& line, Key key, std::string_view value) {
@@ -328,7 +346,9 @@ bool SetReader::readKey(const Line& line, Key key, std::string_view value) {
     case Key::Level: {
         const std::optional<int> level = parseNumber(value);
         if (!level || *level < kMinLevel || *level > kMaxLevel)
-            return fail(line.number, "レベルは 1 から 100 までの整数で書いてください: " + clippedText(value));
+            return fail(line.number,
+                        text::fillText(text::uiText("TeamText", "レベルは 1 から 100 までの整数で書いてください: %1"),
+                                       {clippedText(value)}));
         m_form.level = *level;
         return true;
     }
@@ -355,21 +375,23 @@ bool SetReader::readKey(const Line& line, Key key, std::string_view value) {
     case Key::Unknown:
         break;
     }
-    warn(line.number, "この行は読み飛ばします: " + clippedText(line.text));
+    warn(line.number, text::fillText(text::uiText("TeamText", "この行は読み飛ばします: %1"), {clippedText(line.text)}));
     return true;
 }
 
 bool SetReader::readStatLine(const Line& line, std::string_view value, int low, int high, std::array<int, 6>& into) {
     const std::optional<StatValues> values = parseStatList(value);
     if (!values)
-        return fail(line.number, "読めない行です: " + clippedText(line.text));
+        return fail(line.number,
+                    text::fillText(text::uiText("TeamText", "読めない行です: %1"), {clippedText(line.text)}));
     for (int stat = 0; stat < kStatCount; ++stat) {
         if (!(*values)[stat])
             continue;
         const int v = *(*values)[stat];
         if (v < low || v > high)
-            return fail(line.number, std::string(kSetTextStatNames[stat]) + " の値 " + std::to_string(v) + " は " +
-                                         std::to_string(low) + " から " + std::to_string(high) + " の外です");
+            return fail(line.number, text::fillText(text::uiText("TeamText", "%1 の値 %2 は %3 から %4 の外です"),
+                                                    {kSetTextStatNames[stat], std::to_string(v), std::to_string(low),
+                                                     std::to_string(high)}));
         into[stat] = v;
     }
     return true;
@@ -384,18 +406,23 @@ void SetReader::warnGameIvs(const Line& line) {
             over += (over.empty() ? "" : " / ") + std::to_string(m_form.iv[stat]) + " " + kSetTextStatNames[stat];
     }
     if (!over.empty())
-        warn(line.number, "個体値 " + over + " はゲームの個体値（0～31）を超えています（そのまま登録します）");
+        warn(line.number,
+             text::fillText(
+                 text::uiText("TeamText", "個体値 %1 はゲームの個体値（0～31）を超えています（そのまま登録します）"),
+                 {over}));
 }
 
 bool SetReader::readStatsComment(const Line& line, std::string_view value) {
     const std::optional<StatValues> values = parseStatList(value);
     const bool complete = values && std::all_of(values->begin(), values->end(), [](auto v) { return v.has_value(); });
     if (!complete)
-        return fail(line.number, "能力値の行には 6 つの能力値が要ります: " + clippedText(line.text));
+        return fail(line.number, text::fillText(text::uiText("TeamText", "能力値の行には 6 つの能力値が要ります: %1"),
+                                                {clippedText(line.text)}));
     for (int stat = 0; stat < kStatCount; ++stat) {
         const int v = *(*values)[stat];
         if (v < kEntryMinStat || v > kEntryMaxStat)
-            return fail(line.number, "能力値 " + std::to_string(v) + " は 1 から 999 の外です");
+            return fail(line.number, text::fillText(text::uiText("TeamText", "能力値 %1 は 1 から 999 の外です"),
+                                                    {std::to_string(v)}));
         m_form.stat[stat] = v;
     }
     m_form.statsDirect = true;
@@ -405,8 +432,8 @@ bool SetReader::readStatsComment(const Line& line, std::string_view value) {
 void SetReader::readNature(const Line& line, std::string_view name) {
     const int nature = findNature(name);
     if (nature < 0) {
-        warn(line.number,
-             "性格" + quoted(name) + "が見つからないため" + quoted(natureName(kDefaultNature)) + "にします");
+        warn(line.number, text::fillText(text::uiText("TeamText", "性格%1が見つからないため%2にします"),
+                                         {quoted(name), quoted(natureName(kDefaultNature))}));
         return;
     }
     m_form.nature = nature;
@@ -416,19 +443,20 @@ void SetReader::readAbility(const Line& line, std::string_view name) {
     const int ability = findAbility(name);
     const std::array<int, 3> own = ownAbilities();
     if (ability < 0) {
-        warn(line.number, "特性" + quoted(name) + "が見つからないため" + quoted(abilityName(own[0])) + "にします" +
-                              nearestNamesText(NameKind::Ability, name));
+        warn(line.number,
+             text::fillText(text::uiText("TeamText", "特性%1が見つからないため%2にします%3"),
+                            {quoted(name), quoted(abilityName(own[0])), nearestNamesText(NameKind::Ability, name)}));
         return;
     }
     // The last line stands, as in the simulator, and the one it replaces is said.
     if (m_abilityLine != 0 && ability != m_form.ability)
-        warn(line.number, "特性が " + std::to_string(m_abilityLine) + " 行目にもあるため、" +
-                              quoted(abilityName(m_form.ability)) + "ではなく" + quoted(abilityName(ability)) +
-                              "にします");
+        warn(line.number, text::fillText(text::uiText("TeamText", "特性が %1 行目にもあるため、%2ではなく%3にします"),
+                                         {std::to_string(m_abilityLine), quoted(abilityName(m_form.ability)),
+                                          quoted(abilityName(ability))}));
     m_abilityLine = line.number;
     if (std::find(own.begin(), own.end(), ability) == own.end())
-        warn(line.number,
-             quoted(formName()) + "は特性" + quoted(abilityName(ability)) + "を持ちません（そのまま登録します）");
+        warn(line.number, text::fillText(text::uiText("TeamText", "%1は特性%2を持ちません（そのまま登録します）"),
+                                         {quoted(formName()), quoted(abilityName(ability))}));
     m_form.ability = ability;
 }
 
@@ -438,7 +466,7 @@ std::pair<int, std::string_view> hiddenPowerWithType(std::string_view text) {
     if (open != std::string_view::npos && text.ends_with(']'))
         return {findMove(trim(text.substr(0, open))), trim(text.substr(open + 1, text.size() - open - 2))};
     for (std::string_view name :
-         {moveEnglishName(indexOf(MoveId::HiddenPower)), moveRecord(MoveId::HiddenPower).name}) {
+         {moveEnglishName(indexOf(MoveId::HiddenPower)), moveJapaneseName(indexOf(MoveId::HiddenPower))}) {
         if (text.size() > name.size() && text::foldName(text.substr(0, name.size())) == text::foldName(name))
             return {indexOf(MoveId::HiddenPower), trim(text.substr(name.size()))};
     }
@@ -449,7 +477,8 @@ void SetReader::readMove(const Line& line, std::string_view text) {
     // "- Earthquake / Stone Edge" offers a choice; the first is taken.
     const std::size_t slash = text.find('/');
     if (slash != std::string_view::npos) {
-        warn(line.number, "技の候補が複数あるため最初の" + quoted(trim(text.substr(0, slash))) + "にします");
+        warn(line.number, text::fillText(text::uiText("TeamText", "技の候補が複数あるため最初の%1にします"),
+                                         {quoted(trim(text.substr(0, slash)))}));
         text = trim(text.substr(0, slash));
     }
     auto [move, typeText] = hiddenPowerWithType(text);
@@ -457,19 +486,20 @@ void SetReader::readMove(const Line& line, std::string_view text) {
         // "[Hidden Power]": a move in brackets, as some team lists write one left open.
         std::tie(move, typeText) = hiddenPowerWithType(trim(text.substr(1, text.size() - 2)));
         if (move >= 0)
-            note(line.number,
-                 "技" + quoted(text) + "は括弧を外して" + quoted(moveRecord(move).name) + "として読みます");
+            note(line.number, text::fillText(text::uiText("TeamText", "技%1は括弧を外して%2として読みます"),
+                                             {quoted(text), quoted(moveRecord(move).name)}));
     }
     if (move < 0) {
-        warn(line.number, "技" + quoted(text) + "が見つからないため外します" + nearestNamesText(NameKind::Move, text));
+        warn(line.number, text::fillText(text::uiText("TeamText", "技%1が見つからないため外します%2"),
+                                         {quoted(text), nearestNamesText(NameKind::Move, text)}));
         return;
     }
     if (m_moves == kMoveSlots) {
-        warn(line.number, "技は 4 つまでのため" + quoted(text) + "は外します");
+        warn(line.number, text::fillText(text::uiText("TeamText", "技は 4 つまでのため%1は外します"), {quoted(text)}));
         return;
     }
     if (std::find(m_form.move.begin(), m_form.move.begin() + m_moves, move) != m_form.move.begin() + m_moves) {
-        warn(line.number, "技" + quoted(text) + "が重なっているため外します");
+        warn(line.number, text::fillText(text::uiText("TeamText", "技%1が重なっているため外します"), {quoted(text)}));
         return;
     }
     if (const MoveRemark remark = moveRemark(m_form.species, move); remark.kind == MoveRemark::Kind::Warning)
@@ -493,22 +523,26 @@ void SetReader::fillHiddenPowerIvs() {
             list += (list.empty() ? "" : " / ") + std::to_string(m_form.iv[stat]) + " " + kSetTextStatNames[stat];
     }
     note(m_hiddenPowerType->first,
-         "個体値の行がないため、めざめるパワー" + quoted(m_hiddenPowerType->second) + "の個体値 " + list + " にします");
+         text::fillText(text::uiText("TeamText", "個体値の行がないため、めざめるパワー%1の個体値 %2 にします"),
+                        {quoted(m_hiddenPowerType->second), list}));
 }
 
 bool SetReader::finish() {
     fitGender();
     const int evTotal = std::accumulate(m_form.ev.begin(), m_form.ev.end(), 0);
     if (evTotal > kMaxEvTotal)
-        return fail(m_evLine, "努力値の合計 " + std::to_string(evTotal) + " が 510 を超えています");
+        return fail(m_evLine, text::fillText(text::uiText("TeamText", "努力値の合計 %1 が 510 を超えています"),
+                                             {std::to_string(evTotal)}));
     if (m_hiddenPowerType && !m_form.statsDirect) {
         if (m_ivLine == 0)
             fillHiddenPowerIvs();
         const int written = findType(m_hiddenPowerType->second);
         const int fromIvs = hiddenPowerOf(m_form.iv).type;
         if (written != fromIvs)
-            warn(m_hiddenPowerType->first, "めざめるパワーのタイプ" + quoted(m_hiddenPowerType->second) +
-                                               "は個体値から決まるタイプ" + quoted(typeName(fromIvs)) + "と違います");
+            warn(
+                m_hiddenPowerType->first,
+                text::fillText(text::uiText("TeamText", "めざめるパワーのタイプ%1は個体値から決まるタイプ%2と違います"),
+                               {quoted(m_hiddenPowerType->second), quoted(typeName(fromIvs))}));
     }
     m_set.entry = entryFromForm(m_form);
     m_set.extra = extraFromForm(m_form);
@@ -574,7 +608,7 @@ bool looksLikeSetText(std::string_view text) {
 }
 
 std::string noteLineText(const SetTextNote& note) {
-    return std::to_string(note.line) + " 行目: " + note.text;
+    return text::fillText(text::uiText("TeamText", "%1 行目: %2"), {std::to_string(note.line), note.text});
 }
 
 } // namespace rusrina

@@ -9,6 +9,7 @@
 #include "text/cp932.h"
 #include "text/name_fold.h"
 #include "text/name_nearest.h"
+#include "text/ui_text.h"
 
 #include <algorithm>
 #include <vector>
@@ -25,25 +26,32 @@ bool learnable(int species, int move) {
 // "第4世代の配布、第5世代の教え技": the sources by generation.
 std::string sourcesText(MoveSources sources) {
     static constexpr const char* kKinds[kMoveSourceKindCount] = {
-        "レベル技",         "技マシン", "タマゴ技", "教え技", "配布", "フォルムチェンジ・特別な入手",
-        "ドリームワールド", "スケッチ",
+        UI_TEXT_NOOP("MoveSources", "レベル技"),
+        UI_TEXT_NOOP("MoveSources", "技マシン"),
+        UI_TEXT_NOOP("MoveSources", "タマゴ技"),
+        UI_TEXT_NOOP("MoveSources", "教え技"),
+        UI_TEXT_NOOP("MoveSources", "配布"),
+        UI_TEXT_NOOP("MoveSources", "フォルムチェンジ・特別な入手"),
+        UI_TEXT_NOOP("MoveSources", "ドリームワールド"),
+        UI_TEXT_NOOP("MoveSources", "スケッチ"),
     };
     std::string text;
     for (int generation = kFirstSourceGeneration; generation <= kGen5; ++generation) {
         const unsigned kinds = sourceKindsIn(sources, generation);
         if (kinds == 0)
             continue;
-        text += (text.empty() ? "第" : "、第") + std::to_string(generation) + "世代の";
-        bool first = true;
+        std::string named;
         for (int kind = 0; kind < kMoveSourceKindCount; ++kind) {
-            if (kinds & (1u << kind)) {
-                text += (first ? "" : "・") + std::string(kKinds[kind]);
-                first = false;
-            }
+            if (kinds & (1u << kind))
+                named += (named.empty() ? "" : text::uiText("MoveSources", "・")) +
+                         text::uiText("MoveSources", kKinds[kind]);
         }
+        text += text::fillText(text.empty() ? text::uiText("MoveSources", "第%1世代の%2")
+                                            : text::uiText("MoveSources", "、第%1世代の%2"),
+                               {std::to_string(generation), named});
     }
     if (sources & kSourceByPreEvolutionOnly)
-        text += "、進化前から";
+        text += text::uiText("MoveSources", "、進化前から");
     return text;
 }
 
@@ -74,14 +82,14 @@ std::vector<std::string> nameKeys(int count, const char* (*japanese)(int), const
     return keys;
 }
 
-const char* speciesJapanese(int row) {
-    return speciesName(row);
-}
-const char* moveJapanese(int row) {
+const char* moveName(int row) {
     return moveRecord(row).name;
 }
 const char* abilityJapanese(int row) {
-    return row == 0 ? "" : abilityName(row); // 0 is no ability: never offered
+    return row == 0 ? "" : abilityJapaneseName(row); // 0 is no ability: never offered
+}
+const char* abilityShown(int row) {
+    return row == 0 ? "" : abilityName(row);
 }
 const char* heldItemJapanese(int row) {
     return heldItem(row).japanese;
@@ -90,6 +98,7 @@ const char* heldItemEnglish(int row) {
     return heldItem(row).english;
 }
 
+// A kind's names found in either language, suggested in the display language.
 struct NameTable {
     std::vector<std::string> keys;
     const char* (*name)(int);
@@ -97,10 +106,10 @@ struct NameTable {
 
 const NameTable& nameTable(NameKind kind) {
     static const NameTable tables[] = {
-        {nameKeys(kSpeciesCount, speciesJapanese, speciesEnglishName), speciesJapanese},
-        {nameKeys(kMoveCount, moveJapanese, moveEnglishName), moveJapanese},
-        {nameKeys(kAbilityCount, abilityJapanese, abilityEnglishName), abilityJapanese},
-        {nameKeys(heldItemCount(), heldItemJapanese, heldItemEnglish), heldItemJapanese},
+        {nameKeys(kSpeciesCount, speciesJapaneseName, speciesEnglishName), speciesName},
+        {nameKeys(kMoveCount, moveJapaneseName, moveEnglishName), moveName},
+        {nameKeys(kAbilityCount, abilityJapanese, abilityEnglishName), abilityShown},
+        {nameKeys(heldItemCount(), heldItemJapanese, heldItemEnglish), heldItemName},
     };
     return tables[static_cast<int>(kind)];
 }
@@ -114,18 +123,20 @@ MoveRemark moveRemark(int species, int move) {
         if (learnable(species, move))
             return {};
         return {MoveRemark::Kind::Warning,
-                what + "はどの作品でも" + quotedText(moveRecord(move).name) + "を覚えません（そのまま登録します）"};
+                text::fillText(text::uiText("TeamText", "%1はどの作品でも%2を覚えません（そのまま登録します）"),
+                               {what, quotedText(moveRecord(move).name)})};
     }
     std::string editions;
     for (Edition edition : editionsOf(species)) {
         if (editionMoveSources(species, move, edition) != 0)
             return {};
-        editions += (editions.empty() ? "" : "・") + std::string(editionCode(edition));
+        editions += (editions.empty() ? "" : text::uiText("TeamText", "・")) + std::string(editionCode(edition));
     }
     if (learnable(species, move) || givenInTheEditions(sources))
         return {};
-    return {MoveRemark::Kind::Note, what + "の" + quotedText(moveRecord(move).name) + "は " + editions +
-                                        " のほかで覚える技です（" + sourcesText(sources) + "）"};
+    return {MoveRemark::Kind::Note,
+            text::fillText(text::uiText("TeamText", "%1の%2は %3 のほかで覚える技です（%4）"),
+                           {what, quotedText(moveRecord(move).name), editions, sourcesText(sources)})};
 }
 
 std::string nearestNamesText(NameKind kind, std::string_view typed) {
@@ -134,7 +145,8 @@ std::string nearestNamesText(NameKind kind, std::string_view typed) {
     for (const int row : text::nearestKeys(table.keys, text::foldForFind(typed)))
         if (std::find(names.begin(), names.end(), table.name(row)) == names.end())
             names.emplace_back(table.name(row));
-    return names.empty() ? std::string() : "。" + text::didYouMeanText(names);
+    return names.empty() ? std::string()
+                         : text::fillText(text::uiText("TeamText", "。%1"), {text::didYouMeanText(names)});
 }
 
 std::string clippedText(std::string_view text) {
@@ -146,7 +158,7 @@ std::string clippedText(std::string_view text) {
 }
 
 std::string quotedText(std::string_view text) {
-    return "「" + clippedText(text) + "」";
+    return text::fillText(text::uiText("TeamText", "「%1」"), {clippedText(text)});
 }
 
 } // namespace rusrina

@@ -31,7 +31,7 @@ std::string speciesText(int species, int form, SetTextLanguage language) {
     if (const KeptForm* kept = keptForm(species, form))
         return english(language) ? kept->english : kept->japanese;
     if (!english(language))
-        return speciesName(species);
+        return speciesJapaneseName(species);
     std::string name = speciesEnglishName(species);
     for (auto [sign, letter] : {std::pair{"♀", "-F"}, std::pair{"♂", "-M"}}) {
         if (const std::size_t at = name.find(sign); at != std::string::npos)
@@ -57,7 +57,7 @@ std::string speciesLine(const BoxEntry& entry, const EntryExtra& extra, SetTextL
     std::string line = species;
     // A name other than the species' own is a nickname, even one that spells the species in
     // English: the reader keeps a written nickname as it stands.
-    if (name != speciesName(entry.species))
+    if (name != speciesJapaneseName(entry.species))
         line = name + " (" + species + ")";
     line += genderText(extra.gender);
     const std::string item = itemText(heldItemOf(entry, extra), language);
@@ -65,8 +65,8 @@ std::string speciesLine(const BoxEntry& entry, const EntryExtra& extra, SetTextL
         line += " @ " + item;
     line += "\n";
     // A row that stands for many items (or none) is said in a comment the reader takes back.
-    if (item.empty() && entry.item != 0 && damageItem(entry.item).name[0] != '\0')
-        line += std::string(kSetTextItemComment) + " " + damageItem(entry.item).name + "\n";
+    if (item.empty() && entry.item != 0 && damageItemJapaneseName(entry.item)[0] != '\0')
+        line += std::string(kSetTextItemComment) + " " + damageItemJapaneseName(entry.item) + "\n";
     return line;
 }
 
@@ -84,13 +84,13 @@ template <class Shown> std::string statList(const int32_t (&values)[6], Shown sh
 }
 
 std::string moveLine(const BoxEntry& entry, int move, SetTextLanguage language) {
-    std::string line = "- " + std::string(english(language) ? moveEnglishName(move) : moveRecord(move).name);
+    std::string line = "- " + std::string(english(language) ? moveEnglishName(move) : moveJapaneseName(move));
     // Hidden power's type follows from the IVs, which only mean something when the stats came
     // from them.
     if (move == indexOf(MoveId::HiddenPower) && entry.statsDirect == 0) {
         const int type =
             hiddenPowerOf({entry.iv[0], entry.iv[1], entry.iv[2], entry.iv[3], entry.iv[4], entry.iv[5]}).type;
-        line += " [" + std::string(english(language) ? typeEnglishName(type) : typeName(type)) + "]";
+        line += " [" + std::string(english(language) ? typeEnglishName(type) : typeJapaneseName(type)) + "]";
     }
     return line + "\n";
 }
@@ -105,7 +105,7 @@ std::string writeSetText(const BoxEntry& entry, const EntryExtra& extra, SetText
     std::string text = speciesLine(entry, extra, language);
     if (entry.ability > 0 && entry.ability < kAbilityCount)
         text += std::string("Ability: ") +
-                (english(language) ? abilityEnglishName(entry.ability) : abilityName(entry.ability)) + "\n";
+                (english(language) ? abilityEnglishName(entry.ability) : abilityJapaneseName(entry.ability)) + "\n";
     if (entry.level != kDefaultLevel)
         text += "Level: " + std::to_string(entry.level) + "\n";
     if (extra.shiny)
@@ -116,7 +116,8 @@ std::string writeSetText(const BoxEntry& entry, const EntryExtra& extra, SetText
     const std::string evs = statList(entry.ev, [](int ev) { return ev != 0; });
     if (fromIvs && !evs.empty())
         text += "EVs: " + evs + "\n";
-    text += std::string(english(language) ? natureEnglishName(entry.nature) : natureName(entry.nature)) + " Nature\n";
+    text += std::string(english(language) ? natureEnglishName(entry.nature) : natureJapaneseName(entry.nature)) +
+            " Nature\n";
     const std::string ivs = statList(entry.iv, [](int iv) { return iv != kPerfectIv; });
     if (fromIvs && !ivs.empty())
         text += "IVs: " + ivs + "\n";

@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include "files/private_directory.h"
+#include "text/ui_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -307,13 +308,19 @@ SaveResult SettingsFile::flush() {
 }
 
 std::string SettingsFile::loadProblemText() const {
-    const std::string after = "\n既定の設定で起動します。このファイルは変更しません。";
+    const std::string after = "\n" + text::uiText("Settings", "既定の設定で起動します。このファイルは変更しません。");
     if (m_status == LoadStatus::TooLarge)
-        return "設定ファイル " + m_path.string() +
-               " は 1 MiB を超えているため、設定ファイルとして読み込みませんでした。" + after;
+        return text::fillText(
+                   text::uiText("Settings",
+                                "設定ファイル %1 は 1 MiB を超えているため、設定ファイルとして読み込みませんでした。"),
+                   {m_path.string()}) +
+               after;
     if (m_status == LoadStatus::Unreadable)
-        return "設定ファイル " + m_path.string() + " を読み込めませんでした (" +
-               (m_loadError != 0 ? std::strerror(m_loadError) : "通常のファイルではありません") + ")。" + after;
+        return text::fillText(text::uiText("Settings", "設定ファイル %1 を読み込めませんでした (%2)。"),
+                              {m_path.string(), m_loadError != 0
+                                                    ? std::strerror(m_loadError)
+                                                    : text::uiText("Settings", "通常のファイルではありません")}) +
+               after;
     return {};
 }
 

@@ -1,5 +1,8 @@
 #include "text/name_fold.h"
 
+#include "text/cp932.h"
+#include "text/ui_text.h"
+
 namespace rusrina::text {
 namespace {
 
@@ -181,6 +184,17 @@ std::string foldNumberText(std::string_view utf8) {
         pos += length;
     }
     return out;
+}
+
+std::string nameSortKey(std::string_view utf8) {
+    if (textLanguage() != TextLanguage::English)
+        return toCp932(utf8);
+    std::string key(utf8);
+    for (char& c : key) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return key;
 }
 
 } // namespace rusrina::text

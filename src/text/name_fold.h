@@ -23,4 +23,9 @@ std::string foldNumberText(std::string_view utf8);
 // so that "ジシン", "じしん" and "ｼﾞｼﾝ" all find じしん, and "ＥＡＲＴＨ" finds "Earthquake".
 std::string foldForFind(std::string_view utf8);
 
+// The key a list sorts names by, compared byte by byte: the Shift-JIS bytes in Japanese, the order
+// of the games' own lists; in English the text with capitals as small letters, so that names sort
+// alphabetically ("Mr. Mime" before "Mudkip", "Porygon-Z" beside "Porygon2").
+std::string nameSortKey(std::string_view utf8);
+
 } // namespace rusrina::text

@@ -1,5 +1,7 @@
 #include "text/name_nearest.h"
 
+#include "text/ui_text.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
@@ -89,10 +91,10 @@ std::vector<int> nearestKeys(std::span<const std::string> keys, std::string_view
 std::string didYouMeanText(std::span<const std::string> names) {
     if (names.empty())
         return {};
-    std::string text = "もしかして：";
+    std::string list;
     for (std::size_t i = 0; i < names.size(); ++i)
-        text += (i == 0 ? "" : "、") + names[i];
-    return text;
+        list += (i == 0 ? "" : uiText("NameSearch", "、")) + names[i];
+    return fillText(uiText("NameSearch", "もしかして：%1"), {list});
 }
 
 } // namespace rusrina::text

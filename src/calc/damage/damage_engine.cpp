@@ -4,6 +4,7 @@
 #include "data/natures.h"
 #include "data/species.h"
 #include "data/types.h"
+#include "text/ui_text.h"
 
 #include <algorithm>
 
@@ -16,11 +17,12 @@ namespace {
 void writeDamage(Row& r, const std::string& damage, const std::string& hits) {
     r.result.damageText = damage;
     r.result.hitsText = hits;
-    r.log().append("ダメージ： " + damage + "\r\n必要攻撃回数： " + hits + "\r\n");
+    r.log().append(text::fillText(text::uiText("DamageLog", "ダメージ： %1"), {damage}) + "\r\n" +
+                   text::fillText(text::uiText("DamageLog", "必要攻撃回数： %1"), {hits}) + "\r\n");
 }
 
 std::string range(int64_t low, int64_t high) {
-    return std::to_string(low) + " ～ " + std::to_string(high);
+    return text::fillText(text::uiText("DamageLog", "%1 ～ %2"), {std::to_string(low), std::to_string(high)});
 }
 
 int64_t hitsFor(int64_t hp, int64_t perHit) {
@@ -41,7 +43,7 @@ void applyFinalFormula(Row& r) {
     const int64_t level = (2 * int64_t{r.atk.level}) / 5 + 2;
     if (d <= 0) {
         // Tiny defences under strong decreases truncate to 0; there is nothing to divide by.
-        r.log().append("＞＞＞ 補正後の防御力が0のため計算不能\r\n");
+        r.log().append(text::uiText("DamageLog", "＞＞＞ 補正後の防御力が0のため計算不能") + "\r\n");
         r.result.multiplierText = kNotAvailable;
         return;
     }
@@ -49,7 +51,7 @@ void applyFinalFormula(Row& r) {
     const int64_t base = x / d / 50 + 2;
     const int64_t max = r.damageRatio.apply(base) * r.effect / kNeutralEffect;
     if (max <= 0) {
-        writeDamage(r, "無効", "無効");
+        writeDamage(r, text::uiText("DamageLog", "無効"), text::uiText("DamageLog", "無効"));
         return;
     }
     const int64_t min = std::max<int64_t>(1, static_cast<int64_t>(static_cast<double>(max) * 0.85));

@@ -7,6 +7,7 @@
 #include "data/species.h"
 #include "data/types.h"
 #include "text/cp932.h"
+#include "text/ui_text.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -39,7 +40,10 @@ constexpr int kMaxDopings = 10;
 constexpr int kEvPerDoping = 10;
 
 // The six stat labels of the report, in stat order.
-constexpr const char* kReportStatLabels[6] = {"ＨＰ", "攻撃", "防御", "特攻", "特防", "素早"};
+constexpr const char* kReportStatLabels[6] = {
+    UI_TEXT_NOOP("IvJudge", "ＨＰ"), UI_TEXT_NOOP("IvJudge", "攻撃"), UI_TEXT_NOOP("IvJudge", "防御"),
+    UI_TEXT_NOOP("IvJudge", "特攻"), UI_TEXT_NOOP("IvJudge", "特防"), UI_TEXT_NOOP("IvJudge", "素早"),
+};
 
 } // namespace
 
@@ -57,8 +61,8 @@ std::vector<StatRow> buildStatRows(int stat, int base, int level, int multiplier
 
 std::string statRowText(const StatRow& row) {
     if (row.lo == row.hi)
-        return format("%d：%d", row.value, row.lo);
-    return format("%d：%d～%d", row.value, row.lo, row.hi);
+        return format(text::uiText("IvJudge", "%d：%d").c_str(), row.value, row.lo);
+    return format(text::uiText("IvJudge", "%d：%d～%d").c_str(), row.value, row.lo, row.hi);
 }
 
 IvRange narrowRange(IvRange range, const StatRow& row) {
@@ -103,19 +107,20 @@ GrowthAdvice growthAdvice(int stat, int base, int level, int multiplier, int ev)
 }
 
 std::string evThresholdText(int minIv, int minEv, int maxIv, int maxEv) {
-    return format(" %d:%d～%d:%d ", minIv, minEv, maxIv, maxEv);
+    return format(text::uiText("IvJudge", " %d:%d～%d:%d ").c_str(), minIv, minEv, maxIv, maxEv);
 }
 
 std::string growthAdviceText(const GrowthAdvice& advice) {
-    return format("あめ： %d 個 ドーピング： %d 個　Ｖ確定能力値： %d", advice.levels, advice.dopings, advice.value);
+    return format(text::uiText("IvJudge", "あめ： %d 個 ドーピング： %d 個　Ｖ確定能力値： %d").c_str(), advice.levels,
+                  advice.dopings, advice.value);
 }
 
 std::string upperBoundText(int iv) {
-    return format("%d以下", iv);
+    return format(text::uiText("IvJudge", "%d以下").c_str(), iv);
 }
 
 std::string lowerBoundText(int iv) {
-    return format("%d以上", iv);
+    return format(text::uiText("IvJudge", "%d以上").c_str(), iv);
 }
 
 void HiddenPowerSpread::add(int type, int power) {
@@ -163,7 +168,7 @@ bool JudgeExtras::anyEv() const {
 }
 
 std::string nothingFitsText() {
-    return "条件に合う個体値がありません";
+    return text::uiText("IvJudge", "条件に合う個体値がありません");
 }
 
 namespace {
@@ -172,9 +177,12 @@ namespace {
 std::string clueLines(const JudgeClues& clues, bool nothingFits) {
     std::string lines;
     if (clues.characteristic >= 0 && clues.characteristic < kCharacteristicCount)
-        lines += format("個性：%s\r\n", characteristicRecord(clues.characteristic).text);
+        lines +=
+            text::fillText(text::uiText("IvJudge", "個性：%1"), {characteristicRecord(clues.characteristic).text}) +
+            "\r\n";
     if (clues.hiddenPowerType >= 0 && clues.hiddenPowerType < kTypeCount)
-        lines += format("めざパタイプ：%s\r\n", typeName(clues.hiddenPowerType));
+        lines +=
+            text::fillText(text::uiText("IvJudge", "めざパタイプ：%1"), {typeName(clues.hiddenPowerType)}) + "\r\n";
     if (nothingFits)
         lines += nothingFitsText() + "\r\n";
     return lines;
@@ -186,18 +194,20 @@ std::string judgeReport(int species, int level, int nature, const std::array<int
                         const HiddenPowerSpread* spread, const JudgeExtras& extras, bool nothingFits) {
     const char* name = species >= 0 && species < kSpeciesCount ? speciesName(species) : "";
     const char* natureName = nature >= 0 && nature < kNatureCount ? natureRecord(nature).label : "";
-    std::string report = format("種族：%s　ＬＶ：%3d　性格：%s\r\n", name, level, natureName);
+    std::string report =
+        format((text::uiText("IvJudge", "種族：%s　ＬＶ：%3d　性格：%s") + "\r\n").c_str(), name, level, natureName);
     const bool withEvs = extras.anyEv();
     for (int stat = 0; stat < kStatCount; ++stat) {
-        report +=
-            format("%s：%3d ( %2d ～ %2d )", kReportStatLabels[stat], values[stat], ranges[stat].min, ranges[stat].max);
+        report += format(text::uiText("IvJudge", "%s：%3d ( %2d ～ %2d )").c_str(),
+                         text::uiText("IvJudge", kReportStatLabels[stat]).c_str(), values[stat], ranges[stat].min,
+                         ranges[stat].max);
         if (withEvs)
-            report += format("　努力値：%3d", extras.evs[stat]);
+            report += format(text::uiText("IvJudge", "　努力値：%3d").c_str(), extras.evs[stat]);
         report += "\r\n";
     }
     report += clueLines(extras.clues, nothingFits);
     if (spread) {
-        report += "\r\n 可能性のある「めざパ」一覧\r\n";
+        report += "\r\n" + text::uiText("IvJudge", " 可能性のある「めざパ」一覧") + "\r\n";
         for (const std::string& line : hiddenPowerLines(*spread))
             report += line;
     }

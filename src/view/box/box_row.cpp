@@ -9,7 +9,7 @@ BoxRowTexts boxRowTexts(const BoxEntry& entry, Gender gender) {
     std::string species = known ? speciesName(entry.species) : "－";
     if (known && gender != Gender::Unknown)
         species += gender == Gender::Male ? "♂" : "♀";
-    return {entryNameUtf8(entry), species};
+    return {entryShownName(entry), species};
 }
 
 } // namespace rusrina

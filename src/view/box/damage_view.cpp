@@ -90,7 +90,7 @@ EntryPanelTexts entryPanelTexts(const BoxEntry* entry) {
         return t;
     }
     const BoxEntry& e = *entry;
-    t.name = entryNameUtf8(e);
+    t.name = entryShownName(e);
     t.species = nameOr(e.species >= 0 && e.species < kSpeciesCount, [&] { return speciesName(e.species); });
     t.level = "LV " + number(e.level);
     t.nature = nameOr(e.nature >= 0 && e.nature < kNatureCount,
@@ -109,7 +109,7 @@ EntryPanelTexts entryPanelTexts(const BoxEntry* entry) {
 EntryPanelTexts entryPanelTexts(const BoxEntry* entry, const EntryExtra& extra) {
     EntryPanelTexts t = entryPanelTexts(entry);
     if (entry && heldItemOf(*entry, extra) > kNoHeldItem)
-        t.item = heldItem(heldItemOf(*entry, extra)).japanese;
+        t.item = heldItemName(heldItemOf(*entry, extra));
     return t;
 }
 

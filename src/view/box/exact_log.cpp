@@ -243,7 +243,7 @@ void appendItem(std::string& out, int item) {
     if (item <= 0)
         append(out, "「各種タイプ補正」（技のタイプの道具）");
     else
-        append(out, "「", heldItem(item).japanese, "」");
+        append(out, "「", heldItemName(item), "」");
 }
 
 // "2～5回（2回 37.5％・3回 37.5％・4回 12.5％・5回 12.5％）": the hit counts with their chances in the

@@ -160,10 +160,10 @@ void appendPowerFrom(std::string& out, const ExactStep& s, Generation generation
         append(out, "「たくわえる」 ", number(s.arg), "回で威力： ", power);
         break;
     case R::PowerFromItem:
-        append(out, "「", heldItem(s.arg).japanese, "」を投げて威力： ", power);
+        append(out, "「", heldItemName(s.arg), "」を投げて威力： ", power);
         break;
     case R::NaturalGift:
-        append(out, "「", heldItem(s.arg).japanese, "」で ", typeName(s.arg2), "タイプ・威力： ", power);
+        append(out, "「", heldItemName(s.arg), "」で ", typeName(s.arg2), "タイプ・威力： ", power);
         break;
     case R::BeatUpPower:
         append(out, "攻撃の種族値 ", number(s.arg), generation == kGen4 ? "：威力 " : " で威力： ", power);

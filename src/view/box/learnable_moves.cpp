@@ -3,7 +3,7 @@
 #include "data/learnsets.h"
 #include "data/moves.h"
 #include "data/species.h"
-#include "text/cp932.h"
+#include "text/name_fold.h"
 
 #include <algorithm>
 
@@ -27,11 +27,12 @@ std::vector<ListChoice> learnableMoveChoices(int species, int categoryFilter) {
     for (int move : opTutorMoves())
         if (passes(move, categoryFilter))
             choices.push_back({std::string(kTutorPrefix) + moveRecord(move).name, move});
-    // Sorting by the Shift-JIS bytes is the chooser's own order; the keys are converted once.
+    // Sorting by the names' sort keys (the Shift-JIS bytes in Japanese) is the chooser's own order; the
+    // keys are made once.
     std::vector<std::pair<std::string, size_t>> keys;
     keys.reserve(choices.size());
     for (size_t i = 0; i < choices.size(); ++i)
-        keys.emplace_back(text::toCp932(choices[i].text), i);
+        keys.emplace_back(text::nameSortKey(choices[i].text), i);
     // std::string compares its chars as unsigned, which is byte order.
     std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<ListChoice> sorted;

@@ -23,7 +23,7 @@ std::string sideText(const EffectiveSpeed& s) {
         if (i > 0)
             text += "・";
         const SpeedFactor f = s.factors[i];
-        text += f == SpeedFactor::HalvingItem ? heldItem(s.item).japanese : speedFactorName(f);
+        text += f == SpeedFactor::HalvingItem ? heldItemName(s.item) : speedFactorName(f);
     }
     return text + "）";
 }

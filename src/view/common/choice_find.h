@@ -2,7 +2,8 @@
 // Finding an entry of a long chooser by typing: the text each entry is found by, and the test
 // whether what the user typed finds it. A name is found by any part of it, with hiragana and
 // katakana alike, full- and half-width forms alike, capitals ignored, and species, moves,
-// abilities and held items by their English names too.
+// abilities and held items by their name in the other language too (English beside Japanese, and
+// Japanese beside English when the program speaks English).
 
 #include "view/common/list_choice.h"
 
@@ -11,10 +12,10 @@
 
 namespace rusrina {
 
-// What the values of a chooser's entries are, for the English name each one is also found by.
+// What the values of a chooser's entries are, for the other name each one is also found by.
 enum class ChoiceNames { None, Species, Moves, Abilities, HeldItems };
 
-// The folded text the entry is found by: its own text, and the English name of its value when
+// The folded text the entry is found by: its own text, and the other language's name of its value when
 // the chooser lists species, moves, abilities or held items (values as kHeldItemChoiceBase says).
 std::string choiceFindKey(const ListChoice& choice, ChoiceNames names);
 

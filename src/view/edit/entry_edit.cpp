@@ -109,7 +109,7 @@ std::vector<ListChoice> heldItemChoices() {
     choices.push_back({kItemSeparatorText, kItemSeparatorValue});
     for (int item = 1; item < heldItemCount(); ++item) {
         if (heldItemFields(item).heldItem != kItemOfRecord)
-            choices.push_back({heldItem(item).japanese, kHeldItemChoiceBase + item});
+            choices.push_back({heldItemName(item), kHeldItemChoiceBase + item});
     }
     return choices;
 }

@@ -2,7 +2,7 @@
 
 #include "data/moves.h"
 #include "data/species.h"
-#include "text/cp932.h"
+#include "text/name_fold.h"
 #include "view/common/exact_texts.h"
 
 #include <algorithm>
@@ -59,7 +59,7 @@ struct SortKey {
     int group = 0;
     double first = 0.0;
     double second = 0.0;
-    std::string bytes; // names: Shift-JIS
+    std::string bytes; // names: their sort keys (text::nameSortKey)
 };
 
 const SortKey kNoFigure{1, 0.0, 0.0, {}};
@@ -68,7 +68,7 @@ SortKey moveKey(const MatrixCell& cell, MatrixColumnKind kind) {
     const ExactRolls& r = cell.rolls;
     const bool figure = r.hits() || (r.outcome == ExactRolls::Outcome::Immune && kind != kMatrixKo);
     if (kind == kMatrixMove)
-        return isValidMove(cell.move) ? SortKey{0, 0.0, 0.0, text::toCp932(moveRecord(cell.move).name)} : kNoFigure;
+        return isValidMove(cell.move) ? SortKey{0, 0.0, 0.0, text::nameSortKey(moveRecord(cell.move).name)} : kNoFigure;
     if (!figure)
         return kNoFigure;
     if (r.outcome == ExactRolls::Outcome::Immune)
@@ -88,7 +88,7 @@ SortKey sortKey(const MatrixRow& row, std::span<const BoxEntry> entries, int col
     if (column == 0)
         return {0, 0.0, 0.0, e ? std::string(entryName(*e)) : std::string()};
     if (column == 1)
-        return {0, 0.0, 0.0, text::toCp932(speciesText(e))};
+        return {0, 0.0, 0.0, text::nameSortKey(speciesText(e))};
     if (!moveColumn(column)) {
         if (!row.speed.known)
             return kNoFigure;
@@ -119,7 +119,7 @@ std::string matrixCaptionText(const BoxEntry* chosen, MatrixSide side, DamageMod
     if (!chosen)
         return attacker ? "「→攻撃側」で攻撃側を選んでください" : "「→防御側」で防御側を選んでください";
     const std::string speed = chosenSpeed >= 0 ? "・素早さ " + std::to_string(chosenSpeed) : std::string();
-    return std::string(attacker ? "攻撃側：" : "防御側：") + entryNameUtf8(*chosen) + "（" + speciesText(chosen) +
+    return std::string(attacker ? "攻撃側：" : "防御側：") + entryShownName(*chosen) + "（" + speciesText(chosen) +
            "）" + speed + "・計算方式：" + damageModeName(exactModeFor(mode));
 }
 
@@ -157,7 +157,7 @@ std::string matrixCellText(const MatrixRow& row, std::span<const BoxEntry> entri
         return {};
     const BoxEntry* e = entryOf(row, entries);
     if (column == 0)
-        return e ? entryNameUtf8(*e) : kNotAvailable;
+        return e ? entryShownName(*e) : kNotAvailable;
     if (column == 1)
         return speciesText(e);
     if (!moveColumn(column)) {

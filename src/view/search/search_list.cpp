@@ -7,7 +7,7 @@
 #include "data/search_options.h"
 #include "data/species.h"
 #include "data/types.h"
-#include "text/cp932.h"
+#include "text/name_fold.h"
 #include "view/common/choice_find.h"
 
 #include <algorithm>
@@ -184,7 +184,7 @@ int resultSortKey(int species, int column) {
 }
 
 void sortResultRows(std::vector<int>& rows, int column, bool descending) {
-    // Keys are worked out once per row, not once per comparison: the names' Shift-JIS bytes in
+    // Keys are worked out once per row, not once per comparison: the names' sort keys in
     // particular would otherwise be converted again and again.
     struct Keyed {
         int species;
@@ -195,7 +195,8 @@ void sortResultRows(std::vector<int>& rows, int column, bool descending) {
     keyed.reserve(rows.size());
     for (int species : rows) {
         if (column == kNameColumn)
-            keyed.push_back({species, 0, validSpecies(species) ? text::toCp932(speciesName(species)) : std::string()});
+            keyed.push_back(
+                {species, 0, validSpecies(species) ? text::nameSortKey(speciesName(species)) : std::string()});
         else
             keyed.push_back({species, resultSortKey(species, column), {}});
     }

@@ -75,7 +75,7 @@ std::vector<ListChoice> sequenceAttackerChoices(std::span<const BoxEntry> entrie
     std::vector<ListChoice> choices;
     for (size_t i = 0; i < entries.size(); ++i)
         choices.push_back(
-            {std::to_string(i + 1) + "：" + entryNameUtf8(entries[i]) + "（" + speciesName(entries[i].species) + "）",
+            {std::to_string(i + 1) + "：" + entryShownName(entries[i]) + "（" + speciesName(entries[i].species) + "）",
              static_cast<int>(i)});
     return choices;
 }
