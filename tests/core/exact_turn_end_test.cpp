@@ -123,7 +123,7 @@ TEST(ExactTurnEnd, WhatAppliesToWhichDefender) {
              x.defender.status = StatusCondition::BadPoison;
              x.defender.toxicTurns = 3;
          },
-         {{K::Sandstorm, -9}, {K::Leftovers, 9}, {K::LeechSeed, -18}, {K::Toxic, -28}}},
+         {{K::Sandstorm, -9}, {K::Leftovers, 9}, {K::LeechSeed, -18}, {K::Toxic, -27}}},
         {"くろいヘドロ hurts a foe not of どく; やけど under たいねつ",
          [&](Turn& x) {
              counted(x);
@@ -423,7 +423,7 @@ TEST(ExactTurnEnd, VerdictAndWords) {
     EXPECT_EQ(row.texts.hitsText, "ステルスロック・もうどく込みで 確定3発"); // 132, 82 - 9, 23 - 18, then the third
     const std::string log = row.texts.log.text();
     for (const char* line : {"　ステルスロック（登場時）： -18\r\n",
-                             "　もうどく（毎ターン終了時）： -9 → -18 → -28 …\r\n", "　3発： 100.0％\r\n"})
+                             "　もうどく（毎ターン終了時）： -9 → -18 → -27 …\r\n", "　3発： 100.0％\r\n"})
         EXPECT_NE(log.find(line), std::string::npos) << line << log;
 }
 

@@ -165,7 +165,9 @@ void addBind(const ExactAttack& a, const Holder& d, TurnEndPlan& plan) {
 
 int32_t TurnEndPlan::toxicLoss(int turn) const {
     const int n = std::min(toxicTurn + turn - 1, kMostToxicTurns);
-    return -std::max(1, maxHp * n / 16);
+    // Both generations take the sixteenth first (at least 1) and then n of it, so an HP off 16n
+    // loses the remainder n times over, not once.
+    return -std::max(1, maxHp / 16) * n;
 }
 
 std::vector<TurnEndStep> TurnEndPlan::steps() const {

@@ -60,7 +60,7 @@ struct TurnEndPlan {
     bool sitrusOnEntryOnly = false; // はたきおとす takes the berry with its first hit unless eaten on entry
 
     bool empty() const { return onEntry.empty() && eachTurn.empty() && sitrus == 0; }
-    // もうどく's loss at the end of turn `turn` (1 the first): n/16 of the maximum, n at most 15.
+    // もうどく's loss at the end of turn `turn` (1 the first): n times 1/16 of the maximum, n at most 15.
     int32_t toxicLoss(int turn) const;
     // Every step in the order the view lists them: on entry, each turn, the berry.
     std::vector<TurnEndStep> steps() const;
