@@ -36,6 +36,20 @@
     </message>
 </context>
 <context>
+    <name>MatrixWindow</name>
+    <message>
+        <source>連続攻撃・複数の相手</source>
+        <translation>Sequences and several targets</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadPanel</name>
+    <message>
+        <source>HP調整</source>
+        <translation>HP mark</translation>
+    </message>
+</context>
+<context>
     <name>TopWindow</name>
     <message>
         <source>ルセリナ</source>
@@ -60,6 +74,53 @@
     <message>
         <source>rusrina のﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
         <translation>&amp;About rusrina...</translation>
+    </message>
+</context>
+<context>
+    <name>TuningPanel</name>
+    <message>
+        <source>耐久調整：連続攻撃を耐える HP・防御・特防</source>
+        <translation>Bulk: HP, Defense and Sp. Def to survive the attack sequence</translation>
+    </message>
+    <message>
+        <source>探す</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>耐える確率</source>
+        <translation>Survival chance</translation>
+    </message>
+    <message>
+        <source>防御側に適用</source>
+        <translation>Apply to defender</translation>
+    </message>
+    <message>
+        <source>火力調整：複数の相手を倒す攻撃・特攻</source>
+        <translation>Power: Attack or Sp. Atk to knock out several targets</translation>
+    </message>
+    <message>
+        <source>今の防御側を追加</source>
+        <translation>Add current defender</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>攻撃側に適用</source>
+        <translation>Apply to attacker</translation>
+    </message>
+    <message>
+        <source>条件が変わったので探索をやめました</source>
+        <translation>The search stopped because the conditions changed</translation>
+    </message>
+    <message>
+        <source>耐久の努力値</source>
+        <translation>bulk EVs</translation>
+    </message>
+    <message>
+        <source>火力の努力値</source>
+        <translation>power EVs</translation>
     </message>
 </context>
 </TS>

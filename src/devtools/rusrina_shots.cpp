@@ -1,5 +1,5 @@
 // Writes the guide's pictures of the box window in both modes, the damage matrix, the spread
-// finder and the テキスト入力 dialog:
+// finder, the sequence window, the finder's tuning against it and the テキスト入力 dialog:
 // a box of well-known sets, the windows built as the program builds them, each grabbed as it is
 // drawn; then those of the other windows (window_shots.cpp). Run on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen:configfile=tests/gui/screen_1366x768.json build/dev/src/rusrina-shots docs
@@ -18,6 +18,7 @@
 #include "ui/box/box_window.h"
 #include "ui/box/set_text_dialog.h"
 #include "ui/matrix/matrix_window.h"
+#include "ui/matrix/tuning_panel.h"
 #include "ui/sequence/sequence_window.h"
 #include "ui/session/box_document.h"
 
@@ -148,39 +149,69 @@ bool shootBattleState(BoxWindows& windows, const QDir& out) {
     return save(window, out, "box_window_state.png");
 }
 
-// A sequence: ナットレイ with たべのこし comes in on ステルスロック and takes ガブリアス's げきりん, then
-// ボーマンダ's だいもんじ, misses and critical hits counted; then the bulk it needs for it. Follows the
-// battle state's picture (its ガブリアス without an item, its state).
+// One entry holding `item` (a held item of data/held_items.h) as the box keeps it.
+int registerHolding(BoxDocument& document, Set set, ItemId item) {
+    const HeldItemFields held = heldItemFields(indexOf(item));
+    set.item = held.row;
+    EntryExtra extra;
+    extra.heldItem = held.heldItem;
+    document.registerEntry(-1, entryOf(set), extra);
+    return document.box().count() - 1;
+}
+
+// The guide's worked example: ナットレイ with オッカのみ comes in on ステルスロック and takes
+// ガブリアス's げきりん, then ボーマンダ's だいもんじ twice, misses and critical hits counted. Then the
+// finder's tab: the bulk that survives two げきりん (the second from a ガブリアス without an item) 15
+// times out of 16, and the attack that one needs to knock out three of the box in two げきりん. Follows the battle
+// state's picture (its state).
 bool shootSequence(BoxWindows& windows, const QDir& out) {
     BoxWindow& window = windows.boxWindow();
     BoxDocument& document = windows.document();
-    const int plainGarchomp = document.box().count() - 2;
-    const HeldItemFields leftovers = heldItemFields(indexOf(ItemId::Leftovers));
-    EntryExtra extra;
-    extra.heldItem = leftovers.heldItem;
-    const int ferrothorn = document.box().count();
-    document.registerEntry(-1,
-                           entryOf({"ナット",
-                                    indexOf(SpeciesId::Ferrothorn),
-                                    7,
-                                    indexOf(AbilityId::IronBarbs),
-                                    leftovers.row,
-                                    {252, 0, 88, 0, 168, 0},
-                                    {kNone, kNone, kNone, kNone}}),
-                           extra);
-    document.registerEntry(-1,
-                           entryOf({"マンダ炎", 372, 8, 8, kNoItem, {4, 0, 0, 252, 0, 252}, {125, 199, kNone, kNone}}));
+    const int plainGarchomp = document.box().count() - 2; // the battle state's ガブリアス without an item
+    const int ferrothorn = registerHolding(document,
+                                           {"ナット",
+                                            indexOf(SpeciesId::Ferrothorn),
+                                            15,
+                                            indexOf(AbilityId::IronBarbs),
+                                            0,
+                                            {252, 0, 4, 0, 252, 0},
+                                            {kNone, kNone, kNone, kNone}},
+                                           ItemId::OccaBerry);
+    const int garchomp = registerHolding(
+        document, {"ガブ鉢", 449, 1, indexOf(AbilityId::RoughSkin), 0, {4, 252, 0, 0, 0, 252}, {199, 88, kNone, kNone}},
+        ItemId::ChoiceBand);
+    const int salamence = registerHolding(
+        document,
+        {"マンダ珠", 372, 19, indexOf(AbilityId::Intimidate), 0, {0, 252, 0, 4, 0, 252}, {125, 199, kNone, kNone}},
+        ItemId::LifeOrb);
     document.setDefender(ferrothorn);
     window.findChild<QCheckBox*>(QStringLiteral("stateCountHitChances"))->setChecked(true);
     bool ok = save(window, out, "box_window_hit_chances.png");
     SequenceWindow& sequence = windows.sequenceWindow();
     sequence.showTool(ShowCommand::Show);
-    sequence.addStep(plainGarchomp, 0, 1);  // げきりん
-    sequence.addStep(ferrothorn + 1, 0, 1); // だいもんじ
-    sequence.startBulkSearch();
-    while (sequence.bulkSearching())
+    sequence.addStep(garchomp, 0, 1);  // げきりん
+    sequence.addStep(salamence, 0, 2); // だいもんじ twice
+    ok = save(sequence, out, "sequence_window.png") && ok;
+    sequence.removeStep(1);
+    sequence.addStep(plainGarchomp, 0, 1); // a second げきりん
+    sequence.hide();
+
+    MatrixWindow& matrix = windows.matrixWindow();
+    matrix.showTool(ShowCommand::Show);
+    matrix.findChild<QTabWidget*>(QStringLiteral("matrixTabs"))->setCurrentIndex(2);
+    auto* tuning = matrix.findChild<TuningPanel*>();
+    matrix.findChild<QComboBox*>(QStringLiteral("tuningBulkChance"))->setCurrentIndex(1); // 15/16
+    matrix.findChild<QComboBox*>(QStringLiteral("tuningPowerHits"))->setCurrentIndex(1);  // 2発
+    document.setAttacker(plainGarchomp);
+    for (int defender : {2, 3, 6}) { // ハピ, リュー, ラティ
+        document.setDefender(defender);
+        tuning->addPowerTarget();
+    }
+    document.setDefender(ferrothorn);
+    tuning->startBulkSearch();
+    while (tuning->bulkSearching())
         QApplication::processEvents();
-    return save(sequence, out, "sequence_window.png") && ok;
+    return save(matrix, out, "tuning_panel.png") && ok;
 }
 
 } // namespace

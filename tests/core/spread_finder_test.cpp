@@ -324,5 +324,28 @@ TEST(SpreadFinder, EveryListedSplitHoldsAgainstTheHitsComputedDirectly) {
     EXPECT_EQ(noEvs.splits[0].total(), 0);
 }
 
+// The hand-worked splits again, the HP held to a mark: HP 330 + (1 + HP EV / 4) / 2 is 16n−1 at
+// 335 (EV 36) and 351 (EV 164), 16n at 336 (EV 44) and 352 (EV 172); each needs the least defence
+// whose top roll (332 at defence 32, 342 at 31) stays under it.
+TEST(SpreadFinder, AnHpMarkKeepsOnlyTheSplitsThatMeetIt) {
+    const struct {
+        int mark;
+        std::vector<std::array<int, 3>> splits; // HP EV, defence EV, HP
+    } cases[] = {{0, {{36, 12, 335}, {164, 4, 351}}}, {1, {{44, 12, 336}, {172, 4, 352}}}};
+    for (const auto& c : cases) {
+        SpreadQuery q = handWorkedDefence();
+        q.hpMark = c.mark;
+        const DefenceSpreads found = findDefenceSpreads(q);
+        ASSERT_EQ(found.splits.size(), c.splits.size()) << c.mark;
+        for (size_t i = 0; i < c.splits.size(); ++i) {
+            const DefenceSplit& s = found.splits[i];
+            EXPECT_EQ((std::array<int, 3>{s.hpEv, s.defenceEv, s.hp}), c.splits[i]) << c.mark;
+        }
+    }
+    SpreadQuery bad = handWorkedDefence();
+    bad.hpMark = 99;
+    EXPECT_EQ(findDefenceSpreads(bad).status, SpreadStatus::BadQuery);
+}
+
 } // namespace
 } // namespace rusrina::test

@@ -13,6 +13,7 @@
 #include "gui_test_support.h"
 
 #include "app/box_windows.h"
+#include "calc/box_tools/attack_sequence.h"
 #include "ui/box/box_window.h"
 #include "ui/matrix/matrix_model.h"
 #include "ui/matrix/matrix_window.h"
@@ -120,6 +121,7 @@ private Q_SLOTS:
     void movePrioritiesInTheExactModesOnly();
     void speedTuningAnswersAndApplies();
     void theChoicesComeBackAndDefaultsAddNothing();
+    void tuningTabSearchesTheListAndTheDefenders();
 };
 
 void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
@@ -481,6 +483,45 @@ void MatrixWindowTest::theChoicesComeBackAndDefaultsAddNothing() {
         QCOMPARE(child<QComboBox>(matrix, name)->currentIndex(), 1);
     QVERIFY(child<QCheckBox>(matrix, "spreadFreeOthersCheck")->isChecked());
     QVERIFY(child<QCheckBox>(matrix, "spreadKeepSpeedCheck")->isEnabled());
+}
+
+// The 連続攻撃・複数の相手 tab: 耐久調整 against the session's list of attacks searches a slice at a
+// time and applies its first spread; the power list takes the pair's defender as it stands.
+void MatrixWindowTest::tuningTabSearchesTheListAndTheDefenders() {
+    TempSettings temp;
+    writeBox();
+    ScriptedDialogs dialogs;
+    auto&& [windows, window, document, battle] = OpenedWindows(temp.settings());
+    setSides(document, 0, 4);
+    MatrixWindow& matrix = openMatrix(windows);
+    child<QTabWidget>(matrix, "matrixTabs")->setCurrentIndex(2);
+    auto* line = child<QLabel>(matrix, "tuningBulkList");
+    QCOMPARE(line->text(), QStringLiteral("連続攻撃ウィンドウで攻撃の一覧を作ってください"));
+    battle.setPlannedSteps({PlannedStep{document.box().entry(0), {}, 0, 1, 2}});
+    QCOMPARE(line->text(), QStringLiteral("カビゴン のしかかり ×2 を耐える配分"));
+
+    child<QPushButton>(matrix, "tuningBulkSearch")->click();
+    auto* spreads = child<QTableView>(matrix, "tuningBulkTable");
+    QTRY_VERIFY(spreads->model()->rowCount() > 0);
+    const auto checked = rusrina::test::checkModel(spreads->model());
+    const int hpEv = spreads->model()->index(0, 0).data().toString().toInt();
+    dialogs.questionAnswers = {true};
+    child<QPushButton>(matrix, "tuningApplyBulk")->click();
+    QCOMPARE(document.box().entry(4).ev[0], hpEv);
+    QVERIFY(document.hasUnsavedChanges());
+
+    setSides(document, 0, 1);
+    child<QPushButton>(matrix, "tuningPowerAdd")->click();
+    setSides(document, 0, 2);
+    child<QPushButton>(matrix, "tuningPowerAdd")->click();
+    auto* power = child<QTableView>(matrix, "tuningPowerTable");
+    QCOMPARE(power->model()->rowCount(), 2);
+    QCOMPARE(power->model()->index(1, 0).data().toString(), QStringLiteral("ラッキー"));
+    // The attacker's stats were typed in: nothing to tune or apply.
+    QVERIFY(!child<QPushButton>(matrix, "tuningApplyPower")->isEnabled());
+    power->selectRow(0);
+    child<QPushButton>(matrix, "tuningPowerRemove")->click();
+    QCOMPARE(power->model()->rowCount(), 1);
 }
 
 QTEST_MAIN(MatrixWindowTest)

@@ -1,6 +1,7 @@
 #include "calc/box_tools/spread_finder.h"
 
 #include "calc/exact/exact_damage.h"
+#include "calc/hp_marks.h"
 #include "calc/stats.h"
 #include "data/natures.h"
 
@@ -16,7 +17,8 @@ bool knownCreature(const BoxEntry& e) {
 }
 
 bool validQuery(const SpreadQuery& q) {
-    return q.hits >= 1 && q.hits <= kMaxSpreadHits && q.percent >= 1 && q.percent <= kCertain;
+    return q.hits >= 1 && q.hits <= kMaxSpreadHits && q.percent >= 1 && q.percent <= kCertain && q.hpMark >= -1 &&
+           q.hpMark < static_cast<int>(kHpMarks.size());
 }
 
 int loweredBy(int nature) {
@@ -148,6 +150,9 @@ std::vector<DefenceSplit> paretoSplits(const KoGrid& grid, const SpreadQuery& q,
     std::vector<DefenceSplit> splits;
     int lowestDefence = kEvStepCount;
     for (int h = 0; h < kEvStepCount && h * kEvStep <= budget; ++h) {
+        defender.ev[kHp] = h * kEvStep;
+        if (q.hpMark >= 0 && !meetsHpMark(statsOf(defender)[kHp], kHpMarks[q.hpMark]))
+            continue;
         for (int d = 0; d < lowestDefence && (h + d) * kEvStep <= budget; ++d) {
             if (!meetsCertainty(grid[h][d], q.percent, false))
                 continue;

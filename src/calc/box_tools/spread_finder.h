@@ -41,6 +41,9 @@ struct SpreadQuery {
     // "ほかの努力値も振り直す": the EVs of the stats not searched are free, but for those kept.
     bool freeOtherEvs = false;
     std::array<bool, kStatCount> keptEvs{};
+    // The defence finder keeps only the splits whose HP meets this mark (an index into kHpMarks,
+    // calc/hp_marks.h), -1 for any HP.
+    int hpMark = -1;
 };
 
 // The stats whose EVs a search with `q` frees (sets to 0) beside the searched `first` and `second`.

@@ -12,7 +12,8 @@ inline constexpr char kMatrixSection[] = "Matrix";
 inline constexpr struct {
     // 0: the attacker against the box, 1: the box against the defender.
     SettingKey side = checkKey(kMatrixSection, "side");
-    SettingKey tab = checkKey(kMatrixSection, "tab"); // 1: the spread finder
+    // 1: the spread finder, 2: the tuning against a sequence or several defenders.
+    SettingKey tab{kMatrixSection, "tab", 0, 0, 2};
     // The spread finder's "回数" and "ほかの努力値も振り直す".
     SettingKey spreadHits = positionKey(kMatrixSection, "spreadHits");
     SettingKey freeOthers = checkKey(kMatrixSection, "spreadFreeOthers");

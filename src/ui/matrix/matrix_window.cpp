@@ -12,10 +12,12 @@
 #include "ui/matrix/matrix_model.h"
 #include "ui/matrix/matrix_settings.h"
 #include "ui/matrix/spread_panel.h"
+#include "ui/matrix/tuning_panel.h"
 #include "ui/session/battle_session.h"
 #include "ui/session/box_document.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -68,6 +70,8 @@ MatrixWindow::MatrixWindow(BoxDocument& document, const BattleSession& battle, S
     m_tabs->addTab(buildMatrixTab(), QStringLiteral("ダメージ一覧"));
     m_spread = new SpreadPanel(document, battle, m_tabs);
     m_tabs->addTab(m_spread, QStringLiteral("努力値探索"));
+    m_tuning = new TuningPanel(document, battle, m_tabs);
+    m_tabs->addTab(m_tuning, QCoreApplication::translate("MatrixWindow", "連続攻撃・複数の相手"));
     m_tabs->setCornerWidget(toolsButton(), Qt::TopRightCorner);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
@@ -188,6 +192,7 @@ void MatrixWindow::refresh() {
     m_stale = false;
     refreshMatrix();
     m_spread->refresh();
+    m_tuning->refresh();
 }
 
 void MatrixWindow::refreshMatrix() {

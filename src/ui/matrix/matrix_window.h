@@ -4,6 +4,8 @@
 //   chosen defender, sortable by any column; a double-click makes the row's entry the other side
 //   of the document's pair; "コピー" copies the table as tab-separated text.
 // - "努力値探索": the spread finder (SpreadPanel).
+// - "連続攻撃・複数の相手": bulk tuning against the list of attacks in a row and power tuning against a
+//   list of defenders (TuningPanel).
 // In the exact modes the matrix adds each entry's speed and who moves first, by the battle state.
 // Both follow the battle session: its sides, its conditions and its mode, recomputed after each
 // calculation while this window is shown. The matrix highlights the row of the pair's other side
@@ -23,6 +25,7 @@ class BattleSession;
 class BoxDocument;
 class MatrixModel;
 class SpreadPanel;
+class TuningPanel;
 
 class MatrixWindow : public ToolWindow {
     Q_OBJECT
@@ -61,6 +64,7 @@ private:
     QTableView* m_table = nullptr;
     MatrixModel* m_model = nullptr;
     SpreadPanel* m_spread = nullptr;
+    TuningPanel* m_tuning = nullptr;
     ColumnSortState m_sortState; // by the column shown (matrixColumnAt), not its place
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_stale = true;

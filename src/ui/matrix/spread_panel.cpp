@@ -2,10 +2,12 @@
 
 #include "box/box.h"
 #include "calc/box_tools/spread_finder.h"
+#include "calc/hp_marks.h"
 #include "settings/settings_file.h"
 #include "view/box/damage_view.h"
 #include "view/edit/entry_edit.h"
 #include "view/matrix/spread_view.h"
+#include "view/sequence/sequence_view.h"
 
 #include "ui/common/chooser.h"
 #include "ui/common/dialogs.h"
@@ -18,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -87,6 +90,10 @@ QWidget* SpreadPanel::buildChoosers() {
         layout->addSpacing(12);
         connect(combo, &QComboBox::currentIndexChanged, this, &SpreadPanel::refresh);
     }
+    // An HP mark as a condition of the defence splits ("16n で" for たべのこし's full heal).
+    m_hpMark = chooser(row, "spreadHpMarkCombo", hpMarkChoices());
+    layout->addWidget(m_hpMark);
+    connect(m_hpMark, &QComboBox::currentIndexChanged, this, &SpreadPanel::refresh);
     layout->addStretch();
     return row;
 }
@@ -210,16 +217,23 @@ void SpreadPanel::refresh() {
     q.keptEvs[kAttack] = m_keepAttack->isChecked();
     q.keptEvs[kSpAttack] = m_keepSpAttack->isChecked();
     q.keptEvs[kSpeed] = m_keepSpeed->isChecked();
+    q.hpMark = chosenValue(*m_hpMark, -1);
     const bool sides = inputs.attacker && inputs.defender;
     *m_defence = sides ? findDefenceSpreads(q) : DefenceSpreads{};
     *m_offence = sides ? findOffenceSpread(q) : OffenceSpread{};
 
-    std::vector<std::array<std::string, kSplitColumnCount>> rows;
+    // Each split with the HP marks it meets beside the finder's own columns.
+    std::vector<std::vector<std::string>> rows;
     for (const DefenceSplit& split : m_defence->splits)
-        if (m_defence->status == SpreadStatus::Found)
-            rows.push_back(splitTexts(split));
+        if (m_defence->status == SpreadStatus::Found) {
+            const auto texts = splitTexts(split);
+            rows.emplace_back(texts.begin(), texts.end());
+            rows.back().push_back(hpMarkNames(split.hp));
+        }
     const auto headings = splitHeadings(m_defence->stat);
-    m_splitModel->setRows(std::vector<std::string>(headings.begin(), headings.end()), rows);
+    std::vector<std::string> columns(headings.begin(), headings.end());
+    columns.push_back(QCoreApplication::translate("SpreadPanel", "HP調整").toStdString());
+    m_splitModel->setRows(columns, rows);
     if (!rows.empty())
         m_splits->selectRow(0);
     m_defenceSummary->setText(toQt(sides ? defenceSummaryText(*m_defence, q.hits, q.percent) : kChooseSidesText));

@@ -66,6 +66,7 @@ private:
     QComboBox* m_hits = nullptr;
     QComboBox* m_certainty = nullptr;
     QComboBox* m_nature = nullptr;
+    QComboBox* m_hpMark = nullptr; // the defence splits' HP mark, or none
     QCheckBox* m_freeOthers = nullptr;
     QCheckBox* m_keepAttack = nullptr; // kept when the others are freed
     QCheckBox* m_keepSpAttack = nullptr;

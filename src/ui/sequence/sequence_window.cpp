@@ -44,7 +44,7 @@ QPushButton* button(QWidget* parent, const char* text, const char* name) {
 
 } // namespace
 
-SequenceWindow::SequenceWindow(const BoxDocument& document, const BattleSession& battle, SettingsFile& settings,
+SequenceWindow::SequenceWindow(const BoxDocument& document, BattleSession& battle, SettingsFile& settings,
                                QWidget* parent)
     : ToolWindow(settings, QStringLiteral("Sequence"), parent), m_document(document), m_battle(battle) {
     setObjectName(QStringLiteral("sequenceWindow"));
@@ -102,7 +102,7 @@ SequenceWindow::SequenceWindow(const BoxDocument& document, const BattleSession&
     connect(m_bulkTimer, &QTimer::timeout, this, &SequenceWindow::continueBulkSearch);
     connect(clear, &QPushButton::clicked, this, [this] {
         m_steps.clear();
-        refresh();
+        stepsChanged();
     });
     connect(&battle, &BattleSession::calculated, this, &SequenceWindow::refresh);
     connect(&document, &BoxDocument::boxChanged, this, [this] {
@@ -258,7 +258,7 @@ bool SequenceWindow::addStep(int slot, int moveSlot, int uses) {
     step.moveSlot = moveSlot;
     step.uses = std::clamp(uses, 1, kMostPlannedUses);
     m_steps.push_back(step);
-    refresh();
+    stepsChanged();
     m_table->selectRow(static_cast<int>(m_steps.size()) - 1);
     return true;
 }
@@ -267,7 +267,7 @@ void SequenceWindow::removeStep(int row) {
     if (row < 0 || row >= static_cast<int>(m_steps.size()))
         return;
     m_steps.erase(m_steps.begin() + row);
-    refresh();
+    stepsChanged();
     if (!m_steps.empty())
         m_table->selectRow(std::min(row, static_cast<int>(m_steps.size()) - 1));
 }
@@ -277,8 +277,13 @@ void SequenceWindow::moveStep(int row, int by) {
     if (row < 0 || to < 0 || row >= static_cast<int>(m_steps.size()) || to >= static_cast<int>(m_steps.size()))
         return;
     std::swap(m_steps[row], m_steps[to]);
-    refresh();
+    stepsChanged();
     m_table->selectRow(to);
+}
+
+void SequenceWindow::stepsChanged() {
+    m_battle.setPlannedSteps(m_steps);
+    refresh();
 }
 
 int SequenceWindow::selectedRow() const {

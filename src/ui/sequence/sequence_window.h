@@ -29,7 +29,7 @@ class SequenceWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    SequenceWindow(const BoxDocument& document, const BattleSession& battle, SettingsFile& settings,
+    SequenceWindow(const BoxDocument& document, BattleSession& battle, SettingsFile& settings,
                    QWidget* parent = nullptr);
     ~SequenceWindow() override;
 
@@ -58,9 +58,12 @@ private:
     void fillAttackers();
     void fillMoves();
     int selectedRow() const;
+    // Hands the changed list to the battle session, then shows it.
+    void stepsChanged();
 
     const BoxDocument& m_document;
-    const BattleSession& m_battle;
+    BattleSession& m_battle; // holds the list for the other tools
+
     std::vector<PlannedStep> m_steps;
     QLabel* m_caption = nullptr;
     QComboBox* m_attacker = nullptr;

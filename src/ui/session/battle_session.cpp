@@ -93,4 +93,9 @@ const SlotResult& BattleSession::result(int row) const {
     return row >= 0 && row < kDamageRowCount ? m_calculation.rows[row].texts : none;
 }
 
+void BattleSession::setPlannedSteps(std::vector<PlannedStep> steps) {
+    m_plannedSteps = std::move(steps);
+    Q_EMIT plannedStepsChanged();
+}
+
 } // namespace rusrina

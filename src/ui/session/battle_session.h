@@ -5,6 +5,7 @@
 // an entry rewritten is calculated with at once. The windows that show or search over the pair's
 // figures (the rows, the matrix, the spread finder) read it; nothing here changes the box.
 
+#include "calc/box_tools/attack_sequence.h"
 #include "view/box/damage_view.h"
 #include "view/box/exact_row.h"
 
@@ -48,6 +49,11 @@ public:
     // The last result of row `row` (0 to 5); an empty result outside them.
     const SlotResult& result(int row) const;
 
+    // The attacks in a row the sequence window lists against the pair's defender, kept for the
+    // session only (never in the box file): the spread finder's 耐久調整 searches against them.
+    void setPlannedSteps(std::vector<PlannedStep> steps);
+    const std::vector<PlannedStep>& plannedSteps() const { return m_plannedSteps; }
+
 Q_SIGNALS:
     // The learnable-move list was built again (a new attacker, filter or weather).
     void learnableChoicesChanged();
@@ -55,6 +61,8 @@ Q_SIGNALS:
     void calculated();
     // The battle state changed; calculated() follows.
     void stateChanged();
+    // The list of attacks in a row was changed.
+    void plannedStepsChanged();
 
 private:
     void followPair(PairChange change);
@@ -71,6 +79,7 @@ private:
         std::array<ExactRowResult, kDamageRowCount> rows;
     };
     Calculation m_calculation;
+    std::vector<PlannedStep> m_plannedSteps;
 };
 
 } // namespace rusrina
