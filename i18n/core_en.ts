@@ -80,19 +80,19 @@
     </message>
     <message>
         <source>%1 件追加しました。</source>
-        <translation>Added %1 entries.</translation>
+        <translation>Entries added: %1.</translation>
     </message>
     <message>
         <source>登録済みの %1 件は追加しませんでした。</source>
-        <translation>%1 entries already in the box were not added.</translation>
+        <translation>Already in the box, not added: %1.</translation>
     </message>
     <message>
         <source>不正なデータ %1 件は読み込みませんでした。</source>
-        <translation>%1 invalid records were not read.</translation>
+        <translation>Invalid records not read: %1.</translation>
     </message>
     <message>
         <source>ボックスが一杯のため %1 件を追加できませんでした。</source>
-        <translation>%1 entries could not be added: the box is full.</translation>
+        <translation>Not added, as the box is full: %1.</translation>
     </message>
 </context>
 <context>
@@ -928,15 +928,15 @@ Recovering it replaces the %2 entries now in the box with an empty box.</transla
     <name>TeamTextImport</name>
     <message>
         <source>%1 件追加しました。</source>
-        <translation>Added %1 entries.</translation>
+        <translation>Sets added: %1.</translation>
     </message>
     <message>
         <source>ボックスが一杯のため %1 件は追加できませんでした。</source>
-        <translation> %1 could not be added: the box is full.</translation>
+        <translation> Not added, as the box is full: %1.</translation>
     </message>
     <message>
         <source>読めなかった %1 件は追加していません。</source>
-        <translation> %1 that could not be read were not added.</translation>
+        <translation> Not added, as they could not be read: %1.</translation>
     </message>
     <message>
         <source>%1（%2）</source>

@@ -1,11 +1,30 @@
 #include "app/application.h"
+#include "app/program_language.h"
 #include "cli/text_verbs.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <clocale>
 #include <iostream>
+#include <optional>
 
 int main(int argc, char** argv) {
-    // The text verbs run before any window exists, so that scripts need no display.
-    if (const std::optional<int> code = rusrina::runTextCommand(argc, argv, std::cin, std::cout, std::cerr))
-        return *code;
+    // The text verbs run before any window exists, so that scripts need no display. Their messages
+    // are Japanese unless --lang names English; only then is there an application object, for the
+    // catalogues, and the C locale is kept so that numbers and system messages read as they do
+    // without one.
+    if (rusrina::isTextCommand(argc, argv)) {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments.append(QString::fromLocal8Bit(argv[i]));
+        std::optional<QCoreApplication> app;
+        if (const std::optional<rusrina::text::TextLanguage> language = rusrina::languageFromArguments(arguments)) {
+            app.emplace(argc, argv);
+            std::setlocale(LC_ALL, "C");
+            rusrina::applyLanguage(*app, *language);
+        }
+        return *rusrina::runTextCommand(argc, argv, std::cin, std::cout, std::cerr);
+    }
     return rusrina::runApplication(argc, argv);
 }

@@ -149,10 +149,32 @@ int importText(const std::string& textName, const fs::path& boxPath, std::istrea
     return result.failed > 0 || result.noRoom > 0 ? kExitFailed : kExitOk;
 }
 
+// The arguments past a leading "--lang en|ja" (or "--lang=en"): the language is the caller's, and
+// the verb's arguments follow it.
+int languageArguments(int argc, const char* const* argv) {
+    if (argc < 2)
+        return 0;
+    const std::string_view first = argv[1];
+    if (first == kLanguageOption)
+        return argc >= 3 ? 2 : 0;
+    return first.starts_with(std::string(kLanguageOption) + "=") ? 1 : 0;
+}
+
 } // namespace
+
+bool isTextCommand(int argc, const char* const* argv) {
+    const int skipped = languageArguments(argc, argv);
+    if (argc - skipped < 2)
+        return false;
+    const std::string_view verb = argv[skipped + 1];
+    return verb == kExportTextOption || verb == kImportTextOption;
+}
 
 std::optional<int> runTextCommand(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                                   std::ostream& err) {
+    const int skipped = languageArguments(argc, argv);
+    argc -= skipped;
+    argv += skipped;
     if (argc < 2)
         return std::nullopt;
     const std::string_view verb = argv[1];

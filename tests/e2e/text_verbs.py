@@ -68,6 +68,8 @@ def main():
         expect(r.stderr.decode() == "-:3: エラー: バントレ「Missingno」が見つかりません\n", "the failure names its line", r)
         r = run(args.program, "--export-text", second)
         expect(r.stdout.decode().count("\n\n") == 15, "the sets around the failed one are added", r)
+        r = run(args.program, "--lang", "en", "--import-text", "-", second, stdin=b"Missingno\n")
+        expect(r.stderr.decode() == '-:1: error: Species "Missingno" not found\n', "--lang en says it in English", r)
 
         r = run(args.program, "--import-text", args.fixture)
         expect(r.returncode == 2 and "--import-text" in r.stderr.decode(), "a missing argument shows the usage", r)
