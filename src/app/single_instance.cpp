@@ -2,6 +2,7 @@
 
 #include "files/private_directory.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -196,15 +197,17 @@ bool SingleInstance::activateRunning(int timeoutMs) {
 }
 
 QString unguardedText(const QString& dataDir) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "SingleInstance",
                "このデータディレクトリをロックできませんでした。\n%1\n"
                "同じディレクトリでルセリナを同時に二つ起動すると、一方の保存がもう一方の保存を上書きします。")
         .arg(QDir::toNativeSeparators(dataDir));
 }
 
 QString alreadyRunningText(const QString& dataDir) {
-    return QStringLiteral("このデータディレクトリを使うルセリナが既に起動しています。\n%1\n"
-                          "起動中のルセリナを前面に出せませんでした。そちらのウィンドウをお使いください。")
+    return QCoreApplication::translate("SingleInstance",
+                                       "このデータディレクトリを使うルセリナが既に起動しています。\n%1\n"
+                                       "起動中のルセリナを前面に出せませんでした。そちらのウィンドウをお使いください。")
         .arg(QDir::toNativeSeparators(dataDir));
 }
 

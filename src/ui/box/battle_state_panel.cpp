@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +26,7 @@ constexpr int kMostHpValue = 999; // above any creature's HP
 constexpr int kSummaryChars = 40;
 
 QCheckBox* check(QWidget* parent, const QString& name, const char* caption) {
-    auto* box = new QCheckBox(toQt(caption), parent);
+    auto* box = new QCheckBox(QCoreApplication::translate("BattleStatePanel", caption), parent);
     box->setObjectName(name);
     return box;
 }
@@ -63,7 +64,7 @@ QWidget* BattleStatePanel::buildHeader() {
     auto* header = new QWidget(this);
     m_toggle = new QToolButton(header);
     m_toggle->setObjectName(QStringLiteral("stateToggle"));
-    m_toggle->setText(QStringLiteral("バトル状態"));
+    m_toggle->setText(QCoreApplication::translate("BattleStatePanel", "バトル状態"));
     m_toggle->setCheckable(true);
     m_toggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_toggle->setArrowType(Qt::RightArrow);
@@ -73,7 +74,7 @@ QWidget* BattleStatePanel::buildHeader() {
     // A long summary never widens the window; the tooltip holds all of it.
     m_summary->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_summary->setMinimumWidth(m_summary->fontMetrics().averageCharWidth() * kSummaryChars);
-    auto* resetButton = new QPushButton(QStringLiteral("状態をリセット"), header);
+    auto* resetButton = new QPushButton(QCoreApplication::translate("BattleStatePanel", "状態をリセット"), header);
     resetButton->setObjectName(QStringLiteral("stateResetButton"));
     resetButton->setAutoDefault(false);
     auto* row = new QHBoxLayout(header);
@@ -98,29 +99,39 @@ QWidget* BattleStatePanel::buildBody() {
     auto* grid = new QGridLayout(body);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
-    const char* headings[] = {"状態", "HP"};
+    const char* headings[] = {QT_TRANSLATE_NOOP("BattleStatePanel", "状態"), "HP"};
     for (int i = 0; i < 2; ++i)
-        grid->addWidget(new QLabel(toQt(headings[i]), body), 0, 1 + 2 * i, 1, 2);
+        grid->addWidget(new QLabel(QCoreApplication::translate("BattleStatePanel", headings[i]), body), 0, 1 + 2 * i, 1,
+                        2);
     for (int stat = 0; stat < kStageStatCount; ++stat)
         grid->addWidget(new QLabel(toQt(stageStatName(stat)), body), 0, 5 + stat);
-    addSideRow(*grid, 1, m_attacker, QStringLiteral("攻撃側"), QStringLiteral("attacker"));
-    addSideRow(*grid, 2, m_defender, QStringLiteral("防御側"), QStringLiteral("defender"));
+    addSideRow(*grid, 1, m_attacker, QCoreApplication::translate("BattleStatePanel", "攻撃側"),
+               QStringLiteral("attacker"));
+    addSideRow(*grid, 2, m_defender, QCoreApplication::translate("BattleStatePanel", "防御側"),
+               QStringLiteral("defender"));
     const int columns = 5 + kStageStatCount;
     grid->addWidget(sideFlags(m_attacker, QStringLiteral("attacker"), body), 3, 0, 1, columns);
     grid->addWidget(sideFlags(m_defender, QStringLiteral("defender"), body), 4, 0, 1, columns);
 
     // The field both share, in a column of its own at the right: the panel stays five rows high.
     const int fieldColumn = columns + 1;
-    grid->addWidget(new QLabel(QStringLiteral("場"), body), 0, fieldColumn);
-    m_trickRoom = check(body, QStringLiteral("stateTrickRoom"), "トリックルーム");
-    m_magicRoom = check(body, QStringLiteral("stateMagicRoom"), "マジックルーム");
-    m_wonderRoom = check(body, QStringLiteral("stateWonderRoom"), "ワンダールーム");
-    m_countTurnEnd = check(body, QStringLiteral("stateCountTurnEnd"), "ターン終了時も数える");
-    m_countTurnEnd->setToolTip(QStringLiteral(
+    grid->addWidget(new QLabel(QCoreApplication::translate("BattleStatePanel", "場"), body), 0, fieldColumn);
+    m_trickRoom =
+        check(body, QStringLiteral("stateTrickRoom"), QT_TRANSLATE_NOOP("BattleStatePanel", "トリックルーム"));
+    m_magicRoom =
+        check(body, QStringLiteral("stateMagicRoom"), QT_TRANSLATE_NOOP("BattleStatePanel", "マジックルーム"));
+    m_wonderRoom =
+        check(body, QStringLiteral("stateWonderRoom"), QT_TRANSLATE_NOOP("BattleStatePanel", "ワンダールーム"));
+    m_countTurnEnd =
+        check(body, QStringLiteral("stateCountTurnEnd"), QT_TRANSLATE_NOOP("BattleStatePanel", "ターン終了時も数える"));
+    m_countTurnEnd->setToolTip(QCoreApplication::translate(
+        "BattleStatePanel",
         "確定数に、ターン終了時の天気・たべのこし・どく・やけど・やどりぎのタネ・オボンのみなどを含めます"));
     // What else the chance counts, beside the end of turn.
-    m_countHitChances = check(body, QStringLiteral("stateCountHitChances"), "命中・急所も数える");
-    m_countHitChances->setToolTip(QStringLiteral(
+    m_countHitChances = check(body, QStringLiteral("stateCountHitChances"),
+                              QT_TRANSLATE_NOOP("BattleStatePanel", "命中・急所も数える"));
+    m_countHitChances->setToolTip(QCoreApplication::translate(
+        "BattleStatePanel",
         "確定数に、技が外れる確率と急所に当たる確率を含めます（命中・回避の補正、特性・持ち物・じゅうりょくも）"));
     int row = 1;
     for (QCheckBox* box : {m_trickRoom, m_magicRoom, m_wonderRoom, m_countTurnEnd}) {
@@ -140,8 +151,9 @@ void BattleStatePanel::addSideRow(QGridLayout& grid, int row, SideInputs& side, 
     grid.addWidget(new QLabel(caption, body), row, 0);
     side.status = chooser(body, prefix + QStringLiteral("StatusCombo"), statusChoices());
     side.toxicTurns = spin(body, prefix + QStringLiteral("ToxicTurnsSpin"), 1, kMostToxicTurns, 1);
-    side.toxicTurns->setSuffix(QStringLiteral("回目"));
-    side.toxicTurns->setToolTip(QStringLiteral("もうどくの何ターン目か（1 ターン目は 1/16）"));
+    side.toxicTurns->setSuffix(QCoreApplication::translate("BattleStatePanel", "回目"));
+    side.toxicTurns->setToolTip(
+        QCoreApplication::translate("BattleStatePanel", "もうどくの何ターン目か（1 ターン目は 1/16）"));
     side.hp = spin(body, prefix + QStringLiteral("HpSpin"), 1, 100, 100);
     side.hpUnit = chooser(body, prefix + QStringLiteral("HpUnitCombo"), hpUnitChoices());
     grid.addWidget(side.status, row, 1);
@@ -164,20 +176,27 @@ QWidget* BattleStatePanel::sideFlags(SideInputs& side, const QString& prefix, QW
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(
-        prefix == QStringLiteral("attacker") ? QStringLiteral("攻撃側の場") : QStringLiteral("防御側の場"), row));
-    side.tailwind = check(row, prefix + QStringLiteral("Tailwind"), "おいかぜ");
-    side.stealthRock = check(row, prefix + QStringLiteral("StealthRock"), "ステルスロック");
+    layout->addWidget(new QLabel(prefix == QStringLiteral("attacker")
+                                     ? QCoreApplication::translate("BattleStatePanel", "攻撃側の場")
+                                     : QCoreApplication::translate("BattleStatePanel", "防御側の場"),
+                                 row));
+    side.tailwind = check(row, prefix + QStringLiteral("Tailwind"), QT_TRANSLATE_NOOP("BattleStatePanel", "おいかぜ"));
+    side.stealthRock =
+        check(row, prefix + QStringLiteral("StealthRock"), QT_TRANSLATE_NOOP("BattleStatePanel", "ステルスロック"));
     side.spikes = spin(row, prefix + QStringLiteral("SpikesSpin"), 0, kMostSpikes, 0);
-    side.spikes->setPrefix(QStringLiteral("まきびし "));
+    side.spikes->setPrefix(QCoreApplication::translate("BattleStatePanel", "まきびし "));
     for (QWidget* hazard : {static_cast<QWidget*>(side.stealthRock), static_cast<QWidget*>(side.spikes)})
-        hazard->setToolTip(QStringLiteral("「交代で登場」にチェックがあるときだけ、最初の攻撃の前に受けます"));
-    side.seeded = check(row, prefix + QStringLiteral("Seeded"), "やどりぎのタネ");
-    side.charged = check(row, prefix + QStringLiteral("Charged"), "じゅうでん");
-    side.flashFire = check(row, prefix + QStringLiteral("FlashFire"), "もらいび");
-    side.switchingIn = check(row, prefix + QStringLiteral("SwitchingIn"), "交代で登場");
-    side.switchingIn->setToolTip(
-        QStringLiteral("この側の設置技（ステルスロック・まきびし）を最初の攻撃の前に受けます"));
+        hazard->setToolTip(QCoreApplication::translate(
+            "BattleStatePanel", "「交代で登場」にチェックがあるときだけ、最初の攻撃の前に受けます"));
+    side.seeded =
+        check(row, prefix + QStringLiteral("Seeded"), QT_TRANSLATE_NOOP("BattleStatePanel", "やどりぎのタネ"));
+    side.charged = check(row, prefix + QStringLiteral("Charged"), QT_TRANSLATE_NOOP("BattleStatePanel", "じゅうでん"));
+    side.flashFire =
+        check(row, prefix + QStringLiteral("FlashFire"), QT_TRANSLATE_NOOP("BattleStatePanel", "もらいび"));
+    side.switchingIn =
+        check(row, prefix + QStringLiteral("SwitchingIn"), QT_TRANSLATE_NOOP("BattleStatePanel", "交代で登場"));
+    side.switchingIn->setToolTip(QCoreApplication::translate(
+        "BattleStatePanel", "この側の設置技（ステルスロック・まきびし）を最初の攻撃の前に受けます"));
     layout->addWidget(side.tailwind);
     layout->addWidget(side.stealthRock);
     layout->addWidget(side.spikes);

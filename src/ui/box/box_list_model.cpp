@@ -5,6 +5,8 @@
 
 #include "ui/common/qt_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace rusrina {
@@ -36,7 +38,8 @@ QVariant BoxListModel::data(const QModelIndex& index, int role) const {
 QVariant BoxListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return section == kNameColumn ? QStringLiteral("名前") : QStringLiteral("バントレ");
+    return section == kNameColumn ? QCoreApplication::translate("BoxListModel", "名前")
+                                  : QCoreApplication::translate("BoxListModel", "バントレ");
 }
 
 BoxListModel::RowTexts BoxListModel::textsOf(int slot) const {

@@ -48,12 +48,16 @@ namespace {
 constexpr int kNameColumnWidth = 128;
 constexpr int kSpeciesColumnWidth = 88;
 constexpr int kListRows = 16; // rows visible without scrolling
-const QString kBoxTitle = QStringLiteral("バントレボックス");
-const QString kSaveAsCaption = QStringLiteral("名前を付けて保存");
+QString boxTitle() {
+    return QCoreApplication::translate("BoxWindow", "バントレボックス");
+}
+QString saveAsCaption() {
+    return QCoreApplication::translate("BoxWindow", "名前を付けて保存");
+}
 
 QPushButton* listButton(QWidget* parent, QGridLayout* grid, const char* name, const char* caption, int row, int column,
                         int columnSpan = 1) {
-    auto* button = new QPushButton(toQt(caption), parent);
+    auto* button = new QPushButton(QCoreApplication::translate("BoxWindow", caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     grid->addWidget(button, row, column, 1, columnSpan);
@@ -71,10 +75,12 @@ void connectHistory(BoxHistory& history, QWidget& window, QWidget& list, QPushBu
         QObject::connect(button, &QPushButton::clicked, &history, back ? &QUndoStack::undo : &QUndoStack::redo);
         QObject::connect(&history, back ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, button,
                          &QPushButton::setEnabled);
-        QObject::connect(&history, back ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged, button,
-                         [button, caption](const QString& step) {
-                             button->setToolTip(step.isEmpty() ? QString() : caption + QStringLiteral("：") + step);
-                         });
+        QObject::connect(
+            &history, back ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged, button,
+            [button, caption](const QString& step) {
+                button->setToolTip(
+                    step.isEmpty() ? QString() : QCoreApplication::translate("BoxWindow", "%1：%2").arg(caption, step));
+            });
     }
     QAction* undoAction = history.createUndoAction(&window, undo.text());
     undoAction->setObjectName(QStringLiteral("undoAction"));
@@ -128,7 +134,7 @@ void writeSide(SettingsFile& settings, const SideKeys& keys, const RememberedSid
 BoxWindow::BoxWindow(BoxDocument& document, BattleSession& battle, SettingsFile& settings, QWidget* parent)
     : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_document(document), m_battle(battle) {
     setObjectName(QStringLiteral("boxWindow"));
-    setWindowTitle(QString::asprintf("%s バントレボックス", ProductTitle));
+    setWindowTitle(QCoreApplication::translate("BoxWindow", "%1 バントレボックス").arg(productTitle()));
 
     m_model = new BoxListModel(m_document.box(), this);
     // The calculation side is made before the list, as Tab has always visited them.
@@ -163,8 +169,10 @@ QLayout* BoxWindow::buildCalculationSide() {
 }
 
 QLayout* BoxWindow::buildPairPanels() {
-    m_attackerPanel = new EntryPanel(QStringLiteral("攻撃側"), QStringLiteral("attacker"), this);
-    m_defenderPanel = new EntryPanel(QStringLiteral("防御側"), QStringLiteral("defender"), this);
+    m_attackerPanel =
+        new EntryPanel(QCoreApplication::translate("BoxWindow", "攻撃側"), QStringLiteral("attacker"), this);
+    m_defenderPanel =
+        new EntryPanel(QCoreApplication::translate("BoxWindow", "防御側"), QStringLiteral("defender"), this);
     auto* panels = new QHBoxLayout;
     panels->addWidget(m_attackerPanel);
     panels->addWidget(m_defenderPanel);
@@ -219,10 +227,10 @@ QWidget* BoxWindow::buildOrderLine() {
 
 QLayout* BoxWindow::buildFoot() {
     // The check box sits at the foot, level with the list's last buttons, where the window has room.
-    m_keepPair = new QCheckBox(QStringLiteral("並べ替えても攻撃側・防御側を保つ"), this);
+    m_keepPair = new QCheckBox(QCoreApplication::translate("BoxWindow", "並べ替えても攻撃側・防御側を保つ"), this);
     m_keepPair->setObjectName(QStringLiteral("keepPairCheck"));
-    m_keepPair->setToolTip(
-        QStringLiteral("項目の移動や、ほかの項目の削除のあとも、攻撃側と防御側に同じ項目を残します"));
+    m_keepPair->setToolTip(QCoreApplication::translate(
+        "BoxWindow", "項目の移動や、ほかの項目の削除のあとも、攻撃側と防御側に同じ項目を残します"));
     connect(m_keepPair, &QCheckBox::toggled, this,
             [this](bool on) { m_document.setPairOnMove(on ? PairOnMove::Follow : PairOnMove::Clear); });
     m_keepPair->setChecked(settings().read(kKeys.keepPair) != 0);
@@ -234,10 +242,10 @@ QLayout* BoxWindow::buildFoot() {
 
 QLayout* BoxWindow::buildLinks() {
     m_logPane = new LogPane(this);
-    auto* toDex = new QPushButton(QStringLiteral("図鑑で見る"), this);
+    auto* toDex = new QPushButton(QCoreApplication::translate("BoxWindow", "図鑑で見る"), this);
     toDex->setObjectName(QStringLiteral("dexButton"));
     toDex->setAutoDefault(false);
-    toDex->setToolTip(QStringLiteral("選んだ項目のバントレを詳細ウィンドウで開きます"));
+    toDex->setToolTip(QCoreApplication::translate("BoxWindow", "選んだ項目のバントレを詳細ウィンドウで開きます"));
     connect(toDex, &QPushButton::clicked, this, [this] {
         if (const int row = selectedRow(); m_document.box().inUse(row))
             Q_EMIT speciesRequested(m_document.box().entry(row).species);
@@ -305,20 +313,20 @@ QWidget* BoxWindow::buildListSide() {
     connect(m_list, &QTableView::doubleClicked, this, [this](const QModelIndex&) { openSelected(); });
 
     auto* buttons = new QGridLayout;
-    auto* attacker = listButton(side, buttons, "attackerButton", "→攻撃側", 0, 0);
-    auto* defender = listButton(side, buttons, "defenderButton", "→防御側", 0, 1);
-    auto* swap = listButton(side, buttons, "swapButton", "攻撃防御入替", 1, 0, 2);
-    auto* add = listButton(side, buttons, "newButton", "新規追加", 2, 0);
-    auto* edit = listButton(side, buttons, "editButton", "編集", 2, 1);
-    auto* up = listButton(side, buttons, "upButton", "項目上移動", 3, 0);
-    auto* down = listButton(side, buttons, "downButton", "項目下移動", 3, 1);
-    auto* top = listButton(side, buttons, "topButton", "最上位移動", 4, 0);
-    auto* bottom = listButton(side, buttons, "bottomButton", "最下位移動", 4, 1);
-    auto* remove = listButton(side, buttons, "deleteButton", "削除", 5, 0);
-    auto* save = listButton(side, buttons, "saveButton", "保存", 5, 1);
-    auto* saveAs = listButton(side, buttons, "saveAsButton", "名前を付けて保存", 6, 0);
-    auto* import = listButton(side, buttons, "importButton", "インポート", 6, 1);
-    auto* hide = listButton(side, buttons, "hideButton", "閉じる", 8, 0, 2);
+    auto* attacker = listButton(side, buttons, "attackerButton", QT_TRANSLATE_NOOP("BoxWindow", "→攻撃側"), 0, 0);
+    auto* defender = listButton(side, buttons, "defenderButton", QT_TRANSLATE_NOOP("BoxWindow", "→防御側"), 0, 1);
+    auto* swap = listButton(side, buttons, "swapButton", QT_TRANSLATE_NOOP("BoxWindow", "攻撃防御入替"), 1, 0, 2);
+    auto* add = listButton(side, buttons, "newButton", QT_TRANSLATE_NOOP("BoxWindow", "新規追加"), 2, 0);
+    auto* edit = listButton(side, buttons, "editButton", QT_TRANSLATE_NOOP("BoxWindow", "編集"), 2, 1);
+    auto* up = listButton(side, buttons, "upButton", QT_TRANSLATE_NOOP("BoxWindow", "項目上移動"), 3, 0);
+    auto* down = listButton(side, buttons, "downButton", QT_TRANSLATE_NOOP("BoxWindow", "項目下移動"), 3, 1);
+    auto* top = listButton(side, buttons, "topButton", QT_TRANSLATE_NOOP("BoxWindow", "最上位移動"), 4, 0);
+    auto* bottom = listButton(side, buttons, "bottomButton", QT_TRANSLATE_NOOP("BoxWindow", "最下位移動"), 4, 1);
+    auto* remove = listButton(side, buttons, "deleteButton", QT_TRANSLATE_NOOP("BoxWindow", "削除"), 5, 0);
+    auto* save = listButton(side, buttons, "saveButton", QT_TRANSLATE_NOOP("BoxWindow", "保存"), 5, 1);
+    auto* saveAs = listButton(side, buttons, "saveAsButton", QT_TRANSLATE_NOOP("BoxWindow", "名前を付けて保存"), 6, 0);
+    auto* import = listButton(side, buttons, "importButton", QT_TRANSLATE_NOOP("BoxWindow", "インポート"), 6, 1);
+    auto* hide = listButton(side, buttons, "hideButton", QT_TRANSLATE_NOOP("BoxWindow", "閉じる"), 8, 0, 2);
 
     connect(attacker, &QPushButton::clicked, this, [this] { m_document.setAttacker(selectedRow()); });
     connect(defender, &QPushButton::clicked, this, [this] { m_document.setDefender(selectedRow()); });
@@ -341,17 +349,18 @@ QWidget* BoxWindow::buildListSide() {
 
     auto* layout = new QVBoxLayout(side);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("登録データ"), side));
+    layout->addWidget(new QLabel(QCoreApplication::translate("BoxWindow", "登録データ"), side));
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
-    connectHistory(m_document.history(), *this, *m_list, *listButton(side, buttons, "undoButton", "元に戻す", 7, 0),
-                   *listButton(side, buttons, "redoButton", "やり直す", 7, 1));
+    connectHistory(m_document.history(), *this, *m_list,
+                   *listButton(side, buttons, "undoButton", QT_TRANSLATE_NOOP("BoxWindow", "元に戻す"), 7, 0),
+                   *listButton(side, buttons, "redoButton", QT_TRANSLATE_NOOP("BoxWindow", "やり直す"), 7, 1));
     layout->addWidget(buildTextButtons(side));
     return side;
 }
 
 void BoxWindow::addShortcuts() {
-    auto* save = new QAction(QStringLiteral("保存"), this);
+    auto* save = new QAction(QCoreApplication::translate("BoxWindow", "保存"), this);
     save->setObjectName(QStringLiteral("saveAction"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { this->save(SaveCheck::DiskUnchanged); });
@@ -362,14 +371,18 @@ QWidget* BoxWindow::buildTextButtons(QWidget* parent) {
     auto* row = new QWidget(parent);
     auto* grid = new QGridLayout(row);
     grid->setContentsMargins(0, 0, 0, 0);
-    auto* exportButton = listButton(row, grid, "textExportButton", "テキスト出力", 0, 0);
-    auto* importButton = listButton(row, grid, "textImportButton", "テキスト入力", 0, 1);
-    exportButton->setToolTip(QStringLiteral("選択中の項目をチーム用テキストでコピーします（Shift+クリックで全項目）"));
+    auto* exportButton =
+        listButton(row, grid, "textExportButton", QT_TRANSLATE_NOOP("BoxWindow", "テキスト出力"), 0, 0);
+    auto* importButton =
+        listButton(row, grid, "textImportButton", QT_TRANSLATE_NOOP("BoxWindow", "テキスト入力"), 0, 1);
+    exportButton->setToolTip(QCoreApplication::translate(
+        "BoxWindow", "選択中の項目をチーム用テキストでコピーします（Shift+クリックで全項目）"));
     // The same two choices from the button's context menu.
     exportButton->setContextMenuPolicy(Qt::ActionsContextMenu);
-    const std::pair<const char*, bool> choices[] = {{"選択中の項目をコピー", false}, {"全項目をコピー", true}};
+    const std::pair<const char*, bool> choices[] = {{QT_TRANSLATE_NOOP("BoxWindow", "選択中の項目をコピー"), false},
+                                                    {QT_TRANSLATE_NOOP("BoxWindow", "全項目をコピー"), true}};
     for (const auto& [caption, all] : choices) {
-        auto* action = new QAction(toQt(caption), exportButton);
+        auto* action = new QAction(QCoreApplication::translate("BoxWindow", caption), exportButton);
         action->setObjectName(QString::fromLatin1(all ? "textExportAllAction" : "textExportSelectedAction"));
         exportButton->addAction(action);
         connect(action, &QAction::triggered, this, [this, all] { copyAsText(all); });
@@ -467,7 +480,8 @@ void BoxWindow::copyRowLog(int row) {
     QGuiApplication::clipboard()->setText(toQt(log));
     m_logPane->showLog(row, toQt(log));
     const std::string move = damageRowTexts(m_battle.damageInputs(), m_battle.rows())[row].name;
-    m_status->showMessage(toQt(copiedText(damageRowName(row, move) + "の計算過程", log)));
+    const QString what = QCoreApplication::translate("BoxWindow", "%1の計算過程").arg(toQt(damageRowName(row, move)));
+    m_status->showMessage(toQt(copiedText(fromQt(what), log)));
 }
 
 void BoxWindow::copyAsText(bool all) {
@@ -484,7 +498,8 @@ void BoxWindow::copyAsText(bool all) {
         return;
     const std::string text = writeSetTexts(entries, extras, language);
     QGuiApplication::clipboard()->setText(toQt(text));
-    m_status->showMessage(toQt(copiedText("チーム用テキスト " + std::to_string(entries.size()) + " 件", text)));
+    const QString what = QCoreApplication::translate("BoxWindow", "チーム用テキスト %1 件").arg(entries.size());
+    m_status->showMessage(toQt(copiedText(fromQt(what), text)));
 }
 
 void BoxWindow::openTextImport() {
@@ -538,8 +553,11 @@ bool BoxWindow::save(SaveCheck check) {
     case SaveProblem::NeedsNewName:
         return saveAs(); // the file there could not be read, so it is not replaced
     case SaveProblem::ChangedOnDisk:
-        switch (dialogs().choose(this, kBoxTitle, why + QStringLiteral("\n上書きすると、その変更は失われます。"),
-                                 {QStringLiteral("上書き保存"), kSaveAsCaption, QStringLiteral("キャンセル")}, 2)) {
+        switch (dialogs().choose(
+            this, boxTitle(), why + QCoreApplication::translate("BoxWindow", "\n上書きすると、その変更は失われます。"),
+            {QCoreApplication::translate("BoxWindow", "上書き保存"), saveAsCaption(),
+             QCoreApplication::translate("BoxWindow", "キャンセル")},
+            2)) {
         case 0:
             return save(SaveCheck::Overwrite);
         case 1:
@@ -548,7 +566,9 @@ bool BoxWindow::save(SaveCheck check) {
             return false;
         }
     case SaveProblem::ReadOnly:
-        return dialogs().question(this, kBoxTitle, why + QStringLiteral("\n名前を付けて保存しますか？")) && saveAs();
+        return dialogs().question(this, boxTitle(),
+                                  why + QCoreApplication::translate("BoxWindow", "\n名前を付けて保存しますか？")) &&
+               saveAs();
     default:
         dialogs().message(this, QString(), why);
         return false;
@@ -557,7 +577,7 @@ bool BoxWindow::save(SaveCheck check) {
 
 bool BoxWindow::saveAs() {
     const QString fileName =
-        dialogs().saveFileName(this, kSaveAsCaption, toQt(kBoxFileFilter), QString::fromLatin1(kImportDefaultSuffix));
+        dialogs().saveFileName(this, saveAsCaption(), toQt(kBoxFileFilter), QString::fromLatin1(kImportDefaultSuffix));
     if (fileName.isEmpty())
         return false;
     const SaveResult result = m_document.saveAs(QFile::encodeName(fileName).toStdString());
@@ -580,9 +600,10 @@ void BoxWindow::offerRecovery() {
     const int total = static_cast<int>(found.size());
     for (int i = 0; i < total; ++i) {
         const Recovery& recovery = found[static_cast<std::size_t>(i)];
-        switch (
-            dialogs().choose(this, kBoxTitle, toQt(recoveryOfferText(recovery, i + 1, total)),
-                             {QStringLiteral("復元する"), QStringLiteral("削除する"), QStringLiteral("残しておく")})) {
+        switch (dialogs().choose(this, boxTitle(), toQt(recoveryOfferText(recovery, i + 1, total)),
+                                 {QCoreApplication::translate("BoxWindow", "復元する"),
+                                  QCoreApplication::translate("BoxWindow", "削除する"),
+                                  QCoreApplication::translate("BoxWindow", "残しておく")})) {
         case 0:
             if (restoreRecovery(recovery))
                 return;
@@ -605,22 +626,25 @@ bool BoxWindow::restoreRecovery(const Recovery& recovery) {
     if (recovery.load.count == 0) {
         const int inFile = recovery.ownTarget ? entriesInFile(recovery.origin.boxFile) : 0;
         const int entriesNow = std::max(m_document.box().count(), inFile);
-        if (entriesNow > 0 &&
-            dialogs().choose(this, kBoxTitle, toQt(emptyRecoveryText(recovery, entriesNow)),
-                             {QStringLiteral("空のボックスを復元する"), QStringLiteral("残しておく")}, 1) != 0)
+        if (entriesNow > 0 && dialogs().choose(this, boxTitle(), toQt(emptyRecoveryText(recovery, entriesNow)),
+                                               {QCoreApplication::translate("BoxWindow", "空のボックスを復元する"),
+                                                QCoreApplication::translate("BoxWindow", "残しておく")},
+                                               1) != 0)
             return false;
     }
     BoxDocument::RestoreOver over = BoxDocument::RestoreOver::AsRecorded;
     QString newName;
     // Only a file the recovery may be saved to is asked about; any other is never written.
     if (recovery.ownTarget && recoveryOriginChanged(recovery.origin)) {
-        switch (dialogs().choose(this, kBoxTitle, toQt(recoveryOriginChangedText(recovery)),
-                                 {QStringLiteral("上書きする"), kSaveAsCaption, QStringLiteral("残しておく")}, 2)) {
+        switch (dialogs().choose(this, boxTitle(), toQt(recoveryOriginChangedText(recovery)),
+                                 {QCoreApplication::translate("BoxWindow", "上書きする"), saveAsCaption(),
+                                  QCoreApplication::translate("BoxWindow", "残しておく")},
+                                 2)) {
         case 0:
             over = BoxDocument::RestoreOver::Overwrite;
             break;
         case 1:
-            newName = dialogs().saveFileName(this, kSaveAsCaption, toQt(kBoxFileFilter),
+            newName = dialogs().saveFileName(this, saveAsCaption(), toQt(kBoxFileFilter),
                                              QString::fromLatin1(kImportDefaultSuffix));
             if (newName.isEmpty())
                 return false; // no name: the recovery stays for later
@@ -644,8 +668,8 @@ bool BoxWindow::restoreRecovery(const Recovery& recovery) {
 }
 
 void BoxWindow::importFile() {
-    const QString fileName = dialogs().openFileName(this, QStringLiteral("インポート"), toQt(kBoxFileFilter),
-                                                    QString::fromLatin1(kImportDefaultSuffix));
+    const QString fileName = dialogs().openFileName(this, QCoreApplication::translate("BoxWindow", "インポート"),
+                                                    toQt(kBoxFileFilter), QString::fromLatin1(kImportDefaultSuffix));
     if (fileName.isEmpty())
         return;
     // What was added the status line says; only a file that could not be read asks for an OK.

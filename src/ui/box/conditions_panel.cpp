@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,12 +32,13 @@ ConditionsPanel::ConditionsPanel(int storedMode, QWidget* parent) : QWidget(pare
     m_weather = conditionChooser(this, "weatherCombo", weatherChoices(), kWeatherNone);
     m_learnFilter = conditionChooser(this, "learnFilterCombo", learnFilterChoices(), 0);
     auto* choosers = new QHBoxLayout;
-    const std::pair<const char*, QComboBox*> labelled[] = {{"攻撃補正", m_attackStage},
-                                                           {"防御補正", m_defenceStage},
-                                                           {"天気", m_weather},
-                                                           {"習得技リストの制限", m_learnFilter}};
+    const std::pair<const char*, QComboBox*> labelled[] = {
+        {QT_TRANSLATE_NOOP("ConditionsPanel", "攻撃補正"), m_attackStage},
+        {QT_TRANSLATE_NOOP("ConditionsPanel", "防御補正"), m_defenceStage},
+        {QT_TRANSLATE_NOOP("ConditionsPanel", "天気"), m_weather},
+        {QT_TRANSLATE_NOOP("ConditionsPanel", "習得技リストの制限"), m_learnFilter}};
     for (const auto& [caption, combo] : labelled) {
-        choosers->addWidget(new QLabel(toQt(caption), this));
+        choosers->addWidget(new QLabel(QCoreApplication::translate("ConditionsPanel", caption), this));
         choosers->addWidget(combo);
         choosers->addSpacing(12);
     }
@@ -68,16 +70,16 @@ ConditionsPanel::ConditionsPanel(int storedMode, QWidget* parent) : QWidget(pare
 QHBoxLayout* ConditionsPanel::buildModeRow(int storedMode) {
     m_mode = conditionChooser(this, "damageModeCombo", damageModeChoices(),
                               static_cast<int>(damageModeFromSetting(storedMode)));
-    m_critical = new QCheckBox(QStringLiteral("急所"), this);
+    m_critical = new QCheckBox(QCoreApplication::translate("ConditionsPanel", "急所"), this);
     m_critical->setObjectName(QStringLiteral("checkCritical"));
-    auto* matrix = new QPushButton(QStringLiteral("一覧・努力値探索"), this);
+    auto* matrix = new QPushButton(QCoreApplication::translate("ConditionsPanel", "一覧・努力値探索"), this);
     matrix->setObjectName(QStringLiteral("matrixButton"));
     matrix->setAutoDefault(false);
-    auto* sequence = new QPushButton(QStringLiteral("連続攻撃"), this);
+    auto* sequence = new QPushButton(QCoreApplication::translate("ConditionsPanel", "連続攻撃"), this);
     sequence->setObjectName(QStringLiteral("sequenceButton"));
     sequence->setAutoDefault(false);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("計算方式"), this));
+    row->addWidget(new QLabel(QCoreApplication::translate("ConditionsPanel", "計算方式"), this));
     row->addWidget(m_mode);
     row->addSpacing(12);
     row->addWidget(m_critical);

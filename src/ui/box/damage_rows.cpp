@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,15 +31,27 @@ enum Column {
     kButtonColumn,
 };
 
-const char* const kColumnHeads[] = {"",       "名称", "優先度",       "威力",   "分類",
-                                    "タイプ", "倍率", "ダメージ範囲", "HP割合", "攻撃回数"};
-const char* const kMoveRowCaptions[kMoveRowCount] = {"わざ１", "わざ２", "わざ３", "わざ４"};
+const char* const kColumnHeads[] = {"",
+                                    QT_TRANSLATE_NOOP("DamageRows", "名称"),
+                                    QT_TRANSLATE_NOOP("DamageRows", "優先度"),
+                                    QT_TRANSLATE_NOOP("DamageRows", "威力"),
+                                    QT_TRANSLATE_NOOP("DamageRows", "分類"),
+                                    QT_TRANSLATE_NOOP("DamageRows", "タイプ"),
+                                    QT_TRANSLATE_NOOP("DamageRows", "倍率"),
+                                    QT_TRANSLATE_NOOP("DamageRows", "ダメージ範囲"),
+                                    QT_TRANSLATE_NOOP("DamageRows", "HP割合"),
+                                    QT_TRANSLATE_NOOP("DamageRows", "攻撃回数")};
+const char* const kMoveRowCaptions[kMoveRowCount] = {
+    QT_TRANSLATE_NOOP("DamageRows", "わざ１"), QT_TRANSLATE_NOOP("DamageRows", "わざ２"),
+    QT_TRANSLATE_NOOP("DamageRows", "わざ３"), QT_TRANSLATE_NOOP("DamageRows", "わざ４")};
 
 // 倍率 is the type matchup and the same-type bonus alone: an ability or item that makes the move
 // miss its mark ("無効" in the damage column) leaves it as the matchup gives it.
-const QString kMultiplierTip = QStringLiteral("倍率：タイプ相性とタイプ一致の倍率です。\n"
-                                              "特性や持ち物で無効になるとき（ダメージ範囲が「無効」）も、"
-                                              "相性どおりの値を示します。");
+QString multiplierTip() {
+    return QCoreApplication::translate("DamageRows", "倍率：タイプ相性とタイプ一致の倍率です。\n"
+                                                     "特性や持ち物で無効になるとき（ダメージ範囲が「無効」）も、"
+                                                     "相性どおりの値を示します。");
+}
 
 // The grid row of calculation row k (row 0 of the grid holds the column heads).
 int gridRow(int k) {
@@ -71,7 +84,7 @@ DamageRows::DamageRows(QWidget* parent) : QWidget(parent), m_rows(kDamageRowCoun
     addLearnableRow();
     addDirectRow();
     for (int k = 0; k < kDamageRowCount; ++k) {
-        auto* copy = new QPushButton(QStringLiteral("詳細取得"), this);
+        auto* copy = new QPushButton(QCoreApplication::translate("DamageRows", "詳細取得"), this);
         copy->setObjectName(QStringLiteral("copyButton%1").arg(k));
         copy->setAutoDefault(false);
         connect(copy, &QPushButton::clicked, this, [this, k] { Q_EMIT copyRequested(k); });
@@ -84,10 +97,10 @@ DamageRows::DamageRows(QWidget* parent) : QWidget(parent), m_rows(kDamageRowCoun
 
 void DamageRows::addHeads() {
     for (int column = kNameColumn; column <= kHitsColumn; ++column) {
-        auto* head = new QLabel(toQt(kColumnHeads[column]), this);
+        auto* head = new QLabel(QCoreApplication::translate("DamageRows", kColumnHeads[column]), this);
         gridOf(this)->addWidget(head, 0, column);
         if (column == kMultiplierColumn)
-            head->setToolTip(kMultiplierTip);
+            head->setToolTip(multiplierTip());
         if (column == kShareColumn)
             m_shareHead = head;
         if (column == kPriorityColumn)
@@ -110,15 +123,16 @@ void DamageRows::addResultLabels(int k) {
         add(row.type, "Type", kTypeColumn, Qt::AlignLeft);
     }
     add(row.multiplier, "Multiplier", kMultiplierColumn, Qt::AlignRight);
-    row.multiplier->setToolTip(kMultiplierTip);
+    row.multiplier->setToolTip(multiplierTip());
     add(row.damage, "Damage", kDamageColumn, Qt::AlignLeft);
     add(row.share, "Share", kShareColumn, Qt::AlignLeft);
     add(row.hits, "Hits", kHitsColumn, Qt::AlignLeft);
     // Room for the widest figures from the start, so that new results never reflow the window.
     const QFontMetrics metrics = fontMetrics();
     row.multiplier->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("16.00")));
-    row.damage->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("9999 ～ 9999")));
-    row.share->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("100.0％ ～ 100.0％")));
+    row.damage->setMinimumWidth(metrics.horizontalAdvance(QCoreApplication::translate("DamageRows", "9999 ～ 9999")));
+    row.share->setMinimumWidth(
+        metrics.horizontalAdvance(QCoreApplication::translate("DamageRows", "100.0％ ～ 100.0％")));
 }
 
 void DamageRows::setExactMode(bool exact) {
@@ -131,7 +145,8 @@ void DamageRows::setExactMode(bool exact) {
     // In the exact modes the column also holds the end of a verdict that counts hazards or the end of
     // turn ("…込みで 乱数2発 (96.5％)"); the whole of it is on hover.
     const int hitsWidth =
-        metrics.horizontalAdvance(exact ? QStringLiteral("…込みで 乱数10発 (99.9％)") : QStringLiteral("999 ～ 999"));
+        metrics.horizontalAdvance(exact ? QCoreApplication::translate("DamageRows", "…込みで 乱数10発 (99.9％)")
+                                        : QCoreApplication::translate("DamageRows", "999 ～ 999"));
     m_hitsWidth = hitsWidth;
     for (RowLabels& row : m_rows) {
         row.share->setVisible(exact);
@@ -143,7 +158,8 @@ void DamageRows::setExactMode(bool exact) {
 
 void DamageRows::addMoveRows() {
     for (int k = 0; k < kMoveRowCount; ++k) {
-        gridOf(this)->addWidget(new QLabel(toQt(kMoveRowCaptions[k]), this), gridRow(k), kCaptionColumn);
+        gridOf(this)->addWidget(new QLabel(QCoreApplication::translate("DamageRows", kMoveRowCaptions[k]), this),
+                                gridRow(k), kCaptionColumn);
         auto* name = new QLabel(toQt(kNotAvailable), this);
         name->setObjectName(QStringLiteral("rowName%1").arg(k));
         m_rows[k].name = name;
@@ -153,7 +169,8 @@ void DamageRows::addMoveRows() {
 }
 
 void DamageRows::addLearnableRow() {
-    gridOf(this)->addWidget(new QLabel(QStringLiteral("習得技"), this), gridRow(kLearnableRow), kCaptionColumn);
+    gridOf(this)->addWidget(new QLabel(QCoreApplication::translate("DamageRows", "習得技"), this),
+                            gridRow(kLearnableRow), kCaptionColumn);
     m_learnable = newChooser(this, QStringLiteral("learnableMoveCombo"),
                              {.minimumChars = 12, .typeToFind = true, .names = ChoiceNames::Moves});
     setLearnableChoices({{kNoMoveChoiceText, NO_MOVE}});
@@ -164,7 +181,8 @@ void DamageRows::addLearnableRow() {
 
 void DamageRows::addDirectRow() {
     const int row = gridRow(kDirectRow);
-    gridOf(this)->addWidget(new QLabel(QStringLiteral("直接数値選択"), this), row, kNameColumn);
+    gridOf(this)->addWidget(new QLabel(QCoreApplication::translate("DamageRows", "直接数値選択"), this), row,
+                            kNameColumn);
     m_directPower = chooser(this, "directPowerCombo", 3);
     m_directCategory = chooser(this, "directCategoryCombo", 2);
     m_directType = chooser(this, "directTypeCombo", 4);

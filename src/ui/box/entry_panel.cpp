@@ -3,13 +3,16 @@
 #include "ui/common/qt_text.h"
 #include "view/box/damage_view.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 
 namespace rusrina {
 namespace {
 
-const char* const kStatHeads[6] = {"HP", "攻撃", "防御", "特攻", "特防", "素早"};
+const char* const kStatHeads[6] = {QT_TRANSLATE_NOOP("EntryPanel", "HP"),   QT_TRANSLATE_NOOP("EntryPanel", "攻撃"),
+                                   QT_TRANSLATE_NOOP("EntryPanel", "防御"), QT_TRANSLATE_NOOP("EntryPanel", "特攻"),
+                                   QT_TRANSLATE_NOOP("EntryPanel", "特防"), QT_TRANSLATE_NOOP("EntryPanel", "素早")};
 
 QLabel* valueLabel(QWidget* parent, const QString& prefix, const QString& field, Qt::Alignment alignment) {
     auto* label = new QLabel(toQt(kNotAvailable), parent);
@@ -19,7 +22,7 @@ QLabel* valueLabel(QWidget* parent, const QString& prefix, const QString& field,
 }
 
 QLabel* caption(QWidget* parent, const char* text) {
-    return new QLabel(toQt(text), parent);
+    return new QLabel(QCoreApplication::translate("EntryPanel", text), parent);
 }
 
 void setText(QLabel* label, const std::string& text) {
@@ -47,14 +50,16 @@ EntryPanel::EntryPanel(const QString& title, const QString& prefix, QWidget* par
     grid->addWidget(m_name, 0, 0, 1, 3);
     grid->addWidget(m_species, 0, 3, 1, 3);
     grid->addWidget(m_level, 0, 6);
-    grid->addWidget(caption(this, "性格"), 1, 0);
+    grid->addWidget(caption(this, QT_TRANSLATE_NOOP("EntryPanel", "性格")), 1, 0);
     grid->addWidget(m_nature, 1, 1, 1, 2);
-    grid->addWidget(caption(this, "特性"), 1, 3);
+    grid->addWidget(caption(this, QT_TRANSLATE_NOOP("EntryPanel", "特性")), 1, 3);
     grid->addWidget(m_ability, 1, 4, 1, 3);
-    grid->addWidget(caption(this, "持ち物"), 2, 0);
+    grid->addWidget(caption(this, QT_TRANSLATE_NOOP("EntryPanel", "持ち物")), 2, 0);
     grid->addWidget(m_item, 2, 1, 1, 6);
 
-    const char* const rowHeads[3] = {"個体値", "努力値", "能力値"};
+    const char* const rowHeads[3] = {QT_TRANSLATE_NOOP("EntryPanel", "個体値"),
+                                     QT_TRANSLATE_NOOP("EntryPanel", "努力値"),
+                                     QT_TRANSLATE_NOOP("EntryPanel", "能力値")};
     std::array<QLabel*, 6>* rows[3] = {&m_iv, &m_ev, &m_stat};
     const QString rowKeys[3] = {QStringLiteral("Iv"), QStringLiteral("Ev"), QStringLiteral("Stat")};
     for (int s = 0; s < 6; ++s) {
@@ -84,7 +89,9 @@ void EntryPanel::setTexts(const EntryPanelTexts& texts) {
         setText(m_ev[s], texts.ev[s]);
         setText(m_stat[s], texts.stat[s]);
     }
-    m_stat[0]->setToolTip(texts.hpMarks.empty() ? QString() : QStringLiteral("HP調整：") + toQt(texts.hpMarks));
+    m_stat[0]->setToolTip(texts.hpMarks.empty()
+                              ? QString()
+                              : QCoreApplication::translate("EntryPanel", "HP調整：%1").arg(toQt(texts.hpMarks)));
 }
 
 } // namespace rusrina

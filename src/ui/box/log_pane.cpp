@@ -1,5 +1,6 @@
 #include "ui/box/log_pane.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QToolButton>
@@ -11,8 +12,8 @@ LogPane::LogPane(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("logPane"));
     m_toggle = new QToolButton(parent);
     m_toggle->setObjectName(QStringLiteral("logToggle"));
-    m_toggle->setText(QStringLiteral("計算過程"));
-    m_toggle->setToolTip(QStringLiteral("「詳細取得」でコピーした計算過程をここに表示します"));
+    m_toggle->setText(QCoreApplication::translate("LogPane", "計算過程"));
+    m_toggle->setToolTip(QCoreApplication::translate("LogPane", "「詳細取得」でコピーした計算過程をここに表示します"));
     m_toggle->setCheckable(true);
     m_toggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_toggle->setArrowType(Qt::RightArrow);

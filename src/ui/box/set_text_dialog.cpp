@@ -10,6 +10,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,7 +39,7 @@ QColor previewColor(PreviewKind kind) {
 
 SetTextDialog::SetTextDialog(BoxDocument& document, QWidget* parent) : QDialog(parent), m_document(document) {
     setObjectName(QStringLiteral("setTextDialog"));
-    setWindowTitle(QStringLiteral("テキスト入力"));
+    setWindowTitle(QCoreApplication::translate("SetTextDialog", "テキスト入力"));
 
     m_text = new BoundedTextEdit(kMaxTeamTextBytes, this);
     m_text->setObjectName(QStringLiteral("setTextEdit"));
@@ -54,10 +55,10 @@ SetTextDialog::SetTextDialog(BoxDocument& document, QWidget* parent) : QDialog(p
     m_summary->setObjectName(QStringLiteral("setTextSummary"));
 
     m_language = newChooser(this, QStringLiteral("setTextLanguage"));
-    fillChooser(*m_language, {{"English", 0}, {"日本語", 1}});
-    m_add = new QPushButton(QStringLiteral("追加"), this);
+    fillChooser(*m_language, {{"English", 0}, {fromQt(QCoreApplication::translate("SetTextDialog", "日本語")), 1}});
+    m_add = new QPushButton(QCoreApplication::translate("SetTextDialog", "追加"), this);
     m_add->setObjectName(QStringLiteral("setTextAddButton"));
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    auto* cancel = new QPushButton(QCoreApplication::translate("SetTextDialog", "キャンセル"), this);
     cancel->setObjectName(QStringLiteral("setTextCancelButton"));
     m_add->setAutoDefault(false);
     cancel->setAutoDefault(false);
@@ -66,13 +67,14 @@ SetTextDialog::SetTextDialog(BoxDocument& document, QWidget* parent) : QDialog(p
     texts->addWidget(m_text, 1);
     texts->addWidget(m_preview, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new QLabel(QStringLiteral("テキスト出力の言語"), this));
+    buttons->addWidget(new QLabel(QCoreApplication::translate("SetTextDialog", "テキスト出力の言語"), this));
     buttons->addWidget(m_language);
     buttons->addStretch();
     buttons->addWidget(m_add);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("チーム用テキスト（空行で区切ったセット）"), this));
+    layout->addWidget(
+        new QLabel(QCoreApplication::translate("SetTextDialog", "チーム用テキスト（空行で区切ったセット）"), this));
     layout->addLayout(texts, 1);
     layout->addWidget(m_summary);
     layout->addLayout(buttons);
@@ -81,7 +83,8 @@ SetTextDialog::SetTextDialog(BoxDocument& document, QWidget* parent) : QDialog(p
     connect(m_text, &QPlainTextEdit::textChanged, this, &SetTextDialog::updatePreview);
     connect(m_text, &BoundedTextEdit::refused, this, [this](qint64 bytes) {
         dialogs().message(this, windowTitle(),
-                          toQt("貼り付けた" + teamTextTooLargeText(static_cast<std::uint64_t>(bytes))));
+                          QCoreApplication::translate("SetTextDialog", "貼り付けた%1")
+                              .arg(toQt(teamTextTooLargeText(static_cast<std::uint64_t>(bytes)))));
     });
     connect(m_add, &QPushButton::clicked, this, &SetTextDialog::addSets);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -92,7 +95,8 @@ void SetTextDialog::prefillFromClipboard() {
     const QString clipboard = QGuiApplication::clipboard()->text();
     if (const qint64 bytes = utf8Length(clipboard); bytes > static_cast<qint64>(kMaxTeamTextBytes)) {
         dialogs().message(this, windowTitle(),
-                          toQt("クリップボードの" + teamTextTooLargeText(static_cast<std::uint64_t>(bytes))));
+                          QCoreApplication::translate("SetTextDialog", "クリップボードの%1")
+                              .arg(toQt(teamTextTooLargeText(static_cast<std::uint64_t>(bytes)))));
         return;
     }
     if (looksLikeSetText(fromQt(clipboard)))

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
+
 namespace rusrina {
 
 // The text that begins every tool window's title.
-inline constexpr char ProductTitle[] = "ルセリナTK Ver 0.9.3";
+inline QString productTitle() {
+    return QCoreApplication::translate("ProductTitle", "ルセリナTK Ver 0.9.3");
+}
 
 } // namespace rusrina

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QBasicTimer>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMenu>
@@ -266,21 +267,24 @@ QWidget* ToolWindow::toolsButton() {
         const char* caption;
         const char* name;
     } kTools[] = {
-        {Tool::Launcher, "ルセリナ（ランチャー）", "toolLauncher"}, {Tool::Search, "バントレ絞込み検索", "toolSearch"},
-        {Tool::IvJudge, "バントレ個体値Ｖ判定", "toolIvJudge"},     {Tool::Box, "バントレボックス", "toolBox"},
-        {Tool::Matrix, "一覧・努力値探索", "toolMatrix"},
+        {Tool::Launcher, QT_TRANSLATE_NOOP("ToolWindow", "ルセリナ（ランチャー）"), "toolLauncher"},
+        {Tool::Search, QT_TRANSLATE_NOOP("ToolWindow", "バントレ絞込み検索"), "toolSearch"},
+        {Tool::IvJudge, QT_TRANSLATE_NOOP("ToolWindow", "バントレ個体値Ｖ判定"), "toolIvJudge"},
+        {Tool::Box, QT_TRANSLATE_NOOP("ToolWindow", "バントレボックス"), "toolBox"},
+        {Tool::Matrix, QT_TRANSLATE_NOOP("ToolWindow", "一覧・努力値探索"), "toolMatrix"},
     };
     m_toolsButton = new QToolButton(this);
     m_toolsButton->setObjectName(QStringLiteral("toolsButton"));
-    m_toolsButton->setText(QStringLiteral("ツール(&T)"));
-    m_toolsButton->setToolTip(QStringLiteral("ほかのツールを前面に出します（Ctrl+1～Ctrl+5）"));
+    m_toolsButton->setText(QCoreApplication::translate("ToolWindow", "ツール(&T)"));
+    m_toolsButton->setToolTip(
+        QCoreApplication::translate("ToolWindow", "ほかのツールを前面に出します（Ctrl+1～Ctrl+5）"));
     m_toolsButton->setPopupMode(QToolButton::InstantPopup);
     m_toolsButton->setFocusPolicy(Qt::NoFocus);
     auto* menu = new QMenu(m_toolsButton);
     menu->setObjectName(QStringLiteral("toolsMenu"));
     int number = 1;
     for (const auto& entry : kTools) {
-        QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+        QAction* action = menu->addAction(QCoreApplication::translate("ToolWindow", entry.caption));
         action->setObjectName(QString::fromLatin1(entry.name));
         // The shortcuts work anywhere in the window, the menu closed.
         action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + number++)));

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -44,19 +45,31 @@ constexpr CheckKey ticked(const char* name, const char* caption) {
 constexpr struct {
     SettingKey species{kSection, "number", 1, 0, kSpeciesCount - 1, Stored::Always};
     // Methods, the pre-evolution box and the editions.
-    CheckKey checks[9] = {ticked("level", "LV"),    ticked("mc", "マシン"),   ticked("eg", "遺伝"),
-                          ticked("sd", "含進化前"), ticked("sp", "特殊習得"), ticked("qx", "ネリカ"),
-                          ticked("zv", "オルテア"), ticked("jy", "JYJY"),     ticked("tk", "ヴァルメリア")};
+    CheckKey checks[9] = {ticked("level", "LV"),
+                          ticked("mc", QT_TRANSLATE_NOOP("DetailWindow", "マシン")),
+                          ticked("eg", QT_TRANSLATE_NOOP("DetailWindow", "遺伝")),
+                          ticked("sd", QT_TRANSLATE_NOOP("DetailWindow", "含進化前")),
+                          ticked("sp", QT_TRANSLATE_NOOP("DetailWindow", "特殊習得")),
+                          ticked("qx", QT_TRANSLATE_NOOP("DetailWindow", "ネリカ")),
+                          ticked("zv", QT_TRANSLATE_NOOP("DetailWindow", "オルテア")),
+                          ticked("jy", QT_TRANSLATE_NOOP("DetailWindow", "JYJY")),
+                          ticked("tk", QT_TRANSLATE_NOOP("DetailWindow", "ヴァルメリア"))};
     SettingKey type = positionKey(kSection, "type", 0, Stored::Always);
     SettingKey category = positionKey(kSection, "spec", 0, Stored::Always);
     SettingKey level = positionKey(kSection, "clevel", 49, Stored::Always); // level 50
 } kKeys;
 enum CheckIndex { kLevel, kMachine, kEgg, kPreEvolutions, kSpecial, kQX, kZV, kJYJY, kTK };
 
-constexpr CheckSpec kDifferences[] = {
-    {"diff_qxzv", "QX-ZV差分"}, {"diff_zvjy", "ZV-JYJY差分"}, {"diff_tk", "TK以前-TK差分"}};
+constexpr CheckSpec kDifferences[] = {{"diff_qxzv", QT_TRANSLATE_NOOP("DetailWindow", "QX-ZV差分")},
+                                      {"diff_zvjy", QT_TRANSLATE_NOOP("DetailWindow", "ZV-JYJY差分")},
+                                      {"diff_tk", QT_TRANSLATE_NOOP("DetailWindow", "TK以前-TK差分")}};
 
-constexpr const char* kStatHeadings[] = {"HP", "こうげき", "ぼうぎょ", "とくこう", "とくぼう", "すばやさ"};
+constexpr const char* kStatHeadings[] = {"HP",
+                                         QT_TRANSLATE_NOOP("DetailWindow", "こうげき"),
+                                         QT_TRANSLATE_NOOP("DetailWindow", "ぼうぎょ"),
+                                         QT_TRANSLATE_NOOP("DetailWindow", "とくこう"),
+                                         QT_TRANSLATE_NOOP("DetailWindow", "とくぼう"),
+                                         QT_TRANSLATE_NOOP("DetailWindow", "すばやさ")};
 
 QLabel* valueLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
@@ -84,20 +97,20 @@ std::vector<ListChoice> positionChoices(const std::vector<std::string>& texts) {
 
 DetailWindow::DetailWindow(SettingsFile& settings, QWidget* parent) : ToolWindow(settings, kSection, parent) {
     setObjectName(QStringLiteral("detailWindow"));
-    setWindowTitle(QString::asprintf("%s バントレ詳細データ", ProductTitle));
+    setWindowTitle(QCoreApplication::translate("DetailWindow", "%1 バントレ詳細データ").arg(productTitle()));
 
     auto* summary = new QGridLayout;
     buildSummary(summary);
-    auto* hideButton = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* hideButton = new QPushButton(QCoreApplication::translate("DetailWindow", "閉じる"), this);
     hideButton->setObjectName(QStringLiteral("hideButton"));
     connect(hideButton, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
-    auto* toJudge = new QPushButton(QStringLiteral("個体値判定へ"), this);
+    auto* toJudge = new QPushButton(QCoreApplication::translate("DetailWindow", "個体値判定へ"), this);
     toJudge->setObjectName(QStringLiteral("button_to_iv_judge"));
-    toJudge->setToolTip(QStringLiteral("このバントレで個体値Ｖ判定を開きます"));
+    toJudge->setToolTip(QCoreApplication::translate("DetailWindow", "このバントレで個体値Ｖ判定を開きます"));
     connect(toJudge, &QPushButton::clicked, this, [this] { Q_EMIT ivJudgeRequested(m_state.current); });
-    auto* toBox = new QPushButton(QStringLiteral("ボックスに登録"), this);
+    auto* toBox = new QPushButton(QCoreApplication::translate("DetailWindow", "ボックスに登録"), this);
     toBox->setObjectName(QStringLiteral("button_to_box"));
-    toBox->setToolTip(QStringLiteral("このバントレの新しいデータを編集画面で作ります"));
+    toBox->setToolTip(QCoreApplication::translate("DetailWindow", "このバントレの新しいデータを編集画面で作ります"));
     connect(toBox, &QPushButton::clicked, this, [this] { Q_EMIT newEntryRequested(m_state.current); });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(toJudge);
@@ -122,28 +135,28 @@ DetailWindow::~DetailWindow() {
 
 void DetailWindow::buildSummary(QGridLayout* grid) {
     auto caption = [&](const char* text, int row, int column) {
-        grid->addWidget(new QLabel(toQt(text), this), row, column);
+        grid->addWidget(new QLabel(QCoreApplication::translate("DetailWindow", text), this), row, column);
     };
-    caption("名前", 0, 0);
+    caption(QT_TRANSLATE_NOOP("DetailWindow", "名前"), 0, 0);
     m_name = valueLabel(this, "text_name");
     // The longest form names ("デオキシス（ディフェンス）") show whole: the field spans two columns
     // and is at least as wide as the longest name.
     m_name->setMinimumWidth(longestSpeciesNameWidth(m_name->fontMetrics()) + 2 * m_name->frameWidth() + 8);
     grid->addWidget(m_name, 0, 1, 1, 2);
-    caption("タイプ", 0, 3);
+    caption(QT_TRANSLATE_NOOP("DetailWindow", "タイプ"), 0, 3);
     grid->addWidget(m_types[0] = valueLabel(this, "text_type1"), 0, 4);
     grid->addWidget(m_types[1] = valueLabel(this, "text_type2"), 0, 5);
 
-    caption("とくせい", 1, 0);
+    caption(QT_TRANSLATE_NOOP("DetailWindow", "とくせい"), 1, 0);
     for (int i = 0; i < 3; ++i)
         grid->addWidget(m_abilities[i] = valueLabel(this, QStringLiteral("text_ability%1").arg(i + 1)), 1, 1 + i);
-    caption("♀の割合", 1, 5);
+    caption(QT_TRANSLATE_NOOP("DetailWindow", "♀の割合"), 1, 5);
     grid->addWidget(m_femaleRatio = valueLabel(this, "text_female"), 1, 6);
 
-    caption("タマゴグループ", 2, 0);
+    caption(QT_TRANSLATE_NOOP("DetailWindow", "タマゴグループ"), 2, 0);
     grid->addWidget(m_eggGroups[0] = valueLabel(this, "text_egg1"), 2, 1);
     grid->addWidget(m_eggGroups[1] = valueLabel(this, "text_egg2"), 2, 2);
-    caption("孵化歩数", 2, 5);
+    caption(QT_TRANSLATE_NOOP("DetailWindow", "孵化歩数"), 2, 5);
     grid->addWidget(m_hatchSteps = valueLabel(this, "text_hatch"), 2, 6);
 
     m_preEvo1 = new QPushButton(this);
@@ -158,15 +171,15 @@ void DetailWindow::buildSummary(QGridLayout* grid) {
         if (m_state.preEvo2 != kNoSpeciesSlot)
             display(m_state.preEvo2);
     });
-    caption("進化前１", 3, 0);
+    caption(QT_TRANSLATE_NOOP("DetailWindow", "進化前１"), 3, 0);
     grid->addWidget(m_preEvo1, 3, 1);
-    caption("進化前２", 3, 2);
+    caption(QT_TRANSLATE_NOOP("DetailWindow", "進化前２"), 3, 2);
     grid->addWidget(m_preEvo2, 3, 3);
 
-    caption("進化先", 4, 0);
+    caption(QT_TRANSLATE_NOOP("DetailWindow", "進化先"), 4, 0);
     m_evolutions = newChooser(this, QStringLiteral("combo_evo"), {.typeToFind = true, .names = ChoiceNames::Species});
     grid->addWidget(m_evolutions, 4, 1, 1, 2);
-    auto* showEvolution = new QPushButton(QStringLiteral("進化先を表示"), this);
+    auto* showEvolution = new QPushButton(QCoreApplication::translate("DetailWindow", "進化先を表示"), this);
     showEvolution->setObjectName(QStringLiteral("button_evo"));
     connect(showEvolution, &QPushButton::clicked, this, &DetailWindow::showEvolution);
     grid->addWidget(showEvolution, 4, 3);
@@ -176,7 +189,7 @@ void DetailWindow::buildSummary(QGridLayout* grid) {
 
 void DetailWindow::buildStats(QGridLayout* grid, int firstRow) {
     for (int stat = 0; stat < kStatCount; ++stat) {
-        auto* heading = new QLabel(toQt(kStatHeadings[stat]), this);
+        auto* heading = new QLabel(QCoreApplication::translate("DetailWindow", kStatHeadings[stat]), this);
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, firstRow, 1 + stat);
         grid->addWidget(m_baseStats[stat] = valueLabel(this, QStringLiteral("text_base%1").arg(stat)), firstRow + 1,
@@ -186,18 +199,19 @@ void DetailWindow::buildStats(QGridLayout* grid, int firstRow) {
         m_baseStats[stat]->setAlignment(Qt::AlignCenter);
         m_levelStats[stat]->setAlignment(Qt::AlignCenter);
     }
-    grid->addWidget(new QLabel(QStringLiteral("種族値"), this), firstRow + 1, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("DetailWindow", "種族値"), this), firstRow + 1, 0);
     m_level = newChooser(this, toQt(kKeys.level.name));
     std::vector<ListChoice> levels;
     for (int level = 1; level <= kMaxLevel; ++level)
         levels.push_back({levelChoiceText(level), level});
     fillChooser(*m_level, std::move(levels));
-    m_level->setToolTip(QStringLiteral("このレベルでの能力値（個体値0・努力値0・性格補正なし）"));
+    m_level->setToolTip(
+        QCoreApplication::translate("DetailWindow", "このレベルでの能力値（個体値0・努力値0・性格補正なし）"));
     grid->addWidget(m_level, firstRow + 2, 0);
 
-    grid->addWidget(new QLabel(QStringLiteral("耐性"), this), firstRow + 3, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("DetailWindow", "耐性"), this), firstRow + 3, 0);
     grid->addWidget(m_resistance = valueLabel(this, "text_resist"), firstRow + 3, 1, 1, kStatCount);
-    grid->addWidget(new QLabel(QStringLiteral("弱点"), this), firstRow + 4, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("DetailWindow", "弱点"), this), firstRow + 4, 0);
     grid->addWidget(m_weakness = valueLabel(this, "text_weak"), firstRow + 4, 1, 1, kStatCount);
     for (int column = 1; column <= kStatCount; ++column)
         grid->setColumnStretch(column, 1);
@@ -208,7 +222,7 @@ QWidget* DetailWindow::buildMoveControls() {
     auto* methods = new QHBoxLayout;
     methods->setContentsMargins(0, 0, 0, 0);
     for (size_t i = 0; i < m_checks.size(); ++i) {
-        m_checks[i] = new QCheckBox(toQt(kKeys.checks[i].caption), box);
+        m_checks[i] = new QCheckBox(QCoreApplication::translate("DetailWindow", kKeys.checks[i].caption), box);
         m_checks[i]->setObjectName(toQt(kKeys.checks[i].key.name));
         if (i >= kQX)
             m_checks[i]->setToolTip(toQt(editionToolTip(static_cast<int>(i) - kQX)));
@@ -221,17 +235,17 @@ QWidget* DetailWindow::buildMoveControls() {
 
     auto* filters = new QHBoxLayout;
     filters->setContentsMargins(0, 0, 0, 0);
-    filters->addWidget(new QLabel(QStringLiteral("分類"), box));
+    filters->addWidget(new QLabel(QCoreApplication::translate("DetailWindow", "分類"), box));
     m_category = newChooser(box, toQt(kKeys.category.name));
     fillChooser(*m_category, positionChoices(categoryFilterEntries()));
     filters->addWidget(m_category);
-    filters->addWidget(new QLabel(QStringLiteral("タイプ"), box));
+    filters->addWidget(new QLabel(QCoreApplication::translate("DetailWindow", "タイプ"), box));
     m_type = newChooser(box, toQt(kKeys.type.name));
     fillChooser(*m_type, positionChoices(typeFilterEntries()));
     filters->addWidget(m_type);
     filters->addSpacing(16);
     for (size_t i = 0; i < m_differences.size(); ++i) {
-        m_differences[i] = new QCheckBox(toQt(kDifferences[i].caption), box);
+        m_differences[i] = new QCheckBox(QCoreApplication::translate("DetailWindow", kDifferences[i].caption), box);
         m_differences[i]->setObjectName(toQt(kDifferences[i].key));
         m_differences[i]->setToolTip(toQt(differenceToolTip(static_cast<int>(i))));
         filters->addWidget(m_differences[i]);

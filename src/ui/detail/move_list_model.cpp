@@ -3,6 +3,7 @@
 #include "data/moves.h"
 #include "ui/common/qt_text.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
@@ -26,15 +27,15 @@ constexpr int kTargetCodes = 14;
 constexpr int kMethodColumn = 1;
 
 const std::array<ColumnLook, kMoveListColumns> kColumns = {{
-    {"番号", 36, kCentred},
-    {"習得方法", 200, kCentred},
-    {"わざの名前", 108, kLeft},
-    {"タイプ", 68, kCentred},
-    {"分類", 44, kCentred},
-    {"威力", 36, kCentred},
-    {"命中", 36, kCentred},
-    {"回数", 36, kCentred},
-    {"対象", 70, kCentred},
+    {QT_TRANSLATE_NOOP("MoveListModel", "番号"), 36, kCentred},
+    {QT_TRANSLATE_NOOP("MoveListModel", "習得方法"), 200, kCentred},
+    {QT_TRANSLATE_NOOP("MoveListModel", "わざの名前"), 108, kLeft},
+    {QT_TRANSLATE_NOOP("MoveListModel", "タイプ"), 68, kCentred},
+    {QT_TRANSLATE_NOOP("MoveListModel", "分類"), 44, kCentred},
+    {QT_TRANSLATE_NOOP("MoveListModel", "威力"), 36, kCentred},
+    {QT_TRANSLATE_NOOP("MoveListModel", "命中"), 36, kCentred},
+    {QT_TRANSLATE_NOOP("MoveListModel", "回数"), 36, kCentred},
+    {QT_TRANSLATE_NOOP("MoveListModel", "対象"), 70, kCentred},
 }};
 
 } // namespace
@@ -79,7 +80,7 @@ QVariant MoveListModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || section < 0 || section >= kMoveListColumns)
         return {};
     if (role == Qt::DisplayRole)
-        return toQt(kColumns[static_cast<size_t>(section)].heading);
+        return QCoreApplication::translate("MoveListModel", kColumns[static_cast<size_t>(section)].heading);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(kColumns[static_cast<size_t>(section)].alignment);
     return {};

@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,10 +40,20 @@ constexpr struct {
     SettingKey level = positionKey(kSection, "level", 0, Stored::Always);
 } kKeys;
 
-const char* const kStatCaptions[6] = {"HP", "攻撃", "防御", "特攻", "特防", "素早"};
-const char* const kMoveCaptions[7] = {"タイプ", "わざ名称", "威力", "命中", "回数", "分類", "対象"};
+const char* const kStatCaptions[6] = {"HP",
+                                      QT_TRANSLATE_NOOP("EntryEditWindow", "攻撃"),
+                                      QT_TRANSLATE_NOOP("EntryEditWindow", "防御"),
+                                      QT_TRANSLATE_NOOP("EntryEditWindow", "特攻"),
+                                      QT_TRANSLATE_NOOP("EntryEditWindow", "特防"),
+                                      QT_TRANSLATE_NOOP("EntryEditWindow", "素早")};
+const char* const kMoveCaptions[7] = {
+    QT_TRANSLATE_NOOP("EntryEditWindow", "タイプ"), QT_TRANSLATE_NOOP("EntryEditWindow", "わざ名称"),
+    QT_TRANSLATE_NOOP("EntryEditWindow", "威力"),   QT_TRANSLATE_NOOP("EntryEditWindow", "命中"),
+    QT_TRANSLATE_NOOP("EntryEditWindow", "回数"),   QT_TRANSLATE_NOOP("EntryEditWindow", "分類"),
+    QT_TRANSLATE_NOOP("EntryEditWindow", "対象")};
 const char* const kInfoNames[5] = {"power", "accuracy", "pp", "category", "target"};
-const char* const kInfoWidest[5] = {"000", "000", "00", "物理", "味方ランダム"};
+const char* const kInfoWidest[5] = {"000", "000", "00", QT_TRANSLATE_NOOP("EntryEditWindow", "物理"),
+                                    QT_TRANSLATE_NOOP("EntryEditWindow", "味方ランダム")};
 constexpr int kInitialStat = 5;
 
 QString numberedName(const char* stem, int number) {
@@ -79,7 +90,8 @@ QLabel* makeCell(QWidget* parent, const QString& name, const QString& widest) {
 EntryEditWindow::EntryEditWindow(BoxDocument& document, SettingsFile& settings, QWidget* parent)
     : ToolWindow(settings, QString::fromLatin1(kSection), parent), m_document(document) {
     setObjectName(QStringLiteral("entryEditWindow"));
-    setWindowTitle(QString::asprintf("%s バントレボックス　データ編集", ProductTitle));
+    setWindowTitle(
+        QCoreApplication::translate("EntryEditWindow", "%1 バントレボックス　データ編集").arg(productTitle()));
     buildWidgets();
     fillFixedChoosers();
     readSettings();
@@ -110,18 +122,19 @@ void EntryEditWindow::buildWidgets() {
 }
 
 QLayout* EntryEditWindow::buildButtons() {
-    auto* clearButton = new QPushButton(QStringLiteral("クリア"), this);
+    auto* clearButton = new QPushButton(QCoreApplication::translate("EntryEditWindow", "クリア"), this);
     clearButton->setObjectName(QStringLiteral("button_clear"));
     clearButton->setAutoDefault(false);
-    clearButton->setToolTip(QStringLiteral("入力を最初の状態に戻します（対戦ルールとレベルはそのまま）"));
+    clearButton->setToolTip(
+        QCoreApplication::translate("EntryEditWindow", "入力を最初の状態に戻します（対戦ルールとレベルはそのまま）"));
     connect(clearButton, &QPushButton::clicked, this, &EntryEditWindow::clearForm);
     m_status = new StatusLine(QStringLiteral("label_status"), this);
     m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    auto* registerButton = new QPushButton(QStringLiteral("登録"), this);
+    auto* registerButton = new QPushButton(QCoreApplication::translate("EntryEditWindow", "登録"), this);
     registerButton->setObjectName(QStringLiteral("button_register"));
     registerButton->setDefault(true);
     connect(registerButton, &QPushButton::clicked, this, &EntryEditWindow::onRegister);
-    auto* cancelButton = new QPushButton(QStringLiteral("キャンセル"), this);
+    auto* cancelButton = new QPushButton(QCoreApplication::translate("EntryEditWindow", "キャンセル"), this);
     cancelButton->setObjectName(QStringLiteral("button_cancel"));
     connect(cancelButton, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
     auto* buttons = new QHBoxLayout;
@@ -143,8 +156,8 @@ QWidget* EntryEditWindow::buildTopRows() {
     m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(QString(12, QChar(0x3042))));
     m_nameMark = new QLabel(toQt(kStoredValueMark), nameCell);
     m_nameMark->setObjectName(QStringLiteral("label_name_stored"));
-    m_nameMark->setToolTip(
-        QStringLiteral("表示できない文字を含む名前です。書き換えるまで登録されたとおりに保存します。"));
+    m_nameMark->setToolTip(QCoreApplication::translate(
+        "EntryEditWindow", "表示できない文字を含む名前です。書き換えるまで登録されたとおりに保存します。"));
     m_nameMark->hide();
     auto* nameRow = new QHBoxLayout(nameCell);
     nameRow->setContentsMargins(0, 0, 0, 0);
@@ -160,19 +173,25 @@ QWidget* EntryEditWindow::buildTopRows() {
     m_happiness->setObjectName(QStringLiteral("edit_happiness"));
     m_happiness->setAlignment(Qt::AlignRight);
     m_happiness->setMaximumWidth(m_happiness->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-    m_happiness->setToolTip(QStringLiteral("0～255（既定 255）"));
+    m_happiness->setToolTip(QCoreApplication::translate("EntryEditWindow", "0～255（既定 255）"));
     m_happiness->setText(QString::number(kDefaultHappiness));
-    m_shiny = new QCheckBox(QStringLiteral("色違い"), box);
+    m_shiny = new QCheckBox(QCoreApplication::translate("EntryEditWindow", "色違い"), box);
     m_shiny->setObjectName(QStringLiteral("check_shiny"));
 
     const std::pair<const char*, QWidget*> cells[3][3] = {
-        {{"名前", nameCell}, {"バントレ", m_species}, {"LV", m_level}},
-        {{"性格", m_nature}, {"特性", m_ability}, {"持ち物", m_item}},
-        {{"性別", m_gender}, {"なつき度", m_happiness}, {"", m_shiny}},
+        {{QT_TRANSLATE_NOOP("EntryEditWindow", "名前"), nameCell},
+         {QT_TRANSLATE_NOOP("EntryEditWindow", "バントレ"), m_species},
+         {"LV", m_level}},
+        {{QT_TRANSLATE_NOOP("EntryEditWindow", "性格"), m_nature},
+         {QT_TRANSLATE_NOOP("EntryEditWindow", "特性"), m_ability},
+         {QT_TRANSLATE_NOOP("EntryEditWindow", "持ち物"), m_item}},
+        {{QT_TRANSLATE_NOOP("EntryEditWindow", "性別"), m_gender},
+         {QT_TRANSLATE_NOOP("EntryEditWindow", "なつき度"), m_happiness},
+         {"", m_shiny}},
     };
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
-            auto* caption = new QLabel(toQt(cells[row][column].first), box);
+            auto* caption = new QLabel(QCoreApplication::translate("EntryEditWindow", cells[row][column].first), box);
             caption->setBuddy(cells[row][column].second == nameCell ? m_name : cells[row][column].second);
             grid->addWidget(caption, row, column * 2, Qt::AlignRight);
             grid->addWidget(cells[row][column].second, row, column * 2 + 1);
@@ -183,10 +202,10 @@ QWidget* EntryEditWindow::buildTopRows() {
 }
 
 QWidget* EntryEditWindow::buildStatGroup() {
-    auto* group = new QGroupBox(QStringLiteral("能力値"), this);
-    m_ivEvMode = new QRadioButton(QStringLiteral("個体値・努力値から計算"), group);
+    auto* group = new QGroupBox(QCoreApplication::translate("EntryEditWindow", "能力値"), this);
+    m_ivEvMode = new QRadioButton(QCoreApplication::translate("EntryEditWindow", "個体値・努力値から計算"), group);
     m_ivEvMode->setObjectName(QStringLiteral("radio_ivev"));
-    m_directMode = new QRadioButton(QStringLiteral("直接能力値を入力"), group);
+    m_directMode = new QRadioButton(QCoreApplication::translate("EntryEditWindow", "直接能力値を入力"), group);
     m_directMode->setObjectName(QStringLiteral("radio_direct"));
     m_ivEvMode->setChecked(true);
     auto* radios = new QHBoxLayout;
@@ -196,12 +215,15 @@ QWidget* EntryEditWindow::buildStatGroup() {
 
     auto* grid = new QGridLayout;
     for (int stat = 0; stat < kStatCount; ++stat)
-        grid->addWidget(new QLabel(toQt(kStatCaptions[stat]), group), 0, stat + 1, Qt::AlignCenter);
+        grid->addWidget(new QLabel(QCoreApplication::translate("EntryEditWindow", kStatCaptions[stat]), group), 0,
+                        stat + 1, Qt::AlignCenter);
     const std::pair<const char*, std::array<QLineEdit*, 6>*> rows[3] = {
-        {"個体値", &m_iv}, {"努力値", &m_ev}, {"能力値", &m_stat}};
+        {QT_TRANSLATE_NOOP("EntryEditWindow", "個体値"), &m_iv},
+        {QT_TRANSLATE_NOOP("EntryEditWindow", "努力値"), &m_ev},
+        {QT_TRANSLATE_NOOP("EntryEditWindow", "能力値"), &m_stat}};
     const char* const stems[3] = {"edit_iv", "edit_ev", "edit_stat"};
     for (int row = 0; row < 3; ++row) {
-        grid->addWidget(new QLabel(toQt(rows[row].first), group), row + 1, 0);
+        grid->addWidget(new QLabel(QCoreApplication::translate("EntryEditWindow", rows[row].first), group), row + 1, 0);
         for (int stat = 0; stat < kStatCount; ++stat) {
             auto* field = new QLineEdit(group);
             field->setObjectName(numberedName(stems[row], stat));
@@ -213,12 +235,13 @@ QWidget* EntryEditWindow::buildStatGroup() {
     }
     m_evsLeft = new QLabel(group);
     m_evsLeft->setObjectName(QStringLiteral("label_ev_left"));
-    m_evsLeft->setToolTip(QStringLiteral("努力値の合計 510 までの残り"));
+    m_evsLeft->setToolTip(QCoreApplication::translate("EntryEditWindow", "努力値の合計 510 までの残り"));
     grid->addWidget(m_evsLeft, 2, kStatCount + 1);
     m_hpMarks = new QLabel(group);
     m_hpMarks->setObjectName(QStringLiteral("label_hp_marks"));
     m_hpMarks->setWordWrap(true);
-    m_hpMarks->setToolTip(QStringLiteral("HP調整：この形のHPで減りが最も少なく（回復が最も多く）なるもの"));
+    m_hpMarks->setToolTip(QCoreApplication::translate(
+        "EntryEditWindow", "HP調整：この形のHPで減りが最も少なく（回復が最も多く）なるもの"));
     grid->addWidget(m_hpMarks, 3, kStatCount + 1);
     connect(m_stat[kHp], &QLineEdit::textChanged, this, [this](const QString& hp) {
         bool number = false;
@@ -238,12 +261,12 @@ QWidget* EntryEditWindow::buildRightColumn() {
     layout->setContentsMargins(0, 0, 0, 0);
     m_rule = makeCombo(column, QStringLiteral("combo_rule"));
     m_preset = makeCombo(column, QStringLiteral("combo_preset"));
-    auto* sixV = new QPushButton(QStringLiteral("個体値6V"), column);
+    auto* sixV = new QPushButton(QCoreApplication::translate("EntryEditWindow", "個体値6V"), column);
     sixV->setObjectName(QStringLiteral("button_6v"));
     connect(sixV, &QPushButton::clicked, this, &EntryEditWindow::onSixV);
-    layout->addWidget(new QLabel(QStringLiteral("対戦ルール指定"), column));
+    layout->addWidget(new QLabel(QCoreApplication::translate("EntryEditWindow", "対戦ルール指定"), column));
     layout->addWidget(m_rule);
-    layout->addWidget(new QLabel(QStringLiteral("性格努力簡易指定"), column));
+    layout->addWidget(new QLabel(QCoreApplication::translate("EntryEditWindow", "性格努力簡易指定"), column));
     layout->addWidget(m_preset);
     layout->addWidget(sixV);
     layout->addStretch();
@@ -255,8 +278,8 @@ QWidget* EntryEditWindow::buildMoveGrid() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     for (int column = 0; column < 7; ++column)
-        grid->addWidget(new QLabel(toQt(kMoveCaptions[column]), box), 0, column,
-                        column < 2 ? Qt::AlignLeft : Qt::AlignCenter);
+        grid->addWidget(new QLabel(QCoreApplication::translate("EntryEditWindow", kMoveCaptions[column]), box), 0,
+                        column, column < 2 ? Qt::AlignLeft : Qt::AlignCenter);
     for (int slot = 0; slot < 4; ++slot) {
         MoveRow& row = m_moves[slot];
         row.type = makeCombo(box, numberedName("combo_type", slot + 1), 8);
@@ -265,7 +288,7 @@ QWidget* EntryEditWindow::buildMoveGrid() {
         grid->addWidget(row.move, slot + 1, 1);
         for (int cell = 0; cell < 5; ++cell) {
             row.info[cell] = makeCell(box, numberedName("label_", slot + 1) + QLatin1Char('_') + kInfoNames[cell],
-                                      toQt(kInfoWidest[cell]));
+                                      QCoreApplication::translate("EntryEditWindow", kInfoWidest[cell]));
             row.info[cell]->setAlignment(cell < 3 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignCenter);
             grid->addWidget(row.info[cell], slot + 1, cell + 2);
         }
@@ -554,7 +577,8 @@ int EntryEditWindow::store(const BoxEntry& entry, const EntryExtra& extra) {
         dialogs().message(this, QString(), toQt(kBoxFullText));
         return -1;
     default: // the form's checks keep every value in range, so this is a fault elsewhere
-        dialogs().message(this, QStringLiteral("パラメータ異常"), QStringLiteral("登録できませんでした"));
+        dialogs().message(this, QCoreApplication::translate("EntryEditWindow", "パラメータ異常"),
+                          QCoreApplication::translate("EntryEditWindow", "登録できませんでした"));
         return -1;
     }
 }

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -44,7 +45,10 @@ constexpr struct {
     SettingKey nature = positionKey(kSection, "seikaku", 0, Stored::Always);
     SettingKey species = positionKey(kSection, "vant", 0, Stored::Always);
 } kKeys;
-constexpr const char* kStatLabels[6] = {"ＨＰ", "こうげき", "ぼうぎょ", "とくこう", "とくぼう", "すばやさ"};
+const char* const kStatLabels[6] = {
+    QT_TRANSLATE_NOOP("IvJudgeWindow", "ＨＰ"),     QT_TRANSLATE_NOOP("IvJudgeWindow", "こうげき"),
+    QT_TRANSLATE_NOOP("IvJudgeWindow", "ぼうぎょ"), QT_TRANSLATE_NOOP("IvJudgeWindow", "とくこう"),
+    QT_TRANSLATE_NOOP("IvJudgeWindow", "とくぼう"), QT_TRANSLATE_NOOP("IvJudgeWindow", "すばやさ")};
 constexpr int kMaxTypedStat = 999;
 
 template <typename T> T* named(T* widget, const QString& name) {
@@ -83,7 +87,7 @@ QStringList hiddenPowerRows(const std::vector<std::string>& lines) {
 IvJudgeWindow::IvJudgeWindow(SettingsFile& settings, QWidget* parent)
     : ToolWindow(settings, QStringLiteral("ParaCheck"), parent) {
     setObjectName(QStringLiteral("ivJudgeWindow"));
-    setWindowTitle(QString::asprintf("%s バントレ個体値Ｖ判定", ProductTitle));
+    setWindowTitle(QCoreApplication::translate("IvJudgeWindow", "%1 バントレ個体値Ｖ判定").arg(productTitle()));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buildTopRow());
@@ -114,7 +118,7 @@ QLayout* IvJudgeWindow::buildTopRow() {
     // A new rule only offers other species; the lists follow at the next change.
     connect(m_rule, &QComboBox::currentIndexChanged, this, &IvJudgeWindow::fillSpeciesList);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("バントレ"), this));
+    row->addWidget(new QLabel(QCoreApplication::translate("IvJudgeWindow", "バントレ"), this));
     row->addWidget(m_species);
     row->addSpacing(16);
     row->addWidget(m_rule);
@@ -125,7 +129,7 @@ QLayout* IvJudgeWindow::buildTopRow() {
 QGridLayout* IvJudgeWindow::buildAdviceGrid() {
     auto* grid = new QGridLayout;
     for (int stat = 0; stat < kStatCount; ++stat) {
-        grid->addWidget(new QLabel(toQt(kStatLabels[stat]), this), stat, 0);
+        grid->addWidget(new QLabel(QCoreApplication::translate("IvJudgeWindow", kStatLabels[stat]), this), stat, 0);
         auto* advice = named(new QLabel(this), suffixed("label_advice_", stat));
         advice->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(advice, stat, 1);
@@ -143,22 +147,22 @@ QLayout* IvJudgeWindow::buildLevelRow() {
     fillChooser(*m_nature, indexedChoices(kNatureCount, [](int nature) { return natureRecord(nature).label; }));
     for (QComboBox* combo : {m_level, m_nature})
         connect(combo, &QComboBox::currentIndexChanged, this, [this] { recompute(); });
-    auto* up = newButton(this, "button_levelup", QStringLiteral("レベル+1"));
-    auto* down = newButton(this, "button_leveldown", QStringLiteral("レベル-1"));
+    auto* up = newButton(this, "button_levelup", QCoreApplication::translate("IvJudgeWindow", "レベル+1"));
+    auto* down = newButton(this, "button_leveldown", QCoreApplication::translate("IvJudgeWindow", "レベル-1"));
     connect(up, &QPushButton::clicked, this, [this] { stepLevel(+1); });
     connect(down, &QPushButton::clicked, this, [this] { stepLevel(-1); });
 
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("レベル"), this));
+    row->addWidget(new QLabel(QCoreApplication::translate("IvJudgeWindow", "レベル"), this));
     row->addWidget(m_level);
     row->addWidget(up);
     row->addWidget(down);
     row->addSpacing(16);
-    row->addWidget(new QLabel(QStringLiteral("性格"), this));
+    row->addWidget(new QLabel(QCoreApplication::translate("IvJudgeWindow", "性格"), this));
     row->addWidget(m_nature);
     row->addSpacing(16);
     m_characteristic = buildChooser("combo_kosei", characteristicChoices());
-    row->addWidget(new QLabel(QStringLiteral("個性"), this));
+    row->addWidget(new QLabel(QCoreApplication::translate("IvJudgeWindow", "個性"), this));
     row->addWidget(m_characteristic);
     row->addStretch();
     return row;
@@ -176,16 +180,17 @@ QComboBox* IvJudgeWindow::buildChooser(const char* name, const std::vector<ListC
 QGridLayout* IvJudgeWindow::buildStatColumns() {
     // Every column as wide as its widest possible text, so that no value or threshold is cut.
     const QFontMetrics metrics(font());
-    const int textWidth = std::max(metrics.horizontalAdvance(QStringLiteral(" 31:400～31:400 ")),
-                                   metrics.horizontalAdvance(QStringLiteral("999：31～31")));
+    const int textWidth =
+        std::max(metrics.horizontalAdvance(QCoreApplication::translate("IvJudgeWindow", " 31:400～31:400 ")),
+                 metrics.horizontalAdvance(QCoreApplication::translate("IvJudgeWindow", "999：31～31")));
     auto* grid = new QGridLayout;
     // The trained creature's inputs: a caption column on the left, one field per stat under its label.
-    grid->addWidget(new QLabel(QStringLiteral("努力値"), this), 1, 0);
-    grid->addWidget(new QLabel(QStringLiteral("能力値"), this), 2, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("IvJudgeWindow", "努力値"), this), 1, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("IvJudgeWindow", "能力値"), this), 2, 0);
     for (int stat = 0; stat < kStatCount; ++stat) {
         StatColumn& column = m_columns[stat];
         const int at = stat + 1;
-        auto* label = new QLabel(toQt(kStatLabels[stat]), this);
+        auto* label = new QLabel(QCoreApplication::translate("IvJudgeWindow", kStatLabels[stat]), this);
         label->setAlignment(Qt::AlignCenter);
         column.ev = named(new NumberSpinBox(this), suffixed("spin_ev_", stat));
         column.ev->setRange(0, kMaxEv);
@@ -204,9 +209,10 @@ QGridLayout* IvJudgeWindow::buildStatColumns() {
         column.list->viewport()->installEventFilter(this);
         column.evThreshold = named(new QLabel(this), suffixed("label_ev_", stat));
         column.evThreshold->setAlignment(Qt::AlignCenter);
-        column.evThreshold->setToolTip(
-            QStringLiteral("個体値:努力値～個体値:努力値\n範囲のいちばん低い個体値といちばん高い個体値のそれぞれで、\n"
-                           "能力値が初めて1上がる努力値です（「30:8～31:4」なら個体値30は努力値8、31は4で上がる）。"));
+        column.evThreshold->setToolTip(QCoreApplication::translate(
+            "IvJudgeWindow",
+            "個体値:努力値～個体値:努力値\n範囲のいちばん低い個体値といちばん高い個体値のそれぞれで、\n"
+            "能力値が初めて1上がる努力値です（「30:8～31:4」なら個体値30は努力値8、31は4で上がる）。"));
         column.upper = newCombo(this, suffixed("combo_max_", stat));
         column.lower = newCombo(this, suffixed("combo_min_", stat));
         fillChooser(*column.upper, indexedChoices(kMaxIv + 1, upperBoundText), kMaxIv);
@@ -234,7 +240,8 @@ QGridLayout* IvJudgeWindow::buildStatColumns() {
 }
 
 QLayout* IvJudgeWindow::buildHiddenPowerColumn() {
-    m_showHiddenPower = named(new QCheckBox(QStringLiteral("めざパ表示する"), this), QStringLiteral("check_mezapa"));
+    m_showHiddenPower = named(new QCheckBox(QCoreApplication::translate("IvJudgeWindow", "めざパ表示する"), this),
+                              QStringLiteral("check_mezapa"));
     connect(m_showHiddenPower, &QCheckBox::toggled, this, [this] { refresh(); });
     m_hiddenPowerModel = new QStringListModel(this);
     m_hiddenPowerList = named(new QListView(this), QStringLiteral("list_mezapa"));
@@ -248,11 +255,12 @@ QLayout* IvJudgeWindow::buildHiddenPowerColumn() {
     fixed.setStyleHint(QFont::TypeWriter);
     m_hiddenPowerList->setFont(fixed);
     const QFontMetrics metrics(fixed);
-    m_hiddenPowerList->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("ドラゴン  :70-70  ")) +
-                                     m_hiddenPowerList->verticalScrollBar()->sizeHint().width() + 12);
+    m_hiddenPowerList->setFixedWidth(
+        metrics.horizontalAdvance(QCoreApplication::translate("IvJudgeWindow", "ドラゴン  :70-70  ")) +
+        m_hiddenPowerList->verticalScrollBar()->sizeHint().width() + 12);
     m_hiddenPowerType = buildChooser("combo_mezapa_type", hiddenPowerTypeChoices());
     auto* column = new QVBoxLayout;
-    column->addWidget(new QLabel(QStringLiteral("めざパタイプ"), this));
+    column->addWidget(new QLabel(QCoreApplication::translate("IvJudgeWindow", "めざパタイプ"), this));
     column->addWidget(m_hiddenPowerType);
     column->addWidget(m_showHiddenPower);
     column->addWidget(m_hiddenPowerList, 1);
@@ -260,9 +268,9 @@ QLayout* IvJudgeWindow::buildHiddenPowerColumn() {
 }
 
 QLayout* IvJudgeWindow::buildButtons() {
-    auto* output = newButton(this, "button_output", QStringLiteral("個体値出力"));
-    auto* reset = newButton(this, "button_reset", QStringLiteral("リセット"));
-    auto* hide = newButton(this, "hideButton", QStringLiteral("閉じる"));
+    auto* output = newButton(this, "button_output", QCoreApplication::translate("IvJudgeWindow", "個体値出力"));
+    auto* reset = newButton(this, "button_reset", QCoreApplication::translate("IvJudgeWindow", "リセット"));
+    auto* hide = newButton(this, "hideButton", QCoreApplication::translate("IvJudgeWindow", "閉じる"));
     connect(output, &QPushButton::clicked, this, &IvJudgeWindow::copyReport);
     connect(reset, &QPushButton::clicked, this, &IvJudgeWindow::reset);
     connect(hide, &QPushButton::clicked, this, [this] { showTool(ShowCommand::Hide); });
@@ -514,7 +522,8 @@ void IvJudgeWindow::copyReport() const {
     if (m_report.empty())
         return;
     QGuiApplication::clipboard()->setText(toQt(m_report));
-    m_message->showMessage(toQt(copiedText("判定結果", m_report)));
+    m_message->showMessage(
+        toQt(copiedText(fromQt(QCoreApplication::translate("IvJudgeWindow", "判定結果")), m_report)));
 }
 
 } // namespace rusrina

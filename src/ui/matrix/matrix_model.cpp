@@ -2,6 +2,8 @@
 
 #include "ui/common/qt_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace rusrina {
@@ -47,7 +49,7 @@ QVariant MatrixModel::headerData(int section, Qt::Orientation orientation, int r
         return {};
     const int column = matrixColumnAt(section, m_withSpeed);
     if (role == Qt::ToolTipRole && column == kMatrixOrderColumn)
-        return QStringLiteral("攻撃側が先手か後手か（素早さで。技の優先度は数えません）");
+        return QCoreApplication::translate("MatrixModel", "攻撃側が先手か後手か（素早さで。技の優先度は数えません）");
     if (role != Qt::DisplayRole)
         return {};
     return toQt(matrixHeading(column));

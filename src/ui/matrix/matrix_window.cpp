@@ -64,12 +64,13 @@ public:
 MatrixWindow::MatrixWindow(BoxDocument& document, const BattleSession& battle, SettingsFile& settings, QWidget* parent)
     : ToolWindow(settings, QString::fromLatin1(kMatrixSection), parent), m_document(document), m_battle(battle) {
     setObjectName(QStringLiteral("matrixWindow"));
-    setWindowTitle(QString::asprintf("%s バントレボックス　一覧・努力値探索", ProductTitle));
+    setWindowTitle(
+        QCoreApplication::translate("MatrixWindow", "%1 バントレボックス　一覧・努力値探索").arg(productTitle()));
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("matrixTabs"));
-    m_tabs->addTab(buildMatrixTab(), QStringLiteral("ダメージ一覧"));
+    m_tabs->addTab(buildMatrixTab(), QCoreApplication::translate("MatrixWindow", "ダメージ一覧"));
     m_spread = new SpreadPanel(document, battle, m_tabs);
-    m_tabs->addTab(m_spread, QStringLiteral("努力値探索"));
+    m_tabs->addTab(m_spread, QCoreApplication::translate("MatrixWindow", "努力値探索"));
     m_tuning = new TuningPanel(document, battle, m_tabs);
     m_tabs->addTab(m_tuning, QCoreApplication::translate("MatrixWindow", "連続攻撃・複数の相手"));
     m_tabs->setCornerWidget(toolsButton(), Qt::TopRightCorner);
@@ -92,11 +93,11 @@ MatrixWindow::~MatrixWindow() {
 
 QWidget* MatrixWindow::buildMatrixTab() {
     auto* tab = new QWidget(this);
-    m_attackerSide = new QRadioButton(QStringLiteral("攻撃側 → ボックス全体"), tab);
+    m_attackerSide = new QRadioButton(QCoreApplication::translate("MatrixWindow", "攻撃側 → ボックス全体"), tab);
     m_attackerSide->setObjectName(QStringLiteral("matrixAttackerSide"));
-    m_defenderSide = new QRadioButton(QStringLiteral("ボックス全体 → 防御側"), tab);
+    m_defenderSide = new QRadioButton(QCoreApplication::translate("MatrixWindow", "ボックス全体 → 防御側"), tab);
     m_defenderSide->setObjectName(QStringLiteral("matrixDefenderSide"));
-    auto* copy = new QPushButton(QStringLiteral("コピー"), tab);
+    auto* copy = new QPushButton(QCoreApplication::translate("MatrixWindow", "コピー"), tab);
     copy->setObjectName(QStringLiteral("matrixCopyButton"));
     copy->setAutoDefault(false);
     connect(copy, &QPushButton::clicked, this, &MatrixWindow::copyMatrix);
@@ -137,7 +138,7 @@ QWidget* MatrixWindow::buildLegend(QWidget* parent) {
     legend->setObjectName(QStringLiteral("matrixLegend"));
     auto* row = new QHBoxLayout(legend);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(new QLabel(QStringLiteral("確定数の色："), legend));
+    row->addWidget(new QLabel(QCoreApplication::translate("MatrixWindow", "確定数の色："), legend));
     for (int k = 1; k <= kKoShadeCount; ++k) {
         const auto shade = static_cast<KoShade>(k);
         auto* label = new QLabel(toQt(koShadeName(shade)), legend);

@@ -48,7 +48,7 @@ QLabel* summaryLabel(QWidget* parent, const char* name) {
 }
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QPushButton(toQt(caption), parent);
+    auto* b = new QPushButton(QCoreApplication::translate("SpreadPanel", caption), parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
@@ -82,10 +82,12 @@ QWidget* SpreadPanel::buildChoosers() {
     m_nature = chooser(row, "spreadNatureCombo", spreadNatureChoices());
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    const std::pair<const char*, QComboBox*> labelled[] = {
-        {"技", m_move}, {"回数", m_hits}, {"確実さ", m_certainty}, {"性格", m_nature}};
+    const std::pair<const char*, QComboBox*> labelled[] = {{QT_TRANSLATE_NOOP("SpreadPanel", "技"), m_move},
+                                                           {QT_TRANSLATE_NOOP("SpreadPanel", "回数"), m_hits},
+                                                           {QT_TRANSLATE_NOOP("SpreadPanel", "確実さ"), m_certainty},
+                                                           {QT_TRANSLATE_NOOP("SpreadPanel", "性格"), m_nature}};
     for (const auto& [caption, combo] : labelled) {
-        layout->addWidget(new QLabel(toQt(caption), row));
+        layout->addWidget(new QLabel(QCoreApplication::translate("SpreadPanel", caption), row));
         layout->addWidget(combo);
         layout->addSpacing(12);
         connect(combo, &QComboBox::currentIndexChanged, this, &SpreadPanel::refresh);
@@ -101,22 +103,22 @@ QWidget* SpreadPanel::buildChoosers() {
 QWidget* SpreadPanel::buildFreeing() {
     auto* row = new QWidget(this);
     const auto check = [this, row](const char* name, const char* caption) {
-        auto* box = new QCheckBox(toQt(caption), row);
+        auto* box = new QCheckBox(QCoreApplication::translate("SpreadPanel", caption), row);
         box->setObjectName(QString::fromLatin1(name));
         connect(box, &QCheckBox::toggled, this, &SpreadPanel::refresh);
         return box;
     };
-    m_freeOthers = check("spreadFreeOthersCheck", "ほかの努力値も振り直す");
-    m_freeOthers->setToolTip(
-        QStringLiteral("探す能力値のほかの努力値も 0 にして使います（チェックした能力値の努力値は残します）"));
-    m_keepAttack = check("spreadKeepAttackCheck", "攻撃");
-    m_keepSpAttack = check("spreadKeepSpAttackCheck", "特攻");
-    m_keepSpeed = check("spreadKeepSpeedCheck", "素早さ");
+    m_freeOthers = check("spreadFreeOthersCheck", QT_TRANSLATE_NOOP("SpreadPanel", "ほかの努力値も振り直す"));
+    m_freeOthers->setToolTip(QCoreApplication::translate(
+        "SpreadPanel", "探す能力値のほかの努力値も 0 にして使います（チェックした能力値の努力値は残します）"));
+    m_keepAttack = check("spreadKeepAttackCheck", QT_TRANSLATE_NOOP("SpreadPanel", "攻撃"));
+    m_keepSpAttack = check("spreadKeepSpAttackCheck", QT_TRANSLATE_NOOP("SpreadPanel", "特攻"));
+    m_keepSpeed = check("spreadKeepSpeedCheck", QT_TRANSLATE_NOOP("SpreadPanel", "素早さ"));
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_freeOthers);
     layout->addSpacing(12);
-    layout->addWidget(new QLabel(QStringLiteral("残す努力値："), row));
+    layout->addWidget(new QLabel(QCoreApplication::translate("SpreadPanel", "残す努力値："), row));
     for (QCheckBox* keep : {m_keepAttack, m_keepSpAttack, m_keepSpeed}) {
         keep->setEnabled(false);
         connect(m_freeOthers, &QCheckBox::toggled, keep, &QCheckBox::setEnabled);
@@ -127,12 +129,12 @@ QWidget* SpreadPanel::buildFreeing() {
 }
 
 QWidget* SpreadPanel::buildDefence() {
-    auto* group = new QGroupBox(QStringLiteral("耐久：防御側の HP と防御・特防"), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("SpreadPanel", "耐久：防御側の HP と防御・特防"), this);
     m_defenceSummary = summaryLabel(group, "defenceSummary");
     m_splitModel = new TextTableModel(this);
     m_splits = newRowTable(group, QStringLiteral("splitTable"), m_splitModel);
     m_splits->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_applySplit = button(group, "applySplitButton", "防御側に適用");
+    m_applySplit = button(group, "applySplitButton", QT_TRANSLATE_NOOP("SpreadPanel", "防御側に適用"));
     connect(m_applySplit, &QPushButton::clicked, this, &SpreadPanel::applySplit);
     connect(m_splits, &QTableView::doubleClicked, this, &SpreadPanel::applySplit);
     auto* layout = new QVBoxLayout(group);
@@ -145,9 +147,9 @@ QWidget* SpreadPanel::buildDefence() {
 }
 
 QWidget* SpreadPanel::buildOffence() {
-    auto* group = new QGroupBox(QStringLiteral("火力：攻撃側の攻撃・特攻"), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("SpreadPanel", "火力：攻撃側の攻撃・特攻"), this);
     m_offenceSummary = summaryLabel(group, "offenceSummary");
-    m_applyOffence = button(group, "applyOffenceButton", "攻撃側に適用");
+    m_applyOffence = button(group, "applyOffenceButton", QT_TRANSLATE_NOOP("SpreadPanel", "攻撃側に適用"));
     connect(m_applyOffence, &QPushButton::clicked, this, &SpreadPanel::applyOffence);
     auto* layout = new QVBoxLayout(group);
     m_offenceAdvice = summaryLabel(group, "offenceAdvice");
@@ -159,19 +161,20 @@ QWidget* SpreadPanel::buildOffence() {
 }
 
 QWidget* SpreadPanel::buildSpeed() {
-    auto* group = new QGroupBox(QStringLiteral("素早さ調整"), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("SpreadPanel", "素早さ調整"), this);
     m_speedSide = chooser(group, "speedSideCombo", speedSideChoices());
     m_speedTarget = chooser(group, "speedTargetCombo", speedTargetChoices());
-    m_speedTarget->setToolTip(QStringLiteral("相手の種族・レベルでの よく使われる素早さ（最遅はトリックルーム向け）"));
+    m_speedTarget->setToolTip(QCoreApplication::translate(
+        "SpreadPanel", "相手の種族・レベルでの よく使われる素早さ（最遅はトリックルーム向け）"));
     for (QComboBox* combo : {m_speedSide, m_speedTarget})
         connect(combo, &QComboBox::currentIndexChanged, this, &SpreadPanel::refreshSpeed);
     m_speedSummary = summaryLabel(group, "speedSummary");
     m_speedAdvice = summaryLabel(group, "speedAdvice");
-    m_applySpeed = button(group, "applySpeedButton", "調整した側に適用");
+    m_applySpeed = button(group, "applySpeedButton", QT_TRANSLATE_NOOP("SpreadPanel", "調整した側に適用"));
     connect(m_applySpeed, &QPushButton::clicked, this, &SpreadPanel::applySpeed);
     auto* choosers = new QHBoxLayout;
     choosers->addWidget(m_speedSide);
-    choosers->addWidget(new QLabel(QStringLiteral("相手"), group));
+    choosers->addWidget(new QLabel(QCoreApplication::translate("SpreadPanel", "相手"), group));
     choosers->addWidget(m_speedTarget);
     choosers->addStretch();
     auto* layout = new QVBoxLayout(group);
@@ -280,7 +283,7 @@ void SpreadPanel::applySplit() {
         return;
     if (const std::optional<BoxEntry> entry =
             entryWithSplit(m_document.box().entry(slot), *m_defence, m_defence->splits[row]))
-        confirmAndStore(slot, *entry, QStringLiteral("耐久の努力値"));
+        confirmAndStore(slot, *entry, QCoreApplication::translate("SpreadPanel", "耐久の努力値"));
 }
 
 void SpreadPanel::applyOffence() {
@@ -288,7 +291,7 @@ void SpreadPanel::applyOffence() {
     if (m_offence->status != SpreadStatus::Found || !m_document.box().inUse(slot))
         return;
     if (const std::optional<BoxEntry> entry = entryWithOffence(m_document.box().entry(slot), *m_offence))
-        confirmAndStore(slot, *entry, QStringLiteral("火力の努力値"));
+        confirmAndStore(slot, *entry, QCoreApplication::translate("SpreadPanel", "火力の努力値"));
 }
 
 void SpreadPanel::applySpeed() {
@@ -296,7 +299,7 @@ void SpreadPanel::applySpeed() {
     if (m_speed->status != SpeedTuningStatus::Found || !m_document.box().inUse(slot))
         return;
     if (const std::optional<BoxEntry> entry = entryWithSpeedTuning(m_document.box().entry(slot), *m_speed))
-        confirmAndStore(slot, *entry, QStringLiteral("素早さの努力値"));
+        confirmAndStore(slot, *entry, QCoreApplication::translate("SpreadPanel", "素早さの努力値"));
 }
 
 // The edit form's confirmation of the stats it is about to store, then one step of the document's

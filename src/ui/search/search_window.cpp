@@ -13,6 +13,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -65,13 +66,29 @@ constexpr struct {
     SettingKey rule = criterion("combo_r1");
 } kKeys;
 
-const char* const kStatLabels[6] = {"HP", "こうげき", "ぼうぎょ", "すばやさ", "とくこう", "とくぼう"};
-const char* const kMethodCaptions[4] = {"LV技", "遺伝技", "技マシン", "教え技"};
-const char* const kEditionCaptions[4] = {"ネリカ", "オルテア", "JYJY", "ヴァルメリア"};
-const char* const kMoveRowLabels[4] = {"わざ１", "わざ２", "わざ３", "わざ４"};
-const char* const kMoveFieldHeadings[kMoveFieldCount] = {"威力", "命中", "回数", "分類", "対象", "効果"};
+const char* const kStatLabels[6] = {"HP",
+                                    QT_TRANSLATE_NOOP("SearchWindow", "こうげき"),
+                                    QT_TRANSLATE_NOOP("SearchWindow", "ぼうぎょ"),
+                                    QT_TRANSLATE_NOOP("SearchWindow", "すばやさ"),
+                                    QT_TRANSLATE_NOOP("SearchWindow", "とくこう"),
+                                    QT_TRANSLATE_NOOP("SearchWindow", "とくぼう")};
+const char* const kMethodCaptions[4] = {
+    QT_TRANSLATE_NOOP("SearchWindow", "LV技"), QT_TRANSLATE_NOOP("SearchWindow", "遺伝技"),
+    QT_TRANSLATE_NOOP("SearchWindow", "技マシン"), QT_TRANSLATE_NOOP("SearchWindow", "教え技")};
+const char* const kEditionCaptions[4] = {
+    QT_TRANSLATE_NOOP("SearchWindow", "ネリカ"), QT_TRANSLATE_NOOP("SearchWindow", "オルテア"),
+    QT_TRANSLATE_NOOP("SearchWindow", "JYJY"), QT_TRANSLATE_NOOP("SearchWindow", "ヴァルメリア")};
+const char* const kMoveRowLabels[4] = {
+    QT_TRANSLATE_NOOP("SearchWindow", "わざ１"), QT_TRANSLATE_NOOP("SearchWindow", "わざ２"),
+    QT_TRANSLATE_NOOP("SearchWindow", "わざ３"), QT_TRANSLATE_NOOP("SearchWindow", "わざ４")};
+const char* const kMoveFieldHeadings[kMoveFieldCount] = {
+    QT_TRANSLATE_NOOP("SearchWindow", "威力"), QT_TRANSLATE_NOOP("SearchWindow", "命中"),
+    QT_TRANSLATE_NOOP("SearchWindow", "回数"), QT_TRANSLATE_NOOP("SearchWindow", "分類"),
+    QT_TRANSLATE_NOOP("SearchWindow", "対象"), QT_TRANSLATE_NOOP("SearchWindow", "効果")};
 // The widest text each move field shows, to size it.
-const char* const kMoveFieldWidest[kMoveFieldCount] = {"000", "000", "00", "変化", "相手ランダム", " 000"};
+const char* const kMoveFieldWidest[kMoveFieldCount] = {
+    "000", "000", "00", QT_TRANSLATE_NOOP("SearchWindow", "変化"), QT_TRANSLATE_NOOP("SearchWindow", "相手ランダム"),
+    " 000"};
 
 std::string numberedKey(const char* stem, int index) {
     return stem + std::to_string(index + 1);
@@ -87,7 +104,7 @@ QComboBox* criterionChooser(QWidget* parent, std::string_view name, int minimumC
 }
 
 QPushButton* newClearButton(QWidget* parent, const char* name) {
-    auto* button = new QPushButton(QStringLiteral("条件クリア"), parent);
+    auto* button = new QPushButton(QCoreApplication::translate("SearchWindow", "条件クリア"), parent);
     button->setObjectName(toQt(name));
     button->setAutoDefault(false);
     return button;
@@ -98,9 +115,9 @@ QPushButton* newClearButton(QWidget* parent, const char* name) {
 SearchWindow::SearchWindow(SettingsFile& settings, QWidget* parent)
     : ToolWindow(settings, QString::fromLatin1(kSection), parent) {
     setObjectName(QStringLiteral("searchWindow"));
-    setWindowTitle(QString::asprintf("%s バントレ絞込み検索", ProductTitle));
+    setWindowTitle(QCoreApplication::translate("SearchWindow", "%1 バントレ絞込み検索").arg(productTitle()));
 
-    auto* closeButton = new QPushButton(QStringLiteral("検索終了"), this);
+    auto* closeButton = new QPushButton(QCoreApplication::translate("SearchWindow", "検索終了"), this);
     closeButton->setObjectName(QStringLiteral("hideButton"));
     closeButton->setAutoDefault(false);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -139,12 +156,13 @@ SearchWindow::~SearchWindow() {
 }
 
 QGroupBox* SearchWindow::buildStatGroup() {
-    auto* group = new QGroupBox(QStringLiteral("種族値による絞込み"), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("SearchWindow", "種族値による絞込み"), this);
     auto* grid = new QGridLayout(group);
     const auto atMost = statAtMostEntries();
     const auto atLeast = statAtLeastEntries();
     for (int i = 0; i < 6; ++i) {
-        grid->addWidget(new QLabel(toQt(kStatLabels[i]), group), 0, i, Qt::AlignCenter);
+        grid->addWidget(new QLabel(QCoreApplication::translate("SearchWindow", kStatLabels[i]), group), 0, i,
+                        Qt::AlignCenter);
         m_atMost[i] = criterionChooser(group, kKeys.atMost[i].name);
         m_atLeast[i] = criterionChooser(group, kKeys.atLeast[i].name);
         fillChooser(*m_atMost[i], atMost);
@@ -159,7 +177,8 @@ QGroupBox* SearchWindow::buildStatGroup() {
 }
 
 QGroupBox* SearchWindow::buildTypeGroup() {
-    auto* group = new QGroupBox(QStringLiteral("タイプ・とくせい・たまごグループによる絞込み"), this);
+    auto* group = new QGroupBox(
+        QCoreApplication::translate("SearchWindow", "タイプ・とくせい・たまごグループによる絞込み"), this);
     auto* grid = new QGridLayout(group);
     m_type1 = criterionChooser(group, kKeys.type1.name);
     m_type2 = criterionChooser(group, kKeys.type2.name);
@@ -171,9 +190,13 @@ QGroupBox* SearchWindow::buildTypeGroup() {
     fillChooser(*m_ability, abilityChooserEntries());
     fillChooser(*m_eggGroup, eggGroupChooserEntries());
     const std::pair<const char*, QComboBox*> rows[] = {
-        {"タイプ１", m_type1}, {"タイプ２", m_type2}, {"とくせい", m_ability}, {"たまごグループ", m_eggGroup}};
+        {QT_TRANSLATE_NOOP("SearchWindow", "タイプ１"), m_type1},
+        {QT_TRANSLATE_NOOP("SearchWindow", "タイプ２"), m_type2},
+        {QT_TRANSLATE_NOOP("SearchWindow", "とくせい"), m_ability},
+        {QT_TRANSLATE_NOOP("SearchWindow", "たまごグループ"), m_eggGroup}};
     for (int i = 0; i < 4; ++i) {
-        grid->addWidget(new QLabel(toQt(rows[i].first), group), i / 2, (i % 2) * 2);
+        grid->addWidget(new QLabel(QCoreApplication::translate("SearchWindow", rows[i].first), group), i / 2,
+                        (i % 2) * 2);
         grid->addWidget(rows[i].second, i / 2, (i % 2) * 2 + 1);
     }
     auto* clear = newClearButton(group, "button_clear_types");
@@ -183,10 +206,10 @@ QGroupBox* SearchWindow::buildTypeGroup() {
 }
 
 QGroupBox* SearchWindow::buildMoveGroup() {
-    auto* group = new QGroupBox(QStringLiteral("わざによる絞込み"), this);
-    m_anyOf = new QRadioButton(QStringLiteral("OR指定"), group);
+    auto* group = new QGroupBox(QCoreApplication::translate("SearchWindow", "わざによる絞込み"), this);
+    m_anyOf = new QRadioButton(QCoreApplication::translate("SearchWindow", "OR指定"), group);
     m_anyOf->setObjectName(QStringLiteral("radio_w1"));
-    m_allOf = new QRadioButton(QStringLiteral("AND指定"), group);
+    m_allOf = new QRadioButton(QCoreApplication::translate("SearchWindow", "AND指定"), group);
     m_allOf->setObjectName(QStringLiteral("radio_w2"));
     m_moveMode = new QButtonGroup(group);
     m_moveMode->addButton(m_anyOf);
@@ -197,13 +220,13 @@ QGroupBox* SearchWindow::buildMoveGroup() {
     options->addWidget(m_allOf);
     options->addSpacing(12);
     for (int i = 0; i < 4; ++i) {
-        m_methods[i] = new QCheckBox(toQt(kMethodCaptions[i]), group);
+        m_methods[i] = new QCheckBox(QCoreApplication::translate("SearchWindow", kMethodCaptions[i]), group);
         m_methods[i]->setObjectName(toQt(kKeys.methods[i].name));
         options->addWidget(m_methods[i]);
     }
     options->addSpacing(12);
     for (int i = 0; i < 4; ++i) {
-        m_editions[i] = new QCheckBox(toQt(kEditionCaptions[i]), group);
+        m_editions[i] = new QCheckBox(QCoreApplication::translate("SearchWindow", kEditionCaptions[i]), group);
         m_editions[i]->setObjectName(toQt(kKeys.editions[i].name));
         m_editions[i]->setToolTip(toQt(editionToolTip(i)));
         options->addWidget(m_editions[i]);
@@ -223,14 +246,15 @@ QWidget* SearchWindow::buildMoveRows() {
     auto* rows = new QWidget(this);
     auto* grid = new QGridLayout(rows);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("タイプ"), rows), 0, 1, Qt::AlignCenter);
-    grid->addWidget(new QLabel(QStringLiteral("わざ名称"), rows), 0, 2, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QCoreApplication::translate("SearchWindow", "タイプ"), rows), 0, 1, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QCoreApplication::translate("SearchWindow", "わざ名称"), rows), 0, 2, Qt::AlignCenter);
     for (int f = 0; f < kMoveFieldCount; ++f)
-        grid->addWidget(new QLabel(toQt(kMoveFieldHeadings[f]), rows), 0, 3 + f, Qt::AlignCenter);
+        grid->addWidget(new QLabel(QCoreApplication::translate("SearchWindow", kMoveFieldHeadings[f]), rows), 0, 3 + f,
+                        Qt::AlignCenter);
     const auto types = typeChooserEntries();
     for (int k = 0; k < kMoveRows; ++k) {
         MoveRow& row = m_moveRows[k];
-        grid->addWidget(new QLabel(toQt(kMoveRowLabels[k]), rows), k + 1, 0);
+        grid->addWidget(new QLabel(QCoreApplication::translate("SearchWindow", kMoveRowLabels[k]), rows), k + 1, 0);
         row.type = criterionChooser(rows, kKeys.moveTypes[k].name);
         fillChooser(*row.type, types);
         row.move = criterionChooser(rows, kKeys.moves[k].name, 16,
@@ -242,7 +266,8 @@ QWidget* SearchWindow::buildMoveRows() {
             field->setObjectName(toQt(numberedKey("field_w", k) + "_" + std::to_string(f + 1)));
             field->setReadOnly(true);
             field->setFocusPolicy(Qt::NoFocus);
-            const int textWidth = field->fontMetrics().horizontalAdvance(toQt(kMoveFieldWidest[f]));
+            const int textWidth = field->fontMetrics().horizontalAdvance(
+                QCoreApplication::translate("SearchWindow", kMoveFieldWidest[f]));
             field->setFixedWidth(textWidth + 16);
             row.fields[f] = field;
             grid->addWidget(field, k + 1, 3 + f);
@@ -252,11 +277,11 @@ QWidget* SearchWindow::buildMoveRows() {
 }
 
 QGroupBox* SearchWindow::buildRuleGroup() {
-    auto* group = new QGroupBox(QStringLiteral("対戦ルール"), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("SearchWindow", "対戦ルール"), this);
     m_rule = criterionChooser(group, kKeys.rule.name);
     fillChooser(*m_rule, ruleChooserEntries());
     auto* layout = new QHBoxLayout(group);
-    layout->addWidget(new QLabel(QStringLiteral("成長段階"), group));
+    layout->addWidget(new QLabel(QCoreApplication::translate("SearchWindow", "成長段階"), group));
     layout->addWidget(m_rule, 1);
     return group;
 }
@@ -288,12 +313,13 @@ QTableView* SearchWindow::buildResultView() {
 QLayout* SearchWindow::buildResultLine() {
     m_nameField = new QLineEdit(this);
     m_nameField->setObjectName(QStringLiteral("edit_find_name"));
-    m_nameField->setPlaceholderText(QStringLiteral("名前で探す"));
-    m_nameField->setToolTip(QStringLiteral("カタカナ・ひらがな・半角カナ・英語名の一部で一覧の行を選びます。\n"
-                                           "↓↑で次・前の該当行、Enterで図鑑詳細を開きます。"));
+    m_nameField->setPlaceholderText(QCoreApplication::translate("SearchWindow", "名前で探す"));
+    m_nameField->setToolTip(
+        QCoreApplication::translate("SearchWindow", "カタカナ・ひらがな・半角カナ・英語名の一部で一覧の行を選びます。\n"
+                                                    "↓↑で次・前の該当行、Enterで図鑑詳細を開きます。"));
     m_nameField->setClearButtonEnabled(true);
-    m_nameField->setMinimumWidth(
-        m_nameField->fontMetrics().horizontalAdvance(QStringLiteral("デオキシス（アタック）")));
+    m_nameField->setMinimumWidth(m_nameField->fontMetrics().horizontalAdvance(
+        QCoreApplication::translate("SearchWindow", "デオキシス（アタック）")));
     m_nameField->installEventFilter(this);
     connect(m_nameField, &QLineEdit::textChanged, this, &SearchWindow::findByName);
     connect(m_nameField, &QLineEdit::returnPressed, this, [this] { openSpecies(m_resultView->currentIndex()); });

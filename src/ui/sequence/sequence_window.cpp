@@ -11,6 +11,7 @@
 #include "ui/session/box_document.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,7 +37,7 @@ std::vector<BoxEntry> entriesOf(const Box& box) {
 }
 
 QPushButton* button(QWidget* parent, const char* text, const char* name) {
-    auto* b = new QPushButton(toQt(text), parent);
+    auto* b = new QPushButton(QCoreApplication::translate("SequenceWindow", text), parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
@@ -48,7 +49,7 @@ SequenceWindow::SequenceWindow(const BoxDocument& document, BattleSession& battl
                                QWidget* parent)
     : ToolWindow(settings, QStringLiteral("Sequence"), parent), m_document(document), m_battle(battle) {
     setObjectName(QStringLiteral("sequenceWindow"));
-    setWindowTitle(QString::asprintf("%s バントレボックス　連続攻撃", ProductTitle));
+    setWindowTitle(QCoreApplication::translate("SequenceWindow", "%1 バントレボックス　連続攻撃").arg(productTitle()));
     auto* layout = new QVBoxLayout(this);
     m_caption = new QLabel(this);
     m_caption->setObjectName(QStringLiteral("sequenceCaption"));
@@ -69,10 +70,10 @@ SequenceWindow::SequenceWindow(const BoxDocument& document, BattleSession& battl
     auto* listRow = new QHBoxLayout;
     listRow->addWidget(m_table, 1);
     auto* listButtons = new QVBoxLayout;
-    QPushButton* up = button(this, "上へ", "sequenceUp");
-    QPushButton* down = button(this, "下へ", "sequenceDown");
-    QPushButton* remove = button(this, "削除", "sequenceRemove");
-    QPushButton* clear = button(this, "すべて削除", "sequenceClear");
+    QPushButton* up = button(this, QT_TRANSLATE_NOOP("SequenceWindow", "上へ"), "sequenceUp");
+    QPushButton* down = button(this, QT_TRANSLATE_NOOP("SequenceWindow", "下へ"), "sequenceDown");
+    QPushButton* remove = button(this, QT_TRANSLATE_NOOP("SequenceWindow", "削除"), "sequenceRemove");
+    QPushButton* clear = button(this, QT_TRANSLATE_NOOP("SequenceWindow", "すべて削除"), "sequenceClear");
     for (QPushButton* b : {up, down, remove, clear})
         listButtons->addWidget(b);
     listButtons->addStretch();
@@ -115,7 +116,8 @@ SequenceWindow::SequenceWindow(const BoxDocument& document, BattleSession& battl
 SequenceWindow::~SequenceWindow() = default;
 
 QWidget* SequenceWindow::buildBulkPane() {
-    auto* group = new QGroupBox(QStringLiteral("耐久調整（この連続攻撃を耐える HP・防御・特防の努力値）"), this);
+    auto* group = new QGroupBox(
+        QCoreApplication::translate("SequenceWindow", "耐久調整（この連続攻撃を耐える HP・防御・特防の努力値）"), this);
     group->setObjectName(QStringLiteral("bulkPane"));
     auto* layout = new QVBoxLayout(group);
     auto* row = new QHBoxLayout;
@@ -123,8 +125,8 @@ QWidget* SequenceWindow::buildBulkPane() {
     fillChooser(*m_bulkChance, bulkChanceChoices());
     m_bulkMark = newChooser(group, QStringLiteral("bulkHpMark"));
     fillChooser(*m_bulkMark, hpMarkChoices());
-    QPushButton* search = button(group, "探す", "bulkSearch");
-    row->addWidget(new QLabel(QStringLiteral("耐える確率"), group));
+    QPushButton* search = button(group, QT_TRANSLATE_NOOP("SequenceWindow", "探す"), "bulkSearch");
+    row->addWidget(new QLabel(QCoreApplication::translate("SequenceWindow", "耐える確率"), group));
     row->addWidget(m_bulkChance);
     row->addWidget(m_bulkMark);
     row->addWidget(search);
@@ -203,7 +205,7 @@ void SequenceWindow::stopBulkSearch() {
         return;
     m_search.reset();
     m_bulkTimer->stop();
-    m_bulkLine->setText(QStringLiteral("条件が変わったので探索をやめました"));
+    m_bulkLine->setText(QCoreApplication::translate("SequenceWindow", "条件が変わったので探索をやめました"));
 }
 
 QWidget* SequenceWindow::buildEditor() {
@@ -215,11 +217,11 @@ QWidget* SequenceWindow::buildEditor() {
     m_uses = new QSpinBox(editor);
     m_uses->setObjectName(QStringLiteral("sequenceUses"));
     m_uses->setRange(1, kMostPlannedUses);
-    m_uses->setSuffix(QStringLiteral("回"));
-    QPushButton* add = button(editor, "追加", "sequenceAdd");
-    row->addWidget(new QLabel(QStringLiteral("攻撃側"), editor));
+    m_uses->setSuffix(QCoreApplication::translate("SequenceWindow", "回"));
+    QPushButton* add = button(editor, QT_TRANSLATE_NOOP("SequenceWindow", "追加"), "sequenceAdd");
+    row->addWidget(new QLabel(QCoreApplication::translate("SequenceWindow", "攻撃側"), editor));
     row->addWidget(m_attacker);
-    row->addWidget(new QLabel(QStringLiteral("技"), editor));
+    row->addWidget(new QLabel(QCoreApplication::translate("SequenceWindow", "技"), editor));
     row->addWidget(m_move);
     row->addWidget(m_uses);
     row->addWidget(add);
@@ -325,8 +327,11 @@ void SequenceWindow::refresh() {
     m_table->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
         for (int c = 0; c < kSequenceColumnCount; ++c) {
+            const QString text = toQt(rows[r][c]);
             auto* item = new QTableWidgetItem(
-                toQt(c == 1 && located[r] < 0 ? rows[r][c] + "（ボックスにありません）" : rows[r][c]));
+                c == 1 && located[r] < 0
+                    ? QCoreApplication::translate("SequenceWindow", "%1（ボックスにありません）").arg(text)
+                    : text);
             m_table->setItem(r, c, item);
         }
     m_table->resizeColumnsToContents();

@@ -7,6 +7,8 @@
 #include "ui/common/qt_text.h"
 #include "ui/session/box_history.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace rusrina {
@@ -115,7 +117,8 @@ StoreResult BoxDocument::registerEntry(int slot, const BoxEntry& entry, const En
     StoreEdit stored = applyStore(*m_box, slot, entry, extra);
     if (!stored.result.ok())
         return stored.result;
-    m_history->record(std::move(stored.edit), QStringLiteral("登録"), currentPair(), currentPair());
+    m_history->record(std::move(stored.edit), QCoreApplication::translate("BoxDocument", "登録"), currentPair(),
+                      currentPair());
     const BoxListState state = stateAfterRegistration(pairState(), stored.result.slot);
     BoxChange change = writtenRow(stored.result.slot, countBefore);
     change.select = state.selected;
@@ -137,7 +140,7 @@ bool BoxDocument::replaceEntry(int slot, const BoxEntry& entry, const QString& s
     // box as it was, and closes; the sides stay and show the entry as it is now.
     Q_EMIT boxChanged({.rows = BoxChange::Rows::Rewritten, .first = slot, .last = slot, .closesEditForm = true});
     showPair(m_attacker, m_defender);
-    Q_EMIT statusMessage(step + QStringLiteral("：") + toQt(entryNameUtf8(entry)));
+    Q_EMIT statusMessage(QCoreApplication::translate("BoxDocument", "%1：%2").arg(step, toQt(entryNameUtf8(entry))));
     return true;
 }
 
@@ -152,7 +155,7 @@ SetAppendResult BoxDocument::appendTextSets(const std::vector<ParsedSet>& sets) 
     const auto before = std::make_unique<Box>(*m_box);
     const SetAppendResult result = appendSets(*m_box, sets);
     if (result.added > 0)
-        recordAppended(*before, QStringLiteral("テキスト入力"), result.firstSlot);
+        recordAppended(*before, QCoreApplication::translate("BoxDocument", "テキスト入力"), result.firstSlot);
     Q_EMIT statusMessage(toQt(setAppendSummaryText(result)));
     return result;
 }
@@ -161,7 +164,7 @@ ImportResult BoxDocument::importFile(const std::filesystem::path& path) {
     const auto before = std::make_unique<Box>(*m_box);
     const ImportResult result = importBoxFile(*m_box, path);
     if (result.added > 0)
-        recordAppended(*before, QStringLiteral("インポート"), std::nullopt);
+        recordAppended(*before, QCoreApplication::translate("BoxDocument", "インポート"), std::nullopt);
     if (result.status != ImportResult::Status::OpenFailed)
         Q_EMIT statusMessage(toQt(oneLine(importSummaryText(result))));
     return result;
