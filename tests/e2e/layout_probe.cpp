@@ -1,23 +1,29 @@
 // Tells the end-to-end driver where to click: opens the launcher, the box and damage window, the
-// entry edit window, the search and species detail windows from the settings file in the current directory,
+// entry edit window, the search, species detail and IV judge windows and the テキスト入力 dialog from
+// the settings file in the current directory,
 // exactly as the program does (same code, same Qt, same fonts, same display), and prints every named widget's rectangle
 // inside its window as JSON. The driver clicks the real program at those places.
 //
-// The box window is measured twice: as it opens, and once rows 0 and 1 of the box in the current
-// directory are set as attacker and defender (its panels then hold texts, which may move the rows).
+// The box window is measured as it opens, and once rows 0 and 1 of the box in the current directory
+// are set as attacker and defender (its panels then hold texts, which may move the rows), then in
+// the exact mode, then with the battle state unfolded.
 // Nothing is written back: the settings file is a copy the driver throws away.
 
 #include "app/top_window.h"
 #include "box/box.h"
 #include "settings/settings_file.h"
 #include "ui/box/box_window.h"
+#include "ui/box/set_text_dialog.h"
 #include "ui/detail/detail_window.h"
 #include "ui/edit/entry_edit_window.h"
+#include "ui/ivjudge/iv_judge_window.h"
 #include "ui/search/search_window.h"
 #include "ui/session/box_document.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -56,6 +62,12 @@ QJsonObject boxWindowJson(rusrina::BoxWindow& window) {
     return json;
 }
 
+// Nested layouts settle one level per pass.
+void settle() {
+    for (int pass = 0; pass < 3; ++pass)
+        QApplication::processEvents();
+}
+
 bool exposed(QWidget& window) {
     return QTest::qWaitForWindowExposed(&window, 5000);
 }
@@ -77,9 +89,9 @@ int main(int argc, char** argv) {
     }
     QJsonObject json{{"top", windowJson(top)}, {"box", boxWindowJson(box)}, {"edit", windowJson(edit)}};
     // The search window and the species detail, for the roads that use them.
-    rusrina::ToolWindow* more[] = {top.searchWindow(), top.detailWindow()};
-    const char* names[] = {"search", "detail"};
-    for (int i = 0; i < 2; ++i) {
+    rusrina::ToolWindow* more[] = {top.searchWindow(), top.detailWindow(), top.ivJudgeWindow()};
+    const char* names[] = {"search", "detail", "ivjudge"};
+    for (int i = 0; i < 3; ++i) {
         more[i]->showTool(rusrina::ShowCommand::Show);
         if (!exposed(*more[i])) {
             std::fprintf(stderr, "e2e_layout_probe: the %s window did not appear\n", names[i]);
@@ -92,10 +104,21 @@ int main(int argc, char** argv) {
     if (document.box().count() >= 2) {
         document.setAttacker(0);
         document.setDefender(1);
-        for (int pass = 0; pass < 3; ++pass) // nested layouts settle one level per pass
-            QApplication::processEvents();
+        settle();
         json.insert("boxWithSides", boxWindowJson(box));
+        // The exact mode, then the battle state unfolded, for the roads that set a hazard.
+        box.findChild<QComboBox*>(QStringLiteral("damageModeCombo"))->setCurrentIndex(1);
+        settle();
+        json.insert("boxExact", boxWindowJson(box));
+        box.findChild<QAbstractButton*>(QStringLiteral("stateToggle"))->click();
+        settle();
+        json.insert("boxWithState", boxWindowJson(box));
     }
+    // The テキスト入力 dialog, as the box window opens it.
+    box.openTextImport();
+    if (exposed(*box.textDialog()))
+        json.insert("textDialog", windowJson(*box.textDialog()));
+    box.textDialog()->hide();
     std::fputs(QJsonDocument(json).toJson(QJsonDocument::Compact).constData(), stdout);
     return 0;
 }
