@@ -681,8 +681,9 @@ void BoxWindow::importFile() {
 bool BoxWindow::confirmClose(QWidget* dialogParent) {
     if (!m_document.hasUnsavedChanges())
         return true;
-    switch (dialogs().questionWithCancel(dialogParent ? dialogParent : this, toQt(kUnsavedChangesTitle),
-                                         toQt(kUnsavedChangesText))) {
+    switch (dialogs().questionWithCancel(dialogParent ? dialogParent : this,
+                                         toQt(text::uiText("BoxList", kUnsavedChangesTitle)),
+                                         toQt(text::uiText("BoxList", kUnsavedChangesText)))) {
     case Dialogs::Answer::Yes:
         return save(SaveCheck::DiskUnchanged);
     case Dialogs::Answer::No:

@@ -47,7 +47,7 @@ ConditionsPanel::ConditionsPanel(int storedMode, QWidget* parent) : QWidget(pare
     auto* checks = new QGridLayout;
     constexpr int kChecksPerRow = 5;
     for (int i = 0; i < kConditionCheckCount; ++i) {
-        auto* check = new QCheckBox(toQt(kConditionChecks[i].caption), this);
+        auto* check = new QCheckBox(toQt(text::uiText("ConditionCheck", kConditionChecks[i].caption)), this);
         check->setObjectName(QString::fromLatin1(kConditionChecks[i].objectName));
         m_checks.push_back(check);
         checks->addWidget(check, i / kChecksPerRow, i % kChecksPerRow);

@@ -173,7 +173,7 @@ void DamageRows::addLearnableRow() {
                             gridRow(kLearnableRow), kCaptionColumn);
     m_learnable = newChooser(this, QStringLiteral("learnableMoveCombo"),
                              {.minimumChars = 12, .typeToFind = true, .names = ChoiceNames::Moves});
-    setLearnableChoices({{kNoMoveChoiceText, NO_MOVE}});
+    setLearnableChoices({{text::uiText("LearnableMoves", kNoMoveChoiceText), NO_MOVE}});
     gridOf(this)->addWidget(m_learnable, gridRow(kLearnableRow), kNameColumn);
     addResultLabels(kLearnableRow);
     connect(m_learnable, &QComboBox::currentIndexChanged, this, &DamageRows::learnableMoveChanged);

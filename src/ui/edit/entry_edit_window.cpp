@@ -154,7 +154,7 @@ QWidget* EntryEditWindow::buildTopRows() {
     m_name = new QLineEdit(nameCell);
     m_name->setObjectName(QStringLiteral("edit_name"));
     m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(QString(12, QChar(0x3042))));
-    m_nameMark = new QLabel(toQt(kStoredValueMark), nameCell);
+    m_nameMark = new QLabel(toQt(text::uiText("EntryEdit", kStoredValueMark)), nameCell);
     m_nameMark->setObjectName(QStringLiteral("label_name_stored"));
     m_nameMark->setToolTip(QCoreApplication::translate(
         "EntryEditWindow", "表示できない文字を含む名前です。書き換えるまで登録されたとおりに保存します。"));
@@ -301,7 +301,9 @@ void EntryEditWindow::fillFixedChoosers() {
     fillChooser(*m_rule, indexedChoices(kBattleRuleCount, ruleName));
     fillChooser(*m_level, levelChoices(kLevelCount));
     fillChooser(*m_nature, indexedChoices(kNatureCount, natureChoiceText));
-    fillChooser(*m_preset, indexedChoices(kNaturePresetCount, [](int row) { return naturePresets()[row].text; }));
+    fillChooser(*m_preset, indexedChoices(kNaturePresetCount, [](int row) {
+        return text::uiText("EntryEdit", naturePresets()[row].text);
+    }));
     fillChooser(*m_item, heldItemChoices());
     fillChooser(*m_gender, genderChoices(0));
     const std::vector<ListChoice> filters = typeFilterChoices();
@@ -509,7 +511,7 @@ void EntryEditWindow::onNameEdited(const QString& text) {
     const std::string kept = fitEntryNameText(utf8);
     if (kept.size() == utf8.size())
         return;
-    m_status->showMessage(toQt(kNameCutText));
+    m_status->showMessage(toQt(text::uiText("EntryEdit", kNameCutText)));
     const int cursor = m_name->cursorPosition();
     m_name->setText(toQt(kept));
     m_name->setCursorPosition(std::min<int>(cursor, static_cast<int>(m_name->text().size())));
@@ -551,13 +553,15 @@ void EntryEditWindow::onRegister() {
     if (!form)
         return;
     if (const Refusal refusal = registrationRefusal(*form); refusal != Refusal::None) {
-        dialogs().message(this, toQt(refusalMessage(refusal).title), toQt(refusalText(refusal, *form)));
+        dialogs().message(this, toQt(text::uiText("EntryEdit", refusalMessage(refusal).title)),
+                          toQt(refusalText(refusal, *form)));
         if (refusal == Refusal::EmptyName || refusal == Refusal::UnstorableName)
             m_name->setFocus();
         return;
     }
     const std::array<int, 6> stats = statsToStore(*form);
-    if (!form->statsDirect && !dialogs().question(this, toQt(kConfirmTitle), toQt(confirmationText(stats))))
+    if (!form->statsDirect &&
+        !dialogs().question(this, toQt(text::uiText("EntryEdit", kConfirmTitle)), toQt(confirmationText(stats))))
         return;
     showStats(stats);
     const int slot = store(entryFromForm(*form), extraFromForm(*form));

@@ -141,7 +141,7 @@ QWidget* MatrixWindow::buildLegend(QWidget* parent) {
     row->addWidget(new QLabel(QCoreApplication::translate("MatrixWindow", "確定数の色："), legend));
     for (int k = 1; k <= kKoShadeCount; ++k) {
         const auto shade = static_cast<KoShade>(k);
-        auto* label = new QLabel(toQt(koShadeName(shade)), legend);
+        auto* label = new QLabel(toQt(text::uiText("MatrixText", koShadeName(shade))), legend);
         label->setObjectName(QStringLiteral("matrixLegend%1").arg(k));
         label->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: %2; padding: 1px 8px; }")
                                  .arg(koShadeBackground(shade).name(), koShadeForeground(shade).name()));

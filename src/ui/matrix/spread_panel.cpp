@@ -239,8 +239,10 @@ void SpreadPanel::refresh() {
     m_splitModel->setRows(columns, rows);
     if (!rows.empty())
         m_splits->selectRow(0);
-    m_defenceSummary->setText(toQt(sides ? defenceSummaryText(*m_defence, q.hits, q.percent) : kChooseSidesText));
-    m_offenceSummary->setText(toQt(sides ? offenceSummaryText(*m_offence, q.hits, q.percent) : kChooseSidesText));
+    m_defenceSummary->setText(
+        toQt(sides ? defenceSummaryText(*m_defence, q.hits, q.percent) : text::uiText("SpreadText", kChooseSidesText)));
+    m_offenceSummary->setText(
+        toQt(sides ? offenceSummaryText(*m_offence, q.hits, q.percent) : text::uiText("SpreadText", kChooseSidesText)));
     // Only an empty answer is explained; the line takes no room otherwise.
     const std::pair<QLabel*, std::string> advice[] = {{m_defenceAdvice, defenceAdviceText(q, *m_defence)},
                                                       {m_offenceAdvice, offenceAdviceText(q, *m_offence)}};
@@ -307,7 +309,7 @@ void SpreadPanel::applySpeed() {
 bool SpreadPanel::confirmAndStore(int slot, const BoxEntry& entry, const QString& step) {
     std::array<int, 6> stats;
     std::copy(std::begin(entry.stat), std::end(entry.stat), stats.begin());
-    if (!dialogs().question(this, toQt(kConfirmTitle), toQt(confirmationText(stats))))
+    if (!dialogs().question(this, toQt(text::uiText("EntryEdit", kConfirmTitle)), toQt(confirmationText(stats))))
         return false;
     return m_document.replaceEntry(slot, entry, step);
 }

@@ -66,7 +66,7 @@ QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= kResultColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return toQt(kResultColumns[section].heading);
+        return toQt(text::uiText("SearchColumn", kResultColumns[section].heading));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(columnAlignment(section));
     return {};

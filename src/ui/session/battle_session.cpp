@@ -24,7 +24,7 @@ void BattleSession::followPair(PairChange change) {
 void BattleSession::rebuildLearnableChoices() {
     const BoxEntry* entry = m_document.attacker();
     m_learnableChoices = entry ? learnableMoveChoices(entry->species, m_learnFilter)
-                               : std::vector<ListChoice>{{kNoMoveChoiceText, NO_MOVE}};
+                               : std::vector<ListChoice>{{text::uiText("LearnableMoves", kNoMoveChoiceText), NO_MOVE}};
     m_calculation.engine.learnableMove = m_learnableChoices.front().value;
     Q_EMIT learnableChoicesChanged();
 }

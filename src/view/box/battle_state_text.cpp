@@ -1,34 +1,39 @@
 #include "view/box/battle_state_text.h"
 
+#include "text/ui_text.h"
+
 #include <array>
 #include <utility>
 
 namespace rusrina {
 
-const char* statusConditionName(StatusCondition status) {
+std::string statusConditionName(StatusCondition status) {
     switch (status) {
     case StatusCondition::None:
-        return "なし";
+        return text::uiText("BattleState", "なし");
     case StatusCondition::Burn:
-        return "やけど";
+        return text::uiText("BattleState", "やけど");
     case StatusCondition::Poison:
-        return "どく";
+        return text::uiText("BattleState", "どく");
     case StatusCondition::BadPoison:
-        return "もうどく";
+        return text::uiText("BattleState", "もうどく");
     case StatusCondition::Paralysis:
-        return "まひ";
+        return text::uiText("BattleState", "まひ");
     case StatusCondition::Sleep:
-        return "ねむり";
+        return text::uiText("BattleState", "ねむり");
     case StatusCondition::Freeze:
-        return "こおり";
+        return text::uiText("BattleState", "こおり");
     }
     return "";
 }
 
-const char* stageStatName(int stat) {
-    static constexpr std::array<const char*, kStageStatCount> names = {"攻撃",   "防御", "特攻", "特防",
-                                                                       "素早さ", "命中", "回避"};
-    return stat >= 0 && stat < kStageStatCount ? names[static_cast<std::size_t>(stat)] : "";
+std::string stageStatName(int stat) {
+    static constexpr std::array<const char*, kStageStatCount> names = {
+        UI_TEXT_NOOP("BattleState", "攻撃"), UI_TEXT_NOOP("BattleState", "防御"),   UI_TEXT_NOOP("BattleState", "特攻"),
+        UI_TEXT_NOOP("BattleState", "特防"), UI_TEXT_NOOP("BattleState", "素早さ"), UI_TEXT_NOOP("BattleState", "命中"),
+        UI_TEXT_NOOP("BattleState", "回避")};
+    return stat >= 0 && stat < kStageStatCount ? text::uiText("BattleState", names[static_cast<std::size_t>(stat)])
+                                               : "";
 }
 
 std::vector<ListChoice> statusChoices() {
@@ -46,7 +51,7 @@ std::vector<ListChoice> stateStageChoices() {
 }
 
 std::vector<ListChoice> hpUnitChoices() {
-    return {{"％", 1}, {"実数値", 0}};
+    return {{text::uiText("BattleState", "％"), 1}, {text::uiText("BattleState", "実数値"), 0}};
 }
 
 namespace {
@@ -60,36 +65,39 @@ std::vector<std::string> sideParts(const SideState& side) {
     const SideState neutral;
     std::vector<std::string> parts;
     if (side.status == StatusCondition::BadPoison)
-        parts.push_back("もうどく" + std::to_string(side.toxicTurns) + "回目");
+        parts.push_back(
+            text::fillText(text::uiText("BattleState", "もうどく%1回目"), {std::to_string(side.toxicTurns)}));
     else if (side.status != StatusCondition::None)
         parts.emplace_back(statusConditionName(side.status));
     if (side.hp != neutral.hp || side.hpIsShare != neutral.hpIsShare)
-        parts.push_back("HP " + std::to_string(side.hp) + (side.hpIsShare ? "％" : ""));
+        parts.push_back(text::fillText(side.hpIsShare ? text::uiText("BattleState", "HP %1％") : "HP %1",
+                                       {std::to_string(side.hp)}));
     for (int stat = 0; stat < kStageStatCount; ++stat)
         if (const int stage = side.stages[static_cast<std::size_t>(stat)]; stage != 0)
             parts.push_back(stageStatName(stat) + signedStage(stage));
     if (side.tailwind)
-        parts.emplace_back("おいかぜ");
+        parts.emplace_back(text::uiText("BattleState", "おいかぜ"));
     // The hazards hit only a side that comes in: without 交代で登場 the line says they wait for it.
-    const char* const onEntry = side.switchingIn ? "" : "（交代で登場時のみ）";
+    const std::string onEntry = side.switchingIn ? "%1" : text::uiText("BattleState", "%1（交代で登場時のみ）");
     if (side.stealthRock)
-        parts.push_back(std::string("ステルスロック") + onEntry);
+        parts.push_back(text::fillText(onEntry, {text::uiText("BattleState", "ステルスロック")}));
     if (side.spikes > 0)
-        parts.push_back("まきびし" + std::to_string(side.spikes) + onEntry);
-    const std::pair<bool, const char*> onIt[] = {{side.seeded, "やどりぎのタネ"},
-                                                 {side.charged, "じゅうでん"},
-                                                 {side.flashFire, "もらいび"},
-                                                 {side.switchingIn, "交代で登場"}};
+        parts.push_back(text::fillText(
+            onEntry, {text::fillText(text::uiText("BattleState", "まきびし%1"), {std::to_string(side.spikes)})}));
+    const std::pair<bool, const char*> onIt[] = {{side.seeded, UI_TEXT_NOOP("BattleState", "やどりぎのタネ")},
+                                                 {side.charged, UI_TEXT_NOOP("BattleState", "じゅうでん")},
+                                                 {side.flashFire, UI_TEXT_NOOP("BattleState", "もらいび")},
+                                                 {side.switchingIn, UI_TEXT_NOOP("BattleState", "交代で登場")}};
     for (const auto& [on, name] : onIt)
         if (on)
-            parts.emplace_back(name);
+            parts.emplace_back(text::uiText("BattleState", name));
     return parts;
 }
 
 std::string joined(const std::vector<std::string>& parts) {
     std::string text;
     for (const std::string& part : parts)
-        text += (text.empty() ? "" : "・") + part;
+        text += (text.empty() ? "" : text::uiText("BattleState", "・")) + part;
     return text;
 }
 
@@ -97,22 +105,24 @@ std::string joined(const std::vector<std::string>& parts) {
 
 std::string battleStateSummary(const BattleState& state) {
     std::vector<std::string> field;
-    const std::pair<bool, const char*> flags[] = {{state.field.trickRoom, "トリックルーム"},
-                                                  {state.field.magicRoom, "マジックルーム"},
-                                                  {state.field.wonderRoom, "ワンダールーム"},
-                                                  {state.field.countTurnEnd, "ターン終了時も数える"},
-                                                  {state.field.countHitChances, "命中・急所も数える"}};
+    const std::pair<bool, const char*> flags[] = {
+        {state.field.trickRoom, UI_TEXT_NOOP("BattleState", "トリックルーム")},
+        {state.field.magicRoom, UI_TEXT_NOOP("BattleState", "マジックルーム")},
+        {state.field.wonderRoom, UI_TEXT_NOOP("BattleState", "ワンダールーム")},
+        {state.field.countTurnEnd, UI_TEXT_NOOP("BattleState", "ターン終了時も数える")},
+        {state.field.countHitChances, UI_TEXT_NOOP("BattleState", "命中・急所も数える")}};
     for (const auto& [on, name] : flags)
         if (on)
-            field.emplace_back(name);
-    const std::pair<const char*, std::string> groups[] = {{"攻撃側：", joined(sideParts(state.attacker))},
-                                                          {"防御側：", joined(sideParts(state.defender))},
-                                                          {"場：", joined(field)}};
+            field.emplace_back(text::uiText("BattleState", name));
+    const std::pair<std::string, std::string> groups[] = {
+        {text::uiText("BattleState", "攻撃側：%1"), joined(sideParts(state.attacker))},
+        {text::uiText("BattleState", "防御側：%1"), joined(sideParts(state.defender))},
+        {text::uiText("BattleState", "場：%1"), joined(field)}};
     std::string text;
     for (const auto& [caption, parts] : groups)
         if (!parts.empty())
-            text += (text.empty() ? "" : "　") + std::string(caption) + parts;
-    return text.empty() ? "なし" : text;
+            text += (text.empty() ? "" : text::uiText("BattleState", "　")) + text::fillText(caption, {parts});
+    return text.empty() ? text::uiText("BattleState", "なし") : text;
 }
 
 } // namespace rusrina

@@ -10,8 +10,8 @@
 
 namespace rusrina {
 
-const char* statusConditionName(StatusCondition status); // なし, やけど, どく, もうどく, まひ, ねむり, こおり
-const char* stageStatName(int stat);                     // 攻撃 … 回避, in StageStat order
+std::string statusConditionName(StatusCondition status); // なし, やけど, どく, もうどく, まひ, ねむり, こおり
+std::string stageStatName(int stat);                     // 攻撃 … 回避, in StageStat order
 
 std::vector<ListChoice> statusChoices();     // なし … こおり, value = StatusCondition
 std::vector<ListChoice> stateStageChoices(); // "+6" … "±0" … "-6", value = the stage

@@ -4,6 +4,7 @@
 
 #include "box/box.h"
 #include "box/box_edit.h"
+#include "text/ui_text.h"
 
 #include <optional>
 
@@ -77,8 +78,10 @@ BoxListState stateAfterRegistration(const BoxListState& state, int slot);
 BoxListState stateAfterEditStep(const BoxListState& state, const BoxEdit& edit, bool undone, const Box& box);
 
 // The question asked before the program ends while the box holds changes not yet saved.
-inline constexpr const char* kUnsavedChangesTitle = "バントレボックス";
-inline constexpr const char* kUnsavedChangesText = "ボックスに保存していない変更があります。保存しますか？";
+// Looked up with uiText("BoxList", …) where they are shown.
+inline constexpr const char* kUnsavedChangesTitle = UI_TEXT_NOOP("BoxList", "バントレボックス");
+inline constexpr const char* kUnsavedChangesText =
+    UI_TEXT_NOOP("BoxList", "ボックスに保存していない変更があります。保存しますか？");
 
 // The file types of the box-file dialogs (import, 名前を付けて保存); "*" lists names without a dot.
 inline constexpr const char* kBoxFileFilter = "VantreBoxData (*.vbd);;All Files (*)";

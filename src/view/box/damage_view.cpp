@@ -76,7 +76,10 @@ std::vector<ListChoice> directTypeChoices() {
 }
 
 std::vector<ListChoice> learnFilterChoices() {
-    return {{"制限無し", kNoLearnFilter}, {"物理技のみ", kPhysical}, {"特殊技のみ", kSpecial}, {"変化技のみ", kStatus}};
+    return {{text::uiText("DamageView", "制限無し"), kNoLearnFilter},
+            {text::uiText("DamageView", "物理技のみ"), kPhysical},
+            {text::uiText("DamageView", "特殊技のみ"), kSpecial},
+            {text::uiText("DamageView", "変化技のみ"), kStatus}};
 }
 
 EntryPanelTexts entryPanelTexts(const BoxEntry* entry) {

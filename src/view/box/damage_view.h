@@ -6,6 +6,7 @@
 #include "box/box_entry.h"
 #include "box/entry_extra.h"
 #include "calc/damage/damage_engine.h"
+#include "text/ui_text.h"
 #include "view/box/exact_row.h"
 #include "view/common/list_choice.h"
 
@@ -23,16 +24,16 @@ struct ConditionCheck {
 };
 inline constexpr int kConditionCheckCount = 10;
 inline constexpr std::array<ConditionCheck, kConditionCheckCount> kConditionChecks = {{
-    {"てだすけ", "checkHelpingHand", &BattleConditions::helpingHand},
-    {"やけど", "checkBurn", &BattleConditions::burn},
-    {"フラワーギフト", "checkFlowerGift", &BattleConditions::flowerGift},
-    {"リフレクター", "checkReflect", &BattleConditions::reflect},
-    {"ひかりのかべ", "checkLightScreen", &BattleConditions::lightScreen},
-    {"ダブルバトル", "checkDoubleBattle", &BattleConditions::doubleBattle},
-    {"みやぶる／かぎわける", "checkForesight", &BattleConditions::foresight},
-    {"じゅうりょく", "checkGravity", &BattleConditions::gravity},
-    {"特性発動", "checkAbility", &BattleConditions::abilityActive},
-    {"きのみ発動", "checkBerry", &BattleConditions::berryActive},
+    {UI_TEXT_NOOP("ConditionCheck", "てだすけ"), "checkHelpingHand", &BattleConditions::helpingHand},
+    {UI_TEXT_NOOP("ConditionCheck", "やけど"), "checkBurn", &BattleConditions::burn},
+    {UI_TEXT_NOOP("ConditionCheck", "フラワーギフト"), "checkFlowerGift", &BattleConditions::flowerGift},
+    {UI_TEXT_NOOP("ConditionCheck", "リフレクター"), "checkReflect", &BattleConditions::reflect},
+    {UI_TEXT_NOOP("ConditionCheck", "ひかりのかべ"), "checkLightScreen", &BattleConditions::lightScreen},
+    {UI_TEXT_NOOP("ConditionCheck", "ダブルバトル"), "checkDoubleBattle", &BattleConditions::doubleBattle},
+    {UI_TEXT_NOOP("ConditionCheck", "みやぶる／かぎわける"), "checkForesight", &BattleConditions::foresight},
+    {UI_TEXT_NOOP("ConditionCheck", "じゅうりょく"), "checkGravity", &BattleConditions::gravity},
+    {UI_TEXT_NOOP("ConditionCheck", "特性発動"), "checkAbility", &BattleConditions::abilityActive},
+    {UI_TEXT_NOOP("ConditionCheck", "きのみ発動"), "checkBerry", &BattleConditions::berryActive},
 }};
 
 // The state of the condition controls: chooser positions (-1 when nothing is selected) and the

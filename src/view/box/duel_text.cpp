@@ -2,11 +2,16 @@
 
 #include "view/box/duel_text.h"
 
+#include "text/ui_text.h"
+
 #include <cstdio>
 
 namespace rusrina {
 
 namespace {
+
+using text::fillText;
+using text::uiText;
 
 std::string percent(double p) {
     char text[32];
@@ -16,87 +21,91 @@ std::string percent(double p) {
 
 } // namespace
 
-const char* duelRefusalText(DuelRefusal refusal) {
+std::string duelRefusalText(DuelRefusal refusal) {
     switch (refusal) {
     case DuelRefusal::None:
         return "";
     case DuelRefusal::NoMove:
-        return "技がない";
+        return uiText("Duel", "技がない");
     case DuelRefusal::NotComputed:
-        return "この相手には計算できない技";
+        return uiText("Duel", "この相手には計算できない技");
     case DuelRefusal::NotDamaging:
-        return "変化技";
+        return uiText("Duel", "変化技");
     case DuelRefusal::OneHitKo:
-        return "一撃必殺技";
+        return uiText("Duel", "一撃必殺技");
     case DuelRefusal::SeveralHits:
-        return "1回に複数回当たるか結果が何通りもある技";
+        return uiText("Duel", "1回に複数回当たるか結果が何通りもある技");
     case DuelRefusal::FollowsHp:
-        return "ダメージがHPで決まる技";
+        return uiText("Duel", "ダメージがHPで決まる技");
     case DuelRefusal::TwoTurns:
-        return "2ターンかかる技";
+        return uiText("Duel", "2ターンかかる技");
     case DuelRefusal::UserFaints:
-        return "使うと倒れる技";
+        return uiText("Duel", "使うと倒れる技");
     case DuelRefusal::FollowsTurn:
-        return "威力や成否がそのターンの状況で変わる技";
+        return uiText("Duel", "威力や成否がそのターンの状況で変わる技");
     case DuelRefusal::Asleep:
-        return "ねむり・こおり状態";
+        return uiText("Duel", "ねむり・こおり状態");
     }
     return "";
 }
 
 std::vector<std::string> duelNoteTexts(uint32_t notes) {
     static const std::pair<uint32_t, const char*> kNotes[] = {
-        {kDuelNoteSecondaryEffects, "技の追加効果（ひるみ、やけど、能力ダウンなど）は含めていません"},
-        {kDuelNoteOwnStages, "技による自分の能力変化は含めていません"},
-        {kDuelNoteLockedMove, "あばれる技のあとの混乱は含めていません"},
-        {kDuelNotePinchBerry, "ピンチきのみ（チイラのみなど）は食べないものとしています"},
-        {kDuelNoteContact, "接触で受けるもの（さめはだ、ゴツゴツメット、ゆうばくなど）は含めていません"},
-        {kDuelNotePpRunsOut, "決着より先に技のPPが尽きることがあります（実機ではわるあがき）"},
-        {kDuelNoteCrash, "外したときの反動（とびひざげりなど）は含めていません"},
-        {kDuelNoteLeechOoze, "ヘドロえきは含めていません"},
-        {kDuelNoteAbility, "ターンが進むと働く特性・受けて働く特性（かそく、なまけ、いかくなど）は含めていません"},
+        {kDuelNoteSecondaryEffects,
+         UI_TEXT_NOOP("Duel", "技の追加効果（ひるみ、やけど、能力ダウンなど）は含めていません")},
+        {kDuelNoteOwnStages, UI_TEXT_NOOP("Duel", "技による自分の能力変化は含めていません")},
+        {kDuelNoteLockedMove, UI_TEXT_NOOP("Duel", "あばれる技のあとの混乱は含めていません")},
+        {kDuelNotePinchBerry, UI_TEXT_NOOP("Duel", "ピンチきのみ（チイラのみなど）は食べないものとしています")},
+        {kDuelNoteContact,
+         UI_TEXT_NOOP("Duel", "接触で受けるもの（さめはだ、ゴツゴツメット、ゆうばくなど）は含めていません")},
+        {kDuelNotePpRunsOut, UI_TEXT_NOOP("Duel", "決着より先に技のPPが尽きることがあります（実機ではわるあがき）")},
+        {kDuelNoteCrash, UI_TEXT_NOOP("Duel", "外したときの反動（とびひざげりなど）は含めていません")},
+        {kDuelNoteLeechOoze, UI_TEXT_NOOP("Duel", "ヘドロえきは含めていません")},
+        {kDuelNoteAbility,
+         UI_TEXT_NOOP("Duel", "ターンが進むと働く特性・受けて働く特性（かそく、なまけ、いかくなど）は含めていません")},
     };
     std::vector<std::string> out;
     for (const auto& [bit, text] : kNotes)
         if (notes & bit)
-            out.emplace_back(text);
+            out.push_back(uiText("Duel", text));
     return out;
 }
 
 std::string duelLine(const DuelResult& r, const std::string& firstMove, const std::string& secondMove) {
-    std::string out = "対面（" + firstMove + " 対 " + secondMove + "）：";
+    const std::string head = fillText(uiText("Duel", "対面（%1 対 %2）："), {firstMove, secondMove});
     if (!r.computed) {
-        out += "計算できません（";
-        const char* sides[] = {"攻撃側", "防御側"};
-        bool any = false;
+        std::string reasons;
         for (int s = 0; s < 2; ++s)
             if (r.refusal[s] != DuelRefusal::None) {
-                out += std::string(any ? "、" : "") + sides[s] + "：" + duelRefusalText(r.refusal[s]);
-                any = true;
+                const std::string side = s == 0 ? uiText("Duel", "攻撃側：%1") : uiText("Duel", "防御側：%1");
+                reasons +=
+                    (reasons.empty() ? "" : uiText("Duel", "、")) + fillText(side, {duelRefusalText(r.refusal[s])});
             }
-        return out + "）";
+        return head + fillText(uiText("Duel", "計算できません（%1）"), {reasons});
     }
-    out += "勝ち " + percent(r.win) + "・引き分け " + percent(r.draw) + "・負け " + percent(r.lose);
+    std::string out = head + fillText(uiText("Duel", "勝ち %1・引き分け %2・負け %3"),
+                                      {percent(r.win), percent(r.draw), percent(r.lose)});
     if (r.unresolved > 0.0)
-        out += "・決着せず " + percent(r.unresolved);
-    char turns[48];
-    std::snprintf(turns, sizeof turns, "（平均 %.2f ターン）", r.expectedTurns);
-    return out + turns;
+        out += fillText(uiText("Duel", "・決着せず %1"), {percent(r.unresolved)});
+    char turns[16];
+    std::snprintf(turns, sizeof turns, "%.2f", r.expectedTurns);
+    return out + fillText(uiText("Duel", "（平均 %1 ターン）"), {turns});
 }
 
 std::vector<std::string> duelLog(const DuelResult& r, int turns) {
     std::vector<std::string> out;
     if (!r.computed)
         return out;
-    out.push_back("1ターン目に先に動く確率 " + percent(r.firstMovesFirst));
+    out.push_back(fillText(uiText("Duel", "1ターン目に先に動く確率 %1"), {percent(r.firstMovesFirst)}));
     for (int t = 0; t < turns && t < static_cast<int>(r.turns.size()); ++t) {
         const DuelResult::Turn& turn = r.turns[t];
-        out.push_back(std::to_string(t + 1) + "ターン目：勝ち " + percent(turn.win) + "（先に倒す " +
-                      percent(turn.firstWinsBeforeFoeMoves) + "）・引き分け " + percent(turn.draw) + "・負け " +
-                      percent(turn.lose) + "（先に倒される " + percent(turn.foeWinsBeforeFirstMoves) + "）");
+        out.push_back(
+            fillText(uiText("Duel", "%1ターン目：勝ち %2（先に倒す %3）・引き分け %4・負け %5（先に倒される %6）"),
+                     {std::to_string(t + 1), percent(turn.win), percent(turn.firstWinsBeforeFoeMoves),
+                      percent(turn.draw), percent(turn.lose), percent(turn.foeWinsBeforeFirstMoves)}));
     }
     for (const std::string& note : duelNoteTexts(r.notes))
-        out.push_back("※" + note);
+        out.push_back(fillText(uiText("Duel", "※%1"), {note}));
     return out;
 }
 

@@ -15,7 +15,7 @@ namespace rusrina {
 std::string duelLine(const DuelResult& result, const std::string& firstMove, const std::string& secondMove);
 
 // Why a move cannot be played, and each note, in words.
-const char* duelRefusalText(DuelRefusal refusal);
+std::string duelRefusalText(DuelRefusal refusal);
 std::vector<std::string> duelNoteTexts(uint32_t notes);
 
 // How the first `turns` turns end, a line each ("1ターン目：勝ち 5.9 %（先に倒す 5.9 %）・引き分け

@@ -7,6 +7,7 @@
 #include "data/moves.h"
 #include "data/types.h"
 #include "text/cp932.h"
+#include "text/ui_text.h"
 #include "view/box/exact_log.h"
 
 #include <algorithm>
@@ -15,7 +16,14 @@ namespace rusrina {
 
 namespace {
 
+using text::fillText;
+using text::uiText;
+
 constexpr int kMostChancesLogged = 6;
+
+std::string number(int64_t value) {
+    return std::to_string(value);
+}
 
 std::string multiplierText(const ExactRolls& r) {
     if (r.outcome == ExactRolls::Outcome::NotComputed || r.outcome == ExactRolls::Outcome::NoFormula || r.fixed)
@@ -27,20 +35,25 @@ std::string multiplierText(const ExactRolls& r) {
 }
 
 void writeMoveBlock(CalcLog& log, const MoveUsed& a, bool hitsDefence) {
+    const std::string power = text::padRight(number(a.power), 3);
     if (a.move == kNoMoveId) {
-        log.append("\r\n技：直接数値選択\r\n");
-        log.appendf("威力： %-3d  命中： ---\r\n", a.power);
+        log.append("\r\n" + uiText("ExactLog", "技：直接数値選択") + "\r\n");
+        log.append(fillText(uiText("ExactLog", "威力： %1  命中： %2"), {power, "---"}) + "\r\n");
     } else {
         log.appendf("\r\n%s\r\n", moveRecord(a.move).name);
-        log.appendf("威力： %-3d  命中： %-3d\r\n", a.power, a.accuracy);
+        log.append(
+            fillText(uiText("ExactLog", "威力： %1  命中： %2"), {power, text::padRight(number(a.accuracy), 3)}) +
+            "\r\n");
     }
-    const char* type = a.move == MoveId::WeatherBall ? "天候依存" : typeName(a.type);
-    log.appendf("分類： %s タイプ： %s\r\n", text::padRight(moveCategoryName(a.category), 4).c_str(),
-                text::padRight(type, 8).c_str());
+    const std::string type = a.move == MoveId::WeatherBall ? uiText("ExactLog", "天候依存") : typeName(a.type);
+    log.append(fillText(uiText("ExactLog", "分類： %1 タイプ： %2"),
+                        {text::padRight(moveCategoryName(a.category), 4), text::padRight(type, 8)}) +
+               "\r\n");
     if (hitsDefence && a.category != kPhysical)
-        log.append("（相手の防御で計算）\r\n");
-    log.appendf("計算方式： %s\r\n",
-                damageModeName(a.generation == kGen4 ? DamageMode::ExactGen4 : DamageMode::ExactGen5));
+        log.append(uiText("ExactLog", "（相手の防御で計算）") + "\r\n");
+    log.append(fillText(uiText("ExactLog", "計算方式： %1"),
+                        {damageModeName(a.generation == kGen4 ? DamageMode::ExactGen4 : DamageMode::ExactGen5)}) +
+               "\r\n");
 }
 
 // The simple engine's header, which depends on the two entries and the category alone; the six
@@ -58,7 +71,9 @@ void writeHeader(CalcLog& log, const MoveUsed& a, const BoxEntry& attacker, cons
     // A special move that hits the defence shows the defence as well.
     const bool defenceMove = a.category != kPhysical && a.hitsDefence;
     if (defenceMove)
-        log.appendf("＞＞＞ 防御： %-3d\r\n", defender.stat[kDefence]);
+        log.append(
+            fillText(uiText("ExactLog", "＞＞＞ 防御： %1"), {text::padRight(number(defender.stat[kDefence]), 3)}) +
+            "\r\n");
     writeMoveBlock(log, a, defenceMove);
 }
 
@@ -71,12 +86,12 @@ std::string rollsText(const RollSet& rolls) {
 
 // "1回目", "2～5回目": the hits of the longest use that deal the same roll set.
 std::string hitsLabel(int first, int last) {
-    return first == last ? std::to_string(first) + "回目"
-                         : std::to_string(first) + "～" + std::to_string(last) + "回目";
+    return first == last ? fillText(uiText("ExactLog", "%1回目"), {number(first)})
+                         : fillText(uiText("ExactLog", "%1～%2回目"), {number(first), number(last)});
 }
 
 // The rolls of every hit of a use at its most hits, hits dealing the same rolls together.
-void writeUseRolls(CalcLog& log, const ExactRolls& r, const std::vector<UseOutcome>& use, const char* prefix) {
+void writeUseRolls(CalcLog& log, const ExactRolls& r, const std::vector<UseOutcome>& use, bool laterUse) {
     const UseOutcome* longest = &use.front();
     for (const UseOutcome& o : use)
         if (o.hits > longest->hits)
@@ -85,7 +100,11 @@ void writeUseRolls(CalcLog& log, const ExactRolls& r, const std::vector<UseOutco
         int j = i;
         while (j + 1 < longest->hits && longest->sets[j + 1] == longest->sets[i])
             ++j;
-        log.append(prefix + hitsLabel(i + 1, j + 1) + "の乱数16通り： " + rollsText(r.sets[longest->sets[i]].rolls) +
+        const std::string hits = hitsLabel(i + 1, j + 1);
+        const std::string rolls = rollsText(r.sets[longest->sets[i]].rolls);
+        log.append(fillText(laterUse ? uiText("ExactLog", "次に使うときの%1の乱数16通り： %2")
+                                     : uiText("ExactLog", "%1の乱数16通り： %2"),
+                            {hits, rolls}) +
                    "\r\n");
         i = j + 1;
     }
@@ -93,23 +112,24 @@ void writeUseRolls(CalcLog& log, const ExactRolls& r, const std::vector<UseOutco
 
 // The rolls of every hit of a move of several hits; the uses after the first when they deal otherwise.
 void writeHitRolls(CalcLog& log, const ExactRolls& r) {
-    writeUseRolls(log, r, r.firstUse, "");
+    writeUseRolls(log, r, r.firstUse, false);
     if (!r.laterUse.empty())
-        writeUseRolls(log, r, r.laterUse, "次に使うときの");
+        writeUseRolls(log, r, r.laterUse, true);
 }
 
 // "マグニチュード4（5％）", "威力 80（30％）", "回復（20％）", "後攻（威力 100・50％）": an outcome of a use
 // that deals one of several powers, with its chance.
 std::string outcomeLabel(const ExactRolls& r, const UseOutcome& o, int totalWeight) {
-    const std::string share = shortDecimalText(int64_t{o.weight} * 100, totalWeight) + "％";
+    const std::string share = percentText(shortDecimalText(int64_t{o.weight} * 100, totalWeight));
     switch (r.kind) {
     case OutcomeKind::Magnitude:
-        return "マグニチュード" + std::to_string(o.label) + "（" + share + "）";
+        return fillText(uiText("ExactLog", "マグニチュード%1（%2）"), {number(o.label), share});
     case OutcomeKind::TurnOrder:
-        return std::string(o.label ? "後攻" : "先攻") + "（威力 " + std::to_string(r.sets[o.sets[0]].power) + "・" +
-               share + "）";
+        return fillText(o.label ? uiText("ExactLog", "後攻（威力 %1・%2）") : uiText("ExactLog", "先攻（威力 %1・%2）"),
+                        {number(r.sets[o.sets[0]].power), share});
     default:
-        return o.hits == 0 ? "回復（" + share + "）" : "威力 " + std::to_string(o.label) + "（" + share + "）";
+        return o.hits == 0 ? fillText(uiText("ExactLog", "回復（%1）"), {share})
+                           : fillText(uiText("ExactLog", "威力 %1（%2）"), {number(o.label), share});
     }
 }
 
@@ -122,88 +142,101 @@ void writeOutcomeRolls(CalcLog& log, const ExactRolls& r) {
     for (const UseOutcome& o : r.firstUse)
         total += o.weight;
     for (const UseOutcome& o : r.firstUse) {
-        const std::string rolls = o.hits == 0 ? "ダメージなし" : rollsText(r.sets[o.sets[0]].rolls);
-        log.append(outcomeLabel(r, o, total) + "の乱数16通り： " + rolls + "\r\n");
+        const std::string rolls = o.hits == 0 ? uiText("ExactLog", "ダメージなし") : rollsText(r.sets[o.sets[0]].rolls);
+        log.append(fillText(uiText("ExactLog", "%1の乱数16通り： %2"), {outcomeLabel(r, o, total), rolls}) + "\r\n");
     }
+}
+
+// "　2発： 43.8％": the chance to have knocked out in so many hits.
+std::string chanceLine(int hits, std::string_view chance) {
+    return uiText("ExactLog", "　") + fillText(uiText("ExactLog", "%1発： %2"), {number(hits), chance}) + "\r\n";
+}
+
+std::string notKnockedOutLine(int hits) {
+    return uiText("ExactLog", "　") + fillText(uiText("ExactLog", "%1発までに倒せない"), {number(hits)}) + "\r\n";
 }
 
 // What the hazards and each end of turn take and give, as the chance to knock out counted them.
 void writeTurnEnd(CalcLog& log, const TurnEndPlan& plan, int turns) {
-    log.append("登場時・ターン終了時の増減：\r\n");
+    log.append(uiText("ExactLog", "登場時・ターン終了時の増減：") + "\r\n");
     const auto signedText = [](int32_t amount) { return (amount > 0 ? "+" : "") + std::to_string(amount); };
     for (const TurnEndStep& s : plan.steps()) {
-        const char* when = s.kind == TurnEndKind::StealthRock || s.kind == TurnEndKind::Spikes ? "（登場時）"
-                           : s.kind == TurnEndKind::SitrusBerry ? "（HP半分以下で1回）"
-                                                                : "（毎ターン終了時）";
-        const std::string boundWhen = "（" + std::to_string(plan.boundTurns) + "ターン目まで毎ターン終了時）";
+        std::string when = s.kind == TurnEndKind::StealthRock || s.kind == TurnEndKind::Spikes
+                               ? uiText("ExactLog", "%1（登場時）")
+                           : s.kind == TurnEndKind::SitrusBerry ? uiText("ExactLog", "%1（HP半分以下で1回）")
+                                                                : uiText("ExactLog", "%1（毎ターン終了時）");
         if (s.kind == TurnEndKind::Bound)
-            when = boundWhen.c_str();
+            when = fillText(uiText("ExactLog", "%1（%2ターン目まで毎ターン終了時）"), {"%1", number(plan.boundTurns)});
         std::string amounts = signedText(s.amount);
         if (s.kind == TurnEndKind::Toxic) {
             for (int t = 2; t <= std::max(turns, 2); ++t)
                 amounts += " → " + signedText(plan.toxicLoss(t));
             amounts += " …";
         }
-        log.append("　" + std::string(turnEndName(s.kind)) + when + "： " + amounts + "\r\n");
+        log.append(uiText("ExactLog", "　") + fillText(when, {turnEndName(s.kind)}) + uiText("ExactLog", "： ") +
+                   amounts + "\r\n");
     }
 }
 
 // The chances through the hazards and the end of turn (and each use's miss and critical hits when
 // they count), turn by turn.
 void writeTurnEndChances(CalcLog& log, const TurnEndSeries& series, const KoChance& ko, bool hitChances) {
-    log.append(hitChances ? "撃破確率（命中・急所込み）：\r\n" : "撃破確率（登場時・ターン終了時込み）：\r\n");
+    log.append((hitChances ? uiText("ExactLog", "撃破確率（命中・急所込み）：")
+                           : uiText("ExactLog", "撃破確率（登場時・ターン終了時込み）：")) +
+               "\r\n");
     if (ko.hits <= 0) {
-        log.append("　" + std::to_string(series.chance.size()) + "発までに倒せない\r\n");
+        log.append(notKnockedOutLine(static_cast<int>(series.chance.size())));
         return;
     }
     const int last = static_cast<int>(series.chance.size());
     const int shown = std::min(last, ko.hits + kMostChancesLogged - 2);
     for (int n = ko.hits; n <= shown; ++n)
-        log.append("　" + std::to_string(n) + "発： " + koChanceText(series.chance[n - 1]) + "\r\n");
+        log.append(chanceLine(n, koChanceText(series.chance[n - 1])));
     if (series.certain && shown < series.certain)
-        log.append("　" + std::to_string(series.certain) + "発： " + koChanceText(1.0) + "\r\n");
+        log.append(chanceLine(series.certain, koChanceText(1.0)));
 }
 
 void writeChances(CalcLog& log, const ExactRolls& r, const KoChance& ko) {
     if (r.oneHit())
-        log.append("乱数16通り： " + rollsText(r.rolls) + "\r\n");
+        log.append(uiText("ExactLog", "乱数16通り： ") + rollsText(r.rolls) + "\r\n");
     else if (r.kind == OutcomeKind::HitCount)
         writeHitRolls(log, r);
     else
         writeOutcomeRolls(log, r);
-    log.append("撃破確率：\r\n");
+    log.append(uiText("ExactLog", "撃破確率：") + "\r\n");
     if (ko.hits <= 0) {
-        log.append("　" + std::to_string(kMostUsesCounted) + "発までに倒せない\r\n");
+        log.append(notKnockedOutLine(kMostUsesCounted));
         return;
     }
     const int certain = certainKo(r); // 0: a roll deals nothing, so no number is certain
     const int shown = certain ? std::min(certain, ko.hits + kMostChancesLogged - 2) : ko.hits + kMostChancesLogged - 2;
     for (int n = ko.hits; n <= shown; ++n) {
         const double chance = n == ko.hits ? ko.chance : n == certain ? 1.0 : koChanceIn(r, n);
-        log.append("　" + std::to_string(n) + "発： " + koChanceText(chance) + "\r\n");
+        log.append(chanceLine(n, koChanceText(chance)));
     }
     if (certain && shown < certain)
-        log.append("　" + std::to_string(certain) + "発： " + koChanceText(1.0) + "\r\n");
+        log.append(chanceLine(certain, koChanceText(1.0)));
 }
 
 // A percentage of an exact chance with the decimals it needs: "80", "6.25".
-std::string percentText(const Odds& odds) {
-    return shortDecimalText(odds.numerator * 100, odds.denominator) + "％";
+std::string oddsText(const Odds& odds) {
+    return percentText(shortDecimalText(odds.numerator * 100, odds.denominator));
 }
 
 void writeResult(CalcLog& log, const ExactRowResult& row, const ExactAnswer& answer) {
     const TurnEndPlan& plan = answer.turnEnd;
     if (row.rolls.outcome == ExactRolls::Outcome::NoFormula || row.rolls.outcome == ExactRolls::Outcome::NotComputed)
         return;
-    log.append("ダメージ： " + row.texts.damageText + "\r\n");
+    log.append(uiText("ExactLog", "ダメージ： ") + row.texts.damageText + "\r\n");
     if (row.rolls.hits())
-        log.append("ＨＰ割合： " + row.hpShareText + "\r\n");
-    log.append("必要攻撃回数： " + row.texts.hitsText + "\r\n");
+        log.append(uiText("ExactLog", "ＨＰ割合： ") + row.hpShareText + "\r\n");
+    log.append(uiText("ExactLog", "必要攻撃回数： ") + row.texts.hitsText + "\r\n");
     if (!row.rolls.hits())
         return;
     if (answer.hitChances)
-        log.append("命中率： " + percentText(answer.odds.hit) + "（1回ごと）　急所率： " +
-                   percentText(answer.odds.critical) + "（1発ごと）\r\n");
+        log.append(fillText(uiText("ExactLog", "命中率： %1（1回ごと）　急所率： %2（1発ごと）"),
+                            {oddsText(answer.odds.hit), oddsText(answer.odds.critical)}) +
+                   "\r\n");
     if (plan.empty() && !answer.hitChances) {
         writeChances(log, row.rolls, row.ko);
         return;

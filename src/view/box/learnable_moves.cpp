@@ -18,21 +18,25 @@ bool passes(int move, int categoryFilter) {
 
 std::vector<ListChoice> learnableMoveChoices(int species, int categoryFilter) {
     std::vector<ListChoice> choices;
-    choices.push_back({kNoMoveChoiceText, NO_MOVE});
+    // Sorting by the names' sort keys (the Shift-JIS bytes in Japanese) is the chooser's own order;
+    // the keys are made once. The first row and the separator sort by their Japanese texts in any
+    // language, so that they stay first and before the tutor moves.
+    std::vector<std::pair<std::string, size_t>> keys;
+    const auto add = [&](std::string text, std::string_view sortText, int move) {
+        keys.emplace_back(text::nameSortKey(sortText), choices.size());
+        choices.push_back({std::move(text), move});
+    };
+    add(text::uiText("LearnableMoves", kNoMoveChoiceText), kNoMoveChoiceText, NO_MOVE);
     if (species >= 0 && species < kSpeciesCount)
         for (int move = 0; move < kMoveCount; ++move)
             if (passes(move, categoryFilter) && canLearnMove(species, move))
-                choices.push_back({moveRecord(move).name, move});
-    choices.push_back({kTutorSeparatorText, NO_MOVE});
+                add(moveRecord(move).name, moveRecord(move).name, move);
+    add(text::uiText("ListChoice", kTutorSeparatorText), kTutorSeparatorText, NO_MOVE);
     for (int move : opTutorMoves())
-        if (passes(move, categoryFilter))
-            choices.push_back({std::string(kTutorPrefix) + moveRecord(move).name, move});
-    // Sorting by the names' sort keys (the Shift-JIS bytes in Japanese) is the chooser's own order; the
-    // keys are made once.
-    std::vector<std::pair<std::string, size_t>> keys;
-    keys.reserve(choices.size());
-    for (size_t i = 0; i < choices.size(); ++i)
-        keys.emplace_back(text::nameSortKey(choices[i].text), i);
+        if (passes(move, categoryFilter)) {
+            const std::string text = std::string(kTutorPrefix) + moveRecord(move).name;
+            add(text, text, move);
+        }
     // std::string compares its chars as unsigned, which is byte order.
     std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<ListChoice> sorted;

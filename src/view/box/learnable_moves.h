@@ -2,13 +2,15 @@
 // The learnable-move chooser of the box and damage window: every move the attacker's species can
 // learn, then the Op tutor moves under their separator, in the chooser's sorted order.
 
+#include "text/ui_text.h"
 #include "view/box/damage_view.h"
 
 #include <vector>
 
 namespace rusrina {
 
-inline constexpr char kNoMoveChoiceText[] = " 無指定";
+// Looked up with uiText("LearnableMoves", kNoMoveChoiceText) where it is shown.
+inline constexpr char kNoMoveChoiceText[] = UI_TEXT_NOOP("LearnableMoves", " 無指定");
 
 // The entries for `species` whose category is `categoryFilter` (kNoLearnFilter for every
 // category): " 無指定" and the separator carry NO_MOVE, every other entry its move index. The

@@ -3,59 +3,64 @@
 #include "calc/calculate.h"
 #include "data/held_items.h"
 #include "data/moves.h"
+#include "text/ui_text.h"
 
 namespace rusrina {
 
 namespace {
 
+using text::fillText;
+using text::uiText;
+
 std::string stageText(int stage) {
-    return "ランク" + std::string(stage > 0 ? "+" : "") + std::to_string(stage);
+    return fillText(uiText("SpeedOrder", "ランク%1"), {(stage > 0 ? "+" : "") + std::to_string(stage)});
 }
 
 std::string sideText(const EffectiveSpeed& s) {
     std::string text = std::to_string(s.stat);
     if (s.speed == s.stat && s.factorCount == 0 && s.stage == 0)
         return text;
-    text += " → " + std::to_string(s.speed) + "（";
+    const std::string separator = uiText("SpeedOrder", "・");
+    std::string why;
     if (s.stage != 0)
-        text += stageText(s.stage) + (s.factorCount > 0 ? "・" : "");
+        why += stageText(s.stage);
     for (int i = 0; i < s.factorCount; ++i) {
-        if (i > 0)
-            text += "・";
+        if (!why.empty())
+            why += separator;
         const SpeedFactor f = s.factors[i];
-        text += f == SpeedFactor::HalvingItem ? heldItemName(s.item) : speedFactorName(f);
+        why += f == SpeedFactor::HalvingItem ? std::string(heldItemName(s.item)) : speedFactorName(f);
     }
-    return text + "）";
+    return fillText(uiText("SpeedOrder", "%1 → %2（%3）"), {text, std::to_string(s.speed), why});
 }
 
 } // namespace
 
-const char* speedFactorName(SpeedFactor factor) {
+std::string speedFactorName(SpeedFactor factor) {
     switch (factor) {
     case SpeedFactor::SwiftSwim:
-        return "すいすい";
+        return uiText("SpeedOrder", "すいすい");
     case SpeedFactor::Chlorophyll:
-        return "ようりょくそ";
+        return uiText("SpeedOrder", "ようりょくそ");
     case SpeedFactor::SandRush:
-        return "すなかき";
+        return uiText("SpeedOrder", "すなかき");
     case SpeedFactor::ChoiceScarf:
-        return "こだわりスカーフ";
+        return uiText("SpeedOrder", "こだわりスカーフ");
     case SpeedFactor::HalvingItem:
-        return "素早さ半減の道具";
+        return uiText("SpeedOrder", "素早さ半減の道具");
     case SpeedFactor::QuickPowder:
-        return "スピードパウダー";
+        return uiText("SpeedOrder", "スピードパウダー");
     case SpeedFactor::QuickFeet:
-        return "はやあし";
+        return uiText("SpeedOrder", "はやあし");
     case SpeedFactor::Paralysis:
-        return "まひ";
+        return uiText("SpeedOrder", "まひ");
     case SpeedFactor::QuickFeetParalysis:
-        return "まひ無効";
+        return uiText("SpeedOrder", "まひ無効");
     case SpeedFactor::SlowStart:
-        return "スロースタート";
+        return uiText("SpeedOrder", "スロースタート");
     case SpeedFactor::Unburden:
-        return "かるわざ";
+        return uiText("SpeedOrder", "かるわざ");
     case SpeedFactor::Tailwind:
-        return "おいかぜ";
+        return uiText("SpeedOrder", "おいかぜ");
     }
     return "";
 }
@@ -84,14 +89,15 @@ std::array<std::string, kDamageRowCount> movePriorityTexts(const DamageEngine& e
 std::string speedOrderLine(const std::optional<OrderResult>& order) {
     if (!order)
         return {};
-    const std::string verdict = order->order == TurnOrder::First    ? "攻撃側が先手"
-                                : order->order == TurnOrder::Second ? "攻撃側が後手"
-                                                                    : "同速 (50 %)";
-    std::string line = "素早さ " + sideText(order->speed[0]) + " 対 " + sideText(order->speed[1]) + "：" + verdict;
+    const std::string verdict = order->order == TurnOrder::First    ? uiText("SpeedOrder", "攻撃側が先手")
+                                : order->order == TurnOrder::Second ? uiText("SpeedOrder", "攻撃側が後手")
+                                                                    : uiText("SpeedOrder", "同速 (50 %)");
+    std::string line = fillText(uiText("SpeedOrder", "素早さ %1 対 %2：%3"),
+                                {sideText(order->speed[0]), sideText(order->speed[1]), verdict});
     if (order->trickRoom && order->order != TurnOrder::Tie)
-        line += "（トリックルーム）";
+        line += uiText("SpeedOrder", "（トリックルーム）");
     if (order->chanceToLead[0] || order->chanceToLead[1])
-        line += "（せんせいのツメ・イバンのみで先に動くことがあります）";
+        line += uiText("SpeedOrder", "（せんせいのツメ・イバンのみで先に動くことがあります）");
     return line;
 }
 

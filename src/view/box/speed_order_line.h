@@ -28,6 +28,6 @@ std::string speedOrderLine(const std::optional<OrderResult>& order);
 std::array<std::string, kDamageRowCount> movePriorityTexts(const DamageEngine& engine, Generation generation);
 
 // A factor's words ("こだわりスカーフ", "すいすい" …) for the line.
-const char* speedFactorName(SpeedFactor factor);
+std::string speedFactorName(SpeedFactor factor);
 
 } // namespace rusrina

@@ -1,15 +1,17 @@
 #include "view/common/damage_mode.h"
 
+#include "text/ui_text.h"
+
 namespace rusrina {
 
-const char* damageModeName(DamageMode mode) {
+std::string damageModeName(DamageMode mode) {
     switch (mode) {
     case DamageMode::ExactGen5:
-        return "実機（第5世代）";
+        return text::uiText("DamageMode", "実機（第5世代）");
     case DamageMode::ExactGen4:
-        return "実機（第4世代）";
+        return text::uiText("DamageMode", "実機（第4世代）");
     default:
-        return "簡易計算";
+        return text::uiText("DamageMode", "簡易計算");
     }
 }
 

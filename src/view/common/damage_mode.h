@@ -4,9 +4,11 @@
 
 #include "calc/scenario.h"
 
+#include <string>
+
 namespace rusrina {
 
-const char* damageModeName(DamageMode mode); // "簡易計算", "実機（第5世代）", "実機（第4世代）"
+std::string damageModeName(DamageMode mode); // "簡易計算", "実機（第5世代）", "実機（第4世代）"
 
 struct DamageSettings {
     DamageMode mode = DamageMode::Simple;

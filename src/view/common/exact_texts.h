@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace rusrina {
 
@@ -16,10 +17,15 @@ std::string koText(const ExactRolls& rolls, const KoChance& ko); // "確定2発"
 // A chance as the verdict shows it, "43.8％": a chance that is neither none nor certain shows as at
 // least 0.1％ and at most 99.9％.
 std::string koChanceText(double chance);
+// "43.8％" from "43.8", in the chosen language.
+std::string percentText(std::string_view number);
+// "確定2発", "乱数2発 (43.8％)" from the number of hits and the chance's text.
+std::string certainKoText(int hits);
+std::string possibleKoText(int hits, std::string_view chance);
 // The hazards and the end of turn: "ステルスロック", "たべのこし" …; what a plan counted, "ステルスロック・
-// たべのこし込みで " (empty for an empty plan), with the misses and critical hits when they were counted
-// ("ステルスロック・命中・急所込みで "); the verdict with it, "ステルスロック・たべのこし込みで 乱数2発 (43.8％)".
-const char* turnEndName(TurnEndKind kind);
+// たべのこし" (empty for an empty plan), with the misses and critical hits when they were counted
+// ("ステルスロック・命中・急所"); the verdict with it, "ステルスロック・たべのこし込みで 乱数2発 (43.8％)".
+std::string turnEndName(TurnEndKind kind);
 std::string turnEndCounted(const TurnEndPlan& plan, bool hitChances = false);
 std::string koTextWithTurnEnd(const ExactRolls& rolls, const KoChance& ko, const TurnEndPlan& plan,
                               bool hitChances = false);

@@ -2,6 +2,8 @@
 // One entry of a chooser: its text and the value it carries. Kept apart from the game headers so
 // that window headers can use it alone.
 
+#include "text/ui_text.h"
+
 #include <string>
 #include <vector>
 
@@ -9,7 +11,8 @@ namespace rusrina {
 
 // The row that opens the Op tutor moves in a move chooser (value NO_MOVE), and the mark before each
 // of them; the edit form's move choosers and the box window's learnable-move chooser share them.
-inline constexpr const char* kTutorSeparatorText = "― Op 教え技 ―";
+// The separator is looked up with uiText("ListChoice", kTutorSeparatorText) where it is shown.
+inline constexpr const char* kTutorSeparatorText = UI_TEXT_NOOP("ListChoice", "― Op 教え技 ―");
 inline constexpr const char* kTutorPrefix = "―";
 
 // The values of the edit form's held-item chooser: a damage-item row as itself, any other held item

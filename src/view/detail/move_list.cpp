@@ -4,6 +4,7 @@
 #include "data/moves.h"
 #include "data/species.h"
 #include "data/types.h"
+#include "text/ui_text.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -36,12 +37,13 @@ std::string levelMethod(int species, Edition edition, int level) {
 }
 
 std::string machineMethod(int species, TableSet set, int slot) {
-    return methodPrefix(species) + tableSetCode(set) + (machineIsHidden(set, slot) ? "-ひでん:" : "-マシン:") +
+    return methodPrefix(species) + tableSetCode(set) +
+           (machineIsHidden(set, slot) ? text::uiText("MoveList", "-ひでん:") : text::uiText("MoveList", "-マシン:")) +
            std::to_string(machineNumber(set, slot));
 }
 
 std::string eggMethod(int species, TableSet set) {
-    return methodPrefix(species) + tableSetCode(set) + "-遺伝";
+    return methodPrefix(species) + tableSetCode(set) + text::uiText("MoveList", "-遺伝");
 }
 
 std::string tutorMethod(int species, Edition edition) {
@@ -115,7 +117,8 @@ void specialRows(RowSink& sink, int species) {
     for (const SpecialLearnEntry& entry : specialRow(species)) {
         if (entry.move == 0)
             break;
-        sink.add(entry.move - 1, kTutorKeyBase, methodPrefix(species) + "共通:" + specialMethodName(entry.methodText));
+        sink.add(entry.move - 1, kTutorKeyBase,
+                 methodPrefix(species) + text::uiText("MoveList", "共通:") + specialMethodName(entry.methodText));
     }
 }
 
@@ -276,14 +279,14 @@ void sortMoveRows(std::vector<MoveRow>& rows, int column, bool descending) {
 }
 
 std::vector<std::string> categoryFilterEntries() {
-    std::vector<std::string> entries{"指定無し"};
+    std::vector<std::string> entries{text::uiText("MoveList", "指定無し")};
     for (int category = kPhysical; category <= kStatus; ++category)
         entries.emplace_back(moveCategoryName(category));
     return entries;
 }
 
 std::vector<std::string> typeFilterEntries() {
-    std::vector<std::string> entries{"指定無し"};
+    std::vector<std::string> entries{text::uiText("MoveList", "指定無し")};
     for (int position = 1; position < kTypeCount; ++position)
         entries.emplace_back(typeName(typeAtListPosition(position)));
     return entries;

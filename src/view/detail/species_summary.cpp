@@ -4,6 +4,7 @@
 #include "data/abilities.h"
 #include "data/species.h"
 #include "data/types.h"
+#include "text/ui_text.h"
 
 #include <cstdio>
 
@@ -82,13 +83,13 @@ int breedingBase(const DetailViewState& state) {
 
 std::string femaleRatioText(int species) {
     if (species >= kFirstNidoran && species <= kLastNidoran)
-        return "特殊";
+        return text::uiText("SpeciesSummary", "特殊");
     const int rate = speciesRecord(species).femaleRate;
     if (rate == kGenderless)
         return "－";
     char text[32];
     std::snprintf(text, sizeof text, "%3.1f", rate * 0.5);
-    return std::string(text) + "％";
+    return text::fillText(text::uiText("SpeciesSummary", "%1％"), {text});
 }
 
 std::string levelChoiceText(int level) {
@@ -126,7 +127,7 @@ SpeciesSummary speciesSummary(const DetailViewState& state, int level) {
     const TypeMatchupSummary matchups = typeMatchupSummary(record.type1, record.type2);
     summary.resistance = matchups.resistance;
     summary.weakness = matchups.weakness;
-    summary.hatchSteps = number(breeding.hatchSteps) + "歩";
+    summary.hatchSteps = text::fillText(text::uiText("SpeciesSummary", "%1歩"), {number(breeding.hatchSteps)});
     summary.femaleRatio = femaleRatioText(s);
     for (int stat = 0; stat < kStatCount; ++stat) {
         summary.baseStats[stat] = number(record.baseStats[stat]);

@@ -11,6 +11,7 @@
 #include "data/species.h"
 #include "data/types.h"
 #include "text/name_fold.h"
+#include "text/ui_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -40,7 +41,7 @@ bool carries(const std::vector<ListChoice>& choices, int value) {
 // Appends the stored value, marked, when no row carries it yet.
 void addStoredChoice(std::vector<ListChoice>& choices, int value, const char* name) {
     if (!carries(choices, value))
-        choices.push_back({std::string(kStoredValueMark) + name, value});
+        choices.push_back({text::uiText("EntryEdit", kStoredValueMark) + std::string(name), value});
 }
 
 // A move the species has by its form (ロトム's form moves), which the editions' learnsets do not list.
@@ -54,7 +55,7 @@ bool isFormMove(int species, int move) {
 } // namespace
 
 std::vector<ListChoice> typeFilterChoices() {
-    std::vector<ListChoice> choices{{kNoChoiceText, 0}};
+    std::vector<ListChoice> choices{{text::uiText("EntryEdit", kNoChoiceText), 0}};
     std::ranges::move(typeChoices(1), std::back_inserter(choices));
     return choices;
 }
@@ -106,7 +107,7 @@ std::vector<ListChoice> itemChoices() {
 
 std::vector<ListChoice> heldItemChoices() {
     std::vector<ListChoice> choices = itemChoices();
-    choices.push_back({kItemSeparatorText, kItemSeparatorValue});
+    choices.push_back({text::uiText("EntryEdit", kItemSeparatorText), kItemSeparatorValue});
     for (int item = 1; item < heldItemCount(); ++item) {
         if (heldItemFields(item).heldItem != kItemOfRecord)
             choices.push_back({heldItemName(item), kHeldItemChoiceBase + item});
@@ -143,13 +144,13 @@ std::vector<ListChoice> genderChoices(int species, Gender stored) {
 }
 
 std::vector<ListChoice> moveChoices(int species, int typeFilter) {
-    std::vector<ListChoice> choices{{kNoChoiceText, NO_MOVE}};
+    std::vector<ListChoice> choices{{text::uiText("EntryEdit", kNoChoiceText), NO_MOVE}};
     for (int move = 0; move < kMoveCount; ++move) {
         if (passesTypeFilter(move, typeFilter) && (canLearnMove(species, move) || isFormMove(species, move)))
             choices.push_back({moveRecord(move).name, move});
     }
     if (species < kOpTutorSpeciesLimit) {
-        choices.push_back({kTutorSeparatorText, NO_MOVE});
+        choices.push_back({text::uiText("ListChoice", kTutorSeparatorText), NO_MOVE});
         for (int move : opTutorMoves()) {
             if (passesTypeFilter(move, typeFilter))
                 choices.push_back({std::string(kTutorPrefix) + moveRecord(move).name, move});
@@ -179,19 +180,19 @@ int findChoiceText(const std::vector<ListChoice>& choices, std::string_view text
 
 const std::array<NaturePreset, kNaturePresetCount>& naturePresets() {
     static const std::array<NaturePreset, kNaturePresetCount> presets{{
-        {" 手動入力", -1, {0, 0, 0, 0, 0, 0}},
-        {" 陽気AS", 18, {6, 252, 0, 0, 0, 252}},
-        {" 意地っ張りAS", 1, {6, 252, 0, 0, 0, 252}},
-        {" 臆病CS", 16, {6, 0, 0, 252, 0, 252}},
-        {" 控えめCS", 8, {6, 0, 0, 252, 0, 252}},
-        {" 図太いHB", 4, {252, 0, 252, 0, 6, 0}},
-        {" 腕白HB", 5, {252, 0, 252, 0, 6, 0}},
-        {" 穏やかHD", 12, {252, 0, 6, 0, 252, 0}},
-        {" 慎重HD", 14, {252, 0, 6, 0, 252, 0}},
-        {" 勇敢HA", 3, {252, 252, 6, 0, 0, 0}},
-        {" のんきHB", 7, {252, 0, 252, 0, 6, 0}},
-        {" 冷静HC", 11, {252, 0, 0, 252, 6, 0}},
-        {" なまいきHD", 15, {252, 0, 6, 0, 252, 0}},
+        {UI_TEXT_NOOP("EntryEdit", " 手動入力"), -1, {0, 0, 0, 0, 0, 0}},
+        {UI_TEXT_NOOP("EntryEdit", " 陽気AS"), 18, {6, 252, 0, 0, 0, 252}},
+        {UI_TEXT_NOOP("EntryEdit", " 意地っ張りAS"), 1, {6, 252, 0, 0, 0, 252}},
+        {UI_TEXT_NOOP("EntryEdit", " 臆病CS"), 16, {6, 0, 0, 252, 0, 252}},
+        {UI_TEXT_NOOP("EntryEdit", " 控えめCS"), 8, {6, 0, 0, 252, 0, 252}},
+        {UI_TEXT_NOOP("EntryEdit", " 図太いHB"), 4, {252, 0, 252, 0, 6, 0}},
+        {UI_TEXT_NOOP("EntryEdit", " 腕白HB"), 5, {252, 0, 252, 0, 6, 0}},
+        {UI_TEXT_NOOP("EntryEdit", " 穏やかHD"), 12, {252, 0, 6, 0, 252, 0}},
+        {UI_TEXT_NOOP("EntryEdit", " 慎重HD"), 14, {252, 0, 6, 0, 252, 0}},
+        {UI_TEXT_NOOP("EntryEdit", " 勇敢HA"), 3, {252, 252, 6, 0, 0, 0}},
+        {UI_TEXT_NOOP("EntryEdit", " のんきHB"), 7, {252, 0, 252, 0, 6, 0}},
+        {UI_TEXT_NOOP("EntryEdit", " 冷静HC"), 11, {252, 0, 0, 252, 6, 0}},
+        {UI_TEXT_NOOP("EntryEdit", " なまいきHD"), 15, {252, 0, 6, 0, 252, 0}},
     }};
     return presets;
 }
@@ -217,9 +218,10 @@ FieldCheck checkIntField(std::string_view typed, FieldRange range) {
 std::string fieldCheckMessage(FieldStatus status, FieldRange range) {
     switch (status) {
     case FieldStatus::NotInteger:
-        return "整数を入力してください。";
+        return text::uiText("EntryEdit", "整数を入力してください。");
     case FieldStatus::OutOfRange:
-        return std::to_string(range.min) + " から " + std::to_string(range.max) + " までの整数を入力してください。";
+        return text::fillText(text::uiText("EntryEdit", "%1 から %2 までの整数を入力してください。"),
+                              {std::to_string(range.min), std::to_string(range.max)});
     default:
         return {};
     }
@@ -254,37 +256,39 @@ int evsLeft(const std::array<std::string, 6>& evTexts) {
 }
 
 std::string evsLeftText(int left) {
-    return "残り " + numberText(left);
+    return text::fillText(text::uiText("EntryEdit", "残り %1"), {numberText(left)});
 }
 
 MessageText refusalMessage(Refusal refusal) {
     switch (refusal) {
     case Refusal::EmptyName:
-        return {"入力不足", "名前を入力してください"};
+        return {UI_TEXT_NOOP("EntryEdit", "入力不足"), UI_TEXT_NOOP("EntryEdit", "名前を入力してください")};
     case Refusal::UnstorableName:
-        return {"名前の文字", "名前に使えない文字があります"};
+        return {UI_TEXT_NOOP("EntryEdit", "名前の文字"), UI_TEXT_NOOP("EntryEdit", "名前に使えない文字があります")};
     case Refusal::TooManyEvs:
-        return {"パラメータ異常", "努力値が多すぎます"};
+        return {UI_TEXT_NOOP("EntryEdit", "パラメータ異常"), UI_TEXT_NOOP("EntryEdit", "努力値が多すぎます")};
     default:
         return {"", ""};
     }
 }
 
 std::string refusalText(Refusal refusal, const EntryForm& form) {
-    std::string text = refusalMessage(refusal).text;
+    const char* message = refusalMessage(refusal).text;
+    std::string text = *message ? text::uiText("EntryEdit", message) : std::string();
     if (refusal != Refusal::UnstorableName)
         return text;
     const std::vector<std::string> characters = unstorableNameCharacters(form.name);
     for (std::size_t i = 0; i < characters.size(); ++i)
-        text += (i == 0 ? "：" : "、") + characters[i];
-    return text + "\n絵文字や一部の記号、改行やタブは名前に使えません。ほかの文字にしてください。";
+        text += (i == 0 ? text::uiText("EntryEdit", "：") : text::uiText("EntryEdit", "、")) + characters[i];
+    return text + "\n" +
+           text::uiText("EntryEdit", "絵文字や一部の記号、改行やタブは名前に使えません。ほかの文字にしてください。");
 }
 
 std::string confirmationText(const std::array<int, 6>& s) {
-    char buffer[160];
-    std::snprintf(buffer, sizeof buffer, "HP %d:攻撃 %d:防御 %d:特攻 %d:特防 %d:素早 %d\nこれでいいですか？", s[0],
-                  s[1], s[2], s[3], s[4], s[5]);
-    return buffer;
+    return text::fillText(
+        text::uiText("EntryEdit", "HP %1:攻撃 %2:防御 %3:特攻 %4:特防 %5:素早 %6\nこれでいいですか？"),
+        {std::to_string(s[0]), std::to_string(s[1]), std::to_string(s[2]), std::to_string(s[3]), std::to_string(s[4]),
+         std::to_string(s[5])});
 }
 
 } // namespace rusrina

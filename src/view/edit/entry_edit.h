@@ -6,6 +6,7 @@
 #include "box/box_entry.h"
 #include "data/moves.h"
 #include "format/entry_form.h"
+#include "text/ui_text.h"
 #include "view/common/list_choice.h"
 
 #include <array>
@@ -18,11 +19,12 @@ namespace rusrina {
 
 // --- Choosers -------------------------------------------------------------------------------
 
-inline constexpr const char* kNoChoiceText = " 無指定";
+// The texts kept here are looked up with uiText("EntryEdit", …) where they are shown.
+inline constexpr const char* kNoChoiceText = UI_TEXT_NOOP("EntryEdit", " 無指定");
 
 // Marks a chooser row, or the name field, that holds a stored entry's value as it was stored: an
 // ability or move outside the form's lists, or a name the field cannot show exactly.
-inline constexpr const char* kStoredValueMark = "（登録値）";
+inline constexpr const char* kStoredValueMark = UI_TEXT_NOOP("EntryEdit", "（登録値）");
 
 inline constexpr int kLevelCount = 100;
 inline constexpr int kGildaLevel = 50;
@@ -54,7 +56,7 @@ std::vector<ListChoice> itemChoices();
 // (value = row), then kItemSeparatorText (kItemSeparatorValue), then every held item of the 4th and
 // 5th generations that no row names alone, in the held-item table's order (value =
 // kHeldItemChoiceBase + the item's index), so typing finds たべのこし as it finds a row.
-inline constexpr const char* kItemSeparatorText = "― そのほかの持ち物 ―";
+inline constexpr const char* kItemSeparatorText = UI_TEXT_NOOP("EntryEdit", "― そのほかの持ち物 ―");
 inline constexpr int kItemSeparatorValue = -1;
 std::vector<ListChoice> heldItemChoices();
 // The chooser value that shows the form's item.
@@ -120,7 +122,7 @@ FieldCheck checkIntField(std::string_view text, FieldRange range);
 std::string fieldCheckMessage(FieldStatus status, FieldRange range);
 
 // What the edit form says when it cut a name to fit.
-inline constexpr const char* kNameCutText = "名前は 31 バイト（全角 15 文字）までです";
+inline constexpr const char* kNameCutText = UI_TEXT_NOOP("EntryEdit", "名前は 31 バイト（全角 15 文字）までです");
 
 // --- Figures that follow the fields -----------------------------------------------------------
 
@@ -145,7 +147,7 @@ MessageText refusalMessage(Refusal refusal);
 // The refusal's message text: refusalMessage's, naming the characters for UnstorableName.
 std::string refusalText(Refusal refusal, const EntryForm& form);
 
-inline constexpr const char* kConfirmTitle = "パラメータ確認";
+inline constexpr const char* kConfirmTitle = UI_TEXT_NOOP("EntryEdit", "パラメータ確認");
 // The confirmation asked before computed stats are stored ("\n" between its two lines).
 std::string confirmationText(const std::array<int, 6>& stats);
 

@@ -3,6 +3,7 @@
 #include "data/moves.h"
 #include "data/species.h"
 #include "text/name_fold.h"
+#include "text/ui_text.h"
 #include "view/common/exact_texts.h"
 
 #include <algorithm>
@@ -10,7 +11,10 @@
 namespace rusrina {
 namespace {
 
-const char* const kMoveHeadings[kMatrixColumnsPerMove] = {"技", "ダメージ", "HP割合", "確定数"};
+// Each with the move's number in full-width digits (%1) and in ASCII digits (%2).
+const char* const kMoveHeadings[kMatrixColumnsPerMove] = {
+    UI_TEXT_NOOP("MatrixText", "技%1"), UI_TEXT_NOOP("MatrixText", "ダメージ%1"),
+    UI_TEXT_NOOP("MatrixText", "HP割合%1"), UI_TEXT_NOOP("MatrixText", "確定数%1")};
 const char* const kFullWidthDigits[kMoveRowCount] = {"１", "２", "３", "４"};
 constexpr int kMoveColumnChars[kMatrixColumnsPerMove] = {13, 11, 16, 15};
 
@@ -36,7 +40,9 @@ int orderRank(TurnOrder order) {
 }
 
 std::string orderText(TurnOrder order) {
-    return order == TurnOrder::First ? "先手" : order == TurnOrder::Second ? "後手" : "同速";
+    return order == TurnOrder::First    ? text::uiText("MatrixText", "先手")
+           : order == TurnOrder::Second ? text::uiText("MatrixText", "後手")
+                                        : text::uiText("MatrixText", "同速");
 }
 
 const BoxEntry* entryOf(const MatrixRow& row, std::span<const BoxEntry> entries) {
@@ -117,10 +123,14 @@ DamageMode exactModeFor(DamageMode mode) {
 std::string matrixCaptionText(const BoxEntry* chosen, MatrixSide side, DamageMode mode, int chosenSpeed) {
     const bool attacker = side == MatrixSide::AttackerAgainstBox;
     if (!chosen)
-        return attacker ? "「→攻撃側」で攻撃側を選んでください" : "「→防御側」で防御側を選んでください";
-    const std::string speed = chosenSpeed >= 0 ? "・素早さ " + std::to_string(chosenSpeed) : std::string();
-    return std::string(attacker ? "攻撃側：" : "防御側：") + entryShownName(*chosen) + "（" + speciesText(chosen) +
-           "）" + speed + "・計算方式：" + damageModeName(exactModeFor(mode));
+        return attacker ? text::uiText("MatrixText", "「→攻撃側」で攻撃側を選んでください")
+                        : text::uiText("MatrixText", "「→防御側」で防御側を選んでください");
+    const std::string speed =
+        chosenSpeed >= 0 ? text::fillText(text::uiText("MatrixText", "・素早さ %1"), {std::to_string(chosenSpeed)})
+                         : std::string();
+    return text::fillText(attacker ? text::uiText("MatrixText", "攻撃側：%1（%2）%3・計算方式：%4")
+                                   : text::uiText("MatrixText", "防御側：%1（%2）%3・計算方式：%4"),
+                          {entryShownName(*chosen), speciesText(chosen), speed, damageModeName(exactModeFor(mode))});
 }
 
 int matrixColumnAt(int position, bool withSpeed) {
@@ -136,10 +146,12 @@ std::string matrixHeading(int column) {
     if (!validColumn(column))
         return {};
     if (column < kMatrixEntryColumns)
-        return column == 0 ? "名前" : "バントレ";
+        return column == 0 ? text::uiText("MatrixText", "名前") : text::uiText("MatrixText", "バントレ");
     if (!moveColumn(column))
-        return column == kMatrixSpeedColumn ? "素早さ" : "攻撃側";
-    return std::string(kMoveHeadings[kindOf(column)]) + kFullWidthDigits[moveOf(column)];
+        return column == kMatrixSpeedColumn ? text::uiText("MatrixText", "素早さ")
+                                            : text::uiText("MatrixText", "攻撃側");
+    return text::fillText(text::uiText("MatrixText", kMoveHeadings[kindOf(column)]),
+                          {kFullWidthDigits[moveOf(column)], std::to_string(moveOf(column) + 1)});
 }
 
 int matrixColumnChars(int column) {
@@ -198,15 +210,15 @@ KoShade matrixKoShade(const MatrixRow& row, int column) {
 const char* koShadeName(KoShade shade) {
     switch (shade) {
     case KoShade::CertainOneHit:
-        return "確定1発";
+        return UI_TEXT_NOOP("MatrixText", "確定1発");
     case KoShade::LikelyOneHit:
-        return "乱数1発";
+        return UI_TEXT_NOOP("MatrixText", "乱数1発");
     case KoShade::CertainTwoHits:
-        return "確定2発";
+        return UI_TEXT_NOOP("MatrixText", "確定2発");
     case KoShade::LikelyTwoHits:
-        return "乱数2発";
+        return UI_TEXT_NOOP("MatrixText", "乱数2発");
     case KoShade::ThreeOrMore:
-        return "3発以上";
+        return UI_TEXT_NOOP("MatrixText", "3発以上");
     case KoShade::None:
         break;
     }

@@ -4,6 +4,7 @@
 
 #include "calc/box_tools/damage_matrix.h"
 #include "calc/damage/damage_engine.h"
+#include "text/ui_text.h"
 #include "view/common/damage_mode.h"
 
 #include <span>
@@ -55,6 +56,7 @@ enum class KoShade { None, CertainOneHit, LikelyOneHit, CertainTwoHits, LikelyTw
 inline constexpr int kKoShadeCount = 5; // the shades but None
 KoShade matrixKoShade(const MatrixRow& row, int column);
 // The legend's words for a shade: "確定1発", "乱数1発", "確定2発", "乱数2発", "3発以上".
+// Looked up with uiText("MatrixText", …) where it is shown.
 const char* koShadeName(KoShade shade);
 
 // Sorts by a column, keeping the present order among equal keys. Names compare by their Shift-JIS

@@ -4,6 +4,7 @@
 #include "data/species.h"
 #include "data/types.h"
 #include "format/entry_form.h"
+#include "text/ui_text.h"
 #include "view/common/exact_texts.h"
 #include "view/common/list_choice.h"
 #include "view/matrix/matrix_view.h"
@@ -15,12 +16,28 @@
 namespace rusrina {
 namespace {
 
+using text::fillText;
+using text::uiText;
+
 constexpr int kLeastPercentChoice = 10;
 constexpr int kPercentChoiceStep = 10;
 
-const char* statName(int stat) {
-    static const char* const kNames[kStatCount] = {"HP", "攻撃", "防御", "特攻", "特防", "素早"};
-    return stat >= 0 && stat < kStatCount ? kNames[stat] : "";
+std::string statName(int stat) {
+    static const char* const kNames[kStatCount] = {"HP",
+                                                   UI_TEXT_NOOP("SpreadText", "攻撃"),
+                                                   UI_TEXT_NOOP("SpreadText", "防御"),
+                                                   UI_TEXT_NOOP("SpreadText", "特攻"),
+                                                   UI_TEXT_NOOP("SpreadText", "特防"),
+                                                   UI_TEXT_NOOP("SpreadText", "素早")};
+    return stat >= 0 && stat < kStatCount ? uiText("SpreadText", kNames[stat]) : "";
+}
+
+// The finders' sentences join their parts with "、" and list EVs with "・".
+std::string joinedWith(const std::vector<std::string>& parts, const std::string& separator) {
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        text += (i == 0 ? "" : separator) + parts[i];
+    return text;
 }
 
 // The nature's bare name, without the padding of the chooser text.
@@ -35,12 +52,13 @@ std::string natureText(int nature) {
 }
 
 std::string certaintyText(int percent) {
-    return percent >= kCertain ? "確定で" : std::to_string(percent) + "％以上の確率で";
+    return percent >= kCertain ? uiText("SpreadText", "確定で")
+                               : fillText(uiText("SpreadText", "%1％以上の確率で"), {std::to_string(percent)});
 }
 
-// What the chances count beside the hits, before the number of hits.
-std::string hitChancesCounted(bool hitChances) {
-    return hitChances ? "命中・急所込みで " : "";
+// What the chances count beside the hits, around the words about the hits.
+std::string hitChancesCounted(bool hitChances, const std::string& text) {
+    return hitChances ? fillText(uiText("SpreadText", "命中・急所込みで %1"), {text}) : text;
 }
 
 std::string chanceShown(double chance) {
@@ -62,15 +80,22 @@ void freeEvs(std::array<int, 6>& evs, const std::array<bool, kStatCount>& freed)
 // "残り 4：攻撃 252・素早さ 252 は固定": the EVs a search left where they were.
 std::string fixedEvsText(const BoxEntry& entry, int budget, const std::array<bool, kStatCount>& freed, int first,
                          int second) {
-    static const char* const kNames[kStatCount] = {"HP", "攻撃", "防御", "特攻", "特防", "素早さ"};
-    std::string fixed;
+    static const char* const kNames[kStatCount] = {"HP",
+                                                   UI_TEXT_NOOP("SpreadText", "攻撃"),
+                                                   UI_TEXT_NOOP("SpreadText", "防御"),
+                                                   UI_TEXT_NOOP("SpreadText", "特攻"),
+                                                   UI_TEXT_NOOP("SpreadText", "特防"),
+                                                   UI_TEXT_NOOP("SpreadText", "素早さ")};
+    std::vector<std::string> fixed;
     for (int stat = 0; stat < kStatCount; ++stat) {
         if (stat == first || stat == second || freed[stat] || entry.ev[stat] == 0)
             continue;
-        fixed += (fixed.empty() ? "" : "・") + std::string(kNames[stat]) + " " + std::to_string(entry.ev[stat]);
+        fixed.push_back(uiText("SpreadText", kNames[stat]) + " " + std::to_string(entry.ev[stat]));
     }
-    const std::string left = "残り " + std::to_string(budget);
-    return fixed.empty() ? left + "：ほかの努力値は 0" : left + "：" + fixed + " は固定";
+    if (fixed.empty())
+        return fillText(uiText("SpreadText", "残り %1：ほかの努力値は 0"), {std::to_string(budget)});
+    return fillText(uiText("SpreadText", "残り %1：%2 は固定"),
+                    {std::to_string(budget), joinedWith(fixed, uiText("SpreadText", "・"))});
 }
 
 // The changes of the finder's choices that each find something on their own: the highest lower
@@ -83,7 +108,7 @@ template <typename Find> std::string helpText(const SpreadQuery& query, const Bo
         SpreadQuery lower = query;
         lower.percent = percent;
         if (find(lower)) {
-            helps.push_back("確実さ " + std::to_string(percent) + "％以上");
+            helps.push_back(fillText(uiText("SpreadText", "確実さ %1％以上"), {std::to_string(percent)}));
             break;
         }
     }
@@ -91,31 +116,29 @@ template <typename Find> std::string helpText(const SpreadQuery& query, const Bo
         SpreadQuery best = query;
         best.nature = SpreadNature::Best;
         if (find(best))
-            helps.push_back("最適な性格");
+            helps.push_back(uiText("SpreadText", "最適な性格"));
     }
     if (!query.freeOtherEvs) {
         SpreadQuery freed = query;
         freed.freeOtherEvs = true;
         if (find(freed))
-            helps.push_back("ほかの努力値も振り直す");
+            helps.push_back(uiText("SpreadText", "ほかの努力値も振り直す"));
     }
     if (helps.empty())
-        return "確実さ・性格・ほかの努力値を変えても見つかりません";
-    std::string text = "こうすると見つかります：";
-    for (std::size_t i = 0; i < helps.size(); ++i)
-        text += (i == 0 ? "" : "、") + helps[i];
-    return text;
+        return uiText("SpreadText", "確実さ・性格・ほかの努力値を変えても見つかりません");
+    return fillText(uiText("SpreadText", "こうすると見つかります：%1"),
+                    {joinedWith(helps, uiText("SpreadText", "、"))});
 }
 
 // The reasons a search finds nothing to list, shared by both finders.
 std::string blockedText(SpreadStatus status) {
     switch (status) {
     case SpreadStatus::TypedStats:
-        return "能力値を直接入力した個体には努力値がありません";
+        return uiText("SpreadText", "能力値を直接入力した個体には努力値がありません");
     case SpreadStatus::Immune:
-        return "この技ではダメージを与えられません";
+        return uiText("SpreadText", "この技ではダメージを与えられません");
     case SpreadStatus::NoDamage:
-        return "この技のダメージは計算できません";
+        return uiText("SpreadText", "この技のダメージは計算できません");
     default:
         return kNotAvailable;
     }
@@ -123,14 +146,18 @@ std::string blockedText(SpreadStatus status) {
 
 // "最速ガブリアス", "Lv.100 準速ガブリアス", "防御側のガブリアス".
 std::string speedTargetName(const SpeedTuningSearch& search) {
-    static const char* const kBenchmarks[] = {"", "最速", "準速", "無振り", "最遅"};
+    static const char* const kBenchmarks[] = {
+        "", UI_TEXT_NOOP("SpreadText", "最速%1"), UI_TEXT_NOOP("SpreadText", "準速%1"),
+        UI_TEXT_NOOP("SpreadText", "無振り%1"), UI_TEXT_NOOP("SpreadText", "最遅%1")};
     const BoxEntry& other = search.other;
     const std::string species =
         other.species >= 0 && other.species < kSpeciesCount ? speciesName(other.species) : kNotAvailable;
     if (search.target == SpeedTarget::Current)
-        return std::string(search.otherIsDefender ? "防御側の" : "攻撃側の") + species;
+        return fillText(search.otherIsDefender ? uiText("SpreadText", "防御側の%1")
+                                               : uiText("SpreadText", "攻撃側の%1"),
+                        {species});
     const std::string level = other.level == 50 ? "" : "Lv." + std::to_string(other.level) + " ";
-    return level + kBenchmarks[static_cast<int>(search.target)] + species;
+    return level + fillText(uiText("SpreadText", kBenchmarks[static_cast<int>(search.target)]), {species});
 }
 
 // "152" or "152 → 228" when the state or an item changes the stat.
@@ -179,18 +206,22 @@ std::optional<BoxEntry> entryWithOffence(const BoxEntry& attacker, const Offence
 }
 
 std::vector<ListChoice> spreadMoveChoices(const DamageEngine& inputs) {
-    static const char* const kCaptions[kDamageRowCount] = {"わざ１", "わざ２", "わざ３",
-                                                           "わざ４", "習得技", "直接数値"};
+    static const char* const kCaptions[kDamageRowCount] = {
+        UI_TEXT_NOOP("SpreadText", "わざ１"), UI_TEXT_NOOP("SpreadText", "わざ２"),
+        UI_TEXT_NOOP("SpreadText", "わざ３"), UI_TEXT_NOOP("SpreadText", "わざ４"),
+        UI_TEXT_NOOP("SpreadText", "習得技"), UI_TEXT_NOOP("SpreadText", "直接数値")};
     std::vector<ListChoice> choices;
     for (int row = 0; row < kDamageRowCount; ++row) {
         const DamageSlot slot = inputs.slot(row);
         std::string name = kNotAvailable;
         if (row == kDirectRow)
-            name = "威力 " + std::to_string(slot.direct.power) + " " + moveCategoryName(slot.direct.category) + " " +
-                   typeName(slot.direct.type);
+            name = fillText(uiText("SpreadText", "威力 %1 %2 %3"),
+                            {std::to_string(slot.direct.power), moveCategoryName(slot.direct.category),
+                             typeName(slot.direct.type)});
         else if (isValidMove(slot.move))
             name = moveRecord(slot.move).name;
-        choices.push_back({std::string(kCaptions[row]) + "：" + name, row});
+        choices.push_back(
+            {fillText(uiText("SpreadText", "%1：%2"), {uiText("SpreadText", kCaptions[row]), name}), row});
     }
     return choices;
 }
@@ -210,23 +241,31 @@ SpreadQuery spreadQueryFor(const DamageEngine& inputs, const DamageSettings& set
 std::vector<ListChoice> spreadHitChoices() {
     std::vector<ListChoice> choices;
     for (int hits = 1; hits <= kMaxSpreadHits; ++hits)
-        choices.push_back({std::to_string(hits) + "発", hits});
+        choices.push_back(
+            {hits == 1 ? uiText("SpreadText", "1発") : fillText(uiText("SpreadText", "%1発"), {std::to_string(hits)}),
+             hits});
     return choices;
 }
 
 std::vector<ListChoice> spreadCertaintyChoices() {
-    std::vector<ListChoice> choices{{"確定", kCertain}};
+    std::vector<ListChoice> choices{{uiText("SpreadText", "確定"), kCertain}};
     for (int percent = kCertain - kPercentChoiceStep; percent >= kLeastPercentChoice; percent -= kPercentChoiceStep)
-        choices.push_back({std::to_string(percent) + "％以上", percent});
+        choices.push_back({fillText(uiText("SpreadText", "%1％以上"), {std::to_string(percent)}), percent});
     return choices;
 }
 
 std::vector<ListChoice> spreadNatureChoices() {
-    return {{"今の性格", static_cast<int>(SpreadNature::Keep)}, {"最適な性格", static_cast<int>(SpreadNature::Best)}};
+    return {{uiText("SpreadText", "今の性格"), static_cast<int>(SpreadNature::Keep)},
+            {uiText("SpreadText", "最適な性格"), static_cast<int>(SpreadNature::Best)}};
 }
 
 std::array<std::string, kSplitColumnCount> splitHeadings(int stat) {
-    return {"HP努力値", std::string(statName(stat)) + "努力値", "合計", "HP", statName(stat), "耐える確率"};
+    return {uiText("SpreadText", "HP努力値"),
+            fillText(uiText("SpreadText", "%1努力値"), {statName(stat)}),
+            uiText("SpreadText", "合計"),
+            "HP",
+            statName(stat),
+            uiText("SpreadText", "耐える確率")};
 }
 
 std::array<std::string, kSplitColumnCount> splitTexts(const DefenceSplit& split) {
@@ -237,12 +276,15 @@ std::array<std::string, kSplitColumnCount> splitTexts(const DefenceSplit& split)
 std::string defenceSummaryText(const DefenceSpreads& found, int hits, int percent) {
     if (found.status != SpreadStatus::Found && found.status != SpreadStatus::NotFound)
         return blockedText(found.status);
-    std::string text = "性格 " + natureText(found.nature) + "・HPと" + statName(found.stat) + "の努力値の残り " +
-                       std::to_string(found.budget) + "：" + hitChancesCounted(found.hitChances) +
-                       std::to_string(hits) + "発を" + certaintyText(percent) + "耐える配分";
-    if (found.status == SpreadStatus::NotFound)
-        return text + "はありません";
-    return text + " " + std::to_string(found.splits.size()) + " 通り（少ない順）";
+    const std::string spreads =
+        found.status == SpreadStatus::NotFound
+            ? fillText(uiText("SpreadText", "%1発を%2耐える配分はありません"),
+                       {std::to_string(hits), certaintyText(percent)})
+            : fillText(uiText("SpreadText", "%1発を%2耐える配分 %3 通り（少ない順）"),
+                       {std::to_string(hits), certaintyText(percent), std::to_string(found.splits.size())});
+    return fillText(uiText("SpreadText", "性格 %1・HPと%2の努力値の残り %3：%4"),
+                    {natureText(found.nature), statName(found.stat), std::to_string(found.budget),
+                     hitChancesCounted(found.hitChances, spreads)});
 }
 
 std::string defenceAdviceText(const SpreadQuery& query, const DefenceSpreads& found) {
@@ -264,15 +306,15 @@ std::string offenceAdviceText(const SpreadQuery& query, const OffenceSpread& fou
 }
 
 std::vector<ListChoice> speedTargetChoices() {
-    return {{"相手の今の素早さ", static_cast<int>(SpeedTarget::Current)},
-            {"最速", static_cast<int>(SpeedTarget::Fastest)},
-            {"準速", static_cast<int>(SpeedTarget::Neutral)},
-            {"無振り", static_cast<int>(SpeedTarget::Uninvested)},
-            {"最遅", static_cast<int>(SpeedTarget::Slowest)}};
+    return {{uiText("SpreadText", "相手の今の素早さ"), static_cast<int>(SpeedTarget::Current)},
+            {uiText("SpreadText", "最速"), static_cast<int>(SpeedTarget::Fastest)},
+            {uiText("SpreadText", "準速"), static_cast<int>(SpeedTarget::Neutral)},
+            {uiText("SpreadText", "無振り"), static_cast<int>(SpeedTarget::Uninvested)},
+            {uiText("SpreadText", "最遅"), static_cast<int>(SpeedTarget::Slowest)}};
 }
 
 std::vector<ListChoice> speedSideChoices() {
-    return {{"攻撃側を調整", 0}, {"防御側を調整", 1}};
+    return {{uiText("SpreadText", "攻撃側を調整"), 0}, {uiText("SpreadText", "防御側を調整"), 1}};
 }
 
 SpeedTuningSearch speedTuningSearchFor(const Scenario& scenario, bool defenderTuned, SpeedTarget target,
@@ -307,25 +349,37 @@ SpeedTuning runSpeedTuning(const SpeedTuningSearch& search) {
 
 std::string speedTuningText(const SpeedTuningSearch& search, const SpeedTuning& found) {
     if (!search.ready)
-        return kChooseSidesText;
+        return uiText("SpreadText", kChooseSidesText);
     if (found.status == SpeedTuningStatus::TypedStats)
         return blockedText(SpreadStatus::TypedStats);
-    const std::string target = speedTargetName(search) + "（" + speedShown(otherStat(search), found.otherSpeed) + "）";
+    const std::string target = fillText(uiText("SpreadText", "%1（%2）"),
+                                        {speedTargetName(search), speedShown(otherStat(search), found.otherSpeed)});
     if (found.status == SpeedTuningStatus::OrderWithoutSpeed)
-        return "あとだし・こうこうのしっぽ・まんぷくのおこうで順番が決まるので、素早さでは変わりません（" + target +
-               "に" + (found.order == TurnOrder::First ? "先手" : "後手") + "）";
-    const std::string nature = "性格 " + natureText(found.nature) + "・素早さ努力値";
-    const std::string own = "（素早さ " + speedShown(found.stat, found.speed) + "）";
+        return fillText(found.order == TurnOrder::First
+                            ? uiText("SpreadText", "あとだし・こうこうのしっぽ・まんぷくのおこうで順番が決まるので、"
+                                                   "素早さでは変わりません（%1に先手）")
+                            : uiText("SpreadText", "あとだし・こうこうのしっぽ・まんぷくのおこうで順番が決まるので、"
+                                                   "素早さでは変わりません（%1に後手）"),
+                        {target});
+    const std::string nature = natureText(found.nature);
+    const std::string ev = std::to_string(found.ev);
+    const std::string own = speedShown(found.stat, found.speed);
     const std::string tie = found.tieEv >= 0 && found.tieEv != found.ev
-                                ? "。努力値 " + std::to_string(found.tieEv) + " では同速"
+                                ? fillText(uiText("SpreadText", "。努力値 %1 では同速"), {std::to_string(found.tieEv)})
                                 : std::string();
     if (found.status == SpeedTuningStatus::Found)
-        return found.trickRoom ? nature + " " + std::to_string(found.ev) + " まで" + own + "なら " + target +
-                                     "より遅く、トリックルームで先手" + tie
-                               : nature + " " + std::to_string(found.ev) + own + "で " + target + "抜き" + tie;
-    return found.trickRoom ? nature + " 0" + own + "でも " + target + "より速く、トリックルームで先に動けません" + tie
-                           : nature + "を残りの " + std::to_string(found.ev) + " まで振っても" + own + "、" + target +
-                                 "を抜けません" + tie;
+        return fillText(found.trickRoom ? uiText("SpreadText", "性格 %1・素早さ努力値 %2 まで（素早さ %3）なら "
+                                                               "%4より遅く、トリックルームで先手")
+                                        : uiText("SpreadText", "性格 %1・素早さ努力値 %2（素早さ %3）で %4抜き"),
+                        {nature, ev, own, target}) +
+               tie;
+    return fillText(found.trickRoom
+                        ? uiText("SpreadText", "性格 %1・素早さ努力値 0（素早さ %3）でも "
+                                               "%4より速く、トリックルームで先に動けません")
+                        : uiText("SpreadText", "性格 %1・素早さ努力値を残りの %2 まで振っても（素早さ %3）、"
+                                               "%4を抜けません"),
+                    {nature, ev, own, target}) +
+           tie;
 }
 
 std::string speedTuningAdviceText(const SpeedTuningSearch& search, const SpeedTuning& found) {
@@ -342,20 +396,19 @@ std::string speedTuningAdviceText(const SpeedTuningSearch& search, const SpeedTu
     const int best = bestSpeedNature(entry, found.trickRoom);
     if (search.query.nature == SpreadNature::Keep && best != entry.nature &&
         finds([](SpeedTuningQuery& q) { q.nature = SpreadNature::Best; }))
-        helps.push_back("最適な性格（" + natureText(best) + "）");
+        helps.push_back(fillText(uiText("SpreadText", "最適な性格（%1）"), {natureText(best)}));
     const bool othersFixed = std::ranges::any_of(std::array{kHp, kAttack, kDefence, kSpAttack, kSpDefence},
                                                  [&](int stat) { return !found.freed[stat] && entry.ev[stat] > 0; });
     if (othersFixed && finds([](SpeedTuningQuery& q) { q.freed.fill(true); }))
-        helps.push_back("ほかの努力値も振り直す");
+        helps.push_back(uiText("SpreadText", "ほかの努力値も振り直す"));
     if (!found.trickRoom && search.query.own.heldItem != ItemId::ChoiceScarf &&
         finds([](SpeedTuningQuery& q) { q.own.heldItem = ItemId::ChoiceScarf; }))
-        helps.push_back("こだわりスカーフを持たせる");
+        helps.push_back(uiText("SpreadText", "こだわりスカーフを持たせる"));
     if (helps.empty())
-        return text + (found.trickRoom ? "努力値・性格では遅くなりきれません" : "努力値・性格では届きません");
-    text += "こうすると見つかります：";
-    for (std::size_t i = 0; i < helps.size(); ++i)
-        text += (i == 0 ? "" : "、") + helps[i];
-    return text;
+        return text + (found.trickRoom ? uiText("SpreadText", "努力値・性格では遅くなりきれません")
+                                       : uiText("SpreadText", "努力値・性格では届きません"));
+    return text + fillText(uiText("SpreadText", "こうすると見つかります：%1"),
+                           {joinedWith(helps, uiText("SpreadText", "、"))});
 }
 
 std::optional<BoxEntry> entryWithSpeedTuning(const BoxEntry& entry, const SpeedTuning& found) {
@@ -371,15 +424,19 @@ std::string offenceSummaryText(const OffenceSpread& found, int hits, int percent
     if (found.status != SpreadStatus::Found && found.status != SpreadStatus::NotFound)
         return blockedText(found.status);
     const std::string stat = statName(found.stat);
-    const std::string nature = "性格 " + natureText(found.nature) + "・";
+    const std::string nature = natureText(found.nature);
     const std::string chance =
-        hitChancesCounted(found.hitChances) + std::to_string(hits) + "発で倒す確率は " + chanceShown(found.chance);
+        hitChancesCounted(found.hitChances, fillText(uiText("SpreadText", "%1発で倒す確率は %2"),
+                                                     {std::to_string(hits), chanceShown(found.chance)}));
+    const std::string value = std::to_string(found.value);
     if (found.status == SpreadStatus::NotFound)
-        return nature + stat + "努力値を残りの " + std::to_string(std::min(kMaxUsefulEv, found.budget)) +
-               " まで振っても、" + chance + "（" + stat + " " + std::to_string(found.value) + "）で、" +
-               (percent >= kCertain ? std::string("確定") : std::to_string(percent) + "％") + "に届きません";
-    return nature + stat + "努力値 " + std::to_string(found.ev) + "（" + stat + " " + std::to_string(found.value) +
-           "）で、" + chance;
+        return fillText(
+            uiText("SpreadText", "性格 %1・%2努力値を残りの %3 まで振っても、%4（%2 %5）で、%6に届きません"),
+            {nature, stat, std::to_string(std::min(kMaxUsefulEv, found.budget)), chance, value,
+             percent >= kCertain ? uiText("SpreadText", "確定")
+                                 : fillText(uiText("SpreadText", "%1％"), {std::to_string(percent)})});
+    return fillText(uiText("SpreadText", "性格 %1・%2努力値 %3（%2 %4）で、%5"),
+                    {nature, stat, std::to_string(found.ev), value, chance});
 }
 
 } // namespace rusrina

@@ -5,6 +5,7 @@
 #include "box/box_entry.h"
 #include "calc/box_tools/spread_finder.h"
 #include "calc/box_tools/spread_finder_speed.h"
+#include "text/ui_text.h"
 #include "view/common/damage_mode.h"
 #include "view/common/list_choice.h"
 
@@ -28,7 +29,8 @@ std::optional<BoxEntry> entryWithOffence(const BoxEntry& attacker, const Offence
 // "習得技：…", "直接数値：威力 80 物理 ノーマル"; value = row.
 std::vector<ListChoice> spreadMoveChoices(const DamageEngine& inputs);
 
-inline constexpr const char* kChooseSidesText = "攻撃側と防御側を選んでください";
+// Looked up with uiText("SpreadText", kChooseSidesText) where it is shown.
+inline constexpr const char* kChooseSidesText = UI_TEXT_NOOP("SpreadText", "攻撃側と防御側を選んでください");
 
 // The query for the window's attacker, defender, row and conditions, in the exact mode the
 // window's mode stands for. Without both sides the query's entries stay empty (not in use).

@@ -8,6 +8,7 @@
 #include "data/species.h"
 #include "data/types.h"
 #include "text/name_fold.h"
+#include "text/ui_text.h"
 #include "view/common/choice_find.h"
 
 #include <algorithm>
@@ -17,8 +18,8 @@
 namespace rusrina {
 namespace {
 
-constexpr const char* kNoChoice = "指定無し";
-constexpr const char* kAnyMove = " 無指定";
+constexpr const char* kNoChoice = UI_TEXT_NOOP("SearchText", "指定無し");
+constexpr const char* kAnyMove = UI_TEXT_NOOP("SearchText", " 無指定");
 constexpr const char* kEmptyField = " - ";
 constexpr const char* kNone = "－";
 
@@ -61,7 +62,7 @@ std::vector<ListChoice> statAtLeastEntries() {
 }
 
 std::vector<ListChoice> typeChooserEntries() {
-    std::vector<ListChoice> entries{{kNoChoice, 0}};
+    std::vector<ListChoice> entries{{text::uiText("SearchText", kNoChoice), 0}};
     std::ranges::move(typeChoices(1), std::back_inserter(entries));
     return entries;
 }
@@ -71,14 +72,14 @@ std::vector<ListChoice> abilityChooserEntries() {
 }
 
 std::vector<ListChoice> eggGroupChooserEntries() {
-    std::vector<ListChoice> entries{{kNoChoice, 0}};
+    std::vector<ListChoice> entries{{text::uiText("SearchText", kNoChoice), 0}};
     for (int group : eggGroupListOrder())
         entries.push_back({eggGroupName(group), group + 1});
     return entries;
 }
 
 std::vector<ListChoice> moveChooserEntries(int typeValue) {
-    std::vector<ListChoice> entries{{kAnyMove, NO_MOVE}};
+    std::vector<ListChoice> entries{{text::uiText("SearchText", kAnyMove), NO_MOVE}};
     for (int move = 0; move < kMoveCount; ++move) {
         const MoveRecord& record = moveRecord(move);
         if (typeValue == 0 || record.type == typeValue - 1)

@@ -3,6 +3,7 @@
 // the criteria its controls stand for, and the order of the result list after a header click.
 
 #include "calc/search/search.h"
+#include "text/ui_text.h"
 #include "view/common/list_choice.h"
 
 #include <array>
@@ -49,26 +50,26 @@ SearchCriteria criteriaFromChoices(const SearchChoices& choices);
 
 // The result list's columns.
 struct ResultColumn {
-    const char* heading; // UTF-8
+    const char* heading; // UTF-8, looked up with uiText("SearchColumn", heading) where it is shown
     int width;           // pixels
     bool centred;        // else left-aligned
 };
 inline constexpr int kResultColumnCount = 13;
 inline constexpr int kNameColumn = 1;
 inline constexpr std::array<ResultColumn, kResultColumnCount> kResultColumns{{
-    {"番号", 36, true},
-    {"名前", 90, false},
-    {"タイプ１", 60, true},
-    {"タイプ２", 60, true},
-    {"とくせい１", 90, true},
-    {"とくせい２", 90, true},
-    {"ゆめとくせい", 90, true},
-    {"ＨＰ", 36, true},
-    {"こうげき", 54, true},
-    {"ぼうぎょ", 54, true},
-    {"とくこう", 54, true},
-    {"とくぼう", 54, true},
-    {"すばやさ", 58, true},
+    {UI_TEXT_NOOP("SearchColumn", "番号"), 36, true},
+    {UI_TEXT_NOOP("SearchColumn", "名前"), 90, false},
+    {UI_TEXT_NOOP("SearchColumn", "タイプ１"), 60, true},
+    {UI_TEXT_NOOP("SearchColumn", "タイプ２"), 60, true},
+    {UI_TEXT_NOOP("SearchColumn", "とくせい１"), 90, true},
+    {UI_TEXT_NOOP("SearchColumn", "とくせい２"), 90, true},
+    {UI_TEXT_NOOP("SearchColumn", "ゆめとくせい"), 90, true},
+    {UI_TEXT_NOOP("SearchColumn", "ＨＰ"), 36, true},
+    {UI_TEXT_NOOP("SearchColumn", "こうげき"), 54, true},
+    {UI_TEXT_NOOP("SearchColumn", "ぼうぎょ"), 54, true},
+    {UI_TEXT_NOOP("SearchColumn", "とくこう"), 54, true},
+    {UI_TEXT_NOOP("SearchColumn", "とくぼう"), 54, true},
+    {UI_TEXT_NOOP("SearchColumn", "すばやさ"), 58, true},
 }};
 
 // The text of one cell of a species' row; empty for a column outside the list.

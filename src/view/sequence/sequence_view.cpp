@@ -3,6 +3,7 @@
 #include "calc/hp_marks.h"
 #include "data/moves.h"
 #include "data/species.h"
+#include "text/ui_text.h"
 #include "view/common/exact_texts.h"
 
 #include <cmath>
@@ -10,6 +11,9 @@
 
 namespace rusrina {
 namespace {
+
+using text::fillText;
+using text::uiText;
 
 constexpr const char* kNone = "－";
 
@@ -46,10 +50,11 @@ std::string oneDecimal(double value) {
 
 std::string hpText(const HpSpread& hp) {
     if (!hp.standing)
-        return "倒れている";
-    const std::string range =
-        hp.low == hp.high ? std::to_string(hp.low) : std::to_string(hp.low) + " ～ " + std::to_string(hp.high);
-    return range + "（平均 " + oneDecimal(hp.mean) + "）";
+        return uiText("SequenceText", "倒れている");
+    const std::string range = hp.low == hp.high ? std::to_string(hp.low)
+                                                : fillText(uiText("SequenceText", "%1 ～ %2"),
+                                                           {std::to_string(hp.low), std::to_string(hp.high)});
+    return fillText(uiText("SequenceText", "%1（平均 %2）"), {range, oneDecimal(hp.mean)});
 }
 
 std::string stageText(int stage) {
@@ -57,12 +62,12 @@ std::string stageText(int stage) {
 }
 
 // "防御 +1 62.5％・+2 12.5％": the stages other than 0 with their chances.
-std::string stagesText(const char* stat, const std::vector<std::pair<int, double>>& stages) {
+std::string stagesText(const std::string& stat, const std::vector<std::pair<int, double>>& stages) {
     std::string text;
     for (const auto& [stage, chance] : stages)
         if (stage != 0 && chance > 0.0)
-            text += (text.empty() ? std::string(stat) + " " : "・") + stageText(stage) + " " + koChanceText(chance);
-    return text;
+            text += (text.empty() ? "" : uiText("SequenceText", "・")) + stageText(stage) + " " + koChanceText(chance);
+    return text.empty() ? text : fillText(uiText("SequenceText", "%1 %2"), {stat, text});
 }
 
 std::string stepName(std::span<const PlannedStep> steps, int step) {
@@ -75,7 +80,8 @@ std::vector<ListChoice> sequenceAttackerChoices(std::span<const BoxEntry> entrie
     std::vector<ListChoice> choices;
     for (size_t i = 0; i < entries.size(); ++i)
         choices.push_back(
-            {std::to_string(i + 1) + "：" + entryShownName(entries[i]) + "（" + speciesName(entries[i].species) + "）",
+            {fillText(uiText("SequenceText", "%1：%2（%3）"),
+                      {std::to_string(i + 1), entryShownName(entries[i]), speciesName(entries[i].species)}),
              static_cast<int>(i)});
     return choices;
 }
@@ -92,7 +98,7 @@ std::string plannedStepText(const PlannedStep& step) {
     const int move = step.moveSlot >= 0 && step.moveSlot < static_cast<int>(std::size(step.entry.move))
                          ? step.entry.move[step.moveSlot]
                          : NO_MOVE;
-    const std::string moveName = isValidMove(move) ? moveRecord(move).name : "（技なし）";
+    const std::string moveName = isValidMove(move) ? moveRecord(move).name : uiText("SequenceText", "（技なし）");
     return std::string(speciesName(step.entry.species)) + " " + moveName +
            (step.uses > 1 ? " ×" + std::to_string(step.uses) : "");
 }
@@ -101,11 +107,12 @@ std::string plannedChainText(std::span<const PlannedStep> steps) {
     std::string text;
     for (const PlannedStep& step : steps)
         text += (text.empty() ? "" : " → ") + plannedStepText(step);
-    return text.empty() ? "（攻撃なし）" : text;
+    return text.empty() ? uiText("SequenceText", "（攻撃なし）") : text;
 }
 
 std::array<std::string, kSequenceColumnCount> sequenceHeadings() {
-    return {"順", "攻撃", "残りHP", "倒れている確率"};
+    return {uiText("SequenceText", "順"), uiText("SequenceText", "攻撃"), uiText("SequenceText", "残りHP"),
+            uiText("SequenceText", "倒れている確率")};
 }
 
 std::vector<std::array<std::string, kSequenceColumnCount>> sequenceRows(std::span<const PlannedStep> steps,
@@ -128,27 +135,31 @@ std::vector<std::array<std::string, kSequenceColumnCount>> sequenceRows(std::spa
 std::string sequenceProblemText(std::span<const PlannedStep> steps, std::span<const int> located, bool hasDefender,
                                 const SequenceResult& result) {
     if (steps.empty())
-        return "攻撃を追加してください（攻撃側・技・回数）";
+        return uiText("SequenceText", "攻撃を追加してください（攻撃側・技・回数）");
     std::string missing;
     for (size_t s = 0; s < located.size(); ++s)
         if (located[s] < 0)
-            missing += (missing.empty() ? "" : "・") + std::to_string(s + 1);
+            missing += (missing.empty() ? "" : uiText("SequenceText", "・")) + std::to_string(s + 1);
     if (!missing.empty())
-        return missing +
-               "番目の攻撃側がボックスにありません（削除か書き換え）。その攻撃を削除するか、追加し直してください";
+        return fillText(
+            uiText(
+                "SequenceText",
+                "%1番目の攻撃側がボックスにありません（削除か書き換え）。その攻撃を削除するか、追加し直してください"),
+            {missing});
     if (!hasDefender)
-        return "防御側を選んでください";
+        return uiText("SequenceText", "防御側を選んでください");
     switch (result.status) {
     case SequenceStatus::Empty:
-        return "回数が 0 の攻撃だけです";
+        return uiText("SequenceText", "回数が 0 の攻撃だけです");
     case SequenceStatus::Cut:
-        return "攻撃回数が多すぎます：最初の " + std::to_string(kMostSequenceUses) + " 回まで数えました";
+        return fillText(uiText("SequenceText", "攻撃回数が多すぎます：最初の %1 回まで数えました"),
+                        {std::to_string(kMostSequenceUses)});
     case SequenceStatus::NotComputed:
-        return "計算できない技・攻撃側があります（その攻撃は数えていません）";
+        return uiText("SequenceText", "計算できない技・攻撃側があります（その攻撃は数えていません）");
     case SequenceStatus::OneHitKo:
-        return "一撃必殺技は数えていません";
+        return uiText("SequenceText", "一撃必殺技は数えていません");
     case SequenceStatus::TooManyGems:
-        return "ジュエルを持つ攻撃側が多すぎます";
+        return uiText("SequenceText", "ジュエルを持つ攻撃側が多すぎます");
     default:
         return {};
     }
@@ -158,9 +169,12 @@ std::string sequenceLogText(std::span<const PlannedStep> steps, const SequenceRe
     std::string log;
     if (result.maxHp <= 0)
         return log;
-    log += "防御側： HP " + std::to_string(result.startHp) + " / " + std::to_string(result.maxHp) + "\r\n";
+    log += fillText(uiText("SequenceText", "防御側： HP %1 / %2"),
+                    {std::to_string(result.startHp), std::to_string(result.maxHp)}) +
+           "\r\n";
     for (const TurnEndStep& e : result.entry)
-        log += "　登場時 " + std::string(turnEndName(e.kind)) + "： " + std::to_string(e.amount) + "\r\n";
+        log += fillText(uiText("SequenceText", "　登場時 %1： %2"), {turnEndName(e.kind), std::to_string(e.amount)}) +
+               "\r\n";
     double fallen = 0.0;
     HpSpread before;
     before.standing = true;
@@ -175,18 +189,21 @@ std::string sequenceLogText(std::span<const PlannedStep> steps, const SequenceRe
             log += std::to_string(use.step + 1) + ". " + stepName(steps, use.step) + "\r\n";
         }
         const HpSpread hp = hpSpreadOf(use);
-        std::string line = "　" + std::to_string(u + 1) + "回目： 倒れている確率 " + koChanceText(fallen) + " → " +
-                           koChanceText(use.knockedOut) + "、残りHP " + hpText(before) + " → " + hpText(hp);
+        std::string line = fillText(
+            uiText("SequenceText", "　%1回目： 倒れている確率 %2 → %3、残りHP %4 → %5"),
+            {std::to_string(u + 1), koChanceText(fallen), koChanceText(use.knockedOut), hpText(before), hpText(hp)});
         if (use.missed > 0.0)
-            line += "、外れ " + koChanceText(use.missed);
+            line += fillText(uiText("SequenceText", "、外れ %1"), {koChanceText(use.missed)});
         if (use.critical > 0.0)
-            line += "、急所 " + koChanceText(use.critical);
+            line += fillText(uiText("SequenceText", "、急所 %1"), {koChanceText(use.critical)});
         if (use.itemGone > 0.0 && std::abs(use.itemGone - itemGone) > 1e-12)
-            line += "、持ち物がない " + koChanceText(use.itemGone);
-        for (const auto& [stat, stages] : {std::pair{"防御", &use.defence}, std::pair{"特防", &use.spDefence}}) {
+            line += fillText(uiText("SequenceText", "、持ち物がない %1"), {koChanceText(use.itemGone)});
+        const std::pair<std::string, const std::vector<std::pair<int, double>>*> stats[] = {
+            {uiText("SequenceText", "防御"), &use.defence}, {uiText("SequenceText", "特防"), &use.spDefence}};
+        for (const auto& [stat, stages] : stats) {
             const std::string text = stagesText(stat, *stages);
             if (!text.empty())
-                line += "、" + text;
+                line += fillText(uiText("SequenceText", "、%1"), {text});
         }
         log += line + "\r\n";
         fallen = use.knockedOut;
@@ -194,34 +211,44 @@ std::string sequenceLogText(std::span<const PlannedStep> steps, const SequenceRe
         itemGone = use.itemGone;
     }
     const std::pair<uint32_t, const char*> notes[] = {
-        {kNoteSecondaryEffects, "技の追加効果（まひ・ひるみ・能力の変化）は数えていません"},
-        {kNoteRecoil, "反動・いのちのたまで減る攻撃側のHPは追っていません"},
-        {kNoteLockedMove, "げきりん などの混乱は数えていません"},
-        {kNoteTripleKick, "トリプルキックは1発ごとに命中を判定します"},
+        {kNoteSecondaryEffects,
+         UI_TEXT_NOOP("SequenceText", "技の追加効果（まひ・ひるみ・能力の変化）は数えていません")},
+        {kNoteRecoil, UI_TEXT_NOOP("SequenceText", "反動・いのちのたまで減る攻撃側のHPは追っていません")},
+        {kNoteLockedMove, UI_TEXT_NOOP("SequenceText", "げきりん などの混乱は数えていません")},
+        {kNoteTripleKick, UI_TEXT_NOOP("SequenceText", "トリプルキックは1発ごとに命中を判定します")},
     };
     for (const auto& [bit, text] : notes)
         if (result.notes & bit)
-            log += std::string("※") + text + "\r\n";
+            log += fillText(uiText("SequenceText", "※%1"), {uiText("SequenceText", text)}) + "\r\n";
     return log;
 }
 
 std::vector<ListChoice> bulkChanceChoices() {
-    return {{"確定", kBulkChanceScale},
-            {"15/16以上", kBulkChanceScale * 15 / 16},
-            {"90％以上", kBulkChanceScale * 9 / 10},
-            {"75％以上", kBulkChanceScale * 3 / 4},
-            {"50％以上", kBulkChanceScale / 2}};
+    return {{uiText("SequenceText", "確定"), kBulkChanceScale},
+            {uiText("SequenceText", "15/16以上"), kBulkChanceScale * 15 / 16},
+            {uiText("SequenceText", "90％以上"), kBulkChanceScale * 9 / 10},
+            {uiText("SequenceText", "75％以上"), kBulkChanceScale * 3 / 4},
+            {uiText("SequenceText", "50％以上"), kBulkChanceScale / 2}};
 }
 
 std::vector<ListChoice> hpMarkChoices() {
-    std::vector<ListChoice> choices{{"HP調整なし", -1}};
+    std::vector<ListChoice> choices{{uiText("SequenceText", "HP調整なし"), -1}};
     for (size_t i = 0; i < kHpMarks.size(); ++i)
-        choices.push_back({std::string(kHpMarks[i].name) + "（" + kHpMarks[i].use + "）", static_cast<int>(i)});
+        choices.push_back(
+            {fillText(uiText("SequenceText", "%1（%2）"), {kHpMarks[i].name, kHpMarks[i].use}), static_cast<int>(i)});
     return choices;
 }
 
 std::array<std::string, kBulkColumnCount> bulkHeadings() {
-    return {"HP努力値", "防御努力値", "特防努力値", "合計", "HP", "防御", "特防", "耐える確率", "HP調整"};
+    return {uiText("SequenceText", "HP努力値"),
+            uiText("SequenceText", "防御努力値"),
+            uiText("SequenceText", "特防努力値"),
+            uiText("SequenceText", "合計"),
+            "HP",
+            uiText("SequenceText", "防御"),
+            uiText("SequenceText", "特防"),
+            uiText("SequenceText", "耐える確率"),
+            uiText("SequenceText", "HP調整")};
 }
 
 std::array<std::string, kBulkColumnCount> bulkTexts(const BulkSpread& s) {
@@ -233,25 +260,27 @@ std::array<std::string, kBulkColumnCount> bulkTexts(const BulkSpread& s) {
 std::string bulkSummaryText(const BulkSpreads& found) {
     switch (found.status) {
     case BulkStatus::NoDefender:
-        return "防御側と攻撃を選んでください";
+        return uiText("SequenceText", "防御側と攻撃を選んでください");
     case BulkStatus::TypedStats:
-        return "防御側の能力値が直接入力されているので、努力値では探せません";
+        return uiText("SequenceText", "防御側の能力値が直接入力されているので、努力値では探せません");
     case BulkStatus::NotComputed:
-        return "計算できない攻撃があるので探せません";
+        return uiText("SequenceText", "計算できない攻撃があるので探せません");
     case BulkStatus::BadQuery:
-        return "条件が正しくありません";
+        return uiText("SequenceText", "条件が正しくありません");
     case BulkStatus::NotFound:
-        return "HP・防御・特防の努力値の残り " + std::to_string(found.budget) + " では耐えられません";
+        return fillText(uiText("SequenceText", "HP・防御・特防の努力値の残り %1 では耐えられません"),
+                        {std::to_string(found.budget)});
     case BulkStatus::Found:
         break;
     }
-    return "HP・防御・特防の努力値の残り " + std::to_string(found.budget) + "：耐える配分 " +
-           std::to_string(found.spreads.size()) + " 通り（合計の少ない順）";
+    return fillText(uiText("SequenceText", "HP・防御・特防の努力値の残り %1：耐える配分 %2 通り（合計の少ない順）"),
+                    {std::to_string(found.budget), std::to_string(found.spreads.size())});
 }
 
 std::string bulkProgressText(int stepsDone, int stepCount) {
-    return "探索中… HP努力値 " + std::to_string(std::max(stepsDone - 1, 0) * kEvStep) + " / " +
-           std::to_string(std::max(stepCount - 1, 0) * kEvStep);
+    return fillText(
+        uiText("SequenceText", "探索中… HP努力値 %1 / %2"),
+        {std::to_string(std::max(stepsDone - 1, 0) * kEvStep), std::to_string(std::max(stepCount - 1, 0) * kEvStep)});
 }
 
 } // namespace rusrina
