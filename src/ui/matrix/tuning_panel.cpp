@@ -233,7 +233,7 @@ void TuningPanel::refreshPower() {
     m_powerModel->setRows(std::vector<std::string>(headings.begin(), headings.end()), rows);
     m_powerTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_powerLine->setText(inputs.attacker ? toQt(powerSummaryText(m_power, m_targets, q.hits, q.percent))
-                                         : toQt(kChooseSidesText));
+                                         : toQt(text::uiText("SpreadText", kChooseSidesText)));
     m_applyPower->setEnabled(m_power.hardest >= 0);
 }
 
@@ -258,7 +258,7 @@ void TuningPanel::applyPower() {
 bool TuningPanel::store(int slot, const BoxEntry& entry, const QString& step) {
     std::array<int, 6> stats;
     std::copy(std::begin(entry.stat), std::end(entry.stat), stats.begin());
-    if (!dialogs().question(this, toQt(kConfirmTitle), toQt(confirmationText(stats))))
+    if (!dialogs().question(this, toQt(text::uiText("EntryEdit", kConfirmTitle)), toQt(confirmationText(stats))))
         return false;
     return m_document.replaceEntry(slot, entry, step);
 }
