@@ -2614,6 +2614,14 @@ Is this right?</translation>
         <source>性格 %1・%2努力値 %3（%2 %4）で %5 体すべてを %6発で%7倒す（最も固いのは %8）</source>
         <translation>%1 nature, %3 %2 EVs (%2 %4) knock out all %5 targets in %6 hits, %7 (the bulkiest: %8)</translation>
     </message>
+    <message>
+        <source>・</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>TurnEnd</name>

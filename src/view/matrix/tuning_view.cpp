@@ -90,10 +90,10 @@ std::string powerTargetText(const Combatant& defender) {
     std::string out = speciesOf(defender);
     if (parts.empty())
         return out;
-    out += "（";
+    std::string state;
     for (size_t i = 0; i < parts.size(); ++i)
-        out += (i ? "・" : "") + parts[i];
-    return out + "）";
+        state += (i ? text::uiText("TuningView", "・") : "") + parts[i];
+    return text::fillText(text::uiText("TuningView", "%1（%2）"), {out, state});
 }
 
 std::array<std::string, kPowerColumnCount> powerHeadings(int stat) {
