@@ -1,7 +1,8 @@
 // The game's names in the English interface: every name the lists show reads in English, the
 // choosers still find a name typed in Japanese, lists sort alphabetically, and team text reads and
-// writes as it does in Japanese.
+// writes as it does in Japanese. The core's messages as the English catalogue words them.
 
+#include "calc/iv/iv_judge.h"
 #include "data/abilities.h"
 #include "data/characteristics.h"
 #include "data/generations.h"
@@ -14,9 +15,13 @@
 #include "data/species.h"
 #include "data/types.h"
 #include "format/set_text.h"
+#include "format/set_text_import.h"
 #include "text/ui_text.h"
 #include "view/common/choice_find.h"
 #include "view/search/search_list.h"
+
+#include "catalogue_translator.h"
+#include "damage_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -35,17 +40,6 @@ protected:
     void SetUp() override { text::setTextLanguage(text::TextLanguage::English, nullptr); }
     void TearDown() override { text::setTextLanguage(text::TextLanguage::Japanese, nullptr); }
 };
-
-bool hasKanaOrKanji(const std::string& utf8) {
-    for (std::size_t i = 0; i + 2 < utf8.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const auto next = static_cast<unsigned char>(utf8[i + 1]);
-        // U+3000..U+9FFF and the full-width forms U+FF00..U+FFEF.
-        if ((lead >= 0xE3 && lead <= 0xE9) || (lead == 0xEF && (next == 0xBC || next == 0xBD || next == 0xBE)))
-            return true;
-    }
-    return false;
-}
 
 TEST_F(EnglishNames, NamesTheGameTermsAsTheEnglishGamesDo) {
     const int garchomp = findSpecies("Garchomp");
@@ -93,7 +87,7 @@ TEST_F(EnglishNames, LeaveNoJapaneseInAnyTable) {
     };
     for (const auto& t : tables) {
         for (int row = 0; row < t.count; ++row)
-            EXPECT_FALSE(hasKanaOrKanji(t.name(row))) << t.table << " " << row << ": " << t.name(row);
+            EXPECT_FALSE(test::hasJapanese(t.name(row))) << t.table << " " << row << ": " << t.name(row);
     }
 }
 
@@ -121,6 +115,32 @@ TEST_F(EnglishNames, LeaveTeamTextAsInJapanese) {
     const ParsedSet inJapanese = readSetText(english).at(0);
     EXPECT_EQ(entryNameUtf8(*inJapanese.entry), entryNameUtf8(*set.entry));
     EXPECT_EQ(writeSetText(*inJapanese.entry, inJapanese.extra, SetTextLanguage::Japanese), japanese);
+}
+
+// The core's messages as the English catalogue words them.
+TEST(EnglishMessages, ReadAsTheCatalogueWordsThem) {
+    const test::EnglishTexts english;
+    const std::vector<ParsedSet> sets = readSetText("Garchomp\nAbility: Levitate\n- Earthquake\n");
+    const BoxEntry machamp = test::creature(findSpecies("Machamp"), {165, 200, 100, 85, 105, 75});
+    const BoxEntry snorlax = test::creature(findSpecies("Snorlax"), {235, 130, 85, 85, 130, 50});
+    const SlotResult row = computeRow(machamp, snorlax, DamageSlot::moveRow(0, indexOf(MoveId::CrossChop)), {});
+    const struct {
+        const char* what;
+        std::string shown;
+        const char* expected;
+    } cases[] = {
+        {"a team text warning", noteLineText(sets.at(0).warnings.at(0)),
+         "Line 2: \"Garchomp\" cannot have the ability \"Levitate\" (registered as written)"},
+        {"an import summary", setAppendSummaryText({0, 2, 0, 1}),
+         "Sets added: 2. Not added, as they could not be read: 1."},
+        {"an IV judge row", statRowText({150, 20, 23}), "150: 20-23"},
+        {"an IV judge advice", growthAdviceText({2, 1, 160}), "Rare Candies: 2  Vitamins: 1  Stat that proves 31: 160"},
+        {"a damage log's first line", row.log.text().substr(0, row.log.text().find('\r')),
+         "Damage calculation by Rusrina"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.shown, c.expected) << c.what;
+    EXPECT_FALSE(test::hasJapanese(row.log.text())) << row.log.text();
 }
 
 } // namespace

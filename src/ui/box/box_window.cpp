@@ -528,7 +528,7 @@ void BoxWindow::selectRow(int row) {
 
 void BoxWindow::openNew() {
     if (m_document.box().full()) {
-        dialogs().message(this, QString(), toQt(kBoxFullText));
+        dialogs().message(this, QString(), toQt(text::uiText("Box", kBoxFullText)));
         return;
     }
     Q_EMIT editRequested(-1);

@@ -578,7 +578,7 @@ int EntryEditWindow::store(const BoxEntry& entry, const EntryExtra& extra) {
     case StoreStatus::Stored:
         return stored.slot;
     case StoreStatus::BoxFull:
-        dialogs().message(this, QString(), toQt(kBoxFullText));
+        dialogs().message(this, QString(), toQt(text::uiText("Box", kBoxFullText)));
         return -1;
     default: // the form's checks keep every value in range, so this is a fault elsewhere
         dialogs().message(this, QCoreApplication::translate("EntryEditWindow", "パラメータ異常"),

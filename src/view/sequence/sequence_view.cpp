@@ -235,7 +235,8 @@ std::vector<ListChoice> hpMarkChoices() {
     std::vector<ListChoice> choices{{uiText("SequenceText", "HP調整なし"), -1}};
     for (size_t i = 0; i < kHpMarks.size(); ++i)
         choices.push_back(
-            {fillText(uiText("SequenceText", "%1（%2）"), {kHpMarks[i].name, kHpMarks[i].use}), static_cast<int>(i)});
+            {fillText(uiText("SequenceText", "%1（%2）"), {kHpMarks[i].name, uiText("HpMarks", kHpMarks[i].use)}),
+             static_cast<int>(i)});
     return choices;
 }
 
