@@ -3,6 +3,8 @@
 // a box of well-known sets, the windows built as the program builds them, each grabbed as it is
 // drawn; then those of the other windows (window_shots.cpp). Run on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen:configfile=tests/gui/screen_1366x768.json build/dev/src/rusrina-shots docs
+// and the English interface's, with the box's nicknames as an English-speaking player gives them:
+//   ... build/dev/src/rusrina-shots --lang en docs/en
 // (the platform's own screen, 800 x 800, is smaller than some windows: they would be shrunk to it).
 
 #include "devtools/window_shots.h"
@@ -15,6 +17,7 @@
 #include "settings/settings_file.h"
 
 #include "app/box_windows.h"
+#include "app/program_language.h"
 #include "ui/box/box_window.h"
 #include "ui/box/set_text_dialog.h"
 #include "ui/matrix/matrix_window.h"
@@ -33,6 +36,9 @@
 #include <QToolButton>
 
 #include <cstdio>
+#include <optional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -66,9 +72,25 @@ const Set kSets[] = {
     {"ルカリオ", 452, 18, 49, 2, {4, 252, 0, 0, 0, 252}, {417, 7, 241, kNone}},
 };
 
+const char* nickname(const char* name) {
+    static constexpr std::pair<const char*, const char*> kEnglish[] = {
+        {"ガブ", "Chomp"},        {"グロス", "Meta"},        {"ハピ", "Blissey"},  {"リュー", "Dnite"},
+        {"バンギ", "Tyran"},      {"スイクン", "Suicune"},   {"ラティ", "Latios"}, {"ハッサム", "Scizor"},
+        {"ドータクン", "Zong"},   {"ヒードラン", "Heatran"}, {"マンダ", "Mence"},  {"ルカリオ", "Lucario"},
+        {"ガブ素", "Chomp2"},     {"ロトム", "Wash"},        {"ナット", "Ferro"},  {"ガブ鉢", "BandChomp"},
+        {"マンダ珠", "OrbMence"},
+    };
+    if (text::textLanguage() != text::TextLanguage::English)
+        return name;
+    for (const auto& [japanese, english] : kEnglish)
+        if (std::string_view(japanese) == name)
+            return english;
+    return name;
+}
+
 BoxEntry entryOf(const Set& set) {
     BoxEntry e{};
-    setEntryName(e, set.name);
+    setEntryName(e, nickname(set.name));
     e.species = set.species;
     e.level = 50;
     e.nature = set.nature;
@@ -218,11 +240,17 @@ bool shootSequence(BoxWindows& windows, const QDir& out) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: rusrina-shots DIRECTORY\n");
+    const QStringList arguments = QCoreApplication::arguments();
+    const std::optional<text::TextLanguage> language = languageFromArguments(arguments);
+    if (arguments.size() != (language ? 4 : 2)) {
+        std::fprintf(stderr, "usage: rusrina-shots [--lang en|ja] DIRECTORY\n");
         return 2;
     }
-    const QDir out(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[1])));
+    if (language)
+        applyLanguage(app, *language);
+    const QDir out(QDir::current().absoluteFilePath(arguments.last()));
+    if (!QDir().mkpath(out.path()))
+        return 1;
     QTemporaryDir work;
     QDir::setCurrent(work.path());
     Box box;

@@ -3,6 +3,7 @@
 #include "app/box_windows.h"
 #include "app/top_window.h"
 #include "settings/settings_file.h"
+#include "text/ui_text.h"
 #include "ui/box/box_window.h"
 #include "ui/common/dialogs.h"
 #include "ui/detail/detail_window.h"
@@ -42,6 +43,12 @@ public:
 
 template <typename T> T* child(QWidget* window, const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+// The text a chooser shows for a game name, in the language of the run.
+QString named(const char* japanese, const char* english) {
+    return text::textLanguage() == text::TextLanguage::English ? QString::fromUtf8(english)
+                                                               : QString::fromUtf8(japanese);
 }
 
 void settle() {
@@ -120,16 +127,16 @@ bool searchPictures(SettingsFile& settings, const QDir& out) {
     const char* const boxes[] = {"check_level", "check_mw", "check_qx", "check_zv", "check_jy", "check_tk"};
     for (const char* box : boxes)
         child<QCheckBox>(&search, box)->setChecked(true);
-    choose(&search, "combo_l4", QStringLiteral("100以上"));
-    choose(&search, "combo_wt1", QStringLiteral("でんき"));
-    choose(&search, "combo_wn1", QStringLiteral("１０まんボルト"));
+    choose(&search, "combo_l4", named("100以上", "100"));
+    choose(&search, "combo_wt1", named("でんき", "Electric"));
+    choose(&search, "combo_wn1", named("１０まんボルト", "Thunderbolt"));
     QHeaderView* header = child<QTableView>(&search, "list_result")->horizontalHeader();
     constexpr int kSpeedColumn = 12;
     const QPoint speed(header->sectionViewportPosition(kSpeedColumn) + header->sectionSize(kSpeedColumn) / 2,
                        header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, speed);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, speed); // descending
-    typeInto(child<QComboBox>(&search, "combo_wn2"), QStringLiteral("しん"));
+    typeInto(child<QComboBox>(&search, "combo_wn2"), named("しん", "extr"));
     bool ok = save(picture(search), out, "search_window.png");
     pressKey(child<QComboBox>(&search, "combo_wn2"), Qt::Key_Escape);
 
@@ -158,7 +165,7 @@ bool ivJudgePicture(SettingsFile& settings, const QDir& out) {
     typeInto(species, QStringLiteral("victini"));
     pressKey(species, Qt::Key_Return);
     choose(&judge, "combo_level", QStringLiteral("50"), true);
-    choose(&judge, "combo_seikaku", QStringLiteral("ようき"));
+    choose(&judge, "combo_seikaku", named("ようき", "Jolly"));
     child<QCheckBox>(&judge, "check_mezapa")->setChecked(true);
     const char* const picks[3] = {"175", "120", "120"};
     for (int stat = 0; stat < 3; ++stat) {
@@ -184,7 +191,7 @@ bool ivJudgeTrainedPicture(SettingsFile& settings, const QDir& out) {
     typeInto(species, QStringLiteral("garchomp"));
     pressKey(species, Qt::Key_Return);
     choose(&judge, "combo_level", QStringLiteral("50"), true);
-    choose(&judge, "combo_seikaku", QStringLiteral("ようき"));
+    choose(&judge, "combo_seikaku", named("ようき", "Jolly"));
     child<QCheckBox>(&judge, "check_mezapa")->setChecked(true);
     child<QSpinBox>(&judge, "spin_ev_1")->setValue(252);
     child<QSpinBox>(&judge, "spin_ev_5")->setValue(252);
@@ -194,8 +201,8 @@ bool ivJudgeTrainedPicture(SettingsFile& settings, const QDir& out) {
         field->setText(QString::fromLatin1(shown[stat]));
         QTest::keyClick(field, Qt::Key_Return);
     }
-    choose(&judge, "combo_kosei", QStringLiteral("あばれることが"));
-    choose(&judge, "combo_mezapa_type", QStringLiteral("ドラゴン"), true);
+    choose(&judge, "combo_kosei", named("あばれることが", "Likes to thrash"));
+    choose(&judge, "combo_mezapa_type", named("ドラゴン", "Dragon"), true);
     return save(picture(judge), out, "iv_judge_trained.png");
 }
 
@@ -213,26 +220,26 @@ bool editPictures(SettingsFile& settings, const QDir& out) {
     QTest::mouseClick(child<QPushButton>(&box, "newButton"), Qt::LeftButton);
     EntryEditWindow& edit = windows.editWindow();
     settle();
-    child<QLineEdit>(&edit, "edit_name")->setText(QStringLiteral("ぴかちゃん改"));
+    child<QLineEdit>(&edit, "edit_name")->setText(named("ぴかちゃん改", "Sparky"));
     QComboBox* species = child<QComboBox>(&edit, "combo_species");
     typeInto(species, QStringLiteral("chu"));
     bool ok = save(picture(edit), out, "find_by_typing.png");
     pressKey(species, Qt::Key_Return);
 
     choose(&edit, "combo_level", QStringLiteral("55"), true);
-    choose(&edit, "combo_nature", QStringLiteral("ゆうかん"));
-    choose(&edit, "combo_item", QStringLiteral("こだわりハチマキ"));
+    choose(&edit, "combo_nature", named("ゆうかん", "Brave"));
+    choose(&edit, "combo_item", named("こだわりハチマキ", "Choice Band"));
     const int evs[6] = {4, 252, 0, 0, 0, 252};
     for (int stat = 0; stat < 6; ++stat) {
         child<QLineEdit>(&edit, qPrintable(QStringLiteral("edit_iv%1").arg(stat)))->setText(QStringLiteral("31"));
         child<QLineEdit>(&edit, qPrintable(QStringLiteral("edit_ev%1").arg(stat)))->setText(QString::number(evs[stat]));
     }
-    choose(&edit, "combo_type1", QStringLiteral("でんき"));
-    choose(&edit, "combo_move1", QStringLiteral("１０まんボルト"), true);
-    choose(&edit, "combo_type2", QStringLiteral("ノーマル"));
-    choose(&edit, "combo_move2", QStringLiteral("めざめるパワー"), true);
-    choose(&edit, "combo_type4", QStringLiteral("でんき"));
-    choose(&edit, "combo_move4", QStringLiteral("かみなり"), true);
+    choose(&edit, "combo_type1", named("でんき", "Electric"));
+    choose(&edit, "combo_move1", named("１０まんボルト", "Thunderbolt"), true);
+    choose(&edit, "combo_type2", named("ノーマル", "Normal"));
+    choose(&edit, "combo_move2", named("めざめるパワー", "Hidden Power"), true);
+    choose(&edit, "combo_type4", named("でんき", "Electric"));
+    choose(&edit, "combo_move4", named("かみなり", "Thunder"), true);
     YesDialogs yes;
     setDialogs(&yes);
     QTest::mouseClick(child<QPushButton>(&edit, "button_register"), Qt::LeftButton);

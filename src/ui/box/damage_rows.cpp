@@ -1,5 +1,6 @@
 #include "ui/box/damage_rows.h"
 
+#include "text/ui_text.h"
 #include "ui/common/chooser.h"
 #include "ui/common/qt_text.h"
 #include "view/box/damage_view.h"
@@ -183,9 +184,11 @@ void DamageRows::addDirectRow() {
     const int row = gridRow(kDirectRow);
     gridOf(this)->addWidget(new QLabel(QCoreApplication::translate("DamageRows", "直接数値選択"), this), row,
                             kNameColumn);
+    // The English names are longer than the Japanese ("Physical", "Electric").
+    const bool english = text::textLanguage() == text::TextLanguage::English;
     m_directPower = chooser(this, "directPowerCombo", 3);
-    m_directCategory = chooser(this, "directCategoryCombo", 2);
-    m_directType = chooser(this, "directTypeCombo", 4);
+    m_directCategory = chooser(this, "directCategoryCombo", english ? 8 : 2);
+    m_directType = chooser(this, "directTypeCombo", english ? 8 : 4);
     fillChooser(*m_directPower, directPowerChoices());
     fillChooser(*m_directCategory, directCategoryChoices());
     fillChooser(*m_directType, directTypeChoices());
