@@ -6,6 +6,7 @@
 // やどりぎのタネ, the hazards), the endings and the states after each of the first turns must be equal
 // to the last fraction.
 
+#include "calc/calculate.h"
 #include "calc/duel/duel_chain.h"
 #include "devtools/oracle_duel.h"
 
@@ -13,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace rusrina::duel {
 namespace {
@@ -156,6 +159,39 @@ TEST(DuelExact, ChainAgreesWithEveryBranchEnumerated) {
             std::map<StateKey, Q> states(chain.states().begin(), chain.states().end());
             EXPECT_EQ(states, e.states) << row.what << ": turn " << t;
         }
+    }
+}
+
+// A side's status and HP wake its ability in the chain as the rows of the box window have it: the
+// first use's rolls equal the row's for the same side (どくぼうそう only with poison, ねつぼうそう only
+// with a burn, こんじょう with any status, もうか at a third of the HP).
+TEST(DuelExact, StatusAndHpWakeTheAbilityAsTheRowsDo) {
+    const char* const kSides[] = {
+        R"({"name":"Zangoose","options":{"level":50,"gender":"M","ability":"Toxic Boost","status":"brn"}})",
+        R"({"name":"Zangoose","options":{"level":50,"gender":"M","ability":"Toxic Boost","status":"psn"}})",
+        R"({"name":"Drifblim","options":{"level":50,"gender":"M","ability":"Flare Boost","status":"psn"}})",
+        R"({"name":"Drifblim","options":{"level":50,"gender":"M","ability":"Flare Boost","status":"brn"}})",
+        R"({"name":"Heracross","options":{"level":50,"gender":"M","ability":"Guts","status":"par"}})",
+        R"({"name":"Infernape","options":{"level":50,"gender":"M","ability":"Blaze","curHP":40}})",
+    };
+    const char* const kMoves[] = {"Crush Claw", "Crush Claw", "Thunderbolt", "Thunderbolt", "Megahorn", "Flamethrower"};
+    const auto values = [](const DistinctRolls& rolls) {
+        std::vector<std::pair<int32_t, int32_t>> out;
+        for (const sequence::RollCount& r : rolls)
+            out.emplace_back(r.value, r.count);
+        return out;
+    };
+    for (size_t i = 0; i < std::size(kSides); ++i) {
+        const std::string duel =
+            std::string(R"({"id":9,"gen":5,"attacker":)") + kSides[i] +
+            R"(,"defender":{"name":"Snorlax","options":{"level":50,"gender":"M","ability":"Thick Fat"}},)" +
+            R"("attackerMove":{"name":")" + kMoves[i] + R"("},"defenderMove":{"name":"Crunch"}})";
+        const OracleDuel d = oracleDuelFrom(json::parse(duel));
+        DuelModel model(d.scenario, d.first, d.second);
+        ASSERT_TRUE(model.playable()) << kSides[i];
+        const UseModel& use = model.use(0, false, false, model.side(0).startHp, model.side(1).maxHp);
+        const ExactAnswer row = calculateHit(d.scenario, d.first);
+        EXPECT_EQ(values(use.plain), values(distinct(row.rolls.rolls))) << kSides[i];
     }
 }
 

@@ -142,54 +142,63 @@ DuelModel::DuelModel(const Scenario& given, const DamageSlot& first, const Damag
 // Whether side s's move can be played, and what it does besides its hit.
 void DuelModel::check(int s) {
     const ExactAttack a = attackOf(s, m_sides[s].startsWithItem, m_sides[s].startHp, false);
-    SideModel& m = m_sides[s];
-    DuelRefusal& refusal = m_refusal[s];
+    m_sides[s].fullyParalysed = m_facing[s].attacker.state.status == StatusCondition::Paralysis;
+    m_refusal[s] = moveRefusal(s, a);
+    if (m_refusal[s] == DuelRefusal::None)
+        m_refusal[s] = rollsRefusal(s, a);
+    if (m_refusal[s] != DuelRefusal::None)
+        return;
+    takeEffects(s, a);
+    noteLeftOut(s, a);
+}
+
+// What the move is, and the user's state, refuse: no move, a move the engine cannot compute, a
+// sleeping user, a move that is not one damaging hit a turn.
+DuelRefusal DuelModel::moveRefusal(int s, const ExactAttack& a) const {
     const bool direct = m_slots[s].row == kDirectRow;
-    if (!direct && m_slots[s].move == NO_MOVE) {
-        refusal = DuelRefusal::NoMove;
-        return;
-    }
-    if (!a.usable || a.noFormula || a.grounded) {
-        refusal = DuelRefusal::NotComputed;
-        return;
-    }
+    if (!direct && m_slots[s].move == NO_MOVE)
+        return DuelRefusal::NoMove;
+    if (!a.usable || a.noFormula || a.grounded)
+        return DuelRefusal::NotComputed;
     const std::optional<StatusCondition> status = m_facing[s].attacker.state.status;
-    m.fullyParalysed = status == StatusCondition::Paralysis;
-    if (status == StatusCondition::Sleep || status == StatusCondition::Freeze) {
-        refusal = DuelRefusal::Asleep;
-        return;
-    }
-    if (a.category == kStatus) {
-        refusal = DuelRefusal::NotDamaging;
-        return;
-    }
+    if (status == StatusCondition::Sleep || status == StatusCondition::Freeze)
+        return DuelRefusal::Asleep;
+    if (a.category == kStatus)
+        return DuelRefusal::NotDamaging;
     const MoveBattleData& data = moveBattleData(a.move, m_gen);
     if (data.flags & kMoveOneHitKo)
-        refusal = DuelRefusal::OneHitKo;
-    else if (data.maxHits > 1 || data.multiHit != 0)
-        refusal = DuelRefusal::SeveralHits;
-    else if (followsHp(a.move) || rollsDependOnHp(a))
-        refusal = DuelRefusal::FollowsHp;
-    else if (data.flags & (kMoveCharge | kMoveRecharge))
-        refusal = DuelRefusal::TwoTurns;
-    else if ((data.flags & kMoveSelfDestruct) || a.move == MoveId::Memento)
-        refusal = DuelRefusal::UserFaints;
-    else if (!direct && followsTurn(a.move))
-        refusal = DuelRefusal::FollowsTurn;
-    if (refusal != DuelRefusal::None)
-        return;
+        return DuelRefusal::OneHitKo;
+    if (data.maxHits > 1 || data.multiHit != 0)
+        return DuelRefusal::SeveralHits;
+    if (followsHp(a.move) || rollsDependOnHp(a))
+        return DuelRefusal::FollowsHp;
+    if (data.flags & (kMoveCharge | kMoveRecharge))
+        return DuelRefusal::TwoTurns;
+    if ((data.flags & kMoveSelfDestruct) || a.move == MoveId::Memento)
+        return DuelRefusal::UserFaints;
+    if (!direct && followsTurn(a.move))
+        return DuelRefusal::FollowsTurn;
+    return DuelRefusal::None;
+}
+
+// What the hit against the foe refuses: rolls the engine cannot give, or more than one set of them.
+DuelRefusal DuelModel::rollsRefusal(int s, const ExactAttack& a) const {
     const int foe = 1 - s;
-    const ExactSide foeSide = sideAt(foe, m_sides[foe].startsWithItem, m_sides[foe].maxHp);
-    const ExactRolls rolls = exactRolls(a, foeSide);
+    const ExactRolls rolls = exactRolls(a, sideAt(foe, m_sides[foe].startsWithItem, m_sides[foe].maxHp));
     if (rolls.outcome == ExactRolls::Outcome::NotComputed || rolls.outcome == ExactRolls::Outcome::NoFormula ||
-        rolls.outcome == ExactRolls::Outcome::CannotUse) {
-        refusal = DuelRefusal::NotComputed;
-        return;
-    }
-    if (rolls.hits() && (!rolls.oneHit() || rolls.halvesHp)) {
-        refusal = DuelRefusal::SeveralHits;
-        return;
-    }
+        rolls.outcome == ExactRolls::Outcome::CannotUse)
+        return DuelRefusal::NotComputed;
+    if (rolls.hits() && (!rolls.oneHit() || rolls.halvesHp))
+        return DuelRefusal::SeveralHits;
+    return DuelRefusal::None;
+}
+
+// What a use does besides its hit: recoil, draining, はたきおとす, the foe's がんじょう, きんちょうかん,
+// and the PP it has.
+void DuelModel::takeEffects(int s, const ExactAttack& a) {
+    SideModel& m = m_sides[s];
+    const int foe = 1 - s;
+    const MoveBattleData& data = moveBattleData(a.move, m_gen);
     const AbilityId own = abilityIn(*m_facing[s].attacker.entry, m_gen);
     const AbilityId foeAbility = abilityIn(*m_facing[s].defender.entry, m_gen);
     const bool broken = breaksAbilities(a.ability);
@@ -201,7 +210,16 @@ void DuelModel::check(int s) {
     m.knocksOff = a.move == MoveId::KnockOff && !(foeAbility == AbilityId::StickyHold && !broken);
     m_sides[foe].sturdy = m_gen == kGen5 && foeAbility == AbilityId::Sturdy && !broken;
     m.blocksBerries = m_gen == kGen5 && own == AbilityId::Unnerve;
-    m.pp = direct ? 0 : moveRecord(a.move).pp * kPpUpsGive / kPpUpsOf;
+    m.pp = m_slots[s].row == kDirectRow ? 0 : moveRecord(a.move).pp * kPpUpsGive / kPpUpsOf;
+}
+
+// The notes on what the chain leaves out of this side's battle.
+void DuelModel::noteLeftOut(int s, const ExactAttack& a) {
+    const SideModel& m = m_sides[s];
+    const MoveBattleData& data = moveBattleData(a.move, m_gen);
+    const AbilityId own = abilityIn(*m_facing[s].attacker.entry, m_gen);
+    const AbilityId foeAbility = abilityIn(*m_facing[s].defender.entry, m_gen);
+    const ExactSide foeSide = sideAt(1 - s, m_sides[1 - s].startsWithItem, m_sides[1 - s].maxHp);
     if (data.flags & kMoveSecondaryEffect)
         m_notes |= kDuelNoteSecondaryEffects;
     if (changesOwnStages(a.move, data.flags))
@@ -214,8 +232,7 @@ void DuelModel::check(int s) {
         m_notes |= kDuelNoteContact;
     if (m.drains && foeAbility == AbilityId::LiquidOoze)
         m_notes |= kDuelNoteLeechOoze;
-    const ItemKind kind = m_sides[s].item;
-    if (kind == ItemKind::PinchDefence || kind == ItemKind::PinchSpDefence || kind == ItemKind::PinchOther ||
+    if (oneOf(m.item, {ItemKind::PinchDefence, ItemKind::PinchSpDefence, ItemKind::PinchOther}) ||
         heldItemOfSide(sideAt(s, true, m.maxHp)) == ItemId::CustapBerry)
         m_notes |= kDuelNotePinchBerry;
     if (m_facing[s].defender.state.seeded && own == AbilityId::LiquidOoze)
@@ -236,38 +253,14 @@ ExactSide DuelModel::sideAt(int s, bool itemHeld, int32_t hp) const {
     return side;
 }
 
-// The conditions the user attacks under: its burn, and its ability active where the battle holds
-// what it asks for (もうか and its like at a third of the HP, よわき at half, こんじょう and its like
-// with a status).
-BattleConditions DuelModel::conditionsFor(int user, int32_t userHp) const {
-    const Scenario& s = m_facing[user];
-    BattleConditions c = conditionsOf(s);
-    const std::optional<StatusCondition> status = s.attacker.state.status;
-    const bool hasStatus = status && *status != StatusCondition::None;
-    const int32_t most = m_sides[user].maxHp;
-    c.burn = status == StatusCondition::Burn;
-    switch (abilityIn(*s.attacker.entry, m_gen)) {
-    case AbilityId::Blaze:
-    case AbilityId::Torrent:
-    case AbilityId::Overgrow:
-    case AbilityId::Swarm:
-        c.abilityActive = 3 * userHp <= most;
-        break;
-    case AbilityId::Defeatist:
-        c.abilityActive = 2 * userHp <= most;
-        break;
-    case AbilityId::Guts:
-        c.abilityActive = hasStatus;
-        break;
-    case AbilityId::ToxicBoost:
-        c.abilityActive = status == StatusCondition::Poison || status == StatusCondition::BadPoison;
-        break;
-    case AbilityId::FlareBoost:
-        c.abilityActive = status == StatusCondition::Burn;
-        break;
-    default:
-        c.abilityActive = false;
-    }
+// The conditions the user attacks under: the scenario's, but for the window's own やけど and 特性発動.
+// The battle state the side is prepared with (its status, the HP of the band) wakes its ability and
+// burns it as the rows have it: もうか and its like at a third of the HP, よわき at half, こんじょう
+// with any status, どくぼうそう with poison, ねつぼうそう with a burn.
+BattleConditions DuelModel::conditionsFor(int user) const {
+    BattleConditions c = conditionsOf(m_facing[user]);
+    c.burn = false;
+    c.abilityActive = false;
     return c;
 }
 
@@ -275,8 +268,7 @@ ExactAttack DuelModel::attackOf(int user, bool userItem, int32_t userHp, bool cr
     const Scenario& s = m_facing[user];
     ExactOptions options = exactOptionsOf(s);
     options.critical = critical;
-    return prepareExactAttack(sideAt(user, userItem, userHp), m_slots[user], conditionsFor(user, userHp), options,
-                              s.field);
+    return prepareExactAttack(sideAt(user, userItem, userHp), m_slots[user], conditionsFor(user), options, s.field);
 }
 
 // Where the HP stands as far as a use reads it: the user's at full, above half, at half or less

@@ -79,7 +79,12 @@ public:
 
 private:
     ExactSide sideAt(int s, bool itemHeld, int32_t hp) const;
-    BattleConditions conditionsFor(int user, int32_t userHp) const;
+    BattleConditions conditionsFor(int user) const;
+    // check's steps.
+    DuelRefusal moveRefusal(int s, const ExactAttack& a) const;
+    DuelRefusal rollsRefusal(int s, const ExactAttack& a) const;
+    void takeEffects(int s, const ExactAttack& a);
+    void noteLeftOut(int s, const ExactAttack& a);
     ExactAttack attackOf(int user, bool userItem, int32_t userHp, bool critical) const;
     void check(int s);
     UseModel buildUse(int user, bool userItem, bool foeItem, int32_t userHp, int32_t foeHp) const;

@@ -89,15 +89,22 @@ static bool applyStep(DuelModel& model, int s, World& w, int32_t amount, TurnEnd
     return false;
 }
 
+// The place of a step in the end of turn. どく, もうどく and ポイズンヒール are one place: a side's
+// poison, of whichever kind, comes in turn with the other side's, the faster first.
+static int placeOf(TurnEndKind kind) {
+    return kind == TurnEndKind::Toxic || kind == TurnEndKind::PoisonHeal ? static_cast<int>(TurnEndKind::Poison)
+                                                                         : static_cast<int>(kind);
+}
+
 Outcome endOfTurn(DuelModel& model, int turn, World& w, int first) {
     const std::array<const TurnEndPlan*, 2> plans{&model.turnEnd(0, w.item[0]), &model.turnEnd(1, w.item[1])};
-    // Each kind of step for both sides before the next kind, the side that moves first first. A side
-    // that falls takes no further step, and the other's steps still run: both may fall.
+    // Each place's steps for both sides before the next place's, the side that moves first first. A
+    // side that falls takes no further step, and the other's steps still run: both may fall.
     int firstDown = -1;
     for (int k = static_cast<int>(TurnEndKind::Sandstorm); k <= static_cast<int>(TurnEndKind::PoisonHeal); ++k)
         for (int s : {first, 1 - first})
             for (const TurnEndStep& step : plans[s]->eachTurn) {
-                if (static_cast<int>(step.kind) != k || w.hp[s] == 0)
+                if (placeOf(step.kind) != k || w.hp[s] == 0)
                     continue;
                 const int32_t amount = step.kind == TurnEndKind::Toxic ? plans[s]->toxicLoss(turn) : step.amount;
                 if (applyStep(model, s, w, amount, step.kind) && firstDown < 0)
