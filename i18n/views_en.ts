@@ -391,6 +391,21 @@
     </message>
 </context>
 <context>
+    <name>DuelText</name>
+    <message>
+        <source>対面：計算方式を実機にすると、1対1の勝率を表示します</source>
+        <translation>One-on-one: choose an in-game calculation mode to see the chances of a one-on-one</translation>
+    </message>
+    <message>
+        <source>対面：攻撃側にダメージを与える技がありません</source>
+        <translation>One-on-one: the attacker has no damaging move</translation>
+    </message>
+    <message>
+        <source>対面：防御側にダメージを与える技がありません</source>
+        <translation>One-on-one: the defender has no damaging move</translation>
+    </message>
+</context>
+<context>
     <name>EditionText</name>
     <message>
         <source>QX：ダイヤモンド・パール（DP）</source>
@@ -1734,6 +1749,13 @@ Is this right?</translation>
     <message>
         <source>3発以上</source>
         <translation>3HKO or more</translation>
+    </message>
+</context>
+<context>
+    <name>MatrixView</name>
+    <message>
+        <source>対面勝率</source>
+        <translation>1v1 win %</translation>
     </message>
 </context>
 <context>

@@ -346,6 +346,22 @@ Save it under another name?</translation>
         <source>上書きする</source>
         <translation>Overwrite</translation>
     </message>
+    <message>
+        <source>対面の計算過程</source>
+        <translation>the one-on-one&apos;s log</translation>
+    </message>
+    <message>
+        <source>2匹だけで戦い、それぞれいちばん早く倒せる技を使い続けたときの勝ち・引き分け・負けの確率</source>
+        <translation>The chances to win, draw and lose when the two meet alone, each using the move that knocks the other out soonest every turn</translation>
+    </message>
+    <message>
+        <source>詳細</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>対面の最初のターンの分かれ方をコピーし、計算過程に表示します</source>
+        <translation>Copies how the first turns of the one-on-one end and shows it in the calculation log</translation>
+    </message>
 </context>
 <context>
     <name>ConditionsPanel</name>
@@ -1002,6 +1018,30 @@ the stat first rises by 1 (&quot;30:8 - 31:4&quot;: IV 30 rises at 8 EVs, IV 31 
     <message>
         <source>確定数の色：</source>
         <translation>KO colours:</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>対面勝率：中止しました（%1 / %2）</source>
+        <translation>1v1 win %: stopped (%1 / %2)</translation>
+    </message>
+    <message>
+        <source>対面勝率を計算中… %1 / %2</source>
+        <translation>Computing 1v1 win %… %1 / %2</translation>
+    </message>
+    <message>
+        <source>選んだ項目がこの項目と1対1で戦って勝つ確率（それぞれいちばん早く倒せる技を使い続けるとして）</source>
+        <translation>The chance that the chosen entry beats this one alone (each using the move that knocks the other out soonest)</translation>
+    </message>
+    <message>
+        <source>対面勝率</source>
+        <translation>1v1 win %</translation>
+    </message>
+    <message>
+        <source>選んだ項目がそれぞれの項目と1対1で戦って勝つ確率の列を最後に加えます</source>
+        <translation>Adds a last column with the chance that the chosen entry beats each entry alone</translation>
     </message>
 </context>
 <context>

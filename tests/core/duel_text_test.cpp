@@ -2,6 +2,8 @@
 
 #include "view/box/duel_text.h"
 
+#include "damage_test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace rusrina {
@@ -36,6 +38,38 @@ TEST(DuelText, LineAndLogWordTheAnswer) {
     };
     EXPECT_EQ(log, expected);
     EXPECT_TRUE(duelLog(refused).empty());
+}
+
+// The box window's line: the simple mode and a side without a damaging move say why, with no log;
+// a pair names each side's soonest-knocking move and its log starts with the line.
+TEST(DuelText, BoxLineOfThePair) {
+    using test::creature, test::withMoves, test::scenarioOf;
+    const BoxEntry snorlax =
+        withMoves(creature(test::kSnorlax, {200, 100, 100, 100, 100, 100}), {32, 33, NO_MOVE, NO_MOVE});
+    const BoxEntry ghostOnly =
+        withMoves(creature(test::kChansey, {200, 100, 100, 100, 100, 90}), {246, NO_MOVE, NO_MOVE, NO_MOVE});
+    const BoxEntry chansey =
+        withMoves(creature(test::kChansey, {200, 100, 100, 100, 100, 90}), {32, NO_MOVE, NO_MOVE, NO_MOVE});
+    const struct {
+        Scenario scenario;
+        const char* start;
+        bool log;
+    } rows[] = {
+        {scenarioOf(snorlax, chansey, DamageMode::Simple), "対面：計算方式を実機にすると", false},
+        {scenarioOf(snorlax, ghostOnly), "対面：防御側にダメージを与える技がありません", false},
+        {scenarioOf(ghostOnly, snorlax), "対面：攻撃側にダメージを与える技がありません", false},
+        {scenarioOf(snorlax, chansey), "対面（のしかかり 対 たいあたり）：勝ち ", true},
+        {scenarioOf(snorlax, std::nullopt), "", false},
+    };
+    for (const auto& row : rows) {
+        const DuelView view = duelViewOf(row.scenario);
+        EXPECT_EQ(view.line.rfind(row.start, 0), 0u) << view.line;
+        EXPECT_EQ(view.line.empty(), *row.start == 0);
+        ASSERT_EQ(!view.log.empty(), row.log) << row.start;
+        if (row.log) {
+            EXPECT_EQ(view.log.front(), view.line);
+        }
+    }
 }
 
 } // namespace

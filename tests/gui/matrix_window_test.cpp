@@ -26,11 +26,13 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 
 using namespace rusrina;
 using rusrina::test::child;
@@ -71,6 +73,18 @@ void writeBox() {
     a.stat[1] = 150;
     rusrina::test::writeDefaultBox({a, typedIn("B", kChansey, 300), typedIn("C", kChansey, 40),
                                     typedIn("D", kChansey, 64), trained("E", kBlissey)});
+}
+
+// A as in writeBox; B and D with たいあたり and 300 and 64 HP; C with no move.
+void writeDuelBox() {
+    BoxEntry a = typedIn("A", kSnorlax, 200);
+    a.move[0] = kTackle;
+    a.move[1] = kBodySlam;
+    a.stat[1] = 150;
+    BoxEntry b = typedIn("B", kChansey, 300);
+    BoxEntry d = typedIn("D", kChansey, 64);
+    b.move[0] = d.move[0] = kTackle;
+    rusrina::test::writeDefaultBox({a, b, typedIn("C", kChansey, 40), d});
 }
 
 void setSides(BoxDocument& document, int attacker, int defender) {
@@ -122,6 +136,8 @@ private Q_SLOTS:
     void speedTuningAnswersAndApplies();
     void theChoicesComeBackAndDefaultsAddNothing();
     void tuningTabSearchesTheListAndTheDefenders();
+    void duelLineFollowsThePair();
+    void duelColumnComputesStopsAndSorts();
 };
 
 void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
@@ -522,6 +538,58 @@ void MatrixWindowTest::tuningTabSearchesTheListAndTheDefenders() {
     power->selectRow(0);
     child<QPushButton>(matrix, "tuningPowerRemove")->click();
     QCOMPARE(power->model()->rowCount(), 1);
+}
+
+// The simple mode and a side without a damaging move say why; a pair's line names both moves, and
+// its log is copied and shown in the log pane, following the pair.
+void MatrixWindowTest::duelLineFollowsThePair() {
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeDuelBox);
+    setSides(document, 0, 1);
+    auto* line = child<QLabel>(window, "duelText");
+    QVERIFY(line->text().startsWith(QStringLiteral("対面：計算方式を実機にすると")));
+    child<QComboBox>(window, "damageModeCombo")->setCurrentIndex(1);
+    QVERIFY2(line->text().startsWith(QStringLiteral("対面（のしかかり 対 たいあたり）：勝ち ")),
+             qPrintable(line->text()));
+    child<QToolButton>(window, "duelLogButton")->click();
+    const QString log = QGuiApplication::clipboard()->text();
+    QVERIFY(log.startsWith(line->text() + QStringLiteral("\r\n1ターン目に先に動く確率")));
+    QCOMPARE(child<QPlainTextEdit>(window, "logText")->toPlainText().trimmed(),
+             QString(log).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).trimmed());
+    document.setDefender(2);
+    QCOMPARE(line->text(), QStringLiteral("対面：防御側にダメージを与える技がありません"));
+    QVERIFY(child<QPlainTextEdit>(window, "logText")->toPlainText().isEmpty());
+}
+
+// Off by default; asked for, the column fills after the rest, sorts by the chance to win, and a
+// scenario change starts it again, which 中止 stops with the cells left blank.
+void MatrixWindowTest::duelColumnComputesStopsAndSorts() {
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeDuelBox);
+    setSides(document, 0, -1);
+    MatrixWindow& matrix = openMatrix(windows);
+    auto* table = child<QTableView>(matrix, "matrixTable");
+    const auto checked = rusrina::test::checkModel(table->model());
+    QCOMPARE(table->model()->columnCount(), kMatrixColumnCount);
+    child<QCheckBox>(matrix, "matrixDuelCheck")->setChecked(true);
+    const int duel = kMatrixColumnCount;
+    QCOMPARE(table->model()->headerData(duel, Qt::Horizontal).toString(), QStringLiteral("対面勝率"));
+    auto* stop = child<QPushButton>(matrix, "matrixDuelStop");
+    QTRY_VERIFY(stop->isHidden());
+    clickHeading(table, duel);
+    clickHeading(table, duel);
+    QStringList wins;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        wins << table->model()->index(row, duel).data().toString();
+    QCOMPARE(wins.last(), QStringLiteral("－")); // C, with no move, last
+    QCOMPARE(wins.size(), 3);
+    for (int row = 1; row + 1 < wins.size(); ++row)
+        QVERIFY2(wins[row - 1].chopped(2).toDouble() >= wins[row].chopped(2).toDouble(), qPrintable(wins.join(' ')));
+    child<QComboBox>(window, "defenceStageCombo")->setCurrentIndex(0);
+    QVERIFY(!stop->isHidden());
+    stop->click();
+    QCOMPARE(column(table, duel), QString());
+    QCOMPARE(child<QLabel>(matrix, "matrixDuelProgress")->text(), QStringLiteral("対面勝率：中止しました（0 / 3）"));
+    child<QCheckBox>(matrix, "matrixDuelCheck")->setChecked(false);
+    QCOMPARE(table->model()->columnCount(), kMatrixColumnCount);
 }
 
 QTEST_MAIN(MatrixWindowTest)

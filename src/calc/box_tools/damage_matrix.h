@@ -36,10 +36,20 @@ struct MatrixSpeed {
     TurnOrder attackerOrder = TurnOrder::Tie;
 };
 
+// The chosen entry alone against the row's entry (matrix_duel.h), from the chosen entry's side.
+struct MatrixDuel {
+    enum class State : uint8_t { NotAsked, Computed, Refused };
+    State state = State::NotAsked;
+    double win = 0.0;
+    double draw = 0.0;
+    double lose = 0.0;
+};
+
 struct MatrixRow {
     int slot = -1; // the box slot of the entry the row stands for
     std::array<MatrixCell, kMoveRowCount> cells;
     MatrixSpeed speed;
+    MatrixDuel duel;
 };
 
 // Whether `a` is the stronger move: one that deals damage before one that does not; then fewer

@@ -14,6 +14,7 @@
 #include "ui/box/box_list_model.h"
 #include "ui/box/conditions_panel.h"
 #include "ui/box/damage_rows.h"
+#include "ui/box/duel_line.h"
 #include "ui/box/entry_panel.h"
 #include "ui/box/log_pane.h"
 #include "ui/box/set_text_dialog.h"
@@ -47,7 +48,8 @@ namespace {
 
 constexpr int kNameColumnWidth = 128;
 constexpr int kSpeciesColumnWidth = 88;
-constexpr int kListRows = 16; // rows visible without scrolling
+constexpr int kListRows = 16;                // rows visible without scrolling
+constexpr int kDuelLogRow = kDamageRowCount; // the log pane follows the 対面 line's log, after the six rows'
 QString boxTitle() {
     return QCoreApplication::translate("BoxWindow", "バントレボックス");
 }
@@ -158,7 +160,13 @@ QLayout* BoxWindow::buildCalculationSide() {
     right->addWidget(buildConditionsPanel());
     right->addWidget(buildStatePanel());
     right->addWidget(m_rows);
-    right->addWidget(buildOrderLine());
+    // The 対面 line shares the order line's row: the window grows no taller for it.
+    auto* lines = new QHBoxLayout;
+    lines->addWidget(buildOrderLine());
+    m_duelLine = new DuelLine(this);
+    connect(m_duelLine, &DuelLine::logRequested, this, &BoxWindow::copyDuelLog);
+    lines->addWidget(m_duelLine, 1);
+    right->addLayout(lines);
     right->addStretch();
     // The links share the foot's row: the window grows no taller for them.
     QLayout* foot = buildFoot();
@@ -220,7 +228,7 @@ QWidget* BoxWindow::buildOrderLine() {
     // Only the exact modes know who moves first; the simple mode's window stays as it was.
     m_orderLine = new QLabel(this);
     m_orderLine->setObjectName(QStringLiteral("orderLine"));
-    m_orderLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred); // never widens the window
+    m_orderLine->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred); // short: it leaves the rest to 対面
     m_orderLine->setVisible(false);
     return m_orderLine;
 }
@@ -433,8 +441,12 @@ void BoxWindow::showRows() {
     const std::string order = speedOrderLine(speedOrderOf(m_battle.damageInputs(), m_battle.damageSettings()));
     m_orderLine->setText(QString::fromStdString(order));
     m_orderLine->setVisible(!order.empty());
+    const DamageSettings& settings = m_battle.damageSettings();
+    m_duelLine->showPair(m_battle.damageInputs().scenario(settings.mode, settings.critical));
     // The log shown follows its row's new result.
-    if (const int row = m_logPane->row(); row >= 0)
+    if (const int row = m_logPane->row(); row == kDuelLogRow)
+        m_logPane->showLog(row, m_duelLine->logText());
+    else if (row >= 0)
         m_logPane->showLog(row, toQt(m_battle.result(row).log.text()));
 }
 
@@ -482,6 +494,16 @@ void BoxWindow::copyRowLog(int row) {
     const std::string move = damageRowTexts(m_battle.damageInputs(), m_battle.rows())[row].name;
     const QString what = QCoreApplication::translate("BoxWindow", "%1の計算過程").arg(toQt(damageRowName(row, move)));
     m_status->showMessage(toQt(copiedText(fromQt(what), log)));
+}
+
+void BoxWindow::copyDuelLog() {
+    const QString log = m_duelLine->logText();
+    if (log.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(log);
+    m_logPane->showLog(kDuelLogRow, log);
+    const QString what = QCoreApplication::translate("BoxWindow", "対面の計算過程");
+    m_status->showMessage(toQt(copiedText(what.toStdString(), log.toStdString())));
 }
 
 void BoxWindow::copyAsText(bool all) {

@@ -20,6 +20,7 @@ class BattleSession;
 class BoxDocument;
 class ConditionsPanel;
 class DamageRows;
+class DuelLine;
 class EntryPanel;
 class SetTextDialog;
 class StatusLine;
@@ -52,6 +53,8 @@ public:
 
     // Copies the row's calculation log to the clipboard; a row without a log leaves it alone.
     void copyRowLog(int row);
+    // Copies the 対面 line's log the same way and shows it in the log pane.
+    void copyDuelLog();
     // "テキスト出力": the selected entry (every entry when `all` is set or nothing is selected) as
     // team text on the clipboard, in the language chosen in the "テキスト入力" dialog.
     void copyAsText(bool all);
@@ -124,6 +127,7 @@ private:
     SetTextDialog* m_textDialog = nullptr; // made on first use
     StatusLine* m_status = nullptr;
     QLabel* m_orderLine = nullptr; // the exact modes' speeds and who moves first
+    DuelLine* m_duelLine = nullptr;
     QCheckBox* m_keepPair = nullptr;
     LogPane* m_logPane = nullptr;
 };

@@ -26,7 +26,7 @@ int MatrixModel::rowCount(const QModelIndex& parent) const {
 }
 
 int MatrixModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : matrixColumnCount(m_withSpeed);
+    return parent.isValid() ? 0 : matrixColumnCount(m_withSpeed) + (m_withDuel ? 1 : 0);
 }
 
 QVariant MatrixModel::data(const QModelIndex& index, int role) const {
@@ -50,6 +50,10 @@ QVariant MatrixModel::headerData(int section, Qt::Orientation orientation, int r
     const int column = matrixColumnAt(section, m_withSpeed);
     if (role == Qt::ToolTipRole && column == kMatrixOrderColumn)
         return QCoreApplication::translate("MatrixModel", "攻撃側が先手か後手か（素早さで。技の優先度は数えません）");
+    if (role == Qt::ToolTipRole && column == kMatrixDuelColumn)
+        return QCoreApplication::translate(
+            "MatrixWindow",
+            "選んだ項目がこの項目と1対1で戦って勝つ確率（それぞれいちばん早く倒せる技を使い続けるとして）");
     if (role != Qt::DisplayRole)
         return {};
     return toQt(matrixHeading(column));
@@ -96,12 +100,45 @@ int MatrixModel::sortPosition() const {
     return -1;
 }
 
+void MatrixModel::setDuelShown(bool shown) {
+    if (shown == m_withDuel)
+        return;
+    const int position = matrixColumnCount(m_withSpeed);
+    if (shown) {
+        beginInsertColumns({}, position, position);
+        m_withDuel = true;
+        endInsertColumns();
+        return;
+    }
+    beginRemoveColumns({}, position, position);
+    m_withDuel = false;
+    for (MatrixRow& row : m_rows)
+        row.duel = {};
+    endRemoveColumns();
+}
+
+void MatrixModel::setDuels(const std::vector<std::pair<int, MatrixDuel>>& duels) {
+    if (duels.empty() || m_rows.empty())
+        return;
+    for (const auto& [slot, duel] : duels)
+        for (MatrixRow& row : m_rows)
+            if (row.slot == slot)
+                row.duel = duel;
+    if (m_sortColumn == kMatrixDuelColumn) {
+        sort(sortPosition(), m_order);
+        return;
+    }
+    const int position = matrixColumnCount(m_withSpeed);
+    if (m_withDuel)
+        Q_EMIT dataChanged(index(0, position), index(rowCount() - 1, position));
+}
+
 int MatrixModel::slotAt(int row) const {
     return row >= 0 && row < rowCount() ? m_rows[row].slot : -1;
 }
 
 std::string MatrixModel::text() const {
-    return matrixText(m_rows, m_entries, m_withSpeed);
+    return matrixText(m_rows, m_entries, m_withSpeed, m_withDuel);
 }
 
 } // namespace rusrina

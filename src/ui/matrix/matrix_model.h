@@ -9,6 +9,7 @@
 #include <QAbstractTableModel>
 #include <QColor>
 
+#include <utility>
 #include <vector>
 
 namespace rusrina {
@@ -39,6 +40,12 @@ public:
     // `withSpeed` (the exact modes) the speed columns too.
     void setRows(std::vector<MatrixRow> rows, std::vector<BoxEntry> entries, bool withSpeed = false);
 
+    // The 対面勝率 column after the others, its cells blank until setDuels fills them.
+    void setDuelShown(bool shown);
+    bool duelShown() const { return m_withDuel; }
+    // Each (slot, answer) in its row; sorted by that column, the rows are sorted again.
+    void setDuels(const std::vector<std::pair<int, MatrixDuel>>& duels);
+
     int slotAt(int row) const; // -1 outside the rows
     // The whole table as tab-separated text, in the order shown.
     std::string text() const;
@@ -49,6 +56,7 @@ private:
     std::vector<MatrixRow> m_rows;
     std::vector<BoxEntry> m_entries;
     bool m_withSpeed = false;
+    bool m_withDuel = false;
     int m_sortColumn = -1; // as matrixHeading numbers it
     Qt::SortOrder m_order = Qt::AscendingOrder;
 };

@@ -20,6 +20,8 @@ inline constexpr struct {
     // "素早さ調整": the side it tunes and the speed it is tuned against.
     SettingKey speedSide = positionKey(kMatrixSection, "speedSide");
     SettingKey speedTarget = positionKey(kMatrixSection, "speedTarget");
+    // The matrix's 対面勝率 column shown.
+    SettingKey duel = checkKey(kMatrixSection, "duel");
 } kMatrixKeys;
 
 } // namespace rusrina

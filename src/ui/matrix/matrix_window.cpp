@@ -9,6 +9,7 @@
 #include "ui/common/product_title.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/table_view.h"
+#include "ui/matrix/matrix_duel_run.h"
 #include "ui/matrix/matrix_model.h"
 #include "ui/matrix/matrix_settings.h"
 #include "ui/matrix/spread_panel.h"
@@ -16,6 +17,7 @@
 #include "ui/session/battle_session.h"
 #include "ui/session/box_document.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -81,6 +83,8 @@ MatrixWindow::MatrixWindow(BoxDocument& document, const BattleSession& battle, S
     (settings.read(kMatrixKeys.side) == 1 ? m_defenderSide : m_attackerSide)->setChecked(true);
     m_tabs->setCurrentIndex(settings.read(kMatrixKeys.tab));
     m_spread->restoreChoices(settings);
+    m_duelCheck->setChecked(settings.read(kMatrixKeys.duel) != 0);
+    connect(m_duelCheck, &QCheckBox::toggled, this, &MatrixWindow::showDuelColumn);
     connect(m_attackerSide, &QRadioButton::toggled, this, &MatrixWindow::refresh);
     connect(&battle, &BattleSession::calculated, this, &MatrixWindow::refresh);
 }
@@ -88,6 +92,7 @@ MatrixWindow::MatrixWindow(BoxDocument& document, const BattleSession& battle, S
 MatrixWindow::~MatrixWindow() {
     settings().write(kMatrixKeys.side, attackerSide() ? 0 : 1);
     settings().write(kMatrixKeys.tab, m_tabs->currentIndex());
+    settings().write(kMatrixKeys.duel, m_duelCheck->isChecked() ? 1 : 0);
     m_spread->storeChoices(settings());
 }
 
@@ -103,6 +108,11 @@ QWidget* MatrixWindow::buildMatrixTab() {
     connect(copy, &QPushButton::clicked, this, &MatrixWindow::copyMatrix);
     m_caption = new QLabel(tab);
     m_caption->setObjectName(QStringLiteral("matrixCaption"));
+    m_duelCheck = new QCheckBox(QCoreApplication::translate("MatrixWindow", "対面勝率"), tab);
+    m_duelCheck->setObjectName(QStringLiteral("matrixDuelCheck"));
+    m_duelCheck->setToolTip(QCoreApplication::translate(
+        "MatrixWindow", "選んだ項目がそれぞれの項目と1対1で戦って勝つ確率の列を最後に加えます"));
+    m_duelRun = new MatrixDuelRun(tab);
 
     m_model = new MatrixModel(this);
     m_table = newRowTable(tab, QStringLiteral("matrixTable"), m_model);
@@ -124,11 +134,17 @@ QWidget* MatrixWindow::buildMatrixTab() {
     top->addWidget(m_defenderSide);
     top->addSpacing(16);
     top->addWidget(m_caption, 1);
+    top->addWidget(m_duelCheck);
     top->addWidget(copy);
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(buildLegend(tab), 1);
+    foot->addWidget(m_duelRun);
     auto* layout = new QVBoxLayout(tab);
     layout->addLayout(top);
     layout->addWidget(m_table, 1);
-    layout->addWidget(buildLegend(tab));
+    layout->addLayout(foot);
+    m_duelRun->setReceivers([this](const MatrixDuelRun::Results& results) { m_model->setDuels(results); },
+                            [this] { highlightPair(); });
     return tab;
 }
 
@@ -153,9 +169,44 @@ QWidget* MatrixWindow::buildLegend(QWidget* parent) {
 
 void MatrixWindow::setColumnWidths() {
     const int digit = m_table->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    const bool withSpeed = m_model->columnCount() == kMatrixColumnCountWithSpeed;
+    const bool withSpeed = withSpeedColumns();
     for (int position = 0; position < m_model->columnCount(); ++position)
         m_table->setColumnWidth(position, matrixColumnChars(matrixColumnAt(position, withSpeed)) * digit + 12);
+}
+
+bool MatrixWindow::withSpeedColumns() const {
+    return m_model->columnCount() - (m_model->duelShown() ? 1 : 0) == kMatrixColumnCountWithSpeed;
+}
+
+void MatrixWindow::showDuelColumn(bool shown) {
+    m_duelRun->stop();
+    m_model->setDuelShown(shown);
+    if (!shown)
+        return;
+    setColumnWidths();
+    fitNameColumns();
+    if (isVisible())
+        startDuels();
+}
+
+// The chosen entry against every row's entry, the rows as the matrix has them now.
+void MatrixWindow::startDuels() {
+    m_duelRun->stop();
+    const Box& box = m_document.box();
+    const bool attacker = attackerSide();
+    const int chosen = attacker ? m_document.attackerSlot() : m_document.defenderSlot();
+    if (!m_model->duelShown() || !box.inUse(chosen))
+        return;
+    std::vector<int> slots;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        slots.push_back(m_model->slotAt(row));
+    std::sort(slots.begin(), slots.end()); // in box order, whatever the sort
+    const DamageSettings& settings = m_battle.damageSettings();
+    const auto extras = box.extras();
+    m_duelRun->start(m_battle.damageInputs().scenario(settings.mode, settings.critical),
+                     attacker ? MatrixSide::AttackerAgainstBox : MatrixSide::BoxAgainstDefender,
+                     std::vector<BoxEntry>(box.slots().begin(), box.slots().begin() + box.count()),
+                     std::vector<EntryExtra>(extras.begin(), extras.end()), std::move(slots));
 }
 
 bool MatrixWindow::attackerSide() const {
@@ -170,7 +221,7 @@ void MatrixWindow::showEvent(QShowEvent* event) {
 
 // Names and moves are shown whole: their columns are as wide as their longest text.
 void MatrixWindow::fitNameColumns() {
-    const bool withSpeed = m_model->columnCount() == kMatrixColumnCountWithSpeed;
+    const bool withSpeed = withSpeedColumns();
     const QFontMetrics metrics = m_table->fontMetrics();
     for (int position = 0; position < m_model->columnCount(); ++position) {
         const int column = matrixColumnAt(position, withSpeed);
@@ -221,6 +272,7 @@ void MatrixWindow::refreshMatrix() {
     }
     fitNameColumns();
     highlightPair();
+    startDuels();
 }
 
 // The row of the pair's other side is highlighted, wherever the sort put it.
@@ -235,7 +287,7 @@ void MatrixWindow::highlightPair() {
 }
 
 void MatrixWindow::sortByColumn(int column) {
-    const bool withSpeed = m_model->columnCount() == kMatrixColumnCountWithSpeed;
+    const bool withSpeed = withSpeedColumns();
     const Qt::SortOrder order =
         m_sortState.click(matrixColumnAt(column, withSpeed)) ? Qt::DescendingOrder : Qt::AscendingOrder;
     m_sortOrder = order;

@@ -8,12 +8,14 @@
 //   list of defenders (TuningPanel).
 // In the exact modes the matrix adds each entry's speed and who moves first, by the battle state.
 // Both follow the battle session: its sides, its conditions and its mode, recomputed after each
-// calculation while this window is shown. The matrix highlights the row of the pair's other side
-// and colours each verdict by how sure the knock-out is, with a legend under it.
+// calculation while this window is shown. "対面勝率" adds the chosen entry's chance to win alone
+// against each row's entry, computed a slice at a time after the rest. The matrix highlights the row of the pair's
+// other side and colours each verdict by how sure the knock-out is, with a legend under it.
 
 #include "ui/common/tool_window.h"
 #include "view/common/column_sort.h"
 
+class QCheckBox;
 class QLabel;
 class QRadioButton;
 class QTableView;
@@ -23,6 +25,7 @@ namespace rusrina {
 
 class BattleSession;
 class BoxDocument;
+class MatrixDuelRun;
 class MatrixModel;
 class SpreadPanel;
 class TuningPanel;
@@ -48,12 +51,16 @@ private:
     QWidget* buildMatrixTab();
     QWidget* buildLegend(QWidget* parent);
     void refreshMatrix();
+    // The 対面勝率 column shown or hidden; shown, it is computed again from the matrix's rows.
+    void showDuelColumn(bool shown);
+    void startDuels();
     void setColumnWidths();
     void highlightPair();
     void onRowActivated(int row);
     // A click on a heading, by the rule every sortable list follows.
     void sortByColumn(int column);
     bool attackerSide() const;
+    bool withSpeedColumns() const;
 
     BoxDocument& m_document;
     const BattleSession& m_battle;
@@ -63,6 +70,8 @@ private:
     QLabel* m_caption = nullptr;
     QTableView* m_table = nullptr;
     MatrixModel* m_model = nullptr;
+    QCheckBox* m_duelCheck = nullptr;
+    MatrixDuelRun* m_duelRun = nullptr;
     SpreadPanel* m_spread = nullptr;
     TuningPanel* m_tuning = nullptr;
     ColumnSortState m_sortState; // by the column shown (matrixColumnAt), not its place

@@ -2,6 +2,7 @@
 
 #include "view/box/duel_text.h"
 
+#include "data/moves.h"
 #include "text/ui_text.h"
 
 #include <cstdio>
@@ -106,6 +107,31 @@ std::vector<std::string> duelLog(const DuelResult& r, int turns) {
     }
     for (const std::string& note : duelNoteTexts(r.notes))
         out.push_back(fillText(uiText("Duel", "※%1"), {note}));
+    return out;
+}
+
+DuelView duelViewOf(const Scenario& scenario) {
+    DuelView out;
+    if (!hasPair(scenario))
+        return out;
+    if (!isExact(scenario.mode)) {
+        out.line = text::uiText("DuelText", "対面：計算方式を実機にすると、1対1の勝率を表示します");
+        return out;
+    }
+    std::array<int, 2> moves{-1, -1};
+    const DuelResult r = computeDuelWithSoonestMoves(scenario, &moves);
+    if (moves[0] < 0 || moves[1] < 0) {
+        out.line = moves[0] < 0 ? text::uiText("DuelText", "対面：攻撃側にダメージを与える技がありません")
+                                : text::uiText("DuelText", "対面：防御側にダメージを与える技がありません");
+        return out;
+    }
+    out.line = duelLine(r, moveRecord(scenario.attacker.entry->move[moves[0]]).name,
+                        moveRecord(scenario.defender.entry->move[moves[1]]).name);
+    if (r.computed) {
+        out.log.push_back(out.line);
+        for (std::string& line : duelLog(r))
+            out.log.push_back(std::move(line));
+    }
     return out;
 }
 

@@ -23,4 +23,13 @@ std::vector<std::string> duelNoteTexts(uint32_t notes);
 // turn and the notes.
 std::vector<std::string> duelLog(const DuelResult& result, int turns = 3);
 
+// The box window's 対面 line for the scenario's pair, each side using the move that knocks the other
+// out soonest, and its log (the line, then duelLog's). The simple mode, or a side that deals no
+// damage, gives the reason on the line and no log; no pair, nothing.
+struct DuelView {
+    std::string line;
+    std::vector<std::string> log;
+};
+DuelView duelViewOf(const Scenario& scenario);
+
 } // namespace rusrina

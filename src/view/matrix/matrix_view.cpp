@@ -7,6 +7,7 @@
 #include "view/common/exact_texts.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace rusrina {
 namespace {
@@ -27,7 +28,7 @@ MatrixColumnKind kindOf(int column) {
 }
 
 bool validColumn(int column) {
-    return column >= 0 && column < kMatrixColumnCountWithSpeed;
+    return column >= 0 && column <= kMatrixDuelColumn;
 }
 
 bool moveColumn(int column) {
@@ -51,6 +52,17 @@ const BoxEntry* entryOf(const MatrixRow& row, std::span<const BoxEntry> entries)
 
 std::string speciesText(const BoxEntry* e) {
     return e && e->species >= 0 && e->species < kSpeciesCount ? speciesName(e->species) : kNotAvailable;
+}
+
+// The chosen entry's chance to win alone, as the box window's 対面 line gives it; blank until computed.
+std::string duelCellText(const MatrixDuel& duel) {
+    if (duel.state == MatrixDuel::State::NotAsked)
+        return {};
+    if (duel.state == MatrixDuel::State::Refused)
+        return kNotAvailable;
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f %%", duel.win * 100.0);
+    return text;
 }
 
 // A cell as a spreadsheet takes it: no tab or line break inside.
@@ -90,6 +102,8 @@ SortKey moveKey(const MatrixCell& cell, MatrixColumnKind kind) {
 }
 
 SortKey sortKey(const MatrixRow& row, std::span<const BoxEntry> entries, int column) {
+    if (column == kMatrixDuelColumn)
+        return row.duel.state == MatrixDuel::State::Computed ? SortKey{0, row.duel.win, row.duel.draw, {}} : kNoFigure;
     const BoxEntry* e = entryOf(row, entries);
     if (column == 0)
         return {0, 0.0, 0.0, e ? std::string(entryName(*e)) : std::string()};
@@ -134,6 +148,8 @@ std::string matrixCaptionText(const BoxEntry* chosen, MatrixSide side, DamageMod
 }
 
 int matrixColumnAt(int position, bool withSpeed) {
+    if (position == matrixColumnCount(withSpeed))
+        return kMatrixDuelColumn;
     if (!withSpeed || position < kMatrixEntryColumns)
         return position;
     const int speedColumns = kMatrixColumnCountWithSpeed - kMatrixColumnCount;
@@ -145,6 +161,8 @@ int matrixColumnAt(int position, bool withSpeed) {
 std::string matrixHeading(int column) {
     if (!validColumn(column))
         return {};
+    if (column == kMatrixDuelColumn)
+        return text::uiText("MatrixView", "対面勝率");
     if (column < kMatrixEntryColumns)
         return column == 0 ? text::uiText("MatrixText", "名前") : text::uiText("MatrixText", "バントレ");
     if (!moveColumn(column))
@@ -157,6 +175,8 @@ std::string matrixHeading(int column) {
 int matrixColumnChars(int column) {
     if (!validColumn(column))
         return 0;
+    if (column == kMatrixDuelColumn)
+        return 9;
     if (column < kMatrixEntryColumns)
         return column == 0 ? 12 : 11;
     if (!moveColumn(column))
@@ -167,6 +187,8 @@ int matrixColumnChars(int column) {
 std::string matrixCellText(const MatrixRow& row, std::span<const BoxEntry> entries, int column) {
     if (!validColumn(column))
         return {};
+    if (column == kMatrixDuelColumn)
+        return duelCellText(row.duel);
     const BoxEntry* e = entryOf(row, entries);
     if (column == 0)
         return e ? entryShownName(*e) : kNotAvailable;
@@ -248,8 +270,9 @@ void sortMatrixRows(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entr
     rows = std::move(sorted);
 }
 
-std::string matrixText(const std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, bool withSpeed) {
-    const int columns = matrixColumnCount(withSpeed);
+std::string matrixText(const std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, bool withSpeed,
+                       bool withDuel) {
+    const int columns = matrixColumnCount(withSpeed) + (withDuel ? 1 : 0);
     std::string text;
     for (int position = 0; position < columns; ++position)
         text += (position ? "\t" : "") + matrixHeading(matrixColumnAt(position, withSpeed));

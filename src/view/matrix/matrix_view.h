@@ -36,8 +36,13 @@ inline constexpr int kMatrixColumnCountWithSpeed = kMatrixColumnCount + 2;
 inline constexpr int matrixColumnCount(bool withSpeed) {
     return withSpeed ? kMatrixColumnCountWithSpeed : kMatrixColumnCount;
 }
+// When asked for, the 対面勝率 column comes last, after every other: the chosen entry's chance to
+// win alone against the row's entry (MatrixRow::duel), blank until computed.
+inline constexpr int kMatrixDuelColumn = kMatrixColumnCountWithSpeed;
+
 // The column shown at `position` of the table: with the speed columns they follow the entry's two,
-// where they are seen without scrolling, and the moves come after them.
+// where they are seen without scrolling, and the moves come after them; the position after the
+// last is the 対面勝率 column's.
 int matrixColumnAt(int position, bool withSpeed);
 
 // "名前", "バントレ", then "技１", "ダメージ１", "HP割合１", "確定数１", "技２" …, "素早さ", "攻撃側"
@@ -67,7 +72,8 @@ const char* koShadeName(KoShade shade);
 void sortMatrixRows(std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, int column, bool descending);
 
 // The headings and every row, cells separated by tabs, lines ended by CR LF; the speed columns too
-// when `withSpeed`, in the table's order.
-std::string matrixText(const std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, bool withSpeed = false);
+// when `withSpeed`, in the table's order, and the 対面勝率 column when `withDuel`.
+std::string matrixText(const std::vector<MatrixRow>& rows, std::span<const BoxEntry> entries, bool withSpeed = false,
+                       bool withDuel = false);
 
 } // namespace rusrina
