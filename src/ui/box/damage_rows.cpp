@@ -149,12 +149,16 @@ void DamageRows::setExactMode(bool exact) {
         metrics.horizontalAdvance(exact ? QCoreApplication::translate("DamageRows", "…込みで 乱数10発 (99.9％)")
                                         : QCoreApplication::translate("DamageRows", "999 ～ 999"));
     m_hitsWidth = hitsWidth;
+    // The verdicts share the room the window has to spare with the names, and are cut to what they get.
+    gridOf(this)->setColumnStretch(kHitsColumn, exact ? 1 : 0);
     for (RowLabels& row : m_rows) {
         row.share->setVisible(exact);
         if (row.priority)
             row.priority->setVisible(exact);
         row.hits->setMinimumWidth(hitsWidth);
+        row.hits->setSizePolicy(exact ? QSizePolicy::Ignored : QSizePolicy::Preferred, QSizePolicy::Preferred);
     }
+    fitVerdicts();
 }
 
 void DamageRows::addMoveRows() {
@@ -261,12 +265,28 @@ void DamageRows::setTexts(std::span<const DamageRowTexts> rows) {
         setText(labels.multiplier, rows[k].multiplier);
         setText(labels.damage, rows[k].damage);
         setText(labels.share, rows[k].share);
-        // A verdict that counts hazards and the end of turn can be longer than its column: its end (the
-        // verdict itself) stays in sight and all of it is on hover.
-        const QString hits = toQt(rows[k].hits);
-        labels.hits->setText(m_exact ? labels.hits->fontMetrics().elidedText(hits, Qt::ElideLeft, m_hitsWidth) : hits);
-        labels.hits->setToolTip(hits);
+        // A verdict that counts hazards and the end of turn can be longer than its column: all of it
+        // is on hover.
+        labels.hits->setToolTip(toQt(rows[k].hits));
     }
+    m_verdicts.resize(count);
+    for (int k = 0; k < count; ++k)
+        m_verdicts[k] = toQt(rows[k].hits);
+    fitVerdicts();
+}
+
+void DamageRows::fitVerdicts() {
+    for (size_t k = 0; k < m_verdicts.size() && k < m_rows.size(); ++k) {
+        const RowLabels& labels = m_rows[k];
+        const QString& hits = m_verdicts[k];
+        const int room = std::max(m_hitsWidth, labels.hits->contentsRect().width());
+        labels.hits->setText(m_exact ? labels.hits->fontMetrics().elidedText(hits, Qt::ElideMiddle, room) : hits);
+    }
+}
+
+void DamageRows::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitVerdicts();
 }
 
 void DamageRows::setPriorities(std::span<const std::string> priorities) {

@@ -50,6 +50,8 @@ Q_SIGNALS:
 protected:
     // Ctrl+C copies the log of the row that holds the focus (its "詳細取得" button or a chooser).
     void keyPressEvent(QKeyEvent* event) override;
+    // The verdicts are cut again to the room their column has now.
+    void resizeEvent(QResizeEvent* event) override;
     // A click on a row's texts gives the focus to its "詳細取得" button: the row Ctrl+C copies.
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -57,6 +59,9 @@ private:
     // The calculation row a widget inside this one sits in, or -1.
     int rowOf(QWidget* widget) const;
 
+    // Each verdict whole when its column has room for it, else cut in the middle, so that both what
+    // it counts ("ステルスロック・たべのこし込みで") and the verdict itself stay readable.
+    void fitVerdicts();
     void addHeads();
     void addMoveRows();
     void addLearnableRow();
@@ -78,8 +83,9 @@ private:
     std::vector<QPushButton*> m_copyButtons;
     QLabel* m_shareHead = nullptr;
     QLabel* m_priorityHead = nullptr;
-    bool m_exact = true; // set false (the default mode) by the constructor
-    int m_hitsWidth = 0; // what the verdict column holds before a longer verdict is cut
+    bool m_exact = true;             // set false (the default mode) by the constructor
+    std::vector<QString> m_verdicts; // each row's whole verdict, as setTexts gave it
+    int m_hitsWidth = 0;             // what the verdict column holds before a longer verdict is cut
     QComboBox* m_learnable = nullptr;
     QComboBox* m_directPower = nullptr;
     QComboBox* m_directCategory = nullptr;
