@@ -78,10 +78,12 @@ function playOnce(snapshot, seed, log) {
     return battle.winner === 'first' ? 'win' : battle.winner === 'second' ? 'lose' : 'draw';
 }
 
-export function playDuel(c, { battles = 20000, seed = 1 } = {}) {
+// Battles first … first + battles − 1 of the case: battle n is seeded from the case's seed and n alone,
+// so a case played in rounds counts the same battles as one played at once.
+export function playDuel(c, { battles = 20000, seed = 1, first = 0 } = {}) {
     const snapshot = JSON.stringify(startDuel(c).toJSON());
     const counts = { win: 0, draw: 0, lose: 0, unresolved: 0 };
-    for (let n = 0; n < battles; ++n) counts[playOnce(snapshot, seedOf(seed, n))]++;
+    for (let n = first; n < first + battles; ++n) counts[playOnce(snapshot, seedOf(seed, n))]++;
     return { battles, seed, ...counts };
 }
 

@@ -4,12 +4,14 @@
 //
 //   npm ci; cmake --build --preset dev --target rusrina-calc      (the engine screens the draws)
 //   node make_duel_fixture.mjs --list                       # the drawn cases, not played
-//   nice -n 19 node make_duel_fixture.mjs --play --gen 5    # plays every case not yet played (resumable)
+//   nice -n 19 node make_duel_fixture.mjs --play [--gen 5]  # plays in rounds until every case has its battles (resumable)
 //   node make_duel_fixture.mjs --write                      # the fixture from what was played
 //
-// --count N (300 per generation), --battles N (20,000 per case), --seed S. The same seed draws the
-// same cases; each case's battles are seeded from its id. What was played is kept in
-// .duel_played_genN.jsonl beside this script (not committed) until --write.
+// --count N (300 per generation), --battles N (20,000 per case), --round N (the battles each case
+// plays before the next has its turn, 500), --seed S. The same seed draws the same cases; battle n
+// of a case is seeded from the case's id and n, so its battles may be played in rounds, and --write
+// keeps of each case the rounds every case has played (the same count for all, as "battles").
+// What was played is kept in .duel_played_genN.jsonl beside this script (not committed) until --write.
 //
 // Both sides come from the realistic team sets (tests/data/team_sets_genN_calc.json), each with one
 // of its moves; now and then a side is given a status, an HP below full, やどりぎのタネ, or the field a
@@ -30,6 +32,7 @@ import { checkDuel, playDuel } from './duel_sim.mjs';
 
 const COUNT = Number(option('--count', 300));
 const BATTLES = Number(option('--battles', 20000));
+const ROUND = Number(option('--round', 500));
 const SEED = Number(option('--seed', 35));
 const OUT = option('--out', join(repo, 'tests/data/duel_sim_cases.jsonl.gz'));
 const CALC = option('--calc', join(repo, 'build/dev/src/rusrina-calc'));
@@ -117,50 +120,92 @@ function screen(cases) {
                                   answers[i].unresolved < 1e-9);
 }
 
-function played(gen) {
+// What was played, case key -> its rounds ({first, battles, seed, win, draw, lose, unresolved} or {error}).
+function readPlayed(gen) {
     const file = playedFile(gen);
-    if (!existsSync(file)) return new Map();
-    return new Map(readFileSync(file, 'utf8').trim().split('\n').filter(Boolean).map((l) => {
-        const c = JSON.parse(l);
-        return [c.id, c];
-    }));
+    const out = new Map();
+    if (!existsSync(file)) return out;
+    for (const line of readFileSync(file, 'utf8').trim().split('\n').filter(Boolean)) {
+        const p = JSON.parse(line);
+        if (!out.has(p.key)) out.set(p.key, []);
+        out.get(p.key).push({ first: 0, ...p.sim });
+    }
+    return out;
 }
 
-const gens = option('--gen') ? [Number(option('--gen'))] : [4, 5];
-if (process.argv.includes('--list')) {
-    for (const gen of gens) for (const c of drawCases(gen)) console.log(JSON.stringify(c));
-} else if (process.argv.includes('--play')) {
-    // The generations in turn, a case of each, so that a run stopped early leaves both alike.
-    const queues = gens.map((gen) => {
-        const done = played(gen);
-        return drawCases(gen).filter((c) => !done.has(c.id));
-    });
-    for (let i = 0; queues.some((q) => i < q.length); ++i)
-        for (const q of queues) {
-            const c = q[i];
-            if (!c) continue;
-            const start = Date.now();
-            try {
-                c.sim = playDuel(c, { battles: BATTLES, seed: c.id });
-            } catch (e) {
-                console.error(`case ${c.id}: ${e.message}`);
+const keyOf = (c) => JSON.stringify(c);
+const playedBattles = (rounds) => (rounds ?? []).reduce((n, r) => (r.error ? n : Math.max(n, r.first + r.battles)), 0);
+
+function playRound(c, rounds) {
+    const first = playedBattles(rounds);
+    const battles = Math.min(ROUND, BATTLES - first);
+    if (battles <= 0 || rounds?.some((r) => r.error)) return false;
+    const started = Date.now();
+    let sim;
+    try {
+        sim = { first, ...playDuel(c, { battles, seed: c.id, first }) };
+    } catch (e) {
+        sim = { error: String(e?.message ?? e) };
+    }
+    appendFileSync(playedFile(c.gen), JSON.stringify({ key: keyOf(c), sim }) + '\n');
+    console.error(`case ${c.id}: ${first + battles} battles (${((Date.now() - started) / 1000).toFixed(1)} s)`);
+    return true;
+}
+
+// Every case plays its round before any plays the next, the generations alike, so a run stopped
+// early leaves every case with nearly the same count.
+function play(gens) {
+    const cases = gens.flatMap((gen) => drawCases(gen));
+    for (let more = true; more;) {
+        more = false;
+        const played = new Map(gens.map((gen) => [gen, readPlayed(gen)]));
+        const roundsOf = (c) => played.get(c.gen).get(keyOf(c));
+        const playing = cases.filter((c) => !roundsOf(c)?.some((r) => r.error));
+        const least = Math.min(...playing.map((c) => playedBattles(roundsOf(c))));
+        for (const c of playing) if (playedBattles(roundsOf(c)) <= least) more = playRound(c, roundsOf(c)) || more;
+    }
+}
+
+// A case's counts over its first `battles` battles, from the rounds that make them up.
+function countsOver(rounds, battles) {
+    const sim = { battles, seed: rounds[0].seed, win: 0, draw: 0, lose: 0, unresolved: 0 };
+    for (const r of rounds)
+        if (r.first + r.battles <= battles) for (const k of ['win', 'draw', 'lose', 'unresolved']) sim[k] += r[k];
+    return sim;
+}
+
+// The fixture holds the cases played so far, each over the battles every one of them has played.
+function write() {
+    const drawn = [];
+    for (const gen of [4, 5]) {
+        const played = readPlayed(gen);
+        for (const c of drawCases(gen)) {
+            const rounds = played.get(keyOf(c));
+            if (!rounds) continue;
+            const failed = rounds.find((r) => r.error);
+            if (failed) {
+                console.error(`case ${c.id} left out: ${failed.error}`);
                 continue;
             }
-            appendFileSync(playedFile(c.gen), JSON.stringify(c) + '\n');
-            console.error(`case ${c.id}: ${BATTLES} battles in ${((Date.now() - start) / 1000).toFixed(1)} s`);
-        }
-} else if (process.argv.includes('--write')) {
-    const lines = [];
-    for (const gen of [4, 5])
-        for (const c of played(gen).values()) {
             try {
                 checkDuel(c);
             } catch (e) {
                 console.error(`case ${c.id} left out: ${e.message}`);
                 continue;
             }
-            lines.push(JSON.stringify(c));
+            drawn.push({ c, rounds });
         }
-    writeFileSync(OUT, gzipSync(lines.join('\n') + '\n'));
-    console.error(`${lines.length} cases written to ${OUT}`);
+    }
+    const ends = (rounds) => new Set(rounds.map((r) => r.first + r.battles));
+    const common = Math.max(0, ...[...ends(drawn[0].rounds)].filter((n) => drawn.every(({ rounds }) => ends(rounds).has(n))));
+    if (!common) throw new Error('no count of battles every case has played');
+    const lines = drawn.map(({ c, rounds }) => JSON.stringify({ ...c, sim: countsOver(rounds, common) }));
+    writeFileSync(OUT, gzipSync(lines.join('\n') + '\n', { level: 9 }));
+    console.error(`${lines.length} cases of ${common} battles each written to ${OUT}`);
 }
+
+const gens = option('--gen') ? [Number(option('--gen'))] : [4, 5];
+if (process.argv.includes('--list')) for (const gen of gens) for (const c of drawCases(gen)) console.log(JSON.stringify(c));
+else if (process.argv.includes('--play')) play(gens);
+else if (process.argv.includes('--write')) write();
+else console.error('usage: node make_duel_fixture.mjs --list | --play [--gen N] | --write');
