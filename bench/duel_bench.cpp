@@ -1,12 +1,15 @@
 // Who wins the one-on-one: one pair with fixed moves, the 4 × 4 table of a pair's moves, and the
 // chosen entry against every other entry of a full box (the matrix's 対面 column).
 
+#include "calc/box_tools/matrix_duel.h"
 #include "calc/duel/duel.h"
 #include "calc/stats.h"
 
 #include "box_test_support.h"
 
 #include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
 
 #include <vector>
 
@@ -57,22 +60,35 @@ void duelTable(benchmark::State& state) {
 }
 BENCHMARK(duelTable)->Unit(benchmark::kMillisecond);
 
+long peakResidentKb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// The column as the matrix window computes it, a cell at a time; the peak resident memory the run
+// added to the process's (what the box and the benchmarks before it held already is not counted).
 void duelColumnOfFullBox(benchmark::State& state) {
     std::vector<BoxEntry> box;
     for (int i = 0; i < kBoxCapacity; ++i)
         box.push_back(benchEntry(i));
+    Scenario chosen;
+    chosen.mode = DamageMode::ExactGen5;
+    chosen.attacker.entry = box[0];
     int computed = 0;
+    const long peakBefore = peakResidentKb();
     for (auto _ : state) {
         double wins = 0.0;
         computed = 0;
         for (size_t i = 1; i < box.size(); ++i) {
-            const DuelResult r = computeDuelWithSoonestMoves(pair(box[0], box[i]));
-            wins += r.win;
-            computed += r.computed;
+            const MatrixDuel d = matrixDuel(chosen, MatrixSide::AttackerAgainstBox, box[i], {});
+            wins += d.win;
+            computed += d.state == MatrixDuel::State::Computed;
         }
         benchmark::DoNotOptimize(wins);
     }
     state.counters["computed"] = computed;
+    state.counters["peakAddedKb"] = static_cast<double>(peakResidentKb() - peakBefore);
 }
 BENCHMARK(duelColumnOfFullBox)->Unit(benchmark::kSecond)->Iterations(1);
 
