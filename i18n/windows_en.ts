@@ -1043,6 +1043,14 @@ the stat first rises by 1 (&quot;30:8 - 31:4&quot;: IV 30 rises at 8 EVs, IV 31 
         <source>選んだ項目がそれぞれの項目と1対1で戦って勝つ確率の列を最後に加えます</source>
         <translation>Adds a last column with the chance that the chosen entry beats each entry alone</translation>
     </message>
+    <message>
+        <source>技と確定数だけ</source>
+        <translation>Moves and KOs only</translation>
+    </message>
+    <message>
+        <source>ダメージとHP割合の列を隠し、4つの技を横に並べて見られるようにします</source>
+        <translation>Hides the damage and HP-share columns, so that the four moves fit side by side</translation>
+    </message>
 </context>
 <context>
     <name>MoveListModel</name>

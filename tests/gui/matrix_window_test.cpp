@@ -138,6 +138,7 @@ private Q_SLOTS:
     void tuningTabSearchesTheListAndTheDefenders();
     void duelLineFollowsThePair();
     void duelColumnComputesStopsAndSorts();
+    void verdictsOnlyFitsFourMoves();
 };
 
 void MatrixWindowTest::exactModeRowsAndTheStoredMode() {
@@ -590,6 +591,27 @@ void MatrixWindowTest::duelColumnComputesStopsAndSorts() {
     QCOMPARE(child<QLabel>(matrix, "matrixDuelProgress")->text(), QStringLiteral("対面勝率：中止しました（0 / 3）"));
     child<QCheckBox>(matrix, "matrixDuelCheck")->setChecked(false);
     QCOMPARE(table->model()->columnCount(), kMatrixColumnCount);
+}
+
+// 技と確定数だけ hides each move's damage and HP share, in either mode, so that the four moves fit the
+// window as it opens on a 1366-pixel screen.
+void MatrixWindowTest::verdictsOnlyFitsFourMoves() {
+    auto&& [temp, windows, window, document, battle] = FreshWindows(writeBox);
+    setSides(document, 0, -1);
+    MatrixWindow& matrix = openMatrix(windows);
+    auto* table = child<QTableView>(matrix, "matrixTable");
+    QVERIFY(table->horizontalHeader()->length() > table->viewport()->width());
+    child<QCheckBox>(matrix, "matrixVerdictsOnlyCheck")->setChecked(true);
+    for (int mode : {0, 1}) {
+        child<QComboBox>(window, "damageModeCombo")->setCurrentIndex(mode);
+        const int first = mode ? 4 : 2; // 技１, after the speed columns in an exact mode
+        for (int move = 0; move < kMoveRowCount; ++move) {
+            const int at = first + move * kMatrixColumnsPerMove;
+            QVERIFY(!table->isColumnHidden(at) && table->isColumnHidden(at + 1) && table->isColumnHidden(at + 2) &&
+                    !table->isColumnHidden(at + 3));
+        }
+        QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
+    }
 }
 
 QTEST_MAIN(MatrixWindowTest)

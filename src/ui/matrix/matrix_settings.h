@@ -22,6 +22,8 @@ inline constexpr struct {
     SettingKey speedTarget = positionKey(kMatrixSection, "speedTarget");
     // The matrix's 対面勝率 column shown.
     SettingKey duel = checkKey(kMatrixSection, "duel");
+    // "技と確定数だけ": the moves' damage and HP-share columns hidden.
+    SettingKey verdictsOnly = checkKey(kMatrixSection, "verdictsOnly");
 } kMatrixKeys;
 
 } // namespace rusrina

@@ -85,6 +85,9 @@ MatrixWindow::MatrixWindow(BoxDocument& document, const BattleSession& battle, S
     m_spread->restoreChoices(settings);
     m_duelCheck->setChecked(settings.read(kMatrixKeys.duel) != 0);
     connect(m_duelCheck, &QCheckBox::toggled, this, &MatrixWindow::showDuelColumn);
+    m_verdictsOnly->setChecked(settings.read(kMatrixKeys.verdictsOnly) != 0);
+    connect(m_verdictsOnly, &QCheckBox::toggled, this, &MatrixWindow::showDetailColumns);
+    showDetailColumns();
     connect(m_attackerSide, &QRadioButton::toggled, this, &MatrixWindow::refresh);
     connect(&battle, &BattleSession::calculated, this, &MatrixWindow::refresh);
 }
@@ -93,6 +96,7 @@ MatrixWindow::~MatrixWindow() {
     settings().write(kMatrixKeys.side, attackerSide() ? 0 : 1);
     settings().write(kMatrixKeys.tab, m_tabs->currentIndex());
     settings().write(kMatrixKeys.duel, m_duelCheck->isChecked() ? 1 : 0);
+    settings().write(kMatrixKeys.verdictsOnly, m_verdictsOnly->isChecked() ? 1 : 0);
     m_spread->storeChoices(settings());
 }
 
@@ -113,6 +117,10 @@ QWidget* MatrixWindow::buildMatrixTab() {
     m_duelCheck->setToolTip(QCoreApplication::translate(
         "MatrixWindow", "選んだ項目がそれぞれの項目と1対1で戦って勝つ確率の列を最後に加えます"));
     m_duelRun = new MatrixDuelRun(tab);
+    m_verdictsOnly = new QCheckBox(QCoreApplication::translate("MatrixWindow", "技と確定数だけ"), tab);
+    m_verdictsOnly->setObjectName(QStringLiteral("matrixVerdictsOnlyCheck"));
+    m_verdictsOnly->setToolTip(QCoreApplication::translate(
+        "MatrixWindow", "ダメージとHP割合の列を隠し、4つの技を横に並べて見られるようにします"));
 
     m_model = new MatrixModel(this);
     m_table = newRowTable(tab, QStringLiteral("matrixTable"), m_model);
@@ -134,6 +142,7 @@ QWidget* MatrixWindow::buildMatrixTab() {
     top->addWidget(m_defenderSide);
     top->addSpacing(16);
     top->addWidget(m_caption, 1);
+    top->addWidget(m_verdictsOnly);
     top->addWidget(m_duelCheck);
     top->addWidget(copy);
     auto* foot = new QHBoxLayout;
@@ -174,6 +183,22 @@ void MatrixWindow::setColumnWidths() {
         m_table->setColumnWidth(position, matrixColumnChars(matrixColumnAt(position, withSpeed)) * digit + 12);
 }
 
+void MatrixWindow::showDetailColumns() {
+    const bool withSpeed = withSpeedColumns();
+    const bool verdictsOnly = m_verdictsOnly->isChecked();
+    for (int position = 0; position < m_model->columnCount(); ++position)
+        m_table->setColumnHidden(position, verdictsOnly && matrixDetailColumn(matrixColumnAt(position, withSpeed)));
+    // The four moves were asked for side by side: the window grows to show them, as far as the screen allows.
+    const int missing = m_table->horizontalHeader()->length() - m_table->viewport()->width();
+    if (!verdictsOnly || !isVisible() || missing <= 0)
+        return;
+    QRect wanted = geometry();
+    wanted.setWidth(wanted.width() + missing);
+    const QRect placed = fittedOnScreen(*this, wanted);
+    if (placed != geometry())
+        setGeometry(placed);
+}
+
 bool MatrixWindow::withSpeedColumns() const {
     return m_model->columnCount() - (m_model->duelShown() ? 1 : 0) == kMatrixColumnCountWithSpeed;
 }
@@ -185,6 +210,7 @@ void MatrixWindow::showDuelColumn(bool shown) {
         return;
     setColumnWidths();
     fitNameColumns();
+    showDetailColumns();
     if (isVisible())
         startDuels();
 }
@@ -271,6 +297,7 @@ void MatrixWindow::refreshMatrix() {
         m_table->horizontalHeader()->setSortIndicator(m_model->sortPosition(), m_sortOrder);
     }
     fitNameColumns();
+    showDetailColumns();
     highlightPair();
     startDuels();
 }

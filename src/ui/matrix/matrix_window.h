@@ -54,6 +54,8 @@ private:
     // The 対面勝率 column shown or hidden; shown, it is computed again from the matrix's rows.
     void showDuelColumn(bool shown);
     void startDuels();
+    // Hides the moves' damage and HP-share columns while "技と確定数だけ" is ticked.
+    void showDetailColumns();
     void setColumnWidths();
     void highlightPair();
     void onRowActivated(int row);
@@ -71,6 +73,7 @@ private:
     QTableView* m_table = nullptr;
     MatrixModel* m_model = nullptr;
     QCheckBox* m_duelCheck = nullptr;
+    QCheckBox* m_verdictsOnly = nullptr;
     MatrixDuelRun* m_duelRun = nullptr;
     SpreadPanel* m_spread = nullptr;
     TuningPanel* m_tuning = nullptr;

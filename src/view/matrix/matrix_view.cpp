@@ -172,6 +172,10 @@ std::string matrixHeading(int column) {
                           {kFullWidthDigits[moveOf(column)], std::to_string(moveOf(column) + 1)});
 }
 
+bool matrixDetailColumn(int column) {
+    return moveColumn(column) && (kindOf(column) == kMatrixDamage || kindOf(column) == kMatrixShare);
+}
+
 int matrixColumnChars(int column) {
     if (!validColumn(column))
         return 0;

@@ -45,6 +45,9 @@ inline constexpr int kMatrixDuelColumn = kMatrixColumnCountWithSpeed;
 // last is the 対面勝率 column's.
 int matrixColumnAt(int position, bool withSpeed);
 
+// A move's ダメージ or HP割合 column, which "技と確定数だけ" hides so that four moves fit a small screen.
+bool matrixDetailColumn(int column);
+
 // "名前", "バントレ", then "技１", "ダメージ１", "HP割合１", "確定数１", "技２" …, "素早さ", "攻撃側"
 std::string matrixHeading(int column);
 // The column's width in half-width characters, for the window's first layout.
