@@ -1,5 +1,5 @@
 // Writes the guide's pictures of the box window in both modes, the damage matrix, the spread
-// finder, the sequence window, the finder's tuning against it and the テキスト入力 dialog:
+// finder, the sequence window, the finder's tuning against it, the テキスト入力 dialog and a one-on-one:
 // a box of well-known sets, the windows built as the program builds them, each grabbed as it is
 // drawn; then those of the other windows (window_shots.cpp). Run on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen:configfile=tests/gui/screen_1366x768.json build/dev/src/rusrina-shots docs
@@ -236,6 +236,42 @@ bool shootSequence(BoxWindows& windows, const QDir& out) {
     return save(matrix, out, "tuning_panel.png") && ok;
 }
 
+// The guide's worked one-on-one: ラティオス's りゅうのはどう against ゲンガー's シャドーボール, the 対面
+// line under the rows and its log in the 計算過程 pane. Follows the sequence's picture, whose hazards
+// and counted hits it takes away again.
+bool shootDuel(BoxWindows& windows, const QDir& out) {
+    BoxWindow& window = windows.boxWindow();
+    BoxDocument& document = windows.document();
+    for (const char* name : {"defenderStealthRock", "defenderSwitchingIn", "stateCountHitChances"})
+        window.findChild<QCheckBox*>(QString::fromLatin1(name))->setChecked(false);
+    window.findChild<QToolButton*>(QStringLiteral("stateToggle"))->click(); // folded again
+    const HeldItemFields sitrus = heldItemFields(indexOf(ItemId::SitrusBerry));
+    EntryExtra extra;
+    extra.heldItem = sitrus.heldItem;
+    const int latios = document.box().count();
+    document.registerEntry(-1,
+                           entryOf({"ラティ",
+                                    indexOf(SpeciesId::Latios),
+                                    8,
+                                    indexOf(AbilityId::Levitate),
+                                    sitrus.row,
+                                    {252, 0, 0, 252, 0, 4},
+                                    {indexOf(MoveId::DragonPulse), kNone, kNone, kNone}}),
+                           extra);
+    document.registerEntry(-1, entryOf({"ゲンガー",
+                                        indexOf(SpeciesId::Gengar),
+                                        16,
+                                        indexOf(AbilityId::Levitate),
+                                        kNoItem,
+                                        {4, 0, 0, 252, 0, 252},
+                                        {indexOf(MoveId::ShadowBall), kNone, kNone, kNone}}));
+    document.setAttacker(latios);
+    document.setDefender(latios + 1);
+    window.findChild<QToolButton*>(QStringLiteral("duelLogButton"))->click();
+    window.findChild<QToolButton*>(QStringLiteral("logToggle"))->setChecked(true);
+    return save(window, out, "box_window_duel.png");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -265,6 +301,7 @@ int main(int argc, char** argv) {
     ok = shootTextDialog(windows.boxWindow(), out) && ok;
     ok = shootBattleState(windows, out) && ok;
     ok = shootSequence(windows, out) && ok;
+    ok = shootDuel(windows, out) && ok;
     ok = writeWindowPictures(out) && ok;
     return ok ? 0 : 1;
 }
