@@ -22,8 +22,8 @@ namespace rusrina {
 namespace {
 
 const std::string kDataDir = RUSRINA_TEST_DATA_DIR;
-// The pairs the machine had time to play (make_duel_fixture.mjs draws 300 per generation).
-constexpr int kCasesOfGen4 = 128, kCasesOfGen5 = 115;
+// The pairs make_duel_fixture.mjs draws.
+constexpr int kCasesOfGen4 = 300, kCasesOfGen5 = 300;
 constexpr double kStandardErrors = 4.0;
 constexpr double kNormalTailBeyondFourErrors = 3.167e-5; // one side
 
