@@ -18,6 +18,7 @@
 #include "format/set_text_import.h"
 #include "text/ui_text.h"
 #include "view/common/choice_find.h"
+#include "view/common/list_choice.h"
 #include "view/search/search_list.h"
 
 #include "catalogue_translator.h"
@@ -57,6 +58,7 @@ TEST_F(EnglishNames, NamesTheGameTermsAsTheEnglishGamesDo) {
         {"a nature's label", natureRecord(1).label, "Adamant (+Atk, -SpA)"},
         {"a neutral nature", natureRecord(24).label, "Serious (neutral)"},
         {"a nature", natureName(18), "Jolly"},
+        {"a nature where a chooser or a panel shows it", natureChoiceText(18), "Jolly"},
         {"a type", typeName(10), "Fire"},
         {"weaknesses", typeMatchupSummary(speciesRecord(garchomp).type1, speciesRecord(garchomp).type2).weakness,
          " 4x: Ice  2x: Dra"},

@@ -8,11 +8,11 @@
 #include "data/species.h"
 #include "data/types.h"
 #include "text/cp932.h"
+#include "view/common/list_choice.h"
 
 namespace rusrina {
 namespace {
 
-constexpr int kNatureTextBytes = 10; // the bare name; the table pads it to five characters
 constexpr int kDirectPowerStep = 5;
 constexpr int kDirectPowerMax = 200;
 constexpr int kCategoryCount = 3;
@@ -96,8 +96,7 @@ EntryPanelTexts entryPanelTexts(const BoxEntry* entry) {
     t.name = entryShownName(e);
     t.species = nameOr(e.species >= 0 && e.species < kSpeciesCount, [&] { return speciesName(e.species); });
     t.level = "LV " + number(e.level);
-    t.nature = nameOr(e.nature >= 0 && e.nature < kNatureCount,
-                      [&] { return text::cutToWidth(natureRecord(e.nature).label, kNatureTextBytes); });
+    t.nature = nameOr(e.nature >= 0 && e.nature < kNatureCount, [&] { return natureChoiceText(e.nature); });
     t.ability = nameOr(e.ability >= 0 && e.ability < kAbilityCount, [&] { return abilityName(e.ability); });
     t.item = nameOr(e.item >= 0 && e.item < kDamageItemCount, [&] { return damageItem(e.item).name; });
     for (int s = 0; s < kStatCount; ++s) {

@@ -1,8 +1,10 @@
 #include "view/common/list_choice.h"
 
+#include "data/names.h"
 #include "data/natures.h"
 #include "data/types.h"
 #include "text/cp932.h"
+#include "text/ui_text.h"
 
 namespace rusrina {
 
@@ -16,7 +18,10 @@ std::vector<ListChoice> typeChoices(int offset) {
 }
 
 std::string natureChoiceText(int nature) {
-    // The labels pad every name to five full-width characters before the bracketed note.
+    // The Japanese labels pad every name to five full-width characters before the bracketed note;
+    // the English ones have no padding, so the name is taken whole.
+    if (text::textLanguage() == text::TextLanguage::English)
+        return natureName(nature);
     return text::cutToWidth(natureRecord(nature).label, 10);
 }
 
