@@ -2,12 +2,14 @@
 """A new user's tasks under a real window manager (openbox, 1366 x 768), each input counted (a click,
 a typed text, a key) and the counts printed: from the launcher, find a species by typing its English
 name and open its detail; judge a trained one's IVs from there; take a damage pair from team text on
-the clipboard into the box, the defender coming in on ステルスロック. Windows are reached from the one
-in front (ツール, Ctrl+1..5), never by Alt+Tab.
+the clipboard into the box, the defender coming in on ステルスロック; see the attacker's rows against
+the box in 一覧・努力値探索, find its EVs for the pair there and what speed it takes to move first.
+Windows are reached from the one in front (ツール, Ctrl+1..5), never by Alt+Tab.
 
 Usage: drive_new_user.py new-user --program ... --reference ... --probe ... [--keep]
 """
 
+import re
 import shutil
 import subprocess
 import sys
@@ -69,6 +71,19 @@ class Counted:
         self.x.keys(*keys)
         self.add(len(keys))
 
+    def read(self, window, part, label):
+        """A label's text as a user reads it, not counted: three clicks on its first line select the
+        paragraph, which X keeps as the primary selection (emptied first, so that an old one does not
+        pass). The first line, as the label's height follows its text, which differs from the probe's."""
+        primary = ["xclip", "-selection", "primary"]
+        subprocess.run(primary, input=b"", env=self.x.env, timeout=5, check=True)
+        left, top, _, _ = self.x.geometry(window)
+        rect = self.program.layout[part]["widgets"][label]
+        self.x.tool("mousemove", left + rect[0] + 40, top + rect[1] + 8,
+                    "click", "--repeat", "3", "--delay", "80", "1")
+        read = lambda: subprocess.run(primary + ["-o"], env=self.x.env, capture_output=True, timeout=5).stdout
+        return poll("the text of " + label, read).decode("utf-8", "replace")
+
 
 def tasks(user):
     program, x = user.program, user.x
@@ -116,6 +131,28 @@ def tasks(user):
     user.click(program.box, "boxWithState", "defenderSwitchingIn")
     program.click(program.box, "boxWithState", "copyButton0")  # checked, not counted
     poll("げきりん's log with ステルスロック", lambda: "ステルスロック" in (x.clipboard() or ""))
+
+    user.start("the attacker's rows against the box")
+    x.focus(program.box)
+    user.keys("ctrl+5")  # ツール: 一覧・努力値探索
+    matrix = program.wait_window("一覧・努力値探索$")
+    x.focus(matrix)
+    user.click(matrix, "matrix", "matrixAttackerSide")
+    subprocess.run(["xclip", "-selection", "clipboard"], input=b"", env=x.env, timeout=5, check=True)
+    program.click(matrix, "matrix", "matrixCopyButton")  # checked, not counted
+    poll("ガブリアス's rows against ナットレイ", lambda: re.search(r"ナットレイ.*\d", x.clipboard() or ""))
+
+    user.start("EVs for the pair from the spread finder")
+    user.click(matrix, "matrix", "matrixTab1")  # 努力値探索
+    found = user.read(matrix, "spread", "offenceSummary")
+    if not re.search(r"\d", found):
+        raise Failure("no EVs in the spread finder's answer: %r" % found)
+
+    user.start("the speed it takes to move first")
+    user.pick(matrix, "spread", "speedTargetCombo", 1, 5)  # 最速
+    answer = user.read(matrix, "spread", "speedSummary")
+    if not re.search(r"最速.*\d", answer) or "抜" not in answer:
+        raise Failure("no speed to move first in %r" % answer)
 
 
 def new_user(options, work):

@@ -6,7 +6,8 @@
 //
 // The box window is measured as it opens, and once rows 0 and 1 of the box in the current directory
 // are set as attacker and defender (its panels then hold texts, which may move the rows), then in
-// the exact mode, then with the battle state unfolded.
+// the exact mode, then with the battle state unfolded; with that pair, the 一覧・努力値探索 window on
+// its first tab and on the spread finder's.
 // Nothing is written back: the settings file is a copy the driver throws away.
 
 #include "app/top_window.h"
@@ -17,6 +18,7 @@
 #include "ui/detail/detail_window.h"
 #include "ui/edit/entry_edit_window.h"
 #include "ui/ivjudge/iv_judge_window.h"
+#include "ui/matrix/matrix_window.h"
 #include "ui/search/search_window.h"
 #include "ui/session/box_document.h"
 
@@ -28,6 +30,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -113,6 +117,24 @@ int main(int argc, char** argv) {
         box.findChild<QAbstractButton*>(QStringLiteral("stateToggle"))->click();
         settle();
         json.insert("boxWithState", boxWindowJson(box));
+        // The matrix window on its first tab (with the places of its tabs), then on the spread finder's.
+        rusrina::MatrixWindow& matrix = *top.matrixWindow();
+        matrix.showTool(rusrina::ShowCommand::Show);
+        if (exposed(matrix)) {
+            auto* tabs = matrix.findChild<QTabWidget*>(QStringLiteral("matrixTabs"));
+            tabs->setCurrentIndex(0);
+            settle();
+            QJsonObject first = windowJson(matrix), widgets = first.value("widgets").toObject();
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                widgets.insert(QStringLiteral("matrixTab%1").arg(tab),
+                               rectJson(rectInWindow(*tabs->tabBar(), tabs->tabBar()->tabRect(tab))));
+            first.insert("widgets", widgets);
+            json.insert("matrix", first);
+            tabs->setCurrentIndex(1);
+            settle();
+            json.insert("spread", windowJson(matrix));
+            matrix.hide();
+        }
     }
     // The テキスト入力 dialog, as the box window opens it.
     box.openTextImport();
