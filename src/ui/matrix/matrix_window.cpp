@@ -249,15 +249,20 @@ void MatrixWindow::showEvent(QShowEvent* event) {
 void MatrixWindow::fitNameColumns() {
     const bool withSpeed = withSpeedColumns();
     const QFontMetrics metrics = m_table->fontMetrics();
+    if (m_textWidths.size() > 50000)
+        m_textWidths.clear();
     for (int position = 0; position < m_model->columnCount(); ++position) {
         const int column = matrixColumnAt(position, withSpeed);
         if (column >= kMatrixEntryColumns && (column - kMatrixEntryColumns) % kMatrixColumnsPerMove != 0)
             continue;
         int widest = m_table->columnWidth(position);
-        for (int row = 0; row < m_model->rowCount(); ++row)
-            widest = std::max(widest, metrics.horizontalAdvance(
-                                          m_model->data(m_model->index(row, position), Qt::DisplayRole).toString()) +
-                                          12);
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            const QString text = m_model->data(m_model->index(row, position), Qt::DisplayRole).toString();
+            auto known = m_textWidths.constFind(text);
+            if (known == m_textWidths.constEnd())
+                known = m_textWidths.insert(text, metrics.horizontalAdvance(text) + 12);
+            widest = std::max(widest, *known);
+        }
         m_table->setColumnWidth(position, widest);
     }
 }

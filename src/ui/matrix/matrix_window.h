@@ -15,6 +15,9 @@
 #include "ui/common/tool_window.h"
 #include "view/common/column_sort.h"
 
+#include <QHash>
+#include <QString>
+
 class QCheckBox;
 class QLabel;
 class QRadioButton;
@@ -80,6 +83,9 @@ private:
     ColumnSortState m_sortState; // by the column shown (matrixColumnAt), not its place
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_stale = true;
+    // Widths of the texts the name and verdict columns have shown: a box's names and verdicts
+    // repeat, so a recomputation measures only what it has not seen.
+    QHash<QString, int> m_textWidths;
 };
 
 } // namespace rusrina
