@@ -40,17 +40,6 @@ std::string joinedWith(const std::vector<std::string>& parts, const std::string&
     return text;
 }
 
-// The nature's bare name, without the padding of the chooser text.
-std::string natureText(int nature) {
-    if (nature < 0 || nature >= kNatureCount)
-        return kNotAvailable;
-    std::string text = natureChoiceText(nature);
-    static const std::string kPad = "　";
-    while (text.size() >= kPad.size() && text.compare(text.size() - kPad.size(), kPad.size(), kPad) == 0)
-        text.erase(text.size() - kPad.size());
-    return text;
-}
-
 std::string certaintyText(int percent) {
     return percent >= kCertain ? uiText("SpreadText", "確定で")
                                : fillText(uiText("SpreadText", "%1％以上の確率で"), {std::to_string(percent)});
@@ -173,6 +162,16 @@ int otherStat(const SpeedTuningSearch& search) {
 }
 
 } // namespace
+
+std::string natureText(int nature) {
+    if (nature < 0 || nature >= kNatureCount)
+        return kNotAvailable;
+    std::string text = natureChoiceText(nature);
+    static const std::string kPad = "　";
+    while (text.size() >= kPad.size() && text.compare(text.size() - kPad.size(), kPad.size(), kPad) == 0)
+        text.erase(text.size() - kPad.size());
+    return text;
+}
 
 std::optional<BoxEntry> entryWithSpread(const BoxEntry& entry, int nature, const std::array<int, 6>& evs) {
     if (entry.statsDirect)

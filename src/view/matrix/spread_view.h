@@ -93,5 +93,7 @@ std::string speedTuningText(const SpeedTuningSearch& search, const SpeedTuning& 
 std::string speedTuningAdviceText(const SpeedTuningSearch& search, const SpeedTuning& found);
 // The tuned entry with the found nature and speed EVs, as registration computes it.
 std::optional<BoxEntry> entryWithSpeedTuning(const BoxEntry& entry, const SpeedTuning& found);
+// The nature's bare name, without the padding of its chooser text; "－" for none.
+std::string natureText(int nature);
 
 } // namespace rusrina

@@ -37,17 +37,6 @@ std::string blockedPowerText(SpreadStatus status) {
     }
 }
 
-// The nature's bare name, without the chooser's padding.
-std::string natureName(int nature) {
-    if (nature < 0 || nature >= kNatureCount)
-        return kNotAvailable;
-    std::string text = natureChoiceText(nature);
-    static const std::string kPad = "　";
-    while (text.size() >= kPad.size() && text.compare(text.size() - kPad.size(), kPad.size(), kPad) == 0)
-        text.erase(text.size() - kPad.size());
-    return text;
-}
-
 std::string speciesOf(const Combatant& c) {
     return c.entry && c.entry->species >= 0 && c.entry->species < kSpeciesCount ? speciesName(c.entry->species)
                                                                                 : std::string(kNotAvailable);
@@ -118,7 +107,7 @@ std::string powerSummaryText(const PowerTuning& found, std::span<const Combatant
                               {blockedPowerText(all.status)});
     return text::fillText(
         text::uiText("TuningView", "性格 %1・%2努力値 %3（%2 %4）で %5 体すべてを %6発で%7倒す（最も固いのは %8）"),
-        {natureName(all.nature), statText(all.stat), std::to_string(all.ev), std::to_string(all.value),
+        {natureText(all.nature), statText(all.stat), std::to_string(all.ev), std::to_string(all.value),
          std::to_string(found.each.size()), std::to_string(hits), certaintyWords(percent),
          powerTargetText(defenders[static_cast<size_t>(found.hardest)])});
 }
