@@ -78,6 +78,14 @@ double BulkSearch::survives(int h, int d, int s) {
     return chance;
 }
 
+bool BulkSearch::stepFor(std::chrono::milliseconds slice) {
+    const auto end = std::chrono::steady_clock::now() + slice;
+    bool more = step();
+    while (more && std::chrono::steady_clock::now() < end)
+        more = step();
+    return more;
+}
+
 bool BulkSearch::step() {
     if (m_hpStep >= m_hpSteps)
         return false;

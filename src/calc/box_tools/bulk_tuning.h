@@ -11,6 +11,7 @@
 #include "calc/box_tools/attack_sequence.h"
 #include "calc/box_tools/spread_finder.h"
 
+#include <chrono>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -57,6 +58,9 @@ public:
     explicit BulkSearch(const BulkQuery& query);
     // Searches the next HP step; false once every step is done (or there is nothing to search).
     bool step();
+    // Searches steps for about `slice` (at least one), so that a window can answer in between;
+    // false once every step is done.
+    bool stepFor(std::chrono::milliseconds slice);
     int stepsDone() const { return m_hpStep; }
     int stepCount() const { return m_hpSteps; }
     BulkSpreads result() const;

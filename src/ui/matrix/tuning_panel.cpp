@@ -16,7 +16,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,7 +28,7 @@
 namespace rusrina {
 namespace {
 
-constexpr int kSliceMs = 30; // the bulk search works this long, then lets the window answer
+constexpr std::chrono::milliseconds kSlice{30}; // the bulk search works this long, then lets the window answer
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
@@ -169,12 +168,7 @@ void TuningPanel::startBulkSearch() {
 void TuningPanel::continueBulkSearch() {
     if (!m_search)
         return;
-    QElapsedTimer slice;
-    slice.start();
-    bool more = true;
-    while (more && slice.elapsed() < kSliceMs)
-        more = m_search->step();
-    if (more) {
+    if (m_search->stepFor(kSlice)) {
         m_bulkLine->setText(toQt(bulkProgressText(m_search->stepsDone(), m_search->stepCount())));
         m_bulkTimer->start(0);
         return;

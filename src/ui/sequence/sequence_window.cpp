@@ -12,7 +12,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -30,7 +29,7 @@ namespace {
 
 constexpr int kDefaultWidth = 760;
 constexpr int kDefaultHeight = 720;
-constexpr int kSliceMs = 30; // the bulk search works this long, then lets the window answer
+constexpr std::chrono::milliseconds kSlice{30}; // the bulk search works this long, then lets the window answer
 
 std::vector<BoxEntry> entriesOf(const Box& box) {
     return {box.slots().begin(), box.slots().begin() + box.count()};
@@ -174,12 +173,7 @@ void SequenceWindow::startBulkSearch() {
 void SequenceWindow::continueBulkSearch() {
     if (!m_search)
         return;
-    QElapsedTimer slice;
-    slice.start();
-    bool more = true;
-    while (more && slice.elapsed() < kSliceMs)
-        more = m_search->step();
-    if (more) {
+    if (m_search->stepFor(kSlice)) {
         m_bulkLine->setText(toQt(bulkProgressText(m_search->stepsDone(), m_search->stepCount())));
         m_bulkTimer->start(0);
         return;
