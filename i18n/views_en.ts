@@ -2522,6 +2522,10 @@ Is this right?</translation>
         <source>攻撃側と防御側を選んでください</source>
         <translation>Choose an attacker and a defender</translation>
     </message>
+    <message>
+        <source>HP調整 %1 を外す</source>
+        <translation>no %1 HP mark</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

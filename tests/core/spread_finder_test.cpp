@@ -223,6 +223,10 @@ TEST(SpreadFinder, AnEmptyAnswerSaysWhatWasFixedAndWhatWouldHelp) {
     d.scenario.defender.entry = trained(kBlissey, kNeutralNature, {0, 252, 0, 242, 0, 0});
     SpreadQuery o = handWorkedOffence();
     o.scenario.attacker.entry->ev[kHp] = 252;
+    // 40 EVs left: defence 20 is enough at any HP, but an HP of 16n−1 first costs 36 (HP 335).
+    SpreadQuery marked = d;
+    marked.scenario.defender.entry = trained(kBlissey, kNeutralNature, {0, 252, 0, 218, 0, 0});
+    marked.hpMark = 0;
     struct Case {
         const char* what;
         std::string advice;
@@ -234,6 +238,9 @@ TEST(SpreadFinder, AnEmptyAnswerSaysWhatWasFixedAndWhatWouldHelp) {
         {"offence, 6 left", offenceAdviceText(o, findOffenceSpread(o)),
          "残り 6：HP 252・素早さ 252 は固定\n"
          "こうすると見つかります：確実さ 90％以上、最適な性格、ほかの努力値も振り直す"},
+        {"defence, an HP mark", defenceAdviceText(marked, findDefenceSpreads(marked)),
+         "残り 40：攻撃 252・特攻 218 は固定\n"
+         "こうすると見つかります：確実さ 80％以上、最適な性格、ほかの努力値も振り直す、HP調整 16n−1 を外す"},
         {"found: nothing to explain", defenceAdviceText(handWorkedDefence(), findDefenceSpreads(handWorkedDefence())),
          ""},
     };

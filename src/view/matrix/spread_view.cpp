@@ -1,5 +1,6 @@
 #include "view/matrix/spread_view.h"
 
+#include "calc/hp_marks.h"
 #include "data/natures.h"
 #include "data/species.h"
 #include "data/types.h"
@@ -112,6 +113,12 @@ template <typename Find> std::string helpText(const SpreadQuery& query, const Bo
         freed.freeOtherEvs = true;
         if (find(freed))
             helps.push_back(uiText("SpreadText", "ほかの努力値も振り直す"));
+    }
+    if (query.hpMark >= 0 && query.hpMark < static_cast<int>(kHpMarks.size())) {
+        SpreadQuery anyHp = query;
+        anyHp.hpMark = -1;
+        if (find(anyHp))
+            helps.push_back(fillText(uiText("SpreadText", "HP調整 %1 を外す"), {kHpMarks[query.hpMark].name}));
     }
     if (helps.empty())
         return uiText("SpreadText", "確実さ・性格・ほかの努力値を変えても見つかりません");
