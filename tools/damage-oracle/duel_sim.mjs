@@ -14,7 +14,10 @@
 // the simulator's own: the order, せんせいのツメ, misses, critical hits, rolls, recoil, draining, the
 // end of turn, the berries, and who wins when both fall.
 import { Battle, PRNG } from '@pkmn/sim';
+import { cacheCallbacks } from './sim_speed.mjs';
 import { teamSet, Unsupported } from './simulate.mjs';
+
+cacheCallbacks();
 
 export const TURN_LIMIT = 100;
 const WEATHER = { Sun: 'sunnyday', Rain: 'raindance', Sand: 'sandstorm', Hail: 'hail' };

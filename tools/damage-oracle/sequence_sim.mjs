@@ -33,25 +33,13 @@
 //     a move that locks its user (げきりん) ends at once, so it never confuses it. The cases are
 //     drawn so that nothing else random acts (see make_sequence_fixture.mjs).
 import { Battle, PRNG, toID } from '@pkmn/sim';
+import { cacheCallbacks } from './sim_speed.mjs';
 import { teamSet, Unsupported } from './simulate.mjs';
 
 const WEATHER = { Sun: 'sunnyday', Rain: 'raindance', Sand: 'sandstorm', Hail: 'hail' };
 const SIDE_CONDITIONS = [['isReflect', 'reflect'], ['isLightScreen', 'lightscreen']];
 const ROOMS = [['isGravity', 'gravity'], ['isMagicRoom', 'magicroom'], ['isWonderRoom', 'wonderroom']];
 
-// The sim's event handlers are looked up by name on every effect at every event; the effects of
-// the data never change, so a cache of each lookup saves a quarter of the time.
-function cacheCallbacks() {
-    const cache = new WeakMap();
-    const original = Battle.prototype.getCallback;
-    Battle.prototype.getCallback = function (target, effect, callbackName) {
-        if (effect.effectType === 'Move' || callbackName === 'onSwitchIn') return original.call(this, target, effect, callbackName);
-        let own = cache.get(effect);
-        if (!own) cache.set(effect, (own = new Map()));
-        if (!own.has(callbackName)) own.set(callbackName, effect[callbackName]);
-        return own.get(callbackName);
-    };
-}
 cacheCallbacks();
 
 // The attackers of the steps, each once, in the order they first attack.
