@@ -37,7 +37,8 @@ struct WeightedRoll {
 
 int distinctRolls(const RollSet& rolls, std::array<WeightedRoll, kRollCount>& out) {
     RollSet sorted = rolls;
-    std::sort(sorted.begin(), sorted.end());
+    if (!std::is_sorted(sorted.begin(), sorted.end())) // the rolls of one hit mostly come in order
+        std::sort(sorted.begin(), sorted.end());
     int count = 0;
     for (int i = 0; i < kRollCount; ++i) {
         if (count > 0 && out[count - 1].value == sorted[i])
@@ -49,16 +50,22 @@ int distinctRolls(const RollSet& rolls, std::array<WeightedRoll, kRollCount>& ou
 }
 
 // One more hit: the distribution of the summed damage, every sum at or past `cap` kept at `cap`.
-void addHit(const std::vector<double>& sums, std::vector<double>& next, const WeightedRoll* rolls, int count,
-            int64_t shift) {
+// `sums` is 0 past `reach`; returns the reach of `next`, which is 0 past it. Both vectors start at
+// 0 but for sums[0], so that a place past the reach written last is always 0. Sums below `from`
+// are left out, and so are the places of `next` below it: a caller that only asks whether the cap
+// is reached passes the least sum that still can reach it.
+int64_t addHit(const std::vector<double>& sums, std::vector<double>& next, const WeightedRoll* rolls, int count,
+               int64_t shift, int64_t reach, int64_t from = 0) {
     const int64_t cap = static_cast<int64_t>(sums.size()) - 1;
-    std::fill(next.begin(), next.end(), 0.0);
-    for (int64_t s = 0; s <= cap; ++s) {
+    const int64_t nextReach = std::min(cap, reach + rolls[count - 1].value - shift);
+    std::fill(next.begin() + from, next.begin() + nextReach + 1, 0.0);
+    for (int64_t s = from; s <= reach; ++s) {
         if (sums[s] == 0.0)
             continue;
         for (int i = 0; i < count; ++i)
             next[std::min(cap, s + rolls[i].value - shift)] += sums[s] * rolls[i].share;
     }
+    return nextReach;
 }
 
 // Damage values with their chances: lowest + i has the chance p[i].
@@ -324,8 +331,12 @@ double koChanceIn(const RollSet& rolls, int32_t hp, int hits) {
         return 0.0;
     std::vector<double> sums(static_cast<size_t>(need) + 1, 0.0), next(sums.size());
     sums[0] = 1.0;
+    // A sum that even the highest rolls of the hits left cannot bring to `need` is never counted.
+    const int64_t spread = highest - lowest;
+    int64_t reach = 0;
     for (int h = 0; h < hits; ++h) {
-        addHit(sums, next, distinct.data(), count, lowest);
+        const int64_t from = std::max<int64_t>(0, need - int64_t{hits - h} * spread);
+        reach = addHit(sums, next, distinct.data(), count, lowest, reach, from);
         sums.swap(next);
     }
     return boundedChance(sums[need], true, false);
@@ -416,8 +427,9 @@ HitSums::HitSums(const RollSet& rolls, int hits) {
     std::vector<double> sums(static_cast<size_t>(int64_t{hits} * (distinct[count - 1].value - lowest)) + 1, 0.0);
     std::vector<double> next(sums.size());
     sums[0] = 1.0;
+    int64_t reach = 0;
     for (int h = 0; h < hits; ++h) {
-        addHit(sums, next, distinct.data(), count, lowest);
+        reach = addHit(sums, next, distinct.data(), count, lowest, reach);
         sums.swap(next);
     }
     for (size_t i = sums.size() - 1; i-- > 0;)
