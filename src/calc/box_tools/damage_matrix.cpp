@@ -4,9 +4,14 @@
 #include "calc/exact/exact_damage.h"
 
 #include <algorithm>
+#include <future>
+#include <iterator>
 
 namespace rusrina {
 namespace {
+
+// Fewer rows than this are quicker worked on one thread than handed to a second.
+constexpr int kRowsWorthASecondThread = 128;
 
 // Outcomes in the order the best-first list puts them when neither deals damage.
 int outcomeRank(ExactRolls::Outcome outcome) {
@@ -103,14 +108,30 @@ std::vector<MatrixRow> computeMatrix(const Scenario& given, std::span<const BoxE
     // The chosen attacker's moves are worked out once for the whole box.
     const bool attacks = side == MatrixSide::AttackerAgainstBox;
     const Attacks chosenMoves = attacks ? prepareMoves(s, chosenSideOfHit) : Attacks{};
-    for (int slot = 0; slot < static_cast<int>(entries.size()); ++slot) {
-        if (slot == chosen)
-            continue;
-        const Combatant theirs = boxCombatant(s, side, entries[slot], extraAt(extras, slot));
-        const ExactSide other = exactSideOf(theirs);
-        rows.push_back(attacks ? rowOf(slot, chosenMoves, other)
-                               : rowOf(slot, prepareMoves(s, other), chosenSideOfHit));
+    const auto computeSlots = [&](int first, int last, std::vector<MatrixRow>& out) {
+        for (int slot = first; slot < last; ++slot) {
+            if (slot == chosen)
+                continue;
+            const Combatant theirs = boxCombatant(s, side, entries[slot], extraAt(extras, slot));
+            const ExactSide other = exactSideOf(theirs);
+            out.push_back(attacks ? rowOf(slot, chosenMoves, other)
+                                  : rowOf(slot, prepareMoves(s, other), chosenSideOfHit));
+        }
+    };
+    // A large box is worked in two halves at once: every row stands on its own, and a condition
+    // change over a full box is then answered in about half the time on a machine of two cores.
+    const int count = static_cast<int>(entries.size());
+    if (count < kRowsWorthASecondThread) {
+        computeSlots(0, count, rows);
+        return rows;
     }
+    const int half = count / 2;
+    std::vector<MatrixRow> later;
+    later.reserve(static_cast<size_t>(count - half));
+    std::future<void> second = std::async(std::launch::async, [&] { computeSlots(half, count, later); });
+    computeSlots(0, half, rows);
+    second.get();
+    std::move(later.begin(), later.end(), std::back_inserter(rows));
     return rows;
 }
 
