@@ -1,5 +1,7 @@
 #include "ui/common/table_view.h"
 
+#include "ui/common/plain_text_delegate.h"
+
 #include <QHeaderView>
 #include <QTableView>
 
@@ -9,6 +11,7 @@ QTableView* newRowTable(QWidget* parent, const QString& name, QAbstractItemModel
     auto* table = new QTableView(parent);
     table->setObjectName(name);
     table->setModel(model);
+    table->setItemDelegate(new PlainTextDelegate(table));
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);

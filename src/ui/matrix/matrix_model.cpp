@@ -44,6 +44,12 @@ QVariant MatrixModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
+std::string MatrixModel::cellText(int row, int position) const {
+    if (row < 0 || row >= rowCount())
+        return {};
+    return matrixCellText(m_rows[row], m_entries, matrixColumnAt(position, m_withSpeed));
+}
+
 QVariant MatrixModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal)
         return {};

@@ -47,6 +47,8 @@ public:
     void setDuels(const std::vector<std::pair<int, MatrixDuel>>& duels);
 
     int slotAt(int row) const; // -1 outside the rows
+    // The text shown at (row, position), as data's display role gives it without its conversions.
+    std::string cellText(int row, int position) const;
     // The whole table as tab-separated text, in the order shown.
     std::string text() const;
 

@@ -6,6 +6,7 @@
 #include "view/box/damage_view.h"
 #include "view/matrix/matrix_view.h"
 
+#include "ui/common/plain_text_delegate.h"
 #include "ui/common/product_title.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/table_view.h"
@@ -42,15 +43,15 @@ constexpr int kDefaultHeight = 560;
 
 // A selected row keeps its verdict colours: the selection is drawn as a frame around each cell
 // instead of a fill that would hide them.
-class KeepShadeDelegate : public QStyledItemDelegate {
+class KeepShadeDelegate : public PlainTextDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using PlainTextDelegate::PlainTextDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem plain = option;
         const bool selected = option.state & QStyle::State_Selected;
         plain.state &= ~QStyle::State_Selected;
-        QStyledItemDelegate::paint(painter, plain, index);
+        PlainTextDelegate::paint(painter, plain, index);
         if (!selected)
             return;
         painter->save();
@@ -257,11 +258,13 @@ void MatrixWindow::fitNameColumns() {
             continue;
         int widest = m_table->columnWidth(position);
         for (int row = 0; row < m_model->rowCount(); ++row) {
-            const QString text = m_model->data(m_model->index(row, position), Qt::DisplayRole).toString();
-            auto known = m_textWidths.constFind(text);
-            if (known == m_textWidths.constEnd())
-                known = m_textWidths.insert(text, metrics.horizontalAdvance(text) + 12);
-            widest = std::max(widest, *known);
+            std::string text = m_model->cellText(row, position);
+            auto known = m_textWidths.find(text);
+            if (known == m_textWidths.end()) {
+                const int width = metrics.horizontalAdvance(toQt(text)) + 12;
+                known = m_textWidths.emplace(std::move(text), width).first;
+            }
+            widest = std::max(widest, known->second);
         }
         m_table->setColumnWidth(position, widest);
     }

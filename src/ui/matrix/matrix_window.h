@@ -15,8 +15,10 @@
 #include "ui/common/tool_window.h"
 #include "view/common/column_sort.h"
 
-#include <QHash>
 #include <QString>
+
+#include <string>
+#include <unordered_map>
 
 class QCheckBox;
 class QLabel;
@@ -85,7 +87,7 @@ private:
     bool m_stale = true;
     // Widths of the texts the name and verdict columns have shown: a box's names and verdicts
     // repeat, so a recomputation measures only what it has not seen.
-    QHash<QString, int> m_textWidths;
+    std::unordered_map<std::string, int> m_textWidths;
 };
 
 } // namespace rusrina
