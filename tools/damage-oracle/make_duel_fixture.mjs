@@ -21,12 +21,13 @@
 // status or HP; the abilities and items that act as turns pass or on contact (DUEL_*_LEFT_OUT), and
 // a pair the engine finds still going after 30 turns (the simulator would play on for long).
 import { execFileSync } from 'node:child_process';
-import { appendFileSync, existsSync, readFileSync, writeFileSync } from 'node:fs';
+import { appendFileSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
 import { Random } from './fixture_draws.mjs';
 import { option, repo } from './fixture_files.mjs';
+import { keyOf, playedBattles, readPlayed as readRounds } from './played_rounds.mjs';
 import { Dex, setsOf, usableAttacker, usableDefender, usableMove } from './sequence_draws.mjs';
 import { checkDuel, playDuel } from './duel_sim.mjs';
 
@@ -120,21 +121,7 @@ function screen(cases) {
                                   answers[i].unresolved < 1e-9);
 }
 
-// What was played, case key -> its rounds ({first, battles, seed, win, draw, lose, unresolved} or {error}).
-function readPlayed(gen) {
-    const file = playedFile(gen);
-    const out = new Map();
-    if (!existsSync(file)) return out;
-    for (const line of readFileSync(file, 'utf8').trim().split('\n').filter(Boolean)) {
-        const p = JSON.parse(line);
-        if (!out.has(p.key)) out.set(p.key, []);
-        out.get(p.key).push({ first: 0, ...p.sim });
-    }
-    return out;
-}
-
-const keyOf = (c) => JSON.stringify(c);
-const playedBattles = (rounds) => (rounds ?? []).reduce((n, r) => (r.error ? n : Math.max(n, r.first + r.battles)), 0);
+const readPlayed = (gen) => readRounds(playedFile(gen));
 
 function playRound(c, rounds) {
     const first = playedBattles(rounds);

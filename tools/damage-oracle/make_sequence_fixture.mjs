@@ -15,12 +15,13 @@
 // run stopped early leaves every case with nearly the same count; --write keeps of each case the
 // rounds every case has played (the same count for all, recorded as "battles").
 // What was played is kept in .sequence_played_genN.jsonl beside this script (not committed) until --write.
-import { appendFileSync, existsSync, readFileSync, writeFileSync } from 'node:fs';
+import { appendFileSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
 import { Random } from './fixture_draws.mjs';
 import { option, repo } from './fixture_files.mjs';
+import { keyOf, playedBattles, readPlayed as readRounds } from './played_rounds.mjs';
 import { damageRange, Dex, lists, setsOf, usableAttacker, usableDefender, usableMove } from './sequence_draws.mjs';
 import { playSequence } from './sequence_sim.mjs';
 import { themesFor } from './sequence_themes.mjs';
@@ -169,21 +170,7 @@ export function drawCases(gen) {
     return gen === 5 ? [...cases, GUIDE_EXAMPLE] : cases;
 }
 
-// What was played, case key -> its rounds ({battles, seed, first, ko}) in the order played.
-function readPlayed(gen) {
-    const file = playedFile(gen);
-    const played = new Map();
-    if (!existsSync(file)) return played;
-    for (const line of readFileSync(file, 'utf8').trim().split('\n').filter(Boolean)) {
-        const p = JSON.parse(line);
-        if (!played.has(p.key)) played.set(p.key, []);
-        played.get(p.key).push({ first: 0, ...p.sim });
-    }
-    return played;
-}
-
-const keyOf = (c) => JSON.stringify(c);
-const playedBattles = (rounds) => (rounds ?? []).reduce((n, r) => (r.error ? n : Math.max(n, r.first + r.battles)), 0);
+const readPlayed = (gen) => readRounds(playedFile(gen));
 
 function playRound(c, gen, rounds) {
     const first = playedBattles(rounds);
