@@ -117,9 +117,9 @@ enum class Outcome : uint8_t { Going, FirstWins, Draw, FoeWins };
 // loss), the user's drain, recoil and いのちのたま, then the heal berries the new HPs call. Both down
 // in one action: a draw in the 4th generation, the user's win in the 5th (its foe fell first).
 Outcome strike(DuelModel& model, int user, World& w, int32_t damage, const UseModel& use);
-// The end of turn `turn` (1 …) across both sides in the game's order, side `first` first within each
-// step; a side that falls takes no further step, and when both fall it is a draw in the 4th
-// generation, the win of the side that fell last in the 5th.
+// The end of turn `turn` (1 …) across both sides in the game's order, side `first` first: the weather
+// on both sides (when it fells both, a draw in the 4th generation, the win of the side that fell last
+// in the 5th), then the rest, where the first side to fall ends the battle.
 Outcome endOfTurn(DuelModel& model, int turn, World& w, int first);
 // The hazards each side comes in on, before the first turn.
 Outcome enterBoth(DuelModel& model, World& w);

@@ -98,24 +98,44 @@ static int placeOf(TurnEndKind kind) {
 
 Outcome endOfTurn(DuelModel& model, int turn, World& w, int first) {
     const std::array<const TurnEndPlan*, 2> plans{&model.turnEnd(0, w.item[0]), &model.turnEnd(1, w.item[1])};
-    // Each place's steps for both sides before the next place's, the side that moves first first. A
-    // side that falls takes no further step, and the other's steps still run: both may fall.
+    const auto step = [&](int s, int place) {
+        for (const TurnEndStep& st : plans[s]->eachTurn) {
+            if (placeOf(st.kind) != place || w.hp[s] == 0)
+                continue;
+            const int32_t amount = st.kind == TurnEndKind::Toxic ? plans[s]->toxicLoss(turn) : st.amount;
+            if (applyStep(model, s, w, amount, st.kind))
+                return true;
+        }
+        return false;
+    };
+    // The weather strikes both sides before a fall is looked at, so both may fall: a draw in the 4th
+    // generation; in the 5th the side that fell last (the slower) wins.
     int firstDown = -1;
-    for (int k = static_cast<int>(TurnEndKind::Sandstorm); k <= static_cast<int>(TurnEndKind::PoisonHeal); ++k)
+    for (int k = static_cast<int>(TurnEndKind::Sandstorm); k <= static_cast<int>(TurnEndKind::SolarPower); ++k)
         for (int s : {first, 1 - first})
-            for (const TurnEndStep& step : plans[s]->eachTurn) {
-                if (placeOf(step.kind) != k || w.hp[s] == 0)
-                    continue;
-                const int32_t amount = step.kind == TurnEndKind::Toxic ? plans[s]->toxicLoss(turn) : step.amount;
-                if (applyStep(model, s, w, amount, step.kind) && firstDown < 0)
-                    firstDown = s;
-            }
-    if (firstDown < 0)
-        return Outcome::Going;
-    if (w.hp[1 - firstDown] > 0)
-        return winOf(1 - firstDown);
-    // Both fell: a draw in the 4th generation; in the 5th the side that fell last wins.
-    return model.generation() == kGen4 ? Outcome::Draw : winOf(1 - firstDown);
+            if (step(s, k) && firstDown < 0)
+                firstDown = s;
+    if (firstDown >= 0) {
+        if (w.hp[1 - firstDown] > 0)
+            return winOf(1 - firstDown);
+        return model.generation() == kGen4 ? Outcome::Draw : winOf(1 - firstDown);
+    }
+    // After the weather, the battle ends with the first side to fall: nothing after it runs (a seed
+    // whose seeder has fallen drains nothing). The 5th generation takes each effect for both sides,
+    // the faster first; the 4th takes the faster side's whole end of turn, then the slower's.
+    constexpr int kFrom = static_cast<int>(TurnEndKind::Leftovers), kTo = static_cast<int>(TurnEndKind::PoisonHeal);
+    if (model.generation() == kGen4) {
+        for (int s : {first, 1 - first})
+            for (int k = kFrom; k <= kTo; ++k)
+                if (step(s, k))
+                    return winOf(1 - s);
+    } else {
+        for (int k = kFrom; k <= kTo; ++k)
+            for (int s : {first, 1 - first})
+                if (step(s, k))
+                    return winOf(1 - s);
+    }
+    return Outcome::Going;
 }
 
 Outcome enterBoth(DuelModel& model, World& w) {
