@@ -74,9 +74,11 @@ void MatrixModel::sort(int column, Qt::SortOrder order) {
 }
 
 void MatrixModel::applySort() {
-    // From the box order each time, so that rows with equal keys always stand in box order.
-    std::stable_sort(m_rows.begin(), m_rows.end(),
-                     [](const MatrixRow& a, const MatrixRow& b) { return a.slot < b.slot; });
+    // From the box order each time, so that rows with equal keys always stand in box order. Fresh
+    // rows come in box order already, and a row is costly to move.
+    const auto bySlot = [](const MatrixRow& a, const MatrixRow& b) { return a.slot < b.slot; };
+    if (!std::is_sorted(m_rows.begin(), m_rows.end(), bySlot))
+        std::stable_sort(m_rows.begin(), m_rows.end(), bySlot);
     if (m_sortColumn >= 0)
         sortMatrixRows(m_rows, m_entries, m_sortColumn, m_order == Qt::DescendingOrder);
 }
