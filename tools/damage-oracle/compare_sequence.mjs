@@ -58,7 +58,7 @@ for (const c of cases) {
     }
     const z = c.sim.ko.map((hits, u) => standardErrors(a.ko[u], hits, c.sim.battles));
     const most = Math.max(...z);
-    worst = Math.max(worst, Number.isFinite(most) ? most : worst);
+    if (Number.isFinite(most) && most <= 4) worst = Math.max(worst, most);
     if (most > 4 || ONLY) {
         ++off;
         console.log(`${c.id} ${c.covers[0]}: engine ${a.ko.map((p) => p.toFixed(4)).join(' ')} | sim ${
