@@ -97,6 +97,18 @@ void chooseLanguage(QApplication& app, const std::filesystem::path& settingsPath
 
 } // namespace
 
+text::TextLanguage commandLanguage(const QStringList& arguments) {
+    if (const std::optional<text::TextLanguage> given = languageFromArguments(arguments))
+        return *given;
+    std::error_code ec;
+    std::filesystem::path executableDir = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    if (ec && !arguments.isEmpty())
+        executableDir = std::filesystem::absolute(arguments.front().toStdString(), ec).parent_path();
+    const auto dataDir = findDataDirectory(executableDir, environment("XDG_CONFIG_HOME"), environment("HOME"),
+                                           isInstalledCopy(executableDir));
+    return storedLanguage(SettingsFile(dataDir / std::string(kSettingsFileName)));
+}
+
 int runApplication(int argc, char** argv) {
     return runApplication(argc, argv, nullptr);
 }

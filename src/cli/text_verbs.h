@@ -6,10 +6,10 @@
 //   rusrina --import-text TEXT FILE.vbd    the sets of TEXT ("-": standard input) appended to the box
 // Before the verb, "--lang en|ja" may choose the language of the messages, as it chooses the
 // windows' ("rusrina --lang en --import-text …"); the export's own "--lang" chooses its messages'
-// language too. The caller sets the language (text::setTextLanguage) before running the verb.
-// The import writes the box file as the window's save does (atomically, after a backup of a file
-// that held anything the save would drop), tells each warning and failure on standard error and
-// exits with 1 when a set failed, did not fit or the file could not be written.
+// language too. Without one, the messages take the language chosen in the About box. The caller sets the language
+// (text::setTextLanguage) before running the verb. The import writes the box file as the window's save does
+// (atomically, after a backup of a file that held anything the save would drop), tells each warning and failure on
+// standard error and exits with 1 when a set failed, did not fit or the file could not be written.
 
 #include <iosfwd>
 #include <optional>

@@ -341,20 +341,37 @@ bool isInstalledCopy(const std::filesystem::path& executableDir) {
     });
 }
 
+namespace {
+
+// The per-user configuration directory, or nothing when the environment names none.
+std::optional<fs::path> perUserDataDirectory(std::string_view xdgConfigHome, std::string_view home) {
+    if (!xdgConfigHome.empty() && fs::path(xdgConfigHome).is_absolute())
+        return fs::path(xdgConfigHome) / "rusrina";
+    if (!home.empty())
+        return fs::path(home) / ".config" / "rusrina";
+    return std::nullopt;
+}
+
+} // namespace
+
 std::filesystem::path chooseDataDirectory(const std::filesystem::path& executableDir, std::string_view xdgConfigHome,
                                           std::string_view home, bool installedCopy) {
     if (!installedCopy && isWritableDirectory(executableDir))
         return executableDir;
-    fs::path configRoot;
-    if (!xdgConfigHome.empty() && fs::path(xdgConfigHome).is_absolute())
-        configRoot = fs::path(xdgConfigHome);
-    else if (!home.empty())
-        configRoot = fs::path(home) / ".config";
-    else
+    const std::optional<fs::path> perUser = perUserDataDirectory(xdgConfigHome, home);
+    if (!perUser)
         return executableDir;
-    const auto perUser = configRoot / "rusrina";
-    createPrivateDirectories(perUser); // the box and the settings are the user's own business
-    return isWritableDirectory(perUser) ? perUser : executableDir;
+    createPrivateDirectories(*perUser); // the box and the settings are the user's own business
+    return isWritableDirectory(*perUser) ? *perUser : executableDir;
+}
+
+std::filesystem::path findDataDirectory(const std::filesystem::path& executableDir, std::string_view xdgConfigHome,
+                                        std::string_view home, bool installedCopy) {
+    if (!installedCopy && isWritableDirectory(executableDir))
+        return executableDir;
+    const std::optional<fs::path> perUser = perUserDataDirectory(xdgConfigHome, home);
+    std::error_code ec;
+    return perUser && fs::is_directory(*perUser, ec) && isWritableDirectory(*perUser) ? *perUser : executableDir;
 }
 
 } // namespace rusrina

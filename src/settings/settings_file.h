@@ -121,4 +121,9 @@ bool isInstalledCopy(const std::filesystem::path& executableDir);
 std::filesystem::path chooseDataDirectory(const std::filesystem::path& executableDir, std::string_view xdgConfigHome,
                                           std::string_view home, bool installedCopy);
 
+// The directory chooseDataDirectory would choose, found without creating anything: for a run that
+// only reads the settings (the command-line verbs), where a missing per-user directory holds none.
+std::filesystem::path findDataDirectory(const std::filesystem::path& executableDir, std::string_view xdgConfigHome,
+                                        std::string_view home, bool installedCopy);
+
 } // namespace rusrina

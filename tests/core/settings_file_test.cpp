@@ -379,10 +379,14 @@ TEST(DataDirectoryTest, ExecutableDirectoryWhenWritableElsePerUserConfig) {
 // the umask allows.
 TEST(DataDirectoryTest, PerUserDirectoryIsMadePrivate) {
     TempDir config, home;
+    // Looked up for reading only, a missing one is not made: the executable's directory stands in.
+    EXPECT_EQ(findDataDirectory("/proc/nope", (config.path() / "xdg").string(), "", false), "/proc/nope");
+    EXPECT_FALSE(fs::exists(config.path() / "xdg"));
     const mode_t oldMask = ::umask(0);
     const auto chosen = chooseDataDirectory("/proc/nope", (config.path() / "xdg").string(), "", false);
     ::umask(oldMask);
     ASSERT_EQ(chosen, config.path() / "xdg" / "rusrina");
+    EXPECT_EQ(findDataDirectory("/proc/nope", (config.path() / "xdg").string(), "", false), chosen);
     for (const fs::path& dir : {config.path() / "xdg", chosen})
         EXPECT_EQ(fs::status(dir).permissions() & fs::perms::mask, fs::perms(0700)) << dir;
     // One that is there already is left as it is.

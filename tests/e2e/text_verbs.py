@@ -7,6 +7,7 @@ others are added, and the usage and missing-file errors."""
 
 import argparse
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -70,6 +71,17 @@ def main():
         expect(r.stdout.decode().count("\n\n") == 15, "the sets around the failed one are added", r)
         r = run(args.program, "--lang", "en", "--import-text", "-", second, stdin=b"Missingno\n")
         expect(r.stderr.decode() == '-:1: error: Species "Missingno" not found\n', "--lang en says it in English", r)
+
+        # A copy whose directory holds the settings of one who chose English in the About box.
+        english = os.path.join(tmp, "english")
+        os.mkdir(english)
+        program = shutil.copy(args.program, english)
+        with open(os.path.join(english, "rusrina.ini"), "wb") as f:
+            f.write(b"[Main]\r\nVersion=92\r\n[TopWindow]\r\nLanguage=1\r\n")
+        for extra, message in (((), '-:1: error: Species "Missingno" not found\n'),
+                               (("--lang", "ja"), "-:1: エラー: バントレ「Missingno」が見つかりません\n")):
+            r = run(program, *extra, "--import-text", "-", second, stdin=b"Missingno\n")
+            expect(r.stderr.decode() == message, "the About box's language, unless --lang names another", r)
 
         r = run(args.program, "--import-text", args.fixture)
         expect(r.returncode == 2 and "--import-text" in r.stderr.decode(), "a missing argument shows the usage", r)
