@@ -343,35 +343,34 @@ bool isInstalledCopy(const std::filesystem::path& executableDir) {
 
 namespace {
 
-// The per-user configuration directory, or nothing when the environment names none.
-std::optional<fs::path> perUserDataDirectory(std::string_view xdgConfigHome, std::string_view home) {
+// The executable's directory when it is ours to write, else the per-user configuration directory
+// when it is writable (made first if `create`), else the executable's directory after all.
+fs::path dataDirectory(const fs::path& executableDir, std::string_view xdgConfigHome, std::string_view home,
+                       bool installedCopy, bool create) {
+    if (!installedCopy && isWritableDirectory(executableDir))
+        return executableDir;
+    fs::path perUser;
     if (!xdgConfigHome.empty() && fs::path(xdgConfigHome).is_absolute())
-        return fs::path(xdgConfigHome) / "rusrina";
-    if (!home.empty())
-        return fs::path(home) / ".config" / "rusrina";
-    return std::nullopt;
+        perUser = fs::path(xdgConfigHome) / "rusrina";
+    else if (!home.empty())
+        perUser = fs::path(home) / ".config" / "rusrina";
+    else
+        return executableDir;
+    if (create)
+        createPrivateDirectories(perUser); // the box and the settings are the user's own business
+    return isWritableDirectory(perUser) ? perUser : executableDir;
 }
 
 } // namespace
 
 std::filesystem::path chooseDataDirectory(const std::filesystem::path& executableDir, std::string_view xdgConfigHome,
                                           std::string_view home, bool installedCopy) {
-    if (!installedCopy && isWritableDirectory(executableDir))
-        return executableDir;
-    const std::optional<fs::path> perUser = perUserDataDirectory(xdgConfigHome, home);
-    if (!perUser)
-        return executableDir;
-    createPrivateDirectories(*perUser); // the box and the settings are the user's own business
-    return isWritableDirectory(*perUser) ? *perUser : executableDir;
+    return dataDirectory(executableDir, xdgConfigHome, home, installedCopy, true);
 }
 
 std::filesystem::path findDataDirectory(const std::filesystem::path& executableDir, std::string_view xdgConfigHome,
                                         std::string_view home, bool installedCopy) {
-    if (!installedCopy && isWritableDirectory(executableDir))
-        return executableDir;
-    const std::optional<fs::path> perUser = perUserDataDirectory(xdgConfigHome, home);
-    std::error_code ec;
-    return perUser && fs::is_directory(*perUser, ec) && isWritableDirectory(*perUser) ? *perUser : executableDir;
+    return dataDirectory(executableDir, xdgConfigHome, home, installedCopy, false);
 }
 
 } // namespace rusrina
