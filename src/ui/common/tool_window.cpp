@@ -43,10 +43,13 @@ bool isFramed(const QWidget& window) {
 }
 
 // Waits for the window manager to frame a window placed before it was framed, and then moves the
-// window, once, as little as it takes for its title bar and borders to lie on the screen too. The
-// frame may be known at the window's first Show or Move or only a moment later, with no event to
-// say so, and the window manager may have moved the window meanwhile: the window is fitted from the
-// place it was given, not from where it was found, so that it opens at the same place on every run.
+// window as little as it takes for its title bar and borders to lie on the screen too. The frame
+// may be known at the window's first Show or Move or only a moment later, with no event to say so,
+// and the window manager may have moved the window meanwhile: the window is fitted from the place it
+// was given, not from where it was found, so that it opens at the same place on every run. The
+// first frame read can be a passing one (the window already inside the frame, the frame's final
+// extents not yet announced), so for a short while after the fit a frame that changes is fitted to
+// again, from the same place.
 class FramedFit : public QObject {
 public:
     FramedFit(QWidget& window, std::optional<QRect> given) : QObject(&window), m_window(window), m_given(given) {
@@ -70,7 +73,7 @@ protected:
     void timerEvent(QTimerEvent*) override {
         // A window that stays unframed (no window manager) is left as it is. A busy machine may
         // take seconds to frame a window, so the wait is long; each poll costs next to nothing.
-        if (++m_polls > kPollLimit)
+        if (m_fitted ? ++m_settlePolls > kSettlePolls : ++m_polls > kPollLimit)
             finish();
         else
             tryFit();
@@ -78,19 +81,25 @@ protected:
 
 private:
     static constexpr int kPollMs = 20;
-    static constexpr int kPollLimit = 1500; // 30 s
+    static constexpr int kPollLimit = 1500;  // 30 s
+    static constexpr int kSettlePolls = 100; // 2 s with the same frame
 
     void tryFit() {
-        if (m_done || !m_window.isVisible() || !isFramed(m_window))
+        if (!m_window.isVisible() || !isFramed(m_window))
             return;
+        const QMargins frame = m_window.windowHandle()->frameMargins();
+        // A maximised or full-screen window is the window manager's to place.
+        if ((m_fitted && frame == m_frame) || (m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            return;
+        m_fitted = true;
+        m_frame = frame;
+        m_settlePolls = 0;
         const QRect fitted = fittedOnScreen(m_window, m_given.value_or(m_window.geometry()));
-        finish();
         if (fitted != m_window.geometry())
             m_window.setGeometry(fitted);
     }
 
     void finish() {
-        m_done = true;
         m_poll.stop();
         m_window.removeEventFilter(this);
         deleteLater();
@@ -100,10 +109,12 @@ private:
     std::optional<QRect> m_given;
     QBasicTimer m_poll;
     int m_polls = 0;
-    bool m_done = false;
+    bool m_fitted = false;
+    QMargins m_frame;
+    int m_settlePolls = 0;
 };
 
-void fitOnceFramed(QWidget& window, std::optional<QRect> given = std::nullopt) {
+void fitWhenFramed(QWidget& window, std::optional<QRect> given = std::nullopt) {
     if (!isFramed(window))
         new FramedFit(window, given);
 }
@@ -158,7 +169,7 @@ bool restorePlacement(QWidget& window, const SettingsFile& settings, const QStri
     // and if need be shrunk, to where the user can reach all of the window.
     const QRect fitted = fittedOnScreen(window, QRect(QPoint(left, top), QSize(right - left, bottom - top)));
     window.setGeometry(fitted);
-    fitOnceFramed(window, fitted);
+    fitWhenFramed(window, fitted);
     return true;
 }
 
@@ -166,7 +177,7 @@ void fitSizeOnScreen(QWidget& window) {
     const QRect fitted = fittedOnScreen(window, window.geometry());
     if (fitted.size() != window.size())
         window.resize(fitted.size());
-    fitOnceFramed(window);
+    fitWhenFramed(window);
 }
 
 void savePlacement(const QWidget& window, SettingsFile& settings, const QString& section) {
